@@ -1,0 +1,40 @@
+# Two commands set everything up on a fresh machine:
+#   make demo   installs what is missing, builds, flies the default scenario into out/
+#   make test   installs what is missing, builds, runs every test, then again
+#               under AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzzers
+
+JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+SCENARIO ?= scenarios/default.scn
+
+.PHONY: demo test setup build check test-sanitize fuzz bench clean
+
+demo: build
+	build/bin/simhost --scenario $(SCENARIO) --out out
+
+test: check test-sanitize fuzz
+
+setup:
+	@tools/setup.sh
+
+build: setup
+	@cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@ninja -C build -j $(JOBS)
+
+# The tests once, in the ordinary build.
+check: build
+	ctest --test-dir build -j $(JOBS) --output-on-failure
+
+test-sanitize: setup
+	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHALCYON_SANITIZE=ON -DHALCYON_BENCH=OFF >/dev/null
+	@ninja -C build-asan -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan -j $(JOBS) --output-on-failure
+
+fuzz: setup
+	tools/run_fuzz.sh $(FUZZ_SECONDS)
+
+bench: build
+	build/bin/halcyon_bench
+
+clean:
+	rm -rf build build-asan build-fuzz out

@@ -1,0 +1,75 @@
+// The module's one path to the simulator: token-variable reads, key events,
+// panel-window visibility and calculator code, all through the PANELS table
+// that the simulator hands over in ImportTable. Every system uses these
+// helpers and never the table directly.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/gauge.h"
+
+namespace halcyon {
+
+// The simulator's token variables the cockpit reads, by token number.
+enum class Token : uint32_t {
+  Tick18 = 1,
+  ClockHour = 3,
+  ClockMinute = 4,
+  ZuluDayOfYear = 8,
+  ZuluYear = 9,
+  CourseNeedle = 40,
+  GlideSlopeNeedle = 41,
+  NavSignal = 43,
+  OnGround = 60,
+  IndicatedAirspeedKt = 61,
+  MachTimes20480 = 64,
+  VerticalSpeed = 65,        // value / 1.3 = ft/min
+  Latitude = 71,             // value / 40007000 x 360 = degrees north
+  Longitude = 72,            // value / 2^48 x 360 = degrees east
+  AltitudeM = 73,
+  AltitudeFt = 74,
+  AltimeterMb = 75,
+  AltimeterInHg = 76,
+  HeadingDeg = 86,
+  AutopilotEngaged = 103,
+  Engine1Throttle = 128,
+  Engine1Combustion = 131,
+  Engine2Throttle = 163,
+  Engine2Combustion = 166,
+  FuelWeightLbPerGallon = 306,
+  BrakeValue = 322,
+  ParkingBrake = 323,
+  FlapHandle = 328,
+  GearHandle = 331,
+  GearPosition = 332,
+  SimulationClock = 604,     // grows every tick while the simulation runs
+  RadioAltitudeM = 614,
+  Engine1N2Pct = 625,
+  Engine2N2Pct = 644,
+};
+
+constexpr uint32_t kMaxTokenId = 1024;
+
+// Key events, by the simulator's event number (0x10000 + n).
+constexpr uint32_t kKeyEventMinuteTick = 65568;
+constexpr uint32_t kKeyEventAutopilotMaster = 65580;
+constexpr uint32_t kKeyEventTogglePanelWindow = 66506;
+constexpr uint32_t kKeyEventOpenPanelWindow = 66507;
+constexpr uint32_t kKeyEventClosePanelWindow = 66508;
+
+// The panel service table the simulator filled in at load (null before).
+platform::PANELS* Panels();
+
+// Looks the token variable up and returns its value.
+double ReadToken(Token token);
+double ReadToken(uint32_t tokenId);
+// TICK18, the 18 Hz clock every timer of the cockpit counts in.
+double CurrentTick18();
+
+void TriggerKeyEvent(uint32_t event, uint32_t value);
+bool IsPanelWindowVisible(uint32_t ident);
+// Evaluates a calculator expression with a string result; empty when the
+// simulator gives none.
+const char* ExecuteCalculatorString(const char* expression);
+
+}  // namespace halcyon

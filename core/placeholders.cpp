@@ -1,0 +1,29 @@
+// Placeholders for steps of the module core and host services not built yet.
+#include "core/placeholders.h"
+
+#include "platform/system.h"
+
+namespace halcyon {
+
+void CreateSoundSystem() { platform::NoteNotBuilt("CreateSoundSystem"); }
+void CreateKeyboardCombos() { platform::NoteNotBuilt("CreateKeyboardCombos"); }
+void ClearVoiceQueue() { platform::NoteNotBuilt("ClearVoiceQueue"); }
+void LoadOptions() { platform::NoteNotBuilt("LoadOptions"); }
+void ResetCallouts() { platform::NoteNotBuilt("ResetCallouts"); }
+void InitGroundTrack() { platform::NoteNotBuilt("InitGroundTrack"); }
+void LoadFastClick() { platform::NoteNotBuilt("LoadFastClick"); }
+void DispatchSimConnect() { platform::NoteNotBuilt("DispatchSimConnect"); }
+void PollKeyboardShortcuts() { platform::NoteNotBuilt("PollKeyboardShortcuts"); }
+void UpdateContinuousSounds() { platform::NoteNotBuilt("UpdateContinuousSounds"); }
+void PlayQueuedMessage() { platform::NoteNotBuilt("PlayQueuedMessage"); }
+void EvaluateCallouts() { platform::NoteNotBuilt("EvaluateCallouts"); }
+void UpdateGroundTrack() { platform::NoteNotBuilt("UpdateGroundTrack"); }
+void CloseSimConnect() { platform::NoteNotBuilt("CloseSimConnect"); }
+void FreeKeyboardInput() { platform::NoteNotBuilt("FreeKeyboardInput"); }
+void DestroySoundSystem() { platform::NoteNotBuilt("DestroySoundSystem"); }
+void SaveOptions() { platform::NoteNotBuilt("SaveOptions"); }
+void SaveFastClick() { platform::NoteNotBuilt("SaveFastClick"); }
+void OpenSimConnect() { platform::NoteNotBuilt("OpenSimConnect"); }
+void DumpUnfreed(const wchar_t*) { platform::NoteNotBuilt("DumpUnfreed"); }
+
+}  // namespace halcyon

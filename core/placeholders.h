@@ -1,0 +1,30 @@
+// Steps of the module core and host services that the lifecycle calls and that are not built
+// yet. Each records its name once and does nothing else; the change that
+// builds a step moves its declaration to the system's own header and deletes
+// it here.
+#pragma once
+
+namespace halcyon {
+
+void CreateSoundSystem();
+void CreateKeyboardCombos();
+void ClearVoiceQueue();
+void LoadOptions();
+void ResetCallouts();
+void InitGroundTrack();
+void LoadFastClick();
+void DispatchSimConnect();
+void PollKeyboardShortcuts();
+void UpdateContinuousSounds();
+void PlayQueuedMessage();
+void EvaluateCallouts();
+void UpdateGroundTrack();
+void CloseSimConnect();
+void FreeKeyboardInput();
+void DestroySoundSystem();
+void SaveOptions();
+void SaveFastClick();
+void OpenSimConnect();
+void DumpUnfreed(const wchar_t* reportPath);
+
+}  // namespace halcyon

@@ -1,0 +1,15 @@
+// Steps of the crew aids that the lifecycle calls and that are not built
+// yet. Each records its name once and does nothing else; the change that
+// builds a step moves its declaration to the system's own header and deletes
+// it here.
+#pragma once
+
+namespace halcyon {
+
+void LoadFuel();
+void ResetCenterPage();
+void ResetEditorMode();
+void SaveFuel();
+void ShutdownEditorMode();
+
+}  // namespace halcyon

@@ -1,0 +1,27 @@
+// Placeholders for steps of the EFIS and traffic displays not built yet.
+#include "displays/placeholders.h"
+
+#include "platform/system.h"
+
+namespace halcyon {
+
+void LoadEfisPfd() { platform::NoteNotBuilt("LoadEfisPfd"); }
+void InitNavDisplay() { platform::NoteNotBuilt("InitNavDisplay"); }
+void LoadRadar() { platform::NoteNotBuilt("LoadRadar"); }
+void LoadEfisDimmer() { platform::NoteNotBuilt("LoadEfisDimmer"); }
+void LoadEfisSwitching() { platform::NoteNotBuilt("LoadEfisSwitching"); }
+void CreateTcas() { platform::NoteNotBuilt("CreateTcas"); }
+void LoadEfisMcp() { platform::NoteNotBuilt("LoadEfisMcp"); }
+void UpdateEfisPfd() { platform::NoteNotBuilt("UpdateEfisPfd"); }
+void UpdateNavDisplay() { platform::NoteNotBuilt("UpdateNavDisplay"); }
+void UpdateDecisionHeightAlert() { platform::NoteNotBuilt("UpdateDecisionHeightAlert"); }
+void UpdateTcas() { platform::NoteNotBuilt("UpdateTcas"); }
+void SaveEfisPfd() { platform::NoteNotBuilt("SaveEfisPfd"); }
+void FreeNavDisplay() { platform::NoteNotBuilt("FreeNavDisplay"); }
+void SaveRadar() { platform::NoteNotBuilt("SaveRadar"); }
+void SaveEfisDimmer() { platform::NoteNotBuilt("SaveEfisDimmer"); }
+void SaveEfisSwitching() { platform::NoteNotBuilt("SaveEfisSwitching"); }
+void DestroyTcas() { platform::NoteNotBuilt("DestroyTcas"); }
+void SaveEfisMcp() { platform::NoteNotBuilt("SaveEfisMcp"); }
+
+}  // namespace halcyon

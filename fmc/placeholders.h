@@ -1,0 +1,13 @@
+// Steps of the flight management computer that the lifecycle calls and that are not built
+// yet. Each records its name once and does nothing else; the change that
+// builds a step moves its declaration to the system's own header and deletes
+// it here.
+#pragma once
+
+namespace halcyon {
+
+void InitFms();
+void UpdateFms();
+void SaveFms();
+
+}  // namespace halcyon

@@ -1,0 +1,13 @@
+// The "Airspeed" gauge: the first gauge of the panel, whose callback drives
+// the lifecycle of the whole cockpit.
+#pragma once
+
+#include "platform/gauge.h"
+
+namespace halcyon {
+
+extern platform::GAUGEHDR g_airspeedGauge;
+
+void AirspeedGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t extra);
+
+}  // namespace halcyon

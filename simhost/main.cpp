@@ -1,0 +1,100 @@
+// simhost: runs the cockpit module headless, as the simulator would, through
+// a scripted flight, and writes what it produced to an output folder.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "simhost/run_log.h"
+#include "simhost/scenario.h"
+#include "simhost/sim_host.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: simhost [--scenario FILE] [--out FOLDER] [--root FOLDER] [--module FILE] [--quiet]\n"
+    "  --scenario  the flight to play (default: scenarios/default.scn)\n"
+    "  --out       where log.txt and the saved files go (default: out)\n"
+    "  --root      the simulator folder (default: <out>/root; made when missing)\n"
+    "  --module    the cockpit module (default: libhalcyon.so beside simhost)\n";
+
+std::string Absolute(const std::string& path) {
+  if (!path.empty() && path[0] == '/') return path;
+  char cwd[4096] = {};
+  return getcwd(cwd, sizeof(cwd)) != nullptr ? std::string(cwd) + "/" + path : path;
+}
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "simhost: %s\n", message.c_str());
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string scenarioPath = "scenarios/default.scn";
+  std::string outFolder = "out";
+  std::string root;
+  std::string modulePath;
+  bool quiet = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const bool hasValue = i + 1 < argc;
+    if (arg == "--scenario" && hasValue) {
+      scenarioPath = argv[++i];
+    } else if (arg == "--out" && hasValue) {
+      outFolder = argv[++i];
+    } else if (arg == "--root" && hasValue) {
+      root = argv[++i];
+    } else if (arg == "--module" && hasValue) {
+      modulePath = argv[++i];
+    } else if (arg == "--quiet") {
+      quiet = true;
+    } else {
+      std::fputs(kUsage, stderr);
+      return arg == "--help" ? 0 : 2;
+    }
+  }
+
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  if (!scenario.LoadFile(scenarioPath, &errors)) {
+    for (const std::string& error : errors) std::fprintf(stderr, "simhost: %s\n", error.c_str());
+    return 1;
+  }
+
+  outFolder = Absolute(outFolder);
+  if (mkdir(outFolder.c_str(), 0755) != 0 && errno != EEXIST) {
+    return Fail("cannot make the output folder " + outFolder + ": " + std::strerror(errno));
+  }
+  simhost::HostOptions options;
+  options.root = root.empty() ? outFolder + "/root" : Absolute(root);
+  options.modulePath = modulePath.empty() ? "" : Absolute(modulePath);
+
+  simhost::SimHost host(options);
+  std::string error;
+  if (!host.Load(&error)) return Fail(error);
+  host.Start();
+
+  simhost::RunLog log;
+  const bool tty = isatty(STDERR_FILENO) != 0;
+  auto progress = [quiet, tty](double done, double total) {
+    if (quiet || total <= 0.0) return;
+    std::fprintf(stderr, "%s[simhost] %s of %s simulated%s", tty ? "\r" : "", simhost::FormatSimTime(done).c_str(),
+                 simhost::FormatSimTime(total).c_str(), tty ? "" : "\n");
+  };
+  const bool played = simhost::RunScenario(host, scenario, log, &error, progress);
+  if (tty && !quiet) std::fputs("\n", stderr);
+  host.Shutdown();
+  std::string writeError;
+  const bool written = log.WriteOutput(host, outFolder, &writeError);
+  host.Unload();
+  if (!played) return Fail(error);
+  if (!written) return Fail(writeError);
+  if (!quiet) std::fprintf(stderr, "[simhost] done: %s/log.txt\n", outFolder.c_str());
+  return 0;
+}

@@ -1,0 +1,72 @@
+// Module loading through the dynamic loader.
+#include "simhost/module_loader.h"
+
+#include <dlfcn.h>
+#include <limits.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "platform/simulator.h"
+
+namespace simhost {
+
+LoadedModule::~LoadedModule() { Close(); }
+
+bool LoadedModule::Open(const std::string& path, std::string* error) {
+  Close();
+  handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (handle_ == nullptr) {
+    *error = std::string("cannot load the module: ") + dlerror();
+    return false;
+  }
+  auto* linkage = static_cast<platform::ModuleLinkage*>(dlsym(handle_, "Linkage"));
+  auto* imports = static_cast<platform::ModuleImports*>(dlsym(handle_, "ImportTable"));
+  start_ = reinterpret_cast<uint32_t (*)()>(dlsym(handle_, "DLLStart"));
+  stop_ = reinterpret_cast<uint32_t (*)()>(dlsym(handle_, "DLLStop"));
+  if (linkage == nullptr || imports == nullptr || start_ == nullptr || stop_ == nullptr) {
+    *error = "the module lacks one of Linkage, ImportTable, DLLStart, DLLStop";
+    Close();
+    return false;
+  }
+  if (linkage->moduleId != platform::kModuleId || linkage->version != platform::kModuleVersion) {
+    *error = "the module's linkage record is not a gauge module's";
+    Close();
+    return false;
+  }
+  if (imports->panels.id == platform::kImportPanels) imports->panels.table = platform::sim::PanelTable();
+  gauges_.clear();
+  for (platform::GAUGEHDR** gauge = linkage->gauges; gauge != nullptr && *gauge != nullptr; ++gauge) {
+    gauges_.push_back(*gauge);
+  }
+  return true;
+}
+
+void LoadedModule::Close() {
+  if (handle_ != nullptr) dlclose(handle_);
+  handle_ = nullptr;
+  start_ = nullptr;
+  stop_ = nullptr;
+  gauges_.clear();
+}
+
+uint32_t LoadedModule::CallStart() const { return start_ != nullptr ? start_() : 0; }
+uint32_t LoadedModule::CallStop() const { return stop_ != nullptr ? stop_() : 0; }
+
+platform::GAUGEHDR* LoadedModule::FindGauge(const std::string& name) const {
+  for (platform::GAUGEHDR* gauge : gauges_) {
+    if (gauge->name != nullptr && name == gauge->name) return gauge;
+  }
+  return nullptr;
+}
+
+std::string DefaultModulePath() {
+  char self[PATH_MAX] = {};
+  const ssize_t length = readlink("/proc/self/exe", self, sizeof(self) - 1);
+  std::string folder = length > 0 ? std::string(self, static_cast<size_t>(length)) : std::string(".");
+  const size_t slash = folder.rfind('/');
+  folder = slash == std::string::npos ? std::string(".") : folder.substr(0, slash);
+  return folder + "/libhalcyon.so";
+}
+
+}  // namespace simhost

@@ -1,0 +1,43 @@
+// Loads the cockpit module as the simulator does: open the library, find its
+// exports, hand it the panel service table through ImportTable.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/gauge.h"
+
+namespace simhost {
+
+class LoadedModule {
+ public:
+  LoadedModule() = default;
+  ~LoadedModule();
+  LoadedModule(const LoadedModule&) = delete;
+  LoadedModule& operator=(const LoadedModule&) = delete;
+
+  // Opens the library and fills its import table; false with a message when
+  // the file or one of its exports is missing or the linkage is not ours.
+  bool Open(const std::string& path, std::string* error);
+  void Close();
+  bool IsOpen() const { return handle_ != nullptr; }
+
+  uint32_t CallStart() const;
+  uint32_t CallStop() const;
+
+  // The gauges in Linkage order.
+  const std::vector<platform::GAUGEHDR*>& Gauges() const { return gauges_; }
+  platform::GAUGEHDR* FindGauge(const std::string& name) const;
+
+ private:
+  void* handle_ = nullptr;
+  uint32_t (*start_)() = nullptr;
+  uint32_t (*stop_)() = nullptr;
+  std::vector<platform::GAUGEHDR*> gauges_;
+};
+
+// libhalcyon.so in the folder of the running program.
+std::string DefaultModulePath();
+
+}  // namespace simhost

@@ -1,0 +1,111 @@
+// log.txt and the saved files of a run.
+#include "simhost/run_log.h"
+
+#include <dirent.h>
+#include <strings.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "platform/paths.h"
+#include "platform/simulator.h"
+#include "platform/system.h"
+#include "simhost/sim_host.h"
+#include "simhost/sim_root.h"
+
+namespace simhost {
+namespace {
+
+const char* PhaseName(Phase phase) {
+  switch (phase) {
+    case Phase::Startup: return "start-up";
+    case Phase::Ticking: return "tick";
+    case Phase::Shutdown: return "shut-down";
+    default: return "load";
+  }
+}
+
+bool EndsWithNoCase(const std::string& text, const char* suffix) {
+  const size_t length = std::char_traits<char>::length(suffix);
+  return text.size() >= length && strcasecmp(text.c_str() + text.size() - length, suffix) == 0;
+}
+
+bool CopyFile(const std::string& from, const std::string& to) {
+  std::ifstream in(from, std::ios::binary);
+  std::ofstream out(to, std::ios::binary);
+  if (!in || !out) return false;
+  out << in.rdbuf();
+  return static_cast<bool>(out);
+}
+
+// Every INI and .cfg file of a folder of the simulator root.
+bool CopySavedFiles(const std::string& folder, const std::string& outFolder, std::string* error) {
+  DIR* dir = opendir(folder.c_str());
+  if (dir == nullptr) return true;
+  bool ok = true;
+  while (dirent* entry = readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (!EndsWithNoCase(name, ".ini") && !EndsWithNoCase(name, ".cfg")) continue;
+    if (!CopyFile(folder + "/" + name, outFolder + "/" + name)) {
+      *error = "cannot copy " + name + " into " + outFolder;
+      ok = false;
+    }
+  }
+  closedir(dir);
+  return ok;
+}
+
+}  // namespace
+
+std::string FormatSimTime(double seconds) {
+  char text[32];
+  const int minutes = static_cast<int>(seconds / 60.0);
+  std::snprintf(text, sizeof(text), "%02d:%04.1f", minutes, seconds - minutes * 60.0);
+  return text;
+}
+
+void RunLog::Note(double seconds, const std::string& text) { notes_.push_back(FormatSimTime(seconds) + "  " + text); }
+
+bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::string* error) const {
+  const std::string path = folder + "/log.txt";
+  std::ofstream log(path);
+  if (!log) {
+    *error = "cannot write " + path;
+    return false;
+  }
+  log << "Halcyon cockpit run: " << FormatSimTime(host.SimSeconds()) << " simulated, " << host.TicksRun()
+      << " ticks, tick list ran " << host.TickListRuns() << " times\n";
+
+  log << "\n== Scenario notes ==\n";
+  for (const std::string& note : notes_) log << note << "\n";
+
+  log << "\n== Key events (time, TICK18, event, value) ==\n";
+  for (const platform::sim::KeyEventRecord& event : platform::sim::KeyEvents()) {
+    log << FormatSimTime(event.tick18 / 18.0) << "  " << static_cast<uint64_t>(event.tick18) << "  " << event.event
+        << "  " << event.value << "\n";
+  }
+
+  log << "\n== Message boxes ==\n";
+  for (const platform::MessageBoxRecord& box : platform::MessageBoxes()) {
+    log << "[" << platform::Narrow(box.caption) << "] " << platform::Narrow(box.text) << "\n";
+  }
+
+  log << "\n== Lifecycle trace (the tick list once) ==\n";
+  Phase phase = Phase::Loaded;
+  for (const TraceEntry& entry : host.Trace()) {
+    if (entry.phase != phase) {
+      phase = entry.phase;
+      log << "-- " << PhaseName(phase) << " (TICK18 " << static_cast<uint64_t>(entry.tick18) << ")\n";
+    }
+    log << "   " << entry.text << "\n";
+  }
+
+  log << "\n== Steps not built yet (" << platform::NotBuilt().size() << ") ==\n";
+  for (const std::string& name : platform::NotBuilt()) log << "   " << name << "\n";
+  log.close();
+
+  return CopySavedFiles(RootPath(host.Root(), kAircraftFolder), folder, error) &&
+         CopySavedFiles(RootPath(host.Root(), kGaugesFolder), folder, error);
+}
+
+}  // namespace simhost

@@ -1,0 +1,28 @@
+// The readable record of a run, written to the output folder as log.txt: the
+// scenario's notes, every key event the cockpit sent, the message boxes it
+// showed, the lifecycle trace and the steps not built yet.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace simhost {
+
+class SimHost;
+
+class RunLog {
+ public:
+  void Note(double seconds, const std::string& text);
+  const std::vector<std::string>& Notes() const { return notes_; }
+
+  // Writes log.txt and copies the INI files the cockpit saved into `folder`.
+  bool WriteOutput(const SimHost& host, const std::string& folder, std::string* error) const;
+
+ private:
+  std::vector<std::string> notes_;
+};
+
+// "mm:ss.s" for a log line.
+std::string FormatSimTime(double seconds);
+
+}  // namespace simhost

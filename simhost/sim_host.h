@@ -1,0 +1,109 @@
+// The headless simulator: owns the simulator folder and the loaded module,
+// sends the panel services in the simulator's order, advances TICK18 at 18
+// ticks per simulated second and the simulation clock (token 604) with it,
+// feeds the token table, and applies the effects of the key events the
+// cockpit reads back. The program and the test bed both drive the cockpit
+// through this one class.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "simhost/module_loader.h"
+
+namespace simhost {
+
+struct HostOptions {
+  std::string root;                    // the simulator folder (made if missing)
+  std::string modulePath;              // empty: libhalcyon.so beside the program
+  int framesPerTick = 2;               // the simulator draws faster than it ticks
+  bool keepTrace = false;              // keep every traced step (tests)
+  double initialTick18 = 0.0;          // TICK18 when the panel is installed
+};
+
+enum class Phase { Loaded, Startup, Ticking, Shutdown, Unloaded };
+
+struct TraceEntry {
+  Phase phase;
+  double tick18;
+  std::string text;
+};
+
+class SimHost {
+ public:
+  explicit SimHost(HostOptions options);
+  ~SimHost();
+  SimHost(const SimHost&) = delete;
+  SimHost& operator=(const SimHost&) = delete;
+
+  // Lays out the root, makes it the working folder and loads the module.
+  bool Load(std::string* error);
+  // Services 2 and 3 to every gauge, then 4 to every gauge; DLLStart before.
+  void Start();
+  void RunTicks(int ticks);
+  void RunSeconds(double seconds);
+  // Service 12 to every gauge, then DLLStop.
+  void Shutdown();
+  void Unload();
+
+  // One service to one gauge or to every gauge, as the simulator would send it.
+  void SendService(uint32_t serviceId);
+  void SendService(platform::GAUGEHDR* gauge, uint32_t serviceId);
+
+  // ---- The simulator's clock ----
+  double Tick18() const { return tick18_; }
+  double SimSeconds() const { return ticksRun_ / 18.0; }
+  uint64_t TicksRun() const { return ticksRun_; }
+  // While frozen, token 604 stops growing: the cockpit sees a time jump.
+  void FreezeSimulationClock(bool frozen) { clockFrozen_ = frozen; }
+  // Sets TICK18 back, as a reloaded flight does.
+  void SetTick18Back(double ticks);
+
+  // ---- Tokens ----
+  void SetToken(uint32_t token, double value);
+  double GetToken(uint32_t token) const;
+  // Moves a token linearly from its present value to `target` over `seconds`.
+  void RampToken(uint32_t token, double target, double seconds);
+
+  // Called once per tick before the panel services, for scripted input.
+  using TickHook = std::function<void(SimHost&)>;
+  void AddTickHook(TickHook hook) { tickHooks_.push_back(std::move(hook)); }
+
+  // ---- What the module did ----
+  const std::vector<TraceEntry>& Trace() const { return trace_; }
+  uint64_t TickListRuns() const { return tickListRuns_; }
+  Phase CurrentPhase() const { return phase_; }
+  const LoadedModule& Module() const { return module_; }
+  const std::string& Root() const { return options_.root; }
+
+ private:
+  struct Ramp {
+    uint32_t token;
+    double from;
+    double to;
+    double startTick;
+    double ticks;
+  };
+
+  void RunOneTick();
+  void ApplyRamps();
+  void OnTrace(const char* text);
+
+  HostOptions options_;
+  LoadedModule module_;
+  Phase phase_ = Phase::Unloaded;
+  double tick18_ = 0.0;
+  double simulationClock_ = 1.0;
+  uint64_t ticksRun_ = 0;
+  bool clockFrozen_ = false;
+  std::vector<Ramp> ramps_;
+  std::vector<TickHook> tickHooks_;
+  std::vector<TraceEntry> trace_;
+  uint64_t tickListRuns_ = 0;
+  bool inTickRun_ = false;
+  double lastTracedTick18_ = 0.0;
+};
+
+}  // namespace simhost

@@ -1,0 +1,99 @@
+// Simulator folder layout.
+#include "simhost/sim_root.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/paths.h"
+
+namespace simhost {
+namespace {
+
+// The aircraft configuration the simulator ships with the aircraft; the
+// cockpit reads its payload stations and may rewrite its flap tuning.
+constexpr const char* kDefaultAircraftCfg =
+    "[fltsim.0]\r\n"
+    "title=QZ Halcyon Pro\r\n"
+    "sim=HalcyonPro\r\n"
+    "panel=\r\n"
+    "\r\n"
+    "[WEIGHT_AND_BALANCE]\r\n"
+    "max_gross_weight=149500\r\n"
+    "empty_weight=78150\r\n"
+    "station_load.0=170, 40.0, -1.5, 3.5 ; Captain\r\n"
+    "station_load.1=170, 40.0, 1.5, 3.5 ; First officer\r\n"
+    "station_load.2=0, 10.0, 0.0, 2.0 ; Forward cabin\r\n"
+    "station_load.3=0, -30.0, 0.0, 2.0 ; Aft cabin\r\n"
+    "\r\n"
+    "[flaps.0]\r\n"
+    "type=1\r\n"
+    "span-outboard=0.9\r\n"
+    "extending-time=60.000000\r\n"
+    "system_type=1\r\n"
+    "damaging-speed=250\r\n"
+    "blowout-speed=300\r\n"
+    "lift_scalar=1.0\r\n"
+    "drag_scalar=1.0\r\n"
+    "pitch_scalar=0.600000\r\n"
+    "flaps-position.0=0, 0\r\n"
+    "\r\n"
+    "[flaps.1]\r\n"
+    "type=2\r\n"
+    "span-outboard=0.9\r\n"
+    "extending-time=60.000000\r\n"
+    "pitch_scalar=0.600000\r\n"
+    "\r\n"
+    "[flaps.2]\r\n"
+    "type=1\r\n"
+    "extending-time=60.000000\r\n"
+    "flaps-position.0=0\r\n"
+    "flaps-position.1=0.497811\r\n"
+    "flaps-position.2=0.655552\r\n"
+    "flaps-position.3=0.731905\r\n"
+    "flaps-position.4=0.903426\r\n"
+    "flaps-position.5=1.000000\r\n"
+    "lift_scalar=1.000000\r\n";
+
+bool MakeFolders(const std::string& path, std::string* error) {
+  for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+    const std::string prefix = path.substr(0, slash);
+    if (mkdir(prefix.c_str(), 0755) != 0 && errno != EEXIST) {
+      *error = "cannot make the folder " + prefix + ": " + std::strerror(errno);
+      return false;
+    }
+    if (slash == std::string::npos) return true;
+  }
+}
+
+bool WriteIfMissing(const std::string& path, const char* text, std::string* error) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) == 0) return true;
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) {
+    *error = "cannot write " + path + ": " + std::strerror(errno);
+    return false;
+  }
+  std::fputs(text, file);
+  std::fclose(file);
+  return true;
+}
+
+}  // namespace
+
+std::string RootPath(const std::string& root, const std::string& relative) {
+  return platform::ResolvePath(root + "/" + relative);
+}
+
+bool LayOutSimulatorRoot(const std::string& root, std::string* error) {
+  if (!MakeFolders(root, error)) return false;
+  for (const char* folder : {kAircraftFolder, kGaugesFolder, kSoundFolder, kNavDataFolder}) {
+    if (!MakeFolders(RootPath(root, folder), error)) return false;
+  }
+  if (!MakeFolders(RootPath(root, std::string(kNavDataFolder) + "/Proc"), error)) return false;
+  return WriteIfMissing(RootPath(root, std::string(kAircraftFolder) + "/Aircraft.cfg"), kDefaultAircraftCfg, error);
+}
+
+}  // namespace simhost

@@ -1,0 +1,23 @@
+// The simulator folder the module runs in: the aircraft folder with its INI
+// files and Aircraft.cfg, Gauges, the sound folder and the navigation data.
+#pragma once
+
+#include <string>
+
+namespace simhost {
+
+constexpr const char* kAircraftFolder = "SimObjects/Airplanes/QZ Halcyon Pro";
+constexpr const char* kGaugesFolder = "Gauges";
+constexpr const char* kSoundFolder = "Sound/HalcyonPro";
+constexpr const char* kNavDataFolder = "Navigraph/NavData";
+
+// Creates whatever is missing of the folder tree and the aircraft's
+// Aircraft.cfg; keeps every file that is already there. False with a message
+// when a folder cannot be made.
+bool LayOutSimulatorRoot(const std::string& root, std::string* error);
+
+// The path on this machine of a folder or file below the root, its components
+// matched without regard to case as Windows would.
+std::string RootPath(const std::string& root, const std::string& relative);
+
+}  // namespace simhost

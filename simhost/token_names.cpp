@@ -1,0 +1,65 @@
+// The scenario's token names.
+#include "simhost/token_names.h"
+
+#include <cstdlib>
+#include <strings.h>
+
+namespace simhost {
+namespace {
+
+constexpr double kLatitudeScale = 40007000.0 / 360.0;
+constexpr double kLongitudeScale = 281474976710656.0 / 360.0;  // 2^48 per turn
+
+constexpr TokenName kTokenNames[] = {
+    {"tick18", 1, 1.0, "ticks"},
+    {"clock_hour", 3, 1.0, "h"},
+    {"clock_minute", 4, 1.0, "min"},
+    {"zulu_day", 8, 1.0, "day of year"},
+    {"zulu_year", 9, 1.0, "year"},
+    {"course_needle", 40, 1.0, "+-127 full scale"},
+    {"glideslope_needle", 41, 1.0, "+-119 full scale"},
+    {"nav_signal", 43, 1.0, "1 = valid"},
+    {"on_ground", 60, 1.0, "flag"},
+    {"ias", 61, 1.0, "kt"},
+    {"mach", 64, 20480.0, "Mach"},
+    {"vertical_speed", 65, 1.3, "ft/min"},
+    {"latitude", 71, kLatitudeScale, "deg north"},
+    {"longitude", 72, kLongitudeScale, "deg east"},
+    {"altitude_m", 73, 1.0, "m"},
+    {"altitude", 74, 1.0, "ft"},
+    {"altimeter_mb", 75, 1.0, "mb"},
+    {"altimeter_inhg", 76, 1.0, "inHg"},
+    {"heading", 86, 1.0, "deg"},
+    {"autopilot", 103, 1.0, "flag"},
+    {"throttle1", 128, 1.0, "0..16384"},
+    {"engine1_running", 131, 1.0, "flag"},
+    {"throttle2", 163, 1.0, "0..16384"},
+    {"engine2_running", 166, 1.0, "flag"},
+    {"fuel_weight_per_gallon", 306, 1.0, "lb/gal"},
+    {"brakes", 322, 1.0, "0..32767"},
+    {"parking_brake", 323, 1.0, "flag"},
+    {"flap_handle", 328, 1.0, "0..16383"},
+    {"gear_handle", 331, 1.0, "flag"},
+    {"gear_position", 332, 1.0, "0..16383"},
+    {"sim_clock", 604, 1.0, "grows each tick"},
+    {"radio_altitude", 614, 0.3048, "ft"},
+    {"n2_1", 625, 1.0, "%"},
+    {"n2_2", 644, 1.0, "%"},
+};
+
+}  // namespace
+
+std::optional<TokenName> FindToken(const std::string& nameOrNumber) {
+  for (const TokenName& entry : kTokenNames) {
+    if (strcasecmp(entry.name, nameOrNumber.c_str()) == 0) return entry;
+  }
+  char* end = nullptr;
+  const long number = std::strtol(nameOrNumber.c_str(), &end, 10);
+  if (nameOrNumber.empty() || *end != '\0' || number < 0 || number >= 1024) return std::nullopt;
+  for (const TokenName& entry : kTokenNames) {
+    if (entry.token == static_cast<uint32_t>(number)) return TokenName{entry.name, entry.token, 1.0, "raw"};
+  }
+  return TokenName{"", static_cast<uint32_t>(number), 1.0, "raw"};
+}
+
+}  // namespace simhost

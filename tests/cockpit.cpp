@@ -1,0 +1,123 @@
+// The test bed over the headless simulator.
+#include "tests/cockpit.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/paths.h"
+
+namespace halcyon::test {
+namespace {
+
+std::string MakeTempFolder() {
+  char folder[] = "/tmp/halcyon-cockpit-XXXXXX";
+  return mkdtemp(folder) != nullptr ? std::string(folder) : std::string("/tmp/halcyon-cockpit");
+}
+
+simhost::HostOptions MakeHostOptions(const std::string& folder, const CockpitOptions& options) {
+  simhost::HostOptions host;
+  host.root = folder + "/root";
+  host.keepTrace = true;
+  host.initialTick18 = options.initialTick18;
+  host.framesPerTick = options.framesPerTick;
+  return host;
+}
+
+}  // namespace
+
+Cockpit::Cockpit(CockpitOptions options) : folder_(MakeTempFolder()), host_(MakeHostOptions(folder_, options)) {
+  std::string error;
+  if (!host_.Load(&error)) ADD_FAILURE() << "the cockpit did not load: " << error;
+  if (options.start) start();
+}
+
+Cockpit::~Cockpit() {
+  host_.Unload();
+  std::error_code ignored;
+  std::filesystem::remove_all(folder_, ignored);
+}
+
+Cockpit& Cockpit::start() {
+  host_.Start();
+  return *this;
+}
+
+Cockpit& Cockpit::runTicks(int ticks) {
+  host_.RunTicks(ticks);
+  return *this;
+}
+
+Cockpit& Cockpit::runSeconds(double seconds) {
+  host_.RunSeconds(seconds);
+  return *this;
+}
+
+Cockpit& Cockpit::shutdown() {
+  host_.Shutdown();
+  return *this;
+}
+
+Cockpit& Cockpit::set(Token token, double value) { return set(static_cast<uint32_t>(token), value); }
+
+Cockpit& Cockpit::set(uint32_t token, double value) {
+  host_.SetToken(token, value);
+  return *this;
+}
+
+double Cockpit::token(Token token) const { return host_.GetToken(static_cast<uint32_t>(token)); }
+
+Cockpit& Cockpit::freezeClock(bool frozen) {
+  host_.FreezeSimulationClock(frozen);
+  return *this;
+}
+
+Cockpit& Cockpit::clockBack(double ticks) {
+  host_.SetTick18Back(ticks);
+  return *this;
+}
+
+const std::string& Cockpit::root() const { return host_.Root(); }
+
+std::string Cockpit::path(const std::string& relative) const { return platform::ResolvePath(root() + "/" + relative); }
+
+void Cockpit::writeFile(const std::string& relative, const std::string& content) const {
+  std::ofstream file(path(relative), std::ios::binary);
+  file << content;
+}
+
+std::string Cockpit::readFile(const std::string& relative) const {
+  std::ifstream file(path(relative), std::ios::binary);
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+std::vector<platform::sim::KeyEventRecord> Cockpit::keyEvents(uint32_t event) const {
+  std::vector<platform::sim::KeyEventRecord> events;
+  for (const auto& record : platform::sim::KeyEvents()) {
+    if (event == 0 || record.event == event) events.push_back(record);
+  }
+  return events;
+}
+
+std::vector<std::string> Cockpit::trace(simhost::Phase phase) const {
+  std::vector<std::string> names;
+  for (const simhost::TraceEntry& entry : host_.Trace()) {
+    if (entry.phase == phase) names.push_back(entry.text);
+  }
+  return names;
+}
+
+std::vector<std::string> Cockpit::tickTrace(double tick18) const {
+  std::vector<std::string> names;
+  for (const simhost::TraceEntry& entry : host_.Trace()) {
+    if (entry.phase == simhost::Phase::Ticking && entry.tick18 == tick18) names.push_back(entry.text);
+  }
+  return names;
+}
+
+}  // namespace halcyon::test

@@ -1,0 +1,67 @@
+// The test bed: one cockpit in a fresh simulator folder, driven exactly as the
+// headless simulator drives it. Tests set tokens, click, run ticks, and then
+// read key events, the lifecycle trace, switch records, INI values and sounds.
+//
+//   Cockpit cockpit;
+//   cockpit.set(Token::OnGround, 1).runSeconds(2);
+//   EXPECT_EQ(cockpit.keyEvents(kKeyEventMinuteTick).size(), 1u);
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/panel_services.h"
+#include "platform/simulator.h"
+#include "simhost/sim_host.h"
+
+namespace halcyon::test {
+
+struct CockpitOptions {
+  bool start = true;            // install the panel at once
+  double initialTick18 = 0.0;
+  int framesPerTick = 2;
+};
+
+class Cockpit {
+ public:
+  explicit Cockpit(CockpitOptions options = {});
+  ~Cockpit();
+  Cockpit(const Cockpit&) = delete;
+  Cockpit& operator=(const Cockpit&) = delete;
+
+  // Services 2, 3 and 4, as the simulator installs the panel.
+  Cockpit& start();
+  Cockpit& runTicks(int ticks);
+  Cockpit& runSeconds(double seconds);
+  // Service 12 and DLLStop.
+  Cockpit& shutdown();
+
+  Cockpit& set(Token token, double value);
+  Cockpit& set(uint32_t token, double value);
+  double token(Token token) const;
+  Cockpit& freezeClock(bool frozen);
+  Cockpit& clockBack(double ticks);
+
+  // The simulator folder, and a file below it (Windows-style path allowed).
+  const std::string& root() const;
+  std::string path(const std::string& relative) const;
+  void writeFile(const std::string& relative, const std::string& content) const;
+  std::string readFile(const std::string& relative) const;
+
+  // Key events the cockpit sent, all or of one event number.
+  std::vector<platform::sim::KeyEventRecord> keyEvents(uint32_t event = 0) const;
+  // The lifecycle steps traced in one phase, in order.
+  std::vector<std::string> trace(simhost::Phase phase) const;
+  // The steps of the tick list run on one TICK18 value.
+  std::vector<std::string> tickTrace(double tick18) const;
+
+  double tick18() const { return host_.Tick18(); }
+  simhost::SimHost& host() { return host_; }
+
+ private:
+  std::string folder_;
+  simhost::SimHost host_;
+};
+
+}  // namespace halcyon::test

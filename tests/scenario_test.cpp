@@ -1,0 +1,126 @@
+// Scenario files: what a user writes, what they get told when a line is wrong,
+// and the simulator program's answer to a bad file.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "simhost/module_loader.h"
+#include "simhost/run_log.h"
+#include "simhost/scenario.h"
+#include "tests/cockpit.h"
+
+namespace halcyon::test {
+namespace {
+
+std::vector<std::string> ParseErrors(const std::string& text) {
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  scenario.Parse(text, "flight.scn", &errors);
+  return errors;
+}
+
+TEST(Scenario, TimesAndStepsOfAWellFormedFlight) {
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  ASSERT_TRUE(scenario.Parse("# a comment\n"
+                             "set on_ground 1\n"
+                             "\n"
+                             "at 0:30 ramp ias 150 20   # accelerate\n"
+                             "run 60\n"
+                             "at 1:01:01.5 note \"the end\"\n",
+                             "flight.scn", &errors))
+      << errors.front();
+  ASSERT_EQ(scenario.Steps().size(), 4u);
+  EXPECT_EQ(scenario.Steps()[1].atSeconds, 30.0);
+  EXPECT_EQ(scenario.Steps()[1].line, 4);
+  EXPECT_EQ(scenario.Steps()[2].atSeconds, 30.0);
+  EXPECT_EQ(scenario.Steps()[3].atSeconds, 3661.5);
+  EXPECT_EQ(scenario.Steps()[3].args, std::vector<std::string>{"the end"});
+  EXPECT_EQ(scenario.EndSeconds(), 3661.5);
+}
+
+TEST(Scenario, EveryBadLineIsNamedWithWhatIsWrong) {
+  const auto errors = ParseErrors("set on_ground\n"          // 1: too few
+                                  "fly 10\n"                 // 2: unknown command
+                                  "set warp_drive 1\n"       // 3: unknown token
+                                  "set ias fast\n"           // 4: not a number
+                                  "run -3\n"                 // 5: negative
+                                  "at 1:75 stop\n"           // 6: bad time
+                                  "run 10\n"
+                                  "at 5 note back in time\n" // 8: earlier than line 7 ends
+                                  "note \"unclosed\n"        // 9
+                                  "set 5000 1\n"             // 10: token out of range
+                                  "window ajar 10010\n");    // 11
+  ASSERT_EQ(errors.size(), 10u);
+  EXPECT_EQ(errors[0], "flight.scn:1: usage: set <token> <value>");
+  EXPECT_EQ(errors[1], "flight.scn:2: unknown command 'fly'");
+  EXPECT_NE(errors[2].find("flight.scn:3: unknown token 'warp_drive'"), std::string::npos);
+  EXPECT_EQ(errors[3], "flight.scn:4: 'fast' is not a number");
+  EXPECT_NE(errors[4].find("flight.scn:5:"), std::string::npos);
+  EXPECT_NE(errors[5].find("flight.scn:6: '1:75' is not a time"), std::string::npos);
+  EXPECT_NE(errors[6].find("flight.scn:8: time 5 is earlier"), std::string::npos);
+  EXPECT_EQ(errors[7], "flight.scn:9: a quote is not closed");
+  EXPECT_NE(errors[8].find("flight.scn:10:"), std::string::npos);
+  EXPECT_NE(errors[9].find("flight.scn:11:"), std::string::npos);
+}
+
+TEST(Scenario, BinaryGarbageGivesErrorsAndNoCrash) {
+  std::string garbage;
+  for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919) % 256);
+  EXPECT_FALSE(ParseErrors(garbage).empty());
+}
+
+TEST(Scenario, PlaysTokensRampsAndTheClockOnTheCockpit) {
+  Cockpit cockpit;
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  ASSERT_TRUE(scenario.Parse("set on_ground 1\n"
+                             "ramp ias 100 10\n"
+                             "at 5 note halfway\n"
+                             "at 20 set radio_altitude 1000\n"
+                             "set latitude 45\n",
+                             "flight.scn", &errors));
+  simhost::RunLog log;
+  std::string error;
+  ASSERT_TRUE(simhost::RunScenario(cockpit.host(), scenario, log, &error)) << error;
+  EXPECT_EQ(cockpit.token(Token::OnGround), 1.0);
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::IndicatedAirspeedKt), 100.0);
+  EXPECT_NEAR(cockpit.token(Token::RadioAltitudeM), 304.8, 1e-9);
+  EXPECT_NEAR(cockpit.token(Token::Latitude) / 40007000.0 * 360.0, 45.0, 1e-9);
+  EXPECT_EQ(cockpit.tick18(), 360.0);
+  ASSERT_EQ(log.Notes().size(), 1u);
+  EXPECT_EQ(log.Notes()[0], "00:05.0  halfway");
+}
+
+TEST(Scenario, AClickOnNothingNamesTheLine) {
+  Cockpit cockpit;
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  ASSERT_TRUE(scenario.Parse("run 1\nclick \"No Such Gauge\" 3 4\n", "flight.scn", &errors));
+  simhost::RunLog log;
+  std::string error;
+  EXPECT_FALSE(simhost::RunScenario(cockpit.host(), scenario, log, &error));
+  EXPECT_EQ(error, "flight.scn:2: no gauge named 'No Such Gauge'");
+}
+
+// The program a user runs: a bad file ends it with the line named and a
+// non-zero exit, before anything is loaded.
+TEST(Scenario, TheSimulatorProgramRefusesABadFile) {
+  const std::string folder = ::testing::TempDir();
+  const std::string file = folder + "/bad.scn";
+  std::ofstream(file) << "set on_ground 1\nat 2 jump\n";
+  const std::string program = simhost::DefaultModulePath().substr(0, simhost::DefaultModulePath().rfind('/')) + "/simhost";
+  const std::string command = program + " --quiet --scenario " + file + " --out " + folder + "/out 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string output;
+  char buffer[256];
+  while (fgets(buffer, sizeof(buffer), pipe) != nullptr) output += buffer;
+  const int status = pclose(pipe);
+  EXPECT_NE(status, 0);
+  EXPECT_NE(output.find("bad.scn:2: unknown command 'jump'"), std::string::npos) << output;
+}
+
+}  // namespace
+}  // namespace halcyon::test
