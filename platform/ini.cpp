@@ -1,0 +1,606 @@
+// Private-profile INI files: parsing into sections and lines, the cache of
+// parsed files checked against the file's identity, size and modification
+// time, and the all-or-nothing save through a temporary file.
+#include "platform/ini.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <ctime>
+#include <mutex>
+#include <set>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/paths.h"
+
+namespace platform {
+namespace {
+
+enum class LineEnd : uint8_t { None, Lf, CrLf };
+
+std::string_view EndBytes(LineEnd end) {
+  switch (end) {
+    case LineEnd::Lf: return "\n";
+    case LineEnd::CrLf: return "\r\n";
+    case LineEnd::None: break;
+  }
+  return "";
+}
+
+struct Line {
+  std::string text;  // the bytes of the line without its line ending
+  LineEnd end = LineEnd::None;
+};
+
+// A section: its header line (absent for the lines before the first header)
+// and the lines under it. `firstKey` maps each folded key name to the index in
+// `body` of its first line; `lastKey` is one past the last key line.
+struct Section {
+  bool hasHeader = false;
+  Line header;
+  std::vector<Line> body;
+  std::unordered_map<std::wstring, size_t> firstKey;
+  size_t lastKey = 0;
+};
+
+struct Document {
+  std::vector<Section> sections;  // sections[0] holds the lines before any header
+  std::unordered_map<std::wstring, std::vector<size_t>> sectionsByName;
+  LineEnd newLineEnd = LineEnd::CrLf;
+};
+
+// ---- Text helpers ------------------------------------------------------------
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+std::string_view Trim(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+std::wstring_view Trim(std::wstring_view text) {
+  auto blank = [](wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\v' || c == L'\f'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// Lower case for the letters Windows folds in the code pages the files use:
+// ASCII and the Latin-1 capitals.
+std::wstring Fold(std::wstring_view name) {
+  std::wstring folded(name);
+  for (wchar_t& c : folded) {
+    if ((c >= L'A' && c <= L'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) c = static_cast<wchar_t>(c + 0x20);
+  }
+  return folded;
+}
+
+std::wstring FoldBytes(std::string_view name) { return Fold(Widen(std::string(name))); }
+
+// ---- Line classification ------------------------------------------------------
+
+enum class LineKind { Other, Header, Key };
+
+struct Classified {
+  LineKind kind = LineKind::Other;
+  std::string_view name;  // section or key name, trimmed
+};
+
+// A UTF-8 byte-order mark (normally only at the start of the file) is skipped.
+Classified Classify(std::string_view text) {
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+  const std::string_view trimmed = Trim(text);
+  if (trimmed.empty() || trimmed.front() == ';') return {};
+  if (trimmed.front() == '[') {
+    const size_t close = trimmed.find(']');
+    if (close == std::string_view::npos) return {};
+    return {LineKind::Header, Trim(trimmed.substr(1, close - 1))};
+  }
+  const size_t equals = trimmed.find('=');
+  if (equals == std::string_view::npos) return {};
+  const std::string_view name = Trim(trimmed.substr(0, equals));
+  if (name.empty()) return {};
+  return {LineKind::Key, name};
+}
+
+// The value of a key line: everything after the first '=', trimmed.
+std::string_view ValueOf(const Line& line) {
+  const std::string_view text = line.text;
+  return Trim(text.substr(text.find('=') + 1));
+}
+
+// ---- Document building and indexing -------------------------------------------
+
+void IndexSection(Section& section) {
+  section.firstKey.clear();
+  section.lastKey = 0;
+  for (size_t i = 0; i < section.body.size(); ++i) {
+    const Classified line = Classify(section.body[i].text);
+    if (line.kind != LineKind::Key) continue;
+    section.firstKey.emplace(FoldBytes(line.name), i);
+    section.lastKey = i + 1;
+  }
+}
+
+void IndexSectionNames(Document& doc) {
+  doc.sectionsByName.clear();
+  for (size_t i = 1; i < doc.sections.size(); ++i) {
+    const Classified header = Classify(doc.sections[i].header.text);
+    doc.sectionsByName[FoldBytes(header.name)].push_back(i);
+  }
+}
+
+Document Parse(std::string_view bytes) {
+  Document doc;
+  doc.sections.emplace_back();
+  bool endChosen = false;
+  size_t start = 0;
+  while (start < bytes.size()) {
+    const size_t newline = bytes.find('\n', start);
+    Line line;
+    if (newline == std::string_view::npos) {
+      line.text = std::string(bytes.substr(start));
+      start = bytes.size();
+    } else {
+      const bool crlf = newline > start && bytes[newline - 1] == '\r';
+      line.text = std::string(bytes.substr(start, newline - start - (crlf ? 1 : 0)));
+      line.end = crlf ? LineEnd::CrLf : LineEnd::Lf;
+      start = newline + 1;
+      if (!endChosen) doc.newLineEnd = line.end;
+      endChosen = true;
+    }
+    if (Classify(line.text).kind == LineKind::Header) {
+      Section section;
+      section.hasHeader = true;
+      section.header = std::move(line);
+      doc.sections.push_back(std::move(section));
+    } else {
+      doc.sections.back().body.push_back(std::move(line));
+    }
+  }
+  for (Section& section : doc.sections) IndexSection(section);
+  IndexSectionNames(doc);
+  return doc;
+}
+
+std::string Serialize(const Document& doc) {
+  size_t size = 0;
+  for (const Section& section : doc.sections) {
+    size += section.header.text.size() + 2;
+    for (const Line& line : section.body) size += line.text.size() + 2;
+  }
+  std::string bytes;
+  bytes.reserve(size);
+  auto append = [&bytes](const Line& line) {
+    bytes += line.text;
+    bytes += EndBytes(line.end);
+  };
+  for (const Section& section : doc.sections) {
+    if (section.hasHeader) append(section.header);
+    for (const Line& line : section.body) append(line);
+  }
+  return bytes;
+}
+
+// ---- Lookup and edits ---------------------------------------------------------
+
+struct KeyPlace {
+  Section* section = nullptr;
+  size_t index = 0;
+};
+
+const std::vector<size_t>* SectionsNamed(Document& doc, std::wstring_view section) {
+  const auto found = doc.sectionsByName.find(Fold(Trim(section)));
+  return found == doc.sectionsByName.end() ? nullptr : &found->second;
+}
+
+KeyPlace FindKey(Document& doc, std::wstring_view section, std::wstring_view key) {
+  const std::vector<size_t>* indexes = SectionsNamed(doc, section);
+  if (indexes == nullptr) return {};
+  const std::wstring folded = Fold(Trim(key));
+  for (size_t index : *indexes) {
+    Section& candidate = doc.sections[index];
+    const auto found = candidate.firstKey.find(folded);
+    if (found != candidate.firstKey.end()) return {&candidate, found->second};
+  }
+  return {};
+}
+
+// The last line of the document, which must end before anything is added after it.
+Line* LastLine(Document& doc) {
+  for (auto it = doc.sections.rbegin(); it != doc.sections.rend(); ++it) {
+    if (!it->body.empty()) return &it->body.back();
+    if (it->hasHeader) return &it->header;
+  }
+  return nullptr;
+}
+
+void EndLine(Line* line, LineEnd end) {
+  if (line != nullptr && line->end == LineEnd::None) line->end = end;
+}
+
+// Keeps the key as written and the blanks after '='; only the value changes.
+void ReplaceValue(Line& line, const std::string& value) {
+  size_t cut = line.text.find('=') + 1;
+  while (cut < line.text.size() && (line.text[cut] == ' ' || line.text[cut] == '\t')) ++cut;
+  line.text.resize(cut);
+  line.text += value;
+}
+
+void SetKey(Document& doc, std::wstring_view section, std::wstring_view key, const std::string& value) {
+  if (const KeyPlace place = FindKey(doc, section, key); place.section != nullptr) {
+    ReplaceValue(place.section->body[place.index], value);
+    return;
+  }
+  const std::string keyBytes = Narrow(std::wstring(Trim(key)));
+  const Line keyLine{keyBytes + "=" + value, doc.newLineEnd};
+  if (const std::vector<size_t>* indexes = SectionsNamed(doc, section)) {
+    Section& target = doc.sections[indexes->front()];
+    const size_t at = target.lastKey;
+    EndLine(at == 0 ? &target.header : &target.body[at - 1], doc.newLineEnd);
+    target.body.insert(target.body.begin() + static_cast<std::ptrdiff_t>(at), keyLine);
+    // Only blank lines and comments follow `at`, so no key index moves.
+    target.firstKey.emplace(Fold(Trim(key)), at);
+    target.lastKey = at + 1;
+    return;
+  }
+  EndLine(LastLine(doc), doc.newLineEnd);
+  Section added;
+  added.hasHeader = true;
+  added.header = Line{"[" + Narrow(std::wstring(Trim(section))) + "]", doc.newLineEnd};
+  added.body.push_back(keyLine);
+  added.firstKey.emplace(Fold(Trim(key)), 0);
+  added.lastKey = 1;
+  doc.sections.push_back(std::move(added));
+  doc.sectionsByName[Fold(Trim(section))].push_back(doc.sections.size() - 1);
+}
+
+// Returns whether anything changed.
+bool RemoveKey(Document& doc, std::wstring_view section, std::wstring_view key) {
+  const KeyPlace place = FindKey(doc, section, key);
+  if (place.section == nullptr) return false;
+  place.section->body.erase(place.section->body.begin() + static_cast<std::ptrdiff_t>(place.index));
+  IndexSection(*place.section);
+  return true;
+}
+
+bool RemoveSection(Document& doc, std::wstring_view section) {
+  const std::vector<size_t>* indexes = SectionsNamed(doc, section);
+  if (indexes == nullptr) return false;
+  const std::vector<size_t> doomed = *indexes;
+  for (auto it = doomed.rbegin(); it != doomed.rend(); ++it) {
+    doc.sections.erase(doc.sections.begin() + static_cast<std::ptrdiff_t>(*it));
+  }
+  IndexSectionNames(doc);
+  return true;
+}
+
+// ---- Files and the cache -------------------------------------------------------
+
+// What identifies one version of a file on disk.
+struct Stamp {
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = 0;
+  int64_t modifiedNs = 0;
+  mode_t permissions = 0;
+  bool operator==(const Stamp&) const = default;
+};
+
+int64_t Nanoseconds(const timespec& time) { return int64_t{time.tv_sec} * 1000000000 + time.tv_nsec; }
+
+Stamp StampOf(const struct stat& info) {
+  return {info.st_dev, info.st_ino, info.st_size, Nanoseconds(info.st_mtim), info.st_mode & 07777};
+}
+
+int64_t NowNs() {
+  timespec now {};
+  clock_gettime(CLOCK_REALTIME, &now);
+  return Nanoseconds(now);
+}
+
+// File systems keep modification times in coarse ticks, so a change made within
+// one tick of the copy we hold could leave size and time alike. While the file's
+// time is that close to when we took our copy, the bytes are compared as well.
+// Local file systems tick at most every 10 ms (newer kernels give each change
+// its own time); twice that is the margin.
+constexpr int64_t kTimestampTickNs = 20'000'000;
+
+struct CachedFile {
+  Stamp stamp;
+  int64_t takenNs = 0;  // when `bytes` was known to match the file
+  std::string bytes;    // the file as it is on disk
+  Document doc;
+  uint64_t lastUse = 0;
+};
+
+constexpr size_t kCacheCapacity = 16;
+
+struct IniState;
+void RemoveSpares(IniState& state);
+
+struct IniState {
+  ~IniState() { RemoveSpares(*this); }
+  std::mutex mutex;
+  std::unordered_map<std::string, CachedFile> cache;
+  uint64_t useCounter = 0;
+  int failuresToInject = 0;
+  std::set<std::string> spares;  // spare files made by this process
+  IniStats stats;
+};
+
+IniState& State() {
+  static IniState state;
+  return state;
+}
+
+bool ReadWhole(int fd, std::string& bytes) {
+  bytes.clear();
+  char buffer[65536];
+  for (;;) {
+    const ssize_t got = read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return false;
+    if (got == 0) return true;
+    bytes.append(buffer, static_cast<size_t>(got));
+  }
+}
+
+// Reads the file and its stamp together (the stamp of the descriptor read).
+bool ReadFile(const std::string& path, std::string& bytes, Stamp& stamp) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat info {};
+  const bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ReadWhole(fd, bytes);
+  close(fd);
+  if (ok) stamp = StampOf(info);
+  return ok;
+}
+
+void EvictIfFull(IniState& state) {
+  if (state.cache.size() < kCacheCapacity) return;
+  auto oldest = state.cache.begin();
+  for (auto it = state.cache.begin(); it != state.cache.end(); ++it) {
+    if (it->second.lastUse < oldest->second.lastUse) oldest = it;
+  }
+  state.cache.erase(oldest);
+}
+
+bool StillCurrent(CachedFile& entry, const std::string& path, const Stamp& onDisk) {
+  if (!(entry.stamp == onDisk)) return false;
+  const int64_t now = NowNs();
+  if (entry.takenNs - entry.stamp.modifiedNs >= kTimestampTickNs) return true;
+  std::string bytes;
+  Stamp reread;
+  if (!ReadFile(path, bytes, reread) || !(reread == onDisk) || bytes != entry.bytes) return false;
+  entry.takenNs = now;
+  return true;
+}
+
+// The parsed file at `path`, from the cache when it still matches the disk.
+// Null when the file does not exist (`missing` set) or cannot be read.
+CachedFile* Load(IniState& state, const std::string& path, bool& missing) {
+  missing = false;
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0) {
+    missing = errno == ENOENT;
+    state.cache.erase(path);
+    return nullptr;
+  }
+  const auto found = state.cache.find(path);
+  if (found != state.cache.end() && StillCurrent(found->second, path, StampOf(info))) {
+    found->second.lastUse = ++state.useCounter;
+    return &found->second;
+  }
+  CachedFile fresh;
+  fresh.takenNs = NowNs();
+  if (!ReadFile(path, fresh.bytes, fresh.stamp)) {
+    state.cache.erase(path);
+    return nullptr;
+  }
+  fresh.doc = Parse(fresh.bytes);
+  fresh.lastUse = ++state.useCounter;
+  ++state.stats.parses;
+  if (found == state.cache.end()) EvictIfFull(state);
+  CachedFile& slot = state.cache[path];
+  slot = std::move(fresh);
+  return &slot;
+}
+
+// The file beside an INI file that each save is written into before it takes
+// the INI file's place.
+std::string SpareName(const std::string& path) { return path + ".saving"; }
+
+// Writes `bytes` over the spare file from its start and cuts it to length.
+// The spare is rewritten rather than created anew or emptied: on ext4, both a
+// new file per save and a file truncated to nothing make the save start disk
+// writes at once, and a shut-down save of some 700 keys then took 70 to 140 ms
+// instead of about 10.
+bool WriteSpare(int fd, const std::string& bytes, size_t count) {
+  size_t done = 0;
+  while (done < count) {
+    const ssize_t put = pwrite(fd, bytes.data() + done, count - done, static_cast<off_t>(done));
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) return false;
+    done += static_cast<size_t>(put);
+  }
+  return ftruncate(fd, static_cast<off_t>(count)) == 0;
+}
+
+// Replaces the file at `path` with `bytes`, all or nothing: the new text is
+// written into the spare file beside it, which then trades places with the old
+// file in one step (a plain rename when there is no old file, or when the file
+// system cannot exchange). The name always holds the old or the new file whole;
+// the spare keeps the previous text until the next save or until the cache is
+// cleared. The new file keeps the permissions of the one it replaces (`old`,
+// null when there is none: then 0666 less the umask).
+bool ReplaceFile(IniState& state, const std::string& path, const std::string& bytes, const Stamp* old,
+                 Stamp& stamp) {
+  const std::string spare = SpareName(path);
+  const int fd = open(spare.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  state.spares.insert(spare);
+
+  struct stat info {};
+  bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+  if (ok && old != nullptr && (info.st_mode & 07777) != old->permissions) ok = fchmod(fd, old->permissions) == 0;
+  if (ok && state.failuresToInject > 0) {
+    --state.failuresToInject;
+    WriteSpare(fd, bytes, bytes.size() / 2);
+    ok = false;
+  }
+  ok = ok && WriteSpare(fd, bytes, bytes.size());
+  ok = ok && fstat(fd, &info) == 0;
+  ok = close(fd) == 0 && ok;
+  if (ok) {
+    const bool exchanged =
+        old != nullptr && renameat2(AT_FDCWD, spare.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) == 0;
+    ok = exchanged || rename(spare.c_str(), path.c_str()) == 0;
+  }
+  if (!ok) {
+    unlink(spare.c_str());
+    return false;
+  }
+  stamp = StampOf(info);
+  ++state.stats.writes;
+  return true;
+}
+
+void RemoveSpares(IniState& state) {
+  for (const std::string& spare : state.spares) unlink(spare.c_str());
+  state.spares.clear();
+}
+
+bool HasLineBreak(std::wstring_view text) { return text.find_first_of(L"\r\n") != std::wstring_view::npos; }
+
+bool NamesAcceptable(const wchar_t* section, const wchar_t* key, const wchar_t* value) {
+  if (HasLineBreak(section) || Trim(std::wstring_view(section)).empty()) return false;
+  if (std::wstring_view(section).find(L']') != std::wstring_view::npos) return false;
+  if (key != nullptr) {
+    const std::wstring_view name = Trim(std::wstring_view(key));
+    if (HasLineBreak(key) || name.empty() || name.front() == L';' || name.front() == L'[' ||
+        name.find(L'=') != std::wstring_view::npos) {
+      return false;
+    }
+  }
+  return value == nullptr || !HasLineBreak(value);
+}
+
+// The file on this machine, as an absolute path, so that the cache and the
+// spare files still name the same files if the working folder changes.
+std::string AbsolutePath(const wchar_t* path) {
+  std::string resolved = ResolvePath(path);
+  if (resolved.front() == '/') return resolved;
+  char folder[4096];
+  if (getcwd(folder, sizeof folder) == nullptr) return resolved;
+  return std::string(folder) + "/" + resolved;
+}
+
+uint32_t CopyOut(std::wstring_view text, wchar_t* out, uint32_t outSize) {
+  if (out == nullptr || outSize == 0) return 0;
+  const size_t count = std::min<size_t>(text.size(), outSize - 1);
+  std::copy_n(text.data(), count, out);
+  out[count] = L'\0';
+  return static_cast<uint32_t>(count);
+}
+
+}  // namespace
+
+uint32_t GetPrivateProfileString(const wchar_t* section, const wchar_t* key, const wchar_t* defaultValue,
+                                 wchar_t* out, uint32_t outSize, const wchar_t* path) {
+  const std::wstring_view fallback = defaultValue == nullptr ? L"" : defaultValue;
+  if (out == nullptr || outSize == 0) return 0;
+  if (section == nullptr || key == nullptr || path == nullptr) return CopyOut(fallback, out, outSize);
+
+  const std::string resolved = AbsolutePath(path);
+  IniState& state = State();
+  std::lock_guard lock(state.mutex);
+  bool missing = false;
+  CachedFile* file = Load(state, resolved, missing);
+  if (file == nullptr) return CopyOut(fallback, out, outSize);
+  const KeyPlace place = FindKey(file->doc, section, key);
+  if (place.section == nullptr) return CopyOut(fallback, out, outSize);
+  const std::wstring value = Widen(std::string(ValueOf(place.section->body[place.index])));
+  return CopyOut(value, out, outSize);
+}
+
+bool WritePrivateProfileString(const wchar_t* section, const wchar_t* key, const wchar_t* value,
+                               const wchar_t* path) {
+  if (path == nullptr) return false;
+  if (section == nullptr) return key == nullptr && value == nullptr;
+  if (!NamesAcceptable(section, key, value)) return false;
+
+  const std::string resolved = AbsolutePath(path);
+  IniState& state = State();
+  std::lock_guard lock(state.mutex);
+  bool missing = false;
+  CachedFile* file = Load(state, resolved, missing);
+  if (file == nullptr && !missing) return false;
+
+  // The edit is made on the cached copy; if the save fails the copy is
+  // dropped, so the next access reads the old file again.
+  CachedFile created;
+  CachedFile& target = file != nullptr ? *file : created;
+  if (file == nullptr) target.doc = Parse("");
+  bool changed = true;
+  if (key == nullptr) {
+    changed = RemoveSection(target.doc, section);
+  } else if (value == nullptr) {
+    changed = RemoveKey(target.doc, section, key);
+  } else {
+    SetKey(target.doc, section, key, Narrow(value));
+  }
+  if (!changed) return true;
+
+  std::string bytes = Serialize(target.doc);
+  Stamp stamp;
+  if (!ReplaceFile(state, resolved, bytes, file != nullptr ? &file->stamp : nullptr, stamp)) {
+    state.cache.erase(resolved);
+    return false;
+  }
+  target.bytes = std::move(bytes);
+  target.stamp = stamp;
+  target.takenNs = NowNs();
+  target.lastUse = ++state.useCounter;
+  if (file == nullptr) {
+    EvictIfFull(state);
+    state.cache[resolved] = std::move(created);
+  }
+  return true;
+}
+
+std::wstring ReadIniString(const wchar_t* section, const wchar_t* key, const wchar_t* defaultValue,
+                           uint32_t bufferSize, const wchar_t* path) {
+  if (bufferSize == 0) return L"";
+  std::vector<wchar_t> buffer(bufferSize, L'\0');
+  const uint32_t length = GetPrivateProfileString(section, key, defaultValue, buffer.data(), bufferSize, path);
+  return std::wstring(buffer.data(), length);
+}
+
+void ClearIniCache() {
+  IniState& state = State();
+  std::lock_guard lock(state.mutex);
+  state.cache.clear();
+  RemoveSpares(state);
+}
+
+void FailNextIniWrites(int count) {
+  IniState& state = State();
+  std::lock_guard lock(state.mutex);
+  state.failuresToInject = std::max(count, 0);
+}
+
+IniStats GetIniStats() {
+  IniState& state = State();
+  std::lock_guard lock(state.mutex);
+  return state.stats;
+}
+
+}  // namespace platform

@@ -1,0 +1,67 @@
+// The wide private-profile INI functions the module uses for its options,
+// keyboard combinations, volumes, leak report and the simulator's Aircraft.cfg.
+// Reads go through a small cache of parsed files, checked against the file's
+// size and modification time on each call. A write edits the cached copy and
+// replaces the file whole: the new text goes into "<name>.saving" beside it,
+// which then takes the file's place in one step, so a crash in the middle of a
+// save leaves the old file as it was. (Nothing is flushed to the disk, as
+// Windows does not for these files either: a power cut may still lose a save.)
+// The ".saving" files are removed by ClearIniCache and at exit.
+//
+// Layout rules, as Windows keeps them:
+// - Section and key names match without regard to case (ASCII and Latin-1
+//   letters); the first match in file order wins. When a section name appears
+//   more than once, its keys are looked up in each such section in turn.
+// - A missing file, section or key gives the default (null default: ""); a key
+//   that is present but empty gives "". Whitespace around names and values is
+//   trimmed; nothing else is (no quotes or inline comments are stripped).
+// - A write replaces the first matching key in place, keeping the line's text
+//   up to the value. A new key goes right after the last key line of the first
+//   section of that name, so blank lines and comments that end the section
+//   (they usually introduce the next one) stay below it. A new section goes at
+//   the end of the file. A missing file is created; folders are not.
+// - Every other byte stays as it was: comments, unknown lines, duplicates,
+//   line endings, non-ASCII bytes. New lines take the file's own line ending
+//   (that of its first line), CRLF for a new file.
+// - Values read are decoded with Widen, values written encoded with Narrow.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+// GetPrivateProfileStringW: copies the value (or the default) into `out`, cut
+// to outSize - 1 characters and always terminated; returns the number of
+// characters copied without the terminator. outSize 0 copies nothing. A null
+// section or key (the name-listing forms) is not supported and gives the default.
+uint32_t GetPrivateProfileString(const wchar_t* section, const wchar_t* key, const wchar_t* defaultValue,
+                                 wchar_t* out, uint32_t outSize, const wchar_t* path);
+
+// WritePrivateProfileStringW: sets section/key to value. A null value removes
+// the first matching key; a null key removes every section of that name; a
+// null section with null key and value does nothing and succeeds. Returns
+// false, leaving the old file whole, when the file cannot be written or when a
+// name or value holds a line break (or a key an '=', a section a ']').
+bool WritePrivateProfileString(const wchar_t* section, const wchar_t* key, const wchar_t* value,
+                               const wchar_t* path);
+
+// The value as GetPrivateProfileString would copy it into a buffer of
+// bufferSize characters (so at most bufferSize - 1 characters).
+std::wstring ReadIniString(const wchar_t* section, const wchar_t* key, const wchar_t* defaultValue,
+                           uint32_t bufferSize, const wchar_t* path);
+
+// Forgets every parsed file; the next access reads from disk.
+void ClearIniCache();
+
+// Tests: the next `count` writes stop after half of the temporary file is
+// written, as if the process died in the middle of a save, and return false.
+void FailNextIniWrites(int count);
+
+struct IniStats {
+  uint64_t parses = 0;  // files read from disk and parsed
+  uint64_t writes = 0;  // files replaced on disk
+};
+IniStats GetIniStats();
+
+}  // namespace platform

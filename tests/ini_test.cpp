@@ -1,0 +1,431 @@
+// The private-profile INI functions as the module's options, keyboard combos,
+// volumes and the Aircraft.cfg flap rewrite use them: lookups, defaults,
+// truncation, in-place edits that keep every other byte, all-or-nothing saves
+// and the parsed-file cache.
+#include "platform/ini.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using platform::GetPrivateProfileString;
+using platform::ReadIniString;
+using platform::WritePrivateProfileString;
+
+// Each test works in a fresh folder of its own, which is the working folder,
+// since the module names its files relative to the simulator folder.
+class IniFile : public testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/halcyon-ini-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    folder_ = pattern;
+    ASSERT_NE(getcwd(previous_, sizeof previous_), nullptr);
+    ASSERT_EQ(chdir(folder_.c_str()), 0);
+    platform::ClearIniCache();
+    platform::FailNextIniWrites(0);
+  }
+
+  void TearDown() override {
+    platform::ClearIniCache();
+    ASSERT_EQ(chdir(previous_), 0);
+    std::system(("rm -rf '" + folder_ + "'").c_str());
+  }
+
+  static void Put(const std::string& file, const std::string& bytes) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << bytes;
+  }
+
+  static std::string Bytes(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+  }
+
+  static std::vector<std::string> FolderEntries(const std::string& folder = ".") {
+    std::vector<std::string> names;
+    DIR* dir = opendir(folder.c_str());
+    while (dirent* entry = readdir(dir)) {
+      const std::string name = entry->d_name;
+      if (name != "." && name != "..") names.push_back(name);
+    }
+    closedir(dir);
+    return names;
+  }
+
+  static std::wstring Read(const wchar_t* section, const wchar_t* key, const wchar_t* fallback = L"default",
+                           const wchar_t* path = L".\\test.ini") {
+    return ReadIniString(section, key, fallback, 256, path);
+  }
+
+  static bool Write(const wchar_t* section, const wchar_t* key, const wchar_t* value,
+                    const wchar_t* path = L".\\test.ini") {
+    return WritePrivateProfileString(section, key, value, path);
+  }
+
+  std::string folder_;
+  char previous_[4096] = {};
+};
+
+TEST_F(IniFile, MissingFileSectionOrKeyGiveTheDefaultButAnEmptyKeyGivesEmptyText) {
+  EXPECT_EQ(Read(L"OPTIONS", L"spacebar", L"1", L".\\nofile.ini"), L"1");
+  EXPECT_EQ(Read(L"OPTIONS", L"spacebar", nullptr, L".\\nofile.ini"), L"");
+
+  Put("test.ini", "[OPTIONS]\r\nsound=\r\nfd_mod = 3\r\n");
+  EXPECT_EQ(Read(L"OPTIONS", L"sound"), L"");
+  EXPECT_EQ(Read(L"OPTIONS", L"hotspots"), L"default");
+  EXPECT_EQ(Read(L"MISC", L"sound"), L"default");
+  EXPECT_EQ(Read(L"OPTIONS", L"fd_mod"), L"3");
+
+  // The raw call: characters copied, terminated, default when absent.
+  wchar_t buffer[20];
+  EXPECT_EQ(GetPrivateProfileString(L"OPTIONS", L"sound", L"0", buffer, 20, L"test.ini"), 0u);
+  EXPECT_STREQ(buffer, L"");
+  EXPECT_EQ(GetPrivateProfileString(L"OPTIONS", L"drop_menu", L"1", buffer, 20, L"test.ini"), 1u);
+  EXPECT_STREQ(buffer, L"1");
+}
+
+TEST_F(IniFile, ValuesAreCutToTheBufferAndAlwaysTerminated) {
+  Put("test.ini", "[FAST CLICK]\nmultiplier = 123456789\n");
+  wchar_t buffer[8] = {L'x', L'x', L'x', L'x', L'x', L'x', L'x', L'x'};
+  EXPECT_EQ(GetPrivateProfileString(L"FAST CLICK", L"multiplier", L"1", buffer, 5, L"test.ini"), 4u);
+  EXPECT_STREQ(buffer, L"1234");
+  EXPECT_EQ(buffer[5], L'x');
+
+  // The default is cut the same way; a buffer of one holds only the terminator.
+  EXPECT_EQ(GetPrivateProfileString(L"FAST CLICK", L"none", L"abcdefgh", buffer, 5, L"test.ini"), 4u);
+  EXPECT_STREQ(buffer, L"abcd");
+  EXPECT_EQ(GetPrivateProfileString(L"FAST CLICK", L"multiplier", L"1", buffer, 1, L"test.ini"), 0u);
+  EXPECT_STREQ(buffer, L"");
+
+  // No room at all: nothing is touched.
+  buffer[0] = L'z';
+  EXPECT_EQ(GetPrivateProfileString(L"FAST CLICK", L"multiplier", L"1", buffer, 0, L"test.ini"), 0u);
+  EXPECT_EQ(buffer[0], L'z');
+
+  EXPECT_EQ(ReadIniString(L"FAST CLICK", L"multiplier", L"1", 5, L"test.ini"), L"1234");
+  EXPECT_EQ(ReadIniString(L"FAST CLICK", L"multiplier", L"1", 0, L"test.ini"), L"");
+}
+
+TEST_F(IniFile, NamesMatchWithoutCaseTrimmedAndTheFirstMatchWins) {
+  Put("test.ini",
+      "; keyboard combinations\n"
+      "  [ Nav ]  \n"
+      "\tAP Disconnect  =   CTRL+Z   \n"
+      "ap disconnect=second copy\n"
+      "[MISC]\n"
+      "lights=L\n"
+      "[NAV]\n"
+      "ap disconnect=third copy\n"
+      "only_here = later section\n");
+  EXPECT_EQ(Read(L"NAV", L"AP DISCONNECT"), L"CTRL+Z");
+  EXPECT_EQ(Read(L"nav", L"ap disconnect"), L"CTRL+Z");
+  EXPECT_EQ(Read(L"misc", L"LIGHTS"), L"L");
+  // A key found only in the second section of the same name is still found.
+  EXPECT_EQ(Read(L"Nav", L"only_here"), L"later section");
+  // Comments are not keys.
+  EXPECT_EQ(Read(L"NAV", L"; keyboard combinations"), L"default");
+}
+
+TEST_F(IniFile, FoldersAndFileNamesMatchWithoutCase) {
+  ASSERT_EQ(mkdir("SimObjects", 0777), 0);
+  ASSERT_EQ(mkdir("SimObjects/Airplanes", 0777), 0);
+  Put("SimObjects/Airplanes/HalcyonPro.ini", "[OPTIONS]\nsound=1\n");
+  const wchar_t* path = L".\\simobjects\\AIRPLANES\\halcyonpro.INI";
+  EXPECT_EQ(Read(L"OPTIONS", L"sound", L"0", path), L"1");
+  EXPECT_TRUE(Write(L"OPTIONS", L"sound", L"0", path));
+  EXPECT_EQ(Bytes("SimObjects/Airplanes/HalcyonPro.ini"), "[OPTIONS]\nsound=0\n");
+}
+
+TEST_F(IniFile, WritesReplaceInPlaceAppendToTheFirstSectionAndAddSectionsAtTheEnd) {
+  Put("test.ini",
+      "[NAV]\r\n"
+      "nav1 = CTRL+1 \r\n"
+      "Nav1=duplicate\r\n"
+      "\r\n"
+      "; misc keys\r\n"
+      "[MISC]\r\n"
+      "lights=L\r\n"
+      "[nav]\r\n"
+      "nav3=CTRL+3\r\n");
+  EXPECT_TRUE(Write(L"nav", L"NAV1", L"SHIFT+1"));  // first match, key spelling kept
+  EXPECT_TRUE(Write(L"NAV", L"nav2", L"CTRL+2"));   // joins the first NAV section
+  EXPECT_TRUE(Write(L"NAV", L"nav3", L"SHIFT+3"));  // exists only in the later one
+  EXPECT_TRUE(Write(L"VOLUMES", L"volume FO", L"-500"));
+  EXPECT_EQ(Bytes("test.ini"),
+            "[NAV]\r\n"
+            "nav1 = SHIFT+1\r\n"
+            "Nav1=duplicate\r\n"
+            "nav2=CTRL+2\r\n"
+            "\r\n"
+            "; misc keys\r\n"
+            "[MISC]\r\n"
+            "lights=L\r\n"
+            "[nav]\r\n"
+            "nav3=SHIFT+3\r\n"
+            "[VOLUMES]\r\n"
+            "volume FO=-500\r\n");
+  EXPECT_EQ(Read(L"NAV", L"nav2"), L"CTRL+2");
+  EXPECT_EQ(Read(L"volumes", L"VOLUME FO"), L"-500");
+}
+
+TEST_F(IniFile, NewLinesFollowTheFileAndAFileWithoutFinalLineBreakGetsOne) {
+  Put("lf.ini", "[A]\nx=1");
+  EXPECT_TRUE(Write(L"A", L"y", L"2", L"lf.ini"));
+  EXPECT_TRUE(Write(L"B", L"z", L"3", L"lf.ini"));
+  EXPECT_EQ(Bytes("lf.ini"), "[A]\nx=1\ny=2\n[B]\nz=3\n");
+
+  Put("header.ini", "[A]");
+  EXPECT_TRUE(Write(L"A", L"x", L"1", L"header.ini"));
+  EXPECT_EQ(Bytes("header.ini"), "[A]\r\nx=1\r\n");
+
+  Put("comment.ini", "[A]\nx=1\n; last words");
+  EXPECT_TRUE(Write(L"B", L"y", L"2", L"comment.ini"));
+  EXPECT_EQ(Bytes("comment.ini"), "[A]\nx=1\n; last words\n[B]\ny=2\n");
+}
+
+TEST_F(IniFile, AMissingFileIsCreatedButNotItsFolder) {
+  EXPECT_TRUE(Write(L"Memleak", L"count", L"0", L".\\Gauges.ini"));
+  EXPECT_EQ(Bytes("Gauges.ini"), "[Memleak]\r\ncount=0\r\n");
+
+  EXPECT_FALSE(Write(L"Memleak", L"count", L"0", L".\\Gauges\\HalcyonMemleak.ini"));
+  struct stat info {};
+  EXPECT_NE(stat("Gauges", &info), 0);
+  EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Gauges.ini"});
+}
+
+TEST_F(IniFile, NullValueRemovesAKeyAndNullKeyRemovesTheSection) {
+  Put("test.ini", "[A]\nx=1\ny=2\n[B]\nz=3\n[a]\nw=4\n");
+  EXPECT_TRUE(Write(L"A", L"x", nullptr));
+  EXPECT_EQ(Read(L"A", L"y"), L"2");
+  EXPECT_TRUE(Write(L"A", L"gone", nullptr));  // nothing to remove is still success
+  EXPECT_TRUE(Write(L"a", nullptr, nullptr));
+  EXPECT_EQ(Bytes("test.ini"), "[B]\nz=3\n");
+  EXPECT_EQ(Read(L"A", L"w"), L"default");
+}
+
+TEST_F(IniFile, TextThatWouldBreakTheLayoutIsRefused) {
+  Put("test.ini", "[A]\nx=1\n");
+  EXPECT_FALSE(Write(L"A", L"x", L"two\nlines"));
+  EXPECT_FALSE(Write(L"A", L"x=y", L"1"));
+  EXPECT_FALSE(Write(L"A]", L"x", L"1"));
+  EXPECT_FALSE(Write(L"A", L"  ", L"1"));
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nx=1\n");
+}
+
+TEST_F(IniFile, NonAsciiTextIsReadAsLatin1OrUtf8AndWrittenAsUtf8) {
+  Put("test.ini", "[A]\nlatin=Caf\xE9\nutf8=Caf\xC3\xA9\n");
+  EXPECT_EQ(Read(L"A", L"latin"), L"Caf\u00E9");
+  EXPECT_EQ(Read(L"A", L"utf8"), L"Caf\u00E9");
+  EXPECT_TRUE(Write(L"A", L"new", L"\u00C5land"));
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nlatin=Caf\xE9\nutf8=Caf\xC3\xA9\nnew=\xC3\x85land\n");
+  EXPECT_EQ(Read(L"A", L"NEW"), L"\u00C5land");
+}
+
+// The shut-down rewrite of the flap values with fd_mod = 5: only the eleven
+// values change; comments, CRLF, Latin-1 bytes, duplicates and the layout of
+// each rewritten line stay. A value's trailing remark is part of the value, as
+// the simulator's own writer treats it, so it goes with the old value.
+TEST_F(IniFile, AircraftCfgFlapRewriteKeepsEveryOtherByte) {
+  ASSERT_EQ(mkdir("SimObjects", 0777), 0);
+  ASSERT_EQ(mkdir("SimObjects/Airplanes", 0777), 0);
+  ASSERT_EQ(mkdir("SimObjects/Airplanes/QZ Halcyon Pro", 0777), 0);
+  const std::string file = "SimObjects/Airplanes/QZ Halcyon Pro/aircraft.cfg";
+  Put(file,
+      "; Halcyon Pro MD-80 \xA9 configuration\r\n"
+      "[fltsim.0]\r\n"
+      "title=QZ Halcyon Pro Caf\xE9 \xC5land\r\n"
+      "ui_manufacturer=\"Douglas\"\r\n"
+      "\r\n"
+      "[flaps.0]\r\n"
+      "type= 1\r\n"
+      "span-outboard= 0.8\r\n"
+      "extending-time = 60\r\n"
+      "pitch_scalar = 0.6\r\n"
+      "damaging-speed = 250\r\n"
+      "\r\n"
+      "//  Slats\r\n"
+      "[flaps.1]\r\n"
+      "type = 2\r\n"
+      "extending-time = 60\r\n"
+      "\r\n"
+      "; Trailing-edge flaps, degrees \xB0\r\n"
+      "[FLAPS.2]\r\n"
+      "extending-time=60\r\n"
+      "flaps-position.0 = 0, 0\r\n"
+      "flaps-position.1 = 0.497811369\r\n"
+      "flaps-position.2 = 0.655552363\r\n"
+      "flaps-position.3 = 0.731904688\r\n"
+      "flaps-position.4 = 0.903425526\r\n"
+      "flaps-position.5 = 1.0\r\n"
+      "lift_scalar = 1.0   // tuned\r\n"
+      "pitch_scalar = 1.0\r\n"
+      "[contact_points]\r\n"
+      "point.0 = 1, 43.5, 0, -8.2\r\n"
+      "point.0 = duplicate kept\r\n");
+
+  struct FlapValue {
+    const wchar_t* section;
+    const wchar_t* key;
+    double base;
+    double delta;
+  };
+  constexpr FlapValue kFlapValues[] = {
+      {L"flaps.0", L"extending-time", 60.0, 30.0},
+      {L"flaps.0", L"pitch_scalar", 0.6, 0.7},
+      {L"flaps.1", L"extending-time", 60.0, 30.0},
+      {L"flaps.1", L"pitch_scalar", 0.6, 0.6},
+      {L"flaps.2", L"extending-time", 60.0, 30.0},
+      {L"flaps.2", L"flaps-position.1", 0.497811369, 0.247811369},
+      {L"flaps.2", L"flaps-position.2", 0.655552363, 0.205552363},
+      {L"flaps.2", L"flaps-position.3", 0.731904688, 0.081904688},
+      {L"flaps.2", L"flaps-position.4", 0.903425526, 0.083425526},
+      {L"flaps.2", L"flaps-position.5", 1.0, 0.12},
+      {L"flaps.2", L"lift_scalar", 1.0, 0.1},
+  };
+  const wchar_t* path = L".\\SimObjects\\Airplanes\\QZ Halcyon Pro\\Aircraft.cfg";
+  const double fraction = 5 / 10.0;
+  for (const FlapValue& flap : kFlapValues) {
+    wchar_t text[32];
+    std::swprintf(text, 32, L"%f", flap.base - fraction * flap.delta);
+    EXPECT_TRUE(WritePrivateProfileString(flap.section, flap.key, text, path)) << flap.key;
+  }
+
+  EXPECT_EQ(Bytes(file),
+            "; Halcyon Pro MD-80 \xA9 configuration\r\n"
+            "[fltsim.0]\r\n"
+            "title=QZ Halcyon Pro Caf\xE9 \xC5land\r\n"
+            "ui_manufacturer=\"Douglas\"\r\n"
+            "\r\n"
+            "[flaps.0]\r\n"
+            "type= 1\r\n"
+            "span-outboard= 0.8\r\n"
+            "extending-time = 45.000000\r\n"
+            "pitch_scalar = 0.250000\r\n"
+            "damaging-speed = 250\r\n"
+            "\r\n"
+            "//  Slats\r\n"
+            "[flaps.1]\r\n"
+            "type = 2\r\n"
+            "extending-time = 45.000000\r\n"
+            "pitch_scalar=0.300000\r\n"
+            "\r\n"
+            "; Trailing-edge flaps, degrees \xB0\r\n"
+            "[FLAPS.2]\r\n"
+            "extending-time=45.000000\r\n"
+            "flaps-position.0 = 0, 0\r\n"
+            "flaps-position.1 = 0.373906\r\n"
+            "flaps-position.2 = 0.552776\r\n"
+            "flaps-position.3 = 0.690952\r\n"
+            "flaps-position.4 = 0.861713\r\n"
+            "flaps-position.5 = 0.940000\r\n"
+            "lift_scalar = 0.950000\r\n"
+            "pitch_scalar = 1.0\r\n"
+            "[contact_points]\r\n"
+            "point.0 = 1, 43.5, 0, -8.2\r\n"
+            "point.0 = duplicate kept\r\n");
+  EXPECT_EQ(Read(L"FLTSIM.0", L"title", L"", path), L"QZ Halcyon Pro Caf\u00E9 \u00C5land");
+}
+
+TEST_F(IniFile, ACrashInTheMiddleOfASaveLeavesTheOldFileWhole) {
+  const std::string original = "[OPTIONS]\r\nspacebar=1\r\nsound=0\r\n";
+  Put("test.ini", original);
+  EXPECT_EQ(Read(L"OPTIONS", L"sound"), L"0");
+
+  platform::FailNextIniWrites(1);
+  EXPECT_FALSE(Write(L"OPTIONS", L"sound", L"1"));
+  EXPECT_EQ(Bytes("test.ini"), original);
+  EXPECT_EQ(FolderEntries(), std::vector<std::string>{"test.ini"});
+  // The failed edit is not remembered either.
+  EXPECT_EQ(Read(L"OPTIONS", L"sound"), L"0");
+
+  // The next save goes through as usual.
+  EXPECT_TRUE(Write(L"OPTIONS", L"sound", L"1"));
+  EXPECT_EQ(Bytes("test.ini"), "[OPTIONS]\r\nspacebar=1\r\nsound=1\r\n");
+  // The spare file that saves go through is removed with the cache.
+  EXPECT_EQ(Bytes("test.ini.saving"), original);
+  platform::ClearIniCache();
+  EXPECT_EQ(FolderEntries(), std::vector<std::string>{"test.ini"});
+
+  // A failed first save of a new file leaves no file at all.
+  platform::FailNextIniWrites(1);
+  EXPECT_FALSE(Write(L"A", L"x", L"1", L"new.ini"));
+  EXPECT_EQ(FolderEntries(), std::vector<std::string>{"test.ini"});
+}
+
+TEST_F(IniFile, SavesKeepTheFilePermissions) {
+  Put("test.ini", "[A]\nx=1\n");
+  ASSERT_EQ(chmod("test.ini", 0640), 0);
+  EXPECT_TRUE(Write(L"A", L"x", L"2"));
+  struct stat info {};
+  ASSERT_EQ(stat("test.ini", &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+TEST_F(IniFile, ReadsUseTheCacheAndSeeChangesMadeByOthers) {
+  Put("test.ini", "[A]\nx=1\n");
+  const uint64_t parsesBefore = platform::GetIniStats().parses;
+  for (int i = 0; i < 100; ++i) EXPECT_EQ(Read(L"A", L"x"), L"1");
+  EXPECT_EQ(platform::GetIniStats().parses - parsesBefore, 1u);
+
+  // Another program rewrites the file at once, with the same size: seen.
+  Put("test.ini", "[A]\nx=2\n");
+  EXPECT_EQ(Read(L"A", L"x"), L"2");
+
+  // ... with a different size, and with an old time stamp set back on purpose.
+  Put("test.ini", "[A]\nx=three\n");
+  const timespec longAgo[2] = {{1000000000, 0}, {1000000000, 0}};
+  ASSERT_EQ(utimensat(AT_FDCWD, "test.ini", longAgo, 0), 0);
+  EXPECT_EQ(Read(L"A", L"x"), L"three");
+  Put("test.ini", "[A]\nx=4\n");
+  EXPECT_EQ(Read(L"A", L"x"), L"4");
+
+  // Our own writes update the cached copy without reading the file again.
+  const uint64_t parsesBeforeWrites = platform::GetIniStats().parses;
+  EXPECT_TRUE(Write(L"A", L"y", L"5"));
+  EXPECT_TRUE(Write(L"B", L"z", L"6"));
+  EXPECT_EQ(Read(L"A", L"y"), L"5");
+  EXPECT_EQ(Read(L"B", L"z"), L"6");
+  EXPECT_EQ(platform::GetIniStats().parses, parsesBeforeWrites);
+
+  // The file removed behind our back: defaults again.
+  ASSERT_EQ(unlink("test.ini"), 0);
+  EXPECT_EQ(Read(L"A", L"x"), L"default");
+}
+
+TEST_F(IniFile, ShutDownSaveOfSeventySectionsParsesTheFileOnce) {
+  wchar_t section[16];
+  wchar_t key[16];
+  wchar_t value[16];
+  for (int s = 0; s < 70; ++s) {
+    for (int k = 0; k < 10; ++k) {
+      std::swprintf(section, 16, L"SLOT%02d", s);
+      std::swprintf(key, 16, L"key%d", k);
+      std::swprintf(value, 16, L"%d", s * 10 + k);
+      ASSERT_TRUE(Write(section, key, value));
+    }
+  }
+  EXPECT_EQ(platform::GetIniStats().parses, 0u);
+  EXPECT_EQ(Read(L"slot69", L"KEY9"), L"699");
+  EXPECT_EQ(Read(L"SLOT00", L"key0"), L"0");
+
+  // Read back from disk, the file says the same.
+  platform::ClearIniCache();
+  EXPECT_EQ(Read(L"SLOT35", L"key4"), L"354");
+  EXPECT_EQ(platform::GetIniStats().parses, 1u);
+}
+
+}  // namespace
