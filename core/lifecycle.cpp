@@ -6,6 +6,7 @@
 
 #include <iterator>
 
+#include "core/options.h"
 #include "core/panel_services.h"
 #include "core/placeholders.h"
 #include "core/tick_scheduler.h"

@@ -8,7 +8,6 @@ namespace halcyon {
 void CreateSoundSystem() { platform::NoteNotBuilt("CreateSoundSystem"); }
 void CreateKeyboardCombos() { platform::NoteNotBuilt("CreateKeyboardCombos"); }
 void ClearVoiceQueue() { platform::NoteNotBuilt("ClearVoiceQueue"); }
-void LoadOptions() { platform::NoteNotBuilt("LoadOptions"); }
 void ResetCallouts() { platform::NoteNotBuilt("ResetCallouts"); }
 void InitGroundTrack() { platform::NoteNotBuilt("InitGroundTrack"); }
 void LoadFastClick() { platform::NoteNotBuilt("LoadFastClick"); }
@@ -21,7 +20,6 @@ void UpdateGroundTrack() { platform::NoteNotBuilt("UpdateGroundTrack"); }
 void CloseSimConnect() { platform::NoteNotBuilt("CloseSimConnect"); }
 void FreeKeyboardInput() { platform::NoteNotBuilt("FreeKeyboardInput"); }
 void DestroySoundSystem() { platform::NoteNotBuilt("DestroySoundSystem"); }
-void SaveOptions() { platform::NoteNotBuilt("SaveOptions"); }
 void SaveFastClick() { platform::NoteNotBuilt("SaveFastClick"); }
 void OpenSimConnect() { platform::NoteNotBuilt("OpenSimConnect"); }
 void DumpUnfreed(const wchar_t*) { platform::NoteNotBuilt("DumpUnfreed"); }

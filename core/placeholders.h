@@ -9,7 +9,6 @@ namespace halcyon {
 void CreateSoundSystem();
 void CreateKeyboardCombos();
 void ClearVoiceQueue();
-void LoadOptions();
 void ResetCallouts();
 void InitGroundTrack();
 void LoadFastClick();
@@ -22,7 +21,6 @@ void UpdateGroundTrack();
 void CloseSimConnect();
 void FreeKeyboardInput();
 void DestroySoundSystem();
-void SaveOptions();
 void SaveFastClick();
 void OpenSimConnect();
 void DumpUnfreed(const wchar_t* reportPath);

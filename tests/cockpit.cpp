@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/ini.h"
 #include "platform/paths.h"
 
 namespace halcyon::test {
@@ -94,6 +95,13 @@ std::string Cockpit::readFile(const std::string& relative) const {
   std::stringstream text;
   text << file.rdbuf();
   return text.str();
+}
+
+std::string Cockpit::ini(const std::string& section, const std::string& key, const std::string& file) const {
+  const std::wstring value =
+      platform::ReadIniString(platform::Widen(section).c_str(), platform::Widen(key).c_str(), L"<missing>", 4096,
+                              platform::Widen(path(file)).c_str());
+  return platform::Narrow(value);
 }
 
 std::vector<platform::sim::KeyEventRecord> Cockpit::keyEvents(uint32_t event) const {

@@ -49,6 +49,13 @@ class Cockpit {
   void writeFile(const std::string& relative, const std::string& content) const;
   std::string readFile(const std::string& relative) const;
 
+  // A value of the aircraft's INI file (or of another file below the root)
+  // as it stands on disk now; "<missing>" when the key is not there.
+  std::string ini(const std::string& section, const std::string& key,
+                  const std::string& file = kAircraftIniFile) const;
+  static constexpr const char* kAircraftIniFile = "SimObjects/Airplanes/QZ Halcyon Pro/HalcyonPro.ini";
+  static constexpr const char* kAircraftCfgFile = "SimObjects/Airplanes/QZ Halcyon Pro/Aircraft.cfg";
+
   // Key events the cockpit sent, all or of one event number.
   std::vector<platform::sim::KeyEventRecord> keyEvents(uint32_t event = 0) const;
   // The lifecycle steps traced in one phase, in order.

@@ -1,0 +1,123 @@
+// User options: what a missing or odd [OPTIONS] gives, the round trip through
+// a flight, and the flap tuning written into Aircraft.cfg.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "core/options.h"
+#include "tests/cockpit.h"
+
+namespace halcyon::test {
+namespace {
+
+constexpr const char* kIni = Cockpit::kAircraftIniFile;
+constexpr const char* kCfg = Cockpit::kAircraftCfgFile;
+
+TEST(Options, AMissingSectionGivesTheDefaults) {
+  Cockpit cockpit;
+  for (uint32_t index = 0; index < kOptionCount; ++index) {
+    const bool setByDefault =
+        index == kOptionSpacebar || index == kOptionStartFlying || index == kOptionDropMenu;
+    EXPECT_EQ(GetOption(index), setByDefault ? 1 : 0) << index;
+  }
+  EXPECT_EQ(g_fdMod, 0);
+}
+
+TEST(Options, OnlyTheFirstTwoFlagsTakeAnyNonZeroNumber) {
+  Cockpit cockpit({.start = false});
+  cockpit.writeFile(kIni, "[options]\r\nSPACEBAR=2\r\nsound = -1 \r\nstart_flying=2\r\nhotspots=1x\r\n"
+                          "drop_menu=\r\nfd_mod=  7 percent\r\n");
+  cockpit.start();
+  EXPECT_EQ(GetOption(kOptionSpacebar), 1);
+  EXPECT_EQ(GetOption(kOptionSoundOff), 1);
+  EXPECT_EQ(GetOption(kOptionStartFlying), 0) << "only 1 sets it";
+  EXPECT_EQ(GetOption(kOptionHotspots), 1) << "the leading number counts";
+  EXPECT_EQ(GetOption(kOptionDropMenu), 0) << "present but empty is not the default";
+  EXPECT_EQ(g_fdMod, 7);
+  EXPECT_EQ(GetOption(19), 0);
+  SetOptionOn(19);
+  SetOptionOff(400);
+  EXPECT_EQ(GetOption(19), 0);
+}
+
+TEST(Options, ChangesAreSavedAtShutDownInTheirOrder) {
+  Cockpit cockpit;
+  SetOptionOn(kOptionPopupAnnunciator);
+  SetOptionOff(kOptionSpacebar);
+  SetOptionOn(kOptionFmsAutoSetAltPresel);
+  g_fdMod = 3;
+  cockpit.runSeconds(1).shutdown();
+
+  const std::string file = cockpit.readFile(kIni);
+  std::vector<std::string> keys;
+  const std::regex line("([a-z_]+)=([0-9]+)");
+  for (auto it = std::sregex_iterator(file.begin(), file.end(), line); it != std::sregex_iterator(); ++it) {
+    keys.push_back((*it)[1]);
+  }
+  const std::vector<std::string> order = {
+      "spacebar",   "sound",       "start_flying",          "center_startup",       "popup_annunciator",
+      "hotspots",   "click_areas", "preload_windows",       "fma_fl",               "alt_training_font",
+      "one_nav_ils", "drop_menu",  "irs_fast_start_realign", "turn_off_fo_callouts", "updated_no_show",
+      "fd_v_bar",   "fd_mod",      "fd_mod_enable",         "no_switch_click_sounds", "fms_auto_set_alt_presel"};
+  EXPECT_EQ(keys, order);
+  EXPECT_EQ(cockpit.ini("OPTIONS", "spacebar"), "0");
+  EXPECT_EQ(cockpit.ini("OPTIONS", "popup_annunciator"), "1");
+  EXPECT_EQ(cockpit.ini("OPTIONS", "fd_mod"), "3");
+  EXPECT_EQ(cockpit.ini("OPTIONS", "fms_auto_set_alt_presel"), "1");
+}
+
+TEST(Options, AircraftCfgUntouchedWhileTuningIsDisabled) {
+  Cockpit cockpit({.start = false});
+  cockpit.writeFile(kIni, "[OPTIONS]\r\nfd_mod=10\r\nfd_mod_enable=0\r\n");
+  cockpit.start();
+  const std::string before = cockpit.readFile(kCfg);
+  cockpit.shutdown();
+  EXPECT_EQ(cockpit.readFile(kCfg), before);
+}
+
+struct FlapCase {
+  int fdMod;
+  const char* extendingTime;
+  const char* pitch0;
+  const char* position1;
+  const char* position5;
+  const char* lift;
+};
+
+class FlapTuning : public ::testing::TestWithParam<FlapCase> {};
+
+TEST_P(FlapTuning, AircraftCfgGetsTheTunedFlapsAndKeepsTheRest) {
+  const FlapCase c = GetParam();
+  Cockpit cockpit({.start = false});
+  // A configuration with comments, Latin-1 bytes and keys of its own.
+  const std::string cfg = "; Halcyon \xE9quipage \xA9 2026\r\n[flaps.0]\r\nextending-time=60.000000\r\n"
+                          "pitch_scalar=0.600000 ; tuned\r\nsystem_type=1\r\n\r\n[flaps.1]\r\n"
+                          "extending-time=60.000000\r\npitch_scalar=0.600000\r\n\r\n[flaps.2]\r\n"
+                          "extending-time=60.000000\r\nflaps-position.1=0.497811\r\nflaps-position.2=0.655552\r\n"
+                          "flaps-position.3=0.731905\r\nflaps-position.4=0.903426\r\nflaps-position.5=1.000000\r\n"
+                          "lift_scalar=1.000000\r\n; end \xFC\r\n";
+  cockpit.writeFile(kCfg, cfg);
+  cockpit.writeFile(kIni, "[OPTIONS]\r\nfd_mod=" + std::to_string(c.fdMod) + "\r\nfd_mod_enable=1\r\n");
+  cockpit.start().runSeconds(1).shutdown();
+
+  EXPECT_EQ(cockpit.ini("flaps.0", "extending-time", kCfg), c.extendingTime);
+  EXPECT_EQ(cockpit.ini("flaps.0", "pitch_scalar", kCfg), c.pitch0);
+  EXPECT_EQ(cockpit.ini("flaps.2", "flaps-position.1", kCfg), c.position1);
+  EXPECT_EQ(cockpit.ini("flaps.2", "flaps-position.5", kCfg), c.position5);
+  EXPECT_EQ(cockpit.ini("flaps.2", "lift_scalar", kCfg), c.lift);
+  const std::string after = cockpit.readFile(kCfg);
+  EXPECT_EQ(after.substr(0, 33), cfg.substr(0, 33)) << "the Latin-1 comment line is kept";
+  EXPECT_NE(after.find("system_type=1\r\n"), std::string::npos);
+  EXPECT_NE(after.find("; end \xFC\r\n"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Mods, FlapTuning,
+    ::testing::Values(FlapCase{0, "60.000000", "0.600000", "0.497811", "1.000000", "1.000000"},
+                      FlapCase{5, "45.000000", "0.250000", "0.373906", "0.940000", "0.950000"},
+                      FlapCase{10, "30.000000", "-0.100000", "0.250000", "0.880000", "0.900000"},
+                      FlapCase{25, "30.000000", "-0.100000", "0.250000", "0.880000", "0.900000"}),
+    [](const ::testing::TestParamInfo<FlapCase>& info) { return "FdMod" + std::to_string(info.param.fdMod); });
+
+}  // namespace
+}  // namespace halcyon::test
