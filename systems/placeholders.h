@@ -7,7 +7,6 @@
 namespace halcyon {
 
 void InitStartupSequence();
-void InitMenu();
 void LoadUnitSystem();
 void LoadOcl();
 void LoadCpl();
@@ -37,7 +36,6 @@ void InitWarningLights();
 void InitGpws();
 void InitAuralWarnings();
 void InitVarious();
-void InitHotspots();
 void InitAutoflightAlerts();
 void ResetAltimeter();
 void LoadFuelFlow();
@@ -81,7 +79,6 @@ void LoadAltimeter();
 void LoadCockpitLights();
 void LoadAtcId();
 void UpdateStartupSequence();
-void UpdateMenu();
 void UpdateUnitSystem();
 void UpdateApu();
 void UpdateElectric();
