@@ -81,6 +81,16 @@ Cockpit& Cockpit::clockBack(double ticks) {
   return *this;
 }
 
+Cockpit& Cockpit::setPosition(double latitudeDeg, double longitudeDegEast) {
+  set(Token::Latitude, latitudeDeg / 360.0 * 40007000.0);
+  return set(Token::Longitude, longitudeDegEast / 360.0 * 281474976710656.0);
+}
+
+Cockpit& Cockpit::everyTick(simhost::SimHost::TickHook hook) {
+  host_.AddTickHook(std::move(hook));
+  return *this;
+}
+
 const std::string& Cockpit::root() const { return host_.Root(); }
 
 std::string Cockpit::path(const std::string& relative) const { return platform::ResolvePath(root() + "/" + relative); }
@@ -110,6 +120,29 @@ std::vector<platform::sim::KeyEventRecord> Cockpit::keyEvents(uint32_t event) co
     if (event == 0 || record.event == event) events.push_back(record);
   }
   return events;
+}
+
+Cockpit& Cockpit::clearKeyEvents() {
+  platform::sim::ClearKeyEvents();
+  return *this;
+}
+
+std::vector<std::string> Cockpit::windowEvents() const {
+  std::vector<std::string> events;
+  for (const auto& record : platform::sim::KeyEvents()) {
+    if (record.event == kKeyEventOpenPanelWindow) events.push_back("open " + std::to_string(record.value));
+    if (record.event == kKeyEventClosePanelWindow) events.push_back("close " + std::to_string(record.value));
+  }
+  return events;
+}
+
+std::vector<uint32_t> Cockpit::visibleWindows() const { return platform::sim::VisibleWindows(); }
+
+bool Cockpit::isWindowVisible(uint32_t ident) const { return platform::sim::IsWindowVisible(ident); }
+
+Cockpit& Cockpit::setWindowVisible(uint32_t ident, bool visible) {
+  platform::sim::SetWindowVisible(ident, visible);
+  return *this;
 }
 
 std::vector<std::string> Cockpit::trace(simhost::Phase phase) const {

@@ -40,6 +40,11 @@ class Cockpit {
   Cockpit& set(Token token, double value);
   Cockpit& set(uint32_t token, double value);
   double token(Token token) const;
+  // The aircraft's position in degrees, north and EAST positive, as the
+  // simulator's latitude and longitude variables (71, 72) hold it.
+  Cockpit& setPosition(double latitudeDeg, double longitudeDegEast);
+  // Scripted input, run on every tick before the panel services.
+  Cockpit& everyTick(simhost::SimHost::TickHook hook);
   Cockpit& freezeClock(bool frozen);
   Cockpit& clockBack(double ticks);
 
@@ -58,6 +63,14 @@ class Cockpit {
 
   // Key events the cockpit sent, all or of one event number.
   std::vector<platform::sim::KeyEventRecord> keyEvents(uint32_t event = 0) const;
+  Cockpit& clearKeyEvents();
+  // The panel-window key events in the order sent: "open 10110", "close 10160".
+  std::vector<std::string> windowEvents() const;
+  // The panel windows the simulator shows now, and one of them.
+  std::vector<uint32_t> visibleWindows() const;
+  bool isWindowVisible(uint32_t ident) const;
+  // Opens or closes a window as the pilot would.
+  Cockpit& setWindowVisible(uint32_t ident, bool visible);
   // The lifecycle steps traced in one phase, in order.
   std::vector<std::string> trace(simhost::Phase phase) const;
   // The steps of the tick list run on one TICK18 value.
