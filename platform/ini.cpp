@@ -434,6 +434,18 @@ bool WriteSpare(int fd, const std::string& bytes, size_t count) {
   return ftruncate(fd, static_cast<off_t>(count)) == 0;
 }
 
+// The spare, opened for writing. After a save it is the previous file; when
+// that file had other names too (hard links), it is left to them and a new
+// spare is made, so a save never writes into a file someone else still names.
+int OpenSpare(const std::string& spare) {
+  int fd = open(spare.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+  struct stat info {};
+  if (fd >= 0 && fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1) return fd;
+  if (fd >= 0) close(fd);
+  if (unlink(spare.c_str()) != 0 && errno != ENOENT) return -1;
+  return open(spare.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
+
 // Replaces the file at `path` with `bytes`, all or nothing: the new text is
 // written into the spare file beside it, which then trades places with the old
 // file in one step (a plain rename when there is no old file, or when the file
@@ -444,12 +456,12 @@ bool WriteSpare(int fd, const std::string& bytes, size_t count) {
 bool ReplaceFile(IniState& state, const std::string& path, const std::string& bytes, const Stamp* old,
                  Stamp& stamp) {
   const std::string spare = SpareName(path);
-  const int fd = open(spare.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+  const int fd = OpenSpare(spare);
   if (fd < 0) return false;
   state.spares.insert(spare);
 
   struct stat info {};
-  bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+  bool ok = fstat(fd, &info) == 0;
   if (ok && old != nullptr && (info.st_mode & 07777) != old->permissions) ok = fchmod(fd, old->permissions) == 0;
   if (ok && state.failuresToInject > 0) {
     --state.failuresToInject;

@@ -375,6 +375,16 @@ TEST_F(IniFile, SavesKeepTheFilePermissions) {
   EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
+TEST_F(IniFile, SavesNeverWriteIntoAnotherNameOfTheOldFile) {
+  Put("test.ini", "[A]\nx=1\n");
+  ASSERT_EQ(link("test.ini", "linked.ini"), 0);
+  EXPECT_TRUE(Write(L"A", L"x", L"2"));
+  EXPECT_TRUE(Write(L"A", L"x", L"3"));
+  EXPECT_TRUE(Write(L"A", L"x", L"4"));
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nx=4\n");
+  EXPECT_EQ(Bytes("linked.ini"), "[A]\nx=1\n");
+}
+
 TEST_F(IniFile, ReadsUseTheCacheAndSeeChangesMadeByOthers) {
   Put("test.ini", "[A]\nx=1\n");
   const uint64_t parsesBefore = platform::GetIniStats().parses;
