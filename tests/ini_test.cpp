@@ -148,6 +148,12 @@ TEST_F(IniFile, FoldersAndFileNamesMatchWithoutCase) {
   EXPECT_EQ(Read(L"OPTIONS", L"sound", L"0", path), L"1");
   EXPECT_TRUE(Write(L"OPTIONS", L"sound", L"0", path));
   EXPECT_EQ(Bytes("SimObjects/Airplanes/HalcyonPro.ini"), "[OPTIONS]\nsound=0\n");
+
+  // Renamed behind our back: the path is mapped again.
+  ASSERT_EQ(rename("SimObjects/Airplanes/HalcyonPro.ini", "SimObjects/Airplanes/HALCYONPRO.ini"), 0);
+  EXPECT_EQ(Read(L"OPTIONS", L"sound", L"missing", path), L"0");
+  EXPECT_TRUE(Write(L"OPTIONS", L"sound", L"1", path));
+  EXPECT_EQ(Bytes("SimObjects/Airplanes/HALCYONPRO.ini"), "[OPTIONS]\nsound=1\n");
 }
 
 TEST_F(IniFile, WritesReplaceInPlaceAppendToTheFirstSectionAndAddSectionsAtTheEnd) {
