@@ -350,7 +350,9 @@ Result Lock(BufferId id, uint32_t offset, uint32_t bytes, void** block1, uint32_
   return kOk;
 }
 
-Result Unlock(BufferId id, void*, uint32_t, void*, uint32_t) { return FindSecondary(id) != nullptr ? kOk : kInvalidArg; }
+Result Unlock(BufferId id, void*, uint32_t, void*, uint32_t) {
+  return FindSecondary(id) != nullptr ? kOk : kInvalidArg;
+}
 
 Result Play(BufferId id, uint32_t priority, uint32_t flags) {
   Buffer* buffer = Find(id);
@@ -701,7 +703,8 @@ bool WriteMixedWav(const std::string& path, uint32_t sampleRate) {
   for (auto& [id, buffer] : state.buffers) {
     Advance(buffer);
     if (!buffer.playing || buffer.looping) continue;
-    const double remaining = (FrameCount(buffer) - buffer.anchorFrame) * 1000.0 / RateHz(buffer.frequencyHz, buffer.format);
+    const double rate = RateHz(buffer.frequencyHz, buffer.format);
+    const double remaining = (FrameCount(buffer) - buffer.anchorFrame) * 1000.0 / rate;
     lastMs = std::max(lastMs, static_cast<double>(buffer.anchorMs) + remaining);
   }
   const auto totalFrames = static_cast<uint64_t>(std::ceil(lastMs * sampleRate / 1000.0));

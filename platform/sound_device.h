@@ -179,7 +179,9 @@ void LoseBuffer(BufferId buffer);
 void FailNextRestores(int count);
 
 // ---- Sound log ---------------------------------------------------------------
-enum class SoundOp : uint8_t { Create, Duplicate, Play, Stop, Volume, Frequency, Pan, Position, Lost, Restore, Release };
+enum class SoundOp : uint8_t {
+  Create, Duplicate, Play, Stop, Volume, Frequency, Pan, Position, Lost, Restore, Release
+};
 const char* SoundOpName(SoundOp op);
 
 struct SoundLogEntry {

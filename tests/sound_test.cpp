@@ -420,7 +420,9 @@ struct Mix {
     for (size_t i = from; i < to; ++i) sum += (channel[i] / 32768.0) * (channel[i] / 32768.0);
     return to > from ? std::sqrt(sum / static_cast<double>(to - from)) : 0.0;
   }
-  double Rms(uint32_t fromMs, uint32_t toMs) const { return std::max(Rms(left, fromMs, toMs), Rms(right, fromMs, toMs)); }
+  double Rms(uint32_t fromMs, uint32_t toMs) const {
+    return std::max(Rms(left, fromMs, toMs), Rms(right, fromMs, toMs));
+  }
 };
 
 Mix ReadMix(const std::string& path) {
@@ -512,6 +514,33 @@ TEST(SoundSlots, TableHoldsTheCockpitsSoundsInSlotOrder) {
   }
   EXPECT_EQ(empty, 1);
   EXPECT_EQ(hyphened, 6);
+}
+
+TEST(SoundPack, EverySlotHasAWavThatTheCockpitCanPlay) {
+  if (std::system("command -v espeak-ng >/dev/null 2>&1 && command -v sox >/dev/null 2>&1") != 0) {
+    GTEST_SKIP() << "espeak-ng and sox are not installed";
+  }
+  snd::ResetSoundDevice();
+  TempFolder folder;
+  const std::string script = std::string(HALCYON_SOURCE_DIR) + "/tools/make_sound_pack.sh";
+  ASSERT_EQ(std::system(("'" + script + "' Sound/HalcyonPro >/dev/null 2>&1").c_str()), 0);
+  ASSERT_EQ(std::system(("'" + script + "' Sound/HalcyonPro >/dev/null 2>&1").c_str()), 0);  // again: keeps all
+
+  CSoundDevice device;
+  ASSERT_EQ(device.Initialize(platform::FindWindowByClass(L"FS98MAIN"), 2), snd::kOk);
+  for (size_t slot = 0; slot < kSoundSlotCount; ++slot) {
+    const std::wstring name = kSoundSlotNames[slot];
+    if (name.empty()) continue;
+    const std::wstring joint = name[0] == L'-' ? L"" : L" ";
+    const std::wstring path = L"Sound\\HalcyonPro\\VXMD80" + joint + name + L".wav";
+    std::unique_ptr<CSound> sound;
+    ASSERT_EQ(device.Create(&sound, path.c_str(), kSlotControls), snd::kOk) << slot;
+    CWaveFile wave;
+    ASSERT_EQ(wave.Open(path.c_str(), nullptr, kWaveOpenRead), snd::kOk);
+    EXPECT_EQ(wave.GetFormat()->samplesPerSec, 22050u) << slot;
+    EXPECT_EQ(wave.GetFormat()->bitsPerSample, 16) << slot;
+    EXPECT_EQ(wave.GetFormat()->channels, 1) << slot;
+  }
 }
 
 }  // namespace
