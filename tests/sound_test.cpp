@@ -3,6 +3,7 @@
 // restore, the sound log, and the mixer's picture of a run.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstring>
