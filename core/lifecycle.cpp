@@ -12,6 +12,7 @@
 #include "core/tick_scheduler.h"
 #include "crewaids/placeholders.h"
 #include "displays/placeholders.h"
+#include "fmc/fms.h"
 #include "fmc/placeholders.h"
 #include "platform/system.h"
 #include "systems/placeholders.h"
