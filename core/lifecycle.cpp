@@ -15,6 +15,7 @@
 #include "core/tracking_allocator.h"
 #include "crewaids/placeholders.h"
 #include "displays/placeholders.h"
+#include "fmc/fms.h"
 #include "fmc/placeholders.h"
 #include "platform/system.h"
 #include "systems/menu_state.h"

@@ -6,7 +6,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/gauge.h"
 #include "platform/simulator.h"
 #include "simhost/run_log.h"
 #include "simhost/sim_host.h"
@@ -135,24 +134,18 @@ std::string RunAtcId(RunContext&, const ScenarioStep& step) {
   return "";
 }
 
-std::string CheckClick(const std::vector<std::string>& args) { return CheckNumbers(args, 1); }
-
-// A left click at a point of a gauge, in its design pixels, as the simulator
-// delivers it to the mouse rectangle under the point.
-std::string RunClick(RunContext& context, const ScenarioStep& step) {
-  platform::GAUGEHDR* gauge = context.host.Module().FindGauge(step.args[0]);
-  if (gauge == nullptr) return "no gauge named '" + step.args[0] + "'";
-  const int32_t x = static_cast<int32_t>(Number(step.args[1]));
-  const int32_t y = static_cast<int32_t>(Number(step.args[2]));
-  for (const platform::MOUSERECT* rect = gauge->mouseRects; rect != nullptr && rect->type != platform::kMouseRectEnd;
-       ++rect) {
-    const bool inside = x >= rect->x && x < rect->x + rect->width && y >= rect->y && y < rect->y + rect->height;
-    if (rect->type == platform::kMouseRectChild && rect->function != nullptr && inside) {
-      rect->function({x, y}, platform::kMouseLeftSingle);
-      return "";
-    }
+// Pixel coordinates: whole or not, they must fit a gauge's 32-bit point.
+std::string CheckClick(const std::vector<std::string>& args) {
+  for (size_t i = 1; i < args.size(); ++i) {
+    double value = 0.0;
+    if (!ParseNumber(args[i], &value) || std::fabs(value) > 1e9) return "'" + args[i] + "' is not a pixel coordinate";
   }
-  return "no control of '" + step.args[0] + "' at " + step.args[1] + "," + step.args[2];
+  return "";
+}
+
+std::string RunClick(RunContext& context, const ScenarioStep& step) {
+  return context.host.Click(step.args[0], static_cast<int32_t>(Number(step.args[1])),
+                            static_cast<int32_t>(Number(step.args[2])));
 }
 
 std::string RunNote(RunContext& context, const ScenarioStep& step) {

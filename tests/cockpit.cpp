@@ -10,6 +10,7 @@
 
 #include "platform/ini.h"
 #include "platform/paths.h"
+#include "platform/system.h"
 
 namespace halcyon::test {
 namespace {
@@ -76,6 +77,12 @@ Cockpit& Cockpit::freezeClock(bool frozen) {
   return *this;
 }
 
+Cockpit& Cockpit::click(const std::string& gauge, int32_t x, int32_t y) {
+  const std::string error = host_.Click(gauge, x, y);
+  if (!error.empty()) ADD_FAILURE() << error;
+  return *this;
+}
+
 Cockpit& Cockpit::clockBack(double ticks) {
   host_.SetTick18Back(ticks);
   return *this;
@@ -113,6 +120,10 @@ std::string Cockpit::ini(const std::string& section, const std::string& key, con
                               platform::Widen(path(file)).c_str());
   return platform::Narrow(value);
 }
+
+const platform::GAUGEHDR* Cockpit::gauge(const std::string& name) const { return host_.Module().FindGauge(name); }
+
+const std::vector<std::string>& Cockpit::notBuilt() const { return platform::NotBuilt(); }
 
 std::vector<platform::sim::KeyEventRecord> Cockpit::keyEvents(uint32_t event) const {
   std::vector<platform::sim::KeyEventRecord> events;

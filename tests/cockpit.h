@@ -46,6 +46,9 @@ class Cockpit {
   // Scripted input, run on every tick before the panel services.
   Cockpit& everyTick(simhost::SimHost::TickHook hook);
   Cockpit& freezeClock(bool frozen);
+  // A left click at a point of a gauge (design pixels), as the scenario
+  // command `click GAUGE X Y` delivers it; a missing gauge or control fails the test.
+  Cockpit& click(const std::string& gauge, int32_t x, int32_t y);
   Cockpit& clockBack(double ticks);
 
   // The simulator folder, and a file below it (Windows-style path allowed).
@@ -75,6 +78,11 @@ class Cockpit {
   std::vector<std::string> trace(simhost::Phase phase) const;
   // The steps of the tick list run on one TICK18 value.
   std::vector<std::string> tickTrace(double tick18) const;
+
+  // A gauge header of the loaded module by name; null when there is none.
+  const platform::GAUGEHDR* gauge(const std::string& name) const;
+  // The module functions not built yet that have been called, once each.
+  const std::vector<std::string>& notBuilt() const;
 
   double tick18() const { return host_.Tick18(); }
   simhost::SimHost& host() { return host_; }
