@@ -2,6 +2,7 @@
 #include "simhost/scenario.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -28,6 +29,9 @@ std::string JoinFrom(const std::vector<std::string>& args, size_t first) {
   for (size_t i = first; i < args.size(); ++i) text += (i > first ? " " : "") + args[i];
   return text;
 }
+
+// A flight of a year is more than any scenario needs and keeps tick counts exact.
+constexpr double kMaxSeconds = 366.0 * 24 * 3600;
 
 // ---- Commands ----------------------------------------------------------------
 // Each command checks its arguments when the file is read and acts when the
@@ -65,9 +69,19 @@ std::string CheckNumbers(const std::vector<std::string>& args, size_t first) {
   return "";
 }
 
-std::string CheckNonNegative(const std::string& text, const char* what) {
+// A number from 0 to `max`: times, tick counts and idents the host turns
+// into integers, so a value past what they hold is refused here.
+std::string FormatLimit(double max) {
+  char text[32];
+  std::snprintf(text, sizeof(text), "%.0f", max);
+  return text;
+}
+
+std::string CheckInRange(const std::string& text, const char* what, double max) {
   double value = 0.0;
-  if (!ParseNumber(text, &value) || value < 0.0) return std::string(what) + " '" + text + "' is not a number of 0 or more";
+  if (!ParseNumber(text, &value) || value < 0.0 || value > max) {
+    return std::string(what) + " '" + text + "' is not a number from 0 to " + FormatLimit(max);
+  }
   return "";
 }
 
@@ -86,7 +100,7 @@ std::string RunSet(RunContext& context, const ScenarioStep& step) {
 
 std::string CheckRamp(const std::vector<std::string>& args) {
   std::string error = CheckSet(args);
-  return error.empty() ? CheckNonNegative(args[2], "ramp time") : error;
+  return error.empty() ? CheckInRange(args[2], "ramp time", kMaxSeconds) : error;
 }
 
 std::string RunRamp(RunContext& context, const ScenarioStep& step) {
@@ -95,7 +109,7 @@ std::string RunRamp(RunContext& context, const ScenarioStep& step) {
   return "";
 }
 
-std::string CheckRun(const std::vector<std::string>& args) { return CheckNonNegative(args[0], "run time"); }
+std::string CheckRun(const std::vector<std::string>& args) { return CheckInRange(args[0], "run time", kMaxSeconds); }
 
 std::string RunRun(RunContext& context, const ScenarioStep& step) {
   context.host.RunSeconds(Number(step.args[0]));
@@ -112,7 +126,7 @@ std::string RunResume(RunContext& context, const ScenarioStep&) {
   return "";
 }
 
-std::string CheckClockBack(const std::vector<std::string>& args) { return CheckNonNegative(args[0], "tick count"); }
+std::string CheckClockBack(const std::vector<std::string>& args) { return CheckInRange(args[0], "tick count", kMaxSeconds * 18.0); }
 
 std::string RunClockBack(RunContext& context, const ScenarioStep& step) {
   context.host.SetTick18Back(Number(step.args[0]));
@@ -121,7 +135,7 @@ std::string RunClockBack(RunContext& context, const ScenarioStep& step) {
 
 std::string CheckWindow(const std::vector<std::string>& args) {
   if (args[0] != "open" && args[0] != "close") return "window takes 'open' or 'close', not '" + args[0] + "'";
-  return CheckNonNegative(args[1], "window ident");
+  return CheckInRange(args[1], "window ident", 4294967295.0);
 }
 
 std::string RunWindow(RunContext&, const ScenarioStep& step) {
@@ -223,6 +237,7 @@ bool ParseScenarioTime(const std::string& text, double* seconds) {
     if (colon == std::string::npos) break;
     start = colon + 1;
   }
+  if (total > kMaxSeconds) return false;
   *seconds = total;
   return true;
 }

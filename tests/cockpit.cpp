@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <strings.h>
 
 #include <filesystem>
 #include <fstream>
@@ -124,6 +125,21 @@ std::string Cockpit::ini(const std::string& section, const std::string& key, con
 const platform::GAUGEHDR* Cockpit::gauge(const std::string& name) const { return host_.Module().FindGauge(name); }
 
 const std::vector<std::string>& Cockpit::notBuilt() const { return platform::NotBuilt(); }
+
+std::vector<std::string> Cockpit::iniKeys(const std::string& section, const std::string& file) const {
+  std::istringstream text(readFile(file));
+  std::vector<std::string> keys;
+  bool inSection = false;
+  for (std::string line; std::getline(text, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty() && line.front() == '[') {
+      inSection = strcasecmp(line.substr(1, line.find(']') - 1).c_str(), section.c_str()) == 0;
+    } else if (inSection && line.find('=') != std::string::npos) {
+      keys.push_back(line.substr(0, line.find('=')));
+    }
+  }
+  return keys;
+}
 
 std::vector<platform::sim::KeyEventRecord> Cockpit::keyEvents(uint32_t event) const {
   std::vector<platform::sim::KeyEventRecord> events;

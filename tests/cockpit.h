@@ -61,6 +61,8 @@ class Cockpit {
   // as it stands on disk now; "<missing>" when the key is not there.
   std::string ini(const std::string& section, const std::string& key,
                   const std::string& file = kAircraftIniFile) const;
+  // The keys of a section of the aircraft's INI file, in file order.
+  std::vector<std::string> iniKeys(const std::string& section, const std::string& file = kAircraftIniFile) const;
   static constexpr const char* kAircraftIniFile = "SimObjects/Airplanes/QZ Halcyon Pro/HalcyonPro.ini";
   static constexpr const char* kAircraftCfgFile = "SimObjects/Airplanes/QZ Halcyon Pro/Aircraft.cfg";
 
