@@ -24,4 +24,14 @@ void SaveFastClick() { platform::NoteNotBuilt("SaveFastClick"); }
 void OpenSimConnect() { platform::NoteNotBuilt("OpenSimConnect"); }
 void DumpUnfreed(const wchar_t*) { platform::NoteNotBuilt("DumpUnfreed"); }
 
+uint32_t IsFastClick() {
+  platform::NoteNotBuilt("IsFastClick");
+  return 0;
+}
+
+int32_t GetFastClickMultiplier() {
+  platform::NoteNotBuilt("GetFastClickMultiplier");
+  return 5;
+}
+
 }  // namespace halcyon

@@ -4,6 +4,8 @@
 // it here.
 #pragma once
 
+#include <cstdint>
+
 namespace halcyon {
 
 void CreateSoundSystem();
@@ -24,5 +26,10 @@ void DestroySoundSystem();
 void SaveFastClick();
 void OpenSimConnect();
 void DumpUnfreed(const wchar_t* reportPath);
+
+// The fast-click test of the knobs, until the click helpers are built: no
+// click counts as fast, and the multiplier is its INI default, 5.
+uint32_t IsFastClick();
+int32_t GetFastClickMultiplier();
 
 }  // namespace halcyon

@@ -1,0 +1,9 @@
+// Fire protection records.
+#include "systems/fire_protection.h"
+
+namespace halcyon {
+
+CSwitch g_engine1FireHandle{};
+CSwitch g_engine2FireHandle{};
+
+}  // namespace halcyon
