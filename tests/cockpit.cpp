@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/controls.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
 
@@ -54,6 +55,24 @@ Cockpit& Cockpit::runTicks(int ticks) {
 
 Cockpit& Cockpit::runSeconds(double seconds) {
   host_.RunSeconds(seconds);
+  return *this;
+}
+
+Cockpit& Cockpit::runUntil(const std::function<bool()>& done, double maxSeconds) {
+  const uint64_t lastTick = host_.TicksRun() + static_cast<uint64_t>(maxSeconds * 18.0);
+  while (!done() && host_.TicksRun() < lastTick) host_.RunTicks(1);
+  return *this;
+}
+
+Cockpit& Cockpit::setSwitch(CSwitch* record, int32_t position) {
+  SetSwitch(record, position);
+  return *this;
+}
+
+Cockpit& Cockpit::control(const std::string& section, const std::string& key, int32_t position) {
+  if (!MoveControl(platform::Widen(section).c_str(), platform::Widen(key).c_str(), position)) {
+    ADD_FAILURE() << "no control [" << section << "] " << key;
+  }
   return *this;
 }
 
@@ -110,6 +129,11 @@ std::vector<platform::sim::KeyEventRecord> Cockpit::keyEvents(uint32_t event) co
     if (event == 0 || record.event == event) events.push_back(record);
   }
   return events;
+}
+
+Cockpit& Cockpit::clearKeyEvents() {
+  platform::sim::ClearKeyEvents();
+  return *this;
 }
 
 std::vector<std::string> Cockpit::trace(simhost::Phase phase) const {
