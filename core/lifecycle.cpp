@@ -18,8 +18,16 @@
 #include "fmc/fms.h"
 #include "fmc/placeholders.h"
 #include "platform/system.h"
+#include "systems/apu.h"
+#include "systems/electric.h"
+#include "systems/fuel_pumps.h"
+#include "systems/fuel_quantity.h"
+#include "systems/ground_service.h"
 #include "systems/menu_state.h"
 #include "systems/placeholders.h"
+#include "systems/speed_bugs.h"
+#include "systems/tas_sat.h"
+#include "systems/unit_system.h"
 
 namespace halcyon {
 namespace {

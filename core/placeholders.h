@@ -4,6 +4,8 @@
 // it here.
 #pragma once
 
+#include <cstdint>
+
 namespace halcyon {
 
 void CreateSoundSystem();

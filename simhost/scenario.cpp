@@ -162,6 +162,15 @@ std::string RunClick(RunContext& context, const ScenarioStep& step) {
                             static_cast<int32_t>(Number(step.args[2])));
 }
 
+std::string CheckControl(const std::vector<std::string>& args) { return CheckNumbers(args, 2); }
+
+// Moves a cockpit control by its INI section and key, as its gauge would.
+std::string RunControl(RunContext& context, const ScenarioStep& step) {
+  const int32_t position = static_cast<int32_t>(Number(step.args[2]));
+  if (context.host.Module().MoveControl(step.args[0], step.args[1], position)) return "";
+  return "no control [" + step.args[0] + "] " + step.args[1];
+}
+
 std::string RunNote(RunContext& context, const ScenarioStep& step) {
   context.log.Note(context.host.SimSeconds(), JoinFrom(step.args, 0));
   return "";
@@ -182,6 +191,7 @@ constexpr Command kCommands[] = {
     {"window", 2, 2, "window open|close <ident>", CheckWindow, RunWindow},
     {"atc-id", 1, 99, "atc-id <text>", CheckNothing, RunAtcId},
     {"click", 3, 3, "click <gauge> <x> <y>", CheckClick, RunClick},
+    {"control", 3, 3, "control <section> <key> <position>", CheckControl, RunControl},
     {"note", 1, 99, "note <text>", CheckNothing, RunNote},
     {"stop", 0, 0, "stop", CheckNothing, RunStop},
 };

@@ -17,6 +17,13 @@ namespace {
 constexpr uint32_t kTokenTick18 = 1;
 constexpr uint32_t kTokenAutopilotEngaged = 103;
 constexpr uint32_t kTokenSimulationClock = 604;
+constexpr uint32_t kTokenEngine1Selector = 307;
+constexpr uint32_t kTokenMasterAlternator = 363;
+constexpr uint32_t kTokenMasterBattery = 364;
+constexpr uint32_t kTokenAvionicsMaster = 740;
+constexpr uint32_t kTokenEngine2Selector = 906;
+constexpr uint32_t kTokenApuRpmFraction = 975;
+constexpr uint32_t kTokenApuGeneratorSwitch = 978;
 constexpr double kMsPerTick = 1000.0 / 18.0;
 
 // What the simulator does with the key events whose result the cockpit reads
@@ -26,11 +33,32 @@ struct KeyEventEffect {
   void (*apply)(uint32_t value);
 };
 
+void ToggleToken(uint32_t token) { platform::sim::SetToken(token, platform::sim::GetToken(token) != 0 ? 0.0 : 1.0); }
+
+// The tank selector events are a base plus the selector value (1 all, 2 left,
+// 3 right, 6 centre).
+template <uint32_t kSelectorToken, uint32_t kSelectorValue>
+void SelectTank(uint32_t) {
+  platform::sim::SetToken(kSelectorToken, kSelectorValue);
+}
+
 constexpr KeyEventEffect kKeyEventEffects[] = {
-    {65580, [](uint32_t) {  // autopilot master toggles at once
-       platform::sim::SetToken(kTokenAutopilotEngaged,
-                               platform::sim::GetToken(kTokenAutopilotEngaged) != 0 ? 0.0 : 1.0);
-     }},
+    {65580, [](uint32_t) { ToggleToken(kTokenAutopilotEngaged); }},  // toggles at once
+    {66241, [](uint32_t) { ToggleToken(kTokenMasterBattery); }},
+    {66242, [](uint32_t) { ToggleToken(kTokenMasterAlternator); }},
+    {66293, [](uint32_t) { ToggleToken(kTokenAvionicsMaster); }},
+    // The simulator's APU runs up or down at once as far as the cockpit sees it.
+    {66704, [](uint32_t) { platform::sim::SetToken(kTokenApuRpmFraction, 1.0); }},
+    {66705, [](uint32_t) { platform::sim::SetToken(kTokenApuRpmFraction, 0.0); }},
+    {66706, [](uint32_t) { ToggleToken(kTokenApuGeneratorSwitch); }},
+    {65956, SelectTank<kTokenEngine1Selector, 1>},
+    {65957, SelectTank<kTokenEngine1Selector, 2>},
+    {65958, SelectTank<kTokenEngine1Selector, 3>},
+    {65961, SelectTank<kTokenEngine1Selector, 6>},
+    {66517, SelectTank<kTokenEngine2Selector, 1>},
+    {66518, SelectTank<kTokenEngine2Selector, 2>},
+    {66519, SelectTank<kTokenEngine2Selector, 3>},
+    {66522, SelectTank<kTokenEngine2Selector, 6>},
     {66506, [](uint32_t ident) {
        platform::sim::SetWindowVisible(ident, !platform::sim::IsWindowVisible(ident));
      }},

@@ -1,10 +1,11 @@
-// Engine fire detection and extinguishing. For now only the bottle records
-// that the fire panel and its tooltip share.
+// Fire protection records.
 #include "systems/fire_protection.h"
 
 namespace halcyon {
 
-CSwitch g_fireAgent1;
-CSwitch g_fireAgent2;
+CSwitch g_engine1FireHandle{};
+CSwitch g_engine2FireHandle{};
+CSwitch g_fireAgent1{};
+CSwitch g_fireAgent2{};
 
 }  // namespace halcyon

@@ -6,16 +6,12 @@
 namespace halcyon {
 
 void InitStartupSequence() { platform::NoteNotBuilt("InitStartupSequence"); }
-void LoadUnitSystem() { platform::NoteNotBuilt("LoadUnitSystem"); }
 void LoadOcl() { platform::NoteNotBuilt("LoadOcl"); }
 void LoadCpl() { platform::NoteNotBuilt("LoadCpl"); }
-void LoadApu() { platform::NoteNotBuilt("LoadApu"); }
-void LoadElectric() { platform::NoteNotBuilt("LoadElectric"); }
 void LoadCabinPress() { platform::NoteNotBuilt("LoadCabinPress"); }
 void LoadAirCondition() { platform::NoteNotBuilt("LoadAirCondition"); }
 void ResetAnnunciators() { platform::NoteNotBuilt("ResetAnnunciators"); }
 void LoadSideSwitches() { platform::NoteNotBuilt("LoadSideSwitches"); }
-void LoadFuelPumps() { platform::NoteNotBuilt("LoadFuelPumps"); }
 void InitLampTest() { platform::NoteNotBuilt("InitLampTest"); }
 void LoadDfgs() { platform::NoteNotBuilt("LoadDfgs"); }
 void InitGear() { platform::NoteNotBuilt("InitGear"); }
@@ -46,7 +42,6 @@ void LoadRain() { platform::NoteNotBuilt("LoadRain"); }
 void LoadFlaps() { platform::NoteNotBuilt("LoadFlaps"); }
 void LoadSpeedCards() { platform::NoteNotBuilt("LoadSpeedCards"); }
 void InitVoiceRecorder() { platform::NoteNotBuilt("InitVoiceRecorder"); }
-void LoadAirspeed() { platform::NoteNotBuilt("LoadAirspeed"); }
 void LoadSlats() { platform::NoteNotBuilt("LoadSlats"); }
 void LoadEpr() { platform::NoteNotBuilt("LoadEpr"); }
 void InitEdp() { platform::NoteNotBuilt("InitEdp"); }
@@ -61,14 +56,11 @@ void InitEngineFire() { platform::NoteNotBuilt("InitEngineFire"); }
 void LoadComm() { platform::NoteNotBuilt("LoadComm"); }
 void LoadEfds() { platform::NoteNotBuilt("LoadEfds"); }
 void LoadFdr() { platform::NoteNotBuilt("LoadFdr"); }
-void LoadFuelQuantity() { platform::NoteNotBuilt("LoadFuelQuantity"); }
-void LoadGsep() { platform::NoteNotBuilt("LoadGsep"); }
 void LoadNav() { platform::NoteNotBuilt("LoadNav"); }
 void LoadOxygen() { platform::NoteNotBuilt("LoadOxygen"); }
 void LoadRdi() { platform::NoteNotBuilt("LoadRdi"); }
 void LoadRecirculationFan() { platform::NoteNotBuilt("LoadRecirculationFan"); }
 void LoadRudderTrim() { platform::NoteNotBuilt("LoadRudderTrim"); }
-void InitTasSat() { platform::NoteNotBuilt("InitTasSat"); }
 void LoadLevers() { platform::NoteNotBuilt("LoadLevers"); }
 void LoadTrp() { platform::NoteNotBuilt("LoadTrp"); }
 void LoadFdc() { platform::NoteNotBuilt("LoadFdc"); }
@@ -78,13 +70,9 @@ void LoadAltimeter() { platform::NoteNotBuilt("LoadAltimeter"); }
 void LoadCockpitLights() { platform::NoteNotBuilt("LoadCockpitLights"); }
 void LoadAtcId() { platform::NoteNotBuilt("LoadAtcId"); }
 void UpdateStartupSequence() { platform::NoteNotBuilt("UpdateStartupSequence"); }
-void UpdateUnitSystem() { platform::NoteNotBuilt("UpdateUnitSystem"); }
-void UpdateApu() { platform::NoteNotBuilt("UpdateApu"); }
-void UpdateElectric() { platform::NoteNotBuilt("UpdateElectric"); }
 void UpdateCabinPress() { platform::NoteNotBuilt("UpdateCabinPress"); }
 void UpdateAirCondition() { platform::NoteNotBuilt("UpdateAirCondition"); }
 void UpdateAnnunciators() { platform::NoteNotBuilt("UpdateAnnunciators"); }
-void UpdateFuelPumps() { platform::NoteNotBuilt("UpdateFuelPumps"); }
 void UpdateLampTest() { platform::NoteNotBuilt("UpdateLampTest"); }
 void UpdateDfgs() { platform::NoteNotBuilt("UpdateDfgs"); }
 void UpdateGear() { platform::NoteNotBuilt("UpdateGear"); }
@@ -126,14 +114,11 @@ void UpdateTrp() { platform::NoteNotBuilt("UpdateTrp"); }
 void UpdateVariousSyncGpws() { platform::NoteNotBuilt("UpdateVariousSyncGpws"); }
 void UpdateEngineFire() { platform::NoteNotBuilt("UpdateEngineFire"); }
 void UpdateWiper() { platform::NoteNotBuilt("UpdateWiper"); }
-void SaveUnitSystem() { platform::NoteNotBuilt("SaveUnitSystem"); }
 void SaveOcl() { platform::NoteNotBuilt("SaveOcl"); }
 void SaveCpl() { platform::NoteNotBuilt("SaveCpl"); }
 void SaveSideSwitches() { platform::NoteNotBuilt("SaveSideSwitches"); }
-void SaveElectric() { platform::NoteNotBuilt("SaveElectric"); }
 void SaveCabinPress() { platform::NoteNotBuilt("SaveCabinPress"); }
 void SaveAirCondition() { platform::NoteNotBuilt("SaveAirCondition"); }
-void SaveFuelPumps() { platform::NoteNotBuilt("SaveFuelPumps"); }
 void SaveDfgs() { platform::NoteNotBuilt("SaveDfgs"); }
 void SaveEngineStarter() { platform::NoteNotBuilt("SaveEngineStarter"); }
 void SaveFuelLevers() { platform::NoteNotBuilt("SaveFuelLevers"); }
@@ -153,8 +138,6 @@ void SaveVariousSyncGpws() { platform::NoteNotBuilt("SaveVariousSyncGpws"); }
 void SaveRain() { platform::NoteNotBuilt("SaveRain"); }
 void SaveFlaps() { platform::NoteNotBuilt("SaveFlaps"); }
 void SaveSpeedCards() { platform::NoteNotBuilt("SaveSpeedCards"); }
-void SaveApu() { platform::NoteNotBuilt("SaveApu"); }
-void SaveAirspeed() { platform::NoteNotBuilt("SaveAirspeed"); }
 void SaveSlats() { platform::NoteNotBuilt("SaveSlats"); }
 void SaveEpr() { platform::NoteNotBuilt("SaveEpr"); }
 void SaveTransponder() { platform::NoteNotBuilt("SaveTransponder"); }
@@ -167,8 +150,6 @@ void SaveAdf() { platform::NoteNotBuilt("SaveAdf"); }
 void SaveComm() { platform::NoteNotBuilt("SaveComm"); }
 void SaveEfds() { platform::NoteNotBuilt("SaveEfds"); }
 void SaveFdr() { platform::NoteNotBuilt("SaveFdr"); }
-void SaveFuelQuantity() { platform::NoteNotBuilt("SaveFuelQuantity"); }
-void SaveGsep() { platform::NoteNotBuilt("SaveGsep"); }
 void SaveNav() { platform::NoteNotBuilt("SaveNav"); }
 void SaveOxygen() { platform::NoteNotBuilt("SaveOxygen"); }
 void SaveRdi() { platform::NoteNotBuilt("SaveRdi"); }

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/controls.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
 #include "platform/system.h"
@@ -56,6 +57,24 @@ Cockpit& Cockpit::runTicks(int ticks) {
 
 Cockpit& Cockpit::runSeconds(double seconds) {
   host_.RunSeconds(seconds);
+  return *this;
+}
+
+Cockpit& Cockpit::runUntil(const std::function<bool()>& done, double maxSeconds) {
+  const uint64_t lastTick = host_.TicksRun() + static_cast<uint64_t>(maxSeconds * 18.0);
+  while (!done() && host_.TicksRun() < lastTick) host_.RunTicks(1);
+  return *this;
+}
+
+Cockpit& Cockpit::setSwitch(CSwitch* record, int32_t position) {
+  SetSwitch(record, position);
+  return *this;
+}
+
+Cockpit& Cockpit::control(const std::string& section, const std::string& key, int32_t position) {
+  if (!MoveControl(platform::Widen(section).c_str(), platform::Widen(key).c_str(), position)) {
+    ADD_FAILURE() << "no control [" << section << "] " << key;
+  }
   return *this;
 }
 

@@ -8,10 +8,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "core/panel_services.h"
+#include "core/switch.h"
 #include "platform/simulator.h"
 #include "simhost/sim_host.h"
 
@@ -36,6 +38,16 @@ class Cockpit {
   Cockpit& runSeconds(double seconds);
   // Service 12 and DLLStop.
   Cockpit& shutdown();
+
+  // Runs tick by tick until `done` holds (checked after each tick) or the
+  // time is up; the test then checks what it waited for.
+  Cockpit& runUntil(const std::function<bool()>& done, double maxSeconds);
+
+  // Moves a control as its gauge's mouse function will: straight into its
+  // record, or by its INI section and key through its system's mover (the
+  // APU master moved to start also requests the start).
+  Cockpit& setSwitch(CSwitch* record, int32_t position);
+  Cockpit& control(const std::string& section, const std::string& key, int32_t position);
 
   Cockpit& set(Token token, double value);
   Cockpit& set(uint32_t token, double value);
