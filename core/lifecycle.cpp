@@ -17,6 +17,7 @@
 #include "displays/placeholders.h"
 #include "fmc/fms.h"
 #include "fmc/placeholders.h"
+#include "host/direct_input_keyboard.h"
 #include "platform/system.h"
 #include "systems/apu.h"
 #include "systems/electric.h"

@@ -10,7 +10,6 @@ void CreateKeyboardCombos() { platform::NoteNotBuilt("CreateKeyboardCombos"); }
 void ClearVoiceQueue() { platform::NoteNotBuilt("ClearVoiceQueue"); }
 void ResetCallouts() { platform::NoteNotBuilt("ResetCallouts"); }
 void DispatchSimConnect() { platform::NoteNotBuilt("DispatchSimConnect"); }
-void PollKeyboardShortcuts() { platform::NoteNotBuilt("PollKeyboardShortcuts"); }
 void UpdateContinuousSounds() { platform::NoteNotBuilt("UpdateContinuousSounds"); }
 void PlayQueuedMessage() { platform::NoteNotBuilt("PlayQueuedMessage"); }
 void EvaluateCallouts() { platform::NoteNotBuilt("EvaluateCallouts"); }

@@ -13,7 +13,6 @@ void CreateKeyboardCombos();
 void ClearVoiceQueue();
 void ResetCallouts();
 void DispatchSimConnect();
-void PollKeyboardShortcuts();
 void UpdateContinuousSounds();
 void PlayQueuedMessage();
 void EvaluateCallouts();

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 
+#include "gauges/fms.h"
 #include "gauges/placeholders.h"
 #include "gauges/tooltips.h"
 

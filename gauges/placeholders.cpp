@@ -122,7 +122,6 @@ int32_t FmsMouseKeyW(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouse
 int32_t FmsMouseKeyX(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyX"); }
 int32_t FmsMouseKeyY(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyY"); }
 int32_t FmsMouseKeyZ(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyZ"); }
-int32_t FmsMouseKeyboardInputToggle(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyboardInputToggle"); }
 int32_t FmsMouseLsk1L(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseLsk1L"); }
 int32_t FmsMouseLsk1R(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseLsk1R"); }
 int32_t FmsMouseLsk2L(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseLsk2L"); }

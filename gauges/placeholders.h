@@ -119,7 +119,6 @@ int32_t FmsMouseKeyW(platform::PixelPoint point, uint32_t mouseFlags);
 int32_t FmsMouseKeyX(platform::PixelPoint point, uint32_t mouseFlags);
 int32_t FmsMouseKeyY(platform::PixelPoint point, uint32_t mouseFlags);
 int32_t FmsMouseKeyZ(platform::PixelPoint point, uint32_t mouseFlags);
-int32_t FmsMouseKeyboardInputToggle(platform::PixelPoint point, uint32_t mouseFlags);
 int32_t FmsMouseLsk1L(platform::PixelPoint point, uint32_t mouseFlags);
 int32_t FmsMouseLsk1R(platform::PixelPoint point, uint32_t mouseFlags);
 int32_t FmsMouseLsk2L(platform::PixelPoint point, uint32_t mouseFlags);
