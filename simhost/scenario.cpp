@@ -7,10 +7,12 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/keyboard_device.h"
 #include "platform/simulator.h"
 #include "simhost/run_log.h"
 #include "simhost/sim_host.h"
 #include "simhost/token_names.h"
+#include "simhost/typist.h"
 
 namespace simhost {
 namespace {
@@ -171,6 +173,31 @@ std::string RunControl(RunContext& context, const ScenarioStep& step) {
   return "no control [" + step.args[0] + "] " + step.args[1];
 }
 
+std::string CheckType(const std::vector<std::string>& args) { return CheckTypable(JoinFrom(args, 0)); }
+
+std::string RunType(RunContext& context, const ScenarioStep& step) { return context.host.TypeText(JoinFrom(step.args, 0)); }
+
+std::string CheckKey(const std::vector<std::string>& args) {
+  uint8_t key = 0;
+  return platform::keyboard::FindKey(args[0], &key) ? "" : "unknown key '" + args[0] + "' (a name from the README or a scan code)";
+}
+
+uint8_t Key(const std::string& name) {
+  uint8_t key = 0;
+  platform::keyboard::FindKey(name, &key);
+  return key;
+}
+
+std::string RunKeyDown(RunContext&, const ScenarioStep& step) {
+  platform::keyboard::KeyDown(Key(step.args[0]));
+  return "";
+}
+
+std::string RunKeyUp(RunContext&, const ScenarioStep& step) {
+  platform::keyboard::KeyUp(Key(step.args[0]));
+  return "";
+}
+
 std::string RunNote(RunContext& context, const ScenarioStep& step) {
   context.log.Note(context.host.SimSeconds(), JoinFrom(step.args, 0));
   return "";
@@ -192,6 +219,9 @@ constexpr Command kCommands[] = {
     {"atc-id", 1, 99, "atc-id <text>", CheckNothing, RunAtcId},
     {"click", 3, 3, "click <gauge> <x> <y>", CheckClick, RunClick},
     {"control", 3, 3, "control <section> <key> <position>", CheckControl, RunControl},
+    {"type", 1, 99, "type <text>", CheckType, RunType},
+    {"keydown", 1, 1, "keydown <key>", CheckKey, RunKeyDown},
+    {"keyup", 1, 1, "keyup <key>", CheckKey, RunKeyUp},
     {"note", 1, 99, "note <text>", CheckNothing, RunNote},
     {"stop", 0, 0, "stop", CheckNothing, RunStop},
 };

@@ -138,6 +138,7 @@ void SimHost::RunOneTick() {
   SetToken(kTokenTick18, tick18_);
   SetToken(kTokenSimulationClock, simulationClock_);
   ApplyRamps();
+  typist_.Step();
   for (TickHook& hook : tickHooks_) hook(*this);
   const int frames = std::max(1, options_.framesPerTick);
   for (int frame = 0; frame < frames; ++frame) {

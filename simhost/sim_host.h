@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "simhost/module_loader.h"
+#include "simhost/typist.h"
 
 namespace simhost {
 
@@ -72,6 +73,11 @@ class SimHost {
   // Moves a token linearly from its present value to `target` over `seconds`.
   void RampToken(uint32_t token, double target, double seconds);
 
+  // Types a text at the PC keyboard over the next ticks, one key down a tick
+  // (see Typist). Empty, or the character that cannot be typed.
+  std::string TypeText(const std::string& text) { return typist_.Type(text); }
+  bool IsTyping() const { return !typist_.Idle(); }
+
   // Called once per tick before the panel services, for scripted input.
   using TickHook = std::function<void(SimHost&)>;
   void AddTickHook(TickHook hook) { tickHooks_.push_back(std::move(hook)); }
@@ -104,6 +110,7 @@ class SimHost {
   uint64_t ticksRun_ = 0;
   bool clockFrozen_ = false;
   std::vector<Ramp> ramps_;
+  Typist typist_;
   std::vector<TickHook> tickHooks_;
   std::vector<TraceEntry> trace_;
   uint64_t tickListRuns_ = 0;

@@ -10,7 +10,9 @@
 #include <sstream>
 
 #include "core/controls.h"
+#include "fmc/fms.h"
 #include "platform/ini.h"
+#include "platform/keyboard_device.h"
 #include "platform/paths.h"
 #include "platform/system.h"
 
@@ -20,6 +22,12 @@ namespace {
 std::string MakeTempFolder() {
   char folder[] = "/tmp/halcyon-cockpit-XXXXXX";
   return mkdtemp(folder) != nullptr ? std::string(folder) : std::string("/tmp/halcyon-cockpit");
+}
+
+uint8_t KeyOf(const std::string& name) {
+  uint8_t key = 0;
+  if (!platform::keyboard::FindKey(name, &key)) ADD_FAILURE() << "no key named '" << name << "'";
+  return key;
 }
 
 simhost::HostOptions MakeHostOptions(const std::string& folder, const CockpitOptions& options) {
@@ -107,6 +115,29 @@ Cockpit& Cockpit::clockBack(double ticks) {
   host_.SetTick18Back(ticks);
   return *this;
 }
+
+Cockpit& Cockpit::typeKeys(const std::string& text) {
+  const std::string error = host_.TypeText(text);
+  if (!error.empty()) ADD_FAILURE() << error;
+  return *this;
+}
+
+Cockpit& Cockpit::keyDown(const std::string& key) {
+  platform::keyboard::KeyDown(KeyOf(key));
+  return *this;
+}
+
+Cockpit& Cockpit::keyUp(const std::string& key) {
+  platform::keyboard::KeyUp(KeyOf(key));
+  return *this;
+}
+
+Cockpit& Cockpit::finishTyping() {
+  while (host_.IsTyping()) host_.RunTicks(1);
+  return runTicks(1);
+}
+
+const std::vector<uint32_t>& Cockpit::fmsKeys() const { return g_fms.KeysPressed(); }
 
 Cockpit& Cockpit::setPosition(double latitudeDeg, double longitudeDegEast) {
   set(Token::Latitude, latitudeDeg / 360.0 * 40007000.0);

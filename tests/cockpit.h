@@ -62,6 +62,15 @@ class Cockpit {
   // command `click GAUGE X Y` delivers it; a missing gauge or control fails the test.
   Cockpit& click(const std::string& gauge, int32_t x, int32_t y);
   Cockpit& clockBack(double ticks);
+  // The PC keyboard, as the scenario commands `type`, `keydown` and `keyup`
+  // drive it. typeKeys queues the text; its keys go down over the next ticks,
+  // one a tick with rollover. Keys are names ("A", "ENTER", "NUMPADENTER")
+  // or scan codes; an unknown key or character fails the test.
+  Cockpit& typeKeys(const std::string& text);
+  Cockpit& keyDown(const std::string& key);
+  Cockpit& keyUp(const std::string& key);
+  // Runs ticks until the typed text is in, and one more for the last key.
+  Cockpit& finishTyping();
 
   // The simulator folder, and a file below it (Windows-style path allowed).
   const std::string& root() const;
@@ -92,6 +101,9 @@ class Cockpit {
   std::vector<std::string> trace(simhost::Phase phase) const;
   // The steps of the tick list run on one TICK18 value.
   std::vector<std::string> tickTrace(double tick18) const;
+
+  // The CDU key codes the FMS computer received, oldest first.
+  const std::vector<uint32_t>& fmsKeys() const;
 
   // A gauge header of the loaded module by name; null when there is none.
   const platform::GAUGEHDR* gauge(const std::string& name) const;
