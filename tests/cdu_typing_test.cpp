@@ -58,6 +58,11 @@ TEST(CduTyping, TypesWithRolloverOneKeyATickOnItsDownEdge) {
   ASSERT_NE(g_directInputKeyboard, nullptr);
   EXPECT_TRUE(g_directInputKeyboard->HasDevice());
   EXPECT_EQ(kb::GetCounters().acquiredDevices, 1u);
+  // One immediate-state read and one buffered read a tick.
+  const kb::Counters before = kb::GetCounters();
+  cockpit.runTicks(10);
+  EXPECT_EQ(kb::GetCounters().stateReads - before.stateReads, 10u);
+  EXPECT_EQ(kb::GetCounters().eventReads - before.eventReads, 10u);
 
   // A fast typist: each key goes down while the one before is still held.
   cockpit.typeKeys("HELLO").finishTyping();
