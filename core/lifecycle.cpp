@@ -12,7 +12,10 @@
 #include "core/tick_scheduler.h"
 #include "crewaids/placeholders.h"
 #include "displays/placeholders.h"
+#include "displays/tcas.h"
 #include "fmc/placeholders.h"
+#include "host/keyboard_combos.h"
+#include "host/simconnect_client.h"
 #include "platform/system.h"
 #include "systems/placeholders.h"
 
