@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "platform/ini.h"
 #include "platform/paths.h"
+#include "platform/simconnect.h"
+#include "platform/system.h"
 
 namespace halcyon::test {
 namespace {
@@ -102,6 +105,49 @@ std::string Cockpit::ini(const std::string& section, const std::string& key, con
       platform::ReadIniString(platform::Widen(section).c_str(), platform::Widen(key).c_str(), L"<missing>", 4096,
                               platform::Widen(path(file)).c_str());
   return platform::Narrow(value);
+}
+
+Cockpit& Cockpit::pressCombo(const std::string& text) {
+  EXPECT_TRUE(host_.PressCombo(text)) << "no keyboard command has the combination " << text;
+  return *this;
+}
+
+Cockpit& Cockpit::simEvent(const std::string& name) {
+  EXPECT_TRUE(platform::simconnect::QueueSimEvent(name)) << "the cockpit does not watch " << name;
+  return *this;
+}
+
+Cockpit& Cockpit::traffic(const std::string& atcId, double latitudeDeg, double longitudeDeg, double altitudeFt,
+                          double verticalSpeedFpm) {
+  simhost::SimHost::AiTraffic aircraft;
+  aircraft.atcId = atcId;
+  aircraft.latitudeDeg = latitudeDeg;
+  aircraft.longitudeDeg = longitudeDeg;
+  aircraft.altitudeFt = altitudeFt;
+  aircraft.verticalSpeedFpm = verticalSpeedFpm;
+  host_.PlaceTraffic(aircraft);
+  return *this;
+}
+
+Cockpit& Cockpit::removeTraffic(const std::string& atcId) {
+  EXPECT_TRUE(host_.RemoveTraffic(atcId)) << "no AI aircraft " << atcId;
+  return *this;
+}
+
+Cockpit& Cockpit::clouds(uint8_t density) {
+  host_.SetCloudDensity(density);
+  return *this;
+}
+
+Cockpit& Cockpit::position(double latitudeDeg, double longitudeDeg, double altitudeFt) {
+  set(Token::Latitude, latitudeDeg / 360.0 * 40007000.0);
+  set(Token::Longitude, longitudeDeg / 360.0 * 281474976710656.0);
+  return set(Token::AltitudeM, altitudeFt / 3.28084);
+}
+
+bool Cockpit::ran(const std::string& functionName) const {
+  const auto& names = platform::NotBuilt();
+  return std::find(names.begin(), names.end(), functionName) != names.end();
 }
 
 std::vector<platform::sim::KeyEventRecord> Cockpit::keyEvents(uint32_t event) const {
