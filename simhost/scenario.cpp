@@ -188,6 +188,13 @@ std::string RunTraffic(RunContext& context, const ScenarioStep& step) {
   return "";
 }
 
+std::string CheckGroundElevation(const std::vector<std::string>& args) { return CheckNumbers(args, 0); }
+
+std::string RunGroundElevation(RunContext& context, const ScenarioStep& step) {
+  context.host.SetGroundElevation(Number(step.args[0]));
+  return "";
+}
+
 std::string RunTrafficRemove(RunContext& context, const ScenarioStep& step) {
   return context.host.RemoveTraffic(step.args[0]) ? "" : "no AI aircraft '" + step.args[0] + "'";
 }
@@ -238,6 +245,7 @@ constexpr Command kCommands[] = {
     {"key", 1, 1, "key <combination>", CheckNothing, RunKey},
     {"traffic", 5, 7, "traffic <atc-id> <lat> <lon> <alt-ft> <vs-fpm> [<heading> <speed-kt>]", CheckTraffic,
      RunTraffic},
+    {"ground-elevation", 1, 1, "ground-elevation <feet>", CheckGroundElevation, RunGroundElevation},
     {"traffic-remove", 1, 1, "traffic-remove <atc-id>", CheckNothing, RunTrafficRemove},
     {"clouds", 1, 1, "clouds <density 0..255>", CheckClouds, RunClouds},
     {"sim-quit", 0, 0, "sim-quit", CheckNothing, RunSimQuit},

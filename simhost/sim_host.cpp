@@ -208,7 +208,7 @@ void SimHost::InstallSimConnectAnswers() {
     for (const AiTraffic& aircraft : traffic_) {
       if (DistanceMeters(ownLat, ownLon, aircraft.latitudeDeg, aircraft.longitudeDeg) > request.radiusMeters) continue;
       answer.push_back({aircraft.atcId, "cruise", aircraft.latitudeDeg * kDegToRad, aircraft.longitudeDeg * kDegToRad,
-                        aircraft.altitudeFt, aircraft.altitudeFt, aircraft.verticalSpeedFpm / 60.0});
+                        aircraft.altitudeFt, aircraft.altitudeFt - groundElevationFt_, aircraft.verticalSpeedFpm / 60.0});
     }
     trafficAnswers_ += answer.size();
     return answer;
@@ -249,7 +249,7 @@ void SimHost::MoveTraffic() {
     aircraft.longitudeDeg += distanceNm * std::sin(heading) / 60.0 / std::cos(aircraft.latitudeDeg * kDegToRad);
     if (aircraft.longitudeDeg > 180.0) aircraft.longitudeDeg -= 360.0;
     if (aircraft.longitudeDeg < -180.0) aircraft.longitudeDeg += 360.0;
-    aircraft.altitudeFt = std::max(0.0, aircraft.altitudeFt + aircraft.verticalSpeedFpm / (60.0 * 18.0));
+    aircraft.altitudeFt = std::max(groundElevationFt_, aircraft.altitudeFt + aircraft.verticalSpeedFpm / (60.0 * 18.0));
   }
 }
 

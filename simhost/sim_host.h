@@ -73,7 +73,8 @@ class SimHost {
 
   // ---- The simulator's world, as the client interface reports it ----
   // An AI aircraft; it flies on at its vertical speed, heading and ground
-  // speed. The host's ground lies at sea level: height above ground is the altitude.
+  // speed. Its height above ground is its altitude above the host's ground
+  // elevation (sea level unless set).
   struct AiTraffic {
     std::string atcId;
     double latitudeDeg = 0.0;
@@ -87,6 +88,7 @@ class SimHost {
   void PlaceTraffic(const AiTraffic& aircraft);
   bool RemoveTraffic(const std::string& atcId);
   const std::vector<AiTraffic>& Traffic() const { return traffic_; }
+  void SetGroundElevation(double feet) { groundElevationFt_ = feet; }
   // Every cell of the cloud-state answers.
   void SetCloudDensity(uint8_t density) { cloudDensity_ = density; }
   // A keyboard combination pressed; false when no command has it.
@@ -130,6 +132,7 @@ class SimHost {
   double lastTracedTick18_ = 0.0;
   std::vector<AiTraffic> traffic_;
   uint8_t cloudDensity_ = 0;
+  double groundElevationFt_ = 0.0;
   uint64_t trafficAnswers_ = 0;
 };
 
