@@ -3,7 +3,7 @@
 // without regard to case, and the registration of the combinations.
 #include <gtest/gtest.h>
 
-#include <regex>
+#include <sstream>
 #include <string>
 
 #include "host/keyboard_combos.h"
@@ -20,13 +20,23 @@ constexpr const char* kCombosFile = "SimObjects/Airplanes/QZ Halcyon Pro/Keyboar
 
 std::string Combo(uint32_t slot) { return platform::Narrow(g_keyboardCombos->GetCombo(slot)); }
 
-std::vector<std::string> Matches(const std::string& text, const std::string& pattern) {
-  std::vector<std::string> found;
-  const std::regex expression(pattern);
-  for (auto it = std::sregex_iterator(text.begin(), text.end(), expression); it != std::sregex_iterator(); ++it) {
-    found.push_back((*it)[1]);
+struct FileLayout {
+  std::vector<std::string> sections;  // in file order
+  size_t keyLines = 0;
+};
+
+FileLayout Layout(const std::string& text) {
+  FileLayout layout;
+  std::istringstream lines(text);
+  std::string line;
+  while (std::getline(lines, line)) {
+    if (line.size() > 2 && line.front() == '[') {
+      layout.sections.push_back(line.substr(1, line.find(']') - 1));
+    } else if (line.find('=') != std::string::npos) {
+      ++layout.keyLines;
+    }
   }
-  return found;
+  return layout;
 }
 
 TEST(KeyboardCombos, DefaultFileWrittenAtShutDownAndReadBackAtTheNextStart) {
@@ -58,8 +68,9 @@ TEST(KeyboardCombos, DefaultFileWrittenAtShutDownAndReadBackAtTheNextStart) {
 
   // Seven help lines, Enabled and 483 keys; each section once, in the order
   // of its first key ("NAV" and "MISC" gather the keys that come back later).
-  EXPECT_EQ(Matches(file, "\n[^\\[\r\n][^=\r\n]*=").size(), 7u + 1u + 483u);
-  const auto sections = Matches(file, "\\[([^\\]]+)\\]");
+  const FileLayout layout = Layout(file);
+  EXPECT_EQ(layout.keyLines, 7u + 1u + 483u);
+  const auto& sections = layout.sections;
   ASSERT_GE(sections.size(), 6u);
   EXPECT_EQ(sections[0], "HELP");
   EXPECT_EQ(sections[1], "KEYBOARD COMBOS");
