@@ -9,7 +9,10 @@ SCENARIO ?= scenarios/default.scn
 
 .PHONY: demo test setup build check test-sanitize fuzz bench clean
 
+# The cockpit's own WAV files are not ours to ship: the demo speaks and makes
+# its sounds from the slot names, once, into the simulator folder.
 demo: build
+	@tools/make_sound_pack.sh out/root/Sound/HalcyonPro
 	build/bin/simhost --scenario $(SCENARIO) --out out
 
 test: check test-sanitize fuzz

@@ -47,6 +47,7 @@ void BM_SaveSeventySections(benchmark::State& state) {
       }
     }
   }
+  platform::ClearIniCache();  // also removes the spare file beside the INI file
   unlink(file.c_str());
   rmdir(folder);
 }

@@ -6,17 +6,22 @@
 
 #include <iterator>
 
+#include "core/ground_track.h"
+#include "core/helpers.h"
 #include "core/options.h"
 #include "core/panel_services.h"
 #include "core/placeholders.h"
 #include "core/tick_scheduler.h"
+#include "core/tracking_allocator.h"
 #include "crewaids/placeholders.h"
 #include "displays/placeholders.h"
 #include "displays/tcas.h"
+#include "fmc/fms.h"
 #include "fmc/placeholders.h"
 #include "host/keyboard_combos.h"
 #include "host/simconnect_client.h"
 #include "platform/system.h"
+#include "systems/menu_state.h"
 #include "systems/placeholders.h"
 
 namespace halcyon {

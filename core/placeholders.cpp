@@ -8,15 +8,10 @@ namespace halcyon {
 void CreateSoundSystem() { platform::NoteNotBuilt("CreateSoundSystem"); }
 void ClearVoiceQueue() { platform::NoteNotBuilt("ClearVoiceQueue"); }
 void ResetCallouts() { platform::NoteNotBuilt("ResetCallouts"); }
-void InitGroundTrack() { platform::NoteNotBuilt("InitGroundTrack"); }
-void LoadFastClick() { platform::NoteNotBuilt("LoadFastClick"); }
 void PollKeyboardShortcuts() { platform::NoteNotBuilt("PollKeyboardShortcuts"); }
 void UpdateContinuousSounds() { platform::NoteNotBuilt("UpdateContinuousSounds"); }
 void PlayQueuedMessage() { platform::NoteNotBuilt("PlayQueuedMessage"); }
 void EvaluateCallouts() { platform::NoteNotBuilt("EvaluateCallouts"); }
-void UpdateGroundTrack() { platform::NoteNotBuilt("UpdateGroundTrack"); }
 void DestroySoundSystem() { platform::NoteNotBuilt("DestroySoundSystem"); }
-void SaveFastClick() { platform::NoteNotBuilt("SaveFastClick"); }
-void DumpUnfreed(const wchar_t*) { platform::NoteNotBuilt("DumpUnfreed"); }
 
 }  // namespace halcyon

@@ -9,15 +9,10 @@ namespace halcyon {
 void CreateSoundSystem();
 void ClearVoiceQueue();
 void ResetCallouts();
-void InitGroundTrack();
-void LoadFastClick();
 void PollKeyboardShortcuts();
 void UpdateContinuousSounds();
 void PlayQueuedMessage();
 void EvaluateCallouts();
-void UpdateGroundTrack();
 void DestroySoundSystem();
-void SaveFastClick();
-void DumpUnfreed(const wchar_t* reportPath);
 
 }  // namespace halcyon

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <new>
 
-#include "platform/system.h"
+#include "nav/great_circle.h"
 
 namespace halcyon {
 
@@ -24,10 +24,13 @@ CTcasTarget::~CTcasTarget() {
 
 void CTcasTarget::SetId(const char* id) { std::snprintf(id_, sizeof(id_), "%s", id != nullptr ? id : ""); }
 
-// Range and bearing need the great-circle helpers of the displays.
-void CTcasTarget::ComputeRange(const CLatLon&, const CLatLon&) { platform::NoteNotBuilt("CTcasTarget::ComputeRange"); }
-void CTcasTarget::ComputeBearing(const CLatLon&, const CLatLon&) {
-  platform::NoteNotBuilt("CTcasTarget::ComputeBearing");
+void CTcasTarget::ComputeRange(const CLatLon& own, const CLatLon& intruder) {
+  rangeNm_ = GreatCircleDistanceNm(own.GetLat(), own.GetLon(), intruder.GetLat(), intruder.GetLon());
+}
+
+// On the east-positive longitudes as they stand, as the TCAS picture expects.
+void CTcasTarget::ComputeBearing(const CLatLon& own, const CLatLon& intruder) {
+  bearingDeg_ = InitialBearing(own.GetLat(), own.GetLon(), intruder.GetLat(), intruder.GetLon());
 }
 
 void CTcasTarget::SetSeen(bool seen) { seenCountdown_ = seen ? 5 : seenCountdown_ - 1; }

@@ -1,5 +1,5 @@
-// Any bytes as an INI file: reads never go past the buffer, writes keep the
-// file readable, and a written value reads back as written.
+// Any bytes as an INI file: reads never go past the buffer, a written value
+// reads back as written, and writing it again changes no byte.
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -12,13 +12,26 @@
 
 namespace {
 
+std::string Contents(const std::string& file) {
+  std::string bytes;
+  if (FILE* in = std::fopen(file.c_str(), "rb")) {
+    char buffer[4096];
+    size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) bytes.append(buffer, got);
+    std::fclose(in);
+  }
+  return bytes;
+}
+
 std::string WorkFolder() {
-  static const std::string folder = [] {
+  // Kept for the whole run (never destroyed), since the exit handler uses it.
+  static const std::string* folder = [] {
     char pattern[] = "/tmp/halcyon-ini-fuzz-XXXXXX";
     if (mkdtemp(pattern) == nullptr) std::abort();
-    return std::string(pattern);
+    std::atexit([] { std::system(("rm -rf '" + WorkFolder() + "'").c_str()); });
+    return new std::string(pattern);
   }();
-  return folder;
+  return *folder;
 }
 
 }  // namespace
@@ -54,6 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       platform::ClearIniCache();
       const std::wstring back = platform::ReadIniString(section, key, L"", 20, path.c_str());
       if (back != L"0.373906") std::abort();
+      const std::string before = Contents(file);
+      if (!platform::WritePrivateProfileString(section, key, L"0.373906", path.c_str())) std::abort();
+      if (Contents(file) != before) std::abort();
     }
   }
   platform::WritePrivateProfileString(L"OPTIONS", nullptr, nullptr, path.c_str());

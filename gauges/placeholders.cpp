@@ -1,489 +1,516 @@
-// Placeholders for mouse functions of the panel gauges not built yet.
+// Placeholders for gauge functions not built yet.
 #include "gauges/placeholders.h"
 
 #include "platform/system.h"
 
 namespace halcyon {
+namespace {
 
-int32_t AdfMouseA1Switch(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AdfMouseA1Switch"); return 1; }
-int32_t AdfMouseAdf1ExtDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AdfMouseAdf1ExtDec"); return 1; }
-int32_t AdfMouseAdf1ExtInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AdfMouseAdf1ExtInc"); return 1; }
-int32_t AdfMouseAdf1HundredsDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AdfMouseAdf1HundredsDec"); return 1; }
-int32_t AdfMouseAdf1HundredsInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AdfMouseAdf1HundredsInc"); return 1; }
-int32_t AdfMouseAdf1TensDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AdfMouseAdf1TensDec"); return 1; }
-int32_t AdfMouseAdf1TensInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AdfMouseAdf1TensInc"); return 1; }
-int32_t AdfMouseAdf1UnitsDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AdfMouseAdf1UnitsDec"); return 1; }
-int32_t AdfMouseAdf1UnitsInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AdfMouseAdf1UnitsInc"); return 1; }
-int32_t AdfMouseAdf2ExtDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AdfMouseAdf2ExtDec"); return 1; }
-int32_t AdfMouseAdf2ExtInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AdfMouseAdf2ExtInc"); return 1; }
-int32_t AdfMouseAdf2HundredsDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AdfMouseAdf2HundredsDec"); return 1; }
-int32_t AdfMouseAdf2HundredsInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AdfMouseAdf2HundredsInc"); return 1; }
-int32_t AdfMouseAdf2TensDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AdfMouseAdf2TensDec"); return 1; }
-int32_t AdfMouseAdf2TensInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AdfMouseAdf2TensInc"); return 1; }
-int32_t AdfMouseAdf2UnitsDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AdfMouseAdf2UnitsDec"); return 1; }
-int32_t AdfMouseAdf2UnitsInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AdfMouseAdf2UnitsInc"); return 1; }
-int32_t AdfMouseAntSwitch(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AdfMouseAntSwitch"); return 1; }
-int32_t AdfMouseTfrSwitch(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AdfMouseTfrSwitch"); return 1; }
-int32_t AirConditionMouseCabinTempAuto(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AirConditionMouseCabinTempAuto"); return 1; }
-int32_t AirConditionMouseCabinTempCold(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AirConditionMouseCabinTempCold"); return 1; }
-int32_t AirConditionMouseCabinTempHot(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AirConditionMouseCabinTempHot"); return 1; }
-int32_t AirConditionMouseCockpitTempAuto(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AirConditionMouseCockpitTempAuto"); return 1; }
-int32_t AirConditionMouseCockpitTempCold(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AirConditionMouseCockpitTempCold"); return 1; }
-int32_t AirConditionMouseCockpitTempHot(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AirConditionMouseCockpitTempHot"); return 1; }
-int32_t AirConditionMouseRadioRackVenturi(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AirConditionMouseRadioRackVenturi"); return 1; }
-int32_t AirConditionMouseSupplyLeftDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AirConditionMouseSupplyLeftDec"); return 1; }
-int32_t AirConditionMouseSupplyLeftInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AirConditionMouseSupplyLeftInc"); return 1; }
-int32_t AirConditionMouseSupplyRightDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AirConditionMouseSupplyRightDec"); return 1; }
-int32_t AirConditionMouseSupplyRightInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AirConditionMouseSupplyRightInc"); return 1; }
-int32_t AirConditionMouseTempSelect(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AirConditionMouseTempSelect"); return 1; }
-int32_t AirspeedMouseBug1Dec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AirspeedMouseBug1Dec"); return 1; }
-int32_t AirspeedMouseBug1Inc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AirspeedMouseBug1Inc"); return 1; }
-int32_t AirspeedMouseBug2Dec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AirspeedMouseBug2Dec"); return 1; }
-int32_t AirspeedMouseBug2Inc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AirspeedMouseBug2Inc"); return 1; }
-int32_t AirspeedMouseBug3Dec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AirspeedMouseBug3Dec"); return 1; }
-int32_t AirspeedMouseBug3Inc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AirspeedMouseBug3Inc"); return 1; }
-int32_t AirspeedMouseBug4Dec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AirspeedMouseBug4Dec"); return 1; }
-int32_t AirspeedMouseBug4Inc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AirspeedMouseBug4Inc"); return 1; }
-int32_t AirspeedMouseBug5Dec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AirspeedMouseBug5Dec"); return 1; }
-int32_t AirspeedMouseBug5Inc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AirspeedMouseBug5Inc"); return 1; }
-int32_t AlternateGearMouseHandleDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AlternateGearMouseHandleDec"); return 1; }
-int32_t AlternateGearMouseHandleInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AlternateGearMouseHandleInc"); return 1; }
-int32_t AltimeterMouseRefIndexDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AltimeterMouseRefIndexDec"); return 1; }
-int32_t AltimeterMouseRefIndexInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AltimeterMouseRefIndexInc"); return 1; }
-int32_t AnnunciatorDigitalLightsTestMouseTest(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AnnunciatorDigitalLightsTestMouseTest"); return 1; }
-int32_t ApuMouseAirSwitchDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ApuMouseAirSwitchDec"); return 1; }
-int32_t ApuMouseAirSwitchInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ApuMouseAirSwitchInc"); return 1; }
-int32_t ApuMouseBattery(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ApuMouseBattery"); return 1; }
-int32_t ApuMouseDoorsAutoDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ApuMouseDoorsAutoDec"); return 1; }
-int32_t ApuMouseDoorsAutoInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ApuMouseDoorsAutoInc"); return 1; }
-int32_t ApuMouseDoorsGuard(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ApuMouseDoorsGuard"); return 1; }
-int32_t ApuMouseEmergencyPower(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ApuMouseEmergencyPower"); return 1; }
-int32_t ApuMouseFireAgent1(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ApuMouseFireAgent1"); return 1; }
-int32_t ApuMouseFireAgent2(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ApuMouseFireAgent2"); return 1; }
-int32_t ApuMouseFireControl(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ApuMouseFireControl"); return 1; }
-int32_t ApuMouseMasterDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ApuMouseMasterDec"); return 1; }
-int32_t ApuMouseMasterInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ApuMouseMasterInc"); return 1; }
-int32_t AudioPanelMouseIdent(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AudioPanelMouseIdent"); return 1; }
-int32_t AudioPanelMouseMicInt(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AudioPanelMouseMicInt"); return 1; }
-int32_t AudioPanelMouseMicPa(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AudioPanelMouseMicPa"); return 1; }
-int32_t AudioPanelMouseMicVhf1(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AudioPanelMouseMicVhf1"); return 1; }
-int32_t AudioPanelMouseMicVhf2(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AudioPanelMouseMicVhf2"); return 1; }
-int32_t AudioPanelMouseMicVhf3(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AudioPanelMouseMicVhf3"); return 1; }
-int32_t AudioPanelMouseRadioIntDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AudioPanelMouseRadioIntDec"); return 1; }
-int32_t AudioPanelMouseRadioIntInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AudioPanelMouseRadioIntInc"); return 1; }
-int32_t AudioPanelMouseVolumeAdf1(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AudioPanelMouseVolumeAdf1"); return 1; }
-int32_t AudioPanelMouseVolumeAdf2(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AudioPanelMouseVolumeAdf2"); return 1; }
-int32_t AudioPanelMouseVolumeInt(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AudioPanelMouseVolumeInt"); return 1; }
-int32_t AudioPanelMouseVolumeMkr(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AudioPanelMouseVolumeMkr"); return 1; }
-int32_t AudioPanelMouseVolumeNav1(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AudioPanelMouseVolumeNav1"); return 1; }
-int32_t AudioPanelMouseVolumeNav2(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AudioPanelMouseVolumeNav2"); return 1; }
-int32_t AudioPanelMouseVolumePa(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AudioPanelMouseVolumePa"); return 1; }
-int32_t AudioPanelMouseVolumeVhf1(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AudioPanelMouseVolumeVhf1"); return 1; }
-int32_t AudioPanelMouseVolumeVhf2(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AudioPanelMouseVolumeVhf2"); return 1; }
-int32_t AudioPanelMouseVolumeVhf3(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AudioPanelMouseVolumeVhf3"); return 1; }
-int32_t AutoBrakeMouseArm(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AutoBrakeMouseArm"); return 1; }
-int32_t AutoBrakeMouseModeDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AutoBrakeMouseModeDec"); return 1; }
-int32_t AutoBrakeMouseModeInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("AutoBrakeMouseModeInc"); return 1; }
-int32_t BrakeTemperatureControlsMouseTempSelectorDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("BrakeTemperatureControlsMouseTempSelectorDec"); return 1; }
-int32_t BrakeTemperatureControlsMouseTempSelectorInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("BrakeTemperatureControlsMouseTempSelectorInc"); return 1; }
-int32_t BrakeTemperatureControlsMouseTest(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("BrakeTemperatureControlsMouseTest"); return 1; }
-int32_t CabinPressureMouseFlowLightTest(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("CabinPressureMouseFlowLightTest"); return 1; }
-int32_t CabinPressureMouseLandingAltCoarseDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("CabinPressureMouseLandingAltCoarseDec"); return 1; }
-int32_t CabinPressureMouseLandingAltCoarseInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("CabinPressureMouseLandingAltCoarseInc"); return 1; }
-int32_t CabinPressureMouseLandingAltFineDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("CabinPressureMouseLandingAltFineDec"); return 1; }
-int32_t CabinPressureMouseLandingAltFineInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("CabinPressureMouseLandingAltFineInc"); return 1; }
-int32_t CabinPressureMouseLandingBaroDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("CabinPressureMouseLandingBaroDec"); return 1; }
-int32_t CabinPressureMouseLandingBaroInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("CabinPressureMouseLandingBaroInc"); return 1; }
-int32_t CabinPressureMouseRateLimitDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("CabinPressureMouseRateLimitDec"); return 1; }
-int32_t CabinPressureMouseRateLimitInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("CabinPressureMouseRateLimitInc"); return 1; }
-int32_t CabinPressureMouseSystemSelector(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("CabinPressureMouseSystemSelector"); return 1; }
-int32_t ChecklistMouseChecklistDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ChecklistMouseChecklistDec"); return 1; }
-int32_t ChecklistMouseChecklistInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ChecklistMouseChecklistInc"); return 1; }
-int32_t ChecklistMouseClose(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ChecklistMouseClose"); return 1; }
-int32_t ChecklistMouseNextItem(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ChecklistMouseNextItem"); return 1; }
-int32_t CockpitLightsMouseCircuitBreakerDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("CockpitLightsMouseCircuitBreakerDec"); return 1; }
-int32_t CockpitLightsMouseCircuitBreakerInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("CockpitLightsMouseCircuitBreakerInc"); return 1; }
-int32_t CockpitLightsMouseFloodDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("CockpitLightsMouseFloodDec"); return 1; }
-int32_t CockpitLightsMouseFloodInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("CockpitLightsMouseFloodInc"); return 1; }
-int32_t CockpitLightsMouseStandbyCompassDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("CockpitLightsMouseStandbyCompassDec"); return 1; }
-int32_t CockpitLightsMouseStandbyCompassInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("CockpitLightsMouseStandbyCompassInc"); return 1; }
-int32_t CockpitLightsMouseThunderstorm(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("CockpitLightsMouseThunderstorm"); return 1; }
-int32_t Comm1MouseFreq1KhzDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Comm1MouseFreq1KhzDec"); return 1; }
-int32_t Comm1MouseFreq1KhzInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Comm1MouseFreq1KhzInc"); return 1; }
-int32_t Comm1MouseFreq1MhzDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Comm1MouseFreq1MhzDec"); return 1; }
-int32_t Comm1MouseFreq1MhzInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Comm1MouseFreq1MhzInc"); return 1; }
-int32_t Comm1MouseFreq2KhzDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Comm1MouseFreq2KhzDec"); return 1; }
-int32_t Comm1MouseFreq2KhzInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Comm1MouseFreq2KhzInc"); return 1; }
-int32_t Comm1MouseFreq2MhzDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Comm1MouseFreq2MhzDec"); return 1; }
-int32_t Comm1MouseFreq2MhzInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Comm1MouseFreq2MhzInc"); return 1; }
-int32_t Comm1MouseSquelchSwitch(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Comm1MouseSquelchSwitch"); return 1; }
-int32_t Comm1MouseTfrSwitch(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Comm1MouseTfrSwitch"); return 1; }
-int32_t Comm2MouseFreq1KhzDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Comm2MouseFreq1KhzDec"); return 1; }
-int32_t Comm2MouseFreq1KhzInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Comm2MouseFreq1KhzInc"); return 1; }
-int32_t Comm2MouseFreq1MhzDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Comm2MouseFreq1MhzDec"); return 1; }
-int32_t Comm2MouseFreq1MhzInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Comm2MouseFreq1MhzInc"); return 1; }
-int32_t Comm2MouseFreq2KhzDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Comm2MouseFreq2KhzDec"); return 1; }
-int32_t Comm2MouseFreq2KhzInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Comm2MouseFreq2KhzInc"); return 1; }
-int32_t Comm2MouseFreq2MhzDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Comm2MouseFreq2MhzDec"); return 1; }
-int32_t Comm2MouseFreq2MhzInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Comm2MouseFreq2MhzInc"); return 1; }
-int32_t Comm2MouseSquelchSwitch(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Comm2MouseSquelchSwitch"); return 1; }
-int32_t Comm2MouseTfrSwitch(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Comm2MouseTfrSwitch"); return 1; }
-int32_t CplMouseDigital(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("CplMouseDigital"); return 1; }
-int32_t CplMouseFlood(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("CplMouseFlood"); return 1; }
-int32_t CplMousePanel(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("CplMousePanel"); return 1; }
-int32_t DfgsMouseAltitudeDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseAltitudeDec"); return 1; }
-int32_t DfgsMouseAltitudeHold(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseAltitudeHold"); return 1; }
-int32_t DfgsMouseAltitudeInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseAltitudeInc"); return 1; }
-int32_t DfgsMouseAltitudePreselect(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseAltitudePreselect"); return 1; }
-int32_t DfgsMouseApMaster(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseApMaster"); return 1; }
-int32_t DfgsMouseAutoland(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseAutoland"); return 1; }
-int32_t DfgsMouseAutothrottleSwitch(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseAutothrottleSwitch"); return 1; }
-int32_t DfgsMouseDfgsSelect(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseDfgsSelect"); return 1; }
-int32_t DfgsMouseEprLim(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseEprLim"); return 1; }
-int32_t DfgsMouseFlightDirector(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseFlightDirector"); return 1; }
-int32_t DfgsMouseFmsOverride(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseFmsOverride"); return 1; }
-int32_t DfgsMouseHeadingDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseHeadingDec"); return 1; }
-int32_t DfgsMouseHeadingInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseHeadingInc"); return 1; }
-int32_t DfgsMouseHeadingSwitchIn(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseHeadingSwitchIn"); return 1; }
-int32_t DfgsMouseHeadingSwitchOut(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseHeadingSwitchOut"); return 1; }
-int32_t DfgsMouseIasMach(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseIasMach"); return 1; }
-int32_t DfgsMouseIls(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseIls"); return 1; }
-int32_t DfgsMouseLnav(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseLnav"); return 1; }
-int32_t DfgsMouseMachSelect(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseMachSelect"); return 1; }
-int32_t DfgsMouseSpeedDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseSpeedDec"); return 1; }
-int32_t DfgsMouseSpeedInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseSpeedInc"); return 1; }
-int32_t DfgsMouseSpeedSelect(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseSpeedSelect"); return 1; }
-int32_t DfgsMouseSpeedView(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseSpeedView"); return 1; }
-int32_t DfgsMouseTurbulence(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseTurbulence"); return 1; }
-int32_t DfgsMouseVnav(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseVnav"); return 1; }
-int32_t DfgsMouseVor(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseVor"); return 1; }
-int32_t DfgsMouseVs(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseVs"); return 1; }
-int32_t DfgsMouseVsDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseVsDec"); return 1; }
-int32_t DfgsMouseVsInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("DfgsMouseVsInc"); return 1; }
-int32_t EdpMouseEprManual1Dec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EdpMouseEprManual1Dec"); return 1; }
-int32_t EdpMouseEprManual1Inc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EdpMouseEprManual1Inc"); return 1; }
-int32_t EdpMouseEprManual1Toggle(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EdpMouseEprManual1Toggle"); return 1; }
-int32_t EdpMouseEprManual2Dec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EdpMouseEprManual2Dec"); return 1; }
-int32_t EdpMouseEprManual2Inc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EdpMouseEprManual2Inc"); return 1; }
-int32_t EdpMouseEprManual2Toggle(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EdpMouseEprManual2Toggle"); return 1; }
-int32_t EdpMouseFuelUsedDisplay(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EdpMouseFuelUsedDisplay"); return 1; }
-int32_t EdpMouseFuelUsedReset(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EdpMouseFuelUsedReset"); return 1; }
-int32_t EfdsMouseApuDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfdsMouseApuDec"); return 1; }
-int32_t EfdsMouseApuInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfdsMouseApuInc"); return 1; }
-int32_t EfdsMouseEngine1Dec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfdsMouseEngine1Dec"); return 1; }
-int32_t EfdsMouseEngine1Inc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfdsMouseEngine1Inc"); return 1; }
-int32_t EfdsMouseEngine2Dec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfdsMouseEngine2Dec"); return 1; }
-int32_t EfdsMouseEngine2Inc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfdsMouseEngine2Inc"); return 1; }
-int32_t EfisControlMouseSwitchDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfisControlMouseSwitchDec"); return 1; }
-int32_t EfisControlMouseSwitchInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfisControlMouseSwitchInc"); return 1; }
-int32_t EfisDimmerMouseDhDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfisDimmerMouseDhDec"); return 1; }
-int32_t EfisDimmerMouseDhInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfisDimmerMouseDhInc"); return 1; }
-int32_t EfisDimmerMouseNdDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfisDimmerMouseNdDec"); return 1; }
-int32_t EfisDimmerMouseNdInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfisDimmerMouseNdInc"); return 1; }
-int32_t EfisDimmerMousePfdDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfisDimmerMousePfdDec"); return 1; }
-int32_t EfisDimmerMousePfdInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfisDimmerMousePfdInc"); return 1; }
-int32_t EfisDimmerMouseTest(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfisDimmerMouseTest"); return 1; }
-int32_t EfisDimmerMouseWxDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfisDimmerMouseWxDec"); return 1; }
-int32_t EfisDimmerMouseWxInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfisDimmerMouseWxInc"); return 1; }
-int32_t EfisMcpMouseAdf1(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfisMcpMouseAdf1"); return 1; }
-int32_t EfisMcpMouseDeclutterArpt(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfisMcpMouseDeclutterArpt"); return 1; }
-int32_t EfisMcpMouseDeclutterData(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfisMcpMouseDeclutterData"); return 1; }
-int32_t EfisMcpMouseDeclutterNaid(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfisMcpMouseDeclutterNaid"); return 1; }
-int32_t EfisMcpMouseDeclutterWpt(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfisMcpMouseDeclutterWpt"); return 1; }
-int32_t EfisMcpMouseModeDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfisMcpMouseModeDec"); return 1; }
-int32_t EfisMcpMouseModeInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfisMcpMouseModeInc"); return 1; }
-int32_t EfisMcpMouseRangeDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfisMcpMouseRangeDec"); return 1; }
-int32_t EfisMcpMouseRangeInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EfisMcpMouseRangeInc"); return 1; }
-int32_t ElectricalMouseAcBusCrossTie(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ElectricalMouseAcBusCrossTie"); return 1; }
-int32_t ElectricalMouseApuBus1(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ElectricalMouseApuBus1"); return 1; }
-int32_t ElectricalMouseApuBus2(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ElectricalMouseApuBus2"); return 1; }
-int32_t ElectricalMouseApuGen(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ElectricalMouseApuGen"); return 1; }
-int32_t ElectricalMouseCsd1Dec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ElectricalMouseCsd1Dec"); return 1; }
-int32_t ElectricalMouseCsd1Inc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ElectricalMouseCsd1Inc"); return 1; }
-int32_t ElectricalMouseCsd2Dec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ElectricalMouseCsd2Dec"); return 1; }
-int32_t ElectricalMouseCsd2Inc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ElectricalMouseCsd2Inc"); return 1; }
-int32_t ElectricalMouseCsdReset(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ElectricalMouseCsdReset"); return 1; }
-int32_t ElectricalMouseCsdRise(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ElectricalMouseCsdRise"); return 1; }
-int32_t ElectricalMouseDcBusCrossTie(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ElectricalMouseDcBusCrossTie"); return 1; }
-int32_t ElectricalMouseExtBus1(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ElectricalMouseExtBus1"); return 1; }
-int32_t ElectricalMouseExtBus2(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ElectricalMouseExtBus2"); return 1; }
-int32_t ElectricalMouseExtPowerAvailable(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ElectricalMouseExtPowerAvailable"); return 1; }
-int32_t ElectricalMouseGalley(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ElectricalMouseGalley"); return 1; }
-int32_t ElectricalMouseGen1Dec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ElectricalMouseGen1Dec"); return 1; }
-int32_t ElectricalMouseGen1Inc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ElectricalMouseGen1Inc"); return 1; }
-int32_t ElectricalMouseGen2Dec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ElectricalMouseGen2Dec"); return 1; }
-int32_t ElectricalMouseGen2Inc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ElectricalMouseGen2Inc"); return 1; }
-int32_t ElectricalMouseIndicatorSelectorDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ElectricalMouseIndicatorSelectorDec"); return 1; }
-int32_t ElectricalMouseIndicatorSelectorInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ElectricalMouseIndicatorSelectorInc"); return 1; }
-int32_t EngineFireMouseBellOff(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EngineFireMouseBellOff"); return 1; }
-int32_t EngineFireMouseHandleLeft1(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EngineFireMouseHandleLeft1"); return 1; }
-int32_t EngineFireMouseHandleLeft2(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EngineFireMouseHandleLeft2"); return 1; }
-int32_t EngineFireMouseHandleRight1(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EngineFireMouseHandleRight1"); return 1; }
-int32_t EngineFireMouseHandleRight2(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EngineFireMouseHandleRight2"); return 1; }
-int32_t EngineFireMouseTest(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EngineFireMouseTest"); return 1; }
-int32_t EngineStarterMouseFuelHeatLeft(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EngineStarterMouseFuelHeatLeft"); return 1; }
-int32_t EngineStarterMouseFuelHeatRight(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EngineStarterMouseFuelHeatRight"); return 1; }
-int32_t EngineStarterMouseIgnitionDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EngineStarterMouseIgnitionDec"); return 1; }
-int32_t EngineStarterMouseIgnitionInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EngineStarterMouseIgnitionInc"); return 1; }
-int32_t EngineStarterMouseStartPump(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EngineStarterMouseStartPump"); return 1; }
-int32_t EngineStarterMouseStarterLeftDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EngineStarterMouseStarterLeftDec"); return 1; }
-int32_t EngineStarterMouseStarterLeftInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EngineStarterMouseStarterLeftInc"); return 1; }
-int32_t EngineStarterMouseStarterRightDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EngineStarterMouseStarterRightDec"); return 1; }
-int32_t EngineStarterMouseStarterRightInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EngineStarterMouseStarterRightInc"); return 1; }
-int32_t EoapMouseCtrl(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EoapMouseCtrl"); return 1; }
-int32_t EoapMouseDoor(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EoapMouseDoor"); return 1; }
-int32_t EoapMouseElec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EoapMouseElec"); return 1; }
-int32_t EoapMouseEng(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EoapMouseEng"); return 1; }
-int32_t EoapMouseHyd(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EoapMouseHyd"); return 1; }
-int32_t EoapMouseIce(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EoapMouseIce"); return 1; }
-int32_t EoapMouseMisc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EoapMouseMisc"); return 1; }
-int32_t EoapMouseMon(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EoapMouseMon"); return 1; }
-int32_t EoapMouseScrollDown(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EoapMouseScrollDown"); return 1; }
-int32_t EoapMouseScrollUp(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("EoapMouseScrollUp"); return 1; }
-int32_t ExternalLightsFoMouseFlood1(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ExternalLightsFoMouseFlood1"); return 1; }
-int32_t ExternalLightsFoMouseFlood2(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ExternalLightsFoMouseFlood2"); return 1; }
-int32_t ExternalLightsFoMousePosStrobeDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ExternalLightsFoMousePosStrobeDec"); return 1; }
-int32_t ExternalLightsFoMousePosStrobeInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ExternalLightsFoMousePosStrobeInc"); return 1; }
-int32_t ExternalLightsMouseLandingLightsDown(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ExternalLightsMouseLandingLightsDown"); return 1; }
-int32_t ExternalLightsMouseLandingLightsUp(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ExternalLightsMouseLandingLightsUp"); return 1; }
-int32_t FdcMouseCadcDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FdcMouseCadcDec"); return 1; }
-int32_t FdcMouseCadcInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FdcMouseCadcInc"); return 1; }
-int32_t FdcMouseFdCmdDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FdcMouseFdCmdDec"); return 1; }
-int32_t FdcMouseFdCmdInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FdcMouseFdCmdInc"); return 1; }
-int32_t FdcMouseVertGyroDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FdcMouseVertGyroDec"); return 1; }
-int32_t FdcMouseVertGyroInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FdcMouseVertGyroInc"); return 1; }
-int32_t FgcpLightsMouseBacklight(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FgcpLightsMouseBacklight"); return 1; }
-int32_t FgcpLightsMouseDigital(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FgcpLightsMouseDigital"); return 1; }
-int32_t FlapsboxMouseCabinPressureRateDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FlapsboxMouseCabinPressureRateDec"); return 1; }
-int32_t FlapsboxMouseCabinPressureRateInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FlapsboxMouseCabinPressureRateInc"); return 1; }
-int32_t FlapsboxMouseManualCabinPressure(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FlapsboxMouseManualCabinPressure"); return 1; }
-int32_t FlightRecorderMouseTestDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FlightRecorderMouseTestDec"); return 1; }
-int32_t FlightRecorderMouseTestInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FlightRecorderMouseTestInc"); return 1; }
-int32_t FmaMouseAp(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmaMouseAp"); return 1; }
-int32_t FmaMouseAts(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmaMouseAts"); return 1; }
-int32_t FmaMouseReset(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmaMouseReset"); return 1; }
-int32_t FmsMouseBrightnessDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseBrightnessDec"); return 1; }
-int32_t FmsMouseBrightnessInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseBrightnessInc"); return 1; }
-int32_t FmsMouseKey0(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKey0"); return 1; }
-int32_t FmsMouseKey1(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKey1"); return 1; }
-int32_t FmsMouseKey2(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKey2"); return 1; }
-int32_t FmsMouseKey3(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKey3"); return 1; }
-int32_t FmsMouseKey4(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKey4"); return 1; }
-int32_t FmsMouseKey5(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKey5"); return 1; }
-int32_t FmsMouseKey6(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKey6"); return 1; }
-int32_t FmsMouseKey7(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKey7"); return 1; }
-int32_t FmsMouseKey8(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKey8"); return 1; }
-int32_t FmsMouseKey9(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKey9"); return 1; }
-int32_t FmsMouseKeyA(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyA"); return 1; }
-int32_t FmsMouseKeyB(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyB"); return 1; }
-int32_t FmsMouseKeyC(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyC"); return 1; }
-int32_t FmsMouseKeyClb(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyClb"); return 1; }
-int32_t FmsMouseKeyClr(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyClr"); return 1; }
-int32_t FmsMouseKeyCrz(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyCrz"); return 1; }
-int32_t FmsMouseKeyD(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyD"); return 1; }
-int32_t FmsMouseKeyDel(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyDel"); return 1; }
-int32_t FmsMouseKeyDepArr(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyDepArr"); return 1; }
-int32_t FmsMouseKeyDes(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyDes"); return 1; }
-int32_t FmsMouseKeyDirIntc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyDirIntc"); return 1; }
-int32_t FmsMouseKeyDot(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyDot"); return 1; }
-int32_t FmsMouseKeyE(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyE"); return 1; }
-int32_t FmsMouseKeyExec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyExec"); return 1; }
-int32_t FmsMouseKeyF(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyF"); return 1; }
-int32_t FmsMouseKeyFix(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyFix"); return 1; }
-int32_t FmsMouseKeyG(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyG"); return 1; }
-int32_t FmsMouseKeyH(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyH"); return 1; }
-int32_t FmsMouseKeyHold(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyHold"); return 1; }
-int32_t FmsMouseKeyI(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyI"); return 1; }
-int32_t FmsMouseKeyInitRef(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyInitRef"); return 1; }
-int32_t FmsMouseKeyJ(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyJ"); return 1; }
-int32_t FmsMouseKeyK(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyK"); return 1; }
-int32_t FmsMouseKeyL(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyL"); return 1; }
-int32_t FmsMouseKeyLegs(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyLegs"); return 1; }
-int32_t FmsMouseKeyM(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyM"); return 1; }
-int32_t FmsMouseKeyMenu(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyMenu"); return 1; }
-int32_t FmsMouseKeyN(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyN"); return 1; }
-int32_t FmsMouseKeyNextPage(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyNextPage"); return 1; }
-int32_t FmsMouseKeyO(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyO"); return 1; }
-int32_t FmsMouseKeyP(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyP"); return 1; }
-int32_t FmsMouseKeyPlusMinus(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyPlusMinus"); return 1; }
-int32_t FmsMouseKeyPrevPage(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyPrevPage"); return 1; }
-int32_t FmsMouseKeyProg(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyProg"); return 1; }
-int32_t FmsMouseKeyQ(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyQ"); return 1; }
-int32_t FmsMouseKeyR(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyR"); return 1; }
-int32_t FmsMouseKeyRte(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyRte"); return 1; }
-int32_t FmsMouseKeyS(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyS"); return 1; }
-int32_t FmsMouseKeySlash(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeySlash"); return 1; }
-int32_t FmsMouseKeySpace(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeySpace"); return 1; }
-int32_t FmsMouseKeyT(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyT"); return 1; }
-int32_t FmsMouseKeyU(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyU"); return 1; }
-int32_t FmsMouseKeyV(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyV"); return 1; }
-int32_t FmsMouseKeyW(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyW"); return 1; }
-int32_t FmsMouseKeyX(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyX"); return 1; }
-int32_t FmsMouseKeyY(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyY"); return 1; }
-int32_t FmsMouseKeyZ(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyZ"); return 1; }
-int32_t FmsMouseKeyboardInputToggle(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseKeyboardInputToggle"); return 1; }
-int32_t FmsMouseLsk1L(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseLsk1L"); return 1; }
-int32_t FmsMouseLsk1R(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseLsk1R"); return 1; }
-int32_t FmsMouseLsk2L(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseLsk2L"); return 1; }
-int32_t FmsMouseLsk2R(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseLsk2R"); return 1; }
-int32_t FmsMouseLsk3L(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseLsk3L"); return 1; }
-int32_t FmsMouseLsk3R(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseLsk3R"); return 1; }
-int32_t FmsMouseLsk4L(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseLsk4L"); return 1; }
-int32_t FmsMouseLsk4R(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseLsk4R"); return 1; }
-int32_t FmsMouseLsk5L(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseLsk5L"); return 1; }
-int32_t FmsMouseLsk5R(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseLsk5R"); return 1; }
-int32_t FmsMouseLsk6L(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseLsk6L"); return 1; }
-int32_t FmsMouseLsk6R(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FmsMouseLsk6R"); return 1; }
-int32_t FuelPumpsMouseAftCenter(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FuelPumpsMouseAftCenter"); return 1; }
-int32_t FuelPumpsMouseAftLeft(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FuelPumpsMouseAftLeft"); return 1; }
-int32_t FuelPumpsMouseAftRight(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FuelPumpsMouseAftRight"); return 1; }
-int32_t FuelPumpsMouseFwdCenter(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FuelPumpsMouseFwdCenter"); return 1; }
-int32_t FuelPumpsMouseFwdLeft(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FuelPumpsMouseFwdLeft"); return 1; }
-int32_t FuelPumpsMouseFwdRight(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("FuelPumpsMouseFwdRight"); return 1; }
-int32_t GpwsMouseInhibitBelowGs(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("GpwsMouseInhibitBelowGs"); return 1; }
-int32_t GpwsMouseTest(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("GpwsMouseTest"); return 1; }
-int32_t GsepMouseApu(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("GsepMouseApu"); return 1; }
-int32_t GsepMouseExternal(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("GsepMouseExternal"); return 1; }
-int32_t GsepMouseMaintenancePhone(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("GsepMouseMaintenancePhone"); return 1; }
-int32_t HydraulicPumpsMouseAuxDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("HydraulicPumpsMouseAuxDec"); return 1; }
-int32_t HydraulicPumpsMouseAuxInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("HydraulicPumpsMouseAuxInc"); return 1; }
-int32_t HydraulicPumpsMouseEngine1Dec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("HydraulicPumpsMouseEngine1Dec"); return 1; }
-int32_t HydraulicPumpsMouseEngine1Inc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("HydraulicPumpsMouseEngine1Inc"); return 1; }
-int32_t HydraulicPumpsMouseEngine2Dec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("HydraulicPumpsMouseEngine2Dec"); return 1; }
-int32_t HydraulicPumpsMouseEngine2Inc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("HydraulicPumpsMouseEngine2Inc"); return 1; }
-int32_t HydraulicPumpsMouseTransfer(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("HydraulicPumpsMouseTransfer"); return 1; }
-int32_t IceProtectionMouseAirfoil(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("IceProtectionMouseAirfoil"); return 1; }
-int32_t IceProtectionMouseEmergencyLightsDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("IceProtectionMouseEmergencyLightsDec"); return 1; }
-int32_t IceProtectionMouseEmergencyLightsInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("IceProtectionMouseEmergencyLightsInc"); return 1; }
-int32_t IceProtectionMouseEngineLeft(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("IceProtectionMouseEngineLeft"); return 1; }
-int32_t IceProtectionMouseEngineRight(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("IceProtectionMouseEngineRight"); return 1; }
-int32_t IceProtectionMouseMeterSelectorDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("IceProtectionMouseMeterSelectorDec"); return 1; }
-int32_t IceProtectionMouseMeterSelectorInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("IceProtectionMouseMeterSelectorInc"); return 1; }
-int32_t IceProtectionMouseNoSmokingDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("IceProtectionMouseNoSmokingDec"); return 1; }
-int32_t IceProtectionMouseNoSmokingInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("IceProtectionMouseNoSmokingInc"); return 1; }
-int32_t IceProtectionMouseSeatbeltDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("IceProtectionMouseSeatbeltDec"); return 1; }
-int32_t IceProtectionMouseSeatbeltInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("IceProtectionMouseSeatbeltInc"); return 1; }
-int32_t IceProtectionMouseTail(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("IceProtectionMouseTail"); return 1; }
-int32_t IceProtectionMouseWindowsAntiFog(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("IceProtectionMouseWindowsAntiFog"); return 1; }
-int32_t IceProtectionMouseWindowsAntiIce(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("IceProtectionMouseWindowsAntiIce"); return 1; }
-int32_t IrsMouseSwitch1Dec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("IrsMouseSwitch1Dec"); return 1; }
-int32_t IrsMouseSwitch1Inc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("IrsMouseSwitch1Inc"); return 1; }
-int32_t IrsMouseSwitch2Dec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("IrsMouseSwitch2Dec"); return 1; }
-int32_t IrsMouseSwitch2Inc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("IrsMouseSwitch2Inc"); return 1; }
-int32_t LongitudeTrimMouseAutotrim(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("LongitudeTrimMouseAutotrim"); return 1; }
-int32_t LongitudeTrimMouseMacDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("LongitudeTrimMouseMacDec"); return 1; }
-int32_t LongitudeTrimMouseMacInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("LongitudeTrimMouseMacInc"); return 1; }
-int32_t LongitudeTrimMouseToFlapsDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("LongitudeTrimMouseToFlapsDec"); return 1; }
-int32_t LongitudeTrimMouseToFlapsInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("LongitudeTrimMouseToFlapsInc"); return 1; }
-int32_t LongitudeTrimMouseTrimDown(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("LongitudeTrimMouseTrimDown"); return 1; }
-int32_t LongitudeTrimMouseTrimUp(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("LongitudeTrimMouseTrimUp"); return 1; }
-int32_t MagTrueMouseToggle(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("MagTrueMouseToggle"); return 1; }
-int32_t MenuMouseClose(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("MenuMouseClose"); return 1; }
-int32_t MenuMouseItem1(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("MenuMouseItem1"); return 1; }
-int32_t MenuMouseItem10(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("MenuMouseItem10"); return 1; }
-int32_t MenuMouseItem11(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("MenuMouseItem11"); return 1; }
-int32_t MenuMouseItem12(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("MenuMouseItem12"); return 1; }
-int32_t MenuMouseItem2(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("MenuMouseItem2"); return 1; }
-int32_t MenuMouseItem3(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("MenuMouseItem3"); return 1; }
-int32_t MenuMouseItem4(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("MenuMouseItem4"); return 1; }
-int32_t MenuMouseItem5(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("MenuMouseItem5"); return 1; }
-int32_t MenuMouseItem6(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("MenuMouseItem6"); return 1; }
-int32_t MenuMouseItem7(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("MenuMouseItem7"); return 1; }
-int32_t MenuMouseItem8(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("MenuMouseItem8"); return 1; }
-int32_t MenuMouseItem9(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("MenuMouseItem9"); return 1; }
-int32_t MenuMouseOpen(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("MenuMouseOpen"); return 1; }
-int32_t NavMouseCourseDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("NavMouseCourseDec"); return 1; }
-int32_t NavMouseCourseInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("NavMouseCourseInc"); return 1; }
-int32_t NavMouseToggleActive(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("NavMouseToggleActive"); return 1; }
-int32_t OclMouseFloodLight(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("OclMouseFloodLight"); return 1; }
-int32_t OclMousePanelLight(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("OclMousePanelLight"); return 1; }
-int32_t OxygenRegulatorMouseMaster(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("OxygenRegulatorMouseMaster"); return 1; }
-int32_t OxygenRegulatorMouseSupplyRegulator(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("OxygenRegulatorMouseSupplyRegulator"); return 1; }
-int32_t PneumaticXFeedMouseLeftValve(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("PneumaticXFeedMouseLeftValve"); return 1; }
-int32_t PneumaticXFeedMouseRightValve(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("PneumaticXFeedMouseRightValve"); return 1; }
-int32_t RadarMouseBrightnessDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RadarMouseBrightnessDec"); return 1; }
-int32_t RadarMouseBrightnessInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RadarMouseBrightnessInc"); return 1; }
-int32_t RadarMouseGainDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RadarMouseGainDec"); return 1; }
-int32_t RadarMouseGainInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RadarMouseGainInc"); return 1; }
-int32_t RadarMouseModeDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RadarMouseModeDec"); return 1; }
-int32_t RadarMouseModeInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RadarMouseModeInc"); return 1; }
-int32_t RadarMouseRangeDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RadarMouseRangeDec"); return 1; }
-int32_t RadarMouseRangeInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RadarMouseRangeInc"); return 1; }
-int32_t RadarMouseStabilizer(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RadarMouseStabilizer"); return 1; }
-int32_t RadarMouseTiltDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RadarMouseTiltDec"); return 1; }
-int32_t RadarMouseTiltInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RadarMouseTiltInc"); return 1; }
-int32_t RainMouseAirCondShutoffOverride(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RainMouseAirCondShutoffOverride"); return 1; }
-int32_t RainMouseAnnunciatorLightsDim(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RainMouseAnnunciatorLightsDim"); return 1; }
-int32_t RainMouseRamAir(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RainMouseRamAir"); return 1; }
-int32_t RainMouseRepellentDischargeLeft(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RainMouseRepellentDischargeLeft"); return 1; }
-int32_t RainMouseRepellentDischargeRight(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RainMouseRepellentDischargeRight"); return 1; }
-int32_t RainMouseRepellentSource(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RainMouseRepellentSource"); return 1; }
-int32_t RainMouseWiperDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RainMouseWiperDec"); return 1; }
-int32_t RainMouseWiperInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RainMouseWiperInc"); return 1; }
-int32_t RdiMouseSelectLeft(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RdiMouseSelectLeft"); return 1; }
-int32_t RdiMouseSelectRight(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RdiMouseSelectRight"); return 1; }
-int32_t RecirculationFanMouseSwitchDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RecirculationFanMouseSwitchDec"); return 1; }
-int32_t RecirculationFanMouseSwitchInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RecirculationFanMouseSwitchInc"); return 1; }
-int32_t RudderTrimMouseTrimDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RudderTrimMouseTrimDec"); return 1; }
-int32_t RudderTrimMouseTrimInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("RudderTrimMouseTrimInc"); return 1; }
-int32_t SideSwitchesMouseAlternateStatic(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("SideSwitchesMouseAlternateStatic"); return 1; }
-int32_t SideSwitchesMouseDigitalLights(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("SideSwitchesMouseDigitalLights"); return 1; }
-int32_t SideSwitchesMouseFloodLights(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("SideSwitchesMouseFloodLights"); return 1; }
-int32_t SideSwitchesMousePanelLights(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("SideSwitchesMousePanelLights"); return 1; }
-int32_t SpeedCardsMouseClose(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("SpeedCardsMouseClose"); return 1; }
-int32_t SpeedCardsMouseSetAsiBugs1(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("SpeedCardsMouseSetAsiBugs1"); return 1; }
-int32_t SpeedCardsMouseSetAsiBugs2(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("SpeedCardsMouseSetAsiBugs2"); return 1; }
-int32_t SpeedCardsMouseType(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("SpeedCardsMouseType"); return 1; }
-int32_t SpeedCardsMouseWeightDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("SpeedCardsMouseWeightDec"); return 1; }
-int32_t SpeedCardsMouseWeightInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("SpeedCardsMouseWeightInc"); return 1; }
-int32_t StabilizerTrimMouseArmDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("StabilizerTrimMouseArmDec"); return 1; }
-int32_t StabilizerTrimMouseArmInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("StabilizerTrimMouseArmInc"); return 1; }
-int32_t TasSatMouseToggle(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("TasSatMouseToggle"); return 1; }
-int32_t TcasMouseDimmerDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("TcasMouseDimmerDec"); return 1; }
-int32_t TcasMouseDimmerInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("TcasMouseDimmerInc"); return 1; }
-int32_t ThrottleboxMouseFuelShutoffLeft(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ThrottleboxMouseFuelShutoffLeft"); return 1; }
-int32_t ThrottleboxMouseFuelShutoffRight(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ThrottleboxMouseFuelShutoffRight"); return 1; }
-int32_t ThrottleboxMouseFuelXFeed(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ThrottleboxMouseFuelXFeed"); return 1; }
-int32_t ThrottleboxMouseGearHorn(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ThrottleboxMouseGearHorn"); return 1; }
-int32_t ThrottleboxMouseHydraulic(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("ThrottleboxMouseHydraulic"); return 1; }
-int32_t TogaButtonMousePress(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("TogaButtonMousePress"); return 1; }
-int32_t TransponderMouseAboveBelowDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("TransponderMouseAboveBelowDec"); return 1; }
-int32_t TransponderMouseAboveBelowInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("TransponderMouseAboveBelowInc"); return 1; }
-int32_t TransponderMouseIdent(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("TransponderMouseIdent"); return 1; }
-int32_t TransponderMouseModeDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("TransponderMouseModeDec"); return 1; }
-int32_t TransponderMouseModeInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("TransponderMouseModeInc"); return 1; }
-int32_t TransponderMouseTcasRangeDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("TransponderMouseTcasRangeDec"); return 1; }
-int32_t TransponderMouseTcasRangeInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("TransponderMouseTcasRangeInc"); return 1; }
-int32_t TransponderMouseTransfer(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("TransponderMouseTransfer"); return 1; }
-int32_t TrpMouseModeCl(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("TrpMouseModeCl"); return 1; }
-int32_t TrpMouseModeCr(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("TrpMouseModeCr"); return 1; }
-int32_t TrpMouseModeGa(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("TrpMouseModeGa"); return 1; }
-int32_t TrpMouseModeMct(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("TrpMouseModeMct"); return 1; }
-int32_t TrpMouseModeTo(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("TrpMouseModeTo"); return 1; }
-int32_t TrpMouseModeToFlx(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("TrpMouseModeToFlx"); return 1; }
-int32_t TrpMouseTempDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("TrpMouseTempDec"); return 1; }
-int32_t TrpMouseTempInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("TrpMouseTempInc"); return 1; }
-int32_t TrpMouseTest(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("TrpMouseTest"); return 1; }
-int32_t Various2MouseGpwsDown(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Various2MouseGpwsDown"); return 1; }
-int32_t Various2MouseGpwsUp(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Various2MouseGpwsUp"); return 1; }
-int32_t Various2MouseSyncDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Various2MouseSyncDec"); return 1; }
-int32_t Various2MouseSyncInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("Various2MouseSyncInc"); return 1; }
-int32_t VariousMouseAntiSkid(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("VariousMouseAntiSkid"); return 1; }
-int32_t VariousMouseAntiSkidTest(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("VariousMouseAntiSkidTest"); return 1; }
-int32_t VariousMouseAttendantCall(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("VariousMouseAttendantCall"); return 1; }
-int32_t VariousMouseAttendantCallLight(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("VariousMouseAttendantCallLight"); return 1; }
-int32_t VariousMouseMachTrimComp(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("VariousMouseMachTrimComp"); return 1; }
-int32_t VariousMouseMaxSpeedWarnTestDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("VariousMouseMaxSpeedWarnTestDec"); return 1; }
-int32_t VariousMouseMaxSpeedWarnTestInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("VariousMouseMaxSpeedWarnTestInc"); return 1; }
-int32_t VariousMousePaLight(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("VariousMousePaLight"); return 1; }
-int32_t VariousMouseStallTest1(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("VariousMouseStallTest1"); return 1; }
-int32_t VariousMouseStallTest2(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("VariousMouseStallTest2"); return 1; }
-int32_t VariousMouseYawDampDec(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("VariousMouseYawDampDec"); return 1; }
-int32_t VariousMouseYawDampInc(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("VariousMouseYawDampInc"); return 1; }
-int32_t VoiceRecorderMouseTest(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("VoiceRecorderMouseTest"); return 1; }
-int32_t WarningLightsMouseAbs(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("WarningLightsMouseAbs"); return 1; }
-int32_t WarningLightsMouseCaution(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("WarningLightsMouseCaution"); return 1; }
-int32_t WarningLightsMouseStickPusher(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("WarningLightsMouseStickPusher"); return 1; }
-int32_t WarningLightsMouseWarning(platform::PixelPoint, uint32_t mouseFlags) { platform::NoteNotBuilt("WarningLightsMouseWarning"); return 1; }
+int32_t NotBuilt(const char* functionName) {
+  platform::NoteNotBuilt(functionName);
+  return 1;
+}
+
+}  // namespace
+
+int32_t AdfMouseA1Switch(platform::PixelPoint, uint32_t) { return NotBuilt("AdfMouseA1Switch"); }
+int32_t AdfMouseAdf1ExtDec(platform::PixelPoint, uint32_t) { return NotBuilt("AdfMouseAdf1ExtDec"); }
+int32_t AdfMouseAdf1ExtInc(platform::PixelPoint, uint32_t) { return NotBuilt("AdfMouseAdf1ExtInc"); }
+int32_t AdfMouseAdf1HundredsDec(platform::PixelPoint, uint32_t) { return NotBuilt("AdfMouseAdf1HundredsDec"); }
+int32_t AdfMouseAdf1HundredsInc(platform::PixelPoint, uint32_t) { return NotBuilt("AdfMouseAdf1HundredsInc"); }
+int32_t AdfMouseAdf1TensDec(platform::PixelPoint, uint32_t) { return NotBuilt("AdfMouseAdf1TensDec"); }
+int32_t AdfMouseAdf1TensInc(platform::PixelPoint, uint32_t) { return NotBuilt("AdfMouseAdf1TensInc"); }
+int32_t AdfMouseAdf1UnitsDec(platform::PixelPoint, uint32_t) { return NotBuilt("AdfMouseAdf1UnitsDec"); }
+int32_t AdfMouseAdf1UnitsInc(platform::PixelPoint, uint32_t) { return NotBuilt("AdfMouseAdf1UnitsInc"); }
+int32_t AdfMouseAdf2ExtDec(platform::PixelPoint, uint32_t) { return NotBuilt("AdfMouseAdf2ExtDec"); }
+int32_t AdfMouseAdf2ExtInc(platform::PixelPoint, uint32_t) { return NotBuilt("AdfMouseAdf2ExtInc"); }
+int32_t AdfMouseAdf2HundredsDec(platform::PixelPoint, uint32_t) { return NotBuilt("AdfMouseAdf2HundredsDec"); }
+int32_t AdfMouseAdf2HundredsInc(platform::PixelPoint, uint32_t) { return NotBuilt("AdfMouseAdf2HundredsInc"); }
+int32_t AdfMouseAdf2TensDec(platform::PixelPoint, uint32_t) { return NotBuilt("AdfMouseAdf2TensDec"); }
+int32_t AdfMouseAdf2TensInc(platform::PixelPoint, uint32_t) { return NotBuilt("AdfMouseAdf2TensInc"); }
+int32_t AdfMouseAdf2UnitsDec(platform::PixelPoint, uint32_t) { return NotBuilt("AdfMouseAdf2UnitsDec"); }
+int32_t AdfMouseAdf2UnitsInc(platform::PixelPoint, uint32_t) { return NotBuilt("AdfMouseAdf2UnitsInc"); }
+int32_t AdfMouseAntSwitch(platform::PixelPoint, uint32_t) { return NotBuilt("AdfMouseAntSwitch"); }
+int32_t AdfMouseTfrSwitch(platform::PixelPoint, uint32_t) { return NotBuilt("AdfMouseTfrSwitch"); }
+int32_t AirConditionMouseCabinTempAuto(platform::PixelPoint, uint32_t) { return NotBuilt("AirConditionMouseCabinTempAuto"); }
+int32_t AirConditionMouseCabinTempCold(platform::PixelPoint, uint32_t) { return NotBuilt("AirConditionMouseCabinTempCold"); }
+int32_t AirConditionMouseCabinTempHot(platform::PixelPoint, uint32_t) { return NotBuilt("AirConditionMouseCabinTempHot"); }
+int32_t AirConditionMouseCockpitTempAuto(platform::PixelPoint, uint32_t) { return NotBuilt("AirConditionMouseCockpitTempAuto"); }
+int32_t AirConditionMouseCockpitTempCold(platform::PixelPoint, uint32_t) { return NotBuilt("AirConditionMouseCockpitTempCold"); }
+int32_t AirConditionMouseCockpitTempHot(platform::PixelPoint, uint32_t) { return NotBuilt("AirConditionMouseCockpitTempHot"); }
+int32_t AirConditionMouseRadioRackVenturi(platform::PixelPoint, uint32_t) { return NotBuilt("AirConditionMouseRadioRackVenturi"); }
+int32_t AirConditionMouseSupplyLeftDec(platform::PixelPoint, uint32_t) { return NotBuilt("AirConditionMouseSupplyLeftDec"); }
+int32_t AirConditionMouseSupplyLeftInc(platform::PixelPoint, uint32_t) { return NotBuilt("AirConditionMouseSupplyLeftInc"); }
+int32_t AirConditionMouseSupplyRightDec(platform::PixelPoint, uint32_t) { return NotBuilt("AirConditionMouseSupplyRightDec"); }
+int32_t AirConditionMouseSupplyRightInc(platform::PixelPoint, uint32_t) { return NotBuilt("AirConditionMouseSupplyRightInc"); }
+int32_t AirConditionMouseTempSelect(platform::PixelPoint, uint32_t) { return NotBuilt("AirConditionMouseTempSelect"); }
+int32_t AirspeedMouseBug1Dec(platform::PixelPoint, uint32_t) { return NotBuilt("AirspeedMouseBug1Dec"); }
+int32_t AirspeedMouseBug1Inc(platform::PixelPoint, uint32_t) { return NotBuilt("AirspeedMouseBug1Inc"); }
+int32_t AirspeedMouseBug2Dec(platform::PixelPoint, uint32_t) { return NotBuilt("AirspeedMouseBug2Dec"); }
+int32_t AirspeedMouseBug2Inc(platform::PixelPoint, uint32_t) { return NotBuilt("AirspeedMouseBug2Inc"); }
+int32_t AirspeedMouseBug3Dec(platform::PixelPoint, uint32_t) { return NotBuilt("AirspeedMouseBug3Dec"); }
+int32_t AirspeedMouseBug3Inc(platform::PixelPoint, uint32_t) { return NotBuilt("AirspeedMouseBug3Inc"); }
+int32_t AirspeedMouseBug4Dec(platform::PixelPoint, uint32_t) { return NotBuilt("AirspeedMouseBug4Dec"); }
+int32_t AirspeedMouseBug4Inc(platform::PixelPoint, uint32_t) { return NotBuilt("AirspeedMouseBug4Inc"); }
+int32_t AirspeedMouseBug5Dec(platform::PixelPoint, uint32_t) { return NotBuilt("AirspeedMouseBug5Dec"); }
+int32_t AirspeedMouseBug5Inc(platform::PixelPoint, uint32_t) { return NotBuilt("AirspeedMouseBug5Inc"); }
+int32_t AirspeedMouseSpeedCards(platform::PixelPoint, uint32_t) { return NotBuilt("AirspeedMouseSpeedCards"); }
+int32_t AlternateGearMouseHandleDec(platform::PixelPoint, uint32_t) { return NotBuilt("AlternateGearMouseHandleDec"); }
+int32_t AlternateGearMouseHandleInc(platform::PixelPoint, uint32_t) { return NotBuilt("AlternateGearMouseHandleInc"); }
+int32_t AltimeterMouseBaroDec(platform::PixelPoint, uint32_t) { return NotBuilt("AltimeterMouseBaroDec"); }
+int32_t AltimeterMouseBaroInc(platform::PixelPoint, uint32_t) { return NotBuilt("AltimeterMouseBaroInc"); }
+int32_t AltimeterMouseRefIndexDec(platform::PixelPoint, uint32_t) { return NotBuilt("AltimeterMouseRefIndexDec"); }
+int32_t AltimeterMouseRefIndexInc(platform::PixelPoint, uint32_t) { return NotBuilt("AltimeterMouseRefIndexInc"); }
+int32_t AnnunciatorDigitalLightsTestMouseTest(platform::PixelPoint, uint32_t) { return NotBuilt("AnnunciatorDigitalLightsTestMouseTest"); }
+int32_t ApuMouseAirSwitchDec(platform::PixelPoint, uint32_t) { return NotBuilt("ApuMouseAirSwitchDec"); }
+int32_t ApuMouseAirSwitchInc(platform::PixelPoint, uint32_t) { return NotBuilt("ApuMouseAirSwitchInc"); }
+int32_t ApuMouseBattery(platform::PixelPoint, uint32_t) { return NotBuilt("ApuMouseBattery"); }
+int32_t ApuMouseDoorsAutoDec(platform::PixelPoint, uint32_t) { return NotBuilt("ApuMouseDoorsAutoDec"); }
+int32_t ApuMouseDoorsAutoInc(platform::PixelPoint, uint32_t) { return NotBuilt("ApuMouseDoorsAutoInc"); }
+int32_t ApuMouseDoorsGuard(platform::PixelPoint, uint32_t) { return NotBuilt("ApuMouseDoorsGuard"); }
+int32_t ApuMouseEmergencyPower(platform::PixelPoint, uint32_t) { return NotBuilt("ApuMouseEmergencyPower"); }
+int32_t ApuMouseFireAgent1(platform::PixelPoint, uint32_t) { return NotBuilt("ApuMouseFireAgent1"); }
+int32_t ApuMouseFireAgent2(platform::PixelPoint, uint32_t) { return NotBuilt("ApuMouseFireAgent2"); }
+int32_t ApuMouseFireControl(platform::PixelPoint, uint32_t) { return NotBuilt("ApuMouseFireControl"); }
+int32_t ApuMouseMasterDec(platform::PixelPoint, uint32_t) { return NotBuilt("ApuMouseMasterDec"); }
+int32_t ApuMouseMasterInc(platform::PixelPoint, uint32_t) { return NotBuilt("ApuMouseMasterInc"); }
+int32_t AudioPanelMouseIdent(platform::PixelPoint, uint32_t) { return NotBuilt("AudioPanelMouseIdent"); }
+int32_t AudioPanelMouseMicInt(platform::PixelPoint, uint32_t) { return NotBuilt("AudioPanelMouseMicInt"); }
+int32_t AudioPanelMouseMicPa(platform::PixelPoint, uint32_t) { return NotBuilt("AudioPanelMouseMicPa"); }
+int32_t AudioPanelMouseMicVhf1(platform::PixelPoint, uint32_t) { return NotBuilt("AudioPanelMouseMicVhf1"); }
+int32_t AudioPanelMouseMicVhf2(platform::PixelPoint, uint32_t) { return NotBuilt("AudioPanelMouseMicVhf2"); }
+int32_t AudioPanelMouseMicVhf3(platform::PixelPoint, uint32_t) { return NotBuilt("AudioPanelMouseMicVhf3"); }
+int32_t AudioPanelMouseRadioIntDec(platform::PixelPoint, uint32_t) { return NotBuilt("AudioPanelMouseRadioIntDec"); }
+int32_t AudioPanelMouseRadioIntInc(platform::PixelPoint, uint32_t) { return NotBuilt("AudioPanelMouseRadioIntInc"); }
+int32_t AudioPanelMouseVolumeAdf1(platform::PixelPoint, uint32_t) { return NotBuilt("AudioPanelMouseVolumeAdf1"); }
+int32_t AudioPanelMouseVolumeAdf2(platform::PixelPoint, uint32_t) { return NotBuilt("AudioPanelMouseVolumeAdf2"); }
+int32_t AudioPanelMouseVolumeInt(platform::PixelPoint, uint32_t) { return NotBuilt("AudioPanelMouseVolumeInt"); }
+int32_t AudioPanelMouseVolumeMkr(platform::PixelPoint, uint32_t) { return NotBuilt("AudioPanelMouseVolumeMkr"); }
+int32_t AudioPanelMouseVolumeNav1(platform::PixelPoint, uint32_t) { return NotBuilt("AudioPanelMouseVolumeNav1"); }
+int32_t AudioPanelMouseVolumeNav2(platform::PixelPoint, uint32_t) { return NotBuilt("AudioPanelMouseVolumeNav2"); }
+int32_t AudioPanelMouseVolumePa(platform::PixelPoint, uint32_t) { return NotBuilt("AudioPanelMouseVolumePa"); }
+int32_t AudioPanelMouseVolumeVhf1(platform::PixelPoint, uint32_t) { return NotBuilt("AudioPanelMouseVolumeVhf1"); }
+int32_t AudioPanelMouseVolumeVhf2(platform::PixelPoint, uint32_t) { return NotBuilt("AudioPanelMouseVolumeVhf2"); }
+int32_t AudioPanelMouseVolumeVhf3(platform::PixelPoint, uint32_t) { return NotBuilt("AudioPanelMouseVolumeVhf3"); }
+int32_t AutoBrakeMouseArm(platform::PixelPoint, uint32_t) { return NotBuilt("AutoBrakeMouseArm"); }
+int32_t AutoBrakeMouseModeDec(platform::PixelPoint, uint32_t) { return NotBuilt("AutoBrakeMouseModeDec"); }
+int32_t AutoBrakeMouseModeInc(platform::PixelPoint, uint32_t) { return NotBuilt("AutoBrakeMouseModeInc"); }
+int32_t BrakeTemperatureControlsMouseTempSelectorDec(platform::PixelPoint, uint32_t) { return NotBuilt("BrakeTemperatureControlsMouseTempSelectorDec"); }
+int32_t BrakeTemperatureControlsMouseTempSelectorInc(platform::PixelPoint, uint32_t) { return NotBuilt("BrakeTemperatureControlsMouseTempSelectorInc"); }
+int32_t BrakeTemperatureControlsMouseTest(platform::PixelPoint, uint32_t) { return NotBuilt("BrakeTemperatureControlsMouseTest"); }
+int32_t CabinPressureMouseFlowLightTest(platform::PixelPoint, uint32_t) { return NotBuilt("CabinPressureMouseFlowLightTest"); }
+int32_t CabinPressureMouseLandingAltCoarseDec(platform::PixelPoint, uint32_t) { return NotBuilt("CabinPressureMouseLandingAltCoarseDec"); }
+int32_t CabinPressureMouseLandingAltCoarseInc(platform::PixelPoint, uint32_t) { return NotBuilt("CabinPressureMouseLandingAltCoarseInc"); }
+int32_t CabinPressureMouseLandingAltFineDec(platform::PixelPoint, uint32_t) { return NotBuilt("CabinPressureMouseLandingAltFineDec"); }
+int32_t CabinPressureMouseLandingAltFineInc(platform::PixelPoint, uint32_t) { return NotBuilt("CabinPressureMouseLandingAltFineInc"); }
+int32_t CabinPressureMouseLandingBaroDec(platform::PixelPoint, uint32_t) { return NotBuilt("CabinPressureMouseLandingBaroDec"); }
+int32_t CabinPressureMouseLandingBaroInc(platform::PixelPoint, uint32_t) { return NotBuilt("CabinPressureMouseLandingBaroInc"); }
+int32_t CabinPressureMouseRateLimitDec(platform::PixelPoint, uint32_t) { return NotBuilt("CabinPressureMouseRateLimitDec"); }
+int32_t CabinPressureMouseRateLimitInc(platform::PixelPoint, uint32_t) { return NotBuilt("CabinPressureMouseRateLimitInc"); }
+int32_t CabinPressureMouseSystemSelector(platform::PixelPoint, uint32_t) { return NotBuilt("CabinPressureMouseSystemSelector"); }
+int32_t ChecklistMouseChecklistDec(platform::PixelPoint, uint32_t) { return NotBuilt("ChecklistMouseChecklistDec"); }
+int32_t ChecklistMouseChecklistInc(platform::PixelPoint, uint32_t) { return NotBuilt("ChecklistMouseChecklistInc"); }
+int32_t ChecklistMouseClose(platform::PixelPoint, uint32_t) { return NotBuilt("ChecklistMouseClose"); }
+int32_t ChecklistMouseNextItem(platform::PixelPoint, uint32_t) { return NotBuilt("ChecklistMouseNextItem"); }
+int32_t ClockMouseLeft(platform::PixelPoint, uint32_t) { return NotBuilt("ClockMouseLeft"); }
+int32_t ClockMouseRight(platform::PixelPoint, uint32_t) { return NotBuilt("ClockMouseRight"); }
+int32_t CockpitLightsMouseCircuitBreakerDec(platform::PixelPoint, uint32_t) { return NotBuilt("CockpitLightsMouseCircuitBreakerDec"); }
+int32_t CockpitLightsMouseCircuitBreakerInc(platform::PixelPoint, uint32_t) { return NotBuilt("CockpitLightsMouseCircuitBreakerInc"); }
+int32_t CockpitLightsMouseFloodDec(platform::PixelPoint, uint32_t) { return NotBuilt("CockpitLightsMouseFloodDec"); }
+int32_t CockpitLightsMouseFloodInc(platform::PixelPoint, uint32_t) { return NotBuilt("CockpitLightsMouseFloodInc"); }
+int32_t CockpitLightsMouseStandbyCompassDec(platform::PixelPoint, uint32_t) { return NotBuilt("CockpitLightsMouseStandbyCompassDec"); }
+int32_t CockpitLightsMouseStandbyCompassInc(platform::PixelPoint, uint32_t) { return NotBuilt("CockpitLightsMouseStandbyCompassInc"); }
+int32_t CockpitLightsMouseThunderstorm(platform::PixelPoint, uint32_t) { return NotBuilt("CockpitLightsMouseThunderstorm"); }
+int32_t Comm1MouseFreq1KhzDec(platform::PixelPoint, uint32_t) { return NotBuilt("Comm1MouseFreq1KhzDec"); }
+int32_t Comm1MouseFreq1KhzInc(platform::PixelPoint, uint32_t) { return NotBuilt("Comm1MouseFreq1KhzInc"); }
+int32_t Comm1MouseFreq1MhzDec(platform::PixelPoint, uint32_t) { return NotBuilt("Comm1MouseFreq1MhzDec"); }
+int32_t Comm1MouseFreq1MhzInc(platform::PixelPoint, uint32_t) { return NotBuilt("Comm1MouseFreq1MhzInc"); }
+int32_t Comm1MouseFreq2KhzDec(platform::PixelPoint, uint32_t) { return NotBuilt("Comm1MouseFreq2KhzDec"); }
+int32_t Comm1MouseFreq2KhzInc(platform::PixelPoint, uint32_t) { return NotBuilt("Comm1MouseFreq2KhzInc"); }
+int32_t Comm1MouseFreq2MhzDec(platform::PixelPoint, uint32_t) { return NotBuilt("Comm1MouseFreq2MhzDec"); }
+int32_t Comm1MouseFreq2MhzInc(platform::PixelPoint, uint32_t) { return NotBuilt("Comm1MouseFreq2MhzInc"); }
+int32_t Comm1MouseSquelchSwitch(platform::PixelPoint, uint32_t) { return NotBuilt("Comm1MouseSquelchSwitch"); }
+int32_t Comm1MouseTfrSwitch(platform::PixelPoint, uint32_t) { return NotBuilt("Comm1MouseTfrSwitch"); }
+int32_t Comm2MouseFreq1KhzDec(platform::PixelPoint, uint32_t) { return NotBuilt("Comm2MouseFreq1KhzDec"); }
+int32_t Comm2MouseFreq1KhzInc(platform::PixelPoint, uint32_t) { return NotBuilt("Comm2MouseFreq1KhzInc"); }
+int32_t Comm2MouseFreq1MhzDec(platform::PixelPoint, uint32_t) { return NotBuilt("Comm2MouseFreq1MhzDec"); }
+int32_t Comm2MouseFreq1MhzInc(platform::PixelPoint, uint32_t) { return NotBuilt("Comm2MouseFreq1MhzInc"); }
+int32_t Comm2MouseFreq2KhzDec(platform::PixelPoint, uint32_t) { return NotBuilt("Comm2MouseFreq2KhzDec"); }
+int32_t Comm2MouseFreq2KhzInc(platform::PixelPoint, uint32_t) { return NotBuilt("Comm2MouseFreq2KhzInc"); }
+int32_t Comm2MouseFreq2MhzDec(platform::PixelPoint, uint32_t) { return NotBuilt("Comm2MouseFreq2MhzDec"); }
+int32_t Comm2MouseFreq2MhzInc(platform::PixelPoint, uint32_t) { return NotBuilt("Comm2MouseFreq2MhzInc"); }
+int32_t Comm2MouseSquelchSwitch(platform::PixelPoint, uint32_t) { return NotBuilt("Comm2MouseSquelchSwitch"); }
+int32_t Comm2MouseTfrSwitch(platform::PixelPoint, uint32_t) { return NotBuilt("Comm2MouseTfrSwitch"); }
+int32_t CplMouseDigital(platform::PixelPoint, uint32_t) { return NotBuilt("CplMouseDigital"); }
+int32_t CplMouseFlood(platform::PixelPoint, uint32_t) { return NotBuilt("CplMouseFlood"); }
+int32_t CplMousePanel(platform::PixelPoint, uint32_t) { return NotBuilt("CplMousePanel"); }
+int32_t DfgsMouseAltitudeDec(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseAltitudeDec"); }
+int32_t DfgsMouseAltitudeHold(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseAltitudeHold"); }
+int32_t DfgsMouseAltitudeInc(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseAltitudeInc"); }
+int32_t DfgsMouseAltitudePreselect(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseAltitudePreselect"); }
+int32_t DfgsMouseApMaster(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseApMaster"); }
+int32_t DfgsMouseAutoland(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseAutoland"); }
+int32_t DfgsMouseAutothrottleSwitch(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseAutothrottleSwitch"); }
+int32_t DfgsMouseDfgsSelect(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseDfgsSelect"); }
+int32_t DfgsMouseEprLim(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseEprLim"); }
+int32_t DfgsMouseFlightDirector(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseFlightDirector"); }
+int32_t DfgsMouseFmsOverride(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseFmsOverride"); }
+int32_t DfgsMouseHeadingDec(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseHeadingDec"); }
+int32_t DfgsMouseHeadingInc(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseHeadingInc"); }
+int32_t DfgsMouseHeadingSwitchIn(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseHeadingSwitchIn"); }
+int32_t DfgsMouseHeadingSwitchOut(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseHeadingSwitchOut"); }
+int32_t DfgsMouseIasMach(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseIasMach"); }
+int32_t DfgsMouseIls(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseIls"); }
+int32_t DfgsMouseLnav(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseLnav"); }
+int32_t DfgsMouseMachSelect(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseMachSelect"); }
+int32_t DfgsMouseSpeedDec(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseSpeedDec"); }
+int32_t DfgsMouseSpeedInc(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseSpeedInc"); }
+int32_t DfgsMouseSpeedSelect(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseSpeedSelect"); }
+int32_t DfgsMouseSpeedView(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseSpeedView"); }
+int32_t DfgsMouseTurbulence(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseTurbulence"); }
+int32_t DfgsMouseVnav(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseVnav"); }
+int32_t DfgsMouseVor(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseVor"); }
+int32_t DfgsMouseVs(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseVs"); }
+int32_t DfgsMouseVsDec(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseVsDec"); }
+int32_t DfgsMouseVsInc(platform::PixelPoint, uint32_t) { return NotBuilt("DfgsMouseVsInc"); }
+int32_t EdpMouseEprManual1Dec(platform::PixelPoint, uint32_t) { return NotBuilt("EdpMouseEprManual1Dec"); }
+int32_t EdpMouseEprManual1Inc(platform::PixelPoint, uint32_t) { return NotBuilt("EdpMouseEprManual1Inc"); }
+int32_t EdpMouseEprManual1Toggle(platform::PixelPoint, uint32_t) { return NotBuilt("EdpMouseEprManual1Toggle"); }
+int32_t EdpMouseEprManual2Dec(platform::PixelPoint, uint32_t) { return NotBuilt("EdpMouseEprManual2Dec"); }
+int32_t EdpMouseEprManual2Inc(platform::PixelPoint, uint32_t) { return NotBuilt("EdpMouseEprManual2Inc"); }
+int32_t EdpMouseEprManual2Toggle(platform::PixelPoint, uint32_t) { return NotBuilt("EdpMouseEprManual2Toggle"); }
+int32_t EdpMouseFuelUsedDisplay(platform::PixelPoint, uint32_t) { return NotBuilt("EdpMouseFuelUsedDisplay"); }
+int32_t EdpMouseFuelUsedReset(platform::PixelPoint, uint32_t) { return NotBuilt("EdpMouseFuelUsedReset"); }
+int32_t EfdsMouseApuDec(platform::PixelPoint, uint32_t) { return NotBuilt("EfdsMouseApuDec"); }
+int32_t EfdsMouseApuInc(platform::PixelPoint, uint32_t) { return NotBuilt("EfdsMouseApuInc"); }
+int32_t EfdsMouseEngine1Dec(platform::PixelPoint, uint32_t) { return NotBuilt("EfdsMouseEngine1Dec"); }
+int32_t EfdsMouseEngine1Inc(platform::PixelPoint, uint32_t) { return NotBuilt("EfdsMouseEngine1Inc"); }
+int32_t EfdsMouseEngine2Dec(platform::PixelPoint, uint32_t) { return NotBuilt("EfdsMouseEngine2Dec"); }
+int32_t EfdsMouseEngine2Inc(platform::PixelPoint, uint32_t) { return NotBuilt("EfdsMouseEngine2Inc"); }
+int32_t EfisControlMouseSwitchDec(platform::PixelPoint, uint32_t) { return NotBuilt("EfisControlMouseSwitchDec"); }
+int32_t EfisControlMouseSwitchInc(platform::PixelPoint, uint32_t) { return NotBuilt("EfisControlMouseSwitchInc"); }
+int32_t EfisDimmerMouseDhDec(platform::PixelPoint, uint32_t) { return NotBuilt("EfisDimmerMouseDhDec"); }
+int32_t EfisDimmerMouseDhInc(platform::PixelPoint, uint32_t) { return NotBuilt("EfisDimmerMouseDhInc"); }
+int32_t EfisDimmerMouseNdDec(platform::PixelPoint, uint32_t) { return NotBuilt("EfisDimmerMouseNdDec"); }
+int32_t EfisDimmerMouseNdInc(platform::PixelPoint, uint32_t) { return NotBuilt("EfisDimmerMouseNdInc"); }
+int32_t EfisDimmerMousePfdDec(platform::PixelPoint, uint32_t) { return NotBuilt("EfisDimmerMousePfdDec"); }
+int32_t EfisDimmerMousePfdInc(platform::PixelPoint, uint32_t) { return NotBuilt("EfisDimmerMousePfdInc"); }
+int32_t EfisDimmerMouseTest(platform::PixelPoint, uint32_t) { return NotBuilt("EfisDimmerMouseTest"); }
+int32_t EfisDimmerMouseWxDec(platform::PixelPoint, uint32_t) { return NotBuilt("EfisDimmerMouseWxDec"); }
+int32_t EfisDimmerMouseWxInc(platform::PixelPoint, uint32_t) { return NotBuilt("EfisDimmerMouseWxInc"); }
+int32_t EfisMcpMouseAdf1(platform::PixelPoint, uint32_t) { return NotBuilt("EfisMcpMouseAdf1"); }
+int32_t EfisMcpMouseDeclutterArpt(platform::PixelPoint, uint32_t) { return NotBuilt("EfisMcpMouseDeclutterArpt"); }
+int32_t EfisMcpMouseDeclutterData(platform::PixelPoint, uint32_t) { return NotBuilt("EfisMcpMouseDeclutterData"); }
+int32_t EfisMcpMouseDeclutterNaid(platform::PixelPoint, uint32_t) { return NotBuilt("EfisMcpMouseDeclutterNaid"); }
+int32_t EfisMcpMouseDeclutterWpt(platform::PixelPoint, uint32_t) { return NotBuilt("EfisMcpMouseDeclutterWpt"); }
+int32_t EfisMcpMouseModeDec(platform::PixelPoint, uint32_t) { return NotBuilt("EfisMcpMouseModeDec"); }
+int32_t EfisMcpMouseModeInc(platform::PixelPoint, uint32_t) { return NotBuilt("EfisMcpMouseModeInc"); }
+int32_t EfisMcpMouseRangeDec(platform::PixelPoint, uint32_t) { return NotBuilt("EfisMcpMouseRangeDec"); }
+int32_t EfisMcpMouseRangeInc(platform::PixelPoint, uint32_t) { return NotBuilt("EfisMcpMouseRangeInc"); }
+int32_t EfisNdMouseModeDec(platform::PixelPoint, uint32_t) { return NotBuilt("EfisNdMouseModeDec"); }
+int32_t EfisNdMouseModeInc(platform::PixelPoint, uint32_t) { return NotBuilt("EfisNdMouseModeInc"); }
+int32_t EfisNdMouseRangeDec(platform::PixelPoint, uint32_t) { return NotBuilt("EfisNdMouseRangeDec"); }
+int32_t EfisNdMouseRangeInc(platform::PixelPoint, uint32_t) { return NotBuilt("EfisNdMouseRangeInc"); }
+int32_t EfisNdMouseToggleWindow(platform::PixelPoint, uint32_t) { return NotBuilt("EfisNdMouseToggleWindow"); }
+int32_t EfisPfdMouseToggleWindow(platform::PixelPoint, uint32_t) { return NotBuilt("EfisPfdMouseToggleWindow"); }
+int32_t ElectricalMouseAcBusCrossTie(platform::PixelPoint, uint32_t) { return NotBuilt("ElectricalMouseAcBusCrossTie"); }
+int32_t ElectricalMouseApuBus1(platform::PixelPoint, uint32_t) { return NotBuilt("ElectricalMouseApuBus1"); }
+int32_t ElectricalMouseApuBus2(platform::PixelPoint, uint32_t) { return NotBuilt("ElectricalMouseApuBus2"); }
+int32_t ElectricalMouseApuGen(platform::PixelPoint, uint32_t) { return NotBuilt("ElectricalMouseApuGen"); }
+int32_t ElectricalMouseCsd1Dec(platform::PixelPoint, uint32_t) { return NotBuilt("ElectricalMouseCsd1Dec"); }
+int32_t ElectricalMouseCsd1Inc(platform::PixelPoint, uint32_t) { return NotBuilt("ElectricalMouseCsd1Inc"); }
+int32_t ElectricalMouseCsd2Dec(platform::PixelPoint, uint32_t) { return NotBuilt("ElectricalMouseCsd2Dec"); }
+int32_t ElectricalMouseCsd2Inc(platform::PixelPoint, uint32_t) { return NotBuilt("ElectricalMouseCsd2Inc"); }
+int32_t ElectricalMouseCsdReset(platform::PixelPoint, uint32_t) { return NotBuilt("ElectricalMouseCsdReset"); }
+int32_t ElectricalMouseCsdRise(platform::PixelPoint, uint32_t) { return NotBuilt("ElectricalMouseCsdRise"); }
+int32_t ElectricalMouseDcBusCrossTie(platform::PixelPoint, uint32_t) { return NotBuilt("ElectricalMouseDcBusCrossTie"); }
+int32_t ElectricalMouseExtBus1(platform::PixelPoint, uint32_t) { return NotBuilt("ElectricalMouseExtBus1"); }
+int32_t ElectricalMouseExtBus2(platform::PixelPoint, uint32_t) { return NotBuilt("ElectricalMouseExtBus2"); }
+int32_t ElectricalMouseExtPowerAvailable(platform::PixelPoint, uint32_t) { return NotBuilt("ElectricalMouseExtPowerAvailable"); }
+int32_t ElectricalMouseGalley(platform::PixelPoint, uint32_t) { return NotBuilt("ElectricalMouseGalley"); }
+int32_t ElectricalMouseGen1Dec(platform::PixelPoint, uint32_t) { return NotBuilt("ElectricalMouseGen1Dec"); }
+int32_t ElectricalMouseGen1Inc(platform::PixelPoint, uint32_t) { return NotBuilt("ElectricalMouseGen1Inc"); }
+int32_t ElectricalMouseGen2Dec(platform::PixelPoint, uint32_t) { return NotBuilt("ElectricalMouseGen2Dec"); }
+int32_t ElectricalMouseGen2Inc(platform::PixelPoint, uint32_t) { return NotBuilt("ElectricalMouseGen2Inc"); }
+int32_t ElectricalMouseIndicatorSelectorDec(platform::PixelPoint, uint32_t) { return NotBuilt("ElectricalMouseIndicatorSelectorDec"); }
+int32_t ElectricalMouseIndicatorSelectorInc(platform::PixelPoint, uint32_t) { return NotBuilt("ElectricalMouseIndicatorSelectorInc"); }
+int32_t EngineFireMouseBellOff(platform::PixelPoint, uint32_t) { return NotBuilt("EngineFireMouseBellOff"); }
+int32_t EngineFireMouseHandleLeft1(platform::PixelPoint, uint32_t) { return NotBuilt("EngineFireMouseHandleLeft1"); }
+int32_t EngineFireMouseHandleLeft2(platform::PixelPoint, uint32_t) { return NotBuilt("EngineFireMouseHandleLeft2"); }
+int32_t EngineFireMouseHandleRight1(platform::PixelPoint, uint32_t) { return NotBuilt("EngineFireMouseHandleRight1"); }
+int32_t EngineFireMouseHandleRight2(platform::PixelPoint, uint32_t) { return NotBuilt("EngineFireMouseHandleRight2"); }
+int32_t EngineFireMouseTest(platform::PixelPoint, uint32_t) { return NotBuilt("EngineFireMouseTest"); }
+int32_t EngineStarterMouseFuelHeatLeft(platform::PixelPoint, uint32_t) { return NotBuilt("EngineStarterMouseFuelHeatLeft"); }
+int32_t EngineStarterMouseFuelHeatRight(platform::PixelPoint, uint32_t) { return NotBuilt("EngineStarterMouseFuelHeatRight"); }
+int32_t EngineStarterMouseIgnitionDec(platform::PixelPoint, uint32_t) { return NotBuilt("EngineStarterMouseIgnitionDec"); }
+int32_t EngineStarterMouseIgnitionInc(platform::PixelPoint, uint32_t) { return NotBuilt("EngineStarterMouseIgnitionInc"); }
+int32_t EngineStarterMouseStartPump(platform::PixelPoint, uint32_t) { return NotBuilt("EngineStarterMouseStartPump"); }
+int32_t EngineStarterMouseStarterLeftDec(platform::PixelPoint, uint32_t) { return NotBuilt("EngineStarterMouseStarterLeftDec"); }
+int32_t EngineStarterMouseStarterLeftInc(platform::PixelPoint, uint32_t) { return NotBuilt("EngineStarterMouseStarterLeftInc"); }
+int32_t EngineStarterMouseStarterRightDec(platform::PixelPoint, uint32_t) { return NotBuilt("EngineStarterMouseStarterRightDec"); }
+int32_t EngineStarterMouseStarterRightInc(platform::PixelPoint, uint32_t) { return NotBuilt("EngineStarterMouseStarterRightInc"); }
+int32_t EoapMouseCtrl(platform::PixelPoint, uint32_t) { return NotBuilt("EoapMouseCtrl"); }
+int32_t EoapMouseDoor(platform::PixelPoint, uint32_t) { return NotBuilt("EoapMouseDoor"); }
+int32_t EoapMouseElec(platform::PixelPoint, uint32_t) { return NotBuilt("EoapMouseElec"); }
+int32_t EoapMouseEng(platform::PixelPoint, uint32_t) { return NotBuilt("EoapMouseEng"); }
+int32_t EoapMouseHyd(platform::PixelPoint, uint32_t) { return NotBuilt("EoapMouseHyd"); }
+int32_t EoapMouseIce(platform::PixelPoint, uint32_t) { return NotBuilt("EoapMouseIce"); }
+int32_t EoapMouseMisc(platform::PixelPoint, uint32_t) { return NotBuilt("EoapMouseMisc"); }
+int32_t EoapMouseMon(platform::PixelPoint, uint32_t) { return NotBuilt("EoapMouseMon"); }
+int32_t EoapMouseScrollDown(platform::PixelPoint, uint32_t) { return NotBuilt("EoapMouseScrollDown"); }
+int32_t EoapMouseScrollUp(platform::PixelPoint, uint32_t) { return NotBuilt("EoapMouseScrollUp"); }
+int32_t ExternalLightsFoMouseFlood1(platform::PixelPoint, uint32_t) { return NotBuilt("ExternalLightsFoMouseFlood1"); }
+int32_t ExternalLightsFoMouseFlood2(platform::PixelPoint, uint32_t) { return NotBuilt("ExternalLightsFoMouseFlood2"); }
+int32_t ExternalLightsFoMousePosStrobeDec(platform::PixelPoint, uint32_t) { return NotBuilt("ExternalLightsFoMousePosStrobeDec"); }
+int32_t ExternalLightsFoMousePosStrobeInc(platform::PixelPoint, uint32_t) { return NotBuilt("ExternalLightsFoMousePosStrobeInc"); }
+int32_t ExternalLightsMouseLandingLightsDown(platform::PixelPoint, uint32_t) { return NotBuilt("ExternalLightsMouseLandingLightsDown"); }
+int32_t ExternalLightsMouseLandingLightsUp(platform::PixelPoint, uint32_t) { return NotBuilt("ExternalLightsMouseLandingLightsUp"); }
+int32_t FdcMouseCadcDec(platform::PixelPoint, uint32_t) { return NotBuilt("FdcMouseCadcDec"); }
+int32_t FdcMouseCadcInc(platform::PixelPoint, uint32_t) { return NotBuilt("FdcMouseCadcInc"); }
+int32_t FdcMouseFdCmdDec(platform::PixelPoint, uint32_t) { return NotBuilt("FdcMouseFdCmdDec"); }
+int32_t FdcMouseFdCmdInc(platform::PixelPoint, uint32_t) { return NotBuilt("FdcMouseFdCmdInc"); }
+int32_t FdcMouseVertGyroDec(platform::PixelPoint, uint32_t) { return NotBuilt("FdcMouseVertGyroDec"); }
+int32_t FdcMouseVertGyroInc(platform::PixelPoint, uint32_t) { return NotBuilt("FdcMouseVertGyroInc"); }
+int32_t FgcpLightsMouseBacklight(platform::PixelPoint, uint32_t) { return NotBuilt("FgcpLightsMouseBacklight"); }
+int32_t FgcpLightsMouseDigital(platform::PixelPoint, uint32_t) { return NotBuilt("FgcpLightsMouseDigital"); }
+int32_t FlapsboxMouseCabinPressureRateDec(platform::PixelPoint, uint32_t) { return NotBuilt("FlapsboxMouseCabinPressureRateDec"); }
+int32_t FlapsboxMouseCabinPressureRateInc(platform::PixelPoint, uint32_t) { return NotBuilt("FlapsboxMouseCabinPressureRateInc"); }
+int32_t FlapsboxMouseManualCabinPressure(platform::PixelPoint, uint32_t) { return NotBuilt("FlapsboxMouseManualCabinPressure"); }
+int32_t FlightRecorderMouseTestDec(platform::PixelPoint, uint32_t) { return NotBuilt("FlightRecorderMouseTestDec"); }
+int32_t FlightRecorderMouseTestInc(platform::PixelPoint, uint32_t) { return NotBuilt("FlightRecorderMouseTestInc"); }
+int32_t FmaMouseAp(platform::PixelPoint, uint32_t) { return NotBuilt("FmaMouseAp"); }
+int32_t FmaMouseAts(platform::PixelPoint, uint32_t) { return NotBuilt("FmaMouseAts"); }
+int32_t FmaMouseReset(platform::PixelPoint, uint32_t) { return NotBuilt("FmaMouseReset"); }
+int32_t FmsMouseBrightnessDec(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseBrightnessDec"); }
+int32_t FmsMouseBrightnessInc(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseBrightnessInc"); }
+int32_t FmsMouseKey0(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKey0"); }
+int32_t FmsMouseKey1(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKey1"); }
+int32_t FmsMouseKey2(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKey2"); }
+int32_t FmsMouseKey3(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKey3"); }
+int32_t FmsMouseKey4(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKey4"); }
+int32_t FmsMouseKey5(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKey5"); }
+int32_t FmsMouseKey6(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKey6"); }
+int32_t FmsMouseKey7(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKey7"); }
+int32_t FmsMouseKey8(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKey8"); }
+int32_t FmsMouseKey9(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKey9"); }
+int32_t FmsMouseKeyA(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyA"); }
+int32_t FmsMouseKeyB(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyB"); }
+int32_t FmsMouseKeyC(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyC"); }
+int32_t FmsMouseKeyClb(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyClb"); }
+int32_t FmsMouseKeyClr(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyClr"); }
+int32_t FmsMouseKeyCrz(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyCrz"); }
+int32_t FmsMouseKeyD(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyD"); }
+int32_t FmsMouseKeyDel(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyDel"); }
+int32_t FmsMouseKeyDepArr(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyDepArr"); }
+int32_t FmsMouseKeyDes(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyDes"); }
+int32_t FmsMouseKeyDirIntc(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyDirIntc"); }
+int32_t FmsMouseKeyDot(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyDot"); }
+int32_t FmsMouseKeyE(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyE"); }
+int32_t FmsMouseKeyExec(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyExec"); }
+int32_t FmsMouseKeyF(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyF"); }
+int32_t FmsMouseKeyFix(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyFix"); }
+int32_t FmsMouseKeyG(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyG"); }
+int32_t FmsMouseKeyH(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyH"); }
+int32_t FmsMouseKeyHold(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyHold"); }
+int32_t FmsMouseKeyI(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyI"); }
+int32_t FmsMouseKeyInitRef(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyInitRef"); }
+int32_t FmsMouseKeyJ(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyJ"); }
+int32_t FmsMouseKeyK(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyK"); }
+int32_t FmsMouseKeyL(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyL"); }
+int32_t FmsMouseKeyLegs(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyLegs"); }
+int32_t FmsMouseKeyM(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyM"); }
+int32_t FmsMouseKeyMenu(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyMenu"); }
+int32_t FmsMouseKeyN(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyN"); }
+int32_t FmsMouseKeyNextPage(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyNextPage"); }
+int32_t FmsMouseKeyO(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyO"); }
+int32_t FmsMouseKeyP(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyP"); }
+int32_t FmsMouseKeyPlusMinus(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyPlusMinus"); }
+int32_t FmsMouseKeyPrevPage(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyPrevPage"); }
+int32_t FmsMouseKeyProg(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyProg"); }
+int32_t FmsMouseKeyQ(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyQ"); }
+int32_t FmsMouseKeyR(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyR"); }
+int32_t FmsMouseKeyRte(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyRte"); }
+int32_t FmsMouseKeyS(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyS"); }
+int32_t FmsMouseKeySlash(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeySlash"); }
+int32_t FmsMouseKeySpace(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeySpace"); }
+int32_t FmsMouseKeyT(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyT"); }
+int32_t FmsMouseKeyU(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyU"); }
+int32_t FmsMouseKeyV(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyV"); }
+int32_t FmsMouseKeyW(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyW"); }
+int32_t FmsMouseKeyX(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyX"); }
+int32_t FmsMouseKeyY(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyY"); }
+int32_t FmsMouseKeyZ(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyZ"); }
+int32_t FmsMouseKeyboardInputToggle(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKeyboardInputToggle"); }
+int32_t FmsMouseLsk1L(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseLsk1L"); }
+int32_t FmsMouseLsk1R(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseLsk1R"); }
+int32_t FmsMouseLsk2L(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseLsk2L"); }
+int32_t FmsMouseLsk2R(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseLsk2R"); }
+int32_t FmsMouseLsk3L(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseLsk3L"); }
+int32_t FmsMouseLsk3R(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseLsk3R"); }
+int32_t FmsMouseLsk4L(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseLsk4L"); }
+int32_t FmsMouseLsk4R(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseLsk4R"); }
+int32_t FmsMouseLsk5L(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseLsk5L"); }
+int32_t FmsMouseLsk5R(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseLsk5R"); }
+int32_t FmsMouseLsk6L(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseLsk6L"); }
+int32_t FmsMouseLsk6R(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseLsk6R"); }
+int32_t FmsMouseToggleWindow(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseToggleWindow"); }
+int32_t FuelPumpsMouseAftCenter(platform::PixelPoint, uint32_t) { return NotBuilt("FuelPumpsMouseAftCenter"); }
+int32_t FuelPumpsMouseAftLeft(platform::PixelPoint, uint32_t) { return NotBuilt("FuelPumpsMouseAftLeft"); }
+int32_t FuelPumpsMouseAftRight(platform::PixelPoint, uint32_t) { return NotBuilt("FuelPumpsMouseAftRight"); }
+int32_t FuelPumpsMouseFwdCenter(platform::PixelPoint, uint32_t) { return NotBuilt("FuelPumpsMouseFwdCenter"); }
+int32_t FuelPumpsMouseFwdLeft(platform::PixelPoint, uint32_t) { return NotBuilt("FuelPumpsMouseFwdLeft"); }
+int32_t FuelPumpsMouseFwdRight(platform::PixelPoint, uint32_t) { return NotBuilt("FuelPumpsMouseFwdRight"); }
+int32_t GpwsMouseInhibitBelowGs(platform::PixelPoint, uint32_t) { return NotBuilt("GpwsMouseInhibitBelowGs"); }
+int32_t GpwsMouseTest(platform::PixelPoint, uint32_t) { return NotBuilt("GpwsMouseTest"); }
+int32_t GsepMouseApu(platform::PixelPoint, uint32_t) { return NotBuilt("GsepMouseApu"); }
+int32_t GsepMouseExternal(platform::PixelPoint, uint32_t) { return NotBuilt("GsepMouseExternal"); }
+int32_t GsepMouseMaintenancePhone(platform::PixelPoint, uint32_t) { return NotBuilt("GsepMouseMaintenancePhone"); }
+int32_t HydraulicPumpsMouseAuxDec(platform::PixelPoint, uint32_t) { return NotBuilt("HydraulicPumpsMouseAuxDec"); }
+int32_t HydraulicPumpsMouseAuxInc(platform::PixelPoint, uint32_t) { return NotBuilt("HydraulicPumpsMouseAuxInc"); }
+int32_t HydraulicPumpsMouseEngine1Dec(platform::PixelPoint, uint32_t) { return NotBuilt("HydraulicPumpsMouseEngine1Dec"); }
+int32_t HydraulicPumpsMouseEngine1Inc(platform::PixelPoint, uint32_t) { return NotBuilt("HydraulicPumpsMouseEngine1Inc"); }
+int32_t HydraulicPumpsMouseEngine2Dec(platform::PixelPoint, uint32_t) { return NotBuilt("HydraulicPumpsMouseEngine2Dec"); }
+int32_t HydraulicPumpsMouseEngine2Inc(platform::PixelPoint, uint32_t) { return NotBuilt("HydraulicPumpsMouseEngine2Inc"); }
+int32_t HydraulicPumpsMouseTransfer(platform::PixelPoint, uint32_t) { return NotBuilt("HydraulicPumpsMouseTransfer"); }
+int32_t IceProtectionMouseAirfoil(platform::PixelPoint, uint32_t) { return NotBuilt("IceProtectionMouseAirfoil"); }
+int32_t IceProtectionMouseEmergencyLightsDec(platform::PixelPoint, uint32_t) { return NotBuilt("IceProtectionMouseEmergencyLightsDec"); }
+int32_t IceProtectionMouseEmergencyLightsInc(platform::PixelPoint, uint32_t) { return NotBuilt("IceProtectionMouseEmergencyLightsInc"); }
+int32_t IceProtectionMouseEngineLeft(platform::PixelPoint, uint32_t) { return NotBuilt("IceProtectionMouseEngineLeft"); }
+int32_t IceProtectionMouseEngineRight(platform::PixelPoint, uint32_t) { return NotBuilt("IceProtectionMouseEngineRight"); }
+int32_t IceProtectionMouseMeterSelectorDec(platform::PixelPoint, uint32_t) { return NotBuilt("IceProtectionMouseMeterSelectorDec"); }
+int32_t IceProtectionMouseMeterSelectorInc(platform::PixelPoint, uint32_t) { return NotBuilt("IceProtectionMouseMeterSelectorInc"); }
+int32_t IceProtectionMouseNoSmokingDec(platform::PixelPoint, uint32_t) { return NotBuilt("IceProtectionMouseNoSmokingDec"); }
+int32_t IceProtectionMouseNoSmokingInc(platform::PixelPoint, uint32_t) { return NotBuilt("IceProtectionMouseNoSmokingInc"); }
+int32_t IceProtectionMouseSeatbeltDec(platform::PixelPoint, uint32_t) { return NotBuilt("IceProtectionMouseSeatbeltDec"); }
+int32_t IceProtectionMouseSeatbeltInc(platform::PixelPoint, uint32_t) { return NotBuilt("IceProtectionMouseSeatbeltInc"); }
+int32_t IceProtectionMouseTail(platform::PixelPoint, uint32_t) { return NotBuilt("IceProtectionMouseTail"); }
+int32_t IceProtectionMouseWindowsAntiFog(platform::PixelPoint, uint32_t) { return NotBuilt("IceProtectionMouseWindowsAntiFog"); }
+int32_t IceProtectionMouseWindowsAntiIce(platform::PixelPoint, uint32_t) { return NotBuilt("IceProtectionMouseWindowsAntiIce"); }
+int32_t IrsMouseSwitch1Dec(platform::PixelPoint, uint32_t) { return NotBuilt("IrsMouseSwitch1Dec"); }
+int32_t IrsMouseSwitch1Inc(platform::PixelPoint, uint32_t) { return NotBuilt("IrsMouseSwitch1Inc"); }
+int32_t IrsMouseSwitch2Dec(platform::PixelPoint, uint32_t) { return NotBuilt("IrsMouseSwitch2Dec"); }
+int32_t IrsMouseSwitch2Inc(platform::PixelPoint, uint32_t) { return NotBuilt("IrsMouseSwitch2Inc"); }
+int32_t LongitudeTrimMouseAutotrim(platform::PixelPoint, uint32_t) { return NotBuilt("LongitudeTrimMouseAutotrim"); }
+int32_t LongitudeTrimMouseMacDec(platform::PixelPoint, uint32_t) { return NotBuilt("LongitudeTrimMouseMacDec"); }
+int32_t LongitudeTrimMouseMacInc(platform::PixelPoint, uint32_t) { return NotBuilt("LongitudeTrimMouseMacInc"); }
+int32_t LongitudeTrimMouseToFlapsDec(platform::PixelPoint, uint32_t) { return NotBuilt("LongitudeTrimMouseToFlapsDec"); }
+int32_t LongitudeTrimMouseToFlapsInc(platform::PixelPoint, uint32_t) { return NotBuilt("LongitudeTrimMouseToFlapsInc"); }
+int32_t LongitudeTrimMouseTrimDown(platform::PixelPoint, uint32_t) { return NotBuilt("LongitudeTrimMouseTrimDown"); }
+int32_t LongitudeTrimMouseTrimUp(platform::PixelPoint, uint32_t) { return NotBuilt("LongitudeTrimMouseTrimUp"); }
+int32_t MagTrueMouseToggle(platform::PixelPoint, uint32_t) { return NotBuilt("MagTrueMouseToggle"); }
+int32_t MenuMouseClose(platform::PixelPoint, uint32_t) { return NotBuilt("MenuMouseClose"); }
+int32_t MenuMouseItem1(platform::PixelPoint, uint32_t) { return NotBuilt("MenuMouseItem1"); }
+int32_t MenuMouseItem10(platform::PixelPoint, uint32_t) { return NotBuilt("MenuMouseItem10"); }
+int32_t MenuMouseItem11(platform::PixelPoint, uint32_t) { return NotBuilt("MenuMouseItem11"); }
+int32_t MenuMouseItem12(platform::PixelPoint, uint32_t) { return NotBuilt("MenuMouseItem12"); }
+int32_t MenuMouseItem13(platform::PixelPoint, uint32_t) { return NotBuilt("MenuMouseItem13"); }
+int32_t MenuMouseItem2(platform::PixelPoint, uint32_t) { return NotBuilt("MenuMouseItem2"); }
+int32_t MenuMouseItem3(platform::PixelPoint, uint32_t) { return NotBuilt("MenuMouseItem3"); }
+int32_t MenuMouseItem4(platform::PixelPoint, uint32_t) { return NotBuilt("MenuMouseItem4"); }
+int32_t MenuMouseItem5(platform::PixelPoint, uint32_t) { return NotBuilt("MenuMouseItem5"); }
+int32_t MenuMouseItem6(platform::PixelPoint, uint32_t) { return NotBuilt("MenuMouseItem6"); }
+int32_t MenuMouseItem7(platform::PixelPoint, uint32_t) { return NotBuilt("MenuMouseItem7"); }
+int32_t MenuMouseItem8(platform::PixelPoint, uint32_t) { return NotBuilt("MenuMouseItem8"); }
+int32_t MenuMouseItem9(platform::PixelPoint, uint32_t) { return NotBuilt("MenuMouseItem9"); }
+int32_t MenuMouseOpen(platform::PixelPoint, uint32_t) { return NotBuilt("MenuMouseOpen"); }
+int32_t NavMouseCourseDec(platform::PixelPoint, uint32_t) { return NotBuilt("NavMouseCourseDec"); }
+int32_t NavMouseCourseInc(platform::PixelPoint, uint32_t) { return NotBuilt("NavMouseCourseInc"); }
+int32_t NavMouseToggleActive(platform::PixelPoint, uint32_t) { return NotBuilt("NavMouseToggleActive"); }
+int32_t OclMouseFloodLight(platform::PixelPoint, uint32_t) { return NotBuilt("OclMouseFloodLight"); }
+int32_t OclMousePanelLight(platform::PixelPoint, uint32_t) { return NotBuilt("OclMousePanelLight"); }
+int32_t OxygenRegulatorMouseMaster(platform::PixelPoint, uint32_t) { return NotBuilt("OxygenRegulatorMouseMaster"); }
+int32_t OxygenRegulatorMouseSupplyRegulator(platform::PixelPoint, uint32_t) { return NotBuilt("OxygenRegulatorMouseSupplyRegulator"); }
+int32_t PneumaticXFeedMouseLeftValve(platform::PixelPoint, uint32_t) { return NotBuilt("PneumaticXFeedMouseLeftValve"); }
+int32_t PneumaticXFeedMouseRightValve(platform::PixelPoint, uint32_t) { return NotBuilt("PneumaticXFeedMouseRightValve"); }
+int32_t RadarMouseBrightnessDec(platform::PixelPoint, uint32_t) { return NotBuilt("RadarMouseBrightnessDec"); }
+int32_t RadarMouseBrightnessInc(platform::PixelPoint, uint32_t) { return NotBuilt("RadarMouseBrightnessInc"); }
+int32_t RadarMouseGainDec(platform::PixelPoint, uint32_t) { return NotBuilt("RadarMouseGainDec"); }
+int32_t RadarMouseGainInc(platform::PixelPoint, uint32_t) { return NotBuilt("RadarMouseGainInc"); }
+int32_t RadarMouseModeDec(platform::PixelPoint, uint32_t) { return NotBuilt("RadarMouseModeDec"); }
+int32_t RadarMouseModeInc(platform::PixelPoint, uint32_t) { return NotBuilt("RadarMouseModeInc"); }
+int32_t RadarMouseRangeDec(platform::PixelPoint, uint32_t) { return NotBuilt("RadarMouseRangeDec"); }
+int32_t RadarMouseRangeInc(platform::PixelPoint, uint32_t) { return NotBuilt("RadarMouseRangeInc"); }
+int32_t RadarMouseStabilizer(platform::PixelPoint, uint32_t) { return NotBuilt("RadarMouseStabilizer"); }
+int32_t RadarMouseTiltDec(platform::PixelPoint, uint32_t) { return NotBuilt("RadarMouseTiltDec"); }
+int32_t RadarMouseTiltInc(platform::PixelPoint, uint32_t) { return NotBuilt("RadarMouseTiltInc"); }
+int32_t RainMouseAirCondShutoffOverride(platform::PixelPoint, uint32_t) { return NotBuilt("RainMouseAirCondShutoffOverride"); }
+int32_t RainMouseAnnunciatorLightsDim(platform::PixelPoint, uint32_t) { return NotBuilt("RainMouseAnnunciatorLightsDim"); }
+int32_t RainMouseRamAir(platform::PixelPoint, uint32_t) { return NotBuilt("RainMouseRamAir"); }
+int32_t RainMouseRepellentDischargeLeft(platform::PixelPoint, uint32_t) { return NotBuilt("RainMouseRepellentDischargeLeft"); }
+int32_t RainMouseRepellentDischargeRight(platform::PixelPoint, uint32_t) { return NotBuilt("RainMouseRepellentDischargeRight"); }
+int32_t RainMouseRepellentSource(platform::PixelPoint, uint32_t) { return NotBuilt("RainMouseRepellentSource"); }
+int32_t RainMouseWiperDec(platform::PixelPoint, uint32_t) { return NotBuilt("RainMouseWiperDec"); }
+int32_t RainMouseWiperInc(platform::PixelPoint, uint32_t) { return NotBuilt("RainMouseWiperInc"); }
+int32_t RdiMouseSelectLeft(platform::PixelPoint, uint32_t) { return NotBuilt("RdiMouseSelectLeft"); }
+int32_t RdiMouseSelectRight(platform::PixelPoint, uint32_t) { return NotBuilt("RdiMouseSelectRight"); }
+int32_t RecirculationFanMouseSwitchDec(platform::PixelPoint, uint32_t) { return NotBuilt("RecirculationFanMouseSwitchDec"); }
+int32_t RecirculationFanMouseSwitchInc(platform::PixelPoint, uint32_t) { return NotBuilt("RecirculationFanMouseSwitchInc"); }
+int32_t RudderTrimMouseTrimDec(platform::PixelPoint, uint32_t) { return NotBuilt("RudderTrimMouseTrimDec"); }
+int32_t RudderTrimMouseTrimInc(platform::PixelPoint, uint32_t) { return NotBuilt("RudderTrimMouseTrimInc"); }
+int32_t SideSwitchesMouseAlternateStatic(platform::PixelPoint, uint32_t) { return NotBuilt("SideSwitchesMouseAlternateStatic"); }
+int32_t SideSwitchesMouseDigitalLights(platform::PixelPoint, uint32_t) { return NotBuilt("SideSwitchesMouseDigitalLights"); }
+int32_t SideSwitchesMouseFloodLights(platform::PixelPoint, uint32_t) { return NotBuilt("SideSwitchesMouseFloodLights"); }
+int32_t SideSwitchesMousePanelLights(platform::PixelPoint, uint32_t) { return NotBuilt("SideSwitchesMousePanelLights"); }
+int32_t SpeedCardsMouseClose(platform::PixelPoint, uint32_t) { return NotBuilt("SpeedCardsMouseClose"); }
+int32_t SpeedCardsMouseSetAsiBugs1(platform::PixelPoint, uint32_t) { return NotBuilt("SpeedCardsMouseSetAsiBugs1"); }
+int32_t SpeedCardsMouseSetAsiBugs2(platform::PixelPoint, uint32_t) { return NotBuilt("SpeedCardsMouseSetAsiBugs2"); }
+int32_t SpeedCardsMouseType(platform::PixelPoint, uint32_t) { return NotBuilt("SpeedCardsMouseType"); }
+int32_t SpeedCardsMouseWeightDec(platform::PixelPoint, uint32_t) { return NotBuilt("SpeedCardsMouseWeightDec"); }
+int32_t SpeedCardsMouseWeightInc(platform::PixelPoint, uint32_t) { return NotBuilt("SpeedCardsMouseWeightInc"); }
+int32_t StabilizerTrimMouseArmDec(platform::PixelPoint, uint32_t) { return NotBuilt("StabilizerTrimMouseArmDec"); }
+int32_t StabilizerTrimMouseArmInc(platform::PixelPoint, uint32_t) { return NotBuilt("StabilizerTrimMouseArmInc"); }
+int32_t StandbyCombiMouseBaroDec(platform::PixelPoint, uint32_t) { return NotBuilt("StandbyCombiMouseBaroDec"); }
+int32_t StandbyCombiMouseBaroInc(platform::PixelPoint, uint32_t) { return NotBuilt("StandbyCombiMouseBaroInc"); }
+int32_t TasSatMouseToggle(platform::PixelPoint, uint32_t) { return NotBuilt("TasSatMouseToggle"); }
+int32_t TcasDisplayMouseToggleWindow(platform::PixelPoint, uint32_t) { return NotBuilt("TcasDisplayMouseToggleWindow"); }
+int32_t TcasMouseButton(platform::PixelPoint, uint32_t) { return NotBuilt("TcasMouseButton"); }
+int32_t TcasMouseDimmerDec(platform::PixelPoint, uint32_t) { return NotBuilt("TcasMouseDimmerDec"); }
+int32_t TcasMouseDimmerInc(platform::PixelPoint, uint32_t) { return NotBuilt("TcasMouseDimmerInc"); }
+int32_t TcasMouseRangeDec(platform::PixelPoint, uint32_t) { return NotBuilt("TcasMouseRangeDec"); }
+int32_t TcasMouseRangeInc(platform::PixelPoint, uint32_t) { return NotBuilt("TcasMouseRangeInc"); }
+int32_t ThrottleboxMouseFuelShutoffLeft(platform::PixelPoint, uint32_t) { return NotBuilt("ThrottleboxMouseFuelShutoffLeft"); }
+int32_t ThrottleboxMouseFuelShutoffRight(platform::PixelPoint, uint32_t) { return NotBuilt("ThrottleboxMouseFuelShutoffRight"); }
+int32_t ThrottleboxMouseFuelXFeed(platform::PixelPoint, uint32_t) { return NotBuilt("ThrottleboxMouseFuelXFeed"); }
+int32_t ThrottleboxMouseGearHorn(platform::PixelPoint, uint32_t) { return NotBuilt("ThrottleboxMouseGearHorn"); }
+int32_t ThrottleboxMouseHydraulic(platform::PixelPoint, uint32_t) { return NotBuilt("ThrottleboxMouseHydraulic"); }
+int32_t TogaButtonMousePress(platform::PixelPoint, uint32_t) { return NotBuilt("TogaButtonMousePress"); }
+int32_t TransponderMouseAboveBelowDec(platform::PixelPoint, uint32_t) { return NotBuilt("TransponderMouseAboveBelowDec"); }
+int32_t TransponderMouseAboveBelowInc(platform::PixelPoint, uint32_t) { return NotBuilt("TransponderMouseAboveBelowInc"); }
+int32_t TransponderMouseIdent(platform::PixelPoint, uint32_t) { return NotBuilt("TransponderMouseIdent"); }
+int32_t TransponderMouseModeDec(platform::PixelPoint, uint32_t) { return NotBuilt("TransponderMouseModeDec"); }
+int32_t TransponderMouseModeInc(platform::PixelPoint, uint32_t) { return NotBuilt("TransponderMouseModeInc"); }
+int32_t TransponderMouseTcasRangeDec(platform::PixelPoint, uint32_t) { return NotBuilt("TransponderMouseTcasRangeDec"); }
+int32_t TransponderMouseTcasRangeInc(platform::PixelPoint, uint32_t) { return NotBuilt("TransponderMouseTcasRangeInc"); }
+int32_t TransponderMouseTransfer(platform::PixelPoint, uint32_t) { return NotBuilt("TransponderMouseTransfer"); }
+int32_t TrpMouseModeCl(platform::PixelPoint, uint32_t) { return NotBuilt("TrpMouseModeCl"); }
+int32_t TrpMouseModeCr(platform::PixelPoint, uint32_t) { return NotBuilt("TrpMouseModeCr"); }
+int32_t TrpMouseModeGa(platform::PixelPoint, uint32_t) { return NotBuilt("TrpMouseModeGa"); }
+int32_t TrpMouseModeMct(platform::PixelPoint, uint32_t) { return NotBuilt("TrpMouseModeMct"); }
+int32_t TrpMouseModeTo(platform::PixelPoint, uint32_t) { return NotBuilt("TrpMouseModeTo"); }
+int32_t TrpMouseModeToFlx(platform::PixelPoint, uint32_t) { return NotBuilt("TrpMouseModeToFlx"); }
+int32_t TrpMouseTempDec(platform::PixelPoint, uint32_t) { return NotBuilt("TrpMouseTempDec"); }
+int32_t TrpMouseTempInc(platform::PixelPoint, uint32_t) { return NotBuilt("TrpMouseTempInc"); }
+int32_t TrpMouseTest(platform::PixelPoint, uint32_t) { return NotBuilt("TrpMouseTest"); }
+int32_t Various2MouseGpwsDown(platform::PixelPoint, uint32_t) { return NotBuilt("Various2MouseGpwsDown"); }
+int32_t Various2MouseGpwsUp(platform::PixelPoint, uint32_t) { return NotBuilt("Various2MouseGpwsUp"); }
+int32_t Various2MouseSyncDec(platform::PixelPoint, uint32_t) { return NotBuilt("Various2MouseSyncDec"); }
+int32_t Various2MouseSyncInc(platform::PixelPoint, uint32_t) { return NotBuilt("Various2MouseSyncInc"); }
+int32_t VariousMouseAntiSkid(platform::PixelPoint, uint32_t) { return NotBuilt("VariousMouseAntiSkid"); }
+int32_t VariousMouseAntiSkidTest(platform::PixelPoint, uint32_t) { return NotBuilt("VariousMouseAntiSkidTest"); }
+int32_t VariousMouseAttendantCall(platform::PixelPoint, uint32_t) { return NotBuilt("VariousMouseAttendantCall"); }
+int32_t VariousMouseAttendantCallLight(platform::PixelPoint, uint32_t) { return NotBuilt("VariousMouseAttendantCallLight"); }
+int32_t VariousMouseMachTrimComp(platform::PixelPoint, uint32_t) { return NotBuilt("VariousMouseMachTrimComp"); }
+int32_t VariousMouseMaxSpeedWarnTestDec(platform::PixelPoint, uint32_t) { return NotBuilt("VariousMouseMaxSpeedWarnTestDec"); }
+int32_t VariousMouseMaxSpeedWarnTestInc(platform::PixelPoint, uint32_t) { return NotBuilt("VariousMouseMaxSpeedWarnTestInc"); }
+int32_t VariousMousePaLight(platform::PixelPoint, uint32_t) { return NotBuilt("VariousMousePaLight"); }
+int32_t VariousMouseStallTest1(platform::PixelPoint, uint32_t) { return NotBuilt("VariousMouseStallTest1"); }
+int32_t VariousMouseStallTest2(platform::PixelPoint, uint32_t) { return NotBuilt("VariousMouseStallTest2"); }
+int32_t VariousMouseYawDampDec(platform::PixelPoint, uint32_t) { return NotBuilt("VariousMouseYawDampDec"); }
+int32_t VariousMouseYawDampInc(platform::PixelPoint, uint32_t) { return NotBuilt("VariousMouseYawDampInc"); }
+int32_t VoiceRecorderMouseTest(platform::PixelPoint, uint32_t) { return NotBuilt("VoiceRecorderMouseTest"); }
+int32_t WarningLightsMouseAbs(platform::PixelPoint, uint32_t) { return NotBuilt("WarningLightsMouseAbs"); }
+int32_t WarningLightsMouseCaution(platform::PixelPoint, uint32_t) { return NotBuilt("WarningLightsMouseCaution"); }
+int32_t WarningLightsMouseStickPusher(platform::PixelPoint, uint32_t) { return NotBuilt("WarningLightsMouseStickPusher"); }
+int32_t WarningLightsMouseWarning(platform::PixelPoint, uint32_t) { return NotBuilt("WarningLightsMouseWarning"); }
 
 }  // namespace halcyon

@@ -1,9 +1,10 @@
 // The client-interface connection, its registrations and the per-tick step.
 #include "host/simconnect_client.h"
 
-#include <cstring>
+#include <cstdio>
 #include <string>
 
+#include "core/helpers.h"
 #include "core/options.h"
 #include "core/panel_services.h"
 #include "core/switch.h"
@@ -80,17 +81,6 @@ constexpr int32_t kTcasRangeFirstPosition = 100;
 constexpr int32_t kRadarModeWeather = 109;
 constexpr int32_t kRadarModeMap = 110;
 
-// The combination text in the ANSI code page, as the input mapping takes it:
-// characters beyond it become '?'; at most 99 bytes.
-void ComboToAnsi(const wchar_t* text, char (&out)[kComboTextBytes]) {
-  size_t length = 0;
-  for (; text[length] != L'\0' && length + 1 < kComboTextBytes; ++length) {
-    const wchar_t c = text[length];
-    out[length] = (c > 0 && c < 256) ? static_cast<char>(c) : '?';
-  }
-  out[length] = '\0';
-}
-
 void RegisterWatchedSimEvents() {
   for (const SimEvent& event : kWatchedSimEvents) {
     platform::SimConnect_MapClientEventToSimEvent(g_simConnect, event.id, event.name);
@@ -116,7 +106,7 @@ void RegisterKeyboardCommands() {
     platform::SimConnect_AddClientEventToNotificationGroup(g_simConnect, group, slot, 0);
     platform::SimConnect_SetNotificationGroupPriority(g_simConnect, group, platform::kHighestPriority);
     char text[kComboTextBytes];
-    ComboToAnsi(combo, text);
+    std::snprintf(text, sizeof(text), "%s", WideToAnsi(combo));
     platform::SimConnect_MapInputEventToClientEvent(g_simConnect, group, text, slot, 0, platform::kNoEventId, 0, 0);
     platform::SimConnect_SetInputGroupState(g_simConnect, group, 1);
     platform::SimConnect_SetInputGroupPriority(g_simConnect, group, platform::kHighestPriority);

@@ -5,9 +5,9 @@
 
 #include <cmath>
 
-namespace halcyon {
+#include "nav/great_circle.h"
 
-constexpr double kUnsetValue = -999999999.0;
+namespace halcyon {
 
 class CLatLon {
  public:

@@ -333,6 +333,8 @@ struct IniState {
   uint64_t useCounter = 0;
   int failuresToInject = 0;
   std::set<std::string> spares;  // spare files made by this process
+  // Module paths already mapped onto this machine, by working folder and path.
+  std::unordered_map<std::string, std::string> resolvedPaths;
   IniStats stats;
 };
 
@@ -434,6 +436,18 @@ bool WriteSpare(int fd, const std::string& bytes, size_t count) {
   return ftruncate(fd, static_cast<off_t>(count)) == 0;
 }
 
+// The spare, opened for writing. After a save it is the previous file; when
+// that file had other names too (hard links), it is left to them and a new
+// spare is made, so a save never writes into a file someone else still names.
+int OpenSpare(const std::string& spare) {
+  int fd = open(spare.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+  struct stat info {};
+  if (fd >= 0 && fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1) return fd;
+  if (fd >= 0) close(fd);
+  if (unlink(spare.c_str()) != 0 && errno != ENOENT) return -1;
+  return open(spare.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
+
 // Replaces the file at `path` with `bytes`, all or nothing: the new text is
 // written into the spare file beside it, which then trades places with the old
 // file in one step (a plain rename when there is no old file, or when the file
@@ -444,12 +458,12 @@ bool WriteSpare(int fd, const std::string& bytes, size_t count) {
 bool ReplaceFile(IniState& state, const std::string& path, const std::string& bytes, const Stamp* old,
                  Stamp& stamp) {
   const std::string spare = SpareName(path);
-  const int fd = open(spare.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+  const int fd = OpenSpare(spare);
   if (fd < 0) return false;
   state.spares.insert(spare);
 
   struct stat info {};
-  bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+  bool ok = fstat(fd, &info) == 0;
   if (ok && old != nullptr && (info.st_mode & 07777) != old->permissions) ok = fchmod(fd, old->permissions) == 0;
   if (ok && state.failuresToInject > 0) {
     --state.failuresToInject;
@@ -495,12 +509,31 @@ bool NamesAcceptable(const wchar_t* section, const wchar_t* key, const wchar_t* 
 
 // The file on this machine, as an absolute path, so that the cache and the
 // spare files still name the same files if the working folder changes.
-std::string AbsolutePath(const wchar_t* path) {
-  std::string resolved = ResolvePath(path);
-  if (resolved.front() == '/') return resolved;
+// Mapping a path looks at every folder on the way (for the letter case), so a
+// mapping is remembered; `Open` maps again when the remembered file is gone.
+std::string ResolveAbsolute(IniState& state, const wchar_t* path, bool fresh) {
   char folder[4096];
-  if (getcwd(folder, sizeof folder) == nullptr) return resolved;
-  return std::string(folder) + "/" + resolved;
+  const std::string cwd = getcwd(folder, sizeof folder) != nullptr ? folder : "";
+  std::string key = cwd;
+  key += '\0';
+  key += Narrow(path);
+  if (!fresh) {
+    if (const auto found = state.resolvedPaths.find(key); found != state.resolvedPaths.end()) return found->second;
+  }
+  std::string resolved = ResolvePath(path);
+  if (resolved.front() != '/' && !cwd.empty()) resolved = cwd + "/" + resolved;
+  if (state.resolvedPaths.size() >= 4 * kCacheCapacity) state.resolvedPaths.clear();
+  state.resolvedPaths[key] = resolved;
+  return resolved;
+}
+
+// The parsed file for a module path (see Load), and its path on this machine.
+CachedFile* Open(IniState& state, const wchar_t* path, std::string& resolved, bool& missing) {
+  resolved = ResolveAbsolute(state, path, false);
+  CachedFile* file = Load(state, resolved, missing);
+  if (file != nullptr || !missing) return file;
+  resolved = ResolveAbsolute(state, path, true);
+  return Load(state, resolved, missing);
 }
 
 uint32_t CopyOut(std::wstring_view text, wchar_t* out, uint32_t outSize) {
@@ -519,11 +552,11 @@ uint32_t GetPrivateProfileString(const wchar_t* section, const wchar_t* key, con
   if (out == nullptr || outSize == 0) return 0;
   if (section == nullptr || key == nullptr || path == nullptr) return CopyOut(fallback, out, outSize);
 
-  const std::string resolved = AbsolutePath(path);
   IniState& state = State();
   std::lock_guard lock(state.mutex);
+  std::string resolved;
   bool missing = false;
-  CachedFile* file = Load(state, resolved, missing);
+  CachedFile* file = Open(state, path, resolved, missing);
   if (file == nullptr) return CopyOut(fallback, out, outSize);
   const KeyPlace place = FindKey(file->doc, section, key);
   if (place.section == nullptr) return CopyOut(fallback, out, outSize);
@@ -537,11 +570,11 @@ bool WritePrivateProfileString(const wchar_t* section, const wchar_t* key, const
   if (section == nullptr) return key == nullptr && value == nullptr;
   if (!NamesAcceptable(section, key, value)) return false;
 
-  const std::string resolved = AbsolutePath(path);
   IniState& state = State();
   std::lock_guard lock(state.mutex);
+  std::string resolved;
   bool missing = false;
-  CachedFile* file = Load(state, resolved, missing);
+  CachedFile* file = Open(state, path, resolved, missing);
   if (file == nullptr && !missing) return false;
 
   // The edit is made on the cached copy; if the save fails the copy is
@@ -588,6 +621,7 @@ void ClearIniCache() {
   IniState& state = State();
   std::lock_guard lock(state.mutex);
   state.cache.clear();
+  state.resolvedPaths.clear();
   RemoveSpares(state);
 }
 

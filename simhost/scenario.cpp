@@ -2,11 +2,11 @@
 #include "simhost/scenario.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 
-#include "platform/gauge.h"
 #include "platform/simconnect.h"
 #include "platform/simulator.h"
 #include "simhost/run_log.h"
@@ -30,6 +30,9 @@ std::string JoinFrom(const std::vector<std::string>& args, size_t first) {
   for (size_t i = first; i < args.size(); ++i) text += (i > first ? " " : "") + args[i];
   return text;
 }
+
+// A flight of a year is more than any scenario needs and keeps tick counts exact.
+constexpr double kMaxSeconds = 366.0 * 24 * 3600;
 
 // ---- Commands ----------------------------------------------------------------
 // Each command checks its arguments when the file is read and acts when the
@@ -67,9 +70,19 @@ std::string CheckNumbers(const std::vector<std::string>& args, size_t first) {
   return "";
 }
 
-std::string CheckNonNegative(const std::string& text, const char* what) {
+// A number from 0 to `max`: times, tick counts and idents the host turns
+// into integers, so a value past what they hold is refused here.
+std::string FormatLimit(double max) {
+  char text[32];
+  std::snprintf(text, sizeof(text), "%.0f", max);
+  return text;
+}
+
+std::string CheckInRange(const std::string& text, const char* what, double max) {
   double value = 0.0;
-  if (!ParseNumber(text, &value) || value < 0.0) return std::string(what) + " '" + text + "' is not a number of 0 or more";
+  if (!ParseNumber(text, &value) || value < 0.0 || value > max) {
+    return std::string(what) + " '" + text + "' is not a number from 0 to " + FormatLimit(max);
+  }
   return "";
 }
 
@@ -88,7 +101,7 @@ std::string RunSet(RunContext& context, const ScenarioStep& step) {
 
 std::string CheckRamp(const std::vector<std::string>& args) {
   std::string error = CheckSet(args);
-  return error.empty() ? CheckNonNegative(args[2], "ramp time") : error;
+  return error.empty() ? CheckInRange(args[2], "ramp time", kMaxSeconds) : error;
 }
 
 std::string RunRamp(RunContext& context, const ScenarioStep& step) {
@@ -97,7 +110,7 @@ std::string RunRamp(RunContext& context, const ScenarioStep& step) {
   return "";
 }
 
-std::string CheckRun(const std::vector<std::string>& args) { return CheckNonNegative(args[0], "run time"); }
+std::string CheckRun(const std::vector<std::string>& args) { return CheckInRange(args[0], "run time", kMaxSeconds); }
 
 std::string RunRun(RunContext& context, const ScenarioStep& step) {
   context.host.RunSeconds(Number(step.args[0]));
@@ -114,7 +127,7 @@ std::string RunResume(RunContext& context, const ScenarioStep&) {
   return "";
 }
 
-std::string CheckClockBack(const std::vector<std::string>& args) { return CheckNonNegative(args[0], "tick count"); }
+std::string CheckClockBack(const std::vector<std::string>& args) { return CheckInRange(args[0], "tick count", kMaxSeconds * 18.0); }
 
 std::string RunClockBack(RunContext& context, const ScenarioStep& step) {
   context.host.SetTick18Back(Number(step.args[0]));
@@ -123,7 +136,7 @@ std::string RunClockBack(RunContext& context, const ScenarioStep& step) {
 
 std::string CheckWindow(const std::vector<std::string>& args) {
   if (args[0] != "open" && args[0] != "close") return "window takes 'open' or 'close', not '" + args[0] + "'";
-  return CheckNonNegative(args[1], "window ident");
+  return CheckInRange(args[1], "window ident", 4294967295.0);
 }
 
 std::string RunWindow(RunContext&, const ScenarioStep& step) {
@@ -136,24 +149,18 @@ std::string RunAtcId(RunContext&, const ScenarioStep& step) {
   return "";
 }
 
-std::string CheckClick(const std::vector<std::string>& args) { return CheckNumbers(args, 1); }
-
-// A left click at a point of a gauge, in its design pixels, as the simulator
-// delivers it to the mouse rectangle under the point.
-std::string RunClick(RunContext& context, const ScenarioStep& step) {
-  platform::GAUGEHDR* gauge = context.host.Module().FindGauge(step.args[0]);
-  if (gauge == nullptr) return "no gauge named '" + step.args[0] + "'";
-  const int32_t x = static_cast<int32_t>(Number(step.args[1]));
-  const int32_t y = static_cast<int32_t>(Number(step.args[2]));
-  for (const platform::MOUSERECT* rect = gauge->mouseRects; rect != nullptr && rect->type != platform::kMouseRectEnd;
-       ++rect) {
-    const bool inside = x >= rect->x && x < rect->x + rect->width && y >= rect->y && y < rect->y + rect->height;
-    if (rect->type == platform::kMouseRectChild && rect->function != nullptr && inside) {
-      rect->function({x, y}, platform::kMouseLeftSingle);
-      return "";
-    }
+// Pixel coordinates: whole or not, they must fit a gauge's 32-bit point.
+std::string CheckClick(const std::vector<std::string>& args) {
+  for (size_t i = 1; i < args.size(); ++i) {
+    double value = 0.0;
+    if (!ParseNumber(args[i], &value) || std::fabs(value) > 1e9) return "'" + args[i] + "' is not a pixel coordinate";
   }
-  return "no control of '" + step.args[0] + "' at " + step.args[1] + "," + step.args[2];
+  return "";
+}
+
+std::string RunClick(RunContext& context, const ScenarioStep& step) {
+  return context.host.Click(step.args[0], static_cast<int32_t>(Number(step.args[1])),
+                            static_cast<int32_t>(Number(step.args[2])));
 }
 
 // A keyboard combination as the pilot presses it; one that no keyboard
@@ -170,7 +177,7 @@ std::string CheckTraffic(const std::vector<std::string>& args) {
   std::string error = CheckNumbers(args, 1);
   if (!error.empty()) return error;
   if (std::fabs(Number(args[1])) > 90.0 || std::fabs(Number(args[2])) > 180.0) return "traffic position out of range";
-  return args.size() == 7 ? CheckNonNegative(args[6], "ground speed") : "";
+  return args.size() == 7 ? CheckInRange(args[6], "ground speed", 2000.0) : "";
 }
 
 std::string RunTraffic(RunContext& context, const ScenarioStep& step) {
@@ -305,6 +312,7 @@ bool ParseScenarioTime(const std::string& text, double* seconds) {
     if (colon == std::string::npos) break;
     start = colon + 1;
   }
+  if (total > kMaxSeconds) return false;
   *seconds = total;
   return true;
 }

@@ -9,6 +9,7 @@
 #include "platform/simconnect.h"
 #include "platform/simulator.h"
 #include "platform/system.h"
+#include "simhost/mouse_rects.h"
 #include "simhost/sim_root.h"
 
 namespace simhost {
@@ -93,6 +94,15 @@ bool SimHost::Load(std::string* error) {
 
 void SimHost::SendService(platform::GAUGEHDR* gauge, uint32_t serviceId) {
   if (gauge != nullptr && gauge->callback != nullptr) gauge->callback(gauge, serviceId, 0);
+}
+
+std::string SimHost::Click(const std::string& gaugeName, int32_t x, int32_t y) {
+  const platform::GAUGEHDR* gauge = module_.FindGauge(gaugeName);
+  if (gauge == nullptr) return "no gauge named '" + gaugeName + "'";
+  const platform::MOUSERECT* rect = FindMouseRect(gauge->mouseRects, x, y, platform::kMouseLeftSingle);
+  if (rect == nullptr) return "no control of '" + gaugeName + "' at " + std::to_string(x) + "," + std::to_string(y);
+  rect->function({x, y}, platform::kMouseLeftSingle);
+  return "";
 }
 
 void SimHost::SendService(uint32_t serviceId) {

@@ -52,6 +52,11 @@ class SimHost {
   void SendService(uint32_t serviceId);
   void SendService(platform::GAUGEHDR* gauge, uint32_t serviceId);
 
+  // A left click at a point of a gauge, in its design pixels, delivered to the
+  // control under it as the simulator does. Empty, or what went wrong (no such
+  // gauge, no control there).
+  std::string Click(const std::string& gaugeName, int32_t x, int32_t y);
+
   // ---- The simulator's clock ----
   double Tick18() const { return tick18_; }
   double SimSeconds() const { return ticksRun_ / 18.0; }

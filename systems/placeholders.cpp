@@ -7,7 +7,6 @@
 namespace halcyon {
 
 void InitStartupSequence() { platform::NoteNotBuilt("InitStartupSequence"); }
-void InitMenu() { platform::NoteNotBuilt("InitMenu"); }
 void LoadUnitSystem() { platform::NoteNotBuilt("LoadUnitSystem"); }
 void LoadOcl() { platform::NoteNotBuilt("LoadOcl"); }
 void LoadCpl() { platform::NoteNotBuilt("LoadCpl"); }
@@ -37,7 +36,6 @@ void InitWarningLights() { platform::NoteNotBuilt("InitWarningLights"); }
 void InitGpws() { platform::NoteNotBuilt("InitGpws"); }
 void InitAuralWarnings() { platform::NoteNotBuilt("InitAuralWarnings"); }
 void InitVarious() { platform::NoteNotBuilt("InitVarious"); }
-void InitHotspots() { platform::NoteNotBuilt("InitHotspots"); }
 void InitAutoflightAlerts() { platform::NoteNotBuilt("InitAutoflightAlerts"); }
 void ResetAltimeter() { platform::NoteNotBuilt("ResetAltimeter"); }
 void LoadFuelFlow() { platform::NoteNotBuilt("LoadFuelFlow"); }
@@ -81,7 +79,6 @@ void LoadAltimeter() { platform::NoteNotBuilt("LoadAltimeter"); }
 void LoadCockpitLights() { platform::NoteNotBuilt("LoadCockpitLights"); }
 void LoadAtcId() { platform::NoteNotBuilt("LoadAtcId"); }
 void UpdateStartupSequence() { platform::NoteNotBuilt("UpdateStartupSequence"); }
-void UpdateMenu() { platform::NoteNotBuilt("UpdateMenu"); }
 void UpdateUnitSystem() { platform::NoteNotBuilt("UpdateUnitSystem"); }
 void UpdateApu() { platform::NoteNotBuilt("UpdateApu"); }
 void UpdateElectric() { platform::NoteNotBuilt("UpdateElectric"); }

@@ -11,7 +11,6 @@
 namespace halcyon {
 
 void InitStartupSequence();
-void InitMenu();
 void LoadUnitSystem();
 void LoadOcl();
 void LoadCpl();
@@ -41,7 +40,6 @@ void InitWarningLights();
 void InitGpws();
 void InitAuralWarnings();
 void InitVarious();
-void InitHotspots();
 void InitAutoflightAlerts();
 void ResetAltimeter();
 void LoadFuelFlow();
@@ -85,7 +83,6 @@ void LoadAltimeter();
 void LoadCockpitLights();
 void LoadAtcId();
 void UpdateStartupSequence();
-void UpdateMenu();
 void UpdateUnitSystem();
 void UpdateApu();
 void UpdateElectric();

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <strings.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -79,8 +80,24 @@ Cockpit& Cockpit::freezeClock(bool frozen) {
   return *this;
 }
 
+Cockpit& Cockpit::click(const std::string& gauge, int32_t x, int32_t y) {
+  const std::string error = host_.Click(gauge, x, y);
+  if (!error.empty()) ADD_FAILURE() << error;
+  return *this;
+}
+
 Cockpit& Cockpit::clockBack(double ticks) {
   host_.SetTick18Back(ticks);
+  return *this;
+}
+
+Cockpit& Cockpit::setPosition(double latitudeDeg, double longitudeDegEast) {
+  set(Token::Latitude, latitudeDeg / 360.0 * 40007000.0);
+  return set(Token::Longitude, longitudeDegEast / 360.0 * 281474976710656.0);
+}
+
+Cockpit& Cockpit::everyTick(simhost::SimHost::TickHook hook) {
+  host_.AddTickHook(std::move(hook));
   return *this;
 }
 
@@ -105,6 +122,25 @@ std::string Cockpit::ini(const std::string& section, const std::string& key, con
       platform::ReadIniString(platform::Widen(section).c_str(), platform::Widen(key).c_str(), L"<missing>", 4096,
                               platform::Widen(path(file)).c_str());
   return platform::Narrow(value);
+}
+
+const platform::GAUGEHDR* Cockpit::gauge(const std::string& name) const { return host_.Module().FindGauge(name); }
+
+const std::vector<std::string>& Cockpit::notBuilt() const { return platform::NotBuilt(); }
+
+std::vector<std::string> Cockpit::iniKeys(const std::string& section, const std::string& file) const {
+  std::istringstream text(readFile(file));
+  std::vector<std::string> keys;
+  bool inSection = false;
+  for (std::string line; std::getline(text, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty() && line.front() == '[') {
+      inSection = strcasecmp(line.substr(1, line.find(']') - 1).c_str(), section.c_str()) == 0;
+    } else if (inSection && line.find('=') != std::string::npos) {
+      keys.push_back(line.substr(0, line.find('=')));
+    }
+  }
+  return keys;
 }
 
 Cockpit& Cockpit::pressCombo(const std::string& text) {
@@ -146,8 +182,7 @@ Cockpit& Cockpit::position(double latitudeDeg, double longitudeDeg, double altit
 }
 
 bool Cockpit::ran(const std::string& functionName) const {
-  const auto& names = platform::NotBuilt();
-  return std::find(names.begin(), names.end(), functionName) != names.end();
+  return std::find(notBuilt().begin(), notBuilt().end(), functionName) != notBuilt().end();
 }
 
 std::vector<platform::sim::KeyEventRecord> Cockpit::keyEvents(uint32_t event) const {
@@ -156,6 +191,29 @@ std::vector<platform::sim::KeyEventRecord> Cockpit::keyEvents(uint32_t event) co
     if (event == 0 || record.event == event) events.push_back(record);
   }
   return events;
+}
+
+Cockpit& Cockpit::clearKeyEvents() {
+  platform::sim::ClearKeyEvents();
+  return *this;
+}
+
+std::vector<std::string> Cockpit::windowEvents() const {
+  std::vector<std::string> events;
+  for (const auto& record : platform::sim::KeyEvents()) {
+    if (record.event == kKeyEventOpenPanelWindow) events.push_back("open " + std::to_string(record.value));
+    if (record.event == kKeyEventClosePanelWindow) events.push_back("close " + std::to_string(record.value));
+  }
+  return events;
+}
+
+std::vector<uint32_t> Cockpit::visibleWindows() const { return platform::sim::VisibleWindows(); }
+
+bool Cockpit::isWindowVisible(uint32_t ident) const { return platform::sim::IsWindowVisible(ident); }
+
+Cockpit& Cockpit::setWindowVisible(uint32_t ident, bool visible) {
+  platform::sim::SetWindowVisible(ident, visible);
+  return *this;
 }
 
 std::vector<std::string> Cockpit::trace(simhost::Phase phase) const {

@@ -148,6 +148,12 @@ TEST_F(IniFile, FoldersAndFileNamesMatchWithoutCase) {
   EXPECT_EQ(Read(L"OPTIONS", L"sound", L"0", path), L"1");
   EXPECT_TRUE(Write(L"OPTIONS", L"sound", L"0", path));
   EXPECT_EQ(Bytes("SimObjects/Airplanes/HalcyonPro.ini"), "[OPTIONS]\nsound=0\n");
+
+  // Renamed behind our back: the path is mapped again.
+  ASSERT_EQ(rename("SimObjects/Airplanes/HalcyonPro.ini", "SimObjects/Airplanes/HALCYONPRO.ini"), 0);
+  EXPECT_EQ(Read(L"OPTIONS", L"sound", L"missing", path), L"0");
+  EXPECT_TRUE(Write(L"OPTIONS", L"sound", L"1", path));
+  EXPECT_EQ(Bytes("SimObjects/Airplanes/HALCYONPRO.ini"), "[OPTIONS]\nsound=1\n");
 }
 
 TEST_F(IniFile, WritesReplaceInPlaceAppendToTheFirstSectionAndAddSectionsAtTheEnd) {
@@ -373,6 +379,16 @@ TEST_F(IniFile, SavesKeepTheFilePermissions) {
   struct stat info {};
   ASSERT_EQ(stat("test.ini", &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+TEST_F(IniFile, SavesNeverWriteIntoAnotherNameOfTheOldFile) {
+  Put("test.ini", "[A]\nx=1\n");
+  ASSERT_EQ(link("test.ini", "linked.ini"), 0);
+  EXPECT_TRUE(Write(L"A", L"x", L"2"));
+  EXPECT_TRUE(Write(L"A", L"x", L"3"));
+  EXPECT_TRUE(Write(L"A", L"x", L"4"));
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nx=4\n");
+  EXPECT_EQ(Bytes("linked.ini"), "[A]\nx=1\n");
 }
 
 TEST_F(IniFile, ReadsUseTheCacheAndSeeChangesMadeByOthers) {

@@ -65,6 +65,12 @@ TEST(Scenario, EveryBadLineIsNamedWithWhatIsWrong) {
   EXPECT_NE(errors[9].find("flight.scn:11:"), std::string::npos);
 }
 
+TEST(Scenario, NumbersTooLargeForTheHostAreRefused) {
+  const auto errors = ParseErrors("run 1e300\nwindow open 1e12\nat 1e300 stop\nclock-back 1e40\nramp ias 1 1e99\n");
+  ASSERT_EQ(errors.size(), 5u);
+  EXPECT_EQ(errors[1], "flight.scn:2: window ident '1e12' is not a number from 0 to 4294967295");
+}
+
 TEST(Scenario, BinaryGarbageGivesErrorsAndNoCrash) {
   std::string garbage;
   for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919) % 256);
