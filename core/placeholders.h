@@ -9,17 +9,12 @@
 namespace halcyon {
 
 void CreateSoundSystem();
-void CreateKeyboardCombos();
 void ClearVoiceQueue();
 void ResetCallouts();
-void DispatchSimConnect();
 void PollKeyboardShortcuts();
 void UpdateContinuousSounds();
 void PlayQueuedMessage();
 void EvaluateCallouts();
-void CloseSimConnect();
-void FreeKeyboardInput();
 void DestroySoundSystem();
-void OpenSimConnect();
 
 }  // namespace halcyon
