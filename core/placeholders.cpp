@@ -6,16 +6,11 @@
 namespace halcyon {
 
 void CreateSoundSystem() { platform::NoteNotBuilt("CreateSoundSystem"); }
-void CreateKeyboardCombos() { platform::NoteNotBuilt("CreateKeyboardCombos"); }
 void ClearVoiceQueue() { platform::NoteNotBuilt("ClearVoiceQueue"); }
 void ResetCallouts() { platform::NoteNotBuilt("ResetCallouts"); }
-void DispatchSimConnect() { platform::NoteNotBuilt("DispatchSimConnect"); }
 void UpdateContinuousSounds() { platform::NoteNotBuilt("UpdateContinuousSounds"); }
 void PlayQueuedMessage() { platform::NoteNotBuilt("PlayQueuedMessage"); }
 void EvaluateCallouts() { platform::NoteNotBuilt("EvaluateCallouts"); }
-void CloseSimConnect() { platform::NoteNotBuilt("CloseSimConnect"); }
-void FreeKeyboardInput() { platform::NoteNotBuilt("FreeKeyboardInput"); }
 void DestroySoundSystem() { platform::NoteNotBuilt("DestroySoundSystem"); }
-void OpenSimConnect() { platform::NoteNotBuilt("OpenSimConnect"); }
 
 }  // namespace halcyon

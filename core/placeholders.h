@@ -9,16 +9,11 @@
 namespace halcyon {
 
 void CreateSoundSystem();
-void CreateKeyboardCombos();
 void ClearVoiceQueue();
 void ResetCallouts();
-void DispatchSimConnect();
 void UpdateContinuousSounds();
 void PlayQueuedMessage();
 void EvaluateCallouts();
-void CloseSimConnect();
-void FreeKeyboardInput();
 void DestroySoundSystem();
-void OpenSimConnect();
 
 }  // namespace halcyon

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "platform/keyboard_device.h"
+#include "platform/simconnect.h"
 #include "platform/simulator.h"
 #include "simhost/run_log.h"
 #include "simhost/sim_host.h"
@@ -198,6 +199,72 @@ std::string RunKeyUp(RunContext&, const ScenarioStep& step) {
   return "";
 }
 
+// A keyboard combination as the pilot presses it; one that no keyboard
+// command has does nothing in the simulator either, so it is only noted.
+std::string RunKey(RunContext& context, const ScenarioStep& step) {
+  if (!context.host.PressCombo(step.args[0])) {
+    context.log.Note(context.host.SimSeconds(), "key " + step.args[0] + ": no keyboard command has it");
+  }
+  return "";
+}
+
+std::string CheckTraffic(const std::vector<std::string>& args) {
+  if (args.size() == 6) return "traffic takes a heading only with a ground speed";
+  std::string error = CheckNumbers(args, 1);
+  if (!error.empty()) return error;
+  if (std::fabs(Number(args[1])) > 90.0 || std::fabs(Number(args[2])) > 180.0) return "traffic position out of range";
+  return args.size() == 7 ? CheckInRange(args[6], "ground speed", 2000.0) : "";
+}
+
+std::string RunTraffic(RunContext& context, const ScenarioStep& step) {
+  SimHost::AiTraffic aircraft;
+  aircraft.atcId = step.args[0];
+  aircraft.latitudeDeg = Number(step.args[1]);
+  aircraft.longitudeDeg = Number(step.args[2]);
+  aircraft.altitudeFt = Number(step.args[3]);
+  aircraft.verticalSpeedFpm = Number(step.args[4]);
+  if (step.args.size() == 7) {
+    aircraft.headingDeg = Number(step.args[5]);
+    aircraft.groundSpeedKt = Number(step.args[6]);
+  }
+  context.host.PlaceTraffic(aircraft);
+  return "";
+}
+
+std::string CheckGroundElevation(const std::vector<std::string>& args) { return CheckNumbers(args, 0); }
+
+std::string RunGroundElevation(RunContext& context, const ScenarioStep& step) {
+  context.host.SetGroundElevation(Number(step.args[0]));
+  return "";
+}
+
+std::string RunTrafficRemove(RunContext& context, const ScenarioStep& step) {
+  return context.host.RemoveTraffic(step.args[0]) ? "" : "no AI aircraft '" + step.args[0] + "'";
+}
+
+std::string CheckClouds(const std::vector<std::string>& args) {
+  double density = 0.0;
+  if (!ParseNumber(args[0], &density) || density < 0.0 || density > 255.0 || density != std::floor(density)) {
+    return "cloud density '" + args[0] + "' is not a whole number 0..255";
+  }
+  return "";
+}
+
+std::string RunClouds(RunContext& context, const ScenarioStep& step) {
+  context.host.SetCloudDensity(static_cast<uint8_t>(Number(step.args[0])));
+  return "";
+}
+
+std::string RunSimQuit(RunContext&, const ScenarioStep&) {
+  platform::simconnect::QueueQuit();
+  return "";
+}
+
+std::string RunSimException(RunContext&, const ScenarioStep&) {
+  platform::simconnect::QueueException(1);
+  return "";
+}
+
 std::string RunNote(RunContext& context, const ScenarioStep& step) {
   context.log.Note(context.host.SimSeconds(), JoinFrom(step.args, 0));
   return "";
@@ -222,6 +289,14 @@ constexpr Command kCommands[] = {
     {"type", 1, 99, "type <text>", CheckType, RunType},
     {"keydown", 1, 1, "keydown <key>", CheckKey, RunKeyDown},
     {"keyup", 1, 1, "keyup <key>", CheckKey, RunKeyUp},
+    {"key", 1, 1, "key <combination>", CheckNothing, RunKey},
+    {"traffic", 5, 7, "traffic <atc-id> <lat> <lon> <alt-ft> <vs-fpm> [<heading> <speed-kt>]", CheckTraffic,
+     RunTraffic},
+    {"ground-elevation", 1, 1, "ground-elevation <feet>", CheckGroundElevation, RunGroundElevation},
+    {"traffic-remove", 1, 1, "traffic-remove <atc-id>", CheckNothing, RunTrafficRemove},
+    {"clouds", 1, 1, "clouds <density 0..255>", CheckClouds, RunClouds},
+    {"sim-quit", 0, 0, "sim-quit", CheckNothing, RunSimQuit},
+    {"sim-exception", 0, 0, "sim-exception", CheckNothing, RunSimException},
     {"note", 1, 99, "note <text>", CheckNothing, RunNote},
     {"stop", 0, 0, "stop", CheckNothing, RunStop},
 };

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/simconnect.h"
 #include "platform/simulator.h"
 #include "platform/system.h"
 #include "simhost/mouse_rects.h"
@@ -17,6 +18,8 @@ namespace {
 constexpr uint32_t kTokenTick18 = 1;
 constexpr uint32_t kTokenAutopilotEngaged = 103;
 constexpr uint32_t kTokenSimulationClock = 604;
+constexpr uint32_t kTokenLatitude = 71;
+constexpr uint32_t kTokenLongitude = 72;
 constexpr uint32_t kTokenEngine1Selector = 307;
 constexpr uint32_t kTokenMasterAlternator = 363;
 constexpr uint32_t kTokenMasterBattery = 364;
@@ -25,6 +28,9 @@ constexpr uint32_t kTokenEngine2Selector = 906;
 constexpr uint32_t kTokenApuRpmFraction = 975;
 constexpr uint32_t kTokenApuGeneratorSwitch = 978;
 constexpr double kMsPerTick = 1000.0 / 18.0;
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kDegToRad = kPi / 180.0;
+constexpr double kEarthRadiusM = 6371000.0;
 
 // What the simulator does with the key events whose result the cockpit reads
 // back on a later tick; every other event is only logged.
@@ -72,6 +78,14 @@ void ApplyKeyEventEffect(uint32_t event, uint32_t value) {
   }
 }
 
+double DistanceMeters(double lat1Deg, double lon1Deg, double lat2Deg, double lon2Deg) {
+  const double dLat = (lat2Deg - lat1Deg) * kDegToRad;
+  const double dLon = (lon2Deg - lon1Deg) * kDegToRad;
+  const double a = std::sin(dLat / 2) * std::sin(dLat / 2) +
+                   std::cos(lat1Deg * kDegToRad) * std::cos(lat2Deg * kDegToRad) * std::sin(dLon / 2) * std::sin(dLon / 2);
+  return 2.0 * kEarthRadiusM * std::asin(std::min(1.0, std::sqrt(a)));
+}
+
 }  // namespace
 
 SimHost::SimHost(HostOptions options) : options_(std::move(options)), tick18_(options_.initialTick18) {
@@ -84,6 +98,8 @@ SimHost::SimHost(HostOptions options) : options_(std::move(options)), tick18_(op
 
 SimHost::~SimHost() {
   Unload();
+  platform::simconnect::SetObjectAnswerer(nullptr);
+  platform::simconnect::SetCloudAnswerer(nullptr);
   platform::SetTraceSink(nullptr);
   platform::sim::SetKeyEventEffect(nullptr);
 }
@@ -95,6 +111,7 @@ bool SimHost::Load(std::string* error) {
     return false;
   }
   platform::sim::SetKeyEventEffect(ApplyKeyEventEffect);
+  InstallSimConnectAnswers();
   platform::SetTraceSink([this](const char* text) { OnTrace(text); });
   if (!module_.Open(options_.modulePath, error)) return false;
   phase_ = Phase::Loaded;
@@ -139,6 +156,7 @@ void SimHost::RunOneTick() {
   SetToken(kTokenSimulationClock, simulationClock_);
   ApplyRamps();
   typist_.Step();
+  MoveTraffic();
   for (TickHook& hook : tickHooks_) hook(*this);
   const int frames = std::max(1, options_.framesPerTick);
   for (int frame = 0; frame < frames; ++frame) {
@@ -212,6 +230,66 @@ void SimHost::OnTrace(const char* text) {
     inTickRun_ = false;
   }
   trace_.push_back({phase_, tick18_, text});
+}
+
+}  // namespace simhost
+
+namespace simhost {
+
+// The simulator answers each request as the module makes it: the AI aircraft
+// within the radius of the user aircraft, and a uniform cloud grid.
+void SimHost::InstallSimConnectAnswers() {
+  platform::simconnect::SetObjectAnswerer([this](const platform::simconnect::ObjectRequest& request) {
+    std::vector<platform::simconnect::AiAircraft> answer;
+    if (request.objectType != platform::kObjectTypeAircraft) return answer;
+    const double ownLat = GetToken(kTokenLatitude) / 40007000.0 * 360.0;
+    const double ownLon = GetToken(kTokenLongitude) / 281474976710656.0 * 360.0;
+    for (const AiTraffic& aircraft : traffic_) {
+      if (DistanceMeters(ownLat, ownLon, aircraft.latitudeDeg, aircraft.longitudeDeg) > request.radiusMeters) continue;
+      answer.push_back({aircraft.atcId, "cruise", aircraft.latitudeDeg * kDegToRad, aircraft.longitudeDeg * kDegToRad,
+                        aircraft.altitudeFt, aircraft.altitudeFt - groundElevationFt_, aircraft.verticalSpeedFpm / 60.0});
+    }
+    trafficAnswers_ += answer.size();
+    return answer;
+  });
+  platform::simconnect::SetCloudAnswerer([this](const platform::simconnect::CloudRequest&) {
+    return std::vector<uint8_t>(4096, cloudDensity_);
+  });
+}
+
+void SimHost::PlaceTraffic(const AiTraffic& aircraft) {
+  for (AiTraffic& known : traffic_) {
+    if (known.atcId == aircraft.atcId) {
+      known = aircraft;
+      return;
+    }
+  }
+  traffic_.push_back(aircraft);
+}
+
+bool SimHost::RemoveTraffic(const std::string& atcId) {
+  const auto before = traffic_.size();
+  traffic_.erase(std::remove_if(traffic_.begin(), traffic_.end(),
+                                [&atcId](const AiTraffic& aircraft) { return aircraft.atcId == atcId; }),
+                 traffic_.end());
+  return traffic_.size() != before;
+}
+
+bool SimHost::PressCombo(const std::string& text) { return platform::simconnect::PressCombination(text); }
+
+// One tick of flight for each AI aircraft (flat-earth steps are plenty for
+// the few miles around an airport).
+void SimHost::MoveTraffic() {
+  constexpr double kHoursPerTick = 1.0 / (18.0 * 3600.0);
+  for (AiTraffic& aircraft : traffic_) {
+    const double distanceNm = aircraft.groundSpeedKt * kHoursPerTick;
+    const double heading = aircraft.headingDeg * kDegToRad;
+    aircraft.latitudeDeg = std::clamp(aircraft.latitudeDeg + distanceNm * std::cos(heading) / 60.0, -89.9, 89.9);
+    aircraft.longitudeDeg += distanceNm * std::sin(heading) / 60.0 / std::cos(aircraft.latitudeDeg * kDegToRad);
+    if (aircraft.longitudeDeg > 180.0) aircraft.longitudeDeg -= 360.0;
+    if (aircraft.longitudeDeg < -180.0) aircraft.longitudeDeg += 360.0;
+    aircraft.altitudeFt = std::max(groundElevationFt_, aircraft.altitudeFt + aircraft.verticalSpeedFpm / (60.0 * 18.0));
+  }
 }
 
 }  // namespace simhost

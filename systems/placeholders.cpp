@@ -1,6 +1,7 @@
 // Placeholders for steps of the aircraft systems and flight guidance not built yet.
 #include "systems/placeholders.h"
 
+#include "core/panel_services.h"
 #include "platform/system.h"
 
 namespace halcyon {
@@ -161,5 +162,14 @@ void SaveFdc() { platform::NoteNotBuilt("SaveFdc"); }
 void SaveAileronTrim() { platform::NoteNotBuilt("SaveAileronTrim"); }
 void SaveAltimeter() { platform::NoteNotBuilt("SaveAltimeter"); }
 void SaveCockpitLights() { platform::NoteNotBuilt("SaveCockpitLights"); }
+
+CSwitch g_tcasRangeSwitch{};
+void DisarmAutobrakeOnPedal(uint8_t) { platform::NoteNotBuilt("DisarmAutobrakeOnPedal"); }
+void ResetFuelUsed() { platform::NoteNotBuilt("ResetFuelUsed"); }
+// Asks the simulator each time, as the start-up step will once it is built.
+const char* GetAtcId() {
+  platform::NoteNotBuilt("GetAtcId");
+  return ExecuteCalculatorString("(A:ATC ID,string)");
+}
 
 }  // namespace halcyon

@@ -4,6 +4,10 @@
 // it here.
 #pragma once
 
+#include <cstdint>
+
+#include "core/switch.h"
+
 namespace halcyon {
 
 void InitStartupSequence();
@@ -162,5 +166,13 @@ void SaveFdc();
 void SaveAileronTrim();
 void SaveAltimeter();
 void SaveCockpitLights();
+
+// Accessors of the aircraft systems that the SimConnect client calls.
+// The TCAS range knob of the transponder panel, 100..103.
+extern CSwitch g_tcasRangeSwitch;
+void DisarmAutobrakeOnPedal(uint8_t forced);
+void ResetFuelUsed();
+// The aircraft's own ATC id.
+const char* GetAtcId();
 
 }  // namespace halcyon

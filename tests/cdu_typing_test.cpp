@@ -166,7 +166,12 @@ TEST(CduTyping, LostInputIsReacquiredWithinThePollAndAHeldKeyIsNotSentAgain) {
   EXPECT_EQ(kb::GetCounters().acquires, 4u);
   cockpit.typeKeys("9").finishTyping();
   EXPECT_EQ(cockpit.fmsKeys(), (Codes{49, 53, 49, 35}));
-  DeleteDirectInputKeyboard();
+
+  // Shut-down deletes the reader still there and gives the keyboard back.
+  cockpit.shutdown();
+  EXPECT_EQ(g_directInputKeyboard, nullptr);
+  EXPECT_EQ(kb::GetCounters().liveDevices, 0u);
+  EXPECT_EQ(kb::GetCounters().liveInputs, 0u);
 }
 
 // Combinations are reported on the down edge of their last key; key codes

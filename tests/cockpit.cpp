@@ -5,6 +5,7 @@
 #include <stdlib.h>
 #include <strings.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -14,6 +15,7 @@
 #include "platform/ini.h"
 #include "platform/keyboard_device.h"
 #include "platform/paths.h"
+#include "platform/simconnect.h"
 #include "platform/system.h"
 
 namespace halcyon::test {
@@ -189,6 +191,48 @@ std::vector<std::string> Cockpit::iniKeys(const std::string& section, const std:
     }
   }
   return keys;
+}
+
+Cockpit& Cockpit::pressCombo(const std::string& text) {
+  EXPECT_TRUE(host_.PressCombo(text)) << "no keyboard command has the combination " << text;
+  return *this;
+}
+
+Cockpit& Cockpit::simEvent(const std::string& name) {
+  EXPECT_TRUE(platform::simconnect::QueueSimEvent(name)) << "the cockpit does not watch " << name;
+  return *this;
+}
+
+Cockpit& Cockpit::traffic(const std::string& atcId, double latitudeDeg, double longitudeDeg, double altitudeFt,
+                          double verticalSpeedFpm) {
+  simhost::SimHost::AiTraffic aircraft;
+  aircraft.atcId = atcId;
+  aircraft.latitudeDeg = latitudeDeg;
+  aircraft.longitudeDeg = longitudeDeg;
+  aircraft.altitudeFt = altitudeFt;
+  aircraft.verticalSpeedFpm = verticalSpeedFpm;
+  host_.PlaceTraffic(aircraft);
+  return *this;
+}
+
+Cockpit& Cockpit::removeTraffic(const std::string& atcId) {
+  EXPECT_TRUE(host_.RemoveTraffic(atcId)) << "no AI aircraft " << atcId;
+  return *this;
+}
+
+Cockpit& Cockpit::clouds(uint8_t density) {
+  host_.SetCloudDensity(density);
+  return *this;
+}
+
+Cockpit& Cockpit::position(double latitudeDeg, double longitudeDeg, double altitudeFt) {
+  set(Token::Latitude, latitudeDeg / 360.0 * 40007000.0);
+  set(Token::Longitude, longitudeDeg / 360.0 * 281474976710656.0);
+  return set(Token::AltitudeM, altitudeFt / 3.28084);
+}
+
+bool Cockpit::ran(const std::string& functionName) const {
+  return std::find(notBuilt().begin(), notBuilt().end(), functionName) != notBuilt().end();
 }
 
 std::vector<platform::sim::KeyEventRecord> Cockpit::keyEvents(uint32_t event) const {

@@ -109,6 +109,19 @@ class Cockpit {
   const platform::GAUGEHDR* gauge(const std::string& name) const;
   // The module functions not built yet that have been called, once each.
   const std::vector<std::string>& notBuilt() const;
+  // The simulator's client interface: a keyboard combination pressed (fails
+  // the test when no command has it), a watched simulator event ("BRAKES"),
+  // AI aircraft that the simulator reports, the cloud density it answers.
+  Cockpit& pressCombo(const std::string& text);
+  Cockpit& simEvent(const std::string& name);
+  Cockpit& traffic(const std::string& atcId, double latitudeDeg, double longitudeDeg, double altitudeFt,
+                   double verticalSpeedFpm = 0.0);
+  Cockpit& removeTraffic(const std::string& atcId);
+  Cockpit& clouds(uint8_t density);
+  // Places the user aircraft (tokens 71, 72 and 73).
+  Cockpit& position(double latitudeDeg, double longitudeDeg, double altitudeFt);
+  // Whether a not-built function (a placeholder control) has run so far.
+  bool ran(const std::string& functionName) const;
 
   double tick18() const { return host_.Tick18(); }
   simhost::SimHost& host() { return host_; }
