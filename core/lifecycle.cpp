@@ -13,6 +13,7 @@
 #include "crewaids/placeholders.h"
 #include "displays/placeholders.h"
 #include "fmc/placeholders.h"
+#include "host/sound_system.h"
 #include "platform/system.h"
 #include "systems/placeholders.h"
 

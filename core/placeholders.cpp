@@ -5,21 +5,18 @@
 
 namespace halcyon {
 
-void CreateSoundSystem() { platform::NoteNotBuilt("CreateSoundSystem"); }
 void CreateKeyboardCombos() { platform::NoteNotBuilt("CreateKeyboardCombos"); }
 void ClearVoiceQueue() { platform::NoteNotBuilt("ClearVoiceQueue"); }
 void ResetCallouts() { platform::NoteNotBuilt("ResetCallouts"); }
+void PlayQueuedMessage() { platform::NoteNotBuilt("PlayQueuedMessage"); }
+void EvaluateCallouts() { platform::NoteNotBuilt("EvaluateCallouts"); }
 void InitGroundTrack() { platform::NoteNotBuilt("InitGroundTrack"); }
 void LoadFastClick() { platform::NoteNotBuilt("LoadFastClick"); }
 void DispatchSimConnect() { platform::NoteNotBuilt("DispatchSimConnect"); }
 void PollKeyboardShortcuts() { platform::NoteNotBuilt("PollKeyboardShortcuts"); }
-void UpdateContinuousSounds() { platform::NoteNotBuilt("UpdateContinuousSounds"); }
-void PlayQueuedMessage() { platform::NoteNotBuilt("PlayQueuedMessage"); }
-void EvaluateCallouts() { platform::NoteNotBuilt("EvaluateCallouts"); }
 void UpdateGroundTrack() { platform::NoteNotBuilt("UpdateGroundTrack"); }
 void CloseSimConnect() { platform::NoteNotBuilt("CloseSimConnect"); }
 void FreeKeyboardInput() { platform::NoteNotBuilt("FreeKeyboardInput"); }
-void DestroySoundSystem() { platform::NoteNotBuilt("DestroySoundSystem"); }
 void SaveFastClick() { platform::NoteNotBuilt("SaveFastClick"); }
 void OpenSimConnect() { platform::NoteNotBuilt("OpenSimConnect"); }
 void DumpUnfreed(const wchar_t*) { platform::NoteNotBuilt("DumpUnfreed"); }

@@ -6,21 +6,18 @@
 
 namespace halcyon {
 
-void CreateSoundSystem();
 void CreateKeyboardCombos();
 void ClearVoiceQueue();
 void ResetCallouts();
+void PlayQueuedMessage();
+void EvaluateCallouts();
 void InitGroundTrack();
 void LoadFastClick();
 void DispatchSimConnect();
 void PollKeyboardShortcuts();
-void UpdateContinuousSounds();
-void PlayQueuedMessage();
-void EvaluateCallouts();
 void UpdateGroundTrack();
 void CloseSimConnect();
 void FreeKeyboardInput();
-void DestroySoundSystem();
 void SaveFastClick();
 void OpenSimConnect();
 void DumpUnfreed(const wchar_t* reportPath);

@@ -436,8 +436,13 @@ Result ChangeControl(BufferId id, uint32_t capability, SoundOp op, void (*apply)
   Advance(*buffer);
   apply(*buffer, value);
   if (buffer->playing && buffer->voice >= 0) {
-    State().voices[static_cast<size_t>(buffer->voice)].changes.push_back(
-        {NowMs(), buffer->volume, buffer->frequencyHz, buffer->pan});
+    // A control set again to the value it has (the cockpit sets its winds
+    // every tick) changes nothing the mixer needs to know.
+    std::vector<ControlChange>& changes = State().voices[static_cast<size_t>(buffer->voice)].changes;
+    const ControlChange& last = changes.back();
+    if (last.volume != buffer->volume || last.frequencyHz != buffer->frequencyHz || last.pan != buffer->pan) {
+      changes.push_back({NowMs(), buffer->volume, buffer->frequencyHz, buffer->pan});
+    }
   }
   Log(op, id, *buffer);
   return kOk;

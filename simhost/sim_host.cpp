@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "platform/simulator.h"
+#include "platform/sound_device.h"
 #include "platform/system.h"
 #include "simhost/sim_root.h"
 
@@ -108,6 +109,22 @@ void SimHost::RunOneTick() {
     SendService(platform::kServicePreUpdate);
     SendService(platform::kServicePreDraw);
   }
+  KeepSoundsPlayed();
+}
+
+void SimHost::KeepSoundsPlayed() {
+  const auto& log = platform::sound::SoundLog();
+  for (size_t i = soundLogSeen_; i < log.size(); ++i) {
+    const platform::sound::SoundLogEntry& entry = log[i];
+    if (entry.op != platform::sound::SoundOp::Play) continue;
+    ++soundsPlayedCount_;
+    if (soundsPlayed_.size() >= kSoundsKept) continue;
+    soundsPlayed_.push_back({entry.tick18, entry.source, entry.loop, entry.volume});
+  }
+  soundLogSeen_ = log.size();
+  if (options_.keepTrace) return;
+  platform::sound::ClearSoundLog();
+  soundLogSeen_ = 0;
 }
 
 void SimHost::RunTicks(int ticks) {

@@ -5,6 +5,25 @@
 
 namespace halcyon {
 
+bool IsGroundSpoilerDeployed() { return platform::PlaceholderInput("ground_spoilers_deployed", 0.0) != 0.0; }
+
+int32_t GetStarterSwitchPosition(int32_t engine) {
+  return static_cast<int32_t>(platform::PlaceholderInput(engine == 1 ? "starter_left" : "starter_right", 120.0));
+}
+
+int32_t GetGearWheelsLampPosition() {
+  return static_cast<int32_t>(platform::PlaceholderInput("gear_wheels_lamp", 124.0));
+}
+
+double GetSpeedBug(int32_t bug) {
+  static constexpr const char* kNames[] = {"speed_bug_1", "speed_bug_2", "speed_bug_3", "speed_bug_4", "speed_bug_5"};
+  static constexpr double kStartKt[] = {50.0, 60.0, 65.0, 70.0, 0.0};
+  if (bug < 1 || bug > 5) return 0.0;
+  return platform::PlaceholderInput(kNames[bug - 1], kStartKt[bug - 1]);
+}
+
+bool IsGroundCrewSequenceStarted() { return platform::PlaceholderInput("ground_crew_sequence", 0.0) != 0.0; }
+
 void InitStartupSequence() { platform::NoteNotBuilt("InitStartupSequence"); }
 void InitMenu() { platform::NoteNotBuilt("InitMenu"); }
 void LoadUnitSystem() { platform::NoteNotBuilt("LoadUnitSystem"); }
