@@ -13,7 +13,9 @@
 #include "crewaids/placeholders.h"
 #include "displays/placeholders.h"
 #include "fmc/placeholders.h"
+#include "host/callouts.h"
 #include "host/sound_system.h"
+#include "host/voice_queue.h"
 #include "platform/system.h"
 #include "systems/placeholders.h"
 

@@ -6,10 +6,6 @@
 namespace halcyon {
 
 void CreateKeyboardCombos() { platform::NoteNotBuilt("CreateKeyboardCombos"); }
-void ClearVoiceQueue() { platform::NoteNotBuilt("ClearVoiceQueue"); }
-void ResetCallouts() { platform::NoteNotBuilt("ResetCallouts"); }
-void PlayQueuedMessage() { platform::NoteNotBuilt("PlayQueuedMessage"); }
-void EvaluateCallouts() { platform::NoteNotBuilt("EvaluateCallouts"); }
 void InitGroundTrack() { platform::NoteNotBuilt("InitGroundTrack"); }
 void LoadFastClick() { platform::NoteNotBuilt("LoadFastClick"); }
 void DispatchSimConnect() { platform::NoteNotBuilt("DispatchSimConnect"); }

@@ -7,10 +7,6 @@
 namespace halcyon {
 
 void CreateKeyboardCombos();
-void ClearVoiceQueue();
-void ResetCallouts();
-void PlayQueuedMessage();
-void EvaluateCallouts();
 void InitGroundTrack();
 void LoadFastClick();
 void DispatchSimConnect();
