@@ -8,6 +8,7 @@
 
 #include "platform/gauge.h"
 #include "platform/simulator.h"
+#include "platform/system.h"
 #include "simhost/run_log.h"
 #include "simhost/sim_host.h"
 #include "simhost/token_names.h"
@@ -155,6 +156,27 @@ std::string RunClick(RunContext& context, const ScenarioStep& step) {
   return "no control of '" + step.args[0] + "' at " + step.args[1] + "," + step.args[2];
 }
 
+// Inputs the cockpit takes from systems not built yet (see
+// systems/placeholders.h and displays/placeholders.h); a row goes when its
+// system lands.
+constexpr const char* kPlaceholderInputs[] = {
+    "ground_spoilers_deployed", "starter_left", "starter_right", "gear_wheels_lamp", "speed_bug_1",
+    "speed_bug_2",              "speed_bug_3",  "speed_bug_4",   "speed_bug_5",      "ground_crew_sequence",
+    "decision_height",          "decision_height_alert",
+};
+
+std::string CheckPlaceholder(const std::vector<std::string>& args) {
+  for (const char* name : kPlaceholderInputs) {
+    if (args[0] == name) return CheckNumbers(args, 1);
+  }
+  return "unknown placeholder input '" + args[0] + "' (see the README)";
+}
+
+std::string RunPlaceholder(RunContext&, const ScenarioStep& step) {
+  platform::SetPlaceholderInput(step.args[0], Number(step.args[1]));
+  return "";
+}
+
 std::string RunNote(RunContext& context, const ScenarioStep& step) {
   context.log.Note(context.host.SimSeconds(), JoinFrom(step.args, 0));
   return "";
@@ -175,6 +197,7 @@ constexpr Command kCommands[] = {
     {"window", 2, 2, "window open|close <ident>", CheckWindow, RunWindow},
     {"atc-id", 1, 99, "atc-id <text>", CheckNothing, RunAtcId},
     {"click", 3, 3, "click <gauge> <x> <y>", CheckClick, RunClick},
+    {"placeholder", 2, 2, "placeholder <input> <value>", CheckPlaceholder, RunPlaceholder},
     {"note", 1, 99, "note <text>", CheckNothing, RunNote},
     {"stop", 0, 0, "stop", CheckNothing, RunStop},
 };
