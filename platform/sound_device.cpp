@@ -70,6 +70,7 @@ struct DeviceState {
   std::map<DeviceId, Device> devices;
   std::map<BufferId, Buffer> buffers;
   std::vector<Voice> voices;
+  std::map<std::string, Bytes> heardBytes;  // the last bytes heard from each source
   std::vector<SoundLogEntry> log;
   DeviceId nextDevice = 1;
   BufferId nextBuffer = 1;
@@ -112,9 +113,18 @@ void Log(SoundOp op, BufferId id, const Buffer& buffer, bool loop) {
 
 void Log(SoundOp op, BufferId id, const Buffer& buffer) { Log(op, id, buffer, buffer.playing && buffer.looping); }
 
+// The bytes a voice keeps for the mixer. A sound played again and again (a
+// callout, a repeating alert) is made afresh from its file each time: its
+// voices share one copy, so a long run holds each sound's samples once.
+Bytes HeardBytes(const Buffer& buffer) {
+  Bytes& known = State().heardBytes[buffer.label];
+  if (known == nullptr || *known != *buffer.data) known = buffer.data;
+  return known;
+}
+
 void OpenVoice(Buffer& buffer) {
   Voice voice;
-  voice.data = buffer.data;
+  voice.data = HeardBytes(buffer);
   voice.format = buffer.format;
   voice.startMs = buffer.anchorMs;
   voice.startFrame = buffer.anchorFrame;
@@ -574,6 +584,17 @@ std::vector<NotifyPosition> NotificationPositions(BufferId id) {
 }
 
 uint32_t LiveBufferCount() { return static_cast<uint32_t>(State().buffers.size()); }
+
+size_t MixerBytesHeld() {
+  std::vector<const std::vector<uint8_t>*> distinct;
+  size_t bytes = 0;
+  for (const Voice& voice : State().voices) {
+    if (std::find(distinct.begin(), distinct.end(), voice.data.get()) != distinct.end()) continue;
+    distinct.push_back(voice.data.get());
+    bytes += voice.data->size();
+  }
+  return bytes;
+}
 
 void FailNextDeviceCreations(int count) { State().deviceFailures = count; }
 void FailNextPrimaryFormats(int count) { State().primaryFormatFailures = count; }

@@ -169,10 +169,15 @@ TEST(SoundSystem, AFailedSoundCardShowsItsBoxGoesOnSilentlyAndKeepsTheSavedVolum
   cockpit.set(Token::GearPosition, 16383).set(Token::IndicatedAirspeedKt, 120).runSeconds(2);
   EXPECT_TRUE(cockpit.soundLog().empty());
 
-  // The primary format refused: the other box, equally silent.
+  // Lost, the sound system is made again by the next tick, with the volumes
+  // read anew; this time the primary format is refused: the other box.
   snd::FailNextPrimaryFormats(1);
   DestroySoundSystem();
-  CreateSoundSystem();
+  EXPECT_EQ(g_soundSystem, nullptr);
+  EXPECT_EQ(cockpit.ini("OPTIONS", "volume FO"), "-800");
+  cockpit.runTicks(1);
+  ASSERT_NE(g_soundSystem, nullptr);
+  EXPECT_EQ(g_soundSystem->GetChannelVolume(kChannelPanel), -1200);
   ASSERT_EQ(platform::MessageBoxes().size(), 2u);
   EXPECT_EQ(platform::MessageBoxes()[1].text, L"Error setting DirectSound buffer.");
   EXPECT_EQ(platform::MessageBoxes()[1].caption, L"SoundSystem");

@@ -445,6 +445,21 @@ TEST_F(SoundTest, MixerRendersTheRunWhereTheLogSaysSoundsPlayed) {
   EXPECT_FALSE(snd::WriteMixedWav("no-such-folder/cockpit.wav", 22050));
 }
 
+TEST_F(SoundTest, MixerKeepsOneCopyOfASoundPlayedOverAndOver) {
+  const std::wstring callout = AddTone("Callout Altitude 05", 200, 500.0);
+  const std::wstring alert = AddTone("Altitude Alert", 300, 700.0);
+  for (int i = 0; i < 50; ++i) {
+    std::unique_ptr<CSound> sound = Load(i % 2 == 0 ? callout : alert);
+    ASSERT_EQ(sound->Play(), snd::kOk);
+    Run(400);
+  }
+  EXPECT_EQ(snd::MixerBytesHeld(), (22050u * 200 / 1000 + 22050u * 300 / 1000) * 2);
+
+  ASSERT_TRUE(snd::WriteMixedWav("run.wav", 22050));
+  const Mix mix = ReadMix("run.wav");
+  EXPECT_NEAR(mix.Rms(49 * 400 + 10, 49 * 400 + 290), 0.5 / std::sqrt(2.0), 0.02);  // the last one, whole
+}
+
 TEST_F(SoundTest, MixerLetsAOneShotStillPlayingFinish) {
   std::unique_ptr<CSound> chime = Load(AddTone("-attendant_call", 1000, 700.0, 0.25));
   Run(100);
