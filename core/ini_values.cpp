@@ -7,6 +7,7 @@
 #include <cwctype>
 #include <limits>
 
+#include "core/controls.h"
 #include "platform/ini.h"
 
 namespace halcyon {
@@ -59,10 +60,19 @@ void WriteIniReal(const wchar_t* section, const wchar_t* key, const wchar_t* for
 void LoadSwitch(CSwitch* record, const wchar_t* section, const wchar_t* key, const wchar_t* defaultText,
                 uint32_t bufferSize) {
   SetSwitch(record, ReadIniInt(section, key, defaultText, bufferSize));
+  RegisterControl(section, key, record);
 }
 
 void SaveSwitch(const CSwitch* record, const wchar_t* section, const wchar_t* key) {
   WriteIniInt(section, key, GetSwitch(record));
+}
+
+void LoadSwitches(const wchar_t* section, std::span<const SwitchKey> keys, uint32_t bufferSize) {
+  for (const SwitchKey& key : keys) LoadSwitch(key.record, section, key.key, key.defaultText, bufferSize);
+}
+
+void SaveSwitches(const wchar_t* section, std::span<const SwitchKey> keys) {
+  for (const SwitchKey& key : keys) SaveSwitch(key.record, section, key.key);
 }
 
 }  // namespace halcyon

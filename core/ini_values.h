@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "core/switch.h"
 
@@ -16,6 +17,8 @@ inline constexpr const wchar_t* kAircraftCfg = L".\\SimObjects\\Airplanes\\QZ Ha
 
 // The buffer most sections use for a number.
 constexpr uint32_t kIniNumberBuffer = 20;
+// The buffer the systems read a control's position through (4 characters).
+constexpr uint32_t kIniSwitchBuffer = 5;
 
 // The leading decimal integer of a text, as the runtime's text-to-integer does:
 // blanks, then an optional sign and digits; 0 when there is none; saturated
@@ -34,8 +37,20 @@ void WriteIniReal(const wchar_t* section, const wchar_t* key, const wchar_t* for
                   const wchar_t* path = kAircraftIni);
 
 // A control's saved position: read with SetSwitch's range rule, written "%d".
+// Loading also registers the control by section and key (core/controls.h),
+// so both must be texts that live as long as the module (literals).
 void LoadSwitch(CSwitch* record, const wchar_t* section, const wchar_t* key, const wchar_t* defaultText,
                 uint32_t bufferSize = kIniNumberBuffer);
 void SaveSwitch(const CSwitch* record, const wchar_t* section, const wchar_t* key);
+
+// One saved control of a section: its record, key and default text.
+struct SwitchKey {
+  CSwitch* record;
+  const wchar_t* key;
+  const wchar_t* defaultText;
+};
+// A section's controls in table order, each through a buffer of bufferSize.
+void LoadSwitches(const wchar_t* section, std::span<const SwitchKey> keys, uint32_t bufferSize = kIniSwitchBuffer);
+void SaveSwitches(const wchar_t* section, std::span<const SwitchKey> keys);
 
 }  // namespace halcyon

@@ -6,18 +6,34 @@
 
 #include <iterator>
 
+#include "core/ground_track.h"
+#include "core/helpers.h"
 #include "core/options.h"
 #include "core/panel_services.h"
 #include "core/placeholders.h"
 #include "core/tick_scheduler.h"
+#include "core/tracking_allocator.h"
 #include "crewaids/placeholders.h"
 #include "displays/placeholders.h"
+#include "displays/tcas.h"
+#include "fmc/fms.h"
 #include "fmc/placeholders.h"
 #include "host/callouts.h"
+#include "host/keyboard_combos.h"
+#include "host/simconnect_client.h"
 #include "host/sound_system.h"
 #include "host/voice_queue.h"
 #include "platform/system.h"
+#include "systems/apu.h"
+#include "systems/electric.h"
+#include "systems/fuel_pumps.h"
+#include "systems/fuel_quantity.h"
+#include "systems/ground_service.h"
+#include "systems/menu_state.h"
 #include "systems/placeholders.h"
+#include "systems/speed_bugs.h"
+#include "systems/tas_sat.h"
+#include "systems/unit_system.h"
 
 namespace halcyon {
 namespace {

@@ -11,7 +11,7 @@ void ModuleDeinit() {}
 extern "C" {
 
 platform::ModuleLinkage Linkage = {
-    platform::kModuleId, ModuleInit, ModuleDeinit, 0, 0, platform::kModuleVersion, halcyon::g_gaugeTable,
+    platform::kModuleId, ModuleInit, ModuleDeinit, 0, 0, platform::kModuleVersion, halcyon::g_gaugeTable.data(),
 };
 
 platform::ModuleImports ImportTable = {{platform::kImportPanels, nullptr}, {0, nullptr}};

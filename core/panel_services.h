@@ -36,16 +36,33 @@ enum class Token : uint32_t {
   Engine1Combustion = 131,
   Engine2Throttle = 163,
   Engine2Combustion = 166,
+  FuelRightGal = 303,
+  FuelLeftGal = 304,
+  FuelCenterGal = 305,
   FuelWeightLbPerGallon = 306,
+  Engine1FuelSelector = 307,  // 1 all, 2 left, 3 right, 6 centre
   BrakeValue = 322,
   ParkingBrake = 323,
   FlapHandle = 328,
   GearHandle = 331,
   GearPosition = 332,
+  UnitsOfMeasure = 335,      // 0 US, 1 metric with feet, 2 metric
+  WindSpeedKt = 343,
+  WindDirectionDeg = 344,
+  AmbientTempDegCBy256 = 350,  // value x 256 = degrees C
+  MasterAlternator = 363,
+  MasterBattery = 364,
   SimulationClock = 604,     // grows every tick while the simulation runs
   RadioAltitudeM = 614,
   Engine1N2Pct = 625,
   Engine2N2Pct = 644,
+  AvionicsMaster = 740,
+  TotalAirTempDegC = 800,
+  GroundSpeedMps = 832,
+  HeadingRad = 834,
+  Engine2FuelSelector = 906,  // as Engine1FuelSelector
+  ApuRpmFraction = 975,       // 0..1
+  ApuGeneratorSwitch = 978,
 };
 
 constexpr uint32_t kMaxTokenId = 1024;

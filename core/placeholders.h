@@ -4,18 +4,10 @@
 // it here.
 #pragma once
 
+#include <cstdint>
+
 namespace halcyon {
 
-void CreateKeyboardCombos();
-void InitGroundTrack();
-void LoadFastClick();
-void DispatchSimConnect();
 void PollKeyboardShortcuts();
-void UpdateGroundTrack();
-void CloseSimConnect();
-void FreeKeyboardInput();
-void SaveFastClick();
-void OpenSimConnect();
-void DumpUnfreed(const wchar_t* reportPath);
 
 }  // namespace halcyon

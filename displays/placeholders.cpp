@@ -16,7 +16,6 @@ void InitNavDisplay() { platform::NoteNotBuilt("InitNavDisplay"); }
 void LoadRadar() { platform::NoteNotBuilt("LoadRadar"); }
 void LoadEfisDimmer() { platform::NoteNotBuilt("LoadEfisDimmer"); }
 void LoadEfisSwitching() { platform::NoteNotBuilt("LoadEfisSwitching"); }
-void CreateTcas() { platform::NoteNotBuilt("CreateTcas"); }
 void LoadEfisMcp() { platform::NoteNotBuilt("LoadEfisMcp"); }
 void UpdateEfisPfd() { platform::NoteNotBuilt("UpdateEfisPfd"); }
 void UpdateNavDisplay() { platform::NoteNotBuilt("UpdateNavDisplay"); }
@@ -27,7 +26,14 @@ void FreeNavDisplay() { platform::NoteNotBuilt("FreeNavDisplay"); }
 void SaveRadar() { platform::NoteNotBuilt("SaveRadar"); }
 void SaveEfisDimmer() { platform::NoteNotBuilt("SaveEfisDimmer"); }
 void SaveEfisSwitching() { platform::NoteNotBuilt("SaveEfisSwitching"); }
-void DestroyTcas() { platform::NoteNotBuilt("DestroyTcas"); }
 void SaveEfisMcp() { platform::NoteNotBuilt("SaveEfisMcp"); }
+
+EfisMcp g_efisMcp{};
+uint32_t g_radarRange = 0;
+CSwitch g_radarModeSwitch{};
+double g_radarTilt = 0.0;
+double g_radarAltRange = 0.0;
+uint32_t GetEfisRange() { return g_efisMcp.range; }
+uint32_t GetRadarRange() { return g_radarRange; }
 
 }  // namespace halcyon

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "core/switch.h"
+
 namespace halcyon {
 
 // ---- Accessors of displays not built yet ----
@@ -23,7 +25,6 @@ void InitNavDisplay();
 void LoadRadar();
 void LoadEfisDimmer();
 void LoadEfisSwitching();
-void CreateTcas();
 void LoadEfisMcp();
 void UpdateEfisPfd();
 void UpdateNavDisplay();
@@ -34,7 +35,26 @@ void FreeNavDisplay();
 void SaveRadar();
 void SaveEfisDimmer();
 void SaveEfisSwitching();
-void DestroyTcas();
 void SaveEfisMcp();
+
+// State of the EFIS control panel and the weather radar that the SimConnect
+// client reads; their systems load, step and save it. Defined here until
+// those systems are built.
+struct EfisMcp {
+  uint32_t mode;
+  uint32_t adf1;
+  uint32_t range;  // index 0..5: 10, 20, 40, 80, 160, 320 NM
+  uint32_t declutterNaid;
+  uint32_t declutterArpt;
+  uint32_t declutterData;
+  uint32_t declutterWpt;
+};
+extern EfisMcp g_efisMcp;
+extern uint32_t g_radarRange;      // index 0..5, as the EFIS range
+extern CSwitch g_radarModeSwitch;  // 120 off, 64 test, 109 weather, 110 map
+extern double g_radarTilt;         // knob steps -3..3
+extern double g_radarAltRange;     // feet, half-height of the weather band
+uint32_t GetEfisRange();
+uint32_t GetRadarRange();
 
 }  // namespace halcyon

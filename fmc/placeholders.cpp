@@ -5,8 +5,6 @@
 
 namespace halcyon {
 
-void InitFms() { platform::NoteNotBuilt("InitFms"); }
 void UpdateFms() { platform::NoteNotBuilt("UpdateFms"); }
-void SaveFms() { platform::NoteNotBuilt("SaveFms"); }
 
 }  // namespace halcyon

@@ -6,8 +6,6 @@
 
 namespace halcyon {
 
-void InitFms();
 void UpdateFms();
-void SaveFms();
 
 }  // namespace halcyon

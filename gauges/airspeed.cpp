@@ -10,6 +10,4 @@ void AirspeedGaugeCallback(platform::GAUGEHDR*, uint32_t serviceId, uintptr_t) {
   RunSystemsLifecycle(serviceId);
 }
 
-platform::GAUGEHDR g_airspeedGauge = {"Airspeed", 0.0, nullptr, nullptr, AirspeedGaugeCallback};
-
 }  // namespace halcyon

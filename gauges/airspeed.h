@@ -6,8 +6,6 @@
 
 namespace halcyon {
 
-extern platform::GAUGEHDR g_airspeedGauge;
-
 void AirspeedGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t extra);
 
 }  // namespace halcyon

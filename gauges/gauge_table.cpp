@@ -1,13 +1,212 @@
-// The gauge table exported through Linkage.
+// The gauge table exported through Linkage: one header per gauge with its
+// name and, where the gauge has one yet, its mouse table and callback. The
+// panel configuration finds gauges by name; the order keeps "Airspeed",
+// "NAV" and "Altimeter" first, the crew-aid pages at 116 to 124 and "MagTrue"
+// last, and groups the rest by panel.
 #include "gauges/gauge_table.h"
 
+#include <iterator>
+#include <utility>
+
 #include "gauges/airspeed.h"
+#include "gauges/mouse_tables.h"
 
 namespace halcyon {
+namespace {
 
-platform::GAUGEHDR* g_gaugeTable[] = {
-    &g_airspeedGauge,
-    nullptr,
+constexpr platform::GAUGEHDR Gauge(const char* name, const platform::MOUSERECT* mouseRects = nullptr) {
+  return {name, 0.0, nullptr, mouseRects, nullptr};
+}
+
+platform::GAUGEHDR g_gauges[] = {
+    // forward instruments
+    {"Airspeed", 0.0, nullptr, kAirspeedMouseRects, AirspeedGaugeCallback},  // 1: drives the lifecycle
+    Gauge("NAV"),
+    Gauge("Altimeter", kAltimeterMouseRects),
+    // glass displays and CDU
+    Gauge("EFIS PFD", kEfisPfdMouseRects),
+    Gauge("EFIS ND", kEfisNdMouseRects),
+    Gauge("TCAS Display", kTcasDisplayMouseRects),
+    Gauge("FMS", kFmsMouseRects),
+    Gauge("FMS Display 2"),
+    Gauge("FMS Display 3"),
+    Gauge("EFIS MCP"),
+    Gauge("EFIS MCP2"),
+    Gauge("TCAS", kTcasMouseRects),
+    // glareshield and forward panel
+    Gauge("FMA", kFmaMouseRects),
+    Gauge("Clock", kClockMouseRects),
+    Gauge("FGCP Lights"),
+    Gauge("Brake_Pressure", kBrakePressureMouseRects),
+    // view menu and popup cards
+    Gauge("Menu", kMenuMouseRects),
+    Gauge("Checklist"),
+    Gauge("Speed Cards"),
+    Gauge("Start Flying"),
+    Gauge("Splash"),
+    // hotspots and window-close boxes
+    Gauge("Hotspot 1"),
+    Gauge("Hotspot 2"),
+    Gauge("Hotspot 3"),
+    Gauge("Hotspot 4"),
+    Gauge("Hotspot 5"),
+    Gauge("Hotspot 8"),
+    Gauge("Hotspot 9"),
+    Gauge("Hotspot 10"),
+    Gauge("Hotspot 11"),
+    Gauge("Hotspot 12"),
+    Gauge("Hotspot 13"),
+    Gauge("Hotspot 14"),
+    Gauge("Hotspot 15"),
+    Gauge("Hotspot 16"),
+    Gauge("Hotspot 17"),
+    Gauge("Hotspot 20"),
+    Gauge("Hotspot 21"),
+    Gauge("Hotspot 22"),
+    Gauge("Hotspot 23"),
+    Gauge("Hotspot 24"),
+    Gauge("Hotspot 25"),
+    Gauge("Hotspot 28"),
+    Gauge("Hotspot 30"),
+    Gauge("Hotspot 31"),
+    Gauge("Window Close 1"),
+    Gauge("Window Close 2"),
+    Gauge("Window Close 3"),
+    Gauge("Window Close 4"),
+    Gauge("Window Close 5"),
+    Gauge("Window Close 6"),
+    Gauge("Window Close 8"),
+    Gauge("Window Close 9"),
+    // flight guidance, engine and centre panel
+    Gauge("DFGS"),
+    Gauge("EDP"),
+    Gauge("Fuel_Quantity"),
+    Gauge("Engine Fire", kEngineFireMouseRects),
+    Gauge("Warning Lights"),
+    Gauge("Pellams Warning Lights"),
+    Gauge("ART Annunciator"),
+    Gauge("Annunciator Digital Lights Test"),
+    Gauge("GPWS"),
+    Gauge("Gear_Handle"),
+    Gauge("Gear_Indicators"),
+    Gauge("Altitude_Alert"),
+    Gauge("Standby Attitude", kStandbyAttitudeMouseRects),
+    Gauge("Standby Combi", kStandbyCombiMouseRects),
+    Gauge("RDI"),
+    Gauge("DME"),
+    Gauge("External Lights"),
+    Gauge("FDCADC"),
+    Gauge("TOGA Button"),
+    Gauge("EFIS Dimmer"),
+    Gauge("EFIS Control"),
+    Gauge("Wheels"),
+    // overhead panel
+    Gauge("Electrical"),
+    Gauge("Electrical_CSD1_Temperature"),
+    Gauge("Electrical_CSD2_Temperature"),
+    Gauge("Electrical_AC_Load_1"),
+    Gauge("Electrical_AC_Load_2"),
+    Gauge("Electrical_AC_Load_APU"),
+    Gauge("Electrical_DC_Load_1"),
+    Gauge("Electrical_DC_Load_2"),
+    Gauge("Electrical_AC_Volts"),
+    Gauge("Electrical_DC_Volts_Amps"),
+    Gauge("Electrical_Frequency"),
+    Gauge("Engine_Starter"),
+    Gauge("Fuel_Pumps"),
+    Gauge("SDP"),
+    Gauge("TRP", kTrpMouseRects),
+    Gauge("Slip"),
+    Gauge("APU"),
+    Gauge("APU_EGT"),
+    Gauge("APU_RPM"),
+    Gauge("Cabin_Pressure"),
+    Gauge("Cabin_Pressure_Indicator", kCabinPressureIndicatorMouseRects),
+    Gauge("Cabin_Climb", kCabinClimbMouseRects),
+    Gauge("Air_Condition"),
+    Gauge("Air_Condition_L_Valve"),
+    Gauge("Air_Condition_R_Valve"),
+    Gauge("Air_Condition_L_Pressure"),
+    Gauge("Air_Condition_R_Pressure"),
+    Gauge("Air_Condition_Temperature"),
+    Gauge("Ice_Protection"),
+    Gauge("Rain"),
+    Gauge("OCL"),
+    Gauge("IRS"),
+    Gauge("FDC"),
+    Gauge("Various"),
+    Gauge("Various2"),
+    Gauge("Cockpit_Lights"),
+    Gauge("Pneumatic Pressure"),
+    Gauge("Recirculation Fan"),
+    Gauge("Heater Current"),
+    Gauge("Voice Recorder"),
+    // crew aids: training centre, dispatch, options, pushback (116 to 124)
+    Gauge("Center"),
+    Gauge("Center Training"),
+    Gauge("Center Dispatch"),
+    Gauge("Center Options"),
+    Gauge("Training Pointers"),
+    Gauge("Training Guide"),
+    Gauge("Mentor VA Editor"),
+    Gauge("Center Updated"),
+    Gauge("Pushback"),
+    // overhead panel, continued
+    Gauge("Voice Recorder Meter"),
+    Gauge("GSEP"),
+    Gauge("EFDS"),
+    Gauge("Oxygen Regulator"),
+    Gauge("Oxygen Pressure"),
+    Gauge("Flight Recorder"),
+    Gauge("EOAP"),
+    Gauge("EOAP Zoom"),
+    Gauge("EOAP Display 1"),
+    Gauge("EOAP Display 2"),
+    // radios and pedestal
+    Gauge("ADF"),
+    Gauge("COMM1"),
+    Gauge("COMM2"),
+    Gauge("Transponder"),
+    Gauge("Throttlebox"),
+    Gauge("Flapsbox"),
+    Gauge("Longitude Trim"),
+    Gauge("Stabilizer Trim"),
+    Gauge("Rudder Trim"),
+    Gauge("Aileron Trim"),
+    Gauge("CPL"),
+    Gauge("Auto Brake"),
+    Gauge("Pneumatic XFeed"),
+    Gauge("Gear Lock Indicator"),
+    Gauge("Alternate Gear"),
+    Gauge("Gear Horn VC"),
+    Gauge("Radar"),
+    Gauge("Radar Display"),
+    Gauge("Radar Display 2"),
+    Gauge("Audio Panel", kAudioPanelMouseRects),
+    Gauge("SELCAL"),
+    Gauge("Hydraulic Pumps"),
+    // side panels and the first officer's side
+    Gauge("Brake Temperature", kBrakeTemperatureMouseRects),
+    Gauge("Brake Temperature Controls"),
+    Gauge("Side Switches"),
+    Gauge("Side Switches2"),
+    Gauge("ART"),
+    Gauge("External Lights FO"),
+    Gauge("Stearing Wheel"),
+    Gauge("TAS SAT", kTasSatMouseRects),
+    Gauge("Wiper"),
+    Gauge("MagTrue"),
 };
+static_assert(std::size(g_gauges) == kGaugeCount);
+
+template <size_t... I>
+constexpr std::array<platform::GAUGEHDR*, kGaugeCount + 1> PointersToGauges(std::index_sequence<I...>) {
+  return {&g_gauges[I]..., nullptr};
+}
+
+}  // namespace
+
+constinit std::array<platform::GAUGEHDR*, kGaugeCount + 1> g_gaugeTable =
+    PointersToGauges(std::make_index_sequence<kGaugeCount>());
 
 }  // namespace halcyon

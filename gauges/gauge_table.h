@@ -1,11 +1,16 @@
 // The module's gauges in the order the aircraft's panel configuration knows
-// them, "Airspeed" first; the table ends with a null pointer.
+// them, "Airspeed" first and "MagTrue" last; the table ends with a null pointer.
 #pragma once
+
+#include <array>
+#include <cstddef>
 
 #include "platform/gauge.h"
 
 namespace halcyon {
 
-extern platform::GAUGEHDR* g_gaugeTable[];
+inline constexpr size_t kGaugeCount = 166;
+
+extern std::array<platform::GAUGEHDR*, kGaugeCount + 1> g_gaugeTable;
 
 }  // namespace halcyon

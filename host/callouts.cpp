@@ -12,6 +12,7 @@
 #include "displays/placeholders.h"
 #include "host/sound_system.h"
 #include "systems/placeholders.h"
+#include "systems/speed_bugs.h"
 
 namespace halcyon {
 

@@ -93,7 +93,9 @@ struct MOUSERECT {
   uint32_t mouseFlags = 0;
   uint32_t eventId = 0;               // for a tooltip: the number of arguments
   MouseFunction function = nullptr;
-  const wchar_t* tooltipText = nullptr;
+  // A tooltip's narrow format text: positional arguments %1, %2 ... with a
+  // printf width and type between exclamation marks ("%1!3d!"), "%%" a percent sign.
+  const char* tooltipText = nullptr;
   const TooltipArg* tooltipArgs = nullptr;
 };
 
@@ -105,7 +107,7 @@ struct GAUGEHDR {
   const char* name = nullptr;
   double widthMm = 0.0;
   ELEMENT_HEADER* elements = nullptr;
-  MOUSERECT* mouseRects = nullptr;
+  const MOUSERECT* mouseRects = nullptr;
   GaugeCallback callback = nullptr;
 };
 

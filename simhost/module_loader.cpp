@@ -34,6 +34,7 @@ bool LoadedModule::Open(const std::string& path, std::string* error) {
     Close();
     return false;
   }
+  moveControl_ = reinterpret_cast<int32_t (*)(const char*, const char*, int32_t)>(dlsym(handle_, "HalcyonMoveControl"));
   if (imports->panels.id == platform::kImportPanels) imports->panels.table = platform::sim::PanelTable();
   gauges_.clear();
   for (platform::GAUGEHDR** gauge = linkage->gauges; gauge != nullptr && *gauge != nullptr; ++gauge) {
@@ -47,11 +48,16 @@ void LoadedModule::Close() {
   handle_ = nullptr;
   start_ = nullptr;
   stop_ = nullptr;
+  moveControl_ = nullptr;
   gauges_.clear();
 }
 
 uint32_t LoadedModule::CallStart() const { return start_ != nullptr ? start_() : 0; }
 uint32_t LoadedModule::CallStop() const { return stop_ != nullptr ? stop_() : 0; }
+
+bool LoadedModule::MoveControl(const std::string& section, const std::string& key, int32_t position) const {
+  return moveControl_ != nullptr && moveControl_(section.c_str(), key.c_str(), position) != 0;
+}
 
 platform::GAUGEHDR* LoadedModule::FindGauge(const std::string& name) const {
   for (platform::GAUGEHDR* gauge : gauges_) {

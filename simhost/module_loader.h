@@ -25,6 +25,9 @@ class LoadedModule {
 
   uint32_t CallStart() const;
   uint32_t CallStop() const;
+  // Moves a cockpit control by its INI section and key, as its gauge would;
+  // false when the module has no such control.
+  bool MoveControl(const std::string& section, const std::string& key, int32_t position) const;
 
   // The gauges in Linkage order.
   const std::vector<platform::GAUGEHDR*>& Gauges() const { return gauges_; }
@@ -34,6 +37,7 @@ class LoadedModule {
   void* handle_ = nullptr;
   uint32_t (*start_)() = nullptr;
   uint32_t (*stop_)() = nullptr;
+  int32_t (*moveControl_)(const char*, const char*, int32_t) = nullptr;
   std::vector<platform::GAUGEHDR*> gauges_;
 };
 

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "platform/paths.h"
+#include "platform/simconnect.h"
 #include "platform/simulator.h"
 #include "platform/sound_device.h"
 #include "platform/system.h"
@@ -95,6 +96,24 @@ bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::st
   }
   if (host.SoundsPlayedCount() > host.SoundsPlayed().size()) {
     log << "   ... and " << host.SoundsPlayedCount() - host.SoundsPlayed().size() << " more\n";
+  }
+
+  const platform::simconnect::Counters counters = platform::simconnect::GetCounters();
+  const platform::simconnect::Registrations& registered = platform::simconnect::Log();
+  log << "\n== SimConnect ==\n"
+      << "connections opened " << counters.opens << " of " << counters.openAttempts << " attempts, closed "
+      << counters.closes << "\n"
+      << "keyboard commands registered " << registered.inputMappings.size() << ", client events "
+      << registered.clientEvents.size() << ", data fields " << registered.dataFields.size() << "\n"
+      << "traffic requests " << registered.objectRequests.size() << " (aircraft answered " << host.TrafficAnswers()
+      << "), cloud-state requests " << registered.cloudRequests.size() << ", data writes "
+      << registered.dataWrites.size() << "\n"
+      << "messages read " << counters.messagesRead << "\n";
+  for (const auto& aircraft : host.Traffic()) {
+    char line[160];
+    std::snprintf(line, sizeof(line), "AI aircraft %s at the end: %.4f %.4f, %.0f ft\n", aircraft.atcId.c_str(),
+                  aircraft.latitudeDeg, aircraft.longitudeDeg, aircraft.altitudeFt);
+    log << line;
   }
 
   log << "\n== Message boxes ==\n";

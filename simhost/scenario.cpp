@@ -2,11 +2,12 @@
 #include "simhost/scenario.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 
-#include "platform/gauge.h"
+#include "platform/simconnect.h"
 #include "platform/simulator.h"
 #include "platform/system.h"
 #include "simhost/run_log.h"
@@ -30,6 +31,9 @@ std::string JoinFrom(const std::vector<std::string>& args, size_t first) {
   for (size_t i = first; i < args.size(); ++i) text += (i > first ? " " : "") + args[i];
   return text;
 }
+
+// A flight of a year is more than any scenario needs and keeps tick counts exact.
+constexpr double kMaxSeconds = 366.0 * 24 * 3600;
 
 // ---- Commands ----------------------------------------------------------------
 // Each command checks its arguments when the file is read and acts when the
@@ -67,9 +71,19 @@ std::string CheckNumbers(const std::vector<std::string>& args, size_t first) {
   return "";
 }
 
-std::string CheckNonNegative(const std::string& text, const char* what) {
+// A number from 0 to `max`: times, tick counts and idents the host turns
+// into integers, so a value past what they hold is refused here.
+std::string FormatLimit(double max) {
+  char text[32];
+  std::snprintf(text, sizeof(text), "%.0f", max);
+  return text;
+}
+
+std::string CheckInRange(const std::string& text, const char* what, double max) {
   double value = 0.0;
-  if (!ParseNumber(text, &value) || value < 0.0) return std::string(what) + " '" + text + "' is not a number of 0 or more";
+  if (!ParseNumber(text, &value) || value < 0.0 || value > max) {
+    return std::string(what) + " '" + text + "' is not a number from 0 to " + FormatLimit(max);
+  }
   return "";
 }
 
@@ -88,7 +102,7 @@ std::string RunSet(RunContext& context, const ScenarioStep& step) {
 
 std::string CheckRamp(const std::vector<std::string>& args) {
   std::string error = CheckSet(args);
-  return error.empty() ? CheckNonNegative(args[2], "ramp time") : error;
+  return error.empty() ? CheckInRange(args[2], "ramp time", kMaxSeconds) : error;
 }
 
 std::string RunRamp(RunContext& context, const ScenarioStep& step) {
@@ -97,7 +111,7 @@ std::string RunRamp(RunContext& context, const ScenarioStep& step) {
   return "";
 }
 
-std::string CheckRun(const std::vector<std::string>& args) { return CheckNonNegative(args[0], "run time"); }
+std::string CheckRun(const std::vector<std::string>& args) { return CheckInRange(args[0], "run time", kMaxSeconds); }
 
 std::string RunRun(RunContext& context, const ScenarioStep& step) {
   context.host.RunSeconds(Number(step.args[0]));
@@ -114,7 +128,7 @@ std::string RunResume(RunContext& context, const ScenarioStep&) {
   return "";
 }
 
-std::string CheckClockBack(const std::vector<std::string>& args) { return CheckNonNegative(args[0], "tick count"); }
+std::string CheckClockBack(const std::vector<std::string>& args) { return CheckInRange(args[0], "tick count", kMaxSeconds * 18.0); }
 
 std::string RunClockBack(RunContext& context, const ScenarioStep& step) {
   context.host.SetTick18Back(Number(step.args[0]));
@@ -123,7 +137,7 @@ std::string RunClockBack(RunContext& context, const ScenarioStep& step) {
 
 std::string CheckWindow(const std::vector<std::string>& args) {
   if (args[0] != "open" && args[0] != "close") return "window takes 'open' or 'close', not '" + args[0] + "'";
-  return CheckNonNegative(args[1], "window ident");
+  return CheckInRange(args[1], "window ident", 4294967295.0);
 }
 
 std::string RunWindow(RunContext&, const ScenarioStep& step) {
@@ -136,33 +150,101 @@ std::string RunAtcId(RunContext&, const ScenarioStep& step) {
   return "";
 }
 
-std::string CheckClick(const std::vector<std::string>& args) { return CheckNumbers(args, 1); }
-
-// A left click at a point of a gauge, in its design pixels, as the simulator
-// delivers it to the mouse rectangle under the point.
-std::string RunClick(RunContext& context, const ScenarioStep& step) {
-  platform::GAUGEHDR* gauge = context.host.Module().FindGauge(step.args[0]);
-  if (gauge == nullptr) return "no gauge named '" + step.args[0] + "'";
-  const int32_t x = static_cast<int32_t>(Number(step.args[1]));
-  const int32_t y = static_cast<int32_t>(Number(step.args[2]));
-  for (const platform::MOUSERECT* rect = gauge->mouseRects; rect != nullptr && rect->type != platform::kMouseRectEnd;
-       ++rect) {
-    const bool inside = x >= rect->x && x < rect->x + rect->width && y >= rect->y && y < rect->y + rect->height;
-    if (rect->type == platform::kMouseRectChild && rect->function != nullptr && inside) {
-      rect->function({x, y}, platform::kMouseLeftSingle);
-      return "";
-    }
+// Pixel coordinates: whole or not, they must fit a gauge's 32-bit point.
+std::string CheckClick(const std::vector<std::string>& args) {
+  for (size_t i = 1; i < args.size(); ++i) {
+    double value = 0.0;
+    if (!ParseNumber(args[i], &value) || std::fabs(value) > 1e9) return "'" + args[i] + "' is not a pixel coordinate";
   }
-  return "no control of '" + step.args[0] + "' at " + step.args[1] + "," + step.args[2];
+  return "";
+}
+
+std::string RunClick(RunContext& context, const ScenarioStep& step) {
+  return context.host.Click(step.args[0], static_cast<int32_t>(Number(step.args[1])),
+                            static_cast<int32_t>(Number(step.args[2])));
+}
+
+std::string CheckControl(const std::vector<std::string>& args) { return CheckNumbers(args, 2); }
+
+// Moves a cockpit control by its INI section and key, as its gauge would.
+std::string RunControl(RunContext& context, const ScenarioStep& step) {
+  const int32_t position = static_cast<int32_t>(Number(step.args[2]));
+  if (context.host.Module().MoveControl(step.args[0], step.args[1], position)) return "";
+  return "no control [" + step.args[0] + "] " + step.args[1];
+}
+
+// A keyboard combination as the pilot presses it; one that no keyboard
+// command has does nothing in the simulator either, so it is only noted.
+std::string RunKey(RunContext& context, const ScenarioStep& step) {
+  if (!context.host.PressCombo(step.args[0])) {
+    context.log.Note(context.host.SimSeconds(), "key " + step.args[0] + ": no keyboard command has it");
+  }
+  return "";
+}
+
+std::string CheckTraffic(const std::vector<std::string>& args) {
+  if (args.size() == 6) return "traffic takes a heading only with a ground speed";
+  std::string error = CheckNumbers(args, 1);
+  if (!error.empty()) return error;
+  if (std::fabs(Number(args[1])) > 90.0 || std::fabs(Number(args[2])) > 180.0) return "traffic position out of range";
+  return args.size() == 7 ? CheckInRange(args[6], "ground speed", 2000.0) : "";
+}
+
+std::string RunTraffic(RunContext& context, const ScenarioStep& step) {
+  SimHost::AiTraffic aircraft;
+  aircraft.atcId = step.args[0];
+  aircraft.latitudeDeg = Number(step.args[1]);
+  aircraft.longitudeDeg = Number(step.args[2]);
+  aircraft.altitudeFt = Number(step.args[3]);
+  aircraft.verticalSpeedFpm = Number(step.args[4]);
+  if (step.args.size() == 7) {
+    aircraft.headingDeg = Number(step.args[5]);
+    aircraft.groundSpeedKt = Number(step.args[6]);
+  }
+  context.host.PlaceTraffic(aircraft);
+  return "";
+}
+
+std::string CheckGroundElevation(const std::vector<std::string>& args) { return CheckNumbers(args, 0); }
+
+std::string RunGroundElevation(RunContext& context, const ScenarioStep& step) {
+  context.host.SetGroundElevation(Number(step.args[0]));
+  return "";
+}
+
+std::string RunTrafficRemove(RunContext& context, const ScenarioStep& step) {
+  return context.host.RemoveTraffic(step.args[0]) ? "" : "no AI aircraft '" + step.args[0] + "'";
+}
+
+std::string CheckClouds(const std::vector<std::string>& args) {
+  double density = 0.0;
+  if (!ParseNumber(args[0], &density) || density < 0.0 || density > 255.0 || density != std::floor(density)) {
+    return "cloud density '" + args[0] + "' is not a whole number 0..255";
+  }
+  return "";
+}
+
+std::string RunClouds(RunContext& context, const ScenarioStep& step) {
+  context.host.SetCloudDensity(static_cast<uint8_t>(Number(step.args[0])));
+  return "";
+}
+
+std::string RunSimQuit(RunContext&, const ScenarioStep&) {
+  platform::simconnect::QueueQuit();
+  return "";
+}
+
+std::string RunSimException(RunContext&, const ScenarioStep&) {
+  platform::simconnect::QueueException(1);
+  return "";
 }
 
 // Inputs the cockpit takes from systems not built yet (see
 // systems/placeholders.h and displays/placeholders.h); a row goes when its
 // system lands.
 constexpr const char* kPlaceholderInputs[] = {
-    "ground_spoilers_deployed", "starter_left", "starter_right", "gear_wheels_lamp", "speed_bug_1",
-    "speed_bug_2",              "speed_bug_3",  "speed_bug_4",   "speed_bug_5",      "ground_crew_sequence",
-    "decision_height",          "decision_height_alert",
+    "ground_spoilers_deployed", "starter_left",    "starter_right",         "gear_wheels_lamp",
+    "ground_crew_sequence",     "decision_height", "decision_height_alert",
 };
 
 std::string CheckPlaceholder(const std::vector<std::string>& args) {
@@ -197,6 +279,15 @@ constexpr Command kCommands[] = {
     {"window", 2, 2, "window open|close <ident>", CheckWindow, RunWindow},
     {"atc-id", 1, 99, "atc-id <text>", CheckNothing, RunAtcId},
     {"click", 3, 3, "click <gauge> <x> <y>", CheckClick, RunClick},
+    {"control", 3, 3, "control <section> <key> <position>", CheckControl, RunControl},
+    {"key", 1, 1, "key <combination>", CheckNothing, RunKey},
+    {"traffic", 5, 7, "traffic <atc-id> <lat> <lon> <alt-ft> <vs-fpm> [<heading> <speed-kt>]", CheckTraffic,
+     RunTraffic},
+    {"ground-elevation", 1, 1, "ground-elevation <feet>", CheckGroundElevation, RunGroundElevation},
+    {"traffic-remove", 1, 1, "traffic-remove <atc-id>", CheckNothing, RunTrafficRemove},
+    {"clouds", 1, 1, "clouds <density 0..255>", CheckClouds, RunClouds},
+    {"sim-quit", 0, 0, "sim-quit", CheckNothing, RunSimQuit},
+    {"sim-exception", 0, 0, "sim-exception", CheckNothing, RunSimException},
     {"placeholder", 2, 2, "placeholder <input> <value>", CheckPlaceholder, RunPlaceholder},
     {"note", 1, 99, "note <text>", CheckNothing, RunNote},
     {"stop", 0, 0, "stop", CheckNothing, RunStop},
@@ -253,6 +344,7 @@ bool ParseScenarioTime(const std::string& text, double* seconds) {
     if (colon == std::string::npos) break;
     start = colon + 1;
   }
+  if (total > kMaxSeconds) return false;
   *seconds = total;
   return true;
 }

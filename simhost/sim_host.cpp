@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/simconnect.h"
 #include "platform/simulator.h"
 #include "platform/sound_device.h"
 #include "platform/system.h"
+#include "simhost/mouse_rects.h"
 #include "simhost/sim_root.h"
 
 namespace simhost {
@@ -17,7 +19,19 @@ namespace {
 constexpr uint32_t kTokenTick18 = 1;
 constexpr uint32_t kTokenAutopilotEngaged = 103;
 constexpr uint32_t kTokenSimulationClock = 604;
+constexpr uint32_t kTokenLatitude = 71;
+constexpr uint32_t kTokenLongitude = 72;
+constexpr uint32_t kTokenEngine1Selector = 307;
+constexpr uint32_t kTokenMasterAlternator = 363;
+constexpr uint32_t kTokenMasterBattery = 364;
+constexpr uint32_t kTokenAvionicsMaster = 740;
+constexpr uint32_t kTokenEngine2Selector = 906;
+constexpr uint32_t kTokenApuRpmFraction = 975;
+constexpr uint32_t kTokenApuGeneratorSwitch = 978;
 constexpr double kMsPerTick = 1000.0 / 18.0;
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kDegToRad = kPi / 180.0;
+constexpr double kEarthRadiusM = 6371000.0;
 
 // What the simulator does with the key events whose result the cockpit reads
 // back on a later tick; every other event is only logged.
@@ -26,11 +40,32 @@ struct KeyEventEffect {
   void (*apply)(uint32_t value);
 };
 
+void ToggleToken(uint32_t token) { platform::sim::SetToken(token, platform::sim::GetToken(token) != 0 ? 0.0 : 1.0); }
+
+// The tank selector events are a base plus the selector value (1 all, 2 left,
+// 3 right, 6 centre).
+template <uint32_t kSelectorToken, uint32_t kSelectorValue>
+void SelectTank(uint32_t) {
+  platform::sim::SetToken(kSelectorToken, kSelectorValue);
+}
+
 constexpr KeyEventEffect kKeyEventEffects[] = {
-    {65580, [](uint32_t) {  // autopilot master toggles at once
-       platform::sim::SetToken(kTokenAutopilotEngaged,
-                               platform::sim::GetToken(kTokenAutopilotEngaged) != 0 ? 0.0 : 1.0);
-     }},
+    {65580, [](uint32_t) { ToggleToken(kTokenAutopilotEngaged); }},  // toggles at once
+    {66241, [](uint32_t) { ToggleToken(kTokenMasterBattery); }},
+    {66242, [](uint32_t) { ToggleToken(kTokenMasterAlternator); }},
+    {66293, [](uint32_t) { ToggleToken(kTokenAvionicsMaster); }},
+    // The simulator's APU runs up or down at once as far as the cockpit sees it.
+    {66704, [](uint32_t) { platform::sim::SetToken(kTokenApuRpmFraction, 1.0); }},
+    {66705, [](uint32_t) { platform::sim::SetToken(kTokenApuRpmFraction, 0.0); }},
+    {66706, [](uint32_t) { ToggleToken(kTokenApuGeneratorSwitch); }},
+    {65956, SelectTank<kTokenEngine1Selector, 1>},
+    {65957, SelectTank<kTokenEngine1Selector, 2>},
+    {65958, SelectTank<kTokenEngine1Selector, 3>},
+    {65961, SelectTank<kTokenEngine1Selector, 6>},
+    {66517, SelectTank<kTokenEngine2Selector, 1>},
+    {66518, SelectTank<kTokenEngine2Selector, 2>},
+    {66519, SelectTank<kTokenEngine2Selector, 3>},
+    {66522, SelectTank<kTokenEngine2Selector, 6>},
     {66506, [](uint32_t ident) {
        platform::sim::SetWindowVisible(ident, !platform::sim::IsWindowVisible(ident));
      }},
@@ -42,6 +77,14 @@ void ApplyKeyEventEffect(uint32_t event, uint32_t value) {
   for (const KeyEventEffect& effect : kKeyEventEffects) {
     if (effect.event == event) effect.apply(value);
   }
+}
+
+double DistanceMeters(double lat1Deg, double lon1Deg, double lat2Deg, double lon2Deg) {
+  const double dLat = (lat2Deg - lat1Deg) * kDegToRad;
+  const double dLon = (lon2Deg - lon1Deg) * kDegToRad;
+  const double a = std::sin(dLat / 2) * std::sin(dLat / 2) +
+                   std::cos(lat1Deg * kDegToRad) * std::cos(lat2Deg * kDegToRad) * std::sin(dLon / 2) * std::sin(dLon / 2);
+  return 2.0 * kEarthRadiusM * std::asin(std::min(1.0, std::sqrt(a)));
 }
 
 }  // namespace
@@ -56,6 +99,8 @@ SimHost::SimHost(HostOptions options) : options_(std::move(options)), tick18_(op
 
 SimHost::~SimHost() {
   Unload();
+  platform::simconnect::SetObjectAnswerer(nullptr);
+  platform::simconnect::SetCloudAnswerer(nullptr);
   platform::SetTraceSink(nullptr);
   platform::sim::SetKeyEventEffect(nullptr);
 }
@@ -67,6 +112,7 @@ bool SimHost::Load(std::string* error) {
     return false;
   }
   platform::sim::SetKeyEventEffect(ApplyKeyEventEffect);
+  InstallSimConnectAnswers();
   platform::SetTraceSink([this](const char* text) { OnTrace(text); });
   if (!module_.Open(options_.modulePath, error)) return false;
   phase_ = Phase::Loaded;
@@ -77,6 +123,15 @@ bool SimHost::Load(std::string* error) {
 
 void SimHost::SendService(platform::GAUGEHDR* gauge, uint32_t serviceId) {
   if (gauge != nullptr && gauge->callback != nullptr) gauge->callback(gauge, serviceId, 0);
+}
+
+std::string SimHost::Click(const std::string& gaugeName, int32_t x, int32_t y) {
+  const platform::GAUGEHDR* gauge = module_.FindGauge(gaugeName);
+  if (gauge == nullptr) return "no gauge named '" + gaugeName + "'";
+  const platform::MOUSERECT* rect = FindMouseRect(gauge->mouseRects, x, y, platform::kMouseLeftSingle);
+  if (rect == nullptr) return "no control of '" + gaugeName + "' at " + std::to_string(x) + "," + std::to_string(y);
+  rect->function({x, y}, platform::kMouseLeftSingle);
+  return "";
 }
 
 void SimHost::SendService(uint32_t serviceId) {
@@ -101,11 +156,15 @@ void SimHost::RunOneTick() {
   SetToken(kTokenTick18, tick18_);
   SetToken(kTokenSimulationClock, simulationClock_);
   ApplyRamps();
+  MoveTraffic();
   for (TickHook& hook : tickHooks_) hook(*this);
   const int frames = std::max(1, options_.framesPerTick);
+  // The milliseconds are counted from the first tick, so their rounding does
+  // not add up: after N ticks the clock stands at N x 55.6 ms, give or take one.
+  const double tickStartMs = static_cast<double>(ticksRun_ - 1) * kMsPerTick;
   for (int frame = 0; frame < frames; ++frame) {
-    platform::AdvanceClockMs(static_cast<uint64_t>(std::llround(kMsPerTick * (frame + 1) / frames) -
-                                                   std::llround(kMsPerTick * frame / frames)));
+    platform::AdvanceClockMs(static_cast<uint64_t>(std::llround(tickStartMs + kMsPerTick * (frame + 1) / frames) -
+                                                   std::llround(tickStartMs + kMsPerTick * frame / frames)));
     SendService(platform::kServicePreUpdate);
     SendService(platform::kServicePreDraw);
   }
@@ -190,6 +249,66 @@ void SimHost::OnTrace(const char* text) {
     inTickRun_ = false;
   }
   trace_.push_back({phase_, tick18_, text});
+}
+
+}  // namespace simhost
+
+namespace simhost {
+
+// The simulator answers each request as the module makes it: the AI aircraft
+// within the radius of the user aircraft, and a uniform cloud grid.
+void SimHost::InstallSimConnectAnswers() {
+  platform::simconnect::SetObjectAnswerer([this](const platform::simconnect::ObjectRequest& request) {
+    std::vector<platform::simconnect::AiAircraft> answer;
+    if (request.objectType != platform::kObjectTypeAircraft) return answer;
+    const double ownLat = GetToken(kTokenLatitude) / 40007000.0 * 360.0;
+    const double ownLon = GetToken(kTokenLongitude) / 281474976710656.0 * 360.0;
+    for (const AiTraffic& aircraft : traffic_) {
+      if (DistanceMeters(ownLat, ownLon, aircraft.latitudeDeg, aircraft.longitudeDeg) > request.radiusMeters) continue;
+      answer.push_back({aircraft.atcId, "cruise", aircraft.latitudeDeg * kDegToRad, aircraft.longitudeDeg * kDegToRad,
+                        aircraft.altitudeFt, aircraft.altitudeFt - groundElevationFt_, aircraft.verticalSpeedFpm / 60.0});
+    }
+    trafficAnswers_ += answer.size();
+    return answer;
+  });
+  platform::simconnect::SetCloudAnswerer([this](const platform::simconnect::CloudRequest&) {
+    return std::vector<uint8_t>(4096, cloudDensity_);
+  });
+}
+
+void SimHost::PlaceTraffic(const AiTraffic& aircraft) {
+  for (AiTraffic& known : traffic_) {
+    if (known.atcId == aircraft.atcId) {
+      known = aircraft;
+      return;
+    }
+  }
+  traffic_.push_back(aircraft);
+}
+
+bool SimHost::RemoveTraffic(const std::string& atcId) {
+  const auto before = traffic_.size();
+  traffic_.erase(std::remove_if(traffic_.begin(), traffic_.end(),
+                                [&atcId](const AiTraffic& aircraft) { return aircraft.atcId == atcId; }),
+                 traffic_.end());
+  return traffic_.size() != before;
+}
+
+bool SimHost::PressCombo(const std::string& text) { return platform::simconnect::PressCombination(text); }
+
+// One tick of flight for each AI aircraft (flat-earth steps are plenty for
+// the few miles around an airport).
+void SimHost::MoveTraffic() {
+  constexpr double kHoursPerTick = 1.0 / (18.0 * 3600.0);
+  for (AiTraffic& aircraft : traffic_) {
+    const double distanceNm = aircraft.groundSpeedKt * kHoursPerTick;
+    const double heading = aircraft.headingDeg * kDegToRad;
+    aircraft.latitudeDeg = std::clamp(aircraft.latitudeDeg + distanceNm * std::cos(heading) / 60.0, -89.9, 89.9);
+    aircraft.longitudeDeg += distanceNm * std::sin(heading) / 60.0 / std::cos(aircraft.latitudeDeg * kDegToRad);
+    if (aircraft.longitudeDeg > 180.0) aircraft.longitudeDeg -= 360.0;
+    if (aircraft.longitudeDeg < -180.0) aircraft.longitudeDeg += 360.0;
+    aircraft.altitudeFt = std::max(groundElevationFt_, aircraft.altitudeFt + aircraft.verticalSpeedFpm / (60.0 * 18.0));
+  }
 }
 
 }  // namespace simhost

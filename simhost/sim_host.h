@@ -60,6 +60,11 @@ class SimHost {
   void SendService(uint32_t serviceId);
   void SendService(platform::GAUGEHDR* gauge, uint32_t serviceId);
 
+  // A left click at a point of a gauge, in its design pixels, delivered to the
+  // control under it as the simulator does. Empty, or what went wrong (no such
+  // gauge, no control there).
+  std::string Click(const std::string& gaugeName, int32_t x, int32_t y);
+
   // ---- The simulator's clock ----
   double Tick18() const { return tick18_; }
   double SimSeconds() const { return ticksRun_ / 18.0; }
@@ -78,6 +83,30 @@ class SimHost {
   // Called once per tick before the panel services, for scripted input.
   using TickHook = std::function<void(SimHost&)>;
   void AddTickHook(TickHook hook) { tickHooks_.push_back(std::move(hook)); }
+
+  // ---- The simulator's world, as the client interface reports it ----
+  // An AI aircraft; it flies on at its vertical speed, heading and ground
+  // speed. Its height above ground is its altitude above the host's ground
+  // elevation (sea level unless set).
+  struct AiTraffic {
+    std::string atcId;
+    double latitudeDeg = 0.0;
+    double longitudeDeg = 0.0;  // east positive
+    double altitudeFt = 0.0;
+    double verticalSpeedFpm = 0.0;
+    double headingDeg = 0.0;
+    double groundSpeedKt = 0.0;
+  };
+  // Places an aircraft, or moves the one with the same ATC id.
+  void PlaceTraffic(const AiTraffic& aircraft);
+  bool RemoveTraffic(const std::string& atcId);
+  const std::vector<AiTraffic>& Traffic() const { return traffic_; }
+  void SetGroundElevation(double feet) { groundElevationFt_ = feet; }
+  // Every cell of the cloud-state answers.
+  void SetCloudDensity(uint8_t density) { cloudDensity_ = density; }
+  // A keyboard combination pressed; false when no command has it.
+  bool PressCombo(const std::string& text);
+  uint64_t TrafficAnswers() const { return trafficAnswers_; }
 
   // ---- What the module did ----
   const std::vector<TraceEntry>& Trace() const { return trace_; }
@@ -102,6 +131,8 @@ class SimHost {
   };
 
   void RunOneTick();
+  void MoveTraffic();
+  void InstallSimConnectAnswers();
   void ApplyRamps();
   void OnTrace(const char* text);
   void KeepSoundsPlayed();
@@ -122,6 +153,10 @@ class SimHost {
   std::vector<SoundPlayed> soundsPlayed_;
   uint64_t soundsPlayedCount_ = 0;
   size_t soundLogSeen_ = 0;
+  std::vector<AiTraffic> traffic_;
+  uint8_t cloudDensity_ = 0;
+  double groundElevationFt_ = 0.0;
+  uint64_t trafficAnswers_ = 0;
 };
 
 }  // namespace simhost

@@ -9,6 +9,8 @@ namespace {
 
 constexpr double kLatitudeScale = 40007000.0 / 360.0;
 constexpr double kLongitudeScale = 281474976710656.0 / 360.0;  // 2^48 per turn
+constexpr double kMpsPerKt = 1852.0 / 3600.0;
+constexpr double kRadPerDeg = 0.017453292519943295;
 
 constexpr TokenName kTokenNames[] = {
     {"tick18", 1, 1.0, "ticks"},
@@ -35,16 +37,33 @@ constexpr TokenName kTokenNames[] = {
     {"engine1_running", 131, 1.0, "flag"},
     {"throttle2", 163, 1.0, "0..16384"},
     {"engine2_running", 166, 1.0, "flag"},
+    {"fuel_right", 303, 1.0, "gal"},
+    {"fuel_left", 304, 1.0, "gal"},
+    {"fuel_center", 305, 1.0, "gal"},
     {"fuel_weight_per_gallon", 306, 1.0, "lb/gal"},
+    {"fuel_selector1", 307, 1.0, "1 all, 2 left, 3 right, 6 centre"},
     {"brakes", 322, 1.0, "0..32767"},
     {"parking_brake", 323, 1.0, "flag"},
     {"flap_handle", 328, 1.0, "0..16383"},
     {"gear_handle", 331, 1.0, "flag"},
     {"gear_position", 332, 1.0, "0..16383"},
+    {"units", 335, 1.0, "0 US, 1 and 2 metric"},
+    {"wind_speed", 343, 1.0, "kt"},
+    {"wind_direction", 344, 1.0, "deg"},
+    {"outside_temp", 350, 1.0 / 256.0, "deg C"},
+    {"master_alternator", 363, 1.0, "flag"},
+    {"master_battery", 364, 1.0, "flag"},
     {"sim_clock", 604, 1.0, "grows each tick"},
     {"radio_altitude", 614, 0.3048, "ft"},
     {"n2_1", 625, 1.0, "%"},
     {"n2_2", 644, 1.0, "%"},
+    {"avionics_master", 740, 1.0, "flag"},
+    {"total_air_temp", 800, 1.0, "deg C"},
+    {"ground_speed", 832, kMpsPerKt, "kt"},
+    {"true_heading", 834, kRadPerDeg, "deg"},
+    {"fuel_selector2", 906, 1.0, "1 all, 2 left, 3 right, 6 centre"},
+    {"apu_rpm", 975, 0.01, "%"},
+    {"apu_generator", 978, 1.0, "flag"},
 };
 
 }  // namespace

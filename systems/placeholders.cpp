@@ -1,6 +1,7 @@
 // Placeholders for steps of the aircraft systems and flight guidance not built yet.
 #include "systems/placeholders.h"
 
+#include "core/panel_services.h"
 #include "platform/system.h"
 
 namespace halcyon {
@@ -15,27 +16,15 @@ int32_t GetGearWheelsLampPosition() {
   return static_cast<int32_t>(platform::PlaceholderInput("gear_wheels_lamp", 124.0));
 }
 
-double GetSpeedBug(int32_t bug) {
-  static constexpr const char* kNames[] = {"speed_bug_1", "speed_bug_2", "speed_bug_3", "speed_bug_4", "speed_bug_5"};
-  static constexpr double kStartKt[] = {50.0, 60.0, 65.0, 70.0, 0.0};
-  if (bug < 1 || bug > 5) return 0.0;
-  return platform::PlaceholderInput(kNames[bug - 1], kStartKt[bug - 1]);
-}
-
 bool IsGroundCrewSequenceStarted() { return platform::PlaceholderInput("ground_crew_sequence", 0.0) != 0.0; }
 
 void InitStartupSequence() { platform::NoteNotBuilt("InitStartupSequence"); }
-void InitMenu() { platform::NoteNotBuilt("InitMenu"); }
-void LoadUnitSystem() { platform::NoteNotBuilt("LoadUnitSystem"); }
 void LoadOcl() { platform::NoteNotBuilt("LoadOcl"); }
 void LoadCpl() { platform::NoteNotBuilt("LoadCpl"); }
-void LoadApu() { platform::NoteNotBuilt("LoadApu"); }
-void LoadElectric() { platform::NoteNotBuilt("LoadElectric"); }
 void LoadCabinPress() { platform::NoteNotBuilt("LoadCabinPress"); }
 void LoadAirCondition() { platform::NoteNotBuilt("LoadAirCondition"); }
 void ResetAnnunciators() { platform::NoteNotBuilt("ResetAnnunciators"); }
 void LoadSideSwitches() { platform::NoteNotBuilt("LoadSideSwitches"); }
-void LoadFuelPumps() { platform::NoteNotBuilt("LoadFuelPumps"); }
 void InitLampTest() { platform::NoteNotBuilt("InitLampTest"); }
 void LoadDfgs() { platform::NoteNotBuilt("LoadDfgs"); }
 void InitGear() { platform::NoteNotBuilt("InitGear"); }
@@ -55,7 +44,6 @@ void InitWarningLights() { platform::NoteNotBuilt("InitWarningLights"); }
 void InitGpws() { platform::NoteNotBuilt("InitGpws"); }
 void InitAuralWarnings() { platform::NoteNotBuilt("InitAuralWarnings"); }
 void InitVarious() { platform::NoteNotBuilt("InitVarious"); }
-void InitHotspots() { platform::NoteNotBuilt("InitHotspots"); }
 void InitAutoflightAlerts() { platform::NoteNotBuilt("InitAutoflightAlerts"); }
 void ResetAltimeter() { platform::NoteNotBuilt("ResetAltimeter"); }
 void LoadFuelFlow() { platform::NoteNotBuilt("LoadFuelFlow"); }
@@ -67,7 +55,6 @@ void LoadRain() { platform::NoteNotBuilt("LoadRain"); }
 void LoadFlaps() { platform::NoteNotBuilt("LoadFlaps"); }
 void LoadSpeedCards() { platform::NoteNotBuilt("LoadSpeedCards"); }
 void InitVoiceRecorder() { platform::NoteNotBuilt("InitVoiceRecorder"); }
-void LoadAirspeed() { platform::NoteNotBuilt("LoadAirspeed"); }
 void LoadSlats() { platform::NoteNotBuilt("LoadSlats"); }
 void LoadEpr() { platform::NoteNotBuilt("LoadEpr"); }
 void InitEdp() { platform::NoteNotBuilt("InitEdp"); }
@@ -82,14 +69,11 @@ void InitEngineFire() { platform::NoteNotBuilt("InitEngineFire"); }
 void LoadComm() { platform::NoteNotBuilt("LoadComm"); }
 void LoadEfds() { platform::NoteNotBuilt("LoadEfds"); }
 void LoadFdr() { platform::NoteNotBuilt("LoadFdr"); }
-void LoadFuelQuantity() { platform::NoteNotBuilt("LoadFuelQuantity"); }
-void LoadGsep() { platform::NoteNotBuilt("LoadGsep"); }
 void LoadNav() { platform::NoteNotBuilt("LoadNav"); }
 void LoadOxygen() { platform::NoteNotBuilt("LoadOxygen"); }
 void LoadRdi() { platform::NoteNotBuilt("LoadRdi"); }
 void LoadRecirculationFan() { platform::NoteNotBuilt("LoadRecirculationFan"); }
 void LoadRudderTrim() { platform::NoteNotBuilt("LoadRudderTrim"); }
-void InitTasSat() { platform::NoteNotBuilt("InitTasSat"); }
 void LoadLevers() { platform::NoteNotBuilt("LoadLevers"); }
 void LoadTrp() { platform::NoteNotBuilt("LoadTrp"); }
 void LoadFdc() { platform::NoteNotBuilt("LoadFdc"); }
@@ -99,14 +83,9 @@ void LoadAltimeter() { platform::NoteNotBuilt("LoadAltimeter"); }
 void LoadCockpitLights() { platform::NoteNotBuilt("LoadCockpitLights"); }
 void LoadAtcId() { platform::NoteNotBuilt("LoadAtcId"); }
 void UpdateStartupSequence() { platform::NoteNotBuilt("UpdateStartupSequence"); }
-void UpdateMenu() { platform::NoteNotBuilt("UpdateMenu"); }
-void UpdateUnitSystem() { platform::NoteNotBuilt("UpdateUnitSystem"); }
-void UpdateApu() { platform::NoteNotBuilt("UpdateApu"); }
-void UpdateElectric() { platform::NoteNotBuilt("UpdateElectric"); }
 void UpdateCabinPress() { platform::NoteNotBuilt("UpdateCabinPress"); }
 void UpdateAirCondition() { platform::NoteNotBuilt("UpdateAirCondition"); }
 void UpdateAnnunciators() { platform::NoteNotBuilt("UpdateAnnunciators"); }
-void UpdateFuelPumps() { platform::NoteNotBuilt("UpdateFuelPumps"); }
 void UpdateLampTest() { platform::NoteNotBuilt("UpdateLampTest"); }
 void UpdateDfgs() { platform::NoteNotBuilt("UpdateDfgs"); }
 void UpdateGear() { platform::NoteNotBuilt("UpdateGear"); }
@@ -148,14 +127,11 @@ void UpdateTrp() { platform::NoteNotBuilt("UpdateTrp"); }
 void UpdateVariousSyncGpws() { platform::NoteNotBuilt("UpdateVariousSyncGpws"); }
 void UpdateEngineFire() { platform::NoteNotBuilt("UpdateEngineFire"); }
 void UpdateWiper() { platform::NoteNotBuilt("UpdateWiper"); }
-void SaveUnitSystem() { platform::NoteNotBuilt("SaveUnitSystem"); }
 void SaveOcl() { platform::NoteNotBuilt("SaveOcl"); }
 void SaveCpl() { platform::NoteNotBuilt("SaveCpl"); }
 void SaveSideSwitches() { platform::NoteNotBuilt("SaveSideSwitches"); }
-void SaveElectric() { platform::NoteNotBuilt("SaveElectric"); }
 void SaveCabinPress() { platform::NoteNotBuilt("SaveCabinPress"); }
 void SaveAirCondition() { platform::NoteNotBuilt("SaveAirCondition"); }
-void SaveFuelPumps() { platform::NoteNotBuilt("SaveFuelPumps"); }
 void SaveDfgs() { platform::NoteNotBuilt("SaveDfgs"); }
 void SaveEngineStarter() { platform::NoteNotBuilt("SaveEngineStarter"); }
 void SaveFuelLevers() { platform::NoteNotBuilt("SaveFuelLevers"); }
@@ -175,8 +151,6 @@ void SaveVariousSyncGpws() { platform::NoteNotBuilt("SaveVariousSyncGpws"); }
 void SaveRain() { platform::NoteNotBuilt("SaveRain"); }
 void SaveFlaps() { platform::NoteNotBuilt("SaveFlaps"); }
 void SaveSpeedCards() { platform::NoteNotBuilt("SaveSpeedCards"); }
-void SaveApu() { platform::NoteNotBuilt("SaveApu"); }
-void SaveAirspeed() { platform::NoteNotBuilt("SaveAirspeed"); }
 void SaveSlats() { platform::NoteNotBuilt("SaveSlats"); }
 void SaveEpr() { platform::NoteNotBuilt("SaveEpr"); }
 void SaveTransponder() { platform::NoteNotBuilt("SaveTransponder"); }
@@ -189,8 +163,6 @@ void SaveAdf() { platform::NoteNotBuilt("SaveAdf"); }
 void SaveComm() { platform::NoteNotBuilt("SaveComm"); }
 void SaveEfds() { platform::NoteNotBuilt("SaveEfds"); }
 void SaveFdr() { platform::NoteNotBuilt("SaveFdr"); }
-void SaveFuelQuantity() { platform::NoteNotBuilt("SaveFuelQuantity"); }
-void SaveGsep() { platform::NoteNotBuilt("SaveGsep"); }
 void SaveNav() { platform::NoteNotBuilt("SaveNav"); }
 void SaveOxygen() { platform::NoteNotBuilt("SaveOxygen"); }
 void SaveRdi() { platform::NoteNotBuilt("SaveRdi"); }
@@ -202,5 +174,14 @@ void SaveFdc() { platform::NoteNotBuilt("SaveFdc"); }
 void SaveAileronTrim() { platform::NoteNotBuilt("SaveAileronTrim"); }
 void SaveAltimeter() { platform::NoteNotBuilt("SaveAltimeter"); }
 void SaveCockpitLights() { platform::NoteNotBuilt("SaveCockpitLights"); }
+
+CSwitch g_tcasRangeSwitch{};
+void DisarmAutobrakeOnPedal(uint8_t) { platform::NoteNotBuilt("DisarmAutobrakeOnPedal"); }
+void ResetFuelUsed() { platform::NoteNotBuilt("ResetFuelUsed"); }
+// Asks the simulator each time, as the start-up step will once it is built.
+const char* GetAtcId() {
+  platform::NoteNotBuilt("GetAtcId");
+  return ExecuteCalculatorString("(A:ATC ID,string)");
+}
 
 }  // namespace halcyon

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "core/switch.h"
+
 namespace halcyon {
 
 // ---- Accessors of systems not built yet ----
@@ -21,26 +23,17 @@ int32_t GetStarterSwitchPosition(int32_t engine);
 // Landing gear: the wheels-lamp switch object that rests at 124 and stands at
 // 41 for a while after lift-off with the gear down, "gear_wheels_lamp", 124.
 int32_t GetGearWheelsLampPosition();
-// Speed bugs (their own header arrives with the speed-bug system; this
-// declaration goes then): bug 1..5 in knots, "speed_bug_1".."speed_bug_5",
-// the start-up values 50, 60, 65, 70 and 0.
-double GetSpeedBug(int32_t bug);
 // Pushback and ground crew: either sequence running or the second one
 // pending, "ground_crew_sequence", 0.
 bool IsGroundCrewSequenceStarted();
 
 void InitStartupSequence();
-void InitMenu();
-void LoadUnitSystem();
 void LoadOcl();
 void LoadCpl();
-void LoadApu();
-void LoadElectric();
 void LoadCabinPress();
 void LoadAirCondition();
 void ResetAnnunciators();
 void LoadSideSwitches();
-void LoadFuelPumps();
 void InitLampTest();
 void LoadDfgs();
 void InitGear();
@@ -60,7 +53,6 @@ void InitWarningLights();
 void InitGpws();
 void InitAuralWarnings();
 void InitVarious();
-void InitHotspots();
 void InitAutoflightAlerts();
 void ResetAltimeter();
 void LoadFuelFlow();
@@ -72,7 +64,6 @@ void LoadRain();
 void LoadFlaps();
 void LoadSpeedCards();
 void InitVoiceRecorder();
-void LoadAirspeed();
 void LoadSlats();
 void LoadEpr();
 void InitEdp();
@@ -87,14 +78,11 @@ void InitEngineFire();
 void LoadComm();
 void LoadEfds();
 void LoadFdr();
-void LoadFuelQuantity();
-void LoadGsep();
 void LoadNav();
 void LoadOxygen();
 void LoadRdi();
 void LoadRecirculationFan();
 void LoadRudderTrim();
-void InitTasSat();
 void LoadLevers();
 void LoadTrp();
 void LoadFdc();
@@ -104,14 +92,9 @@ void LoadAltimeter();
 void LoadCockpitLights();
 void LoadAtcId();
 void UpdateStartupSequence();
-void UpdateMenu();
-void UpdateUnitSystem();
-void UpdateApu();
-void UpdateElectric();
 void UpdateCabinPress();
 void UpdateAirCondition();
 void UpdateAnnunciators();
-void UpdateFuelPumps();
 void UpdateLampTest();
 void UpdateDfgs();
 void UpdateGear();
@@ -153,14 +136,11 @@ void UpdateTrp();
 void UpdateVariousSyncGpws();
 void UpdateEngineFire();
 void UpdateWiper();
-void SaveUnitSystem();
 void SaveOcl();
 void SaveCpl();
 void SaveSideSwitches();
-void SaveElectric();
 void SaveCabinPress();
 void SaveAirCondition();
-void SaveFuelPumps();
 void SaveDfgs();
 void SaveEngineStarter();
 void SaveFuelLevers();
@@ -180,8 +160,6 @@ void SaveVariousSyncGpws();
 void SaveRain();
 void SaveFlaps();
 void SaveSpeedCards();
-void SaveApu();
-void SaveAirspeed();
 void SaveSlats();
 void SaveEpr();
 void SaveTransponder();
@@ -194,8 +172,6 @@ void SaveAdf();
 void SaveComm();
 void SaveEfds();
 void SaveFdr();
-void SaveFuelQuantity();
-void SaveGsep();
 void SaveNav();
 void SaveOxygen();
 void SaveRdi();
@@ -207,5 +183,13 @@ void SaveFdc();
 void SaveAileronTrim();
 void SaveAltimeter();
 void SaveCockpitLights();
+
+// Accessors of the aircraft systems that the SimConnect client calls.
+// The TCAS range knob of the transponder panel, 100..103.
+extern CSwitch g_tcasRangeSwitch;
+void DisarmAutobrakeOnPedal(uint8_t forced);
+void ResetFuelUsed();
+// The aircraft's own ATC id.
+const char* GetAtcId();
 
 }  // namespace halcyon

@@ -3,15 +3,19 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <strings.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "core/controls.h"
 #include "core/options.h"
 #include "host/sound_slots.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
+#include "platform/simconnect.h"
 #include "platform/system.h"
 #include "tests/sound_test_support.h"
 
@@ -61,6 +65,24 @@ Cockpit& Cockpit::runSeconds(double seconds) {
   return *this;
 }
 
+Cockpit& Cockpit::runUntil(const std::function<bool()>& done, double maxSeconds) {
+  const uint64_t lastTick = host_.TicksRun() + static_cast<uint64_t>(maxSeconds * 18.0);
+  while (!done() && host_.TicksRun() < lastTick) host_.RunTicks(1);
+  return *this;
+}
+
+Cockpit& Cockpit::setSwitch(CSwitch* record, int32_t position) {
+  SetSwitch(record, position);
+  return *this;
+}
+
+Cockpit& Cockpit::control(const std::string& section, const std::string& key, int32_t position) {
+  if (!MoveControl(platform::Widen(section).c_str(), platform::Widen(key).c_str(), position)) {
+    ADD_FAILURE() << "no control [" << section << "] " << key;
+  }
+  return *this;
+}
+
 Cockpit& Cockpit::shutdown() {
   host_.Shutdown();
   return *this;
@@ -80,8 +102,24 @@ Cockpit& Cockpit::freezeClock(bool frozen) {
   return *this;
 }
 
+Cockpit& Cockpit::click(const std::string& gauge, int32_t x, int32_t y) {
+  const std::string error = host_.Click(gauge, x, y);
+  if (!error.empty()) ADD_FAILURE() << error;
+  return *this;
+}
+
 Cockpit& Cockpit::clockBack(double ticks) {
   host_.SetTick18Back(ticks);
+  return *this;
+}
+
+Cockpit& Cockpit::setPosition(double latitudeDeg, double longitudeDegEast) {
+  set(Token::Latitude, latitudeDeg / 360.0 * 40007000.0);
+  return set(Token::Longitude, longitudeDegEast / 360.0 * 281474976710656.0);
+}
+
+Cockpit& Cockpit::everyTick(simhost::SimHost::TickHook hook) {
+  host_.AddTickHook(std::move(hook));
   return *this;
 }
 
@@ -173,12 +211,96 @@ std::vector<PlayedSound> Cockpit::played(int slot) const {
   return started;
 }
 
+const platform::GAUGEHDR* Cockpit::gauge(const std::string& name) const { return host_.Module().FindGauge(name); }
+
+const std::vector<std::string>& Cockpit::notBuilt() const { return platform::NotBuilt(); }
+
+std::vector<std::string> Cockpit::iniKeys(const std::string& section, const std::string& file) const {
+  std::istringstream text(readFile(file));
+  std::vector<std::string> keys;
+  bool inSection = false;
+  for (std::string line; std::getline(text, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty() && line.front() == '[') {
+      inSection = strcasecmp(line.substr(1, line.find(']') - 1).c_str(), section.c_str()) == 0;
+    } else if (inSection && line.find('=') != std::string::npos) {
+      keys.push_back(line.substr(0, line.find('=')));
+    }
+  }
+  return keys;
+}
+
+Cockpit& Cockpit::pressCombo(const std::string& text) {
+  EXPECT_TRUE(host_.PressCombo(text)) << "no keyboard command has the combination " << text;
+  return *this;
+}
+
+Cockpit& Cockpit::simEvent(const std::string& name) {
+  EXPECT_TRUE(platform::simconnect::QueueSimEvent(name)) << "the cockpit does not watch " << name;
+  return *this;
+}
+
+Cockpit& Cockpit::traffic(const std::string& atcId, double latitudeDeg, double longitudeDeg, double altitudeFt,
+                          double verticalSpeedFpm) {
+  simhost::SimHost::AiTraffic aircraft;
+  aircraft.atcId = atcId;
+  aircraft.latitudeDeg = latitudeDeg;
+  aircraft.longitudeDeg = longitudeDeg;
+  aircraft.altitudeFt = altitudeFt;
+  aircraft.verticalSpeedFpm = verticalSpeedFpm;
+  host_.PlaceTraffic(aircraft);
+  return *this;
+}
+
+Cockpit& Cockpit::removeTraffic(const std::string& atcId) {
+  EXPECT_TRUE(host_.RemoveTraffic(atcId)) << "no AI aircraft " << atcId;
+  return *this;
+}
+
+Cockpit& Cockpit::clouds(uint8_t density) {
+  host_.SetCloudDensity(density);
+  return *this;
+}
+
+Cockpit& Cockpit::position(double latitudeDeg, double longitudeDeg, double altitudeFt) {
+  set(Token::Latitude, latitudeDeg / 360.0 * 40007000.0);
+  set(Token::Longitude, longitudeDeg / 360.0 * 281474976710656.0);
+  return set(Token::AltitudeM, altitudeFt / 3.28084);
+}
+
+bool Cockpit::ran(const std::string& functionName) const {
+  return std::find(notBuilt().begin(), notBuilt().end(), functionName) != notBuilt().end();
+}
+
 std::vector<platform::sim::KeyEventRecord> Cockpit::keyEvents(uint32_t event) const {
   std::vector<platform::sim::KeyEventRecord> events;
   for (const auto& record : platform::sim::KeyEvents()) {
     if (event == 0 || record.event == event) events.push_back(record);
   }
   return events;
+}
+
+Cockpit& Cockpit::clearKeyEvents() {
+  platform::sim::ClearKeyEvents();
+  return *this;
+}
+
+std::vector<std::string> Cockpit::windowEvents() const {
+  std::vector<std::string> events;
+  for (const auto& record : platform::sim::KeyEvents()) {
+    if (record.event == kKeyEventOpenPanelWindow) events.push_back("open " + std::to_string(record.value));
+    if (record.event == kKeyEventClosePanelWindow) events.push_back("close " + std::to_string(record.value));
+  }
+  return events;
+}
+
+std::vector<uint32_t> Cockpit::visibleWindows() const { return platform::sim::VisibleWindows(); }
+
+bool Cockpit::isWindowVisible(uint32_t ident) const { return platform::sim::IsWindowVisible(ident); }
+
+Cockpit& Cockpit::setWindowVisible(uint32_t ident, bool visible) {
+  platform::sim::SetWindowVisible(ident, visible);
+  return *this;
 }
 
 std::vector<std::string> Cockpit::trace(simhost::Phase phase) const {

@@ -8,11 +8,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "core/panel_services.h"
+#include "core/switch.h"
 #include "platform/simulator.h"
 #include "platform/sound_device.h"
 #include "simhost/sim_host.h"
@@ -47,10 +49,28 @@ class Cockpit {
   // Service 12 and DLLStop.
   Cockpit& shutdown();
 
+  // Runs tick by tick until `done` holds (checked after each tick) or the
+  // time is up; the test then checks what it waited for.
+  Cockpit& runUntil(const std::function<bool()>& done, double maxSeconds);
+
+  // Moves a control as its gauge's mouse function will: straight into its
+  // record, or by its INI section and key through its system's mover (the
+  // APU master moved to start also requests the start).
+  Cockpit& setSwitch(CSwitch* record, int32_t position);
+  Cockpit& control(const std::string& section, const std::string& key, int32_t position);
+
   Cockpit& set(Token token, double value);
   Cockpit& set(uint32_t token, double value);
   double token(Token token) const;
+  // The aircraft's position in degrees, north and EAST positive, as the
+  // simulator's latitude and longitude variables (71, 72) hold it.
+  Cockpit& setPosition(double latitudeDeg, double longitudeDegEast);
+  // Scripted input, run on every tick before the panel services.
+  Cockpit& everyTick(simhost::SimHost::TickHook hook);
   Cockpit& freezeClock(bool frozen);
+  // A left click at a point of a gauge (design pixels), as the scenario
+  // command `click GAUGE X Y` delivers it; a missing gauge or control fails the test.
+  Cockpit& click(const std::string& gauge, int32_t x, int32_t y);
   Cockpit& clockBack(double ticks);
 
   // The simulator folder, and a file below it (Windows-style path allowed).
@@ -63,6 +83,8 @@ class Cockpit {
   // as it stands on disk now; "<missing>" when the key is not there.
   std::string ini(const std::string& section, const std::string& key,
                   const std::string& file = kAircraftIniFile) const;
+  // The keys of a section of the aircraft's INI file, in file order.
+  std::vector<std::string> iniKeys(const std::string& section, const std::string& file = kAircraftIniFile) const;
   static constexpr const char* kAircraftIniFile = "SimObjects/Airplanes/QZ Halcyon Pro/HalcyonPro.ini";
   static constexpr const char* kAircraftCfgFile = "SimObjects/Airplanes/QZ Halcyon Pro/Aircraft.cfg";
 
@@ -88,10 +110,36 @@ class Cockpit {
 
   // Key events the cockpit sent, all or of one event number.
   std::vector<platform::sim::KeyEventRecord> keyEvents(uint32_t event = 0) const;
+  Cockpit& clearKeyEvents();
+  // The panel-window key events in the order sent: "open 10110", "close 10160".
+  std::vector<std::string> windowEvents() const;
+  // The panel windows the simulator shows now, and one of them.
+  std::vector<uint32_t> visibleWindows() const;
+  bool isWindowVisible(uint32_t ident) const;
+  // Opens or closes a window as the pilot would.
+  Cockpit& setWindowVisible(uint32_t ident, bool visible);
   // The lifecycle steps traced in one phase, in order.
   std::vector<std::string> trace(simhost::Phase phase) const;
   // The steps of the tick list run on one TICK18 value.
   std::vector<std::string> tickTrace(double tick18) const;
+
+  // A gauge header of the loaded module by name; null when there is none.
+  const platform::GAUGEHDR* gauge(const std::string& name) const;
+  // The module functions not built yet that have been called, once each.
+  const std::vector<std::string>& notBuilt() const;
+  // The simulator's client interface: a keyboard combination pressed (fails
+  // the test when no command has it), a watched simulator event ("BRAKES"),
+  // AI aircraft that the simulator reports, the cloud density it answers.
+  Cockpit& pressCombo(const std::string& text);
+  Cockpit& simEvent(const std::string& name);
+  Cockpit& traffic(const std::string& atcId, double latitudeDeg, double longitudeDeg, double altitudeFt,
+                   double verticalSpeedFpm = 0.0);
+  Cockpit& removeTraffic(const std::string& atcId);
+  Cockpit& clouds(uint8_t density);
+  // Places the user aircraft (tokens 71, 72 and 73).
+  Cockpit& position(double latitudeDeg, double longitudeDeg, double altitudeFt);
+  // Whether a not-built function (a placeholder control) has run so far.
+  bool ran(const std::string& functionName) const;
 
   double tick18() const { return host_.Tick18(); }
   simhost::SimHost& host() { return host_; }

@@ -71,6 +71,12 @@ TEST(Scenario, EveryBadLineIsNamedWithWhatIsWrong) {
   EXPECT_EQ(errors[10], "flight.scn:12: unknown placeholder input 'flux' (see the README)");
 }
 
+TEST(Scenario, NumbersTooLargeForTheHostAreRefused) {
+  const auto errors = ParseErrors("run 1e300\nwindow open 1e12\nat 1e300 stop\nclock-back 1e40\nramp ias 1 1e99\n");
+  ASSERT_EQ(errors.size(), 5u);
+  EXPECT_EQ(errors[1], "flight.scn:2: window ident '1e12' is not a number from 0 to 4294967295");
+}
+
 TEST(Scenario, BinaryGarbageGivesErrorsAndNoCrash) {
   std::string garbage;
   for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919) % 256);
@@ -155,6 +161,35 @@ TEST(Scenario, TheSimulatorProgramRefusesABadFile) {
   const int status = pclose(pipe);
   EXPECT_NE(status, 0);
   EXPECT_NE(output.find("bad.scn:2: unknown command 'jump'"), std::string::npos) << output;
+}
+
+TEST(Scenario, SimulatorWorldCommands) {
+  EXPECT_TRUE(ParseErrors("key ctrl+shift+p\ntraffic SWR12 47.5 8.6 5000 -700\ntraffic EZY3 47.4 8.5 2500 1800 210 230\n"
+                          "traffic-remove SWR12\nclouds 255\nground-elevation 1416\nsim-exception\nsim-quit\n")
+                  .empty());
+  const auto errors = ParseErrors("traffic A 47 8 5000 0 90\ntraffic B 95 8 5000 0\ntraffic C 47 8 x 0\n"
+                                  "clouds 256\nclouds 1.5\ntraffic D 47 8 5000 0 90 -3\n");
+  ASSERT_EQ(errors.size(), 6u);
+  EXPECT_EQ(errors[0], "flight.scn:1: traffic takes a heading only with a ground speed");
+  EXPECT_EQ(errors[1], "flight.scn:2: traffic position out of range");
+  EXPECT_EQ(errors[3], "flight.scn:4: cloud density '256' is not a whole number 0..255");
+
+  // A flight: the aircraft answers, a key press, an AI aircraft that leaves.
+  Cockpit cockpit;
+  simhost::Scenario scenario;
+  std::vector<std::string> parseErrors;
+  ASSERT_TRUE(scenario.Parse("set latitude 47.46\nset longitude 8.55\ntraffic SWR12 47.5 8.6 5000 -700 180 200\n"
+                             "run 2\nkey SPACE\nkey ctrl+q\nrun 1\ntraffic-remove SWR12\nrun 1\n"
+                             "traffic-remove SWR12\n",
+                             "flight.scn", &parseErrors));
+  simhost::RunLog log;
+  std::string error;
+  EXPECT_FALSE(simhost::RunScenario(cockpit.host(), scenario, log, &error));
+  EXPECT_EQ(error, "flight.scn:10: no AI aircraft 'SWR12'");
+  EXPECT_GE(cockpit.host().TrafficAnswers(), 2u);
+  EXPECT_TRUE(cockpit.ran("ChecklistMouseNextItem"));
+  ASSERT_EQ(log.Notes().size(), 1u);
+  EXPECT_NE(log.Notes()[0].find("key ctrl+q: no keyboard command has it"), std::string::npos);
 }
 
 }  // namespace

@@ -303,6 +303,8 @@ TEST(SoundSystem, TheMixedWavOfARunHasSoundWhereTheLogSays) {
   const auto windToMs = static_cast<uint32_t>(cockpit.sounds(198, snd::SoundOp::Stop)[0].ms);
   const auto voiceFromMs = static_cast<uint32_t>(cockpit.sounds(240, snd::SoundOp::Play)[0].ms);
   EXPECT_NEAR(windToMs - windFromMs, 2000.0, 60.0);
+  // The mix's time is the log's: the host's clock keeps step with TICK18.
+  EXPECT_NEAR(voiceFromMs, cockpit.sounds(240, snd::SoundOp::Play)[0].tick18 * 1000.0 / 18.0, 30.0);
 
   const std::string path = cockpit.path("run.wav");
   ASSERT_TRUE(snd::WriteMixedWav(path, 22050));

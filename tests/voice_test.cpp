@@ -10,6 +10,7 @@
 #include "host/callouts.h"
 #include "host/sound_system.h"
 #include "host/voice_queue.h"
+#include "systems/speed_bugs.h"
 #include "tests/cockpit.h"
 
 namespace halcyon::test {
@@ -157,9 +158,12 @@ TEST(Callouts, ATakeOffAndLandingInTheirOrderAndAtTheirTicks) {
                      170, 171, 172, 173, 174, 175, 176, 177, 178, 179, 180, 182, 183, 184},
                     100);
   cockpit.set(Token::OnGround, 1).set(Token::GearPosition, kGearDown).set(Token::ParkingBrake, 1);
-  cockpit.setPlaceholder("speed_bug_1", 135).setPlaceholder("speed_bug_2", 145).setPlaceholder("decision_height", 200);
+  cockpit.setPlaceholder("decision_height", 200);
   Recorder recorder(cockpit);
-  cockpit.start().runSeconds(1);
+  cockpit.start();
+  SetSpeedBug(1, 135);  // V1
+  SetSpeedBug(2, 145);  // V2
+  cockpit.runSeconds(1);
   EXPECT_TRUE(cockpit.played().empty()) << "nothing armed at start-up";
   EXPECT_EQ(g_thousandFootCalloutFlag, 1u);
 
@@ -248,7 +252,8 @@ TEST(Callouts, CallsNotMadeAndOption13) {
   EXPECT_EQ(Slots(cockpit.played()), std::vector<int>{175});
   // V1 set, V2 still at 60: V1 only.
   cockpit.set(Token::OnGround, 1).set(Token::IndicatedAirspeedKt, 40).runSeconds(1);
-  cockpit.setPlaceholder("speed_bug_1", 130).host().RampToken(61, 170, 5);
+  SetSpeedBug(1, 130);
+  cockpit.host().RampToken(61, 170, 5);
   cockpit.runSeconds(5).set(Token::OnGround, 0).runSeconds(2);
   EXPECT_EQ(Slots(cockpit.played()), (std::vector<int>{175, 175, 176}));
 

@@ -1,0 +1,380 @@
+// The twenty tooltip-carrying mouse tables, as data. The rectangles point at
+// the gauges' mouse functions and the tooltips at their value callbacks. The
+// tables are constant-initialised, so they are complete before the simulator
+// reads a gauge header.
+#include "gauges/mouse_tables.h"
+
+#include <cstddef>
+
+#include "gauges/placeholders.h"
+#include "gauges/tooltips.h"
+
+namespace halcyon {
+namespace {
+
+using platform::MOUSERECT;
+using platform::MouseCursor;
+using platform::MouseFunction;
+using platform::TooltipArg;
+using enum platform::MouseCursor;
+
+constexpr uint32_t kClick = platform::kMouseLeftSingle;
+constexpr uint32_t kClickRepeat = platform::kMouseLeftSingle | platform::kMouseDownRepeat;    // held: called again
+constexpr uint32_t kClickRelease = platform::kMouseLeftSingle | platform::kMouseLeftRelease;  // press and release
+constexpr uint32_t kMove = platform::kMouseMove;
+
+constexpr MOUSERECT Parent() {
+  return {platform::kMouseRectParent, 0, 0, 0, 0, kCursorNone, 0, 0, 0, nullptr, nullptr, nullptr};
+}
+
+// The tooltip entry carries the number of argument records in its event word.
+template <size_t N>
+constexpr MOUSERECT Tooltip(const char* text, const TooltipArg (&args)[N]) {
+  return {platform::kMouseRectTooltip, 0, 0, 0, 0, kCursorNone, 0, 0, static_cast<uint32_t>(N), nullptr, text, args};
+}
+
+constexpr MOUSERECT Rect(int32_t x, int32_t y, int32_t width, int32_t height, MouseCursor cursor, uint32_t flags,
+                         MouseFunction function) {
+  return {platform::kMouseRectChild, x, y, width, height, cursor, 0, flags, 0, function, nullptr, nullptr};
+}
+
+constexpr MOUSERECT EndParent() {
+  return {platform::kMouseRectEndParent, 0, 0, 0, 0, kCursorNone, 0, 0, 0, nullptr, nullptr, nullptr};
+}
+
+constexpr MOUSERECT End() { return {}; }
+
+// A tooltip without numbers still carries one argument record, with no callback.
+constexpr TooltipArg kPlainTooltip[] = {{nullptr}};
+
+constexpr TooltipArg kAirspeedTooltip[] = {{AirspeedTooltipIas}, {AirspeedTooltipMach}};
+constexpr TooltipArg kAltimeterTooltip[] = {{AltimeterTooltipAltitude}, {AltimeterTooltipMillibar}, {AltimeterTooltipInHg}};
+constexpr TooltipArg kClockTooltip[] = {{ClockTooltipHour}, {ClockTooltipMinute}};
+constexpr TooltipArg kEngineFireTooltip[] = {{EngineFireTooltipAgent1}, {EngineFireTooltipAgent2}};
+constexpr TooltipArg kStandbyCombiTooltip[] = {{StandbyCombiTooltipAltitude}, {StandbyCombiTooltipMillibar},
+                                               {StandbyCombiTooltipInHg}, {StandbyCombiTooltipAirspeed}};
+constexpr TooltipArg kCabinPressureIndicatorTooltip[] = {{CabinPressureIndicatorTooltipAltitude},
+                                                         {CabinPressureIndicatorTooltipDiffPressure}};
+constexpr TooltipArg kCabinClimbTooltip[] = {{CabinClimbTooltipRate}};
+constexpr TooltipArg kBrakeTemperatureTooltip[] = {{BrakeTemperatureTooltipTemperature}};
+constexpr TooltipArg kTasSatTooltip[] = {{TasSatTooltipTas}, {TasSatTooltipSat}, {TasSatTooltipTat}};
+
+}  // namespace
+
+// Airspeed (400 x 400): the speed-cards area across the middle, then the five
+// bug knobs at the corners and the top, each a decrease and an increase half.
+constinit const MOUSERECT kAirspeedMouseRects[] = {
+    Parent(),
+    Tooltip("Airspeed Indicator.\nAirspeed: %1!3d! KIAS\nMach: %2!5.3f!\nClick to toggle Speed Cards.", kAirspeedTooltip),
+    Rect(0, 80, 400, 240, kCursorHand, kClick, AirspeedMouseSpeedCards),
+    Rect(0, 0, 47, 80, kCursorDownArrow, kClickRepeat, AirspeedMouseBug1Dec),
+    Rect(47, 0, 47, 80, kCursorUpArrow, kClickRepeat, AirspeedMouseBug1Inc),
+    Rect(306, 0, 47, 80, kCursorDownArrow, kClickRepeat, AirspeedMouseBug2Dec),
+    Rect(353, 0, 47, 80, kCursorUpArrow, kClickRepeat, AirspeedMouseBug2Inc),
+    Rect(306, 320, 47, 80, kCursorDownArrow, kClickRepeat, AirspeedMouseBug3Dec),
+    Rect(353, 320, 47, 80, kCursorUpArrow, kClickRepeat, AirspeedMouseBug3Inc),
+    Rect(0, 320, 47, 80, kCursorDownArrow, kClickRepeat, AirspeedMouseBug4Dec),
+    Rect(47, 320, 47, 80, kCursorUpArrow, kClickRepeat, AirspeedMouseBug4Inc),
+    Rect(153, 0, 47, 80, kCursorDownArrow, kClickRepeat, AirspeedMouseBug5Dec),
+    Rect(200, 0, 47, 80, kCursorUpArrow, kClickRepeat, AirspeedMouseBug5Inc),
+    EndParent(),
+    End(),
+};
+
+// Altimeter: the baro knob, reached from two places (lower left and beside the
+// windows), then the reference index knob.
+constinit const MOUSERECT kAltimeterMouseRects[] = {
+    Parent(),
+    Tooltip("Altitude Indicator.\nAltitude: %1!d! feet\nMillibar: %2!d!\nIn Hg: %3!5.2f!", kAltimeterTooltip),
+    Rect(0, 300, 70, 100, kCursorDownArrow, kClickRepeat, AltimeterMouseBaroDec),
+    Rect(105, 220, 95, 60, kCursorDownArrow, kClickRepeat, AltimeterMouseBaroDec),
+    Rect(70, 300, 70, 100, kCursorUpArrow, kClickRepeat, AltimeterMouseBaroInc),
+    Rect(200, 220, 95, 60, kCursorUpArrow, kClickRepeat, AltimeterMouseBaroInc),
+    Rect(280, 300, 70, 100, kCursorDownArrow, kClickRepeat, AltimeterMouseRefIndexDec),
+    Rect(350, 300, 70, 100, kCursorUpArrow, kClickRepeat, AltimeterMouseRefIndexInc),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kClockMouseRects[] = {
+    Parent(),
+    Tooltip("Clock.\nTime: %1!02d!:%2!02d!", kClockTooltip),
+    Rect(0, 0, 150, 300, kCursorDownArrow, kClick, ClockMouseLeft),
+    Rect(150, 0, 150, 300, kCursorUpArrow, kClick, ClockMouseRight),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kBrakePressureMouseRects[] = {
+    Parent(),
+    Tooltip("Brake Pressure.", kPlainTooltip),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kFmaMouseRects[] = {
+    Parent(),
+    Tooltip("Flight Mode Annunciator.", kPlainTooltip),
+    Rect(50, 0, 45, 20, kCursorHand, kClick, FmaMouseAts),
+    Rect(100, 0, 45, 20, kCursorHand, kClick, FmaMouseAp),
+    Rect(154, 5, 20, 20, kCursorHand, kClick, FmaMouseReset),
+    EndParent(),
+    End(),
+};
+
+// Engine Fire: each handle has a half that turns it toward agent 1 and one
+// toward agent 2; then FIRE BELL OFF and the fire test button.
+constinit const MOUSERECT kEngineFireMouseRects[] = {
+    Parent(),
+    Tooltip("Engine Fire Handles.\nAgent 1: %1!d!%%\nAgent 2: %2!d!%%", kEngineFireTooltip),
+    Rect(35, 10, 20, 102, kCursorDownArrow, kClick, EngineFireMouseHandleLeft1),
+    Rect(55, 10, 20, 102, kCursorUpArrow, kClick, EngineFireMouseHandleLeft2),
+    Rect(169, 10, 20, 102, kCursorDownArrow, kClick, EngineFireMouseHandleRight1),
+    Rect(189, 10, 20, 102, kCursorUpArrow, kClick, EngineFireMouseHandleRight2),
+    Rect(90, 57, 20, 20, kCursorHand, kClick, EngineFireMouseBellOff),
+    Rect(127, 57, 20, 20, kCursorHand, kClickRelease, EngineFireMouseTest),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kStandbyAttitudeMouseRects[] = {
+    Parent(),
+    Tooltip("Standby Attitude Indicator.", kPlainTooltip),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kStandbyCombiMouseRects[] = {
+    Parent(),
+    Tooltip("Standby ALT/IAS Indicator.\nAltitude: %1!d! feet\nMillibar: %2!d!\nIn Hg: %3!5.2f!\nAirspeed: %4!d!",
+            kStandbyCombiTooltip),
+    Rect(0, 320, 30, 60, kCursorLeftArrow, kClickRepeat, StandbyCombiMouseBaroDec),
+    Rect(30, 320, 30, 60, kCursorRightArrow, kClickRepeat, StandbyCombiMouseBaroInc),
+    EndParent(),
+    End(),
+};
+
+// TRP: the six rating buttons, the test button, the assumed-temperature knob.
+constinit const MOUSERECT kTrpMouseRects[] = {
+    Parent(),
+    Tooltip("Thrust Rating Panel (TRP).\nSelects thrust rating mode.\nSets EPR bug.", kPlainTooltip),
+    Rect(20, 60, 15, 16, kCursorHand, kClick, TrpMouseModeTo),
+    Rect(40, 60, 15, 16, kCursorHand, kClick, TrpMouseModeToFlx),
+    Rect(60, 60, 15, 16, kCursorHand, kClick, TrpMouseModeGa),
+    Rect(20, 80, 15, 16, kCursorHand, kClick, TrpMouseModeMct),
+    Rect(40, 80, 15, 16, kCursorHand, kClick, TrpMouseModeCl),
+    Rect(60, 80, 15, 16, kCursorHand, kClick, TrpMouseModeCr),
+    Rect(70, 98, 15, 15, kCursorHand, kClickRelease, TrpMouseTest),
+    Rect(69, 8, 10, 20, kCursorDownArrow, kClickRepeat, TrpMouseTempDec),
+    Rect(79, 8, 10, 20, kCursorUpArrow, kClickRepeat, TrpMouseTempInc),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kCabinPressureIndicatorMouseRects[] = {
+    Parent(),
+    Tooltip("Cabin Pressurization.\nCabin Altitude: %1!d! Feet\nPressure Differential: %2!.2f! PSI",
+            kCabinPressureIndicatorTooltip),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kCabinClimbMouseRects[] = {
+    Parent(),
+    Tooltip("Cabin Climb Indicator.\nVS: %1!d! feet/minute", kCabinClimbTooltip),
+    EndParent(),
+    End(),
+};
+
+// Audio Panel: the RADIO/INT switch halves and IDENT, the ten receiver
+// switches, the five microphone selector buttons.
+constinit const MOUSERECT kAudioPanelMouseRects[] = {
+    Parent(),
+    Tooltip("Audio Panel.\n(switch up = ON)", kPlainTooltip),
+    Rect(74, 48, 30, 20, kCursorUpArrow, kClick, AudioPanelMouseRadioIntInc),
+    Rect(74, 68, 30, 20, kCursorDownArrow, kClickRelease, AudioPanelMouseRadioIntDec),
+    Rect(74, 94, 30, 30, kCursorHand, kClick, AudioPanelMouseIdent),
+    Rect(8, 36, 20, 40, kCursorHand, kClick, AudioPanelMouseVolumeVhf1),
+    Rect(32, 36, 20, 40, kCursorHand, kClick, AudioPanelMouseVolumeVhf2),
+    Rect(56, 36, 20, 38, kCursorHand, kClick, AudioPanelMouseVolumeVhf3),
+    Rect(104, 36, 20, 40, kCursorHand, kClick, AudioPanelMouseVolumeInt),
+    Rect(8, 89, 20, 40, kCursorHand, kClick, AudioPanelMouseVolumeNav1),
+    Rect(32, 89, 20, 40, kCursorHand, kClick, AudioPanelMouseVolumeNav2),
+    Rect(56, 89, 20, 38, kCursorHand, kClick, AudioPanelMouseVolumeMkr),
+    Rect(104, 89, 20, 40, kCursorHand, kClick, AudioPanelMouseVolumePa),
+    Rect(124, 89, 20, 40, kCursorHand, kClick, AudioPanelMouseVolumeAdf1),
+    Rect(147, 89, 20, 40, kCursorHand, kClick, AudioPanelMouseVolumeAdf2),
+    Rect(13, 12, 14, 14, kCursorHand, kClick, AudioPanelMouseMicVhf1),
+    Rect(37, 12, 14, 14, kCursorHand, kClick, AudioPanelMouseMicVhf2),
+    Rect(61, 12, 14, 14, kCursorHand, kClick, AudioPanelMouseMicVhf3),
+    Rect(82, 12, 14, 14, kCursorHand, kClick, AudioPanelMouseMicPa),
+    Rect(103, 12, 14, 14, kCursorHand, kClick, AudioPanelMouseMicInt),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kBrakeTemperatureMouseRects[] = {
+    Parent(),
+    Tooltip("Brake Temperature:\nTemperature: %1!d!\xC2\xB0", kBrakeTemperatureTooltip),  // UTF-8 degree sign
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kTasSatMouseRects[] = {
+    Parent(),
+    Tooltip("TAS/SAT/TAT.\nTAS: %1!d!kts\nSAT: %2!d!C\nTAT: %3!d!C", kTasSatTooltip),
+    Rect(9, 50, 30, 30, kCursorHand, kClickRelease, TasSatMouseToggle),
+    EndParent(),
+    End(),
+};
+
+// Menu: moving onto the tab unfolds the menu, moving beside it folds it; then
+// the thirteen picture entries.
+constinit const MOUSERECT kMenuMouseRects[] = {
+    Parent(),
+    Tooltip("View Menu\nClick to select a new view.", kPlainTooltip),
+    Rect(0, 157, 30, 20, kCursorNone, kMove, MenuMouseOpen),
+    Rect(100, 157, 30, 20, kCursorNone, kMove, MenuMouseClose),
+    Rect(2, 80, 100, 76, kCursorHand, kClick, MenuMouseItem1),
+    Rect(204, 2, 100, 76, kCursorHand, kClick, MenuMouseItem2),
+    Rect(305, 2, 100, 50, kCursorHand, kClick, MenuMouseItem3),
+    Rect(305, 53, 100, 106, kCursorHand, kClick, MenuMouseItem4),
+    Rect(406, 2, 100, 76, kCursorHand, kClick, MenuMouseItem5),
+    Rect(406, 80, 100, 76, kCursorHand, kClick, MenuMouseItem6),
+    Rect(610, 2, 54, 154, kCursorHand, kClick, MenuMouseItem7),
+    Rect(666, 2, 34, 154, kCursorHand, kClick, MenuMouseItem8),
+    Rect(507, 2, 100, 154, kCursorHand, kClick, MenuMouseItem9),
+    Rect(103, 2, 100, 76, kCursorHand, kClick, MenuMouseItem10),
+    Rect(103, 80, 100, 76, kCursorHand, kClick, MenuMouseItem11),
+    Rect(2, 2, 100, 76, kCursorHand, kClick, MenuMouseItem12),
+    Rect(204, 80, 100, 76, kCursorHand, kClick, MenuMouseItem13),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kEfisPfdMouseRects[] = {
+    Parent(),
+    Tooltip("Primary Flight Display.", kPlainTooltip),
+    Rect(0, 0, 300, 250, kCursorHand, kClick, EfisPfdMouseToggleWindow),
+    EndParent(),
+    End(),
+};
+
+// EFIS ND: the screen, then the mode and range steppers under it.
+constinit const MOUSERECT kEfisNdMouseRects[] = {
+    Parent(),
+    Tooltip("Navigation Display.", kPlainTooltip),
+    Rect(0, 0, 300, 200, kCursorHand, kClick, EfisNdMouseToggleWindow),
+    Rect(0, 200, 75, 50, kCursorDownArrow, kClick, EfisNdMouseModeDec),
+    Rect(75, 200, 75, 50, kCursorUpArrow, kClick, EfisNdMouseModeInc),
+    Rect(150, 200, 75, 50, kCursorDownArrow, kClick, EfisNdMouseRangeDec),
+    Rect(225, 200, 75, 50, kCursorUpArrow, kClick, EfisNdMouseRangeInc),
+    EndParent(),
+    End(),
+};
+
+// FMS: the CDU keys in key-code order (line-select keys, page and function
+// keys, digits, letters, space, DEL, slash, CLR), then the screen, the
+// brightness rocker and the keyboard-entry button.
+constinit const MOUSERECT kFmsMouseRects[] = {
+    Parent(),
+    Tooltip("Flight Management System.", kPlainTooltip),
+    Rect(0, 51, 45, 31, kCursorHand, kClick, FmsMouseLsk1L),
+    Rect(0, 83, 45, 31, kCursorHand, kClick, FmsMouseLsk2L),
+    Rect(0, 115, 45, 31, kCursorHand, kClick, FmsMouseLsk3L),
+    Rect(0, 147, 45, 31, kCursorHand, kClick, FmsMouseLsk4L),
+    Rect(0, 179, 45, 31, kCursorHand, kClick, FmsMouseLsk5L),
+    Rect(0, 211, 45, 31, kCursorHand, kClick, FmsMouseLsk6L),
+    Rect(356, 51, 45, 31, kCursorHand, kClick, FmsMouseLsk1R),
+    Rect(356, 83, 45, 31, kCursorHand, kClick, FmsMouseLsk2R),
+    Rect(356, 115, 45, 31, kCursorHand, kClick, FmsMouseLsk3R),
+    Rect(356, 147, 45, 31, kCursorHand, kClick, FmsMouseLsk4R),
+    Rect(356, 179, 45, 31, kCursorHand, kClick, FmsMouseLsk5R),
+    Rect(356, 211, 45, 31, kCursorHand, kClick, FmsMouseLsk6R),
+    Rect(34, 274, 36, 31, kCursorHand, kClick, FmsMouseKeyInitRef),
+    Rect(71, 274, 36, 31, kCursorHand, kClick, FmsMouseKeyDirIntc),
+    Rect(108, 274, 36, 31, kCursorHand, kClick, FmsMouseKeyRte),
+    Rect(145, 274, 36, 31, kCursorHand, kClick, FmsMouseKeyLegs),
+    Rect(182, 274, 36, 31, kCursorHand, kClick, FmsMouseKeyClb),
+    Rect(219, 274, 36, 31, kCursorHand, kClick, FmsMouseKeyCrz),
+    Rect(256, 274, 36, 31, kCursorHand, kClick, FmsMouseKeyDes),
+    Rect(34, 306, 36, 31, kCursorHand, kClick, FmsMouseKeyPrevPage),
+    Rect(71, 306, 36, 31, kCursorHand, kClick, FmsMouseKeyNextPage),
+    Rect(108, 306, 36, 31, kCursorHand, kClick, FmsMouseKeyMenu),
+    Rect(145, 306, 36, 31, kCursorHand, kClick, FmsMouseKeyFix),
+    Rect(182, 306, 36, 31, kCursorHand, kClick, FmsMouseKeyDepArr),
+    Rect(219, 306, 36, 31, kCursorHand, kClick, FmsMouseKeyHold),
+    Rect(256, 306, 36, 31, kCursorHand, kClick, FmsMouseKeyProg),
+    Rect(294, 306, 36, 31, kCursorHand, kClick, FmsMouseKeyExec),
+    Rect(39, 349, 34, 35, kCursorHand, kClick, FmsMouseKey1),
+    Rect(74, 349, 34, 35, kCursorHand, kClick, FmsMouseKey2),
+    Rect(109, 349, 34, 35, kCursorHand, kClick, FmsMouseKey3),
+    Rect(39, 385, 34, 35, kCursorHand, kClick, FmsMouseKey4),
+    Rect(74, 385, 34, 35, kCursorHand, kClick, FmsMouseKey5),
+    Rect(109, 385, 34, 35, kCursorHand, kClick, FmsMouseKey6),
+    Rect(39, 421, 34, 35, kCursorHand, kClick, FmsMouseKey7),
+    Rect(74, 421, 34, 35, kCursorHand, kClick, FmsMouseKey8),
+    Rect(109, 421, 34, 35, kCursorHand, kClick, FmsMouseKey9),
+    Rect(39, 458, 34, 35, kCursorHand, kClick, FmsMouseKeyDot),
+    Rect(74, 458, 34, 35, kCursorHand, kClick, FmsMouseKey0),
+    Rect(109, 458, 34, 35, kCursorHand, kClick, FmsMouseKeyPlusMinus),
+    Rect(143, 338, 35, 35, kCursorHand, kClick, FmsMouseKeyA),
+    Rect(179, 338, 35, 35, kCursorHand, kClick, FmsMouseKeyB),
+    Rect(217, 338, 37, 35, kCursorHand, kClick, FmsMouseKeyC),
+    Rect(256, 338, 37, 35, kCursorHand, kClick, FmsMouseKeyD),
+    Rect(294, 338, 37, 35, kCursorHand, kClick, FmsMouseKeyE),
+    Rect(332, 338, 37, 35, kCursorHand, kClick, FmsMouseKeyF),
+    Rect(143, 373, 35, 35, kCursorHand, kClick, FmsMouseKeyG),
+    Rect(179, 373, 35, 35, kCursorHand, kClick, FmsMouseKeyH),
+    Rect(217, 373, 37, 35, kCursorHand, kClick, FmsMouseKeyI),
+    Rect(256, 373, 37, 35, kCursorHand, kClick, FmsMouseKeyJ),
+    Rect(294, 373, 37, 35, kCursorHand, kClick, FmsMouseKeyK),
+    Rect(332, 373, 37, 35, kCursorHand, kClick, FmsMouseKeyL),
+    Rect(143, 409, 35, 35, kCursorHand, kClick, FmsMouseKeyM),
+    Rect(179, 409, 35, 35, kCursorHand, kClick, FmsMouseKeyN),
+    Rect(217, 409, 37, 35, kCursorHand, kClick, FmsMouseKeyO),
+    Rect(256, 409, 37, 35, kCursorHand, kClick, FmsMouseKeyP),
+    Rect(294, 409, 37, 35, kCursorHand, kClick, FmsMouseKeyQ),
+    Rect(332, 409, 37, 35, kCursorHand, kClick, FmsMouseKeyR),
+    Rect(143, 445, 35, 35, kCursorHand, kClick, FmsMouseKeyS),
+    Rect(179, 445, 35, 35, kCursorHand, kClick, FmsMouseKeyT),
+    Rect(217, 445, 37, 35, kCursorHand, kClick, FmsMouseKeyU),
+    Rect(256, 445, 37, 35, kCursorHand, kClick, FmsMouseKeyV),
+    Rect(294, 445, 37, 35, kCursorHand, kClick, FmsMouseKeyW),
+    Rect(332, 445, 37, 35, kCursorHand, kClick, FmsMouseKeyX),
+    Rect(143, 480, 35, 35, kCursorHand, kClick, FmsMouseKeyY),
+    Rect(179, 480, 35, 35, kCursorHand, kClick, FmsMouseKeyZ),
+    Rect(217, 480, 37, 35, kCursorHand, kClick, FmsMouseKeySpace),
+    Rect(256, 480, 37, 35, kCursorHand, kClick, FmsMouseKeyDel),
+    Rect(294, 480, 37, 35, kCursorHand, kClick, FmsMouseKeySlash),
+    Rect(332, 480, 37, 35, kCursorHand, kClickRepeat, FmsMouseKeyClr),
+    Rect(56, 35, 290, 210, kCursorHand, kClick, FmsMouseToggleWindow),
+    Rect(330, 261, 25, 45, kCursorDownArrow, kClickRepeat, FmsMouseBrightnessDec),
+    Rect(355, 261, 25, 45, kCursorUpArrow, kClickRepeat, FmsMouseBrightnessInc),
+    Rect(294, 274, 36, 31, kCursorHand, kClick, FmsMouseKeyboardInputToggle),
+    EndParent(),
+    End(),
+};
+
+// TCAS control head: the display button, the dimmer knob, the range knob.
+constinit const MOUSERECT kTcasMouseRects[] = {
+    Parent(),
+    Tooltip("Traffic Alert and Collision Avoidance System.", kPlainTooltip),
+    Rect(260, 30, 40, 50, kCursorHand, kClick, TcasMouseButton),
+    Rect(220, 250, 40, 50, kCursorDownArrow, kClickRepeat, TcasMouseDimmerDec),
+    Rect(260, 250, 40, 50, kCursorUpArrow, kClickRepeat, TcasMouseDimmerInc),
+    Rect(0, 250, 50, 50, kCursorDownArrow, kClickRepeat, TcasMouseRangeDec),
+    Rect(50, 250, 50, 50, kCursorUpArrow, kClickRepeat, TcasMouseRangeInc),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kTcasDisplayMouseRects[] = {
+    Parent(),
+    Tooltip("Traffic Alert and Collision Avoidance System.", kPlainTooltip),
+    Rect(0, 30, 250, 220, kCursorHand, kClick, TcasDisplayMouseToggleWindow),
+    EndParent(),
+    End(),
+};
+
+}  // namespace halcyon

@@ -1,0 +1,33 @@
+// The mouse-rectangle tables of the twenty gauges whose rectangles carry a
+// tooltip with live numbers. Each table is: parent (the whole gauge), the
+// tooltip, the gauge's controls in a fixed order, end of parent, end of list.
+// Rectangles are in the gauge's design pixels, relative to the parent, whose
+// box is zero: the parent stands for the whole gauge at its origin.
+#pragma once
+
+#include "platform/gauge.h"
+
+namespace halcyon {
+
+extern const platform::MOUSERECT kAirspeedMouseRects[];
+extern const platform::MOUSERECT kAltimeterMouseRects[];
+extern const platform::MOUSERECT kClockMouseRects[];
+extern const platform::MOUSERECT kBrakePressureMouseRects[];
+extern const platform::MOUSERECT kFmaMouseRects[];
+extern const platform::MOUSERECT kEngineFireMouseRects[];
+extern const platform::MOUSERECT kStandbyAttitudeMouseRects[];
+extern const platform::MOUSERECT kStandbyCombiMouseRects[];
+extern const platform::MOUSERECT kTrpMouseRects[];
+extern const platform::MOUSERECT kCabinPressureIndicatorMouseRects[];
+extern const platform::MOUSERECT kCabinClimbMouseRects[];
+extern const platform::MOUSERECT kAudioPanelMouseRects[];
+extern const platform::MOUSERECT kBrakeTemperatureMouseRects[];
+extern const platform::MOUSERECT kTasSatMouseRects[];
+extern const platform::MOUSERECT kMenuMouseRects[];
+extern const platform::MOUSERECT kEfisPfdMouseRects[];
+extern const platform::MOUSERECT kEfisNdMouseRects[];
+extern const platform::MOUSERECT kFmsMouseRects[];
+extern const platform::MOUSERECT kTcasMouseRects[];
+extern const platform::MOUSERECT kTcasDisplayMouseRects[];
+
+}  // namespace halcyon

@@ -1,0 +1,17 @@
+// How the simulator finds the control under the mouse: the gauge's rectangle
+// list is walked in order, each child placed relative to the parent that
+// encloses it, and the first child that holds the point and listens to the
+// event takes it.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/gauge.h"
+
+namespace simhost {
+
+// The first child rectangle of `rects` that contains (x, y) in the gauge's
+// design pixels and whose mouse flags share a bit with `event`; null when none.
+const platform::MOUSERECT* FindMouseRect(const platform::MOUSERECT* rects, int32_t x, int32_t y, uint32_t event);
+
+}  // namespace simhost

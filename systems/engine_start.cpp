@@ -1,0 +1,14 @@
+// Engine start records and queries.
+#include "systems/engine_start.h"
+
+namespace halcyon {
+
+CSwitch g_startPumpSwitch{};
+
+namespace {
+uint32_t g_fuelHeatOn[2] = {0, 0};
+}  // namespace
+
+uint32_t IsFuelHeatOn(int32_t engine) { return engine == 1 || engine == 2 ? g_fuelHeatOn[engine - 1] : 0; }
+
+}  // namespace halcyon

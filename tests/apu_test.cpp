@@ -1,0 +1,177 @@
+// The APU: [APU] round trip, a start on the start pump and battery with its
+// EGT peak and spool-up, refusals, the battery and master shut-downs, the
+// simulator's APU following, and the start air it gives.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/panel_services.h"
+#include "systems/apu.h"
+#include "systems/electric.h"
+#include "systems/engine_air.h"
+#include "systems/engine_start.h"
+#include "systems/fire_protection.h"
+#include "systems/fuel_pumps.h"
+#include "systems/pneumatics.h"
+#include "tests/cockpit.h"
+
+namespace halcyon::test {
+namespace {
+
+constexpr const char* kIni = Cockpit::kAircraftIniFile;
+
+TEST(Apu, RoundTripWithTheEmergencyPowerRuleAndASavedRunningState) {
+  Cockpit cockpit({.start = false});
+  cockpit.set(Token::AmbientTempDegCBy256, 15.0 / 256.0);
+  cockpit.writeFile(kIni, "[APU]\r\nfire_agent_1=41\r\nair_switch=41\r\nmaster=48\r\nbattery=41\r\n"
+                          "emergency_power=50\r\nstate=2\r\n");
+  cockpit.start();
+  EXPECT_EQ(GetApuState(), kApuRunning);
+  EXPECT_EQ(GetApuEgt(), 360.0);
+  EXPECT_EQ(GetApuRpm(), 97.0);
+  EXPECT_EQ(GetSwitch(&g_apuGeneratorAvailable), 45);
+  EXPECT_EQ(IsApuAirOn(), 1u);
+  EXPECT_EQ(GetSwitch(&g_emergencyPowerSwitch), 120) << "only 41 and 120 are accepted";
+  EXPECT_EQ(GetSwitch(&g_emergencyPowerShadow), 120);
+  EXPECT_EQ(GetSwitch(&g_apuFireControlSwitch), 43);
+  EXPECT_EQ(GetSwitch(&g_apuDoorsSwitch), 120);
+  cockpit.runSeconds(1).shutdown();
+  EXPECT_EQ(cockpit.ini("APU", "fire_agent_1"), "41");
+  EXPECT_EQ(cockpit.ini("APU", "fire_agent_2"), "120");
+  EXPECT_EQ(cockpit.ini("APU", "air_switch"), "41");
+  EXPECT_EQ(cockpit.ini("APU", "fire_cont"), "43");
+  EXPECT_EQ(cockpit.ini("APU", "master"), "48");
+  EXPECT_EQ(cockpit.ini("APU", "battery"), "41");
+  EXPECT_EQ(cockpit.ini("APU", "emergency_power"), "120");
+  EXPECT_EQ(cockpit.ini("APU", "state"), "2");
+}
+
+TEST(Apu, ASavedStartLoadsOff) {
+  Cockpit cockpit({.start = false});
+  cockpit.writeFile(kIni, "[APU]\r\nbattery=41\r\nemergency_power=41\r\nstate=1\r\n");
+  cockpit.start();
+  EXPECT_EQ(GetApuState(), kApuOff) << "the pumps load after the APU: no fuel yet";
+  EXPECT_EQ(GetSwitch(&g_emergencyPowerShadow), 41);
+  EXPECT_EQ(GetApuRpm(), 0.0);
+  cockpit.shutdown();
+  EXPECT_EQ(cockpit.ini("APU", "state"), "0");
+}
+
+// From cold and dark: battery and start pump, a start from the master switch,
+// light-off after 8 s, the EGT peak, the spool-up, and the simulator's APU.
+TEST(Apu, StartsOnTheStartPumpAndBatteryThenShutsDownAfterTheCoolingMinute) {
+  Cockpit cockpit({.start = false});
+  cockpit.set(Token::AmbientTempDegCBy256, 15.0 / 256.0);
+  cockpit.start();
+  cockpit.control("APU", "battery", 41).setSwitch(&g_startPumpSwitch, 41).runSeconds(2);
+  EXPECT_EQ(IsFuelPumpRunning(kStartPump), 1u);
+  cockpit.clearKeyEvents();
+  const double startTick = cockpit.tick18();
+  cockpit.control("APU", "master", kApuMasterStart).runTicks(1).control("APU", "master", kApuMasterRun);
+  EXPECT_EQ(GetApuState(), kApuStarting);
+
+  double peakEgt = 0.0;
+  double egtAtLightOff = 0.0;
+  cockpit.runUntil(
+      [&] {
+        peakEgt = std::max(peakEgt, GetApuEgt());
+        if (cockpit.tick18() - startTick == 143.0) egtAtLightOff = GetApuEgt();
+        return GetApuState() != kApuStarting;
+      },
+      120);
+  EXPECT_EQ(GetApuState(), kApuRunning);
+  EXPECT_DOUBLE_EQ(egtAtLightOff, 15.0) << "nothing burns before the 144-tick delay";
+  // The step that passes 620 is followed in the same tick by the first fall
+  // of 1.4444, so the hottest EGT seen between ticks is just under 620.
+  EXPECT_NEAR(peakEgt, 620.0, 1.4444);
+  EXPECT_GE(GetApuRpm(), 97.0);
+  EXPECT_LE(GetApuEgt(), 360.0);
+  EXPECT_GT(GetApuEgt(), 360.0 - 1.4444);
+  EXPECT_NEAR((cockpit.tick18() - startTick) / 18.0, 40.0, 15.0);
+  EXPECT_EQ(GetSwitch(&g_apuGeneratorAvailable), 45);
+
+  const auto starter = cockpit.keyEvents(kKeyEventApuStarter);
+  ASSERT_EQ(starter.size(), 1u);
+  EXPECT_LE(starter[0].tick18 - startTick, 181.0);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventToggleApuGenerator).size(), 1u);
+  EXPECT_EQ(cockpit.token(Token::ApuRpmFraction), 1.0);
+
+  // Air: the APU feeds the left starter through the left cross-feed.
+  cockpit.setSwitch(&g_apuAirSwitch, 41).setSwitch(&g_externalPowerSwitch, 120);
+  cockpit.setSwitch(&g_pneumaticXFeedLeft, kXFeedLeverPassesAir).setSwitch(&g_pneumaticXFeedRight, 10);
+  EXPECT_EQ(IsStartAirAvailable(1), 1u);
+  EXPECT_EQ(IsStartAirAvailable(2), 0u);
+  cockpit.setSwitch(&g_engine1FireHandle, kFireHandlePulled);
+  EXPECT_EQ(IsStartAirAvailable(1), 0u);
+
+  // Master off: a minute at full speed, then the spool-down and off.
+  cockpit.clearKeyEvents();
+  const double runningRpm = GetApuRpm();
+  cockpit.control("APU", "master", 120).runTicks(1);
+  const double stopTick = cockpit.tick18();
+  EXPECT_EQ(GetApuState(), kApuShuttingDown);
+  EXPECT_EQ(GetSwitch(&g_apuGeneratorAvailable), 120);
+  cockpit.runTicks(1079);
+  EXPECT_EQ(GetApuRpm(), runningRpm) << "still cooling at full speed";
+  cockpit.runTicks(2);
+  EXPECT_LT(GetApuRpm(), runningRpm);
+  cockpit.runUntil([] { return GetApuState() == kApuOff; }, 120);
+  EXPECT_EQ(GetApuState(), kApuOff);
+  EXPECT_LE(GetApuRpm(), 10.0);
+  EXPECT_NEAR((cockpit.tick18() - stopTick) / 18.0, 60.0 + 41.0 + 8.0, 3.0);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventApuOff).size(), 1u);
+  EXPECT_EQ(cockpit.token(Token::ApuRpmFraction), 0.0);
+  EXPECT_EQ(cockpit.token(Token::ApuGeneratorSwitch), 0.0);
+}
+
+TEST(Apu, RefusedOnTheLeftPumpsAloneAndCutByTheBattery) {
+  Cockpit cockpit;
+  cockpit.control("APU", "battery", 41).control("ELECTRIC", "ext_bus_1_sw", 41).control("ELECTRIC", "ext_bus_2_sw", 41);
+  cockpit.control("FUEL PUMPS", "fwd_left", 41).control("FUEL PUMPS", "aft_left", 41).runSeconds(2);
+  EXPECT_EQ(IsFuelPumpRunning(kPumpFwdLeft), 1u);
+  EXPECT_EQ(IsFuelPumpRunning(kPumpAftLeft), 1u);
+  cockpit.control("APU", "master", kApuMasterStart).runTicks(1);
+  EXPECT_EQ(GetApuState(), kApuOff) << "no fuel from the left tank";
+
+  cockpit.control("APU", "master", kApuMasterRun).control("FUEL PUMPS", "aft_center", 41).runTicks(1);
+  cockpit.control("APU", "master", kApuMasterStart).runTicks(1);
+  EXPECT_EQ(GetApuState(), kApuStarting);
+  cockpit.control("APU", "master", kApuMasterRun);
+  cockpit.runUntil([] { return GetApuState() == kApuRunning; }, 120);
+  ASSERT_EQ(GetApuState(), kApuRunning);
+
+  // The battery switch cuts it at once: no cooling minute.
+  cockpit.control("APU", "battery", 120).runTicks(1);
+  EXPECT_EQ(GetApuState(), kApuShuttingDown);
+  const double rpm = GetApuRpm();
+  cockpit.runTicks(1);
+  EXPECT_LT(GetApuRpm(), rpm);
+  cockpit.runUntil([] { return GetApuState() == kApuOff; }, 60);
+  EXPECT_EQ(GetApuState(), kApuOff);
+}
+
+TEST(Apu, AStartWithoutPowerOrFuelStopsAndAWarmStartAimsFromItsEgt) {
+  Cockpit cockpit({.start = false});
+  cockpit.set(Token::AmbientTempDegCBy256, 15.0 / 256.0);
+  cockpit.start();
+  cockpit.control("APU", "battery", 41).setSwitch(&g_startPumpSwitch, 41).setSwitch(&g_apuMasterSwitch, 48);
+  RequestApuState(kApuStarting);
+  cockpit.runSeconds(20);
+  EXPECT_EQ(GetApuState(), kApuStarting);
+  RequestApuState(kApuShuttingDown);
+  EXPECT_EQ(GetApuState(), kApuStarting) << "a start with fuel and power goes on";
+  cockpit.setSwitch(&g_startPumpSwitch, 120).runTicks(1);
+  EXPECT_EQ(GetApuState(), kApuShuttingDown) << "fuel lost";
+  cockpit.runUntil([] { return GetApuState() == kApuOff; }, 60);
+  const double warmEgt = GetApuEgt();
+  EXPECT_GT(warmEgt, 15.0);
+  cockpit.setSwitch(&g_startPumpSwitch, 41);
+  RequestApuState(kApuStarting);
+  cockpit.runTicks(145);
+  const double before = GetApuEgt();
+  cockpit.runTicks(1);
+  EXPECT_NEAR(GetApuEgt() - before, (620.0 - warmEgt) / 450.0, 1e-9);
+}
+
+}  // namespace
+}  // namespace halcyon::test

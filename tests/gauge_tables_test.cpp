@@ -1,0 +1,310 @@
+// The gauge table the simulator reads, the twenty tooltip mouse tables, their
+// tooltip values, clicks through the host, and the element helpers.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/switch.h"
+#include "gauges/element_helpers.h"
+#include "simhost/mouse_rects.h"
+#include "simhost/run_log.h"
+#include "simhost/scenario.h"
+#include "systems/fire_protection.h"
+#include "tests/cockpit.h"
+
+namespace halcyon::test {
+namespace {
+
+using platform::MOUSERECT;
+
+std::vector<MOUSERECT> EntriesBeforeEnd(const MOUSERECT* rects) {
+  std::vector<MOUSERECT> entries;
+  for (const MOUSERECT* rect = rects; rect->type != platform::kMouseRectEnd; ++rect) entries.push_back(*rect);
+  return entries;
+}
+
+bool Contains(const std::vector<std::string>& names, const std::string& name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+struct TableShape {
+  const char* gauge;
+  size_t entries;    // parent, tooltip, controls, end of parent
+  uint32_t tooltipArgs;
+  const char* tooltipText;
+};
+
+constexpr TableShape kTables[] = {
+    {"Airspeed", 14, 2, "Airspeed Indicator.\nAirspeed: %1!3d! KIAS\nMach: %2!5.3f!\nClick to toggle Speed Cards."},
+    {"Altimeter", 9, 3, "Altitude Indicator.\nAltitude: %1!d! feet\nMillibar: %2!d!\nIn Hg: %3!5.2f!"},
+    {"Clock", 5, 2, "Clock.\nTime: %1!02d!:%2!02d!"},
+    {"Brake_Pressure", 3, 1, "Brake Pressure."},
+    {"FMA", 6, 1, "Flight Mode Annunciator."},
+    {"Engine Fire", 9, 2, "Engine Fire Handles.\nAgent 1: %1!d!%%\nAgent 2: %2!d!%%"},
+    {"Standby Attitude", 3, 1, "Standby Attitude Indicator."},
+    {"Standby Combi", 5, 4,
+     "Standby ALT/IAS Indicator.\nAltitude: %1!d! feet\nMillibar: %2!d!\nIn Hg: %3!5.2f!\nAirspeed: %4!d!"},
+    {"TRP", 12, 1, "Thrust Rating Panel (TRP).\nSelects thrust rating mode.\nSets EPR bug."},
+    {"Cabin_Pressure_Indicator", 3, 2,
+     "Cabin Pressurization.\nCabin Altitude: %1!d! Feet\nPressure Differential: %2!.2f! PSI"},
+    {"Cabin_Climb", 3, 1, "Cabin Climb Indicator.\nVS: %1!d! feet/minute"},
+    {"Audio Panel", 21, 1, "Audio Panel.\n(switch up = ON)"},
+    {"Brake Temperature", 3, 1, "Brake Temperature:\nTemperature: %1!d!\xC2\xB0"},
+    {"TAS SAT", 4, 3, "TAS/SAT/TAT.\nTAS: %1!d!kts\nSAT: %2!d!C\nTAT: %3!d!C"},
+    {"Menu", 18, 1, "View Menu\nClick to select a new view."},
+    {"EFIS PFD", 4, 1, "Primary Flight Display."},
+    {"EFIS ND", 8, 1, "Navigation Display."},
+    {"FMS", 76, 1, "Flight Management System."},
+    {"TCAS", 8, 1, "Traffic Alert and Collision Avoidance System."},
+    {"TCAS Display", 4, 1, "Traffic Alert and Collision Avoidance System."},
+};
+
+TEST(GaugeTable, LinkageListsThe166GaugesInPanelOrder) {
+  Cockpit cockpit({.start = false});
+  const auto& gauges = cockpit.host().Module().Gauges();
+  ASSERT_EQ(gauges.size(), 166u);
+  EXPECT_STREQ(gauges.front()->name, "Airspeed");
+  EXPECT_STREQ(gauges[1]->name, "NAV");
+  EXPECT_STREQ(gauges[2]->name, "Altimeter");
+  EXPECT_STREQ(gauges[115]->name, "Center");  // the crew-aid pages are 116 to 124
+  EXPECT_STREQ(gauges[123]->name, "Pushback");
+  EXPECT_STREQ(gauges.back()->name, "MagTrue");
+
+  std::set<std::string> names;
+  std::set<std::string> withTables;
+  for (const platform::GAUGEHDR* gauge : gauges) {
+    names.insert(gauge->name);
+    if (gauge->mouseRects != nullptr) withTables.insert(gauge->name);
+    // Only "Airspeed" has a callback yet: it drives the lifecycle.
+    EXPECT_EQ(gauge->callback != nullptr, std::string(gauge->name) == "Airspeed") << gauge->name;
+  }
+  EXPECT_EQ(names.size(), 166u) << "gauge names are unique";
+  std::set<std::string> expected;
+  for (const TableShape& table : kTables) expected.insert(table.gauge);
+  EXPECT_EQ(withTables, expected);
+}
+
+TEST(MouseTables, TwentyTablesHaveTheirCountsShapesAndTooltips) {
+  Cockpit cockpit({.start = false});
+  for (const TableShape& table : kTables) {
+    SCOPED_TRACE(table.gauge);
+    const platform::GAUGEHDR* gauge = cockpit.gauge(table.gauge);
+    ASSERT_NE(gauge, nullptr);
+    const std::vector<MOUSERECT> entries = EntriesBeforeEnd(gauge->mouseRects);
+    ASSERT_EQ(entries.size(), table.entries);
+
+    const MOUSERECT& parent = entries.front();
+    EXPECT_EQ(parent.type, platform::kMouseRectParent);
+    EXPECT_EQ(parent.x | parent.y | parent.width | parent.height, 0);
+    EXPECT_EQ(parent.cursor, platform::kCursorNone);
+
+    const MOUSERECT& tooltip = entries[1];
+    EXPECT_EQ(tooltip.type, platform::kMouseRectTooltip);
+    EXPECT_EQ(tooltip.x | tooltip.y | tooltip.width | tooltip.height, 0);
+    EXPECT_EQ(tooltip.cursor, platform::kCursorNone);
+    EXPECT_EQ(tooltip.helpId, 0u);
+    EXPECT_EQ(tooltip.mouseFlags, 0u);
+    EXPECT_EQ(tooltip.eventId, table.tooltipArgs);
+    EXPECT_STREQ(tooltip.tooltipText, table.tooltipText);
+    ASSERT_NE(tooltip.tooltipArgs, nullptr);
+    const bool plain = std::string(table.tooltipText).find("%1") == std::string::npos;
+    for (uint32_t i = 0; i < table.tooltipArgs; ++i) EXPECT_EQ(tooltip.tooltipArgs[i].value == nullptr, plain);
+
+    for (size_t i = 2; i + 1 < entries.size(); ++i) {
+      EXPECT_EQ(entries[i].type, platform::kMouseRectChild) << "entry " << i;
+      EXPECT_NE(entries[i].function, nullptr) << "entry " << i;
+      EXPECT_NE(entries[i].mouseFlags, 0u) << "entry " << i;
+      EXPECT_GT(entries[i].width, 0) << "entry " << i;
+      EXPECT_GT(entries[i].height, 0) << "entry " << i;
+    }
+    EXPECT_EQ(entries.back().type, platform::kMouseRectEndParent);
+  }
+}
+
+struct Box {
+  int32_t x, y, width, height;
+  platform::MouseCursor cursor;
+  uint32_t flags;
+};
+
+void ExpectRects(const std::vector<MOUSERECT>& entries, const std::vector<Box>& boxes) {
+  ASSERT_EQ(entries.size(), boxes.size() + 3);
+  for (size_t i = 0; i < boxes.size(); ++i) {
+    const MOUSERECT& rect = entries[i + 2];
+    const Box& box = boxes[i];
+    EXPECT_EQ(rect.x, box.x) << "control " << i;
+    EXPECT_EQ(rect.y, box.y) << "control " << i;
+    EXPECT_EQ(rect.width, box.width) << "control " << i;
+    EXPECT_EQ(rect.height, box.height) << "control " << i;
+    EXPECT_EQ(rect.cursor, box.cursor) << "control " << i;
+    EXPECT_EQ(rect.mouseFlags, box.flags) << "control " << i;
+  }
+}
+
+TEST(MouseTables, AirspeedAndMenuLieWhereThePanelHasThem) {
+  Cockpit cockpit({.start = false});
+  using enum platform::MouseCursor;
+  constexpr uint32_t kKnob = 0x20200000;
+  ExpectRects(EntriesBeforeEnd(cockpit.gauge("Airspeed")->mouseRects),
+              {{0, 80, 400, 240, kCursorHand, 0x20000000},
+               {0, 0, 47, 80, kCursorDownArrow, kKnob},    {47, 0, 47, 80, kCursorUpArrow, kKnob},
+               {306, 0, 47, 80, kCursorDownArrow, kKnob},  {353, 0, 47, 80, kCursorUpArrow, kKnob},
+               {306, 320, 47, 80, kCursorDownArrow, kKnob}, {353, 320, 47, 80, kCursorUpArrow, kKnob},
+               {0, 320, 47, 80, kCursorDownArrow, kKnob},  {47, 320, 47, 80, kCursorUpArrow, kKnob},
+               {153, 0, 47, 80, kCursorDownArrow, kKnob},  {200, 0, 47, 80, kCursorUpArrow, kKnob}});
+
+  const std::vector<MOUSERECT> menu = EntriesBeforeEnd(cockpit.gauge("Menu")->mouseRects);
+  ASSERT_EQ(menu.size(), 18u);
+  for (int tab : {2, 3}) {
+    EXPECT_EQ(menu[tab].mouseFlags, platform::kMouseMove);
+    EXPECT_EQ(menu[tab].width, 30);
+    EXPECT_EQ(menu[tab].height, 20);
+    EXPECT_EQ(menu[tab].y, 157);
+  }
+  EXPECT_EQ(menu[2].x, 0);
+  EXPECT_EQ(menu[3].x, 100);
+  for (size_t entry = 4; entry < 17; ++entry) {
+    EXPECT_EQ(menu[entry].cursor, kCursorHand);
+    EXPECT_EQ(menu[entry].mouseFlags, platform::kMouseLeftSingle);
+  }
+}
+
+double Arg(const Cockpit& cockpit, const char* gauge, int index) {
+  return cockpit.gauge(gauge)->mouseRects[1].tooltipArgs[index].value();
+}
+
+TEST(Tooltips, ShowTheTokensAndTheSystemsValues) {
+  Cockpit cockpit;
+  cockpit.set(Token::IndicatedAirspeedKt, 250)
+      .set(Token::MachTimes20480, 0.78 * 20480)
+      .set(Token::AltitudeFt, 12345)
+      .set(Token::AltimeterMb, 1013)
+      .set(Token::AltimeterInHg, 29.92)
+      .set(Token::ClockHour, 14)
+      .set(Token::ClockMinute, 30)
+      .runTicks(1);
+
+  EXPECT_EQ(Arg(cockpit, "Airspeed", 0), 250.0);
+  EXPECT_DOUBLE_EQ(Arg(cockpit, "Airspeed", 1), 0.78);
+  EXPECT_EQ(Arg(cockpit, "Altimeter", 0), 12345.0);
+  EXPECT_EQ(Arg(cockpit, "Altimeter", 1), 1013.0);
+  EXPECT_EQ(Arg(cockpit, "Altimeter", 2), 29.92);
+  EXPECT_EQ(Arg(cockpit, "Standby Combi", 0), 12345.0);
+  EXPECT_EQ(Arg(cockpit, "Standby Combi", 1), 1013.0);
+  EXPECT_EQ(Arg(cockpit, "Standby Combi", 2), 29.92);
+  EXPECT_EQ(Arg(cockpit, "Standby Combi", 3), 250.0);
+  EXPECT_EQ(Arg(cockpit, "Clock", 0), 14.0);
+  EXPECT_EQ(Arg(cockpit, "Clock", 1), 30.0);
+
+  // Agent 1 discharged, agent 2 full; a bottle still discharging counts as full.
+  SetSwitch(&g_fireAgent1, kSwitchOn);
+  SetSwitch(&g_fireAgent2, 126);
+  EXPECT_EQ(Arg(cockpit, "Engine Fire", 0), 0.0);
+  EXPECT_EQ(Arg(cockpit, "Engine Fire", 1), 100.0);
+  SetSwitch(&g_fireAgent2, kSwitchOn);
+  EXPECT_EQ(Arg(cockpit, "Engine Fire", 1), 0.0);
+
+  // Pressurisation and brake temperatures answer 0 until they are built.
+  EXPECT_EQ(Arg(cockpit, "Cabin_Pressure_Indicator", 0), 0.0);
+  EXPECT_EQ(Arg(cockpit, "Cabin_Pressure_Indicator", 1), 0.0);
+  EXPECT_EQ(Arg(cockpit, "Cabin_Climb", 0), 0.0);
+  EXPECT_EQ(Arg(cockpit, "Brake Temperature", 0), 0.0);
+  for (const char* accessor : {"GetCabinAltitude", "GetCabinDiffPressure", "GetCabinRate",
+                               "GetSelectedBrakeTemperature"}) {
+    EXPECT_TRUE(Contains(cockpit.notBuilt(), accessor)) << accessor;
+  }
+}
+
+TEST(GaugeClicks, TheScenarioClickAndTheTestBedReachTheControlUnderThePoint) {
+  Cockpit cockpit;
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  ASSERT_TRUE(scenario.Parse("run 1\n"
+                             "click Airspeed 10 10\n"             // bug 1, decrease half
+                             "click FMS 150 350\n"                // the A key
+                             "click \"Engine Fire\" 130 60\n",    // fire test button
+                             "flight.scn", &errors));
+  simhost::RunLog log;
+  std::string error;
+  ASSERT_TRUE(simhost::RunScenario(cockpit.host(), scenario, log, &error)) << error;
+  EXPECT_TRUE(Contains(cockpit.notBuilt(), "AirspeedMouseBug1Dec"));
+  EXPECT_TRUE(Contains(cockpit.notBuilt(), "FmsMouseKeyA"));
+  EXPECT_TRUE(Contains(cockpit.notBuilt(), "EngineFireMouseTest"));
+
+  cockpit.click("Menu", 50, 100).click("Airspeed", 200, 200).click("TAS SAT", 20, 60);
+  EXPECT_TRUE(Contains(cockpit.notBuilt(), "MenuMouseItem1"));
+  EXPECT_TRUE(Contains(cockpit.notBuilt(), "AirspeedMouseSpeedCards"));
+  EXPECT_TRUE(Contains(cockpit.notBuilt(), "TasSatMouseToggle"));
+
+  // The menu tab listens to mouse movement only; a gauge without a table has no controls.
+  EXPECT_EQ(cockpit.host().Click("Menu", 5, 160), "no control of 'Menu' at 5,160");
+  EXPECT_FALSE(Contains(cockpit.notBuilt(), "MenuMouseOpen"));
+  EXPECT_EQ(cockpit.host().Click("NAV", 5, 5), "no control of 'NAV' at 5,5");
+  EXPECT_EQ(cockpit.host().Click("Airspeed", 400, 399), "no control of 'Airspeed' at 400,399");
+
+  // A point must fit the gauge's 32-bit pixel coordinates.
+  simhost::Scenario far;
+  ASSERT_FALSE(far.Parse("click Airspeed 1e20 5\n", "far.scn", &errors));
+  EXPECT_EQ(errors.back(), "far.scn:1: '1e20' is not a pixel coordinate");
+}
+
+TEST(GaugeClicks, ChildrenArePlacedRelativeToTheirParent) {
+  const auto function = [](platform::PixelPoint, uint32_t) -> int32_t { return 1; };
+  const MOUSERECT rects[] = {
+      {platform::kMouseRectParent, 100, 50, 0, 0, platform::kCursorNone, 0, 0, 0, nullptr, nullptr, nullptr},
+      {platform::kMouseRectChild, 10, 10, 20, 20, platform::kCursorHand, 0, platform::kMouseLeftSingle, 0, function,
+       nullptr, nullptr},
+      {platform::kMouseRectEndParent, 0, 0, 0, 0, platform::kCursorNone, 0, 0, 0, nullptr, nullptr, nullptr},
+      {platform::kMouseRectChild, 0, 0, 20, 20, platform::kCursorHand, 0, platform::kMouseLeftSingle, 0, function,
+       nullptr, nullptr},
+      {},
+  };
+  EXPECT_EQ(simhost::FindMouseRect(rects, 115, 65, platform::kMouseLeftSingle), &rects[1]);
+  EXPECT_EQ(simhost::FindMouseRect(rects, 15, 15, platform::kMouseLeftSingle), &rects[3]);
+  EXPECT_EQ(simhost::FindMouseRect(rects, 115, 65, platform::kMouseMove), nullptr);
+  EXPECT_EQ(simhost::FindMouseRect(rects, 130, 80, platform::kMouseLeftSingle), nullptr);
+  EXPECT_EQ(simhost::FindMouseRect(nullptr, 0, 0, platform::kMouseLeftSingle), nullptr);
+}
+
+TEST(ElementHelpers, WalkTheChainAndLeaveMissingElementsAlone) {
+  platform::ELEMENT_HEADER third{.imageFlags = platform::kImageLuminous};
+  platform::ELEMENT_HEADER* thirdLink[] = {&third};
+  platform::ELEMENT_HEADER second{.imageFlags = 0, .nextElement = thirdLink};
+  platform::ELEMENT_HEADER* secondLink[] = {&second};
+  platform::ELEMENT_HEADER first{.imageFlags = 0x1, .nextElement = secondLink};
+
+  EXPECT_EQ(GetNthElement(&first, 0), &first);
+  EXPECT_EQ(GetNthElement(&first, 1), &second);
+  EXPECT_EQ(GetNthElement(&first, 2), &third);
+  EXPECT_EQ(GetNthElement(&first, 3), nullptr);
+  EXPECT_EQ(GetNthElement(&first, 0xFFFFFFFF), nullptr);
+  EXPECT_EQ(GetNthElement(nullptr, 0), nullptr);
+  platform::ELEMENT_HEADER* emptyLink[] = {nullptr};
+  platform::ELEMENT_HEADER dangling{.nextElement = emptyLink};
+  EXPECT_EQ(GetNthElement(&dangling, 1), nullptr);
+
+  SetElementFlags(&first, 1, platform::kImageHidden);
+  EXPECT_EQ(second.imageFlags, platform::kImageHidden);
+  ClearElementFlags(&first, 1, platform::kImageHidden);
+  EXPECT_EQ(second.imageFlags, 0u);
+  // Clearing "hidden" on a visible element changes nothing.
+  ClearElementFlags(&first, 0, platform::kImageHidden);
+  EXPECT_EQ(first.imageFlags, 0x1u);
+  ClearElementFlags(&first, 2, platform::kImageLuminous);
+  SetElementFlags(&first, 2, platform::kImageHidden);
+  EXPECT_EQ(third.imageFlags, platform::kImageHidden);
+  // Past the end of the chain, and on no chain at all, nothing happens.
+  SetElementFlags(&first, 3, platform::kImageHidden);
+  ClearElementFlags(&first, 3, platform::kImageHidden);
+  SetElementFlags(nullptr, 0, platform::kImageHidden);
+  ClearElementFlags(nullptr, 0, platform::kImageHidden);
+  EXPECT_EQ(first.imageFlags, 0x1u);
+  EXPECT_EQ(second.imageFlags, 0u);
+  EXPECT_EQ(third.imageFlags, platform::kImageHidden);
+}
+
+}  // namespace
+}  // namespace halcyon::test
