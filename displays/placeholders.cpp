@@ -5,6 +5,12 @@
 
 namespace halcyon {
 
+double GetDecisionHeight() { return platform::PlaceholderInput("decision_height", -1.0); }
+
+uint32_t IsDecisionHeightAlertSet() {
+  return platform::PlaceholderInput("decision_height_alert", 0.0) != 0.0 ? 1u : 0u;
+}
+
 void LoadEfisPfd() { platform::NoteNotBuilt("LoadEfisPfd"); }
 void InitNavDisplay() { platform::NoteNotBuilt("InitNavDisplay"); }
 void LoadRadar() { platform::NoteNotBuilt("LoadRadar"); }

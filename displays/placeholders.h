@@ -10,6 +10,16 @@
 
 namespace halcyon {
 
+// ---- Accessors of displays not built yet ----
+// Read by the sound system and the crew callouts; neutral until the EFIS
+// lands, settable by name through platform::SetPlaceholderInput.
+
+// The radio decision height set on the EFIS panel, feet: -1 not set, else
+// 0..999; "decision_height", -1.
+double GetDecisionHeight();
+// The EFIS decision-height alert flag; "decision_height_alert", 0.
+uint32_t IsDecisionHeightAlertSet();
+
 void LoadEfisPfd();
 void InitNavDisplay();
 void LoadRadar();

@@ -70,6 +70,7 @@ struct DeviceState {
   std::map<DeviceId, Device> devices;
   std::map<BufferId, Buffer> buffers;
   std::vector<Voice> voices;
+  std::map<std::string, Bytes> heardBytes;  // the last bytes heard from each source
   std::vector<SoundLogEntry> log;
   DeviceId nextDevice = 1;
   BufferId nextBuffer = 1;
@@ -112,9 +113,18 @@ void Log(SoundOp op, BufferId id, const Buffer& buffer, bool loop) {
 
 void Log(SoundOp op, BufferId id, const Buffer& buffer) { Log(op, id, buffer, buffer.playing && buffer.looping); }
 
+// The bytes a voice keeps for the mixer. A sound played again and again (a
+// callout, a repeating alert) is made afresh from its file each time: its
+// voices share one copy, so a long run holds each sound's samples once.
+Bytes HeardBytes(const Buffer& buffer) {
+  Bytes& known = State().heardBytes[buffer.label];
+  if (known == nullptr || *known != *buffer.data) known = buffer.data;
+  return known;
+}
+
 void OpenVoice(Buffer& buffer) {
   Voice voice;
-  voice.data = buffer.data;
+  voice.data = HeardBytes(buffer);
   voice.format = buffer.format;
   voice.startMs = buffer.anchorMs;
   voice.startFrame = buffer.anchorFrame;
@@ -436,8 +446,13 @@ Result ChangeControl(BufferId id, uint32_t capability, SoundOp op, void (*apply)
   Advance(*buffer);
   apply(*buffer, value);
   if (buffer->playing && buffer->voice >= 0) {
-    State().voices[static_cast<size_t>(buffer->voice)].changes.push_back(
-        {NowMs(), buffer->volume, buffer->frequencyHz, buffer->pan});
+    // A control set again to the value it has (the cockpit sets its winds
+    // every tick) changes nothing the mixer needs to know.
+    std::vector<ControlChange>& changes = State().voices[static_cast<size_t>(buffer->voice)].changes;
+    const ControlChange& last = changes.back();
+    if (last.volume != buffer->volume || last.frequencyHz != buffer->frequencyHz || last.pan != buffer->pan) {
+      changes.push_back({NowMs(), buffer->volume, buffer->frequencyHz, buffer->pan});
+    }
   }
   Log(op, id, *buffer);
   return kOk;
@@ -569,6 +584,17 @@ std::vector<NotifyPosition> NotificationPositions(BufferId id) {
 }
 
 uint32_t LiveBufferCount() { return static_cast<uint32_t>(State().buffers.size()); }
+
+size_t MixerBytesHeld() {
+  std::vector<const std::vector<uint8_t>*> distinct;
+  size_t bytes = 0;
+  for (const Voice& voice : State().voices) {
+    if (std::find(distinct.begin(), distinct.end(), voice.data.get()) != distinct.end()) continue;
+    distinct.push_back(voice.data.get());
+    bytes += voice.data->size();
+  }
+  return bytes;
+}
 
 void FailNextDeviceCreations(int count) { State().deviceFailures = count; }
 void FailNextPrimaryFormats(int count) { State().primaryFormatFailures = count; }

@@ -4,6 +4,7 @@
 // turns everything that played into one WAV file of the whole run.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -166,6 +167,8 @@ bool BufferExists(BufferId buffer);
 std::vector<uint8_t> BufferBytes(BufferId buffer);
 std::vector<NotifyPosition> NotificationPositions(BufferId buffer);
 uint32_t LiveBufferCount();
+// The sample bytes the mixer's record of the run holds.
+size_t MixerBytesHeld();
 
 void FailNextDeviceCreations(int count);
 void FailNextPrimaryFormats(int count);

@@ -3,7 +3,9 @@
 #include "platform/system.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
+#include <string_view>
 
 namespace platform {
 namespace {
@@ -16,6 +18,7 @@ struct SystemState {
   std::vector<MessageBoxRecord> messageBoxes;
   TraceSink traceSink;
   std::vector<std::string> notBuilt;
+  std::map<std::string, double, std::less<>> placeholderInputs;
   std::set<GdiplusToken> liveTokens;
   GdiplusToken nextToken = 0x6d00;
   GdiplusCounters gdiplus;
@@ -71,6 +74,14 @@ void NoteNotBuilt(const char* functionName) {
   if (std::find(names.begin(), names.end(), functionName) == names.end()) names.emplace_back(functionName);
 }
 const std::vector<std::string>& NotBuilt() { return State().notBuilt; }
+
+double PlaceholderInput(const char* name, double neutral) {
+  const auto& inputs = State().placeholderInputs;
+  const auto it = inputs.find(std::string_view(name));
+  return it != inputs.end() ? it->second : neutral;
+}
+
+void SetPlaceholderInput(const std::string& name, double value) { State().placeholderInputs[name] = value; }
 
 GdiplusStatus GdiplusStartup(GdiplusToken* token, const GdiplusStartupInput* input, void*) {
   SystemState& state = State();

@@ -10,12 +10,15 @@
 #include "platform/paths.h"
 #include "platform/simconnect.h"
 #include "platform/simulator.h"
+#include "platform/sound_device.h"
 #include "platform/system.h"
 #include "simhost/sim_host.h"
 #include "simhost/sim_root.h"
 
 namespace simhost {
 namespace {
+
+constexpr uint32_t kMixedWavRate = 22050;  // the rate the cockpit sets its sound card to
 
 const char* PhaseName(Phase phase) {
   switch (phase) {
@@ -86,6 +89,15 @@ bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::st
         << "  " << event.value << "\n";
   }
 
+  log << "\n== Sounds started (time, TICK18, file, loop, volume) ==\n";
+  for (const SoundPlayed& sound : host.SoundsPlayed()) {
+    log << FormatSimTime(sound.tick18 / 18.0) << "  " << static_cast<uint64_t>(sound.tick18) << "  " << sound.source
+        << (sound.loop ? "  looped  " : "  once  ") << sound.volume << "\n";
+  }
+  if (host.SoundsPlayedCount() > host.SoundsPlayed().size()) {
+    log << "   ... and " << host.SoundsPlayedCount() - host.SoundsPlayed().size() << " more\n";
+  }
+
   const platform::simconnect::Counters counters = platform::simconnect::GetCounters();
   const platform::simconnect::Registrations& registered = platform::simconnect::Log();
   log << "\n== SimConnect ==\n"
@@ -123,6 +135,12 @@ bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::st
   for (const std::string& name : platform::NotBuilt()) log << "   " << name << "\n";
   log.close();
 
+  // Everything the cockpit played, mixed as the loudspeaker would have sounded.
+  const std::string wav = folder + "/cockpit.wav";
+  if (!platform::sound::WriteMixedWav(wav, kMixedWavRate)) {
+    *error = "cannot write " + wav;
+    return false;
+  }
   return CopySavedFiles(RootPath(host.Root(), kAircraftFolder), folder, error) &&
          CopySavedFiles(RootPath(host.Root(), kGaugesFolder), folder, error);
 }

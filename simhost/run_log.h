@@ -1,6 +1,7 @@
 // The readable record of a run, written to the output folder as log.txt: the
 // scenario's notes, every key event the cockpit sent, the message boxes it
-// showed, the lifecycle trace and the steps not built yet.
+// showed, the sounds it started, the lifecycle trace and the steps not built
+// yet; beside it cockpit.wav, everything the cockpit played, mixed.
 #pragma once
 
 #include <string>
@@ -15,7 +16,8 @@ class RunLog {
   void Note(double seconds, const std::string& text);
   const std::vector<std::string>& Notes() const { return notes_; }
 
-  // Writes log.txt and copies the INI files the cockpit saved into `folder`.
+  // Writes log.txt and cockpit.wav and copies the INI files the cockpit saved
+  // into `folder`.
   bool WriteOutput(const SimHost& host, const std::string& folder, std::string* error) const;
 
  private:

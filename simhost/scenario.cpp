@@ -10,6 +10,7 @@
 #include "platform/keyboard_device.h"
 #include "platform/simconnect.h"
 #include "platform/simulator.h"
+#include "platform/system.h"
 #include "simhost/run_log.h"
 #include "simhost/sim_host.h"
 #include "simhost/token_names.h"
@@ -265,6 +266,26 @@ std::string RunSimException(RunContext&, const ScenarioStep&) {
   return "";
 }
 
+// Inputs the cockpit takes from systems not built yet (see
+// systems/placeholders.h and displays/placeholders.h); a row goes when its
+// system lands.
+constexpr const char* kPlaceholderInputs[] = {
+    "ground_spoilers_deployed", "starter_left",    "starter_right",         "gear_wheels_lamp",
+    "ground_crew_sequence",     "decision_height", "decision_height_alert",
+};
+
+std::string CheckPlaceholder(const std::vector<std::string>& args) {
+  for (const char* name : kPlaceholderInputs) {
+    if (args[0] == name) return CheckNumbers(args, 1);
+  }
+  return "unknown placeholder input '" + args[0] + "' (see the README)";
+}
+
+std::string RunPlaceholder(RunContext&, const ScenarioStep& step) {
+  platform::SetPlaceholderInput(step.args[0], Number(step.args[1]));
+  return "";
+}
+
 std::string RunNote(RunContext& context, const ScenarioStep& step) {
   context.log.Note(context.host.SimSeconds(), JoinFrom(step.args, 0));
   return "";
@@ -297,6 +318,7 @@ constexpr Command kCommands[] = {
     {"clouds", 1, 1, "clouds <density 0..255>", CheckClouds, RunClouds},
     {"sim-quit", 0, 0, "sim-quit", CheckNothing, RunSimQuit},
     {"sim-exception", 0, 0, "sim-exception", CheckNothing, RunSimException},
+    {"placeholder", 2, 2, "placeholder <input> <value>", CheckPlaceholder, RunPlaceholder},
     {"note", 1, 99, "note <text>", CheckNothing, RunNote},
     {"stop", 0, 0, "stop", CheckNothing, RunStop},
 };

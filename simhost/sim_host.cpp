@@ -8,6 +8,7 @@
 
 #include "platform/simconnect.h"
 #include "platform/simulator.h"
+#include "platform/sound_device.h"
 #include "platform/system.h"
 #include "simhost/mouse_rects.h"
 #include "simhost/sim_root.h"
@@ -159,12 +160,31 @@ void SimHost::RunOneTick() {
   MoveTraffic();
   for (TickHook& hook : tickHooks_) hook(*this);
   const int frames = std::max(1, options_.framesPerTick);
+  // The milliseconds are counted from the first tick, so their rounding does
+  // not add up: after N ticks the clock stands at N x 55.6 ms, give or take one.
+  const double tickStartMs = static_cast<double>(ticksRun_ - 1) * kMsPerTick;
   for (int frame = 0; frame < frames; ++frame) {
-    platform::AdvanceClockMs(static_cast<uint64_t>(std::llround(kMsPerTick * (frame + 1) / frames) -
-                                                   std::llround(kMsPerTick * frame / frames)));
+    platform::AdvanceClockMs(static_cast<uint64_t>(std::llround(tickStartMs + kMsPerTick * (frame + 1) / frames) -
+                                                   std::llround(tickStartMs + kMsPerTick * frame / frames)));
     SendService(platform::kServicePreUpdate);
     SendService(platform::kServicePreDraw);
   }
+  KeepSoundsPlayed();
+}
+
+void SimHost::KeepSoundsPlayed() {
+  const auto& log = platform::sound::SoundLog();
+  for (size_t i = soundLogSeen_; i < log.size(); ++i) {
+    const platform::sound::SoundLogEntry& entry = log[i];
+    if (entry.op != platform::sound::SoundOp::Play) continue;
+    ++soundsPlayedCount_;
+    if (soundsPlayed_.size() >= kSoundsKept) continue;
+    soundsPlayed_.push_back({entry.tick18, entry.source, entry.loop, entry.volume});
+  }
+  soundLogSeen_ = log.size();
+  if (options_.keepTrace) return;
+  platform::sound::ClearSoundLog();
+  soundLogSeen_ = 0;
 }
 
 void SimHost::RunTicks(int ticks) {

@@ -32,6 +32,14 @@ struct TraceEntry {
   std::string text;
 };
 
+// A sound the cockpit started: its file, looped or once, at which volume.
+struct SoundPlayed {
+  double tick18;
+  std::string source;
+  bool loop;
+  int32_t volume;
+};
+
 class SimHost {
  public:
   explicit SimHost(HostOptions options);
@@ -109,6 +117,12 @@ class SimHost {
   // ---- What the module did ----
   const std::vector<TraceEntry>& Trace() const { return trace_; }
   uint64_t TickListRuns() const { return tickListRuns_; }
+  // The sounds started, the first kSoundsKept of them, and how many in all.
+  // Without a full trace the sound card's own log is emptied every tick, so
+  // a long run holds no more than this list and the mixer's record.
+  static constexpr size_t kSoundsKept = 2000;
+  const std::vector<SoundPlayed>& SoundsPlayed() const { return soundsPlayed_; }
+  uint64_t SoundsPlayedCount() const { return soundsPlayedCount_; }
   Phase CurrentPhase() const { return phase_; }
   const LoadedModule& Module() const { return module_; }
   const std::string& Root() const { return options_.root; }
@@ -127,6 +141,7 @@ class SimHost {
   void InstallSimConnectAnswers();
   void ApplyRamps();
   void OnTrace(const char* text);
+  void KeepSoundsPlayed();
 
   HostOptions options_;
   LoadedModule module_;
@@ -142,6 +157,9 @@ class SimHost {
   uint64_t tickListRuns_ = 0;
   bool inTickRun_ = false;
   double lastTracedTick18_ = 0.0;
+  std::vector<SoundPlayed> soundsPlayed_;
+  uint64_t soundsPlayedCount_ = 0;
+  size_t soundLogSeen_ = 0;
   std::vector<AiTraffic> traffic_;
   uint8_t cloudDensity_ = 0;
   double groundElevationFt_ = 0.0;

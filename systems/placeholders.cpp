@@ -6,6 +6,18 @@
 
 namespace halcyon {
 
+bool IsGroundSpoilerDeployed() { return platform::PlaceholderInput("ground_spoilers_deployed", 0.0) != 0.0; }
+
+int32_t GetStarterSwitchPosition(int32_t engine) {
+  return static_cast<int32_t>(platform::PlaceholderInput(engine == 1 ? "starter_left" : "starter_right", 120.0));
+}
+
+int32_t GetGearWheelsLampPosition() {
+  return static_cast<int32_t>(platform::PlaceholderInput("gear_wheels_lamp", 124.0));
+}
+
+bool IsGroundCrewSequenceStarted() { return platform::PlaceholderInput("ground_crew_sequence", 0.0) != 0.0; }
+
 void InitStartupSequence() { platform::NoteNotBuilt("InitStartupSequence"); }
 void LoadOcl() { platform::NoteNotBuilt("LoadOcl"); }
 void LoadCpl() { platform::NoteNotBuilt("LoadCpl"); }

@@ -10,6 +10,23 @@
 
 namespace halcyon {
 
+// ---- Accessors of systems not built yet ----
+// Read by the sound system and the crew callouts. Each returns its neutral
+// value (a cold cockpit) until its system lands; the host and the tests can
+// set one by the name in quotes (platform::SetPlaceholderInput).
+
+// Speed cards and ground spoilers: "ground_spoilers_deployed", 0.
+bool IsGroundSpoilerDeployed();
+// Engine start: the left (engine 1) and right (engine 2) starter switch
+// positions, "starter_left" and "starter_right", 120 (off).
+int32_t GetStarterSwitchPosition(int32_t engine);
+// Landing gear: the wheels-lamp switch object that rests at 124 and stands at
+// 41 for a while after lift-off with the gear down, "gear_wheels_lamp", 124.
+int32_t GetGearWheelsLampPosition();
+// Pushback and ground crew: either sequence running or the second one
+// pending, "ground_crew_sequence", 0.
+bool IsGroundCrewSequenceStarted();
+
 void InitStartupSequence();
 void LoadOcl();
 void LoadCpl();

@@ -11,12 +11,15 @@
 #include <sstream>
 
 #include "core/controls.h"
+#include "core/options.h"
 #include "fmc/fms.h"
+#include "host/sound_slots.h"
 #include "platform/ini.h"
 #include "platform/keyboard_device.h"
 #include "platform/paths.h"
 #include "platform/simconnect.h"
 #include "platform/system.h"
+#include "tests/sound_test_support.h"
 
 namespace halcyon::test {
 namespace {
@@ -172,6 +175,71 @@ std::string Cockpit::ini(const std::string& section, const std::string& key, con
       platform::ReadIniString(platform::Widen(section).c_str(), platform::Widen(key).c_str(), L"<missing>", 4096,
                               platform::Widen(path(file)).c_str());
   return platform::Narrow(value);
+}
+
+Cockpit& Cockpit::setOption(uint32_t option, bool on) {
+  on ? SetOptionOn(option) : SetOptionOff(option);
+  return *this;
+}
+
+Cockpit& Cockpit::setPlaceholder(const std::string& name, double value) {
+  platform::SetPlaceholderInput(name, value);
+  return *this;
+}
+
+std::string Cockpit::SoundFile(int slot) {
+  if (slot < 0 || slot >= static_cast<int>(kSoundSlotCount) || kSoundSlotNames[slot][0] == L'\0') return "";
+  const std::string name = platform::Narrow(kSoundSlotNames[slot]);
+  return "Sound\\HalcyonPro\\VXMD80" + std::string(name[0] == '-' ? "" : " ") + name + ".wav";
+}
+
+int Cockpit::SlotOf(const std::string& source) {
+  for (int slot = 0; slot < static_cast<int>(kSoundSlotCount); ++slot) {
+    if (!source.empty() && SoundFile(slot) == source) return slot;
+  }
+  return -1;
+}
+
+Cockpit& Cockpit::addSounds(std::initializer_list<int> slots, uint32_t ms, double hz) {
+  for (int slot : slots) {
+    const std::string file = SoundFile(slot);
+    if (file.empty()) continue;
+    const std::string local = root() + "/Sound/HalcyonPro/" + file.substr(file.rfind('\\') + 1);
+    testsupport::WriteBytes(local, testsupport::SimpleWav({1, 1, 22050, 16}, testsupport::Tone16(22050, ms, hz)));
+  }
+  return *this;
+}
+
+const std::vector<platform::sound::SoundLogEntry>& Cockpit::soundLog() const { return platform::sound::SoundLog(); }
+
+std::vector<platform::sound::SoundLogEntry> Cockpit::sounds(int slot) const {
+  std::vector<platform::sound::SoundLogEntry> entries;
+  for (const auto& entry : soundLog()) {
+    if (SlotOf(entry.source) == slot) entries.push_back(entry);
+  }
+  return entries;
+}
+
+std::vector<platform::sound::SoundLogEntry> Cockpit::sounds(int slot, platform::sound::SoundOp op) const {
+  std::vector<platform::sound::SoundLogEntry> entries = sounds(slot);
+  std::erase_if(entries, [op](const auto& entry) { return entry.op != op; });
+  return entries;
+}
+
+std::vector<PlayedSound> Cockpit::played() const {
+  std::vector<PlayedSound> started;
+  for (const auto& entry : soundLog()) {
+    if (entry.op == platform::sound::SoundOp::Play) {
+      started.push_back({entry.tick18, SlotOf(entry.source), entry.loop, entry.volume});
+    }
+  }
+  return started;
+}
+
+std::vector<PlayedSound> Cockpit::played(int slot) const {
+  std::vector<PlayedSound> started = played();
+  std::erase_if(started, [slot](const PlayedSound& sound) { return sound.slot != slot; });
+  return started;
 }
 
 const platform::GAUGEHDR* Cockpit::gauge(const std::string& name) const { return host_.Module().FindGauge(name); }

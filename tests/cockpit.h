@@ -9,15 +9,25 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "core/panel_services.h"
 #include "core/switch.h"
 #include "platform/simulator.h"
+#include "platform/sound_device.h"
 #include "simhost/sim_host.h"
 
 namespace halcyon::test {
+
+// A sound slot the cockpit started, from the sound log.
+struct PlayedSound {
+  double tick18 = 0.0;
+  int slot = -1;
+  bool loop = false;
+  int32_t volume = 0;
+};
 
 struct CockpitOptions {
   bool start = true;            // install the panel at once
@@ -86,6 +96,26 @@ class Cockpit {
   std::vector<std::string> iniKeys(const std::string& section, const std::string& file = kAircraftIniFile) const;
   static constexpr const char* kAircraftIniFile = "SimObjects/Airplanes/QZ Halcyon Pro/HalcyonPro.ini";
   static constexpr const char* kAircraftCfgFile = "SimObjects/Airplanes/QZ Halcyon Pro/Aircraft.cfg";
+
+  // A user option as the options page sets it.
+  Cockpit& setOption(uint32_t option, bool on);
+  // An input of a system not built yet (see systems/placeholders.h).
+  Cockpit& setPlaceholder(const std::string& name, double value);
+
+  // Sounds. Tests place short tones as the WAV files of the slots they need
+  // (the whole pack is spoken by a tool and not made here).
+  Cockpit& addSounds(std::initializer_list<int> slots, uint32_t ms = 200, double hz = 440.0);
+  // The sound log of the whole run; the entries of one slot (optionally of
+  // one operation only); the slots started, in order.
+  const std::vector<platform::sound::SoundLogEntry>& soundLog() const;
+  std::vector<platform::sound::SoundLogEntry> sounds(int slot) const;
+  std::vector<platform::sound::SoundLogEntry> sounds(int slot, platform::sound::SoundOp op) const;
+  std::vector<PlayedSound> played() const;
+  std::vector<PlayedSound> played(int slot) const;
+  // The slot whose WAV file a log entry names; -1 for none.
+  static int SlotOf(const std::string& source);
+  // The slot's file below the root, as the cockpit names it.
+  static std::string SoundFile(int slot);
 
   // Key events the cockpit sent, all or of one event number.
   std::vector<platform::sim::KeyEventRecord> keyEvents(uint32_t event = 0) const;

@@ -47,7 +47,9 @@ TEST(Options, ChangesAreSavedAtShutDownInTheirOrder) {
   g_fdMod = 3;
   cockpit.runSeconds(1).shutdown();
 
+  // The sound system saves its two volumes first, at its own shut-down step.
   const std::vector<std::string> order = {
+      "volume FO", "volume panel",
       "spacebar",   "sound",       "start_flying",          "center_startup",       "popup_annunciator",
       "hotspots",   "click_areas", "preload_windows",       "fma_fl",               "alt_training_font",
       "one_nav_ils", "drop_menu",  "irs_fast_start_realign", "turn_off_fo_callouts", "updated_no_show",

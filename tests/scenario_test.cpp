@@ -2,13 +2,17 @@
 // and the simulator program's answer to a bad file.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 
 #include "simhost/module_loader.h"
 #include "simhost/run_log.h"
 #include "simhost/scenario.h"
 #include "tests/cockpit.h"
+#include "tests/sound_test_support.h"
 
 namespace halcyon::test {
 namespace {
@@ -51,8 +55,9 @@ TEST(Scenario, EveryBadLineIsNamedWithWhatIsWrong) {
                                   "at 5 note back in time\n" // 8: earlier than line 7 ends
                                   "note \"unclosed\n"        // 9
                                   "set 5000 1\n"             // 10: token out of range
-                                  "window ajar 10010\n");    // 11
-  ASSERT_EQ(errors.size(), 10u);
+                                  "window ajar 10010\n"      // 11
+                                  "placeholder flux 1\n");   // 12: unknown input
+  ASSERT_EQ(errors.size(), 11u);
   EXPECT_EQ(errors[0], "flight.scn:1: usage: set <token> <value>");
   EXPECT_EQ(errors[1], "flight.scn:2: unknown command 'fly'");
   EXPECT_NE(errors[2].find("flight.scn:3: unknown token 'warp_drive'"), std::string::npos);
@@ -63,6 +68,7 @@ TEST(Scenario, EveryBadLineIsNamedWithWhatIsWrong) {
   EXPECT_EQ(errors[7], "flight.scn:9: a quote is not closed");
   EXPECT_NE(errors[8].find("flight.scn:10:"), std::string::npos);
   EXPECT_NE(errors[9].find("flight.scn:11:"), std::string::npos);
+  EXPECT_EQ(errors[10], "flight.scn:12: unknown placeholder input 'flux' (see the README)");
 }
 
 TEST(Scenario, NumbersTooLargeForTheHostAreRefused) {
@@ -108,6 +114,35 @@ TEST(Scenario, AClickOnNothingNamesTheLine) {
   std::string error;
   EXPECT_FALSE(simhost::RunScenario(cockpit.host(), scenario, log, &error));
   EXPECT_EQ(error, "flight.scn:2: no gauge named 'No Such Gauge'");
+}
+
+// The output of a run: the sounds started in log.txt, and their mix.
+TEST(Scenario, TheRunsSoundsGoIntoTheLogAndIntoCockpitWav) {
+  Cockpit cockpit({.start = false});
+  cockpit.addSounds({199}, 300).start();
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  ASSERT_TRUE(scenario.Parse("set on_ground 1\nset ias 120\nrun 1\n"
+                             "placeholder ground_spoilers_deployed 1\nrun 6\n",
+                             "flight.scn", &errors));
+  simhost::RunLog log;
+  std::string error;
+  ASSERT_TRUE(simhost::RunScenario(cockpit.host(), scenario, log, &error)) << error;
+  ASSERT_EQ(cockpit.played(199).size(), 1u);
+  EXPECT_EQ(cockpit.host().SoundsPlayedCount(), 1u);
+  cockpit.shutdown();
+
+  const std::string folder = cockpit.path("out");
+  ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
+  ASSERT_TRUE(log.WriteOutput(cockpit.host(), folder, &error)) << error;
+  std::ifstream text(folder + "/log.txt");
+  const std::string logText((std::istreambuf_iterator<char>(text)), std::istreambuf_iterator<char>());
+  EXPECT_NE(logText.find("00:01.1  19  Sound\\HalcyonPro\\VXMD80-spoiler_wind.wav  looped  0\n"), std::string::npos)
+      << logText;
+  const testsupport::Mix mix = testsupport::ReadMix(folder + "/cockpit.wav");
+  EXPECT_NEAR(static_cast<double>(mix.left.size()), 22050 * 7.0, 22050 * 0.1);
+  EXPECT_LT(mix.Rms(0, 950), 0.001);
+  EXPECT_GT(mix.Rms(5500, 6900), 0.02);  // swelled 1 dB a tick to -16 dB and more
 }
 
 // The program a user runs: a bad file ends it with the line named and a

@@ -408,42 +408,6 @@ TEST_F(SoundTest, MemoryStreamingAnd3DSoundsAreBuilt) {
 
 // ---- Mixer ---------------------------------------------------------------------------
 
-struct Mix {
-  uint32_t rate = 0;
-  std::vector<int16_t> left;
-  std::vector<int16_t> right;
-
-  // RMS level, 0..1, of one channel between two times.
-  double Rms(const std::vector<int16_t>& channel, uint32_t fromMs, uint32_t toMs) const {
-    const size_t from = static_cast<size_t>(fromMs) * rate / 1000;
-    const size_t to = std::min(channel.size(), static_cast<size_t>(toMs) * rate / 1000);
-    double sum = 0.0;
-    for (size_t i = from; i < to; ++i) sum += (channel[i] / 32768.0) * (channel[i] / 32768.0);
-    return to > from ? std::sqrt(sum / static_cast<double>(to - from)) : 0.0;
-  }
-  double Rms(uint32_t fromMs, uint32_t toMs) const {
-    return std::max(Rms(left, fromMs, toMs), Rms(right, fromMs, toMs));
-  }
-};
-
-Mix ReadMix(const std::string& path) {
-  Mix mix;
-  CWaveFile wave;
-  EXPECT_EQ(wave.Open(platform::Widen(path).c_str(), nullptr, kWaveOpenRead), snd::kOk);
-  if (wave.GetFormat() == nullptr) return mix;
-  EXPECT_EQ(wave.GetFormat()->channels, 2);
-  EXPECT_EQ(wave.GetFormat()->bitsPerSample, 16);
-  mix.rate = wave.GetFormat()->samplesPerSec;
-  Bytes data(wave.GetSize());
-  uint32_t got = 0;
-  EXPECT_EQ(wave.Read(data.data(), wave.GetSize(), &got), snd::kOk);
-  for (size_t i = 0; i + 3 < data.size(); i += 4) {
-    mix.left.push_back(static_cast<int16_t>(data[i] | (data[i + 1] << 8)));
-    mix.right.push_back(static_cast<int16_t>(data[i + 2] | (data[i + 3] << 8)));
-  }
-  return mix;
-}
-
 TEST_F(SoundTest, MixerRendersTheRunWhereTheLogSaysSoundsPlayed) {
   std::unique_ptr<CSound> chime = Load(AddTone("-seat_belt", 500, 880.0, 0.5));
   std::unique_ptr<CSound> wind = Load(AddTone("-spoiler_wind", 130, 200.0, 0.5));
@@ -479,6 +443,21 @@ TEST_F(SoundTest, MixerRendersTheRunWhereTheLogSaysSoundsPlayed) {
 
   EXPECT_FALSE(snd::WriteMixedWav("cockpit.wav", 0));
   EXPECT_FALSE(snd::WriteMixedWav("no-such-folder/cockpit.wav", 22050));
+}
+
+TEST_F(SoundTest, MixerKeepsOneCopyOfASoundPlayedOverAndOver) {
+  const std::wstring callout = AddTone("Callout Altitude 05", 200, 500.0);
+  const std::wstring alert = AddTone("Altitude Alert", 300, 700.0);
+  for (int i = 0; i < 50; ++i) {
+    std::unique_ptr<CSound> sound = Load(i % 2 == 0 ? callout : alert);
+    ASSERT_EQ(sound->Play(), snd::kOk);
+    Run(400);
+  }
+  EXPECT_EQ(snd::MixerBytesHeld(), (22050u * 200 / 1000 + 22050u * 300 / 1000) * 2);
+
+  ASSERT_TRUE(snd::WriteMixedWav("run.wav", 22050));
+  const Mix mix = ReadMix("run.wav");
+  EXPECT_NEAR(mix.Rms(49 * 400 + 10, 49 * 400 + 290), 0.5 / std::sqrt(2.0), 0.02);  // the last one, whole
 }
 
 TEST_F(SoundTest, MixerLetsAOneShotStillPlayingFinish) {

@@ -1,10 +1,12 @@
 // Helpers for the WAV and sound tests: RIFF images built chunk by chunk, a
-// temporary working folder per test, and tones to play.
+// temporary working folder per test, tones to play, and the mixed WAV of a
+// run read back for its levels.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -13,6 +15,10 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "host/wave_file.h"
+#include "platform/paths.h"
+#include "platform/sound_device.h"
 
 namespace testsupport {
 
@@ -126,5 +132,42 @@ class TempFolder {
   std::filesystem::path previous_;
   std::filesystem::path path_;
 };
+
+// A 16-bit stereo WAV as the mixer writes it, and its loudness over time.
+struct Mix {
+  uint32_t rate = 0;
+  std::vector<int16_t> left;
+  std::vector<int16_t> right;
+
+  // RMS level, 0..1, of one channel between two times.
+  double Rms(const std::vector<int16_t>& channel, uint32_t fromMs, uint32_t toMs) const {
+    const size_t from = static_cast<size_t>(fromMs) * rate / 1000;
+    const size_t to = std::min(channel.size(), static_cast<size_t>(toMs) * rate / 1000);
+    double sum = 0.0;
+    for (size_t i = from; i < to; ++i) sum += (channel[i] / 32768.0) * (channel[i] / 32768.0);
+    return to > from ? std::sqrt(sum / static_cast<double>(to - from)) : 0.0;
+  }
+  double Rms(uint32_t fromMs, uint32_t toMs) const {
+    return std::max(Rms(left, fromMs, toMs), Rms(right, fromMs, toMs));
+  }
+};
+
+inline Mix ReadMix(const std::string& path) {
+  Mix mix;
+  CWaveFile wave;
+  EXPECT_EQ(wave.Open(platform::Widen(path).c_str(), nullptr, kWaveOpenRead), platform::sound::kOk);
+  if (wave.GetFormat() == nullptr) return mix;
+  EXPECT_EQ(wave.GetFormat()->channels, 2);
+  EXPECT_EQ(wave.GetFormat()->bitsPerSample, 16);
+  mix.rate = wave.GetFormat()->samplesPerSec;
+  Bytes data(wave.GetSize());
+  uint32_t got = 0;
+  EXPECT_EQ(wave.Read(data.data(), wave.GetSize(), &got), platform::sound::kOk);
+  for (size_t i = 0; i + 3 < data.size(); i += 4) {
+    mix.left.push_back(static_cast<int16_t>(data[i] | (data[i + 1] << 8)));
+    mix.right.push_back(static_cast<int16_t>(data[i + 2] | (data[i + 3] << 8)));
+  }
+  return mix;
+}
 
 }  // namespace testsupport
