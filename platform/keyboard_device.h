@@ -8,24 +8,24 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/result.h"
 #include "platform/system.h"
 
 namespace platform::keyboard {
 
-// ---- Result codes (32-bit, negative = failure) ------------------------------
-using Result = int32_t;
-constexpr Result kOk = 0;
+// ---- Result codes -----------------------------------------------------------
+using platform::Failed;
+using platform::kNotImplemented;
+using platform::kOk;
+using platform::Result;
 constexpr Result kNoEffect = 1;        // success: already acquired, or not acquired to begin with
 constexpr Result kBufferOverflow = 1;  // success: events were dropped since the last read
 constexpr Result kInputLost = static_cast<Result>(0x8007001Eu);
 constexpr Result kNotAcquired = static_cast<Result>(0x8007000Cu);
-constexpr Result kInvalidParam = static_cast<Result>(0x80070057u);
-constexpr Result kNotImplemented = static_cast<Result>(0x80004001u);
+constexpr Result kInvalidParam = platform::kInvalidArg;
 constexpr Result kDeviceNotRegistered = static_cast<Result>(0x80040154u);
 constexpr Result kNotBuffered = static_cast<Result>(0x80040207u);
 constexpr Result kAcquired = static_cast<Result>(0x800700AAu);  // settings cannot change while acquired
-
-constexpr bool Failed(Result result) { return result < 0; }
 
 constexpr uint32_t kVersion = 0x0800;
 

@@ -9,25 +9,25 @@
 #include <string>
 #include <vector>
 
+#include "platform/result.h"
 #include "platform/system.h"
 
 namespace platform::sound {
 
-// ---- Result codes (32-bit, negative = failure) ------------------------------
-using Result = int32_t;
-constexpr Result kOk = 0;
+// ---- Result codes -----------------------------------------------------------
+using platform::Failed;
+using platform::kFail;
+using platform::kInvalidArg;
+using platform::kNoInterface;
+using platform::kNotImplemented;
+using platform::kNotInitialized;
+using platform::kOk;
+using platform::kOutOfMemory;
+using platform::kUnexpected;
+using platform::Result;
+using platform::Succeeded;
 constexpr Result kNoVirtualization = 0x0878000A;  // success: a 3-D buffer got plain stereo
-constexpr Result kInvalidArg = static_cast<Result>(0x80070057u);
-constexpr Result kNotInitialized = static_cast<Result>(0x800401F0u);
-constexpr Result kOutOfMemory = static_cast<Result>(0x8007000Eu);
-constexpr Result kFail = static_cast<Result>(0x80004005u);
-constexpr Result kUnexpected = static_cast<Result>(0x8000FFFFu);
-constexpr Result kNotImplemented = static_cast<Result>(0x80004001u);
-constexpr Result kNoInterface = static_cast<Result>(0x80004002u);
 constexpr Result kBufferLost = static_cast<Result>(0x88780096u);
-
-constexpr bool Failed(Result result) { return result < 0; }
-constexpr bool Succeeded(Result result) { return result >= 0; }
 
 // ---- Buffer capability flags -------------------------------------------------
 constexpr uint32_t kCapsPrimary = 0x1;
