@@ -166,7 +166,13 @@ std::string RunClick(RunContext& context, const ScenarioStep& step) {
                             static_cast<int32_t>(Number(step.args[2])));
 }
 
-std::string CheckControl(const std::vector<std::string>& args) { return CheckNumbers(args, 2); }
+// A position code; anything outside 0..138 is stored as off, but it must
+// fit the control's 32-bit record on the way.
+std::string CheckControl(const std::vector<std::string>& args) {
+  double value = 0.0;
+  if (!ParseNumber(args[2], &value) || std::fabs(value) > 1e9) return "'" + args[2] + "' is not a position code";
+  return "";
+}
 
 // Moves a cockpit control by its INI section and key, as its gauge would.
 std::string RunControl(RunContext& context, const ScenarioStep& step) {

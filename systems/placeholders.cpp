@@ -1,6 +1,7 @@
 // Placeholders for steps of the aircraft systems and flight guidance not built yet.
 #include "systems/placeholders.h"
 
+#include "core/helpers.h"
 #include "core/panel_services.h"
 #include "platform/system.h"
 
@@ -9,11 +10,11 @@ namespace halcyon {
 bool IsGroundSpoilerDeployed() { return platform::PlaceholderInput("ground_spoilers_deployed", 0.0) != 0.0; }
 
 int32_t GetStarterSwitchPosition(int32_t engine) {
-  return static_cast<int32_t>(platform::PlaceholderInput(engine == 1 ? "starter_left" : "starter_right", 120.0));
+  return TruncateSaturated<int32_t>(platform::PlaceholderInput(engine == 1 ? "starter_left" : "starter_right", 120.0));
 }
 
 int32_t GetGearWheelsLampPosition() {
-  return static_cast<int32_t>(platform::PlaceholderInput("gear_wheels_lamp", 124.0));
+  return TruncateSaturated<int32_t>(platform::PlaceholderInput("gear_wheels_lamp", 124.0));
 }
 
 bool IsGroundCrewSequenceStarted() { return platform::PlaceholderInput("ground_crew_sequence", 0.0) != 0.0; }

@@ -72,8 +72,9 @@ TEST(Scenario, EveryBadLineIsNamedWithWhatIsWrong) {
 }
 
 TEST(Scenario, NumbersTooLargeForTheHostAreRefused) {
-  const auto errors = ParseErrors("run 1e300\nwindow open 1e12\nat 1e300 stop\nclock-back 1e40\nramp ias 1 1e99\n");
-  ASSERT_EQ(errors.size(), 5u);
+  const auto errors = ParseErrors(
+      "run 1e300\nwindow open 1e12\nat 1e300 stop\nclock-back 1e40\nramp ias 1 1e99\ncontrol APU battery 1e20\n");
+  ASSERT_EQ(errors.size(), 6u);
   EXPECT_EQ(errors[1], "flight.scn:2: window ident '1e12' is not a number from 0 to 4294967295");
 }
 
