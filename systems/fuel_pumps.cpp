@@ -1,9 +1,7 @@
 // [FUEL PUMPS] of HalcyonPro.ini, tank feed and fuel temperature.
 #include "systems/fuel_pumps.h"
 
-#include <algorithm>
 #include <array>
-#include <cmath>
 
 #include "core/ini_values.h"
 #include "core/panel_services.h"
@@ -120,9 +118,13 @@ void UpdateFuelTemperatures() {
   const double outsideDegC = OutsideTempDegC();
   for (int32_t engine = 1; engine <= 2; ++engine) {
     FuelTemp& fuel = g_fuelTemps[engine - 1];
-    const double gapDegC = outsideDegC - fuel.baseDegC;
-    // never past the outside temperature, so a base that has arrived stays
-    if (gapDegC != 0.0 && std::isfinite(gapDegC)) fuel.baseDegC += std::clamp(gapDegC, -0.001, 0.001);
+    // A whole step each time, even past the outside temperature: a base within
+    // 0.001 of it swings about it by a step a second.
+    if (fuel.baseDegC < outsideDegC) {
+      fuel.baseDegC += 0.001;
+    } else if (fuel.baseDegC > outsideDegC) {
+      fuel.baseDegC -= 0.001;
+    }
     if (IsFuelHeatOn(engine) != 0) {
       if (fuel.heatOffsetDegC < 60.0) fuel.heatOffsetDegC += 0.7;
     } else if (fuel.heatOffsetDegC > 0.0) {

@@ -51,7 +51,9 @@ void LoadFuelQuantity() {
   SetSwitch(InitTimedSwitch(&g_payloadKnobDisplay, kPayloadDisplayTicks), kSwitchOff);
 }
 
-void SaveFuelQuantity() { WriteIniInt(kSection, kPayloadKey, static_cast<int32_t>(g_payloadLb)); }
+// The payload is read as it stands in the file ("1e300" included); its
+// integer part is written saturated.
+void SaveFuelQuantity() { WriteIniInt(kSection, kPayloadKey, TruncateSaturated<int32_t>(g_payloadLb)); }
 
 double GetFuelQuantityValue(int32_t tank) {
   switch (tank) {

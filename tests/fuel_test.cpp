@@ -54,6 +54,17 @@ TEST(Fuel, RoundTripOfPumpsAndPayloadAtFullWidth) {
   EXPECT_EQ(cockpit.ini("FUEL QUANTITY", "payload"), "35125");
 }
 
+// An absurd payload in the file is kept as read (the knob's steps bring it
+// back); its save must not overflow the integer it is written as.
+TEST(Fuel, AHugeSavedPayloadIsWrittenBackSaturated) {
+  Cockpit cockpit({.start = false});
+  cockpit.writeFile(kIni, "[FUEL QUANTITY]\r\npayload=1e300\r\n");
+  cockpit.start();
+  EXPECT_EQ(GetPayload(), 1e300);
+  cockpit.runSeconds(1).shutdown();
+  EXPECT_EQ(cockpit.ini("FUEL QUANTITY", "payload"), "2147483647");
+}
+
 TEST(Fuel, PayloadDefaultStepsWeightsAndReadouts) {
   Cockpit cockpit;
   EXPECT_EQ(GetPayload(), 40000.0);
@@ -144,6 +155,14 @@ TEST(Fuel, FuelTemperatureCreepsTowardTheOutsideAirInTheUnitSystemsUnit) {
   cockpit.set(Token::UnitsOfMeasure, 2).runSeconds(1);
   EXPECT_NEAR(GetFuelTemperature(2), 10.0 + 11 * 0.001, 1e-9);
   EXPECT_EQ(GetFuelTemperature(3), 0.0);
+
+  // Within a step of the outside air the base still moves a whole step, past
+  // it, and back the next second (a verdict every 19 ticks).
+  const double baseDegC = GetFuelTemperature(2);
+  cockpit.set(Token::AmbientTempDegCBy256, (baseDegC + 0.0004) / 256.0).runTicks(19);
+  EXPECT_NEAR(GetFuelTemperature(2), baseDegC + 0.001, 1e-9);
+  cockpit.runTicks(19);
+  EXPECT_NEAR(GetFuelTemperature(2), baseDegC, 1e-9);
 }
 
 }  // namespace
