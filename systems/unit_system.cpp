@@ -25,8 +25,9 @@ void LoadUnitSystem() { g_unitSystem = ReadIniInt(kSection, kKey, L"0", kIniSwit
 void UpdateUnitSystem() {
   if (IsTickDue(kChannel2Hz) == 0) return;
   const double setting = ReadToken(Token::UnitsOfMeasure);
-  // A token value beyond the 32-bit range is no setting either.
-  const int32_t simulatorUnits = setting >= 0.0 && setting < 3.0 ? static_cast<int32_t>(setting) : -1;
+  // Truncated toward zero, so -0.5 reads as 0; a value beyond the 32-bit
+  // range (or NaN) is no setting either.
+  const int32_t simulatorUnits = setting > -1.0 && setting < 3.0 ? static_cast<int32_t>(setting) : -1;
   if (IsSimulatorUnitSetting(simulatorUnits)) {
     if ((g_unitSystem != 0) != (simulatorUnits != 0)) ConvertTrpAssumedTemp();
     g_unitSystem = simulatorUnits;

@@ -52,6 +52,23 @@ TEST(Units, LeavingCelsiusConvertsTheAssumedTemperatureFirst) {
   EXPECT_EQ(GetStaticAirTemp(), -99.0);
 }
 
+// Without a saved value the INI's "0" holds until the first update; the
+// simulator's setting is then truncated toward zero.
+TEST(Units, AMissingSectionGivesPoundsAndTheSettingIsTruncated) {
+  Cockpit cockpit({.start = false});
+  cockpit.set(Token::UnitsOfMeasure, 1.9);
+  cockpit.start();
+  EXPECT_EQ(IsMetricUnits(), 0);
+  cockpit.runSeconds(1);
+  EXPECT_EQ(IsMetricUnits(), 1);
+  cockpit.set(Token::UnitsOfMeasure, -0.5).runSeconds(1);
+  EXPECT_EQ(IsMetricUnits(), 0) << "-0.5 truncates to 0";
+  cockpit.set(Token::UnitsOfMeasure, 3.0).runSeconds(1);
+  EXPECT_EQ(IsMetricUnits(), 0);
+  cockpit.shutdown();
+  EXPECT_EQ(cockpit.ini("UNIT SYSTEM", "unit_system"), "0");
+}
+
 TEST(Units, TrueAirspeedFromGroundSpeedAndTheWindAlongTheHeading) {
   Cockpit cockpit;
   constexpr double kRadPerDeg = 0.017453292519943295;
