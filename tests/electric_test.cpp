@@ -146,7 +146,10 @@ TEST(Electric, GeneratorsTakeTheBusesAndTheCsdsWarmAndCoolInTheirBands) {
   DisconnectCsd(0);
   EXPECT_EQ(IsGeneratorOnline(0), 0u) << "at once";
   EXPECT_EQ(IsCsdConnected(0), 0u);
+  const double disconnectTick = cockpit.tick18();
   cockpit.runUntil([] { return GetCsdTemperature(0) <= 20.0; }, 200);
+  // 0.3 a step down to 100, 0.5 to 60, 0.2 to 20: 67 + 80 + 200 steps
+  EXPECT_NEAR((cockpit.tick18() - disconnectTick) / 4.0, 347.0, 1.0);
   EXPECT_LE(GetCsdTemperature(0), 20.0);
   EXPECT_GT(GetCsdTemperature(0), 19.7);
   ReconnectCsd(0);

@@ -137,5 +137,18 @@ TEST(GroundService, AMissingSectionLoadsOffAndPositionsRoundTrip) {
   EXPECT_EQ(cockpit.ini("GSEP", "maint_phone"), "120") << "out of range stored as off";
 }
 
+TEST(GroundService, SavedPositionsLoadWithOutOfRangeOnesAsOff) {
+  Cockpit cockpit({.start = false});
+  cockpit.writeFile(kIni, "[GSEP]\r\napu_switch=41\r\next_switch=139\r\nmaint_phone=0\r\n");
+  cockpit.start();
+  EXPECT_EQ(GetSwitch(&g_gsepApuSwitch), 41);
+  EXPECT_EQ(GetSwitch(&g_gsepExternalSwitch), 120);
+  EXPECT_EQ(GetSwitch(&g_gsepMaintPhone), 0);
+  cockpit.shutdown();
+  EXPECT_EQ(cockpit.ini("GSEP", "apu_switch"), "41");
+  EXPECT_EQ(cockpit.ini("GSEP", "ext_switch"), "120");
+  EXPECT_EQ(cockpit.ini("GSEP", "maint_phone"), "0");
+}
+
 }  // namespace
 }  // namespace halcyon::test
