@@ -173,5 +173,38 @@ TEST(Apu, AStartWithoutPowerOrFuelStopsAndAWarmStartAimsFromItsEgt) {
   EXPECT_NEAR(GetApuEgt() - before, (620.0 - warmEgt) / 450.0, 1e-9);
 }
 
+// Start air from a ground cart or the other engine, and engine bleed for the
+// anti-ice, through the pneumatic cross-feed levers.
+TEST(EngineAir, StartAirAndBleedAirThroughTheCrossFeeds) {
+  Cockpit cockpit;
+  cockpit.setSwitch(&g_pneumaticXFeedLeft, kXFeedLeverPassesAir).setSwitch(&g_pneumaticXFeedRight, 0);
+  EXPECT_EQ(IsStartAirAvailable(1), 1u) << "a ground cart with external power";
+  EXPECT_EQ(IsStartAirAvailable(2), 0u) << "its cross-feed is shut";
+  EXPECT_EQ(IsEngineBleedAirAvailable(), 0u);
+  cockpit.setSwitch(&g_externalPowerSwitch, 120);
+  EXPECT_EQ(IsStartAirAvailable(1), 0u);
+
+  cockpit.set(Token::Engine2Combustion, 1);
+  EXPECT_EQ(IsStartAirAvailable(1), 0u) << "the other engine needs both cross-feeds";
+  EXPECT_EQ(IsEngineBleedAirAvailable(), 0u) << "engine 2's bleed needs the right cross-feed";
+  cockpit.setSwitch(&g_pneumaticXFeedRight, kXFeedLeverPassesAir);
+  EXPECT_EQ(IsStartAirAvailable(1), 1u);
+  EXPECT_EQ(IsStartAirAvailable(2), 0u) << "engine 1 is not running";
+  EXPECT_EQ(IsEngineBleedAirAvailable(), 1u);
+  cockpit.setSwitch(&g_engine1FireHandle, kFireHandleRotated);
+  EXPECT_EQ(IsStartAirAvailable(1), 0u);
+
+  cockpit.set(Token::Engine2Combustion, 0).set(Token::Engine1Combustion, 1);
+  cockpit.setSwitch(&g_pneumaticXFeedLeft, 0);
+  EXPECT_EQ(IsEngineBleedAirAvailable(), 0u) << "engine 1's bleed needs the left cross-feed";
+  cockpit.setSwitch(&g_pneumaticXFeedLeft, kXFeedLeverPassesAir);
+  EXPECT_EQ(IsEngineBleedAirAvailable(), 1u);
+  EXPECT_EQ(IsStartAirAvailable(2), 1u) << "from engine 1 through both cross-feeds";
+  cockpit.setSwitch(&g_engine2FireHandle, kFireHandlePulled);
+  EXPECT_EQ(IsStartAirAvailable(2), 0u);
+  EXPECT_EQ(IsStartAirAvailable(0), 0u);
+  EXPECT_EQ(IsStartAirAvailable(3), 0u);
+}
+
 }  // namespace
 }  // namespace halcyon::test
