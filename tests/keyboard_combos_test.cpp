@@ -161,6 +161,14 @@ TEST(KeyboardCombos, NineteenToAGroupAtMost361AndTheWatchedEventsApart) {
   }
   for (size_t i = 5; i < events.size(); ++i) EXPECT_EQ(events[i].simEventName, "");
   for (const auto& member : sc::Log().notificationMembers) EXPECT_EQ(member.maskable, 0);
+  // Each command's event joins the notification group of its input group.
+  ASSERT_EQ(sc::Log().notificationMembers.size(), 5u + 361u);
+  for (size_t i = 0; i < mappings.size(); ++i) {
+    EXPECT_EQ(sc::Log().notificationMembers[5 + i].groupId, mappings[i].groupId) << i;
+    EXPECT_EQ(sc::Log().notificationMembers[5 + i].eventId, mappings[i].downEventId) << i;
+  }
+  for (const auto& [group, priority] : sc::Log().notificationPriorities) EXPECT_EQ(priority, 1u) << group;
+  EXPECT_EQ(sc::Log().notificationPriorities.front().first, 0u);
   for (const auto& [group, state] : sc::Log().inputGroupStates) EXPECT_EQ(state, 1u) << group;
   for (const auto& [group, priority] : sc::Log().inputGroupPriorities) EXPECT_EQ(priority, 1u) << group;
 

@@ -11,6 +11,7 @@
 #include "displays/placeholders.h"
 #include "displays/tcas.h"
 #include "gauges/placeholders.h"
+#include "host/direct_input_keyboard.h"
 #include "host/keyboard_combos.h"
 #include "host/payload_traffic.h"
 #include "host/simconnect_client.h"
@@ -59,7 +60,8 @@ TEST(SimConnect, CombinationsClickTheirControls) {
                     "[ENGINE DISPLAY PANEL]\r\nEPR manual 1 inc=ctrl+e\r\n"
                     "[SPEED CARDS]\r\nWeight dec=ctrl+w\r\n"
                     "[BRAKE TEMPERATURE CONTROL]\r\nART inc=ctrl+a\r\n"
-                    "[NAV]\r\nCourse dec=ctrl+d\r\n");
+                    "[NAV]\r\nCourse dec=ctrl+d\r\n"
+                    "[FMS]\r\nKeyboard input toggle=ctrl+k\r\n");
   cockpit.start().runTicks(1);
   EXPECT_EQ(KeyboardCommandControl(0), &ChecklistMouseChecklistInc);
   EXPECT_EQ(KeyboardCommandControl(1), &ChecklistMouseChecklistDec);
@@ -75,10 +77,19 @@ TEST(SimConnect, CombinationsClickTheirControls) {
   EXPECT_TRUE(cockpit.ran("SpeedCardsMouseWeightDec"));
   EXPECT_FALSE(cockpit.ran("SpeedCardsMouseWeightInc"));
 
-  // Slot 484 keeps its own control apart from the brakes.
+  // A built control does what its click does: the CDU's keyboard-entry button.
+  ASSERT_EQ(g_directInputKeyboard, nullptr);
+  cockpit.pressCombo("ctrl+k").runTicks(1);
+  EXPECT_NE(g_directInputKeyboard, nullptr);
+  cockpit.pressCombo("ctrl+k").runTicks(1);
+  EXPECT_EQ(g_directInputKeyboard, nullptr);
+
+  // Slot 484 keeps its own control apart from "BRAKES", and "BRAKES" its handler.
   cockpit.pressCombo("ctrl+d").runTicks(1);
   EXPECT_TRUE(cockpit.ran("NavMouseCourseDec"));
   EXPECT_FALSE(cockpit.ran("DisarmAutobrakeOnPedal"));
+  cockpit.simEvent("BRAKES").runTicks(1);
+  EXPECT_TRUE(cockpit.ran("DisarmAutobrakeOnPedal"));
 
   // The space bar works only with its option.
   SetOptionOff(kOptionSpacebar);
@@ -89,9 +100,7 @@ TEST(SimConnect, CombinationsClickTheirControls) {
   EXPECT_TRUE(cockpit.ran("ChecklistMouseNextItem"));
   EXPECT_FALSE(sc::PressCombination("ctrl+z")) << "not registered";
 
-  // Brake pedals disarm the autobrake; trim disconnects an engaged autopilot only.
-  cockpit.simEvent("BRAKES_LEFT").runTicks(1);
-  EXPECT_TRUE(cockpit.ran("DisarmAutobrakeOnPedal"));
+  // Trim disconnects an engaged autopilot only.
   cockpit.set(Token::AutopilotEngaged, 0).simEvent("ELEV_TRIM_UP").runTicks(1);
   EXPECT_TRUE(cockpit.keyEvents(kKeyEventAutopilotMaster).empty());
   cockpit.set(Token::AutopilotEngaged, 1).simEvent("ELEV_TRIM_DN").runTicks(1);
@@ -140,12 +149,14 @@ TEST(SimConnect, CloudStateBoxesBandAndGrids) {
 
   // Only answers of exactly 4096 bytes fill a grid, and only for requests 0 and 1.
   SetSwitch(&g_radarModeSwitch, 120);
+  const size_t requestsWhileOn = sc::Log().cloudRequests.size();
   sc::QueueCloudState(0, std::vector<uint8_t>(4095, 5));
   sc::QueueCloudState(1, std::vector<uint8_t>(4097, 5));
   sc::QueueCloudState(2, std::vector<uint8_t>(4096, 5));
   platform::SimConnectCloudStateMessage lying{{20, 4, platform::kMessageCloudState}, 0, 4096};
   sc::QueueRaw(Bytes(&lying, sizeof(lying)));  // claims 4096 bytes, carries 0
   cockpit.runSeconds(3);
+  EXPECT_EQ(sc::Log().cloudRequests.size(), requestsWhileOn) << "radar off: no requests";
   EXPECT_EQ(g_cloudGridNd[0][0], 77u);
   EXPECT_EQ(g_cloudGridRadar[0][0], 77u);
   std::vector<uint8_t> pattern(4096);
@@ -199,6 +210,7 @@ TEST(SimConnect, TrafficJoinsTheTcasAndIsPurgedWhenItStopsAnswering) {
   sc::QueueRaw(AircraftAnswer("DLH4", 47.41, 8.71));
   cockpit.runTicks(1);
   EXPECT_EQ(Intruders(), std::vector<std::string>({"DLH4"}));
+  EXPECT_NEAR(g_tcas->FindTarget("DLH4")->GetPositionObject()->GetLat(), 47.41, 1e-9) << "the later answer";
 
   // Without a TCAS the requests go on and the answers are dropped.
   DestroyTcas();
