@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 
 #include "core/options.h"
@@ -196,6 +197,9 @@ TEST(SimConnect, TrafficJoinsTheTcasAndIsPurgedWhenItStopsAnswering) {
   SetSwitch(&g_tcasRangeSwitch, 120);
   cockpit.runSeconds(1);
   EXPECT_EQ(sc::Log().objectRequests.back().radiusMeters, 31484u);
+  EXPECT_EQ(TrafficRadiusMeters(101), 12964u);
+  EXPECT_EQ(TrafficRadiusMeters(103), 31484u);
+  EXPECT_EQ(TrafficRadiusMeters(99), 31484u);
   EXPECT_LT(g_tcas->FindTarget("SWR12")->GetAltitude(), 5000.0 - 800.0 * 2.0 / 60.0) << "the aircraft descends";
 
   // One that stops answering leaves at the sixth request after its last answer.
@@ -297,8 +301,11 @@ TEST(SimConnect, BadAndFloodingMessages) {
   sc::QueueRaw(AircraftAnswer(std::string(300, 'A'), 47.0, 8.0));
   sc::QueueRaw(AircraftAnswer("BIG1", 47.1, 8.1, 5000));
   sc::QueueRaw({});
+  std::vector<uint8_t> otherRequest = AircraftAnswer("OTHER1", 47.2, 8.2);
+  otherRequest[offsetof(platform::SimConnectObjectDataMessage, requestId)] = kRequestCloudsRadar;
+  sc::QueueRaw(otherRequest);  // aircraft data answers only request 2
   cockpit.runTicks(1);
-  EXPECT_EQ(sc::GetCounters().messagesRead - readBefore, 6u);
+  EXPECT_EQ(sc::GetCounters().messagesRead - readBefore, 7u);
   EXPECT_EQ(Intruders(), std::vector<std::string>({std::string(255, 'A'), "BIG1"}));
   sc::QueueRaw(AircraftAnswer(std::string(300, 'A'), 47.0, 8.0));
   cockpit.runTicks(1);
