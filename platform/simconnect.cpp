@@ -24,8 +24,11 @@ struct State {
   Counters counters;
   std::deque<std::vector<uint8_t>> queue;
   std::vector<uint8_t> current;  // the message handed out last
-  // What the open connection holds.
+  // What the open connection holds; the log above keeps every connection's.
   std::set<uint32_t> mappedEvents;
+  std::vector<ClientEventMapping> clientEvents;
+  std::vector<NotificationMember> notificationMembers;
+  std::vector<InputMapping> inputMappings;
   std::vector<DataField> fields;
   std::set<uint32_t> groupsOn;
   ObjectAnswerer objectAnswerer;
@@ -118,12 +121,12 @@ void QueueEvent(uint32_t groupId, uint32_t eventId, uint32_t data) {
 }
 
 bool QueueSimEvent(const std::string& simEventName) {
+  if (!IsOpen()) return false;
   bool queued = false;
-  for (const ClientEventMapping& mapping : S().log.clientEvents) {
+  for (const ClientEventMapping& mapping : S().clientEvents) {
     if (mapping.simEventName.empty() || Lower(mapping.simEventName) != Lower(simEventName)) continue;
-    if (S().mappedEvents.count(mapping.eventId) == 0) continue;
     uint32_t group = 0;
-    for (const NotificationMember& member : S().log.notificationMembers) {
+    for (const NotificationMember& member : S().notificationMembers) {
       if (member.eventId == mapping.eventId) group = member.groupId;
     }
     QueueEvent(group, mapping.eventId);
@@ -135,7 +138,7 @@ bool QueueSimEvent(const std::string& simEventName) {
 bool PressCombination(const std::string& text) {
   if (!IsOpen()) return false;
   bool queued = false;
-  for (const InputMapping& mapping : S().log.inputMappings) {
+  for (const InputMapping& mapping : S().inputMappings) {
     if (S().groupsOn.count(mapping.groupId) == 0 || Lower(mapping.definition) != Lower(text)) continue;
     QueueEvent(mapping.groupId, mapping.downEventId, mapping.downValue);
     queued = true;
@@ -189,6 +192,9 @@ SimConnectResult SimConnect_Open(SimConnectHandle* handle, const char*, void*, u
   }
   state.connection = ++state.lastConnection;
   state.mappedEvents.clear();
+  state.clientEvents.clear();
+  state.notificationMembers.clear();
+  state.inputMappings.clear();
   state.fields.clear();
   state.groupsOn.clear();
   ++state.counters.opens;
@@ -213,14 +219,18 @@ SimConnectResult SimConnect_MapClientEventToSimEvent(SimConnectHandle handle, ui
     simconnect::QueueException(simconnect::kExceptionEventIdDuplicate);
     return kSimConnectOk;  // the simulator reports it by message, as it does
   }
-  S().log.clientEvents.push_back({eventId, simconnect::Text(simEventName)});
+  const simconnect::ClientEventMapping mapping{eventId, simconnect::Text(simEventName)};
+  S().clientEvents.push_back(mapping);
+  S().log.clientEvents.push_back(mapping);
   return kSimConnectOk;
 }
 
 SimConnectResult SimConnect_AddClientEventToNotificationGroup(SimConnectHandle handle, uint32_t groupId,
                                                               uint32_t eventId, int32_t maskable) {
   if (!simconnect::Valid(handle)) return kSimConnectFailed;
-  S().log.notificationMembers.push_back({groupId, eventId, maskable});
+  const simconnect::NotificationMember member{groupId, eventId, maskable};
+  S().notificationMembers.push_back(member);
+  S().log.notificationMembers.push_back(member);
   return kSimConnectOk;
 }
 
@@ -236,8 +246,10 @@ SimConnectResult SimConnect_MapInputEventToClientEvent(SimConnectHandle handle, 
                                                        uint32_t downValue, uint32_t upEventId, uint32_t upValue,
                                                        int32_t maskable) {
   if (!simconnect::Valid(handle)) return kSimConnectFailed;
-  S().log.inputMappings.push_back(
-      {groupId, simconnect::Text(inputDefinition), downEventId, downValue, upEventId, upValue, maskable});
+  const simconnect::InputMapping mapping{
+      groupId, simconnect::Text(inputDefinition), downEventId, downValue, upEventId, upValue, maskable};
+  S().inputMappings.push_back(mapping);
+  S().log.inputMappings.push_back(mapping);
   return kSimConnectOk;
 }
 

@@ -205,11 +205,12 @@ void QueueRaw(std::vector<uint8_t> bytes);
 void QueueQuit();
 void QueueException(uint32_t exception, uint32_t sendId = 0, uint32_t index = 0);
 void QueueEvent(uint32_t groupId, uint32_t eventId, uint32_t data = 0);
-// The simulator event by name (e.g. "BRAKES"), to every client event mapped
-// to it; false when none is.
+// The simulator event by name (e.g. "BRAKES"), to every client event the open
+// connection mapped to it; false when none is.
 bool QueueSimEvent(const std::string& simEventName);
 // A keyboard combination pressed: its text is matched without regard to case
-// against the mappings of the input groups that are on; false when none matches.
+// against the open connection's mappings in input groups that are on; false
+// when none matches.
 bool PressCombination(const std::string& text);
 
 // An AI aircraft as the simulator knows it, in the units the answers carry.

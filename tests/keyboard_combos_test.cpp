@@ -85,11 +85,22 @@ TEST(KeyboardCombos, DefaultFileWrittenAtShutDownAndReadBackAtTheNextStart) {
   // The next start reads the user's edit of the file.
   std::string edited = file;
   edited.replace(edited.find("PA light="), 9, "PA light=ctrl+shift+p");
+  edited.replace(edited.find("Enabled=0"), 9, "Enabled=2");
   cockpit.writeFile(kCombosFile, edited);
   cockpit.start();
   ASSERT_NE(g_keyboardCombos, nullptr);
   EXPECT_EQ(Combo(200), "ctrl+shift+p");
   EXPECT_EQ(Combo(3), "space");
+  EXPECT_EQ(g_keyboardCombos->IsEnabled(), 0) << "only the integer 1 enables";
+
+  // The new connection answers a press once, not once per connection made.
+  cockpit.runTicks(1);
+  size_t queued = sc::QueuedMessages();
+  ASSERT_TRUE(sc::PressCombination("ctrl+shift+p"));
+  EXPECT_EQ(sc::QueuedMessages() - queued, 1u);
+  queued = sc::QueuedMessages();
+  ASSERT_TRUE(sc::QueueSimEvent("BRAKES"));
+  EXPECT_EQ(sc::QueuedMessages() - queued, 1u);
   cockpit.runTicks(1).shutdown();
   EXPECT_EQ(cockpit.readFile(kCombosFile), edited) << "an existing file is never rewritten";
 }
@@ -150,6 +161,14 @@ TEST(KeyboardCombos, NineteenToAGroupAtMost361AndTheWatchedEventsApart) {
   }
   for (size_t i = 5; i < events.size(); ++i) EXPECT_EQ(events[i].simEventName, "");
   for (const auto& member : sc::Log().notificationMembers) EXPECT_EQ(member.maskable, 0);
+  // Each command's event joins the notification group of its input group.
+  ASSERT_EQ(sc::Log().notificationMembers.size(), 5u + 361u);
+  for (size_t i = 0; i < mappings.size(); ++i) {
+    EXPECT_EQ(sc::Log().notificationMembers[5 + i].groupId, mappings[i].groupId) << i;
+    EXPECT_EQ(sc::Log().notificationMembers[5 + i].eventId, mappings[i].downEventId) << i;
+  }
+  for (const auto& [group, priority] : sc::Log().notificationPriorities) EXPECT_EQ(priority, 1u) << group;
+  EXPECT_EQ(sc::Log().notificationPriorities.front().first, 0u);
   for (const auto& [group, state] : sc::Log().inputGroupStates) EXPECT_EQ(state, 1u) << group;
   for (const auto& [group, priority] : sc::Log().inputGroupPriorities) EXPECT_EQ(priority, 1u) << group;
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 
 #include "core/options.h"
@@ -11,6 +12,7 @@
 #include "displays/placeholders.h"
 #include "displays/tcas.h"
 #include "gauges/placeholders.h"
+#include "host/direct_input_keyboard.h"
 #include "host/keyboard_combos.h"
 #include "host/payload_traffic.h"
 #include "host/simconnect_client.h"
@@ -59,7 +61,8 @@ TEST(SimConnect, CombinationsClickTheirControls) {
                     "[ENGINE DISPLAY PANEL]\r\nEPR manual 1 inc=ctrl+e\r\n"
                     "[SPEED CARDS]\r\nWeight dec=ctrl+w\r\n"
                     "[BRAKE TEMPERATURE CONTROL]\r\nART inc=ctrl+a\r\n"
-                    "[NAV]\r\nCourse dec=ctrl+d\r\n");
+                    "[NAV]\r\nCourse dec=ctrl+d\r\n"
+                    "[FMS]\r\nKeyboard input toggle=ctrl+k\r\n");
   cockpit.start().runTicks(1);
   EXPECT_EQ(KeyboardCommandControl(0), &ChecklistMouseChecklistInc);
   EXPECT_EQ(KeyboardCommandControl(1), &ChecklistMouseChecklistDec);
@@ -75,10 +78,19 @@ TEST(SimConnect, CombinationsClickTheirControls) {
   EXPECT_TRUE(cockpit.ran("SpeedCardsMouseWeightDec"));
   EXPECT_FALSE(cockpit.ran("SpeedCardsMouseWeightInc"));
 
-  // Slot 484 keeps its own control apart from the brakes.
+  // A built control does what its click does: the CDU's keyboard-entry button.
+  ASSERT_EQ(g_directInputKeyboard, nullptr);
+  cockpit.pressCombo("ctrl+k").runTicks(1);
+  EXPECT_NE(g_directInputKeyboard, nullptr);
+  cockpit.pressCombo("ctrl+k").runTicks(1);
+  EXPECT_EQ(g_directInputKeyboard, nullptr);
+
+  // Slot 484 keeps its own control apart from "BRAKES", and "BRAKES" its handler.
   cockpit.pressCombo("ctrl+d").runTicks(1);
   EXPECT_TRUE(cockpit.ran("NavMouseCourseDec"));
   EXPECT_FALSE(cockpit.ran("DisarmAutobrakeOnPedal"));
+  cockpit.simEvent("BRAKES").runTicks(1);
+  EXPECT_TRUE(cockpit.ran("DisarmAutobrakeOnPedal"));
 
   // The space bar works only with its option.
   SetOptionOff(kOptionSpacebar);
@@ -89,9 +101,7 @@ TEST(SimConnect, CombinationsClickTheirControls) {
   EXPECT_TRUE(cockpit.ran("ChecklistMouseNextItem"));
   EXPECT_FALSE(sc::PressCombination("ctrl+z")) << "not registered";
 
-  // Brake pedals disarm the autobrake; trim disconnects an engaged autopilot only.
-  cockpit.simEvent("BRAKES_LEFT").runTicks(1);
-  EXPECT_TRUE(cockpit.ran("DisarmAutobrakeOnPedal"));
+  // Trim disconnects an engaged autopilot only.
   cockpit.set(Token::AutopilotEngaged, 0).simEvent("ELEV_TRIM_UP").runTicks(1);
   EXPECT_TRUE(cockpit.keyEvents(kKeyEventAutopilotMaster).empty());
   cockpit.set(Token::AutopilotEngaged, 1).simEvent("ELEV_TRIM_DN").runTicks(1);
@@ -140,12 +150,14 @@ TEST(SimConnect, CloudStateBoxesBandAndGrids) {
 
   // Only answers of exactly 4096 bytes fill a grid, and only for requests 0 and 1.
   SetSwitch(&g_radarModeSwitch, 120);
+  const size_t requestsWhileOn = sc::Log().cloudRequests.size();
   sc::QueueCloudState(0, std::vector<uint8_t>(4095, 5));
   sc::QueueCloudState(1, std::vector<uint8_t>(4097, 5));
   sc::QueueCloudState(2, std::vector<uint8_t>(4096, 5));
   platform::SimConnectCloudStateMessage lying{{20, 4, platform::kMessageCloudState}, 0, 4096};
   sc::QueueRaw(Bytes(&lying, sizeof(lying)));  // claims 4096 bytes, carries 0
   cockpit.runSeconds(3);
+  EXPECT_EQ(sc::Log().cloudRequests.size(), requestsWhileOn) << "radar off: no requests";
   EXPECT_EQ(g_cloudGridNd[0][0], 77u);
   EXPECT_EQ(g_cloudGridRadar[0][0], 77u);
   std::vector<uint8_t> pattern(4096);
@@ -185,6 +197,9 @@ TEST(SimConnect, TrafficJoinsTheTcasAndIsPurgedWhenItStopsAnswering) {
   SetSwitch(&g_tcasRangeSwitch, 120);
   cockpit.runSeconds(1);
   EXPECT_EQ(sc::Log().objectRequests.back().radiusMeters, 31484u);
+  EXPECT_EQ(TrafficRadiusMeters(101), 12964u);
+  EXPECT_EQ(TrafficRadiusMeters(103), 31484u);
+  EXPECT_EQ(TrafficRadiusMeters(99), 31484u);
   EXPECT_LT(g_tcas->FindTarget("SWR12")->GetAltitude(), 5000.0 - 800.0 * 2.0 / 60.0) << "the aircraft descends";
 
   // One that stops answering leaves at the sixth request after its last answer.
@@ -199,6 +214,7 @@ TEST(SimConnect, TrafficJoinsTheTcasAndIsPurgedWhenItStopsAnswering) {
   sc::QueueRaw(AircraftAnswer("DLH4", 47.41, 8.71));
   cockpit.runTicks(1);
   EXPECT_EQ(Intruders(), std::vector<std::string>({"DLH4"}));
+  EXPECT_NEAR(g_tcas->FindTarget("DLH4")->GetPositionObject()->GetLat(), 47.41, 1e-9) << "the later answer";
 
   // Without a TCAS the requests go on and the answers are dropped.
   DestroyTcas();
@@ -285,8 +301,11 @@ TEST(SimConnect, BadAndFloodingMessages) {
   sc::QueueRaw(AircraftAnswer(std::string(300, 'A'), 47.0, 8.0));
   sc::QueueRaw(AircraftAnswer("BIG1", 47.1, 8.1, 5000));
   sc::QueueRaw({});
+  std::vector<uint8_t> otherRequest = AircraftAnswer("OTHER1", 47.2, 8.2);
+  otherRequest[offsetof(platform::SimConnectObjectDataMessage, requestId)] = kRequestCloudsRadar;
+  sc::QueueRaw(otherRequest);  // aircraft data answers only request 2
   cockpit.runTicks(1);
-  EXPECT_EQ(sc::GetCounters().messagesRead - readBefore, 6u);
+  EXPECT_EQ(sc::GetCounters().messagesRead - readBefore, 7u);
   EXPECT_EQ(Intruders(), std::vector<std::string>({std::string(255, 'A'), "BIG1"}));
   sc::QueueRaw(AircraftAnswer(std::string(300, 'A'), 47.0, 8.0));
   cockpit.runTicks(1);
