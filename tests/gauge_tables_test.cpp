@@ -16,6 +16,7 @@
 #include "simhost/run_log.h"
 #include "simhost/scenario.h"
 #include "systems/fire_protection.h"
+#include "systems/tas_sat.h"
 #include "tests/cockpit.h"
 
 namespace halcyon::test {
@@ -347,6 +348,14 @@ TEST(Tooltips, ShowTheTokensAndTheSystemsValues) {
   EXPECT_EQ(Arg(cockpit, "Engine Fire", 1), 100.0);
   SetSwitch(&g_fireAgent2, kSwitchOn);
   EXPECT_EQ(Arg(cockpit, "Engine Fire", 1), 0.0);
+
+  // The "SAT" line carries the simulator's air temperature and the "TAT"
+  // line the computed one, as the panel's tooltip has them.
+  cockpit.set(Token::TotalAirTempDegC, 7).set(Token::AmbientTempDegCBy256, -12.0 / 256.0).runTicks(1);
+  EXPECT_EQ(Arg(cockpit, "TAS SAT", 0), GetTrueAirspeed());
+  EXPECT_EQ(Arg(cockpit, "TAS SAT", 1), 7.0);
+  EXPECT_EQ(Arg(cockpit, "TAS SAT", 2), GetStaticAirTemp());
+  EXPECT_NE(GetStaticAirTemp(), 7.0);
 
   // Pressurisation and brake temperatures answer 0 until they are built.
   EXPECT_EQ(Arg(cockpit, "Cabin_Pressure_Indicator", 0), 0.0);
