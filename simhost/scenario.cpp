@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -443,8 +444,11 @@ bool Scenario::Parse(const std::string& text, const std::string& fileName, std::
 }
 
 bool Scenario::LoadFile(const std::string& path, std::vector<std::string>* errors) {
+  // A folder opens like a file on Linux and reads as nothing: it would play an
+  // empty flight and report success.
+  std::error_code ignored;
   std::ifstream file(path, std::ios::binary);
-  if (!file) {
+  if (!file || std::filesystem::is_directory(path, ignored)) {
     errors->push_back(path + ": cannot read the scenario file");
     return false;
   }

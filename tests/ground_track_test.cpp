@@ -77,5 +77,19 @@ TEST(GroundTrack, HeadingOnTheGroundGreatCircleTrackInTheAir) {
   }
 }
 
+// Either coordinate standing still counts as no movement: flown exactly along
+// a meridian, the track in the air holds what it was.
+TEST(GroundTrack, AlongAMeridianTheTrackInTheAirHolds) {
+  Cockpit cockpit({.start = false});
+  cockpit.set(Token::OnGround, 0).set(Token::HeadingDeg, 123).setPosition(47.0, 8.0).start();
+  double lat = 47.0;
+  cockpit.everyTick([&](simhost::SimHost&) {
+    lat += 0.0005;
+    cockpit.setPosition(lat, 8.0);
+  });
+  cockpit.set(Token::HeadingDeg, 200).runTicks(40);
+  EXPECT_EQ(GetGroundTrack(), 123.0) << "the track the ring started with, not the heading now";
+}
+
 }  // namespace
 }  // namespace halcyon::test

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "core/lifecycle.h"
 #include "core/tick_scheduler.h"
+#include "platform/simconnect.h"
 #include "platform/system.h"
 #include "tests/cockpit.h"
 
@@ -13,6 +15,58 @@ namespace halcyon::test {
 namespace {
 
 using simhost::Phase;
+
+// The three lists as the cockpit's systems depend on them, written out here
+// on their own so that a step moved, dropped or doubled in the dispatcher's
+// tables shows up. The minute key event is traced as "KeyEvent65568".
+constexpr const char* kExpectedStartup =
+    "InitStartupSequence InitMenu LoadUnitSystem ResetTickScheduler CreateSoundSystem "
+    "ResetGdiplusStarted LoadEfisPfd InitNavDisplay InitFms CreateKeyboardCombos LoadOcl LoadCpl "
+    "LoadApu LoadElectric LoadCabinPress LoadAirCondition ResetAnnunciators LoadSideSwitches "
+    "LoadFuelPumps InitLampTest LoadDfgs InitGear InitFuelLevers LoadEngineStarter InitEdpIndication "
+    "LoadHydraulicPumps LoadBrakeTemperature LoadArt LoadIceProtection LoadPneumaticXFeed "
+    "InitAutoSpoilers LoadAutobrake LoadGear LoadStabTrim InitWarningLights ClearVoiceQueue InitGpws "
+    "InitAuralWarnings InitVarious LoadFuel LoadOptions InitHotspots InitAutoflightAlerts "
+    "ResetAltimeter LoadRadar LoadFuelFlow LoadChecklist LoadAudioPanel LoadVarious "
+    "LoadVariousSyncGpws LoadRain LoadFlaps LoadSpeedCards InitVoiceRecorder LoadAirspeed LoadSlats "
+    "LoadEpr InitEdp LoadEfisDimmer LoadTransponder ResetCenterPage ResetEditorMode LoadIrs "
+    "LoadEfisSwitching LoadFgcp LoadLongitudeTrim LoadExternalLights ResetCallouts CreateTcas "
+    "LoadMagTrue InitGroundTrack LoadAdf InitEngineFire LoadEfisMcp LoadComm LoadEfds LoadFdr "
+    "LoadFuelQuantity InitGpws LoadGsep LoadNav LoadOxygen LoadRdi LoadRecirculationFan "
+    "LoadRudderTrim InitTasSat LoadLevers LoadTrp LoadFdc InitWiper LoadAileronTrim LoadAltimeter "
+    "LoadCockpitLights LoadFastClick LoadAtcId ";
+constexpr const char* kExpectedTick =
+    "UpdateStartupSequence UpdateMenu DetectTimeJump UpdateTickScheduler DispatchSimConnect "
+    "UpdateUnitSystem UpdateEfisPfd UpdateNavDisplay PollKeyboardShortcuts UpdateApu UpdateElectric "
+    "UpdateCabinPress UpdateAirCondition UpdateAnnunciators UpdateFuelPumps UpdateLampTest UpdateDfgs "
+    "UpdateGear UpdateFuelLevers UpdateAudioPanel UpdateEngineStarter UpdateEdpIndication "
+    "UpdateBrakeTemperature UpdateArt UpdateIceProtection UpdateAutoSpoilers UpdateContinuousSounds "
+    "UpdateAutobrake UpdateAlternateGear UpdateStabTrim UpdateTakeoffWarning UpdateWarningLights "
+    "UpdateAuralWarnings PlayQueuedMessage UpdateGpws UpdateVarious UpdateLevers UpdateExternalLights "
+    "EvaluateCallouts UpdateAutoflightAlerts UpdateAltimeter UpdateDecisionHeightAlert UpdateFuelFlow "
+    "UpdateGroundCom UpdatePosStrobeLights UpdatePneumaticPressure UpdatePneumaticXFeed UpdateFlaps "
+    "UpdateVoiceRecorder UpdateSlats UpdateEpr UpdateHydraulicPumps UpdateEdp UpdateNav "
+    "UpdateTransponder UpdateIrs UpdateFms UpdateTcas UpdateTrp UpdateVariousSyncGpws KeyEvent65568 "
+    "UpdateGroundTrack UpdateEngineFire UpdateWiper ";
+constexpr const char* kExpectedShutdown =
+    "CloseSimConnect SaveUnitSystem SaveEfisPfd FreeNavDisplay SaveFms FreeKeyboardInput SaveOcl "
+    "SaveCpl SaveSideSwitches SaveElectric SaveCabinPress SaveAirCondition SaveFuelPumps SaveDfgs "
+    "SaveEngineStarter SaveFuelLevers SaveHydraulicPumps SaveBrakeTemperature SaveArt "
+    "SaveIceProtection SavePneumaticXFeed DestroySoundSystem SaveAutobrake SaveGear SaveStabTrim "
+    "SaveFuel SaveOptions SaveRadar SaveFuelFlow SaveChecklist SaveAudioPanel SaveVarious "
+    "SaveVariousSyncGpws SaveRain SaveFlaps SaveSpeedCards SaveApu SaveAirspeed SaveSlats SaveEpr "
+    "SaveEfisDimmer SaveTransponder ShutdownEditorMode SaveIrs SaveEfisSwitching SaveFgcp "
+    "SaveLongitudeTrim SaveExternalLights DestroyTcas SaveMagTrue SaveAdf SaveEfisMcp SaveComm "
+    "SaveEfds SaveFdr SaveFuelQuantity SaveGsep SaveNav SaveOxygen SaveRdi SaveRecirculationFan "
+    "SaveRudderTrim SaveLevers SaveTrp SaveFdc SaveAileronTrim SaveAltimeter SaveCockpitLights "
+    "SaveFastClick ";
+
+std::vector<std::string> Words(const char* text) {
+  std::istringstream stream(text);
+  std::vector<std::string> words;
+  for (std::string word; stream >> word;) words.push_back(word);
+  return words;
+}
 
 size_t IndexOf(const std::vector<std::string>& names, const std::string& name, size_t from = 0) {
   return static_cast<size_t>(std::find(names.begin() + static_cast<long>(from), names.end(), name) - names.begin());
@@ -23,6 +77,7 @@ TEST(Lifecycle, RunsTheThreeListsCompleteAndInOrder) {
   cockpit.runTicks(3).shutdown();
 
   const auto startup = cockpit.trace(Phase::Startup);
+  EXPECT_EQ(startup, Words(kExpectedStartup));
   ASSERT_EQ(startup.size(), 95u);
   EXPECT_EQ(startup.front(), "InitStartupSequence");
   EXPECT_EQ(startup[3], "ResetTickScheduler");
@@ -33,6 +88,7 @@ TEST(Lifecycle, RunsTheThreeListsCompleteAndInOrder) {
 
   // Every tick runs the same 64 steps.
   const auto firstTick = cockpit.tickTrace(1);
+  EXPECT_EQ(firstTick, Words(kExpectedTick));
   ASSERT_EQ(firstTick.size(), 64u);
   EXPECT_EQ(cockpit.tickTrace(2), firstTick);
   EXPECT_EQ(cockpit.tickTrace(3), firstTick);
@@ -46,6 +102,7 @@ TEST(Lifecycle, RunsTheThreeListsCompleteAndInOrder) {
   EXPECT_EQ(cockpit.trace(Phase::Ticking).size(), 3u * 64u);
 
   const auto shutdown = cockpit.trace(Phase::Shutdown);
+  EXPECT_EQ(shutdown, Words(kExpectedShutdown));
   ASSERT_EQ(shutdown.size(), 69u);
   EXPECT_EQ(shutdown.front(), "CloseSimConnect");
   EXPECT_EQ(shutdown[21], "DestroySoundSystem");
@@ -81,7 +138,16 @@ TEST(Lifecycle, NothingTicksBeforeThePanelIsInstalled) {
 }
 
 TEST(Lifecycle, ASecondInstallDoesNotReloadTheSystems) {
+  // The first connection fails; the next install tries again before any tick
+  // does, as every post-install opens SimConnect, loaded or not.
+  platform::simconnect::FailNextOpens(1);
   Cockpit cockpit;
+  EXPECT_EQ(platform::simconnect::GetCounters().openAttempts, 1u);
+  EXPECT_EQ(platform::simconnect::GetCounters().opens, 0u);
+  cockpit.host().SendService(platform::kServicePostInstall);
+  EXPECT_EQ(platform::simconnect::GetCounters().openAttempts, 2u);
+  EXPECT_EQ(platform::simconnect::GetCounters().opens, 1u);
+  EXPECT_EQ(cockpit.trace(Phase::Startup).size(), 95u);
   cockpit.runTicks(2);
   cockpit.host().SendService(platform::kServicePostInstall);
   cockpit.runTicks(2);

@@ -164,6 +164,15 @@ TEST(Scenario, TheSimulatorProgramRefusesABadFile) {
   EXPECT_NE(output.find("bad.scn:2: unknown command 'jump'"), std::string::npos) << output;
 }
 
+TEST(Scenario, AFolderOrAMissingFileIsNoScenario) {
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  EXPECT_FALSE(scenario.LoadFile(::testing::TempDir(), &errors));
+  EXPECT_FALSE(scenario.LoadFile(::testing::TempDir() + "/no-such-flight.scn", &errors));
+  ASSERT_EQ(errors.size(), 2u);
+  EXPECT_EQ(errors[0], ::testing::TempDir() + ": cannot read the scenario file");
+}
+
 TEST(Scenario, SimulatorWorldCommands) {
   EXPECT_TRUE(ParseErrors("key ctrl+shift+p\ntraffic SWR12 47.5 8.6 5000 -700\ntraffic EZY3 47.4 8.5 2500 1800 210 230\n"
                           "traffic-remove SWR12\nclouds 255\nground-elevation 1416\nsim-exception\nsim-quit\n")
