@@ -99,10 +99,13 @@ void UpdateSpoilerWind(bool soundOff, double airspeedKt) {
     return;
   }
   g_continuous.spoilerWindTarget = deployed ? WindSpeedTerm(airspeedKt) : kSpoilerWindFadedVolume;
-  // The step stops at the target rather than stepping across it, so a
-  // target between two steps does not make the wind warble.
-  const int32_t gap = g_continuous.spoilerWindTarget - g_continuous.spoilerWindVolume;
-  g_continuous.spoilerWindVolume += std::clamp(gap, -kSpoilerWindStep, kSpoilerWindStep);
+  // A whole step each update: a target between two steps is straddled, the
+  // volume going 1 dB either side of it from one update to the next.
+  if (g_continuous.spoilerWindVolume < g_continuous.spoilerWindTarget) {
+    g_continuous.spoilerWindVolume += kSpoilerWindStep;
+  } else if (g_continuous.spoilerWindVolume > g_continuous.spoilerWindTarget) {
+    g_continuous.spoilerWindVolume -= kSpoilerWindStep;
+  }
   g_continuous.spoilerWindVolume = ClampWind(g_continuous.spoilerWindVolume);
   SetSoundVolume(kSoundSpoilerWind, g_continuous.spoilerWindVolume);
   if (!deployed && g_continuous.spoilerWindVolume <= kSpoilerWindFadedVolume) StopSpoilerWind();
