@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 
 #include "core/options.h"
+#include "core/tick_scheduler.h"
 #include "host/sound_system.h"
 #include "platform/sound_device.h"
 #include "platform/system.h"
@@ -194,6 +196,12 @@ double RadioAltitudeM(double feet) { return (feet + 0.5) / 3.28084; }
 
 TEST(SoundSystem, ContinuousSoundsFollowAGroundRollAndAnApproach) {
   Cockpit cockpit({.start = false});
+  // The ticks tick channel 10 was due (a hook runs before the cockpit's
+  // update, so it sees the tick before).
+  std::set<double> brakeChecks;
+  cockpit.host().AddTickHook([&brakeChecks](simhost::SimHost& host) {
+    if (IsTickDue(kChannel1HzC) == 1) brakeChecks.insert(host.Tick18() - 1);
+  });
   cockpit.addSounds({198, 199, 200, 203}, 500, 300.0).start();
   cockpit.set(Token::OnGround, 1).set(Token::GearPosition, 16383).runSeconds(1);
   EXPECT_TRUE(cockpit.played().empty()) << "standing still: no wind";
@@ -258,6 +266,7 @@ TEST(SoundSystem, ContinuousSoundsFollowAGroundRollAndAnApproach) {
   cockpit.set(Token::BrakeValue, 0).runSeconds(1.2).set(Token::IndicatedAirspeedKt, 15);
   cockpit.set(Token::BrakeValue, 9000).runSeconds(2);
   EXPECT_EQ(cockpit.played(200).size(), 2u) << "too slow to rub";
+  for (const PlayedSound& rub : cockpit.played(200)) EXPECT_EQ(brakeChecks.count(rub.tick18), 1u) << rub.tick18;
 
   // Minimums tone on the approach: decision height 200 ft, alert set.
   cockpit.set(Token::BrakeValue, 0).set(Token::OnGround, 0).set(Token::IndicatedAirspeedKt, 140);
@@ -268,28 +277,36 @@ TEST(SoundSystem, ContinuousSoundsFollowAGroundRollAndAnApproach) {
   ASSERT_EQ(cockpit.played(203).size(), 1u);
   EXPECT_TRUE(cockpit.played(203)[0].loop);
   EXPECT_EQ(LastFrequency(cockpit, 203), 4250u);
+  cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(250)).runTicks(2);
+  EXPECT_EQ(Count(cockpit, 203, snd::SoundOp::Frequency), 1u) << "50 ft above: it holds";
+  EXPECT_EQ(Count(cockpit, 203, snd::SoundOp::Stop), 0u);
+  cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(251)).runTicks(1);
+  EXPECT_EQ(Count(cockpit, 203, snd::SoundOp::Stop), 1u) << "above the band: stopped";
+  cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(249)).runTicks(1);
+  ASSERT_EQ(cockpit.played(203).size(), 2u);
+  EXPECT_EQ(LastFrequency(cockpit, 203), 4250u);
   cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(210)).runTicks(1);
   EXPECT_EQ(LastFrequency(cockpit, 203), 12050u);
   cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(201)).runTicks(1);
   EXPECT_EQ(LastFrequency(cockpit, 203), 13850u);
   cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(200)).runTicks(3);
   EXPECT_EQ(LastFrequency(cockpit, 203), 13850u) << "at the decision height it holds";
-  EXPECT_EQ(Count(cockpit, 203, snd::SoundOp::Stop), 0u);
-  cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(199)).runTicks(1);
   EXPECT_EQ(Count(cockpit, 203, snd::SoundOp::Stop), 1u);
-  EXPECT_EQ(cockpit.played(203).size(), 1u);
+  cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(199)).runTicks(1);
+  EXPECT_EQ(Count(cockpit, 203, snd::SoundOp::Stop), 2u);
+  EXPECT_EQ(cockpit.played(203).size(), 2u);
 
   // Without a decision height set, no tone however low.
   cockpit.setPlaceholder("decision_height", -1).set(Token::RadioAltitudeM, RadioAltitudeM(20)).runTicks(3);
-  EXPECT_EQ(cockpit.played(203).size(), 1u);
+  EXPECT_EQ(cockpit.played(203).size(), 2u);
   // Nor with the alert down, nor on the ground.
   cockpit.setPlaceholder("decision_height", 200).setPlaceholder("decision_height_alert", 0);
   cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(230)).runTicks(2);
-  EXPECT_EQ(cockpit.played(203).size(), 1u);
-  cockpit.setPlaceholder("decision_height_alert", 1).runTicks(1);
   EXPECT_EQ(cockpit.played(203).size(), 2u);
+  cockpit.setPlaceholder("decision_height_alert", 1).runTicks(1);
+  EXPECT_EQ(cockpit.played(203).size(), 3u);
   cockpit.set(Token::OnGround, 1).runTicks(1);
-  EXPECT_EQ(Count(cockpit, 203, snd::SoundOp::Stop), 2u);
+  EXPECT_EQ(Count(cockpit, 203, snd::SoundOp::Stop), 3u);
 }
 
 TEST(SoundSystem, TheMixedWavOfARunHasSoundWhereTheLogSays) {
