@@ -52,8 +52,8 @@ TEST(SoundSystem, SlotsPlayAtTheirChannelVolumeAndRestartWhenPlayedAgain) {
   EXPECT_EQ(g_soundSystem->GetPath(197), L"");
   EXPECT_EQ(g_soundSystem->GetPath(198), L"Sound\\HalcyonPro\\VXMD80-gear_wind.wav");
   EXPECT_EQ(g_soundSystem->GetPath(249), L"Sound\\HalcyonPro\\VXMD80 Switch RS2.wav");
-  EXPECT_EQ(g_soundSystem->GetChannel(196), kChannelFo);
-  EXPECT_EQ(g_soundSystem->GetChannel(198), kChannelPanel);
+  for (SoundId slot = 0; slot < 197; ++slot) EXPECT_EQ(g_soundSystem->GetChannel(slot), kChannelFo) << slot;
+  for (SoundId slot = 198; slot < 250; ++slot) EXPECT_EQ(g_soundSystem->GetChannel(slot), kChannelPanel) << slot;
 
   EXPECT_EQ(PlaySound(150, 0), snd::kOk);  // a callout: first officer's channel
   EXPECT_EQ(PlaySound(230, 0), snd::kOk);  // a warning voice: panel channel
