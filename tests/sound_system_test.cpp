@@ -211,6 +211,11 @@ TEST(SoundSystem, ContinuousSoundsFollowAGroundRollAndAnApproach) {
   ASSERT_EQ(cockpit.played(198).size(), 1u);
   EXPECT_TRUE(cockpit.played(198)[0].loop);
   EXPECT_EQ(LastVolume(cockpit, 198), -1200);  // (120 - 100) x 15 - 1500
+  cockpit.set(Token::IndicatedAirspeedKt, 120.5).runTicks(1);
+  EXPECT_EQ(LastVolume(cockpit, 198), -1192) << "-1192.5 truncated toward zero";
+  cockpit.set(Token::IndicatedAirspeedKt, 39.99).runTicks(1);
+  EXPECT_EQ(LastVolume(cockpit, 198), -3601) << "39.99 x 150 - 9600 = -3601.5, the band below 40 kt";
+  cockpit.set(Token::IndicatedAirspeedKt, 120).runTicks(1);
   cockpit.set(Token::GearPosition, 8191.5).runTicks(1);
   EXPECT_EQ(LastVolume(cockpit, 198), -2370);  // less the gear term 1170
   cockpit.set(Token::IndicatedAirspeedKt, 70).runTicks(1);
