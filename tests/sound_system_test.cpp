@@ -215,6 +215,11 @@ TEST(SoundSystem, ContinuousSoundsFollowAGroundRollAndAnApproach) {
   EXPECT_EQ(LastVolume(cockpit, 198), -1192) << "-1192.5 truncated toward zero";
   cockpit.set(Token::IndicatedAirspeedKt, 39.99).runTicks(1);
   EXPECT_EQ(LastVolume(cockpit, 198), -3601) << "39.99 x 150 - 9600 = -3601.5, the band below 40 kt";
+  // Airspeeds no aircraft flies stay within the wind's range.
+  cockpit.set(Token::IndicatedAirspeedKt, 1e12).runTicks(1);
+  EXPECT_EQ(LastVolume(cockpit, 198), 0);
+  cockpit.set(Token::IndicatedAirspeedKt, -1e12).runTicks(1);
+  EXPECT_EQ(LastVolume(cockpit, 198), -9600);
   cockpit.set(Token::IndicatedAirspeedKt, 120).runTicks(1);
   cockpit.set(Token::GearPosition, 8191.5).runTicks(1);
   EXPECT_EQ(LastVolume(cockpit, 198), -2370);  // less the gear term 1170
