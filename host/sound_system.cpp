@@ -7,6 +7,7 @@
 #include <cmath>
 #include <new>
 
+#include "core/helpers.h"
 #include "core/ini_values.h"
 #include "core/options.h"
 #include "core/panel_services.h"
@@ -53,13 +54,15 @@ struct ContinuousSounds {
 ContinuousSounds g_continuous;
 
 // The wind's loudness for an airspeed: steep up to 40 kt, then flatter.
+// (Simulator values are truncated with saturation: an absurd airspeed is
+// loud or silent, never undefined.)
 int32_t WindSpeedTerm(double airspeedKt) {
-  if (airspeedKt < 40.0) return static_cast<int32_t>(airspeedKt * 150.0 - 9600.0);
-  if (airspeedKt < 100.0) return static_cast<int32_t>((airspeedKt - 40.0) * 25.0 - 3000.0);
-  return static_cast<int32_t>((airspeedKt - 100.0) * 15.0 - 1500.0);
+  if (airspeedKt < 40.0) return TruncateSaturated<int32_t>(airspeedKt * 150.0 - 9600.0);
+  if (airspeedKt < 100.0) return TruncateSaturated<int32_t>((airspeedKt - 40.0) * 25.0 - 3000.0);
+  return TruncateSaturated<int32_t>((airspeedKt - 100.0) * 15.0 - 1500.0);
 }
 
-int32_t ClampWind(int32_t volume) { return std::clamp(volume, kSilentVolume, 0); }
+int32_t ClampWind(int64_t volume) { return static_cast<int32_t>(std::clamp<int64_t>(volume, kSilentVolume, 0)); }
 
 void UpdateGearWind(bool soundOff, double airspeedKt) {
   const double gear = ReadToken(Token::GearPosition);
@@ -72,8 +75,8 @@ void UpdateGearWind(bool soundOff, double airspeedKt) {
   }
   if (!g_continuous.gearWindPlaying || soundOff) return;
   // The gear doors open into the airflow: less wind the further the gear is up.
-  const auto gearTerm = static_cast<int32_t>((kGearDown - gear) / 7.0);
-  g_continuous.gearWindVolume = ClampWind(WindSpeedTerm(airspeedKt) - gearTerm);
+  const auto gearTerm = TruncateSaturated<int32_t>((kGearDown - gear) / 7.0);
+  g_continuous.gearWindVolume = ClampWind(int64_t{WindSpeedTerm(airspeedKt)} - gearTerm);
   SetSoundVolume(kSoundGearWind, g_continuous.gearWindVolume);
 }
 
@@ -99,10 +102,13 @@ void UpdateSpoilerWind(bool soundOff, double airspeedKt) {
     return;
   }
   g_continuous.spoilerWindTarget = deployed ? WindSpeedTerm(airspeedKt) : kSpoilerWindFadedVolume;
-  // The step stops at the target rather than stepping across it, so a
-  // target between two steps does not make the wind warble.
-  const int32_t gap = g_continuous.spoilerWindTarget - g_continuous.spoilerWindVolume;
-  g_continuous.spoilerWindVolume += std::clamp(gap, -kSpoilerWindStep, kSpoilerWindStep);
+  // A whole step each update: a target between two steps is straddled, the
+  // volume going 1 dB either side of it from one update to the next.
+  if (g_continuous.spoilerWindVolume < g_continuous.spoilerWindTarget) {
+    g_continuous.spoilerWindVolume += kSpoilerWindStep;
+  } else if (g_continuous.spoilerWindVolume > g_continuous.spoilerWindTarget) {
+    g_continuous.spoilerWindVolume -= kSpoilerWindStep;
+  }
   g_continuous.spoilerWindVolume = ClampWind(g_continuous.spoilerWindVolume);
   SetSoundVolume(kSoundSpoilerWind, g_continuous.spoilerWindVolume);
   if (!deployed && g_continuous.spoilerWindVolume <= kSpoilerWindFadedVolume) StopSpoilerWind();
@@ -136,7 +142,7 @@ void UpdateMinimumsTone(bool onGround) {
   const double radioAltitudeFt = std::trunc(ReadToken(Token::RadioAltitudeM) * kFeetPerMetre);
   const double aboveFt = radioAltitudeFt - decisionHeightFt;
   const bool inBand = aboveFt > 0.0 && aboveFt < 50.0;
-  const auto toneHz = static_cast<int32_t>(50.0 - aboveFt * 200.0 + 14000.0);
+  const auto toneHz = TruncateSaturated<int32_t>(50.0 - aboveFt * 200.0 + 14000.0);
   if (!g_continuous.minimumsPlaying) {
     if (!inBand) return;
     PlaySound(kSoundMinimums, 1);

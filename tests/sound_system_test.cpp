@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 
 #include "core/options.h"
+#include "core/tick_scheduler.h"
 #include "host/sound_system.h"
 #include "platform/sound_device.h"
 #include "platform/system.h"
@@ -50,8 +52,8 @@ TEST(SoundSystem, SlotsPlayAtTheirChannelVolumeAndRestartWhenPlayedAgain) {
   EXPECT_EQ(g_soundSystem->GetPath(197), L"");
   EXPECT_EQ(g_soundSystem->GetPath(198), L"Sound\\HalcyonPro\\VXMD80-gear_wind.wav");
   EXPECT_EQ(g_soundSystem->GetPath(249), L"Sound\\HalcyonPro\\VXMD80 Switch RS2.wav");
-  EXPECT_EQ(g_soundSystem->GetChannel(196), kChannelFo);
-  EXPECT_EQ(g_soundSystem->GetChannel(198), kChannelPanel);
+  for (SoundId slot = 0; slot < 197; ++slot) EXPECT_EQ(g_soundSystem->GetChannel(slot), kChannelFo) << slot;
+  for (SoundId slot = 198; slot < 250; ++slot) EXPECT_EQ(g_soundSystem->GetChannel(slot), kChannelPanel) << slot;
 
   EXPECT_EQ(PlaySound(150, 0), snd::kOk);  // a callout: first officer's channel
   EXPECT_EQ(PlaySound(230, 0), snd::kOk);  // a warning voice: panel channel
@@ -194,6 +196,12 @@ double RadioAltitudeM(double feet) { return (feet + 0.5) / 3.28084; }
 
 TEST(SoundSystem, ContinuousSoundsFollowAGroundRollAndAnApproach) {
   Cockpit cockpit({.start = false});
+  // The ticks tick channel 10 was due (a hook runs before the cockpit's
+  // update, so it sees the tick before).
+  std::set<double> brakeChecks;
+  cockpit.host().AddTickHook([&brakeChecks](simhost::SimHost& host) {
+    if (IsTickDue(kChannel1HzC) == 1) brakeChecks.insert(host.Tick18() - 1);
+  });
   cockpit.addSounds({198, 199, 200, 203}, 500, 300.0).start();
   cockpit.set(Token::OnGround, 1).set(Token::GearPosition, 16383).runSeconds(1);
   EXPECT_TRUE(cockpit.played().empty()) << "standing still: no wind";
@@ -203,6 +211,16 @@ TEST(SoundSystem, ContinuousSoundsFollowAGroundRollAndAnApproach) {
   ASSERT_EQ(cockpit.played(198).size(), 1u);
   EXPECT_TRUE(cockpit.played(198)[0].loop);
   EXPECT_EQ(LastVolume(cockpit, 198), -1200);  // (120 - 100) x 15 - 1500
+  cockpit.set(Token::IndicatedAirspeedKt, 120.5).runTicks(1);
+  EXPECT_EQ(LastVolume(cockpit, 198), -1192) << "-1192.5 truncated toward zero";
+  cockpit.set(Token::IndicatedAirspeedKt, 39.99).runTicks(1);
+  EXPECT_EQ(LastVolume(cockpit, 198), -3601) << "39.99 x 150 - 9600 = -3601.5, the band below 40 kt";
+  // Airspeeds no aircraft flies stay within the wind's range.
+  cockpit.set(Token::IndicatedAirspeedKt, 1e12).runTicks(1);
+  EXPECT_EQ(LastVolume(cockpit, 198), 0);
+  cockpit.set(Token::IndicatedAirspeedKt, -1e12).runTicks(1);
+  EXPECT_EQ(LastVolume(cockpit, 198), -9600);
+  cockpit.set(Token::IndicatedAirspeedKt, 120).runTicks(1);
   cockpit.set(Token::GearPosition, 8191.5).runTicks(1);
   EXPECT_EQ(LastVolume(cockpit, 198), -2370);  // less the gear term 1170
   cockpit.set(Token::IndicatedAirspeedKt, 70).runTicks(1);
@@ -225,17 +243,21 @@ TEST(SoundSystem, ContinuousSoundsFollowAGroundRollAndAnApproach) {
   ASSERT_EQ(cockpit.played(199).size(), 1u);
   cockpit.runTicks(100);
   std::vector<int32_t> volumes = Volumes(cockpit, 199);
-  ASSERT_GE(volumes.size(), 90u);
+  ASSERT_EQ(volumes.size(), 102u);
   EXPECT_EQ(volumes[0], 0) << "started at the panel channel's volume";
   EXPECT_EQ(volumes[1], -9500);
   EXPECT_EQ(volumes[2], -9400);
   EXPECT_EQ(volumes[85], -1100);
-  EXPECT_EQ(volumes[86], -1050) << "(130 - 100) x 15 - 1500, reached without stepping past";
-  EXPECT_EQ(volumes.back(), -1050);
+  // The target (130 - 100) x 15 - 1500 = -1050 lies between two steps: a
+  // whole step each tick straddles it.
+  EXPECT_EQ(volumes[86], -1000);
+  EXPECT_EQ(volumes[87], -1100);
+  EXPECT_EQ(volumes[88], -1000);
+  EXPECT_EQ(volumes.back(), -1100);
   const size_t swelled = volumes.size();
   cockpit.setPlaceholder("ground_spoilers_deployed", 0).runTicks(100);
   volumes = Volumes(cockpit, 199);
-  EXPECT_EQ(volumes.size() - swelled, 50u) << "-1050 to -6000, 1 dB a tick";
+  EXPECT_EQ(volumes.size() - swelled, 49u) << "-1100 to -6000, 1 dB a tick";
   EXPECT_EQ(volumes.back(), -6000);
   EXPECT_EQ(Count(cockpit, 199, snd::SoundOp::Stop), 1u) << "faded out, then stopped";
   cockpit.setPlaceholder("ground_spoilers_deployed", 1).runTicks(2);
@@ -254,6 +276,7 @@ TEST(SoundSystem, ContinuousSoundsFollowAGroundRollAndAnApproach) {
   cockpit.set(Token::BrakeValue, 0).runSeconds(1.2).set(Token::IndicatedAirspeedKt, 15);
   cockpit.set(Token::BrakeValue, 9000).runSeconds(2);
   EXPECT_EQ(cockpit.played(200).size(), 2u) << "too slow to rub";
+  for (const PlayedSound& rub : cockpit.played(200)) EXPECT_EQ(brakeChecks.count(rub.tick18), 1u) << rub.tick18;
 
   // Minimums tone on the approach: decision height 200 ft, alert set.
   cockpit.set(Token::BrakeValue, 0).set(Token::OnGround, 0).set(Token::IndicatedAirspeedKt, 140);
@@ -264,28 +287,36 @@ TEST(SoundSystem, ContinuousSoundsFollowAGroundRollAndAnApproach) {
   ASSERT_EQ(cockpit.played(203).size(), 1u);
   EXPECT_TRUE(cockpit.played(203)[0].loop);
   EXPECT_EQ(LastFrequency(cockpit, 203), 4250u);
+  cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(250)).runTicks(2);
+  EXPECT_EQ(Count(cockpit, 203, snd::SoundOp::Frequency), 1u) << "50 ft above: it holds";
+  EXPECT_EQ(Count(cockpit, 203, snd::SoundOp::Stop), 0u);
+  cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(251)).runTicks(1);
+  EXPECT_EQ(Count(cockpit, 203, snd::SoundOp::Stop), 1u) << "above the band: stopped";
+  cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(249)).runTicks(1);
+  ASSERT_EQ(cockpit.played(203).size(), 2u);
+  EXPECT_EQ(LastFrequency(cockpit, 203), 4250u);
   cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(210)).runTicks(1);
   EXPECT_EQ(LastFrequency(cockpit, 203), 12050u);
   cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(201)).runTicks(1);
   EXPECT_EQ(LastFrequency(cockpit, 203), 13850u);
   cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(200)).runTicks(3);
   EXPECT_EQ(LastFrequency(cockpit, 203), 13850u) << "at the decision height it holds";
-  EXPECT_EQ(Count(cockpit, 203, snd::SoundOp::Stop), 0u);
-  cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(199)).runTicks(1);
   EXPECT_EQ(Count(cockpit, 203, snd::SoundOp::Stop), 1u);
-  EXPECT_EQ(cockpit.played(203).size(), 1u);
+  cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(199)).runTicks(1);
+  EXPECT_EQ(Count(cockpit, 203, snd::SoundOp::Stop), 2u);
+  EXPECT_EQ(cockpit.played(203).size(), 2u);
 
   // Without a decision height set, no tone however low.
   cockpit.setPlaceholder("decision_height", -1).set(Token::RadioAltitudeM, RadioAltitudeM(20)).runTicks(3);
-  EXPECT_EQ(cockpit.played(203).size(), 1u);
+  EXPECT_EQ(cockpit.played(203).size(), 2u);
   // Nor with the alert down, nor on the ground.
   cockpit.setPlaceholder("decision_height", 200).setPlaceholder("decision_height_alert", 0);
   cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(230)).runTicks(2);
-  EXPECT_EQ(cockpit.played(203).size(), 1u);
-  cockpit.setPlaceholder("decision_height_alert", 1).runTicks(1);
   EXPECT_EQ(cockpit.played(203).size(), 2u);
+  cockpit.setPlaceholder("decision_height_alert", 1).runTicks(1);
+  EXPECT_EQ(cockpit.played(203).size(), 3u);
   cockpit.set(Token::OnGround, 1).runTicks(1);
-  EXPECT_EQ(Count(cockpit, 203, snd::SoundOp::Stop), 2u);
+  EXPECT_EQ(Count(cockpit, 203, snd::SoundOp::Stop), 3u);
 }
 
 TEST(SoundSystem, TheMixedWavOfARunHasSoundWhereTheLogSays) {

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 
 #include "core/options.h"
+#include "core/tick_scheduler.h"
 #include "host/callouts.h"
 #include "host/sound_system.h"
 #include "host/voice_queue.h"
@@ -128,8 +130,13 @@ class Recorder {
   explicit Recorder(Cockpit& cockpit) {
     cockpit.host().AddTickHook([this](simhost::SimHost& host) {
       samples_.push_back({host.Tick18(), host.GetToken(61), host.GetToken(614) / 0.3048});
+      // A hook runs before the cockpit's update: what is due now was due
+      // on the tick before.
+      if (IsTickDue(kChannel6Hz) == 1) evaluationTicks_.insert(host.Tick18() - 1);
     });
   }
+  // The callouts are evaluated only on the ticks the 6 Hz channel is due.
+  bool Evaluated(double tick18) const { return evaluationTicks_.count(tick18) != 0; }
   double FirstTick(const std::function<bool(const Sample&)>& condition, double fromTick = 0.0) const {
     for (const Sample& sample : samples_) {
       if (sample.tick18 >= fromTick && condition(sample)) return sample.tick18;
@@ -139,6 +146,7 @@ class Recorder {
 
  private:
   std::vector<Sample> samples_;
+  std::set<double> evaluationTicks_;
 };
 
 // A call comes at the first 6 Hz evaluation (every 4 ticks) once its
@@ -211,6 +219,7 @@ TEST(Callouts, ATakeOffAndLandingInTheirOrderAndAtTheirTicks) {
   for (const PlayedSound& sound : cockpit.played()) {
     EXPECT_FALSE(sound.loop);
     EXPECT_EQ(sound.volume, 0);  // the first officer's channel
+    EXPECT_TRUE(recorder.Evaluated(sound.tick18)) << "slot " << sound.slot << " at " << sound.tick18;
   }
 
   // The take-off calls at the ticks their speeds are passed.
