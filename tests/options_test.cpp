@@ -2,6 +2,8 @@
 // a flight, and the flap tuning written into Aircraft.cfg.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 
 #include "core/options.h"
 #include "tests/cockpit.h"
@@ -78,6 +80,8 @@ struct FlapCase {
   const char* position5;
   const char* lift;
 };
+
+void PrintTo(const FlapCase& c, std::ostream* out) { *out << "fd_mod " << c.fdMod; }
 
 class FlapTuning : public ::testing::TestWithParam<FlapCase> {};
 
