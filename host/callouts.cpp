@@ -107,11 +107,13 @@ void Say(SoundId slot) {
   if (GetOption(kOptionTurnOffFoCallouts) == 0) PlaySound(slot, 0);
 }
 
-// Says the call and disarms it when it is armed and its condition holds.
-void SayOnce(bool& armed, bool condition, SoundId slot) {
-  if (!armed || !condition) return;
+// Says the call and disarms it when it is armed and its condition holds;
+// true when it did.
+bool SayOnce(bool& armed, bool condition, SoundId slot) {
+  if (!armed || !condition) return false;
   Say(slot);
   armed = false;
+  return true;
 }
 
 bool StarterAt(int32_t engine, int32_t a, int32_t b) {
@@ -176,16 +178,10 @@ void CallTakeOff(const Inputs& in) {
   const bool v1Set = v1 != kSpeedBugV1Unset;
   const bool v2Set = v2 != kSpeedBugV2Unset;
   if (in.onGround && in.airspeedKt < 80.0) g_callouts.to80Knots = true;
-  const auto step = [](bool& armed, bool condition, SoundId slot, bool& next) {
-    if (!armed || !condition) return;
-    Say(slot);
-    armed = false;
-    next = true;
-  };
-  step(g_callouts.to80Knots, in.onGround && in.airspeedKt > 80.0, k80Knots, g_callouts.toV1);
-  step(g_callouts.toV1, in.onGround && in.airspeedKt > v1 - 2.0 && v1Set, kV1, g_callouts.toRotate);
-  step(g_callouts.toRotate, in.onGround && in.airspeedKt > v2 - 9.0 && v2Set, kRotate, g_callouts.toV2);
-  step(g_callouts.toV2, in.airspeedKt > v2 - 2.0 && v2Set, kV2, g_callouts.toV2Plus10);
+  if (SayOnce(g_callouts.to80Knots, in.onGround && in.airspeedKt > 80.0, k80Knots)) g_callouts.toV1 = true;
+  if (SayOnce(g_callouts.toV1, in.onGround && in.airspeedKt > v1 - 2.0 && v1Set, kV1)) g_callouts.toRotate = true;
+  if (SayOnce(g_callouts.toRotate, in.onGround && in.airspeedKt > v2 - 9.0 && v2Set, kRotate)) g_callouts.toV2 = true;
+  if (SayOnce(g_callouts.toV2, in.airspeedKt > v2 - 2.0 && v2Set, kV2)) g_callouts.toV2Plus10 = true;
   SayOnce(g_callouts.toV2Plus10, in.airspeedKt > v2 + 8.0 && v2Set, kV2Plus10);
 }
 
