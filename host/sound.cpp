@@ -191,9 +191,8 @@ CSound::CSound(const SoundBuffer* buffers, uint32_t bufferBytes, uint32_t buffer
     : buffers_(buffers, buffers + bufferCount),
       bufferBytes_(bufferBytes),
       source_(std::move(source)),
-      bufferCount_(bufferCount),
       creationFlags_(creationFlags) {
-  if (bufferCount_ != 0) FillBuffer(buffers_[0], false);
+  if (!buffers_.empty()) FillBuffer(buffers_[0], false);
 }
 
 CSound::~CSound() { ReleaseAll(buffers_); }
@@ -216,17 +215,24 @@ SoundResult CSound::FillBuffer(SoundBuffer buffer, bool repeatIfShorter) {
   uint32_t filled = 0;
   result = source_->ResetFile();
   if (snd::Succeeded(result)) result = source_->Read(bytes, blockBytes, &filled);
-  // Repeating stops as soon as a pass yields nothing, so an empty source
-  // cannot spin here.
-  while (snd::Succeeded(result) && repeatIfShorter && filled != 0 && filled < blockBytes) {
-    uint32_t more = 0;
-    result = source_->ResetFile();
-    if (snd::Succeeded(result)) result = source_->Read(bytes + filled, blockBytes - filled, &more);
-    if (more == 0) break;
-    filled += more;
-  }
+  if (snd::Succeeded(result) && repeatIfShorter && filled != 0) result = ReadAgainFromStart(bytes, blockBytes, &filled);
   if (filled < blockBytes) std::memset(bytes + filled, SilenceByte(), blockBytes - filled);
   snd::Unlock(buffer, block, blockBytes, nullptr, 0);
+  return result;
+}
+
+// Repeating stops as soon as a pass yields nothing, so an empty source cannot
+// spin here.
+SoundResult CSound::ReadAgainFromStart(uint8_t* bytes, uint32_t size, uint32_t* filled) {
+  SoundResult result = snd::kOk;
+  while (*filled < size) {
+    uint32_t more = 0;
+    result = source_->ResetFile();
+    if (snd::Succeeded(result)) result = source_->Read(bytes + *filled, size - *filled, &more);
+    if (more == 0) break;
+    *filled += more;
+    if (snd::Failed(result)) break;
+  }
   return result;
 }
 
@@ -365,13 +371,7 @@ SoundResult CStreamingSound::OnStreamNotification(bool looped) {
   uint32_t filled = 0;
   if (!fillWithSilence_) {
     result = source_->Read(bytes, blockBytes, &filled);
-    while (snd::Succeeded(result) && looped && filled < blockBytes) {
-      uint32_t more = 0;
-      result = source_->ResetFile();
-      if (snd::Succeeded(result)) result = source_->Read(bytes + filled, blockBytes - filled, &more);
-      if (more == 0) break;  // an empty source gives silence, not a spin
-      filled += more;
-    }
+    if (snd::Succeeded(result) && looped) result = ReadAgainFromStart(bytes, blockBytes, &filled);
     if (!looped && filled < blockBytes) fillWithSilence_ = true;
   }
   if (filled < blockBytes) std::memset(bytes + filled, SilenceByte(), blockBytes - filled);

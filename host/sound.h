@@ -81,7 +81,7 @@ class CSound {
   SoundResult Reset();
   bool IsPlaying();
 
-  uint32_t BufferCount() const { return bufferCount_; }
+  uint32_t BufferCount() const { return static_cast<uint32_t>(buffers_.size()); }
   uint32_t BufferBytes() const { return bufferBytes_; }
   uint32_t CreationFlags() const { return creationFlags_; }
 
@@ -89,11 +89,13 @@ class CSound {
   // Makes a free buffer ready: restored, and refilled when it had been lost.
   SoundResult PrepareBuffer(SoundBuffer buffer);
   uint8_t SilenceByte() const;
+  // Fills bytes[*filled..size) from the source's start again, over and over
+  // while it is shorter; *filled grows by what was read.
+  SoundResult ReadAgainFromStart(uint8_t* bytes, uint32_t size, uint32_t* filled);
 
   std::vector<SoundBuffer> buffers_;
   uint32_t bufferBytes_ = 0;
   std::unique_ptr<CWaveFile> source_;
-  uint32_t bufferCount_ = 0;
   uint32_t creationFlags_ = 0;
 };
 
