@@ -73,7 +73,7 @@ void UpdateGearWind(bool soundOff, double airspeedKt) {
     PlaySound(kSoundGearWind, 1);
     g_continuous.gearWindPlaying = true;
   }
-  if (!g_continuous.gearWindPlaying || soundOff) return;
+  if (!g_continuous.gearWindPlaying) return;
   // The gear doors open into the airflow: less wind the further the gear is up.
   const auto gearTerm = TruncateSaturated<int32_t>((kGearDown - gear) / 7.0);
   g_continuous.gearWindVolume = ClampWind(int64_t{WindSpeedTerm(airspeedKt)} - gearTerm);
@@ -89,17 +89,14 @@ void StopSpoilerWind() {
 // has faded with the spoilers stowed it stops, and option 1 stops it too.
 void UpdateSpoilerWind(bool soundOff, double airspeedKt) {
   const bool deployed = IsGroundSpoilerDeployed();
+  if (soundOff) {
+    StopSpoilerWind();
+    return;
+  }
   if (!g_continuous.spoilerWindPlaying) {
-    if (soundOff) {
-      StopSpoilerWind();
-      return;
-    }
     if (!deployed) return;
     PlaySound(kSoundSpoilerWind, 1);
     g_continuous.spoilerWindPlaying = true;
-  } else if (soundOff) {
-    StopSpoilerWind();
-    return;
   }
   g_continuous.spoilerWindTarget = deployed ? WindSpeedTerm(airspeedKt) : kSpoilerWindFadedVolume;
   // A whole step each update: a target between two steps is straddled, the
