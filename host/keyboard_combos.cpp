@@ -539,9 +539,7 @@ bool FileHasHelp() {
 }  // namespace
 
 CKeyboardCombos::CKeyboardCombos() {
-  wchar_t text[kKeyboardComboChars] = {};
-  platform::GetPrivateProfileString(kCombosSection, L"Enabled", L"0", text, kKeyboardComboChars, kKeyboardInputIni);
-  enabled_ = LeadingInteger(text) == 1 ? 1 : 0;
+  enabled_ = ReadIniInt(kCombosSection, L"Enabled", L"0", kKeyboardComboChars, kKeyboardInputIni) == 1 ? 1 : 0;
   for (uint32_t slot = 0; slot < kKeyboardSlotCount; ++slot) {
     const KeyboardSlot& row = kKeyboardSlots[slot];
     if (row.section == nullptr) continue;

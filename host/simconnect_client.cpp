@@ -14,6 +14,7 @@
 #include "host/keyboard_combos.h"
 #include "host/payload_traffic.h"
 #include "host/simconnect_messages.h"
+#include "nav/great_circle.h"
 #include "nav/latlon.h"
 #include "systems/placeholders.h"
 
@@ -28,7 +29,6 @@ namespace {
 
 constexpr const char* kClientName = "HalcyonPro";
 constexpr uint32_t kComboTextBytes = 100;
-constexpr double kRadiansToDegrees = 57.29577951308232;
 constexpr double kMetresToFeet = 3.28084;
 constexpr double kLatitudeUnitsPerCircle = 40007000.0;
 constexpr double kLongitudeUnitsPerCircle = 281474976710656.0;  // 2^48
@@ -192,7 +192,7 @@ void OnClientEvent(uint32_t eventId) {
 void OnAiAircraft(const IncomingMessage& message) {
   if (message.requestId != kRequestTraffic || g_tcas == nullptr || g_tcas->GetTrafficList() == nullptr) return;
   const AiAircraftAnswer& aircraft = message.aircraft;
-  AddTraffic(aircraft.latitudeRad * kRadiansToDegrees, aircraft.longitudeRad * kRadiansToDegrees,
+  AddTraffic(aircraft.latitudeRad * kDegreesPerRadian, aircraft.longitudeRad * kDegreesPerRadian,
              aircraft.altitudeFt, aircraft.heightAboveGroundFt, aircraft.verticalSpeedFps * 60.0, aircraft.atcId,
              aircraft.trafficState);
 }

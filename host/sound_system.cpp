@@ -26,7 +26,6 @@ namespace snd = platform::sound;
 
 constexpr const wchar_t* kSection = L"OPTIONS";
 constexpr const wchar_t* kVolumeKeys[2] = {L"volume FO", L"volume panel"};
-constexpr uint32_t kVolumeTextChars = 20;
 constexpr const wchar_t* kSoundFolder = L"Sound\\HalcyonPro\\VXMD80";
 constexpr const wchar_t* kCaption = L"SoundSystem";
 constexpr uint32_t kStopIconBox = 16;
@@ -160,7 +159,7 @@ CSoundSystem::CSoundSystem() {
   // The volumes are read before the device is set up, so that a device that
   // fails leaves them as they were when they are written back.
   for (int32_t channel = kChannelFo; channel <= kChannelPanel; ++channel) {
-    const int32_t saved = ReadIniInt(kSection, kVolumeKeys[channel], L"0", kVolumeTextChars);
+    const int32_t saved = ReadIniInt(kSection, kVolumeKeys[channel], L"0");
     volume_[channel] = std::clamp(saved, kChannelVolumeMin, kChannelVolumeMax);
   }
 
