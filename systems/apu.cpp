@@ -9,6 +9,7 @@
 #include "core/tick_scheduler.h"
 #include "systems/electric.h"
 #include "systems/fuel_pumps.h"
+#include "systems/tas_sat.h"
 
 namespace halcyon {
 
@@ -57,8 +58,6 @@ struct Apu {
 };
 Apu g_apu{};
 
-double OutsideTempDegC() { return ReadToken(Token::AmbientTempDegCBy256) * 256.0; }
-
 bool IsFuelAvailable() {
   constexpr int32_t kFeedingPumps[] = {kPumpFwdCenter, kPumpAftCenter, kPumpFwdRight, kPumpAftRight, kStartPump};
   for (int32_t pump : kFeedingPumps) {
@@ -73,7 +72,7 @@ void SetRunningAtOnce() {
   g_apu.delayTicks = kLightOffDelayTicks;
   g_apu.egtDegC = kRunningEgtDegC;
   g_apu.peakReached = 1;
-  g_apu.startEgtDegC = OutsideTempDegC();
+  g_apu.startEgtDegC = GetOutsideAirTempDegC();
   g_apu.rpmPct = kRunningRpmPct;
   g_apu.state = kApuRunning;
   SetSwitch(&g_apuGeneratorAvailable, kApuGeneratorIsAvailable);
@@ -81,7 +80,7 @@ void SetRunningAtOnce() {
 
 void SetColdAndStill() {
   g_apu.delayTicks = 0.0;
-  g_apu.egtDegC = g_apu.startEgtDegC = OutsideTempDegC();
+  g_apu.egtDegC = g_apu.startEgtDegC = GetOutsideAirTempDegC();
   g_apu.peakReached = 0;
   g_apu.rpmPct = 0.0;
   SetSwitch(&g_apuGeneratorAvailable, kSwitchOff);
@@ -126,7 +125,7 @@ double ShutdownCoolingDegC(double egtDegC) {
 
 void StepShutdown() {
   if (!(CurrentTick18() > g_apu.shutdownTick)) return;
-  if (g_apu.egtDegC > OutsideTempDegC()) g_apu.egtDegC -= ShutdownCoolingDegC(g_apu.egtDegC);
+  if (g_apu.egtDegC > GetOutsideAirTempDegC()) g_apu.egtDegC -= ShutdownCoolingDegC(g_apu.egtDegC);
   SpinDown();
   if (g_apu.rpmPct > 10.0) return;
   if (g_apu.delayTicks > 0.0) g_apu.delayTicks -= 1.0;
@@ -134,7 +133,7 @@ void StepShutdown() {
 }
 
 void StepOff() {
-  if (g_apu.egtDegC > OutsideTempDegC()) g_apu.egtDegC -= 0.0463;
+  if (g_apu.egtDegC > GetOutsideAirTempDegC()) g_apu.egtDegC -= 0.0463;
   SpinDown();
 }
 
