@@ -137,6 +137,13 @@ void StepOff() {
   SpinDown();
 }
 
+// The generator drops off line at once; the spool-down waits for shutdownTick.
+void EnterShutdown() {
+  SetSwitch(&g_apuGeneratorAvailable, kSwitchOff);
+  g_apu.state = kApuShuttingDown;
+  g_apu.peakReached = 0;
+}
+
 bool IsStartingOrRunning() { return g_apu.state == kApuStarting || g_apu.state == kApuRunning; }
 bool IsOffOrStopping() { return g_apu.state == kApuOff || g_apu.state == kApuShuttingDown; }
 
@@ -175,9 +182,7 @@ void RequestApuState(int32_t state) {
       if (g_apu.state == kApuShuttingDown) return;
       if (g_apu.state == kApuStarting && IsFuelAvailable() && IsPowerAvailable()) return;
       if (g_apu.state == kApuRunning) g_apu.shutdownTick = CurrentTick18() + kCoolingTicks;
-      SetSwitch(&g_apuGeneratorAvailable, kSwitchOff);
-      g_apu.state = kApuShuttingDown;
-      g_apu.peakReached = 0;
+      EnterShutdown();
       break;
     case kApuRunAtOnce:
       SetRunningAtOnce();
@@ -214,9 +219,7 @@ void UpdateApu() {
   // The battery switch cuts a starting or running APU at once, without the cooling minute.
   if (IsBatterySwitchOn() == 0 && g_apu.state != kApuShuttingDown && g_apu.state != kApuOff) {
     g_apu.shutdownTick = CurrentTick18();
-    SetSwitch(&g_apuGeneratorAvailable, kSwitchOff);
-    g_apu.state = kApuShuttingDown;
-    g_apu.peakReached = 0;
+    EnterShutdown();
   }
   switch (g_apu.state) {
     case kApuOff: StepOff(); break;
