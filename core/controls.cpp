@@ -47,11 +47,6 @@ void RegisterControl(const wchar_t* section, const wchar_t* key, CSwitch* record
   Controls().push_back({section, key, record, mover});
 }
 
-CSwitch* FindControl(const wchar_t* section, const wchar_t* key) {
-  const Control* control = Find(section, key);
-  return control != nullptr ? control->record : nullptr;
-}
-
 bool MoveControl(const wchar_t* section, const wchar_t* key, int32_t position) {
   const Control* control = Find(section, key);
   if (control == nullptr) return false;

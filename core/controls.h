@@ -16,10 +16,9 @@ using ControlMover = void (*)(int32_t position);
 
 // Adds the control, or gives a known one its record and mover anew.
 void RegisterControl(const wchar_t* section, const wchar_t* key, CSwitch* record, ControlMover mover = nullptr);
-// The control's record; null when no control has that section and key
-// (both compared without case, as the INI file does).
-CSwitch* FindControl(const wchar_t* section, const wchar_t* key);
-// Moves the control through its mover, or with SetSwitch; false when unknown.
+// Moves the control through its mover, or with SetSwitch; false when no
+// control has that section and key (both compared without case, as the INI
+// file does).
 bool MoveControl(const wchar_t* section, const wchar_t* key, int32_t position);
 
 }  // namespace halcyon

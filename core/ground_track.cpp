@@ -5,6 +5,7 @@
 
 #include "core/helpers.h"
 #include "core/panel_services.h"
+#include "core/switch.h"
 #include "nav/great_circle.h"
 
 namespace halcyon {
@@ -32,8 +33,6 @@ GeoPointDeg PresentPosition() {
 // index outside the ring.
 size_t CurrentSlot() { return TruncateSaturated<uint64_t>(CurrentTick18()) % kGroundTrackSlots; }
 
-bool IsOnGround() { return ReadToken(Token::OnGround) != 0.0; }
-
 }  // namespace
 
 void InitGroundTrack() {
@@ -55,10 +54,10 @@ void UpdateGroundTrack() {
   const TrackSample& oldest = g_groundTrack[next];
   // Standing still in either coordinate: in the air the track holds.
   if (previous.latitudeDeg == present.latitudeDeg || previous.longitudeDeg == present.longitudeDeg) {
-    sample.trackDeg = IsOnGround() ? ReadToken(Token::HeadingDeg) : previous.trackDeg;
+    sample.trackDeg = IsSimVar60Set() != 0 ? ReadToken(Token::HeadingDeg) : previous.trackDeg;
     return;
   }
-  if (!IsOnGround() && oldest.latitudeDeg != present.latitudeDeg && oldest.longitudeDeg != present.longitudeDeg) {
+  if (IsSimVar60Set() == 0 && oldest.latitudeDeg != present.latitudeDeg && oldest.longitudeDeg != present.longitudeDeg) {
     const double track = InitialBearing(oldest.latitudeDeg, oldest.longitudeDeg, present.latitudeDeg, present.longitudeDeg);
     // Too short a distance to resolve: the heading is the better guess.
     sample.trackDeg = track != kUnsetValue ? track : ReadToken(Token::HeadingDeg);

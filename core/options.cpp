@@ -5,7 +5,6 @@
 #include <array>
 
 #include "core/ini_values.h"
-#include "platform/ini.h"
 
 namespace halcyon {
 
@@ -100,10 +99,6 @@ constexpr FlapTuning kFlapTuning[] = {
 
 std::array<uint8_t, kOptionCount> g_options{};
 
-void WriteFlag(OptionIndex index, const wchar_t* key) {
-  platform::WritePrivateProfileString(kSection, key, g_options[index] != 0 ? L"1" : L"0", kAircraftIni);
-}
-
 }  // namespace
 
 void LoadOptions() {
@@ -116,11 +111,11 @@ void LoadOptions() {
 }
 
 void SaveOptions() {
-  for (const auto& [index, key] : kSaveFirst) WriteFlag(index, key);
+  for (const auto& [index, key] : kSaveFirst) WriteIniInt(kSection, key, g_options[index]);
   WriteIniInt(kSection, kFdModKey, g_fdMod);
   WriteIniInt(kSection, L"fd_mod_enable", g_options[kOptionFdModEnable]);
   if (g_options[kOptionFdModEnable] != 0) WriteFlapTuningToAircraftCfg();
-  for (const auto& [index, key] : kSaveLast) WriteFlag(index, key);
+  for (const auto& [index, key] : kSaveLast) WriteIniInt(kSection, key, g_options[index]);
 }
 
 uint8_t GetOption(uint32_t index) { return index < kOptionCount ? g_options[index] : 0; }

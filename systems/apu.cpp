@@ -9,6 +9,7 @@
 #include "core/tick_scheduler.h"
 #include "systems/electric.h"
 #include "systems/fuel_pumps.h"
+#include "systems/tas_sat.h"
 
 namespace halcyon {
 
@@ -57,8 +58,6 @@ struct Apu {
 };
 Apu g_apu{};
 
-double OutsideTempDegC() { return ReadToken(Token::AmbientTempDegCBy256) * 256.0; }
-
 bool IsFuelAvailable() {
   constexpr int32_t kFeedingPumps[] = {kPumpFwdCenter, kPumpAftCenter, kPumpFwdRight, kPumpAftRight, kStartPump};
   for (int32_t pump : kFeedingPumps) {
@@ -73,7 +72,7 @@ void SetRunningAtOnce() {
   g_apu.delayTicks = kLightOffDelayTicks;
   g_apu.egtDegC = kRunningEgtDegC;
   g_apu.peakReached = 1;
-  g_apu.startEgtDegC = OutsideTempDegC();
+  g_apu.startEgtDegC = GetOutsideAirTempDegC();
   g_apu.rpmPct = kRunningRpmPct;
   g_apu.state = kApuRunning;
   SetSwitch(&g_apuGeneratorAvailable, kApuGeneratorIsAvailable);
@@ -81,7 +80,7 @@ void SetRunningAtOnce() {
 
 void SetColdAndStill() {
   g_apu.delayTicks = 0.0;
-  g_apu.egtDegC = g_apu.startEgtDegC = OutsideTempDegC();
+  g_apu.egtDegC = g_apu.startEgtDegC = GetOutsideAirTempDegC();
   g_apu.peakReached = 0;
   g_apu.rpmPct = 0.0;
   SetSwitch(&g_apuGeneratorAvailable, kSwitchOff);
@@ -126,7 +125,7 @@ double ShutdownCoolingDegC(double egtDegC) {
 
 void StepShutdown() {
   if (!(CurrentTick18() > g_apu.shutdownTick)) return;
-  if (g_apu.egtDegC > OutsideTempDegC()) g_apu.egtDegC -= ShutdownCoolingDegC(g_apu.egtDegC);
+  if (g_apu.egtDegC > GetOutsideAirTempDegC()) g_apu.egtDegC -= ShutdownCoolingDegC(g_apu.egtDegC);
   SpinDown();
   if (g_apu.rpmPct > 10.0) return;
   if (g_apu.delayTicks > 0.0) g_apu.delayTicks -= 1.0;
@@ -134,8 +133,15 @@ void StepShutdown() {
 }
 
 void StepOff() {
-  if (g_apu.egtDegC > OutsideTempDegC()) g_apu.egtDegC -= 0.0463;
+  if (g_apu.egtDegC > GetOutsideAirTempDegC()) g_apu.egtDegC -= 0.0463;
   SpinDown();
+}
+
+// The generator drops off line at once; the spool-down waits for shutdownTick.
+void EnterShutdown() {
+  SetSwitch(&g_apuGeneratorAvailable, kSwitchOff);
+  g_apu.state = kApuShuttingDown;
+  g_apu.peakReached = 0;
 }
 
 bool IsStartingOrRunning() { return g_apu.state == kApuStarting || g_apu.state == kApuRunning; }
@@ -176,9 +182,7 @@ void RequestApuState(int32_t state) {
       if (g_apu.state == kApuShuttingDown) return;
       if (g_apu.state == kApuStarting && IsFuelAvailable() && IsPowerAvailable()) return;
       if (g_apu.state == kApuRunning) g_apu.shutdownTick = CurrentTick18() + kCoolingTicks;
-      SetSwitch(&g_apuGeneratorAvailable, kSwitchOff);
-      g_apu.state = kApuShuttingDown;
-      g_apu.peakReached = 0;
+      EnterShutdown();
       break;
     case kApuRunAtOnce:
       SetRunningAtOnce();
@@ -215,9 +219,7 @@ void UpdateApu() {
   // The battery switch cuts a starting or running APU at once, without the cooling minute.
   if (IsBatterySwitchOn() == 0 && g_apu.state != kApuShuttingDown && g_apu.state != kApuOff) {
     g_apu.shutdownTick = CurrentTick18();
-    SetSwitch(&g_apuGeneratorAvailable, kSwitchOff);
-    g_apu.state = kApuShuttingDown;
-    g_apu.peakReached = 0;
+    EnterShutdown();
   }
   switch (g_apu.state) {
     case kApuOff: StepOff(); break;

@@ -10,6 +10,7 @@
 #include "systems/engine_start.h"
 #include "systems/fuel_quantity.h"
 #include "systems/levers.h"
+#include "systems/tas_sat.h"
 #include "systems/unit_system.h"
 
 namespace halcyon {
@@ -62,8 +63,6 @@ struct FuelTemp {
 };
 std::array<FuelTemp, 2> g_fuelTemps{};
 
-double OutsideTempDegC() { return ReadToken(Token::AmbientTempDegCBy256) * 256.0; }
-
 bool HasFuel(int32_t tank) { return GetFuelQuantityValue(tank) > kUsableFuelLb; }
 bool Runs(int32_t pump) { return IsFuelPumpRunning(pump) != 0; }
 
@@ -115,7 +114,7 @@ void SetSimulatorSelectors() {
 
 // The fuel creeps toward the outside temperature; fuel heat warms it while on.
 void UpdateFuelTemperatures() {
-  const double outsideDegC = OutsideTempDegC();
+  const double outsideDegC = GetOutsideAirTempDegC();
   for (int32_t engine = 1; engine <= 2; ++engine) {
     FuelTemp& fuel = g_fuelTemps[engine - 1];
     // A whole step each time, even past the outside temperature: a base within
@@ -137,7 +136,7 @@ void UpdateFuelTemperatures() {
 
 void LoadFuelPumps() {
   LoadSwitches(kSection, kKeys);
-  const double outsideDegC = OutsideTempDegC();
+  const double outsideDegC = GetOutsideAirTempDegC();
   g_fuelTemps = {FuelTemp{outsideDegC, 0.0}, FuelTemp{outsideDegC, 0.0}};
 }
 
@@ -157,7 +156,7 @@ uint32_t IsFuelPumpRunning(int32_t pump) {
 double GetFuelTemperature(int32_t engine) {
   if (engine != 1 && engine != 2) return 0.0;
   const double degC = g_fuelTemps[engine - 1].baseDegC + g_fuelTemps[engine - 1].heatOffsetDegC;
-  return IsMetricUnits() != 0 ? degC : degC * 1.8 + 32.0;
+  return ToDisplayTemp(degC);
 }
 
 }  // namespace halcyon

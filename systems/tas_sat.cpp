@@ -37,10 +37,10 @@ double GetTrueAirspeed() {
 }
 
 double GetTotalAirTemp() { return ReadToken(Token::TotalAirTempDegC); }
+double GetOutsideAirTempDegC() { return ReadToken(Token::AmbientTempDegCBy256) * 256.0; }
 
 void UpdateStaticAirTemp() {
-  double temp = ReadToken(Token::AmbientTempDegCBy256) * 256.0;
-  if (IsMetricUnits() == 0) temp = temp * 1.8 + 32.0;
+  const double temp = ToDisplayTemp(GetOutsideAirTempDegC());
   // NaN from the simulator would pass both limits; it reads as 0.
   g_staticAirTemp = std::isnan(temp) ? 0.0 : std::clamp(temp, -kSatLimit, kSatLimit);
 }

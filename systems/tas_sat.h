@@ -16,6 +16,7 @@ int32_t GetTasSatState();
 
 double GetTrueAirspeed();  // knots, from the tokens on each call
 double GetTotalAirTemp();  // the simulator's air temperature, on each call
+double GetOutsideAirTempDegC();  // the simulator's ambient temperature, on each call
 void UpdateStaticAirTemp();
 // Degrees F with unit system 0, degrees C otherwise; within -99..99.
 double GetStaticAirTemp();

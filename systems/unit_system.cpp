@@ -40,5 +40,6 @@ void SaveUnitSystem() { WriteIniInt(kSection, kKey, g_unitSystem); }
 int32_t IsMetricUnits() { return g_unitSystem; }
 
 double ToDisplayWeight(double pounds) { return IsMetricUnits() != 0 ? pounds * kKgPerLb : pounds; }
+double ToDisplayTemp(double degC) { return IsMetricUnits() != 0 ? degC : degC * 1.8 + 32.0; }
 
 }  // namespace halcyon

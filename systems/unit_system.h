@@ -19,5 +19,7 @@ void SaveUnitSystem();
 int32_t IsMetricUnits();
 // Weights are held in pounds and shown in kilograms when metric.
 double ToDisplayWeight(double pounds);
+// Temperatures are held in degrees C and shown in degrees F unless metric.
+double ToDisplayTemp(double degC);
 
 }  // namespace halcyon
