@@ -223,12 +223,6 @@ bool IsNullGuid(const Guid& guid) {
 
 }  // namespace
 
-const char* SoundOpName(SoundOp op) {
-  static constexpr const char* kNames[] = {"create", "duplicate", "play",     "stop",    "volume", "frequency",
-                                           "pan",    "position",  "lost",     "restore", "release"};
-  return kNames[static_cast<size_t>(op)];
-}
-
 // ---- Device ------------------------------------------------------------------
 
 Result CreateDevice(DeviceId* device) {
@@ -570,8 +564,6 @@ Result GetListenerParameters(BufferId primary, Listener3DParams* params) {
 }
 
 // ---- Inspection and injected faults -------------------------------------------
-
-bool BufferExists(BufferId id) { return Find(id) != nullptr; }
 
 std::vector<uint8_t> BufferBytes(BufferId id) {
   const Buffer* buffer = Find(id);
