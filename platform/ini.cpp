@@ -377,8 +377,8 @@ void EvictIfFull(IniState& state) {
 
 bool StillCurrent(CachedFile& entry, const std::string& path, const Stamp& onDisk) {
   if (!(entry.stamp == onDisk)) return false;
-  const int64_t now = NowNs();
   if (entry.takenNs - entry.stamp.modifiedNs >= kTimestampTickNs) return true;
+  const int64_t now = NowNs();
   std::string bytes;
   Stamp reread;
   if (!ReadFile(path, bytes, reread) || !(reread == onDisk) || bytes != entry.bytes) return false;
