@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/ini.h"
+#include "platform/paths.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ void BM_SaveSeventySections(benchmark::State& state) {
     return;
   }
   const std::string file = std::string(folder) + "/KeyboardInput.ini";
-  const std::wstring path(file.begin(), file.end());
+  const std::wstring path = platform::Widen(file);
   wchar_t section[16];
   wchar_t key[16];
   wchar_t value[16];

@@ -57,18 +57,16 @@ struct Document {
 
 // ---- Text helpers ------------------------------------------------------------
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
-
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
+// Bytes of a line and wide names from the module trim alike.
+template <typename Char>
+bool IsBlank(Char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
 
-std::wstring_view Trim(std::wstring_view text) {
-  auto blank = [](wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\v' || c == L'\f'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+template <typename Char>
+std::basic_string_view<Char> Trim(std::basic_string_view<Char> text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   return text;
 }
 
@@ -377,8 +375,8 @@ void EvictIfFull(IniState& state) {
 
 bool StillCurrent(CachedFile& entry, const std::string& path, const Stamp& onDisk) {
   if (!(entry.stamp == onDisk)) return false;
-  const int64_t now = NowNs();
   if (entry.takenNs - entry.stamp.modifiedNs >= kTimestampTickNs) return true;
+  const int64_t now = NowNs();
   std::string bytes;
   Stamp reread;
   if (!ReadFile(path, bytes, reread) || !(reread == onDisk) || bytes != entry.bytes) return false;

@@ -212,8 +212,6 @@ void KeyUp(uint8_t key) {
   Record(key, 0);
 }
 
-bool IsKeyDown(uint8_t key) { return (State().keys[key] & kDown) != 0; }
-
 bool FindKey(const std::string& nameOrCode, uint8_t* key) {
   if (FindName(nameOrCode, key)) return true;
   if (nameOrCode.empty() || nameOrCode[0] < '0' || nameOrCode[0] > '9') return false;

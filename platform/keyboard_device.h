@@ -77,7 +77,6 @@ Result GetEvents(DeviceId device, uint32_t eventBytes, KeyEvent* events, uint32_
 // ---- Host side -----------------------------------------------------------------
 void KeyDown(uint8_t key);
 void KeyUp(uint8_t key);
-bool IsKeyDown(uint8_t key);
 // A key by name ("A", "7", "ENTER", "NUMPADENTER", case ignored) or by scan
 // code 1..255 in decimal or 0x hex (a single digit is the digit's key).
 bool FindKey(const std::string& nameOrCode, uint8_t* key);

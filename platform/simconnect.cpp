@@ -16,6 +16,16 @@ constexpr uint32_t kMessageVersion = 4;
 // Mapping one client event id twice on a connection is refused this way.
 constexpr uint32_t kExceptionEventIdDuplicate = 11;
 
+// What the open connection holds; the log keeps every connection's.
+struct Connection {
+  std::set<uint32_t> mappedEvents;
+  std::vector<ClientEventMapping> clientEvents;
+  std::vector<NotificationMember> notificationMembers;
+  std::vector<InputMapping> inputMappings;
+  std::vector<DataField> fields;
+  std::set<uint32_t> groupsOn;
+};
+
 struct State {
   uintptr_t connection = 0;  // the open connection's number, 0 when closed
   uintptr_t lastConnection = 0;
@@ -24,13 +34,7 @@ struct State {
   Counters counters;
   std::deque<std::vector<uint8_t>> queue;
   std::vector<uint8_t> current;  // the message handed out last
-  // What the open connection holds; the log above keeps every connection's.
-  std::set<uint32_t> mappedEvents;
-  std::vector<ClientEventMapping> clientEvents;
-  std::vector<NotificationMember> notificationMembers;
-  std::vector<InputMapping> inputMappings;
-  std::vector<DataField> fields;
-  std::set<uint32_t> groupsOn;
+  Connection open;
   ObjectAnswerer objectAnswerer;
   CloudAnswerer cloudAnswerer;
 };
@@ -80,7 +84,7 @@ std::string TextField(const AiAircraft& aircraft, const std::string& variable) {
 
 std::vector<uint8_t> EncodeObject(uint32_t definitionId, const AiAircraft& aircraft) {
   std::vector<uint8_t> data;
-  for (const DataField& field : S().fields) {
+  for (const DataField& field : S().open.fields) {
     if (field.definitionId != definitionId) continue;
     if (field.dataType == kDataTypeString256) {
       const std::string text = TextField(aircraft, field.variable);
@@ -123,10 +127,10 @@ void QueueEvent(uint32_t groupId, uint32_t eventId, uint32_t data) {
 bool QueueSimEvent(const std::string& simEventName) {
   if (!IsOpen()) return false;
   bool queued = false;
-  for (const ClientEventMapping& mapping : S().clientEvents) {
+  for (const ClientEventMapping& mapping : S().open.clientEvents) {
     if (mapping.simEventName.empty() || Lower(mapping.simEventName) != Lower(simEventName)) continue;
     uint32_t group = 0;
-    for (const NotificationMember& member : S().notificationMembers) {
+    for (const NotificationMember& member : S().open.notificationMembers) {
       if (member.eventId == mapping.eventId) group = member.groupId;
     }
     QueueEvent(group, mapping.eventId);
@@ -138,8 +142,8 @@ bool QueueSimEvent(const std::string& simEventName) {
 bool PressCombination(const std::string& text) {
   if (!IsOpen()) return false;
   bool queued = false;
-  for (const InputMapping& mapping : S().inputMappings) {
-    if (S().groupsOn.count(mapping.groupId) == 0 || Lower(mapping.definition) != Lower(text)) continue;
+  for (const InputMapping& mapping : S().open.inputMappings) {
+    if (S().open.groupsOn.count(mapping.groupId) == 0 || Lower(mapping.definition) != Lower(text)) continue;
     QueueEvent(mapping.groupId, mapping.downEventId, mapping.downValue);
     queued = true;
   }
@@ -191,12 +195,7 @@ SimConnectResult SimConnect_Open(SimConnectHandle* handle, const char*, void*, u
     return kSimConnectFailed;
   }
   state.connection = ++state.lastConnection;
-  state.mappedEvents.clear();
-  state.clientEvents.clear();
-  state.notificationMembers.clear();
-  state.inputMappings.clear();
-  state.fields.clear();
-  state.groupsOn.clear();
+  state.open = {};
   ++state.counters.opens;
   *handle = reinterpret_cast<SimConnectHandle>(state.connection);
   simconnect::QueueRaw(simconnect::Bytes(simconnect::Header(kMessageOpen, sizeof(SimConnectMessageHeader))));
@@ -215,12 +214,12 @@ SimConnectResult SimConnect_Close(SimConnectHandle handle) {
 SimConnectResult SimConnect_MapClientEventToSimEvent(SimConnectHandle handle, uint32_t eventId,
                                                      const char* simEventName) {
   if (!simconnect::Valid(handle)) return kSimConnectFailed;
-  if (!S().mappedEvents.insert(eventId).second) {
+  if (!S().open.mappedEvents.insert(eventId).second) {
     simconnect::QueueException(simconnect::kExceptionEventIdDuplicate);
     return kSimConnectOk;  // the simulator reports it by message, as it does
   }
   const simconnect::ClientEventMapping mapping{eventId, simconnect::Text(simEventName)};
-  S().clientEvents.push_back(mapping);
+  S().open.clientEvents.push_back(mapping);
   S().log.clientEvents.push_back(mapping);
   return kSimConnectOk;
 }
@@ -229,7 +228,7 @@ SimConnectResult SimConnect_AddClientEventToNotificationGroup(SimConnectHandle h
                                                               uint32_t eventId, int32_t maskable) {
   if (!simconnect::Valid(handle)) return kSimConnectFailed;
   const simconnect::NotificationMember member{groupId, eventId, maskable};
-  S().notificationMembers.push_back(member);
+  S().open.notificationMembers.push_back(member);
   S().log.notificationMembers.push_back(member);
   return kSimConnectOk;
 }
@@ -248,7 +247,7 @@ SimConnectResult SimConnect_MapInputEventToClientEvent(SimConnectHandle handle, 
   if (!simconnect::Valid(handle)) return kSimConnectFailed;
   const simconnect::InputMapping mapping{
       groupId, simconnect::Text(inputDefinition), downEventId, downValue, upEventId, upValue, maskable};
-  S().inputMappings.push_back(mapping);
+  S().open.inputMappings.push_back(mapping);
   S().log.inputMappings.push_back(mapping);
   return kSimConnectOk;
 }
@@ -257,9 +256,9 @@ SimConnectResult SimConnect_SetInputGroupState(SimConnectHandle handle, uint32_t
   if (!simconnect::Valid(handle)) return kSimConnectFailed;
   S().log.inputGroupStates.emplace_back(groupId, state);
   if (state != 0) {
-    S().groupsOn.insert(groupId);
+    S().open.groupsOn.insert(groupId);
   } else {
-    S().groupsOn.erase(groupId);
+    S().open.groupsOn.erase(groupId);
   }
   return kSimConnectOk;
 }
@@ -276,7 +275,7 @@ SimConnectResult SimConnect_AddToDataDefinition(SimConnectHandle handle, uint32_
   if (!simconnect::Valid(handle)) return kSimConnectFailed;
   simconnect::DataField field{definitionId, simconnect::Text(variableName), simconnect::Text(units), dataType,
                               epsilon, datumId};
-  S().fields.push_back(field);
+  S().open.fields.push_back(field);
   S().log.dataFields.push_back(std::move(field));
   return kSimConnectOk;
 }

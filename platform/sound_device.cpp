@@ -139,6 +139,11 @@ void CloseVoice(Buffer& buffer, uint64_t endMs) {
   buffer.voice = -1;
 }
 
+// How long a buffer still plays from its cursor to its end at its rate.
+double RemainingMs(const Buffer& buffer) {
+  return (FrameCount(buffer) - buffer.anchorFrame) * 1000.0 / RateHz(buffer.frequencyHz, buffer.format);
+}
+
 // Moves a playing buffer's cursor to the present; a one-shot buffer that has
 // run out stops by itself and rewinds, so a later Play sounds it whole.
 void Advance(Buffer& buffer) {
@@ -157,8 +162,7 @@ void Advance(Buffer& buffer) {
     buffer.anchorMs = now;
     return;
   }
-  const double remainingMs = (frames - buffer.anchorFrame) * 1000.0 / rate;
-  CloseVoice(buffer, buffer.anchorMs + static_cast<uint64_t>(std::ceil(std::max(0.0, remainingMs))));
+  CloseVoice(buffer, buffer.anchorMs + static_cast<uint64_t>(std::ceil(std::max(0.0, RemainingMs(buffer)))));
   buffer.playing = false;
   buffer.anchorFrame = 0.0;
 }
@@ -183,11 +187,16 @@ void DetachFromVoices(Buffer& buffer) {
   }
 }
 
-void MakeLost(BufferId id, Buffer& buffer) {
-  if (buffer.primary || buffer.lost) return;
+// Brings the cursor to the present and stops the buffer there.
+void Halt(Buffer& buffer) {
   Advance(buffer);
   if (buffer.playing) CloseVoice(buffer, NowMs());
   buffer.playing = false;
+}
+
+void MakeLost(BufferId id, Buffer& buffer) {
+  if (buffer.primary || buffer.lost) return;
+  Halt(buffer);
   buffer.lost = true;
   buffer.data = std::make_shared<std::vector<uint8_t>>(buffer.data->size(), kGarbageByte);
   Log(SoundOp::Lost, id, buffer);
@@ -222,12 +231,6 @@ bool IsNullGuid(const Guid& guid) {
 }
 
 }  // namespace
-
-const char* SoundOpName(SoundOp op) {
-  static constexpr const char* kNames[] = {"create", "duplicate", "play",     "stop",    "volume", "frequency",
-                                           "pan",    "position",  "lost",     "restore", "release"};
-  return kNames[static_cast<size_t>(op)];
-}
 
 // ---- Device ------------------------------------------------------------------
 
@@ -307,9 +310,7 @@ Result DuplicateBuffer(DeviceId device, BufferId original, BufferId* duplicate) 
 void ReleaseBuffer(BufferId id) {
   Buffer* buffer = Find(id);
   if (buffer == nullptr) return;
-  Advance(*buffer);
-  if (buffer->playing) CloseVoice(*buffer, NowMs());
-  buffer->playing = false;
+  Halt(*buffer);
   if (!buffer->primary) Log(SoundOp::Release, id, *buffer);
   State().buffers.erase(id);
 }
@@ -383,9 +384,7 @@ Result Play(BufferId id, uint32_t priority, uint32_t flags) {
 Result Stop(BufferId id) {
   Buffer* buffer = Find(id);
   if (buffer == nullptr) return kInvalidArg;
-  Advance(*buffer);
-  if (buffer->playing) CloseVoice(*buffer, NowMs());
-  buffer->playing = false;
+  Halt(*buffer);
   buffer->anchorFrame = std::floor(buffer->anchorFrame);
   Log(SoundOp::Stop, id, *buffer);
   return kOk;
@@ -491,7 +490,7 @@ Result GetFrequency(BufferId id, uint32_t* hz) {
   const Buffer* buffer = FindSecondary(id);
   if (buffer == nullptr || hz == nullptr) return kInvalidArg;
   if ((buffer->caps & kCapsFrequency) == 0) return kControlUnavailable;
-  *hz = buffer->frequencyHz != kFrequencyOriginal ? buffer->frequencyHz : buffer->format.samplesPerSec;
+  *hz = static_cast<uint32_t>(RateHz(buffer->frequencyHz, buffer->format));
   return kOk;
 }
 
@@ -570,8 +569,6 @@ Result GetListenerParameters(BufferId primary, Listener3DParams* params) {
 }
 
 // ---- Inspection and injected faults -------------------------------------------
-
-bool BufferExists(BufferId id) { return Find(id) != nullptr; }
 
 std::vector<uint8_t> BufferBytes(BufferId id) {
   const Buffer* buffer = Find(id);
@@ -729,9 +726,7 @@ bool WriteMixedWav(const std::string& path, uint32_t sampleRate) {
   for (auto& [id, buffer] : state.buffers) {
     Advance(buffer);
     if (!buffer.playing || buffer.looping) continue;
-    const double rate = RateHz(buffer.frequencyHz, buffer.format);
-    const double remaining = (FrameCount(buffer) - buffer.anchorFrame) * 1000.0 / rate;
-    lastMs = std::max(lastMs, static_cast<double>(buffer.anchorMs) + remaining);
+    lastMs = std::max(lastMs, static_cast<double>(buffer.anchorMs) + RemainingMs(buffer));
   }
   const auto totalFrames = static_cast<uint64_t>(std::ceil(lastMs * sampleRate / 1000.0));
   if (totalFrames * 4 > 0xFFFFFFF0ull - 36) return false;

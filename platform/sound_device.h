@@ -163,7 +163,6 @@ Result SetListenerParameters(BufferId primary, const Listener3DParams& params);
 Result GetListenerParameters(BufferId primary, Listener3DParams* params);
 
 // ---- Inspection and injected faults (host and tests) -----------------------
-bool BufferExists(BufferId buffer);
 std::vector<uint8_t> BufferBytes(BufferId buffer);
 std::vector<NotifyPosition> NotificationPositions(BufferId buffer);
 uint32_t LiveBufferCount();
@@ -185,7 +184,6 @@ void FailNextRestores(int count);
 enum class SoundOp : uint8_t {
   Create, Duplicate, Play, Stop, Volume, Frequency, Pan, Position, Lost, Restore, Release
 };
-const char* SoundOpName(SoundOp op);
 
 struct SoundLogEntry {
   double tick18 = 0.0;    // the simulator's TICK18 at the time

@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     return Fail("cannot make the output folder " + outFolder + ": " + std::strerror(errno));
   }
   simhost::HostOptions options;
-  options.root = root.empty() ? outFolder + "/root" : Absolute(root);
+  options.root = root.empty() ? outFolder + "/root" : root;  // SimHost makes it absolute
   options.modulePath = modulePath.empty() ? "" : Absolute(modulePath);
 
   simhost::SimHost host(options);

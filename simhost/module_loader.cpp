@@ -5,8 +5,6 @@
 #include <limits.h>
 #include <unistd.h>
 
-#include <cstring>
-
 #include "platform/simulator.h"
 
 namespace simhost {

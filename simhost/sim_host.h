@@ -123,7 +123,6 @@ class SimHost {
   static constexpr size_t kSoundsKept = 2000;
   const std::vector<SoundPlayed>& SoundsPlayed() const { return soundsPlayed_; }
   uint64_t SoundsPlayedCount() const { return soundsPlayedCount_; }
-  Phase CurrentPhase() const { return phase_; }
   const LoadedModule& Module() const { return module_; }
   const std::string& Root() const { return options_.root; }
 
