@@ -154,12 +154,16 @@ std::string RunAtcId(RunContext&, const ScenarioStep& step) {
 }
 
 // Pixel coordinates: whole or not, they must fit a gauge's 32-bit point.
-std::string CheckClick(const std::vector<std::string>& args) {
-  for (size_t i = 1; i < args.size(); ++i) {
-    double value = 0.0;
-    if (!ParseNumber(args[i], &value) || std::fabs(value) > 1e9) return "'" + args[i] + "' is not a pixel coordinate";
-  }
+// A number the host turns into a 32-bit integer (whole or not); `what` names it.
+std::string CheckFitsInt32(const std::string& text, const char* what) {
+  double value = 0.0;
+  if (!ParseNumber(text, &value) || std::fabs(value) > 1e9) return "'" + text + "' is not " + what;
   return "";
+}
+
+std::string CheckClick(const std::vector<std::string>& args) {
+  std::string error = CheckFitsInt32(args[1], "a pixel coordinate");
+  return error.empty() ? CheckFitsInt32(args[2], "a pixel coordinate") : error;
 }
 
 std::string RunClick(RunContext& context, const ScenarioStep& step) {
@@ -169,11 +173,7 @@ std::string RunClick(RunContext& context, const ScenarioStep& step) {
 
 // A position code; anything outside 0..138 is stored as off, but it must
 // fit the control's 32-bit record on the way.
-std::string CheckControl(const std::vector<std::string>& args) {
-  double value = 0.0;
-  if (!ParseNumber(args[2], &value) || std::fabs(value) > 1e9) return "'" + args[2] + "' is not a position code";
-  return "";
-}
+std::string CheckControl(const std::vector<std::string>& args) { return CheckFitsInt32(args[2], "a position code"); }
 
 // Moves a cockpit control by its INI section and key, as its gauge would.
 std::string RunControl(RunContext& context, const ScenarioStep& step) {
