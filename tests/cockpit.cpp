@@ -29,6 +29,10 @@ std::string MakeTempFolder() {
   return mkdtemp(folder) != nullptr ? std::string(folder) : std::string("/tmp/halcyon-cockpit");
 }
 
+// The simulator's units of latitude and longitude (tokens 71 and 72) in a full circle.
+constexpr double kLatitudeUnitsPerTurn = 40007000.0;
+constexpr double kLongitudeUnitsPerTurn = 281474976710656.0;
+
 uint8_t KeyOf(const std::string& name) {
   uint8_t key = 0;
   if (!platform::keyboard::FindKey(name, &key)) ADD_FAILURE() << "no key named '" << name << "'";
@@ -145,9 +149,13 @@ Cockpit& Cockpit::finishTyping() {
 const std::vector<uint32_t>& Cockpit::fmsKeys() const { return g_fms.KeysPressed(); }
 
 Cockpit& Cockpit::setPosition(double latitudeDeg, double longitudeDegEast) {
-  set(Token::Latitude, latitudeDeg / 360.0 * 40007000.0);
-  return set(Token::Longitude, longitudeDegEast / 360.0 * 281474976710656.0);
+  set(Token::Latitude, latitudeDeg / 360.0 * kLatitudeUnitsPerTurn);
+  return set(Token::Longitude, longitudeDegEast / 360.0 * kLongitudeUnitsPerTurn);
 }
+
+double Cockpit::latitudeDeg() const { return token(Token::Latitude) / kLatitudeUnitsPerTurn * 360.0; }
+
+double Cockpit::longitudeDegEast() const { return token(Token::Longitude) / kLongitudeUnitsPerTurn * 360.0; }
 
 Cockpit& Cockpit::everyTick(simhost::SimHost::TickHook hook) {
   host_.AddTickHook(std::move(hook));
@@ -294,9 +302,7 @@ Cockpit& Cockpit::clouds(uint8_t density) {
 }
 
 Cockpit& Cockpit::position(double latitudeDeg, double longitudeDeg, double altitudeFt) {
-  set(Token::Latitude, latitudeDeg / 360.0 * 40007000.0);
-  set(Token::Longitude, longitudeDeg / 360.0 * 281474976710656.0);
-  return set(Token::AltitudeM, altitudeFt / 3.28084);
+  return setPosition(latitudeDeg, longitudeDeg).set(Token::AltitudeM, altitudeFt / 3.28084);
 }
 
 bool Cockpit::ran(const std::string& functionName) const {

@@ -62,9 +62,11 @@ class Cockpit {
   Cockpit& set(Token token, double value);
   Cockpit& set(uint32_t token, double value);
   double token(Token token) const;
-  // The aircraft's position in degrees, north and EAST positive, as the
-  // simulator's latitude and longitude variables (71, 72) hold it.
+  // The aircraft's position in degrees, north and EAST positive, set or read
+  // as the simulator's latitude and longitude variables (71, 72) hold it.
   Cockpit& setPosition(double latitudeDeg, double longitudeDegEast);
+  double latitudeDeg() const;
+  double longitudeDegEast() const;
   // Scripted input, run on every tick before the panel services.
   Cockpit& everyTick(simhost::SimHost::TickHook hook);
   Cockpit& freezeClock(bool frozen);
