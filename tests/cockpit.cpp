@@ -12,6 +12,7 @@
 
 #include "core/controls.h"
 #include "core/options.h"
+#include "core/tick_scheduler.h"
 #include "fmc/fms.h"
 #include "host/sound_slots.h"
 #include "platform/ini.h"
@@ -161,6 +162,16 @@ Cockpit& Cockpit::everyTick(simhost::SimHost::TickHook hook) {
   host_.AddTickHook(std::move(hook));
   return *this;
 }
+
+Cockpit& Cockpit::watchChannel(uint32_t channel) {
+  dueTicks_[channel];
+  // A hook runs before the cockpit's update: what is due now was due on the tick before.
+  return everyTick([this, channel](simhost::SimHost& host) {
+    if (IsTickDue(channel) == 1) dueTicks_[channel].insert(host.Tick18() - 1);
+  });
+}
+
+const std::set<double>& Cockpit::dueTicks(uint32_t channel) const { return dueTicks_.at(channel); }
 
 const std::string& Cockpit::root() const { return host_.Root(); }
 
