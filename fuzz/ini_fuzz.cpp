@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/ini.h"
+#include "platform/paths.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::fwrite(data, 1, size, out);
   std::fclose(out);
   platform::ClearIniCache();
-  const std::wstring path(file.begin(), file.end());
+  const std::wstring path = platform::Widen(file);
 
   // Names taken from the input itself, so the fuzzer can aim at present keys.
   std::wstring name;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/wave_file.h"
+#include "platform/paths.h"
 #include "platform/resources.h"
 
 namespace {
@@ -37,8 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::fwrite(data, 1, size, file);
     std::fclose(file);
     CWaveFile wave;
-    const std::wstring widePath(path.begin(), path.end());
-    if (wave.Open(widePath.c_str(), nullptr, kWaveOpenRead) >= 0) Drain(wave);
+    if (wave.Open(platform::Widen(path).c_str(), nullptr, kWaveOpenRead) >= 0) Drain(wave);
   }
 
   platform::ClearModuleResources();

@@ -3,7 +3,6 @@
 // code, on the key's down edge, in the typing table's order.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstddef>
 
 #include "fmc/fms.h"
@@ -103,8 +102,7 @@ TEST(CduTyping, TypesWithRolloverOneKeyATickOnItsDownEdge) {
   cockpit.typeKeys("KJFK").finishTyping();
   EXPECT_TRUE(newKeys().empty());
   EXPECT_EQ(kb::GetCounters().stateReads, readsBefore);
-  EXPECT_EQ(cockpit.notBuilt().end(),
-            std::find(cockpit.notBuilt().begin(), cockpit.notBuilt().end(), "PollKeyboardShortcuts"));
+  EXPECT_FALSE(cockpit.ran("PollKeyboardShortcuts"));
 }
 
 TEST(CduTyping, AReaderWhoseDeviceFailedStaysSilent) {

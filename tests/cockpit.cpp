@@ -12,6 +12,7 @@
 
 #include "core/controls.h"
 #include "core/options.h"
+#include "core/tick_scheduler.h"
 #include "fmc/fms.h"
 #include "host/sound_slots.h"
 #include "platform/ini.h"
@@ -28,6 +29,10 @@ std::string MakeTempFolder() {
   char folder[] = "/tmp/halcyon-cockpit-XXXXXX";
   return mkdtemp(folder) != nullptr ? std::string(folder) : std::string("/tmp/halcyon-cockpit");
 }
+
+// The simulator's units of latitude and longitude (tokens 71 and 72) in a full circle.
+constexpr double kLatitudeUnitsPerTurn = 40007000.0;
+constexpr double kLongitudeUnitsPerTurn = 281474976710656.0;
 
 uint8_t KeyOf(const std::string& name) {
   uint8_t key = 0;
@@ -145,14 +150,28 @@ Cockpit& Cockpit::finishTyping() {
 const std::vector<uint32_t>& Cockpit::fmsKeys() const { return g_fms.KeysPressed(); }
 
 Cockpit& Cockpit::setPosition(double latitudeDeg, double longitudeDegEast) {
-  set(Token::Latitude, latitudeDeg / 360.0 * 40007000.0);
-  return set(Token::Longitude, longitudeDegEast / 360.0 * 281474976710656.0);
+  set(Token::Latitude, latitudeDeg / 360.0 * kLatitudeUnitsPerTurn);
+  return set(Token::Longitude, longitudeDegEast / 360.0 * kLongitudeUnitsPerTurn);
 }
+
+double Cockpit::latitudeDeg() const { return token(Token::Latitude) / kLatitudeUnitsPerTurn * 360.0; }
+
+double Cockpit::longitudeDegEast() const { return token(Token::Longitude) / kLongitudeUnitsPerTurn * 360.0; }
 
 Cockpit& Cockpit::everyTick(simhost::SimHost::TickHook hook) {
   host_.AddTickHook(std::move(hook));
   return *this;
 }
+
+Cockpit& Cockpit::watchChannel(uint32_t channel) {
+  dueTicks_[channel];
+  // A hook runs before the cockpit's update: what is due now was due on the tick before.
+  return everyTick([this, channel](simhost::SimHost& host) {
+    if (IsTickDue(channel) == 1) dueTicks_[channel].insert(host.Tick18() - 1);
+  });
+}
+
+const std::set<double>& Cockpit::dueTicks(uint32_t channel) const { return dueTicks_.at(channel); }
 
 const std::string& Cockpit::root() const { return host_.Root(); }
 
@@ -294,9 +313,7 @@ Cockpit& Cockpit::clouds(uint8_t density) {
 }
 
 Cockpit& Cockpit::position(double latitudeDeg, double longitudeDeg, double altitudeFt) {
-  set(Token::Latitude, latitudeDeg / 360.0 * 40007000.0);
-  set(Token::Longitude, longitudeDeg / 360.0 * 281474976710656.0);
-  return set(Token::AltitudeM, altitudeFt / 3.28084);
+  return setPosition(latitudeDeg, longitudeDeg).set(Token::AltitudeM, altitudeFt / 3.28084);
 }
 
 bool Cockpit::ran(const std::string& functionName) const {

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -62,11 +64,17 @@ class Cockpit {
   Cockpit& set(Token token, double value);
   Cockpit& set(uint32_t token, double value);
   double token(Token token) const;
-  // The aircraft's position in degrees, north and EAST positive, as the
-  // simulator's latitude and longitude variables (71, 72) hold it.
+  // The aircraft's position in degrees, north and EAST positive, set or read
+  // as the simulator's latitude and longitude variables (71, 72) hold it.
   Cockpit& setPosition(double latitudeDeg, double longitudeDegEast);
+  double latitudeDeg() const;
+  double longitudeDegEast() const;
   // Scripted input, run on every tick before the panel services.
   Cockpit& everyTick(simhost::SimHost::TickHook hook);
+  // Records from now on the ticks on which a tick channel is due, that is the
+  // ticks whose update ran the channel's work; dueTicks gives them so far.
+  Cockpit& watchChannel(uint32_t channel);
+  const std::set<double>& dueTicks(uint32_t channel) const;
   Cockpit& freezeClock(bool frozen);
   // A left click at a point of a gauge (design pixels), as the scenario
   // command `click GAUGE X Y` delivers it; a missing gauge or control fails the test.
@@ -159,6 +167,7 @@ class Cockpit {
  private:
   std::string folder_;
   simhost::SimHost host_;
+  std::map<uint32_t, std::set<double>> dueTicks_;
 };
 
 }  // namespace halcyon::test

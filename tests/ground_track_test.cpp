@@ -18,8 +18,7 @@ struct Position {
 };
 
 Position PositionNow(const Cockpit& cockpit) {
-  return {cockpit.token(Token::Latitude) / 40007000.0 * 360.0,
-          cockpit.token(Token::Longitude) / 281474976710656.0 * 360.0};
+  return {cockpit.latitudeDeg(), cockpit.longitudeDegEast()};
 }
 
 TEST(GroundTrack, HeadingOnTheGroundGreatCircleTrackInTheAir) {

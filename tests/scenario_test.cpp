@@ -100,7 +100,7 @@ TEST(Scenario, PlaysTokensRampsAndTheClockOnTheCockpit) {
   EXPECT_EQ(cockpit.token(Token::OnGround), 1.0);
   EXPECT_DOUBLE_EQ(cockpit.token(Token::IndicatedAirspeedKt), 100.0);
   EXPECT_NEAR(cockpit.token(Token::RadioAltitudeM), 304.8, 1e-9);
-  EXPECT_NEAR(cockpit.token(Token::Latitude) / 40007000.0 * 360.0, 45.0, 1e-9);
+  EXPECT_NEAR(cockpit.latitudeDeg(), 45.0, 1e-9);
   EXPECT_EQ(cockpit.tick18(), 360.0);
   ASSERT_EQ(log.Notes().size(), 1u);
   EXPECT_EQ(log.Notes()[0], "00:05.0  halfway");

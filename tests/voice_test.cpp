@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <set>
 
 #include "core/options.h"
 #include "core/tick_scheduler.h"
@@ -127,16 +126,14 @@ struct Sample {
 
 class Recorder {
  public:
-  explicit Recorder(Cockpit& cockpit) {
-    cockpit.host().AddTickHook([this](simhost::SimHost& host) {
+  explicit Recorder(Cockpit& cockpit) : cockpit_(cockpit) {
+    cockpit.everyTick([this](simhost::SimHost& host) {
       samples_.push_back({host.Tick18(), host.GetToken(61), host.GetToken(614) / 0.3048});
-      // A hook runs before the cockpit's update: what is due now was due
-      // on the tick before.
-      if (IsTickDue(kChannel6Hz) == 1) evaluationTicks_.insert(host.Tick18() - 1);
     });
+    cockpit.watchChannel(kChannel6Hz);
   }
   // The callouts are evaluated only on the ticks the 6 Hz channel is due.
-  bool Evaluated(double tick18) const { return evaluationTicks_.count(tick18) != 0; }
+  bool Evaluated(double tick18) const { return cockpit_.dueTicks(kChannel6Hz).contains(tick18); }
   double FirstTick(const std::function<bool(const Sample&)>& condition, double fromTick = 0.0) const {
     for (const Sample& sample : samples_) {
       if (sample.tick18 >= fromTick && condition(sample)) return sample.tick18;
@@ -145,8 +142,8 @@ class Recorder {
   }
 
  private:
+  const Cockpit& cockpit_;
   std::vector<Sample> samples_;
-  std::set<double> evaluationTicks_;
 };
 
 // A call comes at the first 6 Hz evaluation (every 4 ticks) once its
