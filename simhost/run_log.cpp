@@ -116,6 +116,8 @@ bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::st
     log << line;
   }
 
+  log << "\n== Magnetic variation (token 82) ==\n" << host.MagVar().Summary();
+
   log << "\n== Message boxes ==\n";
   for (const platform::MessageBoxRecord& box : platform::MessageBoxes()) {
     log << "[" << platform::Narrow(box.caption) << "] " << platform::Narrow(box.text) << "\n";

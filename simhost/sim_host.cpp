@@ -113,6 +113,8 @@ bool SimHost::Load(std::string* error) {
   }
   platform::sim::SetKeyEventEffect(ApplyKeyEventEffect);
   InstallSimConnectAnswers();
+  magneticVariation_.Load(options_.root);
+  magneticVariation_.Update();
   platform::SetTraceSink([this](const char* text) { OnTrace(text); });
   if (!module_.Open(options_.modulePath, error)) return false;
   phase_ = Phase::Loaded;
@@ -159,6 +161,7 @@ void SimHost::RunOneTick() {
   typist_.Step();
   MoveTraffic();
   for (TickHook& hook : tickHooks_) hook(*this);
+  magneticVariation_.Update();
   const int frames = std::max(1, options_.framesPerTick);
   // The milliseconds are counted from the first tick, so their rounding does
   // not add up: after N ticks the clock stands at N x 55.6 ms, give or take one.
