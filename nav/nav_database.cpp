@@ -22,6 +22,7 @@ constexpr size_t kNotFound = static_cast<size_t>(-1);
 // The index covers the world in cells of one degree.
 constexpr int kCellRows = 180;
 constexpr int kCellCols = 360;
+constexpr size_t kIndexedRecordsMin = 512;
 
 // What each file is, and how its absence is reported.
 struct NavFile {
@@ -187,6 +188,10 @@ int CellOf(const CLatLon& p) {
 // ---- The cell index ------------------------------------------------------------
 
 void CNavDatabase::CellIndex::Build(const std::vector<CLatLon>& positions) {
+  cellStart_.clear();
+  members_.clear();
+  // A short list is scanned whole: cheaper than keeping a world of cells.
+  if (positions.size() < kIndexedRecordsMin) return;
   cellStart_.assign(kCellRows * kCellCols + 1, 0);
   for (const CLatLon& p : positions) ++cellStart_[CellOf(p) + 1];
   for (size_t cell = 1; cell < cellStart_.size(); ++cell) cellStart_[cell] += cellStart_[cell - 1];
@@ -199,7 +204,13 @@ void CNavDatabase::CellIndex::Search(const Box& box, const std::vector<CLatLon>&
                                      std::vector<uint32_t>* found) const {
   found->clear();
   // Nothing lies strictly inside an empty or inverted box (NaN bounds too).
-  if (!(box.latLow < box.latHigh) || !(box.lonLow < box.lonHigh) || cellStart_.empty()) return;
+  if (!(box.latLow < box.latHigh) || !(box.lonLow < box.lonHigh)) return;
+  if (cellStart_.empty()) {
+    for (uint32_t i = 0; i < positions.size(); ++i) {
+      if (box.Holds(positions[i])) found->push_back(i);
+    }
+    return;
+  }
   int rowFirst = 0, rowLast = 0, colFirst = 0, colLast = 0;
   CellRange(box.latLow, box.latHigh, -90.0, kCellRows, &rowFirst, &rowLast);
   CellRange(box.lonLow, box.lonHigh, -180.0, kCellCols, &colFirst, &colLast);

@@ -44,6 +44,7 @@ class CNavDatabase {
   void LoadNavaids(const std::string& fileName, std::string_view text);
   void LoadFixes(const std::string& fileName, std::string_view text);
   void LoadMagVar(const std::string& fileName, std::string_view text);
+  // (Each adds the records of one file to those already loaded.)
   const NavLoadReport& Report() const { return report_; }
 
   const std::vector<CAirport>& Airports() const { return airports_; }
@@ -84,8 +85,7 @@ class CNavDatabase {
   double MagVarAtPosition(const CLatLon& position) const { return magVar_.At(position); }
   const CMagVarGrid& MagVarGrid() const { return magVar_; }
 
-  // Index order of the records inside a box, as the searches visit them
-  // (exposed for the tests and the benchmark).
+  // A search box with strict bounds, west-positive longitudes.
   struct Box {
     double latLow, latHigh, lonLow, lonHigh;  // strict bounds
     bool Holds(const CLatLon& p) const {
@@ -96,6 +96,7 @@ class CNavDatabase {
   // A coarse grid over the world, one cell a degree, holding the indexes of
   // the records in each cell in database order; a search looks only at the
   // cells its box touches and sorts what it finds back into database order.
+  // Short lists are not indexed but scanned whole.
   class CellIndex {
    public:
     void Build(const std::vector<CLatLon>& positions);

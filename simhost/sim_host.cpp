@@ -114,7 +114,6 @@ bool SimHost::Load(std::string* error) {
   platform::sim::SetKeyEventEffect(ApplyKeyEventEffect);
   InstallSimConnectAnswers();
   magneticVariation_.Load(options_.root);
-  magneticVariation_.Update();
   platform::SetTraceSink([this](const char* text) { OnTrace(text); });
   if (!module_.Open(options_.modulePath, error)) return false;
   phase_ = Phase::Loaded;
