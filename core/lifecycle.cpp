@@ -24,6 +24,7 @@
 #include "host/sound_system.h"
 #include "host/voice_queue.h"
 #include "platform/system.h"
+#include "systems/annunciator_lamps.h"
 #include "systems/apu.h"
 #include "systems/electric.h"
 #include "systems/fuel_pumps.h"
@@ -34,6 +35,8 @@
 #include "systems/speed_bugs.h"
 #include "systems/tas_sat.h"
 #include "systems/unit_system.h"
+#include "systems/various.h"
+#include "systems/warning_lights.h"
 
 namespace halcyon {
 namespace {

@@ -24,9 +24,7 @@ void LoadOcl() { platform::NoteNotBuilt("LoadOcl"); }
 void LoadCpl() { platform::NoteNotBuilt("LoadCpl"); }
 void LoadCabinPress() { platform::NoteNotBuilt("LoadCabinPress"); }
 void LoadAirCondition() { platform::NoteNotBuilt("LoadAirCondition"); }
-void ResetAnnunciators() { platform::NoteNotBuilt("ResetAnnunciators"); }
 void LoadSideSwitches() { platform::NoteNotBuilt("LoadSideSwitches"); }
-void InitLampTest() { platform::NoteNotBuilt("InitLampTest"); }
 void LoadDfgs() { platform::NoteNotBuilt("LoadDfgs"); }
 void InitGear() { platform::NoteNotBuilt("InitGear"); }
 void InitFuelLevers() { platform::NoteNotBuilt("InitFuelLevers"); }
@@ -41,21 +39,16 @@ void InitAutoSpoilers() { platform::NoteNotBuilt("InitAutoSpoilers"); }
 void LoadAutobrake() { platform::NoteNotBuilt("LoadAutobrake"); }
 void LoadGear() { platform::NoteNotBuilt("LoadGear"); }
 void LoadStabTrim() { platform::NoteNotBuilt("LoadStabTrim"); }
-void InitWarningLights() { platform::NoteNotBuilt("InitWarningLights"); }
 void InitGpws() { platform::NoteNotBuilt("InitGpws"); }
 void InitAuralWarnings() { platform::NoteNotBuilt("InitAuralWarnings"); }
-void InitVarious() { platform::NoteNotBuilt("InitVarious"); }
 void InitAutoflightAlerts() { platform::NoteNotBuilt("InitAutoflightAlerts"); }
 void ResetAltimeter() { platform::NoteNotBuilt("ResetAltimeter"); }
 void LoadFuelFlow() { platform::NoteNotBuilt("LoadFuelFlow"); }
 void LoadChecklist() { platform::NoteNotBuilt("LoadChecklist"); }
 void LoadAudioPanel() { platform::NoteNotBuilt("LoadAudioPanel"); }
-void LoadVarious() { platform::NoteNotBuilt("LoadVarious"); }
-void LoadVariousSyncGpws() { platform::NoteNotBuilt("LoadVariousSyncGpws"); }
 void LoadRain() { platform::NoteNotBuilt("LoadRain"); }
 void LoadFlaps() { platform::NoteNotBuilt("LoadFlaps"); }
 void LoadSpeedCards() { platform::NoteNotBuilt("LoadSpeedCards"); }
-void InitVoiceRecorder() { platform::NoteNotBuilt("InitVoiceRecorder"); }
 void LoadSlats() { platform::NoteNotBuilt("LoadSlats"); }
 void LoadEpr() { platform::NoteNotBuilt("LoadEpr"); }
 void InitEdp() { platform::NoteNotBuilt("InitEdp"); }
@@ -87,7 +80,6 @@ void UpdateStartupSequence() { platform::NoteNotBuilt("UpdateStartupSequence"); 
 void UpdateCabinPress() { platform::NoteNotBuilt("UpdateCabinPress"); }
 void UpdateAirCondition() { platform::NoteNotBuilt("UpdateAirCondition"); }
 void UpdateAnnunciators() { platform::NoteNotBuilt("UpdateAnnunciators"); }
-void UpdateLampTest() { platform::NoteNotBuilt("UpdateLampTest"); }
 void UpdateDfgs() { platform::NoteNotBuilt("UpdateDfgs"); }
 void UpdateGear() { platform::NoteNotBuilt("UpdateGear"); }
 void UpdateFuelLevers() { platform::NoteNotBuilt("UpdateFuelLevers"); }
@@ -102,10 +94,8 @@ void UpdateAutobrake() { platform::NoteNotBuilt("UpdateAutobrake"); }
 void UpdateAlternateGear() { platform::NoteNotBuilt("UpdateAlternateGear"); }
 void UpdateStabTrim() { platform::NoteNotBuilt("UpdateStabTrim"); }
 void UpdateTakeoffWarning() { platform::NoteNotBuilt("UpdateTakeoffWarning"); }
-void UpdateWarningLights() { platform::NoteNotBuilt("UpdateWarningLights"); }
 void UpdateAuralWarnings() { platform::NoteNotBuilt("UpdateAuralWarnings"); }
 void UpdateGpws() { platform::NoteNotBuilt("UpdateGpws"); }
-void UpdateVarious() { platform::NoteNotBuilt("UpdateVarious"); }
 void UpdateLevers() { platform::NoteNotBuilt("UpdateLevers"); }
 void UpdateExternalLights() { platform::NoteNotBuilt("UpdateExternalLights"); }
 void UpdateAutoflightAlerts() { platform::NoteNotBuilt("UpdateAutoflightAlerts"); }
@@ -116,7 +106,6 @@ void UpdatePosStrobeLights() { platform::NoteNotBuilt("UpdatePosStrobeLights"); 
 void UpdatePneumaticPressure() { platform::NoteNotBuilt("UpdatePneumaticPressure"); }
 void UpdatePneumaticXFeed() { platform::NoteNotBuilt("UpdatePneumaticXFeed"); }
 void UpdateFlaps() { platform::NoteNotBuilt("UpdateFlaps"); }
-void UpdateVoiceRecorder() { platform::NoteNotBuilt("UpdateVoiceRecorder"); }
 void UpdateSlats() { platform::NoteNotBuilt("UpdateSlats"); }
 void UpdateEpr() { platform::NoteNotBuilt("UpdateEpr"); }
 void UpdateHydraulicPumps() { platform::NoteNotBuilt("UpdateHydraulicPumps"); }
@@ -125,7 +114,6 @@ void UpdateNav() { platform::NoteNotBuilt("UpdateNav"); }
 void UpdateTransponder() { platform::NoteNotBuilt("UpdateTransponder"); }
 void UpdateIrs() { platform::NoteNotBuilt("UpdateIrs"); }
 void UpdateTrp() { platform::NoteNotBuilt("UpdateTrp"); }
-void UpdateVariousSyncGpws() { platform::NoteNotBuilt("UpdateVariousSyncGpws"); }
 void UpdateEngineFire() { platform::NoteNotBuilt("UpdateEngineFire"); }
 void UpdateWiper() { platform::NoteNotBuilt("UpdateWiper"); }
 void SaveOcl() { platform::NoteNotBuilt("SaveOcl"); }
@@ -147,8 +135,6 @@ void SaveStabTrim() { platform::NoteNotBuilt("SaveStabTrim"); }
 void SaveFuelFlow() { platform::NoteNotBuilt("SaveFuelFlow"); }
 void SaveChecklist() { platform::NoteNotBuilt("SaveChecklist"); }
 void SaveAudioPanel() { platform::NoteNotBuilt("SaveAudioPanel"); }
-void SaveVarious() { platform::NoteNotBuilt("SaveVarious"); }
-void SaveVariousSyncGpws() { platform::NoteNotBuilt("SaveVariousSyncGpws"); }
 void SaveRain() { platform::NoteNotBuilt("SaveRain"); }
 void SaveFlaps() { platform::NoteNotBuilt("SaveFlaps"); }
 void SaveSpeedCards() { platform::NoteNotBuilt("SaveSpeedCards"); }
