@@ -29,10 +29,8 @@ void LoadDfgs() { platform::NoteNotBuilt("LoadDfgs"); }
 void InitGear() { platform::NoteNotBuilt("InitGear"); }
 void InitFuelLevers() { platform::NoteNotBuilt("InitFuelLevers"); }
 void LoadEngineStarter() { platform::NoteNotBuilt("LoadEngineStarter"); }
-void InitEdpIndication() { platform::NoteNotBuilt("InitEdpIndication"); }
 void LoadHydraulicPumps() { platform::NoteNotBuilt("LoadHydraulicPumps"); }
 void LoadBrakeTemperature() { platform::NoteNotBuilt("LoadBrakeTemperature"); }
-void LoadArt() { platform::NoteNotBuilt("LoadArt"); }
 void LoadIceProtection() { platform::NoteNotBuilt("LoadIceProtection"); }
 void LoadPneumaticXFeed() { platform::NoteNotBuilt("LoadPneumaticXFeed"); }
 void InitAutoSpoilers() { platform::NoteNotBuilt("InitAutoSpoilers"); }
@@ -59,9 +57,7 @@ void LoadLongitudeTrim() { platform::NoteNotBuilt("LoadLongitudeTrim"); }
 void LoadExternalLights() { platform::NoteNotBuilt("LoadExternalLights"); }
 void LoadMagTrue() { platform::NoteNotBuilt("LoadMagTrue"); }
 void LoadAdf() { platform::NoteNotBuilt("LoadAdf"); }
-void InitEngineFire() { platform::NoteNotBuilt("InitEngineFire"); }
 void LoadComm() { platform::NoteNotBuilt("LoadComm"); }
-void LoadEfds() { platform::NoteNotBuilt("LoadEfds"); }
 void LoadFdr() { platform::NoteNotBuilt("LoadFdr"); }
 void LoadNav() { platform::NoteNotBuilt("LoadNav"); }
 void LoadOxygen() { platform::NoteNotBuilt("LoadOxygen"); }
@@ -85,9 +81,7 @@ void UpdateGear() { platform::NoteNotBuilt("UpdateGear"); }
 void UpdateFuelLevers() { platform::NoteNotBuilt("UpdateFuelLevers"); }
 void UpdateAudioPanel() { platform::NoteNotBuilt("UpdateAudioPanel"); }
 void UpdateEngineStarter() { platform::NoteNotBuilt("UpdateEngineStarter"); }
-void UpdateEdpIndication() { platform::NoteNotBuilt("UpdateEdpIndication"); }
 void UpdateBrakeTemperature() { platform::NoteNotBuilt("UpdateBrakeTemperature"); }
-void UpdateArt() { platform::NoteNotBuilt("UpdateArt"); }
 void UpdateIceProtection() { platform::NoteNotBuilt("UpdateIceProtection"); }
 void UpdateAutoSpoilers() { platform::NoteNotBuilt("UpdateAutoSpoilers"); }
 void UpdateAutobrake() { platform::NoteNotBuilt("UpdateAutobrake"); }
@@ -114,7 +108,6 @@ void UpdateNav() { platform::NoteNotBuilt("UpdateNav"); }
 void UpdateTransponder() { platform::NoteNotBuilt("UpdateTransponder"); }
 void UpdateIrs() { platform::NoteNotBuilt("UpdateIrs"); }
 void UpdateTrp() { platform::NoteNotBuilt("UpdateTrp"); }
-void UpdateEngineFire() { platform::NoteNotBuilt("UpdateEngineFire"); }
 void UpdateWiper() { platform::NoteNotBuilt("UpdateWiper"); }
 void SaveOcl() { platform::NoteNotBuilt("SaveOcl"); }
 void SaveCpl() { platform::NoteNotBuilt("SaveCpl"); }
@@ -126,7 +119,6 @@ void SaveEngineStarter() { platform::NoteNotBuilt("SaveEngineStarter"); }
 void SaveFuelLevers() { platform::NoteNotBuilt("SaveFuelLevers"); }
 void SaveHydraulicPumps() { platform::NoteNotBuilt("SaveHydraulicPumps"); }
 void SaveBrakeTemperature() { platform::NoteNotBuilt("SaveBrakeTemperature"); }
-void SaveArt() { platform::NoteNotBuilt("SaveArt"); }
 void SaveIceProtection() { platform::NoteNotBuilt("SaveIceProtection"); }
 void SavePneumaticXFeed() { platform::NoteNotBuilt("SavePneumaticXFeed"); }
 void SaveAutobrake() { platform::NoteNotBuilt("SaveAutobrake"); }
@@ -148,7 +140,6 @@ void SaveExternalLights() { platform::NoteNotBuilt("SaveExternalLights"); }
 void SaveMagTrue() { platform::NoteNotBuilt("SaveMagTrue"); }
 void SaveAdf() { platform::NoteNotBuilt("SaveAdf"); }
 void SaveComm() { platform::NoteNotBuilt("SaveComm"); }
-void SaveEfds() { platform::NoteNotBuilt("SaveEfds"); }
 void SaveFdr() { platform::NoteNotBuilt("SaveFdr"); }
 void SaveNav() { platform::NoteNotBuilt("SaveNav"); }
 void SaveOxygen() { platform::NoteNotBuilt("SaveOxygen"); }
