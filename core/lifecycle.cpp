@@ -25,7 +25,9 @@
 #include "host/voice_queue.h"
 #include "platform/system.h"
 #include "systems/apu.h"
+#include "systems/dfgs.h"
 #include "systems/electric.h"
+#include "systems/epr.h"
 #include "systems/fuel_pumps.h"
 #include "systems/fuel_quantity.h"
 #include "systems/ground_service.h"
@@ -33,6 +35,7 @@
 #include "systems/placeholders.h"
 #include "systems/speed_bugs.h"
 #include "systems/tas_sat.h"
+#include "systems/thrust_rating.h"
 #include "systems/unit_system.h"
 
 namespace halcyon {

@@ -19,6 +19,18 @@ int32_t GetGearWheelsLampPosition() {
 
 bool IsGroundCrewSequenceStarted() { return platform::PlaceholderInput("ground_crew_sequence", 0.0) != 0.0; }
 
+int32_t GetArtSwitchPosition() { return TruncateSaturated<int32_t>(platform::PlaceholderInput("art_switch", 120.0)); }
+
+int32_t GetArtState() { return TruncateSaturated<int32_t>(platform::PlaceholderInput("art_state", 0.0)); }
+
+int32_t GetYawDamperSwitchPosition() {
+  return TruncateSaturated<int32_t>(platform::PlaceholderInput("yaw_damper_switch", 120.0));
+}
+
+int32_t GetIrsStatusPosition(int32_t unit) {
+  return TruncateSaturated<int32_t>(platform::PlaceholderInput(unit == 1 ? "irs_left" : "irs_right", 120.0));
+}
+
 void InitStartupSequence() { platform::NoteNotBuilt("InitStartupSequence"); }
 void LoadOcl() { platform::NoteNotBuilt("LoadOcl"); }
 void LoadCpl() { platform::NoteNotBuilt("LoadCpl"); }
@@ -27,7 +39,6 @@ void LoadAirCondition() { platform::NoteNotBuilt("LoadAirCondition"); }
 void ResetAnnunciators() { platform::NoteNotBuilt("ResetAnnunciators"); }
 void LoadSideSwitches() { platform::NoteNotBuilt("LoadSideSwitches"); }
 void InitLampTest() { platform::NoteNotBuilt("InitLampTest"); }
-void LoadDfgs() { platform::NoteNotBuilt("LoadDfgs"); }
 void InitGear() { platform::NoteNotBuilt("InitGear"); }
 void InitFuelLevers() { platform::NoteNotBuilt("InitFuelLevers"); }
 void LoadEngineStarter() { platform::NoteNotBuilt("LoadEngineStarter"); }
@@ -57,11 +68,9 @@ void LoadFlaps() { platform::NoteNotBuilt("LoadFlaps"); }
 void LoadSpeedCards() { platform::NoteNotBuilt("LoadSpeedCards"); }
 void InitVoiceRecorder() { platform::NoteNotBuilt("InitVoiceRecorder"); }
 void LoadSlats() { platform::NoteNotBuilt("LoadSlats"); }
-void LoadEpr() { platform::NoteNotBuilt("LoadEpr"); }
 void InitEdp() { platform::NoteNotBuilt("InitEdp"); }
 void LoadTransponder() { platform::NoteNotBuilt("LoadTransponder"); }
 void LoadIrs() { platform::NoteNotBuilt("LoadIrs"); }
-void LoadFgcp() { platform::NoteNotBuilt("LoadFgcp"); }
 void LoadLongitudeTrim() { platform::NoteNotBuilt("LoadLongitudeTrim"); }
 void LoadExternalLights() { platform::NoteNotBuilt("LoadExternalLights"); }
 void LoadMagTrue() { platform::NoteNotBuilt("LoadMagTrue"); }
@@ -76,8 +85,6 @@ void LoadRdi() { platform::NoteNotBuilt("LoadRdi"); }
 void LoadRecirculationFan() { platform::NoteNotBuilt("LoadRecirculationFan"); }
 void LoadRudderTrim() { platform::NoteNotBuilt("LoadRudderTrim"); }
 void LoadLevers() { platform::NoteNotBuilt("LoadLevers"); }
-void LoadTrp() { platform::NoteNotBuilt("LoadTrp"); }
-void LoadFdc() { platform::NoteNotBuilt("LoadFdc"); }
 void InitWiper() { platform::NoteNotBuilt("InitWiper"); }
 void LoadAileronTrim() { platform::NoteNotBuilt("LoadAileronTrim"); }
 void LoadAltimeter() { platform::NoteNotBuilt("LoadAltimeter"); }
@@ -88,7 +95,6 @@ void UpdateCabinPress() { platform::NoteNotBuilt("UpdateCabinPress"); }
 void UpdateAirCondition() { platform::NoteNotBuilt("UpdateAirCondition"); }
 void UpdateAnnunciators() { platform::NoteNotBuilt("UpdateAnnunciators"); }
 void UpdateLampTest() { platform::NoteNotBuilt("UpdateLampTest"); }
-void UpdateDfgs() { platform::NoteNotBuilt("UpdateDfgs"); }
 void UpdateGear() { platform::NoteNotBuilt("UpdateGear"); }
 void UpdateFuelLevers() { platform::NoteNotBuilt("UpdateFuelLevers"); }
 void UpdateAudioPanel() { platform::NoteNotBuilt("UpdateAudioPanel"); }
@@ -118,13 +124,11 @@ void UpdatePneumaticXFeed() { platform::NoteNotBuilt("UpdatePneumaticXFeed"); }
 void UpdateFlaps() { platform::NoteNotBuilt("UpdateFlaps"); }
 void UpdateVoiceRecorder() { platform::NoteNotBuilt("UpdateVoiceRecorder"); }
 void UpdateSlats() { platform::NoteNotBuilt("UpdateSlats"); }
-void UpdateEpr() { platform::NoteNotBuilt("UpdateEpr"); }
 void UpdateHydraulicPumps() { platform::NoteNotBuilt("UpdateHydraulicPumps"); }
 void UpdateEdp() { platform::NoteNotBuilt("UpdateEdp"); }
 void UpdateNav() { platform::NoteNotBuilt("UpdateNav"); }
 void UpdateTransponder() { platform::NoteNotBuilt("UpdateTransponder"); }
 void UpdateIrs() { platform::NoteNotBuilt("UpdateIrs"); }
-void UpdateTrp() { platform::NoteNotBuilt("UpdateTrp"); }
 void UpdateVariousSyncGpws() { platform::NoteNotBuilt("UpdateVariousSyncGpws"); }
 void UpdateEngineFire() { platform::NoteNotBuilt("UpdateEngineFire"); }
 void UpdateWiper() { platform::NoteNotBuilt("UpdateWiper"); }
@@ -133,7 +137,6 @@ void SaveCpl() { platform::NoteNotBuilt("SaveCpl"); }
 void SaveSideSwitches() { platform::NoteNotBuilt("SaveSideSwitches"); }
 void SaveCabinPress() { platform::NoteNotBuilt("SaveCabinPress"); }
 void SaveAirCondition() { platform::NoteNotBuilt("SaveAirCondition"); }
-void SaveDfgs() { platform::NoteNotBuilt("SaveDfgs"); }
 void SaveEngineStarter() { platform::NoteNotBuilt("SaveEngineStarter"); }
 void SaveFuelLevers() { platform::NoteNotBuilt("SaveFuelLevers"); }
 void SaveHydraulicPumps() { platform::NoteNotBuilt("SaveHydraulicPumps"); }
@@ -153,10 +156,8 @@ void SaveRain() { platform::NoteNotBuilt("SaveRain"); }
 void SaveFlaps() { platform::NoteNotBuilt("SaveFlaps"); }
 void SaveSpeedCards() { platform::NoteNotBuilt("SaveSpeedCards"); }
 void SaveSlats() { platform::NoteNotBuilt("SaveSlats"); }
-void SaveEpr() { platform::NoteNotBuilt("SaveEpr"); }
 void SaveTransponder() { platform::NoteNotBuilt("SaveTransponder"); }
 void SaveIrs() { platform::NoteNotBuilt("SaveIrs"); }
-void SaveFgcp() { platform::NoteNotBuilt("SaveFgcp"); }
 void SaveLongitudeTrim() { platform::NoteNotBuilt("SaveLongitudeTrim"); }
 void SaveExternalLights() { platform::NoteNotBuilt("SaveExternalLights"); }
 void SaveMagTrue() { platform::NoteNotBuilt("SaveMagTrue"); }
@@ -170,8 +171,6 @@ void SaveRdi() { platform::NoteNotBuilt("SaveRdi"); }
 void SaveRecirculationFan() { platform::NoteNotBuilt("SaveRecirculationFan"); }
 void SaveRudderTrim() { platform::NoteNotBuilt("SaveRudderTrim"); }
 void SaveLevers() { platform::NoteNotBuilt("SaveLevers"); }
-void SaveTrp() { platform::NoteNotBuilt("SaveTrp"); }
-void SaveFdc() { platform::NoteNotBuilt("SaveFdc"); }
 void SaveAileronTrim() { platform::NoteNotBuilt("SaveAileronTrim"); }
 void SaveAltimeter() { platform::NoteNotBuilt("SaveAltimeter"); }
 void SaveCockpitLights() { platform::NoteNotBuilt("SaveCockpitLights"); }
