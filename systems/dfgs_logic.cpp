@@ -130,17 +130,16 @@ void SendFmsSpeedToSimulator(double v, bool mach) {
   }
 }
 
-// Speed on the throttles (cruise and level phases), in Mach at or above 27000 ft.
+// The autothrottle holds the speed, in Mach or in IAS, with the simulator's hold of it.
+void SpeedOnThrottles(bool mach) {
+  SetDfgsThrustMode(mach ? kThrustMach : kThrustIas);
+  SetDfgsSpeedView(mach ? 1 : 0);
+  Send(mach ? kKeyEventMachHold : kKeyEventAirspeedHold);
+}
+
+// The FMS speed on the throttles (cruise and level phases).
 void HoldFmsSpeedOnThrottles(bool mach, double v) {
-  if (mach) {
-    SetDfgsThrustMode(kThrustMach);
-    SetDfgsSpeedView(1);
-    Send(kKeyEventMachHold);
-  } else {
-    SetDfgsThrustMode(kThrustIas);
-    SetDfgsSpeedView(0);
-    Send(kKeyEventAirspeedHold);
-  }
+  SpeedOnThrottles(mach);
   SendFmsSpeedToSimulator(v, mach);
 }
 
@@ -374,14 +373,8 @@ void SelectSpeedModeAtCapture() {
   if (!IsAtArmed()) Send(kKeyEventAutothrottleArmToggle);
   if (S().vnav != 0) {
     UpdateDfgsVnav();
-  } else if (AltitudeFt() >= kDfgsMachAltitudeFt) {
-    SetDfgsThrustMode(kThrustMach);
-    SetDfgsSpeedView(1);
-    Send(kKeyEventMachHold);
   } else {
-    SetDfgsThrustMode(kThrustIas);
-    SetDfgsSpeedView(0);
-    Send(kKeyEventAirspeedHold);
+    SpeedOnThrottles(AltitudeFt() >= kDfgsMachAltitudeFt);
   }
 }
 
