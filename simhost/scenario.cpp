@@ -288,8 +288,7 @@ std::string RunSimException(RunContext&, const ScenarioStep&) {
 constexpr const char* kPlaceholderInputs[] = {
     "ground_spoilers_deployed", "starter_left",    "starter_right",         "gear_wheels_lamp",
     "ground_crew_sequence",     "decision_height", "decision_height_alert",
-    "art_switch",               "art_state",       "yaw_damper_switch",     "irs_left",
-    "irs_right",
+    "irs_left",                 "irs_right",
 };
 
 std::string CheckPlaceholder(const std::vector<std::string>& args) {

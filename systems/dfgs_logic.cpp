@@ -19,6 +19,7 @@
 #include "systems/placeholders.h"
 #include "systems/speed_bugs.h"
 #include "systems/thrust_rating.h"
+#include "systems/various.h"
 
 namespace halcyon {
 namespace {
@@ -626,12 +627,12 @@ void AutothrottleSteps() {
 
 void YawDamper() {
   const bool on = On(tok::kYawDamper);
-  switch (GetYawDamperSwitchPosition()) {
+  switch (GetSwitch(&g_yawDampSwitch)) {
     case kSwitchOn:
       if (!IsOnGround() && !on) Send(kKeyEventYawDamperOn);
       if (IsOnGround() && on) Send(kKeyEventYawDamperOff);
       break;
-    case 49:
+    case kYawDampOff:
       if (on) Send(kKeyEventYawDamperOff);
       break;
     case kSwitchOff:

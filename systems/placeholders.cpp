@@ -19,14 +19,6 @@ int32_t GetGearWheelsLampPosition() {
 
 bool IsGroundCrewSequenceStarted() { return platform::PlaceholderInput("ground_crew_sequence", 0.0) != 0.0; }
 
-int32_t GetArtSwitchPosition() { return TruncateSaturated<int32_t>(platform::PlaceholderInput("art_switch", 120.0)); }
-
-int32_t GetArtState() { return TruncateSaturated<int32_t>(platform::PlaceholderInput("art_state", 0.0)); }
-
-int32_t GetYawDamperSwitchPosition() {
-  return TruncateSaturated<int32_t>(platform::PlaceholderInput("yaw_damper_switch", 120.0));
-}
-
 int32_t GetIrsStatusPosition(int32_t unit) {
   return TruncateSaturated<int32_t>(platform::PlaceholderInput(unit == 1 ? "irs_left" : "irs_right", 120.0));
 }
@@ -36,37 +28,28 @@ void LoadOcl() { platform::NoteNotBuilt("LoadOcl"); }
 void LoadCpl() { platform::NoteNotBuilt("LoadCpl"); }
 void LoadCabinPress() { platform::NoteNotBuilt("LoadCabinPress"); }
 void LoadAirCondition() { platform::NoteNotBuilt("LoadAirCondition"); }
-void ResetAnnunciators() { platform::NoteNotBuilt("ResetAnnunciators"); }
 void LoadSideSwitches() { platform::NoteNotBuilt("LoadSideSwitches"); }
-void InitLampTest() { platform::NoteNotBuilt("InitLampTest"); }
 void InitGear() { platform::NoteNotBuilt("InitGear"); }
 void InitFuelLevers() { platform::NoteNotBuilt("InitFuelLevers"); }
 void LoadEngineStarter() { platform::NoteNotBuilt("LoadEngineStarter"); }
-void InitEdpIndication() { platform::NoteNotBuilt("InitEdpIndication"); }
 void LoadHydraulicPumps() { platform::NoteNotBuilt("LoadHydraulicPumps"); }
 void LoadBrakeTemperature() { platform::NoteNotBuilt("LoadBrakeTemperature"); }
-void LoadArt() { platform::NoteNotBuilt("LoadArt"); }
 void LoadIceProtection() { platform::NoteNotBuilt("LoadIceProtection"); }
 void LoadPneumaticXFeed() { platform::NoteNotBuilt("LoadPneumaticXFeed"); }
 void InitAutoSpoilers() { platform::NoteNotBuilt("InitAutoSpoilers"); }
 void LoadAutobrake() { platform::NoteNotBuilt("LoadAutobrake"); }
 void LoadGear() { platform::NoteNotBuilt("LoadGear"); }
 void LoadStabTrim() { platform::NoteNotBuilt("LoadStabTrim"); }
-void InitWarningLights() { platform::NoteNotBuilt("InitWarningLights"); }
 void InitGpws() { platform::NoteNotBuilt("InitGpws"); }
 void InitAuralWarnings() { platform::NoteNotBuilt("InitAuralWarnings"); }
-void InitVarious() { platform::NoteNotBuilt("InitVarious"); }
 void InitAutoflightAlerts() { platform::NoteNotBuilt("InitAutoflightAlerts"); }
 void ResetAltimeter() { platform::NoteNotBuilt("ResetAltimeter"); }
 void LoadFuelFlow() { platform::NoteNotBuilt("LoadFuelFlow"); }
 void LoadChecklist() { platform::NoteNotBuilt("LoadChecklist"); }
 void LoadAudioPanel() { platform::NoteNotBuilt("LoadAudioPanel"); }
-void LoadVarious() { platform::NoteNotBuilt("LoadVarious"); }
-void LoadVariousSyncGpws() { platform::NoteNotBuilt("LoadVariousSyncGpws"); }
 void LoadRain() { platform::NoteNotBuilt("LoadRain"); }
 void LoadFlaps() { platform::NoteNotBuilt("LoadFlaps"); }
 void LoadSpeedCards() { platform::NoteNotBuilt("LoadSpeedCards"); }
-void InitVoiceRecorder() { platform::NoteNotBuilt("InitVoiceRecorder"); }
 void LoadSlats() { platform::NoteNotBuilt("LoadSlats"); }
 void InitEdp() { platform::NoteNotBuilt("InitEdp"); }
 void LoadTransponder() { platform::NoteNotBuilt("LoadTransponder"); }
@@ -75,9 +58,7 @@ void LoadLongitudeTrim() { platform::NoteNotBuilt("LoadLongitudeTrim"); }
 void LoadExternalLights() { platform::NoteNotBuilt("LoadExternalLights"); }
 void LoadMagTrue() { platform::NoteNotBuilt("LoadMagTrue"); }
 void LoadAdf() { platform::NoteNotBuilt("LoadAdf"); }
-void InitEngineFire() { platform::NoteNotBuilt("InitEngineFire"); }
 void LoadComm() { platform::NoteNotBuilt("LoadComm"); }
-void LoadEfds() { platform::NoteNotBuilt("LoadEfds"); }
 void LoadFdr() { platform::NoteNotBuilt("LoadFdr"); }
 void LoadNav() { platform::NoteNotBuilt("LoadNav"); }
 void LoadOxygen() { platform::NoteNotBuilt("LoadOxygen"); }
@@ -94,24 +75,19 @@ void UpdateStartupSequence() { platform::NoteNotBuilt("UpdateStartupSequence"); 
 void UpdateCabinPress() { platform::NoteNotBuilt("UpdateCabinPress"); }
 void UpdateAirCondition() { platform::NoteNotBuilt("UpdateAirCondition"); }
 void UpdateAnnunciators() { platform::NoteNotBuilt("UpdateAnnunciators"); }
-void UpdateLampTest() { platform::NoteNotBuilt("UpdateLampTest"); }
 void UpdateGear() { platform::NoteNotBuilt("UpdateGear"); }
 void UpdateFuelLevers() { platform::NoteNotBuilt("UpdateFuelLevers"); }
 void UpdateAudioPanel() { platform::NoteNotBuilt("UpdateAudioPanel"); }
 void UpdateEngineStarter() { platform::NoteNotBuilt("UpdateEngineStarter"); }
-void UpdateEdpIndication() { platform::NoteNotBuilt("UpdateEdpIndication"); }
 void UpdateBrakeTemperature() { platform::NoteNotBuilt("UpdateBrakeTemperature"); }
-void UpdateArt() { platform::NoteNotBuilt("UpdateArt"); }
 void UpdateIceProtection() { platform::NoteNotBuilt("UpdateIceProtection"); }
 void UpdateAutoSpoilers() { platform::NoteNotBuilt("UpdateAutoSpoilers"); }
 void UpdateAutobrake() { platform::NoteNotBuilt("UpdateAutobrake"); }
 void UpdateAlternateGear() { platform::NoteNotBuilt("UpdateAlternateGear"); }
 void UpdateStabTrim() { platform::NoteNotBuilt("UpdateStabTrim"); }
 void UpdateTakeoffWarning() { platform::NoteNotBuilt("UpdateTakeoffWarning"); }
-void UpdateWarningLights() { platform::NoteNotBuilt("UpdateWarningLights"); }
 void UpdateAuralWarnings() { platform::NoteNotBuilt("UpdateAuralWarnings"); }
 void UpdateGpws() { platform::NoteNotBuilt("UpdateGpws"); }
-void UpdateVarious() { platform::NoteNotBuilt("UpdateVarious"); }
 void UpdateLevers() { platform::NoteNotBuilt("UpdateLevers"); }
 void UpdateExternalLights() { platform::NoteNotBuilt("UpdateExternalLights"); }
 void UpdateAutoflightAlerts() { platform::NoteNotBuilt("UpdateAutoflightAlerts"); }
@@ -122,15 +98,12 @@ void UpdatePosStrobeLights() { platform::NoteNotBuilt("UpdatePosStrobeLights"); 
 void UpdatePneumaticPressure() { platform::NoteNotBuilt("UpdatePneumaticPressure"); }
 void UpdatePneumaticXFeed() { platform::NoteNotBuilt("UpdatePneumaticXFeed"); }
 void UpdateFlaps() { platform::NoteNotBuilt("UpdateFlaps"); }
-void UpdateVoiceRecorder() { platform::NoteNotBuilt("UpdateVoiceRecorder"); }
 void UpdateSlats() { platform::NoteNotBuilt("UpdateSlats"); }
 void UpdateHydraulicPumps() { platform::NoteNotBuilt("UpdateHydraulicPumps"); }
 void UpdateEdp() { platform::NoteNotBuilt("UpdateEdp"); }
 void UpdateNav() { platform::NoteNotBuilt("UpdateNav"); }
 void UpdateTransponder() { platform::NoteNotBuilt("UpdateTransponder"); }
 void UpdateIrs() { platform::NoteNotBuilt("UpdateIrs"); }
-void UpdateVariousSyncGpws() { platform::NoteNotBuilt("UpdateVariousSyncGpws"); }
-void UpdateEngineFire() { platform::NoteNotBuilt("UpdateEngineFire"); }
 void UpdateWiper() { platform::NoteNotBuilt("UpdateWiper"); }
 void SaveOcl() { platform::NoteNotBuilt("SaveOcl"); }
 void SaveCpl() { platform::NoteNotBuilt("SaveCpl"); }
@@ -141,7 +114,6 @@ void SaveEngineStarter() { platform::NoteNotBuilt("SaveEngineStarter"); }
 void SaveFuelLevers() { platform::NoteNotBuilt("SaveFuelLevers"); }
 void SaveHydraulicPumps() { platform::NoteNotBuilt("SaveHydraulicPumps"); }
 void SaveBrakeTemperature() { platform::NoteNotBuilt("SaveBrakeTemperature"); }
-void SaveArt() { platform::NoteNotBuilt("SaveArt"); }
 void SaveIceProtection() { platform::NoteNotBuilt("SaveIceProtection"); }
 void SavePneumaticXFeed() { platform::NoteNotBuilt("SavePneumaticXFeed"); }
 void SaveAutobrake() { platform::NoteNotBuilt("SaveAutobrake"); }
@@ -150,8 +122,6 @@ void SaveStabTrim() { platform::NoteNotBuilt("SaveStabTrim"); }
 void SaveFuelFlow() { platform::NoteNotBuilt("SaveFuelFlow"); }
 void SaveChecklist() { platform::NoteNotBuilt("SaveChecklist"); }
 void SaveAudioPanel() { platform::NoteNotBuilt("SaveAudioPanel"); }
-void SaveVarious() { platform::NoteNotBuilt("SaveVarious"); }
-void SaveVariousSyncGpws() { platform::NoteNotBuilt("SaveVariousSyncGpws"); }
 void SaveRain() { platform::NoteNotBuilt("SaveRain"); }
 void SaveFlaps() { platform::NoteNotBuilt("SaveFlaps"); }
 void SaveSpeedCards() { platform::NoteNotBuilt("SaveSpeedCards"); }
@@ -163,7 +133,6 @@ void SaveExternalLights() { platform::NoteNotBuilt("SaveExternalLights"); }
 void SaveMagTrue() { platform::NoteNotBuilt("SaveMagTrue"); }
 void SaveAdf() { platform::NoteNotBuilt("SaveAdf"); }
 void SaveComm() { platform::NoteNotBuilt("SaveComm"); }
-void SaveEfds() { platform::NoteNotBuilt("SaveEfds"); }
 void SaveFdr() { platform::NoteNotBuilt("SaveFdr"); }
 void SaveNav() { platform::NoteNotBuilt("SaveNav"); }
 void SaveOxygen() { platform::NoteNotBuilt("SaveOxygen"); }

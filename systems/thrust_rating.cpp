@@ -7,7 +7,7 @@
 #include "core/panel_services.h"
 #include "core/tick_scheduler.h"
 #include "systems/dfgs.h"
-#include "systems/placeholders.h"
+#include "systems/reserve_thrust.h"
 #include "systems/tas_sat.h"
 #include "systems/unit_system.h"
 
@@ -47,7 +47,7 @@ double ReducedTakeoffLimit(double degF, double altitudeFt) {
 }
 
 // The reserve thrust not armed (switch off) or already applied gives the full rating.
-bool IsFullTakeoffRating() { return GetArtSwitchPosition() == kSwitchOff || GetArtState() == 3; }
+bool IsFullTakeoffRating() { return IsArtSwitchOff() != 0 || GetArtState() == kArtTripped; }
 
 double ComputeEprLimit(int32_t mode) {
   const double h = ReadToken(kTokenAltitudeM) * kFeetPerMetre;

@@ -8,6 +8,7 @@
 #include "core/panel_services.h"
 #include "systems/dfgs.h"
 #include "systems/epr.h"
+#include "systems/reserve_thrust.h"
 #include "systems/thrust_rating.h"
 #include "tests/cockpit.h"
 
@@ -61,13 +62,15 @@ TEST(ThrustRating, SavedModeLoadsWithItsLimitAfterTheFirstComputation) {
 TEST(ThrustRating, TakeoffLimitByReserveThrustAndTemperature) {
   Cockpit cockpit({.start = false});
   cockpit.writeFile(kIni, "[TRP]\r\nactive_mode=1\r\n");
-  AirAt(cockpit, SatForRatingDegC((100 - 32) / 1.8), 0.0).start().runSeconds(1);
+  AirAt(cockpit, SatForRatingDegC((100 - 32) / 1.8), 0.0).start();
+  cockpit.setSwitch(&g_artSwitch, 120).runSeconds(1);
   EXPECT_NEAR(GetTrpTarget(), 1.896, 1e-9) << "reserve thrust off: the 1.94 law at 100 F";
-  cockpit.setPlaceholder("art_switch", 41).runSeconds(1);
+  cockpit.setSwitch(&g_artSwitch, 44).runSeconds(1);
   EXPECT_NEAR(GetTrpTarget(), 1.88 - 10 * 0.004, 1e-9) << "armed: the 1.88 law";
-  cockpit.setPlaceholder("art_state", 3).runSeconds(1);
+  SetArtState(kArtTripped);
+  cockpit.runSeconds(1);
   EXPECT_NEAR(GetTrpTarget(), 1.896, 1e-9) << "applied: the full rating again";
-  cockpit.setPlaceholder("art_state", 0);
+  SetArtState(kArtOff);
   AirAt(cockpit, SatForRatingDegC(15.0), 500.0).runSeconds(1);
   EXPECT_NEAR(GetTrpTarget(), 0.16 / 6000 * 1500 + 1.88, 1e-9) << "59 F at 500 ft";
   AirAt(cockpit, SatForRatingDegC((80 - 32) / 1.8), 8000.0).runSeconds(1);
