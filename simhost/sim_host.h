@@ -13,6 +13,7 @@
 
 #include "simhost/flight_model.h"
 #include "simhost/module_loader.h"
+#include "simhost/pictures.h"
 #include "simhost/typist.h"
 
 namespace simhost {
@@ -24,6 +25,7 @@ struct HostOptions {
   bool keepTrace = false;              // keep every traced step (tests)
   double initialTick18 = 0.0;          // TICK18 when the panel is installed
   bool flightModel = false;            // the flight model moves the aircraft (see flight_model.h)
+  std::string picturesFolder;          // where snapshots of the displays go; empty: nowhere
 };
 
 enum class Phase { Loaded, Startup, Ticking, Shutdown, Unloaded };
@@ -130,6 +132,15 @@ class SimHost {
   const std::vector<SoundPlayed>& SoundsPlayed() const { return soundsPlayed_; }
   uint64_t SoundsPlayedCount() const { return soundsPlayedCount_; }
   const LoadedModule& Module() const { return module_; }
+
+  // ---- The glass displays' pictures ----
+  // Surfaces exist from Start to Unload, one per drawing-surface element.
+  DisplayPictures& Pictures() { return pictures_; }
+  const DisplayPictures& Pictures() const { return pictures_; }
+  // Writes a PNG of every display drawn so far (or of the one gauge named)
+  // into the pictures folder. Empty, or what went wrong (no such gauge, a
+  // file that cannot be written).
+  std::string Snapshot(const std::string& gauge = "");
   const std::string& Root() const { return options_.root; }
 
  private:
@@ -150,6 +161,7 @@ class SimHost {
 
   HostOptions options_;
   LoadedModule module_;
+  DisplayPictures pictures_;
   Phase phase_ = Phase::Unloaded;
   double tick18_ = 0.0;
   double simulationClock_ = 1.0;
