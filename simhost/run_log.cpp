@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "platform/ini.h"
 #include "platform/paths.h"
 #include "platform/simconnect.h"
 #include "platform/simulator.h"
@@ -131,9 +132,19 @@ bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::st
     log << "   " << entry.text << "\n";
   }
 
+  log << "\n== Saves that failed ==\n";
+  for (const platform::IniSaveFailure& failure : platform::IniSaveFailures()) {
+    log << failure.file << ": " << failure.reason << (failure.times > 1 ? " (" + std::to_string(failure.times) + " times)" : "")
+        << "\n";
+  }
+
   log << "\n== Steps not built yet (" << platform::NotBuilt().size() << ") ==\n";
   for (const std::string& name : platform::NotBuilt()) log << "   " << name << "\n";
   log.close();
+
+  // The saved state first: a sound file that cannot be written costs nothing else.
+  bool ok = CopySavedFiles(RootPath(host.Root(), kAircraftFolder), folder, error);
+  ok = CopySavedFiles(RootPath(host.Root(), kGaugesFolder), folder, error) && ok;
 
   // Everything the cockpit played, mixed as the loudspeaker would have sounded.
   const std::string wav = folder + "/cockpit.wav";
@@ -141,8 +152,7 @@ bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::st
     *error = "cannot write " + wav;
     return false;
   }
-  return CopySavedFiles(RootPath(host.Root(), kAircraftFolder), folder, error) &&
-         CopySavedFiles(RootPath(host.Root(), kGaugesFolder), folder, error);
+  return ok;
 }
 
 }  // namespace simhost

@@ -178,7 +178,7 @@ std::string CheckControl(const std::vector<std::string>& args) { return CheckFit
 // Moves a cockpit control by its INI section and key, as its gauge would.
 std::string RunControl(RunContext& context, const ScenarioStep& step) {
   const int32_t position = static_cast<int32_t>(Number(step.args[2]));
-  if (context.host.Module().MoveControl(step.args[0], step.args[1], position)) return "";
+  if (context.host.MoveControl(step.args[0], step.args[1], position)) return "";
   return "no control [" + step.args[0] + "] " + step.args[1];
 }
 

@@ -65,6 +65,9 @@ class SimHost {
   // control under it as the simulator does. Empty, or what went wrong (no such
   // gauge, no control there).
   std::string Click(const std::string& gaugeName, int32_t x, int32_t y);
+  // Moves a cockpit control by its INI section and key, as its gauge would;
+  // false when the cockpit saves no such control.
+  bool MoveControl(const std::string& section, const std::string& key, int32_t position);
 
   // ---- The simulator's clock ----
   double Tick18() const { return tick18_; }
@@ -136,6 +139,7 @@ class SimHost {
   };
 
   void RunOneTick();
+  void ReturnedFromModule();
   void MoveTraffic();
   void InstallSimConnectAnswers();
   void ApplyRamps();
