@@ -132,11 +132,23 @@ void SimHost::SendService(platform::GAUGEHDR* gauge, uint32_t serviceId) {
   ReturnedFromModule();
 }
 
-std::string SimHost::Click(const std::string& gaugeName, int32_t x, int32_t y) {
+std::string SimHost::FindClickTarget(const std::string& gaugeName, int32_t x, int32_t y,
+                                     const platform::MOUSERECT** target) const {
   const platform::GAUGEHDR* gauge = module_.FindGauge(gaugeName);
   if (gauge == nullptr) return "no gauge named '" + gaugeName + "'";
-  const platform::MOUSERECT* rect = FindMouseRect(gauge->mouseRects, x, y, platform::kMouseLeftSingle);
-  if (rect == nullptr) return "no control of '" + gaugeName + "' at " + std::to_string(x) + "," + std::to_string(y);
+  *target = FindMouseRect(gauge->mouseRects, x, y, platform::kMouseLeftSingle);
+  if (*target == nullptr) return "no control of '" + gaugeName + "' at " + std::to_string(x) + "," + std::to_string(y);
+  return "";
+}
+
+std::string SimHost::CheckClick(const std::string& gaugeName, int32_t x, int32_t y) const {
+  const platform::MOUSERECT* rect = nullptr;
+  return FindClickTarget(gaugeName, x, y, &rect);
+}
+
+std::string SimHost::Click(const std::string& gaugeName, int32_t x, int32_t y) {
+  const platform::MOUSERECT* rect = nullptr;
+  if (std::string error = FindClickTarget(gaugeName, x, y, &rect); !error.empty()) return error;
   rect->function({x, y}, platform::kMouseLeftSingle);
   ReturnedFromModule();
   return "";

@@ -81,5 +81,71 @@ TEST_F(SimhostProgram, ASaveThatFailsIsLoggedWithTheFileAndWhyAndTheRunFails) {
   EXPECT_NE(Read("out/Aircraft.cfg").find("[fltsim.0]"), std::string::npos);
 }
 
+// An earlier run killed at the wrong moment, or a user, left empty files:
+// the run goes on, copies them, and lays out an empty Aircraft.cfg anew.
+TEST_F(SimhostProgram, EmptyFilesInTheSimulatorFolderAreNoObstacle) {
+  Write(std::string(kAircraft).substr(1) + "/Aircraft.cfg", "");
+  Write(std::string(kAircraft).substr(1) + "/Notes.ini", "");
+  Write("root/Gauges/Empty.ini", "");
+  const ProgramRun run = Run("run 1\n");
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_NE(Read(std::string(kAircraft).substr(1) + "/Aircraft.cfg").find("[flaps.2]"), std::string::npos);
+  struct stat info {};
+  ASSERT_EQ(stat((folder_ + "/out/Notes.ini").c_str(), &info), 0);
+  EXPECT_EQ(info.st_size, 0);
+  EXPECT_EQ(stat((folder_ + "/out/Empty.ini").c_str(), &info), 0);
+  EXPECT_EQ(stat((folder_ + kAircraft + "/Aircraft.cfg.laying-out").c_str(), &info), -1);
+}
+
+TEST_F(SimhostProgram, AnEndlessScenarioIsRefusedAtItsBound) {
+  const std::string program = simhost::DefaultModulePath().substr(0, simhost::DefaultModulePath().rfind('/')) + "/simhost";
+  FILE* pipe = popen((program + " --quiet --scenario /dev/zero --out '" + folder_ + "/out' 2>&1").c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string output;
+  char buffer[512];
+  while (fgets(buffer, sizeof(buffer), pipe) != nullptr) output += buffer;
+  EXPECT_NE(pclose(pipe), 0);
+  EXPECT_EQ(output, "simhost: /dev/zero: the scenario is larger than 16 MiB\n");
+}
+
+// What lands in the output folder: every key event named, a traffic line
+// with a long ATC id whole, the traced values once a second.
+TEST_F(SimhostProgram, TheLogNamesKeyEventsKeepsLongLinesAndTheTraceIsWritten) {
+  const std::string atcId(300, 'Q');
+  const ProgramRun run = Run("trace ias \"APU/battery\" on_ground\n"
+                             "traffic " + atcId + " 47.5 8.5 3000 0\n"
+                             "set ias 20\n"
+                             "run 1\n"
+                             "control APU battery 41\n"
+                             "run 2\n"
+                             "trace tick18\n"
+                             "run 1\n");
+  ASSERT_EQ(run.status, 0) << run.output;
+  const std::string log = Read("out/log.txt");
+  EXPECT_NE(log.find("66241  0  battery master toggle\n"), std::string::npos) << log;
+  EXPECT_NE(log.find("AI aircraft " + atcId + " at the end: 47.5000 8.5000, 3000 ft\n"), std::string::npos);
+  EXPECT_EQ(Read("out/trace.csv"),
+            "seconds,ias,APU/battery,on_ground,tick18\n"
+            "1,20,120,0,\n"
+            "2,20,41,0,\n"
+            "3,20,41,0,\n"
+            "4,20,41,0,72\n");
+}
+
+TEST_F(SimhostProgram, AFailedExpectationEndsTheRunWithTheLineAndTheValueSeen) {
+  const ProgramRun run = Run("control APU battery 41\n"
+                             "run 1\n"
+                             "expect APU battery == 41\n"
+                             "expect ias < 1\n"
+                             "set ias 95.5\n"
+                             "run 1\n"
+                             "expect ias >= 100\n"
+                             "expect on_ground == 0\n");
+  EXPECT_NE(run.status, 0);
+  EXPECT_NE(run.output.find("flight.scn:7: expected ias >= 100, saw 95.5"), std::string::npos) << run.output;
+  // The saved state and the log are still written.
+  EXPECT_EQ(Read("out/HalcyonPro.ini").find("battery=41") != std::string::npos, true);
+}
+
 }  // namespace
 }  // namespace halcyon::test
