@@ -24,16 +24,21 @@
 #include "host/sound_system.h"
 #include "host/voice_queue.h"
 #include "platform/system.h"
+#include "systems/annunciator_lamps.h"
 #include "systems/apu.h"
 #include "systems/electric.h"
+#include "systems/fire_protection.h"
 #include "systems/fuel_pumps.h"
 #include "systems/fuel_quantity.h"
 #include "systems/ground_service.h"
 #include "systems/menu_state.h"
 #include "systems/placeholders.h"
+#include "systems/reserve_thrust.h"
 #include "systems/speed_bugs.h"
 #include "systems/tas_sat.h"
 #include "systems/unit_system.h"
+#include "systems/various.h"
+#include "systems/warning_lights.h"
 
 namespace halcyon {
 namespace {

@@ -13,6 +13,7 @@
 #include "platform/system.h"
 #include "simhost/mouse_rects.h"
 #include "simhost/sim_root.h"
+#include "simhost/warning_effects.h"
 
 namespace simhost {
 namespace {
@@ -75,6 +76,7 @@ constexpr KeyEventEffect kKeyEventEffects[] = {
 };
 
 void ApplyKeyEventEffect(uint32_t event, uint32_t value) {
+  if (ApplyWarningKeyEvent(event, value)) return;
   for (const KeyEventEffect& effect : kKeyEventEffects) {
     if (effect.event == event) effect.apply(value);
   }
@@ -168,6 +170,8 @@ void SimHost::Start() {
   module_.CallStart();
   ReturnedFromModule();
   phase_ = Phase::Startup;
+  // The simulator makes the images that gauges draw into as it installs them.
+  pictures_.Attach(module_.Gauges());
   for (platform::GAUGEHDR* gauge : module_.Gauges()) {
     SendService(gauge, platform::kServicePreInstall);
     SendService(gauge, platform::kServicePostInstall);
@@ -232,9 +236,17 @@ void SimHost::Shutdown() {
 
 void SimHost::Unload() {
   if (!module_.IsOpen()) return;
+  pictures_.Detach();
   module_.Close();
   ReturnedFromModule();
   phase_ = Phase::Unloaded;
+}
+
+std::string SimHost::Snapshot(const std::string& gauge) {
+  if (!gauge.empty() && module_.FindGauge(gauge) == nullptr) return "no gauge named '" + gauge + "'";
+  if (options_.picturesFolder.empty()) return "";
+  std::string error;
+  return pictures_.Write(options_.picturesFolder, SimSeconds(), gauge, &error) ? "" : error;
 }
 
 void SimHost::SetTick18Back(double ticks) {

@@ -15,6 +15,7 @@
 #include "core/tick_scheduler.h"
 #include "fmc/fms.h"
 #include "host/sound_slots.h"
+#include "systems/electric.h"
 #include "platform/ini.h"
 #include "platform/keyboard_device.h"
 #include "platform/paths.h"
@@ -43,6 +44,7 @@ uint8_t KeyOf(const std::string& name) {
 simhost::HostOptions MakeHostOptions(const std::string& folder, const CockpitOptions& options) {
   simhost::HostOptions host;
   host.root = folder + "/root";
+  host.picturesFolder = folder + "/pictures";
   host.keepTrace = true;
   host.initialTick18 = options.initialTick18;
   host.framesPerTick = options.framesPerTick;
@@ -62,6 +64,18 @@ Cockpit::~Cockpit() {
   std::error_code ignored;
   std::filesystem::remove_all(folder_, ignored);
 }
+
+platform::gfx::Surface* Cockpit::surface(const std::string& gauge) const {
+  return host_.Pictures().SurfaceOf(gauge);
+}
+
+Cockpit& Cockpit::snapshot(const std::string& gauge) {
+  const std::string failure = host_.Snapshot(gauge);
+  if (!failure.empty()) ADD_FAILURE() << "snapshot: " << failure;
+  return *this;
+}
+
+std::string Cockpit::picturesFolder() const { return folder_ + "/pictures"; }
 
 Cockpit& Cockpit::start() {
   host_.Start();
@@ -93,6 +107,13 @@ Cockpit& Cockpit::control(const std::string& section, const std::string& key, in
   if (!host_.MoveControl(section, key, position)) {
     ADD_FAILURE() << "no control [" << section << "] " << key;
   }
+  return *this;
+}
+
+Cockpit& Cockpit::powerUp() {
+  control("APU", "battery", kSwitchOn);
+  runUntil([] { return IsPanelPowered() != 0; }, 5);
+  if (IsPanelPowered() == 0) ADD_FAILURE() << "the battery did not power the panel";
   return *this;
 }
 

@@ -17,6 +17,7 @@
 
 #include "core/panel_services.h"
 #include "core/switch.h"
+#include "platform/gfx_surface.h"
 #include "platform/simulator.h"
 #include "platform/sound_device.h"
 #include "simhost/sim_host.h"
@@ -60,6 +61,10 @@ class Cockpit {
   // APU master moved to start also requests the start).
   Cockpit& setSwitch(CSwitch* record, int32_t position);
   Cockpit& control(const std::string& section, const std::string& key, int32_t position);
+
+  // The battery switch on, then the ticks until the panel has power (the
+  // electrical system's dark second for the change of source).
+  Cockpit& powerUp();
 
   Cockpit& set(Token token, double value);
   Cockpit& set(uint32_t token, double value);
@@ -160,6 +165,15 @@ class Cockpit {
   Cockpit& position(double latitudeDeg, double longitudeDeg, double altitudeFt);
   // Whether a not-built function (a placeholder control) has run so far.
   bool ran(const std::string& functionName) const;
+
+  // The glass displays: the pixel surface of a gauge's drawing element (null
+  // when it has none; from start() on), and PNG snapshots of the displays
+  // drawn so far, as the scenario command `snapshot` writes them, into
+  // picturesFolder().
+  platform::gfx::Surface* surface(const std::string& gauge) const;
+  Cockpit& snapshot(const std::string& gauge = "");
+  std::string picturesFolder() const;
+  const std::vector<std::string>& picturesWritten() const { return host_.Pictures().Written(); }
 
   double tick18() const { return host_.Tick18(); }
   simhost::SimHost& host() { return host_; }
