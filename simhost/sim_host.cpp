@@ -11,6 +11,7 @@
 #include "platform/sound_device.h"
 #include "platform/system.h"
 #include "simhost/mouse_rects.h"
+#include "simhost/panel_effects.h"
 #include "simhost/sim_root.h"
 
 namespace simhost {
@@ -74,6 +75,7 @@ constexpr KeyEventEffect kKeyEventEffects[] = {
 };
 
 void ApplyKeyEventEffect(uint32_t event, uint32_t value) {
+  if (ApplyPanelEffect(event, value)) return;
   for (const KeyEventEffect& effect : kKeyEventEffects) {
     if (effect.event == event) effect.apply(value);
   }
@@ -118,6 +120,7 @@ bool SimHost::Load(std::string* error) {
   phase_ = Phase::Loaded;
   SetToken(kTokenTick18, tick18_);
   SetToken(kTokenSimulationClock, simulationClock_);
+  SetSecondsClock(simulationClock_);
   return true;
 }
 
@@ -141,6 +144,7 @@ void SimHost::SendService(uint32_t serviceId) {
 void SimHost::Start() {
   module_.CallStart();
   phase_ = Phase::Startup;
+  ShowWindowsAtLoad();
   for (platform::GAUGEHDR* gauge : module_.Gauges()) {
     SendService(gauge, platform::kServicePreInstall);
     SendService(gauge, platform::kServicePostInstall);
@@ -155,6 +159,7 @@ void SimHost::RunOneTick() {
   if (!clockFrozen_) simulationClock_ += 1.0;
   SetToken(kTokenTick18, tick18_);
   SetToken(kTokenSimulationClock, simulationClock_);
+  SetSecondsClock(simulationClock_);
   ApplyRamps();
   typist_.Step();
   MoveTraffic();

@@ -4,6 +4,7 @@
 #include "core/helpers.h"
 #include "core/panel_services.h"
 #include "platform/system.h"
+#include "systems/thrust_rating.h"
 
 namespace halcyon {
 
@@ -19,13 +20,13 @@ int32_t GetGearWheelsLampPosition() {
 
 bool IsGroundCrewSequenceStarted() { return platform::PlaceholderInput("ground_crew_sequence", 0.0) != 0.0; }
 
-void InitStartupSequence() { platform::NoteNotBuilt("InitStartupSequence"); }
-void LoadOcl() { platform::NoteNotBuilt("LoadOcl"); }
-void LoadCpl() { platform::NoteNotBuilt("LoadCpl"); }
+// Neutral stand-in for the thrust rating panel's mode setter (systems/thrust_rating.h):
+// it only notes the call until the panel's modes are built.
+void SetTrpMode(int32_t) { platform::NoteNotBuilt("SetTrpMode"); }
+
 void LoadCabinPress() { platform::NoteNotBuilt("LoadCabinPress"); }
 void LoadAirCondition() { platform::NoteNotBuilt("LoadAirCondition"); }
 void ResetAnnunciators() { platform::NoteNotBuilt("ResetAnnunciators"); }
-void LoadSideSwitches() { platform::NoteNotBuilt("LoadSideSwitches"); }
 void InitLampTest() { platform::NoteNotBuilt("InitLampTest"); }
 void LoadDfgs() { platform::NoteNotBuilt("LoadDfgs"); }
 void InitGear() { platform::NoteNotBuilt("InitGear"); }
@@ -35,7 +36,6 @@ void InitEdpIndication() { platform::NoteNotBuilt("InitEdpIndication"); }
 void LoadHydraulicPumps() { platform::NoteNotBuilt("LoadHydraulicPumps"); }
 void LoadBrakeTemperature() { platform::NoteNotBuilt("LoadBrakeTemperature"); }
 void LoadArt() { platform::NoteNotBuilt("LoadArt"); }
-void LoadIceProtection() { platform::NoteNotBuilt("LoadIceProtection"); }
 void LoadPneumaticXFeed() { platform::NoteNotBuilt("LoadPneumaticXFeed"); }
 void InitAutoSpoilers() { platform::NoteNotBuilt("InitAutoSpoilers"); }
 void LoadAutobrake() { platform::NoteNotBuilt("LoadAutobrake"); }
@@ -48,8 +48,6 @@ void InitVarious() { platform::NoteNotBuilt("InitVarious"); }
 void InitAutoflightAlerts() { platform::NoteNotBuilt("InitAutoflightAlerts"); }
 void ResetAltimeter() { platform::NoteNotBuilt("ResetAltimeter"); }
 void LoadFuelFlow() { platform::NoteNotBuilt("LoadFuelFlow"); }
-void LoadChecklist() { platform::NoteNotBuilt("LoadChecklist"); }
-void LoadAudioPanel() { platform::NoteNotBuilt("LoadAudioPanel"); }
 void LoadVarious() { platform::NoteNotBuilt("LoadVarious"); }
 void LoadVariousSyncGpws() { platform::NoteNotBuilt("LoadVariousSyncGpws"); }
 void LoadRain() { platform::NoteNotBuilt("LoadRain"); }
@@ -59,31 +57,17 @@ void InitVoiceRecorder() { platform::NoteNotBuilt("InitVoiceRecorder"); }
 void LoadSlats() { platform::NoteNotBuilt("LoadSlats"); }
 void LoadEpr() { platform::NoteNotBuilt("LoadEpr"); }
 void InitEdp() { platform::NoteNotBuilt("InitEdp"); }
-void LoadTransponder() { platform::NoteNotBuilt("LoadTransponder"); }
 void LoadIrs() { platform::NoteNotBuilt("LoadIrs"); }
 void LoadFgcp() { platform::NoteNotBuilt("LoadFgcp"); }
 void LoadLongitudeTrim() { platform::NoteNotBuilt("LoadLongitudeTrim"); }
-void LoadExternalLights() { platform::NoteNotBuilt("LoadExternalLights"); }
-void LoadMagTrue() { platform::NoteNotBuilt("LoadMagTrue"); }
-void LoadAdf() { platform::NoteNotBuilt("LoadAdf"); }
 void InitEngineFire() { platform::NoteNotBuilt("InitEngineFire"); }
-void LoadComm() { platform::NoteNotBuilt("LoadComm"); }
 void LoadEfds() { platform::NoteNotBuilt("LoadEfds"); }
-void LoadFdr() { platform::NoteNotBuilt("LoadFdr"); }
-void LoadNav() { platform::NoteNotBuilt("LoadNav"); }
-void LoadOxygen() { platform::NoteNotBuilt("LoadOxygen"); }
-void LoadRdi() { platform::NoteNotBuilt("LoadRdi"); }
-void LoadRecirculationFan() { platform::NoteNotBuilt("LoadRecirculationFan"); }
-void LoadRudderTrim() { platform::NoteNotBuilt("LoadRudderTrim"); }
 void LoadLevers() { platform::NoteNotBuilt("LoadLevers"); }
 void LoadTrp() { platform::NoteNotBuilt("LoadTrp"); }
 void LoadFdc() { platform::NoteNotBuilt("LoadFdc"); }
 void InitWiper() { platform::NoteNotBuilt("InitWiper"); }
-void LoadAileronTrim() { platform::NoteNotBuilt("LoadAileronTrim"); }
 void LoadAltimeter() { platform::NoteNotBuilt("LoadAltimeter"); }
-void LoadCockpitLights() { platform::NoteNotBuilt("LoadCockpitLights"); }
 void LoadAtcId() { platform::NoteNotBuilt("LoadAtcId"); }
-void UpdateStartupSequence() { platform::NoteNotBuilt("UpdateStartupSequence"); }
 void UpdateCabinPress() { platform::NoteNotBuilt("UpdateCabinPress"); }
 void UpdateAirCondition() { platform::NoteNotBuilt("UpdateAirCondition"); }
 void UpdateAnnunciators() { platform::NoteNotBuilt("UpdateAnnunciators"); }
@@ -91,12 +75,10 @@ void UpdateLampTest() { platform::NoteNotBuilt("UpdateLampTest"); }
 void UpdateDfgs() { platform::NoteNotBuilt("UpdateDfgs"); }
 void UpdateGear() { platform::NoteNotBuilt("UpdateGear"); }
 void UpdateFuelLevers() { platform::NoteNotBuilt("UpdateFuelLevers"); }
-void UpdateAudioPanel() { platform::NoteNotBuilt("UpdateAudioPanel"); }
 void UpdateEngineStarter() { platform::NoteNotBuilt("UpdateEngineStarter"); }
 void UpdateEdpIndication() { platform::NoteNotBuilt("UpdateEdpIndication"); }
 void UpdateBrakeTemperature() { platform::NoteNotBuilt("UpdateBrakeTemperature"); }
 void UpdateArt() { platform::NoteNotBuilt("UpdateArt"); }
-void UpdateIceProtection() { platform::NoteNotBuilt("UpdateIceProtection"); }
 void UpdateAutoSpoilers() { platform::NoteNotBuilt("UpdateAutoSpoilers"); }
 void UpdateAutobrake() { platform::NoteNotBuilt("UpdateAutobrake"); }
 void UpdateAlternateGear() { platform::NoteNotBuilt("UpdateAlternateGear"); }
@@ -107,12 +89,10 @@ void UpdateAuralWarnings() { platform::NoteNotBuilt("UpdateAuralWarnings"); }
 void UpdateGpws() { platform::NoteNotBuilt("UpdateGpws"); }
 void UpdateVarious() { platform::NoteNotBuilt("UpdateVarious"); }
 void UpdateLevers() { platform::NoteNotBuilt("UpdateLevers"); }
-void UpdateExternalLights() { platform::NoteNotBuilt("UpdateExternalLights"); }
 void UpdateAutoflightAlerts() { platform::NoteNotBuilt("UpdateAutoflightAlerts"); }
 void UpdateAltimeter() { platform::NoteNotBuilt("UpdateAltimeter"); }
 void UpdateFuelFlow() { platform::NoteNotBuilt("UpdateFuelFlow"); }
 void UpdateGroundCom() { platform::NoteNotBuilt("UpdateGroundCom"); }
-void UpdatePosStrobeLights() { platform::NoteNotBuilt("UpdatePosStrobeLights"); }
 void UpdatePneumaticPressure() { platform::NoteNotBuilt("UpdatePneumaticPressure"); }
 void UpdatePneumaticXFeed() { platform::NoteNotBuilt("UpdatePneumaticXFeed"); }
 void UpdateFlaps() { platform::NoteNotBuilt("UpdateFlaps"); }
@@ -121,16 +101,11 @@ void UpdateSlats() { platform::NoteNotBuilt("UpdateSlats"); }
 void UpdateEpr() { platform::NoteNotBuilt("UpdateEpr"); }
 void UpdateHydraulicPumps() { platform::NoteNotBuilt("UpdateHydraulicPumps"); }
 void UpdateEdp() { platform::NoteNotBuilt("UpdateEdp"); }
-void UpdateNav() { platform::NoteNotBuilt("UpdateNav"); }
-void UpdateTransponder() { platform::NoteNotBuilt("UpdateTransponder"); }
 void UpdateIrs() { platform::NoteNotBuilt("UpdateIrs"); }
 void UpdateTrp() { platform::NoteNotBuilt("UpdateTrp"); }
 void UpdateVariousSyncGpws() { platform::NoteNotBuilt("UpdateVariousSyncGpws"); }
 void UpdateEngineFire() { platform::NoteNotBuilt("UpdateEngineFire"); }
 void UpdateWiper() { platform::NoteNotBuilt("UpdateWiper"); }
-void SaveOcl() { platform::NoteNotBuilt("SaveOcl"); }
-void SaveCpl() { platform::NoteNotBuilt("SaveCpl"); }
-void SaveSideSwitches() { platform::NoteNotBuilt("SaveSideSwitches"); }
 void SaveCabinPress() { platform::NoteNotBuilt("SaveCabinPress"); }
 void SaveAirCondition() { platform::NoteNotBuilt("SaveAirCondition"); }
 void SaveDfgs() { platform::NoteNotBuilt("SaveDfgs"); }
@@ -139,14 +114,11 @@ void SaveFuelLevers() { platform::NoteNotBuilt("SaveFuelLevers"); }
 void SaveHydraulicPumps() { platform::NoteNotBuilt("SaveHydraulicPumps"); }
 void SaveBrakeTemperature() { platform::NoteNotBuilt("SaveBrakeTemperature"); }
 void SaveArt() { platform::NoteNotBuilt("SaveArt"); }
-void SaveIceProtection() { platform::NoteNotBuilt("SaveIceProtection"); }
 void SavePneumaticXFeed() { platform::NoteNotBuilt("SavePneumaticXFeed"); }
 void SaveAutobrake() { platform::NoteNotBuilt("SaveAutobrake"); }
 void SaveGear() { platform::NoteNotBuilt("SaveGear"); }
 void SaveStabTrim() { platform::NoteNotBuilt("SaveStabTrim"); }
 void SaveFuelFlow() { platform::NoteNotBuilt("SaveFuelFlow"); }
-void SaveChecklist() { platform::NoteNotBuilt("SaveChecklist"); }
-void SaveAudioPanel() { platform::NoteNotBuilt("SaveAudioPanel"); }
 void SaveVarious() { platform::NoteNotBuilt("SaveVarious"); }
 void SaveVariousSyncGpws() { platform::NoteNotBuilt("SaveVariousSyncGpws"); }
 void SaveRain() { platform::NoteNotBuilt("SaveRain"); }
@@ -154,29 +126,15 @@ void SaveFlaps() { platform::NoteNotBuilt("SaveFlaps"); }
 void SaveSpeedCards() { platform::NoteNotBuilt("SaveSpeedCards"); }
 void SaveSlats() { platform::NoteNotBuilt("SaveSlats"); }
 void SaveEpr() { platform::NoteNotBuilt("SaveEpr"); }
-void SaveTransponder() { platform::NoteNotBuilt("SaveTransponder"); }
 void SaveIrs() { platform::NoteNotBuilt("SaveIrs"); }
 void SaveFgcp() { platform::NoteNotBuilt("SaveFgcp"); }
 void SaveLongitudeTrim() { platform::NoteNotBuilt("SaveLongitudeTrim"); }
-void SaveExternalLights() { platform::NoteNotBuilt("SaveExternalLights"); }
-void SaveMagTrue() { platform::NoteNotBuilt("SaveMagTrue"); }
-void SaveAdf() { platform::NoteNotBuilt("SaveAdf"); }
-void SaveComm() { platform::NoteNotBuilt("SaveComm"); }
 void SaveEfds() { platform::NoteNotBuilt("SaveEfds"); }
-void SaveFdr() { platform::NoteNotBuilt("SaveFdr"); }
-void SaveNav() { platform::NoteNotBuilt("SaveNav"); }
-void SaveOxygen() { platform::NoteNotBuilt("SaveOxygen"); }
-void SaveRdi() { platform::NoteNotBuilt("SaveRdi"); }
-void SaveRecirculationFan() { platform::NoteNotBuilt("SaveRecirculationFan"); }
-void SaveRudderTrim() { platform::NoteNotBuilt("SaveRudderTrim"); }
 void SaveLevers() { platform::NoteNotBuilt("SaveLevers"); }
 void SaveTrp() { platform::NoteNotBuilt("SaveTrp"); }
 void SaveFdc() { platform::NoteNotBuilt("SaveFdc"); }
-void SaveAileronTrim() { platform::NoteNotBuilt("SaveAileronTrim"); }
 void SaveAltimeter() { platform::NoteNotBuilt("SaveAltimeter"); }
-void SaveCockpitLights() { platform::NoteNotBuilt("SaveCockpitLights"); }
 
-CSwitch g_tcasRangeSwitch{};
 void DisarmAutobrakeOnPedal(uint8_t) { platform::NoteNotBuilt("DisarmAutobrakeOnPedal"); }
 void ResetFuelUsed() { platform::NoteNotBuilt("ResetFuelUsed"); }
 // Asks the simulator each time, as the start-up step will once it is built.

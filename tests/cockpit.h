@@ -64,6 +64,7 @@ class Cockpit {
   Cockpit& set(Token token, double value);
   Cockpit& set(uint32_t token, double value);
   double token(Token token) const;
+  double token(uint32_t token) const;
   // The aircraft's position in degrees, north and EAST positive, set or read
   // as the simulator's latitude and longitude variables (71, 72) hold it.
   Cockpit& setPosition(double latitudeDeg, double longitudeDegEast);
