@@ -24,6 +24,7 @@
 #include "host/sound_system.h"
 #include "host/voice_queue.h"
 #include "platform/system.h"
+#include "systems/annunciator_lamps.h"
 #include "systems/apu.h"
 #include "systems/audio_panel.h"
 #include "systems/electric.h"
@@ -41,6 +42,8 @@
 #include "systems/startup_sequence.h"
 #include "systems/tas_sat.h"
 #include "systems/unit_system.h"
+#include "systems/various.h"
+#include "systems/warning_lights.h"
 
 namespace halcyon {
 namespace {

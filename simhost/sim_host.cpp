@@ -13,6 +13,7 @@
 #include "simhost/mouse_rects.h"
 #include "simhost/panel_effects.h"
 #include "simhost/sim_root.h"
+#include "simhost/warning_effects.h"
 
 namespace simhost {
 namespace {
@@ -76,6 +77,7 @@ constexpr KeyEventEffect kKeyEventEffects[] = {
 
 void ApplyKeyEventEffect(uint32_t event, uint32_t value) {
   if (ApplyPanelEffect(event, value)) return;
+  if (ApplyWarningKeyEvent(event, value)) return;
   for (const KeyEventEffect& effect : kKeyEventEffects) {
     if (effect.event == event) effect.apply(value);
   }

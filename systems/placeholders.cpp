@@ -26,8 +26,6 @@ void SetTrpMode(int32_t) { platform::NoteNotBuilt("SetTrpMode"); }
 
 void LoadCabinPress() { platform::NoteNotBuilt("LoadCabinPress"); }
 void LoadAirCondition() { platform::NoteNotBuilt("LoadAirCondition"); }
-void ResetAnnunciators() { platform::NoteNotBuilt("ResetAnnunciators"); }
-void InitLampTest() { platform::NoteNotBuilt("InitLampTest"); }
 void LoadDfgs() { platform::NoteNotBuilt("LoadDfgs"); }
 void InitGear() { platform::NoteNotBuilt("InitGear"); }
 void InitFuelLevers() { platform::NoteNotBuilt("InitFuelLevers"); }
@@ -41,19 +39,14 @@ void InitAutoSpoilers() { platform::NoteNotBuilt("InitAutoSpoilers"); }
 void LoadAutobrake() { platform::NoteNotBuilt("LoadAutobrake"); }
 void LoadGear() { platform::NoteNotBuilt("LoadGear"); }
 void LoadStabTrim() { platform::NoteNotBuilt("LoadStabTrim"); }
-void InitWarningLights() { platform::NoteNotBuilt("InitWarningLights"); }
 void InitGpws() { platform::NoteNotBuilt("InitGpws"); }
 void InitAuralWarnings() { platform::NoteNotBuilt("InitAuralWarnings"); }
-void InitVarious() { platform::NoteNotBuilt("InitVarious"); }
 void InitAutoflightAlerts() { platform::NoteNotBuilt("InitAutoflightAlerts"); }
 void ResetAltimeter() { platform::NoteNotBuilt("ResetAltimeter"); }
 void LoadFuelFlow() { platform::NoteNotBuilt("LoadFuelFlow"); }
-void LoadVarious() { platform::NoteNotBuilt("LoadVarious"); }
-void LoadVariousSyncGpws() { platform::NoteNotBuilt("LoadVariousSyncGpws"); }
 void LoadRain() { platform::NoteNotBuilt("LoadRain"); }
 void LoadFlaps() { platform::NoteNotBuilt("LoadFlaps"); }
 void LoadSpeedCards() { platform::NoteNotBuilt("LoadSpeedCards"); }
-void InitVoiceRecorder() { platform::NoteNotBuilt("InitVoiceRecorder"); }
 void LoadSlats() { platform::NoteNotBuilt("LoadSlats"); }
 void LoadEpr() { platform::NoteNotBuilt("LoadEpr"); }
 void InitEdp() { platform::NoteNotBuilt("InitEdp"); }
@@ -71,7 +64,6 @@ void LoadAtcId() { platform::NoteNotBuilt("LoadAtcId"); }
 void UpdateCabinPress() { platform::NoteNotBuilt("UpdateCabinPress"); }
 void UpdateAirCondition() { platform::NoteNotBuilt("UpdateAirCondition"); }
 void UpdateAnnunciators() { platform::NoteNotBuilt("UpdateAnnunciators"); }
-void UpdateLampTest() { platform::NoteNotBuilt("UpdateLampTest"); }
 void UpdateDfgs() { platform::NoteNotBuilt("UpdateDfgs"); }
 void UpdateGear() { platform::NoteNotBuilt("UpdateGear"); }
 void UpdateFuelLevers() { platform::NoteNotBuilt("UpdateFuelLevers"); }
@@ -84,10 +76,8 @@ void UpdateAutobrake() { platform::NoteNotBuilt("UpdateAutobrake"); }
 void UpdateAlternateGear() { platform::NoteNotBuilt("UpdateAlternateGear"); }
 void UpdateStabTrim() { platform::NoteNotBuilt("UpdateStabTrim"); }
 void UpdateTakeoffWarning() { platform::NoteNotBuilt("UpdateTakeoffWarning"); }
-void UpdateWarningLights() { platform::NoteNotBuilt("UpdateWarningLights"); }
 void UpdateAuralWarnings() { platform::NoteNotBuilt("UpdateAuralWarnings"); }
 void UpdateGpws() { platform::NoteNotBuilt("UpdateGpws"); }
-void UpdateVarious() { platform::NoteNotBuilt("UpdateVarious"); }
 void UpdateLevers() { platform::NoteNotBuilt("UpdateLevers"); }
 void UpdateAutoflightAlerts() { platform::NoteNotBuilt("UpdateAutoflightAlerts"); }
 void UpdateAltimeter() { platform::NoteNotBuilt("UpdateAltimeter"); }
@@ -96,14 +86,12 @@ void UpdateGroundCom() { platform::NoteNotBuilt("UpdateGroundCom"); }
 void UpdatePneumaticPressure() { platform::NoteNotBuilt("UpdatePneumaticPressure"); }
 void UpdatePneumaticXFeed() { platform::NoteNotBuilt("UpdatePneumaticXFeed"); }
 void UpdateFlaps() { platform::NoteNotBuilt("UpdateFlaps"); }
-void UpdateVoiceRecorder() { platform::NoteNotBuilt("UpdateVoiceRecorder"); }
 void UpdateSlats() { platform::NoteNotBuilt("UpdateSlats"); }
 void UpdateEpr() { platform::NoteNotBuilt("UpdateEpr"); }
 void UpdateHydraulicPumps() { platform::NoteNotBuilt("UpdateHydraulicPumps"); }
 void UpdateEdp() { platform::NoteNotBuilt("UpdateEdp"); }
 void UpdateIrs() { platform::NoteNotBuilt("UpdateIrs"); }
 void UpdateTrp() { platform::NoteNotBuilt("UpdateTrp"); }
-void UpdateVariousSyncGpws() { platform::NoteNotBuilt("UpdateVariousSyncGpws"); }
 void UpdateEngineFire() { platform::NoteNotBuilt("UpdateEngineFire"); }
 void UpdateWiper() { platform::NoteNotBuilt("UpdateWiper"); }
 void SaveCabinPress() { platform::NoteNotBuilt("SaveCabinPress"); }
@@ -119,8 +107,6 @@ void SaveAutobrake() { platform::NoteNotBuilt("SaveAutobrake"); }
 void SaveGear() { platform::NoteNotBuilt("SaveGear"); }
 void SaveStabTrim() { platform::NoteNotBuilt("SaveStabTrim"); }
 void SaveFuelFlow() { platform::NoteNotBuilt("SaveFuelFlow"); }
-void SaveVarious() { platform::NoteNotBuilt("SaveVarious"); }
-void SaveVariousSyncGpws() { platform::NoteNotBuilt("SaveVariousSyncGpws"); }
 void SaveRain() { platform::NoteNotBuilt("SaveRain"); }
 void SaveFlaps() { platform::NoteNotBuilt("SaveFlaps"); }
 void SaveSpeedCards() { platform::NoteNotBuilt("SaveSpeedCards"); }
