@@ -30,10 +30,8 @@ void LoadDfgs() { platform::NoteNotBuilt("LoadDfgs"); }
 void InitGear() { platform::NoteNotBuilt("InitGear"); }
 void InitFuelLevers() { platform::NoteNotBuilt("InitFuelLevers"); }
 void LoadEngineStarter() { platform::NoteNotBuilt("LoadEngineStarter"); }
-void InitEdpIndication() { platform::NoteNotBuilt("InitEdpIndication"); }
 void LoadHydraulicPumps() { platform::NoteNotBuilt("LoadHydraulicPumps"); }
 void LoadBrakeTemperature() { platform::NoteNotBuilt("LoadBrakeTemperature"); }
-void LoadArt() { platform::NoteNotBuilt("LoadArt"); }
 void LoadPneumaticXFeed() { platform::NoteNotBuilt("LoadPneumaticXFeed"); }
 void InitAutoSpoilers() { platform::NoteNotBuilt("InitAutoSpoilers"); }
 void LoadAutobrake() { platform::NoteNotBuilt("LoadAutobrake"); }
@@ -53,8 +51,6 @@ void InitEdp() { platform::NoteNotBuilt("InitEdp"); }
 void LoadIrs() { platform::NoteNotBuilt("LoadIrs"); }
 void LoadFgcp() { platform::NoteNotBuilt("LoadFgcp"); }
 void LoadLongitudeTrim() { platform::NoteNotBuilt("LoadLongitudeTrim"); }
-void InitEngineFire() { platform::NoteNotBuilt("InitEngineFire"); }
-void LoadEfds() { platform::NoteNotBuilt("LoadEfds"); }
 void LoadLevers() { platform::NoteNotBuilt("LoadLevers"); }
 void LoadTrp() { platform::NoteNotBuilt("LoadTrp"); }
 void LoadFdc() { platform::NoteNotBuilt("LoadFdc"); }
@@ -68,9 +64,7 @@ void UpdateDfgs() { platform::NoteNotBuilt("UpdateDfgs"); }
 void UpdateGear() { platform::NoteNotBuilt("UpdateGear"); }
 void UpdateFuelLevers() { platform::NoteNotBuilt("UpdateFuelLevers"); }
 void UpdateEngineStarter() { platform::NoteNotBuilt("UpdateEngineStarter"); }
-void UpdateEdpIndication() { platform::NoteNotBuilt("UpdateEdpIndication"); }
 void UpdateBrakeTemperature() { platform::NoteNotBuilt("UpdateBrakeTemperature"); }
-void UpdateArt() { platform::NoteNotBuilt("UpdateArt"); }
 void UpdateAutoSpoilers() { platform::NoteNotBuilt("UpdateAutoSpoilers"); }
 void UpdateAutobrake() { platform::NoteNotBuilt("UpdateAutobrake"); }
 void UpdateAlternateGear() { platform::NoteNotBuilt("UpdateAlternateGear"); }
@@ -92,7 +86,6 @@ void UpdateHydraulicPumps() { platform::NoteNotBuilt("UpdateHydraulicPumps"); }
 void UpdateEdp() { platform::NoteNotBuilt("UpdateEdp"); }
 void UpdateIrs() { platform::NoteNotBuilt("UpdateIrs"); }
 void UpdateTrp() { platform::NoteNotBuilt("UpdateTrp"); }
-void UpdateEngineFire() { platform::NoteNotBuilt("UpdateEngineFire"); }
 void UpdateWiper() { platform::NoteNotBuilt("UpdateWiper"); }
 void SaveCabinPress() { platform::NoteNotBuilt("SaveCabinPress"); }
 void SaveAirCondition() { platform::NoteNotBuilt("SaveAirCondition"); }
@@ -101,7 +94,6 @@ void SaveEngineStarter() { platform::NoteNotBuilt("SaveEngineStarter"); }
 void SaveFuelLevers() { platform::NoteNotBuilt("SaveFuelLevers"); }
 void SaveHydraulicPumps() { platform::NoteNotBuilt("SaveHydraulicPumps"); }
 void SaveBrakeTemperature() { platform::NoteNotBuilt("SaveBrakeTemperature"); }
-void SaveArt() { platform::NoteNotBuilt("SaveArt"); }
 void SavePneumaticXFeed() { platform::NoteNotBuilt("SavePneumaticXFeed"); }
 void SaveAutobrake() { platform::NoteNotBuilt("SaveAutobrake"); }
 void SaveGear() { platform::NoteNotBuilt("SaveGear"); }
@@ -115,7 +107,6 @@ void SaveEpr() { platform::NoteNotBuilt("SaveEpr"); }
 void SaveIrs() { platform::NoteNotBuilt("SaveIrs"); }
 void SaveFgcp() { platform::NoteNotBuilt("SaveFgcp"); }
 void SaveLongitudeTrim() { platform::NoteNotBuilt("SaveLongitudeTrim"); }
-void SaveEfds() { platform::NoteNotBuilt("SaveEfds"); }
 void SaveLevers() { platform::NoteNotBuilt("SaveLevers"); }
 void SaveTrp() { platform::NoteNotBuilt("SaveTrp"); }
 void SaveFdc() { platform::NoteNotBuilt("SaveFdc"); }
