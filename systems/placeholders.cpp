@@ -4,7 +4,6 @@
 #include "core/helpers.h"
 #include "core/panel_services.h"
 #include "platform/system.h"
-#include "systems/thrust_rating.h"
 
 namespace halcyon {
 
@@ -19,10 +18,6 @@ int32_t GetGearWheelsLampPosition() {
 }
 
 bool IsGroundCrewSequenceStarted() { return platform::PlaceholderInput("ground_crew_sequence", 0.0) != 0.0; }
-
-// Neutral stand-in for the thrust rating panel's mode setter (systems/thrust_rating.h):
-// it only notes the call until the panel's modes are built.
-void SetTrpMode(int32_t) { platform::NoteNotBuilt("SetTrpMode"); }
 
 void LoadCabinPress() { platform::NoteNotBuilt("LoadCabinPress"); }
 void LoadAirCondition() { platform::NoteNotBuilt("LoadAirCondition"); }

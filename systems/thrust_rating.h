@@ -19,8 +19,4 @@ int32_t GetTrpAssumedTemp();
 // changes, so it reads the unit being left.
 void ConvertTrpAssumedTemp();
 
-// The thrust rating mode, 0..6; any other mode stores 0. (Until the panel's
-// modes are built, its definition in systems/placeholders.cpp only notes the call.)
-void SetTrpMode(int32_t mode);
-
 }  // namespace halcyon

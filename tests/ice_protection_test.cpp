@@ -5,6 +5,7 @@
 
 #include "systems/ice_protection.h"
 #include "systems/pneumatics.h"
+#include "systems/thrust_rating.h"
 #include "tests/cockpit.h"
 
 namespace halcyon::test {
@@ -31,6 +32,7 @@ TEST(IceProtection, AirfoilHeatHeatsFor150AndRestsFor900Seconds) {
   EnginesWithBleedInFlight(cockpit);
   cockpit.setSwitch(&g_engineAntiIceLeft, kSwitchOn).setSwitch(&g_engineAntiIceRight, kSwitchOn);
   cockpit.setSwitch(&g_airfoilHeatSwitch, kSwitchOn);
+  SetTrpMode(2);
   const double heatOn = WaitForFlag(cockpit, kAirfoilHeating, 1, 1.2);
   EXPECT_EQ(GetSwitch(&g_airfoilHeatCycle), kSwitchOn);
   EXPECT_EQ(Flag(kAirfoilHeatResting), 0u);
@@ -46,7 +48,7 @@ TEST(IceProtection, AirfoilHeatHeatsFor150AndRestsFor900Seconds) {
   const double nextOn = WaitForFlag(cockpit, kAirfoilHeating, 1, 910);
   EXPECT_GT(nextOn - heatOff, kAirfoilRestingSeconds);
   EXPECT_LT(nextOn - heatOff, kAirfoilRestingSeconds + 1.1);
-  EXPECT_FALSE(cockpit.ran("SetTrpMode")) << "both engines' anti-ice on: the thrust rating is left alone";
+  EXPECT_EQ(GetTrpMode(), 2) << "both engines' anti-ice on: the thrust rating is left alone";
 
   // Switched off while heating: this heating still ends on time, and no other starts.
   cockpit.setSwitch(&g_airfoilHeatSwitch, kSwitchOff);
@@ -61,11 +63,16 @@ TEST(IceProtection, RestingInFlightWithOneEngineAntiIceOffTakesTheThrustRatingBa
   Cockpit cockpit;
   EnginesWithBleedInFlight(cockpit);
   cockpit.setSwitch(&g_engineAntiIceLeft, kSwitchOn).setSwitch(&g_airfoilHeatSwitch, kSwitchOn);
+  SetTrpMode(2);
   WaitForFlag(cockpit, kAirfoilHeating, 1, 1.2);
-  EXPECT_FALSE(cockpit.ran("SetTrpMode")) << "heating, not resting";
+  cockpit.runSeconds(2);
+  EXPECT_EQ(GetTrpMode(), 2) << "heating, not resting";
   WaitForFlag(cockpit, kAirfoilHeatResting, 1, 160);
   EXPECT_EQ(Flag(kEngine2AntiIceActive), 0u);
-  EXPECT_TRUE(cockpit.ran("SetTrpMode"));
+  EXPECT_EQ(GetTrpMode(), 0);
+  SetTrpMode(3);
+  cockpit.runSeconds(1.1);
+  EXPECT_EQ(GetTrpMode(), 0) << "every second while resting";
 }
 
 TEST(IceProtection, FlagsNeedBleedAirRunningEnginesAndFlight) {
