@@ -155,10 +155,12 @@ int32_t TooLowGearOrFlaps(const Flight& flight) {
   return kGpwsNone;
 }
 
-// Mode 10: below the glide slope, unless the crew has inhibited it.
+// Mode 10: below the glide slope on an approach with the gear down, unless
+// the crew has inhibited it.
 int32_t BelowGlideSlope(const Flight& flight) {
   const double needle = flight.glideSlopeNeedle;
-  if (g_gpws.buttonFlag != 0 || !IsBetween(flight.radioAltitudeFt, kGlideSlopeFloorFt, kGlideSlopeTopFt)) {
+  if (g_gpws.buttonFlag != 0 || !flight.gearDown ||
+      !IsBetween(flight.radioAltitudeFt, kGlideSlopeFloorFt, kGlideSlopeTopFt)) {
     return kGpwsNone;
   }
   if (needle == 0.0 || !IsBetween(needle, -kGlideSlopeNeedleStop, kGlideSlopeNeedleStop)) return kGpwsNone;

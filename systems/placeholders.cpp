@@ -19,9 +19,12 @@ int32_t GetGearWheelsLampPosition() {
 
 bool IsGroundCrewSequenceStarted() { return platform::PlaceholderInput("ground_crew_sequence", 0.0) != 0.0; }
 
+int32_t GetIrsStatusPosition(int32_t unit) {
+  return TruncateSaturated<int32_t>(platform::PlaceholderInput(unit == 1 ? "irs_left" : "irs_right", 120.0));
+}
+
 void LoadCabinPress() { platform::NoteNotBuilt("LoadCabinPress"); }
 void LoadAirCondition() { platform::NoteNotBuilt("LoadAirCondition"); }
-void LoadDfgs() { platform::NoteNotBuilt("LoadDfgs"); }
 void InitGear() { platform::NoteNotBuilt("InitGear"); }
 void InitFuelLevers() { platform::NoteNotBuilt("InitFuelLevers"); }
 void LoadEngineStarter() { platform::NoteNotBuilt("LoadEngineStarter"); }
@@ -39,21 +42,16 @@ void LoadRain() { platform::NoteNotBuilt("LoadRain"); }
 void LoadFlaps() { platform::NoteNotBuilt("LoadFlaps"); }
 void LoadSpeedCards() { platform::NoteNotBuilt("LoadSpeedCards"); }
 void LoadSlats() { platform::NoteNotBuilt("LoadSlats"); }
-void LoadEpr() { platform::NoteNotBuilt("LoadEpr"); }
 void InitEdp() { platform::NoteNotBuilt("InitEdp"); }
 void LoadIrs() { platform::NoteNotBuilt("LoadIrs"); }
-void LoadFgcp() { platform::NoteNotBuilt("LoadFgcp"); }
 void LoadLongitudeTrim() { platform::NoteNotBuilt("LoadLongitudeTrim"); }
 void LoadLevers() { platform::NoteNotBuilt("LoadLevers"); }
-void LoadTrp() { platform::NoteNotBuilt("LoadTrp"); }
-void LoadFdc() { platform::NoteNotBuilt("LoadFdc"); }
 void InitWiper() { platform::NoteNotBuilt("InitWiper"); }
 void LoadAltimeter() { platform::NoteNotBuilt("LoadAltimeter"); }
 void LoadAtcId() { platform::NoteNotBuilt("LoadAtcId"); }
 void UpdateCabinPress() { platform::NoteNotBuilt("UpdateCabinPress"); }
 void UpdateAirCondition() { platform::NoteNotBuilt("UpdateAirCondition"); }
 void UpdateAnnunciators() { platform::NoteNotBuilt("UpdateAnnunciators"); }
-void UpdateDfgs() { platform::NoteNotBuilt("UpdateDfgs"); }
 void UpdateGear() { platform::NoteNotBuilt("UpdateGear"); }
 void UpdateFuelLevers() { platform::NoteNotBuilt("UpdateFuelLevers"); }
 void UpdateEngineStarter() { platform::NoteNotBuilt("UpdateEngineStarter"); }
@@ -72,15 +70,12 @@ void UpdatePneumaticPressure() { platform::NoteNotBuilt("UpdatePneumaticPressure
 void UpdatePneumaticXFeed() { platform::NoteNotBuilt("UpdatePneumaticXFeed"); }
 void UpdateFlaps() { platform::NoteNotBuilt("UpdateFlaps"); }
 void UpdateSlats() { platform::NoteNotBuilt("UpdateSlats"); }
-void UpdateEpr() { platform::NoteNotBuilt("UpdateEpr"); }
 void UpdateHydraulicPumps() { platform::NoteNotBuilt("UpdateHydraulicPumps"); }
 void UpdateEdp() { platform::NoteNotBuilt("UpdateEdp"); }
 void UpdateIrs() { platform::NoteNotBuilt("UpdateIrs"); }
-void UpdateTrp() { platform::NoteNotBuilt("UpdateTrp"); }
 void UpdateWiper() { platform::NoteNotBuilt("UpdateWiper"); }
 void SaveCabinPress() { platform::NoteNotBuilt("SaveCabinPress"); }
 void SaveAirCondition() { platform::NoteNotBuilt("SaveAirCondition"); }
-void SaveDfgs() { platform::NoteNotBuilt("SaveDfgs"); }
 void SaveEngineStarter() { platform::NoteNotBuilt("SaveEngineStarter"); }
 void SaveFuelLevers() { platform::NoteNotBuilt("SaveFuelLevers"); }
 void SaveHydraulicPumps() { platform::NoteNotBuilt("SaveHydraulicPumps"); }
@@ -94,13 +89,9 @@ void SaveRain() { platform::NoteNotBuilt("SaveRain"); }
 void SaveFlaps() { platform::NoteNotBuilt("SaveFlaps"); }
 void SaveSpeedCards() { platform::NoteNotBuilt("SaveSpeedCards"); }
 void SaveSlats() { platform::NoteNotBuilt("SaveSlats"); }
-void SaveEpr() { platform::NoteNotBuilt("SaveEpr"); }
 void SaveIrs() { platform::NoteNotBuilt("SaveIrs"); }
-void SaveFgcp() { platform::NoteNotBuilt("SaveFgcp"); }
 void SaveLongitudeTrim() { platform::NoteNotBuilt("SaveLongitudeTrim"); }
 void SaveLevers() { platform::NoteNotBuilt("SaveLevers"); }
-void SaveTrp() { platform::NoteNotBuilt("SaveTrp"); }
-void SaveFdc() { platform::NoteNotBuilt("SaveFdc"); }
 void SaveAltimeter() { platform::NoteNotBuilt("SaveAltimeter"); }
 
 void DisarmAutobrakeOnPedal(uint8_t) { platform::NoteNotBuilt("DisarmAutobrakeOnPedal"); }

@@ -26,10 +26,11 @@ int32_t GetGearWheelsLampPosition();
 // Pushback and ground crew: either sequence running or the second one
 // pending, "ground_crew_sequence", 0.
 bool IsGroundCrewSequenceStarted();
+// IRS 1 or 2 status record, "irs_left" and "irs_right": 115 in NAV, [120] off.
+int32_t GetIrsStatusPosition(int32_t unit);
 
 void LoadCabinPress();
 void LoadAirCondition();
-void LoadDfgs();
 void InitGear();
 void InitFuelLevers();
 void LoadEngineStarter();
@@ -47,21 +48,16 @@ void LoadRain();
 void LoadFlaps();
 void LoadSpeedCards();
 void LoadSlats();
-void LoadEpr();
 void InitEdp();
 void LoadIrs();
-void LoadFgcp();
 void LoadLongitudeTrim();
 void LoadLevers();
-void LoadTrp();
-void LoadFdc();
 void InitWiper();
 void LoadAltimeter();
 void LoadAtcId();
 void UpdateCabinPress();
 void UpdateAirCondition();
 void UpdateAnnunciators();
-void UpdateDfgs();
 void UpdateGear();
 void UpdateFuelLevers();
 void UpdateEngineStarter();
@@ -80,15 +76,12 @@ void UpdatePneumaticPressure();
 void UpdatePneumaticXFeed();
 void UpdateFlaps();
 void UpdateSlats();
-void UpdateEpr();
 void UpdateHydraulicPumps();
 void UpdateEdp();
 void UpdateIrs();
-void UpdateTrp();
 void UpdateWiper();
 void SaveCabinPress();
 void SaveAirCondition();
-void SaveDfgs();
 void SaveEngineStarter();
 void SaveFuelLevers();
 void SaveHydraulicPumps();
@@ -102,13 +95,9 @@ void SaveRain();
 void SaveFlaps();
 void SaveSpeedCards();
 void SaveSlats();
-void SaveEpr();
 void SaveIrs();
-void SaveFgcp();
 void SaveLongitudeTrim();
 void SaveLevers();
-void SaveTrp();
-void SaveFdc();
 void SaveAltimeter();
 
 // Accessors of the aircraft systems that the SimConnect client calls.

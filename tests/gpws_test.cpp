@@ -159,6 +159,8 @@ TEST(Gpws, BelowGlideSlopeWithItsLampAndTheInhibitButton) {
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 800, .glideSlopeNeedle = 125}), kGpwsNone) << "needle at its stop";
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 99, .glideSlopeNeedle = 60}), kGpwsNone);
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 1001, .glideSlopeNeedle = 60}), kGpwsNone);
+  EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 800, .mach = 0.38, .gearHandle = 0, .glideSlopeNeedle = 60}),
+            kGpwsNone) << "gear up: no approach (and too slow for too-low gear at 800 ft)";
   EXPECT_EQ(GetSwitch(&g_belowGsLight), kSwitchOff);
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 800, .glideSlopeNeedle = 41}), kGpwsBelowGlideSlope);
   EXPECT_EQ(GetSwitch(&g_belowGsLight), kSwitchOn);
