@@ -130,9 +130,7 @@ Cockpit& Cockpit::set(uint32_t token, double value) {
   return *this;
 }
 
-double Cockpit::token(Token id) const { return token(static_cast<uint32_t>(id)); }
-
-double Cockpit::token(uint32_t token) const { return host_.GetToken(token); }
+double Cockpit::token(Token token) const { return host_.GetToken(static_cast<uint32_t>(token)); }
 
 double Cockpit::token(uint32_t token) const { return host_.GetToken(token); }
 
