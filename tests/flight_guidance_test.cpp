@@ -208,6 +208,17 @@ TEST(FlightGuidance, SpeedLimitAndFlapPlacardReturnToTheModeBefore) {
   EXPECT_EQ(GetDfgsPreviousThrustMode(), kThrustIas) << "and keeps the mode to return to";
   cockpit.set(kTokenFlaps, 0).runSeconds(1.1);
   EXPECT_EQ(GetDfgsThrustMode(), kThrustIas) << "flaps up: back to SPD, not stuck in FLAP LIM";
+
+  // Below the minimum speed the speed set is raised to it.
+  cockpit.set(kTokenAutopilotAirspeed, 100).runSeconds(1.1);
+  EXPECT_EQ(cockpit.token(kTokenAutopilotAirspeed), std::round(GetDfgsMinimumSpeed()));
+
+  // Mach above the limit in Mach mode: MMO less 0.01.
+  cockpit.set(kTokenAutothrottleArmed, 0).set(Token::Engine1Throttle, 9000).set(Token::Engine2Throttle, 9000);
+  SetDfgsThrustMode(kThrustMach);
+  cockpit.set(118, 0.86).runSeconds(1.1);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustMachMmoLimit);
+  EXPECT_DOUBLE_EQ(cockpit.token(118), 0.83);
 }
 
 TEST(FlightGuidance, TakeoffModesClampAndSpeedCaptureOnTheGround) {
@@ -357,6 +368,16 @@ TEST(FlightGuidance, VnavClimbCruiseAndDescentByTheFmsNextPhase) {
   ASSERT_FALSE(throttle.empty());
   EXPECT_LE(throttle.back().value, 7373u);
   for (const auto& command : cockpit.keyEvents(kKeyEventVerticalSpeedSet)) EXPECT_LE(Value(command), -500);
+
+  // Above the path the command opens the throttles by at most 125 a second,
+  // and never past 7373.
+  guidance.pathErrorAltitudeFt = -3000;
+  cockpit.fmsAnswers(guidance).clearKeyEvents().runSeconds(1.1);
+  const uint32_t first = cockpit.keyEvents(kKeyEventThrottle1Set).back().value;
+  cockpit.runSeconds(1);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventThrottle1Set).back().value - first, 125u);
+  cockpit.runSeconds(70);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventThrottle1Set).back().value, 7373u);
 
   // The FMS loses its path: idle throttles.
   guidance.pathErrorAltitudeFt = CFms::kNoPath;
