@@ -524,6 +524,30 @@ TEST(Approach, AutolandNeedsMatchedReceiversAndArmsOnTheGround) {
   EXPECT_EQ(GetSwitch(&g_autolandGroundArm), kSwitchOff) << "shown for 180 ticks";
 }
 
+// The tokens as set, no flight model: the throttles stay where they are put.
+TEST(FlightGuidance, RetardAtIdleInFlightOnEitherSideOfItsThreshold) {
+  Cockpit cockpit({.start = false});
+  Airborne(cockpit, 8000, 250, true).runSeconds(1.5);
+  cockpit.control("DFGS", "dfgs.at_switch", 41).runSeconds(1.1);
+  ASSERT_EQ(GetDfgsThrustMode(), kThrustIas);
+  cockpit.set(Token::Engine1Throttle, 99).set(Token::Engine2Throttle, 101).runSeconds(1.1);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustIas) << "one throttle above idle";
+  cockpit.set(Token::Engine2Throttle, 99).runSeconds(1.1);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustRetard);
+  cockpit.set(Token::Engine1Throttle, 101).runSeconds(1.1);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustIas);
+}
+
+TEST(FlightGuidance, TwoMinutesAfterLandingTheSelfTestRuns) {
+  Cockpit cockpit({.start = false});
+  Airborne(cockpit, 500, 140, false).runSeconds(20);
+  ASSERT_EQ(IsDfgsTestActive(), 0u);
+  cockpit.set(Token::OnGround, 1).set(Token::IndicatedAirspeedKt, 50).runSeconds(119);
+  EXPECT_EQ(IsDfgsTestActive(), 0u);
+  cockpit.runSeconds(2);
+  EXPECT_EQ(IsDfgsTestActive(), 1u);
+}
+
 TEST(Approach, YawDamperAndTheUnknownFlag) {
   Cockpit cockpit({.start = false});
   Airborne(cockpit, 3000, 150, true).runSeconds(1.5);
