@@ -37,8 +37,6 @@ void InitAutoSpoilers() { platform::NoteNotBuilt("InitAutoSpoilers"); }
 void LoadAutobrake() { platform::NoteNotBuilt("LoadAutobrake"); }
 void LoadGear() { platform::NoteNotBuilt("LoadGear"); }
 void LoadStabTrim() { platform::NoteNotBuilt("LoadStabTrim"); }
-void InitGpws() { platform::NoteNotBuilt("InitGpws"); }
-void InitAuralWarnings() { platform::NoteNotBuilt("InitAuralWarnings"); }
 void InitAutoflightAlerts() { platform::NoteNotBuilt("InitAutoflightAlerts"); }
 void ResetAltimeter() { platform::NoteNotBuilt("ResetAltimeter"); }
 void LoadFuelFlow() { platform::NoteNotBuilt("LoadFuelFlow"); }
@@ -88,8 +86,6 @@ void UpdateAutobrake() { platform::NoteNotBuilt("UpdateAutobrake"); }
 void UpdateAlternateGear() { platform::NoteNotBuilt("UpdateAlternateGear"); }
 void UpdateStabTrim() { platform::NoteNotBuilt("UpdateStabTrim"); }
 void UpdateTakeoffWarning() { platform::NoteNotBuilt("UpdateTakeoffWarning"); }
-void UpdateAuralWarnings() { platform::NoteNotBuilt("UpdateAuralWarnings"); }
-void UpdateGpws() { platform::NoteNotBuilt("UpdateGpws"); }
 void UpdateLevers() { platform::NoteNotBuilt("UpdateLevers"); }
 void UpdateExternalLights() { platform::NoteNotBuilt("UpdateExternalLights"); }
 void UpdateAutoflightAlerts() { platform::NoteNotBuilt("UpdateAutoflightAlerts"); }
