@@ -164,7 +164,7 @@ void SimHost::Start() {
 void SimHost::RunOneTick() {
   tick18_ += 1.0;
   ++ticksRun_;
-  if (!clockFrozen_) simulationClock_ += 1.0;
+  if (!clockFrozen_) simulationClock_ += 1.0 / 18.0;  // the simulator's time in seconds
   SetToken(kTokenTick18, tick18_);
   SetToken(kTokenSimulationClock, simulationClock_);
   SetSecondsClock(simulationClock_);
