@@ -53,7 +53,7 @@ enum class Token : uint32_t {
   AmbientTempDegCBy256 = 350,  // value x 256 = degrees C
   MasterAlternator = 363,
   MasterBattery = 364,
-  SimulationClock = 604,     // seconds; grows every tick while the simulation runs
+  SimulationClock = 604,     // grows every tick while the simulation runs
   RadioAltitudeM = 614,
   Engine1N2Pct = 625,
   Engine2N2Pct = 644,

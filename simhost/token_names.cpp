@@ -53,7 +53,7 @@ constexpr TokenName kTokenNames[] = {
     {"outside_temp", 350, 1.0 / 256.0, "deg C"},
     {"master_alternator", 363, 1.0, "flag"},
     {"master_battery", 364, 1.0, "flag"},
-    {"sim_clock", 604, 1.0, "s, grows each tick"},
+    {"sim_clock", 604, 1.0, "grows each tick"},
     {"radio_altitude", 614, 0.3048, "ft"},
     {"n2_1", 625, 1.0, "%"},
     {"n2_2", 644, 1.0, "%"},
