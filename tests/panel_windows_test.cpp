@@ -74,11 +74,14 @@ TEST(PanelWindows, TheSimulatorShowsTheViewAndDropsThePopupsAfterIt) {
 
 TEST(PanelWindows, ClosingThePopupsKeepsAShownMainView) {
   Cockpit cockpit;
-  cockpit.setWindowVisible(10290, true).setWindowVisible(10110, true);
-  EXPECT_EQ(Sent(cockpit, kCloseAllPopups), ClosesFrom(4));
+  for (uint32_t view : {10010u, 10290u, 10220u}) {
+    for (uint32_t other : {10010u, 10290u, 10220u}) cockpit.setWindowVisible(other, other == view);
+    cockpit.setWindowVisible(10110, true);
+    EXPECT_EQ(Sent(cockpit, kCloseAllPopups), ClosesFrom(4)) << view;
+    EXPECT_TRUE(cockpit.isWindowVisible(view));
+    EXPECT_FALSE(cockpit.isWindowVisible(10110));
+  }
   EXPECT_EQ(ClosesFrom(4).size(), 14u);
-  EXPECT_TRUE(cockpit.isWindowVisible(10290));
-  EXPECT_FALSE(cockpit.isWindowVisible(10110));
 }
 
 TEST(PanelWindows, ClosingThePopupsWithNoMainViewBringsTheMainPanelBack) {

@@ -48,6 +48,9 @@ TEST(Units, LeavingCelsiusConvertsTheAssumedTemperatureFirst) {
   cockpit.set(Token::UnitsOfMeasure, 2).runSeconds(1);
   EXPECT_EQ(GetTrpAssumedTemp(), 0) << "32 degrees F back to 0 degrees C";
   EXPECT_EQ(GetStaticAirTemp(), -60.0);
+  cockpit.set(Token::UnitsOfMeasure, 1).runSeconds(1);
+  EXPECT_EQ(IsMetricUnits(), 1);
+  EXPECT_EQ(GetTrpAssumedTemp(), 0) << "one metric setting to the other: still degrees C";
   cockpit.set(Token::AmbientTempDegCBy256, -150 * kOneDegreeCBy256).runSeconds(1);
   EXPECT_EQ(GetStaticAirTemp(), -99.0);
 }
@@ -79,10 +82,14 @@ TEST(Units, TrueAirspeedFromGroundSpeedAndTheWindAlongTheHeading) {
   EXPECT_NEAR(GetTrueAirspeed(), 174.3844, 1e-9) << "tailwind";
   cockpit.set(Token::HeadingRad, 350 * kRadPerDeg).set(Token::WindDirectionDeg, 10);
   EXPECT_NEAR(GetTrueAirspeed(), 194.3844 + 20 * std::cos(20 * kRadPerDeg), 1e-9) << "-340 is 20 degrees";
-  cockpit.set(Token::TotalAirTempDegC, -12.5);
-  EXPECT_EQ(GetTotalAirTemp(), -12.5);
-  SetTasSatState(1);
-  EXPECT_EQ(GetTasSatState(), 1);
+}
+
+TEST(SpeedBugs, AMissingSectionGivesTheDefaults) {
+  Cockpit cockpit;
+  const double defaultsKt[] = {50.0, 60.0, 65.0, 70.0, 0.0};
+  for (int32_t bug = 1; bug <= 5; ++bug) EXPECT_EQ(GetSpeedBug(bug), defaultsKt[bug - 1]) << bug;
+  cockpit.shutdown();
+  EXPECT_EQ(cockpit.ini("AIRSPEED", "bug4"), "70");
 }
 
 TEST(SpeedBugs, DefaultsRefusalsSteppingAndSave) {
@@ -116,7 +123,6 @@ TEST(SpeedBugs, DefaultsRefusalsSteppingAndSave) {
   EXPECT_EQ(GetSpeedBug(2), 59.0);
   StepSpeedBug(2, kSpeedBugLower);
   EXPECT_EQ(GetSpeedBug(2), 54.0) << "a click right after another steps by the fast-click multiplier";
-  SetSpeedBugFlag(0);
   cockpit.shutdown();
   EXPECT_EQ(cockpit.ini("AIRSPEED", "bug1"), "120");
   EXPECT_EQ(cockpit.ini("AIRSPEED", "bug2"), "54");
