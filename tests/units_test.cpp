@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/panel_services.h"
+#include "core/tick_scheduler.h"
 #include "systems/ground_service.h"
 #include "systems/speed_bugs.h"
 #include "systems/tas_sat.h"
@@ -59,11 +60,14 @@ TEST(Units, LeavingCelsiusConvertsTheAssumedTemperatureFirst) {
 // simulator's setting is then truncated toward zero.
 TEST(Units, AMissingSectionGivesPoundsAndTheSettingIsTruncated) {
   Cockpit cockpit({.start = false});
-  cockpit.set(Token::UnitsOfMeasure, 1.9);
+  cockpit.set(Token::UnitsOfMeasure, 1.9).watchChannel(kChannel2Hz);
   cockpit.start();
   EXPECT_EQ(IsMetricUnits(), 0);
-  cockpit.runSeconds(1);
+  cockpit.runUntil([] { return IsMetricUnits() != 0; }, 1);
   EXPECT_EQ(IsMetricUnits(), 1);
+  const double changeTick = cockpit.tick18();
+  cockpit.runTicks(1);
+  EXPECT_EQ(*cockpit.dueTicks(kChannel2Hz).begin(), changeTick) << "on the first half-second tick";
   cockpit.set(Token::UnitsOfMeasure, -0.5).runSeconds(1);
   EXPECT_EQ(IsMetricUnits(), 0) << "-0.5 truncates to 0";
   cockpit.set(Token::UnitsOfMeasure, 3.0).runSeconds(1);
