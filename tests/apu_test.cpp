@@ -132,6 +132,23 @@ TEST(Apu, StartsOnTheStartPumpAndBatteryThenShutsDownAfterTheCoolingMinute) {
   EXPECT_EQ(cockpit.token(Token::ApuGeneratorSwitch), 0.0);
 }
 
+// The simulator's APU is switched off only once it reads above 99 % and
+// started only once it reads below 1 %.
+TEST(Apu, TheSimulatorsApuIsCorrectedOnlyPastItsEnds) {
+  Cockpit cockpit;
+  cockpit.control("APU", "battery", 41);
+  cockpit.set(Token::ApuRpmFraction, 0.99).runSeconds(11);
+  EXPECT_TRUE(cockpit.keyEvents(kKeyEventApuOff).empty());
+  cockpit.set(Token::ApuRpmFraction, 0.995).runSeconds(11);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventApuOff).size(), 1u);
+  cockpit.setSwitch(&g_apuMasterSwitch, kApuMasterRun);
+  RequestApuState(kApuRunAtOnce);
+  cockpit.set(Token::ApuRpmFraction, 0.01).runSeconds(11);
+  EXPECT_TRUE(cockpit.keyEvents(kKeyEventApuStarter).empty());
+  cockpit.set(Token::ApuRpmFraction, 0.005).runSeconds(11);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventApuStarter).size(), 1u);
+}
+
 TEST(Apu, RefusedOnTheLeftPumpsAloneAndCutByTheBattery) {
   Cockpit cockpit;
   cockpit.control("APU", "battery", 41).control("ELECTRIC", "ext_bus_1_sw", 41).control("ELECTRIC", "ext_bus_2_sw", 41);

@@ -139,9 +139,13 @@ TEST_F(IniFile, NamesMatchWithoutCaseTrimmedAndTheFirstMatchWins) {
   EXPECT_EQ(Read(L"Nav", L"only_here"), L"later section");
   // Comments are not keys.
   EXPECT_EQ(Read(L"NAV", L"; keyboard combinations"), L"default");
-  // The whole alphabet folds, both ends included.
-  Put("test.ini", "[Zulu]\nAz=1\n");
+  // The whole alphabet folds, both ends included, and the accented capitals
+  // of Latin-1, but the multiplication sign is no capital of the division sign.
+  Put("test.ini", "[Zulu]\nAz=1\n\xC3\x89tat=2\nx\xC3\x97y=3\n");
   EXPECT_EQ(Read(L"zULU", L"aZ"), L"1");
+  EXPECT_EQ(Read(L"zulu", L"\u00E9TAT"), L"2");
+  EXPECT_EQ(Read(L"zulu", L"x\u00D7y"), L"3");
+  EXPECT_EQ(Read(L"zulu", L"x\u00F7y"), L"default");
 }
 
 TEST_F(IniFile, FoldersAndFileNamesMatchWithoutCase) {
