@@ -246,6 +246,15 @@ std::string RunGroundElevation(RunContext& context, const ScenarioStep& step) {
   return "";
 }
 
+std::string CheckOnOff(const std::vector<std::string>& args) {
+  return args[0] == "on" || args[0] == "off" ? "" : "'" + args[0] + "' is not on or off";
+}
+
+std::string RunFlightModel(RunContext& context, const ScenarioStep& step) {
+  context.host.SetFlightModel(step.args[0] == "on");
+  return "";
+}
+
 std::string RunTrafficRemove(RunContext& context, const ScenarioStep& step) {
   return context.host.RemoveTraffic(step.args[0]) ? "" : "no AI aircraft '" + step.args[0] + "'";
 }
@@ -279,6 +288,7 @@ std::string RunSimException(RunContext&, const ScenarioStep&) {
 constexpr const char* kPlaceholderInputs[] = {
     "ground_spoilers_deployed", "starter_left",    "starter_right",         "gear_wheels_lamp",
     "ground_crew_sequence",     "decision_height", "decision_height_alert",
+    "irs_left",                 "irs_right",
 };
 
 std::string CheckPlaceholder(const std::vector<std::string>& args) {
@@ -296,6 +306,18 @@ std::string RunPlaceholder(RunContext&, const ScenarioStep& step) {
 std::string RunNote(RunContext& context, const ScenarioStep& step) {
   context.log.Note(context.host.SimSeconds(), JoinFrom(step.args, 0));
   return "";
+}
+
+// A display not drawn yet (not built, or dark from the start) writes nothing;
+// the log says so when it was asked for by name.
+std::string RunSnapshot(RunContext& context, const ScenarioStep& step) {
+  const std::string gauge = step.args.empty() ? "" : step.args[0];
+  const size_t before = context.host.Pictures().Written().size();
+  const std::string failure = context.host.Snapshot(gauge);
+  if (failure.empty() && !gauge.empty() && context.host.Pictures().Written().size() == before) {
+    context.log.Note(context.host.SimSeconds(), "snapshot: \"" + gauge + "\" has drawn no picture");
+  }
+  return failure;
 }
 
 std::string RunStop(RunContext& context, const ScenarioStep&) {
@@ -321,11 +343,13 @@ constexpr Command kCommands[] = {
     {"traffic", 5, 7, "traffic <atc-id> <lat> <lon> <alt-ft> <vs-fpm> [<heading> <speed-kt>]", CheckTraffic,
      RunTraffic},
     {"ground-elevation", 1, 1, "ground-elevation <feet>", CheckGroundElevation, RunGroundElevation},
+    {"flight-model", 1, 1, "flight-model on|off", CheckOnOff, RunFlightModel},
     {"traffic-remove", 1, 1, "traffic-remove <atc-id>", CheckNothing, RunTrafficRemove},
     {"clouds", 1, 1, "clouds <density 0..255>", CheckClouds, RunClouds},
     {"sim-quit", 0, 0, "sim-quit", CheckNothing, RunSimQuit},
     {"sim-exception", 0, 0, "sim-exception", CheckNothing, RunSimException},
     {"placeholder", 2, 2, "placeholder <input> <value>", CheckPlaceholder, RunPlaceholder},
+    {"snapshot", 0, 1, "snapshot [<gauge>]", CheckNothing, RunSnapshot},
     {"note", 1, 99, "note <text>", CheckNothing, RunNote},
     {"stop", 0, 0, "stop", CheckNothing, RunStop},
 };

@@ -12,6 +12,7 @@
 #include "platform/system.h"
 #include "simhost/mouse_rects.h"
 #include "simhost/sim_root.h"
+#include "simhost/warning_effects.h"
 
 namespace simhost {
 namespace {
@@ -74,6 +75,7 @@ constexpr KeyEventEffect kKeyEventEffects[] = {
 };
 
 void ApplyKeyEventEffect(uint32_t event, uint32_t value) {
+  if (ApplyWarningKeyEvent(event, value)) return;
   for (const KeyEventEffect& effect : kKeyEventEffects) {
     if (effect.event == event) effect.apply(value);
   }
@@ -89,7 +91,8 @@ double DistanceMeters(double lat1Deg, double lon1Deg, double lat2Deg, double lon
 
 }  // namespace
 
-SimHost::SimHost(HostOptions options) : options_(std::move(options)), tick18_(options_.initialTick18) {
+SimHost::SimHost(HostOptions options)
+    : options_(std::move(options)), tick18_(options_.initialTick18), flightModelOn_(options_.flightModel) {
   if (options_.modulePath.empty()) options_.modulePath = DefaultModulePath();
   if (!options_.root.empty() && options_.root[0] != '/') {
     char cwd[4096] = {};
@@ -111,7 +114,10 @@ bool SimHost::Load(std::string* error) {
     *error = "cannot enter the simulator folder " + options_.root;
     return false;
   }
-  platform::sim::SetKeyEventEffect(ApplyKeyEventEffect);
+  platform::sim::SetKeyEventEffect([this](uint32_t event, uint32_t value) {
+    ApplyKeyEventEffect(event, value);
+    ApplyAutopilotKeyEvent(autopilot_, event, value);
+  });
   InstallSimConnectAnswers();
   platform::SetTraceSink([this](const char* text) { OnTrace(text); });
   if (!module_.Open(options_.modulePath, error)) return false;
@@ -141,6 +147,8 @@ void SimHost::SendService(uint32_t serviceId) {
 void SimHost::Start() {
   module_.CallStart();
   phase_ = Phase::Startup;
+  // The simulator makes the images that gauges draw into as it installs them.
+  pictures_.Attach(module_.Gauges());
   for (platform::GAUGEHDR* gauge : module_.Gauges()) {
     SendService(gauge, platform::kServicePreInstall);
     SendService(gauge, platform::kServicePostInstall);
@@ -158,6 +166,7 @@ void SimHost::RunOneTick() {
   ApplyRamps();
   typist_.Step();
   MoveTraffic();
+  if (flightModelOn_) flightModel_.Step(autopilot_, groundElevationFt_);
   for (TickHook& hook : tickHooks_) hook(*this);
   const int frames = std::max(1, options_.framesPerTick);
   // The milliseconds are counted from the first tick, so their rounding does
@@ -204,8 +213,16 @@ void SimHost::Shutdown() {
 
 void SimHost::Unload() {
   if (!module_.IsOpen()) return;
+  pictures_.Detach();
   module_.Close();
   phase_ = Phase::Unloaded;
+}
+
+std::string SimHost::Snapshot(const std::string& gauge) {
+  if (!gauge.empty() && module_.FindGauge(gauge) == nullptr) return "no gauge named '" + gauge + "'";
+  if (options_.picturesFolder.empty()) return "";
+  std::string error;
+  return pictures_.Write(options_.picturesFolder, SimSeconds(), gauge, &error) ? "" : error;
 }
 
 void SimHost::SetTick18Back(double ticks) {

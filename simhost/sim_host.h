@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "simhost/flight_model.h"
 #include "simhost/module_loader.h"
+#include "simhost/pictures.h"
 #include "simhost/typist.h"
 
 namespace simhost {
@@ -22,6 +24,8 @@ struct HostOptions {
   int framesPerTick = 2;               // the simulator draws faster than it ticks
   bool keepTrace = false;              // keep every traced step (tests)
   double initialTick18 = 0.0;          // TICK18 when the panel is installed
+  bool flightModel = false;            // the flight model moves the aircraft (see flight_model.h)
+  std::string picturesFolder;          // where snapshots of the displays go; empty: nowhere
 };
 
 enum class Phase { Loaded, Startup, Ticking, Shutdown, Unloaded };
@@ -108,6 +112,10 @@ class SimHost {
   bool RemoveTraffic(const std::string& atcId);
   const std::vector<AiTraffic>& Traffic() const { return traffic_; }
   void SetGroundElevation(double feet) { groundElevationFt_ = feet; }
+  // The simulator's flight model on or off; off, a scenario drives every
+  // token by hand. The autopilot's key events act either way.
+  void SetFlightModel(bool on) { flightModelOn_ = on; }
+  bool IsFlightModelOn() const { return flightModelOn_; }
   // Every cell of the cloud-state answers.
   void SetCloudDensity(uint8_t density) { cloudDensity_ = density; }
   // A keyboard combination pressed; false when no command has it.
@@ -124,6 +132,15 @@ class SimHost {
   const std::vector<SoundPlayed>& SoundsPlayed() const { return soundsPlayed_; }
   uint64_t SoundsPlayedCount() const { return soundsPlayedCount_; }
   const LoadedModule& Module() const { return module_; }
+
+  // ---- The glass displays' pictures ----
+  // Surfaces exist from Start to Unload, one per drawing-surface element.
+  DisplayPictures& Pictures() { return pictures_; }
+  const DisplayPictures& Pictures() const { return pictures_; }
+  // Writes a PNG of every display drawn so far (or of the one gauge named)
+  // into the pictures folder. Empty, or what went wrong (no such gauge, a
+  // file that cannot be written).
+  std::string Snapshot(const std::string& gauge = "");
   const std::string& Root() const { return options_.root; }
 
  private:
@@ -144,6 +161,7 @@ class SimHost {
 
   HostOptions options_;
   LoadedModule module_;
+  DisplayPictures pictures_;
   Phase phase_ = Phase::Unloaded;
   double tick18_ = 0.0;
   double simulationClock_ = 1.0;
@@ -163,6 +181,9 @@ class SimHost {
   uint8_t cloudDensity_ = 0;
   double groundElevationFt_ = 0.0;
   uint64_t trafficAnswers_ = 0;
+  SimAutopilot autopilot_;
+  FlightModel flightModel_;
+  bool flightModelOn_ = false;
 };
 
 }  // namespace simhost

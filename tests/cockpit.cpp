@@ -15,6 +15,7 @@
 #include "core/tick_scheduler.h"
 #include "fmc/fms.h"
 #include "host/sound_slots.h"
+#include "systems/electric.h"
 #include "platform/ini.h"
 #include "platform/keyboard_device.h"
 #include "platform/paths.h"
@@ -43,9 +44,11 @@ uint8_t KeyOf(const std::string& name) {
 simhost::HostOptions MakeHostOptions(const std::string& folder, const CockpitOptions& options) {
   simhost::HostOptions host;
   host.root = folder + "/root";
+  host.picturesFolder = folder + "/pictures";
   host.keepTrace = true;
   host.initialTick18 = options.initialTick18;
   host.framesPerTick = options.framesPerTick;
+  host.flightModel = options.flightModel;
   return host;
 }
 
@@ -62,6 +65,18 @@ Cockpit::~Cockpit() {
   std::error_code ignored;
   std::filesystem::remove_all(folder_, ignored);
 }
+
+platform::gfx::Surface* Cockpit::surface(const std::string& gauge) const {
+  return host_.Pictures().SurfaceOf(gauge);
+}
+
+Cockpit& Cockpit::snapshot(const std::string& gauge) {
+  const std::string failure = host_.Snapshot(gauge);
+  if (!failure.empty()) ADD_FAILURE() << "snapshot: " << failure;
+  return *this;
+}
+
+std::string Cockpit::picturesFolder() const { return folder_ + "/pictures"; }
 
 Cockpit& Cockpit::start() {
   host_.Start();
@@ -96,6 +111,13 @@ Cockpit& Cockpit::control(const std::string& section, const std::string& key, in
   return *this;
 }
 
+Cockpit& Cockpit::powerUp() {
+  control("APU", "battery", kSwitchOn);
+  runUntil([] { return IsPanelPowered() != 0; }, 5);
+  if (IsPanelPowered() == 0) ADD_FAILURE() << "the battery did not power the panel";
+  return *this;
+}
+
 Cockpit& Cockpit::shutdown() {
   host_.Shutdown();
   return *this;
@@ -109,6 +131,8 @@ Cockpit& Cockpit::set(uint32_t token, double value) {
 }
 
 double Cockpit::token(Token token) const { return host_.GetToken(static_cast<uint32_t>(token)); }
+
+double Cockpit::token(uint32_t token) const { return host_.GetToken(token); }
 
 Cockpit& Cockpit::freezeClock(bool frozen) {
   host_.FreezeSimulationClock(frozen);
@@ -203,6 +227,11 @@ Cockpit& Cockpit::setOption(uint32_t option, bool on) {
 
 Cockpit& Cockpit::setPlaceholder(const std::string& name, double value) {
   platform::SetPlaceholderInput(name, value);
+  return *this;
+}
+
+Cockpit& Cockpit::fmsAnswers(const CFms::Guidance& guidance) {
+  g_fms.SetGuidance(guidance);
   return *this;
 }
 

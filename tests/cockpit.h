@@ -17,6 +17,8 @@
 
 #include "core/panel_services.h"
 #include "core/switch.h"
+#include "fmc/fms.h"
+#include "platform/gfx_surface.h"
 #include "platform/simulator.h"
 #include "platform/sound_device.h"
 #include "simhost/sim_host.h"
@@ -35,6 +37,7 @@ struct CockpitOptions {
   bool start = true;            // install the panel at once
   double initialTick18 = 0.0;
   int framesPerTick = 2;
+  bool flightModel = false;     // the host's autopilot and flight model fly the aircraft
 };
 
 class Cockpit {
@@ -61,9 +64,14 @@ class Cockpit {
   Cockpit& setSwitch(CSwitch* record, int32_t position);
   Cockpit& control(const std::string& section, const std::string& key, int32_t position);
 
+  // The battery switch on, then the ticks until the panel has power (the
+  // electrical system's dark second for the change of source).
+  Cockpit& powerUp();
+
   Cockpit& set(Token token, double value);
   Cockpit& set(uint32_t token, double value);
   double token(Token token) const;
+  double token(uint32_t token) const;
   // The aircraft's position in degrees, north and EAST positive, set or read
   // as the simulator's latitude and longitude variables (71, 72) hold it.
   Cockpit& setPosition(double latitudeDeg, double longitudeDegEast);
@@ -109,6 +117,8 @@ class Cockpit {
   Cockpit& setOption(uint32_t option, bool on);
   // An input of a system not built yet (see systems/placeholders.h).
   Cockpit& setPlaceholder(const std::string& name, double value);
+  // What the FMS answers the flight guidance until it computes its own guidance.
+  Cockpit& fmsAnswers(const CFms::Guidance& guidance);
 
   // Sounds. Tests place short tones as the WAV files of the slots they need
   // (the whole pack is spoken by a tool and not made here).
@@ -160,6 +170,15 @@ class Cockpit {
   Cockpit& position(double latitudeDeg, double longitudeDeg, double altitudeFt);
   // Whether a not-built function (a placeholder control) has run so far.
   bool ran(const std::string& functionName) const;
+
+  // The glass displays: the pixel surface of a gauge's drawing element (null
+  // when it has none; from start() on), and PNG snapshots of the displays
+  // drawn so far, as the scenario command `snapshot` writes them, into
+  // picturesFolder().
+  platform::gfx::Surface* surface(const std::string& gauge) const;
+  Cockpit& snapshot(const std::string& gauge = "");
+  std::string picturesFolder() const;
+  const std::vector<std::string>& picturesWritten() const { return host_.Pictures().Written(); }
 
   double tick18() const { return host_.Tick18(); }
   simhost::SimHost& host() { return host_; }
