@@ -88,7 +88,10 @@ TEST(Gpws, TerrainClosureAndItsPullUpOutsideTheLandingConfiguration) {
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 1100, .verticalSpeedFpm = 500, .flapPosition = 11459}),
             kGpwsTerrainPullUp);
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 1000, .verticalSpeedFpm = 0}), kGpwsNone) << "not climbing";
-  // Above 1650 ft only the plain alert, beyond -2000 - 1.2 h: at 2000 ft -4400.
+  // Above 1650 ft no pull-up, even with the gear up.
+  Evaluate(cockpit, {.radioAltitudeFt = 1800, .verticalSpeedFpm = 500});
+  EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 1700, .verticalSpeedFpm = 500, .gearHandle = 0}), kGpwsTerrain);
+  // There only the plain alert, beyond -2000 - 1.2 h: at 2000 ft -4400.
   Evaluate(cockpit, {.radioAltitudeFt = 2073.3, .verticalSpeedFpm = 500});
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 2000, .verticalSpeedFpm = 500, .gearHandle = 0}), kGpwsNone)
       << "-4398 ft/min";
@@ -130,6 +133,8 @@ TEST(Gpws, TooLowGearAndFlapsSlowAndFast) {
   Airborne(cockpit);
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 501, .mach = 0.30, .gearHandle = 0}), kGpwsNone);
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 450, .mach = 0.30, .gearHandle = 0}), kGpwsTooLowGear);
+  EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 450, .mach = 0.355, .gearHandle = 0}), kGpwsTooLowGearFast)
+      << "above M 0.35 the fast alert";
   // Faster than M 0.35 the alert reaches higher: at 900 ft above M 0.43.
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 900, .mach = 0.42, .gearHandle = 0}), kGpwsNone);
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 900, .mach = 0.44, .gearHandle = 0}), kGpwsTooLowGearFast);
@@ -137,6 +142,7 @@ TEST(Gpws, TooLowGearAndFlapsSlowAndFast) {
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 49, .mach = 0.3, .gearHandle = 0}), kGpwsNone);
 
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 450, .mach = 0.25, .flapPosition = 8000}), kGpwsTooLowFlaps);
+  EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 450, .mach = 0.295, .flapPosition = 8000}), kGpwsTooLowFlapsFast);
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 800, .mach = 0.25, .flapPosition = 8000}), kGpwsNone);
   // Faster than M 0.29: at 800 ft above M 0.35.
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 800, .mach = 0.34, .flapPosition = 8000}), kGpwsNone);
