@@ -19,13 +19,16 @@ int32_t GetGearWheelsLampPosition() {
 
 bool IsGroundCrewSequenceStarted() { return platform::PlaceholderInput("ground_crew_sequence", 0.0) != 0.0; }
 
+int32_t GetIrsStatusPosition(int32_t unit) {
+  return TruncateSaturated<int32_t>(platform::PlaceholderInput(unit == 1 ? "irs_left" : "irs_right", 120.0));
+}
+
 void InitStartupSequence() { platform::NoteNotBuilt("InitStartupSequence"); }
 void LoadOcl() { platform::NoteNotBuilt("LoadOcl"); }
 void LoadCpl() { platform::NoteNotBuilt("LoadCpl"); }
 void LoadCabinPress() { platform::NoteNotBuilt("LoadCabinPress"); }
 void LoadAirCondition() { platform::NoteNotBuilt("LoadAirCondition"); }
 void LoadSideSwitches() { platform::NoteNotBuilt("LoadSideSwitches"); }
-void LoadDfgs() { platform::NoteNotBuilt("LoadDfgs"); }
 void InitGear() { platform::NoteNotBuilt("InitGear"); }
 void InitFuelLevers() { platform::NoteNotBuilt("InitFuelLevers"); }
 void LoadEngineStarter() { platform::NoteNotBuilt("LoadEngineStarter"); }
@@ -46,11 +49,9 @@ void LoadRain() { platform::NoteNotBuilt("LoadRain"); }
 void LoadFlaps() { platform::NoteNotBuilt("LoadFlaps"); }
 void LoadSpeedCards() { platform::NoteNotBuilt("LoadSpeedCards"); }
 void LoadSlats() { platform::NoteNotBuilt("LoadSlats"); }
-void LoadEpr() { platform::NoteNotBuilt("LoadEpr"); }
 void InitEdp() { platform::NoteNotBuilt("InitEdp"); }
 void LoadTransponder() { platform::NoteNotBuilt("LoadTransponder"); }
 void LoadIrs() { platform::NoteNotBuilt("LoadIrs"); }
-void LoadFgcp() { platform::NoteNotBuilt("LoadFgcp"); }
 void LoadLongitudeTrim() { platform::NoteNotBuilt("LoadLongitudeTrim"); }
 void LoadExternalLights() { platform::NoteNotBuilt("LoadExternalLights"); }
 void LoadMagTrue() { platform::NoteNotBuilt("LoadMagTrue"); }
@@ -63,8 +64,6 @@ void LoadRdi() { platform::NoteNotBuilt("LoadRdi"); }
 void LoadRecirculationFan() { platform::NoteNotBuilt("LoadRecirculationFan"); }
 void LoadRudderTrim() { platform::NoteNotBuilt("LoadRudderTrim"); }
 void LoadLevers() { platform::NoteNotBuilt("LoadLevers"); }
-void LoadTrp() { platform::NoteNotBuilt("LoadTrp"); }
-void LoadFdc() { platform::NoteNotBuilt("LoadFdc"); }
 void InitWiper() { platform::NoteNotBuilt("InitWiper"); }
 void LoadAileronTrim() { platform::NoteNotBuilt("LoadAileronTrim"); }
 void LoadAltimeter() { platform::NoteNotBuilt("LoadAltimeter"); }
@@ -74,7 +73,6 @@ void UpdateStartupSequence() { platform::NoteNotBuilt("UpdateStartupSequence"); 
 void UpdateCabinPress() { platform::NoteNotBuilt("UpdateCabinPress"); }
 void UpdateAirCondition() { platform::NoteNotBuilt("UpdateAirCondition"); }
 void UpdateAnnunciators() { platform::NoteNotBuilt("UpdateAnnunciators"); }
-void UpdateDfgs() { platform::NoteNotBuilt("UpdateDfgs"); }
 void UpdateGear() { platform::NoteNotBuilt("UpdateGear"); }
 void UpdateFuelLevers() { platform::NoteNotBuilt("UpdateFuelLevers"); }
 void UpdateAudioPanel() { platform::NoteNotBuilt("UpdateAudioPanel"); }
@@ -97,20 +95,17 @@ void UpdatePneumaticPressure() { platform::NoteNotBuilt("UpdatePneumaticPressure
 void UpdatePneumaticXFeed() { platform::NoteNotBuilt("UpdatePneumaticXFeed"); }
 void UpdateFlaps() { platform::NoteNotBuilt("UpdateFlaps"); }
 void UpdateSlats() { platform::NoteNotBuilt("UpdateSlats"); }
-void UpdateEpr() { platform::NoteNotBuilt("UpdateEpr"); }
 void UpdateHydraulicPumps() { platform::NoteNotBuilt("UpdateHydraulicPumps"); }
 void UpdateEdp() { platform::NoteNotBuilt("UpdateEdp"); }
 void UpdateNav() { platform::NoteNotBuilt("UpdateNav"); }
 void UpdateTransponder() { platform::NoteNotBuilt("UpdateTransponder"); }
 void UpdateIrs() { platform::NoteNotBuilt("UpdateIrs"); }
-void UpdateTrp() { platform::NoteNotBuilt("UpdateTrp"); }
 void UpdateWiper() { platform::NoteNotBuilt("UpdateWiper"); }
 void SaveOcl() { platform::NoteNotBuilt("SaveOcl"); }
 void SaveCpl() { platform::NoteNotBuilt("SaveCpl"); }
 void SaveSideSwitches() { platform::NoteNotBuilt("SaveSideSwitches"); }
 void SaveCabinPress() { platform::NoteNotBuilt("SaveCabinPress"); }
 void SaveAirCondition() { platform::NoteNotBuilt("SaveAirCondition"); }
-void SaveDfgs() { platform::NoteNotBuilt("SaveDfgs"); }
 void SaveEngineStarter() { platform::NoteNotBuilt("SaveEngineStarter"); }
 void SaveFuelLevers() { platform::NoteNotBuilt("SaveFuelLevers"); }
 void SaveHydraulicPumps() { platform::NoteNotBuilt("SaveHydraulicPumps"); }
@@ -127,10 +122,8 @@ void SaveRain() { platform::NoteNotBuilt("SaveRain"); }
 void SaveFlaps() { platform::NoteNotBuilt("SaveFlaps"); }
 void SaveSpeedCards() { platform::NoteNotBuilt("SaveSpeedCards"); }
 void SaveSlats() { platform::NoteNotBuilt("SaveSlats"); }
-void SaveEpr() { platform::NoteNotBuilt("SaveEpr"); }
 void SaveTransponder() { platform::NoteNotBuilt("SaveTransponder"); }
 void SaveIrs() { platform::NoteNotBuilt("SaveIrs"); }
-void SaveFgcp() { platform::NoteNotBuilt("SaveFgcp"); }
 void SaveLongitudeTrim() { platform::NoteNotBuilt("SaveLongitudeTrim"); }
 void SaveExternalLights() { platform::NoteNotBuilt("SaveExternalLights"); }
 void SaveMagTrue() { platform::NoteNotBuilt("SaveMagTrue"); }
@@ -143,8 +136,6 @@ void SaveRdi() { platform::NoteNotBuilt("SaveRdi"); }
 void SaveRecirculationFan() { platform::NoteNotBuilt("SaveRecirculationFan"); }
 void SaveRudderTrim() { platform::NoteNotBuilt("SaveRudderTrim"); }
 void SaveLevers() { platform::NoteNotBuilt("SaveLevers"); }
-void SaveTrp() { platform::NoteNotBuilt("SaveTrp"); }
-void SaveFdc() { platform::NoteNotBuilt("SaveFdc"); }
 void SaveAileronTrim() { platform::NoteNotBuilt("SaveAileronTrim"); }
 void SaveAltimeter() { platform::NoteNotBuilt("SaveAltimeter"); }
 void SaveCockpitLights() { platform::NoteNotBuilt("SaveCockpitLights"); }
