@@ -6,11 +6,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/ini.h"
 #include "platform/simconnect.h"
 #include "platform/simulator.h"
 #include "platform/sound_device.h"
 #include "platform/system.h"
 #include "simhost/mouse_rects.h"
+#include "simhost/panel_effects.h"
 #include "simhost/sim_root.h"
 #include "simhost/warning_effects.h"
 
@@ -75,6 +77,7 @@ constexpr KeyEventEffect kKeyEventEffects[] = {
 };
 
 void ApplyKeyEventEffect(uint32_t event, uint32_t value) {
+  if (ApplyPanelEffect(event, value)) return;
   if (ApplyWarningKeyEvent(event, value)) return;
   for (const KeyEventEffect& effect : kKeyEventEffects) {
     if (effect.event == event) effect.apply(value);
@@ -124,20 +127,46 @@ bool SimHost::Load(std::string* error) {
   phase_ = Phase::Loaded;
   SetToken(kTokenTick18, tick18_);
   SetToken(kTokenSimulationClock, simulationClock_);
+  SetSecondsClock(simulationClock_);
   return true;
 }
 
+// Every call into the module ends here: the INI writes it made are saved,
+// each changed file once and whole, as the call returns.
+void SimHost::ReturnedFromModule() { platform::SaveIniFiles(); }
+
 void SimHost::SendService(platform::GAUGEHDR* gauge, uint32_t serviceId) {
-  if (gauge != nullptr && gauge->callback != nullptr) gauge->callback(gauge, serviceId, 0);
+  if (gauge == nullptr || gauge->callback == nullptr) return;
+  gauge->callback(gauge, serviceId, 0);
+  ReturnedFromModule();
+}
+
+std::string SimHost::FindClickTarget(const std::string& gaugeName, int32_t x, int32_t y,
+                                     const platform::MOUSERECT** target) const {
+  const platform::GAUGEHDR* gauge = module_.FindGauge(gaugeName);
+  if (gauge == nullptr) return "no gauge named '" + gaugeName + "'";
+  *target = FindMouseRect(gauge->mouseRects, x, y, platform::kMouseLeftSingle);
+  if (*target == nullptr) return "no control of '" + gaugeName + "' at " + std::to_string(x) + "," + std::to_string(y);
+  return "";
+}
+
+std::string SimHost::CheckClick(const std::string& gaugeName, int32_t x, int32_t y) const {
+  const platform::MOUSERECT* rect = nullptr;
+  return FindClickTarget(gaugeName, x, y, &rect);
 }
 
 std::string SimHost::Click(const std::string& gaugeName, int32_t x, int32_t y) {
-  const platform::GAUGEHDR* gauge = module_.FindGauge(gaugeName);
-  if (gauge == nullptr) return "no gauge named '" + gaugeName + "'";
-  const platform::MOUSERECT* rect = FindMouseRect(gauge->mouseRects, x, y, platform::kMouseLeftSingle);
-  if (rect == nullptr) return "no control of '" + gaugeName + "' at " + std::to_string(x) + "," + std::to_string(y);
+  const platform::MOUSERECT* rect = nullptr;
+  if (std::string error = FindClickTarget(gaugeName, x, y, &rect); !error.empty()) return error;
   rect->function({x, y}, platform::kMouseLeftSingle);
+  ReturnedFromModule();
   return "";
+}
+
+bool SimHost::MoveControl(const std::string& section, const std::string& key, int32_t position) {
+  const bool moved = module_.MoveControl(section, key, position);
+  ReturnedFromModule();
+  return moved;
 }
 
 void SimHost::SendService(uint32_t serviceId) {
@@ -146,7 +175,9 @@ void SimHost::SendService(uint32_t serviceId) {
 
 void SimHost::Start() {
   module_.CallStart();
+  ReturnedFromModule();
   phase_ = Phase::Startup;
+  ShowWindowsAtLoad();
   // The simulator makes the images that gauges draw into as it installs them.
   pictures_.Attach(module_.Gauges());
   for (platform::GAUGEHDR* gauge : module_.Gauges()) {
@@ -163,6 +194,7 @@ void SimHost::RunOneTick() {
   if (!clockFrozen_) simulationClock_ += 1.0;
   SetToken(kTokenTick18, tick18_);
   SetToken(kTokenSimulationClock, simulationClock_);
+  SetSecondsClock(simulationClock_);
   ApplyRamps();
   typist_.Step();
   MoveTraffic();
@@ -209,12 +241,14 @@ void SimHost::Shutdown() {
   phase_ = Phase::Shutdown;
   SendService(platform::kServicePreKill);
   module_.CallStop();
+  ReturnedFromModule();
 }
 
 void SimHost::Unload() {
   if (!module_.IsOpen()) return;
   pictures_.Detach();
   module_.Close();
+  ReturnedFromModule();
   phase_ = Phase::Unloaded;
 }
 

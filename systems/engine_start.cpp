@@ -1,11 +1,18 @@
 // Engine start records and queries.
 #include "systems/engine_start.h"
 
+#include "core/controls.h"
+
 namespace halcyon {
 
 CSwitch g_startPumpSwitch{};
 
 namespace {
+constexpr SwitchKey kKeys[] = {
+    {&g_startPumpSwitch, L"start_pump", L"120"},
+};
+const SavedControls kSavedControls{L"ENGINE STARTER", kKeys};
+
 uint32_t g_fuelHeatOn[2] = {0, 0};
 }  // namespace
 

@@ -18,6 +18,7 @@
 #include "host/simconnect_client.h"
 #include "platform/simconnect.h"
 #include "systems/placeholders.h"
+#include "systems/radios.h"
 #include "tests/cockpit.h"
 
 namespace halcyon::test {
