@@ -1,7 +1,9 @@
 // Numbers and switch positions in INI files.
 #include "core/ini_values.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cwchar>
 #include <cwctype>
@@ -9,6 +11,7 @@
 
 #include "core/controls.h"
 #include "platform/ini.h"
+#include "platform/system.h"
 
 namespace halcyon {
 
@@ -42,6 +45,33 @@ int32_t ReadIniInt(const wchar_t* section, const wchar_t* key, const wchar_t* de
 double ReadIniReal(const wchar_t* section, const wchar_t* key, const wchar_t* defaultText, uint32_t bufferSize,
                    const wchar_t* path) {
   return LeadingReal(platform::ReadIniString(section, key, defaultText, bufferSize, path).c_str());
+}
+
+namespace {
+
+void TraceHeld(const wchar_t* section, const wchar_t* key, double value, double held) {
+  if (!platform::IsTraceOn()) return;
+  char text[200];
+  std::snprintf(text, sizeof text, "[%.40ls] %.40ls=%g is out of range; %g used", section, key, value, held);
+  platform::Trace(text);
+}
+
+}  // namespace
+
+uint32_t ReadIniIndex(const wchar_t* section, const wchar_t* key, const wchar_t* defaultText, uint32_t maxIndex,
+                      uint32_t bufferSize) {
+  const int32_t value = ReadIniInt(section, key, defaultText, bufferSize);
+  const int64_t held = std::clamp<int64_t>(value, 0, maxIndex);
+  if (held != value) TraceHeld(section, key, value, static_cast<double>(held));
+  return static_cast<uint32_t>(held);
+}
+
+double ReadIniRealWithin(const wchar_t* section, const wchar_t* key, const wchar_t* defaultText, double lo, double hi,
+                         uint32_t bufferSize) {
+  const double value = ReadIniReal(section, key, defaultText, bufferSize);
+  const double held = std::clamp(value, lo, hi);
+  if (held != value) TraceHeld(section, key, value, held);
+  return held;
 }
 
 void WriteIniInt(const wchar_t* section, const wchar_t* key, int32_t value, const wchar_t* path) {

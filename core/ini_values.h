@@ -32,6 +32,14 @@ int32_t ReadIniInt(const wchar_t* section, const wchar_t* key, const wchar_t* de
                    uint32_t bufferSize = kIniNumberBuffer, const wchar_t* path = kAircraftIni);
 double ReadIniReal(const wchar_t* section, const wchar_t* key, const wchar_t* defaultText,
                    uint32_t bufferSize = kIniNumberBuffer, const wchar_t* path = kAircraftIni);
+// A value that indexes a table of maxIndex + 1 entries: read as ReadIniInt
+// does, a value outside 0..maxIndex is held at the nearer end, with a line in
+// the trace.
+uint32_t ReadIniIndex(const wchar_t* section, const wchar_t* key, const wchar_t* defaultText, uint32_t maxIndex,
+                      uint32_t bufferSize = kIniSwitchBuffer);
+// A real number held within lo..hi the same way (the knobs' limits).
+double ReadIniRealWithin(const wchar_t* section, const wchar_t* key, const wchar_t* defaultText, double lo, double hi,
+                         uint32_t bufferSize = kIniSwitchBuffer);
 void WriteIniInt(const wchar_t* section, const wchar_t* key, int32_t value, const wchar_t* path = kAircraftIni);
 // Writes a real number with a printf format such as L"%f" or L"%3.1f".
 void WriteIniReal(const wchar_t* section, const wchar_t* key, const wchar_t* format, double value,

@@ -9,7 +9,7 @@
 #include "core/options.h"
 #include "core/panel_services.h"
 #include "core/tick_scheduler.h"
-#include "displays/placeholders.h"
+#include "displays/efis/efis_dimmer.h"
 #include "host/sound_system.h"
 #include "systems/placeholders.h"
 #include "systems/speed_bugs.h"

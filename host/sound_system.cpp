@@ -12,7 +12,7 @@
 #include "core/options.h"
 #include "core/panel_services.h"
 #include "core/tick_scheduler.h"
-#include "displays/placeholders.h"
+#include "displays/efis/efis_dimmer.h"
 #include "platform/system.h"
 #include "systems/placeholders.h"
 
@@ -131,7 +131,7 @@ void StopMinimums() {
 void UpdateMinimumsTone(bool onGround) {
   const double decisionHeightFt = GetDecisionHeight();
   // Without a decision height set there is no minimums to warn of.
-  if (onGround || IsDecisionHeightAlertSet() == 0 || decisionHeightFt < 0.0) {
+  if (onGround || GetDecisionHeightAlert() == 0 || decisionHeightFt < 0.0) {
     StopMinimums();
     return;
   }

@@ -9,7 +9,8 @@
 
 #include "core/options.h"
 #include "crewaids/placeholders.h"
-#include "displays/placeholders.h"
+#include "displays/efis/efis_mcp.h"
+#include "displays/radar/radar.h"
 #include "displays/tcas.h"
 #include "gauges/placeholders.h"
 #include "host/direct_input_keyboard.h"

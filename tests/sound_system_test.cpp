@@ -11,6 +11,7 @@
 #include "host/sound_system.h"
 #include "platform/sound_device.h"
 #include "platform/system.h"
+#include "displays/efis/efis_dimmer.h"
 #include "tests/cockpit.h"
 #include "tests/sound_test_support.h"
 
@@ -276,7 +277,8 @@ TEST(SoundSystem, ContinuousSoundsFollowAGroundRollAndAnApproach) {
 
   // Minimums tone on the approach: decision height 200 ft, alert set.
   cockpit.set(Token::BrakeValue, 0).set(Token::OnGround, 0).set(Token::IndicatedAirspeedKt, 140);
-  cockpit.setPlaceholder("decision_height", 200).setPlaceholder("decision_height_alert", 1);
+  cockpit.control("EFIS DIMMER", "decision_height", 200);
+  SetDecisionHeightAlert(1);
   cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(260)).runTicks(2);
   EXPECT_TRUE(cockpit.played(203).empty());
   cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(249)).runTicks(1);
@@ -303,13 +305,15 @@ TEST(SoundSystem, ContinuousSoundsFollowAGroundRollAndAnApproach) {
   EXPECT_EQ(cockpit.played(203).size(), 2u);
 
   // Without a decision height set, no tone however low.
-  cockpit.setPlaceholder("decision_height", -1).set(Token::RadioAltitudeM, RadioAltitudeM(20)).runTicks(3);
+  cockpit.control("EFIS DIMMER", "decision_height", -1).set(Token::RadioAltitudeM, RadioAltitudeM(20)).runTicks(3);
   EXPECT_EQ(cockpit.played(203).size(), 2u);
   // Nor with the alert down, nor on the ground.
-  cockpit.setPlaceholder("decision_height", 200).setPlaceholder("decision_height_alert", 0);
+  cockpit.control("EFIS DIMMER", "decision_height", 200);
+  SetDecisionHeightAlert(0);
   cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(230)).runTicks(2);
   EXPECT_EQ(cockpit.played(203).size(), 2u);
-  cockpit.setPlaceholder("decision_height_alert", 1).runTicks(1);
+  SetDecisionHeightAlert(1);
+  cockpit.runTicks(1);
   EXPECT_EQ(cockpit.played(203).size(), 3u);
   cockpit.set(Token::OnGround, 1).runTicks(1);
   EXPECT_EQ(Count(cockpit, 203, snd::SoundOp::Stop), 3u);

@@ -164,9 +164,9 @@ TEST(Callouts, ATakeOffAndLandingInTheirOrderAndAtTheirTicks) {
                      170, 171, 172, 173, 174, 175, 176, 177, 178, 179, 180, 182, 183, 184},
                     100);
   cockpit.set(Token::OnGround, 1).set(Token::GearPosition, kGearDown).set(Token::ParkingBrake, 1);
-  cockpit.setPlaceholder("decision_height", 200);
   Recorder recorder(cockpit);
   cockpit.start();
+  cockpit.control("EFIS DIMMER", "decision_height", 200);
   SetSpeedBug(1, 135);  // V1
   SetSpeedBug(2, 145);  // V2
   cockpit.runSeconds(1);
