@@ -8,6 +8,7 @@
 #include <iterator>
 #include <utility>
 
+#include "displays/radar/radar_display.h"
 #include "gauges/airspeed.h"
 #include "gauges/glass_screens.h"
 #include "gauges/mouse_tables.h"
@@ -182,7 +183,7 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("Alternate Gear"),
     Gauge("Gear Horn VC"),
     Gauge("Radar"),
-    Gauge("Radar Display", nullptr, g_radarDisplayScreen.Elements()),
+    {"Radar Display", 0.0, g_radarDisplayScreen.Elements(), nullptr, RadarDisplayGaugeCallback},
     Gauge("Radar Display 2"),
     Gauge("Audio Panel", kAudioPanelMouseRects),
     Gauge("SELCAL"),

@@ -1,11 +1,21 @@
-// The weather radar: [RADAR] round trip, defaults and held values, and the
-// range steps.
+// The weather radar: [RADAR] round trip, defaults and held values, the
+// range steps, and its display: dark without power or switched off, the test
+// rings, the labels, the weather cells placed, turned and sized by the gain.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "core/panel_services.h"
+#include "core/tick_scheduler.h"
+#include "displays/efis/display_states.h"
 #include "displays/radar/radar.h"
+#include "displays/radar/radar_display.h"
+#include "displays/radar/weather_picture.h"
+#include "gauges/element_helpers.h"
+#include "host/simconnect_client.h"
+#include "platform/gfx_surface.h"
+#include "systems/electric.h"
 #include "tests/cockpit.h"
 
 namespace halcyon::test {
@@ -81,6 +91,207 @@ TEST(RadarState, RangeStepsStopAtTheirEnds) {
   g_radarRange = 9;
   DecrementRadarRange();
   EXPECT_EQ(GetRadarRange(), 0u);
+}
+
+using platform::gfx::Color;
+using platform::gfx::DrawnItem;
+using platform::gfx::Near;
+using platform::gfx::PointF;
+using Kind = DrawnItem::Kind;
+
+// The radar display's screen, drawn on demand at a brightness and gain.
+class RadarScreen {
+ public:
+  explicit RadarScreen(Cockpit& cockpit)
+      : element_(GetNthElement(cockpit.gauge("Radar Display")->elements, 1)), surface_(cockpit.surface("Radar Display")) {}
+  const platform::gfx::DrawingLog& draw(double brightness = 1.0, double gain = 1.0) {
+    surface_->StartRecording();
+    DrawRadarDisplay(element_, brightness, gain);
+    surface_->StopRecording();
+    return surface_->Log();
+  }
+  // A pixel at a design point (origin at the top-left of the 300 x 250 screen).
+  Color pixel(double x, double y) const {
+    return surface_->Pixel(static_cast<int>(x * surface_->Width() / 300.0), static_cast<int>(y * surface_->Height() / 250.0));
+  }
+  platform::ELEMENT_HEADER* element() const { return element_; }
+
+ private:
+  platform::ELEMENT_HEADER* element_;
+  platform::gfx::Surface* surface_;
+};
+
+void ClearGrid() {
+  for (auto& row : g_cloudGridRadar) {
+    for (uint32_t& cell : row) cell = 0;
+  }
+}
+
+std::vector<std::wstring> Texts(const platform::gfx::DrawingLog& log) {
+  std::vector<std::wstring> texts;
+  for (const DrawnItem* item : log.Find(Kind::DrawString)) texts.push_back(item->text);
+  return texts;
+}
+
+constexpr Color kBlack{0, 0, 0};
+
+TEST(RadarDisplay, DarkWithoutPowerOrSwitchedOff) {
+  Cockpit cockpit;
+  RadarScreen screen(cockpit);
+  cockpit.control("RADAR", "mode_switch", kRadarTest);
+  const auto& unpowered = screen.draw();
+  EXPECT_EQ(unpowered.Items().size(), 1u);
+  ASSERT_EQ(unpowered.Find(Kind::FillRectangle, kBlack).size(), 1u);
+  EXPECT_EQ(screen.pixel(150, 100), kBlack);
+
+  cockpit.powerUp().runSeconds(2);
+  ASSERT_EQ(GetPowerState(), kPowerNormal);
+  cockpit.control("RADAR", "mode_switch", kRadarOff);
+  EXPECT_EQ(screen.draw().Items().size(), 1u);
+  EXPECT_EQ(screen.pixel(150, 100), kBlack);
+  screen.element()->imageFlags |= platform::kImageClockBit;
+  cockpit.control("RADAR", "mode_switch", kRadarTest);
+  EXPECT_TRUE(Texts(screen.draw()).size() == 4u) << "lit in test";
+  EXPECT_EQ(screen.element()->imageFlags & platform::kImageClockBit, 0u) << "the simulator takes the new picture";
+}
+
+TEST(RadarDisplay, TheTestPatternRingsLabelsAndDimmedColours) {
+  Cockpit cockpit;
+  cockpit.powerUp().runSeconds(2).control("RADAR", "mode_switch", kRadarTest);
+  RadarScreen screen(cockpit);
+  const auto& log = screen.draw(0.5);
+  EXPECT_EQ(log.Find(Kind::FillRectangle, Color{5, 0, 15}).size(), 1u) << "the background at half brightness";
+  std::vector<const DrawnItem*> rings;
+  for (const DrawnItem* item : log.InMark("test")) {
+    if (item->kind == Kind::FillEllipse) rings.push_back(item);
+  }
+  const int radii[] = {200, 143, 143, 114, 114, 86};
+  const Color colours[] = {{127, 0, 0}, kBlack, {115, 90, 15}, kBlack, {0, 75, 0}, kBlack};
+  ASSERT_EQ(rings.size(), 6u);
+  for (size_t i = 0; i < 6; ++i) {
+    EXPECT_EQ(rings[i]->kind, Kind::FillEllipse);
+    EXPECT_EQ(rings[i]->color, colours[i]) << i;
+    EXPECT_TRUE(Near(rings[i]->points[0], PointF(-radii[i], -radii[i]))) << i;
+  }
+  // 15 degrees right of the nose, between the lines: red, amber, green, then the black centre.
+  auto at = [&](double r) { return screen.pixel(150 + r * 0.2588, 250 - r * 0.9659); };
+  EXPECT_EQ(at(185), (Color{127, 0, 0}));
+  EXPECT_EQ(at(128), (Color{115, 90, 15}));
+  EXPECT_EQ(at(100), (Color{0, 75, 0}));
+  EXPECT_EQ(at(40), kBlack);
+  const auto dashed = log.Find(Kind::DrawEllipse, Color{50, 50, 127});
+  ASSERT_EQ(dashed.size(), 4u);
+  EXPECT_TRUE(Near(dashed[0]->points[0], PointF(-228, -228)));
+  EXPECT_TRUE(Near(dashed[3]->points[0], PointF(-57, -57)));
+  EXPECT_EQ(dashed[0]->dashOn, 5.0f);
+  EXPECT_EQ(dashed[0]->penWidth, 1.4f);
+  EXPECT_EQ(log.Find(Kind::DrawLine, Color{60, 65, 127}).size(), 5u);
+  EXPECT_EQ(Texts(log), (std::vector<std::wstring>{L"RANGE  10", L"MRK 2.5", L"TEST", L" 0"}));
+  EXPECT_EQ(log.Find(Kind::DrawString, Color{60, 65, 127}).size(), 4u);
+}
+
+TEST(RadarDisplay, LabelsForEveryRangeModeAndTilt) {
+  Cockpit cockpit;
+  cockpit.powerUp().runSeconds(2).control("RADAR", "mode_switch", kRadarWeather);
+  RadarScreen screen(cockpit);
+  const wchar_t* ranges[] = {L"RANGE  10", L"RANGE  20", L"RANGE  40", L"RANGE  80", L"RANGE 160", L"RANGE 320"};
+  const wchar_t* rings[] = {L"MRK 2.5", L"MRK   5", L"MRK  10", L"MRK  20", L"MRK  40", L"MRK  80"};
+  for (uint32_t range = 0; range < 6; ++range) {
+    g_radarRange = range;
+    const auto texts = Texts(screen.draw());
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[0], ranges[range]);
+    EXPECT_EQ(texts[1], rings[range]);
+    EXPECT_EQ(texts[2], L"WX  ");
+  }
+  cockpit.control("RADAR", "mode_switch", kRadarMap);
+  EXPECT_EQ(Texts(screen.draw())[2], L"MAP ");
+  const std::pair<double, const wchar_t*> tilts[] = {{-3, L"-15"}, {-2, L"-10"}, {-1, L"-5"}, {0, L" 0"},
+                                                     {1, L" 5"},   {2, L" 10"},  {3, L" 15"}, {0.5, L"   "}};
+  for (const auto& [tilt, label] : tilts) {
+    g_radarTilt = tilt;
+    EXPECT_EQ(Texts(screen.draw())[3], label) << tilt;
+  }
+  cockpit.control("RADAR", "mode_switch", 99);
+  g_radarRange = 7;
+  EXPECT_EQ(Texts(screen.draw()), (std::vector<std::wstring>{L"   "})) << "no range, ring or mode label";
+}
+
+TEST(RadarDisplay, WeatherCellsArePlacedTurnedAndSizedByTheGain) {
+  Cockpit cockpit;
+  cockpit.powerUp().runSeconds(2).control("RADAR", "mode_switch", kRadarWeather).set(Token::HeadingDeg, 0);
+  RadarScreen screen(cockpit);
+  ClearGrid();
+  const Color green{0, 150, 0};
+  EXPECT_TRUE(screen.draw().Find(Kind::FillEllipse, green).empty()) << "an empty grid: rings, lines and labels only";
+  EXPECT_EQ(screen.draw().Count(Kind::DrawString), 4u);
+
+  // Cell (0, 0) at (-211, 203) and cell (63, 63) at (202, -210), with their own patterns.
+  EXPECT_EQ(WeatherCellPoint(0, 0).x, -211);
+  EXPECT_EQ(WeatherCellPoint(0, 0).y, 203);
+  EXPECT_EQ(WeatherCellPoint(63, 63).x, 202);
+  EXPECT_EQ(WeatherCellPoint(63, 63).y, -210);
+  g_cloudGridRadar[40][20] = 1;
+  g_radarNoise[40 * 64 + 20] = 0;
+  g_cloudGridRadar[40][21] = 255;
+  g_radarNoise[40 * 64 + 21] = 12;
+  const PointInt p0 = WeatherCellPoint(40, 20);
+  const PointInt p12 = WeatherCellPoint(40, 21);
+  auto cells = screen.draw().Find(Kind::FillEllipse, green);
+  ASSERT_EQ(cells.size(), 4u) << "one circle of pattern 0, three of pattern 12";
+  EXPECT_TRUE(Near(cells[0]->points[0], PointF(p0.x, p0.y)));
+  EXPECT_TRUE(Near(cells[0]->points[2], PointF(p0.x + 5, p0.y + 5)));
+  EXPECT_TRUE(Near(cells[1]->points[0], PointF(p12.x + 16, p12.y + 15)));
+  EXPECT_TRUE(Near(cells[3]->points[2], PointF(p12.x - 18 + 4, p12.y + 11 + 4)));
+  // Heading up: north of the aircraft is straight up at heading 0.
+  EXPECT_TRUE(Near(cells[0]->design[0], PointF(150 + p0.x, 250 + p0.y), 0.01f));
+  EXPECT_EQ(screen.pixel(150 + p0.x + 2.5, 250 + p0.y + 2.5), green) << "painted";
+
+  cells = screen.draw(1.0, 2.0).Find(Kind::FillEllipse, green);
+  ASSERT_EQ(cells.size(), 4u);
+  EXPECT_TRUE(Near(cells[0]->points[2], PointF(p0.x + 10, p0.y + 10))) << "gain 2 doubles every circle";
+  screen.draw(1.0, 0.0);
+  EXPECT_NE(screen.pixel(150 + p0.x + 2.5, 250 + p0.y + 2.5), green) << "gain 0: the weather is gone";
+  EXPECT_EQ(g_cloudGridRadar[40][20], 1u) << "the grid unchanged";
+
+  // Heading 090: the grid's east edge comes to the top.
+  ClearGrid();
+  g_cloudGridRadar[32][63] = 9;
+  g_radarNoise[32 * 64 + 63] = 0;
+  cockpit.set(Token::HeadingDeg, 90);
+  cells = screen.draw().Find(Kind::FillEllipse, green);
+  ASSERT_EQ(cells.size(), 1u);
+  const PointInt east = WeatherCellPoint(32, 63);
+  EXPECT_TRUE(Near(cells[0]->design[0], PointF(150 + east.y, 250 - east.x), 0.01f));
+  EXPECT_LT(cells[0]->design[0].y, 60.0f);
+}
+
+TEST(RadarDisplay, AFullGridFromTheSimulatorsCloudsOnceASecond) {
+  Cockpit cockpit;
+  cockpit.watchChannel(kChannel1Hz).powerUp().clouds(200).control("RADAR", "mode_switch", kRadarWeather);
+  cockpit.runSeconds(3);
+  EXPECT_EQ(g_cloudGridRadar[0][0], 200u);
+  platform::gfx::Surface* surface = cockpit.surface("Radar Display");
+  surface->StartRecording();
+  const uint64_t frames = surface->Frames();
+  cockpit.runSeconds(3);
+  EXPECT_GE(surface->Frames() - frames, 3u);
+  EXPECT_LE(surface->Frames() - frames, 8u) << "once a second (two frames a tick)";
+  size_t circles = 0;
+  for (uint32_t pattern : g_radarNoise) circles += pattern == 12 || pattern == 17 || pattern == 18 || pattern == 19 ? 3
+                                                  : pattern == 0 || pattern == 1 || pattern == 2 || pattern == 3 ||
+                                                            pattern == 6 || pattern == 9 || pattern == 10 || pattern == 11
+                                                      ? 1
+                                                      : 2;
+  const auto weather = surface->Log().Find(Kind::FillEllipse, Color{0, 90, 0});
+  EXPECT_EQ(weather.size() % circles, 0u) << "every cell of every frame, at brightness 0.6";
+  EXPECT_GE(weather.size(), circles);
+
+  // Brightness 0: the gauge stops drawing and the screen keeps its picture.
+  g_radarBrightness = 0.0;
+  const uint64_t dark = surface->Frames();
+  cockpit.runSeconds(2);
+  EXPECT_EQ(surface->Frames(), dark);
 }
 
 }  // namespace
