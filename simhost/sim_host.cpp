@@ -19,6 +19,9 @@ namespace {
 constexpr uint32_t kTokenTick18 = 1;
 constexpr uint32_t kTokenAutopilotEngaged = 103;
 constexpr uint32_t kTokenSimulationClock = 604;
+constexpr uint32_t kTokenSimulatorClockSeconds = 557;
+constexpr uint32_t kTokenOutsideAirTempDegC = 341;
+constexpr uint32_t kTokenAmbientTempDegCBy256 = 350;
 constexpr uint32_t kTokenLatitude = 71;
 constexpr uint32_t kTokenLongitude = 72;
 constexpr uint32_t kTokenEngine1Selector = 307;
@@ -77,6 +80,7 @@ void ApplyKeyEventEffect(uint32_t event, uint32_t value) {
   for (const KeyEventEffect& effect : kKeyEventEffects) {
     if (effect.event == event) effect.apply(value);
   }
+  EngineModel::ApplyKeyEvent(event, value);
 }
 
 double DistanceMeters(double lat1Deg, double lon1Deg, double lat2Deg, double lon2Deg) {
@@ -139,6 +143,7 @@ void SimHost::SendService(uint32_t serviceId) {
 }
 
 void SimHost::Start() {
+  EngineModel::UpdateFuelWeight();
   module_.CallStart();
   phase_ = Phase::Startup;
   for (platform::GAUGEHDR* gauge : module_.Gauges()) {
@@ -155,10 +160,14 @@ void SimHost::RunOneTick() {
   if (!clockFrozen_) simulationClock_ += 1.0;
   SetToken(kTokenTick18, tick18_);
   SetToken(kTokenSimulationClock, simulationClock_);
+  // The simulator's clock in seconds, stopped with the simulation clock.
+  SetToken(kTokenSimulatorClockSeconds, simulationClock_ / 18.0);
   ApplyRamps();
   typist_.Step();
   MoveTraffic();
   for (TickHook& hook : tickHooks_) hook(*this);
+  MirrorOutsideAirTemp();
+  engines_.Step(1.0 / 18.0);
   const int frames = std::max(1, options_.framesPerTick);
   // The milliseconds are counted from the first tick, so their rounding does
   // not add up: after N ticks the clock stands at N x 55.6 ms, give or take one.
@@ -217,6 +226,12 @@ void SimHost::SetToken(uint32_t token, double value) {
   ramps_.erase(std::remove_if(ramps_.begin(), ramps_.end(), [token](const Ramp& r) { return r.token == token; }),
                ramps_.end());
   platform::sim::SetToken(token, value);
+  if (token == kTokenAmbientTempDegCBy256) MirrorOutsideAirTemp();
+}
+
+// The simulator gives the outside air temperature twice: in degrees C/256 and in degrees C.
+void SimHost::MirrorOutsideAirTemp() {
+  platform::sim::SetToken(kTokenOutsideAirTempDegC, GetToken(kTokenAmbientTempDegCBy256) * 256.0);
 }
 
 double SimHost::GetToken(uint32_t token) const { return platform::sim::GetToken(token); }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "simhost/engine_model.h"
 #include "simhost/module_loader.h"
 #include "simhost/typist.h"
 
@@ -124,6 +125,7 @@ class SimHost {
   const std::vector<SoundPlayed>& SoundsPlayed() const { return soundsPlayed_; }
   uint64_t SoundsPlayedCount() const { return soundsPlayedCount_; }
   const LoadedModule& Module() const { return module_; }
+  const EngineModel& Engines() const { return engines_; }
   const std::string& Root() const { return options_.root; }
 
  private:
@@ -139,6 +141,7 @@ class SimHost {
   void MoveTraffic();
   void InstallSimConnectAnswers();
   void ApplyRamps();
+  void MirrorOutsideAirTemp();
   void OnTrace(const char* text);
   void KeepSoundsPlayed();
 
@@ -163,6 +166,7 @@ class SimHost {
   uint8_t cloudDensity_ = 0;
   double groundElevationFt_ = 0.0;
   uint64_t trafficAnswers_ = 0;
+  EngineModel engines_;
 };
 
 }  // namespace simhost

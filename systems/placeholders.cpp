@@ -9,8 +9,11 @@ namespace halcyon {
 
 bool IsGroundSpoilerDeployed() { return platform::PlaceholderInput("ground_spoilers_deployed", 0.0) != 0.0; }
 
-int32_t GetStarterSwitchPosition(int32_t engine) {
-  return TruncateSaturated<int32_t>(platform::PlaceholderInput(engine == 1 ? "starter_left" : "starter_right", 120.0));
+uint32_t IsAirfoilHeatSwitchOn() { return platform::PlaceholderInput("airfoil_anti_ice", 0.0) != 0.0 ? 1 : 0; }
+
+uint32_t IsEngineAntiIceOn(int32_t engine) {
+  if (engine != 1 && engine != 2) return 0;
+  return platform::PlaceholderInput(engine == 1 ? "engine_anti_ice_1" : "engine_anti_ice_2", 0.0) != 0.0 ? 1 : 0;
 }
 
 int32_t GetGearWheelsLampPosition() {
@@ -22,21 +25,15 @@ bool IsGroundCrewSequenceStarted() { return platform::PlaceholderInput("ground_c
 void InitStartupSequence() { platform::NoteNotBuilt("InitStartupSequence"); }
 void LoadOcl() { platform::NoteNotBuilt("LoadOcl"); }
 void LoadCpl() { platform::NoteNotBuilt("LoadCpl"); }
-void LoadCabinPress() { platform::NoteNotBuilt("LoadCabinPress"); }
-void LoadAirCondition() { platform::NoteNotBuilt("LoadAirCondition"); }
 void ResetAnnunciators() { platform::NoteNotBuilt("ResetAnnunciators"); }
 void LoadSideSwitches() { platform::NoteNotBuilt("LoadSideSwitches"); }
 void InitLampTest() { platform::NoteNotBuilt("InitLampTest"); }
 void LoadDfgs() { platform::NoteNotBuilt("LoadDfgs"); }
 void InitGear() { platform::NoteNotBuilt("InitGear"); }
-void InitFuelLevers() { platform::NoteNotBuilt("InitFuelLevers"); }
-void LoadEngineStarter() { platform::NoteNotBuilt("LoadEngineStarter"); }
 void InitEdpIndication() { platform::NoteNotBuilt("InitEdpIndication"); }
-void LoadHydraulicPumps() { platform::NoteNotBuilt("LoadHydraulicPumps"); }
 void LoadBrakeTemperature() { platform::NoteNotBuilt("LoadBrakeTemperature"); }
 void LoadArt() { platform::NoteNotBuilt("LoadArt"); }
 void LoadIceProtection() { platform::NoteNotBuilt("LoadIceProtection"); }
-void LoadPneumaticXFeed() { platform::NoteNotBuilt("LoadPneumaticXFeed"); }
 void InitAutoSpoilers() { platform::NoteNotBuilt("InitAutoSpoilers"); }
 void LoadAutobrake() { platform::NoteNotBuilt("LoadAutobrake"); }
 void LoadGear() { platform::NoteNotBuilt("LoadGear"); }
@@ -47,7 +44,6 @@ void InitAuralWarnings() { platform::NoteNotBuilt("InitAuralWarnings"); }
 void InitVarious() { platform::NoteNotBuilt("InitVarious"); }
 void InitAutoflightAlerts() { platform::NoteNotBuilt("InitAutoflightAlerts"); }
 void ResetAltimeter() { platform::NoteNotBuilt("ResetAltimeter"); }
-void LoadFuelFlow() { platform::NoteNotBuilt("LoadFuelFlow"); }
 void LoadChecklist() { platform::NoteNotBuilt("LoadChecklist"); }
 void LoadAudioPanel() { platform::NoteNotBuilt("LoadAudioPanel"); }
 void LoadVarious() { platform::NoteNotBuilt("LoadVarious"); }
@@ -75,7 +71,6 @@ void LoadOxygen() { platform::NoteNotBuilt("LoadOxygen"); }
 void LoadRdi() { platform::NoteNotBuilt("LoadRdi"); }
 void LoadRecirculationFan() { platform::NoteNotBuilt("LoadRecirculationFan"); }
 void LoadRudderTrim() { platform::NoteNotBuilt("LoadRudderTrim"); }
-void LoadLevers() { platform::NoteNotBuilt("LoadLevers"); }
 void LoadTrp() { platform::NoteNotBuilt("LoadTrp"); }
 void LoadFdc() { platform::NoteNotBuilt("LoadFdc"); }
 void InitWiper() { platform::NoteNotBuilt("InitWiper"); }
@@ -84,15 +79,11 @@ void LoadAltimeter() { platform::NoteNotBuilt("LoadAltimeter"); }
 void LoadCockpitLights() { platform::NoteNotBuilt("LoadCockpitLights"); }
 void LoadAtcId() { platform::NoteNotBuilt("LoadAtcId"); }
 void UpdateStartupSequence() { platform::NoteNotBuilt("UpdateStartupSequence"); }
-void UpdateCabinPress() { platform::NoteNotBuilt("UpdateCabinPress"); }
-void UpdateAirCondition() { platform::NoteNotBuilt("UpdateAirCondition"); }
 void UpdateAnnunciators() { platform::NoteNotBuilt("UpdateAnnunciators"); }
 void UpdateLampTest() { platform::NoteNotBuilt("UpdateLampTest"); }
 void UpdateDfgs() { platform::NoteNotBuilt("UpdateDfgs"); }
 void UpdateGear() { platform::NoteNotBuilt("UpdateGear"); }
-void UpdateFuelLevers() { platform::NoteNotBuilt("UpdateFuelLevers"); }
 void UpdateAudioPanel() { platform::NoteNotBuilt("UpdateAudioPanel"); }
-void UpdateEngineStarter() { platform::NoteNotBuilt("UpdateEngineStarter"); }
 void UpdateEdpIndication() { platform::NoteNotBuilt("UpdateEdpIndication"); }
 void UpdateBrakeTemperature() { platform::NoteNotBuilt("UpdateBrakeTemperature"); }
 void UpdateArt() { platform::NoteNotBuilt("UpdateArt"); }
@@ -106,20 +97,15 @@ void UpdateWarningLights() { platform::NoteNotBuilt("UpdateWarningLights"); }
 void UpdateAuralWarnings() { platform::NoteNotBuilt("UpdateAuralWarnings"); }
 void UpdateGpws() { platform::NoteNotBuilt("UpdateGpws"); }
 void UpdateVarious() { platform::NoteNotBuilt("UpdateVarious"); }
-void UpdateLevers() { platform::NoteNotBuilt("UpdateLevers"); }
 void UpdateExternalLights() { platform::NoteNotBuilt("UpdateExternalLights"); }
 void UpdateAutoflightAlerts() { platform::NoteNotBuilt("UpdateAutoflightAlerts"); }
 void UpdateAltimeter() { platform::NoteNotBuilt("UpdateAltimeter"); }
-void UpdateFuelFlow() { platform::NoteNotBuilt("UpdateFuelFlow"); }
 void UpdateGroundCom() { platform::NoteNotBuilt("UpdateGroundCom"); }
 void UpdatePosStrobeLights() { platform::NoteNotBuilt("UpdatePosStrobeLights"); }
-void UpdatePneumaticPressure() { platform::NoteNotBuilt("UpdatePneumaticPressure"); }
-void UpdatePneumaticXFeed() { platform::NoteNotBuilt("UpdatePneumaticXFeed"); }
 void UpdateFlaps() { platform::NoteNotBuilt("UpdateFlaps"); }
 void UpdateVoiceRecorder() { platform::NoteNotBuilt("UpdateVoiceRecorder"); }
 void UpdateSlats() { platform::NoteNotBuilt("UpdateSlats"); }
 void UpdateEpr() { platform::NoteNotBuilt("UpdateEpr"); }
-void UpdateHydraulicPumps() { platform::NoteNotBuilt("UpdateHydraulicPumps"); }
 void UpdateEdp() { platform::NoteNotBuilt("UpdateEdp"); }
 void UpdateNav() { platform::NoteNotBuilt("UpdateNav"); }
 void UpdateTransponder() { platform::NoteNotBuilt("UpdateTransponder"); }
@@ -131,20 +117,13 @@ void UpdateWiper() { platform::NoteNotBuilt("UpdateWiper"); }
 void SaveOcl() { platform::NoteNotBuilt("SaveOcl"); }
 void SaveCpl() { platform::NoteNotBuilt("SaveCpl"); }
 void SaveSideSwitches() { platform::NoteNotBuilt("SaveSideSwitches"); }
-void SaveCabinPress() { platform::NoteNotBuilt("SaveCabinPress"); }
-void SaveAirCondition() { platform::NoteNotBuilt("SaveAirCondition"); }
 void SaveDfgs() { platform::NoteNotBuilt("SaveDfgs"); }
-void SaveEngineStarter() { platform::NoteNotBuilt("SaveEngineStarter"); }
-void SaveFuelLevers() { platform::NoteNotBuilt("SaveFuelLevers"); }
-void SaveHydraulicPumps() { platform::NoteNotBuilt("SaveHydraulicPumps"); }
 void SaveBrakeTemperature() { platform::NoteNotBuilt("SaveBrakeTemperature"); }
 void SaveArt() { platform::NoteNotBuilt("SaveArt"); }
 void SaveIceProtection() { platform::NoteNotBuilt("SaveIceProtection"); }
-void SavePneumaticXFeed() { platform::NoteNotBuilt("SavePneumaticXFeed"); }
 void SaveAutobrake() { platform::NoteNotBuilt("SaveAutobrake"); }
 void SaveGear() { platform::NoteNotBuilt("SaveGear"); }
 void SaveStabTrim() { platform::NoteNotBuilt("SaveStabTrim"); }
-void SaveFuelFlow() { platform::NoteNotBuilt("SaveFuelFlow"); }
 void SaveChecklist() { platform::NoteNotBuilt("SaveChecklist"); }
 void SaveAudioPanel() { platform::NoteNotBuilt("SaveAudioPanel"); }
 void SaveVarious() { platform::NoteNotBuilt("SaveVarious"); }
@@ -169,7 +148,6 @@ void SaveOxygen() { platform::NoteNotBuilt("SaveOxygen"); }
 void SaveRdi() { platform::NoteNotBuilt("SaveRdi"); }
 void SaveRecirculationFan() { platform::NoteNotBuilt("SaveRecirculationFan"); }
 void SaveRudderTrim() { platform::NoteNotBuilt("SaveRudderTrim"); }
-void SaveLevers() { platform::NoteNotBuilt("SaveLevers"); }
 void SaveTrp() { platform::NoteNotBuilt("SaveTrp"); }
 void SaveFdc() { platform::NoteNotBuilt("SaveFdc"); }
 void SaveAileronTrim() { platform::NoteNotBuilt("SaveAileronTrim"); }
@@ -178,7 +156,6 @@ void SaveCockpitLights() { platform::NoteNotBuilt("SaveCockpitLights"); }
 
 CSwitch g_tcasRangeSwitch{};
 void DisarmAutobrakeOnPedal(uint8_t) { platform::NoteNotBuilt("DisarmAutobrakeOnPedal"); }
-void ResetFuelUsed() { platform::NoteNotBuilt("ResetFuelUsed"); }
 // Asks the simulator each time, as the start-up step will once it is built.
 const char* GetAtcId() {
   platform::NoteNotBuilt("GetAtcId");

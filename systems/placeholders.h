@@ -17,9 +17,11 @@ namespace halcyon {
 
 // Speed cards and ground spoilers: "ground_spoilers_deployed", 0.
 bool IsGroundSpoilerDeployed();
-// Engine start: the left (engine 1) and right (engine 2) starter switch
-// positions, "starter_left" and "starter_right", 120 (off).
-int32_t GetStarterSwitchPosition(int32_t engine);
+// Ice protection: the airfoil anti-ice switch on, "airfoil_anti_ice", 0; the
+// engine anti-ice of engine 1 or 2 on, "engine_anti_ice_1" and
+// "engine_anti_ice_2", 0.
+uint32_t IsAirfoilHeatSwitchOn();
+uint32_t IsEngineAntiIceOn(int32_t engine);
 // Landing gear: the wheels-lamp switch object that rests at 124 and stands at
 // 41 for a while after lift-off with the gear down, "gear_wheels_lamp", 124.
 int32_t GetGearWheelsLampPosition();
@@ -30,21 +32,15 @@ bool IsGroundCrewSequenceStarted();
 void InitStartupSequence();
 void LoadOcl();
 void LoadCpl();
-void LoadCabinPress();
-void LoadAirCondition();
 void ResetAnnunciators();
 void LoadSideSwitches();
 void InitLampTest();
 void LoadDfgs();
 void InitGear();
-void InitFuelLevers();
-void LoadEngineStarter();
 void InitEdpIndication();
-void LoadHydraulicPumps();
 void LoadBrakeTemperature();
 void LoadArt();
 void LoadIceProtection();
-void LoadPneumaticXFeed();
 void InitAutoSpoilers();
 void LoadAutobrake();
 void LoadGear();
@@ -55,7 +51,6 @@ void InitAuralWarnings();
 void InitVarious();
 void InitAutoflightAlerts();
 void ResetAltimeter();
-void LoadFuelFlow();
 void LoadChecklist();
 void LoadAudioPanel();
 void LoadVarious();
@@ -83,7 +78,6 @@ void LoadOxygen();
 void LoadRdi();
 void LoadRecirculationFan();
 void LoadRudderTrim();
-void LoadLevers();
 void LoadTrp();
 void LoadFdc();
 void InitWiper();
@@ -92,15 +86,11 @@ void LoadAltimeter();
 void LoadCockpitLights();
 void LoadAtcId();
 void UpdateStartupSequence();
-void UpdateCabinPress();
-void UpdateAirCondition();
 void UpdateAnnunciators();
 void UpdateLampTest();
 void UpdateDfgs();
 void UpdateGear();
-void UpdateFuelLevers();
 void UpdateAudioPanel();
-void UpdateEngineStarter();
 void UpdateEdpIndication();
 void UpdateBrakeTemperature();
 void UpdateArt();
@@ -114,20 +104,15 @@ void UpdateWarningLights();
 void UpdateAuralWarnings();
 void UpdateGpws();
 void UpdateVarious();
-void UpdateLevers();
 void UpdateExternalLights();
 void UpdateAutoflightAlerts();
 void UpdateAltimeter();
-void UpdateFuelFlow();
 void UpdateGroundCom();
 void UpdatePosStrobeLights();
-void UpdatePneumaticPressure();
-void UpdatePneumaticXFeed();
 void UpdateFlaps();
 void UpdateVoiceRecorder();
 void UpdateSlats();
 void UpdateEpr();
-void UpdateHydraulicPumps();
 void UpdateEdp();
 void UpdateNav();
 void UpdateTransponder();
@@ -139,20 +124,13 @@ void UpdateWiper();
 void SaveOcl();
 void SaveCpl();
 void SaveSideSwitches();
-void SaveCabinPress();
-void SaveAirCondition();
 void SaveDfgs();
-void SaveEngineStarter();
-void SaveFuelLevers();
-void SaveHydraulicPumps();
 void SaveBrakeTemperature();
 void SaveArt();
 void SaveIceProtection();
-void SavePneumaticXFeed();
 void SaveAutobrake();
 void SaveGear();
 void SaveStabTrim();
-void SaveFuelFlow();
 void SaveChecklist();
 void SaveAudioPanel();
 void SaveVarious();
@@ -177,7 +155,6 @@ void SaveOxygen();
 void SaveRdi();
 void SaveRecirculationFan();
 void SaveRudderTrim();
-void SaveLevers();
 void SaveTrp();
 void SaveFdc();
 void SaveAileronTrim();
@@ -188,7 +165,6 @@ void SaveCockpitLights();
 // The TCAS range knob of the transponder panel, 100..103.
 extern CSwitch g_tcasRangeSwitch;
 void DisarmAutobrakeOnPedal(uint8_t forced);
-void ResetFuelUsed();
 // The aircraft's own ATC id.
 const char* GetAtcId();
 
