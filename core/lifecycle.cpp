@@ -25,10 +25,12 @@
 #include "host/voice_queue.h"
 #include "platform/system.h"
 #include "systems/air_condition.h"
+#include "systems/annunciator_lamps.h"
 #include "systems/apu.h"
 #include "systems/cabin_press.h"
 #include "systems/electric.h"
 #include "systems/engine_start.h"
+#include "systems/fire_protection.h"
 #include "systems/fuel_flow.h"
 #include "systems/fuel_pumps.h"
 #include "systems/fuel_quantity.h"
@@ -38,9 +40,12 @@
 #include "systems/menu_state.h"
 #include "systems/placeholders.h"
 #include "systems/pneumatics.h"
+#include "systems/reserve_thrust.h"
 #include "systems/speed_bugs.h"
 #include "systems/tas_sat.h"
 #include "systems/unit_system.h"
+#include "systems/various.h"
+#include "systems/warning_lights.h"
 
 namespace halcyon {
 namespace {

@@ -12,6 +12,7 @@
 #include "platform/system.h"
 #include "simhost/mouse_rects.h"
 #include "simhost/sim_root.h"
+#include "simhost/warning_effects.h"
 
 namespace simhost {
 namespace {
@@ -77,6 +78,7 @@ constexpr KeyEventEffect kKeyEventEffects[] = {
 };
 
 void ApplyKeyEventEffect(uint32_t event, uint32_t value) {
+  if (ApplyWarningKeyEvent(event, value)) return;
   for (const KeyEventEffect& effect : kKeyEventEffects) {
     if (effect.event == event) effect.apply(value);
   }

@@ -9,8 +9,13 @@ namespace halcyon {
 namespace {
 
 int32_t g_trpAssumedTemp = 0;
+int32_t g_trpMode = 0;
+constexpr int32_t kTrpModeLast = 6;
 
 }  // namespace
+
+void SetTrpMode(int32_t mode) { g_trpMode = mode >= 0 && mode <= kTrpModeLast ? mode : 0; }
+int32_t GetTrpMode() { return g_trpMode; }
 
 int32_t GetTrpAssumedTemp() { return g_trpAssumedTemp; }
 

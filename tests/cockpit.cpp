@@ -15,6 +15,7 @@
 #include "core/tick_scheduler.h"
 #include "fmc/fms.h"
 #include "host/sound_slots.h"
+#include "systems/electric.h"
 #include "platform/ini.h"
 #include "platform/keyboard_device.h"
 #include "platform/paths.h"
@@ -93,6 +94,13 @@ Cockpit& Cockpit::control(const std::string& section, const std::string& key, in
   if (!MoveControl(platform::Widen(section).c_str(), platform::Widen(key).c_str(), position)) {
     ADD_FAILURE() << "no control [" << section << "] " << key;
   }
+  return *this;
+}
+
+Cockpit& Cockpit::powerUp() {
+  control("APU", "battery", kSwitchOn);
+  runUntil([] { return IsPanelPowered() != 0; }, 5);
+  if (IsPanelPowered() == 0) ADD_FAILURE() << "the battery did not power the panel";
   return *this;
 }
 

@@ -61,6 +61,10 @@ class Cockpit {
   Cockpit& setSwitch(CSwitch* record, int32_t position);
   Cockpit& control(const std::string& section, const std::string& key, int32_t position);
 
+  // The battery switch on, then the ticks until the panel has power (the
+  // electrical system's dark second for the change of source).
+  Cockpit& powerUp();
+
   Cockpit& set(Token token, double value);
   Cockpit& set(uint32_t token, double value);
   double token(Token token) const;
