@@ -9,13 +9,15 @@
 #include <utility>
 
 #include "gauges/airspeed.h"
+#include "gauges/glass_screens.h"
 #include "gauges/mouse_tables.h"
 
 namespace halcyon {
 namespace {
 
-constexpr platform::GAUGEHDR Gauge(const char* name, const platform::MOUSERECT* mouseRects = nullptr) {
-  return {name, 0.0, nullptr, mouseRects, nullptr};
+constexpr platform::GAUGEHDR Gauge(const char* name, const platform::MOUSERECT* mouseRects = nullptr,
+                                   platform::ELEMENT_HEADER* elements = nullptr) {
+  return {name, 0.0, elements, mouseRects, nullptr};
 }
 
 platform::GAUGEHDR g_gauges[] = {
@@ -24,10 +26,10 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("NAV"),
     Gauge("Altimeter", kAltimeterMouseRects),
     // glass displays and CDU
-    Gauge("EFIS PFD", kEfisPfdMouseRects),
-    Gauge("EFIS ND", kEfisNdMouseRects),
-    Gauge("TCAS Display", kTcasDisplayMouseRects),
-    Gauge("FMS", kFmsMouseRects),
+    Gauge("EFIS PFD", kEfisPfdMouseRects, g_efisPfdScreen.Elements()),
+    Gauge("EFIS ND", kEfisNdMouseRects, g_efisNdScreen.Elements()),
+    Gauge("TCAS Display", kTcasDisplayMouseRects, g_tcasDisplayScreen.Elements()),
+    Gauge("FMS", kFmsMouseRects, g_fmsScreen.Elements()),
     Gauge("FMS Display 2"),
     Gauge("FMS Display 3"),
     Gauge("EFIS MCP"),
@@ -180,7 +182,7 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("Alternate Gear"),
     Gauge("Gear Horn VC"),
     Gauge("Radar"),
-    Gauge("Radar Display"),
+    Gauge("Radar Display", nullptr, g_radarDisplayScreen.Elements()),
     Gauge("Radar Display 2"),
     Gauge("Audio Panel", kAudioPanelMouseRects),
     Gauge("SELCAL"),

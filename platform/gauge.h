@@ -8,6 +8,10 @@
 
 namespace platform {
 
+namespace gfx {
+class Surface;
+}
+
 // ---- Panel service ids sent to a gauge callback ----------------------------
 enum PanelService : uint32_t {
   kServicePreInstall = 2,
@@ -25,6 +29,9 @@ enum PanelService : uint32_t {
 constexpr uint32_t kImageHidden = 0x40000000;
 constexpr uint32_t kImageLuminous = 0x4000;
 constexpr uint32_t kImageClockBit = 0x80000000;
+// A static image that a display draws into: the simulator gives it a pixel
+// surface of the element's image size when the panel is installed.
+constexpr uint32_t kImageDrawingSurface = 0x20;
 
 enum class ElementKind : uint8_t { Static, Needle, MovingImage, Icon, String, Slider, Sprite };
 
@@ -40,6 +47,11 @@ struct ELEMENT_HEADER {
   // The element's children; the first entry is the next element of the chain.
   ELEMENT_HEADER** nextElement = nullptr;
   ElementCallback callback = nullptr;
+  // The image's size in pixels, and for a drawing surface the surface itself
+  // (the element's own drawing context): null until the panel is installed.
+  int32_t imageWidth = 0;
+  int32_t imageHeight = 0;
+  gfx::Surface* surface = nullptr;
 };
 
 // ---- Mouse rectangles -------------------------------------------------------

@@ -116,6 +116,9 @@ bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::st
     log << line;
   }
 
+  log << "\n== Pictures of the displays (in pictures/) ==\n";
+  for (const std::string& name : host.Pictures().Written()) log << "   " << name << "\n";
+
   log << "\n== Message boxes ==\n";
   for (const platform::MessageBoxRecord& box : platform::MessageBoxes()) {
     log << "[" << platform::Narrow(box.caption) << "] " << platform::Narrow(box.text) << "\n";

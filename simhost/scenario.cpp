@@ -298,6 +298,18 @@ std::string RunNote(RunContext& context, const ScenarioStep& step) {
   return "";
 }
 
+// A display not drawn yet (not built, or dark from the start) writes nothing;
+// the log says so when it was asked for by name.
+std::string RunSnapshot(RunContext& context, const ScenarioStep& step) {
+  const std::string gauge = step.args.empty() ? "" : step.args[0];
+  const size_t before = context.host.Pictures().Written().size();
+  const std::string failure = context.host.Snapshot(gauge);
+  if (failure.empty() && !gauge.empty() && context.host.Pictures().Written().size() == before) {
+    context.log.Note(context.host.SimSeconds(), "snapshot: \"" + gauge + "\" has drawn no picture");
+  }
+  return failure;
+}
+
 std::string RunStop(RunContext& context, const ScenarioStep&) {
   context.stopped = true;
   return "";
@@ -326,6 +338,7 @@ constexpr Command kCommands[] = {
     {"sim-quit", 0, 0, "sim-quit", CheckNothing, RunSimQuit},
     {"sim-exception", 0, 0, "sim-exception", CheckNothing, RunSimException},
     {"placeholder", 2, 2, "placeholder <input> <value>", CheckPlaceholder, RunPlaceholder},
+    {"snapshot", 0, 1, "snapshot [<gauge>]", CheckNothing, RunSnapshot},
     {"note", 1, 99, "note <text>", CheckNothing, RunNote},
     {"stop", 0, 0, "stop", CheckNothing, RunStop},
 };

@@ -148,6 +148,8 @@ void SimHost::Start() {
   EngineModel::UpdateFuelWeight();
   module_.CallStart();
   phase_ = Phase::Startup;
+  // The simulator makes the images that gauges draw into as it installs them.
+  pictures_.Attach(module_.Gauges());
   for (platform::GAUGEHDR* gauge : module_.Gauges()) {
     SendService(gauge, platform::kServicePreInstall);
     SendService(gauge, platform::kServicePostInstall);
@@ -215,8 +217,16 @@ void SimHost::Shutdown() {
 
 void SimHost::Unload() {
   if (!module_.IsOpen()) return;
+  pictures_.Detach();
   module_.Close();
   phase_ = Phase::Unloaded;
+}
+
+std::string SimHost::Snapshot(const std::string& gauge) {
+  if (!gauge.empty() && module_.FindGauge(gauge) == nullptr) return "no gauge named '" + gauge + "'";
+  if (options_.picturesFolder.empty()) return "";
+  std::string error;
+  return pictures_.Write(options_.picturesFolder, SimSeconds(), gauge, &error) ? "" : error;
 }
 
 void SimHost::SetTick18Back(double ticks) {

@@ -13,6 +13,7 @@
 
 #include "simhost/engine_model.h"
 #include "simhost/module_loader.h"
+#include "simhost/pictures.h"
 #include "simhost/typist.h"
 
 namespace simhost {
@@ -23,6 +24,7 @@ struct HostOptions {
   int framesPerTick = 2;               // the simulator draws faster than it ticks
   bool keepTrace = false;              // keep every traced step (tests)
   double initialTick18 = 0.0;          // TICK18 when the panel is installed
+  std::string picturesFolder;          // where snapshots of the displays go; empty: nowhere
 };
 
 enum class Phase { Loaded, Startup, Ticking, Shutdown, Unloaded };
@@ -126,6 +128,15 @@ class SimHost {
   uint64_t SoundsPlayedCount() const { return soundsPlayedCount_; }
   const LoadedModule& Module() const { return module_; }
   const EngineModel& Engines() const { return engines_; }
+
+  // ---- The glass displays' pictures ----
+  // Surfaces exist from Start to Unload, one per drawing-surface element.
+  DisplayPictures& Pictures() { return pictures_; }
+  const DisplayPictures& Pictures() const { return pictures_; }
+  // Writes a PNG of every display drawn so far (or of the one gauge named)
+  // into the pictures folder. Empty, or what went wrong (no such gauge, a
+  // file that cannot be written).
+  std::string Snapshot(const std::string& gauge = "");
   const std::string& Root() const { return options_.root; }
 
  private:
@@ -147,6 +158,7 @@ class SimHost {
 
   HostOptions options_;
   LoadedModule module_;
+  DisplayPictures pictures_;
   Phase phase_ = Phase::Unloaded;
   double tick18_ = 0.0;
   double simulationClock_ = 1.0;

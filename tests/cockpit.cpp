@@ -44,6 +44,7 @@ uint8_t KeyOf(const std::string& name) {
 simhost::HostOptions MakeHostOptions(const std::string& folder, const CockpitOptions& options) {
   simhost::HostOptions host;
   host.root = folder + "/root";
+  host.picturesFolder = folder + "/pictures";
   host.keepTrace = true;
   host.initialTick18 = options.initialTick18;
   host.framesPerTick = options.framesPerTick;
@@ -63,6 +64,18 @@ Cockpit::~Cockpit() {
   std::error_code ignored;
   std::filesystem::remove_all(folder_, ignored);
 }
+
+platform::gfx::Surface* Cockpit::surface(const std::string& gauge) const {
+  return host_.Pictures().SurfaceOf(gauge);
+}
+
+Cockpit& Cockpit::snapshot(const std::string& gauge) {
+  const std::string failure = host_.Snapshot(gauge);
+  if (!failure.empty()) ADD_FAILURE() << "snapshot: " << failure;
+  return *this;
+}
+
+std::string Cockpit::picturesFolder() const { return folder_ + "/pictures"; }
 
 Cockpit& Cockpit::start() {
   host_.Start();

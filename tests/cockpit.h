@@ -17,6 +17,7 @@
 
 #include "core/panel_services.h"
 #include "core/switch.h"
+#include "platform/gfx_surface.h"
 #include "platform/simulator.h"
 #include "platform/sound_device.h"
 #include "simhost/sim_host.h"
@@ -164,6 +165,15 @@ class Cockpit {
   Cockpit& position(double latitudeDeg, double longitudeDeg, double altitudeFt);
   // Whether a not-built function (a placeholder control) has run so far.
   bool ran(const std::string& functionName) const;
+
+  // The glass displays: the pixel surface of a gauge's drawing element (null
+  // when it has none; from start() on), and PNG snapshots of the displays
+  // drawn so far, as the scenario command `snapshot` writes them, into
+  // picturesFolder().
+  platform::gfx::Surface* surface(const std::string& gauge) const;
+  Cockpit& snapshot(const std::string& gauge = "");
+  std::string picturesFolder() const;
+  const std::vector<std::string>& picturesWritten() const { return host_.Pictures().Written(); }
 
   double tick18() const { return host_.Tick18(); }
   simhost::SimHost& host() { return host_; }

@@ -1,0 +1,265 @@
+// The pixel back end on Cairo, the surfaces it draws into and their PNG
+// files, and the display typefaces mapped to installed fonts. Paths arrive in
+// user coordinates with their matrix; each primitive sets the matrix afresh,
+// so no save/restore ever touches the clip.
+#include <cairo.h>
+#include <fontconfig/fontconfig.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <utility>
+
+#include "platform/gfx_backend.h"
+#include "platform/gfx_surface.h"
+
+namespace platform::gfx {
+
+struct Surface::Pixels {
+  cairo_surface_t* image = nullptr;
+};
+
+namespace {
+
+constexpr int kLargestSide = 4096;
+constexpr double kMiterLimit = 10.0;
+
+// The typefaces the displays name, and the free font closest in shape (the
+// geometric sans of Debian's URW base fonts). Others go to fontconfig as named,
+// which falls back to the generic sans-serif.
+struct TypefaceRow {
+  const char* typeface;
+  const char* family;
+};
+constexpr TypefaceRow kTypefaces[] = {
+    {"Century Gothic", "URW Gothic"},
+};
+
+std::string& PinnedFamily() {
+  static std::string family;
+  return family;
+}
+
+using FaceCache = std::map<std::pair<std::string, bool>, cairo_font_face_t*>;
+
+FaceCache& Faces() {
+  static FaceCache faces;
+  return faces;
+}
+
+// At exit the faces go, then Cairo's and fontconfig's own caches, so the
+// leak checker sees a clean process.
+void ReleaseFonts() {
+  for (auto& [key, face] : Faces()) cairo_font_face_destroy(face);
+  Faces().clear();
+  cairo_debug_reset_static_data();
+  FcFini();
+}
+
+// Toy font faces, made once per family and weight for the whole process.
+cairo_font_face_t* FaceFor(const Font& font) {
+  FaceCache& faces = Faces();
+  if (faces.empty()) {
+    static const bool registered = std::atexit(ReleaseFonts) == 0;
+    (void)registered;
+  }
+  const std::string family = FontFamilyFor(font.family);
+  auto [entry, added] = faces.try_emplace({family, font.bold}, nullptr);
+  if (added) {
+    entry->second = cairo_toy_font_face_create(family.c_str(), CAIRO_FONT_SLANT_NORMAL,
+                                               font.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+  }
+  return entry->second;
+}
+
+void SetMatrix(cairo_t* cr, const Matrix& m) {
+  cairo_matrix_t matrix;
+  cairo_matrix_init(&matrix, m.xx, m.yx, m.xy, m.yy, m.dx, m.dy);
+  cairo_set_matrix(cr, &matrix);
+}
+
+void SetColor(cairo_t* cr, Color color) { cairo_set_source_rgb(cr, color.r / 255.0, color.g / 255.0, color.b / 255.0); }
+
+// Adds the path's figures to the context's path under the current matrix.
+void AddPieces(cairo_t* cr, const Path& path) {
+  for (const Path::Piece& piece : path.Pieces()) {
+    switch (piece.op) {
+      case Path::Op::Move: cairo_move_to(cr, piece.p[0].x, piece.p[0].y); break;
+      case Path::Op::Line: cairo_line_to(cr, piece.p[0].x, piece.p[0].y); break;
+      case Path::Op::Curve:
+        cairo_curve_to(cr, piece.p[0].x, piece.p[0].y, piece.p[1].x, piece.p[1].y, piece.p[2].x, piece.p[2].y);
+        break;
+      case Path::Op::Close: cairo_close_path(cr); break;
+    }
+  }
+}
+
+class CairoBackend final : public Backend {
+ public:
+  explicit CairoBackend(Surface& surface) : surface_(surface), cr_(cairo_create(surface.Native().image)) {
+    cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_set_line_cap(cr_, CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
+    cairo_set_miter_limit(cr_, kMiterLimit);
+    cairo_set_antialias(cr_, CAIRO_ANTIALIAS_GRAY);
+    // Glyphs anti-aliased and placed exactly, without fitting them to the grid.
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    cairo_set_font_options(cr_, options);
+    cairo_font_options_destroy(options);
+  }
+  ~CairoBackend() override {
+    cairo_destroy(cr_);
+    cairo_surface_flush(surface_.Native().image);
+  }
+
+  void Fill(const Path& path, const Matrix& matrix, Color color) override {
+    Build(path, matrix);
+    SetColor(cr_, color);
+    cairo_fill(cr_);
+  }
+
+  void Stroke(const Path& path, const Matrix& matrix, const Pen& pen) override {
+    Build(path, matrix);
+    double width = pen.width;
+    if (width <= 0.0) {
+      // A hairline: one surface pixel whatever the transform.
+      cairo_identity_matrix(cr_);
+      width = 1.0;
+    }
+    cairo_set_line_width(cr_, width);
+    if (pen.IsDashed()) {
+      const double dashes[] = {pen.dashOn * width, pen.dashOff * width};
+      cairo_set_dash(cr_, dashes, 2, 0.0);
+    } else {
+      cairo_set_dash(cr_, nullptr, 0, 0.0);
+    }
+    SetColor(cr_, pen.color);
+    cairo_stroke(cr_);
+  }
+
+  void Clip(const Path& path, const Matrix& matrix, ClipMode mode) override {
+    if (mode == ClipMode::Replace) cairo_reset_clip(cr_);
+    cairo_new_path(cr_);
+    if (mode == ClipMode::Exclude) {
+      // Everything the surface shows, less the shape: with the even-odd rule
+      // the shape becomes a hole in a rectangle around the whole surface.
+      cairo_identity_matrix(cr_);
+      cairo_rectangle(cr_, -1.0, -1.0, surface_.Width() + 2.0, surface_.Height() + 2.0);
+    }
+    SetMatrix(cr_, matrix);
+    AddPieces(cr_, path);
+    cairo_clip(cr_);
+  }
+
+  void ResetClip() override { cairo_reset_clip(cr_); }
+
+  FontMetrics Metrics(const Font& font, double em, const Matrix& matrix) override {
+    UseFont(font, em, matrix);
+    cairo_font_extents_t extents;
+    cairo_font_extents(cr_, &extents);
+    return {extents.ascent, extents.height};
+  }
+
+  double Advance(const std::string& utf8, const Font& font, double em, const Matrix& matrix) override {
+    UseFont(font, em, matrix);
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr_, utf8.c_str(), &extents);
+    return extents.x_advance;
+  }
+
+  void Text(const std::string& utf8, PointF baseline, const Font& font, double em, const Matrix& matrix,
+            Color color) override {
+    UseFont(font, em, matrix);
+    cairo_new_path(cr_);
+    cairo_move_to(cr_, baseline.x, baseline.y);
+    SetColor(cr_, color);
+    cairo_show_text(cr_, utf8.c_str());
+  }
+
+ private:
+  void Build(const Path& path, const Matrix& matrix) {
+    cairo_new_path(cr_);
+    SetMatrix(cr_, matrix);
+    AddPieces(cr_, path);
+  }
+
+  void UseFont(const Font& font, double em, const Matrix& matrix) {
+    SetMatrix(cr_, matrix);
+    cairo_set_font_face(cr_, FaceFor(font));
+    cairo_set_font_size(cr_, em);
+  }
+
+  Surface& surface_;
+  cairo_t* cr_;
+};
+
+}  // namespace
+
+std::unique_ptr<Backend> MakeCairoBackend(Surface& surface) { return std::make_unique<CairoBackend>(surface); }
+
+void PinFontFamily(const std::string& family) { PinnedFamily() = family; }
+
+std::string FontFamilyFor(const char* typeface) {
+  if (!PinnedFamily().empty()) return PinnedFamily();
+  const char* name = typeface != nullptr ? typeface : "";
+  for (const TypefaceRow& row : kTypefaces) {
+    if (std::strcmp(row.typeface, name) == 0) return row.family;
+  }
+  return *name != '\0' ? name : "sans-serif";
+}
+
+// ---- Surfaces ------------------------------------------------------------------
+
+Surface::Surface(int width, int height, int designWidth, int designHeight)
+    : width_(std::clamp(width, 1, kLargestSide)),
+      height_(std::clamp(height, 1, kLargestSide)),
+      designWidth_(designWidth > 0 ? std::min(designWidth, kLargestSide) : width_),
+      designHeight_(designHeight > 0 ? std::min(designHeight, kLargestSide) : height_),
+      pixels_(std::make_unique<Pixels>()) {
+  pixels_->image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_);
+  Clear({});
+}
+
+Surface::~Surface() { cairo_surface_destroy(pixels_->image); }
+
+void Surface::Clear(Color color) {
+  cairo_t* cr = cairo_create(pixels_->image);
+  SetColor(cr, color);
+  cairo_paint(cr);
+  cairo_destroy(cr);
+  cairo_surface_flush(pixels_->image);
+}
+
+Color Surface::Pixel(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return {};
+  cairo_surface_flush(pixels_->image);
+  const unsigned char* data = cairo_image_surface_get_data(pixels_->image);
+  const int stride = cairo_image_surface_get_stride(pixels_->image);
+  uint32_t value = 0;
+  std::memcpy(&value, data + static_cast<size_t>(y) * stride + static_cast<size_t>(x) * 4, sizeof(value));
+  return {static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value)};
+}
+
+bool Surface::WritePng(const std::string& path, std::string* error) const {
+  const cairo_status_t status = cairo_surface_write_to_png(pixels_->image, path.c_str());
+  if (status == CAIRO_STATUS_SUCCESS) return true;
+  if (error != nullptr) *error = "cannot write " + path + ": " + cairo_status_to_string(status);
+  return false;
+}
+
+DrawingLog& Surface::StartRecording() {
+  log_.Clear();
+  recording_ = true;
+  return log_;
+}
+
+DrawingLog* Surface::OpenFrame() {
+  ++frames_;
+  return recording_ ? &log_ : nullptr;
+}
+
+}  // namespace platform::gfx

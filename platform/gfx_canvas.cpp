@@ -1,0 +1,471 @@
+// The canvas: matrices, paths, the checks that keep one bad primitive from
+// harming a frame, and the text layout of the displays (box-top anchors,
+// padding, line breaks, character counts). The back ends only fill, stroke,
+// clip and show glyphs.
+#include <algorithm>
+#include <cmath>
+#include <cwchar>
+
+#include "platform/gfx.h"
+#include "platform/gfx_backend.h"
+#include "platform/gfx_surface.h"
+#include "platform/paths.h"
+
+namespace platform::gfx {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kDegToRad = kPi / 180.0;
+// The control-point distance of a quarter circle drawn as one cubic curve.
+constexpr double kQuarterKappa = 0.5522847498307936;
+// Font sizes beyond this many points are a bad value, not a display's text.
+constexpr double kLargestFontPt = 10000.0;
+
+bool Finite(double value) { return std::isfinite(value); }
+
+PointF At(double x, double y) { return {static_cast<float>(x), static_cast<float>(y)}; }
+
+// A box the right way round: a negative width or height flips it about its edge.
+RectF Normalised(const RectF& rect) {
+  RectF out = rect;
+  if (out.width < 0.0f) {
+    out.x += out.width;
+    out.width = -out.width;
+  }
+  if (out.height < 0.0f) {
+    out.y += out.height;
+    out.height = -out.height;
+  }
+  return out;
+}
+
+std::vector<PointF> Corners(const RectF& rect) {
+  return {{rect.x, rect.y},
+          {rect.x + rect.width, rect.y},
+          {rect.x + rect.width, rect.y + rect.height},
+          {rect.x, rect.y + rect.height}};
+}
+
+// Characters Cairo would refuse as text (surrogates, beyond Unicode, controls)
+// become '?', so a bad string never puts the drawing context in error.
+std::string DrawableUtf8(const std::wstring& text) {
+  std::wstring clean = text;
+  for (wchar_t& c : clean) {
+    const auto code = static_cast<uint32_t>(c);
+    if (code < 0x20 || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) c = L'?';
+  }
+  return Narrow(clean);
+}
+
+}  // namespace
+
+Color Dim(uint8_t r, uint8_t g, uint8_t b, double brightness) {
+  auto scale = [brightness](uint8_t component) -> uint8_t {
+    const double value = component * brightness;
+    if (!Finite(value)) return 0;
+    // Truncated toward zero, kept to its low byte (brightness stays within 0..1
+    // in the cockpit; beyond it the byte wraps as the displays expect).
+    const double wrapped = std::fmod(std::trunc(value), 256.0);
+    return static_cast<uint8_t>(static_cast<int>(wrapped < 0 ? wrapped + 256.0 : wrapped));
+  };
+  return {scale(r), scale(g), scale(b)};
+}
+
+// ---- Matrix ----------------------------------------------------------------------
+
+Matrix& Matrix::Scale(double sx, double sy) {
+  xx *= sx;
+  yx *= sx;
+  xy *= sy;
+  yy *= sy;
+  return *this;
+}
+
+Matrix& Matrix::Translate(double x, double y) {
+  dx += xx * x + xy * y;
+  dy += yx * x + yy * y;
+  return *this;
+}
+
+Matrix& Matrix::Rotate(double degrees) {
+  const double c = std::cos(degrees * kDegToRad);
+  const double s = std::sin(degrees * kDegToRad);
+  const Matrix before = *this;
+  xx = before.xx * c + before.xy * s;
+  yx = before.yx * c + before.yy * s;
+  xy = -before.xx * s + before.xy * c;
+  yy = -before.yx * s + before.yy * c;
+  return *this;
+}
+
+PointF Matrix::Apply(PointF point) const {
+  return At(xx * point.x + xy * point.y + dx, yx * point.x + yy * point.y + dy);
+}
+
+bool Matrix::IsUsable() const {
+  const double determinant = xx * yy - xy * yx;
+  return Finite(xx) && Finite(yx) && Finite(xy) && Finite(yy) && Finite(dx) && Finite(dy) && Finite(determinant) &&
+         determinant != 0.0;
+}
+
+// ---- Path ------------------------------------------------------------------------
+
+void Path::Continue(PointF to) {
+  pieces_.push_back({figureOpen_ ? Op::Line : Op::Move, {to, {}, {}}});
+  figureOpen_ = true;
+}
+
+void Path::CloseFigure() {
+  if (!figureOpen_) return;
+  pieces_.push_back({Op::Close, {}});
+  figureOpen_ = false;
+}
+
+void Path::AddLine(PointF from, PointF to) {
+  Continue(from);
+  pieces_.push_back({Op::Line, {to, {}, {}}});
+}
+
+void Path::AddRectangle(const RectF& rect) {
+  const RectF box = Normalised(rect);
+  if (box.width == 0.0f || box.height == 0.0f) return;
+  const std::vector<PointF> corners = Corners(box);
+  AddPolygon(corners.data(), 4);
+}
+
+void Path::AddPolygon(const PointF* points, int count) {
+  if (points == nullptr || count < 2) return;
+  figureOpen_ = false;
+  Continue(points[0]);
+  for (int i = 1; i < count; ++i) pieces_.push_back({Op::Line, {points[i], {}, {}}});
+  CloseFigure();
+}
+
+void Path::AddEllipse(const RectF& rect) {
+  const RectF box = Normalised(rect);
+  if (box.width == 0.0f || box.height == 0.0f) return;
+  figureOpen_ = false;
+  AddArc(box, 0.0f, 360.0f);
+  CloseFigure();
+}
+
+void Path::AddArc(const RectF& rect, float startDeg, float sweepDeg) {
+  const RectF box = Normalised(rect);
+  if (box.width == 0.0f || box.height == 0.0f || !Finite(startDeg) || !Finite(sweepDeg)) return;
+  const double rx = box.width / 2.0;
+  const double ry = box.height / 2.0;
+  const double cx = box.x + rx;
+  const double cy = box.y + ry;
+  // The angles given are of the points themselves; the curve runs on the
+  // ellipse's parameter, which differs from them unless it is a circle.
+  auto parameter = [rx, ry](double degrees) {
+    const double a = degrees * kDegToRad;
+    return std::atan2(rx * std::sin(a), ry * std::cos(a));
+  };
+  const double sweep = std::clamp(static_cast<double>(sweepDeg), -360.0, 360.0);
+  const double start = parameter(startDeg);
+  double delta = parameter(startDeg + sweep) - start;
+  if (std::fabs(sweep) >= 360.0) {
+    delta = sweep > 0 ? 2.0 * kPi : -2.0 * kPi;
+  } else {
+    while (sweep > 0 && delta < 0) delta += 2.0 * kPi;
+    while (sweep < 0 && delta > 0) delta -= 2.0 * kPi;
+  }
+  auto point = [&](double t) { return At(cx + rx * std::cos(t), cy + ry * std::sin(t)); };
+  Continue(point(start));
+  const int segments = std::max(1, static_cast<int>(std::ceil(std::fabs(delta) / (kPi / 2.0) - 1e-9)));
+  const double step = delta / segments;
+  const double k = 4.0 / 3.0 * std::tan(step / 4.0);
+  for (int i = 0; i < segments; ++i) {
+    const double a = start + step * i;
+    const double b = a + step;
+    const PointF control1 = At(cx + rx * (std::cos(a) - k * std::sin(a)), cy + ry * (std::sin(a) + k * std::cos(a)));
+    const PointF control2 = At(cx + rx * (std::cos(b) + k * std::sin(b)), cy + ry * (std::sin(b) - k * std::cos(b)));
+    pieces_.push_back({Op::Curve, {control1, control2, point(b)}});
+  }
+}
+
+void Path::AddBezier(PointF start, PointF control1, PointF control2, PointF end) {
+  Continue(start);
+  pieces_.push_back({Op::Curve, {control1, control2, end}});
+}
+
+void Path::AddCurve(const PointF* points, int count, float tension) {
+  if (points == nullptr || count < 2) return;
+  // Each span is a cubic whose controls follow the chord of its neighbours;
+  // the end points stand in for the neighbours the ends lack.
+  const double factor = tension / 3.0;
+  Continue(points[0]);
+  for (int i = 0; i + 1 < count; ++i) {
+    const PointF before = points[i > 0 ? i - 1 : 0];
+    const PointF from = points[i];
+    const PointF to = points[i + 1];
+    const PointF after = points[i + 2 < count ? i + 2 : count - 1];
+    pieces_.push_back({Op::Curve,
+                       {At(from.x + factor * (to.x - before.x), from.y + factor * (to.y - before.y)),
+                        At(to.x - factor * (after.x - from.x), to.y - factor * (after.y - from.y)), to}});
+  }
+}
+
+bool Path::IsWithin(double limit) const {
+  for (const Piece& piece : pieces_) {
+    const int used = piece.op == Op::Curve ? 3 : piece.op == Op::Close ? 0 : 1;
+    for (int i = 0; i < used; ++i) {
+      if (!(std::fabs(piece.p[i].x) <= limit && std::fabs(piece.p[i].y) <= limit)) return false;
+    }
+  }
+  return true;
+}
+
+// ---- Canvas ------------------------------------------------------------------------
+
+// One primitive on its way to the back end: the path to draw and, for the
+// recording, what the display passed.
+struct Canvas::Shape {
+  DrawnItem::Kind kind;
+  Path path;
+  std::vector<PointF> points;
+};
+
+Canvas::Canvas(Surface& surface) : surface_(surface), width_(surface.Width()), height_(surface.Height()) {
+  DrawingLog* log = surface.OpenFrame();
+  backend_ = MakeCairoBackend(surface);
+  if (log != nullptr) backend_ = MakeRecordingBackend(*log, std::move(backend_));
+}
+
+Canvas::~Canvas() = default;
+
+void Canvas::SetTransform(const Matrix& matrix) {
+  matrix_ = matrix;
+  matrixUsable_ = matrix.IsUsable();
+}
+
+namespace {
+
+PointF ToDesign(const Surface& surface, PointF device) {
+  return At(device.x * static_cast<double>(surface.DesignWidth()) / surface.Width(),
+            device.y * static_cast<double>(surface.DesignHeight()) / surface.Height());
+}
+
+DrawnItem ItemOf(DrawnItem::Kind kind, const std::vector<PointF>& points, const Matrix& matrix,
+                 const Surface& surface) {
+  DrawnItem item;
+  item.kind = kind;
+  item.points = points;
+  for (PointF point : points) item.design.push_back(ToDesign(surface, matrix.Apply(point)));
+  return item;
+}
+
+}  // namespace
+
+bool Canvas::Drawable(const Shape& shape) {
+  bool ok = matrixUsable_;
+  for (PointF point : shape.points) ok = ok && Finite(point.x) && Finite(point.y);
+  // Every point of the path must land within reach of the surface's pixels.
+  for (const Path::Piece& piece : shape.path.Pieces()) {
+    const int used = piece.op == Path::Op::Curve ? 3 : piece.op == Path::Op::Close ? 0 : 1;
+    for (int i = 0; i < used && ok; ++i) {
+      const PointF device = matrix_.Apply(piece.p[i]);
+      ok = std::fabs(device.x) <= kFarthestPixel && std::fabs(device.y) <= kFarthestPixel;
+    }
+    if (!ok) break;
+  }
+  if (!ok) ++skipped_;
+  return ok;
+}
+
+void Canvas::Fill(const Shape& shape, Color color) {
+  const bool drawn = Drawable(shape);
+  if (drawn) backend_->Fill(shape.path, matrix_, color);
+  if (DrawingLog* log = backend_->Log()) {
+    DrawnItem item = ItemOf(shape.kind, shape.points, matrix_, surface_);
+    item.skipped = !drawn;
+    item.color = color;
+    Record(*log, std::move(item));
+  }
+}
+
+void Canvas::Stroke(const Shape& shape, const Pen& pen) {
+  const bool penUsable = Finite(pen.width) && Finite(pen.dashOn) && Finite(pen.dashOff);
+  if (!penUsable) ++skipped_;
+  const bool drawn = penUsable && Drawable(shape);
+  if (drawn) backend_->Stroke(shape.path, matrix_, pen);
+  if (DrawingLog* log = backend_->Log()) {
+    DrawnItem item = ItemOf(shape.kind, shape.points, matrix_, surface_);
+    item.skipped = !drawn;
+    item.color = pen.color;
+    item.penWidth = pen.width;
+    item.dashOn = pen.dashOn;
+    item.dashOff = pen.dashOff;
+    Record(*log, std::move(item));
+  }
+}
+
+namespace {
+
+Path RectanglePath(const RectF& rect) {
+  Path path;
+  path.AddRectangle(rect);
+  return path;
+}
+
+Path EllipsePath(const RectF& box) {
+  Path path;
+  path.AddEllipse(box);
+  return path;
+}
+
+Path PolygonPath(const PointF* points, int count) {
+  Path path;
+  path.AddPolygon(points, count);
+  return path;
+}
+
+std::vector<PointF> PointList(const PointF* points, int count) {
+  if (points == nullptr || count <= 0) return {};
+  return std::vector<PointF>(points, points + count);
+}
+
+// The points of a path as the recording shows them: every end and control point.
+std::vector<PointF> PathPoints(const Path& path) {
+  std::vector<PointF> points;
+  for (const Path::Piece& piece : path.Pieces()) {
+    const int used = piece.op == Path::Op::Curve ? 3 : piece.op == Path::Op::Close ? 0 : 1;
+    points.insert(points.end(), piece.p, piece.p + used);
+  }
+  return points;
+}
+
+}  // namespace
+
+void Canvas::FillRectangle(Color color, const RectF& rect) {
+  Fill({DrawnItem::Kind::FillRectangle, RectanglePath(rect), Corners(rect)}, color);
+}
+
+void Canvas::DrawRectangle(const Pen& pen, const RectF& rect) {
+  Stroke({DrawnItem::Kind::DrawRectangle, RectanglePath(rect), Corners(rect)}, pen);
+}
+
+void Canvas::FillEllipse(Color color, const RectF& box) {
+  Fill({DrawnItem::Kind::FillEllipse, EllipsePath(box), Corners(box)}, color);
+}
+
+void Canvas::DrawEllipse(const Pen& pen, const RectF& box) {
+  Stroke({DrawnItem::Kind::DrawEllipse, EllipsePath(box), Corners(box)}, pen);
+}
+
+void Canvas::FillPolygon(Color color, const PointF* points, int count) {
+  Fill({DrawnItem::Kind::FillPolygon, PolygonPath(points, count), PointList(points, count)}, color);
+}
+
+void Canvas::DrawPolygon(const Pen& pen, const PointF* points, int count) {
+  Stroke({DrawnItem::Kind::DrawPolygon, PolygonPath(points, count), PointList(points, count)}, pen);
+}
+
+void Canvas::DrawLine(const Pen& pen, PointF from, PointF to) {
+  Path path;
+  path.AddLine(from, to);
+  Stroke({DrawnItem::Kind::DrawLine, std::move(path), {from, to}}, pen);
+}
+
+void Canvas::DrawBezier(const Pen& pen, PointF start, PointF control1, PointF control2, PointF end) {
+  Path path;
+  path.AddBezier(start, control1, control2, end);
+  Stroke({DrawnItem::Kind::DrawBezier, std::move(path), {start, control1, control2, end}}, pen);
+}
+
+void Canvas::DrawCurve(const Pen& pen, const PointF* points, int count, float tension) {
+  Path path;
+  path.AddCurve(points, count, Finite(tension) ? tension : 0.5f);
+  Stroke({DrawnItem::Kind::DrawCurve, std::move(path), PointList(points, count)}, pen);
+}
+
+void Canvas::DrawPath(const Pen& pen, const Path& path) {
+  Stroke({DrawnItem::Kind::DrawPath, path, PathPoints(path)}, pen);
+}
+
+void Canvas::FillPath(Color color, const Path& path) {
+  Fill({DrawnItem::Kind::FillPath, path, PathPoints(path)}, color);
+}
+
+void Canvas::SetClip(const Path& path, ClipMode mode) {
+  const Shape shape{DrawnItem::Kind::SetClip, path, PathPoints(path)};
+  const bool drawn = Drawable(shape);
+  if (drawn) {
+    backend_->Clip(path, matrix_, mode);
+    ++clipGeneration_;
+  }
+  if (DrawingLog* log = backend_->Log()) {
+    DrawnItem item = ItemOf(shape.kind, shape.points, matrix_, surface_);
+    item.skipped = !drawn;
+    item.clipMode = mode;
+    Record(*log, std::move(item));
+  }
+}
+
+void Canvas::ResetClip() {
+  backend_->ResetClip();
+  ++clipGeneration_;
+  if (DrawingLog* log = backend_->Log()) Record(*log, ItemOf(DrawnItem::Kind::ResetClip, {}, matrix_, surface_));
+}
+
+void Canvas::Record(DrawingLog& log, DrawnItem item) const {
+  item.clipGeneration = clipGeneration_;
+  log.Add(std::move(item));
+}
+
+void Canvas::Mark(const char* name) {
+  if (DrawingLog* log = backend_->Log()) {
+    DrawnItem item = ItemOf(DrawnItem::Kind::Mark, {}, matrix_, surface_);
+    item.mark = name != nullptr ? name : "";
+    Record(*log, std::move(item));
+  }
+}
+
+void Canvas::DrawString(const wchar_t* text, int count, const Font& font, PointF origin, Align align, Color color) {
+  if (text == nullptr) return;
+  const size_t length = std::wcslen(text);
+  const std::wstring shown(text, count < 0 ? length : std::min(length, static_cast<size_t>(count)));
+  const PointF anchor = matrix_.Apply(origin);
+  const bool drawable = matrixUsable_ && Finite(font.sizePt) && font.sizePt > 0.0f && font.sizePt <= kLargestFontPt &&
+                        std::fabs(anchor.x) <= kFarthestPixel && std::fabs(anchor.y) <= kFarthestPixel;
+  const double em = font.sizePt * kDotsPerInch / 72.0;
+  DrawingLog* log = backend_->Log();
+  DrawnItem item = ItemOf(DrawnItem::Kind::DrawString, {origin}, matrix_, surface_);
+  if (!drawable) {
+    ++skipped_;
+  } else {
+    const Backend::FontMetrics metrics = backend_->Metrics(font, em, matrix_);
+    const double padding = em * kTextPaddingEm;
+    size_t lineStart = 0;
+    for (int line = 0; lineStart <= shown.size(); ++line) {
+      size_t lineEnd = shown.find(L'\n', lineStart);
+      if (lineEnd == std::wstring::npos) lineEnd = shown.size();
+      std::wstring lineText = shown.substr(lineStart, lineEnd - lineStart);
+      // Trailing blanks (and the '\r' of a "\r\n") take no room.
+      while (!lineText.empty() && (lineText.back() == L' ' || lineText.back() == L'\r')) lineText.pop_back();
+      const std::string utf8 = DrawableUtf8(lineText);
+      const double width = utf8.empty() ? 0.0 : backend_->Advance(utf8, font, em, matrix_);
+      const double x = align == Align::Near     ? origin.x + padding
+                       : align == Align::Center ? origin.x - width / 2.0
+                                                : origin.x - width - padding;
+      const PointF baseline = At(x, origin.y + metrics.ascent + line * metrics.lineSpacing);
+      if (!utf8.empty()) backend_->Text(utf8, baseline, font, em, matrix_, color);
+      if (log != nullptr) item.design.push_back(ToDesign(surface_, matrix_.Apply(baseline)));
+      lineStart = lineEnd + 1;
+    }
+  }
+  if (log == nullptr) return;
+  item.skipped = !drawable;
+  item.color = color;
+  item.text = shown;
+  item.count = count;
+  item.sizePt = font.sizePt;
+  item.bold = font.bold;
+  item.align = align;
+  const PointF emEnd = ToDesign(surface_, matrix_.Apply(At(origin.x + em, origin.y)));
+  item.emDesign = static_cast<float>(std::hypot(emEnd.x - item.design[0].x, emEnd.y - item.design[0].y));
+  Record(*log, std::move(item));
+}
+
+}  // namespace platform::gfx

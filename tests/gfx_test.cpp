@@ -1,0 +1,426 @@
+// The drawing layer the glass displays paint with: transform order and sign,
+// pens and dashes, ellipses of odd sizes, clip modes, text placement, bad
+// numbers; and the host's screens and pictures of the displays.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <limits>
+#include <string>
+
+#include "gauges/glass_screens.h"
+#include "platform/gfx.h"
+#include "platform/gfx_surface.h"
+#include "simhost/run_log.h"
+#include "simhost/scenario.h"
+#include "tests/cockpit.h"
+#include "tests/gfx_test_card.h"
+
+namespace halcyon::test {
+namespace {
+
+using platform::gfx::Align;
+using platform::gfx::Canvas;
+using platform::gfx::ClipMode;
+using platform::gfx::Color;
+using platform::gfx::DrawnItem;
+using platform::gfx::Font;
+using platform::gfx::Matrix;
+using platform::gfx::Path;
+using platform::gfx::Pen;
+using platform::gfx::PointF;
+using platform::gfx::RectF;
+using platform::gfx::Surface;
+
+constexpr Color kWhite{255, 255, 255};
+constexpr Color kGreen{0, 150, 0};
+constexpr Color kBlack{0, 0, 0};
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+
+// A pixel that a stroke or glyph covered well (anti-aliased edges blend).
+bool Lit(const Surface& surface, int x, int y) {
+  const Color c = surface.Pixel(x, y);
+  return c.r + c.g + c.b > 3 * 128;
+}
+
+// The box of pixels with any ink on a black surface; empty width when none.
+struct Ink {
+  int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1;
+  bool Empty() const { return right < 0; }
+  double CentreX() const { return (left + right + 1) / 2.0; }
+};
+
+Ink InkOf(const Surface& surface) {
+  Ink ink;
+  for (int y = 0; y < surface.Height(); ++y) {
+    for (int x = 0; x < surface.Width(); ++x) {
+      const Color c = surface.Pixel(x, y);
+      if (c.r + c.g + c.b < 60) continue;
+      ink.left = std::min(ink.left, x);
+      ink.right = std::max(ink.right, x);
+      ink.top = std::min(ink.top, y);
+      ink.bottom = std::max(ink.bottom, y);
+    }
+  }
+  return ink;
+}
+
+TEST(Drawing, TransformsPrependInCallOrderAndTurnClockwise) {
+  // A surface twice its design size: the recording reports design units.
+  Surface surface(600, 500, 300, 250);
+  platform::gfx::DrawingLog& log = surface.StartRecording();
+  {
+    Canvas canvas(surface);
+    Matrix matrix;
+    matrix.Scale(2, 2).Translate(150, 126).Rotate(90);
+    canvas.SetTransform(matrix);
+    canvas.DrawLine(Pen{kWhite, 1.4f}, PointF(0, -10), PointF(0, -20));
+  }
+  const auto lines = log.Find(DrawnItem::Kind::DrawLine);
+  ASSERT_EQ(lines.size(), 1u);
+  // Turned first (straight up becomes right), then moved to the origin, then scaled.
+  EXPECT_TRUE(platform::gfx::Near(lines[0]->design[0], PointF(160, 126), 0.01f));
+  EXPECT_TRUE(platform::gfx::Near(lines[0]->design[1], PointF(170, 126), 0.01f));
+  EXPECT_TRUE(Lit(surface, 2 * 165, 2 * 126)) << "the pixels agree with the recording";
+
+  // On the screen a positive angle is clockwise: a bar pointing up turned by
+  // 90 degrees points right, by -90 left.
+  Surface turned(100, 100);
+  {
+    Canvas canvas(turned);
+    canvas.SetTransform(Matrix().Translate(50, 50).Rotate(90));
+    canvas.FillRectangle(kWhite, RectF(-3, -40, 6, 30));
+  }
+  EXPECT_TRUE(Lit(turned, 75, 50));
+  EXPECT_FALSE(Lit(turned, 50, 25));
+  EXPECT_FALSE(Lit(turned, 25, 50));
+}
+
+TEST(Drawing, PensScaleWithThePictureAndDashInPenWidths) {
+  Surface surface(200, 100);
+  {
+    Canvas canvas(surface);
+    canvas.SetTransform(Matrix().Scale(2, 2));
+    canvas.DrawLine(Pen{kWhite, 3.0f}, PointF(5, 10), PointF(95, 10));  // 6 px thick at y 20
+    canvas.ResetTransform();
+    canvas.DrawLine(Pen{kWhite, 2.0f, 3, 3}, PointF(0, 60), PointF(200, 60));  // 6 on, 6 off
+    canvas.SetTransform(Matrix().Scale(2, 2));
+    canvas.DrawLine(Pen{kWhite, 2.0f, 1, 4}, PointF(0, 40), PointF(100, 40));  // 4 on, 16 off at y 80
+  }
+  EXPECT_TRUE(Lit(surface, 50, 18));
+  EXPECT_TRUE(Lit(surface, 50, 22));
+  EXPECT_FALSE(Lit(surface, 50, 15));
+  EXPECT_FALSE(Lit(surface, 50, 25));
+  // Flat ends: the solid line stops at its end point.
+  EXPECT_FALSE(Lit(surface, 7, 20));
+  EXPECT_TRUE(Lit(surface, 12, 20));
+
+  for (int run = 0; run < 10; ++run) {
+    EXPECT_TRUE(Lit(surface, 12 * run + 3, 60)) << "dash " << run;
+    EXPECT_FALSE(Lit(surface, 12 * run + 9, 60)) << "gap " << run;
+    EXPECT_TRUE(Lit(surface, 20 * run + 2, 80)) << "dot " << run;
+    EXPECT_FALSE(Lit(surface, 20 * run + 12, 80)) << "gap after dot " << run;
+  }
+}
+
+TEST(Drawing, EllipsesOfNegativeSizeDrawAndEmptyOnesHarmNothing) {
+  Surface surface(100, 100);
+  platform::gfx::DrawingLog& log = surface.StartRecording();
+  {
+    Canvas canvas(surface);
+    canvas.FillEllipse(kWhite, RectF(50, 50, 0, 20));
+    canvas.DrawEllipse(Pen{kWhite, 1.0f}, RectF(50, 50, 20, 0));
+    // A circle given from its lower right corner with a negative size.
+    canvas.FillEllipse(kGreen, RectF(90, 90, -30, -30));
+    canvas.FillRectangle(kWhite, RectF(5, 5, 10, 10));
+    EXPECT_EQ(canvas.Skipped(), 0);
+  }
+  EXPECT_EQ(surface.Pixel(75, 75), kGreen) << "centre of the circle in (60,60)-(90,90)";
+  EXPECT_EQ(surface.Pixel(62, 62), kBlack) << "outside the circle, inside its box";
+  EXPECT_EQ(surface.Pixel(10, 10), kWhite) << "drawing goes on after the empty ellipses";
+  EXPECT_EQ(surface.Pixel(50, 60), kBlack);
+  EXPECT_EQ(log.Count(DrawnItem::Kind::FillEllipse), 2u);
+}
+
+TEST(Drawing, ClipModesAndTheClipStaysWhereItWasSet) {
+  // The traffic display's band: a ring between radii 94 and 107 about the
+  // dial centre, made by a replace and an exclude, with no save or restore.
+  Surface surface(250, 250);
+  {
+    Canvas canvas(surface);
+    canvas.SetTransform(Matrix().Translate(125, 125));
+    Path outer;
+    outer.AddEllipse(RectF(-107, -107, 214, 214));
+    Path inner;
+    inner.AddEllipse(RectF(-94, -94, 188, 188));
+    canvas.SetClip(outer, ClipMode::Replace);
+    canvas.SetClip(inner, ClipMode::Exclude);
+    // A fill under another transform still meets the clip where it was set.
+    canvas.ResetTransform();
+    canvas.FillRectangle(kGreen, RectF(0, 0, 250, 250));
+    // Intersect keeps the right half of the ring only.
+    Path right;
+    right.AddRectangle(RectF(125, 0, 125, 250));
+    canvas.SetClip(right, ClipMode::Intersect);
+    canvas.FillRectangle(kWhite, RectF(0, 0, 250, 250));
+    canvas.ResetClip();
+    canvas.FillRectangle(kWhite, RectF(120, 120, 10, 10));
+  }
+  for (int degrees = 0; degrees < 360; degrees += 30) {
+    const double a = degrees * 3.14159265358979 / 180.0;
+    auto at = [&](double r) {
+      return surface.Pixel(static_cast<int>(125 + r * std::cos(a)), static_cast<int>(125 + r * std::sin(a)));
+    };
+    const bool rightHalf = std::cos(a) > 0.1;
+    const bool leftHalf = std::cos(a) < -0.1;
+    if (rightHalf) {
+      EXPECT_EQ(at(100.5), kWhite) << degrees;
+    }
+    if (leftHalf) {
+      EXPECT_EQ(at(100.5), kGreen) << degrees;
+    }
+    EXPECT_EQ(at(90), kBlack) << degrees << " inside the excluded disc";
+    EXPECT_EQ(at(111), kBlack) << degrees << " outside the ring";
+  }
+  EXPECT_EQ(surface.Pixel(125, 125), kWhite) << "after ResetClip everything draws";
+}
+
+TEST(Drawing, TextHangsFromItsPointInEachAlignment) {
+  platform::gfx::PinFontFamily("DejaVu Sans");
+  const Font font{"Century Gothic", 10, true};
+  const double em = 10 * 96.0 / 72.0;
+  const double padding = em / 6.0;
+  auto draw = [&](const wchar_t* text, Align align) {
+    auto surface = std::make_unique<Surface>(200, 100);
+    platform::gfx::DrawingLog& log = surface->StartRecording();
+    {
+      Canvas canvas(*surface);
+      canvas.DrawString(text, -1, font, PointF(100, 30), align, kWhite);
+    }
+    EXPECT_EQ(log.Count(DrawnItem::Kind::DrawString), 1u);
+    return surface;
+  };
+  const auto nearText = draw(L"HDG", Align::Near);
+  const auto centreText = draw(L"HDG", Align::Center);
+  const auto farText = draw(L"HDG", Align::Far);
+  const auto farBlanks = draw(L"HDG  ", Align::Far);
+  const Ink nearInk = InkOf(*nearText);
+  const Ink centreInk = InkOf(*centreText);
+  const Ink farInk = InkOf(*farText);
+
+  EXPECT_NEAR(nearInk.left, 100 + padding, 2.0) << "near: padding right of the point";
+  EXPECT_NEAR(centreInk.CentreX(), 100, 1.5) << "centre: on the point";
+  EXPECT_NEAR(farInk.right + 1, 100 - padding, 2.0) << "far: padding left of the point";
+  EXPECT_EQ(InkOf(*farBlanks).right, farInk.right) << "trailing blanks are not measured";
+  // The point is the top of the box: capitals start a little below it, and
+  // the baseline is one ascent lower.
+  for (const Ink& ink : {nearInk, centreInk, farInk}) {
+    EXPECT_GE(ink.top, 30);
+    EXPECT_LE(ink.top, 30 + 0.4 * em);
+    EXPECT_NEAR(ink.bottom + 1, 30 + 0.93 * em, 2.0);
+  }
+
+  // Two lines: each centred on its own, the second one line spacing lower.
+  Surface flag(200, 100);
+  platform::gfx::DrawingLog& log = flag.StartRecording();
+  {
+    Canvas canvas(flag);
+    canvas.DrawString(L"HDG\nFAIL", 8, font, PointF(100, 30), Align::Center, kWhite);
+  }
+  const auto texts = log.Texts(L"HDG\nFAIL");
+  ASSERT_EQ(texts.size(), 1u);
+  ASSERT_EQ(texts[0]->design.size(), 3u) << "the anchor and two line starts";
+  const double spacing = texts[0]->design[2].y - texts[0]->design[1].y;
+  EXPECT_GT(spacing, em);
+  EXPECT_LT(spacing, 1.4 * em);
+  EXPECT_NEAR(texts[0]->emDesign, em, 1e-3);
+  const Ink flagInk = InkOf(flag);
+  EXPECT_EQ(flagInk.top, nearInk.top);
+  EXPECT_NEAR(flagInk.bottom - nearInk.bottom, spacing, 1.5);
+}
+
+TEST(Drawing, TheCountCutsTheText) {
+  Surface surface(200, 60);
+  platform::gfx::DrawingLog& log = surface.StartRecording();
+  {
+    Canvas canvas(surface);
+    const Font font{"Century Gothic", 12, false};
+    canvas.DrawString(L"RANGE  40", 5, font, PointF(10, 5), Align::Near, kWhite);
+    canvas.DrawString(L"TEST", 40, font, PointF(10, 25), Align::Near, kWhite);
+    canvas.DrawString(L"WX", -1, font, PointF(100, 25), Align::Near, kWhite);
+    canvas.DrawString(L"MAP", 0, font, PointF(150, 25), Align::Near, kWhite);
+  }
+  EXPECT_EQ(log.Texts(L"RANGE").size(), 1u);
+  EXPECT_EQ(log.Texts(L"TEST").size(), 1u) << "a count beyond the end draws what is there";
+  EXPECT_EQ(log.Texts(L"WX").size(), 1u) << "a negative count draws it all";
+  EXPECT_EQ(log.Texts(L"").size(), 1u);
+}
+
+TEST(Drawing, BadNumbersSkipOnePrimitiveAndTheFrameGoesOn) {
+  Surface surface(100, 100);
+  platform::gfx::DrawingLog& log = surface.StartRecording();
+  const float huge = 1.0e7f;
+  {
+    Canvas canvas(surface);
+    canvas.DrawLine(Pen{kWhite, 1.0f}, PointF(kNaN, 0), PointF(50, 50));
+    canvas.FillRectangle(kWhite, RectF(0, 0, std::numeric_limits<float>::infinity(), 10));
+    canvas.DrawLine(Pen{kWhite, 1.0f}, PointF(0, 0), PointF(huge, huge));
+    canvas.DrawLine(Pen{kWhite, kNaN}, PointF(0, 0), PointF(50, 50));
+    const PointF polygon[] = {{0, 0}, {kNaN, 5}, {5, 5}};
+    canvas.FillPolygon(kWhite, polygon, 3);
+    canvas.DrawString(L"X", 1, {"Century Gothic", kNaN, false}, PointF(5, 5), Align::Near, kWhite);
+    canvas.DrawString(L"X", 1, {"Century Gothic", 10, false}, PointF(kNaN, 5), Align::Near, kWhite);
+    Path clip;
+    clip.AddRectangle(RectF(0, 0, kNaN, 10));
+    canvas.SetClip(clip, ClipMode::Replace);
+    canvas.SetTransform(Matrix().Scale(kNaN, 1));
+    canvas.FillRectangle(kWhite, RectF(0, 0, 10, 10));
+    canvas.SetTransform(Matrix().Scale(0, 1));
+    canvas.FillRectangle(kWhite, RectF(0, 0, 10, 10));
+    EXPECT_EQ(canvas.Skipped(), 10);
+    canvas.ResetTransform();
+    canvas.FillRectangle(kGreen, RectF(40, 40, 20, 20));
+    canvas.DrawString(L"OK", 2, {"Century Gothic", 10, false}, PointF(10, 70), Align::Near, kWhite);
+  }
+  EXPECT_EQ(log.SkippedCount(), 10u);
+  EXPECT_EQ(surface.Pixel(50, 50), kGreen) << "a good primitive after the bad ones";
+  EXPECT_EQ(surface.Pixel(5, 5), kBlack) << "nothing of the bad ones";
+  EXPECT_EQ(log.Texts(L"OK").size(), 1u);
+  EXPECT_FALSE(InkOf(surface).Empty());
+}
+
+TEST(Drawing, ArcsSplinesAndPathsFollowTheirPoints) {
+  Surface surface(300, 100);
+  {
+    Canvas canvas(surface);
+    const Pen pen{kWhite, 3.0f};
+    Path clockwise;  // from the right of the circle down to its bottom
+    clockwise.AddArc(RectF(10, 10, 80, 80), 0, 90);
+    canvas.DrawPath(pen, clockwise);
+    Path counter;  // from the right of the circle up to its top
+    counter.AddArc(RectF(110, 10, 80, 80), 0, -90);
+    canvas.DrawPath(pen, counter);
+    const PointF through[] = {{210, 50}, {230, 20}, {250, 50}, {270, 20}, {290, 50}};
+    canvas.DrawCurve(pen, through, 5);
+  }
+  const double d = 40 / std::sqrt(2.0);
+  EXPECT_TRUE(Lit(surface, static_cast<int>(50 + d), static_cast<int>(50 + d)));
+  EXPECT_FALSE(Lit(surface, static_cast<int>(50 + d), static_cast<int>(50 - d)));
+  EXPECT_TRUE(Lit(surface, static_cast<int>(150 + d), static_cast<int>(50 - d)));
+  EXPECT_FALSE(Lit(surface, static_cast<int>(150 + d), static_cast<int>(50 + d)));
+  for (PointF point : {PointF(230, 21), PointF(250, 49), PointF(270, 21)}) {
+    EXPECT_TRUE(Lit(surface, static_cast<int>(point.x), static_cast<int>(point.y))) << point.x;
+  }
+}
+
+TEST(Drawing, BrightnessScalesTruncatesAndKeepsTheLowByte) {
+  EXPECT_EQ(platform::gfx::Dim(230, 180, 30, 0.5), (Color{115, 90, 15}));
+  EXPECT_EQ(platform::gfx::Dim(255, 255, 255, 0.999), (Color{254, 254, 254}));
+  EXPECT_EQ(platform::gfx::Dim(255, 255, 255, 0.0), kBlack);
+  EXPECT_EQ(platform::gfx::Dim(200, 100, 1, 1.5), (Color{44, 150, 1})) << "300 keeps its low byte";
+  EXPECT_EQ(platform::gfx::Dim(200, 100, 1, std::nan("")), kBlack);
+}
+
+TEST(Drawing, TheTestCardUsesEveryPrimitive) {
+  platform::gfx::PinFontFamily("DejaVu Sans");
+  Surface surface(kTestCardWidth, kTestCardHeight);
+  platform::gfx::DrawingLog& log = surface.StartRecording();
+  {
+    Canvas canvas(surface);
+    DrawTestCard(canvas);
+    EXPECT_EQ(canvas.Skipped(), 1) << "its one line with a bad number";
+  }
+  size_t roseTicks = 0;
+  for (const DrawnItem* item : log.InMark("rose")) roseTicks += item->kind == DrawnItem::Kind::DrawLine ? 1 : 0;
+  EXPECT_EQ(roseTicks, 72u);
+  for (auto kind : {DrawnItem::Kind::FillRectangle, DrawnItem::Kind::DrawRectangle, DrawnItem::Kind::FillEllipse,
+                    DrawnItem::Kind::DrawEllipse, DrawnItem::Kind::FillPolygon, DrawnItem::Kind::DrawPolygon,
+                    DrawnItem::Kind::DrawLine, DrawnItem::Kind::DrawBezier, DrawnItem::Kind::DrawCurve,
+                    DrawnItem::Kind::DrawPath, DrawnItem::Kind::SetClip, DrawnItem::Kind::ResetClip,
+                    DrawnItem::Kind::DrawString}) {
+    EXPECT_GT(log.Count(kind), 0u) << platform::gfx::KindName(kind);
+  }
+  EXPECT_EQ(surface.Pixel(150, 3), (Color{11, 0, 30})) << "the background";
+  EXPECT_EQ(surface.Pixel(230 + 45, 135), (Color{255, 0, 0})) << "the ring's clipped red band";
+  EXPECT_EQ(surface.Pixel(230 - 45, 135), (Color{0, 150, 0})) << "the ring's green";
+  EXPECT_EQ(surface.Pixel(230, 135 + 35), (Color{11, 0, 30})) << "inside the excluded disc";
+}
+
+// ---- The host's screens and pictures --------------------------------------------
+
+TEST(DisplayPictures, EveryDrawnScreenHasASurfaceOfItsDesignSize) {
+  Cockpit cockpit;
+  struct Expected {
+    const char* gauge;
+    int width;
+    int height;
+  };
+  for (const Expected& expected : {Expected{"EFIS PFD", 300, 250}, Expected{"EFIS ND", 300, 250},
+                                   Expected{"TCAS Display", 250, 250}, Expected{"FMS", 290, 220},
+                                   Expected{"Radar Display", 300, 250}}) {
+    platform::gfx::Surface* surface = cockpit.surface(expected.gauge);
+    ASSERT_NE(surface, nullptr) << expected.gauge;
+    EXPECT_EQ(surface->Width(), expected.width) << expected.gauge;
+    EXPECT_EQ(surface->Height(), expected.height) << expected.gauge;
+  }
+  EXPECT_EQ(cockpit.surface("Airspeed"), nullptr);
+  EXPECT_EQ(g_fmsScreen.Elements()->nextElement[0]->surface, cockpit.surface("FMS")) << "element 1 carries it";
+  EXPECT_EQ(g_fmsScreen.screen.x, 57);
+  cockpit.host().Unload();
+  EXPECT_EQ(g_fmsScreen.screen.surface, nullptr) << "taken back with the module";
+}
+
+// The PNG's own header: its signature, then the width and height of IHDR.
+void ExpectPng(const std::string& path, int width, int height) {
+  std::ifstream file(path, std::ios::binary);
+  ASSERT_TRUE(file) << path;
+  unsigned char header[24] = {};
+  file.read(reinterpret_cast<char*>(header), sizeof(header));
+  EXPECT_EQ(header[1], 'P');
+  EXPECT_EQ(header[12], 'I');
+  EXPECT_EQ((header[16] << 24) | (header[17] << 16) | (header[18] << 8) | header[19], width);
+  EXPECT_EQ((header[20] << 24) | (header[21] << 16) | (header[22] << 8) | header[23], height);
+}
+
+TEST(DisplayPictures, OnlyDisplaysThatDrewAreWrittenByTimeAndGauge) {
+  platform::gfx::PinFontFamily("DejaVu Sans");
+  Cockpit cockpit;
+  cockpit.runSeconds(1).snapshot();
+  EXPECT_TRUE(cockpit.picturesWritten().empty()) << "no display has drawn yet";
+
+  // The test card stands in for a display drawing into its screen.
+  {
+    Canvas canvas(*cockpit.surface("EFIS ND"));
+    DrawTestCard(canvas);
+  }
+  cockpit.runSeconds(89.5).snapshot();
+  cockpit.snapshot("TCAS Display");
+  ASSERT_EQ(cockpit.picturesWritten().size(), 1u);
+  EXPECT_EQ(cockpit.picturesWritten()[0], "00-01-30.5_EFIS_ND.png");
+  ExpectPng(cockpit.picturesFolder() + "/00-01-30.5_EFIS_ND.png", 300, 250);
+  if (const char* keep = std::getenv("HALCYON_TEST_CARD")) {
+    cockpit.surface("EFIS ND")->WritePng(keep, nullptr);
+  }
+
+  // The scenario command, for one gauge by name; an unknown one stops the flight.
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  ASSERT_TRUE(scenario.Parse("snapshot \"EFIS ND\"\nsnapshot \"TCAS Display\"\nrun 1\nsnapshot Nowhere\n", "s.scn",
+                             &errors));
+  simhost::RunLog log;
+  std::string error;
+  EXPECT_FALSE(simhost::RunScenario(cockpit.host(), scenario, log, &error));
+  EXPECT_EQ(error, "s.scn:4: no gauge named 'Nowhere'");
+  EXPECT_EQ(cockpit.picturesWritten().size(), 2u);
+  ASSERT_EQ(log.Notes().size(), 1u);
+  EXPECT_NE(log.Notes()[0].find("\"TCAS Display\" has drawn no picture"), std::string::npos);
+}
+
+TEST(DisplayPictures, FileNamesSortByTime) {
+  EXPECT_EQ(simhost::PictureFileName(0, "EFIS PFD"), "00-00-00.0_EFIS_PFD.png");
+  EXPECT_EQ(simhost::PictureFileName(3725.25, "TCAS Display"), "01-02-05.2_TCAS_Display.png");
+  EXPECT_EQ(simhost::PictureFileName(std::nan(""), "a/b"), "00-00-00.0_a_b.png");
+}
+
+}  // namespace
+}  // namespace halcyon::test
