@@ -54,6 +54,7 @@ enum class Token : uint32_t {
   BrakeValue = 322,
   ParkingBrake = 323,
   FlapHandle = 328,
+  FlapPosition = 329,        // 0..16383
   GearHandle = 331,
   GearPosition = 332,
   UnitsOfMeasure = 335,      // 0 US, 1 metric with feet, 2 metric

@@ -1,8 +1,9 @@
 // The flight management computer as the rest of the cockpit sees it: the one
 // object `g_fms`, built when the module loads and destroyed when it unloads,
-// and its lifecycle steps. Until the navigation core is in, every query
-// answers "no FMS guidance" (no lateral command, no vertical path, no VNAV
-// phase) and the CDU keys are only recorded.
+// and its lifecycle steps. Until the navigation core is in, the guidance
+// queries answer what SetGuidance last gave ("no FMS guidance" at start-up:
+// no lateral command, no vertical path, no VNAV phase) and the CDU keys are
+// only recorded.
 #pragma once
 
 #include <cstddef>
@@ -22,18 +23,40 @@ class CFms {
   CFms& operator=(const CFms&) = delete;
 
   // ---- Guidance for the flight guidance and the altitude alert ----
-  uint8_t GetAltPreselectFlag() const { return 0; }
-  double GetApAltitude() const { return 0.0; }              // feet
-  double GetApCrossTrack() const { return 0.0; }            // NM, signed
-  double GetApHeading() const { return kNoHeading; }        // degrees; -1.0: no lateral guidance
-  double GetApSpeed() const { return 0.0; }                 // <= 1.0 Mach, above knots
-  double GetDescentConstraintAltitude() const { return 0.0; }  // feet
-  double GetPathErrorAltitude() const { return kNoPath; }   // feet; -999999999.0: no path
-  int32_t GetVnavNext() const { return 0; }                 // 0 none, 1 climb, 2 cruise, 3 descent, 4 level
-  uint8_t HasPassedTopOfDescent() const { return 0; }
-  uint8_t IsDescendNow() const { return 0; }
+  // Until the FMS computes its guidance it answers what was last set here:
+  // "no guidance" at start-up. The test bed sets other answers to fly LNAV and VNAV.
+  struct Guidance {
+    uint8_t altPreselectFlag = 0;
+    double apAltitudeFt = 0.0;
+    double apCrossTrackNm = 0.0;                  // signed
+    double apHeadingDeg = kNoHeading;             // no lateral guidance
+    double apSpeed = 0.0;                         // <= 1.0 Mach, above knots
+    double descentConstraintAltitudeFt = 0.0;
+    double pathErrorAltitudeFt = kNoPath;         // no path
+    int32_t vnavNext = 0;                         // 0 none, 1 climb, 2 cruise, 3 descent, 4 level
+    uint8_t passedTopOfDescent = 0;
+    uint8_t descendNow = 0;
+    bool legSequenced = false;                    // taken once by TakeLegSequencedFlag
+  };
+  void SetGuidance(const Guidance& guidance) { guidance_ = guidance; }
+  const Guidance& GetGuidance() const { return guidance_; }
+
+  uint8_t GetAltPreselectFlag() const { return guidance_.altPreselectFlag; }
+  double GetApAltitude() const { return guidance_.apAltitudeFt; }
+  double GetApCrossTrack() const { return guidance_.apCrossTrackNm; }
+  double GetApHeading() const { return guidance_.apHeadingDeg; }
+  double GetApSpeed() const { return guidance_.apSpeed; }
+  double GetDescentConstraintAltitude() const { return guidance_.descentConstraintAltitudeFt; }
+  double GetPathErrorAltitude() const { return guidance_.pathErrorAltitudeFt; }
+  int32_t GetVnavNext() const { return guidance_.vnavNext; }
+  uint8_t HasPassedTopOfDescent() const { return guidance_.passedTopOfDescent; }
+  uint8_t IsDescendNow() const { return guidance_.descendNow; }
   // True once after the working route has sequenced a leg; false without a route.
-  bool TakeLegSequencedFlag() { return false; }
+  bool TakeLegSequencedFlag() {
+    const bool sequenced = guidance_.legSequenced;
+    guidance_.legSequenced = false;
+    return sequenced;
+  }
 
   // ---- IRS alignment ----
   uint8_t IsFmsAlignDone() const { return alignDone_; }
@@ -59,6 +82,7 @@ class CFms {
   static constexpr size_t kKeyLogSize = 64;
 
  private:
+  Guidance guidance_;
   uint8_t irsAligning_ = 0;
   uint8_t alignDone_ = 0;
   double brightness_ = 1.0;

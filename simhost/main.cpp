@@ -87,6 +87,7 @@ int main(int argc, char** argv) {
   simhost::HostOptions options;
   options.root = root.empty() ? outFolder + "/root" : root;  // SimHost makes it absolute
   options.modulePath = modulePath.empty() ? "" : Absolute(modulePath);
+  options.flightModel = true;  // a scenario switches it off with "flight-model off"
   options.picturesFolder = outFolder + "/pictures";
 
   simhost::SimHost host(options);

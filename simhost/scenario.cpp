@@ -246,6 +246,15 @@ std::string RunGroundElevation(RunContext& context, const ScenarioStep& step) {
   return "";
 }
 
+std::string CheckOnOff(const std::vector<std::string>& args) {
+  return args[0] == "on" || args[0] == "off" ? "" : "'" + args[0] + "' is not on or off";
+}
+
+std::string RunFlightModel(RunContext& context, const ScenarioStep& step) {
+  context.host.SetFlightModel(step.args[0] == "on");
+  return "";
+}
+
 std::string RunTrafficRemove(RunContext& context, const ScenarioStep& step) {
   return context.host.RemoveTraffic(step.args[0]) ? "" : "no AI aircraft '" + step.args[0] + "'";
 }
@@ -277,8 +286,9 @@ std::string RunSimException(RunContext&, const ScenarioStep&) {
 // systems/placeholders.h and displays/placeholders.h); a row goes when its
 // system lands.
 constexpr const char* kPlaceholderInputs[] = {
-    "ground_spoilers_deployed", "gear_wheels_lamp",      "ground_crew_sequence", "decision_height",
-    "decision_height_alert",    "airfoil_anti_ice",      "engine_anti_ice_1",    "engine_anti_ice_2",
+    "ground_spoilers_deployed", "gear_wheels_lamp",  "ground_crew_sequence", "decision_height",
+    "decision_height_alert",    "airfoil_anti_ice",  "engine_anti_ice_1",    "engine_anti_ice_2",
+    "irs_left",                 "irs_right",
 };
 
 std::string CheckPlaceholder(const std::vector<std::string>& args) {
@@ -333,6 +343,7 @@ constexpr Command kCommands[] = {
     {"traffic", 5, 7, "traffic <atc-id> <lat> <lon> <alt-ft> <vs-fpm> [<heading> <speed-kt>]", CheckTraffic,
      RunTraffic},
     {"ground-elevation", 1, 1, "ground-elevation <feet>", CheckGroundElevation, RunGroundElevation},
+    {"flight-model", 1, 1, "flight-model on|off", CheckOnOff, RunFlightModel},
     {"traffic-remove", 1, 1, "traffic-remove <atc-id>", CheckNothing, RunTrafficRemove},
     {"clouds", 1, 1, "clouds <density 0..255>", CheckClouds, RunClouds},
     {"sim-quit", 0, 0, "sim-quit", CheckNothing, RunSimQuit},

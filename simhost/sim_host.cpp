@@ -95,7 +95,8 @@ double DistanceMeters(double lat1Deg, double lon1Deg, double lat2Deg, double lon
 
 }  // namespace
 
-SimHost::SimHost(HostOptions options) : options_(std::move(options)), tick18_(options_.initialTick18) {
+SimHost::SimHost(HostOptions options)
+    : options_(std::move(options)), tick18_(options_.initialTick18), flightModelOn_(options_.flightModel) {
   if (options_.modulePath.empty()) options_.modulePath = DefaultModulePath();
   if (!options_.root.empty() && options_.root[0] != '/') {
     char cwd[4096] = {};
@@ -117,7 +118,10 @@ bool SimHost::Load(std::string* error) {
     *error = "cannot enter the simulator folder " + options_.root;
     return false;
   }
-  platform::sim::SetKeyEventEffect(ApplyKeyEventEffect);
+  platform::sim::SetKeyEventEffect([this](uint32_t event, uint32_t value) {
+    ApplyKeyEventEffect(event, value);
+    ApplyAutopilotKeyEvent(autopilot_, event, value);
+  });
   InstallSimConnectAnswers();
   platform::SetTraceSink([this](const char* text) { OnTrace(text); });
   if (!module_.Open(options_.modulePath, error)) return false;
@@ -169,6 +173,7 @@ void SimHost::RunOneTick() {
   ApplyRamps();
   typist_.Step();
   MoveTraffic();
+  if (flightModelOn_) flightModel_.Step(autopilot_, groundElevationFt_);
   for (TickHook& hook : tickHooks_) hook(*this);
   MirrorOutsideAirTemp();
   engines_.Step(1.0 / 18.0);

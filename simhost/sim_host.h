@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "simhost/engine_model.h"
+#include "simhost/flight_model.h"
 #include "simhost/module_loader.h"
 #include "simhost/pictures.h"
 #include "simhost/typist.h"
@@ -24,6 +25,7 @@ struct HostOptions {
   int framesPerTick = 2;               // the simulator draws faster than it ticks
   bool keepTrace = false;              // keep every traced step (tests)
   double initialTick18 = 0.0;          // TICK18 when the panel is installed
+  bool flightModel = false;            // the flight model moves the aircraft (see flight_model.h)
   std::string picturesFolder;          // where snapshots of the displays go; empty: nowhere
 };
 
@@ -111,6 +113,10 @@ class SimHost {
   bool RemoveTraffic(const std::string& atcId);
   const std::vector<AiTraffic>& Traffic() const { return traffic_; }
   void SetGroundElevation(double feet) { groundElevationFt_ = feet; }
+  // The simulator's flight model on or off; off, a scenario drives every
+  // token by hand. The autopilot's key events act either way.
+  void SetFlightModel(bool on) { flightModelOn_ = on; }
+  bool IsFlightModelOn() const { return flightModelOn_; }
   // Every cell of the cloud-state answers.
   void SetCloudDensity(uint8_t density) { cloudDensity_ = density; }
   // A keyboard combination pressed; false when no command has it.
@@ -179,6 +185,9 @@ class SimHost {
   double groundElevationFt_ = 0.0;
   uint64_t trafficAnswers_ = 0;
   EngineModel engines_;
+  SimAutopilot autopilot_;
+  FlightModel flightModel_;
+  bool flightModelOn_ = false;
 };
 
 }  // namespace simhost

@@ -19,7 +19,7 @@ constexpr TokenName kTokenNames[] = {
     {"zulu_day", 8, 1.0, "day of year"},
     {"zulu_year", 9, 1.0, "year"},
     {"course_needle", 40, 1.0, "+-127 full scale"},
-    {"glideslope_needle", 41, 1.0, "+-119 full scale"},
+    {"glideslope_needle", 41, 1.0, "+-119 full scale, positive below the slope (fly up)"},
     {"nav_signal", 43, 1.0, "1 = valid"},
     {"on_ground", 60, 1.0, "flag"},
     {"ias", 61, 1.0, "kt"},

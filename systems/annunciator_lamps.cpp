@@ -3,6 +3,7 @@
 
 #include "core/controls.h"
 #include "systems/electric.h"
+#include "systems/warning_lights.h"
 
 namespace halcyon {
 
@@ -55,6 +56,18 @@ void ClearAnnunciatorLamp(int32_t panel, int32_t lamp) { StoreLamp(panel, lamp, 
 void ClearAnnunciatorLamps() {
   for (auto& panel : g_annunciatorLamps) {
     for (int32_t& lamp : panel) lamp = 0;
+  }
+}
+
+void EvaluateAnnunciatorLamp(int32_t panel, int32_t lamp, bool setWhen, bool clearWhen, LampMaster master) {
+  if (!IsLampInRange(panel, lamp)) return;
+  const bool isSet = IsAnnunciatorLampSet(panel, lamp) != 0;
+  if (setWhen && !isSet) {
+    SetAnnunciatorLamp(panel, lamp);
+    if (master == LampMaster::kWarning) RaiseMasterWarning();
+  } else if (clearWhen && isSet) {
+    ClearAnnunciatorLamp(panel, lamp);
+    if (master == LampMaster::kWarning) ReleaseMasterWarning();
   }
 }
 

@@ -41,4 +41,13 @@ void ClearAnnunciatorLamp(int32_t panel, int32_t lamp);
 // Every lamp dark (also done while the panel is unpowered).
 void ClearAnnunciatorLamps();
 
+// One lamp's rule in the alert logic's once-a-second evaluation: the lamp is
+// set when its set condition holds and it is not set, and cleared when its
+// clear condition holds and it is set; a warning lamp raises master warning
+// when it is set and releases it when it is cleared. The test is on the
+// stored state, so each raise has exactly one release, whatever the lamp
+// test shows meanwhile.
+enum class LampMaster { kNone, kWarning };
+void EvaluateAnnunciatorLamp(int32_t panel, int32_t lamp, bool setWhen, bool clearWhen, LampMaster master);
+
 }  // namespace halcyon

@@ -22,11 +22,14 @@ int32_t GetGearWheelsLampPosition() {
 
 bool IsGroundCrewSequenceStarted() { return platform::PlaceholderInput("ground_crew_sequence", 0.0) != 0.0; }
 
+int32_t GetIrsStatusPosition(int32_t unit) {
+  return TruncateSaturated<int32_t>(platform::PlaceholderInput(unit == 1 ? "irs_left" : "irs_right", 120.0));
+}
+
 void InitStartupSequence() { platform::NoteNotBuilt("InitStartupSequence"); }
 void LoadOcl() { platform::NoteNotBuilt("LoadOcl"); }
 void LoadCpl() { platform::NoteNotBuilt("LoadCpl"); }
 void LoadSideSwitches() { platform::NoteNotBuilt("LoadSideSwitches"); }
-void LoadDfgs() { platform::NoteNotBuilt("LoadDfgs"); }
 void InitGear() { platform::NoteNotBuilt("InitGear"); }
 void LoadBrakeTemperature() { platform::NoteNotBuilt("LoadBrakeTemperature"); }
 void LoadIceProtection() { platform::NoteNotBuilt("LoadIceProtection"); }
@@ -34,8 +37,6 @@ void InitAutoSpoilers() { platform::NoteNotBuilt("InitAutoSpoilers"); }
 void LoadAutobrake() { platform::NoteNotBuilt("LoadAutobrake"); }
 void LoadGear() { platform::NoteNotBuilt("LoadGear"); }
 void LoadStabTrim() { platform::NoteNotBuilt("LoadStabTrim"); }
-void InitGpws() { platform::NoteNotBuilt("InitGpws"); }
-void InitAuralWarnings() { platform::NoteNotBuilt("InitAuralWarnings"); }
 void InitAutoflightAlerts() { platform::NoteNotBuilt("InitAutoflightAlerts"); }
 void ResetAltimeter() { platform::NoteNotBuilt("ResetAltimeter"); }
 void LoadChecklist() { platform::NoteNotBuilt("LoadChecklist"); }
@@ -44,11 +45,9 @@ void LoadRain() { platform::NoteNotBuilt("LoadRain"); }
 void LoadFlaps() { platform::NoteNotBuilt("LoadFlaps"); }
 void LoadSpeedCards() { platform::NoteNotBuilt("LoadSpeedCards"); }
 void LoadSlats() { platform::NoteNotBuilt("LoadSlats"); }
-void LoadEpr() { platform::NoteNotBuilt("LoadEpr"); }
 void InitEdp() { platform::NoteNotBuilt("InitEdp"); }
 void LoadTransponder() { platform::NoteNotBuilt("LoadTransponder"); }
 void LoadIrs() { platform::NoteNotBuilt("LoadIrs"); }
-void LoadFgcp() { platform::NoteNotBuilt("LoadFgcp"); }
 void LoadLongitudeTrim() { platform::NoteNotBuilt("LoadLongitudeTrim"); }
 void LoadExternalLights() { platform::NoteNotBuilt("LoadExternalLights"); }
 void LoadMagTrue() { platform::NoteNotBuilt("LoadMagTrue"); }
@@ -60,8 +59,6 @@ void LoadOxygen() { platform::NoteNotBuilt("LoadOxygen"); }
 void LoadRdi() { platform::NoteNotBuilt("LoadRdi"); }
 void LoadRecirculationFan() { platform::NoteNotBuilt("LoadRecirculationFan"); }
 void LoadRudderTrim() { platform::NoteNotBuilt("LoadRudderTrim"); }
-void LoadTrp() { platform::NoteNotBuilt("LoadTrp"); }
-void LoadFdc() { platform::NoteNotBuilt("LoadFdc"); }
 void InitWiper() { platform::NoteNotBuilt("InitWiper"); }
 void LoadAileronTrim() { platform::NoteNotBuilt("LoadAileronTrim"); }
 void LoadAltimeter() { platform::NoteNotBuilt("LoadAltimeter"); }
@@ -69,7 +66,6 @@ void LoadCockpitLights() { platform::NoteNotBuilt("LoadCockpitLights"); }
 void LoadAtcId() { platform::NoteNotBuilt("LoadAtcId"); }
 void UpdateStartupSequence() { platform::NoteNotBuilt("UpdateStartupSequence"); }
 void UpdateAnnunciators() { platform::NoteNotBuilt("UpdateAnnunciators"); }
-void UpdateDfgs() { platform::NoteNotBuilt("UpdateDfgs"); }
 void UpdateGear() { platform::NoteNotBuilt("UpdateGear"); }
 void UpdateAudioPanel() { platform::NoteNotBuilt("UpdateAudioPanel"); }
 void UpdateBrakeTemperature() { platform::NoteNotBuilt("UpdateBrakeTemperature"); }
@@ -79,8 +75,6 @@ void UpdateAutobrake() { platform::NoteNotBuilt("UpdateAutobrake"); }
 void UpdateAlternateGear() { platform::NoteNotBuilt("UpdateAlternateGear"); }
 void UpdateStabTrim() { platform::NoteNotBuilt("UpdateStabTrim"); }
 void UpdateTakeoffWarning() { platform::NoteNotBuilt("UpdateTakeoffWarning"); }
-void UpdateAuralWarnings() { platform::NoteNotBuilt("UpdateAuralWarnings"); }
-void UpdateGpws() { platform::NoteNotBuilt("UpdateGpws"); }
 void UpdateExternalLights() { platform::NoteNotBuilt("UpdateExternalLights"); }
 void UpdateAutoflightAlerts() { platform::NoteNotBuilt("UpdateAutoflightAlerts"); }
 void UpdateAltimeter() { platform::NoteNotBuilt("UpdateAltimeter"); }
@@ -88,17 +82,14 @@ void UpdateGroundCom() { platform::NoteNotBuilt("UpdateGroundCom"); }
 void UpdatePosStrobeLights() { platform::NoteNotBuilt("UpdatePosStrobeLights"); }
 void UpdateFlaps() { platform::NoteNotBuilt("UpdateFlaps"); }
 void UpdateSlats() { platform::NoteNotBuilt("UpdateSlats"); }
-void UpdateEpr() { platform::NoteNotBuilt("UpdateEpr"); }
 void UpdateEdp() { platform::NoteNotBuilt("UpdateEdp"); }
 void UpdateNav() { platform::NoteNotBuilt("UpdateNav"); }
 void UpdateTransponder() { platform::NoteNotBuilt("UpdateTransponder"); }
 void UpdateIrs() { platform::NoteNotBuilt("UpdateIrs"); }
-void UpdateTrp() { platform::NoteNotBuilt("UpdateTrp"); }
 void UpdateWiper() { platform::NoteNotBuilt("UpdateWiper"); }
 void SaveOcl() { platform::NoteNotBuilt("SaveOcl"); }
 void SaveCpl() { platform::NoteNotBuilt("SaveCpl"); }
 void SaveSideSwitches() { platform::NoteNotBuilt("SaveSideSwitches"); }
-void SaveDfgs() { platform::NoteNotBuilt("SaveDfgs"); }
 void SaveBrakeTemperature() { platform::NoteNotBuilt("SaveBrakeTemperature"); }
 void SaveIceProtection() { platform::NoteNotBuilt("SaveIceProtection"); }
 void SaveAutobrake() { platform::NoteNotBuilt("SaveAutobrake"); }
@@ -110,10 +101,8 @@ void SaveRain() { platform::NoteNotBuilt("SaveRain"); }
 void SaveFlaps() { platform::NoteNotBuilt("SaveFlaps"); }
 void SaveSpeedCards() { platform::NoteNotBuilt("SaveSpeedCards"); }
 void SaveSlats() { platform::NoteNotBuilt("SaveSlats"); }
-void SaveEpr() { platform::NoteNotBuilt("SaveEpr"); }
 void SaveTransponder() { platform::NoteNotBuilt("SaveTransponder"); }
 void SaveIrs() { platform::NoteNotBuilt("SaveIrs"); }
-void SaveFgcp() { platform::NoteNotBuilt("SaveFgcp"); }
 void SaveLongitudeTrim() { platform::NoteNotBuilt("SaveLongitudeTrim"); }
 void SaveExternalLights() { platform::NoteNotBuilt("SaveExternalLights"); }
 void SaveMagTrue() { platform::NoteNotBuilt("SaveMagTrue"); }
@@ -125,8 +114,6 @@ void SaveOxygen() { platform::NoteNotBuilt("SaveOxygen"); }
 void SaveRdi() { platform::NoteNotBuilt("SaveRdi"); }
 void SaveRecirculationFan() { platform::NoteNotBuilt("SaveRecirculationFan"); }
 void SaveRudderTrim() { platform::NoteNotBuilt("SaveRudderTrim"); }
-void SaveTrp() { platform::NoteNotBuilt("SaveTrp"); }
-void SaveFdc() { platform::NoteNotBuilt("SaveFdc"); }
 void SaveAileronTrim() { platform::NoteNotBuilt("SaveAileronTrim"); }
 void SaveAltimeter() { platform::NoteNotBuilt("SaveAltimeter"); }
 void SaveCockpitLights() { platform::NoteNotBuilt("SaveCockpitLights"); }

@@ -48,6 +48,7 @@ simhost::HostOptions MakeHostOptions(const std::string& folder, const CockpitOpt
   host.keepTrace = true;
   host.initialTick18 = options.initialTick18;
   host.framesPerTick = options.framesPerTick;
+  host.flightModel = options.flightModel;
   return host;
 }
 
@@ -130,6 +131,8 @@ Cockpit& Cockpit::set(uint32_t token, double value) {
 }
 
 double Cockpit::token(Token token) const { return host_.GetToken(static_cast<uint32_t>(token)); }
+
+double Cockpit::token(uint32_t token) const { return host_.GetToken(token); }
 
 Cockpit& Cockpit::freezeClock(bool frozen) {
   host_.FreezeSimulationClock(frozen);
@@ -224,6 +227,11 @@ Cockpit& Cockpit::setOption(uint32_t option, bool on) {
 
 Cockpit& Cockpit::setPlaceholder(const std::string& name, double value) {
   platform::SetPlaceholderInput(name, value);
+  return *this;
+}
+
+Cockpit& Cockpit::fmsAnswers(const CFms::Guidance& guidance) {
+  g_fms.SetGuidance(guidance);
   return *this;
 }
 

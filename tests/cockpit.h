@@ -17,6 +17,7 @@
 
 #include "core/panel_services.h"
 #include "core/switch.h"
+#include "fmc/fms.h"
 #include "platform/gfx_surface.h"
 #include "platform/simulator.h"
 #include "platform/sound_device.h"
@@ -36,6 +37,7 @@ struct CockpitOptions {
   bool start = true;            // install the panel at once
   double initialTick18 = 0.0;
   int framesPerTick = 2;
+  bool flightModel = false;     // the host's autopilot and flight model fly the aircraft
 };
 
 class Cockpit {
@@ -69,6 +71,7 @@ class Cockpit {
   Cockpit& set(Token token, double value);
   Cockpit& set(uint32_t token, double value);
   double token(Token token) const;
+  double token(uint32_t token) const;
   // The aircraft's position in degrees, north and EAST positive, set or read
   // as the simulator's latitude and longitude variables (71, 72) hold it.
   Cockpit& setPosition(double latitudeDeg, double longitudeDegEast);
@@ -114,6 +117,8 @@ class Cockpit {
   Cockpit& setOption(uint32_t option, bool on);
   // An input of a system not built yet (see systems/placeholders.h).
   Cockpit& setPlaceholder(const std::string& name, double value);
+  // What the FMS answers the flight guidance until it computes its own guidance.
+  Cockpit& fmsAnswers(const CFms::Guidance& guidance);
 
   // Sounds. Tests place short tones as the WAV files of the slots they need
   // (the whole pack is spoken by a tool and not made here).

@@ -106,7 +106,11 @@ TEST(Drawing, PensScaleWithThePictureAndDashInPenWidths) {
     canvas.DrawLine(Pen{kWhite, 2.0f, 3, 3}, PointF(0, 60), PointF(200, 60));  // 6 on, 6 off
     canvas.SetTransform(Matrix().Scale(2, 2));
     canvas.DrawLine(Pen{kWhite, 2.0f, 1, 4}, PointF(0, 40), PointF(100, 40));  // 4 on, 16 off at y 80
+    canvas.DrawLine(Pen{kWhite, 0.0f}, PointF(0, 45.75f), PointF(100, 45.75f));  // a one-pixel hairline on row 91
   }
+  EXPECT_TRUE(Lit(surface, 100, 91));
+  EXPECT_FALSE(Lit(surface, 100, 90));
+  EXPECT_FALSE(Lit(surface, 100, 92));
   EXPECT_TRUE(Lit(surface, 50, 18));
   EXPECT_TRUE(Lit(surface, 50, 22));
   EXPECT_FALSE(Lit(surface, 50, 15));
@@ -165,7 +169,17 @@ TEST(Drawing, ClipModesAndTheClipStaysWhereItWasSet) {
     canvas.FillRectangle(kWhite, RectF(0, 0, 250, 250));
     canvas.ResetClip();
     canvas.FillRectangle(kWhite, RectF(120, 120, 10, 10));
+    // Replace starts afresh: a square right of a clip to the left half draws.
+    Path left;
+    left.AddRectangle(RectF(0, 0, 125, 250));
+    canvas.SetClip(left, ClipMode::Replace);
+    Path square;
+    square.AddRectangle(RectF(145, 145, 10, 10));
+    canvas.SetClip(square, ClipMode::Replace);
+    canvas.FillRectangle(kWhite, RectF(0, 0, 250, 250));
   }
+  EXPECT_EQ(surface.Pixel(150, 150), kWhite);
+  EXPECT_EQ(surface.Pixel(140, 150), kBlack);
   for (int degrees = 0; degrees < 360; degrees += 30) {
     const double a = degrees * 3.14159265358979 / 180.0;
     auto at = [&](double r) {
@@ -198,6 +212,7 @@ TEST(Drawing, TextHangsFromItsPointInEachAlignment) {
       canvas.DrawString(text, -1, font, PointF(100, 30), align, kWhite);
     }
     EXPECT_EQ(log.Count(DrawnItem::Kind::DrawString), 1u);
+    surface->StopRecording();
     return surface;
   };
   const auto nearText = draw(L"HDG", Align::Near);
@@ -208,6 +223,14 @@ TEST(Drawing, TextHangsFromItsPointInEachAlignment) {
   const Ink centreInk = InkOf(*centreText);
   const Ink farInk = InkOf(*farText);
 
+  // Where each line's baseline starts, exactly: near keeps the padding from
+  // the point, centre halves the width, far ends the width and the padding
+  // before it.
+  auto start = [](const Surface& surface) { return surface.Log().Texts(L"HDG")[0]->design[1]; };
+  const double width = 2.0 * (100 - start(*centreText).x);
+  EXPECT_GT(width, 2 * em);
+  EXPECT_NEAR(start(*nearText).x, 100 + padding, 0.01);
+  EXPECT_NEAR(start(*farText).x, 100 - padding - width, 0.01);
   EXPECT_NEAR(nearInk.left, 100 + padding, 2.0) << "near: padding right of the point";
   EXPECT_NEAR(centreInk.CentreX(), 100, 1.5) << "centre: on the point";
   EXPECT_NEAR(farInk.right + 1, 100 - padding, 2.0) << "far: padding left of the point";
@@ -308,6 +331,19 @@ TEST(Drawing, ArcsSplinesAndPathsFollowTheirPoints) {
   EXPECT_FALSE(Lit(surface, static_cast<int>(50 + d), static_cast<int>(50 - d)));
   EXPECT_TRUE(Lit(surface, static_cast<int>(150 + d), static_cast<int>(50 - d)));
   EXPECT_FALSE(Lit(surface, static_cast<int>(150 + d), static_cast<int>(50 + d)));
+  // Short arcs across the left of the circle, either way round, stay short.
+  for (float sweep : {-20.0f, 20.0f}) {
+    Surface small(100, 100);
+    {
+      Canvas canvas(small);
+      Path arc;
+      arc.AddArc(RectF(10, 10, 80, 80), 180 - sweep / 2, sweep);
+      canvas.DrawPath(Pen{kWhite, 3.0f}, arc);
+    }
+    EXPECT_TRUE(Lit(small, 10, 50)) << sweep;
+    EXPECT_FALSE(Lit(small, 89, 50)) << sweep;
+    EXPECT_FALSE(Lit(small, 50, 10)) << sweep;
+  }
   for (PointF point : {PointF(230, 21), PointF(250, 49), PointF(270, 21)}) {
     EXPECT_TRUE(Lit(surface, static_cast<int>(point.x), static_cast<int>(point.y))) << point.x;
   }

@@ -9,7 +9,9 @@
 #include "core/options.h"
 #include "core/tick_scheduler.h"
 #include "systems/annunciator_lamps.h"
+#include "systems/apu.h"
 #include "systems/electric.h"
+#include "systems/fire_protection.h"
 #include "systems/various.h"
 #include "systems/warning_lights.h"
 #include "tests/cockpit.h"
@@ -150,6 +152,52 @@ TEST(MasterLights, ThePopupOptionOpensTheAnnunciatorWindowAndAClearClosesIt) {
   EXPECT_TRUE(cockpit.isWindowVisible(kPopupAnnunciatorWindow)) << "a release leaves it open";
   ClearMasterCaution();
   EXPECT_FALSE(cockpit.isWindowVisible(kPopupAnnunciatorWindow));
+}
+
+// The alert logic's rules for the APU fire lamp (2,7) and the lamp of both AC
+// buses lost (1,7), both warning lamps, as its once-a-second step evaluates them.
+void EvaluateWarningLamps() {
+  const bool fire = IsFireTestPressed() != 0 || IsApuOnFire() != 0;
+  EvaluateAnnunciatorLamp(2, 7, fire, !fire, LampMaster::kWarning);
+  const bool acLost = IsAcBusPowered(0) == 0 && IsAcBusPowered(1) == 0;
+  const bool emergencyPower = GetSwitch(&g_emergencyPowerSwitch) == kSwitchOn;
+  EvaluateAnnunciatorLamp(1, 7, acLost && GetSwitch(&g_emergencyPowerSwitch) == kSwitchOff, !acLost || emergencyPower,
+                          LampMaster::kWarning);
+}
+
+// A lamp test while the APU burns: every lamp shows lit, but the alert logic
+// tests the lamps' own state, so the AC lamp whose clear condition holds is
+// not "cleared" (its master warning never raised is not released) and the
+// fire's master warning stays on through the test and after it.
+TEST(MasterLights, ALampTestDuringAnApuFireLeavesMasterWarningOn) {
+  Cockpit cockpit;
+  cockpit.powerUp().control("APU", "emergency_power", kSwitchOn).everyTick([](auto&) { EvaluateWarningLamps(); });
+  cockpit.set(980, 1).runSeconds(1);
+  ASSERT_EQ(IsAnnunciatorLampSet(2, 7), 1u);
+  EXPECT_EQ(IsMasterWarningOn(), 1u);
+  EXPECT_EQ(GetMasterWarningCount(), 1);
+
+  cockpit.control("Annunciator Digital Lights Test", "test", kLampTestTimed).runSeconds(1);
+  EXPECT_EQ(GetAnnunciatorLamp(1, 7), 1.0) << "shown lit by the test";
+  EXPECT_EQ(IsAnnunciatorLampSet(1, 7), 0u);
+  EXPECT_EQ(IsMasterWarningOn(), 1u) << "during the test";
+  cockpit.runSeconds(3);
+  ASSERT_EQ(IsLampTestOn(), 0u);
+  EXPECT_EQ(IsMasterWarningOn(), 1u) << "after the test";
+  EXPECT_EQ(GetMasterWarningCount(), 1);
+  EXPECT_EQ(GetAnnunciatorLamp(2, 7), 1.0);
+  EXPECT_EQ(GetAnnunciatorLamp(1, 7), 0.0);
+
+  // The fire out: one release for the one raise. A fire test during a lamp
+  // test sets the lamp and raises the master.
+  cockpit.set(980, 0).runTicks(1);
+  EXPECT_EQ(IsMasterWarningOn(), 0u);
+  cockpit.control("Annunciator Digital Lights Test", "test", kLampTestHeld).control("Engine Fire", "test", kSwitchOn);
+  cockpit.runTicks(1);
+  EXPECT_EQ(IsMasterWarningOn(), 1u);
+  cockpit.control("Engine Fire", "test", kSwitchOff).runTicks(1);
+  EXPECT_EQ(IsMasterWarningOn(), 0u);
+  EXPECT_EQ(GetMasterWarningCount(), 0);
 }
 
 // The stall warning comes on at 150 kt: the monitor's reference is 145 kt.

@@ -1,0 +1,380 @@
+// The simulator's autopilot and the point-mass flight model. Numbers are
+// those of a 140,000-lb twin-jet of the MD-80 family (wing 1,209 sq ft, two
+// engines of about 20,000 lbf), rounded; the model is meant to close the
+// cockpit's loops plausibly, not to be a certified flight model.
+#include "simhost/flight_model.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/simulator.h"
+
+namespace simhost {
+namespace {
+
+// ---- Tokens ----
+constexpr uint32_t kTokenOnGround = 60;
+constexpr uint32_t kTokenIasKt = 61;
+constexpr uint32_t kTokenMachTimes20480 = 64;
+constexpr uint32_t kTokenVerticalSpeed = 65;  // ft/min x 1.3
+constexpr uint32_t kTokenLatitude = 71;
+constexpr uint32_t kTokenLongitude = 72;
+constexpr uint32_t kTokenAltitudeM = 73;
+constexpr uint32_t kTokenAltitudeFt = 74;
+constexpr uint32_t kTokenHeadingForGuidance = 81;
+constexpr uint32_t kTokenHeadingDeg = 86;
+constexpr uint32_t kTokenAutopilotEngaged = 103;
+constexpr uint32_t kTokenNav1Lock = 105;
+constexpr uint32_t kTokenHeadingLock = 106;
+constexpr uint32_t kTokenHeadingBug = 107;
+constexpr uint32_t kTokenAltitudeLock = 108;
+constexpr uint32_t kTokenAutopilotAltitudeFt = 109;
+constexpr uint32_t kTokenGlideslopeHold = 111;
+constexpr uint32_t kTokenApproachHold = 112;
+constexpr uint32_t kTokenYawDamper = 114;
+constexpr uint32_t kTokenAirspeedHold = 115;
+constexpr uint32_t kTokenAutopilotAirspeedKt = 116;
+constexpr uint32_t kTokenMachHold = 117;
+constexpr uint32_t kTokenAutopilotMach = 118;
+constexpr uint32_t kTokenAutopilotVerticalSpeedFpm = 120;
+constexpr uint32_t kTokenAutothrottleArmed = 123;
+constexpr uint32_t kTokenTogaPower = 124;
+constexpr uint32_t kTokenThrottle1 = 128;
+constexpr uint32_t kTokenCombustion1 = 131;
+constexpr uint32_t kTokenThrottle2 = 163;
+constexpr uint32_t kTokenCombustion2 = 166;
+constexpr uint32_t kTokenFlapPosition = 329;   // 0..16383
+constexpr uint32_t kTokenGearPosition = 332;   // 0..16383
+constexpr uint32_t kTokenWindSpeedKt = 343;
+constexpr uint32_t kTokenWindFromDeg = 344;
+constexpr uint32_t kTokenRadioAltitudeM = 614;
+constexpr uint32_t kTokenEngine1SpeedPct = 625;
+constexpr uint32_t kTokenEngine2SpeedPct = 644;
+constexpr uint32_t kTokenFlightDirector = 792;
+constexpr uint32_t kTokenGroundSpeedMps = 832;
+constexpr uint32_t kTokenTrueHeadingRad = 834;
+
+// ---- Units and the standard atmosphere ----
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kRadPerDeg = kPi / 180.0;
+constexpr double kMPerFt = 0.3048;
+constexpr double kMpsPerKt = 1852.0 / 3600.0;
+constexpr double kSecondsPerTick = 1.0 / 18.0;
+constexpr double kGravityMps2 = 9.80665;
+constexpr double kGasConstantJPerKgK = 287.053;
+constexpr double kHeatRatio = 1.4;
+constexpr double kSeaLevelTempK = 288.15;
+constexpr double kSeaLevelPressurePa = 101325.0;
+constexpr double kSeaLevelDensityKgM3 = 1.225;
+constexpr double kLapseRateKPerM = 0.0065;
+constexpr double kTropopauseM = 11000.0;
+constexpr double kTropopauseTempK = 216.65;
+constexpr double kEarthRadiusM = 6371000.0;
+constexpr double kLatitudeUnitsPerDeg = 40007000.0 / 360.0;
+constexpr double kLongitudeUnitsPerDeg = 281474976710656.0 / 360.0;
+
+// ---- The aircraft ----
+constexpr double kMassKg = 63500.0;              // 140,000 lb
+constexpr double kWingAreaM2 = 112.3;            // 1,209 sq ft
+constexpr double kMaxThrustPerEngineN = 89000.0; // 20,000 lbf at sea level
+constexpr double kIdleThrustFraction = 0.05;
+constexpr double kThrustLapseExponent = 0.8;     // thrust falls with density^0.8
+constexpr double kIdleEngineSpeedPct = 55.0;     // the turbine speed at idle thrust
+constexpr double kFullEngineSpeedPct = 100.0;    // and at full thrust
+constexpr double kDragCoefficientClean = 0.020;
+constexpr double kDragCoefficientFullFlaps = 0.070;
+constexpr double kDragCoefficientGear = 0.018;
+constexpr double kInducedDragFactor = 0.045;     // 1 / (pi x aspect ratio 9.6 x Oswald 0.74)
+constexpr double kMinimumTasMps = 30.0;
+
+// ---- The simulator's autopilot ----
+constexpr double kStandardTurnRateDegPerS = 3.0;
+constexpr double kHeadingGainPerS = 1.0;          // degrees a second per degree of error
+constexpr double kVerticalSpeedChangeFpmPerS = 500.0;
+// Levelling off: at most the vertical speed from which a pull-up of
+// 0.05 g stops at the altitude, and 20 ft/min per foot in the last feet.
+constexpr double kCaptureAccelerationFtPerS2 = 0.05 * 32.174;
+constexpr double kCaptureFinalFpmPerFt = 20.0;
+constexpr double kAltitudeHoldMaxFpm = 2000.0;
+constexpr double kThrottleMax = 16384.0;
+constexpr double kThrottleMin = -4096.0;
+constexpr double kAutothrottleRatePerS = 2500.0;      // throttle units a second, at most
+constexpr double kAutothrottleGainPerKtS = 250.0;     // throttle units a second per knot of error
+constexpr double kAutothrottleDampingPerKtPerS = 2500.0;  // per knot a second of acceleration
+
+double Token(uint32_t token) { return platform::sim::GetToken(token); }
+void SetToken(uint32_t token, double value) { platform::sim::SetToken(token, value); }
+bool On(uint32_t token) { return Token(token) != 0.0; }
+void Toggle(uint32_t token) { SetToken(token, On(token) ? 0.0 : 1.0); }
+// The largest vertical speed from which the autopilot still levels off smoothly.
+double CaptureLimitFpm(double toGoFt) {
+  const double d = std::fabs(toGoFt);
+  return std::min(std::sqrt(2.0 * kCaptureAccelerationFtPerS2 * d) * 60.0, kCaptureFinalFpmPerFt * d);
+}
+
+double Signed(uint32_t value) { return static_cast<double>(static_cast<int32_t>(value)); }
+
+double NormalizedDeg(double degrees) {
+  degrees = std::fmod(degrees, 360.0);
+  return degrees < 0.0 ? degrees + 360.0 : degrees;
+}
+
+// Impact pressure of a calibrated airspeed, and back.
+double ImpactPressurePa(double casKt) {
+  const double a0 = std::sqrt(kHeatRatio * kGasConstantJPerKgK * kSeaLevelTempK);
+  const double ratio = casKt * kMpsPerKt / a0;
+  return kSeaLevelPressurePa * (std::pow(1.0 + 0.2 * ratio * ratio, 3.5) - 1.0);
+}
+
+}  // namespace
+
+// ---- Key events ----
+
+void ApplyAutopilotKeyEvent(SimAutopilot& autopilot, uint32_t event, uint32_t value) {
+  switch (event) {
+    case 66288: Toggle(kTokenFlightDirector); break;
+    case 65860: Toggle(kTokenAutothrottleArmed); break;
+    case 65861: Toggle(kTokenTogaPower); break;
+    case 65808:  // altitude hold on the altitude set
+      SetToken(kTokenAltitudeLock, 1.0);
+      autopilot.verticalSpeedHold = false;
+      break;
+    case 65799:  // altitude lock flying the vertical speed set
+    case 66103:
+      SetToken(kTokenAltitudeLock, 1.0);
+      autopilot.verticalSpeedHold = true;
+      break;
+    case 66124: SetToken(kTokenAutopilotAltitudeFt, Signed(value)); break;
+    case 66036: SetToken(kTokenAutopilotVerticalSpeedFpm, Signed(value)); break;
+    case 66042: SetToken(kTokenHeadingBug, NormalizedDeg(Signed(value))); break;
+    case 66106:
+      SetToken(kTokenHeadingLock, 1.0);
+      SetToken(kTokenNav1Lock, 0.0);
+      break;
+    case 65811:
+      SetToken(kTokenNav1Lock, 1.0);
+      SetToken(kTokenHeadingLock, 0.0);
+      break;
+    case 65819: SetToken(kTokenNav1Lock, 0.0); break;
+    case 65814:
+      SetToken(kTokenApproachHold, 0.0);
+      SetToken(kTokenGlideslopeHold, 0.0);
+      break;
+    case 65806:
+      Toggle(kTokenApproachHold);
+      SetToken(kTokenGlideslopeHold, Token(kTokenApproachHold));
+      break;
+    case 66112:
+      SetToken(kTokenAirspeedHold, 1.0);
+      SetToken(kTokenMachHold, 0.0);
+      break;
+    case 66109:
+      SetToken(kTokenMachHold, 1.0);
+      SetToken(kTokenAirspeedHold, 0.0);
+      break;
+    case 66113: SetToken(kTokenAirspeedHold, 0.0); break;
+    case 66037: SetToken(kTokenAutopilotAirspeedKt, Signed(value)); break;
+    case 66038: SetToken(kTokenAutopilotMach, Signed(value) / 100.0); break;
+    case 65820: SetToken(kTokenThrottle1, std::clamp(Signed(value), kThrottleMin, kThrottleMax)); break;
+    case 65821: SetToken(kTokenThrottle2, std::clamp(Signed(value), kThrottleMin, kThrottleMax)); break;
+    case 66069: SetToken(kTokenYawDamper, 1.0); break;
+    case 66070: SetToken(kTokenYawDamper, 0.0); break;
+    default: break;
+  }
+}
+
+// ---- The standard atmosphere ----
+
+FlightModel::Air FlightModel::StandardAtmosphere(double altitudeFt) {
+  const double h = std::clamp(altitudeFt * kMPerFt, -1000.0, 20000.0);
+  Air air{};
+  const double exponent = kGravityMps2 / (kGasConstantJPerKgK * kLapseRateKPerM);
+  if (h <= kTropopauseM) {
+    air.temperatureK = kSeaLevelTempK - kLapseRateKPerM * h;
+    air.pressurePa = kSeaLevelPressurePa * std::pow(air.temperatureK / kSeaLevelTempK, exponent);
+  } else {
+    const double tropopausePa = kSeaLevelPressurePa * std::pow(kTropopauseTempK / kSeaLevelTempK, exponent);
+    air.temperatureK = kTropopauseTempK;
+    air.pressurePa =
+        tropopausePa * std::exp(-kGravityMps2 / (kGasConstantJPerKgK * kTropopauseTempK) * (h - kTropopauseM));
+  }
+  air.densityKgM3 = air.pressurePa / (kGasConstantJPerKgK * air.temperatureK);
+  air.speedOfSoundMps = std::sqrt(kHeatRatio * kGasConstantJPerKgK * air.temperatureK);
+  return air;
+}
+
+double FlightModel::MachFromCas(double casKt, double altitudeFt) {
+  const Air air = StandardAtmosphere(altitudeFt);
+  const double qc = ImpactPressurePa(std::max(casKt, 0.0));
+  return std::sqrt(5.0 * (std::pow(qc / air.pressurePa + 1.0, 2.0 / 7.0) - 1.0));
+}
+
+double FlightModel::CasFromMach(double mach, double altitudeFt) {
+  const Air air = StandardAtmosphere(altitudeFt);
+  const double m = std::max(mach, 0.0);
+  const double qc = air.pressurePa * (std::pow(1.0 + 0.2 * m * m, 3.5) - 1.0);
+  const double a0 = std::sqrt(kHeatRatio * kGasConstantJPerKgK * kSeaLevelTempK);
+  return a0 * std::sqrt(5.0 * (std::pow(qc / kSeaLevelPressurePa + 1.0, 2.0 / 7.0) - 1.0)) / kMpsPerKt;
+}
+
+double FlightModel::TasFromCas(double casKt, double altitudeFt) {
+  return MachFromCas(casKt, altitudeFt) * StandardAtmosphere(altitudeFt).speedOfSoundMps / kMpsPerKt;
+}
+
+// ---- Forces ----
+
+double FlightModel::ThrustN(double densityKgM3) const {
+  struct Engine {
+    uint32_t speedPct;
+    uint32_t combustion;
+    uint32_t throttle;
+  };
+  constexpr Engine kEngines[] = {
+      {kTokenEngine1SpeedPct, kTokenCombustion1, kTokenThrottle1},
+      {kTokenEngine2SpeedPct, kTokenCombustion2, kTokenThrottle2},
+  };
+  double thrust = 0.0;
+  for (const Engine& engine : kEngines) {
+    double fraction = 0.0;
+    const double speedPct = Token(engine.speedPct);
+    if (speedPct > 0.0) {
+      fraction = (speedPct - kIdleEngineSpeedPct) / (kFullEngineSpeedPct - kIdleEngineSpeedPct);
+    } else if (On(engine.combustion)) {
+      fraction = Token(engine.throttle) / kThrottleMax;
+    } else {
+      continue;
+    }
+    fraction = std::clamp(fraction, 0.0, 1.0);
+    thrust += kMaxThrustPerEngineN * (kIdleThrustFraction + (1.0 - kIdleThrustFraction) * fraction);
+  }
+  return thrust * std::pow(densityKgM3 / kSeaLevelDensityKgM3, kThrustLapseExponent);
+}
+
+double FlightModel::DragN(double tasMps, double densityKgM3, double flightPathRad) const {
+  const double q = 0.5 * densityKgM3 * tasMps * tasMps;
+  const double lift = kMassKg * kGravityMps2 * std::cos(flightPathRad);
+  const double cl = lift / (q * kWingAreaM2);
+  const double flaps = std::clamp(Token(kTokenFlapPosition) / 16383.0, 0.0, 1.0);
+  const double gear = std::clamp(Token(kTokenGearPosition) / 16383.0, 0.0, 1.0);
+  const double cd = kDragCoefficientClean + kDragCoefficientFullFlaps * flaps + kDragCoefficientGear * gear +
+                    kInducedDragFactor * cl * cl;
+  return q * kWingAreaM2 * cd;
+}
+
+// ---- The simulator's autopilot ----
+
+// The vertical speed the autopilot flies, moved towards its command at a
+// limited rate. Altitude hold flies to the altitude set; vertical-speed hold
+// flies the rate set and levels at the altitude set when that lies ahead.
+double FlightModel::FlyAutopilotVertical(const SimAutopilot& autopilot, double altitudeFt,
+                                         double verticalSpeedFpm) const {
+  if (!On(kTokenAltitudeLock)) return verticalSpeedFpm;
+  const double target = Token(kTokenAutopilotAltitudeFt);
+  const double toGo = target - altitudeFt;
+  double command = 0.0;
+  if (autopilot.verticalSpeedHold) {
+    command = Token(kTokenAutopilotVerticalSpeedFpm);
+    const bool ahead = (command > 0.0 && toGo > 0.0) || (command < 0.0 && toGo < 0.0);
+    if (ahead) command = std::copysign(std::min(std::fabs(command), CaptureLimitFpm(toGo)), command);
+  } else {
+    command = std::copysign(std::min(CaptureLimitFpm(toGo), kAltitudeHoldMaxFpm), toGo);
+  }
+  const double change = kVerticalSpeedChangeFpmPerS * kSecondsPerTick;
+  return verticalSpeedFpm + std::clamp(command - verticalSpeedFpm, -change, change);
+}
+
+// Heading hold turns towards the bug by the shorter way, at most at the standard rate.
+void FlightModel::FlyAutopilotHeading() {
+  if (!On(kTokenHeadingLock)) return;
+  const double heading = Token(kTokenHeadingDeg);
+  double error = NormalizedDeg(Token(kTokenHeadingBug) - heading);
+  if (error > 180.0) error -= 360.0;
+  const double rate = std::clamp(error * kHeadingGainPerS, -kStandardTurnRateDegPerS, kStandardTurnRateDegPerS);
+  SetToken(kTokenHeadingDeg, NormalizedDeg(heading + rate * kSecondsPerTick));
+}
+
+// Airspeed or Mach hold on the throttles: the throttle rate follows the speed
+// error, damped by the acceleration.
+void FlightModel::FlyAutothrottle(double casKt, double altitudeFt, double accelerationKtPerS) {
+  if (!On(kTokenAutothrottleArmed)) return;
+  double targetKt = 0.0;
+  if (On(kTokenMachHold)) {
+    targetKt = CasFromMach(Token(kTokenAutopilotMach), altitudeFt);
+  } else if (On(kTokenAirspeedHold)) {
+    targetKt = Token(kTokenAutopilotAirspeedKt);
+  } else {
+    return;
+  }
+  const double rate = std::clamp(
+      (targetKt - casKt) * kAutothrottleGainPerKtS - accelerationKtPerS * kAutothrottleDampingPerKtPerS,
+      -kAutothrottleRatePerS, kAutothrottleRatePerS);
+  for (uint32_t throttle : {kTokenThrottle1, kTokenThrottle2}) {
+    SetToken(throttle, std::clamp(Token(throttle) + rate * kSecondsPerTick, 0.0, kThrottleMax));
+  }
+}
+
+// ---- One tick ----
+
+void FlightModel::Step(SimAutopilot& autopilot, double groundElevationFt) {
+  const bool onGround = On(kTokenOnGround);
+  const bool flying = On(kTokenAutopilotEngaged) && !onGround;
+  double altitudeFt = Token(kTokenAltitudeFt);
+  double verticalSpeedFpm = Token(kTokenVerticalSpeed) / 1.3;
+  double casKt = Token(kTokenIasKt);
+  const double accelerationKtPerS = previousCasKt_ < 0.0 ? 0.0 : (casKt - previousCasKt_) / kSecondsPerTick;
+
+  if (flying) {
+    verticalSpeedFpm = FlyAutopilotVertical(autopilot, altitudeFt, verticalSpeedFpm);
+    FlyAutopilotHeading();
+    FlyAutothrottle(casKt, altitudeFt, accelerationKtPerS);
+    // The point mass: thrust less drag less the climb's share of the weight.
+    const Air air = StandardAtmosphere(altitudeFt);
+    const double tasMps = std::max(TasFromCas(casKt, altitudeFt) * kMpsPerKt, kMinimumTasMps);
+    const double sinPath = std::clamp(verticalSpeedFpm * kMPerFt / 60.0 / tasMps, -1.0, 1.0);
+    const double accelerationMps2 =
+        (ThrustN(air.densityKgM3) - DragN(tasMps, air.densityKgM3, std::asin(sinPath))) / kMassKg -
+        kGravityMps2 * sinPath;
+    const double newTasMps = std::max(tasMps + accelerationMps2 * kSecondsPerTick, kMinimumTasMps);
+    casKt = CasFromMach(newTasMps / air.speedOfSoundMps, altitudeFt);
+    SetToken(kTokenIasKt, casKt);
+    SetToken(kTokenVerticalSpeed, verticalSpeedFpm * 1.3);
+  }
+  previousCasKt_ = casKt;
+
+  if (onGround) {
+    altitudeFt = std::max(altitudeFt, groundElevationFt);
+  } else {
+    altitudeFt = std::max(altitudeFt + verticalSpeedFpm / 60.0 * kSecondsPerTick, groundElevationFt);
+  }
+  SetToken(kTokenAltitudeFt, altitudeFt);
+  SetToken(kTokenAltitudeM, altitudeFt * kMPerFt);
+  SetToken(kTokenRadioAltitudeM, std::max(0.0, altitudeFt - groundElevationFt) * kMPerFt);
+
+  const double mach = MachFromCas(casKt, altitudeFt);
+  SetToken(kTokenMachTimes20480, mach * 20480.0);
+  const double headingDeg = Token(kTokenHeadingDeg);
+  SetToken(kTokenHeadingForGuidance, headingDeg);
+  SetToken(kTokenTrueHeadingRad, headingDeg * kRadPerDeg);
+
+  // Ground speed: the air's motion over the ground added to the aircraft's
+  // through the air; the wheels hold the aircraft against the wind.
+  const double tasMps = mach * StandardAtmosphere(altitudeFt).speedOfSoundMps;
+  const double windMps = onGround ? 0.0 : Token(kTokenWindSpeedKt) * kMpsPerKt;
+  const double windToRad = (Token(kTokenWindFromDeg) + 180.0) * kRadPerDeg;
+  const double northMps = tasMps * std::cos(headingDeg * kRadPerDeg) + windMps * std::cos(windToRad);
+  const double eastMps = tasMps * std::sin(headingDeg * kRadPerDeg) + windMps * std::sin(windToRad);
+  SetToken(kTokenGroundSpeedMps, std::hypot(northMps, eastMps));
+
+  const double latitudeDeg = Token(kTokenLatitude) / kLatitudeUnitsPerDeg;
+  const double longitudeDeg = Token(kTokenLongitude) / kLongitudeUnitsPerDeg;
+  const double newLatitudeDeg =
+      std::clamp(latitudeDeg + northMps * kSecondsPerTick / kEarthRadiusM / kRadPerDeg, -89.9, 89.9);
+  double newLongitudeDeg =
+      longitudeDeg + eastMps * kSecondsPerTick / (kEarthRadiusM * std::cos(latitudeDeg * kRadPerDeg)) / kRadPerDeg;
+  if (newLongitudeDeg > 180.0) newLongitudeDeg -= 360.0;
+  if (newLongitudeDeg < -180.0) newLongitudeDeg += 360.0;
+  SetToken(kTokenLatitude, newLatitudeDeg * kLatitudeUnitsPerDeg);
+  SetToken(kTokenLongitude, newLongitudeDeg * kLongitudeUnitsPerDeg);
+}
+
+}  // namespace simhost

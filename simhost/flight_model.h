@@ -1,0 +1,67 @@
+// The simulator's autopilot and a point-mass flight model, as the headless
+// simulator flies the aircraft.
+//
+// The autopilot: every autopilot, autothrottle and throttle key event of the
+// cockpit changes its tokens at once (ApplyAutopilotKeyEvent). With the
+// autopilot engaged (token 103) and airborne, heading hold turns towards the
+// heading bug at the standard rate, altitude and vertical-speed hold move the
+// altitude, and the autothrottle in airspeed or Mach hold moves the throttles;
+// the speed then follows from thrust, drag and the climb (the point mass).
+// Without it, what a scenario sets or ramps rules: the model only moves the
+// altitude by the vertical speed set.
+//
+// Always, while the model is on: IAS, TAS and Mach are related through the
+// standard atmosphere; the ground speed is the true airspeed along the true
+// heading plus the wind; the position integrates it; the radio altitude is
+// the height above the ground elevation.
+//
+// Reads the throttles (128, 163), the engines' turbine speed (625, 644; when
+// no engine model fills them, a running engine's thrust follows its throttle
+// at once), the flap (329) and gear (332) positions, the wind (343, 344).
+// Drives altitude (73, 74), vertical speed (65), IAS (61), Mach (64), heading
+// (81, 86, 834), ground speed (832), position (71, 72), radio altitude (614).
+#pragma once
+
+#include <cstdint>
+
+namespace simhost {
+
+// The autopilot state that is not a token: whether the simulator's altitude
+// lock flies the vertical speed set (up to the altitude set, when that lies
+// ahead) or holds the altitude set.
+struct SimAutopilot {
+  bool verticalSpeedHold = false;
+};
+
+// Applies a key event's effect on the autopilot, autothrottle and throttle
+// tokens; other events are left alone.
+void ApplyAutopilotKeyEvent(SimAutopilot& autopilot, uint32_t event, uint32_t value);
+
+class FlightModel {
+ public:
+  // One tick of 1/18 s. groundElevationFt: the ground under the aircraft.
+  void Step(SimAutopilot& autopilot, double groundElevationFt);
+
+  // The standard atmosphere and airspeed conversions, exposed for the tests.
+  struct Air {
+    double temperatureK;
+    double pressurePa;
+    double densityKgM3;
+    double speedOfSoundMps;
+  };
+  static Air StandardAtmosphere(double altitudeFt);
+  static double MachFromCas(double casKt, double altitudeFt);
+  static double CasFromMach(double mach, double altitudeFt);
+  static double TasFromCas(double casKt, double altitudeFt);
+
+ private:
+  double FlyAutopilotVertical(const SimAutopilot& autopilot, double altitudeFt, double verticalSpeedFpm) const;
+  void FlyAutopilotHeading();
+  void FlyAutothrottle(double casKt, double altitudeFt, double accelerationKtPerS);
+  double ThrustN(double densityKgM3) const;
+  double DragN(double tasMps, double densityKgM3, double flightPathRad) const;
+
+  double previousCasKt_ = -1.0;
+};
+
+}  // namespace simhost

@@ -1,0 +1,815 @@
+// [DFGS], [FDC] and [FGCP] of HalcyonPro.ini, the DFGS's mode variables,
+// targets and selected values with their bounded setters, and what each
+// control of the flight guidance control panel does.
+#include "systems/dfgs.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/controls.h"
+#include "core/helpers.h"
+#include "core/ini_values.h"
+#include "core/options.h"
+#include "core/panel_services.h"
+#include "systems/dfgs_internal.h"
+#include "systems/electric.h"
+#include "systems/fuel_quantity.h"
+#include "systems/placeholders.h"
+#include "systems/thrust_rating.h"
+
+namespace halcyon {
+
+CSwitch g_autothrottleSwitch{};
+CSwitch g_dfgsTestSwitch{};
+CSwitch g_headingKnobActivity{};
+CSwitch g_autolandGroundArm{};
+CSwitch g_vnavAutothrottleWarning{};
+CSwitch g_touchdownDisconnect{};
+CSwitch g_cadcSwitch{};
+CSwitch g_fdCommandSwitch{};
+CSwitch g_verticalGyroSwitch{};
+CSwitch g_fgcpBacklightSwitch{};
+CSwitch g_fgcpDigitalSwitch{};
+CSwitch g_fmaAutolandNavLamp{};
+CSwitch g_fmaIlsGlideslopeLamp{};
+
+namespace dfgs {
+
+State& Get() {
+  static State state;
+  return state;
+}
+
+double ThrottleLever(int32_t engine) { return ReadToken(engine == 1 ? tok::kThrottle1 : tok::kThrottle2); }
+
+}  // namespace dfgs
+
+namespace {
+
+using dfgs::State;
+namespace tok = dfgs::tok;
+
+constexpr const wchar_t* kSection = L"DFGS";
+constexpr const wchar_t* kAtSwitchKey = L"dfgs.at_switch";
+
+constexpr double kIasTargetMaxKt = 999.0;
+constexpr double kMachTargetMax = 3.2;
+constexpr double kMachTargetStep = 0.01;
+constexpr double kSelectedAltitudeMaxFt = 50000.0;
+constexpr double kSelectedSpeedMaxKt = 450.0;
+constexpr double kSelectedMachMax = 0.9;
+constexpr double kSelectedHeadingMaxDeg = 359.0;
+constexpr double kSelectFastClickTicks = 3.0;
+constexpr int32_t kVsWheelMax = 10;
+constexpr int32_t kVsWheelStepFpm = 600;
+constexpr int32_t kIrsNav = 115;
+
+// Durations of the timed records, in ticks.
+constexpr double kTestTicks = 144.0;
+constexpr double kAutolandIndicationTicks = 180.0;
+constexpr double kTouchdownTicks = 144.0;
+constexpr double kVnavWarningTicks = 90.0;
+constexpr double kHeadingKnobTicks = 18.0;
+
+State& S() { return dfgs::Get(); }
+
+int32_t Bounded(int32_t value, int32_t low, int32_t high) { return value >= low && value <= high ? value : 0; }
+
+bool IsThrustModeStored(int32_t mode) { return (mode >= kThrustIas && mode <= kThrustRetard) || mode == kThrustPathDescent; }
+
+bool IsApOrFd() { return ReadToken(tok::kAutopilotEngaged) != 0.0 || ReadToken(tok::kFlightDirector) != 0.0; }
+bool IsAirborne() { return ReadToken(tok::kOnGround) == 0.0; }
+bool IsAtSwitchOn() { return GetSwitch(&g_autothrottleSwitch) == kSwitchOn; }
+bool IsSimAutothrottleArmed() { return ReadToken(tok::kAutothrottleArmed) != 0.0; }
+bool IsHighAltitude() { return ReadToken(tok::kAltitudeFt) >= kDfgsMachAltitudeFt; }
+
+uint32_t RoundedEventValue(double value) { return static_cast<uint32_t>(TruncateSaturated<int32_t>(std::round(value))); }
+
+// The panel's mode controls act with the autopilot or flight director on and
+// no autoland capture.
+bool PanelModesActive() { return IsApOrFd() && IsDfgsCaptureCondition() == 0; }
+
+// A pitch control taken while VNAV is coupled leaves VNAV for the take-off clamp.
+void LeaveVnav() {
+  if (S().vnav == 0) return;
+  SetDfgsThrustMode(kThrustTakeoffClamp);
+  ClearDfgsVnav();
+}
+
+void HoldCurrentHeading() {
+  TriggerKeyEvent(kKeyEventHeadingBugSet, RoundedEventValue(ReadToken(tok::kHeadingDeg)));
+  TriggerKeyEvent(kKeyEventHeadingHold, 0);
+}
+
+// Autothrottle on in flight: speed in IAS below 27000 ft, Mach above.
+void SelectSpeedOrMachByAltitude() {
+  if (IsHighAltitude()) {
+    SetDfgsThrustMode(kThrustMach);
+    SetDfgsSpeedView(1);
+  } else {
+    SetDfgsThrustMode(kThrustIas);
+    SetDfgsSpeedView(0);
+  }
+}
+
+// Speed on pitch gives way to vertical speed when the throttles take the speed.
+void LeaveSpeedOnPitch() {
+  if (S().pitchMode != kPitchIasOnPitch && S().pitchMode != kPitchMachOnPitch) return;
+  SetDfgsPitchMode(kPitchVerticalSpeed);
+  dfgs::EngageSimVerticalSpeed(ReadToken(tok::kVerticalSpeed) / 1.3);
+}
+
+}  // namespace
+
+namespace dfgs {
+
+// The simulator's autopilot in vertical-speed hold at the commanded rate,
+// towards "climb free" (or 0 going down).
+void EngageSimVerticalSpeed(double verticalSpeedFpm) {
+  TriggerKeyEvent(kKeyEventVerticalSpeedHold, 0);
+  TriggerKeyEvent(kKeyEventVerticalSpeedSet, static_cast<uint32_t>(TruncateSaturated<int32_t>(verticalSpeedFpm)));
+  TriggerKeyEvent(kKeyEventAutopilotAltitudeSet, verticalSpeedFpm > 0.0 ? kDfgsClimbFreeAltitudeFt : 0);
+}
+
+}  // namespace dfgs
+
+// ---- Mode variables ----
+
+void SetDfgsPitchMode(int32_t mode) { S().pitchMode = Bounded(mode, 0, kPitchModeMax); }
+int32_t GetDfgsPitchMode() { return S().pitchMode; }
+void SetDfgsRollMode(int32_t mode) { S().rollMode = Bounded(mode, 0, kRollModeMax); }
+int32_t GetDfgsRollMode() { return S().rollMode; }
+
+void SetDfgsThrustMode(int32_t mode) {
+  S().previousThrustMode = S().thrustMode;
+  S().thrustMode = IsThrustModeStored(mode) ? mode : kThrustOff;
+}
+
+int32_t GetDfgsThrustMode() { return S().thrustMode; }
+int32_t GetDfgsPreviousThrustMode() { return S().previousThrustMode; }
+void SetDfgsAltPreselectArm(int32_t arm) { S().altPreselectArm = Bounded(arm, 0, kAltArmCapturing); }
+int32_t GetDfgsAltPreselectArm() { return S().altPreselectArm; }
+void SetDfgsModeE(int32_t mode) { S().modeE = Bounded(mode, 0, kModeEAutolandNeither); }
+int32_t GetDfgsModeE() { return S().modeE; }
+void SetDfgsApproachMode(int32_t mode) { S().approachMode = Bounded(mode, 0, kApproachAutoland); }
+int32_t GetDfgsApproachMode() { return S().approachMode; }
+void SetDfgsSpeedView(int32_t view) { S().speedView = Bounded(view, 0, 1); }
+int32_t GetDfgsSpeedView() { return S().speedView; }
+void ToggleDfgsSpeedView() { SetDfgsSpeedView(S().speedView == 0 ? 1 : 0); }
+void SetDfgc(int32_t dfgc) { S().dfgc = Bounded(dfgc, 0, 1); }
+int32_t GetDfgc() { return S().dfgc; }
+void ToggleDfgc() { SetDfgc(S().dfgc == 0 ? 1 : 0); }
+
+// ---- Targets ----
+
+void IncDfgsIasTarget() {
+  const int32_t step = IsFastClick() != 0 ? GetFastClickMultiplier() : 1;
+  S().iasTargetKt = std::min(S().iasTargetKt + step, kIasTargetMaxKt);
+}
+
+void DecDfgsIasTarget() {
+  const int32_t step = IsFastClick() != 0 ? GetFastClickMultiplier() : 1;
+  S().iasTargetKt = std::max(S().iasTargetKt - step, 0.0);
+}
+
+void SetDfgsIasTarget(double knots) {
+  if (knots >= 0.0 && knots <= kIasTargetMaxKt) S().iasTargetKt = knots;
+}
+
+double GetDfgsIasTarget() { return S().iasTargetKt; }
+
+void IncDfgsMachTarget() {
+  const int32_t step = IsFastClick() != 0 ? GetFastClickMultiplier() : 1;
+  S().machTarget = std::min(S().machTarget + kMachTargetStep * step, kMachTargetMax);
+}
+
+void DecDfgsMachTarget() {
+  const int32_t step = IsFastClick() != 0 ? GetFastClickMultiplier() : 1;
+  S().machTarget = std::max(S().machTarget - kMachTargetStep * step, 0.0);
+}
+
+void SetDfgsMachTarget(double mach) {
+  if (mach >= 0.0 && mach <= kMachTargetMax) S().machTarget = std::floor(mach * 1000.0) / 1000.0;
+}
+
+double GetDfgsMachTarget() { return S().machTarget; }
+
+// ---- Selected values ----
+
+void SetDfgsSelectedValue(int32_t index, double value) {
+  if (std::isnan(value)) value = 0.0;
+  switch (index) {
+    case kSelAltitude:
+      if (value > 0.0) value -= TruncateSaturated<int32_t>(value) % 100;
+      S().selected[kSelAltitude] = std::clamp(value, 0.0, kSelectedAltitudeMaxFt);
+      break;
+    case kSelSpeed:
+      S().selected[kSelSpeed] = std::clamp(value, 0.0, kSelectedSpeedMaxKt);
+      break;
+    case kSelMach:
+      S().selected[kSelMach] = std::clamp(value, 0.0, kSelectedMachMax);
+      break;
+    case kSelHeading:
+      S().selected[kSelHeading] = std::clamp(value, 0.0, kSelectedHeadingMaxDeg);
+      break;
+    default:
+      break;
+  }
+}
+
+double GetDfgsSelectedValue(int32_t index) {
+  if (index < kSelAltitude || index > kSelHeading) return -1.0;
+  return S().selected[index];
+}
+
+namespace {
+
+struct SelectedStep {
+  double step;
+  double max;
+};
+// Altitude, speed, Mach, heading.
+constexpr SelectedStep kSelectedSteps[4] = {
+    {100.0, kSelectedAltitudeMaxFt},
+    {1.0, kSelectedSpeedMaxKt},
+    {0.01, kSelectedMachMax},
+    {1.0, kSelectedHeadingMaxDeg},
+};
+
+// The panel knobs keep their own fast-click window, shared by all four values.
+double SelectedStepFor(int32_t index) {
+  const double now = CurrentTick18();
+  const bool fast = now < S().selectDeadlineTick;
+  S().selectDeadlineTick = now + kSelectFastClickTicks;
+  return kSelectedSteps[index].step * (fast ? GetFastClickMultiplier() : 1);
+}
+
+bool IsSelectedIndex(int32_t index) { return index >= kSelAltitude && index <= kSelHeading; }
+
+}  // namespace
+
+void IncDfgsSelectedValue(int32_t index) {
+  if (!IsSelectedIndex(index)) return;
+  double& value = S().selected[index];
+  value += SelectedStepFor(index);
+  if (index == kSelHeading) {
+    if (value > kSelectedHeadingMaxDeg) value = 0.0;
+  } else {
+    value = std::min(value, kSelectedSteps[index].max);
+  }
+}
+
+void DecDfgsSelectedValue(int32_t index) {
+  if (!IsSelectedIndex(index)) return;
+  double& value = S().selected[index];
+  value -= SelectedStepFor(index);
+  if (index == kSelHeading) {
+    if (value < 0.0) value = kSelectedHeadingMaxDeg;
+  } else {
+    value = std::max(value, 0.0);
+  }
+}
+
+// ---- VNAV and override ----
+
+void ClearDfgsVnav() {
+  S().vnav = 0;
+  S().vnavPhase = kVnavNone;
+}
+
+uint8_t IsDfgsVnav() { return S().vnav; }
+int32_t GetDfgsVnavPhase() { return S().vnavPhase; }
+uint8_t IsDfgsFmsOverride() { return S().fmsOverride; }
+void ToggleDfgsFmsOverride() { S().fmsOverride = S().fmsOverride != 0 ? 0 : 1; }
+
+// ---- Vertical-speed wheel ----
+
+void SetDfgsVsWheel(int32_t position) {
+  S().vsWheel = std::clamp(position, -kVsWheelMax, kVsWheelMax);
+  TriggerKeyEvent(kKeyEventVerticalSpeedSet, static_cast<uint32_t>(S().vsWheel * kVsWheelStepFpm));
+}
+
+void IncDfgsVsWheel() { SetDfgsVsWheel(S().vsWheel + 1); }
+void DecDfgsVsWheel() { SetDfgsVsWheel(S().vsWheel - 1); }
+int32_t GetDfgsVsWheel() { return S().vsWheel; }
+
+// ---- Autothrottle ----
+
+void DisengageAutothrottle() {
+  SetSwitch(&g_autothrottleSwitch, kSwitchOff);
+  S().autothrottleDisconnect = 1;
+  SetDfgsThrustMode(kThrustOff);
+  if (IsSimAutothrottleArmed()) TriggerKeyEvent(kKeyEventAutothrottleArmToggle, 0);
+}
+
+uint32_t IsAutothrottleDisconnect() { return S().autothrottleDisconnect; }
+void ClearAutothrottleDisconnect() { S().autothrottleDisconnect = 0; }
+
+// ---- Queries ----
+
+uint32_t IsDfgsRollMode3To5() {
+  return S().rollMode >= kRollLnavFar && S().rollMode <= kRollLnav5 ? 1 : 0;
+}
+
+uint32_t IsDfgsCaptureCondition() {
+  const State& s = S();
+  return s.approachMode == kApproachAutoland && s.rollMode >= kRollAutolandLocalizer && s.rollMode <= kRollRollout &&
+                 s.pitchMode >= kPitchAutolandGlideslope && s.pitchMode <= kPitchRollout
+             ? 1
+             : 0;
+}
+
+namespace {
+
+// Flap position bands, from the fully extended end.
+struct FlapBand {
+  double above;
+  double minimumSpeedIncrementKt;
+  double placardKt;
+};
+constexpr FlapBand kFlapBands[] = {
+    {16383.0, 0.0, 195.0},
+    {11460.0, 3.0, 220.0},
+    {6140.0, 7.0, 240.0},
+    {4500.0, 9.0, 280.0},
+};
+constexpr double kFlapsUpMinimumSpeedIncrementKt = 41.0;
+constexpr double kNoPlacardKt = 100000.0;
+
+const FlapBand* FlapBandNow() {
+  const double h = ReadToken(tok::kFlapPosition);
+  for (const FlapBand& band : kFlapBands) {
+    if (h > band.above) return &band;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void ComputeDfgsMinimumSpeed() {
+  const FlapBand* band = FlapBandNow();
+  const double base = (GetPanelGrossWeight() - 79686.0) * 0.000442857 + 94.0;
+  S().minimumSpeedKt = base + (band != nullptr ? band->minimumSpeedIncrementKt : kFlapsUpMinimumSpeedIncrementKt);
+}
+
+double GetDfgsMinimumSpeed() { return S().minimumSpeedKt; }
+
+double GetFlapPlacardSpeed() {
+  const FlapBand* band = FlapBandNow();
+  return band != nullptr ? band->placardKt : kNoPlacardKt;
+}
+
+uint32_t IsNavPairMatched() {
+  const bool frequencies = TruncateSaturated<int32_t>(ReadToken(tok::kNav1Frequency)) ==
+                           TruncateSaturated<int32_t>(ReadToken(tok::kNav2Frequency));
+  const bool courses = ReadToken(tok::kNav1Course) == ReadToken(tok::kNav2Course);
+  if (frequencies && courses) return 1;
+  return GetOption(kOptionOneNavIls) != 0 ? 1 : 0;
+}
+
+uint32_t IsGlideslopeAvailable() {
+  const int32_t code = TruncateSaturated<int32_t>(ReadToken(tok::kNav1Code));
+  if ((code & 0x80) == 0) return 0;
+  return (code & 0x40) != 0 ? 1 : 0;
+}
+
+void PressToga() { S().togaRequest = 1; }
+uint32_t IsTogaRequested() { return S().togaRequest; }
+uint32_t IsDfgsTestActive() { return GetSwitch(&g_dfgsTestSwitch) == 1 ? 1 : 0; }
+
+uint32_t IsDfgsIrsValid() { return GetIrsStatusPosition(S().dfgc == 0 ? 1 : 2) == kIrsNav ? 1 : 0; }
+
+uint32_t IsLandingFlapsSet() { return ReadToken(tok::kFlapPosition) > 11460.0 ? 1 : 0; }
+
+uint32_t IsFgcpLightOn() { return GetSwitch(&g_fgcpBacklightSwitch) == kSwitchOn && IsPanelPowered() != 0 ? 1 : 0; }
+
+// ---- Load and save ----
+
+namespace {
+
+void MoveAutothrottleSwitch(int32_t position) { DfgsPanelAutothrottleSwitch(position); }
+
+void RegisterPanelControls();
+
+}  // namespace
+
+void LoadDfgs() {
+  State& s = S();
+  SetDfgsSpeedView(IsHighAltitude() ? 1 : 0);
+  SetDfgc(ReadIniInt(kSection, L"dfgc", L"0", 2));
+  SetDfgsSelectedValue(kSelAltitude, ReadIniInt(kSection, L"dfgs.ap_altitude_preselect", L"100", 6));
+  SetDfgsSelectedValue(kSelHeading, ReadIniInt(kSection, L"dfgs.ap_heading_select", L"0", 6));
+  LoadSwitch(&g_autothrottleSwitch, kSection, kAtSwitchKey, L"120", 6);
+  RegisterControl(kSection, kAtSwitchKey, &g_autothrottleSwitch, MoveAutothrottleSwitch);
+  ClearAutothrottleDisconnect();
+  s.fmsOverride = 0;
+  SetDfgsPitchMode(ReadToken(tok::kAltitudeLock) != 0.0 ? kPitchAltitudeHold : kPitchNone);
+  SetDfgsRollMode(ReadToken(tok::kHeadingLock) != 0.0 ? kRollHeadingSelect : kRollNone);
+  if (IsAtSwitchOn()) {
+    SetDfgsThrustMode(IsHighAltitude() ? kThrustMach : kThrustIas);
+  } else {
+    SetDfgsThrustMode(kThrustOff);
+  }
+  SetDfgsApproachMode(kApproachNone);
+  ClearDfgsVnav();
+  s.togaLatch = 0;
+  SetDfgsSelectedValue(kSelSpeed, ReadToken(tok::kAutopilotAirspeedKt));
+  SetDfgsSelectedValue(kSelMach, ReadToken(tok::kAutopilotMach));
+  SetDfgsSelectedValue(kSelHeading, ReadToken(tok::kHeadingBug));
+  s.testAfterPowerLoss = 0;
+  s.postLandingAirborne = 0;
+  s.postLandingDeadlineRunning = 0;
+  InitTimedSwitch(&g_dfgsTestSwitch, kTestTicks);
+  InitTimedSwitch(&g_autolandGroundArm, kAutolandIndicationTicks);
+  InitTimedSwitch(&g_touchdownDisconnect, kTouchdownTicks);
+  InitTimedSwitch(&g_vnavAutothrottleWarning, kVnavWarningTicks);
+  InitTimedSwitch(&g_headingKnobActivity, kHeadingKnobTicks);
+  s.touchdownAirborne = 0;
+  SetSwitch(&g_touchdownDisconnect, kSwitchOff);
+  SetSwitch(&g_headingKnobActivity, kSwitchOff);
+  RegisterPanelControls();
+}
+
+void SaveDfgs() {
+  WriteIniInt(kSection, L"dfgc", GetDfgc());
+  WriteIniInt(kSection, L"dfgs.ap_altitude_preselect", TruncateSaturated<int32_t>(S().selected[kSelAltitude]));
+  WriteIniInt(kSection, L"dfgs.ap_heading_select", TruncateSaturated<int32_t>(S().selected[kSelHeading]));
+  SaveSwitch(&g_autothrottleSwitch, kSection, kAtSwitchKey);
+}
+
+namespace {
+
+constexpr SwitchKey kFdcKeys[] = {
+    {&g_cadcSwitch, L"cadc", L"43"},
+    {&g_fdCommandSwitch, L"fd_cmd", L"43"},
+    {&g_verticalGyroSwitch, L"vert_gyro", L"43"},
+};
+constexpr SwitchKey kFgcpKeys[] = {
+    {&g_fgcpBacklightSwitch, L"backlight", L"120"},
+    {&g_fgcpDigitalSwitch, L"digitaL", L"120"},
+};
+
+}  // namespace
+
+void LoadFdc() { LoadSwitches(L"FDC", kFdcKeys); }
+void SaveFdc() { SaveSwitches(L"FDC", kFdcKeys); }
+void LoadFgcp() { LoadSwitches(L"FGCP", kFgcpKeys); }
+void SaveFgcp() { SaveSwitches(L"FGCP", kFgcpKeys); }
+
+// ---- The flight guidance control panel ----
+
+void DfgsPanelSpeedKnob(int32_t clicks) {
+  const int32_t index = S().speedView == 0 ? kSelSpeed : kSelMach;
+  for (int32_t i = 0; i < std::abs(clicks); ++i) {
+    if (clicks > 0) {
+      IncDfgsSelectedValue(index);
+    } else {
+      DecDfgsSelectedValue(index);
+    }
+  }
+  if (index == kSelSpeed) {
+    TriggerKeyEvent(kKeyEventAirspeedSet, RoundedEventValue(S().selected[kSelSpeed]));
+  } else {
+    TriggerKeyEvent(kKeyEventMachSet, RoundedEventValue(S().selected[kSelMach] * 100.0));
+  }
+  if (S().thrustMode == kThrustIasVmoLimit) SetDfgsThrustMode(kThrustIas);
+  if (S().thrustMode == kThrustMachMmoLimit) SetDfgsThrustMode(kThrustMach);
+  if (S().fmsOverride != 0) {
+    if (S().speedView == 0) {
+      SetDfgsIasTarget(ReadToken(tok::kAutopilotAirspeedKt));
+    } else {
+      SetDfgsMachTarget(ReadToken(tok::kAutopilotMach));
+    }
+  }
+}
+
+void DfgsPanelSpeedViewButton() { ToggleDfgsSpeedView(); }
+
+void DfgsPanelAutothrottleSwitch(int32_t position) {
+  if (position == kSwitchOn) {
+    SetSwitch(&g_autothrottleSwitch, kSwitchOn);
+    ClearAutothrottleDisconnect();
+    if (!IsSimAutothrottleArmed()) TriggerKeyEvent(kKeyEventAutothrottleArmToggle, 0);
+    if (IsAirborne()) {
+      SelectSpeedOrMachByAltitude();
+      LeaveSpeedOnPitch();
+    }
+  } else {
+    DisengageAutothrottle();
+  }
+}
+
+namespace {
+
+// The first of the flight director and autopilot to come on picks the
+// take-off modes on the ground and holds altitude and heading in flight.
+void EngageFirstGuidance() {
+  if (IsApOrFd()) return;
+  if (!IsAirborne()) {
+    SetDfgsPitchMode(kPitchTakeoff);
+    SetDfgsRollMode(kRollTakeoff);
+    SetDfgsModeE(kModeENone);
+    if (IsAtSwitchOn()) SetDfgsThrustMode(kThrustEprLimit);
+    SetTrpMode(kTrpTakeoff);
+  } else {
+    SetDfgsRollMode(kRollHeadingHold);
+    SetDfgsPitchMode(kPitchAltitudeHold);
+    HoldCurrentHeading();
+  }
+}
+
+}  // namespace
+
+void DfgsPanelFlightDirectorSwitch() {
+  EngageFirstGuidance();
+  TriggerKeyEvent(kKeyEventFlightDirectorToggle, 0);
+}
+
+void DfgsPanelAutopilotEngage() {
+  EngageFirstGuidance();
+  TriggerKeyEvent(kKeyEventAutopilotMaster, 0);
+}
+
+void DfgsPanelDfgcSelector() { ToggleDfgc(); }
+
+void DfgsPanelHeadingKnob(int32_t clicks) {
+  for (int32_t i = 0; i < std::abs(clicks); ++i) {
+    if (clicks > 0) {
+      IncDfgsSelectedValue(kSelHeading);
+    } else {
+      DecDfgsSelectedValue(kSelHeading);
+    }
+  }
+  if (S().rollMode == kRollHeadingSelect) {
+    TriggerKeyEvent(kKeyEventHeadingBugSet, RoundedEventValue(S().selected[kSelHeading]));
+  }
+}
+
+void DfgsPanelHeadingSwitch(bool pulled) {
+  SetSwitch(&g_headingKnobActivity, kSwitchOn);
+  if (!PanelModesActive()) return;
+  if (pulled) {
+    SetDfgsRollMode(kRollHeadingSelect);
+    TriggerKeyEvent(kKeyEventHeadingBugSet, RoundedEventValue(S().selected[kSelHeading]));
+    TriggerKeyEvent(kKeyEventHeadingHold, 0);
+  } else {
+    SetDfgsRollMode(kRollHeadingHold);
+    HoldCurrentHeading();
+  }
+}
+
+void DfgsPanelVerticalSpeedWheel(int32_t clicks) {
+  if (!PanelModesActive() || clicks == 0) return;
+  State& s = S();
+  if (s.pitchMode == kPitchNone || s.pitchMode == kPitchAltitudeHold || s.pitchMode == kPitchTakeoff) {
+    LeaveVnav();
+    SetDfgsPitchMode(kPitchVerticalSpeed);
+    // The wheel starts from level flight when it takes over.
+    s.vsWheel = 0;
+  }
+  for (int32_t i = 0; i < std::abs(clicks); ++i) {
+    const bool up = clicks > 0;
+    switch (s.pitchMode) {
+      case kPitchIasOnPitch:
+        up ? DecDfgsIasTarget() : IncDfgsIasTarget();  // nose up slows down
+        break;
+      case kPitchMachOnPitch:
+        up ? DecDfgsMachTarget() : IncDfgsMachTarget();
+        break;
+      case kPitchVerticalSpeed:
+      case kPitchTurbulence:
+        up ? IncDfgsVsWheel() : DecDfgsVsWheel();
+        break;
+      default:
+        break;
+    }
+  }
+  if (s.pitchMode == kPitchVerticalSpeed) dfgs::EngageSimVerticalSpeed(s.vsWheel * kVsWheelStepFpm);
+  if (s.altPreselectArm == kAltArmCapturing) SetDfgsAltPreselectArm(kAltArmOff);
+}
+
+void DfgsPanelAltitudeKnob(int32_t clicks) {
+  for (int32_t i = 0; i < std::abs(clicks); ++i) {
+    if (clicks > 0) {
+      IncDfgsSelectedValue(kSelAltitude);
+    } else {
+      DecDfgsSelectedValue(kSelAltitude);
+    }
+  }
+}
+
+void DfgsPanelAltitudePreselectButton() {
+  if (S().altPreselectArm == kAltArmOff) {
+    SetDfgsAltPreselectArm(kAltArmArmed);
+  } else if (S().altPreselectArm == kAltArmArmed) {
+    SetDfgsAltPreselectArm(kAltArmOff);
+  }
+}
+
+void DfgsPanelFmsOverrideButton() { ToggleDfgsFmsOverride(); }
+
+namespace {
+
+void SelectSpeedMode(bool mach) {
+  if (!PanelModesActive() || !IsAtSwitchOn()) return;
+  LeaveVnav();
+  SetDfgsThrustMode(mach ? kThrustMach : kThrustIas);
+  SetDfgsSpeedView(mach ? 1 : 0);
+  TriggerKeyEvent(mach ? kKeyEventMachHold : kKeyEventAirspeedHold, 0);
+  LeaveSpeedOnPitch();
+}
+
+}  // namespace
+
+void DfgsPanelSpeedSelectButton() { SelectSpeedMode(false); }
+void DfgsPanelMachSelectButton() { SelectSpeedMode(true); }
+
+void DfgsPanelEprLimitButton() {
+  if (!PanelModesActive()) return;
+  if (IsAtSwitchOn() && GetTrpMode() != kTrpNone) SetDfgsThrustMode(kThrustEprLimit);
+}
+
+void DfgsPanelLnavButton() {
+  if (!PanelModesActive()) return;
+  SetDfgsRollMode(IsDfgsRollMode3To5() != 0 ? kRollNone : kRollLnavFar);
+}
+
+void DfgsPanelVorButton() {
+  if (!PanelModesActive()) return;
+  if (ReadToken(tok::kNav1Lock) != 0.0) {
+    SetDfgsModeE(kModeENone);
+    TriggerKeyEvent(kKeyEventNavHoldOff, 0);
+  } else {
+    TriggerKeyEvent(kKeyEventNavHoldOn, 0);
+  }
+}
+
+namespace {
+
+// Out of an approach: the lateral approach modes to heading hold, the
+// vertical ones to vertical speed.
+void LeaveApproachModes() {
+  State& s = S();
+  if (s.rollMode >= kRollLocalizerCapture && s.rollMode <= kRollRollout) {
+    SetDfgsRollMode(kRollHeadingHold);
+    HoldCurrentHeading();
+  }
+  if (s.pitchMode >= kPitchGlideslopeCapture && s.pitchMode <= kPitchRollout) {
+    SetDfgsPitchMode(kPitchVerticalSpeed);
+    dfgs::EngageSimVerticalSpeed(ReadToken(tok::kVerticalSpeed) / 1.3);
+  }
+  SetDfgsApproachMode(kApproachNone);
+  SetDfgsModeE(kModeENone);
+  if (ReadToken(tok::kApproachHold) != 0.0) TriggerKeyEvent(kKeyEventApproachHoldRelease, 0);
+}
+
+void EnterApproach(int32_t mode) {
+  SetDfgsApproachMode(mode);
+  if (ReadToken(tok::kApproachHold) == 0.0) TriggerKeyEvent(kKeyEventApproachKey, 0);
+}
+
+}  // namespace
+
+void DfgsPanelIlsButton() {
+  if (!PanelModesActive()) return;
+  if (S().approachMode == kApproachIls) {
+    LeaveApproachModes();
+  } else {
+    EnterApproach(kApproachIls);
+  }
+}
+
+void DfgsPanelAutolandButton() {
+  if (!PanelModesActive()) return;
+  if (S().approachMode == kApproachAutoland || GetSwitch(&g_autolandGroundArm) == kAutolandGroundArmShown) {
+    SetSwitch(&g_autolandGroundArm, kSwitchOff);
+    LeaveApproachModes();
+  } else if (!IsAirborne()) {
+    SetSwitch(&g_autolandGroundArm, kAutolandGroundArmShown);
+  } else if (IsNavPairMatched() != 0) {
+    EnterApproach(kApproachAutoland);
+  }
+}
+
+void DfgsPanelVerticalSpeedButton() {
+  if (!PanelModesActive()) return;
+  LeaveVnav();
+  if (S().pitchMode == kPitchVerticalSpeed) {
+    SetDfgsPitchMode(kPitchNone);
+    return;
+  }
+  SetDfgsPitchMode(kPitchVerticalSpeed);
+  dfgs::EngageSimVerticalSpeed(ReadToken(tok::kVerticalSpeed) / 1.3);
+  if (S().altPreselectArm == kAltArmCapturing) SetDfgsAltPreselectArm(kAltArmOff);
+}
+
+void DfgsPanelIasMachButton() {
+  if (!PanelModesActive()) return;
+  LeaveVnav();
+  const int32_t pitch = S().pitchMode;
+  const bool toMach = pitch == kPitchIasOnPitch || (pitch != kPitchMachOnPitch && IsHighAltitude());
+  dfgs::EngageSimVerticalSpeed(ReadToken(tok::kVerticalSpeed) / 1.3);
+  if (toMach) {
+    SetDfgsPitchMode(kPitchMachOnPitch);
+    SetDfgsMachTarget(ReadToken(tok::kMachTimes20480) / 20480.0);
+  } else {
+    SetDfgsPitchMode(kPitchIasOnPitch);
+    SetDfgsIasTarget(ReadToken(tok::kIndicatedAirspeedKt));
+  }
+  if (IsSimAutothrottleArmed() && (S().thrustMode == kThrustIas || S().thrustMode == kThrustMach)) {
+    SetDfgsThrustMode(kThrustIasMachButton);
+  }
+}
+
+void DfgsPanelVnavButton() {
+  if (!PanelModesActive()) return;
+  UpdateDfgsVnav();
+}
+
+void DfgsPanelAltitudeHoldButton() {
+  if (!PanelModesActive()) return;
+  LeaveVnav();
+  SetDfgsPitchMode(kPitchAltitudeHold);
+  TriggerKeyEvent(kKeyEventAltitudeHold, 0);
+  TriggerKeyEvent(kKeyEventAutopilotAltitudeSet, RoundedEventValue(ReadToken(tok::kAltitudeFt)));
+  if (IsSimAutothrottleArmed()) SetDfgsThrustMode(IsHighAltitude() ? kThrustMach : kThrustIas);
+  SetDfgsAltPreselectArm(kAltArmOff);
+}
+
+void DfgsPanelTurbulenceButton() {
+  if (!PanelModesActive()) return;
+  LeaveVnav();
+  SetDfgsRollMode(kRollTurbulence);
+  SetDfgsPitchMode(kPitchTurbulence);
+  SetDfgsVsWheel(TruncateSaturated<int32_t>(std::round(ReadToken(tok::kVerticalSpeed) / 1.3 / kVsWheelStepFpm)));
+  DisengageAutothrottle();
+  SetDfgsAltPreselectArm(kAltArmOff);
+  SetDfgsModeE(kModeENone);
+}
+
+void DfgsPanelTogaButton() { PressToga(); }
+
+namespace {
+
+// The panel's controls by name, for the host's "control" command and the
+// training situations: knobs and the wheel take a signed number of clicks
+// (a run of clicks is fast), the "_value" keys turn a knob to a value (feet,
+// degrees, knots or Mach x 1000 by the speed window), the heading switch
+// takes 1 pulled and 0 pushed, buttons any value.
+CSwitch g_panelControlRecord{};
+
+struct PanelControl {
+  const wchar_t* key;
+  ControlMover mover;
+};
+constexpr PanelControl kPanelControls[] = {
+    {L"speed_knob", DfgsPanelSpeedKnob},
+    {L"speed_value",
+     [](int32_t value) {
+       if (GetDfgsSpeedView() == 0) {
+         SetDfgsSelectedValue(kSelSpeed, value);
+       } else {
+         SetDfgsSelectedValue(kSelMach, value / 1000.0);
+       }
+       DfgsPanelSpeedKnob(0);
+     }},
+    {L"heading_value",
+     [](int32_t value) {
+       SetDfgsSelectedValue(kSelHeading, value);
+       DfgsPanelHeadingKnob(0);
+     }},
+    {L"altitude_value", [](int32_t value) { SetDfgsSelectedValue(kSelAltitude, value); }},
+    {L"speed_view", [](int32_t) { DfgsPanelSpeedViewButton(); }},
+    {L"flight_director", [](int32_t) { DfgsPanelFlightDirectorSwitch(); }},
+    {L"autopilot", [](int32_t) { DfgsPanelAutopilotEngage(); }},
+    {L"dfgc", [](int32_t) { DfgsPanelDfgcSelector(); }},
+    {L"heading_knob", DfgsPanelHeadingKnob},
+    {L"heading_switch", [](int32_t pulled) { DfgsPanelHeadingSwitch(pulled != 0); }},
+    {L"vs_wheel", DfgsPanelVerticalSpeedWheel},
+    {L"altitude_knob", DfgsPanelAltitudeKnob},
+    {L"altitude_preselect", [](int32_t) { DfgsPanelAltitudePreselectButton(); }},
+    {L"fms_override", [](int32_t) { DfgsPanelFmsOverrideButton(); }},
+    {L"speed_select", [](int32_t) { DfgsPanelSpeedSelectButton(); }},
+    {L"mach_select", [](int32_t) { DfgsPanelMachSelectButton(); }},
+    {L"epr_limit", [](int32_t) { DfgsPanelEprLimitButton(); }},
+    {L"lnav", [](int32_t) { DfgsPanelLnavButton(); }},
+    {L"vor", [](int32_t) { DfgsPanelVorButton(); }},
+    {L"ils", [](int32_t) { DfgsPanelIlsButton(); }},
+    {L"autoland", [](int32_t) { DfgsPanelAutolandButton(); }},
+    {L"vertical_speed", [](int32_t) { DfgsPanelVerticalSpeedButton(); }},
+    {L"ias_mach", [](int32_t) { DfgsPanelIasMachButton(); }},
+    {L"vnav", [](int32_t) { DfgsPanelVnavButton(); }},
+    {L"altitude_hold", [](int32_t) { DfgsPanelAltitudeHoldButton(); }},
+    {L"turbulence", [](int32_t) { DfgsPanelTurbulenceButton(); }},
+    {L"toga", [](int32_t) { DfgsPanelTogaButton(); }},
+};
+
+void RegisterPanelControls() {
+  for (const PanelControl& control : kPanelControls) {
+    RegisterControl(L"FGCP PANEL", control.key, &g_panelControlRecord, control.mover);
+  }
+}
+
+}  // namespace
+
+}  // namespace halcyon

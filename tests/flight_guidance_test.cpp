@@ -1,0 +1,398 @@
+// The flight guidance flown through the host's autopilot and flight model:
+// engagement, altitude capture, speed on pitch, the autothrottle's modes and
+// limits, take-off and go-around, power loss, units, LNAV and VNAV.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/panel_services.h"
+#include "core/switch.h"
+#include "fmc/fms.h"
+#include "systems/dfgs.h"
+#include "systems/epr.h"
+#include "systems/speed_bugs.h"
+#include "systems/thrust_rating.h"
+#include "tests/cockpit.h"
+
+namespace halcyon::test {
+namespace {
+
+constexpr uint32_t kTokenHeading = 86;
+constexpr uint32_t kTokenAutopilotAltitude = 109;
+constexpr uint32_t kTokenAutopilotAirspeed = 116;
+constexpr uint32_t kTokenAutopilotVs = 120;
+constexpr uint32_t kTokenAutothrottleArmed = 123;
+constexpr uint32_t kTokenTogaPower = 124;
+constexpr uint32_t kTokenFlightDirector = 792;
+constexpr uint32_t kTokenFlaps = 329;
+constexpr double kThrottleClimb = 12000.0;
+
+double AltitudeFt(const Cockpit& cockpit) { return cockpit.token(Token::AltitudeFt); }
+double IasKt(const Cockpit& cockpit) { return cockpit.token(Token::IndicatedAirspeedKt); }
+int32_t Value(const platform::sim::KeyEventRecord& record) { return static_cast<int32_t>(record.value); }
+
+// In cruise on the battery with both engines running, the IRS in NAV, the
+// speed limits of the type; the autopilot engaged from load when asked.
+Cockpit& Airborne(Cockpit& cockpit, double altitudeFt, double iasKt, bool autopilot) {
+  cockpit.setPlaceholder("irs_left", 115).setPlaceholder("irs_right", 115);
+  cockpit.set(Token::OnGround, 0).set(Token::AltitudeFt, altitudeFt).set(Token::IndicatedAirspeedKt, iasKt);
+  cockpit.set(kTokenHeading, 90).set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 1);
+  cockpit.set(Token::Engine1Throttle, kThrottleClimb).set(Token::Engine2Throttle, kThrottleClimb);
+  cockpit.set(63, 340 * 128).set(822, 0.84);
+  cockpit.set(Token::AutopilotEngaged, autopilot ? 1 : 0);
+  cockpit.start().control("APU", "battery", 41);
+  return cockpit;
+}
+
+CockpitOptions Flying() { return {.start = false, .flightModel = true}; }
+
+TEST(FlightGuidance, EngagedAtLoadHoldsAltitudeAndHeadingThenCapturesAClimb) {
+  Cockpit cockpit(Flying());
+  Airborne(cockpit, 5000, 250, true).runSeconds(1.5);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchAltitudeHold);
+  EXPECT_EQ(GetDfgsRollMode(), kRollHeadingHold);
+  ASSERT_FALSE(cockpit.keyEvents(kKeyEventAltitudeHold).empty());
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventAutopilotAltitudeSet).front().value, 5000u);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventHeadingBugSet).front().value, 90u);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventHeadingHold).size(), 1u);
+  EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 1.0) << "the IRS valid and power on: still engaged";
+
+  // The crew sets 10000 ft, arms the preselect and rolls the wheel three steps up.
+  cockpit.control("FGCP PANEL", "altitude_knob", 50).runTicks(1);
+  SetDfgsSelectedValue(kSelAltitude, 10000);
+  cockpit.control("FGCP PANEL", "altitude_preselect", 1).clearKeyEvents();
+  cockpit.control("FGCP PANEL", "vs_wheel", 3);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchVerticalSpeed);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventVerticalSpeedSet).back().value, 1800u);
+  EXPECT_EQ(cockpit.token(kTokenAutopilotAltitude), 69900.0) << "climbing free";
+
+  double captureAltitude = 0.0;
+  cockpit.runUntil(
+      [&] {
+        if (captureAltitude == 0.0 && GetDfgsAltPreselectArm() == kAltArmCapturing) captureAltitude = AltitudeFt(cockpit);
+        return GetDfgsPitchMode() == kPitchAltitudeHold;
+      },
+      400);
+  EXPECT_GT(captureAltitude, 9640.0 - 1800.0 / 60.0) << "within a second of the 360-ft band";
+  EXPECT_LT(captureAltitude, 9700.0);
+  EXPECT_EQ(GetDfgsAltPreselectArm(), kAltArmOff);
+  EXPECT_GT(AltitudeFt(cockpit), 10000.0 - 180.0) << "level-off within the 180-ft band";
+  EXPECT_EQ(cockpit.token(kTokenAutopilotAltitude), 10000.0);
+  cockpit.runSeconds(30);
+  EXPECT_NEAR(AltitudeFt(cockpit), 10000.0, 10.0) << "the simulator holds the altitude set";
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchAltitudeHold);
+
+  // A heading selected: the aircraft turns at the standard rate.
+  cockpit.control("FGCP PANEL", "heading_knob", 30).control("FGCP PANEL", "heading_switch", 1);
+  EXPECT_EQ(GetDfgsRollMode(), kRollHeadingSelect);
+  cockpit.runSeconds(5);
+  EXPECT_NEAR(cockpit.token(kTokenHeading), 90.0 + 5 * 3.0, 1.5);
+  cockpit.runSeconds(20);
+  EXPECT_NEAR(cockpit.token(kTokenHeading), GetDfgsSelectedValue(kSelHeading), 0.5);
+
+  // Autopilot and flight director off: every mode clears at the next main pass.
+  cockpit.control("FGCP PANEL", "autopilot", 1).runSeconds(1.1);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchNone);
+  EXPECT_EQ(GetDfgsRollMode(), kRollNone);
+}
+
+TEST(FlightGuidance, VerticalSpeedReachingZeroHoldsTheAltitudeAndCommandsGoInHundreds) {
+  Cockpit cockpit(Flying());
+  Airborne(cockpit, 8000, 250, true).runSeconds(1.5);
+  SetDfgsPitchMode(kPitchVerticalSpeed);
+  cockpit.set(kTokenAutopilotVs, 30).clearKeyEvents().runSeconds(1);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchAltitudeHold);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventAltitudeHold).size(), 1u);
+}
+
+// Speed on pitch: faster than the target the command climbs, slower it descends,
+// and the speed settles on the target from either side.
+class SpeedOnPitch : public testing::TestWithParam<double> {};
+
+TEST_P(SpeedOnPitch, ConvergesOnTheTarget) {
+  Cockpit cockpit(Flying());
+  Airborne(cockpit, 6000, GetParam(), true).runSeconds(1.5);
+  ASSERT_EQ(GetDfgsPitchMode(), kPitchAltitudeHold);
+  cockpit.control("FGCP PANEL", "ias_mach", 1);
+  ASSERT_EQ(GetDfgsPitchMode(), kPitchIasOnPitch);
+  SetDfgsIasTarget(250);
+  cockpit.clearKeyEvents().runSeconds(3);
+  const auto commands = cockpit.keyEvents(kKeyEventVerticalSpeedSet);
+  ASSERT_GE(commands.size(), 2u);
+  if (GetParam() > 250) {
+    EXPECT_GT(Value(commands.back()), Value(commands.front())) << "too fast: the command rises";
+  } else {
+    EXPECT_LE(Value(commands.back()), Value(commands.front())) << "too slow: the command falls";
+  }
+  for (const auto& command : commands) EXPECT_EQ(Value(command) % 100, 0);
+  cockpit.runSeconds(240);
+  EXPECT_NEAR(IasKt(cockpit), 250.0, 4.0);
+  EXPECT_GT(cockpit.token(Token::VerticalSpeed) / 1.3, 500.0) << "climb power: the excess goes into the climb";
+}
+
+INSTANTIATE_TEST_SUITE_P(FlightGuidance, SpeedOnPitch, testing::Values(280.0, 220.0));
+
+TEST(FlightGuidance, AutothrottleSpeedMachRetardAndEprModes) {
+  Cockpit cockpit(Flying());
+  Airborne(cockpit, 12000, 280, true).runSeconds(1.5);
+  cockpit.set(kTokenAutopilotAirspeed, 260).clearKeyEvents();
+  cockpit.control("DFGS", "dfgs.at_switch", 41).runSeconds(1.1);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustIas);
+  EXPECT_EQ(cockpit.token(kTokenAutothrottleArmed), 1.0);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventAirspeedHold).size(), 1u) << "SPD asks the simulator's airspeed hold";
+  cockpit.runSeconds(90);
+  EXPECT_NEAR(IasKt(cockpit), 260.0, 3.0) << "the throttles hold the speed";
+
+  // Idle throttles in flight: retard; a throttle moved up again returns.
+  cockpit.set(Token::Engine1Throttle, 50).set(Token::Engine2Throttle, 50).set(kTokenAutopilotAirspeed, 150);
+  cockpit.runSeconds(1.1);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustRetard);
+  cockpit.set(kTokenAutopilotAirspeed, 300).runSeconds(3);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustIas);
+
+  // Mach above 27000 ft when the autothrottle comes on.
+  cockpit.control("DFGS", "dfgs.at_switch", 120);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustOff);
+  EXPECT_EQ(cockpit.token(kTokenAutothrottleArmed), 0.0);
+  cockpit.set(Token::AltitudeFt, 31000).control("DFGS", "dfgs.at_switch", 41);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustMach);
+  EXPECT_EQ(GetDfgsSpeedView(), 1);
+
+  // EPR limit in climb: the throttles are set for the limit, within the simulator's range.
+  PressTrpModeButton(kTrpClimb);
+  cockpit.set(Token::AltitudeFt, 12000).control("FGCP PANEL", "epr_limit", 1).clearKeyEvents().runSeconds(1.1);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustEprLimit);
+  const auto throttle = cockpit.keyEvents(kKeyEventThrottle1Set);
+  ASSERT_FALSE(throttle.empty());
+  EXPECT_GE(Value(throttle.back()), 0);
+  EXPECT_LE(Value(throttle.back()), 16384);
+  EXPECT_EQ(cockpit.token(kTokenAutothrottleArmed), 0.0) << "the simulator's autothrottle lets go in EPR";
+  PressTrpModeButton(kTrpClimb);
+  cockpit.runSeconds(1.1);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustOff) << "no rating, no EPR mode";
+}
+
+TEST(FlightGuidance, EprHoldClampsTheThrottleCommand) {
+  Cockpit cockpit(Flying());
+  Airborne(cockpit, 3000, 250, true).runSeconds(1.5);
+  cockpit.control("DFGS", "dfgs.at_switch", 41);
+  PressTrpModeButton(kTrpGoAround);
+  cockpit.set(Token::AmbientTempDegCBy256, -40.0 / 256).runSeconds(1);
+  ASSERT_GT(GetTrpTarget(), 2.0);
+  SetDfgsThrustMode(kThrustEprLimit);
+  cockpit.set(Token::Engine1N2Pct, 60).set(Token::Engine2N2Pct, 60).clearKeyEvents().runSeconds(1.1);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventThrottle1Set).back().value, 16384u) << "the law asks for more than full";
+  EXPECT_GT(EprToThrottlePosition(GetTrpTarget(), GetEprDisplayValue(1)), 16384);
+}
+
+TEST(FlightGuidance, SpeedLimitAndFlapPlacardReturnToTheModeBefore) {
+  Cockpit cockpit(Flying());
+  Airborne(cockpit, 8000, 250, true).runSeconds(1.5);
+  cockpit.control("DFGS", "dfgs.at_switch", 41).runSeconds(1.1);
+  ASSERT_EQ(GetDfgsThrustMode(), kThrustIas);
+  cockpit.set(kTokenAutopilotAirspeed, 360).clearKeyEvents().runSeconds(1.1);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustIasVmoLimit);
+  EXPECT_EQ(cockpit.token(kTokenAutopilotAirspeed), 335.0) << "VMO less 5";
+  cockpit.control("FGCP PANEL", "speed_knob", -1);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustIas) << "the speed knob leaves the limit";
+
+  cockpit.set(kTokenAutopilotAirspeed, 250).set(kTokenFlaps, 5000).runSeconds(1.1);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustIas) << "placard 280 above the speed set";
+  cockpit.set(kTokenFlaps, 7000).runSeconds(1.1);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustFlapLimit);
+  EXPECT_EQ(cockpit.token(kTokenAutopilotAirspeed), 240.0);
+  cockpit.set(kTokenFlaps, 12000).runSeconds(1.1);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustFlapLimit);
+  EXPECT_EQ(cockpit.token(kTokenAutopilotAirspeed), 220.0) << "the next stage lowers the speed";
+  EXPECT_EQ(GetDfgsPreviousThrustMode(), kThrustIas) << "and keeps the mode to return to";
+  cockpit.set(kTokenFlaps, 0).runSeconds(1.1);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustIas) << "flaps up: back to SPD, not stuck in FLAP LIM";
+}
+
+TEST(FlightGuidance, TakeoffModesClampAndSpeedCaptureOnTheGround) {
+  Cockpit cockpit({.start = false});
+  cockpit.setPlaceholder("irs_left", 115).set(Token::OnGround, 1).set(kTokenHeading, 160);
+  cockpit.set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 1).set(63, 340 * 128);
+  cockpit.start().control("APU", "battery", 41).runSeconds(2);
+  SetSpeedBug(2, 140);
+  cockpit.control("DFGS", "dfgs.at_switch", 41).control("FGCP PANEL", "flight_director", 1);
+  EXPECT_EQ(cockpit.token(kTokenFlightDirector), 1.0);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchTakeoff);
+  EXPECT_EQ(GetDfgsRollMode(), kRollTakeoff);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustEprLimit);
+  EXPECT_EQ(GetTrpMode(), kTrpTakeoff);
+  cockpit.clearKeyEvents().control("FGCP PANEL", "toga", 1).runSeconds(1.1);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventApproachHoldRelease).size(), 1u);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventHoldRelease6).size(), 1u);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchTakeoff);
+  cockpit.set(Token::IndicatedAirspeedKt, 61).runSeconds(1.1);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustTakeoffClamp) << "CLMP above 60 kt";
+  EXPECT_EQ(GetDfgsIasTarget(), 150.0) << "V2 + 10";
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventVerticalSpeedHold).size(), 1u);
+  cockpit.clearKeyEvents().runSeconds(1.1);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventVerticalSpeedSet).back().value, 1800u) << "on the ground the command is 1800";
+  SetTrpMode(kTrpClimb);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustEprLimit) << "a new rating leaves the clamp";
+}
+
+TEST(FlightGuidance, GoAroundInTheAir) {
+  Cockpit cockpit(Flying());
+  Airborne(cockpit, 2000, 150, true).runSeconds(1.5);
+  cockpit.control("DFGS", "dfgs.at_switch", 41);
+  SetDfgsApproachMode(kApproachIls);
+  cockpit.set(kTokenTogaPower, 1).runSeconds(1.1);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchGoAround);
+  EXPECT_EQ(GetDfgsRollMode(), kRollGoAround);
+  EXPECT_EQ(GetDfgsApproachMode(), kApproachNone);
+  EXPECT_EQ(GetTrpMode(), kTrpGoAround);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustEprLimit);
+  // The crew selects altitude hold: the go-around ends and the TOGA power goes off.
+  cockpit.control("FGCP PANEL", "altitude_hold", 1).control("FGCP PANEL", "heading_switch", 0).runSeconds(1.1);
+  EXPECT_EQ(cockpit.token(kTokenTogaPower), 0.0);
+}
+
+TEST(FlightGuidance, PowerLossDisconnectsAndPowerBackRunsTheSelfTest) {
+  Cockpit cockpit(Flying());
+  Airborne(cockpit, 9000, 250, true).runSeconds(20);
+  ASSERT_EQ(IsDfgsTestActive(), 0u) << "the start-up test is over";
+  ASSERT_EQ(cockpit.token(Token::AutopilotEngaged), 1.0);
+  cockpit.clearKeyEvents().control("ELECTRIC", "gen_1", 120).control("ELECTRIC", "gen_2", 120);
+  cockpit.control("APU", "battery", 120).runSeconds(2.1);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventAutopilotMaster).size(), 1u);
+  EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 0.0);
+  cockpit.control("ELECTRIC", "gen_1", 41);
+  cockpit.runUntil([] { return IsDfgsTestActive() != 0; }, 5);
+  const double start = cockpit.tick18();
+  ASSERT_EQ(IsDfgsTestActive(), 1u);
+  cockpit.runUntil([] { return IsDfgsTestActive() == 0; }, 20);
+  EXPECT_EQ(cockpit.tick18() - start, 145.0) << "144 ticks, then off on the next";
+}
+
+TEST(FlightGuidance, BothEnginesOutInFlightAndAnInvalidIrsDisconnect) {
+  Cockpit cockpit(Flying());
+  Airborne(cockpit, 9000, 250, true).runSeconds(2);
+  cockpit.set(kTokenFlightDirector, 1).set(Token::Engine1Combustion, 0).set(Token::Engine2Combustion, 0);
+  cockpit.runSeconds(1.1);
+  EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 0.0);
+  EXPECT_EQ(cockpit.token(kTokenFlightDirector), 0.0);
+  cockpit.set(Token::Engine1Combustion, 1).set(Token::AutopilotEngaged, 1).setPlaceholder("irs_left", 120);
+  cockpit.runSeconds(0.4);
+  EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 0.0) << "DFGC 1 without its IRS";
+}
+
+TEST(FlightGuidance, UnitsFlippedInFlightConvertTheAssumedTemperature) {
+  Cockpit cockpit(Flying());
+  Airborne(cockpit, 5000, 250, false).runSeconds(2);
+  for (int i = 0; i < 100; ++i) IncTrpAssumedTemp();
+  PressTrpModeButton(kTrpFlexTakeoff);
+  cockpit.runSeconds(1);
+  const double limitInF = GetTrpTarget();
+  EXPECT_NEAR(limitInF, 1.88 - 10 * 0.004, 1e-9);
+  cockpit.set(Token::UnitsOfMeasure, 1).runSeconds(1);
+  EXPECT_EQ(GetTrpAssumedTemp(), 37);
+  EXPECT_NEAR(GetTrpTarget(), 1.88 - (37 * 1.8 + 32 - 90) * 0.004, 1e-9) << "37 C is 98.6 F";
+}
+
+TEST(FlightGuidance, LnavFollowsTheFmsCrossTrackAndHeading) {
+  Cockpit cockpit(Flying());
+  Airborne(cockpit, 9000, 250, true).runSeconds(1.5);
+  CFms::Guidance guidance;
+  guidance.apCrossTrackNm = 3.0;
+  guidance.apHeadingDeg = 123.4;
+  cockpit.fmsAnswers(guidance).control("FGCP PANEL", "lnav", 1).clearKeyEvents().runSeconds(1.1);
+  EXPECT_EQ(GetDfgsRollMode(), kRollLnavTrack);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventHeadingBugSet).back().value, 123u);
+  guidance.apCrossTrackNm = -6.0;
+  cockpit.fmsAnswers(guidance).runSeconds(1);
+  EXPECT_EQ(GetDfgsRollMode(), kRollLnavFar);
+  cockpit.runSeconds(40);
+  EXPECT_NEAR(cockpit.token(kTokenHeading), 123.0, 0.5) << "the simulator turned to the FMS heading";
+  guidance.apHeadingDeg = CFms::kNoHeading;
+  cockpit.fmsAnswers(guidance).runSeconds(1);
+  EXPECT_EQ(GetDfgsRollMode(), kRollHeadingHold) << "no FMS guidance: heading hold";
+  cockpit.control("FGCP PANEL", "lnav", 1);
+  EXPECT_EQ(GetDfgsRollMode(), kRollLnavFar);
+  cockpit.control("FGCP PANEL", "lnav", 1);
+  EXPECT_EQ(GetDfgsRollMode(), kRollNone);
+}
+
+TEST(FlightGuidance, VnavClimbCruiseAndDescentByTheFmsNextPhase) {
+  Cockpit cockpit(Flying());
+  Airborne(cockpit, 9000, 250, true).runSeconds(1.5);
+  cockpit.control("DFGS", "dfgs.at_switch", 41).runSeconds(1.1);
+  SetDfgsSelectedValue(kSelAltitude, 15000);
+  CFms::Guidance guidance;
+  guidance.vnavNext = kVnavClimb;
+  guidance.apSpeed = 280;
+  guidance.apAltitudeFt = 14000;
+  cockpit.fmsAnswers(guidance).clearKeyEvents().control("FGCP PANEL", "vnav", 1);
+  EXPECT_EQ(IsDfgsVnav(), 1);
+  EXPECT_EQ(GetDfgsVnavPhase(), kVnavClimb);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchIasOnPitch);
+  EXPECT_EQ(GetDfgsIasTarget(), 280.0);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustEprLimit);
+  EXPECT_EQ(GetTrpMode(), kTrpClimb);
+  cockpit.runSeconds(1.1);
+  EXPECT_EQ(GetDfgsAltPreselectArm(), kAltArmArmed) << "VNAV climb arms the preselect";
+
+  guidance.vnavNext = kVnavCruise;
+  guidance.apSpeed = 0.74;
+  cockpit.fmsAnswers(guidance).control("FGCP PANEL", "vnav", 1);
+  EXPECT_EQ(GetDfgsVnavPhase(), kVnavCruise);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchAltitudeHold);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustIas) << "below 27000 ft";
+  EXPECT_EQ(cockpit.token(kTokenAutopilotAltitude), 14000.0);
+
+  // Top of descent: the FMS says descend, with a path below.
+  guidance.vnavNext = kVnavDescent;
+  guidance.passedTopOfDescent = 1;
+  guidance.apSpeed = 270;
+  guidance.pathErrorAltitudeFt = 400;
+  SetDfgsSelectedValue(kSelAltitude, 5000);
+  cockpit.fmsAnswers(guidance).clearKeyEvents().runSeconds(1.1);
+  EXPECT_EQ(GetDfgsVnavPhase(), kVnavDescent);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustPathDescent);
+  const auto throttle = cockpit.keyEvents(kKeyEventThrottle1Set);
+  ASSERT_FALSE(throttle.empty());
+  EXPECT_LE(throttle.back().value, 7373u);
+  for (const auto& command : cockpit.keyEvents(kKeyEventVerticalSpeedSet)) EXPECT_LE(Value(command), -500);
+
+  // The FMS loses its path: idle throttles.
+  guidance.pathErrorAltitudeFt = CFms::kNoPath;
+  cockpit.fmsAnswers(guidance).clearKeyEvents().runSeconds(1.1);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventThrottle1Set).back().value, 0u);
+
+  // Level at an FMS altitude 800 ft away: the preselect is held.
+  guidance.vnavNext = kVnavLevel;
+  guidance.apAltitudeFt = AltitudeFt(cockpit) - 800;
+  cockpit.fmsAnswers(guidance).clearKeyEvents();
+  UpdateDfgsVnav();
+  EXPECT_EQ(GetDfgsVnavPhase(), kVnavLevel);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventAutopilotAltitudeSet).back().value, 5000u);
+
+  // A take-off rating leaves VNAV; an unknown phase too.
+  PressTrpModeButton(kTrpGoAround);
+  cockpit.runSeconds(1.1);
+  EXPECT_EQ(IsDfgsVnav(), 0);
+}
+
+TEST(FlightGuidance, VnavWithoutTheAutothrottleGivesWayToVerticalSpeed) {
+  Cockpit cockpit(Flying());
+  Airborne(cockpit, 9000, 250, true).runSeconds(1.5);
+  cockpit.control("DFGS", "dfgs.at_switch", 41);
+  SetDfgsSelectedValue(kSelAltitude, 15000);
+  CFms::Guidance guidance;
+  guidance.vnavNext = kVnavClimb;
+  guidance.apSpeed = 280;
+  cockpit.fmsAnswers(guidance).control("FGCP PANEL", "vnav", 1);
+  ASSERT_EQ(IsDfgsVnav(), 1);
+  cockpit.control("DFGS", "dfgs.at_switch", 120).runSeconds(0.4);
+  EXPECT_EQ(GetSwitch(&g_vnavAutothrottleWarning), kVnavWarningShowing);
+  cockpit.runSeconds(6);
+  EXPECT_EQ(IsDfgsVnav(), 0);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchVerticalSpeed);
+  EXPECT_EQ(GetSwitch(&g_vnavAutothrottleWarning), kSwitchOff);
+}
+
+}  // namespace
+}  // namespace halcyon::test
