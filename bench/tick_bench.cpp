@@ -5,6 +5,9 @@
 
 #include <string>
 
+#include "platform/simulator.h"
+#include "platform/system.h"
+#include "simhost/flight_model.h"
 #include "simhost/sim_host.h"
 
 namespace {
@@ -55,5 +58,42 @@ void BM_LifecycleTickPowered(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_LifecycleTickPowered);
+
+// In flight on the autopilot with the autothrottle holding the speed, the
+// host's flight model flying: the DFGS's main and fast passes at work.
+void BM_LifecycleTickAutopilot(benchmark::State& state) {
+  simhost::SimHost& host = RunningCockpit();
+  platform::SetPlaceholderInput("irs_left", 115);
+  platform::SetPlaceholderInput("irs_right", 115);
+  const struct {
+    uint32_t token;
+    double value;
+  } tokens[] = {{60, 0}, {74, 10000}, {61, 250}, {86, 90}, {131, 1}, {166, 1}, {128, 9000}, {163, 9000},
+                {63, 340 * 128}, {822, 0.84}, {116, 260}};
+  for (const auto& token : tokens) host.SetToken(token.token, token.value);
+  host.SetFlightModel(true);
+  host.Module().MoveControl("FGCP PANEL", "autopilot", 1);
+  host.Module().MoveControl("DFGS", "dfgs.at_switch", 41);
+  host.RunSeconds(5);
+  for (auto _ : state) host.RunTicks(1);
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_LifecycleTickAutopilot);
+
+// The host's flight model alone, one tick of it in climb on the autopilot.
+void BM_FlightModelStep(benchmark::State& state) {
+  const struct {
+    uint32_t token;
+    double value;
+  } tokens[] = {{60, 0}, {74, 10000}, {61, 250}, {86, 90}, {103, 1}, {106, 1}, {107, 180}, {108, 1},
+                {109, 20000}, {120, 1800}, {123, 1}, {115, 1}, {116, 260}, {131, 1}, {166, 1}, {128, 9000}, {163, 9000}};
+  for (const auto& token : tokens) platform::sim::SetToken(token.token, token.value);
+  simhost::SimAutopilot autopilot;
+  autopilot.verticalSpeedHold = true;
+  simhost::FlightModel model;
+  for (auto _ : state) model.Step(autopilot, 0.0);
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_FlightModelStep);
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "nav/great_circle.h"
 #include "nav/latlon.h"
 #include "systems/placeholders.h"
+#include "systems/radios.h"
 
 namespace halcyon {
 

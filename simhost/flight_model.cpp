@@ -160,9 +160,10 @@ void ApplyAutopilotKeyEvent(SimAutopilot& autopilot, uint32_t event, uint32_t va
       SetToken(kTokenApproachHold, 0.0);
       SetToken(kTokenGlideslopeHold, 0.0);
       break;
-    case 65806:
+    case 65806:  // approach hold flies the localizer and glide slope itself
       Toggle(kTokenApproachHold);
       SetToken(kTokenGlideslopeHold, Token(kTokenApproachHold));
+      if (On(kTokenApproachHold)) SetToken(kTokenHeadingLock, 0.0);
       break;
     case 66112:
       SetToken(kTokenAirspeedHold, 1.0);

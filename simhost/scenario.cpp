@@ -286,9 +286,8 @@ std::string RunSimException(RunContext&, const ScenarioStep&) {
 // systems/placeholders.h and displays/placeholders.h); a row goes when its
 // system lands.
 constexpr const char* kPlaceholderInputs[] = {
-    "ground_spoilers_deployed", "gear_wheels_lamp",  "ground_crew_sequence", "decision_height",
-    "decision_height_alert",    "airfoil_anti_ice",  "engine_anti_ice_1",    "engine_anti_ice_2",
-    "irs_left",                 "irs_right",
+    "ground_spoilers_deployed", "gear_wheels_lamp", "ground_crew_sequence", "decision_height",
+    "decision_height_alert",    "irs_left",         "irs_right",
 };
 
 std::string CheckPlaceholder(const std::vector<std::string>& args) {

@@ -11,6 +11,7 @@
 #include "platform/sound_device.h"
 #include "platform/system.h"
 #include "simhost/mouse_rects.h"
+#include "simhost/panel_effects.h"
 #include "simhost/sim_root.h"
 #include "simhost/warning_effects.h"
 
@@ -78,6 +79,7 @@ constexpr KeyEventEffect kKeyEventEffects[] = {
 };
 
 void ApplyKeyEventEffect(uint32_t event, uint32_t value) {
+  if (ApplyPanelEffect(event, value)) return;
   if (ApplyWarningKeyEvent(event, value)) return;
   for (const KeyEventEffect& effect : kKeyEventEffects) {
     if (effect.event == event) effect.apply(value);
@@ -128,6 +130,7 @@ bool SimHost::Load(std::string* error) {
   phase_ = Phase::Loaded;
   SetToken(kTokenTick18, tick18_);
   SetToken(kTokenSimulationClock, simulationClock_);
+  SetSecondsClock(simulationClock_);
   return true;
 }
 
@@ -152,6 +155,7 @@ void SimHost::Start() {
   EngineModel::UpdateFuelWeight();
   module_.CallStart();
   phase_ = Phase::Startup;
+  ShowWindowsAtLoad();
   // The simulator makes the images that gauges draw into as it installs them.
   pictures_.Attach(module_.Gauges());
   for (platform::GAUGEHDR* gauge : module_.Gauges()) {
@@ -168,8 +172,7 @@ void SimHost::RunOneTick() {
   if (!clockFrozen_) simulationClock_ += 1.0;
   SetToken(kTokenTick18, tick18_);
   SetToken(kTokenSimulationClock, simulationClock_);
-  // The simulator's clock in seconds, stopped with the simulation clock.
-  SetToken(kTokenSimulatorClockSeconds, simulationClock_ / 18.0);
+  SetSecondsClock(simulationClock_);
   ApplyRamps();
   typist_.Step();
   MoveTraffic();

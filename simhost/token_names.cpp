@@ -49,7 +49,7 @@ constexpr TokenName kTokenNames[] = {
     {"brakes", 322, 1.0, "0..32767"},
     {"parking_brake", 323, 1.0, "flag"},
     {"flap_handle", 328, 1.0, "0..16383"},
-    {"gear_handle", 331, 1.0, "flag"},
+    {"gear_handle", 331, 1.0, "0 up, 16383 down"},
     {"gear_position", 332, 1.0, "0..16383"},
     {"units", 335, 1.0, "0 US, 1 and 2 metric"},
     {"wind_speed", 343, 1.0, "kt"},

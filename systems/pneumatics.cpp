@@ -7,8 +7,8 @@
 #include "systems/air_condition.h"
 #include "systems/apu.h"
 #include "systems/engine_start.h"
+#include "systems/ice_protection.h"
 #include "systems/levers.h"
-#include "systems/placeholders.h"
 
 namespace halcyon {
 
@@ -59,7 +59,7 @@ double UsersPsi() {
   for (int32_t engine = 1; engine <= 2; ++engine) {
     // The air-conditioning supplies take air only from a running engine's side.
     if (Runs(engine) && IsAirconSupplyOn(engine - 1) != 0) psi += kAirSupplyPsi;
-    if (Runs(engine) && IsEngineAntiIceOn(engine) != 0) psi += kEngineAntiIcePsi;
+    if (Runs(engine) && IsEngineAntiIceOn(static_cast<uint32_t>(engine)) != 0) psi += kEngineAntiIcePsi;
     if (Runs(engine) && IsFuelHeatOn(engine) != 0) psi += kFuelHeatPsi;
     if (GetStarterSwitchPosition(engine) == kStarterGroundStart) psi += kGroundStartPsi;
   }

@@ -12,6 +12,7 @@
 #include "systems/epr.h"
 #include "systems/speed_bugs.h"
 #include "systems/thrust_rating.h"
+#include "systems/various.h"
 #include "tests/cockpit.h"
 
 namespace halcyon::test {
@@ -392,6 +393,128 @@ TEST(FlightGuidance, VnavWithoutTheAutothrottleGivesWayToVerticalSpeed) {
   EXPECT_EQ(IsDfgsVnav(), 0);
   EXPECT_EQ(GetDfgsPitchMode(), kPitchVerticalSpeed);
   EXPECT_EQ(GetSwitch(&g_vnavAutothrottleWarning), kSwitchOff);
+}
+
+}  // namespace
+}  // namespace halcyon::test
+
+namespace halcyon::test {
+namespace {
+
+constexpr uint32_t kTokenNav1Code = 46;
+constexpr uint32_t kTokenLocalizerDeviation = 40;
+constexpr uint32_t kTokenGlideslopeDeviation = 41;
+constexpr uint32_t kTokenNav1Lock = 105;
+constexpr uint32_t kTokenHeadingLock = 106;
+constexpr uint32_t kTokenAltitudeLock = 108;
+constexpr uint32_t kTokenGlideslopeHold = 111;
+constexpr uint32_t kTokenApproachHold = 112;
+constexpr uint32_t kTokenRadioHeightM = 614;
+
+// On an ILS with matched receivers, the simulator's approach hold on and the
+// localizer and glide slope flown by its approach mode (no heading or
+// altitude lock). The tokens stay as set: no flight model.
+Cockpit& OnTheIls(Cockpit& cockpit, int32_t approachMode) {
+  Airborne(cockpit, 3000, 150, true).runSeconds(1.5);
+  cockpit.set(24, 110.3).set(27, 110.3).set(45, 160).set(54, 160).set(kTokenNav1Code, 0xC0);
+  cockpit.set(kTokenRadioHeightM, 800).set(kTokenLocalizerDeviation, 100).set(kTokenGlideslopeDeviation, 100);
+  cockpit.control("FGCP PANEL", approachMode == kApproachIls ? "ils" : "autoland", 1);
+  EXPECT_EQ(cockpit.token(kTokenApproachHold), 1.0) << "the panel asked the simulator's approach hold";
+  cockpit.set(kTokenHeadingLock, 0).set(kTokenAltitudeLock, 0);
+  return cockpit;
+}
+
+TEST(Approach, IlsCaptureTrackAndTheNoFlareAlternation) {
+  Cockpit cockpit({.start = false});
+  OnTheIls(cockpit, kApproachIls).runSeconds(0.4);
+  EXPECT_EQ(GetDfgsApproachMode(), kApproachIls);
+  EXPECT_EQ(GetDfgsModeE(), kModeEIlsApproach);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchGlideslopeCapture);
+  EXPECT_EQ(GetDfgsRollMode(), kRollLocalizerCapture);
+  cockpit.set(kTokenLocalizerDeviation, -30).set(kTokenGlideslopeDeviation, 30).runSeconds(0.4);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchGlideslopeTrack);
+  EXPECT_EQ(GetDfgsRollMode(), kRollLocalizerTrack);
+  cockpit.set(kTokenRadioHeightM, 80 * 0.3048).watchChannel(1);
+  cockpit.runUntil([] { return GetDfgsPitchMode() == kPitchIlsNoFlare; }, 1);
+  const double first = cockpit.tick18();
+  cockpit.runUntil([] { return GetDfgsPitchMode() == kPitchIlsNoFlareB; }, 1);
+  EXPECT_EQ(cockpit.tick18() - first, 7.0) << "10 on the next fast pass (the channel falls due every 6 + 1 ticks)";
+  cockpit.runTicks(7);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchIlsNoFlare) << "and 9 again";
+
+  // The glide slope goes: the approach is cancelled with its lamp, and the
+  // modes fall back to heading hold and vertical speed.
+  cockpit.set(Token::VerticalSpeed, -700 * 1.3).set(kTokenNav1Code, 0x80).clearKeyEvents().runSeconds(0.4);
+  EXPECT_EQ(GetSwitch(&g_fmaIlsGlideslopeLamp), kSwitchOn);
+  EXPECT_EQ(GetSwitch(&g_fmaAutolandNavLamp), 0);
+  EXPECT_EQ(GetDfgsApproachMode(), kApproachNone);
+  EXPECT_EQ(cockpit.token(kTokenApproachHold), 0.0);
+  cockpit.runSeconds(0.4);
+  EXPECT_EQ(GetDfgsRollMode(), kRollHeadingHold);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchVerticalSpeed);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventAltitudeHoldEngage).size(), 1u);
+  EXPECT_EQ(Value(cockpit.keyEvents(kKeyEventVerticalSpeedSet).back()), -700);
+  EXPECT_EQ(cockpit.token(kTokenAutopilotAltitude), 0.0) << "descending: to 0";
+}
+
+TEST(Approach, AutolandFlareRetardRolloutAndTouchdownDisconnect) {
+  Cockpit cockpit({.start = false});
+  OnTheIls(cockpit, kApproachAutoland);
+  cockpit.control("DFGS", "dfgs.at_switch", 41);
+  cockpit.set(kTokenFlaps, 16000).set(kTokenLocalizerDeviation, 10).set(kTokenGlideslopeDeviation, 10);
+  cockpit.set(kTokenRadioHeightM, 400).runSeconds(1.1);
+  EXPECT_EQ(GetDfgsApproachMode(), kApproachAutoland);
+  EXPECT_EQ(GetDfgsModeE(), kModeEAutolandAutopilot);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchAutolandGlideslope);
+  EXPECT_EQ(GetDfgsRollMode(), kRollAutolandLocalizer);
+  EXPECT_EQ(IsDfgsCaptureCondition(), 1u);
+  SetDfgsPitchMode(kPitchAutolandGlideslope);
+  cockpit.control("FGCP PANEL", "vertical_speed", 1);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchAutolandGlideslope) << "the mode buttons do nothing in the capture";
+  cockpit.set(kTokenRadioHeightM, 40).runSeconds(0.4);
+  EXPECT_EQ(GetDfgsRollMode(), kRollAlign);
+  cockpit.clearKeyEvents().set(kTokenRadioHeightM, 12).runSeconds(1.1);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchFlare);
+  EXPECT_EQ(Value(cockpit.keyEvents(kKeyEventVerticalSpeedSet).front()), -130);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustAutolandRetard);
+  EXPECT_EQ(cockpit.token(Token::Engine1Throttle), 0.0);
+  cockpit.set(Token::OnGround, 1).clearKeyEvents().runSeconds(0.4);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchRollout);
+  EXPECT_EQ(GetDfgsRollMode(), kRollRollout);
+  EXPECT_EQ(GetSwitch(&g_touchdownDisconnect), kSwitchOn);
+  cockpit.runSeconds(7);
+  EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 1.0) << "not before 144 ticks";
+  cockpit.runSeconds(1.5);
+  EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 0.0);
+  EXPECT_EQ(GetSwitch(&g_touchdownDisconnect), kSwitchOff);
+}
+
+TEST(Approach, AutolandNeedsMatchedReceiversAndArmsOnTheGround) {
+  Cockpit cockpit({.start = false});
+  OnTheIls(cockpit, kApproachAutoland);
+  cockpit.set(54, 161).runSeconds(0.4);
+  EXPECT_EQ(GetSwitch(&g_fmaAutolandNavLamp), kSwitchOn);
+  EXPECT_EQ(GetDfgsApproachMode(), kApproachNone);
+  cockpit.set(Token::OnGround, 1).control("FGCP PANEL", "autoland", 1);
+  EXPECT_EQ(GetSwitch(&g_autolandGroundArm), kAutolandGroundArmShown);
+  cockpit.runTicks(180);
+  EXPECT_EQ(GetSwitch(&g_autolandGroundArm), kAutolandGroundArmShown);
+  cockpit.runTicks(2);
+  EXPECT_EQ(GetSwitch(&g_autolandGroundArm), kSwitchOff) << "shown for 180 ticks";
+}
+
+TEST(Approach, YawDamperAndTheUnknownFlag) {
+  Cockpit cockpit({.start = false});
+  Airborne(cockpit, 3000, 150, true).runSeconds(1.5);
+  EXPECT_EQ(cockpit.token(114), 1.0) << "switch off, autopilot engaged in the air: on";
+  cockpit.set(Token::AutopilotEngaged, 0).set(kTokenFlightDirector, 1).runSeconds(1.1);
+  EXPECT_EQ(cockpit.token(114), 0.0) << "switch off without the autopilot: off";
+  cockpit.setSwitch(&g_yawDampSwitch, 41).runSeconds(1.1);
+  EXPECT_EQ(cockpit.token(114), 1.0);
+  cockpit.setSwitch(&g_yawDampSwitch, 49).runSeconds(1.1);
+  EXPECT_EQ(cockpit.token(114), 0.0);
+  cockpit.clearKeyEvents().set(848, 1).runSeconds(0.4);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventToken848).size(), 1u);
 }
 
 }  // namespace

@@ -57,10 +57,10 @@ TEST(Pneumatics, DuctPressureBySourceLessItsUsers) {
   cockpit.control("ENGINE STARTER", "starter_left", kStarterGroundStart);
   cockpit.control("ENGINE STARTER", "starter_right", kStarterGroundStart).runSeconds(1.1);
   EXPECT_EQ(GetPneumaticPressure(), 24.0);
-  cockpit.setPlaceholder("airfoil_anti_ice", 1).runSeconds(1.1);
+  cockpit.control("ICE PROTECTION", "air_foiL", 41).runSeconds(1.1);
   EXPECT_EQ(GetPneumaticPressure(), 20.0);
   cockpit.control("ENGINE STARTER", "starter_left", 120).control("ENGINE STARTER", "starter_right", 120);
-  cockpit.setPlaceholder("airfoil_anti_ice", 0);
+  cockpit.control("ICE PROTECTION", "air_foiL", 120);
 
   // Engine 1 through its cross-feed gives 39; its supply, anti-ice and fuel
   // heat take 2, 3 and 2.
@@ -68,13 +68,13 @@ TEST(Pneumatics, DuctPressureBySourceLessItsUsers) {
   EXPECT_EQ(GetPneumaticPressure(), 36.0 - 2.0) << "APU air (the left cross-feed is closed), less the left supply";
   cockpit.control("PNEUMATIC X-FEED", "left", kXFeedLeverPassesAir).runSeconds(2.2);
   EXPECT_EQ(GetPneumaticPressure(), 39.0 - 2.0);
-  cockpit.setPlaceholder("engine_anti_ice_1", 1).setPlaceholder("engine_anti_ice_2", 1);
+  cockpit.control("ICE PROTECTION", "engine_left", 41).control("ICE PROTECTION", "engine_right", 41);
   cockpit.control("ENGINE STARTER", "fuel_heat_left", 41).control("ENGINE STARTER", "fuel_heat_right", 41);
   cockpit.runSeconds(1.1);
   EXPECT_EQ(GetPneumaticPressure(), 39.0 - 2.0 - 3.0 - 2.0) << "engine 2 does not run: nothing of its side";
 
   // Engine 2 alone gives 38; both through both cross-feeds 41.
-  cockpit.setPlaceholder("engine_anti_ice_1", 0).setPlaceholder("engine_anti_ice_2", 0);
+  cockpit.control("ICE PROTECTION", "engine_left", 120).control("ICE PROTECTION", "engine_right", 120);
   cockpit.control("ENGINE STARTER", "fuel_heat_left", 120).control("ENGINE STARTER", "fuel_heat_right", 120);
   cockpit.control("AIR CONDITION", "supply_left", 120).control("AIR CONDITION", "supply_right", 120);
   cockpit.set(Token::Engine1Combustion, 0).set(Token::Engine2Combustion, 1);

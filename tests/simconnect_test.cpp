@@ -19,6 +19,7 @@
 #include "platform/simconnect.h"
 #include "systems/fuel_flow.h"
 #include "systems/placeholders.h"
+#include "systems/radios.h"
 #include "tests/cockpit.h"
 
 namespace halcyon::test {

@@ -1,0 +1,83 @@
+// The audio panel with the simulator: the VHF event and the transmitter at
+// start-up, and the ident switch putting the NAV, DME, marker and ADF audio
+// on while the station is not yet heard, and off again.
+#include <gtest/gtest.h>
+
+#include "core/tick_scheduler.h"
+#include "systems/audio_panel.h"
+#include "tests/cockpit.h"
+
+namespace halcyon::test {
+namespace {
+
+constexpr uint32_t kNav1AudioOn = 65837;
+constexpr uint32_t kDme1AudioOn = 65839;
+constexpr uint32_t kNav2AudioOn = 65838;
+constexpr uint32_t kAdfAudioOff = 65836;
+constexpr uint32_t kNav1AudioOff = 65832;
+
+TEST(AudioPanel, StartUpSendsTheVhfReceiveAndTakesTheTransmitterFromTheSimulator) {
+  Cockpit cockpit;
+  ASSERT_EQ(cockpit.keyEvents(kKeyEventVhfBothReceive).size(), 1u);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventVhfBothReceive)[0].value, 1u) << "both VHF volumes on";
+  EXPECT_EQ(cockpit.trace(simhost::Phase::Startup).empty(), false);
+  EXPECT_EQ(GetAudioSelector(), 2u) << "token 874 at 0";
+  SetAudioSelector(5);
+  EXPECT_EQ(GetAudioSelector(), 5u);
+  SetAudioSelector(6);
+  EXPECT_EQ(GetAudioSelector(), 0u);
+  SetAudioSelector(-1);
+  EXPECT_EQ(GetAudioSelector(), 0u);
+}
+
+TEST(AudioPanel, OneVhfVolumeOffSendsZeroAndATransmitterGivesRadioOne) {
+  Cockpit cockpit({.start = false});
+  cockpit.writeFile(Cockpit::kAircraftIniFile, "[AUDIO PANEL]\r\nvolume_vhf2=120\r\n");
+  cockpit.set(kTokenTransmitter, 1).start();
+  ASSERT_EQ(cockpit.keyEvents(kKeyEventVhfBothReceive).size(), 1u);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventVhfBothReceive)[0].value, 0u);
+  EXPECT_EQ(GetAudioSelector(), 1u);
+}
+
+TEST(AudioPanel, TheIdentSwitchPutsTheSelectedReceiversOnUntilHeard) {
+  Cockpit cockpit;
+  cockpit.watchChannel(kChannel1HzC).runSeconds(2).clearKeyEvents();
+  cockpit.control("AUDIO PANEL", "ident", kSwitchOn).control("AUDIO PANEL", "volume_nav1", kSwitchOn);
+  // The simulator hears the NAV 1 station only after two more seconds.
+  int deafTicks = 40;
+  cockpit.everyTick([&](simhost::SimHost& host) {
+    if (deafTicks-- > 0) host.SetToken(kTokenNav1Audio, 0);
+  });
+  cockpit.runSeconds(2);
+  const auto nav1 = cockpit.keyEvents(kNav1AudioOn);
+  ASSERT_EQ(nav1.size(), 2u) << "once a second while not heard";
+  for (const auto& sent : nav1) EXPECT_EQ(cockpit.dueTicks(kChannel1HzC).count(sent.tick18), 1u);
+  EXPECT_EQ(cockpit.keyEvents(kDme1AudioOn).size(), 1u) << "NAV 1's volume also puts DME 1 on";
+  EXPECT_TRUE(cockpit.keyEvents(kNav2AudioOn).empty()) << "NAV 2's volume is off";
+  ASSERT_EQ(cockpit.keyEvents(kKeyEventMarkerAudioSet).size(), 1u) << "the marker volume is on by default";
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventMarkerAudioSet)[0].value, 1u);
+  cockpit.runSeconds(3);
+  EXPECT_EQ(cockpit.keyEvents(kNav1AudioOn).size(), 3u) << "then heard: no more";
+  EXPECT_EQ(cockpit.token(kTokenNav1Audio), 1.0);
+
+  // Off: the receivers the simulator still has on are put off.
+  cockpit.set(kTokenAdfAudio, 1).clearKeyEvents();
+  cockpit.control("AUDIO PANEL", "ident", kSwitchOff).runSeconds(1.1);
+  EXPECT_EQ(cockpit.keyEvents(kNav1AudioOff).size(), 1u);
+  EXPECT_EQ(cockpit.keyEvents(kAdfAudioOff).size(), 1u);
+  ASSERT_EQ(cockpit.keyEvents(kKeyEventMarkerAudioSet).size(), 1u);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventMarkerAudioSet)[0].value, 0u);
+  EXPECT_EQ(cockpit.token(kTokenNav1Audio), 0.0);
+  EXPECT_EQ(cockpit.token(kTokenDme1Audio), 0.0);
+  EXPECT_EQ(cockpit.token(kTokenMarkerAudio), 0.0);
+
+  // A switch between its positions sends nothing either way.
+  cockpit.control("AUDIO PANEL", "ident", 43).control("AUDIO PANEL", "volume_nav2", kSwitchOn);
+  cockpit.set(kTokenNav2Audio, 1).clearKeyEvents().runSeconds(2);
+  EXPECT_EQ(cockpit.keyEvents(kNav1AudioOn).size() + cockpit.keyEvents(65833).size(), 0u);
+  cockpit.control("AUDIO PANEL", "volume_nav2", kSwitchOff).runSeconds(1.1);
+  EXPECT_EQ(cockpit.keyEvents(65833).size(), 1u) << "the volume switch off is enough";
+}
+
+}  // namespace
+}  // namespace halcyon::test
