@@ -39,13 +39,40 @@ Control* Find(const wchar_t* section, const wchar_t* key) {
 
 }  // namespace
 
+SavedControls::SavedControls(const wchar_t* section, std::span<const SwitchKey> keys) {
+  for (const SwitchKey& key : keys) RegisterControl(section, key.key, key.record);
+}
+
 void RegisterControl(const wchar_t* section, const wchar_t* key, CSwitch* record, ControlMover mover) {
   if (Control* known = Find(section, key)) {
-    *known = {section, key, record, mover};
+    known->record = record;
+    if (mover != nullptr) known->mover = mover;
     return;
   }
   Controls().push_back({section, key, record, mover});
 }
+
+bool HasControl(const wchar_t* section, const wchar_t* key) { return Find(section, key) != nullptr; }
+
+const CSwitch* FindControlRecord(const wchar_t* section, const wchar_t* key) {
+  const Control* control = Find(section, key);
+  return control == nullptr ? nullptr : control->record;
+}
+
+std::vector<std::pair<std::wstring, std::wstring>>& NotRegistered() {
+  static std::vector<std::pair<std::wstring, std::wstring>> controls;
+  return controls;
+}
+
+void NoteSavedControl(const wchar_t* section, const wchar_t* key) {
+  if (HasControl(section, key)) return;
+  for (const auto& [knownSection, knownKey] : NotRegistered()) {
+    if (knownSection == section && knownKey == key) return;
+  }
+  NotRegistered().emplace_back(section, key);
+}
+
+const std::vector<std::pair<std::wstring, std::wstring>>& SavedControlsNotRegistered() { return NotRegistered(); }
 
 bool MoveControl(const wchar_t* section, const wchar_t* key, int32_t position) {
   const Control* control = Find(section, key);
@@ -63,4 +90,18 @@ bool MoveControl(const wchar_t* section, const wchar_t* key, int32_t position) {
 int32_t HalcyonMoveControl(const char* section, const char* key, int32_t position) {
   if (section == nullptr || key == nullptr) return 0;
   return halcyon::MoveControl(platform::Widen(section).c_str(), platform::Widen(key).c_str(), position) ? 1 : 0;
+}
+
+int32_t HalcyonHasControl(const char* section, const char* key) {
+  if (section == nullptr || key == nullptr) return 0;
+  return halcyon::HasControl(platform::Widen(section).c_str(), platform::Widen(key).c_str()) ? 1 : 0;
+}
+
+int32_t HalcyonControlPosition(const char* section, const char* key, int32_t* position) {
+  if (section == nullptr || key == nullptr || position == nullptr) return 0;
+  const halcyon::CSwitch* record =
+      halcyon::FindControlRecord(platform::Widen(section).c_str(), platform::Widen(key).c_str());
+  if (record == nullptr) return 0;
+  *position = halcyon::GetSwitch(record);
+  return 1;
 }

@@ -4,18 +4,49 @@
 // simulator host's "control" command, the test bed) needs no list of its own.
 // A system may attach a mover: the action its gauge's mouse function will take
 // (the APU master moved to start also requests the start).
+//
+// A system registers its saved controls in one line beside their table, so
+// that they are known from the moment the module is loaded:
+//   constexpr SwitchKey kKeys[] = {{&g_batterySwitch, L"battery", L"120"}, ...};
+//   const SavedControls kSavedControls{kSection, kKeys};
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "core/switch.h"
 
 namespace halcyon {
 
+// One saved control of a section: its record, key and default text (null for
+// a control that is saved but not read back).
+struct SwitchKey {
+  CSwitch* record;
+  const wchar_t* key;
+  const wchar_t* defaultText;
+};
+
+// Registers every control of a section's table (texts that live as long as
+// the module: literals).
+struct SavedControls {
+  SavedControls(const wchar_t* section, std::span<const SwitchKey> keys);
+};
+
 using ControlMover = void (*)(int32_t position);
 
-// Adds the control, or gives a known one its record and mover anew.
+// Adds the control, or gives a known one its record anew, and its mover when
+// one is given (a known mover stays otherwise).
 void RegisterControl(const wchar_t* section, const wchar_t* key, CSwitch* record, ControlMover mover = nullptr);
+bool HasControl(const wchar_t* section, const wchar_t* key);
+// The control's record; null when no control has that section and key.
+const CSwitch* FindControlRecord(const wchar_t* section, const wchar_t* key);
+// Called for each control saved: one that is not registered cannot be moved
+// from outside its gauge, and is noted (section, key) for the tests.
+void NoteSavedControl(const wchar_t* section, const wchar_t* key);
+const std::vector<std::pair<std::wstring, std::wstring>>& SavedControlsNotRegistered();
 // Moves the control through its mover, or with SetSwitch; false when no
 // control has that section and key (both compared without case, as the INI
 // file does).
@@ -23,6 +54,9 @@ bool MoveControl(const wchar_t* section, const wchar_t* key, int32_t position);
 
 }  // namespace halcyon
 
-// The entry the simulator host looks up by name to move a control (UTF-8
-// section and key); 1 when the control exists.
+// The entries the simulator host looks up by name to move a control and to
+// ask whether one exists (UTF-8 section and key); 1 when the control exists.
 extern "C" int32_t HalcyonMoveControl(const char* section, const char* key, int32_t position);
+extern "C" int32_t HalcyonHasControl(const char* section, const char* key);
+// The control's position into *position; 1 when the control exists.
+extern "C" int32_t HalcyonControlPosition(const char* section, const char* key, int32_t* position);

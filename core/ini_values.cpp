@@ -64,6 +64,7 @@ void LoadSwitch(CSwitch* record, const wchar_t* section, const wchar_t* key, con
 }
 
 void SaveSwitch(const CSwitch* record, const wchar_t* section, const wchar_t* key) {
+  NoteSavedControl(section, key);
   WriteIniInt(section, key, GetSwitch(record));
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 
+#include "core/controls.h"
 #include "core/switch.h"
 
 namespace halcyon {
@@ -38,17 +39,12 @@ void WriteIniReal(const wchar_t* section, const wchar_t* key, const wchar_t* for
 
 // A control's saved position: read with SetSwitch's range rule, written "%d".
 // Loading also registers the control by section and key (core/controls.h),
-// so both must be texts that live as long as the module (literals).
+// so both must be texts that live as long as the module (literals); saving
+// notes a control that was never registered.
 void LoadSwitch(CSwitch* record, const wchar_t* section, const wchar_t* key, const wchar_t* defaultText,
                 uint32_t bufferSize = kIniNumberBuffer);
 void SaveSwitch(const CSwitch* record, const wchar_t* section, const wchar_t* key);
 
-// One saved control of a section: its record, key and default text.
-struct SwitchKey {
-  CSwitch* record;
-  const wchar_t* key;
-  const wchar_t* defaultText;
-};
 // A section's controls in table order, each through a buffer of bufferSize.
 void LoadSwitches(const wchar_t* section, std::span<const SwitchKey> keys, uint32_t bufferSize = kIniSwitchBuffer);
 void SaveSwitches(const wchar_t* section, std::span<const SwitchKey> keys);

@@ -1,6 +1,6 @@
 // Private-profile INI files: parsing into sections and lines, the cache of
 // parsed files checked against the file's identity, size and modification
-// time, and the all-or-nothing save through a temporary file.
+// time, and the all-or-nothing save of each changed file through a spare file.
 #include "platform/ini.h"
 
 #include <fcntl.h>
@@ -8,8 +8,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <mutex>
 #include <set>
@@ -49,10 +51,17 @@ struct Section {
   size_t lastKey = 0;
 };
 
+// How the file is stored: bytes (ANSI or UTF-8) or UTF-16 little-endian
+// with its byte-order mark, as Notepad saves "Unicode". A document always
+// holds its text as bytes (UTF-16 files as UTF-8) and goes back to the disk
+// in the file's own encoding.
+enum class Encoding : uint8_t { Bytes, Utf16Le };
+
 struct Document {
   std::vector<Section> sections;  // sections[0] holds the lines before any header
   std::unordered_map<std::wstring, std::vector<size_t>> sectionsByName;
   LineEnd newLineEnd = LineEnd::CrLf;
+  Encoding encoding = Encoding::Bytes;
 };
 
 // ---- Text helpers ------------------------------------------------------------
@@ -108,10 +117,15 @@ Classified Classify(std::string_view text) {
   return {LineKind::Key, name};
 }
 
-// The value of a key line: everything after the first '=', trimmed.
+// The value of a key line as it is read: everything after the first '=',
+// trimmed, less one pair of matching single or double quotes around it.
 std::string_view ValueOf(const Line& line) {
   const std::string_view text = line.text;
-  return Trim(text.substr(text.find('=') + 1));
+  std::string_view value = Trim(text.substr(text.find('=') + 1));
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+    value = value.substr(1, value.size() - 2);
+  }
+  return value;
 }
 
 // ---- Document building and indexing -------------------------------------------
@@ -187,6 +201,62 @@ std::string Serialize(const Document& doc) {
   return bytes;
 }
 
+// ---- Encodings -----------------------------------------------------------------
+
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+
+// UTF-16 units to our text; a lone surrogate comes through as its own code,
+// so a file goes back to the disk as it came.
+std::string TextFromUtf16Le(std::string_view bytes) {
+  std::wstring wide;
+  wide.reserve(bytes.size() / 2);
+  auto unitAt = [bytes](size_t i) {
+    return static_cast<uint32_t>(static_cast<uint8_t>(bytes[i]) | static_cast<uint8_t>(bytes[i + 1]) << 8);
+  };
+  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    uint32_t code = unitAt(i);
+    if (code >= 0xD800 && code < 0xDC00 && i + 3 < bytes.size()) {
+      const uint32_t low = unitAt(i + 2);
+      if (low >= 0xDC00 && low < 0xE000) {
+        code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+        i += 2;
+      }
+    }
+    wide += static_cast<wchar_t>(code);
+  }
+  return Narrow(wide);
+}
+
+std::string Utf16LeFromText(const std::string& text) {
+  std::string bytes(kUtf16LeMark);
+  bytes.reserve(text.size() * 2 + 2);
+  auto put = [&bytes](uint32_t unit) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+  };
+  for (const wchar_t c : Widen(text)) {
+    const auto code = static_cast<uint32_t>(c);
+    if (code < 0x10000) {
+      put(code);
+    } else {
+      put(0xD800 + ((code - 0x10000) >> 10));
+      put(0xDC00 + (code & 0x3FF));
+    }
+  }
+  return bytes;
+}
+
+Document ParseFile(std::string_view bytes) {
+  if (bytes.substr(0, kUtf16LeMark.size()) != kUtf16LeMark) return Parse(bytes);
+  Document doc = Parse(TextFromUtf16Le(bytes.substr(kUtf16LeMark.size())));
+  doc.encoding = Encoding::Utf16Le;
+  return doc;
+}
+
+std::string SerializeFile(const Document& doc) {
+  return doc.encoding == Encoding::Utf16Le ? Utf16LeFromText(Serialize(doc)) : Serialize(doc);
+}
+
 // ---- Lookup and edits ---------------------------------------------------------
 
 struct KeyPlace {
@@ -225,17 +295,20 @@ void EndLine(Line* line, LineEnd end) {
 }
 
 // Keeps the key as written and the blanks after '='; only the value changes.
-void ReplaceValue(Line& line, const std::string& value) {
+// Returns whether the line changed.
+bool ReplaceValue(Line& line, const std::string& value) {
   size_t cut = line.text.find('=') + 1;
   while (cut < line.text.size() && (line.text[cut] == ' ' || line.text[cut] == '\t')) ++cut;
+  if (std::string_view(line.text).substr(cut) == value) return false;
   line.text.resize(cut);
   line.text += value;
+  return true;
 }
 
-void SetKey(Document& doc, std::wstring_view section, std::wstring_view key, const std::string& value) {
+// Returns whether anything changed.
+bool SetKey(Document& doc, std::wstring_view section, std::wstring_view key, const std::string& value) {
   if (const KeyPlace place = FindKey(doc, section, key); place.section != nullptr) {
-    ReplaceValue(place.section->body[place.index], value);
-    return;
+    return ReplaceValue(place.section->body[place.index], value);
   }
   const std::string keyBytes = Narrow(std::wstring(Trim(key)));
   const Line keyLine{keyBytes + "=" + value, doc.newLineEnd};
@@ -247,7 +320,7 @@ void SetKey(Document& doc, std::wstring_view section, std::wstring_view key, con
     // Only blank lines and comments follow `at`, so no key index moves.
     target.firstKey.emplace(Fold(Trim(key)), at);
     target.lastKey = at + 1;
-    return;
+    return true;
   }
   EndLine(LastLine(doc), doc.newLineEnd);
   Section added;
@@ -258,6 +331,7 @@ void SetKey(Document& doc, std::wstring_view section, std::wstring_view key, con
   added.lastKey = 1;
   doc.sections.push_back(std::move(added));
   doc.sectionsByName[Fold(Trim(section))].push_back(doc.sections.size() - 1);
+  return true;
 }
 
 // Returns whether anything changed.
@@ -311,29 +385,52 @@ int64_t NowNs() {
 // its own time); twice that is the margin.
 constexpr int64_t kTimestampTickNs = 20'000'000;
 
+// A save under way: the spare file the new text goes into, opened by the
+// first write of a service call and kept until the file is replaced.
+struct PendingSave {
+  int fd = -1;
+  std::string target;          // the file replaced: the INI file, or where its symbolic links lead
+  uint64_t reservedBytes = 0;  // disk space taken for the spare
+  uint64_t sizeBound = 0;      // the new file is at most this long
+};
+
 struct CachedFile {
   Stamp stamp;
+  bool onDisk = true;   // false for a file a write created that is not saved yet
+  bool changed = false;  // written since the file was last saved
   int64_t takenNs = 0;  // when `bytes` was known to match the file
   std::string bytes;    // the file as it is on disk
   Document doc;
   uint64_t lastUse = 0;
+  PendingSave save;
 };
 
 constexpr size_t kCacheCapacity = 16;
 
 struct IniState;
+bool SaveChangedFiles(IniState& state);
 void RemoveSpares(IniState& state);
 
 struct IniState {
-  ~IniState() { RemoveSpares(*this); }
+  // At exit the changes of the last call are saved like any other.
+  ~IniState() {
+    const size_t known = failures.size();
+    SaveChangedFiles(*this);
+    for (size_t i = known; i < failures.size(); ++i) {
+      std::fprintf(stderr, "ini: cannot save %s: %s\n", failures[i].file.c_str(), failures[i].reason.c_str());
+    }
+    RemoveSpares(*this);
+  }
   std::mutex mutex;
   std::unordered_map<std::string, CachedFile> cache;
   uint64_t useCounter = 0;
-  int failuresToInject = 0;
+  int savesToFail = 0;
   std::set<std::string> spares;  // spare files made by this process
   // Module paths already mapped onto this machine, by working folder and path.
   std::unordered_map<std::string, std::string> resolvedPaths;
   IniStats stats;
+  std::vector<IniSaveFailure> failures;
+  std::atomic<bool> savesPending{false};  // some file has a spare open
 };
 
 IniState& State() {
@@ -341,35 +438,76 @@ IniState& State() {
   return state;
 }
 
-bool ReadWhole(int fd, std::string& bytes) {
-  bytes.clear();
-  char buffer[65536];
+void NoteFailure(IniState& state, const std::string& file, const std::string& reason) {
+  for (IniSaveFailure& known : state.failures) {
+    if (known.file == file && known.reason == reason) {
+      ++known.times;
+      return;
+    }
+  }
+  state.failures.push_back({file, reason, 1});
+}
+
+// Reads to the end, starting with a buffer of the size the file had.
+bool ReadWhole(int fd, off_t expectedSize, std::string& bytes) {
+  bytes.resize(static_cast<size_t>(std::max<off_t>(expectedSize, 0)) + 1);
+  size_t done = 0;
   for (;;) {
-    const ssize_t got = read(fd, buffer, sizeof buffer);
+    if (done == bytes.size()) bytes.resize(bytes.size() * 2);
+    const ssize_t got = read(fd, bytes.data() + done, bytes.size() - done);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) return false;
-    if (got == 0) return true;
-    bytes.append(buffer, static_cast<size_t>(got));
+    if (got == 0) break;
+    done += static_cast<size_t>(got);
   }
+  bytes.resize(done);
+  return true;
 }
 
 // Reads the file and its stamp together (the stamp of the descriptor read).
-bool ReadFile(const std::string& path, std::string& bytes, Stamp& stamp) {
+// False with the reason when it cannot be read.
+bool ReadFile(const std::string& path, std::string& bytes, Stamp& stamp, std::string& reason) {
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
+  if (fd < 0) {
+    reason = std::strerror(errno);
+    return false;
+  }
   struct stat info {};
-  const bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ReadWhole(fd, bytes);
+  bool ok = fstat(fd, &info) == 0;
+  if (ok && !S_ISREG(info.st_mode)) {
+    reason = S_ISDIR(info.st_mode) ? "a folder is in the way" : "not a file";
+    ok = false;
+  } else if (!ok || !ReadWhole(fd, info.st_size, bytes)) {
+    reason = std::strerror(errno);
+    ok = false;
+  }
   close(fd);
   if (ok) stamp = StampOf(info);
   return ok;
 }
 
+void CloseSpare(CachedFile& entry) {
+  if (entry.save.fd >= 0) close(entry.save.fd);
+  entry.save = PendingSave{};
+}
+
+void Forget(IniState& state, const std::string& path) {
+  const auto found = state.cache.find(path);
+  if (found == state.cache.end()) return;
+  CloseSpare(found->second);
+  state.cache.erase(found);
+}
+
+// Changed files are never dropped: they wait for their save.
 void EvictIfFull(IniState& state) {
   if (state.cache.size() < kCacheCapacity) return;
-  auto oldest = state.cache.begin();
+  auto oldest = state.cache.end();
   for (auto it = state.cache.begin(); it != state.cache.end(); ++it) {
-    if (it->second.lastUse < oldest->second.lastUse) oldest = it;
+    if (it->second.changed) continue;
+    if (oldest == state.cache.end() || it->second.lastUse < oldest->second.lastUse) oldest = it;
   }
+  if (oldest == state.cache.end()) return;
+  CloseSpare(oldest->second);
   state.cache.erase(oldest);
 }
 
@@ -379,39 +517,66 @@ bool StillCurrent(CachedFile& entry, const std::string& path, const Stamp& onDis
   const int64_t now = NowNs();
   std::string bytes;
   Stamp reread;
-  if (!ReadFile(path, bytes, reread) || !(reread == onDisk) || bytes != entry.bytes) return false;
+  std::string reason;
+  if (!ReadFile(path, bytes, reread, reason) || !(reread == onDisk) || bytes != entry.bytes) return false;
   entry.takenNs = now;
   return true;
 }
 
-// The parsed file at `path`, from the cache when it still matches the disk.
-// Null when the file does not exist (`missing` set) or cannot be read.
-CachedFile* Load(IniState& state, const std::string& path, bool& missing) {
+// The parsed file at `path`: the changed copy while it waits for its save,
+// else the cached copy when it still matches the disk, else the file read
+// anew. Null when the file does not exist (`missing` set) or cannot be read
+// (`reason` says why).
+CachedFile* Load(IniState& state, const std::string& path, bool& missing, std::string& reason) {
   missing = false;
+  const auto found = state.cache.find(path);
+  if (found != state.cache.end() && found->second.changed) {
+    found->second.lastUse = ++state.useCounter;
+    return &found->second;
+  }
   struct stat info {};
   if (stat(path.c_str(), &info) != 0) {
     missing = errno == ENOENT;
-    state.cache.erase(path);
+    reason = std::strerror(errno);
+    Forget(state, path);
     return nullptr;
   }
-  const auto found = state.cache.find(path);
   if (found != state.cache.end() && StillCurrent(found->second, path, StampOf(info))) {
     found->second.lastUse = ++state.useCounter;
     return &found->second;
   }
   CachedFile fresh;
   fresh.takenNs = NowNs();
-  if (!ReadFile(path, fresh.bytes, fresh.stamp)) {
-    state.cache.erase(path);
+  if (!ReadFile(path, fresh.bytes, fresh.stamp, reason)) {
+    Forget(state, path);
     return nullptr;
   }
-  fresh.doc = Parse(fresh.bytes);
+  fresh.doc = ParseFile(fresh.bytes);
   fresh.lastUse = ++state.useCounter;
   ++state.stats.parses;
   if (found == state.cache.end()) EvictIfFull(state);
   CachedFile& slot = state.cache[path];
+  CloseSpare(slot);
   slot = std::move(fresh);
   return &slot;
+}
+
+// The file a save replaces: the INI file itself, or the end of its chain of
+// symbolic links, so that a linked file is updated where it lives and the
+// link stays a link.
+std::string FinalTarget(std::string path) {
+  for (int hops = 0; hops < 40; ++hops) {
+    char link[4096];
+    const ssize_t length = readlink(path.c_str(), link, sizeof link);
+    if (length <= 0 || static_cast<size_t>(length) >= sizeof link) return path;
+    std::string next(link, static_cast<size_t>(length));
+    if (next.front() != '/') {
+      const size_t slash = path.rfind('/');
+      next = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + next;
+    }
+    path = std::move(next);
+  }
+  return path;
 }
 
 // The file beside an INI file that each save is written into before it takes
@@ -446,43 +611,119 @@ int OpenSpare(const std::string& spare) {
   return open(spare.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
 }
 
-// Replaces the file at `path` with `bytes`, all or nothing: the new text is
-// written into the spare file beside it, which then trades places with the old
-// file in one step (a plain rename when there is no old file, or when the file
-// system cannot exchange). The name always holds the old or the new file whole;
-// the spare keeps the previous text until the next save or until the cache is
-// cleared. The new file keeps the permissions of the one it replaces (`old`,
-// null when there is none: then 0666 less the umask).
-bool ReplaceFile(IniState& state, const std::string& path, const std::string& bytes, const Stamp* old,
-                 Stamp& stamp) {
-  const std::string spare = SpareName(path);
-  const int fd = OpenSpare(spare);
-  if (fd < 0) return false;
-  state.spares.insert(spare);
+// Readies the save of a file about to grow by at most `growthBytes`: opens
+// its spare and takes the disk space the new text needs, so that a full disk,
+// a missing folder or a folder without write permission fails the write that
+// meets it, as on Windows, and never the save that follows.
+bool PrepareSave(IniState& state, CachedFile& entry, const std::string& path, uint64_t growthBytes) {
+  PendingSave& save = entry.save;
+  if (save.fd < 0) {
+    save.target = FinalTarget(path);
+    const std::string spare = SpareName(save.target);
+    save.fd = OpenSpare(spare);
+    if (save.fd < 0) {
+      NoteFailure(state, path, "cannot write " + spare + ": " + std::strerror(errno));
+      save = PendingSave{};
+      return false;
+    }
+    state.spares.insert(spare);
+    state.savesPending = true;
+    save.sizeBound = entry.onDisk ? entry.bytes.size() : 0;
+    // The spare is the previous text of the file: the blocks it holds can be
+    // written over without taking more room.
+    struct stat info {};
+    if (fstat(save.fd, &info) == 0) save.reservedBytes = static_cast<uint64_t>(info.st_blocks) * 512;
+  }
+  if (save.sizeBound + growthBytes <= save.reservedBytes) {
+    save.sizeBound += growthBytes;
+    return true;
+  }
+  const uint64_t wanted = save.sizeBound + growthBytes + 4096;
+  if (fallocate(save.fd, 0, 0, static_cast<off_t>(wanted)) != 0 && errno != EOPNOTSUPP) {
+    NoteFailure(state, path, std::string("no room for the new text: ") + std::strerror(errno));
+    return false;
+  }
+  save.reservedBytes = wanted;
+  save.sizeBound += growthBytes;
+  return true;
+}
+
+// Replaces the file with `bytes`, all or nothing: the new text goes into the
+// spare beside it, which then trades places with the old file in one step (a
+// plain rename when there is no old file, or when the file system cannot
+// exchange). The name always holds the old or the new file whole; the spare
+// keeps the previous text until the next save or until the cache is cleared.
+// The new file keeps the permissions of the one it replaces (0666 less the
+// umask for a new file).
+bool ReplaceFile(IniState& state, CachedFile& entry, const std::string& bytes, std::string& reason) {
+  const int fd = entry.save.fd;
+  const std::string target = entry.save.target;
+  entry.save = PendingSave{};
+  const std::string spare = SpareName(target);
 
   struct stat info {};
   bool ok = fstat(fd, &info) == 0;
-  if (ok && old != nullptr && (info.st_mode & 07777) != old->permissions) ok = fchmod(fd, old->permissions) == 0;
-  if (ok && state.failuresToInject > 0) {
-    --state.failuresToInject;
+  if (ok && entry.onDisk && (info.st_mode & 07777) != entry.stamp.permissions) {
+    ok = fchmod(fd, entry.stamp.permissions) == 0;
+  }
+  if (ok && state.savesToFail > 0) {
+    --state.savesToFail;
     WriteSpare(fd, bytes, bytes.size() / 2);
+    errno = ENOSPC;
     ok = false;
   }
   ok = ok && WriteSpare(fd, bytes, bytes.size());
   ok = ok && fstat(fd, &info) == 0;
-  ok = close(fd) == 0 && ok;
+  int error = ok ? 0 : errno;
+  if (close(fd) != 0 && ok) {
+    error = errno;
+    ok = false;
+  }
   if (ok) {
     const bool exchanged =
-        old != nullptr && renameat2(AT_FDCWD, spare.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) == 0;
-    ok = exchanged || rename(spare.c_str(), path.c_str()) == 0;
+        entry.onDisk && renameat2(AT_FDCWD, spare.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0;
+    ok = exchanged || rename(spare.c_str(), target.c_str()) == 0;
+    if (!ok) error = errno;
   }
   if (!ok) {
     unlink(spare.c_str());
+    reason = std::strerror(error);
     return false;
   }
-  stamp = StampOf(info);
+  entry.stamp = StampOf(info);
   ++state.stats.writes;
   return true;
+}
+
+// Each changed file replaced once; a file that cannot be saved keeps its old
+// text on disk, and its changes are dropped so that reads see that text again.
+bool SaveChangedFiles(IniState& state) {
+  if (!state.savesPending) return true;
+  bool ok = true;
+  for (auto it = state.cache.begin(); it != state.cache.end();) {
+    CachedFile& entry = it->second;
+    if (!entry.changed) {
+      CloseSpare(entry);
+      ++it;
+      continue;
+    }
+    std::string bytes = SerializeFile(entry.doc);
+    std::string reason;
+    if (!ReplaceFile(state, entry, bytes, reason)) {
+      NoteFailure(state, it->first, reason);
+      CloseSpare(entry);
+      it = state.cache.erase(it);
+      ok = false;
+      continue;
+    }
+    entry.bytes = std::move(bytes);
+    entry.takenNs = NowNs();
+    entry.onDisk = true;
+    entry.changed = false;
+    ++it;
+  }
+  state.savesPending = false;
+  return ok;
 }
 
 void RemoveSpares(IniState& state) {
@@ -511,7 +752,8 @@ bool NamesAcceptable(const wchar_t* section, const wchar_t* key, const wchar_t* 
 // mapping is remembered; `Open` maps again when the remembered file is gone.
 std::string ResolveAbsolute(IniState& state, const wchar_t* path, bool fresh) {
   char folder[4096];
-  const std::string cwd = getcwd(folder, sizeof folder) != nullptr ? folder : "";
+  const bool relative = path[0] != L'/';
+  const std::string cwd = relative && getcwd(folder, sizeof folder) != nullptr ? folder : "";
   std::string key = cwd;
   key += '\0';
   key += Narrow(path);
@@ -526,12 +768,12 @@ std::string ResolveAbsolute(IniState& state, const wchar_t* path, bool fresh) {
 }
 
 // The parsed file for a module path (see Load), and its path on this machine.
-CachedFile* Open(IniState& state, const wchar_t* path, std::string& resolved, bool& missing) {
+CachedFile* Open(IniState& state, const wchar_t* path, std::string& resolved, bool& missing, std::string& reason) {
   resolved = ResolveAbsolute(state, path, false);
-  CachedFile* file = Load(state, resolved, missing);
+  CachedFile* file = Load(state, resolved, missing, reason);
   if (file != nullptr || !missing) return file;
   resolved = ResolveAbsolute(state, path, true);
-  return Load(state, resolved, missing);
+  return Load(state, resolved, missing, reason);
 }
 
 uint32_t CopyOut(std::wstring_view text, wchar_t* out, uint32_t outSize) {
@@ -540,6 +782,14 @@ uint32_t CopyOut(std::wstring_view text, wchar_t* out, uint32_t outSize) {
   std::copy_n(text.data(), count, out);
   out[count] = L'\0';
   return static_cast<uint32_t>(count);
+}
+
+// The most a write of these names and value can add to a file: a new
+// section header and key line, and a line end for the line before them.
+uint64_t GrowthBound(const wchar_t* section, const wchar_t* key, const wchar_t* value, Encoding encoding) {
+  if (key == nullptr || value == nullptr) return 0;
+  const uint64_t bytes = Narrow(section).size() + Narrow(key).size() + Narrow(value).size() + 9;
+  return encoding == Encoding::Utf16Le ? 2 * bytes : bytes;
 }
 
 }  // namespace
@@ -554,7 +804,8 @@ uint32_t GetPrivateProfileString(const wchar_t* section, const wchar_t* key, con
   std::lock_guard lock(state.mutex);
   std::string resolved;
   bool missing = false;
-  CachedFile* file = Open(state, path, resolved, missing);
+  std::string reason;
+  CachedFile* file = Open(state, path, resolved, missing, reason);
   if (file == nullptr) return CopyOut(fallback, out, outSize);
   const KeyPlace place = FindKey(file->doc, section, key);
   if (place.section == nullptr) return CopyOut(fallback, out, outSize);
@@ -572,38 +823,32 @@ bool WritePrivateProfileString(const wchar_t* section, const wchar_t* key, const
   std::lock_guard lock(state.mutex);
   std::string resolved;
   bool missing = false;
-  CachedFile* file = Open(state, path, resolved, missing);
-  if (file == nullptr && !missing) return false;
-
-  // The edit is made on the cached copy; if the save fails the copy is
-  // dropped, so the next access reads the old file again.
-  CachedFile created;
-  CachedFile& target = file != nullptr ? *file : created;
-  if (file == nullptr) target.doc = Parse("");
-  bool changed = true;
-  if (key == nullptr) {
-    changed = RemoveSection(target.doc, section);
-  } else if (value == nullptr) {
-    changed = RemoveKey(target.doc, section, key);
-  } else {
-    SetKey(target.doc, section, key, Narrow(value));
-  }
-  if (!changed) return true;
-
-  std::string bytes = Serialize(target.doc);
-  Stamp stamp;
-  if (!ReplaceFile(state, resolved, bytes, file != nullptr ? &file->stamp : nullptr, stamp)) {
-    state.cache.erase(resolved);
+  std::string reason;
+  CachedFile* file = Open(state, path, resolved, missing, reason);
+  if (file == nullptr && !missing) {
+    NoteFailure(state, resolved, reason);
     return false;
   }
-  target.bytes = std::move(bytes);
-  target.stamp = stamp;
-  target.takenNs = NowNs();
-  target.lastUse = ++state.useCounter;
   if (file == nullptr) {
     EvictIfFull(state);
-    state.cache[resolved] = std::move(created);
+    file = &state.cache[resolved];
+    file->onDisk = false;
+    file->doc = Parse("");
   }
+  if (!PrepareSave(state, *file, resolved, GrowthBound(section, key, value, file->doc.encoding))) {
+    if (!file->onDisk && !file->changed) Forget(state, resolved);
+    return false;
+  }
+  bool changed = false;
+  if (key == nullptr) {
+    changed = RemoveSection(file->doc, section);
+  } else if (value == nullptr) {
+    changed = RemoveKey(file->doc, section, key);
+  } else {
+    changed = SetKey(file->doc, section, key, Narrow(value));
+  }
+  file->changed = file->changed || changed;
+  file->lastUse = ++state.useCounter;
   return true;
 }
 
@@ -615,18 +860,33 @@ std::wstring ReadIniString(const wchar_t* section, const wchar_t* key, const wch
   return std::wstring(buffer.data(), length);
 }
 
+bool SaveIniFiles() {
+  IniState& state = State();
+  if (!state.savesPending) return true;
+  std::lock_guard lock(state.mutex);
+  return SaveChangedFiles(state);
+}
+
+std::vector<IniSaveFailure> IniSaveFailures() {
+  IniState& state = State();
+  std::lock_guard lock(state.mutex);
+  return state.failures;
+}
+
 void ClearIniCache() {
   IniState& state = State();
   std::lock_guard lock(state.mutex);
+  for (auto& [path, entry] : state.cache) CloseSpare(entry);
   state.cache.clear();
-  state.resolvedPaths.clear();
+  state.failures.clear();
+  state.savesPending = false;
   RemoveSpares(state);
 }
 
-void FailNextIniWrites(int count) {
+void FailNextIniSaves(int count) {
   IniState& state = State();
   std::lock_guard lock(state.mutex);
-  state.failuresToInject = std::max(count, 0);
+  state.savesToFail = std::max(count, 0);
 }
 
 IniStats GetIniStats() {

@@ -1,12 +1,16 @@
 // The wide private-profile INI functions the module uses for its options,
 // keyboard combinations, volumes, leak report and the simulator's Aircraft.cfg.
 // Reads go through a small cache of parsed files, checked against the file's
-// size and modification time on each call. A write edits the cached copy and
-// replaces the file whole: the new text goes into "<name>.saving" beside it,
-// which then takes the file's place in one step, so a crash in the middle of a
-// save leaves the old file as it was. (Nothing is flushed to the disk, as
-// Windows does not for these files either: a power cut may still lose a save.)
-// The ".saving" files are removed by ClearIniCache and at exit.
+// size and modification time on each call. A write edits the cached copy,
+// which later reads see at once; SaveIniFiles, which the simulator host calls
+// each time a call into the module returns (and which runs at exit), then
+// replaces each changed file once and whole: the new text goes into
+// "<name>.saving" beside it, which takes the file's place in one step. A
+// crash at any moment leaves every file wholly old or wholly new. (Nothing is
+// flushed to the disk, as Windows does not for these files either: a power
+// cut may still lose a save.) The ".saving" files are removed by
+// ClearIniCache and at exit. A symbolic link is written through: the file it
+// leads to is replaced and the link stays.
 //
 // Layout rules, as Windows keeps them:
 // - Section and key names match without regard to case (ASCII and Latin-1
@@ -24,10 +28,13 @@
 //   line endings, non-ASCII bytes. New lines take the file's own line ending
 //   (that of its first line), CRLF for a new file.
 // - Values read are decoded with Widen, values written encoded with Narrow.
+//   A file that starts with the UTF-16 little-endian byte-order mark is read
+//   as UTF-16 and written back in UTF-16 with its mark.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -41,8 +48,11 @@ uint32_t GetPrivateProfileString(const wchar_t* section, const wchar_t* key, con
 // WritePrivateProfileStringW: sets section/key to value. A null value removes
 // the first matching key; a null key removes every section of that name; a
 // null section with null key and value does nothing and succeeds. Returns
-// false, leaving the old file whole, when the file cannot be written or when a
-// name or value holds a line break (or a key an '=', a section a ']').
+// false, leaving the old file whole, when a name or value holds a line break
+// (or a key an '=', a section a ']'), or when the file cannot be written: it
+// cannot be read, its folder is missing or not writable, or the disk has no
+// room for the new text (the room is taken at once, so the save does not run
+// out of it). Such a failure is noted for IniSaveFailures.
 bool WritePrivateProfileString(const wchar_t* section, const wchar_t* key, const wchar_t* value,
                                const wchar_t* path);
 
@@ -51,12 +61,27 @@ bool WritePrivateProfileString(const wchar_t* section, const wchar_t* key, const
 std::wstring ReadIniString(const wchar_t* section, const wchar_t* key, const wchar_t* defaultValue,
                            uint32_t bufferSize, const wchar_t* path);
 
-// Forgets every parsed file; the next access reads from disk.
+// Replaces each file changed since the last call, once, in one step. False
+// when one could not be saved: that file keeps its old text, its changes are
+// dropped, and the failure is noted.
+bool SaveIniFiles();
+
+// A file that could not be saved, why, and how many times.
+struct IniSaveFailure {
+  std::string file;
+  std::string reason;
+  uint32_t times = 1;
+};
+std::vector<IniSaveFailure> IniSaveFailures();
+
+// Forgets every parsed file, unsaved changes and noted failures; the next
+// access reads from disk. (Paths already mapped onto this machine stay
+// mapped; a path whose file has gone is mapped again.)
 void ClearIniCache();
 
-// Tests: the next `count` writes stop after half of the temporary file is
-// written, as if the process died in the middle of a save, and return false.
-void FailNextIniWrites(int count);
+// Tests: the next `count` saves of a file stop after half of the spare file
+// is written, as if the disk filled up (or the process died) in the middle.
+void FailNextIniSaves(int count);
 
 struct IniStats {
   uint64_t parses = 0;  // files read from disk and parsed

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ini.h"
 #include "simhost/run_log.h"
 #include "simhost/scenario.h"
 #include "simhost/sim_host.h"
@@ -118,8 +119,13 @@ int main(int argc, char** argv) {
   std::string writeError;
   const bool written = log.WriteOutput(host, outFolder, &writeError);
   host.Unload();
+  const std::vector<platform::IniSaveFailure> failedSaves = platform::IniSaveFailures();
+  for (const platform::IniSaveFailure& failure : failedSaves) {
+    std::fprintf(stderr, "simhost: cannot save %s: %s\n", failure.file.c_str(), failure.reason.c_str());
+  }
   if (!played) return Fail(error);
   if (!written) return Fail(writeError);
+  if (!failedSaves.empty()) return Fail("the cockpit's saved state was not written whole (see log.txt)");
   if (!lastPictures.empty()) return Fail(lastPictures);
   if (!quiet) std::fprintf(stderr, "[simhost] done: %s/log.txt\n", outFolder.c_str());
   return 0;

@@ -33,6 +33,9 @@ bool LoadedModule::Open(const std::string& path, std::string* error) {
     return false;
   }
   moveControl_ = reinterpret_cast<int32_t (*)(const char*, const char*, int32_t)>(dlsym(handle_, "HalcyonMoveControl"));
+  hasControl_ = reinterpret_cast<int32_t (*)(const char*, const char*)>(dlsym(handle_, "HalcyonHasControl"));
+  controlPosition_ =
+      reinterpret_cast<int32_t (*)(const char*, const char*, int32_t*)>(dlsym(handle_, "HalcyonControlPosition"));
   if (imports->panels.id == platform::kImportPanels) imports->panels.table = platform::sim::PanelTable();
   gauges_.clear();
   for (platform::GAUGEHDR** gauge = linkage->gauges; gauge != nullptr && *gauge != nullptr; ++gauge) {
@@ -47,6 +50,8 @@ void LoadedModule::Close() {
   start_ = nullptr;
   stop_ = nullptr;
   moveControl_ = nullptr;
+  hasControl_ = nullptr;
+  controlPosition_ = nullptr;
   gauges_.clear();
 }
 
@@ -55,6 +60,14 @@ uint32_t LoadedModule::CallStop() const { return stop_ != nullptr ? stop_() : 0;
 
 bool LoadedModule::MoveControl(const std::string& section, const std::string& key, int32_t position) const {
   return moveControl_ != nullptr && moveControl_(section.c_str(), key.c_str(), position) != 0;
+}
+
+bool LoadedModule::HasControl(const std::string& section, const std::string& key) const {
+  return hasControl_ != nullptr && hasControl_(section.c_str(), key.c_str()) != 0;
+}
+
+bool LoadedModule::ControlPosition(const std::string& section, const std::string& key, int32_t* position) const {
+  return controlPosition_ != nullptr && controlPosition_(section.c_str(), key.c_str(), position) != 0;
 }
 
 platform::GAUGEHDR* LoadedModule::FindGauge(const std::string& name) const {

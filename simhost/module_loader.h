@@ -28,6 +28,9 @@ class LoadedModule {
   // Moves a cockpit control by its INI section and key, as its gauge would;
   // false when the module has no such control.
   bool MoveControl(const std::string& section, const std::string& key, int32_t position) const;
+  // Whether the cockpit saves such a control, and where it stands.
+  bool HasControl(const std::string& section, const std::string& key) const;
+  bool ControlPosition(const std::string& section, const std::string& key, int32_t* position) const;
 
   // The gauges in Linkage order.
   const std::vector<platform::GAUGEHDR*>& Gauges() const { return gauges_; }
@@ -38,6 +41,8 @@ class LoadedModule {
   uint32_t (*start_)() = nullptr;
   uint32_t (*stop_)() = nullptr;
   int32_t (*moveControl_)(const char*, const char*, int32_t) = nullptr;
+  int32_t (*hasControl_)(const char*, const char*) = nullptr;
+  int32_t (*controlPosition_)(const char*, const char*, int32_t*) = nullptr;
   std::vector<platform::GAUGEHDR*> gauges_;
 };
 

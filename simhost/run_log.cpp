@@ -5,8 +5,10 @@
 #include <strings.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
+#include "platform/ini.h"
 #include "platform/paths.h"
 #include "platform/simconnect.h"
 #include "platform/simulator.h"
@@ -19,6 +21,42 @@ namespace simhost {
 namespace {
 
 constexpr uint32_t kMixedWavRate = 22050;  // the rate the cockpit sets its sound card to
+
+// What the key events the cockpit sends do in the simulator, for log.txt.
+struct KeyEventName {
+  uint32_t event;
+  const char* description;
+};
+constexpr KeyEventName kKeyEventNames[] = {
+    {65568, "minute tick"},
+    {65580, "autopilot master toggle"},
+    {65887, "fuel: single tank selected"},
+    {65956, "engine 1 fuel selector: all"},
+    {65957, "engine 1 fuel selector: left"},
+    {65958, "engine 1 fuel selector: right"},
+    {65961, "engine 1 fuel selector: centre"},
+    {66241, "battery master toggle"},
+    {66242, "alternator master toggle"},
+    {66293, "avionics master toggle"},
+    {66506, "panel window toggle"},
+    {66507, "panel window open"},
+    {66508, "panel window close"},
+    {66517, "engine 2 fuel selector: all"},
+    {66518, "engine 2 fuel selector: left"},
+    {66519, "engine 2 fuel selector: right"},
+    {66522, "engine 2 fuel selector: centre"},
+    {66595, "fuel: all tanks selected"},
+    {66704, "APU starter"},
+    {66705, "APU off"},
+    {66706, "APU generator toggle"},
+};
+
+const char* DescribeKeyEvent(uint32_t event) {
+  for (const KeyEventName& name : kKeyEventNames) {
+    if (name.event == event) return name.description;
+  }
+  return "";
+}
 
 const char* PhaseName(Phase phase) {
   switch (phase) {
@@ -34,12 +72,11 @@ bool EndsWithNoCase(const std::string& text, const char* suffix) {
   return text.size() >= length && strcasecmp(text.c_str() + text.size() - length, suffix) == 0;
 }
 
+// An empty file copies too (a stream copy of nothing reports failure).
 bool CopyFile(const std::string& from, const std::string& to) {
-  std::ifstream in(from, std::ios::binary);
-  std::ofstream out(to, std::ios::binary);
-  if (!in || !out) return false;
-  out << in.rdbuf();
-  return static_cast<bool>(out);
+  std::error_code error;
+  std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error);
+  return !error;
 }
 
 // Every INI and .cfg file of a folder of the simulator root.
@@ -57,6 +94,20 @@ bool CopySavedFiles(const std::string& folder, const std::string& outFolder, std
   }
   closedir(dir);
   return ok;
+}
+
+// One row a second: the time, then a cell per column (empty before the
+// column was traced).
+bool WriteTrace(const TraceSeries& series, const std::string& path) {
+  std::ofstream csv(path);
+  csv << "seconds";
+  for (const std::string& column : series.columns) csv << "," << column;
+  csv << "\n";
+  for (const std::vector<std::string>& row : series.rows) {
+    for (size_t i = 0; i <= series.columns.size(); ++i) csv << (i > 0 ? "," : "") << (i < row.size() ? row[i] : "");
+    csv << "\n";
+  }
+  return static_cast<bool>(csv);
 }
 
 }  // namespace
@@ -83,10 +134,10 @@ bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::st
   log << "\n== Scenario notes ==\n";
   for (const std::string& note : notes_) log << note << "\n";
 
-  log << "\n== Key events (time, TICK18, event, value) ==\n";
+  log << "\n== Key events (time, TICK18, event, value, what it does) ==\n";
   for (const platform::sim::KeyEventRecord& event : platform::sim::KeyEvents()) {
     log << FormatSimTime(event.tick18 / 18.0) << "  " << static_cast<uint64_t>(event.tick18) << "  " << event.event
-        << "  " << event.value << "\n";
+        << "  " << event.value << "  " << DescribeKeyEvent(event.event) << "\n";
   }
 
   log << "\n== Sounds started (time, TICK18, file, loop, volume) ==\n";
@@ -110,10 +161,10 @@ bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::st
       << registered.dataWrites.size() << "\n"
       << "messages read " << counters.messagesRead << "\n";
   for (const auto& aircraft : host.Traffic()) {
-    char line[160];
-    std::snprintf(line, sizeof(line), "AI aircraft %s at the end: %.4f %.4f, %.0f ft\n", aircraft.atcId.c_str(),
-                  aircraft.latitudeDeg, aircraft.longitudeDeg, aircraft.altitudeFt);
-    log << line;
+    char position[96];
+    std::snprintf(position, sizeof(position), "%.4f %.4f, %.0f ft", aircraft.latitudeDeg, aircraft.longitudeDeg,
+                  aircraft.altitudeFt);
+    log << "AI aircraft " << aircraft.atcId << " at the end: " << position << "\n";
   }
 
   log << "\n== Pictures of the displays (in pictures/) ==\n";
@@ -134,9 +185,24 @@ bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::st
     log << "   " << entry.text << "\n";
   }
 
+  log << "\n== Saves that failed ==\n";
+  for (const platform::IniSaveFailure& failure : platform::IniSaveFailures()) {
+    log << failure.file << ": " << failure.reason << (failure.times > 1 ? " (" + std::to_string(failure.times) + " times)" : "")
+        << "\n";
+  }
+
   log << "\n== Steps not built yet (" << platform::NotBuilt().size() << ") ==\n";
   for (const std::string& name : platform::NotBuilt()) log << "   " << name << "\n";
   log.close();
+
+  if (!series_->columns.empty() && !WriteTrace(*series_, folder + "/trace.csv")) {
+    *error = "cannot write " + folder + "/trace.csv";
+    return false;
+  }
+
+  // The saved state first: a sound file that cannot be written costs nothing else.
+  bool ok = CopySavedFiles(RootPath(host.Root(), kAircraftFolder), folder, error);
+  ok = CopySavedFiles(RootPath(host.Root(), kGaugesFolder), folder, error) && ok;
 
   // Everything the cockpit played, mixed as the loudspeaker would have sounded.
   const std::string wav = folder + "/cockpit.wav";
@@ -144,8 +210,7 @@ bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::st
     *error = "cannot write " + wav;
     return false;
   }
-  return CopySavedFiles(RootPath(host.Root(), kAircraftFolder), folder, error) &&
-         CopySavedFiles(RootPath(host.Root(), kGaugesFolder), folder, error);
+  return ok;
 }
 
 }  // namespace simhost

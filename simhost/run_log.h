@@ -4,6 +4,7 @@
 // yet; beside it cockpit.wav, everything the cockpit played, mixed.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,17 +12,27 @@ namespace simhost {
 
 class SimHost;
 
+// What a scenario's `trace` lines follow, one row a simulated second (the
+// time, then a cell per column known then), for trace.csv.
+struct TraceSeries {
+  std::vector<std::string> columns;
+  std::vector<std::vector<std::string>> rows;
+};
+
 class RunLog {
  public:
   void Note(double seconds, const std::string& text);
   const std::vector<std::string>& Notes() const { return notes_; }
+  TraceSeries& Series() { return *series_; }
+  std::shared_ptr<TraceSeries> SharedSeries() const { return series_; }
 
-  // Writes log.txt and cockpit.wav and copies the INI files the cockpit saved
-  // into `folder`.
+  // Writes log.txt, trace.csv (when something was traced) and cockpit.wav
+  // and copies the INI files the cockpit saved into `folder`.
   bool WriteOutput(const SimHost& host, const std::string& folder, std::string* error) const;
 
  private:
   std::vector<std::string> notes_;
+  std::shared_ptr<TraceSeries> series_ = std::make_shared<TraceSeries>();
 };
 
 // "mm:ss.s" for a log line.

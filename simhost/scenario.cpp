@@ -1,12 +1,14 @@
 // Scenario parsing and playback.
 #include "simhost/scenario.h"
 
+#include <algorithm>
 #include <cmath>
+#include <memory>
+#include <optional>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <string_view>
 
 #include "platform/keyboard_device.h"
 #include "platform/simconnect.h"
@@ -37,19 +39,53 @@ std::string JoinFrom(const std::vector<std::string>& args, size_t first) {
 
 // A flight of a year is more than any scenario needs and keeps tick counts exact.
 constexpr double kMaxSeconds = 366.0 * 24 * 3600;
+// Bounds on what is read: a scenario is a text a person writes.
+constexpr size_t kMaxScenarioBytes = 16u << 20;
+constexpr size_t kMaxLineBytes = 4096;
+constexpr size_t kMaxErrorsShown = 20;
+constexpr size_t kExcerptBytes = 40;
+
+// Text from the file as a message shows it: printable ASCII as it is, every
+// other byte as \xNN, cut to `limit` bytes with "..." after.
+std::string Escaped(const std::string& text, size_t limit) {
+  std::string shown;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (shown.size() >= limit) return shown + "...";
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte >= 0x20 && byte < 0x7F) {
+      shown += static_cast<char>(byte);
+    } else {
+      char code[8];
+      std::snprintf(code, sizeof(code), "\\x%02X", byte);
+      shown += code;
+    }
+  }
+  return shown;
+}
+
+// A word of the line, quoted in a message: a short, escaped excerpt.
+std::string Quote(const std::string& word) { return "'" + Escaped(word, kExcerptBytes) + "'"; }
 
 // ---- Commands ----------------------------------------------------------------
 // Each command checks its arguments when the file is read and acts when the
 // flight reaches its time. Adding a command is one row of kCommands.
 
+struct TraceSampler;
+
 struct RunContext {
   SimHost& host;
   RunLog& log;
+  std::shared_ptr<TraceSampler> tracer;
+  bool tracing = false;
   bool stopped = false;
 };
 
 using CheckFn = std::string (*)(const std::vector<std::string>& args);
 using RunFn = std::string (*)(RunContext& context, const ScenarioStep& step);
+// Checks the names a line gives against the loaded cockpit (gauges, controls)
+// before the flight starts, so that a typo near the end of a long flight is
+// found at once.
+using NamesFn = std::string (*)(const SimHost& host, const std::vector<std::string>& args);
 
 struct Command {
   const char* name;
@@ -58,18 +94,19 @@ struct Command {
   const char* usage;
   CheckFn check;
   RunFn run;
+  NamesFn names = nullptr;
 };
 
 std::string CheckNothing(const std::vector<std::string>&) { return ""; }
 
 std::string CheckToken(const std::string& name) {
-  return FindToken(name) ? "" : "unknown token '" + name + "' (a number 0..1023 or a name from the README)";
+  return FindToken(name) ? "" : "unknown token " + Quote(name) + " (a number 0..1023 or a name from the README)";
 }
 
 std::string CheckNumbers(const std::vector<std::string>& args, size_t first) {
   for (size_t i = first; i < args.size(); ++i) {
     double value = 0.0;
-    if (!ParseNumber(args[i], &value)) return "'" + args[i] + "' is not a number";
+    if (!ParseNumber(args[i], &value)) return Quote(args[i]) + " is not a number";
   }
   return "";
 }
@@ -85,7 +122,7 @@ std::string FormatLimit(double max) {
 std::string CheckInRange(const std::string& text, const char* what, double max) {
   double value = 0.0;
   if (!ParseNumber(text, &value) || value < 0.0 || value > max) {
-    return std::string(what) + " '" + text + "' is not a number from 0 to " + FormatLimit(max);
+    return std::string(what) + " " + Quote(text) + " is not a number from 0 to " + FormatLimit(max);
   }
   return "";
 }
@@ -139,7 +176,7 @@ std::string RunClockBack(RunContext& context, const ScenarioStep& step) {
 }
 
 std::string CheckWindow(const std::vector<std::string>& args) {
-  if (args[0] != "open" && args[0] != "close") return "window takes 'open' or 'close', not '" + args[0] + "'";
+  if (args[0] != "open" && args[0] != "close") return "window takes 'open' or 'close', not " + Quote(args[0]);
   return CheckInRange(args[1], "window ident", 4294967295.0);
 }
 
@@ -157,13 +194,17 @@ std::string RunAtcId(RunContext&, const ScenarioStep& step) {
 // A number the host turns into a 32-bit integer (whole or not); `what` names it.
 std::string CheckFitsInt32(const std::string& text, const char* what) {
   double value = 0.0;
-  if (!ParseNumber(text, &value) || std::fabs(value) > 1e9) return "'" + text + "' is not " + what;
+  if (!ParseNumber(text, &value) || std::fabs(value) > 1e9) return Quote(text) + " is not " + what;
   return "";
 }
 
 std::string CheckClick(const std::vector<std::string>& args) {
   std::string error = CheckFitsInt32(args[1], "a pixel coordinate");
   return error.empty() ? CheckFitsInt32(args[2], "a pixel coordinate") : error;
+}
+
+std::string ClickNames(const SimHost& host, const std::vector<std::string>& args) {
+  return host.CheckClick(args[0], static_cast<int32_t>(Number(args[1])), static_cast<int32_t>(Number(args[2])));
 }
 
 std::string RunClick(RunContext& context, const ScenarioStep& step) {
@@ -175,11 +216,19 @@ std::string RunClick(RunContext& context, const ScenarioStep& step) {
 // fit the control's 32-bit record on the way.
 std::string CheckControl(const std::vector<std::string>& args) { return CheckFitsInt32(args[2], "a position code"); }
 
+std::string ControlNamed(const SimHost& host, const std::string& section, const std::string& key) {
+  return host.Module().HasControl(section, key) ? "" : "no control [" + Escaped(section, kExcerptBytes) + "] " + Quote(key);
+}
+
+std::string ControlNames(const SimHost& host, const std::vector<std::string>& args) {
+  return ControlNamed(host, args[0], args[1]);
+}
+
 // Moves a cockpit control by its INI section and key, as its gauge would.
 std::string RunControl(RunContext& context, const ScenarioStep& step) {
   const int32_t position = static_cast<int32_t>(Number(step.args[2]));
-  if (context.host.Module().MoveControl(step.args[0], step.args[1], position)) return "";
-  return "no control [" + step.args[0] + "] " + step.args[1];
+  if (context.host.MoveControl(step.args[0], step.args[1], position)) return "";
+  return ControlNamed(context.host, step.args[0], step.args[1]);
 }
 
 std::string CheckType(const std::vector<std::string>& args) { return CheckTypable(JoinFrom(args, 0)); }
@@ -188,7 +237,7 @@ std::string RunType(RunContext& context, const ScenarioStep& step) { return cont
 
 std::string CheckKey(const std::vector<std::string>& args) {
   uint8_t key = 0;
-  return platform::keyboard::FindKey(args[0], &key) ? "" : "unknown key '" + args[0] + "' (a name from the README or a scan code)";
+  return platform::keyboard::FindKey(args[0], &key) ? "" : "unknown key " + Quote(args[0]) + " (a name from the README or a scan code)";
 }
 
 uint8_t Key(const std::string& name) {
@@ -256,13 +305,13 @@ std::string RunFlightModel(RunContext& context, const ScenarioStep& step) {
 }
 
 std::string RunTrafficRemove(RunContext& context, const ScenarioStep& step) {
-  return context.host.RemoveTraffic(step.args[0]) ? "" : "no AI aircraft '" + step.args[0] + "'";
+  return context.host.RemoveTraffic(step.args[0]) ? "" : "no AI aircraft " + Quote(step.args[0]);
 }
 
 std::string CheckClouds(const std::vector<std::string>& args) {
   double density = 0.0;
   if (!ParseNumber(args[0], &density) || density < 0.0 || density > 255.0 || density != std::floor(density)) {
-    return "cloud density '" + args[0] + "' is not a whole number 0..255";
+    return "cloud density " + Quote(args[0]) + " is not a whole number 0..255";
   }
   return "";
 }
@@ -294,11 +343,130 @@ std::string CheckPlaceholder(const std::vector<std::string>& args) {
   for (const char* name : kPlaceholderInputs) {
     if (args[0] == name) return CheckNumbers(args, 1);
   }
-  return "unknown placeholder input '" + args[0] + "' (see the README)";
+  return "unknown placeholder input " + Quote(args[0]) + " (see the README)";
 }
 
 std::string RunPlaceholder(RunContext&, const ScenarioStep& step) {
   platform::SetPlaceholderInput(step.args[0], Number(step.args[1]));
+  return "";
+}
+
+// ---- expect and trace ----------------------------------------------------------
+// A value the scenario names: a token (in the unit of its name) or a control's
+// position, by "SECTION KEY" in expect and "SECTION/KEY" in trace.
+
+struct Watched {
+  std::string label;
+  std::optional<TokenName> token;
+  std::string section;
+  std::string key;
+};
+
+std::optional<double> ValueOf(const SimHost& host, const Watched& watched) {
+  if (watched.token) return host.GetToken(watched.token->token) / watched.token->scale;
+  int32_t position = 0;
+  if (!host.Module().ControlPosition(watched.section, watched.key, &position)) return std::nullopt;
+  return position;
+}
+
+std::string FormatValue(double value) {
+  char text[32];
+  std::snprintf(text, sizeof(text), "%.10g", value);
+  return text;
+}
+
+constexpr const char* kComparisons[] = {"==", "!=", "<", "<=", ">", ">="};
+
+bool Compare(double seen, const std::string& op, double wanted) {
+  // Equal within what a token's unit conversion leaves behind.
+  const bool equal = std::fabs(seen - wanted) <= 1e-9 * std::max(1.0, std::fabs(wanted));
+  if (op == "==") return equal;
+  if (op == "!=") return !equal;
+  if (op == "<") return seen < wanted && !equal;
+  if (op == "<=") return seen < wanted || equal;
+  if (op == ">") return seen > wanted && !equal;
+  return seen > wanted || equal;
+}
+
+// expect TOKEN OP VALUE, or expect SECTION KEY OP VALUE.
+Watched ExpectWatched(const std::vector<std::string>& args) {
+  if (args.size() == 3) return {args[0], FindToken(args[0]), "", ""};
+  return {"[" + args[0] + "] " + args[1], std::nullopt, args[0], args[1]};
+}
+
+std::string CheckExpect(const std::vector<std::string>& args) {
+  const std::string& op = args[args.size() - 2];
+  if (std::find(std::begin(kComparisons), std::end(kComparisons), op) == std::end(kComparisons)) {
+    return "expect compares with ==, !=, <, <=, > or >=, not " + Quote(op);
+  }
+  if (args.size() == 3) {
+    if (std::string error = CheckToken(args[0]); !error.empty()) return error;
+  }
+  return CheckNumbers(args, args.size() - 1);
+}
+
+std::string ExpectNames(const SimHost& host, const std::vector<std::string>& args) {
+  return args.size() == 4 ? ControlNamed(host, args[0], args[1]) : "";
+}
+
+std::string RunExpect(RunContext& context, const ScenarioStep& step) {
+  const Watched watched = ExpectWatched(step.args);
+  const std::string& op = step.args[step.args.size() - 2];
+  const std::string& wanted = step.args.back();
+  const std::optional<double> seen = ValueOf(context.host, watched);
+  if (!seen) return ControlNamed(context.host, watched.section, watched.key);
+  if (Compare(*seen, op, Number(wanted))) return "";
+  return "expected " + watched.label + " " + op + " " + wanted + ", saw " + FormatValue(*seen);
+}
+
+// trace NAME...: a token name or number, or SECTION/KEY of a control.
+Watched TraceWatched(const std::string& name) {
+  const size_t slash = name.find('/');
+  if (slash == std::string::npos) return {name, FindToken(name), "", ""};
+  return {name, std::nullopt, name.substr(0, slash), name.substr(slash + 1)};
+}
+
+std::string CheckTrace(const std::vector<std::string>& args) {
+  for (const std::string& name : args) {
+    if (name.find('/') != std::string::npos) continue;
+    if (std::string error = CheckToken(name); !error.empty()) return error;
+  }
+  return "";
+}
+
+std::string TraceNames(const SimHost& host, const std::vector<std::string>& args) {
+  for (const std::string& name : args) {
+    const Watched watched = TraceWatched(name);
+    if (watched.token) continue;
+    if (std::string error = ControlNamed(host, watched.section, watched.key); !error.empty()) return error;
+  }
+  return "";
+}
+
+// The values traced, sampled each simulated second into the log's series.
+struct TraceSampler {
+  std::shared_ptr<TraceSeries> series;
+  std::vector<Watched> watched;
+};
+
+std::string RunTrace(RunContext& context, const ScenarioStep& step) {
+  TraceSeries& series = context.log.Series();
+  for (const std::string& name : step.args) {
+    if (std::find(series.columns.begin(), series.columns.end(), name) != series.columns.end()) continue;
+    series.columns.push_back(name);
+    context.tracer->watched.push_back(TraceWatched(name));
+  }
+  if (context.tracing) return "";
+  context.tracing = true;
+  context.host.AddTickHook([sampler = context.tracer](SimHost& host) {
+    if (host.TicksRun() % 18 != 0) return;
+    std::vector<std::string> row{FormatValue(host.SimSeconds())};
+    for (const Watched& watched : sampler->watched) {
+      const std::optional<double> value = ValueOf(host, watched);
+      row.push_back(value ? FormatValue(*value) : "");
+    }
+    sampler->series->rows.push_back(std::move(row));
+  });
   return "";
 }
 
@@ -309,6 +477,11 @@ std::string RunNote(RunContext& context, const ScenarioStep& step) {
 
 // A display not drawn yet (not built, or dark from the start) writes nothing;
 // the log says so when it was asked for by name.
+std::string SnapshotNames(const SimHost& host, const std::vector<std::string>& args) {
+  if (args.empty() || host.Module().FindGauge(args[0]) != nullptr) return "";
+  return "no gauge named " + Quote(args[0]);
+}
+
 std::string RunSnapshot(RunContext& context, const ScenarioStep& step) {
   const std::string gauge = step.args.empty() ? "" : step.args[0];
   const size_t before = context.host.Pictures().Written().size();
@@ -333,8 +506,8 @@ constexpr Command kCommands[] = {
     {"clock-back", 1, 1, "clock-back <ticks>", CheckClockBack, RunClockBack},
     {"window", 2, 2, "window open|close <ident>", CheckWindow, RunWindow},
     {"atc-id", 1, 99, "atc-id <text>", CheckNothing, RunAtcId},
-    {"click", 3, 3, "click <gauge> <x> <y>", CheckClick, RunClick},
-    {"control", 3, 3, "control <section> <key> <position>", CheckControl, RunControl},
+    {"click", 3, 3, "click <gauge> <x> <y>", CheckClick, RunClick, ClickNames},
+    {"control", 3, 3, "control <section> <key> <position>", CheckControl, RunControl, ControlNames},
     {"type", 1, 99, "type <text>", CheckType, RunType},
     {"keydown", 1, 1, "keydown <key>", CheckKey, RunKeyDown},
     {"keyup", 1, 1, "keyup <key>", CheckKey, RunKeyUp},
@@ -348,7 +521,9 @@ constexpr Command kCommands[] = {
     {"sim-quit", 0, 0, "sim-quit", CheckNothing, RunSimQuit},
     {"sim-exception", 0, 0, "sim-exception", CheckNothing, RunSimException},
     {"placeholder", 2, 2, "placeholder <input> <value>", CheckPlaceholder, RunPlaceholder},
-    {"snapshot", 0, 1, "snapshot [<gauge>]", CheckNothing, RunSnapshot},
+    {"snapshot", 0, 1, "snapshot [<gauge>]", CheckNothing, RunSnapshot, SnapshotNames},
+    {"expect", 3, 4, "expect <token>|<section> <key> ==|!=|<|<=|>|>= <value>", CheckExpect, RunExpect, ExpectNames},
+    {"trace", 1, 99, "trace <token>|<section>/<key> ...", CheckTrace, RunTrace, TraceNames},
     {"note", 1, 99, "note <text>", CheckNothing, RunNote},
     {"stop", 0, 0, "stop", CheckNothing, RunStop},
 };
@@ -410,16 +585,31 @@ bool ParseScenarioTime(const std::string& text, double* seconds) {
 }
 
 bool Scenario::Parse(const std::string& text, const std::string& fileName, std::vector<std::string>* errors) {
-  const size_t errorsBefore = errors->size();
-  std::istringstream lines(text);
-  std::string line;
+  size_t errorCount = 0;
   int lineNumber = 0;
+  auto fail = [&](const std::string& message) {
+    if (++errorCount <= kMaxErrorsShown) {
+      errors->push_back(fileName + ":" + std::to_string(lineNumber) + ": " + Escaped(message, 2 * kMaxLineBytes));
+    }
+  };
+  std::string_view rest = text;
+  // A byte-order mark, as some editors save UTF-8, is no command.
+  if (rest.substr(0, 3) == "\xEF\xBB\xBF") rest.remove_prefix(3);
   double cursor = endSeconds_;
-  while (std::getline(lines, line)) {
+  while (!rest.empty()) {
+    const size_t newline = rest.find('\n');
+    const std::string_view lineView = rest.substr(0, newline);
+    rest.remove_prefix(newline == std::string_view::npos ? rest.size() : newline + 1);
     ++lineNumber;
-    auto fail = [&](const std::string& message) {
-      errors->push_back(fileName + ":" + std::to_string(lineNumber) + ": " + message);
-    };
+    if (lineView.size() > kMaxLineBytes) {
+      fail("the line is longer than " + std::to_string(kMaxLineBytes) + " bytes");
+      continue;
+    }
+    const std::string line(lineView);
+    if (line.find('\0') != std::string::npos) {
+      fail("the line holds a NUL byte");
+      continue;
+    }
     std::vector<std::string> words;
     std::string error;
     if (!SplitWords(line, &words, &error)) {
@@ -434,18 +624,18 @@ bool Scenario::Parse(const std::string& text, const std::string& fileName, std::
         continue;
       }
       if (!ParseScenarioTime(words[1], &at)) {
-        fail("'" + words[1] + "' is not a time (seconds, m:ss or h:mm:ss)");
+        fail(Quote(words[1]) + " is not a time (seconds, m:ss or h:mm:ss)");
         continue;
       }
       if (at < cursor) {
-        fail("time " + words[1] + " is earlier than the line before (" + FormatSimTime(cursor) + ")");
+        fail("time " + Escaped(words[1], kExcerptBytes) + " is earlier than the line before (" + FormatSimTime(cursor) + ")");
         continue;
       }
       words.erase(words.begin(), words.begin() + 2);
     }
     const Command* command = FindCommand(words[0]);
     if (command == nullptr) {
-      fail("unknown command '" + words[0] + "'");
+      fail("unknown command " + Quote(words[0]));
       continue;
     }
     std::vector<std::string> args(words.begin() + 1, words.end());
@@ -462,27 +652,67 @@ bool Scenario::Parse(const std::string& text, const std::string& fileName, std::
     if (words[0] == "run") cursor += Number(args[0]);
     steps_.push_back({fileName, lineNumber, at, words[0], std::move(args)});
   }
+  if (errorCount > kMaxErrorsShown) {
+    errors->push_back(fileName + ": and " + std::to_string(errorCount - kMaxErrorsShown) + " more errors");
+  }
   endSeconds_ = cursor;
-  return errors->size() == errorsBefore;
+  return errorCount == 0;
 }
 
 bool Scenario::LoadFile(const std::string& path, std::vector<std::string>* errors) {
   // A folder opens like a file on Linux and reads as nothing: it would play an
   // empty flight and report success.
   std::error_code ignored;
-  std::ifstream file(path, std::ios::binary);
-  if (!file || std::filesystem::is_directory(path, ignored)) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr || std::filesystem::is_directory(path, ignored)) {
+    if (file != nullptr) std::fclose(file);
     errors->push_back(path + ": cannot read the scenario file");
     return false;
   }
-  std::stringstream text;
-  text << file.rdbuf();
-  return Parse(text.str(), path, errors);
+  // Read no further than the bound (a device such as /dev/zero never ends).
+  std::string text;
+  char buffer[65536];
+  size_t got = 0;
+  while (text.size() <= kMaxScenarioBytes && (got = std::fread(buffer, 1, sizeof(buffer), file)) > 0) {
+    text.append(buffer, got);
+  }
+  const bool readError = std::ferror(file) != 0;
+  std::fclose(file);
+  if (readError) {
+    errors->push_back(path + ": cannot read the scenario file");
+    return false;
+  }
+  if (text.size() > kMaxScenarioBytes) {
+    errors->push_back(path + ": the scenario is larger than " + std::to_string(kMaxScenarioBytes >> 20) + " MiB");
+    return false;
+  }
+  return Parse(text, path, errors);
+}
+
+bool CheckScenarioNames(const SimHost& host, const Scenario& scenario, std::vector<std::string>* errors) {
+  size_t errorCount = 0;
+  for (const ScenarioStep& step : scenario.Steps()) {
+    const Command* command = FindCommand(step.command);
+    if (command->names == nullptr) continue;
+    const std::string error = command->names(host, step.args);
+    if (error.empty() || ++errorCount > kMaxErrorsShown) continue;
+    errors->push_back(step.file + ":" + std::to_string(step.line) + ": " + Escaped(error, 2 * kMaxLineBytes));
+  }
+  if (errorCount > kMaxErrorsShown) {
+    errors->push_back("and " + std::to_string(errorCount - kMaxErrorsShown) + " more errors");
+  }
+  return errorCount == 0;
 }
 
 bool RunScenario(SimHost& host, const Scenario& scenario, RunLog& log, std::string* error,
                  const ProgressReport& progress) {
-  RunContext context{host, log};
+  std::vector<std::string> nameErrors;
+  if (!CheckScenarioNames(host, scenario, &nameErrors)) {
+    error->clear();
+    for (const std::string& line : nameErrors) *error += (error->empty() ? "" : "\n") + line;
+    return false;
+  }
+  RunContext context{host, log, std::make_shared<TraceSampler>(TraceSampler{log.SharedSeries(), {}})};
   const double start = host.SimSeconds();
   const double total = scenario.EndSeconds();
   if (progress) {

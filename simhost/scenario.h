@@ -47,7 +47,12 @@ class Scenario {
 // Progress of a long run: simulated seconds done and in all.
 using ProgressReport = std::function<void(double doneSeconds, double totalSeconds)>;
 
-// Plays the scenario on a started host. False with "file:line: message" when
+// Checks the gauges and controls the scenario names against the loaded
+// cockpit; false with "file:line: message" for each (the first 20 and a count).
+bool CheckScenarioNames(const SimHost& host, const Scenario& scenario, std::vector<std::string>* errors);
+
+// Plays the scenario on a started host, after CheckScenarioNames (its errors,
+// one a line, in `error`). False with "file:line: message" when
 // a step cannot be carried out (a gauge or control that does not exist).
 bool RunScenario(SimHost& host, const Scenario& scenario, RunLog& log, std::string* error,
                  const ProgressReport& progress = nullptr);

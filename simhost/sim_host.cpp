@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/ini.h"
 #include "platform/simconnect.h"
 #include "platform/simulator.h"
 #include "platform/sound_device.h"
@@ -134,17 +135,42 @@ bool SimHost::Load(std::string* error) {
   return true;
 }
 
+// Every call into the module ends here: the INI writes it made are saved,
+// each changed file once and whole, as the call returns.
+void SimHost::ReturnedFromModule() { platform::SaveIniFiles(); }
+
 void SimHost::SendService(platform::GAUGEHDR* gauge, uint32_t serviceId) {
-  if (gauge != nullptr && gauge->callback != nullptr) gauge->callback(gauge, serviceId, 0);
+  if (gauge == nullptr || gauge->callback == nullptr) return;
+  gauge->callback(gauge, serviceId, 0);
+  ReturnedFromModule();
+}
+
+std::string SimHost::FindClickTarget(const std::string& gaugeName, int32_t x, int32_t y,
+                                     const platform::MOUSERECT** target) const {
+  const platform::GAUGEHDR* gauge = module_.FindGauge(gaugeName);
+  if (gauge == nullptr) return "no gauge named '" + gaugeName + "'";
+  *target = FindMouseRect(gauge->mouseRects, x, y, platform::kMouseLeftSingle);
+  if (*target == nullptr) return "no control of '" + gaugeName + "' at " + std::to_string(x) + "," + std::to_string(y);
+  return "";
+}
+
+std::string SimHost::CheckClick(const std::string& gaugeName, int32_t x, int32_t y) const {
+  const platform::MOUSERECT* rect = nullptr;
+  return FindClickTarget(gaugeName, x, y, &rect);
 }
 
 std::string SimHost::Click(const std::string& gaugeName, int32_t x, int32_t y) {
-  const platform::GAUGEHDR* gauge = module_.FindGauge(gaugeName);
-  if (gauge == nullptr) return "no gauge named '" + gaugeName + "'";
-  const platform::MOUSERECT* rect = FindMouseRect(gauge->mouseRects, x, y, platform::kMouseLeftSingle);
-  if (rect == nullptr) return "no control of '" + gaugeName + "' at " + std::to_string(x) + "," + std::to_string(y);
+  const platform::MOUSERECT* rect = nullptr;
+  if (std::string error = FindClickTarget(gaugeName, x, y, &rect); !error.empty()) return error;
   rect->function({x, y}, platform::kMouseLeftSingle);
+  ReturnedFromModule();
   return "";
+}
+
+bool SimHost::MoveControl(const std::string& section, const std::string& key, int32_t position) {
+  const bool moved = module_.MoveControl(section, key, position);
+  ReturnedFromModule();
+  return moved;
 }
 
 void SimHost::SendService(uint32_t serviceId) {
@@ -154,6 +180,7 @@ void SimHost::SendService(uint32_t serviceId) {
 void SimHost::Start() {
   EngineModel::UpdateFuelWeight();
   module_.CallStart();
+  ReturnedFromModule();
   phase_ = Phase::Startup;
   ShowWindowsAtLoad();
   // The simulator makes the images that gauges draw into as it installs them.
@@ -221,12 +248,14 @@ void SimHost::Shutdown() {
   phase_ = Phase::Shutdown;
   SendService(platform::kServicePreKill);
   module_.CallStop();
+  ReturnedFromModule();
 }
 
 void SimHost::Unload() {
   if (!module_.IsOpen()) return;
   pictures_.Detach();
   module_.Close();
+  ReturnedFromModule();
   phase_ = Phase::Unloaded;
 }
 

@@ -70,6 +70,11 @@ class SimHost {
   // control under it as the simulator does. Empty, or what went wrong (no such
   // gauge, no control there).
   std::string Click(const std::string& gaugeName, int32_t x, int32_t y);
+  // What Click would say, without clicking: empty when a control is there.
+  std::string CheckClick(const std::string& gaugeName, int32_t x, int32_t y) const;
+  // Moves a cockpit control by its INI section and key, as its gauge would;
+  // false when the cockpit saves no such control.
+  bool MoveControl(const std::string& section, const std::string& key, int32_t position);
 
   // ---- The simulator's clock ----
   double Tick18() const { return tick18_; }
@@ -155,6 +160,9 @@ class SimHost {
   };
 
   void RunOneTick();
+  void ReturnedFromModule();
+  std::string FindClickTarget(const std::string& gaugeName, int32_t x, int32_t y,
+                              const platform::MOUSERECT** target) const;
   void MoveTraffic();
   void InstallSimConnectAnswers();
   void ApplyRamps();

@@ -68,17 +68,23 @@ bool MakeFolders(const std::string& path, std::string* error) {
   }
 }
 
+// Writes the file in one step: the text goes into a file of its own beside
+// it, which then takes the name, so a run killed at any moment leaves the
+// file whole or absent. An empty file (left by a run killed before this was
+// so) counts as missing; any other file is kept.
 bool WriteIfMissing(const std::string& path, const char* text, std::string* error) {
   struct stat info {};
-  if (stat(path.c_str(), &info) == 0) return true;
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) {
+  if (stat(path.c_str(), &info) == 0 && info.st_size > 0) return true;
+  const std::string spare = path + ".laying-out";
+  std::FILE* file = std::fopen(spare.c_str(), "wb");
+  bool ok = file != nullptr && std::fputs(text, file) >= 0;
+  ok = file != nullptr && std::fclose(file) == 0 && ok;
+  ok = ok && std::rename(spare.c_str(), path.c_str()) == 0;
+  if (!ok) {
     *error = "cannot write " + path + ": " + std::strerror(errno);
-    return false;
+    std::remove(spare.c_str());
   }
-  std::fputs(text, file);
-  std::fclose(file);
-  return true;
+  return ok;
 }
 
 }  // namespace

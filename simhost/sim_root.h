@@ -12,8 +12,10 @@ constexpr const char* kSoundFolder = "Sound/HalcyonPro";
 constexpr const char* kNavDataFolder = "Navigraph/NavData";
 
 // Creates whatever is missing of the folder tree and the aircraft's
-// Aircraft.cfg; keeps every file that is already there. False with a message
-// when a folder cannot be made.
+// Aircraft.cfg (each file in one step, so it is never found half written);
+// keeps every file that is already there, except an empty Aircraft.cfg,
+// which is laid out anew. False with a message when a folder or file cannot
+// be made.
 bool LayOutSimulatorRoot(const std::string& root, std::string* error);
 
 // The path on this machine of a folder or file below the root, its components

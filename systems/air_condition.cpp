@@ -30,6 +30,7 @@ constexpr SwitchKey kKeys[] = {
     {&g_tempSelectSwitch, L"temp_select", L"61"},
     {&g_radioRackVenturiSwitch, L"radio_rack_venturi", L"62"},
 };
+const SavedControls kSavedControls{kSection, kKeys};
 constexpr const wchar_t* kValveKeys[2] = {L"l_valve_temp", L"r_valve_temp"};
 constexpr double kValveStep = 0.1;
 
@@ -45,6 +46,14 @@ AirconSide g_sides[2] = {
     {&g_cockpitTempSwitch, &g_airSupplyLeftSwitch},
     {&g_cabinTempSwitch, &g_airSupplyRightSwitch},
 };
+
+// The valve knobs are known by name from the module's load; their movers
+// (tenths) are attached at load.
+constexpr SwitchKey kKnobKeys[] = {
+    {&g_sides[0].controlShadow, kValveKeys[0], nullptr},
+    {&g_sides[1].controlShadow, kValveKeys[1], nullptr},
+};
+const SavedControls kKnobControls{kSection, kKnobKeys};
 
 bool IsSide(int32_t side) { return side == 0 || side == 1; }
 

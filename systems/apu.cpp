@@ -38,6 +38,7 @@ constexpr SwitchKey kKeys[] = {
     {&g_batterySwitch, L"battery", L"120"},
     {&g_emergencyPowerSwitch, L"emergency_power", L"120"},
 };
+const SavedControls kSavedControls{kSection, kKeys};
 
 constexpr double kLightOffDelayTicks = 144.0;
 constexpr double kPeakEgtDegC = 620.0;

@@ -29,6 +29,7 @@ constexpr SwitchKey kKeys[] = {
     {&g_cabinManualLever, L"manual_lever", L"22"},
     {&g_cabinRateWheel, L"rate_wheeL", L"1"},
 };
+const SavedControls kSavedControls{kSection, kKeys};
 
 // The schedule: the cabin at (altitude - 2000 ft) / 4.375, and the pressure
 // difference that altitude gap makes.
@@ -59,6 +60,10 @@ struct Cabin {
   CSwitch landingAltitudeShadow;  // what the control registry holds
 };
 Cabin g_cabin{};
+// The landing altitude knob is known by name from the module's load; its
+// mover (feet) is attached at load.
+constexpr SwitchKey kKnobKeys[] = {{&g_cabin.landingAltitudeShadow, kLandingAltitudeKey, nullptr}};
+const SavedControls kKnobControls{kSection, kKnobKeys};
 
 // Move 0 runs the wheel 1..6, move 1 6..1.
 AnimatedLever g_rateWheel{&g_cabinRateWheel, {{1, 6}, {6, 1}}};

@@ -46,11 +46,13 @@ constexpr SwitchKey kLoadKeys[] = {
     {&g_galleyPowerSwitch, L"galley_pwr", L"120"},
     {&g_meterSelector, L"indicator_selector", L"1"},
 };
+const SavedControls kSavedLoadControls{kSection, kLoadKeys};
 // Written in this order; the guards first.
 constexpr SwitchKey kGuardKeys[] = {
     {&g_csdDisconnectGuard1, L"csd_disc_1", nullptr},
     {&g_csdDisconnectGuard2, L"csd_disc_2", nullptr},
 };
+const SavedControls kSavedGuardControls{kSection, kGuardKeys};
 
 struct Side {
   CSwitch* generator;

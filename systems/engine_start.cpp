@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "core/controls.h"
 #include "core/ini_values.h"
 #include "core/panel_services.h"
 #include "core/tick_scheduler.h"
@@ -28,6 +29,7 @@ constexpr SwitchKey kKeys[] = {
     {&g_starterLeftSwitch, L"starter_left", L"120"},
     {&g_starterRightSwitch, L"starter_right", L"120"},
 };
+const SavedControls kSavedControls{kSection, kKeys};
 
 struct EngineStarter {
   CSwitch* starterSwitch;

@@ -28,6 +28,7 @@ constexpr SwitchKey kKeys[kBoostPumpCount] = {
     {&g_fuelPumpSwitches[kPumpAftCenter], L"aft_center", L"120"},
     {&g_fuelPumpSwitches[kPumpAftRight], L"aft_right", L"120"},
 };
+const SavedControls kSavedControls{kSection, kKeys};
 // The AC bus (0 = bus 1) of each boost pump; the buses are crossed so that one
 // bus lost leaves a pump in every tank.
 constexpr int32_t kPumpBus[kBoostPumpCount] = {1, 0, 0, 0, 1, 1};

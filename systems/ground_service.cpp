@@ -17,6 +17,7 @@ constexpr SwitchKey kKeys[] = {
     {&g_gsepExternalSwitch, L"ext_switch", L"120"},
     {&g_gsepMaintPhone, L"maint_phone", L"120"},
 };
+const SavedControls kSavedControls{kSection, kKeys};
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "core/controls.h"
 #include "core/ini_values.h"
 #include "core/panel_services.h"
 #include "core/tick_scheduler.h"
@@ -23,6 +24,7 @@ constexpr SwitchKey kKeys[] = {
     {&g_hydAuxPump, L"aux", L"120"},
     {&g_hydTransferPump, L"transfer", L"120"},
 };
+const SavedControls kSavedControls{kSection, kKeys};
 
 double g_pressurePsi[2] = {0.0, 0.0};
 

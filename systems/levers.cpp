@@ -50,6 +50,12 @@ constexpr double kMixtureOnAbove = 16300.0;
 constexpr const wchar_t* kHydraulicSection = L"HYDRAULIC";
 constexpr const wchar_t* kSpeedBrakeSection = L"SPEED BRAKE";
 constexpr const wchar_t* kFuelXFeedSection = L"FUEL XFEED";
+constexpr SwitchKey kHydraulicKeys[] = {{&g_hydraulicLever, L"lever", L"1"}};
+constexpr SwitchKey kSpeedBrakeKeys[] = {{&g_speedBrakeHandle, L"handle", L"1"}};
+constexpr SwitchKey kFuelXFeedKeys[] = {{&g_fuelXFeedLever, L"lever", L"1"}};
+const SavedControls kHydraulicControls{kHydraulicSection, kHydraulicKeys};
+const SavedControls kSpeedBrakeControls{kSpeedBrakeSection, kSpeedBrakeKeys};
+const SavedControls kFuelXFeedControls{kFuelXFeedSection, kFuelXFeedKeys};
 
 int32_t FrameCount(const LeverFrames& run) { return std::abs(run.last - run.first) + 1; }
 
@@ -115,9 +121,9 @@ void KeepLeverOnItsFrames(AnimatedLever* lever, int32_t fallback) {
 }
 
 void LoadLevers() {
-  LoadSwitch(&g_hydraulicLever, kHydraulicSection, L"lever", L"1", kIniSwitchBuffer);
-  LoadSwitch(&g_speedBrakeHandle, kSpeedBrakeSection, L"handle", L"1", kIniSwitchBuffer);
-  LoadSwitch(&g_fuelXFeedLever, kFuelXFeedSection, L"lever", L"1", kIniSwitchBuffer);
+  LoadSwitches(kHydraulicSection, kHydraulicKeys);
+  LoadSwitches(kSpeedBrakeSection, kSpeedBrakeKeys);
+  LoadSwitches(kFuelXFeedSection, kFuelXFeedKeys);
   RegisterControl(kHydraulicSection, L"lever", &g_hydraulicLever,
                   [](int32_t position) { MoveLeverTo(&g_hydraulicLeverAnimation, position); });
   RegisterControl(kFuelXFeedSection, L"lever", &g_fuelXFeedLever,
@@ -136,9 +142,9 @@ void UpdateLevers() {
 }
 
 void SaveLevers() {
-  SaveSwitch(&g_hydraulicLever, kHydraulicSection, L"lever");
-  SaveSwitch(&g_speedBrakeHandle, kSpeedBrakeSection, L"handle");
-  SaveSwitch(&g_fuelXFeedLever, kFuelXFeedSection, L"lever");
+  SaveSwitches(kHydraulicSection, kHydraulicKeys);
+  SaveSwitches(kSpeedBrakeSection, kSpeedBrakeKeys);
+  SaveSwitches(kFuelXFeedSection, kFuelXFeedKeys);
 }
 
 void InitFuelLevers() {

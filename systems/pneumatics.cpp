@@ -22,6 +22,7 @@ constexpr SwitchKey kKeys[] = {
     {&g_pneumaticXFeedLeft, L"left", L"10"},
     {&g_pneumaticXFeedRight, L"right", L"10"},
 };
+const SavedControls kSavedControls{kSection, kKeys};
 
 // Target 0 runs a lever to the air-passing frame 1, target 1 back to 10.
 AnimatedLever g_xFeedLeft{&g_pneumaticXFeedLeft, {{10, 1}, {1, 10}}};

@@ -105,7 +105,7 @@ Cockpit& Cockpit::setSwitch(CSwitch* record, int32_t position) {
 }
 
 Cockpit& Cockpit::control(const std::string& section, const std::string& key, int32_t position) {
-  if (!MoveControl(platform::Widen(section).c_str(), platform::Widen(key).c_str(), position)) {
+  if (!host_.MoveControl(section, key, position)) {
     ADD_FAILURE() << "no control [" << section << "] " << key;
   }
   return *this;

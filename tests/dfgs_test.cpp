@@ -50,11 +50,12 @@ TEST(Dfgs, LoadReadsTheSimulatorsAutopilotAndTheSavedSwitches) {
   cockpit.control("APU", "battery", 41).runSeconds(3);
   EXPECT_EQ(IsFgcpLightOn(), 1u);
   SetDfgsSelectedValue(kSelAltitude, 8765);
+  ToggleDfgc();
   cockpit.control("DFGS", "dfgs.at_switch", 120);
   EXPECT_EQ(GetDfgsThrustMode(), kThrustOff);
   EXPECT_EQ(IsAutothrottleDisconnect(), 1u);
   cockpit.shutdown();
-  EXPECT_EQ(cockpit.ini("DFGS", "dfgc"), "1");
+  EXPECT_EQ(cockpit.ini("DFGS", "dfgc"), "0");
   EXPECT_EQ(cockpit.ini("DFGS", "dfgs.ap_altitude_preselect"), "8700");
   EXPECT_EQ(cockpit.ini("DFGS", "dfgs.ap_heading_select"), "275");
   EXPECT_EQ(cockpit.ini("DFGS", "dfgs.at_switch"), "120");

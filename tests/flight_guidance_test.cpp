@@ -208,6 +208,17 @@ TEST(FlightGuidance, SpeedLimitAndFlapPlacardReturnToTheModeBefore) {
   EXPECT_EQ(GetDfgsPreviousThrustMode(), kThrustIas) << "and keeps the mode to return to";
   cockpit.set(kTokenFlaps, 0).runSeconds(1.1);
   EXPECT_EQ(GetDfgsThrustMode(), kThrustIas) << "flaps up: back to SPD, not stuck in FLAP LIM";
+
+  // Below the minimum speed the speed set is raised to it.
+  cockpit.set(kTokenAutopilotAirspeed, 100).runSeconds(1.1);
+  EXPECT_EQ(cockpit.token(kTokenAutopilotAirspeed), std::round(GetDfgsMinimumSpeed()));
+
+  // Mach above the limit in Mach mode: MMO less 0.01.
+  cockpit.set(kTokenAutothrottleArmed, 0).set(Token::Engine1Throttle, 9000).set(Token::Engine2Throttle, 9000);
+  SetDfgsThrustMode(kThrustMach);
+  cockpit.set(118, 0.86).runSeconds(1.1);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustMachMmoLimit);
+  EXPECT_DOUBLE_EQ(cockpit.token(118), 0.83);
 }
 
 TEST(FlightGuidance, TakeoffModesClampAndSpeedCaptureOnTheGround) {
@@ -358,6 +369,16 @@ TEST(FlightGuidance, VnavClimbCruiseAndDescentByTheFmsNextPhase) {
   EXPECT_LE(throttle.back().value, 7373u);
   for (const auto& command : cockpit.keyEvents(kKeyEventVerticalSpeedSet)) EXPECT_LE(Value(command), -500);
 
+  // Above the path the command opens the throttles by at most 125 a second,
+  // and never past 7373.
+  guidance.pathErrorAltitudeFt = -3000;
+  cockpit.fmsAnswers(guidance).clearKeyEvents().runSeconds(1.1);
+  const uint32_t first = cockpit.keyEvents(kKeyEventThrottle1Set).back().value;
+  cockpit.runSeconds(1);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventThrottle1Set).back().value - first, 125u);
+  cockpit.runSeconds(70);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventThrottle1Set).back().value, 7373u);
+
   // The FMS loses its path: idle throttles.
   guidance.pathErrorAltitudeFt = CFms::kNoPath;
   cockpit.fmsAnswers(guidance).clearKeyEvents().runSeconds(1.1);
@@ -501,6 +522,32 @@ TEST(Approach, AutolandNeedsMatchedReceiversAndArmsOnTheGround) {
   EXPECT_EQ(GetSwitch(&g_autolandGroundArm), kAutolandGroundArmShown);
   cockpit.runTicks(2);
   EXPECT_EQ(GetSwitch(&g_autolandGroundArm), kSwitchOff) << "shown for 180 ticks";
+}
+
+// The tokens as set, no flight model: the throttles stay where they are put.
+TEST(FlightGuidance, RetardAtIdleInFlightOnEitherSideOfItsThreshold) {
+  Cockpit cockpit({.start = false});
+  Airborne(cockpit, 8000, 250, true).runSeconds(1.5);
+  cockpit.control("DFGS", "dfgs.at_switch", 41).runSeconds(1.1);
+  ASSERT_EQ(GetDfgsThrustMode(), kThrustIas);
+  cockpit.set(Token::Engine1Throttle, 99).set(Token::Engine2Throttle, 101).runSeconds(1.1);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustIas) << "one throttle above idle";
+  cockpit.set(Token::Engine2Throttle, 99).runSeconds(1.1);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustRetard);
+  cockpit.set(Token::Engine1Throttle, 101).runSeconds(1.1);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustIas);
+}
+
+// The deadline is 120 of the simulator's time (token 604), which the host
+// advances by one each tick.
+TEST(FlightGuidance, AfterLandingTheSelfTestRunsWhenTheDeadlinePasses) {
+  Cockpit cockpit({.start = false});
+  Airborne(cockpit, 500, 140, false).runSeconds(20);
+  ASSERT_EQ(IsDfgsTestActive(), 0u);
+  cockpit.set(Token::OnGround, 1).set(Token::IndicatedAirspeedKt, 50).runTicks(120);
+  EXPECT_EQ(IsDfgsTestActive(), 0u);
+  cockpit.runTicks(2);
+  EXPECT_EQ(IsDfgsTestActive(), 1u);
 }
 
 TEST(Approach, YawDamperAndTheUnknownFlag) {

@@ -438,7 +438,8 @@ TEST(DisplayPictures, OnlyDisplaysThatDrewAreWrittenByTimeAndGauge) {
     cockpit.surface("EFIS ND")->WritePng(keep, nullptr);
   }
 
-  // The scenario command, for one gauge by name; an unknown one stops the flight.
+  // The scenario command, for one gauge by name; an unknown one stops the
+  // flight before it starts.
   simhost::Scenario scenario;
   std::vector<std::string> errors;
   ASSERT_TRUE(scenario.Parse("snapshot \"EFIS ND\"\nsnapshot \"TCAS Display\"\nrun 1\nsnapshot Nowhere\n", "s.scn",
@@ -447,6 +448,12 @@ TEST(DisplayPictures, OnlyDisplaysThatDrewAreWrittenByTimeAndGauge) {
   std::string error;
   EXPECT_FALSE(simhost::RunScenario(cockpit.host(), scenario, log, &error));
   EXPECT_EQ(error, "s.scn:4: no gauge named 'Nowhere'");
+  EXPECT_EQ(cockpit.picturesWritten().size(), 1u);
+  EXPECT_TRUE(log.Notes().empty());
+
+  simhost::Scenario good;
+  ASSERT_TRUE(good.Parse("snapshot \"EFIS ND\"\nsnapshot \"TCAS Display\"\nrun 1\n", "s.scn", &errors));
+  EXPECT_TRUE(simhost::RunScenario(cockpit.host(), good, log, &error)) << error;
   EXPECT_EQ(cockpit.picturesWritten().size(), 2u);
   ASSERT_EQ(log.Notes().size(), 1u);
   EXPECT_NE(log.Notes()[0].find("\"TCAS Display\" has drawn no picture"), std::string::npos);

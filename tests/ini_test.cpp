@@ -6,12 +6,16 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -34,7 +38,7 @@ class IniFile : public testing::Test {
     ASSERT_NE(getcwd(previous_, sizeof previous_), nullptr);
     ASSERT_EQ(chdir(folder_.c_str()), 0);
     platform::ClearIniCache();
-    platform::FailNextIniWrites(0);
+    platform::FailNextIniSaves(0);
   }
 
   void TearDown() override {
@@ -71,9 +75,11 @@ class IniFile : public testing::Test {
     return ReadIniString(section, key, fallback, 256, path);
   }
 
+  // One write in a call of its own: saved as the call returns.
   static bool Write(const wchar_t* section, const wchar_t* key, const wchar_t* value,
                     const wchar_t* path = L".\\test.ini") {
-    return WritePrivateProfileString(section, key, value, path);
+    const bool written = WritePrivateProfileString(section, key, value, path);
+    return platform::SaveIniFiles() && written;
   }
 
   std::string folder_;
@@ -309,6 +315,7 @@ TEST_F(IniFile, AircraftCfgFlapRewriteKeepsEveryOtherByte) {
     std::swprintf(text, 32, L"%f", flap.base - fraction * flap.delta);
     EXPECT_TRUE(WritePrivateProfileString(flap.section, flap.key, text, path)) << flap.key;
   }
+  EXPECT_TRUE(platform::SaveIniFiles());
 
   EXPECT_EQ(Bytes(file),
             "; Halcyon Pro MD-80 \xA9 configuration\r\n"
@@ -346,17 +353,20 @@ TEST_F(IniFile, AircraftCfgFlapRewriteKeepsEveryOtherByte) {
   EXPECT_EQ(Read(L"FLTSIM.0", L"title", L"", path), L"QZ Halcyon Pro Caf\u00E9 \u00C5land");
 }
 
-TEST_F(IniFile, ACrashInTheMiddleOfASaveLeavesTheOldFileWhole) {
+TEST_F(IniFile, ASaveThatFailsHalfWayLeavesTheOldFileWholeAndSaysWhy) {
   const std::string original = "[OPTIONS]\r\nspacebar=1\r\nsound=0\r\n";
   Put("test.ini", original);
   EXPECT_EQ(Read(L"OPTIONS", L"sound"), L"0");
 
-  platform::FailNextIniWrites(1);
+  platform::FailNextIniSaves(1);
   EXPECT_FALSE(Write(L"OPTIONS", L"sound", L"1"));
   EXPECT_EQ(Bytes("test.ini"), original);
   EXPECT_EQ(FolderEntries(), std::vector<std::string>{"test.ini"});
-  // The failed edit is not remembered either.
+  // The failed edit is not remembered either, and the failure names the file and the reason.
   EXPECT_EQ(Read(L"OPTIONS", L"sound"), L"0");
+  ASSERT_EQ(platform::IniSaveFailures().size(), 1u);
+  EXPECT_EQ(platform::IniSaveFailures()[0].file, folder_ + "/test.ini");
+  EXPECT_EQ(platform::IniSaveFailures()[0].reason, std::strerror(ENOSPC));
 
   // The next save goes through as usual.
   EXPECT_TRUE(Write(L"OPTIONS", L"sound", L"1"));
@@ -367,9 +377,125 @@ TEST_F(IniFile, ACrashInTheMiddleOfASaveLeavesTheOldFileWhole) {
   EXPECT_EQ(FolderEntries(), std::vector<std::string>{"test.ini"});
 
   // A failed first save of a new file leaves no file at all.
-  platform::FailNextIniWrites(1);
+  platform::FailNextIniSaves(1);
   EXPECT_FALSE(Write(L"A", L"x", L"1", L"new.ini"));
   EXPECT_EQ(FolderEntries(), std::vector<std::string>{"test.ini"});
+}
+
+// The writes of one call go to the cached copy, which reads see at once; the
+// save at the end of the call replaces each changed file once.
+TEST_F(IniFile, TheWritesOfOneCallAreSavedOncePerFileWhenItReturns) {
+  Put("test.ini", "[A]\nx=1\n");
+  const uint64_t replacedBefore = platform::GetIniStats().writes;
+  for (int i = 0; i < 50; ++i) {
+    const std::wstring value = std::to_wstring(i);
+    EXPECT_TRUE(WritePrivateProfileString(L"A", L"x", value.c_str(), L"test.ini"));
+    EXPECT_TRUE(WritePrivateProfileString(L"B", L"y", value.c_str(), L"other.ini"));
+  }
+  EXPECT_EQ(Read(L"A", L"x"), L"49");
+  EXPECT_EQ(Read(L"B", L"y", L"default", L"other.ini"), L"49");
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nx=1\n");
+  EXPECT_EQ(platform::GetIniStats().writes, replacedBefore);
+
+  EXPECT_TRUE(platform::SaveIniFiles());
+  EXPECT_EQ(platform::GetIniStats().writes, replacedBefore + 2);
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nx=49\n");
+  EXPECT_EQ(Bytes("other.ini"), "[B]\r\ny=49\r\n");
+
+  // Nothing changed, nothing replaced: a value written again as it stands.
+  EXPECT_TRUE(WritePrivateProfileString(L"A", L"x", L"49", L"test.ini"));
+  EXPECT_TRUE(platform::SaveIniFiles());
+  EXPECT_EQ(platform::GetIniStats().writes, replacedBefore + 2);
+  EXPECT_TRUE(platform::IniSaveFailures().empty());
+}
+
+TEST_F(IniFile, AWriteThatCannotBeSavedFailsAndIsReportedWithTheFileAndWhy) {
+  // A folder where the file should be.
+  ASSERT_EQ(mkdir("folder.ini", 0777), 0);
+  EXPECT_FALSE(Write(L"A", L"x", L"1", L"folder.ini"));
+  // A missing folder on the way.
+  EXPECT_FALSE(Write(L"A", L"x", L"1", L".\\Gauges\\HalcyonMemleak.ini"));
+  const std::vector<platform::IniSaveFailure> failures = platform::IniSaveFailures();
+  ASSERT_EQ(failures.size(), 2u);
+  EXPECT_EQ(failures[0].file, folder_ + "/folder.ini");
+  EXPECT_EQ(failures[0].reason, "a folder is in the way");
+  EXPECT_EQ(failures[1].file, folder_ + "/Gauges/HalcyonMemleak.ini");
+  EXPECT_NE(failures[1].reason.find(std::strerror(ENOENT)), std::string::npos) << failures[1].reason;
+
+  // The disk fills up (here: the largest file this process may write): the
+  // write that no longer fits fails at once, and the save keeps the writes
+  // before it whole.
+  Put("test.ini", "[A]\nx=1\n");
+  rlimit previous {};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+  signal(SIGXFSZ, SIG_IGN);
+  const rlimit small{16384, previous.rlim_max};
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const std::wstring big(1000, L'v');
+  int written = 0;
+  while (written < 100 && WritePrivateProfileString(L"A", (L"k" + std::to_wstring(written)).c_str(), big.c_str(),
+                                                     L"test.ini")) {
+    ++written;
+  }
+  EXPECT_TRUE(platform::SaveIniFiles());
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &previous), 0);
+  EXPECT_GT(written, 5);
+  EXPECT_LT(written, 16);
+  EXPECT_EQ(Read(L"A", L"k0"), big.substr(0, 255));
+  platform::ClearIniCache();
+  EXPECT_EQ(Read(L"A", (L"k" + std::to_wstring(written - 1)).c_str()), big.substr(0, 255));
+  EXPECT_EQ(Read(L"A", (L"k" + std::to_wstring(written)).c_str()), L"default");
+}
+
+TEST_F(IniFile, ALinkedFileIsWrittenThroughToWhereTheLinkLeads) {
+  ASSERT_EQ(mkdir("shared", 0777), 0);
+  Put("shared/real.ini", "[A]\nx=1\n");
+  ASSERT_EQ(symlink("shared/real.ini", "test.ini"), 0);
+  EXPECT_EQ(Read(L"A", L"x"), L"1");
+  EXPECT_TRUE(Write(L"A", L"x", L"2"));
+  EXPECT_EQ(Bytes("shared/real.ini"), "[A]\nx=2\n");
+  struct stat info {};
+  ASSERT_EQ(lstat("test.ini", &info), 0);
+  EXPECT_TRUE(S_ISLNK(info.st_mode));
+  EXPECT_EQ(Read(L"A", L"x"), L"2");
+
+  // A link whose file does not exist yet: the file is made where it leads.
+  ASSERT_EQ(symlink("shared/later.ini", "later.ini"), 0);
+  EXPECT_TRUE(Write(L"B", L"y", L"3", L"later.ini"));
+  EXPECT_EQ(Bytes("shared/later.ini"), "[B]\r\ny=3\r\n");
+  ASSERT_EQ(lstat("later.ini", &info), 0);
+  EXPECT_TRUE(S_ISLNK(info.st_mode));
+}
+
+TEST_F(IniFile, AUtf16FileIsReadAndWrittenBackInUtf16) {
+  auto utf16 = [](const std::u16string& text) {
+    std::string bytes = "\xFF\xFE";
+    for (char16_t unit : text) {
+      bytes += static_cast<char>(unit & 0xFF);
+      bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+  };
+  Put("test.ini", utf16(u"[OPTIONS]\r\nsound=1\r\ntitle=Caf\u00E9 \u6F22 \U0001F6EB\r\n"));
+  EXPECT_EQ(Read(L"OPTIONS", L"sound"), L"1");
+  EXPECT_EQ(Read(L"options", L"TITLE"), L"Caf\u00E9 \u6F22 \U0001F6EB");
+  EXPECT_TRUE(Write(L"OPTIONS", L"sound", L"0"));
+  EXPECT_TRUE(Write(L"VOLUMES", L"volume FO", L"-500 \u00C5"));
+  EXPECT_EQ(Bytes("test.ini"), utf16(u"[OPTIONS]\r\nsound=0\r\ntitle=Caf\u00E9 \u6F22 \U0001F6EB\r\n"
+                                     u"[VOLUMES]\r\nvolume FO=-500 \u00C5\r\n"));
+  platform::ClearIniCache();
+  EXPECT_EQ(Read(L"VOLUMES", L"volume fo"), L"-500 \u00C5");
+}
+
+TEST_F(IniFile, OnePairOfQuotesAroundAValueIsDroppedOnRead) {
+  Put("test.ini",
+      "[FAST CLICK]\nmultiplier=\"5\"\nsingle = '7' \nunmatched=\"8'\nnested=\"\"9\"\"\nalone=\"\ninner=a\"b\"\n");
+  EXPECT_EQ(Read(L"FAST CLICK", L"multiplier"), L"5");
+  EXPECT_EQ(Read(L"FAST CLICK", L"single"), L"7");
+  EXPECT_EQ(Read(L"FAST CLICK", L"unmatched"), L"\"8'");
+  EXPECT_EQ(Read(L"FAST CLICK", L"nested"), L"\"9\"");
+  EXPECT_EQ(Read(L"FAST CLICK", L"alone"), L"\"");
+  EXPECT_EQ(Read(L"FAST CLICK", L"inner"), L"a\"b\"");
 }
 
 TEST_F(IniFile, SavesKeepTheFilePermissions) {
@@ -422,7 +548,8 @@ TEST_F(IniFile, ReadsUseTheCacheAndSeeChangesMadeByOthers) {
   EXPECT_EQ(Read(L"A", L"x"), L"default");
 }
 
-TEST_F(IniFile, ShutDownSaveOfSeventySectionsParsesTheFileOnce) {
+TEST_F(IniFile, ShutDownSaveOfSeventySectionsParsesTheFileOnceAndReplacesItOnce) {
+  const platform::IniStats before = platform::GetIniStats();
   wchar_t section[16];
   wchar_t key[16];
   wchar_t value[16];
@@ -431,17 +558,19 @@ TEST_F(IniFile, ShutDownSaveOfSeventySectionsParsesTheFileOnce) {
       std::swprintf(section, 16, L"SLOT%02d", s);
       std::swprintf(key, 16, L"key%d", k);
       std::swprintf(value, 16, L"%d", s * 10 + k);
-      ASSERT_TRUE(Write(section, key, value));
+      ASSERT_TRUE(WritePrivateProfileString(section, key, value, L"test.ini"));
     }
   }
-  EXPECT_EQ(platform::GetIniStats().parses, 0u);
+  ASSERT_TRUE(platform::SaveIniFiles());
+  EXPECT_EQ(platform::GetIniStats().parses, before.parses);
+  EXPECT_EQ(platform::GetIniStats().writes, before.writes + 1);
   EXPECT_EQ(Read(L"slot69", L"KEY9"), L"699");
   EXPECT_EQ(Read(L"SLOT00", L"key0"), L"0");
 
   // Read back from disk, the file says the same.
   platform::ClearIniCache();
   EXPECT_EQ(Read(L"SLOT35", L"key4"), L"354");
-  EXPECT_EQ(platform::GetIniStats().parses, 1u);
+  EXPECT_EQ(platform::GetIniStats().parses, before.parses + 1);
 }
 
 }  // namespace

@@ -204,3 +204,88 @@ TEST(Scenario, SimulatorWorldCommands) {
 
 }  // namespace
 }  // namespace halcyon::test
+
+namespace halcyon::test {
+namespace {
+
+using namespace std::string_literals;
+
+// What a file that is not a plain scenario gets: a byte-order mark is
+// skipped, a NUL byte or an endless line refused, and every message quotes
+// no more than a short, escaped excerpt, for the first 20 bad lines.
+TEST(ScenarioInput, ByteOrderMarkNulLongLinesAndShortMessages) {
+  EXPECT_TRUE(ParseErrors("\xEF\xBB\xBFset on_ground 1\n").empty());
+  EXPECT_EQ(ParseErrors("set on_ground 1\nnote a\0b\n"s), std::vector<std::string>{"flight.scn:2: the line holds a NUL byte"});
+
+  const std::string huge(10 << 20, 'x');
+  EXPECT_EQ(ParseErrors("stop\n" + huge + "\nstop\n"),
+            std::vector<std::string>{"flight.scn:2: the line is longer than 4096 bytes"});
+  const auto errors = ParseErrors(std::string(200, 'y') + "\x01\xFF\n");
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0], "flight.scn:1: unknown command '" + std::string(40, 'y') + "...'");
+  EXPECT_EQ(ParseErrors("set \x1b[2Jias 1\n"), std::vector<std::string>{
+      "flight.scn:1: unknown token '\\x1B[2Jias' (a number 0..1023 or a name from the README)"});
+
+  std::string manyBad;
+  for (int i = 0; i < 25; ++i) manyBad += "fly\n";
+  const auto capped = ParseErrors(manyBad);
+  ASSERT_EQ(capped.size(), 21u);
+  EXPECT_EQ(capped[19], "flight.scn:20: unknown command 'fly'");
+  EXPECT_EQ(capped[20], "flight.scn: and 5 more errors");
+}
+
+// Names of gauges and controls are checked against the cockpit before the
+// flight starts: a typo at the end of a long flight fails at once.
+TEST(ScenarioInput, GaugeAndControlNamesAreCheckedBeforeTheFlight) {
+  Cockpit cockpit;
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  ASSERT_TRUE(scenario.Parse("control APU battery 41\n"
+                             "at 10:00:00 control APU batery 41\n"
+                             "click \"No Such Gauge\" 3 4\n"
+                             "expect \"FUEL PUMPS\" fwd_centre == 41\n"
+                             "trace ias APU/mastr\n"
+                             "control ELECTRIC csd_disc_1 120\n"
+                             "control \"ENGINE STARTER\" start_pump 41\n",
+                             "flight.scn", &errors));
+  simhost::RunLog log;
+  std::string error;
+  EXPECT_FALSE(simhost::RunScenario(cockpit.host(), scenario, log, &error));
+  EXPECT_EQ(error,
+            "flight.scn:2: no control [APU] 'batery'\n"
+            "flight.scn:3: no gauge named 'No Such Gauge'\n"
+            "flight.scn:4: no control [FUEL PUMPS] 'fwd_centre'\n"
+            "flight.scn:5: no control [APU] 'mastr'");
+  EXPECT_EQ(cockpit.tick18(), 0.0) << "nothing flew";
+}
+
+TEST(ScenarioInput, ExpectComparesTokensInTheirUnitsAndControlPositions) {
+  Cockpit cockpit;
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  ASSERT_TRUE(scenario.Parse("set latitude 47.4647\n"
+                             "set ias 140\n"
+                             "control APU battery 41\n"
+                             "expect latitude == 47.4647\n"
+                             "expect ias >= 140\n"
+                             "expect ias <= 140\n"
+                             "expect ias > 139.9\n"
+                             "expect ias != 150\n"
+                             "expect APU battery == 41\n"
+                             "expect APU battery < 41\n",
+                             "flight.scn", &errors))
+      << errors[0];
+  simhost::RunLog log;
+  std::string error;
+  EXPECT_FALSE(simhost::RunScenario(cockpit.host(), scenario, log, &error));
+  EXPECT_EQ(error, "flight.scn:10: expected [APU] battery < 41, saw 41");
+
+  EXPECT_EQ(ParseErrors("expect ias ~ 3\nexpect ias == fast\nexpect warp == 1\n"),
+            (std::vector<std::string>{
+                "flight.scn:1: expect compares with ==, !=, <, <=, > or >=, not '~'",
+                "flight.scn:2: 'fast' is not a number",
+                "flight.scn:3: unknown token 'warp' (a number 0..1023 or a name from the README)"}));
+}
+
+}  // namespace
+}  // namespace halcyon::test

@@ -1,0 +1,151 @@
+// The simulator program as a user runs it: what it makes of a simulator
+// folder left damaged by an earlier run, a save that fails, and the files it
+// writes into the output folder.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "simhost/module_loader.h"
+#include "simhost/sim_root.h"
+
+namespace halcyon::test {
+namespace {
+
+constexpr const char* kAircraft = "/root/SimObjects/Airplanes/QZ Halcyon Pro";
+
+struct ProgramRun {
+  int status = -1;
+  std::string output;
+};
+
+class SimhostProgram : public testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/halcyon-program-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    folder_ = pattern;
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+
+  // Runs simhost on a scenario text with the root and output below the folder.
+  ProgramRun Run(const std::string& scenario) const {
+    const std::string file = folder_ + "/flight.scn";
+    std::ofstream(file, std::ios::binary) << scenario;
+    const std::string program = simhost::DefaultModulePath().substr(0, simhost::DefaultModulePath().rfind('/')) + "/simhost";
+    const std::string command = program + " --quiet --scenario '" + file + "' --root '" + folder_ + "/root' --out '" +
+                                folder_ + "/out' 2>&1";
+    ProgramRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return run;
+    char buffer[512];
+    while (fgets(buffer, sizeof(buffer), pipe) != nullptr) run.output += buffer;
+    run.status = pclose(pipe);
+    return run;
+  }
+
+  std::string Read(const std::string& relative) const {
+    std::ifstream in(folder_ + "/" + relative, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+  }
+
+  void Write(const std::string& relative, const std::string& bytes) const {
+    std::filesystem::create_directories(std::filesystem::path(folder_ + "/" + relative).parent_path());
+    std::ofstream(folder_ + "/" + relative, std::ios::binary) << bytes;
+  }
+
+  std::string folder_;
+};
+
+TEST_F(SimhostProgram, ASaveThatFailsIsLoggedWithTheFileAndWhyAndTheRunFails) {
+  // A folder where the aircraft's INI file should be: nothing can replace it.
+  std::filesystem::create_directories(folder_ + kAircraft + "/HalcyonPro.ini");
+  const ProgramRun run = Run("control APU battery 41\nrun 2\n");
+  EXPECT_NE(run.status, 0);
+  EXPECT_NE(run.output.find("HalcyonPro.ini: a folder is in the way"), std::string::npos) << run.output;
+  const std::string log = Read("out/log.txt");
+  const size_t section = log.find("== Saves that failed ==\n");
+  ASSERT_NE(section, std::string::npos);
+  EXPECT_NE(log.find("HalcyonPro.ini: a folder is in the way", section), std::string::npos) << log;
+  // What could be saved is still copied out.
+  EXPECT_NE(Read("out/Aircraft.cfg").find("[fltsim.0]"), std::string::npos);
+}
+
+// An earlier run killed at the wrong moment, or a user, left empty files:
+// the run goes on, copies them, and lays out an empty Aircraft.cfg anew.
+TEST_F(SimhostProgram, EmptyFilesInTheSimulatorFolderAreNoObstacle) {
+  Write(std::string(kAircraft).substr(1) + "/Aircraft.cfg", "");
+  Write(std::string(kAircraft).substr(1) + "/Notes.ini", "");
+  Write("root/Gauges/Empty.ini", "");
+  const ProgramRun run = Run("run 1\n");
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_NE(Read(std::string(kAircraft).substr(1) + "/Aircraft.cfg").find("[flaps.2]"), std::string::npos);
+  struct stat info {};
+  ASSERT_EQ(stat((folder_ + "/out/Notes.ini").c_str(), &info), 0);
+  EXPECT_EQ(info.st_size, 0);
+  EXPECT_EQ(stat((folder_ + "/out/Empty.ini").c_str(), &info), 0);
+  EXPECT_EQ(stat((folder_ + kAircraft + "/Aircraft.cfg.laying-out").c_str(), &info), -1);
+}
+
+TEST_F(SimhostProgram, AnEndlessScenarioIsRefusedAtItsBound) {
+  const std::string program = simhost::DefaultModulePath().substr(0, simhost::DefaultModulePath().rfind('/')) + "/simhost";
+  FILE* pipe = popen((program + " --quiet --scenario /dev/zero --out '" + folder_ + "/out' 2>&1").c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string output;
+  char buffer[512];
+  while (fgets(buffer, sizeof(buffer), pipe) != nullptr) output += buffer;
+  EXPECT_NE(pclose(pipe), 0);
+  EXPECT_EQ(output, "simhost: /dev/zero: the scenario is larger than 16 MiB\n");
+}
+
+// What lands in the output folder: every key event named, a traffic line
+// with a long ATC id whole, the traced values once a second.
+TEST_F(SimhostProgram, TheLogNamesKeyEventsKeepsLongLinesAndTheTraceIsWritten) {
+  const std::string atcId(300, 'Q');
+  const ProgramRun run = Run("trace ias \"APU/battery\" on_ground\n"
+                             "traffic " + atcId + " 47.5 8.5 3000 0\n"
+                             "set ias 20\n"
+                             "run 1\n"
+                             "control APU battery 41\n"
+                             "run 2\n"
+                             "trace tick18\n"
+                             "run 1\n");
+  ASSERT_EQ(run.status, 0) << run.output;
+  const std::string log = Read("out/log.txt");
+  EXPECT_NE(log.find("66241  0  battery master toggle\n"), std::string::npos) << log;
+  EXPECT_NE(log.find("AI aircraft " + atcId + " at the end: 47.5000 8.5000, 3000 ft\n"), std::string::npos);
+  EXPECT_EQ(Read("out/trace.csv"),
+            "seconds,ias,APU/battery,on_ground,tick18\n"
+            "1,20,120,0,\n"
+            "2,20,41,0,\n"
+            "3,20,41,0,\n"
+            "4,20,41,0,72\n");
+}
+
+TEST_F(SimhostProgram, AFailedExpectationEndsTheRunWithTheLineAndTheValueSeen) {
+  const ProgramRun run = Run("control APU battery 41\n"
+                             "run 1\n"
+                             "expect APU battery == 41\n"
+                             "expect ias < 1\n"
+                             "set ias 95.5\n"
+                             "run 1\n"
+                             "expect ias >= 100\n"
+                             "expect on_ground == 0\n");
+  EXPECT_NE(run.status, 0);
+  EXPECT_NE(run.output.find("flight.scn:7: expected ias >= 100, saw 95.5"), std::string::npos) << run.output;
+  // The saved state and the log are still written.
+  EXPECT_EQ(Read("out/HalcyonPro.ini").find("battery=41") != std::string::npos, true);
+}
+
+}  // namespace
+}  // namespace halcyon::test
