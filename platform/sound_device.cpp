@@ -2,6 +2,8 @@
 // the simulated clock, the sound log, and the mixer that renders the run.
 #include "platform/sound_device.h"
 
+#include <sndfile.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -694,27 +696,6 @@ void MixVoice(const Voice& voice, Cursor& cursor, uint32_t sampleRate, uint64_t 
   }
 }
 
-void PutLe(std::vector<uint8_t>& out, uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-}
-
-bool WriteHeader(std::FILE* file, uint32_t sampleRate, uint32_t dataBytes) {
-  std::vector<uint8_t> header;
-  header.insert(header.end(), {'R', 'I', 'F', 'F'});
-  PutLe(header, 36 + dataBytes, 4);
-  header.insert(header.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-  PutLe(header, 16, 4);
-  PutLe(header, kFormatPcm, 2);
-  PutLe(header, 2, 2);
-  PutLe(header, sampleRate, 4);
-  PutLe(header, sampleRate * 4, 4);
-  PutLe(header, 4, 2);
-  PutLe(header, 16, 2);
-  header.insert(header.end(), {'d', 'a', 't', 'a'});
-  PutLe(header, dataBytes, 4);
-  return std::fwrite(header.data(), 1, header.size(), file) == header.size();
-}
-
 }  // namespace
 
 bool WriteMixedWav(const std::string& path, uint32_t sampleRate) {
@@ -729,15 +710,21 @@ bool WriteMixedWav(const std::string& path, uint32_t sampleRate) {
     lastMs = std::max(lastMs, static_cast<double>(buffer.anchorMs) + RemainingMs(buffer));
   }
   const auto totalFrames = static_cast<uint64_t>(std::ceil(lastMs * sampleRate / 1000.0));
-  if (totalFrames * 4 > 0xFFFFFFF0ull - 36) return false;
   const auto msToFrame = [sampleRate](uint64_t ms) {
     return static_cast<uint64_t>(std::ceil(static_cast<double>(ms) * sampleRate / 1000.0));
   };
   const uint64_t presentFrame = msToFrame(NowMs());
 
-  std::FILE* file = std::fopen(path.c_str(), "wb");
+  // A plain WAV file, which becomes RF64 (64-bit sizes) when the run's sound
+  // passes the 4 GiB a WAV file can hold: some 13.5 hours at 22050 Hz.
+  SF_INFO info{};
+  info.samplerate = static_cast<int>(sampleRate);
+  info.channels = 2;
+  info.format = SF_FORMAT_RF64 | SF_FORMAT_PCM_16;
+  SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
   if (file == nullptr) return false;
-  bool ok = WriteHeader(file, sampleRate, static_cast<uint32_t>(totalFrames * 4));
+  sf_command(file, SFC_RF64_AUTO_DOWNGRADE, nullptr, SF_TRUE);
+  bool ok = true;
 
   std::vector<Cursor> cursors(state.voices.size());
   constexpr uint64_t kChunkFrames = 1 << 15;
@@ -760,13 +747,10 @@ bool WriteMixedWav(const std::string& path, uint32_t sampleRate) {
     for (size_t i = 0; i < mix.size(); ++i) {
       pcm[i] = static_cast<int16_t>(std::lround(std::clamp(mix[i], -1.0, 32767.0 / 32768.0) * 32768.0));
     }
-    // Little-endian samples, as the file wants them on any machine.
-    std::vector<uint8_t> bytes;
-    bytes.reserve(pcm.size() * 2);
-    for (int16_t sample : pcm) PutLe(bytes, static_cast<uint16_t>(sample), 2);
-    ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const auto count = static_cast<sf_count_t>(pcm.size());
+    ok = sf_write_short(file, pcm.data(), count) == count;
   }
-  return std::fclose(file) == 0 && ok;
+  return sf_close(file) == 0 && ok;
 }
 
 }  // namespace platform::sound

@@ -14,6 +14,7 @@
 #include "platform/simulator.h"
 #include "platform/sound_device.h"
 #include "platform/system.h"
+#include "simhost/key_event_names.h"
 #include "simhost/sim_host.h"
 #include "simhost/sim_root.h"
 
@@ -22,41 +23,6 @@ namespace {
 
 constexpr uint32_t kMixedWavRate = 22050;  // the rate the cockpit sets its sound card to
 
-// What the key events the cockpit sends do in the simulator, for log.txt.
-struct KeyEventName {
-  uint32_t event;
-  const char* description;
-};
-constexpr KeyEventName kKeyEventNames[] = {
-    {65568, "minute tick"},
-    {65580, "autopilot master toggle"},
-    {65887, "fuel: single tank selected"},
-    {65956, "engine 1 fuel selector: all"},
-    {65957, "engine 1 fuel selector: left"},
-    {65958, "engine 1 fuel selector: right"},
-    {65961, "engine 1 fuel selector: centre"},
-    {66241, "battery master toggle"},
-    {66242, "alternator master toggle"},
-    {66293, "avionics master toggle"},
-    {66506, "panel window toggle"},
-    {66507, "panel window open"},
-    {66508, "panel window close"},
-    {66517, "engine 2 fuel selector: all"},
-    {66518, "engine 2 fuel selector: left"},
-    {66519, "engine 2 fuel selector: right"},
-    {66522, "engine 2 fuel selector: centre"},
-    {66595, "fuel: all tanks selected"},
-    {66704, "APU starter"},
-    {66705, "APU off"},
-    {66706, "APU generator toggle"},
-};
-
-const char* DescribeKeyEvent(uint32_t event) {
-  for (const KeyEventName& name : kKeyEventNames) {
-    if (name.event == event) return name.description;
-  }
-  return "";
-}
 
 const char* PhaseName(Phase phase) {
   switch (phase) {

@@ -147,5 +147,17 @@ TEST_F(SimhostProgram, AFailedExpectationEndsTheRunWithTheLineAndTheValueSeen) {
   EXPECT_EQ(Read("out/HalcyonPro.ini").find("battery=41") != std::string::npos, true);
 }
 
+// The sound file cannot be written (here a folder is in its way): the run
+// says so and fails, but the saved files are copied out all the same.
+TEST_F(SimhostProgram, ASoundFileThatCannotBeWrittenCostsNoSavedState) {
+  std::filesystem::create_directories(folder_ + "/out/cockpit.wav");
+  const ProgramRun run = Run("control APU battery 41\nrun 1\n");
+  EXPECT_NE(run.status, 0);
+  EXPECT_NE(run.output.find("cannot write " + folder_ + "/out/cockpit.wav"), std::string::npos) << run.output;
+  EXPECT_NE(Read("out/HalcyonPro.ini").find("battery=41"), std::string::npos);
+  EXPECT_NE(Read("out/Aircraft.cfg").find("[fltsim.0]"), std::string::npos);
+  EXPECT_NE(Read("out/log.txt").find("== Key events"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace halcyon::test

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ make libgtest-dev libgmock-dev libbenchmark-dev
           clang libclang-rt-14-dev espeak-ng sox
-          pkg-config libcairo2-dev fonts-urw-base35 fonts-dejavu-core)
+          pkg-config libcairo2-dev fonts-urw-base35 fonts-dejavu-core libsndfile1-dev)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
