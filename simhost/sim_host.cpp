@@ -126,6 +126,7 @@ bool SimHost::Load(std::string* error) {
     ApplyAutopilotKeyEvent(autopilot_, event, value);
   });
   InstallSimConnectAnswers();
+  magneticVariation_.Load(options_.root);
   platform::SetTraceSink([this](const char* text) { OnTrace(text); });
   if (!module_.Open(options_.modulePath, error)) return false;
   phase_ = Phase::Loaded;
@@ -205,6 +206,7 @@ void SimHost::RunOneTick() {
   MoveTraffic();
   if (flightModelOn_) flightModel_.Step(autopilot_, groundElevationFt_);
   for (TickHook& hook : tickHooks_) hook(*this);
+  magneticVariation_.Update();
   MirrorOutsideAirTemp();
   engines_.Step(1.0 / 18.0);
   const int frames = std::max(1, options_.framesPerTick);

@@ -13,6 +13,7 @@
 
 #include "simhost/engine_model.h"
 #include "simhost/flight_model.h"
+#include "simhost/magnetic_variation.h"
 #include "simhost/module_loader.h"
 #include "simhost/pictures.h"
 #include "simhost/typist.h"
@@ -139,6 +140,7 @@ class SimHost {
   uint64_t SoundsPlayedCount() const { return soundsPlayedCount_; }
   const LoadedModule& Module() const { return module_; }
   const EngineModel& Engines() const { return engines_; }
+  const MagneticVariation& MagVar() const { return magneticVariation_; }
 
   // ---- The glass displays' pictures ----
   // Surfaces exist from Start to Unload, one per drawing-surface element.
@@ -196,6 +198,7 @@ class SimHost {
   SimAutopilot autopilot_;
   FlightModel flightModel_;
   bool flightModelOn_ = false;
+  MagneticVariation magneticVariation_;
 };
 
 }  // namespace simhost
