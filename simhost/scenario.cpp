@@ -335,8 +335,7 @@ std::string RunSimException(RunContext&, const ScenarioStep&) {
 // systems/placeholders.h and displays/placeholders.h); a row goes when its
 // system lands.
 constexpr const char* kPlaceholderInputs[] = {
-    "ground_spoilers_deployed", "starter_left", "starter_right", "gear_wheels_lamp",
-    "ground_crew_sequence",     "irs_left",     "irs_right",
+    "ground_spoilers_deployed", "gear_wheels_lamp", "ground_crew_sequence", "irs_left", "irs_right",
 };
 
 std::string CheckPlaceholder(const std::vector<std::string>& args) {
