@@ -31,6 +31,7 @@ enum class Token : uint32_t {
   AltitudeFt = 74,
   AltimeterMb = 75,
   AltimeterInHg = 76,
+  MagneticVariationDeg = 82,  // east positive: true = magnetic + variation
   HeadingDeg = 86,
   AutopilotEngaged = 103,
   Engine1Throttle = 128,
