@@ -32,6 +32,21 @@
 //   lands further than a million pixels from the surface, is skipped whole;
 //   so is text with a bad font size. Skipping one never harms what follows.
 // Colours are opaque RGB; Dim applies a display's brightness.
+//
+// A display's drawing routine, in short:
+//
+//   void DrawTrafficPicture(platform::ELEMENT_HEADER* element, double brightness) {
+//     if (element == nullptr || element->surface == nullptr) return;  // no drawing context
+//     gfx::Canvas canvas(*element->surface);
+//     const double sx = canvas.Width() / 250.0, sy = canvas.Height() / 250.0;
+//     canvas.SetTransform(gfx::Matrix().Scale(sx, sy).Translate(125, 125));  // the dial frame
+//     canvas.DrawEllipse({gfx::Dim(255, 255, 255, brightness), 1.4f}, gfx::RectF(-94, -94, 188, 188));
+//     canvas.DrawString(L"TA ONLY", -1, {"Century Gothic", 15, false}, gfx::PointF(0, 60),
+//                       gfx::Align::Center, gfx::Dim(0, 220, 220, brightness));
+//     element->imageFlags &= ~platform::kImageClockBit;
+//   }
+//
+// Tests read what was drawn from the surface's recording (gfx_surface.h).
 #pragma once
 
 #include <cstdint>
@@ -84,7 +99,8 @@ class Matrix {
   Matrix& Translate(double x, double y);
   Matrix& Rotate(double degrees);
   PointF Apply(PointF point) const;
-  // Whether every entry is a finite number and the matrix can be inverted.
+  // Whether every entry is a finite number and the matrix can be inverted
+  // (a transform that shrinks a unit to a millionth of a pixel draws nothing).
   bool IsUsable() const;
 
   double xx = 1.0, yx = 0.0, xy = 0.0, yy = 1.0, dx = 0.0, dy = 0.0;
@@ -192,6 +208,8 @@ class Canvas {
 
   // How many primitives were skipped for bad coordinates or sizes.
   int Skipped() const { return skipped_; }
+  // Whether the pixel back end still draws (no primitive put it in error).
+  bool Healthy() const;
 
  private:
   struct Shape;

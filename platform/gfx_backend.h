@@ -31,6 +31,8 @@ class Backend {
   virtual void Text(const std::string& utf8, PointF baseline, const Font& font, double em, const Matrix& matrix,
                     Color color) = 0;
 
+  virtual bool Healthy() const = 0;
+
   // The log the canvas writes its primitives to; null when not recording.
   virtual DrawingLog* Log() { return nullptr; }
 };

@@ -156,6 +156,7 @@ class CairoBackend final : public Backend {
   }
 
   void ResetClip() override { cairo_reset_clip(cr_); }
+  bool Healthy() const override { return cairo_status(cr_) == CAIRO_STATUS_SUCCESS; }
 
   FontMetrics Metrics(const Font& font, double em, const Matrix& matrix) override {
     UseFont(font, em, matrix);

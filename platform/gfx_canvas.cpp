@@ -20,6 +20,8 @@ constexpr double kDegToRad = kPi / 180.0;
 constexpr double kQuarterKappa = 0.5522847498307936;
 // Font sizes beyond this many points are a bad value, not a display's text.
 constexpr double kLargestFontPt = 10000.0;
+// A transform whose determinant is below this shrinks everything to nothing.
+constexpr double kSmallestDeterminant = 1.0e-12;
 
 bool Finite(double value) { return std::isfinite(value); }
 
@@ -105,7 +107,7 @@ PointF Matrix::Apply(PointF point) const {
 bool Matrix::IsUsable() const {
   const double determinant = xx * yy - xy * yx;
   return Finite(xx) && Finite(yx) && Finite(xy) && Finite(yy) && Finite(dx) && Finite(dy) && Finite(determinant) &&
-         determinant != 0.0;
+         std::fabs(determinant) >= kSmallestDeterminant;
 }
 
 // ---- Path ------------------------------------------------------------------------
@@ -234,6 +236,8 @@ Canvas::Canvas(Surface& surface) : surface_(surface), width_(surface.Width()), h
 }
 
 Canvas::~Canvas() = default;
+
+bool Canvas::Healthy() const { return backend_->Healthy(); }
 
 void Canvas::SetTransform(const Matrix& matrix) {
   matrix_ = matrix;

@@ -27,6 +27,7 @@ class RecordingBackend final : public Backend {
     pixels_->Text(utf8, baseline, font, em, matrix, color);
   }
 
+  bool Healthy() const override { return pixels_->Healthy(); }
   DrawingLog* Log() override { return &log_; }
 
  private:

@@ -2,6 +2,7 @@
 #include "tests/cockpit.h"
 
 #include <gtest/gtest.h>
+#include <stdio.h>
 #include <stdlib.h>
 #include <strings.h>
 
@@ -394,6 +395,18 @@ std::vector<std::string> Cockpit::tickTrace(double tick18) const {
     if (entry.phase == simhost::Phase::Ticking && entry.tick18 == tick18) names.push_back(entry.text);
   }
   return names;
+}
+
+ProgramRun RunSimhostProgram(const std::string& arguments) {
+  const std::string modulePath = simhost::DefaultModulePath();
+  const std::string program = modulePath.substr(0, modulePath.rfind('/')) + "/simhost";
+  ProgramRun run;
+  FILE* pipe = popen((program + " " + arguments + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) return run;
+  char buffer[256];
+  while (fgets(buffer, sizeof(buffer), pipe) != nullptr) run.output += buffer;
+  run.status = pclose(pipe);
+  return run;
 }
 
 }  // namespace halcyon::test

@@ -190,4 +190,12 @@ class Cockpit {
   std::map<uint32_t, std::set<double>> dueTicks_;
 };
 
+// The simulator program a user runs (beside the module), with these
+// arguments; its exit status and what it wrote to stdout and stderr.
+struct ProgramRun {
+  int status = -1;
+  std::string output;
+};
+ProgramRun RunSimhostProgram(const std::string& arguments);
+
 }  // namespace halcyon::test

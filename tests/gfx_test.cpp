@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <string>
@@ -300,12 +301,16 @@ TEST(Drawing, BadNumbersSkipOnePrimitiveAndTheFrameGoesOn) {
     canvas.FillRectangle(kWhite, RectF(0, 0, 10, 10));
     canvas.SetTransform(Matrix().Scale(0, 1));
     canvas.FillRectangle(kWhite, RectF(0, 0, 10, 10));
-    EXPECT_EQ(canvas.Skipped(), 10);
+    canvas.SetTransform(Matrix().Scale(1e-7, 1e-7));
+    canvas.DrawString(L"X", 1, {"Century Gothic", 10, false}, PointF(5, 5), Align::Near, kWhite);
+    EXPECT_EQ(canvas.Skipped(), 11);
     canvas.ResetTransform();
     canvas.FillRectangle(kGreen, RectF(40, 40, 20, 20));
     canvas.DrawString(L"OK", 2, {"Century Gothic", 10, false}, PointF(10, 70), Align::Near, kWhite);
+    canvas.DrawString(L"\xD800\x01\x110000", -1, {"Century Gothic", 10, false}, PointF(10, 85), Align::Near, kWhite);
+    EXPECT_TRUE(canvas.Healthy());
   }
-  EXPECT_EQ(log.SkippedCount(), 10u);
+  EXPECT_EQ(log.SkippedCount(), 11u);
   EXPECT_EQ(surface.Pixel(50, 50), kGreen) << "a good primitive after the bad ones";
   EXPECT_EQ(surface.Pixel(5, 5), kBlack) << "nothing of the bad ones";
   EXPECT_EQ(log.Texts(L"OK").size(), 1u);
@@ -457,6 +462,22 @@ TEST(DisplayPictures, OnlyDisplaysThatDrewAreWrittenByTimeAndGauge) {
   EXPECT_EQ(cockpit.picturesWritten().size(), 2u);
   ASSERT_EQ(log.Notes().size(), 1u);
   EXPECT_NE(log.Notes()[0].find("\"TCAS Display\" has drawn no picture"), std::string::npos);
+}
+
+// The program: pictures every so many seconds; none while no display draws.
+TEST(DisplayPictures, TheProgramTakesAPictureInterval) {
+  const std::string folder = ::testing::TempDir() + "/pictures-run";
+  const std::string file = ::testing::TempDir() + "/short.scn";
+  std::ofstream(file) << "run 2\nsnapshot\n";
+  const ProgramRun refused = RunSimhostProgram("--quiet --pictures 0 --scenario " + file + " --out " + folder);
+  EXPECT_NE(refused.status, 0);
+  EXPECT_NE(refused.output.find("--pictures takes a number of seconds above 0"), std::string::npos) << refused.output;
+  const ProgramRun run = RunSimhostProgram("--quiet --pictures 0.5 --scenario " + file + " --out " + folder);
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_FALSE(std::filesystem::exists(folder + "/pictures")) << "nothing drew";
+  std::ifstream log(folder + "/log.txt");
+  const std::string text((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("== Pictures of the displays (in pictures/) ==\n\n"), std::string::npos);
 }
 
 TEST(DisplayPictures, FileNamesSortByTime) {

@@ -11,6 +11,10 @@
 namespace halcyon::test {
 namespace {
 
+// The cycle in seconds of the simulator's clock.
+constexpr double kHeatingSeconds = 150.0;
+constexpr double kRestingSeconds = 900.0;
+
 double Seconds(const Cockpit& cockpit) { return cockpit.token(kTokenSimulatorSeconds); }
 uint32_t Flag(uint32_t n) { return GetIceProtectionFlag(n); }
 
@@ -40,20 +44,20 @@ TEST(IceProtection, AirfoilHeatHeatsFor150AndRestsFor900Seconds) {
   EXPECT_EQ(Flag(kEngine2AntiIceActive), 1u);
 
   const double heatOff = WaitForFlag(cockpit, kAirfoilHeating, 0, 160);
-  EXPECT_GT(heatOff - heatOn, kAirfoilHeatingSeconds);
-  EXPECT_LT(heatOff - heatOn, kAirfoilHeatingSeconds + 1.1) << "ends on the first second after 150 s";
+  EXPECT_GT(heatOff - heatOn, kHeatingSeconds);
+  EXPECT_LT(heatOff - heatOn, kHeatingSeconds + 1.1) << "ends on the first second after 150 s";
   EXPECT_EQ(Flag(kAirfoilHeatResting), 1u) << "resting in flight";
   EXPECT_EQ(GetSwitch(&g_airfoilHeatCycle), kSwitchOff);
 
   const double nextOn = WaitForFlag(cockpit, kAirfoilHeating, 1, 910);
-  EXPECT_GT(nextOn - heatOff, kAirfoilRestingSeconds);
-  EXPECT_LT(nextOn - heatOff, kAirfoilRestingSeconds + 1.1);
+  EXPECT_GT(nextOn - heatOff, kRestingSeconds);
+  EXPECT_LT(nextOn - heatOff, kRestingSeconds + 1.1);
   EXPECT_EQ(GetTrpMode(), 2) << "both engines' anti-ice on: the thrust rating is left alone";
 
   // Switched off while heating: this heating still ends on time, and no other starts.
   cockpit.setSwitch(&g_airfoilHeatSwitch, kSwitchOff);
   const double lastOff = WaitForFlag(cockpit, kAirfoilHeating, 0, 160);
-  EXPECT_GT(lastOff - nextOn, kAirfoilHeatingSeconds);
+  EXPECT_GT(lastOff - nextOn, kHeatingSeconds);
   EXPECT_EQ(Flag(kAirfoilHeatResting), 0u) << "not selected";
   cockpit.runSeconds(1000);
   EXPECT_EQ(GetSwitch(&g_airfoilHeatCycle), kSwitchOff);
@@ -109,8 +113,8 @@ TEST(IceProtection, TheAirfoilSwitchMovedOnWaitsForTheNextCycle) {
   EXPECT_EQ(IsAirfoilHeatSwitchOn(), 1u);
   const double switchedOn = Seconds(cockpit);
   const double heatOn = WaitForFlag(cockpit, kAirfoilHeating, 1, 910);
-  EXPECT_GT(heatOn - switchedOn, kAirfoilRestingSeconds);
-  EXPECT_LT(heatOn - switchedOn, kAirfoilRestingSeconds + 1.1);
+  EXPECT_GT(heatOn - switchedOn, kRestingSeconds);
+  EXPECT_LT(heatOn - switchedOn, kRestingSeconds + 1.1);
 }
 
 TEST(IceProtection, PitotHeatFollowsTheMeterSelector) {

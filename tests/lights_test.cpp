@@ -12,6 +12,7 @@ namespace halcyon::test {
 namespace {
 
 constexpr double kGearDown = 16383.0;
+constexpr double kTransitTicks = 126.0;  // 7 s
 
 void PowerThePanel(Cockpit& cockpit) {
   cockpit.control("APU", "battery", 41);
@@ -70,7 +71,7 @@ TEST(Lights, LandingLightsLightOnlyOnceTheUnitsAreOut) {
   cockpit.runTicks(1);
   const double firstSeen = cockpit.tick18();
   cockpit.runUntil([&] { return cockpit.token(kTokenLandingLights) != 0.0; }, 10);
-  EXPECT_EQ(cockpit.tick18(), firstSeen + kLandingLightTransitTicks + 1) << "the tick after the 7-s transit";
+  EXPECT_EQ(cockpit.tick18(), firstSeen + kTransitTicks + 1) << "the tick after the 7-s transit";
   EXPECT_EQ(GetSwitch(&g_landingLightExtension), kLandingLightsExtended);
   ASSERT_EQ(cockpit.keyEvents(kKeyEventToggleLandingLights).size(), 1u);
   EXPECT_EQ(cockpit.keyEvents(kKeyEventToggleLandingLights)[0].tick18, cockpit.tick18());
@@ -90,7 +91,7 @@ TEST(Lights, LandingLightsLightOnlyOnceTheUnitsAreOut) {
   cockpit.set(kTokenLandingLights, 1).runTicks(1);
   EXPECT_EQ(cockpit.token(kTokenLandingLights), 0.0);
   cockpit.runUntil([] { return GetSwitch(&g_landingLightExtension) == kLandingLightsRetracted; }, 10);
-  EXPECT_EQ(cockpit.tick18(), retractSeen + kLandingLightTransitTicks + 1);
+  EXPECT_EQ(cockpit.tick18(), retractSeen + kTransitTicks + 1);
 }
 
 TEST(Lights, ExtOnWhileExtendingWaitsAndARetractSwitchWithoutTheGaugeLeavesTheUnitsOut) {
@@ -104,9 +105,15 @@ TEST(Lights, ExtOnWhileExtendingWaitsAndARetractSwitchWithoutTheGaugeLeavesTheUn
   // The units moving out again (as the gauge sets them): the lights go out until the end.
   cockpit.setSwitch(&g_landingLightExtension, kLandingLightsExtending).runTicks(1);
   EXPECT_EQ(cockpit.token(kTokenLandingLights), 0.0);
-  cockpit.runTicks(static_cast<int>(kLandingLightTransitTicks));
+  cockpit.runTicks(static_cast<int>(kTransitTicks));
   EXPECT_EQ(cockpit.token(kTokenLandingLights), 0.0);
   cockpit.runTicks(1);
+  EXPECT_EQ(cockpit.token(kTokenLandingLights), 1.0);
+
+  // EXT ON set without the gauge on retracted units: whatever lights them is put out.
+  cockpit.setSwitch(&g_landingLightExtension, kLandingLightsRetracted).set(kTokenLandingLights, 1).runTicks(1);
+  EXPECT_EQ(cockpit.token(kTokenLandingLights), 0.0);
+  cockpit.setSwitch(&g_landingLightExtension, kLandingLightsExtended).runTicks(1);
   EXPECT_EQ(cockpit.token(kTokenLandingLights), 1.0);
 
   // The switch record alone (no gauge): lights off, units stay out.
@@ -125,6 +132,8 @@ TEST(Lights, TaxiLightFollowsTheGear) {
   EXPECT_EQ(cockpit.token(kTokenTaxiLights), 1.0) << "in transit: left alone";
   cockpit.set(Token::GearHandle, 0).runTicks(1);
   EXPECT_EQ(cockpit.token(kTokenTaxiLights), 0.0) << "gear up";
+  cockpit.set(Token::GearHandle, 8000).runTicks(5);
+  EXPECT_EQ(cockpit.token(kTokenTaxiLights), 0.0) << "in transit: not lit either";
   cockpit.runSeconds(2);
   EXPECT_EQ(cockpit.keyEvents(kKeyEventToggleTaxiLights).size(), 2u) << "one toggle each way";
   cockpit.set(Token::GearHandle, kGearDown).runTicks(1);

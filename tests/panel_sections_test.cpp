@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "systems/kept_controls.h"
+#include "systems/lights.h"
 #include "systems/mag_true.h"
 #include "systems/radios.h"
 #include "tests/cockpit.h"
@@ -122,14 +123,15 @@ TEST(PanelSections, AFreshFileGivesTheDefaults) {
 TEST(PanelSections, OutOfRangePositionsLoadAsOffAndAnyHeadingReferenceAsTrue) {
   Cockpit cockpit({.start = false});
   cockpit.writeFile(Cockpit::kAircraftIniFile,
-                    "[FDR]\r\ntest_switch=200\r\n[RUDDERTRIM]\r\ntrim=7\r\n[AILERONTRIM]\r\ntrim_knob=139\r\n"
+                    "[FDR]\r\ntest_switch=200\r\n[RUDDERTRIM]\r\ntrim=7\r\n[AILERONTRIM]\r\ntrim_knob=0000005\r\n"
                     "[OXYGEN]\r\nmaster_switch=-1\r\n[MAG TRUE]\r\ntoggle_switch=7\r\n"
-                    "[NAV]\r\nactive_nav_unit=2\r\n[CPL]\r\npanel_light=abc\r\n");
+                    "[NAV]\r\nactive_nav_unit=2\r\n[CPL]\r\npanel_light=abc\r\n[OCL]\r\npanel_light=139\r\n");
   cockpit.start();
   EXPECT_EQ(GetSwitch(&g_fdrTestSwitch), 120);
   EXPECT_EQ(GetSwitch(&g_rudderTrimKnob), 7) << "a frame out of the knob's range but in the record's stays";
-  EXPECT_EQ(GetSwitch(&g_aileronTrimKnob), 120);
+  EXPECT_EQ(GetSwitch(&g_aileronTrimKnob), 5) << "the aileron knob is read through a wider buffer";
   EXPECT_EQ(GetSwitch(&g_oxygenMasterSwitch), 120);
+  EXPECT_EQ(GetSwitch(&g_oclPanelLight), 120);
   EXPECT_EQ(GetMagTrueMode(), 1u);
   EXPECT_EQ(IsNavUnit1Active(), 0u) << "only 1 selects NAV 1";
   cockpit.shutdown();

@@ -159,15 +159,15 @@ TEST(Radios, TransponderModeKnobSpringsBackAndStartsTheTcasTest) {
   const double firstSeen = cockpit.tick18();
   cockpit.runUntil([] { return GetSwitch(&g_transponderMode) != kTransponderModeTest; }, 2);
   EXPECT_EQ(GetSwitch(&g_transponderMode), kTransponderModeStandby);
-  EXPECT_EQ(cockpit.tick18(), firstSeen + kTransponderModeSpringTicks + 1);
+  EXPECT_EQ(cockpit.tick18(), firstSeen + 9 + 1);
   cockpit.runUntil([] { return GetSwitch(&g_tcasModeTestTimer) != kSwitchOn; }, 20);
   EXPECT_EQ(GetSwitch(&g_tcasModeTestTimer), kSwitchOff);
-  EXPECT_EQ(cockpit.tick18(), firstSeen + kTcasModeTestTicks + 1);
+  EXPECT_EQ(cockpit.tick18(), firstSeen + 216 + 1);
 
   cockpit.setSwitch(&g_tcasTestTimer, kSwitchOn).runTicks(1);
   const double testSeen = cockpit.tick18();
   cockpit.runUntil([] { return GetSwitch(&g_tcasTestTimer) != kSwitchOn; }, 20);
-  EXPECT_EQ(cockpit.tick18(), testSeen + kTcasTestTicks + 1);
+  EXPECT_EQ(cockpit.tick18(), testSeen + 270 + 1);
 }
 
 TEST(Radios, TheReplyLampFlashesInFlightInTheReplyingModes) {

@@ -152,16 +152,9 @@ TEST(Scenario, TheSimulatorProgramRefusesABadFile) {
   const std::string folder = ::testing::TempDir();
   const std::string file = folder + "/bad.scn";
   std::ofstream(file) << "set on_ground 1\nat 2 jump\n";
-  const std::string program = simhost::DefaultModulePath().substr(0, simhost::DefaultModulePath().rfind('/')) + "/simhost";
-  const std::string command = program + " --quiet --scenario " + file + " --out " + folder + "/out 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  ASSERT_NE(pipe, nullptr);
-  std::string output;
-  char buffer[256];
-  while (fgets(buffer, sizeof(buffer), pipe) != nullptr) output += buffer;
-  const int status = pclose(pipe);
-  EXPECT_NE(status, 0);
-  EXPECT_NE(output.find("bad.scn:2: unknown command 'jump'"), std::string::npos) << output;
+  const ProgramRun run = RunSimhostProgram("--quiet --scenario " + file + " --out " + folder + "/out");
+  EXPECT_NE(run.status, 0);
+  EXPECT_NE(run.output.find("bad.scn:2: unknown command 'jump'"), std::string::npos) << run.output;
 }
 
 TEST(Scenario, AFolderOrAMissingFileIsNoScenario) {
