@@ -4,6 +4,9 @@
 // simulator host's "control" command, the test bed) needs no list of its own.
 // A system may attach a mover: the action its gauge's mouse function will take
 // (the APU master moved to start also requests the start).
+// A few push buttons and handles that are not saved are found here too, under
+// their gauge's name (the fire test, the lamp test, the master lights); a
+// button whose press is an action and not a position has a mover and no record.
 //
 // A system registers its saved controls in one line beside their table, so
 // that they are known from the moment the module is loaded:

@@ -23,6 +23,7 @@ enum class Token : uint32_t {
   OnGround = 60,
   IndicatedAirspeedKt = 61,
   MachTimes20480 = 64,
+  StallWarning = 67,         // nonzero while the stall warning sounds
   VerticalSpeed = 65,        // value / 1.3 = ft/min
   Latitude = 71,             // value / 40007000 x 360 = degrees north
   Longitude = 72,            // value / 2^48 x 360 = degrees east
@@ -30,6 +31,7 @@ enum class Token : uint32_t {
   AltitudeFt = 74,
   AltimeterMb = 75,
   AltimeterInHg = 76,
+  MagneticVariationDeg = 82,  // east positive: true = magnetic + variation
   HeadingDeg = 86,
   AutopilotEngaged = 103,
   Engine1Throttle = 128,

@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 #include <string_view>
+#include <unordered_set>
 
 namespace platform {
 namespace {
@@ -18,6 +19,9 @@ struct SystemState {
   std::vector<MessageBoxRecord> messageBoxes;
   TraceSink traceSink;
   std::vector<std::string> notBuilt;
+  // The name pointers already noted: each placeholder passes its own literal,
+  // so after its first call a placeholder costs one pointer lookup.
+  std::unordered_set<const char*> notBuiltSeen;
   std::map<std::string, double, std::less<>> placeholderInputs;
   std::set<GdiplusToken> liveTokens;
   GdiplusToken nextToken = 0x6d00;
@@ -70,7 +74,10 @@ void Trace(const char* text) {
 }
 
 void NoteNotBuilt(const char* functionName) {
-  auto& names = State().notBuilt;
+  SystemState& state = State();
+  if (state.notBuiltSeen.contains(functionName)) return;
+  state.notBuiltSeen.insert(functionName);
+  auto& names = state.notBuilt;
   if (std::find(names.begin(), names.end(), functionName) == names.end()) names.emplace_back(functionName);
 }
 const std::vector<std::string>& NotBuilt() { return State().notBuilt; }

@@ -48,8 +48,8 @@ constexpr uint32_t kTokenGearPosition = 332;   // 0..16383
 constexpr uint32_t kTokenWindSpeedKt = 343;
 constexpr uint32_t kTokenWindFromDeg = 344;
 constexpr uint32_t kTokenRadioAltitudeM = 614;
-constexpr uint32_t kTokenEngine1SpeedPct = 625;
-constexpr uint32_t kTokenEngine2SpeedPct = 644;
+constexpr uint32_t kTokenEngine1N1Pct = 624;
+constexpr uint32_t kTokenEngine2N1Pct = 643;
 constexpr uint32_t kTokenFlightDirector = 792;
 constexpr uint32_t kTokenGroundSpeedMps = 832;
 constexpr uint32_t kTokenTrueHeadingRad = 834;
@@ -79,8 +79,8 @@ constexpr double kWingAreaM2 = 112.3;            // 1,209 sq ft
 constexpr double kMaxThrustPerEngineN = 89000.0; // 20,000 lbf at sea level
 constexpr double kIdleThrustFraction = 0.05;
 constexpr double kThrustLapseExponent = 0.8;     // thrust falls with density^0.8
-constexpr double kIdleEngineSpeedPct = 55.0;     // the turbine speed at idle thrust
-constexpr double kFullEngineSpeedPct = 100.0;    // and at full thrust
+constexpr double kIdleN1Pct = 25.0;              // N1 at idle thrust
+constexpr double kFullN1Pct = 98.0;              // and at full thrust
 constexpr double kDragCoefficientClean = 0.020;
 constexpr double kDragCoefficientFullFlaps = 0.070;
 constexpr double kDragCoefficientGear = 0.018;
@@ -226,20 +226,20 @@ double FlightModel::TasFromCas(double casKt, double altitudeFt) {
 
 double FlightModel::ThrustN(double densityKgM3) const {
   struct Engine {
-    uint32_t speedPct;
+    uint32_t n1Pct;
     uint32_t combustion;
     uint32_t throttle;
   };
   constexpr Engine kEngines[] = {
-      {kTokenEngine1SpeedPct, kTokenCombustion1, kTokenThrottle1},
-      {kTokenEngine2SpeedPct, kTokenCombustion2, kTokenThrottle2},
+      {kTokenEngine1N1Pct, kTokenCombustion1, kTokenThrottle1},
+      {kTokenEngine2N1Pct, kTokenCombustion2, kTokenThrottle2},
   };
   double thrust = 0.0;
   for (const Engine& engine : kEngines) {
     double fraction = 0.0;
-    const double speedPct = Token(engine.speedPct);
-    if (speedPct > 0.0) {
-      fraction = (speedPct - kIdleEngineSpeedPct) / (kFullEngineSpeedPct - kIdleEngineSpeedPct);
+    const double n1Pct = Token(engine.n1Pct);
+    if (n1Pct > 0.0) {
+      fraction = (n1Pct - kIdleN1Pct) / (kFullN1Pct - kIdleN1Pct);
     } else if (On(engine.combustion)) {
       fraction = Token(engine.throttle) / kThrottleMax;
     } else {

@@ -15,9 +15,9 @@
 // heading plus the wind; the position integrates it; the radio altitude is
 // the height above the ground elevation.
 //
-// Reads the throttles (128, 163), the engines' turbine speed (625, 644; when
-// no engine model fills them, a running engine's thrust follows its throttle
-// at once), the flap (329) and gear (332) positions, the wind (343, 344).
+// Reads the throttles (128, 163), the engines' N1 (624, 643; while they read
+// 0, as without an engine model, a running engine's thrust follows its
+// throttle at once), the flap (329) and gear (332) positions, the wind (343, 344).
 // Drives altitude (73, 74), vertical speed (65), IAS (61), Mach (64), heading
 // (81, 86, 834), ground speed (832), position (71, 72), radio altitude (614).
 #pragma once

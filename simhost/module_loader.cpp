@@ -2,10 +2,9 @@
 #include "simhost/module_loader.h"
 
 #include <dlfcn.h>
-#include <limits.h>
-#include <unistd.h>
 
 #include "platform/simulator.h"
+#include "simhost/sim_root.h"
 
 namespace simhost {
 
@@ -77,13 +76,6 @@ platform::GAUGEHDR* LoadedModule::FindGauge(const std::string& name) const {
   return nullptr;
 }
 
-std::string DefaultModulePath() {
-  char self[PATH_MAX] = {};
-  const ssize_t length = readlink("/proc/self/exe", self, sizeof(self) - 1);
-  std::string folder = length > 0 ? std::string(self, static_cast<size_t>(length)) : std::string(".");
-  const size_t slash = folder.rfind('/');
-  folder = slash == std::string::npos ? std::string(".") : folder.substr(0, slash);
-  return folder + "/libhalcyon.so";
-}
+std::string DefaultModulePath() { return ProgramFolder() + "/libhalcyon.so"; }
 
 }  // namespace simhost

@@ -133,6 +133,8 @@ bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::st
     log << "AI aircraft " << aircraft.atcId << " at the end: " << position << "\n";
   }
 
+  log << "\n== Magnetic variation (token 82) ==\n" << host.MagVar().Summary();
+
   log << "\n== Pictures of the displays (in pictures/) ==\n";
   for (const std::string& name : host.Pictures().Written()) log << "   " << name << "\n";
 

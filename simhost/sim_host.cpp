@@ -122,6 +122,7 @@ bool SimHost::Load(std::string* error) {
     ApplyAutopilotKeyEvent(autopilot_, event, value);
   });
   InstallSimConnectAnswers();
+  magneticVariation_.Load(options_.root);
   platform::SetTraceSink([this](const char* text) { OnTrace(text); });
   if (!module_.Open(options_.modulePath, error)) return false;
   phase_ = Phase::Loaded;
@@ -200,6 +201,7 @@ void SimHost::RunOneTick() {
   MoveTraffic();
   if (flightModelOn_) flightModel_.Step(autopilot_, groundElevationFt_);
   for (TickHook& hook : tickHooks_) hook(*this);
+  magneticVariation_.Update();
   const int frames = std::max(1, options_.framesPerTick);
   // The milliseconds are counted from the first tick, so their rounding does
   // not add up: after N ticks the clock stands at N x 55.6 ms, give or take one.

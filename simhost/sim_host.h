@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "simhost/flight_model.h"
+#include "simhost/magnetic_variation.h"
 #include "simhost/module_loader.h"
 #include "simhost/pictures.h"
 #include "simhost/typist.h"
@@ -137,6 +138,7 @@ class SimHost {
   const std::vector<SoundPlayed>& SoundsPlayed() const { return soundsPlayed_; }
   uint64_t SoundsPlayedCount() const { return soundsPlayedCount_; }
   const LoadedModule& Module() const { return module_; }
+  const MagneticVariation& MagVar() const { return magneticVariation_; }
 
   // ---- The glass displays' pictures ----
   // Surfaces exist from Start to Unload, one per drawing-surface element.
@@ -192,6 +194,7 @@ class SimHost {
   SimAutopilot autopilot_;
   FlightModel flightModel_;
   bool flightModelOn_ = false;
+  MagneticVariation magneticVariation_;
 };
 
 }  // namespace simhost

@@ -1,7 +1,9 @@
 // Simulator folder layout.
 #include "simhost/sim_root.h"
 
+#include <limits.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -87,7 +89,36 @@ bool WriteIfMissing(const std::string& path, const char* text, std::string* erro
   return ok;
 }
 
+// The navigation data that comes with the program (beside it, in NavData):
+// real airports and magnetic variation, sample navaids and fixes.
+constexpr const char* kShippedNavDataFiles[] = {"airports.txt", "navaids.txt", "waypoints.txt", "magvar.txt",
+                                                "LICENSE-airports.txt"};
+
+// A file of the user's own stays; a shipped file that is not there is
+// skipped (the cockpit reports the missing data itself).
+bool CopyIfMissing(const std::string& source, const std::string& target, std::string* error) {
+  struct stat info {};
+  if (stat(target.c_str(), &info) == 0) return true;
+  std::FILE* in = std::fopen(source.c_str(), "rb");
+  if (in == nullptr) return true;
+  std::FILE* out = std::fopen(target.c_str(), "wb");
+  bool ok = out != nullptr;
+  char buffer[1 << 16];
+  for (size_t got; ok && (got = std::fread(buffer, 1, sizeof(buffer), in)) > 0;) ok = std::fwrite(buffer, 1, got, out) == got;
+  std::fclose(in);
+  if (out != nullptr && std::fclose(out) != 0) ok = false;
+  if (!ok) *error = "cannot write " + target + ": " + std::strerror(errno);
+  return ok;
+}
+
 }  // namespace
+
+std::string ProgramFolder() {
+  char self[PATH_MAX] = {};
+  const ssize_t length = readlink("/proc/self/exe", self, sizeof(self) - 1);
+  const std::string path = length > 0 ? std::string(self, static_cast<size_t>(length)) : std::string("./program");
+  return path.substr(0, path.rfind('/'));
+}
 
 std::string RootPath(const std::string& root, const std::string& relative) {
   return platform::ResolvePath(root + "/" + relative);
@@ -99,6 +130,10 @@ bool LayOutSimulatorRoot(const std::string& root, std::string* error) {
     if (!MakeFolders(RootPath(root, folder), error)) return false;
   }
   if (!MakeFolders(RootPath(root, std::string(kNavDataFolder) + "/Proc"), error)) return false;
+  for (const char* file : kShippedNavDataFiles) {
+    const std::string target = RootPath(root, std::string(kNavDataFolder) + "/" + file);
+    if (!CopyIfMissing(ProgramFolder() + "/NavData/" + file, target, error)) return false;
+  }
   return WriteIfMissing(RootPath(root, std::string(kAircraftFolder) + "/Aircraft.cfg"), kDefaultAircraftCfg, error);
 }
 

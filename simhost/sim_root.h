@@ -18,6 +18,10 @@ constexpr const char* kNavDataFolder = "Navigraph/NavData";
 // be made.
 bool LayOutSimulatorRoot(const std::string& root, std::string* error);
 
+// The folder the running program lies in (the module and the shipped
+// navigation data are beside it).
+std::string ProgramFolder();
+
 // The path on this machine of a folder or file below the root, its components
 // matched without regard to case as Windows would.
 std::string RootPath(const std::string& root, const std::string& relative);

@@ -31,6 +31,7 @@ constexpr TokenName kTokenNames[] = {
     {"altitude", 74, 1.0, "ft"},
     {"altimeter_mb", 75, 1.0, "mb"},
     {"altimeter_inhg", 76, 1.0, "inHg"},
+    {"magnetic_variation", 82, 1.0, "deg east"},
     {"heading", 86, 1.0, "deg"},
     {"autopilot", 103, 1.0, "flag"},
     {"throttle1", 128, 1.0, "0..16384"},

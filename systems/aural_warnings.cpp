@@ -16,7 +16,6 @@ constexpr VoiceMessageId kVoiceStabilizerTrim = 12;
 constexpr VoiceMessageId kVoiceStabilizerMotion = 13;
 
 constexpr uint32_t kTokenBarberPoleKtBy128 = 63;
-constexpr uint32_t kTokenStallWarning = 67;
 constexpr uint32_t kTokenStabilizerAngleRad = 783;
 constexpr double kDegreesPerRadian = 57.29577951308232;
 constexpr double kSlatPlacardKt = 280.0;
@@ -43,7 +42,7 @@ void PostWhen(bool condition, VoiceMessageId id) {
 
 void CheckStabilizer() {
   const double angleDeg = ReadToken(kTokenStabilizerAngleRad) * kDegreesPerRadian;
-  const bool announce = IsSimVar60Set() == 0 && ReadToken(kTokenStallWarning) == 0.0;
+  const bool announce = IsSimVar60Set() == 0 && ReadToken(Token::StallWarning) == 0.0;
   const double motion = (angleDeg - g_stabilizer.previousDeg) * kMotionFactor;
   if ((motion > kMotionLimit || motion < -kMotionLimit) && announce) EnqueueVoiceMessage(kVoiceStabilizerMotion);
   if (angleDeg > g_stabilizer.referenceDeg + kTrimWarningDeg || angleDeg < g_stabilizer.referenceDeg - kTrimWarningDeg) {
@@ -59,7 +58,7 @@ void InitAuralWarnings() {}
 
 void UpdateAuralWarnings() {
   const bool everySecond = IsTickDue(kChannel1Hz) != 0;
-  if (everySecond) PostWhen(ReadToken(kTokenStallWarning) != 0.0, kVoiceStall);
+  if (everySecond) PostWhen(ReadToken(Token::StallWarning) != 0.0, kVoiceStall);
   if (IsTickDue(kChannel2s) != 0) CheckStabilizer();
   if (!everySecond) return;
   const double iasKt = ReadToken(Token::IndicatedAirspeedKt);

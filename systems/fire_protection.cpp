@@ -33,6 +33,7 @@ constexpr SwitchKey kEfdsKeys[] = {
     {&g_efdsEngineLeftSwitch, L"engine_switch_left", L"97"},
     {&g_efdsEngineRightSwitch, L"engine_switch_right", L"97"},
 };
+const SavedControls kSavedControls{kEfdsSection, kEfdsKeys};
 
 uint32_t g_fireTestPressed = 0;
 

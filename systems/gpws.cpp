@@ -79,9 +79,11 @@ struct Flight {
   double glideSlopeNeedle;
 };
 
+double RadioAltitudeFt() { return ReadToken(Token::RadioAltitudeM) * kFeetPerMeter; }
+
 Flight ReadFlight() {
   return {
-      .radioAltitudeFt = ReadToken(Token::RadioAltitudeM) * kFeetPerMeter,
+      .radioAltitudeFt = RadioAltitudeFt(),
       .verticalSpeedFpm = ReadToken(Token::VerticalSpeed) / kVerticalSpeedScale,
       .mach = ReadToken(Token::MachTimes20480) / kMachScale,
       .onGround = IsSimVar60Set() != 0,
@@ -185,7 +187,7 @@ void SetLamp(CSwitch* lamp, bool lit) { SetSwitch(lamp, lit ? kSwitchOn : kSwitc
 // The GPWS gauge's BELOW G/S button, pressed by name by the host and the
 // tests until the gauge is drawn: it takes only below 1000 ft.
 void PressBelowGlideSlopeButton(int32_t position) {
-  if (position == kSwitchOn && ReadToken(Token::RadioAltitudeM) * kFeetPerMeter < kButtonTopFt) SetGpwsButtonFlag();
+  if (position == kSwitchOn && RadioAltitudeFt() < kButtonTopFt) SetGpwsButtonFlag();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // [ART] and the automatic reserve thrust's arm, monitor and trip.
 #include "systems/reserve_thrust.h"
 
+#include "core/controls.h"
 #include "core/ini_values.h"
 #include "core/panel_services.h"
 #include "systems/thrust_rating.h"
@@ -21,6 +22,7 @@ constexpr int32_t kTrpModeWithoutArt = 2;
 
 constexpr const wchar_t* kSection = L"ART";
 constexpr SwitchKey kKeys[] = {{&g_artSwitch, L"art_switch", L"44"}};
+const SavedControls kSavedControls{kSection, kKeys};
 
 uint32_t g_artState = kArtOff;
 

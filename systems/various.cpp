@@ -37,6 +37,8 @@ constexpr SwitchKey kSyncGpwsKeys[] = {
     {&g_syncSwitch, L"sync", L"120"},
     {&g_gpwsSwitch, L"gpws", L"43"},
 };
+const SavedControls kSavedControls{kSection, kKeys};
+const SavedControls kSavedSyncGpwsControls{kSection, kSyncGpwsKeys};
 
 constexpr double kGpwsTestTicks = 36.0;
 constexpr double kTestSwitchTicks = 54.0;

@@ -18,7 +18,6 @@ CSwitch g_absLight{};
 
 namespace {
 
-constexpr uint32_t kTokenStallWarning = 67;
 constexpr uint32_t kTokenSpeedDecayRecovery = 77;
 constexpr double kAnnunciatorTestTicks = 54.0;
 
@@ -55,7 +54,7 @@ void Clear(Master& master) {
   TriggerKeyEvent(kKeyEventClosePanelWindow, kPopupAnnunciatorWindow);
 }
 
-bool IsStallWarning() { return ReadToken(kTokenStallWarning) != 0.0; }
+bool IsStallWarning() { return ReadToken(Token::StallWarning) != 0.0; }
 
 void SetLamp(CSwitch* lamp, bool lit) {
   const int32_t position = lit ? kSwitchOn : kSwitchOff;

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <set>
 
 #include "core/panel_services.h"
+#include "core/tick_scheduler.h"
 #include "systems/apu.h"
 #include "systems/electric.h"
 #include "systems/engine_air.h"
@@ -62,7 +65,7 @@ TEST(Apu, ASavedStartLoadsOff) {
 TEST(Apu, StartsOnTheStartPumpAndBatteryThenShutsDownAfterTheCoolingMinute) {
   Cockpit cockpit({.start = false});
   cockpit.set(Token::AmbientTempDegCBy256, 15.0 / 256.0);
-  cockpit.start();
+  cockpit.watchChannel(kChannel10s).start();
   cockpit.control("APU", "battery", 41).setSwitch(&g_startPumpSwitch, 41).runSeconds(2);
   EXPECT_EQ(IsFuelPumpRunning(kStartPump), 1u);
   cockpit.clearKeyEvents();
@@ -90,9 +93,13 @@ TEST(Apu, StartsOnTheStartPumpAndBatteryThenShutsDownAfterTheCoolingMinute) {
   EXPECT_NEAR((cockpit.tick18() - startTick) / 18.0, 40.0, 15.0);
   EXPECT_EQ(GetSwitch(&g_apuGeneratorAvailable), 45);
 
+  // The simulator's APU is brought in line on the first ten-second tick.
   const auto starter = cockpit.keyEvents(kKeyEventApuStarter);
   ASSERT_EQ(starter.size(), 1u);
-  EXPECT_LE(starter[0].tick18 - startTick, 181.0);
+  const std::set<double>& syncTicks = cockpit.dueTicks(kChannel10s);
+  ASSERT_FALSE(syncTicks.empty());
+  EXPECT_EQ(starter[0].tick18, *syncTicks.lower_bound(startTick));
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventToggleApuGenerator)[0].tick18, starter[0].tick18);
   EXPECT_EQ(cockpit.keyEvents(kKeyEventToggleApuGenerator).size(), 1u);
   EXPECT_EQ(cockpit.token(Token::ApuRpmFraction), 1.0);
 
@@ -119,9 +126,27 @@ TEST(Apu, StartsOnTheStartPumpAndBatteryThenShutsDownAfterTheCoolingMinute) {
   EXPECT_EQ(GetApuState(), kApuOff);
   EXPECT_LE(GetApuRpm(), 10.0);
   EXPECT_NEAR((cockpit.tick18() - stopTick) / 18.0, 60.0 + 41.0 + 8.0, 3.0);
-  EXPECT_EQ(cockpit.keyEvents(kKeyEventApuOff).size(), 1u);
+  ASSERT_EQ(cockpit.keyEvents(kKeyEventApuOff).size(), 1u);
+  EXPECT_TRUE(syncTicks.contains(cockpit.keyEvents(kKeyEventApuOff)[0].tick18));
   EXPECT_EQ(cockpit.token(Token::ApuRpmFraction), 0.0);
   EXPECT_EQ(cockpit.token(Token::ApuGeneratorSwitch), 0.0);
+}
+
+// The simulator's APU is switched off only once it reads above 99 % and
+// started only once it reads below 1 %.
+TEST(Apu, TheSimulatorsApuIsCorrectedOnlyPastItsEnds) {
+  Cockpit cockpit;
+  cockpit.control("APU", "battery", 41);
+  cockpit.set(Token::ApuRpmFraction, 0.99).runSeconds(11);
+  EXPECT_TRUE(cockpit.keyEvents(kKeyEventApuOff).empty());
+  cockpit.set(Token::ApuRpmFraction, 0.995).runSeconds(11);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventApuOff).size(), 1u);
+  cockpit.setSwitch(&g_apuMasterSwitch, kApuMasterRun);
+  RequestApuState(kApuRunAtOnce);
+  cockpit.set(Token::ApuRpmFraction, 0.01).runSeconds(11);
+  EXPECT_TRUE(cockpit.keyEvents(kKeyEventApuStarter).empty());
+  cockpit.set(Token::ApuRpmFraction, 0.005).runSeconds(11);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventApuStarter).size(), 1u);
 }
 
 TEST(Apu, RefusedOnTheLeftPumpsAloneAndCutByTheBattery) {
@@ -134,6 +159,9 @@ TEST(Apu, RefusedOnTheLeftPumpsAloneAndCutByTheBattery) {
   EXPECT_EQ(GetApuState(), kApuOff) << "no fuel from the left tank";
 
   cockpit.control("APU", "master", kApuMasterRun).control("FUEL PUMPS", "aft_center", 41).runTicks(1);
+  cockpit.setSwitch(&g_apuFireControlSwitch, 120).control("APU", "master", kApuMasterStart).runTicks(1);
+  EXPECT_EQ(GetApuState(), kApuOff) << "not with the fire control operated";
+  cockpit.setSwitch(&g_apuFireControlSwitch, kApuFireControlNormal).control("APU", "master", kApuMasterRun);
   cockpit.control("APU", "master", kApuMasterStart).runTicks(1);
   EXPECT_EQ(GetApuState(), kApuStarting);
   cockpit.control("APU", "master", kApuMasterRun);
@@ -171,6 +199,124 @@ TEST(Apu, AStartWithoutPowerOrFuelStopsAndAWarmStartAimsFromItsEgt) {
   const double before = GetApuEgt();
   cockpit.runTicks(1);
   EXPECT_NEAR(GetApuEgt() - before, (620.0 - warmEgt) / 450.0, 1e-9);
+}
+
+constexpr double kFloorDegC = 15.0;
+constexpr double kRiseFromColdDegC = (620.0 - kFloorDegC) / 450.0;
+constexpr double kSpoolDown = 1.0 - 0.00309;
+
+// The spool-up after light-off: 0.1 % a tick to 45 %, then 0.1 plus the sine
+// of the distance from 45 % (in radians of 0.0571 a percent) up to 100 %.
+double SpoolUpStep(double rpmPct) {
+  if (rpmPct < 45.0) return 0.1;
+  return rpmPct <= 100.0 ? 0.1 + std::sin((rpmPct - 45.0) * 0.0571) : 0.0;
+}
+
+// The EGT's fall while shutting down, by the band it is in.
+double ShutdownCooling(double egtDegC) {
+  if (egtDegC > 360.0) return 1.4444;
+  return egtDegC > 200.0 ? 0.6667 : 0.0463;
+}
+
+// A cockpit at 15 degrees C outside, its APU on the battery and the start pump.
+void StartWithPowerAndFuel(Cockpit& cockpit) {
+  cockpit.set(Token::AmbientTempDegCBy256, kFloorDegC / 256.0).start();
+  cockpit.control("APU", "battery", 41).setSwitch(&g_startPumpSwitch, 41).setSwitch(&g_apuMasterSwitch, 48);
+}
+
+// A start from cold on the battery and the start pump, up to light-off.
+void StartFromCold(Cockpit& cockpit) {
+  StartWithPowerAndFuel(cockpit);
+  cockpit.runSeconds(1);
+  RequestApuState(kApuStarting);
+  ASSERT_EQ(GetApuState(), kApuStarting);
+  cockpit.runTicks(143);
+  EXPECT_EQ(GetApuEgt(), kFloorDegC) << "no light-off before the delay";
+  EXPECT_EQ(GetApuRpm(), 0.0);
+}
+
+// Every tick of a start from cold against the rates: the EGT rises by
+// (620 - 15) / 450 until the peak and falls by 1.4444 after it while the RPM
+// is above 45 % (both on the tick that passes the peak); the RPM follows the
+// spool-up.
+TEST(Apu, EveryTickOfAStartFollowsTheRates) {
+  Cockpit cockpit({.start = false});
+  StartFromCold(cockpit);
+  double egt = GetApuEgt();
+  double rpm = GetApuRpm();
+  bool peakReached = false;
+  for (int ticks = 0; GetApuState() == kApuStarting && ticks < 2000; ++ticks) {
+    cockpit.runTicks(1);
+    double expectedEgt = egt;
+    if (!peakReached) {
+      expectedEgt += kRiseFromColdDegC;
+      peakReached = expectedEgt >= 620.0;
+    }
+    if (peakReached && expectedEgt > 360.0 && rpm > 45.0) expectedEgt -= 1.4444;
+    EXPECT_NEAR(GetApuEgt(), expectedEgt, 1e-9) << "from " << egt << " at " << rpm << " %";
+    EXPECT_NEAR(GetApuRpm() - rpm, SpoolUpStep(rpm), 1e-9) << "at " << rpm << " %";
+    egt = GetApuEgt();
+    rpm = GetApuRpm();
+  }
+  EXPECT_EQ(GetApuState(), kApuRunning);
+  EXPECT_TRUE(peakReached);
+  EXPECT_LE(egt, 360.0);
+  EXPECT_GT(egt, 360.0 - 1.4444);
+}
+
+// The battery cut after the peak, and every tick of the spool-down: the EGT
+// in its three bands down to the floor, the RPM by 0.309 % of itself, and off
+// 144 ticks after the RPM reached 10 %.
+TEST(Apu, EveryTickOfTheSpoolDownFollowsTheCoolingBands) {
+  Cockpit cockpit({.start = false});
+  StartFromCold(cockpit);
+  cockpit.runUntil([] { return GetApuRpm() > 50.0 && GetApuEgt() < 560.0; }, 60);
+  ASSERT_EQ(GetApuState(), kApuStarting);
+  cockpit.control("APU", "battery", 120).runTicks(1);
+  ASSERT_EQ(GetApuState(), kApuShuttingDown);
+  double egt = GetApuEgt();
+  double rpm = GetApuRpm();
+  int ticksAtTenPct = 0;
+  bool bandsSeen[3] = {};
+  for (int ticks = 0; GetApuState() == kApuShuttingDown && ticks < 3000; ++ticks) {
+    cockpit.runTicks(1);
+    const double cooling = ShutdownCooling(egt);
+    bandsSeen[cooling == 1.4444 ? 0 : cooling == 0.6667 ? 1 : 2] = true;
+    EXPECT_NEAR(GetApuEgt(), egt > kFloorDegC ? egt - cooling : egt, 1e-9) << "from " << egt;
+    EXPECT_NEAR(GetApuRpm(), rpm * kSpoolDown, 1e-9) << "from " << rpm << " %";
+    egt = GetApuEgt();
+    rpm = GetApuRpm();
+    if (rpm <= 10.0) ++ticksAtTenPct;
+  }
+  EXPECT_EQ(GetApuState(), kApuOff);
+  EXPECT_EQ(ticksAtTenPct, 144) << "the delay counter runs down once the RPM is at 10 %";
+  EXPECT_TRUE(bandsSeen[0] && bandsSeen[1] && bandsSeen[2]);
+}
+
+// A spinning APU that was switched straight off cools by 0.0463 a tick and
+// spools down by 0.309 % of its RPM a tick; started again with its peak
+// behind it, it is running on the first tick at 97 % or more.
+TEST(Apu, OffItCoolsAndSpoolsDownAndARestartRunsFrom97Percent) {
+  Cockpit cockpit({.start = false});
+  StartWithPowerAndFuel(cockpit);
+  RequestApuState(kApuRunAtOnce);
+  RequestApuState(kApuOff);
+  cockpit.runTicks(30);
+  EXPECT_NEAR(GetApuEgt(), 360.0 - 30 * 0.0463, 1e-9);
+  EXPECT_NEAR(GetApuRpm(), 97.0 * std::pow(kSpoolDown, 30), 1e-9);
+
+  RequestApuState(kApuStarting);
+  ASSERT_EQ(GetApuState(), kApuStarting);
+  double rpm = GetApuRpm();
+  int ticks = 0;
+  while (rpm < 97.0 && ticks++ < 100) {
+    EXPECT_EQ(GetApuState(), kApuStarting) << "at " << rpm << " %";
+    cockpit.runTicks(1);
+    EXPECT_NEAR(GetApuRpm() - rpm, SpoolUpStep(rpm), 1e-9) << "no light-off delay: the counter is spent";
+    rpm = GetApuRpm();
+  }
+  EXPECT_EQ(GetApuState(), kApuRunning);
+  EXPECT_NEAR(GetApuEgt(), 360.0 - 30 * 0.0463, 1e-9) << "below 360 the EGT stays";
 }
 
 // Start air from a ground cart or the other engine, and engine bleed for the

@@ -17,6 +17,9 @@ TEST(Controls, EveryControlTheCockpitSavesCanBeMoved) {
   // Known before the systems load.
   EXPECT_TRUE(HasControl(L"ELECTRIC", L"csd_disc_2"));
   EXPECT_TRUE(HasControl(L"engine starter", L"START_PUMP"));
+  EXPECT_TRUE(HasControl(L"VARIOUS", L"gpws"));
+  EXPECT_TRUE(HasControl(L"EFDS", L"apu_switch"));
+  EXPECT_TRUE(HasControl(L"ART", L"art_switch"));
   cockpit.start().runSeconds(1);
   cockpit.control("ELECTRIC", "csd_disc_1", 120).control("ENGINE STARTER", "start_pump", 41);
   EXPECT_EQ(GetSwitch(&g_csdDisconnectGuard1), 120);

@@ -110,6 +110,38 @@ TEST(Electric, BatteryOnPowersThePanelAfterOneDarkSecondAndRunsDown) {
   EXPECT_EQ(cockpit.token(Token::AvionicsMaster), 0.0);
 }
 
+// Without AC power the battery loses a unit a verdict; on AC power it gains
+// half a unit a verdict and counts as full from the verdict that finds 1800.
+TEST(Electric, TheBatteryChargesOnAcPowerAndIsFullOnlyAtItsFullCharge) {
+  Cockpit cockpit;
+  cockpit.control("APU", "battery", 41).runTicks(19);
+  double charge = GetBatteryCharge();
+  cockpit.runTicks(19 * 6);
+  EXPECT_EQ(GetBatteryChargeState(), kBatteryDischarging);
+  EXPECT_EQ(GetBatteryCharge(), charge - 6.0);
+  charge = GetBatteryCharge();
+
+  cockpit.control("ELECTRIC", "ext_bus_1_sw", 41);
+  while (charge < kBatteryFullCharge) {
+    cockpit.runTicks(19);  // one verdict
+    ASSERT_EQ(GetBatteryChargeState(), kBatteryCharging) << "at " << charge;
+    ASSERT_EQ(GetBatteryCharge(), charge + 0.5);
+    charge = GetBatteryCharge();
+  }
+  cockpit.runTicks(19);
+  EXPECT_EQ(GetBatteryChargeState(), kBatteryFull);
+  EXPECT_EQ(GetBatteryCharge(), kBatteryFullCharge);
+
+  // With the switch off the state stays as it was: a full battery keeps its
+  // charge without AC power ...
+  cockpit.control("ELECTRIC", "ext_bus_1_sw", 120).control("APU", "battery", 120).runTicks(19 * 3);
+  EXPECT_EQ(GetBatteryCharge(), kBatteryFullCharge);
+  // ... and drains once switched on again.
+  cockpit.control("APU", "battery", 41).runTicks(19);
+  EXPECT_EQ(GetBatteryChargeState(), kBatteryDischarging);
+  EXPECT_EQ(GetBatteryCharge(), kBatteryFullCharge - 1.0);
+}
+
 TEST(Electric, ExternalPowerThenApuDarkensThePanelForOnePeriodAtEachChange) {
   Cockpit cockpit;
   cockpit.control("APU", "battery", 41).control("ELECTRIC", "ext_bus_1_sw", 41).runSeconds(3);
@@ -142,18 +174,39 @@ TEST(Electric, GeneratorsTakeTheBusesAndTheCsdsWarmAndCoolInTheirBands) {
   EXPECT_EQ(IsGeneratorOnline(0), 1u);
   EXPECT_EQ(IsGeneratorOnline(1), 0u);
   EXPECT_EQ(IsAcBusPowered(1), 1u) << "through the tie at 44";
-  cockpit.runUntil([] { return GetCsdTemperature(0) >= 120.0; }, 120);
-  // 0.5 a step from 20 to 80, 0.3 to 110, 0.1 to 120, a step every 4 ticks
-  EXPECT_NEAR(cockpit.host().SimSeconds(), (120 + 100 + 100) * 4 / 18.0, 2.0);
+  // Any other closed position counts for the panel but passes no generator.
+  cockpit.setSwitch(&g_acBusTieSwitch, 46).runSeconds(1.1);
+  EXPECT_EQ(IsAcBusPowered(1), 0u);
+  EXPECT_EQ(IsAcBusPowered(0), 1u);
+  EXPECT_EQ(IsPanelPowered(), 1u);
+  cockpit.setSwitch(&g_acBusTieSwitch, kAcBusTieClosed);
+  EXPECT_EQ(GetPowerSourceIndication(0), kSourceGenerator);
+  // A step every 4 ticks, each by the band of the temperature before it:
+  // 0.5 below 80, 0.3 below 110, 0.1 up to 120.
+  double tempDegC = GetCsdTemperature(0);
+  for (int tick = 0; GetCsdTemperature(0) < 120.0 && tick < 2000; ++tick) {
+    cockpit.runTicks(1);
+    if (GetCsdTemperature(0) == tempDegC) continue;
+    const double band = tempDegC < 80.0 ? 0.5 : tempDegC < 110.0 ? 0.3 : 0.1;
+    EXPECT_NEAR(GetCsdTemperature(0) - tempDegC, band, 1e-9) << "from " << tempDegC;
+    tempDegC = GetCsdTemperature(0);
+  }
   cockpit.runTicks(1);
   DisconnectCsd(0);
   EXPECT_EQ(IsGeneratorOnline(0), 0u) << "at once";
   EXPECT_EQ(IsCsdConnected(0), 0u);
-  const double disconnectTick = cockpit.tick18();
-  cockpit.runUntil([] { return GetCsdTemperature(0) <= 20.0; }, 200);
-  // 0.3 a step down to 100, 0.5 to 60, 0.2 to 20: 67 + 80 + 200 steps
-  EXPECT_NEAR((cockpit.tick18() - disconnectTick) / 4.0, 347.0, 1.0);
-  EXPECT_LE(GetCsdTemperature(0), 20.0);
+  // Cooling: 0.3 above 100, 0.5 above 60, 0.2 down to 20.
+  tempDegC = GetCsdTemperature(0);
+  int steps = 0;
+  for (int tick = 0; GetCsdTemperature(0) > 20.0 && tick < 4000; ++tick) {
+    cockpit.runTicks(1);
+    if (GetCsdTemperature(0) == tempDegC) continue;
+    const double band = tempDegC > 100.0 ? 0.3 : tempDegC > 60.0 ? 0.5 : 0.2;
+    EXPECT_NEAR(tempDegC - GetCsdTemperature(0), band, 1e-9) << "from " << tempDegC;
+    tempDegC = GetCsdTemperature(0);
+    ++steps;
+  }
+  EXPECT_NEAR(steps, 67 + 80 + 200, 2);
   EXPECT_GT(GetCsdTemperature(0), 19.7);
   ReconnectCsd(0);
   cockpit.runSeconds(3);

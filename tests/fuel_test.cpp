@@ -56,6 +56,17 @@ TEST(Fuel, RoundTripOfPumpsAndPayloadAtFullWidth) {
 
 // An absurd payload in the file is kept as read (the knob's steps bring it
 // back); its save must not overflow the integer it is written as.
+TEST(Fuel, ThePayloadStopsAtZero) {
+  Cockpit cockpit({.start = false});
+  cockpit.writeFile(kIni, "[FUEL QUANTITY]\r\npayload=60\r\n");
+  cockpit.start().runSeconds(1);
+  DecPayload100();
+  EXPECT_EQ(GetPayload(), 0.0);
+  cockpit.runSeconds(1);
+  IncPayload25();
+  EXPECT_EQ(GetPayload(), 25.0);
+}
+
 TEST(Fuel, AHugeSavedPayloadIsWrittenBackSaturated) {
   Cockpit cockpit({.start = false});
   cockpit.writeFile(kIni, "[FUEL QUANTITY]\r\npayload=1e300\r\n");
@@ -73,14 +84,16 @@ TEST(Fuel, PayloadDefaultStepsWeightsAndReadouts) {
   cockpit.runSeconds(1);  // a slow click: one step
   DecPayload25();
   EXPECT_EQ(GetPayload(), 39975.0);
+  DecPayload25();
+  EXPECT_EQ(GetPayload(), 39975.0 - 5 * 25.0) << "a click right after another steps by the multiplier";
   FillTanks(cockpit, 1000, 2000, 1600);
   EXPECT_DOUBLE_EQ(GetFuelQuantityValue(kTankLeft), 6700.0);
   EXPECT_DOUBLE_EQ(GetFuelQuantityValue(kTankRight), 9999.0) << "a wing read-out holds four digits";
   EXPECT_DOUBLE_EQ(GetFuelQuantityValue(kTankCenter), 13400.0);
   EXPECT_DOUBLE_EQ(GetFuelQuantityValue(kTankTotal), 4600 * 6.7);
   EXPECT_EQ(GetFuelQuantityValue(4), 0.0);
-  EXPECT_DOUBLE_EQ(GetPanelZeroFuelWeight(), 39975.0 + 79686.0);
-  EXPECT_DOUBLE_EQ(GetPanelGrossWeight(), 4600 * 6.7 + 39975.0 + 79686.0);
+  EXPECT_DOUBLE_EQ(GetPanelZeroFuelWeight(), 39850.0 + 79686.0);
+  EXPECT_DOUBLE_EQ(GetPanelGrossWeight(), 4600 * 6.7 + 39850.0 + 79686.0);
   EXPECT_EQ(RoundDownTo25(12349.9), 12325.0);
   EXPECT_EQ(RoundDownTo25(25.0), 25.0);
   EXPECT_EQ(RoundDownTo25(-30.0), -50.0);
@@ -143,6 +156,45 @@ TEST(Fuel, TankSelectorsFollowThePumpsWithOnePairOfEventsPerChange) {
   EXPECT_EQ(cockpit.token(Token::Engine1FuelSelector), kSelectAll);
   EXPECT_EQ(cockpit.token(Token::Engine2FuelSelector), kSelectAll);
   EXPECT_EQ(cockpit.keyEvents(kKeyEventAllTanksSelected).size(), 2u);
+}
+
+// The engines' selectors, engine 1's first.
+std::pair<double, double> Selectors(const Cockpit& cockpit) {
+  return {cockpit.token(Token::Engine1FuelSelector), cockpit.token(Token::Engine2FuelSelector)};
+}
+using SelectorPair = std::pair<double, double>;
+
+// With the FUEL XFEED open, through the feed rules' branches: the start pump
+// feeds from the right tank; both centre pumps need more than 25 lb in the
+// centre tank; one centre pump feeds the sides without pumps of their own
+// from the centre, or from their own tanks once it is empty.
+TEST(Fuel, StartPumpOneCentrePumpAndThe25PoundLine) {
+  Cockpit cockpit;
+  cockpit.set(Token::FuelWeightLbPerGallon, 5.0).set(Token::FuelLeftGal, 1000).set(Token::FuelRightGal, 1000);
+  cockpit.set(Token::FuelCenterGal, 5.0);  // 25 lb: no fuel
+  cockpit.setSwitch(&g_fuelXFeedLever, kFuelXFeedLeverOpen);
+  cockpit.control("APU", "battery", 41).setSwitch(&g_startPumpSwitch, 41).runSeconds(1);
+  EXPECT_EQ(Selectors(cockpit), SelectorPair(kSelectRight, kSelectRight)) << "the start pump is a right-tank pump";
+
+  cockpit.setSwitch(&g_startPumpSwitch, 120).control("ELECTRIC", "ext_bus_1_sw", 41).control("ELECTRIC", "ext_bus_2_sw", 41);
+  cockpit.control("FUEL PUMPS", "fwd_center", 41).control("FUEL PUMPS", "aft_center", 41).runSeconds(1);
+  EXPECT_EQ(Selectors(cockpit), SelectorPair(kSelectLeft, kSelectRight)) << "25 lb is no fuel";
+  cockpit.set(Token::FuelCenterGal, 5.2).runSeconds(1);
+  EXPECT_EQ(Selectors(cockpit), SelectorPair(kSelectCenter, kSelectCenter)) << "26 lb is";
+
+  // Both centre pumps on an empty centre tank count as none: the left pumps feed.
+  cockpit.set(Token::FuelCenterGal, 5.0).control("FUEL PUMPS", "fwd_left", 41).runSeconds(1);
+  EXPECT_EQ(Selectors(cockpit), SelectorPair(kSelectLeft, kSelectLeft));
+
+  // One centre pump: the right side has no pump, so the centre feeds it ...
+  cockpit.control("FUEL PUMPS", "aft_center", 120).set(Token::FuelCenterGal, 100).runSeconds(1);
+  EXPECT_EQ(Selectors(cockpit), SelectorPair(kSelectCenter, kSelectCenter));
+  // ... or, with the centre empty, the right tank does; with no wing pump at
+  // all both wing tanks feed.
+  cockpit.set(Token::FuelCenterGal, 5.0).runSeconds(1);
+  EXPECT_EQ(Selectors(cockpit), SelectorPair(kSelectRight, kSelectRight));
+  cockpit.control("FUEL PUMPS", "fwd_left", 120).runSeconds(1);
+  EXPECT_EQ(Selectors(cockpit), SelectorPair(kSelectAll, kSelectAll));
 }
 
 TEST(Fuel, FuelTemperatureCreepsTowardTheOutsideAirInTheUnitSystemsUnit) {

@@ -3,9 +3,14 @@
 // slope with its inhibit button, the lamps and the voices.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "host/voice_queue.h"
+#include "simhost/run_log.h"
+#include "simhost/scenario.h"
+#include "systems/fire_protection.h"
 #include "systems/gpws.h"
 #include "tests/cockpit.h"
 
@@ -88,7 +93,10 @@ TEST(Gpws, TerrainClosureAndItsPullUpOutsideTheLandingConfiguration) {
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 1100, .verticalSpeedFpm = 500, .flapPosition = 11459}),
             kGpwsTerrainPullUp);
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 1000, .verticalSpeedFpm = 0}), kGpwsNone) << "not climbing";
-  // Above 1650 ft only the plain alert, beyond -2000 - 1.2 h: at 2000 ft -4400.
+  // Above 1650 ft no pull-up, even with the gear up.
+  Evaluate(cockpit, {.radioAltitudeFt = 1800, .verticalSpeedFpm = 500});
+  EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 1700, .verticalSpeedFpm = 500, .gearHandle = 0}), kGpwsTerrain);
+  // There only the plain alert, beyond -2000 - 1.2 h: at 2000 ft -4400.
   Evaluate(cockpit, {.radioAltitudeFt = 2073.3, .verticalSpeedFpm = 500});
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 2000, .verticalSpeedFpm = 500, .gearHandle = 0}), kGpwsNone)
       << "-4398 ft/min";
@@ -130,6 +138,8 @@ TEST(Gpws, TooLowGearAndFlapsSlowAndFast) {
   Airborne(cockpit);
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 501, .mach = 0.30, .gearHandle = 0}), kGpwsNone);
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 450, .mach = 0.30, .gearHandle = 0}), kGpwsTooLowGear);
+  EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 450, .mach = 0.355, .gearHandle = 0}), kGpwsTooLowGearFast)
+      << "above M 0.35 the fast alert";
   // Faster than M 0.35 the alert reaches higher: at 900 ft above M 0.43.
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 900, .mach = 0.42, .gearHandle = 0}), kGpwsNone);
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 900, .mach = 0.44, .gearHandle = 0}), kGpwsTooLowGearFast);
@@ -137,6 +147,7 @@ TEST(Gpws, TooLowGearAndFlapsSlowAndFast) {
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 49, .mach = 0.3, .gearHandle = 0}), kGpwsNone);
 
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 450, .mach = 0.25, .flapPosition = 8000}), kGpwsTooLowFlaps);
+  EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 450, .mach = 0.295, .flapPosition = 8000}), kGpwsTooLowFlapsFast);
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 800, .mach = 0.25, .flapPosition = 8000}), kGpwsNone);
   // Faster than M 0.29: at 800 ft above M 0.35.
   EXPECT_EQ(Evaluate(cockpit, {.radioAltitudeFt = 800, .mach = 0.34, .flapPosition = 8000}), kGpwsNone);
@@ -199,6 +210,29 @@ TEST(Gpws, AlertCodeSetterAndStartUp) {
   EXPECT_EQ(IsGpwsButtonFlagSet(), 1u);
   ClearGpwsButtonFlag();
   EXPECT_EQ(IsGpwsButtonFlagSet(), 0u);
+}
+
+// The demo flight: the fire test held on the ground, and a sink-rate call on
+// the approach (and no other GPWS voice on the whole flight).
+TEST(DefaultFlight, AFireTestOnTheGroundAndASinkRateCallOnTheApproach) {
+  Cockpit cockpit({.start = false});
+  cockpit.addSounds({kSlotDontSink, kSlotGlideSlope, kSlotSinkRate, kSlotTerrain, kSlotTooLowFlaps, kSlotTooLowGear,
+                     kSlotTooLowTerrain, kSlotWhoop},
+                    300)
+      .start();
+  std::ifstream file(std::string(HALCYON_SOURCE_DIR) + "/scenarios/default.scn");
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  ASSERT_TRUE(scenario.Parse(text, "default.scn", &errors));
+  bool fireTested = false;
+  cockpit.everyTick([&](auto&) { fireTested = fireTested || IsFireTestPressed() != 0; });
+  simhost::RunLog log;
+  std::string error;
+  ASSERT_TRUE(simhost::RunScenario(cockpit.host(), scenario, log, &error)) << error;
+  EXPECT_TRUE(fireTested);
+  EXPECT_FALSE(cockpit.played(kSlotSinkRate).empty());
+  for (const PlayedSound& sound : cockpit.played()) EXPECT_EQ(sound.slot, kSlotSinkRate) << sound.tick18;
 }
 
 }  // namespace

@@ -2,8 +2,11 @@
 // a flight, and the flap tuning written into Aircraft.cfg.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdlib>
+#include <iterator>
 #include <ostream>
-
+#include <utility>
 
 #include "core/options.h"
 #include "tests/cockpit.h"
@@ -63,6 +66,38 @@ TEST(Options, ChangesAreSavedAtShutDownInTheirOrder) {
   EXPECT_EQ(cockpit.ini("OPTIONS", "fms_auto_set_alt_presel"), "1");
 }
 
+// Every flag in the file the other way from its default is loaded so and
+// saved back so; fd_mod_enable saved on brings the flap tuning with it.
+TEST(Options, EveryFlagIsReadAndSavedBack) {
+  // Indexed by option, in the order of the index.
+  constexpr const char* kKeys[kOptionCount] = {
+      "spacebar",      "sound",           "start_flying",         "center_startup",
+      "popup_annunciator", "hotspots",    "click_areas",          "preload_windows",
+      "fma_fl",        "alt_training_font", "one_nav_ils",        "drop_menu",
+      "irs_fast_start_realign", "turn_off_fo_callouts", "updated_no_show", "fd_v_bar",
+      "no_switch_click_sounds", "fd_mod_enable", "fms_auto_set_alt_presel"};
+  const auto setByDefault = [](uint32_t index) {
+    return index == kOptionSpacebar || index == kOptionStartFlying || index == kOptionDropMenu;
+  };
+  std::string file = "[OPTIONS]\r\nfd_mod=4\r\n";
+  for (uint32_t index = 0; index < kOptionCount; ++index) {
+    file += std::string(kKeys[index]) + (setByDefault(index) ? "=0\r\n" : "=1\r\n");
+  }
+  Cockpit cockpit({.start = false});
+  cockpit.writeFile(kIni, file);
+  cockpit.start();
+  for (uint32_t index = 0; index < kOptionCount; ++index) {
+    EXPECT_EQ(GetOption(index), setByDefault(index) ? 0 : 1) << kKeys[index];
+  }
+  EXPECT_EQ(g_fdMod, 4);
+  cockpit.runSeconds(1).shutdown();
+  for (uint32_t index = 0; index < kOptionCount; ++index) {
+    EXPECT_EQ(cockpit.ini("OPTIONS", kKeys[index]), setByDefault(index) ? "0" : "1") << kKeys[index];
+  }
+  EXPECT_EQ(cockpit.ini("OPTIONS", "fd_mod"), "4");
+  EXPECT_EQ(cockpit.ini("flaps.0", "extending-time", kCfg), "48.000000");
+}
+
 TEST(Options, AircraftCfgUntouchedWhileTuningIsDisabled) {
   Cockpit cockpit({.start = false});
   cockpit.writeFile(kIni, "[OPTIONS]\r\nfd_mod=10\r\nfd_mod_enable=0\r\n");
@@ -74,11 +109,14 @@ TEST(Options, AircraftCfgUntouchedWhileTuningIsDisabled) {
 
 struct FlapCase {
   int fdMod;
-  const char* extendingTime;
-  const char* pitch0;
-  const char* position1;
-  const char* position5;
-  const char* lift;
+  // In the order of kFlapKeys.
+  std::array<const char*, 11> values;
+};
+constexpr std::pair<const char*, const char*> kFlapKeys[11] = {
+    {"flaps.0", "extending-time"},   {"flaps.0", "pitch_scalar"},     {"flaps.1", "extending-time"},
+    {"flaps.1", "pitch_scalar"},     {"flaps.2", "extending-time"},   {"flaps.2", "flaps-position.1"},
+    {"flaps.2", "flaps-position.2"}, {"flaps.2", "flaps-position.3"}, {"flaps.2", "flaps-position.4"},
+    {"flaps.2", "flaps-position.5"}, {"flaps.2", "lift_scalar"},
 };
 
 void PrintTo(const FlapCase& c, std::ostream* out) { *out << "fd_mod " << c.fdMod; }
@@ -99,24 +137,36 @@ TEST_P(FlapTuning, AircraftCfgGetsTheTunedFlapsAndKeepsTheRest) {
   cockpit.writeFile(kIni, "[OPTIONS]\r\nfd_mod=" + std::to_string(c.fdMod) + "\r\nfd_mod_enable=1\r\n");
   cockpit.start().runSeconds(1).shutdown();
 
-  EXPECT_EQ(cockpit.ini("flaps.0", "extending-time", kCfg), c.extendingTime);
-  EXPECT_EQ(cockpit.ini("flaps.0", "pitch_scalar", kCfg), c.pitch0);
-  EXPECT_EQ(cockpit.ini("flaps.2", "flaps-position.1", kCfg), c.position1);
-  EXPECT_EQ(cockpit.ini("flaps.2", "flaps-position.5", kCfg), c.position5);
-  EXPECT_EQ(cockpit.ini("flaps.2", "lift_scalar", kCfg), c.lift);
+  for (size_t i = 0; i < std::size(kFlapKeys); ++i) {
+    EXPECT_EQ(cockpit.ini(kFlapKeys[i].first, kFlapKeys[i].second, kCfg), c.values[i])
+        << kFlapKeys[i].first << " " << kFlapKeys[i].second;
+  }
   const std::string after = cockpit.readFile(kCfg);
   EXPECT_EQ(after.substr(0, 33), cfg.substr(0, 33)) << "the Latin-1 comment line is kept";
   EXPECT_NE(after.find("system_type=1\r\n"), std::string::npos);
   EXPECT_NE(after.find("; end \xFC\r\n"), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Mods, FlapTuning,
-    ::testing::Values(FlapCase{0, "60.000000", "0.600000", "0.497811", "1.000000", "1.000000"},
-                      FlapCase{5, "45.000000", "0.250000", "0.373906", "0.940000", "0.950000"},
-                      FlapCase{10, "30.000000", "-0.100000", "0.250000", "0.880000", "0.900000"},
-                      FlapCase{25, "30.000000", "-0.100000", "0.250000", "0.880000", "0.900000"}),
-    [](const ::testing::TestParamInfo<FlapCase>& info) { return "FdMod" + std::to_string(info.param.fdMod); });
+// Each value is its base less fd_mod / 10 of its span; fd_mod outside 0..10
+// counts as its nearest end.
+constexpr std::array<const char*, 11> kUntuned = {"60.000000", "0.600000", "60.000000", "0.600000",
+                                                  "60.000000", "0.497811", "0.655552",  "0.731905",
+                                                  "0.903426",  "1.000000", "1.000000"};
+constexpr std::array<const char*, 11> kHalfTuned = {"45.000000", "0.250000", "45.000000", "0.300000",
+                                                    "45.000000", "0.373906", "0.552776",  "0.690952",
+                                                    "0.861713",  "0.940000", "0.950000"};
+constexpr std::array<const char*, 11> kFullyTuned = {"30.000000", "-0.100000", "30.000000", "0.000000",
+                                                     "30.000000", "0.250000",  "0.450000",  "0.650000",
+                                                     "0.820000",  "0.880000",  "0.900000"};
+
+INSTANTIATE_TEST_SUITE_P(Mods, FlapTuning,
+                         ::testing::Values(FlapCase{0, kUntuned}, FlapCase{5, kHalfTuned},
+                                           FlapCase{10, kFullyTuned}, FlapCase{25, kFullyTuned},
+                                           FlapCase{-5, kUntuned}),
+                         [](const ::testing::TestParamInfo<FlapCase>& info) {
+                           return "FdMod" + std::string(info.param.fdMod < 0 ? "Minus" : "") +
+                                  std::to_string(std::abs(info.param.fdMod));
+                         });
 
 }  // namespace
 }  // namespace halcyon::test

@@ -497,53 +497,6 @@ TEST(SoundSlots, TableHoldsTheCockpitsSoundsInSlotOrder) {
   EXPECT_EQ(hyphened, 6);
 }
 
-// Every one of the 250 names, built from the cockpit's own counting: ten
-// checklists of spoken lines, each followed by a "00 00" slot, then the
-// callouts, the ground crew, the cabin and wind noises, the warning voices
-// and the clicks.
-TEST(SoundSlots, EveryNameInItsSlot) {
-  const auto two = [](int n) { return std::wstring(n < 10 ? L"0" : L"") + std::to_wstring(n); };
-  std::vector<std::wstring> expected;
-  const int checklistLines[] = {28, 8, 12, 11, 15, 4, 14, 9, 13, 25};
-  for (int list = 1; list <= 10; ++list) {
-    for (int line = 0; line < checklistLines[list - 1]; ++line) {
-      expected.push_back(L"Checklist " + two(list) + L" " + two(line));
-    }
-    expected.push_back(L"Checklist 00 00");
-  }
-  const struct {
-    const wchar_t* stem;
-    int count;
-  } counted[] = {{L"Callout Altitude ", 13}, {L"Callout Engine Start ", 4}, {L"Callout Flaps ", 6},
-                 {L"Callout Gear ", 3},      {L"Callout TO ", 5}};
-  for (const auto& run : counted) {
-    for (int n = 1; n <= run.count; ++n) expected.push_back(run.stem + two(n));
-  }
-  for (const wchar_t* name :
-       {L"Callout 60kts Manual Braking", L"Callout Auto Throttle On", L"Callout Glideslope Capture",
-        L"Callout Localizer Capture", L"Callout Park Brake Set"}) {
-    expected.push_back(name);
-  }
-  for (int n = 1; n <= 12; ++n) expected.push_back(L"Ground Com " + two(n));
-  for (const wchar_t* name :
-       {L"", L"-gear_wind", L"-spoiler_wind", L"-brake_rub", L"-attendant_call", L"-seat_belt", L"-minimums",
-        L"TCAS Traffic Traffic", L"TCAS Clear Of Conflict", L"TCAS Monitor Vertical Speed",
-        L"TCAS Maintain Vertical Speed Maintain", L"TCAS Maintain Vertical Speed Crossing Maintain",
-        L"TCAS Adjust Vertical Speed", L"TCAS Climb Climb", L"TCAS Climb Crossing Climb", L"TCAS Descend Descend",
-        L"TCAS Descend Crossing Descend", L"TCAS Increase Climb", L"TCAS Increase Descent", L"TCAS Test OK",
-        L"Gear Warning", L"Stabilizer Trim", L"Stabilizer Motion", L"TO Stabilizer", L"TO Slats", L"TO Flaps",
-        L"TO Spoiler", L"TO Brakes", L"Stall Warning", L"Overspeed Warning", L"Overspeed Slats Warning",
-        L"Altitude Alert", L"Altitude Alert 2", L"AP Disconnect", L"GPWS Dont Sink", L"GPWS Glideslope",
-        L"GPWS Sinkrate", L"GPWS Terrain", L"GPWS To Low Flaps", L"GPWS To Low Gear", L"GPWS To Low Terrain",
-        L"GPWS Whoop", L"Fire Right Engine", L"Fire Left Engine", L"Switch FL1", L"Switch FL2", L"Switch FL3",
-        L"Switch FL4", L"Switch PB1", L"Switch PB2", L"Switch RC1", L"Switch RS1", L"Switch RS2"}) {
-    expected.push_back(name);
-  }
-  ASSERT_EQ(expected.size(), kSoundSlotCount);
-  EXPECT_EQ(expected[197], L"");
-  for (size_t slot = 0; slot < kSoundSlotCount; ++slot) EXPECT_EQ(kSoundSlotNames[slot], expected[slot]) << slot;
-}
-
 TEST(SoundPack, EverySlotHasAWavThatTheCockpitCanPlay) {
   if (std::system("command -v espeak-ng >/dev/null 2>&1 && command -v sox >/dev/null 2>&1") != 0) {
     GTEST_SKIP() << "espeak-ng and sox are not installed";

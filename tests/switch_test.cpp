@@ -73,10 +73,14 @@ TEST(Switch, ADeadlineFarAheadIsPulledBackToThePresent) {
   InitTimedSwitch(&record, 54.0);
   SetSwitch(&record, 41);
   record.timerRunning = 1;
-  record.deadline = 20000.0;
+  record.deadline = 5000.0 + 11001.0;
+  CSwitch nearRecord = record;
+  nearRecord.deadline = 5000.0 + 11000.0;
   cockpit.runTicks(1);  // tick 5000
   UpdateTimedSwitch(&record, 41, 120);
+  UpdateTimedSwitch(&nearRecord, 41, 120);
   EXPECT_EQ(record.deadline, 5000.0);
+  EXPECT_EQ(nearRecord.deadline, 16000.0) << "11000 ticks ahead is still a deadline";
   cockpit.runTicks(1);
   UpdateTimedSwitch(&record, 41, 120);
   EXPECT_EQ(GetSwitch(&record), 120);

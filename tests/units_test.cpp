@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/panel_services.h"
+#include "core/tick_scheduler.h"
 #include "systems/ground_service.h"
 #include "systems/speed_bugs.h"
 #include "systems/tas_sat.h"
@@ -48,6 +49,9 @@ TEST(Units, LeavingCelsiusConvertsTheAssumedTemperatureFirst) {
   cockpit.set(Token::UnitsOfMeasure, 2).runSeconds(1);
   EXPECT_EQ(GetTrpAssumedTemp(), 0) << "32 degrees F back to 0 degrees C";
   EXPECT_EQ(GetStaticAirTemp(), -60.0);
+  cockpit.set(Token::UnitsOfMeasure, 1).runSeconds(1);
+  EXPECT_EQ(IsMetricUnits(), 1);
+  EXPECT_EQ(GetTrpAssumedTemp(), 0) << "one metric setting to the other: still degrees C";
   cockpit.set(Token::AmbientTempDegCBy256, -150 * kOneDegreeCBy256).runSeconds(1);
   EXPECT_EQ(GetStaticAirTemp(), -99.0);
 }
@@ -56,11 +60,14 @@ TEST(Units, LeavingCelsiusConvertsTheAssumedTemperatureFirst) {
 // simulator's setting is then truncated toward zero.
 TEST(Units, AMissingSectionGivesPoundsAndTheSettingIsTruncated) {
   Cockpit cockpit({.start = false});
-  cockpit.set(Token::UnitsOfMeasure, 1.9);
+  cockpit.set(Token::UnitsOfMeasure, 1.9).watchChannel(kChannel2Hz);
   cockpit.start();
   EXPECT_EQ(IsMetricUnits(), 0);
-  cockpit.runSeconds(1);
+  cockpit.runUntil([] { return IsMetricUnits() != 0; }, 1);
   EXPECT_EQ(IsMetricUnits(), 1);
+  const double changeTick = cockpit.tick18();
+  cockpit.runTicks(1);
+  EXPECT_EQ(*cockpit.dueTicks(kChannel2Hz).begin(), changeTick) << "on the first half-second tick";
   cockpit.set(Token::UnitsOfMeasure, -0.5).runSeconds(1);
   EXPECT_EQ(IsMetricUnits(), 0) << "-0.5 truncates to 0";
   cockpit.set(Token::UnitsOfMeasure, 3.0).runSeconds(1);
@@ -79,10 +86,14 @@ TEST(Units, TrueAirspeedFromGroundSpeedAndTheWindAlongTheHeading) {
   EXPECT_NEAR(GetTrueAirspeed(), 174.3844, 1e-9) << "tailwind";
   cockpit.set(Token::HeadingRad, 350 * kRadPerDeg).set(Token::WindDirectionDeg, 10);
   EXPECT_NEAR(GetTrueAirspeed(), 194.3844 + 20 * std::cos(20 * kRadPerDeg), 1e-9) << "-340 is 20 degrees";
-  cockpit.set(Token::TotalAirTempDegC, -12.5);
-  EXPECT_EQ(GetTotalAirTemp(), -12.5);
-  SetTasSatState(1);
-  EXPECT_EQ(GetTasSatState(), 1);
+}
+
+TEST(SpeedBugs, AMissingSectionGivesTheDefaults) {
+  Cockpit cockpit;
+  const double defaultsKt[] = {50.0, 60.0, 65.0, 70.0, 0.0};
+  for (int32_t bug = 1; bug <= 5; ++bug) EXPECT_EQ(GetSpeedBug(bug), defaultsKt[bug - 1]) << bug;
+  cockpit.shutdown();
+  EXPECT_EQ(cockpit.ini("AIRSPEED", "bug4"), "70");
 }
 
 TEST(SpeedBugs, DefaultsRefusalsSteppingAndSave) {
@@ -116,7 +127,6 @@ TEST(SpeedBugs, DefaultsRefusalsSteppingAndSave) {
   EXPECT_EQ(GetSpeedBug(2), 59.0);
   StepSpeedBug(2, kSpeedBugLower);
   EXPECT_EQ(GetSpeedBug(2), 54.0) << "a click right after another steps by the fast-click multiplier";
-  SetSpeedBugFlag(0);
   cockpit.shutdown();
   EXPECT_EQ(cockpit.ini("AIRSPEED", "bug1"), "120");
   EXPECT_EQ(cockpit.ini("AIRSPEED", "bug2"), "54");

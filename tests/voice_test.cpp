@@ -247,6 +247,19 @@ TEST(Callouts, ATakeOffAndLandingInTheirOrderAndAtTheirTicks) {
                  recorder.FirstTick([](const Sample& s) { return s.airspeedKt < 60; }, descentTick + 20 * 18));
 }
 
+// A localizer that comes alive above 10000 ft is called only once the
+// aircraft is below.
+TEST(Callouts, TheLocalizerCallWaitsForBelow10000Feet) {
+  Cockpit cockpit({.start = false});
+  cockpit.addSounds({183}, 100);
+  cockpit.set(Token::AltitudeFt, 10000).set(Token::CourseNeedle, 127).set(Token::NavSignal, 1);
+  cockpit.start().runSeconds(1);
+  cockpit.set(Token::CourseNeedle, 20).runSeconds(2);
+  EXPECT_TRUE(cockpit.played(183).empty()) << "not at 10000 ft";
+  cockpit.set(Token::AltitudeFt, 9999).runSeconds(1);
+  EXPECT_EQ(cockpit.played(183).size(), 1u);
+}
+
 TEST(Callouts, CallsNotMadeAndOption13) {
   Cockpit cockpit({.start = false});
   cockpit.addSounds({162, 164, 165, 166, 167, 168, 175, 176, 177, 178, 179, 184}, 100);

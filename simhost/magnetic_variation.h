@@ -1,0 +1,40 @@
+// The simulator's magnetic variation (token 82, degrees east positive) at the
+// aircraft's position (tokens 71 and 72), from the same variation grid the
+// cockpit's navigation database reads ("magvar.txt" of the navigation data
+// folder), so the two never disagree.
+#pragma once
+
+#include <string>
+
+#include "nav/magvar_grid.h"
+
+namespace simhost {
+
+class MagneticVariation {
+ public:
+  // Reads the grid below the simulator folder; without one the token stays
+  // 0 and the summary says why.
+  void Load(const std::string& root);
+  // Sets token 82 for the present position; the first and the latest values
+  // are kept for the log.
+  void Update();
+  // Lines for the log: where the grid came from and what the token held.
+  std::string Summary() const;
+
+ private:
+  struct Sample {
+    bool taken = false;
+    double latDeg = 0.0;
+    double lonEastDeg = 0.0;
+    double variationDeg = 0.0;
+  };
+  static std::string Describe(const Sample& sample);
+
+  halcyon::CMagVarGrid grid_;
+  std::string source_;
+  std::string problem_;
+  Sample first_;
+  Sample last_;
+};
+
+}  // namespace simhost
