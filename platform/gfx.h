@@ -144,6 +144,7 @@ class Path {
   struct Piece {
     Op op;
     PointF p[3];  // Move/Line: p[0]; Curve: two controls and the end
+    int PointCount() const { return op == Op::Curve ? 3 : op == Op::Close ? 0 : 1; }
   };
 
   void Reset() { pieces_.clear(); }
@@ -161,8 +162,6 @@ class Path {
 
   const std::vector<Piece>& Pieces() const { return pieces_; }
   bool Empty() const { return pieces_.empty(); }
-  // Whether every coordinate is finite and within `limit` of the origin.
-  bool IsWithin(double limit) const;
 
  private:
   void Continue(PointF to);

@@ -16,8 +16,6 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kDegToRad = kPi / 180.0;
-// The control-point distance of a quarter circle drawn as one cubic curve.
-constexpr double kQuarterKappa = 0.5522847498307936;
 // Font sizes beyond this many points are a bad value, not a display's text.
 constexpr double kLargestFontPt = 10000.0;
 // A transform whose determinant is below this shrinks everything to nothing.
@@ -209,16 +207,6 @@ void Path::AddCurve(const PointF* points, int count, float tension) {
   }
 }
 
-bool Path::IsWithin(double limit) const {
-  for (const Piece& piece : pieces_) {
-    const int used = piece.op == Op::Curve ? 3 : piece.op == Op::Close ? 0 : 1;
-    for (int i = 0; i < used; ++i) {
-      if (!(std::fabs(piece.p[i].x) <= limit && std::fabs(piece.p[i].y) <= limit)) return false;
-    }
-  }
-  return true;
-}
-
 // ---- Canvas ------------------------------------------------------------------------
 
 // One primitive on its way to the back end: the path to draw and, for the
@@ -267,8 +255,7 @@ bool Canvas::Drawable(const Shape& shape) {
   for (PointF point : shape.points) ok = ok && Finite(point.x) && Finite(point.y);
   // Every point of the path must land within reach of the surface's pixels.
   for (const Path::Piece& piece : shape.path.Pieces()) {
-    const int used = piece.op == Path::Op::Curve ? 3 : piece.op == Path::Op::Close ? 0 : 1;
-    for (int i = 0; i < used && ok; ++i) {
+    for (int i = 0; i < piece.PointCount() && ok; ++i) {
       const PointF device = matrix_.Apply(piece.p[i]);
       ok = std::fabs(device.x) <= kFarthestPixel && std::fabs(device.y) <= kFarthestPixel;
     }
@@ -334,8 +321,7 @@ std::vector<PointF> PointList(const PointF* points, int count) {
 std::vector<PointF> PathPoints(const Path& path) {
   std::vector<PointF> points;
   for (const Path::Piece& piece : path.Pieces()) {
-    const int used = piece.op == Path::Op::Curve ? 3 : piece.op == Path::Op::Close ? 0 : 1;
-    points.insert(points.end(), piece.p, piece.p + used);
+    points.insert(points.end(), piece.p, piece.p + piece.PointCount());
   }
   return points;
 }
