@@ -35,9 +35,19 @@ enum class Token : uint32_t {
   HeadingDeg = 86,
   AutopilotEngaged = 103,
   Engine1Throttle = 128,
+  Engine1Mixture = 130,            // 0 cut off .. 16384
   Engine1Combustion = 131,
+  Engine1FuelFlow = 138,
+  Engine1Egt = 144,                // the engine display's EGT source
+  Engine1OilPressure = 148,        // the secondary display's source
+  Engine1HydraulicOutput = 150,    // value / 1569 = psi
   Engine2Throttle = 163,
+  Engine2Mixture = 165,
   Engine2Combustion = 166,
+  Engine2FuelFlow = 173,
+  Engine2Egt = 179,
+  Engine2OilPressure = 183,
+  Engine2HydraulicOutput = 185,
   FuelRightGal = 303,
   FuelLeftGal = 304,
   FuelCenterGal = 305,
@@ -50,16 +60,21 @@ enum class Token : uint32_t {
   GearHandle = 331,
   GearPosition = 332,
   UnitsOfMeasure = 335,      // 0 US, 1 metric with feet, 2 metric
+  OutsideAirTempDegC = 341,
   WindSpeedKt = 343,
   WindDirectionDeg = 344,
   AmbientTempDegCBy256 = 350,  // value x 256 = degrees C
   MasterAlternator = 363,
   MasterBattery = 364,
+  SimulatorClockSeconds = 557,
+  Engine1Starter = 563,
+  Engine2Starter = 573,
   SimulationClock = 604,     // grows every tick while the simulation runs
   RadioAltitudeM = 614,
   Engine1N2Pct = 625,
   Engine2N2Pct = 644,
   AvionicsMaster = 740,
+  TotalFuelWeightLb = 791,
   TotalAirTempDegC = 800,
   GroundSpeedMps = 832,
   HeadingRad = 834,

@@ -11,6 +11,7 @@
 #include "core/tick_scheduler.h"
 #include "displays/placeholders.h"
 #include "host/sound_system.h"
+#include "systems/engine_start.h"
 #include "systems/placeholders.h"
 #include "systems/speed_bugs.h"
 

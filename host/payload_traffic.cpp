@@ -10,6 +10,7 @@
 #include "host/simconnect_client.h"
 #include "nav/latlon.h"
 #include "platform/simconnect.h"
+#include "systems/fuel_flow.h"
 #include "systems/placeholders.h"
 
 namespace halcyon {

@@ -147,7 +147,7 @@ size_t NearestByIdent(const std::vector<Record>& records, const std::vector<uint
 template <typename Record, typename Keep>
 int FillChain(Record* head, const std::vector<Record>& records, const std::vector<CLatLon>& positions,
               const CNavDatabase::CellIndex& cells, const CNavDatabase::Box& box, const Record& end, Keep keep) {
-  FreeChainAfter(head);
+  head->FreeRest();
   thread_local std::vector<uint32_t> found;
   cells.Search(box, positions, &found);
   Record* tail = head;

@@ -15,26 +15,6 @@ CAirport::CAirport() : ident_(kAirportPlaceholder) {}
 CAirport::CAirport(const char* ident, const CLatLon& position, double elevationFt, std::string name)
     : ident_(ident), position_(position), elevationFt_(elevationFt), name_(std::move(name)) {}
 
-CAirport::~CAirport() { FreeChainAfter(this); }
-
-CAirport::CAirport(const CAirport& other)
-    : ident_(other.ident_),
-      position_(other.position_),
-      elevationFt_(other.elevationFt_),
-      name_(other.name_),
-      runways_(other.runways_),
-      selected_(other.selected_) {}
-
-CAirport& CAirport::operator=(const CAirport& other) {
-  ident_ = other.ident_;
-  position_ = other.position_;
-  elevationFt_ = other.elevationFt_;
-  name_ = other.name_;
-  runways_ = other.runways_;
-  selected_ = other.selected_;
-  return *this;
-}
-
 bool CAirport::SelectRunway(const char* ident) {
   for (const CRunway& runway : runways_) {
     if (std::strcmp(runway.GetIdent(), ident) == 0) {
@@ -58,38 +38,8 @@ CNavPoint::CNavPoint(const char* ident, NavaidType type, const CLatLon& position
       elevationFt_(elevationFt),
       name_(std::move(name)) {}
 
-CNavPoint::~CNavPoint() { FreeChainAfter(this); }
-
-CNavPoint::CNavPoint(const CNavPoint& other)
-    : ident_(other.ident_),
-      type_(other.type_),
-      position_(other.position_),
-      frequency_(other.frequency_),
-      elevationFt_(other.elevationFt_),
-      name_(other.name_) {}
-
-CNavPoint& CNavPoint::operator=(const CNavPoint& other) {
-  ident_ = other.ident_;
-  type_ = other.type_;
-  position_ = other.position_;
-  frequency_ = other.frequency_;
-  elevationFt_ = other.elevationFt_;
-  name_ = other.name_;
-  return *this;
-}
-
 // ---- CFix ----------------------------------------------------------------------
 
 CFix::CFix(const char* ident, const CLatLon& position) : ident_(ident), position_(position) {}
-
-CFix::~CFix() { FreeChainAfter(this); }
-
-CFix::CFix(const CFix& other) : ident_(other.ident_), position_(other.position_) {}
-
-CFix& CFix::operator=(const CFix& other) {
-  ident_ = other.ident_;
-  position_ = other.position_;
-  return *this;
-}
 
 }  // namespace halcyon

@@ -47,6 +47,36 @@ class NavIdent {
   char text_[kMax + 1] = {};
 };
 
+// What makes a record a link of a chain: the next record, which the record
+// owns. Freeing a record frees the rest of its chain one record after the
+// other, in constant stack however long the chain. A copy of a record takes
+// its values only: it is never part of the original's chain.
+template <typename Record>
+class ChainLink {
+ public:
+  ChainLink() = default;
+  ChainLink(const ChainLink&) {}
+  ChainLink& operator=(const ChainLink&) { return *this; }
+  ~ChainLink() { FreeRest(); }
+
+  Record* GetNext() const { return next_; }
+  void SetNext(Record* next) { next_ = next; }
+  // Deletes every record after this one; this one ends the chain then.
+  void FreeRest() {
+    Record* record = next_;
+    next_ = nullptr;
+    while (record != nullptr) {
+      Record* after = record->GetNext();
+      record->SetNext(nullptr);
+      delete record;
+      record = after;
+    }
+  }
+
+ private:
+  Record* next_ = nullptr;
+};
+
 // One landing direction of a runway: its ident, threshold and magnetic
 // heading.
 class CRunway {
@@ -71,16 +101,11 @@ class CRunway {
   double elevationFt_ = kUnsetValue;
 };
 
-class CAirport {
+class CAirport : public ChainLink<CAirport> {
  public:
   // The ident placeholder, an unset position and values, no next record.
   CAirport();
   CAirport(const char* ident, const CLatLon& position, double elevationFt, std::string name);
-  // Frees the rest of the chain too, without recursion however long it is.
-  ~CAirport();
-  // A copy takes the record's values and runways, never the chain.
-  CAirport(const CAirport& other);
-  CAirport& operator=(const CAirport& other);
 
   const char* GetIdent() const { return ident_.c_str(); }
   bool IsSet() const { return !(ident_ == kAirportPlaceholder); }
@@ -101,9 +126,6 @@ class CAirport {
   bool SelectRunway(const char* ident);
   void ClearRunway() { selected_ = CRunway(); }
 
-  CAirport* GetNext() const { return next_; }
-  void SetNext(CAirport* next) { next_ = next; }
-
  private:
   NavIdent<kAirportIdentMax> ident_;
   CLatLon position_;
@@ -111,20 +133,16 @@ class CAirport {
   std::string name_;
   std::vector<CRunway> runways_;
   CRunway selected_;
-  CAirport* next_ = nullptr;
 };
 
 enum class NavaidType : int32_t { Vor = 1, VorDme = 2, Ndb = 3, Dme = 4 };
 
-class CNavPoint {
+class CNavPoint : public ChainLink<CNavPoint> {
  public:
   // The ident placeholder, an unset position and values, no next record.
   CNavPoint();
   CNavPoint(const char* ident, NavaidType type, const CLatLon& position, double frequency, double elevationFt,
             std::string name);
-  ~CNavPoint();  // frees the rest of the chain
-  CNavPoint(const CNavPoint& other);
-  CNavPoint& operator=(const CNavPoint& other);
 
   const char* GetIdent() const { return ident_.c_str(); }
   int32_t GetType() const { return static_cast<int32_t>(type_); }  // 1 VOR, 2 VOR/DME, 3 NDB, 4 DME
@@ -135,9 +153,6 @@ class CNavPoint {
   double GetElevationFt() const { return elevationFt_; }
   const std::string& GetName() const { return name_; }
 
-  CNavPoint* GetNext() const { return next_; }
-  void SetNext(CNavPoint* next) { next_ = next; }
-
  private:
   NavIdent<kNavaidIdentMax> ident_;
   NavaidType type_ = NavaidType::Vor;
@@ -145,44 +160,22 @@ class CNavPoint {
   double frequency_ = kUnsetValue;
   double elevationFt_ = kUnsetValue;
   std::string name_;
-  CNavPoint* next_ = nullptr;
 };
 
-class CFix {
+class CFix : public ChainLink<CFix> {
  public:
   // An empty ident and an unset position: a fresh list head reads as the
   // end of an empty list, so nothing is drawn before the first search.
   CFix() = default;
   CFix(const char* ident, const CLatLon& position);
-  ~CFix();  // frees the rest of the chain
-  CFix(const CFix& other);
-  CFix& operator=(const CFix& other);
 
   const char* GetIdent() const { return ident_.c_str(); }
   CLatLon* GetPosition() { return &position_; }
   const CLatLon* GetPosition() const { return &position_; }
 
-  CFix* GetNext() const { return next_; }
-  void SetNext(CFix* next) { next_ = next; }
-
  private:
   NavIdent<kFixIdentMax> ident_;
   CLatLon position_;
-  CFix* next_ = nullptr;
 };
-
-// Deletes every record after `head` one by one, leaving head->next null. A
-// chain of any length is freed in constant stack.
-template <typename Record>
-void FreeChainAfter(Record* head) {
-  Record* record = head->GetNext();
-  head->SetNext(nullptr);
-  while (record != nullptr) {
-    Record* next = record->GetNext();
-    record->SetNext(nullptr);
-    delete record;
-    record = next;
-  }
-}
 
 }  // namespace halcyon

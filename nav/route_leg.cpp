@@ -2,7 +2,6 @@
 #include "nav/route_leg.h"
 
 #include "nav/great_circle.h"
-#include "nav/nav_records.h"
 
 namespace halcyon {
 namespace {
@@ -26,9 +25,7 @@ bool ValidIndex(int i) { return i == 1 || i == 2; }
 
 CLeg::CLeg(const std::string& toIdent, const CLatLon& to, LegType type) : to_(to), toIdent_(toIdent), type_(type) {}
 
-CLeg::~CLeg() { FreeChainAfter(this); }
-
-CLeg::CLeg(const CLeg& other) { CopyValues(other); }
+CLeg::CLeg(const CLeg& other) : ChainLink<CLeg>(other) { CopyValues(other); }
 
 CLeg& CLeg::operator=(const CLeg& other) {
   if (this != &other) CopyValues(other);

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "nav/latlon.h"
+#include "nav/nav_records.h"
 
 namespace halcyon {
 
@@ -77,7 +78,7 @@ class CProcTurn {
   int32_t turnDirection_ = 0;
 };
 
-class CLeg {
+class CLeg : public ChainLink<CLeg> {
  public:
   static constexpr int kArcPoints = 10;
   static constexpr int kTurnPoints = 4;
@@ -85,8 +86,6 @@ class CLeg {
   // A placeholder leg: no TO ident, type NONE, nothing set.
   CLeg() = default;
   CLeg(const std::string& toIdent, const CLatLon& to, LegType type);
-  // Frees the legs after it too, without recursion.
-  ~CLeg();
   // A copy takes the leg's values, its hold and procedure turn, never the chain.
   CLeg(const CLeg& other);
   CLeg& operator=(const CLeg& other);
@@ -151,9 +150,6 @@ class CLeg {
   void SetPassType(PassType passType) { passType_ = passType; }
   void SetProcTurn(const CProcTurn& procTurn) { procTurn_ = std::make_unique<CProcTurn>(procTurn); }
 
-  CLeg* GetNext() const { return next_; }
-  void SetNext(CLeg* next) { next_ = next; }
-
  private:
   friend class CFlightPlan;
   void CopyValues(const CLeg& other);
@@ -177,7 +173,6 @@ class CLeg {
   std::array<CLatLon, kArcPoints> arcPoints_;
   std::unique_ptr<CProcTurn> procTurn_;
   std::unique_ptr<CHold> hold_;
-  CLeg* next_ = nullptr;
 };
 
 }  // namespace halcyon

@@ -335,9 +335,8 @@ std::string RunSimException(RunContext&, const ScenarioStep&) {
 // systems/placeholders.h and displays/placeholders.h); a row goes when its
 // system lands.
 constexpr const char* kPlaceholderInputs[] = {
-    "ground_spoilers_deployed", "starter_left",    "starter_right",         "gear_wheels_lamp",
-    "ground_crew_sequence",     "decision_height", "decision_height_alert",
-    "irs_left",                 "irs_right",
+    "ground_spoilers_deployed", "gear_wheels_lamp", "ground_crew_sequence", "decision_height",
+    "decision_height_alert",    "irs_left",         "irs_right",
 };
 
 std::string CheckPlaceholder(const std::vector<std::string>& args) {

@@ -22,6 +22,9 @@ namespace {
 constexpr uint32_t kTokenTick18 = 1;
 constexpr uint32_t kTokenAutopilotEngaged = 103;
 constexpr uint32_t kTokenSimulationClock = 604;
+constexpr uint32_t kTokenSimulatorClockSeconds = 557;
+constexpr uint32_t kTokenOutsideAirTempDegC = 341;
+constexpr uint32_t kTokenAmbientTempDegCBy256 = 350;
 constexpr uint32_t kTokenLatitude = 71;
 constexpr uint32_t kTokenLongitude = 72;
 constexpr uint32_t kTokenEngine1Selector = 307;
@@ -82,6 +85,7 @@ void ApplyKeyEventEffect(uint32_t event, uint32_t value) {
   for (const KeyEventEffect& effect : kKeyEventEffects) {
     if (effect.event == event) effect.apply(value);
   }
+  EngineModel::ApplyKeyEvent(event, value);
 }
 
 double DistanceMeters(double lat1Deg, double lon1Deg, double lat2Deg, double lon2Deg) {
@@ -175,6 +179,7 @@ void SimHost::SendService(uint32_t serviceId) {
 }
 
 void SimHost::Start() {
+  EngineModel::UpdateFuelWeight();
   module_.CallStart();
   ReturnedFromModule();
   phase_ = Phase::Startup;
@@ -202,6 +207,8 @@ void SimHost::RunOneTick() {
   if (flightModelOn_) flightModel_.Step(autopilot_, groundElevationFt_);
   for (TickHook& hook : tickHooks_) hook(*this);
   magneticVariation_.Update();
+  MirrorOutsideAirTemp();
+  engines_.Step(1.0 / 18.0);
   const int frames = std::max(1, options_.framesPerTick);
   // The milliseconds are counted from the first tick, so their rounding does
   // not add up: after N ticks the clock stands at N x 55.6 ms, give or take one.
@@ -270,6 +277,12 @@ void SimHost::SetToken(uint32_t token, double value) {
   ramps_.erase(std::remove_if(ramps_.begin(), ramps_.end(), [token](const Ramp& r) { return r.token == token; }),
                ramps_.end());
   platform::sim::SetToken(token, value);
+  if (token == kTokenAmbientTempDegCBy256) MirrorOutsideAirTemp();
+}
+
+// The simulator gives the outside air temperature twice: in degrees C/256 and in degrees C.
+void SimHost::MirrorOutsideAirTemp() {
+  platform::sim::SetToken(kTokenOutsideAirTempDegC, GetToken(kTokenAmbientTempDegCBy256) * 256.0);
 }
 
 double SimHost::GetToken(uint32_t token) const { return platform::sim::GetToken(token); }

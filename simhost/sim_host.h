@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "simhost/engine_model.h"
 #include "simhost/flight_model.h"
 #include "simhost/magnetic_variation.h"
 #include "simhost/module_loader.h"
@@ -138,6 +139,7 @@ class SimHost {
   const std::vector<SoundPlayed>& SoundsPlayed() const { return soundsPlayed_; }
   uint64_t SoundsPlayedCount() const { return soundsPlayedCount_; }
   const LoadedModule& Module() const { return module_; }
+  const EngineModel& Engines() const { return engines_; }
   const MagneticVariation& MagVar() const { return magneticVariation_; }
 
   // ---- The glass displays' pictures ----
@@ -166,6 +168,7 @@ class SimHost {
   void MoveTraffic();
   void InstallSimConnectAnswers();
   void ApplyRamps();
+  void MirrorOutsideAirTemp();
   void OnTrace(const char* text);
   void KeepSoundsPlayed();
 
@@ -191,6 +194,7 @@ class SimHost {
   uint8_t cloudDensity_ = 0;
   double groundElevationFt_ = 0.0;
   uint64_t trafficAnswers_ = 0;
+  EngineModel engines_;
   SimAutopilot autopilot_;
   FlightModel flightModel_;
   bool flightModelOn_ = false;

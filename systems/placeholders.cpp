@@ -9,10 +9,6 @@ namespace halcyon {
 
 bool IsGroundSpoilerDeployed() { return platform::PlaceholderInput("ground_spoilers_deployed", 0.0) != 0.0; }
 
-int32_t GetStarterSwitchPosition(int32_t engine) {
-  return TruncateSaturated<int32_t>(platform::PlaceholderInput(engine == 1 ? "starter_left" : "starter_right", 120.0));
-}
-
 int32_t GetGearWheelsLampPosition() {
   return TruncateSaturated<int32_t>(platform::PlaceholderInput("gear_wheels_lamp", 124.0));
 }
@@ -23,21 +19,14 @@ int32_t GetIrsStatusPosition(int32_t unit) {
   return TruncateSaturated<int32_t>(platform::PlaceholderInput(unit == 1 ? "irs_left" : "irs_right", 120.0));
 }
 
-void LoadCabinPress() { platform::NoteNotBuilt("LoadCabinPress"); }
-void LoadAirCondition() { platform::NoteNotBuilt("LoadAirCondition"); }
 void InitGear() { platform::NoteNotBuilt("InitGear"); }
-void InitFuelLevers() { platform::NoteNotBuilt("InitFuelLevers"); }
-void LoadEngineStarter() { platform::NoteNotBuilt("LoadEngineStarter"); }
-void LoadHydraulicPumps() { platform::NoteNotBuilt("LoadHydraulicPumps"); }
 void LoadBrakeTemperature() { platform::NoteNotBuilt("LoadBrakeTemperature"); }
-void LoadPneumaticXFeed() { platform::NoteNotBuilt("LoadPneumaticXFeed"); }
 void InitAutoSpoilers() { platform::NoteNotBuilt("InitAutoSpoilers"); }
 void LoadAutobrake() { platform::NoteNotBuilt("LoadAutobrake"); }
 void LoadGear() { platform::NoteNotBuilt("LoadGear"); }
 void LoadStabTrim() { platform::NoteNotBuilt("LoadStabTrim"); }
 void InitAutoflightAlerts() { platform::NoteNotBuilt("InitAutoflightAlerts"); }
 void ResetAltimeter() { platform::NoteNotBuilt("ResetAltimeter"); }
-void LoadFuelFlow() { platform::NoteNotBuilt("LoadFuelFlow"); }
 void LoadRain() { platform::NoteNotBuilt("LoadRain"); }
 void LoadFlaps() { platform::NoteNotBuilt("LoadFlaps"); }
 void LoadSpeedCards() { platform::NoteNotBuilt("LoadSpeedCards"); }
@@ -45,57 +34,38 @@ void LoadSlats() { platform::NoteNotBuilt("LoadSlats"); }
 void InitEdp() { platform::NoteNotBuilt("InitEdp"); }
 void LoadIrs() { platform::NoteNotBuilt("LoadIrs"); }
 void LoadLongitudeTrim() { platform::NoteNotBuilt("LoadLongitudeTrim"); }
-void LoadLevers() { platform::NoteNotBuilt("LoadLevers"); }
 void InitWiper() { platform::NoteNotBuilt("InitWiper"); }
 void LoadAltimeter() { platform::NoteNotBuilt("LoadAltimeter"); }
 void LoadAtcId() { platform::NoteNotBuilt("LoadAtcId"); }
-void UpdateCabinPress() { platform::NoteNotBuilt("UpdateCabinPress"); }
-void UpdateAirCondition() { platform::NoteNotBuilt("UpdateAirCondition"); }
 void UpdateAnnunciators() { platform::NoteNotBuilt("UpdateAnnunciators"); }
 void UpdateGear() { platform::NoteNotBuilt("UpdateGear"); }
-void UpdateFuelLevers() { platform::NoteNotBuilt("UpdateFuelLevers"); }
-void UpdateEngineStarter() { platform::NoteNotBuilt("UpdateEngineStarter"); }
 void UpdateBrakeTemperature() { platform::NoteNotBuilt("UpdateBrakeTemperature"); }
 void UpdateAutoSpoilers() { platform::NoteNotBuilt("UpdateAutoSpoilers"); }
 void UpdateAutobrake() { platform::NoteNotBuilt("UpdateAutobrake"); }
 void UpdateAlternateGear() { platform::NoteNotBuilt("UpdateAlternateGear"); }
 void UpdateStabTrim() { platform::NoteNotBuilt("UpdateStabTrim"); }
 void UpdateTakeoffWarning() { platform::NoteNotBuilt("UpdateTakeoffWarning"); }
-void UpdateLevers() { platform::NoteNotBuilt("UpdateLevers"); }
 void UpdateAutoflightAlerts() { platform::NoteNotBuilt("UpdateAutoflightAlerts"); }
 void UpdateAltimeter() { platform::NoteNotBuilt("UpdateAltimeter"); }
-void UpdateFuelFlow() { platform::NoteNotBuilt("UpdateFuelFlow"); }
 void UpdateGroundCom() { platform::NoteNotBuilt("UpdateGroundCom"); }
-void UpdatePneumaticPressure() { platform::NoteNotBuilt("UpdatePneumaticPressure"); }
-void UpdatePneumaticXFeed() { platform::NoteNotBuilt("UpdatePneumaticXFeed"); }
 void UpdateFlaps() { platform::NoteNotBuilt("UpdateFlaps"); }
 void UpdateSlats() { platform::NoteNotBuilt("UpdateSlats"); }
-void UpdateHydraulicPumps() { platform::NoteNotBuilt("UpdateHydraulicPumps"); }
 void UpdateEdp() { platform::NoteNotBuilt("UpdateEdp"); }
 void UpdateIrs() { platform::NoteNotBuilt("UpdateIrs"); }
 void UpdateWiper() { platform::NoteNotBuilt("UpdateWiper"); }
-void SaveCabinPress() { platform::NoteNotBuilt("SaveCabinPress"); }
-void SaveAirCondition() { platform::NoteNotBuilt("SaveAirCondition"); }
-void SaveEngineStarter() { platform::NoteNotBuilt("SaveEngineStarter"); }
-void SaveFuelLevers() { platform::NoteNotBuilt("SaveFuelLevers"); }
-void SaveHydraulicPumps() { platform::NoteNotBuilt("SaveHydraulicPumps"); }
 void SaveBrakeTemperature() { platform::NoteNotBuilt("SaveBrakeTemperature"); }
-void SavePneumaticXFeed() { platform::NoteNotBuilt("SavePneumaticXFeed"); }
 void SaveAutobrake() { platform::NoteNotBuilt("SaveAutobrake"); }
 void SaveGear() { platform::NoteNotBuilt("SaveGear"); }
 void SaveStabTrim() { platform::NoteNotBuilt("SaveStabTrim"); }
-void SaveFuelFlow() { platform::NoteNotBuilt("SaveFuelFlow"); }
 void SaveRain() { platform::NoteNotBuilt("SaveRain"); }
 void SaveFlaps() { platform::NoteNotBuilt("SaveFlaps"); }
 void SaveSpeedCards() { platform::NoteNotBuilt("SaveSpeedCards"); }
 void SaveSlats() { platform::NoteNotBuilt("SaveSlats"); }
 void SaveIrs() { platform::NoteNotBuilt("SaveIrs"); }
 void SaveLongitudeTrim() { platform::NoteNotBuilt("SaveLongitudeTrim"); }
-void SaveLevers() { platform::NoteNotBuilt("SaveLevers"); }
 void SaveAltimeter() { platform::NoteNotBuilt("SaveAltimeter"); }
 
 void DisarmAutobrakeOnPedal(uint8_t) { platform::NoteNotBuilt("DisarmAutobrakeOnPedal"); }
-void ResetFuelUsed() { platform::NoteNotBuilt("ResetFuelUsed"); }
 // Asks the simulator each time, as the start-up step will once it is built.
 const char* GetAtcId() {
   platform::NoteNotBuilt("GetAtcId");

@@ -17,9 +17,6 @@ namespace halcyon {
 
 // Speed cards and ground spoilers: "ground_spoilers_deployed", 0.
 bool IsGroundSpoilerDeployed();
-// Engine start: the left (engine 1) and right (engine 2) starter switch
-// positions, "starter_left" and "starter_right", 120 (off).
-int32_t GetStarterSwitchPosition(int32_t engine);
 // Landing gear: the wheels-lamp switch object that rests at 124 and stands at
 // 41 for a while after lift-off with the gear down, "gear_wheels_lamp", 124.
 int32_t GetGearWheelsLampPosition();
@@ -29,21 +26,14 @@ bool IsGroundCrewSequenceStarted();
 // IRS 1 or 2 status record, "irs_left" and "irs_right": 115 in NAV, [120] off.
 int32_t GetIrsStatusPosition(int32_t unit);
 
-void LoadCabinPress();
-void LoadAirCondition();
 void InitGear();
-void InitFuelLevers();
-void LoadEngineStarter();
-void LoadHydraulicPumps();
 void LoadBrakeTemperature();
-void LoadPneumaticXFeed();
 void InitAutoSpoilers();
 void LoadAutobrake();
 void LoadGear();
 void LoadStabTrim();
 void InitAutoflightAlerts();
 void ResetAltimeter();
-void LoadFuelFlow();
 void LoadRain();
 void LoadFlaps();
 void LoadSpeedCards();
@@ -51,58 +41,39 @@ void LoadSlats();
 void InitEdp();
 void LoadIrs();
 void LoadLongitudeTrim();
-void LoadLevers();
 void InitWiper();
 void LoadAltimeter();
 void LoadAtcId();
-void UpdateCabinPress();
-void UpdateAirCondition();
 void UpdateAnnunciators();
 void UpdateGear();
-void UpdateFuelLevers();
-void UpdateEngineStarter();
 void UpdateBrakeTemperature();
 void UpdateAutoSpoilers();
 void UpdateAutobrake();
 void UpdateAlternateGear();
 void UpdateStabTrim();
 void UpdateTakeoffWarning();
-void UpdateLevers();
 void UpdateAutoflightAlerts();
 void UpdateAltimeter();
-void UpdateFuelFlow();
 void UpdateGroundCom();
-void UpdatePneumaticPressure();
-void UpdatePneumaticXFeed();
 void UpdateFlaps();
 void UpdateSlats();
-void UpdateHydraulicPumps();
 void UpdateEdp();
 void UpdateIrs();
 void UpdateWiper();
-void SaveCabinPress();
-void SaveAirCondition();
-void SaveEngineStarter();
-void SaveFuelLevers();
-void SaveHydraulicPumps();
 void SaveBrakeTemperature();
-void SavePneumaticXFeed();
 void SaveAutobrake();
 void SaveGear();
 void SaveStabTrim();
-void SaveFuelFlow();
 void SaveRain();
 void SaveFlaps();
 void SaveSpeedCards();
 void SaveSlats();
 void SaveIrs();
 void SaveLongitudeTrim();
-void SaveLevers();
 void SaveAltimeter();
 
 // Accessors of the aircraft systems that the SimConnect client calls.
 void DisarmAutobrakeOnPedal(uint8_t forced);
-void ResetFuelUsed();
 // The aircraft's own ATC id.
 const char* GetAtcId();
 

@@ -9,6 +9,7 @@
 
 #include "nav/flight_plan.h"
 #include "nav/great_circle.h"
+#include "tests/small_stack.h"
 
 namespace halcyon::test {
 namespace {
@@ -259,6 +260,7 @@ TEST(FlightPlan, ALongRouteIsFreedWithoutRecursion) {
     last->SetNext(leg);
   }
   EXPECT_EQ(plan.CountLegs(), 100002);
+  RunOnSmallStack([&plan] { plan.Clear(); });
 }
 
 }  // namespace

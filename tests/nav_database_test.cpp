@@ -14,6 +14,7 @@
 #include "platform/paths.h"
 #include "platform/system.h"
 #include "tests/cockpit.h"
+#include "tests/small_stack.h"
 
 namespace halcyon::test {
 namespace {
@@ -249,8 +250,9 @@ TEST(NavDatabaseLookup, TheNearestOfSeveralWithOneIdent) {
 }
 
 TEST(NavRecords, AChainOfAHundredThousandRecordsIsFreedWithoutRecursion) {
-  // A recursive destructor would need a stack frame a record; this runs
-  // under AddressSanitizer in CI, which also reports anything left behind.
+  // Freed on a thread of half a megabyte of stack, where a recursive
+  // destructor (a frame a record) overflows; AddressSanitizer in CI also
+  // reports anything left behind.
   constexpr int kRecords = 100000;
   CFix* fixes = new CFix();
   CNavPoint* navaids = new CNavPoint();
@@ -266,10 +268,11 @@ TEST(NavRecords, AChainOfAHundredThousandRecordsIsFreedWithoutRecursion) {
     airport->SetNext(airports);
     airports = airport;
   }
-  delete fixes;
-  delete navaids;
-  delete airports;
-  SUCCEED();
+  RunOnSmallStack([&] {
+    delete fixes;
+    delete navaids;
+    delete airports;
+  });
 }
 
 // ---- Magnetic variation grid ----
@@ -295,6 +298,16 @@ TEST(MagVarGrid, InterpolatesWrapsClampsAndAnswersZeroWhenUnset) {
   EXPECT_NEAR(grid.AtLatLonWest(90, 0), 22.0, 1e-6);
   EXPECT_NEAR(grid.AtLatLonWest(95, 0), 22.0, 1e-6) << "beyond the pole the edge row";
   EXPECT_EQ(grid.At(CLatLon()), 0.0) << "an unset position";
+
+  // A world grid that starts at the prime meridian: west longitudes wrap to
+  // its last columns.
+  CMagVarGrid fromGreenwich;
+  ASSERT_TRUE(fromGreenwich.Parse("magvar.txt",
+                                  "@GRID|lat_min|lat_step|rows|lon_min|lon_step|cols\nGRID|-90|90|3|0|90|4\n"
+                                  "@ROW|lat|values\nROW|-90|0 1 2 3\nROW|0|10 11 12 13\nROW|90|20 21 22 23\n",
+                                  &report));
+  EXPECT_NEAR(fromGreenwich.AtLatLonWest(0, 90), 13.0, 1e-6) << "90W is the column at 270E";
+  EXPECT_NEAR(fromGreenwich.AtLatLonWest(0, 45), 11.5, 1e-6) << "45W: between 270E and 0E";
   EXPECT_EQ(grid.AtLatLonWest(NAN, 0), 0.0);
 
   CMagVarGrid shortRow;

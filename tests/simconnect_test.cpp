@@ -17,6 +17,7 @@
 #include "host/payload_traffic.h"
 #include "host/simconnect_client.h"
 #include "platform/simconnect.h"
+#include "systems/fuel_flow.h"
 #include "systems/placeholders.h"
 #include "systems/radios.h"
 #include "tests/cockpit.h"
@@ -258,9 +259,12 @@ TEST(SimConnect, PayloadAndFuelInPoundsAndGallons) {
 
   // No fuel weight: nothing sent, the fuel-used counters are reset all the same.
   cockpit.set(Token::FuelWeightLbPerGallon, 0.0);
+  SetFuelUsed(1, 1500.0, 0.0);
+  SetFuelUsed(2, 1400.0, 0.0);
   WritePayloadAndFuel();
   EXPECT_TRUE(sc::Log().dataWrites.empty());
-  EXPECT_TRUE(cockpit.ran("ResetFuelUsed"));
+  EXPECT_EQ(GetFuelUsed(1), 0.0);
+  EXPECT_EQ(GetFuelUsed(2), 0.0);
 
   cockpit.set(Token::FuelWeightLbPerGallon, 6.7);
   WritePayloadAndFuel();

@@ -176,11 +176,12 @@ TEST(Callouts, ATakeOffAndLandingInTheirOrderAndAtTheirTicks) {
   // Parking brake released, then set: called.
   cockpit.set(Token::ParkingBrake, 0).runSeconds(1).set(Token::ParkingBrake, 1).runSeconds(1);
   // Engine start: starter, then N2 through 20 % and 40 %.
-  cockpit.setPlaceholder("starter_left", 52).runSeconds(1);
+  cockpit.control("ENGINE STARTER", "starter_left", 52).runSeconds(1);
   cockpit.host().RampToken(625, 60, 6);
-  cockpit.runSeconds(6).setPlaceholder("starter_left", 125).setPlaceholder("starter_right", 52).runSeconds(1);
+  cockpit.runSeconds(6).control("ENGINE STARTER", "starter_left", 125);
+  cockpit.control("ENGINE STARTER", "starter_right", 52).runSeconds(1);
   cockpit.host().RampToken(644, 60, 6);
-  cockpit.runSeconds(6).setPlaceholder("starter_right", 125);
+  cockpit.runSeconds(6).control("ENGINE STARTER", "starter_right", 125);
   // Flaps: a stop between detents says nothing, the detent does.
   cockpit.set(Token::FlapHandle, 5000).runSeconds(1).set(Token::FlapHandle, 6553.6).runSeconds(1);
   cockpit.set(Token::ParkingBrake, 0).runSeconds(1);
@@ -286,7 +287,7 @@ TEST(Callouts, CallsNotMadeAndOption13) {
   // Option 13: calls are armed and consumed but not heard ...
   cockpit.setOption(kOptionTurnOffFoCallouts, true);
   cockpit.set(Token::ParkingBrake, 0).runSeconds(1).set(Token::ParkingBrake, 1).runSeconds(1);
-  cockpit.setPlaceholder("starter_left", 52).set(Token::Engine1N2Pct, 50).runSeconds(1);
+  cockpit.control("ENGINE STARTER", "starter_left", 52).set(Token::Engine1N2Pct, 50).runSeconds(1);
   cockpit.set(Token::FlapHandle, 6553.6).runSeconds(1);
   EXPECT_EQ(cockpit.played().size(), 3u);
   // ... so turning them back on brings none of them back.

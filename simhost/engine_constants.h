@@ -1,0 +1,54 @@
+// The numbers of the host's twin-jet engine model, in one place. They describe
+// a low-bypass turbofan of the MD-80's class (two-spool, about 20,000 lb of
+// thrust) closely enough for the cockpit's start, indication and fuel logic:
+// a start on the air starter motors N2 to about 20 %, fuel then lights the
+// engine and it accelerates to a ground idle near 60 % N2; the whole start
+// takes some 35 to 40 seconds. The values are round figures of the kind an
+// operator's manual gives (idle and take-off N1/N2, EGT, fuel flow, oil and
+// hydraulic pressure), chosen by us, not measured data.
+#pragma once
+
+namespace simhost::engine {
+
+// ---- Spool speeds, percent ----
+constexpr double kStarterMaxN2Pct = 24.0;   // what the air starter alone reaches
+constexpr double kLightOffMinN2Pct = 15.0;  // fuel below this does not light
+constexpr double kIdleN2Pct = 60.0;
+constexpr double kMaxN2Pct = 100.0;         // throttle fully forward
+constexpr double kIdleN1Pct = 25.0;
+constexpr double kMaxN1Pct = 98.0;
+// Reverse thrust: the throttle's reverse range (-4096..0) gives this share of
+// the forward range's power at full reverse.
+constexpr double kFullReverseThrottle = 4096.0;
+constexpr double kReversePowerShare = 0.7;
+constexpr double kFullForwardThrottle = 16384.0;
+
+// ---- Time constants, seconds (first-order lags toward the target) ----
+constexpr double kStarterSpinUpS = 6.0;     // 0 -> 20 % N2 in about 11 s
+constexpr double kStartAccelerationS = 6.0; // light-off -> idle in about 20 s
+constexpr double kSpoolS = 2.5;             // idle <-> take-off power in about 7 s
+constexpr double kSpinDownS = 10.0;         // fuel cut: the rotor runs down
+constexpr double kEgtRiseS = 3.0;
+constexpr double kEgtCoolS = 25.0;
+
+// ---- Exhaust gas temperature, degrees C ----
+constexpr double kStartEgtDegC = 420.0;     // while accelerating to idle
+constexpr double kIdleEgtDegC = 400.0;
+constexpr double kTakeoffEgtDegC = 580.0;   // limit 625 for take-off
+
+// ---- Fuel flow, pounds an hour per engine ----
+constexpr double kIdleFuelFlowPph = 1000.0;
+constexpr double kTakeoffFuelFlowPph = 9000.0;
+// The mixture (0..16384) lets fuel through from this value on.
+constexpr double kMixtureFuelOnMin = 100.0;
+// Used to turn pounds into gallons when the simulator's own figure is unusable.
+constexpr double kDefaultFuelLbPerGallon = 6.7;
+
+// ---- Oil and hydraulic pressure, psi ----
+constexpr double kIdleOilPsi = 45.0;
+constexpr double kTakeoffOilPsi = 55.0;
+constexpr double kHydraulicPumpPsi = 3000.0;  // the engine-driven pump's rating
+constexpr double kHydraulicFullN2Pct = 45.0;  // the pump gives its rating from here on
+constexpr double kHydraulicOutputPerPsi = 1569.0;
+
+}  // namespace simhost::engine
