@@ -79,6 +79,13 @@ bool LoadWorld(CNavDatabase* db) {
   return db->Fixes().size() == kFixes;
 }
 
+// One database loaded for the searches; null when the data did not load.
+const CNavDatabase* LoadedWorld() {
+  static CNavDatabase db;
+  static const bool loaded = LoadWorld(&db);
+  return loaded ? &db : nullptr;
+}
+
 void BM_LoadWorldDatabase(benchmark::State& state) {
   if (WorldFolder().empty()) {
     state.SkipWithError("cannot write the generated data");
@@ -120,11 +127,12 @@ int ScanFixes(const CNavDatabase& db, const CLatLon& centre, std::vector<const C
 }
 
 void BM_FindFixesInBox(benchmark::State& state) {
-  static CNavDatabase db;
-  if (db.Fixes().empty() && !LoadWorld(&db)) {
+  const CNavDatabase* world = LoadedWorld();
+  if (world == nullptr) {
     state.SkipWithError("the generated data did not load");
     return;
   }
+  const CNavDatabase& db = *world;
   const std::vector<CLatLon> centres = Centres();
   CFix head;
   std::vector<const CFix*> scan;
@@ -153,11 +161,12 @@ BENCHMARK(BM_FindFixesInBox)->Unit(benchmark::kMicrosecond);
 
 // The plain scan itself, for comparison.
 void BM_ScanFixesInBox(benchmark::State& state) {
-  static CNavDatabase db;
-  if (db.Fixes().empty() && !LoadWorld(&db)) {
+  const CNavDatabase* world = LoadedWorld();
+  if (world == nullptr) {
     state.SkipWithError("the generated data did not load");
     return;
   }
+  const CNavDatabase& db = *world;
   const std::vector<CLatLon> centres = Centres();
   std::vector<const CFix*> scan;
   size_t next = 0;
