@@ -59,6 +59,36 @@ void BM_LifecycleTickPowered(benchmark::State& state) {
 }
 BENCHMARK(BM_LifecycleTickPowered);
 
+// Both engines started on APU air and running at idle with the host's engine
+// model: engine start, pneumatics, air conditioning, hydraulics, cabin
+// pressure and fuel used at work, and the engines burning fuel.
+void BM_LifecycleTickEnginesRunning(benchmark::State& state) {
+  simhost::SimHost& host = RunningCockpit();
+  const struct {
+    uint32_t token;
+    double value;
+  } tokens[] = {{60, 1}, {306, 6.7}, {303, 1500}, {304, 1500}, {305, 2200}};
+  for (const auto& token : tokens) host.SetToken(token.token, token.value);
+  const ScriptedControl controls[] = {
+      {"APU", "battery", 41},           {"FUEL PUMPS", "fwd_center", 41},        {"FUEL PUMPS", "aft_center", 41},
+      {"APU", "master", 47},            {"APU", "master", 48},                   {"APU", "air_switch", 41},
+      {"PNEUMATIC X-FEED", "left", 1},  {"PNEUMATIC X-FEED", "right", 1},        {"AIR CONDITION", "supply_left", 41},
+      {"HYDRAULIC PUMPS", "engine1", 94}, {"HYDRAULIC PUMPS", "engine2", 94},
+  };
+  for (const auto& control : controls) host.Module().MoveControl(control.section, control.key, control.position);
+  host.RunSeconds(60);  // the APU up
+  host.Module().MoveControl("ENGINE STARTER", "starter_left", 52);
+  host.Module().MoveControl("ENGINE STARTER", "starter_right", 52);
+  host.RunSeconds(12);
+  host.SetToken(130, 16384);
+  host.SetToken(165, 16384);
+  host.RunSeconds(40);
+  if (host.GetToken(131) == 0.0 || host.GetToken(166) == 0.0) state.SkipWithError("the engines did not start");
+  for (auto _ : state) host.RunTicks(1);
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_LifecycleTickEnginesRunning);
+
 // In flight on the autopilot with the autothrottle holding the speed, the
 // host's flight model flying: the DFGS's main and fast passes at work.
 void BM_LifecycleTickAutopilot(benchmark::State& state) {

@@ -30,7 +30,7 @@ if ! ninja -C "$build" -j4 >/tmp/break-build.log 2>&1; then
   echo "the broken code does not build (see /tmp/break-build.log)" >&2
   exit 2
 fi
-failed=$(ctest --test-dir "$build" -j4 2>&1 | sed -n 's/^ *[0-9]* - \(.*\) (Failed.*/\1/p')
+failed=$(ctest --test-dir "$build" -j4 2>&1 | sed -n 's/^[[:space:]]*[0-9]* - \(.*\) (Failed.*/\1/p')
 if [ -z "$failed" ]; then
   echo "no test fails: add one that does"
   exit 1

@@ -80,8 +80,10 @@ TEST(Levers, FuelLeversStartFromTheMixtureAndFollowIt) {
   EXPECT_EQ(GetSwitch(&g_fuelLever2), kFuelLeverOn) << "only exactly 0 reads as cut off at start-up";
 
   // Below 100 the panel lever runs to cut off in 17 ticks; 100..16300 leaves it.
-  cockpit.set(Token::Engine2Mixture, 50);
-  EXPECT_EQ(Frames(cockpit, &g_fuelLever2, 18), FrameRun(17, 1)) << "17 frames after the tick it starts on";
+  // Started on a tick, the lever takes its first frame on the next one.
+  cockpit.set(Token::Engine2Mixture, 50).runTicks(1);
+  EXPECT_EQ(GetSwitch(&g_fuelLever2), kFuelLeverOn);
+  EXPECT_EQ(Frames(cockpit, &g_fuelLever2, 17), FrameRun(17, 1));
   cockpit.set(Token::Engine2Mixture, 8000).runTicks(30);
   EXPECT_EQ(GetSwitch(&g_fuelLever2), kFuelLeverCutOff);
   cockpit.set(Token::Engine2Mixture, 16300).runTicks(30);
