@@ -322,12 +322,11 @@ void FlightModel::Step(SimAutopilot& autopilot, double groundElevationFt) {
   double altitudeFt = Token(kTokenAltitudeFt);
   double verticalSpeedFpm = Token(kTokenVerticalSpeed) / 1.3;
   double casKt = Token(kTokenIasKt);
-  const double accelerationKtPerS = previousCasKt_ < 0.0 ? 0.0 : (casKt - previousCasKt_) / kSecondsPerTick;
 
   if (flying) {
     verticalSpeedFpm = FlyAutopilotVertical(autopilot, altitudeFt, verticalSpeedFpm);
     FlyAutopilotHeading();
-    FlyAutothrottle(casKt, altitudeFt, accelerationKtPerS);
+    FlyAutothrottle(casKt, altitudeFt, accelerationKtPerS_);
     // The point mass: thrust less drag less the climb's share of the weight.
     const Air air = StandardAtmosphere(altitudeFt);
     const double tasMps = std::max(TasFromCas(casKt, altitudeFt) * kMpsPerKt, kMinimumTasMps);
@@ -336,11 +335,12 @@ void FlightModel::Step(SimAutopilot& autopilot, double groundElevationFt) {
         (ThrustN(air.densityKgM3) - DragN(tasMps, air.densityKgM3, std::asin(sinPath))) / kMassKg -
         kGravityMps2 * sinPath;
     const double newTasMps = std::max(tasMps + accelerationMps2 * kSecondsPerTick, kMinimumTasMps);
-    casKt = CasFromMach(newTasMps / air.speedOfSoundMps, altitudeFt);
+    const double newCasKt = CasFromMach(newTasMps / air.speedOfSoundMps, altitudeFt);
+    accelerationKtPerS_ = (newCasKt - casKt) / kSecondsPerTick;
+    casKt = newCasKt;
     SetToken(kTokenIasKt, casKt);
     SetToken(kTokenVerticalSpeed, verticalSpeedFpm * 1.3);
   }
-  previousCasKt_ = casKt;
 
   if (onGround) {
     altitudeFt = std::max(altitudeFt, groundElevationFt);

@@ -61,7 +61,7 @@ class FlightModel {
   double ThrustN(double densityKgM3) const;
   double DragN(double tasMps, double densityKgM3, double flightPathRad) const;
 
-  double previousCasKt_ = -1.0;
+  double accelerationKtPerS_ = 0.0;  // of the last step, for the autothrottle's damping
 };
 
 }  // namespace simhost

@@ -414,7 +414,7 @@ std::string RunExpect(RunContext& context, const ScenarioStep& step) {
   const std::string& op = step.args[step.args.size() - 2];
   const std::string& wanted = step.args.back();
   const std::optional<double> seen = ValueOf(context.host, watched);
-  if (!seen) return ControlNamed(context.host, watched.section, watched.key);
+  if (!seen) return watched.label + " has no position to compare";
   if (Compare(*seen, op, Number(wanted))) return "";
   return "expected " + watched.label + " " + op + " " + wanted + ", saw " + FormatValue(*seen);
 }

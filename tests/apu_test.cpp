@@ -26,14 +26,14 @@ constexpr const char* kIni = Cockpit::kAircraftIniFile;
 TEST(Apu, RoundTripWithTheEmergencyPowerRuleAndASavedRunningState) {
   Cockpit cockpit({.start = false});
   cockpit.set(Token::AmbientTempDegCBy256, 15.0 / 256.0);
-  cockpit.writeFile(kIni, "[APU]\r\nfire_agent_1=41\r\nair_switch=41\r\nmaster=48\r\nbattery=41\r\n"
+  cockpit.writeFile(kIni, "[APU]\r\nfire_agent_1=41\r\nair_switch=42\r\nmaster=48\r\nbattery=41\r\n"
                           "emergency_power=50\r\nstate=2\r\n");
   cockpit.start();
   EXPECT_EQ(GetApuState(), kApuRunning);
   EXPECT_EQ(GetApuEgt(), 360.0);
   EXPECT_EQ(GetApuRpm(), 97.0);
   EXPECT_EQ(GetSwitch(&g_apuGeneratorAvailable), 45);
-  EXPECT_EQ(IsApuAirOn(), 1u);
+  EXPECT_EQ(IsApuAirOn(), 1u) << "any position but off";
   EXPECT_EQ(GetSwitch(&g_emergencyPowerSwitch), 120) << "only 41 and 120 are accepted";
   EXPECT_EQ(GetSwitch(&g_emergencyPowerShadow), 120);
   EXPECT_EQ(GetSwitch(&g_apuFireControlSwitch), 43);
@@ -41,7 +41,7 @@ TEST(Apu, RoundTripWithTheEmergencyPowerRuleAndASavedRunningState) {
   cockpit.runSeconds(1).shutdown();
   EXPECT_EQ(cockpit.ini("APU", "fire_agent_1"), "41");
   EXPECT_EQ(cockpit.ini("APU", "fire_agent_2"), "120");
-  EXPECT_EQ(cockpit.ini("APU", "air_switch"), "41");
+  EXPECT_EQ(cockpit.ini("APU", "air_switch"), "42");
   EXPECT_EQ(cockpit.ini("APU", "fire_cont"), "43");
   EXPECT_EQ(cockpit.ini("APU", "master"), "48");
   EXPECT_EQ(cockpit.ini("APU", "battery"), "41");

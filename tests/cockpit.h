@@ -105,7 +105,8 @@ class Cockpit {
   std::string readFile(const std::string& relative) const;
 
   // A value of the aircraft's INI file (or of another file below the root)
-  // as it stands on disk now; "<missing>" when the key is not there.
+  // as the cockpit reads it now (saved as each call into the module returns);
+  // "<missing>" when the key is not there.
   std::string ini(const std::string& section, const std::string& key,
                   const std::string& file = kAircraftIniFile) const;
   // The keys of a section of the aircraft's INI file, in file order.

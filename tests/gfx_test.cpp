@@ -2,6 +2,7 @@
 // pens and dashes, ellipses of odd sizes, clip modes, text placement, bad
 // numbers; and the host's screens and pictures of the displays.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -466,8 +467,9 @@ TEST(DisplayPictures, OnlyDisplaysThatDrewAreWrittenByTimeAndGauge) {
 
 // The program: pictures every so many seconds; none while no display draws.
 TEST(DisplayPictures, TheProgramTakesAPictureInterval) {
-  const std::string folder = ::testing::TempDir() + "/pictures-run";
-  const std::string file = ::testing::TempDir() + "/short.scn";
+  // A folder of this run's own: other runs of the suite share the temporary folder.
+  const std::string folder = ::testing::TempDir() + "/pictures-run-" + std::to_string(getpid());
+  const std::string file = ::testing::TempDir() + "/short-" + std::to_string(getpid()) + ".scn";
   std::ofstream(file) << "run 2\nsnapshot\n";
   const ProgramRun refused = RunSimhostProgram("--quiet --pictures 0 --scenario " + file + " --out " + folder);
   EXPECT_NE(refused.status, 0);

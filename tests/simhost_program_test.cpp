@@ -24,6 +24,18 @@ struct ProgramRun {
   std::string output;
 };
 
+// simhost with these arguments (and --quiet): its exit status and what it said.
+ProgramRun RunProgram(const std::string& arguments) {
+  const std::string program = simhost::DefaultModulePath().substr(0, simhost::DefaultModulePath().rfind('/')) + "/simhost";
+  ProgramRun run;
+  FILE* pipe = popen((program + " --quiet " + arguments + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) return run;
+  char buffer[512];
+  while (fgets(buffer, sizeof(buffer), pipe) != nullptr) run.output += buffer;
+  run.status = pclose(pipe);
+  return run;
+}
+
 class SimhostProgram : public testing::Test {
  protected:
   void SetUp() override {
@@ -40,16 +52,7 @@ class SimhostProgram : public testing::Test {
   ProgramRun Run(const std::string& scenario) const {
     const std::string file = folder_ + "/flight.scn";
     std::ofstream(file, std::ios::binary) << scenario;
-    const std::string program = simhost::DefaultModulePath().substr(0, simhost::DefaultModulePath().rfind('/')) + "/simhost";
-    const std::string command = program + " --quiet --scenario '" + file + "' --root '" + folder_ + "/root' --out '" +
-                                folder_ + "/out' 2>&1";
-    ProgramRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    char buffer[512];
-    while (fgets(buffer, sizeof(buffer), pipe) != nullptr) run.output += buffer;
-    run.status = pclose(pipe);
-    return run;
+    return RunProgram("--scenario '" + file + "' --root '" + folder_ + "/root' --out '" + folder_ + "/out'");
   }
 
   std::string Read(const std::string& relative) const {
@@ -98,14 +101,9 @@ TEST_F(SimhostProgram, EmptyFilesInTheSimulatorFolderAreNoObstacle) {
 }
 
 TEST_F(SimhostProgram, AnEndlessScenarioIsRefusedAtItsBound) {
-  const std::string program = simhost::DefaultModulePath().substr(0, simhost::DefaultModulePath().rfind('/')) + "/simhost";
-  FILE* pipe = popen((program + " --quiet --scenario /dev/zero --out '" + folder_ + "/out' 2>&1").c_str(), "r");
-  ASSERT_NE(pipe, nullptr);
-  std::string output;
-  char buffer[512];
-  while (fgets(buffer, sizeof(buffer), pipe) != nullptr) output += buffer;
-  EXPECT_NE(pclose(pipe), 0);
-  EXPECT_EQ(output, "simhost: /dev/zero: the scenario is larger than 16 MiB\n");
+  const ProgramRun run = RunProgram("--scenario /dev/zero --out '" + folder_ + "/out'");
+  EXPECT_NE(run.status, 0);
+  EXPECT_EQ(run.output, "simhost: /dev/zero: the scenario is larger than 16 MiB\n");
 }
 
 // What lands in the output folder: every key event named, a traffic line

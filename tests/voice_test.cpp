@@ -261,6 +261,19 @@ TEST(Callouts, TheLocalizerCallWaitsForBelow10000Feet) {
   EXPECT_EQ(cockpit.played(183).size(), 1u);
 }
 
+// The altitude counts are armed only above 1100 ft.
+TEST(Callouts, TheAltitudeCountsArmAbove1100Feet) {
+  Cockpit cockpit({.start = false});
+  cockpit.addSounds({151}, 100);
+  cockpit.set(Token::RadioAltitudeM, 1099 * kFt);
+  cockpit.start().runSeconds(1);
+  cockpit.set(Token::RadioAltitudeM, 900 * kFt).runSeconds(1);
+  EXPECT_TRUE(cockpit.played(151).empty());
+  cockpit.set(Token::RadioAltitudeM, 1101 * kFt).runSeconds(1);
+  cockpit.set(Token::RadioAltitudeM, 900 * kFt).runSeconds(1);
+  EXPECT_EQ(cockpit.played(151).size(), 1u) << "1000";
+}
+
 TEST(Callouts, CallsNotMadeAndOption13) {
   Cockpit cockpit({.start = false});
   cockpit.addSounds({162, 164, 165, 166, 167, 168, 175, 176, 177, 178, 179, 184}, 100);
