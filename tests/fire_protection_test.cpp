@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "systems/fire_protection.h"
+#include "systems/levers.h"
 #include "tests/cockpit.h"
 
 namespace halcyon::test {
@@ -91,6 +92,23 @@ TEST(EngineFire, AnAgentDischargesThirtySixTicksAfterItsButtonAndTheHandlesStart
   EXPECT_EQ(GetSwitch(&g_fireAgent2), kSwitchOff);
   cockpit.runSeconds(5);
   EXPECT_EQ(GetSwitch(&g_fireAgent1), kSwitchOn) << "discharged for good";
+}
+
+// A pulled handle cuts its engine's fuel: the levers send the cut-off event
+// until the simulator's mixture reads 0, and the other engine keeps its fuel.
+TEST(EngineFire, APulledHandleCutsItsEnginesFuelThroughTheSimulator) {
+  Cockpit cockpit;
+  cockpit.set(Token::Engine1Mixture, 16384).set(Token::Engine2Mixture, 16384).runSeconds(1);
+  EXPECT_TRUE(cockpit.keyEvents(kKeyEventMixture1CutOff).empty());
+  cockpit.control("Engine Fire", "handle_left", kFireHandlePulled).runTicks(2);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventMixture1CutOff).size(), 1u);
+  EXPECT_EQ(cockpit.token(Token::Engine1Mixture), 0.0);
+  EXPECT_EQ(cockpit.token(Token::Engine2Mixture), 16384.0);
+  cockpit.set(Token::Engine1Mixture, 16384).runTicks(2);
+  EXPECT_EQ(cockpit.token(Token::Engine1Mixture), 0.0) << "cut again while the handle is out";
+  cockpit.runSeconds(2);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventMixture1CutOff).size(), 2u);
+  EXPECT_TRUE(cockpit.keyEvents(kKeyEventMixture2CutOff).empty());
 }
 
 TEST(Efds, LoopSwitchesRoundTrip) {

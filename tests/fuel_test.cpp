@@ -197,6 +197,30 @@ TEST(Fuel, StartPumpOneCentrePumpAndThe25PoundLine) {
   EXPECT_EQ(Selectors(cockpit), SelectorPair(kSelectAll, kSelectAll));
 }
 
+// Fuel heat warms the fuel 0.7 degrees a verdict up to its 60-degree limit
+// (cycle after cycle while the switch stays on); then it cools 0.1 a verdict.
+TEST(Fuel, FuelHeatWarmsTheFuelToItsLimitAndItCoolsAfterwards) {
+  Cockpit cockpit({.start = false});
+  cockpit.set(Token::AmbientTempDegCBy256, 10.0 / 256.0).set(Token::UnitsOfMeasure, 2);
+  cockpit.start().runSeconds(1);
+  const auto offset = [] { return GetFuelTemperature(1) - 10.0; };
+  cockpit.setSwitch(&g_fuelHeatLeftSwitch, 41);
+  cockpit.runUntil([] { return IsFuelHeatOn(1) != 0; }, 2);
+  ASSERT_EQ(IsFuelHeatOn(1), 1u);
+  cockpit.runTicks(19 * 5);
+  EXPECT_NEAR(offset(), 5 * 0.7, 1e-9);
+  EXPECT_NEAR(GetFuelTemperature(2), 10.0, 1e-9) << "engine 2's fuel is not heated";
+  cockpit.runSeconds(150);
+  EXPECT_GE(offset(), 60.0 - 0.1);
+  EXPECT_LT(offset(), 60.0 + 0.7) << "no step once at 60";
+
+  cockpit.setSwitch(&g_fuelHeatLeftSwitch, 120);
+  cockpit.runUntil([] { return IsFuelHeatOn(1) == 0; }, 65).runTicks(1);
+  const double warm = offset();
+  cockpit.runTicks(19 * 3);
+  EXPECT_NEAR(offset(), warm - 3 * 0.1, 1e-9);
+}
+
 TEST(Fuel, FuelTemperatureCreepsTowardTheOutsideAirInTheUnitSystemsUnit) {
   Cockpit cockpit({.start = false});
   cockpit.set(Token::AmbientTempDegCBy256, 10.0 / 256.0);
