@@ -14,7 +14,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "platform/ini.cpp"
 #include "platform/paths.h"
@@ -139,7 +141,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                     {L"flaps.2", L"flaps-position.1", false},
                     {name.c_str(), name.c_str(), false},
                     {name.c_str(), L"sound", false}};
-  CheckInMemory(std::string_view(reinterpret_cast<const char*>(data), size), places);
-  if (size > 0 && data[size - 1] % 32 == 0) CheckThroughFiles(data, size, places);
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  CheckInMemory(bytes, places);
+  // Chosen by a hash of the whole input, not by one byte of it: the files add
+  // coverage, so the fuzzer soon learns to keep any one byte that leads there,
+  // and a quarter of all inputs then went through the files, at some fifty
+  // times the cost of the rest.
+  if (std::hash<std::string_view>{}(bytes) % 32 == 0) CheckThroughFiles(data, size, places);
   return 0;
 }
