@@ -148,6 +148,31 @@ TEST(Drawing, EllipsesOfNegativeSizeDrawAndEmptyOnesHarmNothing) {
   EXPECT_EQ(log.Count(DrawnItem::Kind::FillEllipse), 2u);
 }
 
+TEST(Drawing, RunsOfEllipsesFillLikeOneAfterAnother) {
+  // A display's blots: many small ellipses of one colour, overlapping, then
+  // one of another colour on top, all through a round clip.
+  Surface surface(100, 100);
+  {
+    Canvas canvas(surface);
+    Path clip;
+    clip.AddEllipse(RectF(0, 0, 100, 100));
+    canvas.SetClip(clip, platform::gfx::ClipMode::Replace);
+    // Turned the other way round by a mirroring transform, a run still fills.
+    canvas.SetTransform(Matrix().Scale(-1, 1));
+    canvas.FillEllipse(kGreen, RectF(-90, 40, 20, 20));
+    canvas.FillEllipse(kGreen, RectF(-85, 40, 20, 20));
+    canvas.ResetTransform();
+    for (int i = 0; i < 200; ++i) canvas.FillEllipse(kGreen, RectF(20.0f + (i % 5), 40, 20, 20));
+    canvas.FillEllipse(kWhite, RectF(25, 45, 10, 10));
+    canvas.FillEllipse(kGreen, RectF(-10, -10, 20, 20));
+  }
+  EXPECT_EQ(surface.Pixel(32, 50), kWhite) << "the later colour on top";
+  EXPECT_EQ(surface.Pixel(42, 50), kGreen) << "overlaps of one colour leave no hole";
+  EXPECT_EQ(surface.Pixel(77, 50), kGreen) << "overlap under the mirrored transform";
+  EXPECT_EQ(surface.Pixel(3, 3), kBlack) << "outside the clip";
+  EXPECT_EQ(surface.Pixel(10, 50), kBlack);
+}
+
 TEST(Drawing, ClipModesAndTheClipStaysWhereItWasSet) {
   // The traffic display's band: a ring between radii 94 and 107 about the
   // dial centre, made by a replace and an exclude, with no save or restore.
