@@ -22,7 +22,6 @@ namespace {
 constexpr uint32_t kTokenTick18 = 1;
 constexpr uint32_t kTokenAutopilotEngaged = 103;
 constexpr uint32_t kTokenSimulationClock = 604;
-constexpr uint32_t kTokenSimulatorClockSeconds = 557;
 constexpr uint32_t kTokenOutsideAirTempDegC = 341;
 constexpr uint32_t kTokenAmbientTempDegCBy256 = 350;
 constexpr uint32_t kTokenLatitude = 71;
