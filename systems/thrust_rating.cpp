@@ -16,7 +16,6 @@ namespace {
 
 constexpr const wchar_t* kSection = L"TRP";
 constexpr uint32_t kModeBuffer = 6;
-constexpr uint32_t kTokenAltitudeM = 73;
 constexpr double kFeetPerMetre = 3.28084;
 constexpr int32_t kMaxAssumedTempDegF = 140;
 constexpr int32_t kMaxAssumedTempDegC = 59;
@@ -50,7 +49,7 @@ double ReducedTakeoffLimit(double degF, double altitudeFt) {
 bool IsFullTakeoffRating() { return IsArtSwitchOff() != 0 || GetArtState() == kArtTripped; }
 
 double ComputeEprLimit(int32_t mode) {
-  const double h = ReadToken(kTokenAltitudeM) * kFeetPerMetre;
+  const double h = ReadToken(Token::AltitudeM) * kFeetPerMetre;
   double sat = GetStaticAirTemp();
   if (IsMetricUnits() == 0) sat = DegFToDegC(sat);
   const double mach = ReadToken(Token::MachTimes20480) / 20480.0;
