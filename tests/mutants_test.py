@@ -1,0 +1,107 @@
+#!/usr/bin/env python3
+"""The fault sampler's own test: on a small program with a known test, a known
+fault is KILLED, an equivalent one SURVIVES, comments and strings are never
+picked, the same seed draws the same faults, and the file is byte for byte as
+it was afterwards, also when the run is interrupted."""
+import os
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+SAMPLER = os.path.join(HERE, 'mutants.py')
+CXX = os.environ.get('CXX', 'g++')
+
+PROGRAM = """// Adds two counts, held at 100 ("a < b" in a comment is not code).
+#include <cstdio>
+int Limit(int a, int b) {
+  int sum = a + b;
+  if (sum > 100) return 100;
+  return sum;
+}
+int main() {
+  std::printf("x < y && z\\n");
+  return Limit(60, 50) == 100 && Limit(1, 2) == 3 ? 0 : 1;
+}
+"""
+
+
+class Sampler(unittest.TestCase):
+    def setUp(self):
+        self.dir = tempfile.TemporaryDirectory()
+        self.src = os.path.join(self.dir.name, 'limit.cpp')
+        with open(self.src, 'w', newline='') as f:
+            f.write(PROGRAM)
+        prog = os.path.join(self.dir.name, 'limit')
+        self.build = f'{CXX} -o {prog} {self.src}'
+        self.test = prog
+
+    def tearDown(self):
+        self.dir.cleanup()
+
+    def sampler(self, *extra, build=None, test=None):
+        return subprocess.run([sys.executable, SAMPLER, self.src, '--build-cmd', build or self.build,
+                               '--test-cmd', test or self.test, *extra],
+                              stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+
+    def unchanged(self):
+        with open(self.src, newline='') as f:
+            self.assertEqual(f.read(), PROGRAM)
+
+    def test_a_known_fault_is_killed_and_an_equivalent_one_survives(self):
+        out = self.sampler('--apply', '4:+:-', '--apply', '5:>:>=').stdout
+        self.assertRegex(out, r"limit.cpp:4:\d+: chosen: '\+' -> '-': KILLED")
+        # At a sum of exactly 100 both forms return 100: nothing can tell them apart.
+        self.assertRegex(out, r"limit.cpp:5:\d+: chosen: '>' -> '>=': SURVIVED")
+        self.assertIn('mutants: 1 killed of 2 drawn, 1 survived', out)
+        self.unchanged()
+
+    def test_a_fault_that_does_not_build_is_not_counted(self):
+        out = self.sampler('--apply', '4:int sum:int', '--apply', '4:+:-').stdout
+        self.assertIn('does not build, drawn again', out)
+        self.assertIn('1 killed of 1 drawn', out)
+        self.unchanged()
+
+    def test_comments_strings_and_includes_are_never_picked(self):
+        out = subprocess.run([sys.executable, SAMPLER, '--list', self.src],
+                             stdout=subprocess.PIPE, text=True, check=True).stdout
+        lines = {int(l.split(':')[1]) for l in out.splitlines()}
+        self.assertTrue(lines, out)
+        self.assertNotIn(1, lines)
+        self.assertNotIn(2, lines)
+        self.assertNotIn(9, lines)
+        self.assertIn(10, lines)  # the && and == of the real return
+
+    def test_the_same_seed_draws_the_same_faults(self):
+        runs = [self.sampler('--count', '5', '--seed', str(seed), build='true', test='true').stdout
+                for seed in (7, 7, 8)]
+        self.assertEqual(runs[0], runs[1])
+        self.assertNotEqual(runs[0], runs[2])
+        self.assertEqual(runs[0].count('SURVIVED'), 5)
+        self.unchanged()
+
+    def test_an_interrupted_run_puts_the_file_back(self):
+        for sig in (signal.SIGINT, signal.SIGTERM):
+            p = subprocess.Popen([sys.executable, SAMPLER, self.src, '--apply', '4:+:-',
+                                  '--build-cmd', 'sleep 30', '--test-cmd', 'true'],
+                                 stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+            deadline = time.time() + 10
+            while time.time() < deadline:
+                with open(self.src, newline='') as f:
+                    if f.read() != PROGRAM:
+                        break
+                time.sleep(0.02)
+            else:
+                p.kill()
+                self.fail('the fault was never applied')
+            p.send_signal(sig)
+            out, _ = p.communicate(timeout=20)
+            self.assertEqual(p.returncode, 130, out)
+            self.unchanged()
+
+
+if __name__ == '__main__':
+    unittest.main()
