@@ -130,7 +130,7 @@ TEST_F(FirstUse, WithoutAScenarioTheProgramSaysHowAndWritesNothing) {
   EXPECT_FALSE(Exists(folder_ + "/out"));
 
   // --help: the usage on standard output, and success.
-  const Shell help = RunShell("'" + program + "' --help 2>/dev/null");
+  const Shell help = RunShell("('" + program + "' --help 2>/dev/null)");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.output.find("--list      what a scenario may name"), std::string::npos) << help.output;
 }
@@ -245,6 +245,7 @@ TEST(ClosestNames, ASlipOfTheFingerIsOfferedAndAStrangerIsNot) {
   // Two letters wrong in a short word is still a slip; three is not.
   EXPECT_EQ(simhost::ClosestNames("bxttxry", keys), std::vector<std::string>{"battery"});
   EXPECT_TRUE(simhost::ClosestNames("bxxtxry", keys).empty());
+  EXPECT_EQ(simhost::ClosestNames("msat", keys), std::vector<std::string>{"mast"}) << "two in four letters";
   // A long name allows a third of its letters.
   EXPECT_EQ(simhost::ClosestNames("ar_swtchx", keys), std::vector<std::string>{"air_switch"});
   EXPECT_TRUE(simhost::ClosestNames("zzzzzzzzz", keys).empty());
