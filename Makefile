@@ -10,8 +10,10 @@ SCENARIO ?= scenarios/default.scn
 .PHONY: demo test setup build check test-sanitize fuzz bench clean
 
 # The cockpit's own WAV files are not ours to ship: the demo speaks and makes
-# its sounds from the slot names, once, into the simulator folder.
+# its sounds from the slot names, once, into the simulator folder. Each demo
+# starts cold and dark from a fresh simulator folder; the sound pack stays.
 demo: build
+	@tools/fresh_root.sh out/root
 	@tools/make_sound_pack.sh out/root/Sound/HalcyonPro
 	build/bin/simhost --scenario $(SCENARIO) --out out
 

@@ -1,6 +1,7 @@
 // The registry of saved cockpit controls.
 #include "core/controls.h"
 
+#include <algorithm>
 #include <cwctype>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@ struct Control {
   const wchar_t* key;
   CSwitch* record;
   ControlMover mover;
+  ControlReader reader;
 };
 
 std::vector<Control>& Controls() {
@@ -43,13 +45,15 @@ SavedControls::SavedControls(const wchar_t* section, std::span<const SwitchKey> 
   for (const SwitchKey& key : keys) RegisterControl(section, key.key, key.record);
 }
 
-void RegisterControl(const wchar_t* section, const wchar_t* key, CSwitch* record, ControlMover mover) {
+void RegisterControl(const wchar_t* section, const wchar_t* key, CSwitch* record, ControlMover mover,
+                     ControlReader reader) {
   if (Control* known = Find(section, key)) {
     known->record = record;
     if (mover != nullptr) known->mover = mover;
+    if (reader != nullptr) known->reader = reader;
     return;
   }
-  Controls().push_back({section, key, record, mover});
+  Controls().push_back({section, key, record, mover, reader});
 }
 
 bool HasControl(const wchar_t* section, const wchar_t* key) { return Find(section, key) != nullptr; }
@@ -85,7 +89,33 @@ bool MoveControl(const wchar_t* section, const wchar_t* key, int32_t position) {
   return true;
 }
 
+bool ReadControl(const wchar_t* section, const wchar_t* key, int32_t* position) {
+  const Control* control = Find(section, key);
+  if (control == nullptr) return false;
+  if (control->reader != nullptr) {
+    *position = control->reader();
+    return true;
+  }
+  if (control->record == nullptr) return false;
+  *position = GetSwitch(control->record);
+  return true;
+}
+
 }  // namespace halcyon
+
+namespace {
+
+// UTF-8 text into a caller's buffer, cut short on a character boundary.
+void CopyName(const wchar_t* name, char* buffer, int32_t bytes) {
+  if (buffer == nullptr || bytes <= 0) return;
+  const std::string text = platform::Narrow(name);
+  size_t length = std::min(text.size(), static_cast<size_t>(bytes - 1));
+  while (length > 0 && length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) --length;
+  text.copy(buffer, length);
+  buffer[length] = '\0';
+}
+
+}  // namespace
 
 int32_t HalcyonMoveControl(const char* section, const char* key, int32_t position) {
   if (section == nullptr || key == nullptr) return 0;
@@ -99,9 +129,13 @@ int32_t HalcyonHasControl(const char* section, const char* key) {
 
 int32_t HalcyonControlPosition(const char* section, const char* key, int32_t* position) {
   if (section == nullptr || key == nullptr || position == nullptr) return 0;
-  const halcyon::CSwitch* record =
-      halcyon::FindControlRecord(platform::Widen(section).c_str(), platform::Widen(key).c_str());
-  if (record == nullptr) return 0;
-  *position = halcyon::GetSwitch(record);
+  return halcyon::ReadControl(platform::Widen(section).c_str(), platform::Widen(key).c_str(), position) ? 1 : 0;
+}
+
+int32_t HalcyonControlAt(int32_t index, char* section, int32_t sectionBytes, char* key, int32_t keyBytes) {
+  const auto& controls = halcyon::Controls();
+  if (index < 0 || static_cast<size_t>(index) >= controls.size()) return 0;
+  CopyName(controls[static_cast<size_t>(index)].section, section, sectionBytes);
+  CopyName(controls[static_cast<size_t>(index)].key, key, keyBytes);
   return 1;
 }

@@ -39,10 +39,14 @@ struct SavedControls {
 };
 
 using ControlMover = void (*)(int32_t position);
+// Where a control without a record of its own stands (a knob turned to a
+// value, a wheel's digit), in the unit its mover takes.
+using ControlReader = int32_t (*)();
 
-// Adds the control, or gives a known one its record anew, and its mover when
-// one is given (a known mover stays otherwise).
-void RegisterControl(const wchar_t* section, const wchar_t* key, CSwitch* record, ControlMover mover = nullptr);
+// Adds the control, or gives a known one its record anew, and its mover and
+// reader when given (a known mover or reader stays otherwise).
+void RegisterControl(const wchar_t* section, const wchar_t* key, CSwitch* record, ControlMover mover = nullptr,
+                     ControlReader reader = nullptr);
 bool HasControl(const wchar_t* section, const wchar_t* key);
 // The control's record; null when no control has that section and key.
 const CSwitch* FindControlRecord(const wchar_t* section, const wchar_t* key);
@@ -54,6 +58,10 @@ const std::vector<std::pair<std::wstring, std::wstring>>& SavedControlsNotRegist
 // control has that section and key (both compared without case, as the INI
 // file does).
 bool MoveControl(const wchar_t* section, const wchar_t* key, int32_t position);
+// Where the control stands: its reader's value, else its record's position;
+// false for a control that has neither (a push button whose press is an
+// action) and for no control.
+bool ReadControl(const wchar_t* section, const wchar_t* key, int32_t* position);
 
 }  // namespace halcyon
 
@@ -61,5 +69,8 @@ bool MoveControl(const wchar_t* section, const wchar_t* key, int32_t position);
 // ask whether one exists (UTF-8 section and key); 1 when the control exists.
 extern "C" int32_t HalcyonMoveControl(const char* section, const char* key, int32_t position);
 extern "C" int32_t HalcyonHasControl(const char* section, const char* key);
-// The control's position into *position; 1 when the control exists.
+// The control's position into *position; 1 when the control has one.
 extern "C" int32_t HalcyonControlPosition(const char* section, const char* key, int32_t* position);
+// The section and key of the index-th control known (UTF-8, cut to the
+// buffers and always terminated); 0 past the last one.
+extern "C" int32_t HalcyonControlAt(int32_t index, char* section, int32_t sectionBytes, char* key, int32_t keyBytes);

@@ -94,7 +94,17 @@ constexpr KeyEventName kKeyEventNames[] = {
     {66706, "APU generator toggle"},
 };
 
+// The autopilot's and throttles' set events: their values are signed.
+constexpr uint32_t kSignedValueEvents[] = {65820, 65821, 66036, 66037, 66038, 66042, 66124};
+
 }  // namespace
+
+bool KeyEventTakesSignedValue(uint32_t event) {
+  for (const uint32_t signedEvent : kSignedValueEvents) {
+    if (signedEvent == event) return true;
+  }
+  return false;
+}
 
 const char* DescribeKeyEvent(uint32_t event) {
   for (const KeyEventName& name : kKeyEventNames) {

@@ -8,5 +8,8 @@ namespace simhost {
 
 // The description of a key event; "" for an event the table does not know.
 const char* DescribeKeyEvent(uint32_t event);
+// Whether the simulator reads the event's value as a signed number (a
+// vertical speed, a throttle in reverse), so the log shows it signed.
+bool KeyEventTakesSignedValue(uint32_t event);
 
 }  // namespace simhost

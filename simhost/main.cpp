@@ -1,32 +1,24 @@
 // simhost: runs the cockpit module headless, as the simulator would, through
 // a scripted flight, and writes what it produced to an output folder.
-#include <sys/stat.h>
+#include <stdlib.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstdlib>
 #include <cstdio>
-#include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "platform/ini.h"
+#include "simhost/options.h"
 #include "simhost/run_log.h"
 #include "simhost/scenario.h"
+#include "simhost/scenario_names.h"
 #include "simhost/sim_host.h"
+#include "simhost/sim_root.h"
 
 namespace {
-
-constexpr const char* kUsage =
-    "usage: simhost [--scenario FILE] [--out FOLDER] [--root FOLDER] [--module FILE] [--pictures SECONDS] [--quiet]\n"
-    "  --scenario  the flight to play (default: scenarios/default.scn)\n"
-    "  --out       where log.txt and the saved files go (default: out)\n"
-    "  --root      the simulator folder (default: <out>/root; made when missing)\n"
-    "  --module    the cockpit module (default: libhalcyon.so beside simhost)\n"
-    "  --pictures  also a picture of every display drawn, every SECONDS of simulated time\n"
-    "              (the last frame of each is written at the end of every run)\n";
 
 std::string Absolute(const std::string& path) {
   if (!path.empty() && path[0] == '/') return path;
@@ -39,72 +31,94 @@ int Fail(const std::string& message) {
   return 1;
 }
 
+// The names a scenario may use. Gauges and controls are the loaded
+// cockpit's, so the module is started in a scratch simulator folder that
+// goes again afterwards.
+int List(const simhost::ProgramOptions& program) {
+  if (program.list == "tokens") {
+    for (const std::string& line : simhost::ListNames(nullptr, "tokens")) std::printf("%s\n", line.c_str());
+    return 0;
+  }
+  char scratch[] = "/tmp/simhost-list-XXXXXX";
+  if (mkdtemp(scratch) == nullptr) return Fail("cannot make a scratch folder in /tmp");
+  int status = 0;
+  {
+    simhost::HostOptions options;
+    options.root = std::string(scratch) + "/root";
+    options.modulePath = program.modulePath.empty() ? "" : Absolute(program.modulePath);
+    simhost::SimHost host(options);
+    std::string error;
+    if (host.Load(&error)) {
+      host.Start();
+      for (const std::string& line : simhost::ListNames(&host, program.list)) std::printf("%s\n", line.c_str());
+    } else {
+      status = Fail(error);
+    }
+  }
+  std::error_code ignored;
+  std::filesystem::remove_all(scratch, ignored);
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string scenarioPath = "scenarios/default.scn";
-  std::string outFolder = "out";
-  std::string root;
-  std::string modulePath;
-  bool quiet = false;
-  double picturesEverySeconds = 0.0;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    const bool hasValue = i + 1 < argc;
-    if (arg == "--scenario" && hasValue) {
-      scenarioPath = argv[++i];
-    } else if (arg == "--out" && hasValue) {
-      outFolder = argv[++i];
-    } else if (arg == "--root" && hasValue) {
-      root = argv[++i];
-    } else if (arg == "--module" && hasValue) {
-      modulePath = argv[++i];
-    } else if (arg == "--pictures" && hasValue) {
-      const std::string value = argv[++i];
-      char* end = nullptr;
-      picturesEverySeconds = std::strtod(value.c_str(), &end);
-      if (end == value.c_str() || *end != '\0' || !(picturesEverySeconds > 0.0) || picturesEverySeconds > 86400.0) {
-        return Fail("--pictures takes a number of seconds above 0 and up to 86400, not '" + value + "'");
-      }
-    } else if (arg == "--quiet") {
-      quiet = true;
-    } else {
-      std::fputs(kUsage, stderr);
-      return arg == "--help" ? 0 : 2;
-    }
+  simhost::ProgramOptions program;
+  std::string error;
+  if (!simhost::ParseProgramOptions(std::vector<std::string>(argv + 1, argv + argc), &program, &error)) {
+    std::fprintf(stderr, "simhost: %s\n%s", error.c_str(), simhost::kUsage);
+    return 2;
   }
+  if (program.help) {
+    std::fputs(simhost::kUsage, stdout);
+    return 0;
+  }
+  if (!program.list.empty()) return List(program);
 
   simhost::Scenario scenario;
   std::vector<std::string> errors;
-  if (!scenario.LoadFile(scenarioPath, &errors)) {
-    for (const std::string& error : errors) std::fprintf(stderr, "simhost: %s\n", error.c_str());
+  if (!scenario.LoadFile(program.scenarioPath, &errors)) {
+    for (const std::string& line : errors) std::fprintf(stderr, "simhost: %s\n", line.c_str());
     return 1;
   }
 
-  outFolder = Absolute(outFolder);
-  if (mkdir(outFolder.c_str(), 0755) != 0 && errno != EEXIST) {
-    return Fail("cannot make the output folder " + outFolder + ": " + std::strerror(errno));
-  }
+  // Every folder the run writes into is proved writable before the first
+  // tick, and the simulator folder is this run's alone until it ends.
+  const std::string outFolder = Absolute(program.outFolder);
   simhost::HostOptions options;
-  options.root = root.empty() ? outFolder + "/root" : root;  // SimHost makes it absolute
-  options.modulePath = modulePath.empty() ? "" : Absolute(modulePath);
+  options.root = program.root.empty() ? outFolder + "/root" : Absolute(program.root);
+  options.modulePath = program.modulePath.empty() ? "" : Absolute(program.modulePath);
   options.flightModel = true;  // a scenario switches it off with "flight-model off"
   options.picturesFolder = outFolder + "/pictures";
+  if (!simhost::PrepareWritableFolder(outFolder, "output folder", &error) ||
+      !simhost::PrepareWritableFolder(options.picturesFolder, "pictures folder", &error) ||
+      !simhost::PrepareWritableFolder(options.root, "simulator folder", &error)) {
+    return Fail(error);
+  }
+  simhost::RootLock lock;
+  if (!lock.Take(options.root, &error)) return Fail(error);
 
   simhost::SimHost host(options);
-  std::string error;
   if (!host.Load(&error)) return Fail(error);
+  simhost::RunLog log;
+  const std::string soundFolder = simhost::RootPath(options.root, simhost::kSoundFolder);
+  if (simhost::CountSoundPackFiles(options.root) == 0) {
+    const std::string warning = "the sound pack is missing from " + soundFolder +
+                                ": cockpit.wav will be silent (make the pack with tools/make_sound_pack.sh '" +
+                                soundFolder + "', as make demo does)";
+    std::fprintf(stderr, "simhost: %s\n", warning.c_str());
+    log.Warn(warning);
+  }
   host.Start();
 
-  simhost::RunLog log;
   const bool tty = isatty(STDERR_FILENO) != 0;
-  auto progress = [quiet, tty](double done, double total) {
+  auto progress = [quiet = program.quiet, tty](double done, double total) {
     if (quiet || total <= 0.0) return;
     std::fprintf(stderr, "%s[simhost] %s of %s simulated%s", tty ? "\r" : "", simhost::FormatSimTime(done).c_str(),
                  simhost::FormatSimTime(total).c_str(), tty ? "" : "\n");
   };
-  if (picturesEverySeconds > 0.0) {
-    const auto everyTicks = static_cast<uint64_t>(std::max(1.0, std::round(picturesEverySeconds * 18.0)));
+  if (program.picturesEverySeconds > 0.0) {
+    const auto everyTicks = static_cast<uint64_t>(std::max(1.0, std::round(program.picturesEverySeconds * 18.0)));
     host.AddTickHook([everyTicks](simhost::SimHost& running) {
       if (running.TicksRun() % everyTicks != 0) return;
       const std::string failure = running.Snapshot();
@@ -112,7 +126,7 @@ int main(int argc, char** argv) {
     });
   }
   const bool played = simhost::RunScenario(host, scenario, log, &error, progress);
-  if (tty && !quiet) std::fputs("\n", stderr);
+  if (tty && !program.quiet) std::fputs("\n", stderr);
   // The last frame of every display, as the flight left it.
   const std::string lastPictures = host.Snapshot();
   host.Shutdown();
@@ -123,10 +137,14 @@ int main(int argc, char** argv) {
   for (const platform::IniSaveFailure& failure : failedSaves) {
     std::fprintf(stderr, "simhost: cannot save %s: %s\n", failure.file.c_str(), failure.reason.c_str());
   }
+  const simhost::ExpectCount& expects = log.Expects();
+  if (!program.quiet && expects.passed + expects.failed + expects.notReached > 0) {
+    std::fprintf(stderr, "[simhost] %s\n", simhost::DescribeExpects(expects).c_str());
+  }
   if (!played) return Fail(error);
   if (!written) return Fail(writeError);
   if (!failedSaves.empty()) return Fail("the cockpit's saved state was not written whole (see log.txt)");
   if (!lastPictures.empty()) return Fail(lastPictures);
-  if (!quiet) std::fprintf(stderr, "[simhost] done: %s/log.txt\n", outFolder.c_str());
+  if (!program.quiet) std::fprintf(stderr, "[simhost] done: %s/log.txt\n", outFolder.c_str());
   return 0;
 }

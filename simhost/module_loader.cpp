@@ -35,6 +35,7 @@ bool LoadedModule::Open(const std::string& path, std::string* error) {
   hasControl_ = reinterpret_cast<int32_t (*)(const char*, const char*)>(dlsym(handle_, "HalcyonHasControl"));
   controlPosition_ =
       reinterpret_cast<int32_t (*)(const char*, const char*, int32_t*)>(dlsym(handle_, "HalcyonControlPosition"));
+  controlAt_ = reinterpret_cast<int32_t (*)(int32_t, char*, int32_t, char*, int32_t)>(dlsym(handle_, "HalcyonControlAt"));
   if (imports->panels.id == platform::kImportPanels) imports->panels.table = platform::sim::PanelTable();
   gauges_.clear();
   for (platform::GAUGEHDR** gauge = linkage->gauges; gauge != nullptr && *gauge != nullptr; ++gauge) {
@@ -51,6 +52,7 @@ void LoadedModule::Close() {
   moveControl_ = nullptr;
   hasControl_ = nullptr;
   controlPosition_ = nullptr;
+  controlAt_ = nullptr;
   gauges_.clear();
 }
 
@@ -67,6 +69,15 @@ bool LoadedModule::HasControl(const std::string& section, const std::string& key
 
 bool LoadedModule::ControlPosition(const std::string& section, const std::string& key, int32_t* position) const {
   return controlPosition_ != nullptr && controlPosition_(section.c_str(), key.c_str(), position) != 0;
+}
+
+std::vector<std::pair<std::string, std::string>> LoadedModule::ControlNames() const {
+  std::vector<std::pair<std::string, std::string>> names;
+  if (controlAt_ == nullptr) return names;
+  char section[256];
+  char key[256];
+  for (int32_t i = 0; controlAt_(i, section, sizeof(section), key, sizeof(key)) != 0; ++i) names.emplace_back(section, key);
+  return names;
 }
 
 platform::GAUGEHDR* LoadedModule::FindGauge(const std::string& name) const {

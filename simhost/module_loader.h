@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/gauge.h"
@@ -31,6 +32,8 @@ class LoadedModule {
   // Whether the cockpit saves such a control, and where it stands.
   bool HasControl(const std::string& section, const std::string& key) const;
   bool ControlPosition(const std::string& section, const std::string& key, int32_t* position) const;
+  // Every control the cockpit knows now: {section, key}, in the order known.
+  std::vector<std::pair<std::string, std::string>> ControlNames() const;
 
   // The gauges in Linkage order.
   const std::vector<platform::GAUGEHDR*>& Gauges() const { return gauges_; }
@@ -43,6 +46,7 @@ class LoadedModule {
   int32_t (*moveControl_)(const char*, const char*, int32_t) = nullptr;
   int32_t (*hasControl_)(const char*, const char*) = nullptr;
   int32_t (*controlPosition_)(const char*, const char*, int32_t*) = nullptr;
+  int32_t (*controlAt_)(int32_t, char*, int32_t, char*, int32_t) = nullptr;
   std::vector<platform::GAUGEHDR*> gauges_;
 };
 

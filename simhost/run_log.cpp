@@ -87,6 +87,18 @@ std::string FormatSimTime(double seconds) {
 
 void RunLog::Note(double seconds, const std::string& text) { notes_.push_back(FormatSimTime(seconds) + "  " + text); }
 
+void RunLog::Failed(double seconds, const std::string& text) {
+  failureTime_ = FormatSimTime(seconds);
+  failure_ = text;
+}
+
+std::string DescribeExpects(const ExpectCount& count) {
+  std::string text = "expect: " + std::to_string(count.passed) + " passed";
+  if (count.failed > 0) text += ", " + std::to_string(count.failed) + " failed";
+  if (count.notReached > 0) text += ", " + std::to_string(count.notReached) + " not reached";
+  return text;
+}
+
 bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::string* error) const {
   const std::string path = folder + "/log.txt";
   std::ofstream log(path);
@@ -96,14 +108,23 @@ bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::st
   }
   log << "Halcyon cockpit run: " << FormatSimTime(host.SimSeconds()) << " simulated, " << host.TicksRun()
       << " ticks, tick list ran " << host.TickListRuns() << " times\n";
+  if (!failure_.empty()) log << "FAILED at " << failureTime_ << ": " << failure_ << "\n";
+  for (const std::string& warning : warnings_) log << "Warning: " << warning << "\n";
 
   log << "\n== Scenario notes ==\n";
   for (const std::string& note : notes_) log << note << "\n";
+  // The run ended there: nothing comes after it.
+  if (!failure_.empty()) log << failureTime_ << "  FAILED: " << failure_ << "\n";
 
   log << "\n== Key events (time, TICK18, event, value, what it does) ==\n";
   for (const platform::sim::KeyEventRecord& event : platform::sim::KeyEvents()) {
-    log << FormatSimTime(event.tick18 / 18.0) << "  " << static_cast<uint64_t>(event.tick18) << "  " << event.event
-        << "  " << event.value << "  " << DescribeKeyEvent(event.event) << "\n";
+    log << FormatSimTime(event.tick18 / 18.0) << "  " << static_cast<uint64_t>(event.tick18) << "  " << event.event << "  ";
+    if (KeyEventTakesSignedValue(event.event)) {
+      log << static_cast<int32_t>(event.value);
+    } else {
+      log << event.value;
+    }
+    log << "  " << DescribeKeyEvent(event.event) << "\n";
   }
 
   log << "\n== Sounds started (time, TICK18, file, loop, volume) ==\n";
@@ -161,6 +182,8 @@ bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::st
 
   log << "\n== Steps not built yet (" << platform::NotBuilt().size() << ") ==\n";
   for (const std::string& name : platform::NotBuilt()) log << "   " << name << "\n";
+
+  log << "\n== Checks ==\n" << DescribeExpects(expects_) << "\n";
   log.close();
 
   if (!series_->columns.empty() && !WriteTrace(*series_, folder + "/trace.csv")) {

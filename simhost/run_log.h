@@ -19,10 +19,26 @@ struct TraceSeries {
   std::vector<std::vector<std::string>> rows;
 };
 
+// How the scenario's `expect` lines fared.
+struct ExpectCount {
+  int passed = 0;
+  int failed = 0;
+  int notReached = 0;
+};
+
 class RunLog {
  public:
   void Note(double seconds, const std::string& text);
   const std::vector<std::string>& Notes() const { return notes_; }
+  // Something the user should know before reading on (a silent sound pack),
+  // under the log's first line.
+  void Warn(const std::string& text) { warnings_.push_back(text); }
+  // What ended the run early (a failed expect, a step that could not be
+  // carried out): after the notes, at its time, and under the first line.
+  void Failed(double seconds, const std::string& text);
+  const std::string& Failure() const { return failure_; }
+  ExpectCount& Expects() { return expects_; }
+  const ExpectCount& Expects() const { return expects_; }
   TraceSeries& Series() { return *series_; }
   std::shared_ptr<TraceSeries> SharedSeries() const { return series_; }
 
@@ -32,10 +48,16 @@ class RunLog {
 
  private:
   std::vector<std::string> notes_;
+  std::vector<std::string> warnings_;
+  std::string failureTime_;
+  std::string failure_;
+  ExpectCount expects_;
   std::shared_ptr<TraceSeries> series_ = std::make_shared<TraceSeries>();
 };
 
 // "mm:ss.s" for a log line.
 std::string FormatSimTime(double seconds);
+// "expect: 3 passed, 1 failed, 2 not reached" (the last two only when not 0).
+std::string DescribeExpects(const ExpectCount& count);
 
 }  // namespace simhost

@@ -15,6 +15,7 @@
 #include "platform/simulator.h"
 #include "platform/system.h"
 #include "simhost/run_log.h"
+#include "simhost/scenario_names.h"
 #include "simhost/sim_host.h"
 #include "simhost/token_names.h"
 #include "simhost/typist.h"
@@ -151,10 +152,22 @@ std::string RunRamp(RunContext& context, const ScenarioStep& step) {
   return "";
 }
 
-std::string CheckRun(const std::vector<std::string>& args) { return CheckInRange(args[0], "run time", kMaxSeconds); }
+// A length of time as `at` takes it: seconds, m:ss or h:mm:ss.
+double Seconds(const std::string& text) {
+  double seconds = 0.0;
+  ParseScenarioTime(text, &seconds);
+  return seconds;
+}
+
+std::string CheckRun(const std::vector<std::string>& args) {
+  double seconds = 0.0;
+  if (ParseScenarioTime(args[0], &seconds)) return "";
+  return "run time " + Quote(args[0]) + " is not a time (seconds, m:ss or h:mm:ss, up to " + FormatLimit(kMaxSeconds) +
+         " s)";
+}
 
 std::string RunRun(RunContext& context, const ScenarioStep& step) {
-  context.host.RunSeconds(Number(step.args[0]));
+  context.host.RunSeconds(Seconds(step.args[0]));
   return "";
 }
 
@@ -204,6 +217,7 @@ std::string CheckClick(const std::vector<std::string>& args) {
 }
 
 std::string ClickNames(const SimHost& host, const std::vector<std::string>& args) {
+  if (host.Module().FindGauge(args[0]) == nullptr) return NoGaugeMessage(host, args[0]);
   return host.CheckClick(args[0], static_cast<int32_t>(Number(args[1])), static_cast<int32_t>(Number(args[2])));
 }
 
@@ -217,7 +231,7 @@ std::string RunClick(RunContext& context, const ScenarioStep& step) {
 std::string CheckControl(const std::vector<std::string>& args) { return CheckFitsInt32(args[2], "a position code"); }
 
 std::string ControlNamed(const SimHost& host, const std::string& section, const std::string& key) {
-  return host.Module().HasControl(section, key) ? "" : "no control [" + Escaped(section, kExcerptBytes) + "] " + Quote(key);
+  return host.Module().HasControl(section, key) ? "" : NoControlMessage(host, section, key);
 }
 
 std::string ControlNames(const SimHost& host, const std::vector<std::string>& args) {
@@ -413,7 +427,7 @@ std::string RunExpect(RunContext& context, const ScenarioStep& step) {
   const std::string& op = step.args[step.args.size() - 2];
   const std::string& wanted = step.args.back();
   const std::optional<double> seen = ValueOf(context.host, watched);
-  if (!seen) return watched.label + " has no position to compare";
+  if (!seen) return watched.label + " has no position to compare (a button's press is an action, not a position)";
   if (Compare(*seen, op, Number(wanted))) return "";
   return "expected " + watched.label + " " + op + " " + wanted + ", saw " + FormatValue(*seen);
 }
@@ -478,7 +492,7 @@ std::string RunNote(RunContext& context, const ScenarioStep& step) {
 // the log says so when it was asked for by name.
 std::string SnapshotNames(const SimHost& host, const std::vector<std::string>& args) {
   if (args.empty() || host.Module().FindGauge(args[0]) != nullptr) return "";
-  return "no gauge named " + Quote(args[0]);
+  return NoGaugeMessage(host, args[0]);
 }
 
 std::string RunSnapshot(RunContext& context, const ScenarioStep& step) {
@@ -648,7 +662,7 @@ bool Scenario::Parse(const std::string& text, const std::string& fileName, std::
       continue;
     }
     cursor = at;
-    if (words[0] == "run") cursor += Number(args[0]);
+    if (words[0] == "run") cursor += Seconds(args[0]);
     steps_.push_back({fileName, lineNumber, at, words[0], std::move(args)});
   }
   if (errorCount > kMaxErrorsShown) {
@@ -705,10 +719,13 @@ bool CheckScenarioNames(const SimHost& host, const Scenario& scenario, std::vect
 
 bool RunScenario(SimHost& host, const Scenario& scenario, RunLog& log, std::string* error,
                  const ProgressReport& progress) {
+  ExpectCount& expects = log.Expects();
+  for (const ScenarioStep& step : scenario.Steps()) expects.notReached += step.command == "expect" ? 1 : 0;
   std::vector<std::string> nameErrors;
   if (!CheckScenarioNames(host, scenario, &nameErrors)) {
     error->clear();
     for (const std::string& line : nameErrors) *error += (error->empty() ? "" : "\n") + line;
+    log.Failed(host.SimSeconds(), nameErrors.front() + (nameErrors.size() > 1 ? " (and more: see the terminal)" : ""));
     return false;
   }
   RunContext context{host, log, std::make_shared<TraceSampler>(TraceSampler{log.SharedSeries(), {}})};
@@ -722,8 +739,13 @@ bool RunScenario(SimHost& host, const Scenario& scenario, RunLog& log, std::stri
   for (const ScenarioStep& step : scenario.Steps()) {
     host.RunSeconds(start + step.atSeconds - host.SimSeconds());
     const std::string failure = FindCommand(step.command)->run(context, step);
+    if (step.command == "expect") {
+      --expects.notReached;
+      ++(failure.empty() ? expects.passed : expects.failed);
+    }
     if (!failure.empty()) {
       *error = step.file + ":" + std::to_string(step.line) + ": " + failure;
+      log.Failed(host.SimSeconds(), *error);
       return false;
     }
     if (context.stopped) break;

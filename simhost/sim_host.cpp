@@ -33,6 +33,13 @@ constexpr uint32_t kTokenAvionicsMaster = 740;
 constexpr uint32_t kTokenEngine2Selector = 906;
 constexpr uint32_t kTokenApuRpmFraction = 975;
 constexpr uint32_t kTokenApuGeneratorSwitch = 978;
+// What the simulator knows of this aircraft type from its flight model: the
+// maximum operating speed (the barber pole, token 63, kt x 128) and Mach
+// (token 822). A scenario may set others.
+constexpr uint32_t kTokenBarberPoleKtBy128 = 63;
+constexpr uint32_t kTokenMaxMach = 822;
+constexpr double kTypeVmoKt = 340.0;
+constexpr double kTypeMmo = 0.84;
 constexpr double kMsPerTick = 1000.0 / 18.0;
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kDegToRad = kPi / 180.0;
@@ -132,6 +139,8 @@ bool SimHost::Load(std::string* error) {
   SetToken(kTokenTick18, tick18_);
   SetToken(kTokenSimulationClock, simulationClock_);
   SetSecondsClock(simulationClock_);
+  SetToken(kTokenBarberPoleKtBy128, kTypeVmoKt * 128.0);
+  SetToken(kTokenMaxMach, kTypeMmo);
   return true;
 }
 

@@ -1,7 +1,11 @@
 // Simulator folder layout.
 #include "simhost/sim_root.h"
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <limits.h>
+#include <strings.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -112,6 +116,62 @@ bool CopyIfMissing(const std::string& source, const std::string& target, std::st
 }
 
 }  // namespace
+
+bool PrepareWritableFolder(const std::string& path, const char* what, std::string* error) {
+  std::string reason;
+  if (!MakeFolders(path, &reason)) {
+    *error = std::string("cannot make the ") + what + " " + path + ": " + reason.substr(reason.rfind(": ") + 2);
+    return false;
+  }
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+    *error = std::string("cannot make the ") + what + " " + path + ": a file is in the way";
+    return false;
+  }
+  const std::string probe = path + "/.simhost-can-write-" + std::to_string(getpid());
+  const int fd = open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  const bool written = fd >= 0 && write(fd, "x", 1) == 1;
+  const int writeErrno = errno;
+  if (fd >= 0) close(fd);
+  unlink(probe.c_str());
+  if (!written) {
+    *error = std::string("cannot write into the ") + what + " " + path + ": " + std::strerror(writeErrno);
+    return false;
+  }
+  return true;
+}
+
+RootLock::~RootLock() {
+  if (fd_ >= 0) close(fd_);
+}
+
+bool RootLock::Take(const std::string& root, std::string* error) {
+  fd_ = open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd_ < 0) {
+    *error = "cannot open the simulator folder " + root + ": " + std::strerror(errno);
+    return false;
+  }
+  if (flock(fd_, LOCK_EX | LOCK_NB) == 0) return true;
+  *error = errno == EWOULDBLOCK
+               ? "another simhost is flying in the simulator folder " + root +
+                     "; one run at a time uses a folder (wait for it, or give this run its own --root)"
+               : "cannot lock the simulator folder " + root + ": " + std::strerror(errno);
+  close(fd_);
+  fd_ = -1;
+  return false;
+}
+
+size_t CountSoundPackFiles(const std::string& root) {
+  DIR* dir = opendir(RootPath(root, kSoundFolder).c_str());
+  if (dir == nullptr) return 0;
+  size_t count = 0;
+  while (const dirent* entry = readdir(dir)) {
+    const size_t length = std::strlen(entry->d_name);
+    if (length > 4 && strcasecmp(entry->d_name + length - 4, ".wav") == 0) ++count;
+  }
+  closedir(dir);
+  return count;
+}
 
 std::string ProgramFolder() {
   char self[PATH_MAX] = {};

@@ -18,6 +18,30 @@ constexpr const char* kNavDataFolder = "Navigraph/NavData";
 // be made.
 bool LayOutSimulatorRoot(const std::string& root, std::string* error);
 
+// Makes the folder (and those above it) when missing and proves that files
+// can be written into it, so that a folder the run cannot use is found before
+// the first tick. False with "cannot ... <what> <path>: <reason>".
+bool PrepareWritableFolder(const std::string& path, const char* what, std::string* error);
+
+// One simulator folder serves one flight at a time: the lock is held on the
+// folder itself until the object goes (or the process ends, however it ends).
+class RootLock {
+ public:
+  RootLock() = default;
+  ~RootLock();
+  RootLock(const RootLock&) = delete;
+  RootLock& operator=(const RootLock&) = delete;
+  // False with a message when another process holds the folder or it cannot
+  // be opened.
+  bool Take(const std::string& root, std::string* error);
+
+ private:
+  int fd_ = -1;
+};
+
+// The WAV files of the cockpit's sound pack in the root's sound folder.
+size_t CountSoundPackFiles(const std::string& root);
+
 // The folder the running program lies in (the module and the shipped
 // navigation data are beside it).
 std::string ProgramFolder();

@@ -78,6 +78,8 @@ constexpr TokenName kTokenNames[] = {
 
 }  // namespace
 
+std::span<const TokenName> TokenNames() { return kTokenNames; }
+
 std::optional<TokenName> FindToken(const std::string& nameOrNumber) {
   for (const TokenName& entry : kTokenNames) {
     if (strcasecmp(entry.name, nameOrNumber.c_str()) == 0) return entry;

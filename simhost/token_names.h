@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace simhost {
@@ -17,5 +18,7 @@ struct TokenName {
 
 // A token by name or by number ("60", "on_ground"); empty when neither.
 std::optional<TokenName> FindToken(const std::string& nameOrNumber);
+// Every token name, in token order.
+std::span<const TokenName> TokenNames();
 
 }  // namespace simhost

@@ -755,15 +755,28 @@ namespace {
 // training situations: knobs and the wheel take a signed number of clicks
 // (a run of clicks is fast), the "_value" keys turn a knob to a value (feet,
 // degrees, knots or Mach x 1000 by the speed window), the heading switch
-// takes 1 pulled and 0 pushed, buttons any value.
-CSwitch g_panelControlRecord{};
+// takes 1 pulled and 0 pushed, buttons any value. The values (and the knobs
+// that turn them) read back as the "_value" keys take them; the buttons and
+// the spring-loaded heading switch are actions with no position.
+int32_t SelectedSpeedValue() {
+  return static_cast<int32_t>(std::lround(GetDfgsSpeedView() == 0 ? GetDfgsSelectedValue(kSelSpeed)
+                                                                   : GetDfgsSelectedValue(kSelMach) * 1000.0));
+}
+int32_t SelectedHeadingValue() { return static_cast<int32_t>(std::lround(GetDfgsSelectedValue(kSelHeading))); }
+int32_t SelectedAltitudeValue() { return static_cast<int32_t>(std::lround(GetDfgsSelectedValue(kSelAltitude))); }
+void MoveSelectedHeading(int32_t value) {
+  SetDfgsSelectedValue(kSelHeading, value);
+  DfgsPanelHeadingKnob(0);
+}
+void MoveSelectedAltitude(int32_t value) { SetDfgsSelectedValue(kSelAltitude, value); }
 
 struct PanelControl {
   const wchar_t* key;
   ControlMover mover;
+  ControlReader reader = nullptr;
 };
 constexpr PanelControl kPanelControls[] = {
-    {L"speed_knob", DfgsPanelSpeedKnob},
+    {L"speed_knob", DfgsPanelSpeedKnob, SelectedSpeedValue},
     {L"speed_value",
      [](int32_t value) {
        if (GetDfgsSpeedView() == 0) {
@@ -772,21 +785,18 @@ constexpr PanelControl kPanelControls[] = {
          SetDfgsSelectedValue(kSelMach, value / 1000.0);
        }
        DfgsPanelSpeedKnob(0);
-     }},
-    {L"heading_value",
-     [](int32_t value) {
-       SetDfgsSelectedValue(kSelHeading, value);
-       DfgsPanelHeadingKnob(0);
-     }},
-    {L"altitude_value", [](int32_t value) { SetDfgsSelectedValue(kSelAltitude, value); }},
+     },
+     SelectedSpeedValue},
+    {L"heading_value", MoveSelectedHeading, SelectedHeadingValue},
+    {L"altitude_value", MoveSelectedAltitude, SelectedAltitudeValue},
     {L"speed_view", [](int32_t) { DfgsPanelSpeedViewButton(); }},
     {L"flight_director", [](int32_t) { DfgsPanelFlightDirectorSwitch(); }},
     {L"autopilot", [](int32_t) { DfgsPanelAutopilotEngage(); }},
     {L"dfgc", [](int32_t) { DfgsPanelDfgcSelector(); }},
-    {L"heading_knob", DfgsPanelHeadingKnob},
+    {L"heading_knob", DfgsPanelHeadingKnob, SelectedHeadingValue},
     {L"heading_switch", [](int32_t pulled) { DfgsPanelHeadingSwitch(pulled != 0); }},
-    {L"vs_wheel", DfgsPanelVerticalSpeedWheel},
-    {L"altitude_knob", DfgsPanelAltitudeKnob},
+    {L"vs_wheel", DfgsPanelVerticalSpeedWheel, GetDfgsVsWheel},
+    {L"altitude_knob", DfgsPanelAltitudeKnob, SelectedAltitudeValue},
     {L"altitude_preselect", [](int32_t) { DfgsPanelAltitudePreselectButton(); }},
     {L"fms_override", [](int32_t) { DfgsPanelFmsOverrideButton(); }},
     {L"speed_select", [](int32_t) { DfgsPanelSpeedSelectButton(); }},
@@ -806,8 +816,12 @@ constexpr PanelControl kPanelControls[] = {
 
 void RegisterPanelControls() {
   for (const PanelControl& control : kPanelControls) {
-    RegisterControl(L"FGCP PANEL", control.key, &g_panelControlRecord, control.mover);
+    RegisterControl(L"FGCP PANEL", control.key, nullptr, control.mover, control.reader);
   }
+  // The saved values of the section are moved and read as the panel's.
+  RegisterControl(kSection, L"dfgc", nullptr, SetDfgc, GetDfgc);
+  RegisterControl(kSection, L"dfgs.ap_altitude_preselect", nullptr, MoveSelectedAltitude, SelectedAltitudeValue);
+  RegisterControl(kSection, L"dfgs.ap_heading_select", nullptr, MoveSelectedHeading, SelectedHeadingValue);
 }
 
 }  // namespace

@@ -60,6 +60,14 @@ constexpr ControlMover kAdfWheelMovers[kAdfWheelCount] = {
     MoveAdfWheel<0>, MoveAdfWheel<1>, MoveAdfWheel<2>, MoveAdfWheel<3>,
     MoveAdfWheel<4>, MoveAdfWheel<5>, MoveAdfWheel<6>, MoveAdfWheel<7>,
 };
+template <uint32_t kWheel>
+int32_t ReadAdfWheel() {
+  return g_adfWheels[kWheel];
+}
+constexpr ControlReader kAdfWheelReaders[kAdfWheelCount] = {
+    ReadAdfWheel<0>, ReadAdfWheel<1>, ReadAdfWheel<2>, ReadAdfWheel<3>,
+    ReadAdfWheel<4>, ReadAdfWheel<5>, ReadAdfWheel<6>, ReadAdfWheel<7>,
+};
 
 void SendAdfHead(uint32_t firstWheel) {
   const auto wheel = [firstWheel](uint32_t n) { return static_cast<uint32_t>(g_adfWheels[firstWheel + n]); };
@@ -164,7 +172,7 @@ bool IsReplyLampLit() {
 void LoadAdf() {
   for (uint32_t k = 0; k < kAdfWheelCount; ++k) {
     SetAdfDigit(k, ReadIniInt(kAdfSection, kAdfWheelKeys[k].key, kAdfWheelKeys[k].defaultText, kIniSwitchBuffer));
-    RegisterControl(kAdfSection, kAdfWheelKeys[k].key, nullptr, kAdfWheelMovers[k]);
+    RegisterControl(kAdfSection, kAdfWheelKeys[k].key, nullptr, kAdfWheelMovers[k], kAdfWheelReaders[k]);
   }
   LoadSwitches(kAdfSection, kAdfSwitchKeys);
 }

@@ -480,7 +480,7 @@ TEST(DisplayPictures, OnlyDisplaysThatDrewAreWrittenByTimeAndGauge) {
   simhost::RunLog log;
   std::string error;
   EXPECT_FALSE(simhost::RunScenario(cockpit.host(), scenario, log, &error));
-  EXPECT_EQ(error, "s.scn:4: no gauge named 'Nowhere'");
+  EXPECT_EQ(error, "s.scn:4: no gauge named 'Nowhere' (simhost --list gauges names them all)");
   EXPECT_EQ(cockpit.picturesWritten().size(), 1u);
   EXPECT_TRUE(log.Notes().empty());
 

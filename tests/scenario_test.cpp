@@ -114,7 +114,7 @@ TEST(Scenario, AClickOnNothingNamesTheLine) {
   simhost::RunLog log;
   std::string error;
   EXPECT_FALSE(simhost::RunScenario(cockpit.host(), scenario, log, &error));
-  EXPECT_EQ(error, "flight.scn:2: no gauge named 'No Such Gauge'");
+  EXPECT_EQ(error, "flight.scn:2: no gauge named 'No Such Gauge' (simhost --list gauges names them all)");
 }
 
 // The output of a run: the sounds started in log.txt, and their mix.
@@ -245,10 +245,10 @@ TEST(ScenarioInput, GaugeAndControlNamesAreCheckedBeforeTheFlight) {
   std::string error;
   EXPECT_FALSE(simhost::RunScenario(cockpit.host(), scenario, log, &error));
   EXPECT_EQ(error,
-            "flight.scn:2: no control [APU] 'batery'\n"
-            "flight.scn:3: no gauge named 'No Such Gauge'\n"
-            "flight.scn:4: no control [FUEL PUMPS] 'fwd_centre'\n"
-            "flight.scn:5: no control [APU] 'mastr'");
+            "flight.scn:2: no control [APU] 'batery' (closest: 'battery')\n"
+            "flight.scn:3: no gauge named 'No Such Gauge' (simhost --list gauges names them all)\n"
+            "flight.scn:4: no control [FUEL PUMPS] 'fwd_centre' (closest: 'fwd_center')\n"
+            "flight.scn:5: no control [APU] 'mastr' (closest: 'master')");
   EXPECT_EQ(cockpit.tick18(), 0.0) << "nothing flew";
 }
 

@@ -2,6 +2,8 @@
 // and the decision height with its alert.
 #include "displays/efis/efis_dimmer.h"
 
+#include <cmath>
+
 #include "core/controls.h"
 #include "core/helpers.h"
 #include "core/ini_values.h"
@@ -39,12 +41,18 @@ void MoveDimmer(int32_t tenths) {
   SetEfisDimmer(N, tenths / 10.0);
 }
 void MoveDecisionHeight(int32_t feet) { SetDecisionHeight(feet); }
+// Read back in the same units.
+template <int32_t N>
+int32_t ReadDimmer() {
+  return static_cast<int32_t>(std::lround(GetEfisDimmer(N) * 10.0));
+}
+int32_t ReadDecisionHeight() { return static_cast<int32_t>(std::lround(GetDecisionHeight())); }
 struct RegisterPanelMovers {
   RegisterPanelMovers() {
-    RegisterControl(kDimmerSection, L"pfd_dim", nullptr, MoveDimmer<kDimmerPfd>);
-    RegisterControl(kDimmerSection, L"nd_dim", nullptr, MoveDimmer<kDimmerNd>);
-    RegisterControl(kDimmerSection, L"wx_dim", nullptr, MoveDimmer<kDimmerWeather>);
-    RegisterControl(kDimmerSection, L"decision_height", nullptr, MoveDecisionHeight);
+    RegisterControl(kDimmerSection, L"pfd_dim", nullptr, MoveDimmer<kDimmerPfd>, ReadDimmer<kDimmerPfd>);
+    RegisterControl(kDimmerSection, L"nd_dim", nullptr, MoveDimmer<kDimmerNd>, ReadDimmer<kDimmerNd>);
+    RegisterControl(kDimmerSection, L"wx_dim", nullptr, MoveDimmer<kDimmerWeather>, ReadDimmer<kDimmerWeather>);
+    RegisterControl(kDimmerSection, L"decision_height", nullptr, MoveDecisionHeight, ReadDecisionHeight);
     RegisterControl(kDimmerSection, L"test", &g_efisTestSwitch, SetEfisTestSwitch);
   }
 };

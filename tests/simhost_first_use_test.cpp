@@ -1,0 +1,506 @@
+// The simulator program as a new user meets it: the command line, folders it
+// cannot use, a folder another run holds, checks that say what they saw, the
+// names it offers for a typo, the simulator's own values, and the tools
+// around it (a fresh demo folder, fuzz crashes kept).
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "core/controls.h"
+#include "core/panel_services.h"
+#include "platform/paths.h"
+#include "simhost/module_loader.h"
+#include "simhost/key_event_names.h"
+#include "simhost/options.h"
+#include "simhost/run_log.h"
+#include "simhost/scenario.h"
+#include "simhost/scenario_names.h"
+#include "tests/cockpit.h"
+
+namespace halcyon::test {
+namespace {
+
+std::string Slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+bool Exists(const std::string& path) {
+  std::error_code ignored;
+  return std::filesystem::exists(path, ignored);
+}
+
+struct Shell {
+  int status = -1;
+  std::string output;
+};
+
+Shell RunShell(const std::string& command) {
+  Shell run;
+  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) return run;
+  char buffer[512];
+  while (fgets(buffer, sizeof(buffer), pipe) != nullptr) run.output += buffer;
+  run.status = pclose(pipe);
+  return run;
+}
+
+class FirstUse : public testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/halcyon-first-use-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    folder_ = pattern;
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+
+  std::string Scenario(const std::string& text) const {
+    const std::string file = folder_ + "/flight.scn";
+    std::ofstream(file, std::ios::binary) << text;
+    return file;
+  }
+  // simhost on a scenario text, its root and output below the folder.
+  ProgramRun Fly(const std::string& text, const std::string& more = "") const {
+    return RunSimhostProgram("--quiet --scenario '" + Scenario(text) + "' --root '" + folder_ + "/root' --out '" +
+                             folder_ + "/out' " + more);
+  }
+
+  std::string folder_;
+};
+
+simhost::ProgramOptions Parse(std::vector<std::string> args, std::string* error) {
+  simhost::ProgramOptions options;
+  if (!simhost::ParseProgramOptions(args, &options, error)) options.scenarioPath = "<refused>";
+  return options;
+}
+
+// ---- The command line ----
+
+TEST(ProgramOptions, EachBadArgumentIsNamed) {
+  std::string error;
+  EXPECT_EQ(Parse({"--scenario", "a.scn", "--bogus"}, &error).scenarioPath, "<refused>");
+  EXPECT_EQ(error, "unknown option '--bogus'");
+  Parse({"a.scn"}, &error);
+  EXPECT_EQ(error, "'a.scn' is not an option (a scenario is given with --scenario FILE)");
+  Parse({"--scenario", "a.scn", "--out"}, &error);
+  EXPECT_EQ(error, "--out needs a value");
+  Parse({"--list", "sounds"}, &error);
+  EXPECT_EQ(error, "--list takes gauges, controls or tokens, not 'sounds'");
+  Parse({"--scenario", "a.scn", "--pictures", "0"}, &error);
+  EXPECT_NE(error.find("--pictures takes a number of seconds above 0"), std::string::npos);
+  Parse({"--quiet"}, &error);
+  EXPECT_EQ(error, "no scenario given (--scenario FILE; scenarios/default.scn is the demo flight)");
+
+  error.clear();
+  const auto options = Parse({"--scenario", "a.scn", "--out", "o", "--root", "r", "--pictures", "2.5", "--quiet"}, &error);
+  EXPECT_EQ(error, "");
+  EXPECT_EQ(options.scenarioPath, "a.scn");
+  EXPECT_EQ(options.outFolder, "o");
+  EXPECT_EQ(options.root, "r");
+  EXPECT_EQ(options.picturesEverySeconds, 2.5);
+  EXPECT_TRUE(options.quiet);
+  EXPECT_TRUE(Parse({"--help"}, &error).help);
+  EXPECT_EQ(Parse({"--list", "tokens"}, &error).list, "tokens");
+}
+
+// No scenario: the usage and a non-zero exit, and no ./out written over.
+TEST_F(FirstUse, WithoutAScenarioTheProgramSaysHowAndWritesNothing) {
+  const std::string program = simhost::DefaultModulePath().substr(0, simhost::DefaultModulePath().rfind('/')) + "/simhost";
+  const Shell bare = RunShell("cd '" + folder_ + "' && '" + program + "'");
+  EXPECT_EQ(WEXITSTATUS(bare.status), 2);
+  EXPECT_NE(bare.output.find("simhost: no scenario given"), std::string::npos) << bare.output;
+  EXPECT_NE(bare.output.find("usage: simhost --scenario FILE"), std::string::npos);
+  EXPECT_FALSE(Exists(folder_ + "/out"));
+
+  const Shell bogus = RunShell("cd '" + folder_ + "' && '" + program + "' --bogus --scenario x.scn");
+  EXPECT_EQ(WEXITSTATUS(bogus.status), 2);
+  EXPECT_EQ(bogus.output.rfind("simhost: unknown option '--bogus'\nusage:", 0), 0u) << bogus.output;
+  EXPECT_FALSE(Exists(folder_ + "/out"));
+
+  // --help: the usage on standard output, and success.
+  const Shell help = RunShell("('" + program + "' --help 2>/dev/null)");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.output.find("--list      what a scenario may name"), std::string::npos) << help.output;
+}
+
+// ---- Folders ----
+
+// A folder that cannot be written ends the run before the first tick: the
+// module never flies (nothing is saved) however long the flight.
+TEST_F(FirstUse, FoldersThatCannotBeWrittenAreFoundBeforeTheFirstTick) {
+  const std::string longFlight = "control APU battery 41\nrun 10:00:00\n";
+  // /proc takes no files, whoever asks.
+  ProgramRun run = RunSimhostProgram("--quiet --scenario '" + Scenario(longFlight) + "' --out /proc --root '" + folder_ +
+                                     "/root'");
+  EXPECT_EQ(run.output.rfind("simhost: cannot write into the output folder /proc: ", 0), 0u) << run.output;
+  EXPECT_NE(run.status, 0);
+
+  run = RunSimhostProgram("--quiet --scenario '" + Scenario(longFlight) + "' --out '" + folder_ + "/out' --root /proc");
+  EXPECT_EQ(run.output.rfind("simhost: cannot write into the simulator folder /proc: ", 0), 0u) << run.output;
+
+  // A file where the pictures go: found now, not when the first picture is due.
+  std::filesystem::remove_all(folder_ + "/out");
+  std::filesystem::create_directories(folder_ + "/out");
+  std::ofstream(folder_ + "/out/pictures") << "in the way";
+  run = Fly(longFlight, "--pictures 600");
+  EXPECT_NE(run.status, 0);
+  EXPECT_EQ(run.output.rfind("simhost: cannot make the pictures folder " + folder_ + "/out/pictures: ", 0), 0u)
+      << run.output;
+  EXPECT_FALSE(Exists(folder_ + "/out/log.txt"));
+  EXPECT_FALSE(Exists(folder_ + "/root/SimObjects/Airplanes/QZ Halcyon Pro/HalcyonPro.ini"));
+}
+
+// One simulator folder, one run: a second program stops at once and says
+// why, and the first one's files are left as they were.
+TEST_F(FirstUse, ASecondRunOnTheSameSimulatorFolderStopsAtOnce) {
+  std::filesystem::create_directories(folder_ + "/root");
+  const int held = open((folder_ + "/root").c_str(), O_RDONLY | O_DIRECTORY);
+  ASSERT_GE(held, 0);
+  ASSERT_EQ(flock(held, LOCK_EX | LOCK_NB), 0);
+  const ProgramRun second = Fly("control APU battery 41\nrun 2\n");
+  EXPECT_NE(second.status, 0);
+  EXPECT_EQ(second.output, "simhost: another simhost is flying in the simulator folder " + folder_ +
+                               "/root; one run at a time uses a folder (wait for it, or give this run its own --root)\n");
+  EXPECT_FALSE(Exists(folder_ + "/root/SimObjects"));
+  EXPECT_FALSE(Exists(folder_ + "/out/log.txt"));
+  close(held);
+
+  const ProgramRun later = Fly("control APU battery 41\nrun 2\n");
+  EXPECT_EQ(later.status, 0) << later.output;
+}
+
+// ---- Saying what happened ----
+
+TEST_F(FirstUse, AFailedExpectIsInTheLogAtItsTimeAndInTheHeaderWithTheCounts) {
+  const ProgramRun failed = Fly("control APU battery 41\n"
+                                "run 1\n"
+                                "expect APU battery == 41\n"
+                                "set ias 95.5\n"
+                                "run 1:01.5\n"
+                                "expect ias >= 95\n"
+                                "expect ias >= 100\n"
+                                "expect on_ground == 0\n"
+                                "run 5\n"
+                                "expect ias > 1\n");
+  EXPECT_NE(failed.status, 0);
+  const std::string log = Slurp(folder_ + "/out/log.txt");
+  const std::string failure = "flight.scn:7: expected ias >= 100, saw 95.5";
+  const size_t firstLineEnd = log.find('\n');
+  EXPECT_EQ(log.substr(firstLineEnd + 1, log.find('\n', firstLineEnd + 1) - firstLineEnd - 1),
+            "FAILED at 01:02.5: " + folder_ + "/" + failure);
+  EXPECT_NE(log.find("01:02.5  FAILED: " + folder_ + "/" + failure + "\n\n== Key events"), std::string::npos) << log;
+  EXPECT_NE(log.find("== Checks ==\nexpect: 2 passed, 1 failed, 2 not reached\n"), std::string::npos) << log;
+
+  const ProgramRun passed = Fly("set ias 120\nrun 2\nexpect ias == 120\nexpect on_ground == 0\n");
+  EXPECT_EQ(passed.status, 0) << passed.output;
+  const std::string passedLog = Slurp(folder_ + "/out/log.txt");
+  EXPECT_EQ(passedLog.find("FAILED"), std::string::npos);
+  EXPECT_NE(passedLog.find("== Checks ==\nexpect: 2 passed\n"), std::string::npos) << passedLog;
+}
+
+// The counts said at the end of a run on the terminal (without --quiet).
+TEST(ExpectCounts, TheyReadAsAUserCountsThem) {
+  EXPECT_EQ(simhost::DescribeExpects({}), "expect: 0 passed");
+  EXPECT_EQ(simhost::DescribeExpects({.passed = 3, .failed = 1}), "expect: 3 passed, 1 failed");
+  EXPECT_EQ(simhost::DescribeExpects({.passed = 3, .failed = 0, .notReached = 4}), "expect: 3 passed, 4 not reached");
+}
+
+// Without a sound pack in the simulator folder the mix is silent: the run
+// says so, on the terminal and in the log, with the command that makes it.
+TEST_F(FirstUse, AMissingSoundPackIsSaidWithTheCommandThatMakesIt) {
+  const std::string pack = folder_ + "/root/Sound/HalcyonPro";
+  const ProgramRun bare = Fly("run 1\n");
+  EXPECT_EQ(bare.status, 0) << bare.output;
+  const std::string warning = "the sound pack is missing from " + pack +
+                              ": cockpit.wav will be silent (make the pack with tools/make_sound_pack.sh '" + pack +
+                              "', as make demo does)";
+  EXPECT_EQ(bare.output, "simhost: " + warning + "\n");
+  EXPECT_NE(Slurp(folder_ + "/out/log.txt").find("\nWarning: " + warning + "\n"), std::string::npos);
+
+  std::ofstream(pack + "/VXMD80 Stall Warning.WAV") << "RIFF";
+  const ProgramRun withPack = Fly("run 1\n");
+  EXPECT_EQ(withPack.output, "");
+  EXPECT_EQ(Slurp(folder_ + "/out/log.txt").find("Warning:"), std::string::npos);
+}
+
+// ---- Names ----
+
+TEST(ClosestNames, ASlipOfTheFingerIsOfferedAndAStrangerIsNot) {
+  const std::vector<std::string> keys{"master", "battery", "air_switch", "fire_cont", "mast"};
+  EXPECT_EQ(simhost::ClosestNames("mastr", keys), (std::vector<std::string>{"master", "mast"}));
+  EXPECT_EQ(simhost::ClosestNames("MASTER", keys), (std::vector<std::string>{"master", "mast"}));
+  EXPECT_EQ(simhost::ClosestNames("mastr", keys, 1), std::vector<std::string>{"master"});
+  // Two letters wrong in a short word is still a slip; three is not.
+  EXPECT_EQ(simhost::ClosestNames("bxttxry", keys), std::vector<std::string>{"battery"});
+  EXPECT_TRUE(simhost::ClosestNames("bxxtxry", keys).empty());
+  EXPECT_EQ(simhost::ClosestNames("msat", keys), std::vector<std::string>{"mast"}) << "two in four letters";
+  // A long name allows a third of its letters.
+  EXPECT_EQ(simhost::ClosestNames("ar_swtchx", keys), std::vector<std::string>{"air_switch"});
+  EXPECT_TRUE(simhost::ClosestNames("zzzzzzzzz", keys).empty());
+}
+
+TEST(ScenarioNames, AnUnknownControlGetsItsSectionsKeysOrTheClosestSections) {
+  Cockpit cockpit;
+  EXPECT_EQ(simhost::NoControlMessage(cockpit.host(), "apu", "xyzzyq"),
+            "no control [apu] 'xyzzyq' ([apu] has fire_agent_1, fire_agent_2, air_switch, doors_auto, fire_cont, "
+            "master, battery, emergency_power)");
+  EXPECT_EQ(simhost::NoControlMessage(cockpit.host(), "FGCP PANL", "altitude_value"),
+            "no control [FGCP PANL] 'altitude_value' (no section [FGCP PANL]; closest: [FGCP PANEL])");
+  EXPECT_EQ(simhost::NoControlMessage(cockpit.host(), "QQQQQQQ", "x"),
+            "no control [QQQQQQQ] 'x' (no section [QQQQQQQ]; simhost --list controls names them all)");
+  EXPECT_EQ(simhost::NoGaugeMessage(cockpit.host(), "Airspeeed"), "no gauge named 'Airspeeed' (closest: 'Airspeed')");
+}
+
+TEST(ScenarioNames, TheProgramListsWhatAScenarioMayName) {
+  const ProgramRun gauges = RunSimhostProgram("--list gauges");
+  EXPECT_EQ(gauges.status, 0);
+  EXPECT_EQ(gauges.output.rfind("Airspeed\n", 0), 0u) << "the first gauge first";
+  EXPECT_NE(gauges.output.find("\n\"Engine Fire\"\n"), std::string::npos) << "a name with blanks as a scenario writes it";
+  const ProgramRun controls = RunSimhostProgram("--list controls");
+  EXPECT_EQ(controls.status, 0);
+  for (const char* line : {"\nAPU battery\n", "\n\"FGCP PANEL\" altitude_value\n", "\nDFGS dfgs.ap_heading_select\n",
+                           "\n\"FUEL PUMPS\" fwd_center\n"}) {
+    EXPECT_NE(controls.output.find(line), std::string::npos) << line;
+  }
+  const ProgramRun tokens = RunSimhostProgram("--list tokens");
+  EXPECT_EQ(tokens.status, 0);
+  EXPECT_NE(tokens.output.find("\nias                        61  kt\n"), std::string::npos) << tokens.output;
+  EXPECT_NE(tokens.output.find("\napu_rpm                   975  %\n"), std::string::npos);
+}
+
+// ---- The simulator's own values ----
+
+TEST(HostDefaults, TheTypesSpeedLimitsAreTheSimulatorsUntilAScenarioSetsOthers) {
+  constexpr int kSlotOverspeed = 226;
+  Cockpit cockpit({.start = false});
+  cockpit.addSounds({kSlotOverspeed}, 300).start();
+  EXPECT_EQ(cockpit.token(63u), 340.0 * 128.0);
+  EXPECT_DOUBLE_EQ(cockpit.token(822u), 0.84);
+  // The overspeed voice goes by it: quiet at 340 kt, heard past it.
+  cockpit.set(Token::IndicatedAirspeedKt, 340).runSeconds(3);
+  EXPECT_TRUE(cockpit.played(kSlotOverspeed).empty());
+  cockpit.set(Token::IndicatedAirspeedKt, 341).runSeconds(1.1);
+  EXPECT_EQ(cockpit.played(kSlotOverspeed).size(), 1u);
+}
+
+TEST(HostDefaults, TheLogShowsASignedEventValueSigned) {
+  Cockpit cockpit;
+  TriggerKeyEvent(66036, static_cast<uint32_t>(-700));
+  TriggerKeyEvent(65820, static_cast<uint32_t>(-4096));
+  TriggerKeyEvent(66037, 250);
+  TriggerKeyEvent(65714, static_cast<uint32_t>(-1));  // a frequency is not signed
+  cockpit.runTicks(1).shutdown();
+  const std::string folder = cockpit.path("out");
+  std::filesystem::create_directories(folder);
+  simhost::RunLog log;
+  std::string error;
+  ASSERT_TRUE(log.WriteOutput(cockpit.host(), folder, &error)) << error;
+  const std::string text = Slurp(folder + "/log.txt");
+  EXPECT_NE(text.find("  66036  -700  autopilot vertical speed set\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("  65820  -4096  throttle 1 set\n"), std::string::npos);
+  EXPECT_NE(text.find("  66037  250  autopilot airspeed set\n"), std::string::npos);
+  EXPECT_NE(text.find("  65714  4294967295  ADF frequency set\n"), std::string::npos);
+  EXPECT_FALSE(simhost::KeyEventTakesSignedValue(66241));
+}
+
+// What a scenario sets on the panel it can read back, and the saved keys of
+// the flight guidance are controls too.
+TEST(ReadBack, PanelValuesReadBackAsTheyWereSet) {
+  Cockpit cockpit;
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  ASSERT_TRUE(scenario.Parse("control APU battery 41\n"
+                             "run 2\n"
+                             "control \"FGCP PANEL\" altitude_value 8000\n"
+                             "control \"FGCP PANEL\" heading_value 275\n"
+                             "control \"FGCP PANEL\" speed_value 230\n"
+                             "control \"EFIS DIMMER\" pfd_dim 7\n"
+                             "control \"EFIS DIMMER\" decision_height 200\n"
+                             "control ADF adf2_010 4\n"
+                             "run 1\n"
+                             "expect \"FGCP PANEL\" altitude_value == 8000\n"
+                             "expect \"FGCP PANEL\" altitude_knob == 8000\n"
+                             "expect DFGS dfgs.ap_altitude_preselect == 8000\n"
+                             "expect \"FGCP PANEL\" heading_value == 275\n"
+                             "expect DFGS dfgs.ap_heading_select == 275\n"
+                             "expect \"FGCP PANEL\" speed_value == 230\n"
+                             "expect \"EFIS DIMMER\" pfd_dim == 7\n"
+                             "expect \"EFIS DIMMER\" nd_dim == 0\n"
+                             "expect \"EFIS DIMMER\" decision_height == 200\n"
+                             "expect ADF adf2_010 == 4\n"
+                             "expect ADF adf1_010 == 3\n"
+                             "control DFGS dfgs.ap_heading_select 90\n"
+                             "control DFGS dfgs.ap_altitude_preselect 12000\n"
+                             "control DFGS dfgc 1\n"
+                             "run 1\n"
+                             "expect \"FGCP PANEL\" heading_value == 90\n"
+                             "expect \"FGCP PANEL\" altitude_value == 12000\n"
+                             "expect DFGS dfgc == 1\n"
+                             "trace \"FGCP PANEL/altitude_value\" \"EFIS DIMMER/pfd_dim\"\n"
+                             "run 1\n"
+                             "expect \"FGCP PANEL\" autopilot == 1\n",
+                             "flight.scn", &errors))
+      << errors.front();
+  simhost::RunLog log;
+  std::string error;
+  EXPECT_FALSE(simhost::RunScenario(cockpit.host(), scenario, log, &error));
+  EXPECT_EQ(error,
+            "flight.scn:30: [FGCP PANEL] autopilot has no position to compare (a button's press is an action, not a "
+            "position)");
+  EXPECT_EQ(log.Expects().passed, 14);
+  ASSERT_FALSE(log.Series().rows.empty());
+  EXPECT_EQ(log.Series().rows.back()[1], "12000");
+  EXPECT_EQ(log.Series().rows.back()[2], "7");
+  cockpit.shutdown();
+  EXPECT_EQ(cockpit.ini("DFGS", "dfgs.ap_heading_select"), "90");
+  EXPECT_EQ(cockpit.ini("DFGS", "dfgc"), "1");
+}
+
+// Every key the cockpit saves is a control a scenario can move and read,
+// or the README says why not.
+TEST(ReadBack, EverySavedKeyIsAControlOrTheReadmeSaysWhyNot) {
+  const std::string readme = Slurp(std::string(HALCYON_SOURCE_DIR) + "/README.md");
+  const size_t start = readme.find("Saved values that are not controls:");
+  ASSERT_NE(start, std::string::npos);
+  std::string why = readme.substr(start, readme.find("\n\n", start) - start);
+  for (char& c : why) c = c == '\n' ? ' ' : c;
+  Cockpit cockpit;
+  cockpit.runSeconds(1).shutdown();
+  std::istringstream ini(cockpit.readFile(Cockpit::kAircraftIniFile));
+  std::string section;
+  int controls = 0;
+  for (std::string line; std::getline(ini, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.size() > 2 && line.front() == '[') {
+      section = line.substr(1, line.size() - 2);
+      continue;
+    }
+    const size_t equals = line.find('=');
+    if (equals == std::string::npos) continue;
+    const std::string key = line.substr(0, equals);
+    if (HasControl(platform::Widen(section).c_str(), platform::Widen(key).c_str())) {
+      ++controls;
+      continue;
+    }
+    const bool said = why.find("`[" + section + "] " + key + "`") != std::string::npos ||
+                      why.find("`[" + section + "]` (") != std::string::npos;
+    EXPECT_TRUE(said) << "[" << section << "] " << key << " is neither a control nor in the README";
+  }
+  EXPECT_GT(controls, 100);
+}
+
+// ---- Time ----
+
+TEST(ScenarioTime, RunTakesTheSameFormsAsAt) {
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  ASSERT_TRUE(scenario.Parse("run 1:30\nrun 0:00:02.5\nrun 12\nat 2:00 note x\nrun 1:00:00\n", "f.scn", &errors))
+      << errors.front();
+  EXPECT_EQ(scenario.Steps()[3].atSeconds, 120.0);
+  EXPECT_EQ(scenario.EndSeconds(), 3720.0);
+  simhost::Scenario bad;
+  EXPECT_FALSE(bad.Parse("run 1:75\nrun -1\nrun 1:2:3:4\nrun 1.5:00\n", "f.scn", &errors));
+  ASSERT_EQ(errors.size(), 4u);
+  EXPECT_EQ(errors[0], "f.scn:1: run time '1:75' is not a time (seconds, m:ss or h:mm:ss, up to 31622400 s)");
+  EXPECT_NE(errors[1].find("f.scn:2: run time '-1'"), std::string::npos);
+
+  // Flown: 1:30 is ninety seconds of ticks.
+  Cockpit cockpit;
+  simhost::Scenario flight;
+  ASSERT_TRUE(flight.Parse("run 0:01.5\n", "f.scn", &errors));
+  simhost::RunLog log;
+  std::string error;
+  ASSERT_TRUE(simhost::RunScenario(cockpit.host(), flight, log, &error)) << error;
+  EXPECT_EQ(cockpit.host().TicksRun(), 27u);
+}
+
+// ---- The README's first flight ----
+
+TEST_F(FirstUse, TheFirstFlightOfTheReadmeStartsBothEnginesWithEveryExpectMet) {
+  const std::string file = std::string(HALCYON_SOURCE_DIR) + "/scenarios/first_flight.scn";
+  const ProgramRun run = RunSimhostProgram("--quiet --scenario '" + file + "' --out '" + folder_ + "/out'");
+  ASSERT_EQ(run.status, 0) << run.output;
+  const std::string log = Slurp(folder_ + "/out/log.txt");
+  const size_t checks = log.find("== Checks ==\nexpect: ");
+  ASSERT_NE(checks, std::string::npos);
+  EXPECT_EQ(log.find(" failed", checks), std::string::npos);
+  EXPECT_EQ(log.find(" not reached", checks), std::string::npos);
+  EXPECT_GE(std::stoi(log.substr(checks + 21)), 15);
+  // The README copies it whole.
+  const std::string readme = Slurp(std::string(HALCYON_SOURCE_DIR) + "/README.md");
+  EXPECT_NE(readme.find("scenarios/first_flight.scn"), std::string::npos);
+  std::istringstream lines(Slurp(file));
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("control ", 0) == 0 || line.rfind("expect ", 0) == 0) {
+      EXPECT_NE(readme.find("    " + line + "\n"), std::string::npos) << "the README lacks: " << line;
+    }
+  }
+}
+
+// ---- Tools ----
+
+// `make demo` flies from a fresh simulator folder every time: what the last
+// demo saved is gone, the sound pack stays.
+TEST_F(FirstUse, EveryDemoStartsFromAFreshSimulatorFolder) {
+  const std::string source = HALCYON_SOURCE_DIR;
+  const Shell plan = RunShell("make -n -C '" + source + "' demo");
+  ASSERT_EQ(plan.status, 0) << plan.output;
+  const size_t fresh = plan.output.find("tools/fresh_root.sh out/root\n");
+  ASSERT_NE(fresh, std::string::npos) << plan.output;
+  EXPECT_LT(fresh, plan.output.find("build/bin/simhost --scenario"));
+
+  const std::string aircraft = folder_ + "/root/SimObjects/Airplanes/QZ Halcyon Pro";
+  ASSERT_EQ(Fly("control APU battery 41\ncontrol ELECTRIC apu_bus_1_sw 41\nrun 2\n").status, 0);
+  ASSERT_NE(Slurp(aircraft + "/HalcyonPro.ini").find("apu_bus_1_sw=41"), std::string::npos);
+  std::ofstream(folder_ + "/root/Sound/HalcyonPro/VXMD80 Stall Warning.wav") << "RIFF";
+  std::ofstream(folder_ + "/root/Sound/Other.wav") << "RIFF";
+
+  const Shell emptied = RunShell("'" + source + "/tools/fresh_root.sh' '" + folder_ + "/root'");
+  ASSERT_EQ(emptied.status, 0) << emptied.output;
+  EXPECT_FALSE(Exists(aircraft));
+  EXPECT_FALSE(Exists(folder_ + "/root/Navigraph"));
+  EXPECT_FALSE(Exists(folder_ + "/root/Sound/Other.wav"));
+  EXPECT_TRUE(Exists(folder_ + "/root/Sound/HalcyonPro/VXMD80 Stall Warning.wav"));
+
+  const ProgramRun again = Fly("run 2\nexpect ELECTRIC apu_bus_1_sw == 120\n");
+  EXPECT_EQ(again.status, 0) << again.output;
+  EXPECT_EQ(again.output, "") << "the pack kept: no warning";
+  EXPECT_NE(Slurp(aircraft + "/HalcyonPro.ini").find("apu_bus_1_sw=120"), std::string::npos);
+
+  EXPECT_NE(RunShell("'" + source + "/tools/fresh_root.sh' /").status, 0);
+}
+
+// A crash found by a fuzz target keeps its input, and the log names its path
+// and shows its bytes.
+TEST_F(FirstUse, AFuzzCrashKeepsItsInputAndTheLogShowsIt) {
+  const std::string target = folder_ + "/fuzz_fake";
+  std::ofstream(target) << "#!/bin/sh\n"
+                           "for a in \"$@\"; do case \"$a\" in -artifact_prefix=*) p=\"${a#-artifact_prefix=}\";; esac; done\n"
+                           "printf 'A\\000\\377\\\\z' > \"${p}crash-1234\"\n"
+                           "echo '==1== ERROR: deadly signal'\n"
+                           "exit 1\n";
+  std::filesystem::permissions(target, std::filesystem::perms::owner_all);
+  const Shell run = RunShell("FUZZ_TARGETS='" + target + "' FUZZ_ARTIFACTS='" + folder_ + "/artifacts' '" +
+                             HALCYON_SOURCE_DIR + "/tools/run_fuzz.sh' 1");
+  EXPECT_NE(run.status, 0);
+  const std::string kept = folder_ + "/artifacts/fuzz_fake/crash-1234";
+  EXPECT_NE(run.output.find("fuzz: fuzz_fake FAILED\n"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("fuzz: fuzz_fake input kept: " + kept + " (5 bytes)\n"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("fuzz: bytes: A\\x00\\xFF\\x5Cz\n"), std::string::npos) << run.output;
+  EXPECT_EQ(Slurp(kept), std::string("A\0\xFF\\z", 5));
+}
+
+}  // namespace
+}  // namespace halcyon::test
