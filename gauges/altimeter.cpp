@@ -4,6 +4,8 @@
 // through the simulator's key events and the reference index.
 #include "gauges/altimeter.h"
 
+#include <cmath>
+
 #include "core/helpers.h"
 #include "core/panel_services.h"
 #include "gauges/gauge_kit.h"
@@ -73,7 +75,10 @@ void AltimeterGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintp
   Relight(gauge, kRelit, IsSidePanelLightOn() != 0);
 }
 
-double AltimeterElemPointer(ELEMENT_HEADER*) { return Powered() ? AltitudeFt() * kPointerDegPerFt + kUp : kUp; }
+double AltimeterElemPointer(ELEMENT_HEADER*) {
+  const double altitude = AltitudeFt();
+  return Powered() && std::isfinite(altitude) ? altitude * kPointerDegPerFt + kUp : kUp;
+}
 double AltimeterElemBelowZeroFlag(ELEMENT_HEADER*) { return AltitudeFt() < 0.0 ? 1.0 : 0.0; }
 double AltimeterElemRefIndex(ELEMENT_HEADER*) { return GetAltimeterRefIndex() * kRefIndexDegPerStep + kUp; }
 double AltimeterElemOffFlag(ELEMENT_HEADER*) { return Powered() ? 0.0 : 1.0; }

@@ -52,6 +52,9 @@ constinit ElementChain g_brakePressureElements({
     Needle("system 1", BrakePressureElemSystem1, 150, 150, kLit, kBrakeScale),
 });
 
+// A hand whose time is not a number stands at twelve.
+double Hand(double degrees) { return std::isfinite(degrees) ? degrees : kUp; }
+
 double BrakePressure(int32_t system) { return IsPanelPowered() != 0 ? GetHydraulicPressure(system) : 0.0; }
 
 }  // namespace
@@ -71,8 +74,8 @@ void ClockGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t
   Relight(gauge, {0, 4, platform::kImageClockBit}, IsSidePanelLightOn() != 0);
 }
 
-double ClockElemHourHand(ELEMENT_HEADER*) { return g_zuluHour * 30.0 + g_zuluMinute * 0.5 + kUp; }
-double ClockElemMinuteHand(ELEMENT_HEADER*) { return g_zuluMinute * 6.0 + g_second * 0.1 + kUp; }
+double ClockElemHourHand(ELEMENT_HEADER*) { return Hand(g_zuluHour * 30.0 + g_zuluMinute * 0.5 + kUp); }
+double ClockElemMinuteHand(ELEMENT_HEADER*) { return Hand(g_zuluMinute * 6.0 + g_second * 0.1 + kUp); }
 
 // The sweep: the seconds, one behind, and the fraction of the second from
 // the simulator's running clock.
@@ -80,7 +83,7 @@ double ClockElemSecondHand(ELEMENT_HEADER*) {
   const double seconds = ReadToken(Token::ClockSecond);
   const double clock = ReadToken(Token::SimulatorClockSeconds);
   const double fraction = std::isfinite(clock) ? clock - std::trunc(clock) : 0.0;
-  return fraction * 10.0 * 0.6 + (seconds - 1.0) * 6.0 + kUp;
+  return Hand(fraction * 10.0 * 0.6 + (seconds - 1.0) * 6.0 + kUp);
 }
 
 int32_t ClockMouseLeft(platform::PixelPoint, uint32_t) { return SendKeyControl(kKeyEventClockLeft, 0, kClickKnob); }
