@@ -119,6 +119,7 @@ TEST(GaugeConventions, LampsAreDarkWithoutPowerEvenInTheLampTest) {
   EXPECT_EQ(DigitWindow(true, 3, 10.0), 3.0);
   // Decimal steps read their digit, negative values none.
   EXPECT_EQ(DigitOf(1.58 * 100.0, 1), 8);
+  EXPECT_EQ(DigitOf(0.57 * 100.0, 1), 7) << "56.99999999999999 reads 7";
   EXPECT_EQ(DigitOf(29.92 * 100.0, 10), 9);
   EXPECT_EQ(DigitOf(-5.0, 1), 0);
 }
@@ -269,7 +270,9 @@ TEST(Airspeed, TheCommandBugShowsTheFirstSpeedSourceThatHasOne) {
   // Without a maximum Mach the Mach rules give nothing: the next source shows.
   cockpit.set(Token::MaxOperatingMach, 0);
   EXPECT_EQ(bug(), 210.0);
-  cockpit.set(Token::AutopilotAirspeedHold, 0);
+  cockpit.set(Token::MaxOperatingMach, -0.85);
+  EXPECT_EQ(bug(), 210.0) << "nor below zero";
+  cockpit.set(Token::AutopilotAirspeedHold, 0).set(Token::MaxOperatingMach, 0);
   EXPECT_EQ(bug(), 210.0) << "Mach mode without a maximum Mach: the held speed";
   cockpit.set(Token::MaxOperatingMach, 0.85).set(Token::AutopilotMach, 2.0);
   EXPECT_EQ(bug(), 450.0);
