@@ -19,6 +19,8 @@
 #include "systems/hydraulics.h"
 #include "systems/lights.h"
 #include "systems/speed_bugs.h"
+#include "simhost/run_log.h"
+#include "simhost/scenario.h"
 #include "tests/cockpit.h"
 
 namespace halcyon::test {
@@ -489,6 +491,34 @@ TEST(Panel, MouseEventsAndNamedControlsReachOnlyTheControlsThatListen) {
   cockpit.runTicks(5).callControl("Airspeed", "AirspeedMouseBug4Inc");
   EXPECT_EQ(GetSpeedBug(4), bug4 + 1);
   EXPECT_EQ(cockpit.tooltip("FGCP Lights"), "") << "a table without a tooltip";
+}
+
+TEST(Panel, ScenarioMouseCallAndTooltipCommandsReachTheGauges) {
+  Cockpit cockpit;
+  std::vector<std::string> errors;
+  simhost::Scenario bad;
+  EXPECT_FALSE(bad.Parse("mouse Airspeed 10 10 press\ncall Airspeed AirspeedMouseBug1Inc hover\n", "bad.scn", &errors));
+  ASSERT_EQ(errors.size(), 2u);
+  EXPECT_EQ(errors[0], "bad.scn:1: 'press' is not click, release, repeat, move or right");
+  EXPECT_EQ(errors[1], "bad.scn:2: 'hover' is not click, release, repeat, move or right");
+
+  simhost::Scenario unknown;
+  ASSERT_TRUE(unknown.Parse("call Airspeed AirspeedMouseBug9Inc\ntooltip Dial\n", "names.scn", &errors));
+  simhost::RunLog log;
+  std::string error;
+  EXPECT_FALSE(simhost::RunScenario(cockpit.host(), unknown, log, &error));
+  EXPECT_EQ(error, "names.scn:1: 'Airspeed' has no control 'AirspeedMouseBug9Inc'\nnames.scn:2: no gauge named 'Dial'");
+
+  simhost::Scenario good;
+  ASSERT_TRUE(good.Parse("run 1\nmouse Airspeed 50 330 repeat\ncall \"FGCP Lights\" FgcpLightsMouseBacklight click\n"
+                         "set clock_hour 7\nset clock_minute 5\ntooltip Clock\n",
+                         "good.scn", &errors));
+  const double bug4 = GetSpeedBug(4);
+  ASSERT_TRUE(simhost::RunScenario(cockpit.host(), good, log, &error)) << error;
+  EXPECT_EQ(GetSpeedBug(4), bug4 + 1) << "bug 4's increasing half, held";
+  EXPECT_EQ(GetSwitch(&g_fgcpBacklightSwitch), kSwitchOn);
+  ASSERT_FALSE(log.Notes().empty());
+  EXPECT_NE(log.Notes().back().find("tooltip of \"Clock\": Clock. Time: 07:05"), std::string::npos) << log.Notes().back();
 }
 
 }  // namespace
