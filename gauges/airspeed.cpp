@@ -66,7 +66,7 @@ constinit ElementChain g_elements({
     Needle("bug 2", AirspeedElemBug2, 197, 197, kLit, kDialScale),
     Needle("bug 1", AirspeedElemBug1, 197, 197, kLit, kDialScale),
     StaticImage("click areas"),
-    StaticImage("speed-cards frame", 0, 84),
+    StaticFrame("speed-cards frame", 0, 84, 400, 232),
 });
 
 constexpr uint32_t kClickAreasElement = 14;

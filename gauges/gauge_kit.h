@@ -25,6 +25,12 @@ constexpr platform::ELEMENT_HEADER StaticImage(const char* name, int32_t x = 0, 
   return {.kind = platform::ElementKind::Static, .x = x, .y = y, .imageFlags = flags, .name = name};
 }
 
+// A static picture of a known size (a frame drawn over the gauge).
+constexpr platform::ELEMENT_HEADER StaticFrame(const char* name, int32_t x, int32_t y, int32_t width, int32_t height) {
+  return {.kind = platform::ElementKind::Static, .x = x, .y = y, .imageWidth = width, .imageHeight = height,
+          .name = name};
+}
+
 constexpr platform::ELEMENT_HEADER Icon(const char* name, int32_t x, int32_t y, int32_t frames,
                                         platform::ElementCallback callback, uint32_t flags = 0) {
   return {.kind = platform::ElementKind::Icon, .x = x, .y = y, .imageFlags = flags, .callback = callback,

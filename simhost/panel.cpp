@@ -136,7 +136,7 @@ void DrawScreen(gfx::Canvas& canvas, const ELEMENT_HEADER* element, const GaugeF
 
 void DrawElement(gfx::Canvas& canvas, const platform::GAUGEHDR* gauge, const ELEMENT_HEADER* element, uint32_t index,
                  const GaugeFrame& frame, double designWidth) {
-  const float textPt = static_cast<float>(std::clamp(11.0 * frame.scale, 5.0, 11.0));
+  const float textPt = static_cast<float>(std::clamp(10.0 * frame.scale, 5.0, 10.0));
   const gfx::PointF at = frame.At(element->x, element->y);
   char text[48];
   switch (element->kind) {
@@ -165,6 +165,10 @@ void DrawElement(gfx::Canvas& canvas, const platform::GAUGEHDR* gauge, const ELE
         DrawScreen(canvas, element, frame);
       } else if (index > 0 && element->name != nullptr && std::string(element->name) == "click areas") {
         DrawClickAreas(canvas, gauge, frame);
+      } else if (index > 0 && element->imageWidth > 0 && element->imageHeight > 0) {
+        canvas.DrawRectangle(gfx::Pen{kOverlayColor, 2.0f},
+                             {at.x, at.y, static_cast<float>(element->imageWidth * frame.scale),
+                              static_cast<float>(element->imageHeight * frame.scale)});
       } else if (index > 0 && element->name != nullptr) {
         DrawText(canvas, element->name, at, textPt, kOverlayColor);
       }
