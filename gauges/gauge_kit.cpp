@@ -75,8 +75,6 @@ void Relight(platform::GAUGEHDR* gauge, const RelightRange& range, bool lightOn)
   SetRangeFlags(gauge, range, 0, platform::kImageHidden | range.alsoClear);
 }
 
-void ForgetRelightStates() { g_relightStates.clear(); }
-
 double Lamp(bool powered, bool condition) {
   if (!powered) return 0.0;
   return IsLampTestOn() != 0 || condition ? 1.0 : 0.0;

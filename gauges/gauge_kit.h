@@ -96,8 +96,6 @@ struct RelightRange {
 void ArmRelight(const platform::GAUGEHDR* gauge);
 // Service 10, after the overlays.
 void Relight(platform::GAUGEHDR* gauge, const RelightRange& range, bool lightOn);
-// Forgets every placed gauge's relight state (a new panel).
-void ForgetRelightStates();
 
 // ---- Element values -----------------------------------------------------------------
 // A lamp: 1 when it has power and either the lamp test is on or its condition

@@ -192,7 +192,9 @@ TEST(GaugeConventions, AKeyboardCommandDoesWhatAClickOnItsControlDoes) {
     for (const char* gauge : {"Airspeed", "Altimeter", "Clock", "FGCP Lights"}) {
       for (const platform::MOUSERECT* rect = cockpit.gauge(gauge)->mouseRects; rect->type != platform::kMouseRectEnd;
            ++rect) {
-        if (rect->function == control && control != nullptr) EXPECT_NE(rect->mouseFlags & kClick, 0u) << slot;
+        if (rect->function == control && control != nullptr) {
+          EXPECT_NE(rect->mouseFlags & kClick, 0u) << slot;
+        }
       }
     }
   }
@@ -430,11 +432,17 @@ TEST(GaugeConventions, ElementValuesStayFiniteAndInRangeForExtremeTokens) {
            e = e->nextElement[0], ++index) {
         SCOPED_TRACE(std::string(gauge) + " element " + std::to_string(index) + " token value " + std::to_string(value));
         EXPECT_TRUE(std::isfinite(e->value));
-        if (e->kind == platform::ElementKind::Icon) EXPECT_TRUE(e->value >= 0 && e->value < e->frameCount);
-        if (e->kind == platform::ElementKind::MovingImage) EXPECT_TRUE(e->value >= e->minValue && e->value <= e->maxValue);
+        if (e->kind == platform::ElementKind::Icon) {
+          EXPECT_TRUE(e->value >= 0 && e->value < e->frameCount);
+        }
+        if (e->kind == platform::ElementKind::MovingImage) {
+          EXPECT_TRUE(e->value >= e->minValue && e->value <= e->maxValue);
+        }
         // The speed bugs alone go unclamped: the knobs hold them within 0..450.
         const bool bug = std::string(gauge) == "Airspeed" && index >= 9 && index <= 13;
-        if (bug) EXPECT_TRUE(e->value >= 0 && e->value <= 450);
+        if (bug) {
+          EXPECT_TRUE(e->value >= 0 && e->value <= 450);
+        }
         if (e->kind == platform::ElementKind::Needle && e->scalePoints > 0 && !bug) {
           EXPECT_TRUE(e->value >= e->scale[0].value && e->value <= e->scale[e->scalePoints - 1].value);
         }
