@@ -280,7 +280,6 @@ void Panel::Build(const std::vector<platform::GAUGEHDR*>& gauges) {
       for (size_t e = 0; e < copy->elements.size(); ++e) {
         copy->links[e] = {e + 1 < copy->elements.size() ? &copy->elements[e + 1] : nullptr, nullptr};
         copy->elements[e].nextElement = copy->links[e].data();
-        copy->elements[e].surface = nullptr;
       }
       copy->header.elements = copy->elements.empty() ? nullptr : copy->elements.data();
       instances_.push_back({places[i].first, places[i].second, &copy->header, true});

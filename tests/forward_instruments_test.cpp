@@ -251,6 +251,11 @@ TEST(Airspeed, MachDrumsRestBelowMachPoint15AndRollTowardTheirNextDigit) {
   EXPECT_EQ(drums(78990), (std::vector<double>{29, 19, 9}));
   EXPECT_EQ(drums(79996), (std::vector<double>{23, 3, 3})) << "tenths roll above .79990";
   EXPECT_EQ(drums(79990), (std::vector<double>{29, 9, 9}));
+  // Mach .57 as the simulator stores it (a hair low) still reads .570.
+  cockpit.set(Token::MachTimes20480, 0.57 * kMachScale).draw();
+  EXPECT_EQ(cockpit.elementValue("Airspeed", 2), 49.0);
+  EXPECT_EQ(cockpit.elementValue("Airspeed", 3), 29.0);
+  EXPECT_EQ(cockpit.elementValue("Airspeed", 4), 99.0);
 }
 
 TEST(Airspeed, TheCommandBugShowsTheFirstSpeedSourceThatHasOne) {
@@ -499,6 +504,7 @@ TEST(Panel, MouseEventsAndNamedControlsReachOnlyTheControlsThatListen) {
   cockpit.runTicks(5).callControl("Airspeed", "AirspeedMouseBug4Inc");
   EXPECT_EQ(GetSpeedBug(4), bug4 + 1);
   EXPECT_EQ(cockpit.tooltip("FGCP Lights"), "") << "a table without a tooltip";
+  EXPECT_EQ(cockpit.tooltip("Engine Fire"), "Engine Fire Handles.\nAgent 1: 100%\nAgent 2: 100%");
 }
 
 TEST(Panel, ScenarioMouseCallAndTooltipCommandsReachTheGauges) {
