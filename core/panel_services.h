@@ -15,6 +15,9 @@ enum class Token : uint32_t {
   Tick18 = 1,
   ClockHour = 3,
   ClockMinute = 4,
+  ClockSecond = 5,
+  ZuluHour = 6,
+  ZuluMinute = 7,
   ZuluDayOfYear = 8,
   ZuluYear = 9,
   CourseNeedle = 40,
@@ -22,6 +25,7 @@ enum class Token : uint32_t {
   NavSignal = 43,
   OnGround = 60,
   IndicatedAirspeedKt = 61,
+  MaxOperatingSpeedKtBy128 = 63,
   MachTimes20480 = 64,
   StallWarning = 67,         // nonzero while the stall warning sounds
   VerticalSpeed = 65,        // value / 1.3 = ft/min
@@ -34,6 +38,10 @@ enum class Token : uint32_t {
   MagneticVariationDeg = 82,  // east positive: true = magnetic + variation
   HeadingDeg = 86,
   AutopilotEngaged = 103,
+  AutopilotAirspeedHold = 115,
+  AutopilotAirspeedKt = 116,
+  AutopilotMachHold = 117,
+  AutopilotMach = 118,
   Engine1Throttle = 128,
   Engine1Mixture = 130,            // 0 cut off .. 16384
   Engine1Combustion = 131,
@@ -79,6 +87,7 @@ enum class Token : uint32_t {
   GroundSpeedMps = 832,
   HeadingRad = 834,
   Engine2FuelSelector = 906,  // as Engine1FuelSelector
+  MaxOperatingMach = 822,
   ApuRpmFraction = 975,       // 0..1
   ApuGeneratorSwitch = 978,
 };

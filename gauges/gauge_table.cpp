@@ -10,6 +10,8 @@
 
 #include "displays/radar/radar_display.h"
 #include "gauges/airspeed.h"
+#include "gauges/altimeter.h"
+#include "gauges/clock.h"
 #include "gauges/glass_screens.h"
 #include "gauges/mouse_tables.h"
 
@@ -23,9 +25,9 @@ constexpr platform::GAUGEHDR Gauge(const char* name, const platform::MOUSERECT* 
 
 platform::GAUGEHDR g_gauges[] = {
     // forward instruments
-    {"Airspeed", 0.0, nullptr, kAirspeedMouseRects, AirspeedGaugeCallback},  // 1: drives the lifecycle
+    {"Airspeed", 400.0, AirspeedElements(), kAirspeedMouseRects, AirspeedGaugeCallback},  // 1: drives the lifecycle
     Gauge("NAV"),
-    Gauge("Altimeter", kAltimeterMouseRects),
+    {"Altimeter", 400.0, AltimeterElements(), kAltimeterMouseRects, AltimeterGaugeCallback},
     // glass displays and CDU
     Gauge("EFIS PFD", kEfisPfdMouseRects, g_efisPfdScreen.Elements()),
     Gauge("EFIS ND", kEfisNdMouseRects, g_efisNdScreen.Elements()),
@@ -38,9 +40,9 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("TCAS", kTcasMouseRects),
     // glareshield and forward panel
     Gauge("FMA", kFmaMouseRects),
-    Gauge("Clock", kClockMouseRects),
-    Gauge("FGCP Lights"),
-    Gauge("Brake_Pressure", kBrakePressureMouseRects),
+    {"Clock", 300.0, ClockElements(), kClockMouseRects, ClockGaugeCallback},
+    {"FGCP Lights", 74.0, FgcpLightsElements(), kFgcpLightsMouseRects, FgcpLightsGaugeCallback},
+    {"Brake_Pressure", 300.0, BrakePressureElements(), kBrakePressureMouseRects, BrakePressureGaugeCallback},
     // view menu and popup cards
     Gauge("Menu", kMenuMouseRects),
     Gauge("Checklist"),

@@ -6,6 +6,9 @@
 
 #include <cstddef>
 
+#include "gauges/airspeed.h"
+#include "gauges/altimeter.h"
+#include "gauges/clock.h"
 #include "gauges/fms.h"
 #include "gauges/placeholders.h"
 #include "gauges/tooltips.h"
@@ -34,10 +37,16 @@ constexpr MOUSERECT Tooltip(const char* text, const TooltipArg (&args)[N]) {
   return {platform::kMouseRectTooltip, 0, 0, 0, 0, kCursorNone, 0, 0, static_cast<uint32_t>(N), nullptr, text, args};
 }
 
-constexpr MOUSERECT Rect(int32_t x, int32_t y, int32_t width, int32_t height, MouseCursor cursor, uint32_t flags,
-                         MouseFunction function) {
-  return {platform::kMouseRectChild, x, y, width, height, cursor, 0, flags, 0, function, nullptr, nullptr};
+constexpr MOUSERECT MakeRect(int32_t x, int32_t y, int32_t width, int32_t height, MouseCursor cursor, uint32_t flags,
+                             MouseFunction function, const char* functionName) {
+  return {platform::kMouseRectChild, x, y, width, height, cursor, 0, flags, 0, function, nullptr, nullptr,
+          functionName};
 }
+
+// A control's rectangle; the function's own name goes with it, so that the
+// simulator's host can reach the control by name as well as by point.
+#define Rect(x, y, width, height, cursor, flags, function) \
+  MakeRect(x, y, width, height, cursor, flags, function, #function)
 
 constexpr MOUSERECT EndParent() {
   return {platform::kMouseRectEndParent, 0, 0, 0, 0, kCursorNone, 0, 0, 0, nullptr, nullptr, nullptr};
@@ -109,6 +118,15 @@ constinit const MOUSERECT kClockMouseRects[] = {
 constinit const MOUSERECT kBrakePressureMouseRects[] = {
     Parent(),
     Tooltip("Brake Pressure.", kPlainTooltip),
+    EndParent(),
+    End(),
+};
+
+// FGCP Lights (74 x 18): the backlight and digital lighting buttons; no tooltip.
+constinit const MOUSERECT kFgcpLightsMouseRects[] = {
+    Parent(),
+    Rect(0, 0, 35, 18, kCursorHand, kClick, FgcpLightsMouseBacklight),
+    Rect(39, 0, 35, 18, kCursorHand, kClick, FgcpLightsMouseDigital),
     EndParent(),
     End(),
 };

@@ -30,4 +30,7 @@ extern const platform::MOUSERECT kFmsMouseRects[];
 extern const platform::MOUSERECT kTcasMouseRects[];
 extern const platform::MOUSERECT kTcasDisplayMouseRects[];
 
+// Tables without a tooltip: parent, the controls, end of parent, end of list.
+extern const platform::MOUSERECT kFgcpLightsMouseRects[];
+
 }  // namespace halcyon

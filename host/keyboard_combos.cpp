@@ -6,6 +6,9 @@
 #include <new>
 
 #include "core/ini_values.h"
+#include "gauges/airspeed.h"
+#include "gauges/altimeter.h"
+#include "gauges/clock.h"
 #include "gauges/fms.h"
 #include "gauges/placeholders.h"
 #include "host/direct_input_keyboard.h"

@@ -38,6 +38,14 @@ enum class ElementKind : uint8_t { Static, Needle, MovingImage, Icon, String, Sl
 struct ELEMENT_HEADER;
 using ElementCallback = double (*)(ELEMENT_HEADER* element);
 
+// One row of a needle's scale: the value at a pixel point of the gauge image;
+// the simulator points the needle at the point interpolated between rows.
+struct NeedlePoint {
+  double x = 0.0;
+  double y = 0.0;
+  double value = 0.0;
+};
+
 struct ELEMENT_HEADER {
   ElementKind kind = ElementKind::Static;
   uint32_t resourceId = 0;
@@ -52,6 +60,25 @@ struct ELEMENT_HEADER {
   int32_t imageWidth = 0;
   int32_t imageHeight = 0;
   gfx::Surface* surface = nullptr;
+  // What the element shows, for the simulator's dumps and pictures.
+  const char* name = nullptr;
+  // A bound token variable (0: none): the simulator reads it into
+  // tokenValue before it calls the callback.
+  uint32_t token = 0;
+  double tokenValue = 0.0;
+  // Icon: the number of images in its strip.
+  int32_t frameCount = 0;
+  // Moving image: the strip's values at its two ends.
+  double minValue = 0.0;
+  double maxValue = 0.0;
+  // Needle: its pivot, and its scale; a needle without a scale takes its
+  // value as an angle in degrees, 270 pointing up.
+  int32_t pivotX = 0;
+  int32_t pivotY = 0;
+  const NeedlePoint* scale = nullptr;
+  uint32_t scalePoints = 0;
+  // What the simulator read from the callback on its last poll.
+  double value = 0.0;
 };
 
 // ---- Mouse rectangles -------------------------------------------------------
@@ -109,6 +136,8 @@ struct MOUSERECT {
   // printf width and type between exclamation marks ("%1!3d!"), "%%" a percent sign.
   const char* tooltipText = nullptr;
   const TooltipArg* tooltipArgs = nullptr;
+  // The mouse function's name, so that a host can call a control by name.
+  const char* functionName = nullptr;
 };
 
 // ---- Gauge headers ----------------------------------------------------------

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "platform/gauge.h"
 
@@ -13,5 +14,13 @@ namespace simhost {
 // The first child rectangle of `rects` that contains (x, y) in the gauge's
 // design pixels and whose mouse flags share a bit with `event`; null when none.
 const platform::MOUSERECT* FindMouseRect(const platform::MOUSERECT* rects, int32_t x, int32_t y, uint32_t event);
+
+// The first child rectangle whose mouse function has this name; null when none.
+const platform::MOUSERECT* FindNamedMouseRect(const platform::MOUSERECT* rects, const std::string& functionName);
+
+// The text of the table's tooltip entry with its numbered arguments filled
+// in ("%1!3d!": argument 1 as "%3d", a whole-number format taking the value
+// truncated), "%%" a percent sign; empty when the table has no tooltip.
+std::string TooltipText(const platform::MOUSERECT* rects);
 
 }  // namespace simhost

@@ -25,6 +25,11 @@ constexpr uint32_t kTokenNavLights = 619;
 constexpr uint32_t kTokenComm2Active = 870;
 constexpr uint32_t kTokenMarkerAudio = 881;
 constexpr uint32_t kPanelWindowSplash = 10240;
+constexpr uint32_t kTokenAltimeterMb = 75;
+constexpr uint32_t kTokenAltimeterInHg = 76;
+constexpr uint32_t kKeyEventBaroUp = 65883;
+constexpr uint32_t kKeyEventBaroDown = 65884;
+constexpr double kInHgPerMb = 0.0295300;
 constexpr double kTicksPerSecond = 18.0;
 
 enum class Effect { Toggle, SetOne, SetZero, SetValue, StepUp, StepDown };
@@ -83,6 +88,13 @@ double Apply(Effect effect, double now, uint32_t value) {
 }  // namespace
 
 bool ApplyPanelEffect(uint32_t event, uint32_t value) {
+  // The barometric knob: one millibar a click, the inches following.
+  if (event == kKeyEventBaroUp || event == kKeyEventBaroDown) {
+    const double mb = std::round(platform::sim::GetToken(kTokenAltimeterMb)) + (event == kKeyEventBaroUp ? 1.0 : -1.0);
+    platform::sim::SetToken(kTokenAltimeterMb, mb);
+    platform::sim::SetToken(kTokenAltimeterInHg, mb * kInHgPerMb);
+    return true;
+  }
   for (const PanelEffect& entry : kPanelEffects) {
     if (entry.event != event) continue;
     platform::sim::SetToken(entry.token, Apply(entry.effect, platform::sim::GetToken(entry.token), value));

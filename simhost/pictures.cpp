@@ -72,6 +72,20 @@ bool DisplayPictures::Write(const std::string& folder, double simSeconds, const 
   return true;
 }
 
+bool DisplayPictures::WriteText(const std::string& folder, const std::string& name, const std::string& text,
+                                std::string* error) {
+  if (!MakeFolder(folder, error)) return false;
+  FILE* file = std::fopen((folder + "/" + name).c_str(), "wb");
+  bool written = file != nullptr && std::fwrite(text.data(), 1, text.size(), file) == text.size();
+  if (file != nullptr && std::fclose(file) != 0) written = false;
+  if (!written) {
+    *error = "cannot write " + folder + "/" + name;
+    return false;
+  }
+  written_.push_back(name);
+  return true;
+}
+
 std::string PictureFileName(double simSeconds, const std::string& gauge) {
   const double tenths = std::isfinite(simSeconds) && simSeconds > 0 ? std::floor(simSeconds * 10.0 + 1e-6) : 0.0;
   const auto total = static_cast<long long>(tenths);

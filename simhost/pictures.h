@@ -41,6 +41,10 @@ class DisplayPictures {
   // `folder` (made when something is to be written). False with a message
   // when a file cannot be written.
   bool Write(const std::string& folder, double simSeconds, const std::string& gauge, std::string* error);
+  // Writes a text file into `folder` (made when missing) and lists it as written.
+  bool WriteText(const std::string& folder, const std::string& name, const std::string& text, std::string* error);
+  // Lists a file that was written into the folder by someone else.
+  void NoteWritten(const std::string& name) { written_.push_back(name); }
   // The files written so far, folder-relative names in the order written.
   const std::vector<std::string>& Written() const { return written_; }
 

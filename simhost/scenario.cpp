@@ -226,6 +226,65 @@ std::string RunClick(RunContext& context, const ScenarioStep& step) {
                             static_cast<int32_t>(Number(step.args[2])));
 }
 
+// The mouse events a scenario names, as the simulator's mouse flags.
+struct MouseEventName {
+  const char* name;
+  uint32_t flags;
+};
+constexpr MouseEventName kMouseEvents[] = {
+    {"click", platform::kMouseLeftSingle},  {"release", platform::kMouseLeftRelease},
+    {"repeat", platform::kMouseDownRepeat}, {"move", platform::kMouseMove},
+    {"right", platform::kMouseRightSingle},
+};
+
+std::optional<uint32_t> MouseEventFlags(const std::string& name) {
+  for (const MouseEventName& event : kMouseEvents) {
+    if (name == event.name) return event.flags;
+  }
+  return std::nullopt;
+}
+
+std::string CheckMouseEvent(const std::string& name) {
+  return MouseEventFlags(name) ? "" : Quote(name) + " is not click, release, repeat, move or right";
+}
+
+// mouse GAUGE X Y EVENT
+std::string CheckMouse(const std::vector<std::string>& args) {
+  if (std::string error = CheckClick(args); !error.empty()) return error;
+  return CheckMouseEvent(args[3]);
+}
+
+std::string RunMouse(RunContext& context, const ScenarioStep& step) {
+  return context.host.Mouse(step.args[0], static_cast<int32_t>(Number(step.args[1])),
+                            static_cast<int32_t>(Number(step.args[2])), *MouseEventFlags(step.args[3]));
+}
+
+// call GAUGE FUNCTION [EVENT]: a control by its mouse function's name.
+std::string CheckCall(const std::vector<std::string>& args) {
+  return args.size() == 3 ? CheckMouseEvent(args[2]) : "";
+}
+
+std::string CallNames(const SimHost& host, const std::vector<std::string>& args) {
+  return host.CheckCallControl(args[0], args[1]);
+}
+
+std::string RunCall(RunContext& context, const ScenarioStep& step) {
+  const uint32_t flags = step.args.size() == 3 ? *MouseEventFlags(step.args[2]) : platform::kMouseLeftSingle;
+  return context.host.CallControl(step.args[0], step.args[1], flags);
+}
+
+std::string TooltipNames(const SimHost& host, const std::vector<std::string>& args) {
+  return host.Module().FindGauge(args[0]) != nullptr ? "" : "no gauge named " + Quote(args[0]);
+}
+
+// tooltip GAUGE: the gauge's tooltip as a hover shows it, into the log.
+std::string RunTooltip(RunContext& context, const ScenarioStep& step) {
+  std::string text = context.host.Tooltip(step.args[0]);
+  std::replace(text.begin(), text.end(), '\n', ' ');
+  context.log.Note(context.host.SimSeconds(), "tooltip of \"" + step.args[0] + "\": " + text);
+  return "";
+}
+
 // A position code; anything outside 0..138 is stored as off, but it must
 // fit the control's 32-bit record on the way.
 std::string CheckControl(const std::vector<std::string>& args) { return CheckFitsInt32(args[2], "a position code"); }
@@ -350,6 +409,7 @@ std::string RunSimException(RunContext&, const ScenarioStep&) {
 // system lands.
 constexpr const char* kPlaceholderInputs[] = {
     "ground_spoilers_deployed", "gear_wheels_lamp", "ground_crew_sequence", "irs_left", "irs_right",
+    "altimeter_ref_index",
 };
 
 std::string CheckPlaceholder(const std::vector<std::string>& args) {
@@ -520,6 +580,9 @@ constexpr Command kCommands[] = {
     {"window", 2, 2, "window open|close <ident>", CheckWindow, RunWindow},
     {"atc-id", 1, 99, "atc-id <text>", CheckNothing, RunAtcId},
     {"click", 3, 3, "click <gauge> <x> <y>", CheckClick, RunClick, ClickNames},
+    {"mouse", 4, 4, "mouse <gauge> <x> <y> click|release|repeat|move|right", CheckMouse, RunMouse},
+    {"call", 2, 3, "call <gauge> <function> [click|release|repeat|move|right]", CheckCall, RunCall, CallNames},
+    {"tooltip", 1, 1, "tooltip <gauge>", CheckNothing, RunTooltip, TooltipNames},
     {"control", 3, 3, "control <section> <key> <position>", CheckControl, RunControl, ControlNames},
     {"type", 1, 99, "type <text>", CheckType, RunType},
     {"keydown", 1, 1, "keydown <key>", CheckKey, RunKeyDown},

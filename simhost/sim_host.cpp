@@ -154,26 +154,57 @@ void SimHost::SendService(platform::GAUGEHDR* gauge, uint32_t serviceId) {
   ReturnedFromModule();
 }
 
-std::string SimHost::FindClickTarget(const std::string& gaugeName, int32_t x, int32_t y,
+std::string SimHost::FindClickTarget(const std::string& gaugeName, int32_t x, int32_t y, uint32_t event,
                                      const platform::MOUSERECT** target) const {
   const platform::GAUGEHDR* gauge = module_.FindGauge(gaugeName);
   if (gauge == nullptr) return "no gauge named '" + gaugeName + "'";
-  *target = FindMouseRect(gauge->mouseRects, x, y, platform::kMouseLeftSingle);
+  *target = FindMouseRect(gauge->mouseRects, x, y, event);
   if (*target == nullptr) return "no control of '" + gaugeName + "' at " + std::to_string(x) + "," + std::to_string(y);
   return "";
 }
 
 std::string SimHost::CheckClick(const std::string& gaugeName, int32_t x, int32_t y) const {
   const platform::MOUSERECT* rect = nullptr;
-  return FindClickTarget(gaugeName, x, y, &rect);
+  return FindClickTarget(gaugeName, x, y, platform::kMouseLeftSingle, &rect);
 }
 
 std::string SimHost::Click(const std::string& gaugeName, int32_t x, int32_t y) {
+  return Mouse(gaugeName, x, y, platform::kMouseLeftSingle);
+}
+
+std::string SimHost::Mouse(const std::string& gaugeName, int32_t x, int32_t y, uint32_t event) {
   const platform::MOUSERECT* rect = nullptr;
-  if (std::string error = FindClickTarget(gaugeName, x, y, &rect); !error.empty()) return error;
-  rect->function({x, y}, platform::kMouseLeftSingle);
+  if (std::string error = FindClickTarget(gaugeName, x, y, event, &rect); !error.empty()) return error;
+  rect->function({x, y}, event);
   ReturnedFromModule();
   return "";
+}
+
+std::string SimHost::FindNamedControl(const std::string& gaugeName, const std::string& functionName,
+                                      const platform::MOUSERECT** target) const {
+  const platform::GAUGEHDR* gauge = module_.FindGauge(gaugeName);
+  if (gauge == nullptr) return "no gauge named '" + gaugeName + "'";
+  *target = FindNamedMouseRect(gauge->mouseRects, functionName);
+  if (*target == nullptr) return "'" + gaugeName + "' has no control '" + functionName + "'";
+  return "";
+}
+
+std::string SimHost::CheckCallControl(const std::string& gaugeName, const std::string& functionName) const {
+  const platform::MOUSERECT* rect = nullptr;
+  return FindNamedControl(gaugeName, functionName, &rect);
+}
+
+std::string SimHost::CallControl(const std::string& gaugeName, const std::string& functionName, uint32_t event) {
+  const platform::MOUSERECT* rect = nullptr;
+  if (std::string error = FindNamedControl(gaugeName, functionName, &rect); !error.empty()) return error;
+  rect->function({0, 0}, event);
+  ReturnedFromModule();
+  return "";
+}
+
+std::string SimHost::Tooltip(const std::string& gaugeName) const {
+  const platform::GAUGEHDR* gauge = module_.FindGauge(gaugeName);
+  return gauge != nullptr ? TooltipText(gauge->mouseRects) : "";
 }
 
 bool SimHost::MoveControl(const std::string& section, const std::string& key, int32_t position) {
@@ -183,7 +214,7 @@ bool SimHost::MoveControl(const std::string& section, const std::string& key, in
 }
 
 void SimHost::SendService(uint32_t serviceId) {
-  for (platform::GAUGEHDR* gauge : module_.Gauges()) SendService(gauge, serviceId);
+  for (const Panel::Instance& instance : panel_.Instances()) SendService(instance.header, serviceId);
 }
 
 void SimHost::Start() {
@@ -192,11 +223,12 @@ void SimHost::Start() {
   ReturnedFromModule();
   phase_ = Phase::Startup;
   ShowWindowsAtLoad();
+  panel_.Build(module_.Gauges());
   // The simulator makes the images that gauges draw into as it installs them.
-  pictures_.Attach(module_.Gauges());
-  for (platform::GAUGEHDR* gauge : module_.Gauges()) {
-    SendService(gauge, platform::kServicePreInstall);
-    SendService(gauge, platform::kServicePostInstall);
+  pictures_.Attach(panel_.Headers());
+  for (const Panel::Instance& instance : panel_.Instances()) {
+    SendService(instance.header, platform::kServicePreInstall);
+    SendService(instance.header, platform::kServicePostInstall);
   }
   SendService(platform::kServicePreInitialize);
   phase_ = Phase::Ticking;
@@ -226,6 +258,7 @@ void SimHost::RunOneTick() {
                                                    std::llround(tickStartMs + kMsPerTick * frame / frames)));
     SendService(platform::kServicePreUpdate);
     SendService(platform::kServicePreDraw);
+    panel_.PollAll();
   }
   KeepSoundsPlayed();
 }
@@ -264,6 +297,7 @@ void SimHost::Shutdown() {
 void SimHost::Unload() {
   if (!module_.IsOpen()) return;
   pictures_.Detach();
+  panel_.Clear();
   module_.Close();
   ReturnedFromModule();
   phase_ = Phase::Unloaded;
@@ -273,7 +307,23 @@ std::string SimHost::Snapshot(const std::string& gauge) {
   if (!gauge.empty() && module_.FindGauge(gauge) == nullptr) return "no gauge named '" + gauge + "'";
   if (options_.picturesFolder.empty()) return "";
   std::string error;
-  return pictures_.Write(options_.picturesFolder, SimSeconds(), gauge, &error) ? "" : error;
+  if (!pictures_.Write(options_.picturesFolder, SimSeconds(), gauge, &error)) return error;
+  return gauge.empty() ? SnapshotWindows() : "";
+}
+
+// Each open window of our panel configuration: its elements as text and its
+// schematic picture, named like the displays' pictures.
+std::string SimHost::SnapshotWindows() {
+  for (const PanelWindowLayout& window : PanelLayout()) {
+    if (!platform::sim::IsWindowVisible(window.ident)) continue;
+    const std::string picture = PictureFileName(SimSeconds(), "window " + std::to_string(window.ident));
+    const std::string dump = picture.substr(0, picture.size() - 4) + ".txt";
+    std::string error;
+    if (!pictures_.WriteText(options_.picturesFolder, dump, panel_.Dump(window.ident), &error)) return error;
+    if (!panel_.WriteSchematic(window.ident, options_.picturesFolder + "/" + picture, &error)) return error;
+    pictures_.NoteWritten(picture);
+  }
+  return "";
 }
 
 void SimHost::SetTick18Back(double ticks) {

@@ -15,6 +15,7 @@
 #include "simhost/flight_model.h"
 #include "simhost/magnetic_variation.h"
 #include "simhost/module_loader.h"
+#include "simhost/panel.h"
 #include "simhost/pictures.h"
 #include "simhost/typist.h"
 
@@ -73,6 +74,17 @@ class SimHost {
   std::string Click(const std::string& gaugeName, int32_t x, int32_t y);
   // What Click would say, without clicking: empty when a control is there.
   std::string CheckClick(const std::string& gaugeName, int32_t x, int32_t y) const;
+  // Any mouse event at a point of a gauge (platform::kMouseLeftSingle,
+  // kMouseLeftRelease, kMouseDownRepeat, kMouseMove, kMouseRightSingle),
+  // delivered to the first control there that listens to it.
+  std::string Mouse(const std::string& gaugeName, int32_t x, int32_t y, uint32_t event);
+  // A control by its mouse function's name, called as a keyboard command
+  // calls it: at the point (0,0), with the event given.
+  std::string CallControl(const std::string& gaugeName, const std::string& functionName,
+                          uint32_t event = platform::kMouseLeftSingle);
+  std::string CheckCallControl(const std::string& gaugeName, const std::string& functionName) const;
+  // The gauge's tooltip as the simulator shows it on hover; empty when it has none.
+  std::string Tooltip(const std::string& gaugeName) const;
   // Moves a cockpit control by its INI section and key, as its gauge would;
   // false when the cockpit saves no such control.
   bool MoveControl(const std::string& section, const std::string& key, int32_t position);
@@ -142,12 +154,16 @@ class SimHost {
   const EngineModel& Engines() const { return engines_; }
   const MagneticVariation& MagVar() const { return magneticVariation_; }
 
+  // ---- The panel: windows, gauge instances, their elements ----
+  const Panel& PanelGauges() const { return panel_; }
+
   // ---- The glass displays' pictures ----
   // Surfaces exist from Start to Unload, one per drawing-surface element.
   DisplayPictures& Pictures() { return pictures_; }
   const DisplayPictures& Pictures() const { return pictures_; }
   // Writes a PNG of every display drawn so far (or of the one gauge named)
-  // into the pictures folder. Empty, or what went wrong (no such gauge, a
+  // into the pictures folder; for the whole panel also, for each open panel
+  // window, a text dump of its gauges' elements and a schematic PNG. Empty, or what went wrong (no such gauge, a
   // file that cannot be written).
   std::string Snapshot(const std::string& gauge = "");
   const std::string& Root() const { return options_.root; }
@@ -163,8 +179,11 @@ class SimHost {
 
   void RunOneTick();
   void ReturnedFromModule();
-  std::string FindClickTarget(const std::string& gaugeName, int32_t x, int32_t y,
+  std::string FindClickTarget(const std::string& gaugeName, int32_t x, int32_t y, uint32_t event,
                               const platform::MOUSERECT** target) const;
+  std::string FindNamedControl(const std::string& gaugeName, const std::string& functionName,
+                               const platform::MOUSERECT** target) const;
+  std::string SnapshotWindows();
   void MoveTraffic();
   void InstallSimConnectAnswers();
   void ApplyRamps();
@@ -174,6 +193,7 @@ class SimHost {
 
   HostOptions options_;
   LoadedModule module_;
+  Panel panel_;
   DisplayPictures pictures_;
   Phase phase_ = Phase::Unloaded;
   double tick18_ = 0.0;

@@ -19,6 +19,10 @@ int32_t GetIrsStatusPosition(int32_t unit) {
   return TruncateSaturated<int32_t>(platform::PlaceholderInput(unit == 1 ? "irs_left" : "irs_right", 120.0));
 }
 
+double GetAltimeterRefIndex() { return platform::PlaceholderInput("altimeter_ref_index", 0.0); }
+void IncAltimeterRefIndex() { platform::NoteNotBuilt("IncAltimeterRefIndex"); }
+void DecAltimeterRefIndex() { platform::NoteNotBuilt("DecAltimeterRefIndex"); }
+
 void InitGear() { platform::NoteNotBuilt("InitGear"); }
 void LoadBrakeTemperature() { platform::NoteNotBuilt("LoadBrakeTemperature"); }
 void InitAutoSpoilers() { platform::NoteNotBuilt("InitAutoSpoilers"); }

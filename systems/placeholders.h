@@ -25,6 +25,11 @@ int32_t GetGearWheelsLampPosition();
 bool IsGroundCrewSequenceStarted();
 // IRS 1 or 2 status record, "irs_left" and "irs_right": 115 in NAV, [120] off.
 int32_t GetIrsStatusPosition(int32_t unit);
+// Altimeter: the reference index, a mark 0..50 around the dial,
+// "altimeter_ref_index", 0; its knob steps record their names.
+double GetAltimeterRefIndex();
+void IncAltimeterRefIndex();
+void DecAltimeterRefIndex();
 
 void InitGear();
 void LoadBrakeTemperature();

@@ -397,6 +397,54 @@ std::vector<std::string> Cockpit::tickTrace(double tick18) const {
   return names;
 }
 
+Cockpit& Cockpit::draw() {
+  host_.SendService(platform::kServicePreDraw);
+  host_.PanelGauges().PollAll();
+  return *this;
+}
+
+const platform::ELEMENT_HEADER& Cockpit::element(const std::string& gauge, uint32_t index, uint32_t window) const {
+  static const platform::ELEMENT_HEADER kNone{};
+  const simhost::Panel::Instance* instance = host_.PanelGauges().Find(gauge, window);
+  if (instance == nullptr) {
+    ADD_FAILURE() << "no gauge '" << gauge << "' in window " << window;
+    return kNone;
+  }
+  const platform::ELEMENT_HEADER* element = instance->header->elements;
+  for (uint32_t n = 0; n < index && element != nullptr; ++n) {
+    element = element->nextElement != nullptr ? element->nextElement[0] : nullptr;
+  }
+  if (element == nullptr) {
+    ADD_FAILURE() << "'" << gauge << "' has no element " << index;
+    return kNone;
+  }
+  return *element;
+}
+
+double Cockpit::elementValue(const std::string& gauge, uint32_t index, uint32_t window) const {
+  return element(gauge, index, window).value;
+}
+
+bool Cockpit::elementVisible(const std::string& gauge, uint32_t index, uint32_t window) const {
+  return (element(gauge, index, window).imageFlags & platform::kImageHidden) == 0;
+}
+
+bool Cockpit::elementLit(const std::string& gauge, uint32_t index, uint32_t window) const {
+  return (element(gauge, index, window).imageFlags & platform::kImageLuminous) != 0;
+}
+
+Cockpit& Cockpit::mouse(const std::string& gauge, int32_t x, int32_t y, uint32_t event) {
+  const std::string error = host_.Mouse(gauge, x, y, event);
+  if (!error.empty()) ADD_FAILURE() << error;
+  return *this;
+}
+
+Cockpit& Cockpit::callControl(const std::string& gauge, const std::string& function, uint32_t event) {
+  const std::string error = host_.CallControl(gauge, function, event);
+  if (!error.empty()) ADD_FAILURE() << error;
+  return *this;
+}
+
 ProgramRun RunSimhostProgram(const std::string& arguments) {
   const std::string modulePath = simhost::DefaultModulePath();
   const std::string program = modulePath.substr(0, modulePath.rfind('/')) + "/simhost";

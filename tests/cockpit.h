@@ -181,6 +181,23 @@ class Cockpit {
   std::string picturesFolder() const;
   const std::vector<std::string>& picturesWritten() const { return host_.Pictures().Written(); }
 
+  // ---- Panel gauges ----
+  // One frame without a tick: the pre-draw to every placed gauge, then every
+  // element read as the simulator reads it before drawing.
+  Cockpit& draw();
+  // An element of a placed gauge (window 0: its first placement) as the last
+  // frame left it: the value the simulator read, and its image flags.
+  const platform::ELEMENT_HEADER& element(const std::string& gauge, uint32_t index, uint32_t window = 0) const;
+  double elementValue(const std::string& gauge, uint32_t index, uint32_t window = 0) const;
+  bool elementVisible(const std::string& gauge, uint32_t index, uint32_t window = 0) const;
+  bool elementLit(const std::string& gauge, uint32_t index, uint32_t window = 0) const;
+  // A mouse event at a point of a gauge (see SimHost::Mouse), a control by
+  // its function's name, and the gauge's tooltip as a hover shows it.
+  Cockpit& mouse(const std::string& gauge, int32_t x, int32_t y, uint32_t event);
+  Cockpit& callControl(const std::string& gauge, const std::string& function,
+                       uint32_t event = platform::kMouseLeftSingle);
+  std::string tooltip(const std::string& gauge) const { return host_.Tooltip(gauge); }
+
   double tick18() const { return host_.Tick18(); }
   simhost::SimHost& host() { return host_; }
 

@@ -1,0 +1,57 @@
+// The panel's cost per frame as the simulator pays it on top of the systems:
+// one pre-draw of every placed gauge and one read of all their elements; and
+// the schematic picture of the main panel that a snapshot writes.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <string>
+
+#include "platform/gauge.h"
+#include "platform/simulator.h"
+#include "simhost/sim_host.h"
+
+namespace {
+
+simhost::SimHost& PoweredPanel() {
+  static simhost::SimHost* host = [] {
+    char folder[] = "/tmp/halcyon-panel-bench-XXXXXX";
+    simhost::HostOptions options;
+    options.root = std::string(mkdtemp(folder) != nullptr ? folder : "/tmp/halcyon-panel-bench") + "/root";
+    auto* made = new simhost::SimHost(options);
+    std::string error;
+    if (!made->Load(&error)) {
+      fprintf(stderr, "bench: %s\n", error.c_str());
+      exit(1);
+    }
+    made->Start();
+    made->MoveControl("APU", "battery", 41);
+    made->SetToken(61, 250.0);
+    made->SetToken(64, 0.45 * 20480);
+    made->SetToken(74, 12995.0);
+    made->RunSeconds(5);
+    platform::sim::SetWindowVisible(10010, true);
+    return made;
+  }();
+  return *host;
+}
+
+void BM_PanelFrame(benchmark::State& state) {
+  simhost::SimHost& host = PoweredPanel();
+  for (auto _ : state) {
+    host.SendService(platform::kServicePreDraw);
+    host.PanelGauges().PollAll();
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_PanelFrame);
+
+void BM_MainPanelSchematic(benchmark::State& state) {
+  simhost::SimHost& host = PoweredPanel();
+  std::string error;
+  for (auto _ : state) {
+    if (!host.PanelGauges().WriteSchematic(10010, "/tmp/halcyon-panel-bench.png", &error)) state.SkipWithError(error.c_str());
+  }
+}
+BENCHMARK(BM_MainPanelSchematic)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,145 @@
+// What every panel gauge shares: element lists written as data, the show and
+// hide of overlays, the night-lighting redraw of the lit instruments (kept per
+// placed gauge), the lamp, digit-window and needle values, and the mouse
+// idioms (toggle, momentary, guarded switch, knob steps, key events, clicks).
+// Reads panel power, the lamp test, the options and TICK18; drives element
+// flags, switch records, key events and the click sounds.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "core/switch.h"
+#include "host/sound_system.h"
+#include "platform/gauge.h"
+
+namespace halcyon {
+
+// ---- Elements as data ---------------------------------------------------------
+// Each gauge lists its elements in chain order, one line each; ElementChain
+// links them (element n+1 is element n's first child).
+constexpr uint32_t kLit = platform::kImageLuminous;  // drawn lit at night until relit
+
+constexpr platform::ELEMENT_HEADER StaticImage(const char* name, int32_t x = 0, int32_t y = 0, uint32_t flags = 0) {
+  return {.kind = platform::ElementKind::Static, .x = x, .y = y, .imageFlags = flags, .name = name};
+}
+
+// A static picture of a known size (a frame drawn over the gauge).
+constexpr platform::ELEMENT_HEADER StaticFrame(const char* name, int32_t x, int32_t y, int32_t width, int32_t height) {
+  return {.kind = platform::ElementKind::Static, .x = x, .y = y, .imageWidth = width, .imageHeight = height,
+          .name = name};
+}
+
+constexpr platform::ELEMENT_HEADER Icon(const char* name, int32_t x, int32_t y, int32_t frames,
+                                        platform::ElementCallback callback, uint32_t flags = 0) {
+  return {.kind = platform::ElementKind::Icon, .x = x, .y = y, .imageFlags = flags, .callback = callback,
+          .name = name, .frameCount = frames};
+}
+
+// A needle turning about (pivotX, pivotY): on a scale of rows, or without one
+// by an angle in degrees (270 up).
+constexpr platform::ELEMENT_HEADER Needle(const char* name, platform::ElementCallback callback, int32_t pivotX,
+                                          int32_t pivotY, uint32_t flags = 0,
+                                          std::span<const platform::NeedlePoint> scale = {}, uint32_t token = 0) {
+  return {.kind = platform::ElementKind::Needle, .imageFlags = flags, .callback = callback, .name = name,
+          .token = token, .pivotX = pivotX, .pivotY = pivotY, .scale = scale.data(),
+          .scalePoints = static_cast<uint32_t>(scale.size())};
+}
+
+// A drum or strip at (x, y) shifted between the values at its ends.
+constexpr platform::ELEMENT_HEADER MovingImage(const char* name, int32_t x, int32_t y, double minValue,
+                                               double maxValue, platform::ElementCallback callback,
+                                               uint32_t flags = 0, uint32_t token = 0) {
+  return {.kind = platform::ElementKind::MovingImage, .x = x, .y = y, .imageFlags = flags, .callback = callback,
+          .name = name, .token = token, .minValue = minValue, .maxValue = maxValue};
+}
+
+template <size_t N>
+class ElementChain {
+ public:
+  constexpr explicit ElementChain(const platform::ELEMENT_HEADER (&definitions)[N]) {
+    for (size_t i = 0; i < N; ++i) {
+      elements_[i] = definitions[i];
+      links_[i][0] = i + 1 < N ? &elements_[i + 1] : nullptr;
+      links_[i][1] = nullptr;
+      elements_[i].nextElement = links_[i];
+    }
+  }
+  ElementChain(const ElementChain&) = delete;
+  ElementChain& operator=(const ElementChain&) = delete;
+
+  constexpr platform::ELEMENT_HEADER* Head() { return &elements_[0]; }
+
+ private:
+  platform::ELEMENT_HEADER elements_[N];
+  platform::ELEMENT_HEADER* links_[N][2];
+};
+
+// ---- Pre-draw ---------------------------------------------------------------------
+// Shows element n of the gauge when `shown`, hides it otherwise, every frame.
+void ShowElement(platform::GAUGEHDR* gauge, uint32_t n, bool shown);
+// The click-area overlay: shown while option 6 is set.
+void ShowClickAreas(platform::GAUGEHDR* gauge, uint32_t n);
+
+// The night-lighting redraw of a lit instrument. When its light source goes
+// on or off, the elements first..end-1 are hidden, their luminous bit follows
+// the light, and they come back once the gauge's relight timer has run one
+// TICK18 tick. Each placed gauge (each header the simulator passes) keeps its
+// own timer and lit flag, so two placements of one instrument both come back.
+struct RelightRange {
+  uint32_t first;
+  uint32_t end;                // exclusive
+  uint32_t alsoClear = 0;      // further flag bits cleared as the elements come back
+};
+// Service 4: arms the placed gauge's relight timer.
+void ArmRelight(const platform::GAUGEHDR* gauge);
+// Service 10, after the overlays.
+void Relight(platform::GAUGEHDR* gauge, const RelightRange& range, bool lightOn);
+
+// ---- Element values -----------------------------------------------------------------
+// A lamp: 1 when it has power and either the lamp test is on or its condition
+// holds; dark without power even in the lamp test.
+double Lamp(bool powered, bool condition);
+// A digit window: the blank frame when unlit, 8 in the lamp test, else the digit.
+double DigitWindow(bool lit, int32_t digit, double blankFrame);
+// A needle with a power test: its resting value without power, else the value
+// held within [low, high]; a value that is not a number rests too.
+double PoweredNeedle(bool powered, double value, double resting, double low, double high);
+// The digit `place` (1 units, 10 tens, ...) of a non-negative count, through
+// a small tolerance so that 1.58 stored as 1.5799999 reads 8; 0 for negatives.
+int32_t DigitOf(double value, int64_t place);
+
+// ---- Mouse idioms (each returns 1, the click handled) ---------------------------------
+// A switch click, unless option 16 mutes the switch clicks.
+void PlayClick(SoundId sound);
+// Toggle: 120 becomes 41, 41 becomes 120, anything else 120; then the sound.
+int32_t ToggleControl(CSwitch& record, SoundId sound);
+// Momentary button: 41 while pressed, 120 on the release; the sound on both.
+int32_t MomentaryControl(CSwitch& record, uint32_t mouseFlags, SoundId sound);
+// Guarded spring-loaded switch. The switch: 43 opens the guard (125), 125
+// actuates (123, then `action`), a release at 123 lets it spring back to 125.
+// The guard: 123 and 125 close towards 43 one step a click.
+int32_t GuardedSwitchControl(CSwitch& record, uint32_t mouseFlags, SoundId sound, void (*action)());
+int32_t GuardControl(CSwitch& record, SoundId sound);
+// A knob step: `step`, times the fast-click multiplier on a fast click.
+double KnobStep(double step);
+// A simulator key event, then the sound when there is one.
+constexpr SoundId kNoClick = -1;
+int32_t SendKeyControl(uint32_t event, uint32_t value, SoundId sound = kNoClick);
+
+enum SwitchGuardPosition : int32_t { kGuardClosed = 43, kGuardOpen = 125, kGuardedActuated = 123 };
+constexpr int32_t kRelightDone = 121;
+
+// The click families of the switch sounds.
+constexpr SoundId kClickToggle1 = 241;
+constexpr SoundId kClickToggle2 = 242;
+constexpr SoundId kClickGuarded1 = 243;
+constexpr SoundId kClickGuarded2 = 244;
+constexpr SoundId kClickButton1 = 245;
+constexpr SoundId kClickButton2 = 246;
+constexpr SoundId kClickKnob = 247;
+constexpr SoundId kClickRotary1 = 248;
+constexpr SoundId kClickRotary2 = 249;
+
+}  // namespace halcyon

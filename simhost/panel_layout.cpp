@@ -1,0 +1,57 @@
+// Our panel configuration: which gauges each panel window holds, and where.
+// Boxes are in the window's pixels; a gauge is drawn scaled from its own
+// design size into its box. Windows and gauges not listed here are in no
+// window (their gauges stand in the virtual cockpit).
+#include "simhost/panel.h"
+
+#include <iterator>
+
+namespace simhost {
+namespace {
+
+// The captain's main panel: the glareshield along the top, the flight
+// instruments and displays below it, the engine instruments in the middle.
+constexpr GaugePlacement kMainPanel[] = {
+    {"FMA", 40, 20, 240, 100},
+    {"DFGS", 320, 20, 642, 116},
+    {"FGCP Lights", 1000, 40, 148, 36},
+    {"Clock", 1240, 20, 180, 180},
+    {"Airspeed", 40, 200, 260, 260},
+    {"EFIS PFD", 320, 190, 300, 250},
+    {"EFIS ND", 640, 190, 300, 250},
+    {"Altimeter", 960, 200, 260, 260},
+    {"Brake_Pressure", 1240, 240, 180, 180},
+    {"Standby Attitude", 40, 500, 180, 180},
+    {"Standby Combi", 240, 500, 180, 180},
+    {"RDI", 440, 500, 180, 180},
+    {"EDP", 660, 480, 168, 290},
+    {"Fuel_Quantity", 860, 500, 220, 160},
+    {"Engine Fire", 1100, 500, 240, 122},
+    {"Gear_Handle", 1360, 480, 80, 200},
+};
+
+// The altimeter, clock and brake pressure larger, for a closer look. The
+// airspeed indicator, whose gauge runs the whole cockpit, stays placed once.
+constexpr GaugePlacement kMainZoomedPanel[] = {
+    {"Altimeter", 20, 20, 400, 400},
+    {"Clock", 440, 120, 300, 300},
+    {"Brake_Pressure", 760, 120, 300, 300},
+};
+
+constexpr PanelWindowLayout kWindows[] = {
+    {10010, "Main panel", 1460, 800, kMainPanel},
+    {10280, "Main zoomed panel", 1080, 440, kMainZoomedPanel},
+};
+
+}  // namespace
+
+std::span<const PanelWindowLayout> PanelLayout() { return kWindows; }
+
+const PanelWindowLayout* FindPanelWindow(uint32_t ident) {
+  for (const PanelWindowLayout& window : kWindows) {
+    if (window.ident == ident) return &window;
+  }
+  return nullptr;
+}
+
+}  // namespace simhost

@@ -1,0 +1,539 @@
+// The panel's gauges as the simulator sees them: the conventions every gauge
+// shares (night relighting of each placed instrument, overlays, lamps, the
+// mouse idioms, keyboard commands), and the airspeed indicator, altimeter,
+// clock, FGCP lights and brake pressure gauges, read element by element.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <sstream>
+
+#include "core/options.h"
+#include "gauges/gauge_kit.h"
+#include "host/keyboard_combos.h"
+#include "systems/annunciator_lamps.h"
+#include "systems/dfgs.h"
+#include "systems/electric.h"
+#include "systems/hydraulics.h"
+#include "systems/lights.h"
+#include "systems/speed_bugs.h"
+#include "simhost/run_log.h"
+#include "simhost/scenario.h"
+#include "tests/cockpit.h"
+
+namespace halcyon::test {
+namespace {
+
+constexpr uint32_t kMainPanel = 10010;
+constexpr uint32_t kMainZoomedPanel = 10280;
+constexpr uint32_t kSpeedCardsWindow = 10160;
+constexpr double kMachScale = 20480.0;
+constexpr uint32_t kClick = platform::kMouseLeftSingle;
+
+// A powered cockpit with the side panel light off and every instrument drawn unlit.
+struct PoweredCockpit {
+  PoweredCockpit() {
+    cockpit.powerUp();
+    cockpit.runTicks(3);
+  }
+  Cockpit cockpit;
+};
+
+// ---- Night lighting ----
+
+TEST(GaugeConventions, TheSidePanelLightRelightsEveryPlacedInstrumentOverTwoTicks) {
+  PoweredCockpit powered;
+  Cockpit& cockpit = powered.cockpit;
+  ASSERT_TRUE(cockpit.elementVisible("Airspeed", 7));
+  ASSERT_FALSE(cockpit.elementLit("Airspeed", 7)) << "first drawn with the light off: relit to unlit";
+
+  cockpit.setSwitch(&g_sidePanelLight, kSwitchOn).runTicks(1);
+  for (uint32_t n = 0; n < 14; ++n) EXPECT_FALSE(cockpit.elementVisible("Airspeed", n)) << n;
+  EXPECT_TRUE(cockpit.elementLit("Airspeed", 13));
+  EXPECT_FALSE(cockpit.elementLit("Airspeed", 14)) << "the overlay is not part of the relit range";
+  cockpit.runTicks(1);
+  EXPECT_FALSE(cockpit.elementVisible("Airspeed", 0)) << "still hidden on the second tick";
+  cockpit.runTicks(1);
+  for (uint32_t n = 0; n < 14; ++n) EXPECT_TRUE(cockpit.elementVisible("Airspeed", n) && cockpit.elementLit("Airspeed", n)) << n;
+  // Both placements of the altimeter come back, each on its own timer.
+  for (uint32_t window : {kMainPanel, kMainZoomedPanel}) {
+    for (uint32_t n = 0; n < 17; ++n) {
+      EXPECT_TRUE(cockpit.elementVisible("Altimeter", n, window) && cockpit.elementLit("Altimeter", n, window))
+          << window << " element " << n;
+    }
+  }
+  EXPECT_TRUE(cockpit.elementVisible("Clock", 3) && cockpit.elementVisible("Brake_Pressure", 2));
+
+  // No relight while the light stays as it is.
+  for (int tick = 0; tick < 5; ++tick) {
+    cockpit.runTicks(1);
+    EXPECT_TRUE(cockpit.elementVisible("Airspeed", 0)) << tick;
+  }
+
+  cockpit.setSwitch(&g_sidePanelLight, kSwitchOff).runTicks(1);
+  EXPECT_FALSE(cockpit.elementVisible("Altimeter", 16, kMainZoomedPanel));
+  EXPECT_FALSE(cockpit.elementLit("Altimeter", 16, kMainZoomedPanel));
+  cockpit.runTicks(2);
+  EXPECT_TRUE(cockpit.elementVisible("Altimeter", 16, kMainZoomedPanel));
+  EXPECT_FALSE(cockpit.elementLit("Altimeter", 0, kMainPanel));
+}
+
+TEST(GaugeConventions, TheClockComesBackWithItsTopFlagBitClearedToo) {
+  PoweredCockpit powered;
+  Cockpit& cockpit = powered.cockpit;
+  const_cast<platform::ELEMENT_HEADER&>(cockpit.element("Clock", 2)).imageFlags |= platform::kImageClockBit;
+  const_cast<platform::ELEMENT_HEADER&>(cockpit.element("Airspeed", 2)).imageFlags |= platform::kImageClockBit;
+  cockpit.setSwitch(&g_sidePanelLight, kSwitchOn).runTicks(3);
+  EXPECT_EQ(cockpit.element("Clock", 2).imageFlags & platform::kImageClockBit, 0u);
+  EXPECT_NE(cockpit.element("Airspeed", 2).imageFlags & platform::kImageClockBit, 0u) << "only the clock clears it";
+}
+
+TEST(GaugeConventions, ClickAreasAndTheSpeedCardsFrameFollowTheirOptions) {
+  Cockpit cockpit;
+  cockpit.setOption(kOptionClickAreas, true).draw();
+  EXPECT_TRUE(cockpit.elementVisible("Airspeed", 14));
+  EXPECT_TRUE(cockpit.elementVisible("Altimeter", 17));
+  EXPECT_TRUE(cockpit.elementVisible("Clock", 4));
+  EXPECT_TRUE(cockpit.elementVisible("FGCP Lights", 1));
+  EXPECT_FALSE(cockpit.elementVisible("Airspeed", 15)) << "the speed-cards frame goes by option 5";
+  cockpit.setOption(kOptionClickAreas, false).setOption(kOptionHotspots, true).draw();
+  EXPECT_FALSE(cockpit.elementVisible("Airspeed", 14));
+  EXPECT_FALSE(cockpit.elementVisible("Altimeter", 17));
+  EXPECT_FALSE(cockpit.elementVisible("FGCP Lights", 1));
+  EXPECT_TRUE(cockpit.elementVisible("Airspeed", 15));
+}
+
+// ---- Element values ----
+
+TEST(GaugeConventions, LampsAreDarkWithoutPowerEvenInTheLampTest) {
+  Cockpit cockpit;
+  cockpit.setSwitch(&g_lampTestSwitch, kSwitchOn);
+  ASSERT_NE(IsLampTestOn(), 0u);
+  EXPECT_EQ(Lamp(false, true), 0.0);
+  EXPECT_EQ(Lamp(true, false), 1.0) << "the lamp test lights it";
+  EXPECT_EQ(DigitWindow(true, 3, 10.0), 8.0);
+  EXPECT_EQ(DigitWindow(false, 3, 10.0), 10.0);
+  cockpit.setSwitch(&g_lampTestSwitch, kSwitchOff);
+  EXPECT_EQ(Lamp(true, false), 0.0);
+  EXPECT_EQ(Lamp(true, true), 1.0);
+  EXPECT_EQ(DigitWindow(true, 3, 10.0), 3.0);
+  // Decimal steps read their digit, negative values none.
+  EXPECT_EQ(DigitOf(1.58 * 100.0, 1), 8);
+  EXPECT_EQ(DigitOf(0.57 * 100.0, 1), 7) << "56.99999999999999 reads 7";
+  EXPECT_EQ(DigitOf(29.92 * 100.0, 10), 9);
+  EXPECT_EQ(DigitOf(-5.0, 1), 0);
+}
+
+// ---- Mouse idioms ----
+
+TEST(GaugeConventions, TogglesFallBackToOffAndTheirClickIsMutedByTheOption) {
+  Cockpit cockpit;
+  cockpit.addSounds({kClickKnob});
+  cockpit.setSwitch(&g_fgcpBacklightSwitch, kSwitchOff).click("FGCP Lights", 10, 5);
+  EXPECT_EQ(GetSwitch(&g_fgcpBacklightSwitch), kSwitchOn);
+  cockpit.click("FGCP Lights", 10, 5);
+  EXPECT_EQ(GetSwitch(&g_fgcpBacklightSwitch), kSwitchOff);
+  cockpit.setSwitch(&g_fgcpDigitalSwitch, 50).click("FGCP Lights", 50, 5);
+  EXPECT_EQ(GetSwitch(&g_fgcpDigitalSwitch), kSwitchOff) << "an unexpected position goes off";
+  EXPECT_EQ(GetSwitch(&g_fgcpBacklightSwitch), kSwitchOff) << "the other button's record stays";
+  EXPECT_EQ(cockpit.played(kClickKnob).size(), 3u);
+
+  cockpit.setOption(kOptionNoSwitchClickSounds, true).click("FGCP Lights", 50, 5);
+  EXPECT_EQ(GetSwitch(&g_fgcpDigitalSwitch), kSwitchOn);
+  EXPECT_EQ(cockpit.played(kClickKnob).size(), 3u) << "muted";
+}
+
+TEST(GaugeConventions, MomentaryAndGuardedControlsMoveThroughTheirPositions) {
+  Cockpit cockpit;
+  CSwitch button{};
+  SetSwitch(&button, kSwitchOff);
+  MomentaryControl(button, platform::kMouseLeftSingle, kClickButton1);
+  EXPECT_EQ(GetSwitch(&button), kSwitchOn);
+  MomentaryControl(button, platform::kMouseLeftRelease, kClickButton1);
+  EXPECT_EQ(GetSwitch(&button), kSwitchOff);
+
+  int actions = 0;
+  static int* counter = nullptr;
+  counter = &actions;
+  CSwitch guarded{};
+  SetSwitch(&guarded, kGuardClosed);
+  auto act = [] { ++*counter; };
+  GuardedSwitchControl(guarded, kClick, kClickGuarded1, act);
+  EXPECT_EQ(GetSwitch(&guarded), kGuardOpen);
+  EXPECT_EQ(actions, 0);
+  GuardedSwitchControl(guarded, platform::kMouseLeftRelease, kClickGuarded1, act);
+  EXPECT_EQ(GetSwitch(&guarded), kGuardOpen) << "a release acts only on the actuated switch";
+  GuardedSwitchControl(guarded, kClick, kClickGuarded1, act);
+  EXPECT_EQ(GetSwitch(&guarded), kGuardedActuated);
+  EXPECT_EQ(actions, 1);
+  GuardedSwitchControl(guarded, platform::kMouseLeftRelease, kClickGuarded1, act);
+  EXPECT_EQ(GetSwitch(&guarded), kGuardOpen);
+  GuardedSwitchControl(guarded, kClick, kClickGuarded1, act);
+  GuardControl(guarded, kClickGuarded1);
+  EXPECT_EQ(GetSwitch(&guarded), kGuardOpen) << "the guard first lets the switch back";
+  GuardControl(guarded, kClickGuarded1);
+  EXPECT_EQ(GetSwitch(&guarded), kGuardClosed);
+  GuardControl(guarded, kClickGuarded1);
+  EXPECT_EQ(GetSwitch(&guarded), kGuardClosed);
+  EXPECT_EQ(actions, 2);
+}
+
+// Each keyboard command of these gauges clicks a control of its gauge's table,
+// and does what a click on that control does.
+TEST(GaugeConventions, AKeyboardCommandDoesWhatAClickOnItsControlDoes) {
+  Cockpit cockpit({.start = false});
+  cockpit.writeFile("SimObjects/Airplanes/QZ Halcyon Pro/KeyboardInput.ini",
+                    "[HELP]\r\n0=x\r\n[AIRSPEED]\r\nBug3 dec=ctrl+3\r\n[FGCP Lights]\r\nDigital=ctrl+d\r\n");
+  cockpit.start().runTicks(5);
+  for (uint32_t slot = 0; slot < kKeyboardSlotCount; ++slot) {
+    const platform::MouseFunction control = KeyboardCommandControl(slot);
+    for (const char* gauge : {"Airspeed", "Altimeter", "Clock", "FGCP Lights"}) {
+      for (const platform::MOUSERECT* rect = cockpit.gauge(gauge)->mouseRects; rect->type != platform::kMouseRectEnd;
+           ++rect) {
+        if (rect->function == control && control != nullptr) {
+          EXPECT_NE(rect->mouseFlags & kClick, 0u) << slot;
+        }
+      }
+    }
+  }
+  const double bug3 = GetSpeedBug(3);
+  const int32_t digital = GetSwitch(&g_fgcpDigitalSwitch);
+  cockpit.pressCombo("ctrl+3").pressCombo("ctrl+d").runTicks(1);
+  const double byKeyboard = GetSpeedBug(3) - bug3;
+  EXPECT_NE(GetSwitch(&g_fgcpDigitalSwitch), digital);
+  cockpit.runTicks(5).click("Airspeed", 320, 330).click("FGCP Lights", 40, 2);
+  EXPECT_EQ(byKeyboard, -1.0);
+  EXPECT_EQ(GetSpeedBug(3) - bug3, 2 * byKeyboard);
+  EXPECT_EQ(GetSwitch(&g_fgcpDigitalSwitch), digital);
+}
+
+// ---- Airspeed ----
+
+TEST(Airspeed, NeedlesRestWithoutPowerAndStayOnTheDial) {
+  Cockpit cockpit;
+  cockpit.set(Token::IndicatedAirspeedKt, 250).set(Token::MaxOperatingSpeedKtBy128, 340 * 128).draw();
+  EXPECT_EQ(cockpit.elementValue("Airspeed", 7), 40.0);
+  EXPECT_EQ(cockpit.elementValue("Airspeed", 6), 32960.0);
+  EXPECT_EQ(cockpit.elementValue("Airspeed", 1), 40.0);
+  EXPECT_EQ(cockpit.elementValue("Airspeed", 5), 1.0);
+  EXPECT_EQ(cockpit.elementValue("Airspeed", 8), 1.0);
+
+  cockpit.powerUp().draw();
+  EXPECT_EQ(cockpit.elementValue("Airspeed", 7), 250.0);
+  EXPECT_EQ(cockpit.elementValue("Airspeed", 6), 340.0 * 128);
+  EXPECT_EQ(cockpit.elementValue("Airspeed", 5), 0.0);
+  EXPECT_EQ(cockpit.elementValue("Airspeed", 8), 0.0);
+  cockpit.set(Token::IndicatedAirspeedKt, 451).set(Token::MaxOperatingSpeedKtBy128, 57601).draw();
+  EXPECT_EQ(cockpit.elementValue("Airspeed", 7), 450.0);
+  EXPECT_EQ(cockpit.elementValue("Airspeed", 6), 57600.0);
+  cockpit.set(Token::IndicatedAirspeedKt, 39).set(Token::MaxOperatingSpeedKtBy128, -1).draw();
+  EXPECT_EQ(cockpit.elementValue("Airspeed", 7), 40.0);
+  EXPECT_EQ(cockpit.elementValue("Airspeed", 6), 0.0);
+}
+
+// Drum positions count from the bottom of a strip of 100: 99 - ten times the digit.
+TEST(Airspeed, MachDrumsRestBelowMachPoint15AndRollTowardTheirNextDigit) {
+  Cockpit cockpit;
+  const auto drums = [&cockpit](double machTimes100000) {
+    cockpit.set(Token::MachTimes20480, machTimes100000 * 0.2048).draw();
+    return std::vector<double>{cockpit.elementValue("Airspeed", 2), cockpit.elementValue("Airspeed", 3),
+                               cockpit.elementValue("Airspeed", 4)};
+  };
+  EXPECT_EQ(drums(14900), (std::vector<double>{89, 49, 99})) << ".150 at rest";
+  cockpit.set(Token::MachTimes20480, 0.15 * kMachScale).draw();
+  EXPECT_EQ(cockpit.elementValue("Airspeed", 3), 49.0) << "Mach .15 itself still rests";
+  EXPECT_EQ(drums(78490), (std::vector<double>{29, 19, 59})) << ".784, no drum between digits";
+  EXPECT_EQ(drums(78491), (std::vector<double>{29, 19, 58})) << "thousandths one step toward 5";
+  EXPECT_EQ(drums(78499), (std::vector<double>{29, 19, 50}));
+  EXPECT_EQ(drums(78991), (std::vector<double>{29, 18, 8})) << "hundredths roll above .78990";
+  EXPECT_EQ(drums(78990), (std::vector<double>{29, 19, 9}));
+  EXPECT_EQ(drums(79996), (std::vector<double>{23, 3, 3})) << "tenths roll above .79990";
+  EXPECT_EQ(drums(79990), (std::vector<double>{29, 9, 9}));
+  // Mach .57 as the simulator stores it (a hair low) still reads .570.
+  cockpit.set(Token::MachTimes20480, 0.57 * kMachScale).draw();
+  EXPECT_EQ(cockpit.elementValue("Airspeed", 2), 49.0);
+  EXPECT_EQ(cockpit.elementValue("Airspeed", 3), 29.0);
+  EXPECT_EQ(cockpit.elementValue("Airspeed", 4), 99.0);
+}
+
+TEST(Airspeed, TheCommandBugShowsTheFirstSpeedSourceThatHasOne) {
+  Cockpit cockpit;
+  cockpit.powerUp();
+  cockpit.set(Token::MaxOperatingSpeedKtBy128, 340 * 128).set(Token::MaxOperatingMach, 0.85);
+  cockpit.set(Token::AutopilotAirspeedKt, 210).set(Token::AutopilotMach, 0.7);
+  SetDfgsPitchMode(1);
+  const auto bug = [&cockpit] { return cockpit.draw().elementValue("Airspeed", 1); };
+  EXPECT_EQ(bug(), 210.0) << "no mode: the autopilot's held speed";
+  SetDfgsIasTarget(180);
+  SetDfgsPitchMode(2);
+  EXPECT_EQ(bug(), 180.0);
+  SetDfgsMachTarget(0.6);
+  SetDfgsPitchMode(3);
+  EXPECT_DOUBLE_EQ(bug(), GetDfgsMachTarget() * 340 / 0.85);
+  cockpit.set(Token::AutopilotAirspeedHold, 1);
+  EXPECT_EQ(bug(), 210.0);
+  cockpit.set(Token::AutopilotMachHold, 1);
+  EXPECT_DOUBLE_EQ(bug(), 0.7 * 340 / 0.85);
+  // Without a maximum Mach the Mach rules give nothing: the next source shows.
+  cockpit.set(Token::MaxOperatingMach, 0);
+  EXPECT_EQ(bug(), 210.0);
+  cockpit.set(Token::MaxOperatingMach, -0.85);
+  EXPECT_EQ(bug(), 210.0) << "nor below zero";
+  cockpit.set(Token::AutopilotAirspeedHold, 0).set(Token::MaxOperatingMach, 0);
+  EXPECT_EQ(bug(), 210.0) << "Mach mode without a maximum Mach: the held speed";
+  cockpit.set(Token::MaxOperatingMach, 0.85).set(Token::AutopilotMach, 2.0);
+  EXPECT_EQ(bug(), 450.0);
+  cockpit.set(Token::AutopilotMachHold, 0).set(Token::AutopilotAirspeedKt, 12);
+  SetDfgsPitchMode(1);
+  EXPECT_EQ(bug(), 40.0);
+}
+
+TEST(Airspeed, BugKnobsStepAKnotOrTheFastClickMultiplierAndStayOnTheDial) {
+  Cockpit cockpit;
+  cockpit.addSounds({kClickKnob});
+  const double start = GetSpeedBug(2);
+  cockpit.runTicks(5).click("Airspeed", 360, 10).draw();
+  EXPECT_EQ(GetSpeedBug(2), start + 1);
+  EXPECT_EQ(cockpit.elementValue("Airspeed", 12), start + 1) << "bug 2's needle";
+  cockpit.runTicks(3).mouse("Airspeed", 360, 10, platform::kMouseDownRepeat);
+  EXPECT_EQ(GetSpeedBug(2), start + 6) << "held within 3 ticks: the multiplier";
+  cockpit.runTicks(4).click("Airspeed", 310, 10);
+  EXPECT_EQ(GetSpeedBug(2), start + 5);
+  EXPECT_EQ(cockpit.played(kClickKnob).size(), 3u);
+  for (int i = 0; i < 30; ++i) cockpit.click("Airspeed", 160, 10);
+  EXPECT_EQ(GetSpeedBug(5), 0.0) << "held at the bottom of the dial";
+  for (int i = 0; i < 100; ++i) cockpit.click("Airspeed", 210, 10);
+  EXPECT_EQ(GetSpeedBug(5), 450.0);
+  EXPECT_EQ(cockpit.draw().elementValue("Airspeed", 9), 450.0);
+}
+
+TEST(Airspeed, TheSpeedCardsAreaTogglesItsWindowAndTheTooltipReadsTheTokens) {
+  Cockpit cockpit;
+  cockpit.addSounds({kClickKnob});
+  cockpit.click("Airspeed", 200, 200);
+  EXPECT_TRUE(cockpit.isWindowVisible(kSpeedCardsWindow));
+  cockpit.click("Airspeed", 200, 200);
+  EXPECT_FALSE(cockpit.isWindowVisible(kSpeedCardsWindow));
+  EXPECT_TRUE(cockpit.played(kClickKnob).empty());
+  cockpit.set(Token::IndicatedAirspeedKt, 251.9).set(Token::MachTimes20480, 0.4124 * kMachScale);
+  EXPECT_EQ(cockpit.tooltip("Airspeed"),
+            "Airspeed Indicator.\nAirspeed: 251 KIAS\nMach: 0.412\nClick to toggle Speed Cards.");
+}
+
+// ---- Altimeter ----
+
+TEST(Altimeter, DrumsRollAsTheLowerDigitsPassNineAndMirrorBelowZero) {
+  Cockpit cockpit;
+  cockpit.powerUp();
+  const auto drums = [&cockpit](double feet) {
+    cockpit.set(Token::AltitudeFt, feet).draw();
+    return std::vector<double>{cockpit.elementValue("Altimeter", 9), cockpit.elementValue("Altimeter", 10),
+                               cockpit.elementValue("Altimeter", 11), cockpit.elementValue("Altimeter", 12)};
+  };
+  EXPECT_EQ(drums(12995), (std::vector<double>{89999, 7499, 49, 4}));
+  EXPECT_EQ(drums(12989), (std::vector<double>{89999, 7999, 99, 10})) << "no roll below x990";
+  EXPECT_EQ(drums(12990), (std::vector<double>{89999, 7999, 99, 9}));
+  EXPECT_EQ(drums(12991), (std::vector<double>{89999, 7899, 89, 8}));
+  EXPECT_EQ(drums(19995), (std::vector<double>{84999, 499, 49, 4})) << "ten-thousands half-way to 2";
+  EXPECT_EQ(drums(19990), (std::vector<double>{89999, 999, 99, 9}));
+  EXPECT_EQ(drums(-150), (std::vector<double>{99999, 9999, 100, 50}));
+  EXPECT_EQ(cockpit.elementValue("Altimeter", 15), 1.0) << "below zero";
+  EXPECT_DOUBLE_EQ(cockpit.elementValue("Altimeter", 16), -150 * 0.36 + 270);
+  drums(0);
+  EXPECT_EQ(cockpit.elementValue("Altimeter", 15), 0.0);
+}
+
+TEST(Altimeter, WithoutPowerTheDrumsAndPointerRestAndTheBaroWindowsStillShow) {
+  Cockpit cockpit;
+  cockpit.set(Token::AltitudeFt, 12995).set(Token::AltimeterMb, 1013.9).set(Token::AltimeterInHg, 29.92).draw();
+  for (uint32_t drum = 9; drum <= 12; ++drum) EXPECT_EQ(cockpit.elementValue("Altimeter", drum), 0.0) << drum;
+  EXPECT_EQ(cockpit.elementValue("Altimeter", 16), 270.0);
+  EXPECT_EQ(cockpit.elementValue("Altimeter", 13), 1.0);
+  std::string windows;
+  for (uint32_t n : {4, 3, 2, 1, 8, 7, 6, 5}) windows += std::to_string(static_cast<int>(cockpit.elementValue("Altimeter", n)));
+  EXPECT_EQ(windows, "10132992");
+  cockpit.powerUp().draw();
+  EXPECT_EQ(cockpit.elementValue("Altimeter", 13), 0.0);
+  EXPECT_DOUBLE_EQ(cockpit.elementValue("Altimeter", 16), 12995 * 0.36 + 270);
+}
+
+TEST(Altimeter, BaroKnobsSendTheSimulatorsKeysAndTheIndexKnobsStepTheIndex) {
+  Cockpit cockpit;
+  cockpit.set(Token::AltimeterMb, 1013).clearKeyEvents();
+  cockpit.click("Altimeter", 10, 350).click("Altimeter", 120, 230).click("Altimeter", 100, 350).click("Altimeter", 250, 230);
+  const auto events = cockpit.keyEvents();
+  ASSERT_EQ(events.size(), 4u);
+  EXPECT_EQ(events[0].event, 65884u);
+  EXPECT_EQ(events[1].event, 65884u);
+  EXPECT_EQ(events[2].event, 65883u);
+  EXPECT_EQ(events[3].event, 65883u);
+  for (const auto& event : events) EXPECT_EQ(event.value, 0u);
+  EXPECT_EQ(cockpit.token(Token::AltimeterMb), 1013.0) << "two down, two up, as the simulator steps it";
+  EXPECT_TRUE(cockpit.played().empty());
+
+  cockpit.click("Altimeter", 300, 350).click("Altimeter", 400, 350);
+  EXPECT_TRUE(cockpit.ran("DecAltimeterRefIndex"));
+  EXPECT_TRUE(cockpit.ran("IncAltimeterRefIndex"));
+  EXPECT_EQ(cockpit.setPlaceholder("altimeter_ref_index", 5).draw().elementValue("Altimeter", 14), 5 * 7.2 + 270);
+  EXPECT_EQ(cockpit.tooltip("Altimeter"), "Altitude Indicator.\nAltitude: 0 feet\nMillibar: 1013\nIn Hg: 29.91");
+}
+
+// ---- Clock, FGCP Lights, Brake_Pressure ----
+
+TEST(Clock, HandsShowUtcReadAtThePreDrawAndTheHalvesSendTheClockKeys) {
+  Cockpit cockpit;
+  cockpit.addSounds({kClickKnob});
+  cockpit.set(Token::ZuluHour, 14).set(Token::ZuluMinute, 30).set(Token::ClockSecond, 0);
+  cockpit.host().PanelGauges().PollAll();
+  EXPECT_NE(cockpit.elementValue("Clock", 1), 270.0 + 420 + 15) << "not before the pre-draw reads the time";
+  cockpit.draw();
+  EXPECT_EQ(cockpit.elementValue("Clock", 1), 270.0 + 420 + 15) << "half-way between 2 and 3";
+  EXPECT_EQ(std::fmod(cockpit.elementValue("Clock", 2), 360.0), 90.0) << "the minute hand at the six";
+  cockpit.set(Token::ClockSecond, 1).set(Token::SimulatorClockSeconds, 700.0).draw();
+  EXPECT_EQ(cockpit.elementValue("Clock", 3), 270.0) << "second 1, no fraction: twelve o'clock";
+  cockpit.set(Token::ClockSecond, 20).set(Token::SimulatorClockSeconds, 700.25).draw();
+  EXPECT_DOUBLE_EQ(cockpit.elementValue("Clock", 3), 0.25 * 6 + 19 * 6 + 270);
+  EXPECT_DOUBLE_EQ(cockpit.elementValue("Clock", 2), 30 * 6 + 20 * 0.1 + 270);
+
+  cockpit.clearKeyEvents().click("Clock", 10, 10).click("Clock", 290, 10);
+  ASSERT_EQ(cockpit.keyEvents().size(), 2u);
+  EXPECT_EQ(cockpit.keyEvents()[0].event, 65657u);
+  EXPECT_EQ(cockpit.keyEvents()[1].event, 65658u);
+  EXPECT_EQ(cockpit.played(kClickKnob).size(), 2u);
+  EXPECT_EQ(cockpit.set(3, 9).set(4, 5).tooltip("Clock"), "Clock.\nTime: 09:05");
+}
+
+TEST(BrakePressure, EachNeedleShowsItsSystemAndRestsAtZeroWithoutPower) {
+  Cockpit cockpit;
+  cockpit.set(Token::Engine2HydraulicOutput, 3000 * kHydOutputPerPsi).runSeconds(3).draw();
+  ASSERT_GT(GetHydraulicPressure(2), 0.0);
+  EXPECT_EQ(cockpit.elementValue("Brake_Pressure", 1), 0.0);
+  cockpit.powerUp().draw();
+  ASSERT_GT(GetHydraulicPressure(2), 0.0);
+  ASSERT_EQ(GetHydraulicPressure(1), 0.0);
+  EXPECT_EQ(cockpit.elementValue("Brake_Pressure", 1), GetHydraulicPressure(2));
+  EXPECT_EQ(cockpit.elementValue("Brake_Pressure", 2), 0.0);
+  EXPECT_EQ(cockpit.tooltip("Brake_Pressure"), "Brake Pressure.");
+}
+
+// ---- Extreme tokens ----
+
+// Whatever the simulator's tokens hold, every element of these gauges reads
+// a finite value within what its picture can show.
+TEST(GaugeConventions, ElementValuesStayFiniteAndInRangeForExtremeTokens) {
+  Cockpit cockpit;
+  cockpit.powerUp();
+  const double kNaN = std::numeric_limits<double>::quiet_NaN();
+  for (double value : {kNaN, -1.0e12, -1.0, 0.0, 1.0e12, std::numeric_limits<double>::infinity()}) {
+    for (uint32_t token : {5u, 6u, 7u, 61u, 63u, 64u, 74u, 75u, 76u, 115u, 116u, 117u, 118u, 557u, 822u}) {
+      cockpit.set(token, value);
+    }
+    cockpit.draw();
+    for (const char* gauge : {"Airspeed", "Altimeter", "Clock", "Brake_Pressure"}) {
+      uint32_t index = 0;
+      for (const platform::ELEMENT_HEADER* e = cockpit.gauge(gauge)->elements; e != nullptr;
+           e = e->nextElement[0], ++index) {
+        SCOPED_TRACE(std::string(gauge) + " element " + std::to_string(index) + " token value " + std::to_string(value));
+        EXPECT_TRUE(std::isfinite(e->value));
+        if (e->kind == platform::ElementKind::Icon) {
+          EXPECT_TRUE(e->value >= 0 && e->value < e->frameCount);
+        }
+        if (e->kind == platform::ElementKind::MovingImage) {
+          EXPECT_TRUE(e->value >= e->minValue && e->value <= e->maxValue);
+        }
+        // The speed bugs alone go unclamped: the knobs hold them within 0..450.
+        const bool bug = std::string(gauge) == "Airspeed" && index >= 9 && index <= 13;
+        if (bug) {
+          EXPECT_TRUE(e->value >= 0 && e->value <= 450);
+        }
+        if (e->kind == platform::ElementKind::Needle && e->scalePoints > 0 && !bug) {
+          EXPECT_TRUE(e->value >= e->scale[0].value && e->value <= e->scale[e->scalePoints - 1].value);
+        }
+      }
+    }
+  }
+}
+
+// ---- The panel in the host ----
+
+TEST(Panel, EachPlacementIsAnInstanceWithItsOwnElementsAndSnapshotsDumpOpenWindows) {
+  Cockpit cockpit;
+  const simhost::Panel& panel = cockpit.host().PanelGauges();
+  const simhost::Panel::Instance* main = panel.Find("Altimeter", kMainPanel);
+  const simhost::Panel::Instance* zoomed = panel.Find("Altimeter", kMainZoomedPanel);
+  ASSERT_NE(main, nullptr);
+  ASSERT_NE(zoomed, nullptr);
+  EXPECT_EQ(main->header, cockpit.gauge("Altimeter")) << "the first placement is the module's own";
+  EXPECT_NE(zoomed->header->elements, main->header->elements);
+  EXPECT_EQ(panel.Instances().front().header, cockpit.gauge("Airspeed")) << "installed first";
+  EXPECT_EQ(panel.Find("Wiper")->window, 0u) << "an unplaced gauge stands in the virtual cockpit";
+
+  // Only open windows are written; the text names each element's state.
+  cockpit.snapshot();
+  EXPECT_TRUE(cockpit.picturesWritten().empty() ||
+              cockpit.picturesWritten().back().find("window") == std::string::npos);
+  cockpit.setWindowVisible(kMainPanel, true).set(Token::AltitudeFt, 12995).powerUp().snapshot();
+  const std::vector<std::string>& written = cockpit.picturesWritten();
+  ASSERT_GE(written.size(), 2u);
+  const std::string text = written[written.size() - 2];
+  EXPECT_NE(text.find("_window_10010.txt"), std::string::npos);
+  EXPECT_NE(written.back().find("_window_10010.png"), std::string::npos);
+  std::ifstream file(cockpit.picturesFolder() + "/" + text);
+  std::stringstream dump;
+  dump << file.rdbuf();
+  EXPECT_NE(dump.str().find("window 10010 \"Main panel\""), std::string::npos);
+  EXPECT_NE(dump.str().find("gauge \"Altimeter\" at 960,200 size 260x260"), std::string::npos);
+  EXPECT_NE(dump.str().find("  10 moving  thousands drum         value     7499.000 frame -    visible unlit"),
+            std::string::npos)
+      << dump.str();
+  EXPECT_NE(dump.str().find("  13 icon    OFF flag               value        0.000 frame 0    visible unlit"),
+            std::string::npos);
+  EXPECT_TRUE(std::filesystem::file_size(cockpit.picturesFolder() + "/" + written.back()) > 1000);
+}
+
+TEST(Panel, MouseEventsAndNamedControlsReachOnlyTheControlsThatListen) {
+  Cockpit cockpit;
+  EXPECT_EQ(cockpit.host().Mouse("Airspeed", 10, 10, platform::kMouseLeftRelease),
+            "no control of 'Airspeed' at 10,10");
+  EXPECT_EQ(cockpit.host().Mouse("Clock", 10, 10, platform::kMouseRightSingle), "no control of 'Clock' at 10,10");
+  EXPECT_EQ(cockpit.host().CallControl("Clock", "ClockMouseUp"), "'Clock' has no control 'ClockMouseUp'");
+  EXPECT_EQ(cockpit.host().CallControl("Dial", "ClockMouseLeft"), "no gauge named 'Dial'");
+  const double bug4 = GetSpeedBug(4);
+  cockpit.runTicks(5).callControl("Airspeed", "AirspeedMouseBug4Inc");
+  EXPECT_EQ(GetSpeedBug(4), bug4 + 1);
+  EXPECT_EQ(cockpit.tooltip("FGCP Lights"), "") << "a table without a tooltip";
+  EXPECT_EQ(cockpit.tooltip("Engine Fire"), "Engine Fire Handles.\nAgent 1: 100%\nAgent 2: 100%");
+}
+
+TEST(Panel, ScenarioMouseCallAndTooltipCommandsReachTheGauges) {
+  Cockpit cockpit;
+  std::vector<std::string> errors;
+  simhost::Scenario bad;
+  EXPECT_FALSE(bad.Parse("mouse Airspeed 10 10 press\ncall Airspeed AirspeedMouseBug1Inc hover\n", "bad.scn", &errors));
+  ASSERT_EQ(errors.size(), 2u);
+  EXPECT_EQ(errors[0], "bad.scn:1: 'press' is not click, release, repeat, move or right");
+  EXPECT_EQ(errors[1], "bad.scn:2: 'hover' is not click, release, repeat, move or right");
+
+  simhost::Scenario unknown;
+  ASSERT_TRUE(unknown.Parse("call Airspeed AirspeedMouseBug9Inc\ntooltip Dial\n", "names.scn", &errors));
+  simhost::RunLog log;
+  std::string error;
+  EXPECT_FALSE(simhost::RunScenario(cockpit.host(), unknown, log, &error));
+  EXPECT_EQ(error, "names.scn:1: 'Airspeed' has no control 'AirspeedMouseBug9Inc'\nnames.scn:2: no gauge named 'Dial'");
+
+  simhost::Scenario good;
+  ASSERT_TRUE(good.Parse("run 1\nmouse Airspeed 50 330 repeat\ncall \"FGCP Lights\" FgcpLightsMouseBacklight click\n"
+                         "set clock_hour 7\nset clock_minute 5\ntooltip Clock\n",
+                         "good.scn", &errors));
+  const double bug4 = GetSpeedBug(4);
+  ASSERT_TRUE(simhost::RunScenario(cockpit.host(), good, log, &error)) << error;
+  EXPECT_EQ(GetSpeedBug(4), bug4 + 1) << "bug 4's increasing half, held";
+  EXPECT_EQ(GetSwitch(&g_fgcpBacklightSwitch), kSwitchOn);
+  ASSERT_FALSE(log.Notes().empty());
+  EXPECT_NE(log.Notes().back().find("tooltip of \"Clock\": Clock. Time: 07:05"), std::string::npos) << log.Notes().back();
+}
+
+}  // namespace
+}  // namespace halcyon::test
