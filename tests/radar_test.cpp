@@ -20,6 +20,7 @@
 #include "gauges/element_helpers.h"
 #include "host/simconnect_client.h"
 #include "platform/gfx_surface.h"
+#include "simhost/weather_field.h"
 #include "systems/electric.h"
 #include "tests/cockpit.h"
 
@@ -434,6 +435,92 @@ TEST(RadarDisplay, TheFastWeatherPictureMatchesOneFillACircle) {
     std::printf("%dx%d gain %.1f heading %.0f: %d of %d edge pixels differ, at most by %d\n", c.width, c.height,
                 c.gain, c.headingDeg, differing, edges, worst);
   }
+}
+
+// A storm cell from the host's weather lands in the radar's grid where the
+// box the cockpit asks for puts it: row 0 south, column 0 west, 64 cells
+// over plus and minus range / 60 degrees; clear air around it, and nothing
+// when it lies outside the altitude band.
+TEST(RadarWeather, AStormCellLandsInTheGridWhereTheBoxPutsIt) {
+  Cockpit cockpit;
+  cockpit.powerUp().position(47.5, 8.5, 5000).control("RADAR", "mode_switch", kRadarWeather);
+  g_radarRange = 0;  // 10 NM: the box is 47.5 +- 1/6 and 8.5 +- 1/6 degrees
+  const double cellDeg = (2.0 / 6.0) / 64;
+  simhost::StormCell storm;
+  storm.latitudeDeg = 47.5 + 5.0 / 60;  // 5 NM north
+  storm.longitudeDeg = 8.55;
+  storm.radiusNm = 1.0;
+  storm.density = 200;
+  storm.baseFt = 5990;  // the band is 4000 to 6000 ft at tilt 0
+  storm.topFt = 30000;
+  cockpit.host().Weather().AddCell(storm);
+  cockpit.runSeconds(3);
+  const int row = static_cast<int>((storm.latitudeDeg - (47.5 - 1.0 / 6)) / cellDeg);
+  const int column = static_cast<int>((storm.longitudeDeg - (8.5 - 1.0 / 6)) / cellDeg);
+  ASSERT_EQ(row, 48);
+  ASSERT_EQ(column, 41);
+  EXPECT_GT(g_cloudGridRadar[row][column], 180u) << "dense at the core";
+  int cells = 0;
+  for (int r = 0; r < 64; ++r) {
+    for (int c = 0; c < 64; ++c) {
+      if (g_cloudGridRadar[r][c] == 0) continue;
+      ++cells;
+      // 1 NM is 3.2 rows north and south and 4.7 columns east and west at 47.5 degrees.
+      EXPECT_LE(std::abs(r - row), 3) << r << " " << c;
+      EXPECT_LE(std::abs(c - column), 5) << r << " " << c;
+      EXPECT_LT(g_cloudGridRadar[r][c], g_cloudGridRadar[row][column] + 1u);
+    }
+  }
+  EXPECT_GT(cells, 30) << "a round cell some 7 x 9 grid cells across";
+  EXPECT_LT(cells, 63);
+  EXPECT_EQ(g_cloudGridRadar[row][column - 8], 0u) << "clear air beside it";
+  EXPECT_EQ(g_cloudGridRadar[row - 5][column], 0u) << "clear air south of it";
+  EXPECT_EQ(g_cloudGridNd[row][column] > 0, true) << "the ND's grid at the same range sees it too";
+
+  // Drawn north of the aircraft at heading 0, east of the nose: the cell's point.
+  cockpit.set(Token::HeadingDeg, 0);
+  RadarScreen screen(cockpit);
+  const PointInt p = WeatherCellPoint(row, column);
+  bool near = false;
+  for (const DrawnItem* item : screen.draw(1.0, 1.0).Find(Kind::FillEllipse, Color{0, 150, 0})) {
+    near = near || Near(item->design[0], PointF(150 + p.x, 250 + p.y), 20.0f);
+  }
+  EXPECT_TRUE(near);
+
+  // Above the band: clear; the cells cleared: clear.
+  cockpit.host().Weather().ClearCells();
+  storm.baseFt = 6010;
+  cockpit.host().Weather().AddCell(storm);
+  cockpit.runSeconds(2.5);
+  EXPECT_EQ(g_cloudGridRadar[row][column], 0u) << "above the band the radar looks at";
+  storm.baseFt = 0;
+  storm.topFt = 3990;
+  cockpit.host().Weather().ClearCells();
+  cockpit.host().Weather().AddCell(storm);
+  cockpit.runSeconds(2.5);
+  EXPECT_EQ(g_cloudGridRadar[row][column], 0u) << "below the band";
+  storm.topFt = 4010;
+  cockpit.host().Weather().AddCell(storm);
+  cockpit.clouds(7).runSeconds(2.5);
+  EXPECT_GT(g_cloudGridRadar[row][column], 180u) << "a top just inside the band";
+  EXPECT_EQ(g_cloudGridRadar[0][0], 7u) << "the even clouds under the cells";
+  cockpit.host().Weather().ClearCells();
+  cockpit.runSeconds(2.5);
+  EXPECT_EQ(g_cloudGridRadar[row][column], 7u);
+}
+
+// Densest at the core and thinning to clear air at the rim.
+TEST(RadarWeather, ACellThinsFromItsCoreToItsRim) {
+  simhost::WeatherField field;
+  field.AddCell({47.0, 8.0, 2.0, 200, 0, 40000});
+  const double nm = 1.0 / 60;
+  EXPECT_EQ(field.DensityAt(47.0, 8.0, 1000, 2000), 200);
+  EXPECT_EQ(field.DensityAt(47.0 + 1 * nm, 8.0, 1000, 2000), 150) << "half way: 200 x (1 - 0.25)";
+  EXPECT_EQ(field.DensityAt(47.0 - 1.9 * nm, 8.0, 1000, 2000), 19) << "200 x (1 - 0.9025), down";
+  EXPECT_EQ(field.DensityAt(47.0 + 2.01 * nm, 8.0, 1000, 2000), 0) << "beyond the rim";
+  EXPECT_EQ(field.DensityAt(47.0, 8.0 + 1 * nm / std::cos(47.0 * 3.14159265358979 / 180), 1000, 2000), 150)
+      << "a mile east is fewer degrees of longitude than north";
+  EXPECT_EQ(field.DensityAt(47.0, 8.0, 40001, 45000), 0) << "above the top";
 }
 
 }  // namespace
