@@ -27,9 +27,9 @@ uint32_t g_fullGrid[halcyon::kWeatherGridSize][halcyon::kWeatherGridSize];
   halcyon::PaintWeatherGrid(canvas, gfx::Dim(0, 150, 0, 0.6), g_fullGrid, gain);
 }
 
-void BM_RadarFullWeatherFrame(benchmark::State& state) {
+void WeatherFrames(benchmark::State& state, uint32_t density) {
   for (auto& row : g_fullGrid) {
-    for (uint32_t& cell : row) cell = 200;
+    for (uint32_t& cell : row) cell = density;
   }
   for (uint32_t i = 0; i < halcyon::kRadarNoiseSize; ++i) halcyon::g_radarNoise[i] = (i * 7919u) % 20u;
   const double gain = state.range(0) / 10.0;
@@ -49,6 +49,13 @@ void BM_RadarFullWeatherFrame(benchmark::State& state) {
                                        static_cast<double>(state.iterations());
   state.SetItemsProcessed(state.iterations());
 }
+
+void BM_RadarFullWeatherFrame(benchmark::State& state) { WeatherFrames(state, 200); }
 BENCHMARK(BM_RadarFullWeatherFrame)->Arg(10)->Arg(20)->Unit(benchmark::kMillisecond);
+
+// The same frame with clear air everywhere: what a frame costs and
+// allocates besides its cells.
+void BM_RadarClearAirFrame(benchmark::State& state) { WeatherFrames(state, 0); }
+BENCHMARK(BM_RadarClearAirFrame)->Arg(10)->Unit(benchmark::kMillisecond);
 
 }  // namespace
