@@ -515,6 +515,27 @@ TEST(RadarWeather, AStormCellLandsInTheGridWhereTheBoxPutsIt) {
   cockpit.host().Weather().ClearCells();
   cockpit.runSeconds(2.5);
   EXPECT_EQ(g_cloudGridRadar[row][column], 7u);
+
+  // A cell 20 NM ahead on the 40 NM range sits halfway up the 210 units the
+  // grid reaches, just short of the second of the four rings (114).
+  cockpit.clouds(0);
+  g_radarRange = 2;
+  storm.latitudeDeg = 47.5 + 20.0 / 60;
+  storm.longitudeDeg = 8.5;
+  storm.radiusNm = 2.0;
+  storm.baseFt = 0;
+  storm.topFt = 30000;
+  cockpit.host().Weather().AddCell(storm);
+  cockpit.runSeconds(2.5);
+  double sumX = 0, sumY = 0;
+  const auto circles = screen.draw(1.0, 1.0).Find(Kind::FillEllipse, Color{0, 150, 0});
+  ASSERT_FALSE(circles.empty());
+  for (const DrawnItem* item : circles) {
+    sumX += CentreOf(*item).x;
+    sumY += CentreOf(*item).y;
+  }
+  EXPECT_NEAR(sumX / circles.size(), 150, 8) << "straight ahead";
+  EXPECT_NEAR(250 - sumY / circles.size(), 105, 8) << "half of 210 units up";
 }
 
 // Densest at the core and thinning to clear air at the rim.
