@@ -141,7 +141,7 @@ class CairoBackend final : public Backend {
   void FillEllipse(const RectF& box, const Matrix& matrix, Color color) override {
     if (OutsideClipBox(box, matrix)) return;
     CoverageMask::Shape& shape = mask_.ShapeOf(box, matrix);
-    if (CoverageMask::ShortestHalfAxis(shape) > kLargestGatheredRadius) {
+    if (shape.minRadius > kLargestGatheredRadius) {
       FlushEllipses();
       large_.Reset();
       large_.AddEllipse(box);
@@ -151,7 +151,7 @@ class CairoBackend final : public Backend {
       return;
     }
     if (!mask_.Empty() && !(color == ellipseColor_)) FlushEllipses();
-    if (mask_.Empty()) StartGathering();
+    if (mask_.Empty()) MakeCoverage();
     ellipseColor_ = color;
     mask_.Add(shape, box, matrix, clipBox_);
   }
@@ -249,7 +249,8 @@ class CairoBackend final : public Backend {
            cy - reachY > clipBox_.y1;
   }
 
-  void StartGathering() {
+  // The surface's coverage mask, made on the first run of ellipses and kept.
+  void MakeCoverage() {
     cairo_surface_t*& coverage = surface_.Native().coverage;
     if (coverage != nullptr) return;
     coverage = cairo_image_surface_create(CAIRO_FORMAT_A8, surface_.Width() + CoverageMask::kSpareColumns,

@@ -109,8 +109,6 @@ CoverageMask::Shape& CoverageMask::ShapeOf(const RectF& box, const Matrix& m) {
   return shape;
 }
 
-double CoverageMask::ShortestHalfAxis(const Shape& shape) { return shape.minRadius; }
-
 void CoverageMask::Add(Shape& shape, const RectF& box, const Matrix& m, const PixelBox& limit) {
   const double x = box.x + box.width / 2.0, y = box.y + box.height / 2.0;
   const double cx = m.xx * x + m.xy * y + m.dx;

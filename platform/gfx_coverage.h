@@ -22,30 +22,6 @@ struct PixelBox {
 
 class CoverageMask {
  public:
-  // How the device sees an ellipse of one box size under one transform: the
-  // quadratic form of its offsets from the centre that is 1 on its edge, its
-  // reach along each axis, its shortest half-axis, all in pixels; for a
-  // circle, its coverage by the form.
-  struct Shape;
-
-  // The mask's bytes, row by row `stride` apart (at least width plus
-  // kSpareColumns); zero where nothing was added.
-  void Attach(uint8_t* data, int width, int height, int stride);
-
-  // The shape of the ellipse inscribed in `box` (sides above zero) under
-  // `matrix` (invertible). A frame uses few sizes: each is worked out once.
-  Shape& ShapeOf(const RectF& box, const Matrix& matrix);
-  static double ShortestHalfAxis(const Shape& shape);
-
-  // Adds the coverage of that ellipse within `limit`; the mask keeps the
-  // union, as one fill after another would (1 - (1 - a)(1 - b)).
-  void Add(Shape& shape, const RectF& box, const Matrix& matrix, const PixelBox& limit);
-
-  bool Empty() const { return dirty_.Empty(); }
-  // The pixels something was added to since the last Clear.
-  const PixelBox& Dirty() const { return dirty_; }
-  void Clear();
-
   static constexpr int kProfileSteps = 256;
   static constexpr int kPhases = 8;      // stamp positions a pixel, each way
   static constexpr int kStampSide = 16;  // pixels: one vector of bytes a row
@@ -53,6 +29,11 @@ class CoverageMask {
   static constexpr int kStampReach = kStampSide / 2 - 1;
   // Columns the mask needs beyond the surface's width, for a stamp's row.
   static constexpr int kSpareColumns = kStampSide;
+
+  // How the device sees an ellipse of one box size under one transform: the
+  // quadratic form of its offsets from the centre that is 1 on its edge, its
+  // reach along each axis and its shortest half-axis, in pixels; for a
+  // circle, its coverage by the form and its stamps.
   struct Shape {
     float width = -1.0f;  // the box's sides in user units
     float height = -1.0f;
@@ -71,6 +52,23 @@ class CoverageMask {
     uint64_t stampsDrawn = 0;  // a bit a phase
     uint8_t stamps[kPhases * kPhases][kStampSide * kStampSide];
   };
+
+  // The mask's bytes, row by row `stride` apart (at least width plus
+  // kSpareColumns); zero where nothing was added.
+  void Attach(uint8_t* data, int width, int height, int stride);
+
+  // The shape of the ellipse inscribed in `box` (sides above zero) under
+  // `matrix` (invertible). A frame uses few sizes: each is worked out once.
+  Shape& ShapeOf(const RectF& box, const Matrix& matrix);
+
+  // Adds the coverage of that ellipse within `limit`; the mask keeps the
+  // union, as one fill after another would (1 - (1 - a)(1 - b)).
+  void Add(Shape& shape, const RectF& box, const Matrix& matrix, const PixelBox& limit);
+
+  bool Empty() const { return dirty_.Empty(); }
+  // The pixels something was added to since the last Clear.
+  const PixelBox& Dirty() const { return dirty_; }
+  void Clear();
 
  private:
   void AddCircle(const Shape& shape, double cx, double cy, const PixelBox& box);
