@@ -34,6 +34,8 @@ constexpr double kClockBackThresholdTicks = 50.0;
 std::array<double, kTickChannelCount> g_tickNextDue{};
 std::array<uint32_t, kTickChannelCount> g_tickDue{};
 
+uint64_t g_tickSchedulerPasses = 0;
+
 double g_lastSimulationClock = 0.0;
 uint32_t g_timeJumpFlag = 0;
 
@@ -48,6 +50,7 @@ void ResetTickScheduler() {
 }
 
 void UpdateTickScheduler() {
+  ++g_tickSchedulerPasses;
   const double tick = CurrentTick18();
   if (tick + kClockBackThresholdTicks < g_tickNextDue[kChannel1Hz]) ResetTickScheduler();
   for (uint32_t channel = 0; channel < kTickChannelCount; ++channel) {
@@ -64,6 +67,8 @@ uint32_t IsTickDue(uint32_t channel) {
   if (g_timeJumpFlag != 0 || channel >= kTickChannelCount) return 0;
   return g_tickDue[channel];
 }
+
+uint64_t TickSchedulerPasses() { return g_tickSchedulerPasses; }
 
 void DetectTimeJump() {
   const double clock = ReadToken(Token::SimulationClock);

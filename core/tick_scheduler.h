@@ -27,6 +27,10 @@ constexpr uint32_t kTickChannelCount = 12;
 void ResetTickScheduler();
 void UpdateTickScheduler();
 uint32_t IsTickDue(uint32_t channel);
+// How many ticks the channels were worked out for. The simulator may draw
+// several frames in one tick; a gauge that draws once per due tick keeps
+// the count it last drew at and draws again only when it has moved on.
+uint64_t TickSchedulerPasses();
 
 void DetectTimeJump();
 uint32_t GetTimeJumpFlag();

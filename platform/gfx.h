@@ -199,6 +199,10 @@ class Canvas {
 
   void SetClip(const Path& path, ClipMode mode);
   void ResetClip();
+  // Whether anything drawn within `box` (user units of the current
+  // transform) could show on the surface through the clip's bounds; a
+  // display that draws thousands of small shapes skips those that cannot.
+  bool MayShow(const RectF& box) const;
 
   void DrawString(const wchar_t* text, int count, const Font& font, PointF origin, Align align, Color color);
 
@@ -216,6 +220,7 @@ class Canvas {
   void Fill(const Shape& shape, Color color);
   bool Drawable(const Shape& shape);
   void Record(DrawingLog& log, DrawnItem item) const;
+  void NarrowClipBox(const Path& path, ClipMode mode);
 
   Surface& surface_;
   std::unique_ptr<Backend> backend_;
@@ -225,6 +230,8 @@ class Canvas {
   int height_ = 0;
   int skipped_ = 0;
   int clipGeneration_ = 0;
+  // The surface pixels the clip may let through: x0, y0, x1, y1.
+  double clipBox_[4] = {};
 };
 
 }  // namespace platform::gfx

@@ -17,10 +17,14 @@ class Backend {
 
   // Paths are in user coordinates of `matrix`; every coordinate was checked.
   virtual void Fill(const Path& path, const Matrix& matrix, Color color) = 0;
-  // One ellipse's figure: every such figure runs the same way round, so a
-  // back end may gather a run of them in one colour and matrix and fill
-  // their union at once (the next other call, or the end, fills the run).
-  virtual void FillEllipse(const Path& path, const Matrix& matrix, Color color) { Fill(path, matrix, color); }
+  // The ellipse inscribed in `box` (sides above zero). A back end may gather
+  // a run of them in one colour and fill their union at once (the next other
+  // call, or the end, fills the run), as one fill after another would look.
+  virtual void FillEllipse(const RectF& box, const Matrix& matrix, Color color) {
+    Path path;
+    path.AddEllipse(box);
+    Fill(path, matrix, color);
+  }
   virtual void Stroke(const Path& path, const Matrix& matrix, const Pen& pen) = 0;
   virtual void Clip(const Path& path, const Matrix& matrix, ClipMode mode) = 0;
   virtual void ResetClip() = 0;

@@ -6,27 +6,33 @@
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <map>
 #include <utility>
 
 #include "platform/gfx_backend.h"
+#include "platform/gfx_coverage.h"
 #include "platform/gfx_surface.h"
 
 namespace platform::gfx {
 
 struct Surface::Pixels {
   cairo_surface_t* image = nullptr;
+  // A byte a pixel where runs of small ellipses gather; made when first
+  // needed and kept, all zero between runs, with the shapes worked out for it.
+  cairo_surface_t* coverage = nullptr;
+  CoverageMask mask;
 };
 
 namespace {
 
 constexpr int kLargestSide = 4096;
 constexpr double kMiterLimit = 10.0;
-constexpr int kEllipsesPerFill = 64;
-// Pixels a blot's flattened outline may stray from the curve (Cairo's own is 0.1).
-constexpr double kEllipseTolerance = 0.25;
+// Ellipses up to this half-axis in pixels are gathered in the coverage mask;
+// larger ones (the radar's test rings) fill faster as Cairo paths.
+constexpr double kLargestGatheredRadius = 24.0;
 
 // The typefaces the displays name, and the free font closest in shape (the
 // geometric sans of Debian's URW base fonts). Others go to fontconfig as named,
@@ -127,26 +133,27 @@ class CairoBackend final : public Backend {
     cairo_fill(cr_);
   }
 
-  // A run of ellipses in one colour and matrix is gathered on an unclipped
-  // layer, filled a batch at a time, and goes through the clip once when the
-  // run ends: a fill through a round clip costs far more than a small
-  // ellipse. All ellipses turn the same way, so the non-zero rule fills a
-  // batch's union, as one fill after another would.
-  void FillEllipse(const Path& path, const Matrix& matrix, Color color) override {
-    if (ellipses_ == 0 || !(color == ellipseColor_) || !SameMatrix(matrix, ellipseMatrix_)) {
+  // A run of small ellipses in one colour is gathered in the surface's
+  // coverage mask and goes through the clip in one composite when the run
+  // ends: per ellipse, a Cairo fill (flattening, sorting, scan conversion,
+  // the round clip) costs a hundred times what its few pixels do. Those that
+  // cannot reach the clip's box are dropped on the way.
+  void FillEllipse(const RectF& box, const Matrix& matrix, Color color) override {
+    if (OutsideClipBox(box, matrix)) return;
+    CoverageMask::Shape& shape = mask_.ShapeOf(box, matrix);
+    if (shape.minRadius > kLargestGatheredRadius) {
       FlushEllipses();
-      cairo_push_group(cr_);
-      cairo_reset_clip(cr_);
-      cairo_set_tolerance(cr_, kEllipseTolerance);
-      cairo_new_path(cr_);
-      SetMatrix(cr_, matrix);
-      ellipseColor_ = color;
-      ellipseMatrix_ = matrix;
+      large_.Reset();
+      large_.AddEllipse(box);
+      Build(large_, matrix);
+      SetColor(cr_, color);
+      cairo_fill(cr_);
+      return;
     }
-    AddPieces(cr_, path);
-    // A few dozen ellipses fill fastest together: a larger path costs more
-    // per ellipse to sort and to allocate.
-    if (++ellipses_ % kEllipsesPerFill == 0) FillGathered();
+    if (!mask_.Empty() && !(color == ellipseColor_)) FlushEllipses();
+    if (mask_.Empty()) MakeCoverage();
+    ellipseColor_ = color;
+    mask_.Add(shape, box, matrix, clipBox_);
   }
 
   void Stroke(const Path& path, const Matrix& matrix, const Pen& pen) override {
@@ -182,11 +189,19 @@ class CairoBackend final : public Backend {
     SetMatrix(cr_, matrix);
     AddPieces(cr_, path);
     cairo_clip(cr_);
+    // What the clip lets through, to pixel edges.
+    cairo_identity_matrix(cr_);
+    double x0 = 0.0, y0 = 0.0, x1 = 0.0, y1 = 0.0;
+    cairo_clip_extents(cr_, &x0, &y0, &x1, &y1);
+    clipBox_ = PixelBox{static_cast<int>(std::floor(x0)), static_cast<int>(std::floor(y0)),
+                        static_cast<int>(std::ceil(x1)), static_cast<int>(std::ceil(y1))}
+                   .Intersect(WholeSurface());
   }
 
   void ResetClip() override {
     FlushEllipses();
     cairo_reset_clip(cr_);
+    clipBox_ = WholeSurface();
   }
   bool Healthy() const override { return cairo_status(cr_) == CAIRO_STATUS_SUCCESS; }
 
@@ -220,22 +235,43 @@ class CairoBackend final : public Backend {
     AddPieces(cr_, path);
   }
 
-  static bool SameMatrix(const Matrix& a, const Matrix& b) {
-    return a.xx == b.xx && a.yx == b.yx && a.xy == b.xy && a.yy == b.yy && a.dx == b.dx && a.dy == b.dy;
+  PixelBox WholeSurface() const { return {0, 0, surface_.Width(), surface_.Height()}; }
+
+  // Whether the ellipse surely lies beyond the clip's box (and its half-pixel
+  // fringe): a test on its device centre and the reach of its box's corners.
+  bool OutsideClipBox(const RectF& box, const Matrix& m) const {
+    const double hx = box.width / 2.0, hy = box.height / 2.0;
+    const double x = box.x + hx, y = box.y + hy;
+    const double cx = m.xx * x + m.xy * y + m.dx, cy = m.yx * x + m.yy * y + m.dy;
+    const double reachX = std::fabs(m.xx) * hx + std::fabs(m.xy) * hy + 0.5;
+    const double reachY = std::fabs(m.yx) * hx + std::fabs(m.yy) * hy + 0.5;
+    return cx + reachX < clipBox_.x0 || cx - reachX > clipBox_.x1 || cy + reachY < clipBox_.y0 ||
+           cy - reachY > clipBox_.y1;
   }
 
-  void FillGathered() {
-    SetColor(cr_, ellipseColor_);
-    cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_WINDING);
-    cairo_fill(cr_);
+  // The surface's coverage mask, made on the first run of ellipses and kept.
+  void MakeCoverage() {
+    cairo_surface_t*& coverage = surface_.Native().coverage;
+    if (coverage != nullptr) return;
+    coverage = cairo_image_surface_create(CAIRO_FORMAT_A8, surface_.Width() + CoverageMask::kSpareColumns,
+                                          surface_.Height());
+    cairo_surface_flush(coverage);
+    std::memset(cairo_image_surface_get_data(coverage), 0,
+                static_cast<size_t>(cairo_image_surface_get_stride(coverage)) * surface_.Height());
+    mask_.Attach(cairo_image_surface_get_data(coverage), surface_.Width(), surface_.Height(),
+                 cairo_image_surface_get_stride(coverage));
   }
 
   void FlushEllipses() {
-    if (ellipses_ == 0) return;
-    ellipses_ = 0;
-    FillGathered();
-    cairo_pop_group_to_source(cr_);
-    cairo_paint(cr_);
+    if (mask_.Empty()) return;
+    cairo_surface_t* coverage = surface_.Native().coverage;
+    const PixelBox& dirty = mask_.Dirty();
+    cairo_surface_mark_dirty_rectangle(coverage, dirty.x0, dirty.y0, dirty.x1 - dirty.x0, dirty.y1 - dirty.y0);
+    cairo_identity_matrix(cr_);
+    SetColor(cr_, ellipseColor_);
+    cairo_mask_surface(cr_, coverage, 0.0, 0.0);
+    cairo_surface_flush(coverage);
+    mask_.Clear();
   }
 
   void UseFont(const Font& font, double em, const Matrix& matrix) {
@@ -247,9 +283,10 @@ class CairoBackend final : public Backend {
 
   Surface& surface_;
   cairo_t* cr_;
-  int ellipses_ = 0;  // gathered in the context's path, not yet filled
+  PixelBox clipBox_{0, 0, surface_.Width(), surface_.Height()};
+  CoverageMask& mask_ = surface_.Native().mask;  // the run of ellipses not yet composited
   Color ellipseColor_;
-  Matrix ellipseMatrix_;
+  Path large_;  // an ellipse too large to gather, kept for its storage
 };
 
 }  // namespace
@@ -279,7 +316,10 @@ Surface::Surface(int width, int height, int designWidth, int designHeight)
   Clear({});
 }
 
-Surface::~Surface() { cairo_surface_destroy(pixels_->image); }
+Surface::~Surface() {
+  cairo_surface_destroy(pixels_->image);
+  if (pixels_->coverage != nullptr) cairo_surface_destroy(pixels_->coverage);
+}
 
 void Surface::Clear(Color color) {
   cairo_t* cr = cairo_create(pixels_->image);

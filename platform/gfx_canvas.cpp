@@ -233,7 +233,11 @@ struct Canvas::Shape {
   std::vector<PointF> points;
 };
 
-Canvas::Canvas(Surface& surface) : surface_(surface), width_(surface.Width()), height_(surface.Height()) {
+Canvas::Canvas(Surface& surface)
+    : surface_(surface),
+      width_(surface.Width()),
+      height_(surface.Height()),
+      clipBox_{0.0, 0.0, static_cast<double>(surface.Width()), static_cast<double>(surface.Height())} {
   DrawingLog* log = surface.OpenFrame();
   backend_ = MakeCairoBackend(surface);
   if (log != nullptr) backend_ = MakeRecordingBackend(*log, std::move(backend_));
@@ -283,11 +287,7 @@ bool Canvas::Drawable(const Shape& shape) {
 
 void Canvas::Fill(const Shape& shape, Color color) {
   const bool drawn = Drawable(shape);
-  if (drawn && shape.kind == DrawnItem::Kind::FillEllipse) {
-    backend_->FillEllipse(shape.path, matrix_, color);
-  } else if (drawn) {
-    backend_->Fill(shape.path, matrix_, color);
-  }
+  if (drawn) backend_->Fill(shape.path, matrix_, color);
   if (DrawingLog* log = backend_->Log()) {
     DrawnItem item = ItemOf(shape.kind, shape.points, matrix_, surface_);
     item.skipped = !drawn;
@@ -356,8 +356,35 @@ void Canvas::DrawRectangle(const Pen& pen, const RectF& rect) {
   Stroke({DrawnItem::Kind::DrawRectangle, RectanglePath(rect), Corners(rect)}, pen);
 }
 
+// Displays fill thousands of small ellipses a frame (weather blots, traffic
+// dots), so this one goes to the back end as its box, with nothing allocated
+// unless the surface records; it checks what Fill checks of the ellipse's path.
 void Canvas::FillEllipse(Color color, const RectF& box) {
-  Fill({DrawnItem::Kind::FillEllipse, EllipsePath(box), Corners(box)}, color);
+  const RectF shape = Normalised(box);
+  const bool empty = !(shape.width > 0.0f && shape.height > 0.0f);
+  // A sum of the four is finite only when each is.
+  bool drawn = matrixUsable_ && Finite(static_cast<double>(box.x) + box.y + box.width + box.height);
+  if (drawn && !empty) {
+    // The curves stay within the box; the box's device corners lie within
+    // this reach of the device centre.
+    const double hx = shape.width / 2.0, hy = shape.height / 2.0;
+    const double cx = shape.x + hx, cy = shape.y + hy;
+    const double reachX = std::fabs(matrix_.xx) * hx + std::fabs(matrix_.xy) * hy;
+    const double reachY = std::fabs(matrix_.yx) * hx + std::fabs(matrix_.yy) * hy;
+    drawn = std::fabs(matrix_.xx * cx + matrix_.xy * cy + matrix_.dx) + reachX <= kFarthestPixel &&
+            std::fabs(matrix_.yx * cx + matrix_.yy * cy + matrix_.dy) + reachY <= kFarthestPixel;
+  }
+  if (!drawn) {
+    ++skipped_;
+  } else if (!empty) {
+    backend_->FillEllipse(shape, matrix_, color);
+  }
+  if (DrawingLog* log = backend_->Log()) {
+    DrawnItem item = ItemOf(DrawnItem::Kind::FillEllipse, Corners(box), matrix_, surface_);
+    item.skipped = !drawn;
+    item.color = color;
+    Record(*log, std::move(item));
+  }
 }
 
 void Canvas::DrawEllipse(const Pen& pen, const RectF& box) {
@@ -404,6 +431,7 @@ void Canvas::SetClip(const Path& path, ClipMode mode) {
   if (drawn) {
     backend_->Clip(path, matrix_, mode);
     ++clipGeneration_;
+    NarrowClipBox(path, mode);
   }
   if (DrawingLog* log = backend_->Log()) {
     DrawnItem item = ItemOf(shape.kind, shape.points, matrix_, surface_);
@@ -413,9 +441,52 @@ void Canvas::SetClip(const Path& path, ClipMode mode) {
   }
 }
 
+// What a new clip shape does to the clip's bounds: a shape that is let
+// through bounds them by its points (its curves stay within their
+// controls); a shape cut out leaves them as they were.
+void Canvas::NarrowClipBox(const Path& path, ClipMode mode) {
+  if (mode == ClipMode::Exclude) return;
+  double box[4] = {kFarthestPixel, kFarthestPixel, -kFarthestPixel, -kFarthestPixel};
+  for (const Path::Piece& piece : path.Pieces()) {
+    for (int i = 0; i < piece.PointCount(); ++i) {
+      const PointF device = matrix_.Apply(piece.p[i]);
+      box[0] = std::min(box[0], static_cast<double>(device.x));
+      box[1] = std::min(box[1], static_cast<double>(device.y));
+      box[2] = std::max(box[2], static_cast<double>(device.x));
+      box[3] = std::max(box[3], static_cast<double>(device.y));
+    }
+  }
+  if (mode == ClipMode::Replace) {
+    clipBox_[0] = clipBox_[1] = 0.0;
+    clipBox_[2] = width_;
+    clipBox_[3] = height_;
+  }
+  clipBox_[0] = std::max(clipBox_[0], box[0]);
+  clipBox_[1] = std::max(clipBox_[1], box[1]);
+  clipBox_[2] = std::min(clipBox_[2], box[2]);
+  clipBox_[3] = std::min(clipBox_[3], box[3]);
+}
+
+bool Canvas::MayShow(const RectF& box) const {
+  if (!matrixUsable_) return false;
+  const double hx = box.width / 2.0, hy = box.height / 2.0;
+  const double x = box.x + hx, y = box.y + hy;
+  // Half the device box of the box's corners, and a pixel of anti-aliasing.
+  const double reachX = std::fabs(matrix_.xx * hx) + std::fabs(matrix_.xy * hy) + 1.0;
+  const double reachY = std::fabs(matrix_.yx * hx) + std::fabs(matrix_.yy * hy) + 1.0;
+  const double cx = matrix_.xx * x + matrix_.xy * y + matrix_.dx;
+  const double cy = matrix_.yx * x + matrix_.yy * y + matrix_.dy;
+  // Written so that a box with a bad number shows (and the primitive's own checks see it).
+  return !(cx + reachX < clipBox_[0] || cx - reachX > clipBox_[2] || cy + reachY < clipBox_[1] ||
+           cy - reachY > clipBox_[3]);
+}
+
 void Canvas::ResetClip() {
   backend_->ResetClip();
   ++clipGeneration_;
+  clipBox_[0] = clipBox_[1] = 0.0;
+  clipBox_[2] = width_;
+  clipBox_[3] = height_;
   if (DrawingLog* log = backend_->Log()) Record(*log, ItemOf(DrawnItem::Kind::ResetClip, {}, matrix_, surface_));
 }
 

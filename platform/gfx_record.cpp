@@ -13,8 +13,8 @@ class RecordingBackend final : public Backend {
   RecordingBackend(DrawingLog& log, std::unique_ptr<Backend> pixels) : log_(log), pixels_(std::move(pixels)) {}
 
   void Fill(const Path& path, const Matrix& matrix, Color color) override { pixels_->Fill(path, matrix, color); }
-  void FillEllipse(const Path& path, const Matrix& matrix, Color color) override {
-    pixels_->FillEllipse(path, matrix, color);
+  void FillEllipse(const RectF& box, const Matrix& matrix, Color color) override {
+    pixels_->FillEllipse(box, matrix, color);
   }
   void Stroke(const Path& path, const Matrix& matrix, const Pen& pen) override { pixels_->Stroke(path, matrix, pen); }
   void Clip(const Path& path, const Matrix& matrix, ClipMode mode) override { pixels_->Clip(path, matrix, mode); }

@@ -394,6 +394,49 @@ std::string RunClouds(RunContext& context, const ScenarioStep& step) {
   return "";
 }
 
+// A storm cell: where, how wide, how dense at its core, from what base to what top.
+constexpr double kLargestCellNm = 200.0;
+constexpr double kHighestCloudFt = 99999.0;
+
+std::string CheckWeatherCell(const std::vector<std::string>& args) {
+  if (args.size() == 5) return "weather-cell takes a base only with a top";
+  std::string error = CheckNumbers(args, 0);
+  if (!error.empty()) return error;
+  if (std::fabs(Number(args[0])) > 90.0 || std::fabs(Number(args[1])) > 180.0) return "weather cell position out of range";
+  if (!(Number(args[2]) > 0.0 && Number(args[2]) <= kLargestCellNm)) {
+    return "weather cell radius " + Quote(args[2]) + " is not above 0 and at most " + FormatLimit(kLargestCellNm) + " NM";
+  }
+  const double density = Number(args[3]);
+  if (density < 1.0 || density > 255.0 || density != std::floor(density)) {
+    return "weather cell density " + Quote(args[3]) + " is not a whole number 1..255";
+  }
+  if (args.size() == 6) {
+    error = CheckInRange(args[4], "weather cell base", kHighestCloudFt);
+    if (error.empty()) error = CheckInRange(args[5], "weather cell top", kHighestCloudFt);
+    if (error.empty() && Number(args[4]) >= Number(args[5])) error = "weather cell base is not below its top";
+  }
+  return error;
+}
+
+std::string RunWeatherCell(RunContext& context, const ScenarioStep& step) {
+  StormCell cell;
+  cell.latitudeDeg = Number(step.args[0]);
+  cell.longitudeDeg = Number(step.args[1]);
+  cell.radiusNm = Number(step.args[2]);
+  cell.density = static_cast<uint8_t>(Number(step.args[3]));
+  if (step.args.size() == 6) {
+    cell.baseFt = Number(step.args[4]);
+    cell.topFt = Number(step.args[5]);
+  }
+  context.host.Weather().AddCell(cell);
+  return "";
+}
+
+std::string RunWeatherClear(RunContext& context, const ScenarioStep&) {
+  context.host.Weather().ClearCells();
+  return "";
+}
+
 std::string RunSimQuit(RunContext&, const ScenarioStep&) {
   platform::simconnect::QueueQuit();
   return "";
@@ -594,6 +637,9 @@ constexpr Command kCommands[] = {
     {"flight-model", 1, 1, "flight-model on|off", CheckOnOff, RunFlightModel},
     {"traffic-remove", 1, 1, "traffic-remove <atc-id>", CheckNothing, RunTrafficRemove},
     {"clouds", 1, 1, "clouds <density 0..255>", CheckClouds, RunClouds},
+    {"weather-cell", 4, 6, "weather-cell <lat> <lon> <radius-nm> <density 1..255> [<base-ft> <top-ft>]",
+     CheckWeatherCell, RunWeatherCell},
+    {"weather-clear", 0, 0, "weather-clear", CheckNothing, RunWeatherClear},
     {"sim-quit", 0, 0, "sim-quit", CheckNothing, RunSimQuit},
     {"sim-exception", 0, 0, "sim-exception", CheckNothing, RunSimException},
     {"placeholder", 2, 2, "placeholder <input> <value>", CheckPlaceholder, RunPlaceholder},

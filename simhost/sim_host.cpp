@@ -381,7 +381,7 @@ void SimHost::OnTrace(const char* text) {
 namespace simhost {
 
 // The simulator answers each request as the module makes it: the AI aircraft
-// within the radius of the user aircraft, and a uniform cloud grid.
+// within the radius of the user aircraft, and the weather field over the box asked for.
 void SimHost::InstallSimConnectAnswers() {
   platform::simconnect::SetObjectAnswerer([this](const platform::simconnect::ObjectRequest& request) {
     std::vector<platform::simconnect::AiAircraft> answer;
@@ -396,9 +396,8 @@ void SimHost::InstallSimConnectAnswers() {
     trafficAnswers_ += answer.size();
     return answer;
   });
-  platform::simconnect::SetCloudAnswerer([this](const platform::simconnect::CloudRequest&) {
-    return std::vector<uint8_t>(4096, cloudDensity_);
-  });
+  platform::simconnect::SetCloudAnswerer(
+      [this](const platform::simconnect::CloudRequest& request) { return weather_.Answer(request); });
 }
 
 void SimHost::PlaceTraffic(const AiTraffic& aircraft) {

@@ -18,6 +18,7 @@
 #include "simhost/panel.h"
 #include "simhost/pictures.h"
 #include "simhost/typist.h"
+#include "simhost/weather_field.h"
 
 namespace simhost {
 
@@ -135,8 +136,9 @@ class SimHost {
   // token by hand. The autopilot's key events act either way.
   void SetFlightModel(bool on) { flightModelOn_ = on; }
   bool IsFlightModelOn() const { return flightModelOn_; }
-  // Every cell of the cloud-state answers.
-  void SetCloudDensity(uint8_t density) { cloudDensity_ = density; }
+  // Every cell of the cloud-state answers, under the storm cells.
+  void SetCloudDensity(uint8_t density) { weather_.SetEvenDensity(density); }
+  WeatherField& Weather() { return weather_; }
   // A keyboard combination pressed; false when no command has it.
   bool PressCombo(const std::string& text);
   uint64_t TrafficAnswers() const { return trafficAnswers_; }
@@ -211,7 +213,7 @@ class SimHost {
   uint64_t soundsPlayedCount_ = 0;
   size_t soundLogSeen_ = 0;
   std::vector<AiTraffic> traffic_;
-  uint8_t cloudDensity_ = 0;
+  WeatherField weather_;
   double groundElevationFt_ = 0.0;
   uint64_t trafficAnswers_ = 0;
   EngineModel engines_;

@@ -388,6 +388,57 @@ TEST(Drawing, BrightnessScalesTruncatesAndKeepsTheLowByte) {
   EXPECT_EQ(platform::gfx::Dim(200, 100, 1, std::nan("")), kBlack);
 }
 
+// What may show through the clip's bounds: a new clip replaces them, an
+// intersecting one narrows them, a shape cut out leaves them, a reset opens
+// the whole surface again; a pixel of anti-aliasing is allowed for.
+TEST(Drawing, WhatMayShowFollowsTheClipsBounds) {
+  Surface surface(200, 100);
+  Canvas canvas(surface);
+  EXPECT_TRUE(canvas.MayShow(RectF(190, 90, 5, 5)));
+  EXPECT_FALSE(canvas.MayShow(RectF(202, 50, 5, 5))) << "beyond the surface";
+  EXPECT_TRUE(canvas.MayShow(RectF(200.5f, 50, 5, 5))) << "within a pixel of it";
+  Path left, right;
+  left.AddRectangle(RectF(0, 0, 50, 100));
+  right.AddRectangle(RectF(100, 0, 100, 100));
+  canvas.SetClip(left, ClipMode::Replace);
+  EXPECT_FALSE(canvas.MayShow(RectF(120, 40, 5, 5)));
+  EXPECT_TRUE(canvas.MayShow(RectF(40, 40, 5, 5)));
+  canvas.SetClip(right, ClipMode::Replace);
+  EXPECT_TRUE(canvas.MayShow(RectF(120, 40, 5, 5))) << "replaced, not narrowed";
+  EXPECT_FALSE(canvas.MayShow(RectF(40, 40, 5, 5)));
+  canvas.SetClip(left, ClipMode::Exclude);
+  EXPECT_TRUE(canvas.MayShow(RectF(120, 40, 5, 5))) << "a hole leaves the bounds";
+  canvas.SetClip(left, ClipMode::Intersect);
+  EXPECT_FALSE(canvas.MayShow(RectF(120, 40, 5, 5))) << "nothing left";
+  canvas.ResetClip();
+  EXPECT_TRUE(canvas.MayShow(RectF(40, 40, 5, 5)));
+  // Under a turned and scaled transform: the box's corners count.
+  canvas.SetTransform(Matrix().Translate(100, 50).Rotate(45).Scale(2, 2));
+  EXPECT_TRUE(canvas.MayShow(RectF(20, -5, 10, 10))) << "centred on (135, 85)";
+  EXPECT_FALSE(canvas.MayShow(RectF(60, -5, 10, 10))) << "centred on (192, 142), 14 pixels across: below the bottom edge";
+}
+
+// Small ellipses gathered on one surface keep their size under each
+// transform, however the same box was drawn before.
+TEST(Drawing, SmallEllipsesTakeTheTransformTheyAreDrawnUnder) {
+  Surface surface(120, 60);
+  {
+    Canvas canvas(surface);
+    canvas.FillEllipse(kGreen, RectF(8, 8, 4, 4));  // 4 pixels across about (10, 10)
+    canvas.SetTransform(Matrix().Scale(3, 3));
+    canvas.FillEllipse(kGreen, RectF(8, 8, 4, 4));  // 12 across about (30, 30)
+    canvas.SetTransform(Matrix().Scale(5, 2));
+    canvas.FillEllipse(kGreen, RectF(8, 8, 4, 4));  // 20 by 8 about (50, 20)
+  }
+  EXPECT_EQ(surface.Pixel(10, 10), kGreen);
+  EXPECT_EQ(surface.Pixel(13, 10), kBlack);
+  EXPECT_EQ(surface.Pixel(35, 30), kGreen) << "5 pixels from the centre of a 12-pixel circle";
+  EXPECT_EQ(surface.Pixel(37, 30), kBlack);
+  EXPECT_EQ(surface.Pixel(58, 20), kGreen) << "8 pixels along the long axis";
+  EXPECT_EQ(surface.Pixel(50, 24), kBlack) << "4 pixels across the short one";
+  EXPECT_EQ(surface.Pixel(50, 22), kGreen);
+}
+
 TEST(Drawing, TheTestCardUsesEveryPrimitive) {
   platform::gfx::PinFontFamily("DejaVu Sans");
   Surface surface(kTestCardWidth, kTestCardHeight);

@@ -166,6 +166,25 @@ TEST(Scenario, AFolderOrAMissingFileIsNoScenario) {
   EXPECT_EQ(errors[0], ::testing::TempDir() + ": cannot read the scenario file");
 }
 
+TEST(Scenario, StormCellsAndTheirBadLines) {
+  EXPECT_TRUE(ParseErrors("weather-cell 47.4 8.6 3 200\nweather-cell 47.3 8.7 1.5 120 2000 35000\nweather-clear\n").empty());
+  const auto errors = ParseErrors(
+      "weather-cell 47 8 3 200 1000\nweather-cell 91 8 3 200\nweather-cell 47 8 0 200\nweather-cell 47 8 201 200\n"
+      "weather-cell 47 8 3 0\nweather-cell 47 8 3 12.5\nweather-cell 47 8 3 256\nweather-cell 47 8 3 9 5000 4000\n"
+      "weather-cell 47 8 3 9 -1 4000\nweather-cell 47 8 x 9\nweather-cell 47 8 200 255 0 99999\n");
+  ASSERT_EQ(errors.size(), 10u);
+  EXPECT_EQ(errors[0], "flight.scn:1: weather-cell takes a base only with a top");
+  EXPECT_EQ(errors[1], "flight.scn:2: weather cell position out of range");
+  EXPECT_NE(errors[2].find("weather cell radius '0' is not above 0"), std::string::npos) << errors[2];
+  EXPECT_NE(errors[3].find("radius '201'"), std::string::npos) << errors[3];
+  EXPECT_NE(errors[4].find("density '0' is not a whole number 1..255"), std::string::npos) << errors[4];
+  EXPECT_NE(errors[5].find("density '12.5'"), std::string::npos) << errors[5];
+  EXPECT_NE(errors[6].find("density '256'"), std::string::npos) << errors[6];
+  EXPECT_EQ(errors[7], "flight.scn:8: weather cell base is not below its top");
+  EXPECT_NE(errors[8].find("weather cell base '-1'"), std::string::npos) << errors[8];
+  EXPECT_NE(errors[9].find("'x' is not a number"), std::string::npos) << errors[9];
+}
+
 TEST(Scenario, SimulatorWorldCommands) {
   EXPECT_TRUE(ParseErrors("key ctrl+shift+p\ntraffic SWR12 47.5 8.6 5000 -700\ntraffic EZY3 47.4 8.5 2500 1800 210 230\n"
                           "traffic-remove SWR12\nclouds 255\nground-elevation 1416\nsim-exception\nsim-quit\n")
