@@ -26,6 +26,8 @@ constexpr uint32_t kTokenOutsideAirTempDegC = 341;
 constexpr uint32_t kTokenAmbientTempDegCBy256 = 350;
 constexpr uint32_t kTokenLatitude = 71;
 constexpr uint32_t kTokenLongitude = 72;
+constexpr uint32_t kTokenAltitudeFt = 74;
+constexpr uint32_t kTokenHeadingDeg = 86;
 constexpr uint32_t kTokenEngine1Selector = 307;
 constexpr uint32_t kTokenMasterAlternator = 363;
 constexpr uint32_t kTokenMasterBattery = 364;
@@ -194,6 +196,9 @@ void SimHost::Start() {
 }
 
 void SimHost::RunOneTick() {
+  lastLatitudeDeg_ = GetToken(kTokenLatitude) / 40007000.0 * 360.0;
+  lastLongitudeDeg_ = GetToken(kTokenLongitude) / 281474976710656.0 * 360.0;
+  lastAltitudeFt_ = GetToken(kTokenAltitudeFt);
   tick18_ += 1.0;
   ++ticksRun_;
   if (!clockFrozen_) simulationClock_ += 1.0;
@@ -350,6 +355,30 @@ void SimHost::PlaceTraffic(const AiTraffic& aircraft) {
     }
   }
   traffic_.push_back(aircraft);
+}
+
+// Flat-earth steps, as the traffic flies: the user aircraft's velocity is its
+// movement over the last tick, the meeting point where that carries it.
+void SimHost::PlaceEncounter(const Encounter& encounter) {
+  const double latitudeDeg = GetToken(kTokenLatitude) / 40007000.0 * 360.0;
+  const double longitudeDeg = GetToken(kTokenLongitude) / 281474976710656.0 * 360.0;
+  const double altitudeFt = GetToken(kTokenAltitudeFt);
+  const double ticks = encounter.seconds * 18.0;
+  const double meetLat = latitudeDeg + (latitudeDeg - lastLatitudeDeg_) * ticks;
+  const double meetLon = longitudeDeg + (longitudeDeg - lastLongitudeDeg_) * ticks;
+  const double meetAltFt = altitudeFt + (altitudeFt - lastAltitudeFt_) * ticks + encounter.altitudeOffsetFt;
+  const double fromDeg = GetToken(kTokenHeadingDeg) + encounter.bearingDeg;
+  const double distanceNm = encounter.speedKt * encounter.seconds / 3600.0;
+  AiTraffic aircraft;
+  aircraft.atcId = encounter.atcId;
+  aircraft.latitudeDeg = std::clamp(meetLat + distanceNm * std::cos(fromDeg * kDegToRad) / 60.0, -89.9, 89.9);
+  aircraft.longitudeDeg =
+      meetLon + distanceNm * std::sin(fromDeg * kDegToRad) / 60.0 / std::cos(aircraft.latitudeDeg * kDegToRad);
+  aircraft.altitudeFt = meetAltFt - encounter.verticalSpeedFpm * encounter.seconds / 60.0;
+  aircraft.verticalSpeedFpm = encounter.verticalSpeedFpm;
+  aircraft.headingDeg = std::fmod(fromDeg + 180.0, 360.0);
+  aircraft.groundSpeedKt = encounter.speedKt;
+  PlaceTraffic(aircraft);
 }
 
 bool SimHost::RemoveTraffic(const std::string& atcId) {

@@ -116,6 +116,20 @@ class SimHost {
   };
   // Places an aircraft, or moves the one with the same ATC id.
   void PlaceTraffic(const AiTraffic& aircraft);
+  // A scripted encounter: an aircraft placed (or moved) so that, flying
+  // straight at `speedKt` and `verticalSpeedFpm`, it reaches the user
+  // aircraft `seconds` from now, wherever the user aircraft's movement over
+  // the last tick carries it, coming from `bearingDeg` right of its nose and
+  // `altitudeOffsetFt` above it then.
+  struct Encounter {
+    std::string atcId;
+    double seconds = 60.0;
+    double bearingDeg = 0.0;
+    double altitudeOffsetFt = 0.0;
+    double speedKt = 250.0;
+    double verticalSpeedFpm = 0.0;
+  };
+  void PlaceEncounter(const Encounter& encounter);
   bool RemoveTraffic(const std::string& atcId);
   const std::vector<AiTraffic>& Traffic() const { return traffic_; }
   void SetGroundElevation(double feet) { groundElevationFt_ = feet; }
@@ -191,6 +205,10 @@ class SimHost {
   uint64_t soundsPlayedCount_ = 0;
   size_t soundLogSeen_ = 0;
   std::vector<AiTraffic> traffic_;
+  // The user aircraft as the last tick began (degrees, east positive; feet).
+  double lastLatitudeDeg_ = 0.0;
+  double lastLongitudeDeg_ = 0.0;
+  double lastAltitudeFt_ = 0.0;
   uint8_t cloudDensity_ = 0;
   double groundElevationFt_ = 0.0;
   uint64_t trafficAnswers_ = 0;
