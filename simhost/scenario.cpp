@@ -304,8 +304,7 @@ std::string RunEncounter(RunContext& context, const ScenarioStep& step) {
   if (n > 3) encounter.altitudeOffsetFt = Number(step.args[3]);
   if (n > 4) encounter.speedKt = Number(step.args[4]);
   if (n > 5) encounter.verticalSpeedFpm = Number(step.args[5]);
-  context.host.PlaceEncounter(encounter);
-  return "";
+  return context.host.PlaceEncounter(encounter);
 }
 
 std::string CheckGroundElevation(const std::vector<std::string>& args) { return CheckNumbers(args, 0); }

@@ -116,11 +116,11 @@ class SimHost {
   };
   // Places an aircraft, or moves the one with the same ATC id.
   void PlaceTraffic(const AiTraffic& aircraft);
-  // A scripted encounter: an aircraft placed (or moved) so that, flying
-  // straight at `speedKt` and `verticalSpeedFpm`, it reaches the user
-  // aircraft `seconds` from now, wherever the user aircraft's movement over
-  // the last tick carries it, coming from `bearingDeg` right of its nose and
-  // `altitudeOffsetFt` above it then.
+  // A scripted encounter: an aircraft placed (or moved) `bearingDeg` right
+  // of the user aircraft's nose so that, flying straight at `speedKt` and
+  // `verticalSpeedFpm`, it meets the user aircraft `seconds` from now
+  // (wherever its movement over the last tick carries it), `altitudeOffsetFt`
+  // above it then. Empty, or why the intruder cannot (too slow to catch up).
   struct Encounter {
     std::string atcId;
     double seconds = 60.0;
@@ -129,7 +129,7 @@ class SimHost {
     double speedKt = 250.0;
     double verticalSpeedFpm = 0.0;
   };
-  void PlaceEncounter(const Encounter& encounter);
+  std::string PlaceEncounter(const Encounter& encounter);
   bool RemoveTraffic(const std::string& atcId);
   const std::vector<AiTraffic>& Traffic() const { return traffic_; }
   void SetGroundElevation(double feet) { groundElevationFt_ = feet; }

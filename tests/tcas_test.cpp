@@ -5,6 +5,7 @@
 // row; and a scripted encounter flown through the host.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@
 #include "displays/tcas/tcas.h"
 #include "displays/tcas/tcas_logic.h"
 #include "host/voice_queue.h"
+#include "nav/great_circle.h"
+#include "simhost/run_log.h"
+#include "simhost/scenario.h"
 #include "systems/electric.h"
 #include "systems/radios.h"
 #include "tests/cockpit.h"
@@ -161,7 +165,8 @@ TEST_P(TcasDimmerKey, ReadsAs) {
 
 INSTANTIATE_TEST_SUITE_P(TcasDimmer, TcasDimmerKey,
                          ::testing::Values(SavedDimmer{"0.777777", 0.77}, SavedDimmer{"dim", 0.0},
-                                           SavedDimmer{"1.5", 1.0}, SavedDimmer{"-3", 0.0}, SavedDimmer{nullptr, 0.0}));
+                                           SavedDimmer{"1.5", 1.0}, SavedDimmer{"-3", 0.0}, SavedDimmer{nullptr, 0.0}),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(TcasDimmer, BrightnessFollowsTheDimmerAHundredthATickWithPower) {
   Cockpit cockpit({.start = false});
@@ -587,7 +592,7 @@ TEST(TcasEncounter, ProximateTrafficAdvisoryDescendAndClearOfConflict) {
     cockpit.setPosition(latitude, 8.5);
   });
   cockpit.runSeconds(2);
-  cockpit.host().PlaceEncounter({.atcId = "EZY33", .seconds = 90, .altitudeOffsetFt = 200, .speedKt = 100});
+  ASSERT_EQ(cockpit.host().PlaceEncounter({.atcId = "EZY33", .seconds = 90, .altitudeOffsetFt = 200, .speedKt = 100}), "");
   const double meetTick = cockpit.tick18() + 90 * 18;
 
   struct Change {
@@ -635,8 +640,9 @@ TEST(TcasEncounter, TheThreatIsClearedWhenItsAircraftLeaves) {
   Cockpit cockpit;
   Flying(cockpit, 3000, 5000);
   cockpit.setPosition(47.0, 8.5).runSeconds(1);
-  cockpit.host().PlaceEncounter({.atcId = "LEAVER", .seconds = 40, .bearingDeg = 90, .altitudeOffsetFt = -100,
-                                 .speedKt = 300});
+  ASSERT_EQ(cockpit.host().PlaceEncounter(
+                {.atcId = "LEAVER", .seconds = 40, .bearingDeg = 90, .altitudeOffsetFt = -100, .speedKt = 300}),
+            "");
   cockpit.runUntil([] { return g_tcas->GetThreat() != nullptr; }, 40);
   ASSERT_NE(g_tcas->GetThreat(), nullptr);
   EXPECT_STREQ(g_tcas->GetThreat()->GetId(), "LEAVER");
@@ -647,6 +653,76 @@ TEST(TcasEncounter, TheThreatIsClearedWhenItsAircraftLeaves) {
   EXPECT_EQ(g_tcas->FindTarget("LEAVER"), nullptr);
   EXPECT_EQ(g_tcas->GetThreat(), nullptr);
   EXPECT_EQ(g_tcas->GetAdvisoryState(), kTcasAdvisoryNone);
+}
+
+}  // namespace
+}  // namespace halcyon::test
+
+namespace halcyon::test {
+namespace {
+
+// The scenario command's geometry: the intruder keeps the bearing it was
+// placed at and meets own aircraft on time; one too slow to catch up from
+// behind is refused.
+TEST(TcasEncounter, TheIntruderKeepsItsBearingAndMeetsOnTime) {
+  Cockpit cockpit;
+  cockpit.set(Token::HeadingDeg, 100).set(Token::AltitudeFt, 6000).setPosition(47.0, 8.5);
+  double latitude = 47.0;
+  double longitude = 8.5;
+  constexpr double kNmPerTick = 200.0 / 3600.0 / 18.0;  // 200 kt on a track of 100 degrees
+  cockpit.everyTick([&](simhost::SimHost&) {
+    latitude += kNmPerTick * std::cos(100.0 * kRadiansPerDegree) / 60.0;
+    longitude += kNmPerTick * std::sin(100.0 * kRadiansPerDegree) / 60.0 / std::cos(latitude * kRadiansPerDegree);
+    cockpit.setPosition(latitude, longitude).set(Token::AltitudeFt, cockpit.token(Token::AltitudeFt) + 500.0 / 1080.0);
+  });
+  cockpit.runTicks(2);
+  ASSERT_EQ(cockpit.host().PlaceEncounter({.atcId = "X", .seconds = 60, .bearingDeg = 45, .altitudeOffsetFt = 300,
+                                           .speedKt = 250, .verticalSpeedFpm = -1000}),
+            "");
+  for (int second = 0; second < 60; second += 20) {
+    const simhost::SimHost::AiTraffic& x = cockpit.host().Traffic().back();
+    const double bearing = InitialBearing(latitude, -longitude, x.latitudeDeg, -x.longitudeDeg);
+    EXPECT_NEAR(bearing, 145.0, 0.5) << second << " s: 45 degrees right of a heading of 100";
+    cockpit.runSeconds(20);
+  }
+  const simhost::SimHost::AiTraffic& x = cockpit.host().Traffic().back();
+  EXPECT_LT(GreatCircleDistanceNm(latitude, -longitude, x.latitudeDeg, -x.longitudeDeg), 0.01);
+  EXPECT_NEAR(x.altitudeFt, cockpit.token(Token::AltitudeFt) + 300.0, 1.0) << "300 ft above as own aircraft climbs";
+  EXPECT_EQ(x.verticalSpeedFpm, -1000.0);
+
+  EXPECT_EQ(cockpit.host().PlaceEncounter({.atcId = "SLOW", .seconds = 60, .bearingDeg = 180, .speedKt = 150}),
+            "SLOW at 150 kt cannot meet the aircraft from that bearing");
+}
+
+}  // namespace
+}  // namespace halcyon::test
+
+namespace halcyon::test {
+namespace {
+
+TEST(TcasEncounter, TheScenarioCommandChecksItsNumbers) {
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  EXPECT_FALSE(scenario.Parse("encounter X 0\nencounter X 30 east\nencounter X 30 0 0 2500\nencounter X\n", "e.scn",
+                              &errors));
+  ASSERT_EQ(errors.size(), 4u);
+  EXPECT_NE(errors[0].find("e.scn:1: encounter time '0'"), std::string::npos) << errors[0];
+  EXPECT_NE(errors[1].find("e.scn:2: 'east' is not a number"), std::string::npos) << errors[1];
+  EXPECT_NE(errors[2].find("e.scn:3: encounter speed '2500'"), std::string::npos) << errors[2];
+  EXPECT_NE(errors[3].find("e.scn:4:"), std::string::npos) << errors[3];
+
+  Cockpit cockpit;
+  cockpit.set(Token::HeadingDeg, 0).setPosition(47.0, 8.5).set(Token::AltitudeFt, 5000).runTicks(1);
+  simhost::Scenario good;
+  ASSERT_TRUE(good.Parse("encounter ABC 60 90 -300 120 500\nrun 1\n", "e.scn", &errors)) << errors.back();
+  simhost::RunLog log;
+  std::string error;
+  EXPECT_TRUE(simhost::RunScenario(cockpit.host(), good, log, &error)) << error;
+  const simhost::SimHost::AiTraffic& abc = cockpit.host().Traffic().back();
+  EXPECT_EQ(abc.atcId, "ABC");
+  EXPECT_NEAR(abc.headingDeg, 270.0, 1e-6) << "from the right, own aircraft standing still";
+  EXPECT_NEAR(abc.altitudeFt, 5000 - 300 - 500 + 500.0 / 60.0, 1.0) << "a second of its climb flown";
+  EXPECT_NEAR(GreatCircleDistanceNm(47.0, -8.5, abc.latitudeDeg, -abc.longitudeDeg), 2.0 - 120.0 / 3600.0, 0.01);
 }
 
 }  // namespace
