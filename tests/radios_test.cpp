@@ -153,6 +153,7 @@ TEST(Radios, TransponderModeKnobSpringsBackAndStartsTheTcasTest) {
   Cockpit cockpit;
   EXPECT_EQ(GetSwitch(&g_tcasRangeSwitch), 102);
   EXPECT_EQ(GetSwitch(&g_tcasAbsAltitudeSwitch), kSwitchOff);
+  EXPECT_EQ(GetSwitch(&g_tcasTestSwitch), kSwitchOff);
   cockpit.runTicks(1).control("TRANSPONDER", "mode", kTransponderModeTest);
   EXPECT_EQ(GetSwitch(&g_tcasTestSwitch), kSwitchOn);
   cockpit.runTicks(1);

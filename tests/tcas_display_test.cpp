@@ -383,6 +383,13 @@ TEST(TcasDisplay, RangeLimitsAndTheClipCircle) {
   EXPECT_EQ(OfKind(log.InMark("traffic"), Kind::FillEllipse).size(), 2u);
   EXPECT_EQ(screen.pixel(125, 159 - 2.9 * kUnitsPerNmAt3), kAmber) << "inside the dial";
   EXPECT_EQ(screen.pixel(125, 159 + 1.6 * kUnitsPerNmAt3), kBackground) << "behind, beyond the dial: cut off";
+  // Each range draws to 1 NM beyond its label.
+  for (auto [position, limitNm] : {std::pair{101, 6.0}, std::pair{102, 11.0}, std::pair{103, 16.0}}) {
+    cockpit.control("TRANSPONDER", "tcas_range", position);
+    ShowTraffic({{.aheadNm = limitNm - 0.05}, {.aheadNm = limitNm}});
+    g_tcas->GetDisplayList()->GetNext()->SetRange(limitNm);
+    EXPECT_EQ(OfKind(screen.draw().InMark("traffic"), Kind::DrawPolygon).size(), 1u) << position;
+  }
   // A knob position that is no range: no traffic, no dots, "ERROR ".
   cockpit.setSwitch(&g_tcasRangeSwitch, 120);
   const auto& bad = screen.draw();
@@ -411,6 +418,10 @@ TEST(TcasDisplay, CornerTextsByModeAndRadioAltitude) {
   EXPECT_EQ(OfKind(standby.InMark("dots"), Kind::FillEllipse).size(), 12u);
   const auto lines = standby.InMark("texts");
   EXPECT_TRUE(Near(lines[2]->design[0], {-3, 208})) << "the first line at (-128, 83) of the dial";
+  for (int32_t mode : {86, 88}) {
+    cockpit.setSwitch(&g_transponderMode, mode);
+    EXPECT_EQ(Texts(screen.draw()), (std::vector<std::wstring>{L"RNG  5", L"BELOW", L"TCAS", L"STBY"})) << mode;
+  }
   // The knob at 85 without the test: by the radio altitude.
   cockpit.setSwitch(&g_transponderMode, 85);
   cockpit.set(Token::RadioAltitudeM, 900 / kFeetPerMetre);

@@ -334,6 +334,26 @@ TEST(TcasSurveillance, LowLevelsAndTauExactlyOnTheLimit) {
   EXPECT_EQ(ClassOf(cockpit, {.rangeNm = 0.1}), kTcasOtherTraffic);
 }
 
+// Once a second, on the tick channel 0 falls due: the display's copy and the
+// range samples.
+TEST(TcasSurveillance, TheDisplayCopyAndSamplesComeOnTheOneSecondChannel) {
+  Cockpit cockpit;
+  AfterSample(cockpit);
+  g_tcas->AppendTarget("LATE", CLatLon(47.5, 8.5), 8000, 3000, 0, 0);
+  int ticks = 0;
+  while (std::string(g_tcas->GetDisplayList()->GetId()) != "LATE" && ticks < 40) {
+    cockpit.runTicks(1);
+    ++ticks;
+  }
+  EXPECT_EQ(ticks, 19) << "the next tick channel 0 is due";
+  EXPECT_EQ(IsTickDue(kChannel1Hz), 1u);
+  EXPECT_EQ(g_tcas->FindTarget("LATE")->GetClosureRate(), kUnsetValue) << "its first sample";
+  cockpit.runTicks(18);
+  EXPECT_EQ(g_tcas->FindTarget("LATE")->GetClosureRate(), kUnsetValue);
+  cockpit.runTicks(1);
+  EXPECT_EQ(g_tcas->FindTarget("LATE")->GetClosureRate(), 0.0) << "the second, 19 ticks on: standing still";
+}
+
 TEST(TcasSurveillance, ANewIntruderWaitsForItsSecondSample) {
   Cockpit cockpit;
   Flying(cockpit, 6000);
@@ -714,10 +734,15 @@ TEST(TcasEncounter, TheScenarioCommandChecksItsNumbers) {
   Cockpit cockpit;
   cockpit.set(Token::HeadingDeg, 0).setPosition(47.0, 8.5).set(Token::AltitudeFt, 5000).runTicks(1);
   simhost::Scenario good;
-  ASSERT_TRUE(good.Parse("encounter ABC 60 90 -300 120 500\nrun 1\n", "e.scn", &errors)) << errors.back();
+  ASSERT_TRUE(good.Parse("encounter DEF 30 0 400\nencounter ABC 60 90 -300 120 500\nrun 1\n", "e.scn", &errors))
+      << errors.back();
   simhost::RunLog log;
   std::string error;
   EXPECT_TRUE(simhost::RunScenario(cockpit.host(), good, log, &error)) << error;
+  const simhost::SimHost::AiTraffic& def = cockpit.host().Traffic().front();
+  EXPECT_NEAR(def.altitudeFt, 5400.0, 1e-6) << "level, 400 ft above";
+  EXPECT_NEAR(def.groundSpeedKt, 250.0, 1e-9);
+  EXPECT_NEAR(def.headingDeg, 180.0, 1e-6);
   const simhost::SimHost::AiTraffic& abc = cockpit.host().Traffic().back();
   EXPECT_EQ(abc.atcId, "ABC");
   EXPECT_NEAR(abc.headingDeg, 270.0, 1e-6) << "from the right, own aircraft standing still";
