@@ -532,7 +532,7 @@ constexpr Command kCommands[] = {
     {"key", 1, 1, "key <combination>", CheckNothing, RunKey},
     {"traffic", 5, 7, "traffic <atc-id> <lat> <lon> <alt-ft> <vs-fpm> [<heading> <speed-kt>]", CheckTraffic,
      RunTraffic},
-    {"encounter", 2, 6, "encounter <atc-id> <seconds> [<bearing> <alt-offset-ft> <speed-kt> <vs-fpm>]",
+    {"encounter", 2, 6, "encounter <atc-id> <seconds> [<bearing> [<alt-offset-ft> [<speed-kt> [<vs-fpm>]]]]",
      CheckEncounter, RunEncounter},
     {"ground-elevation", 1, 1, "ground-elevation <feet>", CheckGroundElevation, RunGroundElevation},
     {"flight-model", 1, 1, "flight-model on|off", CheckOnOff, RunFlightModel},
