@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "bench/bench_host.h"
 #include "platform/simulator.h"
 #include "platform/system.h"
 #include "simhost/flight_model.h"
@@ -20,17 +21,7 @@ struct ScriptedControl {
 
 simhost::SimHost& RunningCockpit() {
   static simhost::SimHost* host = [] {
-    char folder[] = "/tmp/halcyon-bench-XXXXXX";
-    simhost::HostOptions options;
-    options.root = std::string(mkdtemp(folder) != nullptr ? folder : "/tmp/halcyon-bench") + "/root";
-    options.framesPerTick = 1;
-    auto* made = new simhost::SimHost(options);
-    std::string error;
-    if (!made->Load(&error)) {
-      fprintf(stderr, "bench: %s\n", error.c_str());
-      exit(1);
-    }
-    made->Start();
+    simhost::SimHost* made = bench::StartBenchHost("halcyon-bench");
     made->RunSeconds(10);  // past the start-up transients
     return made;
   }();

@@ -3,8 +3,4 @@
 
 #include "platform/system.h"
 
-namespace halcyon {
-
-void UpdateTcas() { platform::NoteNotBuilt("UpdateTcas"); }
-
-}  // namespace halcyon
+namespace halcyon {}  // namespace halcyon

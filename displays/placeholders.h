@@ -8,8 +8,4 @@
 
 #include "core/switch.h"
 
-namespace halcyon {
-
-void UpdateTcas();
-
-}  // namespace halcyon
+namespace halcyon {}  // namespace halcyon

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "displays/radar/radar_display.h"
+#include "displays/tcas/tcas_display.h"
 #include "gauges/airspeed.h"
 #include "gauges/altimeter.h"
 #include "gauges/clock.h"
@@ -31,7 +32,7 @@ platform::GAUGEHDR g_gauges[] = {
     // glass displays and CDU
     Gauge("EFIS PFD", kEfisPfdMouseRects, g_efisPfdScreen.Elements()),
     Gauge("EFIS ND", kEfisNdMouseRects, g_efisNdScreen.Elements()),
-    Gauge("TCAS Display", kTcasDisplayMouseRects, g_tcasDisplayScreen.Elements()),
+    {"TCAS Display", 0.0, g_tcasDisplayScreen.Elements(), kTcasDisplayMouseRects, TcasDisplayGaugeCallback},
     Gauge("FMS", kFmsMouseRects, g_fmsScreen.Elements()),
     Gauge("FMS Display 2"),
     Gauge("FMS Display 3"),

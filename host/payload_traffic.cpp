@@ -6,7 +6,7 @@
 
 #include "core/panel_services.h"
 #include "crewaids/placeholders.h"
-#include "displays/tcas.h"
+#include "displays/tcas/tcas.h"
 #include "host/simconnect_client.h"
 #include "nav/latlon.h"
 #include "platform/simconnect.h"

@@ -11,7 +11,7 @@
 #include "core/tick_scheduler.h"
 #include "displays/efis/efis_mcp.h"
 #include "displays/radar/radar.h"
-#include "displays/tcas.h"
+#include "displays/tcas/tcas.h"
 #include "host/keyboard_combos.h"
 #include "host/payload_traffic.h"
 #include "host/simconnect_messages.h"

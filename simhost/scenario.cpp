@@ -361,6 +361,25 @@ std::string RunTraffic(RunContext& context, const ScenarioStep& step) {
   return "";
 }
 
+std::string CheckEncounter(const std::vector<std::string>& args) {
+  std::string error = CheckNumbers(args, 1);
+  if (!error.empty()) return error;
+  if (!(Number(args[1]) > 0.0) || Number(args[1]) > 3600.0) return "encounter time " + Quote(args[1]) + " is not 0..3600 s";
+  return args.size() >= 5 ? CheckInRange(args[4], "encounter speed", 2000.0) : "";
+}
+
+std::string RunEncounter(RunContext& context, const ScenarioStep& step) {
+  SimHost::Encounter encounter;
+  encounter.atcId = step.args[0];
+  encounter.seconds = Number(step.args[1]);
+  const size_t n = step.args.size();
+  if (n > 2) encounter.bearingDeg = Number(step.args[2]);
+  if (n > 3) encounter.altitudeOffsetFt = Number(step.args[3]);
+  if (n > 4) encounter.speedKt = Number(step.args[4]);
+  if (n > 5) encounter.verticalSpeedFpm = Number(step.args[5]);
+  return context.host.PlaceEncounter(encounter);
+}
+
 std::string CheckGroundElevation(const std::vector<std::string>& args) { return CheckNumbers(args, 0); }
 
 std::string RunGroundElevation(RunContext& context, const ScenarioStep& step) {
@@ -633,6 +652,8 @@ constexpr Command kCommands[] = {
     {"key", 1, 1, "key <combination>", CheckNothing, RunKey},
     {"traffic", 5, 7, "traffic <atc-id> <lat> <lon> <alt-ft> <vs-fpm> [<heading> <speed-kt>]", CheckTraffic,
      RunTraffic},
+    {"encounter", 2, 6, "encounter <atc-id> <seconds> [<bearing> [<alt-offset-ft> [<speed-kt> [<vs-fpm>]]]]",
+     CheckEncounter, RunEncounter},
     {"ground-elevation", 1, 1, "ground-elevation <feet>", CheckGroundElevation, RunGroundElevation},
     {"flight-model", 1, 1, "flight-model on|off", CheckOnOff, RunFlightModel},
     {"traffic-remove", 1, 1, "traffic-remove <atc-id>", CheckNothing, RunTrafficRemove},

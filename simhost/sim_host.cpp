@@ -26,6 +26,8 @@ constexpr uint32_t kTokenOutsideAirTempDegC = 341;
 constexpr uint32_t kTokenAmbientTempDegCBy256 = 350;
 constexpr uint32_t kTokenLatitude = 71;
 constexpr uint32_t kTokenLongitude = 72;
+constexpr uint32_t kTokenAltitudeFt = 74;
+constexpr uint32_t kTokenHeadingDeg = 86;
 constexpr uint32_t kTokenEngine1Selector = 307;
 constexpr uint32_t kTokenMasterAlternator = 363;
 constexpr uint32_t kTokenMasterBattery = 364;
@@ -235,6 +237,9 @@ void SimHost::Start() {
 }
 
 void SimHost::RunOneTick() {
+  lastLatitudeDeg_ = GetToken(kTokenLatitude) / 40007000.0 * 360.0;
+  lastLongitudeDeg_ = GetToken(kTokenLongitude) / 281474976710656.0 * 360.0;
+  lastAltitudeFt_ = GetToken(kTokenAltitudeFt);
   tick18_ += 1.0;
   ++ticksRun_;
   if (!clockFrozen_) simulationClock_ += 1.0;
@@ -408,6 +413,46 @@ void SimHost::PlaceTraffic(const AiTraffic& aircraft) {
     }
   }
   traffic_.push_back(aircraft);
+}
+
+// Flat-earth steps in NM east and north, as the traffic flies. The user
+// aircraft's velocity is its movement over the last tick; the intruder is
+// placed on the line of sight at the bearing asked, at the range from which
+// its speed brings it to the meeting point in time (a collision course keeps
+// its bearing): with u the line of sight, v the user's velocity and s the
+// intruder's speed, range / time r solves |v - r u| = s.
+std::string SimHost::PlaceEncounter(const Encounter& encounter) {
+  const double latitudeDeg = GetToken(kTokenLatitude) / 40007000.0 * 360.0;
+  const double longitudeDeg = GetToken(kTokenLongitude) / 281474976710656.0 * 360.0;
+  const double altitudeFt = GetToken(kTokenAltitudeFt);
+  const double nmPerDegEast = 60.0 * std::cos(latitudeDeg * kDegToRad);
+  const double ownEast = (longitudeDeg - lastLongitudeDeg_) * nmPerDegEast * 18.0;  // NM/s
+  const double ownNorth = (latitudeDeg - lastLatitudeDeg_) * 60.0 * 18.0;
+  const double sightRad = (GetToken(kTokenHeadingDeg) + encounter.bearingDeg) * kDegToRad;
+  const double sightEast = std::sin(sightRad);
+  const double sightNorth = std::cos(sightRad);
+  const double speed = encounter.speedKt / 3600.0;
+  const double along = ownEast * sightEast + ownNorth * sightNorth;
+  const double discriminant = along * along - (ownEast * ownEast + ownNorth * ownNorth) + speed * speed;
+  const double rate = discriminant >= 0.0 ? along + std::sqrt(discriminant) : -1.0;
+  if (!(rate > 0.0)) {
+    return encounter.atcId + " at " + std::to_string(static_cast<int>(encounter.speedKt)) +
+           " kt cannot meet the aircraft from that bearing";
+  }
+  const double rangeNm = rate * encounter.seconds;
+  AiTraffic aircraft;
+  aircraft.atcId = encounter.atcId;
+  aircraft.latitudeDeg = std::clamp(latitudeDeg + rangeNm * sightNorth / 60.0, -89.9, 89.9);
+  aircraft.longitudeDeg = longitudeDeg + rangeNm * sightEast / nmPerDegEast;
+  const double meetAltFt = altitudeFt + (altitudeFt - lastAltitudeFt_) * encounter.seconds * 18.0 +
+                           encounter.altitudeOffsetFt;
+  aircraft.altitudeFt = meetAltFt - encounter.verticalSpeedFpm * encounter.seconds / 60.0;
+  aircraft.verticalSpeedFpm = encounter.verticalSpeedFpm;
+  const double headingDeg = std::atan2(ownEast - rate * sightEast, ownNorth - rate * sightNorth) / kDegToRad;
+  aircraft.headingDeg = headingDeg < 0.0 ? headingDeg + 360.0 : headingDeg;
+  aircraft.groundSpeedKt = encounter.speedKt;
+  PlaceTraffic(aircraft);
+  return "";
 }
 
 bool SimHost::RemoveTraffic(const std::string& atcId) {

@@ -129,6 +129,20 @@ class SimHost {
   };
   // Places an aircraft, or moves the one with the same ATC id.
   void PlaceTraffic(const AiTraffic& aircraft);
+  // A scripted encounter: an aircraft placed (or moved) `bearingDeg` right
+  // of the user aircraft's nose so that, flying straight at `speedKt` and
+  // `verticalSpeedFpm`, it meets the user aircraft `seconds` from now
+  // (wherever its movement over the last tick carries it), `altitudeOffsetFt`
+  // above it then. Empty, or why the intruder cannot (too slow to catch up).
+  struct Encounter {
+    std::string atcId;
+    double seconds = 60.0;
+    double bearingDeg = 0.0;
+    double altitudeOffsetFt = 0.0;
+    double speedKt = 250.0;
+    double verticalSpeedFpm = 0.0;
+  };
+  std::string PlaceEncounter(const Encounter& encounter);
   bool RemoveTraffic(const std::string& atcId);
   const std::vector<AiTraffic>& Traffic() const { return traffic_; }
   void SetGroundElevation(double feet) { groundElevationFt_ = feet; }
@@ -214,6 +228,10 @@ class SimHost {
   size_t soundLogSeen_ = 0;
   std::vector<AiTraffic> traffic_;
   WeatherField weather_;
+  // The user aircraft as the last tick began (degrees, east positive; feet).
+  double lastLatitudeDeg_ = 0.0;
+  double lastLongitudeDeg_ = 0.0;
+  double lastAltitudeFt_ = 0.0;
   double groundElevationFt_ = 0.0;
   uint64_t trafficAnswers_ = 0;
   EngineModel engines_;

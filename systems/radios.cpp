@@ -26,8 +26,8 @@ CSwitch g_transponderIdent{};
 CSwitch g_tcasRangeSwitch{};
 CSwitch g_transponderReplyLamp{};
 CSwitch g_transponderLamp{};
-CSwitch g_tcasTestTimer{};
-CSwitch g_tcasModeTestTimer{};
+CSwitch g_tcasAbsAltitudeSwitch{};
+CSwitch g_tcasTestSwitch{};
 
 namespace {
 
@@ -314,23 +314,24 @@ void LoadTransponder() {
   InitTimedSwitch(&g_transponderMode, kTransponderModeSpringTicks);
   SetSwitch(&g_transponderReplyLamp, kSwitchOff);
   SetSwitch(&g_transponderLamp, kSwitchOff);
-  SetSwitch(&g_tcasTestTimer, kSwitchOff);
-  InitTimedSwitch(&g_tcasTestTimer, kTcasTestTicks);
-  InitTimedSwitch(&g_tcasModeTestTimer, kTcasModeTestTicks);
+  SetSwitch(&g_tcasAbsAltitudeSwitch, kSwitchOff);
+  InitTimedSwitch(&g_tcasAbsAltitudeSwitch, kTcasAbsAltitudeTicks);
+  SetSwitch(&g_tcasTestSwitch, kSwitchOff);
+  InitTimedSwitch(&g_tcasTestSwitch, kTcasSelfTestTicks);
 }
 
 void SaveTransponder() { SaveSwitches(kTransponderSection, kTransponderKeys); }
 
 void UpdateTransponder() {
-  UpdateTimedSwitch(&g_tcasTestTimer, kSwitchOn, kSwitchOff);
+  UpdateTimedSwitch(&g_tcasAbsAltitudeSwitch, kSwitchOn, kSwitchOff);
   UpdateTimedSwitch(&g_transponderMode, kTransponderModeTest, kTransponderModeStandby);
-  UpdateTimedSwitch(&g_tcasModeTestTimer, kSwitchOn, kSwitchOff);
+  UpdateTimedSwitch(&g_tcasTestSwitch, kSwitchOn, kSwitchOff);
   SetSwitch(&g_transponderReplyLamp, IsReplyLampLit() ? kSwitchOn : kSwitchOff);
 }
 
 void MoveTransponderMode(int32_t position) {
   SetSwitch(&g_transponderMode, position);
-  if (GetSwitch(&g_transponderMode) == kTransponderModeTest) SetSwitch(&g_tcasModeTestTimer, kSwitchOn);
+  if (GetSwitch(&g_transponderMode) == kTransponderModeTest) SetSwitch(&g_tcasTestSwitch, kSwitchOn);
 }
 
 }  // namespace halcyon

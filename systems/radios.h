@@ -99,10 +99,11 @@ extern CSwitch g_transponderIdent;       // "ident", default 120 (41 pressed)
 extern CSwitch g_tcasRangeSwitch;        // "tcas_range", default 102 (100..103)
 extern CSwitch g_transponderReplyLamp;   // 41 lit, 120 dark; not saved
 extern CSwitch g_transponderLamp;        // 120 at start-up; the transponder gauge's
-// TCAS tests: set to 41 by the gauge's test button (back to 120 after 270
-// ticks) and by the mode knob at its test position 85 (back after 216 ticks).
-extern CSwitch g_tcasTestTimer;
-extern CSwitch g_tcasModeTestTimer;
+// The TCAS timers, 120 at start-up: the transponder panel's push button
+// shows absolute altitudes on the TCAS display (41 for 270 ticks); the mode
+// knob at its test position 85 runs the TCAS self-test (41 for 216 ticks).
+extern CSwitch g_tcasAbsAltitudeSwitch;
+extern CSwitch g_tcasTestSwitch;
 
 enum TransponderMode : int32_t {
   kTransponderModeTest = 85,  // spring-loaded back to 86
@@ -111,8 +112,8 @@ enum TransponderMode : int32_t {
   kTransponderModeLastReplying = 90,
 };
 constexpr double kTransponderModeSpringTicks = 9.0;
-constexpr double kTcasTestTicks = 270.0;
-constexpr double kTcasModeTestTicks = 216.0;
+constexpr double kTcasAbsAltitudeTicks = 270.0;
+constexpr double kTcasSelfTestTicks = 216.0;
 
 void LoadTransponder();
 void SaveTransponder();

@@ -80,10 +80,10 @@ TEST(GaugeTable, LinkageListsThe166GaugesInPanelOrder) {
   for (const platform::GAUGEHDR* gauge : gauges) {
     names.insert(gauge->name);
     if (gauge->mouseRects != nullptr) withTables.insert(gauge->name);
-    // The gauges built so far act on panel services; "Airspeed" also drives the lifecycle.
+    // The gauges built so far act on panel services; "Airspeed" also drives the lifecycle, the displays draw their screens.
     const std::string name = gauge->name;
     const std::set<std::string> withCallbacks = {"Airspeed", "Altimeter", "Clock", "FGCP Lights", "Brake_Pressure",
-                                                 "Radar Display"};
+                                                 "Radar Display", "TCAS Display"};
     EXPECT_EQ(gauge->callback != nullptr, withCallbacks.contains(name)) << name;
   }
   EXPECT_EQ(names.size(), 166u) << "gauge names are unique";

@@ -506,7 +506,8 @@ TEST(DisplayPictures, OnlyDisplaysThatDrewAreWrittenByTimeAndGauge) {
   cockpit.writeFile(Cockpit::kAircraftIniFile, "[RADAR]\r\nbrightness=0\r\n");  // the radar draws nothing
   cockpit.start();
   cockpit.runSeconds(1).snapshot();
-  EXPECT_TRUE(cockpit.picturesWritten().empty()) << "no display has drawn yet";
+  // The TCAS display draws from the first tick on (black without power).
+  EXPECT_EQ(cockpit.picturesWritten(), std::vector<std::string>{"00-00-01.0_TCAS_Display.png"});
 
   // The test card stands in for a display drawing into its screen.
   {
@@ -514,9 +515,9 @@ TEST(DisplayPictures, OnlyDisplaysThatDrewAreWrittenByTimeAndGauge) {
     DrawTestCard(canvas);
   }
   cockpit.runSeconds(89.5).snapshot();
-  cockpit.snapshot("TCAS Display");
-  ASSERT_EQ(cockpit.picturesWritten().size(), 1u);
-  EXPECT_EQ(cockpit.picturesWritten()[0], "00-01-30.5_EFIS_ND.png");
+  cockpit.snapshot("EFIS PFD");
+  ASSERT_EQ(cockpit.picturesWritten().size(), 3u);
+  EXPECT_EQ(cockpit.picturesWritten()[1], "00-01-30.5_EFIS_ND.png");
   ExpectPng(cockpit.picturesFolder() + "/00-01-30.5_EFIS_ND.png", 300, 250);
   if (const char* keep = std::getenv("HALCYON_TEST_CARD")) {
     cockpit.surface("EFIS ND")->WritePng(keep, nullptr);
@@ -526,21 +527,21 @@ TEST(DisplayPictures, OnlyDisplaysThatDrewAreWrittenByTimeAndGauge) {
   // flight before it starts.
   simhost::Scenario scenario;
   std::vector<std::string> errors;
-  ASSERT_TRUE(scenario.Parse("snapshot \"EFIS ND\"\nsnapshot \"TCAS Display\"\nrun 1\nsnapshot Nowhere\n", "s.scn",
+  ASSERT_TRUE(scenario.Parse("snapshot \"EFIS ND\"\nsnapshot \"EFIS PFD\"\nrun 1\nsnapshot Nowhere\n", "s.scn",
                              &errors));
   simhost::RunLog log;
   std::string error;
   EXPECT_FALSE(simhost::RunScenario(cockpit.host(), scenario, log, &error));
   EXPECT_EQ(error, "s.scn:4: no gauge named 'Nowhere' (simhost --list gauges names them all)");
-  EXPECT_EQ(cockpit.picturesWritten().size(), 1u);
+  EXPECT_EQ(cockpit.picturesWritten().size(), 3u);
   EXPECT_TRUE(log.Notes().empty());
 
   simhost::Scenario good;
-  ASSERT_TRUE(good.Parse("snapshot \"EFIS ND\"\nsnapshot \"TCAS Display\"\nrun 1\n", "s.scn", &errors));
+  ASSERT_TRUE(good.Parse("snapshot \"EFIS ND\"\nsnapshot \"EFIS PFD\"\nrun 1\n", "s.scn", &errors));
   EXPECT_TRUE(simhost::RunScenario(cockpit.host(), good, log, &error)) << error;
-  EXPECT_EQ(cockpit.picturesWritten().size(), 2u);
+  EXPECT_EQ(cockpit.picturesWritten().size(), 4u);
   ASSERT_EQ(log.Notes().size(), 1u);
-  EXPECT_NE(log.Notes()[0].find("\"TCAS Display\" has drawn no picture"), std::string::npos);
+  EXPECT_NE(log.Notes()[0].find("\"EFIS PFD\" has drawn no picture"), std::string::npos);
 }
 
 // The program: pictures every so many seconds; none while no display draws.
@@ -554,13 +555,14 @@ TEST(DisplayPictures, TheProgramTakesAPictureInterval) {
   EXPECT_NE(refused.output.find("--pictures takes a number of seconds above 0"), std::string::npos) << refused.output;
   const ProgramRun run = RunSimhostProgram("--quiet --pictures 0.5 --scenario " + file + " --out " + folder);
   EXPECT_EQ(run.status, 0) << run.output;
-  // Only the radar display draws so far (dark, without power): every half second.
+  // The radar and TCAS displays draw (dark, without power): every half second.
   size_t pictures = 0;
   for (const auto& entry : std::filesystem::directory_iterator(folder + "/pictures")) {
-    EXPECT_NE(entry.path().filename().string().find("_Radar_Display.png"), std::string::npos) << entry.path();
+    const std::string name = entry.path().filename().string();
+    EXPECT_TRUE(name.ends_with("_Radar_Display.png") || name.ends_with("_TCAS_Display.png")) << name;
     ++pictures;
   }
-  EXPECT_GE(pictures, 4u);
+  EXPECT_GE(pictures, 8u);
   std::ifstream log(folder + "/log.txt");
   const std::string text((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
   EXPECT_NE(text.find("== Pictures of the displays (in pictures/) =="), std::string::npos);

@@ -152,21 +152,22 @@ TEST(Radios, ACourseOf360IsRolledToZero) {
 TEST(Radios, TransponderModeKnobSpringsBackAndStartsTheTcasTest) {
   Cockpit cockpit;
   EXPECT_EQ(GetSwitch(&g_tcasRangeSwitch), 102);
-  EXPECT_EQ(GetSwitch(&g_tcasTestTimer), kSwitchOff);
+  EXPECT_EQ(GetSwitch(&g_tcasAbsAltitudeSwitch), kSwitchOff);
+  EXPECT_EQ(GetSwitch(&g_tcasTestSwitch), kSwitchOff);
   cockpit.runTicks(1).control("TRANSPONDER", "mode", kTransponderModeTest);
-  EXPECT_EQ(GetSwitch(&g_tcasModeTestTimer), kSwitchOn);
+  EXPECT_EQ(GetSwitch(&g_tcasTestSwitch), kSwitchOn);
   cockpit.runTicks(1);
   const double firstSeen = cockpit.tick18();
   cockpit.runUntil([] { return GetSwitch(&g_transponderMode) != kTransponderModeTest; }, 2);
   EXPECT_EQ(GetSwitch(&g_transponderMode), kTransponderModeStandby);
   EXPECT_EQ(cockpit.tick18(), firstSeen + 9 + 1);
-  cockpit.runUntil([] { return GetSwitch(&g_tcasModeTestTimer) != kSwitchOn; }, 20);
-  EXPECT_EQ(GetSwitch(&g_tcasModeTestTimer), kSwitchOff);
+  cockpit.runUntil([] { return GetSwitch(&g_tcasTestSwitch) != kSwitchOn; }, 20);
+  EXPECT_EQ(GetSwitch(&g_tcasTestSwitch), kSwitchOff);
   EXPECT_EQ(cockpit.tick18(), firstSeen + 216 + 1);
 
-  cockpit.setSwitch(&g_tcasTestTimer, kSwitchOn).runTicks(1);
+  cockpit.setSwitch(&g_tcasAbsAltitudeSwitch, kSwitchOn).runTicks(1);
   const double testSeen = cockpit.tick18();
-  cockpit.runUntil([] { return GetSwitch(&g_tcasTestTimer) != kSwitchOn; }, 20);
+  cockpit.runUntil([] { return GetSwitch(&g_tcasAbsAltitudeSwitch) != kSwitchOn; }, 20);
   EXPECT_EQ(cockpit.tick18(), testSeen + 270 + 1);
 }
 

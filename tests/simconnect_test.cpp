@@ -11,7 +11,7 @@
 #include "crewaids/placeholders.h"
 #include "displays/efis/efis_mcp.h"
 #include "displays/radar/radar.h"
-#include "displays/tcas.h"
+#include "displays/tcas/tcas.h"
 #include "gauges/placeholders.h"
 #include "host/direct_input_keyboard.h"
 #include "host/keyboard_combos.h"
@@ -219,11 +219,12 @@ TEST(SimConnect, TrafficJoinsTheTcasAndIsPurgedWhenItStopsAnswering) {
   EXPECT_EQ(Intruders(), std::vector<std::string>({"DLH4"}));
   EXPECT_NEAR(g_tcas->FindTarget("DLH4")->GetPositionObject()->GetLat(), 47.41, 1e-9) << "the later answer";
 
-  // Without a TCAS the requests go on and the answers are dropped.
+  // Without a TCAS the answers are dropped; the TCAS step makes a new one,
+  // with an empty list, on its next tick.
   DestroyTcas();
-  cockpit.traffic("SWR12", 47.50, 8.60, 5000.0).runSeconds(3);
-  EXPECT_EQ(g_tcas, nullptr);
-  CreateTcas();
+  cockpit.traffic("SWR12", 47.50, 8.60, 5000.0).runTicks(1);
+  ASSERT_NE(g_tcas, nullptr);
+  EXPECT_EQ(Intruders(), std::vector<std::string>{});
   cockpit.runSeconds(1.1);
   EXPECT_EQ(Intruders(), std::vector<std::string>({"DLH4", "SWR12"}));
 }

@@ -1,0 +1,13 @@
+// A simulator host for benchmarks: the module loaded into a fresh simulator
+// folder under /tmp, one frame a tick, the panel installed. Exits with a
+// message when the module cannot be loaded.
+#pragma once
+
+#include "simhost/sim_host.h"
+
+namespace bench {
+
+// Made once per name for the process's life.
+simhost::SimHost* StartBenchHost(const char* name);
+
+}  // namespace bench
