@@ -11,6 +11,7 @@
 #include "platform/simulator.h"
 #include "platform/sound_device.h"
 #include "platform/system.h"
+#include "simhost/flight_control_effects.h"
 #include "simhost/mouse_rects.h"
 #include "simhost/panel_effects.h"
 #include "simhost/sim_root.h"
@@ -80,6 +81,7 @@ constexpr KeyEventEffect kKeyEventEffects[] = {
 
 void ApplyKeyEventEffect(uint32_t event, uint32_t value) {
   if (ApplyPanelEffect(event, value)) return;
+  if (ApplyFlightControlEffect(event, value)) return;
   if (ApplyWarningKeyEvent(event, value)) return;
   for (const KeyEventEffect& effect : kKeyEventEffects) {
     if (effect.event == event) effect.apply(value);
@@ -123,6 +125,7 @@ bool SimHost::Load(std::string* error) {
   platform::sim::SetKeyEventEffect([this](uint32_t event, uint32_t value) {
     ApplyKeyEventEffect(event, value);
     ApplyAutopilotKeyEvent(autopilot_, event, value);
+    EchoTrimEvent(event);
   });
   InstallSimConnectAnswers();
   magneticVariation_.Load(options_.root);
@@ -133,6 +136,11 @@ bool SimHost::Load(std::string* error) {
   SetToken(kTokenSimulationClock, simulationClock_);
   SetSecondsClock(simulationClock_);
   return true;
+}
+
+void SimHost::EchoTrimEvent(uint32_t event) {
+  if (!trimEcho_) return;
+  if (const char* notification = TrimNotificationOf(event)) platform::simconnect::QueueSimEvent(notification);
 }
 
 // Every call into the module ends here: the INI writes it made are saved,

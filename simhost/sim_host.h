@@ -123,6 +123,11 @@ class SimHost {
   // token by hand. The autopilot's key events act either way.
   void SetFlightModel(bool on) { flightModelOn_ = on; }
   bool IsFlightModelOn() const { return flightModelOn_; }
+  // The simulator tells its clients of every elevator-trim event, the
+  // cockpit's own too, as trim notifications (ELEV_TRIM_DN, ELEV_TRIM_UP).
+  // Off by default: the cockpit hears only trimming it did not do itself.
+  void SetTrimEcho(bool on) { trimEcho_ = on; }
+  bool IsTrimEchoOn() const { return trimEcho_; }
   // Every cell of the cloud-state answers.
   void SetCloudDensity(uint8_t density) { cloudDensity_ = density; }
   // A keyboard combination pressed; false when no command has it.
@@ -171,6 +176,7 @@ class SimHost {
   void MirrorOutsideAirTemp();
   void OnTrace(const char* text);
   void KeepSoundsPlayed();
+  void EchoTrimEvent(uint32_t event);
 
   HostOptions options_;
   LoadedModule module_;
@@ -198,6 +204,7 @@ class SimHost {
   SimAutopilot autopilot_;
   FlightModel flightModel_;
   bool flightModelOn_ = false;
+  bool trimEcho_ = false;
   MagneticVariation magneticVariation_;
 };
 
