@@ -35,6 +35,7 @@ bool LoadedModule::Open(const std::string& path, std::string* error) {
   hasControl_ = reinterpret_cast<int32_t (*)(const char*, const char*)>(dlsym(handle_, "HalcyonHasControl"));
   controlPosition_ =
       reinterpret_cast<int32_t (*)(const char*, const char*, int32_t*)>(dlsym(handle_, "HalcyonControlPosition"));
+  fmaText_ = reinterpret_cast<int32_t (*)(char*, int32_t)>(dlsym(handle_, "HalcyonFmaText"));
   if (imports->panels.id == platform::kImportPanels) imports->panels.table = platform::sim::PanelTable();
   gauges_.clear();
   for (platform::GAUGEHDR** gauge = linkage->gauges; gauge != nullptr && *gauge != nullptr; ++gauge) {
@@ -67,6 +68,13 @@ bool LoadedModule::HasControl(const std::string& section, const std::string& key
 
 bool LoadedModule::ControlPosition(const std::string& section, const std::string& key, int32_t* position) const {
   return controlPosition_ != nullptr && controlPosition_(section.c_str(), key.c_str(), position) != 0;
+}
+
+bool LoadedModule::FmaText(std::string* text) const {
+  char buffer[64];
+  if (fmaText_ == nullptr || fmaText_(buffer, static_cast<int32_t>(sizeof(buffer))) == 0) return false;
+  *text = buffer;
+  return true;
 }
 
 platform::GAUGEHDR* LoadedModule::FindGauge(const std::string& name) const {

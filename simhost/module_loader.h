@@ -31,6 +31,9 @@ class LoadedModule {
   // Whether the cockpit saves such a control, and where it stands.
   bool HasControl(const std::string& section, const std::string& key) const;
   bool ControlPosition(const std::string& section, const std::string& key, int32_t* position) const;
+  // The flight mode annunciator's text (see HalcyonFmaText); false when the
+  // module has none.
+  bool FmaText(std::string* text) const;
 
   // The gauges in Linkage order.
   const std::vector<platform::GAUGEHDR*>& Gauges() const { return gauges_; }
@@ -43,6 +46,7 @@ class LoadedModule {
   int32_t (*moveControl_)(const char*, const char*, int32_t) = nullptr;
   int32_t (*hasControl_)(const char*, const char*) = nullptr;
   int32_t (*controlPosition_)(const char*, const char*, int32_t*) = nullptr;
+  int32_t (*fmaText_)(char*, int32_t) = nullptr;
   std::vector<platform::GAUGEHDR*> gauges_;
 };
 

@@ -227,6 +227,14 @@ void SimHost::RunOneTick() {
     SendService(platform::kServicePreDraw);
   }
   KeepSoundsPlayed();
+  RecordFma();
+}
+
+void SimHost::RecordFma() {
+  std::string text;
+  if (fmaChanges_.size() >= kFmaChangesKept || !module_.FmaText(&text)) return;
+  if (!fmaChanges_.empty() && fmaChanges_.back().text == text) return;
+  fmaChanges_.push_back({tick18_, text});
 }
 
 void SimHost::KeepSoundsPlayed() {

@@ -145,6 +145,14 @@ class SimHost {
   uint64_t SoundsPlayedCount() const { return soundsPlayedCount_; }
   const LoadedModule& Module() const { return module_; }
   const EngineModel& Engines() const { return engines_; }
+  // The flight mode annunciator's text each time it changed (see
+  // LoadedModule::FmaText), the first kFmaChangesKept of the run.
+  struct FmaChange {
+    double tick18;
+    std::string text;
+  };
+  static constexpr size_t kFmaChangesKept = 1000;
+  const std::vector<FmaChange>& FmaChanges() const { return fmaChanges_; }
   const MagneticVariation& MagVar() const { return magneticVariation_; }
 
   // ---- The glass displays' pictures ----
@@ -177,6 +185,7 @@ class SimHost {
   void OnTrace(const char* text);
   void KeepSoundsPlayed();
   void EchoTrimEvent(uint32_t event);
+  void RecordFma();
 
   HostOptions options_;
   LoadedModule module_;
@@ -205,6 +214,7 @@ class SimHost {
   FlightModel flightModel_;
   bool flightModelOn_ = false;
   bool trimEcho_ = false;
+  std::vector<FmaChange> fmaChanges_;
   MagneticVariation magneticVariation_;
 };
 

@@ -446,3 +446,18 @@ void ClearAutolandAlertLatch() { g_autolandAlertLatch = 0; }
 void ClearIlsAlertLatch() { g_ilsAlertLatch = 0; }
 
 }  // namespace halcyon
+
+extern "C" int32_t HalcyonFmaText(char* text, int32_t size) {
+  using halcyon::FormatFmaLine;
+  constexpr int32_t kNeeded = 2 * (4 + 3 + 3 + 4 + 3) + 2;
+  if (text == nullptr || size < kNeeded) return 0;
+  int32_t length = 0;
+  for (int32_t line = 1; line <= halcyon::kFmaLineCount; ++line) {
+    for (int32_t window = 1; window <= halcyon::kFmaWindowCount; ++window) {
+      FormatFmaLine(window, line, text + length, static_cast<uint32_t>(size - length));
+      while (text[length] != '\0') ++length;
+      text[length++] = window < halcyon::kFmaWindowCount ? '|' : (line == 1 ? '/' : '\0');
+    }
+  }
+  return 1;
+}

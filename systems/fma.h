@@ -76,3 +76,8 @@ void ClearAutolandAlertLatch();
 void ClearIlsAlertLatch();
 
 }  // namespace halcyon
+
+// The annunciator as the crew reads it, for the simulator host's log: the
+// upper lines of windows 1 to 4, then the lower lines, windows apart by '|'
+// ("THRUST|ARM|ROL|PTCH/...") into text (size at least 40); 1 when written.
+extern "C" int32_t HalcyonFmaText(char* text, int32_t size);

@@ -389,3 +389,27 @@ TEST(FmaAlerts, AutopilotTrimLampBeyondAThirdOfARadianUntilReset) {
 
 }  // namespace
 }  // namespace halcyon::test
+
+namespace halcyon::test {
+namespace {
+
+TEST(Fma, TheHostKeepsEachChangeOfTheAnnunciatorForItsLog) {
+  Cockpit cockpit;
+  cockpit.runTicks(2);
+  SetSwitch(&g_lampTestSwitch, kLampTestHeld);
+  cockpit.runTicks(3);
+  SetSwitch(&g_lampTestSwitch, kSwitchOff);
+  cockpit.runTicks(1);
+  const auto& changes = cockpit.host().FmaChanges();
+  ASSERT_EQ(changes.size(), 3u);
+  EXPECT_EQ(changes[0].text, "    |   |   |    /    |   |   |    ");
+  EXPECT_EQ(changes[1].text, "****|***|***|****/****|***|***|****");
+  EXPECT_EQ(changes[1].tick18, changes[0].tick18 + 2);
+  EXPECT_EQ(changes[2].text, changes[0].text);
+  char small[20];
+  EXPECT_EQ(HalcyonFmaText(small, sizeof(small)), 0) << "a buffer too small is refused";
+  EXPECT_EQ(HalcyonFmaText(nullptr, 64), 0);
+}
+
+}  // namespace
+}  // namespace halcyon::test
