@@ -79,6 +79,8 @@ TEST(Fma, ThrustWindowWithoutVnavAndItsReadouts) {
   cockpit.set(kTokenAutopilotAirspeed, 95);
   SetDfgsThrustMode(kThrustIas);
   EXPECT_EQ(Fma(1, 2), " 095") << "leading zeros shown";
+  cockpit.set(kTokenAutopilotAirspeed, 1250);
+  EXPECT_EQ(GetFmaLegend(1, 2, 2), 12) << "the hundreds are not reduced to one digit";
   cockpit.set(kTokenAutopilotMach, 0.29);
   SetDfgsThrustMode(kThrustMach);
   EXPECT_EQ(Fma(1, 2), ".290") << "a decimal step is not read one step low";
@@ -99,8 +101,10 @@ TEST(Fma, ThrustWindowWithoutVnavAndItsReadouts) {
             (std::vector<int32_t>{kFmaBlank, kFmaBlank, kFmaBlank, 7}));
   for (int i = 0; i < 40; ++i) IncTrpAssumedTemp();
   EXPECT_EQ(Fma(1, 2), "  47");
-  for (int i = 0; i < 60; ++i) IncTrpAssumedTemp();
-  EXPECT_EQ(Fma(1, 2), " 107") << "the hundreds digit from 100 up";
+  for (int i = 0; i < 53; ++i) IncTrpAssumedTemp();
+  EXPECT_EQ(Fma(1, 2), " 100") << "the hundreds digit from 100 up";
+  for (int i = 0; i < 7; ++i) IncTrpAssumedTemp();
+  EXPECT_EQ(Fma(1, 2), " 107");
 
   // Thrust mode 0: the flexible temperature only with the autopilot or director on.
   SetDfgsThrustMode(kThrustOff);
@@ -320,6 +324,12 @@ TEST(FmaAlerts, AutothrottleDisconnectLampFlashesWithBothThrottlesForward) {
   ASSERT_EQ(IsAutothrottleDisconnect(), 1u);
   cockpit.set(Token::Engine1Throttle, 5000).set(Token::Engine2Throttle, 0).runTicks(7);
   EXPECT_EQ(GetSwitch(&g_fmaAutothrottleDisconnectLamp), kSwitchOff) << "a throttle at 0";
+  cockpit.set(Token::Engine1Throttle, 0).set(Token::Engine2Throttle, 5000);
+  for (int run = 0; run < 2; ++run) {
+    cockpit.runTicks(7);
+    EXPECT_EQ(GetSwitch(&g_fmaAutothrottleDisconnectLamp), kSwitchOff) << "the other throttle at 0";
+  }
+  cockpit.set(Token::Engine1Throttle, 1);
   cockpit.set(Token::Engine2Throttle, 1).runTicks(7);
   const int32_t first = GetSwitch(&g_fmaAutothrottleDisconnectLamp);
   cockpit.runTicks(7);

@@ -67,10 +67,14 @@ TEST(SpeedCards, WeightBandsChooseTheRowAndTheTakeoffKindsTellTheFms) {
   EXPECT_EQ(g_fms.GetVr(), 132);
   EXPECT_EQ(g_fms.GetV2(), 139u);
 
+  SetSpeedBugsForWeight(kSpeedCardTakeoffTable1, 130000);
+  EXPECT_EQ(Bugs(), (std::vector<double>{132, 144, 149, 188})) << "row 4 of take-off table 1";
+  EXPECT_EQ(g_fms.GetVr(), 137);
+
   SetSpeedBugsForWeight(kSpeedCardLandingBug4Value5, 160000);
   EXPECT_EQ(GetLandingCardRow(), 18);
   EXPECT_EQ(Bugs(), (std::vector<double>{258, 202, 173, 145}));
-  EXPECT_EQ(g_fms.GetV1(), 127u) << "landing kinds leave the FMS alone";
+  EXPECT_EQ(g_fms.GetV1(), 132u) << "landing kinds leave the FMS alone";
 
   // Take-off bands of 10000 lb: each edge on both sides.
   const std::pair<int32_t, int32_t> takeoff[] = {{0, 0},        {95000, 0},  {95001, 1},  {105000, 1}, {105001, 2},

@@ -72,9 +72,12 @@ TEST(LongitudinalTrim, AutotrimSendsOneEventAMilliradianAndOneMore) {
   cockpit.clearKeyEvents().set(kTokenElevatorTrim, target);
   ApplyTrimSetting();
   EXPECT_TRUE(cockpit.keyEvents().empty()) << "already there";
-  cockpit.set(kTokenElevatorTrim, -1e9);
-  ApplyTrimSetting();
-  EXPECT_EQ(TrimUps(cockpit), static_cast<size_t>(kMaxAutotrimEvents)) << "a wild value sends a bounded count";
+}
+
+TEST(LongitudinalTrim, AWildSimulatorTrimValueSendsABoundedCount) {
+  Cockpit cockpit;
+  cockpit.set(kTokenElevatorTrim, -1e9).control("Longitude Trim", "autotrim", 1);
+  EXPECT_EQ(TrimUps(cockpit), static_cast<size_t>(kMaxAutotrimEvents));
 }
 
 TEST(LongitudinalTrim, SavedSettingsRoundTripAndAMacOutOfRangeIsRefused) {
@@ -86,9 +89,10 @@ TEST(LongitudinalTrim, SavedSettingsRoundTripAndAMacOutOfRangeIsRefused) {
   EXPECT_EQ(GetTrimSetting(), 9.9) << "computed at load";
   EXPECT_EQ(GetSwitch(&g_stabTrimArmSwitch), kStabTrimHold);
   EXPECT_EQ(GetSwitch(&g_trimHandle), kTrimHandleAtRest);
-  cockpit.control("LONGITUDE TRIM", "mac", 21).control("STABTRIM", "arm", kStabTrimAlternate).shutdown();
+  cockpit.control("LONGITUDE TRIM", "mac", 21).control("LONGITUDE TRIM", "to_flaps", kTakeoffFlaps4);
+  cockpit.control("STABTRIM", "arm", kStabTrimAlternate).shutdown();
   EXPECT_EQ(cockpit.ini("LONGITUDE TRIM", "mac"), "21");
-  EXPECT_EQ(cockpit.ini("LONGITUDE TRIM", "to_flaps"), "137");
+  EXPECT_EQ(cockpit.ini("LONGITUDE TRIM", "to_flaps"), "138");
   EXPECT_EQ(cockpit.ini("STABTRIM", "arm"), "125");
 }
 
@@ -155,6 +159,15 @@ TEST(StabilizerTrim, HoldPushesBackOneEventATickUntilTheAngleIsBack) {
   cockpit.clearKeyEvents().control("STABTRIM", "arm", kStabTrimNormal).set(kTokenElevatorTrim, 0.02).runTicks(5);
   EXPECT_EQ(TrimDowns(cockpit), 1u) << "the tick the switch leaves hold still pushes";
   EXPECT_EQ(cockpit.token(kTokenElevatorTrim), 0.019);
+}
+
+TEST(StabilizerTrim, TheSimulatorsTrimStepsOntoItsGridSoTheHoldComesBackExactly) {
+  Cockpit cockpit;
+  Holding(cockpit, 0.010);
+  cockpit.set(kTokenElevatorTrim, 0.0124).runTicks(6);
+  EXPECT_EQ(TrimDowns(cockpit), 2u) << "0.0124 to 0.011, then 0.010";
+  EXPECT_EQ(cockpit.token(kTokenElevatorTrim), 0.010);
+  EXPECT_EQ(TrimUps(cockpit), 0u);
 }
 
 // The hold's pushes with the autopilot engaged; whether the simulator echoes them.
