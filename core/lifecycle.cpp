@@ -63,6 +63,13 @@
 #include "systems/unit_system.h"
 #include "systems/various.h"
 #include "systems/warning_lights.h"
+#include "systems/altimeter.h"
+#include "systems/edp.h"
+#include "systems/fma.h"
+#include "systems/ground_spoilers.h"
+#include "systems/longitudinal_trim.h"
+#include "systems/speed_cards.h"
+#include "systems/takeoff_warning.h"
 
 namespace halcyon {
 namespace {

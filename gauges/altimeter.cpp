@@ -11,6 +11,7 @@
 #include "gauges/gauge_kit.h"
 #include "systems/electric.h"
 #include "systems/lights.h"
+#include "systems/altimeter.h"
 #include "systems/placeholders.h"
 
 namespace halcyon {

@@ -14,6 +14,7 @@
 #include "core/tick_scheduler.h"
 #include "displays/efis/efis_dimmer.h"
 #include "platform/system.h"
+#include "systems/ground_spoilers.h"
 #include "systems/placeholders.h"
 
 namespace halcyon {

@@ -36,6 +36,7 @@ bool LoadedModule::Open(const std::string& path, std::string* error) {
   controlPosition_ =
       reinterpret_cast<int32_t (*)(const char*, const char*, int32_t*)>(dlsym(handle_, "HalcyonControlPosition"));
   controlAt_ = reinterpret_cast<int32_t (*)(int32_t, char*, int32_t, char*, int32_t)>(dlsym(handle_, "HalcyonControlAt"));
+  fmaText_ = reinterpret_cast<int32_t (*)(char*, int32_t)>(dlsym(handle_, "HalcyonFmaText"));
   if (imports->panels.id == platform::kImportPanels) imports->panels.table = platform::sim::PanelTable();
   gauges_.clear();
   for (platform::GAUGEHDR** gauge = linkage->gauges; gauge != nullptr && *gauge != nullptr; ++gauge) {
@@ -78,6 +79,13 @@ std::vector<std::pair<std::string, std::string>> LoadedModule::ControlNames() co
   char key[256];
   for (int32_t i = 0; controlAt_(i, section, sizeof(section), key, sizeof(key)) != 0; ++i) names.emplace_back(section, key);
   return names;
+}
+
+bool LoadedModule::FmaText(std::string* text) const {
+  char buffer[64];
+  if (fmaText_ == nullptr || fmaText_(buffer, static_cast<int32_t>(sizeof(buffer))) == 0) return false;
+  *text = buffer;
+  return true;
 }
 
 platform::GAUGEHDR* LoadedModule::FindGauge(const std::string& name) const {

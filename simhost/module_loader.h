@@ -34,6 +34,9 @@ class LoadedModule {
   bool ControlPosition(const std::string& section, const std::string& key, int32_t* position) const;
   // Every control the cockpit knows now: {section, key}, in the order known.
   std::vector<std::pair<std::string, std::string>> ControlNames() const;
+  // The flight mode annunciator's text (see HalcyonFmaText); false when the
+  // module has none.
+  bool FmaText(std::string* text) const;
 
   // The gauges in Linkage order.
   const std::vector<platform::GAUGEHDR*>& Gauges() const { return gauges_; }
@@ -47,6 +50,7 @@ class LoadedModule {
   int32_t (*hasControl_)(const char*, const char*) = nullptr;
   int32_t (*controlPosition_)(const char*, const char*, int32_t*) = nullptr;
   int32_t (*controlAt_)(int32_t, char*, int32_t, char*, int32_t) = nullptr;
+  int32_t (*fmaText_)(char*, int32_t) = nullptr;
   std::vector<platform::GAUGEHDR*> gauges_;
 };
 

@@ -136,6 +136,12 @@ bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::st
     log << "   ... and " << host.SoundsPlayedCount() - host.SoundsPlayed().size() << " more\n";
   }
 
+  log << "\n== Flight mode annunciator (time, TICK18, windows 1 to 4: upper lines / lower lines) ==\n";
+  for (const SimHost::FmaChange& change : host.FmaChanges()) {
+    log << FormatSimTime(change.tick18 / 18.0) << "  " << static_cast<uint64_t>(change.tick18) << "  " << change.text
+        << "\n";
+  }
+
   const platform::simconnect::Counters counters = platform::simconnect::GetCounters();
   const platform::simconnect::Registrations& registered = platform::simconnect::Log();
   log << "\n== SimConnect ==\n"

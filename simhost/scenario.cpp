@@ -396,6 +396,11 @@ std::string RunFlightModel(RunContext& context, const ScenarioStep& step) {
   return "";
 }
 
+std::string RunTrimEcho(RunContext& context, const ScenarioStep& step) {
+  context.host.SetTrimEcho(step.args[0] == "on");
+  return "";
+}
+
 std::string RunTrafficRemove(RunContext& context, const ScenarioStep& step) {
   return context.host.RemoveTraffic(step.args[0]) ? "" : "no AI aircraft " + Quote(step.args[0]);
 }
@@ -470,8 +475,7 @@ std::string RunSimException(RunContext&, const ScenarioStep&) {
 // systems/placeholders.h and displays/placeholders.h); a row goes when its
 // system lands.
 constexpr const char* kPlaceholderInputs[] = {
-    "ground_spoilers_deployed", "gear_wheels_lamp", "ground_crew_sequence", "irs_left", "irs_right",
-    "altimeter_ref_index",
+    "gear_wheels_lamp", "ground_crew_sequence", "irs_left", "irs_right",
 };
 
 std::string CheckPlaceholder(const std::vector<std::string>& args) {
@@ -656,6 +660,7 @@ constexpr Command kCommands[] = {
      CheckEncounter, RunEncounter},
     {"ground-elevation", 1, 1, "ground-elevation <feet>", CheckGroundElevation, RunGroundElevation},
     {"flight-model", 1, 1, "flight-model on|off", CheckOnOff, RunFlightModel},
+    {"trim-echo", 1, 1, "trim-echo on|off", CheckOnOff, RunTrimEcho},
     {"traffic-remove", 1, 1, "traffic-remove <atc-id>", CheckNothing, RunTrafficRemove},
     {"clouds", 1, 1, "clouds <density 0..255>", CheckClouds, RunClouds},
     {"weather-cell", 4, 6, "weather-cell <lat> <lon> <radius-nm> <density 1..255> [<base-ft> <top-ft>]",

@@ -11,6 +11,7 @@
 #include "platform/simulator.h"
 #include "platform/sound_device.h"
 #include "platform/system.h"
+#include "simhost/flight_control_effects.h"
 #include "simhost/mouse_rects.h"
 #include "simhost/panel_effects.h"
 #include "simhost/sim_root.h"
@@ -89,6 +90,7 @@ constexpr KeyEventEffect kKeyEventEffects[] = {
 
 void ApplyKeyEventEffect(uint32_t event, uint32_t value) {
   if (ApplyPanelEffect(event, value)) return;
+  if (ApplyFlightControlEffect(event, value)) return;
   if (ApplyWarningKeyEvent(event, value)) return;
   for (const KeyEventEffect& effect : kKeyEventEffects) {
     if (effect.event == event) effect.apply(value);
@@ -132,6 +134,7 @@ bool SimHost::Load(std::string* error) {
   platform::sim::SetKeyEventEffect([this](uint32_t event, uint32_t value) {
     ApplyKeyEventEffect(event, value);
     ApplyAutopilotKeyEvent(autopilot_, event, value);
+    EchoTrimEvent(event);
   });
   InstallSimConnectAnswers();
   magneticVariation_.Load(options_.root);
@@ -144,6 +147,11 @@ bool SimHost::Load(std::string* error) {
   SetToken(kTokenBarberPoleKtBy128, kTypeVmoKt * 128.0);
   SetToken(kTokenMaxMach, kTypeMmo);
   return true;
+}
+
+void SimHost::EchoTrimEvent(uint32_t event) {
+  if (!trimEcho_) return;
+  if (const char* notification = TrimNotificationOf(event)) platform::simconnect::QueueSimEvent(notification);
 }
 
 // Every call into the module ends here: the INI writes it made are saved,
@@ -266,6 +274,14 @@ void SimHost::RunOneTick() {
     panel_.PollAll();
   }
   KeepSoundsPlayed();
+  RecordFma();
+}
+
+void SimHost::RecordFma() {
+  std::string text;
+  if (fmaChanges_.size() >= kFmaChangesKept || !module_.FmaText(&text)) return;
+  if (!fmaChanges_.empty() && fmaChanges_.back().text == text) return;
+  fmaChanges_.push_back({tick18_, text});
 }
 
 void SimHost::KeepSoundsPlayed() {

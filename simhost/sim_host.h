@@ -150,6 +150,11 @@ class SimHost {
   // token by hand. The autopilot's key events act either way.
   void SetFlightModel(bool on) { flightModelOn_ = on; }
   bool IsFlightModelOn() const { return flightModelOn_; }
+  // The simulator tells its clients of every elevator-trim event, the
+  // cockpit's own too, as trim notifications (ELEV_TRIM_DN, ELEV_TRIM_UP).
+  // Off by default: the cockpit hears only trimming it did not do itself.
+  void SetTrimEcho(bool on) { trimEcho_ = on; }
+  bool IsTrimEchoOn() const { return trimEcho_; }
   // Every cell of the cloud-state answers, under the storm cells.
   void SetCloudDensity(uint8_t density) { weather_.SetEvenDensity(density); }
   WeatherField& Weather() { return weather_; }
@@ -168,6 +173,14 @@ class SimHost {
   uint64_t SoundsPlayedCount() const { return soundsPlayedCount_; }
   const LoadedModule& Module() const { return module_; }
   const EngineModel& Engines() const { return engines_; }
+  // The flight mode annunciator's text each time it changed (see
+  // LoadedModule::FmaText), the first kFmaChangesKept of the run.
+  struct FmaChange {
+    double tick18;
+    std::string text;
+  };
+  static constexpr size_t kFmaChangesKept = 1000;
+  const std::vector<FmaChange>& FmaChanges() const { return fmaChanges_; }
   const MagneticVariation& MagVar() const { return magneticVariation_; }
 
   // ---- The panel: windows, gauge instances, their elements ----
@@ -206,6 +219,8 @@ class SimHost {
   void MirrorOutsideAirTemp();
   void OnTrace(const char* text);
   void KeepSoundsPlayed();
+  void EchoTrimEvent(uint32_t event);
+  void RecordFma();
 
   HostOptions options_;
   LoadedModule module_;
@@ -238,6 +253,8 @@ class SimHost {
   SimAutopilot autopilot_;
   FlightModel flightModel_;
   bool flightModelOn_ = false;
+  bool trimEcho_ = false;
+  std::vector<FmaChange> fmaChanges_;
   MagneticVariation magneticVariation_;
 };
 

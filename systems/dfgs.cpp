@@ -14,6 +14,7 @@
 #include "systems/dfgs_internal.h"
 #include "systems/electric.h"
 #include "systems/fuel_quantity.h"
+#include "systems/fma.h"
 #include "systems/placeholders.h"
 #include "systems/thrust_rating.h"
 
@@ -672,6 +673,7 @@ void EnterApproach(int32_t mode) {
 
 void DfgsPanelIlsButton() {
   if (!PanelModesActive()) return;
+  ClearIlsAlertLatch();  // the annunciator's glideslope lamp watches this approach
   if (S().approachMode == kApproachIls) {
     LeaveApproachModes();
   } else {
@@ -681,6 +683,7 @@ void DfgsPanelIlsButton() {
 
 void DfgsPanelAutolandButton() {
   if (!PanelModesActive()) return;
+  ClearAutolandAlertLatch();  // the annunciator's autoland-NAV lamp watches the receivers
   if (S().approachMode == kApproachAutoland || GetSwitch(&g_autolandGroundArm) == kAutolandGroundArmShown) {
     SetSwitch(&g_autolandGroundArm, kSwitchOff);
     LeaveApproachModes();

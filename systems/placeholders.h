@@ -15,8 +15,6 @@ namespace halcyon {
 // value (a cold cockpit) until its system lands; the host and the tests can
 // set one by the name in quotes (platform::SetPlaceholderInput).
 
-// Speed cards and ground spoilers: "ground_spoilers_deployed", 0.
-bool IsGroundSpoilerDeployed();
 // Landing gear: the wheels-lamp switch object that rests at 124 and stands at
 // 41 for a while after lift-off with the gear down, "gear_wheels_lamp", 124.
 int32_t GetGearWheelsLampPosition();
@@ -25,57 +23,34 @@ int32_t GetGearWheelsLampPosition();
 bool IsGroundCrewSequenceStarted();
 // IRS 1 or 2 status record, "irs_left" and "irs_right": 115 in NAV, [120] off.
 int32_t GetIrsStatusPosition(int32_t unit);
-// Altimeter: the reference index, a mark 0..50 around the dial,
-// "altimeter_ref_index", 0; its knob steps record their names.
-double GetAltimeterRefIndex();
-void IncAltimeterRefIndex();
-void DecAltimeterRefIndex();
 
 void InitGear();
 void LoadBrakeTemperature();
-void InitAutoSpoilers();
 void LoadAutobrake();
 void LoadGear();
-void LoadStabTrim();
-void InitAutoflightAlerts();
-void ResetAltimeter();
 void LoadRain();
 void LoadFlaps();
-void LoadSpeedCards();
 void LoadSlats();
-void InitEdp();
 void LoadIrs();
-void LoadLongitudeTrim();
 void InitWiper();
-void LoadAltimeter();
 void LoadAtcId();
 void UpdateAnnunciators();
 void UpdateGear();
 void UpdateBrakeTemperature();
-void UpdateAutoSpoilers();
 void UpdateAutobrake();
 void UpdateAlternateGear();
-void UpdateStabTrim();
-void UpdateTakeoffWarning();
-void UpdateAutoflightAlerts();
-void UpdateAltimeter();
 void UpdateGroundCom();
 void UpdateFlaps();
 void UpdateSlats();
-void UpdateEdp();
 void UpdateIrs();
 void UpdateWiper();
 void SaveBrakeTemperature();
 void SaveAutobrake();
 void SaveGear();
-void SaveStabTrim();
 void SaveRain();
 void SaveFlaps();
-void SaveSpeedCards();
 void SaveSlats();
 void SaveIrs();
-void SaveLongitudeTrim();
-void SaveAltimeter();
 
 // Accessors of the aircraft systems that the SimConnect client calls.
 void DisarmAutobrakeOnPedal(uint8_t forced);

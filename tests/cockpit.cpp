@@ -119,6 +119,12 @@ Cockpit& Cockpit::powerUp() {
   return *this;
 }
 
+Cockpit& Cockpit::guidanceReady() {
+  setPlaceholder("irs_left", 115).setPlaceholder("irs_right", 115);
+  set(Token::OnGround, 0).set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 1);
+  return powerUp();
+}
+
 Cockpit& Cockpit::shutdown() {
   host_.Shutdown();
   return *this;

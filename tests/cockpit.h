@@ -67,6 +67,10 @@ class Cockpit {
   // The battery switch on, then the ticks until the panel has power (the
   // electrical system's dark second for the change of source).
   Cockpit& powerUp();
+  // Airborne with both engines running, the IRS in NAV and the panel
+  // powered: what the flight guidance needs to keep its autopilot and
+  // director engaged (engage them by token 103 or 792 after this).
+  Cockpit& guidanceReady();
 
   Cockpit& set(Token token, double value);
   Cockpit& set(uint32_t token, double value);

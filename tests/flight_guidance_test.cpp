@@ -467,7 +467,7 @@ TEST(Approach, IlsCaptureTrackAndTheNoFlareAlternation) {
   // modes fall back to heading hold and vertical speed.
   cockpit.set(Token::VerticalSpeed, -700 * 1.3).set(kTokenNav1Code, 0x80).clearKeyEvents().runSeconds(0.4);
   EXPECT_EQ(GetSwitch(&g_fmaIlsGlideslopeLamp), kSwitchOn);
-  EXPECT_EQ(GetSwitch(&g_fmaAutolandNavLamp), 0);
+  EXPECT_EQ(GetSwitch(&g_fmaAutolandNavLamp), kSwitchOff) << "its latch was never cleared";
   EXPECT_EQ(GetDfgsApproachMode(), kApproachNone);
   EXPECT_EQ(cockpit.token(kTokenApproachHold), 0.0);
   cockpit.runSeconds(0.4);

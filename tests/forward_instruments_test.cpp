@@ -13,6 +13,7 @@
 #include "core/options.h"
 #include "gauges/gauge_kit.h"
 #include "host/keyboard_combos.h"
+#include "systems/altimeter.h"
 #include "systems/annunciator_lamps.h"
 #include "systems/dfgs.h"
 #include "systems/electric.h"
@@ -21,6 +22,7 @@
 #include "systems/speed_bugs.h"
 #include "simhost/run_log.h"
 #include "simhost/scenario.h"
+#include "systems/altimeter.h"
 #include "tests/cockpit.h"
 
 namespace halcyon::test {
@@ -373,10 +375,11 @@ TEST(Altimeter, BaroKnobsSendTheSimulatorsKeysAndTheIndexKnobsStepTheIndex) {
   EXPECT_EQ(cockpit.token(Token::AltimeterMb), 1013.0) << "two down, two up, as the simulator steps it";
   EXPECT_TRUE(cockpit.played().empty());
 
-  cockpit.click("Altimeter", 300, 350).click("Altimeter", 400, 350);
-  EXPECT_TRUE(cockpit.ran("DecAltimeterRefIndex"));
-  EXPECT_TRUE(cockpit.ran("IncAltimeterRefIndex"));
-  EXPECT_EQ(cockpit.setPlaceholder("altimeter_ref_index", 5).draw().elementValue("Altimeter", 14), 5 * 7.2 + 270);
+  cockpit.click("Altimeter", 300, 350);
+  EXPECT_EQ(GetAltimeterRefIndex(), 49.0) << "the index knob's left half steps down, from 0 round to 49";
+  cockpit.click("Altimeter", 400, 350);
+  EXPECT_EQ(GetAltimeterRefIndex(), 50.0) << "and its right half up";
+  EXPECT_DOUBLE_EQ(cockpit.draw().elementValue("Altimeter", 14), 50 * 7.2 + 270);
   EXPECT_EQ(cockpit.tooltip("Altimeter"), "Altitude Indicator.\nAltitude: 0 feet\nMillibar: 1013\nIn Hg: 29.91");
 }
 

@@ -124,7 +124,7 @@ TEST(Scenario, TheRunsSoundsGoIntoTheLogAndIntoCockpitWav) {
   simhost::Scenario scenario;
   std::vector<std::string> errors;
   ASSERT_TRUE(scenario.Parse("set on_ground 1\nset ias 120\nrun 1\n"
-                             "placeholder ground_spoilers_deployed 1\nrun 6\n",
+                             "set spoiler_handle 16384\nrun 6\n",
                              "flight.scn", &errors));
   simhost::RunLog log;
   std::string error;
@@ -138,7 +138,7 @@ TEST(Scenario, TheRunsSoundsGoIntoTheLogAndIntoCockpitWav) {
   ASSERT_TRUE(log.WriteOutput(cockpit.host(), folder, &error)) << error;
   std::ifstream text(folder + "/log.txt");
   const std::string logText((std::istreambuf_iterator<char>(text)), std::istreambuf_iterator<char>());
-  EXPECT_NE(logText.find("00:01.1  19  Sound\\HalcyonPro\\VXMD80-spoiler_wind.wav  looped  0\n"), std::string::npos)
+  EXPECT_NE(logText.find("00:01.4  25  Sound\\HalcyonPro\\VXMD80-spoiler_wind.wav  looped  0\n"), std::string::npos)
       << logText;
   const testsupport::Mix mix = testsupport::ReadMix(folder + "/cockpit.wav");
   EXPECT_NEAR(static_cast<double>(mix.left.size()), 22050 * 7.0, 22050 * 0.1);

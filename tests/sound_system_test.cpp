@@ -9,6 +9,7 @@
 #include "core/options.h"
 #include "core/tick_scheduler.h"
 #include "host/sound_system.h"
+#include "systems/ground_spoilers.h"
 #include "platform/sound_device.h"
 #include "platform/system.h"
 #include "displays/efis/efis_dimmer.h"
@@ -39,6 +40,19 @@ uint32_t LastFrequency(const Cockpit& cockpit, int slot) {
 }
 
 size_t Count(const Cockpit& cockpit, int slot, snd::SoundOp op) { return cockpit.sounds(slot, op).size(); }
+
+// The spoiler handle moved, and the ticks until the automatics see it (their
+// channel is due twice a second); the tick it is seen on is the last one run.
+int SpoilersTo(Cockpit& cockpit, bool deployed) {
+  cockpit.set(325, deployed ? 16384 : 0);
+  int ticks = 0;
+  while (IsGroundSpoilerDeployed() != deployed && ticks < 20) {
+    cockpit.runTicks(1);
+    ++ticks;
+  }
+  EXPECT_EQ(IsGroundSpoilerDeployed(), deployed);
+  return ticks;
+}
 
 TEST(SoundSystem, SlotsPlayAtTheirChannelVolumeAndRestartWhenPlayedAgain) {
   Cockpit cockpit({.start = false});
@@ -234,7 +248,8 @@ TEST(SoundSystem, ContinuousSoundsFollowAGroundRollAndAnApproach) {
 
   // Spoiler wind: swells 1 dB a tick toward the speed term, fades toward
   // -60 dB once the spoilers are stowed, and stops there.
-  cockpit.set(Token::IndicatedAirspeedKt, 130).setPlaceholder("ground_spoilers_deployed", 1).runTicks(1);
+  cockpit.set(Token::IndicatedAirspeedKt, 130);
+  SpoilersTo(cockpit, true);
   ASSERT_EQ(cockpit.played(199).size(), 1u);
   cockpit.runTicks(100);
   std::vector<int32_t> volumes = Volumes(cockpit, 199);
@@ -250,17 +265,25 @@ TEST(SoundSystem, ContinuousSoundsFollowAGroundRollAndAnApproach) {
   EXPECT_EQ(volumes[88], -1000);
   EXPECT_EQ(volumes.back(), -1100);
   const size_t swelled = volumes.size();
-  cockpit.setPlaceholder("ground_spoilers_deployed", 0).runTicks(100);
+  // Still straddling, one step a tick, until the automatics see the handle stowed.
+  const int straddling = SpoilersTo(cockpit, false) - 1;
+  cockpit.runTicks(100);
   volumes = Volumes(cockpit, 199);
-  EXPECT_EQ(volumes.size() - swelled, 49u) << "-1100 to -6000, 1 dB a tick";
+  // From where the straddle left it (-1000 or -1100), 1 dB a tick down to -6000.
+  const size_t fadeStart = swelled + static_cast<size_t>(straddling);
+  ASSERT_GT(volumes.size(), fadeStart + 48);
+  EXPECT_EQ(volumes.size() - fadeStart, static_cast<size_t>((6000 + volumes[fadeStart - 1]) / 100));
+  for (size_t i = fadeStart + 1; i < volumes.size(); ++i) EXPECT_EQ(volumes[i], volumes[i - 1] - 100) << i;
   EXPECT_EQ(volumes.back(), -6000);
   EXPECT_EQ(Count(cockpit, 199, snd::SoundOp::Stop), 1u) << "faded out, then stopped";
-  cockpit.setPlaceholder("ground_spoilers_deployed", 1).runTicks(2);
+  SpoilersTo(cockpit, true);
+  cockpit.runTicks(1);
   EXPECT_EQ(cockpit.played(199).size(), 2u);
   EXPECT_EQ(LastVolume(cockpit, 199), -5800) << "swells again from where it faded";
   cockpit.setOption(kOptionSoundOff, true).runTicks(1);
   EXPECT_EQ(Count(cockpit, 199, snd::SoundOp::Stop), 2u);
-  cockpit.setOption(kOptionSoundOff, false).setPlaceholder("ground_spoilers_deployed", 0).runTicks(1);
+  cockpit.setOption(kOptionSoundOff, false);
+  SpoilersTo(cockpit, false);
 
   // Brake rub: once per application above 20 kt on the ground.
   cockpit.set(Token::IndicatedAirspeedKt, 60).set(Token::BrakeValue, 12000).runSeconds(4);

@@ -34,31 +34,31 @@ TEST(VoiceQueue, OrderHoldsClockBackOptionOneAndAFullQueue) {
   Cockpit cockpit({.start = false});
   // The fire warning is much longer than its hold: the next message does not
   // wait for its end.
-  cockpit.addSounds({239}, 6000).addSounds({240, 205, 228, 217, 204, 216}, 300).start();
+  cockpit.addSounds({239}, 6000).addSounds({240, 205, 229, 217, 204, 216}, 300).start();
   cockpit.runTicks(2);
   const double start = cockpit.tick18();
 
-  // 26, a TCAS call, and 14: no system posts or withdraws them in a quiet sky.
+  // 26, a TCAS call, and 15: no system posts or withdraws them in a quiet sky.
   EnqueueVoiceMessage(26);
-  EnqueueVoiceMessage(14);
+  EnqueueVoiceMessage(15);
   EnqueueVoiceMessage(0);
   EnqueueVoiceMessage(26);
   EnqueueVoiceMessage(38);  // no such message
-  EXPECT_EQ(Queue(), (std::vector<uint32_t>{0, 26, 14}));
-  EXPECT_TRUE(IsVoiceMessageQueued(14));
+  EXPECT_EQ(Queue(), (std::vector<uint32_t>{0, 26, 15}));
+  EXPECT_TRUE(IsVoiceMessageQueued(15));
   EXPECT_FALSE(IsVoiceMessageQueued(38));
 
   cockpit.runTicks(1);  // 0 starts at once and holds for 43 ticks
-  EXPECT_EQ(Queue(), (std::vector<uint32_t>{26, 14}));
+  EXPECT_EQ(Queue(), (std::vector<uint32_t>{26, 15}));
   EnqueueVoiceMessage(1);  // the other fire overtakes what waits
   EnqueueVoiceMessage(2);
-  EXPECT_EQ(Queue(), (std::vector<uint32_t>{2, 1, 26, 14}));
+  EXPECT_EQ(Queue(), (std::vector<uint32_t>{2, 1, 26, 15}));
   EXPECT_EQ(RemoveVoiceMessage(2), 3u);
   EXPECT_EQ(RemoveVoiceMessage(25), 0u);
   cockpit.runTicks(200);
 
   const std::vector<PlayedSound> played = cockpit.played();
-  ASSERT_EQ(Slots(played), (std::vector<int>{239, 240, 205, 228}));
+  ASSERT_EQ(Slots(played), (std::vector<int>{239, 240, 205, 229}));
   EXPECT_EQ(played[0].tick18, start + 1);
   EXPECT_EQ(played[1].tick18, start + 1 + 43 + 1) << "the first tick after the hold from the start";
   EXPECT_EQ(played[2].tick18, played[1].tick18 + 43 + 1);
@@ -72,7 +72,7 @@ TEST(VoiceQueue, OrderHoldsClockBackOptionOneAndAFullQueue) {
   cockpit.runTicks(1);
   EnqueueVoiceMessage(11);
   cockpit.runTicks(100);
-  EXPECT_EQ(Slots(cockpit.played()), (std::vector<int>{239, 240, 205, 228, 217, 204, 217}));
+  EXPECT_EQ(Slots(cockpit.played()), (std::vector<int>{239, 240, 205, 229, 217, 204, 217}));
 
   // Id 2 takes its turn (one tick) without a sound and without a hold.
   EnqueueVoiceMessage(2);
@@ -82,10 +82,10 @@ TEST(VoiceQueue, OrderHoldsClockBackOptionOneAndAFullQueue) {
 
   // The clock set back: the hold is pulled back with it, and the next
   // message does not wait 500 ticks.
-  EnqueueVoiceMessage(14);
+  EnqueueVoiceMessage(15);
   EnqueueVoiceMessage(26);
   cockpit.runTicks(1);
-  EXPECT_EQ(cockpit.played().back().slot, 228);
+  EXPECT_EQ(cockpit.played().back().slot, 229);
   cockpit.clockBack(500).runTicks(2);
   EXPECT_EQ(cockpit.played().back().slot, 205);
   EXPECT_EQ(cockpit.played().back().tick18, cockpit.tick18());
@@ -94,7 +94,7 @@ TEST(VoiceQueue, OrderHoldsClockBackOptionOneAndAFullQueue) {
   cockpit.runTicks(40);
   EnqueueVoiceMessage(26);
   cockpit.setOption(kOptionSoundOff, true);
-  EnqueueVoiceMessage(14);
+  EnqueueVoiceMessage(15);
   const size_t heard = cockpit.played().size();
   cockpit.runTicks(60);
   EXPECT_EQ(cockpit.played().size(), heard);
