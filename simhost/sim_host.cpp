@@ -33,7 +33,8 @@ constexpr uint32_t kTokenAvionicsMaster = 740;
 constexpr uint32_t kTokenEngine2Selector = 906;
 constexpr uint32_t kTokenApuRpmFraction = 975;
 constexpr uint32_t kTokenApuGeneratorSwitch = 978;
-constexpr double kMsPerTick = 1000.0 / 18.0;
+constexpr double kTicksPerSecond = 18.0;
+constexpr double kMsPerTick = 1000.0 / kTicksPerSecond;
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kDegToRad = kPi / 180.0;
 constexpr double kEarthRadiusM = 6371000.0;
@@ -130,8 +131,8 @@ bool SimHost::Load(std::string* error) {
   if (!module_.Open(options_.modulePath, error)) return false;
   phase_ = Phase::Loaded;
   SetToken(kTokenTick18, tick18_);
-  SetToken(kTokenSimulationClock, simulationClock_);
-  SetSecondsClock(simulationClock_);
+  SetToken(kTokenSimulationClock, simulationTicks_ / kTicksPerSecond);
+  SetSecondsClock(simulationTicks_);
   return true;
 }
 
@@ -196,10 +197,12 @@ void SimHost::Start() {
 void SimHost::RunOneTick() {
   tick18_ += 1.0;
   ++ticksRun_;
-  if (!clockFrozen_) simulationClock_ += 1.0;
+  // The simulator's time is in seconds; counted in whole ticks, so it holds
+  // no rounding that grows with the run.
+  if (!clockFrozen_) simulationTicks_ += 1.0;
   SetToken(kTokenTick18, tick18_);
-  SetToken(kTokenSimulationClock, simulationClock_);
-  SetSecondsClock(simulationClock_);
+  SetToken(kTokenSimulationClock, simulationTicks_ / kTicksPerSecond);
+  SetSecondsClock(simulationTicks_);
   ApplyRamps();
   typist_.Step();
   MoveTraffic();

@@ -560,12 +560,14 @@ void FlapPlacard() {
 void EprHold() {
   State& s = S();
   const bool reverse = dfgs::ThrottleLever(1) < 0.0 || dfgs::ThrottleLever(2) < 0.0;
-  if (s.thrustMode != kThrustEprLimit || GetTrpMode() == kTrpNone || reverse) s.eprHoldLatch = 0;
   if (s.thrustMode == kThrustEprLimit && !On(tok::kTogaPower) && s.eprHoldLatch == 0) {
     s.eprHoldThrottle[0] = dfgs::ThrottleLever(1);
     s.eprHoldThrottle[1] = dfgs::ThrottleLever(2);
     s.eprHoldLatch = 1;
   }
+  // Cleared after it is set: levers in reverse, no rating or another mode
+  // leave them where the crew put them, and the disengage below sees reverse.
+  if (s.thrustMode != kThrustEprLimit || GetTrpMode() == kTrpNone || reverse) s.eprHoldLatch = 0;
   if (s.thrustMode != kThrustEprLimit || s.eprHoldLatch == 0) return;
   if (IsAtArmed()) Send(kKeyEventAutothrottleArmToggle);
   const double target = GetTrpTarget();
