@@ -86,6 +86,11 @@ constexpr double kDragCoefficientFullFlaps = 0.070;
 constexpr double kDragCoefficientGear = 0.018;
 constexpr double kInducedDragFactor = 0.045;     // 1 / (pi x aspect ratio 9.6 x Oswald 0.74)
 constexpr double kMinimumTasMps = 30.0;
+// Wave drag (see flight_model.h): drag-divergence Mach, and the critical Mach
+// that Lock's law puts 0.108 below it, where dCd/dM = 0.1.
+constexpr double kDragDivergenceMach = 0.80;
+constexpr double kWaveDragFactor = 20.0;
+constexpr double kWaveDragOffsetMach = 0.10772;  // (0.1 / 80)^(1/3)
 
 // ---- The simulator's autopilot ----
 constexpr double kStandardTurnRateDegPerS = 3.0;
@@ -96,6 +101,8 @@ constexpr double kVerticalSpeedChangeFpmPerS = 500.0;
 constexpr double kCaptureAccelerationFtPerS2 = 0.05 * 32.174;
 constexpr double kCaptureFinalFpmPerFt = 20.0;
 constexpr double kAltitudeHoldMaxFpm = 2000.0;
+// Flying the vertical speed towards the altitude set: this close, it is reached.
+constexpr double kAltitudeReachedFt = 10.0;
 constexpr double kThrottleMax = 16384.0;
 constexpr double kThrottleMin = -4096.0;
 constexpr double kAutothrottleRatePerS = 2500.0;      // throttle units a second, at most
@@ -143,8 +150,12 @@ void ApplyAutopilotKeyEvent(SimAutopilot& autopilot, uint32_t event, uint32_t va
     case 66103:
       SetToken(kTokenAltitudeLock, 1.0);
       autopilot.verticalSpeedHold = true;
+      autopilot.altitudeAhead = false;
       break;
-    case 66124: SetToken(kTokenAutopilotAltitudeFt, Signed(value)); break;
+    case 66124:
+      if (Signed(value) != Token(kTokenAutopilotAltitudeFt)) autopilot.altitudeAhead = false;
+      SetToken(kTokenAutopilotAltitudeFt, Signed(value));
+      break;
     case 66036: SetToken(kTokenAutopilotVerticalSpeedFpm, Signed(value)); break;
     case 66042: SetToken(kTokenHeadingBug, NormalizedDeg(Signed(value))); break;
     case 66106:
@@ -236,29 +247,30 @@ double FlightModel::ThrustN(double densityKgM3) const {
   };
   double thrust = 0.0;
   for (const Engine& engine : kEngines) {
-    double fraction = 0.0;
+    // An engine running down or motoring on its starter gives no thrust.
+    if (!On(engine.combustion)) continue;
     const double n1Pct = Token(engine.n1Pct);
-    if (n1Pct > 0.0) {
-      fraction = (n1Pct - kIdleN1Pct) / (kFullN1Pct - kIdleN1Pct);
-    } else if (On(engine.combustion)) {
-      fraction = Token(engine.throttle) / kThrottleMax;
-    } else {
-      continue;
-    }
+    double fraction = n1Pct > 0.0 ? (n1Pct - kIdleN1Pct) / (kFullN1Pct - kIdleN1Pct)
+                                  : Token(engine.throttle) / kThrottleMax;
     fraction = std::clamp(fraction, 0.0, 1.0);
     thrust += kMaxThrustPerEngineN * (kIdleThrustFraction + (1.0 - kIdleThrustFraction) * fraction);
   }
   return thrust * std::pow(densityKgM3 / kSeaLevelDensityKgM3, kThrustLapseExponent);
 }
 
-double FlightModel::DragN(double tasMps, double densityKgM3, double flightPathRad) const {
-  const double q = 0.5 * densityKgM3 * tasMps * tasMps;
+double FlightModel::WaveDragCoefficient(double mach) {
+  const double beyond = mach - (kDragDivergenceMach - kWaveDragOffsetMach);
+  return beyond > 0.0 ? kWaveDragFactor * beyond * beyond * beyond * beyond : 0.0;
+}
+
+double FlightModel::DragN(double tasMps, const Air& air, double flightPathRad) const {
+  const double q = 0.5 * air.densityKgM3 * tasMps * tasMps;
   const double lift = kMassKg * kGravityMps2 * std::cos(flightPathRad);
   const double cl = lift / (q * kWingAreaM2);
   const double flaps = std::clamp(Token(kTokenFlapPosition) / 16383.0, 0.0, 1.0);
   const double gear = std::clamp(Token(kTokenGearPosition) / 16383.0, 0.0, 1.0);
   const double cd = kDragCoefficientClean + kDragCoefficientFullFlaps * flaps + kDragCoefficientGear * gear +
-                    kInducedDragFactor * cl * cl;
+                    kInducedDragFactor * cl * cl + WaveDragCoefficient(tasMps / air.speedOfSoundMps);
   return q * kWingAreaM2 * cd;
 }
 
@@ -267,7 +279,7 @@ double FlightModel::DragN(double tasMps, double densityKgM3, double flightPathRa
 // The vertical speed the autopilot flies, moved towards its command at a
 // limited rate. Altitude hold flies to the altitude set; vertical-speed hold
 // flies the rate set and levels at the altitude set when that lies ahead.
-double FlightModel::FlyAutopilotVertical(const SimAutopilot& autopilot, double altitudeFt,
+double FlightModel::FlyAutopilotVertical(SimAutopilot& autopilot, double altitudeFt,
                                          double verticalSpeedFpm) const {
   if (!On(kTokenAltitudeLock)) return verticalSpeedFpm;
   const double target = Token(kTokenAutopilotAltitudeFt);
@@ -276,6 +288,16 @@ double FlightModel::FlyAutopilotVertical(const SimAutopilot& autopilot, double a
   if (autopilot.verticalSpeedHold) {
     command = Token(kTokenAutopilotVerticalSpeedFpm);
     const bool ahead = (command > 0.0 && toGo > 0.0) || (command < 0.0 && toGo < 0.0);
+    // Reached, or passed since the last tick (a gust, a jump of the scenario):
+    // from now on the autopilot holds the altitude set.
+    const bool passed = autopilot.altitudeAhead && (toGo > 0.0) != (autopilot.toGoFt > 0.0);
+    autopilot.altitudeAhead = ahead;
+    autopilot.toGoFt = toGo;
+    if ((ahead && std::fabs(toGo) < kAltitudeReachedFt) || passed) {
+      autopilot.verticalSpeedHold = false;
+      autopilot.altitudeAhead = false;
+      return FlyAutopilotVertical(autopilot, altitudeFt, verticalSpeedFpm);
+    }
     if (ahead) command = std::copysign(std::min(std::fabs(command), CaptureLimitFpm(toGo)), command);
   } else {
     command = std::copysign(std::min(CaptureLimitFpm(toGo), kAltitudeHoldMaxFpm), toGo);
@@ -332,7 +354,7 @@ void FlightModel::Step(SimAutopilot& autopilot, double groundElevationFt) {
     const double tasMps = std::max(TasFromCas(casKt, altitudeFt) * kMpsPerKt, kMinimumTasMps);
     const double sinPath = std::clamp(verticalSpeedFpm * kMPerFt / 60.0 / tasMps, -1.0, 1.0);
     const double accelerationMps2 =
-        (ThrustN(air.densityKgM3) - DragN(tasMps, air.densityKgM3, std::asin(sinPath))) / kMassKg -
+        (ThrustN(air.densityKgM3) - DragN(tasMps, air, std::asin(sinPath))) / kMassKg -
         kGravityMps2 * sinPath;
     const double newTasMps = std::max(tasMps + accelerationMps2 * kSecondsPerTick, kMinimumTasMps);
     const double newCasKt = CasFromMach(newTasMps / air.speedOfSoundMps, altitudeFt);

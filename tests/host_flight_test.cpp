@@ -87,5 +87,105 @@ TEST(HostFlight, TheSimulatorsTimeRunsInSecondsAndStandsInAPause) {
   EXPECT_DOUBLE_EQ(cockpit.token(kTokenSimulationClock), before + 601.5) << "no rounding that grows with the run";
 }
 
+// ---- The altitude the host's autopilot holds ----
+
+// The crew arms the preselect at 5000 ft and rolls the vertical-speed wheel
+// three steps up: the cockpit captures and shows ALT HLD while the simulator
+// is still in its vertical-speed hold.
+Cockpit& ClimbAndCapture5000(Cockpit& cockpit) {
+  InTheAir(cockpit, 4000, 250, 12000).runSeconds(1.5);
+  cockpit.control("FGCP PANEL", "altitude_knob", 50).runTicks(1);
+  SetDfgsSelectedValue(kSelAltitude, 5000);
+  cockpit.control("FGCP PANEL", "altitude_preselect", 1).control("FGCP PANEL", "vs_wheel", 3);
+  cockpit.runUntil([] { return GetDfgsPitchMode() == kPitchAltitudeHold; }, 120);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchAltitudeHold);
+  return cockpit.runSeconds(20);
+}
+
+class CapturedAltitude : public testing::TestWithParam<double> {};
+
+TEST_P(CapturedAltitude, IsHeldFromEitherSide) {
+  Cockpit cockpit({.start = false, .flightModel = true});
+  ClimbAndCapture5000(cockpit);
+  EXPECT_NEAR(cockpit.token(Token::AltitudeFt), 5000.0, 15.0);
+  EXPECT_EQ(cockpit.token(kTokenAutopilotAltitude), 5000.0);
+  cockpit.set(Token::AltitudeFt, 5000.0 + GetParam()).runSeconds(30);
+  EXPECT_NEAR(cockpit.token(Token::AltitudeFt), 5000.0, 15.0) << "displaced by " << GetParam() << " ft";
+  EXPECT_NEAR(cockpit.token(Token::VerticalSpeed), 0.0, 100.0 * 1.3);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchAltitudeHold);
+}
+
+INSTANTIATE_TEST_SUITE_P(HostFlight, CapturedAltitude, testing::Values(80.0, -80.0));
+
+// Vertical-speed hold with the altitude set ahead still flies the rate set
+// until the altitude is reached.
+TEST(HostFlight, VerticalSpeedHoldClimbsFreeWithTheClimbAltitude) {
+  Cockpit cockpit({.start = false, .flightModel = true});
+  InTheAir(cockpit, 4000, 250, 12000).runSeconds(1.5);
+  cockpit.control("FGCP PANEL", "vs_wheel", 2).runSeconds(60);
+  EXPECT_EQ(cockpit.token(kTokenAutopilotAltitude), 69900.0);
+  EXPECT_NEAR(cockpit.token(Token::VerticalSpeed) / 1.3, cockpit.token(kTokenAutopilotVs), 50.0);
+  EXPECT_GT(cockpit.token(Token::AltitudeFt), 4000.0 + 0.8 * cockpit.token(kTokenAutopilotVs));
+}
+
+// ---- Thrust, drag and speed ----
+
+// At take-off N1 the speed grows in level flight, but only while the engines
+// burn fuel: an engine running down, or turning on its starter, gives none.
+TEST(HostFlight, ThrustComesOnlyFromEnginesThatBurn) {
+  Cockpit cockpit({.start = false, .flightModel = true});
+  cockpit.set(624, 25).set(643, 98);
+  InTheAir(cockpit, 8000, 250, 16384).set(Token::Engine2Combustion, 0).runSeconds(30);
+  EXPECT_LT(cockpit.token(Token::IndicatedAirspeedKt), 240.0) << "one engine at idle, the other turning without fuel";
+  cockpit.set(Token::Engine2Combustion, 1).set(Token::IndicatedAirspeedKt, 250).runSeconds(30);
+  EXPECT_GT(cockpit.token(Token::IndicatedAirspeedKt), 260.0) << "the second engine lit at take-off N1";
+}
+
+// Level at 8000 ft with the levers at 14000 and no autothrottle, the speed
+// settles where the drag rise past M 0.78 meets the thrust, short of M 0.87.
+TEST(HostFlight, DragRisesWithMachAndTheSpeedSettles) {
+  Cockpit cockpit({.start = false, .flightModel = true});
+  InTheAir(cockpit, 8000, 320, 14000).runSeconds(240);
+  const double mach = cockpit.token(Token::MachTimes20480) / 20480.0;
+  EXPECT_LT(mach, 0.87);
+  EXPECT_GT(mach, 0.78) << "the levers give a high speed";
+  cockpit.runSeconds(30);
+  EXPECT_NEAR(cockpit.token(Token::MachTimes20480) / 20480.0, mach, 0.003) << "settled";
+  EXPECT_NEAR(cockpit.token(Token::AltitudeFt), 8000.0, 20.0);
+}
+
+// Speed on pitch with climb power: a 20-kt change of the target speed is flown
+// within 2 kt in about a minute, with about a quarter of it beyond the new
+// target (the law's own limit; a small gain leaves half and swings for minutes).
+class SpeedStep : public testing::TestWithParam<double> {};
+
+TEST_P(SpeedStep, SettlesInAboutAMinuteWithLittleOvershoot) {
+  Cockpit cockpit({.start = false, .flightModel = true});
+  InTheAir(cockpit, 6000, 250, 12000).runSeconds(1.5);
+  cockpit.control("FGCP PANEL", "ias_mach", 1);
+  ASSERT_EQ(GetDfgsPitchMode(), kPitchIasOnPitch);
+  SetDfgsIasTarget(250);
+  cockpit.runSeconds(240);
+  ASSERT_NEAR(cockpit.token(Token::IndicatedAirspeedKt), 250.0, 1.0);
+  const double target = 250.0 + GetParam();
+  SetDfgsIasTarget(target);
+  double overshootKt = 0.0;
+  double lastOutsideS = 0.0;
+  for (int second = 1; second <= 180; ++second) {
+    cockpit.runSeconds(1);
+    const double error = cockpit.token(Token::IndicatedAirspeedKt) - target;
+    overshootKt = std::max(overshootKt, GetParam() > 0 ? error : -error);
+    if (std::fabs(error) > 2.0) lastOutsideS = second;
+  }
+  // Faster, the climb needs less vertical speed at the new speed; slower it
+  // needs more, and the command comes back through a larger change.
+  const bool faster = GetParam() > 0;
+  EXPECT_LE(overshootKt, faster ? 5.5 : 7.5);
+  EXPECT_LE(lastOutsideS, faster ? 75.0 : 90.0) << "within 2 kt from then on";
+  EXPECT_GE(lastOutsideS, 20.0) << "a change of speed takes its time";
+}
+
+INSTANTIATE_TEST_SUITE_P(HostFlight, SpeedStep, testing::Values(20.0, -20.0));
+
 }  // namespace
 }  // namespace halcyon::test
