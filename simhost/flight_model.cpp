@@ -101,6 +101,16 @@ constexpr double kVerticalSpeedChangeFpmPerS = 500.0;
 constexpr double kCaptureAccelerationFtPerS2 = 0.05 * 32.174;
 constexpr double kCaptureFinalFpmPerFt = 20.0;
 constexpr double kAltitudeHoldMaxFpm = 2000.0;
+// Course and glide-slope capture and tracking.
+constexpr double kCourseCaptureNeedle = 120.0;     // of 127: the needle off its stop
+constexpr double kCourseLookAheadS = 25.0;
+constexpr double kCourseLookAheadMinM = 1500.0;
+constexpr double kMaxInterceptDeg = 30.0;
+constexpr double kGlideSlopeCaptureNeedle = 6.0;   // of 119: about 0.04 degrees
+constexpr double kGlideSlopeCorrectionS = 8.0;
+constexpr double kGlideSlopeMaxDescentFpm = 3000.0;
+constexpr double kGlideSlopeMaxClimbFpm = 1000.0;
+constexpr double kFpmPerMps = 60.0 / 0.3048;
 // Flying the vertical speed towards the altitude set: this close, it is reached.
 constexpr double kAltitudeReachedFt = 10.0;
 constexpr double kThrottleMax = 16384.0;
@@ -161,10 +171,12 @@ void ApplyAutopilotKeyEvent(SimAutopilot& autopilot, uint32_t event, uint32_t va
     case 66106:
       SetToken(kTokenHeadingLock, 1.0);
       SetToken(kTokenNav1Lock, 0.0);
+      autopilot.courseCaptured = false;
       break;
     case 65811:
       SetToken(kTokenNav1Lock, 1.0);
       SetToken(kTokenHeadingLock, 0.0);
+      autopilot.courseCaptured = false;
       break;
     case 65819: SetToken(kTokenNav1Lock, 0.0); break;
     case 65814:
@@ -175,6 +187,7 @@ void ApplyAutopilotKeyEvent(SimAutopilot& autopilot, uint32_t event, uint32_t va
       Toggle(kTokenApproachHold);
       SetToken(kTokenGlideslopeHold, Token(kTokenApproachHold));
       if (On(kTokenApproachHold)) SetToken(kTokenHeadingLock, 0.0);
+      autopilot.courseCaptured = false;
       break;
     case 66112:
       SetToken(kTokenAirspeedHold, 1.0);
@@ -306,14 +319,62 @@ double FlightModel::FlyAutopilotVertical(SimAutopilot& autopilot, double altitud
   return verticalSpeedFpm + std::clamp(command - verticalSpeedFpm, -change, change);
 }
 
-// Heading hold turns towards the bug by the shorter way, at most at the standard rate.
-void FlightModel::FlyAutopilotHeading() {
-  if (!On(kTokenHeadingLock)) return;
+// Heading hold turns towards the bug; NAV and approach hold fly the bug
+// until the course is captured, then the course.
+void FlightModel::FlyAutopilotHeading(SimAutopilot& autopilot, const RadioNav::Reception& nav1) {
+  const bool navHold = (On(kTokenNav1Lock) || On(kTokenApproachHold)) && !On(kTokenHeadingLock);
+  if (!navHold) autopilot.courseCaptured = false;
+  if (navHold && !autopilot.courseCaptured && nav1.signal && std::fabs(nav1.needle) < kCourseCaptureNeedle) {
+    autopilot.courseCaptured = true;
+  }
+  if (navHold && autopilot.courseCaptured && nav1.signal) {
+    const double lookAheadM = std::max(kCourseLookAheadMinM, groundSpeedMps_ * kCourseLookAheadS);
+    const double interceptDeg =
+        std::clamp(std::atan2(nav1.flyRightM, lookAheadM) / kRadPerDeg, -kMaxInterceptDeg, kMaxInterceptDeg);
+    double driftDeg = NormalizedDeg(trackDeg_ - Token(kTokenHeadingDeg));
+    if (driftDeg > 180.0) driftDeg -= 360.0;
+    TurnTowards(nav1.courseTrueDeg + interceptDeg - driftDeg);
+  } else if (navHold || On(kTokenHeadingLock)) {
+    TurnTowards(Token(kTokenHeadingBug));
+  }
+}
+
+// The shorter way, at most at the standard rate.
+void FlightModel::TurnTowards(double targetDeg) {
   const double heading = Token(kTokenHeadingDeg);
-  double error = NormalizedDeg(Token(kTokenHeadingBug) - heading);
+  double error = NormalizedDeg(targetDeg - heading);
   if (error > 180.0) error -= 360.0;
   const double rate = std::clamp(error * kHeadingGainPerS, -kStandardTurnRateDegPerS, kStandardTurnRateDegPerS);
   SetToken(kTokenHeadingDeg, NormalizedDeg(heading + rate * kSecondsPerTick));
+}
+
+// The glide slope: captured where the aircraft meets it (the localizer
+// captured), then flown down; the altitude lock lets go at the capture.
+// Returns the vertical speed to fly, or NaN when the glide slope does not fly.
+double FlightModel::FlyGlideSlope(SimAutopilot& autopilot, const RadioNav::Reception& nav1,
+                                  double verticalSpeedFpm) const {
+  const bool armed = On(kTokenApproachHold) && On(kTokenGlideslopeHold) && autopilot.courseCaptured;
+  if (!armed) {
+    autopilot.glideSlopeCaptured = false;
+    autopilot.glideSlopeNeedle = 0.0;
+    return std::nan("");
+  }
+  if (!autopilot.glideSlopeCaptured && nav1.glideSlope) {
+    const bool crossed = autopilot.glideSlopeNeedle != 0.0 && (autopilot.glideSlopeNeedle > 0.0) != (nav1.glideSlopeNeedle > 0.0);
+    if (crossed || std::fabs(nav1.glideSlopeNeedle) < kGlideSlopeCaptureNeedle) {
+      autopilot.glideSlopeCaptured = true;
+      SetToken(kTokenAltitudeLock, 0.0);
+    }
+  }
+  autopilot.glideSlopeNeedle = nav1.glideSlope ? nav1.glideSlopeNeedle : 0.0;
+  // The altitude lock back on (a flare, altitude hold) takes the vertical over.
+  if (!autopilot.glideSlopeCaptured || On(kTokenAltitudeLock)) return std::nan("");
+  if (!nav1.glideSlope) return verticalSpeedFpm;  // the signal lost: on as before
+  const double pathFpm = -groundSpeedMps_ * kFpmPerMps * std::tan(nav1.glideSlopeDeg * kRadPerDeg);
+  const double command = std::clamp(pathFpm - nav1.aboveGlidePathFt * 60.0 / kGlideSlopeCorrectionS,
+                                    -kGlideSlopeMaxDescentFpm, kGlideSlopeMaxClimbFpm);
+  const double change = kVerticalSpeedChangeFpmPerS * kSecondsPerTick;
+  return verticalSpeedFpm + std::clamp(command - verticalSpeedFpm, -change, change);
 }
 
 // Airspeed or Mach hold on the throttles: the throttle rate follows the speed
@@ -338,7 +399,7 @@ void FlightModel::FlyAutothrottle(double casKt, double altitudeFt, double accele
 
 // ---- One tick ----
 
-void FlightModel::Step(SimAutopilot& autopilot, double groundElevationFt) {
+void FlightModel::Step(SimAutopilot& autopilot, double groundElevationFt, const RadioNav::Reception& nav1) {
   const bool onGround = On(kTokenOnGround);
   const bool flying = On(kTokenAutopilotEngaged) && !onGround;
   double altitudeFt = Token(kTokenAltitudeFt);
@@ -346,8 +407,10 @@ void FlightModel::Step(SimAutopilot& autopilot, double groundElevationFt) {
   double casKt = Token(kTokenIasKt);
 
   if (flying) {
-    verticalSpeedFpm = FlyAutopilotVertical(autopilot, altitudeFt, verticalSpeedFpm);
-    FlyAutopilotHeading();
+    const double onGlideSlopeFpm = FlyGlideSlope(autopilot, nav1, verticalSpeedFpm);
+    verticalSpeedFpm = std::isnan(onGlideSlopeFpm) ? FlyAutopilotVertical(autopilot, altitudeFt, verticalSpeedFpm)
+                                                   : onGlideSlopeFpm;
+    FlyAutopilotHeading(autopilot, nav1);
     FlyAutothrottle(casKt, altitudeFt, accelerationKtPerS_);
     // The point mass: thrust less drag less the climb's share of the weight.
     const Air air = StandardAtmosphere(altitudeFt);
@@ -386,7 +449,9 @@ void FlightModel::Step(SimAutopilot& autopilot, double groundElevationFt) {
   const double windToRad = (Token(kTokenWindFromDeg) + 180.0) * kRadPerDeg;
   const double northMps = tasMps * std::cos(headingDeg * kRadPerDeg) + windMps * std::cos(windToRad);
   const double eastMps = tasMps * std::sin(headingDeg * kRadPerDeg) + windMps * std::sin(windToRad);
-  SetToken(kTokenGroundSpeedMps, std::hypot(northMps, eastMps));
+  groundSpeedMps_ = std::hypot(northMps, eastMps);
+  if (groundSpeedMps_ > 1.0) trackDeg_ = NormalizedDeg(std::atan2(eastMps, northMps) / kRadPerDeg);
+  SetToken(kTokenGroundSpeedMps, groundSpeedMps_);
 
   const double latitudeDeg = Token(kTokenLatitude) / kLatitudeUnitsPerDeg;
   const double longitudeDeg = Token(kTokenLongitude) / kLongitudeUnitsPerDeg;

@@ -33,6 +33,8 @@
 
 #include <cstdint>
 
+#include "simhost/radio_nav.h"
+
 namespace simhost {
 
 // The autopilot state that is not a token: whether the simulator's altitude
@@ -40,10 +42,22 @@ namespace simhost {
 // ahead) or holds the altitude set. Flying the vertical speed towards the
 // altitude set, the autopilot holds that altitude once it is reached or
 // passed, as the simulator's does.
+//
+// Approach hold (112) and NAV hold (105) fly the heading set until the NAV 1
+// course needle comes off its stop, then capture the course and track it:
+// the aircraft steers for a point on the course line 25 seconds ahead (at
+// most 30 degrees off the course, corrected for the wind's drift). With the
+// glide-slope hold (111) and the localizer captured, the glide slope is
+// captured where the aircraft meets it; the altitude lock (108) then lets go
+// and the vertical speed follows the path: the ground speed's share down the
+// slope, plus the height above the path taken out over 8 seconds.
 struct SimAutopilot {
   bool verticalSpeedHold = false;
   bool altitudeAhead = false;  // the last tick flew towards the altitude set
   double toGoFt = 0.0;         // and was this far from it
+  bool courseCaptured = false;
+  bool glideSlopeCaptured = false;
+  double glideSlopeNeedle = 0.0;  // last tick's, to see the path crossed
 };
 
 // Applies a key event's effect on the autopilot, autothrottle and throttle
@@ -52,8 +66,9 @@ void ApplyAutopilotKeyEvent(SimAutopilot& autopilot, uint32_t event, uint32_t va
 
 class FlightModel {
  public:
-  // One tick of 1/18 s. groundElevationFt: the ground under the aircraft.
-  void Step(SimAutopilot& autopilot, double groundElevationFt);
+  // One tick of 1/18 s. groundElevationFt: the ground under the aircraft;
+  // nav1: what the NAV 1 receiver gets, for the approach and NAV modes.
+  void Step(SimAutopilot& autopilot, double groundElevationFt, const RadioNav::Reception& nav1 = {});
 
   // The standard atmosphere and airspeed conversions, exposed for the tests.
   struct Air {
@@ -69,7 +84,9 @@ class FlightModel {
 
  private:
   double FlyAutopilotVertical(SimAutopilot& autopilot, double altitudeFt, double verticalSpeedFpm) const;
-  void FlyAutopilotHeading();
+  void FlyAutopilotHeading(SimAutopilot& autopilot, const RadioNav::Reception& nav1);
+  double FlyGlideSlope(SimAutopilot& autopilot, const RadioNav::Reception& nav1, double verticalSpeedFpm) const;
+  void TurnTowards(double headingDeg);
   void FlyAutothrottle(double casKt, double altitudeFt, double accelerationKtPerS);
   double ThrustN(double densityKgM3) const;
   double DragN(double tasMps, const Air& air, double flightPathRad) const;
@@ -81,6 +98,8 @@ class FlightModel {
  private:
 
   double accelerationKtPerS_ = 0.0;  // of the last step, for the autothrottle's damping
+  double trackDeg_ = 0.0;            // the last step's ground track and speed
+  double groundSpeedMps_ = 0.0;
 };
 
 }  // namespace simhost

@@ -124,9 +124,11 @@ bool SimHost::Load(std::string* error) {
   platform::sim::SetKeyEventEffect([this](uint32_t event, uint32_t value) {
     ApplyKeyEventEffect(event, value);
     ApplyAutopilotKeyEvent(autopilot_, event, value);
+    RadioNav::ApplyKeyEvent(event);
   });
   InstallSimConnectAnswers();
   magneticVariation_.Load(options_.root);
+  radios_.Load(options_.root, &magneticVariation_);
   platform::SetTraceSink([this](const char* text) { OnTrace(text); });
   if (!module_.Open(options_.modulePath, error)) return false;
   phase_ = Phase::Loaded;
@@ -206,7 +208,8 @@ void SimHost::RunOneTick() {
   ApplyRamps();
   typist_.Step();
   MoveTraffic();
-  if (flightModelOn_) flightModel_.Step(autopilot_, groundElevationFt_);
+  if (flightModelOn_) flightModel_.Step(autopilot_, groundElevationFt_, radios_.Receiver(1));
+  radios_.Update();
   for (TickHook& hook : tickHooks_) hook(*this);
   magneticVariation_.Update();
   MirrorOutsideAirTemp();

@@ -17,6 +17,7 @@
 #include "simhost/magnetic_variation.h"
 #include "simhost/module_loader.h"
 #include "simhost/pictures.h"
+#include "simhost/radio_nav.h"
 #include "simhost/typist.h"
 
 namespace simhost {
@@ -142,6 +143,8 @@ class SimHost {
   const LoadedModule& Module() const { return module_; }
   const EngineModel& Engines() const { return engines_; }
   const MagneticVariation& MagVar() const { return magneticVariation_; }
+  RadioNav& Radios() { return radios_; }
+  const RadioNav& Radios() const { return radios_; }
 
   // ---- The glass displays' pictures ----
   // Surfaces exist from Start to Unload, one per drawing-surface element.
@@ -200,6 +203,7 @@ class SimHost {
   FlightModel flightModel_;
   bool flightModelOn_ = false;
   MagneticVariation magneticVariation_;
+  RadioNav radios_;
 };
 
 }  // namespace simhost
