@@ -9,6 +9,8 @@
 
 #include "core/panel_services.h"
 #include "core/switch.h"
+#include "platform/simulator.h"
+#include "simhost/flight_model.h"
 #include "systems/dfgs.h"
 #include "systems/thrust_rating.h"
 #include "tests/cockpit.h"
@@ -116,6 +118,32 @@ TEST_P(CapturedAltitude, IsHeldFromEitherSide) {
 }
 
 INSTANTIATE_TEST_SUITE_P(HostFlight, CapturedAltitude, testing::Values(80.0, -80.0));
+
+// The host's autopilot alone: flying 1800 ft/min towards 5000 ft, a jump
+// past it (a gust, the scenario) before it is reached is a capture too.
+class PassedBeforeReached : public testing::TestWithParam<double> {};
+
+TEST_P(PassedBeforeReached, HoldsTheAltitudeSet) {
+  const double up = GetParam();
+  const struct {
+    uint32_t token;
+    double value;
+  } tokens[] = {{60, 0}, {74, 5000 - 300 * up}, {61, 250}, {86, 90}, {103, 1}, {108, 1}, {109, 5000},
+                {120, 1800 * up}, {65, 1800 * up * 1.3}, {131, 1}, {166, 1}, {128, 9000}, {163, 9000}};
+  for (const auto& token : tokens) platform::sim::SetToken(token.token, token.value);
+  simhost::SimAutopilot autopilot;
+  autopilot.verticalSpeedHold = true;
+  simhost::FlightModel model;
+  for (int tick = 0; tick < 18; ++tick) model.Step(autopilot, 0.0);
+  ASSERT_TRUE(autopilot.verticalSpeedHold) << "still on its way";
+  platform::sim::SetToken(74, 5000 + 80 * up);
+  model.Step(autopilot, 0.0);
+  EXPECT_FALSE(autopilot.verticalSpeedHold) << "passed: altitude hold";
+  for (int tick = 0; tick < 30 * 18; ++tick) model.Step(autopilot, 0.0);
+  EXPECT_NEAR(platform::sim::GetToken(74), 5000.0, 10.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(HostFlight, PassedBeforeReached, testing::Values(1.0, -1.0));
 
 // Vertical-speed hold with the altitude set ahead still flies the rate set
 // until the altitude is reached.

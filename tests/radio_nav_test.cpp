@@ -4,6 +4,7 @@
 // the coupled approach flown by the cockpit's flight guidance on them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -142,6 +143,11 @@ TEST(RadioNav, AVorGivesItsRadialToFromAndNeedleAgainstTheCourseSet) {
   EXPECT_EQ(cockpit.token(kToFrom2), 2.0);
   EXPECT_NEAR(cockpit.token(kDme2), cockpit.token(kDme1), 1e-9);
   EXPECT_EQ(cockpit.token(kFlags2), 0x01);
+  // Tuned away: nothing on 110.10.
+  cockpit.set(kNav1Frequency, 0x1010).runTicks(1);
+  EXPECT_EQ(cockpit.token(kFlags1), 0.0);
+  EXPECT_EQ(cockpit.token(kToFrom1), 0.0);
+  EXPECT_EQ(cockpit.token(kFlags2), 0x01) << "NAV 2 still on the VOR";
 }
 
 // The radio horizon at 10000 ft, 8270 ft above the station: 1.23 x
@@ -231,6 +237,7 @@ struct Coverage {
   double sideDeg;
   bool localizer;
   bool glideSlope;
+  double aboveDeg = 0.0;
 };
 class IlsCoverage : public testing::TestWithParam<Coverage> {};
 
@@ -238,7 +245,7 @@ TEST_P(IlsCoverage, EachSignalWithinItsRange) {
   Cockpit cockpit;
   TunedToIls14(cockpit);
   const Coverage c = GetParam();
-  Ils().Place(cockpit, c.nm, c.sideDeg, 0);
+  Ils().Place(cockpit, c.nm, c.sideDeg, c.aboveDeg);
   cockpit.runTicks(2);
   EXPECT_EQ(cockpit.token(kFlags1), c.localizer ? 0xC0 : 0xC8);
   EXPECT_EQ(cockpit.token(kGlideSlopeFlags), c.glideSlope ? 0.0 : 4.0);
@@ -250,7 +257,10 @@ INSTANTIATE_TEST_SUITE_P(RadioNav, IlsCoverage,
                          testing::Values(Coverage{9.9, 0, true, true}, Coverage{10.1, 0, true, false},
                                          Coverage{9.0, 7.5, true, true}, Coverage{9.0, 8.5, true, false},
                                          Coverage{15.5, 9.5, true, false}, Coverage{15.5, 10.5, false, false},
-                                         Coverage{7.0, 30.0, true, false}));
+                                         Coverage{7.0, 30.0, true, false},
+                                         // 0.45 to 1.75 times the 3 degrees up
+                                         Coverage{6.0, 0, true, true, -1.6}, Coverage{6.0, 0, true, false, -1.7},
+                                         Coverage{6.0, 0, true, true, 2.2}, Coverage{6.0, 0, true, false, 2.3}));
 
 TEST(RadioNav, AnIlsAskedForWhereThereIsNoneSaysWhy) {
   Cockpit cockpit;
@@ -271,7 +281,7 @@ TEST(RadioNav, AnIlsAskedForWhereThereIsNoneSaysWhy) {
 // ---- The coupled approach ----
 
 // Ten miles out at 3000 ft on a 30-degree intercept of runway 14's localizer,
-// 150 kt with approach flaps and the gear down, autopilot and autothrottle
+// a crosswind, 150 kt with approach flaps and the gear down, autopilot and autothrottle
 // on; the ILS button arms the approach.
 TEST(RadioNav, TheAutopilotCapturesTheLocalizerThenTheGlideSlopeAndFliesThemDown) {
   Cockpit cockpit({.start = false, .flightModel = true});
@@ -284,6 +294,8 @@ TEST(RadioNav, TheAutopilotCapturesTheLocalizerThenTheGlideSlopeAndFliesThemDown
   cockpit.set(Token::Engine1Throttle, 6000).set(Token::Engine2Throttle, 6000).set(63, 340 * 128).set(822, 0.84);
   cockpit.set(Token::FlapPosition, 8000).set(Token::GearPosition, 16383).set(Token::AutopilotEngaged, 1);
   cockpit.host().SetGroundElevation(kRwy14ElevationFt);
+  // 20 kt across the localizer from the right: the autopilot corrects for the drift.
+  cockpit.set(Token::WindSpeedKt, 20).set(Token::WindDirectionDeg, ils.courseTrue + 90.0);
   cockpit.start().control("APU", "battery", 41).runSeconds(1.5);
   TunedToIls14(cockpit).set(kCourse2, 134).set(kNav2Frequency, 0x1030);
   cockpit.control("FGCP PANEL", "speed_value", 150).control("DFGS", "dfgs.at_switch", 41);
@@ -296,13 +308,20 @@ TEST(RadioNav, TheAutopilotCapturesTheLocalizerThenTheGlideSlopeAndFliesThemDown
     return Distance({cockpit.latitudeDeg(), cockpit.longitudeDegEast()}, {kRwy14Lat, kRwy14Lon}) / kMPerNm;
   };
   const auto heightFt = [&] { return cockpit.token(Token::AltitudeFt) - kRwy14ElevationFt; };
+  // Armed, the needle on its stop: the heading set is flown, not the course.
+  double headingOffWhilePegged = 0.0;
+  const double headingSet = cockpit.token(107);
   cockpit.runUntil(
       [&] {
+        if (std::fabs(cockpit.token(kNeedle1)) >= 127.0) {
+          headingOffWhilePegged = std::max(headingOffWhilePegged, std::fabs(cockpit.token(kTokenHeading) - headingSet));
+        }
         if (localizerAtNm == 0.0 && GetDfgsRollMode() == kRollLocalizerTrack) localizerAtNm = distanceNm();
         if (glideSlopeAtNm == 0.0 && GetDfgsPitchMode() == kPitchGlideslopeTrack) glideSlopeAtNm = distanceNm();
         return heightFt() < 200.0;
       },
       600);
+  EXPECT_LT(headingOffWhilePegged, 0.6);
   EXPECT_GT(localizerAtNm, 0.0) << "LOC captured";
   EXPECT_GT(glideSlopeAtNm, 0.0) << "G/S captured";
   EXPECT_GT(localizerAtNm, glideSlopeAtNm) << "the localizer first";
