@@ -430,7 +430,13 @@ void FlightModel::Step(SimAutopilot& autopilot, double groundElevationFt, const 
   if (onGround) {
     altitudeFt = std::max(altitudeFt, groundElevationFt);
   } else {
-    altitudeFt = std::max(altitudeFt + verticalSpeedFpm / 60.0 * kSecondsPerTick, groundElevationFt);
+    altitudeFt += verticalSpeedFpm / 60.0 * kSecondsPerTick;
+    // The autopilot flying it down onto the ground: touchdown, the wheels take it.
+    if (flying && altitudeFt <= groundElevationFt && verticalSpeedFpm < 0.0) {
+      SetToken(kTokenOnGround, 1.0);
+      SetToken(kTokenVerticalSpeed, 0.0);
+    }
+    altitudeFt = std::max(altitudeFt, groundElevationFt);
   }
   SetToken(kTokenAltitudeFt, altitudeFt);
   SetToken(kTokenAltitudeM, altitudeFt * kMPerFt);

@@ -10,6 +10,9 @@
 // Without it, what a scenario sets or ramps rules: the model only moves the
 // altitude by the vertical speed set.
 //
+// Flown by the autopilot down onto the ground, the aircraft touches down
+// (token 60 set, the vertical speed 0); on the ground the wheels hold it.
+//
 // Always, while the model is on: IAS, TAS and Mach are related through the
 // standard atmosphere; the ground speed is the true airspeed along the true
 // heading plus the wind; the position integrates it; the radio altitude is

@@ -280,26 +280,31 @@ TEST(RadioNav, AnIlsAskedForWhereThereIsNoneSaysWhy) {
 
 // ---- The coupled approach ----
 
-// Ten miles out at 3000 ft on a 30-degree intercept of runway 14's localizer,
-// a crosswind, 150 kt with approach flaps and the gear down, autopilot and autothrottle
-// on; the ILS button arms the approach.
-TEST(RadioNav, TheAutopilotCapturesTheLocalizerThenTheGlideSlopeAndFliesThemDown) {
-  Cockpit cockpit({.start = false, .flightModel = true});
-  const Ils ils;
+// Ten miles out at 3000 ft on a 30-degree intercept of runway 14's localizer
+// (1.2 NM left of it), 20 kt across it from the right, 150 kt with the flaps
+// given and the gear down, autopilot and autothrottle on.
+Cockpit& OnTheIntercept(Cockpit& cockpit, const Ils& ils, double flaps) {
   cockpit.setPlaceholder("irs_left", 115).setPlaceholder("irs_right", 115).set(Token::OnGround, 0);
   const Point start = Offset(Offset({kRwy14Lat, kRwy14Lon}, ils.courseTrue + 180.0, 10 * kMPerNm),
                              ils.courseTrue - 90.0, 1.2 * kMPerNm);
   cockpit.setPosition(start.lat, start.lon).set(Token::AltitudeFt, 3000).set(Token::IndicatedAirspeedKt, 150);
   cockpit.set(kTokenHeading, ils.courseTrue + 30.0).set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 1);
   cockpit.set(Token::Engine1Throttle, 6000).set(Token::Engine2Throttle, 6000).set(63, 340 * 128).set(822, 0.84);
-  cockpit.set(Token::FlapPosition, 8000).set(Token::GearPosition, 16383).set(Token::AutopilotEngaged, 1);
+  cockpit.set(Token::FlapPosition, flaps).set(Token::GearPosition, 16383).set(Token::AutopilotEngaged, 1);
   cockpit.host().SetGroundElevation(kRwy14ElevationFt);
   // 20 kt across the localizer from the right: the autopilot corrects for the drift.
   cockpit.set(Token::WindSpeedKt, 20).set(Token::WindDirectionDeg, ils.courseTrue + 90.0);
   cockpit.start().control("APU", "battery", 41).runSeconds(1.5);
   TunedToIls14(cockpit).set(kCourse2, 134).set(kNav2Frequency, 0x1030);
   cockpit.control("FGCP PANEL", "speed_value", 150).control("DFGS", "dfgs.at_switch", 41);
-  cockpit.control("FGCP PANEL", "ils", 1).runSeconds(1.1);
+  return cockpit;
+}
+
+// On the intercept with approach flaps, the ILS button arms the approach.
+TEST(RadioNav, TheAutopilotCapturesTheLocalizerThenTheGlideSlopeAndFliesThemDown) {
+  Cockpit cockpit({.start = false, .flightModel = true});
+  const Ils ils;
+  OnTheIntercept(cockpit, ils, 8000).control("FGCP PANEL", "ils", 1).runSeconds(1.1);
   ASSERT_EQ(GetDfgsApproachMode(), kApproachIls);
 
   double localizerAtNm = 0.0;
@@ -336,6 +341,46 @@ TEST(RadioNav, TheAutopilotCapturesTheLocalizerThenTheGlideSlopeAndFliesThemDown
   EXPECT_EQ(GetDfgsModeE(), kModeEIlsApproach);
   EXPECT_NEAR(cockpit.token(Token::IndicatedAirspeedKt), 150.0, 5.0) << "the autothrottle holds the speed";
   EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 1.0);
+}
+
+// With landing flaps the autoland button arms the autoland approach (both
+// receivers on the ILS): the cockpit's cascades run down through align and
+// flare to the touchdown, the rollout and the autopilot's disconnect.
+TEST(RadioNav, AnAutolandFlaresTouchesDownAndRollsOut) {
+  Cockpit cockpit({.start = false, .flightModel = true});
+  const Ils ils;
+  OnTheIntercept(cockpit, ils, 16383).control("FGCP PANEL", "speed_value", 140);
+  cockpit.control("FGCP PANEL", "autoland", 1).runSeconds(1.1);
+  ASSERT_EQ(GetDfgsApproachMode(), kApproachAutoland);
+  bool autolandStatus = false;
+  bool aligned = false;
+  bool flared = false;
+  bool retarded = false;
+  double touchdownFpm = 0.0;
+  cockpit.runUntil(
+      [&] {
+        autolandStatus = autolandStatus || GetDfgsModeE() == kModeEAutolandAutopilot;
+        aligned = aligned || GetDfgsRollMode() == kRollAlign;
+        flared = flared || GetDfgsPitchMode() == kPitchFlare;
+        retarded = retarded || GetDfgsThrustMode() == kThrustAutolandRetard;
+        if (cockpit.token(Token::OnGround) == 0.0) touchdownFpm = cockpit.token(Token::VerticalSpeed) / 1.3;
+        return cockpit.token(Token::OnGround) != 0.0;
+      },
+      600);
+  ASSERT_EQ(cockpit.token(Token::OnGround), 1.0) << "touched down";
+  EXPECT_TRUE(autolandStatus);
+  EXPECT_TRUE(aligned);
+  EXPECT_TRUE(flared);
+  EXPECT_TRUE(retarded);
+  EXPECT_GT(touchdownFpm, -300.0) << "a flared touchdown";
+  EXPECT_LT(std::fabs(cockpit.token(kNeedle1)), 10.0) << "on the centreline";
+  const double beyondThresholdFt = Distance({cockpit.latitudeDeg(), cockpit.longitudeDegEast()}, {kRwy14Lat, kRwy14Lon}) / kMPerFt;
+  EXPECT_LT(beyondThresholdFt, 10000.0) << "on the runway";
+  cockpit.runSeconds(1);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchRollout);
+  EXPECT_EQ(GetDfgsRollMode(), kRollRollout);
+  cockpit.runSeconds(9);
+  EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 0.0) << "disconnected 8 s after the touchdown";
 }
 
 }  // namespace
