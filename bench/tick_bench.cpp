@@ -117,4 +117,48 @@ void BM_FlightModelStep(benchmark::State& state) {
 }
 BENCHMARK(BM_FlightModelStep);
 
+// On a coupled ILS approach: both NAV receivers tuned to the localizer and
+// glide slope, the autopilot flying them with the flight model, the DFGS's
+// approach logic at work.
+void BM_LifecycleTickCoupledApproach(benchmark::State& state) {
+  simhost::SimHost& host = RunningCockpit();
+  platform::SetPlaceholderInput("irs_left", 115);
+  platform::SetPlaceholderInput("irs_right", 115);
+  if (std::string error = host.Radios().AddIls("LSZH", "14", 110.30); !error.empty()) {
+    state.SkipWithError(error.c_str());
+    return;
+  }
+  // 8 NM out on the centreline of runway 14 at 3000 ft, 160 kt.
+  const struct {
+    uint32_t token;
+    double value;
+  } tokens[] = {{60, 0}, {74, 3000}, {61, 160}, {86, 137.3}, {131, 1}, {166, 1}, {128, 6000}, {163, 6000},
+                {63, 340 * 128}, {822, 0.84}, {24, 0x1030}, {27, 0x1030}, {45, 134}, {54, 134},
+                {71, 47.5816 * 40007000.0 / 360.0}, {72, 8.3983 * 281474976710656.0 / 360.0}};
+  for (const auto& token : tokens) host.SetToken(token.token, token.value);
+  host.SetGroundElevation(1402);
+  host.SetFlightModel(true);
+  host.Module().MoveControl("FGCP PANEL", "autopilot", 1);
+  host.Module().MoveControl("DFGS", "dfgs.at_switch", 41);
+  host.Module().MoveControl("FGCP PANEL", "ils", 1);
+  host.RunSeconds(30);
+  if (!host.Radios().Receiver(1).signal) state.SkipWithError("no localizer");
+  for (auto _ : state) host.RunTicks(1);
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_LifecycleTickCoupledApproach);
+
+// The two NAV receivers alone, tuned to a VOR/DME and an ILS, with the
+// shipped navaids and one ILS.
+void BM_RadioNavUpdate(benchmark::State& state) {
+  simhost::SimHost& host = RunningCockpit();
+  host.Radios().AddIls("LSZH", "16", 111.10);
+  host.SetToken(24, 0x1110);
+  host.SetToken(27, 0x1005);
+  host.SetToken(74, 5000);
+  for (auto _ : state) host.Radios().Update();
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_RadioNavUpdate);
+
 }  // namespace

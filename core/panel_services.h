@@ -77,7 +77,7 @@ enum class Token : uint32_t {
   SimulatorClockSeconds = 557,
   Engine1Starter = 563,
   Engine2Starter = 573,
-  SimulationClock = 604,     // grows every tick while the simulation runs
+  SimulationClock = 604,     // seconds; grows every tick while the simulation runs
   RadioAltitudeM = 614,
   Engine1N2Pct = 625,
   Engine2N2Pct = 644,

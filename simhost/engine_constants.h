@@ -2,8 +2,9 @@
 // a low-bypass turbofan of the MD-80's class (two-spool, about 20,000 lb of
 // thrust) closely enough for the cockpit's start, indication and fuel logic:
 // a start on the air starter motors N2 to about 20 %, fuel then lights the
-// engine and it accelerates to a ground idle near 60 % N2; the whole start
-// takes some 35 to 40 seconds. The values are round figures of the kind an
+// engine after a short delay and it accelerates to a ground idle near 60 %
+// N2, slowly at first and faster past light-off, with an EGT peak on the way;
+// the whole start takes some 35 to 40 seconds. The values are round figures of the kind an
 // operator's manual gives (idle and take-off N1/N2, EGT, fuel flow, oil and
 // hydraulic pressure), chosen by us, not measured data.
 #pragma once
@@ -25,14 +26,27 @@ constexpr double kFullForwardThrottle = 16384.0;
 
 // ---- Time constants, seconds (first-order lags toward the target) ----
 constexpr double kStarterSpinUpS = 6.0;     // 0 -> 20 % N2 in about 11 s
-constexpr double kStartAccelerationS = 6.0; // light-off -> idle in about 20 s
 constexpr double kSpoolS = 2.5;             // idle <-> take-off power in about 7 s
+
+// ---- The start after the fuel lever ----
+// Fuel reaches the igniters and lights after a short delay (the crew looks
+// for the EGT rise within a few seconds of fuel on, or cuts the fuel).
+constexpr double kLightOffDelayS = 2.0;
+// From light-off the turbine adds its own torque to the starter's: N2 gains
+// slowly at first, fastest half way to idle, and eases into idle; light-off
+// (about 22 %) to idle in about 20 s. The gain a second is
+// kStartAccelMinPctPerS + kStartAccelPeakPctPerS x sin(pi x share of the way).
+constexpr double kStartAccelMinPctPerS = 0.5;
+constexpr double kStartAccelPeakPctPerS = 2.6;
 constexpr double kSpinDownS = 10.0;         // fuel cut: the rotor runs down
 constexpr double kEgtRiseS = 3.0;
 constexpr double kEgtCoolS = 25.0;
 
 // ---- Exhaust gas temperature, degrees C ----
-constexpr double kStartEgtDegC = 420.0;     // while accelerating to idle
+// During the start the EGT rises from light-off to a peak half way to idle,
+// well above the idle value, and falls back as the airflow catches up (the
+// EGT lag makes the reading peak at about 540).
+constexpr double kStartPeakEgtDegC = 560.0;
 constexpr double kIdleEgtDegC = 400.0;
 constexpr double kTakeoffEgtDegC = 580.0;   // limit 625 for take-off
 

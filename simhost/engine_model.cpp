@@ -12,6 +12,8 @@ namespace {
 
 using namespace engine;
 
+constexpr double kPi = 3.14159265358979323846;
+
 // The token variables of one engine.
 struct EngineTokens {
   uint32_t throttle;
@@ -165,25 +167,43 @@ void EngineModel::StepEngine(int index, double seconds) {
   int tanksWithFuel = 0;
   const bool fuel = mixture >= kMixtureFuelOnMin && FuelAvailable(tanks, &tanksWithFuel) > 0.0;
   bool burning = Get(tokens.combustion) != 0.0 && fuel;
-  if (!burning && fuel && n2 >= kLightOffMinN2Pct) burning = true;  // light-off
-
-  double targetN2 = starterOn ? kStarterMaxN2Pct : 0.0;
-  double timeConstantS = starterOn && n2 < kStarterMaxN2Pct ? kStarterSpinUpS : kSpinDownS;
-  if (burning) {
-    const double demand = DemandOf(Sane(Get(tokens.throttle), -kFullReverseThrottle, kFullForwardThrottle, 0.0));
-    targetN2 = kIdleN2Pct + demand * (kMaxN2Pct - kIdleN2Pct);
-    timeConstantS = n2 < kIdleN2Pct - 1.0 ? kStartAccelerationS : kSpoolS;
+  // Light-off: fuel at the igniters above the light-off speed for the delay.
+  const bool igniting = !burning && fuel && n2 >= kLightOffMinN2Pct;
+  fuelOnS_[index] = igniting ? fuelOnS_[index] + seconds : 0.0;
+  if (igniting && fuelOnS_[index] >= kLightOffDelayS) {
+    burning = true;
+    fuelOnS_[index] = 0.0;
+    lightOffN2_[index] = std::min(n2, kIdleN2Pct - 2.0);
   }
-  n2 = Lag(n2, targetN2, timeConstantS, seconds);
+
+  const bool starting = burning && n2 < kIdleN2Pct - 1.0;
+  // The share of the way from light-off to idle.
+  const double startShare =
+      std::clamp((n2 - lightOffN2_[index]) / (kIdleN2Pct - lightOffN2_[index]), 0.0, 1.0);
+  if (starting) {
+    n2 += (kStartAccelMinPctPerS + kStartAccelPeakPctPerS * std::sin(kPi * startShare)) * seconds;
+  } else {
+    double targetN2 = starterOn ? kStarterMaxN2Pct : 0.0;
+    double timeConstantS = starterOn && n2 < kStarterMaxN2Pct ? kStarterSpinUpS : kSpinDownS;
+    if (burning) {
+      const double demand = DemandOf(Sane(Get(tokens.throttle), -kFullReverseThrottle, kFullForwardThrottle, 0.0));
+      targetN2 = kIdleN2Pct + demand * (kMaxN2Pct - kIdleN2Pct);
+      timeConstantS = kSpoolS;
+    }
+    n2 = Lag(n2, targetN2, timeConstantS, seconds);
+  }
 
   const double power = PowerOf(n2);
   double fuelFlowPph = 0.0;
   double egtTargetDegC = oatDegC;
-  if (burning) {
-    const bool starting = n2 < kIdleN2Pct - 1.0;
-    fuelFlowPph = starting ? kIdleFuelFlowPph * n2 / kIdleN2Pct
-                           : kIdleFuelFlowPph + power * (kTakeoffFuelFlowPph - kIdleFuelFlowPph);
-    egtTargetDegC = starting ? kStartEgtDegC : kIdleEgtDegC + power * (kTakeoffEgtDegC - kIdleEgtDegC);
+  if (burning || igniting) {
+    fuelFlowPph = starting || igniting ? kIdleFuelFlowPph * n2 / kIdleN2Pct
+                                       : kIdleFuelFlowPph + power * (kTakeoffFuelFlowPph - kIdleFuelFlowPph);
+  }
+  if (starting) {
+    egtTargetDegC = kIdleEgtDegC + (kStartPeakEgtDegC - kIdleEgtDegC) * std::sqrt(std::sin(kPi * startShare));
+  } else if (burning) {
+    egtTargetDegC = kIdleEgtDegC + power * (kTakeoffEgtDegC - kIdleEgtDegC);
   }
   egtDegC_[index] = Lag(egtDegC_[index], egtTargetDegC, burning ? kEgtRiseS : kEgtCoolS, seconds);
   const double oilPsi = kIdleOilPsi * std::min(1.0, n2 / kIdleN2Pct) + power * (kTakeoffOilPsi - kIdleOilPsi);

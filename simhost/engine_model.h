@@ -1,7 +1,8 @@
 // The simulator's engines: two turbofans driven by their starters, mixtures
 // (fuel levers) and throttles, each tick. The air starter spins N2 up; fuel
-// above the light-off speed lights the engine, which then runs up to idle and
-// follows its throttle with a spool lag; N1, N2, fuel flow, EGT, oil pressure
+// above the light-off speed lights the engine after a short delay, and it
+// runs up to idle (slowly at first, then faster, the EGT peaking on the way)
+// and follows its throttle with a spool lag; N1, N2, fuel flow, EGT, oil pressure
 // and engine-driven hydraulic output follow; the fuel flow is burnt from the
 // tanks the engine's selector takes from, and the total fuel weight follows
 // the tanks. A mixture cut or dry tanks stop the engine. The numbers are in
@@ -33,6 +34,8 @@ class EngineModel {
 
   bool driving_[2] = {false, false};
   double egtDegC_[2] = {0.0, 0.0};
+  double fuelOnS_[2] = {0.0, 0.0};     // fuel at the igniters this long, not yet lit
+  double lightOffN2_[2] = {0.0, 0.0};  // N2 when it lit
 };
 
 // The simulator's raw engine values as the cockpit's indications read them

@@ -86,6 +86,11 @@ constexpr double kDragCoefficientFullFlaps = 0.070;
 constexpr double kDragCoefficientGear = 0.018;
 constexpr double kInducedDragFactor = 0.045;     // 1 / (pi x aspect ratio 9.6 x Oswald 0.74)
 constexpr double kMinimumTasMps = 30.0;
+// Wave drag (see flight_model.h): drag-divergence Mach, and the critical Mach
+// that Lock's law puts 0.108 below it, where dCd/dM = 0.1.
+constexpr double kDragDivergenceMach = 0.80;
+constexpr double kWaveDragFactor = 20.0;
+constexpr double kWaveDragOffsetMach = 0.10772;  // (0.1 / 80)^(1/3)
 
 // ---- The simulator's autopilot ----
 constexpr double kStandardTurnRateDegPerS = 3.0;
@@ -96,6 +101,18 @@ constexpr double kVerticalSpeedChangeFpmPerS = 500.0;
 constexpr double kCaptureAccelerationFtPerS2 = 0.05 * 32.174;
 constexpr double kCaptureFinalFpmPerFt = 20.0;
 constexpr double kAltitudeHoldMaxFpm = 2000.0;
+// Course and glide-slope capture and tracking.
+constexpr double kCourseCaptureNeedle = 120.0;     // of 127: the needle off its stop
+constexpr double kCourseLookAheadS = 25.0;
+constexpr double kCourseLookAheadMinM = 1500.0;
+constexpr double kMaxInterceptDeg = 30.0;
+constexpr double kGlideSlopeCaptureNeedle = 6.0;   // of 119: about 0.04 degrees
+constexpr double kGlideSlopeCorrectionS = 8.0;
+constexpr double kGlideSlopeMaxDescentFpm = 3000.0;
+constexpr double kGlideSlopeMaxClimbFpm = 1000.0;
+constexpr double kFpmPerMps = 60.0 / 0.3048;
+// Flying the vertical speed towards the altitude set: this close, it is reached.
+constexpr double kAltitudeReachedFt = 10.0;
 constexpr double kThrottleMax = 16384.0;
 constexpr double kThrottleMin = -4096.0;
 constexpr double kAutothrottleRatePerS = 2500.0;      // throttle units a second, at most
@@ -143,17 +160,23 @@ void ApplyAutopilotKeyEvent(SimAutopilot& autopilot, uint32_t event, uint32_t va
     case 66103:
       SetToken(kTokenAltitudeLock, 1.0);
       autopilot.verticalSpeedHold = true;
+      autopilot.altitudeAhead = false;
       break;
-    case 66124: SetToken(kTokenAutopilotAltitudeFt, Signed(value)); break;
+    case 66124:
+      if (Signed(value) != Token(kTokenAutopilotAltitudeFt)) autopilot.altitudeAhead = false;
+      SetToken(kTokenAutopilotAltitudeFt, Signed(value));
+      break;
     case 66036: SetToken(kTokenAutopilotVerticalSpeedFpm, Signed(value)); break;
     case 66042: SetToken(kTokenHeadingBug, NormalizedDeg(Signed(value))); break;
     case 66106:
       SetToken(kTokenHeadingLock, 1.0);
       SetToken(kTokenNav1Lock, 0.0);
+      autopilot.courseCaptured = false;
       break;
     case 65811:
       SetToken(kTokenNav1Lock, 1.0);
       SetToken(kTokenHeadingLock, 0.0);
+      autopilot.courseCaptured = false;
       break;
     case 65819: SetToken(kTokenNav1Lock, 0.0); break;
     case 65814:
@@ -164,6 +187,7 @@ void ApplyAutopilotKeyEvent(SimAutopilot& autopilot, uint32_t event, uint32_t va
       Toggle(kTokenApproachHold);
       SetToken(kTokenGlideslopeHold, Token(kTokenApproachHold));
       if (On(kTokenApproachHold)) SetToken(kTokenHeadingLock, 0.0);
+      autopilot.courseCaptured = false;
       break;
     case 66112:
       SetToken(kTokenAirspeedHold, 1.0);
@@ -236,29 +260,30 @@ double FlightModel::ThrustN(double densityKgM3) const {
   };
   double thrust = 0.0;
   for (const Engine& engine : kEngines) {
-    double fraction = 0.0;
+    // An engine running down or motoring on its starter gives no thrust.
+    if (!On(engine.combustion)) continue;
     const double n1Pct = Token(engine.n1Pct);
-    if (n1Pct > 0.0) {
-      fraction = (n1Pct - kIdleN1Pct) / (kFullN1Pct - kIdleN1Pct);
-    } else if (On(engine.combustion)) {
-      fraction = Token(engine.throttle) / kThrottleMax;
-    } else {
-      continue;
-    }
+    double fraction = n1Pct > 0.0 ? (n1Pct - kIdleN1Pct) / (kFullN1Pct - kIdleN1Pct)
+                                  : Token(engine.throttle) / kThrottleMax;
     fraction = std::clamp(fraction, 0.0, 1.0);
     thrust += kMaxThrustPerEngineN * (kIdleThrustFraction + (1.0 - kIdleThrustFraction) * fraction);
   }
   return thrust * std::pow(densityKgM3 / kSeaLevelDensityKgM3, kThrustLapseExponent);
 }
 
-double FlightModel::DragN(double tasMps, double densityKgM3, double flightPathRad) const {
-  const double q = 0.5 * densityKgM3 * tasMps * tasMps;
+double FlightModel::WaveDragCoefficient(double mach) {
+  const double beyond = mach - (kDragDivergenceMach - kWaveDragOffsetMach);
+  return beyond > 0.0 ? kWaveDragFactor * beyond * beyond * beyond * beyond : 0.0;
+}
+
+double FlightModel::DragN(double tasMps, const Air& air, double flightPathRad) const {
+  const double q = 0.5 * air.densityKgM3 * tasMps * tasMps;
   const double lift = kMassKg * kGravityMps2 * std::cos(flightPathRad);
   const double cl = lift / (q * kWingAreaM2);
   const double flaps = std::clamp(Token(kTokenFlapPosition) / 16383.0, 0.0, 1.0);
   const double gear = std::clamp(Token(kTokenGearPosition) / 16383.0, 0.0, 1.0);
   const double cd = kDragCoefficientClean + kDragCoefficientFullFlaps * flaps + kDragCoefficientGear * gear +
-                    kInducedDragFactor * cl * cl;
+                    kInducedDragFactor * cl * cl + WaveDragCoefficient(tasMps / air.speedOfSoundMps);
   return q * kWingAreaM2 * cd;
 }
 
@@ -267,7 +292,7 @@ double FlightModel::DragN(double tasMps, double densityKgM3, double flightPathRa
 // The vertical speed the autopilot flies, moved towards its command at a
 // limited rate. Altitude hold flies to the altitude set; vertical-speed hold
 // flies the rate set and levels at the altitude set when that lies ahead.
-double FlightModel::FlyAutopilotVertical(const SimAutopilot& autopilot, double altitudeFt,
+double FlightModel::FlyAutopilotVertical(SimAutopilot& autopilot, double altitudeFt,
                                          double verticalSpeedFpm) const {
   if (!On(kTokenAltitudeLock)) return verticalSpeedFpm;
   const double target = Token(kTokenAutopilotAltitudeFt);
@@ -276,6 +301,16 @@ double FlightModel::FlyAutopilotVertical(const SimAutopilot& autopilot, double a
   if (autopilot.verticalSpeedHold) {
     command = Token(kTokenAutopilotVerticalSpeedFpm);
     const bool ahead = (command > 0.0 && toGo > 0.0) || (command < 0.0 && toGo < 0.0);
+    // Reached, or passed since the last tick (a gust, a jump of the scenario):
+    // from now on the autopilot holds the altitude set.
+    const bool passed = autopilot.altitudeAhead && (toGo > 0.0) != (autopilot.toGoFt > 0.0);
+    autopilot.altitudeAhead = ahead;
+    autopilot.toGoFt = toGo;
+    if ((ahead && std::fabs(toGo) < kAltitudeReachedFt) || passed) {
+      autopilot.verticalSpeedHold = false;
+      autopilot.altitudeAhead = false;
+      return FlyAutopilotVertical(autopilot, altitudeFt, verticalSpeedFpm);
+    }
     if (ahead) command = std::copysign(std::min(std::fabs(command), CaptureLimitFpm(toGo)), command);
   } else {
     command = std::copysign(std::min(CaptureLimitFpm(toGo), kAltitudeHoldMaxFpm), toGo);
@@ -284,14 +319,62 @@ double FlightModel::FlyAutopilotVertical(const SimAutopilot& autopilot, double a
   return verticalSpeedFpm + std::clamp(command - verticalSpeedFpm, -change, change);
 }
 
-// Heading hold turns towards the bug by the shorter way, at most at the standard rate.
-void FlightModel::FlyAutopilotHeading() {
-  if (!On(kTokenHeadingLock)) return;
+// Heading hold turns towards the bug; NAV and approach hold fly the bug
+// until the course is captured, then the course.
+void FlightModel::FlyAutopilotHeading(SimAutopilot& autopilot, const RadioNav::Reception& nav1) {
+  const bool navHold = (On(kTokenNav1Lock) || On(kTokenApproachHold)) && !On(kTokenHeadingLock);
+  if (!navHold) autopilot.courseCaptured = false;
+  if (navHold && !autopilot.courseCaptured && nav1.signal && std::fabs(nav1.needle) < kCourseCaptureNeedle) {
+    autopilot.courseCaptured = true;
+  }
+  if (navHold && autopilot.courseCaptured && nav1.signal) {
+    const double lookAheadM = std::max(kCourseLookAheadMinM, groundSpeedMps_ * kCourseLookAheadS);
+    const double interceptDeg =
+        std::clamp(std::atan2(nav1.flyRightM, lookAheadM) / kRadPerDeg, -kMaxInterceptDeg, kMaxInterceptDeg);
+    double driftDeg = NormalizedDeg(trackDeg_ - Token(kTokenHeadingDeg));
+    if (driftDeg > 180.0) driftDeg -= 360.0;
+    TurnTowards(nav1.courseTrueDeg + interceptDeg - driftDeg);
+  } else if (navHold || On(kTokenHeadingLock)) {
+    TurnTowards(Token(kTokenHeadingBug));
+  }
+}
+
+// The shorter way, at most at the standard rate.
+void FlightModel::TurnTowards(double targetDeg) {
   const double heading = Token(kTokenHeadingDeg);
-  double error = NormalizedDeg(Token(kTokenHeadingBug) - heading);
+  double error = NormalizedDeg(targetDeg - heading);
   if (error > 180.0) error -= 360.0;
   const double rate = std::clamp(error * kHeadingGainPerS, -kStandardTurnRateDegPerS, kStandardTurnRateDegPerS);
   SetToken(kTokenHeadingDeg, NormalizedDeg(heading + rate * kSecondsPerTick));
+}
+
+// The glide slope: captured where the aircraft meets it (the localizer
+// captured), then flown down; the altitude lock lets go at the capture.
+// Returns the vertical speed to fly, or NaN when the glide slope does not fly.
+double FlightModel::FlyGlideSlope(SimAutopilot& autopilot, const RadioNav::Reception& nav1,
+                                  double verticalSpeedFpm) const {
+  const bool armed = On(kTokenApproachHold) && On(kTokenGlideslopeHold) && autopilot.courseCaptured;
+  if (!armed) {
+    autopilot.glideSlopeCaptured = false;
+    autopilot.glideSlopeNeedle = 0.0;
+    return std::nan("");
+  }
+  if (!autopilot.glideSlopeCaptured && nav1.glideSlope) {
+    const bool crossed = autopilot.glideSlopeNeedle != 0.0 && (autopilot.glideSlopeNeedle > 0.0) != (nav1.glideSlopeNeedle > 0.0);
+    if (crossed || std::fabs(nav1.glideSlopeNeedle) < kGlideSlopeCaptureNeedle) {
+      autopilot.glideSlopeCaptured = true;
+      SetToken(kTokenAltitudeLock, 0.0);
+    }
+  }
+  autopilot.glideSlopeNeedle = nav1.glideSlope ? nav1.glideSlopeNeedle : 0.0;
+  // The altitude lock back on (a flare, altitude hold) takes the vertical over.
+  if (!autopilot.glideSlopeCaptured || On(kTokenAltitudeLock)) return std::nan("");
+  if (!nav1.glideSlope) return verticalSpeedFpm;  // the signal lost: on as before
+  const double pathFpm = -groundSpeedMps_ * kFpmPerMps * std::tan(nav1.glideSlopeDeg * kRadPerDeg);
+  const double command = std::clamp(pathFpm - nav1.aboveGlidePathFt * 60.0 / kGlideSlopeCorrectionS,
+                                    -kGlideSlopeMaxDescentFpm, kGlideSlopeMaxClimbFpm);
+  const double change = kVerticalSpeedChangeFpmPerS * kSecondsPerTick;
+  return verticalSpeedFpm + std::clamp(command - verticalSpeedFpm, -change, change);
 }
 
 // Airspeed or Mach hold on the throttles: the throttle rate follows the speed
@@ -316,7 +399,7 @@ void FlightModel::FlyAutothrottle(double casKt, double altitudeFt, double accele
 
 // ---- One tick ----
 
-void FlightModel::Step(SimAutopilot& autopilot, double groundElevationFt) {
+void FlightModel::Step(SimAutopilot& autopilot, double groundElevationFt, const RadioNav::Reception& nav1) {
   const bool onGround = On(kTokenOnGround);
   const bool flying = On(kTokenAutopilotEngaged) && !onGround;
   double altitudeFt = Token(kTokenAltitudeFt);
@@ -324,15 +407,17 @@ void FlightModel::Step(SimAutopilot& autopilot, double groundElevationFt) {
   double casKt = Token(kTokenIasKt);
 
   if (flying) {
-    verticalSpeedFpm = FlyAutopilotVertical(autopilot, altitudeFt, verticalSpeedFpm);
-    FlyAutopilotHeading();
+    const double onGlideSlopeFpm = FlyGlideSlope(autopilot, nav1, verticalSpeedFpm);
+    verticalSpeedFpm = std::isnan(onGlideSlopeFpm) ? FlyAutopilotVertical(autopilot, altitudeFt, verticalSpeedFpm)
+                                                   : onGlideSlopeFpm;
+    FlyAutopilotHeading(autopilot, nav1);
     FlyAutothrottle(casKt, altitudeFt, accelerationKtPerS_);
     // The point mass: thrust less drag less the climb's share of the weight.
     const Air air = StandardAtmosphere(altitudeFt);
     const double tasMps = std::max(TasFromCas(casKt, altitudeFt) * kMpsPerKt, kMinimumTasMps);
     const double sinPath = std::clamp(verticalSpeedFpm * kMPerFt / 60.0 / tasMps, -1.0, 1.0);
     const double accelerationMps2 =
-        (ThrustN(air.densityKgM3) - DragN(tasMps, air.densityKgM3, std::asin(sinPath))) / kMassKg -
+        (ThrustN(air.densityKgM3) - DragN(tasMps, air, std::asin(sinPath))) / kMassKg -
         kGravityMps2 * sinPath;
     const double newTasMps = std::max(tasMps + accelerationMps2 * kSecondsPerTick, kMinimumTasMps);
     const double newCasKt = CasFromMach(newTasMps / air.speedOfSoundMps, altitudeFt);
@@ -345,7 +430,13 @@ void FlightModel::Step(SimAutopilot& autopilot, double groundElevationFt) {
   if (onGround) {
     altitudeFt = std::max(altitudeFt, groundElevationFt);
   } else {
-    altitudeFt = std::max(altitudeFt + verticalSpeedFpm / 60.0 * kSecondsPerTick, groundElevationFt);
+    altitudeFt += verticalSpeedFpm / 60.0 * kSecondsPerTick;
+    // The autopilot flying it down onto the ground: touchdown, the wheels take it.
+    if (flying && altitudeFt <= groundElevationFt && verticalSpeedFpm < 0.0) {
+      SetToken(kTokenOnGround, 1.0);
+      SetToken(kTokenVerticalSpeed, 0.0);
+    }
+    altitudeFt = std::max(altitudeFt, groundElevationFt);
   }
   SetToken(kTokenAltitudeFt, altitudeFt);
   SetToken(kTokenAltitudeM, altitudeFt * kMPerFt);
@@ -364,7 +455,9 @@ void FlightModel::Step(SimAutopilot& autopilot, double groundElevationFt) {
   const double windToRad = (Token(kTokenWindFromDeg) + 180.0) * kRadPerDeg;
   const double northMps = tasMps * std::cos(headingDeg * kRadPerDeg) + windMps * std::cos(windToRad);
   const double eastMps = tasMps * std::sin(headingDeg * kRadPerDeg) + windMps * std::sin(windToRad);
-  SetToken(kTokenGroundSpeedMps, std::hypot(northMps, eastMps));
+  groundSpeedMps_ = std::hypot(northMps, eastMps);
+  if (groundSpeedMps_ > 1.0) trackDeg_ = NormalizedDeg(std::atan2(eastMps, northMps) / kRadPerDeg);
+  SetToken(kTokenGroundSpeedMps, groundSpeedMps_);
 
   const double latitudeDeg = Token(kTokenLatitude) / kLatitudeUnitsPerDeg;
   const double longitudeDeg = Token(kTokenLongitude) / kLongitudeUnitsPerDeg;

@@ -18,6 +18,10 @@ class MagneticVariation {
   // Sets token 82 for the present position; the first and the latest values
   // are kept for the log.
   void Update();
+  // Degrees east at a position (0 without a grid), for the radio stations.
+  double VariationAt(double latDeg, double lonEastDeg) const {
+    return grid_.IsLoaded() ? grid_.AtLatLonWest(latDeg, -lonEastDeg) : 0.0;
+  }
   // Lines for the log: where the grid came from and what the token held.
   std::string Summary() const;
 

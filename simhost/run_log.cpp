@@ -161,6 +161,7 @@ bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::st
   }
 
   log << "\n== Magnetic variation (token 82) ==\n" << host.MagVar().Summary();
+  log << "\n== Radio navigation ==\n" << host.Radios().Summary();
 
   log << "\n== Pictures of the displays (in pictures/) ==\n";
   for (const std::string& name : host.Pictures().Written()) log << "   " << name << "\n";

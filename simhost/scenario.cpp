@@ -631,6 +631,19 @@ std::string RunSnapshot(RunContext& context, const ScenarioStep& step) {
   return failure;
 }
 
+// ils AIRPORT RUNWAY FREQUENCY [GLIDESLOPE_DEG]
+std::string CheckIlsLine(const std::vector<std::string>& args) { return CheckNumbers(args, 2); }
+
+double IlsSlope(const std::vector<std::string>& args) { return args.size() > 3 ? Number(args[3]) : 3.0; }
+
+std::string IlsNames(const SimHost& host, const std::vector<std::string>& args) {
+  return host.Radios().CheckIls(args[0], args[1], Number(args[2]), IlsSlope(args));
+}
+
+std::string RunIls(RunContext& context, const ScenarioStep& step) {
+  return context.host.Radios().AddIls(step.args[0], step.args[1], Number(step.args[2]), IlsSlope(step.args));
+}
+
 std::string RunStop(RunContext& context, const ScenarioStep&) {
   context.stopped = true;
   return "";
@@ -674,6 +687,7 @@ constexpr Command kCommands[] = {
     {"trace", 1, 99, "trace <token>|<section>/<key> ...", CheckTrace, RunTrace, TraceNames},
     {"note", 1, 99, "note <text>", CheckNothing, RunNote},
     {"stop", 0, 0, "stop", CheckNothing, RunStop},
+    {"ils", 3, 4, "ils <airport> <runway> <frequency-mhz> [<glide-slope-deg>]", CheckIlsLine, RunIls, IlsNames},
 };
 
 const Command* FindCommand(const std::string& name) {

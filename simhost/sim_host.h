@@ -1,6 +1,7 @@
 // The headless simulator: owns the simulator folder and the loaded module,
 // sends the panel services in the simulator's order, advances TICK18 at 18
-// ticks per simulated second and the simulation clock (token 604) with it,
+// ticks per simulated second and the simulation clock (token 604, seconds)
+// by 1/18 s a tick while the simulation runs,
 // feeds the token table, and applies the effects of the key events the
 // cockpit reads back. The program and the test bed both drive the cockpit
 // through this one class.
@@ -17,6 +18,7 @@
 #include "simhost/module_loader.h"
 #include "simhost/panel.h"
 #include "simhost/pictures.h"
+#include "simhost/radio_nav.h"
 #include "simhost/typist.h"
 #include "simhost/weather_field.h"
 
@@ -182,6 +184,8 @@ class SimHost {
   static constexpr size_t kFmaChangesKept = 1000;
   const std::vector<FmaChange>& FmaChanges() const { return fmaChanges_; }
   const MagneticVariation& MagVar() const { return magneticVariation_; }
+  RadioNav& Radios() { return radios_; }
+  const RadioNav& Radios() const { return radios_; }
 
   // ---- The panel: windows, gauge instances, their elements ----
   const Panel& PanelGauges() const { return panel_; }
@@ -228,7 +232,7 @@ class SimHost {
   DisplayPictures pictures_;
   Phase phase_ = Phase::Unloaded;
   double tick18_ = 0.0;
-  double simulationClock_ = 1.0;
+  double simulationTicks_ = 1.0;  // ticks of the simulator's clock (token 604 = this / 18 s)
   uint64_t ticksRun_ = 0;
   bool clockFrozen_ = false;
   std::vector<Ramp> ramps_;
@@ -256,6 +260,7 @@ class SimHost {
   bool trimEcho_ = false;
   std::vector<FmaChange> fmaChanges_;
   MagneticVariation magneticVariation_;
+  RadioNav radios_;
 };
 
 }  // namespace simhost

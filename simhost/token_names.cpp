@@ -70,7 +70,7 @@ constexpr TokenName kTokenNames[] = {
     {"master_battery", 364, 1.0, "flag"},
     {"starter1", 563, 1.0, "flag"},
     {"starter2", 573, 1.0, "flag"},
-    {"sim_clock", 604, 1.0, "grows each tick"},
+    {"sim_clock", 604, 1.0, "s, grows 1/18 s a tick"},
     {"radio_altitude", 614, 0.3048, "ft"},
     {"n1_1", 624, 1.0, "%"},
     {"n2_1", 625, 1.0, "%"},

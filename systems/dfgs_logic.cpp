@@ -28,8 +28,14 @@ using dfgs::State;
 namespace tok = dfgs::tok;
 
 // Commanded vertical speed per knot of speed error and second, over 100 (the
-// speed-on-pitch law's gain): 1 kt too fast raises the command by 5 ft/min a second.
-constexpr double kSpeedOnPitchGain = 0.05;
+// speed-on-pitch law's gain): 1 kt too fast raises the command by 200 ft/min
+// a second, so beyond a quarter knot the 50-ft/min step limit rules and the
+// command moves at 50 ft/min a second back towards the speed and at 200 while
+// the error grows. That is the best damping the law's fourfold step gives: a
+// speed change comes back with about a quarter of it beyond the target (5 kt
+// for 20), where a gain small enough to stay off the limit leaves half of it
+// and swings for minutes.
+constexpr double kSpeedOnPitchGain = 2.0;
 constexpr double kSpeedOnPitchStepMaxFpm = 50.0;
 constexpr double kVerticalSpeedCommandMaxFpm = 12000.0;
 constexpr double kThrottleMax = 16384.0;
@@ -560,12 +566,14 @@ void FlapPlacard() {
 void EprHold() {
   State& s = S();
   const bool reverse = dfgs::ThrottleLever(1) < 0.0 || dfgs::ThrottleLever(2) < 0.0;
-  if (s.thrustMode != kThrustEprLimit || GetTrpMode() == kTrpNone || reverse) s.eprHoldLatch = 0;
   if (s.thrustMode == kThrustEprLimit && !On(tok::kTogaPower) && s.eprHoldLatch == 0) {
     s.eprHoldThrottle[0] = dfgs::ThrottleLever(1);
     s.eprHoldThrottle[1] = dfgs::ThrottleLever(2);
     s.eprHoldLatch = 1;
   }
+  // Cleared after it is set: levers in reverse, no rating or another mode
+  // leave them where the crew put them, and the disengage below sees reverse.
+  if (s.thrustMode != kThrustEprLimit || GetTrpMode() == kTrpNone || reverse) s.eprHoldLatch = 0;
   if (s.thrustMode != kThrustEprLimit || s.eprHoldLatch == 0) return;
   if (IsAtArmed()) Send(kKeyEventAutothrottleArmToggle);
   const double target = GetTrpTarget();

@@ -4,6 +4,7 @@
 // both engines through the host's engine model.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -168,9 +169,36 @@ TEST(EngineModel, APlausibleStartSpoolAndShutDown) {
   EXPECT_EQ(cockpit.token(Token::Engine1FuelFlow), 0.0);
   cockpit.runSeconds(20);
   EXPECT_LE(N2(cockpit, 1), simhost::engine::kStarterMaxN2Pct) << "the starter alone goes no further";
-  cockpit.set(Token::Engine1Mixture, 16384).runTicks(1);
+  // Fuel on: it flows at once and lights after the 2-s delay.
+  const double egtCold = cockpit.token(Token::Engine1Egt);
+  cockpit.set(Token::Engine1Mixture, 16384).runSeconds(1.9);
+  EXPECT_EQ(cockpit.token(Token::Engine1Combustion), 0.0) << "not lit yet";
+  EXPECT_GT(cockpit.token(Token::Engine1FuelFlow), 0.0);
+  EXPECT_EQ(cockpit.token(Token::Engine1Egt), egtCold) << "no EGT rise before light-off";
+  cockpit.runUntil([&] { return cockpit.token(Token::Engine1Combustion) != 0.0; }, 0.2);
   EXPECT_EQ(cockpit.token(Token::Engine1Combustion), 1.0);
-  cockpit.runSeconds(25);
+  // Slow at first, faster past light-off: the gain of the first two seconds
+  // against two seconds later on; the EGT peaks well above idle on the way.
+  const double atLightOff = N2(cockpit, 1);
+  cockpit.runSeconds(2);
+  const double early = N2(cockpit, 1) - atLightOff;
+  cockpit.runSeconds(6);
+  const double midway = N2(cockpit, 1);
+  cockpit.runSeconds(2);
+  const double later = N2(cockpit, 1) - midway;
+  EXPECT_GT(early, 1.0);
+  EXPECT_GT(later, 2.0 * early) << "faster past light-off, not a lag fastest at light-off";
+  double peakEgtToken = 0.0;
+  cockpit.runUntil(
+      [&] {
+        peakEgtToken = std::max(peakEgtToken, cockpit.token(Token::Engine1Egt));
+        return N2(cockpit, 1) >= 59.0;
+      },
+      20);
+  EXPECT_GT(peakEgtToken, simhost::EgtTokenFromDegC(500.0)) << "the start's EGT peak";
+  EXPECT_LT(peakEgtToken, simhost::EgtTokenFromDegC(560.0));
+  cockpit.runSeconds(12);
+  EXPECT_NEAR(cockpit.token(Token::Engine1Egt), simhost::EgtTokenFromDegC(400.0), 14.375 * 3) << "back to idle";
   EXPECT_FALSE(StarterOn(cockpit, 1)) << "released at light-off";
   EXPECT_NEAR(N2(cockpit, 1), 60.0, 1.0);
   EXPECT_NEAR(cockpit.host().GetToken(624), 25.0, 1.0) << "N1 at idle";
@@ -208,8 +236,10 @@ TEST(EngineModel, ItsOwnTankFeedsItAndADryTankStopsIt) {
   EXPECT_EQ(cockpit.token(Token::FuelRightGal), 0.0) << "its tank ran dry";
   EXPECT_EQ(cockpit.token(Token::FuelLeftGal), 500.0) << "the other tank untouched";
   EXPECT_DOUBLE_EQ(cockpit.token(Token::TotalFuelWeightLb), 500 * kLbPerGallon);
-  cockpit.set(Token::FuelRightGal, 100).runTicks(1);
-  EXPECT_EQ(cockpit.token(Token::Engine2Combustion), 1.0) << "relit while N2 is above light-off";
+  cockpit.set(Token::FuelRightGal, 100).runSeconds(1.9);
+  EXPECT_EQ(cockpit.token(Token::Engine2Combustion), 0.0);
+  cockpit.runSeconds(0.2);
+  EXPECT_EQ(cockpit.token(Token::Engine2Combustion), 1.0) << "relit while N2 is above light-off, after the delay";
 }
 
 // Bad values from a scenario never give NaN tokens or a stuck engine.
@@ -276,7 +306,7 @@ TEST(EngineStart, ColdAndDarkToBothEnginesRunning) {
     cockpit.runUntil([&] { return N2(cockpit, engine) >= 20.0; }, 20);
     EXPECT_NEAR((cockpit.tick18() - startTick) / 18.0, 11.0, 1.5) << "seconds to 20 % N2";
     cockpit.set(mixture, 16384);
-    cockpit.runUntil([&] { return GetStarterSwitchPosition(engine) == kStarterReleased; }, 2);
+    cockpit.runUntil([&] { return GetStarterSwitchPosition(engine) == kStarterReleased; }, 4);
     EXPECT_TRUE(IsEngineRunning(engine));
     EXPECT_FALSE(StarterOn(cockpit, engine));
     EXPECT_EQ(Toggles(cockpit, engine), 2u) << "one toggle at light-off";

@@ -538,15 +538,15 @@ TEST(FlightGuidance, RetardAtIdleInFlightOnEitherSideOfItsThreshold) {
   EXPECT_EQ(GetDfgsThrustMode(), kThrustIas);
 }
 
-// The deadline is 120 of the simulator's time (token 604), which the host
-// advances by one each tick.
+// The deadline is 120 s of the simulator's time (token 604, in seconds),
+// which the host advances by 1/18 s each tick: 2160 ticks.
 TEST(FlightGuidance, AfterLandingTheSelfTestRunsWhenTheDeadlinePasses) {
   Cockpit cockpit({.start = false});
   Airborne(cockpit, 500, 140, false).runSeconds(20);
   ASSERT_EQ(IsDfgsTestActive(), 0u);
-  cockpit.set(Token::OnGround, 1).set(Token::IndicatedAirspeedKt, 50).runTicks(120);
+  cockpit.set(Token::OnGround, 1).set(Token::IndicatedAirspeedKt, 50).runTicks(2159);
   EXPECT_EQ(IsDfgsTestActive(), 0u);
-  cockpit.runTicks(2);
+  cockpit.runTicks(3);
   EXPECT_EQ(IsDfgsTestActive(), 1u);
 }
 

@@ -157,5 +157,30 @@ TEST_F(SimhostProgram, ASoundFileThatCannotBeWrittenCostsNoSavedState) {
   EXPECT_NE(Read("out/log.txt").find("== Key events"), std::string::npos);
 }
 
+// The fire handles cut the fuel (65919, 65920): the log names the events,
+// and the ILS a flight sets up with the radio stations it read.
+TEST_F(SimhostProgram, TheLogNamesTheMixtureCutsAndListsTheIls) {
+  const ProgramRun run = Run("ils LSZH 14 110.30\n"
+                             "control APU battery 41\n"
+                             "set mixture1 16384\n"
+                             "set mixture2 16384\n"
+                             "run 2\n"
+                             "control \"Engine Fire\" handle_left 1\n"
+                             "control \"Engine Fire\" handle_right 1\n"
+                             "run 1\n");
+  ASSERT_EQ(run.status, 0) << run.output;
+  const std::string log = Read("out/log.txt");
+  EXPECT_NE(log.find("65919  0  engine 1 mixture cut off\n"), std::string::npos) << log;
+  EXPECT_NE(log.find("65920  0  engine 2 mixture cut off\n"), std::string::npos);
+  EXPECT_NE(log.find("ILS LSZH 14 110.30 MHz"), std::string::npos);
+  EXPECT_NE(log.find("radio stations: 8 VOR and DME from 1 file(s), 1 ILS"), std::string::npos);
+}
+
+TEST_F(SimhostProgram, AnIlsWhereTheDataHasNoRunwayStopsTheFlightBeforeItStarts) {
+  const ProgramRun run = Run("run 1\nils LSZH 15 110.30\n");
+  EXPECT_NE(run.status, 0);
+  EXPECT_NE(run.output.find("flight.scn:2: no runway 15 at LSZH in airports.txt"), std::string::npos) << run.output;
+}
+
 }  // namespace
 }  // namespace halcyon::test
