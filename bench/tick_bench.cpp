@@ -9,6 +9,7 @@
 #include "platform/system.h"
 #include "simhost/flight_model.h"
 #include "simhost/sim_host.h"
+#include "systems/irs.h"
 
 namespace {
 
@@ -93,8 +94,10 @@ BENCHMARK(BM_LifecycleTickEnginesRunning);
 // host's flight model flying: the DFGS's main and fast passes at work.
 void BM_LifecycleTickAutopilot(benchmark::State& state) {
   simhost::SimHost& host = RunningCockpit();
-  platform::SetPlaceholderInput("irs_left", 115);
-  platform::SetPlaceholderInput("irs_right", 115);
+  for (halcyon::CSwitch* irs : {&halcyon::g_irs1Selector, &halcyon::g_irs1State, &halcyon::g_irs2Selector,
+                                 &halcyon::g_irs2State}) {
+    halcyon::SetSwitch(irs, halcyon::kIrsNav);
+  }
   const struct {
     uint32_t token;
     double value;

@@ -326,6 +326,11 @@ std::string RunSimQuit(RunContext&, const ScenarioStep&) {
   return "";
 }
 
+// One of the simulator's own events that the cockpit watches ("BRAKES").
+std::string RunSimEvent(RunContext&, const ScenarioStep& step) {
+  return platform::simconnect::QueueSimEvent(step.args[0]) ? "" : "the cockpit does not watch " + Quote(step.args[0]);
+}
+
 std::string RunSimException(RunContext&, const ScenarioStep&) {
   platform::simconnect::QueueException(1);
   return "";
@@ -335,7 +340,7 @@ std::string RunSimException(RunContext&, const ScenarioStep&) {
 // systems/placeholders.h and displays/placeholders.h); a row goes when its
 // system lands.
 constexpr const char* kPlaceholderInputs[] = {
-    "ground_spoilers_deployed", "gear_wheels_lamp", "ground_crew_sequence", "irs_left", "irs_right",
+    "ground_spoilers_deployed",
 };
 
 std::string CheckPlaceholder(const std::vector<std::string>& args) {
@@ -519,6 +524,7 @@ constexpr Command kCommands[] = {
     {"clouds", 1, 1, "clouds <density 0..255>", CheckClouds, RunClouds},
     {"sim-quit", 0, 0, "sim-quit", CheckNothing, RunSimQuit},
     {"sim-exception", 0, 0, "sim-exception", CheckNothing, RunSimException},
+    {"sim-event", 1, 1, "sim-event <name>", CheckNothing, RunSimEvent},
     {"placeholder", 2, 2, "placeholder <input> <value>", CheckPlaceholder, RunPlaceholder},
     {"snapshot", 0, 1, "snapshot [<gauge>]", CheckNothing, RunSnapshot, SnapshotNames},
     {"expect", 3, 4, "expect <token>|<section> <key> ==|!=|<|<=|>|>= <value>", CheckExpect, RunExpect, ExpectNames},

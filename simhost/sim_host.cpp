@@ -121,6 +121,7 @@ bool SimHost::Load(std::string* error) {
     return false;
   }
   platform::sim::SetKeyEventEffect([this](uint32_t event, uint32_t value) {
+    if (ground_.ApplyKeyEvent(*this, event, value)) return;
     ApplyKeyEventEffect(event, value);
     ApplyAutopilotKeyEvent(autopilot_, event, value);
   });
@@ -204,6 +205,7 @@ void SimHost::RunOneTick() {
   typist_.Step();
   MoveTraffic();
   if (flightModelOn_) flightModel_.Step(autopilot_, groundElevationFt_);
+  ground_.Step();
   for (TickHook& hook : tickHooks_) hook(*this);
   magneticVariation_.Update();
   MirrorOutsideAirTemp();
@@ -277,6 +279,7 @@ void SimHost::SetToken(uint32_t token, double value) {
                ramps_.end());
   platform::sim::SetToken(token, value);
   if (token == kTokenAmbientTempDegCBy256) MirrorOutsideAirTemp();
+  ground_.TokenSet(*this, token, value);
 }
 
 // The simulator gives the outside air temperature twice: in degrees C/256 and in degrees C.

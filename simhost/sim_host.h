@@ -13,6 +13,7 @@
 
 #include "simhost/engine_model.h"
 #include "simhost/flight_model.h"
+#include "simhost/ground_handling.h"
 #include "simhost/magnetic_variation.h"
 #include "simhost/module_loader.h"
 #include "simhost/pictures.h"
@@ -140,6 +141,7 @@ class SimHost {
   uint64_t SoundsPlayedCount() const { return soundsPlayedCount_; }
   const LoadedModule& Module() const { return module_; }
   const EngineModel& Engines() const { return engines_; }
+  const GroundHandling& Ground() const { return ground_; }
   const MagneticVariation& MagVar() const { return magneticVariation_; }
 
   // ---- The glass displays' pictures ----
@@ -199,6 +201,7 @@ class SimHost {
   FlightModel flightModel_;
   bool flightModelOn_ = false;
   MagneticVariation magneticVariation_;
+  GroundHandling ground_;
 };
 
 }  // namespace simhost

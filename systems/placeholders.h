@@ -17,64 +17,25 @@ namespace halcyon {
 
 // Speed cards and ground spoilers: "ground_spoilers_deployed", 0.
 bool IsGroundSpoilerDeployed();
-// Landing gear: the wheels-lamp switch object that rests at 124 and stands at
-// 41 for a while after lift-off with the gear down, "gear_wheels_lamp", 124.
-int32_t GetGearWheelsLampPosition();
-// Pushback and ground crew: either sequence running or the second one
-// pending, "ground_crew_sequence", 0.
-bool IsGroundCrewSequenceStarted();
-// IRS 1 or 2 status record, "irs_left" and "irs_right": 115 in NAV, [120] off.
-int32_t GetIrsStatusPosition(int32_t unit);
 
-void InitGear();
-void LoadBrakeTemperature();
 void InitAutoSpoilers();
-void LoadAutobrake();
-void LoadGear();
 void LoadStabTrim();
 void InitAutoflightAlerts();
 void ResetAltimeter();
-void LoadRain();
-void LoadFlaps();
 void LoadSpeedCards();
-void LoadSlats();
 void InitEdp();
-void LoadIrs();
 void LoadLongitudeTrim();
-void InitWiper();
 void LoadAltimeter();
-void LoadAtcId();
 void UpdateAnnunciators();
-void UpdateGear();
-void UpdateBrakeTemperature();
 void UpdateAutoSpoilers();
-void UpdateAutobrake();
-void UpdateAlternateGear();
 void UpdateStabTrim();
 void UpdateTakeoffWarning();
 void UpdateAutoflightAlerts();
 void UpdateAltimeter();
-void UpdateGroundCom();
-void UpdateFlaps();
-void UpdateSlats();
 void UpdateEdp();
-void UpdateIrs();
-void UpdateWiper();
-void SaveBrakeTemperature();
-void SaveAutobrake();
-void SaveGear();
 void SaveStabTrim();
-void SaveRain();
-void SaveFlaps();
 void SaveSpeedCards();
-void SaveSlats();
-void SaveIrs();
 void SaveLongitudeTrim();
 void SaveAltimeter();
-
-// Accessors of the aircraft systems that the SimConnect client calls.
-void DisarmAutobrakeOnPedal(uint8_t forced);
-// The aircraft's own ATC id.
-const char* GetAtcId();
 
 }  // namespace halcyon
