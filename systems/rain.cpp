@@ -46,6 +46,9 @@ struct WiperStroke {
   double startTick18;
 };
 
+// A wait further ahead than this means the clock went back.
+constexpr double kClockBackGuardTicks = 11000.0;
+
 uint32_t g_rainPanelFlag = 0;
 uint32_t g_wiperSelector = kWiperOff;
 uint32_t g_wiperView = 0;
@@ -112,9 +115,12 @@ void UpdateWiper() {
     g_stroke.frameIndex = 0;
     g_stroke.startTick18 = CurrentTick18();
   }
-  const bool due = g_stroke.running != 0 &&
-                   g_stroke.frameIndex * g_stroke.framePeriodTicks + g_stroke.startTick18 < CurrentTick18();
-  if (!due) return;
+  const double now = CurrentTick18();
+  const double nextFrameTick18 = g_stroke.frameIndex * g_stroke.framePeriodTicks + g_stroke.startTick18;
+  // A clock that went back (a reloaded flight) restarts the wait from now, as
+  // the levers do, so the wiper does not stand still for hours.
+  if (now + kClockBackGuardTicks < nextFrameTick18) g_stroke.startTick18 = now;
+  if (g_stroke.running == 0 || !(nextFrameTick18 < now)) return;
   switch (g_wiperSelector) {
     case kWiperPark:
       SetSwitch(&g_wiperImage, kWiperParkedFrame);

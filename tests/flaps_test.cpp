@@ -101,9 +101,11 @@ TEST(Flaps, SavedFramesArePutRightAndTheSectionsRoundTrip) {
   cockpit.set(Token::FlapHandle, 3000).start().runTicks(4);
   EXPECT_EQ(GetSwitch(&g_flapLever), 10) << "between detents: detent 1's frame at once";
   EXPECT_EQ(GetSwitch(&g_autoSlatLight), kSwitchOn);
+  cockpit.runSeconds(1);
+  EXPECT_EQ(GetSwitch(&g_autoSlatLight), kSwitchOff) << "no slat condition";
   cockpit.shutdown();
   EXPECT_EQ(cockpit.ini("FLAPS", "lever"), "10");
-  EXPECT_EQ(cockpit.ini("SLATS", "auto_slat_light"), "41");
+  EXPECT_EQ(cockpit.ini("SLATS", "auto_slat_light"), "120");
 }
 
 // A frame beyond the quadrant (a saved 200 is stored as 120) stands while the
@@ -173,8 +175,9 @@ TEST(Slats, TheAutoSlatLightFollowsTheSlatConditionAbove240Knots) {
 TEST(Slats, TheCheckLightsTheLampForAStageOnceTheFlapsLeaveUpOnTheGround) {
   Cockpit cockpit;
   // Up in the air, then extended: no check.
-  cockpit.set(Token::OnGround, 0).runSeconds(1).set(Token::FlapHandle, 3000).runSeconds(12);
+  cockpit.set(Token::OnGround, 0).runSeconds(1).set(Token::FlapHandle, 3000).runSeconds(3);
   EXPECT_EQ(GetSwitch(&g_autoSlatCheck), kSwitchOff);
+  cockpit.runSeconds(9);
 
   cockpit.set(Token::OnGround, 1).runSeconds(1);
   EXPECT_EQ(GetSwitch(&g_autoSlatCheck), kSwitchOff) << "flaps not up: not armed";

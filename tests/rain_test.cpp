@@ -86,6 +86,18 @@ TEST(Wiper, OffFreezesASweepAndParkEndsIt) {
   EXPECT_EQ(GetWiperSelector(), kWiperOff) << "out of range: OFF";
 }
 
+// The clock set back by more than 11000 ticks mid-sweep (a reloaded
+// flight): the sweep goes on from the present tick.
+TEST(Wiper, ASweepGoesOnAfterTheClockWentBack) {
+  Cockpit cockpit({.initialTick18 = 30000});
+  cockpit.control("RAIN", "wiper", kWiperSwitchLow).runTicks(6);
+  EXPECT_EQ(GetSwitch(&g_wiperImage), 6);
+  cockpit.clockBack(20000).runTicks(10);
+  // The wait restarts at the present tick: the five frames shown are waited
+  // out once more, then the sweep goes on a frame a tick.
+  EXPECT_EQ(GetSwitch(&g_wiperImage), 10);
+}
+
 TEST(Wiper, TheViewFollowsTheVisibleWindow) {
   Cockpit cockpit;
   cockpit.setWindowVisible(10220, true).runTicks(1);
