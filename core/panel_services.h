@@ -61,12 +61,16 @@ enum class Token : uint32_t {
   FuelCenterGal = 305,
   FuelWeightLbPerGallon = 306,
   Engine1FuelSelector = 307,  // 1 all, 2 left, 3 right, 6 centre
+  LeftBrakePedal = 320,      // 0..32767
+  RightBrakePedal = 321,
   BrakeValue = 322,
   ParkingBrake = 323,
   FlapHandle = 328,
   FlapPosition = 329,        // 0..16383
   GearHandle = 331,
-  GearPosition = 332,
+  GearPosition = 332,        // nose gear, 0 up .. 16383 down
+  GearLeftPosition = 333,
+  GearRightPosition = 334,
   UnitsOfMeasure = 335,      // 0 US, 1 metric with feet, 2 metric
   OutsideAirTempDegC = 341,
   WindSpeedKt = 343,
@@ -82,6 +86,7 @@ enum class Token : uint32_t {
   Engine1N2Pct = 625,
   Engine2N2Pct = 644,
   AvionicsMaster = 740,
+  AutobrakeSetting = 743,    // the simulator's own setting, 0..5
   TotalFuelWeightLb = 791,
   TotalAirTempDegC = 800,
   GroundSpeedMps = 832,

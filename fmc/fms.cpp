@@ -17,6 +17,10 @@ void CFms::SetIrsAligning(uint8_t on) {
   if (on == 0) alignDone_ = 0;
 }
 
+void CFms::AlignToAircraftPosition() {
+  if (irsAligning_ != 0) alignDone_ = 1;
+}
+
 void CFms::KeyPressed(uint32_t keyCode) {
   if (keysPressed_.size() == kKeyLogSize) keysPressed_.erase(keysPressed_.begin());
   keysPressed_.push_back(keyCode);

@@ -64,6 +64,9 @@ class CFms {
   // and drops the IRS position. There is no IRS position yet, so align-done
   // stays clear.
   void SetIrsAligning(uint8_t on);
+  // The IRS position taken from the aircraft's present position: sets
+  // align-done while an alignment runs.
+  void AlignToAircraftPosition();
 
   // ---- CDU ----
   // One CDU key code (0..69); the latest kKeyLogSize codes are kept.

@@ -12,6 +12,8 @@
 #include "displays/efis/efis_dimmer.h"
 #include "host/sound_system.h"
 #include "systems/engine_start.h"
+#include "systems/gear.h"
+#include "systems/ground_crew.h"
 #include "systems/placeholders.h"
 #include "systems/speed_bugs.h"
 

@@ -12,6 +12,7 @@
 #include "platform/simconnect.h"
 #include "systems/fuel_flow.h"
 #include "systems/placeholders.h"
+#include "systems/rain.h"
 
 namespace halcyon {
 

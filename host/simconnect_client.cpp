@@ -17,6 +17,7 @@
 #include "host/simconnect_messages.h"
 #include "nav/great_circle.h"
 #include "nav/latlon.h"
+#include "systems/autobrake.h"
 #include "systems/placeholders.h"
 #include "systems/radios.h"
 

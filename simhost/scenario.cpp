@@ -2,6 +2,7 @@
 #include "simhost/scenario.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -466,6 +467,11 @@ std::string RunSimQuit(RunContext&, const ScenarioStep&) {
   return "";
 }
 
+// One of the simulator's own events that the cockpit watches ("BRAKES").
+std::string RunSimEvent(RunContext&, const ScenarioStep& step) {
+  return platform::simconnect::QueueSimEvent(step.args[0]) ? "" : "the cockpit does not watch " + Quote(step.args[0]);
+}
+
 std::string RunSimException(RunContext&, const ScenarioStep&) {
   platform::simconnect::QueueException(1);
   return "";
@@ -474,9 +480,8 @@ std::string RunSimException(RunContext&, const ScenarioStep&) {
 // Inputs the cockpit takes from systems not built yet (see
 // systems/placeholders.h and displays/placeholders.h); a row goes when its
 // system lands.
-constexpr const char* kPlaceholderInputs[] = {
-    "gear_wheels_lamp", "ground_crew_sequence", "irs_left", "irs_right",
-};
+// None at present: every system the cockpit reads from is built.
+constexpr std::array<const char*, 0> kPlaceholderInputs{};
 
 std::string CheckPlaceholder(const std::vector<std::string>& args) {
   for (const char* name : kPlaceholderInputs) {
@@ -681,6 +686,7 @@ constexpr Command kCommands[] = {
     {"weather-clear", 0, 0, "weather-clear", CheckNothing, RunWeatherClear},
     {"sim-quit", 0, 0, "sim-quit", CheckNothing, RunSimQuit},
     {"sim-exception", 0, 0, "sim-exception", CheckNothing, RunSimException},
+    {"sim-event", 1, 1, "sim-event <name>", CheckNothing, RunSimEvent},
     {"placeholder", 2, 2, "placeholder <input> <value>", CheckPlaceholder, RunPlaceholder},
     {"snapshot", 0, 1, "snapshot [<gauge>]", CheckNothing, RunSnapshot, SnapshotNames},
     {"expect", 3, 4, "expect <token>|<section> <key> ==|!=|<|<=|>|>= <value>", CheckExpect, RunExpect, ExpectNames},

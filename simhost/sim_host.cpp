@@ -133,6 +133,7 @@ bool SimHost::Load(std::string* error) {
     return false;
   }
   platform::sim::SetKeyEventEffect([this](uint32_t event, uint32_t value) {
+    if (ground_.ApplyKeyEvent(*this, event, value)) return;
     ApplyKeyEventEffect(event, value);
     ApplyAutopilotKeyEvent(autopilot_, event, value);
     EchoTrimEvent(event);
@@ -264,6 +265,7 @@ void SimHost::RunOneTick() {
   MoveTraffic();
   if (flightModelOn_) flightModel_.Step(autopilot_, groundElevationFt_, radios_.Receiver(1));
   radios_.Update();
+  ground_.Step();
   for (TickHook& hook : tickHooks_) hook(*this);
   magneticVariation_.Update();
   MirrorOutsideAirTemp();
@@ -363,6 +365,7 @@ void SimHost::SetToken(uint32_t token, double value) {
                ramps_.end());
   platform::sim::SetToken(token, value);
   if (token == kTokenAmbientTempDegCBy256) MirrorOutsideAirTemp();
+  ground_.TokenSet(*this, token, value);
 }
 
 // The simulator gives the outside air temperature twice: in degrees C/256 and in degrees C.

@@ -14,6 +14,7 @@
 
 #include "simhost/engine_model.h"
 #include "simhost/flight_model.h"
+#include "simhost/ground_handling.h"
 #include "simhost/magnetic_variation.h"
 #include "simhost/module_loader.h"
 #include "simhost/panel.h"
@@ -183,6 +184,7 @@ class SimHost {
   };
   static constexpr size_t kFmaChangesKept = 1000;
   const std::vector<FmaChange>& FmaChanges() const { return fmaChanges_; }
+  const GroundHandling& Ground() const { return ground_; }
   const MagneticVariation& MagVar() const { return magneticVariation_; }
   RadioNav& Radios() { return radios_; }
   const RadioNav& Radios() const { return radios_; }
@@ -261,6 +263,7 @@ class SimHost {
   std::vector<FmaChange> fmaChanges_;
   MagneticVariation magneticVariation_;
   RadioNav radios_;
+  GroundHandling ground_;
 };
 
 }  // namespace simhost

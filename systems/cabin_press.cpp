@@ -67,6 +67,7 @@ const SavedControls kKnobControls{kSection, kKnobKeys};
 
 // Move 0 runs the wheel 1..6, move 1 6..1.
 AnimatedLever g_rateWheel{&g_cabinRateWheel, {{1, 6}, {6, 1}}};
+AnimatedLever g_manualLever{&g_cabinManualLever, {{1, 22}, {22, 1}}};
 
 double ScheduleFor(double aircraftAltitudeFt) { return (aircraftAltitudeFt - kScheduleOffsetFt) / kScheduleRatio; }
 
@@ -164,5 +165,12 @@ uint32_t IsCabinManualLeverStowed() { return GetSwitch(&g_cabinManualLever) == k
 
 void HandleCabinRateWheel(int32_t action, int32_t move) { HandleLever(&g_rateWheel, action, move); }
 void StepCabinRateWheel() { StepLever(&g_rateWheel); }
+void HandleCabinManualLever(int32_t action, int32_t move) { HandleLever(&g_manualLever, action, move); }
+void StepCabinManualLever() { StepLever(&g_manualLever); }
+
+void InitCabinLevers() {
+  InitLever(&g_manualLever, 1.0);
+  InitLever(&g_rateWheel, 1.0);
+}
 
 }  // namespace halcyon

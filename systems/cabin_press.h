@@ -46,5 +46,11 @@ uint32_t IsCabinManualLeverStowed();
 // tick by StepCabinRateWheel.
 void HandleCabinRateWheel(int32_t action, int32_t move);
 void StepCabinRateWheel();
+// The manual lever's animation (frames 1..22): move 0 runs 1..22, move 1
+// 22..1 (stowed); started by the Flapsbox gauge's lever.
+void HandleCabinManualLever(int32_t action, int32_t move);
+void StepCabinManualLever();
+// Both animations at one frame a tick, none running (the flap start-up step).
+void InitCabinLevers();
 
 }  // namespace halcyon

@@ -15,6 +15,7 @@
 #include "systems/electric.h"
 #include "systems/fuel_quantity.h"
 #include "systems/fma.h"
+#include "systems/irs.h"
 #include "systems/placeholders.h"
 #include "systems/thrust_rating.h"
 
@@ -63,7 +64,6 @@ constexpr double kSelectedHeadingMaxDeg = 359.0;
 constexpr double kSelectFastClickTicks = 3.0;
 constexpr int32_t kVsWheelMax = 10;
 constexpr int32_t kVsWheelStepFpm = 600;
-constexpr int32_t kIrsNav = 115;
 
 // Durations of the timed records, in ticks.
 constexpr double kTestTicks = 144.0;

@@ -21,6 +21,8 @@ CSwitch g_fuelXFeedLever{};
 namespace {
 
 constexpr double kOneTickPerFrame = 1.0;
+// A wait further ahead than this means the clock went back.
+constexpr double kClockBackGuardTicks = 11000.0;
 
 // Target 0 runs a fuel lever on (2..18), target 1 cuts it off (17..1).
 constexpr LeverFrames kFuelLeverRunOn{2, 18};
@@ -86,7 +88,7 @@ void InitLever(AnimatedLever* lever, double framePeriodTicks) {
 }
 
 void HandleLever(AnimatedLever* lever, int32_t action, int32_t target) {
-  if (action != 0 || lever->running != 0 || (target != 0 && target != 1)) return;
+  if (action != 0 || lever->running != 0 || target < 0 || target >= lever->moveCount) return;
   lever->running = 1;
   lever->frameIndex = 0;
   lever->startTick18 = CurrentTick18();
@@ -94,16 +96,20 @@ void HandleLever(AnimatedLever* lever, int32_t action, int32_t target) {
 }
 
 void StepLever(AnimatedLever* lever) {
-  if (lever->running == 0) return;
-  if (!(CurrentTick18() > lever->startTick18 + lever->frameIndex * lever->framePeriodTicks)) return;
-  const LeverFrames& run = lever->frames[lever->target];
-  SetSwitch(lever->record, FrameAt(run, lever->frameIndex));
-  ++lever->frameIndex;
-  if (static_cast<int32_t>(lever->frameIndex) >= FrameCount(run)) lever->running = 0;
+  const double now = CurrentTick18();
+  if (lever->running != 0 && now > lever->startTick18 + lever->frameIndex * lever->framePeriodTicks) {
+    const LeverFrames& run = lever->frames[lever->target];
+    SetSwitch(lever->record, FrameAt(run, lever->frameIndex));
+    ++lever->frameIndex;
+    if (static_cast<int32_t>(lever->frameIndex) >= FrameCount(run)) lever->running = 0;
+  }
+  if (now + kClockBackGuardTicks < lever->startTick18 + lever->frameIndex * lever->framePeriodTicks) {
+    lever->startTick18 = now;
+  }
 }
 
 void MoveLeverTo(AnimatedLever* lever, int32_t position) {
-  for (int32_t target = 0; target < 2; ++target) {
+  for (int32_t target = 0; target < lever->moveCount; ++target) {
     if (position == lever->frames[target].last) {
       HandleLever(lever, 0, target);
       return;
@@ -114,7 +120,8 @@ void MoveLeverTo(AnimatedLever* lever, int32_t position) {
 
 void KeepLeverOnItsFrames(AnimatedLever* lever, int32_t fallback) {
   const int32_t position = GetSwitch(lever->record);
-  for (const LeverFrames& run : lever->frames) {
+  for (int32_t i = 0; i < lever->moveCount; ++i) {
+    const LeverFrames& run = lever->frames[i];
     if (position >= std::min(run.first, run.last) && position <= std::max(run.first, run.last)) return;
   }
   SetSwitch(lever->record, fallback);

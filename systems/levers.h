@@ -21,11 +21,15 @@ struct LeverFrames {
   int32_t last;
 };
 
-// One lever: its record, the two frame runs (target 0 and target 1) and the
-// animation's state. Animations are never saved.
+// The most frame runs one lever has (the flap handle: one a segment each way).
+constexpr int32_t kMaxLeverMoves = 10;
+
+// One lever: its record, its frame runs (most levers have two: target 0 and
+// target 1) and the animation's state. Animations are never saved.
 struct AnimatedLever {
   CSwitch* record;
-  LeverFrames frames[2];
+  LeverFrames frames[kMaxLeverMoves];
+  int32_t moveCount = 2;
   uint32_t running = 0;
   double framePeriodTicks = 1.0;
   uint32_t frameIndex = 0;  // frames done so far
@@ -34,10 +38,12 @@ struct AnimatedLever {
 };
 
 void InitLever(AnimatedLever* lever, double framePeriodTicks);
-// Action 0 with no animation running starts one toward `target` (0 or 1);
-// any other call is ignored, so a click during a move is lost.
+// Action 0 with no animation running starts one along run `target` (0 up to
+// moveCount - 1); any other call is ignored, so a click during a move is lost.
 void HandleLever(AnimatedLever* lever, int32_t action, int32_t target);
-// Once a tick: the next frame when it is due, at most one a tick.
+// Once a tick: the next frame when it is due, at most one a tick. A clock
+// that went back (a reloaded flight) restarts the wait from the present tick,
+// so a move never stands still for hours with its lever refusing clicks.
 void StepLever(AnimatedLever* lever);
 // Moves the lever as its gauge would: to one of its end frames by the
 // animation toward it, to any other position at once.

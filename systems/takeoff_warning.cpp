@@ -1,11 +1,10 @@
 // The take-off configuration warning.
 #include "systems/takeoff_warning.h"
 
-#include <iterator>
-
 #include "core/panel_services.h"
 #include "core/tick_scheduler.h"
 #include "host/voice_queue.h"
+#include "systems/flaps.h"
 #include "systems/ground_spoilers.h"
 #include "systems/longitudinal_trim.h"
 
@@ -18,9 +17,6 @@ constexpr double kArmBelowKt = 10.0;
 constexpr double kSilentFromKt = 80.0;
 constexpr double kThrustLeverAdvanced = 10000.0;
 constexpr double kStabilizerToleranceUnits = 1.5;
-
-// The flap detent 0..5 of the simulator's flap handle.
-constexpr double kFlapDetentBelow[] = {5.0, 3281.8, 6558.6, 9835.4, 13112.2, 16389.0};
 
 // Flap detents that agree with each take-off flap selector position.
 struct FlapAgreement {
@@ -35,14 +31,6 @@ constexpr uint32_t kTakeoffVoices[] = {kVoiceTakeoffStabilizer, kVoiceTakeoffFla
                                        kVoiceTakeoffSpoiler, kVoiceTakeoffBrakes};
 
 uint32_t g_armed = 0;
-
-uint32_t FlapDetent() {
-  const double handle = ReadToken(Token::FlapHandle);
-  for (uint32_t detent = 0; detent < std::size(kFlapDetentBelow); ++detent) {
-    if (handle < kFlapDetentBelow[detent]) return detent;
-  }
-  return 0;
-}
 
 bool FlapsDisagree(uint32_t detent) {
   const int32_t selector = GetSwitch(&g_takeoffFlapSelector);
@@ -64,7 +52,7 @@ void CheckConfiguration(double stabilizerUnits) {
   const double setting = GetTrimSetting();
   PostWhile(setting > stabilizerUnits + kStabilizerToleranceUnits || setting < stabilizerUnits - kStabilizerToleranceUnits,
             kVoiceTakeoffStabilizer);
-  const uint32_t detent = FlapDetent();
+  const uint32_t detent = GetFlapPosition();
   PostWhile(FlapsDisagree(detent), kVoiceTakeoffFlaps);
   PostWhile(detent == 0, kVoiceTakeoffSlats);
   PostWhile(IsGroundSpoilerDeployed(), kVoiceTakeoffSpoiler);

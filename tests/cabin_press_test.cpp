@@ -125,19 +125,18 @@ TEST(CabinPress, TheRateWheelStartsWhenTheRateMoves) {
   Cockpit cockpit({.start = false});
   Airborne(cockpit, 2000, "rate_wheeL=6\r\n");
   cockpit.start();
-  cockpit.set(Token::AltitudeFt, 45000).runSeconds(1.1);
-  for (int32_t frame = 6; frame >= 1; --frame) {
+  cockpit.set(Token::AltitudeFt, 45000).runUntil([] { return GetSwitch(&g_cabinRateWheel) == 5; }, 1.2);
+  for (int32_t frame = 4; frame >= 1; --frame) {
     cockpit.runTicks(1);
-    StepCabinRateWheel();
+    EXPECT_EQ(GetSwitch(&g_cabinRateWheel), frame) << "one frame a tick";
+  }
+  cockpit.runTicks(3);
+  EXPECT_EQ(GetSwitch(&g_cabinRateWheel), 1) << "the move ends at its last frame";
+  cockpit.set(Token::AltitudeFt, 2000).runUntil([] { return GetSwitch(&g_cabinRateWheel) == 2; }, 1.2);
+  for (int32_t frame = 3; frame <= 6; ++frame) {
+    cockpit.runTicks(1);
     EXPECT_EQ(GetSwitch(&g_cabinRateWheel), frame);
   }
-  cockpit.set(Token::AltitudeFt, 2000).runSeconds(1.1);
-  cockpit.runTicks(1);
-  StepCabinRateWheel();
-  EXPECT_EQ(GetSwitch(&g_cabinRateWheel), 1) << "move 0 starts at frame 1";
-  cockpit.runTicks(1);
-  StepCabinRateWheel();
-  EXPECT_EQ(GetSwitch(&g_cabinRateWheel), 2);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "fmc/fms.h"
 #include "host/sound_slots.h"
 #include "systems/electric.h"
+#include "systems/irs.h"
 #include "platform/ini.h"
 #include "platform/keyboard_device.h"
 #include "platform/paths.h"
@@ -120,7 +121,7 @@ Cockpit& Cockpit::powerUp() {
 }
 
 Cockpit& Cockpit::guidanceReady() {
-  setPlaceholder("irs_left", 115).setPlaceholder("irs_right", 115);
+  irsInNav();
   set(Token::OnGround, 0).set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 1);
   return powerUp();
 }
@@ -234,6 +235,19 @@ Cockpit& Cockpit::setOption(uint32_t option, bool on) {
 
 Cockpit& Cockpit::setPlaceholder(const std::string& name, double value) {
   platform::SetPlaceholderInput(name, value);
+  return *this;
+}
+
+Cockpit& Cockpit::irsInNav(int unit) {
+  const struct {
+    CSwitch* selector;
+    CSwitch* state;
+  } units[] = {{&g_irs1Selector, &g_irs1State}, {&g_irs2Selector, &g_irs2State}};
+  for (int i = 0; i < 2; ++i) {
+    if (unit != 0 && unit != i + 1) continue;
+    SetSwitch(units[i].selector, kIrsNav);
+    SetSwitch(units[i].state, kIrsNav);
+  }
   return *this;
 }
 

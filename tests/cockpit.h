@@ -124,6 +124,9 @@ class Cockpit {
   Cockpit& setPlaceholder(const std::string& name, double value);
   // What the FMS answers the flight guidance until it computes its own guidance.
   Cockpit& fmsAnswers(const CFms::Guidance& guidance);
+  // IRS 1 and 2 (unit 0: both) in NAV at once, selector and state, as a
+  // cockpit saved aligned starts; after start().
+  Cockpit& irsInNav(int unit = 0);
 
   // Sounds. Tests place short tones as the WAV files of the slots they need
   // (the whole pack is spoken by a tool and not made here).

@@ -206,11 +206,11 @@ TEST(Dfgs, QueriesOfFlapsNavReceiversAndIrs) {
   EXPECT_EQ(IsGlideslopeAvailable(), 0u);
 
   EXPECT_EQ(IsDfgsIrsValid(), 0u);
-  cockpit.setPlaceholder("irs_left", 115);
+  cockpit.irsInNav(1);
   EXPECT_EQ(IsDfgsIrsValid(), 1u);
   ToggleDfgc();
   EXPECT_EQ(IsDfgsIrsValid(), 0u) << "DFGC 2 reads the right IRS";
-  cockpit.setPlaceholder("irs_right", 115);
+  cockpit.irsInNav(2);
   EXPECT_EQ(IsDfgsIrsValid(), 1u);
 
   SetDfgsApproachMode(kApproachAutoland);

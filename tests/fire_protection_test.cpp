@@ -30,6 +30,7 @@ std::vector<double> Gaps(const std::vector<PlayedSound>& played) {
 // silence re-arms for the next fire.
 TEST(EngineFire, TheBellRingsAtItsCadenceUntilSilencedAndReArmsWhenTheFireIsOut) {
   Cockpit cockpit({.start = false});
+  cockpit.set(Token::GearHandle, 16383);  // no gear horn in the queue
   cockpit.addSounds({kSlotFireLeftEngine, kSlotFireRightEngine}, 300).start();
   cockpit.runTicks(2);
   const double fireTick = cockpit.tick18() + 1;

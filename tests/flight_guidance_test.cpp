@@ -10,6 +10,7 @@
 #include "fmc/fms.h"
 #include "systems/dfgs.h"
 #include "systems/epr.h"
+#include "systems/irs.h"
 #include "systems/speed_bugs.h"
 #include "systems/thrust_rating.h"
 #include "systems/various.h"
@@ -35,13 +36,12 @@ int32_t Value(const platform::sim::KeyEventRecord& record) { return static_cast<
 // In cruise on the battery with both engines running, the IRS in NAV, the
 // speed limits of the type; the autopilot engaged from load when asked.
 Cockpit& Airborne(Cockpit& cockpit, double altitudeFt, double iasKt, bool autopilot) {
-  cockpit.setPlaceholder("irs_left", 115).setPlaceholder("irs_right", 115);
   cockpit.set(Token::OnGround, 0).set(Token::AltitudeFt, altitudeFt).set(Token::IndicatedAirspeedKt, iasKt);
   cockpit.set(kTokenHeading, 90).set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 1);
   cockpit.set(Token::Engine1Throttle, kThrottleClimb).set(Token::Engine2Throttle, kThrottleClimb);
   cockpit.set(63, 340 * 128).set(822, 0.84);
   cockpit.set(Token::AutopilotEngaged, autopilot ? 1 : 0);
-  cockpit.start().control("APU", "battery", 41);
+  cockpit.start().irsInNav().control("APU", "battery", 41);
   return cockpit;
 }
 
@@ -223,9 +223,9 @@ TEST(FlightGuidance, SpeedLimitAndFlapPlacardReturnToTheModeBefore) {
 
 TEST(FlightGuidance, TakeoffModesClampAndSpeedCaptureOnTheGround) {
   Cockpit cockpit({.start = false});
-  cockpit.setPlaceholder("irs_left", 115).set(Token::OnGround, 1).set(kTokenHeading, 160);
+  cockpit.set(Token::OnGround, 1).set(kTokenHeading, 160);
   cockpit.set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 1).set(63, 340 * 128);
-  cockpit.start().control("APU", "battery", 41).runSeconds(2);
+  cockpit.start().irsInNav(1).control("APU", "battery", 41).runSeconds(2);
   SetSpeedBug(2, 140);
   cockpit.control("DFGS", "dfgs.at_switch", 41).control("FGCP PANEL", "flight_director", 1);
   EXPECT_EQ(cockpit.token(kTokenFlightDirector), 1.0);
@@ -287,7 +287,7 @@ TEST(FlightGuidance, BothEnginesOutInFlightAndAnInvalidIrsDisconnect) {
   cockpit.runSeconds(1.1);
   EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 0.0);
   EXPECT_EQ(cockpit.token(kTokenFlightDirector), 0.0);
-  cockpit.set(Token::Engine1Combustion, 1).set(Token::AutopilotEngaged, 1).setPlaceholder("irs_left", 120);
+  cockpit.set(Token::Engine1Combustion, 1).set(Token::AutopilotEngaged, 1).control("IRS", "switch1", kIrsOff);
   cockpit.runSeconds(0.4);
   EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 0.0) << "DFGC 1 without its IRS";
 }

@@ -15,6 +15,7 @@
 #include "simhost/mouse_rects.h"
 #include "simhost/run_log.h"
 #include "simhost/scenario.h"
+#include "systems/brake_temperature.h"
 #include "systems/cabin_press.h"
 #include "systems/fire_protection.h"
 #include "systems/speed_bugs.h"
@@ -203,12 +204,12 @@ TEST(Tooltips, ShowTheTokensAndTheSystemsValues) {
   EXPECT_NE(GetStaticAirTemp(), 7.0);
 
   // The cabin on the ground stands at the aircraft's altitude (sea level
-  // here); brake temperatures answer 0 until they are built.
+  // here); the brake temperature dial reads the temperature its selector picks.
   EXPECT_EQ(Arg(cockpit, "Cabin_Pressure_Indicator", 0), GetCabinAltitude());
   EXPECT_EQ(Arg(cockpit, "Cabin_Pressure_Indicator", 1), GetCabinDiffPressure());
   EXPECT_EQ(Arg(cockpit, "Cabin_Climb", 0), GetCabinRate());
-  EXPECT_EQ(Arg(cockpit, "Brake Temperature", 0), 0.0);
-  EXPECT_TRUE(cockpit.ran("GetSelectedBrakeTemperature"));
+  SetSwitch(&g_brakeTempTestButton, kSwitchOn);
+  EXPECT_EQ(Arg(cockpit, "Brake Temperature", 0), GetSelectedBrakeTemperature());
 }
 
 TEST(GaugeClicks, TheScenarioClickAndTheTestBedReachTheControlUnderThePoint) {

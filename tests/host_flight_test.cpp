@@ -27,20 +27,19 @@ constexpr uint32_t kTokenSimulationClock = 604;
 
 // On the ground, engines running, battery on, IRS aligned.
 Cockpit& OnTheGround(Cockpit& cockpit) {
-  cockpit.setPlaceholder("irs_left", 115).setPlaceholder("irs_right", 115).set(Token::OnGround, 1).set(kTokenHeading, 160);
+  cockpit.set(Token::OnGround, 1).set(kTokenHeading, 160);
   cockpit.set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 1).set(63, 340 * 128);
-  cockpit.start().control("APU", "battery", 41).runSeconds(2);
+  cockpit.start().irsInNav().control("APU", "battery", 41).runSeconds(2);
   return cockpit;
 }
 
 // In the air on the autopilot, the speed limits of the type.
 Cockpit& InTheAir(Cockpit& cockpit, double altitudeFt, double iasKt, double throttle) {
-  cockpit.setPlaceholder("irs_left", 115).setPlaceholder("irs_right", 115);
   cockpit.set(Token::OnGround, 0).set(Token::AltitudeFt, altitudeFt).set(Token::IndicatedAirspeedKt, iasKt);
   cockpit.set(kTokenHeading, 90).set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 1);
   cockpit.set(Token::Engine1Throttle, throttle).set(Token::Engine2Throttle, throttle);
   cockpit.set(63, 340 * 128).set(822, 0.84).set(Token::AutopilotEngaged, 1);
-  cockpit.start().control("APU", "battery", 41);
+  cockpit.start().irsInNav().control("APU", "battery", 41);
   return cockpit;
 }
 

@@ -10,31 +10,12 @@
 #include "systems/fire_protection.h"
 #include "systems/levers.h"
 #include "tests/cockpit.h"
+#include "tests/lever_frames.h"
 
 namespace halcyon::test {
 namespace {
 
 constexpr const char* kIni = Cockpit::kAircraftIniFile;
-
-// The positions a record moves through over the next ticks, one reading a tick.
-std::vector<int32_t> Frames(Cockpit& cockpit, const CSwitch* record, int ticks) {
-  std::vector<int32_t> frames;
-  int32_t last = GetSwitch(record);
-  for (int i = 0; i < ticks; ++i) {
-    cockpit.runTicks(1);
-    if (GetSwitch(record) != last) frames.push_back(last = GetSwitch(record));
-  }
-  return frames;
-}
-
-std::vector<int32_t> FrameRun(int32_t first, int32_t last) {
-  std::vector<int32_t> run;
-  for (int32_t frame = first;; frame += first < last ? 1 : -1) {
-    run.push_back(frame);
-    if (frame == last) break;
-  }
-  return run;
-}
 
 TEST(Levers, RoundTripOfTheThreeSavedLeversOutOfRangeAndMissing) {
   Cockpit cockpit({.start = false});

@@ -284,17 +284,19 @@ TEST(RadioNav, AnIlsAskedForWhereThereIsNoneSaysWhy) {
 // (1.2 NM left of it), 20 kt across it from the right, 150 kt with the flaps
 // given and the gear down, autopilot and autothrottle on.
 Cockpit& OnTheIntercept(Cockpit& cockpit, const Ils& ils, double flaps) {
-  cockpit.setPlaceholder("irs_left", 115).setPlaceholder("irs_right", 115).set(Token::OnGround, 0);
+  cockpit.set(Token::OnGround, 0);
   const Point start = Offset(Offset({kRwy14Lat, kRwy14Lon}, ils.courseTrue + 180.0, 10 * kMPerNm),
                              ils.courseTrue - 90.0, 1.2 * kMPerNm);
   cockpit.setPosition(start.lat, start.lon).set(Token::AltitudeFt, 3000).set(Token::IndicatedAirspeedKt, 150);
   cockpit.set(kTokenHeading, ils.courseTrue + 30.0).set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 1);
   cockpit.set(Token::Engine1Throttle, 6000).set(Token::Engine2Throttle, 6000).set(63, 340 * 128).set(822, 0.84);
-  cockpit.set(Token::FlapPosition, flaps).set(Token::GearPosition, 16383).set(Token::AutopilotEngaged, 1);
+  // The handles where the flaps and gear stand: the host moves both to their handle.
+  cockpit.set(Token::FlapPosition, flaps).set(Token::FlapHandle, flaps).set(Token::AutopilotEngaged, 1);
+  cockpit.set(Token::GearPosition, 16383).set(Token::GearHandle, 16383);
   cockpit.host().SetGroundElevation(kRwy14ElevationFt);
   // 20 kt across the localizer from the right: the autopilot corrects for the drift.
   cockpit.set(Token::WindSpeedKt, 20).set(Token::WindDirectionDeg, ils.courseTrue + 90.0);
-  cockpit.start().control("APU", "battery", 41).runSeconds(1.5);
+  cockpit.start().irsInNav().control("APU", "battery", 41).runSeconds(1.5);
   TunedToIls14(cockpit).set(kCourse2, 134).set(kNav2Frequency, 0x1030);
   cockpit.control("FGCP PANEL", "speed_value", 150).control("DFGS", "dfgs.at_switch", 41);
   return cockpit;

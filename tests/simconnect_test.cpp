@@ -18,6 +18,7 @@
 #include "host/payload_traffic.h"
 #include "host/simconnect_client.h"
 #include "platform/simconnect.h"
+#include "systems/autobrake.h"
 #include "systems/fuel_flow.h"
 #include "systems/placeholders.h"
 #include "systems/radios.h"
@@ -91,9 +92,10 @@ TEST(SimConnect, CombinationsClickTheirControls) {
   // Slot 484 keeps its own control apart from "BRAKES", and "BRAKES" its handler.
   cockpit.pressCombo("ctrl+d").runTicks(1);
   EXPECT_TRUE(cockpit.ran("NavMouseCourseDec"));
-  EXPECT_FALSE(cockpit.ran("DisarmAutobrakeOnPedal"));
+  cockpit.set(Token::OnGround, 1).set(Token::BrakeValue, 1).set(Token::IndicatedAirspeedKt, 80).runSeconds(1);
+  SetSwitch(&g_autobrakeArmSwitch, kAutobrakeArmed);
   cockpit.simEvent("BRAKES").runTicks(1);
-  EXPECT_TRUE(cockpit.ran("DisarmAutobrakeOnPedal"));
+  EXPECT_EQ(GetSwitch(&g_autobrakeArmSwitch), kAutobrakeDisarmed);
 
   // The space bar works only with its option.
   SetOptionOff(kOptionSpacebar);

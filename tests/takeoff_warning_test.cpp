@@ -55,7 +55,7 @@ Cockpit& LinedUp(Cockpit& cockpit) {
   cockpit.addSounds({kSlotStabilizer, kSlotSlats, kSlotFlaps, kSlotSpoiler, kSlotBrakes}, 100).start();
   // The type's maximum operating speed (token 63, kt x 128): no overspeed voice on the roll.
   cockpit.set(63, 340 * 128).set(Token::OnGround, 1).set(Token::IndicatedAirspeedKt, 5);
-  cockpit.set(Token::FlapHandle, kFlapsDetent2);
+  cockpit.set(Token::FlapHandle, kFlapsDetent2).set(Token::GearHandle, 16383);
   cockpit.control("LONGITUDE TRIM", "mac", 25).control("LONGITUDE TRIM", "to_flaps", kTakeoffFlaps2);
   cockpit.set(kTokenElevatorTrim, TrimAngleForUnits(GetTrimSetting())).runTicks(19);
   EXPECT_EQ(IsTakeoffWarningArmed(), 1u);

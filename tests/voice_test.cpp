@@ -11,6 +11,8 @@
 #include "host/callouts.h"
 #include "host/sound_system.h"
 #include "host/voice_queue.h"
+#include "systems/gear.h"
+#include "systems/ground_crew.h"
 #include "systems/speed_bugs.h"
 #include "tests/cockpit.h"
 
@@ -34,6 +36,9 @@ TEST(VoiceQueue, OrderHoldsClockBackOptionOneAndAFullQueue) {
   Cockpit cockpit({.start = false});
   // The fire warning is much longer than its hold: the next message does not
   // wait for its end.
+  // Gear up with the throttles advanced: the gear horn neither posts nor
+  // withdraws message 11.
+  cockpit.set(Token::Engine1Throttle, 3000).set(Token::Engine2Throttle, 3000);
   cockpit.addSounds({239}, 6000).addSounds({240, 205, 229, 217, 204, 216}, 300).start();
   cockpit.runTicks(2);
   const double start = cockpit.tick18();
@@ -158,12 +163,17 @@ void ExpectCalledAt(const Cockpit& cockpit, int slot, double conditionTick, size
 constexpr double kGearDown = 16383;
 constexpr double kFt = 0.3048;  // radio altitude token per foot
 
+// The nose and both main gears at one position.
+Cockpit& Gear(Cockpit& cockpit, double position) {
+  return cockpit.set(Token::GearPosition, position).set(Token::GearLeftPosition, position).set(Token::GearRightPosition, position);
+}
+
 TEST(Callouts, ATakeOffAndLandingInTheirOrderAndAtTheirTicks) {
   Cockpit cockpit({.start = false});
   cockpit.addSounds({150, 151, 152, 153, 154, 155, 156, 157, 158, 159, 160, 161, 162, 163, 164, 165, 166, 167, 168, 169,
                      170, 171, 172, 173, 174, 175, 176, 177, 178, 179, 180, 182, 183, 184},
                     100);
-  cockpit.set(Token::OnGround, 1).set(Token::GearPosition, kGearDown).set(Token::ParkingBrake, 1);
+  Gear(cockpit, kGearDown).set(Token::OnGround, 1).set(Token::ParkingBrake, 1);
   Recorder recorder(cockpit);
   cockpit.start();
   cockpit.control("EFIS DIMMER", "decision_height", 200);
@@ -190,16 +200,16 @@ TEST(Callouts, ATakeOffAndLandingInTheirOrderAndAtTheirTicks) {
   const double rollTick = cockpit.tick18();
   cockpit.host().RampToken(61, 150, 15);
   cockpit.runSeconds(15).set(Token::OnGround, 0).set(Token::VerticalSpeed, 2000 * 1.3).runSeconds(0.5);
-  cockpit.setPlaceholder("gear_wheels_lamp", 41).runSeconds(1);
+  cockpit.runUntil([] { return GetGearWheelsLampPosition() == kWheelsLampLit; }, 6).runSeconds(1);
   cockpit.host().RampToken(61, 170, 2);
   cockpit.host().RampToken(614, 1500 * kFt, 20);
-  cockpit.runSeconds(1).set(Token::GearPosition, 0).setPlaceholder("gear_wheels_lamp", 124).runSeconds(2);
+  Gear(cockpit.runSeconds(1), 0).runSeconds(2);
   cockpit.set(Token::GlideSlopeNeedle, 119).set(Token::CourseNeedle, -127).runSeconds(2);
   cockpit.set(Token::FlapHandle, 0).runSeconds(16);
 
   // The approach: flaps, gear, localizer then glide slope.
   cockpit.set(Token::VerticalSpeed, -700 * 1.3).set(Token::FlapHandle, 13107.2).runSeconds(1);
-  cockpit.set(Token::GearPosition, kGearDown).runSeconds(1).set(Token::FlapHandle, 16384).runSeconds(1);
+  Gear(cockpit, kGearDown).runSeconds(1).set(Token::FlapHandle, 16384).runSeconds(1);
   cockpit.set(Token::NavSignal, 1).set(Token::CourseNeedle, 60).runSeconds(1);
   cockpit.set(Token::GlideSlopeNeedle, 30).set(Token::RadioAltitudeM, 1200 * kFt).runSeconds(1);
   // From 1200 ft straight to 350 ft: three counts in one pass.
@@ -293,8 +303,9 @@ TEST(Callouts, CallsNotMadeAndOption13) {
 
   // The ground crew asked for the brake: no call.
   cockpit.set(Token::OnGround, 1).set(Token::IndicatedAirspeedKt, 0).set(Token::ParkingBrake, 0).runSeconds(1);
-  cockpit.setPlaceholder("ground_crew_sequence", 1).runSeconds(1).set(Token::ParkingBrake, 1).runSeconds(1);
-  cockpit.setPlaceholder("ground_crew_sequence", 0).runSeconds(1);
+  StartGroundComSecond();
+  cockpit.runSeconds(1).set(Token::ParkingBrake, 1).runSeconds(1);
+  cockpit.runUntil([] { return !IsGroundCrewSequenceStarted(); }, 20).runSeconds(1);
   EXPECT_EQ(cockpit.played().size(), 3u);
 
   // Option 13: calls are armed and consumed but not heard ...
