@@ -20,7 +20,6 @@
 #include "displays/radar/radar.h"
 #include "displays/tcas.h"
 #include "fmc/fms.h"
-#include "fmc/placeholders.h"
 #include "host/callouts.h"
 #include "host/direct_input_keyboard.h"
 #include "host/keyboard_combos.h"

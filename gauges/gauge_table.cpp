@@ -10,6 +10,7 @@
 
 #include "displays/radar/radar_display.h"
 #include "gauges/airspeed.h"
+#include "gauges/fms.h"
 #include "gauges/glass_screens.h"
 #include "gauges/mouse_tables.h"
 
@@ -30,7 +31,7 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("EFIS PFD", kEfisPfdMouseRects, g_efisPfdScreen.Elements()),
     Gauge("EFIS ND", kEfisNdMouseRects, g_efisNdScreen.Elements()),
     Gauge("TCAS Display", kTcasDisplayMouseRects, g_tcasDisplayScreen.Elements()),
-    Gauge("FMS", kFmsMouseRects, g_fmsScreen.Elements()),
+    {"FMS", 0.0, g_fmsScreen.Elements(), kFmsMouseRects, FmsGaugeCallback},
     Gauge("FMS Display 2"),
     Gauge("FMS Display 3"),
     Gauge("EFIS MCP"),
