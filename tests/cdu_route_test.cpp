@@ -150,6 +150,51 @@ TEST(CduRoute, EditsToTheFlownRouteWaitForExecOrAreErased) {
   EXPECT_EQ(g_fms.GetActiveRouteIndex(), 1);
 }
 
+TEST(CduRoute, TheFlownRouteKeepsItsActiveWaypointThroughAModification) {
+  Cockpit cockpit;
+  TypeRoute(cockpit);
+  CFmsNav& nav = *g_fms.GetFmsNav();
+  EXPECT_FALSE(nav.Activate(3));
+  cockpit.cdu("EXEC");
+  EXPECT_FALSE(nav.Activate(1)) << "already flown";
+  ASSERT_TRUE(nav.GetRoute(3)->SequenceLeg());
+  EXPECT_EQ(LegIdents(), "FAREN LSGG [[[[[ ") << "GIVOR passed, FAREN active";
+  EXPECT_STREQ(nav.GetRoute(3)->GetFirstLeg()->GetToIdent(), "FAREN");
+
+  // A constraint at FAREN: executed, FAREN stays the active waypoint.
+  cockpit.cdu("LEGS").cduType("6000").cdu("2R");
+  EXPECT_TRUE(ExecLamp());
+  cockpit.cdu("EXEC");
+  EXPECT_STREQ(nav.GetRoute(3)->GetFirstLeg()->GetToIdent(), "FAREN");
+  EXPECT_EQ(nav.GetRoute(3)->GetFirstLeg()->GetAltConstraint(1), 6000.0);
+  EXPECT_STREQ(nav.GetRoute(3)->GetPrevLeg()->GetToIdent(), "GIVOR");
+  // FAREN deleted: the route starts again at its first leg.
+  cockpit.cdu("DEL 2L EXEC");
+  EXPECT_STREQ(nav.GetRoute(3)->GetFirstLeg()->GetToIdent(), "GIVOR");
+
+  // RTE 2: nothing to activate until it has an origin; then it takes over.
+  cockpit.cdu("RTE NEXT 6R");
+  EXPECT_TRUE(MsgLamp()) << "an empty route cannot be activated";
+  g_fms.KeyPressed(69);
+  cockpit.cduType("LSGG").cdu("1L 6R");
+  EXPECT_TRUE(ExecLamp());
+  EXPECT_EQ(nav.GetPendingActivation(), 2);
+  cockpit.cdu("PREV");
+  EXPECT_FALSE(ExecLamp()) << "RTE 1 has nothing waiting";
+  cockpit.cdu("NEXT EXEC");
+  EXPECT_EQ(nav.GetExecRoute(), 2);
+  EXPECT_FALSE(nav.GetRoute(3)->HasOrigin() && std::string(nav.GetRoute(3)->GetOrigin()->GetIdent()) == "LSZH");
+  cockpit.cdu("PREV").cduType("LSZH").cdu("1R");
+  EXPECT_FALSE(nav.GetRoute(1)->IsModified()) << "RTE 1 is no longer flown";
+  EXPECT_FALSE(ExecLamp());
+
+  // Only annunciators 0, 2 and 3 ever light.
+  cockpit.cduType("QQQQ").cdu("1L");
+  for (uint32_t n : {1u, 4u, 5u, 99u}) EXPECT_FALSE(g_fms.IsAnnunciatorOn(n)) << n;
+  EXPECT_TRUE(MsgLamp());
+  EXPECT_TRUE(RouteLamp());
+}
+
 TEST(CduRoute, BadEntriesGetTheirMessages) {
   Cockpit cockpit;
   cockpit.setPosition(kZurichLat, kZurichLonEast).powerUp();
