@@ -96,6 +96,14 @@ TEST(CduRoute, ARouteTypedKeyByKeyIsActivatedAndExecuted) {
   EXPECT_EQ(g_fms.GetFmsNav()->GetRoute(3)->GetFirstLeg()->GetAltConstraintType(1), 2);
   EXPECT_EQ(g_fms.GetCenterLeg(), g_fms.GetFmsNav()->GetRoute(1)->GetFirstLeg())
       << "the centre line on the first leg, which starts at the origin";
+  EXPECT_TRUE(Has(cockpit.cduLine(1), "<CTR>"));
+  // STEP: the centre line to FAREN, a DIRECT leg: the map centres on the leg before it.
+  cockpit.cdu("6R");
+  EXPECT_TRUE(Has(cockpit.cduLine(3), "<CTR>"));
+  EXPECT_FALSE(Has(cockpit.cduLine(1), "<CTR>"));
+  EXPECT_STREQ(g_fms.GetCenterLeg()->GetToIdent(), "GIVOR");
+  cockpit.cdu("6R");
+  EXPECT_STREQ(g_fms.GetCenterLeg()->GetToIdent(), "LSGG") << "the DESTINATION leg itself";
 
   // Off the route pages the route lamp goes out.
   cockpit.cdu("MENU");
@@ -181,8 +189,9 @@ TEST(CduRoute, TheFlownRouteKeepsItsActiveWaypointThroughAModification) {
   EXPECT_EQ(nav.GetPendingActivation(), 2);
   cockpit.cdu("PREV");
   EXPECT_FALSE(ExecLamp()) << "RTE 1 has nothing waiting";
-  cockpit.cdu("NEXT EXEC");
+  cockpit.cdu("EXEC");
   EXPECT_EQ(nav.GetExecRoute(), 2);
+  EXPECT_TRUE(Has(cockpit.cduLine(0), "ACT RTE 2")) << "the pages follow the route flown";
   EXPECT_FALSE(nav.GetRoute(3)->HasOrigin() && std::string(nav.GetRoute(3)->GetOrigin()->GetIdent()) == "LSZH");
   cockpit.cdu("PREV").cduType("LSZH").cdu("1R");
   EXPECT_FALSE(nav.GetRoute(1)->IsModified()) << "RTE 1 is no longer flown";
@@ -256,6 +265,11 @@ TEST(CduRoute, DirectToAndDirectInterceptOnTheFlownRoute) {
   EXPECT_NEAR(first->GetFromPosition()->GetLat(), kZurichLat, 1e-9);
   cockpit.cdu("EXEC");
   EXPECT_EQ(LegIdents(), "FAREN LSGG [[[[[ ");
+  // A waypoint at 2L goes in before that leg; only 1L flies direct.
+  cockpit.cduType("GIVOR").cdu("2L");
+  EXPECT_EQ(Trimmed(cockpit.cduLine(2)).substr(0, 5), "FAREN");
+  EXPECT_EQ(Trimmed(cockpit.cduLine(4)).substr(0, 5), "GIVOR");
+  cockpit.cdu("6L");
 
   // Direct intercept: 090 into FAREN.
   cockpit.cdu("DIR_INTC");
@@ -302,10 +316,14 @@ TEST(CduRoute, PositionInitAndTheIrsHandshake) {
   g_fms.SetIrsAligning(1);
   EXPECT_EQ(g_fms.IsFmsAlignDone(), 0);
 
-  // The present position copied by 3R and set by 4R.
+  // The present position copied by 3R and set by 4R while no IRS aligns:
+  // the alignment completes when one does.
+  g_fms.SetIrsAligning(0);
   cockpit.runTicks(1).cdu("3R");
   EXPECT_EQ(Trimmed(cockpit.cduLine(kScratchpad)), "N4733.9E00845.0");
   cockpit.cdu("4R");
+  EXPECT_EQ(g_fms.IsFmsAlignDone(), 0);
+  g_fms.SetIrsAligning(1);
   EXPECT_EQ(g_fms.IsFmsAlignDone(), 1);
   EXPECT_NEAR(g_fms.GetAfmcPosition()->GetLat(), kZurichLat + 0.1, 1.0 / 1200.0);
 
@@ -319,6 +337,18 @@ TEST(CduRoute, PositionInitAndTheIrsHandshake) {
   cockpit.cduType("S3330.5W07040.0").cdu("4R");
   EXPECT_NEAR(g_fms.GetAfmcPosition()->GetLat(), -33.508333, 1e-5);
   EXPECT_NEAR(g_fms.GetAfmcPosition()->GetLon(), 70.0 + 40.0 / 60.0, 1e-9) << "west positive";
+
+  // A reference airport at 1L; 1R copies its position.
+  g_fms.KeyPressed(69);
+  cockpit.cduType("LSZH").cdu("1L");
+  EXPECT_TRUE(Has(cockpit.cduLine(2), "LSZH  N47\xC2\xB0" "27.5 E008\xC2\xB0" "32.9"));
+  cockpit.cdu("1R");
+  EXPECT_EQ(Trimmed(cockpit.cduLine(kScratchpad)), "N4727.5E00832.9");
+  g_fms.KeyPressed(69);
+  cockpit.cduType("QQQQ").cdu("1L");
+  EXPECT_TRUE(Has(cockpit.cduLine(kScratchpad), "NOT IN DATA BASE"));
+  EXPECT_TRUE(Has(cockpit.cduLine(2), "LSZH")) << "the reference airport stays";
+  g_fms.KeyPressed(69);
 
   // Aligning to the aircraft: the position is the aircraft's, at once.
   g_fms.SetIrsAligning(0);

@@ -56,10 +56,16 @@ TEST(Fms, EveryKeyCodeActsOnTheScratchpadOrThePages) {
   cockpit.runTicks(3).cdu("CLR CLR");
   EXPECT_EQ(cockpit.cduLine(kScratchpad), std::string(24, ' ')) << "held, CLR clears the whole scratchpad";
   EXPECT_EQ(cockpit.fmsKeys().back(), static_cast<uint32_t>(kCduClearAll));
+  // Two ticks after a CLR is still a held button's repeat; three is a new press.
+  cockpit.cduType("ABC").runTicks(3).cdu("CLR");
+  EXPECT_EQ(cockpit.cduLine(kScratchpad).substr(0, 3), "AB ");
+  cockpit.runTicks(2).cdu("CLR");
+  EXPECT_EQ(cockpit.cduLine(kScratchpad), std::string(24, ' '));
   for (uint32_t code = kCduLetterA; code <= kCduSlash; ++code) {
     if (code != kCduDel) g_fms.KeyPressed(code);
   }
   EXPECT_EQ(cockpit.cduLine(kScratchpad), "ABCDEFGHIJKLMNOPQRSTUVWX") << "full at 24: Y, Z, blank and slash refused";
+  EXPECT_EQ(g_fms.Scratchpad().Text().size(), 24u);
   g_fms.KeyPressed(kCduClearAll);
   cockpit.cduType("A B/");
   EXPECT_EQ(cockpit.cduLine(kScratchpad).substr(0, 4), "A B/");
@@ -71,7 +77,12 @@ TEST(Fms, EveryKeyCodeActsOnTheScratchpadOrThePages) {
   cockpit.runTicks(4).cdu("CLR");
   EXPECT_FALSE(g_fms.IsAnnunciatorOn(2)) << "CLR takes the message away first";
   EXPECT_EQ(cockpit.cduLine(kScratchpad).substr(0, 4), "A B/");
+  // CLR held takes the message and the text.
+  cockpit.cdu("DEL");
+  ASSERT_TRUE(g_fms.IsAnnunciatorOn(2));
   g_fms.KeyPressed(kCduClearAll);
+  EXPECT_FALSE(g_fms.IsAnnunciatorOn(2));
+  EXPECT_EQ(cockpit.cduLine(kScratchpad), std::string(24, ' '));
   cockpit.cdu("DEL");
   EXPECT_EQ(cockpit.cduLine(kScratchpad).substr(0, 6), "DELETE");
   cockpit.runTicks(4).cdu("CLR");
@@ -157,6 +168,34 @@ TEST(Fms, BrightnessRampsAHundredthATickAndStaysWithinItsRange) {
   cockpit.writeFile(Cockpit::kAircraftIniFile, "[FMS]\r\nBrightnessControL=0.4\r\n");
   g_fms.LoadState();
   EXPECT_EQ(g_fms.GetBrightness(), 0.4);
+}
+
+TEST(Fms, NothingIsPaintedBeforeTheDrawingLayerStarts) {
+  Cockpit cockpit({.start = false});
+  platform::gfx::Surface surface(290, 220);
+  platform::ELEMENT_HEADER element{};
+  element.surface = &surface;
+  DrawFmsScreen(&element, 1.0);
+  EXPECT_EQ(surface.Frames(), 0u);
+  cockpit.start();
+  DrawFmsScreen(&element, 1.0);
+  EXPECT_EQ(surface.Frames(), 1u);
+}
+
+TEST(Fms, TheMessageStackShowsTheNewestAndHoldsEight) {
+  CScratchpad pad;
+  pad.PostMessage(CduMessage::InvalidEntry);
+  pad.PostMessage(CduMessage::InvalidEntry);
+  EXPECT_EQ(pad.MessageCount(), 1u) << "the same message twice shows once";
+  for (int i = 0; i < 10; ++i) {
+    pad.PostMessage(i % 2 == 0 ? CduMessage::NotInDataBase : CduMessage::InvalidDelete);
+  }
+  EXPECT_EQ(pad.MessageCount(), CScratchpad::kMaxMessages);
+  EXPECT_EQ(pad.Shown(), L"INVALID DELETE");
+  pad.Clear();
+  EXPECT_EQ(pad.Shown(), L"NOT IN DATA BASE");
+  for (size_t i = 1; i < CScratchpad::kMaxMessages; ++i) pad.Clear();
+  EXPECT_FALSE(pad.HasMessage()) << "the first InvalidEntry gave way to the newer ones";
 }
 
 TEST(Fms, TheScreenIsPaintedFromTheGridBlackAtBrightnessZero) {

@@ -42,7 +42,8 @@ void CPosInitPage::OnLineSelect(int key) {
   if (!pad.IsEmpty()) return fms_.PostMessage(CduMessage::InvalidEntry);
   CLatLon copied;
   if (row == kRefAirportRow && !refAirport_.empty()) {
-    copied = *fms_.GetNavDatabase()->FindAirport(refAirport_, SearchCentre(fms_))->GetPosition();
+    const CAirport* airport = fms_.GetNavDatabase()->FindAirport(refAirport_, SearchCentre(fms_));
+    if (airport != nullptr) copied = *airport->GetPosition();
   } else if (row == kFmsPositionRow) {
     copied = *fms_.GetAfmcPosition();
   } else if (row == kPresentPositionRow) {
