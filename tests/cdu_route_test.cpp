@@ -6,10 +6,15 @@
 
 #include <cmath>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "fmc/fms.h"
 #include "nav/great_circle.h"
+#include "simhost/run_log.h"
+#include "simhost/scenario.h"
 #include "tests/cockpit.h"
 
 namespace halcyon::test {
@@ -377,6 +382,34 @@ TEST(CduRoute, TheAlignmentIsSavedForTheNextStart) {
   g_fms.AlignToAircraftPosition();
   cockpit.shutdown();
   EXPECT_EQ(cockpit.ini("SIMDATA", "FMSAlignDone", "SimObjects/Airplanes/QZ Halcyon Pro/FMS.ini"), "1");
+}
+
+// The demo flight: the crew programs Zurich, GIVOR at or above 5000 ft,
+// FAREN and back to Zurich from runway 16 on the CDU before departure.
+TEST(DefaultFlight, TheCrewProgramsTheRouteOnTheCduBeforeDeparture) {
+  Cockpit cockpit;
+  std::ifstream file(std::string(HALCYON_SOURCE_DIR) + "/scenarios/default.scn");
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  ASSERT_TRUE(scenario.Parse(text, "default.scn", &errors));
+  bool executedOnGround = false;
+  cockpit.everyTick([&](auto&) {
+    executedOnGround = executedOnGround ||
+                       (g_fms.GetFmsNav()->GetExecRoute() == 1 && cockpit.token(Token::OnGround) != 0.0);
+  });
+  simhost::RunLog log;
+  std::string error;
+  ASSERT_TRUE(simhost::RunScenario(cockpit.host(), scenario, log, &error)) << error;
+  EXPECT_TRUE(executedOnGround);
+  const CFlightPlan& flown = *g_fms.GetFmsNav()->GetRoute(3);
+  EXPECT_STREQ(flown.GetOrigin()->GetIdent(), "LSZH");
+  EXPECT_STREQ(flown.GetOrigin()->GetRunway()->GetIdent(), "16");
+  EXPECT_EQ(LegIdents(), "GIVOR FAREN LSZH [[[[[ ");
+  EXPECT_EQ(flown.GetFirstLeg()->GetAltConstraintType(1), 2);
+  EXPECT_EQ(flown.GetFirstLeg()->GetAltConstraint(1), 5000.0);
+  EXPECT_TRUE(g_fms.GetFmsNav()->IsPositionInitialised());
+  EXPECT_FALSE(g_fms.GetFmsNav()->HasChangePending());
 }
 
 }  // namespace
