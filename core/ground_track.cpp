@@ -24,19 +24,19 @@ struct TrackSample {
 
 std::array<TrackSample, kGroundTrackSlots> g_groundTrack{};
 
-GeoPointDeg PresentPosition() {
-  return {ReadToken(Token::Latitude) / kLatitudeUnitsPerTurn * 360.0,
-          ReadToken(Token::Longitude) / kLongitudeUnitsPerTurn * -360.0};
-}
-
 // The slot of this tick; TICK18 never goes below 0, but a bad value must not
 // index outside the ring.
 size_t CurrentSlot() { return TruncateSaturated<uint64_t>(CurrentTick18()) % kGroundTrackSlots; }
 
 }  // namespace
 
+GeoPointDeg AircraftPosition() {
+  return {ReadToken(Token::Latitude) / kLatitudeUnitsPerTurn * 360.0,
+          ReadToken(Token::Longitude) / kLongitudeUnitsPerTurn * -360.0};
+}
+
 void InitGroundTrack() {
-  const GeoPointDeg present = PresentPosition();
+  const GeoPointDeg present = AircraftPosition();
   const double heading = ReadToken(Token::HeadingDeg);
   g_groundTrack.fill({present.latitudeDeg, present.longitudeDeg, heading});
 }
@@ -45,7 +45,7 @@ void UpdateGroundTrack() {
   const size_t s = CurrentSlot();
   const size_t next = (s + 1) % kGroundTrackSlots;  // written 17 ticks ago: the oldest
   const size_t prev = (s + kGroundTrackSlots - 1) % kGroundTrackSlots;
-  const GeoPointDeg present = PresentPosition();
+  const GeoPointDeg present = AircraftPosition();
   TrackSample& sample = g_groundTrack[s];
   sample.latitudeDeg = present.latitudeDeg;
   sample.longitudeDeg = present.longitudeDeg;

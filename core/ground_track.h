@@ -4,9 +4,14 @@
 // heading (86); drives nothing.
 #pragma once
 
+#include "nav/great_circle.h"
+
 namespace halcyon {
 
 constexpr int kGroundTrackSlots = 18;
+
+// The aircraft's present position from tokens 71 and 72, west positive.
+GeoPointDeg AircraftPosition();
 
 void InitGroundTrack();
 // Every tick: stores the present position and the track on this tick's slot.

@@ -21,7 +21,6 @@
 #include "displays/tcas/tcas.h"
 #include "displays/tcas/tcas_logic.h"
 #include "fmc/fms.h"
-#include "fmc/placeholders.h"
 #include "host/callouts.h"
 #include "host/direct_input_keyboard.h"
 #include "host/keyboard_combos.h"

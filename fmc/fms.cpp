@@ -1,30 +1,155 @@
-// The FMS computer object and its start-up and shut-down steps. Reads nothing
-// yet; writes the CDU brightness to the aircraft INI file at shut-down.
+// The FMS computer: its saved state, its step once a tick, the CDU key
+// dispatcher, the brightness and the annunciators. Reads the aircraft INI
+// file and FMS.ini at start-up, the navigation data on first use, the
+// position tokens and the panel power each tick; writes both files at shut-down.
 #include "fmc/fms.h"
 
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+#include "core/ground_track.h"
 #include "core/ini_values.h"
+#include "fmc/cdu_keys.h"
+#include "fmc/pages/pages.h"
+#include "platform/system.h"
+#include "systems/electric.h"
 
 namespace halcyon {
 
 CFms g_fms;
 
-CFms::CFms() { keysPressed_.reserve(kKeyLogSize); }
+namespace {
+
+constexpr double kBrightnessStep = 0.1;
+constexpr double kBrightnessRampPerTick = 0.01;
+constexpr const wchar_t* kDefaultBrightness = L"1.000000";
+
+// The page each page key calls up.
+struct PageKey {
+  uint32_t code;
+  CduPageId page;
+};
+constexpr PageKey kPageKeys[] = {
+    {kCduInitRef, CduPageId::Index},    {kCduRte, CduPageId::Rte},        {kCduLegs, CduPageId::Legs},
+    {kCduClb, CduPageId::Climb},        {kCduCrz, CduPageId::Cruise},     {kCduDes, CduPageId::Descent},
+    {kCduMenu, CduPageId::Menu},        {kCduFix, CduPageId::FixInfo},    {kCduDepArr, CduPageId::DepArr},
+    {kCduHold, CduPageId::Hold},        {kCduProg, CduPageId::Progress},
+};
+
+}  // namespace
+
+CFms::CFms() {
+  keysPressed_.reserve(kKeyLogSize);
+  auto page = [this](CduPageId id, std::unique_ptr<CCduPage> made) { pages_[static_cast<size_t>(id)] = std::move(made); };
+  page(CduPageId::Menu, std::make_unique<CMenuPage>(*this));
+  page(CduPageId::Index, std::make_unique<CIndexPage>(*this));
+  page(CduPageId::PosInit, std::make_unique<CPosInitPage>(*this));
+  page(CduPageId::Rte, std::make_unique<CRtePage>(*this));
+  auto legs = std::make_unique<CLegsPage>(*this);
+  legsPage_ = legs.get();
+  page(CduPageId::Legs, std::move(legs));
+  page(CduPageId::DepArr, std::make_unique<CDepArrPage>(*this));
+  page(CduPageId::TakeoffRef, std::make_unique<CTakeoffRefPage>(*this));
+  page(CduPageId::Climb, std::make_unique<CTitlePage>(*this, L"CLB"));
+  page(CduPageId::Cruise, std::make_unique<CTitlePage>(*this, L"CRZ"));
+  page(CduPageId::Descent, std::make_unique<CTitlePage>(*this, L"DES"));
+  page(CduPageId::FixInfo, std::make_unique<CTitlePage>(*this, L"FIX INFO"));
+  page(CduPageId::Hold, std::make_unique<CTitlePage>(*this, L"HOLD"));
+  page(CduPageId::Progress, std::make_unique<CTitlePage>(*this, L"PROGRESS"));
+  RefreshScreen();
+}
 
 CFms::~CFms() = default;
 
-void CFms::SetIrsAligning(uint8_t on) {
-  irsAligning_ = on;
-  if (on == 0) alignDone_ = 0;
+CNavDatabase* CFms::GetNavDatabase() {
+  if (!databaseLoaded_) {
+    databaseLoaded_ = true;
+    database_.Load();
+  }
+  return &database_;
 }
 
+CLeg* CFms::GetCenterLeg() { return legsPage_->CenterLeg(); }
+
 void CFms::AlignToAircraftPosition() {
-  if (irsAligning_ != 0) alignDone_ = 1;
+  nav_.AlignToAircraftPosition();
+  RefreshScreen();
 }
+
+// ---- CDU -----------------------------------------------------------------------------
 
 void CFms::KeyPressed(uint32_t keyCode) {
   if (keysPressed_.size() == kKeyLogSize) keysPressed_.erase(keysPressed_.begin());
   keysPressed_.push_back(keyCode);
+  // A dark CDU takes no keys; a code no key sends is ignored.
+  if (!powered_ || keyCode >= kCduKeyCount) return;
+  Dispatch(keyCode);
+  RefreshScreen();
 }
+
+void CFms::Dispatch(uint32_t keyCode) {
+  if (keyCode < kCduLineSelectKeys) return Page().OnLineSelect(static_cast<int>(keyCode));
+  for (const PageKey& key : kPageKeys) {
+    if (key.code == keyCode) return ShowPage(key.page);
+  }
+  if (const wchar_t ch = CduKeyCharacter(keyCode); ch != 0) {
+    scratchpad_.Type(ch);
+    return;
+  }
+  switch (keyCode) {
+    case kCduDirIntc: return ShowDirectIntercept();
+    case kCduPrevPage: return Page().OnPrevNext(-1);
+    case kCduNextPage: return Page().OnPrevNext(1);
+    case kCduExec:
+      if (nav_.Execute()) nav_.SetActiveRouteIndex(nav_.GetExecRoute());
+      return;
+    case kCduDel:
+      if (!scratchpad_.Delete()) PostMessage(CduMessage::InvalidDelete);
+      return;
+    case kCduClr: return scratchpad_.Clear();
+    case kCduClearAll: return scratchpad_.ClearAll();
+    default: return;
+  }
+}
+
+void CFms::ShowPage(CduPageId page) {
+  currentPage_ = page;
+  Page().OnEnter();
+  RefreshScreen();
+}
+
+void CFms::ShowDirectIntercept() {
+  ShowPage(CduPageId::Legs);
+  legsPage_->StartDirectIntercept();
+  RefreshScreen();
+}
+
+void CFms::RefreshScreen() {
+  screen_.Clear();
+  Page().Draw(screen_);
+  screen_.Put(CCduScreen::kScratchpadLine, 0, scratchpad_.Shown().c_str());
+}
+
+bool CFms::IsAnnunciatorOn(uint32_t n) const {
+  const int32_t route = Page().DisplayedRoute();
+  switch (n) {
+    case 0: return route != 0;
+    case 2: return scratchpad_.HasMessage();
+    case 3: return route != 0 && nav_.HasChangePending(route);
+    default: return false;
+  }
+}
+
+// ---- Brightness ----------------------------------------------------------------------
+
+void CFms::SetBrightness(double v) {
+  if (v >= 0.0 && v <= 1.0) brightness_ = v;
+}
+
+void CFms::IncreaseBrightness() { brightness_ = std::min(1.0, brightness_ + kBrightnessStep); }
+
+void CFms::DecreaseBrightness() { brightness_ = std::max(0.0, brightness_ - kBrightnessStep); }
 
 void CFms::SetTakeoffSpeeds(uint32_t v1Kt, int32_t vrKt, uint32_t v2Kt) {
   v1Kt_ = v1Kt;
@@ -32,8 +157,46 @@ void CFms::SetTakeoffSpeeds(uint32_t v1Kt, int32_t vrKt, uint32_t v2Kt) {
   v2Kt_ = v2Kt;
 }
 
-void InitFms() {}
+// ---- Lifecycle -----------------------------------------------------------------------
 
-void SaveFms() { WriteIniReal(L"FMS", L"BrightnessControL", L"%f", g_fms.GetBrightness()); }
+void CFms::LoadState() {
+  const double brightness = ReadIniReal(L"FMS", L"BrightnessControL", kDefaultBrightness);
+  if (brightness >= 0.0 && brightness <= 1.0) {
+    brightness_ = brightness;
+  } else {
+    platform::Trace("FMS: [FMS] BrightnessControL outside 0..1, the CDU brightness stays 1.0");
+    brightness_ = 1.0;
+  }
+  if (ReadIniInt(L"SIMDATA", L"FMSAlignDone", L"0", kIniNumberBuffer, kFmsIni) == 1) nav_.RestoreAlignDone();
+  RefreshScreen();
+}
+
+void CFms::SaveState() const {
+  WriteIniReal(L"FMS", L"BrightnessControL", L"%f", brightness_);
+  WriteIniInt(L"SIMDATA", L"FMSAlignDone", nav_.IsAlignDone(), kFmsIni);
+}
+
+void CFms::Update(const FmsInputs& inputs) {
+  powered_ = inputs.panelPowered;
+  nav_.SetAircraftPosition(inputs.aircraftPosition);
+  if (!powered_) {
+    displayedBrightness_ = 0.0;
+  } else if (displayedBrightness_ < brightness_) {
+    displayedBrightness_ = std::min(brightness_, displayedBrightness_ + kBrightnessRampPerTick);
+  } else {
+    displayedBrightness_ = std::max(brightness_, displayedBrightness_ - kBrightnessRampPerTick);
+  }
+  RefreshScreen();
+}
+
+void InitFms() { g_fms.LoadState(); }
+
+void UpdateFms() {
+  const GeoPointDeg position = AircraftPosition();
+  g_fms.Update({.panelPowered = IsPanelPowered() != 0,
+                .aircraftPosition = CLatLon(position.latitudeDeg, position.longitudeDeg)});
+}
+
+void SaveFms() { g_fms.SaveState(); }
 
 }  // namespace halcyon

@@ -1,22 +1,47 @@
 // The flight management computer as the rest of the cockpit sees it: the one
 // object `g_fms`, built when the module loads and destroyed when it unloads,
-// and its lifecycle steps. Until the navigation core is in, the guidance
-// queries answer what SetGuidance last gave ("no FMS guidance" at start-up:
-// no lateral command, no vertical path, no VNAV phase) and the CDU keys are
-// only recorded.
+// and its lifecycle steps. It owns the navigation state (routes and the FMS
+// position), the navigation database, and the CDU: the key dispatcher, the
+// scratchpad and message stack, the pages and the screen grid they write,
+// the brightness and the annunciators. It reads the aircraft's position and
+// the panel power once a tick (UpdateFms).
+//
+// The guidance queries answer what SetGuidance last gave ("no FMS guidance"
+// at start-up: no lateral command, no vertical path, no VNAV phase) until
+// the FMS computes its own guidance.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
+#include "fmc/cdu_page.h"
+#include "fmc/cdu_screen.h"
+#include "fmc/scratchpad.h"
+#include "nav/fms_nav.h"
+#include "nav/nav_database.h"
+
 namespace halcyon {
+
+class CLegsPage;
+
+// The FMS state file in the aircraft folder.
+inline constexpr const wchar_t* kFmsIni = L".\\SimObjects\\Airplanes\\QZ Halcyon Pro\\FMS.ini";
+
+// What the FMS reads of the aircraft once a tick.
+struct FmsInputs {
+  bool panelPowered = false;
+  CLatLon aircraftPosition;  // west positive
+};
 
 class CFms {
  public:
   // Built by static construction before the simulator calls the module. It
   // reads no files: the module can be loaded before the aircraft folder is
-  // the working folder, so files are read at start-up or on first use.
+  // the working folder, so its files are read at start-up (LoadState) and
+  // the navigation database on first use.
   CFms();
   ~CFms();
   CFms(const CFms&) = delete;
@@ -58,21 +83,52 @@ class CFms {
     return sequenced;
   }
 
+  // ---- Navigation state ----
+  CFmsNav* GetFmsNav() { return &nav_; }
+  // The navigation database, read from the nav-data folder on first use.
+  CNavDatabase* GetNavDatabase();
+  // The FMS position; unset until POS INIT or an alignment sets it.
+  const CLatLon* GetAfmcPosition() { return nav_.GetPosition(); }
+  int32_t GetActiveRouteIndex() const { return nav_.GetActiveRouteIndex(); }
+  // The leg at the LEGS page's centre line (the leg before it when that leg
+  // is a DIRECT leg); null without one.
+  CLeg* GetCenterLeg();
+
   // ---- IRS alignment ----
-  uint8_t IsFmsAlignDone() const { return alignDone_; }
-  // Aligning with a valid IRS position sets align-done; not aligning clears it
-  // and drops the IRS position. There is no IRS position yet, so align-done
-  // stays clear.
-  void SetIrsAligning(uint8_t on);
-  // The IRS position taken from the aircraft's present position: sets
-  // align-done while an alignment runs.
+  uint8_t IsFmsAlignDone() const { return nav_.IsAlignDone(); }
+  // Aligning with the position initialised sets align-done; not aligning
+  // clears it and drops the FMS position.
+  void SetIrsAligning(uint8_t on) { nav_.SetIrsAligning(on); }
+  // The FMS position becomes the aircraft's present position (no offset),
+  // the working route's first leg starts there, the position is initialised.
   void AlignToAircraftPosition();
 
   // ---- CDU ----
-  // One CDU key code (0..69); the latest kKeyLogSize codes are kept.
+  // One CDU key code (0..69). Every code received is logged (the latest
+  // kKeyLogSize); it acts only while the panel is powered.
   void KeyPressed(uint32_t keyCode);
   const std::vector<uint32_t>& KeysPressed() const { return keysPressed_; }
-  double GetBrightness() const { return brightness_; }      // 0..1
+  // The screen as the current page and the scratchpad write it.
+  const CCduScreen& Screen() const { return screen_; }
+  CduPageId CurrentPage() const { return currentPage_; }
+  void ShowPage(CduPageId page);
+  // LEGS with its direct-intercept prompt (the DIR INTC key).
+  void ShowDirectIntercept();
+  CScratchpad& Scratchpad() { return scratchpad_; }
+  void PostMessage(CduMessage message) { scratchpad_.PostMessage(message); }
+  // 0 a route RTE 1 or 2 is shown; 2 a message waits (MSG); 3 the route
+  // shown has an activation or modification waiting for EXEC; any other n false.
+  bool IsAnnunciatorOn(uint32_t n) const;
+
+  // ---- Brightness, 0..1 ----
+  double GetBrightness() const { return brightness_; }
+  // Stores v when 0 <= v <= 1; anything else is ignored.
+  void SetBrightness(double v);
+  void IncreaseBrightness();
+  void DecreaseBrightness();
+  // What the screen is drawn at: ramps a hundredth a tick toward the
+  // brightness while the panel is powered, dark at once without power.
+  double GetDisplayedBrightness() const { return displayedBrightness_; }
 
   // ---- Take-off speeds of the TAKEOFF REF page, whole knots ----
   void SetTakeoffSpeeds(uint32_t v1Kt, int32_t vrKt, uint32_t v2Kt);
@@ -80,15 +136,38 @@ class CFms {
   int32_t GetVr() const { return vrKt_; }
   uint32_t GetV2() const { return v2Kt_; }
 
+  // ---- Lifecycle ----
+  // The saved state: the brightness ([FMS] "BrightnessControL" of the
+  // aircraft INI file) and the alignment ([SIMDATA] "FMSAlignDone" of FMS.ini).
+  void LoadState();
+  void SaveState() const;
+  // Once a tick.
+  void Update(const FmsInputs& inputs);
+
   static constexpr double kNoHeading = -1.0;
   static constexpr double kNoPath = -999999999.0;
   static constexpr size_t kKeyLogSize = 64;
 
  private:
+  void Dispatch(uint32_t keyCode);
+  void RefreshScreen();
+  CCduPage& Page() { return *pages_[static_cast<size_t>(currentPage_)]; }
+  const CCduPage& Page() const { return *pages_[static_cast<size_t>(currentPage_)]; }
+
   Guidance guidance_;
-  uint8_t irsAligning_ = 0;
-  uint8_t alignDone_ = 0;
+  CFmsNav nav_;
+  CNavDatabase database_;
+  bool databaseLoaded_ = false;
+
+  CScratchpad scratchpad_;
+  CCduScreen screen_;
+  std::array<std::unique_ptr<CCduPage>, static_cast<size_t>(CduPageId::Count)> pages_;
+  CLegsPage* legsPage_ = nullptr;
+  CduPageId currentPage_ = CduPageId::Menu;
+  bool powered_ = false;
+
   double brightness_ = 1.0;
+  double displayedBrightness_ = 0.0;
   uint32_t v1Kt_ = 0;
   int32_t vrKt_ = 0;
   uint32_t v2Kt_ = 0;
@@ -98,9 +177,12 @@ class CFms {
 // The one FMS computer of the aircraft.
 extern CFms g_fms;
 
-// Start-up step: nothing to do, the computer is built at load.
+// Start-up step: reads the FMS's saved state (the computer itself is built at load).
 void InitFms();
-// Shut-down step: [FMS] "BrightnessControL" = the CDU brightness, "%f".
+// Once a tick: the aircraft's position and the panel power to the FMS.
+void UpdateFms();
+// Shut-down step: [FMS] "BrightnessControL" = the CDU brightness, "%f", and
+// the alignment into FMS.ini.
 void SaveFms();
 
 }  // namespace halcyon

@@ -13,6 +13,7 @@
 #include "gauges/airspeed.h"
 #include "gauges/altimeter.h"
 #include "gauges/clock.h"
+#include "gauges/fms.h"
 #include "gauges/glass_screens.h"
 #include "gauges/mouse_tables.h"
 
@@ -33,7 +34,7 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("EFIS PFD", kEfisPfdMouseRects, g_efisPfdScreen.Elements()),
     Gauge("EFIS ND", kEfisNdMouseRects, g_efisNdScreen.Elements()),
     {"TCAS Display", 0.0, g_tcasDisplayScreen.Elements(), kTcasDisplayMouseRects, TcasDisplayGaugeCallback},
-    Gauge("FMS", kFmsMouseRects, g_fmsScreen.Elements()),
+    {"FMS", 0.0, g_fmsScreen.Elements(), kFmsMouseRects, FmsGaugeCallback},
     Gauge("FMS Display 2"),
     Gauge("FMS Display 3"),
     Gauge("EFIS MCP"),

@@ -101,9 +101,6 @@ void LoadIrs() {
   LoadSwitches(kSection, kKeys);
   RegisterControl(kSection, L"switch1", &g_irs1Selector, MoveSelector1);
   RegisterControl(kSection, L"switch2", &g_irs2Selector, MoveSelector2);
-  // The CDU's position entry, until its page is built: the FMS takes the
-  // aircraft's present position as the IRS position.
-  RegisterControl(L"FMS", L"set_irs_pos", nullptr, [](int32_t) { g_fms.AlignToAircraftPosition(); });
   for (IrsUnit& unit : g_units) {
     SetSwitch(unit.state, GetSwitch(unit.selector));
     unit.deadline = 0.0;

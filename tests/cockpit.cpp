@@ -181,6 +181,81 @@ Cockpit& Cockpit::finishTyping() {
 
 const std::vector<uint32_t>& Cockpit::fmsKeys() const { return g_fms.KeysPressed(); }
 
+namespace {
+
+struct CduKeyRow {
+  const char* name;
+  int32_t x, y;  // the key's centre on the gauge
+};
+// The keys with a name of their own; characters are found by their grid.
+constexpr CduKeyRow kCduNamedKeys[] = {
+    {"INIT_REF", 52, 289}, {"DIR_INTC", 89, 289}, {"RTE", 126, 289},  {"LEGS", 163, 289}, {"CLB", 200, 289},
+    {"CRZ", 237, 289},     {"DES", 274, 289},     {"PREV", 52, 321},  {"NEXT", 89, 321},  {"MENU", 126, 321},
+    {"FIX", 163, 321},     {"DEP_ARR", 200, 321}, {"HOLD", 237, 321}, {"PROG", 274, 321}, {"EXEC", 312, 321},
+    {"SP", 235, 497},      {"DEL", 274, 497},     {"/", 312, 497},    {"CLR", 350, 497},  {".", 56, 475},
+    {"0", 91, 475},        {"+/-", 126, 475},
+};
+constexpr int32_t kLetterColumns[] = {160, 196, 235, 274, 312, 350};
+constexpr int32_t kLetterRows[] = {355, 390, 426, 462, 497};
+constexpr int32_t kDigitColumns[] = {56, 91, 126};
+constexpr int32_t kDigitRows[] = {366, 402, 438};
+
+}  // namespace
+
+std::pair<int32_t, int32_t> Cockpit::CduKeyPoint(const std::string& key) {
+  for (const CduKeyRow& row : kCduNamedKeys) {
+    if (key == row.name) return {row.x, row.y};
+  }
+  if (key.size() == 2 && key[0] >= '1' && key[0] <= '6' && (key[1] == 'L' || key[1] == 'R')) {
+    return {key[1] == 'L' ? 22 : 378, 66 + 32 * (key[0] - '1')};
+  }
+  if (key.size() == 1 && key[0] >= 'A' && key[0] <= 'Z') {
+    const int i = key[0] - 'A';
+    return {kLetterColumns[i % 6], kLetterRows[i / 6]};
+  }
+  if (key.size() == 1 && key[0] >= '1' && key[0] <= '9') {
+    const int i = key[0] - '1';
+    return {kDigitColumns[i % 3], kDigitRows[i / 3]};
+  }
+  ADD_FAILURE() << "no CDU key " << key;
+  return {-1, -1};
+}
+
+Cockpit& Cockpit::cdu(const std::string& keys) {
+  std::istringstream names(keys);
+  std::string key;
+  while (names >> key) {
+    const auto [x, y] = CduKeyPoint(key);
+    click("FMS", x, y);
+  }
+  return *this;
+}
+
+Cockpit& Cockpit::cduType(const std::string& text) {
+  for (char c : text) {
+    if (c == ' ') {
+      cdu("SP");
+    } else if (c == '-') {
+      cdu("+/-");
+    } else {
+      cdu(std::string(1, c));
+    }
+  }
+  return *this;
+}
+
+std::string Cockpit::cduLine(int line) const {
+  std::string text;
+  for (wchar_t c : g_fms.Screen().LineText(line)) {
+    if (c == L'\u00B0') {
+      text += "\xC2\xB0";
+    } else {
+      text += c < 128 ? static_cast<char>(c) : '?';
+    }
+  }
+  return text;
+}
+
 Cockpit& Cockpit::setPosition(double latitudeDeg, double longitudeDegEast) {
   set(Token::Latitude, latitudeDeg / 360.0 * kLatitudeUnitsPerTurn);
   return set(Token::Longitude, longitudeDegEast / 360.0 * kLongitudeUnitsPerTurn);

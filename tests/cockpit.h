@@ -13,6 +13,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/panel_services.h"
@@ -160,6 +161,18 @@ class Cockpit {
 
   // The CDU key codes the FMS computer received, oldest first.
   const std::vector<uint32_t>& fmsKeys() const;
+  // CDU keys clicked on the "FMS" gauge, as the pilot presses them: names
+  // separated by blanks ("RTE 1L EXEC"): "1L".."6L", "1R".."6R", the page
+  // keys ("INIT_REF", "DIR_INTC", "RTE", "LEGS", "CLB", "CRZ", "DES",
+  // "PREV", "NEXT", "MENU", "FIX", "DEP_ARR", "HOLD", "PROG", "EXEC"),
+  // "DEL", "CLR", "SP", "+/-". cduType clicks the character keys of a text.
+  Cockpit& cdu(const std::string& keys);
+  Cockpit& cduType(const std::string& text);
+  // The point of the "FMS" gauge inside a CDU key (as `click FMS X Y` takes it).
+  static std::pair<int32_t, int32_t> CduKeyPoint(const std::string& key);
+  // One line (0 title .. 13 scratchpad) of the CDU screen as the FMS wrote
+  // it, 24 characters of UTF-8 ('[' is a box).
+  std::string cduLine(int line) const;
 
   // A gauge header of the loaded module by name; null when there is none.
   const platform::GAUGEHDR* gauge(const std::string& name) const;
