@@ -8,6 +8,7 @@
 #include <iterator>
 #include <utility>
 
+#include "displays/pfd/pfd_display.h"
 #include "displays/radar/radar_display.h"
 #include "gauges/airspeed.h"
 #include "gauges/glass_screens.h"
@@ -27,7 +28,7 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("NAV"),
     Gauge("Altimeter", kAltimeterMouseRects),
     // glass displays and CDU
-    Gauge("EFIS PFD", kEfisPfdMouseRects, g_efisPfdScreen.Elements()),
+    {"EFIS PFD", 0.0, g_efisPfdScreen.Elements(), kEfisPfdMouseRects, EfisPfdGaugeCallback},
     Gauge("EFIS ND", kEfisNdMouseRects, g_efisNdScreen.Elements()),
     Gauge("TCAS Display", kTcasDisplayMouseRects, g_tcasDisplayScreen.Elements()),
     Gauge("FMS", kFmsMouseRects, g_fmsScreen.Elements()),
