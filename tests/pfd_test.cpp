@@ -43,6 +43,7 @@ constexpr Color kChevronRed{220, 0, 0};
 // A flying aircraft: valid attitude and navigation, high above the ground.
 pfd::Inputs Flying() {
   pfd::Inputs in;
+  in.powered = true;
   in.attitudeValid = true;
   in.navValid = true;
   in.radioHeightFt = 5000.0;
@@ -223,10 +224,15 @@ TEST(PfdAttitude, AttitudeAndNavigationFollowTheSelectedIrs) {
 
 TEST(PfdFrame, BlackWithoutPowerOrBrightnessAndDimmedColours) {
   Cockpit cockpit;
-  Powered(cockpit).control("APU", "battery", kSwitchOff).runSeconds(2);
+  Powered(cockpit);
+  EXPECT_TRUE(pfd::ReadInputs().powered);
+  cockpit.control("APU", "battery", kSwitchOff).runSeconds(2);
   ASSERT_EQ(GetPowerState(), kPowerNone);
+  EXPECT_FALSE(pfd::ReadInputs().powered);
   Screen screen(cockpit);
-  EXPECT_EQ(screen.pfd(Flying()).Items().size(), 1u) << "no power";
+  pfd::Inputs unpowered = Flying();
+  unpowered.powered = false;
+  EXPECT_EQ(screen.pfd(unpowered).Items().size(), 1u) << "no power";
   EXPECT_EQ(screen.pixel(150, 60), kBlack);
   Powered(cockpit);
   EXPECT_EQ(screen.pfd(Flying(), 0.0).Items().size(), 1u);

@@ -18,6 +18,7 @@
 #include "fmc/fms.h"
 #include "systems/dfgs.h"
 #include "systems/placeholders.h"
+#include "systems/electric.h"
 #include "systems/radios.h"
 
 namespace halcyon::pfd {
@@ -158,6 +159,7 @@ constexpr float kVerticalFlagTops[] = {70, 82, 94, 118, 130, 142, 154};
 
 Inputs ReadInputs() {
   Inputs in;
+  in.powered = IsPowerState(kPowerNormal) != 0;
   const double groundSpeedMps = ReadToken(Token::GroundSpeedMps);
   in.groundSpeedMps = groundSpeedMps;
   if (groundSpeedMps > kLevelBelowGroundSpeedMps) {

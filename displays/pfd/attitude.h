@@ -27,6 +27,7 @@ constexpr uint32_t kGlideslopeFlagged = 0x04;
 
 // Everything one frame reads, taken once at the start of the drawing call.
 struct Inputs {
+  bool powered = false;   // the panel in normal power
   double pitchDeg = 0.0;  // positive nose down; 0 at low ground speed
   double bankDeg = 0.0;   // positive turns the picture clockwise; 0 at low ground speed
   double radioHeightFt = 3000.0;

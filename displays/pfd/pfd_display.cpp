@@ -13,7 +13,6 @@
 #include "displays/efis/display_states.h"
 #include "displays/efis/efis_mcp.h"
 #include "gauges/element_helpers.h"
-#include "systems/electric.h"
 
 namespace halcyon {
 
@@ -263,10 +262,10 @@ void DrawDmeBlocks(gfx::Canvas& canvas, const Palette& palette, const Inputs& in
 }
 
 // Black without normal power or at no brightness; else the background in the design space.
-bool StartPicture(gfx::Canvas& canvas, const Palette& palette, double brightness) {
+bool StartPicture(gfx::Canvas& canvas, const Palette& palette, const Inputs& in, double brightness) {
   const gfx::RectF screen(0, 0, std::trunc(pfd::kDesignWidth * canvas.Width() / pfd::kDesignWidth),
                           std::trunc(pfd::kDesignHeight * canvas.Height() / pfd::kDesignHeight));
-  if (IsPowerState(kPowerNormal) == 0 || brightness == 0.0) {
+  if (!in.powered || brightness == 0.0) {
     canvas.FillRectangle(gfx::Color{}, screen);
     return false;
   }
@@ -279,7 +278,7 @@ bool StartPicture(gfx::Canvas& canvas, const Palette& palette, double brightness
 
 void DrawPfdPicture(gfx::Canvas& canvas, const Inputs& in, double brightness) {
   const Palette palette = pfd::PaletteAt(brightness);
-  if (!StartPicture(canvas, palette, brightness)) return;
+  if (!StartPicture(canvas, palette, in, brightness)) return;
   pfd::Style style = kPfdStyle;
   style.fdPenWidth = static_cast<float>(in.fdThickness);
   canvas.Mark("roll scale");
@@ -310,7 +309,7 @@ void DrawPfdPicture(gfx::Canvas& canvas, const Inputs& in, double brightness) {
 
 void DrawCompositePicture(gfx::Canvas& canvas, const Inputs& in, double brightness) {
   const Palette palette = pfd::PaletteAt(brightness);
-  if (!StartPicture(canvas, palette, brightness)) return;
+  if (!StartPicture(canvas, palette, in, brightness)) return;
   const pfd::Style& style = kCompositeStyle;
   canvas.Mark("roll scale");
   pfd::DrawRollScale(canvas, palette);
