@@ -354,6 +354,37 @@ TEST(PfdGuidance, DeviationFromTheFmsOrTheReceiver) {
   EXPECT_TRUE(HasText(none, L"NAV  "));
 }
 
+TEST(PfdGuidance, FastSlowPointerRisingRunwayAndMarkers) {
+  Cockpit cockpit;
+  Powered(cockpit);
+  Screen screen(cockpit);
+  pfd::Inputs in = Flying();
+  auto circleTop = [&]() {
+    const auto circles = screen.pfd(in).Find(Kind::DrawEllipse, kMagenta);
+    return circles.empty() ? -1.0f : circles[0]->design[0].y;
+  };
+  in.speedErrorKt = 10.0;
+  EXPECT_NEAR(circleTop(), 116.0 + 33.5, 0.01);
+  in.speedErrorKt = -4.0;
+  EXPECT_NEAR(circleTop(), 116.0 - 13.4, 0.01);
+  in.risingRunway = true;
+  in.nav1DeviationDots = 25.4;
+  in.radioHeightFt = 200.0;
+  const auto runway = screen.pfd(in).Find(Kind::DrawPolygon, kMagenta);
+  ASSERT_EQ(runway.size(), 3u);
+  EXPECT_TRUE(Near(runway[0]->design[1], {150 + 10 - 21, 123 + 100 + 14}));
+  in.radioHeightFt = 200.5;
+  EXPECT_EQ(screen.pfd(in).Find(Kind::DrawPolygon, kMagenta).size(), 0u);
+  in.marker = 3;
+  const auto& inner = screen.pfd(in);
+  ASSERT_EQ(inner.Texts(L"I").size(), 1u);
+  EXPECT_EQ(inner.Texts(L"I")[0]->color, kWhite);
+  in.marker = 1;
+  EXPECT_EQ(screen.pfd(in).Texts(L"O")[0]->color, (Color{65, 65, 255}));
+  in.marker = 4;
+  EXPECT_EQ(screen.pfd(in).Count(Kind::DrawEllipse), 1u) << "only the fast/slow circle: no marker ring";
+}
+
 TEST(PfdLabels, SourceLabelMarkerGroundSpeedAndMessage) {
   Cockpit cockpit;
   Powered(cockpit);
