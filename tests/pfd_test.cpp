@@ -5,6 +5,7 @@
 // the composite the heading rose, course, deviation, TO/FROM and DME texts.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 #include "core/options.h"
@@ -210,6 +211,9 @@ TEST(PfdAttitude, AttitudeAndNavigationFollowTheSelectedIrs) {
   cockpit.setPlaceholder("irs_right", 113).runTicks(1);
   EXPECT_TRUE(pfd::ReadInputs().attitudeValid) << "normal: either IRS aligning";
   EXPECT_FALSE(pfd::ReadInputs().navValid) << "normal: only IRS 1 navigates";
+  cockpit.setPlaceholder("irs_left", 115).runTicks(1);
+  EXPECT_TRUE(pfd::ReadInputs().navValid) << "normal: IRS 1 in NAV";
+  cockpit.setPlaceholder("irs_left", 120).runTicks(1);
   SetSwitch(&g_efisSourceSwitch, kEfisSourceIrs2);
   EXPECT_FALSE(pfd::ReadInputs().attitudeValid) << "IRS 2 alone needs 115 or 116";
   cockpit.setPlaceholder("irs_right", 115).runTicks(1);
@@ -252,6 +256,33 @@ TEST(PfdFrame, TwiceTheSizeDrawsTwiceAsLarge) {
   }
   EXPECT_EQ(big.Pixel(450, 236), kSky);
   EXPECT_EQ(big.Pixel(450, 256), kGround);
+}
+
+// Values no receiver or gyro should send: nothing crashes and the canvas keeps drawing.
+TEST(PfdFrame, NonFiniteInputsDrawNothingBadly) {
+  Cockpit cockpit;
+  Powered(cockpit);
+  gfx::Surface surface(300, 250);
+  pfd::Inputs in = Flying();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  in.pitchDeg = nan;
+  in.bankDeg = std::numeric_limits<double>::infinity();
+  in.radioHeightFt = nan;
+  in.fdOn = true;
+  in.fdPitchDeg = nan;
+  in.nav1Station = pfd::kStationLocalizer | pfd::kStationGlideslope;
+  in.nav1DeviationDots = nan;
+  in.glideslopeDeviation = 1e300;
+  in.decisionHeightFt = nan;
+  in.headingMagDeg = nan;
+  in.dme1Nm = nan;
+  in.dme2Nm = 1e12;
+  in.course1Deg = 1e300;
+  for (auto picture : {DrawPfdPicture, DrawCompositePicture}) {
+    gfx::Canvas canvas(surface);
+    picture(canvas, in, 1.0);
+    EXPECT_TRUE(canvas.Healthy());
+  }
 }
 
 TEST(PfdFlags, EfisTestShowsEveryFlag) {
@@ -572,6 +603,12 @@ TEST(CompositeRose, ReceiverTwoFollowsTheSelectorButTheLocalizerStaysOnOne) {
   const auto pointer = two.Find(Kind::DrawRectangle, kMagenta);
   ASSERT_EQ(pointer.size(), 1u);
   EXPECT_NEAR(pointer[0]->design[0].x, 197.0, 0.01);
+  // The rose's deviation bar follows receiver 2 as well.
+  in.activeNavSignal = true;
+  in.nav2DeviationDots = -50.0;
+  in.course2Deg = 0.0;
+  const auto bar = screen.composite(in).InMark("rose").back();
+  EXPECT_NEAR(bar->design[0].x, 150.0 - 2.0 - 10.0, 0.01);
   in.toFrom2 = 0.0;
   EXPECT_FALSE(HasText(screen.composite(in), L"TO  "));
 }
