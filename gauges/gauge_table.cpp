@@ -8,6 +8,7 @@
 #include <iterator>
 #include <utility>
 
+#include "displays/pfd/pfd_display.h"
 #include "displays/radar/radar_display.h"
 #include "displays/tcas/tcas_display.h"
 #include "gauges/airspeed.h"
@@ -31,7 +32,7 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("NAV"),
     {"Altimeter", 400.0, AltimeterElements(), kAltimeterMouseRects, AltimeterGaugeCallback},
     // glass displays and CDU
-    Gauge("EFIS PFD", kEfisPfdMouseRects, g_efisPfdScreen.Elements()),
+    {"EFIS PFD", 0.0, g_efisPfdScreen.Elements(), kEfisPfdMouseRects, EfisPfdGaugeCallback},
     Gauge("EFIS ND", kEfisNdMouseRects, g_efisNdScreen.Elements()),
     {"TCAS Display", 0.0, g_tcasDisplayScreen.Elements(), kTcasDisplayMouseRects, TcasDisplayGaugeCallback},
     {"FMS", 0.0, g_fmsScreen.Elements(), kFmsMouseRects, FmsGaugeCallback},

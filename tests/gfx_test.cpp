@@ -525,7 +525,7 @@ TEST(DisplayPictures, OnlyDisplaysThatDrewAreWrittenByTimeAndGauge) {
   // flight before it starts.
   simhost::Scenario scenario;
   std::vector<std::string> errors;
-  ASSERT_TRUE(scenario.Parse("snapshot \"EFIS ND\"\nsnapshot \"EFIS PFD\"\nrun 1\nsnapshot Nowhere\n", "s.scn",
+  ASSERT_TRUE(scenario.Parse("snapshot \"EFIS ND\"\nsnapshot \"Radar Display\"\nrun 1\nsnapshot Nowhere\n", "s.scn",
                              &errors));
   simhost::RunLog log;
   std::string error;
@@ -535,11 +535,11 @@ TEST(DisplayPictures, OnlyDisplaysThatDrewAreWrittenByTimeAndGauge) {
   EXPECT_TRUE(log.Notes().empty());
 
   simhost::Scenario good;
-  ASSERT_TRUE(good.Parse("snapshot \"EFIS ND\"\nsnapshot \"EFIS PFD\"\nrun 1\n", "s.scn", &errors));
+  ASSERT_TRUE(good.Parse("snapshot \"EFIS ND\"\nsnapshot \"Radar Display\"\nrun 1\n", "s.scn", &errors));
   EXPECT_TRUE(simhost::RunScenario(cockpit.host(), good, log, &error)) << error;
   EXPECT_EQ(cockpit.picturesWritten().size(), 2u);
   ASSERT_EQ(log.Notes().size(), 1u);
-  EXPECT_NE(log.Notes()[0].find("\"EFIS PFD\" has drawn no picture"), std::string::npos);
+  EXPECT_NE(log.Notes()[0].find("\"Radar Display\" has drawn no picture"), std::string::npos);
 }
 
 // The program: pictures every so many seconds; none while no display draws.
@@ -553,12 +553,12 @@ TEST(DisplayPictures, TheProgramTakesAPictureInterval) {
   EXPECT_NE(refused.output.find("--pictures takes a number of seconds above 0"), std::string::npos) << refused.output;
   const ProgramRun run = RunSimhostProgram("--quiet --pictures 0.5 --scenario " + file + " --out " + folder);
   EXPECT_EQ(run.status, 0) << run.output;
-  // The radar, TCAS and CDU screens draw (dark, without power): every half second.
+  // The radar, TCAS, CDU and PFD screens draw (dark, without power): every half second.
   size_t pictures = 0;
   for (const auto& entry : std::filesystem::directory_iterator(folder + "/pictures")) {
     const std::string name = entry.path().filename().string();
     EXPECT_TRUE(name.ends_with("_Radar_Display.png") || name.ends_with("_TCAS_Display.png") ||
-                name.ends_with("_FMS.png"))
+                name.ends_with("_FMS.png") || name.ends_with("_EFIS_PFD.png"))
         << name;
     ++pictures;
   }
