@@ -161,7 +161,9 @@ TEST_P(VorRange, EndsAtTheRadioHorizon) {
   EXPECT_EQ(cockpit.token(kFlags1), inRange ? 0x01 : 0x08);
   EXPECT_EQ(cockpit.token(kToFrom1), inRange ? 2.0 : 0.0);
   EXPECT_EQ(cockpit.token(kDme1) > 0.0, inRange);
-  if (!inRange) EXPECT_EQ(cockpit.token(kDme1), -1.0);
+  if (!inRange) {
+    EXPECT_EQ(cockpit.token(kDme1), -1.0);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(RadioNav, VorRange, testing::Values(120.3, 120.9));
@@ -249,8 +251,12 @@ TEST_P(IlsCoverage, EachSignalWithinItsRange) {
   cockpit.runTicks(2);
   EXPECT_EQ(cockpit.token(kFlags1), c.localizer ? 0xC0 : 0xC8);
   EXPECT_EQ(cockpit.token(kGlideSlopeFlags), c.glideSlope ? 0.0 : 4.0);
-  if (!c.glideSlope) EXPECT_EQ(cockpit.token(kGlideSlopeNeedle), 0.0);
-  if (!c.localizer) EXPECT_EQ(cockpit.token(kNeedle1), 0.0);
+  if (!c.glideSlope) {
+    EXPECT_EQ(cockpit.token(kGlideSlopeNeedle), 0.0);
+  }
+  if (!c.localizer) {
+    EXPECT_EQ(cockpit.token(kNeedle1), 0.0);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(RadioNav, IlsCoverage,
