@@ -8,6 +8,7 @@
 #include <iterator>
 #include <utility>
 
+#include "displays/nd/nav_display.h"
 #include "displays/radar/radar_display.h"
 #include "displays/tcas/tcas_display.h"
 #include "gauges/airspeed.h"
@@ -31,7 +32,7 @@ platform::GAUGEHDR g_gauges[] = {
     {"Altimeter", 400.0, AltimeterElements(), kAltimeterMouseRects, AltimeterGaugeCallback},
     // glass displays and CDU
     Gauge("EFIS PFD", kEfisPfdMouseRects, g_efisPfdScreen.Elements()),
-    Gauge("EFIS ND", kEfisNdMouseRects, g_efisNdScreen.Elements()),
+    {"EFIS ND", 0.0, g_efisNdScreen.Elements(), kEfisNdMouseRects, NavDisplayGaugeCallback},
     {"TCAS Display", 0.0, g_tcasDisplayScreen.Elements(), kTcasDisplayMouseRects, TcasDisplayGaugeCallback},
     Gauge("FMS", kFmsMouseRects, g_fmsScreen.Elements()),
     Gauge("FMS Display 2"),
