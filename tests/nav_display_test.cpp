@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/options.h"
 #include "core/panel_services.h"
 #include "core/switch.h"
 #include "displays/efis/display_states.h"
@@ -257,7 +258,7 @@ TEST(NavDisplay, DeviationBarOffsetAlongTheTurnedCourse) {
   Cockpit cockpit;
   NdScreen nd(cockpit);
   // Course 090 on heading 090: the bar's frame is upright; valid VOR signal.
-  cockpit.set(45u, 90).set(46u, 0x01).set(40u, 64).set(43u, 1).runTicks(1);
+  cockpit.set(45u, 90).set(46u, 0x01).set(40u, 127).set(43u, 1).runTicks(1);
   const DrawingLog& log = nd.draw(kEfisModeRose);
   const auto bars = log.InMark("course");
   std::vector<const DrawnItem*> rects;
@@ -265,7 +266,7 @@ TEST(NavDisplay, DeviationBarOffsetAlongTheTurnedCourse) {
     if (item->kind == Kind::FillRectangle && item->color == kMagenta) rects.push_back(item);
   }
   ASSERT_EQ(rects.size(), 2u) << "the pointer's tail and the bar";
-  EXPECT_NEAR(rects[1]->design[0].x, 150 - 2 + 64 * 0.390625, 0.6);
+  EXPECT_NEAR(rects[1]->design[0].x, 150 - 2 + 127 * 0.390625, 0.02) << "not limited by the outer dot";
   EXPECT_NEAR(rects[1]->design[0].y, 126 - 29, 0.6);
   // No valid signal: the bar and dots go, the pointer and TO/FROM stay.
   cockpit.set(46u, 0x09).runTicks(1);
@@ -334,6 +335,33 @@ TEST(NavDisplay, WeatherCellsTurnWithTheTrueHeading) {
   ASSERT_FALSE(blots.empty());
   EXPECT_NEAR(blots[0]->design[0].x, 150, 25);
   EXPECT_LT(blots[0]->design[0].y, 227 - 100);
+}
+
+TEST(NavDisplay, AdfNeedleInItsOwnColourWhateverOnIsStoredAs) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  cockpit.set(39u, 40).runTicks(1);
+  g_efisMcp.adf1 = 0;
+  EXPECT_EQ(nd.draw(kEfisModeRose).Find(Kind::DrawLine, Color{120, 130, 255}).size(), 1u) << "the legend's stem";
+  g_efisMcp.adf1 = 2;
+  const auto needle = nd.draw(kEfisModeRose).Find(Kind::DrawLine, Color{120, 130, 255});
+  EXPECT_EQ(needle.size(), 4u + 1u) << "four needle lines and the legend's stem";
+  g_efisMcp.adf1 = 0;
+}
+
+TEST(NavDisplay, ClickAreasOverEverythingOnlyWithTheOption) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  EXPECT_FALSE(Has(nd.draw(kEfisModeArc), L"ND Window"));
+  cockpit.setOption(kOptionHotspots, true);
+  cockpit.setPlaceholder("irs_left", 120).setPlaceholder("irs_right", 120).runTicks(1);
+  const DrawingLog& log = nd.draw(kEfisModeArc);
+  const auto title = Strings(log, L"ND Window");
+  ASSERT_EQ(title.size(), 1u);
+  EXPECT_EQ(title[0]->color, (Color{255, 255, 0}));
+  EXPECT_TRUE(Has(log, L"Range +"));
+  EXPECT_EQ(log.Items().back().text, L"Range +") << "drawn last, over the fail flags";
+  EXPECT_EQ(log.Find(Kind::DrawRectangle, Color{255, 255, 0}).size(), 5u);
 }
 
 }  // namespace
