@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include "systems/irs.h"
+
 namespace bench {
 
 simhost::SimHost* StartBenchHost(const char* name) {
@@ -21,6 +23,13 @@ simhost::SimHost* StartBenchHost(const char* name) {
   }
   host->Start();
   return host;
+}
+
+void IrsInNav() {
+  for (halcyon::CSwitch* irs : {&halcyon::g_irs1Selector, &halcyon::g_irs1State, &halcyon::g_irs2Selector,
+                                 &halcyon::g_irs2State}) {
+    halcyon::SetSwitch(irs, halcyon::kIrsNav);
+  }
 }
 
 }  // namespace bench

@@ -9,5 +9,7 @@ namespace bench {
 
 // Made once per name for the process's life.
 simhost::SimHost* StartBenchHost(const char* name);
+// Both IRS units aligned and in NAV: the autopilot and the displays need them.
+void IrsInNav();
 
 }  // namespace bench

@@ -10,7 +10,6 @@
 #include "platform/system.h"
 #include "simhost/flight_model.h"
 #include "simhost/sim_host.h"
-#include "systems/irs.h"
 
 namespace {
 
@@ -81,19 +80,11 @@ void BM_LifecycleTickEnginesRunning(benchmark::State& state) {
 }
 BENCHMARK(BM_LifecycleTickEnginesRunning);
 
-// Both IRS units aligned: the autopilot engages only with its IRS in NAV.
-void IrsInNav() {
-  for (halcyon::CSwitch* irs : {&halcyon::g_irs1Selector, &halcyon::g_irs1State, &halcyon::g_irs2Selector,
-                                 &halcyon::g_irs2State}) {
-    halcyon::SetSwitch(irs, halcyon::kIrsNav);
-  }
-}
-
 // In flight on the autopilot with the autothrottle holding the speed, the
 // host's flight model flying: the DFGS's main and fast passes at work.
 void BM_LifecycleTickAutopilot(benchmark::State& state) {
   simhost::SimHost& host = RunningCockpit();
-  IrsInNav();
+  bench::IrsInNav();
   const struct {
     uint32_t token;
     double value;
@@ -130,7 +121,7 @@ BENCHMARK(BM_FlightModelStep);
 // approach logic at work.
 void BM_LifecycleTickCoupledApproach(benchmark::State& state) {
   simhost::SimHost& host = RunningCockpit();
-  IrsInNav();
+  bench::IrsInNav();
   if (std::string error = host.Radios().AddIls("LSZH", "14", 110.30); !error.empty()) {
     state.SkipWithError(error.c_str());
     return;

@@ -6,6 +6,7 @@
 #include <new>
 
 #include "core/panel_services.h"
+#include "core/tick_scheduler.h"
 #include "fmc/cdu_keys.h"
 #include "fmc/cdu_screen.h"
 #include "fmc/fms.h"
@@ -61,7 +62,9 @@ int32_t FmsMouseKeyboardInputToggle(platform::PixelPoint, uint32_t) {
 }
 
 void FmsGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
+  static OncePerPass drawn;
   if (serviceId != platform::kServicePreDraw || gauge == nullptr) return;
+  if (!drawn.Take()) return;
   DrawFmsScreen(GetNthElement(gauge->elements, 1), g_fms.GetDisplayedBrightness());
 }
 

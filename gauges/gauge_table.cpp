@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "displays/pfd/pfd_display.h"
+#include "displays/nd/nav_display.h"
 #include "displays/radar/radar_display.h"
 #include "displays/tcas/tcas_display.h"
 #include "gauges/airspeed.h"
@@ -33,7 +34,7 @@ platform::GAUGEHDR g_gauges[] = {
     {"Altimeter", 400.0, AltimeterElements(), kAltimeterMouseRects, AltimeterGaugeCallback},
     // glass displays and CDU
     {"EFIS PFD", 0.0, g_efisPfdScreen.Elements(), kEfisPfdMouseRects, EfisPfdGaugeCallback},
-    Gauge("EFIS ND", kEfisNdMouseRects, g_efisNdScreen.Elements()),
+    {"EFIS ND", 0.0, g_efisNdScreen.Elements(), kEfisNdMouseRects, NavDisplayGaugeCallback},
     {"TCAS Display", 0.0, g_tcasDisplayScreen.Elements(), kTcasDisplayMouseRects, TcasDisplayGaugeCallback},
     {"FMS", 0.0, g_fmsScreen.Elements(), kFmsMouseRects, FmsGaugeCallback},
     Gauge("FMS Display 2"),

@@ -84,7 +84,7 @@ TEST(GaugeTable, LinkageListsThe166GaugesInPanelOrder) {
     // The gauges built so far act on panel services; "Airspeed" also drives the lifecycle, the displays draw their screens.
     const std::string name = gauge->name;
     const std::set<std::string> withCallbacks = {"Airspeed", "Altimeter", "Clock", "FGCP Lights", "Brake_Pressure",
-                                                 "Radar Display", "TCAS Display", "FMS", "EFIS PFD"};
+                                                 "Radar Display", "TCAS Display", "FMS", "EFIS PFD", "EFIS ND"};
     EXPECT_EQ(gauge->callback != nullptr, withCallbacks.contains(name)) << name;
   }
   EXPECT_EQ(names.size(), 166u) << "gauge names are unique";

@@ -1,6 +1,7 @@
 // [EFIS MCP] of HalcyonPro.ini and the EFIS control panel's steps and toggles.
 #include "displays/efis/efis_mcp.h"
 
+#include "core/controls.h"
 #include "core/ini_values.h"
 
 namespace halcyon {
@@ -19,6 +20,26 @@ uint32_t* Toggle(uint32_t n) {
 constexpr const wchar_t* kToggleKeys[kEfisDisplayControlCount] = {L"dc_naid", L"dc_arpt", L"dc_data", L"dc_wpt"};
 
 int32_t ReadKey(const wchar_t* key) { return ReadIniInt(kSection, key, L"0", kIniSwitchBuffer); }
+
+// The training situations and the host set the mode knob, the range knob and
+// the ADF switch by value; a value past a knob's stop stands at the stop.
+uint32_t KnobStop(int32_t value, uint32_t last) {
+  return value < 0 ? 0 : static_cast<uint32_t>(value) > last ? last : static_cast<uint32_t>(value);
+}
+void MoveMode(int32_t value) { g_efisMcp.mode = KnobStop(value, kEfisModeMax); }
+void MoveRange(int32_t value) { g_efisMcp.range = KnobStop(value, kRangeIndexMax); }
+void MoveAdf1(int32_t value) { g_efisMcp.adf1 = value != 0 ? 1 : 0; }
+int32_t ReadMode() { return static_cast<int32_t>(g_efisMcp.mode); }
+int32_t ReadRange() { return static_cast<int32_t>(g_efisMcp.range); }
+int32_t ReadAdf1() { return static_cast<int32_t>(g_efisMcp.adf1); }
+struct RegisterPanelMovers {
+  RegisterPanelMovers() {
+    RegisterControl(kSection, L"mode", nullptr, MoveMode, ReadMode);
+    RegisterControl(kSection, L"range", nullptr, MoveRange, ReadRange);
+    RegisterControl(kSection, L"adf1", nullptr, MoveAdf1, ReadAdf1);
+  }
+};
+const RegisterPanelMovers kPanelMovers;
 
 }  // namespace
 

@@ -148,9 +148,8 @@ void RadarDisplayGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, ui
   if (IsTickDue(kChannel1Hz) == 0 || GetRadarBrightness() <= 0.0) return;
   // Every frame of the due tick sees the channel due; the picture is drawn
   // in the first and stays as it is until the next due tick.
-  static uint64_t drawnAtPass = ~uint64_t{0};
-  if (drawnAtPass == TickSchedulerPasses()) return;
-  drawnAtPass = TickSchedulerPasses();
+  static OncePerPass drawn;
+  if (!drawn.Take()) return;
   DrawRadarDisplay(GetNthElement(gauge->elements, 1), GetRadarBrightness(), g_radarGain);
 }
 

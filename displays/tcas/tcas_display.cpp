@@ -10,6 +10,7 @@
 #include "core/options.h"
 #include "core/panel_services.h"
 #include "core/switch.h"
+#include "core/tick_scheduler.h"
 #include "displays/efis/screen_geometry.h"
 #include "displays/tcas/tcas.h"
 #include "displays/tcas/tcas_logic.h"
@@ -474,11 +475,9 @@ void DrawTcasDisplay(platform::ELEMENT_HEADER* element) {
 // drawn once a tick (a frame with 40 intruders costs about 2 ms, which the
 // host, running two frames a tick, would otherwise pay twice).
 void TcasDisplayGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
-  static double drawnTick18 = -1.0;
+  static OncePerPass drawn;
   if (serviceId != platform::kServicePreDraw || gauge == nullptr) return;
-  const double tick18 = CurrentTick18();
-  if (tick18 == drawnTick18) return;
-  drawnTick18 = tick18;
+  if (!drawn.Take()) return;
   DrawTcasDisplay(GetNthElement(gauge->elements, 1));
 }
 

@@ -1,0 +1,375 @@
+// The navigation display: dark or lit by power and brightness, the compass
+// turned to its reference direction in each mode, the heading readout's
+// truncation, the readout timers, the fail flags per mode and IRS state, the
+// DME, nav-source and TRU blocks, the range arc, the raw course and
+// deviation picture, and the weather picture with its flags.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "core/options.h"
+#include "core/panel_services.h"
+#include "core/switch.h"
+#include "displays/efis/display_states.h"
+#include "displays/efis/efis_dimmer.h"
+#include "displays/efis/efis_mcp.h"
+#include "displays/nd/nav_display.h"
+#include "displays/radar/radar.h"
+#include "gauges/element_helpers.h"
+#include "host/simconnect_client.h"
+#include "platform/gfx_surface.h"
+#include "systems/dfgs.h"
+#include "systems/irs.h"
+#include "systems/mag_true.h"
+#include "systems/radios.h"
+#include "tests/cockpit.h"
+
+namespace halcyon::test {
+namespace {
+
+using platform::gfx::Color;
+using platform::gfx::DrawingLog;
+using platform::gfx::DrawnItem;
+using platform::gfx::Near;
+using platform::gfx::PointF;
+using Kind = DrawnItem::Kind;
+
+constexpr Color kBlack{0, 0, 0};
+constexpr Color kBackground{11, 0, 30};
+constexpr Color kWhite{255, 255, 255};
+constexpr Color kRed{255, 0, 0};
+constexpr Color kAmber{230, 180, 30};
+constexpr Color kCyan{10, 155, 244};
+constexpr Color kMagenta{255, 80, 255};
+
+// The ND's screen on a powered cockpit with both IRS in NAV, both EFIS
+// displays at full brightness, MAG, heading 090 at 12000 ft.
+class NdScreen {
+ public:
+  explicit NdScreen(Cockpit& cockpit)
+      : cockpit_(cockpit),
+        element_(GetNthElement(cockpit.gauge("EFIS ND")->elements, 1)),
+        surface_(cockpit.surface("EFIS ND")) {
+    cockpit.powerUp().irsInNav();
+    SetEfisDimmer(kDimmerPfd, 1.0);
+    SetEfisDimmer(kDimmerNd, 1.0);
+    SetEfisDimmer(kDimmerWeather, 1.0);
+    SetMagTrueMode(kHeadingMagnetic);
+    SetActiveNavUnit(0);
+    SetSwitch(&g_efisSourceSwitch, kEfisSourceNormal);
+    cockpit.set(81u, 90).set(Token::HeadingDeg, 90).set(Token::AltitudeFt, 12000).runSeconds(6);
+    SetSwitch(&g_radarModeSwitch, kRadarOff);
+  }
+  const DrawingLog& draw(uint32_t mode) {
+    g_efisMcp.mode = mode;
+    surface_->StartRecording();
+    DrawNavDisplay(element_, 1.0, 1.0, 1.0);
+    surface_->StopRecording();
+    return surface_->Log();
+  }
+  Color pixel(double x, double y) const { return surface_->Pixel(static_cast<int>(x), static_cast<int>(y)); }
+  Cockpit& cockpit() { return cockpit_; }
+
+ private:
+  Cockpit& cockpit_;
+  platform::ELEMENT_HEADER* element_;
+  platform::gfx::Surface* surface_;
+};
+
+// The IRS units' states as the displays read them, with no IRS step in between.
+void SetIrsStates(int32_t irs1, int32_t irs2) {
+  SetSwitch(&g_irs1State, irs1);
+  SetSwitch(&g_irs2State, irs2);
+}
+
+std::vector<const DrawnItem*> Strings(const DrawingLog& log, const std::wstring& text) { return log.Texts(text); }
+bool Has(const DrawingLog& log, const std::wstring& text) { return !log.Texts(text).empty(); }
+
+TEST(NavDisplay, DarkWithoutPowerOrBrightnessLitOtherwise) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  nd.draw(kEfisModeRose);
+  EXPECT_EQ(nd.pixel(2, 248), kBackground);
+  // Brightness argument 0.5 halves the background, the gate reads the ramp.
+  SetEfisDimmer(kDimmerNd, 0.0);
+  cockpit.runSeconds(6);
+  ASSERT_EQ(GetNdBrightness(), 0.0);
+  const DrawingLog& dark = nd.draw(kEfisModeRose);
+  EXPECT_EQ(nd.pixel(150, 126), kBlack);
+  EXPECT_EQ(dark.Count(Kind::DrawString), 0u);
+}
+
+TEST(NavDisplay, RoseTurnsToTheReferenceAndTruncatesTheReadout) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  cockpit.set(81u, 30).runTicks(1);
+  const DrawingLog& log = nd.draw(kEfisModeRose);
+  // "03" stands at the top, "00" 30 degrees to its left.
+  const auto three = Strings(log, L"03");
+  ASSERT_EQ(three.size(), 1u);
+  EXPECT_TRUE(Near(three[0]->design[0], {150, 126 - 86}, 1.0f)) << three[0]->design[0].x << "," << three[0]->design[0].y;
+  const auto zero = Strings(log, L"00");
+  ASSERT_FALSE(zero.empty());
+  const double a = -30.0 * 3.14159265358979 / 180.0;
+  EXPECT_TRUE(Near(zero[0]->design[0], {static_cast<float>(150 + 86 * std::sin(-a) * -1), static_cast<float>(126 - 86 * std::cos(a))}, 1.0f));
+  EXPECT_TRUE(Has(log, L"030"));
+  cockpit.set(81u, 359.7).runTicks(1);
+  EXPECT_TRUE(Has(nd.draw(kEfisModeRose), L"359"));
+}
+
+TEST(NavDisplay, TrueReferenceTurnsTheArcByTheTrueHeading) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  cockpit.set(81u, 80).set(Token::HeadingDeg, 90).runTicks(1);
+  const auto mag = Strings(nd.draw(kEfisModeArc), L"09");
+  ASSERT_EQ(mag.size(), 1u);
+  EXPECT_GT(mag[0]->design[0].x, 160.0f) << "090 stands 10 degrees right of the top in MAG";
+  SetMagTrueMode(kHeadingTrue);
+  const auto tru = Strings(nd.draw(kEfisModeArc), L"09");
+  ASSERT_EQ(tru.size(), 1u);
+  EXPECT_NEAR(tru[0]->design[0].x, 150.0f, 1.0f) << "090 at the top in TRUE";
+  // The map is track-up: reference is the ground track less the variation in MAG.
+}
+
+TEST(NavDisplay, HeadingFailReplacesTheCompassPerMode) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  SetIrsStates(kIrsOff, kIrsOff);
+  const DrawingLog& rose = nd.draw(kEfisModeRose);
+  const auto flag = Strings(rose, L"HDG\nFAIL");
+  ASSERT_EQ(flag.size(), 1u);
+  EXPECT_EQ(flag[0]->color, kRed);
+  EXPECT_FALSE(Has(rose, L"00"));
+  EXPECT_FALSE(Has(rose, L"DME1"));
+  EXPECT_TRUE(Has(nd.draw(kEfisModeArc), L"HDG\nFAIL"));
+  const DrawingLog& map = nd.draw(kEfisModeMap);
+  EXPECT_TRUE(Has(map, L"TRK\nFAIL"));
+  const auto mapFail = Strings(map, L"MAP FAIL");
+  ASSERT_EQ(mapFail.size(), 1u);
+  EXPECT_EQ(mapFail[0]->color, kRed);
+  EXPECT_TRUE(Has(nd.draw(kEfisModePlan), L"TRK\nFAIL"));
+  // Heading from IRS 1 aligning but no IRS in NAV: the map flag in amber.
+  SetSwitch(&g_irs1State, kIrsAlign);
+  const DrawingLog& aligning = nd.draw(kEfisModeMap);
+  EXPECT_FALSE(Has(aligning, L"TRK\nFAIL"));
+  const auto amber = Strings(aligning, L"MAP FAIL");
+  ASSERT_EQ(amber.size(), 1u);
+  EXPECT_EQ(amber[0]->color, kAmber);
+  // The rose's heading box stays, empty, without navigation.
+  const DrawingLog& noNav = nd.draw(kEfisModeRose);
+  EXPECT_TRUE(Has(noNav, L"00"));
+  EXPECT_FALSE(Has(noNav, L"090"));
+}
+
+TEST(NavDisplay, EfisSourceOnIrs2UsesOnlyIrs2) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  SetSwitch(&g_irs2State, kIrsOff);
+  EXPECT_FALSE(Has(nd.draw(kEfisModeRose), L"HDG\nFAIL"));
+  SetSwitch(&g_efisSourceSwitch, kEfisSourceIrs2);
+  const DrawingLog& log = nd.draw(kEfisModeRose);
+  EXPECT_TRUE(Has(log, L"HDG\nFAIL"));
+  EXPECT_TRUE(Has(log, L"EFI 2"));
+  SetSwitch(&g_efisSourceSwitch, kEfisSourceIrs1);
+  EXPECT_TRUE(Has(nd.draw(kEfisModeArc), L"EFI 1"));
+}
+
+TEST(NavDisplay, DmeTextsLeftAndRightAligned) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  cockpit.set(31u, 12.34).set(35u, 1234.5).runTicks(1);
+  const DrawingLog& log = nd.draw(kEfisModeRose);
+  EXPECT_TRUE(Has(log, L"12.3 "));
+  EXPECT_TRUE(Has(log, L"1234."));
+  cockpit.set(31u, -1.0).set(35u, 12.34).runTicks(1);
+  const DrawingLog& other = nd.draw(kEfisModeArc);
+  EXPECT_TRUE(Has(other, L"- - -"));
+  EXPECT_TRUE(Has(other, L" 12.3"));
+}
+
+TEST(NavDisplay, NavSourceLabelByTheActiveReceiversWord) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  cockpit.set(46u, 0xC0).set(55u, 0x02).runTicks(1);
+  EXPECT_TRUE(Has(nd.draw(kEfisModeRose), L"ILS  "));
+  cockpit.set(46u, 0x80).runTicks(1);
+  EXPECT_TRUE(Has(nd.draw(kEfisModeRose), L"LOC  "));
+  cockpit.set(46u, 0x01).runTicks(1);
+  EXPECT_TRUE(Has(nd.draw(kEfisModeRose), L"VOR  "));
+  cockpit.set(46u, 0).runTicks(1);
+  EXPECT_TRUE(Has(nd.draw(kEfisModeRose), L"     "));
+}
+
+TEST(NavDisplay, TrueLabelBoxedBelowTenThousandFeet) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  EXPECT_FALSE(Has(nd.draw(kEfisModeRose), L"TRU"));
+  SetMagTrueMode(kHeadingTrue);
+  const DrawingLog& high = nd.draw(kEfisModeRose);
+  EXPECT_TRUE(Has(high, L"TRU"));
+  EXPECT_TRUE(high.Find(Kind::DrawRectangle, kAmber).empty());
+  cockpit.set(Token::AltitudeFt, 9000).runTicks(1);
+  const auto boxes = nd.draw(kEfisModeArc).Find(Kind::DrawRectangle, kAmber);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_TRUE(Near(boxes[0]->design[0], {166, 42}, 0.8f));
+}
+
+TEST(NavDisplay, WindOnlyAboveTenThousandFeet) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  cockpit.set(Token::WindSpeedKt, 24.6).runTicks(1);
+  EXPECT_TRUE(Has(nd.draw(kEfisModeArc), L" 25"));
+  cockpit.set(Token::AltitudeFt, 10000).runTicks(1);
+  EXPECT_FALSE(Has(nd.draw(kEfisModeArc), L" 25"));
+}
+
+TEST(NavDisplay, RangeArcInTheArcOnlyWithTheRadarOn) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  g_efisMcp.range = 5;
+  EXPECT_FALSE(Has(nd.draw(kEfisModeArc), L"160"));
+  EXPECT_TRUE(Has(nd.draw(kEfisModeMap), L"160"));
+  SetSwitch(&g_radarModeSwitch, kRadarWeather);
+  EXPECT_TRUE(Has(nd.draw(kEfisModeArc), L"160"));
+  g_efisMcp.range = 2;
+  EXPECT_TRUE(Has(nd.draw(kEfisModeArc), L"20"));
+}
+
+TEST(NavDisplay, SelectedHeadingReadoutShowsThreeSecondsAfterAChange) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  nd.draw(kEfisModeArc);
+  cockpit.runSeconds(4);
+  EXPECT_FALSE(Has(nd.draw(kEfisModeArc), L"100"));
+  SetDfgsSelectedValue(kSelHeading, 100);
+  ASSERT_EQ(GetDfgsSelectedValue(3), 100.0);
+  EXPECT_TRUE(Has(nd.draw(kEfisModeArc), L"100"));
+  cockpit.runSeconds(2);
+  EXPECT_TRUE(Has(nd.draw(kEfisModeArc), L"100"));
+  cockpit.runSeconds(1.5);
+  EXPECT_FALSE(Has(nd.draw(kEfisModeArc), L"100"));
+}
+
+TEST(NavDisplay, CourseReadoutFollowsTheActiveReceiver) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  cockpit.set(45u, 123.9).runTicks(1);
+  EXPECT_TRUE(Has(nd.draw(kEfisModePlan), L"123"));
+  cockpit.runSeconds(4);
+  EXPECT_FALSE(Has(nd.draw(kEfisModePlan), L"123"));
+}
+
+TEST(NavDisplay, DeviationBarOffsetAlongTheTurnedCourse) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  // Course 090 on heading 090: the bar's frame is upright; valid VOR signal.
+  cockpit.set(45u, 90).set(46u, 0x01).set(40u, 127).set(43u, 1).runTicks(1);
+  const DrawingLog& log = nd.draw(kEfisModeRose);
+  const auto bars = log.InMark("course");
+  std::vector<const DrawnItem*> rects;
+  for (const DrawnItem* item : bars) {
+    if (item->kind == Kind::FillRectangle && item->color == kMagenta) rects.push_back(item);
+  }
+  ASSERT_EQ(rects.size(), 2u) << "the pointer's tail and the bar";
+  EXPECT_NEAR(rects[1]->design[0].x, 150 - 2 + 127 * 0.390625, 0.02) << "not limited by the outer dot";
+  EXPECT_NEAR(rects[1]->design[0].y, 126 - 29, 0.6);
+  // No valid signal: the bar and dots go, the pointer and TO/FROM stay.
+  cockpit.set(46u, 0x09).runTicks(1);
+  const auto noSignal = nd.draw(kEfisModeRose).InMark("course");
+  size_t fills = 0, dots = 0, triangles = 0;
+  for (const DrawnItem* item : noSignal) {
+    fills += item->kind == Kind::FillRectangle ? 1 : 0;
+    dots += item->kind == Kind::DrawEllipse ? 1 : 0;
+    triangles += item->kind == Kind::DrawPolygon ? 1 : 0;
+  }
+  EXPECT_EQ(fills, 1u);
+  EXPECT_EQ(dots, 0u);
+  EXPECT_EQ(triangles, 1u);
+}
+
+TEST(NavDisplay, GlideSlopeFlagLettersOnTheRose) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  cockpit.set(46u, 0xC0).set(42u, 4).runTicks(1);
+  const DrawingLog& log = nd.draw(kEfisModeRose);
+  const auto g = Strings(log, L"G");
+  ASSERT_EQ(g.size(), 1u);
+  EXPECT_EQ(g[0]->color, kRed);
+  EXPECT_TRUE(Near(g[0]->design[0], {290, 126 - 42}, 1.0f));
+  // NAV 2 active: no glideslope at all.
+  SetActiveNavUnit(1);
+  EXPECT_FALSE(Has(nd.draw(kEfisModeRose), L"G"));
+}
+
+TEST(NavDisplay, WeatherTestRingsAndFlags) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  const auto off = Strings(nd.draw(kEfisModeArc), L"WXR\nOFF");
+  ASSERT_EQ(off.size(), 1u);
+  EXPECT_EQ(off[0]->color, kCyan);
+  SetSwitch(&g_radarModeSwitch, kRadarTest);
+  EXPECT_TRUE(Has(nd.draw(kEfisModeArc), L"WXR\nOFF"));
+  // Rings along the vertical above the aircraft (150, 227), wx dimmer 1.
+  auto ring = [&nd](double r) { return nd.pixel(150 - r * 0.5, 227 - r * 0.866); };
+  EXPECT_EQ(ring(170), (Color{255, 0, 0}));
+  EXPECT_EQ(ring(128), (Color{230, 180, 30}));
+  EXPECT_EQ(ring(100), (Color{0, 150, 0}));
+  EXPECT_EQ(nd.pixel(120, 227 - 50), kBlack);
+  EXPECT_EQ(nd.pixel(150, 240), kBackground) << "nothing below the aircraft";
+  SetSwitch(&g_radarModeSwitch, kRadarWeather);
+  EXPECT_FALSE(Has(nd.draw(kEfisModeArc), L"WXR\nOFF"));
+  EXPECT_FALSE(Has(nd.draw(kEfisModeRose), L"WXR\nOFF"));
+  SetIrsStates(kIrsOff, kIrsOff);
+  const auto fail = Strings(nd.draw(kEfisModeMap), L"WXR\nFAIL");
+  ASSERT_EQ(fail.size(), 1u);
+  EXPECT_EQ(fail[0]->color, kRed);
+}
+
+TEST(NavDisplay, WeatherCellsTurnWithTheTrueHeading) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  SetSwitch(&g_radarModeSwitch, kRadarWeather);
+  // One cell due east of the aircraft; heading 090 puts it straight ahead.
+  g_cloudGridNd[32][52] = 200;
+  const auto cells = nd.draw(kEfisModeArc).InMark("weather");
+  g_cloudGridNd[32][52] = 0;
+  std::vector<const DrawnItem*> blots;
+  for (const DrawnItem* item : cells) {
+    if (item->kind == Kind::FillEllipse) blots.push_back(item);
+  }
+  ASSERT_FALSE(blots.empty());
+  EXPECT_NEAR(blots[0]->design[0].x, 150, 25);
+  EXPECT_LT(blots[0]->design[0].y, 227 - 100);
+}
+
+TEST(NavDisplay, AdfNeedleInItsOwnColourWhateverOnIsStoredAs) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  cockpit.set(39u, 40).runTicks(1);
+  g_efisMcp.adf1 = 0;
+  EXPECT_EQ(nd.draw(kEfisModeRose).Find(Kind::DrawLine, Color{120, 130, 255}).size(), 1u) << "the legend's stem";
+  g_efisMcp.adf1 = 2;
+  const auto needle = nd.draw(kEfisModeRose).Find(Kind::DrawLine, Color{120, 130, 255});
+  EXPECT_EQ(needle.size(), 4u + 1u) << "four needle lines and the legend's stem";
+  g_efisMcp.adf1 = 0;
+}
+
+TEST(NavDisplay, ClickAreasOverEverythingOnlyWithTheOption) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  EXPECT_FALSE(Has(nd.draw(kEfisModeArc), L"ND Window"));
+  cockpit.setOption(kOptionHotspots, true);
+  SetIrsStates(kIrsOff, kIrsOff);
+  const DrawingLog& log = nd.draw(kEfisModeArc);
+  const auto title = Strings(log, L"ND Window");
+  ASSERT_EQ(title.size(), 1u);
+  EXPECT_EQ(title[0]->color, (Color{255, 255, 0}));
+  EXPECT_TRUE(Has(log, L"Range +"));
+  EXPECT_EQ(log.Items().back().text, L"Range +") << "drawn last, over the fail flags";
+  EXPECT_EQ(log.Find(Kind::DrawRectangle, Color{255, 255, 0}).size(), 5u);
+}
+
+}  // namespace
+}  // namespace halcyon::test
