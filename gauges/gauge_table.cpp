@@ -13,6 +13,7 @@
 #include "gauges/airspeed.h"
 #include "gauges/altimeter.h"
 #include "gauges/clock.h"
+#include "gauges/dfgs.h"
 #include "gauges/glass_screens.h"
 #include "gauges/mouse_tables.h"
 
@@ -84,7 +85,7 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("Window Close 8"),
     Gauge("Window Close 9"),
     // flight guidance, engine and centre panel
-    Gauge("DFGS"),
+    {"DFGS", 535.0, DfgsElements(), kDfgsMouseRects, DfgsGaugeCallback},
     Gauge("EDP"),
     Gauge("Fuel_Quantity"),
     Gauge("Engine Fire", kEngineFireMouseRects),
