@@ -14,6 +14,7 @@
 #include "gauges/altimeter.h"
 #include "gauges/clock.h"
 #include "gauges/dfgs.h"
+#include "gauges/fma.h"
 #include "gauges/glass_screens.h"
 #include "gauges/mouse_tables.h"
 
@@ -41,7 +42,7 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("EFIS MCP2"),
     Gauge("TCAS", kTcasMouseRects),
     // glareshield and forward panel
-    Gauge("FMA", kFmaMouseRects),
+    {"FMA", 216.0, FmaElements(), kFmaMouseRects, FmaGaugeCallback},
     {"Clock", 300.0, ClockElements(), kClockMouseRects, ClockGaugeCallback},
     {"FGCP Lights", 74.0, FgcpLightsElements(), kFgcpLightsMouseRects, FgcpLightsGaugeCallback},
     {"Brake_Pressure", 300.0, BrakePressureElements(), kBrakePressureMouseRects, BrakePressureGaugeCallback},

@@ -10,6 +10,7 @@
 #include "gauges/altimeter.h"
 #include "gauges/clock.h"
 #include "gauges/dfgs.h"
+#include "gauges/fma.h"
 #include "gauges/fms.h"
 #include "gauges/placeholders.h"
 #include "gauges/tooltips.h"

@@ -230,9 +230,6 @@ int32_t FlapsboxMouseCabinPressureRateInc(platform::PixelPoint, uint32_t) { retu
 int32_t FlapsboxMouseManualCabinPressure(platform::PixelPoint, uint32_t) { return NotBuilt("FlapsboxMouseManualCabinPressure"); }
 int32_t FlightRecorderMouseTestDec(platform::PixelPoint, uint32_t) { return NotBuilt("FlightRecorderMouseTestDec"); }
 int32_t FlightRecorderMouseTestInc(platform::PixelPoint, uint32_t) { return NotBuilt("FlightRecorderMouseTestInc"); }
-int32_t FmaMouseAp(platform::PixelPoint, uint32_t) { return NotBuilt("FmaMouseAp"); }
-int32_t FmaMouseAts(platform::PixelPoint, uint32_t) { return NotBuilt("FmaMouseAts"); }
-int32_t FmaMouseReset(platform::PixelPoint, uint32_t) { return NotBuilt("FmaMouseReset"); }
 int32_t FmsMouseBrightnessDec(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseBrightnessDec"); }
 int32_t FmsMouseBrightnessInc(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseBrightnessInc"); }
 int32_t FmsMouseKey0(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseKey0"); }

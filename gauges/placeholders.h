@@ -227,9 +227,6 @@ int32_t FlapsboxMouseCabinPressureRateInc(platform::PixelPoint point, uint32_t m
 int32_t FlapsboxMouseManualCabinPressure(platform::PixelPoint point, uint32_t mouseFlags);
 int32_t FlightRecorderMouseTestDec(platform::PixelPoint point, uint32_t mouseFlags);
 int32_t FlightRecorderMouseTestInc(platform::PixelPoint point, uint32_t mouseFlags);
-int32_t FmaMouseAp(platform::PixelPoint point, uint32_t mouseFlags);
-int32_t FmaMouseAts(platform::PixelPoint point, uint32_t mouseFlags);
-int32_t FmaMouseReset(platform::PixelPoint point, uint32_t mouseFlags);
 int32_t FmsMouseBrightnessDec(platform::PixelPoint point, uint32_t mouseFlags);
 int32_t FmsMouseBrightnessInc(platform::PixelPoint point, uint32_t mouseFlags);
 int32_t FmsMouseKey0(platform::PixelPoint point, uint32_t mouseFlags);

@@ -83,7 +83,7 @@ TEST(GaugeTable, LinkageListsThe166GaugesInPanelOrder) {
     // The gauges built so far act on panel services; "Airspeed" also drives the lifecycle, the displays draw their screens.
     const std::string name = gauge->name;
     const std::set<std::string> withCallbacks = {"Airspeed", "Altimeter", "Clock", "FGCP Lights", "Brake_Pressure",
-                                                 "Radar Display", "TCAS Display", "DFGS"};
+                                                 "Radar Display", "TCAS Display", "DFGS", "FMA"};
     EXPECT_EQ(gauge->callback != nullptr, withCallbacks.contains(name)) << name;
   }
   EXPECT_EQ(names.size(), 166u) << "gauge names are unique";
