@@ -15,6 +15,7 @@
 #include "gauges/clock.h"
 #include "gauges/dfgs.h"
 #include "gauges/fma.h"
+#include "gauges/nav.h"
 #include "gauges/glass_screens.h"
 #include "gauges/mouse_tables.h"
 
@@ -29,7 +30,7 @@ constexpr platform::GAUGEHDR Gauge(const char* name, const platform::MOUSERECT* 
 platform::GAUGEHDR g_gauges[] = {
     // forward instruments
     {"Airspeed", 400.0, AirspeedElements(), kAirspeedMouseRects, AirspeedGaugeCallback},  // 1: drives the lifecycle
-    Gauge("NAV"),
+    {"NAV", 175.0, NavElements(), kNavMouseRects, NavGaugeCallback},
     {"Altimeter", 400.0, AltimeterElements(), kAltimeterMouseRects, AltimeterGaugeCallback},
     // glass displays and CDU
     Gauge("EFIS PFD", kEfisPfdMouseRects, g_efisPfdScreen.Elements()),

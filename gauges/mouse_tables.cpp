@@ -11,6 +11,7 @@
 #include "gauges/clock.h"
 #include "gauges/dfgs.h"
 #include "gauges/fma.h"
+#include "gauges/nav.h"
 #include "gauges/fms.h"
 #include "gauges/placeholders.h"
 #include "gauges/tooltips.h"
@@ -129,6 +130,20 @@ constinit const MOUSERECT kFgcpLightsMouseRects[] = {
     Parent(),
     Rect(0, 0, 35, 18, kCursorHand, kClick, FgcpLightsMouseBacklight),
     Rect(39, 0, 35, 18, kCursorHand, kClick, FgcpLightsMouseDigital),
+    EndParent(),
+    End(),
+};
+
+// NAV (175 wide): frequency whole and fraction, course, the receiver button; no tooltip.
+constinit const MOUSERECT kNavMouseRects[] = {
+    Parent(),
+    Rect(9, 9, 19, 25, kCursorDownArrow, kClickRepeat, NavMouseWholeDec),
+    Rect(28, 9, 19, 25, kCursorUpArrow, kClickRepeat, NavMouseWholeInc),
+    Rect(47, 9, 19, 25, kCursorDownArrow, kClickRepeat, NavMouseFractDec),
+    Rect(66, 9, 19, 25, kCursorUpArrow, kClickRepeat, NavMouseFractInc),
+    Rect(119, 9, 27, 38, kCursorDownArrow, kClickRepeat, NavMouseCourseDec),
+    Rect(146, 9, 27, 38, kCursorUpArrow, kClickRepeat, NavMouseCourseInc),
+    Rect(10, 64, 25, 30, kCursorHand, kClick, NavMouseToggleActive),
     EndParent(),
     End(),
 };

@@ -361,9 +361,6 @@ int32_t MenuMouseItem7(platform::PixelPoint, uint32_t) { return NotBuilt("MenuMo
 int32_t MenuMouseItem8(platform::PixelPoint, uint32_t) { return NotBuilt("MenuMouseItem8"); }
 int32_t MenuMouseItem9(platform::PixelPoint, uint32_t) { return NotBuilt("MenuMouseItem9"); }
 int32_t MenuMouseOpen(platform::PixelPoint, uint32_t) { return NotBuilt("MenuMouseOpen"); }
-int32_t NavMouseCourseDec(platform::PixelPoint, uint32_t) { return NotBuilt("NavMouseCourseDec"); }
-int32_t NavMouseCourseInc(platform::PixelPoint, uint32_t) { return NotBuilt("NavMouseCourseInc"); }
-int32_t NavMouseToggleActive(platform::PixelPoint, uint32_t) { return NotBuilt("NavMouseToggleActive"); }
 int32_t OclMouseFloodLight(platform::PixelPoint, uint32_t) { return NotBuilt("OclMouseFloodLight"); }
 int32_t OclMousePanelLight(platform::PixelPoint, uint32_t) { return NotBuilt("OclMousePanelLight"); }
 int32_t OxygenRegulatorMouseMaster(platform::PixelPoint, uint32_t) { return NotBuilt("OxygenRegulatorMouseMaster"); }

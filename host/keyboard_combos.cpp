@@ -11,6 +11,7 @@
 #include "gauges/clock.h"
 #include "gauges/dfgs.h"
 #include "gauges/fma.h"
+#include "gauges/nav.h"
 #include "gauges/fms.h"
 #include "gauges/placeholders.h"
 #include "host/direct_input_keyboard.h"
