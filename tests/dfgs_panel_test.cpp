@@ -209,6 +209,25 @@ TEST(DfgsPanel, CaptureLockLeavesOnlyTheKnobPicturesAndAutolandDisarms) {
   EXPECT_EQ(Events(f.cockpit), (EventList{{65814, 0}, {66042, 45}, {66106, 0}, {65799, 0}, {66036, -700}, {66124, 0}}));
 }
 
+TEST(DfgsPanel, IlsArmsThenDisarmsToHeadingHoldAndVerticalSpeed) {
+  Flying f;
+  SetDfgsApproachMode(kApproachNone);
+  g_ilsAlertLatch = 1;
+  f.cockpit.click("DFGS", 170, 40);
+  EXPECT_EQ(GetDfgsApproachMode(), kApproachIls);
+  EXPECT_EQ(g_ilsAlertLatch, 0u) << "the glideslope lamp watches this approach";
+  EXPECT_EQ(Events(f.cockpit), (EventList{{65806, 0}}));
+  SetDfgsRollMode(kRollLocalizerTrack);
+  SetDfgsPitchMode(kPitchGlideslopeTrack);
+  f.cockpit.set(81, 123.4).set(kTokVs, -750 * 1.3).set(108, 1).clearKeyEvents();
+  f.call("DfgsMouseIls");
+  EXPECT_EQ(GetDfgsApproachMode(), kApproachNone);
+  EXPECT_EQ(GetDfgsRollMode(), kRollHeadingHold);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchVerticalSpeed);
+  EXPECT_EQ(Events(f.cockpit), (EventList{{65814, 0}, {66042, 123}, {66106, 0}, {66036, -750}, {66124, 0}}))
+      << "no altitude-hold engage while the simulator's altitude lock is on";
+}
+
 TEST(DfgsPanel, PitchWheelStepsTheSpeedTargetOrTheTurbulenceWheel) {
   Flying f;
   SetDfgsPitchMode(kPitchIasOnPitch);

@@ -3,6 +3,8 @@
 // buttons.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "gauges/gauge_kit.h"
 #include "systems/annunciator_lamps.h"
 #include "systems/dfgs.h"
@@ -34,6 +36,32 @@ TEST(FmaGauge, EachCellShowsItsOwnWindowLineAndCell) {
   f.cockpit.setSwitch(&g_lampTestSwitch, kSwitchOn).draw();
   for (uint32_t n = 1; n <= 28; ++n) EXPECT_EQ(f.cockpit.elementValue("FMA", n), kFmaFrameAllSegments) << n;
   for (uint32_t n = 29; n <= 39; ++n) EXPECT_EQ(f.cockpit.elementValue("FMA", n), 1.0) << n;
+}
+
+// Windows 4, 3, 2, 1 in turn; in each, line 2 then line 1, each from its
+// last cell to its first. Checked with modes whose cells differ.
+TEST(FmaGauge, CellElementsRunFromWindowFourBackwards) {
+  LitFma f;
+  f.cockpit.set(792, 1).set(Token::OnGround, 0).set(Token::AltitudeFt, 12000).runTicks(200);
+  SetDfgsPitchMode(kPitchVerticalSpeed);
+  SetDfgsRollMode(kRollHeadingSelect);
+  SetDfgsThrustMode(kThrustMach);
+  SetDfgsAltPreselectArm(kAltArmArmed);
+  f.cockpit.draw();
+  uint32_t element = 1;
+  std::set<double> frames;
+  for (int32_t window = 4; window >= 1; --window) {
+    const int32_t cells = window == 1 || window == 4 ? 4 : 3;
+    for (int32_t line = 2; line >= 1; --line) {
+      for (int32_t cell = cells; cell >= 1; --cell, ++element) {
+        const double frame = GetFmaLampState(GetFmaLegend(window, line, cell));
+        frames.insert(frame);
+        EXPECT_EQ(f.cockpit.elementValue("FMA", element), frame) << window << line << cell;
+      }
+    }
+  }
+  EXPECT_EQ(element, 29u);
+  EXPECT_GT(frames.size(), 6u) << "cells that tell apart: " << frames.size();
 }
 
 TEST(FmaGauge, DigitalLightingOffDarkensCellsAndLampsEvenInTheLampTest) {
