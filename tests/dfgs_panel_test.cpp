@@ -171,6 +171,17 @@ TEST(DfgsPanel, NavTwiceFromHeadingHoldGivesLnavThenNone) {
   EXPECT_EQ(Events(f.cockpit), (EventList{{66106, 0}, {66107, 0}}));
 }
 
+TEST(DfgsPanel, TheAutopilotAloneEngagesTheButtonsAndIasMachTogglesItsApproachKey) {
+  Flying f(false);
+  f.cockpit.set(kTokAp, 1).set(Token::AltitudeFt, 30000).set(Token::MachTimes20480, 0.78 * 20480).clearKeyEvents();
+  SetDfgsPitchMode(kPitchVerticalSpeed);
+  f.call("DfgsMouseIasMach");
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchMachOnPitch) << "at or above 27000 ft";
+  EXPECT_NEAR(GetDfgsMachTarget(), 0.78, 1e-9);
+  ASSERT_FALSE(f.cockpit.keyEvents().empty());
+  EXPECT_EQ(f.cockpit.keyEvents().back().event, 65706u) << "sent with the autopilot on";
+}
+
 TEST(DfgsPanel, AutolandOnTheGroundRunsTheTestAndASecondPressCancelsIt) {
   Flying f;
   f.cockpit.set(Token::OnGround, 1);
