@@ -67,6 +67,8 @@ class CFms {
   const Guidance& GetGuidance() const { return guidance_; }
 
   uint8_t GetAltPreselectFlag() const { return guidance_.altPreselectFlag; }
+  // The flight guidance panel: 1 when the preselected altitude was changed under VNAV, 0 when VNAV is pressed.
+  void SetAltPreselectFlag(uint8_t flag) { guidance_.altPreselectFlag = flag; }
   double GetApAltitude() const { return guidance_.apAltitudeFt; }
   double GetApCrossTrack() const { return guidance_.apCrossTrackNm; }
   double GetApHeading() const { return guidance_.apHeadingDeg; }

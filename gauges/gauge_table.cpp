@@ -16,6 +16,9 @@
 #include "gauges/altimeter.h"
 #include "gauges/clock.h"
 #include "gauges/fms.h"
+#include "gauges/dfgs.h"
+#include "gauges/fma.h"
+#include "gauges/nav.h"
 #include "gauges/glass_screens.h"
 #include "gauges/mouse_tables.h"
 
@@ -30,7 +33,7 @@ constexpr platform::GAUGEHDR Gauge(const char* name, const platform::MOUSERECT* 
 platform::GAUGEHDR g_gauges[] = {
     // forward instruments
     {"Airspeed", 400.0, AirspeedElements(), kAirspeedMouseRects, AirspeedGaugeCallback},  // 1: drives the lifecycle
-    Gauge("NAV"),
+    {"NAV", 175.0, NavElements(), kNavMouseRects, NavGaugeCallback},
     {"Altimeter", 400.0, AltimeterElements(), kAltimeterMouseRects, AltimeterGaugeCallback},
     // glass displays and CDU
     {"EFIS PFD", 0.0, g_efisPfdScreen.Elements(), kEfisPfdMouseRects, EfisPfdGaugeCallback},
@@ -43,7 +46,7 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("EFIS MCP2"),
     Gauge("TCAS", kTcasMouseRects),
     // glareshield and forward panel
-    Gauge("FMA", kFmaMouseRects),
+    {"FMA", 216.0, FmaElements(), kFmaMouseRects, FmaGaugeCallback},
     {"Clock", 300.0, ClockElements(), kClockMouseRects, ClockGaugeCallback},
     {"FGCP Lights", 74.0, FgcpLightsElements(), kFgcpLightsMouseRects, FgcpLightsGaugeCallback},
     {"Brake_Pressure", 300.0, BrakePressureElements(), kBrakePressureMouseRects, BrakePressureGaugeCallback},
@@ -87,7 +90,7 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("Window Close 8"),
     Gauge("Window Close 9"),
     // flight guidance, engine and centre panel
-    Gauge("DFGS"),
+    {"DFGS", 535.0, DfgsElements(), kDfgsMouseRects, DfgsGaugeCallback},
     Gauge("EDP"),
     Gauge("Fuel_Quantity"),
     Gauge("Engine Fire", kEngineFireMouseRects),

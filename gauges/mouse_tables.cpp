@@ -9,6 +9,9 @@
 #include "gauges/airspeed.h"
 #include "gauges/altimeter.h"
 #include "gauges/clock.h"
+#include "gauges/dfgs.h"
+#include "gauges/fma.h"
+#include "gauges/nav.h"
 #include "gauges/fms.h"
 #include "gauges/placeholders.h"
 #include "gauges/tooltips.h"
@@ -127,6 +130,59 @@ constinit const MOUSERECT kFgcpLightsMouseRects[] = {
     Parent(),
     Rect(0, 0, 35, 18, kCursorHand, kClick, FgcpLightsMouseBacklight),
     Rect(39, 0, 35, 18, kCursorHand, kClick, FgcpLightsMouseDigital),
+    EndParent(),
+    End(),
+};
+
+// NAV (175 wide): frequency whole and fraction, course, the receiver button; no tooltip.
+constinit const MOUSERECT kNavMouseRects[] = {
+    Parent(),
+    Rect(9, 9, 19, 25, kCursorDownArrow, kClickRepeat, NavMouseWholeDec),
+    Rect(28, 9, 19, 25, kCursorUpArrow, kClickRepeat, NavMouseWholeInc),
+    Rect(47, 9, 19, 25, kCursorDownArrow, kClickRepeat, NavMouseFractDec),
+    Rect(66, 9, 19, 25, kCursorUpArrow, kClickRepeat, NavMouseFractInc),
+    Rect(119, 9, 27, 38, kCursorDownArrow, kClickRepeat, NavMouseCourseDec),
+    Rect(146, 9, 27, 38, kCursorUpArrow, kClickRepeat, NavMouseCourseInc),
+    Rect(10, 64, 25, 30, kCursorHand, kClick, NavMouseToggleActive),
+    EndParent(),
+    End(),
+};
+
+// DFGS (535 x 97): the glareshield control panel; no tooltip.
+constinit const MOUSERECT kDfgsMouseRects[] = {
+    Parent(),
+    Rect(103, 9, 30, 32, kCursorUpArrow, kClickRepeat, DfgsMouseSpeedInc),
+    Rect(73, 9, 30, 32, kCursorDownArrow, kClickRepeat, DfgsMouseSpeedDec),
+    Rect(75, 50, 45, 40, kCursorHand, kClick, DfgsMouseSpeedView),
+    Rect(125, 50, 38, 45, kCursorHand, kClick, DfgsMouseAutothrottleSwitch),
+    Rect(5, 10, 30, 40, kCursorHand, kClick, DfgsMouseFlightDirector),
+    Rect(496, 15, 30, 30, kCursorHand, kClick, DfgsMouseFlightDirector),
+    Rect(380, 55, 45, 30, kCursorHand, kClick, DfgsMouseApMaster),
+    Rect(375, 85, 45, 10, kCursorHand, kClick, DfgsMouseDfgsSelect),
+    Rect(201, 9, 25, 30, kCursorDownArrow, kClickRepeat, DfgsMouseHeadingDec),
+    Rect(226, 9, 25, 30, kCursorUpArrow, kClickRepeat, DfgsMouseHeadingInc),
+    Rect(217, 43, 40, 20, kCursorUpArrow, kClickRelease | kMove | platform::kMouseRightSingle, DfgsMouseHeadingSwitchIn),
+    Rect(217, 63, 40, 30, kCursorDownArrow, kClickRelease | kMove | platform::kMouseRightSingle, DfgsMouseHeadingSwitchOut),
+    Rect(294, 37, 47, 30, kCursorDownArrow, kClickRepeat, DfgsMouseVsDec),
+    Rect(294, 67, 47, 30, kCursorUpArrow, kClickRepeat, DfgsMouseVsInc),
+    Rect(260, 10, 35, 24, kCursorDownArrow, kClickRepeat, DfgsMouseVsDec),
+    Rect(295, 10, 35, 24, kCursorUpArrow, kClickRepeat, DfgsMouseVsInc),
+    Rect(447, 48, 60, 40, kCursorHand, kClickRelease, DfgsMouseAltitudePreselect),
+    Rect(409, 12, 40, 30, kCursorDownArrow, kClickRepeat, DfgsMouseAltitudeDec),
+    Rect(449, 12, 40, 30, kCursorUpArrow, kClickRepeat, DfgsMouseAltitudeInc),
+    Rect(7, 63, 28, 28, kCursorHand, kClick, DfgsMouseFmsOverride),
+    Rect(41, 6, 28, 28, kCursorHand, kClick, DfgsMouseSpeedSelect),
+    Rect(41, 36, 28, 28, kCursorHand, kClick, DfgsMouseMachSelect),
+    Rect(41, 66, 28, 28, kCursorHand, kClick, DfgsMouseEprLim),
+    Rect(135, 6, 28, 28, kCursorHand, kClick, DfgsMouseLnav),
+    Rect(166, 6, 28, 28, kCursorHand, kClick, DfgsMouseVor),
+    Rect(166, 36, 28, 28, kCursorHand, kClick, DfgsMouseIls),
+    Rect(166, 66, 28, 28, kCursorHand, kClick, DfgsMouseAutoland),
+    Rect(340, 6, 28, 28, kCursorHand, kClick, DfgsMouseVs),
+    Rect(340, 36, 28, 28, kCursorHand, kClick, DfgsMouseIasMach),
+    Rect(340, 66, 28, 28, kCursorHand, kClick, DfgsMouseVnav),
+    Rect(371, 6, 28, 28, kCursorHand, kClick, DfgsMouseAltitudeHold),
+    Rect(505, 61, 20, 28, kCursorHand, kClick, DfgsMouseTurbulence),
     EndParent(),
     End(),
 };

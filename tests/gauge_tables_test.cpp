@@ -84,11 +84,12 @@ TEST(GaugeTable, LinkageListsThe166GaugesInPanelOrder) {
     // The gauges built so far act on panel services; "Airspeed" also drives the lifecycle, the displays draw their screens.
     const std::string name = gauge->name;
     const std::set<std::string> withCallbacks = {"Airspeed", "Altimeter", "Clock", "FGCP Lights", "Brake_Pressure",
-                                                 "Radar Display", "TCAS Display", "FMS", "EFIS PFD", "EFIS ND"};
+                                                 "Radar Display", "TCAS Display", "FMS", "EFIS PFD", "EFIS ND",
+                                                 "DFGS", "FMA", "NAV"};
     EXPECT_EQ(gauge->callback != nullptr, withCallbacks.contains(name)) << name;
   }
   EXPECT_EQ(names.size(), 166u) << "gauge names are unique";
-  std::set<std::string> expected = {"FGCP Lights"};  // a table without a tooltip
+  std::set<std::string> expected = {"FGCP Lights", "DFGS", "NAV"};  // tables without a tooltip
   for (const TableShape& table : kTables) expected.insert(table.gauge);
   EXPECT_EQ(withTables, expected);
 }

@@ -1,0 +1,405 @@
+// The glareshield's flight guidance panel through the panel the host builds:
+// clicks and keyboard commands on its controls (modes, key events, sounds),
+// and what its speed, heading, pitch and altitude windows, switches and
+// bank-limit box show.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "fmc/fms.h"
+#include "gauges/dfgs.h"
+#include "gauges/gauge_kit.h"
+#include "systems/annunciator_lamps.h"
+#include "systems/dfgs.h"
+#include "systems/fma.h"
+#include "systems/thrust_rating.h"
+#include "tests/cockpit.h"
+
+namespace halcyon::test {
+namespace {
+
+constexpr uint32_t kTokAp = 103, kTokFd = 792, kTokAtArm = 123, kTokVs = 65, kTokApVs = 120;
+constexpr uint32_t kClick = platform::kMouseLeftSingle;
+
+std::vector<std::pair<uint32_t, int32_t>> Events(const Cockpit& cockpit) {
+  std::vector<std::pair<uint32_t, int32_t>> out;
+  for (const auto& e : cockpit.keyEvents()) out.emplace_back(e.event, static_cast<int32_t>(e.value));
+  return out;
+}
+using EventList = std::vector<std::pair<uint32_t, int32_t>>;
+
+// Airborne and powered with the flight director on, the windows lit.
+struct Flying {
+  explicit Flying(bool engaged = true) {
+    cockpit.addSounds({181, 242, 243, 244, 245, 246, 247});
+    cockpit.guidanceReady().set(Token::AltitudeFt, 12000).set(kTokFd, engaged ? 1 : 0).set(kTokAp, 0);
+    cockpit.setSwitch(&g_fgcpDigitalSwitch, kSwitchOn).setSwitch(&g_fgcpBacklightSwitch, kSwitchOn);
+    cockpit.setSwitch(&g_dfgsTestSwitch, kSwitchOff);  // the power-up self-test done
+    for (uint32_t token : {108u, 115u, 117u, 123u}) cockpit.set(token, 0);
+    cockpit.clearKeyEvents();
+  }
+  Cockpit& call(const char* function, uint32_t flags = kClick) { return cockpit.callControl("DFGS", function, flags); }
+  Cockpit cockpit;
+};
+
+TEST(DfgsPanel, DisengagedButtonsOnlyClickButTheWindowsStillTurn) {
+  Flying f(false);
+  SetDfgsPitchMode(kPitchIasOnPitch);
+  SetDfgsRollMode(kRollHeadingHold);
+  const double altitude = GetDfgsSelectedValue(kSelAltitude);
+  const double heading = GetDfgsSelectedValue(kSelHeading);
+  for (const char* button : {"DfgsMouseVs", "DfgsMouseIasMach", "DfgsMouseAltitudeHold", "DfgsMouseLnav",
+                             "DfgsMouseVor", "DfgsMouseIls", "DfgsMouseTurbulence", "DfgsMouseAutoland",
+                             "DfgsMouseVsInc", "DfgsMouseVsDec"}) {
+    f.call(button);
+  }
+  EXPECT_TRUE(f.cockpit.keyEvents().empty());
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchIasOnPitch);
+  EXPECT_EQ(GetDfgsRollMode(), kRollHeadingHold);
+  EXPECT_EQ(f.cockpit.played(kClickButton1).size() + f.cockpit.played(kClickButton2).size() +
+                f.cockpit.played(kClickKnob).size(),
+            10u);
+  f.cockpit.runTicks(4);  // not a fast turn
+  f.call("DfgsMouseAltitudeInc");
+  f.cockpit.runTicks(4);
+  f.call("DfgsMouseHeadingInc");
+  EXPECT_EQ(GetDfgsSelectedValue(kSelAltitude), altitude + 100);
+  EXPECT_EQ(GetDfgsSelectedValue(kSelHeading), std::fmod(heading + 1, 360));
+}
+
+TEST(DfgsPanel, FirstEngagementInTheAirHoldsHeadingAndAltitudeThenTheApOnlyToggles) {
+  Flying f(false);
+  f.cockpit.set(Token::AltitudeFt, 12345.9).set(81, 271.8);
+  f.cockpit.click("DFGS", 10, 20);  // left FD switch
+  EXPECT_EQ(Events(f.cockpit), (EventList{{66288, 0}, {66042, 271}, {66106, 0}, {65808, 0}, {66124, 12345}}));
+  EXPECT_EQ(GetDfgsRollMode(), kRollHeadingHold);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchAltitudeHold);
+  EXPECT_EQ(f.cockpit.played(kClickToggle2).size(), 1u);
+  f.cockpit.set(kTokFd, 1).clearKeyEvents();
+  SetDfgsPitchMode(kPitchVerticalSpeed);
+  f.cockpit.click("DFGS", 400, 70);  // AP lever
+  EXPECT_EQ(Events(f.cockpit), (EventList{{65580, 0}}));
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchVerticalSpeed);
+  EXPECT_EQ(f.cockpit.played(kClickGuarded2).size(), 1u);
+}
+
+TEST(DfgsPanel, FirstEngagementOnTheGroundWithAutothrottleOnPicksTakeoffModes) {
+  Flying f(false);
+  f.cockpit.set(Token::OnGround, 1).setSwitch(&g_autothrottleSwitch, kSwitchOn).set(81, 90);
+  SetTrpMode(0);
+  f.cockpit.click("DFGS", 500, 20);  // right FD switch
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchTakeoff);
+  EXPECT_EQ(GetDfgsRollMode(), kRollTakeoff);
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustEprLimit);
+  EXPECT_EQ(GetTrpMode(), 1);
+  EXPECT_EQ(Events(f.cockpit), (EventList{{66288, 0}, {66042, 90}, {66106, 0}}));
+}
+
+TEST(DfgsPanel, AutothrottleOnPicksMachFrom27000FeetAndOnlyArmsOnTheGround) {
+  for (double altitude : {27000.0, 26999.0}) {
+    Flying f;
+    f.cockpit.set(Token::AltitudeFt, altitude).setSwitch(&g_autothrottleSwitch, kSwitchOff).clearKeyEvents();
+    const size_t callouts = f.cockpit.played(181).size();
+    const size_t clicks = f.cockpit.played(kClickGuarded1).size();
+    f.call("DfgsMouseAutothrottleSwitch");
+    const bool mach = altitude >= 27000;
+    EXPECT_EQ(GetDfgsThrustMode(), mach ? kThrustMach : kThrustIas) << altitude;
+    EXPECT_EQ(GetDfgsSpeedView(), mach ? 1 : 0);
+    EXPECT_EQ(Events(f.cockpit), (EventList{{65860, 0}, {mach ? 66109u : 66112u, 0}}));
+    EXPECT_EQ(GetSwitch(&g_autothrottleSwitch), kSwitchOn);
+    EXPECT_EQ(f.cockpit.played(181).size(), callouts + 1) << "the first officer's callout";
+    EXPECT_EQ(f.cockpit.played(kClickGuarded1).size(), clicks + 1);
+  }
+  Flying ground;
+  ground.cockpit.set(Token::OnGround, 1).set(kTokAtArm, 1).setSwitch(&g_autothrottleSwitch, kSwitchOff);
+  SetDfgsThrustMode(kThrustOff);
+  ground.cockpit.clearKeyEvents();
+  ground.call("DfgsMouseAutothrottleSwitch");
+  EXPECT_TRUE(ground.cockpit.keyEvents().empty()) << "already armed, on the ground";
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustOff);
+  ground.call("DfgsMouseAutothrottleSwitch");
+  EXPECT_EQ(GetSwitch(&g_autothrottleSwitch), kSwitchOff) << "the second click disengages";
+  EXPECT_EQ(Events(ground.cockpit), (EventList{{65860, 0}}));
+}
+
+TEST(DfgsPanel, SpeedSelectOutOfSpeedOnPitchHoldsTheRateClimbingFreeOrDescendingToZero) {
+  for (double fpm : {1300.0, -800.0}) {
+    Flying f;
+    f.cockpit.setSwitch(&g_autothrottleSwitch, kSwitchOn).set(kTokAtArm, 1).set(kTokVs, fpm * 1.3);
+    SetDfgsPitchMode(kPitchIasOnPitch);
+    f.cockpit.clearKeyEvents();
+    f.call("DfgsMouseSpeedSelect");
+    EXPECT_EQ(GetDfgsPitchMode(), kPitchVerticalSpeed);
+    EXPECT_EQ(GetDfgsThrustMode(), kThrustIas);
+    EXPECT_EQ(Events(f.cockpit),
+              (EventList{{66112, 0}, {66103, 0}, {66036, static_cast<int32_t>(fpm)}, {66124, fpm > 0 ? 69900 : 0}}));
+  }
+  Flying off;
+  off.cockpit.setSwitch(&g_autothrottleSwitch, kSwitchOff).clearKeyEvents();
+  SetDfgsThrustMode(kThrustOff);
+  const size_t clicks = off.cockpit.played(kClickButton2).size();
+  off.call("DfgsMouseMachSelect");
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustOff) << "only with AUTO THROT on";
+  EXPECT_TRUE(off.cockpit.keyEvents().empty());
+  EXPECT_EQ(off.cockpit.played(kClickButton2).size(), clicks + 1);
+}
+
+TEST(DfgsPanel, EprLimitNeedsARatingAndDisarmsTheSimulatorsAutothrottle) {
+  Flying f;
+  f.cockpit.setSwitch(&g_autothrottleSwitch, kSwitchOn).set(kTokAtArm, 1);
+  SetDfgsThrustMode(kThrustIas);
+  SetTrpMode(0);
+  f.cockpit.clearKeyEvents();
+  f.call("DfgsMouseEprLim");
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustIas);
+  EXPECT_TRUE(f.cockpit.keyEvents().empty());
+  SetTrpMode(2);
+  f.call("DfgsMouseEprLim");
+  EXPECT_EQ(GetDfgsThrustMode(), kThrustEprLimit);
+  EXPECT_EQ(Events(f.cockpit), (EventList{{65860, 0}}));
+}
+
+TEST(DfgsPanel, NavTwiceFromHeadingHoldGivesLnavThenNone) {
+  Flying f;
+  SetDfgsRollMode(kRollHeadingHold);
+  f.cockpit.click("DFGS", 140, 10);
+  EXPECT_EQ(GetDfgsRollMode(), kRollLnavFar);
+  f.cockpit.click("DFGS", 140, 10);
+  EXPECT_EQ(GetDfgsRollMode(), kRollNone);
+  EXPECT_EQ(Events(f.cockpit), (EventList{{66106, 0}, {66107, 0}}));
+}
+
+TEST(DfgsPanel, TheAutopilotAloneEngagesTheButtonsAndIasMachTogglesItsApproachKey) {
+  Flying f(false);
+  f.cockpit.set(kTokAp, 1).set(Token::AltitudeFt, 30000).set(Token::MachTimes20480, 0.78 * 20480).clearKeyEvents();
+  SetDfgsPitchMode(kPitchVerticalSpeed);
+  f.call("DfgsMouseIasMach");
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchMachOnPitch) << "at or above 27000 ft";
+  EXPECT_NEAR(GetDfgsMachTarget(), 0.78, 1e-9);
+  ASSERT_FALSE(f.cockpit.keyEvents().empty());
+  EXPECT_EQ(f.cockpit.keyEvents().back().event, 65706u) << "sent with the autopilot on";
+}
+
+TEST(DfgsPanel, AutolandOnTheGroundRunsTheTestAndASecondPressCancelsIt) {
+  Flying f;
+  f.cockpit.set(Token::OnGround, 1);
+  g_autolandAlertLatch = 1;
+  f.call("DfgsMouseAutoland");
+  EXPECT_EQ(GetSwitch(&g_autolandGroundArm), kAutolandGroundArmShown);
+  EXPECT_EQ(GetDfgsApproachMode(), kApproachNone);
+  EXPECT_EQ(g_autolandAlertLatch, 0u);
+  EXPECT_TRUE(f.cockpit.keyEvents().empty());
+  f.call("DfgsMouseAutoland");
+  EXPECT_EQ(GetSwitch(&g_autolandGroundArm), kSwitchOff);
+  EXPECT_EQ(Events(f.cockpit), (EventList{{65814, 0}}));
+}
+
+TEST(DfgsPanel, CaptureLockLeavesOnlyTheKnobPicturesAndAutolandDisarms) {
+  Flying f;
+  f.cockpit.set(kTokVs, -700 * 1.3);
+  SetDfgsApproachMode(kApproachAutoland);
+  SetDfgsRollMode(kRollAutolandLocalizer);
+  SetDfgsPitchMode(kPitchAutolandGlideslope);
+  ASSERT_NE(IsDfgsCaptureCondition(), 0u);
+  for (const char* button : {"DfgsMouseLnav", "DfgsMouseVor", "DfgsMouseIls", "DfgsMouseVs", "DfgsMouseIasMach",
+                             "DfgsMouseAltitudeHold", "DfgsMouseTurbulence", "DfgsMouseVsInc",
+                             "DfgsMouseHeadingSwitchIn", "DfgsMouseAltitudePreselect"}) {
+    f.call(button);
+  }
+  EXPECT_TRUE(f.cockpit.keyEvents().empty());
+  EXPECT_EQ(GetDfgsAltPreselectArm(), kAltArmOff);
+  EXPECT_EQ(f.cockpit.draw().elementValue("DFGS", 3), 0.0) << "the HDG knob pushed in";
+  EXPECT_EQ(f.cockpit.elementValue("DFGS", 2), 1.0) << "the ALT knob pushed";
+  f.cockpit.set(81, 45);
+  f.call("DfgsMouseAutoland");
+  EXPECT_EQ(GetDfgsRollMode(), kRollHeadingHold);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchVerticalSpeed);
+  EXPECT_EQ(GetDfgsApproachMode(), kApproachNone);
+  EXPECT_EQ(Events(f.cockpit), (EventList{{65814, 0}, {66042, 45}, {66106, 0}, {65799, 0}, {66036, -700}, {66124, 0}}));
+}
+
+TEST(DfgsPanel, IlsArmsThenDisarmsToHeadingHoldAndVerticalSpeed) {
+  Flying f;
+  SetDfgsApproachMode(kApproachNone);
+  g_ilsAlertLatch = 1;
+  f.cockpit.click("DFGS", 170, 40);
+  EXPECT_EQ(GetDfgsApproachMode(), kApproachIls);
+  EXPECT_EQ(g_ilsAlertLatch, 0u) << "the glideslope lamp watches this approach";
+  EXPECT_EQ(Events(f.cockpit), (EventList{{65806, 0}}));
+  SetDfgsRollMode(kRollLocalizerTrack);
+  SetDfgsPitchMode(kPitchGlideslopeTrack);
+  f.cockpit.set(81, 123.4).set(kTokVs, -750 * 1.3).set(108, 1).clearKeyEvents();
+  f.call("DfgsMouseIls");
+  EXPECT_EQ(GetDfgsApproachMode(), kApproachNone);
+  EXPECT_EQ(GetDfgsRollMode(), kRollHeadingHold);
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchVerticalSpeed);
+  EXPECT_EQ(Events(f.cockpit), (EventList{{65814, 0}, {66042, 123}, {66106, 0}, {66036, -750}, {66124, 0}}))
+      << "no altitude-hold engage while the simulator's altitude lock is on";
+}
+
+TEST(DfgsPanel, PitchWheelStepsTheSpeedTargetOrTheTurbulenceWheel) {
+  Flying f;
+  SetDfgsPitchMode(kPitchIasOnPitch);
+  SetDfgsIasTarget(250);
+  f.cockpit.runTicks(4);  // not a fast click
+  f.call("DfgsMouseVsDec");
+  EXPECT_EQ(GetDfgsIasTarget(), 251) << "nose down speeds up";
+  SetDfgsPitchMode(kPitchTurbulence);
+  SetDfgsVsWheel(9);
+  f.call("DfgsMouseVsInc");
+  f.call("DfgsMouseVsInc");
+  EXPECT_EQ(GetDfgsVsWheel(), 10);
+  SetDfgsPitchMode(kPitchAltitudeHold);
+  f.cockpit.clearKeyEvents();
+  f.call("DfgsMouseVsInc");
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchVerticalSpeed);
+  EXPECT_EQ(Events(f.cockpit), (EventList{{66124, 69900}, {66036, 100}, {66103, 0}, {65894, 0}}));
+  f.cockpit.clearKeyEvents();
+  f.call("DfgsMouseVs");
+  EXPECT_EQ(GetDfgsPitchMode(), kPitchNone) << "VERT SPD in vertical speed";
+  EXPECT_TRUE(f.cockpit.keyEvents().empty());
+}
+
+TEST(DfgsPanel, KnobsFollowPressAndReleaseAndTheAltKnobClicksTwice) {
+  Flying f;
+  f.call("DfgsMouseHeadingSwitchOut");
+  EXPECT_EQ(GetDfgsRollMode(), kRollHeadingSelect);
+  EXPECT_EQ(f.cockpit.draw().elementValue("DFGS", 3), 2.0) << "pulled out, no release from a keyboard command";
+  f.cockpit.mouse("DFGS", 230, 70, platform::kMouseLeftRelease);
+  EXPECT_EQ(f.cockpit.draw().elementValue("DFGS", 3), 1.0);
+  f.cockpit.mouse("DFGS", 230, 50, platform::kMouseMove).draw();
+  EXPECT_TRUE(f.cockpit.elementVisible("DFGS", 28)) << "the bank-limit box";
+  f.cockpit.clearKeyEvents().mouse("DFGS", 230, 70, platform::kMouseRightSingle);
+  EXPECT_EQ(Events(f.cockpit), (EventList{{66710, 0}}));
+  const size_t before = f.cockpit.played(kClickButton1).size();
+  f.cockpit.mouse("DFGS", 470, 60, kClick).mouse("DFGS", 470, 60, platform::kMouseLeftRelease);
+  EXPECT_EQ(f.cockpit.played(kClickButton1).size(), before + 2);
+  EXPECT_EQ(GetDfgsAltPreselectArm(), kAltArmArmed);
+  EXPECT_EQ(f.cockpit.draw().elementValue("DFGS", 2), 0.0) << "released";
+}
+
+TEST(DfgsPanel, AltitudeUnderVnavTellsTheFmsAndVnavClearsIt) {
+  Flying f;
+  g_fms.SetAltPreselectFlag(0);
+  f.call("DfgsMouseAltitudeInc");
+  EXPECT_EQ(g_fms.GetAltPreselectFlag(), 0) << "not under VNAV";
+  f.cockpit.set(kTokFd, 0);
+  g_fms.SetAltPreselectFlag(1);
+  f.call("DfgsMouseVnav");
+  EXPECT_EQ(g_fms.GetAltPreselectFlag(), 0) << "V NAV clears it even disengaged";
+}
+
+// ---- Windows ----
+
+double Frame(Cockpit& cockpit, uint32_t element) { return cockpit.elementValue("DFGS", element); }
+std::vector<double> Frames(Cockpit& cockpit, std::initializer_list<uint32_t> elements) {
+  cockpit.draw();
+  std::vector<double> out;
+  for (uint32_t e : elements) out.push_back(Frame(cockpit, e));
+  return out;
+}
+
+TEST(DfgsWindows, AltitudeHeadingAndSpeedReadTheirValues) {
+  Flying f;
+  for (auto [feet, expected] : {std::pair{5000.0, std::vector<double>{11, 5, 0, 0, 0}},
+                                {0.0, {11, 11, 0, 0, 0}},
+                                {35000.0, {3, 5, 0, 0, 0}}}) {
+    SetDfgsSelectedValue(kSelAltitude, feet);
+    EXPECT_EQ(Frames(f.cockpit, {8, 7, 6, 5, 4}), expected) << feet;
+  }
+  SetDfgsSelectedValue(kSelHeading, 5);
+  EXPECT_EQ(Frames(f.cockpit, {17, 16, 15}), (std::vector<double>{0, 0, 5}));
+  SetDfgsSpeedView(1);
+  f.cockpit.set(Token::AutopilotMach, 0.78);
+  EXPECT_EQ(Frames(f.cockpit, {26, 25, 24, 23}), (std::vector<double>{10, 7, 8, 0}));
+  SetDfgsSpeedView(0);
+  f.cockpit.set(Token::AutopilotAirspeedKt, 285.7);
+  EXPECT_EQ(Frames(f.cockpit, {26, 25, 24, 23}), (std::vector<double>{11, 2, 8, 5}));
+}
+
+TEST(DfgsWindows, PitchWindowByMode) {
+  Flying f;
+  SetDfgsAltPreselectArm(kAltArmOff);
+  SetDfgsPitchMode(kPitchVerticalSpeed);
+  f.cockpit.set(kTokApVs, -1500).set(kTokVs, 600 * 1.3);
+  EXPECT_EQ(Frames(f.cockpit, {14, 13, 12, 11, 10, 9}), (std::vector<double>{0, 2, 1, 5, 0, 0}));
+  f.cockpit.set(kTokApVs, 12000);
+  EXPECT_EQ(Frames(f.cockpit, {14, 13, 12, 11}), (std::vector<double>{0, 1, 9, 9}));
+  SetDfgsAltPreselectArm(kAltArmCapturing);
+  EXPECT_EQ(Frames(f.cockpit, {14, 13, 12, 11}), (std::vector<double>{4, 1, 0, 6})) << "capturing: the rate flown";
+  SetDfgsAltPreselectArm(kAltArmOff);
+  SetDfgsPitchMode(kPitchAltitudeHold);
+  for (auto [fpm, sign] : {std::pair{99.0, 0.0}, {100.0, 1.0}, {-99.0, 0.0}, {-100.0, 2.0}}) {
+    f.cockpit.set(kTokVs, fpm * 1.3);
+    EXPECT_EQ(Frames(f.cockpit, {13})[0], sign) << fpm;
+  }
+  SetDfgsPitchMode(kPitchTurbulence);
+  SetDfgsVsWheel(-3);
+  f.cockpit.set(kTokApVs, -1800);
+  EXPECT_EQ(Frames(f.cockpit, {14, 13, 12, 11, 10, 9}), (std::vector<double>{3, 2, 11, 11, 11, 3}));
+  SetDfgsVsWheel(10);
+  f.cockpit.set(kTokApVs, 6000);
+  EXPECT_EQ(Frames(f.cockpit, {14, 13, 12, 11, 10, 9}), (std::vector<double>{3, 1, 11, 11, 1, 0}));
+  SetDfgsPitchMode(kPitchIasOnPitch);
+  SetDfgsIasTarget(245);
+  EXPECT_EQ(Frames(f.cockpit, {14, 12, 11, 10, 9}), (std::vector<double>{1, 11, 2, 4, 5}));
+  SetDfgsPitchMode(kPitchMachOnPitch);
+  SetDfgsMachTarget(0.74);
+  EXPECT_EQ(Frames(f.cockpit, {14, 12, 11, 10, 9}), (std::vector<double>{2, 10, 7, 4, 0}));
+  SetDfgsPitchMode(kPitchGlideslopeTrack);
+  EXPECT_EQ(Frames(f.cockpit, {14, 13, 12, 9}), (std::vector<double>{4, 0, 11, 11}));
+}
+
+TEST(DfgsWindows, UnlitAndTestFramesAndTheSwitchPictures) {
+  Flying f;
+  f.cockpit.setSwitch(&g_fgcpDigitalSwitch, kSwitchOff);
+  EXPECT_EQ(Frames(f.cockpit, {8, 6, 14, 13, 12, 15, 26}), (std::vector<double>{10, 11, 4, 0, 11, 11, 11}));
+  EXPECT_TRUE(f.cockpit.elementVisible("DFGS", 1)) << "the legends go by the backlight";
+  EXPECT_EQ(Frame(f.cockpit, 21), 1.0) << "the FD switch shows token 792 unlit";
+  f.cockpit.setSwitch(&g_fgcpDigitalSwitch, kSwitchOn).setSwitch(&g_lampTestSwitch, kSwitchOn);
+  EXPECT_EQ(Frames(f.cockpit, {8, 6, 14, 13, 12, 15, 26, 25}), (std::vector<double>{8, 8, 5, 1, 8, 8, 10, 8}));
+  f.cockpit.setSwitch(&g_dfgsTestSwitch, 1);
+  EXPECT_EQ(Frames(f.cockpit, {8, 14, 15}), (std::vector<double>{10, 4, 11})) << "the self-test blanks them";
+  f.cockpit.setSwitch(&g_lampTestSwitch, kSwitchOff).setSwitch(&g_fgcpBacklightSwitch, kSwitchOff).draw();
+  EXPECT_FALSE(f.cockpit.elementVisible("DFGS", 1));
+  f.cockpit.setSwitch(&g_autothrottleSwitch, kSwitchOn);
+  EXPECT_EQ(Frames(f.cockpit, {22, 19, 18})[0], 1.0);
+  ToggleDfgc();
+  EXPECT_EQ(Frames(f.cockpit, {18})[0], GetDfgc());
+}
+
+TEST(DfgsWindows, TheBankBoxRoundsTheLimitToWholeDegrees) {
+  Flying f;
+  f.cockpit.set(958, 0.4363).setSwitch(&g_headingKnobActivity, kSwitchOn).draw();
+  EXPECT_EQ(std::string(DfgsBankBoxText()), "Max Bank: 25\xb0");
+  EXPECT_TRUE(f.cockpit.elementVisible("DFGS", 28));
+  f.cockpit.setSwitch(&g_headingKnobActivity, kSwitchOff).draw();
+  EXPECT_FALSE(f.cockpit.elementVisible("DFGS", 28));
+}
+
+TEST(DfgsWindows, ElementValuesStayFiniteForExtremeTokens) {
+  Flying f;
+  const double kNaN = std::numeric_limits<double>::quiet_NaN();
+  for (int32_t pitch : {1, 2, 3, 4, 5, 6}) {
+    SetDfgsPitchMode(pitch);
+    for (double value : {kNaN, -1.0e12, -1.0, 0.0, 1.0e12, std::numeric_limits<double>::infinity()}) {
+      for (uint32_t token : {61u, 64u, 65u, 74u, 103u, 116u, 118u, 120u, 792u, 958u}) f.cockpit.set(token, value);
+      SetDfgsIasTarget(value);
+      f.cockpit.draw();
+      uint32_t index = 0;
+      for (const platform::ELEMENT_HEADER* e = f.cockpit.gauge("DFGS")->elements; e != nullptr;
+           e = e->nextElement[0], ++index) {
+        SCOPED_TRACE("element " + std::to_string(index) + " value " + std::to_string(value));
+        EXPECT_TRUE(std::isfinite(e->value));
+        if (e->kind == platform::ElementKind::Icon) {
+          EXPECT_TRUE(e->value >= 0 && e->value < e->frameCount);
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace halcyon::test

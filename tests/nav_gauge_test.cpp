@@ -1,0 +1,86 @@
+// The glareshield NAV control through the panel the host builds: the active
+// receiver's BCD frequency and course digits, and the key events of that
+// receiver.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "gauges/gauge_kit.h"
+#include "systems/annunciator_lamps.h"
+#include "systems/dfgs.h"
+#include "systems/radios.h"
+#include "tests/cockpit.h"
+
+namespace halcyon::test {
+namespace {
+
+struct LitNav {
+  LitNav() {
+    cockpit.addSounds({kClickKnob});
+    cockpit.powerUp().setSwitch(&g_fgcpDigitalSwitch, kSwitchOn).setSwitch(&g_fgcpBacklightSwitch, kSwitchOn);
+    cockpit.set(24, 0x1080).set(27, 0x1175).set(45, 5.9).set(54, 271.0);
+  }
+  std::vector<double> digits() {
+    cockpit.draw();
+    std::vector<double> out;
+    for (uint32_t n : {11u, 10u, 9u, 6u, 8u, 7u, 5u, 4u, 3u}) out.push_back(cockpit.elementValue("NAV", n));
+    return out;
+  }
+  Cockpit cockpit;
+};
+
+TEST(NavGauge, ShowsTheActiveReceiversFrequencyAndCourse) {
+  LitNav f;
+  SetActiveNavUnit(0);
+  EXPECT_EQ(f.digits(), (std::vector<double>{1, 1, 0, 0, 8, 0, 0, 0, 5})) << "110.80, course 5.9 reads 005";
+  EXPECT_EQ(f.cockpit.elementValue("NAV", 2), 0.0);
+  f.cockpit.click("NAV", 20, 70);
+  EXPECT_EQ(IsNavUnit1Active(), 1u);
+  EXPECT_EQ(f.digits(), (std::vector<double>{1, 1, 1, 0, 7, 5, 2, 7, 1})) << "111.75, course 271";
+  EXPECT_EQ(f.cockpit.elementValue("NAV", 2), 1.0);
+  EXPECT_TRUE(f.cockpit.elementVisible("NAV", 1)) << "the panel lighting with the FGCP backlight";
+}
+
+TEST(NavGauge, DarkWithoutDigitLightingButTheMarkerStillShows) {
+  LitNav f;
+  SetActiveNavUnit(1);
+  f.cockpit.setSwitch(&g_fgcpDigitalSwitch, kSwitchOff);
+  EXPECT_EQ(f.digits(), (std::vector<double>{11, 11, 11, 1, 11, 11, 11, 11, 11})) << "the point dark too";
+  EXPECT_EQ(f.cockpit.elementValue("NAV", 2), 1.0);
+  f.cockpit.setSwitch(&g_fgcpDigitalSwitch, kSwitchOn).setSwitch(&g_lampTestSwitch, kSwitchOn);
+  EXPECT_EQ(f.digits(), (std::vector<double>{8, 8, 8, 0, 8, 8, 8, 8, 8}));
+}
+
+TEST(NavGauge, KnobsSendTheActiveReceiversEventsAndTheKeyboardDoesTheSame) {
+  LitNav f;
+  SetActiveNavUnit(0);
+  f.cockpit.clearKeyEvents();
+  f.cockpit.click("NAV", 10, 10).click("NAV", 30, 10).click("NAV", 50, 10).click("NAV", 70, 10);
+  f.cockpit.click("NAV", 120, 10).click("NAV", 150, 10);
+  std::vector<uint32_t> sent;
+  for (const auto& e : f.cockpit.keyEvents()) sent.push_back(e.event);
+  EXPECT_EQ(sent, (std::vector<uint32_t>{65640, 65641, 65642, 65643, 65662, 65663}));
+  EXPECT_EQ(f.cockpit.played(kClickKnob).size(), 6u);
+  SetActiveNavUnit(1);
+  f.cockpit.clearKeyEvents().callControl("NAV", "NavMouseCourseInc").callControl("NAV", "NavMouseWholeDec");
+  ASSERT_EQ(f.cockpit.keyEvents().size(), 2u);
+  EXPECT_EQ(f.cockpit.keyEvents()[0].event, 65665u);
+  EXPECT_EQ(f.cockpit.keyEvents()[1].event, 65644u);
+}
+
+TEST(NavGauge, ElementValuesStayWithinTheirFramesForExtremeTokens) {
+  LitNav f;
+  const double kNaN = std::numeric_limits<double>::quiet_NaN();
+  for (double value : {kNaN, -1.0e12, -1.0, 0.0, 65535.0, 1.0e12, std::numeric_limits<double>::infinity()}) {
+    for (uint32_t token : {24u, 27u, 45u, 54u}) f.cockpit.set(token, value);
+    f.cockpit.draw();
+    for (uint32_t n = 2; n <= 11; ++n) {
+      const double v = f.cockpit.elementValue("NAV", n);
+      EXPECT_TRUE(std::isfinite(v) && v >= 0 && v < f.cockpit.element("NAV", n).frameCount) << n << " " << value;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace halcyon::test
