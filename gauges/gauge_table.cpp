@@ -13,6 +13,7 @@
 #include "gauges/airspeed.h"
 #include "gauges/altimeter.h"
 #include "gauges/clock.h"
+#include "gauges/electrical.h"
 #include "gauges/glass_screens.h"
 #include "gauges/mouse_tables.h"
 
@@ -107,17 +108,17 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("EFIS Control"),
     Gauge("Wheels"),
     // overhead panel
-    Gauge("Electrical"),
-    Gauge("Electrical_CSD1_Temperature"),
-    Gauge("Electrical_CSD2_Temperature"),
-    Gauge("Electrical_AC_Load_1"),
-    Gauge("Electrical_AC_Load_2"),
-    Gauge("Electrical_AC_Load_APU"),
-    Gauge("Electrical_DC_Load_1"),
-    Gauge("Electrical_DC_Load_2"),
-    Gauge("Electrical_AC_Volts"),
-    Gauge("Electrical_DC_Volts_Amps"),
-    Gauge("Electrical_Frequency"),
+    {"Electrical", 410.0, ElectricalElements(), kElectricalMouseRects, ElectricalGaugeCallback},
+    {"Electrical_CSD1_Temperature", 300.0, ElectricalCsd1TemperatureElements(), nullptr, ElectricalMeterGaugeCallback},
+    {"Electrical_CSD2_Temperature", 300.0, ElectricalCsd2TemperatureElements(), nullptr, ElectricalMeterGaugeCallback},
+    {"Electrical_AC_Load_1", 44.0, ElectricalAcLoad1Elements(), nullptr, ElectricalMeterGaugeCallback},
+    {"Electrical_AC_Load_2", 44.0, ElectricalAcLoad2Elements(), nullptr, ElectricalMeterGaugeCallback},
+    {"Electrical_AC_Load_APU", 44.0, ElectricalAcLoadApuElements(), nullptr, ElectricalMeterGaugeCallback},
+    {"Electrical_DC_Load_1", 300.0, ElectricalDcLoad1Elements(), nullptr, ElectricalDcLoadGaugeCallback},
+    {"Electrical_DC_Load_2", 300.0, ElectricalDcLoad2Elements(), nullptr, ElectricalDcLoadGaugeCallback},
+    {"Electrical_AC_Volts", 44.0, ElectricalAcVoltsElements(), nullptr, ElectricalMeterGaugeCallback},
+    {"Electrical_DC_Volts_Amps", 44.0, ElectricalDcVoltsAmpsElements(), nullptr, ElectricalMeterGaugeCallback},
+    {"Electrical_Frequency", 44.0, ElectricalFrequencyElements(), nullptr, ElectricalMeterGaugeCallback},
     Gauge("Engine_Starter"),
     Gauge("Fuel_Pumps"),
     Gauge("SDP"),

@@ -9,6 +9,7 @@
 #include "gauges/airspeed.h"
 #include "gauges/altimeter.h"
 #include "gauges/clock.h"
+#include "gauges/electrical.h"
 #include "gauges/fms.h"
 #include "gauges/placeholders.h"
 #include "gauges/tooltips.h"
@@ -127,6 +128,34 @@ constinit const MOUSERECT kFgcpLightsMouseRects[] = {
     Parent(),
     Rect(0, 0, 35, 18, kCursorHand, kClick, FgcpLightsMouseBacklight),
     Rect(39, 0, 35, 18, kCursorHand, kClick, FgcpLightsMouseDigital),
+    EndParent(),
+    End(),
+};
+
+// Electrical (410 x 460): the overhead AC and DC power panel.
+constinit const MOUSERECT kElectricalMouseRects[] = {
+    Parent(),
+    Rect(40, 0, 40, 40, kCursorUpArrow, kClickRelease, ElectricalMouseCsd1Inc),
+    Rect(40, 40, 40, 40, kCursorDownArrow, kClick, ElectricalMouseCsd1Dec),
+    Rect(240, 0, 40, 40, kCursorUpArrow, kClickRelease, ElectricalMouseCsd2Inc),
+    Rect(240, 40, 40, 40, kCursorDownArrow, kClick, ElectricalMouseCsd2Dec),
+    Rect(145, 75, 30, 25, kCursorHand, kClickRelease, ElectricalMouseCsdRise),
+    Rect(40, 120, 40, 25, kCursorUpArrow, kClickRelease, ElectricalMouseGen1Inc),
+    Rect(40, 145, 40, 25, kCursorDownArrow, kClick, ElectricalMouseGen1Dec),
+    Rect(240, 120, 40, 25, kCursorUpArrow, kClickRelease, ElectricalMouseGen2Inc),
+    Rect(240, 145, 40, 25, kCursorDownArrow, kClick, ElectricalMouseGen2Dec),
+    Rect(145, 125, 40, 40, kCursorHand, kClickRelease, ElectricalMouseApuGen),
+    Rect(105, 265, 40, 40, kCursorHand, kClick, ElectricalMouseApuBus1),
+    Rect(185, 265, 40, 40, kCursorHand, kClick, ElectricalMouseApuBus2),
+    Rect(105, 315, 40, 40, kCursorHand, kClick, ElectricalMouseExtBus1),
+    Rect(185, 315, 40, 40, kCursorHand, kClick, ElectricalMouseExtBus2),
+    Rect(147, 360, 40, 40, kCursorHand, kClick, ElectricalMouseAcBusCrossTie),
+    Rect(147, 415, 40, 40, kCursorHand, kClick, ElectricalMouseDcBusCrossTie),
+    Rect(20, 345, 40, 40, kCursorHand, kClick, ElectricalMouseGalley),
+    Rect(150, 325, 30, 30, kCursorHand, kClick, ElectricalMouseExtPowerAvailable),
+    Rect(325, 130, 40, 60, kCursorDownArrow, kClick, ElectricalMouseIndicatorSelectorDec),
+    Rect(365, 130, 40, 60, kCursorUpArrow, kClick, ElectricalMouseIndicatorSelectorInc),
+    Rect(144, 3, 30, 25, kCursorHand, kClick, ElectricalMouseCsdReset),
     EndParent(),
     End(),
 };

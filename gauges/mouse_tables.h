@@ -32,5 +32,6 @@ extern const platform::MOUSERECT kTcasDisplayMouseRects[];
 
 // Tables without a tooltip: parent, the controls, end of parent, end of list.
 extern const platform::MOUSERECT kFgcpLightsMouseRects[];
+extern const platform::MOUSERECT kElectricalMouseRects[];
 
 }  // namespace halcyon

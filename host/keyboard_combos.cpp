@@ -9,6 +9,7 @@
 #include "gauges/airspeed.h"
 #include "gauges/altimeter.h"
 #include "gauges/clock.h"
+#include "gauges/electrical.h"
 #include "gauges/fms.h"
 #include "gauges/placeholders.h"
 #include "host/direct_input_keyboard.h"

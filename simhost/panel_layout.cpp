@@ -38,9 +38,25 @@ constexpr GaugePlacement kMainZoomedPanel[] = {
     {"Brake_Pressure", 760, 120, 300, 300},
 };
 
+// The overhead panel: the electrical panel with its meters.
+constexpr GaugePlacement kOverheadPanel[] = {
+    {"Electrical", 20, 20, 410, 460},
+    {"Electrical_CSD1_Temperature", 450, 20, 120, 120},
+    {"Electrical_CSD2_Temperature", 590, 20, 120, 120},
+    {"Electrical_AC_Load_1", 450, 160, 60, 60},
+    {"Electrical_AC_Load_APU", 520, 160, 60, 60},
+    {"Electrical_AC_Load_2", 590, 160, 60, 60},
+    {"Electrical_DC_Load_1", 450, 240, 120, 120},
+    {"Electrical_DC_Load_2", 590, 240, 120, 120},
+    {"Electrical_AC_Volts", 450, 380, 60, 60},
+    {"Electrical_DC_Volts_Amps", 520, 380, 60, 60},
+    {"Electrical_Frequency", 590, 380, 60, 60},
+};
+
 constexpr PanelWindowLayout kWindows[] = {
     {10010, "Main panel", 1460, 800, kMainPanel},
     {10280, "Main zoomed panel", 1080, 440, kMainZoomedPanel},
+    {10020, "Overhead panel", 740, 500, kOverheadPanel},
 };
 
 }  // namespace

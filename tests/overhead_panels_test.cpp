@@ -1,0 +1,389 @@
+// The overhead panel's gauges as the simulator drives them: each control
+// through its rectangle and its keyboard command, the pictures following the
+// records, the lamps' power and lamp-test rules, the meters and their
+// relighting by the overhead panel light.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <cwchar>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/options.h"
+#include "gauges/gauge_kit.h"
+#include "host/keyboard_combos.h"
+#include "systems/annunciator_lamps.h"
+#include "systems/apu.h"
+#include "systems/electric.h"
+#include "systems/lights.h"
+#include "tests/cockpit.h"
+
+namespace halcyon::test {
+namespace {
+
+constexpr uint32_t kClick = platform::kMouseLeftSingle;
+constexpr uint32_t kRelease = platform::kMouseLeftRelease;
+constexpr int32_t kStray = 7;  // a position no control of these panels uses
+
+// One control: the function its rectangle calls, the record it moves, the
+// element that shows the record, and the positions it takes in order.
+struct Control {
+  const char* function;
+  CSwitch* record;
+  int32_t element;  // -1: shown by no element of the panel
+  std::vector<int32_t> positions;
+};
+
+std::vector<Control> ElectricalControls() {
+  return {
+      {"ElectricalMouseCsd1Inc", &g_csdDisconnectGuard1, 19, {43, 125, 123}},
+      {"ElectricalMouseCsd1Dec", &g_csdDisconnectGuard1, 19, {43, 125, 123}},
+      {"ElectricalMouseCsd2Inc", &g_csdDisconnectGuard2, 18, {43, 125, 123}},
+      {"ElectricalMouseCsd2Dec", &g_csdDisconnectGuard2, 18, {43, 125, 123}},
+      {"ElectricalMouseCsdRise", &g_csdTempDisplaySwitch, -1, {41, 120}},
+      {"ElectricalMouseGen1Inc", &g_gen1Switch, 17, {41, 120, 121}},
+      {"ElectricalMouseGen1Dec", &g_gen1Switch, 17, {41, 120, 121}},
+      {"ElectricalMouseGen2Inc", &g_gen2Switch, 16, {41, 120, 121}},
+      {"ElectricalMouseGen2Dec", &g_gen2Switch, 16, {41, 120, 121}},
+      {"ElectricalMouseApuGen", &g_apuGenSwitch, 15, {43, 121}},
+      {"ElectricalMouseApuBus1", &g_apuBus1Switch, 13, {41, 120}},
+      {"ElectricalMouseApuBus2", &g_apuBus2Switch, 12, {41, 120}},
+      {"ElectricalMouseExtBus1", &g_externalBus1Switch, 8, {41, 120}},
+      {"ElectricalMouseExtBus2", &g_externalBus2Switch, 7, {41, 120}},
+      {"ElectricalMouseAcBusCrossTie", &g_acBusTieSwitch, 4, {42, 44}},
+      {"ElectricalMouseDcBusCrossTie", &g_dcBusTieSwitch, 3, {42, 122}},
+      {"ElectricalMouseGalley", &g_galleyPowerSwitch, 2, {41, 120}},
+      {"ElectricalMouseExtPowerAvailable", &g_externalPowerSwitch, 9, {45, 120}},
+      {"ElectricalMouseIndicatorSelectorDec", &g_meterSelector, 20, {1, 2, 3, 4, 5, 6}},
+      {"ElectricalMouseIndicatorSelectorInc", &g_meterSelector, 20, {1, 2, 3, 4, 5, 6}},
+      {"ElectricalMouseCsdReset", nullptr, -1, {}},
+  };
+}
+
+const platform::MOUSERECT* FindRect(const platform::GAUGEHDR* gauge, const char* function) {
+  for (const platform::MOUSERECT* rect = gauge->mouseRects; rect->type != platform::kMouseRectEnd; ++rect) {
+    if (rect->functionName != nullptr && std::strcmp(rect->functionName, function) == 0) return rect;
+  }
+  return nullptr;
+}
+
+// What a control did: every record of the panel, and the click sounds played.
+struct Observed {
+  std::vector<int32_t> records;
+  std::vector<int> sounds;
+  bool operator==(const Observed&) const = default;
+};
+
+std::vector<CSwitch*> PanelRecords() {
+  std::vector<CSwitch*> records;
+  for (const Control& control : ElectricalControls()) {
+    if (control.record != nullptr) records.push_back(control.record);
+  }
+  return records;
+}
+
+std::vector<int32_t> Positions() {
+  std::vector<int32_t> positions;
+  for (CSwitch* record : PanelRecords()) positions.push_back(GetSwitch(record));
+  return positions;
+}
+
+void Restore(Cockpit& cockpit, const std::vector<int32_t>& positions) {
+  const std::vector<CSwitch*> records = PanelRecords();
+  for (size_t i = 0; i < records.size(); ++i) cockpit.setSwitch(records[i], positions[i]);
+}
+
+std::vector<int> SoundSlots(const Cockpit& cockpit, size_t from) {
+  std::vector<int> slots;
+  const std::vector<PlayedSound> played = cockpit.played();
+  for (size_t i = from; i < played.size(); ++i) slots.push_back(played[i].slot);
+  return slots;
+}
+
+Cockpit& WithClickSounds(Cockpit& cockpit) {
+  return cockpit.addSounds({kClickToggle1, kClickToggle2, kClickGuarded1, kClickGuarded2, kClickButton1,
+                            kClickButton2, kClickKnob, kClickRotary1, kClickRotary2});
+}
+
+// ---- Every control ----
+
+// Each keyboard command of the electrical panel does what a click on the
+// centre of its rectangle does, from every position of its record.
+TEST(ElectricalPanel, EveryKeyboardCommandActsLikeAClickOnItsRectangle) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(2);
+  const platform::GAUGEHDR* gauge = cockpit.gauge("Electrical");
+  int slots = 0;
+  for (uint32_t slot = 0; slot < kKeyboardSlotCount; ++slot) {
+    const wchar_t* section = KeyboardCommandSection(slot);
+    if (section == nullptr || std::wcscmp(section, L"ELECTRICAL") != 0) continue;
+    ++slots;
+    const platform::MouseFunction function = KeyboardCommandControl(slot);
+    const platform::MOUSERECT* rect = nullptr;
+    for (const platform::MOUSERECT* r = gauge->mouseRects; r->type != platform::kMouseRectEnd; ++r) {
+      if (r->function == function && function != nullptr) rect = r;
+    }
+    ASSERT_NE(rect, nullptr) << "slot " << slot << " clicks no control of the panel";
+    EXPECT_NE(rect->mouseFlags & kClick, 0u) << rect->functionName;
+    for (const Control& control : ElectricalControls()) {
+      if (std::strcmp(control.function, rect->functionName) != 0) continue;
+      std::vector<int32_t> starts = control.positions;
+      starts.push_back(kStray);
+      for (int32_t start : starts) {
+        const std::vector<int32_t> before = Positions();
+        if (control.record != nullptr) cockpit.setSwitch(control.record, start);
+        const std::vector<int32_t> from = Positions();
+        size_t mark = cockpit.played().size();
+        cockpit.click("Electrical", rect->x + rect->width / 2, rect->y + rect->height / 2);
+        const Observed byClick{Positions(), SoundSlots(cockpit, mark)};
+        Restore(cockpit, from);
+        mark = cockpit.played().size();
+        function({0, 0}, kClick);
+        const Observed byKey{Positions(), SoundSlots(cockpit, mark)};
+        EXPECT_EQ(byClick, byKey) << rect->functionName << " from " << start;
+        Restore(cockpit, before);
+      }
+    }
+  }
+  EXPECT_EQ(slots, 21);
+}
+
+// The picture of each switch changes exactly when its record does, and its
+// positions show pairwise different frames.
+TEST(ElectricalPanel, EverySwitchPictureFollowsItsRecord) {
+  Cockpit cockpit;
+  cockpit.powerUp().set(Token::OnGround, 1).runTicks(1);
+  for (const Control& control : ElectricalControls()) {
+    if (control.element < 0) continue;
+    std::map<double, int32_t> frames;
+    for (int32_t position : control.positions) {
+      cockpit.setSwitch(control.record, position).draw();
+      const double frame = cockpit.elementValue("Electrical", control.element);
+      EXPECT_FALSE(frames.contains(frame)) << control.function << " shows " << position << " as " << frames[frame];
+      frames[frame] = position;
+    }
+    for (int32_t start : control.positions) {
+      cockpit.setSwitch(control.record, start).draw();
+      const double frameBefore = cockpit.elementValue("Electrical", control.element);
+      cockpit.callControl("Electrical", control.function, kClick).draw();
+      const bool moved = GetSwitch(control.record) != start;
+      EXPECT_EQ(cockpit.elementValue("Electrical", control.element) != frameBefore, moved)
+          << control.function << " from " << start;
+    }
+  }
+}
+
+// Two-position switches: each click moves between the two with its sound;
+// from a stray position one click brings it back without a sound.
+TEST(ElectricalPanel, TogglesAlternateWithASoundAndReturnFromAStrayPositionSilently) {
+  struct Toggle {
+    const char* function;
+    CSwitch* record;
+    int32_t a, b, fallback;
+    SoundId sound;
+  };
+  const Toggle toggles[] = {
+      {"ElectricalMouseApuBus1", &g_apuBus1Switch, 41, 120, 120, kClickGuarded1},
+      {"ElectricalMouseApuBus2", &g_apuBus2Switch, 41, 120, 120, kClickGuarded2},
+      {"ElectricalMouseExtBus1", &g_externalBus1Switch, 41, 120, 120, kClickGuarded2},
+      {"ElectricalMouseExtBus2", &g_externalBus2Switch, 41, 120, 120, kClickGuarded2},
+      {"ElectricalMouseAcBusCrossTie", &g_acBusTieSwitch, 42, 44, 44, kClickGuarded1},
+      {"ElectricalMouseDcBusCrossTie", &g_dcBusTieSwitch, 42, 122, 42, kClickGuarded2},
+      {"ElectricalMouseGalley", &g_galleyPowerSwitch, 41, 120, 120, kClickGuarded1},
+  };
+  for (const Toggle& toggle : toggles) {
+    Cockpit cockpit;
+    WithClickSounds(cockpit).runTicks(1).setSwitch(toggle.record, toggle.a);
+    const size_t mark = cockpit.played().size();
+    cockpit.callControl("Electrical", toggle.function, kClick);
+    EXPECT_EQ(GetSwitch(toggle.record), toggle.b) << toggle.function;
+    cockpit.callControl("Electrical", toggle.function, kClick);
+    EXPECT_EQ(GetSwitch(toggle.record), toggle.a) << toggle.function;
+    EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>(2, toggle.sound)) << toggle.function;
+    cockpit.setSwitch(toggle.record, kStray).callControl("Electrical", toggle.function, kClick);
+    EXPECT_EQ(GetSwitch(toggle.record), toggle.fallback) << toggle.function;
+    EXPECT_EQ(SoundSlots(cockpit, mark).size(), 2u) << toggle.function << ": silent";
+  }
+}
+
+// ---- The irregular controls ----
+
+TEST(ElectricalPanel, TheGuardedCsdSwitchOpensThenDisconnectsAndSpringsBackToGuardOpen) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).powerUp().set(Token::OnGround, 1).setSwitch(&g_csdDisconnectGuard2, kGuardClosed);
+  const size_t mark = cockpit.played().size();
+  cockpit.mouse("Electrical", 260, 10, kClick);
+  EXPECT_EQ(GetSwitch(&g_csdDisconnectGuard2), kGuardOpen);
+  EXPECT_NE(IsCsdConnected(1), 0u) << "opening the guard disconnects nothing";
+  cockpit.mouse("Electrical", 260, 10, kClick);
+  EXPECT_EQ(GetSwitch(&g_csdDisconnectGuard2), kGuardedActuated);
+  EXPECT_EQ(IsCsdConnected(1), 0u);
+  EXPECT_NE(IsCsdConnected(0), 0u) << "the other side stays";
+  cockpit.mouse("Electrical", 260, 10, kRelease);
+  EXPECT_EQ(GetSwitch(&g_csdDisconnectGuard2), kGuardOpen);
+  EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>(3, kClickGuarded2));
+  // The reset reconnects on the ground only.
+  cockpit.set(Token::OnGround, 0).click("Electrical", 150, 10);
+  EXPECT_EQ(IsCsdConnected(1), 0u);
+  cockpit.set(Token::OnGround, 1).click("Electrical", 150, 10);
+  EXPECT_NE(IsCsdConnected(1), 0u);
+}
+
+TEST(ElectricalPanel, GeneratorAndApuGeneratorSpringBackOnRelease) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(1);
+  const size_t mark = cockpit.played().size();
+  cockpit.setSwitch(&g_gen1Switch, 41).mouse("Electrical", 50, 125, kClick);
+  EXPECT_EQ(GetSwitch(&g_gen1Switch), 120);
+  cockpit.mouse("Electrical", 50, 125, kRelease);
+  EXPECT_EQ(GetSwitch(&g_gen1Switch), 120) << "a release at the centre does nothing";
+  EXPECT_EQ(SoundSlots(cockpit, mark).size(), 1u) << "and sounds nothing";
+  cockpit.mouse("Electrical", 50, 125, kClick);
+  EXPECT_EQ(GetSwitch(&g_gen1Switch), 121);
+  cockpit.mouse("Electrical", 50, 125, kRelease);
+  EXPECT_EQ(GetSwitch(&g_gen1Switch), 120);
+  cockpit.mouse("Electrical", 50, 150, kClick);
+  EXPECT_EQ(GetSwitch(&g_gen1Switch), 41);
+  EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>(4, kClickGuarded1));
+
+  cockpit.mouse("Electrical", 160, 140, kClick);
+  EXPECT_EQ(GetSwitch(&g_apuGenSwitch), 121);
+  cockpit.mouse("Electrical", 160, 140, kRelease);
+  EXPECT_EQ(GetSwitch(&g_apuGenSwitch), 43);
+  cockpit.setSwitch(&g_apuGenSwitch, kStray).mouse("Electrical", 160, 140, kClick);
+  EXPECT_EQ(GetSwitch(&g_apuGenSwitch), 43);
+  EXPECT_EQ(SoundSlots(cockpit, mark), (std::vector<int>{kClickGuarded1, kClickGuarded1, kClickGuarded1,
+                                                         kClickGuarded1, kClickToggle2, kClickToggle2}))
+      << "the stray press is silent";
+}
+
+TEST(ElectricalPanel, ExternalPowerComesOnOnlyOnTheGround) {
+  Cockpit cockpit;
+  cockpit.setSwitch(&g_externalPowerSwitch, 120).set(Token::OnGround, 0).click("Electrical", 160, 335);
+  EXPECT_EQ(GetSwitch(&g_externalPowerSwitch), 120);
+  cockpit.set(Token::OnGround, 1).click("Electrical", 160, 335);
+  EXPECT_EQ(GetSwitch(&g_externalPowerSwitch), 45);
+  cockpit.set(Token::OnGround, 0).click("Electrical", 160, 335);
+  EXPECT_EQ(GetSwitch(&g_externalPowerSwitch), 120) << "taken away in the air too";
+}
+
+TEST(ElectricalPanel, TheMeterSelectorStopsAtItsEnds) {
+  Cockpit cockpit;
+  cockpit.setSwitch(&g_meterSelector, 2).click("Electrical", 330, 150).click("Electrical", 330, 150);
+  EXPECT_EQ(GetSwitch(&g_meterSelector), 1);
+  cockpit.setSwitch(&g_meterSelector, 5).click("Electrical", 380, 150).click("Electrical", 380, 150);
+  EXPECT_EQ(GetSwitch(&g_meterSelector), 6);
+  cockpit.setSwitch(&g_meterSelector, 0).click("Electrical", 330, 150);
+  EXPECT_EQ(GetSwitch(&g_meterSelector), 1);
+  cockpit.setSwitch(&g_meterSelector, 9).click("Electrical", 380, 150);
+  EXPECT_EQ(GetSwitch(&g_meterSelector), 6);
+  cockpit.setSwitch(&g_meterSelector, 0).click("Electrical", 380, 150);
+  EXPECT_EQ(GetSwitch(&g_meterSelector), 6);
+}
+
+// ---- Lamps ----
+
+TEST(ElectricalPanel, ADarkPanelShowsNoLampInTheTestButTheTwoSourceLamps) {
+  Cockpit cockpit;
+  cockpit.setSwitch(&g_externalPowerSwitch, 120).setSwitch(&g_lampTestSwitch, kSwitchOn).draw();
+  ASSERT_EQ(IsPanelPowered(), 0u);
+  for (uint32_t lamp : {5u, 6u, 10u, 11u, 14u}) EXPECT_EQ(cockpit.elementValue("Electrical", lamp), 0.0) << lamp;
+  EXPECT_EQ(cockpit.elementValue("Electrical", 9), 1.0) << "the external power lamp needs no panel power";
+  cockpit.setSwitch(&g_lampTestSwitch, kSwitchOff).setSwitch(&g_apuGeneratorAvailable, 45).draw();
+  EXPECT_EQ(cockpit.elementValue("Electrical", 14), 1.0) << "APU power available lights on its own";
+  EXPECT_EQ(cockpit.elementValue("Electrical", 9), 0.0);
+  cockpit.setSwitch(&g_apuGeneratorAvailable, 120).powerUp().setSwitch(&g_lampTestSwitch, kSwitchOn).draw();
+  for (uint32_t lamp : {5u, 6u, 9u, 10u, 11u, 14u}) EXPECT_EQ(cockpit.elementValue("Electrical", lamp), 1.0) << lamp;
+}
+
+// ---- Meters ----
+
+TEST(ElectricalMeters, CsdTemperaturesReadEachSideAndTheRiseTest) {
+  Cockpit cockpit;
+  cockpit.draw();
+  EXPECT_EQ(cockpit.elementValue("Electrical_CSD1_Temperature", 1), 0.0) << "no power";
+  cockpit.powerUp().draw();
+  EXPECT_EQ(cockpit.elementValue("Electrical_CSD1_Temperature", 1), GetCsdTemperature(0));
+  EXPECT_EQ(cockpit.elementValue("Electrical_CSD2_Temperature", 1), GetCsdTemperature(1));
+  cockpit.mouse("Electrical", 160, 85, kClick).draw();
+  EXPECT_EQ(cockpit.elementValue("Electrical_CSD2_Temperature", 1), 85.0);
+  cockpit.mouse("Electrical", 160, 85, kRelease).draw();
+  EXPECT_EQ(cockpit.elementValue("Electrical_CSD2_Temperature", 1), GetCsdTemperature(1));
+}
+
+TEST(ElectricalMeters, SelectorMetersReadTheSourceItPicks) {
+  Cockpit cockpit;
+  cockpit.powerUp().setSwitch(&g_externalPowerSwitch, 45).set(Token::Engine2Combustion, 1).runTicks(2);
+  const auto read = [&](int32_t position, const char* gauge) {
+    cockpit.setSwitch(&g_meterSelector, position).draw();
+    return cockpit.elementValue(gauge, 1);
+  };
+  EXPECT_EQ(read(2, "Electrical_AC_Volts"), -25.0);
+  EXPECT_EQ(read(2, "Electrical_Frequency"), 4.0);
+  EXPECT_EQ(read(1, "Electrical_AC_Volts"), 55.0) << "APU not running";
+  EXPECT_EQ(read(1, "Electrical_Frequency"), 55.0);
+  EXPECT_EQ(read(3, "Electrical_AC_Volts"), 55.0) << "engine 1 stopped";
+  EXPECT_EQ(read(4, "Electrical_AC_Volts"), IsEngineRunning(2) != 0 ? -22.0 : 55.0);
+  EXPECT_EQ(read(5, "Electrical_DC_Volts_Amps"), GetBatteryCharge() / 100.0 - 60.0);
+  EXPECT_EQ(read(0, "Electrical_DC_Volts_Amps"), -4.0);
+  cockpit.setSwitch(&g_externalPowerSwitch, 120);
+  EXPECT_EQ(read(2, "Electrical_AC_Volts"), 55.0);
+  EXPECT_EQ(read(2, "Electrical_Frequency"), 55.0);
+}
+
+TEST(ElectricalMeters, LoadsFollowTheBusSources) {
+  Cockpit cockpit;
+  cockpit.draw();
+  EXPECT_EQ(cockpit.elementValue("Electrical_AC_Load_1", 1), 50.0);
+  EXPECT_EQ(cockpit.elementValue("Electrical_AC_Load_APU", 1), 50.0);
+  EXPECT_EQ(cockpit.elementValue("Electrical_DC_Load_1", 1), 40.0);
+  EXPECT_EQ(cockpit.elementValue("Electrical_DC_Load_1", 2), 140.0);
+  // External power on bus 1 only.
+  cockpit.powerUp().setSwitch(&g_externalPowerSwitch, 45).setSwitch(&g_acBusTieSwitch, 42);
+  cockpit.setSwitch(&g_externalBus1Switch, 41).runSeconds(6).draw();
+  ASSERT_NE(IsAcBusPowered(0), 0u);
+  EXPECT_EQ(cockpit.elementValue("Electrical_DC_Load_1", 1), 15.0);
+  EXPECT_EQ(cockpit.elementValue("Electrical_DC_Load_1", 2), 165.0);
+  EXPECT_EQ(cockpit.elementValue("Electrical_DC_Load_2", 1), IsAcBusPowered(1) != 0 ? 15.0 : 40.0);
+  EXPECT_EQ(cockpit.elementValue("Electrical", 6), 1.0) << "EXT on bus 1";
+  EXPECT_EQ(cockpit.elementValue("Electrical", 5), IsExternalOnBusLampOn(1) != 0 ? 1.0 : 0.0);
+}
+
+TEST(ElectricalMeters, TheOverheadLightRelightsEachMeterOverItsDialAndNeedles) {
+  Cockpit cockpit;
+  cockpit.powerUp().runTicks(3);
+  cockpit.setSwitch(&g_oclPanelLight, kSwitchOn).runTicks(1);
+  EXPECT_FALSE(cockpit.elementVisible("Electrical_DC_Load_2", 2));
+  EXPECT_FALSE(cockpit.elementVisible("Electrical_Frequency", 1));
+  EXPECT_TRUE(cockpit.elementVisible("Electrical", 1)) << "the panel's light overlay";
+  cockpit.runTicks(2);
+  for (const char* meter : {"Electrical_CSD1_Temperature", "Electrical_AC_Load_APU", "Electrical_Frequency"}) {
+    EXPECT_TRUE(cockpit.elementVisible(meter, 1) && cockpit.elementLit(meter, 1)) << meter;
+  }
+  EXPECT_TRUE(cockpit.elementVisible("Electrical_DC_Load_1", 2) && cockpit.elementLit("Electrical_DC_Load_1", 2));
+  cockpit.setSwitch(&g_oclPanelLight, kSwitchOff).runTicks(3);
+  EXPECT_FALSE(cockpit.elementVisible("Electrical", 1));
+  EXPECT_FALSE(cockpit.elementLit("Electrical_DC_Load_1", 2));
+  cockpit.setOption(kOptionClickAreas, true).draw();
+  EXPECT_TRUE(cockpit.elementVisible("Electrical", 21));
+}
+
+// Every control's record is saved where the system loads it from.
+TEST(ElectricalPanel, EveryControlIsSavedInTheAircraftIni) {
+  Cockpit cockpit;
+  cockpit.set(Token::OnGround, 1).click("Electrical", 120, 280).click("Electrical", 200, 330);
+  cockpit.click("Electrical", 30, 360).click("Electrical", 160, 430).click("Electrical", 380, 150);
+  cockpit.mouse("Electrical", 50, 10, kClick).mouse("Electrical", 250, 150, kClick);
+  cockpit.shutdown();
+  EXPECT_EQ(cockpit.ini("ELECTRIC", "apu_bus_1_sw"), "41");
+  EXPECT_EQ(cockpit.ini("ELECTRIC", "ext_bus_2_sw"), "41");
+  EXPECT_EQ(cockpit.ini("ELECTRIC", "galley_pwr"), "41");
+  EXPECT_EQ(cockpit.ini("ELECTRIC", "dc_bus_x_tie"), "122");
+  EXPECT_EQ(cockpit.ini("ELECTRIC", "indicator_selector"), "2");
+  EXPECT_EQ(cockpit.ini("ELECTRIC", "csd_disc_1"), "125");
+  EXPECT_EQ(cockpit.ini("ELECTRIC", "gen_2"), "120");
+}
+
+}  // namespace
+}  // namespace halcyon::test
