@@ -5,13 +5,12 @@
 // token 60 (on the ground), the lamp test and the overhead panel light.
 #include "gauges/electrical.h"
 
-#include <span>
-
 #include "core/options.h"
 #include "core/panel_services.h"
 #include "core/switch.h"
 #include "core/tick_scheduler.h"
 #include "gauges/gauge_kit.h"
+#include "gauges/switch_moves.h"
 #include "systems/annunciator_lamps.h"
 #include "systems/apu.h"
 #include "systems/electric.h"
@@ -23,43 +22,6 @@ namespace {
 using platform::ELEMENT_HEADER;
 using platform::PixelPoint;
 
-// ---- Switch moves as data ----
-// A click moves the record from one position to the next with its click
-// sound; from any position the table does not list it goes to the fallback
-// without a sound.
-struct Move {
-  int32_t from;
-  int32_t to;
-};
-struct Switching {
-  std::span<const Move> moves;
-  int32_t fallback;
-};
-
-int32_t Throw(CSwitch& record, const Switching& switching, SoundId sound) {
-  const int32_t position = GetSwitch(&record);
-  for (const Move& move : switching.moves) {
-    if (move.from == position) {
-      SetSwitch(&record, move.to);
-      PlayClick(sound);
-      return 1;
-    }
-  }
-  SetSwitch(&record, switching.fallback);
-  return 1;
-}
-
-// A release moves the record only from the position the press left it in.
-int32_t ReleaseTo(CSwitch& record, int32_t from, int32_t to, SoundId sound) {
-  if (GetSwitch(&record) == from) {
-    SetSwitch(&record, to);
-    PlayClick(sound);
-  }
-  return 1;
-}
-
-bool IsRelease(uint32_t mouseFlags) { return (mouseFlags & platform::kMouseLeftRelease) != 0; }
-
 constexpr int32_t kGenUp = 121;
 constexpr int32_t kApuGenOn = 121;
 constexpr int32_t kDcBusTieClosed = 122;
@@ -67,8 +29,6 @@ constexpr int32_t kAcBusTieOpen = 42;
 constexpr int32_t kMeterLow = 1;
 constexpr int32_t kMeterHigh = 6;
 
-constexpr Move kOnOffMoves[] = {{kSwitchOn, kSwitchOff}, {kSwitchOff, kSwitchOn}};
-constexpr Switching kOnOff{kOnOffMoves, kSwitchOff};
 constexpr Move kGenUpMoves[] = {{kSwitchOn, kSwitchOff}, {kSwitchOff, kGenUp}};
 constexpr Switching kGenUpSwitching{kGenUpMoves, kSwitchOff};
 constexpr Move kGenDownMoves[] = {{kSwitchOff, kSwitchOn}, {kGenUp, kSwitchOff}};

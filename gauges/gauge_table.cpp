@@ -14,6 +14,7 @@
 #include "gauges/altimeter.h"
 #include "gauges/clock.h"
 #include "gauges/electrical.h"
+#include "gauges/engine_start_panels.h"
 #include "gauges/glass_screens.h"
 #include "gauges/mouse_tables.h"
 
@@ -119,8 +120,8 @@ platform::GAUGEHDR g_gauges[] = {
     {"Electrical_AC_Volts", 44.0, ElectricalAcVoltsElements(), nullptr, ElectricalMeterGaugeCallback},
     {"Electrical_DC_Volts_Amps", 44.0, ElectricalDcVoltsAmpsElements(), nullptr, ElectricalMeterGaugeCallback},
     {"Electrical_Frequency", 44.0, ElectricalFrequencyElements(), nullptr, ElectricalMeterGaugeCallback},
-    Gauge("Engine_Starter"),
-    Gauge("Fuel_Pumps"),
+    {"Engine_Starter", 210.0, EngineStarterElements(), kEngineStarterMouseRects, EngineStarterGaugeCallback},
+    {"Fuel_Pumps", 172.0, FuelPumpsElements(), kFuelPumpsMouseRects, FuelPumpsGaugeCallback},
     Gauge("SDP"),
     Gauge("TRP", kTrpMouseRects),
     Gauge("Slip"),

@@ -10,6 +10,7 @@
 #include "gauges/altimeter.h"
 #include "gauges/clock.h"
 #include "gauges/electrical.h"
+#include "gauges/engine_start_panels.h"
 #include "gauges/fms.h"
 #include "gauges/placeholders.h"
 #include "gauges/tooltips.h"
@@ -156,6 +157,35 @@ constinit const MOUSERECT kElectricalMouseRects[] = {
     Rect(325, 130, 40, 60, kCursorDownArrow, kClick, ElectricalMouseIndicatorSelectorDec),
     Rect(365, 130, 40, 60, kCursorUpArrow, kClick, ElectricalMouseIndicatorSelectorInc),
     Rect(144, 3, 30, 25, kCursorHand, kClick, ElectricalMouseCsdReset),
+    EndParent(),
+    End(),
+};
+
+// Engine_Starter (210 x 115).
+constinit const MOUSERECT kEngineStarterMouseRects[] = {
+    Parent(),
+    Rect(4, 21, 40, 40, kCursorHand, kClick, EngineStarterMouseStartPump),
+    Rect(50, 21, 40, 20, kCursorUpArrow, kClick, EngineStarterMouseIgnitionInc),
+    Rect(50, 41, 40, 20, kCursorDownArrow, kClick, EngineStarterMouseIgnitionDec),
+    Rect(7, 74, 40, 40, kCursorHand, kClickRelease, EngineStarterMouseFuelHeatLeft),
+    Rect(44, 74, 40, 40, kCursorHand, kClickRelease, EngineStarterMouseFuelHeatRight),
+    Rect(130, 25, 40, 30, kCursorUpArrow, kClick, EngineStarterMouseStarterLeftInc),
+    Rect(130, 55, 40, 30, kCursorDownArrow, kClick, EngineStarterMouseStarterLeftDec),
+    Rect(170, 25, 40, 30, kCursorUpArrow, kClick, EngineStarterMouseStarterRightInc),
+    Rect(170, 55, 40, 30, kCursorDownArrow, kClick, EngineStarterMouseStarterRightDec),
+    EndParent(),
+    End(),
+};
+
+// Fuel_Pumps (172 x 115).
+constinit const MOUSERECT kFuelPumpsMouseRects[] = {
+    Parent(),
+    Rect(-2, 17, 40, 40, kCursorHand, kClick, FuelPumpsMouseFwdLeft),
+    Rect(64, 17, 40, 40, kCursorHand, kClick, FuelPumpsMouseFwdCenter),
+    Rect(132, 17, 40, 40, kCursorHand, kClick, FuelPumpsMouseFwdRight),
+    Rect(-2, 75, 40, 40, kCursorHand, kClick, FuelPumpsMouseAftLeft),
+    Rect(64, 75, 40, 40, kCursorHand, kClick, FuelPumpsMouseAftCenter),
+    Rect(132, 75, 40, 40, kCursorHand, kClick, FuelPumpsMouseAftRight),
     EndParent(),
     End(),
 };

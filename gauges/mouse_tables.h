@@ -33,5 +33,7 @@ extern const platform::MOUSERECT kTcasDisplayMouseRects[];
 // Tables without a tooltip: parent, the controls, end of parent, end of list.
 extern const platform::MOUSERECT kFgcpLightsMouseRects[];
 extern const platform::MOUSERECT kElectricalMouseRects[];
+extern const platform::MOUSERECT kEngineStarterMouseRects[];
+extern const platform::MOUSERECT kFuelPumpsMouseRects[];
 
 }  // namespace halcyon

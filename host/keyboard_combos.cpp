@@ -10,6 +10,7 @@
 #include "gauges/altimeter.h"
 #include "gauges/clock.h"
 #include "gauges/electrical.h"
+#include "gauges/engine_start_panels.h"
 #include "gauges/fms.h"
 #include "gauges/placeholders.h"
 #include "host/direct_input_keyboard.h"

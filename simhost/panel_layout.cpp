@@ -51,12 +51,14 @@ constexpr GaugePlacement kOverheadPanel[] = {
     {"Electrical_AC_Volts", 450, 380, 60, 60},
     {"Electrical_DC_Volts_Amps", 520, 380, 60, 60},
     {"Electrical_Frequency", 590, 380, 60, 60},
+    {"Engine_Starter", 20, 500, 210, 115},
+    {"Fuel_Pumps", 250, 500, 172, 115},
 };
 
 constexpr PanelWindowLayout kWindows[] = {
     {10010, "Main panel", 1460, 800, kMainPanel},
     {10280, "Main zoomed panel", 1080, 440, kMainZoomedPanel},
-    {10020, "Overhead panel", 740, 500, kOverheadPanel},
+    {10020, "Overhead panel", 740, 640, kOverheadPanel},
 };
 
 }  // namespace

@@ -16,6 +16,8 @@
 #include "systems/annunciator_lamps.h"
 #include "systems/apu.h"
 #include "systems/electric.h"
+#include "systems/engine_start.h"
+#include "systems/fuel_pumps.h"
 #include "systems/lights.h"
 #include "tests/cockpit.h"
 
@@ -75,9 +77,36 @@ struct Observed {
   bool operator==(const Observed&) const = default;
 };
 
+std::vector<Control> EngineStarterControls() {
+  return {
+      {"EngineStarterMouseStartPump", &g_startPumpSwitch, 7, {41, 120}},
+      {"EngineStarterMouseIgnitionInc", &g_ignitionSwitch, 6, {49, 120, 50}},
+      {"EngineStarterMouseIgnitionDec", &g_ignitionSwitch, 6, {49, 120, 50}},
+      {"EngineStarterMouseFuelHeatLeft", &g_fuelHeatLeftSwitch, 5, {41, 120}},
+      {"EngineStarterMouseFuelHeatRight", &g_fuelHeatRightSwitch, 4, {41, 120}},
+      {"EngineStarterMouseStarterLeftInc", &g_starterLeftSwitch, 3, {51, 120, 125, 52}},
+      {"EngineStarterMouseStarterLeftDec", &g_starterLeftSwitch, 3, {51, 120, 125, 52}},
+      {"EngineStarterMouseStarterRightInc", &g_starterRightSwitch, 2, {51, 120, 125, 52}},
+      {"EngineStarterMouseStarterRightDec", &g_starterRightSwitch, 2, {51, 120, 125, 52}},
+  };
+}
+
+std::vector<Control> FuelPumpControls() {
+  return {
+      {"FuelPumpsMouseFwdLeft", &g_fuelPumpSwitches[kPumpFwdLeft], 7, {41, 120}},
+      {"FuelPumpsMouseFwdCenter", &g_fuelPumpSwitches[kPumpFwdCenter], 6, {41, 120}},
+      {"FuelPumpsMouseFwdRight", &g_fuelPumpSwitches[kPumpFwdRight], 5, {41, 120}},
+      {"FuelPumpsMouseAftLeft", &g_fuelPumpSwitches[kPumpAftLeft], 4, {41, 120}},
+      {"FuelPumpsMouseAftCenter", &g_fuelPumpSwitches[kPumpAftCenter], 3, {41, 120}},
+      {"FuelPumpsMouseAftRight", &g_fuelPumpSwitches[kPumpAftRight], 2, {41, 120}},
+  };
+}
+
 std::vector<CSwitch*> PanelRecords() {
   std::vector<CSwitch*> records;
-  for (const Control& control : ElectricalControls()) {
+  std::vector<Control> all = ElectricalControls();
+  for (const auto& more : {EngineStarterControls(), FuelPumpControls()}) all.insert(all.end(), more.begin(), more.end());
+  for (const Control& control : all) {
     if (control.record != nullptr) records.push_back(control.record);
   }
   return records;
@@ -108,25 +137,23 @@ Cockpit& WithClickSounds(Cockpit& cockpit) {
 
 // ---- Every control ----
 
-// Each keyboard command of the electrical panel does what a click on the
-// centre of its rectangle does, from every position of its record.
-TEST(ElectricalPanel, EveryKeyboardCommandActsLikeAClickOnItsRectangle) {
-  Cockpit cockpit;
-  WithClickSounds(cockpit).runTicks(2);
-  const platform::GAUGEHDR* gauge = cockpit.gauge("Electrical");
+// Each keyboard command of a panel does what a click on the centre of its
+// rectangle does, from every position of its record; returns the commands.
+int SweepKeyboard(Cockpit& cockpit, const char* gaugeName, const wchar_t* wanted, const std::vector<Control>& controls) {
+  const platform::GAUGEHDR* gauge = cockpit.gauge(gaugeName);
   int slots = 0;
   for (uint32_t slot = 0; slot < kKeyboardSlotCount; ++slot) {
     const wchar_t* section = KeyboardCommandSection(slot);
-    if (section == nullptr || std::wcscmp(section, L"ELECTRICAL") != 0) continue;
-    ++slots;
     const platform::MouseFunction function = KeyboardCommandControl(slot);
+    if (section == nullptr || function == nullptr || std::wcscmp(section, wanted) != 0) continue;
     const platform::MOUSERECT* rect = nullptr;
     for (const platform::MOUSERECT* r = gauge->mouseRects; r->type != platform::kMouseRectEnd; ++r) {
-      if (r->function == function && function != nullptr) rect = r;
+      if (r->function == function) rect = r;
     }
-    ASSERT_NE(rect, nullptr) << "slot " << slot << " clicks no control of the panel";
+    if (rect == nullptr) continue;  // a control of another panel of the same section
+    ++slots;
     EXPECT_NE(rect->mouseFlags & kClick, 0u) << rect->functionName;
-    for (const Control& control : ElectricalControls()) {
+    for (const Control& control : controls) {
       if (std::strcmp(control.function, rect->functionName) != 0) continue;
       std::vector<int32_t> starts = control.positions;
       starts.push_back(kStray);
@@ -135,7 +162,7 @@ TEST(ElectricalPanel, EveryKeyboardCommandActsLikeAClickOnItsRectangle) {
         if (control.record != nullptr) cockpit.setSwitch(control.record, start);
         const std::vector<int32_t> from = Positions();
         size_t mark = cockpit.played().size();
-        cockpit.click("Electrical", rect->x + rect->width / 2, rect->y + rect->height / 2);
+        cockpit.click(gaugeName, rect->x + rect->width / 2, rect->y + rect->height / 2);
         const Observed byClick{Positions(), SoundSlots(cockpit, mark)};
         Restore(cockpit, from);
         mark = cockpit.played().size();
@@ -146,32 +173,42 @@ TEST(ElectricalPanel, EveryKeyboardCommandActsLikeAClickOnItsRectangle) {
       }
     }
   }
-  EXPECT_EQ(slots, 21);
+  return slots;
 }
 
 // The picture of each switch changes exactly when its record does, and its
 // positions show pairwise different frames.
-TEST(ElectricalPanel, EverySwitchPictureFollowsItsRecord) {
-  Cockpit cockpit;
-  cockpit.powerUp().set(Token::OnGround, 1).runTicks(1);
-  for (const Control& control : ElectricalControls()) {
+void CheckPicturesFollowRecords(Cockpit& cockpit, const char* gauge, const std::vector<Control>& controls) {
+  for (const Control& control : controls) {
     if (control.element < 0) continue;
     std::map<double, int32_t> frames;
     for (int32_t position : control.positions) {
       cockpit.setSwitch(control.record, position).draw();
-      const double frame = cockpit.elementValue("Electrical", control.element);
+      const double frame = cockpit.elementValue(gauge, control.element);
       EXPECT_FALSE(frames.contains(frame)) << control.function << " shows " << position << " as " << frames[frame];
       frames[frame] = position;
     }
     for (int32_t start : control.positions) {
       cockpit.setSwitch(control.record, start).draw();
-      const double frameBefore = cockpit.elementValue("Electrical", control.element);
-      cockpit.callControl("Electrical", control.function, kClick).draw();
+      const double frameBefore = cockpit.elementValue(gauge, control.element);
+      cockpit.callControl(gauge, control.function, kClick).draw();
       const bool moved = GetSwitch(control.record) != start;
-      EXPECT_EQ(cockpit.elementValue("Electrical", control.element) != frameBefore, moved)
+      EXPECT_EQ(cockpit.elementValue(gauge, control.element) != frameBefore, moved)
           << control.function << " from " << start;
     }
   }
+}
+
+TEST(ElectricalPanel, EveryKeyboardCommandActsLikeAClickOnItsRectangle) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(2);
+  EXPECT_EQ(SweepKeyboard(cockpit, "Electrical", L"ELECTRICAL", ElectricalControls()), 21);
+}
+
+TEST(ElectricalPanel, EverySwitchPictureFollowsItsRecord) {
+  Cockpit cockpit;
+  cockpit.powerUp().set(Token::OnGround, 1).runTicks(1);
+  CheckPicturesFollowRecords(cockpit, "Electrical", ElectricalControls());
 }
 
 // Two-position switches: each click moves between the two with its sound;
@@ -383,6 +420,69 @@ TEST(ElectricalPanel, EveryControlIsSavedInTheAircraftIni) {
   EXPECT_EQ(cockpit.ini("ELECTRIC", "indicator_selector"), "2");
   EXPECT_EQ(cockpit.ini("ELECTRIC", "csd_disc_1"), "125");
   EXPECT_EQ(cockpit.ini("ELECTRIC", "gen_2"), "120");
+}
+
+// ---- Engine start and fuel pumps ----
+
+TEST(EngineStartPanels, EveryKeyboardCommandActsLikeAClickOnItsRectangle) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(2);
+  EXPECT_EQ(SweepKeyboard(cockpit, "Engine_Starter", L"APU", EngineStarterControls()), 9);
+  EXPECT_EQ(SweepKeyboard(cockpit, "Fuel_Pumps", L"FUEL PUMPS", FuelPumpControls()), 6);
+}
+
+TEST(EngineStartPanels, EverySwitchPictureFollowsItsRecord) {
+  Cockpit cockpit;
+  cockpit.powerUp().runTicks(1);
+  CheckPicturesFollowRecords(cockpit, "Engine_Starter", EngineStarterControls());
+  CheckPicturesFollowRecords(cockpit, "Fuel_Pumps", FuelPumpControls());
+}
+
+TEST(EngineStartPanels, TheStartSwitchStepsThroughReleasedToGroundStartAndBack) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(1).setSwitch(&g_starterRightSwitch, 120);
+  const size_t mark = cockpit.played().size();
+  cockpit.click("Engine_Starter", 180, 70);
+  EXPECT_EQ(GetSwitch(&g_starterRightSwitch), 125) << "the first step stops at released";
+  cockpit.click("Engine_Starter", 180, 70);
+  EXPECT_EQ(GetSwitch(&g_starterRightSwitch), 52);
+  cockpit.click("Engine_Starter", 180, 70);
+  EXPECT_EQ(GetSwitch(&g_starterRightSwitch), 52) << "stays at the bottom";
+  cockpit.click("Engine_Starter", 180, 30);
+  EXPECT_EQ(GetSwitch(&g_starterRightSwitch), 125);
+  cockpit.click("Engine_Starter", 180, 30).click("Engine_Starter", 180, 30);
+  EXPECT_EQ(GetSwitch(&g_starterRightSwitch), 51);
+  EXPECT_EQ(GetSwitch(&g_starterLeftSwitch), 120) << "the other side stays";
+  // Five steps sounded; the press at the bottom went nowhere, silently.
+  EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>(5, kClickToggle2));
+}
+
+TEST(EngineStartPanels, FuelHeatIsHeldWhilePressedAndAStrayPositionReturnsSilently) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(1).setSwitch(&g_fuelHeatLeftSwitch, 120);
+  const size_t mark = cockpit.played().size();
+  cockpit.mouse("Engine_Starter", 20, 90, kClick);
+  EXPECT_EQ(GetSwitch(&g_fuelHeatLeftSwitch), 41);
+  cockpit.mouse("Engine_Starter", 20, 90, kRelease);
+  EXPECT_EQ(GetSwitch(&g_fuelHeatLeftSwitch), 120);
+  EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>(2, kClickToggle1));
+  cockpit.setSwitch(&g_fuelHeatLeftSwitch, kStray).mouse("Engine_Starter", 20, 90, kClick);
+  EXPECT_EQ(GetSwitch(&g_fuelHeatLeftSwitch), 120);
+  cockpit.mouse("Engine_Starter", 20, 90, kRelease);
+  EXPECT_EQ(GetSwitch(&g_fuelHeatLeftSwitch), 120);
+  EXPECT_EQ(SoundSlots(cockpit, mark).size(), 2u) << "neither the stray press nor its release sounds";
+}
+
+TEST(EngineStartPanels, OverlaysFollowTheOverheadLightAndTheClickAreaOption) {
+  Cockpit cockpit;
+  cockpit.powerUp().setSwitch(&g_oclPanelLight, kSwitchOn).draw();
+  EXPECT_TRUE(cockpit.elementVisible("Engine_Starter", 1));
+  EXPECT_TRUE(cockpit.elementVisible("Fuel_Pumps", 1));
+  EXPECT_FALSE(cockpit.elementVisible("Fuel_Pumps", 8));
+  cockpit.setSwitch(&g_oclPanelLight, kSwitchOff).setOption(kOptionClickAreas, true).draw();
+  EXPECT_FALSE(cockpit.elementVisible("Engine_Starter", 1));
+  EXPECT_TRUE(cockpit.elementVisible("Engine_Starter", 8));
+  EXPECT_TRUE(cockpit.elementVisible("Fuel_Pumps", 8));
 }
 
 }  // namespace
