@@ -12,6 +12,7 @@
 #include "displays/tcas/tcas_display.h"
 #include "gauges/airspeed.h"
 #include "gauges/altimeter.h"
+#include "gauges/apu_panel.h"
 #include "gauges/clock.h"
 #include "gauges/electrical.h"
 #include "gauges/engine_start_panels.h"
@@ -125,9 +126,9 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("SDP"),
     Gauge("TRP", kTrpMouseRects),
     Gauge("Slip"),
-    Gauge("APU"),
-    Gauge("APU_EGT"),
-    Gauge("APU_RPM"),
+    {"APU", 200.0, ApuElements(), kApuMouseRects, ApuGaugeCallback},
+    {"APU_EGT", 300.0, ApuEgtElements(), nullptr, ApuEgtGaugeCallback},
+    {"APU_RPM", 300.0, ApuRpmElements(), nullptr, ApuRpmGaugeCallback},
     Gauge("Cabin_Pressure"),
     Gauge("Cabin_Pressure_Indicator", kCabinPressureIndicatorMouseRects),
     Gauge("Cabin_Climb", kCabinClimbMouseRects),

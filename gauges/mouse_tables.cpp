@@ -8,6 +8,7 @@
 
 #include "gauges/airspeed.h"
 #include "gauges/altimeter.h"
+#include "gauges/apu_panel.h"
 #include "gauges/clock.h"
 #include "gauges/electrical.h"
 #include "gauges/engine_start_panels.h"
@@ -186,6 +187,25 @@ constinit const MOUSERECT kFuelPumpsMouseRects[] = {
     Rect(-2, 75, 40, 40, kCursorHand, kClick, FuelPumpsMouseAftLeft),
     Rect(64, 75, 40, 40, kCursorHand, kClick, FuelPumpsMouseAftCenter),
     Rect(132, 75, 40, 40, kCursorHand, kClick, FuelPumpsMouseAftRight),
+    EndParent(),
+    End(),
+};
+
+// APU (200 x 190).
+constinit const MOUSERECT kApuMouseRects[] = {
+    Parent(),
+    Rect(10, 10, 25, 35, kCursorHand, kClick, ApuMouseFireAgent1),
+    Rect(53, 10, 25, 35, kCursorHand, kClick, ApuMouseFireAgent2),
+    Rect(97, 10, 25, 18, kCursorUpArrow, kClick, ApuMouseAirSwitchInc),
+    Rect(97, 28, 25, 18, kCursorDownArrow, kClick, ApuMouseAirSwitchDec),
+    Rect(172, 41, 20, 62, kCursorHand, kClick, ApuMouseDoorsGuard),
+    Rect(141, 41, 31, 31, kCursorUpArrow, kClick, ApuMouseDoorsAutoInc),
+    Rect(141, 72, 31, 31, kCursorDownArrow, kClick, ApuMouseDoorsAutoDec),
+    Rect(11, 59, 40, 40, kCursorHand, kClick, ApuMouseFireControl),
+    Rect(74, 55, 40, 25, kCursorUpArrow, kClick, ApuMouseMasterInc),
+    Rect(74, 85, 40, 25, kCursorDownArrow, kClickRelease, ApuMouseMasterDec),
+    Rect(17, 125, 61, 61, kCursorHand, kClick, ApuMouseEmergencyPower),
+    Rect(96, 143, 40, 40, kCursorHand, kClick, ApuMouseBattery),
     EndParent(),
     End(),
 };

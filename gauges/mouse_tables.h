@@ -35,5 +35,6 @@ extern const platform::MOUSERECT kFgcpLightsMouseRects[];
 extern const platform::MOUSERECT kElectricalMouseRects[];
 extern const platform::MOUSERECT kEngineStarterMouseRects[];
 extern const platform::MOUSERECT kFuelPumpsMouseRects[];
+extern const platform::MOUSERECT kApuMouseRects[];
 
 }  // namespace halcyon

@@ -8,6 +8,7 @@
 #include "core/ini_values.h"
 #include "gauges/airspeed.h"
 #include "gauges/altimeter.h"
+#include "gauges/apu_panel.h"
 #include "gauges/clock.h"
 #include "gauges/electrical.h"
 #include "gauges/engine_start_panels.h"

@@ -53,12 +53,15 @@ constexpr GaugePlacement kOverheadPanel[] = {
     {"Electrical_Frequency", 590, 380, 60, 60},
     {"Engine_Starter", 20, 500, 210, 115},
     {"Fuel_Pumps", 250, 500, 172, 115},
+    {"APU", 440, 460, 200, 190},
+    {"APU_EGT", 660, 460, 100, 100},
+    {"APU_RPM", 660, 570, 100, 100},
 };
 
 constexpr PanelWindowLayout kWindows[] = {
     {10010, "Main panel", 1460, 800, kMainPanel},
     {10280, "Main zoomed panel", 1080, 440, kMainZoomedPanel},
-    {10020, "Overhead panel", 740, 640, kOverheadPanel},
+    {10020, "Overhead panel", 780, 680, kOverheadPanel},
 };
 
 }  // namespace

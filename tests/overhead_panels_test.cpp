@@ -74,6 +74,7 @@ const platform::MOUSERECT* FindRect(const platform::GAUGEHDR* gauge, const char*
 struct Observed {
   std::vector<int32_t> records;
   std::vector<int> sounds;
+  size_t keyEvents;
   bool operator==(const Observed&) const = default;
 };
 
@@ -102,10 +103,27 @@ std::vector<Control> FuelPumpControls() {
   };
 }
 
+std::vector<Control> ApuControls() {
+  return {
+      {"ApuMouseFireAgent1", &g_apuFireAgent1Switch, 9, {120, 126}},
+      {"ApuMouseFireAgent2", &g_apuFireAgent2Switch, 8, {120, 126}},
+      {"ApuMouseAirSwitchInc", &g_apuAirSwitch, 7, {46, 41, 120}},
+      {"ApuMouseAirSwitchDec", &g_apuAirSwitch, 7, {46, 41, 120}},
+      {"ApuMouseDoorsGuard", &g_apuDoorsSwitch, 5, {120, 44, 125, 42}},
+      {"ApuMouseDoorsAutoInc", &g_apuDoorsSwitch, 5, {120, 44, 125, 42}},
+      {"ApuMouseDoorsAutoDec", &g_apuDoorsSwitch, 5, {120, 44, 125, 42}},
+      {"ApuMouseFireControl", &g_apuFireControlSwitch, 10, {43, 120}},
+      {"ApuMouseMasterInc", &g_apuMasterSwitch, 6, {120, 48, 47}},
+      {"ApuMouseMasterDec", &g_apuMasterSwitch, 6, {120, 48, 47}},
+      {"ApuMouseEmergencyPower", &g_emergencyPowerSwitch, 4, {41, 120}},
+      {"ApuMouseBattery", &g_batterySwitch, 2, {41, 120}},
+  };
+}
+
 std::vector<CSwitch*> PanelRecords() {
   std::vector<CSwitch*> records;
   std::vector<Control> all = ElectricalControls();
-  for (const auto& more : {EngineStarterControls(), FuelPumpControls()}) all.insert(all.end(), more.begin(), more.end());
+  for (const auto& more : {EngineStarterControls(), FuelPumpControls(), ApuControls()}) all.insert(all.end(), more.begin(), more.end());
   for (const Control& control : all) {
     if (control.record != nullptr) records.push_back(control.record);
   }
@@ -162,12 +180,14 @@ int SweepKeyboard(Cockpit& cockpit, const char* gaugeName, const wchar_t* wanted
         if (control.record != nullptr) cockpit.setSwitch(control.record, start);
         const std::vector<int32_t> from = Positions();
         size_t mark = cockpit.played().size();
+        size_t events = cockpit.keyEvents().size();
         cockpit.click(gaugeName, rect->x + rect->width / 2, rect->y + rect->height / 2);
-        const Observed byClick{Positions(), SoundSlots(cockpit, mark)};
+        const Observed byClick{Positions(), SoundSlots(cockpit, mark), cockpit.keyEvents().size() - events};
         Restore(cockpit, from);
         mark = cockpit.played().size();
+        events = cockpit.keyEvents().size();
         function({0, 0}, kClick);
-        const Observed byKey{Positions(), SoundSlots(cockpit, mark)};
+        const Observed byKey{Positions(), SoundSlots(cockpit, mark), cockpit.keyEvents().size() - events};
         EXPECT_EQ(byClick, byKey) << rect->functionName << " from " << start;
         Restore(cockpit, before);
       }
@@ -483,6 +503,105 @@ TEST(EngineStartPanels, OverlaysFollowTheOverheadLightAndTheClickAreaOption) {
   EXPECT_FALSE(cockpit.elementVisible("Engine_Starter", 1));
   EXPECT_TRUE(cockpit.elementVisible("Engine_Starter", 8));
   EXPECT_TRUE(cockpit.elementVisible("Fuel_Pumps", 8));
+}
+
+// ---- APU ----
+
+TEST(ApuPanel, EveryKeyboardCommandActsLikeAClickOnItsRectangle) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(2);
+  EXPECT_EQ(SweepKeyboard(cockpit, "APU", L"APU", ApuControls()), 12);
+}
+
+TEST(ApuPanel, EverySwitchPictureFollowsItsRecord) {
+  Cockpit cockpit;
+  cockpit.powerUp().runTicks(1);
+  CheckPicturesFollowRecords(cockpit, "APU", ApuControls());
+}
+
+TEST(ApuPanel, EachFireAgentClickSendsTheAgentEvent) {
+  Cockpit cockpit;
+  cockpit.runTicks(1).clearKeyEvents().click("APU", 20, 20).click("APU", 60, 20).click("APU", 60, 20);
+  EXPECT_EQ(cockpit.keyEvents(66826).size(), 3u);
+  EXPECT_EQ(GetSwitch(&g_apuFireAgent1Switch), 126);
+  EXPECT_EQ(GetSwitch(&g_apuFireAgent2Switch), 120);
+}
+
+TEST(ApuPanel, TheDoorsSwitchStaysWhileGuardedAndTheGuardOpensItAtOneEnd) {
+  Cockpit cockpit;
+  cockpit.setSwitch(&g_apuDoorsSwitch, 120).click("APU", 150, 50).click("APU", 150, 90);
+  EXPECT_EQ(GetSwitch(&g_apuDoorsSwitch), 120);
+  cockpit.click("APU", 180, 70);
+  EXPECT_EQ(GetSwitch(&g_apuDoorsSwitch), 44);
+  cockpit.click("APU", 150, 50);
+  EXPECT_EQ(GetSwitch(&g_apuDoorsSwitch), 44) << "already at the upper end";
+  cockpit.click("APU", 150, 90);
+  EXPECT_EQ(GetSwitch(&g_apuDoorsSwitch), 125) << "one step at a time";
+  cockpit.click("APU", 150, 90);
+  EXPECT_EQ(GetSwitch(&g_apuDoorsSwitch), 42);
+  cockpit.click("APU", 180, 70);
+  EXPECT_EQ(GetSwitch(&g_apuDoorsSwitch), 120);
+}
+
+// Cold and dark to the APU feeding both buses, by clicks only.
+TEST(ApuPanel, ColdAndDarkToApuPowerByClicks) {
+  Cockpit cockpit;
+  cockpit.set(Token::OnGround, 1).setSwitch(&g_externalPowerSwitch, 120).runTicks(2);
+  ASSERT_EQ(IsPanelPowered(), 0u);
+  cockpit.click("APU", 110, 160).click("Engine_Starter", 20, 40).runSeconds(2);
+  EXPECT_EQ(GetSwitch(&g_batterySwitch), 41);
+  EXPECT_EQ(GetSwitch(&g_startPumpSwitch), 41);
+  cockpit.click("APU", 90, 95);  // off to run
+  cockpit.setSwitch(&g_apuFireControlSwitch, 120).mouse("APU", 90, 95, kClick);
+  EXPECT_EQ(GetSwitch(&g_apuMasterSwitch), 47);
+  EXPECT_EQ(GetApuState(), kApuOff) << "no start with the fire control pulled";
+  cockpit.mouse("APU", 90, 95, kRelease);
+  EXPECT_EQ(GetSwitch(&g_apuMasterSwitch), 48) << "springs back to run";
+  cockpit.click("APU", 30, 80).mouse("APU", 90, 95, kClick).mouse("APU", 90, 95, kRelease);
+  EXPECT_EQ(GetApuState(), kApuStarting);
+  cockpit.runUntil([] { return GetApuRpm() > 20.0; }, 120).draw();
+  const double rpm = cockpit.elementValue("APU_RPM", 1);
+  EXPECT_GT(rpm, 20.0) << "the needle climbs";
+  EXPECT_EQ(cockpit.elementValue("APU_RPM", 2), rpm * 36 + 270);
+  cockpit.runUntil([] { return GetApuState() == kApuRunning; }, 120).draw();
+  EXPECT_EQ(cockpit.elementValue("Electrical", 14), 1.0) << "APU power available";
+  EXPECT_GT(cockpit.elementValue("APU_EGT", 1), 0.0);
+  cockpit.click("Electrical", 120, 280).click("Electrical", 200, 280).runSeconds(6).draw();
+  EXPECT_NE(IsAcBusPowered(0), 0u);
+  EXPECT_NE(IsAcBusPowered(1), 0u);
+  EXPECT_EQ(cockpit.elementValue("Electrical", 10), 1.0);
+  EXPECT_EQ(cockpit.elementValue("Electrical", 11), 1.0);
+  EXPECT_EQ(cockpit.elementValue("Electrical_AC_Load_APU", 1), 0.0) << "the APU carries both buses";
+  EXPECT_EQ(cockpit.elementValue("Electrical_DC_Load_2", 2), 165.0);
+  EXPECT_NE(IsPanelPowered(), 0u);
+  // Run to off stops it.
+  cockpit.click("APU", 90, 65);
+  EXPECT_EQ(GetSwitch(&g_apuMasterSwitch), 120);
+  EXPECT_EQ(GetApuState(), kApuShuttingDown);
+}
+
+TEST(ApuPanel, PullingTheFireControlStopsTheApu) {
+  Cockpit cockpit;
+  cockpit.set(Token::OnGround, 1).click("APU", 110, 160).click("Engine_Starter", 20, 40).runSeconds(2);
+  cockpit.click("APU", 90, 95).mouse("APU", 90, 95, kClick).mouse("APU", 90, 95, kRelease);
+  cockpit.runUntil([] { return GetApuState() == kApuRunning; }, 180);
+  ASSERT_EQ(GetApuState(), kApuRunning);
+  cockpit.click("APU", 30, 80);
+  EXPECT_EQ(GetSwitch(&g_apuFireControlSwitch), 120);
+  EXPECT_EQ(GetApuState(), kApuShuttingDown);
+}
+
+TEST(ApuPanel, TheEmergencyPowerLampNeedsPanelPower) {
+  Cockpit cockpit;
+  cockpit.setSwitch(&g_batterySwitch, 120).click("APU", 40, 150).draw();
+  EXPECT_EQ(GetSwitch(&g_emergencyPowerSwitch), 41);
+  EXPECT_EQ(cockpit.elementValue("APU", 3), IsPanelPowered() != 0 ? 1.0 : 0.0);
+  cockpit.powerUp().draw();
+  EXPECT_EQ(cockpit.elementValue("APU", 3), 1.0);
+  cockpit.click("APU", 40, 150).draw();
+  EXPECT_EQ(cockpit.elementValue("APU", 3), 0.0);
+  cockpit.setSwitch(&g_lampTestSwitch, kSwitchOn).draw();
+  EXPECT_EQ(cockpit.elementValue("APU", 3), 1.0);
 }
 
 }  // namespace
