@@ -18,6 +18,7 @@
 #include "gauges/engine_start_panels.h"
 #include "gauges/glass_screens.h"
 #include "gauges/mouse_tables.h"
+#include "gauges/side_switches.h"
 
 namespace halcyon {
 namespace {
@@ -197,8 +198,8 @@ platform::GAUGEHDR g_gauges[] = {
     // side panels and the first officer's side
     Gauge("Brake Temperature", kBrakeTemperatureMouseRects),
     Gauge("Brake Temperature Controls"),
-    Gauge("Side Switches"),
-    Gauge("Side Switches2"),
+    {"Side Switches", 240.0, SideSwitchesElements(), kSideSwitchesMouseRects, SideSwitchesGaugeCallback},
+    {"Side Switches2", 185.0, SideSwitches2Elements(), kSideSwitches2MouseRects, SideSwitches2GaugeCallback},
     Gauge("ART"),
     Gauge("External Lights FO"),
     Gauge("Stearing Wheel"),

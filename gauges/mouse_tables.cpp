@@ -14,6 +14,7 @@
 #include "gauges/engine_start_panels.h"
 #include "gauges/fms.h"
 #include "gauges/placeholders.h"
+#include "gauges/side_switches.h"
 #include "gauges/tooltips.h"
 
 namespace halcyon {
@@ -206,6 +207,26 @@ constinit const MOUSERECT kApuMouseRects[] = {
     Rect(74, 85, 40, 25, kCursorDownArrow, kClickRelease, ApuMouseMasterDec),
     Rect(17, 125, 61, 61, kCursorHand, kClick, ApuMouseEmergencyPower),
     Rect(96, 143, 40, 40, kCursorHand, kClick, ApuMouseBattery),
+    EndParent(),
+    End(),
+};
+
+// Side Switches (240 x 145) and Side Switches2 (185 x 145): one console drawn twice.
+constinit const MOUSERECT kSideSwitchesMouseRects[] = {
+    Parent(),
+    Rect(55, 90, 55, 55, kCursorHand, kClick, SideSwitchesMousePanelLights),
+    Rect(115, 90, 55, 55, kCursorHand, kClick, SideSwitchesMouseDigitalLights),
+    Rect(180, 90, 55, 55, kCursorHand, kClick, SideSwitchesMouseFloodLights),
+    Rect(170, 0, 70, 70, kCursorHand, kClick, SideSwitchesMouseAlternateStatic),
+    EndParent(),
+    End(),
+};
+constinit const MOUSERECT kSideSwitches2MouseRects[] = {
+    Parent(),
+    Rect(28, 103, 40, 40, kCursorHand, kClick, SideSwitches2MousePanelLights),
+    Rect(76, 103, 40, 40, kCursorHand, kClick, SideSwitches2MouseDigitalLights),
+    Rect(123, 103, 40, 40, kCursorHand, kClick, SideSwitches2MouseFloodLights),
+    Rect(123, 18, 60, 60, kCursorHand, kClick, SideSwitches2MouseAlternateStatic),
     EndParent(),
     End(),
 };

@@ -36,5 +36,7 @@ extern const platform::MOUSERECT kElectricalMouseRects[];
 extern const platform::MOUSERECT kEngineStarterMouseRects[];
 extern const platform::MOUSERECT kFuelPumpsMouseRects[];
 extern const platform::MOUSERECT kApuMouseRects[];
+extern const platform::MOUSERECT kSideSwitchesMouseRects[];
+extern const platform::MOUSERECT kSideSwitches2MouseRects[];
 
 }  // namespace halcyon

@@ -379,10 +379,6 @@ int32_t RecirculationFanMouseSwitchDec(platform::PixelPoint, uint32_t) { return 
 int32_t RecirculationFanMouseSwitchInc(platform::PixelPoint, uint32_t) { return NotBuilt("RecirculationFanMouseSwitchInc"); }
 int32_t RudderTrimMouseTrimDec(platform::PixelPoint, uint32_t) { return NotBuilt("RudderTrimMouseTrimDec"); }
 int32_t RudderTrimMouseTrimInc(platform::PixelPoint, uint32_t) { return NotBuilt("RudderTrimMouseTrimInc"); }
-int32_t SideSwitchesMouseAlternateStatic(platform::PixelPoint, uint32_t) { return NotBuilt("SideSwitchesMouseAlternateStatic"); }
-int32_t SideSwitchesMouseDigitalLights(platform::PixelPoint, uint32_t) { return NotBuilt("SideSwitchesMouseDigitalLights"); }
-int32_t SideSwitchesMouseFloodLights(platform::PixelPoint, uint32_t) { return NotBuilt("SideSwitchesMouseFloodLights"); }
-int32_t SideSwitchesMousePanelLights(platform::PixelPoint, uint32_t) { return NotBuilt("SideSwitchesMousePanelLights"); }
 int32_t SpeedCardsMouseClose(platform::PixelPoint, uint32_t) { return NotBuilt("SpeedCardsMouseClose"); }
 int32_t SpeedCardsMouseSetAsiBugs1(platform::PixelPoint, uint32_t) { return NotBuilt("SpeedCardsMouseSetAsiBugs1"); }
 int32_t SpeedCardsMouseSetAsiBugs2(platform::PixelPoint, uint32_t) { return NotBuilt("SpeedCardsMouseSetAsiBugs2"); }

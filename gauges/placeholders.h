@@ -376,10 +376,6 @@ int32_t RecirculationFanMouseSwitchDec(platform::PixelPoint point, uint32_t mous
 int32_t RecirculationFanMouseSwitchInc(platform::PixelPoint point, uint32_t mouseFlags);
 int32_t RudderTrimMouseTrimDec(platform::PixelPoint point, uint32_t mouseFlags);
 int32_t RudderTrimMouseTrimInc(platform::PixelPoint point, uint32_t mouseFlags);
-int32_t SideSwitchesMouseAlternateStatic(platform::PixelPoint point, uint32_t mouseFlags);
-int32_t SideSwitchesMouseDigitalLights(platform::PixelPoint point, uint32_t mouseFlags);
-int32_t SideSwitchesMouseFloodLights(platform::PixelPoint point, uint32_t mouseFlags);
-int32_t SideSwitchesMousePanelLights(platform::PixelPoint point, uint32_t mouseFlags);
 int32_t SpeedCardsMouseClose(platform::PixelPoint point, uint32_t mouseFlags);
 int32_t SpeedCardsMouseSetAsiBugs1(platform::PixelPoint point, uint32_t mouseFlags);
 int32_t SpeedCardsMouseSetAsiBugs2(platform::PixelPoint point, uint32_t mouseFlags);

@@ -14,6 +14,7 @@
 #include "gauges/engine_start_panels.h"
 #include "gauges/fms.h"
 #include "gauges/placeholders.h"
+#include "gauges/side_switches.h"
 #include "host/direct_input_keyboard.h"
 #include "platform/ini.h"
 

@@ -58,10 +58,17 @@ constexpr GaugePlacement kOverheadPanel[] = {
     {"APU_RPM", 660, 570, 100, 100},
 };
 
+// The side console.
+constexpr GaugePlacement kSidePanel[] = {
+    {"Side Switches", 20, 20, 240, 145},
+    {"Side Switches2", 280, 20, 185, 145},
+};
+
 constexpr PanelWindowLayout kWindows[] = {
     {10010, "Main panel", 1460, 800, kMainPanel},
     {10280, "Main zoomed panel", 1080, 440, kMainZoomedPanel},
     {10020, "Overhead panel", 780, 680, kOverheadPanel},
+    {10050, "Side panel", 485, 185, kSidePanel},
 };
 
 }  // namespace

@@ -120,10 +120,22 @@ std::vector<Control> ApuControls() {
   };
 }
 
+std::vector<Control> SideControls(const std::string& prefix) {
+  static std::vector<std::string> names;
+  names = {prefix + "MousePanelLights", prefix + "MouseDigitalLights", prefix + "MouseFloodLights",
+           prefix + "MouseAlternateStatic"};
+  return {
+      {names[0].c_str(), &g_sidePanelLight, 4, {41, 120}},
+      {names[1].c_str(), &g_sideDigitalLight, 3, {41, 120}},
+      {names[2].c_str(), nullptr, -1, {}},
+      {names[3].c_str(), &g_altStaticSwitch, 5, {43, 69}},
+  };
+}
+
 std::vector<CSwitch*> PanelRecords() {
   std::vector<CSwitch*> records;
   std::vector<Control> all = ElectricalControls();
-  for (const auto& more : {EngineStarterControls(), FuelPumpControls(), ApuControls()}) all.insert(all.end(), more.begin(), more.end());
+  for (const auto& more : {EngineStarterControls(), FuelPumpControls(), ApuControls(), SideControls("SideSwitches")}) all.insert(all.end(), more.begin(), more.end());
   for (const Control& control : all) {
     if (control.record != nullptr) records.push_back(control.record);
   }
@@ -602,6 +614,60 @@ TEST(ApuPanel, TheEmergencyPowerLampNeedsPanelPower) {
   EXPECT_EQ(cockpit.elementValue("APU", 3), 0.0);
   cockpit.setSwitch(&g_lampTestSwitch, kSwitchOn).draw();
   EXPECT_EQ(cockpit.elementValue("APU", 3), 1.0);
+}
+
+// ---- Side switches ----
+
+TEST(SideSwitches, EveryKeyboardCommandActsLikeAClickOnItsRectangle) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(2);
+  EXPECT_EQ(SweepKeyboard(cockpit, "Side Switches", L"SIDE SWITCHES", SideControls("SideSwitches")), 4);
+}
+
+TEST(SideSwitches, BothPicturesFollowTheSameRecords) {
+  Cockpit cockpit;
+  cockpit.powerUp().runTicks(1);
+  CheckPicturesFollowRecords(cockpit, "Side Switches", SideControls("SideSwitches"));
+  CheckPicturesFollowRecords(cockpit, "Side Switches2", SideControls("SideSwitches2"));
+  // A click on one picture shows on the other.
+  cockpit.setSwitch(&g_altStaticSwitch, 43).click("Side Switches2", 150, 40).draw();
+  EXPECT_EQ(cockpit.elementValue("Side Switches", 5), 1.0);
+  cockpit.click("Side Switches", 200, 30).draw();
+  EXPECT_EQ(cockpit.elementValue("Side Switches2", 5), 0.0);
+  cockpit.setSwitch(&g_altStaticSwitch, kStray).click("Side Switches", 200, 30);
+  EXPECT_EQ(GetSwitch(&g_altStaticSwitch), 43);
+}
+
+TEST(SideSwitches, ThePanelLightLightsBothOverlaysOnlyWithPowerAndLeavesTheSimulatorsLightsAlone) {
+  Cockpit cockpit;
+  cockpit.setSwitch(&g_sidePanelLight, 120).set(10u, 0).clearKeyEvents().click("Side Switches", 80, 110).draw();
+  EXPECT_EQ(GetSwitch(&g_sidePanelLight), 41);
+  EXPECT_EQ(cockpit.keyEvents(65750).size(), 2u);
+  EXPECT_EQ(cockpit.token(10u), 0.0) << "toggled twice";
+  EXPECT_FALSE(cockpit.elementVisible("Side Switches", 1)) << "no panel power";
+  cockpit.powerUp().draw();
+  EXPECT_TRUE(cockpit.elementVisible("Side Switches", 1));
+  EXPECT_TRUE(cockpit.elementVisible("Side Switches2", 1));
+  cockpit.click("Side Switches2", 40, 120).draw();
+  EXPECT_EQ(GetSwitch(&g_sidePanelLight), 120);
+  EXPECT_FALSE(cockpit.elementVisible("Side Switches", 1));
+  EXPECT_FALSE(cockpit.elementVisible("Side Switches2", 1));
+}
+
+TEST(SideSwitches, TheFloodControlTogglesTheSimulatorsPanelLights) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).set(10u, 0).runTicks(1);
+  const size_t mark = cockpit.played().size();
+  cockpit.click("Side Switches", 200, 110).draw();
+  EXPECT_NE(cockpit.token(10u), 0.0);
+  EXPECT_EQ(cockpit.elementValue("Side Switches", 2), 1.0);
+  EXPECT_EQ(cockpit.elementValue("Side Switches2", 2), 1.0);
+  cockpit.click("Side Switches2", 140, 120).draw();
+  EXPECT_EQ(cockpit.token(10u), 0.0);
+  EXPECT_EQ(cockpit.elementValue("Side Switches", 2), 0.0);
+  EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>(2, kClickRotary1));
+  cockpit.setOption(kOptionClickAreas, true).draw();
+  EXPECT_TRUE(cockpit.elementVisible("Side Switches", 6));
 }
 
 }  // namespace
