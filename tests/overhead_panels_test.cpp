@@ -396,6 +396,8 @@ TEST(ElectricalMeters, SelectorMetersReadTheSourceItPicks) {
   EXPECT_EQ(read(4, "Electrical_AC_Volts"), IsEngineRunning(2) != 0 ? -22.0 : 55.0);
   EXPECT_EQ(read(5, "Electrical_DC_Volts_Amps"), GetBatteryCharge() / 100.0 - 60.0);
   EXPECT_EQ(read(0, "Electrical_DC_Volts_Amps"), -4.0);
+  ASSERT_EQ(GetBatteryChargeState(), kBatteryDischarging);
+  EXPECT_EQ(read(6, "Electrical_DC_Volts_Amps"), 30.0) << "battery amps, discharging";
   cockpit.setSwitch(&g_externalPowerSwitch, 120);
   EXPECT_EQ(read(2, "Electrical_AC_Volts"), 55.0);
   EXPECT_EQ(read(2, "Electrical_Frequency"), 55.0);
@@ -417,6 +419,45 @@ TEST(ElectricalMeters, LoadsFollowTheBusSources) {
   EXPECT_EQ(cockpit.elementValue("Electrical_DC_Load_2", 1), IsAcBusPowered(1) != 0 ? 15.0 : 40.0);
   EXPECT_EQ(cockpit.elementValue("Electrical", 6), 1.0) << "EXT on bus 1";
   EXPECT_EQ(cockpit.elementValue("Electrical", 5), IsExternalOnBusLampOn(1) != 0 ? 1.0 : 0.0);
+}
+
+// Engine 1's generator on line, engine 2 stopped: the loads, the source lamps
+// and the DC volts differ by side.
+TEST(ElectricalMeters, OneGeneratorOnLineLoadsLampsAndDcVoltsBySide) {
+  Cockpit cockpit;
+  cockpit.powerUp().set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 0);
+  cockpit.setSwitch(&g_gen1Switch, 41).setSwitch(&g_acBusTieSwitch, 42).setSwitch(&g_externalPowerSwitch, 45);
+  cockpit.setSwitch(&g_externalBus1Switch, 41).setSwitch(&g_externalBus2Switch, 41);
+  cockpit.setSwitch(&g_apuGeneratorAvailable, 45).setSwitch(&g_apuGenSwitch, 43);
+  cockpit.setSwitch(&g_apuBus1Switch, 41).setSwitch(&g_apuBus2Switch, 120).runSeconds(6).draw();
+  ASSERT_NE(IsGeneratorOnline(0), 0u);
+  ASSERT_EQ(IsGeneratorOnline(1), 0u);
+  EXPECT_EQ(cockpit.elementValue("Electrical", 11), 0.0) << "the generator feeds bus 1, not the APU";
+  EXPECT_EQ(cockpit.elementValue("Electrical", 6), 0.0) << "nor external power";
+  EXPECT_EQ(cockpit.elementValue("Electrical", 5), 1.0) << "external power feeds bus 2";
+  EXPECT_EQ(cockpit.elementValue("Electrical_AC_Load_1", 1), 30.0) << "bus 2 has its own source";
+  EXPECT_EQ(cockpit.elementValue("Electrical_AC_Load_2", 1), 50.0);
+  EXPECT_EQ(cockpit.elementValue("Electrical_AC_Load_APU", 1), 50.0) << "no APU lamp lit";
+  cockpit.setSwitch(&g_apuBus2Switch, 41).runTicks(2).draw();
+  EXPECT_EQ(cockpit.elementValue("Electrical", 10), 1.0) << "the APU feeds bus 2 before external power";
+  EXPECT_EQ(cockpit.elementValue("Electrical", 5), 0.0);
+  EXPECT_EQ(cockpit.elementValue("Electrical_AC_Load_APU", 1), 30.0) << "one bus";
+  // Bus 2 on generator 1 through the tie alone.
+  cockpit.setSwitch(&g_apuBus2Switch, 120).setSwitch(&g_externalBus2Switch, 120).setSwitch(&g_acBusTieSwitch, 44);
+  cockpit.runTicks(2).draw();
+  ASSERT_NE(IsAcBusPowered(1), 0u);
+  EXPECT_EQ(cockpit.elementValue("Electrical_AC_Load_1", 1), 0.0) << "generator 1 carries both buses";
+  // DC volts: bus 2 dead with the ties open, fed through the DC tie.
+  cockpit.setSwitch(&g_acBusTieSwitch, 42).setSwitch(&g_dcBusTieSwitch, 42).runTicks(2);
+  ASSERT_EQ(IsAcBusPowered(1), 0u);
+  cockpit.setSwitch(&g_meterSelector, 3).draw();
+  EXPECT_EQ(cockpit.elementValue("Electrical_DC_Volts_Amps", 1), 36.0);
+  cockpit.setSwitch(&g_meterSelector, 4).draw();
+  EXPECT_EQ(cockpit.elementValue("Electrical_DC_Volts_Amps", 1), -4.0);
+  cockpit.setSwitch(&g_dcBusTieSwitch, 122).draw();
+  EXPECT_EQ(cockpit.elementValue("Electrical_DC_Volts_Amps", 1), 32.0);
+  EXPECT_EQ(cockpit.elementValue("Electrical_DC_Load_1", 1), 15.0);
+  EXPECT_EQ(cockpit.elementValue("Electrical_DC_Load_2", 1), 40.0) << "the DC load reads its AC bus";
 }
 
 TEST(ElectricalMeters, TheOverheadLightRelightsEachMeterOverItsDialAndNeedles) {
