@@ -450,6 +450,7 @@ TEST(ElectricalMeters, OneGeneratorOnLineLoadsLampsAndDcVoltsBySide) {
   // DC volts: bus 2 dead with the ties open, fed through the DC tie.
   cockpit.setSwitch(&g_acBusTieSwitch, 42).setSwitch(&g_dcBusTieSwitch, 42).runTicks(2);
   ASSERT_EQ(IsAcBusPowered(1), 0u);
+  ASSERT_NE(IsAcBusPowered(0), 0u) << IsGeneratorOnline(0) << IsCsdConnected(0) << IsEngineRunning(1);
   cockpit.setSwitch(&g_meterSelector, 3).draw();
   EXPECT_EQ(cockpit.elementValue("Electrical_DC_Volts_Amps", 1), 36.0);
   cockpit.setSwitch(&g_meterSelector, 4).draw();
