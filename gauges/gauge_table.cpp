@@ -8,19 +8,23 @@
 #include <iterator>
 #include <utility>
 
-#include "displays/pfd/pfd_display.h"
 #include "displays/nd/nav_display.h"
+#include "displays/pfd/pfd_display.h"
 #include "displays/radar/radar_display.h"
 #include "displays/tcas/tcas_display.h"
 #include "gauges/airspeed.h"
 #include "gauges/altimeter.h"
+#include "gauges/apu_panel.h"
 #include "gauges/clock.h"
-#include "gauges/fms.h"
 #include "gauges/dfgs.h"
+#include "gauges/electrical.h"
+#include "gauges/engine_start_panels.h"
 #include "gauges/fma.h"
-#include "gauges/nav.h"
+#include "gauges/fms.h"
 #include "gauges/glass_screens.h"
 #include "gauges/mouse_tables.h"
+#include "gauges/nav.h"
+#include "gauges/side_switches.h"
 
 namespace halcyon {
 namespace {
@@ -113,25 +117,25 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("EFIS Control"),
     Gauge("Wheels"),
     // overhead panel
-    Gauge("Electrical"),
-    Gauge("Electrical_CSD1_Temperature"),
-    Gauge("Electrical_CSD2_Temperature"),
-    Gauge("Electrical_AC_Load_1"),
-    Gauge("Electrical_AC_Load_2"),
-    Gauge("Electrical_AC_Load_APU"),
-    Gauge("Electrical_DC_Load_1"),
-    Gauge("Electrical_DC_Load_2"),
-    Gauge("Electrical_AC_Volts"),
-    Gauge("Electrical_DC_Volts_Amps"),
-    Gauge("Electrical_Frequency"),
-    Gauge("Engine_Starter"),
-    Gauge("Fuel_Pumps"),
+    {"Electrical", 410.0, ElectricalElements(), kElectricalMouseRects, ElectricalGaugeCallback},
+    {"Electrical_CSD1_Temperature", 300.0, ElectricalCsd1TemperatureElements(), nullptr, ElectricalMeterGaugeCallback},
+    {"Electrical_CSD2_Temperature", 300.0, ElectricalCsd2TemperatureElements(), nullptr, ElectricalMeterGaugeCallback},
+    {"Electrical_AC_Load_1", 44.0, ElectricalAcLoad1Elements(), nullptr, ElectricalMeterGaugeCallback},
+    {"Electrical_AC_Load_2", 44.0, ElectricalAcLoad2Elements(), nullptr, ElectricalMeterGaugeCallback},
+    {"Electrical_AC_Load_APU", 44.0, ElectricalAcLoadApuElements(), nullptr, ElectricalMeterGaugeCallback},
+    {"Electrical_DC_Load_1", 300.0, ElectricalDcLoad1Elements(), nullptr, ElectricalDcLoadGaugeCallback},
+    {"Electrical_DC_Load_2", 300.0, ElectricalDcLoad2Elements(), nullptr, ElectricalDcLoadGaugeCallback},
+    {"Electrical_AC_Volts", 44.0, ElectricalAcVoltsElements(), nullptr, ElectricalMeterGaugeCallback},
+    {"Electrical_DC_Volts_Amps", 44.0, ElectricalDcVoltsAmpsElements(), nullptr, ElectricalMeterGaugeCallback},
+    {"Electrical_Frequency", 44.0, ElectricalFrequencyElements(), nullptr, ElectricalMeterGaugeCallback},
+    {"Engine_Starter", 210.0, EngineStarterElements(), kEngineStarterMouseRects, EngineStarterGaugeCallback},
+    {"Fuel_Pumps", 172.0, FuelPumpsElements(), kFuelPumpsMouseRects, FuelPumpsGaugeCallback},
     Gauge("SDP"),
     Gauge("TRP", kTrpMouseRects),
     Gauge("Slip"),
-    Gauge("APU"),
-    Gauge("APU_EGT"),
-    Gauge("APU_RPM"),
+    {"APU", 200.0, ApuElements(), kApuMouseRects, ApuGaugeCallback},
+    {"APU_EGT", 300.0, ApuEgtElements(), nullptr, ApuEgtGaugeCallback},
+    {"APU_RPM", 300.0, ApuRpmElements(), nullptr, ApuRpmGaugeCallback},
     Gauge("Cabin_Pressure"),
     Gauge("Cabin_Pressure_Indicator", kCabinPressureIndicatorMouseRects),
     Gauge("Cabin_Climb", kCabinClimbMouseRects),
@@ -200,8 +204,8 @@ platform::GAUGEHDR g_gauges[] = {
     // side panels and the first officer's side
     Gauge("Brake Temperature", kBrakeTemperatureMouseRects),
     Gauge("Brake Temperature Controls"),
-    Gauge("Side Switches"),
-    Gauge("Side Switches2"),
+    {"Side Switches", 240.0, SideSwitchesElements(), kSideSwitchesMouseRects, SideSwitchesGaugeCallback},
+    {"Side Switches2", 185.0, SideSwitches2Elements(), kSideSwitches2MouseRects, SideSwitches2GaugeCallback},
     Gauge("ART"),
     Gauge("External Lights FO"),
     Gauge("Stearing Wheel"),

@@ -8,12 +8,16 @@
 
 #include "gauges/airspeed.h"
 #include "gauges/altimeter.h"
+#include "gauges/apu_panel.h"
 #include "gauges/clock.h"
 #include "gauges/dfgs.h"
+#include "gauges/electrical.h"
+#include "gauges/engine_start_panels.h"
 #include "gauges/fma.h"
-#include "gauges/nav.h"
 #include "gauges/fms.h"
+#include "gauges/nav.h"
 #include "gauges/placeholders.h"
+#include "gauges/side_switches.h"
 #include "gauges/tooltips.h"
 
 namespace halcyon {
@@ -148,6 +152,34 @@ constinit const MOUSERECT kNavMouseRects[] = {
     End(),
 };
 
+// Electrical (410 x 460): the overhead AC and DC power panel.
+constinit const MOUSERECT kElectricalMouseRects[] = {
+    Parent(),
+    Rect(40, 0, 40, 40, kCursorUpArrow, kClickRelease, ElectricalMouseCsd1Inc),
+    Rect(40, 40, 40, 40, kCursorDownArrow, kClick, ElectricalMouseCsd1Dec),
+    Rect(240, 0, 40, 40, kCursorUpArrow, kClickRelease, ElectricalMouseCsd2Inc),
+    Rect(240, 40, 40, 40, kCursorDownArrow, kClick, ElectricalMouseCsd2Dec),
+    Rect(145, 75, 30, 25, kCursorHand, kClickRelease, ElectricalMouseCsdRise),
+    Rect(40, 120, 40, 25, kCursorUpArrow, kClickRelease, ElectricalMouseGen1Inc),
+    Rect(40, 145, 40, 25, kCursorDownArrow, kClick, ElectricalMouseGen1Dec),
+    Rect(240, 120, 40, 25, kCursorUpArrow, kClickRelease, ElectricalMouseGen2Inc),
+    Rect(240, 145, 40, 25, kCursorDownArrow, kClick, ElectricalMouseGen2Dec),
+    Rect(145, 125, 40, 40, kCursorHand, kClickRelease, ElectricalMouseApuGen),
+    Rect(105, 265, 40, 40, kCursorHand, kClick, ElectricalMouseApuBus1),
+    Rect(185, 265, 40, 40, kCursorHand, kClick, ElectricalMouseApuBus2),
+    Rect(105, 315, 40, 40, kCursorHand, kClick, ElectricalMouseExtBus1),
+    Rect(185, 315, 40, 40, kCursorHand, kClick, ElectricalMouseExtBus2),
+    Rect(147, 360, 40, 40, kCursorHand, kClick, ElectricalMouseAcBusCrossTie),
+    Rect(147, 415, 40, 40, kCursorHand, kClick, ElectricalMouseDcBusCrossTie),
+    Rect(20, 345, 40, 40, kCursorHand, kClick, ElectricalMouseGalley),
+    Rect(150, 325, 30, 30, kCursorHand, kClick, ElectricalMouseExtPowerAvailable),
+    Rect(325, 130, 40, 60, kCursorDownArrow, kClick, ElectricalMouseIndicatorSelectorDec),
+    Rect(365, 130, 40, 60, kCursorUpArrow, kClick, ElectricalMouseIndicatorSelectorInc),
+    Rect(144, 3, 30, 25, kCursorHand, kClick, ElectricalMouseCsdReset),
+    EndParent(),
+    End(),
+};
+
 // DFGS (535 x 97): the glareshield control panel; no tooltip.
 constinit const MOUSERECT kDfgsMouseRects[] = {
     Parent(),
@@ -183,6 +215,74 @@ constinit const MOUSERECT kDfgsMouseRects[] = {
     Rect(340, 66, 28, 28, kCursorHand, kClick, DfgsMouseVnav),
     Rect(371, 6, 28, 28, kCursorHand, kClick, DfgsMouseAltitudeHold),
     Rect(505, 61, 20, 28, kCursorHand, kClick, DfgsMouseTurbulence),
+    EndParent(),
+    End(),
+};
+
+// Engine_Starter (210 x 115).
+constinit const MOUSERECT kEngineStarterMouseRects[] = {
+    Parent(),
+    Rect(4, 21, 40, 40, kCursorHand, kClick, EngineStarterMouseStartPump),
+    Rect(50, 21, 40, 20, kCursorUpArrow, kClick, EngineStarterMouseIgnitionInc),
+    Rect(50, 41, 40, 20, kCursorDownArrow, kClick, EngineStarterMouseIgnitionDec),
+    Rect(7, 74, 40, 40, kCursorHand, kClickRelease, EngineStarterMouseFuelHeatLeft),
+    Rect(44, 74, 40, 40, kCursorHand, kClickRelease, EngineStarterMouseFuelHeatRight),
+    Rect(130, 25, 40, 30, kCursorUpArrow, kClick, EngineStarterMouseStarterLeftInc),
+    Rect(130, 55, 40, 30, kCursorDownArrow, kClick, EngineStarterMouseStarterLeftDec),
+    Rect(170, 25, 40, 30, kCursorUpArrow, kClick, EngineStarterMouseStarterRightInc),
+    Rect(170, 55, 40, 30, kCursorDownArrow, kClick, EngineStarterMouseStarterRightDec),
+    EndParent(),
+    End(),
+};
+
+// Fuel_Pumps (172 x 115).
+constinit const MOUSERECT kFuelPumpsMouseRects[] = {
+    Parent(),
+    Rect(-2, 17, 40, 40, kCursorHand, kClick, FuelPumpsMouseFwdLeft),
+    Rect(64, 17, 40, 40, kCursorHand, kClick, FuelPumpsMouseFwdCenter),
+    Rect(132, 17, 40, 40, kCursorHand, kClick, FuelPumpsMouseFwdRight),
+    Rect(-2, 75, 40, 40, kCursorHand, kClick, FuelPumpsMouseAftLeft),
+    Rect(64, 75, 40, 40, kCursorHand, kClick, FuelPumpsMouseAftCenter),
+    Rect(132, 75, 40, 40, kCursorHand, kClick, FuelPumpsMouseAftRight),
+    EndParent(),
+    End(),
+};
+
+// APU (200 x 190).
+constinit const MOUSERECT kApuMouseRects[] = {
+    Parent(),
+    Rect(10, 10, 25, 35, kCursorHand, kClick, ApuMouseFireAgent1),
+    Rect(53, 10, 25, 35, kCursorHand, kClick, ApuMouseFireAgent2),
+    Rect(97, 10, 25, 18, kCursorUpArrow, kClick, ApuMouseAirSwitchInc),
+    Rect(97, 28, 25, 18, kCursorDownArrow, kClick, ApuMouseAirSwitchDec),
+    Rect(172, 41, 20, 62, kCursorHand, kClick, ApuMouseDoorsGuard),
+    Rect(141, 41, 31, 31, kCursorUpArrow, kClick, ApuMouseDoorsAutoInc),
+    Rect(141, 72, 31, 31, kCursorDownArrow, kClick, ApuMouseDoorsAutoDec),
+    Rect(11, 59, 40, 40, kCursorHand, kClick, ApuMouseFireControl),
+    Rect(74, 55, 40, 25, kCursorUpArrow, kClick, ApuMouseMasterInc),
+    Rect(74, 85, 40, 25, kCursorDownArrow, kClickRelease, ApuMouseMasterDec),
+    Rect(17, 125, 61, 61, kCursorHand, kClick, ApuMouseEmergencyPower),
+    Rect(96, 143, 40, 40, kCursorHand, kClick, ApuMouseBattery),
+    EndParent(),
+    End(),
+};
+
+// Side Switches (240 x 145) and Side Switches2 (185 x 145): one console drawn twice.
+constinit const MOUSERECT kSideSwitchesMouseRects[] = {
+    Parent(),
+    Rect(55, 90, 55, 55, kCursorHand, kClick, SideSwitchesMousePanelLights),
+    Rect(115, 90, 55, 55, kCursorHand, kClick, SideSwitchesMouseDigitalLights),
+    Rect(180, 90, 55, 55, kCursorHand, kClick, SideSwitchesMouseFloodLights),
+    Rect(170, 0, 70, 70, kCursorHand, kClick, SideSwitchesMouseAlternateStatic),
+    EndParent(),
+    End(),
+};
+constinit const MOUSERECT kSideSwitches2MouseRects[] = {
+    Parent(),
+    Rect(28, 103, 40, 40, kCursorHand, kClick, SideSwitches2MousePanelLights),
+    Rect(76, 103, 40, 40, kCursorHand, kClick, SideSwitches2MouseDigitalLights),
+    Rect(123, 103, 40, 40, kCursorHand, kClick, SideSwitches2MouseFloodLights),
+    Rect(123, 18, 60, 60, kCursorHand, kClick, SideSwitches2MouseAlternateStatic),
     EndParent(),
     End(),
 };

@@ -34,5 +34,11 @@ extern const platform::MOUSERECT kTcasDisplayMouseRects[];
 extern const platform::MOUSERECT kFgcpLightsMouseRects[];
 extern const platform::MOUSERECT kDfgsMouseRects[];
 extern const platform::MOUSERECT kNavMouseRects[];
+extern const platform::MOUSERECT kElectricalMouseRects[];
+extern const platform::MOUSERECT kEngineStarterMouseRects[];
+extern const platform::MOUSERECT kFuelPumpsMouseRects[];
+extern const platform::MOUSERECT kApuMouseRects[];
+extern const platform::MOUSERECT kSideSwitchesMouseRects[];
+extern const platform::MOUSERECT kSideSwitches2MouseRects[];
 
 }  // namespace halcyon

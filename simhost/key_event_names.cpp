@@ -89,6 +89,7 @@ constexpr KeyEventName kKeyEventNames[] = {
     {66124, "autopilot altitude set"},
     {66240, "taxi lights toggle"},
     {66241, "battery master toggle"},
+    {65750, "panel lights toggle"},
     {66242, "alternator master toggle"},
     {66288, "flight director toggle"},
     {66298, "autobrake setting up"},

@@ -38,9 +38,37 @@ constexpr GaugePlacement kMainZoomedPanel[] = {
     {"Brake_Pressure", 760, 120, 300, 300},
 };
 
+// The overhead panel: the electrical panel with its meters.
+constexpr GaugePlacement kOverheadPanel[] = {
+    {"Electrical", 20, 20, 410, 460},
+    {"Electrical_CSD1_Temperature", 450, 20, 120, 120},
+    {"Electrical_CSD2_Temperature", 590, 20, 120, 120},
+    {"Electrical_AC_Load_1", 450, 160, 60, 60},
+    {"Electrical_AC_Load_APU", 520, 160, 60, 60},
+    {"Electrical_AC_Load_2", 590, 160, 60, 60},
+    {"Electrical_DC_Load_1", 450, 240, 120, 120},
+    {"Electrical_DC_Load_2", 590, 240, 120, 120},
+    {"Electrical_AC_Volts", 450, 380, 60, 60},
+    {"Electrical_DC_Volts_Amps", 520, 380, 60, 60},
+    {"Electrical_Frequency", 590, 380, 60, 60},
+    {"Engine_Starter", 20, 500, 210, 115},
+    {"Fuel_Pumps", 250, 500, 172, 115},
+    {"APU", 440, 460, 200, 190},
+    {"APU_EGT", 660, 460, 100, 100},
+    {"APU_RPM", 660, 570, 100, 100},
+};
+
+// The side console.
+constexpr GaugePlacement kSidePanel[] = {
+    {"Side Switches", 20, 20, 240, 145},
+    {"Side Switches2", 280, 20, 185, 145},
+};
+
 constexpr PanelWindowLayout kWindows[] = {
     {10010, "Main panel", 1460, 800, kMainPanel},
     {10280, "Main zoomed panel", 1080, 440, kMainZoomedPanel},
+    {10020, "Overhead panel", 780, 680, kOverheadPanel},
+    {10050, "Side panel", 485, 185, kSidePanel},
 };
 
 }  // namespace

@@ -32,6 +32,7 @@ constexpr uint32_t kTokenHeadingDeg = 86;
 constexpr uint32_t kTokenEngine1Selector = 307;
 constexpr uint32_t kTokenMasterAlternator = 363;
 constexpr uint32_t kTokenMasterBattery = 364;
+constexpr uint32_t kTokenPanelLights = 10;
 constexpr uint32_t kTokenAvionicsMaster = 740;
 constexpr uint32_t kTokenEngine2Selector = 906;
 constexpr uint32_t kTokenApuRpmFraction = 975;
@@ -68,6 +69,7 @@ void SelectTank(uint32_t) {
 constexpr KeyEventEffect kKeyEventEffects[] = {
     {65580, [](uint32_t) { ToggleToken(kTokenAutopilotEngaged); }},  // toggles at once
     {66241, [](uint32_t) { ToggleToken(kTokenMasterBattery); }},
+    {65750, [](uint32_t) { ToggleToken(kTokenPanelLights); }},
     {66242, [](uint32_t) { ToggleToken(kTokenMasterAlternator); }},
     {66293, [](uint32_t) { ToggleToken(kTokenAvionicsMaster); }},
     // The simulator's APU runs up or down at once as far as the cockpit sees it.

@@ -208,6 +208,25 @@ void LoadElectric() {
   g_powerSourceChanged = 0;
 }
 
+namespace {
+
+std::array<uint32_t, 2> g_apuOnBusLamp{};
+std::array<uint32_t, 2> g_externalOnBusLamp{};
+
+void UpdateBusLamps() {
+  for (int32_t side = 0; side < 2; ++side) {
+    const bool generator = IsGeneratorOnline(side) != 0;
+    const bool apu = IsApuFeedingBus(side) != 0;
+    g_apuOnBusLamp[side] = !generator && apu;
+    g_externalOnBusLamp[side] = !generator && !apu && IsExternalPowerFeedingBus(side) != 0;
+  }
+}
+
+}  // namespace
+
+uint32_t IsApuOnBusLampOn(int32_t side) { return side == 0 || side == 1 ? g_apuOnBusLamp[side] : 0; }
+uint32_t IsExternalOnBusLampOn(int32_t side) { return side == 0 || side == 1 ? g_externalOnBusLamp[side] : 0; }
+
 void UpdateElectric() {
   const bool verdictDue = IsTickDue(kChannel1HzB) != 0;
   if (verdictDue) {
@@ -220,6 +239,7 @@ void UpdateElectric() {
     UpdateBattery();
     SyncSimulatorMasters();
   }
+  UpdateBusLamps();
 }
 
 void SaveElectric() {

@@ -83,4 +83,10 @@ void ReconnectCsd(int32_t engine);
 uint32_t IsCsdConnected(int32_t engine);
 double GetCsdTemperature(int32_t engine);
 
+// The overhead panel's source lamps of each bus, set every step: the APU lamp
+// while the APU feeds a bus its generator does not, the external lamp while
+// external power does and neither the generator nor the APU.
+uint32_t IsApuOnBusLampOn(int32_t side);
+uint32_t IsExternalOnBusLampOn(int32_t side);
+
 }  // namespace halcyon

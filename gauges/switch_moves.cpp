@@ -1,0 +1,28 @@
+#include "gauges/switch_moves.h"
+
+#include "gauges/gauge_kit.h"
+
+namespace halcyon {
+
+int32_t Throw(CSwitch& record, const Switching& switching, SoundId sound) {
+  const int32_t position = GetSwitch(&record);
+  for (const Move& move : switching.moves) {
+    if (move.from == position) {
+      SetSwitch(&record, move.to);
+      PlayClick(sound);
+      return 1;
+    }
+  }
+  SetSwitch(&record, switching.fallback);
+  return 1;
+}
+
+int32_t ReleaseTo(CSwitch& record, int32_t from, int32_t to, SoundId sound) {
+  if (GetSwitch(&record) == from) {
+    SetSwitch(&record, to);
+    PlayClick(sound);
+  }
+  return 1;
+}
+
+}  // namespace halcyon

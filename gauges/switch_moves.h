@@ -1,0 +1,33 @@
+// Switches whose clicks follow a table of moves: a click moves the record
+// from one listed position to the next with its click sound; from a position
+// the table does not list it goes to the fallback without a sound. A release
+// moves the record only from the position the press left it in.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "core/switch.h"
+#include "host/sound_system.h"
+#include "platform/gauge.h"
+
+namespace halcyon {
+
+struct Move {
+  int32_t from;
+  int32_t to;
+};
+struct Switching {
+  std::span<const Move> moves;
+  int32_t fallback;
+};
+
+int32_t Throw(CSwitch& record, const Switching& switching, SoundId sound);
+int32_t ReleaseTo(CSwitch& record, int32_t from, int32_t to, SoundId sound);
+inline bool IsRelease(uint32_t mouseFlags) { return (mouseFlags & platform::kMouseLeftRelease) != 0; }
+
+// 41 and 120 in turn, anything else back to 120.
+constexpr Move kOnOffMoves[] = {{kSwitchOn, kSwitchOff}, {kSwitchOff, kSwitchOn}};
+constexpr Switching kOnOff{kOnOffMoves, kSwitchOff};
+
+}  // namespace halcyon
