@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace halcyon {
@@ -76,6 +77,12 @@ class CFms {
   uint32_t GetV1() const { return v1Kt_; }
   int32_t GetVr() const { return vrKt_; }
   uint32_t GetV2() const { return v2Kt_; }
+
+  // ---- Active route ----
+  // The ident of the active route's origin airport; empty without a
+  // navigation state, an active route or an origin. No route is held here
+  // yet, so it is empty for now.
+  std::string GetActiveRouteOrigin() const { return {}; }
 
   static constexpr double kNoHeading = -1.0;
   static constexpr double kNoPath = -999999999.0;
