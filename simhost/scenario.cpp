@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "platform/keyboard_device.h"
+#include "platform/paths.h"
 #include "platform/simconnect.h"
 #include "platform/simulator.h"
 #include "platform/system.h"
@@ -631,6 +632,24 @@ std::string RunSnapshot(RunContext& context, const ScenarioStep& step) {
   return failure;
 }
 
+// The dispatch page's two cards, into the output folder beside the pictures.
+std::string RunDispatch(RunContext& context, const ScenarioStep&) {
+  if (context.host.PicturesFolder().empty()) return "dispatch needs an output folder";
+  std::string sheet;
+  if (!context.host.DispatchCards(&sheet)) return "the departure plan could not be written (see the trace)";
+  const std::filesystem::path out = std::filesystem::path(context.host.PicturesFolder()).parent_path();
+  const std::filesystem::path plan =
+      std::filesystem::path(platform::ResolvePath(L".\\SimObjects\\Airplanes\\QZ Halcyon Pro\\Departure plan.txt"));
+  std::error_code error;
+  std::filesystem::copy_file(plan, out / "Departure plan.txt", std::filesystem::copy_options::overwrite_existing, error);
+  std::FILE* file = error ? nullptr : std::fopen((out / "Load sheet.txt").string().c_str(), "wb");
+  const bool written = file != nullptr && std::fwrite(sheet.data(), 1, sheet.size(), file) == sheet.size();
+  if (file != nullptr && std::fclose(file) != 0) return "the load sheet could not be written into " + out.string();
+  if (!written) return "the dispatch cards could not be written into " + out.string();
+  context.log.Note(context.host.SimSeconds(), "dispatch: \"Departure plan.txt\" and \"Load sheet.txt\" written");
+  return "";
+}
+
 std::string RunStop(RunContext& context, const ScenarioStep&) {
   context.stopped = true;
   return "";
@@ -674,6 +693,7 @@ constexpr Command kCommands[] = {
     {"trace", 1, 99, "trace <token>|<section>/<key> ...", CheckTrace, RunTrace, TraceNames},
     {"note", 1, 99, "note <text>", CheckNothing, RunNote},
     {"stop", 0, 0, "stop", CheckNothing, RunStop},
+    {"dispatch", 0, 0, "dispatch", CheckNothing, RunDispatch},
 };
 
 const Command* FindCommand(const std::string& name) {

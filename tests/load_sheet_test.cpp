@@ -5,11 +5,15 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "core/panel_services.h"
 #include "crewaids/dispatch/departure_plan.h"
 #include "crewaids/dispatch/dispatch_model.h"
 #include "crewaids/dispatch/load_sheet.h"
+#include "simhost/run_log.h"
+#include "simhost/scenario.h"
 #include "tests/cockpit.h"
 
 namespace halcyon::test {
@@ -304,6 +308,27 @@ TEST(DeparturePlan, MetricCardAndAFolderThatCannotBeWritten) {
     traced = traced || line.find("Departure plan.txt could not be written") != std::string::npos;
   }
   EXPECT_TRUE(traced);
+}
+
+TEST(DeparturePlan, TheScenarioCommandPutsBothCardsIntoTheOutputFolder) {
+  Cockpit cockpit;
+  PlanDay(cockpit);
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  ASSERT_TRUE(scenario.Parse("dispatch\n", "flight.scn", &errors));
+  simhost::RunLog log;
+  std::string error;
+  ASSERT_TRUE(simhost::RunScenario(cockpit.host(), scenario, log, &error)) << error;
+  const std::filesystem::path out = std::filesystem::path(cockpit.picturesFolder()).parent_path();
+  std::string sheet;
+  for (int32_t n = 1; n <= kLoadSheetLines; ++n) sheet += (n > 1 ? "\r\n" : "") + Line(n);
+  const auto read = [](const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  EXPECT_EQ(read(out / "Load sheet.txt"), sheet);
+  EXPECT_EQ(read(out / "Departure plan.txt"), cockpit.readFile(kPlan));
+  EXPECT_EQ(cockpit.readFile(kPlan).substr(0, 16), "  DEPARTURE PLAN");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "core/helpers.h"
 #include "core/ini_values.h"
@@ -155,3 +156,16 @@ bool WriteDeparturePlan(const std::string& originIdent) {
 bool WriteDeparturePlan() { return WriteDeparturePlan(g_fms.GetActiveRouteOrigin()); }
 
 }  // namespace halcyon
+
+extern "C" int32_t HalcyonDispatchCards(char* text, int32_t size) {
+  using namespace halcyon;
+  BuildLoadSheet();
+  std::string sheet;
+  for (int32_t n = 1; n <= kLoadSheetLines; ++n) {
+    if (n > 1) sheet += "\r\n";
+    sheet += platform::Narrow(GetLoadSheetLine(n));
+  }
+  if (text == nullptr || size <= 0 || sheet.size() >= static_cast<size_t>(size)) return 0;
+  std::memcpy(text, sheet.c_str(), sheet.size() + 1);
+  return WriteDeparturePlan() ? 1 : 2;
+}

@@ -5,6 +5,7 @@
 // the aircraft INI file, the zulu date and the clock and weather tokens.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace halcyon {
@@ -22,3 +23,9 @@ bool WriteDeparturePlan();
 bool WriteDeparturePlan(const std::string& originIdent);
 
 }  // namespace halcyon
+
+// For the headless host: rebuilds the load sheet, writes the departure plan
+// and copies the sheet's 15 lines, joined by CR LF, into `text` (UTF-8,
+// terminated). 0 when the text does not fit; else 1 with the card written,
+// 2 without it.
+extern "C" int32_t HalcyonDispatchCards(char* text, int32_t size);
