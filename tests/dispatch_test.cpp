@@ -268,6 +268,11 @@ TEST(Dispatch, BalancedFuelStepsKeepTheWingsLevel) {
   EXPECT_EQ(GetFuelQuantity(0), 4005);
   EXPECT_EQ(GetFuelQuantity(2), 4000);
   cockpit.runTicks(4);
+  SetTanks(cockpit, 5000, 1, 5000);
+  RemoveFuelBalanced();
+  EXPECT_EQ(GetFuelQuantity(1), 0) << "one pound in the center is taken first";
+  EXPECT_EQ(GetFuelQuantity(0), 5000);
+  cockpit.runTicks(4);
   SetTanks(cockpit, 10, 0, 10);
   RemoveFuelBalanced();
   EXPECT_EQ(GetFuelQuantity(3), 0);
@@ -314,7 +319,9 @@ TEST(Dispatch, FuelFromTheSimulatorIsWeighedAndNeverOverflows) {
 
 TEST(Dispatch, RandomLoadsFollowTheirDraws) {
   Cockpit cockpit;
-  for (uint32_t seed = 1; seed <= 40; ++seed) {
+  int high = 0;
+  // Seeds far apart: the first draws of neighbouring small seeds lie close together.
+  for (uint32_t seed = 1; seed <= 40 * 104729; seed += 104729) {
     platform::SeedRandom(seed);
     RandomFuel();
     const int32_t wing = GetFuelQuantity(0);
@@ -326,14 +333,104 @@ TEST(Dispatch, RandomLoadsFollowTheirDraws) {
     }
     platform::SeedRandom(seed);
     const int32_t draw = platform::Random() % 39128;
-    EXPECT_EQ(GetFuelQuantity(3), draw < 18533 ? draw / 2 * 2 : 18532 + draw - 18532 + 0) << "seed " << seed;
+    EXPECT_EQ(GetFuelQuantity(3), draw < 18533 ? draw / 2 * 2 : draw) << "seed " << seed;
+    EXPECT_EQ(GetFuelQuantity(1), draw < 18533 ? 0 : draw - 18532);
+    high += draw >= 18533 ? 1 : 0;
   }
+  EXPECT_GT(high, 5) << "both branches drawn";
   platform::SeedRandom(3);
   FillPayload();
   EXPECT_EQ(GetPassengerCount(), kSeatCount);
   EXPECT_EQ(OccupiedSeats(), kSeatCount);
   EXPECT_EQ(GetDispatchWeight(3), 9396);
   EXPECT_GT(CountDispatchItems(kSeatMale), CountDispatchItems(kSeatChild)) << "half male, a tenth children";
+}
+
+// The draws of the random source from a seed, as the model takes them.
+std::vector<int> Draws(uint32_t seed, int count) {
+  platform::SeedRandom(seed);
+  std::vector<int> draws;
+  for (int n = 0; n < count; ++n) draws.push_back(platform::Random());
+  return draws;
+}
+
+// A seed whose baggage draws (after `before` other draws) give that hold
+// order and 10, 20 or 30 lb, so the holds can be stepped to meet it.
+uint32_t BaggageSeed(int before, int order, int* baggageLb) {
+  for (uint32_t seed = 1;; ++seed) {
+    const std::vector<int> d = Draws(seed, before + 2);
+    *baggageLb = d[before + 1] % 40;
+    if (d[before] % 3 == order && *baggageLb % 10 == 0 && *baggageLb > 0) return seed;
+  }
+}
+
+// Steps a hold by whole cargo steps of 10 lb (slow clicks).
+void StepHold(Cockpit& cockpit, int32_t hold, int32_t lb) {
+  for (int32_t n = 0; n < std::abs(lb) / 10; ++n) {
+    cockpit.runTicks(4);
+    if (lb > 0) SetDispatchFieldA(hold); else SetDispatchFieldB(hold);
+  }
+}
+
+TEST(Dispatch, BaggageGoesToTheFirstHoldOfItsOrderThatHoldsIt) {
+  Cockpit cockpit;
+  constexpr int32_t kOrders[3][3] = {{0, 1, 2}, {1, 0, 2}, {2, 1, 0}};
+  for (int order = 0; order < 3; ++order) {
+    int baggageLb = 0;
+    // A random passenger draws the seat, the kind, then the order and the weight.
+    const uint32_t seed = BaggageSeed(2, order, &baggageLb);
+    for (int position = 0; position < 3; ++position) {
+      FillPayload();
+      for (uint32_t kind = 1; kind <= 3; ++kind) {
+        for (int n = 0; n < kSeatCount; ++n) RemoveDispatchItem(kind);
+      }
+      ASSERT_EQ(GetPassengerCount(), 0);
+      // The holds before `position` full, the one at it and those after it
+      // just room for the bag: the first of these takes it.
+      for (int later = position; later < 3; ++later) StepHold(cockpit, kOrders[order][later], -baggageLb);
+      const int32_t hold = kOrders[order][position];
+      platform::SeedRandom(seed);
+      AddRandomPassenger();
+      EXPECT_EQ(GetDispatchWeight(hold), kHoldLimitLb[hold]) << "order " << order << " position " << position;
+      EXPECT_EQ(GetDispatchWeight(3), 9396 - (2 - position) * baggageLb);
+    }
+    // No room anywhere: the bag stays behind.
+    platform::SeedRandom(seed);
+    const int32_t before = GetPassengerCount();
+    AddRandomPassenger();
+    EXPECT_EQ(GetPassengerCount(), before + 1);
+    EXPECT_EQ(GetDispatchWeight(3), 9396);
+
+    // A passenger leaving (seat draw, then order and weight) takes the bag
+    // from the first hold of the order that has it.
+    const uint32_t leaveSeed = BaggageSeed(1, order, &baggageLb);
+    for (int position = 0; position < 3; ++position) {
+      ClearPayload();
+      AddDispatchItem(kSeatMale);
+      for (int later = position; later < 3; ++later) StepHold(cockpit, kOrders[order][later], baggageLb);
+      const int32_t hold = kOrders[order][position];
+      platform::SeedRandom(leaveSeed);
+      RemoveRandomPassenger();
+      EXPECT_EQ(GetPassengerCount(), 0);
+      EXPECT_EQ(GetDispatchWeight(hold), 0) << "order " << order << " position " << position;
+      EXPECT_EQ(GetDispatchWeight(3), (2 - position) * baggageLb);
+    }
+  }
+}
+
+TEST(Dispatch, RandomPayloadSeatsItsDrawAndThenSetsTheHolds) {
+  Cockpit cockpit;
+  for (uint32_t seed : {1u, 2u, 3u, 5u, 8u}) {
+    const std::vector<int> d = Draws(seed, 1 + 4 * kSeatCount + 3);
+    const int32_t seated = std::max(d[0] % kSeatCount, 1);
+    platform::SeedRandom(seed);
+    RandomPayload();
+    EXPECT_EQ(GetPassengerCount(), seated) << "seed " << seed;
+    // Each passenger took four draws: seat, kind, hold order, baggage.
+    EXPECT_EQ(GetDispatchWeight(0), d[1 + 4 * seated] % 3037);
+    EXPECT_EQ(GetDispatchWeight(1), d[2 + 4 * seated] % 3037);
+    EXPECT_EQ(GetDispatchWeight(2), d[3 + 4 * seated] % 3322);
+  }
 }
 
 TEST(Dispatch, HundredsOfRandomEditsNeverLeaveTheLimits) {
