@@ -12,6 +12,7 @@
 #include "core/panel_services.h"
 #include "core/tick_scheduler.h"
 #include "core/tracking_allocator.h"
+#include "crewaids/dispatch/dispatch_model.h"
 #include "crewaids/placeholders.h"
 #include "displays/efis/display_states.h"
 #include "displays/efis/efis_dimmer.h"

@@ -5,17 +5,8 @@
 
 namespace halcyon {
 
-void LoadFuel() { platform::NoteNotBuilt("LoadFuel"); }
 void ResetCenterPage() { platform::NoteNotBuilt("ResetCenterPage"); }
 void ResetEditorMode() { platform::NoteNotBuilt("ResetEditorMode"); }
-void SaveFuel() { platform::NoteNotBuilt("SaveFuel"); }
 void ShutdownEditorMode() { platform::NoteNotBuilt("ShutdownEditorMode"); }
-
-int32_t g_dispatchCargo[3] = {};
-int32_t g_dispatchFuel[3] = {};
-double GetZonePayload(int32_t) {
-  platform::NoteNotBuilt("GetZonePayload");
-  return 0.0;
-}
 
 }  // namespace halcyon

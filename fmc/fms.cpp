@@ -72,6 +72,12 @@ CNavDatabase* CFms::GetNavDatabase() {
 
 CLeg* CFms::GetCenterLeg() { return legsPage_->CenterLeg(); }
 
+std::string CFms::GetActiveRouteOrigin() const {
+  if (nav_.GetExecRoute() == 0) return {};
+  const CFlightPlan* flown = nav_.GetRoute(CFmsNav::kActiveSlot);
+  return flown != nullptr && flown->HasOrigin() ? flown->GetOrigin()->GetIdent() : std::string();
+}
+
 void CFms::AlignToAircraftPosition() {
   nav_.AlignToAircraftPosition();
   RefreshScreen();

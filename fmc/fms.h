@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "fmc/cdu_page.h"
@@ -145,6 +146,10 @@ class CFms {
   void SaveState() const;
   // Once a tick.
   void Update(const FmsInputs& inputs);
+  // ---- Active route ----
+  // The ident of the active (executed) route's origin airport; empty without
+  // an executed route or an origin.
+  std::string GetActiveRouteOrigin() const;
 
   static constexpr double kNoHeading = -1.0;
   static constexpr double kNoPath = -999999999.0;

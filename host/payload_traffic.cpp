@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "core/panel_services.h"
-#include "crewaids/placeholders.h"
+#include "crewaids/dispatch/dispatch_model.h"
 #include "displays/tcas/tcas.h"
 #include "host/simconnect_client.h"
 #include "nav/latlon.h"
@@ -32,15 +32,15 @@ bool IsInDeadBand(double value) { return value > -kPositionDeadBandDeg && value 
 
 void WritePayloadAndFuel() {
   const double lbPerGallon = ReadToken(Token::FuelWeightLbPerGallon);
-  for (int32_t zone = 1; zone <= 4; ++zone) g_payloadFuelData.stationLb[zone - 1] = GetZonePayload(zone);
-  for (int32_t cargo = 0; cargo < 3; ++cargo) g_payloadFuelData.stationLb[4 + cargo] = g_dispatchCargo[cargo];
+  for (int32_t zone = 1; zone <= 4; ++zone) g_payloadFuelData.stationLb[zone - 1] = GetZoneWeight(zone);
+  for (int32_t cargo = 0; cargo < 3; ++cargo) g_payloadFuelData.stationLb[4 + cargo] = GetDispatchWeight(cargo);
   // Without a usable fuel weight there are no gallons to send: nothing is
   // sent rather than infinite or undefined quantities.
   const bool weightUsable = std::isfinite(lbPerGallon) && lbPerGallon > 0.0;
   if (weightUsable) {
-    g_payloadFuelData.leftMainGal = g_dispatchFuel[0] / lbPerGallon;
-    g_payloadFuelData.rightMainGal = g_dispatchFuel[1] / lbPerGallon;
-    g_payloadFuelData.centerGal = g_dispatchFuel[2] / lbPerGallon;
+    g_payloadFuelData.leftMainGal = GetFuelQuantity(0) / lbPerGallon;
+    g_payloadFuelData.rightMainGal = GetFuelQuantity(2) / lbPerGallon;
+    g_payloadFuelData.centerGal = GetFuelQuantity(1) / lbPerGallon;
   }
   if (weightUsable && g_simConnect != nullptr) {
     platform::SimConnect_SetDataOnSimObject(g_simConnect, kDefinitionPayloadFuel, platform::kUserObjectId, 0, 0,

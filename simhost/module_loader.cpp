@@ -37,6 +37,7 @@ bool LoadedModule::Open(const std::string& path, std::string* error) {
       reinterpret_cast<int32_t (*)(const char*, const char*, int32_t*)>(dlsym(handle_, "HalcyonControlPosition"));
   controlAt_ = reinterpret_cast<int32_t (*)(int32_t, char*, int32_t, char*, int32_t)>(dlsym(handle_, "HalcyonControlAt"));
   fmaText_ = reinterpret_cast<int32_t (*)(char*, int32_t)>(dlsym(handle_, "HalcyonFmaText"));
+  dispatchCards_ = reinterpret_cast<int32_t (*)(char*, int32_t)>(dlsym(handle_, "HalcyonDispatchCards"));
   if (imports->panels.id == platform::kImportPanels) imports->panels.table = platform::sim::PanelTable();
   gauges_.clear();
   for (platform::GAUGEHDR** gauge = linkage->gauges; gauge != nullptr && *gauge != nullptr; ++gauge) {
@@ -85,6 +86,13 @@ bool LoadedModule::FmaText(std::string* text) const {
   char buffer[64];
   if (fmaText_ == nullptr || fmaText_(buffer, static_cast<int32_t>(sizeof(buffer))) == 0) return false;
   *text = buffer;
+  return true;
+}
+
+bool LoadedModule::DispatchCards(std::string* loadSheet) const {
+  char buffer[4096];
+  if (dispatchCards_ == nullptr || dispatchCards_(buffer, static_cast<int32_t>(sizeof(buffer))) != 1) return false;
+  *loadSheet = buffer;
   return true;
 }
 

@@ -37,6 +37,10 @@ class LoadedModule {
   // The flight mode annunciator's text (see HalcyonFmaText); false when the
   // module has none.
   bool FmaText(std::string* text) const;
+  // The load sheet's text, with "Departure plan.txt" written into the
+  // aircraft folder (see HalcyonDispatchCards); false when the module has
+  // none or the card could not be written.
+  bool DispatchCards(std::string* loadSheet) const;
 
   // The gauges in Linkage order.
   const std::vector<platform::GAUGEHDR*>& Gauges() const { return gauges_; }
@@ -51,6 +55,7 @@ class LoadedModule {
   int32_t (*controlPosition_)(const char*, const char*, int32_t*) = nullptr;
   int32_t (*controlAt_)(int32_t, char*, int32_t, char*, int32_t) = nullptr;
   int32_t (*fmaText_)(char*, int32_t) = nullptr;
+  int32_t (*dispatchCards_)(char*, int32_t) = nullptr;
   std::vector<platform::GAUGEHDR*> gauges_;
 };
 

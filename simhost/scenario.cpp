@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "platform/keyboard_device.h"
+#include "platform/paths.h"
 #include "platform/simconnect.h"
 #include "platform/simulator.h"
 #include "platform/system.h"
@@ -649,6 +650,24 @@ std::string RunIls(RunContext& context, const ScenarioStep& step) {
   return context.host.Radios().AddIls(step.args[0], step.args[1], Number(step.args[2]), IlsSlope(step.args));
 }
 
+// The dispatch page's two cards, into the output folder beside the pictures.
+std::string RunDispatch(RunContext& context, const ScenarioStep&) {
+  if (context.host.PicturesFolder().empty()) return "dispatch needs an output folder";
+  std::string sheet;
+  if (!context.host.DispatchCards(&sheet)) return "the departure plan could not be written (see the trace)";
+  const std::filesystem::path out = std::filesystem::path(context.host.PicturesFolder()).parent_path();
+  const std::filesystem::path plan =
+      std::filesystem::path(platform::ResolvePath(L".\\SimObjects\\Airplanes\\QZ Halcyon Pro\\Departure plan.txt"));
+  std::error_code error;
+  std::filesystem::copy_file(plan, out / "Departure plan.txt", std::filesystem::copy_options::overwrite_existing, error);
+  std::FILE* file = error ? nullptr : std::fopen((out / "Load sheet.txt").string().c_str(), "wb");
+  const bool written = file != nullptr && std::fwrite(sheet.data(), 1, sheet.size(), file) == sheet.size();
+  if (file != nullptr && std::fclose(file) != 0) return "the load sheet could not be written into " + out.string();
+  if (!written) return "the dispatch cards could not be written into " + out.string();
+  context.log.Note(context.host.SimSeconds(), "dispatch: \"Departure plan.txt\" and \"Load sheet.txt\" written");
+  return "";
+}
+
 std::string RunStop(RunContext& context, const ScenarioStep&) {
   context.stopped = true;
   return "";
@@ -694,6 +713,7 @@ constexpr Command kCommands[] = {
     {"note", 1, 99, "note <text>", CheckNothing, RunNote},
     {"stop", 0, 0, "stop", CheckNothing, RunStop},
     {"ils", 3, 4, "ils <airport> <runway> <frequency-mhz> [<glide-slope-deg>]", CheckIlsLine, RunIls, IlsNames},
+    {"dispatch", 0, 0, "dispatch", CheckNothing, RunDispatch},
 };
 
 const Command* FindCommand(const std::string& name) {

@@ -229,6 +229,12 @@ bool SimHost::MoveControl(const std::string& section, const std::string& key, in
   return moved;
 }
 
+bool SimHost::DispatchCards(std::string* loadSheet) {
+  const bool written = module_.DispatchCards(loadSheet);
+  ReturnedFromModule();
+  return written;
+}
+
 void SimHost::SendService(uint32_t serviceId) {
   for (const Panel::Instance& instance : panel_.Instances()) SendService(instance.header, serviceId);
 }

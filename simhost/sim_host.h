@@ -92,6 +92,10 @@ class SimHost {
   // Moves a cockpit control by its INI section and key, as its gauge would;
   // false when the cockpit saves no such control.
   bool MoveControl(const std::string& section, const std::string& key, int32_t position);
+  // The dispatch page's cards: the load sheet's text, and "Departure
+  // plan.txt" written in the aircraft folder; false when it was not.
+  bool DispatchCards(std::string* loadSheet);
+  const std::string& PicturesFolder() const { return options_.picturesFolder; }
 
   // ---- The simulator's clock ----
   double Tick18() const { return tick18_; }

@@ -406,6 +406,7 @@ TEST(DefaultFlight, TheCrewProgramsTheRouteOnTheCduBeforeDeparture) {
   EXPECT_TRUE(executedOnGround);
   const CFlightPlan& flown = *g_fms.GetFmsNav()->GetRoute(3);
   EXPECT_STREQ(flown.GetOrigin()->GetIdent(), "LSZH");
+  EXPECT_EQ(g_fms.GetActiveRouteOrigin(), "LSZH") << "the departure plan's station";
   EXPECT_STREQ(flown.GetOrigin()->GetRunway()->GetIdent(), "16");
   EXPECT_EQ(LegIdents(), "GIVOR FAREN LSZH [[[[[ ");
   EXPECT_EQ(flown.GetFirstLeg()->GetAltConstraintType(1), 2);

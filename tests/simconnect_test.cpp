@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "core/options.h"
-#include "crewaids/placeholders.h"
+#include "crewaids/dispatch/dispatch_model.h"
 #include "displays/efis/efis_mcp.h"
 #include "displays/radar/radar.h"
 #include "displays/tcas/tcas.h"
@@ -254,12 +254,11 @@ TEST(SimConnect, TrafficValidityThresholds) {
 
 TEST(SimConnect, PayloadAndFuelInPoundsAndGallons) {
   Cockpit cockpit;
-  g_dispatchCargo[0] = 1200;
-  g_dispatchCargo[1] = 800;
-  g_dispatchCargo[2] = 300;
-  g_dispatchFuel[0] = 9266;  // left main
-  g_dispatchFuel[1] = 9380;  // right main
-  g_dispatchFuel[2] = 6700;  // center
+  FillPayload();  // holds F1, F2, A1 full: 3037, 3037, 3322 lb
+  // The planned fuel taken from the simulator at one pound a gallon.
+  cockpit.set(Token::FuelLeftGal, 9266.0).set(Token::FuelRightGal, 9380.0).set(Token::FuelCenterGal, 6700.0);
+  cockpit.set(Token::FuelWeightLbPerGallon, 1.0);
+  ReadFuelFromSimulator();
 
   // No fuel weight: nothing sent, the fuel-used counters are reset all the same.
   cockpit.set(Token::FuelWeightLbPerGallon, 0.0);
@@ -280,9 +279,10 @@ TEST(SimConnect, PayloadAndFuelInPoundsAndGallons) {
   ASSERT_EQ(write.bytes.size(), 80u);
   double sent[10];
   std::memcpy(sent, write.bytes.data(), sizeof(sent));
-  EXPECT_EQ(sent[4], 1200.0);
-  EXPECT_EQ(sent[5], 800.0);
-  EXPECT_EQ(sent[6], 300.0);
+  EXPECT_EQ(sent[0] + sent[1] + sent[2] + sent[3], GetPassengerWeight()) << "the four cabin zones";
+  EXPECT_EQ(sent[4], 3037.0);
+  EXPECT_EQ(sent[5], 3037.0);
+  EXPECT_EQ(sent[6], 3322.0);
   EXPECT_NEAR(sent[7], 1000.0, 1e-9) << "center tank";
   EXPECT_NEAR(sent[8], 9266.0 / 6.7, 1e-9) << "left main";
   EXPECT_NEAR(sent[9], 1400.0, 1e-9) << "right main";
