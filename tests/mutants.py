@@ -125,7 +125,9 @@ def nudge(literal):
     for d in (int(last) + 1, int(last) - 1):
         if 0 <= d <= 9:
             out.append(body[:cut] + str(d) + body[cut + 1:] + exp + suffix)
-    return out
+    # A nudge that leaves the value as it was (0.0 times 1.1) is no fault.
+    old = float(body + exp) if body != '.' else 0.0
+    return [n for n in out if float(n.rstrip('fFuUlL')) != old]
 
 
 def faults_of(lines, masks):

@@ -75,6 +75,15 @@ class Sampler(unittest.TestCase):
         self.assertNotIn(9, lines)
         self.assertIn(10, lines)  # the && and == of the real return
 
+    def test_a_nudge_always_changes_the_number(self):
+        zero = os.path.join(self.dir.name, 'zero.cpp')
+        with open(zero, 'w') as f:
+            f.write('double Rest() { return 0.0; }\n')
+        out = subprocess.run([sys.executable, SAMPLER, '--list', zero],
+                             stdout=subprocess.PIPE, text=True, check=True).stdout
+        self.assertIn("'0.0' -> '0.1'", out)
+        self.assertNotIn("'0.0' -> '0.0'", out)
+
     def test_the_same_seed_draws_the_same_faults(self):
         runs = [self.sampler('--count', '5', '--seed', str(seed), build='true', test='true').stdout
                 for seed in (7, 7, 8)]
