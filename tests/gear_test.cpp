@@ -68,6 +68,8 @@ TEST(Gear, SplitLegsFromUpAndLockedLeaveTheLampDark) {
   EXPECT_EQ(GetSwitch(&g_gearTransitLamp), kSwitchOff);
   cockpit.set(Token::GearRightPosition, 100).runTicks(1);
   EXPECT_EQ(GetGearTransitState(), kGearInTransit);
+  cockpit.runTicks(1);
+  EXPECT_EQ(GetGearTransitState(), kGearInTransit) << "one leg down, the other still travelling";
   cockpit.set(Token::GearRightPosition, kGearExtended).runTicks(1);
   EXPECT_EQ(GetGearTransitState(), kGearDownLocked);
   cockpit.set(Token::GearLeftPosition, 16000).runTicks(1);
