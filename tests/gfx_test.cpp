@@ -568,6 +568,22 @@ TEST(DisplayPictures, TheProgramTakesAPictureInterval) {
   EXPECT_NE(text.find("== Pictures of the displays (in pictures/) =="), std::string::npos);
 }
 
+// The cockpit's state moves once a tick: each lit glass screen draws once a
+// tick, however many frames the simulator draws in it.
+TEST(GlassScreens, EachDrawsOnceATickWhateverTheFramesATick) {
+  for (const int framesPerTick : {1, 3}) {
+    Cockpit cockpit({.framesPerTick = framesPerTick});
+    cockpit.powerUp().control("EFIS DIMMER", "pfd_dim", 10).control("EFIS DIMMER", "nd_dim", 10).runSeconds(6);
+    for (const char* gauge : {"EFIS PFD", "EFIS ND", "TCAS Display", "FMS"}) {
+      platform::gfx::Surface* surface = cockpit.surface(gauge);
+      ASSERT_NE(surface, nullptr) << gauge;
+      const uint64_t before = surface->Frames();
+      cockpit.runTicks(18);
+      EXPECT_EQ(surface->Frames() - before, 18u) << gauge << ", " << framesPerTick << " frames a tick";
+    }
+  }
+}
+
 TEST(DisplayPictures, FileNamesSortByTime) {
   EXPECT_EQ(simhost::PictureFileName(0, "EFIS PFD"), "00-00-00.0_EFIS_PFD.png");
   EXPECT_EQ(simhost::PictureFileName(3725.25, "TCAS Display"), "01-02-05.2_TCAS_Display.png");
