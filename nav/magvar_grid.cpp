@@ -13,8 +13,11 @@ constexpr int kMaxGridCells = 4 * 1024 * 1024;
 enum GridColumn { kLatMin, kLatStep, kRows, kLonMin, kLonStep, kCols };
 enum RowColumn { kRowLat, kRowValues };
 
-// Reads whitespace-separated numbers into `out`; false on anything else or
-// when the count differs.
+// A declination lies within -180..180 degrees.
+bool IsDeclination(double value) { return value >= -180.0 && value <= 180.0; }
+
+// Reads whitespace-separated declinations into `out`; false on anything else,
+// a value out of range or when the count differs.
 bool ParseRow(std::string_view text, size_t count, float* out) {
   size_t got = 0;
   size_t i = 0;
@@ -24,7 +27,7 @@ bool ParseRow(std::string_view text, size_t count, float* out) {
     size_t end = i;
     while (end < text.size() && text[end] != ' ' && text[end] != '\t') ++end;
     double value = 0.0;
-    if (got == count || !ParseNavNumber(text.substr(i, end - i), &value)) return false;
+    if (got == count || !ParseNavNumber(text.substr(i, end - i), &value) || !IsDeclination(value)) return false;
     out[got++] = static_cast<float>(value);
     i = end;
   }
@@ -79,7 +82,7 @@ bool CMagVarGrid::Parse(const std::string& fileName, std::string_view text, NavL
       continue;
     }
     if (!ParseRow(reader.Field(kRowValues), cols_, &values[static_cast<size_t>(row) * cols_])) {
-      reader.Reject("a row needs " + std::to_string(cols_) + " numbers");
+      reader.Reject("a row needs " + std::to_string(cols_) + " declinations from -180 to 180");
       continue;
     }
     rowSeen[row] = true;
@@ -123,9 +126,15 @@ double CMagVarGrid::AtLatLonWest(double latDeg, double lonWestDeg) const {
   const int col1 = col0 + 1 < cols_ ? col0 + 1 : (wraps_ ? 0 : col0);
   const double fy = y - row0;
   const double fx = x - col0;
-  const double south = Value(row0, col0) + (Value(row0, col1) - Value(row0, col0)) * fx;
-  const double north = Value(row0 + 1, col0) + (Value(row0 + 1, col1) - Value(row0 + 1, col0)) * fx;
-  return south + (north - south) * fy;
+  // Between a magnetic pole and its geographic pole the declination jumps
+  // from +180 to -180 within one cell: blend on the circle, each corner taken
+  // within half a turn of the first, then back into -180..180.
+  const double base = Value(row0, col0);
+  auto near = [base](double value) { return base + std::remainder(value - base, 360.0); };
+  const double south = base + (near(Value(row0, col1)) - base) * fx;
+  const double north0 = near(Value(row0 + 1, col0));
+  const double north = north0 + (near(Value(row0 + 1, col1)) - north0) * fx;
+  return std::remainder(south + (north - south) * fy, 360.0);
 }
 
 }  // namespace halcyon

@@ -306,6 +306,10 @@ void CNavDatabase::LoadAirports(const std::string& fileName, std::string_view te
         !ReadNumber(reader, reader.Field(kRwyElev), "elev_ft", false, &elevationFt)) {
       continue;
     }
+    if (headingDeg < 0.0 || headingDeg > 360.0) {
+      reader.Reject("heading_mag outside 0 to 360");
+      continue;
+    }
     pending.runway = CRunway(ident, threshold, headingDeg, lengthFt, elevationFt);
     pending.line = reader.LineNumber();
     runways.push_back(pending);

@@ -1,13 +1,20 @@
 // The navigation text reader.
 #include "nav/nav_text.h"
 
+#include <sys/stat.h>
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <utility>
 
+#include "platform/paths.h"
+
 namespace halcyon {
 namespace {
+
+// How much of a bad field a problem report quotes.
+constexpr size_t kExcerptBytes = 40;
 
 std::string_view Trim(std::string_view text) {
   size_t begin = 0;
@@ -94,7 +101,7 @@ int NavTextReader::Next() {
     Split(line);
     const Tag* tag = FindTag(fields_[0]);
     if (tag == nullptr || !tag->hasHeader) {
-      Reject("a record of '" + std::string(fields_[0]) + "' before its header line");
+      Reject("a record of '" + platform::Escaped(fields_[0], kExcerptBytes) + "' before its header line");
       continue;
     }
     if (tag->wanted.empty()) continue;
@@ -128,6 +135,12 @@ bool ParseNavNumber(std::string_view text, double* value) {
 bool ReadNavFile(const std::string& path, std::string* text) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) return false;
+  // A folder (or a device) of that name is no file: it reads as missing.
+  struct stat info {};
+  if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
+    std::fclose(file);
+    return false;
+  }
   text->clear();
   char buffer[1 << 16];
   for (size_t got; (got = std::fread(buffer, 1, sizeof(buffer), file)) > 0;) text->append(buffer, got);

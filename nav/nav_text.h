@@ -75,7 +75,7 @@ class NavTextReader {
 
 // A whole decimal number, finite; false for anything else.
 bool ParseNavNumber(std::string_view text, double* value);
-// The whole file, or false when it cannot be opened.
+// The whole file, or false when it cannot be opened or is no file (a folder).
 bool ReadNavFile(const std::string& path, std::string* text);
 
 }  // namespace halcyon

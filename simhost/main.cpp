@@ -1,5 +1,6 @@
 // simhost: runs the cockpit module headless, as the simulator would, through
 // a scripted flight, and writes what it produced to an output folder.
+#include <signal.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -24,6 +25,28 @@ std::string Absolute(const std::string& path) {
   if (!path.empty() && path[0] == '/') return path;
   char cwd[4096] = {};
   return getcwd(cwd, sizeof(cwd)) != nullptr ? std::string(cwd) + "/" + path : path;
+}
+
+// The first Ctrl-C (or SIGTERM) ends the flight at the next tick, as closing
+// the simulator would: the cockpit shuts down and saves, and the log,
+// pictures and sound are written. A second one ends the program at once.
+volatile std::sig_atomic_t g_stopSignal = 0;
+
+void OnStopSignal(int signalNumber) {
+  if (g_stopSignal != 0) {
+    signal(signalNumber, SIG_DFL);
+    raise(signalNumber);
+    return;
+  }
+  g_stopSignal = signalNumber;
+}
+
+void CatchStopSignals() {
+  struct sigaction action {};
+  action.sa_handler = OnStopSignal;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
 }
 
 int Fail(const std::string& message) {
@@ -110,12 +133,15 @@ int main(int argc, char** argv) {
     log.Warn(warning);
   }
   host.Start();
+  host.WatchStopFlag(&g_stopSignal);
+  CatchStopSignals();
 
   const bool tty = isatty(STDERR_FILENO) != 0;
   auto progress = [quiet = program.quiet, tty](double done, double total) {
     if (quiet || total <= 0.0) return;
-    std::fprintf(stderr, "%s[simhost] %s of %s simulated%s", tty ? "\r" : "", simhost::FormatSimTime(done).c_str(),
-                 simhost::FormatSimTime(total).c_str(), tty ? "" : "\n");
+    std::fprintf(stderr, "%s[simhost] %s of %s simulated (%d%%)%s", tty ? "\r" : "",
+                 simhost::FormatSimTime(done).c_str(), simhost::FormatSimTime(total).c_str(),
+                 static_cast<int>(std::min(100.0, 100.0 * done / total)), tty ? "\x1b[K" : "\n");
   };
   if (program.picturesEverySeconds > 0.0) {
     const auto everyTicks = static_cast<uint64_t>(std::max(1.0, std::round(program.picturesEverySeconds * 18.0)));
@@ -145,6 +171,10 @@ int main(int argc, char** argv) {
   if (!written) return Fail(writeError);
   if (!failedSaves.empty()) return Fail("the cockpit's saved state was not written whole (see log.txt)");
   if (!lastPictures.empty()) return Fail(lastPictures);
+  if (g_stopSignal != 0) {
+    if (!program.quiet) std::fprintf(stderr, "[simhost] interrupted: %s/log.txt\n", outFolder.c_str());
+    return 128 + g_stopSignal;
+  }
   if (!program.quiet) std::fprintf(stderr, "[simhost] done: %s/log.txt\n", outFolder.c_str());
   return 0;
 }

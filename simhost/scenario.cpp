@@ -48,23 +48,7 @@ constexpr size_t kMaxLineBytes = 4096;
 constexpr size_t kMaxErrorsShown = 20;
 constexpr size_t kExcerptBytes = 40;
 
-// Text from the file as a message shows it: printable ASCII as it is, every
-// other byte as \xNN, cut to `limit` bytes with "..." after.
-std::string Escaped(const std::string& text, size_t limit) {
-  std::string shown;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (shown.size() >= limit) return shown + "...";
-    const auto byte = static_cast<unsigned char>(text[i]);
-    if (byte >= 0x20 && byte < 0x7F) {
-      shown += static_cast<char>(byte);
-    } else {
-      char code[8];
-      std::snprintf(code, sizeof(code), "\\x%02X", byte);
-      shown += code;
-    }
-  }
-  return shown;
-}
+using platform::Escaped;
 
 // A word of the line, quoted in a message: a short, escaped excerpt.
 std::string Quote(const std::string& word) { return "'" + Escaped(word, kExcerptBytes) + "'"; }
@@ -913,7 +897,10 @@ bool RunScenario(SimHost& host, const Scenario& scenario, RunLog& log, std::stri
   }
   for (const ScenarioStep& step : scenario.Steps()) {
     host.RunSeconds(start + step.atSeconds - host.SimSeconds());
+    if (host.StopRequested()) break;
     const std::string failure = FindCommand(step.command)->run(context, step);
+    // A command cut short by the stop proves nothing either way.
+    if (host.StopRequested()) break;
     if (step.command == "expect") {
       --expects.notReached;
       ++(failure.empty() ? expects.passed : expects.failed);
@@ -925,6 +912,7 @@ bool RunScenario(SimHost& host, const Scenario& scenario, RunLog& log, std::stri
     }
     if (context.stopped) break;
   }
+  if (host.StopRequested()) log.Note(host.SimSeconds(), "interrupted: the flight ends here and the cockpit shuts down");
   if (progress) progress(host.SimSeconds() - start, total);
   return true;
 }

@@ -316,12 +316,12 @@ void SimHost::KeepSoundsPlayed() {
 }
 
 void SimHost::RunTicks(int ticks) {
-  for (int i = 0; i < ticks; ++i) RunOneTick();
+  for (int i = 0; i < ticks && !StopRequested(); ++i) RunOneTick();
 }
 
 void SimHost::RunSeconds(double seconds) {
   const uint64_t target = static_cast<uint64_t>(std::llround((SimSeconds() + seconds) * 18.0));
-  while (ticksRun_ < target) RunOneTick();
+  while (ticksRun_ < target && !StopRequested()) RunOneTick();
 }
 
 void SimHost::Shutdown() {

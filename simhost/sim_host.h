@@ -7,6 +7,7 @@
 // through this one class.
 #pragma once
 
+#include <csignal>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -99,6 +100,12 @@ class SimHost {
 
   // ---- The simulator's clock ----
   double Tick18() const { return tick18_; }
+  // A flag a signal handler sets to end the flight: while it is set, RunTicks
+  // and RunSeconds run no further tick, and the caller ends the flight as the
+  // simulator closing would.
+  void WatchStopFlag(const volatile std::sig_atomic_t* flag) { stopFlag_ = flag; }
+  bool StopRequested() const { return stopFlag_ != nullptr && *stopFlag_ != 0; }
+
   double SimSeconds() const { return ticksRun_ / 18.0; }
   uint64_t TicksRun() const { return ticksRun_; }
   // While frozen, token 604 stops growing: the cockpit sees a time jump.
@@ -240,6 +247,7 @@ class SimHost {
   double tick18_ = 0.0;
   double simulationTicks_ = 1.0;  // ticks of the simulator's clock (token 604 = this / 18 s)
   uint64_t ticksRun_ = 0;
+  const volatile std::sig_atomic_t* stopFlag_ = nullptr;
   bool clockFrozen_ = false;
   std::vector<Ramp> ramps_;
   Typist typist_;

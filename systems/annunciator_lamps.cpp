@@ -25,11 +25,17 @@ void StoreLamp(int32_t panel, int32_t lamp, int32_t lit) {
 
 }  // namespace
 
+void MoveLampTestSwitch(int32_t position) {
+  // Pressed again during the timed test: the test runs on its first 3 s.
+  if (position == kLampTestTimed && GetSwitch(&g_lampTestSwitch) == kLampTestTimed) return;
+  SetSwitch(&g_lampTestSwitch, position);
+}
+
 void InitLampTest() {
   SetSwitch(&g_lampTestSwitch, kSwitchOff);
   InitTimedSwitch(&g_lampTestSwitch, kLampTestTicks);
   // The test button's gauge is not drawn here: the host and the tests press it by name.
-  RegisterControl(L"Annunciator Digital Lights Test", L"test", &g_lampTestSwitch);
+  RegisterControl(L"Annunciator Digital Lights Test", L"test", &g_lampTestSwitch, MoveLampTestSwitch);
 }
 
 void UpdateLampTest() { UpdateTimedSwitch(&g_lampTestSwitch, kLampTestTimed, kSwitchOff); }

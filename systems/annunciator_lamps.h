@@ -22,6 +22,9 @@ constexpr int32_t kAnnunciatorPanelCount = 3;
 constexpr int32_t kAnnunciatorLampsPerPanel = 7;
 
 void InitLampTest();
+// The test button moved to `position`; a press at the timed position while
+// the timed test runs leaves its timer running.
+void MoveLampTestSwitch(int32_t position);
 void UpdateLampTest();
 // Start-up: every lamp dark.
 void ResetAnnunciators();

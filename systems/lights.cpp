@@ -154,14 +154,16 @@ void LoadExternalLights() {
 
 void SaveExternalLights() { SaveSwitches(kExternalSection, kExternalKeys); }
 
+// Units already travelling the way the switch asks go on with their transit.
 void MoveLandingLightSwitch(int32_t position) {
   SetSwitch(&g_landingLightSwitch, position);
   const int32_t selected = GetSwitch(&g_landingLightSwitch);
-  if (selected == kLandingLightsRetract && !IsAt(g_landingLightExtension, kLandingLightsRetracted)) {
+  const int32_t units = GetSwitch(&g_landingLightExtension);
+  if (selected == kLandingLightsRetract && units != kLandingLightsRetracted && units != kLandingLightsRetracting) {
     SetSwitch(&g_landingLightExtension, kLandingLightsRetracting);
   }
   if ((selected == kLandingLightsExtendOff || selected == kLandingLightsExtendOn) &&
-      !IsAt(g_landingLightExtension, kLandingLightsExtended)) {
+      units != kLandingLightsExtended && units != kLandingLightsExtending) {
     SetSwitch(&g_landingLightExtension, kLandingLightsExtending);
   }
 }

@@ -46,8 +46,10 @@ constexpr SwitchKey kAdfSwitchKeys[] = {
     {&g_adfA1Switch, L"a1_switch", L"43"},
     {&g_adfAntennaSwitch, L"ant_switch", L"76"},
 };
-// A loaded wheel is kept as the file gives it; clicks keep it to 0..9.
-std::array<int32_t, kAdfWheelCount> g_adfWheels{};
+// A loaded wheel is kept as the file gives it; clicks keep it to 0..9. The
+// wheels are unsigned: a hand-edited negative wheel is a large digit, which
+// the next click up turns to 0, and no step overflows.
+std::array<uint32_t, kAdfWheelCount> g_adfWheels{};
 
 bool IsAdfWheel(uint32_t k) { return k < kAdfWheelCount; }
 
@@ -62,7 +64,7 @@ constexpr ControlMover kAdfWheelMovers[kAdfWheelCount] = {
 };
 template <uint32_t kWheel>
 int32_t ReadAdfWheel() {
-  return g_adfWheels[kWheel];
+  return static_cast<int32_t>(g_adfWheels[kWheel]);
 }
 constexpr ControlReader kAdfWheelReaders[kAdfWheelCount] = {
     ReadAdfWheel<0>, ReadAdfWheel<1>, ReadAdfWheel<2>, ReadAdfWheel<3>,
@@ -70,11 +72,11 @@ constexpr ControlReader kAdfWheelReaders[kAdfWheelCount] = {
 };
 
 void SendAdfHead(uint32_t firstWheel) {
-  const auto wheel = [firstWheel](uint32_t n) { return static_cast<uint32_t>(g_adfWheels[firstWheel + n]); };
+  const auto wheel = [firstWheel](uint32_t n) { return g_adfWheels[firstWheel + n]; };
   TriggerKeyEvent(kKeyEventAdfSet, wheel(0) * 256 + wheel(1) * 16 + wheel(2));
   TriggerKeyEvent(kKeyEventAdfExtReset, 0);
-  const int32_t extSteps = std::min(g_adfWheels[firstWheel + 3], kAdfExtStepsMax);
-  for (int32_t step = 0; step < extSteps; ++step) TriggerKeyEvent(kKeyEventAdfExtStep, 0);
+  const uint32_t extSteps = std::min(g_adfWheels[firstWheel + 3], static_cast<uint32_t>(kAdfExtStepsMax));
+  for (uint32_t step = 0; step < extSteps; ++step) TriggerKeyEvent(kKeyEventAdfExtStep, 0);
 }
 
 // ---- COMM ----
@@ -178,7 +180,7 @@ void LoadAdf() {
 }
 
 void SaveAdf() {
-  for (uint32_t k = 0; k < kAdfWheelCount; ++k) WriteIniInt(kAdfSection, kAdfWheelKeys[k].key, g_adfWheels[k]);
+  for (uint32_t k = 0; k < kAdfWheelCount; ++k) WriteIniInt(kAdfSection, kAdfWheelKeys[k].key, static_cast<int32_t>(g_adfWheels[k]));
   SaveSwitches(kAdfSection, kAdfSwitchKeys);
 }
 
@@ -193,11 +195,11 @@ void DecAdfDigit(uint32_t k) {
 }
 
 void SetAdfDigit(uint32_t k, int32_t value) {
-  if (IsAdfWheel(k)) g_adfWheels[k] = value;
+  if (IsAdfWheel(k)) g_adfWheels[k] = static_cast<uint32_t>(value);
   SendAdfFrequency();
 }
 
-uint32_t GetAdfDigit(uint32_t k) { return IsAdfWheel(k) ? static_cast<uint32_t>(g_adfWheels[k]) : 0; }
+uint32_t GetAdfDigit(uint32_t k) { return IsAdfWheel(k) ? g_adfWheels[k] : 0; }
 
 // Both heads tune the simulator's one ADF; the transfer switch chooses whose
 // wheels it gets.

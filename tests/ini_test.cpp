@@ -475,15 +475,21 @@ TEST_F(IniFile, ALinkedFileIsWrittenThroughToWhereTheLinkLeads) {
   EXPECT_TRUE(S_ISLNK(info.st_mode));
 }
 
+// Text as Notepad saves it in "Unicode" (little-endian) or "Unicode big
+// endian", with the byte-order mark.
+std::string Utf16File(const std::u16string& text, bool bigEndian) {
+  std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (char16_t unit : text) {
+    const auto high = static_cast<char>(unit >> 8);
+    const auto low = static_cast<char>(unit & 0xFF);
+    bytes += bigEndian ? high : low;
+    bytes += bigEndian ? low : high;
+  }
+  return bytes;
+}
+
 TEST_F(IniFile, AUtf16FileIsReadAndWrittenBackInUtf16) {
-  auto utf16 = [](const std::u16string& text) {
-    std::string bytes = "\xFF\xFE";
-    for (char16_t unit : text) {
-      bytes += static_cast<char>(unit & 0xFF);
-      bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
-  };
+  auto utf16 = [](const std::u16string& text) { return Utf16File(text, false); };
   Put("test.ini", utf16(u"[OPTIONS]\r\nsound=1\r\ntitle=Caf\u00E9 \u6F22 \U0001F6EB\r\n"));
   EXPECT_EQ(Read(L"OPTIONS", L"sound"), L"1");
   EXPECT_EQ(Read(L"options", L"TITLE"), L"Caf\u00E9 \u6F22 \U0001F6EB");
@@ -493,6 +499,55 @@ TEST_F(IniFile, AUtf16FileIsReadAndWrittenBackInUtf16) {
                                      u"[VOLUMES]\r\nvolume FO=-500 \u00C5\r\n"));
   platform::ClearIniCache();
   EXPECT_EQ(Read(L"VOLUMES", L"volume fo"), L"-500 \u00C5");
+}
+
+TEST_F(IniFile, ABigEndianUtf16FileIsReadAndWrittenBackInItsOwnEncoding) {
+  auto utf16be = [](const std::u16string& text) { return Utf16File(text, true); };
+  Put("test.ini", utf16be(u"[OPTIONS]\r\nsound=1\r\ntitle=Caf\u00E9 \U0001F6EB\r\n"));
+  EXPECT_EQ(Read(L"OPTIONS", L"sound"), L"1");
+  EXPECT_EQ(Read(L"OPTIONS", L"title"), L"Caf\u00E9 \U0001F6EB");
+  EXPECT_TRUE(Write(L"OPTIONS", L"sound", L"0"));
+  EXPECT_TRUE(Write(L"VOLUMES", L"volume FO", L"-500"));
+  EXPECT_EQ(Bytes("test.ini"), utf16be(u"[OPTIONS]\r\nsound=0\r\ntitle=Caf\u00E9 \U0001F6EB\r\n"
+                                       u"[VOLUMES]\r\nvolume FO=-500\r\n"));
+}
+
+TEST_F(IniFile, ABareCarriageReturnEndsALine) {
+  Put("test.ini", "[A]\rk=v\rj=w\r");
+  EXPECT_EQ(Read(L"A", L"k"), L"v");
+  EXPECT_EQ(Read(L"A", L"j"), L"w");
+  EXPECT_TRUE(Write(L"A", L"n", L"1"));
+  EXPECT_EQ(Bytes("test.ini"), "[A]\rk=v\rj=w\rn=1\r");
+
+  // One bare CR inside a CRLF file: the line after it is a line of its own.
+  Put("mixed.ini", "[A]\r\nk=v\rj=w\r\n");
+  EXPECT_EQ(Read(L"A", L"k", L"default", L"mixed.ini"), L"v");
+  EXPECT_EQ(Read(L"A", L"j", L"default", L"mixed.ini"), L"w");
+  EXPECT_TRUE(Write(L"A", L"k", L"x", L"mixed.ini"));
+  EXPECT_EQ(Bytes("mixed.ini"), "[A]\r\nk=x\rj=w\r\n");
+}
+
+TEST_F(IniFile, AReadOnlyFileIsNeverWrittenEvenByRootOrThroughALink) {
+  Put("test.ini", "[A]\nx=1\n");
+  ASSERT_EQ(chmod("test.ini", 0444), 0);
+  EXPECT_FALSE(Write(L"A", L"x", L"2"));
+  EXPECT_FALSE(Write(L"B", L"y", L"3"));
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nx=1\n");
+  EXPECT_EQ(Read(L"A", L"x"), L"1");
+  const std::vector<platform::IniSaveFailure> failures = platform::IniSaveFailures();
+  ASSERT_EQ(failures.size(), 1u);
+  EXPECT_NE(failures[0].reason.find("read-only"), std::string::npos);
+  EXPECT_EQ(failures[0].times, 2u);
+  for (const std::string& name : FolderEntries()) EXPECT_EQ(name.find(".saving"), std::string::npos) << name;
+
+  ASSERT_EQ(symlink("test.ini", "link.ini"), 0);
+  EXPECT_FALSE(Write(L"A", L"x", L"2", L"link.ini"));
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nx=1\n");
+
+  // Writable again: the write goes through.
+  ASSERT_EQ(chmod("test.ini", 0644), 0);
+  EXPECT_TRUE(Write(L"A", L"x", L"2"));
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nx=2\n");
 }
 
 TEST_F(IniFile, OnePairOfQuotesAroundAValueIsDroppedOnRead) {

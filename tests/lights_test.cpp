@@ -70,6 +70,10 @@ TEST(Lights, LandingLightsLightOnlyOnceTheUnitsAreOut) {
   EXPECT_EQ(GetSwitch(&g_landingLightExtension), kLandingLightsExtending);
   cockpit.runTicks(1);
   const double firstSeen = cockpit.tick18();
+  // EXT OFF and back to EXT ON while the units travel: the transit goes on.
+  cockpit.runTicks(60);
+  cockpit.control("EXTERNAL LIGHTS", "landing_lights", kLandingLightsExtendOff).runTicks(1);
+  cockpit.control("EXTERNAL LIGHTS", "landing_lights", kLandingLightsExtendOn);
   cockpit.runUntil([&] { return cockpit.token(kTokenLandingLights) != 0.0; }, 10);
   EXPECT_EQ(cockpit.tick18(), firstSeen + kTransitTicks + 1) << "the tick after the 7-s transit";
   EXPECT_EQ(GetSwitch(&g_landingLightExtension), kLandingLightsExtended);
@@ -88,6 +92,7 @@ TEST(Lights, LandingLightsLightOnlyOnceTheUnitsAreOut) {
   EXPECT_EQ(GetSwitch(&g_landingLightExtension), kLandingLightsRetracting);
   cockpit.runTicks(1);
   const double retractSeen = cockpit.tick18();
+  cockpit.control("EXTERNAL LIGHTS", "landing_lights", kLandingLightsRetract);
   cockpit.set(kTokenLandingLights, 1).runTicks(1);
   EXPECT_EQ(cockpit.token(kTokenLandingLights), 0.0);
   cockpit.runUntil([] { return GetSwitch(&g_landingLightExtension) == kLandingLightsRetracted; }, 10);

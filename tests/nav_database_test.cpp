@@ -3,13 +3,17 @@
 // record) against a plain scan, lookups by ident, chains freed without
 // recursion, and the magnetic variation grid.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cctype>
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "nav/great_circle.h"
 #include "nav/nav_database.h"
 #include "platform/paths.h"
 #include "platform/system.h"
@@ -105,6 +109,25 @@ TEST(NavDatabaseLoader, CountsBadLinesWithTheirNumbersAndKeepsTheGoodOnes) {
   // A runway of an airport that is nowhere in the file is a bad line too.
   db.LoadAirports("airports.txt", "@APT|ident|lat|lon\n@RWY|airport|ident|lat|lon|heading_mag\nRWY|NONE|09|1|1|90\n");
   EXPECT_EQ(db.Report().problems.back().line, 3u);
+
+  // A heading no runway has.
+  db.LoadAirports("airports.txt",
+                  "@APT|ident|lat|lon\nAPT|QXAA|47|8\n@RWY|airport|ident|lat|lon|heading_mag\n"
+                  "RWY|QXAA|09|47|8|-90\nRWY|QXAA|27|47|8.1|360.5\nRWY|QXAA|36|47|8.1|360\n");
+  ASSERT_EQ(db.Airports().size(), 1u);
+  EXPECT_EQ(db.Airports()[0].GetRunways().size(), 1u) << "only the runway at 360";
+  EXPECT_EQ(db.Report().problems.back().what, "heading_mag outside 0 to 360");
+}
+
+TEST(NavDatabaseLoader, ARecordBeforeItsHeaderIsQuotedShortAndEscaped) {
+  CNavDatabase db;
+  const std::string longTag = "\x1b[31m" + std::string(100000, 'N');
+  db.LoadNavaids("navaids.txt", longTag + "|X|VOR|1|1\n@NAV|ident|type|lat|lon\n");
+  ASSERT_EQ(db.Report().problems.size(), 1u);
+  const std::string& what = db.Report().problems[0].what;
+  EXPECT_LT(what.size(), 120u) << "a short excerpt, not the whole field";
+  EXPECT_EQ(what.find('\x1b'), std::string::npos) << "no terminal escape reaches the trace";
+  EXPECT_NE(what.find("\\x1B[31mNNN"), std::string::npos) << what;
 }
 
 TEST(NavDatabaseLoader, AMissingFileLeavesItsPartEmptyAndSaysSo) {
@@ -124,11 +147,55 @@ TEST(NavDatabaseLoader, AMissingFileLeavesItsPartEmptyAndSaysSo) {
   EXPECT_TRUE(db.MagVarGrid().IsLoaded());
   EXPECT_EQ(db.Report().badLines, 0u);
 
+  // A folder where a file should be is no file: reported as missing.
+  const std::string waypoints = platform::ResolvePath(std::string(".\\Navigraph\\NavData\\waypoints.txt"));
+  std::remove(waypoints.c_str());
+  ASSERT_EQ(mkdir(waypoints.c_str(), 0755), 0);
+  CNavDatabase folder;
+  folder.Load();
+  EXPECT_EQ(folder.Report().missingFiles, (std::vector<std::string>{"airports.txt", "waypoints.txt"}));
+  EXPECT_EQ(platform::MessageBoxes().size(), 3u);
+  EXPECT_TRUE(folder.Fixes().empty());
+
   CNavDatabase none;
   none.Load(L".\\nowhere\\");
   EXPECT_EQ(none.Report().missingFiles.size(), 4u);
-  EXPECT_EQ(platform::MessageBoxes().size(), 5u);
+  EXPECT_EQ(platform::MessageBoxes().size(), 7u);
   EXPECT_EQ(none.MagVarAtPosition(East(47, 8)), 0.0);
+}
+
+// The source's errors stay out of the shipped airports: thresholds far from
+// their airport (lat and lon swapped) and runway ends pointing against their
+// designator (thresholds swapped).
+TEST(NavDatabaseLoader, NoShippedRunwayEndIsFarFromItsAirportOrAgainstItsDesignator) {
+  Cockpit cockpit;
+  CNavDatabase db;
+  db.Load();
+  ASSERT_GT(db.Airports().size(), 9000u);
+  size_t checked = 0;
+  for (const CAirport& airport : db.Airports()) {
+    for (const CRunway& runway : airport.GetRunways()) {
+      const CLatLon* at = runway.GetPosition();
+      EXPECT_LE(GreatCircleDistanceNm(airport.GetPosition()->GetLat(), airport.GetPosition()->GetLon(), at->GetLat(),
+                                      at->GetLon()),
+                5.0)
+          << airport.GetIdent() << " " << runway.GetIdent();
+      const std::string ident = runway.GetIdent();
+      // Designators such as "06", "6R", "24L"; others ("N", "H1", "009") name no direction.
+      size_t digits = 0;
+      while (digits < ident.size() && std::isdigit(static_cast<unsigned char>(ident[digits]))) ++digits;
+      const std::string letters = ident.substr(digits);
+      if (digits == 0 || digits > 2 || letters.size() > 1 || letters.find_first_not_of("LRCT") != std::string::npos) {
+        continue;
+      }
+      const int number = std::atoi(ident.c_str());
+      if (number < 1 || number > 36) continue;
+      const double off = std::fabs(std::remainder(runway.GetHeading() - number * 10.0, 360.0));
+      EXPECT_LE(off, 90.0) << airport.GetIdent() << " " << ident << " " << runway.GetHeading();
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 20000u);
 }
 
 TEST(NavDatabaseSearch, NavaidBoxIsStrictSkipsNdbsKeepsFileOrderAndEndsWithAnUnsetRecord) {
@@ -319,6 +386,38 @@ TEST(MagVarGrid, InterpolatesWrapsClampsAndAnswersZeroWhenUnset) {
   EXPECT_GE(report.badLines, 2u) << "the short row and the grid left unused";
 }
 
+TEST(MagVarGrid, BlendsAcrossTheJumpAtPlusMinus180AndRefusesValuesBeyondIt) {
+  // Near a magnetic pole the declination turns through a whole circle: a
+  // cell with +170 on one side and -170 on the other is about 180 inside,
+  // never about 0.
+  CMagVarGrid pole;
+  NavLoadReport report;
+  ASSERT_TRUE(pole.Parse("magvar.txt",
+                         "@GRID|lat_min|lat_step|rows|lon_min|lon_step|cols\nGRID|-90|90|3|-180|90|4\n"
+                         "@ROW|lat|values\nROW|-90|170 -170 -170 170\nROW|0|170 -170 -90 10\nROW|90|0 0 0 0\n",
+                         &report));
+  EXPECT_NEAR(std::fabs(pole.AtLatLonWest(-90, 135)), 180.0, 1e-6) << "half way from +170 to -170";
+  EXPECT_NEAR(pole.AtLatLonWest(-90, 157.5), 175.0, 1e-6);
+  EXPECT_NEAR(pole.AtLatLonWest(-90, 112.5), -175.0, 1e-6);
+  EXPECT_NEAR(pole.AtLatLonWest(-45, 45), (-170.0 + -130.0) / 2.0, 1e-6) << "cells without the jump as before";
+  for (double lat = -90; lat <= 90; lat += 7.5) {
+    for (double lon = -180; lon <= 180; lon += 7.5) {
+      const double value = pole.AtLatLonWest(lat, lon);
+      EXPECT_TRUE(value >= -180.0 && value <= 180.0) << lat << " " << lon << " " << value;
+    }
+  }
+
+  // A value no declination can have is a bad row, not a NaN between points.
+  CMagVarGrid huge;
+  NavLoadReport hugeReport;
+  EXPECT_FALSE(huge.Parse("magvar.txt",
+                          "@GRID|lat_min|lat_step|rows|lon_min|lon_step|cols\nGRID|-90|90|3|-180|90|4\n"
+                          "@ROW|lat|values\nROW|-90|1e308 11 12 -1e308\nROW|0|1 2 3 4\nROW|90|1 2 3 4\n",
+                          &hugeReport));
+  EXPECT_GE(hugeReport.badLines, 1u);
+  EXPECT_EQ(huge.AtLatLonWest(-45, 0), 0.0);
+}
+
 TEST(MagVarGrid, TheShippedGridMatchesTheWorldMagneticModel) {
   Cockpit cockpit;
   CNavDatabase db;
@@ -336,6 +435,10 @@ TEST(MagVarGrid, TheShippedGridMatchesTheWorldMagneticModel) {
   for (const Reference& r : references) {
     EXPECT_NEAR(db.MagVarAtPosition(East(r.lat, r.lonEast)), r.degrees, 0.25) << r.lat << " " << r.lonEast;
   }
+  // Between the south magnetic pole and the geographic pole, where the
+  // model gives about -179.9: never the +0.1 a blend across the jump gives.
+  const double nearPole = db.MagVarAtPosition(East(-77.5, 142.5));
+  EXPECT_LT(std::fabs(std::remainder(nearPole + 179.9, 360.0)), 2.0) << nearPole;
 }
 
 TEST(MagVarGrid, TheSimulatorsVariationComesFromTheSameGrid) {

@@ -4,6 +4,7 @@
 // transponder's spring-loaded mode knob, TCAS test timers and reply lamp.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 #include "core/tick_scheduler.h"
@@ -71,12 +72,29 @@ TEST(Radios, AdfWheelsWrapAndBadWheelsSendNoFlood) {
   EXPECT_EQ(GetAdfDigit(8), 0u);
   EXPECT_EQ(SentSince(cockpit), AdfSend(0x338, 0)) << "another wheel stores nothing but still sends";
 
-  // A hand-edited ext wheel: a negative count sends no steps, a huge one at most nine.
+  // A hand-edited ext wheel: the wheels are unsigned, so a negative count is
+  // a huge one, and a huge one sends at most nine steps.
   cockpit.clearKeyEvents();
   SetAdfDigit(3, -4);
-  EXPECT_EQ(cockpit.keyEvents(kKeyEventAdfExtStep).size(), 0u);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventAdfExtStep).size(), 9u);
+  cockpit.clearKeyEvents();
   SetAdfDigit(3, 2000000000);
   EXPECT_EQ(cockpit.keyEvents(kKeyEventAdfExtStep).size(), 9u);
+
+  // A negative wheel clicked up is 0 at once, never -4, -3, ...; the largest
+  // wheel clicked up is 0 too, without overflow.
+  SetAdfDigit(1, -4);
+  IncAdfDigit(1);
+  EXPECT_EQ(GetAdfDigit(1), 0u);
+  SetAdfDigit(1, std::numeric_limits<int32_t>::max());
+  IncAdfDigit(1);
+  EXPECT_EQ(GetAdfDigit(1), 0u);
+  SetAdfDigit(1, -1);
+  IncAdfDigit(1);
+  EXPECT_EQ(GetAdfDigit(1), 0u);
+  SetAdfDigit(1, -4);
+  DecAdfDigit(1);
+  EXPECT_EQ(GetAdfDigit(1), 0xFFFFFFFBu) << "down from a huge digit: one less";
 }
 
 TEST(Radios, CommSteps) {

@@ -2,14 +2,19 @@
 // folder left damaged by an earlier run, a save that fails, and the files it
 // writes into the output folder.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "simhost/module_loader.h"
 #include "simhost/sim_root.h"
@@ -180,6 +185,61 @@ TEST_F(SimhostProgram, AnIlsWhereTheDataHasNoRunwayStopsTheFlightBeforeItStarts)
   const ProgramRun run = Run("run 1\nils LSZH 15 110.30\n");
   EXPECT_NE(run.status, 0);
   EXPECT_NE(run.output.find("flight.scn:2: no runway 15 at LSZH in airports.txt"), std::string::npos) << run.output;
+}
+
+// Ctrl-C part-way through a long flight ends it as closing the simulator
+// would: the cockpit shuts down and saves, the log and pictures are written,
+// and the program says it was interrupted (128 + the signal).
+TEST_F(SimhostProgram, AStopSignalEndsTheFlightWithItsLogAndSavedState) {
+  for (const int stopSignal : {SIGINT, SIGTERM}) {
+    SCOPED_TRACE(stopSignal);
+    const std::string file = folder_ + "/long.scn";
+    std::ofstream(file, std::ios::binary) << "control APU battery 41\nrun 36000\n";
+    const std::string program =
+        simhost::DefaultModulePath().substr(0, simhost::DefaultModulePath().rfind('/')) + "/simhost";
+    const std::string root = folder_ + "/root" + std::to_string(stopSignal);
+    const std::string out = folder_ + "/out" + std::to_string(stopSignal);
+    int pipeEnds[2];
+    ASSERT_EQ(pipe(pipeEnds), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDERR_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+    std::vector<std::string> words = {program, "--scenario", file, "--root", root, "--out", out};
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    pid_t child = 0;
+    ASSERT_EQ(posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeEnds[1]);
+    // The first progress line says the flight is under way.
+    FILE* said = fdopen(pipeEnds[0], "r");
+    std::string output;
+    char line[512];
+    while (fgets(line, sizeof line, said) != nullptr) {
+      output += line;
+      if (output.find("simulated") != std::string::npos) break;
+    }
+    ASSERT_NE(output.find("simulated"), std::string::npos) << output;
+    kill(child, stopSignal);
+    while (fgets(line, sizeof line, said) != nullptr) output += line;
+    fclose(said);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << output;
+    EXPECT_EQ(WEXITSTATUS(status), 128 + stopSignal) << output;
+    EXPECT_NE(output.find("interrupted"), std::string::npos) << output;
+    std::ifstream logFile(out + "/log.txt");
+    std::ostringstream log;
+    log << logFile.rdbuf();
+    EXPECT_NE(log.str().find("interrupted: the flight ends here"), std::string::npos) << log.str();
+    std::ifstream saved(root + "/SimObjects/Airplanes/QZ Halcyon Pro/HalcyonPro.ini");
+    std::ostringstream savedText;
+    savedText << saved.rdbuf();
+    EXPECT_FALSE(savedText.str().empty()) << "the shut-down saves the cockpit";
+    EXPECT_TRUE(std::filesystem::exists(out + "/cockpit.wav"));
+  }
 }
 
 }  // namespace
