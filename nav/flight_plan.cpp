@@ -90,7 +90,10 @@ CLatLon CFlightPlan::StartPosition(bool* fromRunway) const {
 
 void CFlightPlan::Reconnect() {
   if (head_ == nullptr) return;
-  if (!anchored_) {
+  // Once the route has sequenced, the chain starts at the leg last passed,
+  // which keeps the FROM it was flown from: the start belongs to the first
+  // leg not yet flown.
+  if (!anchored_ && head_ == first_) {
     bool fromRunway = false;
     const CLatLon start = StartPosition(&fromRunway);
     head_->SetFrom(start, fromRunway);
@@ -138,6 +141,8 @@ void CFlightPlan::UpdateDestinationLeg() {
         head_ = first_ = leg;
       } else {
         before->SetNext(leg);
+        // The active leg was the placeholder: the destination is now the one to fly.
+        if (first_ == placeholder) first_ = leg;
       }
     }
   } else {
@@ -270,7 +275,8 @@ bool CFlightPlan::DirectIntercept(CLeg* target, const CLatLon& from, double inbo
 }
 
 void CFlightPlan::AnchorFirstLeg(const CLatLon& from) {
-  if (head_ == nullptr || head_->IsFromRunway() || !from.IsValid()) return;
+  // After a sequence the active leg starts at the waypoint passed.
+  if (head_ == nullptr || head_ != first_ || head_->IsFromRunway() || !from.IsValid()) return;
   head_->SetFrom(from, false);
   anchored_ = true;
   Reconnect();

@@ -86,7 +86,8 @@ class CFlightPlan {
   // course as far out as `from` is from the target.
   bool DirectIntercept(CLeg* target, const CLatLon& from, double inboundCourseTrueDeg);
   // Sets the FROM of the first leg (the FMS aligning to the aircraft) unless
-  // that leg starts at the runway.
+  // that leg starts at the runway or the route has sequenced (the active leg
+  // then starts at the waypoint passed).
   void AnchorFirstLeg(const CLatLon& from);
   // The active waypoint moves to the next leg; false at the last real leg.
   bool SequenceLeg();

@@ -119,6 +119,48 @@ TEST(FlightPlan, PreviousAndActiveLegsAsTheRouteSequences) {
   EXPECT_FALSE(plan.SequenceLeg()) << "nothing after the destination but the placeholder";
 }
 
+// The leg last passed keeps where it was flown from through later edits:
+// the map never draws a line from the departure runway to a waypoint long
+// passed.
+TEST(FlightPlan, EditsAfterASequenceLeaveThePassedLegWhereItWas) {
+  CFlightPlan plan = ThreeWaypoints();
+  ASSERT_TRUE(plan.SelectOriginRunway("16"));
+  ASSERT_TRUE(plan.SequenceLeg());
+  ASSERT_TRUE(plan.SequenceLeg());
+  const CLeg* passed = plan.GetPrevLeg();
+  ASSERT_STREQ(passed->GetToIdent(), "BRAVO");
+  const double fromLat = passed->GetFromPosition()->GetLat();
+  const double distance = passed->GetLegDistance();
+  EXPECT_DOUBLE_EQ(fromLat, 47.2) << "BRAVO was flown from ALPHA";
+
+  plan.InsertLeg(nullptr, "DELTA", CLatLon(47.9, -8.9));
+  EXPECT_DOUBLE_EQ(passed->GetFromPosition()->GetLat(), fromLat);
+  EXPECT_DOUBLE_EQ(passed->GetLegDistance(), distance);
+  EXPECT_EQ(passed->IsFromRunway(), 0);
+  plan.AnchorFirstLeg(CLatLon(47.6, -8.6));
+  EXPECT_DOUBLE_EQ(passed->GetFromPosition()->GetLat(), fromLat) << "the FMS's anchor moves no passed leg";
+  EXPECT_DOUBLE_EQ(plan.GetFirstLeg()->GetFromPosition()->GetLat(), 47.5) << "the active leg starts at BRAVO";
+  ASSERT_TRUE(plan.DeleteLeg(plan.GetFirstLeg()->GetNext()));
+  EXPECT_DOUBLE_EQ(passed->GetFromPosition()->GetLat(), fromLat);
+  EXPECT_EQ(passed->IsFromRunway(), 0);
+}
+
+// The active leg deleted down to the placeholder, then a destination: the
+// destination is the leg to fly, not one before the active leg.
+TEST(FlightPlan, ADestinationAddedWhenThePlaceholderIsActiveBecomesTheActiveLeg) {
+  CFlightPlan plan;
+  plan.SetOrigin(Airport("QXAA", 47.0, -8.0));
+  plan.InsertLeg(nullptr, "ALPHA", CLatLon(47.2, -8.2));
+  plan.InsertLeg(nullptr, "BRAVO", CLatLon(47.5, -8.5));
+  ASSERT_TRUE(plan.SequenceLeg());
+  ASSERT_TRUE(plan.DeleteLeg(plan.GetFirstLeg()));
+  ASSERT_FALSE(plan.GetFirstLeg()->HasToIdent()) << "the placeholder is active";
+  plan.SetDestination(Airport("QXBB", 48.0, -9.0));
+  EXPECT_EQ(Route(plan), (std::vector<std::string>{"ALPHA", "QXBB", kNoLegIdent}));
+  EXPECT_TRUE(plan.GetFirstLeg()->IsDestination());
+  EXPECT_EQ(plan.GetPrevLeg()->GetNext(), plan.GetFirstLeg());
+}
+
 TEST(FlightPlan, HasLegFixComparesWholeIdents) {
   CFlightPlan plan = ThreeWaypoints();
   EXPECT_TRUE(plan.HasLegFix("BRAVO"));
