@@ -43,6 +43,13 @@ using ControlMover = void (*)(int32_t position);
 // value, a wheel's digit), in the unit its mover takes.
 using ControlReader = int32_t (*)();
 
+// Runs a system's registration of controls with movers or readers when the
+// module is loaded, beside the function:
+//   const ControlsAtLoad kControlsAtLoad{RegisterTrimControls};
+struct ControlsAtLoad {
+  explicit ControlsAtLoad(void (*registerControls)()) { registerControls(); }
+};
+
 // Adds the control, or gives a known one its record anew, and its mover and
 // reader when given (a known mover or reader stays otherwise).
 void RegisterControl(const wchar_t* section, const wchar_t* key, CSwitch* record, ControlMover mover = nullptr,

@@ -3,6 +3,7 @@
 
 #include <iterator>
 
+#include "core/controls.h"
 #include "core/ini_values.h"
 #include "core/panel_services.h"
 #include "core/tick_scheduler.h"
@@ -39,6 +40,7 @@ constexpr SwitchKey kKeys[] = {
     {&g_audioVolumeAdf1, L"volume_adf1", L"120"},
     {&g_audioVolumeAdf2, L"volume_adf2", L"120"},
 };
+const SavedControls kSavedControls{kSection, kKeys};
 
 // One receiver's audio, switched on while the ident switch and its volume
 // switch are both on, so the crew hears the station's ident.

@@ -401,7 +401,6 @@ void LoadDfgs() {
   SetDfgsSelectedValue(kSelAltitude, ReadIniInt(kSection, L"dfgs.ap_altitude_preselect", L"100", 6));
   SetDfgsSelectedValue(kSelHeading, ReadIniInt(kSection, L"dfgs.ap_heading_select", L"0", 6));
   LoadSwitch(&g_autothrottleSwitch, kSection, kAtSwitchKey, L"120", 6);
-  RegisterControl(kSection, kAtSwitchKey, &g_autothrottleSwitch, MoveAutothrottleSwitch);
   ClearAutothrottleDisconnect();
   s.fmsOverride = 0;
   SetDfgsPitchMode(ReadToken(tok::kAltitudeLock) != 0.0 ? kPitchAltitudeHold : kPitchNone);
@@ -428,7 +427,6 @@ void LoadDfgs() {
   s.touchdownAirborne = 0;
   SetSwitch(&g_touchdownDisconnect, kSwitchOff);
   SetSwitch(&g_headingKnobActivity, kSwitchOff);
-  RegisterPanelControls();
 }
 
 void SaveDfgs() {
@@ -445,10 +443,12 @@ constexpr SwitchKey kFdcKeys[] = {
     {&g_fdCommandSwitch, L"fd_cmd", L"43"},
     {&g_verticalGyroSwitch, L"vert_gyro", L"43"},
 };
+const SavedControls kFdcControls{L"FDC", kFdcKeys};
 constexpr SwitchKey kFgcpKeys[] = {
     {&g_fgcpBacklightSwitch, L"backlight", L"120"},
     {&g_fgcpDigitalSwitch, L"digitaL", L"120"},
 };
+const SavedControls kFgcpControls{L"FGCP", kFgcpKeys};
 
 }  // namespace
 
@@ -825,7 +825,9 @@ void RegisterPanelControls() {
   RegisterControl(kSection, L"dfgc", nullptr, SetDfgc, GetDfgc);
   RegisterControl(kSection, L"dfgs.ap_altitude_preselect", nullptr, MoveSelectedAltitude, SelectedAltitudeValue);
   RegisterControl(kSection, L"dfgs.ap_heading_select", nullptr, MoveSelectedHeading, SelectedHeadingValue);
+  RegisterControl(kSection, kAtSwitchKey, &g_autothrottleSwitch, MoveAutothrottleSwitch);
 }
+const ControlsAtLoad kPanelControlsAtLoad{RegisterPanelControls};
 
 }  // namespace
 

@@ -37,6 +37,7 @@ constexpr SwitchKey kKeys[] = {
     {&g_engineAntiIceLeft, L"engine_left", L"120"},
     {&g_engineAntiIceRight, L"engine_right", L"120"},
 };
+const SavedControls kSavedControls{kSection, kKeys};
 
 constexpr int32_t kCycleHeating = kSwitchOn;
 constexpr int32_t kCycleResting = kSwitchOff;

@@ -1,6 +1,7 @@
 // Controls kept across sessions and nothing more.
 #include "systems/kept_controls.h"
 
+#include "core/controls.h"
 #include "core/ini_values.h"
 
 namespace halcyon {
@@ -18,20 +19,26 @@ namespace {
 
 constexpr const wchar_t* kChecklistSection = L"CHECKLIST";
 constexpr SwitchKey kChecklistKeys[] = {{&g_currentChecklistSwitch, L"current_checklist", L"11"}};
+const SavedControls kChecklistControls{kChecklistSection, kChecklistKeys};
 constexpr const wchar_t* kFdrSection = L"FDR";
 constexpr SwitchKey kFdrKeys[] = {{&g_fdrTestSwitch, L"test_switch", L"43"}};
+const SavedControls kFdrControls{kFdrSection, kFdrKeys};
 constexpr const wchar_t* kOxygenSection = L"OXYGEN";
 constexpr SwitchKey kOxygenKeys[] = {
     {&g_oxygenSupplyRegulator, L"supply_regulator_switch", L"1"},
     {&g_oxygenMasterSwitch, L"master_switch", L"1"},
 };
+const SavedControls kOxygenControls{kOxygenSection, kOxygenKeys};
 // Position 0, which no click gives: the fan gauge's first click moves it to off.
 constexpr const wchar_t* kFanSection = L"RECIRCULATION FAN";
 constexpr SwitchKey kFanKeys[] = {{&g_recirculationFanSwitch, L"fan_switch", L"0"}};
+const SavedControls kFanControls{kFanSection, kFanKeys};
 constexpr const wchar_t* kRudderTrimSection = L"RUDDERTRIM";
 constexpr SwitchKey kRudderTrimKeys[] = {{&g_rudderTrimKnob, L"trim", L"1"}};
+const SavedControls kRudderTrimControls{kRudderTrimSection, kRudderTrimKeys};
 constexpr const wchar_t* kAileronTrimSection = L"AILERONTRIM";
 constexpr SwitchKey kAileronTrimKeys[] = {{&g_aileronTrimKnob, L"trim_knob", L"1"}};
+const SavedControls kAileronTrimControls{kAileronTrimSection, kAileronTrimKeys};
 
 }  // namespace
 

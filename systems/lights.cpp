@@ -37,26 +37,31 @@ constexpr SwitchKey kCockpitLightsKeys[] = {
     {&g_thunderstormLight, L"thunderstorm", L"120"},
     {&g_floodLight, L"flood", L"120"},
 };
+const SavedControls kCockpitLightsControls{kCockpitLightsSection, kCockpitLightsKeys};
 constexpr const wchar_t* kCplSection = L"CPL";
 constexpr SwitchKey kCplKeys[] = {
     {&g_cplPanelLight, L"panel_light", L"120"},
     {&g_cplDigitalLight, L"digital_light", L"120"},
 };
+const SavedControls kCplControls{kCplSection, kCplKeys};
 constexpr const wchar_t* kOclSection = L"OCL";
 constexpr SwitchKey kOclKeys[] = {
     {&g_oclPanelLight, L"panel_light", L"120"},
 };
+const SavedControls kOclControls{kOclSection, kOclKeys};
 constexpr const wchar_t* kRdiSection = L"RDI";
 constexpr SwitchKey kRdiKeys[] = {
     {&g_rdiSwitchLeft, L"switch_left", L"1"},
     {&g_rdiSwitchRight, L"switch_right", L"1"},
 };
+const SavedControls kRdiControls{kRdiSection, kRdiKeys};
 constexpr const wchar_t* kSideSection = L"SIDE SWITCHES";
 constexpr SwitchKey kSideKeys[] = {
     {&g_sidePanelLight, L"paneL", L"120"},
     {&g_sideDigitalLight, L"digitaL", L"120"},
     {&g_altStaticSwitch, L"alt_static", L"43"},
 };
+const SavedControls kSideControls{kSideSection, kSideKeys};
 constexpr const wchar_t* kExternalSection = L"EXTERNAL LIGHTS";
 constexpr SwitchKey kExternalKeys[] = {
     {&g_landingLightSwitch, L"landing_lights", L"1"},
@@ -65,6 +70,7 @@ constexpr SwitchKey kExternalKeys[] = {
     {&g_groundFloodLight2, L"ground_flood_lights_2", L"120"},
     {&g_posStrobeLightSwitch, L"pos_strobe_lights", L"120"},
 };
+const SavedControls kExternalControls{kExternalSection, kExternalKeys};
 
 constexpr double kGearDown = 16383.0;
 constexpr double kGearUp = 0.0;

@@ -82,6 +82,7 @@ void RegisterTrimControls() {
   RegisterControl(kTrimSection, L"to_flaps", &g_takeoffFlapSelector, MoveTakeoffFlapSelector);
   RegisterControl(L"Longitude Trim", L"autotrim", nullptr, [](int32_t) { ApplyTrimSetting(); });
 }
+const ControlsAtLoad kTrimControlsAtLoad{RegisterTrimControls};
 
 void SendTrimEvents(uint32_t event, double differenceRad) {
   const int32_t count = TruncateSaturated<int32_t>(differenceRad * kTrimEventsPerRad);
@@ -95,7 +96,6 @@ void LoadLongitudeTrim() {
   g_macPercent = 0.0;
   SetMacPercent(ReadIniInt(kTrimSection, L"mac", L"", kIniSwitchBuffer));
   LoadSwitch(&g_takeoffFlapSelector, kTrimSection, L"to_flaps", L"135", kIniSwitchBuffer);
-  RegisterTrimControls();
   SetSwitch(&g_trimHandle, kTrimHandleAtRest);
   ComputeTrimSetting();
   g_handle = HandleAnimation{};

@@ -46,6 +46,7 @@ constexpr SwitchKey kAdfSwitchKeys[] = {
     {&g_adfA1Switch, L"a1_switch", L"43"},
     {&g_adfAntennaSwitch, L"ant_switch", L"76"},
 };
+const SavedControls kAdfSwitchControls{kAdfSection, kAdfSwitchKeys};
 // A loaded wheel is kept as the file gives it; clicks keep it to 0..9. The
 // wheels are unsigned: a hand-edited negative wheel is a large digit, which
 // the next click up turns to 0, and no step overflows.
@@ -70,6 +71,12 @@ constexpr ControlReader kAdfWheelReaders[kAdfWheelCount] = {
     ReadAdfWheel<0>, ReadAdfWheel<1>, ReadAdfWheel<2>, ReadAdfWheel<3>,
     ReadAdfWheel<4>, ReadAdfWheel<5>, ReadAdfWheel<6>, ReadAdfWheel<7>,
 };
+void RegisterAdfWheels() {
+  for (uint32_t k = 0; k < kAdfWheelCount; ++k) {
+    RegisterControl(kAdfSection, kAdfWheelKeys[k].key, nullptr, kAdfWheelMovers[k], kAdfWheelReaders[k]);
+  }
+}
+const ControlsAtLoad kAdfWheelsAtLoad{RegisterAdfWheels};
 
 void SendAdfHead(uint32_t firstWheel) {
   const auto wheel = [firstWheel](uint32_t n) { return g_adfWheels[firstWheel + n]; };
@@ -85,11 +92,13 @@ constexpr SwitchKey kComm1Keys[] = {
     {&g_comm1TransferSwitch, L"tfr_switch", L"79"},
     {&g_comm1Squelch, L"squelch", L"43"},
 };
+const SavedControls kComm1Controls{kComm1Section, kComm1Keys};
 constexpr const wchar_t* kComm2Section = L"COMM2";
 constexpr SwitchKey kComm2Keys[] = {
     {&g_comm2TransferSwitch, L"tfr_switch", L"81"},
     {&g_comm2Squelch, L"squelch", L"43"},
 };
+const SavedControls kComm2Controls{kComm2Section, kComm2Keys};
 // The frequency tokens by radio (0, 1) and window (2 active, 3 standby).
 constexpr uint32_t kCommFrequencyTokens[2][2] = {
     {kTokenComm1Active, kTokenComm1Standby},
@@ -156,6 +165,7 @@ constexpr SwitchKey kTransponderKeys[] = {
     {&g_transponderIdent, L"ident", L"120"},
     {&g_tcasRangeSwitch, L"tcas_range", L"102"},
 };
+const SavedControls kTransponderControls{kTransponderSection, kTransponderKeys};
 // A mode no knob position gives; a hand-edited file may still hold it.
 constexpr int32_t kReplyLampSteadyMode = 64;
 
@@ -174,7 +184,6 @@ bool IsReplyLampLit() {
 void LoadAdf() {
   for (uint32_t k = 0; k < kAdfWheelCount; ++k) {
     SetAdfDigit(k, ReadIniInt(kAdfSection, kAdfWheelKeys[k].key, kAdfWheelKeys[k].defaultText, kIniSwitchBuffer));
-    RegisterControl(kAdfSection, kAdfWheelKeys[k].key, nullptr, kAdfWheelMovers[k], kAdfWheelReaders[k]);
   }
   LoadSwitches(kAdfSection, kAdfSwitchKeys);
 }

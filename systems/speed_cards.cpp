@@ -99,11 +99,11 @@ void RegisterSpeedCardControls() {
   RegisterControl(kGauge, L"landing_weight", nullptr,
                   [](int32_t pounds) { SetSpeedBugsForWeight(kSpeedCardLandingBug4Value5, pounds); });
 }
+const ControlsAtLoad kSpeedCardControlsAtLoad{RegisterSpeedCardControls};
 
 }  // namespace
 
 void LoadSpeedCards() {
-  RegisterSpeedCardControls();
   g_type = ReadIniInt(kSection, L"type", L"0", kIniSwitchBuffer);
   // A saved row off its table is held to the nearest row, never used to index past it.
   g_takeoffRow = static_cast<int32_t>(ReadIniIndex(kSection, L"to_weight", L"4", kTakeoffCardRows - 1));
