@@ -31,6 +31,8 @@ double ReadToken(uint32_t tokenId) {
   return record.value;
 }
 
+double ReadRadioAltitudeFt() { return ReadToken(Token::RadioAltitudeM) * kFeetPerMetre; }
+
 double ReadToken(Token token) { return ReadToken(static_cast<uint32_t>(token)); }
 
 double CurrentTick18() { return ReadToken(Token::Tick18); }

@@ -98,6 +98,7 @@ enum class Token : uint32_t {
 };
 
 constexpr uint32_t kMaxTokenId = 1024;
+constexpr double kFeetPerMetre = 3.28084;
 
 // Key events, by the simulator's event number (0x10000 + n).
 constexpr uint32_t kKeyEventMinuteTick = 65568;
@@ -112,6 +113,8 @@ platform::PANELS* Panels();
 // Looks the token variable up and returns its value.
 double ReadToken(Token token);
 double ReadToken(uint32_t tokenId);
+// The radio altimeter's height in feet (the simulator gives metres).
+double ReadRadioAltitudeFt();
 // TICK18, the 18 Hz clock every timer of the cockpit counts in.
 double CurrentTick18();
 

@@ -23,7 +23,6 @@ uint32_t g_thousandFootCalloutFlag = 0;
 
 namespace {
 
-constexpr double kFeetPerMetre = 3.28084;
 constexpr double kGearUp = 0.0;
 constexpr double kGearDown = 16383.0;
 constexpr double kVerticalSpeedUnitsPerFpm = 1.3;
@@ -226,7 +225,7 @@ void ResetCallouts() {
 void EvaluateCallouts() {
   if (IsTickDue(kChannel6Hz) != 1) return;
   const Inputs in{
-      ReadToken(Token::RadioAltitudeM) * kFeetPerMetre,
+      ReadRadioAltitudeFt(),
       ReadToken(Token::IndicatedAirspeedKt),
       ReadToken(Token::OnGround) != 0.0,
       ReadToken(Token::GearPosition),

@@ -32,7 +32,6 @@ namespace {
 
 constexpr const char* kClientName = "HalcyonPro";
 constexpr uint32_t kComboTextBytes = 100;
-constexpr double kMetresToFeet = 3.28084;
 constexpr double kLatitudeUnitsPerCircle = 40007000.0;
 constexpr double kLongitudeUnitsPerCircle = 281474976710656.0;  // 2^48
 
@@ -143,7 +142,7 @@ void RequestCloudStates() {
   const CLatLon centre(ReadToken(Token::Latitude) / kLatitudeUnitsPerCircle * 360.0,
                        ReadToken(Token::Longitude) / kLongitudeUnitsPerCircle * 360.0);
   const double altRangeFt = g_radarAltRange;
-  const double bandCentreFt = ReadToken(Token::AltitudeM) * kMetresToFeet + g_radarTilt * altRangeFt;
+  const double bandCentreFt = ReadToken(Token::AltitudeM) * kFeetPerMetre + g_radarTilt * altRangeFt;
   const double minAltFt = bandCentreFt - altRangeFt;
   const double maxAltFt = bandCentreFt + altRangeFt;
   RequestCloudState(kRequestCloudsNd, centre, CloudBoxHalfWidthDeg(GetEfisRange()), minAltFt, maxAltFt);

@@ -40,7 +40,6 @@ constexpr int32_t kSilentVolume = -9600;
 constexpr int32_t kSpoilerWindFadedVolume = -6000;
 constexpr int32_t kSpoilerWindStep = 100;
 constexpr double kGearDown = 16383.0;
-constexpr double kFeetPerMetre = 3.28084;
 
 struct ContinuousSounds {
   int32_t gearWindVolume = kSilentVolume;
@@ -136,7 +135,7 @@ void UpdateMinimumsTone(bool onGround) {
     StopMinimums();
     return;
   }
-  const double radioAltitudeFt = std::trunc(ReadToken(Token::RadioAltitudeM) * kFeetPerMetre);
+  const double radioAltitudeFt = std::trunc(ReadRadioAltitudeFt());
   const double aboveFt = radioAltitudeFt - decisionHeightFt;
   const bool inBand = aboveFt > 0.0 && aboveFt < 50.0;
   const auto toneHz = TruncateSaturated<int32_t>(50.0 - aboveFt * 200.0 + 14000.0);

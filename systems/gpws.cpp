@@ -14,7 +14,6 @@ CSwitch g_belowGsLight{};
 
 namespace {
 
-constexpr double kFeetPerMeter = 3.28084;
 constexpr double kVerticalSpeedScale = 1.3;  // token value / 1.3 = ft/min
 constexpr double kMachScale = 20480.0;
 constexpr double kGearHandleDown = 16383.0;
@@ -79,11 +78,10 @@ struct Flight {
   double glideSlopeNeedle;
 };
 
-double RadioAltitudeFt() { return ReadToken(Token::RadioAltitudeM) * kFeetPerMeter; }
 
 Flight ReadFlight() {
   return {
-      .radioAltitudeFt = RadioAltitudeFt(),
+      .radioAltitudeFt = ReadRadioAltitudeFt(),
       .verticalSpeedFpm = ReadToken(Token::VerticalSpeed) / kVerticalSpeedScale,
       .mach = ReadToken(Token::MachTimes20480) / kMachScale,
       .onGround = IsSimVar60Set() != 0,
@@ -187,7 +185,7 @@ void SetLamp(CSwitch* lamp, bool lit) { SetSwitch(lamp, lit ? kSwitchOn : kSwitc
 // The GPWS gauge's BELOW G/S button, pressed by name by the host and the
 // tests until the gauge is drawn: it takes only below 1000 ft.
 void PressBelowGlideSlopeButton(int32_t position) {
-  if (position == kSwitchOn && RadioAltitudeFt() < kButtonTopFt) SetGpwsButtonFlag();
+  if (position == kSwitchOn && ReadRadioAltitudeFt() < kButtonTopFt) SetGpwsButtonFlag();
 }
 
 }  // namespace

@@ -16,7 +16,6 @@ namespace {
 
 constexpr const wchar_t* kSection = L"TRP";
 constexpr uint32_t kModeBuffer = 6;
-constexpr double kFeetPerMetre = 3.28084;
 constexpr int32_t kMaxAssumedTempDegF = 140;
 constexpr int32_t kMaxAssumedTempDegC = 59;
 

@@ -24,7 +24,6 @@ const SavedControls kSavedControls{kSwitchingSection, kSwitchingKeys};
 constexpr const wchar_t* kDimmerKeys[kEfisDimmerCount] = {L"pfd_dim", L"nd_dim", L"wx_dim"};
 constexpr double kDimmerStep = 0.1;
 constexpr double kAlertArmMarginFt = 100.0;
-constexpr double kFeetPerMetre = 3.28084;
 
 double g_efisDimmer[kEfisDimmerCount] = {};
 CSwitch g_efisTestSwitch{};
@@ -122,7 +121,7 @@ uint32_t GetDecisionHeightAlert() { return g_decisionHeightAlert; }
 
 void UpdateDecisionHeightAlert() {
   if (IsTickDue(kChannel3Hz) == 0) return;
-  const double radioHeightFt = ReadToken(Token::RadioAltitudeM) * kFeetPerMetre;
+  const double radioHeightFt = ReadRadioAltitudeFt();
   if (g_decisionHeightFt + kAlertArmMarginFt < radioHeightFt) g_decisionHeightAlert = 1;
   if (g_decisionHeightFt > radioHeightFt && g_decisionHeightAlert == 1) g_decisionHeightAlert = 0;
   if (ReadToken(Token::OnGround) != 0.0) g_decisionHeightAlert = 0;

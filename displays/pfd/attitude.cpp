@@ -25,7 +25,6 @@ namespace halcyon::pfd {
 
 namespace {
 
-constexpr double kFeetPerMetre = 3.28084;
 constexpr double kRadioHeightOffsetFt = 9.0;  // the antenna above the wheels
 constexpr double kLevelBelowGroundSpeedMps = 10.0;
 
@@ -141,7 +140,7 @@ Inputs ReadInputs() {
     in.pitchDeg = ReadToken(kTokenPitch);
     in.bankDeg = ReadToken(kTokenBank);
   }
-  in.radioHeightFt = ReadToken(Token::RadioAltitudeM) * kFeetPerMetre - kRadioHeightOffsetFt;
+  in.radioHeightFt = ReadRadioAltitudeFt() - kRadioHeightOffsetFt;
   in.fdOn = ReadToken(kTokenFdOn) != 0.0;
   in.fdPitchDeg = ReadToken(kTokenFdPitch);
   in.fdBankDeg = ReadToken(kTokenFdBank);

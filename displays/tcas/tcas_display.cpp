@@ -32,7 +32,6 @@ constexpr float kScaleRingRadius = 94.0f;
 constexpr float kRedBandRadius = 107.0f;
 constexpr float kGreenBandRadius = 112.0f;
 constexpr double kVerticalSpeedScale = 1.3;  // token 65 / 1.3 = ft/min
-constexpr double kFeetPerMetre = 3.28084;
 constexpr double kTaOnlyBelowFt = 1000.0;
 
 struct Palette {
@@ -380,7 +379,7 @@ Annunciation ModeAnnunciation(const CTcas& tcas) {
   if (tcas.IsNoTcas()) return {L"NO", L"TCAS", &Palette::cyan};
   const int32_t mode = GetSwitch(&g_transponderMode);
   if (mode >= 86 && mode <= 88) return {L"TCAS", L"STBY", &Palette::cyan};
-  if (mode == kTransponderModeTaOnly || ReadToken(Token::RadioAltitudeM) * kFeetPerMetre < kTaOnlyBelowFt) {
+  if (mode == kTransponderModeTaOnly || ReadRadioAltitudeFt() < kTaOnlyBelowFt) {
     return {L"TA", L"ONLY", &Palette::cyan};
   }
   return {nullptr, nullptr, &Palette::cyan};

@@ -13,7 +13,6 @@
 namespace halcyon {
 namespace {
 
-constexpr double kFeetPerMetre = 3.28084;
 constexpr double kVerticalSpeedScale = 1.3;  // token 65 / 1.3 = ft/min
 constexpr double kLatitudeUnitsPerTurn = 40007000.0;
 constexpr double kLongitudeUnitsPerTurn = 281474976710656.0;  // 2^48, east positive
@@ -54,7 +53,6 @@ constexpr LevelBand kLevelBands[] = {{1000.0, 2}, {2350.0, 3}, {5000.0, 4}, {100
 constexpr int32_t kHighestLevel = 7;
 constexpr int32_t kStandbyLevel = 1;
 
-double RadioAltitudeFt() { return ReadToken(Token::RadioAltitudeM) * kFeetPerMetre; }
 
 // The test of one class: within range or tau, within the altitude limit, closing.
 bool Passes(const CTcasTarget& record, double relativeAltitudeFt, double rangeNm, double tauSec, double altitudeFt) {
@@ -136,7 +134,7 @@ bool RunSelfTest(CTcas& tcas) {
 }
 
 void ClassifyTraffic(CTcas& tcas) {
-  const double radioAltitudeFt = RadioAltitudeFt();
+  const double radioAltitudeFt = ReadRadioAltitudeFt();
   tcas.SetSensitivityLevel(ChooseTcasSensitivityLevel(GetSwitch(&g_transponderMode), radioAltitudeFt));
   const TcasSensitivity& level = TcasSensitivityOf(tcas.GetSensitivityLevel());
   const double ownAltitudeFt = ReadToken(Token::AltitudeFt);
@@ -234,7 +232,7 @@ void EvaluateResolutionAdvisory(bool preventive, bool corrective, const CTcasTar
   if (g_tcas == nullptr || target == nullptr) return;
   const double ownFpm = ReadToken(Token::VerticalSpeed) / kVerticalSpeedScale;
   const double ownAltitudeFt = ReadToken(Token::AltitudeFt);
-  const double radioAltitudeFt = RadioAltitudeFt();
+  const double radioAltitudeFt = ReadRadioAltitudeFt();
   if (radioAltitudeFt <= kAdvisoryInhibitFt) return;
   // The step sets exactly one of the two; the table reads the corrective one.
   static_cast<void>(preventive);
