@@ -3,11 +3,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "core/helpers.h"
 #include "core/options.h"
 #include "core/panel_services.h"
+#include "core/tick_scheduler.h"
 #include "gauges/element_helpers.h"
 #include "systems/annunciator_lamps.h"
 
@@ -35,6 +37,9 @@ RelightState& RelightStateOf(const platform::GAUGEHDR* gauge) {
   return state;
 }
 
+// The tick each placed gauge last had its first draw in.
+std::vector<std::pair<const platform::GAUGEHDR*, OncePerPass>> g_firstDraws;
+
 void SetRangeFlags(platform::GAUGEHDR* gauge, const RelightRange& range, uint32_t set, uint32_t clear) {
   for (uint32_t n = range.first; n < range.end; ++n) {
     ClearElementFlags(gauge->elements, n, clear);
@@ -54,6 +59,13 @@ void ShowElement(platform::GAUGEHDR* gauge, uint32_t n, bool shown) {
 
 void ShowClickAreas(platform::GAUGEHDR* gauge, uint32_t n) {
   ShowElement(gauge, n, GetOption(kOptionClickAreas) != 0);
+}
+
+bool FirstDrawOfTick(const platform::GAUGEHDR* gauge) {
+  for (auto& [placed, once] : g_firstDraws) {
+    if (placed == gauge) return once.Take();
+  }
+  return g_firstDraws.emplace_back(gauge, OncePerPass{}).second.Take();
 }
 
 void ArmRelight(const platform::GAUGEHDR* gauge) { InitTimedSwitch(&RelightStateOf(gauge).timer, 1.0); }

@@ -6,6 +6,7 @@
 // flags, switch records, key events and the click sounds.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -32,9 +33,9 @@ constexpr platform::ELEMENT_HEADER StaticFrame(const char* name, int32_t x, int3
 }
 
 constexpr platform::ELEMENT_HEADER Icon(const char* name, int32_t x, int32_t y, int32_t frames,
-                                        platform::ElementCallback callback, uint32_t flags = 0) {
+                                        platform::ElementCallback callback, uint32_t flags = 0, uint32_t token = 0) {
   return {.kind = platform::ElementKind::Icon, .x = x, .y = y, .imageFlags = flags, .callback = callback,
-          .name = name, .frameCount = frames};
+          .name = name, .token = token, .frameCount = frames};
 }
 
 // A needle turning about (pivotX, pivotY): on a scale of rows, or without one
@@ -55,10 +56,26 @@ constexpr platform::ELEMENT_HEADER MovingImage(const char* name, int32_t x, int3
           .name = name, .token = token, .minValue = minValue, .maxValue = maxValue};
 }
 
+// An element list put together from parts (see JoinElements).
+template <size_t N>
+struct JoinedElements {
+  constexpr explicit JoinedElements(const std::array<platform::ELEMENT_HEADER, N>& parts) : elements(parts) {}
+  std::array<platform::ELEMENT_HEADER, N> elements;
+};
+
 template <size_t N>
 class ElementChain {
  public:
-  constexpr explicit ElementChain(const platform::ELEMENT_HEADER (&definitions)[N]) {
+  constexpr explicit ElementChain(const platform::ELEMENT_HEADER (&definitions)[N]) { Link(definitions); }
+  constexpr explicit ElementChain(const JoinedElements<N>& joined) { Link(joined.elements); }
+  ElementChain(const ElementChain&) = delete;
+  ElementChain& operator=(const ElementChain&) = delete;
+
+  constexpr platform::ELEMENT_HEADER* Head() { return &elements_[0]; }
+
+ private:
+  template <typename Definitions>
+  constexpr void Link(const Definitions& definitions) {
     for (size_t i = 0; i < N; ++i) {
       elements_[i] = definitions[i];
       links_[i][0] = i + 1 < N ? &elements_[i + 1] : nullptr;
@@ -66,15 +83,23 @@ class ElementChain {
       elements_[i].nextElement = links_[i];
     }
   }
-  ElementChain(const ElementChain&) = delete;
-  ElementChain& operator=(const ElementChain&) = delete;
 
-  constexpr platform::ELEMENT_HEADER* Head() { return &elements_[0]; }
-
- private:
   platform::ELEMENT_HEADER elements_[N];
   platform::ELEMENT_HEADER* links_[N][2];
 };
+
+// The parts of an element list in chain order, as one list: for gauges that
+// repeat a group of elements (one group an engine or a side).
+template <size_t... Sizes>
+constexpr JoinedElements<(Sizes + ...)> JoinElements(const std::array<platform::ELEMENT_HEADER, Sizes>&... parts) {
+  std::array<platform::ELEMENT_HEADER, (Sizes + ...)> all{};
+  size_t next = 0;
+  const auto append = [&all, &next](const auto& part) {
+    for (const platform::ELEMENT_HEADER& element : part) all[next++] = element;
+  };
+  (append(parts), ...);
+  return JoinedElements<(Sizes + ...)>(all);
+}
 
 // ---- Pre-draw ---------------------------------------------------------------------
 // Shows element n of the gauge when `shown`, hides it otherwise, every frame.
@@ -92,6 +117,11 @@ struct RelightRange {
   uint32_t end;                // exclusive
   uint32_t alsoClear = 0;      // further flag bits cleared as the elements come back
 };
+// True on the first pre-draw of a placed gauge in each tick, whether the
+// simulator draws once or several times a tick: a blink stepped there keeps
+// its rate.
+bool FirstDrawOfTick(const platform::GAUGEHDR* gauge);
+
 // Service 4: arms the placed gauge's relight timer.
 void ArmRelight(const platform::GAUGEHDR* gauge);
 // Service 10, after the overlays.

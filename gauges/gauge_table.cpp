@@ -18,13 +18,18 @@
 #include "gauges/clock.h"
 #include "gauges/dfgs.h"
 #include "gauges/electrical.h"
+#include "gauges/engine_display.h"
+#include "gauges/engine_fire.h"
 #include "gauges/engine_start_panels.h"
 #include "gauges/fma.h"
 #include "gauges/fms.h"
+#include "gauges/fuel_quantity.h"
+#include "gauges/gear_gauges.h"
 #include "gauges/glass_screens.h"
 #include "gauges/mouse_tables.h"
 #include "gauges/nav.h"
 #include "gauges/side_switches.h"
+#include "gauges/warning_lamps.h"
 
 namespace halcyon {
 namespace {
@@ -95,17 +100,19 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("Window Close 9"),
     // flight guidance, engine and centre panel
     {"DFGS", 535.0, DfgsElements(), kDfgsMouseRects, DfgsGaugeCallback},
-    Gauge("EDP"),
-    Gauge("Fuel_Quantity"),
-    Gauge("Engine Fire", kEngineFireMouseRects),
-    Gauge("Warning Lights"),
-    Gauge("Pellams Warning Lights"),
-    Gauge("ART Annunciator"),
-    Gauge("Annunciator Digital Lights Test"),
-    Gauge("GPWS"),
-    Gauge("Gear_Handle"),
-    Gauge("Gear_Indicators"),
-    Gauge("Altitude_Alert"),
+    {"EDP", 168.0, EdpElements(), kEdpMouseRects, EdpGaugeCallback},
+    {"Fuel_Quantity", 130.0, FuelQuantityElements(), kFuelQuantityMouseRects, FuelQuantityGaugeCallback},
+    {"Engine Fire", 240.0, EngineFireElements(), kEngineFireMouseRects, EngineFireGaugeCallback},
+    {"Warning Lights", 280.0, WarningLightsElements(), kWarningLightsMouseRects, WarningLightsGaugeCallback},
+    {"Pellams Warning Lights", 280.0, PellamsWarningLightsElements(), kPellamsWarningLightsMouseRects,
+     WarningLightsGaugeCallback},
+    {"ART Annunciator", 40.0, ArtAnnunciatorElements(), nullptr, nullptr},
+    {"Annunciator Digital Lights Test", 32.0, AnnunciatorDigitalLightsTestElements(),
+     kAnnunciatorDigitalLightsTestMouseRects, nullptr},
+    {"GPWS", 52.0, GpwsElements(), kGpwsMouseRects, GpwsGaugeCallback},
+    {"Gear_Handle", 66.0, GearHandleElements(), kGearHandleMouseRects, GearHandleGaugeCallback},
+    {"Gear_Indicators", 124.0, GearIndicatorsElements(), kGearIndicatorsMouseRects, GearIndicatorsGaugeCallback},
+    {"Altitude_Alert", 40.0, AltitudeAlertElements(), nullptr, nullptr},
     Gauge("Standby Attitude", kStandbyAttitudeMouseRects),
     Gauge("Standby Combi", kStandbyCombiMouseRects),
     Gauge("RDI"),

@@ -12,13 +12,18 @@
 #include "gauges/clock.h"
 #include "gauges/dfgs.h"
 #include "gauges/electrical.h"
+#include "gauges/engine_display.h"
+#include "gauges/engine_fire.h"
 #include "gauges/engine_start_panels.h"
 #include "gauges/fma.h"
 #include "gauges/fms.h"
+#include "gauges/fuel_quantity.h"
+#include "gauges/gear_gauges.h"
 #include "gauges/nav.h"
 #include "gauges/placeholders.h"
 #include "gauges/side_switches.h"
 #include "gauges/tooltips.h"
+#include "gauges/warning_lamps.h"
 
 namespace halcyon {
 namespace {
@@ -548,6 +553,89 @@ constinit const MOUSERECT kTcasDisplayMouseRects[] = {
     Parent(),
     Tooltip("Traffic Alert and Collision Avoidance System.", kPlainTooltip),
     Rect(0, 30, 250, 220, kCursorHand, kClick, TcasDisplayMouseToggleWindow),
+    EndParent(),
+    End(),
+};
+
+// ---- The centre panel: engine display, fuel quantity, warning lamps, gear ----
+
+// EDP (168 x 290): each MAN EPR knob's decrease half, pull and increase half,
+// then the fuel-used display and reset buttons.
+constinit const MOUSERECT kEdpMouseRects[] = {
+    Parent(),
+    Rect(0, 268, 16, 32, kCursorDownArrow, kClickRepeat, EdpMouseEprManual1Dec),
+    Rect(16, 268, 10, 32, kCursorHand, kClick, EdpMouseEprManual1Toggle),
+    Rect(26, 268, 16, 32, kCursorUpArrow, kClickRepeat, EdpMouseEprManual1Inc),
+    Rect(132, 268, 16, 32, kCursorDownArrow, kClickRepeat, EdpMouseEprManual2Dec),
+    Rect(148, 268, 10, 32, kCursorHand, kClick, EdpMouseEprManual2Toggle),
+    Rect(158, 268, 16, 32, kCursorUpArrow, kClickRepeat, EdpMouseEprManual2Inc),
+    Rect(75, 268, 20, 20, kCursorHand, kClick, EdpMouseFuelUsedDisplay),
+    Rect(107, 268, 10, 20, kCursorHand, kClickRelease, EdpMouseFuelUsedReset),
+    EndParent(),
+    End(),
+};
+
+// Fuel_Quantity: the test button, the coarse (100 lb) and fine (25 lb) payload rings.
+constinit const MOUSERECT kFuelQuantityMouseRects[] = {
+    Parent(),
+    Rect(4, 94, 30, 30, kCursorHand, kClickRelease, FuelQuantityMouseTest),
+    Rect(95, 94, 15, 30, kCursorDownArrow, kClickRepeat, FuelQuantityMousePayloadDec100),
+    Rect(110, 94, 15, 30, kCursorUpArrow, kClickRepeat, FuelQuantityMousePayloadInc100),
+    Rect(35, 90, 25, 20, kCursorDownArrow, kClickRepeat, FuelQuantityMousePayloadDec25),
+    Rect(61, 90, 25, 20, kCursorUpArrow, kClickRepeat, FuelQuantityMousePayloadInc25),
+    EndParent(),
+    End(),
+};
+
+// Warning Lights and Pellams Warning Lights: the same rectangles, although
+// the second artwork mirrors its lamps.
+constinit const MOUSERECT kWarningLightsMouseRects[] = {
+    Parent(),
+    Rect(0, 54, 30, 30, kCursorHand, kClickRelease, WarningLightsMouseAbs),
+    Rect(240, 0, 39, 40, kCursorHand, kClick, WarningLightsMouseStickPusher),
+    Rect(31, 41, 51, 39, kCursorHand, kClick, WarningLightsMouseWarning),
+    Rect(82, 23, 51, 39, kCursorHand, kClick, WarningLightsMouseCaution),
+    EndParent(),
+    End(),
+};
+constinit const MOUSERECT kPellamsWarningLightsMouseRects[] = {
+    Parent(),
+    Rect(0, 54, 30, 30, kCursorHand, kClickRelease, PellamsWarningLightsMouseAbs),
+    Rect(240, 0, 39, 40, kCursorHand, kClick, PellamsWarningLightsMouseStickPusher),
+    Rect(31, 41, 51, 39, kCursorHand, kClick, PellamsWarningLightsMouseWarning),
+    Rect(82, 23, 51, 39, kCursorHand, kClick, PellamsWarningLightsMouseCaution),
+    EndParent(),
+    End(),
+};
+
+// The lamp test button: a left click for the timed test, a right click to latch it.
+constinit const MOUSERECT kAnnunciatorDigitalLightsTestMouseRects[] = {
+    Parent(),
+    Rect(0, 0, 32, 33, kCursorHand, kClick | platform::kMouseRightSingle, AnnunciatorDigitalLightsTestMouseTest),
+    EndParent(),
+    End(),
+};
+
+// GPWS: the BELOW G/S lamp-button, then the GPWS test.
+constinit const MOUSERECT kGpwsMouseRects[] = {
+    Parent(),
+    Rect(0, 0, 26, 24, kCursorHand, kClick, GpwsMouseInhibitBelowGs),
+    Rect(27, 0, 25, 24, kCursorHand, kClickRelease, GpwsMouseTest),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kGearHandleMouseRects[] = {
+    Parent(),
+    Rect(0, 0, 66, 276, kCursorHand, kClick, GearHandleMouseClick),
+    EndParent(),
+    End(),
+};
+
+// Gear_Indicators: the GEAR DOOR OPEN lamp pressed to test.
+constinit const MOUSERECT kGearIndicatorsMouseRects[] = {
+    Parent(),
+    Rect(94, 3, 30, 30, kCursorHand, kClickRelease, GearIndicatorsMouseDoorTest),
     EndParent(),
     End(),
 };

@@ -40,5 +40,13 @@ extern const platform::MOUSERECT kFuelPumpsMouseRects[];
 extern const platform::MOUSERECT kApuMouseRects[];
 extern const platform::MOUSERECT kSideSwitchesMouseRects[];
 extern const platform::MOUSERECT kSideSwitches2MouseRects[];
+extern const platform::MOUSERECT kEdpMouseRects[];
+extern const platform::MOUSERECT kFuelQuantityMouseRects[];
+extern const platform::MOUSERECT kWarningLightsMouseRects[];
+extern const platform::MOUSERECT kPellamsWarningLightsMouseRects[];
+extern const platform::MOUSERECT kAnnunciatorDigitalLightsTestMouseRects[];
+extern const platform::MOUSERECT kGpwsMouseRects[];
+extern const platform::MOUSERECT kGearHandleMouseRects[];
+extern const platform::MOUSERECT kGearIndicatorsMouseRects[];
 
 }  // namespace halcyon

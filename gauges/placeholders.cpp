@@ -46,7 +46,6 @@ int32_t AirConditionMouseSupplyRightInc(platform::PixelPoint, uint32_t) { return
 int32_t AirConditionMouseTempSelect(platform::PixelPoint, uint32_t) { return NotBuilt("AirConditionMouseTempSelect"); }
 int32_t AlternateGearMouseHandleDec(platform::PixelPoint, uint32_t) { return NotBuilt("AlternateGearMouseHandleDec"); }
 int32_t AlternateGearMouseHandleInc(platform::PixelPoint, uint32_t) { return NotBuilt("AlternateGearMouseHandleInc"); }
-int32_t AnnunciatorDigitalLightsTestMouseTest(platform::PixelPoint, uint32_t) { return NotBuilt("AnnunciatorDigitalLightsTestMouseTest"); }
 int32_t AudioPanelMouseIdent(platform::PixelPoint, uint32_t) { return NotBuilt("AudioPanelMouseIdent"); }
 int32_t AudioPanelMouseMicInt(platform::PixelPoint, uint32_t) { return NotBuilt("AudioPanelMouseMicInt"); }
 int32_t AudioPanelMouseMicPa(platform::PixelPoint, uint32_t) { return NotBuilt("AudioPanelMouseMicPa"); }
@@ -115,14 +114,6 @@ int32_t Comm2MouseTfrSwitch(platform::PixelPoint, uint32_t) { return NotBuilt("C
 int32_t CplMouseDigital(platform::PixelPoint, uint32_t) { return NotBuilt("CplMouseDigital"); }
 int32_t CplMouseFlood(platform::PixelPoint, uint32_t) { return NotBuilt("CplMouseFlood"); }
 int32_t CplMousePanel(platform::PixelPoint, uint32_t) { return NotBuilt("CplMousePanel"); }
-int32_t EdpMouseEprManual1Dec(platform::PixelPoint, uint32_t) { return NotBuilt("EdpMouseEprManual1Dec"); }
-int32_t EdpMouseEprManual1Inc(platform::PixelPoint, uint32_t) { return NotBuilt("EdpMouseEprManual1Inc"); }
-int32_t EdpMouseEprManual1Toggle(platform::PixelPoint, uint32_t) { return NotBuilt("EdpMouseEprManual1Toggle"); }
-int32_t EdpMouseEprManual2Dec(platform::PixelPoint, uint32_t) { return NotBuilt("EdpMouseEprManual2Dec"); }
-int32_t EdpMouseEprManual2Inc(platform::PixelPoint, uint32_t) { return NotBuilt("EdpMouseEprManual2Inc"); }
-int32_t EdpMouseEprManual2Toggle(platform::PixelPoint, uint32_t) { return NotBuilt("EdpMouseEprManual2Toggle"); }
-int32_t EdpMouseFuelUsedDisplay(platform::PixelPoint, uint32_t) { return NotBuilt("EdpMouseFuelUsedDisplay"); }
-int32_t EdpMouseFuelUsedReset(platform::PixelPoint, uint32_t) { return NotBuilt("EdpMouseFuelUsedReset"); }
 int32_t EfdsMouseApuDec(platform::PixelPoint, uint32_t) { return NotBuilt("EfdsMouseApuDec"); }
 int32_t EfdsMouseApuInc(platform::PixelPoint, uint32_t) { return NotBuilt("EfdsMouseApuInc"); }
 int32_t EfdsMouseEngine1Dec(platform::PixelPoint, uint32_t) { return NotBuilt("EfdsMouseEngine1Dec"); }
@@ -155,12 +146,6 @@ int32_t EfisNdMouseRangeDec(platform::PixelPoint, uint32_t) { return NotBuilt("E
 int32_t EfisNdMouseRangeInc(platform::PixelPoint, uint32_t) { return NotBuilt("EfisNdMouseRangeInc"); }
 int32_t EfisNdMouseToggleWindow(platform::PixelPoint, uint32_t) { return NotBuilt("EfisNdMouseToggleWindow"); }
 int32_t EfisPfdMouseToggleWindow(platform::PixelPoint, uint32_t) { return NotBuilt("EfisPfdMouseToggleWindow"); }
-int32_t EngineFireMouseBellOff(platform::PixelPoint, uint32_t) { return NotBuilt("EngineFireMouseBellOff"); }
-int32_t EngineFireMouseHandleLeft1(platform::PixelPoint, uint32_t) { return NotBuilt("EngineFireMouseHandleLeft1"); }
-int32_t EngineFireMouseHandleLeft2(platform::PixelPoint, uint32_t) { return NotBuilt("EngineFireMouseHandleLeft2"); }
-int32_t EngineFireMouseHandleRight1(platform::PixelPoint, uint32_t) { return NotBuilt("EngineFireMouseHandleRight1"); }
-int32_t EngineFireMouseHandleRight2(platform::PixelPoint, uint32_t) { return NotBuilt("EngineFireMouseHandleRight2"); }
-int32_t EngineFireMouseTest(platform::PixelPoint, uint32_t) { return NotBuilt("EngineFireMouseTest"); }
 int32_t EoapMouseCtrl(platform::PixelPoint, uint32_t) { return NotBuilt("EoapMouseCtrl"); }
 int32_t EoapMouseDoor(platform::PixelPoint, uint32_t) { return NotBuilt("EoapMouseDoor"); }
 int32_t EoapMouseElec(platform::PixelPoint, uint32_t) { return NotBuilt("EoapMouseElec"); }
@@ -189,8 +174,6 @@ int32_t FlapsboxMouseManualCabinPressure(platform::PixelPoint, uint32_t) { retur
 int32_t FlightRecorderMouseTestDec(platform::PixelPoint, uint32_t) { return NotBuilt("FlightRecorderMouseTestDec"); }
 int32_t FlightRecorderMouseTestInc(platform::PixelPoint, uint32_t) { return NotBuilt("FlightRecorderMouseTestInc"); }
 int32_t FmsMouseToggleWindow(platform::PixelPoint, uint32_t) { return NotBuilt("FmsMouseToggleWindow"); }
-int32_t GpwsMouseInhibitBelowGs(platform::PixelPoint, uint32_t) { return NotBuilt("GpwsMouseInhibitBelowGs"); }
-int32_t GpwsMouseTest(platform::PixelPoint, uint32_t) { return NotBuilt("GpwsMouseTest"); }
 int32_t GsepMouseApu(platform::PixelPoint, uint32_t) { return NotBuilt("GsepMouseApu"); }
 int32_t GsepMouseExternal(platform::PixelPoint, uint32_t) { return NotBuilt("GsepMouseExternal"); }
 int32_t GsepMouseMaintenancePhone(platform::PixelPoint, uint32_t) { return NotBuilt("GsepMouseMaintenancePhone"); }
@@ -330,9 +313,5 @@ int32_t VariousMouseStallTest2(platform::PixelPoint, uint32_t) { return NotBuilt
 int32_t VariousMouseYawDampDec(platform::PixelPoint, uint32_t) { return NotBuilt("VariousMouseYawDampDec"); }
 int32_t VariousMouseYawDampInc(platform::PixelPoint, uint32_t) { return NotBuilt("VariousMouseYawDampInc"); }
 int32_t VoiceRecorderMouseTest(platform::PixelPoint, uint32_t) { return NotBuilt("VoiceRecorderMouseTest"); }
-int32_t WarningLightsMouseAbs(platform::PixelPoint, uint32_t) { return NotBuilt("WarningLightsMouseAbs"); }
-int32_t WarningLightsMouseCaution(platform::PixelPoint, uint32_t) { return NotBuilt("WarningLightsMouseCaution"); }
-int32_t WarningLightsMouseStickPusher(platform::PixelPoint, uint32_t) { return NotBuilt("WarningLightsMouseStickPusher"); }
-int32_t WarningLightsMouseWarning(platform::PixelPoint, uint32_t) { return NotBuilt("WarningLightsMouseWarning"); }
 
 }  // namespace halcyon

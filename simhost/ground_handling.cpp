@@ -20,6 +20,7 @@ constexpr uint32_t kGearLegTokens[] = {332, 333, 334};  // nose, left, right
 constexpr uint32_t kTokenAutobrakeSetting = 743;
 constexpr uint32_t kTokenGroundSpeedMps = 832;
 constexpr uint32_t kKeyEventGearDown = 66080;
+constexpr uint32_t kKeyEventGearToggle = 65570;
 constexpr uint32_t kKeyEventAutobrakeUp = 66298;
 constexpr uint32_t kKeyEventAutobrakeDown = 66299;
 constexpr uint32_t kKeyEventPushback = 66483;
@@ -45,6 +46,9 @@ bool GroundHandling::ApplyKeyEvent(SimHost& host, uint32_t event, uint32_t value
   switch (event) {
     case kKeyEventGearDown:
       if (host.GetToken(kTokenGearHandle) != kHandleFull) host.SetToken(kTokenGearHandle, kHandleFull);
+      return true;
+    case kKeyEventGearToggle:
+      host.SetToken(kTokenGearHandle, host.GetToken(kTokenGearHandle) == 0.0 ? kHandleFull : 0.0);
       return true;
     case kKeyEventAutobrakeUp:
     case kKeyEventAutobrakeDown: {

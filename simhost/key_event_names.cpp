@@ -11,6 +11,7 @@ struct KeyEventName {
 
 constexpr KeyEventName kKeyEventNames[] = {
     {65568, "minute tick"},
+    {65570, "gear toggle"},
     {65580, "autopilot master toggle"},
     {65608, "speed decay recovery"},
     {65657, "clock: left key"},

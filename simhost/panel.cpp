@@ -60,6 +60,7 @@ constexpr gfx::Color kLampLitColor{255, 170, 0};
 constexpr gfx::Color kLampDarkColor{70, 70, 70};
 constexpr gfx::Color kOverlayColor{255, 230, 0};
 constexpr double kLongestPicture = 1600.0;
+constexpr double kDrumStripTop = 999.0;
 
 // Where an instance's design pixels land in the picture.
 struct GaugeFrame {
@@ -144,6 +145,16 @@ void DrawElement(gfx::Canvas& canvas, const platform::GAUGEHDR* gauge, const ELE
       DrawNeedle(canvas, element, frame, designWidth);
       return;
     case ElementKind::MovingImage:
+      // A counter drum: ten digit cells on a strip over 0..999, counted from
+      // its foot; off the strip it shows nothing.
+      if (element->minValue == 0.0 && element->maxValue == kDrumStripTop) {
+        if (element->value >= 0.0 && element->value <= kDrumStripTop) {
+          DrawText(canvas, std::to_string(static_cast<int>((kDrumStripTop - element->value) / 100.0)), at, textPt,
+                   kTextColor);
+        }
+        return;
+      }
+      [[fallthrough]];
     case ElementKind::Slider:
       std::snprintf(text, sizeof(text), "%.0f", element->value);
       DrawText(canvas, text, at, textPt, kTextColor);

@@ -25,9 +25,18 @@ constexpr GaugePlacement kMainPanel[] = {
     {"Standby Combi", 240, 500, 180, 180},
     {"RDI", 440, 500, 180, 180},
     {"EDP", 660, 480, 168, 290},
-    {"Fuel_Quantity", 860, 500, 220, 160},
+    {"Fuel_Quantity", 860, 500, 195, 186},
     {"Engine Fire", 1100, 500, 240, 122},
-    {"Gear_Handle", 1360, 480, 80, 200},
+    {"Gear_Handle", 1370, 480, 50, 209},
+    // the warning lamps below the standby instruments, the small lamps and
+    // buttons beside the gear lever
+    {"Warning Lights", 40, 695, 280, 94},
+    {"Pellams Warning Lights", 340, 695, 280, 94},
+    {"GPWS", 1100, 640, 52, 24},
+    {"Annunciator Digital Lights Test", 1170, 636, 32, 33},
+    {"ART Annunciator", 1220, 640, 40, 25},
+    {"Gear_Indicators", 1100, 700, 124, 33},
+    {"Altitude_Alert", 1240, 700, 40, 30},
 };
 
 // The altimeter, clock and brake pressure larger, for a closer look. The
@@ -36,6 +45,17 @@ constexpr GaugePlacement kMainZoomedPanel[] = {
     {"Altimeter", 20, 20, 400, 400},
     {"Clock", 440, 120, 300, 300},
     {"Brake_Pressure", 760, 120, 300, 300},
+};
+
+// The centre instrument panel larger: the engine display at twice its size,
+// the fuel quantity, the engine fire panel, the gear lever and lamps.
+constexpr GaugePlacement kMainCentredPanel[] = {
+    {"EDP", 20, 20, 336, 580},
+    {"Fuel_Quantity", 380, 20, 260, 248},
+    {"Engine Fire", 380, 300, 360, 183},
+    {"Gear_Handle", 680, 20, 66, 276},
+    {"Gear_Indicators", 380, 510, 248, 66},
+    {"Altitude_Alert", 660, 510, 60, 45},
 };
 
 // The overhead panel: the electrical panel with its meters.
@@ -69,6 +89,7 @@ constexpr PanelWindowLayout kWindows[] = {
     {10280, "Main zoomed panel", 1080, 440, kMainZoomedPanel},
     {10020, "Overhead panel", 780, 680, kOverheadPanel},
     {10050, "Side panel", 485, 185, kSidePanel},
+    {10290, "Main centred panel", 780, 620, kMainCentredPanel},
 };
 
 }  // namespace
