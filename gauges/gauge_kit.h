@@ -55,6 +55,13 @@ constexpr platform::ELEMENT_HEADER MovingImage(const char* name, int32_t x, int3
           .name = name, .token = token, .minValue = minValue, .maxValue = maxValue};
 }
 
+// A needle drawn as a sprite at (x, y), turned by the value in degrees.
+constexpr platform::ELEMENT_HEADER Sprite(const char* name, int32_t x, int32_t y, platform::ElementCallback callback,
+                                          uint32_t flags = 0) {
+  return {.kind = platform::ElementKind::Sprite, .x = x, .y = y, .imageFlags = flags, .callback = callback,
+          .name = name};
+}
+
 template <size_t N>
 class ElementChain {
  public:
@@ -94,8 +101,15 @@ struct RelightRange {
 };
 // Service 4: arms the placed gauge's relight timer.
 void ArmRelight(const platform::GAUGEHDR* gauge);
-// Service 10, after the overlays.
-void Relight(platform::GAUGEHDR* gauge, const RelightRange& range, bool lightOn);
+// Service 10, after the overlays. True while the range is held hidden, so
+// that a gauge showing one of two pictures by the units keeps both hidden.
+bool Relight(platform::GAUGEHDR* gauge, const RelightRange& range, bool lightOn);
+
+// The overhead panels: the light overlay (element 1) by the overhead panel
+// light and the click areas on pre-draw; the overhead meters relight their
+// elements 0..relitEnd-1 by it.
+void OverheadPanelOverlays(platform::GAUGEHDR* gauge, uint32_t serviceId, uint32_t clickAreas);
+void OverheadMeter(platform::GAUGEHDR* gauge, uint32_t serviceId, uint32_t relitEnd);
 
 // ---- Element values -----------------------------------------------------------------
 // A lamp: 1 when it has power and either the lamp test is on or its condition

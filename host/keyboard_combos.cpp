@@ -18,6 +18,13 @@
 #include "gauges/nav.h"
 #include "gauges/placeholders.h"
 #include "gauges/side_switches.h"
+#include "gauges/air_condition_panel.h"
+#include "gauges/cabin_pressure.h"
+#include "gauges/ice_rain_panels.h"
+#include "gauges/irs_fdc.h"
+#include "gauges/pedestal_lights.h"
+#include "gauges/second_overhead.h"
+#include "gauges/various_panels.h"
 #include "host/direct_input_keyboard.h"
 #include "platform/ini.h"
 
