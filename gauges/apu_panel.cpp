@@ -116,11 +116,6 @@ constinit ElementChain g_rpmElements({
     Needle("RPM fine", [](ELEMENT_HEADER*) { return GetApuRpm() * kRpmSmallDegreesPerPercent + kUp; }, 102, 97, kLit),
 });
 
-void Meter(platform::GAUGEHDR* gauge, uint32_t serviceId, uint32_t relitEnd) {
-  if (serviceId == platform::kServicePreInitialize) ArmRelight(gauge);
-  if (serviceId == platform::kServicePreDraw) Relight(gauge, {0, relitEnd}, IsOclPanelLightLit() != 0);
-}
-
 }  // namespace
 
 platform::ELEMENT_HEADER* ApuElements() { return g_elements.Head(); }
@@ -128,12 +123,10 @@ platform::ELEMENT_HEADER* ApuEgtElements() { return g_egtElements.Head(); }
 platform::ELEMENT_HEADER* ApuRpmElements() { return g_rpmElements.Head(); }
 
 void ApuGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
-  if (serviceId != platform::kServicePreDraw) return;
-  ShowElement(gauge, 1, IsOclPanelLightOn() != 0);
-  ShowClickAreas(gauge, 11);
+  OverheadPanelOverlays(gauge, serviceId, 11);
 }
-void ApuEgtGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) { Meter(gauge, serviceId, 2); }
-void ApuRpmGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) { Meter(gauge, serviceId, 3); }
+void ApuEgtGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) { OverheadMeter(gauge, serviceId, 2); }
+void ApuRpmGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) { OverheadMeter(gauge, serviceId, 3); }
 
 int32_t ApuMouseFireAgent1(PixelPoint, uint32_t) { return FireAgent(g_apuFireAgent1Switch); }
 int32_t ApuMouseFireAgent2(PixelPoint, uint32_t) { return FireAgent(g_apuFireAgent2Switch); }

@@ -230,11 +230,6 @@ constinit ElementChain g_frequencyElements({
     Needle("frequency", [](ELEMENT_HEADER*) { return Frequency(); }, 22, 22, kLit),
 });
 
-void MeterCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uint32_t relitEnd) {
-  if (serviceId == platform::kServicePreInitialize) ArmRelight(gauge);
-  if (serviceId == platform::kServicePreDraw) Relight(gauge, {0, relitEnd}, IsOclPanelLightLit() != 0);
-}
-
 }  // namespace
 
 platform::ELEMENT_HEADER* ElectricalElements() { return g_elements.Head(); }
@@ -256,10 +251,10 @@ void ElectricalGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uint
 }
 
 void ElectricalMeterGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
-  MeterCallback(gauge, serviceId, 2);
+  OverheadMeter(gauge, serviceId, 2);
 }
 void ElectricalDcLoadGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
-  MeterCallback(gauge, serviceId, 3);
+  OverheadMeter(gauge, serviceId, 3);
 }
 
 int32_t ElectricalMouseCsd1Inc(PixelPoint, uint32_t flags) {

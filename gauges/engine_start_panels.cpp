@@ -80,13 +80,6 @@ constinit ElementChain g_pumpElements({
     StaticImage("click areas"),
 });
 
-// Both panels: the overhead light's overlay and the click areas.
-void ShowOverlays(platform::GAUGEHDR* gauge, uint32_t serviceId) {
-  if (serviceId != platform::kServicePreDraw) return;
-  ShowElement(gauge, 1, IsOclPanelLightOn() != 0);
-  ShowClickAreas(gauge, 8);
-}
-
 int32_t TogglePump(int32_t pump, SoundId sound) { return Throw(g_fuelPumpSwitches[pump], kOnOff, sound); }
 
 }  // namespace
@@ -95,10 +88,10 @@ platform::ELEMENT_HEADER* EngineStarterElements() { return g_starterElements.Hea
 platform::ELEMENT_HEADER* FuelPumpsElements() { return g_pumpElements.Head(); }
 
 void EngineStarterGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
-  ShowOverlays(gauge, serviceId);
+  OverheadPanelOverlays(gauge, serviceId, 8);
 }
 void FuelPumpsGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
-  ShowOverlays(gauge, serviceId);
+  OverheadPanelOverlays(gauge, serviceId, 8);
 }
 
 int32_t EngineStarterMouseStartPump(PixelPoint, uint32_t) { return Throw(g_startPumpSwitch, kOnOff, kClickToggle1); }

@@ -12,6 +12,7 @@
 #include "core/tick_scheduler.h"
 #include "gauges/element_helpers.h"
 #include "systems/annunciator_lamps.h"
+#include "systems/lights.h"
 
 namespace halcyon {
 namespace {
@@ -70,7 +71,7 @@ bool FirstDrawOfTick(const platform::GAUGEHDR* gauge) {
 
 void ArmRelight(const platform::GAUGEHDR* gauge) { InitTimedSwitch(&RelightStateOf(gauge).timer, 1.0); }
 
-void Relight(platform::GAUGEHDR* gauge, const RelightRange& range, bool lightOn) {
+bool Relight(platform::GAUGEHDR* gauge, const RelightRange& range, bool lightOn) {
   RelightState& state = RelightStateOf(gauge);
   if (lightOn && state.lit == 0) {
     SetRangeFlags(gauge, range, platform::kImageLuminous | platform::kImageHidden, 0);
@@ -82,9 +83,21 @@ void Relight(platform::GAUGEHDR* gauge, const RelightRange& range, bool lightOn)
     SetSwitch(&state.timer, kSwitchOn);
   }
   UpdateTimedSwitch(&state.timer, kSwitchOn, kRelightDone);
-  if (GetSwitch(&state.timer) != kRelightDone) return;
+  if (GetSwitch(&state.timer) != kRelightDone) return GetSwitch(&state.timer) == kSwitchOn;
   SetSwitch(&state.timer, kSwitchOff);
   SetRangeFlags(gauge, range, 0, platform::kImageHidden | range.alsoClear);
+  return false;
+}
+
+void OverheadPanelOverlays(platform::GAUGEHDR* gauge, uint32_t serviceId, uint32_t clickAreas) {
+  if (serviceId != platform::kServicePreDraw) return;
+  ShowElement(gauge, 1, IsOclPanelLightOn() != 0);
+  ShowClickAreas(gauge, clickAreas);
+}
+
+void OverheadMeter(platform::GAUGEHDR* gauge, uint32_t serviceId, uint32_t relitEnd) {
+  if (serviceId == platform::kServicePreInitialize) ArmRelight(gauge);
+  if (serviceId == platform::kServicePreDraw) Relight(gauge, {0, relitEnd}, IsOclPanelLightLit() != 0);
 }
 
 double Lamp(bool powered, bool condition) {

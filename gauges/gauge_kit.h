@@ -63,6 +63,13 @@ struct JoinedElements {
   std::array<platform::ELEMENT_HEADER, N> elements;
 };
 
+// A needle drawn as a sprite at (x, y), turned by the value in degrees.
+constexpr platform::ELEMENT_HEADER Sprite(const char* name, int32_t x, int32_t y, platform::ElementCallback callback,
+                                          uint32_t flags = 0) {
+  return {.kind = platform::ElementKind::Sprite, .x = x, .y = y, .imageFlags = flags, .callback = callback,
+          .name = name};
+}
+
 template <size_t N>
 class ElementChain {
  public:
@@ -124,8 +131,15 @@ bool FirstDrawOfTick(const platform::GAUGEHDR* gauge);
 
 // Service 4: arms the placed gauge's relight timer.
 void ArmRelight(const platform::GAUGEHDR* gauge);
-// Service 10, after the overlays.
-void Relight(platform::GAUGEHDR* gauge, const RelightRange& range, bool lightOn);
+// Service 10, after the overlays. True while the range is held hidden, so
+// that a gauge showing one of two pictures by the units keeps both hidden.
+bool Relight(platform::GAUGEHDR* gauge, const RelightRange& range, bool lightOn);
+
+// The overhead panels: the light overlay (element 1) by the overhead panel
+// light and the click areas on pre-draw; the overhead meters relight their
+// elements 0..relitEnd-1 by it.
+void OverheadPanelOverlays(platform::GAUGEHDR* gauge, uint32_t serviceId, uint32_t clickAreas);
+void OverheadMeter(platform::GAUGEHDR* gauge, uint32_t serviceId, uint32_t relitEnd);
 
 // ---- Element values -----------------------------------------------------------------
 // A lamp: 1 when it has power and either the lamp test is on or its condition

@@ -29,6 +29,13 @@
 #include "gauges/mouse_tables.h"
 #include "gauges/nav.h"
 #include "gauges/side_switches.h"
+#include "gauges/air_condition_panel.h"
+#include "gauges/cabin_pressure.h"
+#include "gauges/ice_rain_panels.h"
+#include "gauges/irs_fdc.h"
+#include "gauges/pedestal_lights.h"
+#include "gauges/second_overhead.h"
+#include "gauges/various_panels.h"
 #include "gauges/warning_lamps.h"
 
 namespace halcyon {
@@ -143,27 +150,29 @@ platform::GAUGEHDR g_gauges[] = {
     {"APU", 200.0, ApuElements(), kApuMouseRects, ApuGaugeCallback},
     {"APU_EGT", 300.0, ApuEgtElements(), nullptr, ApuEgtGaugeCallback},
     {"APU_RPM", 300.0, ApuRpmElements(), nullptr, ApuRpmGaugeCallback},
-    Gauge("Cabin_Pressure"),
-    Gauge("Cabin_Pressure_Indicator", kCabinPressureIndicatorMouseRects),
-    Gauge("Cabin_Climb", kCabinClimbMouseRects),
-    Gauge("Air_Condition"),
-    Gauge("Air_Condition_L_Valve"),
-    Gauge("Air_Condition_R_Valve"),
-    Gauge("Air_Condition_L_Pressure"),
-    Gauge("Air_Condition_R_Pressure"),
-    Gauge("Air_Condition_Temperature"),
-    Gauge("Ice_Protection"),
-    Gauge("Rain"),
-    Gauge("OCL"),
-    Gauge("IRS"),
-    Gauge("FDC"),
-    Gauge("Various"),
-    Gauge("Various2"),
-    Gauge("Cockpit_Lights"),
-    Gauge("Pneumatic Pressure"),
-    Gauge("Recirculation Fan"),
-    Gauge("Heater Current"),
-    Gauge("Voice Recorder"),
+    {"Cabin_Pressure", 165.0, CabinPressureElements(), kCabinPressureMouseRects, CabinPressureGaugeCallback},
+    {"Cabin_Pressure_Indicator", 400.0, CabinPressureIndicatorElements(), kCabinPressureIndicatorMouseRects,
+     CabinPressureIndicatorGaugeCallback},
+    {"Cabin_Climb", 300.0, CabinClimbElements(), kCabinClimbMouseRects, CabinClimbGaugeCallback},
+    {"Air_Condition", 365.0, AirConditionElements(), kAirConditionMouseRects, AirConditionGaugeCallback},
+    {"Air_Condition_L_Valve", 200.0, AirConditionLeftValveElements(), nullptr, AirConditionMeterGaugeCallback},
+    {"Air_Condition_R_Valve", 200.0, AirConditionRightValveElements(), nullptr, AirConditionMeterGaugeCallback},
+    {"Air_Condition_L_Pressure", 200.0, AirConditionLeftPressureElements(), nullptr, AirConditionMeterGaugeCallback},
+    {"Air_Condition_R_Pressure", 200.0, AirConditionRightPressureElements(), nullptr, AirConditionMeterGaugeCallback},
+    {"Air_Condition_Temperature", 300.0, AirConditionTemperatureElements(), nullptr,
+     AirConditionTemperatureGaugeCallback},
+    {"Ice_Protection", 465.0, IceProtectionElements(), kIceProtectionMouseRects, IceProtectionGaugeCallback},
+    {"Rain", 375.0, RainElements(), kRainMouseRects, RainGaugeCallback},
+    {"OCL", 180.0, OclElements(), kOclMouseRects, OclGaugeCallback},
+    {"IRS", 180.0, IrsElements(), kIrsMouseRects, IrsGaugeCallback},
+    {"FDC", 225.0, FdcElements(), kFdcMouseRects, FdcGaugeCallback},
+    {"Various", 360.0, VariousElements(), kVariousMouseRects, VariousGaugeCallback},
+    {"Various2", 110.0, Various2Elements(), kVarious2MouseRects, Various2GaugeCallback},
+    {"Cockpit_Lights", 130.0, CockpitLightsElements(), kCockpitLightsMouseRects, CockpitLightsGaugeCallback},
+    {"Pneumatic Pressure", 200.0, PneumaticPressureElements(), nullptr, SecondOverheadMeterGaugeCallback},
+    {"Recirculation Fan", 65.0, RecirculationFanElements(), kRecirculationFanMouseRects, RecirculationFanGaugeCallback},
+    {"Heater Current", 44.0, HeaterCurrentElements(), nullptr, SecondOverheadMeterGaugeCallback},
+    {"Voice Recorder", 50.0, VoiceRecorderElements(), kVoiceRecorderMouseRects, VoiceRecorderGaugeCallback},
     // crew aids: training centre, dispatch, options, pushback (116 to 124)
     Gauge("Center"),
     Gauge("Center Training"),
@@ -175,12 +184,12 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("Center Updated"),
     Gauge("Pushback"),
     // overhead panel, continued
-    Gauge("Voice Recorder Meter"),
-    Gauge("GSEP"),
-    Gauge("EFDS"),
-    Gauge("Oxygen Regulator"),
-    Gauge("Oxygen Pressure"),
-    Gauge("Flight Recorder"),
+    {"Voice Recorder Meter", 60.0, VoiceRecorderMeterElements(), nullptr, SecondOverheadMeterGaugeCallback},
+    {"GSEP", 220.0, GsepElements(), kGsepMouseRects, GsepGaugeCallback},
+    {"EFDS", 195.0, EfdsElements(), kEfdsMouseRects, EfdsGaugeCallback},
+    {"Oxygen Regulator", 210.0, OxygenRegulatorElements(), kOxygenRegulatorMouseRects, OxygenRegulatorGaugeCallback},
+    {"Oxygen Pressure", 44.0, OxygenPressureElements(), nullptr, SecondOverheadMeterGaugeCallback},
+    {"Flight Recorder", 195.0, FlightRecorderElements(), kFlightRecorderMouseRects, FlightRecorderGaugeCallback},
     Gauge("EOAP"),
     Gauge("EOAP Zoom"),
     Gauge("EOAP Display 1"),
@@ -196,9 +205,9 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("Stabilizer Trim"),
     Gauge("Rudder Trim"),
     Gauge("Aileron Trim"),
-    Gauge("CPL"),
-    Gauge("Auto Brake"),
-    Gauge("Pneumatic XFeed"),
+    {"CPL", 210.0, CplElements(), kCplMouseRects, CplGaugeCallback},
+    {"Auto Brake", 75.0, AutoBrakeElements(), kAutoBrakeMouseRects, AutoBrakeGaugeCallback},
+    {"Pneumatic XFeed", 300.0, PneumaticXFeedElements(), kPneumaticXFeedMouseRects, PneumaticXFeedGaugeCallback},
     Gauge("Gear Lock Indicator"),
     Gauge("Alternate Gear"),
     Gauge("Gear Horn VC"),

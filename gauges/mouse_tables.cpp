@@ -2,13 +2,12 @@
 // the gauges' mouse functions and the tooltips at their value callbacks. The
 // tables are constant-initialised, so they are complete before the simulator
 // reads a gauge header.
-#include "gauges/mouse_tables.h"
 
-#include <cstddef>
-
+#include "gauges/air_condition_panel.h"
 #include "gauges/airspeed.h"
 #include "gauges/altimeter.h"
 #include "gauges/apu_panel.h"
+#include "gauges/cabin_pressure.h"
 #include "gauges/clock.h"
 #include "gauges/dfgs.h"
 #include "gauges/electrical.h"
@@ -19,11 +18,18 @@
 #include "gauges/fms.h"
 #include "gauges/fuel_quantity.h"
 #include "gauges/gear_gauges.h"
+#include "gauges/ice_rain_panels.h"
+#include "gauges/irs_fdc.h"
+#include "gauges/mouse_tables.h"
 #include "gauges/nav.h"
+#include "gauges/pedestal_lights.h"
 #include "gauges/placeholders.h"
+#include "gauges/second_overhead.h"
 #include "gauges/side_switches.h"
 #include "gauges/tooltips.h"
+#include "gauges/various_panels.h"
 #include "gauges/warning_lamps.h"
+#include <cstddef>
 
 namespace halcyon {
 namespace {
@@ -636,6 +642,228 @@ constinit const MOUSERECT kGearHandleMouseRects[] = {
 constinit const MOUSERECT kGearIndicatorsMouseRects[] = {
     Parent(),
     Rect(94, 3, 30, 30, kCursorHand, kClickRelease, GearIndicatorsMouseDoorTest),
+    EndParent(),
+    End(),
+};
+
+// ---- The overhead systems panels and the pedestal's lights ----
+
+constinit const MOUSERECT kCabinPressureMouseRects[] = {
+    Parent(),
+    Rect(-3, 29, 40, 40, kCursorHand, kClick, CabinPressureMouseSystemSelector),
+    Rect(39, 60, 20, 30, kCursorDownArrow, kClickRepeat, CabinPressureMouseLandingAltCoarseDec),
+    Rect(59, 60, 20, 30, kCursorUpArrow, kClickRepeat, CabinPressureMouseLandingAltCoarseInc),
+    Rect(39, 0, 40, 29, kCursorUpArrow, kClickRepeat, CabinPressureMouseLandingAltFineInc),
+    Rect(39, 29, 40, 29, kCursorDownArrow, kClickRepeat, CabinPressureMouseLandingAltFineDec),
+    Rect(89, 60, 20, 30, kCursorDownArrow, kClickRepeat, CabinPressureMouseLandingBaroDec),
+    Rect(109, 60, 20, 30, kCursorUpArrow, kClickRepeat, CabinPressureMouseLandingBaroInc),
+    Rect(136, 5, 25, 22, kCursorHand, kClickRelease, CabinPressureMouseFlowLightTest),
+    Rect(131, 34, 17, 40, kCursorDownArrow, kClickRepeat, CabinPressureMouseRateLimitDec),
+    Rect(148, 34, 17, 40, kCursorUpArrow, kClickRepeat, CabinPressureMouseRateLimitInc),
+    EndParent(),
+    End(),
+};
+
+// Air_Condition: the cold and hot halves act on the press, while held and on the release.
+constexpr uint32_t kClickRepeatRelease = kClickRepeat | platform::kMouseLeftRelease;
+constinit const MOUSERECT kAirConditionMouseRects[] = {
+    Parent(),
+    Rect(10, 110, 25, 30, kCursorDownArrow, kClickRepeatRelease, AirConditionMouseCockpitTempCold),
+    Rect(35, 110, 25, 30, kCursorUpArrow, kClickRepeatRelease, AirConditionMouseCockpitTempHot),
+    Rect(10, 75, 50, 35, kCursorHand, kClick, AirConditionMouseCockpitTempAuto),
+    Rect(185, 110, 25, 30, kCursorDownArrow, kClickRepeatRelease, AirConditionMouseCabinTempCold),
+    Rect(210, 110, 25, 30, kCursorUpArrow, kClickRepeatRelease, AirConditionMouseCabinTempHot),
+    Rect(185, 75, 50, 35, kCursorHand, kClick, AirConditionMouseCabinTempAuto),
+    Rect(74, 84, 40, 20, kCursorUpArrow, kClick, AirConditionMouseSupplyLeftInc),
+    Rect(74, 104, 40, 20, kCursorDownArrow, kClick, AirConditionMouseSupplyLeftDec),
+    Rect(128, 84, 40, 20, kCursorUpArrow, kClick, AirConditionMouseSupplyRightInc),
+    Rect(128, 104, 40, 20, kCursorDownArrow, kClick, AirConditionMouseSupplyRightDec),
+    Rect(263, 15, 40, 40, kCursorHand, kClick, AirConditionMouseTempSelect),
+    Rect(322, 20, 40, 40, kCursorHand, kClick, AirConditionMouseRadioRackVenturi),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kIceProtectionMouseRects[] = {
+    Parent(),
+    Rect(23, 12, 40, 20, kCursorUpArrow, kClick, IceProtectionMouseEmergencyLightsInc),
+    Rect(23, 32, 40, 20, kCursorDownArrow, kClick, IceProtectionMouseEmergencyLightsDec),
+    Rect(4, 73, 38, 20, kCursorUpArrow, kClick, IceProtectionMouseNoSmokingInc),
+    Rect(4, 93, 38, 20, kCursorDownArrow, kClick, IceProtectionMouseNoSmokingDec),
+    Rect(49, 73, 38, 20, kCursorUpArrow, kClick, IceProtectionMouseSeatbeltInc),
+    Rect(49, 93, 38, 20, kCursorDownArrow, kClick, IceProtectionMouseSeatbeltDec),
+    Rect(176, 43, 30, 70, kCursorUpArrow, kClick, IceProtectionMouseMeterSelectorInc),
+    Rect(206, 43, 30, 70, kCursorDownArrow, kClick, IceProtectionMouseMeterSelectorDec),
+    Rect(283, 10, 40, 40, kCursorHand, kClick, IceProtectionMouseAirfoil),
+    Rect(285, 68, 40, 40, kCursorHand, kClick, IceProtectionMouseTail),
+    Rect(359, 10, 40, 40, kCursorHand, kClick, IceProtectionMouseWindowsAntiFog),
+    Rect(405, 10, 40, 40, kCursorHand, kClick, IceProtectionMouseWindowsAntiIce),
+    Rect(346, 67, 40, 40, kCursorHand, kClick, IceProtectionMouseEngineLeft),
+    Rect(419, 67, 40, 40, kCursorHand, kClick, IceProtectionMouseEngineRight),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kRainMouseRects[] = {
+    Parent(),
+    Rect(29, 132, 40, 40, kCursorHand, kClickRelease, RainMouseRepellentSource),
+    Rect(-2, 173, 40, 40, kCursorHand, kClick, RainMouseRepellentDischargeLeft),
+    Rect(60, 173, 40, 40, kCursorHand, kClick, RainMouseRepellentDischargeRight),
+    Rect(112, 143, 30, 60, kCursorDownArrow, kClickRelease, RainMouseWiperDec),
+    Rect(142, 143, 30, 60, kCursorUpArrow, kClick, RainMouseWiperInc),
+    Rect(298, 178, 40, 40, kCursorHand, kClick, RainMouseAnnunciatorLightsDim),
+    Rect(332, 9, 40, 40, kCursorHand, kClick, RainMouseAirCondShutoffOverride),
+    Rect(332, 77, 40, 40, kCursorHand, kClick, RainMouseRamAir),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kOclMouseRects[] = {
+    Parent(),
+    Rect(30, 20, 40, 40, kCursorHand, kClick, OclMousePanelLight),
+    Rect(130, 20, 40, 40, kCursorHand, kClick, OclMouseFloodLight),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kIrsMouseRects[] = {
+    Parent(),
+    Rect(0, 0, 20, 44, kCursorDownArrow, kClick, IrsMouseSwitch1Dec),
+    Rect(20, 0, 20, 44, kCursorUpArrow, kClick, IrsMouseSwitch1Inc),
+    Rect(140, 0, 20, 44, kCursorDownArrow, kClick, IrsMouseSwitch2Dec),
+    Rect(160, 0, 20, 44, kCursorUpArrow, kClick, IrsMouseSwitch2Inc),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kFdcMouseRects[] = {
+    Parent(),
+    Rect(21, 40, 30, 60, kCursorUpArrow, kClick, FdcMouseCadcInc),
+    Rect(51, 40, 30, 60, kCursorDownArrow, kClick, FdcMouseCadcDec),
+    Rect(89, 10, 30, 60, kCursorUpArrow, kClick, FdcMouseFdCmdInc),
+    Rect(119, 10, 30, 60, kCursorDownArrow, kClick, FdcMouseFdCmdDec),
+    Rect(160, 40, 30, 60, kCursorUpArrow, kClick, FdcMouseVertGyroInc),
+    Rect(190, 40, 30, 60, kCursorDownArrow, kClick, FdcMouseVertGyroDec),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kVariousMouseRects[] = {
+    Parent(),
+    Rect(17, 7, 40, 40, kCursorHand, kClickRelease, VariousMousePaLight),
+    Rect(72, 14, 40, 40, kCursorHand, kClick, VariousMouseAttendantCall),
+    Rect(72, 70, 40, 40, kCursorHand, kClick, VariousMouseAttendantCallLight),
+    Rect(137, 9, 40, 40, kCursorHand, kClick, VariousMouseAntiSkid),
+    Rect(137, 65, 40, 40, kCursorHand, kClickRelease, VariousMouseAntiSkidTest),
+    Rect(209, 9, 40, 20, kCursorUpArrow, kClickRelease, VariousMouseStallTest1),
+    Rect(209, 29, 40, 20, kCursorDownArrow, kClickRelease, VariousMouseStallTest2),
+    Rect(209, 65, 40, 18, kCursorUpArrow, kClick, VariousMouseYawDampInc),
+    Rect(209, 83, 40, 17, kCursorDownArrow, kClick, VariousMouseYawDampDec),
+    Rect(268, 9, 40, 20, kCursorUpArrow, kClickRelease, VariousMouseMaxSpeedWarnTestInc),
+    Rect(268, 29, 40, 20, kCursorDownArrow, kClickRelease, VariousMouseMaxSpeedWarnTestDec),
+    Rect(279, 58, 40, 40, kCursorHand, kClick, VariousMouseMachTrimComp),
+    Rect(315, 9, 40, 40, kCursorHand, kClick, VariousMouseKeyEventButton),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kVarious2MouseRects[] = {
+    Parent(),
+    Rect(44, 10, 30, 60, kCursorDownArrow, kClick, Various2MouseSyncDec),
+    Rect(74, 10, 30, 60, kCursorUpArrow, kClick, Various2MouseSyncInc),
+    Rect(19, 80, 40, 36, kCursorUpArrow, kClick, Various2MouseGpwsUp),
+    Rect(19, 116, 40, 36, kCursorDownArrow, kClick, Various2MouseGpwsDown),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kCockpitLightsMouseRects[] = {
+    Parent(),
+    Rect(35, 20, 40, 20, kCursorUpArrow, kClick, CockpitLightsMouseCircuitBreakerInc),
+    Rect(35, 40, 40, 20, kCursorDownArrow, kClick, CockpitLightsMouseCircuitBreakerDec),
+    Rect(81, 20, 40, 20, kCursorUpArrow, kClick, CockpitLightsMouseStandbyCompassInc),
+    Rect(81, 40, 40, 20, kCursorDownArrow, kClick, CockpitLightsMouseStandbyCompassDec),
+    Rect(11, 97, 40, 40, kCursorHand, kClick, CockpitLightsMouseThunderstorm),
+    Rect(61, 97, 40, 20, kCursorUpArrow, kClick, CockpitLightsMouseFloodInc),
+    Rect(61, 117, 40, 20, kCursorDownArrow, kClick, CockpitLightsMouseFloodDec),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kRecirculationFanMouseRects[] = {
+    Parent(),
+    Rect(21, 18, 24, 25, kCursorUpArrow, kClick, RecirculationFanMouseSwitchInc),
+    Rect(21, 43, 24, 25, kCursorDownArrow, kClick, RecirculationFanMouseSwitchDec),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kVoiceRecorderMouseRects[] = {
+    Parent(),
+    Rect(10, 0, 30, 30, kCursorHand, kClick, VoiceRecorderMouseTest),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kGsepMouseRects[] = {
+    Parent(),
+    Rect(74, 16, 40, 40, kCursorHand, kClick, GsepMouseApu),
+    Rect(74, 74, 40, 40, kCursorHand, kClick, GsepMouseExternal),
+    Rect(176, 59, 40, 40, kCursorHand, kClick, GsepMouseMaintenancePhone),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kEfdsMouseRects[] = {
+    Parent(),
+    Rect(80, 58, 40, 30, kCursorUpArrow, kClick, EfdsMouseApuInc),
+    Rect(100, 88, 40, 30, kCursorDownArrow, kClick, EfdsMouseApuDec),
+    Rect(11, 117, 40, 30, kCursorUpArrow, kClick, EfdsMouseEngine1Inc),
+    Rect(11, 147, 40, 30, kCursorDownArrow, kClick, EfdsMouseEngine1Dec),
+    Rect(144, 117, 40, 30, kCursorUpArrow, kClick, EfdsMouseEngine2Inc),
+    Rect(144, 147, 40, 30, kCursorDownArrow, kClick, EfdsMouseEngine2Dec),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kOxygenRegulatorMouseRects[] = {
+    Parent(),
+    Rect(102, 57, 30, 80, kCursorHand, kClick, OxygenRegulatorMouseSupplyRegulator),
+    Rect(171, 57, 30, 80, kCursorHand, kClick, OxygenRegulatorMouseMaster),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kFlightRecorderMouseRects[] = {
+    Parent(),
+    Rect(150, 0, 40, 40, kCursorUpArrow, kClick, FlightRecorderMouseTestInc),
+    Rect(150, 40, 40, 40, kCursorDownArrow, kClick, FlightRecorderMouseTestDec),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kCplMouseRects[] = {
+    Parent(),
+    Rect(23, 25, 50, 50, kCursorHand, kClick, CplMousePanel),
+    Rect(91, 25, 50, 50, kCursorHand, kClick, CplMouseDigital),
+    Rect(156, 25, 50, 50, kCursorHand, kClick, CplMouseFlood),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kAutoBrakeMouseRects[] = {
+    Parent(),
+    Rect(12, 0, 40, 45, kCursorHand, kClick, AutoBrakeMouseArm),
+    Rect(18, 45, 25, 50, kCursorDownArrow, kClick, AutoBrakeMouseModeDec),
+    Rect(43, 45, 25, 50, kCursorUpArrow, kClick, AutoBrakeMouseModeInc),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kPneumaticXFeedMouseRects[] = {
+    Parent(),
+    Rect(0, 0, 50, 130, kCursorHand, kClick, PneumaticXFeedMouseLeftValve),
+    Rect(250, 0, 50, 130, kCursorHand, kClick, PneumaticXFeedMouseRightValve),
     EndParent(),
     End(),
 };

@@ -48,5 +48,24 @@ extern const platform::MOUSERECT kAnnunciatorDigitalLightsTestMouseRects[];
 extern const platform::MOUSERECT kGpwsMouseRects[];
 extern const platform::MOUSERECT kGearHandleMouseRects[];
 extern const platform::MOUSERECT kGearIndicatorsMouseRects[];
+extern const platform::MOUSERECT kCabinPressureMouseRects[];
+extern const platform::MOUSERECT kAirConditionMouseRects[];
+extern const platform::MOUSERECT kIceProtectionMouseRects[];
+extern const platform::MOUSERECT kRainMouseRects[];
+extern const platform::MOUSERECT kOclMouseRects[];
+extern const platform::MOUSERECT kIrsMouseRects[];
+extern const platform::MOUSERECT kFdcMouseRects[];
+extern const platform::MOUSERECT kVariousMouseRects[];
+extern const platform::MOUSERECT kVarious2MouseRects[];
+extern const platform::MOUSERECT kCockpitLightsMouseRects[];
+extern const platform::MOUSERECT kRecirculationFanMouseRects[];
+extern const platform::MOUSERECT kVoiceRecorderMouseRects[];
+extern const platform::MOUSERECT kGsepMouseRects[];
+extern const platform::MOUSERECT kEfdsMouseRects[];
+extern const platform::MOUSERECT kOxygenRegulatorMouseRects[];
+extern const platform::MOUSERECT kFlightRecorderMouseRects[];
+extern const platform::MOUSERECT kCplMouseRects[];
+extern const platform::MOUSERECT kAutoBrakeMouseRects[];
+extern const platform::MOUSERECT kPneumaticXFeedMouseRects[];
 
 }  // namespace halcyon

@@ -1,7 +1,8 @@
 // Switches whose clicks follow a table of moves: a click moves the record
 // from one listed position to the next with its click sound; from a position
-// the table does not list it goes to the fallback without a sound. A release
-// moves the record only from the position the press left it in.
+// the table does not list it goes to the fallback, silently unless the switch
+// clicks there too. A release moves the record only from the position the
+// press left it in.
 #pragma once
 
 #include <cstdint>
@@ -20,10 +21,15 @@ struct Move {
 struct Switching {
   std::span<const Move> moves;
   int32_t fallback;
+  bool fallbackSounds = false;  // a switch that clicks into its fallback too
 };
 
 int32_t Throw(CSwitch& record, const Switching& switching, SoundId sound);
 int32_t ReleaseTo(CSwitch& record, int32_t from, int32_t to, SoundId sound);
+// A knob of positions low..high: one step toward the end `step` points to,
+// with the sound; at that end, or from outside the range, it goes to (or
+// stays at) that end silently.
+int32_t StepWithin(CSwitch& record, int32_t low, int32_t high, int32_t step, SoundId sound);
 inline bool IsRelease(uint32_t mouseFlags) { return (mouseFlags & platform::kMouseLeftRelease) != 0; }
 
 // 41 and 120 in turn, anything else back to 120.

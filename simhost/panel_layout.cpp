@@ -84,12 +84,54 @@ constexpr GaugePlacement kSidePanel[] = {
     {"Side Switches2", 280, 20, 185, 145},
 };
 
+// The upper overhead panel: IRS and FDC, lights, pressurisation and air
+// conditioning, ice and rain, the small switch panels and meters.
+constexpr GaugePlacement kUpperOverheadPanel[] = {
+    {"IRS", 20, 20, 180, 60},
+    {"FDC", 220, 20, 225, 105},
+    {"OCL", 465, 20, 180, 70},
+    {"Cabin_Pressure", 665, 20, 165, 95},
+    {"Cabin_Pressure_Indicator", 850, 20, 100, 100},
+    {"Cabin_Climb", 970, 20, 100, 100},
+    {"Air_Condition", 20, 150, 365, 145},
+    {"Air_Condition_L_Valve", 405, 150, 80, 80},
+    {"Air_Condition_R_Valve", 495, 150, 80, 80},
+    {"Air_Condition_L_Pressure", 585, 150, 80, 80},
+    {"Air_Condition_R_Pressure", 675, 150, 80, 80},
+    {"Air_Condition_Temperature", 765, 150, 100, 100},
+    {"Ice_Protection", 20, 320, 465, 120},
+    {"Rain", 505, 320, 375, 220},
+    {"Various", 20, 560, 360, 115},
+    {"Various2", 400, 560, 110, 155},
+    {"Cockpit_Lights", 530, 560, 130, 140},
+    {"Pneumatic Pressure", 20, 730, 80, 80},
+    {"Recirculation Fan", 120, 730, 65, 70},
+    {"Heater Current", 205, 730, 60, 60},
+    {"Voice Recorder", 285, 730, 50, 35},
+    {"Voice Recorder Meter", 355, 730, 60, 60},
+    {"GSEP", 435, 730, 220, 120},
+    {"EFDS", 675, 730, 195, 215},
+    {"Oxygen Regulator", 890, 730, 210, 140},
+    {"Oxygen Pressure", 1120, 730, 60, 60},
+    {"Flight Recorder", 890, 890, 195, 85},
+};
+
+// The upper pedestal: the centre-instrument and pedestal lights, the auto
+// brake and the pneumatic cross-feed levers.
+constexpr GaugePlacement kUpperPedestal[] = {
+    {"CPL", 20, 20, 210, 80},
+    {"Auto Brake", 250, 20, 75, 100},
+    {"Pneumatic XFeed", 345, 20, 300, 135},
+};
+
 constexpr PanelWindowLayout kWindows[] = {
     {10010, "Main panel", 1460, 800, kMainPanel},
     {10280, "Main zoomed panel", 1080, 440, kMainZoomedPanel},
     {10020, "Overhead panel", 780, 680, kOverheadPanel},
     {10050, "Side panel", 485, 185, kSidePanel},
     {10290, "Main centred panel", 780, 620, kMainCentredPanel},
+    {10170, "Upper overhead panel", 1200, 990, kUpperOverheadPanel},
+    {10030, "Upper pedestal", 665, 175, kUpperPedestal},
 };
 
 }  // namespace

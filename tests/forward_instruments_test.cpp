@@ -430,11 +430,13 @@ TEST(GaugeConventions, ElementValuesStayFiniteAndInRangeForExtremeTokens) {
   cockpit.powerUp();
   const double kNaN = std::numeric_limits<double>::quiet_NaN();
   for (double value : {kNaN, -1.0e12, -1.0, 0.0, 1.0e12, std::numeric_limits<double>::infinity()}) {
-    for (uint32_t token : {5u, 6u, 7u, 61u, 63u, 64u, 74u, 75u, 76u, 115u, 116u, 117u, 118u, 557u, 822u}) {
+    for (uint32_t token : {5u, 6u, 7u, 10u, 61u, 63u, 64u, 65u, 74u, 75u, 76u, 115u, 116u, 117u, 118u, 557u, 620u,
+                           822u, 868u}) {
       cockpit.set(token, value);
     }
     cockpit.draw();
-    for (const char* gauge : {"Airspeed", "Altimeter", "Clock", "Brake_Pressure"}) {
+    for (const char* gauge : {"Airspeed", "Altimeter", "Clock", "Brake_Pressure", "Cabin_Pressure", "Cabin_Climb",
+                              "Cabin_Pressure_Indicator", "Various", "OCL", "CPL"}) {
       uint32_t index = 0;
       for (const platform::ELEMENT_HEADER* e = cockpit.gauge(gauge)->elements; e != nullptr;
            e = e->nextElement[0], ++index) {

@@ -86,8 +86,15 @@ TEST(GaugeTable, LinkageListsThe166GaugesInPanelOrder) {
     const std::set<std::string> withCallbacks = {"Airspeed", "Altimeter", "Clock", "FGCP Lights", "Brake_Pressure",
                                                  "Radar Display", "TCAS Display", "FMS", "EFIS PFD", "EFIS ND",
                                                  "DFGS", "FMA", "NAV"};
+    const std::set<std::string> systemsPanels = {
+        "Cabin_Pressure", "Cabin_Pressure_Indicator", "Cabin_Climb", "Air_Condition", "Air_Condition_L_Valve",
+        "Air_Condition_R_Valve", "Air_Condition_L_Pressure", "Air_Condition_R_Pressure", "Air_Condition_Temperature",
+        "Ice_Protection", "Rain", "OCL", "IRS", "FDC", "Various", "Various2", "Cockpit_Lights", "Pneumatic Pressure",
+        "Recirculation Fan", "Heater Current", "Voice Recorder", "Voice Recorder Meter", "GSEP", "EFDS",
+        "Oxygen Regulator", "Oxygen Pressure", "Flight Recorder", "CPL", "Auto Brake", "Pneumatic XFeed"};
     const bool overheadBuilt = name.starts_with("Electrical") || name == "Engine_Starter" || name == "Fuel_Pumps" ||
-                               name.starts_with("APU") || name.starts_with("Side Switches");
+                               name.starts_with("APU") || name.starts_with("Side Switches") ||
+                               systemsPanels.contains(name);
     const std::set<std::string> centreWithCallbacks = {"EDP", "Fuel_Quantity", "Engine Fire", "Warning Lights",
                                                        "Pellams Warning Lights", "GPWS", "Gear_Handle",
                                                        "Gear_Indicators"};
@@ -99,6 +106,9 @@ TEST(GaugeTable, LinkageListsThe166GaugesInPanelOrder) {
   expected.insert({"Electrical", "Engine_Starter", "Fuel_Pumps", "APU", "Side Switches", "Side Switches2"});
   expected.insert({"EDP", "Fuel_Quantity", "Warning Lights", "Pellams Warning Lights", "Annunciator Digital Lights Test",
                    "GPWS", "Gear_Handle", "Gear_Indicators"});
+  expected.insert({"Cabin_Pressure", "Air_Condition", "Ice_Protection", "Rain", "OCL", "IRS", "FDC", "Various",
+                   "Various2", "Cockpit_Lights", "Recirculation Fan", "Voice Recorder", "GSEP", "EFDS",
+                   "Oxygen Regulator", "Flight Recorder", "CPL", "Auto Brake", "Pneumatic XFeed"});
   for (const TableShape& table : kTables) expected.insert(table.gauge);
   EXPECT_EQ(withTables, expected);
 }

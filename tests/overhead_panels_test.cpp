@@ -10,11 +10,26 @@
 #include <string>
 #include <vector>
 
+#include "core/helpers.h"
 #include "core/options.h"
 #include "gauges/gauge_kit.h"
 #include "host/keyboard_combos.h"
+#include "host/voice_queue.h"
+#include "systems/air_condition.h"
 #include "systems/annunciator_lamps.h"
 #include "systems/apu.h"
+#include "systems/autobrake.h"
+#include "systems/cabin_press.h"
+#include "systems/dfgs.h"
+#include "systems/fire_protection.h"
+#include "systems/ground_service.h"
+#include "systems/ice_protection.h"
+#include "systems/irs.h"
+#include "systems/kept_controls.h"
+#include "systems/pneumatics.h"
+#include "systems/rain.h"
+#include "systems/unit_system.h"
+#include "systems/various.h"
 #include "systems/electric.h"
 #include "systems/engine_start.h"
 #include "systems/fuel_pumps.h"
@@ -125,13 +140,218 @@ std::vector<Control> SideControls(const std::string& prefix) {
   };
 }
 
+// The overhead systems panels and the pedestal's light panels.
+std::vector<Control> IrsControls() {
+  return {
+      {"IrsMouseSwitch1Dec", &g_irs1Selector, 4, {120, 113, 115, 116}},
+      {"IrsMouseSwitch1Inc", &g_irs1Selector, 4, {120, 113, 115, 116}},
+      {"IrsMouseSwitch2Dec", &g_irs2Selector, 2, {120, 113, 115, 116}},
+      {"IrsMouseSwitch2Inc", &g_irs2Selector, 2, {120, 113, 115, 116}},
+  };
+}
+std::vector<Control> FdcControls() {
+  return {
+      {"FdcMouseCadcInc", &g_cadcSwitch, 4, {53, 43, 54}},
+      {"FdcMouseCadcDec", &g_cadcSwitch, 4, {53, 43, 54}},
+      {"FdcMouseFdCmdInc", &g_fdCommandSwitch, 3, {53, 43, 54}},
+      {"FdcMouseFdCmdDec", &g_fdCommandSwitch, 3, {53, 43, 54}},
+      {"FdcMouseVertGyroInc", &g_verticalGyroSwitch, 2, {55, 43, 56}},
+      {"FdcMouseVertGyroDec", &g_verticalGyroSwitch, 2, {55, 43, 56}},
+  };
+}
+std::vector<Control> CabinPressureControls() {
+  return {
+      {"CabinPressureMouseSystemSelector", &g_cabinSystemSelector, 7, {58, 59}},
+      {"CabinPressureMouseLandingAltCoarseDec", nullptr, -1, {}},
+      {"CabinPressureMouseLandingAltCoarseInc", nullptr, -1, {}},
+      {"CabinPressureMouseLandingAltFineDec", nullptr, -1, {}},
+      {"CabinPressureMouseLandingAltFineInc", nullptr, -1, {}},
+      {"CabinPressureMouseLandingBaroDec", nullptr, -1, {}},
+      {"CabinPressureMouseLandingBaroInc", nullptr, -1, {}},
+      {"CabinPressureMouseFlowLightTest", &g_cabinPanelObject, -1, {41, 120}},
+      {"CabinPressureMouseRateLimitDec", &g_cabinRateLimitKnob, 5, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
+      {"CabinPressureMouseRateLimitInc", &g_cabinRateLimitKnob, 5, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
+  };
+}
+std::vector<Control> AirConditionControls() {
+  return {
+      {"AirConditionMouseCockpitTempCold", &g_cockpitTempSwitch, 7, {1, 2, 3, 4}},
+      {"AirConditionMouseCockpitTempHot", &g_cockpitTempSwitch, 7, {1, 2, 3, 4}},
+      {"AirConditionMouseCockpitTempAuto", &g_cockpitTempSwitch, 7, {1, 2, 3, 4}},
+      {"AirConditionMouseCabinTempCold", &g_cabinTempSwitch, 6, {1, 2, 3, 4}},
+      {"AirConditionMouseCabinTempHot", &g_cabinTempSwitch, 6, {1, 2, 3, 4}},
+      {"AirConditionMouseCabinTempAuto", &g_cabinTempSwitch, 6, {1, 2, 3, 4}},
+      {"AirConditionMouseSupplyLeftInc", &g_airSupplyLeftSwitch, 5, {120, 129, 44}},
+      {"AirConditionMouseSupplyLeftDec", &g_airSupplyLeftSwitch, 5, {120, 129, 44}},
+      {"AirConditionMouseSupplyRightInc", &g_airSupplyRightSwitch, 4, {120, 129, 44}},
+      {"AirConditionMouseSupplyRightDec", &g_airSupplyRightSwitch, 4, {120, 129, 44}},
+      {"AirConditionMouseTempSelect", &g_tempSelectSwitch, 3, {60, 61}},
+      {"AirConditionMouseRadioRackVenturi", &g_radioRackVenturiSwitch, 2, {62, 63}},
+  };
+}
+std::vector<Control> IceProtectionControls() {
+  return {
+      {"IceProtectionMouseEmergencyLightsInc", &g_emergencyLightsSwitch, 10, {120, 127, 41}},
+      {"IceProtectionMouseEmergencyLightsDec", &g_emergencyLightsSwitch, 10, {120, 127, 41}},
+      {"IceProtectionMouseNoSmokingInc", &g_noSmokingSwitch, 9, {44, 120, 41}},
+      {"IceProtectionMouseNoSmokingDec", &g_noSmokingSwitch, 9, {44, 120, 41}},
+      {"IceProtectionMouseSeatbeltInc", &g_seatbeltSwitch, 8, {44, 120, 41}},
+      {"IceProtectionMouseSeatbeltDec", &g_seatbeltSwitch, 8, {44, 120, 41}},
+      {"IceProtectionMouseMeterSelectorInc", &g_pitotMeterSelector, 7, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
+      {"IceProtectionMouseMeterSelectorDec", &g_pitotMeterSelector, 7, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}},
+      {"IceProtectionMouseAirfoil", &g_airfoilHeatSwitch, 6, {41, 120}},
+      {"IceProtectionMouseTail", nullptr, -1, {}},
+      {"IceProtectionMouseWindowsAntiFog", &g_windshieldAntiFog, 5, {41, 120}},
+      {"IceProtectionMouseWindowsAntiIce", &g_windshieldAntiIce, 4, {41, 120}},
+      {"IceProtectionMouseEngineLeft", &g_engineAntiIceLeft, 3, {41, 120}},
+      {"IceProtectionMouseEngineRight", &g_engineAntiIceRight, 2, {41, 120}},
+  };
+}
+std::vector<Control> RainControls() {
+  return {
+      {"RainMouseRepellentSource", &g_repellentSourceButton, 6, {43, 57}},
+      {"RainMouseRepellentDischargeLeft", &g_repellentDischargeLeft, -1, {41, 120}},
+      {"RainMouseRepellentDischargeRight", &g_repellentDischargeRight, -1, {41, 120}},
+      {"RainMouseWiperDec", &g_rainWiperSwitch, 5, {1, 2, 3, 4}},
+      {"RainMouseWiperInc", &g_rainWiperSwitch, 5, {1, 2, 3, 4}},
+      {"RainMouseAnnunciatorLightsDim", &g_annunciatorLightsDimmer, 4, {41, 120}},
+      {"RainMouseAirCondShutoffOverride", &g_airConditionShutoffOverride, 3, {44, 120}},
+      {"RainMouseRamAir", &g_ramAirSwitch, 2, {41, 120}},
+  };
+}
+std::vector<Control> OclControls() {
+  return {
+      {"OclMousePanelLight", &g_oclPanelLight, 3, {41, 120}},
+      {"OclMouseFloodLight", nullptr, -1, {}},
+  };
+}
+std::vector<Control> VariousControls() {
+  return {
+      {"VariousMousePaLight", &g_paLightSwitch, 10, {41, 120}},
+      {"VariousMouseAttendantCall", &g_attendantLightSwitch, 9, {41, 120}},
+      {"VariousMouseAttendantCallLight", &g_attendantLightSwitch, 9, {41, 120}},
+      {"VariousMouseAntiSkid", &g_antiSkidSwitch, 8, {120, 127}},
+      {"VariousMouseAntiSkidTest", &g_antiSkidTestSwitch, 7, {64, 120}},
+      {"VariousMouseStallTest1", &g_annunciatorTestSwitch, 5, {65, 41, 66}},
+      {"VariousMouseStallTest2", &g_annunciatorTestSwitch, 5, {65, 41, 66}},
+      {"VariousMouseYawDampInc", &g_yawDampSwitch, 6, {120, 41, 49}},
+      {"VariousMouseYawDampDec", &g_yawDampSwitch, 6, {120, 41, 49}},
+      {"VariousMouseMaxSpeedWarnTestInc", &g_maxSpeedWarnTestSwitch, 4, {65, 120, 66}},
+      {"VariousMouseMaxSpeedWarnTestDec", &g_maxSpeedWarnTestSwitch, 4, {65, 120, 66}},
+      {"VariousMouseMachTrimComp", &g_machTrimCompSwitch, 3, {43, 49}},
+      {"VariousMouseKeyEventButton", nullptr, -1, {}},
+  };
+}
+std::vector<Control> Various2Controls() {
+  return {
+      {"Various2MouseSyncDec", &g_syncSwitch, 3, {70, 120, 71}},
+      {"Various2MouseSyncInc", &g_syncSwitch, 3, {70, 120, 71}},
+      {"Various2MouseGpwsUp", &g_gpwsSwitch, 2, {49, 125, 43, 64}},
+      {"Various2MouseGpwsDown", &g_gpwsSwitch, 2, {49, 125, 43, 64}},
+  };
+}
+std::vector<Control> CockpitLightsControls() {
+  return {
+      {"CockpitLightsMouseCircuitBreakerInc", &g_circuitBreakerLight, 5, {120, 67, 68}},
+      {"CockpitLightsMouseCircuitBreakerDec", &g_circuitBreakerLight, 5, {120, 67, 68}},
+      {"CockpitLightsMouseStandbyCompassInc", &g_standbyCompassLight, 4, {120, 67, 68}},
+      {"CockpitLightsMouseStandbyCompassDec", &g_standbyCompassLight, 4, {120, 67, 68}},
+      {"CockpitLightsMouseThunderstorm", &g_thunderstormLight, 3, {41, 120}},
+      {"CockpitLightsMouseFloodInc", &g_floodLight, 2, {120, 41, 69}},
+      {"CockpitLightsMouseFloodDec", &g_floodLight, 2, {120, 41, 69}},
+  };
+}
+// Every panel of the overhead and pedestal built so far, by gauge, with the
+// section of its keyboard commands.
+struct PanelControls {
+  const char* gauge;
+  const wchar_t* section;
+  std::vector<Control> controls;
+};
+
+// The second overhead panel's small gauges.
+std::vector<PanelControls> SecondOverheadPanels() {
+  return {
+      {"Recirculation Fan", L"MISC",
+       {{"RecirculationFanMouseSwitchInc", &g_recirculationFanSwitch, 2, {120, 41, 44}},
+        {"RecirculationFanMouseSwitchDec", &g_recirculationFanSwitch, 2, {120, 41, 44}}}},
+      {"Voice Recorder", L"VOICE RECORDER", {{"VoiceRecorderMouseTest", nullptr, -1, {}}}},
+      {"GSEP", L"GROUND SERVICE ELECTRIC POWER",
+       {{"GsepMouseApu", &g_gsepApuSwitch, 4, {41, 120}},
+        {"GsepMouseExternal", &g_gsepExternalSwitch, 5, {41, 120}},
+        {"GsepMouseMaintenancePhone", &g_gsepMaintPhone, 8, {41, 120}}}},
+      {"EFDS", L"ENGINE FIRE DETECTION SYSTEM",
+       {{"EfdsMouseApuInc", &g_efdsApuSwitch, 8, {98, 97, 99}},
+        {"EfdsMouseApuDec", &g_efdsApuSwitch, 8, {98, 97, 99}},
+        {"EfdsMouseEngine1Inc", &g_efdsEngineLeftSwitch, 9, {98, 97, 99}},
+        {"EfdsMouseEngine1Dec", &g_efdsEngineLeftSwitch, 9, {98, 97, 99}},
+        {"EfdsMouseEngine2Inc", &g_efdsEngineRightSwitch, 10, {98, 97, 99}},
+        {"EfdsMouseEngine2Dec", &g_efdsEngineRightSwitch, 10, {98, 97, 99}}}},
+      {"Oxygen Regulator", L"OXYGEN",
+       {{"OxygenRegulatorMouseSupplyRegulator", &g_oxygenSupplyRegulator, 2, {1, 2}},
+        {"OxygenRegulatorMouseMaster", &g_oxygenMasterSwitch, 3, {1, 2}}}},
+      {"Flight Recorder", L"FLIGHT DATA RECORDER",
+       {{"FlightRecorderMouseTestInc", &g_fdrTestSwitch, 2, {43, 125, 64}},
+        {"FlightRecorderMouseTestDec", &g_fdrTestSwitch, 2, {43, 125, 64}}}},
+  };
+}
+std::vector<Control> CplControls() {
+  return {
+      {"CplMousePanel", &g_cplPanelLight, 4, {41, 120}},
+      {"CplMouseDigital", &g_cplDigitalLight, 3, {41, 120}},
+      {"CplMouseFlood", nullptr, -1, {}},
+  };
+}
+std::vector<Control> AutoBrakeControls() {
+  return {
+      {"AutoBrakeMouseArm", &g_autobrakeArmSwitch, 3, {127, 128}},
+      {"AutoBrakeMouseModeDec", &g_autobrakeModeSelector, 2, {1, 2, 3, 4, 5}},
+      {"AutoBrakeMouseModeInc", &g_autobrakeModeSelector, 2, {1, 2, 3, 4, 5}},
+  };
+}
+std::vector<Control> PneumaticXFeedControls() {
+  return {
+      {"PneumaticXFeedMouseLeftValve", &g_pneumaticXFeedLeft, 2, {1, 10}},
+      {"PneumaticXFeedMouseRightValve", &g_pneumaticXFeedRight, 1, {1, 10}},
+  };
+}
+
+std::vector<PanelControls> AllPanels() {
+  std::vector<PanelControls> panels = {
+      {"Electrical", L"ELECTRICAL", ElectricalControls()},
+      {"Engine_Starter", L"APU", EngineStarterControls()},
+      {"Fuel_Pumps", L"FUEL PUMPS", FuelPumpControls()},
+      {"APU", L"APU", ApuControls()},
+      {"Side Switches", L"SIDE SWITCHES", SideControls("SideSwitches")},
+      {"IRS", L"IRS", IrsControls()},
+      {"FDC", L"FDC", FdcControls()},
+      {"Cabin_Pressure", L"CABIN PRESSURE", CabinPressureControls()},
+      {"Air_Condition", L"AIR CONDITION", AirConditionControls()},
+      {"Ice_Protection", L"ICE PROTECTION", IceProtectionControls()},
+      {"Rain", L"RAIN", RainControls()},
+      {"OCL", L"OCL", OclControls()},
+      {"Various", L"MISC", VariousControls()},
+      {"Various2", L"MISC", Various2Controls()},
+      {"Cockpit_Lights", L"COCKPIT LIGHTS", CockpitLightsControls()},
+      {"CPL", L"CENTER INSTRUMENT & PEDESTAL LIGHTS", CplControls()},
+      {"Auto Brake", L"AUTO BRAKE SYSTEM", AutoBrakeControls()},
+      {"Pneumatic XFeed", L"PNEUMATIC X-FEED", PneumaticXFeedControls()},
+  };
+  for (const PanelControls& panel : SecondOverheadPanels()) panels.push_back(panel);
+  return panels;
+}
+
 std::vector<CSwitch*> PanelRecords() {
-  std::vector<CSwitch*> records;
-  std::vector<Control> all = ElectricalControls();
-  for (const auto& more : {EngineStarterControls(), FuelPumpControls(), ApuControls(), SideControls("SideSwitches")}) all.insert(all.end(), more.begin(), more.end());
-  for (const Control& control : all) {
-    if (control.record != nullptr) records.push_back(control.record);
+  static std::vector<CSwitch*> records;
+  if (!records.empty()) return records;
+  for (const PanelControls& panel : AllPanels()) {
+    for (const Control& control : panel.controls) {
+      if (control.record != nullptr) records.push_back(control.record);
+    }
   }
+  // Moved beside the selectors they follow.
+  records.push_back(&g_irs1State);
+  records.push_back(&g_irs2State);
   return records;
 }
 
@@ -153,9 +373,12 @@ std::vector<int> SoundSlots(const Cockpit& cockpit, size_t from) {
   return slots;
 }
 
+constexpr int kCabinCall = 201;
+constexpr int kCabinChime = 202;
+
 Cockpit& WithClickSounds(Cockpit& cockpit) {
   return cockpit.addSounds({kClickToggle1, kClickToggle2, kClickGuarded1, kClickGuarded2, kClickButton1,
-                            kClickButton2, kClickKnob, kClickRotary1, kClickRotary2});
+                            kClickButton2, kClickKnob, kClickRotary1, kClickRotary2, kCabinCall, kCabinChime});
 }
 
 // ---- Every control ----
@@ -703,6 +926,650 @@ TEST(SideSwitches, TheFloodControlTogglesTheSimulatorsPanelLights) {
   EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>(2, kClickRotary1));
   cockpit.setOption(kOptionClickAreas, true).draw();
   EXPECT_TRUE(cockpit.elementVisible("Side Switches", 6));
+}
+
+// ---- The overhead systems panels and the pedestal's lights: every control ----
+
+// The panels built after the electrical, engine start, APU and side panels.
+std::vector<PanelControls> SystemsPanels() {
+  std::vector<PanelControls> panels = AllPanels();
+  panels.erase(panels.begin(), panels.begin() + 5);
+  return panels;
+}
+
+TEST(OverheadSystemsPanels, EveryKeyboardCommandActsLikeAClickOnItsRectangle) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(2);
+  std::map<std::wstring, int> slotsBySection;
+  for (const PanelControls& panel : SystemsPanels()) {
+    const int slots = SweepKeyboard(cockpit, panel.gauge, panel.section, panel.controls);
+    slotsBySection[panel.section] += slots;
+    // Every control but the key-event button has a keyboard command.
+    const size_t unnamed = std::string(panel.gauge) == "Various" ? 1 : 0;
+    EXPECT_EQ(static_cast<size_t>(slots), panel.controls.size() - unnamed) << panel.gauge;
+  }
+  EXPECT_EQ(slotsBySection[L"MISC"], 12 + 4 + 2) << "Various, Various2 and the recirculation fan";
+  EXPECT_EQ(slotsBySection[L"RAIN"], 8) << "the annunciator lights test command runs nothing";
+}
+
+TEST(OverheadSystemsPanels, EverySwitchPictureFollowsItsRecord) {
+  Cockpit cockpit;
+  cockpit.powerUp().runTicks(1);
+  for (const PanelControls& panel : SystemsPanels()) CheckPicturesFollowRecords(cockpit, panel.gauge, panel.controls);
+}
+
+// Each control's record, away from its default, is saved under its key and
+// read back at the next start-up.
+TEST(OverheadSystemsPanels, EveryControlIsSavedAndLoadedBack) {
+  struct Saved {
+    const char* section;
+    const char* key;
+    CSwitch* record;
+    int32_t position;
+  };
+  const Saved saved[] = {
+      {"IRS", "switch1", &g_irs1Selector, 115},
+      {"IRS", "switch2", &g_irs2Selector, 116},
+      {"FDC", "cadc", &g_cadcSwitch, 53},
+      {"FDC", "fd_cmd", &g_fdCommandSwitch, 54},
+      {"FDC", "vert_gyro", &g_verticalGyroSwitch, 56},
+      {"CABIN PRESS", "system_selector", &g_cabinSystemSelector, 58},
+      {"CABIN PRESS", "rate_limit", &g_cabinRateLimitKnob, 3},
+      {"AIR CONDITION", "cockpit_temp", &g_cockpitTempSwitch, 3},
+      {"AIR CONDITION", "cabin_temp", &g_cabinTempSwitch, 3},
+      {"AIR CONDITION", "supply_left", &g_airSupplyLeftSwitch, 129},
+      {"AIR CONDITION", "supply_right", &g_airSupplyRightSwitch, 44},
+      {"AIR CONDITION", "temp_select", &g_tempSelectSwitch, 60},
+      {"AIR CONDITION", "radio_rack_venturi", &g_radioRackVenturiSwitch, 63},
+      {"ICE PROTECTION", "emergency_lights", &g_emergencyLightsSwitch, 127},
+      {"ICE PROTECTION", "no_smoking", &g_noSmokingSwitch, 44},
+      {"ICE PROTECTION", "seatbelt", &g_seatbeltSwitch, 41},
+      {"ICE PROTECTION", "meter_selector", &g_pitotMeterSelector, 7},
+      {"ICE PROTECTION", "air_foiL", &g_airfoilHeatSwitch, 41},
+      {"ICE PROTECTION", "ws_anti_fog", &g_windshieldAntiFog, 41},
+      {"ICE PROTECTION", "ws_anti_ice", &g_windshieldAntiIce, 41},
+      {"ICE PROTECTION", "engine_left", &g_engineAntiIceLeft, 41},
+      {"ICE PROTECTION", "engine_right", &g_engineAntiIceRight, 41},
+      {"RAIN", "repellent_discharge_left", &g_repellentDischargeLeft, 41},
+      {"RAIN", "repellent_discharge_right", &g_repellentDischargeRight, 41},
+      {"RAIN", "wiper", &g_rainWiperSwitch, 3},
+      {"RAIN", "annunciator_lights_dimmer", &g_annunciatorLightsDimmer, 41},
+      {"RAIN", "air_condition_shutoff_override", &g_airConditionShutoffOverride, 44},
+      {"RAIN", "ram_air", &g_ramAirSwitch, 41},
+      {"OCL", "panel_light", &g_oclPanelLight, 41},
+      {"VARIOUS", "attendant_light", &g_attendantLightSwitch, 41},
+      {"VARIOUS", "anti_skid", &g_antiSkidSwitch, 127},
+      {"VARIOUS", "yaw_damp", &g_yawDampSwitch, 49},
+      {"VARIOUS", "mach_trim_comp", &g_machTrimCompSwitch, 49},
+      {"VARIOUS", "sync", &g_syncSwitch, 71},
+      {"VARIOUS", "gpws", &g_gpwsSwitch, 125},
+      {"COCKPIT LIGHTS", "circuit_breaker", &g_circuitBreakerLight, 67},
+      {"COCKPIT LIGHTS", "standby_compass", &g_standbyCompassLight, 68},
+      {"COCKPIT LIGHTS", "thunderstorm", &g_thunderstormLight, 41},
+      {"COCKPIT LIGHTS", "flood", &g_floodLight, 69},
+      {"RECIRCULATION FAN", "fan_switch", &g_recirculationFanSwitch, 44},
+      {"GSEP", "apu_switch", &g_gsepApuSwitch, 41},
+      {"GSEP", "ext_switch", &g_gsepExternalSwitch, 41},
+      {"GSEP", "maint_phone", &g_gsepMaintPhone, 41},
+      {"EFDS", "apu_switch", &g_efdsApuSwitch, 98},
+      {"EFDS", "engine_switch_left", &g_efdsEngineLeftSwitch, 99},
+      {"EFDS", "engine_switch_right", &g_efdsEngineRightSwitch, 98},
+      {"OXYGEN", "supply_regulator_switch", &g_oxygenSupplyRegulator, 2},
+      {"OXYGEN", "master_switch", &g_oxygenMasterSwitch, 2},
+      {"FDR", "test_switch", &g_fdrTestSwitch, 125},
+      {"CPL", "panel_light", &g_cplPanelLight, 41},
+      {"CPL", "digital_light", &g_cplDigitalLight, 41},
+      {"AUTOBRAKE", "arm", &g_autobrakeArmSwitch, 127},
+      {"AUTOBRAKE", "mode", &g_autobrakeModeSelector, 4},
+      {"PNEUMATIC X-FEED", "left", &g_pneumaticXFeedLeft, 1},
+      {"PNEUMATIC X-FEED", "right", &g_pneumaticXFeedRight, 1},
+  };
+  std::string file;
+  {
+    Cockpit cockpit;
+    cockpit.runTicks(1);
+    for (const Saved& s : saved) cockpit.setSwitch(s.record, s.position);
+    cockpit.shutdown();
+    for (const Saved& s : saved) {
+      EXPECT_EQ(cockpit.ini(s.section, s.key), std::to_string(s.position)) << s.section << " " << s.key;
+    }
+    file = cockpit.readFile(Cockpit::kAircraftIniFile);
+  }
+  Cockpit cockpit({.start = false});
+  cockpit.writeFile(Cockpit::kAircraftIniFile, file);
+  cockpit.start();
+  for (const Saved& s : saved) EXPECT_EQ(GetSwitch(s.record), s.position) << s.section << " " << s.key;
+}
+
+// The lamps of these panels: dark without panel power even in the lamp test,
+// all lit by the test with power.
+TEST(OverheadSystemsPanels, TheLampTestLightsEveryLampOnlyWithPanelPower) {
+  const std::vector<std::pair<const char*, std::vector<uint32_t>>> lamps = {
+      {"IRS", {6, 7, 8, 9, 10, 11, 12, 13}}, {"Cabin_Pressure", {6, 8}},  {"Various", {9, 10}},
+      {"GSEP", {2, 3, 6, 7}},                {"EFDS", {2, 3, 4, 5, 6, 7}},
+  };
+  Cockpit cockpit;
+  cockpit.setSwitch(&g_externalPowerSwitch, 120).setSwitch(&g_lampTestSwitch, kSwitchOn).draw();
+  ASSERT_EQ(IsPanelPowered(), 0u);
+  for (const auto& [gauge, elements] : lamps) {
+    for (uint32_t n : elements) EXPECT_EQ(cockpit.elementValue(gauge, n), 0.0) << gauge << " " << n << " dark";
+  }
+  cockpit.powerUp().draw();
+  for (const auto& [gauge, elements] : lamps) {
+    for (uint32_t n : elements) EXPECT_EQ(cockpit.elementValue(gauge, n), 1.0) << gauge << " " << n << " lit";
+  }
+  cockpit.setSwitch(&g_lampTestSwitch, kSwitchOff).draw();
+  for (uint32_t n : {8u, 9u, 12u, 13u}) EXPECT_EQ(cockpit.elementValue("IRS", n), 0.0) << "test-only lamp " << n;
+}
+
+// The overhead light shows every overhead panel's light overlay and relights
+// the meters: hidden on the next frame, back lit a tick later; the pedestal
+// light does the same for its panels. Option 6 shows every click-area overlay.
+TEST(OverheadSystemsPanels, LightSwitchesShowTheOverlaysAndRelightTheMeters) {
+  const char* oclPanels[] = {"IRS", "FDC", "OCL", "Cabin_Pressure", "Air_Condition", "Ice_Protection", "Rain",
+                             "Various", "Various2", "Cockpit_Lights", "Recirculation Fan", "Voice Recorder", "GSEP",
+                             "EFDS", "Oxygen Regulator", "Flight Recorder"};
+  const std::pair<const char*, uint32_t> meters[] = {
+      {"Cabin_Pressure_Indicator", 2}, {"Cabin_Climb", 1},        {"Air_Condition_L_Valve", 1},
+      {"Air_Condition_R_Pressure", 1}, {"Pneumatic Pressure", 1}, {"Heater Current", 1},
+      {"Voice Recorder Meter", 1},     {"Oxygen Pressure", 1},    {"Cabin_Pressure", 4}};
+  Cockpit cockpit;
+  cockpit.powerUp().runTicks(3);
+  for (const char* gauge : oclPanels) EXPECT_FALSE(cockpit.elementVisible(gauge, 1)) << gauge;
+  cockpit.click("OCL", 50, 40).runTicks(1);
+  for (const auto& [meter, n] : meters) EXPECT_FALSE(cockpit.elementVisible(meter, n)) << meter << " relighting";
+  cockpit.runTicks(2);
+  for (const char* gauge : oclPanels) EXPECT_TRUE(cockpit.elementVisible(gauge, 1)) << gauge;
+  for (const auto& [meter, n] : meters) {
+    EXPECT_TRUE(cockpit.elementVisible(meter, n) && cockpit.elementLit(meter, n)) << meter << " lit";
+  }
+  cockpit.click("OCL", 50, 40).runTicks(3);
+  for (const char* gauge : oclPanels) EXPECT_FALSE(cockpit.elementVisible(gauge, 1)) << gauge;
+  for (const auto& [meter, n] : meters) {
+    EXPECT_TRUE(cockpit.elementVisible(meter, n) && !cockpit.elementLit(meter, n)) << meter << " unlit";
+  }
+  // The pedestal light.
+  cockpit.click("CPL", 40, 50).draw();
+  EXPECT_TRUE(cockpit.elementVisible("CPL", 1));
+  EXPECT_TRUE(cockpit.elementVisible("Auto Brake", 1));
+  EXPECT_FALSE(cockpit.elementVisible("IRS", 1)) << "not an overhead light";
+  cockpit.setOption(kOptionClickAreas, true).draw();
+  for (const PanelControls& panel : SystemsPanels()) {
+    const platform::ELEMENT_HEADER* last = cockpit.gauge(panel.gauge)->elements;
+    uint32_t n = 0;
+    while (last->nextElement != nullptr && last->nextElement[0] != nullptr) {
+      last = last->nextElement[0];
+      ++n;
+    }
+    if (std::string(panel.gauge) == "IRS") continue;  // its last element is the front, always shown
+    EXPECT_TRUE(cockpit.elementVisible(panel.gauge, n)) << panel.gauge << " click areas";
+  }
+}
+
+// ---- IRS and FDC ----
+
+TEST(IrsPanel, SelfTestThenAlignLampThenItBlinksWhileWaitingForThePosition) {
+  Cockpit cockpit;
+  cockpit.powerUp().set(Token::OnGround, 1).setWindowVisible(10170, true).runTicks(1);
+  cockpit.click("IRS", 30, 20).draw();  // OFF to ALIGN
+  EXPECT_EQ(GetSwitch(&g_irs1Selector), kIrsAlign);
+  cockpit.runUntil([] { return GetIrsStatusPosition(1) != kIrsOff; }, 2);
+  ASSERT_EQ(GetIrsStatusPosition(1), kIrsSelfTest);
+  EXPECT_EQ(cockpit.elementValue("IRS", 7), 1.0) << "ON BAT lit in the self-test";
+  EXPECT_EQ(cockpit.elementValue("IRS", 6), 0.0);
+  EXPECT_EQ(cockpit.elementValue("IRS", 11), 0.0) << "unit 2 is off";
+  cockpit.runUntil([] { return GetIrsStatusPosition(1) == kIrsAlign; }, 20);
+  EXPECT_EQ(cockpit.elementValue("IRS", 6), 1.0) << "ALIGN steady";
+  EXPECT_EQ(cockpit.elementValue("IRS", 7), 0.0);
+  // Aligned and waiting: the lamp changes on each tick of its once-a-second
+  // channel, so it blinks with a period of two seconds.
+  cockpit.setSwitch(&g_irs1State, kIrsAligned).runTicks(40).watchChannel(10);
+  std::vector<double> changes;
+  double lamp = cockpit.elementValue("IRS", 6);
+  const double first = cockpit.tick18();
+  for (int tick = 0; tick < 72; ++tick) {
+    cockpit.runTicks(1);
+    if (cockpit.elementValue("IRS", 6) == lamp) continue;
+    lamp = cockpit.elementValue("IRS", 6);
+    changes.push_back(cockpit.tick18());
+  }
+  cockpit.runTicks(1);
+  std::vector<double> due;
+  for (double tick : cockpit.dueTicks(10)) {
+    if (tick > first && tick <= first + 72) due.push_back(tick);
+  }
+  EXPECT_EQ(changes, due);
+  EXPECT_EQ(changes.size(), 4u);
+  // Stepping back from ALIGN switches the unit off.
+  cockpit.click("IRS", 10, 20);
+  EXPECT_EQ(GetSwitch(&g_irs1Selector), kIrsOff);
+  EXPECT_EQ(GetIrsStatusPosition(1), kIrsOff);
+}
+
+TEST(IrsPanel, OnBatteryLampInNavOnlyOnBatteryPower) {
+  Cockpit cockpit;
+  cockpit.powerUp().irsInNav().runTicks(2).draw();
+  ASSERT_EQ(GetPowerSourceIndication(0), kSourceBattery);
+  EXPECT_EQ(cockpit.elementValue("IRS", 7), 1.0);
+  EXPECT_EQ(cockpit.elementValue("IRS", 11), 1.0) << "side 0 for both units";
+  cockpit.setSwitch(&g_externalPowerSwitch, 45).setSwitch(&g_externalBus1Switch, 41).runSeconds(3).draw();
+  ASSERT_NE(GetPowerSourceIndication(0), kSourceBattery);
+  EXPECT_EQ(cockpit.elementValue("IRS", 7), 0.0);
+  EXPECT_EQ(cockpit.elementValue("IRS", 11), 0.0);
+}
+
+// The selector steps one position a click, with unit 2 clicking the other
+// rotary sound; past either end it stays where it is.
+TEST(IrsPanel, SelectorsStepOnePositionAndStopAtTheEnds) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(1);
+  const size_t mark = cockpit.played().size();
+  for (int i = 0; i < 4; ++i) cockpit.click("IRS", 170, 20);
+  EXPECT_EQ(GetSwitch(&g_irs2Selector), kIrsAtt) << "a click past ATT does not turn the unit off";
+  EXPECT_EQ(GetSwitch(&g_irs1Selector), kIrsOff);
+  cockpit.click("IRS", 150, 20);
+  EXPECT_EQ(GetSwitch(&g_irs2Selector), kIrsNav);
+  EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>(4, kClickRotary2));
+  cockpit.setSwitch(&g_irs1Selector, kStray).click("IRS", 30, 20);
+  EXPECT_EQ(GetSwitch(&g_irs1Selector), kIrsOff) << "a stray position goes off, silently";
+  EXPECT_EQ(SoundSlots(cockpit, mark).size(), 4u);
+}
+
+TEST(FdcPanel, SelectorsPassTheCentreBeforeTheOtherSide) {
+  Cockpit cockpit;
+  cockpit.runTicks(1).setSwitch(&g_fdCommandSwitch, 43);
+  cockpit.click("FDC", 100, 40);
+  EXPECT_EQ(GetSwitch(&g_fdCommandSwitch), 53);
+  cockpit.click("FDC", 130, 40);
+  EXPECT_EQ(GetSwitch(&g_fdCommandSwitch), 43) << "back to the centre first";
+  cockpit.click("FDC", 130, 40);
+  EXPECT_EQ(GetSwitch(&g_fdCommandSwitch), 54);
+  cockpit.click("FDC", 130, 40);
+  EXPECT_EQ(GetSwitch(&g_fdCommandSwitch), 54) << "stays at its side";
+  cockpit.setSwitch(&g_verticalGyroSwitch, 43).click("FDC", 200, 60);
+  EXPECT_EQ(GetSwitch(&g_verticalGyroSwitch), 56);
+  cockpit.click("FDC", 170, 60);
+  EXPECT_EQ(GetSwitch(&g_verticalGyroSwitch), 43);
+  EXPECT_EQ(GetSwitch(&g_cadcSwitch), 43) << "the others stay";
+}
+
+// ---- Cabin pressure ----
+
+TEST(CabinPressurePanel, LandingAltitudeStepsWithFastClicksAndStopsAtItsLimits) {
+  Cockpit cockpit;
+  cockpit.runTicks(10);
+  const double start = GetLandingAltitude();
+  cockpit.click("Cabin_Pressure", 70, 70);
+  EXPECT_EQ(GetLandingAltitude(), start + 100.0) << "a slow click";
+  cockpit.click("Cabin_Pressure", 70, 70);
+  EXPECT_EQ(GetLandingAltitude(), start + 100.0 + 100.0 * GetFastClickMultiplier()) << "a fast click";
+  cockpit.runTicks(10).click("Cabin_Pressure", 60, 40);
+  EXPECT_EQ(GetLandingAltitude(), start + 100.0 + 100.0 * GetFastClickMultiplier() - 10.0)
+      << "fine, slow: 10 ft after the fast one";
+  for (int i = 0; i < 40; ++i) cockpit.click("Cabin_Pressure", 70, 70);
+  EXPECT_EQ(GetLandingAltitude(), 14000.0);
+  cockpit.draw();
+  EXPECT_EQ(cockpit.elementValue("Cabin_Pressure", 4), 0.0) << "the tape at its top";
+  for (int i = 0; i < 40; ++i) cockpit.click("Cabin_Pressure", 45, 70);
+  EXPECT_EQ(GetLandingAltitude(), -1500.0);
+  cockpit.draw();
+  EXPECT_EQ(cockpit.elementValue("Cabin_Pressure", 4), 15500.0);
+}
+
+TEST(CabinPressurePanel, RateLimitStopsAtOneAndThirteenAndTheBaroKnobSendsTheSimulatorsEvents) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(1).setSwitch(&g_cabinRateLimitKnob, 12);
+  const size_t mark = cockpit.played().size();
+  cockpit.click("Cabin_Pressure", 155, 50).click("Cabin_Pressure", 155, 50);
+  EXPECT_EQ(GetSwitch(&g_cabinRateLimitKnob), 13);
+  EXPECT_EQ(SoundSlots(cockpit, mark).size(), 1u) << "silent at the stop";
+  cockpit.setSwitch(&g_cabinRateLimitKnob, 2).click("Cabin_Pressure", 135, 50).click("Cabin_Pressure", 135, 50);
+  EXPECT_EQ(GetSwitch(&g_cabinRateLimitKnob), 1);
+  cockpit.setSwitch(&g_cabinRateLimitKnob, 0).click("Cabin_Pressure", 155, 50);
+  EXPECT_EQ(GetSwitch(&g_cabinRateLimitKnob), 13);
+  cockpit.draw();
+  EXPECT_EQ(cockpit.elementValue("Cabin_Pressure", 5), 12.0);
+  cockpit.clearKeyEvents().click("Cabin_Pressure", 95, 70).click("Cabin_Pressure", 115, 70);
+  EXPECT_EQ(cockpit.keyEvents(65884).size(), 1u);
+  EXPECT_EQ(cockpit.keyEvents(65883).size(), 1u);
+}
+
+// The climb needle shows the cabin's rate unless the simulator flags it to
+// follow the aircraft, or the cabin descends at or above the aircraft.
+TEST(CabinPressurePanel, TheClimbNeedleRule) {
+  Cockpit cockpit;
+  cockpit.runTicks(1).set(Token::VerticalSpeed, 1300.0).set(Token::AltitudeFt, 0.0).set(868u, 0.0);
+  // On the ground the cabin rests: rate 0 shows 0.
+  cockpit.draw();
+  EXPECT_EQ(cockpit.elementValue("Cabin_Climb", 1), GetCabinRate() * 60.0);
+  cockpit.set(868u, 1.0).draw();
+  EXPECT_EQ(cockpit.elementValue("Cabin_Climb", 1), 1000.0) << "token 65 / 1.3";
+  EXPECT_EQ(cockpit.tooltip("Cabin_Climb"), "Cabin Climb Indicator.\nVS: " +
+                                                std::to_string(static_cast<int>(GetCabinRate() * 60.0)) +
+                                                " feet/minute");
+  EXPECT_NE(cockpit.tooltip("Cabin_Pressure_Indicator").find("Cabin Altitude: "), std::string::npos);
+}
+
+TEST(CabinPressurePanel, TheTapeOfTheUnitsInUseOnlyAndNeverBothWhileRelighting) {
+  Cockpit cockpit;
+  cockpit.powerUp().set(Token::UnitsOfMeasure, 0).runTicks(20).draw();
+  ASSERT_EQ(IsMetricUnits(), 0);
+  EXPECT_FALSE(cockpit.elementVisible("Cabin_Pressure", 2));
+  EXPECT_TRUE(cockpit.elementVisible("Cabin_Pressure", 3));
+  cockpit.set(76u, 29.92).draw();
+  EXPECT_NEAR(cockpit.elementValue("Cabin_Pressure", 3), 60.0 - 29.92, 1e-9);
+  cockpit.setSwitch(&g_oclPanelLight, kSwitchOn).draw();
+  EXPECT_FALSE(cockpit.elementVisible("Cabin_Pressure", 3)) << "hidden while relit";
+  for (int frame = 0; frame < 60; ++frame) {
+    cockpit.runTicks(1);
+    EXPECT_FALSE(cockpit.elementVisible("Cabin_Pressure", 2)) << "the millibar tape never flashes";
+  }
+  EXPECT_TRUE(cockpit.elementVisible("Cabin_Pressure", 3) && cockpit.elementLit("Cabin_Pressure", 3));
+  cockpit.set(Token::UnitsOfMeasure, 2).runTicks(20);
+  ASSERT_NE(IsMetricUnits(), 0);
+  EXPECT_TRUE(cockpit.elementVisible("Cabin_Pressure", 2));
+  EXPECT_FALSE(cockpit.elementVisible("Cabin_Pressure", 3));
+  cockpit.set(75u, 1013.0).draw();
+  EXPECT_EQ(cockpit.elementValue("Cabin_Pressure", 2), 2032.0 - 1013.0);
+}
+
+TEST(CabinPressureMeters, DifferentialPressureHeldWithinTheDial) {
+  Cockpit cockpit;
+  cockpit.runTicks(1).draw();
+  const double psi = GetCabinDiffPressure();
+  EXPECT_EQ(cockpit.elementValue("Cabin_Pressure_Indicator", 2), psi < 0 ? 0.0 : psi > 9 ? 9.0 : psi);
+  EXPECT_EQ(cockpit.elementValue("Cabin_Pressure_Indicator", 1), GetCabinAltitude());
+}
+
+// ---- Air conditioning ----
+
+TEST(AirConditionPanel, HoldingColdStepsTheValvePerRepeatUntilZeroAndTheReleaseLeavesManual) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(1);
+  SetAirconValveTemp(0, 0.3);
+  SetAirconValveTemp(1, 2.0);
+  const size_t mark = cockpit.played().size();
+  cockpit.mouse("Air_Condition", 20, 120, platform::kMouseLeftSingle);
+  EXPECT_EQ(GetSwitch(&g_cockpitTempSwitch), 4);
+  EXPECT_NEAR(GetAirconValveTemp(0), 0.2, 1e-9);
+  cockpit.mouse("Air_Condition", 20, 120, platform::kMouseDownRepeat);
+  EXPECT_NEAR(GetAirconValveTemp(0), 0.1, 1e-9);
+  for (int i = 0; i < 5; ++i) cockpit.mouse("Air_Condition", 20, 120, platform::kMouseDownRepeat);
+  EXPECT_NEAR(GetAirconValveTemp(0), 0.0, 1e-9) << "stops at 0";
+  cockpit.mouse("Air_Condition", 20, 120, kRelease);
+  EXPECT_EQ(GetSwitch(&g_cockpitTempSwitch), 3) << "manual";
+  EXPECT_EQ(GetAirconValveTemp(1), 2.0) << "the cabin valve stays";
+  EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>(7, kClickRotary1)) << "press and repeats, not the release";
+  // The cabin's hot half moves the right valve up.
+  cockpit.mouse("Air_Condition", 220, 120, kClick).draw();
+  EXPECT_EQ(GetSwitch(&g_cabinTempSwitch), 2);
+  EXPECT_NEAR(GetAirconValveTemp(1), 2.1, 1e-9);
+  EXPECT_NEAR(cockpit.elementValue("Air_Condition_R_Valve", 1), 2.1, 1e-9);
+  EXPECT_EQ(cockpit.elementValue("Air_Condition", 6), 1.0);
+  cockpit.click("Air_Condition", 200, 90);
+  EXPECT_EQ(GetSwitch(&g_cabinTempSwitch), 1);
+}
+
+// The dial follows the units on every frame, never both at once.
+TEST(AirConditionMeters, TheTemperatureDialFollowsTheUnitsAndTheSelector) {
+  Cockpit cockpit;
+  cockpit.powerUp().set(Token::UnitsOfMeasure, 0).runTicks(20);
+  SetAirconValveTemp(1, 5.0);
+  cockpit.setSwitch(&g_tempSelectSwitch, 61).draw();
+  EXPECT_FALSE(cockpit.elementVisible("Air_Condition_Temperature", 0));
+  EXPECT_TRUE(cockpit.elementVisible("Air_Condition_Temperature", 1));
+  EXPECT_FALSE(cockpit.elementVisible("Air_Condition_Temperature", 2));
+  EXPECT_TRUE(cockpit.elementVisible("Air_Condition_Temperature", 3));
+  EXPECT_EQ(cockpit.elementValue("Air_Condition_Temperature", 2), 5.0);
+  EXPECT_EQ(cockpit.elementValue("Air_Condition_Temperature", 3), 5.0 * 1.8 + 32.0);
+  cockpit.setSwitch(&g_tempSelectSwitch, 60).draw();
+  EXPECT_EQ(cockpit.elementValue("Air_Condition_Temperature", 2), std::max(0.0, GetAirconIndicatedTemp()));
+  cockpit.setSwitch(&g_tempSelectSwitch, kStray).draw();
+  EXPECT_EQ(cockpit.elementValue("Air_Condition_Temperature", 2), 0.0);
+  EXPECT_EQ(cockpit.elementValue("Air_Condition_Temperature", 3), 32.0);
+  cockpit.set(Token::UnitsOfMeasure, 1).runTicks(18);
+  EXPECT_TRUE(cockpit.elementVisible("Air_Condition_Temperature", 0)) << "within a second";
+  EXPECT_FALSE(cockpit.elementVisible("Air_Condition_Temperature", 1));
+  EXPECT_TRUE(cockpit.elementVisible("Air_Condition_Temperature", 2));
+  EXPECT_FALSE(cockpit.elementVisible("Air_Condition_Temperature", 3));
+  // A relight keeps the Fahrenheit dial hidden while it brings the range back.
+  cockpit.setSwitch(&g_oclPanelLight, kSwitchOn);
+  for (int tick = 0; tick < 4; ++tick) {
+    cockpit.runTicks(1);
+    EXPECT_FALSE(cockpit.elementVisible("Air_Condition_Temperature", 1)) << tick;
+  }
+  EXPECT_TRUE(cockpit.elementVisible("Air_Condition_Temperature", 0));
+}
+
+TEST(AirConditionMeters, SupplyPressuresBySideAndSource) {
+  Cockpit cockpit;
+  cockpit.runTicks(1).set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 1).runTicks(2);
+  cockpit.setSwitch(&g_airSupplyLeftSwitch, 120).setSwitch(&g_airSupplyRightSwitch, 120).draw();
+  EXPECT_EQ(cockpit.elementValue("Air_Condition_L_Pressure", 1), 0.0) << "supplies off";
+  EXPECT_EQ(cockpit.elementValue("Air_Condition_R_Pressure", 1), 0.0);
+  cockpit.setSwitch(&g_airSupplyLeftSwitch, 129).setSwitch(&g_airSupplyRightSwitch, 44).draw();
+  EXPECT_EQ(cockpit.elementValue("Air_Condition_L_Pressure", 1), IsEngineRunning(1) != 0 ? 22.0 : 0.0);
+  EXPECT_EQ(cockpit.elementValue("Air_Condition_R_Pressure", 1), IsEngineRunning(2) != 0 ? 24.0 : 0.0);
+  cockpit.set(Token::Engine1Combustion, 0).set(Token::Engine2Combustion, 0).runTicks(2).draw();
+  const bool apuAir = IsApuAirOn() != 0;
+  EXPECT_EQ(cockpit.elementValue("Air_Condition_L_Pressure", 1), apuAir ? 18.0 : 0.0);
+  EXPECT_EQ(cockpit.elementValue("Air_Condition_R_Pressure", 1), apuAir ? 20.0 : 0.0);
+}
+
+// ---- Various and cockpit lights ----
+
+std::vector<uint32_t> QueuedVoices() {
+  return std::vector<uint32_t>(g_voiceQueue, g_voiceQueue + g_voiceQueueCount);
+}
+
+TEST(VariousPanels, TheTestsSpeakTheirVoices) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(1).setSwitch(&g_gpwsSwitch, 43);
+  ClearVoiceQueue();
+  cockpit.click("Various2", 30, 130);
+  EXPECT_EQ(GetSwitch(&g_gpwsSwitch), 64);
+  EXPECT_EQ(QueuedVoices(), (std::vector<uint32_t>{24, 18})) << "the GPWS test, in order";
+  ClearVoiceQueue();
+  cockpit.setSwitch(&g_gpwsSwitch, kStray).click("Various2", 30, 130);
+  EXPECT_EQ(GetSwitch(&g_gpwsSwitch), 64);
+  EXPECT_TRUE(QueuedVoices().empty()) << "only from normal";
+  cockpit.mouse("Various", 220, 15, kClick);
+  EXPECT_EQ(GetSwitch(&g_annunciatorTestSwitch), 65);
+  EXPECT_NE(IsVariousSwitchOn(), 0u);
+  EXPECT_EQ(QueuedVoices(), std::vector<uint32_t>{10}) << "stall";
+  cockpit.mouse("Various", 220, 40, kRelease);
+  EXPECT_EQ(GetSwitch(&g_annunciatorTestSwitch), 41) << "back to 41 whichever half";
+  ClearVoiceQueue();
+  cockpit.mouse("Various", 280, 40, kClick);
+  EXPECT_EQ(GetSwitch(&g_maxSpeedWarnTestSwitch), 66);
+  EXPECT_EQ(QueuedVoices(), std::vector<uint32_t>{8}) << "overspeed";
+  cockpit.mouse("Various", 280, 40, kRelease);
+  EXPECT_EQ(GetSwitch(&g_maxSpeedWarnTestSwitch), 120);
+}
+
+TEST(VariousPanels, TheAttendantCallAlwaysChimesAndLightsTheLamp) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).powerUp().setOption(kOptionNoSwitchClickSounds, true);
+  const size_t mark = cockpit.played().size();
+  cockpit.click("Various", 90, 30).click("Various", 90, 30).draw();
+  EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>(2, kCabinCall)) << "the call, not muted with the clicks";
+  EXPECT_EQ(cockpit.elementValue("Various", 9), 1.0);
+  cockpit.click("Various", 90, 90).draw();
+  EXPECT_EQ(cockpit.elementValue("Various", 9), 0.0);
+  cockpit.clearKeyEvents().click("Various", 330, 25);
+  EXPECT_EQ(cockpit.keyEvents(66376).size(), 1u);
+  cockpit.set(620u, 1.0).draw();
+  EXPECT_EQ(cockpit.elementValue("Various", 2), 1.0);
+}
+
+// ---- Second overhead ----
+
+TEST(SecondOverhead, FireTestLampsByLoopSwitchAndRealFiresLightBoth) {
+  Cockpit cockpit;
+  cockpit.powerUp();
+  cockpit.setSwitch(&g_efdsApuSwitch, 97).setSwitch(&g_efdsEngineLeftSwitch, 98).setSwitch(&g_efdsEngineRightSwitch, 99);
+  SetFireTestPressed(1);
+  cockpit.draw();
+  const auto lamps = [&] {
+    std::vector<double> values;
+    for (uint32_t n = 2; n <= 7; ++n) values.push_back(cockpit.elementValue("EFDS", n));
+    return values;
+  };
+  EXPECT_EQ(lamps(), (std::vector<double>{1, 1, 1, 0, 0, 1})) << "centre both; each side its own";
+  SetFireTestPressed(0);
+  cockpit.draw();
+  EXPECT_EQ(lamps(), (std::vector<double>(6, 0.0)));
+  cockpit.set(888u, 1.0).draw();
+  EXPECT_EQ(lamps(), (std::vector<double>{0, 0, 0, 0, 1, 1})) << "engine 2 on fire, whatever its switch";
+  cockpit.set(888u, 0.0).set(980u, 1.0).draw();
+  EXPECT_EQ(lamps(), (std::vector<double>{1, 1, 0, 0, 0, 0})) << "the APU";
+}
+
+TEST(SecondOverhead, TheVoiceRecorderMeterWalksItsTestAndRestsUnpowered) {
+  Cockpit cockpit;
+  cockpit.draw();
+  EXPECT_EQ(cockpit.elementValue("Voice Recorder Meter", 1), 45.0) << "no power";
+  cockpit.powerUp().click("Voice Recorder", 20, 10);
+  std::vector<double> readings;
+  for (int tick = 0; tick < 140; ++tick) {
+    cockpit.runTicks(1);
+    const double value = cockpit.elementValue("Voice Recorder Meter", 1);
+    if (readings.empty() || value != readings.back()) readings.push_back(value);
+  }
+  EXPECT_GE(readings.size(), 25u) << "the needle walks";
+  EXPECT_EQ(readings.front(), -10.0);
+  EXPECT_EQ(readings.back(), 45.0) << "and comes back to rest";
+}
+
+TEST(SecondOverhead, HeaterCurrentBySelectorAndTheGroundForThePitotHeat) {
+  const double expected[] = {0, 55, 55, 10, 15, 5, 0, 7, 4, 10, 5, 0};
+  Cockpit cockpit;
+  cockpit.set(Token::OnGround, 1).runTicks(1);
+  for (int32_t position = 0; position <= 11; ++position) {
+    cockpit.setSwitch(&g_pitotMeterSelector, position).draw();
+    EXPECT_EQ(cockpit.elementValue("Heater Current", 1), expected[position]) << position;
+  }
+  cockpit.set(Token::OnGround, 0).setSwitch(&g_pitotMeterSelector, 1).draw();
+  EXPECT_EQ(cockpit.elementValue("Heater Current", 1), -10.0) << "in the air";
+  // The ice panel's selector turns round.
+  cockpit.click("Ice_Protection", 190, 80);
+  EXPECT_EQ(GetSwitch(&g_pitotMeterSelector), 10);
+  cockpit.click("Ice_Protection", 220, 80);
+  EXPECT_EQ(GetSwitch(&g_pitotMeterSelector), 1);
+}
+
+TEST(SecondOverhead, GsepLampsAndTheOxygenAndRecorderSwitches) {
+  Cockpit cockpit;
+  cockpit.powerUp().setSwitch(&g_apuGeneratorAvailable, 45).setSwitch(&g_externalPowerSwitch, 45);
+  cockpit.setSwitch(&g_gsepApuSwitch, 41).setSwitch(&g_gsepExternalSwitch, 120).draw();
+  EXPECT_EQ(cockpit.elementValue("GSEP", 6), 1.0) << "APU in use";
+  EXPECT_EQ(cockpit.elementValue("GSEP", 7), 0.0);
+  cockpit.click("GSEP", 90, 90).draw();
+  EXPECT_EQ(cockpit.elementValue("GSEP", 6), 0.0) << "unless external power is in use";
+  EXPECT_EQ(cockpit.elementValue("GSEP", 7), 1.0);
+  cockpit.setSwitch(&g_externalPowerSwitch, 120).draw();
+  EXPECT_EQ(cockpit.elementValue("GSEP", 6), 1.0);
+  EXPECT_EQ(cockpit.elementValue("GSEP", 3), 0.0);
+  cockpit.setSwitch(&g_oxygenMasterSwitch, 1).draw();
+  EXPECT_EQ(cockpit.elementValue("Oxygen Pressure", 1), 55.0);
+  cockpit.click("Oxygen Regulator", 185, 90).draw();
+  EXPECT_EQ(cockpit.elementValue("Oxygen Pressure", 1), 0.0);
+  // The recirculation fan clicks on every press; the recorder's upper half
+  // does nothing at the top.
+  WithClickSounds(cockpit).setSwitch(&g_recirculationFanSwitch, 44);
+  size_t mark = cockpit.played().size();
+  cockpit.click("Recirculation Fan", 30, 50);
+  EXPECT_EQ(GetSwitch(&g_recirculationFanSwitch), 120);
+  EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>{kClickToggle2});
+  cockpit.setSwitch(&g_fdrTestSwitch, 43);
+  mark = cockpit.played().size();
+  cockpit.click("Flight Recorder", 170, 20);
+  EXPECT_EQ(GetSwitch(&g_fdrTestSwitch), 43);
+  EXPECT_TRUE(SoundSlots(cockpit, mark).empty());
+}
+
+// ---- Ice protection, rain, overhead and pedestal lights ----
+
+TEST(IceRainPanels, SignsChimeInTheirOrderUnlessTheSoundOptionIsSet) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(1).setSwitch(&g_noSmokingSwitch, 120).setSwitch(&g_seatbeltSwitch, 120);
+  size_t mark = cockpit.played().size();
+  cockpit.click("Ice_Protection", 20, 80);   // no smoking up: click, then chime
+  cockpit.click("Ice_Protection", 20, 100);  // down: chime, then click
+  cockpit.click("Ice_Protection", 60, 80);   // seat belt up: chime, then click
+  EXPECT_EQ(SoundSlots(cockpit, mark), (std::vector<int>{kClickToggle1, kCabinChime, kCabinChime, kClickToggle1,
+                                                         kCabinChime, kClickToggle2}));
+  EXPECT_EQ(GetSwitch(&g_noSmokingSwitch), 120);
+  EXPECT_EQ(GetSwitch(&g_seatbeltSwitch), 44);
+  cockpit.setSwitch(&g_seatbeltSwitch, kStray).click("Ice_Protection", 60, 100);
+  EXPECT_EQ(GetSwitch(&g_seatbeltSwitch), 41);
+  EXPECT_EQ(SoundSlots(cockpit, mark).size(), 6u) << "a stray position neither clicks nor chimes";
+  cockpit.setOption(kOptionSoundOff, true);
+  mark = cockpit.played().size();
+  cockpit.click("Ice_Protection", 60, 80);
+  EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>{kClickToggle2});
+}
+
+TEST(IceRainPanels, TheWiperParkSpringsBackWithoutTellingTheWiper) {
+  Cockpit cockpit;
+  cockpit.runTicks(1).setSwitch(&g_rainWiperSwitch, 3);
+  SetWiperSelector(kWiperLow);
+  cockpit.mouse("Rain", 120, 160, kClick);
+  EXPECT_EQ(GetSwitch(&g_rainWiperSwitch), 2);
+  EXPECT_EQ(GetWiperSelector(), kWiperOff);
+  cockpit.mouse("Rain", 120, 160, kRelease);
+  EXPECT_EQ(GetSwitch(&g_rainWiperSwitch), 2) << "the release at 2 leaves it";
+  cockpit.mouse("Rain", 120, 160, kClick);
+  EXPECT_EQ(GetWiperSelector(), kWiperPark);
+  cockpit.mouse("Rain", 120, 160, kRelease);
+  EXPECT_EQ(GetSwitch(&g_rainWiperSwitch), 2);
+  EXPECT_EQ(GetWiperSelector(), kWiperPark) << "the wiper keeps parking";
+  cockpit.click("Rain", 150, 160).click("Rain", 150, 160).click("Rain", 150, 160);
+  EXPECT_EQ(GetSwitch(&g_rainWiperSwitch), 4);
+  EXPECT_EQ(GetWiperSelector(), kWiperHigh);
+}
+
+TEST(IceRainPanels, AirfoilSchedulesItsHeatAndTheRepellentButtonSetsTheRainFlag) {
+  Cockpit cockpit;
+  cockpit.runTicks(1).setSwitch(&g_airfoilHeatSwitch, 120).click("Ice_Protection", 300, 30);
+  EXPECT_EQ(GetSwitch(&g_airfoilHeatSwitch), 41);
+  SetRainPanelFlag(0);
+  cockpit.mouse("Rain", 40, 150, kClick);
+  EXPECT_EQ(GetSwitch(&g_repellentSourceButton), 57);
+  EXPECT_EQ(GetRainPanelFlag(), 1u);
+  cockpit.mouse("Rain", 40, 150, kRelease);
+  EXPECT_EQ(GetSwitch(&g_repellentSourceButton), 43);
+}
+
+TEST(PedestalLights, PanelLightLeavesTheSimulatorsLightsFloodTogglesThem) {
+  Cockpit cockpit;
+  cockpit.powerUp().set(10u, 0).clearKeyEvents().setSwitch(&g_cplPanelLight, kStray).click("CPL", 40, 50);
+  EXPECT_EQ(GetSwitch(&g_cplPanelLight), 120) << "a stray position goes off";
+  EXPECT_EQ(cockpit.keyEvents(65750).size(), 2u) << "sent in every case";
+  cockpit.click("CPL", 170, 50).draw();
+  EXPECT_NE(cockpit.token(10u), 0.0);
+  EXPECT_EQ(cockpit.elementValue("CPL", 2), 1.0);
+  cockpit.click("OCL", 150, 40).draw();
+  EXPECT_EQ(cockpit.elementValue("OCL", 2), 0.0) << "the overhead flood toggles the same lights";
+  EXPECT_EQ(cockpit.elementValue("CPL", 2), 0.0);
+}
+
+TEST(PedestalLights, AutoBrakeModeStopsSilentlyAndTheCrossFeedLeversRun) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(1).setSwitch(&g_autobrakeModeSelector, 1);
+  const size_t mark = cockpit.played().size();
+  cockpit.click("Auto Brake", 30, 70);
+  EXPECT_EQ(GetSwitch(&g_autobrakeModeSelector), 1);
+  EXPECT_TRUE(SoundSlots(cockpit, mark).empty());
+  for (int i = 0; i < 5; ++i) cockpit.click("Auto Brake", 50, 70);
+  EXPECT_EQ(GetSwitch(&g_autobrakeModeSelector), 5);
+  EXPECT_EQ(SoundSlots(cockpit, mark).size(), 4u);
+  cockpit.setSwitch(&g_pneumaticXFeedLeft, 10).click("Pneumatic XFeed", 20, 60).runSeconds(2).draw();
+  EXPECT_EQ(GetSwitch(&g_pneumaticXFeedLeft), 1) << "run to the end that passes air";
+  EXPECT_EQ(cockpit.elementValue("Pneumatic XFeed", 2), 0.0);
+  EXPECT_EQ(GetSwitch(&g_pneumaticXFeedRight), 10) << "the other lever stays";
+  cockpit.setSwitch(&g_pneumaticXFeedRight, 5).click("Pneumatic XFeed", 270, 60);
+  EXPECT_EQ(GetSwitch(&g_pneumaticXFeedRight), 1) << "caught between its ends: back to 1";
 }
 
 }  // namespace
