@@ -23,7 +23,6 @@ namespace {
 using platform::ELEMENT_HEADER;
 using platform::PixelPoint;
 
-constexpr double kFeetPerMetre = 3.28084;
 constexpr uint32_t kArtReady = 1;
 constexpr uint32_t kArtOn = 3;
 
@@ -146,7 +145,7 @@ void GpwsGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t)
 }
 
 int32_t GpwsMouseInhibitBelowGs(PixelPoint, uint32_t) {
-  if (ReadToken(Token::RadioAltitudeM) * kFeetPerMetre < kBelowGsInhibitTopFt) SetGpwsButtonFlag();
+  if (ReadRadioAltitudeFt() < kBelowGsInhibitTopFt) SetGpwsButtonFlag();
   PlayClick(kClickButton1);
   return 1;
 }
