@@ -17,6 +17,7 @@
 #include "bench/bench_host.h"
 #include "bench/heap_count.h"
 #include "bench/world_data.h"
+#include "platform/gfx_surface.h"
 #include "core/ground_track.h"
 #include "displays/efis/display_states.h"
 #include "fmc/fms.h"
@@ -193,6 +194,17 @@ void BM_NdMapFrameWorldDatabase(benchmark::State& state) {
   for (auto _ : state) halcyon::DrawNavDisplay(screen, 1.0, 0.8, 1.0);
   state.counters["allocs_per_frame"] = static_cast<double>(halcyon::bench::HeapAllocations() - allocationsBefore) /
                                        static_cast<double>(state.iterations());
+  // What one frame draws, from the surface's recording.
+  screen->surface->StartRecording();
+  halcyon::DrawNavDisplay(screen, 1.0, 0.8, 1.0);
+  screen->surface->StopRecording();
+  size_t texts = 0, shapes = 0;
+  for (const auto& item : screen->surface->Log().Items()) {
+    if (item.kind == platform::gfx::DrawnItem::Kind::DrawString) ++texts;
+    else if (item.kind != platform::gfx::DrawnItem::Kind::Mark) ++shapes;
+  }
+  state.counters["texts"] = static_cast<double>(texts);
+  state.counters["shapes"] = static_cast<double>(shapes);
   int navaids = 0, airports = 0, fixes = 0;
   for (auto* p = halcyon::g_ndNavaidList; p != nullptr && p->IsSet(); p = p->GetNext()) ++navaids;
   for (auto* p = halcyon::g_ndAirportList; p != nullptr && p->IsSet(); p = p->GetNext()) ++airports;
