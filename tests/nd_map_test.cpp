@@ -506,7 +506,9 @@ void LoadNearbyData() {
                             "NAV|DMEC|DME|" + east(Away(120, 8)) + "|113.3|0|C\n"
                             "NAV|NDBD|NDB|" + east(Away(240, 8)) + "|330|0|D\n"
                             "NAV|W1|VORDME|" + east(Away(0, 10)) + "|113.4|0|ON ROUTE\n"
-                            "NAV|W2XYZ|VOR|" + east(Away(90, 6)) + "|113.5|0|PREFIX\n");
+                            "NAV|W2XYZ|VOR|" + east(Away(90, 6)) + "|113.5|0|PREFIX\n"
+                            "NAV|W2XYQ|VOR|" + east(Away(80, 12)) + "|113.6|0|FOUR ONLY\n"
+                            "NAV|FARN|VOR|" + east(Away(2, 18)) + "|113.7|0|FAR NORTH\n");
   db.LoadAirports("nd test", "@APT|ident|lat|lon|elev_ft|name\n@RWY|airport|ident|lat|lon|heading_mag|length_ft|elev_ft\n"
                    "APT|ZZAP|" + east(Away(340, 7)) + "|0|NEAR\nRWY|ZZAP|09|" + east(Away(340, 7)) + "|90|9000|0\n");
   db.LoadFixes("nd test", "@FIX|ident|lat|lon\nFIX|FIXAA|" + east(Away(30, 6)) + "\n");
@@ -536,6 +538,8 @@ TEST(NdMap, NearbyNavaidsAirportsAndFixesFollowTheirTogglesAndExclusions) {
   EXPECT_FALSE(cyan(log, L"W1")) << "the navaid is a route waypoint: drawn once, in white";
   EXPECT_EQ(log.Texts(L"W1").size(), 1u);
   EXPECT_FALSE(cyan(log, L"W2XYZ")) << "shares its first five characters with the active waypoint";
+  EXPECT_TRUE(cyan(log, L"W2XYQ")) << "shares four";
+  EXPECT_TRUE(cyan(log, L"FARN")) << "18 NM north: inside the 20-NM box";
   EXPECT_TRUE(cyan(log, L"ZZAP"));
   EXPECT_TRUE(Near(Text(log, L"ZZAP")->design[0], {nd.at(Away(340, 7)).x - 10, nd.at(Away(340, 7)).y - 22}, 0.6f));
   EXPECT_TRUE(cyan(log, L"FIXAA"));
@@ -543,7 +547,7 @@ TEST(NdMap, NearbyNavaidsAirportsAndFixesFollowTheirTogglesAndExclusions) {
   std::vector<size_t> sizes;
   for (const DrawnItem* item : log.Find(Kind::DrawPolygon, kCyan)) sizes.push_back(item->points.size());
   std::sort(sizes.begin(), sizes.end());
-  EXPECT_EQ(sizes, (std::vector<size_t>{3, 6, 6, 12, 12}));
+  EXPECT_EQ(sizes, (std::vector<size_t>{3, 6, 6, 6, 6, 12, 12}));
   EXPECT_EQ(log.Find(Kind::DrawEllipse, kCyan).size(), 1u);
 
   // Fixes only up to 40 NM: none at 80.
@@ -596,9 +600,6 @@ TEST(NdMap, OriginAndDestinationShowRunwaysUpToFortyMilesAndTheOtherRoutesAirpor
   const double variation = g_fms.GetNavDatabase()->MagVarAtPosition(Away(0, 29));
   const PointF threshold = nd.at(Away(0, 29));
   const double a = (270.0 + variation) * kRadiansPerDegree;
-  const PointF far(static_cast<float>(threshold.x + 2 * 5.25 * std::cos(a) + 20 * 5.25 * std::sin(a)),
-                   static_cast<float>(threshold.y + 2 * 5.25 * std::sin(a) - 20 * 5.25 * std::cos(a)));
-  (void)far;
   int runwayLines = 0;
   for (const DrawnItem* line : Lines(log, kWhite, false)) {
     if (std::fabs(std::hypot(line->points[1].x - line->points[0].x, line->points[1].y - line->points[0].y) - 20) < 0.01 &&
@@ -607,15 +608,14 @@ TEST(NdMap, OriginAndDestinationShowRunwaysUpToFortyMilesAndTheOtherRoutesAirpor
     }
   }
   EXPECT_EQ(runwayLines, 4);
-  // The destination runway turned by its heading plus the variation (the pair's middle 20 units out).
-  bool turned = false;
-  for (const DrawnItem* line : Lines(log, kWhite, false)) {
-    const PointF tip = line->design[1];
-    const PointF expected(static_cast<float>(threshold.x + 20 * std::sin(a) * 5.25 / 5.25),
-                          static_cast<float>(threshold.y - 20 * std::cos(a)));
-    if (Near(tip, expected, 2.2f) && Near(line->design[0], threshold, 2.2f)) turned = true;
+  // The destination's pair turned by its heading plus the variation at the threshold.
+  auto turnedAt = [&](float x, float y) {
+    return PointF(static_cast<float>(threshold.x + std::cos(a) * x - std::sin(a) * y),
+                  static_cast<float>(threshold.y + std::sin(a) * x + std::cos(a) * y));
+  };
+  for (float side : {-2.0f, 2.0f}) {
+    EXPECT_TRUE(HasLine(log, kWhite, false, turnedAt(side, 0), turnedAt(side, -20), 0.3f)) << "side " << side;
   }
-  EXPECT_TRUE(turned);
   EXPECT_NE(Text(log, L"DEST"), nullptr);
   EXPECT_NE(Text(log, L"OTHR"), nullptr) << "the other route's destination, as a circle";
   EXPECT_EQ(SmallCircles(log, kWhite), 2u) << "route 2's origin and destination";
@@ -657,6 +657,14 @@ TEST(NdMap, FixInfoCirclesRadialsAndTheirFigures) {
   const PointF planFix = nd.at(Away(0, 20), Away(0, 10));
   EXPECT_TRUE(Near(planFigures->design[0], {planFix.x + 30, planFix.y}, 0.6f));
   EXPECT_NE(Text(plan, L"300"), nullptr) << "line 4's figures";
+  // Track 000 in map: B = 450, turned by B - 90 and moved 40 out: the figures
+  // stand 40 units right of the fix along the radial and read upright.
+  cockpit.set(Token::HeadingDeg, 0.0).runSeconds(1.5);
+  const DrawnItem* east = Text(nd.draw(kEfisModeMap, 1), radial);
+  ASSERT_NE(east, nullptr);
+  const PointF eastFix = nd.at(Away(0, 20));
+  EXPECT_TRUE(Near(east->design[0], {eastFix.x + 40, eastFix.y}, 0.6f)) << east->design[0].x << "," << east->design[0].y;
+  EXPECT_GT(east->design[1].y, east->design[0].y) << "the baseline below the box's top: upright";
 }
 
 TEST(NdMap, AltitudeArcReachesThePreselectAtTheClimbRate) {
