@@ -181,8 +181,12 @@ simhost::SimHost& BusyTerminal() {
   return *host;
 }
 
+// Argument 1: every display toggle on; 0: the route alone (toggles off).
 void BM_NdMapFrameWorldDatabase(benchmark::State& state) {
   simhost::SimHost& host = BusyTerminal();
+  const uint32_t toggles = static_cast<uint32_t>(state.range(0));
+  halcyon::g_efisMcp.declutterNaid = halcyon::g_efisMcp.declutterArpt = toggles;
+  halcyon::g_efisMcp.declutterData = halcyon::g_efisMcp.declutterWpt = toggles;
   for (auto& row : halcyon::g_cloudGridNd) {
     for (uint32_t& cell : row) cell = 0;
   }
@@ -213,7 +217,7 @@ void BM_NdMapFrameWorldDatabase(benchmark::State& state) {
   state.counters["airports"] = airports;
   state.counters["fixes"] = fixes;
 }
-BENCHMARK(BM_NdMapFrameWorldDatabase)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NdMapFrameWorldDatabase)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 // The once-a-second refill of the three lists at 40 NM around the aircraft.
 void BM_NdMapListRefills(benchmark::State& state) {

@@ -179,6 +179,8 @@ class MapPainter {
   void DrawFixInfo();
   void DrawFixInfoRadials(int32_t n, gfx::PointF fix);
   bool PlaceNearby(const CLatLon& position, gfx::PointF& at) const;
+  // Whether a waypoint's star, ident and data beside it can show at all.
+  bool WaypointShows(gfx::PointF at) const { return c_.MayShow({at.x - 10, at.y - 14, 90, 56}); }
   double SearchReachDeg() const;
   void DrawNearbyNavaids();
   void DrawNearbyAirports();
@@ -706,7 +708,7 @@ void MapPainter::DrawFirstPass() {
     } else if (shown) {
       Hold(*route, leg, fix, pen);
     }
-    if (!leg->IsDestination() && shown) {
+    if (!leg->IsDestination() && shown && WaypointShows(fix)) {
       Label(leg->GetToIdent(), 10, fix, kLabelOffset, colours_.white);
       if (!leg->IsHolding()) Symbol(kStar, fix, pens_.white);
     }
@@ -782,6 +784,8 @@ void MapPainter::DrawSecondPass() {
     if (leg->IsDestination() || (leg->IsHolding() && leg != first && leg != passed)) continue;
     if (leg == first) {
       activeWaypoint = leg;
+    } else if (!WaypointShows(fix)) {
+      continue;
     } else {
       Symbol(kStar, fix, pens_.white);
       Label(leg->GetToIdent(), 10, fix, kLabelOffset, colours_.white);
