@@ -446,7 +446,9 @@ TEST(NdMap, HoldsAreSixMilesWideAndAsLongAsTheirLegOrTime) {
   active.SetExitHold(1);
   ExpectRacetrack(nd.draw(kEfisModeMap, 1).Find(Kind::DrawPath, kMagenta).at(0), 63, 0, 0);
   // A holding leg that is neither the active nor the passed leg has no star.
-  EXPECT_EQ(Stars(nd.draw(kEfisModeMap, 0), kWhite).size(), 1u) << "W3 only";
+  EXPECT_EQ(Stars(nd.draw(kEfisModeMap, 2), kWhite).size(), 1u) << "W3 only";
+  // Nor is one far off the screen: W3 at 30 NM lies 630 units up at 10 NM.
+  EXPECT_TRUE(Stars(nd.draw(kEfisModeMap, 0), kWhite).empty());
 }
 
 TEST(NdMap, WaypointDataAndTheCornerBlockFormTheirTexts) {
@@ -463,7 +465,7 @@ TEST(NdMap, WaypointDataAndTheCornerBlockFormTheirTexts) {
   active.SetAltConstraint(LegTo(active, "W3"), 2, 7000.0, AltConstraintType::At);
   LegTo(active, "W3")->SetPrediction(17.0, 1002.4);
   LegTo(active, "W1")->SetPrediction(1234.5, 1432.0);
-  const DrawingLog& log = nd.draw(kEfisModeMap, 0);
+  const DrawingLog& log = nd.draw(kEfisModeMap, 1);
   const PointF w2 = nd.at(Away(0, 10));
   const PointF w3 = nd.at(Away(0, 15));
   const DrawnItem* above = Text(log, L"5000A");
@@ -488,12 +490,12 @@ TEST(NdMap, WaypointDataAndTheCornerBlockFormTheirTexts) {
   EXPECT_NE(Text(log, L"DTW"), nullptr);
   // Without the data toggle: no constraint or ETA beside the waypoints.
   g_efisMcp.declutterData = 0;
-  EXPECT_EQ(Text(nd.draw(kEfisModeMap, 0), L"5000A"), nullptr);
+  EXPECT_EQ(Text(nd.draw(kEfisModeMap, 1), L"5000A"), nullptr);
   // Nothing predicted: dashes in both corners.
   LegTo(active, "W1")->SetPrediction(kUnsetValue, kUnsetValue);
-  EXPECT_EQ(nd.draw(kEfisModeMap, 0).Texts(L"- - -").size(), 2u);
+  EXPECT_EQ(nd.draw(kEfisModeMap, 1).Texts(L"- - -").size(), 2u);
   LegTo(active, "W1")->SetPrediction(999.94, kUnsetValue);
-  EXPECT_NE(Text(nd.draw(kEfisModeMap, 0), L"999.9"), nullptr);
+  EXPECT_NE(Text(nd.draw(kEfisModeMap, 1), L"999.9"), nullptr);
 }
 
 // Test navaids, airports and fixes north of the aircraft.
