@@ -250,7 +250,6 @@ TEST(NdMap, RoutesTakeTheirPensByExecutionAndModification) {
   MapScreen nd(cockpit);
   BuildRoute(nd.route(1), {"ONE1", "ONE2", "ONE3"}, 0.0);
   BuildRoute(nd.route(2), {"TWO1", "TWO2", "TWO3"}, 60.0);
-  const CLatLon here(kLat, kLonWest);
   // Nothing executed: RTE 2 by the first pass and RTE 1 by the second, both dashed cyan.
   DrawingLog log = nd.draw(kEfisModeMap, 1);
   EXPECT_TRUE(HasLine(log, kCyan, true, nd.at(Away(60, 10)), nd.at(Away(60, 20))));
@@ -288,7 +287,6 @@ TEST(NdMap, RoutesTakeTheirPensByExecutionAndModification) {
   log = nd.draw(kEfisModeMap, 1);
   EXPECT_TRUE(HasLine(log, kWhite, true, nd.at(Away(60, 10)), nd.at(Away(30, 12))));
   EXPECT_TRUE(HasLine(log, kMagenta, false, nd.at(Away(60, 10)), nd.at(Away(60, 20))));
-  (void)here;
 }
 
 TEST(NdMap, TheSegmentGateLeavesOutLegsAfterVectorsZeroLengthAndAfterProcedures) {
