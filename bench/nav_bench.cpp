@@ -13,52 +13,15 @@
 #include <string>
 #include <vector>
 
+#include "bench/world_data.h"
 #include "nav/nav_database.h"
 
 namespace halcyon {
 namespace {
 
-constexpr int kAirports = 50000;
-constexpr int kNavaids = 50000;
-constexpr int kFixes = 150000;
 // The map display's box at the 80 NM range: R/60 by 2R/60 degrees.
 constexpr double kBoxLatDeg = 80.0 / 60.0;
 constexpr double kBoxLonDeg = 160.0 / 60.0;
-
-std::string Ident(int n, int length) {
-  std::string ident(length, 'A');
-  for (int i = length - 1; i >= 0; --i, n /= 26) ident[i] = static_cast<char>('A' + n % 26);
-  return ident;
-}
-
-// Writes the three files of a world-size database into `folder`.
-bool GenerateWorld(const std::string& folder) {
-  std::mt19937 random(2027);
-  std::uniform_real_distribution<double> lat(-60.0, 72.0), lon(-180.0, 180.0), offset(-0.02, 0.02);
-  const char* types[] = {"VOR", "VORDME", "NDB", "DME"};
-  std::FILE* airports = std::fopen((folder + "/airports.txt").c_str(), "w");
-  std::FILE* navaids = std::fopen((folder + "/navaids.txt").c_str(), "w");
-  std::FILE* fixes = std::fopen((folder + "/waypoints.txt").c_str(), "w");
-  if (airports == nullptr || navaids == nullptr || fixes == nullptr) return false;
-  std::fputs("@APT|ident|lat|lon|elev_ft|name\n@RWY|airport|ident|lat|lon|heading_mag|length_ft|elev_ft\n", airports);
-  for (int i = 0; i < kAirports; ++i) {
-    const double a = lat(random), o = lon(random);
-    const std::string ident = Ident(i, 4);
-    std::fprintf(airports, "APT|%s|%.6f|%.6f|%d|GENERATED FIELD %d\n", ident.c_str(), a, o, i % 5000, i);
-    std::fprintf(airports, "RWY|%s|09|%.6f|%.6f|90.0|9000|%d\n", ident.c_str(), a + offset(random), o - 0.02, i % 5000);
-    std::fprintf(airports, "RWY|%s|27|%.6f|%.6f|270.0|9000|%d\n", ident.c_str(), a + offset(random), o + 0.02, i % 5000);
-  }
-  std::fputs("@NAV|ident|type|lat|lon|freq|elev_ft|name\n", navaids);
-  for (int i = 0; i < kNavaids; ++i) {
-    std::fprintf(navaids, "NAV|%s|%s|%.6f|%.6f|%.2f|%d|GENERATED %d\n", Ident(i, 3).c_str(), types[i % 4], lat(random),
-                 lon(random), 108.0 + (i % 400) * 0.05, i % 3000, i);
-  }
-  std::fputs("@FIX|ident|lat|lon\n", fixes);
-  for (int i = 0; i < kFixes; ++i) {
-    std::fprintf(fixes, "FIX|%s|%.6f|%.6f\n", Ident(i, 5).c_str(), lat(random), lon(random));
-  }
-  return std::fclose(airports) == 0 && std::fclose(navaids) == 0 && std::fclose(fixes) == 0;
-}
 
 // A folder of generated data, made once, as the simulator's working folder.
 const std::string& WorldFolder() {
@@ -66,7 +29,7 @@ const std::string& WorldFolder() {
     char pattern[] = "/tmp/halcyon-nav-bench-XXXXXX";
     if (mkdtemp(pattern) == nullptr) return std::string();
     const std::string root(pattern);
-    if (system(("mkdir -p " + root + "/NavData").c_str()) != 0 || !GenerateWorld(root + "/NavData")) return std::string();
+    if (system(("mkdir -p " + root + "/NavData").c_str()) != 0 || !bench::GenerateWorld(root + "/NavData")) return std::string();
     return root;
   }();
   return folder;
@@ -76,7 +39,7 @@ bool LoadWorld(CNavDatabase* db) {
   const std::string& folder = WorldFolder();
   if (folder.empty() || chdir(folder.c_str()) != 0) return false;
   db->Load(L".\\NavData\\");
-  return db->Fixes().size() == kFixes;
+  return db->Fixes().size() == bench::kWorldFixes;
 }
 
 // One database loaded for the searches; null when the data did not load.
@@ -99,7 +62,7 @@ void BM_LoadWorldDatabase(benchmark::State& state) {
     heapMb = static_cast<double>(mallinfo2().uordblks - before) / (1024.0 * 1024.0);
     benchmark::DoNotOptimize(db.Airports().data());
   }
-  state.counters["records"] = kAirports + kNavaids + kFixes;
+  state.counters["records"] = bench::kWorldAirports + bench::kWorldNavaids + bench::kWorldFixes;
   state.counters["heap_MB"] = heapMb;
 }
 BENCHMARK(BM_LoadWorldDatabase)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -97,6 +97,32 @@ class CFms {
   // is a DIRECT leg); null without one.
   CLeg* GetCenterLeg();
 
+  // ---- What the map display shows of the FIX INFO and NAV DATA pages ----
+  // Until those pages compute them these answer what was last set here: no
+  // fix entered and no navaid found at start-up.
+  struct FixInfo {
+    CLatLon position;                 // the fix; unset while none is entered
+    double radialMagDeg[4] = {kUnsetValue, kUnsetValue, kUnsetValue, kUnsetValue};  // lines 1..4
+    CLatLon line4Position;            // what line 4 places; unset when nothing
+  };
+  // Fix n: 1 the first, any other value the second.
+  void SetFixInfo(int32_t n, const FixInfo& info) { fixInfo_[FixInfoSlot(n)] = info; }
+  const CLatLon* GetFixInfoPosition(int32_t n) const { return &fixInfo_[FixInfoSlot(n)].position; }
+  // The radial of line k (1..4) of fix n (1 or 2), degrees magnetic;
+  // kUnsetValue for an empty line or n or k out of range.
+  double GetFixInfoLineValue(int32_t n, uint32_t k) const {
+    if ((n != 1 && n != 2) || k < 1 || k > 4) return kUnsetValue;
+    return fixInfo_[n - 1].radialMagDeg[k - 1];
+  }
+  // Null when line 4 of fix n places nothing.
+  const CLatLon* GetFixInfoLine4Position(int32_t n) const {
+    const CLatLon& p = fixInfo_[FixInfoSlot(n)].line4Position;
+    return p.IsValid() ? &p : nullptr;
+  }
+  // The navaid the radio navaid search chose; a record that is not set when none.
+  void SetNavaidSearchResult(const CNavPoint& navaid) { navaidSearch_ = navaid; }
+  const CNavPoint* GetNavaidSearchResult() const { return &navaidSearch_; }
+
   // ---- IRS alignment ----
   uint8_t IsFmsAlignDone() const { return nav_.IsAlignDone(); }
   // Aligning with the position initialised sets align-done; not aligning
@@ -162,6 +188,9 @@ class CFms {
   const CCduPage& Page() const { return *pages_[static_cast<size_t>(currentPage_)]; }
 
   Guidance guidance_;
+  static size_t FixInfoSlot(int32_t n) { return n == 1 ? 0 : 1; }
+  std::array<FixInfo, 2> fixInfo_;
+  CNavPoint navaidSearch_;
   CFmsNav nav_;
   CNavDatabase database_;
   bool databaseLoaded_ = false;

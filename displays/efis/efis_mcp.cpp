@@ -32,11 +32,24 @@ void MoveAdf1(int32_t value) { g_efisMcp.adf1 = value != 0 ? 1 : 0; }
 int32_t ReadMode() { return static_cast<int32_t>(g_efisMcp.mode); }
 int32_t ReadRange() { return static_cast<int32_t>(g_efisMcp.range); }
 int32_t ReadAdf1() { return static_cast<int32_t>(g_efisMcp.adf1); }
+// The display-control toggles set to on (any non-zero value) or off.
+template <uint32_t N>
+void MoveToggle(int32_t value) {
+  *Toggle(N) = value != 0 ? 1 : 0;
+}
+template <uint32_t N>
+int32_t ReadToggle() {
+  return static_cast<int32_t>(*Toggle(N));
+}
 struct RegisterPanelMovers {
   RegisterPanelMovers() {
     RegisterControl(kSection, L"mode", nullptr, MoveMode, ReadMode);
     RegisterControl(kSection, L"range", nullptr, MoveRange, ReadRange);
     RegisterControl(kSection, L"adf1", nullptr, MoveAdf1, ReadAdf1);
+    RegisterControl(kSection, kToggleKeys[kDcNavaids], nullptr, MoveToggle<kDcNavaids>, ReadToggle<kDcNavaids>);
+    RegisterControl(kSection, kToggleKeys[kDcAirports], nullptr, MoveToggle<kDcAirports>, ReadToggle<kDcAirports>);
+    RegisterControl(kSection, kToggleKeys[kDcData], nullptr, MoveToggle<kDcData>, ReadToggle<kDcData>);
+    RegisterControl(kSection, kToggleKeys[kDcWaypoints], nullptr, MoveToggle<kDcWaypoints>, ReadToggle<kDcWaypoints>);
   }
 };
 const RegisterPanelMovers kPanelMovers;

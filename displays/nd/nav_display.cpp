@@ -15,6 +15,7 @@
 #include "displays/efis/display_states.h"
 #include "displays/efis/efis_dimmer.h"
 #include "displays/efis/efis_mcp.h"
+#include "displays/nd/nd_map.h"
 #include "displays/radar/radar.h"
 #include "displays/radar/weather_picture.h"
 #include "fmc/fms.h"
@@ -262,6 +263,7 @@ class NdPainter {
         sx_(canvas.Width() / kDesignWidth),
         sy_(canvas.Height() / kDesignHeight),
         gain_(radarGain),
+        brightness_(brightness),
         palette_(PaletteAt(brightness, wxDimmer)),
         pens_(PensAt(brightness, GetEfisAdf1() != 0)) {}
 
@@ -305,7 +307,7 @@ class NdPainter {
   void DrawHotspots();
 
   gfx::Canvas& c_;
-  double sx_, sy_, gain_;
+  double sx_, sy_, gain_, brightness_;
   Palette palette_;
   Pens pens_;
   uint32_t mode_ = 0;
@@ -456,8 +458,8 @@ void NdPainter::DrawArcModes() {
     }
     DrawEfisSource();
   } else {
-    // The map and plan content come here.
-    c_.Mark("map");
+    DrawNdMap({&c_, sx_, sy_, brightness_, mode_, track_});
+    c_.Mark("map flag");
     if (mode_ == kEfisModeMap && (IsIrsHeadingValid() == 0 || IsIrsNavValid() == 0)) {
       Use(kArcCentre);
       Text(L"MAP FAIL", 8, kFontFlag, {0, -30}, gfx::Align::Center,

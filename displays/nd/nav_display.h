@@ -3,7 +3,7 @@
 // and track pointers, the readouts that show for three seconds after a
 // change, the fail flags and data blocks, the raw radio course and deviation
 // picture of the rose and arc, and the weather picture of the arc and map.
-// The map and plan content is a layer of its own, empty for now.
+// The map and plan content is a layer of its own (nd_map.h).
 #pragma once
 
 #include <cstdint>
