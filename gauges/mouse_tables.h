@@ -40,5 +40,13 @@ extern const platform::MOUSERECT kFuelPumpsMouseRects[];
 extern const platform::MOUSERECT kApuMouseRects[];
 extern const platform::MOUSERECT kSideSwitchesMouseRects[];
 extern const platform::MOUSERECT kSideSwitches2MouseRects[];
+extern const platform::MOUSERECT kEfisMcpMouseRects[];
+extern const platform::MOUSERECT kEfisMcp2MouseRects[];
+extern const platform::MOUSERECT kMagTrueMouseRects[];
+extern const platform::MOUSERECT kExternalLightsMouseRects[];
+extern const platform::MOUSERECT kTogaButtonMouseRects[];
+extern const platform::MOUSERECT kEfisDimmerMouseRects[];
+extern const platform::MOUSERECT kEfisControlMouseRects[];
+extern const platform::MOUSERECT kRdiMouseRects[];
 
 }  // namespace halcyon

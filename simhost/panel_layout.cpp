@@ -28,6 +28,16 @@ constexpr GaugePlacement kMainPanel[] = {
     {"Fuel_Quantity", 860, 500, 220, 160},
     {"Engine Fire", 1100, 500, 240, 122},
     {"Gear_Handle", 1360, 480, 80, 200},
+    // the small forward panel, the DME, MAG/TRUE and the EFIS control panel
+    {"DME", 40, 700, 170, 40},
+    {"External Lights", 230, 690, 150, 75},
+    {"EFIS Dimmer", 400, 690, 50, 90},
+    {"EFIS Control", 470, 700, 72, 70},
+    {"TOGA Button", 560, 700, 40, 32},
+    {"FDCADC", 560, 745, 30, 22},
+    {"Wheels", 610, 700, 40, 15},
+    {"MagTrue", 1250, 430, 21, 22},
+    {"EFIS MCP", 1100, 640, 197, 150},
 };
 
 // The altimeter, clock and brake pressure larger, for a closer look. The
@@ -64,11 +74,17 @@ constexpr GaugePlacement kSidePanel[] = {
     {"Side Switches2", 280, 20, 185, 145},
 };
 
+// The CDU popup.
+constexpr GaugePlacement kCduPanel[] = {
+    {"FMS", 0, 0, 402, 520},
+};
+
 constexpr PanelWindowLayout kWindows[] = {
     {10010, "Main panel", 1460, 800, kMainPanel},
     {10280, "Main zoomed panel", 1080, 440, kMainZoomedPanel},
     {10020, "Overhead panel", 780, 680, kOverheadPanel},
     {10050, "Side panel", 485, 185, kSidePanel},
+    {10070, "FMS", 402, 520, kCduPanel},
 };
 
 }  // namespace
