@@ -208,7 +208,7 @@ TEST(EfisDisplayGauges, ADimmerTurnedToZeroGivesTheOtherScreenTheComposite) {
   cockpit.addSounds({kClickKnob}).powerUp();
   for (int n = 0; n < 8; ++n) cockpit.click("EFIS Dimmer", 30, 40).click("EFIS Dimmer", 30, 65);
   cockpit.draw();
-  EXPECT_EQ(cockpit.elementValue("EFIS Dimmer", 4), 8.0) << "PFD knob after 8 clicks (0.7999999 read as 8)";
+  EXPECT_EQ(cockpit.elementValue("EFIS Dimmer", 4), 8.0) << "PFD knob after 8 clicks";
   EXPECT_EQ(cockpit.elementValue("EFIS Dimmer", 2), 8.0) << "ND knob";
   for (int n = 0; n < 3; ++n) cockpit.click("EFIS Dimmer", 30, 40).click("EFIS Dimmer", 30, 65);
   cockpit.draw();
@@ -218,6 +218,13 @@ TEST(EfisDisplayGauges, ADimmerTurnedToZeroGivesTheOtherScreenTheComposite) {
   SetEfisDimmer(kDimmerWeather, 0.95);
   cockpit.draw();
   EXPECT_EQ(cockpit.elementValue("EFIS Dimmer", 3), 9.0) << "0.95 shows frame 9";
+  SetEfisDimmer(kDimmerWeather, 0.7999999999999999);  // eight plain sums of a tenth
+  cockpit.draw();
+  EXPECT_EQ(cockpit.elementValue("EFIS Dimmer", 3), 8.0) << "read as 8, not 7";
+  SetEfisDimmer(kDimmerWeather, 0.79);
+  cockpit.draw();
+  EXPECT_EQ(cockpit.elementValue("EFIS Dimmer", 3), 7.0) << "really between the steps";
+  SetEfisDimmer(kDimmerWeather, 0.95);
   cockpit.runTicks(2);
 
   platform::gfx::DrawingLog& pfd = cockpit.surface("EFIS PFD")->StartRecording();
@@ -335,8 +342,8 @@ TEST(EfisControls, TcasRangeSnapsToItsEndsAndTheButtonClicksWithoutTcas) {
   g_tcas->SetDimmer(0.0);
   for (int n = 0; n < 8; ++n) cockpit.click("TCAS", 280, 275);
   EXPECT_EQ(g_tcas->GetDimmer(), 0.8) << "on the tenths";
-  for (int n = 0; n < 9; ++n) cockpit.click("TCAS", 240, 275);
-  EXPECT_EQ(g_tcas->GetDimmer(), 0.0);
+  for (int n = 0; n < 8; ++n) cockpit.click("TCAS", 240, 275);
+  EXPECT_EQ(g_tcas->GetDimmer(), 0.0) << "eight tenths down: 0 itself";
   const bool noTcas = g_tcas->IsNoTcas();
   cockpit.click("TCAS", 280, 50);
   EXPECT_NE(g_tcas->IsNoTcas(), noTcas);
@@ -484,6 +491,7 @@ TEST(StandbyInstruments, TapeAndDrumValues) {
   EXPECT_EQ(StandbyThousandsDrum(12999), 9999.0 - 2900);
   EXPECT_EQ(StandbyThousandsDrum(12900), 9999.0 - 2000) << "900 is not above the threshold";
   EXPECT_EQ(StandbyThousandsDrum(12910), 9999.0 - 2100);
+  EXPECT_EQ(StandbyThousandsDrum(12899), 9999.0 - 2000) << "below the last 100 feet: no roll";
   EXPECT_EQ(StandbyTenThousandsDrum(19900), 99999.0 - 10000);
   EXPECT_EQ(StandbyTenThousandsDrum(19950), 99999.0 - 15000);
   EXPECT_EQ(StandbyTenThousandsDrum(123456), 99999.0 - 20000) << "the ten-thousands of 123456";
@@ -543,11 +551,12 @@ TEST(Rdi, PointerCases) {
   EXPECT_EQ(f.dbl(), 315.0);
   f.cockpit.setSwitch(&g_rdiSwitchRight, 1);
   EXPECT_NEAR(f.dbl(), 90.0 - 360.0 + 360.0, 1e-6) << "VOR 2 radial 90 at heading 90";
-  f.cockpit.set(81, 0.0);
-  EXPECT_NEAR(f.single(), 0.0, 1e-6) << "270 - 270 is not below 0";
   f.cockpit.set(42, 0x7F);
-  EXPECT_EQ(f.single(), 0.0) << "no VOR 1 signal";
-  EXPECT_NEAR(f.dbl(), 180.0, 1e-6) << "VOR 2 still works";
+  EXPECT_EQ(f.single(), 0.0) << "no VOR 1 signal: at rest";
+  EXPECT_NEAR(f.dbl(), 90.0, 1e-6) << "VOR 2 still works";
+  f.cockpit.set(42, 0x180).set(81, 0.0);
+  EXPECT_NEAR(f.single(), 0.0, 1e-6) << "270 - 270 is not below 0";
+  EXPECT_NEAR(f.dbl(), 180.0, 1e-6);
   f.cockpit.setSwitch(&g_rdiSwitchLeft, 7);
   EXPECT_EQ(f.cockpit.draw().elementValue("RDI", 7), 1.0) << "the knob off VOR";
   EXPECT_EQ(f.single(), 0.0) << "a stray selector";
