@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/lifecycle.h"
+#include "core/options.h"
 #include "core/tick_scheduler.h"
 #include "displays/efis/display_states.h"
 #include "displays/efis/efis_dimmer.h"
@@ -275,11 +276,19 @@ TEST(EfisDisplayGauges, ScreensToggleTheirPopupsAndTheNdStepsModeAndRange) {
   EXPECT_TRUE(cockpit.played().empty());
 }
 
-TEST(EfisDisplayGauges, TheNdStartsGdiplusWhenThePanelsStartDidNot) {
+TEST(EfisDisplayGauges, TheNdStartsGdiplusOnPreInitialiseWhenThePanelsStartDidNot) {
   Cockpit cockpit({.start = false});
   platform::FailNextGdiplusStartups(1);  // the start-up list's own start fails
   cockpit.start();
   EXPECT_EQ(IsGdiplusStarted(), 1u) << "started by the ND's pre-initialise";
+  cockpit.shutdown();
+  ASSERT_EQ(IsGdiplusStarted(), 0u);
+  platform::GAUGEHDR* nd = cockpit.host().Module().FindGauge("EFIS ND");
+  cockpit.host().SendService(nd, platform::kServicePreDraw);
+  EXPECT_EQ(IsGdiplusStarted(), 0u) << "a pre-draw starts nothing";
+  cockpit.host().SendService(nd, platform::kServicePreInitialize);
+  EXPECT_EQ(IsGdiplusStarted(), 1u) << "a new pre-initialise does";
+  EXPECT_EQ(platform::GdiplusStats().starts, 2);
 }
 
 // ---- EFIS MCP, MCP2, TCAS, MAG/TRUE ----
@@ -636,6 +645,17 @@ TEST(ForwardGauges, ElementValuesStayFiniteAndInRangeForExtremeTokens) {
         }
       }
     }
+  }
+}
+
+TEST(ForwardGauges, ClickAreasShowWithTheOption) {
+  Cockpit cockpit;
+  const std::pair<const char*, uint32_t> overlays[] = {
+      {"EFIS MCP", 9}, {"EFIS MCP2", 9},      {"TCAS", 1},         {"MagTrue", 3},       {"Standby Combi", 13},
+      {"RDI", 8},      {"External Lights", 4}, {"TOGA Button", 1}, {"EFIS Dimmer", 5}, {"EFIS Control", 3}};
+  for (bool on : {true, false}) {
+    cockpit.setOption(kOptionClickAreas, on).draw();
+    for (const auto& [gauge, n] : overlays) EXPECT_EQ(cockpit.elementVisible(gauge, n), on) << gauge;
   }
 }
 
