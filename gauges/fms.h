@@ -1,8 +1,10 @@
 // The "FMS" gauge: the CDU faceplate. Its keys hand their key codes to the
 // FMS computer (CLR clears the whole scratchpad when held), its rocker sets
 // the CDU brightness, its keyboard-entry button turns CDU typing from the PC
-// keyboard on and off, and on every pre-draw the FMS draws its page into the
-// screen. Plays no sounds.
+// keyboard on and off, a click on the screen toggles the CDU popup, and on
+// every pre-draw the FMS draws its page into the screen. Five annunciators
+// and the keyboard-entry lamp. Plays no sounds. "FMS Display 2" and "FMS
+// Display 3" are the lit screens of the other CDU positions.
 #pragma once
 
 #include <cstdint>
@@ -98,7 +100,28 @@ int32_t FmsMouseBrightnessInc(platform::PixelPoint point, uint32_t mouseFlags);
 // foreground) when there is none, else deletes it. Returns 1; no sound.
 int32_t FmsMouseKeyboardInputToggle(platform::PixelPoint point, uint32_t mouseFlags);
 
-// Pre-draw: the FMS computer's page on the screen (element 1).
+// Key event 66506 with the CDU popup window 10070.
+int32_t FmsMouseToggleWindow(platform::PixelPoint point, uint32_t mouseFlags);
+
+// Pre-draw: the FMS computer's page on the screen (element 1), the key
+// lighting (element 8) with the pedestal's panel light.
 void FmsGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t extra);
+platform::ELEMENT_HEADER* FmsElements();
+
+// The annunciators: a route page shown, MSG, EXEC, and two lit only in the lamp test.
+double FmsElemLampRoute(platform::ELEMENT_HEADER* element);
+double FmsElemLampMsg(platform::ELEMENT_HEADER* element);
+double FmsElemLampSpare1(platform::ELEMENT_HEADER* element);
+double FmsElemLampExec(platform::ELEMENT_HEADER* element);
+double FmsElemLampSpare2(platform::ELEMENT_HEADER* element);
+// Lit while the PC-keyboard reader exists (no power or lamp test).
+double FmsElemKeyboardLamp(platform::ELEMENT_HEADER* element);
+
+// The other CDUs' screens: hidden as the panel installs, then shown once a
+// second while the panel has power ("FMS Display 3": normal power only).
+void FmsDisplay2GaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t extra);
+void FmsDisplay3GaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t extra);
+platform::ELEMENT_HEADER* FmsDisplay2Elements();
+platform::ELEMENT_HEADER* FmsDisplay3Elements();
 
 }  // namespace halcyon

@@ -32,6 +32,14 @@ constexpr platform::ELEMENT_HEADER StaticFrame(const char* name, int32_t x, int3
           .name = name};
 }
 
+// A static image that a display draws into: the simulator gives it a pixel
+// surface of its design size when the panel is installed.
+constexpr platform::ELEMENT_HEADER DrawingSurface(const char* name, int32_t x, int32_t y, int32_t width,
+                                                  int32_t height) {
+  return {.kind = platform::ElementKind::Static, .x = x, .y = y, .imageFlags = platform::kImageDrawingSurface,
+          .imageWidth = width, .imageHeight = height, .name = name};
+}
+
 constexpr platform::ELEMENT_HEADER Icon(const char* name, int32_t x, int32_t y, int32_t frames,
                                         platform::ElementCallback callback, uint32_t flags = 0, uint32_t token = 0) {
   return {.kind = platform::ElementKind::Icon, .x = x, .y = y, .imageFlags = flags, .callback = callback,
@@ -68,6 +76,15 @@ constexpr platform::ELEMENT_HEADER Sprite(const char* name, int32_t x, int32_t y
                                           uint32_t flags = 0) {
   return {.kind = platform::ElementKind::Sprite, .x = x, .y = y, .imageFlags = flags, .callback = callback,
           .name = name};
+}
+
+// An icon that reads a bound token: the simulator refreshes the element's
+// tokenValue before the callback.
+constexpr platform::ELEMENT_HEADER TokenIcon(const char* name, int32_t x, int32_t y, int32_t frames,
+                                             platform::ElementCallback callback, uint32_t token,
+                                             uint32_t flags = 0) {
+  return {.kind = platform::ElementKind::Icon, .x = x, .y = y, .imageFlags = flags, .callback = callback,
+          .name = name, .token = token, .frameCount = frames};
 }
 
 template <size_t N>

@@ -8,21 +8,21 @@
 #include <iterator>
 #include <utility>
 
-#include "displays/nd/nav_display.h"
-#include "displays/pfd/pfd_display.h"
 #include "displays/radar/radar_display.h"
-#include "displays/tcas/tcas_display.h"
 #include "gauges/airspeed.h"
 #include "gauges/altimeter.h"
 #include "gauges/apu_panel.h"
 #include "gauges/clock.h"
 #include "gauges/dfgs.h"
+#include "gauges/efis_controls.h"
+#include "gauges/efis_displays.h"
 #include "gauges/electrical.h"
 #include "gauges/engine_display.h"
 #include "gauges/engine_fire.h"
 #include "gauges/engine_start_panels.h"
 #include "gauges/fma.h"
 #include "gauges/fms.h"
+#include "gauges/forward_panel.h"
 #include "gauges/fuel_quantity.h"
 #include "gauges/gear_gauges.h"
 #include "gauges/glass_screens.h"
@@ -35,6 +35,7 @@
 #include "gauges/irs_fdc.h"
 #include "gauges/pedestal_lights.h"
 #include "gauges/second_overhead.h"
+#include "gauges/standby_instruments.h"
 #include "gauges/various_panels.h"
 #include "gauges/warning_lamps.h"
 
@@ -52,15 +53,15 @@ platform::GAUGEHDR g_gauges[] = {
     {"NAV", 175.0, NavElements(), kNavMouseRects, NavGaugeCallback},
     {"Altimeter", 400.0, AltimeterElements(), kAltimeterMouseRects, AltimeterGaugeCallback},
     // glass displays and CDU
-    {"EFIS PFD", 0.0, g_efisPfdScreen.Elements(), kEfisPfdMouseRects, EfisPfdGaugeCallback},
-    {"EFIS ND", 0.0, g_efisNdScreen.Elements(), kEfisNdMouseRects, NavDisplayGaugeCallback},
-    {"TCAS Display", 0.0, g_tcasDisplayScreen.Elements(), kTcasDisplayMouseRects, TcasDisplayGaugeCallback},
-    {"FMS", 0.0, g_fmsScreen.Elements(), kFmsMouseRects, FmsGaugeCallback},
-    Gauge("FMS Display 2"),
-    Gauge("FMS Display 3"),
-    Gauge("EFIS MCP"),
-    Gauge("EFIS MCP2"),
-    Gauge("TCAS", kTcasMouseRects),
+    {"EFIS PFD", 300.0, g_efisPfdScreen.Elements(), kEfisPfdMouseRects, EfisPfdGaugeCallback},
+    {"EFIS ND", 300.0, g_efisNdScreen.Elements(), kEfisNdMouseRects, EfisNdGaugeCallback},
+    {"TCAS Display", 250.0, g_tcasDisplayScreen.Elements(), kTcasDisplayMouseRects, TcasDisplayGaugeCallback},
+    {"FMS", 402.0, FmsElements(), kFmsMouseRects, FmsGaugeCallback},
+    {"FMS Display 2", 136.0, FmsDisplay2Elements(), nullptr, FmsDisplay2GaugeCallback},
+    {"FMS Display 3", 151.0, FmsDisplay3Elements(), nullptr, FmsDisplay3GaugeCallback},
+    {"EFIS MCP", 197.0, EfisMcpElements(), kEfisMcpMouseRects, EfisMcpGaugeCallback},
+    {"EFIS MCP2", 300.0, EfisMcp2Elements(), kEfisMcp2MouseRects, EfisMcp2GaugeCallback},
+    {"TCAS", 300.0, TcasElements(), kTcasMouseRects, TcasGaugeCallback},
     // glareshield and forward panel
     {"FMA", 216.0, FmaElements(), kFmaMouseRects, FmaGaugeCallback},
     {"Clock", 300.0, ClockElements(), kClockMouseRects, ClockGaugeCallback},
@@ -120,16 +121,16 @@ platform::GAUGEHDR g_gauges[] = {
     {"Gear_Handle", 66.0, GearHandleElements(), kGearHandleMouseRects, GearHandleGaugeCallback},
     {"Gear_Indicators", 124.0, GearIndicatorsElements(), kGearIndicatorsMouseRects, GearIndicatorsGaugeCallback},
     {"Altitude_Alert", 40.0, AltitudeAlertElements(), nullptr, nullptr},
-    Gauge("Standby Attitude", kStandbyAttitudeMouseRects),
-    Gauge("Standby Combi", kStandbyCombiMouseRects),
-    Gauge("RDI"),
-    Gauge("DME"),
-    Gauge("External Lights"),
-    Gauge("FDCADC"),
-    Gauge("TOGA Button"),
-    Gauge("EFIS Dimmer"),
-    Gauge("EFIS Control"),
-    Gauge("Wheels"),
+    {"Standby Attitude", 256.0, StandbyAttitudeElements(), kStandbyAttitudeMouseRects, StandbyAttitudeGaugeCallback},
+    {"Standby Combi", 400.0, StandbyCombiElements(), kStandbyCombiMouseRects, StandbyCombiGaugeCallback},
+    {"RDI", 356.0, RdiElements(), kRdiMouseRects, RdiGaugeCallback},
+    {"DME", 85.0, DmeElements(), nullptr, nullptr},
+    {"External Lights", 150.0, ExternalLightsElements(), kExternalLightsMouseRects, ExternalLightsGaugeCallback},
+    {"FDCADC", 30.0, FdcadcElements(), nullptr, nullptr},
+    {"TOGA Button", 40.0, TogaButtonElements(), kTogaButtonMouseRects, TogaButtonGaugeCallback},
+    {"EFIS Dimmer", 50.0, EfisDimmerElements(), kEfisDimmerMouseRects, EfisDimmerGaugeCallback},
+    {"EFIS Control", 72.0, EfisControlElements(), kEfisControlMouseRects, EfisControlGaugeCallback},
+    {"Wheels", 40.0, WheelsElements(), nullptr, nullptr},
     // overhead panel
     {"Electrical", 410.0, ElectricalElements(), kElectricalMouseRects, ElectricalGaugeCallback},
     {"Electrical_CSD1_Temperature", 300.0, ElectricalCsd1TemperatureElements(), nullptr, ElectricalMeterGaugeCallback},
@@ -227,7 +228,7 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("Stearing Wheel"),
     Gauge("TAS SAT", kTasSatMouseRects),
     Gauge("Wiper"),
-    Gauge("MagTrue"),
+    {"MagTrue", 21.0, MagTrueElements(), kMagTrueMouseRects, MagTrueGaugeCallback},
 };
 static_assert(std::size(g_gauges) == kGaugeCount);
 

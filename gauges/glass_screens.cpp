@@ -6,7 +6,6 @@ namespace halcyon {
 constinit GlassScreen g_efisPfdScreen{0, 0, 300, 250};
 constinit GlassScreen g_efisNdScreen{0, 0, 300, 250};
 constinit GlassScreen g_tcasDisplayScreen{0, 0, 250, 250};
-constinit GlassScreen g_fmsScreen{57, 32, 290, 220};
 constinit GlassScreen g_radarDisplayScreen{0, 0, 300, 250};
 
 }  // namespace halcyon

@@ -1,8 +1,8 @@
-// The element lists of the gauges that carry a drawn screen: the glass
-// displays, the radar display and the CDU. Element 0 is the bezel or
-// faceplate; element 1, the screen, is a static image the simulator gives a
-// pixel surface of its design size, which the gauge's drawing routine paints
-// on every pre-draw (GetNthElement(gauge->elements, 1)->surface).
+// The element lists of the glass displays and the radar display (the CDU's
+// faceplate lists its own). Element 0 is the bezel; element 1, the screen,
+// is a static image the simulator gives a pixel surface of its design size,
+// which the gauge's drawing routine paints on every pre-draw
+// (GetNthElement(gauge->elements, 1)->surface).
 #pragma once
 
 #include <cstdint>
@@ -34,7 +34,6 @@ struct GlassScreen {
 extern GlassScreen g_efisPfdScreen;       // "EFIS PFD", 300 x 250
 extern GlassScreen g_efisNdScreen;        // "EFIS ND", 300 x 250
 extern GlassScreen g_tcasDisplayScreen;   // "TCAS Display", 250 x 250
-extern GlassScreen g_fmsScreen;           // "FMS", the CDU screen at (57, 32), 290 x 220
 extern GlassScreen g_radarDisplayScreen;  // "Radar Display", 300 x 250
 
 }  // namespace halcyon

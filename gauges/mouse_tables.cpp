@@ -10,12 +10,15 @@
 #include "gauges/cabin_pressure.h"
 #include "gauges/clock.h"
 #include "gauges/dfgs.h"
+#include "gauges/efis_controls.h"
+#include "gauges/efis_displays.h"
 #include "gauges/electrical.h"
 #include "gauges/engine_display.h"
 #include "gauges/engine_fire.h"
 #include "gauges/engine_start_panels.h"
 #include "gauges/fma.h"
 #include "gauges/fms.h"
+#include "gauges/forward_panel.h"
 #include "gauges/fuel_quantity.h"
 #include "gauges/gear_gauges.h"
 #include "gauges/ice_rain_panels.h"
@@ -26,6 +29,7 @@
 #include "gauges/placeholders.h"
 #include "gauges/second_overhead.h"
 #include "gauges/side_switches.h"
+#include "gauges/standby_instruments.h"
 #include "gauges/tooltips.h"
 #include "gauges/various_panels.h"
 #include "gauges/warning_lamps.h"
@@ -864,6 +868,95 @@ constinit const MOUSERECT kPneumaticXFeedMouseRects[] = {
     Parent(),
     Rect(0, 0, 50, 130, kCursorHand, kClick, PneumaticXFeedMouseLeftValve),
     Rect(250, 0, 50, 130, kCursorHand, kClick, PneumaticXFeedMouseRightValve),
+    EndParent(),
+    End(),
+};
+
+// EFIS MCP (197 wide) and EFIS MCP2 (300 wide): one panel in two artworks;
+// mode, ADF 1, range, then the four display-control buttons.
+constinit const MOUSERECT kEfisMcpMouseRects[] = {
+    Parent(),
+    Rect(13, 51, 20, 40, kCursorDownArrow, kClick, EfisMcpMouseModeDec),
+    Rect(33, 51, 20, 40, kCursorUpArrow, kClick, EfisMcpMouseModeInc),
+    Rect(84, 35, 40, 40, kCursorDownArrow, kClick, EfisMcpMouseAdf1),
+    Rect(149, 11, 20, 40, kCursorDownArrow, kClick, EfisMcpMouseRangeDec),
+    Rect(169, 11, 20, 40, kCursorUpArrow, kClick, EfisMcpMouseRangeInc),
+    Rect(29, 108, 30, 30, kCursorHand, kClick, EfisMcpMouseDeclutterNaid),
+    Rect(66, 96, 30, 30, kCursorHand, kClick, EfisMcpMouseDeclutterArpt),
+    Rect(104, 83, 30, 30, kCursorHand, kClick, EfisMcpMouseDeclutterData),
+    Rect(140, 64, 30, 30, kCursorHand, kClick, EfisMcpMouseDeclutterWpt),
+    EndParent(),
+    End(),
+};
+constinit const MOUSERECT kEfisMcp2MouseRects[] = {
+    Parent(),
+    Rect(11, 13, 30, 60, kCursorDownArrow, kClick, EfisMcp2MouseModeDec),
+    Rect(41, 13, 30, 60, kCursorUpArrow, kClick, EfisMcp2MouseModeInc),
+    Rect(117, 20, 60, 60, kCursorDownArrow, kClick, EfisMcp2MouseAdf1),
+    Rect(221, 12, 30, 60, kCursorDownArrow, kClick, EfisMcp2MouseRangeDec),
+    Rect(251, 12, 30, 60, kCursorUpArrow, kClick, EfisMcp2MouseRangeInc),
+    Rect(8, 95, 52, 41, kCursorHand, kClick, EfisMcp2MouseDeclutterNaid),
+    Rect(66, 95, 52, 41, kCursorHand, kClick, EfisMcp2MouseDeclutterArpt),
+    Rect(125, 95, 52, 41, kCursorHand, kClick, EfisMcp2MouseDeclutterData),
+    Rect(184, 95, 52, 41, kCursorHand, kClick, EfisMcp2MouseDeclutterWpt),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kMagTrueMouseRects[] = {
+    Parent(),
+    Rect(0, 0, 21, 20, kCursorUpArrow, kClick, MagTrueMouseToggle),
+    EndParent(),
+    End(),
+};
+
+// External Lights: the landing-light switch's halves, the nose-light switch.
+constinit const MOUSERECT kExternalLightsMouseRects[] = {
+    Parent(),
+    Rect(5, 15, 80, 30, kCursorUpArrow, kClick, ExternalLightsMouseLandingLightsUp),
+    Rect(5, 45, 80, 30, kCursorDownArrow, kClick, ExternalLightsMouseLandingLightsDown),
+    Rect(104, 12, 44, 55, kCursorHand, kClick, ExternalLightsMouseNoseLights),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kTogaButtonMouseRects[] = {
+    Parent(),
+    Rect(0, 0, 40, 32, kCursorHand, kClick, TogaButtonMousePress),
+    EndParent(),
+    End(),
+};
+
+// EFIS Dimmer: the test button, the decision-height knob, the PFD, ND and
+// weather dimmer knobs.
+constinit const MOUSERECT kEfisDimmerMouseRects[] = {
+    Parent(),
+    Rect(3, 0, 16, 16, kCursorHand, kClickRelease, EfisDimmerMouseTest),
+    Rect(22, 0, 13, 25, kCursorDownArrow, kClickRepeat, EfisDimmerMouseDhDec),
+    Rect(35, 0, 13, 25, kCursorUpArrow, kClickRepeat, EfisDimmerMouseDhInc),
+    Rect(12, 30, 13, 25, kCursorDownArrow, kClickRepeat, EfisDimmerMousePfdDec),
+    Rect(25, 30, 13, 25, kCursorUpArrow, kClickRepeat, EfisDimmerMousePfdInc),
+    Rect(3, 60, 23, 16, kCursorDownArrow, kClickRepeat, EfisDimmerMouseNdDec),
+    Rect(26, 60, 23, 16, kCursorUpArrow, kClickRepeat, EfisDimmerMouseNdInc),
+    Rect(3, 72, 23, 16, kCursorDownArrow, kClickRepeat, EfisDimmerMouseWxDec),
+    Rect(26, 72, 23, 16, kCursorUpArrow, kClickRepeat, EfisDimmerMouseWxInc),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kEfisControlMouseRects[] = {
+    Parent(),
+    Rect(0, 20, 36, 50, kCursorDownArrow, kClick, EfisControlMouseSwitchDec),
+    Rect(36, 20, 36, 50, kCursorUpArrow, kClick, EfisControlMouseSwitchInc),
+    EndParent(),
+    End(),
+};
+
+// RDI: the left (single pointer) and right (double pointer) selector knobs.
+constinit const MOUSERECT kRdiMouseRects[] = {
+    Parent(),
+    Rect(0, 255, 100, 100, kCursorHand, kClick, RdiMouseSelectLeft),
+    Rect(255, 255, 100, 100, kCursorHand, kClick, RdiMouseSelectRight),
     EndParent(),
     End(),
 };

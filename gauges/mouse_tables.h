@@ -67,5 +67,13 @@ extern const platform::MOUSERECT kFlightRecorderMouseRects[];
 extern const platform::MOUSERECT kCplMouseRects[];
 extern const platform::MOUSERECT kAutoBrakeMouseRects[];
 extern const platform::MOUSERECT kPneumaticXFeedMouseRects[];
+extern const platform::MOUSERECT kEfisMcpMouseRects[];
+extern const platform::MOUSERECT kEfisMcp2MouseRects[];
+extern const platform::MOUSERECT kMagTrueMouseRects[];
+extern const platform::MOUSERECT kExternalLightsMouseRects[];
+extern const platform::MOUSERECT kTogaButtonMouseRects[];
+extern const platform::MOUSERECT kEfisDimmerMouseRects[];
+extern const platform::MOUSERECT kEfisControlMouseRects[];
+extern const platform::MOUSERECT kRdiMouseRects[];
 
 }  // namespace halcyon

@@ -37,6 +37,17 @@ constexpr GaugePlacement kMainPanel[] = {
     {"ART Annunciator", 1220, 640, 40, 25},
     {"Gear_Indicators", 1100, 700, 124, 33},
     {"Altitude_Alert", 1240, 700, 40, 30},
+    // the small forward panel, the DME and the EFIS control panel below,
+    // MAG/TRUE beside the brake pressure gauge
+    {"DME", 40, 810, 170, 40},
+    {"External Lights", 230, 800, 150, 75},
+    {"EFIS Dimmer", 400, 800, 50, 90},
+    {"EFIS Control", 470, 810, 72, 70},
+    {"TOGA Button", 560, 810, 40, 32},
+    {"FDCADC", 560, 855, 30, 22},
+    {"Wheels", 610, 810, 40, 15},
+    {"MagTrue", 1250, 430, 21, 22},
+    {"EFIS MCP", 680, 795, 197, 150},
 };
 
 // The altimeter, clock and brake pressure larger, for a closer look. The
@@ -124,14 +135,20 @@ constexpr GaugePlacement kUpperPedestal[] = {
     {"Pneumatic XFeed", 345, 20, 300, 135},
 };
 
+// The CDU popup.
+constexpr GaugePlacement kCduPanel[] = {
+    {"FMS", 0, 0, 402, 520},
+};
+
 constexpr PanelWindowLayout kWindows[] = {
-    {10010, "Main panel", 1460, 800, kMainPanel},
+    {10010, "Main panel", 1460, 960, kMainPanel},
     {10280, "Main zoomed panel", 1080, 440, kMainZoomedPanel},
     {10020, "Overhead panel", 780, 680, kOverheadPanel},
     {10050, "Side panel", 485, 185, kSidePanel},
     {10290, "Main centred panel", 780, 620, kMainCentredPanel},
     {10170, "Upper overhead panel", 1200, 990, kUpperOverheadPanel},
     {10030, "Upper pedestal", 665, 175, kUpperPedestal},
+    {10070, "FMS", 402, 520, kCduPanel},
 };
 
 }  // namespace

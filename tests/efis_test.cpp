@@ -124,7 +124,10 @@ TEST(EfisDimmer, KnobStepsAndLimits) {
   TurnEfisDimmerDown(kDimmerWeather);
   EXPECT_EQ(GetEfisDimmer(kDimmerWeather), 0.0);
   for (int i = 0; i < 10; ++i) TurnEfisDimmerUp(kDimmerWeather);
-  EXPECT_EQ(GetEfisDimmer(kDimmerWeather), 0.9999999999999999) << "plain sums, not rounded to tenths";
+  EXPECT_EQ(GetEfisDimmer(kDimmerWeather), 1.0) << "on the tenths: ten steps make 1.0 itself";
+  for (int i = 0; i < 10; ++i) TurnEfisDimmerDown(kDimmerWeather);
+  EXPECT_EQ(GetEfisDimmer(kDimmerWeather), 0.0) << "and ten down 0 itself, a dark screen";
+  SetEfisDimmer(kDimmerWeather, 0.95);
   TurnEfisDimmerUp(kDimmerWeather);
   EXPECT_EQ(GetEfisDimmer(kDimmerWeather), 1.0);
   TurnEfisDimmerUp(kDimmerWeather);

@@ -13,6 +13,7 @@
 #include "gauges/glass_screens.h"
 #include "platform/gfx.h"
 #include "platform/gfx_surface.h"
+#include "platform/system.h"
 #include "simhost/run_log.h"
 #include "simhost/scenario.h"
 #include "tests/cockpit.h"
@@ -482,10 +483,11 @@ TEST(DisplayPictures, EveryDrawnScreenHasASurfaceOfItsDesignSize) {
     EXPECT_EQ(surface->Height(), expected.height) << expected.gauge;
   }
   EXPECT_EQ(cockpit.surface("Airspeed"), nullptr);
-  EXPECT_EQ(g_fmsScreen.Elements()->nextElement[0]->surface, cockpit.surface("FMS")) << "element 1 carries it";
-  EXPECT_EQ(g_fmsScreen.screen.x, 57);
+  platform::ELEMENT_HEADER* fmsScreen = cockpit.gauge("FMS")->elements->nextElement[0];
+  EXPECT_EQ(fmsScreen->surface, cockpit.surface("FMS")) << "element 1 carries it";
+  EXPECT_EQ(fmsScreen->x, 57);
   cockpit.host().Unload();
-  EXPECT_EQ(g_fmsScreen.screen.surface, nullptr) << "taken back with the module";
+  EXPECT_EQ(fmsScreen->surface, nullptr) << "taken back with the module";
 }
 
 // The PNG's own header: its signature, then the width and height of IHDR.
@@ -504,6 +506,7 @@ TEST(DisplayPictures, OnlyDisplaysThatDrewAreWrittenByTimeAndGauge) {
   platform::gfx::PinFontFamily("DejaVu Sans");
   Cockpit cockpit({.start = false});
   cockpit.writeFile(Cockpit::kAircraftIniFile, "[RADAR]\r\nbrightness=0\r\n");  // the radar draws nothing
+  platform::FailNextGdiplusStartups(2);  // nor does the ND: no GDI+ (the start-up list's and the ND's start fail)
   cockpit.start();
   cockpit.runSeconds(1).snapshot("EFIS ND");
   EXPECT_TRUE(cockpit.picturesWritten().empty()) << "the ND has drawn nothing yet";
@@ -553,12 +556,13 @@ TEST(DisplayPictures, TheProgramTakesAPictureInterval) {
   EXPECT_NE(refused.output.find("--pictures takes a number of seconds above 0"), std::string::npos) << refused.output;
   const ProgramRun run = RunSimhostProgram("--quiet --pictures 0.5 --scenario " + file + " --out " + folder);
   EXPECT_EQ(run.status, 0) << run.output;
-  // The radar, TCAS, CDU and PFD screens draw (dark, without power): every half second.
+  // The radar, TCAS, CDU, PFD and ND screens draw (dark, without power; the
+  // dark PFD and ND each show the composite at brightness 0): every half second.
   size_t pictures = 0;
   for (const auto& entry : std::filesystem::directory_iterator(folder + "/pictures")) {
     const std::string name = entry.path().filename().string();
     EXPECT_TRUE(name.ends_with("_Radar_Display.png") || name.ends_with("_TCAS_Display.png") ||
-                name.ends_with("_FMS.png") || name.ends_with("_EFIS_PFD.png"))
+                name.ends_with("_FMS.png") || name.ends_with("_EFIS_PFD.png") || name.ends_with("_EFIS_ND.png"))
         << name;
     ++pictures;
   }

@@ -149,7 +149,7 @@ TEST(Lifecycle, ShutDownSavesOnceAndStopsGdiplusOnce) {
 }
 
 TEST(Lifecycle, AFailedGdiplusStartIsTriedAgainOnTheNextInstall) {
-  platform::FailNextGdiplusStartups(1);
+  platform::FailNextGdiplusStartups(2);  // the start-up list's, then the ND gauge's pre-initialise
   Cockpit cockpit;
   EXPECT_EQ(IsGdiplusStarted(), 0u);
   cockpit.host().SendService(platform::kServicePostInstall);
@@ -160,7 +160,7 @@ TEST(Lifecycle, AFailedGdiplusStartIsTriedAgainOnTheNextInstall) {
 }
 
 TEST(Lifecycle, ShutDownWithoutGdiplusStillSavesEverything) {
-  platform::FailNextGdiplusStartups(1);
+  platform::FailNextGdiplusStartups(2);
   Cockpit cockpit;
   cockpit.runTicks(1).shutdown();
   EXPECT_EQ(platform::GdiplusStats().shutdowns, 0);

@@ -2,6 +2,7 @@
 // and the decision height with its alert.
 #include "displays/efis/efis_dimmer.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/controls.h"
@@ -31,6 +32,7 @@ double g_decisionHeightFt = kDecisionHeightUnsetFt;
 uint32_t g_decisionHeightAlert = 0;
 
 bool IsDimmer(int32_t n) { return n >= 0 && n < kEfisDimmerCount; }
+double SnapToTenth(double v) { return std::round(v * 10.0) / 10.0; }
 
 // The panel's knobs and the training situations move what has no saved
 // record by its gauge's name: the dimmers in tenths, the decision height in
@@ -85,16 +87,17 @@ void SetEfisDimmer(int32_t n, double v) {
   if (IsDimmer(n) && v >= 0.0 && v <= 1.0) g_efisDimmer[n] = v;
 }
 
+// A step lands on the tenths: ten steps down from 1.0 reach 0 itself (not
+// 1.4e-16), which darkens the screen and hands the other one the composite
+// picture, and ten steps up reach 1.0 for the knob's last frame.
 void TurnEfisDimmerUp(int32_t n) {
   if (!IsDimmer(n)) return;
-  g_efisDimmer[n] += kDimmerStep;
-  if (g_efisDimmer[n] > 1.0) g_efisDimmer[n] = 1.0;
+  g_efisDimmer[n] = std::min(1.0, SnapToTenth(g_efisDimmer[n] + kDimmerStep));
 }
 
 void TurnEfisDimmerDown(int32_t n) {
   if (!IsDimmer(n)) return;
-  g_efisDimmer[n] -= kDimmerStep;
-  if (g_efisDimmer[n] < 0.0) g_efisDimmer[n] = 0.0;
+  g_efisDimmer[n] = std::max(0.0, SnapToTenth(g_efisDimmer[n] - kDimmerStep));
 }
 
 double GetEfisDimmer(int32_t n) { return IsDimmer(n) ? g_efisDimmer[n] : 0.0; }

@@ -762,13 +762,4 @@ void DrawNavDisplay(platform::ELEMENT_HEADER* element, double brightness, double
   element->imageFlags &= ~platform::kImageClockBit;
 }
 
-// Everything the picture shows changes in the tick's steps: drawn once a tick.
-void NavDisplayGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
-  static OncePerPass drawn;
-  if (serviceId != platform::kServicePreDraw || gauge == nullptr) return;
-  if (!(GetPfdBrightness() > 0.0)) return;  // the composite display's turn
-  if (!drawn.Take()) return;
-  DrawNavDisplay(GetNthElement(gauge->elements, 1), GetNdBrightness(), GetEfisDimmer(kDimmerWeather), g_radarGain);
-}
-
 }  // namespace halcyon

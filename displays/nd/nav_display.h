@@ -16,7 +16,4 @@ namespace halcyon {
 // hue by `wxDimmer`, the weather cells scale by `radarGain`.
 void DrawNavDisplay(platform::ELEMENT_HEADER* element, double brightness, double wxDimmer, double radarGain);
 
-// The "EFIS ND" gauge: the ND while the PFD is lit, once a tick.
-void NavDisplayGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t extra);
-
 }  // namespace halcyon

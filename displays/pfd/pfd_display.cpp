@@ -10,10 +10,8 @@
 
 #include "core/helpers.h"
 #include "core/lifecycle.h"
-#include "core/tick_scheduler.h"
 #include "displays/efis/display_states.h"
 #include "displays/efis/efis_mcp.h"
-#include "gauges/element_helpers.h"
 
 namespace halcyon {
 
@@ -363,18 +361,6 @@ void DrawPrimaryFlightDisplay(platform::ELEMENT_HEADER* element, double brightne
 
 void DrawCompositeDisplay(platform::ELEMENT_HEADER* element, double brightness) {
   DrawOnElement(element, brightness, DrawCompositePicture);
-}
-
-void EfisPfdGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
-  static OncePerPass drawn;
-  if (serviceId != platform::kServicePreDraw || gauge == nullptr) return;
-  if (!drawn.Take()) return;
-  platform::ELEMENT_HEADER* screen = GetNthElement(gauge->elements, 1);
-  if (GetNdBrightness() > 0.0) {
-    DrawPrimaryFlightDisplay(screen, GetPfdBrightness());
-  } else {
-    DrawCompositeDisplay(screen, GetPfdBrightness());
-  }
 }
 
 }  // namespace halcyon

@@ -20,7 +20,4 @@ void DrawCompositeDisplay(platform::ELEMENT_HEADER* element, double brightness);
 void DrawPfdPicture(platform::gfx::Canvas& canvas, const pfd::Inputs& in, double brightness);
 void DrawCompositePicture(platform::gfx::Canvas& canvas, const pfd::Inputs& in, double brightness);
 
-// The "EFIS PFD" gauge's pre-draw: the PFD while the ND is lit, else the composite.
-void EfisPfdGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t extra);
-
 }  // namespace halcyon

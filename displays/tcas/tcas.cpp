@@ -2,6 +2,8 @@
 // samples; the dimmer, its INI key and the brightness ramp.
 #include "displays/tcas/tcas.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -137,8 +139,9 @@ void CTcas::SetDimmer(double value) {
   if (value >= 0.0 && value <= 1.0) dimmer_ = value;
 }
 
-void CTcas::DimmerUp() { dimmer_ = dimmer_ + kDimmerStep > 1.0 ? 1.0 : dimmer_ + kDimmerStep; }
-void CTcas::DimmerDown() { dimmer_ = dimmer_ - kDimmerStep < 0.0 ? 0.0 : dimmer_ - kDimmerStep; }
+// The steps land on the tenths, so ten steps down reach a dark 0 exactly.
+void CTcas::DimmerUp() { dimmer_ = std::min(1.0, std::round((dimmer_ + kDimmerStep) * 10.0) / 10.0); }
+void CTcas::DimmerDown() { dimmer_ = std::max(0.0, std::round((dimmer_ - kDimmerStep) * 10.0) / 10.0); }
 
 void CTcas::SetBrightness(double value) {
   if (value >= 0.0 && value <= 1.0) brightness_ = value;

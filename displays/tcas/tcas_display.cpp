@@ -10,11 +10,9 @@
 #include "core/options.h"
 #include "core/panel_services.h"
 #include "core/switch.h"
-#include "core/tick_scheduler.h"
 #include "displays/efis/screen_geometry.h"
 #include "displays/tcas/tcas.h"
 #include "displays/tcas/tcas_logic.h"
-#include "gauges/element_helpers.h"
 #include "platform/gfx.h"
 #include "systems/electric.h"
 #include "systems/radios.h"
@@ -467,17 +465,6 @@ void DrawTcasDisplay(platform::ELEMENT_HEADER* element) {
     DrawPicture(canvas, *g_tcas);
   }
   element->imageFlags &= ~platform::kImageClockBit;
-}
-
-// Everything the picture shows changes in the tick's steps, so a second
-// pre-draw within one tick would paint the same picture again: the screen is
-// drawn once a tick (a frame with 40 intruders costs about 2 ms, which the
-// host, running two frames a tick, would otherwise pay twice).
-void TcasDisplayGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
-  static OncePerPass drawn;
-  if (serviceId != platform::kServicePreDraw || gauge == nullptr) return;
-  if (!drawn.Take()) return;
-  DrawTcasDisplay(GetNthElement(gauge->elements, 1));
 }
 
 }  // namespace halcyon

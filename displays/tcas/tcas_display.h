@@ -20,7 +20,4 @@ double TcasVsiAngleDeg(double verticalSpeedFpm);
 // Paints the whole picture at the TCAS object's displayed brightness.
 void DrawTcasDisplay(platform::ELEMENT_HEADER* element);
 
-// The "TCAS Display" gauge: the screen (element 1) is drawn on pre-draw.
-void TcasDisplayGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t extra);
-
 }  // namespace halcyon
