@@ -9,6 +9,7 @@
 #include "gauges/airspeed.h"
 #include "gauges/altimeter.h"
 #include "gauges/apu_panel.h"
+#include "gauges/cards.h"
 #include "gauges/clock.h"
 #include "gauges/dfgs.h"
 #include "gauges/electrical.h"
@@ -18,6 +19,7 @@
 #include "gauges/nav.h"
 #include "gauges/placeholders.h"
 #include "gauges/side_switches.h"
+#include "gauges/view_menu.h"
 #include "host/direct_input_keyboard.h"
 #include "platform/ini.h"
 
