@@ -126,7 +126,7 @@ TEST(ChecklistCard, EachItemStopsTheItemBeforeAndOnlyTheFirstTenAreRead) {
 TEST(ChecklistCard, ANumberOffTheCardStaysUntilTheSelectorMovesIt) {
   Cockpit cockpit({.start = false});
   cockpit.writeFile(Cockpit::kAircraftIniFile, "[CHECKLIST]\r\ncurrent_checklist=0\r\n");
-  cockpit.addSounds({109, 121, 123}, kLongVoiceMs).start();
+  cockpit.addSounds({109, 121, 123, 129}, kLongVoiceMs).start();
   NextItem(cockpit);
   EXPECT_EQ(Checklist(), 0);
   EXPECT_EQ(GetChecklistItem(), 0) << "no checklist to step";
@@ -197,6 +197,61 @@ TEST(ChecklistCard, TheHalvesPageThroughTheFifteenChecklistsAndReadTheFirstItem)
   cockpit.clearKeyEvents().click("Checklist", 280, 10);
   EXPECT_EQ(cockpit.windowEvents(), Events{"close 10110"});
   EXPECT_TRUE(cockpit.played(241).empty() && cockpit.played(245).empty()) << "no click sound";
+}
+
+// Stepped through from checklist 1's first item, the card runs through all
+// fifteen checklists (273 items) back to checklist 1, and the first officer
+// reads every recording of slots 0 to 148 once, in order.
+TEST(ChecklistCard, OneWalkThroughTheCardReadsEveryRecordingOnceInOrder) {
+  Cockpit cockpit({.start = false});
+  std::vector<int> slots;
+  for (int slot = 0; slot <= 148; ++slot) slots.push_back(slot);
+  for (int slot : slots) cockpit.addSounds({slot}, 50);
+  cockpit.start();
+  AtItem(cockpit, 1, 0);
+  int steps = 0;
+  do {
+    NextItem(cockpit);
+    ++steps;
+  } while (!(Checklist() == 1 && GetChecklistItem() == 0) && steps < 1000);
+  EXPECT_EQ(steps, 273);
+  std::vector<int> read;
+  for (const PlayedSound& sound : cockpit.played()) read.push_back(sound.slot);
+  slots.erase(slots.begin());  // item 0 of checklist 1 was not stepped to
+  slots.push_back(0);          // until the walk came round to it again
+  // Each checklist's last item is the one "checklist complete" recording.
+  for (int& slot : slots) {
+    if (Cockpit::SoundFile(slot) == Cockpit::SoundFile(28)) slot = 28;
+  }
+  EXPECT_EQ(read, slots);
+}
+
+// The first item of each read checklist stops two recordings of the read
+// checklist before it (after checklist 10 comes 1): its first and its
+// second-to-last (for checklist 6, the fifth's item 11); its last,
+// "checklist complete", plays out.
+TEST(ChecklistCard, TheFirstItemStopsThePreviousChecklistsFirstAndSecondToLastRecordings) {
+  Cockpit cockpit({.start = false});
+  for (int slot = 0; slot <= 148; ++slot) cockpit.addSounds({slot}, 1000);
+  cockpit.start();
+  int32_t firstSlot[kVoicedChecklists + 1] = {};
+  for (int32_t checklist = 1; checklist < kVoicedChecklists; ++checklist) {
+    firstSlot[checklist + 1] = firstSlot[checklist] + GetChecklistLastItem(checklist) + 1;
+  }
+  for (int32_t checklist = 1; checklist <= kVoicedChecklists; ++checklist) {
+    const int32_t before = checklist == 1 ? kVoicedChecklists : checklist - 1;
+    const int32_t first = firstSlot[before];
+    const int32_t secondToLast = checklist == 6 ? first + 11 : first + GetChecklistLastItem(before) - 1;
+    PlaySound(first, 0);
+    PlaySound(secondToLast, 0);
+    PlaySound(secondToLast + 1, 0);
+    const size_t mark = cockpit.soundLog().size();
+    AtItem(cockpit, checklist, 0);
+    PlayChecklistItemSound();
+    EXPECT_EQ(Voices(cockpit, mark), (Events{"stop " + std::to_string(first), "stop " + std::to_string(secondToLast),
+                                             "play " + std::to_string(firstSlot[checklist])}))
+        << "checklist " << checklist;
+  }
 }
 
 // The marker's offset: 11 pixels an item plus the gap of the item's section.
@@ -327,6 +382,16 @@ TEST(ViewMenu, OpensAndFoldsOnTheScheduledTicks) {
   EXPECT_EQ(GetMenuItem(0), 0);
   ExpectMenuFollowsOnTheDueTick(cockpit, 2, false);
   EXPECT_FALSE(cockpit.elementVisible("Menu", 3));
+
+  // The highlighted tab follows the first flag, the unfolded menu the second.
+  SetMenuItem(0);
+  ExpectMenuFollowsOnTheDueTick(cockpit, 2, true);
+  EXPECT_FALSE(cockpit.elementVisible("Menu", 3));
+  ClearMenuItem(0);
+  SetMenuItem(1);
+  ExpectMenuFollowsOnTheDueTick(cockpit, 2, false);
+  EXPECT_TRUE(cockpit.elementVisible("Menu", 3));
+  ClearMenuItem(1);
 
   // An entry brings its window up and folds the menu on the next due tick.
   cockpit.mouse("Menu", 10, 165, platform::kMouseMove).runTicks(4);
