@@ -266,8 +266,8 @@ TEST(ChecklistCard, TheMarkerStandsAtItsItemWithTheSectionGaps) {
       {1, 2, 22.0},   {1, 3, 47.0},   {1, 12, 146.0}, {1, 13, 169.0}, {1, 14, 192.0}, {1, 26, 324.0},
       {1, 27, 360.0}, {1, 28, 0.0},   {2, 7, 89.0},   {2, 8, 0.0},    {4, 10, 111.0}, {4, 11, 0.0},
       {7, 7, 77.0},   {7, 8, 101.0},  {7, 9, 124.0},  {7, 13, 180.0}, {7, 14, 0.0},   {9, 1, 12.0},
-      {9, 12, 145.0}, {10, 25, 335.0}, {12, 31, 389.0}, {13, 27, 324.0}, {15, 28, 358.0}, {0, 3, 0.0},
-      {16, 3, 0.0},
+      {9, 12, 145.0}, {10, 25, 335.0}, {11, 1, 11.0},  {11, 2, 34.0},  {12, 31, 389.0}, {13, 27, 324.0},
+      {15, 17, 199.0}, {15, 18, 222.0}, {15, 28, 358.0}, {0, 3, 0.0},   {16, 3, 0.0},
   };
   for (const Sample& sample : samples) {
     AtItem(cockpit, sample.checklist, sample.item).draw();
@@ -587,6 +587,22 @@ TEST(Hotspots, TheMainVfrPanelFlipsBackAndForth) {
   // The lower pedestal area closes both pedestal windows, even with one open.
   cockpit.setWindowVisible(10030, true).click("Hotspot 16", 10, 420);
   EXPECT_FALSE(cockpit.isWindowVisible(10030) || cockpit.isWindowVisible(10040));
+}
+
+// Every control of these gauges reports its click handled, by point or by
+// a keyboard command.
+TEST(Hotspots, EveryPopupControlReportsTheClickHandled) {
+  Cockpit cockpit;
+  for (const platform::GAUGEHDR* gauge : cockpit.host().Module().Gauges()) {
+    const std::string name = gauge->name;
+    const bool popup = name == "Menu" || name == "Checklist" || name == "Speed Cards" || name == "Start Flying" ||
+                       name == "Splash" || name.starts_with("Hotspot") || name.starts_with("Window Close");
+    if (!popup || gauge->mouseRects == nullptr) continue;
+    for (const platform::MOUSERECT* rect = gauge->mouseRects; rect->type != platform::kMouseRectEnd; ++rect) {
+      if (rect->function == nullptr) continue;
+      EXPECT_EQ(rect->function({0, 0}, rect->mouseFlags), 1) << name << " " << rect->functionName;
+    }
+  }
 }
 
 TEST(Hotspots, FramesShowWithTheHotspotsOptionAndCloseBoxesWithTheClickAreas) {
