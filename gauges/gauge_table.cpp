@@ -12,6 +12,7 @@
 #include "gauges/airspeed.h"
 #include "gauges/altimeter.h"
 #include "gauges/apu_panel.h"
+#include "gauges/cards.h"
 #include "gauges/clock.h"
 #include "gauges/dfgs.h"
 #include "gauges/efis_controls.h"
@@ -26,6 +27,7 @@
 #include "gauges/fuel_quantity.h"
 #include "gauges/gear_gauges.h"
 #include "gauges/glass_screens.h"
+#include "gauges/hotspots.h"
 #include "gauges/mouse_tables.h"
 #include "gauges/nav.h"
 #include "gauges/side_switches.h"
@@ -36,7 +38,9 @@
 #include "gauges/pedestal_lights.h"
 #include "gauges/second_overhead.h"
 #include "gauges/standby_instruments.h"
+#include "gauges/start_pages.h"
 #include "gauges/various_panels.h"
+#include "gauges/view_menu.h"
 #include "gauges/warning_lamps.h"
 
 namespace halcyon {
@@ -68,44 +72,44 @@ platform::GAUGEHDR g_gauges[] = {
     {"FGCP Lights", 74.0, FgcpLightsElements(), kFgcpLightsMouseRects, FgcpLightsGaugeCallback},
     {"Brake_Pressure", 300.0, BrakePressureElements(), kBrakePressureMouseRects, BrakePressureGaugeCallback},
     // view menu and popup cards
-    Gauge("Menu", kMenuMouseRects),
-    Gauge("Checklist"),
-    Gauge("Speed Cards"),
-    Gauge("Start Flying"),
-    Gauge("Splash"),
+    {"Menu", 712.0, MenuElements(), kMenuMouseRects, MenuGaugeCallback},
+    {"Checklist", 302.0, ChecklistElements(), kChecklistMouseRects, ChecklistGaugeCallback},
+    {"Speed Cards", 170.0, SpeedCardsElements(), kSpeedCardsMouseRects, SpeedCardsGaugeCallback},
+    {"Start Flying", 960.0, StartFlyingElements(), kStartFlyingMouseRects, StartFlyingGaugeCallback},
+    {"Splash", 1280.0, SplashElements(), kSplashMouseRects, nullptr},
     // hotspots and window-close boxes
-    Gauge("Hotspot 1"),
-    Gauge("Hotspot 2"),
-    Gauge("Hotspot 3"),
-    Gauge("Hotspot 4"),
-    Gauge("Hotspot 5"),
-    Gauge("Hotspot 8"),
-    Gauge("Hotspot 9"),
-    Gauge("Hotspot 10"),
-    Gauge("Hotspot 11"),
-    Gauge("Hotspot 12"),
-    Gauge("Hotspot 13"),
-    Gauge("Hotspot 14"),
-    Gauge("Hotspot 15"),
-    Gauge("Hotspot 16"),
-    Gauge("Hotspot 17"),
-    Gauge("Hotspot 20"),
-    Gauge("Hotspot 21"),
-    Gauge("Hotspot 22"),
-    Gauge("Hotspot 23"),
-    Gauge("Hotspot 24"),
-    Gauge("Hotspot 25"),
-    Gauge("Hotspot 28"),
-    Gauge("Hotspot 30"),
-    Gauge("Hotspot 31"),
-    Gauge("Window Close 1"),
-    Gauge("Window Close 2"),
-    Gauge("Window Close 3"),
-    Gauge("Window Close 4"),
-    Gauge("Window Close 5"),
-    Gauge("Window Close 6"),
-    Gauge("Window Close 8"),
-    Gauge("Window Close 9"),
+    {"Hotspot 1", 139.0, HotspotElements(1), kHotspot1MouseRects, nullptr},
+    {"Hotspot 2", 170.0, HotspotElements(2), kHotspot2MouseRects, nullptr},
+    {"Hotspot 3", 616.0, HotspotElements(3), kHotspot3MouseRects, nullptr},
+    {"Hotspot 4", 98.0, HotspotElements(4), kHotspot4MouseRects, nullptr},
+    {"Hotspot 5", 132.0, HotspotElements(5), kHotspot5MouseRects, nullptr},
+    {"Hotspot 8", 104.0, HotspotElements(8), kHotspot8MouseRects, nullptr},
+    {"Hotspot 9", 172.0, HotspotElements(9), kHotspot9MouseRects, nullptr},
+    {"Hotspot 10", 211.0, HotspotElements(10), kHotspot10MouseRects, nullptr},
+    {"Hotspot 11", 38.0, HotspotElements(11), kHotspot11MouseRects, nullptr},
+    {"Hotspot 12", 330.0, HotspotElements(12), kHotspot12MouseRects, nullptr},
+    {"Hotspot 13", 194.0, HotspotElements(13), kHotspot13MouseRects, nullptr},
+    {"Hotspot 14", 230.0, HotspotElements(14), kHotspot14MouseRects, nullptr},
+    {"Hotspot 15", 194.0, HotspotElements(15), kHotspot15MouseRects, nullptr},
+    {"Hotspot 16", 242.0, HotspotElements(16), kHotspot16MouseRects, nullptr},
+    {"Hotspot 17", 100.0, HotspotElements(17), nullptr, nullptr},
+    {"Hotspot 20", 110.0, HotspotElements(20), kHotspot20MouseRects, nullptr},
+    {"Hotspot 21", 70.0, HotspotElements(21), kHotspot21MouseRects, nullptr},
+    {"Hotspot 22", 123.0, HotspotElements(22), kHotspot22MouseRects, nullptr},
+    {"Hotspot 23", 459.0, HotspotElements(23), kHotspot23MouseRects, nullptr},
+    {"Hotspot 24", 193.0, HotspotElements(24), kHotspot24MouseRects, nullptr},
+    {"Hotspot 25", 302.0, HotspotElements(25), kHotspot25MouseRects, nullptr},
+    {"Hotspot 28", 321.0, HotspotElements(28), kHotspot28MouseRects, nullptr},
+    {"Hotspot 30", 84.0, HotspotElements(30), kHotspot30MouseRects, nullptr},
+    {"Hotspot 31", 118.0, HotspotElements(31), kHotspot31MouseRects, nullptr},
+    {"Window Close 1", 15.0, WindowCloseElements(1), kWindowClose1MouseRects, WindowCloseGaugeCallback},
+    {"Window Close 2", 15.0, WindowCloseElements(2), kWindowClose2MouseRects, WindowCloseGaugeCallback},
+    {"Window Close 3", 15.0, WindowCloseElements(3), kWindowClose3MouseRects, WindowCloseGaugeCallback},
+    {"Window Close 4", 15.0, WindowCloseElements(4), kWindowClose4MouseRects, WindowCloseGaugeCallback},
+    {"Window Close 5", 15.0, WindowCloseElements(5), kWindowClose5MouseRects, WindowCloseGaugeCallback},
+    {"Window Close 6", 15.0, WindowCloseElements(6), kWindowClose6MouseRects, WindowCloseGaugeCallback},
+    {"Window Close 8", 15.0, WindowCloseElements(8), kWindowClose8MouseRects, WindowCloseGaugeCallback},
+    {"Window Close 9", 15.0, WindowCloseElements(9), kWindowClose9MouseRects, WindowCloseGaugeCallback},
     // flight guidance, engine and centre panel
     {"DFGS", 535.0, DfgsElements(), kDfgsMouseRects, DfgsGaugeCallback},
     {"EDP", 168.0, EdpElements(), kEdpMouseRects, EdpGaugeCallback},

@@ -8,6 +8,7 @@
 #include "gauges/altimeter.h"
 #include "gauges/apu_panel.h"
 #include "gauges/cabin_pressure.h"
+#include "gauges/cards.h"
 #include "gauges/clock.h"
 #include "gauges/dfgs.h"
 #include "gauges/efis_controls.h"
@@ -21,6 +22,7 @@
 #include "gauges/forward_panel.h"
 #include "gauges/fuel_quantity.h"
 #include "gauges/gear_gauges.h"
+#include "gauges/hotspots.h"
 #include "gauges/ice_rain_panels.h"
 #include "gauges/irs_fdc.h"
 #include "gauges/mouse_tables.h"
@@ -30,8 +32,10 @@
 #include "gauges/second_overhead.h"
 #include "gauges/side_switches.h"
 #include "gauges/standby_instruments.h"
+#include "gauges/start_pages.h"
 #include "gauges/tooltips.h"
 #include "gauges/various_panels.h"
+#include "gauges/view_menu.h"
 #include "gauges/warning_lamps.h"
 #include <cstddef>
 
@@ -441,6 +445,132 @@ constinit const MOUSERECT kMenuMouseRects[] = {
     EndParent(),
     End(),
 };
+
+// ---- Popup cards, hotspots and close boxes (no tooltip) ----
+// A gauge with a single control: its whole table on one line.
+#define SingleControlTable(table, x, y, width, height, cursor, flags, function) \
+  constinit const MOUSERECT table[] = {Parent(), Rect(x, y, width, height, cursor, flags, function), EndParent(), End()}
+
+// Checklist (302 wide): the left half pages back, the right half on, the
+// strip at the bottom steps to the next item.
+constinit const MOUSERECT kChecklistMouseRects[] = {
+    Parent(),
+    Rect(0, 70, 151, 420, kCursorDownArrow, kClick, ChecklistMouseChecklistDec),
+    Rect(151, 70, 151, 420, kCursorUpArrow, kClick, ChecklistMouseChecklistInc),
+    Rect(274, 6, 17, 17, kCursorHand, kClick, ChecklistMouseClose),
+    Rect(41, 557, 220, 28, kCursorHand, kClick, ChecklistMouseNextItem),
+    EndParent(),
+    End(),
+};
+
+// Speed Cards (170 wide): close, card type, the weight steppers, the two bug buttons.
+constinit const MOUSERECT kSpeedCardsMouseRects[] = {
+    Parent(),
+    Rect(143, 6, 19, 19, kCursorHand, kClick, SpeedCardsMouseClose),
+    Rect(0, 15, 140, 35, kCursorHand, kClick, SpeedCardsMouseType),
+    Rect(0, 265, 85, 30, kCursorDownArrow, kClickRepeat, SpeedCardsMouseWeightDec),
+    Rect(85, 265, 85, 30, kCursorUpArrow, kClickRepeat, SpeedCardsMouseWeightInc),
+    Rect(0, 300, 85, 30, kCursorHand, kClick, SpeedCardsMouseSetAsiBugs1),
+    Rect(85, 300, 85, 30, kCursorHand, kClick, SpeedCardsMouseSetAsiBugs2),
+    EndParent(),
+    End(),
+};
+
+// Start Flying (960 wide): the start-up check box, the close box, previous and next.
+constinit const MOUSERECT kStartFlyingMouseRects[] = {
+    Parent(),
+    Rect(12, 673, 25, 25, kCursorHand, kClick, StartFlyingMouseCheckBox),
+    Rect(922, 13, 25, 25, kCursorHand, kClick, StartFlyingMouseClose),
+    Rect(620, 574, 100, 90, kCursorHand, kClick, StartFlyingMousePrev),
+    Rect(743, 574, 100, 90, kCursorHand, kClick, StartFlyingMouseNext),
+    EndParent(),
+    End(),
+};
+
+SingleControlTable(kSplashMouseRects, 0, 0, 1280, 960, kCursorHand, kClick, SplashMouseClick);
+
+SingleControlTable(kHotspot1MouseRects, 0, 0, 139, 55, kCursorHand, kClick, Hotspot1MouseClick);
+SingleControlTable(kHotspot2MouseRects, 0, 0, 170, 70, kCursorHand, kClick, Hotspot2MouseClick);
+// The lower pedestal's area reaches into the second CDU area; the first that
+// holds a point wins, so the CDU is reached from 534 on.
+constinit const MOUSERECT kHotspot3MouseRects[] = {
+    Parent(),
+    Rect(0, 0, 199, 105, kCursorHand, kClick, Hotspot3MouseCdu),
+    Rect(200, 0, 110, 105, kCursorUpArrow, kClick, Hotspot3MouseUpperPedestal),
+    Rect(310, 0, 224, 105, kCursorDownArrow, kClick, Hotspot3MouseLowerPedestal),
+    Rect(424, 0, 192, 105, kCursorHand, kClick, Hotspot3MouseCdu2),
+    EndParent(),
+    End(),
+};
+SingleControlTable(kHotspot4MouseRects, 0, 0, 98, 40, kCursorHand, kClick, Hotspot4MouseClick);
+SingleControlTable(kHotspot5MouseRects, 0, 0, 132, 57, kCursorHand, kClick, Hotspot5MouseClick);
+SingleControlTable(kHotspot8MouseRects, 0, 0, 104, 115, kCursorHand, kClick, Hotspot8MouseClick);
+constinit const MOUSERECT kHotspot9MouseRects[] = {
+    Parent(),
+    Rect(0, 0, 172, 122, kCursorHand, kClick, Hotspot9MouseUpper),
+    Rect(0, 123, 172, 185, kCursorHand, kClick, Hotspot9MouseLower),
+    EndParent(),
+    End(),
+};
+SingleControlTable(kHotspot10MouseRects, 0, 0, 211, 55, kCursorHand, kClick, Hotspot10MouseClick);
+SingleControlTable(kHotspot11MouseRects, 0, 0, 38, 148, kCursorHand, kClick, Hotspot11MouseClick);
+constinit const MOUSERECT kHotspot12MouseRects[] = {
+    Parent(),
+    Rect(0, 0, 67, 31, kCursorHand, kClick, Hotspot12MouseCdu),
+    Rect(68, 0, 131, 31, kCursorUpArrow, kClick, Hotspot12MouseUpperPedestal),
+    Rect(199, 0, 131, 31, kCursorDownArrow, kClick, Hotspot12MouseLowerPedestal),
+    EndParent(),
+    End(),
+};
+constinit const MOUSERECT kHotspot13MouseRects[] = {
+    Parent(),
+    Rect(0, 0, 194, 391, kCursorHand, kClick, Hotspot13MouseUpper),
+    Rect(0, 392, 194, 471, kCursorHand, kClick, Hotspot13MouseLower),
+    EndParent(),
+    End(),
+};
+SingleControlTable(kHotspot14MouseRects, 0, 0, 230, 367, kCursorHand, kClick, Hotspot14MouseClick);
+constinit const MOUSERECT kHotspot15MouseRects[] = {
+    Parent(),
+    Rect(0, 0, 194, 393, kCursorHand, kClick, Hotspot15MouseUpper),
+    Rect(0, 393, 194, 477, kCursorHand, kClick, Hotspot15MouseLower),
+    EndParent(),
+    End(),
+};
+constinit const MOUSERECT kHotspot16MouseRects[] = {
+    Parent(),
+    Rect(0, 0, 242, 396, kCursorHand, kClick, Hotspot16MouseUpper),
+    Rect(0, 397, 242, 442, kCursorHand, kClick, Hotspot16MouseLower),
+    EndParent(),
+    End(),
+};
+SingleControlTable(kHotspot20MouseRects, 0, 0, 110, 136, kCursorHand, kClick, Hotspot20MouseClick);
+SingleControlTable(kHotspot21MouseRects, 0, 0, 70, 108, kCursorHand, kClick, Hotspot21MouseClick);
+SingleControlTable(kHotspot22MouseRects, 0, 0, 123, 39, kCursorHand, kClick, Hotspot22MouseClick);
+SingleControlTable(kHotspot23MouseRects, 0, 0, 459, 31, kCursorHand, kClick, Hotspot23MouseClick);
+SingleControlTable(kHotspot24MouseRects, 0, 0, 193, 42, kCursorHand, kClick, Hotspot24MouseClick);
+constinit const MOUSERECT kHotspot25MouseRects[] = {
+    Parent(),
+    Rect(0, 0, 53, 114, kCursorHand, kClick, Hotspot25MouseCdu),
+    Rect(53, 0, 99, 114, kCursorUpArrow, kClick, Hotspot25MouseUpperPedestal),
+    Rect(152, 0, 98, 114, kCursorDownArrow, kClick, Hotspot25MouseLowerPedestal),
+    Rect(250, 0, 52, 114, kCursorHand, kClick, Hotspot25MouseCdu2),
+    EndParent(),
+    End(),
+};
+SingleControlTable(kHotspot28MouseRects, 0, 0, 321, 34, kCursorHand, kClick, Hotspot28MouseClick);
+SingleControlTable(kHotspot30MouseRects, 0, 0, 84, 75, kCursorHand, kClick, Hotspot30MouseClick);
+SingleControlTable(kHotspot31MouseRects, 0, 0, 118, 73, kCursorHand, kClick, Hotspot31MouseClick);
+
+SingleControlTable(kWindowClose1MouseRects, 0, 0, 20, 20, kCursorHand, kClick, WindowClose1MouseClick);
+SingleControlTable(kWindowClose2MouseRects, 0, 0, 20, 20, kCursorHand, kClick, WindowClose2MouseClick);
+SingleControlTable(kWindowClose3MouseRects, 0, 0, 20, 20, kCursorHand, kClick, WindowClose3MouseClick);
+SingleControlTable(kWindowClose4MouseRects, 0, 0, 20, 20, kCursorHand, kClick, WindowClose4MouseClick);
+SingleControlTable(kWindowClose5MouseRects, 0, 0, 20, 20, kCursorHand, kClick, WindowClose5MouseClick);
+SingleControlTable(kWindowClose6MouseRects, 0, 0, 20, 20, kCursorHand, kClick, WindowClose6MouseClick);
+SingleControlTable(kWindowClose8MouseRects, 0, 0, 20, 20, kCursorHand, kClick, WindowClose8MouseClick);
+SingleControlTable(kWindowClose9MouseRects, 0, 0, 20, 20, kCursorHand, kClick, WindowClose9MouseClick);
+#undef SingleControlTable
 
 constinit const MOUSERECT kEfisPfdMouseRects[] = {
     Parent(),

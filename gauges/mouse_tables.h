@@ -76,4 +76,41 @@ extern const platform::MOUSERECT kEfisDimmerMouseRects[];
 extern const platform::MOUSERECT kEfisControlMouseRects[];
 extern const platform::MOUSERECT kRdiMouseRects[];
 
+// The popup cards, the hotspots and the window-close boxes, without tooltips.
+extern const platform::MOUSERECT kChecklistMouseRects[];
+extern const platform::MOUSERECT kSpeedCardsMouseRects[];
+extern const platform::MOUSERECT kStartFlyingMouseRects[];
+extern const platform::MOUSERECT kSplashMouseRects[];
+extern const platform::MOUSERECT kHotspot1MouseRects[];
+extern const platform::MOUSERECT kHotspot2MouseRects[];
+extern const platform::MOUSERECT kHotspot3MouseRects[];
+extern const platform::MOUSERECT kHotspot4MouseRects[];
+extern const platform::MOUSERECT kHotspot5MouseRects[];
+extern const platform::MOUSERECT kHotspot8MouseRects[];
+extern const platform::MOUSERECT kHotspot9MouseRects[];
+extern const platform::MOUSERECT kHotspot10MouseRects[];
+extern const platform::MOUSERECT kHotspot11MouseRects[];
+extern const platform::MOUSERECT kHotspot12MouseRects[];
+extern const platform::MOUSERECT kHotspot13MouseRects[];
+extern const platform::MOUSERECT kHotspot14MouseRects[];
+extern const platform::MOUSERECT kHotspot15MouseRects[];
+extern const platform::MOUSERECT kHotspot16MouseRects[];
+extern const platform::MOUSERECT kHotspot20MouseRects[];
+extern const platform::MOUSERECT kHotspot21MouseRects[];
+extern const platform::MOUSERECT kHotspot22MouseRects[];
+extern const platform::MOUSERECT kHotspot23MouseRects[];
+extern const platform::MOUSERECT kHotspot24MouseRects[];
+extern const platform::MOUSERECT kHotspot25MouseRects[];
+extern const platform::MOUSERECT kHotspot28MouseRects[];
+extern const platform::MOUSERECT kHotspot30MouseRects[];
+extern const platform::MOUSERECT kHotspot31MouseRects[];
+extern const platform::MOUSERECT kWindowClose1MouseRects[];
+extern const platform::MOUSERECT kWindowClose2MouseRects[];
+extern const platform::MOUSERECT kWindowClose3MouseRects[];
+extern const platform::MOUSERECT kWindowClose4MouseRects[];
+extern const platform::MOUSERECT kWindowClose5MouseRects[];
+extern const platform::MOUSERECT kWindowClose6MouseRects[];
+extern const platform::MOUSERECT kWindowClose8MouseRects[];
+extern const platform::MOUSERECT kWindowClose9MouseRects[];
+
 }  // namespace halcyon

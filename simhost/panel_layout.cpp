@@ -87,12 +87,14 @@ constexpr GaugePlacement kOverheadPanel[] = {
     {"APU", 440, 460, 200, 190},
     {"APU_EGT", 660, 460, 100, 100},
     {"APU_RPM", 660, 570, 100, 100},
+    {"Window Close 1", 760, 0, 20, 20},
 };
 
 // The side console.
 constexpr GaugePlacement kSidePanel[] = {
     {"Side Switches", 20, 20, 240, 145},
     {"Side Switches2", 280, 20, 185, 145},
+    {"Window Close 4", 465, 0, 20, 20},
 };
 
 // The upper overhead panel: IRS and FDC, lights, pressurisation and air
@@ -140,6 +142,12 @@ constexpr GaugePlacement kCduPanel[] = {
     {"FMS", 0, 0, 402, 520},
 };
 
+// The popup cards and pages, each filling its own window. The view menu and
+// the splash, open through most of a flight, stand in the virtual cockpit.
+constexpr GaugePlacement kChecklistCard[] = {{"Checklist", 0, 0, 302, 600}};
+constexpr GaugePlacement kSpeedCardsWindow[] = {{"Speed Cards", 0, 0, 170, 340}};
+constexpr GaugePlacement kStartFlyingWindow[] = {{"Start Flying", 0, 0, 960, 720}};
+
 constexpr PanelWindowLayout kWindows[] = {
     {10010, "Main panel", 1460, 960, kMainPanel},
     {10280, "Main zoomed panel", 1080, 440, kMainZoomedPanel},
@@ -149,6 +157,9 @@ constexpr PanelWindowLayout kWindows[] = {
     {10170, "Upper overhead panel", 1200, 990, kUpperOverheadPanel},
     {10030, "Upper pedestal", 665, 175, kUpperPedestal},
     {10070, "FMS", 402, 520, kCduPanel},
+    {10110, "Checklist card", 302, 600, kChecklistCard},
+    {10160, "Speed cards", 170, 340, kSpeedCardsWindow},
+    {10230, "Start Flying", 960, 720, kStartFlyingWindow},
 };
 
 }  // namespace

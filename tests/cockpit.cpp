@@ -461,6 +461,7 @@ Cockpit& Cockpit::clearKeyEvents() {
 std::vector<std::string> Cockpit::windowEvents() const {
   std::vector<std::string> events;
   for (const auto& record : platform::sim::KeyEvents()) {
+    if (record.event == kKeyEventTogglePanelWindow) events.push_back("toggle " + std::to_string(record.value));
     if (record.event == kKeyEventOpenPanelWindow) events.push_back("open " + std::to_string(record.value));
     if (record.event == kKeyEventClosePanelWindow) events.push_back("close " + std::to_string(record.value));
   }

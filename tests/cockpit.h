@@ -147,7 +147,7 @@ class Cockpit {
   // Key events the cockpit sent, all or of one event number.
   std::vector<platform::sim::KeyEventRecord> keyEvents(uint32_t event = 0) const;
   Cockpit& clearKeyEvents();
-  // The panel-window key events in the order sent: "open 10110", "close 10160".
+  // The panel-window key events in the order sent: "open 10110", "close 10160", "toggle 10070".
   std::vector<std::string> windowEvents() const;
   // The panel windows the simulator shows now, and one of them.
   std::vector<uint32_t> visibleWindows() const;

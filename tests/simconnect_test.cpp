@@ -3,15 +3,18 @@
 // payload and fuel, and bad or floods of messages.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstring>
 
 #include "core/options.h"
+#include "crewaids/checklists/checklist.h"
 #include "crewaids/dispatch/dispatch_model.h"
 #include "displays/efis/efis_mcp.h"
 #include "displays/radar/radar.h"
 #include "displays/tcas/tcas.h"
+#include "gauges/cards.h"
 #include "gauges/engine_display.h"
 #include "gauges/placeholders.h"
 #include "host/direct_input_keyboard.h"
@@ -23,7 +26,9 @@
 #include "systems/epr.h"
 #include "systems/fuel_flow.h"
 #include "systems/placeholders.h"
+#include "systems/kept_controls.h"
 #include "systems/radios.h"
+#include "systems/speed_cards.h"
 #include "tests/cockpit.h"
 
 namespace halcyon::test {
@@ -32,6 +37,11 @@ namespace {
 namespace sc = platform::simconnect;
 constexpr const char* kCombosFile = "SimObjects/Airplanes/QZ Halcyon Pro/KeyboardInput.ini";
 constexpr double kDegToRad = 3.14159265358979323846 / 180.0;
+
+bool HasWindowEvent(const Cockpit& cockpit, const std::string& event) {
+  const std::vector<std::string> events = cockpit.windowEvents();
+  return std::find(events.begin(), events.end(), event) != events.end();
+}
 
 std::vector<std::string> Intruders() {
   std::vector<std::string> ids;
@@ -79,11 +89,9 @@ TEST(SimConnect, CombinationsClickTheirControls) {
   SetEprBugMode(&g_eprBug1, kEprBugManual);
   const double bug1 = GetEprBug(&g_eprBug1);
   cockpit.pressCombo("CTRL+1").pressCombo("ctrl+e").pressCombo("ctrl+w").pressCombo("ctrl+a").runTicks(1);
-  EXPECT_TRUE(cockpit.ran("ChecklistMouseChecklistInc"));
-  EXPECT_FALSE(cockpit.ran("ChecklistMouseChecklistDec"));
+  EXPECT_EQ(GetSwitch(&g_currentChecklistSwitch), 12) << "the checklist on from 11, not back";
   EXPECT_DOUBLE_EQ(GetEprBug(&g_eprBug1), bug1 + 0.01) << "the EPR bug's increasing half";
-  EXPECT_TRUE(cockpit.ran("SpeedCardsMouseWeightDec"));
-  EXPECT_FALSE(cockpit.ran("SpeedCardsMouseWeightInc"));
+  EXPECT_EQ(GetTakeoffCardRow(), 3) << "the take-off card one weight down from 4";
 
   // A built control does what its click does: the CDU's keyboard-entry button.
   ASSERT_EQ(g_directInputKeyboard, nullptr);
@@ -103,10 +111,10 @@ TEST(SimConnect, CombinationsClickTheirControls) {
   // The space bar works only with its option.
   SetOptionOff(kOptionSpacebar);
   cockpit.pressCombo("space").runTicks(1);
-  EXPECT_FALSE(cockpit.ran("ChecklistMouseNextItem"));
+  EXPECT_EQ(GetChecklistItem(), 0);
   SetOptionOn(kOptionSpacebar);
   cockpit.pressCombo("space").runTicks(1);
-  EXPECT_TRUE(cockpit.ran("ChecklistMouseNextItem"));
+  EXPECT_EQ(GetChecklistItem(), 1) << "the checklist's next item";
   EXPECT_FALSE(sc::PressCombination("ctrl+z")) << "not registered";
 
   // Trim disconnects an engaged autopilot only.
@@ -329,10 +337,10 @@ TEST(SimConnect, BadAndFloodingMessages) {
   sc::QueueEvent(1, 2);
   cockpit.runTicks(1);
   EXPECT_EQ(sc::QueuedMessages(), 1u);
-  EXPECT_FALSE(cockpit.ran("ChecklistMouseClose"));
+  EXPECT_FALSE(cockpit.isWindowVisible(10110) || HasWindowEvent(cockpit, "close 10110"));
   cockpit.runTicks(1);
   EXPECT_EQ(sc::QueuedMessages(), 0u);
-  EXPECT_TRUE(cockpit.ran("ChecklistMouseClose"));
+  EXPECT_TRUE(HasWindowEvent(cockpit, "close 10110")) << "the checklist card's close box";
 
   // 10,000 messages: 500 a tick, none lost.
   for (int i = 0; i < 10000; ++i) sc::QueueEvent(1, 2);
