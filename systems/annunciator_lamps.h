@@ -23,7 +23,7 @@ constexpr int32_t kAnnunciatorLampsPerPanel = 7;
 
 void InitLampTest();
 void UpdateLampTest();
-// Start-up: every lamp dark.
+// Start-up: every lamp dark, the alert lists empty, their keys dark.
 void ResetAnnunciators();
 
 uint32_t IsLampTestOn();
