@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/tick_scheduler.h"
 #include "systems/alert_list.h"
 #include "systems/annunciator_lamps.h"
 #include "systems/apu.h"
@@ -16,6 +17,8 @@
 #include "systems/hydraulics.h"
 #include "systems/thrust_rating.h"
 #include "systems/warning_lights.h"
+#include "simhost/run_log.h"
+#include "simhost/scenario.h"
 #include "tests/cockpit.h"
 
 namespace halcyon::test {
@@ -332,6 +335,147 @@ TEST(AlertEvaluation, ASourceChangeBlanksTheDisplayForOneSecond) {
   EXPECT_TRUE(Has(cockpit.alertList(), "R AC BUS OFF"));
   EXPECT_EQ(cockpit.alertLinesShown(), cockpit.alertList());
   EXPECT_EQ(IsMasterCautionOn(), 1u) << "the messages return with their cautions";
+}
+
+// Start-up leaves the keys and their flash objects idle (120, not the zero
+// of a record never set) and the lists empty, before any tick.
+TEST(AlertList, StartUpLeavesTheKeysIdleAndTheListsEmpty) {
+  Cockpit cockpit;
+  for (int32_t i = 0; i < kAlertCategoryCount; ++i) {
+    EXPECT_EQ(GetSwitch(&g_eoapKeySwitches[i]), kSwitchOff) << i;
+    EXPECT_EQ(GetSwitch(&g_eoapFlashSwitches[i]), kSwitchOff) << i;
+  }
+  EXPECT_TRUE(IsEoapListEmpty());
+  EXPECT_EQ(GetEoapDoorCount(), 0);
+  EXPECT_EQ(IsEoapRecallMode(), 0u);
+  const std::vector<std::string> startUp = cockpit.trace(simhost::Phase::Startup);
+  const auto reset = std::find(startUp.begin(), startUp.end(), "ResetAnnunciators");
+  EXPECT_NE(reset, startUp.end());
+}
+
+// A new message flashes its category's key: toggled on the 6 Hz ticks for
+// 36 ticks from the add, then dark again (the door key stays lit).
+TEST(AlertEvaluation, ANewMessageFlashesItsKeyForTwoSeconds) {
+  Cockpit cockpit;
+  QuietCruise(cockpit);
+  cockpit.watchChannel(kChannel6Hz).control("VARIOUS", "gpws", 64);  // GPWS FAIL, category 5
+  cockpit.runUntil([] { return GetSwitch(&g_eoapFlashSwitches[4]) == kSwitchOn; }, 2);
+  const double added = cockpit.tick18();
+  std::vector<double> toggles;
+  bool lit = IsEoapKeyLit(5);
+  cockpit.runUntil([&] {
+    if (IsEoapKeyLit(5) != lit) toggles.push_back(cockpit.tick18());
+    lit = IsEoapKeyLit(5);
+    return GetSwitch(&g_eoapFlashSwitches[4]) == kSwitchOff;
+  }, 4);
+  EXPECT_FALSE(IsEoapKeyLit(5));
+  EXPECT_GE(toggles.size(), 9u);
+  for (double tick : toggles) EXPECT_EQ(cockpit.dueTicks(kChannel6Hz).count(tick), 1u) << tick;
+  EXPECT_GT(cockpit.tick18() - added, 36.0);
+  EXPECT_LE(cockpit.tick18() - added, 40.0) << "the flash's 36 ticks, then the next 6 Hz tick";
+}
+
+// Lamps at their limits: the angle lamp at -19 degrees and the low-speed
+// lamp's band 144..181 kt, the cabin lamp at 10000 ft.
+TEST(AlertEvaluation, LampLimitsOnBothSides) {
+  Cockpit cockpit;
+  QuietCruise(cockpit);
+  const auto lampAfter = [&](int32_t panel, int32_t lamp, uint32_t token, double value) {
+    cockpit.set(token, value).runSeconds(1.1);
+    return IsAnnunciatorLampSet(panel, lamp) != 0;
+  };
+  constexpr double kRadPerDeg = 1.0 / 57.29577951308232;
+  EXPECT_FALSE(lampAfter(1, 2, kTokenLampAngle, -18.99 * kRadPerDeg));
+  EXPECT_TRUE(lampAfter(1, 2, kTokenLampAngle, -19.0 * kRadPerDeg)) << "-19 degrees or less";
+  EXPECT_FALSE(lampAfter(1, 2, kTokenLampAngle, -19.0 * kRadPerDeg + 1e-9)) << "above -19 clears";
+
+  const uint32_t ias = static_cast<uint32_t>(Token::IndicatedAirspeedKt);
+  EXPECT_FALSE(lampAfter(3, 2, ias, 144));
+  EXPECT_TRUE(lampAfter(3, 2, ias, 143.9));
+  EXPECT_TRUE(lampAfter(3, 2, ias, 181)) << "held up to 181 kt";
+  EXPECT_FALSE(lampAfter(3, 2, ias, 181.1));
+  EXPECT_EQ(IsMasterWarningOn(), 0u) << "the speed lamp raises no master";
+}
+
+// Electrical failure cascade, as the simulator host plays it: both
+// generators off, then emergency power, then the battery off as well.
+TEST(AlertScenario, ElectricalFailureCascade) {
+  Cockpit cockpit;
+  QuietCruise(cockpit);
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  ASSERT_TRUE(scenario.Parse("control ELECTRIC gen_1 120\n"
+                             "control ELECTRIC gen_2 120\n"
+                             "control ELECTRIC dc_bus_x_tie 42\n"
+                             "run 4\n"
+                             "expect \"Warning Lights\" master_warning == 41\n"
+                             "expect \"Warning Lights\" master_caution == 41\n",
+                             "cascade.scn", &errors));
+  simhost::RunLog log;
+  std::string error;
+  ASSERT_TRUE(simhost::RunScenario(cockpit.host(), scenario, log, &error)) << error;
+  EXPECT_TRUE(Has(cockpit.alertList(), "L&R GEN OFF"));
+  EXPECT_TRUE(Has(cockpit.alertList(), "L&R AC BUS OFF"));
+  EXPECT_TRUE(Has(cockpit.alertList(), "DC BUS OFF"));
+  EXPECT_EQ(IsAnnunciatorLampSet(1, 7), 1u);
+  EXPECT_EQ(IsAnnunciatorLampSet(3, 7), 1u);
+  // The two lamps raised master warning as the buses went; the second of
+  // transfer to the battery emptied the lamp table without releasing it, and
+  // the lamps set again raised it twice more.
+  EXPECT_EQ(GetMasterWarningCount(), 4);
+
+  simhost::Scenario emergency;
+  ASSERT_TRUE(emergency.Parse("control APU emergency_power 41\n"
+                              "run 1.2\n"
+                              "expect \"Warning Lights\" master_warning == 41\n"
+                              "control \"Warning Lights\" master_warning 41\n"
+                              "run 0.5\n"
+                              "expect \"Warning Lights\" master_warning == 120\n",
+                              "cascade.scn", &errors));
+  ASSERT_TRUE(simhost::RunScenario(cockpit.host(), emergency, log, &error)) << error;
+  EXPECT_EQ(IsAnnunciatorLampSet(1, 7), 0u);
+  EXPECT_EQ(IsAnnunciatorLampSet(3, 7), 0u);
+
+  simhost::Scenario battery;
+  ASSERT_TRUE(battery.Parse("control APU battery 120\n"
+                            "run 2.2\n"
+                            "expect EOAP messages == 0\n"
+                            "expect EOAP doors == 0\n"
+                            "expect \"Warning Lights\" master_caution == 120\n",
+                            "cascade.scn", &errors));
+  ASSERT_TRUE(simhost::RunScenario(cockpit.host(), battery, log, &error)) << error;
+  EXPECT_FALSE(AnyLampSet());
+  EXPECT_EQ(log.Expects().passed, 7);
+  bool sawGone = false;
+  for (const auto& change : cockpit.host().AlertChanges()) sawGone = sawGone || change.text == "- L&R GEN OFF";
+  EXPECT_TRUE(sawGone) << "the host's log records the lines that go";
+}
+
+// The lamp test during an APU fire: master warning stays on throughout, and
+// the fire lamp is still lit after the test.
+TEST(AlertScenario, LampTestDuringAnApuFire) {
+  Cockpit cockpit;
+  QuietCruise(cockpit);
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  ASSERT_TRUE(scenario.Parse("set 980 1\n"
+                             "run 1.2\n"
+                             "expect \"Warning Lights\" master_warning == 41\n"
+                             "control \"Annunciator Digital Lights Test\" test 41\n"
+                             "run 1.5\n"
+                             "expect \"Warning Lights\" master_warning == 41\n"
+                             "run 1.5\n"
+                             "expect \"Warning Lights\" master_warning == 41\n"
+                             "run 2\n"
+                             "expect \"Annunciator Digital Lights Test\" test == 120\n"
+                             "expect \"Warning Lights\" master_warning == 41\n",
+                             "lamp_test.scn", &errors));
+  simhost::RunLog log;
+  std::string error;
+  ASSERT_TRUE(simhost::RunScenario(cockpit.host(), scenario, log, &error)) << error;
+  EXPECT_EQ(GetAnnunciatorLamp(2, 7), 1.0);
+  EXPECT_EQ(GetAnnunciatorLamp(1, 7), 0.0);
+  EXPECT_EQ(GetMasterWarningCount(), 1);
 }
 
 // One row of the message table: what raises its condition through the
