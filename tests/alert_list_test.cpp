@@ -478,6 +478,64 @@ TEST(AlertScenario, LampTestDuringAnApuFire) {
   EXPECT_EQ(GetMasterWarningCount(), 1);
 }
 
+// Each caution line releases its own raise: the master stays on while one
+// is left, and goes out with the last, though a line without caution shows.
+TEST(AlertEvaluation, EachRemovedCautionReleasesItsRaise) {
+  Cockpit cockpit;
+  QuietCruise(cockpit);
+  cockpit.control("VARIOUS", "yaw_damp", 49).runSeconds(1.2);
+  EXPECT_EQ(cockpit.alertList(), Lines{"YAW DAMP OFF"});
+  EXPECT_EQ(IsMasterCautionOn(), 0u);
+  cockpit.control("ICE PROTECTION", "meter_selector", 2).set(kTokenOilPressure1, 6000).runSeconds(1.2);
+  EXPECT_EQ(GetMasterCautionCount(), 2);
+  cockpit.set(kTokenOilPressure1, kOilPressureTokenNormal).runSeconds(1.2);
+  EXPECT_EQ(GetMasterCautionCount(), 1);
+  EXPECT_EQ(IsMasterCautionOn(), 1u);
+  cockpit.control("ICE PROTECTION", "meter_selector", 1).runSeconds(1.2);
+  EXPECT_EQ(cockpit.alertList(), Lines{"YAW DAMP OFF"});
+  EXPECT_EQ(IsMasterCautionOn(), 0u);
+}
+
+// "APU GEN OFF": the APU's generator available but feeding no bus in place of
+// a lost engine generator. It goes when the APU takes over the left bus; the
+// right bus does not count.
+TEST(AlertEvaluation, ApuGenOffGoesWhenTheApuTakesTheLeftBus) {
+  Cockpit cockpit;
+  QuietCruise(cockpit);
+  cockpit.control("APU", "master", kApuMasterRun);
+  RequestApuState(kApuRunAtOnce);
+  cockpit.runSeconds(1.2);
+  ASSERT_TRUE(Has(cockpit.alertList(), "APU GEN OFF"));
+  cockpit.control("ELECTRIC", "apu_bus_2_sw", kSwitchOn).control("ELECTRIC", "gen_2", kSwitchOff).runSeconds(3);
+  EXPECT_TRUE(Has(cockpit.alertList(), "APU GEN OFF")) << "the right bus on the APU";
+  cockpit.control("ELECTRIC", "gen_2", kSwitchOn).control("ELECTRIC", "apu_bus_2_sw", kSwitchOff);
+  cockpit.control("ELECTRIC", "apu_bus_1_sw", kSwitchOn).control("ELECTRIC", "gen_1", kSwitchOff).runSeconds(3);
+  EXPECT_FALSE(Has(cockpit.alertList(), "APU GEN OFF")) << "the left bus on the APU";
+}
+
+// Conditions that stop short of an alert: the spoilers out with the flaps
+// down on the ground, or the flaps at 4500; the right side fed by the start
+// pump alone.
+TEST(AlertEvaluation, ConditionsThatStopShortOfTheirAlerts) {
+  Cockpit cockpit;
+  QuietCruise(cockpit);
+  cockpit.set(Token::FlapPosition, 4500).set(kTokenSpoilerHandle, 8000).runSeconds(2.2);
+  EXPECT_FALSE(Has(cockpit.alertList(), "SPOILER/FLAP EXTNDED")) << "4500 is not above 4500";
+  cockpit.set(Token::FlapPosition, 6000).runSeconds(1.2);
+  EXPECT_TRUE(Has(cockpit.alertList(), "SPOILER/FLAP EXTNDED"));
+  cockpit.set(Token::OnGround, 1).runSeconds(1.2);
+  bool back = false;
+  cockpit.runUntil([&] { return back = Has(cockpit.alertList(), "SPOILER/FLAP EXTNDED"); }, 2.2);
+  EXPECT_FALSE(back) << "on the ground";
+  cockpit.set(Token::OnGround, 0).set(Token::FlapPosition, 0).set(kTokenSpoilerHandle, 0).runSeconds(2.2);
+
+  cockpit.control("ENGINE STARTER", "start_pump", kSwitchOn).control("FUEL PUMPS", "fwd_right", kSwitchOff);
+  cockpit.runSeconds(2.2);
+  EXPECT_FALSE(Has(cockpit.alertList(), "R FUEL PRES LOW")) << "the start pump feeds the right engine";
+  cockpit.control("ENGINE STARTER", "start_pump", kSwitchOff).runSeconds(2.2);
+  EXPECT_TRUE(Has(cockpit.alertList(), "R FUEL PRES LOW"));
+}
+
 // One row of the message table: what raises its condition through the
 // system that owns it, and what takes it away again.
 struct MessageCase {
@@ -486,6 +544,8 @@ struct MessageCase {
   void (*raise)(Cockpit&);
   void (*clear)(Cockpit&);
 };
+
+void PrintTo(const MessageCase& row, std::ostream* os) { *os << row.text; }
 
 void Control(Cockpit& cockpit, const char* section, const char* key, int32_t position) {
   cockpit.control(section, key, position);
@@ -578,6 +638,24 @@ const MessageCase kMessageCases[] = {
     {"FIRE DETECTOR LOOP", false, [](Cockpit& c) { c.set(887, 1); }, [](Cockpit& c) { c.set(887, 0); }},
 };
 
+// The lines whose add raises master caution: a combined line stands for two.
+int32_t CautionsOf(const Lines& list) {
+  static const Lines kCautionLines = {
+      "CENTER FUEL PRESS LO", "APU GEN OFF", "L AC BUS OFF", "R AC BUS OFF", "L GEN OFF", "R GEN OFF",
+      "AC CROSSTIE LOCKOUT", "DC BUS OFF", "PITOT/STALL HEAT OFF", "L OIL PRES LOW", "R OIL PRES LOW",
+      "L FUEL PRES LOW", "L HYD PRESS LOW", "R HYD PRESS LOW", "SPOILER/FLAP EXTNDED"};
+  int32_t raises = 0;
+  for (const std::string& line : list) {
+    if (Has(kCautionLines, line)) ++raises;
+    if (line.rfind("L&R ", 0) == 0) {
+      // Both members raised: the left's and the right's rows say whether.
+      raises += Has(kCautionLines, "L " + line.substr(4)) ? 1 : 0;
+      raises += Has(kCautionLines, "R " + line.substr(4)) ? 1 : 0;
+    }
+  }
+  return raises;
+}
+
 class EveryMessage : public testing::TestWithParam<MessageCase> {};
 
 // Each row from a quiet cruise: its condition raised through its system
@@ -593,10 +671,13 @@ TEST_P(EveryMessage, AppearsWithItsConditionAndGoesWithoutIt) {
   EXPECT_TRUE(Has(cockpit.alertLinesShown(), row.text) || GetEoapScrollOffset() > 0);
   if (row.caution) EXPECT_EQ(IsMasterCautionOn(), 1u);
   if (!row.caution && cockpit.alertList().size() == 1) EXPECT_EQ(IsMasterCautionOn(), 0u);
+  EXPECT_EQ(GetMasterCautionCount(), CautionsOf(cockpit.alertList())) << "one raise a caution line (two an L&R line)";
   const int32_t cautionsRaised = GetMasterCautionCount();
   row.clear(cockpit);
   cockpit.runUntil([&] { return !Has(cockpit.alertList(), row.text); }, 20);
-  EXPECT_FALSE(Has(cockpit.alertList(), row.text)) << testing::PrintToString(cockpit.alertList());
+  bool back = false;
+  cockpit.runUntil([&] { return back = Has(cockpit.alertList(), row.text); }, 2.2);
+  EXPECT_FALSE(back) << "and stays away: " << testing::PrintToString(cockpit.alertList());
   if (row.caution && cockpit.alertList().empty()) EXPECT_EQ(IsMasterCautionOn(), 0u);
   if (row.caution) EXPECT_LT(GetMasterCautionCount(), cautionsRaised);
 }
