@@ -153,6 +153,33 @@ TEST(AlertList, GlyphsBlankWithoutPowerTestFrameInTheLampTestAndEveryTextDrawabl
   EXPECT_EQ(cockpit.alertLines()[11], "####################");
 }
 
+// What the host reads for its log: the active lines joined by '|', and a
+// refusal (nothing written past the buffer) when they do not fit.
+TEST(AlertList, TheHostReadsTheActiveLinesAndTheScrollControl) {
+  Cockpit cockpit;
+  char text[64];
+  EXPECT_EQ(HalcyonAlertText(text, sizeof(text)), 1);
+  EXPECT_STREQ(text, "");
+  AddEoapMessage(6);
+  AddEoapMessage(7);
+  AddEoapMessage(30);
+  EXPECT_EQ(HalcyonAlertText(text, sizeof(text)), 1);
+  EXPECT_STREQ(text, "L&R GEN OFF|FIRE DETECTION LOOP");
+  char small[20] = "untouched";
+  EXPECT_EQ(HalcyonAlertText(small, sizeof(small)), 0);
+  EXPECT_EQ(HalcyonAlertText(nullptr, 64), 0);
+
+  for (int32_t id : {1, 2, 9, 10, 11, 12, 13, 14, 22, 26, 27, 28, 29}) AddEoapMessage(id);
+  const int32_t bottom = GetEoapScrollOffset();
+  ASSERT_GT(bottom, 2);
+  cockpit.control("EOAP", "scroll", -2);
+  EXPECT_EQ(GetEoapScrollOffset(), bottom - 2);
+  cockpit.control("EOAP", "scroll", -100);
+  EXPECT_EQ(GetEoapScrollOffset(), 0);
+  cockpit.control("EOAP", "scroll", 100);
+  EXPECT_EQ(GetEoapScrollOffset(), bottom);
+}
+
 // ---- The evaluation, through the systems ----
 
 // Cruise with both engines, every system in order: the alert list empty.
