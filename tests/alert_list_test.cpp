@@ -237,6 +237,8 @@ TEST(AlertEvaluation, PowerUpParkedWithTheDoorsOpen) {
   cockpit.control("EOAP", "door", 1).runTicks(1);
   const double seen = cockpit.tick18();
   EXPECT_EQ(cockpit.alertLinesShown(), doors);
+  for (uint32_t line = 1; line <= 9; ++line) EXPECT_EQ(GetEoapDisplayLine(line).category, 8u) << line;
+  EXPECT_EQ(GetEoapDisplayLine(10).id, 0u);
   EXPECT_FALSE(IsEoapMoreAboveLit());
   EXPECT_FALSE(IsEoapMoreBelowLit());
   cockpit.runUntil([] { return IsEoapRecallMode() == 0; }, 10);
@@ -563,6 +565,39 @@ TEST(AlertEvaluation, ConditionsThatStopShortOfTheirAlerts) {
   EXPECT_TRUE(Has(cockpit.alertList(), "R FUEL PRES LOW"));
 }
 
+// The annunciator lamps without a master, each lit by its own system and
+// dark again without it: engine anti-ice on each side, and the rain
+// repellent's source (latched for the session, so lit only).
+struct LampCase {
+  int32_t panel;
+  int32_t lamp;
+  void (*raise)(Cockpit&);
+  void (*clear)(Cockpit&);
+};
+const LampCase kLampCases[] = {
+    {1, 4, [](Cockpit& c) { c.control("ICE PROTECTION", "engine_left", kSwitchOn); },
+     [](Cockpit& c) { c.control("ICE PROTECTION", "engine_left", kSwitchOff); }},
+    {3, 4, [](Cockpit& c) { c.control("ICE PROTECTION", "engine_right", kSwitchOn); },
+     [](Cockpit& c) { c.control("ICE PROTECTION", "engine_right", kSwitchOff); }},
+    {1, 3, [](Cockpit& c) { c.control("Rain", "repellent_source", 1); }, nullptr},
+};
+
+TEST(AlertEvaluation, EachPlainLampLightsWithItsSystem) {
+  Cockpit cockpit;
+  QuietCruise(cockpit);
+  for (const LampCase& row : kLampCases) {
+    SCOPED_TRACE(testing::Message() << "lamp " << row.panel << "," << row.lamp);
+    row.raise(cockpit);
+    cockpit.runUntil([&] { return IsAnnunciatorLampSet(row.panel, row.lamp) != 0; }, 3);
+    EXPECT_EQ(GetAnnunciatorLamp(row.panel, row.lamp), 1.0);
+    EXPECT_EQ(IsMasterWarningOn(), 0u);
+    if (row.clear == nullptr) continue;
+    row.clear(cockpit);
+    cockpit.runUntil([&] { return IsAnnunciatorLampSet(row.panel, row.lamp) == 0; }, 3);
+    EXPECT_EQ(GetAnnunciatorLamp(row.panel, row.lamp), 0.0);
+  }
+}
+
 // One row of the message table: what raises its condition through the
 // system that owns it, and what takes it away again.
 struct MessageCase {
@@ -699,6 +734,10 @@ TEST_P(EveryMessage, AppearsWithItsConditionAndGoesWithoutIt) {
   if (row.caution) EXPECT_EQ(IsMasterCautionOn(), 1u);
   if (!row.caution && cockpit.alertList().size() == 1) EXPECT_EQ(IsMasterCautionOn(), 0u);
   EXPECT_EQ(GetMasterCautionCount(), CautionsOf(cockpit.alertList())) << "one raise a caution line (two an L&R line)";
+  // (The GPWS test switch springs back by itself after 36 ticks.)
+  bool gone = false;
+  cockpit.runUntil([&] { return gone = !Has(cockpit.alertList(), row.text); }, 2.2);
+  if (std::string(row.text) != "GPWS FAIL") EXPECT_FALSE(gone) << "it stays while its condition holds";
   const int32_t cautionsRaised = GetMasterCautionCount();
   row.clear(cockpit);
   cockpit.runUntil([&] { return !Has(cockpit.alertList(), row.text); }, 20);
