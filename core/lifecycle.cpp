@@ -30,6 +30,7 @@
 #include "host/voice_queue.h"
 #include "platform/system.h"
 #include "systems/air_condition.h"
+#include "systems/alert_list.h"
 #include "systems/annunciator_lamps.h"
 #include "systems/apu.h"
 #include "systems/audio_panel.h"

@@ -3,6 +3,8 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
+
 #include "platform/simulator.h"
 #include "simhost/sim_root.h"
 
@@ -37,6 +39,7 @@ bool LoadedModule::Open(const std::string& path, std::string* error) {
       reinterpret_cast<int32_t (*)(const char*, const char*, int32_t*)>(dlsym(handle_, "HalcyonControlPosition"));
   controlAt_ = reinterpret_cast<int32_t (*)(int32_t, char*, int32_t, char*, int32_t)>(dlsym(handle_, "HalcyonControlAt"));
   fmaText_ = reinterpret_cast<int32_t (*)(char*, int32_t)>(dlsym(handle_, "HalcyonFmaText"));
+  alertText_ = reinterpret_cast<int32_t (*)(char*, int32_t)>(dlsym(handle_, "HalcyonAlertText"));
   dispatchCards_ = reinterpret_cast<int32_t (*)(char*, int32_t)>(dlsym(handle_, "HalcyonDispatchCards"));
   if (imports->panels.id == platform::kImportPanels) imports->panels.table = platform::sim::PanelTable();
   gauges_.clear();
@@ -86,6 +89,19 @@ bool LoadedModule::FmaText(std::string* text) const {
   char buffer[64];
   if (fmaText_ == nullptr || fmaText_(buffer, static_cast<int32_t>(sizeof(buffer))) == 0) return false;
   *text = buffer;
+  return true;
+}
+
+bool LoadedModule::AlertMessages(std::vector<std::string>* messages) const {
+  char buffer[1200];  // 50 messages of 20 characters and their separators
+  if (alertText_ == nullptr || alertText_(buffer, static_cast<int32_t>(sizeof(buffer))) == 0) return false;
+  messages->clear();
+  const std::string text = buffer;
+  for (size_t start = 0; start < text.size();) {
+    const size_t end = std::min(text.find('|', start), text.size());
+    messages->push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
   return true;
 }
 

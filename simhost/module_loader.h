@@ -37,6 +37,9 @@ class LoadedModule {
   // The flight mode annunciator's text (see HalcyonFmaText); false when the
   // module has none.
   bool FmaText(std::string* text) const;
+  // The alert display's active messages (see HalcyonAlertText), in order;
+  // false when the module has none.
+  bool AlertMessages(std::vector<std::string>* messages) const;
   // The load sheet's text, with "Departure plan.txt" written into the
   // aircraft folder (see HalcyonDispatchCards); false when the module has
   // none or the card could not be written.
@@ -55,6 +58,7 @@ class LoadedModule {
   int32_t (*controlPosition_)(const char*, const char*, int32_t*) = nullptr;
   int32_t (*controlAt_)(int32_t, char*, int32_t, char*, int32_t) = nullptr;
   int32_t (*fmaText_)(char*, int32_t) = nullptr;
+  int32_t (*alertText_)(char*, int32_t) = nullptr;
   int32_t (*dispatchCards_)(char*, int32_t) = nullptr;
   std::vector<platform::GAUGEHDR*> gauges_;
 };

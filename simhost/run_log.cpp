@@ -142,6 +142,12 @@ bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::st
         << "\n";
   }
 
+  log << "\n== Alert display (time, TICK18, + a message appears, - it goes) ==\n";
+  for (const SimHost::AlertChange& change : host.AlertChanges()) {
+    log << FormatSimTime(change.tick18 / 18.0) << "  " << static_cast<uint64_t>(change.tick18) << "  " << change.text
+        << "\n";
+  }
+
   const platform::simconnect::Counters counters = platform::simconnect::GetCounters();
   const platform::simconnect::Registrations& registered = platform::simconnect::Log();
   log << "\n== SimConnect ==\n"

@@ -291,6 +291,22 @@ void SimHost::RunOneTick() {
   }
   KeepSoundsPlayed();
   RecordFma();
+  RecordAlerts();
+}
+
+void SimHost::RecordAlerts() {
+  std::vector<std::string> now;
+  if (!module_.AlertMessages(&now) || now == alertsShown_) return;
+  const auto note = [&](const char* sign, const std::string& text) {
+    if (alertChanges_.size() < kAlertChangesKept) alertChanges_.push_back({tick18_, sign + text});
+  };
+  for (const std::string& text : alertsShown_) {
+    if (std::find(now.begin(), now.end(), text) == now.end()) note("- ", text);
+  }
+  for (const std::string& text : now) {
+    if (std::find(alertsShown_.begin(), alertsShown_.end(), text) == alertsShown_.end()) note("+ ", text);
+  }
+  alertsShown_ = std::move(now);
 }
 
 void SimHost::RecordFma() {

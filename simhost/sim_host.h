@@ -195,6 +195,14 @@ class SimHost {
   };
   static constexpr size_t kFmaChangesKept = 1000;
   const std::vector<FmaChange>& FmaChanges() const { return fmaChanges_; }
+  // Each alert message that appeared on the alert display ("+ TEXT") or left
+  // it ("- TEXT"), the first kAlertChangesKept of the run.
+  struct AlertChange {
+    double tick18;
+    std::string text;
+  };
+  static constexpr size_t kAlertChangesKept = 2000;
+  const std::vector<AlertChange>& AlertChanges() const { return alertChanges_; }
   const GroundHandling& Ground() const { return ground_; }
   const MagneticVariation& MagVar() const { return magneticVariation_; }
   RadioNav& Radios() { return radios_; }
@@ -238,6 +246,7 @@ class SimHost {
   void KeepSoundsPlayed();
   void EchoTrimEvent(uint32_t event);
   void RecordFma();
+  void RecordAlerts();
 
   HostOptions options_;
   LoadedModule module_;
@@ -273,6 +282,8 @@ class SimHost {
   bool flightModelOn_ = false;
   bool trimEcho_ = false;
   std::vector<FmaChange> fmaChanges_;
+  std::vector<AlertChange> alertChanges_;
+  std::vector<std::string> alertsShown_;
   MagneticVariation magneticVariation_;
   RadioNav radios_;
   GroundHandling ground_;

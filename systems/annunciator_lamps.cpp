@@ -2,6 +2,7 @@
 #include "systems/annunciator_lamps.h"
 
 #include "core/controls.h"
+#include "systems/alert_list.h"
 #include "systems/electric.h"
 #include "systems/warning_lights.h"
 
@@ -40,7 +41,10 @@ void InitLampTest() {
 
 void UpdateLampTest() { UpdateTimedSwitch(&g_lampTestSwitch, kLampTestTimed, kSwitchOff); }
 
-void ResetAnnunciators() { ClearAnnunciatorLamps(); }
+void ResetAnnunciators() {
+  ClearAnnunciatorLamps();
+  ResetAlertLists();
+}
 
 uint32_t IsLampTestOn() {
   const int32_t position = GetSwitch(&g_lampTestSwitch);

@@ -26,7 +26,7 @@ void InitLampTest();
 // the timed test runs leaves its timer running.
 void MoveLampTestSwitch(int32_t position);
 void UpdateLampTest();
-// Start-up: every lamp dark.
+// Start-up: every lamp dark, the alert lists empty, their keys dark.
 void ResetAnnunciators();
 
 uint32_t IsLampTestOn();

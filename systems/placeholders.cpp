@@ -7,6 +7,4 @@
 
 namespace halcyon {
 
-void UpdateAnnunciators() { platform::NoteNotBuilt("UpdateAnnunciators"); }
-
 }  // namespace halcyon

@@ -6,6 +6,4 @@
 
 namespace halcyon {
 
-void UpdateAnnunciators();
-
 }  // namespace halcyon

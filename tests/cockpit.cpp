@@ -16,6 +16,7 @@
 #include "core/tick_scheduler.h"
 #include "fmc/fms.h"
 #include "host/sound_slots.h"
+#include "systems/alert_list.h"
 #include "systems/electric.h"
 #include "systems/irs.h"
 #include "platform/ini.h"
@@ -551,6 +552,52 @@ ProgramRun RunSimhostProgram(const std::string& arguments) {
   while (fgets(buffer, sizeof(buffer), pipe) != nullptr) run.output += buffer;
   run.status = pclose(pipe);
   return run;
+}
+
+namespace {
+
+// The character each frame of the alert display's character image shows.
+char AlertGlyphCharacter(double frame) {
+  constexpr const char* kFrames = " 1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ./+-[]#?()?:*&";
+  const int index = static_cast<int>(frame);
+  return index >= 0 && index <= 50 ? kFrames[index] : '?';
+}
+
+std::string TrimmedAlertText(const wchar_t* text) {
+  std::string line;
+  for (int i = 0; i < kAlertTextLength && text[i] != L'\0'; ++i) line += static_cast<char>(text[i]);
+  return line.substr(0, line.find_last_not_of(' ') + 1);
+}
+
+}  // namespace
+
+std::vector<std::string> Cockpit::alertLines() const {
+  std::vector<std::string> lines;
+  for (uint32_t line = 1; line <= kAlertVisibleLines; ++line) {
+    const wchar_t* text = GetEoapMessageText(GetEoapLineMessage(static_cast<int32_t>(GetEoapLineIndex(line))));
+    std::string shown;
+    for (uint32_t pos = 1; pos <= kAlertTextLength; ++pos) shown += AlertGlyphCharacter(GetEoapGlyph(text, pos));
+    lines.push_back(shown.substr(0, shown.find_last_not_of(' ') + 1));
+  }
+  return lines;
+}
+
+std::vector<std::string> Cockpit::alertLinesShown() const {
+  std::vector<std::string> lines = alertLines();
+  std::erase(lines, std::string());
+  return lines;
+}
+
+std::vector<std::string> Cockpit::alertList() const {
+  std::vector<std::string> list;
+  for (int32_t i = 0; i < GetEoapMessageCount(); ++i) list.push_back(TrimmedAlertText(GetEoapMessageText(GetEoapMessageAt(i))));
+  return list;
+}
+
+std::vector<std::string> Cockpit::alertDoors() const {
+  std::vector<std::string> list;
+  for (int32_t i = 0; i < GetEoapDoorCount(); ++i) list.push_back(TrimmedAlertText(GetEoapMessageText(GetEoapDoorAt(i))));
+  return list;
 }
 
 }  // namespace halcyon::test

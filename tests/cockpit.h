@@ -218,6 +218,17 @@ class Cockpit {
                        uint32_t event = platform::kMouseLeftSingle);
   std::string tooltip(const std::string& gauge) const { return host_.Tooltip(gauge); }
 
+  // ---- The alert display of the overhead annunciator panel ----
+  // Its 12 lines as the display shows them now (normal or recall view), read
+  // back from the glyph frames of their 20 cells: blanks at the end cut, ""
+  // for a blank or unpowered line, '#' for a cell lit whole (lamp test).
+  std::vector<std::string> alertLines() const;
+  // The lines that are not blank, in display order.
+  std::vector<std::string> alertLinesShown() const;
+  // Every active message in list order, and the door list, as texts.
+  std::vector<std::string> alertList() const;
+  std::vector<std::string> alertDoors() const;
+
   double tick18() const { return host_.Tick18(); }
   simhost::SimHost& host() { return host_; }
 

@@ -8,6 +8,7 @@
 
 #include "core/options.h"
 #include "core/tick_scheduler.h"
+#include "systems/alert_list.h"
 #include "systems/annunciator_lamps.h"
 #include "systems/apu.h"
 #include "systems/electric.h"
@@ -49,7 +50,8 @@ TEST(LampTest, TimedHeldAndDarkWithoutPanelPower) {
   EXPECT_TRUE(AllLampsRead(0.0)) << "no panel power: dark even in the test and for a set lamp";
   cockpit.control("Annunciator Digital Lights Test", "test", kSwitchOff);
 
-  cockpit.powerUp();
+  // The fire test holds the APU fire lamp lit once the panel has power.
+  cockpit.control("Engine Fire", "test", kSwitchOn).powerUp().runSeconds(1.1);
   EXPECT_EQ(GetAnnunciatorLamp(2, 7), 1.0);
   EXPECT_EQ(GetAnnunciatorLamp(2, 6), 0.0);
 
@@ -77,7 +79,7 @@ TEST(LampTest, TimedHeldAndDarkWithoutPanelPower) {
   cockpit.control("Annunciator Digital Lights Test", "test", kSwitchOff).runTicks(1);
   EXPECT_EQ(IsLampTestOn(), 0u);
 
-  ClearAnnunciatorLamp(2, 7);
+  cockpit.control("Engine Fire", "test", kSwitchOff).runSeconds(1.1);
   EXPECT_EQ(GetAnnunciatorLamp(2, 7), 0.0);
 }
 
@@ -102,7 +104,11 @@ TEST(LampTest, LampsOutsideTheTableAreIgnoredAndReadDark) {
 
 TEST(MasterLights, CountRaisesAndReleasesAndTheButtonClears) {
   Cockpit cockpit;
-  cockpit.powerUp();
+  // On the battery alone, parked: the alert list holds its messages (an empty
+  // list puts master caution out), and nothing changes from second to second.
+  cockpit.powerUp().set(Token::ParkingBrake, 1).runSeconds(1.2);
+  ASSERT_FALSE(IsEoapListEmpty());
+  cockpit.control("Warning Lights", "master_caution", kSwitchOn).control("Warning Lights", "master_warning", kSwitchOn);
   RaiseMasterCaution();
   RaiseMasterCaution();
   ReleaseMasterCaution();
