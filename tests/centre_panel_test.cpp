@@ -29,6 +29,7 @@
 #include "systems/reserve_thrust.h"
 #include "systems/various.h"
 #include "systems/warning_lights.h"
+#include "core/options.h"
 #include "core/tick_scheduler.h"
 #include "tests/cockpit.h"
 
@@ -525,6 +526,30 @@ TEST(CentrePanelLamps, PowerAndLampTestMatrix) {
         SetSwitch(&g_lampTestSwitch, kSwitchOff);
       }
       lamp.set(cockpit, false);
+    }
+  }
+}
+
+// ---- Overlays ----
+
+// The lit legends follow the CPL panel light, the click-area overlays option 6.
+TEST(CentrePanelGauges, LitLegendsFollowTheCplPanelLightAndClickAreasTheirOption) {
+  struct Overlays {
+    const char* gauge;
+    int legends;  // -1: none
+    uint32_t clickAreas;
+  };
+  const Overlays overlays[] = {{"Fuel_Quantity", 1, 26},  {"Engine Fire", 1, 8},   {"Warning Lights", -1, 6},
+                               {"Pellams Warning Lights", -1, 6}, {"GPWS", -1, 3}, {"Gear_Handle", -1, 2},
+                               {"Gear_Indicators", -1, 5}};
+  Cockpit cockpit;
+  cockpit.powerUp();
+  for (const bool on : {true, false}) {
+    cockpit.setSwitch(&g_cplPanelLight, on ? kSwitchOn : kSwitchOff).setOption(kOptionClickAreas, !on).draw();
+    for (const Overlays& gauge : overlays) {
+      if (gauge.legends >= 0) EXPECT_EQ(cockpit.elementVisible(gauge.gauge, gauge.legends), on) << gauge.gauge;
+      EXPECT_EQ(cockpit.elementVisible(gauge.gauge, gauge.clickAreas), !on) << gauge.gauge;
+      EXPECT_TRUE(cockpit.elementVisible(gauge.gauge, gauge.clickAreas - 1)) << gauge.gauge << ": only the overlay";
     }
   }
 }
