@@ -16,7 +16,6 @@
 #include "gauges/gauge_kit.h"
 #include "systems/annunciator_lamps.h"
 #include "systems/edp.h"
-#include "systems/electric.h"
 #include "systems/epr.h"
 #include "systems/fire_protection.h"
 #include "systems/fuel_flow.h"

@@ -14,11 +14,13 @@
 #include "gauges/engine_fire.h"
 #include "gauges/gauge_kit.h"
 #include "gauges/gear_gauges.h"
+#include "host/keyboard_combos.h"
 #include "host/voice_queue.h"
 #include "systems/altimeter.h"
 #include "systems/annunciator_lamps.h"
 #include "systems/apu.h"
 #include "systems/electric.h"
+#include "systems/epr.h"
 #include "systems/fire_protection.h"
 #include "systems/fuel_quantity.h"
 #include "systems/gear.h"
@@ -27,6 +29,7 @@
 #include "systems/reserve_thrust.h"
 #include "systems/various.h"
 #include "systems/warning_lights.h"
+#include "core/options.h"
 #include "core/tick_scheduler.h"
 #include "tests/cockpit.h"
 
@@ -320,6 +323,14 @@ TEST_P(WarningLightsButtons, AbsIsHeldStickPusherTurnsOffAndTheMastersClear) {
   EXPECT_EQ(GetSwitch(&g_stickPusherLight), kSwitchOff);
   EXPECT_EQ(cockpit.played(kClickButton1).size(), 3u);
 
+  // Released, the lamp shows the autobrake's ABS lamp; a button in a stray
+  // position shows neither.
+  cockpit.powerUp();
+  SetSwitch(&g_absLight, kSwitchOn);
+  EXPECT_EQ(cockpit.draw().elementValue(gauge, 1), 1.0);
+  SetSwitch(&g_absTestButton, 7);
+  EXPECT_EQ(cockpit.draw().elementValue(gauge, 1), 0.0);
+
   RaiseMasterWarning();
   RaiseMasterCaution();
   cockpit.clearKeyEvents().click(gauge, 50, 60);
@@ -517,6 +528,64 @@ TEST(CentrePanelLamps, PowerAndLampTestMatrix) {
       lamp.set(cockpit, false);
     }
   }
+}
+
+// ---- Overlays ----
+
+// The lit legends follow the CPL panel light, the click-area overlays option 6.
+TEST(CentrePanelGauges, LitLegendsFollowTheCplPanelLightAndClickAreasTheirOption) {
+  struct Overlays {
+    const char* gauge;
+    int legends;  // -1: none
+    uint32_t clickAreas;
+  };
+  const Overlays overlays[] = {{"Fuel_Quantity", 1, 26},  {"Engine Fire", 1, 8},   {"Warning Lights", -1, 6},
+                               {"Pellams Warning Lights", -1, 6}, {"GPWS", -1, 3}, {"Gear_Handle", -1, 2},
+                               {"Gear_Indicators", -1, 5}};
+  Cockpit cockpit;
+  cockpit.powerUp();
+  for (const bool on : {true, false}) {
+    cockpit.setSwitch(&g_cplPanelLight, on ? kSwitchOn : kSwitchOff).setOption(kOptionClickAreas, !on).draw();
+    for (const Overlays& gauge : overlays) {
+      if (gauge.legends >= 0) EXPECT_EQ(cockpit.elementVisible(gauge.gauge, gauge.legends), on) << gauge.gauge;
+      EXPECT_EQ(cockpit.elementVisible(gauge.gauge, gauge.clickAreas), !on) << gauge.gauge;
+      EXPECT_TRUE(cockpit.elementVisible(gauge.gauge, gauge.clickAreas - 1)) << gauge.gauge << ": only the overlay";
+    }
+  }
+}
+
+// ---- Keyboard commands ----
+
+// Each keyboard command of these gauges names a control that its gauge's
+// table lists for a left click, and acts as that click: the fire test held,
+// the EDP's left EPR bug stepped down, the ABS button held.
+TEST(CentrePanelGauges, KeyboardCommandsClickTheirControls) {
+  Cockpit cockpit({.start = false});
+  cockpit.writeFile("SimObjects/Airplanes/QZ Halcyon Pro/KeyboardInput.ini",
+                    "[HELP]\r\n0=x\r\n[ENGINE FIRE]\r\nTest=ctrl+f\r\n"
+                    "[ENGINE DISPLAY PANEL]\r\nEPR manual 1 dec=ctrl+e\r\n[WARNING LIGHTS]\r\nABS=ctrl+a\r\n");
+  cockpit.start().runTicks(2);
+  const char* gauges[] = {"EDP", "Engine Fire", "Warning Lights", "Annunciator Digital Lights Test", "GPWS"};
+  int listed = 0;
+  for (uint32_t slot = 0; slot < kKeyboardSlotCount; ++slot) {
+    const platform::MouseFunction control = KeyboardCommandControl(slot);
+    for (const char* gauge : gauges) {
+      for (const platform::MOUSERECT* rect = cockpit.gauge(gauge)->mouseRects; rect->type != platform::kMouseRectEnd;
+           ++rect) {
+        if (control != nullptr && rect->function == control) {
+          EXPECT_NE(rect->mouseFlags & kClick, 0u) << gauge << " slot " << slot;
+          ++listed;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(listed, 21) << "the EDP's 8, the fire panel's 6, the warning lights' 4, the lamp test, GPWS' 2";
+  SetEprBugMode(&g_eprBug1, kEprBugManual);
+  SetEprBug(&g_eprBug1, 1.5);
+  cockpit.pressCombo("ctrl+f").pressCombo("ctrl+e").pressCombo("ctrl+a").runTicks(1);
+  EXPECT_EQ(IsFireTestPressed(), 1u);
+  EXPECT_DOUBLE_EQ(GetEprBug(&g_eprBug1), 1.49);
+  EXPECT_EQ(GetSwitch(&g_absTestButton), kSwitchOn) << "held: the command gives the press alone";
 }
 
 // ---- Extreme tokens ----
