@@ -51,8 +51,8 @@ constexpr Move kLoopDownMoves[] = {{kLoopBoth, kLoopLower}, {kLoopUpper, kLoopBo
 constexpr Switching kLoopDown{kLoopDownMoves, kLoopLower};
 constexpr Move kOxygenMoves[] = {{kOxygenOne, kOxygenTwo}, {kOxygenTwo, kOxygenOne}};
 constexpr Switching kOxygen{kOxygenMoves, kOxygenOne};
-// Flight recorder test, top to bottom: 43, 125, 64; the upper half does
-// nothing at the top.
+// Flight recorder test, top to bottom: 43, 125, 64; at the top the upper
+// half goes to its fallback, the top itself, silently.
 constexpr Move kFdrUpMoves[] = {{kFdrTest, kFdrMiddle}, {kFdrMiddle, kFdrNormal}};
 constexpr Switching kFdrUp{kFdrUpMoves, kFdrNormal};
 constexpr Move kFdrDownMoves[] = {{kFdrNormal, kFdrMiddle}, {kFdrMiddle, kFdrTest}};
@@ -233,10 +233,7 @@ int32_t OxygenRegulatorMouseSupplyRegulator(PixelPoint, uint32_t) {
   return Throw(g_oxygenSupplyRegulator, kOxygen, kClickGuarded1);
 }
 int32_t OxygenRegulatorMouseMaster(PixelPoint, uint32_t) { return Throw(g_oxygenMasterSwitch, kOxygen, kClickToggle2); }
-int32_t FlightRecorderMouseTestInc(PixelPoint, uint32_t) {
-  if (At(g_fdrTestSwitch, kFdrNormal)) return 1;
-  return Throw(g_fdrTestSwitch, kFdrUp, kClickToggle1);
-}
+int32_t FlightRecorderMouseTestInc(PixelPoint, uint32_t) { return Throw(g_fdrTestSwitch, kFdrUp, kClickToggle1); }
 int32_t FlightRecorderMouseTestDec(PixelPoint, uint32_t) { return Throw(g_fdrTestSwitch, kFdrDown, kClickToggle1); }
 
 }  // namespace halcyon

@@ -4,6 +4,7 @@
 // relighting by the overhead panel light.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <cwchar>
 #include <map>
@@ -363,7 +364,9 @@ std::vector<int32_t> Positions() {
 
 void Restore(Cockpit& cockpit, const std::vector<int32_t>& positions) {
   const std::vector<CSwitch*> records = PanelRecords();
-  for (size_t i = 0; i < records.size(); ++i) cockpit.setSwitch(records[i], positions[i]);
+  for (size_t i = 0; i < records.size(); ++i) {
+    if (GetSwitch(records[i]) != positions[i]) cockpit.setSwitch(records[i], positions[i]);
+  }
 }
 
 std::vector<int> SoundSlots(const Cockpit& cockpit, size_t from) {
@@ -937,19 +940,34 @@ std::vector<PanelControls> SystemsPanels() {
   return panels;
 }
 
-TEST(OverheadSystemsPanels, EveryKeyboardCommandActsLikeAClickOnItsRectangle) {
+// Sweeps the panels whose gauge names are listed; the keyboard commands each
+// panel's sweep found, by section.
+std::map<std::wstring, int> SweepPanels(std::initializer_list<std::string> gauges) {
   Cockpit cockpit;
   WithClickSounds(cockpit).runTicks(2);
   std::map<std::wstring, int> slotsBySection;
   for (const PanelControls& panel : SystemsPanels()) {
+    if (std::find(gauges.begin(), gauges.end(), panel.gauge) == gauges.end()) continue;
     const int slots = SweepKeyboard(cockpit, panel.gauge, panel.section, panel.controls);
     slotsBySection[panel.section] += slots;
     // Every control but the key-event button has a keyboard command.
     const size_t unnamed = std::string(panel.gauge) == "Various" ? 1 : 0;
     EXPECT_EQ(static_cast<size_t>(slots), panel.controls.size() - unnamed) << panel.gauge;
   }
-  EXPECT_EQ(slotsBySection[L"MISC"], 12 + 4 + 2) << "Various, Various2 and the recirculation fan";
-  EXPECT_EQ(slotsBySection[L"RAIN"], 8) << "the annunciator lights test command runs nothing";
+  return slotsBySection;
+}
+
+TEST(OverheadSystemsPanels, EveryKeyboardCommandActsLikeAClickOnItsRectangleIrsToAirCondition) {
+  SweepPanels({"IRS", "FDC", "Cabin_Pressure", "Air_Condition"});
+}
+TEST(OverheadSystemsPanels, EveryKeyboardCommandActsLikeAClickOnItsRectangleIceRainLights) {
+  const auto slots = SweepPanels({"Ice_Protection", "Rain", "OCL", "CPL", "Auto Brake", "Pneumatic XFeed"});
+  EXPECT_EQ(slots.at(L"RAIN"), 8) << "the annunciator lights test command runs nothing";
+}
+TEST(OverheadSystemsPanels, EveryKeyboardCommandActsLikeAClickOnItsRectangleVariousAndSecondOverhead) {
+  const auto slots = SweepPanels({"Various", "Various2", "Cockpit_Lights", "Recirculation Fan", "Voice Recorder",
+                                  "GSEP", "EFDS", "Oxygen Regulator", "Flight Recorder"});
+  EXPECT_EQ(slots.at(L"MISC"), 12 + 4 + 2) << "Various, Various2 and the recirculation fan";
 }
 
 TEST(OverheadSystemsPanels, EverySwitchPictureFollowsItsRecord) {
@@ -1271,6 +1289,10 @@ TEST(CabinPressurePanel, TheTapeOfTheUnitsInUseOnlyAndNeverBothWhileRelighting) 
   EXPECT_FALSE(cockpit.elementVisible("Cabin_Pressure", 3));
   cockpit.set(75u, 1013.0).draw();
   EXPECT_EQ(cockpit.elementValue("Cabin_Pressure", 2), 2032.0 - 1013.0);
+  cockpit.setSwitch(&g_oclPanelLight, kSwitchOff).draw();
+  EXPECT_FALSE(cockpit.elementVisible("Cabin_Pressure", 2)) << "the millibar tape waits for the relight too";
+  cockpit.runTicks(3);
+  EXPECT_TRUE(cockpit.elementVisible("Cabin_Pressure", 2));
 }
 
 TEST(CabinPressureMeters, DifferentialPressureHeldWithinTheDial) {
@@ -1339,6 +1361,18 @@ TEST(AirConditionMeters, TheTemperatureDialFollowsTheUnitsAndTheSelector) {
     EXPECT_FALSE(cockpit.elementVisible("Air_Condition_Temperature", 1)) << tick;
   }
   EXPECT_TRUE(cockpit.elementVisible("Air_Condition_Temperature", 0));
+  // Back to Fahrenheit, then the light off: the Fahrenheit dial waits for the
+  // relight like the rest, the Celsius dial stays away.
+  cockpit.set(Token::UnitsOfMeasure, 0).runTicks(18);
+  ASSERT_TRUE(cockpit.elementVisible("Air_Condition_Temperature", 1));
+  cockpit.setSwitch(&g_oclPanelLight, kSwitchOff).draw();
+  EXPECT_FALSE(cockpit.elementVisible("Air_Condition_Temperature", 1)) << "relighting";
+  for (int tick = 0; tick < 4; ++tick) {
+    cockpit.runTicks(1);
+    EXPECT_FALSE(cockpit.elementVisible("Air_Condition_Temperature", 0)) << tick;
+  }
+  EXPECT_TRUE(cockpit.elementVisible("Air_Condition_Temperature", 1));
+  EXPECT_FALSE(cockpit.elementLit("Air_Condition_Temperature", 1));
 }
 
 TEST(AirConditionMeters, SupplyPressuresBySideAndSource) {
@@ -1350,6 +1384,11 @@ TEST(AirConditionMeters, SupplyPressuresBySideAndSource) {
   cockpit.setSwitch(&g_airSupplyLeftSwitch, 129).setSwitch(&g_airSupplyRightSwitch, 44).draw();
   EXPECT_EQ(cockpit.elementValue("Air_Condition_L_Pressure", 1), IsEngineRunning(1) != 0 ? 22.0 : 0.0);
   EXPECT_EQ(cockpit.elementValue("Air_Condition_R_Pressure", 1), IsEngineRunning(2) != 0 ? 24.0 : 0.0);
+  cockpit.set(Token::Engine2Combustion, 0).runTicks(2).draw();
+  ASSERT_EQ(IsEngineRunning(2), 0u);
+  EXPECT_EQ(cockpit.elementValue("Air_Condition_L_Pressure", 1), IsEngineRunning(1) != 0 ? 22.0 : 0.0)
+      << "each side its own engine";
+  EXPECT_NE(cockpit.elementValue("Air_Condition_R_Pressure", 1), 24.0);
   cockpit.set(Token::Engine1Combustion, 0).set(Token::Engine2Combustion, 0).runTicks(2).draw();
   const bool apuAir = IsApuAirOn() != 0;
   EXPECT_EQ(cockpit.elementValue("Air_Condition_L_Pressure", 1), apuAir ? 18.0 : 0.0);
@@ -1427,17 +1466,22 @@ TEST(SecondOverhead, FireTestLampsByLoopSwitchAndRealFiresLightBoth) {
 
 TEST(SecondOverhead, TheVoiceRecorderMeterWalksItsTestAndRestsUnpowered) {
   Cockpit cockpit;
-  cockpit.draw();
-  EXPECT_EQ(cockpit.elementValue("Voice Recorder Meter", 1), 45.0) << "no power";
-  cockpit.powerUp().click("Voice Recorder", 20, 10);
-  std::vector<double> readings;
+  cockpit.click("Voice Recorder", 20, 10);
+  for (int tick = 0; tick < 20; ++tick) {
+    cockpit.runTicks(1);
+    EXPECT_EQ(cockpit.elementValue("Voice Recorder Meter", 1), 45.0) << "no power";
+  }
+  cockpit.runSeconds(8).powerUp().click("Voice Recorder", 20, 10);
+  std::vector<double> readings{cockpit.elementValue("Voice Recorder Meter", 1)};
   for (int tick = 0; tick < 140; ++tick) {
     cockpit.runTicks(1);
     const double value = cockpit.elementValue("Voice Recorder Meter", 1);
     if (readings.empty() || value != readings.back()) readings.push_back(value);
   }
   EXPECT_GE(readings.size(), 25u) << "the needle walks";
-  EXPECT_EQ(readings.front(), -10.0);
+  ASSERT_GE(readings.size(), 2u);
+  EXPECT_EQ(readings[0], 45.0) << "at rest before the test";
+  EXPECT_EQ(readings[1], -10.0);
   EXPECT_EQ(readings.back(), 45.0) << "and comes back to rest";
 }
 
@@ -1531,8 +1575,12 @@ TEST(IceRainPanels, TheWiperParkSpringsBackWithoutTellingTheWiper) {
 
 TEST(IceRainPanels, AirfoilSchedulesItsHeatAndTheRepellentButtonSetsTheRainFlag) {
   Cockpit cockpit;
-  cockpit.runTicks(1).setSwitch(&g_airfoilHeatSwitch, 120).click("Ice_Protection", 300, 30);
+  cockpit.runSeconds(3).setSwitch(&g_airfoilHeatSwitch, 120).click("Ice_Protection", 300, 30);
   EXPECT_EQ(GetSwitch(&g_airfoilHeatSwitch), 41);
+  cockpit.runSeconds(3);
+  EXPECT_NE(GetSwitch(&g_airfoilHeatCycle), kSwitchOn) << "switched on, the first heating waits a whole rest";
+  cockpit.click("Ice_Protection", 300, 90);
+  EXPECT_EQ(GetSwitch(&g_airfoilHeatCycle), kSwitchOn) << "the tail button heats at once";
   SetRainPanelFlag(0);
   cockpit.mouse("Rain", 40, 150, kClick);
   EXPECT_EQ(GetSwitch(&g_repellentSourceButton), 57);
