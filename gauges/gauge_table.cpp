@@ -25,6 +25,11 @@
 #include "gauges/mouse_tables.h"
 #include "gauges/nav.h"
 #include "gauges/side_switches.h"
+#include "gauges/pedestal.h"
+#include "gauges/trims.h"
+#include "gauges/radar_panel.h"
+#include "gauges/hydraulic_brakes.h"
+#include "gauges/side_gauges.h"
 
 namespace halcyon {
 namespace {
@@ -183,34 +188,35 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("COMM1"),
     Gauge("COMM2"),
     Gauge("Transponder"),
-    Gauge("Throttlebox"),
-    Gauge("Flapsbox"),
-    Gauge("Longitude Trim"),
-    Gauge("Stabilizer Trim"),
-    Gauge("Rudder Trim"),
-    Gauge("Aileron Trim"),
+    {"Throttlebox", 360.0, ThrottleboxElements(), kThrottleboxMouseRects, ThrottleboxGaugeCallback},
+    {"Flapsbox", 210.0, FlapsboxElements(), kFlapsboxMouseRects, FlapsboxGaugeCallback},
+    {"Longitude Trim", 200.0, LongitudeTrimElements(), kLongitudeTrimMouseRects, LongitudeTrimGaugeCallback},
+    {"Stabilizer Trim", 44.0, StabilizerTrimElements(), kStabilizerTrimMouseRects, StabilizerTrimGaugeCallback},
+    {"Rudder Trim", 200.0, RudderTrimElements(), kRudderTrimMouseRects, RudderTrimGaugeCallback},
+    {"Aileron Trim", 130.0, AileronTrimElements(), kAileronTrimMouseRects, AileronTrimGaugeCallback},
     Gauge("CPL"),
     Gauge("Auto Brake"),
     Gauge("Pneumatic XFeed"),
-    Gauge("Gear Lock Indicator"),
-    Gauge("Alternate Gear"),
-    Gauge("Gear Horn VC"),
-    Gauge("Radar"),
+    {"Gear Lock Indicator", 30.0, GearLockIndicatorElements(), nullptr, nullptr},
+    {"Alternate Gear", 70.0, AlternateGearElements(), kAlternateGearMouseRects, AlternateGearGaugeCallback},
+    {"Gear Horn VC", 30.0, GearHornVcElements(), kGearHornVcMouseRects, GearHornVcGaugeCallback},
+    {"Radar", 280.0, RadarElements(), kRadarMouseRects, RadarGaugeCallback},
     {"Radar Display", 0.0, g_radarDisplayScreen.Elements(), nullptr, RadarDisplayGaugeCallback},
-    Gauge("Radar Display 2"),
+    {"Radar Display 2", 300.0, RadarDisplay2Elements(), nullptr, RadarDisplay2GaugeCallback},
     Gauge("Audio Panel", kAudioPanelMouseRects),
     Gauge("SELCAL"),
-    Gauge("Hydraulic Pumps"),
+    {"Hydraulic Pumps", 72.0, HydraulicPumpsElements(), kHydraulicPumpsMouseRects, HydraulicPumpsGaugeCallback},
     // side panels and the first officer's side
-    Gauge("Brake Temperature", kBrakeTemperatureMouseRects),
-    Gauge("Brake Temperature Controls"),
+    {"Brake Temperature", 200.0, BrakeTemperatureElements(), kBrakeTemperatureMouseRects, BrakeTemperatureGaugeCallback},
+    {"Brake Temperature Controls", 56.0, BrakeTemperatureControlsElements(), kBrakeTemperatureControlsMouseRects,
+     BrakeTemperatureControlsGaugeCallback},
     {"Side Switches", 240.0, SideSwitchesElements(), kSideSwitchesMouseRects, SideSwitchesGaugeCallback},
     {"Side Switches2", 185.0, SideSwitches2Elements(), kSideSwitches2MouseRects, SideSwitches2GaugeCallback},
-    Gauge("ART"),
-    Gauge("External Lights FO"),
-    Gauge("Stearing Wheel"),
-    Gauge("TAS SAT", kTasSatMouseRects),
-    Gauge("Wiper"),
+    {"ART", 30.0, ArtElements(), kArtMouseRects, ArtGaugeCallback},
+    {"External Lights FO", 170.0, ExternalLightsFoElements(), kExternalLightsFoMouseRects, ExternalLightsFoGaugeCallback},
+    {"Stearing Wheel", 280.0, StearingWheelElements(), kStearingWheelMouseRects, StearingWheelGaugeCallback},
+    {"TAS SAT", 50.0, TasSatElements(), kTasSatMouseRects, TasSatGaugeCallback},
+    {"Wiper", 300.0, WiperElements(), nullptr, nullptr},
     Gauge("MagTrue"),
 };
 static_assert(std::size(g_gauges) == kGaugeCount);

@@ -18,6 +18,11 @@
 #include "gauges/nav.h"
 #include "gauges/placeholders.h"
 #include "gauges/side_switches.h"
+#include "gauges/pedestal.h"
+#include "gauges/trims.h"
+#include "gauges/radar_panel.h"
+#include "gauges/hydraulic_brakes.h"
+#include "gauges/side_gauges.h"
 #include "host/direct_input_keyboard.h"
 #include "platform/ini.h"
 

