@@ -59,6 +59,12 @@ constexpr int32_t kTrimHandleFrames = 11;
 constexpr int32_t kKnobFrames = 6;
 
 constexpr platform::NeedlePoint kRudderTrimScale[] = {{33, 33, -0.174533}, {99, 10, 0.0}, {164, 36, 0.174533}};
+constexpr double kRudderTrimEndRad = 0.174533;
+// No trim the simulator gives goes beyond a radian; a value that is not a
+// number reads as none.
+constexpr double kTrimLimitRad = 1.0;
+
+double SaneTrim(double trimRad) { return std::isnan(trimRad) ? 0.0 : std::clamp(trimRad, -kTrimLimitRad, kTrimLimitRad); }
 
 constexpr Move kArmUpMoves[] = {{kStabTrimNormal, kStabTrimAlternate}, {kStabTrimAlternate, kStabTrimHold}};
 constexpr Move kArmDownMoves[] = {{kStabTrimHold, kStabTrimAlternate}, {kStabTrimAlternate, kStabTrimNormal}};
@@ -142,16 +148,17 @@ constinit ElementChain g_stabilizerTrimElements({
 
 constinit ElementChain g_rudderTrimElements({
     StaticImage("dial"),
-    Needle("rudder trim", [](ELEMENT_HEADER* e) { return e->tokenValue; }, 99, 123, 0, kRudderTrimScale,
-           kTokenRudderTrimRad),
+    Needle("rudder trim",
+           [](ELEMENT_HEADER* e) { return std::clamp(SaneTrim(e->tokenValue), -kRudderTrimEndRad, kRudderTrimEndRad); },
+           99, 123, 0, kRudderTrimScale, kTokenRudderTrimRad),
     Icon("trim knob", 37, 59, 6, [](ELEMENT_HEADER*) { return KnobFrame(g_rudderTrimKnob); }),
     StaticImage("click areas", 37, 49),
 });
 
 constinit ElementChain g_aileronTrimElements({
     StaticImage("dial"),
-    Slider("aileron trim", 59, 1, [](ELEMENT_HEADER* e) { return e->tokenValue * kAileronSlideX; },
-           [](ELEMENT_HEADER* e) { return AileronTrimSliderY(e->tokenValue); }, kTokenAileronTrimRad),
+    Slider("aileron trim", 59, 1, [](ELEMENT_HEADER* e) { return SaneTrim(e->tokenValue) * kAileronSlideX; },
+           [](ELEMENT_HEADER* e) { return AileronTrimSliderY(SaneTrim(e->tokenValue)); }, kTokenAileronTrimRad),
     Icon("trim knob", 3, 77, 6, [](ELEMENT_HEADER*) { return KnobFrame(g_aileronTrimKnob); }),
     StaticImage("click areas", 2, 45),
 });

@@ -433,13 +433,21 @@ TEST(GaugeConventions, ElementValuesStayFiniteAndInRangeForExtremeTokens) {
     for (uint32_t token : {5u, 6u, 7u, 61u, 63u, 64u, 74u, 75u, 76u, 115u, 116u, 117u, 118u, 557u, 822u}) {
       cockpit.set(token, value);
     }
+    // The pedestal's and side gauges' tokens: levers, spoilers, trims, steering, lights, air data.
+    for (uint32_t token : {60u, 128u, 163u, 323u, 325u, 332u, 343u, 344u, 368u, 621u, 783u, 785u, 786u, 787u, 800u,
+                           832u, 834u}) {
+      cockpit.set(token, value);
+    }
     cockpit.draw();
-    for (const char* gauge : {"Airspeed", "Altimeter", "Clock", "Brake_Pressure"}) {
+    for (const char* gauge : {"Airspeed", "Altimeter", "Clock", "Brake_Pressure", "Throttlebox", "Flapsbox",
+                              "Longitude Trim", "Rudder Trim", "Aileron Trim", "Gear Lock Indicator", "Radar",
+                              "Brake Temperature", "Stearing Wheel", "TAS SAT", "External Lights FO", "Wiper"}) {
       uint32_t index = 0;
       for (const platform::ELEMENT_HEADER* e = cockpit.gauge(gauge)->elements; e != nullptr;
            e = e->nextElement[0], ++index) {
         SCOPED_TRACE(std::string(gauge) + " element " + std::to_string(index) + " token value " + std::to_string(value));
         EXPECT_TRUE(std::isfinite(e->value));
+        EXPECT_TRUE(std::isfinite(e->yValue));
         if (e->kind == platform::ElementKind::Icon) {
           EXPECT_TRUE(e->value >= 0 && e->value < e->frameCount);
         }

@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "core/options.h"
+#include "host/keyboard_combos.h"
 #include "gauges/gauge_kit.h"
 #include "gauges/side_gauges.h"
 #include "systems/annunciator_lamps.h"
@@ -314,6 +316,94 @@ TEST(Wiper, TheBladeShowsItsStrokeInTheViewItIsSeenFrom) {
   EXPECT_EQ(cockpit.elementValue("Wiper", 1), 0.0) << "off the strip";
   cockpit.setSwitch(&g_wiperImage, 0).draw();
   EXPECT_EQ(cockpit.elementValue("Wiper", 1), 0.0);
+}
+
+// ---- Keyboard commands and night lighting ----
+
+// Slots 289 to 363: each command of these gauges' sections reaches a control
+// of one of them that takes left clicks, and a click there does what the
+// command does; the two ART slots of the brake temperature section run nothing.
+TEST(PedestalKeyboard, EveryCommandIsAControlOfItsGaugeAndActsAsAClickThere) {
+  Cockpit cockpit;
+  const char* gauges[] = {"Throttlebox", "Flapsbox", "Longitude Trim", "Stabilizer Trim", "Rudder Trim",
+                          "Alternate Gear", "Radar", "Hydraulic Pumps", "Brake Temperature Controls",
+                          "External Lights FO", "TAS SAT"};
+  int commands = 0;
+  int empty = 0;
+  for (uint32_t slot = 289; slot <= 363; ++slot) {
+    const wchar_t* section = KeyboardCommandSection(slot);
+    if (section == nullptr || std::wstring(section) == L"AUDIO PANEL" || std::wstring(section) == L"CENTER INSTRUMENT & PEDESTAL LIGHTS" ||
+        std::wstring(section) == L"AUTO BRAKE SYSTEM" || std::wstring(section) == L"PNEUMATIC X-FEED" ||
+        std::wstring(section) == L"SIDE SWITCHES") {
+      continue;
+    }
+    const platform::MouseFunction function = KeyboardCommandControl(slot);
+    if (function == nullptr) {
+      ++empty;
+      continue;
+    }
+    const platform::MOUSERECT* found = nullptr;
+    const char* foundGauge = nullptr;
+    for (const char* gauge : gauges) {
+      for (const platform::MOUSERECT* r = cockpit.gauge(gauge)->mouseRects; r->type != platform::kMouseRectEnd; ++r) {
+        if (r->type == platform::kMouseRectChild && r->function == function) {
+          found = r;
+          foundGauge = gauge;
+        }
+      }
+    }
+    ASSERT_NE(found, nullptr) << "slot " << slot;
+    EXPECT_NE(found->mouseFlags & kClick, 0u) << found->functionName;
+    ++commands;
+    // The click on the rectangle and the command send the same events (the
+    // autotrim's depend on where the trim stands after the first).
+    if (std::string(found->functionName) == "LongitudeTrimMouseAutotrim") continue;
+    const double mixture1 = cockpit.token(Token::Engine1Mixture);
+    const double mixture2 = cockpit.token(Token::Engine2Mixture);
+    const size_t events = cockpit.keyEvents().size();
+    cockpit.click(foundGauge, found->x + found->width / 2, found->y + found->height / 2);
+    const auto afterClick = cockpit.keyEvents();
+    cockpit.set(Token::Engine1Mixture, mixture1).set(Token::Engine2Mixture, mixture2);
+    function({0, 0}, kClick);
+    const auto afterKey = cockpit.keyEvents();
+    const size_t clickEvents = afterClick.size() - events;
+    ASSERT_EQ(afterKey.size() - afterClick.size(), clickEvents) << found->functionName;
+    for (size_t i = 0; i < clickEvents; ++i) {
+      EXPECT_EQ(afterClick[events + i].event, afterKey[afterClick.size() + i].event) << found->functionName;
+    }
+  }
+  EXPECT_EQ(commands, 47);
+  EXPECT_EQ(empty, 2) << "ART inc and dec";
+}
+
+// The brake temperature dial and the TAS/SAT indicator are lit by the side
+// panel light: switched on, their ranges vanish for a tick and come back lit.
+TEST(SideLighting, TheBrakeTemperatureDialAndTasSatRelightWithTheSidePanelLight) {
+  Cockpit cockpit;
+  cockpit.powerUp().draw().runTicks(2).draw();
+  EXPECT_FALSE(cockpit.elementLit("TAS SAT", 1)) << "unlit after the first draw without the light";
+  EXPECT_TRUE(cockpit.elementVisible("TAS SAT", 1));
+  EXPECT_TRUE(cockpit.elementLit("TAS SAT", 0)) << "the face is outside the range";
+  cockpit.control("SIDE SWITCHES", "paneL", 41).draw();
+  for (uint32_t element = 1; element <= 8; ++element) EXPECT_FALSE(cockpit.elementVisible("TAS SAT", element));
+  EXPECT_TRUE(cockpit.elementVisible("TAS SAT", 0));
+  EXPECT_FALSE(cockpit.elementVisible("Brake Temperature", 0));
+  EXPECT_FALSE(cockpit.elementVisible("Brake Temperature", 1));
+  cockpit.runTicks(2).draw();
+  for (uint32_t element = 1; element <= 8; ++element) {
+    EXPECT_TRUE(cockpit.elementVisible("TAS SAT", element));
+    EXPECT_TRUE(cockpit.elementLit("TAS SAT", element));
+  }
+  EXPECT_TRUE(cockpit.elementLit("Brake Temperature", 1));
+  EXPECT_TRUE(cockpit.elementVisible("Brake Temperature", 1));
+  EXPECT_TRUE(cockpit.elementVisible("Brake Temperature Controls", 1)) << "its panel light";
+  EXPECT_TRUE(cockpit.elementVisible("External Lights FO", 1));
+  SetOptionOn(kOptionClickAreas);
+  cockpit.draw();
+  EXPECT_TRUE(cockpit.elementVisible("TAS SAT", 9));
+  EXPECT_TRUE(cockpit.elementVisible("Throttlebox", 9));
+  EXPECT_TRUE(cockpit.elementVisible("Stearing Wheel", 2));
+  SetOptionOff(kOptionClickAreas);
 }
 
 }  // namespace
