@@ -364,7 +364,7 @@ TEST(PedestalKeyboard, EveryCommandIsAControlOfItsGaugeAndActsAsAClickThere) {
     cockpit.click(foundGauge, found->x + found->width / 2, found->y + found->height / 2);
     const auto afterClick = cockpit.keyEvents();
     cockpit.set(Token::Engine1Mixture, mixture1).set(Token::Engine2Mixture, mixture2);
-    function({0, 0}, kClick);
+    EXPECT_EQ(function({0, 0}, kClick), 1) << found->functionName << " handled the click";
     const auto afterKey = cockpit.keyEvents();
     const size_t clickEvents = afterClick.size() - events;
     ASSERT_EQ(afterKey.size() - afterClick.size(), clickEvents) << found->functionName;
@@ -374,6 +374,19 @@ TEST(PedestalKeyboard, EveryCommandIsAControlOfItsGaugeAndActsAsAClickThere) {
   }
   EXPECT_EQ(commands, 47);
   EXPECT_EQ(empty, 2) << "ART inc and dec";
+
+  // Every control of these gauges, and of the ones without keyboard commands,
+  // reports each of its events handled.
+  for (const char* gauge : {"Throttlebox", "Flapsbox", "Longitude Trim", "Stabilizer Trim", "Rudder Trim",
+                            "Aileron Trim", "Alternate Gear", "Gear Horn VC", "Radar", "Hydraulic Pumps",
+                            "Brake Temperature Controls", "ART", "External Lights FO", "Stearing Wheel", "TAS SAT"}) {
+    for (const platform::MOUSERECT* r = cockpit.gauge(gauge)->mouseRects; r->type != platform::kMouseRectEnd; ++r) {
+      if (r->type != platform::kMouseRectChild) continue;
+      for (uint32_t event : {kClick, kRelease, platform::kMouseDownRepeat, kDrag, platform::kMouseRightSingle}) {
+        if ((r->mouseFlags & event) != 0) EXPECT_EQ(r->function({r->width / 2, r->height / 2}, event), 1) << r->functionName;
+      }
+    }
+  }
 }
 
 // The brake temperature dial and the TAS/SAT indicator are lit by the side
@@ -384,6 +397,12 @@ TEST(SideLighting, TheBrakeTemperatureDialAndTasSatRelightWithTheSidePanelLight)
   EXPECT_FALSE(cockpit.elementLit("TAS SAT", 1)) << "unlit after the first draw without the light";
   EXPECT_TRUE(cockpit.elementVisible("TAS SAT", 1));
   EXPECT_TRUE(cockpit.elementLit("TAS SAT", 0)) << "the face is outside the range";
+  EXPECT_FALSE(cockpit.elementVisible("Brake Temperature Controls", 1)) << "its panel light off";
+  EXPECT_TRUE(cockpit.elementVisible("Brake Temperature Controls", 2));
+  EXPECT_FALSE(cockpit.elementVisible("External Lights FO", 1));
+  EXPECT_FALSE(cockpit.elementVisible("ART", 1)) << "the pedestal light off";
+  EXPECT_FALSE(cockpit.elementVisible("Radar", 7));
+  EXPECT_FALSE(cockpit.elementVisible("Stabilizer Trim", 1));
   cockpit.control("SIDE SWITCHES", "paneL", 41).draw();
   for (uint32_t element = 1; element <= 8; ++element) EXPECT_FALSE(cockpit.elementVisible("TAS SAT", element));
   EXPECT_TRUE(cockpit.elementVisible("TAS SAT", 0));
@@ -398,6 +417,10 @@ TEST(SideLighting, TheBrakeTemperatureDialAndTasSatRelightWithTheSidePanelLight)
   EXPECT_TRUE(cockpit.elementVisible("Brake Temperature", 1));
   EXPECT_TRUE(cockpit.elementVisible("Brake Temperature Controls", 1)) << "its panel light";
   EXPECT_TRUE(cockpit.elementVisible("External Lights FO", 1));
+  cockpit.control("CPL", "panel_light", 41).draw();
+  EXPECT_TRUE(cockpit.elementVisible("ART", 1)) << "the pedestal light on";
+  EXPECT_TRUE(cockpit.elementVisible("Radar", 7));
+  EXPECT_TRUE(cockpit.elementVisible("Stabilizer Trim", 1));
   SetOptionOn(kOptionClickAreas);
   cockpit.draw();
   EXPECT_TRUE(cockpit.elementVisible("TAS SAT", 9));
