@@ -87,6 +87,20 @@ constexpr platform::ELEMENT_HEADER TokenIcon(const char* name, int32_t x, int32_
           .name = name, .token = token, .frameCount = frames};
 }
 
+// A slider at (x, y) moved across by one callback and down by the other.
+constexpr platform::ELEMENT_HEADER Slider(const char* name, int32_t x, int32_t y, platform::ElementCallback xCallback,
+                                          platform::ElementCallback yCallback, uint32_t token = 0) {
+  return {.kind = platform::ElementKind::Slider, .x = x, .y = y, .callback = xCallback, .name = name, .token = token,
+          .yCallback = yCallback};
+}
+
+// An element that reads a token variable: the simulator puts its value into
+// the element before the element's callback is called.
+constexpr platform::ELEMENT_HEADER BoundTo(platform::ELEMENT_HEADER element, uint32_t token) {
+  element.token = token;
+  return element;
+}
+
 template <size_t N>
 class ElementChain {
  public:

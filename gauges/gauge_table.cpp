@@ -33,12 +33,17 @@
 #include "gauges/side_switches.h"
 #include "gauges/air_condition_panel.h"
 #include "gauges/cabin_pressure.h"
+#include "gauges/hydraulic_brakes.h"
 #include "gauges/ice_rain_panels.h"
 #include "gauges/irs_fdc.h"
+#include "gauges/pedestal.h"
 #include "gauges/pedestal_lights.h"
+#include "gauges/radar_panel.h"
 #include "gauges/second_overhead.h"
+#include "gauges/side_gauges.h"
 #include "gauges/standby_instruments.h"
 #include "gauges/start_pages.h"
+#include "gauges/trims.h"
 #include "gauges/various_panels.h"
 #include "gauges/view_menu.h"
 #include "gauges/warning_lamps.h"
@@ -204,34 +209,35 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("COMM1"),
     Gauge("COMM2"),
     Gauge("Transponder"),
-    Gauge("Throttlebox"),
-    Gauge("Flapsbox"),
-    Gauge("Longitude Trim"),
-    Gauge("Stabilizer Trim"),
-    Gauge("Rudder Trim"),
-    Gauge("Aileron Trim"),
+    {"Throttlebox", 360.0, ThrottleboxElements(), kThrottleboxMouseRects, ThrottleboxGaugeCallback},
+    {"Flapsbox", 210.0, FlapsboxElements(), kFlapsboxMouseRects, FlapsboxGaugeCallback},
+    {"Longitude Trim", 200.0, LongitudeTrimElements(), kLongitudeTrimMouseRects, LongitudeTrimGaugeCallback},
+    {"Stabilizer Trim", 44.0, StabilizerTrimElements(), kStabilizerTrimMouseRects, StabilizerTrimGaugeCallback},
+    {"Rudder Trim", 200.0, RudderTrimElements(), kRudderTrimMouseRects, RudderTrimGaugeCallback},
+    {"Aileron Trim", 130.0, AileronTrimElements(), kAileronTrimMouseRects, AileronTrimGaugeCallback},
     {"CPL", 210.0, CplElements(), kCplMouseRects, CplGaugeCallback},
     {"Auto Brake", 75.0, AutoBrakeElements(), kAutoBrakeMouseRects, AutoBrakeGaugeCallback},
     {"Pneumatic XFeed", 300.0, PneumaticXFeedElements(), kPneumaticXFeedMouseRects, PneumaticXFeedGaugeCallback},
-    Gauge("Gear Lock Indicator"),
-    Gauge("Alternate Gear"),
-    Gauge("Gear Horn VC"),
-    Gauge("Radar"),
+    {"Gear Lock Indicator", 30.0, GearLockIndicatorElements(), nullptr, nullptr},
+    {"Alternate Gear", 70.0, AlternateGearElements(), kAlternateGearMouseRects, AlternateGearGaugeCallback},
+    {"Gear Horn VC", 30.0, GearHornVcElements(), kGearHornVcMouseRects, GearHornVcGaugeCallback},
+    {"Radar", 280.0, RadarElements(), kRadarMouseRects, RadarGaugeCallback},
     {"Radar Display", 0.0, g_radarDisplayScreen.Elements(), nullptr, RadarDisplayGaugeCallback},
-    Gauge("Radar Display 2"),
+    {"Radar Display 2", 300.0, RadarDisplay2Elements(), nullptr, RadarDisplay2GaugeCallback},
     Gauge("Audio Panel", kAudioPanelMouseRects),
     Gauge("SELCAL"),
-    Gauge("Hydraulic Pumps"),
+    {"Hydraulic Pumps", 72.0, HydraulicPumpsElements(), kHydraulicPumpsMouseRects, HydraulicPumpsGaugeCallback},
     // side panels and the first officer's side
-    Gauge("Brake Temperature", kBrakeTemperatureMouseRects),
-    Gauge("Brake Temperature Controls"),
+    {"Brake Temperature", 200.0, BrakeTemperatureElements(), kBrakeTemperatureMouseRects, BrakeTemperatureGaugeCallback},
+    {"Brake Temperature Controls", 56.0, BrakeTemperatureControlsElements(), kBrakeTemperatureControlsMouseRects,
+     BrakeTemperatureControlsGaugeCallback},
     {"Side Switches", 240.0, SideSwitchesElements(), kSideSwitchesMouseRects, SideSwitchesGaugeCallback},
     {"Side Switches2", 185.0, SideSwitches2Elements(), kSideSwitches2MouseRects, SideSwitches2GaugeCallback},
-    Gauge("ART"),
-    Gauge("External Lights FO"),
-    Gauge("Stearing Wheel"),
-    Gauge("TAS SAT", kTasSatMouseRects),
-    Gauge("Wiper"),
+    {"ART", 30.0, ArtElements(), kArtMouseRects, ArtGaugeCallback},
+    {"External Lights FO", 170.0, ExternalLightsFoElements(), kExternalLightsFoMouseRects, ExternalLightsFoGaugeCallback},
+    {"Stearing Wheel", 280.0, StearingWheelElements(), kStearingWheelMouseRects, StearingWheelGaugeCallback},
+    {"TAS SAT", 50.0, TasSatElements(), kTasSatMouseRects, TasSatGaugeCallback},
+    {"Wiper", 300.0, WiperElements(), nullptr, nullptr},
     {"MagTrue", 21.0, MagTrueElements(), kMagTrueMouseRects, MagTrueGaugeCallback},
 };
 static_assert(std::size(g_gauges) == kGaugeCount);

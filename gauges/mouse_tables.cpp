@@ -23,17 +23,22 @@
 #include "gauges/fuel_quantity.h"
 #include "gauges/gear_gauges.h"
 #include "gauges/hotspots.h"
+#include "gauges/hydraulic_brakes.h"
 #include "gauges/ice_rain_panels.h"
 #include "gauges/irs_fdc.h"
 #include "gauges/mouse_tables.h"
 #include "gauges/nav.h"
+#include "gauges/pedestal.h"
 #include "gauges/pedestal_lights.h"
 #include "gauges/placeholders.h"
+#include "gauges/radar_panel.h"
 #include "gauges/second_overhead.h"
+#include "gauges/side_gauges.h"
 #include "gauges/side_switches.h"
 #include "gauges/standby_instruments.h"
 #include "gauges/start_pages.h"
 #include "gauges/tooltips.h"
+#include "gauges/trims.h"
 #include "gauges/various_panels.h"
 #include "gauges/view_menu.h"
 #include "gauges/warning_lamps.h"
@@ -1087,6 +1092,164 @@ constinit const MOUSERECT kRdiMouseRects[] = {
     Parent(),
     Rect(0, 255, 100, 100, kCursorHand, kClick, RdiMouseSelectLeft),
     Rect(255, 255, 100, 100, kCursorHand, kClick, RdiMouseSelectRight),
+    EndParent(),
+    End(),
+};
+
+// ---- The pedestal's levers, trims, gear and radar, and the side gauges ----
+// The thrust levers and the speed brake are dragged (their functions read
+// the row inside their rectangles); the speed brake's right click arms it.
+constexpr uint32_t kDrag = platform::kMouseLeftDrag;
+constexpr uint32_t kClickReleaseRepeat = kClickRelease | platform::kMouseDownRepeat;
+
+// Throttlebox (360 x 620): the two thrust levers and the middle that moves
+// both, the hydraulic lever, the gear-horn cut-out, the fuel levers, the
+// speed brake along the left edge, the fuel cross-feed lever.
+constinit const MOUSERECT kThrottleboxMouseRects[] = {
+    Parent(),
+    Rect(135, 37, 40, 405, kCursorGrab, kDrag, ThrottleboxMouseThrottle1),
+    Rect(175, 37, 60, 405, kCursorGrab, kDrag, ThrottleboxMouseThrottleBoth),
+    Rect(235, 37, 40, 405, kCursorGrab, kDrag, ThrottleboxMouseThrottle2),
+    Rect(85, 72, 50, 250, kCursorHand, kClick, ThrottleboxMouseHydraulic),
+    Rect(80, 500, 40, 40, kCursorHand, kClickRelease, ThrottleboxMouseGearHorn),
+    Rect(120, 440, 50, 180, kCursorHand, kClick, ThrottleboxMouseFuelShutoffLeft),
+    Rect(242, 440, 50, 180, kCursorHand, kClick, ThrottleboxMouseFuelShutoffRight),
+    Rect(0, 0, 80, 600, kCursorGrab, kDrag | platform::kMouseRightSingle, ThrottleboxMouseSpeedBrake),
+    Rect(289, 60, 50, 310, kCursorHand, kClick, ThrottleboxMouseFuelXFeed),
+    EndParent(),
+    End(),
+};
+
+// Flapsbox: the flap handle's upper part (flaps up) comes first where the
+// two parts overlap; then the manual cabin-pressure lever and rate wheel.
+constinit const MOUSERECT kFlapsboxMouseRects[] = {
+    Parent(),
+    Rect(103, 64, 100, 255, kCursorDownArrow, kClick, FlapsboxMouseFlapsUp),
+    Rect(103, 259, 100, 255, kCursorUpArrow, kClick, FlapsboxMouseFlapsDown),
+    Rect(33, 310, 20, 300, kCursorHand, kClick, FlapsboxMouseManualCabinPressure),
+    Rect(63, 290, 40, 165, kCursorUpArrow, kClickRepeat, FlapsboxMouseCabinPressureRateInc),
+    Rect(63, 455, 40, 165, kCursorDownArrow, kClickRepeat, FlapsboxMouseCabinPressureRateDec),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kLongitudeTrimMouseRects[] = {
+    Parent(),
+    Rect(90, 0, 100, 280, kCursorDownArrow, kClickReleaseRepeat, LongitudeTrimMouseTrimDown),
+    Rect(90, 280, 100, 240, kCursorUpArrow, kClickReleaseRepeat, LongitudeTrimMouseTrimUp),
+    Rect(0, 410, 30, 40, kCursorUpArrow, kClickRepeat, LongitudeTrimMouseMacInc),
+    Rect(0, 450, 30, 40, kCursorDownArrow, kClickRepeat, LongitudeTrimMouseMacDec),
+    Rect(50, 410, 30, 40, kCursorUpArrow, kClickRepeat, LongitudeTrimMouseToFlapsInc),
+    Rect(50, 450, 30, 40, kCursorDownArrow, kClickRepeat, LongitudeTrimMouseToFlapsDec),
+    Rect(12, 327, 30, 50, kCursorHand, kClick, LongitudeTrimMouseAutotrim),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kStabilizerTrimMouseRects[] = {
+    Parent(),
+    Rect(2, 7, 40, 40, kCursorUpArrow, kClick, StabilizerTrimMouseArmInc),
+    Rect(2, 47, 40, 40, kCursorDownArrow, kClick, StabilizerTrimMouseArmDec),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kRudderTrimMouseRects[] = {
+    Parent(),
+    Rect(38, 50, 60, 130, kCursorDownArrow, kClickRepeat, RudderTrimMouseTrimDec),
+    Rect(98, 50, 60, 130, kCursorUpArrow, kClickRepeat, RudderTrimMouseTrimInc),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kAileronTrimMouseRects[] = {
+    Parent(),
+    Rect(2, 45, 60, 70, kCursorDownArrow, kClickRepeat, AileronTrimMouseTrimDec),
+    Rect(66, 45, 60, 70, kCursorUpArrow, kClickRepeat, AileronTrimMouseTrimInc),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kAlternateGearMouseRects[] = {
+    Parent(),
+    Rect(0, 0, 70, 167, kCursorUpArrow, kClick, AlternateGearMouseHandleInc),
+    Rect(0, 168, 70, 167, kCursorDownArrow, kClick, AlternateGearMouseHandleDec),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kGearHornVcMouseRects[] = {
+    Parent(),
+    Rect(0, 0, 30, 30, kCursorHand, kClickRelease, GearHornVcMouseButton),
+    EndParent(),
+    End(),
+};
+
+// Radar control head: brightness, range, mode, gain, tilt, stabilizer.
+constinit const MOUSERECT kRadarMouseRects[] = {
+    Parent(),
+    Rect(20, 40, 12, 30, kCursorDownArrow, kClickRepeat, RadarMouseBrightnessDec),
+    Rect(32, 40, 12, 30, kCursorUpArrow, kClickRepeat, RadarMouseBrightnessInc),
+    Rect(44, 11, 24, 60, kCursorDownArrow, kClick, RadarMouseRangeDec),
+    Rect(68, 11, 30, 60, kCursorUpArrow, kClick, RadarMouseRangeInc),
+    Rect(126, 11, 30, 60, kCursorDownArrow, kClick, RadarMouseModeDec),
+    Rect(156, 11, 30, 60, kCursorUpArrow, kClick, RadarMouseModeInc),
+    Rect(97, 40, 12, 30, kCursorDownArrow, kClickRepeat, RadarMouseGainDec),
+    Rect(109, 40, 12, 30, kCursorUpArrow, kClickRepeat, RadarMouseGainInc),
+    Rect(213, 11, 30, 60, kCursorDownArrow, kClick, RadarMouseTiltDec),
+    Rect(243, 11, 30, 60, kCursorUpArrow, kClick, RadarMouseTiltInc),
+    Rect(180, 50, 30, 20, kCursorHand, kClick, RadarMouseStabilizer),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kHydraulicPumpsMouseRects[] = {
+    Parent(),
+    Rect(2, 1, 30, 30, kCursorUpArrow, kClick, HydraulicPumpsMouseEngine1Inc),
+    Rect(2, 31, 30, 23, kCursorDownArrow, kClick, HydraulicPumpsMouseEngine1Dec),
+    Rect(40, 1, 30, 30, kCursorUpArrow, kClick, HydraulicPumpsMouseEngine2Inc),
+    Rect(40, 31, 30, 24, kCursorDownArrow, kClick, HydraulicPumpsMouseEngine2Dec),
+    Rect(40, 55, 30, 24, kCursorUpArrow, kClick, HydraulicPumpsMouseAuxInc),
+    Rect(40, 79, 30, 30, kCursorDownArrow, kClick, HydraulicPumpsMouseAuxDec),
+    Rect(2, 55, 30, 52, kCursorHand, kClick, HydraulicPumpsMouseTransfer),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kBrakeTemperatureControlsMouseRects[] = {
+    Parent(),
+    Rect(0, 28, 26, 32, kCursorUpArrow, kClick, BrakeTemperatureControlsMouseTempSelectorInc),
+    Rect(27, 28, 26, 32, kCursorDownArrow, kClick, BrakeTemperatureControlsMouseTempSelectorDec),
+    Rect(24, 0, 30, 27, kCursorHand, kClickRelease, BrakeTemperatureControlsMouseTest),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kArtMouseRects[] = {
+    Parent(),
+    Rect(0, 0, 30, 30, kCursorUpArrow, kClick, ArtMouseSwitchInc),
+    Rect(0, 29, 30, 29, kCursorDownArrow, kClick, ArtMouseSwitchDec),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kExternalLightsFoMouseRects[] = {
+    Parent(),
+    Rect(5, 15, 40, 40, kCursorHand, kClick, ExternalLightsFoMouseFlood1),
+    Rect(45, 9, 37, 40, kCursorHand, kClick, ExternalLightsFoMouseFlood2),
+    Rect(5, 60, 40, 50, kCursorHand, kClick, ExternalLightsFoMouseLowerLight),
+    Rect(85, 35, 34, 45, kCursorHand, kClick, ExternalLightsFoMouseCentreLight),
+    Rect(120, 30, 45, 25, kCursorUpArrow, kClick, ExternalLightsFoMousePosStrobeInc),
+    Rect(120, 55, 45, 25, kCursorDownArrow, kClick, ExternalLightsFoMousePosStrobeDec),
+    EndParent(),
+    End(),
+};
+
+// Stearing Wheel: the tiller is dragged across; its button below.
+constinit const MOUSERECT kStearingWheelMouseRects[] = {
+    Parent(),
+    Rect(0, 0, 280, 100, kCursorGrab, kDrag, StearingWheelMouseTiller),
+    Rect(116, 105, 62, 50, kCursorHand, kClick, StearingWheelMouseButton),
     EndParent(),
     End(),
 };

@@ -112,5 +112,19 @@ extern const platform::MOUSERECT kWindowClose5MouseRects[];
 extern const platform::MOUSERECT kWindowClose6MouseRects[];
 extern const platform::MOUSERECT kWindowClose8MouseRects[];
 extern const platform::MOUSERECT kWindowClose9MouseRects[];
+extern const platform::MOUSERECT kThrottleboxMouseRects[];
+extern const platform::MOUSERECT kFlapsboxMouseRects[];
+extern const platform::MOUSERECT kLongitudeTrimMouseRects[];
+extern const platform::MOUSERECT kStabilizerTrimMouseRects[];
+extern const platform::MOUSERECT kRudderTrimMouseRects[];
+extern const platform::MOUSERECT kAileronTrimMouseRects[];
+extern const platform::MOUSERECT kAlternateGearMouseRects[];
+extern const platform::MOUSERECT kGearHornVcMouseRects[];
+extern const platform::MOUSERECT kRadarMouseRects[];
+extern const platform::MOUSERECT kHydraulicPumpsMouseRects[];
+extern const platform::MOUSERECT kBrakeTemperatureControlsMouseRects[];
+extern const platform::MOUSERECT kArtMouseRects[];
+extern const platform::MOUSERECT kExternalLightsFoMouseRects[];
+extern const platform::MOUSERECT kStearingWheelMouseRects[];
 
 }  // namespace halcyon

@@ -38,4 +38,13 @@ int32_t ReleaseTo(CSwitch& record, int32_t from, int32_t to, SoundId sound) {
   return 1;
 }
 
+void TurnRound(CSwitch& record, int32_t step, int32_t frames) {
+  const int32_t position = GetSwitch(&record);
+  if (position < 1 || position > frames) {
+    SetSwitch(&record, step > 0 ? 1 : frames);
+    return;
+  }
+  SetSwitch(&record, (position - 1 + step + frames) % frames + 1);
+}
+
 }  // namespace halcyon

@@ -32,6 +32,11 @@ int32_t ReleaseTo(CSwitch& record, int32_t from, int32_t to, SoundId sound);
 int32_t StepWithin(CSwitch& record, int32_t low, int32_t high, int32_t step, SoundId sound);
 inline bool IsRelease(uint32_t mouseFlags) { return (mouseFlags & platform::kMouseLeftRelease) != 0; }
 
+// A wheel or knob turned a frame on (step 1) or back (step -1) round its
+// frames 1..frames; from a position off them, to frame 1 turned on, to the
+// last turned back.
+void TurnRound(CSwitch& record, int32_t step, int32_t frames);
+
 // 41 and 120 in turn, anything else back to 120.
 constexpr Move kOnOffMoves[] = {{kSwitchOn, kSwitchOff}, {kSwitchOff, kSwitchOn}};
 constexpr Switching kOnOff{kOnOffMoves, kSwitchOff};

@@ -79,6 +79,9 @@ struct ELEMENT_HEADER {
   uint32_t scalePoints = 0;
   // What the simulator read from the callback on its last poll.
   double value = 0.0;
+  // Slider: `callback` gives its x position, this one its y position.
+  ElementCallback yCallback = nullptr;
+  double yValue = 0.0;
 };
 
 // ---- Mouse rectangles -------------------------------------------------------

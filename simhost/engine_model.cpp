@@ -29,10 +29,12 @@ struct EngineTokens {
   uint32_t selector;
   uint32_t starterToggleEvent;
   uint32_t mixtureCutEvent;
+  uint32_t mixtureRichEvent;  // the fuel lever on: the mixture full
+  uint32_t mixtureLeanEvent;  // the fuel lever off: the mixture cut
 };
 constexpr EngineTokens kEngines[2] = {
-    {128, 130, 131, 138, 144, 148, 150, 563, 624, 625, 307, 66300, 65919},
-    {163, 165, 166, 173, 179, 183, 185, 573, 643, 644, 906, 66301, 65920},
+    {128, 130, 131, 138, 144, 148, 150, 563, 624, 625, 307, 66300, 65919, 65983, 65987},
+    {163, 165, 166, 173, 179, 183, 185, 573, 643, 644, 906, 66301, 65920, 65988, 65992},
 };
 
 constexpr uint32_t kTokenFuelRightGal = 303;
@@ -133,8 +135,12 @@ bool EngineModel::ApplyKeyEvent(uint32_t event, uint32_t) {
       Set(tokens.starter, Get(tokens.starter) != 0.0 ? 0.0 : 1.0);
       return true;
     }
-    if (event == tokens.mixtureCutEvent) {
+    if (event == tokens.mixtureCutEvent || event == tokens.mixtureLeanEvent) {
       Set(tokens.mixture, 0.0);
+      return true;
+    }
+    if (event == tokens.mixtureRichEvent) {
+      Set(tokens.mixture, kFullForwardThrottle);
       return true;
     }
   }

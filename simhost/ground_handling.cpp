@@ -24,6 +24,18 @@ constexpr uint32_t kKeyEventGearToggle = 65570;
 constexpr uint32_t kKeyEventAutobrakeUp = 66298;
 constexpr uint32_t kKeyEventAutobrakeDown = 66299;
 constexpr uint32_t kKeyEventPushback = 66483;
+constexpr uint32_t kKeyEventFlapsDown = 65758;  // one detent further down
+constexpr uint32_t kKeyEventFlapsUp = 65759;    // one detent up
+constexpr uint32_t kKeyEventSteeringSet = 65696;
+constexpr uint32_t kKeyEventParkingBrake = 65752;
+constexpr uint32_t kTokenParkingBrake = 323;
+constexpr uint32_t kTokenSteeringRad = 786;
+// The flap handle's five detent steps over its travel; the steering axis's
+// full deflection, radians, at the event's full value.
+constexpr double kFlapDetents = 5.0;
+constexpr double kFlapHandleFull = 16384.0;
+constexpr double kSteeringFullRad = 0.561;
+constexpr double kSteeringAxisFull = 16384.0;
 constexpr double kHandleFull = 16383.0;
 constexpr double kAutobrakeSettingMax = 5.0;
 constexpr double kSecondsPerTick = 1.0 / 18.0;
@@ -38,6 +50,12 @@ double Token(uint32_t token) { return platform::sim::GetToken(token); }
 void Travel(SimHost& host, uint32_t token, double target, double fullTravelSeconds) {
   const double distance = std::fabs(target - host.GetToken(token)) / kHandleFull;
   host.RampToken(token, target, distance * fullTravelSeconds);
+}
+
+// The flap handle one detent on (or back), from the detent it stands in.
+double FlapHandleStepped(double handle, double detents) {
+  const double detent = std::clamp(std::round(handle / kFlapHandleFull * kFlapDetents), 0.0, kFlapDetents);
+  return std::clamp(detent + detents, 0.0, kFlapDetents) * kFlapHandleFull / kFlapDetents;
 }
 
 }  // namespace
@@ -57,6 +75,18 @@ bool GroundHandling::ApplyKeyEvent(SimHost& host, uint32_t event, uint32_t value
       platform::sim::SetToken(kTokenAutobrakeSetting, setting);
       return true;
     }
+    case kKeyEventFlapsDown:
+    case kKeyEventFlapsUp:
+      host.SetToken(kTokenFlapHandle,
+                    FlapHandleStepped(Token(kTokenFlapHandle), event == kKeyEventFlapsDown ? 1.0 : -1.0));
+      return true;
+    case kKeyEventSteeringSet:
+      platform::sim::SetToken(kTokenSteeringRad,
+                              static_cast<int32_t>(value) / kSteeringAxisFull * kSteeringFullRad);
+      return true;
+    case kKeyEventParkingBrake:
+      platform::sim::SetToken(kTokenParkingBrake, Token(kTokenParkingBrake) != 0.0 ? 0.0 : 1.0);
+      return true;
     case kKeyEventPushback:
       pushing_ = value != 0;
       if (!pushing_) platform::sim::SetToken(kTokenGroundSpeedMps, 0.0);

@@ -7,23 +7,27 @@
 
 namespace simhost {
 
-const platform::MOUSERECT* FindMouseRect(const platform::MOUSERECT* rects, int32_t x, int32_t y, uint32_t event) {
+const platform::MOUSERECT* FindMouseRect(const platform::MOUSERECT* rects, int32_t x, int32_t y, uint32_t event,
+                                         platform::PixelPoint* origin) {
   // Origins of the open parents; the gauge itself is the outermost.
   std::vector<platform::PixelPoint> origins{{0, 0}};
   for (const platform::MOUSERECT* rect = rects; rect != nullptr && rect->type != platform::kMouseRectEnd; ++rect) {
-    const platform::PixelPoint origin = origins.back();
+    const platform::PixelPoint parent = origins.back();
     switch (rect->type) {
       case platform::kMouseRectParent:
-        origins.push_back({origin.x + rect->x, origin.y + rect->y});
+        origins.push_back({parent.x + rect->x, parent.y + rect->y});
         break;
       case platform::kMouseRectEndParent:
         if (origins.size() > 1) origins.pop_back();
         break;
       case platform::kMouseRectChild: {
-        const int32_t left = origin.x + rect->x;
-        const int32_t top = origin.y + rect->y;
+        const int32_t left = parent.x + rect->x;
+        const int32_t top = parent.y + rect->y;
         const bool inside = x >= left && x < left + rect->width && y >= top && y < top + rect->height;
-        if (inside && (rect->mouseFlags & event) != 0 && rect->function != nullptr) return rect;
+        if (inside && (rect->mouseFlags & event) != 0 && rect->function != nullptr) {
+          if (origin != nullptr) *origin = {left, top};
+          return rect;
+        }
         break;
       }
       default:

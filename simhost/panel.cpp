@@ -317,6 +317,7 @@ void Panel::Poll(const Instance& instance) {
   for (ELEMENT_HEADER* element = instance.header->elements; element != nullptr; element = Next(element)) {
     if (element->token != 0) element->tokenValue = platform::sim::GetToken(element->token);
     if (element->callback != nullptr) element->value = element->callback(element);
+    if (element->yCallback != nullptr) element->yValue = element->yCallback(element);
   }
 }
 

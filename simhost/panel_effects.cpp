@@ -20,6 +20,8 @@ constexpr uint32_t kTokenLandingLights = 14;
 constexpr uint32_t kTokenNav1Course = 45;
 constexpr uint32_t kTokenNav2Course = 54;
 constexpr uint32_t kTokenTaxiLights = 369;
+constexpr uint32_t kTokenBeaconLights = 368;
+constexpr uint32_t kTokenLogoLights = 621;
 constexpr uint32_t kTokenSimulatorSeconds = 557;
 constexpr uint32_t kTokenNavLights = 619;
 constexpr uint32_t kTokenComm2Active = 870;
@@ -44,6 +46,8 @@ constexpr PanelEffect kPanelEffects[] = {
     {65751, kTokenLandingLights, Effect::Toggle},
     {66240, kTokenTaxiLights, Effect::Toggle},
     {66379, kTokenNavLights, Effect::Toggle},
+    {66239, kTokenBeaconLights, Effect::Toggle},
+    {66378, kTokenLogoLights, Effect::Toggle},
     {66052, kTokenStrobeLights, Effect::SetOne},
     {66053, kTokenStrobeLights, Effect::SetZero},
     {66072, kTokenPitotHeat, Effect::SetOne},

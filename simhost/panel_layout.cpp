@@ -129,12 +129,34 @@ constexpr GaugePlacement kUpperOverheadPanel[] = {
     {"Flight Recorder", 890, 890, 195, 85},
 };
 
-// The upper pedestal: the centre-instrument and pedestal lights, the auto
-// brake and the pneumatic cross-feed levers.
+// The upper pedestal: the lever quadrants, the trims, the radar's head and
+// screen, the gear gauges, and beside them the hydraulic pumps, brake
+// temperature, TAS/SAT, ART, first officer's lights and the tiller; below,
+// the centre-instrument and pedestal lights, the auto brake and the
+// pneumatic cross-feed levers.
 constexpr GaugePlacement kUpperPedestal[] = {
-    {"CPL", 20, 20, 210, 80},
-    {"Auto Brake", 250, 20, 75, 100},
-    {"Pneumatic XFeed", 345, 20, 300, 135},
+    {"Throttlebox", 20, 20, 360, 620},
+    {"Flapsbox", 400, 20, 210, 620},
+    {"Longitude Trim", 630, 20, 200, 520},
+    {"Stabilizer Trim", 630, 560, 44, 90},
+    {"Rudder Trim", 850, 20, 200, 190},
+    {"Aileron Trim", 850, 230, 130, 120},
+    {"Radar", 850, 370, 280, 80},
+    {"Radar Display", 1070, 20, 300, 250},
+    {"Radar Display 2", 1390, 20, 150, 125},
+    {"Hydraulic Pumps", 1000, 470, 72, 110},
+    {"Gear Lock Indicator", 1100, 470, 30, 30},
+    {"Gear Horn VC", 1100, 520, 30, 30},
+    {"Alternate Gear", 1150, 300, 70, 335},
+    {"Brake Temperature", 1240, 300, 150, 150},
+    {"Brake Temperature Controls", 1240, 470, 56, 70},
+    {"TAS SAT", 1320, 470, 50, 85},
+    {"ART", 1000, 600, 30, 60},
+    {"External Lights FO", 1240, 560, 170, 110},
+    {"Stearing Wheel", 400, 660, 280, 155},
+    {"CPL", 700, 690, 210, 80},
+    {"Auto Brake", 930, 680, 75, 100},
+    {"Pneumatic XFeed", 1030, 680, 300, 135},
 };
 
 // The CDU popup.
@@ -155,7 +177,7 @@ constexpr PanelWindowLayout kWindows[] = {
     {10050, "Side panel", 485, 185, kSidePanel},
     {10290, "Main centred panel", 780, 620, kMainCentredPanel},
     {10170, "Upper overhead panel", 1200, 990, kUpperOverheadPanel},
-    {10030, "Upper pedestal", 665, 175, kUpperPedestal},
+    {10030, "Upper pedestal", 1560, 830, kUpperPedestal},
     {10070, "FMS", 402, 520, kCduPanel},
     {10110, "Checklist card", 302, 600, kChecklistCard},
     {10160, "Speed cards", 170, 340, kSpeedCardsWindow},

@@ -220,7 +220,7 @@ struct MouseEventName {
 constexpr MouseEventName kMouseEvents[] = {
     {"click", platform::kMouseLeftSingle},  {"release", platform::kMouseLeftRelease},
     {"repeat", platform::kMouseDownRepeat}, {"move", platform::kMouseMove},
-    {"right", platform::kMouseRightSingle},
+    {"right", platform::kMouseRightSingle}, {"drag", platform::kMouseLeftDrag},
 };
 
 std::optional<uint32_t> MouseEventFlags(const std::string& name) {
@@ -231,7 +231,7 @@ std::optional<uint32_t> MouseEventFlags(const std::string& name) {
 }
 
 std::string CheckMouseEvent(const std::string& name) {
-  return MouseEventFlags(name) ? "" : Quote(name) + " is not click, release, repeat, move or right";
+  return MouseEventFlags(name) ? "" : Quote(name) + " is not click, release, repeat, move, right or drag";
 }
 
 // mouse GAUGE X Y EVENT
@@ -667,8 +667,8 @@ constexpr Command kCommands[] = {
     {"window", 2, 2, "window open|close <ident>", CheckWindow, RunWindow},
     {"atc-id", 1, 99, "atc-id <text>", CheckNothing, RunAtcId},
     {"click", 3, 3, "click <gauge> <x> <y>", CheckClick, RunClick, ClickNames},
-    {"mouse", 4, 4, "mouse <gauge> <x> <y> click|release|repeat|move|right", CheckMouse, RunMouse},
-    {"call", 2, 3, "call <gauge> <function> [click|release|repeat|move|right]", CheckCall, RunCall, CallNames},
+    {"mouse", 4, 4, "mouse <gauge> <x> <y> click|release|repeat|move|right|drag", CheckMouse, RunMouse},
+    {"call", 2, 3, "call <gauge> <function> [click|release|repeat|move|right|drag]", CheckCall, RunCall, CallNames},
     {"tooltip", 1, 1, "tooltip <gauge>", CheckNothing, RunTooltip, TooltipNames},
     {"control", 3, 3, "control <section> <key> <position>", CheckControl, RunControl, ControlNames},
     {"type", 1, 99, "type <text>", CheckType, RunType},

@@ -171,10 +171,10 @@ void SimHost::SendService(platform::GAUGEHDR* gauge, uint32_t serviceId) {
 }
 
 std::string SimHost::FindClickTarget(const std::string& gaugeName, int32_t x, int32_t y, uint32_t event,
-                                     const platform::MOUSERECT** target) const {
+                                     const platform::MOUSERECT** target, platform::PixelPoint* origin) const {
   const platform::GAUGEHDR* gauge = module_.FindGauge(gaugeName);
   if (gauge == nullptr) return "no gauge named '" + gaugeName + "'";
-  *target = FindMouseRect(gauge->mouseRects, x, y, event);
+  *target = FindMouseRect(gauge->mouseRects, x, y, event, origin);
   if (*target == nullptr) return "no control of '" + gaugeName + "' at " + std::to_string(x) + "," + std::to_string(y);
   return "";
 }
@@ -190,8 +190,9 @@ std::string SimHost::Click(const std::string& gaugeName, int32_t x, int32_t y) {
 
 std::string SimHost::Mouse(const std::string& gaugeName, int32_t x, int32_t y, uint32_t event) {
   const platform::MOUSERECT* rect = nullptr;
-  if (std::string error = FindClickTarget(gaugeName, x, y, event, &rect); !error.empty()) return error;
-  rect->function({x, y}, event);
+  platform::PixelPoint origin;
+  if (std::string error = FindClickTarget(gaugeName, x, y, event, &rect, &origin); !error.empty()) return error;
+  rect->function({x - origin.x, y - origin.y}, event);
   ReturnedFromModule();
   return "";
 }

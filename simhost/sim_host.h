@@ -80,8 +80,10 @@ class SimHost {
   // What Click would say, without clicking: empty when a control is there.
   std::string CheckClick(const std::string& gaugeName, int32_t x, int32_t y) const;
   // Any mouse event at a point of a gauge (platform::kMouseLeftSingle,
-  // kMouseLeftRelease, kMouseDownRepeat, kMouseMove, kMouseRightSingle),
-  // delivered to the first control there that listens to it.
+  // kMouseLeftRelease, kMouseDownRepeat, kMouseMove, kMouseLeftDrag,
+  // kMouseRightSingle), delivered to the first control there that listens to
+  // it, with the point relative to that control's rectangle (a lever dragged
+  // reads the row inside its rectangle).
   std::string Mouse(const std::string& gaugeName, int32_t x, int32_t y, uint32_t event);
   // A control by its mouse function's name, called as a keyboard command
   // calls it: at the point (0,0), with the event given.
@@ -234,7 +236,7 @@ class SimHost {
   void RunOneTick();
   void ReturnedFromModule();
   std::string FindClickTarget(const std::string& gaugeName, int32_t x, int32_t y, uint32_t event,
-                              const platform::MOUSERECT** target) const;
+                              const platform::MOUSERECT** target, platform::PixelPoint* origin = nullptr) const;
   std::string FindNamedControl(const std::string& gaugeName, const std::string& functionName,
                                const platform::MOUSERECT** target) const;
   std::string SnapshotWindows();

@@ -103,6 +103,8 @@ TEST(Flaps, SavedFramesArePutRightAndTheSectionsRoundTrip) {
   EXPECT_EQ(GetSwitch(&g_autoSlatLight), kSwitchOn);
   cockpit.runSeconds(1);
   EXPECT_EQ(GetSwitch(&g_autoSlatLight), kSwitchOff) << "no slat condition";
+  EXPECT_EQ(cockpit.token(Token::FlapHandle), 0.0) << "the simulator takes the retract event as flaps up a detent";
+  cockpit.set(Token::FlapHandle, 3000).runSeconds(2);
   cockpit.shutdown();
   EXPECT_EQ(cockpit.ini("FLAPS", "lever"), "10");
   EXPECT_EQ(cockpit.ini("SLATS", "auto_slat_light"), "120");

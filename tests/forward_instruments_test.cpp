@@ -434,14 +434,22 @@ TEST(GaugeConventions, ElementValuesStayFiniteAndInRangeForExtremeTokens) {
                            822u, 868u}) {
       cockpit.set(token, value);
     }
+    // The pedestal's and side gauges' tokens: levers, spoilers, trims, steering, lights, air data.
+    for (uint32_t token : {60u, 128u, 163u, 323u, 325u, 332u, 343u, 344u, 368u, 621u, 783u, 785u, 786u, 787u, 800u,
+                           832u, 834u}) {
+      cockpit.set(token, value);
+    }
     cockpit.draw();
     for (const char* gauge : {"Airspeed", "Altimeter", "Clock", "Brake_Pressure", "Cabin_Pressure", "Cabin_Climb",
-                              "Cabin_Pressure_Indicator", "Various", "OCL", "CPL"}) {
+                              "Cabin_Pressure_Indicator", "Various", "OCL", "CPL", "Throttlebox", "Flapsbox",
+                              "Longitude Trim", "Rudder Trim", "Aileron Trim", "Gear Lock Indicator", "Radar",
+                              "Brake Temperature", "Stearing Wheel", "TAS SAT", "External Lights FO", "Wiper"}) {
       uint32_t index = 0;
       for (const platform::ELEMENT_HEADER* e = cockpit.gauge(gauge)->elements; e != nullptr;
            e = e->nextElement[0], ++index) {
         SCOPED_TRACE(std::string(gauge) + " element " + std::to_string(index) + " token value " + std::to_string(value));
         EXPECT_TRUE(std::isfinite(e->value));
+        EXPECT_TRUE(std::isfinite(e->yValue));
         if (e->kind == platform::ElementKind::Icon) {
           EXPECT_TRUE(e->value >= 0 && e->value < e->frameCount);
         }
@@ -518,8 +526,8 @@ TEST(Panel, ScenarioMouseCallAndTooltipCommandsReachTheGauges) {
   simhost::Scenario bad;
   EXPECT_FALSE(bad.Parse("mouse Airspeed 10 10 press\ncall Airspeed AirspeedMouseBug1Inc hover\n", "bad.scn", &errors));
   ASSERT_EQ(errors.size(), 2u);
-  EXPECT_EQ(errors[0], "bad.scn:1: 'press' is not click, release, repeat, move or right");
-  EXPECT_EQ(errors[1], "bad.scn:2: 'hover' is not click, release, repeat, move or right");
+  EXPECT_EQ(errors[0], "bad.scn:1: 'press' is not click, release, repeat, move, right or drag");
+  EXPECT_EQ(errors[1], "bad.scn:2: 'hover' is not click, release, repeat, move, right or drag");
 
   simhost::Scenario unknown;
   ASSERT_TRUE(unknown.Parse("call Airspeed AirspeedMouseBug9Inc\ntooltip Dial\n", "names.scn", &errors));

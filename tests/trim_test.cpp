@@ -106,12 +106,12 @@ TEST(LongitudinalTrim, AFreshCockpitHasTheDefaults) {
   EXPECT_DOUBLE_EQ(GetTrimSetting(), 23 * 0.2142857 + 0.9);
 }
 
-// The handle's positions, one call a tick as the gauge makes them.
+// The handle's positions, a step a tick as the Longitude Trim gauge's
+// pre-draw makes them.
 std::vector<int32_t> HandleFrames(Cockpit& cockpit, int ticks) {
   std::vector<int32_t> frames;
   for (int i = 0; i < ticks; ++i) {
     cockpit.runTicks(1);
-    UpdateTrimSelectorKnob();
     frames.push_back(GetSwitch(&g_trimHandle));
   }
   return frames;
