@@ -20,6 +20,7 @@ constexpr double kMaxDriftDeg = 30.0;
 constexpr double kMinDriftSpeedKt = 50.0;
 // Shorter than this a leg has no course.
 constexpr double kMinLegNm = 0.01;
+constexpr double kPlaceToleranceNm = 0.01;
 
 double Norm360(double deg) {
   double d = std::fmod(deg, 360.0);
@@ -292,7 +293,9 @@ void CRouteGuidance::Predict(CFlightPlan* route, const FmsFlightState& state, co
   auto place = [&](double s, CLatLon* out) {
     if (s == kUnsetValue || s < 0.0) return;
     double remaining = s;
+    const CLeg* last = nullptr;
     for (const CLeg* leg = first; leg != nullptr && leg->IsDefined(); leg = leg->GetNext()) {
+      last = leg;
       const double length = leg == first ? toGo : leg->GetLegDistance();
       if (remaining <= length) {
         const CLatLon& to = *leg->GetToPosition();
@@ -305,6 +308,8 @@ void CRouteGuidance::Predict(CFlightPlan* route, const FmsFlightState& state, co
       }
       remaining -= length;
     }
+    // Rounding past the last waypoint of the route: that waypoint.
+    if (last != nullptr && remaining < kPlaceToleranceNm) *out = *last->GetToPosition();
   };
   place(tcNm_, tc);
   if (!passedTd_) place(tdNm_, td);
@@ -364,9 +369,11 @@ void CRouteGuidance::UpdateVertical(const FmsFlightState& state, const VnavPlan&
   } else if (h < crz - kCruiseBandFt) {
     phase_ = 1;
     altitudeTargetFt_ = crz;
-    // An AT or AT OR BELOW constraint ahead stops the climb at its altitude.
+    // An AT or AT OR BELOW constraint ahead stops the climb at its altitude;
+    // those beyond the top of descent belong to the descent.
     for (int i = 0; i < constraintCount_; ++i) {
       const Constraint& c = constraints_[i];
+      if (tdNm_ != kUnsetValue && toGo + c.beyondActiveNm >= tdNm_) break;
       if (LimitsClimb(c.type) && c.altitudeFt < crz && c.altitudeFt > h - kCruiseBandFt) {
         altitudeTargetFt_ = c.altitudeFt;
         if (std::fabs(h - c.altitudeFt) <= kCruiseBandFt) phase_ = 4;

@@ -5,6 +5,7 @@
 // predictions (distances, times, top of climb and descent, path error).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -205,6 +206,179 @@ TEST(RouteGuidance, AHoldIsKeptUntilExitHold) {
   EXPECT_STREQ(plan.GetFirstLeg()->GetToIdent(), "BRAVO");
   EXPECT_EQ(plan.GetExitHold(), 0);
   EXPECT_GT(guidance.HeadingCommandDeg(), 0.0);
+}
+
+}  // namespace
+}  // namespace halcyon::test
+
+namespace halcyon::test {
+namespace {
+
+// ALPHA, BRAVO and CHARL with CHARL at 3000 ft: 180 NM from (0, 0), the
+// end of descent at CHARL.
+CFlightPlan WithEndOfDescent() {
+  CFlightPlan plan = EastThenNorth();
+  CLeg* charl = plan.GetFirstLeg()->GetNext()->GetNext();
+  plan.SetAltConstraint(charl, 1, 3000.0, AltConstraintType::At);
+  return plan;
+}
+
+// Where the aircraft is after s NM along EastThenNorth.
+CLatLon AlongRoute(double s) {
+  if (s <= 60.0) return CLatLon(0.0, -s / 60.0);
+  if (s <= 120.0) return CLatLon((s - 60.0) / 60.0, -1.0);
+  return CLatLon(1.0, -1.0 - (s - 120.0) / 60.0);
+}
+
+VnavPlan Cruise(double altitudeFt) {
+  VnavPlan plan;
+  plan.cruiseAltitudeFt = altitudeFt;
+  return plan;
+}
+
+struct Profile {
+  CRouteGuidance guidance;
+  CLatLon tc, td, ed;
+  void Step(CFlightPlan& plan, const FmsFlightState& state, const VnavPlan& vnav) {
+    guidance.Update(&plan, state);
+    guidance.Predict(&plan, state, vnav, &tc, &td, &ed);
+  }
+};
+
+TEST(RoutePredictions, DistancesAndTimesGrowAlongTheRoute) {
+  CFlightPlan plan = WithEndOfDescent();
+  Profile p;
+  p.Step(plan, At(0.0, -0.5), Cruise(20000.0));
+  double distance = 0.0;
+  double eta = 0.0;
+  int legs = 0;
+  for (const CLeg* leg = plan.GetFirstLeg(); leg != nullptr && leg->IsDefined(); leg = leg->GetNext(), ++legs) {
+    EXPECT_GT(leg->GetDistToWpt(), distance);
+    EXPECT_GT(leg->GetEtaAtWpt(), eta);
+    distance = leg->GetDistToWpt();
+    eta = leg->GetEtaAtWpt();
+  }
+  EXPECT_EQ(legs, 3);
+  EXPECT_NEAR(plan.GetFirstLeg()->GetDistToWpt(), 30.0, 0.01);
+  EXPECT_NEAR(distance, 150.0, 0.05);
+  // 14:30 plus 150 NM at 250 kt: 36 minutes.
+  EXPECT_NEAR(eta, 1506.0, 0.05);
+  EXPECT_EQ(plan.GetFirstLeg()->GetNext()->GetNext()->GetNext()->GetDistToWpt(), kUnsetValue) << "the placeholder";
+  // On the ground at rest the times are taken at 150 kt.
+  FmsFlightState parked = At(0.0, -0.5, 0.0);
+  parked.onGround = true;
+  p.Step(plan, parked, Cruise(20000.0));
+  EXPECT_NEAR(plan.GetFirstLeg()->GetEtaAtWpt(), 1442.0, 0.05);
+  EXPECT_NEAR(HoursToHhmm(23.9 + 0.2), 6.0, 1e-9) << "past midnight";
+}
+
+TEST(RoutePredictions, TopOfClimbBeforeTopOfDescentAndThePhasesOneTwoThree) {
+  CFlightPlan plan = WithEndOfDescent();
+  Profile p;
+  FmsFlightState state = At(0.0, -0.01);
+  state.altitudeFt = 1000.0;
+  p.Step(plan, state, Cruise(20000.0));
+  EXPECT_EQ(p.guidance.Phase(), 1);
+  // 19000 ft at 400 ft/NM: 47.5 NM; the descent from 20000 to 3000 at 318.4 ft/NM before CHARL.
+  EXPECT_NEAR(p.guidance.DistanceToTopOfClimbNm(), 47.5, 1e-6);
+  EXPECT_NEAR(p.guidance.DistanceToEndOfDescentNm(), 179.4, 0.01);
+  EXPECT_NEAR(p.guidance.DistanceToTopOfDescentNm(), 179.4 - 17000.0 / 318.4, 0.01);
+  EXPECT_LT(p.guidance.DistanceToTopOfClimbNm(), p.guidance.DistanceToTopOfDescentNm());
+  ASSERT_TRUE(p.tc.IsValid());
+  ASSERT_TRUE(p.td.IsValid());
+  ASSERT_TRUE(p.ed.IsValid());
+  EXPECT_NEAR(p.tc.GetLon(), -48.1 / 60.0, 0.001) << "on the first leg";
+  EXPECT_NEAR(p.ed.GetLon(), -2.0, 0.001);
+  EXPECT_NEAR(p.ed.GetLat(), 1.0, 0.001);
+  // Fly it: climb at 400 ft/NM, cruise, descend on the path.
+  std::string phases;
+  for (double s = 0.6; s < 179.0; s += 0.5) {
+    FmsFlightState now = At(AlongRoute(s).GetLat(), AlongRoute(s).GetLon());
+    now.altitudeFt = std::min({1000.0 + 400.0 * s, 20000.0, 3000.0 + (180.0 - s) * 318.4});
+    p.Step(plan, now, Cruise(20000.0));
+    const int32_t phase = p.guidance.Phase();
+    if (phases.empty() || phases.back() != static_cast<char>('0' + phase)) phases += static_cast<char>('0' + phase);
+    ASSERT_NE(phase, 0);
+    EXPECT_GT(p.guidance.AltitudeTargetFt(), 0.0);
+    EXPECT_GT(p.guidance.DescentConstraintFt(), 0.0);
+    EXPECT_GT(p.guidance.SpeedTarget(), 0.0);
+    if (phase == 3) {
+      EXPECT_NEAR(p.guidance.PathErrorFt(), 0.0, 40.0) << "on the path at " << s;
+      EXPECT_EQ(p.guidance.AltitudeTargetFt(), 3000.0);
+    } else {
+      EXPECT_EQ(p.guidance.PathErrorFt(), kUnsetValue);
+    }
+  }
+  EXPECT_EQ(phases, "123");
+}
+
+TEST(RoutePredictions, PathErrorIsPositiveAboveThePathAndDescendNowStartsTheDescent) {
+  CFlightPlan plan = WithEndOfDescent();
+  ASSERT_TRUE(plan.SequenceLeg());
+  ASSERT_TRUE(plan.SequenceLeg());
+  Profile p;
+  // 150 NM along, on the way to CHARL: 30 NM to the end of descent, the path at 3000 + 30 * 318.4 = 12552 ft.
+  FmsFlightState state = At(1.0, -1.5);
+  state.altitudeFt = 12861.0;
+  p.Step(plan, state, Cruise(20000.0));
+  EXPECT_EQ(p.guidance.Phase(), 3);
+  EXPECT_TRUE(p.guidance.PassedTopOfDescent());
+  EXPECT_NEAR(p.guidance.PathErrorFt(), 12861.0 - (3000.0 + 30.0 * 318.4), 5.0);
+  EXPECT_GT(p.guidance.PathErrorFt(), 0.0);
+  state.altitudeFt = 11861.0;
+  p.Step(plan, state, Cruise(20000.0));
+  EXPECT_LT(p.guidance.PathErrorFt(), 0.0);
+  EXPECT_FALSE(p.td.IsValid()) << "a top of descent passed is no longer drawn";
+  // Before the top of descent: cruise, no path; DES NOW descends at once.
+  plan = WithEndOfDescent();
+  ASSERT_TRUE(plan.SequenceLeg());
+  FmsFlightState cruise = At(0.5, -1.0);
+  cruise.altitudeFt = 20000.0;
+  VnavPlan vnav = Cruise(20000.0);
+  p.Step(plan, cruise, vnav);
+  EXPECT_EQ(p.guidance.Phase(), 2);
+  EXPECT_FALSE(p.guidance.PassedTopOfDescent());
+  EXPECT_EQ(p.guidance.PathErrorFt(), kUnsetValue);
+  vnav.descendNow = 1;
+  p.Step(plan, cruise, vnav);
+  EXPECT_EQ(p.guidance.Phase(), 3);
+  EXPECT_FALSE(p.guidance.PassedTopOfDescent());
+  // 90 NM to go: the path extended back lies above the aircraft, which is below it.
+  EXPECT_NEAR(p.guidance.PathErrorFt(), 20000.0 - (3000.0 + 90.0 * 318.4), 5.0);
+}
+
+TEST(RoutePredictions, CruiseBandSpeedsAndAClimbStoppedAtAConstraint) {
+  CFlightPlan plan = WithEndOfDescent();
+  plan.SetAltConstraint(plan.GetFirstLeg()->GetNext(), 1, 9000.0, AltConstraintType::AtOrBelow);
+  Profile p;
+  FmsFlightState state = At(0.0, -0.5);
+  auto phaseAt = [&](double altitudeFt) {
+    state.altitudeFt = altitudeFt;
+    p.Step(plan, state, Cruise(20000.0));
+    return p.guidance.Phase();
+  };
+  EXPECT_EQ(phaseAt(5000.0), 1);
+  EXPECT_EQ(p.guidance.AltitudeTargetFt(), 9000.0) << "BRAVO at or below 9000 stops the climb";
+  EXPECT_EQ(p.guidance.DescentConstraintFt(), 9000.0);
+  EXPECT_EQ(p.guidance.SpeedTarget(), 250.0) << "250 kt below 10000 ft";
+  EXPECT_EQ(phaseAt(8699.0), 1);
+  EXPECT_EQ(phaseAt(8701.0), 4) << "level at the FMS altitude";
+  EXPECT_EQ(phaseAt(9301.0), 1) << "above the constraint: on to the cruise altitude";
+  EXPECT_EQ(p.guidance.AltitudeTargetFt(), 20000.0);
+  EXPECT_EQ(phaseAt(19699.0), 1);
+  EXPECT_EQ(p.guidance.SpeedTarget(), 280.0);
+  EXPECT_EQ(phaseAt(19701.0), 2);
+  EXPECT_EQ(p.guidance.DescentConstraintFt(), 20000.0);
+  VnavPlan high = Cruise(35000.0);
+  state.altitudeFt = 26999.0;
+  p.Step(plan, state, high);
+  EXPECT_EQ(p.guidance.SpeedTarget(), 280.0);
+  state.altitudeFt = 27001.0;
+  p.Step(plan, state, high);
+  EXPECT_EQ(p.guidance.SpeedTarget(), 0.74) << "Mach above 27000 ft";
+  // No cruise altitude: no VNAV.
+  p.Step(plan, state, VnavPlan{});
+  EXPECT_EQ(p.guidance.Phase(), 0);
 }
 
 }  // namespace
