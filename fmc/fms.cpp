@@ -56,14 +56,14 @@ CFms::CFms() {
   page(CduPageId::Legs, std::move(legs));
   page(CduPageId::DepArr, std::make_unique<CDepArrPage>(*this));
   page(CduPageId::TakeoffRef, std::make_unique<CTakeoffRefPage>(*this));
-  page(CduPageId::Climb, std::make_unique<CTitlePage>(*this, L"CLB"));
-  page(CduPageId::Cruise, std::make_unique<CTitlePage>(*this, L"CRZ"));
-  page(CduPageId::Descent, std::make_unique<CTitlePage>(*this, L"DES"));
-  page(CduPageId::FixInfo, std::make_unique<CTitlePage>(*this, L"FIX INFO"));
-  page(CduPageId::Hold, std::make_unique<CTitlePage>(*this, L"HOLD"));
-  page(CduPageId::Progress, std::make_unique<CTitlePage>(*this, L"PROGRESS"));
-  page(CduPageId::PerfInit, std::make_unique<CTitlePage>(*this, L"PERF INIT"));
-  page(CduPageId::NavData, std::make_unique<CTitlePage>(*this, L"NAV DATA"));
+  page(CduPageId::Climb, std::make_unique<CVnavPage>(*this, 1));
+  page(CduPageId::Cruise, std::make_unique<CVnavPage>(*this, 2));
+  page(CduPageId::Descent, std::make_unique<CVnavPage>(*this, 3));
+  page(CduPageId::FixInfo, std::make_unique<CFixInfoPage>(*this));
+  page(CduPageId::Hold, std::make_unique<CHoldPage>(*this));
+  page(CduPageId::Progress, std::make_unique<CProgressPage>(*this));
+  page(CduPageId::PerfInit, std::make_unique<CPerfInitPage>(*this));
+  page(CduPageId::NavData, std::make_unique<CNavDataPage>(*this));
   RefreshScreen();
 }
 
@@ -213,7 +213,13 @@ FmsFlightState CFms::FlightState(const FmsInputs& inputs) {
   state.trueHeadingDeg = inputs.trueHeadingDeg;
   state.groundTrackDeg = inputs.groundTrackDeg;
   state.magVarDeg = inputs.magVarDeg;
-  state.utcHours = inputs.utcHours;
+  // The zulu hour and minute carry no seconds: the seconds are counted on
+  // the simulation clock from the last change of the minute.
+  if (inputs.utcHours != zuluRead_ || inputs.simTimeS < zuluReadAtS_) {
+    zuluRead_ = inputs.utcHours;
+    zuluReadAtS_ = inputs.simTimeS;
+  }
+  state.utcHours = inputs.utcHours + (inputs.simTimeS - zuluReadAtS_) / 3600.0;
   state.onGround = inputs.onGround;
   return state;
 }
@@ -229,7 +235,7 @@ void CFms::ComputeGuidance(const FmsInputs& inputs) {
     std::snprintf(line, sizeof line, "FMS: %s passed at %02d:%02d:%02dZ", routeGuidance_.LastPassedIdent(),
                   static_cast<int>(hhmm / 100.0), static_cast<int>(minutes),
                   static_cast<int>((minutes - std::floor(minutes)) * 60.0));
-    platform::Trace(line);
+    platform::TraceEvent(line);
   }
   routeComplete_ = routeGuidance_.RouteComplete();
   // A new route, a direct-to or a sequence: the predictions at once; else once a second.
@@ -325,8 +331,7 @@ void InitFms() {
 
 void UpdateFms() {
   const GeoPointDeg position = AircraftPosition();
-  const double utcHours = ReadToken(Token::ZuluHour) + ReadToken(Token::ZuluMinute) / 60.0 +
-                          ReadToken(Token::ClockSecond) / 3600.0;
+  const double utcHours = ReadToken(Token::ZuluHour) + ReadToken(Token::ZuluMinute) / 60.0;
   g_fms.Update({.panelPowered = IsPanelPowered() != 0,
                 .aircraftPosition = CLatLon(position.latitudeDeg, position.longitudeDeg),
                 .simTimeS = ReadToken(Token::SimulationClock),

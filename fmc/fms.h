@@ -43,7 +43,7 @@ struct FmsInputs {
   double trueHeadingDeg = 0.0;
   double groundTrackDeg = 0.0;  // true
   double magVarDeg = 0.0;       // east positive
-  double utcHours = 0.0;
+  double utcHours = 0.0;      // the zulu hour and minute, as hours
   bool onGround = true;
 };
 
@@ -243,6 +243,8 @@ class CFms {
   const CFlightPlan* predictedRoute_ = nullptr;
   const CLeg* predictedLeg_ = nullptr;
   bool routeComplete_ = false;
+  double zuluRead_ = -1.0;
+  double zuluReadAtS_ = 0.0;
   CFmsNav nav_;
   CNavDatabase database_;
   bool databaseLoaded_ = false;

@@ -21,6 +21,8 @@ constexpr double kMinDriftSpeedKt = 50.0;
 // Shorter than this a leg has no course.
 constexpr double kMinLegNm = 0.01;
 constexpr double kPlaceToleranceNm = 0.01;
+// Where a passed end of descent lies: far enough behind for any route.
+constexpr double kPassedEndOfDescentNm = -100000.0;
 
 double Norm360(double deg) {
   double d = std::fmod(deg, 360.0);
@@ -101,6 +103,8 @@ double HoursToHhmm(double hours) {
 
 void CRouteGuidance::Reset() {
   NoLateral();
+  edPassed_ = false;
+  edFromConstraint_ = false;
   activeLeg_ = nullptr;
   inHold_ = false;
   complete_ = false;
@@ -252,6 +256,7 @@ void CRouteGuidance::Predict(CFlightPlan* route, const FmsFlightState& state, co
   const double toGo = toGoNm_ != kUnsetValue ? std::max(0.0, toGoNm_) : Distance(state.position, *first->GetToPosition());
   if (route->GetPrevLeg() != first) route->GetPrevLeg()->SetPrediction(kUnsetValue, kUnsetValue);
   double beyond = 0.0;  // from the active waypoint
+  const double previousEdAltFt = edAltFt_;
   constraintCount_ = 0;
   edBeyondActiveNm_ = kUnsetValue;
   edAltFt_ = kUnsetValue;
@@ -280,6 +285,15 @@ void CRouteGuidance::Predict(CFlightPlan* route, const FmsFlightState& state, co
       destinationBeyond = beyond;
     }
   }
+  if (edBeyondActiveNm_ != kUnsetValue) {
+    edPassed_ = false;
+  } else if (edPassed_ || (profileValid_ && edFromConstraint_ && edAltFt_ == kUnsetValue && previousEdAltFt != kUnsetValue)) {
+    // The constraint that ended the descent is behind: level at its altitude from here on.
+    edPassed_ = true;
+    edBeyondActiveNm_ = kPassedEndOfDescentNm;
+    edAltFt_ = previousEdAltFt;
+  }
+  edFromConstraint_ = edBeyondActiveNm_ != kUnsetValue;
   if (edBeyondActiveNm_ == kUnsetValue && destination != nullptr && route->HasDestination()) {
     const CAirport* airport = route->GetDestination();
     edBeyondActiveNm_ = destinationBeyond;
@@ -361,6 +375,8 @@ void CRouteGuidance::UpdateVertical(const FmsFlightState& state, const VnavPlan&
     }
     altitudeTargetFt_ = target;
     descentConstraintFt_ = target;
+    // Down at the altitude to level at: level at the FMS altitude.
+    if (std::fabs(h - target) <= kCruiseBandFt) phase_ = 4;
     if (hasEd) {
       double path = edAltFt_ + std::max(0.0, edNm_) * kDescentFtPerNm;
       if (plan.descendNow == 0) path = std::min(path, crz);
@@ -388,7 +404,7 @@ void CRouteGuidance::UpdateVertical(const FmsFlightState& state, const VnavPlan&
     altitudeTargetFt_ = crz;
     descentConstraintFt_ = crz;
   }
-  speedTarget_ = SpeedFor(h, phase_, plan);
+  speedTarget_ = SpeedFor(h, passedTd_ || plan.descendNow != 0 ? 3 : phase_, plan);
 }
 
 }  // namespace halcyon

@@ -76,7 +76,7 @@ class CRouteGuidance {
   static constexpr double kMinTurnSpeedKt = 150.0;
   // Intercept angle for each NM off the track, at most kMaxInterceptDeg.
   static constexpr double kInterceptDegPerNm = 12.0;
-  static constexpr double kMaxInterceptDeg = 30.0;
+  static constexpr double kMaxInterceptDeg = 45.0;
   // The slowest speed predictions use (the aircraft on the ground).
   static constexpr double kMinPredictionSpeedKt = 150.0;
   // The descent path, 3 degrees: feet per NM.
@@ -154,6 +154,10 @@ class CRouteGuidance {
   bool profileValid_ = false;
   double edBeyondActiveNm_ = kUnsetValue;
   double edAltFt_ = kUnsetValue;
+  // The end of descent was a constraint of a waypoint since passed: the
+  // descent ends there, at its altitude, and not at the destination.
+  bool edPassed_ = false;
+  bool edFromConstraint_ = false;
   std::array<Constraint, kMaxConstraints> constraints_{};
   int constraintCount_ = 0;
 

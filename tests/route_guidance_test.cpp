@@ -60,7 +60,9 @@ TEST(RouteGuidance, CrossTrackIsPositiveRightOfTheTrackAndTheHeadingTurnsBack) {
   // 0.05 degrees north of an eastbound track: 3 NM left of it.
   guidance.Update(&plan, At(0.05, -0.5));
   EXPECT_NEAR(guidance.CrossTrackNm(), -3.0, 0.01);
-  EXPECT_NEAR(guidance.HeadingCommandDeg(), 90.0 + 30.0 - 2.0, 0.05) << "30 degrees at most, into the track, magnetic";
+  EXPECT_NEAR(guidance.HeadingCommandDeg(), 90.0 + 36.0 - 2.0, 0.05) << "12 degrees a mile into the track, magnetic";
+  guidance.Update(&plan, At(0.07, -0.5));
+  EXPECT_NEAR(guidance.HeadingCommandDeg(), 90.0 + 45.0 - 2.0, 0.05) << "45 degrees at most";
   guidance.Update(&plan, At(-0.01, -0.5));
   EXPECT_NEAR(guidance.CrossTrackNm(), 0.6, 0.01);
   EXPECT_NEAR(guidance.HeadingCommandDeg(), 90.0 - 12.0 * 0.6 - 2.0, 0.05) << "12 degrees a mile";
