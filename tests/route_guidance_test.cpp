@@ -330,6 +330,28 @@ TEST(RoutePredictions, PathErrorIsPositiveAboveThePathAndDescendNowStartsTheDesc
   state.altitudeFt = 11861.0;
   p.Step(plan, state, Cruise(20000.0));
   EXPECT_LT(p.guidance.PathErrorFt(), 0.0);
+  // The top of descent 17000 / 318.4 NM before CHARL: cruise 0.3 NM before it, descent 0.3 NM past it.
+  auto fromCharl = [](double nm) {
+    const GeoPointDeg point = DestinationPoint(1.0, -2.0, InitialBearing(1.0, -2.0, 1.0, -1.0), nm);
+    return At(point.latitudeDeg, point.longitudeDeg);
+  };
+  FmsFlightState before = fromCharl(17000.0 / 318.4 + 0.3);
+  before.altitudeFt = 20000.0;
+  p.Step(plan, before, Cruise(20000.0));
+  EXPECT_EQ(p.guidance.Phase(), 2);
+  FmsFlightState past = fromCharl(17000.0 / 318.4 - 0.3);
+  past.altitudeFt = 20000.0;
+  p.Step(plan, past, Cruise(20000.0));
+  EXPECT_EQ(p.guidance.Phase(), 3);
+  // Near the end of descent: within 300 ft of its altitude the FMS levels there.
+  FmsFlightState low = fromCharl(0.5);
+  low.altitudeFt = 3299.0;
+  p.Step(plan, low, Cruise(20000.0));
+  EXPECT_EQ(p.guidance.Phase(), 4);
+  EXPECT_EQ(p.guidance.AltitudeTargetFt(), 3000.0);
+  low.altitudeFt = 3301.0;
+  p.Step(plan, low, Cruise(20000.0));
+  EXPECT_EQ(p.guidance.Phase(), 3);
   EXPECT_FALSE(p.td.IsValid()) << "a top of descent passed is no longer drawn";
   // Before the top of descent: cruise, no path; DES NOW descends at once.
   plan = WithEndOfDescent();
