@@ -25,6 +25,8 @@ enum class CduPageId : uint8_t {
   FixInfo,
   Hold,
   Progress,
+  PerfInit,
+  NavData,
   Count,
 };
 

@@ -153,3 +153,60 @@ std::wstring FormatAltitudeConstraint(double altitudeFt, int32_t type) {
 std::wstring Widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
 }  // namespace halcyon
+
+namespace halcyon {
+
+bool ParseDecimal(const std::wstring& text, double* value) {
+  if (text.empty() || text.size() > 8) return false;
+  int dots = 0;
+  int digits = 0;
+  for (wchar_t c : text) {
+    if (c == L'.') {
+      ++dots;
+    } else if (c >= L'0' && c <= L'9') {
+      ++digits;
+    } else {
+      return false;
+    }
+  }
+  if (dots > 1 || digits == 0) return false;
+  *value = std::wcstod(text.c_str(), nullptr);
+  return true;
+}
+
+bool ParseSpeedEntry(const std::wstring& text, double* knots, double* mach) {
+  *knots = 0.0;
+  *mach = 0.0;
+  const size_t slash = text.find(L'/');
+  const std::wstring first = text.substr(0, slash);
+  const std::wstring second = slash == std::wstring::npos ? L"" : text.substr(slash + 1);
+  auto take = [&](const std::wstring& part) {
+    double v = 0.0;
+    if (!ParseDecimal(part, &v)) return false;
+    if (part[0] == L'.') {
+      if (v < 0.4 || v > 0.89 || *mach != 0.0) return false;
+      *mach = v;
+    } else {
+      if (v < 100.0 || v > 400.0 || part.find(L'.') != std::wstring::npos || *knots != 0.0) return false;
+      *knots = v;
+    }
+    return true;
+  };
+  if (!first.empty() && !take(first)) return false;
+  if (slash != std::wstring::npos && (second.empty() || !take(second))) return false;
+  return *knots != 0.0 || *mach != 0.0;
+}
+
+bool ParseRadialDistance(const std::wstring& text, double* radialDeg, double* distanceNm) {
+  const size_t slash = text.find(L'/');
+  if (slash == std::wstring::npos) return false;
+  double radial = 0.0;
+  double distance = 0.0;
+  if (!ParseCourse(text.substr(0, slash), &radial) || !ParseDecimal(text.substr(slash + 1), &distance)) return false;
+  if (distance < 0.1 || distance > 999.9) return false;
+  *radialDeg = radial;
+  *distanceNm = distance;
+  return true;
+}
+
+}  // namespace halcyon

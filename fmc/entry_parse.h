@@ -33,3 +33,15 @@ std::wstring FormatAltitudeConstraint(double altitudeFt, int32_t type);
 std::wstring Widen(const std::string& text);
 
 }  // namespace halcyon
+
+namespace halcyon {
+
+// A plain decimal number, "95", "95.5" or ".5"; at most 8 characters.
+bool ParseDecimal(const std::wstring& text, double* value);
+// A target speed: "280" (knots, 100..400), ".76" (Mach, .40 to .89) or "280/.76".
+// What was not entered is left 0.
+bool ParseSpeedEntry(const std::wstring& text, double* knots, double* mach);
+// A radial and distance, "090/12.5": the course 0..360, the distance 0.1..999.9 NM.
+bool ParseRadialDistance(const std::wstring& text, double* radialDeg, double* distanceNm);
+
+}  // namespace halcyon

@@ -6,12 +6,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <iterator>
 
 #include "core/ground_track.h"
 #include "core/ini_values.h"
 #include "fmc/cdu_keys.h"
 #include "fmc/pages/pages.h"
+#include "core/panel_services.h"
 #include "platform/system.h"
 #include "systems/electric.h"
 
@@ -24,6 +26,9 @@ namespace {
 constexpr double kBrightnessStep = 0.1;
 constexpr double kBrightnessRampPerTick = 0.01;
 constexpr const wchar_t* kDefaultBrightness = L"1.000000";
+constexpr double kKtPerMps = 1.9438444924406;
+// Predictions and turn points are worked out once a second of simulation.
+constexpr double kPredictionPeriodS = 1.0;
 
 // The page each page key calls up.
 struct PageKey {
@@ -51,12 +56,14 @@ CFms::CFms() {
   page(CduPageId::Legs, std::move(legs));
   page(CduPageId::DepArr, std::make_unique<CDepArrPage>(*this));
   page(CduPageId::TakeoffRef, std::make_unique<CTakeoffRefPage>(*this));
-  page(CduPageId::Climb, std::make_unique<CTitlePage>(*this, L"CLB"));
-  page(CduPageId::Cruise, std::make_unique<CTitlePage>(*this, L"CRZ"));
-  page(CduPageId::Descent, std::make_unique<CTitlePage>(*this, L"DES"));
-  page(CduPageId::FixInfo, std::make_unique<CTitlePage>(*this, L"FIX INFO"));
-  page(CduPageId::Hold, std::make_unique<CTitlePage>(*this, L"HOLD"));
-  page(CduPageId::Progress, std::make_unique<CTitlePage>(*this, L"PROGRESS"));
+  page(CduPageId::Climb, std::make_unique<CVnavPage>(*this, 1));
+  page(CduPageId::Cruise, std::make_unique<CVnavPage>(*this, 2));
+  page(CduPageId::Descent, std::make_unique<CVnavPage>(*this, 3));
+  page(CduPageId::FixInfo, std::make_unique<CFixInfoPage>(*this));
+  page(CduPageId::Hold, std::make_unique<CHoldPage>(*this));
+  page(CduPageId::Progress, std::make_unique<CProgressPage>(*this));
+  page(CduPageId::PerfInit, std::make_unique<CPerfInitPage>(*this));
+  page(CduPageId::NavData, std::make_unique<CNavDataPage>(*this));
   RefreshScreen();
 }
 
@@ -185,6 +192,7 @@ void CFms::SaveState() const {
 void CFms::Update(const FmsInputs& inputs) {
   powered_ = inputs.panelPowered;
   nav_.SetAircraftPosition(inputs.aircraftPosition);
+  ComputeGuidance(inputs);
   if (!powered_) {
     displayedBrightness_ = 0.0;
   } else if (displayedBrightness_ < brightness_) {
@@ -195,12 +203,145 @@ void CFms::Update(const FmsInputs& inputs) {
   RefreshScreen();
 }
 
-void InitFms() { g_fms.LoadState(); }
+// ---- Guidance ---------------------------------------------------------------------
+
+FmsFlightState CFms::FlightState(const FmsInputs& inputs) {
+  FmsFlightState state;
+  state.position = *nav_.GetPosition();
+  state.altitudeFt = inputs.altitudeFt;
+  state.groundSpeedKt = inputs.groundSpeedKt;
+  state.trueHeadingDeg = inputs.trueHeadingDeg;
+  state.groundTrackDeg = inputs.groundTrackDeg;
+  state.magVarDeg = inputs.magVarDeg;
+  // The zulu hour and minute carry no seconds: the seconds are counted on
+  // the simulation clock from the last change of the minute.
+  if (inputs.utcHours != zuluRead_ || inputs.simTimeS < zuluReadAtS_) {
+    zuluRead_ = inputs.utcHours;
+    zuluReadAtS_ = inputs.simTimeS;
+  }
+  state.utcHours = inputs.utcHours + (inputs.simTimeS - zuluReadAtS_) / 3600.0;
+  state.onGround = inputs.onGround;
+  return state;
+}
+
+void CFms::ComputeGuidance(const FmsInputs& inputs) {
+  CFlightPlan* route = nav_.GetWorkingRoute();
+  const FmsFlightState state = FlightState(inputs);
+  const bool sequenced = routeGuidance_.Update(route, state);
+  if (sequenced || (routeGuidance_.RouteComplete() && !routeComplete_)) {
+    char line[64];
+    const double hhmm = HoursToHhmm(routeGuidance_.LastPassedUtcHours());
+    const double minutes = std::fmod(hhmm, 100.0);
+    std::snprintf(line, sizeof line, "FMS: %s passed at %02d:%02d:%02dZ", routeGuidance_.LastPassedIdent(),
+                  static_cast<int>(hhmm / 100.0), static_cast<int>(minutes),
+                  static_cast<int>((minutes - std::floor(minutes)) * 60.0));
+    platform::TraceEvent(line);
+  }
+  routeComplete_ = routeGuidance_.RouteComplete();
+  // A new route, a direct-to or a sequence: the predictions at once; else once a second.
+  const CLeg* active = route != nullptr ? route->GetFirstLeg() : nullptr;
+  const bool changed = route != predictedRoute_ || active != predictedLeg_ || sequenced;
+  if (changed || inputs.simTimeS - lastPredictionS_ >= kPredictionPeriodS || inputs.simTimeS < lastPredictionS_) {
+    routeGuidance_.Predict(route, state, vnavPlan_, nav_.GetTcPosition(), nav_.GetTdPosition(), nav_.GetEdPosition());
+    lastPredictionS_ = inputs.simTimeS;
+    predictedRoute_ = route;
+    predictedLeg_ = active;
+  } else {
+    routeGuidance_.UpdateVertical(state, vnavPlan_);
+  }
+  if (route == nullptr) vnavPlan_.descendNow = 0;
+  if (guidanceSupplied_) return;
+  const CRouteGuidance& g = routeGuidance_;
+  guidance_.apCrossTrackNm = g.CrossTrackNm();
+  guidance_.apHeadingDeg = g.HeadingCommandDeg() < 0.0 ? kNoHeading : g.HeadingCommandDeg();
+  guidance_.vnavNext = g.Phase();
+  guidance_.apAltitudeFt = g.AltitudeTargetFt();
+  guidance_.apSpeed = g.SpeedTarget();
+  guidance_.descentConstraintAltitudeFt = g.DescentConstraintFt();
+  guidance_.pathErrorAltitudeFt = g.PathErrorFt() == kUnsetValue ? kNoPath : g.PathErrorFt();
+  guidance_.passedTopOfDescent = g.PassedTopOfDescent() ? 1 : 0;
+  guidance_.descendNow = vnavPlan_.descendNow;
+  if (sequenced) guidance_.legSequenced = true;
+}
+
+void CFms::SetPhaseSpeeds(int32_t phase, double knots, double mach) {
+  double* kt = &vnavPlan_.cruiseSpeedKt;
+  double* m = &vnavPlan_.cruiseMach;
+  if (phase == 1) {
+    kt = &vnavPlan_.climbSpeedKt;
+    m = &vnavPlan_.climbMach;
+  } else if (phase == 3) {
+    kt = &vnavPlan_.descentSpeedKt;
+    m = &vnavPlan_.descentMach;
+  }
+  if (knots > 0.0) *kt = knots;
+  if (mach > 0.0) *m = mach;
+}
+
+bool CFms::DescendNow() {
+  if (nav_.GetWorkingRoute() == nullptr || vnavPlan_.cruiseAltitudeFt == kUnsetValue) return false;
+  vnavPlan_.descendNow = 1;
+  return true;
+}
+
+bool CFms::ExitHold() {
+  CFlightPlan* route = nav_.GetWorkingRoute();
+  if (route == nullptr || route->GetFirstLeg() == nullptr || !route->GetFirstLeg()->IsHolding()) return false;
+  route->SetExitHold(1);
+  return true;
+}
+
+// ---- PERF INIT, FIX INFO, NAV DATA --------------------------------------------------
+
+bool CFms::SetPerfInitWeights(double zfwLb, double fuelLb) {
+  auto valid = [](double w) { return std::isfinite(w) && w >= 0.0 && w <= kMaxWeightLb; };
+  if (!valid(zfwLb) || !valid(fuelLb)) return false;
+  zfwLb_ = zfwLb;
+  fuelLb_ = fuelLb;
+  ShowPage(CduPageId::PerfInit);
+  return true;
+}
+
+CLatLon* CFms::GetFixInfoPosition(int32_t n) { return &FixInfoAt(n).position; }
+
+double CFms::GetFixInfoLineValue(int32_t n, uint32_t k) const {
+  if ((n != 1 && n != 2) || k < 1 || k > 4) return kUnsetValue;
+  return fixInfo_[n - 1].radialMagDeg[k - 1];
+}
+
+CLatLon* CFms::GetFixInfoLine4Position(int32_t n) {
+  FixInfo& fix = FixInfoAt(n);
+  return fix.line4Position.IsValid() ? &fix.line4Position : nullptr;
+}
+
+bool CFms::SearchNavaid(const std::string& ident) {
+  const CNavPoint* found = GetNavDatabase()->FindNavaid(ident, *nav_.GetPosition());
+  if (found == nullptr) {
+    navaidSearch_ = CNavPoint();
+    return false;
+  }
+  navaidSearch_ = *found;
+  return true;
+}
+
+void InitFms() {
+  g_fms.UseComputedGuidance();
+  g_fms.LoadState();
+}
 
 void UpdateFms() {
   const GeoPointDeg position = AircraftPosition();
+  const double utcHours = ReadToken(Token::ZuluHour) + ReadToken(Token::ZuluMinute) / 60.0;
   g_fms.Update({.panelPowered = IsPanelPowered() != 0,
-                .aircraftPosition = CLatLon(position.latitudeDeg, position.longitudeDeg)});
+                .aircraftPosition = CLatLon(position.latitudeDeg, position.longitudeDeg),
+                .simTimeS = ReadToken(Token::SimulationClock),
+                .altitudeFt = ReadToken(Token::AltitudeFt),
+                .groundSpeedKt = ReadToken(Token::GroundSpeedMps) * kKtPerMps,
+                .trueHeadingDeg = ReadToken(Token::HeadingDeg),
+                .groundTrackDeg = GetGroundTrack(),
+                .magVarDeg = ReadToken(Token::MagneticVariationDeg),
+                .utcHours = utcHours,
+                .onGround = ReadToken(Token::OnGround) != 0.0});
 }
 
 void SaveFms() { g_fms.SaveState(); }

@@ -6,9 +6,10 @@
 // the brightness and the annunciators. It reads the aircraft's position and
 // the panel power once a tick (UpdateFms).
 //
-// The guidance queries answer what SetGuidance last gave ("no FMS guidance"
-// at start-up: no lateral command, no vertical path, no VNAV phase) until
-// the FMS computes its own guidance.
+// The guidance queries answer what the computer works out on the executed
+// route each tick ("no FMS guidance" without one: no lateral command, no
+// vertical path, no VNAV phase). The test bed may stand in for the computer
+// with SetGuidance, to try the flight guidance's laws on chosen answers.
 #pragma once
 
 #include <array>
@@ -23,6 +24,7 @@
 #include "fmc/scratchpad.h"
 #include "nav/fms_nav.h"
 #include "nav/nav_database.h"
+#include "nav/route_guidance.h"
 
 namespace halcyon {
 
@@ -35,6 +37,14 @@ inline constexpr const wchar_t* kFmsIni = L".\\SimObjects\\Airplanes\\QZ Halcyon
 struct FmsInputs {
   bool panelPowered = false;
   CLatLon aircraftPosition;  // west positive
+  double simTimeS = 0.0;     // the simulation clock: predictions run once a second of it
+  double altitudeFt = 0.0;
+  double groundSpeedKt = 0.0;
+  double trueHeadingDeg = 0.0;
+  double groundTrackDeg = 0.0;  // true
+  double magVarDeg = 0.0;       // east positive
+  double utcHours = 0.0;      // the zulu hour and minute, as hours
+  bool onGround = true;
 };
 
 class CFms {
@@ -49,8 +59,10 @@ class CFms {
   CFms& operator=(const CFms&) = delete;
 
   // ---- Guidance for the flight guidance and the altitude alert ----
-  // Until the FMS computes its guidance it answers what was last set here:
-  // "no guidance" at start-up. The test bed sets other answers to fly LNAV and VNAV.
+  // What the computer worked out on this tick. SetGuidance makes these
+  // answers stand in for the computer's own until the next start-up
+  // (InitFms) or UseComputedGuidance; the alt-preselect flag is plain storage
+  // either way.
   struct Guidance {
     uint8_t altPreselectFlag = 0;
     double apAltitudeFt = 0.0;
@@ -64,7 +76,11 @@ class CFms {
     uint8_t descendNow = 0;
     bool legSequenced = false;                    // taken once by TakeLegSequencedFlag
   };
-  void SetGuidance(const Guidance& guidance) { guidance_ = guidance; }
+  void SetGuidance(const Guidance& guidance) {
+    guidance_ = guidance;
+    guidanceSupplied_ = true;
+  }
+  void UseComputedGuidance() { guidanceSupplied_ = false; }
   const Guidance& GetGuidance() const { return guidance_; }
 
   uint8_t GetAltPreselectFlag() const { return guidance_.altPreselectFlag; }
@@ -96,32 +112,6 @@ class CFms {
   // The leg at the LEGS page's centre line (the leg before it when that leg
   // is a DIRECT leg); null without one.
   CLeg* GetCenterLeg();
-
-  // ---- What the map display shows of the FIX INFO and NAV DATA pages ----
-  // Until those pages compute them these answer what was last set here: no
-  // fix entered and no navaid found at start-up.
-  struct FixInfo {
-    CLatLon position;                 // the fix; unset while none is entered
-    double radialMagDeg[4] = {kUnsetValue, kUnsetValue, kUnsetValue, kUnsetValue};  // lines 1..4
-    CLatLon line4Position;            // what line 4 places; unset when nothing
-  };
-  // Fix n: 1 the first, any other value the second.
-  void SetFixInfo(int32_t n, const FixInfo& info) { fixInfo_[FixInfoSlot(n)] = info; }
-  const CLatLon* GetFixInfoPosition(int32_t n) const { return &fixInfo_[FixInfoSlot(n)].position; }
-  // The radial of line k (1..4) of fix n (1 or 2), degrees magnetic;
-  // kUnsetValue for an empty line or n or k out of range.
-  double GetFixInfoLineValue(int32_t n, uint32_t k) const {
-    if ((n != 1 && n != 2) || k < 1 || k > 4) return kUnsetValue;
-    return fixInfo_[n - 1].radialMagDeg[k - 1];
-  }
-  // Null when line 4 of fix n places nothing.
-  const CLatLon* GetFixInfoLine4Position(int32_t n) const {
-    const CLatLon& p = fixInfo_[FixInfoSlot(n)].line4Position;
-    return p.IsValid() ? &p : nullptr;
-  }
-  // The navaid the radio navaid search chose; a record that is not set when none.
-  void SetNavaidSearchResult(const CNavPoint& navaid) { navaidSearch_ = navaid; }
-  const CNavPoint* GetNavaidSearchResult() const { return &navaidSearch_; }
 
   // ---- IRS alignment ----
   uint8_t IsFmsAlignDone() const { return nav_.IsAlignDone(); }
@@ -165,6 +155,62 @@ class CFms {
   int32_t GetVr() const { return vrKt_; }
   uint32_t GetV2() const { return v2Kt_; }
 
+  // ---- The guidance computer, for the pages ----
+  const CRouteGuidance& RouteGuidance() const { return routeGuidance_; }
+  // The crew's vertical plan (cruise altitude and the phase speeds).
+  const VnavPlan& GetVnavPlan() const { return vnavPlan_; }
+  void SetCruiseAltitude(double altitudeFt) { vnavPlan_.cruiseAltitudeFt = altitudeFt; }
+  void SetPhaseSpeeds(int32_t phase, double knots, double mach);
+  // DES NOW: the descent starts here, before the top of descent. False
+  // without an executed route or a cruise altitude.
+  bool DescendNow();
+  // EXIT HOLD: the holding leg is left at the next pass of its fix. False
+  // when the active leg is no hold.
+  bool ExitHold();
+
+  // ---- PERF INIT ----
+  // The zero-fuel weight and the fuel on board, lb (the dispatch page and
+  // the crew's entries both come here): the gross weight becomes ZFW + FUEL
+  // and the CDU shows PERF INIT. A weight that is negative, not a number or
+  // above kMaxWeightLb changes nothing and answers false.
+  bool SetPerfInitWeights(double zfwLb, double fuelLb);
+  // Unset (kUnsetValue) until entered.
+  double GetZeroFuelWeight() const { return zfwLb_; }
+  double GetFuelWeight() const { return fuelLb_; }
+  double GetGrossWeight() const {
+    return zfwLb_ == kUnsetValue || fuelLb_ == kUnsetValue ? kUnsetValue : zfwLb_ + fuelLb_;
+  }
+  static constexpr double kMaxWeightLb = 200000.0;
+
+  // ---- FIX INFO: two reference fixes, four radial lines each ----
+  // The position of fix n (1 the first, any other n the second); unset
+  // without a fix.
+  CLatLon* GetFixInfoPosition(int32_t n);
+  // The radial (degrees magnetic) of line k (1..4) of fix n (1 or 2);
+  // unset for an empty line or n or k out of range.
+  double GetFixInfoLineValue(int32_t n, uint32_t k) const;
+  // The point of line 4 (radial and distance from the fix); null without one.
+  CLatLon* GetFixInfoLine4Position(int32_t n);
+  struct FixInfo {
+    std::string ident;
+    CLatLon position;
+    double magVarDeg = 0.0;  // at the fix when it was entered, east positive
+    std::array<double, 4> radialMagDeg{kUnsetValue, kUnsetValue, kUnsetValue, kUnsetValue};
+    double line4DistanceNm = kUnsetValue;
+    CLatLon line4Position;
+  };
+  FixInfo& FixInfoAt(int32_t n) { return fixInfo_[n == 1 ? 0 : 1]; }
+  // What the FIX INFO page would compute, set directly (the map's tests).
+  void SetFixInfo(int32_t n, const FixInfo& info) { FixInfoAt(n) = info; }
+
+  // ---- NAV DATA: the navaid search ----
+  // The navaid the search chose (never null; IsSet false when none).
+  CNavPoint* GetNavaidSearchResult() { return &navaidSearch_; }
+  void SetNavaidSearchResult(const CNavPoint& navaid) { navaidSearch_ = navaid; }
+  // The navaid of that ident nearest the FMS position; false (and the
+  // result emptied) when the database has none.
+  bool SearchNavaid(const std::string& ident);
+
   // ---- Lifecycle ----
   // The saved state: the brightness ([FMS] "BrightnessControL" of the
   // aircraft INI file) and the alignment ([SIMDATA] "FMSAlignDone" of FMS.ini).
@@ -187,10 +233,21 @@ class CFms {
   CCduPage& Page() { return *pages_[static_cast<size_t>(currentPage_)]; }
   const CCduPage& Page() const { return *pages_[static_cast<size_t>(currentPage_)]; }
 
+  // Sequencing, lateral guidance, predictions and the vertical profile on
+  // the working route; the results go into guidance_ each tick.
+  void ComputeGuidance(const FmsInputs& inputs);
+  FmsFlightState FlightState(const FmsInputs& inputs);
+
   Guidance guidance_;
-  static size_t FixInfoSlot(int32_t n) { return n == 1 ? 0 : 1; }
-  std::array<FixInfo, 2> fixInfo_;
-  CNavPoint navaidSearch_;
+  bool guidanceSupplied_ = false;
+  CRouteGuidance routeGuidance_;
+  VnavPlan vnavPlan_;
+  double lastPredictionS_ = -1.0;
+  const CFlightPlan* predictedRoute_ = nullptr;
+  const CLeg* predictedLeg_ = nullptr;
+  bool routeComplete_ = false;
+  double zuluRead_ = -1.0;
+  double zuluReadAtS_ = 0.0;
   CFmsNav nav_;
   CNavDatabase database_;
   bool databaseLoaded_ = false;
@@ -204,6 +261,10 @@ class CFms {
 
   double brightness_ = 1.0;
   double displayedBrightness_ = 0.0;
+  double zfwLb_ = kUnsetValue;
+  double fuelLb_ = kUnsetValue;
+  std::array<FixInfo, 2> fixInfo_;
+  CNavPoint navaidSearch_;
   uint32_t v1Kt_ = 0;
   int32_t vrKt_ = 0;
   uint32_t v2Kt_ = 0;

@@ -18,6 +18,7 @@ struct SystemState {
   bool mainWindowPresent = true;
   std::vector<MessageBoxRecord> messageBoxes;
   TraceSink traceSink;
+  TraceSink eventSink;
   std::vector<std::string> notBuilt;
   // The name pointers already noted: each placeholder passes its own literal,
   // so after its first call a placeholder costs one pointer lookup.
@@ -71,6 +72,11 @@ void SetTraceSink(TraceSink sink) { State().traceSink = std::move(sink); }
 bool IsTraceOn() { return static_cast<bool>(State().traceSink); }
 void Trace(const char* text) {
   if (State().traceSink) State().traceSink(text);
+}
+
+void SetEventSink(TraceSink sink) { State().eventSink = std::move(sink); }
+void TraceEvent(const char* text) {
+  if (State().eventSink) State().eventSink(text);
 }
 
 void NoteNotBuilt(const char* functionName) {

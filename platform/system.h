@@ -48,6 +48,10 @@ using TraceSink = std::function<void(const char* text)>;
 void SetTraceSink(TraceSink sink);
 bool IsTraceOn();
 void Trace(const char* text);
+// Debug output of another kind: something that happened in flight (a
+// waypoint passed), not a step the lifecycle ran. The host keeps these apart.
+void SetEventSink(TraceSink sink);
+void TraceEvent(const char* text);
 
 // Module functions that are not built yet record themselves here once each.
 void NoteNotBuilt(const char* functionName);

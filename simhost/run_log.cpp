@@ -177,6 +177,11 @@ bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::st
     log << "[" << platform::Narrow(box.caption) << "] " << platform::Narrow(box.text) << "\n";
   }
 
+  log << "\n== Flight events (the FMS's waypoints passed) ==\n";
+  for (const SimHost::FlightEvent& event : host.FlightEvents()) {
+    log << FormatSimTime(event.seconds) << "  " << event.text << "\n";
+  }
+
   log << "\n== Lifecycle trace (the tick list once) ==\n";
   Phase phase = Phase::Loaded;
   for (const TraceEntry& entry : host.Trace()) {

@@ -125,6 +125,7 @@ SimHost::~SimHost() {
   platform::simconnect::SetObjectAnswerer(nullptr);
   platform::simconnect::SetCloudAnswerer(nullptr);
   platform::SetTraceSink(nullptr);
+  platform::SetEventSink(nullptr);
   platform::sim::SetKeyEventEffect(nullptr);
 }
 
@@ -145,6 +146,9 @@ bool SimHost::Load(std::string* error) {
   magneticVariation_.Load(options_.root);
   radios_.Load(options_.root, &magneticVariation_);
   platform::SetTraceSink([this](const char* text) { OnTrace(text); });
+  platform::SetEventSink([this](const char* text) {
+    flightEvents_.push_back({simulationTicks_ / kTicksPerSecond, text});
+  });
   if (!module_.Open(options_.modulePath, error)) return false;
   phase_ = Phase::Loaded;
   SetToken(kTokenTick18, tick18_);

@@ -180,6 +180,13 @@ class SimHost {
 
   // ---- What the module did ----
   const std::vector<TraceEntry>& Trace() const { return trace_; }
+  // What happened in flight as the module reported it (waypoints passed),
+  // each with the simulated time.
+  struct FlightEvent {
+    double seconds;
+    std::string text;
+  };
+  const std::vector<FlightEvent>& FlightEvents() const { return flightEvents_; }
   uint64_t TickListRuns() const { return tickListRuns_; }
   // The sounds started, the first kSoundsKept of them, and how many in all.
   // Without a full trace the sound card's own log is emptied every tick, so
@@ -264,6 +271,7 @@ class SimHost {
   Typist typist_;
   std::vector<TickHook> tickHooks_;
   std::vector<TraceEntry> trace_;
+  std::vector<FlightEvent> flightEvents_;
   uint64_t tickListRuns_ = 0;
   bool inTickRun_ = false;
   double lastTracedTick18_ = 0.0;

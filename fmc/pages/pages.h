@@ -113,3 +113,71 @@ class CTakeoffRefPage : public CCduPage {
 };
 
 }  // namespace halcyon
+
+namespace halcyon {
+
+// PERF INIT: zero-fuel weight, fuel and gross weight (thousands of lb),
+// and the cruise altitude VNAV flies to.
+class CPerfInitPage : public CCduPage {
+ public:
+  using CCduPage::CCduPage;
+  void OnLineSelect(int key) override;
+  void Draw(CCduScreen& screen) override;
+};
+
+// CLB, CRZ and DES: the cruise altitude, the phase's target speed
+// ("280", ".76" or "280/.76"), the distance to the top of climb or descent
+// or the end of descent; DES NOW on the DES page.
+class CVnavPage : public CCduPage {
+ public:
+  // phase: 1 climb, 2 cruise, 3 descent.
+  CVnavPage(CFms& fms, int32_t phase) : CCduPage(fms), phase_(phase) {}
+  void OnLineSelect(int key) override;
+  void Draw(CCduScreen& screen) override;
+
+ private:
+  int32_t phase_;
+};
+
+// HOLD: a hold at a waypoint of the route (the inbound course the leg's
+// course into it, right turns, one-minute legs), put into the route shown
+// on LEGS for EXEC; EXIT HOLD while the active leg holds.
+class CHoldPage : public CCduPage {
+ public:
+  using CCduPage::CCduPage;
+  void OnLineSelect(int key) override;
+  void Draw(CCduScreen& screen) override;
+};
+
+// FIX INFO 1 and 2 (NEXT/PREV): a reference fix, three radials and a
+// radial/distance point from it, for the map.
+class CFixInfoPage : public CCduPage {
+ public:
+  using CCduPage::CCduPage;
+  void OnLineSelect(int key) override;
+  void OnPrevNext(int step) override;
+  void Draw(CCduScreen& screen) override;
+
+ private:
+  int32_t fix_ = 1;
+};
+
+// NAV DATA: the navaid of a typed ident nearest the aircraft, with its
+// kind, position and frequency (the map shows it).
+class CNavDataPage : public CCduPage {
+ public:
+  using CCduPage::CCduPage;
+  void OnLineSelect(int key) override;
+  void Draw(CCduScreen& screen) override;
+};
+
+// PROGRESS: the waypoint last passed, the active and next waypoints with
+// distance and time, the distance to the top of climb or descent, the
+// cross-track and vertical deviations.
+class CProgressPage : public CCduPage {
+ public:
+  using CCduPage::CCduPage;
+  void Draw(CCduScreen& screen) override;
+};
+
+}  // namespace halcyon

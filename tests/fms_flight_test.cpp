@@ -1,0 +1,90 @@
+// The FMS flying the default flight through the host's autopilot and flight
+// model: after the take-off the crew engages NAV and VNAV; the FMS's
+// heading brings the aircraft onto the route (NAV far from the track, NAV
+// track within 5 NM of it), its VNAV phases climb to the cruise altitude,
+// cruise and descend to the constraint at FAREN, and every waypoint of the
+// route is passed in order, each once.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "fmc/fms.h"
+#include "simhost/run_log.h"
+#include "simhost/scenario.h"
+#include "systems/dfgs.h"
+#include "tests/cockpit.h"
+
+namespace halcyon::test {
+namespace {
+
+TEST(FmsFlight, TheDefaultFlightFliesItsRouteOnLnavAndVnav) {
+  Cockpit cockpit;
+  std::ifstream file(std::string(HALCYON_SOURCE_DIR) + "/scenarios/default.scn");
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  ASSERT_TRUE(scenario.Parse(text, "default.scn", &errors));
+
+  bool tookOff = false;
+  bool onGround = true;
+  std::string passed;            // the waypoints passed, in order
+  std::string phases;            // the FMS's VNAV phase while the DFGS flies VNAV
+  int32_t rollMode = 0;
+  std::vector<double> rollChangeCrossTrack;  // |xtk| when NAV far and NAV track swap
+  double maxAltitude = 0.0;
+  double altitudeAtFaren = 0.0;
+  double altitudeAtZurich = 0.0;
+  int headingCommands = 0;
+  cockpit.everyTick([&](auto&) {
+    const bool ground = cockpit.token(Token::OnGround) != 0.0;
+    tookOff = tookOff || (onGround && !ground);
+    onGround = ground;
+    const CRouteGuidance& g = g_fms.RouteGuidance();
+    const std::string last = g.LastPassedIdent();
+    if (!last.empty() && passed.find(last + " ") == std::string::npos) {
+      passed += last + " ";
+      if (last == "FAREN") altitudeAtFaren = cockpit.token(Token::AltitudeFt);
+      if (last == "LSZH") altitudeAtZurich = cockpit.token(Token::AltitudeFt);
+    }
+    const int32_t roll = GetDfgsRollMode();
+    const bool lnav = roll == kRollLnavFar || roll == kRollLnavTrack;
+    const bool wasLnav = rollMode == kRollLnavFar || rollMode == kRollLnavTrack;
+    if (lnav && wasLnav && roll != rollMode) rollChangeCrossTrack.push_back(std::fabs(g_fms.GetApCrossTrack()));
+    if (lnav && g_fms.GetApHeading() >= 0.0) ++headingCommands;
+    rollMode = roll;
+    if (IsDfgsVnav() != 0) {
+      const char phase = static_cast<char>('0' + g_fms.GetVnavNext());
+      if (phases.empty() || phases.back() != phase) phases += phase;
+      maxAltitude = std::max(maxAltitude, cockpit.token(Token::AltitudeFt));
+      EXPECT_NE(g_fms.GetVnavNext(), 0);
+      EXPECT_GT(g_fms.GetApAltitude(), 0.0);
+      EXPECT_GT(g_fms.GetApSpeed(), 0.0);
+      EXPECT_GT(g_fms.GetDescentConstraintAltitude(), 0.0);
+    }
+  });
+  simhost::RunLog log;
+  std::string error;
+  ASSERT_TRUE(simhost::RunScenario(cockpit.host(), scenario, log, &error)) << error;
+  EXPECT_TRUE(tookOff);
+  EXPECT_EQ(passed, "GIVOR FAREN LSZH ");
+  EXPECT_EQ(phases, "1234") << "climb, cruise, descent, level at the end of descent";
+  EXPECT_NEAR(maxAltitude, 9000.0, 100.0) << "the cruise altitude of PERF INIT";
+  // Idle thrust at 250 kt (some 285 kt over the ground at 9000 ft) comes down
+  // a little slower than the 3-degree path: FAREN is crossed in the last
+  // thousand feet of the descent, which ends level at its 6000 ft.
+  EXPECT_LT(altitudeAtFaren, 7000.0);
+  EXPECT_GT(altitudeAtFaren, 6000.0 - 100.0);
+  EXPECT_NEAR(altitudeAtZurich, 6000.0, 50.0);
+  ASSERT_FALSE(rollChangeCrossTrack.empty()) << "NAV far, then NAV track";
+  for (double xtk : rollChangeCrossTrack) EXPECT_NEAR(xtk, 5.0, 0.3);
+  EXPECT_GT(headingCommands, 18 * 300) << "minutes on the FMS's heading";
+  EXPECT_EQ(log.Expects().failed, 0);
+}
+
+}  // namespace
+}  // namespace halcyon::test

@@ -1,0 +1,173 @@
+// The FMS pages of the vertical plan and the reference pages, on the CDU as
+// the crew keys them: PERF INIT (and its weights from dispatch), CLB/CRZ/DES
+// with DES NOW, HOLD with EXIT HOLD and the one-shot sequence flag, FIX
+// INFO's radials and radial/distance point, NAV DATA's navaid search, PROGRESS.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "fmc/cdu_keys.h"
+#include "fmc/fms.h"
+#include "nav/great_circle.h"
+#include "tests/cockpit.h"
+
+namespace halcyon::test {
+namespace {
+
+constexpr double kZurichLat = 47.4647;
+constexpr double kZurichLonEast = 8.5492;
+constexpr int kScratchpad = 13;
+
+bool Has(const std::string& line, const std::string& text) { return line.find(text) != std::string::npos; }
+
+// LSZH, GIVOR, FAREN, back to LSZH, executed, the FMS at the aircraft's position.
+void ExecutedRoute(Cockpit& cockpit) {
+  cockpit.setPosition(kZurichLat, kZurichLonEast).powerUp();
+  g_fms.AlignToAircraftPosition();
+  cockpit.cdu("RTE").cduType("LSZH").cdu("1L").cduType("LSZH").cdu("1R");
+  cockpit.cdu("LEGS").cduType("GIVOR").cdu("1L").cduType("FAREN").cdu("2L");
+  cockpit.cdu("RTE 6R EXEC");
+  ASSERT_EQ(g_fms.GetFmsNav()->GetExecRoute(), 1);
+}
+
+TEST(FmsPages, PerfInitWeightsFromDispatchShowThePageWithTheirSum) {
+  Cockpit cockpit;
+  cockpit.powerUp();
+  EXPECT_EQ(g_fms.GetGrossWeight(), kUnsetValue);
+  EXPECT_TRUE(g_fms.SetPerfInitWeights(95000.0, 25000.0));
+  EXPECT_EQ(g_fms.CurrentPage(), CduPageId::PerfInit);
+  EXPECT_EQ(g_fms.GetGrossWeight(), 120000.0);
+  cockpit.runTicks(1);
+  EXPECT_TRUE(Has(cockpit.cduLine(2), "95.0"));
+  EXPECT_TRUE(Has(cockpit.cduLine(4), "25.0"));
+  EXPECT_TRUE(Has(cockpit.cduLine(6), "120.0"));
+  // Nothing changes for a weight that is negative, not a number or past the limit.
+  cockpit.cdu("MENU");
+  EXPECT_FALSE(g_fms.SetPerfInitWeights(-1.0, 25000.0));
+  EXPECT_FALSE(g_fms.SetPerfInitWeights(95000.0, std::numeric_limits<double>::quiet_NaN()));
+  EXPECT_FALSE(g_fms.SetPerfInitWeights(CFms::kMaxWeightLb + 1.0, 0.0));
+  EXPECT_TRUE(g_fms.SetPerfInitWeights(CFms::kMaxWeightLb, 0.0));
+  EXPECT_EQ(g_fms.GetZeroFuelWeight(), CFms::kMaxWeightLb);
+  // The crew: the fuel typed in thousands, the cruise altitude at 1R.
+  cockpit.cduType("18.5").cdu("2L").cduType("FL310").cdu("1R");
+  EXPECT_EQ(g_fms.GetFuelWeight(), 18500.0);
+  EXPECT_EQ(g_fms.GetVnavPlan().cruiseAltitudeFt, 31000.0);
+  EXPECT_TRUE(Has(cockpit.cduLine(2), "FL310"));
+  cockpit.cduType("5000A").cdu("1R");
+  EXPECT_TRUE(g_fms.IsAnnunciatorOn(2)) << "a constraint is no cruise altitude";
+  EXPECT_EQ(g_fms.GetVnavPlan().cruiseAltitudeFt, 31000.0);
+}
+
+TEST(FmsPages, DescendNowNeedsARouteAndACruiseAltitudeAndStartsTheDescent) {
+  Cockpit cockpit;
+  cockpit.powerUp().cdu("DES 6R");
+  EXPECT_TRUE(g_fms.IsAnnunciatorOn(2)) << "no route: no DES NOW";
+  cockpit.cdu("CLR");
+  ExecutedRoute(cockpit);
+  cockpit.set(Token::OnGround, 0).set(Token::AltitudeFt, 9000).runTicks(2);
+  EXPECT_EQ(g_fms.GetVnavNext(), 0) << "no cruise altitude: no VNAV";
+  cockpit.cdu("CLB").cduType("9000").cdu("1L").runTicks(2);
+  EXPECT_EQ(g_fms.GetVnavNext(), 2);
+  EXPECT_TRUE(Has(cockpit.cduLine(0), "CLB"));
+  cockpit.cduType("270/.72").cdu("2L");
+  EXPECT_EQ(g_fms.GetVnavPlan().climbSpeedKt, 270.0);
+  EXPECT_EQ(g_fms.GetVnavPlan().climbMach, 0.72);
+  cockpit.cdu("DES 6R").runTicks(2);
+  EXPECT_EQ(g_fms.IsDescendNow(), 1);
+  EXPECT_EQ(g_fms.GetVnavNext(), 3);
+  EXPECT_EQ(g_fms.HasPassedTopOfDescent(), 0);
+  EXPECT_TRUE(Has(cockpit.cduLine(0), "ACT DES"));
+  EXPECT_TRUE(Has(cockpit.cduLine(12), "DES NOW ACT"));
+}
+
+TEST(FmsPages, AHoldIsFlownUntilExitHoldAndEachSequenceRaisesTheFlagOnce) {
+  Cockpit cockpit;
+  ExecutedRoute(cockpit);
+  cockpit.cdu("HOLD").cduType("GIVOR").cdu("1L");
+  EXPECT_TRUE(g_fms.GetFmsNav()->HasChangePending(1)) << "the hold is a modification";
+  cockpit.cdu("EXEC");
+  ASSERT_TRUE(g_fms.GetFmsNav()->GetRoute(3)->GetFirstLeg()->IsHolding());
+  cockpit.set(Token::OnGround, 0).set(Token::AltitudeFt, 5000).runTicks(2);
+  EXPECT_GT(g_fms.GetApHeading(), 0.0);
+  EXPECT_FALSE(g_fms.TakeLegSequencedFlag());
+  // Past GIVOR: in the hold, the heading the crew's.
+  cockpit.setPosition(47.52, 8.47).runTicks(2);
+  EXPECT_EQ(g_fms.GetApHeading(), -1.0);
+  EXPECT_FALSE(g_fms.TakeLegSequencedFlag());
+  EXPECT_STREQ(g_fms.GetFmsNav()->GetRoute(3)->GetFirstLeg()->GetToIdent(), "GIVOR");
+  cockpit.cdu("HOLD");
+  EXPECT_TRUE(Has(cockpit.cduLine(12), "EXIT HOLD>"));
+  EXPECT_TRUE(Has(cockpit.cduLine(0), "ACT RTE HOLD"));
+  cockpit.cdu("6R").runTicks(1);
+  EXPECT_TRUE(g_fms.TakeLegSequencedFlag());
+  EXPECT_FALSE(g_fms.TakeLegSequencedFlag()) << "once";
+  EXPECT_STREQ(g_fms.GetFmsNav()->GetRoute(3)->GetFirstLeg()->GetToIdent(), "FAREN");
+  EXPECT_GT(g_fms.GetApHeading(), 0.0);
+  cockpit.runTicks(5);
+  EXPECT_FALSE(g_fms.TakeLegSequencedFlag());
+  cockpit.cdu("6R");
+  EXPECT_TRUE(g_fms.IsAnnunciatorOn(2)) << "no hold to exit";
+  cockpit.cdu("CLR PROG");
+  EXPECT_TRUE(Has(cockpit.cduLine(2), "GIVOR"));
+  EXPECT_TRUE(Has(cockpit.cduLine(4), "FAREN"));
+  EXPECT_TRUE(Has(cockpit.cduLine(6), "LSZH"));
+}
+
+TEST(FmsPages, FixInfoRadialsAndARadialDistancePoint) {
+  Cockpit cockpit;
+  cockpit.setPosition(kZurichLat, kZurichLonEast).powerUp();
+  cockpit.cdu("FIX").cduType("090").cdu("2L");
+  EXPECT_TRUE(g_fms.IsAnnunciatorOn(2)) << "a radial needs a fix";
+  g_fms.KeyPressed(kCduClearAll);
+  cockpit.cduType("QKL").cdu("1L").cduType("090").cdu("2L").cduType("270").cdu("4L");
+  cockpit.cduType("180/10").cdu("5L");
+  EXPECT_FALSE(g_fms.IsAnnunciatorOn(2));
+  const CLatLon fix = *g_fms.GetFixInfoPosition(1);
+  ASSERT_TRUE(fix.IsValid());
+  EXPECT_NEAR(fix.GetLat(), 47.541, 1e-6);
+  EXPECT_NEAR(fix.GetLon(), -8.233, 1e-6) << "west positive";
+  EXPECT_EQ(g_fms.GetFixInfoLineValue(1, 1), 90.0);
+  EXPECT_EQ(g_fms.GetFixInfoLineValue(1, 2), kUnsetValue);
+  EXPECT_EQ(g_fms.GetFixInfoLineValue(1, 3), 270.0);
+  EXPECT_EQ(g_fms.GetFixInfoLineValue(1, 4), 180.0);
+  EXPECT_EQ(g_fms.GetFixInfoLineValue(1, 5), kUnsetValue);
+  EXPECT_EQ(g_fms.GetFixInfoLineValue(3, 1), kUnsetValue);
+  const CLatLon* point = g_fms.GetFixInfoLine4Position(1);
+  ASSERT_NE(point, nullptr);
+  EXPECT_NEAR(GreatCircleDistanceNm(fix.GetLat(), fix.GetLon(), point->GetLat(), point->GetLon()), 10.0, 1e-6);
+  // 180 magnetic is south, turned by the variation at the fix (east: true = magnetic + variation).
+  const double variation = g_fms.GetNavDatabase()->MagVarAtPosition(fix);
+  EXPECT_NEAR(InitialBearing(fix.GetLat(), fix.GetLon(), point->GetLat(), point->GetLon()), 180.0 + variation, 0.01);
+  EXPECT_TRUE(Has(cockpit.cduLine(10), "180/10.0"));
+  // The second fix: its own page, empty so far; any n but 1 is the second.
+  EXPECT_FALSE(g_fms.GetFixInfoPosition(2)->IsValid());
+  EXPECT_FALSE(g_fms.GetFixInfoPosition(7)->IsValid());
+  EXPECT_EQ(g_fms.GetFixInfoLine4Position(2), nullptr);
+  cockpit.cdu("NEXT");
+  EXPECT_TRUE(Has(cockpit.cduLine(0), "2/2"));
+  cockpit.cdu("PREV DEL 1L");
+  EXPECT_FALSE(g_fms.GetFixInfoPosition(1)->IsValid());
+  EXPECT_EQ(g_fms.GetFixInfoLineValue(1, 1), kUnsetValue);
+}
+
+TEST(FmsPages, NavDataFindsTheNavaidOfAnIdent) {
+  Cockpit cockpit;
+  cockpit.setPosition(kZurichLat, kZurichLonEast).powerUp();
+  EXPECT_FALSE(g_fms.GetNavaidSearchResult()->IsSet());
+  cockpit.cdu("INIT_REF 2R").cduType("QKL").cdu("1L");
+  CNavPoint* found = g_fms.GetNavaidSearchResult();
+  ASSERT_TRUE(found->IsSet());
+  EXPECT_STREQ(found->GetIdent(), "QKL");
+  EXPECT_EQ(found->GetType(), 2);
+  EXPECT_TRUE(Has(cockpit.cduLine(2), "QKL"));
+  EXPECT_TRUE(Has(cockpit.cduLine(6), "111.20"));
+  cockpit.cduType("QQQQ").cdu("1L");
+  EXPECT_TRUE(g_fms.IsAnnunciatorOn(2));
+  EXPECT_FALSE(g_fms.GetNavaidSearchResult()->IsSet()) << "the search found nothing";
+  EXPECT_EQ(cockpit.cduLine(kScratchpad).substr(0, 16), "NOT IN DATA BASE");
+}
+
+}  // namespace
+}  // namespace halcyon::test
