@@ -22,6 +22,7 @@
 #include "gauges/fma.h"
 #include "gauges/fms.h"
 #include "gauges/glass_screens.h"
+#include "gauges/mentor_editor.h"
 #include "gauges/mouse_tables.h"
 #include "gauges/nav.h"
 #include "gauges/side_switches.h"
@@ -164,7 +165,7 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("Center Options"),
     Gauge("Training Pointers"),
     Gauge("Training Guide"),
-    Gauge("Mentor VA Editor"),
+    {"Mentor VA Editor", 300.0, MentorEditorElements(), kMentorEditorMouseRects, nullptr},  // no callback: nothing to do on a service
     Gauge("Center Updated"),
     Gauge("Pushback"),
     // overhead panel, continued

@@ -40,5 +40,6 @@ extern const platform::MOUSERECT kFuelPumpsMouseRects[];
 extern const platform::MOUSERECT kApuMouseRects[];
 extern const platform::MOUSERECT kSideSwitchesMouseRects[];
 extern const platform::MOUSERECT kSideSwitches2MouseRects[];
+extern const platform::MOUSERECT kMentorEditorMouseRects[];
 
 }  // namespace halcyon

@@ -24,12 +24,14 @@
 namespace platform {
 namespace {
 
-enum class LineEnd : uint8_t { None, Lf, CrLf };
+// A bare CR ends a line too, as some old editors save and as Windows reads.
+enum class LineEnd : uint8_t { None, Lf, CrLf, Cr };
 
 std::string_view EndBytes(LineEnd end) {
   switch (end) {
     case LineEnd::Lf: return "\n";
     case LineEnd::CrLf: return "\r\n";
+    case LineEnd::Cr: return "\r";
     case LineEnd::None: break;
   }
   return "";
@@ -51,11 +53,11 @@ struct Section {
   size_t lastKey = 0;
 };
 
-// How the file is stored: bytes (ANSI or UTF-8) or UTF-16 little-endian
-// with its byte-order mark, as Notepad saves "Unicode". A document always
-// holds its text as bytes (UTF-16 files as UTF-8) and goes back to the disk
-// in the file's own encoding.
-enum class Encoding : uint8_t { Bytes, Utf16Le };
+// How the file is stored: bytes (ANSI or UTF-8), or UTF-16 little-endian or
+// big-endian with its byte-order mark, as Notepad saves "Unicode" and
+// "Unicode big endian". A document always holds its text as bytes (UTF-16
+// files as UTF-8) and goes back to the disk in the file's own encoding.
+enum class Encoding : uint8_t { Bytes, Utf16Le, Utf16Be };
 
 struct Document {
   std::vector<Section> sections;  // sections[0] holds the lines before any header
@@ -155,16 +157,23 @@ Document Parse(std::string_view bytes) {
   bool endChosen = false;
   size_t start = 0;
   while (start < bytes.size()) {
-    const size_t newline = bytes.find('\n', start);
+    const size_t breakAt = bytes.find_first_of("\r\n", start);
     Line line;
-    if (newline == std::string_view::npos) {
+    if (breakAt == std::string_view::npos) {
       line.text = std::string(bytes.substr(start));
       start = bytes.size();
     } else {
-      const bool crlf = newline > start && bytes[newline - 1] == '\r';
-      line.text = std::string(bytes.substr(start, newline - start - (crlf ? 1 : 0)));
-      line.end = crlf ? LineEnd::CrLf : LineEnd::Lf;
-      start = newline + 1;
+      line.text = std::string(bytes.substr(start, breakAt - start));
+      if (bytes[breakAt] == '\n') {
+        line.end = LineEnd::Lf;
+        start = breakAt + 1;
+      } else if (breakAt + 1 < bytes.size() && bytes[breakAt + 1] == '\n') {
+        line.end = LineEnd::CrLf;
+        start = breakAt + 2;
+      } else {
+        line.end = LineEnd::Cr;
+        start = breakAt + 1;
+      }
       if (!endChosen) doc.newLineEnd = line.end;
       endChosen = true;
     }
@@ -204,14 +213,17 @@ std::string Serialize(const Document& doc) {
 // ---- Encodings -----------------------------------------------------------------
 
 constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
 
 // UTF-16 units to our text; a lone surrogate comes through as its own code,
 // so a file goes back to the disk as it came.
-std::string TextFromUtf16Le(std::string_view bytes) {
+std::string TextFromUtf16(std::string_view bytes, bool bigEndian) {
   std::wstring wide;
   wide.reserve(bytes.size() / 2);
-  auto unitAt = [bytes](size_t i) {
-    return static_cast<uint32_t>(static_cast<uint8_t>(bytes[i]) | static_cast<uint8_t>(bytes[i + 1]) << 8);
+  auto unitAt = [bytes, bigEndian](size_t i) {
+    const auto first = static_cast<uint32_t>(static_cast<uint8_t>(bytes[i]));
+    const auto second = static_cast<uint32_t>(static_cast<uint8_t>(bytes[i + 1]));
+    return bigEndian ? (first << 8 | second) : (second << 8 | first);
   };
   for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
     uint32_t code = unitAt(i);
@@ -227,12 +239,14 @@ std::string TextFromUtf16Le(std::string_view bytes) {
   return Narrow(wide);
 }
 
-std::string Utf16LeFromText(const std::string& text) {
-  std::string bytes(kUtf16LeMark);
+std::string Utf16FromText(const std::string& text, bool bigEndian) {
+  std::string bytes(bigEndian ? kUtf16BeMark : kUtf16LeMark);
   bytes.reserve(text.size() * 2 + 2);
-  auto put = [&bytes](uint32_t unit) {
-    bytes += static_cast<char>(unit & 0xFF);
-    bytes += static_cast<char>(unit >> 8);
+  auto put = [&bytes, bigEndian](uint32_t unit) {
+    const auto high = static_cast<char>(unit >> 8);
+    const auto low = static_cast<char>(unit & 0xFF);
+    bytes += bigEndian ? high : low;
+    bytes += bigEndian ? low : high;
   };
   for (const wchar_t c : Widen(text)) {
     const auto code = static_cast<uint32_t>(c);
@@ -247,14 +261,20 @@ std::string Utf16LeFromText(const std::string& text) {
 }
 
 Document ParseFile(std::string_view bytes) {
-  if (bytes.substr(0, kUtf16LeMark.size()) != kUtf16LeMark) return Parse(bytes);
-  Document doc = Parse(TextFromUtf16Le(bytes.substr(kUtf16LeMark.size())));
-  doc.encoding = Encoding::Utf16Le;
-  return doc;
+  for (const Encoding encoding : {Encoding::Utf16Le, Encoding::Utf16Be}) {
+    const bool bigEndian = encoding == Encoding::Utf16Be;
+    const std::string_view mark = bigEndian ? kUtf16BeMark : kUtf16LeMark;
+    if (bytes.substr(0, mark.size()) != mark) continue;
+    Document doc = Parse(TextFromUtf16(bytes.substr(mark.size()), bigEndian));
+    doc.encoding = encoding;
+    return doc;
+  }
+  return Parse(bytes);
 }
 
 std::string SerializeFile(const Document& doc) {
-  return doc.encoding == Encoding::Utf16Le ? Utf16LeFromText(Serialize(doc)) : Serialize(doc);
+  if (doc.encoding == Encoding::Bytes) return Serialize(doc);
+  return Utf16FromText(Serialize(doc), doc.encoding == Encoding::Utf16Be);
 }
 
 // ---- Lookup and edits ---------------------------------------------------------
@@ -789,7 +809,7 @@ uint32_t CopyOut(std::wstring_view text, wchar_t* out, uint32_t outSize) {
 uint64_t GrowthBound(const wchar_t* section, const wchar_t* key, const wchar_t* value, Encoding encoding) {
   if (key == nullptr || value == nullptr) return 0;
   const uint64_t bytes = Narrow(section).size() + Narrow(key).size() + Narrow(value).size() + 9;
-  return encoding == Encoding::Utf16Le ? 2 * bytes : bytes;
+  return encoding == Encoding::Bytes ? bytes : 2 * bytes;
 }
 
 }  // namespace
@@ -827,6 +847,13 @@ bool WritePrivateProfileString(const wchar_t* section, const wchar_t* key, const
   CachedFile* file = Open(state, path, resolved, missing, reason);
   if (file == nullptr && !missing) {
     NoteFailure(state, resolved, reason);
+    return false;
+  }
+  // A file without write permission is left alone, as Windows leaves a
+  // read-only file, whoever runs the program (root included). The bits are
+  // those of the file a symbolic link leads to.
+  if (file != nullptr && file->onDisk && (file->stamp.permissions & 0222) == 0) {
+    NoteFailure(state, resolved, "the file is read-only");
     return false;
   }
   if (file == nullptr) {

@@ -18,18 +18,22 @@
 //   more than once, its keys are looked up in each such section in turn.
 // - A missing file, section or key gives the default (null default: ""); a key
 //   that is present but empty gives "". Whitespace around names and values is
-//   trimmed; nothing else is (no quotes or inline comments are stripped).
+//   trimmed, and one pair of matching quotes (single or double) around a value;
+//   inline comments are not stripped.
 // - A write replaces the first matching key in place, keeping the line's text
 //   up to the value. A new key goes right after the last key line of the first
 //   section of that name, so blank lines and comments that end the section
 //   (they usually introduce the next one) stay below it. A new section goes at
 //   the end of the file. A missing file is created; folders are not.
 // - Every other byte stays as it was: comments, unknown lines, duplicates,
-//   line endings, non-ASCII bytes. New lines take the file's own line ending
-//   (that of its first line), CRLF for a new file.
+//   line endings, non-ASCII bytes. A line ends at LF, CRLF or a bare CR. New
+//   lines take the file's own line ending (that of its first line), CRLF for
+//   a new file.
 // - Values read are decoded with Widen, values written encoded with Narrow.
-//   A file that starts with the UTF-16 little-endian byte-order mark is read
-//   as UTF-16 and written back in UTF-16 with its mark.
+//   A file that starts with a UTF-16 byte-order mark (little- or big-endian)
+//   is read as UTF-16 and written back in the same encoding with its mark.
+// - A file without write permission is read-only: every write to it fails and
+//   it stays as it is.
 #pragma once
 
 #include <cstdint>

@@ -5,6 +5,7 @@
 #include <strings.h>
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <vector>
 
 namespace platform {
@@ -59,6 +60,22 @@ std::string ResolvePath(const std::string& windowsPath) {
 
 std::string ResolvePath(const wchar_t* windowsPath) {
   return ResolvePath(Narrow(windowsPath == nullptr ? L"" : windowsPath));
+}
+
+std::string Escaped(std::string_view text, size_t limit) {
+  std::string shown;
+  for (const char c : text) {
+    if (shown.size() >= limit) return shown + "...";
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte < 0x7F) {
+      shown += c;
+    } else {
+      char code[8];
+      std::snprintf(code, sizeof(code), "\\x%02X", byte);
+      shown += code;
+    }
+  }
+  return shown;
 }
 
 std::string Narrow(const std::wstring& text) {

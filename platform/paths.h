@@ -4,7 +4,9 @@
 // component is matched without regard to case, as Windows does.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -18,5 +20,10 @@ std::string ResolvePath(const std::string& windowsPath);
 // their Latin-1 characters, so nothing read from a file is lost.
 std::string Narrow(const std::wstring& text);
 std::wstring Widen(const std::string& text);
+
+// Text read from a file as a message or a log line shows it: printable ASCII
+// as it is, every other byte as \xNN, cut to `limit` bytes with "..." after,
+// so that a long line or terminal escapes in a bad file stay harmless.
+std::string Escaped(std::string_view text, size_t limit);
 
 }  // namespace platform
