@@ -358,6 +358,18 @@ TEST(LessonSteps, ALessonWithoutStepOneShowsTheDefaultsNotTheLastLesson) {
   EXPECT_TRUE(bed.cockpit.windowEvents().empty());
 }
 
+TEST(LessonSteps, LongTitlesHeadersAndTextsAreCutToTheirBuffers) {
+  LessonBed bed;
+  bed.write("long.mentor", Head(std::string(300, 'T'), "1") +
+                               Step(1, "header=" + std::string(150, 'H') + "\r\ntext=" + std::string(400, 'x') + "\r\n"));
+  SelectLessonKind(1);
+  ASSERT_EQ(g_lessonList.Count(), 1);
+  EXPECT_EQ(Utf8(GetLessonTitle(g_lessonList, 1)), std::string(kLessonHeadChars - 1, 'T'));
+  OpenLesson(GetLessonPath(g_lessonList, 1));
+  EXPECT_EQ(Utf8(GetStepHeader()), std::string(kStepHeaderChars - 1, 'H'));
+  EXPECT_EQ(Utf8(GetStepText()), std::string(kStepTextChars - 1, 'x'));
+}
+
 // ---- Editing ----
 
 const std::string kAuthored =
