@@ -283,8 +283,8 @@ TEST(LessonSteps, PointersParkStopAtTheFirstMissingKeyAndHideInvalidTypes) {
                 Step(2, "header=h\r\narrow.01=3,100,200\r\narrow.03=4,300,300\r\n"
                         "box.01= 3 , 100 , 200 \r\nbox.02=3,100\r\nbox.03=3,100,200,9\r\nbox.04=abc\r\n") +
                 Step(3, "header=h\r\narrow.01=-1,5,5\r\narrow.02=2,2,2\r\nbox.01=3,abc,def\r\nbox.02=3,,200\r\n"
-                        "box.03=12,10,10\r\nbox.04=-5,1,1\r\n") +
-                Step(4, "header=h\r\narrow.01=7,10,10\r\narrow.02=-5,1,1\r\narrow.03=0,9,9\r\n"));
+                        "box.03=10,10,10\r\nbox.04=-5,1,1\r\n") +
+                Step(4, "header=h\r\narrow.01=5,10,10\r\narrow.02=-5,1,1\r\narrow.03=0,9,9\r\n"));
   OpenLesson(LessonBed::Path("pointers.mentor"));
   EXPECT_EQ(FindBoxByType(9), 3);
   EXPECT_EQ(FindBoxByType(5), 0);
@@ -327,7 +327,7 @@ TEST(LessonSteps, PointersParkStopAtTheFirstMissingKeyAndHideInvalidTypes) {
   EXPECT_FALSE(IsBoxShown(4));
 
   ReadLessonStep();  // step 4: types outside 1..4 are kept but never shown
-  EXPECT_EQ(GetArrowType(1), 7);
+  EXPECT_EQ(GetArrowType(1), 5);
   EXPECT_FALSE(IsArrowShown(1));
   EXPECT_EQ(GetArrowType(2), -5);
   EXPECT_FALSE(IsArrowShown(2));
@@ -627,6 +627,14 @@ TEST(MentorEditorGauge, ShowsTheSelectionItsCoordinatesAndNames) {
   EXPECT_EQ(texts(), (std::vector<std::string>{"2/4", "Y:7", "X:27", "Upper right arrow"}));
   EXPECT_EQ(platform::ReadIniString(L"STEP.001", L"arrow.02", L"", 50, LessonBed::Path("gauge.mentor").c_str()),
             L"4,27,7");
+  bed.cockpit.click("Mentor VA Editor", 95, 105);   // x - 1
+  bed.cockpit.click("Mentor VA Editor", 95, 120);   // x - 10
+  bed.cockpit.click("Mentor VA Editor", 265, 105);  // y + 1
+  bed.cockpit.click("Mentor VA Editor", 265, 120);  // y + 10
+  bed.cockpit.click("Mentor VA Editor", 265, 120);
+  bed.cockpit.click("Mentor VA Editor", 235, 120);  // y - 10
+  bed.cockpit.click("Mentor VA Editor", 220, 65);   // type down: upper right to upper left
+  EXPECT_EQ(texts(), (std::vector<std::string>{"2/4", "Y:18", "X:16", "Upper left arrow"}));
 
   bed.cockpit.click("Mentor VA Editor", 100, 20);  // boxes
   bed.cockpit.click("Mentor VA Editor", 95, 155);  // previous pointer: box 1
