@@ -17,6 +17,8 @@
 #include "gauges/mentor_editor.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
+#include "simhost/run_log.h"
+#include "simhost/scenario.h"
 #include "tests/cockpit.h"
 
 namespace halcyon::test {
@@ -698,6 +700,28 @@ TEST(ShippedLessons, TheScenarioCommandListsOpensAndSteps) {
   ASSERT_TRUE(cockpit.host().Lesson("previous", 0, 0, &result, &text));
   EXPECT_EQ(result, 1);
   EXPECT_FALSE(cockpit.host().Lesson("sideways", 0, 0, &result, &text));
+}
+
+TEST(ShippedLessons, TheScenarioLineLessonIsCheckedAndNotesEachStep) {
+  std::vector<std::string> errors;
+  simhost::Scenario bad;
+  EXPECT_FALSE(bad.Parse("lesson sideways\nlesson open 2\nlesson list 9\nlesson open 2 x\n", "f.scn", &errors));
+  ASSERT_EQ(errors.size(), 4u);
+  EXPECT_NE(errors[0].find("lesson takes 'list', 'open', 'next', 'previous' or 'first'"), std::string::npos);
+  EXPECT_NE(errors[1].find("lesson open takes 2 numbers"), std::string::npos);
+  EXPECT_NE(errors[2].find("lesson category '9' is not a number from 0 to 4"), std::string::npos) << errors[2];
+
+  Cockpit cockpit;
+  simhost::Scenario scenario;
+  errors.clear();
+  ASSERT_TRUE(scenario.Parse("lesson list 1\nlesson open 2 1\nlesson next\nlesson open 2 5\n", "f.scn", &errors));
+  simhost::RunLog log;
+  std::string error;
+  EXPECT_FALSE(simhost::RunScenario(cockpit.host(), scenario, log, &error));
+  EXPECT_EQ(error, "f.scn:4: lesson 5 of category 2 has no step 1 (or there is no such lesson)");
+  ASSERT_EQ(log.Notes().size(), 4u);
+  EXPECT_NE(log.Notes()[1].find("1.1 Overhead panel walk-around"), std::string::npos) << log.Notes()[1];
+  EXPECT_NE(log.Notes()[3].find("lesson next: step 2: BATTERY"), std::string::npos) << log.Notes()[3];
 }
 
 }  // namespace

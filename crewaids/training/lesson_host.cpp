@@ -42,11 +42,12 @@ std::string StepText() {
 
 // action "list": the lessons of `category` in list order (returns their
 // count); "open": lesson n of `category` in that order, as a click on its row
-// opens it; "next", "previous", "first": the guide's step buttons. The text
-// (UTF-8, terminated, cut to fit) says what the list or the step shows; the
-// step number is returned. -1 for an unknown action.
+// opens it (0, with nothing opened, when there is no such lesson); "next",
+// "previous", "first": the guide's step buttons. The text (UTF-8, terminated,
+// cut to fit) says what the list or the step shows; the step number is
+// returned. -1 for an unknown action.
 extern "C" int32_t HalcyonLesson(const char* action, int32_t category, int32_t n, char* text, int32_t size) {
-  const std::string what = action != nullptr ? action : "";
+  std::string what = action != nullptr ? action : "";
   std::string shown;
   int32_t result = 0;
   if (what == "list") {
@@ -55,7 +56,12 @@ extern "C" int32_t HalcyonLesson(const char* action, int32_t category, int32_t n
     result = g_lessonList.Count();
   } else if (what == "open") {
     SelectLessonKind(category);
-    OpenLesson(GetLessonPath(g_lessonList, n));
+    const std::wstring path = GetLessonPath(g_lessonList, n);
+    if (path.empty()) {
+      what = "none";  // no such row: nothing opens, step 0 is answered
+    } else {
+      OpenLesson(path);
+    }
   } else if (what == "next") {
     ReadLessonStep();
   } else if (what == "previous") {
@@ -65,7 +71,9 @@ extern "C" int32_t HalcyonLesson(const char* action, int32_t category, int32_t n
   } else {
     return -1;
   }
-  if (what != "list") {
+  if (what == "none") {
+    shown = "no such lesson";
+  } else if (what != "list") {
     shown = StepText();
     result = GetLessonStep();
   }
