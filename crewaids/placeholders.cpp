@@ -6,7 +6,5 @@
 namespace halcyon {
 
 void ResetCenterPage() { platform::NoteNotBuilt("ResetCenterPage"); }
-void ResetEditorMode() { platform::NoteNotBuilt("ResetEditorMode"); }
-void ShutdownEditorMode() { platform::NoteNotBuilt("ShutdownEditorMode"); }
 
 }  // namespace halcyon

@@ -9,7 +9,5 @@
 namespace halcyon {
 
 void ResetCenterPage();
-void ResetEditorMode();
-void ShutdownEditorMode();
 
 }  // namespace halcyon

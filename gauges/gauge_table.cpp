@@ -28,6 +28,7 @@
 #include "gauges/gear_gauges.h"
 #include "gauges/glass_screens.h"
 #include "gauges/hotspots.h"
+#include "gauges/mentor_editor.h"
 #include "gauges/mouse_tables.h"
 #include "gauges/nav.h"
 #include "gauges/side_switches.h"
@@ -190,7 +191,7 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("Center Options"),
     Gauge("Training Pointers"),
     Gauge("Training Guide"),
-    Gauge("Mentor VA Editor"),
+    {"Mentor VA Editor", 300.0, MentorEditorElements(), kMentorEditorMouseRects, nullptr},  // no callback: nothing to do on a service
     Gauge("Center Updated"),
     Gauge("Pushback"),
     // overhead panel, continued

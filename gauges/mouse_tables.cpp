@@ -26,6 +26,7 @@
 #include "gauges/hydraulic_brakes.h"
 #include "gauges/ice_rain_panels.h"
 #include "gauges/irs_fdc.h"
+#include "gauges/mentor_editor.h"
 #include "gauges/mouse_tables.h"
 #include "gauges/nav.h"
 #include "gauges/pedestal.h"
@@ -1250,6 +1251,37 @@ constinit const MOUSERECT kStearingWheelMouseRects[] = {
     Parent(),
     Rect(0, 0, 280, 100, kCursorGrab, kDrag, StearingWheelMouseTiller),
     Rect(116, 105, 62, 50, kCursorHand, kClick, StearingWheelMouseButton),
+    EndParent(),
+    End(),
+};
+
+}  // namespace halcyon
+
+namespace halcyon {
+
+// Mentor VA Editor (window 10350): close, the three mode tabs, the type
+// cycle, x and y by 1 and 10 (held: repeated), the pointer selection, clear
+// and reset; no tooltip.
+constinit const MOUSERECT kMentorEditorMouseRects[] = {
+    Parent(),
+    Rect(275, 6, 18, 18, kCursorHand, kClick, MentorEditorMouseClose),
+    Rect(7, 9, 89, 40, kCursorHand, kClick, MentorEditorMouseArrows),
+    Rect(96, 9, 87, 40, kCursorHand, kClick, MentorEditorMouseBoxes),
+    Rect(185, 9, 87, 40, kCursorHand, kClick, MentorEditorMouseWindow),
+    Rect(217, 59, 32, 32, kCursorDownArrow, kClick, MentorEditorMouseTypePrev),
+    Rect(249, 59, 32, 32, kCursorUpArrow, kClick, MentorEditorMouseTypeNext),
+    Rect(89, 99, 22, 16, kCursorDownArrow, kClickRepeat, MentorEditorMouseXDec1),
+    Rect(119, 99, 22, 16, kCursorUpArrow, kClickRepeat, MentorEditorMouseXInc1),
+    Rect(229, 99, 22, 16, kCursorDownArrow, kClickRepeat, MentorEditorMouseYDec1),
+    Rect(259, 99, 22, 16, kCursorUpArrow, kClickRepeat, MentorEditorMouseYInc1),
+    Rect(89, 115, 22, 16, kCursorDownArrow, kClickRepeat, MentorEditorMouseXDec10),
+    Rect(119, 115, 22, 16, kCursorUpArrow, kClickRepeat, MentorEditorMouseXInc10),
+    Rect(229, 115, 22, 16, kCursorDownArrow, kClickRepeat, MentorEditorMouseYDec10),
+    Rect(259, 115, 22, 16, kCursorUpArrow, kClickRepeat, MentorEditorMouseYInc10),
+    Rect(90, 149, 30, 32, kCursorDownArrow, kClick, MentorEditorMouseItemPrev),
+    Rect(119, 149, 30, 32, kCursorUpArrow, kClick, MentorEditorMouseItemNext),
+    Rect(169, 149, 46, 32, kCursorHand, kClick, MentorEditorMouseClear),
+    Rect(232, 149, 46, 32, kCursorHand, kClick, MentorEditorMouseReset),
     EndParent(),
     End(),
 };

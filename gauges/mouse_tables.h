@@ -126,5 +126,6 @@ extern const platform::MOUSERECT kBrakeTemperatureControlsMouseRects[];
 extern const platform::MOUSERECT kArtMouseRects[];
 extern const platform::MOUSERECT kExternalLightsFoMouseRects[];
 extern const platform::MOUSERECT kStearingWheelMouseRects[];
+extern const platform::MOUSERECT kMentorEditorMouseRects[];
 
 }  // namespace halcyon

@@ -41,6 +41,7 @@ bool LoadedModule::Open(const std::string& path, std::string* error) {
   fmaText_ = reinterpret_cast<int32_t (*)(char*, int32_t)>(dlsym(handle_, "HalcyonFmaText"));
   alertText_ = reinterpret_cast<int32_t (*)(char*, int32_t)>(dlsym(handle_, "HalcyonAlertText"));
   dispatchCards_ = reinterpret_cast<int32_t (*)(char*, int32_t)>(dlsym(handle_, "HalcyonDispatchCards"));
+  lesson_ = reinterpret_cast<int32_t (*)(const char*, int32_t, int32_t, char*, int32_t)>(dlsym(handle_, "HalcyonLesson"));
   if (imports->panels.id == platform::kImportPanels) imports->panels.table = platform::sim::PanelTable();
   gauges_.clear();
   for (platform::GAUGEHDR** gauge = linkage->gauges; gauge != nullptr && *gauge != nullptr; ++gauge) {
@@ -110,6 +111,15 @@ bool LoadedModule::DispatchCards(std::string* loadSheet) const {
   if (dispatchCards_ == nullptr || dispatchCards_(buffer, static_cast<int32_t>(sizeof(buffer))) != 1) return false;
   *loadSheet = buffer;
   return true;
+}
+
+bool LoadedModule::Lesson(const std::string& action, int32_t category, int32_t n, int32_t* result,
+                          std::string* text) const {
+  if (lesson_ == nullptr) return false;
+  std::string buffer(16384, '\0');
+  *result = lesson_(action.c_str(), category, n, buffer.data(), static_cast<int32_t>(buffer.size()));
+  *text = buffer.c_str();
+  return *result >= 0;
 }
 
 platform::GAUGEHDR* LoadedModule::FindGauge(const std::string& name) const {

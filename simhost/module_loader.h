@@ -44,6 +44,10 @@ class LoadedModule {
   // aircraft folder (see HalcyonDispatchCards); false when the module has
   // none or the card could not be written.
   bool DispatchCards(std::string* loadSheet) const;
+  // The lesson list and steps (see HalcyonLesson): the result, and what the
+  // list or the step shows in `text`; false when the module has none or the
+  // action is unknown.
+  bool Lesson(const std::string& action, int32_t category, int32_t n, int32_t* result, std::string* text) const;
 
   // The gauges in Linkage order.
   const std::vector<platform::GAUGEHDR*>& Gauges() const { return gauges_; }
@@ -60,6 +64,7 @@ class LoadedModule {
   int32_t (*fmaText_)(char*, int32_t) = nullptr;
   int32_t (*alertText_)(char*, int32_t) = nullptr;
   int32_t (*dispatchCards_)(char*, int32_t) = nullptr;
+  int32_t (*lesson_)(const char*, int32_t, int32_t, char*, int32_t) = nullptr;
   std::vector<platform::GAUGEHDR*> gauges_;
 };
 

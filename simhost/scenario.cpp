@@ -652,6 +652,44 @@ std::string RunDispatch(RunContext& context, const ScenarioStep&) {
   return "";
 }
 
+// lesson list CATEGORY | open CATEGORY N | next | previous | first
+std::string CheckLesson(const std::vector<std::string>& args) {
+  const std::string& action = args[0];
+  const size_t wanted = action == "list" ? 2 : action == "open" ? 3 : 1;
+  if (action != "list" && action != "open" && action != "next" && action != "previous" && action != "first") {
+    return "lesson takes 'list', 'open', 'next', 'previous' or 'first', not " + Quote(action);
+  }
+  if (args.size() != wanted) return "lesson " + action + " takes " + std::to_string(wanted - 1) + " numbers";
+  if (wanted > 1) {
+    const std::string category = CheckInRange(args[1], "lesson category", 4);
+    if (!category.empty()) return category;
+  }
+  return wanted > 2 ? CheckInRange(args[2], "lesson number", 200) : "";
+}
+
+std::string RunLesson(RunContext& context, const ScenarioStep& step) {
+  const int32_t category = step.args.size() > 1 ? static_cast<int32_t>(Number(step.args[1])) : 0;
+  const int32_t n = step.args.size() > 2 ? static_cast<int32_t>(Number(step.args[2])) : 0;
+  int32_t result = 0;
+  std::string text;
+  if (!context.host.Lesson(step.args[0], category, n, &result, &text)) return "the cockpit has no lessons";
+  if (step.args[0] == "list") {
+    context.log.Note(context.host.SimSeconds(),
+                     "lesson list: category " + step.args[1] + ", " + std::to_string(result) + " lessons");
+    for (size_t start = 0; start < text.size();) {
+      const size_t end = text.find('\n', start);
+      context.log.Note(context.host.SimSeconds(), "   " + text.substr(start, end - start));
+      start = end == std::string::npos ? text.size() : end + 1;
+    }
+    return "";
+  }
+  if (step.args[0] == "open" && result == 0) {
+    return "lesson " + step.args[2] + " of category " + step.args[1] + " has no step 1 (or there is no such lesson)";
+  }
+  context.log.Note(context.host.SimSeconds(), "lesson " + step.args[0] + ": " + text);
+  return "";
+}
+
 std::string RunStop(RunContext& context, const ScenarioStep&) {
   context.stopped = true;
   return "";
@@ -698,6 +736,7 @@ constexpr Command kCommands[] = {
     {"stop", 0, 0, "stop", CheckNothing, RunStop},
     {"ils", 3, 4, "ils <airport> <runway> <frequency-mhz> [<glide-slope-deg>]", CheckIlsLine, RunIls, IlsNames},
     {"dispatch", 0, 0, "dispatch", CheckNothing, RunDispatch},
+    {"lesson", 1, 3, "lesson list <category> | open <category> <n> | next | previous | first", CheckLesson, RunLesson},
 };
 
 const Command* FindCommand(const std::string& name) {

@@ -240,6 +240,12 @@ bool SimHost::DispatchCards(std::string* loadSheet) {
   return written;
 }
 
+bool SimHost::Lesson(const std::string& action, int32_t category, int32_t n, int32_t* result, std::string* text) {
+  const bool done = module_.Lesson(action, category, n, result, text);
+  ReturnedFromModule();
+  return done;
+}
+
 void SimHost::SendService(uint32_t serviceId) {
   for (const Panel::Instance& instance : panel_.Instances()) SendService(instance.header, serviceId);
 }

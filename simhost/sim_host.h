@@ -98,6 +98,9 @@ class SimHost {
   // The dispatch page's cards: the load sheet's text, and "Departure
   // plan.txt" written in the aircraft folder; false when it was not.
   bool DispatchCards(std::string* loadSheet);
+  // The lesson list and steps, as the training centre and the Training
+  // Guide drive them (see LoadedModule::Lesson).
+  bool Lesson(const std::string& action, int32_t category, int32_t n, int32_t* result, std::string* text);
   const std::string& PicturesFolder() const { return options_.picturesFolder; }
 
   // ---- The simulator's clock ----

@@ -115,6 +115,23 @@ bool CopyIfMissing(const std::string& source, const std::string& target, std::st
   return ok;
 }
 
+// The aircraft's own Mentor lessons (beside the program, in Mentor): copied
+// into the lesson folder when missing; a lesson the user changed stays.
+bool CopyShippedLessons(const std::string& root, std::string* error) {
+  const std::string source = ProgramFolder() + "/Mentor";
+  DIR* dir = opendir(source.c_str());
+  if (dir == nullptr) return true;
+  bool ok = true;
+  while (const dirent* entry = readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name.size() < 8 || strcasecmp(name.c_str() + name.size() - 7, ".mentor") != 0) continue;
+    ok = CopyIfMissing(source + "/" + name, RootPath(root, std::string(kLessonFolder) + "/" + name), error);
+    if (!ok) break;
+  }
+  closedir(dir);
+  return ok;
+}
+
 }  // namespace
 
 bool PrepareWritableFolder(const std::string& path, const char* what, std::string* error) {
@@ -186,7 +203,7 @@ std::string RootPath(const std::string& root, const std::string& relative) {
 
 bool LayOutSimulatorRoot(const std::string& root, std::string* error) {
   if (!MakeFolders(root, error)) return false;
-  for (const char* folder : {kAircraftFolder, kGaugesFolder, kSoundFolder, kNavDataFolder}) {
+  for (const char* folder : {kAircraftFolder, kGaugesFolder, kSoundFolder, kNavDataFolder, kLessonFolder}) {
     if (!MakeFolders(RootPath(root, folder), error)) return false;
   }
   if (!MakeFolders(RootPath(root, std::string(kNavDataFolder) + "/Proc"), error)) return false;
@@ -194,6 +211,7 @@ bool LayOutSimulatorRoot(const std::string& root, std::string* error) {
     const std::string target = RootPath(root, std::string(kNavDataFolder) + "/" + file);
     if (!CopyIfMissing(ProgramFolder() + "/NavData/" + file, target, error)) return false;
   }
+  if (!CopyShippedLessons(root, error)) return false;
   return WriteIfMissing(RootPath(root, std::string(kAircraftFolder) + "/Aircraft.cfg"), kDefaultAircraftCfg, error);
 }
 

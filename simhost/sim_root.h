@@ -10,6 +10,7 @@ constexpr const char* kAircraftFolder = "SimObjects/Airplanes/QZ Halcyon Pro";
 constexpr const char* kGaugesFolder = "Gauges";
 constexpr const char* kSoundFolder = "Sound/HalcyonPro";
 constexpr const char* kNavDataFolder = "Navigraph/NavData";
+constexpr const char* kLessonFolder = "SimObjects/Airplanes/QZ Halcyon Pro/Mentor";
 
 // Creates whatever is missing of the folder tree and the aircraft's
 // Aircraft.cfg (each file in one step, so it is never found half written);
