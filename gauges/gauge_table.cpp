@@ -15,16 +15,21 @@
 #include "gauges/airspeed.h"
 #include "gauges/altimeter.h"
 #include "gauges/apu_panel.h"
+#include "gauges/audio_panel.h"
 #include "gauges/clock.h"
 #include "gauges/dfgs.h"
 #include "gauges/electrical.h"
 #include "gauges/engine_start_panels.h"
+#include "gauges/eoap.h"
 #include "gauges/fma.h"
 #include "gauges/fms.h"
 #include "gauges/glass_screens.h"
 #include "gauges/mouse_tables.h"
 #include "gauges/nav.h"
+#include "gauges/radio_heads.h"
 #include "gauges/side_switches.h"
+#include "gauges/system_display.h"
+#include "gauges/thrust_rating_panel.h"
 
 namespace halcyon {
 namespace {
@@ -130,9 +135,9 @@ platform::GAUGEHDR g_gauges[] = {
     {"Electrical_Frequency", 44.0, ElectricalFrequencyElements(), nullptr, ElectricalMeterGaugeCallback},
     {"Engine_Starter", 210.0, EngineStarterElements(), kEngineStarterMouseRects, EngineStarterGaugeCallback},
     {"Fuel_Pumps", 172.0, FuelPumpsElements(), kFuelPumpsMouseRects, FuelPumpsGaugeCallback},
-    Gauge("SDP"),
-    Gauge("TRP", kTrpMouseRects),
-    Gauge("Slip"),
+    {"SDP", 0.0, SdpElements(), nullptr, SdpGaugeCallback},
+    {"TRP", 0.0, TrpElements(), kTrpMouseRects, TrpGaugeCallback},
+    {"Slip", 0.0, SlipElements(), nullptr, SlipGaugeCallback},
     {"APU", 200.0, ApuElements(), kApuMouseRects, ApuGaugeCallback},
     {"APU_EGT", 300.0, ApuEgtElements(), nullptr, ApuEgtGaugeCallback},
     {"APU_RPM", 300.0, ApuRpmElements(), nullptr, ApuRpmGaugeCallback},
@@ -174,15 +179,15 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("Oxygen Regulator"),
     Gauge("Oxygen Pressure"),
     Gauge("Flight Recorder"),
-    Gauge("EOAP"),
-    Gauge("EOAP Zoom"),
-    Gauge("EOAP Display 1"),
-    Gauge("EOAP Display 2"),
+    {"EOAP", 537.0, EoapElements(), kEoapMouseRects, nullptr},
+    {"EOAP Zoom", 802.0, EoapZoomElements(), kEoapZoomMouseRects, nullptr},
+    {"EOAP Display 1", 260.0, EoapDisplay1Elements(), kEoapDisplay1MouseRects, nullptr},
+    {"EOAP Display 2", 260.0, EoapDisplay2Elements(), kEoapDisplay2MouseRects, nullptr},
     // radios and pedestal
-    Gauge("ADF"),
-    Gauge("COMM1"),
-    Gauge("COMM2"),
-    Gauge("Transponder"),
+    {"ADF", 266.0, AdfElements(), kAdfMouseRects, AdfGaugeCallback},
+    {"COMM1", 267.0, Comm1Elements(), kComm1MouseRects, Comm1GaugeCallback},
+    {"COMM2", 267.0, Comm2Elements(), kComm2MouseRects, Comm2GaugeCallback},
+    {"Transponder", 263.0, TransponderElements(), kTransponderMouseRects, TransponderGaugeCallback},
     Gauge("Throttlebox"),
     Gauge("Flapsbox"),
     Gauge("Longitude Trim"),
@@ -198,8 +203,8 @@ platform::GAUGEHDR g_gauges[] = {
     Gauge("Radar"),
     {"Radar Display", 0.0, g_radarDisplayScreen.Elements(), nullptr, RadarDisplayGaugeCallback},
     Gauge("Radar Display 2"),
-    Gauge("Audio Panel", kAudioPanelMouseRects),
-    Gauge("SELCAL"),
+    {"Audio Panel", 0.0, AudioPanelElements(), kAudioPanelMouseRects, AudioPanelGaugeCallback},
+    {"SELCAL", 0.0, SelcalElements(), nullptr, SelcalGaugeCallback},
     Gauge("Hydraulic Pumps"),
     // side panels and the first officer's side
     Gauge("Brake Temperature", kBrakeTemperatureMouseRects),

@@ -40,5 +40,13 @@ extern const platform::MOUSERECT kFuelPumpsMouseRects[];
 extern const platform::MOUSERECT kApuMouseRects[];
 extern const platform::MOUSERECT kSideSwitchesMouseRects[];
 extern const platform::MOUSERECT kSideSwitches2MouseRects[];
+extern const platform::MOUSERECT kEoapMouseRects[];
+extern const platform::MOUSERECT kEoapZoomMouseRects[];
+extern const platform::MOUSERECT kEoapDisplay1MouseRects[];
+extern const platform::MOUSERECT kEoapDisplay2MouseRects[];
+extern const platform::MOUSERECT kAdfMouseRects[];
+extern const platform::MOUSERECT kComm1MouseRects[];
+extern const platform::MOUSERECT kComm2MouseRects[];
+extern const platform::MOUSERECT kTransponderMouseRects[];
 
 }  // namespace halcyon

@@ -64,11 +64,35 @@ constexpr GaugePlacement kSidePanel[] = {
     {"Side Switches2", 280, 20, 185, 145},
 };
 
+// The alert display of the overhead annunciator panel, its two halves above
+// the control head, as its popup window shows them.
+constexpr GaugePlacement kAlertDisplayPanel[] = {
+    {"EOAP Display 1", 20, 20, 260, 132},
+    {"EOAP Display 2", 20, 152, 260, 132},
+    {"EOAP", 20, 300, 537, 106},
+};
+
+// The upper pedestal: the system display and rating panel, the radio heads
+// and the audio selector.
+constexpr GaugePlacement kUpperPedestal[] = {
+    {"SDP", 20, 20, 100, 280},
+    {"TRP", 140, 20, 100, 120},
+    {"Slip", 140, 160, 60, 30},
+    {"ADF", 260, 20, 266, 108},
+    {"COMM1", 260, 140, 267, 108},
+    {"COMM2", 260, 260, 267, 108},
+    {"Transponder", 550, 20, 263, 98},
+    {"Audio Panel", 550, 140, 175, 135},
+    {"SELCAL", 550, 290, 100, 40},
+};
+
 constexpr PanelWindowLayout kWindows[] = {
     {10010, "Main panel", 1460, 800, kMainPanel},
     {10280, "Main zoomed panel", 1080, 440, kMainZoomedPanel},
     {10020, "Overhead panel", 780, 680, kOverheadPanel},
     {10050, "Side panel", 485, 185, kSidePanel},
+    {10250, "Alert display", 580, 420, kAlertDisplayPanel},
+    {10030, "Upper pedestal", 830, 390, kUpperPedestal},
 };
 
 }  // namespace
