@@ -6,6 +6,8 @@
 // records, the radios' tuning and the simulator's radio key events.
 #include "gauges/radio_heads.h"
 
+#include <algorithm>
+
 #include "core/helpers.h"
 #include "core/panel_services.h"
 #include "gauges/gauge_kit.h"
@@ -108,10 +110,15 @@ uint32_t CommWindowOf(const CommHead& head, bool leftWindow) {
   return (transfer == head.p) == leftWindow ? kCommWindowA : kCommWindowB;
 }
 
+// A digit wheel's frame: a nibble of a BCD value the simulator holds; one
+// that is no decimal digit shows 9, the wheel's last frame.
+constexpr uint32_t kLastDigit = 9;
+double DigitFrame(uint32_t nibble) { return std::min(nibble, kLastDigit); }
+
 template <uint32_t kRadio, bool kLeft, uint32_t kDigit>
 double CommDigit(ELEMENT_HEADER*) {
   const uint32_t window = CommWindowOf(kCommHeads[kRadio], kLeft);
-  return window == 0 ? 0.0 : GetCommFrequencyDigit(kRadio, window, kDigit);
+  return window == 0 ? 0.0 : DigitFrame(GetCommFrequencyDigit(kRadio, window, kDigit));
 }
 
 template <uint32_t kRadio, bool kAtQ>
@@ -249,8 +256,8 @@ bool CodeDisplayLit() { return IsCplDigitalLightOn() != 0; }
 template <uint32_t kDigit>
 double CodeDigit(ELEMENT_HEADER* element) {
   const int64_t code = TruncateSaturated<int64_t>(element->tokenValue);
-  const int32_t digit = code < 0 ? 0 : static_cast<int32_t>((code >> (4 * (4 - kDigit))) & 0xF);
-  return DigitWindow(CodeDisplayLit(), digit, 10.0);
+  const uint32_t nibble = code < 0 ? 0 : static_cast<uint32_t>((code >> (4 * (4 - kDigit))) & 0xF);
+  return DigitWindow(CodeDisplayLit(), static_cast<int32_t>(DigitFrame(nibble)), 10.0);
 }
 
 double XpdrLegend(ELEMENT_HEADER*) {

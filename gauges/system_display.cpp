@@ -6,6 +6,8 @@
 // token is engine 1's plus 35); changes nothing.
 #include "gauges/system_display.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "core/panel_services.h"
@@ -160,10 +162,12 @@ double Hydraulic(ELEMENT_HEADER*) {
   return DigitOf(psi, kPlace);
 }
 
+// The bar's position over 0..16384 of its variable (20000: out of sight).
+// A variable outside its range, or not a number, holds the bar at its end.
 double Bar(ELEMENT_HEADER* element) {
   if (!Lit()) return kBarHidden;
-  const double v = element->tokenValue;
-  return kBarFull - (v < kBarKnee ? v * 1.2207 : (v - kBarKnee) * 0.485026 + 14000.0);
+  const double v = std::isnan(element->tokenValue) ? 0.0 : std::clamp(element->tokenValue, 0.0, kBarFull);
+  return std::clamp(kBarFull - (v < kBarKnee ? v * 1.2207 : (v - kBarKnee) * 0.485026 + 14000.0), 0.0, kBarFull);
 }
 
 constexpr ELEMENT_HEADER Digit(const char* name, int32_t x, int32_t y, platform::ElementCallback callback,

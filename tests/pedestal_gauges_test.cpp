@@ -5,6 +5,8 @@
 // changing the EPR target, and the audio panel's events and lamps.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -338,6 +340,38 @@ TEST(AudioPanelGauge, TheLightsShowTheOverlayAndSelcal) {
   EXPECT_FALSE(cockpit.elementVisible("SELCAL", 0));
   cockpit.control("CPL", "panel_light", kSwitchOn).draw();
   EXPECT_TRUE(cockpit.elementVisible("SELCAL", 0));
+}
+
+// ---- Extreme tokens ----
+
+// Whatever the simulator's variables hold, every element of these gauges
+// reads a finite value within what its picture can show (the SDP's bars
+// 20000 aside: out of sight without the digital light).
+TEST(GaugeConventions, PedestalElementsStayFiniteAndInRangeForExtremeTokens) {
+  Cockpit cockpit;
+  cockpit.powerUp().control("CPL", "digital_light", kSwitchOn).runTicks(1);
+  const double kNaN = std::numeric_limits<double>::quiet_NaN();
+  for (double value : {kNaN, -1.0e12, -1.0, 0.0, 65535.0, 1.0e12, std::numeric_limits<double>::infinity()}) {
+    for (uint32_t token : {23u, 38u, 147u, 149u, 151u, 182u, 184u, 186u, 328u, 329u, 330u, 617u, 870u, 871u}) {
+      cockpit.set(token, value);
+    }
+    cockpit.draw();
+    for (const char* gauge : {"SDP", "TRP", "ADF", "COMM1", "COMM2", "Transponder", "Audio Panel", "EOAP",
+                              "EOAP Display 1"}) {
+      uint32_t index = 0;
+      for (const platform::ELEMENT_HEADER* e = cockpit.gauge(gauge)->elements; e != nullptr;
+           e = e->nextElement[0], ++index) {
+        SCOPED_TRACE(std::string(gauge) + " element " + std::to_string(index) + " token value " + std::to_string(value));
+        EXPECT_TRUE(std::isfinite(e->value));
+        if (e->kind == platform::ElementKind::Icon) {
+          EXPECT_TRUE(e->value >= 0 && e->value < e->frameCount);
+        }
+        if (e->kind == platform::ElementKind::MovingImage) {
+          EXPECT_TRUE(e->value >= e->minValue && e->value <= e->maxValue);
+        }
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -5,10 +5,12 @@
 // range knob sets the radius of the traffic request.
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <string>
 #include <vector>
 
 #include "gauges/gauge_kit.h"
+#include "host/keyboard_combos.h"
 #include "platform/simconnect.h"
 #include "systems/annunciator_lamps.h"
 #include "systems/lights.h"
@@ -352,6 +354,38 @@ TEST(TransponderHead, IdentHeldAndAboveBelowStepping) {
   cockpit.click("Transponder", 210, 65);
   EXPECT_EQ(GetSwitch(&g_transponderAboveBelow), 43);
   EXPECT_EQ(cockpit.played().size(), sounds + 3);
+}
+
+// ---- Keyboard commands ----
+
+// Each command of a head's section clicks one of that head's rectangles,
+// one that takes a left click; every rectangle of the ADF, COMM and audio
+// heads and the rating panel has its command.
+TEST(PedestalHeads, EveryKeyboardCommandClicksARectangleOfItsHead) {
+  Cockpit cockpit;
+  const struct {
+    const wchar_t* section;
+    const char* gauge;
+    int commands;
+  } kHeads[] = {{L"ADF", "ADF", 19},       {L"COMM1", "COMM1", 10},           {L"COMM2", "COMM2", 10},
+                {L"TRANSPONDER", "Transponder", 8}, {L"AUDIO PANEL", "Audio Panel", 18},
+                {L"THRUST RATING PANEL", "TRP", 9}};
+  for (const auto& head : kHeads) {
+    const platform::GAUGEHDR* gauge = cockpit.gauge(head.gauge);
+    int commands = 0;
+    for (uint32_t slot = 0; slot < kKeyboardSlotCount; ++slot) {
+      const wchar_t* section = KeyboardCommandSection(slot);
+      if (section == nullptr || std::wcscmp(section, head.section) != 0) continue;
+      const platform::MOUSERECT* rect = nullptr;
+      for (const platform::MOUSERECT* r = gauge->mouseRects; r->type != platform::kMouseRectEnd; ++r) {
+        if (r->function == KeyboardCommandControl(slot)) rect = r;
+      }
+      ASSERT_NE(rect, nullptr) << head.gauge << " slot " << slot;
+      EXPECT_NE(rect->mouseFlags & platform::kMouseLeftSingle, 0u) << rect->functionName;
+      ++commands;
+    }
+    EXPECT_EQ(commands, head.commands) << head.gauge;
+  }
 }
 
 }  // namespace
