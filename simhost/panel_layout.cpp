@@ -68,8 +68,8 @@ constexpr GaugePlacement kSidePanel[] = {
 // the control head, as its popup window shows them.
 constexpr GaugePlacement kAlertDisplayPanel[] = {
     {"EOAP Display 1", 20, 20, 260, 132},
-    {"EOAP Display 2", 20, 152, 260, 132},
-    {"EOAP", 20, 300, 537, 106},
+    {"EOAP Display 2", 20, 170, 260, 132},
+    {"EOAP", 20, 320, 537, 106},
 };
 
 // The upper pedestal: the system display and rating panel, the radio heads
@@ -91,7 +91,7 @@ constexpr PanelWindowLayout kWindows[] = {
     {10280, "Main zoomed panel", 1080, 440, kMainZoomedPanel},
     {10020, "Overhead panel", 780, 680, kOverheadPanel},
     {10050, "Side panel", 485, 185, kSidePanel},
-    {10250, "Alert display", 580, 420, kAlertDisplayPanel},
+    {10250, "Alert display", 580, 450, kAlertDisplayPanel},
     {10030, "Upper pedestal", 830, 390, kUpperPedestal},
 };
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/options.h"
 #include "gauges/gauge_kit.h"
 #include "systems/annunciator_lamps.h"
 #include "systems/audio_panel.h"
@@ -74,12 +75,12 @@ TEST(SystemDisplay, StaticAirTemperatureSignedCasesAndTheRatingTest) {
 TEST(SystemDisplay, EngineDigitsAndLampsEachSideItsOwnValue) {
   Cockpit cockpit;
   DigitallyLit(cockpit);
-  cockpit.set(147, 150.5 * 117.03).set(182, 120.5 * 117.03);
+  cockpit.set(147, 150.5 * 117.03).set(182, 95.5 * 117.03);
   cockpit.set(149, 42.5 * 1024).set(184, 7.5 * 1024);
   cockpit.set(151, 4.2 * 862.32).set(186, 60.5 * 862.32);
   cockpit.set(329, 5000).set(330, 12000).draw();
   // The left digits show engine 2's variable, the right digits engine 1's.
-  EXPECT_EQ(Values(cockpit, "SDP", {22, 23, 24}), (std::vector<double>{1, 2, 0}));
+  EXPECT_EQ(Values(cockpit, "SDP", {22, 23, 24}), (std::vector<double>{B, 9, 5}));
   EXPECT_EQ(Values(cockpit, "SDP", {25, 26, 27}), (std::vector<double>{1, 5, 0}));
   // The lamps above: the left ones engine 1 (150: above 135, not above 165).
   EXPECT_EQ(Values(cockpit, "SDP", {31, 29, 30, 28}), (std::vector<double>{1, 0, 0, 0}));
@@ -370,6 +371,40 @@ TEST(GaugeConventions, PedestalElementsStayFiniteAndInRangeForExtremeTokens) {
           EXPECT_TRUE(e->value >= e->minValue && e->value <= e->maxValue);
         }
       }
+    }
+  }
+}
+
+// ---- Overlays ----
+
+// The CPL panel light shows the lit overlay (element 1) of the heads it
+// lights and relights the COMM windows; option 6 shows each click-area overlay.
+TEST(PedestalOverlays, ThePanelLightAndTheClickAreaOption) {
+  Cockpit cockpit;
+  cockpit.powerUp().draw().runTicks(3).draw();
+  const struct {
+    const char* gauge;
+    uint32_t clickAreas;
+  } kHeads[] = {{"TRP", 9}, {"ADF", 17}, {"COMM1", 18}, {"COMM2", 18}, {"Transponder", 14}, {"Audio Panel", 19}};
+  for (const auto& head : kHeads) {
+    EXPECT_FALSE(cockpit.elementVisible(head.gauge, 1)) << head.gauge;
+    EXPECT_FALSE(cockpit.elementVisible(head.gauge, head.clickAreas)) << head.gauge;
+  }
+  cockpit.setOption(kOptionClickAreas, true).control("CPL", "panel_light", kSwitchOn).draw();
+  for (const auto& head : kHeads) {
+    EXPECT_EQ(cockpit.elementVisible(head.gauge, 1), std::string(head.gauge) != "Audio Panel") << head.gauge;
+    EXPECT_TRUE(cockpit.elementVisible(head.gauge, head.clickAreas)) << head.gauge;
+  }
+  for (const char* comm : {"COMM1", "COMM2"}) {
+    EXPECT_FALSE(cockpit.elementVisible(comm, 4)) << comm;
+    EXPECT_FALSE(cockpit.elementVisible(comm, 17)) << comm;
+    EXPECT_TRUE(cockpit.elementVisible(comm, 3)) << comm;
+  }
+  cockpit.runTicks(3).draw();
+  for (const char* comm : {"COMM1", "COMM2"}) {
+    for (uint32_t element = 4; element < 18; ++element) {
+      EXPECT_TRUE(cockpit.elementVisible(comm, element)) << comm << " " << element;
+      EXPECT_TRUE(cockpit.elementLit(comm, element)) << comm << " " << element;
     }
   }
 }

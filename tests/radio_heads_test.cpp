@@ -171,7 +171,9 @@ TEST(CommHeads, KnobsStepTheFrequencyTheirWindowShowsAndTheTransferSwapsThem) {
   EXPECT_EQ(CommWindow(cockpit, "COMM1", true), "118.00");
 
   // The right window's knobs send the simulator's own events for B.
-  cockpit.clearKeyEvents().click("COMM1", 190, 30).click("COMM1", 228, 30).click("COMM1", 212, 30).draw();
+  cockpit.clearKeyEvents().click("COMM1", 190, 30).click("COMM1", 228, 30).draw();
+  EXPECT_EQ(CommWindow(cockpit, "COMM1", false), "122.07") << "the 25-kHz raster: .05 then .07";
+  cockpit.click("COMM1", 212, 30).draw();
   EXPECT_EQ(cockpit.keyEvents(65637).size(), 1u);
   EXPECT_EQ(cockpit.keyEvents(65639).size(), 1u);
   EXPECT_EQ(cockpit.keyEvents(65638).size(), 1u);
