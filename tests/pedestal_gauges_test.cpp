@@ -14,6 +14,7 @@
 #include "gauges/gauge_kit.h"
 #include "systems/annunciator_lamps.h"
 #include "systems/audio_panel.h"
+#include "systems/edp.h"
 #include "systems/thrust_rating.h"
 #include "tests/cockpit.h"
 
@@ -132,6 +133,26 @@ TEST(SystemDisplay, ThePanelLightShowsTheFaceAndTheImperialLabel) {
   // The hydraulic digits: the thousands blank below 1000 psi.
   cockpit.control("CPL", "digital_light", kSwitchOn).draw();
   EXPECT_EQ(Values(cockpit, "SDP", {14, 15, 16, 17}), (std::vector<double>{B, 0, B, 0}));
+}
+
+// The SDP values (the simulator's 148 and 183), each side its own, with their
+// low lamps; a value over the limit of a running engine blanks its digits
+// while its flash is on.
+TEST(SystemDisplay, SdpValuesTheirLowLampsAndTheFlash) {
+  Cockpit cockpit;
+  DigitallyLit(cockpit);
+  cockpit.set(148, 30 * 162.5).set(183, 38 * 162.5).draw();
+  EXPECT_EQ(Values(cockpit, "SDP", {34, 35, 32, 33}), (std::vector<double>{3, 0, 3, 8}));
+  // Left: below 35 and 40; right: below 40 only.
+  EXPECT_EQ(Values(cockpit, "SDP", {39, 37, 38, 36}), (std::vector<double>{1, 1, 0, 1}));
+  cockpit.set(148, 6500 + 800 * (60 - 40)).set(Token::Engine1Combustion, 1);
+  cockpit.everyTick([](simhost::SimHost& host) { host.SetToken(148, 6500 + 800 * (60 - 40)); });
+  cockpit.runUntil([] { return GetSdpFlashState(1) != 0; }, 3).draw();
+  ASSERT_NE(GetSdpFlashState(1), 0u);
+  EXPECT_EQ(Values(cockpit, "SDP", {34, 35}), (std::vector<double>{B, B})) << "flashing";
+  EXPECT_EQ(Values(cockpit, "SDP", {32, 33}), (std::vector<double>{3, 8}));
+  cockpit.runUntil([] { return GetSdpFlashState(1) == 0; }, 3).draw();
+  EXPECT_EQ(Values(cockpit, "SDP", {34, 35}), (std::vector<double>{6, 0}));
 }
 
 // ---- TRP and Slip ----
