@@ -105,6 +105,10 @@ TEST(SystemDisplay, EngineDigitsAndLampsEachSideItsOwnValue) {
   EXPECT_EQ(cockpit.elementValue("SDP", 4), 1.0);
   EXPECT_NEAR(cockpit.elementValue("SDP", 3), 16384 - 9801 * 1.2207, 1e-9);
 
+  EXPECT_EQ(Values(cockpit, "SDP", {5, 6}), (std::vector<double>{0, 0}));
+  cockpit.control("SLATS", "auto_slat_light", kSwitchOn).draw();
+  EXPECT_EQ(Values(cockpit, "SDP", {5, 6}), (std::vector<double>{1, 1})) << "the auto-slat light";
+
   // The lamp test: 8 everywhere, 1 in the hundreds that only show a one.
   cockpit.control("Annunciator Digital Lights Test", "test", kLampTestHeld).runTicks(1).draw();
   EXPECT_EQ(Values(cockpit, "SDP", {22, 23, 25, 40, 41, 43, 46, 14, 8}), (std::vector<double>{1, 8, 1, 1, 8, 1, 8, 8, 8}));
