@@ -208,8 +208,13 @@ TEST(EoapHead, EachKeyPlaysItsHeadsClickAndTheKeyboardReachesTheFirstHead) {
   Click(cockpit, "EOAP Zoom", {550, 110});
   zoom.push_back(last());
   for (int key = 1; key <= 8; ++key) {
-    Click(cockpit, "EOAP", EoapKey(key));
+    Click(cockpit, "EOAP", EoapKey(key)).draw();
     EXPECT_EQ(GetEoapRecalledCategory(), static_cast<uint32_t>(key));
+    for (int lamp = 1; lamp <= 8; ++lamp) {
+      const double lit = lamp == key ? 1.0 : 0.0;
+      EXPECT_EQ(cockpit.elementValue("EOAP", kHeadKeyLamp1 + lamp - 1), lit) << key << " " << lamp;
+      EXPECT_EQ(cockpit.elementValue("EOAP Zoom", kHeadKeyLamp1 + lamp - 1), lit) << key << " " << lamp;
+    }
     eoap.push_back(last());
     Click(cockpit, "EOAP Zoom", ZoomKey(key));
     EXPECT_EQ(GetEoapRecalledCategory(), static_cast<uint32_t>(key));

@@ -15,6 +15,7 @@
 #include "systems/annunciator_lamps.h"
 #include "systems/audio_panel.h"
 #include "systems/edp.h"
+#include "systems/fuel_pumps.h"
 #include "systems/thrust_rating.h"
 #include "tests/cockpit.h"
 
@@ -157,6 +158,23 @@ TEST(SystemDisplay, SdpValuesTheirLowLampsAndTheFlash) {
   EXPECT_EQ(Values(cockpit, "SDP", {32, 33}), (std::vector<double>{3, 8}));
   cockpit.runUntil([] { return GetSdpFlashState(1) == 0; }, 3).draw();
   EXPECT_EQ(Values(cockpit, "SDP", {34, 35}), (std::vector<double>{6, 0}));
+}
+
+// The fuel temperatures, each side its own: the left fuel heat warms the
+// left engine's fuel only (0.7 degrees a second, in degrees C when metric).
+TEST(SystemDisplay, FuelTemperaturesEachSideItsOwn) {
+  Cockpit cockpit;
+  cockpit.set(kTokenUnits, 2).set(kTokenAmbientBy256, 0.0);
+  DigitallyLit(cockpit).runSeconds(1);
+  cockpit.control("ENGINE STARTER", "fuel_heat_left", kSwitchOn).runSeconds(20).draw();
+  const double left = GetFuelTemperature(1);
+  ASSERT_GT(left, 10.0);
+  ASSERT_LT(left, 20.0);
+  ASSERT_LT(std::abs(GetFuelTemperature(2)), 1.0);
+  EXPECT_EQ(Values(cockpit, "SDP", {43, 44, 45}),
+            (std::vector<double>{B, 1, static_cast<double>(static_cast<int>(left) % 10)}));
+  const double right = GetFuelTemperature(2);
+  EXPECT_EQ(Values(cockpit, "SDP", {40, 41}), (std::vector<double>{B, right > 0 ? B : M}));
 }
 
 // ---- TRP and Slip ----

@@ -143,6 +143,24 @@ TEST(AdfHead, TheCplPanelLightRelightsTheWindows) {
   }
 }
 
+// Each half of each wheel steps its own wheel one digit, and no other.
+TEST(AdfHead, EachWheelHalfStepsItsOwnWheel) {
+  Cockpit cockpit;
+  cockpit.runTicks(1);
+  constexpr int32_t kWheelX[kAdfWheelCount] = {34, 49, 64, 85, 164, 179, 194, 215};
+  for (uint32_t wheel = 0; wheel < kAdfWheelCount; ++wheel) {
+    for (const int32_t y : {20, 40}) {
+      std::vector<uint32_t> before;
+      for (uint32_t k = 0; k < kAdfWheelCount; ++k) before.push_back(GetAdfDigit(k));
+      cockpit.click("ADF", kWheelX[wheel] + 7, y);
+      for (uint32_t k = 0; k < kAdfWheelCount; ++k) {
+        const uint32_t expected = k != wheel ? before[k] : (before[k] + (y == 20 ? 1 : 9)) % 10;
+        EXPECT_EQ(GetAdfDigit(k), expected) << "wheel " << wheel << (y == 20 ? " up" : " down") << ", digit " << k;
+      }
+    }
+  }
+}
+
 // ---- COMM ----
 std::string CommWindow(const Cockpit& c, const char* gauge, bool left) {
   const std::string digits = left ? Digits(c, gauge, {15, 14, 13, 12, 11}) : Digits(c, gauge, {10, 9, 8, 7, 6});
