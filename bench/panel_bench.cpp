@@ -9,6 +9,8 @@
 #include "platform/gauge.h"
 #include "platform/simulator.h"
 #include "simhost/sim_host.h"
+#include "systems/alert_list.h"
+#include "systems/annunciator_lamps.h"
 
 namespace {
 
@@ -53,5 +55,21 @@ void BM_MainPanelSchematic(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_MainPanelSchematic)->Unit(benchmark::kMillisecond);
+
+// The alert display at its busiest: a full window of 12 alerts out of 15,
+// both halves' 240 cells polled, and the two control heads' lamps.
+void BM_AlertDisplayFrame(benchmark::State& state) {
+  simhost::SimHost& host = PoweredPanel();
+  halcyon::EmptyAlertLists();
+  for (int32_t id : {2, 9, 13, 14, 22, 26, 27, 28, 29, 30, 31, 43, 44, 1, 12}) halcyon::AddEoapMessage(id);
+  const simhost::Panel& panel = host.PanelGauges();
+  const simhost::Panel::Instance* parts[] = {panel.Find("EOAP Display 1"), panel.Find("EOAP Display 2"),
+                                             panel.Find("EOAP"), panel.Find("EOAP Zoom")};
+  for (auto _ : state) {
+    for (const simhost::Panel::Instance* part : parts) simhost::Panel::Poll(*part);
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_AlertDisplayFrame);
 
 }  // namespace

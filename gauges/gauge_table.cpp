@@ -12,6 +12,7 @@
 #include "gauges/airspeed.h"
 #include "gauges/altimeter.h"
 #include "gauges/apu_panel.h"
+#include "gauges/audio_panel.h"
 #include "gauges/cards.h"
 #include "gauges/clock.h"
 #include "gauges/dfgs.h"
@@ -21,6 +22,7 @@
 #include "gauges/engine_display.h"
 #include "gauges/engine_fire.h"
 #include "gauges/engine_start_panels.h"
+#include "gauges/eoap.h"
 #include "gauges/fma.h"
 #include "gauges/fms.h"
 #include "gauges/forward_panel.h"
@@ -31,6 +33,7 @@
 #include "gauges/mentor_editor.h"
 #include "gauges/mouse_tables.h"
 #include "gauges/nav.h"
+#include "gauges/radio_heads.h"
 #include "gauges/side_switches.h"
 #include "gauges/air_condition_panel.h"
 #include "gauges/cabin_pressure.h"
@@ -44,6 +47,8 @@
 #include "gauges/side_gauges.h"
 #include "gauges/standby_instruments.h"
 #include "gauges/start_pages.h"
+#include "gauges/system_display.h"
+#include "gauges/thrust_rating_panel.h"
 #include "gauges/trims.h"
 #include "gauges/various_panels.h"
 #include "gauges/view_menu.h"
@@ -155,9 +160,9 @@ platform::GAUGEHDR g_gauges[] = {
     {"Electrical_Frequency", 44.0, ElectricalFrequencyElements(), nullptr, ElectricalMeterGaugeCallback},
     {"Engine_Starter", 210.0, EngineStarterElements(), kEngineStarterMouseRects, EngineStarterGaugeCallback},
     {"Fuel_Pumps", 172.0, FuelPumpsElements(), kFuelPumpsMouseRects, FuelPumpsGaugeCallback},
-    Gauge("SDP"),
-    Gauge("TRP", kTrpMouseRects),
-    Gauge("Slip"),
+    {"SDP", 0.0, SdpElements(), nullptr, SdpGaugeCallback},
+    {"TRP", 0.0, TrpElements(), kTrpMouseRects, TrpGaugeCallback},
+    {"Slip", 0.0, SlipElements(), nullptr, SlipGaugeCallback},
     {"APU", 200.0, ApuElements(), kApuMouseRects, ApuGaugeCallback},
     {"APU_EGT", 300.0, ApuEgtElements(), nullptr, ApuEgtGaugeCallback},
     {"APU_RPM", 300.0, ApuRpmElements(), nullptr, ApuRpmGaugeCallback},
@@ -201,15 +206,15 @@ platform::GAUGEHDR g_gauges[] = {
     {"Oxygen Regulator", 210.0, OxygenRegulatorElements(), kOxygenRegulatorMouseRects, OxygenRegulatorGaugeCallback},
     {"Oxygen Pressure", 44.0, OxygenPressureElements(), nullptr, SecondOverheadMeterGaugeCallback},
     {"Flight Recorder", 195.0, FlightRecorderElements(), kFlightRecorderMouseRects, FlightRecorderGaugeCallback},
-    Gauge("EOAP"),
-    Gauge("EOAP Zoom"),
-    Gauge("EOAP Display 1"),
-    Gauge("EOAP Display 2"),
+    {"EOAP", 537.0, EoapElements(), kEoapMouseRects, nullptr},
+    {"EOAP Zoom", 802.0, EoapZoomElements(), kEoapZoomMouseRects, nullptr},
+    {"EOAP Display 1", 260.0, EoapDisplay1Elements(), kEoapDisplay1MouseRects, nullptr},
+    {"EOAP Display 2", 260.0, EoapDisplay2Elements(), kEoapDisplay2MouseRects, nullptr},
     // radios and pedestal
-    Gauge("ADF"),
-    Gauge("COMM1"),
-    Gauge("COMM2"),
-    Gauge("Transponder"),
+    {"ADF", 266.0, AdfElements(), kAdfMouseRects, AdfGaugeCallback},
+    {"COMM1", 267.0, Comm1Elements(), kComm1MouseRects, Comm1GaugeCallback},
+    {"COMM2", 267.0, Comm2Elements(), kComm2MouseRects, Comm2GaugeCallback},
+    {"Transponder", 263.0, TransponderElements(), kTransponderMouseRects, TransponderGaugeCallback},
     {"Throttlebox", 360.0, ThrottleboxElements(), kThrottleboxMouseRects, ThrottleboxGaugeCallback},
     {"Flapsbox", 210.0, FlapsboxElements(), kFlapsboxMouseRects, FlapsboxGaugeCallback},
     {"Longitude Trim", 200.0, LongitudeTrimElements(), kLongitudeTrimMouseRects, LongitudeTrimGaugeCallback},
@@ -225,8 +230,8 @@ platform::GAUGEHDR g_gauges[] = {
     {"Radar", 280.0, RadarElements(), kRadarMouseRects, RadarGaugeCallback},
     {"Radar Display", 0.0, g_radarDisplayScreen.Elements(), nullptr, RadarDisplayGaugeCallback},
     {"Radar Display 2", 300.0, RadarDisplay2Elements(), nullptr, RadarDisplay2GaugeCallback},
-    Gauge("Audio Panel", kAudioPanelMouseRects),
-    Gauge("SELCAL"),
+    {"Audio Panel", 0.0, AudioPanelElements(), kAudioPanelMouseRects, AudioPanelGaugeCallback},
+    {"SELCAL", 0.0, SelcalElements(), nullptr, SelcalGaugeCallback},
     {"Hydraulic Pumps", 72.0, HydraulicPumpsElements(), kHydraulicPumpsMouseRects, HydraulicPumpsGaugeCallback},
     // side panels and the first officer's side
     {"Brake Temperature", 200.0, BrakeTemperatureElements(), kBrakeTemperatureMouseRects, BrakeTemperatureGaugeCallback},

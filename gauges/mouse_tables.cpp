@@ -7,6 +7,7 @@
 #include "gauges/airspeed.h"
 #include "gauges/altimeter.h"
 #include "gauges/apu_panel.h"
+#include "gauges/audio_panel.h"
 #include "gauges/cabin_pressure.h"
 #include "gauges/cards.h"
 #include "gauges/clock.h"
@@ -17,6 +18,7 @@
 #include "gauges/engine_display.h"
 #include "gauges/engine_fire.h"
 #include "gauges/engine_start_panels.h"
+#include "gauges/eoap.h"
 #include "gauges/fma.h"
 #include "gauges/fms.h"
 #include "gauges/forward_panel.h"
@@ -33,11 +35,13 @@
 #include "gauges/pedestal_lights.h"
 #include "gauges/placeholders.h"
 #include "gauges/radar_panel.h"
+#include "gauges/radio_heads.h"
 #include "gauges/second_overhead.h"
 #include "gauges/side_gauges.h"
 #include "gauges/side_switches.h"
 #include "gauges/standby_instruments.h"
 #include "gauges/start_pages.h"
+#include "gauges/thrust_rating_panel.h"
 #include "gauges/tooltips.h"
 #include "gauges/trims.h"
 #include "gauges/various_panels.h"
@@ -1282,6 +1286,140 @@ constinit const MOUSERECT kMentorEditorMouseRects[] = {
     Rect(119, 149, 30, 32, kCursorUpArrow, kClick, MentorEditorMouseItemNext),
     Rect(169, 149, 46, 32, kCursorHand, kClick, MentorEditorMouseClear),
     Rect(232, 149, 46, 32, kCursorHand, kClick, MentorEditorMouseReset),
+    EndParent(),
+    End(),
+};
+
+// ---- The overhead annunciator panel and the radio heads ----
+
+// EOAP and EOAP Zoom: the two scroll keys, then the category keys 1 to 8.
+constinit const MOUSERECT kEoapMouseRects[] = {
+    Parent(),
+    Rect(360, 8, 20, 40, kCursorHand, kClick, EoapMouseScrollUp),
+    Rect(360, 62, 20, 40, kCursorHand, kClick, EoapMouseScrollDown),
+    Rect(14, 92, 28, 14, kCursorHand, kClick, EoapMouseElec),
+    Rect(55, 92, 28, 14, kCursorHand, kClick, EoapMouseIce),
+    Rect(96, 92, 28, 14, kCursorHand, kClick, EoapMouseEng),
+    Rect(137, 92, 28, 14, kCursorHand, kClick, EoapMouseCtrl),
+    Rect(190, 92, 28, 14, kCursorHand, kClick, EoapMouseMisc),
+    Rect(231, 92, 28, 14, kCursorHand, kClick, EoapMouseHyd),
+    Rect(272, 92, 28, 14, kCursorHand, kClick, EoapMouseMon),
+    Rect(313, 92, 28, 14, kCursorHand, kClick, EoapMouseDoor),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kEoapZoomMouseRects[] = {
+    Parent(),
+    Rect(536, 17, 30, 50, kCursorHand, kClick, EoapZoomMouseScrollUp),
+    Rect(536, 97, 30, 40, kCursorHand, kClick, EoapZoomMouseScrollDown),
+    Rect(21, 137, 42, 20, kCursorHand, kClick, EoapZoomMouseElec),
+    Rect(82, 137, 42, 20, kCursorHand, kClick, EoapZoomMouseIce),
+    Rect(143, 137, 42, 20, kCursorHand, kClick, EoapZoomMouseEng),
+    Rect(204, 137, 42, 20, kCursorHand, kClick, EoapZoomMouseCtrl),
+    Rect(283, 137, 42, 20, kCursorHand, kClick, EoapZoomMouseMisc),
+    Rect(344, 137, 42, 20, kCursorHand, kClick, EoapZoomMouseHyd),
+    Rect(405, 137, 42, 20, kCursorHand, kClick, EoapZoomMouseMon),
+    Rect(466, 137, 42, 20, kCursorHand, kClick, EoapZoomMouseDoor),
+    EndParent(),
+    End(),
+};
+
+// The alert display: a click anywhere toggles its popup window.
+constinit const MOUSERECT kEoapDisplay1MouseRects[] = {
+    Parent(),
+    Rect(0, 0, 260, 132, kCursorHand, kClick, EoapDisplay1MouseToggleWindow),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kEoapDisplay2MouseRects[] = {
+    Parent(),
+    Rect(0, 0, 260, 132, kCursorHand, kClick, EoapDisplay2MouseToggleWindow),
+    EndParent(),
+    End(),
+};
+
+// ADF: each wheel's upper and lower half (ADF 1, then ADF 2), then the switches.
+constinit const MOUSERECT kAdfMouseRects[] = {
+    Parent(),
+    Rect(34, 12, 15, 20, kCursorUpArrow, kClick, AdfMouseAdf1HundredsInc),
+    Rect(34, 32, 15, 20, kCursorDownArrow, kClick, AdfMouseAdf1HundredsDec),
+    Rect(49, 12, 15, 20, kCursorUpArrow, kClick, AdfMouseAdf1TensInc),
+    Rect(49, 32, 15, 20, kCursorDownArrow, kClick, AdfMouseAdf1TensDec),
+    Rect(64, 12, 15, 20, kCursorUpArrow, kClick, AdfMouseAdf1UnitsInc),
+    Rect(64, 32, 15, 20, kCursorDownArrow, kClick, AdfMouseAdf1UnitsDec),
+    Rect(85, 12, 15, 20, kCursorUpArrow, kClick, AdfMouseAdf1ExtInc),
+    Rect(85, 32, 15, 20, kCursorDownArrow, kClick, AdfMouseAdf1ExtDec),
+    Rect(164, 12, 15, 20, kCursorUpArrow, kClick, AdfMouseAdf2HundredsInc),
+    Rect(164, 32, 15, 20, kCursorDownArrow, kClick, AdfMouseAdf2HundredsDec),
+    Rect(179, 12, 15, 20, kCursorUpArrow, kClick, AdfMouseAdf2TensInc),
+    Rect(179, 32, 15, 20, kCursorDownArrow, kClick, AdfMouseAdf2TensDec),
+    Rect(194, 12, 15, 20, kCursorUpArrow, kClick, AdfMouseAdf2UnitsInc),
+    Rect(194, 32, 15, 20, kCursorDownArrow, kClick, AdfMouseAdf2UnitsDec),
+    Rect(215, 12, 15, 20, kCursorUpArrow, kClick, AdfMouseAdf2ExtInc),
+    Rect(215, 32, 15, 20, kCursorDownArrow, kClick, AdfMouseAdf2ExtDec),
+    Rect(112, 4, 40, 20, kCursorHand, kClick, AdfMouseTfrSwitch),
+    Rect(105, 68, 20, 40, kCursorHand, kClick, AdfMouseA1Switch),
+    Rect(139, 68, 20, 40, kCursorHand, kClick, AdfMouseAntSwitch),
+    EndParent(),
+    End(),
+};
+
+// COMM1 and COMM2: the knobs under the left and the right window (they repeat
+// while held), the transfer and squelch switches.
+constinit const MOUSERECT kComm1MouseRects[] = {
+    Parent(),
+    Rect(52, 11, 20, 40, kCursorUpArrow, kClickRepeat, Comm1MouseFreq1MhzInc),
+    Rect(32, 11, 20, 40, kCursorDownArrow, kClickRepeat, Comm1MouseFreq1MhzDec),
+    Rect(91, 11, 15, 40, kCursorUpArrow, kClickRepeat, Comm1MouseFreq1KhzInc),
+    Rect(76, 11, 15, 40, kCursorDownArrow, kClickRepeat, Comm1MouseFreq1KhzDec),
+    Rect(183, 11, 20, 40, kCursorUpArrow, kClickRepeat, Comm1MouseFreq2MhzInc),
+    Rect(163, 11, 20, 40, kCursorDownArrow, kClickRepeat, Comm1MouseFreq2MhzDec),
+    Rect(222, 11, 15, 40, kCursorUpArrow, kClickRepeat, Comm1MouseFreq2KhzInc),
+    Rect(207, 11, 15, 40, kCursorDownArrow, kClickRepeat, Comm1MouseFreq2KhzDec),
+    Rect(113, 2, 40, 20, kCursorHand, kClick, Comm1MouseTfrSwitch),
+    Rect(124, 67, 20, 40, kCursorHand, kClick, Comm1MouseSquelchSwitch),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kComm2MouseRects[] = {
+    Parent(),
+    Rect(52, 11, 20, 40, kCursorUpArrow, kClickRepeat, Comm2MouseFreq1MhzInc),
+    Rect(32, 11, 20, 40, kCursorDownArrow, kClickRepeat, Comm2MouseFreq1MhzDec),
+    Rect(91, 11, 15, 40, kCursorUpArrow, kClickRepeat, Comm2MouseFreq1KhzInc),
+    Rect(76, 11, 15, 40, kCursorDownArrow, kClickRepeat, Comm2MouseFreq1KhzDec),
+    Rect(183, 11, 20, 40, kCursorUpArrow, kClickRepeat, Comm2MouseFreq2MhzInc),
+    Rect(163, 11, 20, 40, kCursorDownArrow, kClickRepeat, Comm2MouseFreq2MhzDec),
+    Rect(222, 11, 15, 40, kCursorUpArrow, kClickRepeat, Comm2MouseFreq2KhzInc),
+    Rect(207, 11, 15, 40, kCursorDownArrow, kClickRepeat, Comm2MouseFreq2KhzDec),
+    Rect(113, 2, 40, 20, kCursorHand, kClick, Comm2MouseTfrSwitch),
+    Rect(124, 67, 20, 40, kCursorHand, kClick, Comm2MouseSquelchSwitch),
+    EndParent(),
+    End(),
+};
+
+// Transponder: the code digits' upper and lower halves, the switches and knobs.
+constinit const MOUSERECT kTransponderMouseRects[] = {
+    Parent(),
+    Rect(101, 9, 16, 20, kCursorUpArrow, kClick, TransponderMouseCodeDigit1Inc),
+    Rect(117, 9, 16, 20, kCursorUpArrow, kClick, TransponderMouseCodeDigit2Inc),
+    Rect(133, 9, 16, 20, kCursorUpArrow, kClick, TransponderMouseCodeDigit3Inc),
+    Rect(149, 9, 16, 20, kCursorUpArrow, kClick, TransponderMouseCodeDigit4Inc),
+    Rect(101, 29, 16, 20, kCursorDownArrow, kClick, TransponderMouseCodeDigit1Dec),
+    Rect(117, 29, 16, 20, kCursorDownArrow, kClick, TransponderMouseCodeDigit2Dec),
+    Rect(133, 29, 16, 20, kCursorDownArrow, kClick, TransponderMouseCodeDigit3Dec),
+    Rect(149, 29, 16, 20, kCursorDownArrow, kClick, TransponderMouseCodeDigit4Dec),
+    Rect(40, 59, 20, 40, kCursorHand, kClick, TransponderMouseTransfer),
+    Rect(200, 59, 20, 20, kCursorUpArrow, kClick, TransponderMouseAboveBelowInc),
+    Rect(200, 79, 20, 20, kCursorDownArrow, kClick, TransponderMouseAboveBelowDec),
+    Rect(185, 8, 20, 40, kCursorDownArrow, kClick, TransponderMouseTcasRangeDec),
+    Rect(215, 8, 25, 40, kCursorUpArrow, kClick, TransponderMouseTcasRangeInc),
+    Rect(205, 8, 10, 40, kCursorHand, kClick, TransponderMouseTcasTest),
+    Rect(116, 57, 30, 40, kCursorHand, kClickRelease, TransponderMouseIdent),
+    Rect(25, 8, 25, 40, kCursorDownArrow, kClick, TransponderMouseModeDec),
+    Rect(50, 8, 25, 40, kCursorUpArrow, kClick, TransponderMouseModeInc),
     EndParent(),
     End(),
 };

@@ -127,5 +127,13 @@ extern const platform::MOUSERECT kArtMouseRects[];
 extern const platform::MOUSERECT kExternalLightsFoMouseRects[];
 extern const platform::MOUSERECT kStearingWheelMouseRects[];
 extern const platform::MOUSERECT kMentorEditorMouseRects[];
+extern const platform::MOUSERECT kEoapMouseRects[];
+extern const platform::MOUSERECT kEoapZoomMouseRects[];
+extern const platform::MOUSERECT kEoapDisplay1MouseRects[];
+extern const platform::MOUSERECT kEoapDisplay2MouseRects[];
+extern const platform::MOUSERECT kAdfMouseRects[];
+extern const platform::MOUSERECT kComm1MouseRects[];
+extern const platform::MOUSERECT kComm2MouseRects[];
+extern const platform::MOUSERECT kTransponderMouseRects[];
 
 }  // namespace halcyon

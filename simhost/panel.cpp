@@ -135,6 +135,12 @@ void DrawScreen(gfx::Canvas& canvas, const ELEMENT_HEADER* element, const GaugeF
   }
 }
 
+// The characters of the alert display's 51 glyph frames ('#' the frame of
+// every dot lit, 'o' the degree sign).
+constexpr int64_t kAlertGlyphFrames = 51;
+constexpr char kAlertGlyphs[] = " 1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ./+-[]#?()o:*&";
+static_assert(sizeof(kAlertGlyphs) == kAlertGlyphFrames + 1);
+
 void DrawElement(gfx::Canvas& canvas, const platform::GAUGEHDR* gauge, const ELEMENT_HEADER* element, uint32_t index,
                  const GaugeFrame& frame, double designWidth) {
   const float textPt = static_cast<float>(std::clamp(10.0 * frame.scale, 5.0, 10.0));
@@ -167,6 +173,13 @@ void DrawElement(gfx::Canvas& canvas, const platform::GAUGEHDR* gauge, const ELE
         return;
       }
       if (image < 0) return;
+      if (element->frameCount == kAlertGlyphFrames) {
+        // A character cell of the alert display: its dot-matrix character.
+        if (image == 0) return;
+        const char glyph[2] = {kAlertGlyphs[image], '\0'};
+        DrawText(canvas, glyph, at, textPt, kTextColor);
+        return;
+      }
       std::snprintf(text, sizeof(text), "%lld", static_cast<long long>(image));
       DrawText(canvas, text, at, textPt, kTextColor);
       return;

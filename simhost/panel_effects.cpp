@@ -1,6 +1,7 @@
 // The simulator's side of the cockpit lights, radios and audio panel.
 #include "simhost/panel_effects.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/simulator.h"
@@ -25,6 +26,9 @@ constexpr uint32_t kTokenLogoLights = 621;
 constexpr uint32_t kTokenSimulatorSeconds = 557;
 constexpr uint32_t kTokenNavLights = 619;
 constexpr uint32_t kTokenComm2Active = 870;
+constexpr uint32_t kTokenComm1Standby = 617;
+constexpr uint32_t kTokenComm2Standby = 871;
+constexpr uint32_t kTokenTransponderCode = 38;
 constexpr uint32_t kTokenMarkerAudio = 881;
 constexpr uint32_t kPanelWindowSplash = 10240;
 constexpr uint32_t kTokenAltimeterMb = 75;
@@ -89,9 +93,84 @@ double Apply(Effect effect, double now, uint32_t value) {
   return now;
 }
 
+// ---- The radios' own knobs ----
+// A COMM frequency is four BCD digits "abcd" for 1ab.cd MHz: whole megahertz
+// 118..136 wrapping, the fraction on the 25-kHz raster (.00 .02 .05 .07 ...)
+// wrapping within its megahertz, as the simulator's radio knobs step them.
+// The transponder code is four octal digits in BCD, each wrapping 7 <-> 0.
+uint32_t BcdOf(double token) { return static_cast<uint32_t>(std::lround(std::max(0.0, token))) & 0xFFFF; }
+uint32_t TwoDigits(uint32_t bcd) { return (bcd >> 4 & 0xF) * 10 + (bcd & 0xF); }
+uint32_t ToBcd(uint32_t twoDigits) { return (twoDigits / 10 % 10) << 4 | twoDigits % 10; }
+
+uint32_t StepMhz(uint32_t bcd, int step) {
+  const int mhz = static_cast<int>(TwoDigits(bcd >> 8)) + step;
+  const int wrapped = mhz > 36 ? 18 : mhz < 18 ? 36 : mhz;
+  return ToBcd(static_cast<uint32_t>(wrapped)) << 8 | (bcd & 0xFF);
+}
+
+uint32_t StepKhz(uint32_t bcd, int step) {
+  // The raster's channels in tens of kHz as the window shows them.
+  constexpr int kChannels = 40;
+  const int shown = static_cast<int>(TwoDigits(bcd & 0xFF));
+  const int channel = shown / 10 * 4 + (shown % 10 >= 7 ? 3 : shown % 10 >= 5 ? 2 : shown % 10 >= 2 ? 1 : 0);
+  const int next = ((channel + step) % kChannels + kChannels) % kChannels;
+  constexpr int kLastDigit[] = {0, 2, 5, 7};
+  return (bcd & 0xFF00) | ToBcd(static_cast<uint32_t>(next / 4 * 10 + kLastDigit[next % 4]));
+}
+
+uint32_t StepCodeDigit(uint32_t code, int digit, int step) {
+  const int shift = 4 * (4 - digit);
+  const int value = ((static_cast<int>(code >> shift & 0xF) + step) % 8 + 8) % 8;
+  return (code & ~(0xFu << shift)) | static_cast<uint32_t>(value) << shift;
+}
+
+void SwapTokens(uint32_t a, uint32_t b) {
+  const double first = platform::sim::GetToken(a);
+  platform::sim::SetToken(a, platform::sim::GetToken(b));
+  platform::sim::SetToken(b, first);
+}
+
+struct RadioKnob {
+  uint32_t event;
+  uint32_t token;
+  uint32_t (*step)(uint32_t bcd, int step);
+  int direction;
+};
+
+constexpr RadioKnob kRadioKnobs[] = {
+    {65637, kTokenComm1Standby, StepMhz, 1},  {65636, kTokenComm1Standby, StepMhz, -1},
+    {65639, kTokenComm1Standby, StepKhz, 1},  {65638, kTokenComm1Standby, StepKhz, -1},
+    {66437, kTokenComm2Standby, StepMhz, 1},  {66436, kTokenComm2Standby, StepMhz, -1},
+    {66440, kTokenComm2Standby, StepKhz, 1},  {66438, kTokenComm2Standby, StepKhz, -1},
+};
+
+bool ApplyRadioKnob(uint32_t event) {
+  if (event == 66372 || event == 66444) {
+    SwapTokens(event == 66372 ? kTokenComm1Active : kTokenComm2Active,
+               event == 66372 ? kTokenComm1Standby : kTokenComm2Standby);
+    return true;
+  }
+  // Transponder digit 1..4 up (65651..65654) and down (66455..66458).
+  const bool up = event >= 65651 && event <= 65654;
+  const bool down = event >= 66455 && event <= 66458;
+  if (up || down) {
+    const int digit = static_cast<int>(event - (up ? 65651 : 66455)) + 1;
+    const uint32_t code = BcdOf(platform::sim::GetToken(kTokenTransponderCode));
+    platform::sim::SetToken(kTokenTransponderCode, StepCodeDigit(code, digit, up ? 1 : -1));
+    return true;
+  }
+  for (const RadioKnob& knob : kRadioKnobs) {
+    if (knob.event != event) continue;
+    platform::sim::SetToken(knob.token, knob.step(BcdOf(platform::sim::GetToken(knob.token)), knob.direction));
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 bool ApplyPanelEffect(uint32_t event, uint32_t value) {
+  if (ApplyRadioKnob(event)) return true;
   // The barometric knob: one millibar a click, the inches following.
   if (event == kKeyEventBaroUp || event == kKeyEventBaroDown) {
     const double mb = std::round(platform::sim::GetToken(kTokenAltimeterMb)) + (event == kKeyEventBaroUp ? 1.0 : -1.0);

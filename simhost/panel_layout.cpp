@@ -157,6 +157,17 @@ constexpr GaugePlacement kUpperPedestal[] = {
     {"CPL", 700, 690, 210, 80},
     {"Auto Brake", 930, 680, 75, 100},
     {"Pneumatic XFeed", 1030, 680, 300, 135},
+    // the system display and rating panel, the radio heads and the audio
+    // selector along the bottom
+    {"SDP", 20, 850, 100, 280},
+    {"TRP", 140, 850, 100, 120},
+    {"Slip", 140, 990, 60, 30},
+    {"ADF", 260, 850, 266, 108},
+    {"COMM1", 260, 970, 267, 108},
+    {"COMM2", 260, 1090, 267, 108},
+    {"Transponder", 550, 850, 263, 98},
+    {"Audio Panel", 550, 970, 175, 135},
+    {"SELCAL", 550, 1120, 100, 40},
 };
 
 // The CDU popup.
@@ -170,6 +181,14 @@ constexpr GaugePlacement kChecklistCard[] = {{"Checklist", 0, 0, 302, 600}};
 constexpr GaugePlacement kSpeedCardsWindow[] = {{"Speed Cards", 0, 0, 170, 340}};
 constexpr GaugePlacement kStartFlyingWindow[] = {{"Start Flying", 0, 0, 960, 720}};
 
+// The alert display of the overhead annunciator panel, its two halves above
+// the control head, as its popup window shows them.
+constexpr GaugePlacement kAlertDisplayPanel[] = {
+    {"EOAP Display 1", 20, 20, 260, 132},
+    {"EOAP Display 2", 20, 170, 260, 132},
+    {"EOAP", 20, 320, 537, 106},
+};
+
 constexpr PanelWindowLayout kWindows[] = {
     {10010, "Main panel", 1460, 960, kMainPanel},
     {10280, "Main zoomed panel", 1080, 440, kMainZoomedPanel},
@@ -177,11 +196,12 @@ constexpr PanelWindowLayout kWindows[] = {
     {10050, "Side panel", 485, 185, kSidePanel},
     {10290, "Main centred panel", 780, 620, kMainCentredPanel},
     {10170, "Upper overhead panel", 1200, 990, kUpperOverheadPanel},
-    {10030, "Upper pedestal", 1560, 830, kUpperPedestal},
+    {10030, "Upper pedestal", 1560, 1220, kUpperPedestal},
     {10070, "FMS", 402, 520, kCduPanel},
     {10110, "Checklist card", 302, 600, kChecklistCard},
     {10160, "Speed cards", 170, 340, kSpeedCardsWindow},
     {10230, "Start Flying", 960, 720, kStartFlyingWindow},
+    {10250, "Alert display", 580, 450, kAlertDisplayPanel},
 };
 
 }  // namespace

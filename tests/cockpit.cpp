@@ -600,4 +600,21 @@ std::vector<std::string> Cockpit::alertDoors() const {
   return list;
 }
 
+std::vector<std::string> Cockpit::alertDisplay() const {
+  constexpr uint32_t kRowsPerGauge = 6;
+  constexpr uint32_t kCellsPerGauge = kRowsPerGauge * kAlertTextLength;
+  std::vector<std::string> lines;
+  for (uint32_t line = 1; line <= kAlertVisibleLines; ++line) {
+    const char* gauge = line <= kRowsPerGauge ? "EOAP Display 1" : "EOAP Display 2";
+    const uint32_t row = (line - 1) % kRowsPerGauge;
+    std::string shown;
+    // The chain runs from the last cell back to the first, after the background.
+    for (uint32_t column = 0; column < kAlertTextLength; ++column) {
+      shown += AlertGlyphCharacter(elementValue(gauge, kCellsPerGauge - (row * kAlertTextLength + column)));
+    }
+    lines.push_back(shown.substr(0, shown.find_last_not_of(' ') + 1));
+  }
+  return lines;
+}
+
 }  // namespace halcyon::test

@@ -228,6 +228,9 @@ class Cockpit {
   // Every active message in list order, and the door list, as texts.
   std::vector<std::string> alertList() const;
   std::vector<std::string> alertDoors() const;
+  // The 12 lines as the gauges "EOAP Display 1" and "EOAP Display 2" showed
+  // them on the last draw(), decoded from their cells' frames the same way.
+  std::vector<std::string> alertDisplay() const;
 
   double tick18() const { return host_.Tick18(); }
   simhost::SimHost& host() { return host_; }

@@ -108,7 +108,8 @@ TEST(GaugeTable, LinkageListsThe166GaugesInPanelOrder) {
         "Throttlebox", "Flapsbox",        "Longitude Trim",    "Stabilizer Trim",  "Rudder Trim",
         "Aileron Trim", "Alternate Gear", "Gear Horn VC",      "Radar",            "Radar Display 2",
         "Hydraulic Pumps", "Brake Temperature", "Brake Temperature Controls", "ART", "External Lights FO",
-        "Stearing Wheel", "TAS SAT"};
+        "Stearing Wheel", "TAS SAT", "SDP", "TRP", "Slip", "ADF", "COMM1", "COMM2", "Transponder", "Audio Panel",
+        "SELCAL"};
     EXPECT_EQ(gauge->callback != nullptr, withCallbacks.contains(name) || overheadBuilt ||
                                               centreWithCallbacks.contains(name) || forwardBuilt.contains(name) ||
                                               popupBuilt || pedestalBuilt.contains(name))
@@ -132,6 +133,7 @@ TEST(GaugeTable, LinkageListsThe166GaugesInPanelOrder) {
   expected.insert({"Throttlebox", "Flapsbox", "Longitude Trim", "Stabilizer Trim", "Rudder Trim", "Aileron Trim",
                    "Alternate Gear", "Gear Horn VC", "Radar", "Hydraulic Pumps", "Brake Temperature Controls", "ART",
                    "External Lights FO", "Stearing Wheel"});
+  expected.insert({"EOAP", "EOAP Zoom", "EOAP Display 1", "EOAP Display 2", "ADF", "COMM1", "COMM2", "Transponder"});
   for (const TableShape& table : kTables) expected.insert(table.gauge);
   expected.insert("Mentor VA Editor");
   EXPECT_EQ(withTables, expected);
