@@ -41,4 +41,11 @@ extern const platform::MOUSERECT kApuMouseRects[];
 extern const platform::MOUSERECT kSideSwitchesMouseRects[];
 extern const platform::MOUSERECT kSideSwitches2MouseRects[];
 
+// The crew-aid pages. The dispatch page's table is not constant: its
+// pre-draw sets the cursors of the minus and plus buttons by the view.
+extern platform::MOUSERECT g_centerDispatchMouseRects[];
+extern const platform::MOUSERECT kCenterOptionsMouseRects[];
+extern const platform::MOUSERECT kCenterUpdatedMouseRects[];
+extern const platform::MOUSERECT kPushbackMouseRects[];
+
 }  // namespace halcyon

@@ -79,6 +79,9 @@ struct ELEMENT_HEADER {
   uint32_t scalePoints = 0;
   // What the simulator read from the callback on its last poll.
   double value = 0.0;
+  // A string element's text, 8-bit, which its callback writes into storage
+  // of its own; null until then.
+  const char* text = nullptr;
 };
 
 // ---- Mouse rectangles -------------------------------------------------------

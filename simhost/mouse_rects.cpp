@@ -7,7 +7,8 @@
 
 namespace simhost {
 
-const platform::MOUSERECT* FindMouseRect(const platform::MOUSERECT* rects, int32_t x, int32_t y, uint32_t event) {
+const platform::MOUSERECT* FindMouseRect(const platform::MOUSERECT* rects, int32_t x, int32_t y, uint32_t event,
+                                         platform::PixelPoint* corner) {
   // Origins of the open parents; the gauge itself is the outermost.
   std::vector<platform::PixelPoint> origins{{0, 0}};
   for (const platform::MOUSERECT* rect = rects; rect != nullptr && rect->type != platform::kMouseRectEnd; ++rect) {
@@ -23,7 +24,10 @@ const platform::MOUSERECT* FindMouseRect(const platform::MOUSERECT* rects, int32
         const int32_t left = origin.x + rect->x;
         const int32_t top = origin.y + rect->y;
         const bool inside = x >= left && x < left + rect->width && y >= top && y < top + rect->height;
-        if (inside && (rect->mouseFlags & event) != 0 && rect->function != nullptr) return rect;
+        if (inside && (rect->mouseFlags & event) != 0 && rect->function != nullptr) {
+          if (corner != nullptr) *corner = {left, top};
+          return rect;
+        }
         break;
       }
       default:

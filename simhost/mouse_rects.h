@@ -13,7 +13,10 @@ namespace simhost {
 
 // The first child rectangle of `rects` that contains (x, y) in the gauge's
 // design pixels and whose mouse flags share a bit with `event`; null when none.
-const platform::MOUSERECT* FindMouseRect(const platform::MOUSERECT* rects, int32_t x, int32_t y, uint32_t event);
+// `corner`, when given, receives the rectangle's top left corner in the
+// gauge's pixels: the simulator passes the point relative to it.
+const platform::MOUSERECT* FindMouseRect(const platform::MOUSERECT* rects, int32_t x, int32_t y, uint32_t event,
+                                         platform::PixelPoint* corner = nullptr);
 
 // The first child rectangle whose mouse function has this name; null when none.
 const platform::MOUSERECT* FindNamedMouseRect(const platform::MOUSERECT* rects, const std::string& functionName);

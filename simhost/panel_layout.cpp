@@ -64,11 +64,21 @@ constexpr GaugePlacement kSidePanel[] = {
     {"Side Switches2", 280, 20, 185, 145},
 };
 
+// The Center popup's pages, the notice after loading, the pushback popup.
+constexpr GaugePlacement kCenterDispatchPage[] = {{"Center Dispatch", 0, 0, 820, 560}};
+constexpr GaugePlacement kCenterOptionsPage[] = {{"Center Options", 0, 0, 650, 500}};
+constexpr GaugePlacement kCenterUpdatedNotice[] = {{"Center Updated", 0, 0, 400, 250}};
+constexpr GaugePlacement kPushbackPopup[] = {{"Pushback", 0, 0, 600, 380}};
+
 constexpr PanelWindowLayout kWindows[] = {
     {10010, "Main panel", 1460, 800, kMainPanel},
     {10280, "Main zoomed panel", 1080, 440, kMainZoomedPanel},
     {10020, "Overhead panel", 780, 680, kOverheadPanel},
     {10050, "Side panel", 485, 185, kSidePanel},
+    {10190, "Center dispatch", 820, 560, kCenterDispatchPage},
+    {10210, "Center options", 650, 500, kCenterOptionsPage},
+    {10200, "Center updated", 400, 250, kCenterUpdatedNotice},
+    {10270, "Pushback", 600, 380, kPushbackPopup},
 };
 
 }  // namespace

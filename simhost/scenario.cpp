@@ -236,6 +236,7 @@ struct MouseEventName {
 constexpr MouseEventName kMouseEvents[] = {
     {"click", platform::kMouseLeftSingle},  {"release", platform::kMouseLeftRelease},
     {"repeat", platform::kMouseDownRepeat}, {"move", platform::kMouseMove},
+    {"drag", platform::kMouseLeftDrag},
     {"right", platform::kMouseRightSingle},
 };
 

@@ -175,10 +175,10 @@ void SimHost::SendService(platform::GAUGEHDR* gauge, uint32_t serviceId) {
 }
 
 std::string SimHost::FindClickTarget(const std::string& gaugeName, int32_t x, int32_t y, uint32_t event,
-                                     const platform::MOUSERECT** target) const {
+                                     const platform::MOUSERECT** target, platform::PixelPoint* corner) const {
   const platform::GAUGEHDR* gauge = module_.FindGauge(gaugeName);
   if (gauge == nullptr) return "no gauge named '" + gaugeName + "'";
-  *target = FindMouseRect(gauge->mouseRects, x, y, event);
+  *target = FindMouseRect(gauge->mouseRects, x, y, event, corner);
   if (*target == nullptr) return "no control of '" + gaugeName + "' at " + std::to_string(x) + "," + std::to_string(y);
   return "";
 }
@@ -194,8 +194,10 @@ std::string SimHost::Click(const std::string& gaugeName, int32_t x, int32_t y) {
 
 std::string SimHost::Mouse(const std::string& gaugeName, int32_t x, int32_t y, uint32_t event) {
   const platform::MOUSERECT* rect = nullptr;
-  if (std::string error = FindClickTarget(gaugeName, x, y, event, &rect); !error.empty()) return error;
-  rect->function({x, y}, event);
+  platform::PixelPoint corner;
+  if (std::string error = FindClickTarget(gaugeName, x, y, event, &rect, &corner); !error.empty()) return error;
+  // The point as the simulator passes it: relative to the rectangle.
+  rect->function({x - corner.x, y - corner.y}, event);
   ReturnedFromModule();
   return "";
 }
@@ -237,6 +239,22 @@ bool SimHost::DispatchCards(std::string* loadSheet) {
   const bool written = module_.DispatchCards(loadSheet);
   ReturnedFromModule();
   return written;
+}
+
+void SimHost::SendWindowServices() {
+  for (const PanelWindowLayout& window : PanelLayout()) {
+    const bool open = platform::sim::IsWindowVisible(window.ident);
+    if (open == (openWindows_.count(window.ident) != 0)) continue;
+    if (open) {
+      openWindows_.insert(window.ident);
+    } else {
+      openWindows_.erase(window.ident);
+    }
+    for (const Panel::Instance& instance : panel_.Instances()) {
+      if (instance.window != window.ident) continue;
+      SendService(instance.header, open ? platform::kServicePanelOpened : platform::kServicePanelClosed);
+    }
+  }
 }
 
 void SimHost::SendService(uint32_t serviceId) {
@@ -287,6 +305,7 @@ void SimHost::RunOneTick() {
   // not add up: after N ticks the clock stands at N x 55.6 ms, give or take one.
   const double tickStartMs = static_cast<double>(ticksRun_ - 1) * kMsPerTick;
   for (int frame = 0; frame < frames; ++frame) {
+    SendWindowServices();
     platform::AdvanceClockMs(static_cast<uint64_t>(std::llround(tickStartMs + kMsPerTick * (frame + 1) / frames) -
                                                    std::llround(tickStartMs + kMsPerTick * frame / frames)));
     SendService(platform::kServicePreUpdate);

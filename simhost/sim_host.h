@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,10 @@ class SimHost {
   // One service to one gauge or to every gauge, as the simulator would send it.
   void SendService(uint32_t serviceId);
   void SendService(platform::GAUGEHDR* gauge, uint32_t serviceId);
+  // Service 16 to the gauges of each window of our panel configuration that
+  // opened since the last call, 17 to those of each window that closed. The
+  // simulator sends them as a frame begins.
+  void SendWindowServices();
 
   // A left click at a point of a gauge, in its design pixels, delivered to the
   // control under it as the simulator does. Empty, or what went wrong (no such
@@ -226,7 +231,7 @@ class SimHost {
   void RunOneTick();
   void ReturnedFromModule();
   std::string FindClickTarget(const std::string& gaugeName, int32_t x, int32_t y, uint32_t event,
-                              const platform::MOUSERECT** target) const;
+                              const platform::MOUSERECT** target, platform::PixelPoint* corner = nullptr) const;
   std::string FindNamedControl(const std::string& gaugeName, const std::string& functionName,
                                const platform::MOUSERECT** target) const;
   std::string SnapshotWindows();
@@ -273,6 +278,7 @@ class SimHost {
   bool flightModelOn_ = false;
   bool trimEcho_ = false;
   std::vector<FmaChange> fmaChanges_;
+  std::set<uint32_t> openWindows_;  // as the last window services left them
   MagneticVariation magneticVariation_;
   RadioNav radios_;
   GroundHandling ground_;
