@@ -3,6 +3,7 @@
 // clicks, held buttons, slider drags and the window-open service.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -390,6 +391,25 @@ TEST(Pushback, BothSequencesAndTheCloseBox) {
   EXPECT_EQ(cockpit.windowEvents(), std::vector<std::string>{"close 10270"});
   EXPECT_EQ(GetGroundComStep(1), 1) << "the close box starts nothing";
   EXPECT_FALSE(cockpit.host().CheckClick("Pushback", 260, 150).empty()) << "between the two areas";
+}
+
+}  // namespace
+}  // namespace halcyon::test
+
+namespace halcyon::test {
+namespace {
+
+TEST(CenterDispatch, FuelThatIsNoNumberOpensThePageWithFiniteValuesAndBoundedTexts) {
+  Cockpit cockpit;
+  cockpit.set(Token::FuelWeightLbPerGallon, 6.7);
+  cockpit.set(Token::FuelLeftGal, std::nan("")).set(Token::FuelCenterGal, 1.0e300).set(Token::FuelRightGal, -1.0e300);
+  SetPayloadView(1);
+  SetFuelView(1);
+  cockpit.setWindowVisible(kDispatchWindow, true).runTicks(1).draw();
+  for (uint32_t n = 0; n < kDispatchElementCount; ++n) {
+    EXPECT_TRUE(std::isfinite(cockpit.elementValue(kDispatch, n))) << "element " << n;
+    EXPECT_LT(cockpit.elementText(kDispatch, n).size(), 72u) << "element " << n;
+  }
 }
 
 }  // namespace
