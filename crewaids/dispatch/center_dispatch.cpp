@@ -85,7 +85,9 @@ template <int32_t kTank>
 double TankPicture(ELEMENT_HEADER*) {
   return FuelFigures() ? 0.0 : GetFuelQuantity(kTank);
 }
-double FuelPictureBar(ELEMENT_HEADER*) { return FuelFigures() ? kFuelFullLb : kFuelFullLb - GetFuelQuantity(3); }
+double FuelPictureBar(ELEMENT_HEADER*) {
+  return FuelFigures() ? kFuelFullLb : static_cast<double>(kFuelFullLb) - GetFuelQuantity(3);
+}
 double CabinPictureBar(ELEMENT_HEADER*) { return PayloadFigures() ? kSeatCount : kSeatCount - GetPassengerCount(); }
 
 template <int32_t kSeat>
@@ -137,7 +139,8 @@ bool FigureShown(const Figure& figure) { return figure.fuel ? FuelFigures() : Pa
 template <uint32_t kIndex>
 double FigureBar(ELEMENT_HEADER*) {
   const Figure& figure = kFigures[kIndex];
-  return FigureShown(figure) ? figure.full - figure.value() : figure.full;
+  // In doubles: a tank quantity taken from the simulator may be any whole number.
+  return FigureShown(figure) ? static_cast<double>(figure.full) - figure.value() : figure.full;
 }
 
 template <uint32_t kIndex>
