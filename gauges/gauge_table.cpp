@@ -8,6 +8,9 @@
 #include <iterator>
 #include <utility>
 
+#include "crewaids/dispatch/center_dispatch.h"
+#include "crewaids/options/center_options.h"
+#include "crewaids/options/pushback.h"
 #include "displays/radar/radar_display.h"
 #include "gauges/airspeed.h"
 #include "gauges/altimeter.h"
@@ -192,13 +195,13 @@ platform::GAUGEHDR g_gauges[] = {
     // crew aids: training centre, dispatch, options, pushback (116 to 124)
     Gauge("Center"),
     Gauge("Center Training"),
-    Gauge("Center Dispatch"),
-    Gauge("Center Options"),
+    {"Center Dispatch", 820.0, CenterDispatchElements(), g_centerDispatchMouseRects, CenterDispatchGaugeCallback},
+    {"Center Options", 650.0, CenterOptionsElements(), kCenterOptionsMouseRects, nullptr},
     Gauge("Training Pointers"),
     Gauge("Training Guide"),
     {"Mentor VA Editor", 300.0, MentorEditorElements(), kMentorEditorMouseRects, nullptr},  // no callback: nothing to do on a service
-    Gauge("Center Updated"),
-    Gauge("Pushback"),
+    {"Center Updated", 400.0, CenterUpdatedElements(), kCenterUpdatedMouseRects, nullptr},
+    {"Pushback", 600.0, PushbackElements(), kPushbackMouseRects, nullptr},
     // overhead panel, continued
     {"Voice Recorder Meter", 60.0, VoiceRecorderMeterElements(), nullptr, SecondOverheadMeterGaugeCallback},
     {"GSEP", 220.0, GsepElements(), kGsepMouseRects, GsepGaugeCallback},

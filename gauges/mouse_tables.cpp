@@ -3,6 +3,9 @@
 // tables are constant-initialised, so they are complete before the simulator
 // reads a gauge header.
 
+#include "crewaids/dispatch/center_dispatch.h"
+#include "crewaids/options/center_options.h"
+#include "crewaids/options/pushback.h"
 #include "gauges/air_condition_panel.h"
 #include "gauges/airspeed.h"
 #include "gauges/altimeter.h"
@@ -1420,6 +1423,107 @@ constinit const MOUSERECT kTransponderMouseRects[] = {
     Rect(116, 57, 30, 40, kCursorHand, kClickRelease, TransponderMouseIdent),
     Rect(25, 8, 25, 40, kCursorDownArrow, kClick, TransponderMouseModeDec),
     Rect(50, 8, 25, 40, kCursorUpArrow, kClick, TransponderMouseModeInc),
+    EndParent(),
+    End(),
+};
+
+// ---- Crew-aid pages ----
+
+constexpr uint32_t kDragRelease = platform::kMouseLeftDrag | platform::kMouseLeftRelease;
+
+// The dispatch page: the cabin's and the fuel's buttons, the view toggles,
+// the three actions along the bottom, the minus and plus pairs (minus left).
+constinit MOUSERECT g_centerDispatchMouseRects[] = {
+    Parent(),
+    Rect(640, 21, 30, 19, kCursorUpArrow, kClickRepeat, CenterDispatchMouseAddRandomPassenger),
+    Rect(640, 40, 30, 14, kCursorDownArrow, kClickRepeat, CenterDispatchMouseRemoveRandomPassenger),
+    Rect(640, 54, 30, 15, kCursorHand, kClick, CenterDispatchMouseClearPayload),
+    Rect(640, 69, 30, 15, kCursorHand, kClick, CenterDispatchMouseFillPayload),
+    Rect(640, 84, 30, 17, kCursorHand, kClick, CenterDispatchMouseRandomPayload),
+    Rect(616, 2, 24, 24, kCursorHand, kClick, CenterDispatchMousePayloadView),
+    Rect(640, 161, 170, 19, kCursorUpArrow, kClickRepeat, CenterDispatchMouseAddFuel),
+    Rect(640, 180, 170, 14, kCursorDownArrow, kClickRepeat, CenterDispatchMouseRemoveFuel),
+    Rect(640, 194, 170, 15, kCursorHand, kClick, CenterDispatchMouseClearFuel),
+    Rect(640, 209, 88, 15, kCursorHand, kClick, CenterDispatchMouseFillFuel),
+    Rect(640, 224, 88, 17, kCursorHand, kClick, CenterDispatchMouseRandomFuel),
+    Rect(616, 142, 24, 24, kCursorHand, kClick, CenterDispatchMouseFuelView),
+    Rect(431, 521, 100, 30, kCursorHand, kClick, CenterDispatchMouseDeparturePlan),
+    Rect(551, 521, 100, 30, kCursorHand, kClick, CenterDispatchMouseLoad),
+    Rect(334, 19, 20, 20, kCursorNormal, kClickRepeat, CenterDispatchMouseMaleDec),
+    Rect(354, 19, 20, 20, kCursorNormal, kClickRepeat, CenterDispatchMouseMaleInc),
+    Rect(334, 47, 20, 20, kCursorNormal, kClickRepeat, CenterDispatchMouseFemaleDec),
+    Rect(354, 47, 20, 20, kCursorNormal, kClickRepeat, CenterDispatchMouseFemaleInc),
+    Rect(334, 75, 20, 20, kCursorNormal, kClickRepeat, CenterDispatchMouseChildDec),
+    Rect(354, 75, 20, 20, kCursorNormal, kClickRepeat, CenterDispatchMouseChildInc),
+    Rect(562, 19, 20, 20, kCursorNormal, kClickRepeat, CenterDispatchMouseF1Dec),
+    Rect(582, 19, 20, 20, kCursorNormal, kClickRepeat, CenterDispatchMouseF1Inc),
+    Rect(562, 47, 20, 20, kCursorNormal, kClickRepeat, CenterDispatchMouseF2Dec),
+    Rect(582, 47, 20, 20, kCursorNormal, kClickRepeat, CenterDispatchMouseF2Inc),
+    Rect(562, 75, 20, 20, kCursorNormal, kClickRepeat, CenterDispatchMouseA1Dec),
+    Rect(582, 75, 20, 20, kCursorNormal, kClickRepeat, CenterDispatchMouseA1Inc),
+    Rect(334, 159, 20, 20, kCursorNormal, kClickRepeat, CenterDispatchMouseLeftTankDec),
+    Rect(354, 159, 20, 20, kCursorNormal, kClickRepeat, CenterDispatchMouseLeftTankInc),
+    Rect(334, 187, 20, 20, kCursorNormal, kClickRepeat, CenterDispatchMouseRightTankDec),
+    Rect(354, 187, 20, 20, kCursorNormal, kClickRepeat, CenterDispatchMouseRightTankInc),
+    Rect(334, 215, 20, 20, kCursorNormal, kClickRepeat, CenterDispatchMouseCenterTankDec),
+    Rect(354, 215, 20, 20, kCursorNormal, kClickRepeat, CenterDispatchMouseCenterTankInc),
+    Rect(310, 521, 100, 30, kCursorHand, kClick, CenterDispatchMouseFms),
+    EndParent(),
+    End(),
+};
+
+// A check box's rectangle, 30 x 18, named after its option's key.
+constexpr MOUSERECT CheckBox(int32_t x, int32_t y, MouseFunction function, const char* name) {
+  return MakeRect(x, y, 30, 18, kCursorHand, kClick, function, name);
+}
+
+// The options page: the check boxes in screen order, then the volumes and fd_mod.
+constinit const MOUSERECT kCenterOptionsMouseRects[] = {
+    Parent(),
+    CheckBox(15, 16, CenterOptionsMouseToggle<8>, "CenterOptionsMouseFmaFl"),
+    CheckBox(15, 40, CenterOptionsMouseToggle<0>, "CenterOptionsMouseSpacebar"),
+    CheckBox(15, 64, CenterOptionsMouseToggle<1>, "CenterOptionsMouseSound"),
+    CheckBox(15, 87, CenterOptionsMouseToggle<3>, "CenterOptionsMouseCenterStartup"),
+    CheckBox(15, 112, CenterOptionsMouseToggle<4>, "CenterOptionsMousePopupAnnunciator"),
+    CheckBox(15, 136, CenterOptionsMouseToggle<5>, "CenterOptionsMouseHotspots"),
+    CheckBox(15, 160, CenterOptionsMouseToggle<6>, "CenterOptionsMouseClickAreas"),
+    CheckBox(15, 183, CenterOptionsMouseToggle<7>, "CenterOptionsMousePreloadWindows"),
+    CheckBox(15, 208, CenterOptionsMouseToggle<12>, "CenterOptionsMouseIrsFastStartRealign"),
+    CheckBox(15, 232, CenterOptionsMouseToggle<13>, "CenterOptionsMouseTurnOffFoCallouts"),
+    CheckBox(15, 256, CenterOptionsMouseToggle<9>, "CenterOptionsMouseAltTrainingFont"),
+    CheckBox(15, 280, CenterOptionsMouseToggle<10>, "CenterOptionsMouseOneNavIls"),
+    CheckBox(15, 304, CenterOptionsMouseToggle<11>, "CenterOptionsMouseDropMenu"),
+    CheckBox(15, 328, CenterOptionsMouseToggle<15>, "CenterOptionsMouseFdVBar"),
+    CheckBox(15, 352, CenterOptionsMouseToggle<16>, "CenterOptionsMouseNoSwitchClickSounds"),
+    CheckBox(372, 16, CenterOptionsMouseToggle<17>, "CenterOptionsMouseFdModEnable"),
+    CheckBox(372, 136, CenterOptionsMouseToggle<18>, "CenterOptionsMouseFmsAutoSetAltPresel"),
+    Rect(20, 430, 22, 18, kCursorDownArrow, kClickRepeat, CenterOptionsMouseVolumeFoDown),
+    Rect(339, 430, 22, 18, kCursorUpArrow, kClickRepeat, CenterOptionsMouseVolumeFoUp),
+    Rect(42, 430, 295, 18, kCursorGrab, kDrag, CenterOptionsMouseVolumeFoSlider),
+    Rect(20, 475, 22, 18, kCursorDownArrow, kClickRepeat, CenterOptionsMouseVolumePanelDown),
+    Rect(339, 475, 22, 18, kCursorUpArrow, kClickRepeat, CenterOptionsMouseVolumePanelUp),
+    Rect(42, 475, 295, 18, kCursorGrab, kDrag, CenterOptionsMouseVolumePanelSlider),
+    Rect(377, 60, 22, 18, kCursorDownArrow, kClickRepeat, CenterOptionsMouseFdModDown),
+    Rect(619, 60, 22, 18, kCursorUpArrow, kClickRepeat, CenterOptionsMouseFdModUp),
+    Rect(399, 60, 220, 18, kCursorGrab, kDragRelease, CenterOptionsMouseFdModSlider),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kCenterUpdatedMouseRects[] = {
+    Parent(),
+    Rect(8, 222, 20, 20, kCursorHand, kClick, CenterUpdatedMouseNoShow),
+    Rect(350, 0, 50, 40, kCursorHand, kClick, CenterUpdatedMouseClose),
+    EndParent(),
+    End(),
+};
+
+constinit const MOUSERECT kPushbackMouseRects[] = {
+    Parent(),
+    Rect(30, 110, 210, 110, kCursorHand, kClick, PushbackMouseFirst),
+    Rect(280, 110, 210, 110, kCursorHand, kClick, PushbackMouseSecond),
+    Rect(30, 260, 460, 110, kCursorHand, kClick, PushbackMouseBoth),
+    Rect(563, 4, 30, 30, kCursorHand, kClick, PushbackMouseClose),
     EndParent(),
     End(),
 };

@@ -136,4 +136,11 @@ extern const platform::MOUSERECT kComm1MouseRects[];
 extern const platform::MOUSERECT kComm2MouseRects[];
 extern const platform::MOUSERECT kTransponderMouseRects[];
 
+// The crew-aid pages. The dispatch page's table is not constant: its
+// pre-draw sets the cursors of the minus and plus buttons by the view.
+extern platform::MOUSERECT g_centerDispatchMouseRects[];
+extern const platform::MOUSERECT kCenterOptionsMouseRects[];
+extern const platform::MOUSERECT kCenterUpdatedMouseRects[];
+extern const platform::MOUSERECT kPushbackMouseRects[];
+
 }  // namespace halcyon

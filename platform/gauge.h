@@ -82,6 +82,9 @@ struct ELEMENT_HEADER {
   // Slider: `callback` gives its x position, this one its y position.
   ElementCallback yCallback = nullptr;
   double yValue = 0.0;
+  // A string element's text, 8-bit, which its callback writes into storage
+  // of its own; null until then.
+  const char* text = nullptr;
 };
 
 // ---- Mouse rectangles -------------------------------------------------------

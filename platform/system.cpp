@@ -17,6 +17,7 @@ struct SystemState {
   uint32_t randomState = 1;
   bool mainWindowPresent = true;
   std::vector<MessageBoxRecord> messageBoxes;
+  std::vector<ShellRequest> shellRequests;
   TraceSink traceSink;
   TraceSink eventSink;
   std::vector<std::string> notBuilt;
@@ -67,6 +68,12 @@ int ShowMessageBox(WindowHandle, const wchar_t* text, const wchar_t* caption, ui
 }
 const std::vector<MessageBoxRecord>& MessageBoxes() { return State().messageBoxes; }
 void ClearMessageBoxes() { State().messageBoxes.clear(); }
+
+bool ShellExecuteRequest(const ShellRequest& request) {
+  State().shellRequests.push_back(request);
+  return true;
+}
+const std::vector<ShellRequest>& ShellRequests() { return State().shellRequests; }
 
 void SetTraceSink(TraceSink sink) { State().traceSink = std::move(sink); }
 bool IsTraceOn() { return static_cast<bool>(State().traceSink); }

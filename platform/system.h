@@ -41,6 +41,21 @@ int ShowMessageBox(WindowHandle owner, const wchar_t* text, const wchar_t* capti
 const std::vector<MessageBoxRecord>& MessageBoxes();
 void ClearMessageBoxes();
 
+// ---- Launching a program on a file -------------------------------------------
+// What ShellExecuteExW was asked to do. Nothing is started: the request is
+// kept for the host and the tests, and the call reports success.
+struct ShellRequest {
+  std::wstring program;
+  std::wstring verb;
+  std::wstring parameters;
+  int32_t showCommand = 0;
+  uint32_t mask = 0;
+};
+constexpr int32_t kShowWindowShow = 5;          // SW_SHOW
+constexpr uint32_t kShellMaskEnvSubst = 0x200;  // SEE_MASK_DOENVSUBST
+bool ShellExecuteRequest(const ShellRequest& request);
+const std::vector<ShellRequest>& ShellRequests();
+
 // ---- Debug trace -----------------------------------------------------------
 // The module's own debug output (what OutputDebugString carried): the
 // lifecycle names each step it runs. The host decides where it goes.

@@ -198,6 +198,11 @@ void DrawElement(gfx::Canvas& canvas, const platform::GAUGEHDR* gauge, const ELE
       }
       return;
     case ElementKind::String:
+      if (element->text != nullptr) {
+        DrawText(canvas, element->text, at, textPt, kTextColor);
+        return;
+      }
+      [[fallthrough]];
     case ElementKind::Sprite:
       std::snprintf(text, sizeof(text), "%.1f", element->value);
       DrawText(canvas, text, at, textPt, kTextColor);
@@ -366,6 +371,9 @@ std::string Panel::Dump(uint32_t window) const {
                     KindName(element->kind), element->name != nullptr ? element->name : "", element->value, frame,
                     Visible(element) ? "visible" : "hidden", Lit(element) ? "lit" : "unlit");
       text += line;
+      if (element->kind == ElementKind::String && element->text != nullptr) {
+        text.insert(text.size() - 1, std::string(" \"") + element->text + "\"");
+      }
     }
   }
   return text;

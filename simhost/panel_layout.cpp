@@ -189,6 +189,12 @@ constexpr GaugePlacement kAlertDisplayPanel[] = {
     {"EOAP", 20, 320, 537, 106},
 };
 
+// The Center popup's pages, the notice after loading, the pushback popup.
+constexpr GaugePlacement kCenterDispatchPage[] = {{"Center Dispatch", 0, 0, 820, 560}};
+constexpr GaugePlacement kCenterOptionsPage[] = {{"Center Options", 0, 0, 650, 500}};
+constexpr GaugePlacement kCenterUpdatedNotice[] = {{"Center Updated", 0, 0, 400, 250}};
+constexpr GaugePlacement kPushbackPopup[] = {{"Pushback", 0, 0, 600, 380}};
+
 constexpr PanelWindowLayout kWindows[] = {
     {10010, "Main panel", 1460, 960, kMainPanel},
     {10280, "Main zoomed panel", 1080, 440, kMainZoomedPanel},
@@ -202,6 +208,10 @@ constexpr PanelWindowLayout kWindows[] = {
     {10160, "Speed cards", 170, 340, kSpeedCardsWindow},
     {10230, "Start Flying", 960, 720, kStartFlyingWindow},
     {10250, "Alert display", 580, 450, kAlertDisplayPanel},
+    {10190, "Center dispatch", 820, 560, kCenterDispatchPage},
+    {10210, "Center options", 650, 500, kCenterOptionsPage},
+    {10200, "Center updated", 400, 250, kCenterUpdatedNotice},
+    {10270, "Pushback", 600, 380, kPushbackPopup},
 };
 
 }  // namespace

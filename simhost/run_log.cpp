@@ -177,6 +177,12 @@ bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::st
     log << "[" << platform::Narrow(box.caption) << "] " << platform::Narrow(box.text) << "\n";
   }
 
+  log << "\n== Programs the cockpit asked to open (recorded, not started) ==\n";
+  for (const platform::ShellRequest& request : platform::ShellRequests()) {
+    log << platform::Narrow(request.verb) << " " << platform::Narrow(request.program) << " \""
+        << platform::Narrow(request.parameters) << "\"\n";
+  }
+
   log << "\n== Flight events (the FMS's waypoints passed) ==\n";
   for (const SimHost::FlightEvent& event : host.FlightEvents()) {
     log << FormatSimTime(event.seconds) << "  " << event.text << "\n";

@@ -246,6 +246,22 @@ bool SimHost::Lesson(const std::string& action, int32_t category, int32_t n, int
   return done;
 }
 
+void SimHost::SendWindowServices() {
+  for (const PanelWindowLayout& window : PanelLayout()) {
+    const bool open = platform::sim::IsWindowVisible(window.ident);
+    if (open == (openWindows_.count(window.ident) != 0)) continue;
+    if (open) {
+      openWindows_.insert(window.ident);
+    } else {
+      openWindows_.erase(window.ident);
+    }
+    for (const Panel::Instance& instance : panel_.Instances()) {
+      if (instance.window != window.ident) continue;
+      SendService(instance.header, open ? platform::kServicePanelOpened : platform::kServicePanelClosed);
+    }
+  }
+}
+
 void SimHost::SendService(uint32_t serviceId) {
   for (const Panel::Instance& instance : panel_.Instances()) SendService(instance.header, serviceId);
 }
@@ -294,6 +310,7 @@ void SimHost::RunOneTick() {
   // not add up: after N ticks the clock stands at N x 55.6 ms, give or take one.
   const double tickStartMs = static_cast<double>(ticksRun_ - 1) * kMsPerTick;
   for (int frame = 0; frame < frames; ++frame) {
+    SendWindowServices();
     platform::AdvanceClockMs(static_cast<uint64_t>(std::llround(tickStartMs + kMsPerTick * (frame + 1) / frames) -
                                                    std::llround(tickStartMs + kMsPerTick * frame / frames)));
     SendService(platform::kServicePreUpdate);

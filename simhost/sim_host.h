@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,10 @@ class SimHost {
   // One service to one gauge or to every gauge, as the simulator would send it.
   void SendService(uint32_t serviceId);
   void SendService(platform::GAUGEHDR* gauge, uint32_t serviceId);
+  // Service 16 to the gauges of each window of our panel configuration that
+  // opened since the last call, 17 to those of each window that closed. The
+  // simulator sends them as a frame begins.
+  void SendWindowServices();
 
   // A left click at a point of a gauge, in its design pixels, delivered to the
   // control under it as the simulator does. Empty, or what went wrong (no such
@@ -297,6 +302,7 @@ class SimHost {
   std::vector<FmaChange> fmaChanges_;
   std::vector<AlertChange> alertChanges_;
   std::vector<std::string> alertsShown_;
+  std::set<uint32_t> openWindows_;  // as the last window services left them
   MagneticVariation magneticVariation_;
   RadioNav radios_;
   GroundHandling ground_;

@@ -495,6 +495,7 @@ std::vector<std::string> Cockpit::tickTrace(double tick18) const {
 }
 
 Cockpit& Cockpit::draw() {
+  host_.SendWindowServices();
   host_.SendService(platform::kServicePreDraw);
   host_.PanelGauges().PollAll();
   return *this;
@@ -528,6 +529,11 @@ bool Cockpit::elementVisible(const std::string& gauge, uint32_t index, uint32_t 
 
 bool Cockpit::elementLit(const std::string& gauge, uint32_t index, uint32_t window) const {
   return (element(gauge, index, window).imageFlags & platform::kImageLuminous) != 0;
+}
+
+std::string Cockpit::elementText(const std::string& gauge, uint32_t index, uint32_t window) const {
+  const char* text = element(gauge, index, window).text;
+  return text != nullptr ? text : "";
 }
 
 Cockpit& Cockpit::mouse(const std::string& gauge, int32_t x, int32_t y, uint32_t event) {

@@ -211,6 +211,8 @@ class Cockpit {
   double elementValue(const std::string& gauge, uint32_t index, uint32_t window = 0) const;
   bool elementVisible(const std::string& gauge, uint32_t index, uint32_t window = 0) const;
   bool elementLit(const std::string& gauge, uint32_t index, uint32_t window = 0) const;
+  // A string element's text as its callback last wrote it ("" before).
+  std::string elementText(const std::string& gauge, uint32_t index, uint32_t window = 0) const;
   // A mouse event at a point of a gauge (see SimHost::Mouse), a control by
   // its function's name, and the gauge's tooltip as a hover shows it.
   Cockpit& mouse(const std::string& gauge, int32_t x, int32_t y, uint32_t event);
