@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -129,6 +130,106 @@ const Saved kSaved[] = {
     {"EFIS SWITCHING", "efis_switch", {"43", "43", "43", "43", "43", "43", "43", "43", "43", "43"}},
 };
 
+// Every situation of the ten puts these controls where the crew leaves them
+// before any phase of flight.
+struct Common {
+  const char* section;
+  const char* key;
+  const char* value;
+};
+const Common kCommon[] = {
+    {"APU", "emergency_power", "120"},
+    {"APU", "fire_agent_1", "120"},
+    {"APU", "fire_agent_2", "120"},
+    {"APU", "fire_cont", "43"},
+    {"ADF", "a1_switch", "43"},
+    {"ADF", "ant_switch", "76"},
+    {"ADF", "tfr_switch", "74"},
+    {"AIR CONDITION", "cabin_temp", "1"},
+    {"AIR CONDITION", "cockpit_temp", "1"},
+    {"AIR CONDITION", "temp_select", "61"},
+    {"ART", "art_switch", "44"},
+    {"AUDIO PANEL", "ident", "41"},
+    {"AUDIO PANEL", "volume_mkr", "41"},
+    {"AUDIO PANEL", "volume_vhf1", "41"},
+    {"AUDIO PANEL", "volume_vhf2", "41"},
+    {"AUDIO PANEL", "radio_int", "120"},
+    {"AUDIO PANEL", "volume_adf1", "120"},
+    {"AUDIO PANEL", "volume_adf2", "120"},
+    {"AUDIO PANEL", "volume_int", "120"},
+    {"AUDIO PANEL", "volume_nav1", "120"},
+    {"AUDIO PANEL", "volume_nav2", "120"},
+    {"AUDIO PANEL", "volume_pa", "120"},
+    {"AUDIO PANEL", "volume_vhf3", "120"},
+    {"BRAKE TEMPERATURE", "temp_selector", "120"},
+    {"CABIN PRESS", "manual_lever", "22"},
+    {"CABIN PRESS", "rate_limit", "7"},
+    {"CABIN PRESS", "system_selector", "59"},
+    {"COCKPIT LIGHTS", "circuit_breaker", "120"},
+    {"COCKPIT LIGHTS", "flood", "120"},
+    {"COCKPIT LIGHTS", "standby_compass", "120"},
+    {"COCKPIT LIGHTS", "thunderstorm", "120"},
+    {"COMM1", "squelch", "43"},
+    {"COMM1", "tfr_switch", "79"},
+    {"COMM2", "squelch", "43"},
+    {"COMM2", "tfr_switch", "81"},
+    {"EFDS", "apu_switch", "97"},
+    {"EFDS", "engine_switch_left", "97"},
+    {"EFDS", "engine_switch_right", "97"},
+    {"ELECTRIC", "gen_1", "41"},
+    {"ELECTRIC", "gen_2", "41"},
+    {"ELECTRIC", "apu_gen", "43"},
+    {"ELECTRIC", "csd_disc_1", "43"},
+    {"ELECTRIC", "csd_disc_2", "43"},
+    {"ELECTRIC", "ac_bus_x_tie", "44"},
+    {"ELECTRIC", "dc_bus_x_tie", "42"},
+    {"ELECTRIC", "ext_pwr_avaiL", "120"},
+    {"ELECTRIC", "ext_bus_1_sw", "120"},
+    {"ELECTRIC", "ext_bus_2_sw", "120"},
+    {"ELECTRIC", "indicator_selector", "1"},
+    {"ENGINE STARTER", "fuel_heat_left", "120"},
+    {"ENGINE STARTER", "fuel_heat_right", "120"},
+    {"ENGINE STARTER", "start_pump", "120"},
+    {"ENGINE STARTER", "starter_left", "120"},
+    {"ENGINE STARTER", "starter_right", "120"},
+    {"EXTERNAL LIGHTS", "ground_flood_lights_1", "120"},
+    {"EXTERNAL LIGHTS", "ground_flood_lights_2", "120"},
+    {"FDC", "cadc", "43"},
+    {"FDC", "fd_cmd", "43"},
+    {"FDC", "vert_gyro", "43"},
+    {"FDR", "test_switch", "43"},
+    {"FUEL XFEED", "lever", "1"},
+    {"GEAR", "alternate_gear_handle", "1"},
+    {"GSEP", "apu_switch", "120"},
+    {"GSEP", "ext_switch", "120"},
+    {"GSEP", "maint_phone", "120"},
+    {"HYDRAULIC", "lever", "1"},
+    {"ICE PROTECTION", "air_foiL", "120"},
+    {"ICE PROTECTION", "engine_left", "120"},
+    {"ICE PROTECTION", "engine_right", "120"},
+    {"ICE PROTECTION", "ws_anti_fog", "120"},
+    {"OXYGEN", "supply_regulator_switch", "1"},
+    {"RAIN", "annunciator_lights_dimmer", "120"},
+    {"RAIN", "annunciator_lights_test", "120"},
+    {"RAIN", "ram_air", "120"},
+    {"RAIN", "repellent_discharge_left", "120"},
+    {"RAIN", "repellent_discharge_right", "120"},
+    {"RAIN", "wiper", "1"},
+    {"RDI", "switch_left", "1"},
+    {"RDI", "switch_right", "1"},
+    {"SIDE SWITCHES", "alt_static", "43"},
+    {"TRANSPONDER", "above_below", "43"},
+    {"TRANSPONDER", "ident", "120"},
+    {"TRANSPONDER", "tcas_range", "102"},
+    {"TRANSPONDER", "transfer", "83"},
+    {"VARIOUS", "gpws", "43"},
+    {"VARIOUS", "mach_trim_comp", "43"},
+    {"VARIOUS", "anti_skid_test", "120"},
+    {"VARIOUS", "attendant_light", "120"},
+    {"VARIOUS", "max_speed_warn_test", "120"},
+    {"VARIOUS", "pa_light", "120"},
+};
+
 std::map<uint32_t, int> Count(const std::vector<uint32_t>& events) {
   std::map<uint32_t, int> counts;
   for (uint32_t event : events) ++counts[event];
@@ -140,6 +241,8 @@ std::map<uint32_t, int> SentEvents(const Cockpit& cockpit) {
   for (const auto& record : cockpit.keyEvents()) events.push_back(record.event);
   return Count(events);
 }
+
+std::wstring Wide(const char* text) { return std::wstring(text, text + std::strlen(text)); }
 
 // A cold cockpit with the condition tokens, the hour and the centre tank set.
 void Prepare(Cockpit& cockpit, double conditionTokens, double hour) {
@@ -159,6 +262,15 @@ TEST_P(Situations, SavesItsPositionsAndSendsItsEventsWithTheTokensSetAndClear) {
   const double hour = tokensSet ? 21.0 : 12.0;
   Cockpit cockpit;
   Prepare(cockpit, tokensSet ? 1.0 : 0.0, hour);
+  // Every control the situation names starts away from where it goes, so
+  // that one it leaves alone shows.
+  constexpr int32_t kElsewhere = 777;
+  for (const Saved& saved : kSaved) {
+    if (*saved.value[k] != '\0') SetControlRecord(Wide(saved.section).c_str(), Wide(saved.key).c_str(), kElsewhere);
+  }
+  for (const Common& common : kCommon) {
+    SetControlRecord(Wide(common.section).c_str(), Wide(common.key).c_str(), kElsewhere);
+  }
   ApplySituation(k);
   EXPECT_EQ(SituationControlsUnresolved(), 0);
   // The events: a multiset, the token-conditioned ones by the tokens.
@@ -186,6 +298,9 @@ TEST_P(Situations, SavesItsPositionsAndSendsItsEventsWithTheTokensSetAndClear) {
     if (want.empty()) continue;
     if (want == "N") want = hour == 21.0 ? "41" : "120";
     EXPECT_EQ(cockpit.ini(saved.section, saved.key), want) << saved.section << " " << saved.key;
+  }
+  for (const Common& common : kCommon) {
+    EXPECT_EQ(cockpit.ini(common.section, common.key), common.value) << common.section << " " << common.key;
   }
 }
 
