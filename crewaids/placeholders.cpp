@@ -5,7 +5,6 @@
 
 namespace halcyon {
 
-void ResetCenterPage() { platform::NoteNotBuilt("ResetCenterPage"); }
 void ResetEditorMode() { platform::NoteNotBuilt("ResetEditorMode"); }
 void ShutdownEditorMode() { platform::NoteNotBuilt("ShutdownEditorMode"); }
 

@@ -8,7 +8,6 @@
 
 namespace halcyon {
 
-void ResetCenterPage();
 void ResetEditorMode();
 void ShutdownEditorMode();
 

@@ -19,6 +19,7 @@
 #include "core/panel_services.h"
 #include "crewaids/dispatch/dispatch_model.h"
 #include "crewaids/situations/situations.h"
+#include "crewaids/training/center_page.h"
 #include "displays/efis/efis_dimmer.h"
 #include "displays/tcas/tcas.h"
 #include "fmc/fms.h"
@@ -472,6 +473,37 @@ TEST(Situation, RowsNameTheirSituationsAndOtherNumbersNothing) {
   EXPECT_TRUE(cockpit.keyEvents().empty());
   EXPECT_TRUE(MoveControl(L"Situations", L"row", 11));
   EXPECT_TRUE(cockpit.keyEvents().empty());
+}
+
+// The training centre's frame: each page opens its window and closes the
+// other two in a fixed order; the page is remembered, and start-up forgets it.
+TEST(CenterPage, EachPageOpensItsWindowAndClosesTheOtherTwo) {
+  Cockpit cockpit;
+  EXPECT_EQ(GetCenterPage(), 0) << "start-up shows no page";
+  const std::pair<uint32_t, uint32_t> kExpected[3][3] = {
+      {{66507, 10140}, {66508, 10210}, {66508, 10190}},
+      {{66507, 10190}, {66508, 10140}, {66508, 10210}},
+      {{66507, 10210}, {66508, 10190}, {66508, 10140}},
+  };
+  for (int32_t page = 1; page <= 3; ++page) {
+    cockpit.clearKeyEvents();
+    CenterPageAction(page);
+    std::vector<std::pair<uint32_t, uint32_t>> sent;
+    for (const auto& record : cockpit.keyEvents()) sent.emplace_back(record.event, record.value);
+    const std::vector<std::pair<uint32_t, uint32_t>> expected(kExpected[page - 1], kExpected[page - 1] + 3);
+    EXPECT_EQ(sent, expected) << page;
+    EXPECT_EQ(GetCenterPage(), page);
+  }
+  for (int32_t page : {0, 4, -1}) {
+    cockpit.clearKeyEvents();
+    CenterPageAction(page);
+    EXPECT_TRUE(cockpit.keyEvents().empty()) << page;
+    EXPECT_EQ(GetCenterPage(), 0) << page;
+  }
+  SetCenterPage(3);
+  EXPECT_EQ(GetCenterPage(), 3);
+  ResetCenterPage();
+  EXPECT_EQ(GetCenterPage(), 0);
 }
 
 // Each situation's scenario runs with every expect met.
