@@ -30,7 +30,9 @@
 #include "systems/irs.h"
 #include "systems/lights.h"
 #include "systems/longitudinal_trim.h"
+#include "systems/apu.h"
 #include "systems/speed_bugs.h"
+#include "systems/speed_cards.h"
 #include "tests/cockpit.h"
 
 namespace halcyon::test {
@@ -473,6 +475,32 @@ TEST(Situation, RowsNameTheirSituationsAndOtherNumbersNothing) {
   EXPECT_TRUE(cockpit.keyEvents().empty());
   EXPECT_TRUE(MoveControl(L"Situations", L"row", 11));
   EXPECT_TRUE(cockpit.keyEvents().empty());
+}
+
+// The APU starts in the two phases that want it and stops in the others; the
+// speed bugs come from the card for the weight in climb and landing phases,
+// and are the four fixed speeds elsewhere.
+TEST(Situation, TheApuAndTheSpeedBugsFollowThePhase) {
+  Cockpit cockpit;
+  Prepare(cockpit, 1.0, 12.0);
+  ApplySituation(1);
+  EXPECT_NE(GetApuState(), 0) << "starting";
+  EXPECT_EQ(GetSpeedBug(1), 50.0);
+  EXPECT_EQ(GetSpeedBug(4), 70.0);
+  ApplySituation(2);
+  EXPECT_EQ(GetApuState(), 0);
+  const int32_t pounds = static_cast<int32_t>(std::trunc(GetPanelGrossWeight()));
+  for (const auto& [k, kind] : {std::pair{3, 3}, {4, 3}, {6, 5}, {7, 5}}) {
+    ApplySituation(k);
+    const int32_t row = kind == 3 ? GetTakeoffCardRow() : GetLandingCardRow();
+    EXPECT_EQ(GetSpeedBug(1), GetSpeedCardValue(kind, row, 1)) << k;
+    EXPECT_NE(GetSpeedBug(4), 70.0) << k;
+  }
+  EXPECT_NE(GetSpeedCardValue(3, GetTakeoffCardRow(), 1), GetSpeedCardValue(5, GetLandingCardRow(), 1));
+  EXPECT_EQ(static_cast<int32_t>(std::trunc(GetPanelGrossWeight())), pounds);
+  ApplySituation(8);
+  EXPECT_NE(GetApuState(), 0) << "starting";
+  EXPECT_EQ(GetSpeedBug(3), 65.0);
 }
 
 // The training centre's frame: each page opens its window and closes the
