@@ -89,6 +89,13 @@ bool MoveControl(const wchar_t* section, const wchar_t* key, int32_t position) {
   return true;
 }
 
+bool SetControlRecord(const wchar_t* section, const wchar_t* key, int32_t position) {
+  const Control* control = Find(section, key);
+  if (control == nullptr || control->record == nullptr) return false;
+  SetSwitch(control->record, position);
+  return true;
+}
+
 bool ReadControl(const wchar_t* section, const wchar_t* key, int32_t* position) {
   const Control* control = Find(section, key);
   if (control == nullptr) return false;

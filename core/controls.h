@@ -65,6 +65,10 @@ const std::vector<std::pair<std::wstring, std::wstring>>& SavedControlsNotRegist
 // control has that section and key (both compared without case, as the INI
 // file does).
 bool MoveControl(const wchar_t* section, const wchar_t* key, int32_t position);
+// Puts the control's record at the position with SetSwitch, past its mover
+// (no sound, no action: the system's next update acts on it); false when no
+// control has that section and key or the control has no record.
+bool SetControlRecord(const wchar_t* section, const wchar_t* key, int32_t position);
 // Where the control stands: its reader's value, else its record's position;
 // false for a control that has neither (a push button whose press is an
 // action) and for no control.

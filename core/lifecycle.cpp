@@ -14,6 +14,7 @@
 #include "core/tracking_allocator.h"
 #include "crewaids/dispatch/dispatch_model.h"
 #include "crewaids/placeholders.h"
+#include "crewaids/training/center_page.h"
 #include "crewaids/training/lesson_steps.h"
 #include "displays/efis/display_states.h"
 #include "displays/efis/efis_dimmer.h"

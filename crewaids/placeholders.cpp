@@ -5,6 +5,5 @@
 
 namespace halcyon {
 
-void ResetCenterPage() { platform::NoteNotBuilt("ResetCenterPage"); }
 
 }  // namespace halcyon

@@ -8,6 +8,5 @@
 
 namespace halcyon {
 
-void ResetCenterPage();
 
 }  // namespace halcyon

@@ -2,6 +2,7 @@
 // the battery.
 #include "systems/electric.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/ini_values.h"
@@ -285,6 +286,7 @@ uint32_t IsBatteryAvailable() { return IsBatterySwitchOn() != 0 && g_batteryChar
 
 int32_t GetBatteryChargeState() { return g_batteryChargeState; }
 double GetBatteryCharge() { return g_batteryCharge; }
+void SetBatteryCharge(double charge) { g_batteryCharge = std::clamp(charge, 0.0, kBatteryFullCharge); }
 
 int32_t GetPowerSourceIndication(int32_t slot) { return IsSide(slot) ? g_powerSourceSlots[slot] : 0; }
 

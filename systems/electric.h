@@ -74,6 +74,8 @@ uint32_t IsExternalPowerConnected();
 uint32_t IsBatteryAvailable();
 int32_t GetBatteryChargeState();
 double GetBatteryCharge();
+// Held within 0..full charge.
+void SetBatteryCharge(double charge);
 // Slot 0 the source now, slot 1 the source a second ago; 0 for other slots.
 int32_t GetPowerSourceIndication(int32_t slot);
 

@@ -66,6 +66,7 @@ double GetFuelQuantityValue(int32_t tank) {
 }
 
 double GetPayload() { return g_payloadLb; }
+void SetPayload(double pounds) { g_payloadLb = std::clamp(pounds, 0.0, kMaxPayloadLb); }
 void IncPayload100() { StepPayload(100.0); }
 void DecPayload100() { StepPayload(-100.0); }
 void IncPayload25() { StepPayload(25.0); }

@@ -25,6 +25,8 @@ void SaveFuelQuantity();
 // Pounds: left and right held within 0..9999, centre and total within 0..99999.
 double GetFuelQuantityValue(int32_t tank);
 double GetPayload();
+// Held within 0..40000 lb.
+void SetPayload(double pounds);
 // The knob's steps; a fast click multiplies them. Held within 0..40000 lb.
 void IncPayload100();
 void DecPayload100();
