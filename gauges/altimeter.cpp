@@ -12,7 +12,6 @@
 #include "systems/electric.h"
 #include "systems/lights.h"
 #include "systems/altimeter.h"
-#include "systems/placeholders.h"
 
 namespace halcyon {
 namespace {

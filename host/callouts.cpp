@@ -14,7 +14,6 @@
 #include "systems/engine_start.h"
 #include "systems/gear.h"
 #include "systems/ground_crew.h"
-#include "systems/placeholders.h"
 #include "systems/speed_bugs.h"
 
 namespace halcyon {

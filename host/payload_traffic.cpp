@@ -11,7 +11,6 @@
 #include "nav/latlon.h"
 #include "platform/simconnect.h"
 #include "systems/fuel_flow.h"
-#include "systems/placeholders.h"
 #include "systems/rain.h"
 
 namespace halcyon {

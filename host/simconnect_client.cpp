@@ -18,7 +18,6 @@
 #include "nav/great_circle.h"
 #include "nav/latlon.h"
 #include "systems/autobrake.h"
-#include "systems/placeholders.h"
 #include "systems/radios.h"
 
 namespace halcyon {

@@ -15,7 +15,6 @@
 #include "displays/efis/efis_dimmer.h"
 #include "platform/system.h"
 #include "systems/ground_spoilers.h"
-#include "systems/placeholders.h"
 
 namespace halcyon {
 

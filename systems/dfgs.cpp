@@ -16,7 +16,6 @@
 #include "systems/fuel_quantity.h"
 #include "systems/fma.h"
 #include "systems/irs.h"
-#include "systems/placeholders.h"
 #include "systems/thrust_rating.h"
 
 namespace halcyon {

@@ -16,7 +16,6 @@
 #include "systems/dfgs_internal.h"
 #include "systems/electric.h"
 #include "systems/epr.h"
-#include "systems/placeholders.h"
 #include "systems/speed_bugs.h"
 #include "systems/thrust_rating.h"
 #include "systems/various.h"

@@ -25,7 +25,6 @@
 #include "systems/autobrake.h"
 #include "systems/epr.h"
 #include "systems/fuel_flow.h"
-#include "systems/placeholders.h"
 #include "systems/kept_controls.h"
 #include "systems/radios.h"
 #include "systems/speed_cards.h"
