@@ -89,6 +89,27 @@ TEST(Pneumatics, DuctPressureBySourceLessItsUsers) {
   EXPECT_EQ(GetPneumaticPressure(), 0.0);
 }
 
+// Each side's users count only with their own engine running, and each
+// starter alone takes its own 6 psi: engine 2 alone through its cross-feed
+// with every user of both sides on, then the right starter alone on APU air.
+TEST(Pneumatics, EachSideTakesItsOwnUsersAndStarter) {
+  Cockpit cockpit({.start = false});
+  SaveApuAir(cockpit, "[AIR CONDITION]\r\nsupply_left=41\r\nsupply_right=41\r\n");
+  cockpit.start();
+  cockpit.control("ENGINE STARTER", "starter_right", kStarterGroundStart).runSeconds(1.1);
+  EXPECT_EQ(GetPneumaticPressure(), 36.0 - 6.0) << "the right starter alone";
+  cockpit.control("ENGINE STARTER", "starter_right", 120);
+  cockpit.control("ENGINE STARTER", "starter_left", kStarterGroundStart).runSeconds(1.1);
+  EXPECT_EQ(GetPneumaticPressure(), 36.0 - 6.0) << "the left starter alone";
+  cockpit.control("ENGINE STARTER", "starter_left", 120);
+
+  cockpit.set(Token::Engine2Combustion, 1).control("PNEUMATIC X-FEED", "right", kXFeedLeverPassesAir);
+  cockpit.control("ICE PROTECTION", "engine_left", 41).control("ICE PROTECTION", "engine_right", 41);
+  cockpit.control("ENGINE STARTER", "fuel_heat_left", 41).control("ENGINE STARTER", "fuel_heat_right", 41);
+  cockpit.runSeconds(2.2);
+  EXPECT_EQ(GetPneumaticPressure(), 38.0 - 2.0 - 3.0 - 2.0) << "engine 1 does not run: nothing of its side";
+}
+
 // The knob value survives a flight that ends with both supplies off (the
 // working setting then holds the outside temperature).
 TEST(AirCondition, RoundTripKeepsTheValveKnob) {
