@@ -221,6 +221,34 @@ TEST(Fuel, FuelHeatWarmsTheFuelToItsLimitAndItCoolsAfterwards) {
   EXPECT_NEAR(offset(), warm - 3 * 0.1, 1e-9);
 }
 
+// The mirror of the cross-feed rule: right pumps off, left pumps on, the FUEL
+// XFEED open: engine 2 draws from the left tank through its own events, and
+// engine 1 stays on its own.
+TEST(Fuel, Engine2DrawsFromTheLeftTankThroughTheCrossFeed) {
+  Cockpit cockpit;
+  FillTanks(cockpit, 1000, 2000, 1000);
+  cockpit.control("APU", "battery", 41).control("ELECTRIC", "ext_bus_1_sw", 41).control("ELECTRIC", "ext_bus_2_sw", 41);
+  cockpit.control("FUEL PUMPS", "fwd_left", 41).control("FUEL PUMPS", "aft_left", 41).runSeconds(2);
+  EXPECT_EQ(Selectors(cockpit), SelectorPair(kSelectLeft, kSelectRight)) << "FUEL XFEED closed";
+  cockpit.clearKeyEvents().setSwitch(&g_fuelXFeedLever, kFuelXFeedLeverOpen).runSeconds(1);
+  EXPECT_EQ(Selectors(cockpit), SelectorPair(kSelectLeft, kSelectLeft));
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventEngine2SelectorBase + kSelectLeft).size(), 1u);
+  EXPECT_EQ(SelectorEvents(cockpit), 1u) << "engine 1's selector already agrees";
+}
+
+// Engine 2's fuel heat warms engine 2's fuel only.
+TEST(Fuel, Engine2sFuelHeatWarmsItsOwnFuel) {
+  Cockpit cockpit({.start = false});
+  cockpit.set(Token::AmbientTempDegCBy256, 10.0 / 256.0).set(Token::UnitsOfMeasure, 2);
+  cockpit.start().runSeconds(1);
+  cockpit.setSwitch(&g_fuelHeatRightSwitch, 41);
+  cockpit.runUntil([] { return IsFuelHeatOn(2) != 0; }, 2);
+  ASSERT_EQ(IsFuelHeatOn(2), 1u);
+  cockpit.runTicks(19 * 4);
+  EXPECT_NEAR(GetFuelTemperature(2) - 10.0, 4 * 0.7, 1e-9);
+  EXPECT_NEAR(GetFuelTemperature(1), 10.0, 1e-9) << "engine 1's fuel is not heated";
+}
+
 TEST(Fuel, FuelTemperatureCreepsTowardTheOutsideAirInTheUnitSystemsUnit) {
   Cockpit cockpit({.start = false});
   cockpit.set(Token::AmbientTempDegCBy256, 10.0 / 256.0);
