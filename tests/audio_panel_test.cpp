@@ -91,7 +91,8 @@ TEST(AudioPanel, TheNav2AndAdfVolumesDriveTheirOwnReceivers) {
   cockpit.control("AUDIO PANEL", "ident", kSwitchOn).control("AUDIO PANEL", "volume_nav2", kSwitchOn);
   cockpit.control("AUDIO PANEL", "volume_adf1", kSwitchOn).runSeconds(1.1);
   EXPECT_EQ(cockpit.keyEvents(kNav2AudioOn).size(), 1u);
-  EXPECT_EQ(cockpit.keyEvents(kDme2AudioOn).size(), 1u);
+  ASSERT_EQ(cockpit.keyEvents(kDme2AudioOn).size(), 1u);
+  EXPECT_EQ(cockpit.keyEvents(kDme2AudioOn)[0].value, 0u);
   EXPECT_EQ(cockpit.keyEvents(kAdfAudioOn).size(), 1u);
   EXPECT_TRUE(cockpit.keyEvents(kNav1AudioOn).empty()) << "NAV 1's volume is off";
   EXPECT_TRUE(cockpit.keyEvents(kDme1AudioOn).empty());
@@ -101,10 +102,24 @@ TEST(AudioPanel, TheNav2AndAdfVolumesDriveTheirOwnReceivers) {
 
   cockpit.clearKeyEvents().control("AUDIO PANEL", "volume_nav2", kSwitchOff).runSeconds(1.1);
   EXPECT_EQ(cockpit.keyEvents(kNav2AudioOff).size(), 1u);
-  EXPECT_EQ(cockpit.keyEvents(kDme2AudioOff).size(), 1u);
+  ASSERT_EQ(cockpit.keyEvents(kDme2AudioOff).size(), 1u);
+  EXPECT_EQ(cockpit.keyEvents(kDme2AudioOff)[0].value, 0u);
   EXPECT_TRUE(cockpit.keyEvents(kAdfAudioOff).empty()) << "the ADF volume stays on";
   EXPECT_EQ(cockpit.token(kTokenDme2Audio), 0.0);
   EXPECT_EQ(cockpit.token(kTokenAdfAudio), 1.0);
+}
+
+// Each volume switch keeps its own key: the two ADF volumes and the two VHF
+// volumes set apart come back apart.
+TEST(AudioPanel, EachVolumeKeepsItsOwnKey) {
+  Cockpit cockpit({.start = false});
+  cockpit.writeFile(Cockpit::kAircraftIniFile,
+                    "[AUDIO PANEL]\r\nvolume_adf1=120\r\nvolume_adf2=41\r\nvolume_nav1=41\r\nvolume_nav2=120\r\n");
+  cockpit.start().runSeconds(1).shutdown();
+  EXPECT_EQ(cockpit.ini("AUDIO PANEL", "volume_adf1"), "120");
+  EXPECT_EQ(cockpit.ini("AUDIO PANEL", "volume_adf2"), "41");
+  EXPECT_EQ(cockpit.ini("AUDIO PANEL", "volume_nav1"), "41");
+  EXPECT_EQ(cockpit.ini("AUDIO PANEL", "volume_nav2"), "120");
 }
 
 }  // namespace

@@ -67,6 +67,20 @@ TEST(Fuel, ThePayloadStopsAtZero) {
   EXPECT_EQ(GetPayload(), 25.0);
 }
 
+// A hundred off the payload is a hundred, click by slow click.
+TEST(Fuel, TheHundredKnobTakesAHundredOff) {
+  Cockpit cockpit({.start = false});
+  cockpit.writeFile(kIni, "[FUEL QUANTITY]\r\npayload=260\r\n");
+  cockpit.start().runSeconds(1);
+  DecPayload100();
+  EXPECT_EQ(GetPayload(), 160.0);
+  cockpit.runSeconds(1);
+  DecPayload100();
+  EXPECT_EQ(GetPayload(), 60.0);
+  cockpit.set(Token::FuelLeftGal, -5).set(Token::FuelRightGal, 10);
+  EXPECT_EQ(GetFuelQuantityValue(kTankLeft), 0.0) << "a negative quantity reads empty";
+}
+
 TEST(Fuel, AHugeSavedPayloadIsWrittenBackSaturated) {
   Cockpit cockpit({.start = false});
   cockpit.writeFile(kIni, "[FUEL QUANTITY]\r\npayload=1e300\r\n");

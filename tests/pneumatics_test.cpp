@@ -6,8 +6,10 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "core/panel_services.h"
+#include "core/tick_scheduler.h"
 #include "systems/air_condition.h"
 #include "systems/apu.h"
 #include "systems/engine_start.h"
@@ -108,6 +110,50 @@ TEST(Pneumatics, EachSideTakesItsOwnUsersAndStarter) {
   cockpit.control("ENGINE STARTER", "fuel_heat_left", 41).control("ENGINE STARTER", "fuel_heat_right", 41);
   cockpit.runSeconds(2.2);
   EXPECT_EQ(GetPneumaticPressure(), 38.0 - 2.0 - 3.0 - 2.0) << "engine 1 does not run: nothing of its side";
+}
+
+// Each cross-feed lever runs its own moves frame by frame, a frame a tick:
+// the right one from the air-passing frame back to 10 and out again, the
+// left one out from 10 (a saved 11 is none of its frames).
+TEST(Pneumatics, EachCrossFeedRunsBothWaysFrameByFrame) {
+  Cockpit cockpit({.start = false});
+  cockpit.writeFile(kIni, "[PNEUMATIC X-FEED]\r\nleft=11\r\nright=1\r\n");
+  cockpit.start();
+  EXPECT_EQ(GetSwitch(&g_pneumaticXFeedLeft), kXFeedLeverDefault) << "not one of its frames";
+  EXPECT_EQ(GetSwitch(&g_pneumaticXFeedRight), 1);
+  HandleXFeedLeverRight(0, 1);
+  cockpit.runTicks(5);
+  EXPECT_EQ(GetSwitch(&g_pneumaticXFeedRight), 5);
+  cockpit.runTicks(10);
+  EXPECT_EQ(GetSwitch(&g_pneumaticXFeedRight), 10);
+  HandleXFeedLeverRight(0, 0);
+  HandleXFeedLeverLeft(0, 0);
+  cockpit.runTicks(5);
+  EXPECT_EQ(GetSwitch(&g_pneumaticXFeedRight), 6);
+  EXPECT_EQ(GetSwitch(&g_pneumaticXFeedLeft), 6);
+  cockpit.runTicks(10);
+  EXPECT_EQ(GetSwitch(&g_pneumaticXFeedRight), 1);
+  EXPECT_EQ(GetSwitch(&g_pneumaticXFeedLeft), 1);
+}
+
+// The duct pressure is worked out once a second, on its channel's tick.
+TEST(Pneumatics, TheDuctPressureChangesOnlyOnItsChannelsTick) {
+  Cockpit cockpit({.start = false});
+  SaveApuAir(cockpit, "");
+  cockpit.start();
+  cockpit.runSeconds(2.5).watchChannel(kChannel1HzC);
+  EXPECT_EQ(GetPneumaticPressure(), 36.0);
+  cockpit.control("ENGINE STARTER", "starter_left", kStarterGroundStart);
+  std::vector<double> changedOn;
+  for (int tick = 0; tick < 40; ++tick) {
+    const double before = GetPneumaticPressure();
+    cockpit.runTicks(1);
+    if (GetPneumaticPressure() != before) changedOn.push_back(cockpit.tick18());
+  }
+  cockpit.runTicks(1);  // the last tick's channel is seen on the next
+  ASSERT_EQ(changedOn.size(), 1u);
+  EXPECT_EQ(cockpit.dueTicks(kChannel1HzC).count(changedOn[0]), 1u) << "changed on tick " << changedOn[0];
+  EXPECT_EQ(GetPneumaticPressure(), 30.0);
 }
 
 // The knob value survives a flight that ends with both supplies off (the
