@@ -8,6 +8,7 @@
 #include <limits>
 #include <vector>
 
+#include "core/controls.h"
 #include "core/panel_services.h"
 #include "core/tick_scheduler.h"
 #include "systems/air_condition.h"
@@ -121,6 +122,11 @@ TEST(Pneumatics, EachCrossFeedRunsBothWaysFrameByFrame) {
   cockpit.start();
   EXPECT_EQ(GetSwitch(&g_pneumaticXFeedLeft), kXFeedLeverDefault) << "not one of its frames";
   EXPECT_EQ(GetSwitch(&g_pneumaticXFeedRight), 1);
+  int32_t position = 0;
+  ASSERT_TRUE(ReadControl(L"PNEUMATIC X-FEED", L"right", &position));
+  EXPECT_EQ(position, 1) << "a scenario's expect reads the right lever";
+  ASSERT_TRUE(ReadControl(L"PNEUMATIC X-FEED", L"left", &position));
+  EXPECT_EQ(position, kXFeedLeverDefault);
   HandleXFeedLeverRight(0, 1);
   cockpit.runTicks(5);
   EXPECT_EQ(GetSwitch(&g_pneumaticXFeedRight), 5);
