@@ -15,6 +15,10 @@ constexpr uint32_t kDme1AudioOn = 65839;
 constexpr uint32_t kNav2AudioOn = 65838;
 constexpr uint32_t kAdfAudioOff = 65836;
 constexpr uint32_t kNav1AudioOff = 65832;
+constexpr uint32_t kNav2AudioOff = 65833;
+constexpr uint32_t kDme2AudioOn = 65840;
+constexpr uint32_t kDme2AudioOff = 65835;
+constexpr uint32_t kAdfAudioOn = 65841;
 
 TEST(AudioPanel, StartUpSendsTheVhfReceiveAndTakesTheTransmitterFromTheSimulator) {
   Cockpit cockpit;
@@ -74,9 +78,48 @@ TEST(AudioPanel, TheIdentSwitchPutsTheSelectedReceiversOnUntilHeard) {
   // A switch between its positions sends nothing either way.
   cockpit.control("AUDIO PANEL", "ident", 43).control("AUDIO PANEL", "volume_nav2", kSwitchOn);
   cockpit.set(kTokenNav2Audio, 1).clearKeyEvents().runSeconds(2);
-  EXPECT_EQ(cockpit.keyEvents(kNav1AudioOn).size() + cockpit.keyEvents(65833).size(), 0u);
+  EXPECT_EQ(cockpit.keyEvents(kNav1AudioOn).size() + cockpit.keyEvents(kNav2AudioOff).size(), 0u);
   cockpit.control("AUDIO PANEL", "volume_nav2", kSwitchOff).runSeconds(1.1);
-  EXPECT_EQ(cockpit.keyEvents(65833).size(), 1u) << "the volume switch off is enough";
+  EXPECT_EQ(cockpit.keyEvents(kNav2AudioOff).size(), 1u) << "the volume switch off is enough";
+}
+
+// Each volume switch drives its own receivers: NAV 2's puts NAV 2 and DME 2 on
+// and off, the ADF's the ADF, and neither touches NAV 1's.
+TEST(AudioPanel, TheNav2AndAdfVolumesDriveTheirOwnReceivers) {
+  Cockpit cockpit;
+  cockpit.runSeconds(2).clearKeyEvents();
+  cockpit.control("AUDIO PANEL", "ident", kSwitchOn).control("AUDIO PANEL", "volume_nav2", kSwitchOn);
+  cockpit.control("AUDIO PANEL", "volume_adf1", kSwitchOn).runSeconds(1.1);
+  EXPECT_EQ(cockpit.keyEvents(kNav2AudioOn).size(), 1u);
+  ASSERT_EQ(cockpit.keyEvents(kDme2AudioOn).size(), 1u);
+  EXPECT_EQ(cockpit.keyEvents(kDme2AudioOn)[0].value, 0u);
+  EXPECT_EQ(cockpit.keyEvents(kAdfAudioOn).size(), 1u);
+  EXPECT_TRUE(cockpit.keyEvents(kNav1AudioOn).empty()) << "NAV 1's volume is off";
+  EXPECT_TRUE(cockpit.keyEvents(kDme1AudioOn).empty());
+  EXPECT_EQ(cockpit.token(kTokenDme2Audio), 1.0);
+  EXPECT_EQ(cockpit.token(kTokenAdfAudio), 1.0);
+  EXPECT_EQ(cockpit.token(kTokenDme1Audio), 0.0);
+
+  cockpit.clearKeyEvents().control("AUDIO PANEL", "volume_nav2", kSwitchOff).runSeconds(1.1);
+  EXPECT_EQ(cockpit.keyEvents(kNav2AudioOff).size(), 1u);
+  ASSERT_EQ(cockpit.keyEvents(kDme2AudioOff).size(), 1u);
+  EXPECT_EQ(cockpit.keyEvents(kDme2AudioOff)[0].value, 0u);
+  EXPECT_TRUE(cockpit.keyEvents(kAdfAudioOff).empty()) << "the ADF volume stays on";
+  EXPECT_EQ(cockpit.token(kTokenDme2Audio), 0.0);
+  EXPECT_EQ(cockpit.token(kTokenAdfAudio), 1.0);
+}
+
+// Each volume switch keeps its own key: the two ADF volumes and the two VHF
+// volumes set apart come back apart.
+TEST(AudioPanel, EachVolumeKeepsItsOwnKey) {
+  Cockpit cockpit({.start = false});
+  cockpit.writeFile(Cockpit::kAircraftIniFile,
+                    "[AUDIO PANEL]\r\nvolume_adf1=120\r\nvolume_adf2=41\r\nvolume_nav1=41\r\nvolume_nav2=120\r\n");
+  cockpit.start().runSeconds(1).shutdown();
+  EXPECT_EQ(cockpit.ini("AUDIO PANEL", "volume_adf1"), "120");
+  EXPECT_EQ(cockpit.ini("AUDIO PANEL", "volume_adf2"), "41");
+  EXPECT_EQ(cockpit.ini("AUDIO PANEL", "volume_nav1"), "41");
+  EXPECT_EQ(cockpit.ini("AUDIO PANEL", "volume_nav2"), "120");
 }
 
 }  // namespace

@@ -112,6 +112,35 @@ TEST(Autobrake, ThrustOrLowSpeedDisarmsAndTheRollEndsBelow10Knots) {
   EXPECT_EQ(GetSwitch(&g_autobrakeArmSwitch), kAutobrakeArmed) << "the roll is over";
 }
 
+// Engine 1's thrust lever disarms as engine 2's does, each alone.
+TEST(Autobrake, EitherEnginesThrustDisarmsAlone) {
+  Cockpit cockpit;
+  RollingOut(cockpit, 120).set(Token::IndicatedAirspeedKt, 50);
+  cockpit.set(Token::Engine1Throttle, 10000).set(Token::Engine2Throttle, -5000).runSeconds(1);
+  EXPECT_EQ(GetSwitch(&g_autobrakeArmSwitch), kAutobrakeArmed) << "engine 1 at 10000 is not past";
+  cockpit.set(Token::Engine1Throttle, 10001).runSeconds(1);
+  EXPECT_EQ(GetSwitch(&g_autobrakeArmSwitch), kAutobrakeDisarmed) << "engine 1's thrust";
+
+  cockpit.set(Token::Engine1Throttle, -5000);
+  RollingOut(cockpit, 50).set(Token::Engine2Throttle, 10000).runSeconds(1);
+  ASSERT_EQ(IsAutobrakeActive(), 1u) << "the roll goes on at 50 kt";
+  EXPECT_EQ(GetSwitch(&g_autobrakeArmSwitch), kAutobrakeArmed) << "engine 2 at 10000, engine 1 in reverse";
+  cockpit.set(Token::Engine2Throttle, 10001).runSeconds(1);
+  EXPECT_EQ(GetSwitch(&g_autobrakeArmSwitch), kAutobrakeDisarmed) << "engine 2's thrust";
+}
+
+// The roll's verdicts come on the 2 Hz channel's ticks only.
+TEST(Autobrake, ThrustDisarmsOnTheChannelsTick) {
+  Cockpit cockpit;
+  RollingOut(cockpit, 120).set(Token::IndicatedAirspeedKt, 50).runSeconds(1);
+  cockpit.watchChannel(kChannel2Hz).set(Token::Engine1Throttle, 12000);
+  for (int tick = 0; tick < 12 && GetSwitch(&g_autobrakeArmSwitch) == kAutobrakeArmed; ++tick) cockpit.runTicks(1);
+  ASSERT_EQ(GetSwitch(&g_autobrakeArmSwitch), kAutobrakeDisarmed);
+  const double disarmedOn = cockpit.tick18();
+  cockpit.runTicks(1);  // the last tick's channel is seen on the next
+  EXPECT_EQ(cockpit.dueTicks(kChannel2Hz).count(disarmedOn), 1u) << "disarmed on tick " << disarmedOn;
+}
+
 TEST(Autobrake, TheSectionRoundTrips) {
   Cockpit cockpit({.start = false});
   cockpit.writeFile(kIni, "[AUTOBRAKE]\r\narm=127\r\nmode=5\r\n[BRAKE TEMPERATURE]\r\ntemp_selector=4\r\n");

@@ -154,6 +154,36 @@ TEST(EngineStart, FuelHeatCyclesLastAMinuteOfTheSimulatorsClock) {
   EXPECT_EQ(IsFuelHeatOn(2), 1u);
 }
 
+// The simulator's clock set back an hour during a cycle: the cycle ends a
+// minute after the new time, not an hour later. Set back a few seconds, the
+// cycle keeps its end. Each engine has its own cycle and its own end.
+TEST(EngineStart, AClockSetBackNeverKeepsAFuelHeatCycleOnLonger) {
+  Cockpit cockpit;
+  double setBackSeconds = 0.0;
+  cockpit.everyTick([&setBackSeconds](simhost::SimHost& host) {
+    const auto clock = static_cast<uint32_t>(Token::SimulatorClockSeconds);
+    host.SetToken(clock, host.GetToken(clock) - setBackSeconds);
+  });
+  cockpit.runSeconds(1);
+  cockpit.control("ENGINE STARTER", "fuel_heat_left", 41).runTicks(1).control("ENGINE STARTER", "fuel_heat_left", 120);
+  cockpit.runSeconds(10);
+  setBackSeconds = 3600.0;
+  cockpit.runSeconds(59.9);
+  EXPECT_EQ(IsFuelHeatOn(1), 1u) << "a minute from the new time";
+  cockpit.runSeconds(0.2);
+  EXPECT_EQ(IsFuelHeatOn(1), 0u) << "not an hour longer";
+
+  cockpit.control("ENGINE STARTER", "fuel_heat_right", 41).runTicks(1).control("ENGINE STARTER", "fuel_heat_right", 120);
+  cockpit.runSeconds(20);
+  setBackSeconds += 5.0;
+  cockpit.runSeconds(44.8);
+  EXPECT_EQ(IsFuelHeatOn(2), 1u) << "5 s set back: the cycle keeps its end, 45 s on";
+  EXPECT_EQ(IsFuelHeatOn(1), 0u);
+  cockpit.runSeconds(0.3);
+  EXPECT_EQ(IsFuelHeatOn(2), 0u);
+  EXPECT_EQ(IsFuelHeatOn(2), 0u);
+}
+
 // The host's engine: the starter alone spins N2 to about 20 %; fuel lights it
 // and it runs up to idle; the throttle spools it; a mixture cut stops it.
 TEST(EngineModel, APlausibleStartSpoolAndShutDown) {

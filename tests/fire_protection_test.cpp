@@ -112,6 +112,25 @@ TEST(EngineFire, APulledHandleCutsItsEnginesFuelThroughTheSimulator) {
   EXPECT_TRUE(cockpit.keyEvents(kKeyEventMixture2CutOff).empty());
 }
 
+// The right side on its own: its handle cuts engine 2's fuel and its agent
+// discharges, engine 1's fuel and agent left alone.
+TEST(EngineFire, TheRightHandleAndAgentActOnEngine2Only) {
+  Cockpit cockpit;
+  cockpit.set(Token::Engine1Mixture, 16384).set(Token::Engine2Mixture, 12000).runSeconds(1);
+  cockpit.control("Engine Fire", "handle_right", kFireHandlePulled).runTicks(2);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventMixture2CutOff).size(), 1u);
+  EXPECT_TRUE(cockpit.keyEvents(kKeyEventMixture1CutOff).empty());
+  EXPECT_EQ(cockpit.token(Token::Engine2Mixture), 0.0);
+  EXPECT_EQ(cockpit.token(Token::Engine1Mixture), 16384.0);
+
+  cockpit.control("Engine Fire", "agent_right", kFireAgentDischarging).runTicks(1);
+  const double seen = cockpit.tick18();
+  cockpit.runUntil([] { return GetSwitch(&g_fireAgent2) != kFireAgentDischarging; }, 5);
+  EXPECT_EQ(cockpit.tick18() - seen, 37.0);
+  EXPECT_EQ(GetSwitch(&g_fireAgent2), kSwitchOn);
+  EXPECT_EQ(GetSwitch(&g_fireAgent1), kSwitchOff);
+}
+
 TEST(Efds, LoopSwitchesRoundTrip) {
   Cockpit cockpit({.start = false});
   cockpit.writeFile(Cockpit::kAircraftIniFile, "[EFDS]\r\napu_switch=98\r\nengine_switch_right=300\r\n");

@@ -67,6 +67,20 @@ TEST(Fuel, ThePayloadStopsAtZero) {
   EXPECT_EQ(GetPayload(), 25.0);
 }
 
+// A hundred off the payload is a hundred, click by slow click.
+TEST(Fuel, TheHundredKnobTakesAHundredOff) {
+  Cockpit cockpit({.start = false});
+  cockpit.writeFile(kIni, "[FUEL QUANTITY]\r\npayload=260\r\n");
+  cockpit.start().runSeconds(1);
+  DecPayload100();
+  EXPECT_EQ(GetPayload(), 160.0);
+  cockpit.runSeconds(1);
+  DecPayload100();
+  EXPECT_EQ(GetPayload(), 60.0);
+  cockpit.set(Token::FuelLeftGal, -5).set(Token::FuelRightGal, 10);
+  EXPECT_EQ(GetFuelQuantityValue(kTankLeft), 0.0) << "a negative quantity reads empty";
+}
+
 TEST(Fuel, AHugeSavedPayloadIsWrittenBackSaturated) {
   Cockpit cockpit({.start = false});
   cockpit.writeFile(kIni, "[FUEL QUANTITY]\r\npayload=1e300\r\n");
@@ -219,6 +233,34 @@ TEST(Fuel, FuelHeatWarmsTheFuelToItsLimitAndItCoolsAfterwards) {
   const double warm = offset();
   cockpit.runTicks(19 * 3);
   EXPECT_NEAR(offset(), warm - 3 * 0.1, 1e-9);
+}
+
+// The mirror of the cross-feed rule: right pumps off, left pumps on, the FUEL
+// XFEED open: engine 2 draws from the left tank through its own events, and
+// engine 1 stays on its own.
+TEST(Fuel, Engine2DrawsFromTheLeftTankThroughTheCrossFeed) {
+  Cockpit cockpit;
+  FillTanks(cockpit, 1000, 2000, 1000);
+  cockpit.control("APU", "battery", 41).control("ELECTRIC", "ext_bus_1_sw", 41).control("ELECTRIC", "ext_bus_2_sw", 41);
+  cockpit.control("FUEL PUMPS", "fwd_left", 41).control("FUEL PUMPS", "aft_left", 41).runSeconds(2);
+  EXPECT_EQ(Selectors(cockpit), SelectorPair(kSelectLeft, kSelectRight)) << "FUEL XFEED closed";
+  cockpit.clearKeyEvents().setSwitch(&g_fuelXFeedLever, kFuelXFeedLeverOpen).runSeconds(1);
+  EXPECT_EQ(Selectors(cockpit), SelectorPair(kSelectLeft, kSelectLeft));
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventEngine2SelectorBase + kSelectLeft).size(), 1u);
+  EXPECT_EQ(SelectorEvents(cockpit), 1u) << "engine 1's selector already agrees";
+}
+
+// Engine 2's fuel heat warms engine 2's fuel only.
+TEST(Fuel, Engine2sFuelHeatWarmsItsOwnFuel) {
+  Cockpit cockpit({.start = false});
+  cockpit.set(Token::AmbientTempDegCBy256, 10.0 / 256.0).set(Token::UnitsOfMeasure, 2);
+  cockpit.start().runSeconds(1);
+  cockpit.setSwitch(&g_fuelHeatRightSwitch, 41);
+  cockpit.runUntil([] { return IsFuelHeatOn(2) != 0; }, 2);
+  ASSERT_EQ(IsFuelHeatOn(2), 1u);
+  cockpit.runTicks(19 * 4);
+  EXPECT_NEAR(GetFuelTemperature(2) - 10.0, 4 * 0.7, 1e-9);
+  EXPECT_NEAR(GetFuelTemperature(1), 10.0, 1e-9) << "engine 1's fuel is not heated";
 }
 
 TEST(Fuel, FuelTemperatureCreepsTowardTheOutsideAirInTheUnitSystemsUnit) {

@@ -6,8 +6,11 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
+#include "core/controls.h"
 #include "core/panel_services.h"
+#include "core/tick_scheduler.h"
 #include "systems/air_condition.h"
 #include "systems/apu.h"
 #include "systems/engine_start.h"
@@ -87,6 +90,76 @@ TEST(Pneumatics, DuctPressureBySourceLessItsUsers) {
   cockpit.set(Token::Engine1Combustion, 0).set(Token::Engine2Combustion, 0).control("APU", "air_switch", 120);
   cockpit.control("ENGINE STARTER", "starter_left", kStarterGroundStart).runSeconds(1.1);
   EXPECT_EQ(GetPneumaticPressure(), 0.0);
+}
+
+// Each side's users count only with their own engine running, and each
+// starter alone takes its own 6 psi: engine 2 alone through its cross-feed
+// with every user of both sides on, then the right starter alone on APU air.
+TEST(Pneumatics, EachSideTakesItsOwnUsersAndStarter) {
+  Cockpit cockpit({.start = false});
+  SaveApuAir(cockpit, "[AIR CONDITION]\r\nsupply_left=41\r\nsupply_right=41\r\n");
+  cockpit.start();
+  cockpit.control("ENGINE STARTER", "starter_right", kStarterGroundStart).runSeconds(1.1);
+  EXPECT_EQ(GetPneumaticPressure(), 36.0 - 6.0) << "the right starter alone";
+  cockpit.control("ENGINE STARTER", "starter_right", 120);
+  cockpit.control("ENGINE STARTER", "starter_left", kStarterGroundStart).runSeconds(1.1);
+  EXPECT_EQ(GetPneumaticPressure(), 36.0 - 6.0) << "the left starter alone";
+  cockpit.control("ENGINE STARTER", "starter_left", 120);
+
+  cockpit.set(Token::Engine2Combustion, 1).control("PNEUMATIC X-FEED", "right", kXFeedLeverPassesAir);
+  cockpit.control("ICE PROTECTION", "engine_left", 41).control("ICE PROTECTION", "engine_right", 41);
+  cockpit.control("ENGINE STARTER", "fuel_heat_left", 41).control("ENGINE STARTER", "fuel_heat_right", 41);
+  cockpit.runSeconds(2.2);
+  EXPECT_EQ(GetPneumaticPressure(), 38.0 - 2.0 - 3.0 - 2.0) << "engine 1 does not run: nothing of its side";
+}
+
+// Each cross-feed lever runs its own moves frame by frame, a frame a tick:
+// the right one from the air-passing frame back to 10 and out again, the
+// left one out from 10 (a saved 11 is none of its frames).
+TEST(Pneumatics, EachCrossFeedRunsBothWaysFrameByFrame) {
+  Cockpit cockpit({.start = false});
+  cockpit.writeFile(kIni, "[PNEUMATIC X-FEED]\r\nleft=11\r\nright=1\r\n");
+  cockpit.start();
+  EXPECT_EQ(GetSwitch(&g_pneumaticXFeedLeft), kXFeedLeverDefault) << "not one of its frames";
+  EXPECT_EQ(GetSwitch(&g_pneumaticXFeedRight), 1);
+  int32_t position = 0;
+  ASSERT_TRUE(ReadControl(L"PNEUMATIC X-FEED", L"right", &position));
+  EXPECT_EQ(position, 1) << "a scenario's expect reads the right lever";
+  ASSERT_TRUE(ReadControl(L"PNEUMATIC X-FEED", L"left", &position));
+  EXPECT_EQ(position, kXFeedLeverDefault);
+  HandleXFeedLeverRight(0, 1);
+  cockpit.runTicks(5);
+  EXPECT_EQ(GetSwitch(&g_pneumaticXFeedRight), 5);
+  cockpit.runTicks(10);
+  EXPECT_EQ(GetSwitch(&g_pneumaticXFeedRight), 10);
+  HandleXFeedLeverRight(0, 0);
+  HandleXFeedLeverLeft(0, 0);
+  cockpit.runTicks(5);
+  EXPECT_EQ(GetSwitch(&g_pneumaticXFeedRight), 6);
+  EXPECT_EQ(GetSwitch(&g_pneumaticXFeedLeft), 6);
+  cockpit.runTicks(10);
+  EXPECT_EQ(GetSwitch(&g_pneumaticXFeedRight), 1);
+  EXPECT_EQ(GetSwitch(&g_pneumaticXFeedLeft), 1);
+}
+
+// The duct pressure is worked out once a second, on its channel's tick.
+TEST(Pneumatics, TheDuctPressureChangesOnlyOnItsChannelsTick) {
+  Cockpit cockpit({.start = false});
+  SaveApuAir(cockpit, "");
+  cockpit.start();
+  cockpit.runSeconds(2.5).watchChannel(kChannel1HzC);
+  EXPECT_EQ(GetPneumaticPressure(), 36.0);
+  cockpit.control("ENGINE STARTER", "starter_left", kStarterGroundStart);
+  std::vector<double> changedOn;
+  for (int tick = 0; tick < 40; ++tick) {
+    const double before = GetPneumaticPressure();
+    cockpit.runTicks(1);
+    if (GetPneumaticPressure() != before) changedOn.push_back(cockpit.tick18());
+  }
+  cockpit.runTicks(1);  // the last tick's channel is seen on the next
+  ASSERT_EQ(changedOn.size(), 1u);
+  EXPECT_EQ(cockpit.dueTicks(kChannel1HzC).count(changedOn[0]), 1u) << "changed on tick " << changedOn[0];
+  EXPECT_EQ(GetPneumaticPressure(), 30.0);
 }
 
 // The knob value survives a flight that ends with both supplies off (the

@@ -150,6 +150,23 @@ TEST(Epr, RoundTripWithLimitsAndModes) {
   EXPECT_EQ(cockpit.ini("EPR", "eng2_epr_bug"), "2.500000");
 }
 
+// Each engine's EPR from its own turbine speed, below 11000 ft.
+TEST(Epr, EachEngineReadsItsOwnTurbineSpeed) {
+  Cockpit cockpit;
+  cockpit.set(Token::AltitudeFt, 5000).set(625, 100).set(644, 60);
+  EXPECT_NEAR(GetEprDisplayValue(1), 45 / 45.92 + 1, 1e-12);
+  EXPECT_NEAR(GetEprDisplayValue(2), 5 / 45.92 + 1, 1e-12);
+  // Just past each knee of the law, its own segment.
+  const struct {
+    double v;
+    double epr;
+  } kPastTheKnees[] = {{45.05, 1 - 0.05 * 0.01}, {50.05, 1 - 4.95 * 0.01}, {55.05, 0.05 / 45.92 + 1}};
+  for (const auto& point : kPastTheKnees) {
+    cockpit.set(644, point.v);
+    EXPECT_NEAR(GetEprDisplayValue(2), point.epr, 1e-12) << point.v;
+  }
+}
+
 TEST(Epr, IndicationsAndTheThrottleLaw) {
   Cockpit cockpit;
   const uint32_t n1 = 625;
