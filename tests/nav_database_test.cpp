@@ -407,6 +407,17 @@ TEST(MagVarGrid, BlendsAcrossTheJumpAtPlusMinus180AndRefusesValuesBeyondIt) {
     }
   }
 
+  // A row one step past the grid's last latitude is refused, never stored
+  // past the end.
+  CMagVarGrid past;
+  NavLoadReport pastReport;
+  EXPECT_TRUE(past.Parse("magvar.txt",
+                         "@GRID|lat_min|lat_step|rows|lon_min|lon_step|cols\nGRID|-90|90|3|-180|90|4\n"
+                         "@ROW|lat|values\nROW|-90|1 2 3 4\nROW|0|1 2 3 4\nROW|90|1 2 3 4\nROW|180|9 9 9 9\n",
+                         &pastReport));
+  EXPECT_EQ(pastReport.badLines, 1u);
+  EXPECT_NEAR(past.AtLatLonWest(90, 0), 3.0, 1e-6);
+
   // A value no declination can have is a bad row, not a NaN between points.
   CMagVarGrid huge;
   NavLoadReport hugeReport;
