@@ -244,6 +244,7 @@ TEST(FlightPlan, ACopySharesNothingAndKeepsTheActiveLeg) {
   CLeg* bravo = plan.GetFirstLeg()->GetNext();
   plan.SetHold(bravo, CHold(180, kTurnRight, 4.0, kUnsetValue, kUnsetValue));
   bravo->SetProcTurn(CProcTurn(45, 10, kTurnLeft));
+  bravo->SetPassType(PassType::FlyOver);
   plan.SequenceLeg();
   plan.MarkExecuted();
 
@@ -259,6 +260,10 @@ TEST(FlightPlan, ACopySharesNothingAndKeepsTheActiveLeg) {
   EXPECT_NE(copied->GetHold(), bravo->GetHold());
   EXPECT_TRUE(copied->HasProcTurn());
   EXPECT_NE(copied->GetProcTurn(), bravo->GetProcTurn());
+  EXPECT_EQ(copied->GetPassType(), static_cast<int32_t>(PassType::FlyOver)) << "a fly-over waypoint stays one";
+  CFlightPlan assigned;
+  assigned = plan;
+  EXPECT_EQ(assigned.GetFirstLeg()->GetPassType(), static_cast<int32_t>(PassType::FlyOver));
 
   // Editing either leaves the other as it was.
   copy.DeleteLeg(copied->GetNext());
