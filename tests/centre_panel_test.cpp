@@ -101,6 +101,7 @@ TEST(FuelQuantityGauge, TheTestShowsItsFiguresAndTheLampTestShowsEights) {
   Cockpit& cockpit = lit.cockpit;
   cockpit.addSounds({kClickButton1});
   SetTanks(cockpit, 1000.0, 2000.0, 1500.0);
+  EXPECT_EQ(GetSwitch(&g_fuelQuantityTestButton), kSwitchOff) << "released from the start";
   cockpit.mouse("Fuel_Quantity", 10, 100, kClick).draw();
   EXPECT_EQ(GetSwitch(&g_fuelQuantityTestButton), kSwitchOn);
   EXPECT_EQ(Windows(cockpit, Readout::kLeft), (Digits{3, 0, 0, 0}));

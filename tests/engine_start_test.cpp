@@ -27,8 +27,11 @@ namespace {
 constexpr const char* kIni = Cockpit::kAircraftIniFile;
 constexpr double kLbPerGallon = 6.7;
 
+// The starter toggles sent to the simulator, each with data 0.
 size_t Toggles(const Cockpit& cockpit, int engine) {
-  return cockpit.keyEvents(engine == 1 ? kKeyEventToggleStarter1 : kKeyEventToggleStarter2).size();
+  const auto toggles = cockpit.keyEvents(engine == 1 ? kKeyEventToggleStarter1 : kKeyEventToggleStarter2);
+  for (const auto& toggle : toggles) EXPECT_EQ(toggle.value, 0u) << "engine " << engine;
+  return toggles.size();
 }
 
 bool StarterOn(const Cockpit& cockpit, int engine) {
