@@ -114,5 +114,20 @@ TEST(AuralWarnings, TheStartupReferenceIsTheLoadedTrim) {
   EXPECT_EQ(cockpit.played(kSlotStabilizerTrim).size(), 1u);
 }
 
+// A flight that starts in the air with the stabilizer trimmed: the load
+// step takes that trim as the reference, so no call comes for it.
+TEST(AuralWarnings, AFlightStartedTrimmedTakesItsTrimAsTheReference) {
+  Cockpit cockpit({.start = false});
+  cockpit.addSounds({kSlotStabilizerTrim}, 300);
+  cockpit.set(Token::OnGround, 0).set(kTokenStabilizerAngleRad, 6.0 / kDegreesPerRadian);
+  cockpit.start();
+  Stabilizer(cockpit, 6.0).runSeconds(3);
+  Stabilizer(cockpit, 7.0);
+  Stabilizer(cockpit, 7.9).runSeconds(3);
+  EXPECT_TRUE(cockpit.played(kSlotStabilizerTrim).empty()) << "1.9 from the trim the flight started with";
+  Stabilizer(cockpit, 8.1).runSeconds(3);
+  EXPECT_EQ(cockpit.played(kSlotStabilizerTrim).size(), 1u);
+}
+
 }  // namespace
 }  // namespace halcyon::test
