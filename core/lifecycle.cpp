@@ -18,7 +18,6 @@
 #include "displays/efis/display_states.h"
 #include "displays/efis/efis_dimmer.h"
 #include "displays/efis/efis_mcp.h"
-#include "displays/placeholders.h"
 #include "displays/radar/radar.h"
 #include "displays/tcas/tcas.h"
 #include "displays/tcas/tcas_logic.h"

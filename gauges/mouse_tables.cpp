@@ -36,7 +36,6 @@
 #include "gauges/nav.h"
 #include "gauges/pedestal.h"
 #include "gauges/pedestal_lights.h"
-#include "gauges/placeholders.h"
 #include "gauges/radar_panel.h"
 #include "gauges/radio_heads.h"
 #include "gauges/second_overhead.h"

@@ -24,7 +24,6 @@
 #include "gauges/fms.h"
 #include "gauges/forward_panel.h"
 #include "gauges/nav.h"
-#include "gauges/placeholders.h"
 #include "gauges/radio_heads.h"
 #include "gauges/side_switches.h"
 #include "gauges/air_condition_panel.h"

@@ -462,10 +462,8 @@ std::string RunSimException(RunContext&, const ScenarioStep&) {
   return "";
 }
 
-// Inputs the cockpit takes from systems not built yet (see
-// systems/placeholders.h and displays/placeholders.h); a row goes when its
-// system lands.
-// None at present: every system the cockpit reads from is built.
+// Inputs the cockpit takes from systems not built yet; a row goes when its
+// system lands. None at present: every system the cockpit reads from is built.
 constexpr std::array<const char*, 0> kPlaceholderInputs{};
 
 std::string CheckPlaceholder(const std::vector<std::string>& args) {

@@ -11,7 +11,6 @@
 #include "core/switch.h"
 #include "gauges/element_helpers.h"
 #include "gauges/fms.h"
-#include "gauges/placeholders.h"
 #include "simhost/mouse_rects.h"
 #include "simhost/run_log.h"
 #include "simhost/scenario.h"

@@ -16,7 +16,6 @@
 #include "displays/tcas/tcas.h"
 #include "gauges/cards.h"
 #include "gauges/engine_display.h"
-#include "gauges/placeholders.h"
 #include "host/direct_input_keyboard.h"
 #include "host/keyboard_combos.h"
 #include "host/payload_traffic.h"

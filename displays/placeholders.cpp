@@ -1,6 +1,0 @@
-// Placeholders for steps of the EFIS and traffic displays not built yet.
-#include "displays/placeholders.h"
-
-#include "platform/system.h"
-
-namespace halcyon {}  // namespace halcyon
