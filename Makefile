@@ -4,7 +4,7 @@
 #               under AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzzers
 
 JOBS ?= $(shell nproc)
-FUZZ_SECONDS ?= 60
+FUZZ_SECONDS ?= 30
 SCENARIO ?= scenarios/default.scn
 
 .PHONY: demo test setup build check test-sanitize fuzz bench clean

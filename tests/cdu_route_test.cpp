@@ -384,46 +384,5 @@ TEST(CduRoute, TheAlignmentIsSavedForTheNextStart) {
   EXPECT_EQ(cockpit.ini("SIMDATA", "FMSAlignDone", "SimObjects/Airplanes/QZ Halcyon Pro/FMS.ini"), "1");
 }
 
-// The demo flight: the crew programs Zurich, GIVOR at or above 5000 ft,
-// FAREN and back to Zurich from runway 16 on the CDU before departure.
-TEST(DefaultFlight, TheCrewProgramsTheRouteOnTheCduBeforeDeparture) {
-  Cockpit cockpit;
-  std::ifstream file(std::string(HALCYON_SOURCE_DIR) + "/scenarios/default.scn");
-  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  simhost::Scenario scenario;
-  std::vector<std::string> errors;
-  ASSERT_TRUE(scenario.Parse(text, "default.scn", &errors));
-  bool executedOnGround = false;
-  bool positionedOnGround = false;
-  // The route as executed on the ground (the flight sequences it later).
-  std::string identsExecuted;
-  int32_t firstConstraintType = 0;
-  double firstConstraint = 0.0;
-  cockpit.everyTick([&](auto&) {
-    const bool onGround = cockpit.token(Token::OnGround) != 0.0;
-    if (!executedOnGround && g_fms.GetFmsNav()->GetExecRoute() == 1 && onGround) {
-      identsExecuted = LegIdents();
-      firstConstraintType = g_fms.GetFmsNav()->GetRoute(3)->GetFirstLeg()->GetAltConstraintType(1);
-      firstConstraint = g_fms.GetFmsNav()->GetRoute(3)->GetFirstLeg()->GetAltConstraint(1);
-    }
-    executedOnGround = executedOnGround || (g_fms.GetFmsNav()->GetExecRoute() == 1 && onGround);
-    positionedOnGround = positionedOnGround || (g_fms.GetFmsNav()->IsPositionInitialised() && onGround);
-  });
-  simhost::RunLog log;
-  std::string error;
-  ASSERT_TRUE(simhost::RunScenario(cockpit.host(), scenario, log, &error)) << error;
-  EXPECT_TRUE(executedOnGround);
-  const CFlightPlan& flown = *g_fms.GetFmsNav()->GetRoute(3);
-  EXPECT_STREQ(flown.GetOrigin()->GetIdent(), "LSZH");
-  EXPECT_EQ(g_fms.GetActiveRouteOrigin(), "LSZH") << "the departure plan's station";
-  EXPECT_STREQ(flown.GetOrigin()->GetRunway()->GetIdent(), "16");
-  EXPECT_EQ(identsExecuted, "GIVOR FAREN LSZH [[[[[ ");
-  EXPECT_EQ(firstConstraintType, 2);
-  EXPECT_EQ(firstConstraint, 5000.0);
-  EXPECT_TRUE(positionedOnGround);
-  EXPECT_FALSE(g_fms.GetFmsNav()->IsPositionInitialised()) << "the IRS switched off with the cockpit drops it";
-  EXPECT_FALSE(g_fms.GetFmsNav()->HasChangePending());
-}
-
 }  // namespace
 }  // namespace halcyon::test

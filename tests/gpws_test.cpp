@@ -212,28 +212,5 @@ TEST(Gpws, AlertCodeSetterAndStartUp) {
   EXPECT_EQ(IsGpwsButtonFlagSet(), 0u);
 }
 
-// The demo flight: the fire test held on the ground, and a sink-rate call on
-// the approach (and no other GPWS voice on the whole flight).
-TEST(DefaultFlight, AFireTestOnTheGroundAndASinkRateCallOnTheApproach) {
-  Cockpit cockpit({.start = false});
-  cockpit.addSounds({kSlotDontSink, kSlotGlideSlope, kSlotSinkRate, kSlotTerrain, kSlotTooLowFlaps, kSlotTooLowGear,
-                     kSlotTooLowTerrain, kSlotWhoop},
-                    300)
-      .start();
-  std::ifstream file(std::string(HALCYON_SOURCE_DIR) + "/scenarios/default.scn");
-  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  simhost::Scenario scenario;
-  std::vector<std::string> errors;
-  ASSERT_TRUE(scenario.Parse(text, "default.scn", &errors));
-  bool fireTested = false;
-  cockpit.everyTick([&](auto&) { fireTested = fireTested || IsFireTestPressed() != 0; });
-  simhost::RunLog log;
-  std::string error;
-  ASSERT_TRUE(simhost::RunScenario(cockpit.host(), scenario, log, &error)) << error;
-  EXPECT_TRUE(fireTested);
-  EXPECT_FALSE(cockpit.played(kSlotSinkRate).empty());
-  for (const PlayedSound& sound : cockpit.played()) EXPECT_EQ(sound.slot, kSlotSinkRate) << sound.tick18;
-}
-
 }  // namespace
 }  // namespace halcyon::test

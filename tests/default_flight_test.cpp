@@ -1,9 +1,9 @@
-// The FMS flying the default flight through the host's autopilot and flight
-// model: after the take-off the crew engages NAV and VNAV; the FMS's
-// heading brings the aircraft onto the route (NAV far from the track, NAV
-// track within 5 NM of it), its VNAV phases climb to the cruise altitude,
-// cruise and descend to the constraint at FAREN, and every waypoint of the
-// route is passed in order, each once.
+// The default flight, flown once through the host as a user runs it, and
+// checked from three sides: the crew programs the route on the CDU before
+// departure; after the take-off the FMS flies it on NAV and VNAV (NAV far
+// from the track, NAV track within 5 NM of it; climb, cruise, descent to
+// the constraint at FAREN; every waypoint passed in order, each once); and
+// the GPWS, tested on the ground, calls only "sink rate" on the approach.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,19 +17,59 @@
 #include "simhost/run_log.h"
 #include "simhost/scenario.h"
 #include "systems/dfgs.h"
+#include "systems/fire_protection.h"
 #include "tests/cockpit.h"
 
 namespace halcyon::test {
 namespace {
 
-TEST(FmsFlight, TheDefaultFlightFliesItsRouteOnLnavAndVnav) {
-  Cockpit cockpit;
+constexpr int kSlotDontSink = 231;
+constexpr int kSlotGlideSlope = 232;
+constexpr int kSlotSinkRate = 233;
+constexpr int kSlotTerrain = 234;
+constexpr int kSlotTooLowFlaps = 235;
+constexpr int kSlotTooLowGear = 236;
+constexpr int kSlotTooLowTerrain = 237;
+constexpr int kSlotWhoop = 238;
+
+std::string LegIdents() {
+  std::string idents;
+  for (const CLeg* leg = g_fms.GetFmsNav()->GetRoute(3)->GetFirstLeg(); leg != nullptr; leg = leg->GetNext()) {
+    idents += std::string(leg->GetToIdent()) + " ";
+  }
+  return idents;
+}
+
+TEST(DefaultFlight, TheRouteIsProgrammedFlownOnTheFmsAndTheGpwsCallsOnlySinkRate) {
+  Cockpit cockpit({.start = false});
+  cockpit.addSounds({kSlotDontSink, kSlotGlideSlope, kSlotSinkRate, kSlotTerrain, kSlotTooLowFlaps, kSlotTooLowGear,
+                     kSlotTooLowTerrain, kSlotWhoop},
+                    300)
+      .start();
   std::ifstream file(std::string(HALCYON_SOURCE_DIR) + "/scenarios/default.scn");
   const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   simhost::Scenario scenario;
   std::vector<std::string> errors;
   ASSERT_TRUE(scenario.Parse(text, "default.scn", &errors));
 
+  // The CDU on the ground: the route as executed there (the flight sequences it later).
+  bool executedOnGround = false;
+  bool positionedOnGround = false;
+  std::string identsExecuted;
+  int32_t firstConstraintType = 0;
+  double firstConstraint = 0.0;
+  cockpit.everyTick([&](auto&) {
+    const bool onGround = cockpit.token(Token::OnGround) != 0.0;
+    if (!executedOnGround && g_fms.GetFmsNav()->GetExecRoute() == 1 && onGround) {
+      identsExecuted = LegIdents();
+      firstConstraintType = g_fms.GetFmsNav()->GetRoute(3)->GetFirstLeg()->GetAltConstraintType(1);
+      firstConstraint = g_fms.GetFmsNav()->GetRoute(3)->GetFirstLeg()->GetAltConstraint(1);
+    }
+    executedOnGround = executedOnGround || (g_fms.GetFmsNav()->GetExecRoute() == 1 && onGround);
+    positionedOnGround = positionedOnGround || (g_fms.GetFmsNav()->IsPositionInitialised() && onGround);
+  });
+
+  // The FMS in the air.
   bool tookOff = false;
   bool onGround = true;
   std::string passed;            // the waypoints passed, in order
@@ -67,9 +107,27 @@ TEST(FmsFlight, TheDefaultFlightFliesItsRouteOnLnavAndVnav) {
       EXPECT_GT(g_fms.GetDescentConstraintAltitude(), 0.0);
     }
   });
+  // The GPWS's test on the ground.
+  bool fireTested = false;
+  cockpit.everyTick([&](auto&) { fireTested = fireTested || IsFireTestPressed() != 0; });
+
   simhost::RunLog log;
   std::string error;
   ASSERT_TRUE(simhost::RunScenario(cockpit.host(), scenario, log, &error)) << error;
+  EXPECT_EQ(log.Expects().failed, 0);
+
+  EXPECT_TRUE(executedOnGround);
+  const CFlightPlan& flown = *g_fms.GetFmsNav()->GetRoute(3);
+  EXPECT_STREQ(flown.GetOrigin()->GetIdent(), "LSZH");
+  EXPECT_EQ(g_fms.GetActiveRouteOrigin(), "LSZH") << "the departure plan's station";
+  EXPECT_STREQ(flown.GetOrigin()->GetRunway()->GetIdent(), "16");
+  EXPECT_EQ(identsExecuted, "GIVOR FAREN LSZH [[[[[ ");
+  EXPECT_EQ(firstConstraintType, 2);
+  EXPECT_EQ(firstConstraint, 5000.0);
+  EXPECT_TRUE(positionedOnGround);
+  EXPECT_FALSE(g_fms.GetFmsNav()->IsPositionInitialised()) << "the IRS switched off with the cockpit drops it";
+  EXPECT_FALSE(g_fms.GetFmsNav()->HasChangePending());
+
   EXPECT_TRUE(tookOff);
   EXPECT_EQ(passed, "GIVOR FAREN LSZH ");
   EXPECT_EQ(phases, "1234") << "climb, cruise, descent, level at the end of descent";
@@ -83,7 +141,10 @@ TEST(FmsFlight, TheDefaultFlightFliesItsRouteOnLnavAndVnav) {
   ASSERT_FALSE(rollChangeCrossTrack.empty()) << "NAV far, then NAV track";
   for (double xtk : rollChangeCrossTrack) EXPECT_NEAR(xtk, 5.0, 0.3);
   EXPECT_GT(headingCommands, 18 * 300) << "minutes on the FMS's heading";
-  EXPECT_EQ(log.Expects().failed, 0);
+
+  EXPECT_TRUE(fireTested);
+  EXPECT_FALSE(cockpit.played(kSlotSinkRate).empty());
+  for (const PlayedSound& sound : cockpit.played()) EXPECT_EQ(sound.slot, kSlotSinkRate) << sound.tick18;
 }
 
 }  // namespace
