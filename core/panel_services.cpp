@@ -31,7 +31,10 @@ double ReadToken(uint32_t tokenId) {
   return record.value;
 }
 
+double ReadScaledToken(Token token) { return ReadToken(token) / TokenScale(token); }
 double ReadRadioAltitudeFt() { return ReadToken(Token::RadioAltitudeM) * kFeetPerMetre; }
+double ReadVerticalSpeedFpm() { return ReadScaledToken(Token::VerticalSpeed); }
+double ReadMach() { return ReadScaledToken(Token::Mach); }
 
 double ReadToken(Token token) { return ReadToken(static_cast<uint32_t>(token)); }
 

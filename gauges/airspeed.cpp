@@ -47,8 +47,8 @@ constexpr platform::NeedlePoint kMaxSpeedScale128[] = {
 };
 
 constexpr uint32_t kTokenIas = static_cast<uint32_t>(Token::IndicatedAirspeedKt);
-constexpr uint32_t kTokenMaxSpeed = static_cast<uint32_t>(Token::MaxOperatingSpeedKtBy128);
-constexpr uint32_t kTokenMach = static_cast<uint32_t>(Token::MachTimes20480);
+constexpr uint32_t kTokenMaxSpeed = static_cast<uint32_t>(Token::MaxOperatingSpeed);
+constexpr uint32_t kTokenMach = static_cast<uint32_t>(Token::Mach);
 
 constinit ElementChain g_elements({
     StaticImage("dial face", 0, 0, kLit),
@@ -80,7 +80,7 @@ bool Powered() { return IsPanelPowered() != 0; }
 bool MachAsKnots(double mach, double* knots) {
   const double mmo = ReadToken(Token::MaxOperatingMach);
   if (!(mmo > 0.0)) return false;
-  *knots = mach * (ReadToken(Token::MaxOperatingSpeedKtBy128) / kMaxSpeedScale) / mmo;
+  *knots = mach * (ReadToken(Token::MaxOperatingSpeed) / kMaxSpeedScale) / mmo;
   return std::isfinite(*knots);
 }
 

@@ -20,7 +20,7 @@ double AgentPercent(const CSwitch& bottle) { return GetSwitch(&bottle) == kSwitc
 }  // namespace
 
 double AirspeedTooltipIas() { return ReadToken(Token::IndicatedAirspeedKt); }
-double AirspeedTooltipMach() { return ReadToken(Token::MachTimes20480) / kMachTokenScale; }
+double AirspeedTooltipMach() { return ReadToken(Token::Mach) / kMachTokenScale; }
 double AltimeterTooltipAltitude() { return ReadToken(Token::AltitudeFt); }
 double AltimeterTooltipMillibar() { return ReadToken(Token::AltimeterMb); }
 double AltimeterTooltipInHg() { return ReadToken(Token::AltimeterInHg); }

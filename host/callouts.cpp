@@ -196,7 +196,7 @@ void CallSixtyKnots(const Inputs& in) {
 void CallCaptures(const Inputs& in) {
   const double glideSlope = ReadToken(Token::GlideSlopeNeedle);
   const double course = ReadToken(Token::CourseNeedle);
-  const bool signalValid = ReadToken(Token::NavSignal) == 1.0;
+  const bool signalValid = ReadToken(Token::Nav1ToFrom) == 1.0;
   if (!in.onGround && std::fabs(glideSlope) >= kGlideSlopeFullScale) g_callouts.glideSlope = true;
   SayOnce(g_callouts.glideSlope, std::fabs(glideSlope) < kGlideSlopeFullScale && signalValid, kGlideSlopeCapture);
   if (!in.onGround && std::fabs(course) >= kCourseFullScale) g_callouts.localizer = true;

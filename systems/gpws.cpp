@@ -83,7 +83,7 @@ Flight ReadFlight() {
   return {
       .radioAltitudeFt = ReadRadioAltitudeFt(),
       .verticalSpeedFpm = ReadToken(Token::VerticalSpeed) / kVerticalSpeedScale,
-      .mach = ReadToken(Token::MachTimes20480) / kMachScale,
+      .mach = ReadToken(Token::Mach) / kMachScale,
       .onGround = IsSimVar60Set() != 0,
       .gearDown = ReadToken(Token::GearHandle) >= kGearHandleDown,
       .flapsInLandingPosition = ReadToken(Token::FlapPosition) >= kFlapsLandingPosition,

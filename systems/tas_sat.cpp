@@ -29,7 +29,7 @@ double GetTrueAirspeed() {
   const double windFromDeg = ReadToken(Token::WindDirectionDeg);
   const double windKt = ReadToken(Token::WindSpeedKt);
   const double groundSpeedMps = ReadToken(Token::GroundSpeedMps);
-  const double headingRad = ReadToken(Token::HeadingRad);
+  const double headingRad = ReadToken(Token::TrueHeadingRad);
   double windAngleDeg = windFromDeg - headingRad * kDegPerRad;
   if (windAngleDeg >= 360.0) windAngleDeg -= 360.0;
   if (windAngleDeg < 0.0) windAngleDeg += 360.0;
@@ -37,7 +37,7 @@ double GetTrueAirspeed() {
 }
 
 double GetTotalAirTemp() { return ReadToken(Token::TotalAirTempDegC); }
-double GetOutsideAirTempDegC() { return ReadToken(Token::AmbientTempDegCBy256) * 256.0; }
+double GetOutsideAirTempDegC() { return ReadToken(Token::AmbientTemp) * 256.0; }
 
 void UpdateStaticAirTemp() {
   const double temp = ToDisplayTemp(GetOutsideAirTempDegC());

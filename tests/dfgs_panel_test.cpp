@@ -173,7 +173,7 @@ TEST(DfgsPanel, NavTwiceFromHeadingHoldGivesLnavThenNone) {
 
 TEST(DfgsPanel, TheAutopilotAloneEngagesTheButtonsAndIasMachTogglesItsApproachKey) {
   Flying f(false);
-  f.cockpit.set(kTokAp, 1).set(Token::AltitudeFt, 30000).set(Token::MachTimes20480, 0.78 * 20480).clearKeyEvents();
+  f.cockpit.set(kTokAp, 1).set(Token::AltitudeFt, 30000).set(Token::Mach, 0.78 * 20480).clearKeyEvents();
   SetDfgsPitchMode(kPitchVerticalSpeed);
   f.call("DfgsMouseIasMach");
   EXPECT_EQ(GetDfgsPitchMode(), kPitchMachOnPitch) << "at or above 27000 ft";

@@ -339,7 +339,7 @@ TEST(DisplayStates, FlightDirectorThicknessDefault) {
 
 TEST(DisplayStates, SpeedTargetErrorFromTheHoldsThenTheGuidance) {
   Cockpit cockpit;
-  cockpit.set(117, 1).set(118, 0.76).set(Token::MachTimes20480, 0.74 * 20480);
+  cockpit.set(117, 1).set(118, 0.76).set(Token::Mach, 0.74 * 20480);
   EXPECT_NEAR(GetSpeedTargetError(), 4.0, 1e-9);
   cockpit.set(117, 0).set(115, 1).set(116, 250).set(Token::IndicatedAirspeedKt, 225);
   EXPECT_EQ(GetSpeedTargetError(), 10.0) << "held at 10 kt";

@@ -192,7 +192,7 @@ TEST(EngineStart, AClockSetBackNeverKeepsAFuelHeatCycleOnLonger) {
 TEST(EngineModel, APlausibleStartSpoolAndShutDown) {
   Cockpit cockpit({.start = false});
   FillTanks(cockpit);
-  cockpit.set(Token::AmbientTempDegCBy256, 15.0 / 256.0).start();
+  cockpit.set(Token::AmbientTemp, 15.0 / 256.0).start();
   GroundStart(cockpit, 1);
   cockpit.runSeconds(1.6);
   ASSERT_TRUE(StarterOn(cockpit, 1));
@@ -281,7 +281,7 @@ TEST(EngineModel, BadTokensAreReadAsNothing) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   FillTanks(cockpit);
   cockpit.set(Token::Engine1N2Pct, nan).set(Token::Engine1Throttle, nan);
-  cockpit.set(Token::FuelWeightLbPerGallon, -3).set(Token::AmbientTempDegCBy256, nan);
+  cockpit.set(Token::FuelWeightLbPerGallon, -3).set(Token::AmbientTemp, nan);
   GroundStart(cockpit, 1);
   cockpit.runSeconds(12).set(Token::Engine1Mixture, 16384).runSeconds(30);
   EXPECT_NEAR(N2(cockpit, 1), 60.0, 1.0);
@@ -313,7 +313,7 @@ TEST(EngineModel, IndicationTokensReadBackAsTheirValues) {
 TEST(EngineStart, ColdAndDarkToBothEnginesRunning) {
   Cockpit cockpit({.start = false});
   FillTanks(cockpit);
-  cockpit.set(Token::OnGround, 1).set(Token::AmbientTempDegCBy256, 15.0 / 256.0);
+  cockpit.set(Token::OnGround, 1).set(Token::AmbientTemp, 15.0 / 256.0);
   cockpit.start();
   ApuAirReady(cockpit);
   cockpit.control("HYDRAULIC PUMPS", "engine1", kHydPumpHigh).control("HYDRAULIC PUMPS", "engine2", kHydPumpHigh);

@@ -178,7 +178,7 @@ TEST(FlightGuidance, EprHoldClampsTheThrottleCommand) {
   Airborne(cockpit, 3000, 250, true).runSeconds(1.5);
   cockpit.control("DFGS", "dfgs.at_switch", 41);
   PressTrpModeButton(kTrpGoAround);
-  cockpit.set(Token::AmbientTempDegCBy256, -40.0 / 256).runSeconds(1);
+  cockpit.set(Token::AmbientTemp, -40.0 / 256).runSeconds(1);
   ASSERT_GT(GetTrpTarget(), 2.0);
   SetDfgsThrustMode(kThrustEprLimit);
   cockpit.set(Token::Engine1N2Pct, 60).set(Token::Engine2N2Pct, 60).clearKeyEvents().runSeconds(1.1);

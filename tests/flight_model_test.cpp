@@ -37,7 +37,7 @@ TEST(FlightModel, TheAircraftFliesAlongItsHeadingWithTheWind) {
   const double eastNm = (cockpit.longitudeDegEast() - 8.0) * 60.0 * std::cos(47.0 * 3.14159265358979 / 180.0);
   EXPECT_NEAR(eastNm, (FlightModel::TasFromCas(200, 2000) + FlightModel::TasFromCas(200, 2600) + 60) / 2 / 60, 0.05);
   EXPECT_EQ(cockpit.token(Token::IndicatedAirspeedKt), 200.0) << "without the autopilot the speed is the scenario's";
-  EXPECT_NEAR(cockpit.token(Token::MachTimes20480) / 20480.0, FlightModel::MachFromCas(200, 2600), 1e-4);
+  EXPECT_NEAR(cockpit.token(Token::Mach) / 20480.0, FlightModel::MachFromCas(200, 2600), 1e-4);
   cockpit.host().SetFlightModel(false);
   cockpit.runSeconds(10);
   EXPECT_NEAR(cockpit.token(Token::AltitudeFt), 2600.0, 1.0) << "off: the tokens stay as they are";

@@ -215,7 +215,7 @@ TEST(GaugeConventions, AKeyboardCommandDoesWhatAClickOnItsControlDoes) {
 
 TEST(Airspeed, NeedlesRestWithoutPowerAndStayOnTheDial) {
   Cockpit cockpit;
-  cockpit.set(Token::IndicatedAirspeedKt, 250).set(Token::MaxOperatingSpeedKtBy128, 340 * 128).draw();
+  cockpit.set(Token::IndicatedAirspeedKt, 250).set(Token::MaxOperatingSpeed, 340 * 128).draw();
   EXPECT_EQ(cockpit.elementValue("Airspeed", 7), 40.0);
   EXPECT_EQ(cockpit.elementValue("Airspeed", 6), 32960.0);
   EXPECT_EQ(cockpit.elementValue("Airspeed", 1), 40.0);
@@ -227,10 +227,10 @@ TEST(Airspeed, NeedlesRestWithoutPowerAndStayOnTheDial) {
   EXPECT_EQ(cockpit.elementValue("Airspeed", 6), 340.0 * 128);
   EXPECT_EQ(cockpit.elementValue("Airspeed", 5), 0.0);
   EXPECT_EQ(cockpit.elementValue("Airspeed", 8), 0.0);
-  cockpit.set(Token::IndicatedAirspeedKt, 451).set(Token::MaxOperatingSpeedKtBy128, 57601).draw();
+  cockpit.set(Token::IndicatedAirspeedKt, 451).set(Token::MaxOperatingSpeed, 57601).draw();
   EXPECT_EQ(cockpit.elementValue("Airspeed", 7), 450.0);
   EXPECT_EQ(cockpit.elementValue("Airspeed", 6), 57600.0);
-  cockpit.set(Token::IndicatedAirspeedKt, 39).set(Token::MaxOperatingSpeedKtBy128, -1).draw();
+  cockpit.set(Token::IndicatedAirspeedKt, 39).set(Token::MaxOperatingSpeed, -1).draw();
   EXPECT_EQ(cockpit.elementValue("Airspeed", 7), 40.0);
   EXPECT_EQ(cockpit.elementValue("Airspeed", 6), 0.0);
 }
@@ -239,12 +239,12 @@ TEST(Airspeed, NeedlesRestWithoutPowerAndStayOnTheDial) {
 TEST(Airspeed, MachDrumsRestBelowMachPoint15AndRollTowardTheirNextDigit) {
   Cockpit cockpit;
   const auto drums = [&cockpit](double machTimes100000) {
-    cockpit.set(Token::MachTimes20480, machTimes100000 * 0.2048).draw();
+    cockpit.set(Token::Mach, machTimes100000 * 0.2048).draw();
     return std::vector<double>{cockpit.elementValue("Airspeed", 2), cockpit.elementValue("Airspeed", 3),
                                cockpit.elementValue("Airspeed", 4)};
   };
   EXPECT_EQ(drums(14900), (std::vector<double>{89, 49, 99})) << ".150 at rest";
-  cockpit.set(Token::MachTimes20480, 0.15 * kMachScale).draw();
+  cockpit.set(Token::Mach, 0.15 * kMachScale).draw();
   EXPECT_EQ(cockpit.elementValue("Airspeed", 3), 49.0) << "Mach .15 itself still rests";
   EXPECT_EQ(drums(78490), (std::vector<double>{29, 19, 59})) << ".784, no drum between digits";
   EXPECT_EQ(drums(78491), (std::vector<double>{29, 19, 58})) << "thousandths one step toward 5";
@@ -254,7 +254,7 @@ TEST(Airspeed, MachDrumsRestBelowMachPoint15AndRollTowardTheirNextDigit) {
   EXPECT_EQ(drums(79996), (std::vector<double>{23, 3, 3})) << "tenths roll above .79990";
   EXPECT_EQ(drums(79990), (std::vector<double>{29, 9, 9}));
   // Mach .57 as the simulator stores it (a hair low) still reads .570.
-  cockpit.set(Token::MachTimes20480, 0.57 * kMachScale).draw();
+  cockpit.set(Token::Mach, 0.57 * kMachScale).draw();
   EXPECT_EQ(cockpit.elementValue("Airspeed", 2), 49.0);
   EXPECT_EQ(cockpit.elementValue("Airspeed", 3), 29.0);
   EXPECT_EQ(cockpit.elementValue("Airspeed", 4), 99.0);
@@ -263,7 +263,7 @@ TEST(Airspeed, MachDrumsRestBelowMachPoint15AndRollTowardTheirNextDigit) {
 TEST(Airspeed, TheCommandBugShowsTheFirstSpeedSourceThatHasOne) {
   Cockpit cockpit;
   cockpit.powerUp();
-  cockpit.set(Token::MaxOperatingSpeedKtBy128, 340 * 128).set(Token::MaxOperatingMach, 0.85);
+  cockpit.set(Token::MaxOperatingSpeed, 340 * 128).set(Token::MaxOperatingMach, 0.85);
   cockpit.set(Token::AutopilotAirspeedKt, 210).set(Token::AutopilotMach, 0.7);
   SetDfgsPitchMode(1);
   const auto bug = [&cockpit] { return cockpit.draw().elementValue("Airspeed", 1); };
@@ -319,7 +319,7 @@ TEST(Airspeed, TheSpeedCardsAreaTogglesItsWindowAndTheTooltipReadsTheTokens) {
   cockpit.click("Airspeed", 200, 200);
   EXPECT_FALSE(cockpit.isWindowVisible(kSpeedCardsWindow));
   EXPECT_TRUE(cockpit.played(kClickKnob).empty());
-  cockpit.set(Token::IndicatedAirspeedKt, 251.9).set(Token::MachTimes20480, 0.4124 * kMachScale);
+  cockpit.set(Token::IndicatedAirspeedKt, 251.9).set(Token::Mach, 0.4124 * kMachScale);
   EXPECT_EQ(cockpit.tooltip("Airspeed"),
             "Airspeed Indicator.\nAirspeed: 251 KIAS\nMach: 0.412\nClick to toggle Speed Cards.");
 }

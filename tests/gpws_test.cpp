@@ -42,7 +42,7 @@ struct Sample {
 int32_t Evaluate(Cockpit& cockpit, const Sample& sample) {
   cockpit.set(Token::RadioAltitudeM, sample.radioAltitudeFt / kFeetPerMeter)
       .set(Token::VerticalSpeed, sample.verticalSpeedFpm * 1.3)
-      .set(Token::MachTimes20480, sample.mach * 20480)
+      .set(Token::Mach, sample.mach * 20480)
       .set(Token::GearHandle, sample.gearHandle)
       .set(Token::FlapPosition, sample.flapPosition)
       .set(Token::GlideSlopeNeedle, sample.glideSlopeNeedle)

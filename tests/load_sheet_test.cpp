@@ -33,7 +33,7 @@ void SetTanks(Cockpit& cockpit, double leftLb, double centerLb, double rightLb) 
 
 // The air at the field: degrees C and metres.
 void SetField(Cockpit& cockpit, double degC, double altitudeM) {
-  cockpit.set(Token::AmbientTempDegCBy256, degC * kOneDegreeCBy256).set(Token::AltitudeM, altitudeM);
+  cockpit.set(Token::AmbientTemp, degC * kOneDegreeCBy256).set(Token::AltitudeM, altitudeM);
 }
 
 // An empty cabin and holds with 50770 lb of fuel: a ramp weight of 130456 lb,
@@ -166,11 +166,11 @@ TEST(LoadSheet, SpeedsTrimAndTheirEnds) {
 TEST(LoadSheet, ValuesThatAreNoNumbersPrintSafely) {
   Cockpit cockpit;
   EmptyAircraftOf130456Lb(cockpit);
-  cockpit.set(Token::AmbientTempDegCBy256, NAN).set(Token::AltitudeM, INFINITY);
+  cockpit.set(Token::AmbientTemp, NAN).set(Token::AltitudeM, INFINITY);
   BuildLoadSheet();
   EXPECT_EQ(Line(15).substr(0, 9), "TEMP  32F") << "no temperature: 0 C";
   EXPECT_EQ(Line(4), "         -RSV-  1.96  89.2  126 135 142 172 187 207 STD") << "as at 0 C on a sea-level field";
-  cockpit.set(Token::AmbientTempDegCBy256, 1e300);
+  cockpit.set(Token::AmbientTemp, 1e300);
   SetTanks(cockpit, 1e12, 1e12, 1e12);
   BuildLoadSheet();
   EXPECT_EQ(Line(11).substr(0, 22), "CGO WT        0  RMP  ");

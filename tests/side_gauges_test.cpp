@@ -272,7 +272,7 @@ TEST(TasSat, TheButtonHeldShowsTheStaticTemperature) {
   Cockpit cockpit;
   cockpit.addSounds({kClickButton1});
   // Metric units: the static temperature in degrees C.
-  cockpit.set(Token::UnitsOfMeasure, 2).set(Token::AmbientTempDegCBy256, -45.0 / 256).set(Token::TotalAirTempDegC, 12);
+  cockpit.set(Token::UnitsOfMeasure, 2).set(Token::AmbientTemp, -45.0 / 256).set(Token::TotalAirTempDegC, 12);
   cockpit.powerUp().runSeconds(2).draw();
   ASSERT_NE(GetStaticAirTemp(), GetTotalAirTemp());
   EXPECT_EQ(cockpit.elementValue("TAS SAT", 8), 12.0);

@@ -24,8 +24,8 @@ constexpr uint32_t kTokenAltitudeM = 73;
 double SatForRatingDegC(double ratingDegC) { return (ratingDegC - 5.0) / 1.25; }
 
 Cockpit& AirAt(Cockpit& cockpit, double satDegC, double altitudeFt) {
-  return cockpit.set(Token::AmbientTempDegCBy256, satDegC / 256.0)
-      .set(Token::MachTimes20480, kMach03)
+  return cockpit.set(Token::AmbientTemp, satDegC / 256.0)
+      .set(Token::Mach, kMach03)
       .set(kTokenAltitudeM, altitudeFt * kMetresPerFoot)
       .set(Token::AltitudeFt, altitudeFt);
 }

@@ -210,7 +210,7 @@ TEST(Callouts, ATakeOffAndLandingInTheirOrderAndAtTheirTicks) {
   // The approach: flaps, gear, localizer then glide slope.
   cockpit.set(Token::VerticalSpeed, -700 * 1.3).set(Token::FlapHandle, 13107.2).runSeconds(1);
   Gear(cockpit, kGearDown).runSeconds(1).set(Token::FlapHandle, 16384).runSeconds(1);
-  cockpit.set(Token::NavSignal, 1).set(Token::CourseNeedle, 60).runSeconds(1);
+  cockpit.set(Token::Nav1ToFrom, 1).set(Token::CourseNeedle, 60).runSeconds(1);
   cockpit.set(Token::GlideSlopeNeedle, 30).set(Token::RadioAltitudeM, 1200 * kFt).runSeconds(1);
   // From 1200 ft straight to 350 ft: three counts in one pass.
   cockpit.set(Token::RadioAltitudeM, 350 * kFt).runSeconds(1);
@@ -263,7 +263,7 @@ TEST(Callouts, ATakeOffAndLandingInTheirOrderAndAtTheirTicks) {
 TEST(Callouts, TheLocalizerCallWaitsForBelow10000Feet) {
   Cockpit cockpit({.start = false});
   cockpit.addSounds({183}, 100);
-  cockpit.set(Token::AltitudeFt, 10000).set(Token::CourseNeedle, 127).set(Token::NavSignal, 1);
+  cockpit.set(Token::AltitudeFt, 10000).set(Token::CourseNeedle, 127).set(Token::Nav1ToFrom, 1);
   cockpit.start().runSeconds(1);
   cockpit.set(Token::CourseNeedle, 20).runSeconds(2);
   EXPECT_TRUE(cockpit.played(183).empty()) << "not at 10000 ft";

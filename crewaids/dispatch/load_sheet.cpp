@@ -83,7 +83,7 @@ void Split(int64_t weight, int32_t out[2]) {
 TakeoffFigures ComputeTakeoffFigures() {
   TakeoffFigures f;
   f.rampWeightLb = GetTakeoffWeight();
-  f.tempDegC = FiniteToken(Token::AmbientTempDegCBy256, "the outside air temperature") * 256.0;
+  f.tempDegC = FiniteToken(Token::AmbientTemp, "the outside air temperature") * 256.0;
   f.tempDegF = f.tempDegC * 1.8 + 32.0;
   const double altitudeFt =
       std::min(FiniteToken(Token::AltitudeM, "the altitude") * kFtPerM + 1000.0, kAltitudeTermMaxFt);

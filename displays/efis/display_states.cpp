@@ -135,7 +135,7 @@ double GetSpeedTargetError() {
   const double iasKt = ReadToken(Token::IndicatedAirspeedKt);
   const double apMachTarget = ReadToken(kTokenApMachTarget);
   const double apMachHold = ReadToken(kTokenApMachHold);
-  const double mach = ReadToken(Token::MachTimes20480) / kMachTokenScale;
+  const double mach = ReadToken(Token::Mach) / kMachTokenScale;
   double errorKt = 0.0;
   const int32_t pitchMode = GetDfgsPitchMode();
   if (apMachHold != 0.0) {
