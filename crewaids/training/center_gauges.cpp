@@ -77,10 +77,10 @@ ElementChain g_trainingElements(JoinElements(
     RowTexts(std::make_index_sequence<kRows>{}), RowHighlights(std::make_index_sequence<kRows>{})));
 static_assert(kTrainingFirstRowHighlight + kRows == kTrainingElementCount);
 
-// A lesson category's tab: the list of that category from its first page.
+// A tab: the list of that category (or the situations). Selecting fills
+// the list anew, which starts it on its first page.
 int32_t ShowCategory(int32_t type) {
   SelectLessonKind(type);
-  g_lessonList.page = 1;
   return Done();
 }
 
@@ -115,9 +115,7 @@ int32_t CenterTrainingMouseCategory1(platform::PixelPoint, uint32_t) { return Sh
 int32_t CenterTrainingMouseCategory2(platform::PixelPoint, uint32_t) { return ShowCategory(2); }
 int32_t CenterTrainingMouseCategory3(platform::PixelPoint, uint32_t) { return ShowCategory(3); }
 int32_t CenterTrainingMouseCategory4(platform::PixelPoint, uint32_t) { return ShowCategory(4); }
-int32_t CenterTrainingMouseSituations(platform::PixelPoint, uint32_t) {
-  return SelectLessonKind(kSituationsLessonType), Done();
-}
+int32_t CenterTrainingMouseSituations(platform::PixelPoint, uint32_t) { return ShowCategory(kSituationsLessonType); }
 int32_t CenterTrainingMousePreviousPage(platform::PixelPoint, uint32_t) { return PreviousLessonPage(), Done(); }
 int32_t CenterTrainingMouseNextPage(platform::PixelPoint, uint32_t) { return NextLessonPage(), Done(); }
 
