@@ -73,6 +73,24 @@ int32_t Position(const wchar_t* section, const wchar_t* key) {
   return position;
 }
 
+// Every icon of a gauge shows one of its frames, every text reports 1.
+void ExpectFramesInRange(Cockpit& cockpit, const char* gauge) {
+  uint32_t index = 0;
+  for (const platform::ELEMENT_HEADER* e = cockpit.gauge(gauge)->elements; e != nullptr; e = e->nextElement[0], ++index) {
+    if (e->kind == platform::ElementKind::Icon) EXPECT_TRUE(e->value >= 0 && e->value < e->frameCount) << gauge << index;
+    if (e->kind == platform::ElementKind::String) EXPECT_EQ(e->value, 1.0) << gauge << index;
+  }
+}
+
+const platform::MOUSERECT* RectOf(Cockpit& cockpit, const char* gauge, const std::string& function) {
+  for (const platform::MOUSERECT* rect = cockpit.gauge(gauge)->mouseRects; rect->type != platform::kMouseRectEnd;
+       ++rect) {
+    if (rect->functionName != nullptr && function == rect->functionName) return rect;
+  }
+  ADD_FAILURE() << function;
+  return nullptr;
+}
+
 TEST(TrainingCentre, RowsStandFromRowTwentyDownToRowOneAndShowTheSituations) {
   Centre centre;
   centre.tab(5);
@@ -91,6 +109,36 @@ TEST(TrainingCentre, RowsStandFromRowTwentyDownToRowOneAndShowTheSituations) {
   }
   EXPECT_EQ(TrainingRowTextElement(20), 3u);
   EXPECT_EQ(TrainingRowHighlightElement(1), 42u);
+  ExpectFramesInRange(centre.cockpit, kTraining);
+  // Each row's text, highlight and click area share the row's band; the
+  // highlight frames the text two pixels out.
+  for (int32_t r = 1; r <= 20; ++r) {
+    const platform::ELEMENT_HEADER& text = centre.cockpit.element(kTraining, TrainingRowTextElement(r));
+    const platform::ELEMENT_HEADER& highlight = centre.cockpit.element(kTraining, TrainingRowHighlightElement(r));
+    const platform::MOUSERECT* rect = RectOf(centre.cockpit, kTraining, "CenterTrainingMouseRow" + std::to_string(r));
+    ASSERT_NE(rect, nullptr);
+    EXPECT_EQ(text.x, highlight.x + 2) << r;
+    EXPECT_EQ(text.y, highlight.y + 2) << r;
+    EXPECT_EQ(rect->y, text.y) << r;
+    EXPECT_EQ(rect->height, 25) << r;
+  }
+}
+
+TEST(TrainingCentre, EveryControlReportsTheEventHandled) {
+  Centre centre;
+  centre.lessons(1, 1, 25);
+  centre.tab(1);
+  for (const char* gauge : {kCenter, kTraining, kGuide}) {
+    int32_t controls = 0;
+    for (const platform::MOUSERECT* rect = centre.cockpit.gauge(gauge)->mouseRects;
+         rect->type != platform::kMouseRectEnd; ++rect) {
+      if (rect->function == nullptr) continue;
+      ++controls;
+      EXPECT_EQ(rect->function({0, 0}, rect->mouseFlags), 1) << gauge << " " << rect->functionName;
+    }
+    EXPECT_GT(controls, 3) << gauge;
+  }
+  EXPECT_EQ(centre.cockpit.gauge(kPointers)->mouseRects, nullptr) << "the overlay takes no clicks";
 }
 
 TEST(TrainingCentre, FortyFiveLessonsPageTwentyTwentyAndFive) {
@@ -176,8 +224,17 @@ TEST(TrainingCentre, ARowOpensItsLessonOrAppliesItsSituationAndClosesTheCentre) 
   EXPECT_EQ(centre.cockpit.windowEvents(),
             (Events{"close 10100", "close 10140", "close 10190", "close 10210", "open 10120", "open 10130"}));
 
-  // On the situations page: row 12 starts the APU, then the centre closes.
+  // On the situations page: row 1 is cold and dark, row 12 starts the APU;
+  // each closes the centre after it.
   centre.tab(5);
+  ExpectFramesInRange(centre.cockpit, kTraining);
+  centre.cockpit.clearKeyEvents();
+  centre.click(kTraining, kRowX, RowY(1));
+  EXPECT_EQ(Position(L"OXYGEN", L"master_switch"), 1);
+  EXPECT_EQ(Position(L"APU", L"master"), 120);
+  const Events events = centre.cockpit.windowEvents();
+  EXPECT_EQ(Events(events.end() - 4, events.end()),
+            (Events{"close 10100", "close 10140", "close 10190", "close 10210"}));
   centre.cockpit.clearKeyEvents();
   centre.click(kTraining, kRowX, RowY(12));
   EXPECT_EQ(Position(L"APU", L"master"), 48);
@@ -189,7 +246,8 @@ TEST(TrainingCentre, ARowOpensItsLessonOrAppliesItsSituationAndClosesTheCentre) 
     centre.click(kTraining, kRowX, RowY(r));
     EXPECT_TRUE(centre.cockpit.keyEvents().empty()) << r;
   }
-  // With no category chosen the rows do nothing either.
+  // With no category chosen the rows do nothing either, even over a list.
+  centre.tab(2);
   SetLessonType(0);
   centre.cockpit.clearKeyEvents();
   centre.click(kTraining, kRowX, RowY(1));
@@ -233,6 +291,7 @@ TEST(TrainingCentre, TheFrameShowsItsPageAndReopensIt) {
     centre.click(kCenter, 100, tabY[page - 1]);
     EXPECT_EQ(cockpit.windowEvents(), opened[page - 1]) << page;
     EXPECT_EQ(cockpit.elementValue(kCenter, kCenterPageIcon), page);
+    ExpectFramesInRange(cockpit, kCenter);
   }
   centre.click(kCenter, 100, tabY[1]);
   cockpit.clearKeyEvents();
@@ -265,9 +324,17 @@ TEST(TrainingGuide, ShowsTheStepInTheFontTheOptionChoosesAndStepsWithItsButtons)
   EXPECT_FALSE(cockpit.elementVisible(kGuide, kGuideAltText));
   EXPECT_FALSE(cockpit.elementVisible(kGuide, kGuideAltHeader));
   EXPECT_EQ(cockpit.elementValue(kGuide, kGuideStepIcon), 1.0) << "first step";
-  // The two pairs differ only in their weight.
-  EXPECT_STREQ(cockpit.element(kGuide, kGuideText).fontFace, "Courier New");
-  EXPECT_LT(cockpit.element(kGuide, kGuideText).fontWeight, cockpit.element(kGuide, kGuideAltText).fontWeight);
+  // The two pairs differ only in their weight: the same places and boxes.
+  for (const auto& [regular, alternative] : {std::pair{kGuideText, kGuideAltText}, {kGuideHeader, kGuideAltHeader}}) {
+    const platform::ELEMENT_HEADER& a = cockpit.element(kGuide, regular);
+    const platform::ELEMENT_HEADER& b = cockpit.element(kGuide, alternative);
+    EXPECT_EQ(std::vector<int32_t>({a.x, a.y, a.imageWidth, a.imageHeight}),
+              std::vector<int32_t>({b.x, b.y, b.imageWidth, b.imageHeight}));
+    EXPECT_STREQ(a.fontFace, "Courier New");
+    EXPECT_STREQ(b.fontFace, "Courier New");
+    EXPECT_EQ(a.fontWeight, 400);
+    EXPECT_EQ(b.fontWeight, 700);
+  }
   cockpit.setOption(kOptionAltTrainingFont, true).draw();
   EXPECT_FALSE(cockpit.elementVisible(kGuide, kGuideText));
   EXPECT_FALSE(cockpit.elementVisible(kGuide, kGuideHeader));
@@ -280,6 +347,7 @@ TEST(TrainingGuide, ShowsTheStepInTheFontTheOptionChoosesAndStepsWithItsButtons)
   centre.click(kGuide, 340, 230);
   EXPECT_EQ(cockpit.elementText(kGuide, kGuideText), "Three");
   EXPECT_EQ(cockpit.elementValue(kGuide, kGuideStepIcon), 2.0) << "last step";
+  ExpectFramesInRange(cockpit, kGuide);
   centre.click(kGuide, 290, 230);  // previous
   EXPECT_EQ(GetLessonStep(), 2);
   centre.click(kGuide, 340, 230).click(kGuide, 95, 230);  // first
@@ -343,7 +411,16 @@ TEST(TrainingPointers, EachArrowShowsOnePictureAtItsPlaceAndBoxesOneFrameATarget
   const Picture arrow2 = PictureOf(cockpit, PointerArrowElement(2, 2));
   EXPECT_EQ(arrow2.x, 300.0);
   EXPECT_EQ(arrow2.y, 310.0);
-  EXPECT_EQ(PictureOf(cockpit, PointerArrowElement(2, 1)).x, 300.0) << "every picture of arrow 2 stands there";
+  // Every picture of an arrow stands at its arrow's place (arrow 3 keeps its
+  // place with no picture shown, arrow 4 is not in use).
+  const double kPlaces[4][2] = {{100, 200}, {300, 310}, {50, 60}, {0, 0}};
+  for (int32_t arrow = 1; arrow <= 4; ++arrow) {
+    for (int32_t type = 1; type <= 4; ++type) {
+      const Picture picture = PictureOf(cockpit, PointerArrowElement(arrow, type));
+      EXPECT_EQ(picture.x, kPlaces[arrow - 1][0]) << arrow << type;
+      EXPECT_EQ(picture.y, kPlaces[arrow - 1][1]) << arrow << type;
+    }
+  }
   const Picture fuel = PictureOf(cockpit, PointerBoxElement(4));
   EXPECT_EQ(fuel.x, 400.0);
   EXPECT_EQ(fuel.y, 410.0);

@@ -41,7 +41,7 @@ std::array<std::array<char, kAnsiBufferBytes>, kRows> g_rowTexts{};
 template <int32_t kRow>
 double RowText(ELEMENT_HEADER* element) {
   const wchar_t* shown = GetLessonType() == kSituationsLessonType ? GetSituationName(kRow) : GetLessonRowTitle(kRow);
-  char* text = g_rowTexts[kRow - 1].data();
+  char* text = std::get<kRow - 1>(g_rowTexts).data();
   std::snprintf(text, kAnsiBufferBytes, "%s", WideToAnsi(shown));
   if (element != nullptr) element->text = text;
   return 1.0;

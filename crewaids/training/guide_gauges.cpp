@@ -33,19 +33,21 @@ constexpr int32_t kAltWeight = 700;
 // The texts of elements 1 to 4, each in storage of its own.
 std::array<std::array<char, kAnsiBufferBytes>, 5> g_guideTexts{};
 
-double ShowText(ELEMENT_HEADER* element, uint32_t n, const wchar_t* text) {
-  std::snprintf(g_guideTexts[n].data(), kAnsiBufferBytes, "%s", WideToAnsi(text));
-  if (element != nullptr) element->text = g_guideTexts[n].data();
+template <uint32_t kElement>
+double ShowText(ELEMENT_HEADER* element, const wchar_t* text) {
+  char* shown = std::get<kElement>(g_guideTexts).data();
+  std::snprintf(shown, kAnsiBufferBytes, "%s", WideToAnsi(text));
+  if (element != nullptr) element->text = shown;
   return 1.0;
 }
 
 template <uint32_t kElement>
 double StepText(ELEMENT_HEADER* element) {
-  return ShowText(element, kElement, GetStepText());
+  return ShowText<kElement>(element, GetStepText());
 }
 template <uint32_t kElement>
 double StepHeader(ELEMENT_HEADER* element) {
-  return ShowText(element, kElement, GetStepHeader());
+  return ShowText<kElement>(element, GetStepHeader());
 }
 
 // 1 on the first step, 2 on the last, 0 between.
