@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -470,6 +472,31 @@ TEST(TrainingCentre, AHostRunAppliesASituationFromTheCentreAndSavesIt) {
   EXPECT_EQ(cockpit.ini("IRS", "switch1"), "115");
   EXPECT_EQ(cockpit.ini("OXYGEN", "master_switch"), "2");
   EXPECT_EQ(cockpit.ini("PNEUMATIC X-FEED", "left"), "1");
+}
+
+// The host's snapshot of the open guide windows: the overlay's pictures with
+// both coordinates, the guide's texts.
+TEST(TrainingPointers, TheSnapshotDumpsEachPictureWithItsPlace) {
+  Centre centre;
+  centre.lesson("dump", "[LESSON]\r\ntitle=Dump\r\ntype=1\r\n[STEP.001]\r\nheader=Look here\r\ntext=t\r\n"
+                        "arrow.01=3,100,200\r\nbox.01=2,40,50\r\n");
+  centre.tab(1).click(kTraining, kRowX, RowY(1));
+  centre.cockpit.snapshot();
+  std::string dump;
+  for (const std::string& name : centre.cockpit.picturesWritten()) {
+    if (name.find("_window_10130.txt") == std::string::npos && name.find("_window_10120.txt") == std::string::npos) continue;
+    std::ifstream file(centre.cockpit.picturesFolder() + "/" + name);
+    std::stringstream text;
+    text << file.rdbuf();
+    dump += text.str();
+  }
+  EXPECT_NE(dump.find("  03 slider  arrow 1 upper left     value      100.000 frame -    visible unlit y 200.000"),
+            std::string::npos)
+      << dump;
+  EXPECT_NE(dump.find("box Flight Guidance Panel value       40.000 frame -    visible unlit y 50.000"),
+            std::string::npos);
+  EXPECT_NE(dump.find("step header            value        1.000 frame -    visible unlit \"Look here\""),
+            std::string::npos);
 }
 
 }  // namespace
