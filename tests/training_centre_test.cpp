@@ -153,6 +153,7 @@ TEST(TrainingCentre, FortyFiveLessonsPageTwentyTwentyAndFive) {
   EXPECT_EQ(centre.cockpit.elementValue(kTraining, kTrainingPageButtons), 1.0);
   EXPECT_EQ(centre.row(1), "L100");
   EXPECT_EQ(centre.row(20), "L119");
+  ExpectFramesInRange(centre.cockpit, kTraining);
   centre.click(kTraining, kPageX, kPreviousY);
   EXPECT_EQ(GetLessonPage(), 1) << "no page before the first";
   centre.click(kTraining, kPageX, kNextY);
@@ -200,6 +201,11 @@ TEST(TrainingCentre, HoverHighlightsOneRowAndAnEmptyRowOpensNothing) {
   for (int32_t r = 1; r <= 20; ++r) {
     EXPECT_EQ(centre.cockpit.elementValue(kTraining, TrainingRowHighlightElement(r)), r == 7 ? 1.0 : 0.0) << r;
   }
+  // Hovering over a lesson highlights it and opens nothing.
+  centre.cockpit.clearKeyEvents();
+  centre.cockpit.mouse(kTraining, kRowX, RowY(2), platform::kMouseMove).draw();
+  EXPECT_TRUE(centre.cockpit.keyEvents().empty());
+  EXPECT_EQ(GetLessonStep(), 0);
   centre.cockpit.mouse(kTraining, kRowX, RowY(8), platform::kMouseMove).draw();
   EXPECT_EQ(centre.cockpit.elementValue(kTraining, TrainingRowHighlightElement(7)), 0.0);
   EXPECT_EQ(centre.cockpit.elementValue(kTraining, TrainingRowHighlightElement(8)), 1.0);
