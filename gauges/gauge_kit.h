@@ -94,6 +94,24 @@ constexpr platform::ELEMENT_HEADER Slider(const char* name, int32_t x, int32_t y
           .yCallback = yCallback};
 }
 
+// A string element whose callback writes its text, drawn in a box of
+// width x height at (x, y), in the typeface and weight given (none: the
+// simulator's own).
+constexpr platform::ELEMENT_HEADER TextElement(const char* name, int32_t x, int32_t y, int32_t width, int32_t height,
+                                               platform::ElementCallback callback, const char* fontFace = nullptr,
+                                               int32_t fontWeight = 0) {
+  return {.kind = platform::ElementKind::String, .x = x, .y = y, .callback = callback, .imageWidth = width,
+          .imageHeight = height, .name = name, .fontFace = fontFace, .fontWeight = fontWeight};
+}
+
+// An element whose picture has a known size (a highlight or frame the
+// simulator's dumps and pictures can outline).
+constexpr platform::ELEMENT_HEADER WithImageSize(platform::ELEMENT_HEADER element, int32_t width, int32_t height) {
+  element.imageWidth = width;
+  element.imageHeight = height;
+  return element;
+}
+
 // An element that reads a token variable: the simulator puts its value into
 // the element before the element's callback is called.
 constexpr platform::ELEMENT_HEADER BoundTo(platform::ELEMENT_HEADER element, uint32_t token) {

@@ -1,6 +1,6 @@
 // The gauge table exported through Linkage: one header per gauge with its
-// name and, where the gauge has one yet, its mouse table and callback. The
-// panel configuration finds gauges by name; the order keeps "Airspeed",
+// name, its elements and, where it has them, its mouse table and callback.
+// The panel configuration finds gauges by name; the order keeps "Airspeed",
 // "NAV" and "Altimeter" first, the crew-aid pages at 116 to 124 and "MagTrue"
 // last, and groups the rest by panel.
 #include "gauges/gauge_table.h"
@@ -11,6 +11,8 @@
 #include "crewaids/dispatch/center_dispatch.h"
 #include "crewaids/options/center_options.h"
 #include "crewaids/options/pushback.h"
+#include "crewaids/training/center_gauges.h"
+#include "crewaids/training/guide_gauges.h"
 #include "displays/radar/radar_display.h"
 #include "gauges/airspeed.h"
 #include "gauges/altimeter.h"
@@ -59,11 +61,6 @@
 
 namespace halcyon {
 namespace {
-
-constexpr platform::GAUGEHDR Gauge(const char* name, const platform::MOUSERECT* mouseRects = nullptr,
-                                   platform::ELEMENT_HEADER* elements = nullptr) {
-  return {name, 0.0, elements, mouseRects, nullptr};
-}
 
 platform::GAUGEHDR g_gauges[] = {
     // forward instruments
@@ -193,12 +190,12 @@ platform::GAUGEHDR g_gauges[] = {
     {"Heater Current", 44.0, HeaterCurrentElements(), nullptr, SecondOverheadMeterGaugeCallback},
     {"Voice Recorder", 50.0, VoiceRecorderElements(), kVoiceRecorderMouseRects, VoiceRecorderGaugeCallback},
     // crew aids: training centre, dispatch, options, pushback (116 to 124)
-    Gauge("Center"),
-    Gauge("Center Training"),
+    {"Center", 960.0, CenterElements(), kCenterMouseRects, CenterGaugeCallback},
+    {"Center Training", 700.0, CenterTrainingElements(), kCenterTrainingMouseRects, CenterTrainingGaugeCallback},
     {"Center Dispatch", 820.0, CenterDispatchElements(), g_centerDispatchMouseRects, CenterDispatchGaugeCallback},
     {"Center Options", 650.0, CenterOptionsElements(), kCenterOptionsMouseRects, nullptr},
-    Gauge("Training Pointers"),
-    Gauge("Training Guide"),
+    {"Training Pointers", 1460.0, TrainingPointersElements(), nullptr, TrainingPointersGaugeCallback},
+    {"Training Guide", 400.0, TrainingGuideElements(), kTrainingGuideMouseRects, TrainingGuideGaugeCallback},
     {"Mentor VA Editor", 300.0, MentorEditorElements(), kMentorEditorMouseRects, nullptr},  // no callback: nothing to do on a service
     {"Center Updated", 400.0, CenterUpdatedElements(), kCenterUpdatedMouseRects, nullptr},
     {"Pushback", 600.0, PushbackElements(), kPushbackMouseRects, nullptr},

@@ -6,6 +6,8 @@
 #include "crewaids/dispatch/center_dispatch.h"
 #include "crewaids/options/center_options.h"
 #include "crewaids/options/pushback.h"
+#include "crewaids/training/center_gauges.h"
+#include "crewaids/training/guide_gauges.h"
 #include "gauges/air_condition_panel.h"
 #include "gauges/airspeed.h"
 #include "gauges/altimeter.h"
@@ -1523,6 +1525,74 @@ constinit const MOUSERECT kPushbackMouseRects[] = {
     Rect(280, 110, 210, 110, kCursorHand, kClick, PushbackMouseSecond),
     Rect(30, 260, 460, 110, kCursorHand, kClick, PushbackMouseBoth),
     Rect(563, 4, 30, 30, kCursorHand, kClick, PushbackMouseClose),
+    EndParent(),
+    End(),
+};
+
+// ---- The training centre ----
+
+// The frame: its close box and the three page tabs.
+constinit const MOUSERECT kCenterMouseRects[] = {
+    Parent(),
+    Rect(929, 9, 20, 20, kCursorHand, kClick, CenterMouseClose),
+    Rect(0, 166, 195, 64, kCursorHand, kClick, CenterMousePage1),
+    Rect(0, 247, 195, 64, kCursorHand, kClick, CenterMousePage2),
+    Rect(0, 328, 195, 64, kCursorHand, kClick, CenterMousePage3),
+    EndParent(),
+    End(),
+};
+
+// A row of the training list: clicked, and hovered over.
+template <int32_t kRow>
+constexpr MOUSERECT TrainingRow(const char* name) {
+  return MakeRect(330, 25 * kRow, 310, 25, kCursorHand, kClick | kMove, CenterTrainingMouseRowAt<kRow>, name);
+}
+
+// The training list: the four lesson categories and the situations, the
+// page buttons, the 20 rows.
+constinit const MOUSERECT kCenterTrainingMouseRects[] = {
+    Parent(),
+    Rect(0, 1, 240, 65, kCursorHand, kClick, CenterTrainingMouseCategory1),
+    Rect(0, 82, 240, 65, kCursorHand, kClick, CenterTrainingMouseCategory2),
+    Rect(0, 163, 240, 65, kCursorHand, kClick, CenterTrainingMouseCategory3),
+    Rect(0, 243, 240, 65, kCursorHand, kClick, CenterTrainingMouseCategory4),
+    Rect(0, 323, 240, 65, kCursorHand, kClick, CenterTrainingMouseSituations),
+    Rect(642, 476, 41, 34, kCursorDownArrow, kClick, CenterTrainingMousePreviousPage),
+    Rect(642, 511, 41, 34, kCursorUpArrow, kClick, CenterTrainingMouseNextPage),
+    TrainingRow<1>("CenterTrainingMouseRow1"),
+    TrainingRow<2>("CenterTrainingMouseRow2"),
+    TrainingRow<3>("CenterTrainingMouseRow3"),
+    TrainingRow<4>("CenterTrainingMouseRow4"),
+    TrainingRow<5>("CenterTrainingMouseRow5"),
+    TrainingRow<6>("CenterTrainingMouseRow6"),
+    TrainingRow<7>("CenterTrainingMouseRow7"),
+    TrainingRow<8>("CenterTrainingMouseRow8"),
+    TrainingRow<9>("CenterTrainingMouseRow9"),
+    TrainingRow<10>("CenterTrainingMouseRow10"),
+    TrainingRow<11>("CenterTrainingMouseRow11"),
+    TrainingRow<12>("CenterTrainingMouseRow12"),
+    TrainingRow<13>("CenterTrainingMouseRow13"),
+    TrainingRow<14>("CenterTrainingMouseRow14"),
+    TrainingRow<15>("CenterTrainingMouseRow15"),
+    TrainingRow<16>("CenterTrainingMouseRow16"),
+    TrainingRow<17>("CenterTrainingMouseRow17"),
+    TrainingRow<18>("CenterTrainingMouseRow18"),
+    TrainingRow<19>("CenterTrainingMouseRow19"),
+    TrainingRow<20>("CenterTrainingMouseRow20"),
+    EndParent(),
+    End(),
+};
+
+// The guide: close, back to the centre, first step, the editor, previous
+// and next step.
+constinit const MOUSERECT kTrainingGuideMouseRects[] = {
+    Parent(),
+    Rect(23, 218, 31, 30, kCursorHand, kClick, TrainingGuideMouseClose),
+    Rect(54, 218, 31, 30, kCursorHand, kClick, TrainingGuideMouseCenter),
+    Rect(85, 218, 31, 30, kCursorHand, kClick, TrainingGuideMouseFirst),
+    Rect(116, 218, 31, 30, kCursorHand, kClick, TrainingGuideMouseEditor),
+    Rect(280, 218, 49, 30, kCursorHand, kClick, TrainingGuideMousePrevious),
+    Rect(329, 218, 49, 30, kCursorHand, kClick, TrainingGuideMouseNext),
     EndParent(),
     End(),
 };

@@ -142,5 +142,9 @@ extern platform::MOUSERECT g_centerDispatchMouseRects[];
 extern const platform::MOUSERECT kCenterOptionsMouseRects[];
 extern const platform::MOUSERECT kCenterUpdatedMouseRects[];
 extern const platform::MOUSERECT kPushbackMouseRects[];
+// The training centre's frame, its training list and the Training Guide.
+extern const platform::MOUSERECT kCenterMouseRects[];
+extern const platform::MOUSERECT kCenterTrainingMouseRects[];
+extern const platform::MOUSERECT kTrainingGuideMouseRects[];
 
 }  // namespace halcyon

@@ -85,6 +85,10 @@ struct ELEMENT_HEADER {
   // A string element's text, 8-bit, which its callback writes into storage
   // of its own; null until then.
   const char* text = nullptr;
+  // A string element's typeface and weight (400 regular, 700 bold); no
+  // typeface: the simulator's own.
+  const char* fontFace = nullptr;
+  int32_t fontWeight = 0;
 };
 
 // ---- Mouse rectangles -------------------------------------------------------

@@ -135,6 +135,56 @@ void DrawScreen(gfx::Canvas& canvas, const ELEMENT_HEADER* element, const GaugeF
   }
 }
 
+// A slider's picture where its values move it: a frame of its image's size,
+// or a mark with its name.
+void DrawSlider(gfx::Canvas& canvas, const ELEMENT_HEADER* element, const GaugeFrame& frame, float textPt) {
+  if (!std::isfinite(element->value) || !std::isfinite(element->yValue)) return;
+  const gfx::PointF at = frame.At(element->x + element->value, element->y + element->yValue);
+  if (element->imageWidth > 0 && element->imageHeight > 0) {
+    canvas.DrawRectangle(gfx::Pen{kOverlayColor, 2.0f}, {at.x, at.y, static_cast<float>(element->imageWidth * frame.scale),
+                                                         static_cast<float>(element->imageHeight * frame.scale)});
+  } else {
+    canvas.FillEllipse(kOverlayColor, {at.x - 3, at.y - 3, 6, 6});
+  }
+  if (element->name != nullptr) DrawText(canvas, element->name, {at.x + 4, at.y + 2}, textPt, kOverlayColor);
+}
+
+// A string element with a typeface of its own: in that typeface and weight,
+// its lines broken at blanks to fit the width of its box.
+void DrawBoxedText(gfx::Canvas& canvas, const ELEMENT_HEADER* element, gfx::PointF at, float textPt) {
+  const double em = textPt * gfx::kDotsPerInch / 72.0;
+  const size_t perLine = element->imageWidth > 0 ? std::max<size_t>(8, static_cast<size_t>(element->imageWidth / (0.6 * em))) : 0;
+  std::string wrapped;
+  size_t column = 0;
+  std::string word;
+  const auto flush = [&] {
+    if (perLine > 0 && column > 0 && column + 1 + word.size() > perLine) {
+      wrapped += '\n';
+      column = 0;
+    } else if (column > 0) {
+      wrapped += ' ';
+      ++column;
+    }
+    wrapped += word;
+    column += word.size();
+    word.clear();
+  };
+  for (const char c : std::string(element->text) + "\n") {
+    if (c == ' ' || c == '\n') {
+      if (!word.empty()) flush();
+      if (c == '\n') {
+        wrapped += '\n';
+        column = 0;
+      }
+    } else {
+      word += c;
+    }
+  }
+  const std::wstring wide = Wide(wrapped);
+  canvas.DrawString(wide.c_str(), static_cast<int>(wide.size()),
+                    gfx::Font{element->fontFace, textPt, element->fontWeight >= 700}, at, gfx::Align::Near, kTextColor);
+}
+
 // The characters of the alert display's 51 glyph frames ('#' the frame of
 // every dot lit, 'o' the degree sign).
 constexpr int64_t kAlertGlyphFrames = 51;
@@ -160,13 +210,23 @@ void DrawElement(gfx::Canvas& canvas, const platform::GAUGEHDR* gauge, const ELE
         }
         return;
       }
-      [[fallthrough]];
-    case ElementKind::Slider:
       std::snprintf(text, sizeof(text), "%.0f", element->value);
       DrawText(canvas, text, at, textPt, kTextColor);
       return;
+    case ElementKind::Slider:
+      DrawSlider(canvas, element, frame, textPt);
+      return;
     case ElementKind::Icon: {
       const int64_t image = IconFrame(element);
+      if (element->frameCount == 2 && element->imageWidth > 0 && element->imageHeight > 0) {
+        // A highlight or frame of a known size: outlined while it shows.
+        if (image == 1) {
+          canvas.DrawRectangle(gfx::Pen{kLampLitColor, 2.0f},
+                               {at.x, at.y, static_cast<float>(element->imageWidth * frame.scale),
+                                static_cast<float>(element->imageHeight * frame.scale)});
+        }
+        return;
+      }
       if (element->frameCount == 2) {
         const float r = static_cast<float>(std::max(3.0, 8.0 * frame.scale));
         canvas.FillEllipse(image == 1 ? kLampLitColor : kLampDarkColor, {at.x, at.y, 2 * r, 2 * r});
@@ -198,6 +258,10 @@ void DrawElement(gfx::Canvas& canvas, const platform::GAUGEHDR* gauge, const ELE
       }
       return;
     case ElementKind::String:
+      if (element->text != nullptr && element->fontFace != nullptr) {
+        DrawBoxedText(canvas, element, at, textPt);
+        return;
+      }
       if (element->text != nullptr) {
         DrawText(canvas, element->text, at, textPt, kTextColor);
         return;
@@ -371,6 +435,10 @@ std::string Panel::Dump(uint32_t window) const {
                     KindName(element->kind), element->name != nullptr ? element->name : "", element->value, frame,
                     Visible(element) ? "visible" : "hidden", Lit(element) ? "lit" : "unlit");
       text += line;
+      if (element->kind == ElementKind::Slider) {
+        std::snprintf(line, sizeof(line), " y %.3f", element->yValue);
+        text.insert(text.size() - 1, line);
+      }
       if (element->kind == ElementKind::String && element->text != nullptr) {
         text.insert(text.size() - 1, std::string(" \"") + element->text + "\"");
       }

@@ -195,6 +195,15 @@ constexpr GaugePlacement kCenterOptionsPage[] = {{"Center Options", 0, 0, 650, 5
 constexpr GaugePlacement kCenterUpdatedNotice[] = {{"Center Updated", 0, 0, 400, 250}};
 constexpr GaugePlacement kPushbackPopup[] = {{"Pushback", 0, 0, 600, 380}};
 
+// The training centre: the frame, its training list, the Training Guide, the
+// pointer overlay (transparent, as large as the main panel it points into)
+// and the editor of the pointers.
+constexpr GaugePlacement kCenterFrame[] = {{"Center", 0, 0, 960, 600}};
+constexpr GaugePlacement kCenterTrainingPage[] = {{"Center Training", 0, 0, 700, 560}};
+constexpr GaugePlacement kTrainingGuideWindow[] = {{"Training Guide", 0, 0, 400, 250}};
+constexpr GaugePlacement kTrainingPointersOverlay[] = {{"Training Pointers", 0, 0, 1460, 960}};
+constexpr GaugePlacement kMentorEditorWindow[] = {{"Mentor VA Editor", 0, 0, 300, 190}};
+
 constexpr PanelWindowLayout kWindows[] = {
     {10010, "Main panel", 1460, 960, kMainPanel},
     {10280, "Main zoomed panel", 1080, 440, kMainZoomedPanel},
@@ -212,6 +221,11 @@ constexpr PanelWindowLayout kWindows[] = {
     {10210, "Center options", 650, 500, kCenterOptionsPage},
     {10200, "Center updated", 400, 250, kCenterUpdatedNotice},
     {10270, "Pushback", 600, 380, kPushbackPopup},
+    {10100, "Center", 960, 600, kCenterFrame},
+    {10140, "Center training", 700, 560, kCenterTrainingPage},
+    {10120, "Training guide", 400, 250, kTrainingGuideWindow},
+    {10130, "Training pointers", 1460, 960, kTrainingPointersOverlay},
+    {10350, "Mentor VA Editor", 300, 190, kMentorEditorWindow},
 };
 
 }  // namespace

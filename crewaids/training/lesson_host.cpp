@@ -1,6 +1,6 @@
 // For the headless host: the training centre's lesson list and the Training
-// Guide's step buttons, as its scenario command `lesson` drives them until
-// the training centre's pages stand on the panel.
+// Guide's step buttons, as its scenario command `lesson` drives them by
+// number and writes what they show into the run's log.
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
