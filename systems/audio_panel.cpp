@@ -71,6 +71,7 @@ void LoadAudioPanel() {
   LoadSwitches(kSection, kKeys);
   const bool bothVhf = IsAt(&g_audioVolumeVhf1, kSwitchOn) && IsAt(&g_audioVolumeVhf2, kSwitchOn);
   TriggerKeyEvent(kKeyEventVhfBothReceive, bothVhf ? 1 : 0);
+  // The simulator's transmitter: 0 chooses radio 2 at start-up, else radio 1.
   SetAudioSelector(ReadToken(Token::Transmitter) == 0.0 ? 2 : 1);
 }
 
