@@ -11,11 +11,6 @@
 namespace halcyon {
 namespace {
 
-// Token 71 counts 40007000 units a turn of latitude, token 72 2^48 units a
-// turn of longitude eastward; the ring keeps west positive.
-constexpr double kLatitudeUnitsPerTurn = 40007000.0;
-constexpr double kLongitudeUnitsPerTurn = 281474976710656.0;
-
 struct TrackSample {
   double latitudeDeg;
   double longitudeDeg;  // west positive
@@ -31,8 +26,8 @@ size_t CurrentSlot() { return TruncateSaturated<uint64_t>(CurrentTick18()) % kGr
 }  // namespace
 
 GeoPointDeg AircraftPosition() {
-  return {ReadToken(Token::Latitude) / kLatitudeUnitsPerTurn * 360.0,
-          ReadToken(Token::Longitude) / kLongitudeUnitsPerTurn * -360.0};
+  // The simulator counts longitude eastward; the ring keeps west positive.
+  return {ReadScaledToken(Token::Latitude), -ReadScaledToken(Token::Longitude)};
 }
 
 void InitGroundTrack() {

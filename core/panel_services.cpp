@@ -36,7 +36,7 @@ double ReadRadioAltitudeFt() { return ReadToken(Token::RadioAltitudeM) * kFeetPe
 double ReadVerticalSpeedFpm() { return ReadScaledToken(Token::VerticalSpeed); }
 double ReadMach() { return ReadScaledToken(Token::Mach); }
 
-double ReadToken(Token token) { return ReadToken(static_cast<uint32_t>(token)); }
+double ReadToken(Token token) { return ReadToken(TokenNumber(token)); }
 
 double CurrentTick18() { return ReadToken(Token::Tick18); }
 

@@ -39,7 +39,7 @@ constexpr double kFeetPerMetre = 3.28084;
   X(Nav2Frequency, 27, "nav2", 1.0, "BCD")                                                           \
   X(Vor2RadialDeg, 28, "vor2_radial", 1.0, "deg")                                                    \
   X(Nav2Audio, 29, "nav2_audio", 1.0, "flag")                                                        \
-  X(Dme1Nm, 31, "dme1", 1.0, "NM")                                                                   \
+  X(Dme1Nm, 31, "dme1", 1.0, "NM to the station, the DFGS's VOR proximity")                          \
   X(Dme1Audio, 33, "dme1_audio", 1.0, "flag")                                                        \
   X(Dme2Nm, 35, "dme2", 1.0, "NM")                                                                   \
   X(Dme2Audio, 37, "dme2_audio", 1.0, "flag")                                                        \
@@ -216,6 +216,19 @@ constexpr const TokenInfo& DescribeToken(Token token) {
 }
 
 constexpr double TokenScale(Token token) { return DescribeToken(token).scale; }
+
+// A NAV needle's full-scale deflection either way, in the token's own units,
+// as its row's unit text gives it ("+-119 full scale"); 0 for a row without.
+constexpr double NeedleFullScale(Token needle) {
+  const char* text = DescribeToken(needle).unit;
+  if (text[0] != '+' || text[1] != '-' || text[2] < '0' || text[2] > '9') return 0.0;
+  double value = 0.0;
+  for (const char* digit = text + 2; *digit >= '0' && *digit <= '9'; ++digit) value = value * 10.0 + (*digit - '0');
+  return value;
+}
+static_assert(NeedleFullScale(Token::CourseNeedle) > 0.0 && NeedleFullScale(Token::GlideSlopeNeedle) > 0.0 &&
+                  NeedleFullScale(Token::Nav2CourseNeedle) > 0.0,
+              "a NAV needle's row gives its full scale");
 
 // One row a token: numbers strictly rising, names unique.
 constexpr bool SameName(const char* a, const char* b) {

@@ -26,7 +26,6 @@ namespace {
 constexpr double kBrightnessStep = 0.1;
 constexpr double kBrightnessRampPerTick = 0.01;
 constexpr const wchar_t* kDefaultBrightness = L"1.000000";
-constexpr double kKtPerMps = 1.9438444924406;
 // Predictions and turn points are worked out once a second of simulation.
 constexpr double kPredictionPeriodS = 1.0;
 
@@ -336,7 +335,7 @@ void UpdateFms() {
                 .aircraftPosition = CLatLon(position.latitudeDeg, position.longitudeDeg),
                 .simTimeS = ReadToken(Token::SimulationClock),
                 .altitudeFt = ReadToken(Token::AltitudeFt),
-                .groundSpeedKt = ReadToken(Token::GroundSpeedMps) * kKtPerMps,
+                .groundSpeedKt = ReadScaledToken(Token::GroundSpeedMps),
                 .trueHeadingDeg = ReadToken(Token::HeadingDeg),
                 .groundTrackDeg = GetGroundTrack(),
                 .magVarDeg = ReadToken(Token::MagneticVariationDeg),

@@ -24,9 +24,8 @@ namespace {
 
 constexpr double kGearUp = 0.0;
 constexpr double kGearDown = 16383.0;
-constexpr double kVerticalSpeedUnitsPerFpm = 1.3;
-constexpr double kGlideSlopeFullScale = 119.0;
-constexpr double kCourseFullScale = 127.0;
+constexpr double kGlideSlopeFullScale = NeedleFullScale(Token::GlideSlopeNeedle);
+constexpr double kCourseFullScale = NeedleFullScale(Token::CourseNeedle);
 constexpr double kSpeedBugV1Unset = 50.0;
 constexpr double kSpeedBugV2Unset = 60.0;
 constexpr int32_t kStarterOff = 120;
@@ -228,7 +227,7 @@ void EvaluateCallouts() {
       ReadToken(Token::IndicatedAirspeedKt),
       ReadToken(Token::OnGround) != 0.0,
       ReadToken(Token::GearPosition),
-      ReadToken(Token::VerticalSpeed) / kVerticalSpeedUnitsPerFpm,
+      ReadVerticalSpeedFpm(),
   };
   Arm(in);
   CallRadioAltitudes(in);

@@ -31,8 +31,6 @@ namespace {
 
 constexpr const char* kClientName = "HalcyonPro";
 constexpr uint32_t kComboTextBytes = 100;
-constexpr double kLatitudeUnitsPerCircle = 40007000.0;
-constexpr double kLongitudeUnitsPerCircle = 281474976710656.0;  // 2^48
 
 struct SimEvent {
   uint32_t id;
@@ -138,8 +136,7 @@ void RequestCloudStates() {
   if (IsTickDue(kChannel2s) != 1) return;
   const int32_t mode = GetSwitch(&g_radarModeSwitch);
   if (mode != kRadarModeWeather && mode != kRadarModeMap) return;
-  const CLatLon centre(ReadToken(Token::Latitude) / kLatitudeUnitsPerCircle * 360.0,
-                       ReadToken(Token::Longitude) / kLongitudeUnitsPerCircle * 360.0);
+  const CLatLon centre(ReadScaledToken(Token::Latitude), ReadScaledToken(Token::Longitude));
   const double altRangeFt = g_radarAltRange;
   const double bandCentreFt = ReadToken(Token::AltitudeM) * kFeetPerMetre + g_radarTilt * altRangeFt;
   const double minAltFt = bandCentreFt - altRangeFt;

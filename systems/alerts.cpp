@@ -32,13 +32,6 @@
 namespace halcyon {
 namespace {
 
-// Token variables only the alerts read.
-constexpr uint32_t kTokenSpoilerLeft = 326;   // spoiler panels, 1000 and more deployed
-constexpr uint32_t kTokenSpoilerRight = 327;
-constexpr uint32_t kTokenLampAngleRad = 782;  // lamp 1,2 lights at -19 degrees or less
-constexpr uint32_t kTokenDoorsOpen = 868;     // one variable for every door alert
-constexpr uint32_t kTokenSpoilerHandle = 325;
-
 constexpr double kDegPerRad = 57.29577951308232;
 constexpr double kLampAngleLimitDeg = -19.0;
 constexpr double kLowSpeedLampSetKt = 144.0;
@@ -114,13 +107,13 @@ AlertInputs ReadAlertInputs() {
   in.airspeedKt = ReadToken(Token::IndicatedAirspeedKt);
   in.autopilot = ReadToken(Token::AutopilotEngaged) != 0.0;
   in.parkingBrake = ReadToken(Token::ParkingBrake) != 0.0;
-  in.spoilerHandle = ReadToken(kTokenSpoilerHandle);
-  in.spoilerLeft = ReadToken(kTokenSpoilerLeft);
-  in.spoilerRight = ReadToken(kTokenSpoilerRight);
+  in.spoilerHandle = ReadToken(Token::SpoilerHandle);
+  in.spoilerLeft = ReadToken(Token::SpoilerLeft);
+  in.spoilerRight = ReadToken(Token::SpoilerRight);
   in.flapPosition = ReadToken(Token::FlapPosition);
   in.gearHandleDown = ReadToken(Token::GearHandle) != 0.0;
-  in.lampAngleDeg = ReadToken(kTokenLampAngleRad) * kDegPerRad;
-  in.doorsOpen = ReadToken(kTokenDoorsOpen) != 0.0;
+  in.lampAngleDeg = ReadToken(Token::AlertLampAngleRad) * kDegPerRad;
+  in.doorsOpen = ReadToken(Token::DoorsOpen) != 0.0;
   in.panelPowered = IsPanelPowered() != 0;
   for (int32_t side = 0; side < 2; ++side) {
     in.acBus[side] = IsAcBusPowered(side) != 0;

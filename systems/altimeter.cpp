@@ -19,8 +19,6 @@ CSwitch g_altitudeAlertLight{};
 namespace {
 
 constexpr const wchar_t* kSection = L"ALTIMETER";
-constexpr uint32_t kTokenAutopilotAltitudeFt = 109;
-constexpr uint32_t kTokenFlightDirector = 792;
 // The altitude alert's bands, in feet from the target (all exclusive).
 constexpr double kAlertBandLowFt = 250.0;
 constexpr double kAlertBandHighFt = 750.0;
@@ -66,9 +64,9 @@ void ApproachingAlert(double altitudeFt) {
 }
 
 bool IsOffHeldAltitude(double altitudeFt) {
-  const double heldFt = ReadToken(kTokenAutopilotAltitudeFt);
+  const double heldFt = ReadToken(Token::AutopilotAltitudeFt);
   const double deviationFt = heldFt - altitudeFt;
-  const bool guidanceOn = ReadToken(Token::AutopilotEngaged) != 0.0 || ReadToken(kTokenFlightDirector) != 0.0;
+  const bool guidanceOn = ReadToken(Token::AutopilotEngaged) != 0.0 || ReadToken(Token::FlightDirector) != 0.0;
   return (deviationFt > kDeviationFt || deviationFt < -kDeviationFt) && heldFt != kDfgsClimbFreeAltitudeFt &&
          heldFt != 0.0 && guidanceOn && IsSimVar60Set() == 0;
 }

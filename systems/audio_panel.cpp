@@ -46,19 +46,19 @@ const SavedControls kSavedControls{kSection, kKeys};
 // switch are both on, so the crew hears the station's ident.
 struct ReceiverAudio {
   const CSwitch* volume;
-  uint32_t token;
+  Token token;
   uint32_t onEvent;
   uint32_t onValue;
   uint32_t offEvent;
   uint32_t offValue;
 };
 constexpr ReceiverAudio kReceivers[] = {
-    {&g_audioVolumeNav1, kTokenNav1Audio, 65837, 0, 65832, 0},
-    {&g_audioVolumeNav2, kTokenNav2Audio, 65838, 0, 65833, 0},
-    {&g_audioVolumeNav1, kTokenDme1Audio, 65839, 0, 65834, 0},
-    {&g_audioVolumeNav2, kTokenDme2Audio, 65840, 0, 65835, 0},
-    {&g_audioVolumeMkr, kTokenMarkerAudio, kKeyEventMarkerAudioSet, 1, kKeyEventMarkerAudioSet, 0},
-    {&g_audioVolumeAdf1, kTokenAdfAudio, 65841, 0, 65836, 0},
+    {&g_audioVolumeNav1, Token::Nav1Audio, 65837, 0, 65832, 0},
+    {&g_audioVolumeNav2, Token::Nav2Audio, 65838, 0, 65833, 0},
+    {&g_audioVolumeNav1, Token::Dme1Audio, 65839, 0, 65834, 0},
+    {&g_audioVolumeNav2, Token::Dme2Audio, 65840, 0, 65835, 0},
+    {&g_audioVolumeMkr, Token::MarkerAudio, kKeyEventMarkerAudioSet, 1, kKeyEventMarkerAudioSet, 0},
+    {&g_audioVolumeAdf1, Token::AdfAudio, 65841, 0, 65836, 0},
 };
 
 int32_t g_audioSelector = 0;
@@ -71,7 +71,8 @@ void LoadAudioPanel() {
   LoadSwitches(kSection, kKeys);
   const bool bothVhf = IsAt(&g_audioVolumeVhf1, kSwitchOn) && IsAt(&g_audioVolumeVhf2, kSwitchOn);
   TriggerKeyEvent(kKeyEventVhfBothReceive, bothVhf ? 1 : 0);
-  SetAudioSelector(ReadToken(kTokenTransmitter) == 0.0 ? 2 : 1);
+  // The simulator's transmitter: 0 chooses radio 2 at start-up, else radio 1.
+  SetAudioSelector(ReadToken(Token::Transmitter) == 0.0 ? 2 : 1);
 }
 
 void UpdateAudioPanel() {

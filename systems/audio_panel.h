@@ -25,16 +25,6 @@ extern CSwitch g_audioVolumeMkr;   // "volume_mkr", default 41
 extern CSwitch g_audioVolumeAdf1;  // "volume_adf1", default 120
 extern CSwitch g_audioVolumeAdf2;  // "volume_adf2", default 120
 
-// The simulator's receiver audio (0 off, non-zero on).
-constexpr uint32_t kTokenNav1Audio = 26;
-constexpr uint32_t kTokenNav2Audio = 29;
-constexpr uint32_t kTokenDme1Audio = 33;
-constexpr uint32_t kTokenDme2Audio = 37;
-constexpr uint32_t kTokenMarkerAudio = 881;
-constexpr uint32_t kTokenAdfAudio = 21;
-// The simulator's transmitter: 0 chooses radio 2 at start-up, else radio 1.
-constexpr uint32_t kTokenTransmitter = 874;
-
 constexpr uint32_t kKeyEventVhfBothReceive = 66466;
 constexpr uint32_t kKeyEventMarkerAudioSet = 66478;
 

@@ -15,8 +15,6 @@ constexpr VoiceMessageId kVoiceStall = 10;
 constexpr VoiceMessageId kVoiceStabilizerTrim = 12;
 constexpr VoiceMessageId kVoiceStabilizerMotion = 13;
 
-constexpr uint32_t kTokenBarberPoleKtBy128 = 63;
-constexpr uint32_t kTokenStabilizerAngleRad = 783;
 constexpr double kDegreesPerRadian = 57.29577951308232;
 constexpr double kSlatPlacardKt = 280.0;
 // A trim run further than this from the last warned angle is announced.
@@ -41,7 +39,7 @@ void PostWhen(bool condition, VoiceMessageId id) {
 }
 
 void CheckStabilizer() {
-  const double angleDeg = ReadToken(kTokenStabilizerAngleRad) * kDegreesPerRadian;
+  const double angleDeg = ReadToken(Token::ElevatorTrimRad) * kDegreesPerRadian;
   const bool announce = IsSimVar60Set() == 0 && ReadToken(Token::StallWarning) == 0.0;
   const double motion = (angleDeg - g_stabilizer.previousDeg) * kMotionFactor;
   if ((motion > kMotionLimit || motion < -kMotionLimit) && announce) EnqueueVoiceMessage(kVoiceStabilizerMotion);
@@ -62,7 +60,7 @@ void UpdateAuralWarnings() {
   if (IsTickDue(kChannel2s) != 0) CheckStabilizer();
   if (!everySecond) return;
   const double iasKt = ReadToken(Token::IndicatedAirspeedKt);
-  PostWhen(iasKt > ReadToken(kTokenBarberPoleKtBy128) / 128.0, kVoiceOverspeed);
+  PostWhen(iasKt > ReadScaledToken(Token::MaxOperatingSpeed), kVoiceOverspeed);
   PostWhen(iasKt > kSlatPlacardKt && ReadToken(Token::FlapHandle) > 0.0, kVoiceSlatOverspeed);
 }
 

@@ -29,7 +29,7 @@ constexpr double kCoolingPerKt = 0.002;
 constexpr Token kPedals[2] = {Token::LeftBrakePedal, Token::RightBrakePedal};
 double g_temperature[2] = {0.0, 0.0};
 
-double ColdTemperature() { return ReadToken(Token::AmbientTemp) * 256.0; }
+double ColdTemperature() { return ReadScaledToken(Token::AmbientTemp); }
 
 void StepBrake(int32_t brake, double airspeedKt, bool onGround) {
   double& temperature = g_temperature[brake];

@@ -14,6 +14,7 @@
 #include "systems/dfgs_internal.h"
 #include "systems/electric.h"
 #include "systems/fuel_quantity.h"
+#include "systems/flaps.h"
 #include "systems/fma.h"
 #include "systems/irs.h"
 #include "systems/thrust_rating.h"
@@ -41,14 +42,15 @@ State& Get() {
   return state;
 }
 
-double ThrottleLever(int32_t engine) { return ReadToken(engine == 1 ? tok::kThrottle1 : tok::kThrottle2); }
+double ThrottleLever(int32_t engine) {
+  return ReadToken(engine == 1 ? Token::Engine1Throttle : Token::Engine2Throttle);
+}
 
 }  // namespace dfgs
 
 namespace {
 
 using dfgs::State;
-namespace tok = dfgs::tok;
 
 constexpr const wchar_t* kSection = L"DFGS";
 constexpr const wchar_t* kAtSwitchKey = L"dfgs.at_switch";
@@ -77,11 +79,11 @@ int32_t Bounded(int32_t value, int32_t low, int32_t high) { return value >= low 
 
 bool IsThrustModeStored(int32_t mode) { return (mode >= kThrustIas && mode <= kThrustRetard) || mode == kThrustPathDescent; }
 
-bool IsApOrFd() { return ReadToken(tok::kAutopilotEngaged) != 0.0 || ReadToken(tok::kFlightDirector) != 0.0; }
-bool IsAirborne() { return ReadToken(tok::kOnGround) == 0.0; }
+bool IsApOrFd() { return ReadToken(Token::AutopilotEngaged) != 0.0 || ReadToken(Token::FlightDirector) != 0.0; }
+bool IsAirborne() { return ReadToken(Token::OnGround) == 0.0; }
 bool IsAtSwitchOn() { return GetSwitch(&g_autothrottleSwitch) == kSwitchOn; }
-bool IsSimAutothrottleArmed() { return ReadToken(tok::kAutothrottleArmed) != 0.0; }
-bool IsHighAltitude() { return ReadToken(tok::kAltitudeFt) >= kDfgsMachAltitudeFt; }
+bool IsSimAutothrottleArmed() { return ReadToken(Token::AutothrottleArmed) != 0.0; }
+bool IsHighAltitude() { return ReadToken(Token::AltitudeFt) >= kDfgsMachAltitudeFt; }
 
 uint32_t RoundedEventValue(double value) { return static_cast<uint32_t>(TruncateSaturated<int32_t>(std::round(value))); }
 
@@ -97,7 +99,7 @@ void LeaveVnav() {
 }
 
 void HoldCurrentHeading() {
-  TriggerKeyEvent(kKeyEventHeadingBugSet, RoundedEventValue(ReadToken(tok::kHeadingDeg)));
+  TriggerKeyEvent(kKeyEventHeadingBugSet, RoundedEventValue(ReadToken(Token::MagneticHeadingDeg)));
   TriggerKeyEvent(kKeyEventHeadingHold, 0);
 }
 
@@ -116,7 +118,7 @@ void SelectSpeedOrMachByAltitude() {
 void LeaveSpeedOnPitch() {
   if (S().pitchMode != kPitchIasOnPitch && S().pitchMode != kPitchMachOnPitch) return;
   SetDfgsPitchMode(kPitchVerticalSpeed);
-  dfgs::EngageSimVerticalSpeed(ReadToken(tok::kVerticalSpeed) / 1.3);
+  dfgs::EngageSimVerticalSpeed(ReadVerticalSpeedFpm());
 }
 
 }  // namespace
@@ -329,7 +331,7 @@ struct FlapBand {
 };
 constexpr FlapBand kFlapBands[] = {
     {16383.0, 0.0, 195.0},
-    {11460.0, 3.0, 220.0},
+    {kLandingFlapPosition, 3.0, 220.0},
     {6140.0, 7.0, 240.0},
     {4500.0, 9.0, 280.0},
 };
@@ -337,7 +339,7 @@ constexpr double kFlapsUpMinimumSpeedIncrementKt = 41.0;
 constexpr double kNoPlacardKt = 100000.0;
 
 const FlapBand* FlapBandNow() {
-  const double h = ReadToken(tok::kFlapPosition);
+  const double h = ReadToken(Token::FlapPosition);
   for (const FlapBand& band : kFlapBands) {
     if (h > band.above) return &band;
   }
@@ -360,15 +362,15 @@ double GetFlapPlacardSpeed() {
 }
 
 uint32_t IsNavPairMatched() {
-  const bool frequencies = TruncateSaturated<int32_t>(ReadToken(tok::kNav1Frequency)) ==
-                           TruncateSaturated<int32_t>(ReadToken(tok::kNav2Frequency));
-  const bool courses = ReadToken(tok::kNav1Course) == ReadToken(tok::kNav2Course);
+  const bool frequencies = TruncateSaturated<int32_t>(ReadToken(Token::Nav1Frequency)) ==
+                           TruncateSaturated<int32_t>(ReadToken(Token::Nav2Frequency));
+  const bool courses = ReadToken(Token::Nav1CourseDeg) == ReadToken(Token::Nav2CourseDeg);
   if (frequencies && courses) return 1;
   return GetOption(kOptionOneNavIls) != 0 ? 1 : 0;
 }
 
 uint32_t IsGlideslopeAvailable() {
-  const int32_t code = TruncateSaturated<int32_t>(ReadToken(tok::kNav1Code));
+  const int32_t code = TruncateSaturated<int32_t>(ReadToken(Token::Nav1Code));
   if ((code & 0x80) == 0) return 0;
   return (code & 0x40) != 0 ? 1 : 0;
 }
@@ -379,7 +381,7 @@ uint32_t IsDfgsTestActive() { return GetSwitch(&g_dfgsTestSwitch) == 1 ? 1 : 0; 
 
 uint32_t IsDfgsIrsValid() { return GetIrsStatusPosition(S().dfgc == 0 ? 1 : 2) == kIrsNav ? 1 : 0; }
 
-uint32_t IsLandingFlapsSet() { return ReadToken(tok::kFlapPosition) > 11460.0 ? 1 : 0; }
+uint32_t IsLandingFlapsSet() { return ReadToken(Token::FlapPosition) > kLandingFlapPosition ? 1 : 0; }
 
 uint32_t IsFgcpLightOn() { return GetSwitch(&g_fgcpBacklightSwitch) == kSwitchOn && IsPanelPowered() != 0 ? 1 : 0; }
 
@@ -402,8 +404,8 @@ void LoadDfgs() {
   LoadSwitch(&g_autothrottleSwitch, kSection, kAtSwitchKey, L"120", 6);
   ClearAutothrottleDisconnect();
   s.fmsOverride = 0;
-  SetDfgsPitchMode(ReadToken(tok::kAltitudeLock) != 0.0 ? kPitchAltitudeHold : kPitchNone);
-  SetDfgsRollMode(ReadToken(tok::kHeadingLock) != 0.0 ? kRollHeadingSelect : kRollNone);
+  SetDfgsPitchMode(ReadToken(Token::AltitudeLock) != 0.0 ? kPitchAltitudeHold : kPitchNone);
+  SetDfgsRollMode(ReadToken(Token::HeadingLock) != 0.0 ? kRollHeadingSelect : kRollNone);
   if (IsAtSwitchOn()) {
     SetDfgsThrustMode(IsHighAltitude() ? kThrustMach : kThrustIas);
   } else {
@@ -412,9 +414,9 @@ void LoadDfgs() {
   SetDfgsApproachMode(kApproachNone);
   ClearDfgsVnav();
   s.togaLatch = 0;
-  SetDfgsSelectedValue(kSelSpeed, ReadToken(tok::kAutopilotAirspeedKt));
-  SetDfgsSelectedValue(kSelMach, ReadToken(tok::kAutopilotMach));
-  SetDfgsSelectedValue(kSelHeading, ReadToken(tok::kHeadingBug));
+  SetDfgsSelectedValue(kSelSpeed, ReadToken(Token::AutopilotAirspeedKt));
+  SetDfgsSelectedValue(kSelMach, ReadToken(Token::AutopilotMach));
+  SetDfgsSelectedValue(kSelHeading, ReadToken(Token::HeadingBugDeg));
   s.testAfterPowerLoss = 0;
   s.postLandingAirborne = 0;
   s.postLandingDeadlineRunning = 0;
@@ -476,9 +478,9 @@ void DfgsPanelSpeedKnob(int32_t clicks) {
   if (S().thrustMode == kThrustMachMmoLimit) SetDfgsThrustMode(kThrustMach);
   if (S().fmsOverride != 0) {
     if (S().speedView == 0) {
-      SetDfgsIasTarget(ReadToken(tok::kAutopilotAirspeedKt));
+      SetDfgsIasTarget(ReadToken(Token::AutopilotAirspeedKt));
     } else {
-      SetDfgsMachTarget(ReadToken(tok::kAutopilotMach));
+      SetDfgsMachTarget(ReadToken(Token::AutopilotMach));
     }
   }
 }
@@ -636,7 +638,7 @@ void DfgsPanelLnavButton() {
 
 void DfgsPanelVorButton() {
   if (!PanelModesActive()) return;
-  if (ReadToken(tok::kNav1Lock) != 0.0) {
+  if (ReadToken(Token::Nav1Lock) != 0.0) {
     SetDfgsModeE(kModeENone);
     TriggerKeyEvent(kKeyEventNavHoldOff, 0);
   } else {
@@ -656,16 +658,16 @@ void LeaveApproachModes() {
   }
   if (s.pitchMode >= kPitchGlideslopeCapture && s.pitchMode <= kPitchRollout) {
     SetDfgsPitchMode(kPitchVerticalSpeed);
-    dfgs::EngageSimVerticalSpeed(ReadToken(tok::kVerticalSpeed) / 1.3);
+    dfgs::EngageSimVerticalSpeed(ReadVerticalSpeedFpm());
   }
   SetDfgsApproachMode(kApproachNone);
   SetDfgsModeE(kModeENone);
-  if (ReadToken(tok::kApproachHold) != 0.0) TriggerKeyEvent(kKeyEventApproachHoldRelease, 0);
+  if (ReadToken(Token::ApproachHold) != 0.0) TriggerKeyEvent(kKeyEventApproachHoldRelease, 0);
 }
 
 void EnterApproach(int32_t mode) {
   SetDfgsApproachMode(mode);
-  if (ReadToken(tok::kApproachHold) == 0.0) TriggerKeyEvent(kKeyEventApproachKey, 0);
+  if (ReadToken(Token::ApproachHold) == 0.0) TriggerKeyEvent(kKeyEventApproachKey, 0);
 }
 
 }  // namespace
@@ -701,7 +703,7 @@ void DfgsPanelVerticalSpeedButton() {
     return;
   }
   SetDfgsPitchMode(kPitchVerticalSpeed);
-  dfgs::EngageSimVerticalSpeed(ReadToken(tok::kVerticalSpeed) / 1.3);
+  dfgs::EngageSimVerticalSpeed(ReadVerticalSpeedFpm());
   if (S().altPreselectArm == kAltArmCapturing) SetDfgsAltPreselectArm(kAltArmOff);
 }
 
@@ -710,13 +712,13 @@ void DfgsPanelIasMachButton() {
   LeaveVnav();
   const int32_t pitch = S().pitchMode;
   const bool toMach = pitch == kPitchIasOnPitch || (pitch != kPitchMachOnPitch && IsHighAltitude());
-  dfgs::EngageSimVerticalSpeed(ReadToken(tok::kVerticalSpeed) / 1.3);
+  dfgs::EngageSimVerticalSpeed(ReadVerticalSpeedFpm());
   if (toMach) {
     SetDfgsPitchMode(kPitchMachOnPitch);
-    SetDfgsMachTarget(ReadToken(tok::kMachTimes20480) / 20480.0);
+    SetDfgsMachTarget(ReadMach());
   } else {
     SetDfgsPitchMode(kPitchIasOnPitch);
-    SetDfgsIasTarget(ReadToken(tok::kIndicatedAirspeedKt));
+    SetDfgsIasTarget(ReadToken(Token::IndicatedAirspeedKt));
   }
   if (IsSimAutothrottleArmed() && (S().thrustMode == kThrustIas || S().thrustMode == kThrustMach)) {
     SetDfgsThrustMode(kThrustIasMachButton);
@@ -733,7 +735,7 @@ void DfgsPanelAltitudeHoldButton() {
   LeaveVnav();
   SetDfgsPitchMode(kPitchAltitudeHold);
   TriggerKeyEvent(kKeyEventAltitudeHold, 0);
-  TriggerKeyEvent(kKeyEventAutopilotAltitudeSet, RoundedEventValue(ReadToken(tok::kAltitudeFt)));
+  TriggerKeyEvent(kKeyEventAutopilotAltitudeSet, RoundedEventValue(ReadToken(Token::AltitudeFt)));
   if (IsSimAutothrottleArmed()) SetDfgsThrustMode(IsHighAltitude() ? kThrustMach : kThrustIas);
   SetDfgsAltPreselectArm(kAltArmOff);
 }
@@ -743,7 +745,7 @@ void DfgsPanelTurbulenceButton() {
   LeaveVnav();
   SetDfgsRollMode(kRollTurbulence);
   SetDfgsPitchMode(kPitchTurbulence);
-  SetDfgsVsWheel(TruncateSaturated<int32_t>(std::round(ReadToken(tok::kVerticalSpeed) / 1.3 / kVsWheelStepFpm)));
+  SetDfgsVsWheel(TruncateSaturated<int32_t>(std::round(ReadVerticalSpeedFpm() / kVsWheelStepFpm)));
   DisengageAutothrottle();
   SetDfgsAltPreselectArm(kAltArmOff);
   SetDfgsModeE(kModeENone);

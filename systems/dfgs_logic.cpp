@@ -24,7 +24,6 @@ namespace halcyon {
 namespace {
 
 using dfgs::State;
-namespace tok = dfgs::tok;
 
 // Commanded vertical speed per knot of speed error and second, over 100 (the
 // speed-on-pitch law's gain): 1 kt too fast raises the command by 200 ft/min
@@ -58,19 +57,18 @@ constexpr double kPostLandingEprMax = 1.1;
 
 State& S() { return dfgs::Get(); }
 
-double Tok(uint32_t id) { return ReadToken(id); }
-bool On(uint32_t id) { return ReadToken(id) != 0.0; }
-bool IsAp() { return On(tok::kAutopilotEngaged); }
-bool IsFd() { return On(tok::kFlightDirector); }
+double Tok(Token token) { return ReadToken(token); }
+bool On(Token token) { return ReadToken(token) != 0.0; }
+bool IsAp() { return On(Token::AutopilotEngaged); }
+bool IsFd() { return On(Token::FlightDirector); }
 bool IsApOrFd() { return IsAp() || IsFd(); }
-bool IsOnGround() { return On(tok::kOnGround); }
-bool IsAtArmed() { return On(tok::kAutothrottleArmed); }
+bool IsOnGround() { return On(Token::OnGround); }
+bool IsAtArmed() { return On(Token::AutothrottleArmed); }
 bool IsAtSwitchOn() { return GetSwitch(&g_autothrottleSwitch) == kSwitchOn; }
-double IasKt() { return Tok(tok::kIndicatedAirspeedKt); }
-double AltitudeFt() { return Tok(tok::kAltitudeFt); }
-double VerticalSpeedFpm() { return Tok(tok::kVerticalSpeed) / 1.3; }
-double RadioHeightM() { return Tok(tok::kRadioHeightM); }
-double VmoKt() { return Tok(tok::kVmoKtTimes128) / 128.0; }
+double IasKt() { return Tok(Token::IndicatedAirspeedKt); }
+double AltitudeFt() { return Tok(Token::AltitudeFt); }
+double RadioHeightM() { return Tok(Token::RadioAltitudeM); }
+double VmoKt() { return ReadScaledToken(Token::MaxOperatingSpeed); }
 bool IsUnpowered() { return IsPowerState(kPowerNone) != 0; }
 bool IsThrustMode(std::initializer_list<int32_t> modes) {
   return std::find(modes.begin(), modes.end(), S().thrustMode) != modes.end();
@@ -87,16 +85,16 @@ void SendThrottles(double position) {
 }
 
 void HoldHeadingFlown() {
-  Send(kKeyEventHeadingBugSet, Rounded(Tok(tok::kHeadingDeg)));
+  Send(kKeyEventHeadingBugSet, Rounded(Tok(Token::MagneticHeadingDeg)));
   Send(kKeyEventHeadingHold);
 }
 
 // The simulator's autopilot in vertical-speed hold at V, climbing free or
 // descending to 0, as the modes that give up an approach or VNAV leave it.
 void FallBackToVerticalSpeed() {
-  const double v = VerticalSpeedFpm();
+  const double v = ReadVerticalSpeedFpm();
   SetDfgsPitchMode(kPitchVerticalSpeed);
-  if (!On(tok::kAltitudeLock)) Send(kKeyEventAltitudeHoldEngage);
+  if (!On(Token::AltitudeLock)) Send(kKeyEventAltitudeHoldEngage);
   Send(kKeyEventVerticalSpeedSet, AsEventValue(v));
   Send(kKeyEventAutopilotAltitudeSet, v > 0.0 ? kDfgsClimbFreeAltitudeFt : 0);
 }
@@ -171,7 +169,7 @@ void StartVnavClimbOrDescent(bool climb) {
   Send(kKeyEventAirspeedHoldOff);
   Send(kKeyEventAutopilotAltitudeSet, 0);
   Send(kKeyEventVerticalSpeedHold);
-  if (climb) Send(kKeyEventVerticalSpeedSet, AsEventValue(VerticalSpeedFpm()));
+  if (climb) Send(kKeyEventVerticalSpeedSet, AsEventValue(ReadVerticalSpeedFpm()));
   HoldFmsSpeedOnPitch(g_fms.GetApSpeed());
   if (IsAtArmed()) Send(kKeyEventAutothrottleArmToggle);
   SetDfgsThrustMode(climb ? kThrustEprLimit : kThrustPathDescent);
@@ -245,7 +243,7 @@ void RunSelfTests() {
   if (unpowered) {
     s.postLandingDeadlineRunning = 0;
   } else {
-    const double now = Tok(tok::kSimulationTimeS);
+    const double now = Tok(Token::SimulationClock);
     if (IsOnGround() && s.postLandingAirborne != 0 && s.postLandingDeadlineRunning == 0) {
       s.postLandingDeadlineS = now + kPostLandingTestDelayS;
       s.postLandingDeadlineRunning = 1;
@@ -323,20 +321,20 @@ void VnavHandOffs() {
 // than the target raises the command, slower lowers it.
 void SpeedOnPitch() {
   State& s = S();
-  const double vs = VerticalSpeedFpm();
+  const double vs = ReadVerticalSpeedFpm();
   const bool active = s.pitchMode == kPitchIasOnPitch || s.pitchMode == kPitchMachOnPitch ||
                       (s.pitchMode == kPitchTakeoff && s.takeoffSpeedLatch != 0);
   if (!active) {
     s.verticalSpeedCommandFpm = vs;
-    s.previousSpeedErrorKt = IasKt() - Tok(tok::kAutopilotAirspeedKt);
+    s.previousSpeedErrorKt = IasKt() - Tok(Token::AutopilotAirspeedKt);
     return;
   }
   if (s.altPreselectArm == kAltArmArmed) Send(kKeyEventAutopilotAltitudeSet, 0);
   double e = 0.0;
   if (s.pitchMode == kPitchMachOnPitch) {
-    const double mmo = Tok(tok::kMmo);
+    const double mmo = Tok(Token::MaxOperatingMach);
     // A Mach error in knots at the speed limit; no limit known, no error.
-    if (mmo > 0.0) e = (VmoKt() / mmo) * (Tok(tok::kMachTimes20480) / 20480.0 - s.machTarget);
+    if (mmo > 0.0) e = (VmoKt() / mmo) * (ReadMach() - s.machTarget);
   } else {
     e = IasKt() - s.iasTargetKt;
   }
@@ -388,12 +386,12 @@ void AltitudeCapture() {
   State& s = S();
   const double t = AltitudeTarget();
   const double h = AltitudeFt();
-  const double v = VerticalSpeedFpm();
+  const double v = ReadVerticalSpeedFpm();
   const bool descending = t <= h;
   const double distance = std::fabs(t - h);
   if (s.altPreselectArm == kAltArmCapturing) {
     Send(kKeyEventAutopilotAltitudeSet, Rounded(t));
-    if (!On(tok::kAltitudeLock)) Send(kKeyEventVerticalSpeedHold);
+    if (!On(Token::AltitudeLock)) Send(kKeyEventVerticalSpeedHold);
   }
   if (s.altPreselectArm == kAltArmArmed) {
     const double band = descending ? std::max(300.0, -0.2 * v) : std::max(300.0, 0.2 * v);
@@ -410,13 +408,13 @@ void AltitudeCapture() {
       if (s.vnav != 0 && std::fabs(g_fms.GetApAltitude() - h) > band) SetDfgsAltPreselectArm(kAltArmArmed);
     }
   }
-  const double apVs = Tok(tok::kAutopilotVerticalSpeed);
+  const double apVs = Tok(Token::AutopilotVerticalSpeedFpm);
   if (s.pitchMode == kPitchVerticalSpeed && apVs > -50.0 && apVs <= 50.0 && IsApOrFd()) {
     SetDfgsPitchMode(kPitchAltitudeHold);
     Send(kKeyEventAltitudeHold);
     Send(kKeyEventAutopilotAltitudeSet, AltitudeToHold(t));
   }
-  if (s.pitchMode == kPitchAltitudeHold && IsApOrFd() && !On(tok::kApproachHold) && !On(tok::kAltitudeLock)) {
+  if (s.pitchMode == kPitchAltitudeHold && IsApOrFd() && !On(Token::ApproachHold) && !On(Token::AltitudeLock)) {
     Send(kKeyEventAltitudeHold);
     Send(kKeyEventAutopilotAltitudeSet, AltitudeToHold(t));
   }
@@ -424,11 +422,11 @@ void AltitudeCapture() {
 
 void NavCapture() {
   State& s = S();
-  const int32_t code = TruncateSaturated<int32_t>(Tok(tok::kNav1Code));
+  const int32_t code = TruncateSaturated<int32_t>(Tok(Token::Nav1Code));
   const bool localizer = (code & 0x80) != 0;
-  const double deviation = std::fabs(Tok(tok::kNav1LateralDeviation));
-  const bool navLock = On(tok::kNav1Lock);
-  const bool headingLock = On(tok::kHeadingLock);
+  const double deviation = std::fabs(Tok(Token::CourseNeedle));
+  const bool navLock = On(Token::Nav1Lock);
+  const bool headingLock = On(Token::HeadingLock);
   if (navLock && headingLock) {
     SetDfgsModeE(localizer ? kModeELocalizerArmed : kModeEVorArmed);
   } else if ((code & 8) == 0 && navLock && !headingLock) {
@@ -440,14 +438,14 @@ void NavCapture() {
       SetDfgsModeE(kModeENone);
     }
   } else if (s.rollMode >= kRollLocalizerCapture && s.rollMode <= kRollVorTrack && !navLock &&
-             !On(tok::kApproachHold) && !On(tok::kGlideslopeHold)) {
+             !On(Token::ApproachHold) && !On(Token::GlideSlopeHold)) {
     HoldHeadingFlown();
     SetDfgsRollMode(kRollHeadingHold);
   }
-  const double proximity = Tok(tok::kVorProximity);
+  const double proximity = Tok(Token::Dme1Nm);
   if ((s.rollMode == kRollVorCapture || s.rollMode == kRollVorTrack) && proximity < 5.0) {
     Send(kKeyEventNavHoldOff);
-    Send(kKeyEventHeadingBugSet, Rounded(Tok(tok::kNav1Course)));
+    Send(kKeyEventHeadingBugSet, Rounded(Tok(Token::Nav1CourseDeg)));
     Send(kKeyEventHeadingHold);
     SetDfgsRollMode(kRollVorOverStation);
   } else if (s.rollMode == kRollVorOverStation && proximity > 5.0) {
@@ -483,11 +481,11 @@ void FmsSpeedTargets() {
     if (mach) {
       SetDfgsThrustMode(kThrustMach);
       SetDfgsSpeedView(1);
-      if (!On(tok::kMachHold)) Send(kKeyEventMachHold);
+      if (!On(Token::AutopilotMachHold)) Send(kKeyEventMachHold);
     } else {
       SetDfgsThrustMode(kThrustIas);
       SetDfgsSpeedView(0);
-      if (!On(tok::kAirspeedHold)) Send(kKeyEventAirspeedHold);
+      if (!On(Token::AutopilotAirspeedHold)) Send(kKeyEventAirspeedHold);
     }
     SendFmsSpeedToSimulator(v, mach);
   } else if (s.vnavPhase == kVnavClimb || s.vnavPhase == kVnavDescent) {
@@ -532,16 +530,16 @@ void PathDescent() {
 
 void SpeedLimits() {
   const double vmo = VmoKt();
-  const double mmo = Tok(tok::kMmo);
+  const double mmo = Tok(Token::MaxOperatingMach);
   const double h = AltitudeFt();
   const bool overspeed = vmo < IasKt();
   const bool takeoffOrEpr = IsThrustMode({kThrustEprLimit, kThrustTakeoffClamp, kThrustIasMachButton});
-  if ((vmo < Tok(tok::kAutopilotAirspeedKt) && IsThrustMode({kThrustIas, kThrustIasVmoLimit})) ||
+  if ((vmo < Tok(Token::AutopilotAirspeedKt) && IsThrustMode({kThrustIas, kThrustIasVmoLimit})) ||
       (h < kDfgsMachAltitudeFt && overspeed && takeoffOrEpr)) {
     SetDfgsThrustMode(kThrustIasVmoLimit);
     Send(kKeyEventAirspeedSet, Rounded(vmo - 5.0));
   }
-  if ((mmo < Tok(tok::kAutopilotMach) && IsThrustMode({kThrustMach, kThrustMachMmoLimit})) ||
+  if ((mmo < Tok(Token::AutopilotMach) && IsThrustMode({kThrustMach, kThrustMachMmoLimit})) ||
       (h > kDfgsMachAltitudeFt && overspeed && takeoffOrEpr)) {
     SetDfgsThrustMode(kThrustMachMmoLimit);
     Send(kKeyEventMachSet, Rounded(mmo * 100.0 - 1.0));
@@ -553,7 +551,7 @@ void SpeedLimits() {
 // is kept.
 void FlapPlacard() {
   const double placard = GetFlapPlacardSpeed();
-  const double selected = Tok(tok::kAutopilotAirspeedKt);
+  const double selected = Tok(Token::AutopilotAirspeedKt);
   if (IsAtArmed() && S().togaRequest == 0 && placard < selected) {
     if (S().thrustMode != kThrustFlapLimit) SetDfgsThrustMode(kThrustFlapLimit);
     Send(kKeyEventAirspeedSet, Rounded(placard));
@@ -565,7 +563,7 @@ void FlapPlacard() {
 void EprHold() {
   State& s = S();
   const bool reverse = dfgs::ThrottleLever(1) < 0.0 || dfgs::ThrottleLever(2) < 0.0;
-  if (s.thrustMode == kThrustEprLimit && !On(tok::kTogaPower) && s.eprHoldLatch == 0) {
+  if (s.thrustMode == kThrustEprLimit && !On(Token::TogaPower) && s.eprHoldLatch == 0) {
     s.eprHoldThrottle[0] = dfgs::ThrottleLever(1);
     s.eprHoldThrottle[1] = dfgs::ThrottleLever(2);
     s.eprHoldLatch = 1;
@@ -589,7 +587,7 @@ void RetardAndClamp() {
   State& s = S();
   const double x1 = dfgs::ThrottleLever(1);
   const double x2 = dfgs::ThrottleLever(2);
-  if (s.thrustMode == kThrustIas && IsAtArmed() && !On(tok::kAirspeedHold)) Send(kKeyEventAirspeedHold);
+  if (s.thrustMode == kThrustIas && IsAtArmed() && !On(Token::AutopilotAirspeedHold)) Send(kKeyEventAirspeedHold);
   if (IsAtArmed() && x1 < kIdleThrottle && x2 < kIdleThrottle &&
       !IsThrustMode({kThrustAccepted6, kThrustTakeoffClamp, kThrustIasMachButton, kThrustAutolandRetard, kThrustRetard}) &&
       s.vnav == 0 && !IsOnGround()) {
@@ -600,7 +598,7 @@ void RetardAndClamp() {
   if (s.thrustMode == kThrustEprLimit && IsOnGround() && IasKt() > kTakeoffSpeedKt) {
     SetDfgsThrustMode(kThrustTakeoffClamp);
   }
-  if (IsAp() && On(tok::kApproachHold) && s.approachMode == kApproachAutoland && !IsOnGround() &&
+  if (IsAp() && On(Token::ApproachHold) && s.approachMode == kApproachAutoland && !IsOnGround() &&
       RadioHeightM() < kRetardHeightM) {
     if (IsAtArmed()) Send(kKeyEventAutothrottleArmToggle);
     Send(kKeyEventAirspeedHoldOff);
@@ -611,7 +609,7 @@ void RetardAndClamp() {
 
 void MinimumSpeedAndDisengage() {
   ComputeDfgsMinimumSpeed();
-  if (IsAtArmed() && GetDfgsMinimumSpeed() > Tok(tok::kAutopilotAirspeedKt) &&
+  if (IsAtArmed() && GetDfgsMinimumSpeed() > Tok(Token::AutopilotAirspeedKt) &&
       IsThrustMode({kThrustIas, kThrustMach, kThrustRetard, kThrustAccepted6})) {
     Send(kKeyEventAirspeedSet, Rounded(GetDfgsMinimumSpeed()));
   }
@@ -633,7 +631,7 @@ void AutothrottleSteps() {
 }
 
 void YawDamper() {
-  const bool on = On(tok::kYawDamper);
+  const bool on = On(Token::YawDamper);
   switch (GetSwitch(&g_yawDampSwitch)) {
     case kSwitchOn:
       if (!IsOnGround() && !on) Send(kKeyEventYawDamperOn);
@@ -658,7 +656,7 @@ void YawDamper() {
 
 void TogaEngagement() {
   State& s = S();
-  if (s.togaLatch != 0 || !(On(tok::kTogaPower) || s.togaRequest != 0) || !IsApOrFd()) return;
+  if (s.togaLatch != 0 || !(On(Token::TogaPower) || s.togaRequest != 0) || !IsApOrFd()) return;
   s.togaLatch = 1;
   Send(kKeyEventApproachHoldRelease);
   if (s.approachMode == kApproachIls || s.approachMode == kApproachAutoland) {
@@ -686,7 +684,7 @@ bool InTakeoffOrGoAroundModes() {
 
 void TakeoffSteps() {
   State& s = S();
-  if (s.togaLatch != 0 && IsAtArmed() && !On(tok::kTogaPower) && s.thrustMode != kThrustTakeoffClamp &&
+  if (s.togaLatch != 0 && IsAtArmed() && !On(Token::TogaPower) && s.thrustMode != kThrustTakeoffClamp &&
       (dfgs::ThrottleLever(1) > kTogaThrottle || dfgs::ThrottleLever(2) > kTogaThrottle) &&
       InTakeoffOrGoAroundModes()) {
     SetDfgsThrustMode(kThrustEprLimit);
@@ -701,7 +699,7 @@ void TakeoffSteps() {
     SetDfgsIasTarget(GetSpeedBug(2) + 10.0);
   }
   if (s.togaLatch != 0 && s.rollMode == kRollTakeoff && IsOnGround() && IasKt() < kTakeoffSpeedKt) {
-    Send(kKeyEventHeadingBugSet, Rounded(Tok(tok::kHeadingDeg)));
+    Send(kKeyEventHeadingBugSet, Rounded(Tok(Token::MagneticHeadingDeg)));
   }
   const bool togaPitch = s.pitchMode == kPitchTakeoff || s.pitchMode == kPitchGoAround;
   const bool togaRoll = s.rollMode == kRollTakeoff || s.rollMode == kRollGoAround;
@@ -709,7 +707,7 @@ void TakeoffSteps() {
     s.togaLatch = 0;
     s.togaRequest = 0;
     s.takeoffSpeedLatch = 0;
-    if (On(tok::kTogaPower)) Send(kKeyEventTogaPowerToggle);
+    if (On(Token::TogaPower)) Send(kKeyEventTogaPowerToggle);
     if (s.thrustMode == kThrustEprLimit && IsAtArmed()) Send(kKeyEventAutothrottleArmToggle);
   }
 }
@@ -717,14 +715,14 @@ void TakeoffSteps() {
 void AutolandStatus() {
   State& s = S();
   const bool autolandE = s.modeE >= kModeEAutolandAutopilot && s.modeE <= kModeEAutolandNeither;
-  if (!autolandE && !IsOnGround() && RadioHeightM() < kAutolandHeightM && On(tok::kApproachHold) &&
+  if (!autolandE && !IsOnGround() && RadioHeightM() < kAutolandHeightM && On(Token::ApproachHold) &&
       IsLandingFlapsSet() != 0) {
     SetDfgsModeE(IsAp() ? kModeEAutolandAutopilot : (IsFd() ? kModeEAutolandFlightDirector : kModeEAutolandNeither));
     SetDfgsAltPreselectArm(kAltArmOff);
   } else if (autolandE && (s.approachMode == kApproachNone || IsOnGround())) {
     SetDfgsModeE(kModeENone);
   }
-  if (s.approachMode == kApproachAutoland && On(tok::kApproachHold) != On(tok::kGlideslopeHold)) {
+  if (s.approachMode == kApproachAutoland && On(Token::ApproachHold) != On(Token::GlideSlopeHold)) {
     Send(kKeyEventApproachKey);
   }
 }
@@ -754,12 +752,12 @@ void ApproachHoldOff() {
   }
   const bool slowOnGround = IsOnGround() && IasKt() < kApproachLossSpeedKt;
   const int32_t roll = s.rollMode;
-  if ((!On(tok::kNav1Lock) || slowOnGround) && (roll == kRollLocalizerCapture || roll == kRollLocalizerTrack ||
+  if ((!On(Token::Nav1Lock) || slowOnGround) && (roll == kRollLocalizerCapture || roll == kRollLocalizerTrack ||
                                                 roll == kRollAutolandLocalizer || roll == kRollAlign)) {
     HoldHeadingFlown();
     SetDfgsRollMode(kRollHeadingHold);
   }
-  if ((!On(tok::kAltitudeLock) || slowOnGround) && s.pitchMode >= kPitchGlideslopeCapture && s.pitchMode <= kPitchFlare) {
+  if ((!On(Token::AltitudeLock) || slowOnGround) && s.pitchMode >= kPitchGlideslopeCapture && s.pitchMode <= kPitchFlare) {
     if (!IsOnGround()) {
       FallBackToVerticalSpeed();
     } else {
@@ -777,12 +775,12 @@ void ApproachHoldOn() {
   } else if (s.approachMode == kApproachAutoland && airborne && !(s.modeE >= kModeEAutolandApproach)) {
     SetDfgsModeE(kModeEAutolandApproach);
   }
-  const bool altitudeLock = On(tok::kAltitudeLock);
-  const bool glideslopeHold = On(tok::kGlideslopeHold);
+  const bool altitudeLock = On(Token::AltitudeLock);
+  const bool glideslopeHold = On(Token::GlideSlopeHold);
   const bool autoland = s.approachMode == kApproachAutoland;
   const double rh = RadioHeightM();
-  const double gs = std::fabs(Tok(tok::kGlideslopeDeviation));
-  const double loc = std::fabs(Tok(tok::kNav1LateralDeviation));
+  const double gs = std::fabs(Tok(Token::GlideSlopeNeedle));
+  const double loc = std::fabs(Tok(Token::CourseNeedle));
   const bool landingFlaps = IsLandingFlapsSet() != 0;
   if (!airborne && autoland && IsAp()) {
     SetDfgsPitchMode(kPitchRollout);
@@ -790,7 +788,7 @@ void ApproachHoldOn() {
     SetDfgsPitchMode(kPitchFlare);
     if (!altitudeLock) Send(kKeyEventAltitudeHoldEngage);
     Send(kKeyEventVerticalSpeedSet, AsEventValue(kFlareVerticalSpeedFpm));
-    Send(kKeyEventAutopilotAltitudeSet, VerticalSpeedFpm() > 0.0 ? kDfgsClimbFreeAltitudeFt : 0);
+    Send(kKeyEventAutopilotAltitudeSet, ReadVerticalSpeedFpm() > 0.0 ? kDfgsClimbFreeAltitudeFt : 0);
   } else if (!altitudeLock && rh < kAutolandHeightM && gs < 40.0 && landingFlaps && airborne && autoland && IsAp() &&
              glideslopeHold) {
     SetDfgsPitchMode(kPitchAutolandGlideslope);
@@ -803,7 +801,7 @@ void ApproachHoldOn() {
     SetDfgsPitchMode(kPitchGlideslopeCapture);
     ClearDfgsVnav();
   }
-  const bool headingLock = On(tok::kHeadingLock);
+  const bool headingLock = On(Token::HeadingLock);
   if (!airborne && autoland && IsAp()) {
     SetDfgsRollMode(kRollRollout);
   } else if (!altitudeLock && rh < kAlignHeightM && landingFlaps && airborne && autoland && IsAp()) {
@@ -873,11 +871,11 @@ void Disconnects() {
     if (IsAp()) Send(kKeyEventAutopilotMaster);
     SetSwitch(&g_touchdownDisconnect, kSwitchOff);
   }
-  if (On(tok::kUnknownFlag848)) Send(kKeyEventToken848);
+  if (On(Token::DfgsFlag848)) Send(kKeyEventToken848);
 }
 
 void FastPass() {
-  if (!On(tok::kApproachHold)) {
+  if (!On(Token::ApproachHold)) {
     ApproachHoldOff();
   } else {
     ApproachHoldOn();

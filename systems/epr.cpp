@@ -23,11 +23,14 @@ constexpr uint32_t kModeBuffer = 5;
 constexpr double kEprStep = 0.01;
 
 struct EngineTokens {
-  uint32_t turbineSpeedPct;  // the EPR source
-  uint32_t sdpSource;
-  uint32_t edpSource;
+  Token turbineSpeedPct;  // the EPR source
+  Token sdpSource;
+  Token edpSource;
 };
-constexpr EngineTokens kEngineTokens[2] = {{625, 148, 144}, {644, 183, 179}};
+constexpr EngineTokens kEngineTokens[2] = {
+    {Token::Engine1N2Pct, Token::Engine1OilPressure, Token::Engine1Egt},
+    {Token::Engine2N2Pct, Token::Engine2OilPressure, Token::Engine2Egt},
+};
 
 struct EprKeys {
   EprBug* record;

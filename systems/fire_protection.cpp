@@ -19,9 +19,6 @@ CSwitch g_efdsEngineRightSwitch{};
 
 namespace {
 
-constexpr uint32_t kTokenEngine1Fire = 887;
-constexpr uint32_t kTokenEngine2Fire = 888;
-constexpr uint32_t kTokenApuFire = 980;
 constexpr double kAgentDischargeTicks = 36.0;
 constexpr double kReverserTransitTicks = 36.0;  // 2 s each way
 // Out of the reverse range once the lever variable is above this.
@@ -127,13 +124,13 @@ void UpdateEdpIndication() {
 
 uint32_t IsEngineOnFire(int32_t engine) {
   switch (engine) {
-    case 1: return ReadToken(kTokenEngine1Fire) != 0.0 ? 1 : 0;
-    case 2: return ReadToken(kTokenEngine2Fire) != 0.0 ? 1 : 0;
+    case 1: return ReadToken(Token::Engine1Fire) != 0.0 ? 1 : 0;
+    case 2: return ReadToken(Token::Engine2Fire) != 0.0 ? 1 : 0;
     default: return 0;
   }
 }
 
-uint32_t IsApuOnFire() { return ReadToken(kTokenApuFire) != 0.0 ? 1 : 0; }
+uint32_t IsApuOnFire() { return ReadToken(Token::ApuFire) != 0.0 ? 1 : 0; }
 
 void SetFireTestPressed(int32_t pressed) { g_fireTestPressed = pressed == 1 ? 1 : 0; }
 uint32_t IsFireTestPressed() { return g_fireTestPressed; }

@@ -27,6 +27,9 @@ constexpr double kAutoSlatCheckTicks = 90.0;
 constexpr uint32_t kKeyEventAutoSlatOn = 65758;
 constexpr uint32_t kKeyEventAutoSlatOff = 65759;
 constexpr double kAutoSlatAboveKt = 240.0;
+// The simulator's flap position (its own 0..16383 units) from which the flaps
+// stand in a landing setting.
+constexpr double kLandingFlapPosition = 11460.0;
 
 void LoadFlaps();
 void UpdateFlaps();

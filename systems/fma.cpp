@@ -27,11 +27,6 @@ uint32_t g_autopilotTrimLatch = 0;
 
 namespace {
 
-constexpr uint32_t kTokenAutopilotAirspeedKt = 116;
-constexpr uint32_t kTokenAutopilotMach = 118;
-constexpr uint32_t kTokenAutothrottleArmed = 123;
-constexpr uint32_t kTokenFlightDirector = 792;
-constexpr uint32_t kTokenElevatorTrimRad = 783;
 constexpr double kTrimLampThresholdRad = 0.33;
 // Below 0.9 of the minimum speed with the autopilot or flight director on: SPD LOW.
 constexpr double kSpeedLowFraction = 0.9;
@@ -126,20 +121,20 @@ constexpr ThrustRow kThrustModes[] = {
 };
 
 bool IsAutopilotOrDirectorOn() {
-  return ReadToken(Token::AutopilotEngaged) != 0.0 || ReadToken(kTokenFlightDirector) != 0.0;
+  return ReadToken(Token::AutopilotEngaged) != 0.0 || ReadToken(Token::FlightDirector) != 0.0;
 }
 
 int32_t Digit(double value) { return TruncateSaturated<int32_t>(value + kDigitTolerance); }
 
 // " ddd": the hundreds are not reduced to one digit.
 FmaLine SpeedReadout() {
-  const int32_t knots = TruncateSaturated<int32_t>(ReadToken(kTokenAutopilotAirspeedKt));
+  const int32_t knots = TruncateSaturated<int32_t>(ReadToken(Token::AutopilotAirspeedKt));
   return {kFmaBlank, knots / 100, (knots / 10) % 10, knots % 10};
 }
 
 // ".dd0"
 FmaLine MachReadout() {
-  const double mach = ReadToken(kTokenAutopilotMach);
+  const double mach = ReadToken(Token::AutopilotMach);
   return {kFmaPoint, Digit(mach * 10.0) % 10, Digit(mach * 100.0) % 10, 0};
 }
 
@@ -264,7 +259,7 @@ constexpr ModeRow kAutolandTest[kFmaWindowCount] = {{"AUTO", " LND"}, {"PRE", ""
 bool IsAlphaSpeed() {
   const int32_t mode = GetDfgsThrustMode();
   const bool speedMode = mode == kThrustIas || mode == kThrustMach || mode == kThrustRetard;
-  return ReadToken(kTokenAutothrottleArmed) != 0.0 && GetDfgsMinimumSpeed() > ReadToken(kTokenAutopilotAirspeedKt) &&
+  return ReadToken(Token::AutothrottleArmed) != 0.0 && GetDfgsMinimumSpeed() > ReadToken(Token::AutopilotAirspeedKt) &&
          speedMode;
 }
 
@@ -317,7 +312,7 @@ void UpdateAutopilotState() {
 }
 
 void UpdateAutopilotTrimLamp() {
-  const double trimRad = ReadToken(kTokenElevatorTrimRad);
+  const double trimRad = ReadToken(Token::ElevatorTrimRad);
   if (ReadToken(Token::AutopilotEngaged) == 0.0 || (trimRad >= -kTrimLampThresholdRad && trimRad <= kTrimLampThresholdRad)) {
     SetSwitch(&g_fmaAutopilotTrimLamp, kSwitchOff);
     g_autopilotTrimLatch = 0;

@@ -6,6 +6,7 @@
 #include "core/panel_services.h"
 #include "core/tick_scheduler.h"
 #include "host/voice_queue.h"
+#include "systems/flaps.h"
 
 namespace halcyon {
 
@@ -14,10 +15,7 @@ CSwitch g_belowGsLight{};
 
 namespace {
 
-constexpr double kVerticalSpeedScale = 1.3;  // token value / 1.3 = ft/min
-constexpr double kMachScale = 20480.0;
 constexpr double kGearHandleDown = 16383.0;
-constexpr double kFlapsLandingPosition = 11460.0;
 
 constexpr double kFloorFt = 50.0;               // modes 1, 2, 6 to 9 work above this
 constexpr double kEnvelopeTopFt = 2450.0;       // sink rate, terrain, closure rate
@@ -35,8 +33,9 @@ constexpr double kGlideSlopeTopFt = 1000.0;
 constexpr double kButtonTopFt = 1000.0;
 
 // Below the glide slope the needle stands on its fly-up side: positive
-// values of the needle token. The alert wants more than 40 of its 127 units
-// on that side, and a needle that is live (not parked at 0 or at its stops).
+// values of the needle token (full scale in the token list). The alert wants
+// it more than 40 units on that side, and a needle that is live (not parked
+// at 0 or at its stops).
 constexpr double kGlideSlopeFlyUpSign = 1.0;
 constexpr double kGlideSlopeAlertDeviation = 40.0;
 constexpr double kGlideSlopeNeedleStop = 125.0;
@@ -82,11 +81,11 @@ struct Flight {
 Flight ReadFlight() {
   return {
       .radioAltitudeFt = ReadRadioAltitudeFt(),
-      .verticalSpeedFpm = ReadToken(Token::VerticalSpeed) / kVerticalSpeedScale,
-      .mach = ReadToken(Token::Mach) / kMachScale,
+      .verticalSpeedFpm = ReadVerticalSpeedFpm(),
+      .mach = ReadMach(),
       .onGround = IsSimVar60Set() != 0,
       .gearDown = ReadToken(Token::GearHandle) >= kGearHandleDown,
-      .flapsInLandingPosition = ReadToken(Token::FlapPosition) >= kFlapsLandingPosition,
+      .flapsInLandingPosition = ReadToken(Token::FlapPosition) >= kLandingFlapPosition,
       .glideSlopeNeedle = ReadToken(Token::GlideSlopeNeedle),
   };
 }

@@ -10,8 +10,6 @@ uint32_t g_autoSpoilerArmed = 0;
 
 namespace {
 
-constexpr uint32_t kTokenSpoilerArm = 324;
-constexpr uint32_t kTokenSpoilerHandle = 325;
 // A throttle above this is take-off or go-around thrust: the spoilers stow.
 constexpr double kThrustAdvancedLever = 10000.0;
 
@@ -27,8 +25,8 @@ struct SpoilerInputs {
 };
 
 SpoilerInputs ReadInputs() {
-  return {ReadToken(kTokenSpoilerArm) != 0.0, ReadToken(kTokenSpoilerHandle) != 0.0, ReadToken(Token::OnGround) != 0.0,
-          ReadToken(Token::Engine1Throttle), ReadToken(Token::Engine2Throttle)};
+  return {ReadToken(Token::SpoilerArm) != 0.0, ReadToken(Token::SpoilerHandle) != 0.0,
+          ReadToken(Token::OnGround) != 0.0, ReadToken(Token::Engine1Throttle), ReadToken(Token::Engine2Throttle)};
 }
 
 void Disarm() {

@@ -31,7 +31,7 @@ double g_pressurePsi[2] = {0.0, 0.0};
 // An engine pump's share of the engine's output, psi; a bad or negative
 // output from the simulator gives none.
 double EngineOutputPsi(Token output) {
-  const double psi = ReadToken(output) / kHydOutputPerPsi;
+  const double psi = ReadScaledToken(output);
   return std::isfinite(psi) && psi > 0.0 ? psi : 0.0;
 }
 

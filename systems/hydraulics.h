@@ -22,8 +22,6 @@ enum HydraulicPumpPosition : int32_t {
   kHydPumpLow = 95,   // half of it
 };
 constexpr double kHydAuxPumpPsi = 3000.0;
-// The simulator's engine hydraulic output divided by this gives psi.
-constexpr double kHydOutputPerPsi = 1569.0;
 // The pressures move by this each half second, with a dead band as wide.
 constexpr double kHydStepPsi = 100.0;
 

@@ -48,7 +48,7 @@ double g_airfoilHeatOnSeconds = 0.0;
 double g_airfoilHeatOffSeconds = 0.0;
 std::array<uint32_t, kIceProtectionFlagCount> g_flags{};
 
-double SimulatorSeconds() { return ReadToken(kTokenSimulatorSeconds); }
+double SimulatorSeconds() { return ReadToken(Token::SimulatorClockSeconds); }
 bool IsAt(const CSwitch& record, int32_t position) { return GetSwitch(&record) == position; }
 
 void RunAirfoilCycle() {
@@ -75,7 +75,7 @@ void ComputeFlags() {
 
 void MatchPitotHeat() {
   const bool wanted = !IsAt(g_pitotMeterSelector, kPitotHeatOffSelector);
-  const bool on = ReadToken(kTokenPitotHeat) != 0.0;
+  const bool on = ReadToken(Token::PitotHeat) != 0.0;
   if (wanted && !on) TriggerKeyEvent(kKeyEventPitotHeatOn, 0);
   if (!wanted && on) TriggerKeyEvent(kKeyEventPitotHeatOff, 0);
 }

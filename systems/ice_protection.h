@@ -40,8 +40,6 @@ enum IceProtectionFlag : uint32_t {
 };
 constexpr uint32_t kIceProtectionFlagCount = 4;
 
-constexpr uint32_t kTokenPitotHeat = 13;
-constexpr uint32_t kTokenSimulatorSeconds = static_cast<uint32_t>(Token::SimulatorClockSeconds);
 constexpr uint32_t kKeyEventPitotHeatOn = 66072;
 constexpr uint32_t kKeyEventPitotHeatOff = 66073;
 

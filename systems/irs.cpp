@@ -32,7 +32,6 @@ const SavedControls kSavedControls{kSection, kKeys};
 // Alignment: 2700 ticks at the equator and 8100 more for each 70 degrees.
 constexpr double kAlignBaseTicks = 2700.0;
 constexpr double kAlignTicksPer70Deg = 8100.0;
-constexpr double kLatitudeUnitsPerTurn = 40007000.0;
 // The vertical gyro switch position that gives attitude without an IRS.
 constexpr int32_t kVerticalGyroStandby = 55;
 
@@ -146,7 +145,7 @@ void HandleIrsSwitch(int32_t unitId, int32_t position) {
 
 double GetIrsAlignmentTicks() {
   if (FastOption()) return kIrsFastTicks;
-  const double latitudeDeg = std::fabs(ReadToken(Token::Latitude) / kLatitudeUnitsPerTurn * 360.0);
+  const double latitudeDeg = std::fabs(ReadScaledToken(Token::Latitude));
   return latitudeDeg / 70.0 * kAlignTicksPer70Deg + kAlignBaseTicks;
 }
 

@@ -75,7 +75,7 @@ const SavedControls kExternalControls{kExternalSection, kExternalKeys};
 constexpr double kGearDown = 16383.0;
 constexpr double kGearUp = 0.0;
 
-bool IsTokenOn(uint32_t token) { return ReadToken(token) != 0.0; }
+bool IsTokenOn(Token token) { return ReadToken(token) != 0.0; }
 bool IsAt(const CSwitch& record, int32_t position) { return GetSwitch(&record) == position; }
 uint32_t LitWithPanelPower(const CSwitch& record) { return IsAt(record, kSwitchOn) && IsPanelPowered() != 0 ? 1 : 0; }
 
@@ -86,7 +86,7 @@ void ToggleTaxiLights() { TriggerKeyEvent(kKeyEventToggleTaxiLights, 0); }
 // fully extended units.
 void MatchLandingLightsToSwitch() {
   const int32_t selected = GetSwitch(&g_landingLightSwitch);
-  const bool lit = IsTokenOn(kTokenLandingLights);
+  const bool lit = IsTokenOn(Token::LandingLights);
   if (selected == kLandingLightsRetract || selected == kLandingLightsExtendOff) {
     if (lit) ToggleLandingLights();
     return;
@@ -110,11 +110,11 @@ bool FinishTransit(int32_t from, int32_t to) {
 
 void MoveLandingLightUnits() {
   if (FinishTransit(kLandingLightsExtending, kLandingLightsExtended) &&
-      IsAt(g_landingLightSwitch, kLandingLightsExtendOn) && !IsTokenOn(kTokenLandingLights)) {
+      IsAt(g_landingLightSwitch, kLandingLightsExtendOn) && !IsTokenOn(Token::LandingLights)) {
     ToggleLandingLights();
   }
   if (FinishTransit(kLandingLightsRetracting, kLandingLightsRetracted) &&
-      IsAt(g_landingLightSwitch, kLandingLightsRetract) && IsTokenOn(kTokenLandingLights)) {
+      IsAt(g_landingLightSwitch, kLandingLightsRetract) && IsTokenOn(Token::LandingLights)) {
     ToggleLandingLights();
   }
 }
@@ -122,7 +122,7 @@ void MoveLandingLightUnits() {
 // The taxi light is on the nose gear: it lights only with the gear down.
 void MatchTaxiLightToGear() {
   const double gear = ReadToken(Token::GearHandle);
-  const bool lit = IsTokenOn(kTokenTaxiLights);
+  const bool lit = IsTokenOn(Token::TaxiLights);
   if (gear == kGearDown && IsAt(g_taxiLightSwitch, kSwitchOn) && !lit) {
     ToggleTaxiLights();
   } else if ((gear == kGearUp || IsAt(g_taxiLightSwitch, kSwitchOff)) && lit) {
@@ -131,7 +131,7 @@ void MatchTaxiLightToGear() {
 }
 
 void SetStrobes(bool on) {
-  if (on != IsTokenOn(kTokenStrobeLights)) TriggerKeyEvent(on ? kKeyEventStrobesOn : kKeyEventStrobesOff, 0);
+  if (on != IsTokenOn(Token::StrobeLights)) TriggerKeyEvent(on ? kKeyEventStrobesOn : kKeyEventStrobesOff, 0);
 }
 
 }  // namespace
@@ -185,7 +185,7 @@ void UpdatePosStrobeLights() {
   const int32_t selected = GetSwitch(&g_posStrobeLightSwitch);
   if (selected == kPosLightsOnly || selected == kPosAndStrobeLights || selected == kSwitchOff) {
     const bool navWanted = selected != kSwitchOff;
-    if (navWanted != IsTokenOn(kTokenNavLights)) TriggerKeyEvent(kKeyEventToggleNavLights, 0);
+    if (navWanted != IsTokenOn(Token::NavLights)) TriggerKeyEvent(kKeyEventToggleNavLights, 0);
   }
   // Strobes only in flight, and only with the switch at 97.
   if (selected == kPosAndStrobeLights) {
@@ -193,7 +193,7 @@ void UpdatePosStrobeLights() {
   } else if (selected == kPosLightsOnly || selected == kSwitchOff) {
     SetStrobes(false);
   }
-  if (IsTokenOn(kTokenTaxiLights) && ReadToken(Token::GearHandle) == kGearUp) ToggleTaxiLights();
+  if (IsTokenOn(Token::TaxiLights) && ReadToken(Token::GearHandle) == kGearUp) ToggleTaxiLights();
 }
 
 uint32_t IsCplPanelLightOn() { return LitWithPanelPower(g_cplPanelLight); }

@@ -53,12 +53,6 @@ enum PosStrobeSwitch : int32_t {
   kPosAndStrobeLights = 97,
 };
 
-// The simulator's light states (0 off, non-zero on).
-constexpr uint32_t kTokenStrobeLights = 11;
-constexpr uint32_t kTokenLandingLights = 14;
-constexpr uint32_t kTokenTaxiLights = 369;
-constexpr uint32_t kTokenNavLights = 619;
-
 constexpr uint32_t kKeyEventToggleLandingLights = 65751;
 constexpr uint32_t kKeyEventToggleTaxiLights = 66240;
 constexpr uint32_t kKeyEventToggleNavLights = 66379;

@@ -20,7 +20,6 @@ namespace {
 
 constexpr const wchar_t* kTrimSection = L"LONGITUDE TRIM";
 constexpr const wchar_t* kStabSection = L"STABTRIM";
-constexpr uint32_t kTokenElevatorTrimRad = 783;
 constexpr double kDegPerRad = 57.29577951308232;
 constexpr double kTrimEventsPerRad = 1000.0;  // the autotrim counts one event a milliradian
 
@@ -99,7 +98,7 @@ void LoadLongitudeTrim() {
   SetSwitch(&g_trimHandle, kTrimHandleAtRest);
   ComputeTrimSetting();
   g_handle = HandleAnimation{};
-  SetStabilizerTrimReference(ReadToken(kTokenElevatorTrimRad) * kDegPerRad);
+  SetStabilizerTrimReference(ReadToken(Token::ElevatorTrimRad) * kDegPerRad);
 }
 
 void SaveLongitudeTrim() {
@@ -142,7 +141,7 @@ int32_t TrimSettingToSimUnits(double setting) {
 }
 
 void ApplyTrimSetting() {
-  const double d = TrimSettingToAngle(g_trimSetting) - ReadToken(kTokenElevatorTrimRad);
+  const double d = TrimSettingToAngle(g_trimSetting) - ReadToken(Token::ElevatorTrimRad);
   if (d > 0.0) SendTrimEvents(kKeyEventElevatorTrimUp, d);
   if (d < 0.0) SendTrimEvents(kKeyEventElevatorTrimDown, -d);
 }
@@ -180,11 +179,11 @@ void UpdateStabTrim() {
   const bool hold = GetSwitch(&g_stabTrimArmSwitch) == kStabTrimHold;
   if (IsTickDue(kChannel1HzB) != 0 && hold && g_holding == 0) {
     g_holding = 1;
-    g_heldAngleRad = ReadToken(kTokenElevatorTrimRad);
+    g_heldAngleRad = ReadToken(Token::ElevatorTrimRad);
   }
   if (g_holding == 0) return;
   // Exact comparison: the simulator's trim moves on a grid of whole events.
-  const double angleRad = ReadToken(kTokenElevatorTrimRad);
+  const double angleRad = ReadToken(Token::ElevatorTrimRad);
   if (g_heldAngleRad < angleRad) TriggerKeyEvent(kKeyEventElevatorTrimDown, 0);
   if (g_heldAngleRad > angleRad) TriggerKeyEvent(kKeyEventElevatorTrimUp, 0);
   if (!hold) g_holding = 0;

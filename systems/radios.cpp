@@ -100,9 +100,9 @@ constexpr SwitchKey kComm2Keys[] = {
 };
 const SavedControls kComm2Controls{kComm2Section, kComm2Keys};
 // The frequency tokens by radio (0, 1) and window (2 active, 3 standby).
-constexpr uint32_t kCommFrequencyTokens[2][2] = {
-    {kTokenComm1Active, kTokenComm1Standby},
-    {kTokenComm2Active, kTokenComm2Standby},
+constexpr Token kCommFrequencyTokens[2][2] = {
+    {Token::Comm1Active, Token::Comm1Standby},
+    {Token::Comm2Active, Token::Comm2Standby},
 };
 constexpr uint32_t kCommActiveWindow = 2;
 constexpr uint32_t kCommStandbyWindow = 3;
@@ -134,9 +134,9 @@ void KeepKhzInBand(CommDigits& f) {
   if (f.c * 10 + f.d > kCommKhzHighest) f.c = 0, f.d = 0;
 }
 
-uint32_t ReadCommBcd(uint32_t token) { return TruncateSaturated<uint32_t>(ReadToken(token)) & 0xFFFF; }
+uint32_t ReadCommBcd(Token token) { return TruncateSaturated<uint32_t>(ReadToken(token)) & 0xFFFF; }
 
-void TuneComm(uint32_t token, uint32_t event, uint32_t (*change)(uint32_t)) {
+void TuneComm(Token token, uint32_t event, uint32_t (*change)(uint32_t)) {
   TriggerKeyEvent(event, change(ReadCommBcd(token)));
 }
 
@@ -147,13 +147,13 @@ constexpr double kCourseToRoll = 360.0;
 uint32_t g_activeNavUnit = 0;
 
 struct NavCourse {
-  uint32_t token;
+  Token token;
   uint32_t upEvent;
   uint32_t downEvent;
 };
 constexpr NavCourse kNavCourses[] = {
-    {kTokenNav1Course, kKeyEventNav1CourseUp, kKeyEventNav1CourseDown},
-    {kTokenNav2Course, kKeyEventNav2CourseUp, kKeyEventNav2CourseDown},
+    {Token::Nav1CourseDeg, kKeyEventNav1CourseUp, kKeyEventNav1CourseDown},
+    {Token::Nav2CourseDeg, kKeyEventNav2CourseUp, kKeyEventNav2CourseDown},
 };
 
 // ---- Transponder ----
@@ -291,14 +291,14 @@ uint32_t CommKhzDown(uint32_t bcd) {
   return ToBcd(f);
 }
 
-void IncComm1Mhz() { TuneComm(kTokenComm1Active, kKeyEventComm1Set, CommMhzUp); }
-void DecComm1Mhz() { TuneComm(kTokenComm1Active, kKeyEventComm1Set, CommMhzDown); }
-void IncComm1Khz() { TuneComm(kTokenComm1Active, kKeyEventComm1Set, CommKhzUp); }
-void DecComm1Khz() { TuneComm(kTokenComm1Active, kKeyEventComm1Set, CommKhzDown); }
-void IncComm2Mhz() { TuneComm(kTokenComm2Active, kKeyEventComm2Set, CommMhzUp); }
-void DecComm2Mhz() { TuneComm(kTokenComm2Active, kKeyEventComm2Set, CommMhzDown); }
-void IncComm2Khz() { TuneComm(kTokenComm2Active, kKeyEventComm2Set, CommKhzUp); }
-void DecComm2Khz() { TuneComm(kTokenComm2Active, kKeyEventComm2Set, CommKhzDown); }
+void IncComm1Mhz() { TuneComm(Token::Comm1Active, kKeyEventComm1Set, CommMhzUp); }
+void DecComm1Mhz() { TuneComm(Token::Comm1Active, kKeyEventComm1Set, CommMhzDown); }
+void IncComm1Khz() { TuneComm(Token::Comm1Active, kKeyEventComm1Set, CommKhzUp); }
+void DecComm1Khz() { TuneComm(Token::Comm1Active, kKeyEventComm1Set, CommKhzDown); }
+void IncComm2Mhz() { TuneComm(Token::Comm2Active, kKeyEventComm2Set, CommMhzUp); }
+void DecComm2Mhz() { TuneComm(Token::Comm2Active, kKeyEventComm2Set, CommMhzDown); }
+void IncComm2Khz() { TuneComm(Token::Comm2Active, kKeyEventComm2Set, CommKhzUp); }
+void DecComm2Khz() { TuneComm(Token::Comm2Active, kKeyEventComm2Set, CommKhzDown); }
 
 // ---- NAV ----
 

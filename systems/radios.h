@@ -46,10 +46,6 @@ extern CSwitch g_comm1Squelch;         // [COMM1] "squelch", default 43
 extern CSwitch g_comm2TransferSwitch;  // [COMM2] "tfr_switch", default 81 (81 or 82)
 extern CSwitch g_comm2Squelch;         // [COMM2] "squelch", default 43
 
-constexpr uint32_t kTokenComm1Active = 23;
-constexpr uint32_t kTokenComm1Standby = 617;
-constexpr uint32_t kTokenComm2Active = 870;
-constexpr uint32_t kTokenComm2Standby = 871;
 constexpr uint32_t kKeyEventComm1Set = 65707;
 constexpr uint32_t kKeyEventComm2Set = 66442;
 
@@ -75,8 +71,6 @@ uint32_t CommKhzUp(uint32_t bcd);
 uint32_t CommKhzDown(uint32_t bcd);
 
 // ---- NAV ----
-constexpr uint32_t kTokenNav1Course = 45;
-constexpr uint32_t kTokenNav2Course = 54;
 constexpr uint32_t kKeyEventNav1CourseUp = 65663;
 constexpr uint32_t kKeyEventNav1CourseDown = 65662;
 constexpr uint32_t kKeyEventNav2CourseUp = 65665;

@@ -12,8 +12,6 @@ CSwitch g_artSwitch{};
 
 namespace {
 
-constexpr uint32_t kTokenEngine1Thrust = 624;
-constexpr uint32_t kTokenEngine2Thrust = 643;
 constexpr double kTakeoffThrustPct = 64.0;   // both above: the take-off run is on
 constexpr double kBelowTakeoffPct = 58.0;    // both below: back to armed
 constexpr double kTripSplitPct = 30.0;       // one this far behind the other trips it
@@ -31,8 +29,8 @@ bool IsFlexTakeoff() { return GetTrpMode() == kTrpModeWithoutArt; }
 uint32_t NextState(uint32_t state) {
   const bool onGround = IsSimVar60Set() != 0;
   const bool flapsOut = ReadToken(Token::FlapHandle) != 0.0;
-  const double engine1 = ReadToken(kTokenEngine1Thrust);
-  const double engine2 = ReadToken(kTokenEngine2Thrust);
+  const double engine1 = ReadToken(Token::Engine1N1Pct);
+  const double engine2 = ReadToken(Token::Engine2N1Pct);
   switch (state) {
     case kArtOff:
       if (onGround && IsEngineRunning(1) != 0 && IsEngineRunning(2) != 0 && flapsOut && !IsFlexTakeoff()) {

@@ -11,7 +11,6 @@
 namespace halcyon {
 namespace {
 
-constexpr uint32_t kTokenElevatorTrimRad = 783;
 constexpr double kDegPerRad = 57.29577951308232;
 constexpr double kArmBelowKt = 10.0;
 constexpr double kSilentFromKt = 80.0;
@@ -62,7 +61,7 @@ void CheckConfiguration(double stabilizerUnits) {
 }  // namespace
 
 double GetStabilizerTrimUnits() {
-  return (ReadToken(kTokenElevatorTrimRad) * kDegPerRad * 1.37931 + 0.5) * 1.1;
+  return (ReadToken(Token::ElevatorTrimRad) * kDegPerRad * 1.37931 + 0.5) * 1.1;
 }
 
 void UpdateTakeoffWarning() {

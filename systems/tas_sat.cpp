@@ -10,8 +10,9 @@
 namespace halcyon {
 namespace {
 
-constexpr double kDegPerRad = 57.29577951308232;
 constexpr double kRadPerDeg = 0.017453292519943295;
+// The TAS computer's own ground-speed factor, m/s to knots, rounded as the
+// instrument has it (the token list's exact scale differs in the 7th digit).
 constexpr double kKtPerMps = 1.943844;
 constexpr double kSatLimit = 99.0;
 
@@ -29,15 +30,14 @@ double GetTrueAirspeed() {
   const double windFromDeg = ReadToken(Token::WindDirectionDeg);
   const double windKt = ReadToken(Token::WindSpeedKt);
   const double groundSpeedMps = ReadToken(Token::GroundSpeedMps);
-  const double headingRad = ReadToken(Token::TrueHeadingRad);
-  double windAngleDeg = windFromDeg - headingRad * kDegPerRad;
+  double windAngleDeg = windFromDeg - ReadScaledToken(Token::TrueHeadingRad);
   if (windAngleDeg >= 360.0) windAngleDeg -= 360.0;
   if (windAngleDeg < 0.0) windAngleDeg += 360.0;
   return std::cos(windAngleDeg * kRadPerDeg) * windKt + groundSpeedMps * kKtPerMps;
 }
 
 double GetTotalAirTemp() { return ReadToken(Token::TotalAirTempDegC); }
-double GetOutsideAirTempDegC() { return ReadToken(Token::AmbientTemp) * 256.0; }
+double GetOutsideAirTempDegC() { return ReadScaledToken(Token::AmbientTemp); }
 
 void UpdateStaticAirTemp() {
   const double temp = ToDisplayTemp(GetOutsideAirTempDegC());

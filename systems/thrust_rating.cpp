@@ -51,7 +51,7 @@ double ComputeEprLimit(int32_t mode) {
   const double h = ReadToken(Token::AltitudeM) * kFeetPerMetre;
   double sat = GetStaticAirTemp();
   if (IsMetricUnits() == 0) sat = DegFToDegC(sat);
-  const double mach = ReadToken(Token::Mach) / 20480.0;
+  const double mach = ReadMach();
   const double t = ComputeRatingTemperature(sat, mach);
   switch (mode) {
     case kTrpTakeoff: {

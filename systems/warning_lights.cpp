@@ -18,7 +18,6 @@ CSwitch g_absLight{};
 
 namespace {
 
-constexpr uint32_t kTokenSpeedDecayRecovery = 77;
 constexpr double kAnnunciatorTestTicks = 54.0;
 
 struct Master {
@@ -78,7 +77,7 @@ void MonitorSpeedDecay() {
   }
   if (g_speedDecay.tripped == 0) return;
   if (ReadToken(Token::AutopilotEngaged) != 0.0) TriggerKeyEvent(kKeyEventAutopilotOff, 0);
-  if (IsTickDue(kChannel3Hz) != 0 && ReadToken(kTokenSpeedDecayRecovery) < 0.0) {
+  if (IsTickDue(kChannel3Hz) != 0 && ReadToken(Token::SpeedDecayRecovery) < 0.0) {
     TriggerKeyEvent(kKeyEventSpeedDecayRecovery, 0);
   }
 }

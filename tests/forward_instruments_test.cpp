@@ -410,7 +410,7 @@ TEST(Clock, HandsShowUtcReadAtThePreDrawAndTheHalvesSendTheClockKeys) {
 
 TEST(BrakePressure, EachNeedleShowsItsSystemAndRestsAtZeroWithoutPower) {
   Cockpit cockpit;
-  cockpit.set(Token::Engine2HydraulicOutput, 3000 * kHydOutputPerPsi).runSeconds(3).draw();
+  cockpit.set(Token::Engine2HydraulicOutput, 3000 * TokenScale(Token::Engine2HydraulicOutput)).runSeconds(3).draw();
   ASSERT_GT(GetHydraulicPressure(2), 0.0);
   EXPECT_EQ(cockpit.elementValue("Brake_Pressure", 1), 0.0);
   cockpit.powerUp().draw();

@@ -16,7 +16,7 @@ namespace {
 constexpr const char* kIni = Cockpit::kAircraftIniFile;
 
 // The simulator's engine hydraulic output that reads as `psi`.
-constexpr double Output(double psi) { return psi * kHydOutputPerPsi; }
+constexpr double Output(double psi) { return psi * TokenScale(Token::Engine1HydraulicOutput); }
 
 TEST(Hydraulics, RoundTripOfThePumpSwitches) {
   Cockpit cockpit({.start = false});

@@ -370,8 +370,8 @@ TEST(AudioPanelGauge, IdentAndReceiversClickedDriveTheSimulatorsReceiverAudio) {
   EXPECT_EQ(cockpit.keyEvents(65833).size(), 1u) << "NAV 2 off";
   EXPECT_EQ(cockpit.keyEvents(65835).size(), 1u) << "DME 2 off";
   EXPECT_TRUE(cockpit.keyEvents(65836).empty()) << "ADF stays";
-  EXPECT_EQ(cockpit.token(kTokenDme2Audio), 0.0);
-  EXPECT_EQ(cockpit.token(kTokenAdfAudio), 1.0);
+  EXPECT_EQ(cockpit.token(Token::Dme2Audio), 0.0);
+  EXPECT_EQ(cockpit.token(Token::AdfAudio), 1.0);
 }
 
 TEST(AudioPanelGauge, TheLightsShowTheOverlayAndSelcal) {

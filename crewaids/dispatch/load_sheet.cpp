@@ -17,7 +17,6 @@ namespace halcyon {
 
 namespace {
 
-constexpr double kFtPerM = 3.28084;
 // The thrust tables are flat above 5000 ft of field elevation (plus 1000).
 constexpr double kAltitudeTermMaxFt = 6000.0;
 constexpr double kHotDegF = 90.0;
@@ -38,10 +37,10 @@ constexpr SpeedLaw kSpeedLaws[6] = {
 
 wchar_t g_lines[kLoadSheetLines][kLoadSheetLineChars] = {};
 
-// A simulator value the figures use; one that is no number counts as 0,
-// with a line in the trace.
+// A simulator value the figures use, in its everyday unit; one that is no
+// number counts as 0, with a line in the trace.
 double FiniteToken(Token token, const char* name) {
-  const double value = ReadToken(token);
+  const double value = ReadScaledToken(token);
   if (std::isfinite(value)) return value;
   char line[100];
   std::snprintf(line, sizeof line, "Load sheet: %s is no number; 0 is taken", name);
@@ -83,10 +82,10 @@ void Split(int64_t weight, int32_t out[2]) {
 TakeoffFigures ComputeTakeoffFigures() {
   TakeoffFigures f;
   f.rampWeightLb = GetTakeoffWeight();
-  f.tempDegC = FiniteToken(Token::AmbientTemp, "the outside air temperature") * 256.0;
+  f.tempDegC = FiniteToken(Token::AmbientTemp, "the outside air temperature");
   f.tempDegF = f.tempDegC * 1.8 + 32.0;
   const double altitudeFt =
-      std::min(FiniteToken(Token::AltitudeM, "the altitude") * kFtPerM + 1000.0, kAltitudeTermMaxFt);
+      std::min(FiniteToken(Token::AltitudeM, "the altitude") * kFeetPerMetre + 1000.0, kAltitudeTermMaxFt);
   const double tf = f.tempDegF;
   if (tf >= kHotDegF) {
     f.eprRsv = 1.94 - 0.0044 * std::max(tf - 90.0, 0.0);

@@ -239,23 +239,25 @@ const Record kRecords[] = {
 // 'x' always, '-' never, 'z' when the token reads zero, 'n' when it does not.
 struct KeyEvent {
   uint32_t event;
-  uint32_t token;
+  Token token;
   const char cells[kPhases + 1];
   uint32_t value = 0;
 };
 constexpr uint32_t kTrimEvent = 65706;
+constexpr Token kNoToken{};  // for rows whose cells read none
 constexpr KeyEvent kKeyEvents[] = {
-    {65791, 0, "xxxx----xx"},  {66288, 792, "nnzzzzzznn"}, {66389, 868, "nnnnnnnnnn"},
-    {kTrimEvent, 0, "xxxx-----x"}, {66731, 0, "xxxx-----x"}, {66053, 0, "x-------xx"},
-    {66052, 0, "-xxxxxxx--"},  {66378, 621, "nnnnnnnnnn"}, {66239, 368, "nzzzzzzzzn"},
-    {66379, 619, "nzzzzzzzzn"}, {65595, 0, "xxxxxxx-xx"}, {65919, 0, "xx-------x"},
-    {65920, 0, "xx-------x"},  {66241, 364, "nn-------n"}, {66242, 363, "nn-------n"},
-    {66293, 740, "nn-------n"}, {66080, 0, "xxxx---xxx"}, {65752, 323, "zznnnnnnnz"},
-    {65696, 0, "xxxxxxxxxx"},  {66065, 0, "xxxxxxxxxx"}, {66067, 0, "xxxxxxxxxx"},
-    {65967, 0, "xxxx-----x"},  {65972, 0, "xxxx-----x"}, {66059, 0, "---x--xx--"},
-    {65758, 0, "---x------"},  {65758, 0, "---x------"}, {65758, 0, "---x------"},
-    {66079, 0, "----xxx---"},  {65603, 0, "-------x--"},
-    {66037, 0, "xxxx-----x", 250},
+    {65791, kNoToken, "xxxx----xx"}, {66288, Token::FlightDirector, "nnzzzzzznn"},
+    {66389, Token::DoorsOpen, "nnnnnnnnnn"}, {kTrimEvent, kNoToken, "xxxx-----x"}, {66731, kNoToken, "xxxx-----x"},
+    {66053, kNoToken, "x-------xx"}, {66052, kNoToken, "-xxxxxxx--"}, {66378, Token::LogoLights, "nnnnnnnnnn"},
+    {66239, Token::BeaconLights, "nzzzzzzzzn"}, {66379, Token::NavLights, "nzzzzzzzzn"},
+    {65595, kNoToken, "xxxxxxx-xx"}, {65919, kNoToken, "xx-------x"}, {65920, kNoToken, "xx-------x"},
+    {66241, Token::MasterBattery, "nn-------n"}, {66242, Token::MasterAlternator, "nn-------n"},
+    {66293, Token::AvionicsMaster, "nn-------n"}, {66080, kNoToken, "xxxx---xxx"},
+    {65752, Token::ParkingBrake, "zznnnnnnnz"}, {65696, kNoToken, "xxxxxxxxxx"}, {66065, kNoToken, "xxxxxxxxxx"},
+    {66067, kNoToken, "xxxxxxxxxx"}, {65967, kNoToken, "xxxx-----x"}, {65972, kNoToken, "xxxx-----x"},
+    {66059, kNoToken, "---x--xx--"}, {65758, kNoToken, "---x------"}, {65758, kNoToken, "---x------"},
+    {65758, kNoToken, "---x------"}, {66079, kNoToken, "----xxx---"}, {65603, kNoToken, "-------x--"},
+    {66037, kNoToken, "xxxx-----x", 250},
 };
 constexpr uint32_t kKeyEventGoAround = 66224;      // beside the TOGA press
 constexpr uint32_t kKeyEventPanelLightsOn = 66056;   // with the CPL panel light at night
