@@ -32,4 +32,8 @@ void IrsInNav() {
   }
 }
 
+void SetTokens(simhost::SimHost& host, std::span<const TokenValue> tokens) {
+  for (const TokenValue& token : tokens) host.SetScaledToken(token.token, token.value);
+}
+
 }  // namespace bench

@@ -30,6 +30,8 @@
 
 namespace {
 
+using halcyon::Token;
+
 // A powered cockpit with both IRS in NAV, the EFIS lit, an ILS tuned on
 // NAV 1, DME on both receivers, the ADF pointer on, weather radar in WX and
 // cloud in every cell of the ND's grid.
@@ -44,11 +46,13 @@ simhost::SimHost& StormyApproach() {
     made->MoveControl("EFIS MCP", "adf1", 1);
     made->MoveControl("EFIS MCP", "range", 2);
     made->MoveControl("RADAR", "mode_switch", 109);
-    for (const auto& [token, value] : {std::pair{45, 250.0}, {46, 0xC1}, {40, 30.0}, {41, -20.0}, {43, 1.0},
-                                       {31, 12.4}, {35, 48.7}, {39, 40.0}, {74, 12000.0}, {343, 35.0},
-                                       {344, 270.0}, {81, 245.0}, {86, 247.0}}) {
-      made->SetToken(static_cast<uint32_t>(token), value);
-    }
+    const bench::TokenValue tokens[] = {
+        {Token::Nav1CourseDeg, 250.0},    {Token::Nav1Code, 0xC1},         {Token::CourseNeedle, 30.0},
+        {Token::GlideSlopeNeedle, -20.0}, {Token::Nav1ToFrom, 1.0},        {Token::Dme1Nm, 12.4},
+        {Token::Dme2Nm, 48.7},            {Token::AdfBearingDeg, 40.0},    {Token::AltitudeFt, 12000.0},
+        {Token::WindSpeedKt, 35.0},       {Token::WindDirectionDeg, 270.0}, {Token::MagneticHeadingDeg, 245.0},
+        {Token::HeadingDeg, 247.0}};
+    bench::SetTokens(*made, tokens);
     made->RunSeconds(6);  // the brightness ramps up
     return made;
   }();
@@ -165,9 +169,9 @@ void FlyBusyRoute(double trackDeg) {
 simhost::SimHost& BusyTerminal() {
   static simhost::SimHost* host = [] {
     simhost::SimHost& made = StormyApproach();
-    made.SetToken(60, 1.0);  // the track is the heading
-    made.SetToken(71, kLatDeg / 360.0 * 40007000.0);
-    made.SetToken(72, -kLonWestDeg / 360.0 * 281474976710656.0);
+    made.SetToken(Token::OnGround, 1.0);  // the track is the heading
+    made.SetScaledToken(Token::Latitude, kLatDeg);
+    made.SetScaledToken(Token::Longitude, -kLonWestDeg);
     for (const char* toggle : {"dc_naid", "dc_arpt", "dc_data", "dc_wpt"}) made.MoveControl("EFIS MCP", toggle, 1);
     made.MoveControl("EFIS MCP", "mode", halcyon::kEfisModeMap);
     made.MoveControl("EFIS MCP", "range", 2);

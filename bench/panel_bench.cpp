@@ -27,9 +27,9 @@ simhost::SimHost& PoweredPanel() {
     }
     made->Start();
     made->MoveControl("APU", "battery", 41);
-    made->SetToken(61, 250.0);
-    made->SetToken(64, 0.45 * 20480);
-    made->SetToken(74, 12995.0);
+    made->SetToken(halcyon::Token::IndicatedAirspeedKt, 250.0);
+    made->SetScaledToken(halcyon::Token::Mach, 0.45);
+    made->SetToken(halcyon::Token::AltitudeFt, 12995.0);
     made->RunSeconds(5);
     platform::sim::SetWindowVisible(10010, true);
     return made;

@@ -23,10 +23,10 @@ constexpr int kIntruders = 40;
 simhost::SimHost& BusySky() {
   static simhost::SimHost* host = [] {
     simhost::SimHost* made = bench::StartBenchHost("halcyon-tcas-bench");
-    made->SetToken(71, kOwnLat / 360.0 * 40007000.0);
-    made->SetToken(72, kOwnLon / 360.0 * 281474976710656.0);
-    made->SetToken(74, 4400.0);
-    made->SetToken(614, 3000.0 / 3.28084);
+    made->SetScaledToken(halcyon::Token::Latitude, kOwnLat);
+    made->SetScaledToken(halcyon::Token::Longitude, kOwnLon);
+    made->SetToken(halcyon::Token::AltitudeFt, 4400.0);
+    made->SetScaledToken(halcyon::Token::RadioAltitudeM, 3000.0);
     made->MoveControl("APU", "battery", 41);
     made->MoveControl("TRANSPONDER", "mode", 90);
     made->MoveControl("TRANSPONDER", "tcas_range", 102);

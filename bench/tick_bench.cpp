@@ -13,6 +13,8 @@
 
 namespace {
 
+using halcyon::Token;
+
 struct ScriptedControl {
   const char* section;
   const char* key;
@@ -55,11 +57,12 @@ BENCHMARK(BM_LifecycleTickPowered);
 // pressure and fuel used at work, and the engines burning fuel.
 void BM_LifecycleTickEnginesRunning(benchmark::State& state) {
   simhost::SimHost& host = RunningCockpit();
-  const struct {
-    uint32_t token;
-    double value;
-  } tokens[] = {{60, 1}, {306, 6.7}, {303, 1500}, {304, 1500}, {305, 2200}};
-  for (const auto& token : tokens) host.SetToken(token.token, token.value);
+  const bench::TokenValue tokens[] = {{Token::OnGround, 1},
+                                      {Token::FuelWeightLbPerGallon, 6.7},
+                                      {Token::FuelRightGal, 1500},
+                                      {Token::FuelLeftGal, 1500},
+                                      {Token::FuelCenterGal, 2200}};
+  bench::SetTokens(host, tokens);
   const ScriptedControl controls[] = {
       {"APU", "battery", 41},           {"FUEL PUMPS", "fwd_center", 41},        {"FUEL PUMPS", "aft_center", 41},
       {"APU", "master", 47},            {"APU", "master", 48},                   {"APU", "air_switch", 41},
@@ -71,10 +74,12 @@ void BM_LifecycleTickEnginesRunning(benchmark::State& state) {
   host.Module().MoveControl("ENGINE STARTER", "starter_left", 52);
   host.Module().MoveControl("ENGINE STARTER", "starter_right", 52);
   host.RunSeconds(12);
-  host.SetToken(130, 16384);
-  host.SetToken(165, 16384);
+  host.SetToken(Token::Engine1Mixture, 16384);
+  host.SetToken(Token::Engine2Mixture, 16384);
   host.RunSeconds(40);
-  if (host.GetToken(131) == 0.0 || host.GetToken(166) == 0.0) state.SkipWithError("the engines did not start");
+  if (host.GetToken(Token::Engine1Combustion) == 0.0 || host.GetToken(Token::Engine2Combustion) == 0.0) {
+    state.SkipWithError("the engines did not start");
+  }
   for (auto _ : state) host.RunTicks(1);
   state.SetItemsProcessed(state.iterations());
 }
@@ -85,12 +90,12 @@ BENCHMARK(BM_LifecycleTickEnginesRunning);
 void BM_LifecycleTickAutopilot(benchmark::State& state) {
   simhost::SimHost& host = RunningCockpit();
   bench::IrsInNav();
-  const struct {
-    uint32_t token;
-    double value;
-  } tokens[] = {{60, 0}, {74, 10000}, {61, 250}, {86, 90}, {131, 1}, {166, 1}, {128, 9000}, {163, 9000},
-                {63, 340 * 128}, {822, 0.84}, {116, 260}};
-  for (const auto& token : tokens) host.SetToken(token.token, token.value);
+  const bench::TokenValue tokens[] = {
+      {Token::OnGround, 0},           {Token::AltitudeFt, 10000},        {Token::IndicatedAirspeedKt, 250},
+      {Token::HeadingDeg, 90},        {Token::Engine1Combustion, 1},     {Token::Engine2Combustion, 1},
+      {Token::Engine1Throttle, 9000}, {Token::Engine2Throttle, 9000},    {Token::MaxOperatingSpeed, 340},
+      {Token::MaxOperatingMach, 0.84}, {Token::AutopilotAirspeedKt, 260}};
+  bench::SetTokens(host, tokens);
   host.SetFlightModel(true);
   host.Module().MoveControl("FGCP PANEL", "autopilot", 1);
   host.Module().MoveControl("DFGS", "dfgs.at_switch", 41);
@@ -102,12 +107,17 @@ BENCHMARK(BM_LifecycleTickAutopilot);
 
 // The host's flight model alone, one tick of it in climb on the autopilot.
 void BM_FlightModelStep(benchmark::State& state) {
-  const struct {
-    uint32_t token;
-    double value;
-  } tokens[] = {{60, 0}, {74, 10000}, {61, 250}, {86, 90}, {103, 1}, {106, 1}, {107, 180}, {108, 1},
-                {109, 20000}, {120, 1800}, {123, 1}, {115, 1}, {116, 260}, {131, 1}, {166, 1}, {128, 9000}, {163, 9000}};
-  for (const auto& token : tokens) platform::sim::SetToken(token.token, token.value);
+  const bench::TokenValue tokens[] = {
+      {Token::OnGround, 0},                    {Token::AltitudeFt, 10000},
+      {Token::IndicatedAirspeedKt, 250},       {Token::HeadingDeg, 90},
+      {Token::AutopilotEngaged, 1},            {Token::HeadingLock, 1},
+      {Token::HeadingBugDeg, 180},             {Token::AltitudeLock, 1},
+      {Token::AutopilotAltitudeFt, 20000},     {Token::AutopilotVerticalSpeedFpm, 1800},
+      {Token::AutothrottleArmed, 1},           {Token::AutopilotAirspeedHold, 1},
+      {Token::AutopilotAirspeedKt, 260},       {Token::Engine1Combustion, 1},
+      {Token::Engine2Combustion, 1},           {Token::Engine1Throttle, 9000},
+      {Token::Engine2Throttle, 9000}};
+  for (const auto& token : tokens) simhost::SetScaledToken(token.token, token.value);
   simhost::SimAutopilot autopilot;
   autopilot.verticalSpeedHold = true;
   simhost::FlightModel model;
@@ -127,13 +137,14 @@ void BM_LifecycleTickCoupledApproach(benchmark::State& state) {
     return;
   }
   // 8 NM out on the centreline of runway 14 at 3000 ft, 160 kt.
-  const struct {
-    uint32_t token;
-    double value;
-  } tokens[] = {{60, 0}, {74, 3000}, {61, 160}, {86, 137.3}, {131, 1}, {166, 1}, {128, 6000}, {163, 6000},
-                {63, 340 * 128}, {822, 0.84}, {24, 0x1030}, {27, 0x1030}, {45, 134}, {54, 134},
-                {71, 47.5816 * 40007000.0 / 360.0}, {72, 8.3983 * 281474976710656.0 / 360.0}};
-  for (const auto& token : tokens) host.SetToken(token.token, token.value);
+  const bench::TokenValue tokens[] = {
+      {Token::OnGround, 0},              {Token::AltitudeFt, 3000},        {Token::IndicatedAirspeedKt, 160},
+      {Token::HeadingDeg, 137.3},        {Token::Engine1Combustion, 1},    {Token::Engine2Combustion, 1},
+      {Token::Engine1Throttle, 6000},    {Token::Engine2Throttle, 6000},   {Token::MaxOperatingSpeed, 340},
+      {Token::MaxOperatingMach, 0.84},   {Token::Nav1Frequency, 0x1030},   {Token::Nav2Frequency, 0x1030},
+      {Token::Nav1CourseDeg, 134},       {Token::Nav2CourseDeg, 134},      {Token::Latitude, 47.5816},
+      {Token::Longitude, 8.3983}};
+  bench::SetTokens(host, tokens);
   host.SetGroundElevation(1402);
   host.SetFlightModel(true);
   host.Module().MoveControl("FGCP PANEL", "autopilot", 1);
@@ -151,9 +162,9 @@ BENCHMARK(BM_LifecycleTickCoupledApproach);
 void BM_RadioNavUpdate(benchmark::State& state) {
   simhost::SimHost& host = RunningCockpit();
   host.Radios().AddIls("LSZH", "16", 111.10);
-  host.SetToken(24, 0x1110);
-  host.SetToken(27, 0x1005);
-  host.SetToken(74, 5000);
+  host.SetToken(Token::Nav1Frequency, 0x1110);
+  host.SetToken(Token::Nav2Frequency, 0x1005);
+  host.SetToken(Token::AltitudeFt, 5000);
   for (auto _ : state) host.Radios().Update();
   state.SetItemsProcessed(state.iterations());
 }

@@ -63,6 +63,5 @@ constexpr double kIdleOilPsi = 45.0;
 constexpr double kTakeoffOilPsi = 55.0;
 constexpr double kHydraulicPumpPsi = 3000.0;  // the engine-driven pump's rating
 constexpr double kHydraulicFullN2Pct = 45.0;  // the pump gives its rating from here on
-constexpr double kHydraulicOutputPerPsi = 1569.0;
 
 }  // namespace simhost::engine

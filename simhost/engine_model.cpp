@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/simulator.h"
 #include "simhost/engine_constants.h"
+#include "simhost/sim_tokens.h"
 
 namespace simhost {
 namespace {
@@ -14,54 +14,48 @@ using namespace engine;
 
 constexpr double kPi = 3.14159265358979323846;
 
-// The token variables of one engine.
+// The token variables and key events of one engine.
 struct EngineTokens {
-  uint32_t throttle;
-  uint32_t mixture;
-  uint32_t combustion;
-  uint32_t fuelFlow;
-  uint32_t egt;
-  uint32_t oilPressure;
-  uint32_t hydraulicOutput;
-  uint32_t starter;
-  uint32_t n1;
-  uint32_t n2;
-  uint32_t selector;
+  Token throttle;
+  Token mixture;
+  Token combustion;
+  Token fuelFlow;
+  Token egt;
+  Token oilPressure;
+  Token hydraulicOutput;
+  Token starter;
+  Token n1;
+  Token n2;
+  Token selector;
   uint32_t starterToggleEvent;
   uint32_t mixtureCutEvent;
   uint32_t mixtureRichEvent;  // the fuel lever on: the mixture full
   uint32_t mixtureLeanEvent;  // the fuel lever off: the mixture cut
 };
 constexpr EngineTokens kEngines[2] = {
-    {128, 130, 131, 138, 144, 148, 150, 563, 624, 625, 307, 66300, 65919, 65983, 65987},
-    {163, 165, 166, 173, 179, 183, 185, 573, 643, 644, 906, 66301, 65920, 65988, 65992},
+    {Token::Engine1Throttle, Token::Engine1Mixture, Token::Engine1Combustion, Token::Engine1FuelFlow,
+     Token::Engine1Egt, Token::Engine1OilPressure, Token::Engine1HydraulicOutput, Token::Engine1Starter,
+     Token::Engine1N1Pct, Token::Engine1N2Pct, Token::Engine1FuelSelector, 66300, 65919, 65983, 65987},
+    {Token::Engine2Throttle, Token::Engine2Mixture, Token::Engine2Combustion, Token::Engine2FuelFlow,
+     Token::Engine2Egt, Token::Engine2OilPressure, Token::Engine2HydraulicOutput, Token::Engine2Starter,
+     Token::Engine2N1Pct, Token::Engine2N2Pct, Token::Engine2FuelSelector, 66301, 65920, 65988, 65992},
 };
-
-constexpr uint32_t kTokenFuelRightGal = 303;
-constexpr uint32_t kTokenFuelLeftGal = 304;
-constexpr uint32_t kTokenFuelCenterGal = 305;
-constexpr uint32_t kTokenFuelLbPerGallon = 306;
-constexpr uint32_t kTokenAmbientDegCBy256 = 350;
-constexpr uint32_t kTokenTotalFuelWeightLb = 791;
 
 // Tank selector values: 2 left, 3 right, 6 centre; anything else draws from
 // every tank (the simulator's "all").
 constexpr double kSelectLeft = 2.0;
 constexpr double kSelectRight = 3.0;
 constexpr double kSelectCenter = 6.0;
-constexpr uint32_t kTanks[3] = {kTokenFuelLeftGal, kTokenFuelCenterGal, kTokenFuelRightGal};
-
-double Get(uint32_t token) { return platform::sim::GetToken(token); }
-void Set(uint32_t token, double value) { platform::sim::SetToken(token, value); }
+constexpr Token kTanks[3] = {Token::FuelLeftGal, Token::FuelCenterGal, Token::FuelRightGal};
 
 // A token as a usable number: NaN, infinite or out of range gives the fallback.
 double Sane(double value, double low, double high, double fallback) {
   return std::isfinite(value) ? std::clamp(value, low, high) : fallback;
 }
-double Gallons(uint32_t tank) { return Sane(Get(tank), 0.0, 1e9, 0.0); }
+double Gallons(Token tank) { return Sane(GetToken(tank), 0.0, 1e9, 0.0); }
 
 double LbPerGallon() {
-  const double lbPerGallon = Get(kTokenFuelLbPerGallon);
+  const double lbPerGallon = GetToken(Token::FuelWeightLbPerGallon);
   return std::isfinite(lbPerGallon) && lbPerGallon > 0.0 ? lbPerGallon : kDefaultFuelLbPerGallon;
 }
 
@@ -92,7 +86,7 @@ void Burn(uint32_t tanks, double pounds) {
   const double gallonsEach = pounds / LbPerGallon() / tanksWithFuel;
   for (int i = 0; i < 3; ++i) {
     if ((tanks & (1u << i)) == 0 || Gallons(kTanks[i]) <= 0.0) continue;
-    Set(kTanks[i], std::max(0.0, Gallons(kTanks[i]) - gallonsEach));
+    SetToken(kTanks[i], std::max(0.0, Gallons(kTanks[i]) - gallonsEach));
   }
 }
 
@@ -132,15 +126,15 @@ double OilPressureTokenFromPsi(double psi) {
 bool EngineModel::ApplyKeyEvent(uint32_t event, uint32_t) {
   for (const EngineTokens& tokens : kEngines) {
     if (event == tokens.starterToggleEvent) {
-      Set(tokens.starter, Get(tokens.starter) != 0.0 ? 0.0 : 1.0);
+      SetToken(tokens.starter, GetToken(tokens.starter) != 0.0 ? 0.0 : 1.0);
       return true;
     }
     if (event == tokens.mixtureCutEvent || event == tokens.mixtureLeanEvent) {
-      Set(tokens.mixture, 0.0);
+      SetToken(tokens.mixture, 0.0);
       return true;
     }
     if (event == tokens.mixtureRichEvent) {
-      Set(tokens.mixture, kFullForwardThrottle);
+      SetToken(tokens.mixture, kFullForwardThrottle);
       return true;
     }
   }
@@ -154,25 +148,25 @@ void EngineModel::Step(double seconds) {
 
 void EngineModel::UpdateFuelWeight() {
   double gallons = 0.0;
-  for (uint32_t tank : kTanks) gallons += Gallons(tank);
-  Set(kTokenTotalFuelWeightLb, gallons * LbPerGallon());
+  for (Token tank : kTanks) gallons += Gallons(tank);
+  SetToken(Token::TotalFuelWeightLb, gallons * LbPerGallon());
 }
 
 void EngineModel::StepEngine(int index, double seconds) {
   const EngineTokens& tokens = kEngines[index];
-  const bool starterOn = Get(tokens.starter) != 0.0;
-  const double mixture = Sane(Get(tokens.mixture), 0.0, kFullForwardThrottle, 0.0);
-  const double oatDegC = Sane(Get(kTokenAmbientDegCBy256) * 256.0, -90.0, 60.0, 15.0);
+  const bool starterOn = GetToken(tokens.starter) != 0.0;
+  const double mixture = Sane(GetToken(tokens.mixture), 0.0, kFullForwardThrottle, 0.0);
+  const double oatDegC = Sane(GetScaledToken(Token::AmbientTemp), -90.0, 60.0, 15.0);
   if (!driving_[index]) {
     if (!starterOn && mixture == 0.0) return;
     driving_[index] = true;
     egtDegC_[index] = oatDegC;
   }
-  double n2 = Sane(Get(tokens.n2), 0.0, 110.0, 0.0);
-  const uint32_t tanks = SelectedTanks(Get(tokens.selector));
+  double n2 = Sane(GetToken(tokens.n2), 0.0, 110.0, 0.0);
+  const uint32_t tanks = SelectedTanks(GetToken(tokens.selector));
   int tanksWithFuel = 0;
   const bool fuel = mixture >= kMixtureFuelOnMin && FuelAvailable(tanks, &tanksWithFuel) > 0.0;
-  bool burning = Get(tokens.combustion) != 0.0 && fuel;
+  bool burning = GetToken(tokens.combustion) != 0.0 && fuel;
   // Light-off: fuel at the igniters above the light-off speed for the delay.
   const bool igniting = !burning && fuel && n2 >= kLightOffMinN2Pct;
   fuelOnS_[index] = igniting ? fuelOnS_[index] + seconds : 0.0;
@@ -192,7 +186,7 @@ void EngineModel::StepEngine(int index, double seconds) {
     double targetN2 = starterOn ? kStarterMaxN2Pct : 0.0;
     double timeConstantS = starterOn && n2 < kStarterMaxN2Pct ? kStarterSpinUpS : kSpinDownS;
     if (burning) {
-      const double demand = DemandOf(Sane(Get(tokens.throttle), -kFullReverseThrottle, kFullForwardThrottle, 0.0));
+      const double demand = DemandOf(Sane(GetToken(tokens.throttle), -kFullReverseThrottle, kFullForwardThrottle, 0.0));
       targetN2 = kIdleN2Pct + demand * (kMaxN2Pct - kIdleN2Pct);
       timeConstantS = kSpoolS;
     }
@@ -215,13 +209,13 @@ void EngineModel::StepEngine(int index, double seconds) {
   const double oilPsi = kIdleOilPsi * std::min(1.0, n2 / kIdleN2Pct) + power * (kTakeoffOilPsi - kIdleOilPsi);
   const double hydraulicPsi = kHydraulicPumpPsi * std::min(1.0, n2 / kHydraulicFullN2Pct);
 
-  Set(tokens.combustion, burning ? 1.0 : 0.0);
-  Set(tokens.n2, n2);
-  Set(tokens.n1, N1Of(n2));
-  Set(tokens.fuelFlow, fuelFlowPph);
-  Set(tokens.egt, EgtTokenFromDegC(egtDegC_[index]));
-  Set(tokens.oilPressure, OilPressureTokenFromPsi(oilPsi));
-  Set(tokens.hydraulicOutput, hydraulicPsi * kHydraulicOutputPerPsi);
+  SetToken(tokens.combustion, burning ? 1.0 : 0.0);
+  SetToken(tokens.n2, n2);
+  SetToken(tokens.n1, N1Of(n2));
+  SetToken(tokens.fuelFlow, fuelFlowPph);
+  SetToken(tokens.egt, EgtTokenFromDegC(egtDegC_[index]));
+  SetToken(tokens.oilPressure, OilPressureTokenFromPsi(oilPsi));
+  SetScaledToken(tokens.hydraulicOutput, hydraulicPsi);
   Burn(tanks, fuelFlowPph * seconds / 3600.0);
 }
 

@@ -7,52 +7,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/simulator.h"
+#include "simhost/sim_tokens.h"
 
 namespace simhost {
 namespace {
-
-// ---- Tokens ----
-constexpr uint32_t kTokenOnGround = 60;
-constexpr uint32_t kTokenIasKt = 61;
-constexpr uint32_t kTokenMachTimes20480 = 64;
-constexpr uint32_t kTokenVerticalSpeed = 65;  // ft/min x 1.3
-constexpr uint32_t kTokenLatitude = 71;
-constexpr uint32_t kTokenLongitude = 72;
-constexpr uint32_t kTokenAltitudeM = 73;
-constexpr uint32_t kTokenAltitudeFt = 74;
-constexpr uint32_t kTokenHeadingForGuidance = 81;
-constexpr uint32_t kTokenHeadingDeg = 86;
-constexpr uint32_t kTokenAutopilotEngaged = 103;
-constexpr uint32_t kTokenNav1Lock = 105;
-constexpr uint32_t kTokenHeadingLock = 106;
-constexpr uint32_t kTokenHeadingBug = 107;
-constexpr uint32_t kTokenAltitudeLock = 108;
-constexpr uint32_t kTokenAutopilotAltitudeFt = 109;
-constexpr uint32_t kTokenGlideslopeHold = 111;
-constexpr uint32_t kTokenApproachHold = 112;
-constexpr uint32_t kTokenYawDamper = 114;
-constexpr uint32_t kTokenAirspeedHold = 115;
-constexpr uint32_t kTokenAutopilotAirspeedKt = 116;
-constexpr uint32_t kTokenMachHold = 117;
-constexpr uint32_t kTokenAutopilotMach = 118;
-constexpr uint32_t kTokenAutopilotVerticalSpeedFpm = 120;
-constexpr uint32_t kTokenAutothrottleArmed = 123;
-constexpr uint32_t kTokenTogaPower = 124;
-constexpr uint32_t kTokenThrottle1 = 128;
-constexpr uint32_t kTokenCombustion1 = 131;
-constexpr uint32_t kTokenThrottle2 = 163;
-constexpr uint32_t kTokenCombustion2 = 166;
-constexpr uint32_t kTokenFlapPosition = 329;   // 0..16383
-constexpr uint32_t kTokenGearPosition = 332;   // 0..16383
-constexpr uint32_t kTokenWindSpeedKt = 343;
-constexpr uint32_t kTokenWindFromDeg = 344;
-constexpr uint32_t kTokenRadioAltitudeM = 614;
-constexpr uint32_t kTokenEngine1N1Pct = 624;
-constexpr uint32_t kTokenEngine2N1Pct = 643;
-constexpr uint32_t kTokenFlightDirector = 792;
-constexpr uint32_t kTokenGroundSpeedMps = 832;
-constexpr uint32_t kTokenTrueHeadingRad = 834;
 
 // ---- Units and the standard atmosphere ----
 constexpr double kPi = 3.14159265358979323846;
@@ -70,8 +28,6 @@ constexpr double kLapseRateKPerM = 0.0065;
 constexpr double kTropopauseM = 11000.0;
 constexpr double kTropopauseTempK = 216.65;
 constexpr double kEarthRadiusM = 6371000.0;
-constexpr double kLatitudeUnitsPerDeg = 40007000.0 / 360.0;
-constexpr double kLongitudeUnitsPerDeg = 281474976710656.0 / 360.0;
 
 // ---- The aircraft ----
 constexpr double kMassKg = 63500.0;              // 140,000 lb
@@ -119,10 +75,6 @@ constexpr double kAutothrottleRatePerS = 2500.0;      // throttle units a second
 constexpr double kAutothrottleGainPerKtS = 250.0;     // throttle units a second per knot of error
 constexpr double kAutothrottleDampingPerKtPerS = 2500.0;  // per knot a second of acceleration
 
-double Token(uint32_t token) { return platform::sim::GetToken(token); }
-void SetToken(uint32_t token, double value) { platform::sim::SetToken(token, value); }
-bool On(uint32_t token) { return Token(token) != 0.0; }
-void Toggle(uint32_t token) { SetToken(token, On(token) ? 0.0 : 1.0); }
 // The largest vertical speed from which the autopilot still levels off smoothly.
 double CaptureLimitFpm(double toGoFt) {
   const double d = std::fabs(toGoFt);
@@ -149,61 +101,61 @@ double ImpactPressurePa(double casKt) {
 
 void ApplyAutopilotKeyEvent(SimAutopilot& autopilot, uint32_t event, uint32_t value) {
   switch (event) {
-    case 66288: Toggle(kTokenFlightDirector); break;
-    case 65860: Toggle(kTokenAutothrottleArmed); break;
-    case 65861: Toggle(kTokenTogaPower); break;
+    case 66288: ToggleToken(Token::FlightDirector); break;
+    case 65860: ToggleToken(Token::AutothrottleArmed); break;
+    case 65861: ToggleToken(Token::TogaPower); break;
     case 65808:  // altitude hold on the altitude set
-      SetToken(kTokenAltitudeLock, 1.0);
+      SetToken(Token::AltitudeLock, 1.0);
       autopilot.verticalSpeedHold = false;
       break;
     case 65799:  // altitude lock flying the vertical speed set
     case 66103:
-      SetToken(kTokenAltitudeLock, 1.0);
+      SetToken(Token::AltitudeLock, 1.0);
       autopilot.verticalSpeedHold = true;
       autopilot.altitudeAhead = false;
       break;
     case 66124:
-      if (Signed(value) != Token(kTokenAutopilotAltitudeFt)) autopilot.altitudeAhead = false;
-      SetToken(kTokenAutopilotAltitudeFt, Signed(value));
+      if (Signed(value) != GetToken(Token::AutopilotAltitudeFt)) autopilot.altitudeAhead = false;
+      SetToken(Token::AutopilotAltitudeFt, Signed(value));
       break;
-    case 66036: SetToken(kTokenAutopilotVerticalSpeedFpm, Signed(value)); break;
-    case 66042: SetToken(kTokenHeadingBug, NormalizedDeg(Signed(value))); break;
+    case 66036: SetToken(Token::AutopilotVerticalSpeedFpm, Signed(value)); break;
+    case 66042: SetToken(Token::HeadingBugDeg, NormalizedDeg(Signed(value))); break;
     case 66106:
-      SetToken(kTokenHeadingLock, 1.0);
-      SetToken(kTokenNav1Lock, 0.0);
+      SetToken(Token::HeadingLock, 1.0);
+      SetToken(Token::Nav1Lock, 0.0);
       autopilot.courseCaptured = false;
       break;
     case 65811:
-      SetToken(kTokenNav1Lock, 1.0);
-      SetToken(kTokenHeadingLock, 0.0);
+      SetToken(Token::Nav1Lock, 1.0);
+      SetToken(Token::HeadingLock, 0.0);
       autopilot.courseCaptured = false;
       break;
-    case 65819: SetToken(kTokenNav1Lock, 0.0); break;
+    case 65819: SetToken(Token::Nav1Lock, 0.0); break;
     case 65814:
-      SetToken(kTokenApproachHold, 0.0);
-      SetToken(kTokenGlideslopeHold, 0.0);
+      SetToken(Token::ApproachHold, 0.0);
+      SetToken(Token::GlideSlopeHold, 0.0);
       break;
     case 65806:  // approach hold flies the localizer and glide slope itself
-      Toggle(kTokenApproachHold);
-      SetToken(kTokenGlideslopeHold, Token(kTokenApproachHold));
-      if (On(kTokenApproachHold)) SetToken(kTokenHeadingLock, 0.0);
+      ToggleToken(Token::ApproachHold);
+      SetToken(Token::GlideSlopeHold, GetToken(Token::ApproachHold));
+      if (IsTokenOn(Token::ApproachHold)) SetToken(Token::HeadingLock, 0.0);
       autopilot.courseCaptured = false;
       break;
     case 66112:
-      SetToken(kTokenAirspeedHold, 1.0);
-      SetToken(kTokenMachHold, 0.0);
+      SetToken(Token::AutopilotAirspeedHold, 1.0);
+      SetToken(Token::AutopilotMachHold, 0.0);
       break;
     case 66109:
-      SetToken(kTokenMachHold, 1.0);
-      SetToken(kTokenAirspeedHold, 0.0);
+      SetToken(Token::AutopilotMachHold, 1.0);
+      SetToken(Token::AutopilotAirspeedHold, 0.0);
       break;
-    case 66113: SetToken(kTokenAirspeedHold, 0.0); break;
-    case 66037: SetToken(kTokenAutopilotAirspeedKt, Signed(value)); break;
-    case 66038: SetToken(kTokenAutopilotMach, Signed(value) / 100.0); break;
-    case 65820: SetToken(kTokenThrottle1, std::clamp(Signed(value), kThrottleMin, kThrottleMax)); break;
-    case 65821: SetToken(kTokenThrottle2, std::clamp(Signed(value), kThrottleMin, kThrottleMax)); break;
-    case 66069: SetToken(kTokenYawDamper, 1.0); break;
-    case 66070: SetToken(kTokenYawDamper, 0.0); break;
+    case 66113: SetToken(Token::AutopilotAirspeedHold, 0.0); break;
+    case 66037: SetToken(Token::AutopilotAirspeedKt, Signed(value)); break;
+    case 66038: SetToken(Token::AutopilotMach, Signed(value) / 100.0); break;
+    case 65820: SetToken(Token::Engine1Throttle, std::clamp(Signed(value), kThrottleMin, kThrottleMax)); break;
+    case 65821: SetToken(Token::Engine2Throttle, std::clamp(Signed(value), kThrottleMin, kThrottleMax)); break;
+    case 66069: SetToken(Token::YawDamper, 1.0); break;
+    case 66070: SetToken(Token::YawDamper, 0.0); break;
     default: break;
   }
 }
@@ -250,21 +202,21 @@ double FlightModel::TasFromCas(double casKt, double altitudeFt) {
 
 double FlightModel::ThrustN(double densityKgM3) const {
   struct Engine {
-    uint32_t n1Pct;
-    uint32_t combustion;
-    uint32_t throttle;
+    Token n1Pct;
+    Token combustion;
+    Token throttle;
   };
   constexpr Engine kEngines[] = {
-      {kTokenEngine1N1Pct, kTokenCombustion1, kTokenThrottle1},
-      {kTokenEngine2N1Pct, kTokenCombustion2, kTokenThrottle2},
+      {Token::Engine1N1Pct, Token::Engine1Combustion, Token::Engine1Throttle},
+      {Token::Engine2N1Pct, Token::Engine2Combustion, Token::Engine2Throttle},
   };
   double thrust = 0.0;
   for (const Engine& engine : kEngines) {
     // An engine running down or motoring on its starter gives no thrust.
-    if (!On(engine.combustion)) continue;
-    const double n1Pct = Token(engine.n1Pct);
+    if (!IsTokenOn(engine.combustion)) continue;
+    const double n1Pct = GetToken(engine.n1Pct);
     double fraction = n1Pct > 0.0 ? (n1Pct - kIdleN1Pct) / (kFullN1Pct - kIdleN1Pct)
-                                  : Token(engine.throttle) / kThrottleMax;
+                                  : GetToken(engine.throttle) / kThrottleMax;
     fraction = std::clamp(fraction, 0.0, 1.0);
     thrust += kMaxThrustPerEngineN * (kIdleThrustFraction + (1.0 - kIdleThrustFraction) * fraction);
   }
@@ -280,8 +232,8 @@ double FlightModel::DragN(double tasMps, const Air& air, double flightPathRad) c
   const double q = 0.5 * air.densityKgM3 * tasMps * tasMps;
   const double lift = kMassKg * kGravityMps2 * std::cos(flightPathRad);
   const double cl = lift / (q * kWingAreaM2);
-  const double flaps = std::clamp(Token(kTokenFlapPosition) / 16383.0, 0.0, 1.0);
-  const double gear = std::clamp(Token(kTokenGearPosition) / 16383.0, 0.0, 1.0);
+  const double flaps = std::clamp(GetToken(Token::FlapPosition) / 16383.0, 0.0, 1.0);
+  const double gear = std::clamp(GetToken(Token::GearPosition) / 16383.0, 0.0, 1.0);
   const double cd = kDragCoefficientClean + kDragCoefficientFullFlaps * flaps + kDragCoefficientGear * gear +
                     kInducedDragFactor * cl * cl + WaveDragCoefficient(tasMps / air.speedOfSoundMps);
   return q * kWingAreaM2 * cd;
@@ -294,12 +246,12 @@ double FlightModel::DragN(double tasMps, const Air& air, double flightPathRad) c
 // flies the rate set and levels at the altitude set when that lies ahead.
 double FlightModel::FlyAutopilotVertical(SimAutopilot& autopilot, double altitudeFt,
                                          double verticalSpeedFpm) const {
-  if (!On(kTokenAltitudeLock)) return verticalSpeedFpm;
-  const double target = Token(kTokenAutopilotAltitudeFt);
+  if (!IsTokenOn(Token::AltitudeLock)) return verticalSpeedFpm;
+  const double target = GetToken(Token::AutopilotAltitudeFt);
   const double toGo = target - altitudeFt;
   double command = 0.0;
   if (autopilot.verticalSpeedHold) {
-    command = Token(kTokenAutopilotVerticalSpeedFpm);
+    command = GetToken(Token::AutopilotVerticalSpeedFpm);
     const bool ahead = (command > 0.0 && toGo > 0.0) || (command < 0.0 && toGo < 0.0);
     // Reached, or passed since the last tick (a gust, a jump of the scenario):
     // from now on the autopilot holds the altitude set.
@@ -322,7 +274,7 @@ double FlightModel::FlyAutopilotVertical(SimAutopilot& autopilot, double altitud
 // Heading hold turns towards the bug; NAV and approach hold fly the bug
 // until the course is captured, then the course.
 void FlightModel::FlyAutopilotHeading(SimAutopilot& autopilot, const RadioNav::Reception& nav1) {
-  const bool navHold = (On(kTokenNav1Lock) || On(kTokenApproachHold)) && !On(kTokenHeadingLock);
+  const bool navHold = (IsTokenOn(Token::Nav1Lock) || IsTokenOn(Token::ApproachHold)) && !IsTokenOn(Token::HeadingLock);
   if (!navHold) autopilot.courseCaptured = false;
   if (navHold && !autopilot.courseCaptured && nav1.signal && std::fabs(nav1.needle) < kCourseCaptureNeedle) {
     autopilot.courseCaptured = true;
@@ -331,21 +283,21 @@ void FlightModel::FlyAutopilotHeading(SimAutopilot& autopilot, const RadioNav::R
     const double lookAheadM = std::max(kCourseLookAheadMinM, groundSpeedMps_ * kCourseLookAheadS);
     const double interceptDeg =
         std::clamp(std::atan2(nav1.flyRightM, lookAheadM) / kRadPerDeg, -kMaxInterceptDeg, kMaxInterceptDeg);
-    double driftDeg = NormalizedDeg(trackDeg_ - Token(kTokenHeadingDeg));
+    double driftDeg = NormalizedDeg(trackDeg_ - GetToken(Token::HeadingDeg));
     if (driftDeg > 180.0) driftDeg -= 360.0;
     TurnTowards(nav1.courseTrueDeg + interceptDeg - driftDeg);
-  } else if (navHold || On(kTokenHeadingLock)) {
-    TurnTowards(Token(kTokenHeadingBug));
+  } else if (navHold || IsTokenOn(Token::HeadingLock)) {
+    TurnTowards(GetToken(Token::HeadingBugDeg));
   }
 }
 
 // The shorter way, at most at the standard rate.
 void FlightModel::TurnTowards(double targetDeg) {
-  const double heading = Token(kTokenHeadingDeg);
+  const double heading = GetToken(Token::HeadingDeg);
   double error = NormalizedDeg(targetDeg - heading);
   if (error > 180.0) error -= 360.0;
   const double rate = std::clamp(error * kHeadingGainPerS, -kStandardTurnRateDegPerS, kStandardTurnRateDegPerS);
-  SetToken(kTokenHeadingDeg, NormalizedDeg(heading + rate * kSecondsPerTick));
+  SetToken(Token::HeadingDeg, NormalizedDeg(heading + rate * kSecondsPerTick));
 }
 
 // The glide slope: captured where the aircraft meets it (the localizer
@@ -353,7 +305,7 @@ void FlightModel::TurnTowards(double targetDeg) {
 // Returns the vertical speed to fly, or NaN when the glide slope does not fly.
 double FlightModel::FlyGlideSlope(SimAutopilot& autopilot, const RadioNav::Reception& nav1,
                                   double verticalSpeedFpm) const {
-  const bool armed = On(kTokenApproachHold) && On(kTokenGlideslopeHold) && autopilot.courseCaptured;
+  const bool armed = IsTokenOn(Token::ApproachHold) && IsTokenOn(Token::GlideSlopeHold) && autopilot.courseCaptured;
   if (!armed) {
     autopilot.glideSlopeCaptured = false;
     autopilot.glideSlopeNeedle = 0.0;
@@ -363,12 +315,12 @@ double FlightModel::FlyGlideSlope(SimAutopilot& autopilot, const RadioNav::Recep
     const bool crossed = autopilot.glideSlopeNeedle != 0.0 && (autopilot.glideSlopeNeedle > 0.0) != (nav1.glideSlopeNeedle > 0.0);
     if (crossed || std::fabs(nav1.glideSlopeNeedle) < kGlideSlopeCaptureNeedle) {
       autopilot.glideSlopeCaptured = true;
-      SetToken(kTokenAltitudeLock, 0.0);
+      SetToken(Token::AltitudeLock, 0.0);
     }
   }
   autopilot.glideSlopeNeedle = nav1.glideSlope ? nav1.glideSlopeNeedle : 0.0;
   // The altitude lock back on (a flare, altitude hold) takes the vertical over.
-  if (!autopilot.glideSlopeCaptured || On(kTokenAltitudeLock)) return std::nan("");
+  if (!autopilot.glideSlopeCaptured || IsTokenOn(Token::AltitudeLock)) return std::nan("");
   if (!nav1.glideSlope) return verticalSpeedFpm;  // the signal lost: on as before
   const double pathFpm = -groundSpeedMps_ * kFpmPerMps * std::tan(nav1.glideSlopeDeg * kRadPerDeg);
   const double command = std::clamp(pathFpm - nav1.aboveGlidePathFt * 60.0 / kGlideSlopeCorrectionS,
@@ -380,31 +332,31 @@ double FlightModel::FlyGlideSlope(SimAutopilot& autopilot, const RadioNav::Recep
 // Airspeed or Mach hold on the throttles: the throttle rate follows the speed
 // error, damped by the acceleration.
 void FlightModel::FlyAutothrottle(double casKt, double altitudeFt, double accelerationKtPerS) {
-  if (!On(kTokenAutothrottleArmed)) return;
+  if (!IsTokenOn(Token::AutothrottleArmed)) return;
   double targetKt = 0.0;
-  if (On(kTokenMachHold)) {
-    targetKt = CasFromMach(Token(kTokenAutopilotMach), altitudeFt);
-  } else if (On(kTokenAirspeedHold)) {
-    targetKt = Token(kTokenAutopilotAirspeedKt);
+  if (IsTokenOn(Token::AutopilotMachHold)) {
+    targetKt = CasFromMach(GetToken(Token::AutopilotMach), altitudeFt);
+  } else if (IsTokenOn(Token::AutopilotAirspeedHold)) {
+    targetKt = GetToken(Token::AutopilotAirspeedKt);
   } else {
     return;
   }
   const double rate = std::clamp(
       (targetKt - casKt) * kAutothrottleGainPerKtS - accelerationKtPerS * kAutothrottleDampingPerKtPerS,
       -kAutothrottleRatePerS, kAutothrottleRatePerS);
-  for (uint32_t throttle : {kTokenThrottle1, kTokenThrottle2}) {
-    SetToken(throttle, std::clamp(Token(throttle) + rate * kSecondsPerTick, 0.0, kThrottleMax));
+  for (Token throttle : {Token::Engine1Throttle, Token::Engine2Throttle}) {
+    SetToken(throttle, std::clamp(GetToken(throttle) + rate * kSecondsPerTick, 0.0, kThrottleMax));
   }
 }
 
 // ---- One tick ----
 
 void FlightModel::Step(SimAutopilot& autopilot, double groundElevationFt, const RadioNav::Reception& nav1) {
-  const bool onGround = On(kTokenOnGround);
-  const bool flying = On(kTokenAutopilotEngaged) && !onGround;
-  double altitudeFt = Token(kTokenAltitudeFt);
-  double verticalSpeedFpm = Token(kTokenVerticalSpeed) / 1.3;
-  double casKt = Token(kTokenIasKt);
+  const bool onGround = IsTokenOn(Token::OnGround);
+  const bool flying = IsTokenOn(Token::AutopilotEngaged) && !onGround;
+  double altitudeFt = GetToken(Token::AltitudeFt);
+  double verticalSpeedFpm = GetScaledToken(Token::VerticalSpeed);
+  double casKt = GetToken(Token::IndicatedAirspeedKt);
 
   if (flying) {
     const double onGlideSlopeFpm = FlyGlideSlope(autopilot, nav1, verticalSpeedFpm);
@@ -423,8 +375,8 @@ void FlightModel::Step(SimAutopilot& autopilot, double groundElevationFt, const 
     const double newCasKt = CasFromMach(newTasMps / air.speedOfSoundMps, altitudeFt);
     accelerationKtPerS_ = (newCasKt - casKt) / kSecondsPerTick;
     casKt = newCasKt;
-    SetToken(kTokenIasKt, casKt);
-    SetToken(kTokenVerticalSpeed, verticalSpeedFpm * 1.3);
+    SetToken(Token::IndicatedAirspeedKt, casKt);
+    SetScaledToken(Token::VerticalSpeed, verticalSpeedFpm);
   }
 
   if (onGround) {
@@ -433,42 +385,42 @@ void FlightModel::Step(SimAutopilot& autopilot, double groundElevationFt, const 
     altitudeFt += verticalSpeedFpm / 60.0 * kSecondsPerTick;
     // The autopilot flying it down onto the ground: touchdown, the wheels take it.
     if (flying && altitudeFt <= groundElevationFt && verticalSpeedFpm < 0.0) {
-      SetToken(kTokenOnGround, 1.0);
-      SetToken(kTokenVerticalSpeed, 0.0);
+      SetToken(Token::OnGround, 1.0);
+      SetToken(Token::VerticalSpeed, 0.0);
     }
     altitudeFt = std::max(altitudeFt, groundElevationFt);
   }
-  SetToken(kTokenAltitudeFt, altitudeFt);
-  SetToken(kTokenAltitudeM, altitudeFt * kMPerFt);
-  SetToken(kTokenRadioAltitudeM, std::max(0.0, altitudeFt - groundElevationFt) * kMPerFt);
+  SetToken(Token::AltitudeFt, altitudeFt);
+  SetToken(Token::AltitudeM, altitudeFt * kMPerFt);
+  SetScaledToken(Token::RadioAltitudeM, std::max(0.0, altitudeFt - groundElevationFt));
 
   const double mach = MachFromCas(casKt, altitudeFt);
-  SetToken(kTokenMachTimes20480, mach * 20480.0);
-  const double headingDeg = Token(kTokenHeadingDeg);
-  SetToken(kTokenHeadingForGuidance, headingDeg);
-  SetToken(kTokenTrueHeadingRad, headingDeg * kRadPerDeg);
+  SetScaledToken(Token::Mach, mach);
+  const double headingDeg = GetToken(Token::HeadingDeg);
+  SetToken(Token::MagneticHeadingDeg, headingDeg);
+  SetScaledToken(Token::TrueHeadingRad, headingDeg);
 
   // Ground speed: the air's motion over the ground added to the aircraft's
   // through the air; the wheels hold the aircraft against the wind.
   const double tasMps = mach * StandardAtmosphere(altitudeFt).speedOfSoundMps;
-  const double windMps = onGround ? 0.0 : Token(kTokenWindSpeedKt) * kMpsPerKt;
-  const double windToRad = (Token(kTokenWindFromDeg) + 180.0) * kRadPerDeg;
+  const double windMps = onGround ? 0.0 : GetToken(Token::WindSpeedKt) * kMpsPerKt;
+  const double windToRad = (GetToken(Token::WindDirectionDeg) + 180.0) * kRadPerDeg;
   const double northMps = tasMps * std::cos(headingDeg * kRadPerDeg) + windMps * std::cos(windToRad);
   const double eastMps = tasMps * std::sin(headingDeg * kRadPerDeg) + windMps * std::sin(windToRad);
   groundSpeedMps_ = std::hypot(northMps, eastMps);
   if (groundSpeedMps_ > 1.0) trackDeg_ = NormalizedDeg(std::atan2(eastMps, northMps) / kRadPerDeg);
-  SetToken(kTokenGroundSpeedMps, groundSpeedMps_);
+  SetToken(Token::GroundSpeedMps, groundSpeedMps_);
 
-  const double latitudeDeg = Token(kTokenLatitude) / kLatitudeUnitsPerDeg;
-  const double longitudeDeg = Token(kTokenLongitude) / kLongitudeUnitsPerDeg;
+  const double latitudeDeg = GetScaledToken(Token::Latitude);
+  const double longitudeDeg = GetScaledToken(Token::Longitude);
   const double newLatitudeDeg =
       std::clamp(latitudeDeg + northMps * kSecondsPerTick / kEarthRadiusM / kRadPerDeg, -89.9, 89.9);
   double newLongitudeDeg =
       longitudeDeg + eastMps * kSecondsPerTick / (kEarthRadiusM * std::cos(latitudeDeg * kRadPerDeg)) / kRadPerDeg;
   if (newLongitudeDeg > 180.0) newLongitudeDeg -= 360.0;
   if (newLongitudeDeg < -180.0) newLongitudeDeg += 360.0;
-  SetToken(kTokenLatitude, newLatitudeDeg * kLatitudeUnitsPerDeg);
-  SetToken(kTokenLongitude, newLongitudeDeg * kLongitudeUnitsPerDeg);
+  SetScaledToken(Token::Latitude, newLatitudeDeg);
+  SetScaledToken(Token::Longitude, newLongitudeDeg);
 }
 
 }  // namespace simhost

@@ -3,7 +3,7 @@
 //
 // The autopilot: every autopilot, autothrottle and throttle key event of the
 // cockpit changes its tokens at once (ApplyAutopilotKeyEvent). With the
-// autopilot engaged (token 103) and airborne, heading hold turns towards the
+// autopilot engaged (Token::AutopilotEngaged) and airborne, heading hold turns towards the
 // heading bug at the standard rate, altitude and vertical-speed hold move the
 // altitude, and the autothrottle in airspeed or Mach hold moves the throttles;
 // the speed then follows from thrust, drag and the climb (the point mass).
@@ -11,15 +11,16 @@
 // altitude by the vertical speed set.
 //
 // Flown by the autopilot down onto the ground, the aircraft touches down
-// (token 60 set, the vertical speed 0); on the ground the wheels hold it.
+// (on_ground set, the vertical speed 0); on the ground the wheels hold it.
 //
 // Always, while the model is on: IAS, TAS and Mach are related through the
 // standard atmosphere; the ground speed is the true airspeed along the true
 // heading plus the wind; the position integrates it; the radio altitude is
 // the height above the ground elevation.
 //
-// Thrust comes only from an engine that burns fuel (131, 166): from its N1
-// (624, 643), or, while that reads 0 as without an engine model, from its
+// Thrust comes only from an engine that burns fuel (engine1_running,
+// engine2_running): from its N1 (n1_1, n1_2), or, while that reads 0 as
+// without an engine model, from its
 // throttle at once. Drag is the parasite drag of the clean aircraft, flaps
 // and gear, the induced drag, and above about M 0.7 the wave drag of a wing of
 // this type: Lock's fourth-power rise, cd = 20 (M - Mcr)^4 with
@@ -28,10 +29,10 @@
 // is the one of Gur, Mason and Schetz, "Full-configuration drag estimation",
 // Journal of Aircraft 47(4), 2010; it gives 20 counts at M 0.78 and 300 at
 // M 0.89, so level flight at high power settles near M 0.84.
-// Reads also the throttles (128, 163), the flap (329) and gear (332)
-// positions, the wind (343, 344).
-// Drives altitude (73, 74), vertical speed (65), IAS (61), Mach (64), heading
-// (81, 86, 834), ground speed (832), position (71, 72), radio altitude (614).
+// Reads also the throttles, the flap and gear positions and the wind.
+// Drives the altitude (in feet and metres), vertical speed, IAS, Mach, the
+// headings (magnetic, for guidance and true), the ground speed, the position
+// and the radio altitude; the tokens are those of core/tokens.h.
 #pragma once
 
 #include <cstdint>
@@ -46,12 +47,12 @@ namespace simhost {
 // altitude set, the autopilot holds that altitude once it is reached or
 // passed, as the simulator's does.
 //
-// Approach hold (112) and NAV hold (105) fly the heading set until the NAV 1
+// Approach hold and NAV hold (approach_hold, nav1_lock) fly the heading set until the NAV 1
 // course needle comes off its stop, then capture the course and track it:
 // the aircraft steers for a point on the course line 25 seconds ahead (at
 // most 30 degrees off the course, corrected for the wind's drift). With the
-// glide-slope hold (111) and the localizer captured, the glide slope is
-// captured where the aircraft meets it; the altitude lock (108) then lets go
+// glide-slope hold (glideslope_hold) and the localizer captured, the glide slope is
+// captured where the aircraft meets it; the altitude lock then lets go
 // and the vertical speed follows the path: the ground speed's share down the
 // slope, plus the height above the path taken out over 8 seconds.
 struct SimAutopilot {

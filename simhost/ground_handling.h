@@ -1,9 +1,9 @@
 // The simulator's side of the landing gear, flaps, autobrake and pushback:
-// the gear legs (332, 333, 334) travel to the gear handle (331) and the flaps
-// (329) to the flap handle (328) whenever a handle is moved; the gear-down
-// event lowers the handle; the autobrake events step the simulator's setting
-// (743) one notch within 0..5; the pushback event starts and stops the tug,
-// which moves the aircraft backwards at walking pace.
+// the three gear legs travel to the gear handle and the flaps to the flap
+// handle whenever a handle is moved; the gear-down event lowers the handle;
+// the autobrake events step the simulator's setting one notch within 0..5;
+// the pushback event starts and stops the tug, which moves the aircraft
+// backwards at walking pace.
 #pragma once
 
 #include <cstdint>

@@ -1,34 +1,25 @@
-// Token 82 from the variation grid.
+// The magnetic variation token from the variation grid.
 #include "simhost/magnetic_variation.h"
 
 #include <cstdio>
 
 #include "nav/nav_text.h"
-#include "platform/simulator.h"
 #include "simhost/sim_root.h"
-#include "simhost/token_names.h"
+#include "simhost/sim_tokens.h"
 
 namespace simhost {
-namespace {
-
-constexpr uint32_t kTokenMagneticVariation = 82;
-
-// A position token in degrees, through the scenario's own unit for it.
-double TokenDegrees(const TokenName& token) { return platform::sim::GetToken(token.token) / token.scale; }
-
-}  // namespace
 
 void MagneticVariation::Load(const std::string& root) {
   source_ = std::string(kNavDataFolder) + "/magvar.txt";
   std::string text;
   if (!halcyon::ReadNavFile(RootPath(root, source_), &text)) {
-    problem_ = "not found: token 82 stays 0";
+    problem_ = "not found: " + TokenLabel(Token::MagneticVariationDeg) + " stays 0";
     return;
   }
   halcyon::NavLoadReport report;
   if (!grid_.Parse(source_, text, &report)) {
     problem_ = "not usable (" + (report.problems.empty() ? std::string("empty") : report.problems.back().what) +
-               "): token 82 stays 0";
+               "): " + TokenLabel(Token::MagneticVariationDeg) + " stays 0";
   }
 }
 
@@ -36,12 +27,10 @@ void MagneticVariation::Update() {
   if (!grid_.IsLoaded()) return;
   Sample sample;
   sample.taken = true;
-  static const TokenName latitude = *FindToken("latitude");
-  static const TokenName longitude = *FindToken("longitude");
-  sample.latDeg = TokenDegrees(latitude);
-  sample.lonEastDeg = TokenDegrees(longitude);
+  sample.latDeg = GetScaledToken(Token::Latitude);
+  sample.lonEastDeg = GetScaledToken(Token::Longitude);
   sample.variationDeg = grid_.AtLatLonWest(sample.latDeg, -sample.lonEastDeg);
-  platform::sim::SetToken(kTokenMagneticVariation, sample.variationDeg);
+  SetToken(Token::MagneticVariationDeg, sample.variationDeg);
   if (!first_.taken) first_ = sample;
   last_ = sample;
 }
@@ -60,8 +49,8 @@ std::string MagneticVariation::Summary() const {
   std::string text = "grid " + source_ + ": ";
   if (!problem_.empty()) return text + problem_ + "\n";
   text += "loaded\n";
-  if (first_.taken) text += "token 82 at the start: " + Describe(first_) + "\n";
-  if (last_.taken) text += "token 82 at the end:   " + Describe(last_) + "\n";
+  if (first_.taken) text += "at the start: " + Describe(first_) + "\n";
+  if (last_.taken) text += "at the end:   " + Describe(last_) + "\n";
   return text;
 }
 

@@ -1,5 +1,5 @@
-// The simulator's magnetic variation (token 82, degrees east positive) at the
-// aircraft's position (tokens 71 and 72), from the same variation grid the
+// The simulator's magnetic variation (Token::MagneticVariationDeg, degrees
+// east positive) at the aircraft's position, from the same variation grid the
 // cockpit's navigation database reads ("magvar.txt" of the navigation data
 // folder), so the two never disagree.
 #pragma once
@@ -15,7 +15,7 @@ class MagneticVariation {
   // Reads the grid below the simulator folder; without one the token stays
   // 0 and the summary says why.
   void Load(const std::string& root);
-  // Sets token 82 for the present position; the first and the latest values
+  // Sets the variation token for the present position; the first and the latest values
   // are kept for the log.
   void Update();
   // Degrees east at a position (0 without a grid), for the radio stations.

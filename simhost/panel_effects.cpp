@@ -5,34 +5,12 @@
 #include <cmath>
 
 #include "platform/simulator.h"
+#include "simhost/sim_tokens.h"
 
 namespace simhost {
 namespace {
 
-constexpr uint32_t kTokenAdfAudio = 21;
-constexpr uint32_t kTokenComm1Active = 23;
-constexpr uint32_t kTokenNav1Audio = 26;
-constexpr uint32_t kTokenNav2Audio = 29;
-constexpr uint32_t kTokenDme1Audio = 33;
-constexpr uint32_t kTokenDme2Audio = 37;
-constexpr uint32_t kTokenStrobeLights = 11;
-constexpr uint32_t kTokenPitotHeat = 13;
-constexpr uint32_t kTokenLandingLights = 14;
-constexpr uint32_t kTokenNav1Course = 45;
-constexpr uint32_t kTokenNav2Course = 54;
-constexpr uint32_t kTokenTaxiLights = 369;
-constexpr uint32_t kTokenBeaconLights = 368;
-constexpr uint32_t kTokenLogoLights = 621;
-constexpr uint32_t kTokenSimulatorSeconds = 557;
-constexpr uint32_t kTokenNavLights = 619;
-constexpr uint32_t kTokenComm2Active = 870;
-constexpr uint32_t kTokenComm1Standby = 617;
-constexpr uint32_t kTokenComm2Standby = 871;
-constexpr uint32_t kTokenTransponderCode = 38;
-constexpr uint32_t kTokenMarkerAudio = 881;
 constexpr uint32_t kPanelWindowSplash = 10240;
-constexpr uint32_t kTokenAltimeterMb = 75;
-constexpr uint32_t kTokenAltimeterInHg = 76;
 constexpr uint32_t kKeyEventBaroUp = 65883;
 constexpr uint32_t kKeyEventBaroDown = 65884;
 constexpr double kInHgPerMb = 0.0295300;
@@ -42,37 +20,37 @@ enum class Effect { Toggle, SetOne, SetZero, SetValue, StepUp, StepDown };
 
 struct PanelEffect {
   uint32_t event;
-  uint32_t token;
+  Token token;
   Effect effect;
 };
 
 constexpr PanelEffect kPanelEffects[] = {
-    {65751, kTokenLandingLights, Effect::Toggle},
-    {66240, kTokenTaxiLights, Effect::Toggle},
-    {66379, kTokenNavLights, Effect::Toggle},
-    {66239, kTokenBeaconLights, Effect::Toggle},
-    {66378, kTokenLogoLights, Effect::Toggle},
-    {66052, kTokenStrobeLights, Effect::SetOne},
-    {66053, kTokenStrobeLights, Effect::SetZero},
-    {66072, kTokenPitotHeat, Effect::SetOne},
-    {66073, kTokenPitotHeat, Effect::SetZero},
-    {65707, kTokenComm1Active, Effect::SetValue},  // 16-bit BCD
-    {66442, kTokenComm2Active, Effect::SetValue},
-    {65663, kTokenNav1Course, Effect::StepUp},
-    {65662, kTokenNav1Course, Effect::StepDown},
-    {65665, kTokenNav2Course, Effect::StepUp},
-    {65664, kTokenNav2Course, Effect::StepDown},
-    {65837, kTokenNav1Audio, Effect::SetOne},
-    {65838, kTokenNav2Audio, Effect::SetOne},
-    {65839, kTokenDme1Audio, Effect::SetOne},
-    {65840, kTokenDme2Audio, Effect::SetOne},
-    {65841, kTokenAdfAudio, Effect::SetOne},
-    {65832, kTokenNav1Audio, Effect::SetZero},
-    {65833, kTokenNav2Audio, Effect::SetZero},
-    {65834, kTokenDme1Audio, Effect::SetZero},
-    {65835, kTokenDme2Audio, Effect::SetZero},
-    {65836, kTokenAdfAudio, Effect::SetZero},
-    {66478, kTokenMarkerAudio, Effect::SetValue},
+    {65751, Token::LandingLights, Effect::Toggle},
+    {66240, Token::TaxiLights, Effect::Toggle},
+    {66379, Token::NavLights, Effect::Toggle},
+    {66239, Token::BeaconLights, Effect::Toggle},
+    {66378, Token::LogoLights, Effect::Toggle},
+    {66052, Token::StrobeLights, Effect::SetOne},
+    {66053, Token::StrobeLights, Effect::SetZero},
+    {66072, Token::PitotHeat, Effect::SetOne},
+    {66073, Token::PitotHeat, Effect::SetZero},
+    {65707, Token::Comm1Active, Effect::SetValue},  // 16-bit BCD
+    {66442, Token::Comm2Active, Effect::SetValue},
+    {65663, Token::Nav1CourseDeg, Effect::StepUp},
+    {65662, Token::Nav1CourseDeg, Effect::StepDown},
+    {65665, Token::Nav2CourseDeg, Effect::StepUp},
+    {65664, Token::Nav2CourseDeg, Effect::StepDown},
+    {65837, Token::Nav1Audio, Effect::SetOne},
+    {65838, Token::Nav2Audio, Effect::SetOne},
+    {65839, Token::Dme1Audio, Effect::SetOne},
+    {65840, Token::Dme2Audio, Effect::SetOne},
+    {65841, Token::AdfAudio, Effect::SetOne},
+    {65832, Token::Nav1Audio, Effect::SetZero},
+    {65833, Token::Nav2Audio, Effect::SetZero},
+    {65834, Token::Dme1Audio, Effect::SetZero},
+    {65835, Token::Dme2Audio, Effect::SetZero},
+    {65836, Token::AdfAudio, Effect::SetZero},
+    {66478, Token::MarkerAudio, Effect::SetValue},
 };
 
 // A course one degree on, kept to 0..359 as the simulator's course selector does.
@@ -124,30 +102,30 @@ uint32_t StepCodeDigit(uint32_t code, int digit, int step) {
   return (code & ~(0xFu << shift)) | static_cast<uint32_t>(value) << shift;
 }
 
-void SwapTokens(uint32_t a, uint32_t b) {
-  const double first = platform::sim::GetToken(a);
-  platform::sim::SetToken(a, platform::sim::GetToken(b));
-  platform::sim::SetToken(b, first);
+void SwapTokens(Token a, Token b) {
+  const double first = GetToken(a);
+  SetToken(a, GetToken(b));
+  SetToken(b, first);
 }
 
 struct RadioKnob {
   uint32_t event;
-  uint32_t token;
+  Token token;
   uint32_t (*step)(uint32_t bcd, int step);
   int direction;
 };
 
 constexpr RadioKnob kRadioKnobs[] = {
-    {65637, kTokenComm1Standby, StepMhz, 1},  {65636, kTokenComm1Standby, StepMhz, -1},
-    {65639, kTokenComm1Standby, StepKhz, 1},  {65638, kTokenComm1Standby, StepKhz, -1},
-    {66437, kTokenComm2Standby, StepMhz, 1},  {66436, kTokenComm2Standby, StepMhz, -1},
-    {66440, kTokenComm2Standby, StepKhz, 1},  {66438, kTokenComm2Standby, StepKhz, -1},
+    {65637, Token::Comm1Standby, StepMhz, 1},  {65636, Token::Comm1Standby, StepMhz, -1},
+    {65639, Token::Comm1Standby, StepKhz, 1},  {65638, Token::Comm1Standby, StepKhz, -1},
+    {66437, Token::Comm2Standby, StepMhz, 1},  {66436, Token::Comm2Standby, StepMhz, -1},
+    {66440, Token::Comm2Standby, StepKhz, 1},  {66438, Token::Comm2Standby, StepKhz, -1},
 };
 
 bool ApplyRadioKnob(uint32_t event) {
   if (event == 66372 || event == 66444) {
-    SwapTokens(event == 66372 ? kTokenComm1Active : kTokenComm2Active,
-               event == 66372 ? kTokenComm1Standby : kTokenComm2Standby);
+    SwapTokens(event == 66372 ? Token::Comm1Active : Token::Comm2Active,
+               event == 66372 ? Token::Comm1Standby : Token::Comm2Standby);
     return true;
   }
   // Transponder digit 1..4 up (65651..65654) and down (66455..66458).
@@ -155,13 +133,13 @@ bool ApplyRadioKnob(uint32_t event) {
   const bool down = event >= 66455 && event <= 66458;
   if (up || down) {
     const int digit = static_cast<int>(event - (up ? 65651 : 66455)) + 1;
-    const uint32_t code = BcdOf(platform::sim::GetToken(kTokenTransponderCode));
-    platform::sim::SetToken(kTokenTransponderCode, StepCodeDigit(code, digit, up ? 1 : -1));
+    const uint32_t code = BcdOf(GetToken(Token::TransponderCode));
+    SetToken(Token::TransponderCode, StepCodeDigit(code, digit, up ? 1 : -1));
     return true;
   }
   for (const RadioKnob& knob : kRadioKnobs) {
     if (knob.event != event) continue;
-    platform::sim::SetToken(knob.token, knob.step(BcdOf(platform::sim::GetToken(knob.token)), knob.direction));
+    SetToken(knob.token, knob.step(BcdOf(GetToken(knob.token)), knob.direction));
     return true;
   }
   return false;
@@ -173,14 +151,14 @@ bool ApplyPanelEffect(uint32_t event, uint32_t value) {
   if (ApplyRadioKnob(event)) return true;
   // The barometric knob: one millibar a click, the inches following.
   if (event == kKeyEventBaroUp || event == kKeyEventBaroDown) {
-    const double mb = std::round(platform::sim::GetToken(kTokenAltimeterMb)) + (event == kKeyEventBaroUp ? 1.0 : -1.0);
-    platform::sim::SetToken(kTokenAltimeterMb, mb);
-    platform::sim::SetToken(kTokenAltimeterInHg, mb * kInHgPerMb);
+    const double mb = std::round(GetToken(Token::AltimeterMb)) + (event == kKeyEventBaroUp ? 1.0 : -1.0);
+    SetToken(Token::AltimeterMb, mb);
+    SetToken(Token::AltimeterInHg, mb * kInHgPerMb);
     return true;
   }
   for (const PanelEffect& entry : kPanelEffects) {
     if (entry.event != event) continue;
-    platform::sim::SetToken(entry.token, Apply(entry.effect, platform::sim::GetToken(entry.token), value));
+    SetToken(entry.token, Apply(entry.effect, GetToken(entry.token), value));
     return true;
   }
   return false;
@@ -189,7 +167,7 @@ bool ApplyPanelEffect(uint32_t event, uint32_t value) {
 void ShowWindowsAtLoad() { platform::sim::SetWindowVisible(kPanelWindowSplash, true); }
 
 void SetSecondsClock(double simulationClockTicks) {
-  platform::sim::SetToken(kTokenSimulatorSeconds, simulationClockTicks / kTicksPerSecond);
+  SetToken(Token::SimulatorClockSeconds, simulationClockTicks / kTicksPerSecond);
 }
 
 }  // namespace simhost

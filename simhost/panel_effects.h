@@ -12,7 +12,7 @@ namespace simhost {
 bool ApplyPanelEffect(uint32_t event, uint32_t value);
 // The windows the aircraft's panel configuration shows at load: the splash.
 void ShowWindowsAtLoad();
-// Token 557, the simulator's clock in seconds, from the simulation clock in
+// The simulator's clock in seconds (Token::SimulatorClockSeconds), from the simulation clock in
 // ticks: it stands still whenever that clock does.
 void SetSecondsClock(double simulationClockTicks);
 

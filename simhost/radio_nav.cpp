@@ -9,31 +9,28 @@
 #include <cstdio>
 
 #include "nav/nav_text.h"
-#include "platform/simulator.h"
 #include "simhost/magnetic_variation.h"
 #include "simhost/sim_root.h"
+#include "simhost/sim_tokens.h"
 
 namespace simhost {
 namespace {
 
 // ---- Tokens ----
-constexpr uint32_t kTokenLatitude = 71;
-constexpr uint32_t kTokenLongitude = 72;
-constexpr uint32_t kTokenAltitudeFt = 74;
-constexpr uint32_t kTokenGlideSlopeFlags = 42;
-constexpr uint32_t kTokenRisingRunway = 44;
 struct ReceiverTokens {
-  uint32_t frequency;
-  uint32_t course;
-  uint32_t needle;
-  uint32_t toFrom;
-  uint32_t flags;
-  uint32_t dme;
-  uint32_t glideSlopeNeedle;  // 0: the receiver has none
+  Token frequency;
+  Token course;
+  Token needle;
+  Token toFrom;
+  Token flags;
+  Token dme;
+  bool glideSlope;  // NAV 1 only: the glide slope, its flags and the rising runway
 };
 constexpr ReceiverTokens kReceivers[2] = {
-    {24, 45, 40, 43, 46, 31, 41},
-    {27, 54, 50, 52, 55, 35, 0},
+    {Token::Nav1Frequency, Token::Nav1CourseDeg, Token::CourseNeedle, Token::Nav1ToFrom, Token::Nav1Code,
+     Token::Dme1Nm, true},
+    {Token::Nav2Frequency, Token::Nav2CourseDeg, Token::Nav2CourseNeedle, Token::Nav2ToFrom, Token::Nav2Code,
+     Token::Dme2Nm, false},
 };
 
 // ---- Station flags ----
@@ -85,9 +82,6 @@ constexpr double kRad = kPi / 180.0;
 constexpr double kEarthRadiusM = 6371000.0;
 constexpr double kMPerNm = 1852.0;
 constexpr double kMPerFt = 0.3048;
-
-double Token(uint32_t token) { return platform::sim::GetToken(token); }
-void SetToken(uint32_t token, double value) { platform::sim::SetToken(token, value); }
 
 double Normalized180(double degrees) {
   degrees = std::fmod(degrees, 360.0);
@@ -192,9 +186,9 @@ uint32_t RadioNav::BcdFromMhz(double mhz) {
 bool RadioNav::ApplyKeyEvent(uint32_t event) {
   constexpr uint32_t kFirstEvent = 65640;  // NAV 1 whole down, whole up, fraction down, fraction up; then NAV 2
   if (event < kFirstEvent || event >= kFirstEvent + 8) return false;
-  const uint32_t token = kReceivers[(event - kFirstEvent) / 4].frequency;
+  const Token token = kReceivers[(event - kFirstEvent) / 4].frequency;
   const uint32_t action = (event - kFirstEvent) % 4;
-  double mhz = MhzFromBcd(Token(token));
+  double mhz = MhzFromBcd(GetToken(token));
   if (mhz < kLowestNavMhz) mhz = kLowestNavMhz;
   const long hundredths = std::lround(mhz * 100.0);
   int whole = static_cast<int>(hundredths / 100);
@@ -402,7 +396,7 @@ void RadioNav::Receive(int receiver, double latDeg, double lonDeg, double altitu
       flags |= kFlagDme;
     }
   }
-  const double selectedCourse = Token(tokens.course);
+  const double selectedCourse = GetToken(tokens.course);
   if (course != nullptr && course->kind == Kind::Ils) {
     flags |= kFlagLocalizer | kFlagGlideSlope;
     const double heightFt = altitudeFt - course->elevationFt;
@@ -452,19 +446,19 @@ void RadioNav::Receive(int receiver, double latDeg, double lonDeg, double altitu
   SetToken(tokens.toFrom, r.toFrom);
   SetToken(tokens.flags, flags);
   SetToken(tokens.dme, r.dmeNm);
-  if (tokens.glideSlopeNeedle != 0) {
-    SetToken(tokens.glideSlopeNeedle, r.glideSlopeNeedle);
-    SetToken(kTokenGlideSlopeFlags, r.localizer && !r.glideSlope ? kGlideSlopeFlagged : 0.0);
-    SetToken(kTokenRisingRunway, r.localizer && r.signal ? 1.0 : 0.0);
+  if (tokens.glideSlope) {
+    SetToken(Token::GlideSlopeNeedle, r.glideSlopeNeedle);
+    SetToken(Token::Nav1Flags, r.localizer && !r.glideSlope ? kGlideSlopeFlagged : 0.0);
+    SetToken(Token::RisingRunway, r.localizer && r.signal ? 1.0 : 0.0);
   }
 }
 
 void RadioNav::Update() {
-  const double latDeg = Token(kTokenLatitude) / (40007000.0 / 360.0);
-  const double lonDeg = Token(kTokenLongitude) / (281474976710656.0 / 360.0);
-  const double altitudeFt = Token(kTokenAltitudeFt);
+  const double latDeg = GetScaledToken(Token::Latitude);
+  const double lonDeg = GetScaledToken(Token::Longitude);
+  const double altitudeFt = GetToken(Token::AltitudeFt);
   for (int receiver = 0; receiver < 2; ++receiver) {
-    const double word = Token(kReceivers[receiver].frequency);
+    const double word = GetToken(kReceivers[receiver].frequency);
     const double mhz = MhzFromBcd(word);
     if (mhz < kLowestNavMhz || mhz >= kHighestWholeMhz + 1.0) {
       // Never tuned to a NAV frequency: its needles and flags are the scenario's.

@@ -1,25 +1,33 @@
 // The simulator's two NAV receivers and their DMEs. Each receiver is tuned by
-// its frequency token (24 and 27, a BCD word of the four digits after the
+// its frequency token (nav1, nav2: a BCD word of the four digits after the
 // leading 1: 0x1080 is 110.80 MHz), which the NAV key events of the
 // cockpit's gauges step, and listens to the nearest station on that
 // frequency: a VOR, VOR/DME or DME of the navigation data ("navaids.txt" and
 // any other file of the data folder with @NAV records), or an ILS that a
 // scenario put at a runway end (`AddIls`). What it receives, within the
-// station's range only, goes into the tokens the cockpit reads:
+// station's range only, goes into the tokens the cockpit reads (by their
+// scenario names; core/tokens.h has their numbers):
 //
-//   40, 50  course needle of NAV 1, NAV 2, -127..127: positive when the
+//   course_needle, course_needle2
+//           course needle of NAV 1, NAV 2, -127..127: positive when the
 //           course lies to the right (fly right). Full scale 10 degrees off a
 //           VOR radial, 2.5 degrees off a localizer centreline; 0 without
 //           a signal.
-//   41      glide-slope needle of NAV 1, -119..119: positive below the glide
+//   glideslope_needle
+//           glide-slope needle of NAV 1, -119..119: positive below the glide
 //           path (fly up); full scale 0.7 degrees; 0 without a signal.
-//   42      NAV 1 glide-slope flag word: 4 when the glide slope is not usable.
-//   43, 52  TO/FROM of NAV 1, NAV 2 against the selected course (45, 54):
-//           0 none, 1 TO, 2 FROM (a localizer reads TO).
-//   44      1 while a localizer is received (the PFD's rising runway).
-//   46, 55  station flags of NAV 1, NAV 2: 0x80 localizer, 0x40 with a glide
+//   nav1_flags
+//           NAV 1 glide-slope flag word: 4 when the glide slope is not usable.
+//   nav_signal, nav2_signal
+//           TO/FROM of NAV 1, NAV 2 against the selected course (nav1_course,
+//           nav2_course): 0 none, 1 TO, 2 FROM (a localizer reads TO).
+//   rising_runway
+//           1 while a localizer is received (the PFD's rising runway).
+//   nav1_code, nav2_code
+//           station flags of NAV 1, NAV 2: 0x80 localizer, 0x40 with a glide
 //           slope, 0x08 no usable signal; 0 when nothing is on the frequency.
-//   31, 35  DME 1, DME 2 slant distance in NM; -1 without one.
+//   dme1, dme2
+//           DME 1, DME 2 slant distance in NM; -1 without one.
 // A receiver whose frequency token holds no NAV frequency (108.00 to 117.95
 // in BCD; 0 before it is tuned) leaves its tokens as the scenario sets them.
 //

@@ -166,7 +166,7 @@ bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::st
     log << "AI aircraft " << aircraft.atcId << " at the end: " << position << "\n";
   }
 
-  log << "\n== Magnetic variation (token 82) ==\n" << host.MagVar().Summary();
+  log << "\n== Magnetic variation, " << TokenLabel(Token::MagneticVariationDeg) << " ==\n" << host.MagVar().Summary();
   log << "\n== Radio navigation ==\n" << host.Radios().Summary();
 
   log << "\n== Pictures of the displays (in pictures/) ==\n";

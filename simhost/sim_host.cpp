@@ -20,28 +20,8 @@
 namespace simhost {
 namespace {
 
-constexpr uint32_t kTokenTick18 = 1;
-constexpr uint32_t kTokenAutopilotEngaged = 103;
-constexpr uint32_t kTokenSimulationClock = 604;
-constexpr uint32_t kTokenOutsideAirTempDegC = 341;
-constexpr uint32_t kTokenAmbientTempDegCBy256 = 350;
-constexpr uint32_t kTokenLatitude = 71;
-constexpr uint32_t kTokenLongitude = 72;
-constexpr uint32_t kTokenAltitudeFt = 74;
-constexpr uint32_t kTokenHeadingDeg = 86;
-constexpr uint32_t kTokenEngine1Selector = 307;
-constexpr uint32_t kTokenMasterAlternator = 363;
-constexpr uint32_t kTokenMasterBattery = 364;
-constexpr uint32_t kTokenPanelLights = 10;
-constexpr uint32_t kTokenAvionicsMaster = 740;
-constexpr uint32_t kTokenEngine2Selector = 906;
-constexpr uint32_t kTokenApuRpmFraction = 975;
-constexpr uint32_t kTokenApuGeneratorSwitch = 978;
 // What the simulator knows of this aircraft type from its flight model: the
-// maximum operating speed (the barber pole, token 63, kt x 128) and Mach
-// (token 822). A scenario may set others.
-constexpr uint32_t kTokenBarberPoleKtBy128 = 63;
-constexpr uint32_t kTokenMaxMach = 822;
+// maximum operating speed (the barber pole) and Mach. A scenario may set others.
 constexpr double kTypeVmoKt = 340.0;
 constexpr double kTypeMmo = 0.84;
 constexpr double kTicksPerSecond = 18.0;
@@ -57,33 +37,31 @@ struct KeyEventEffect {
   void (*apply)(uint32_t value);
 };
 
-void ToggleToken(uint32_t token) { platform::sim::SetToken(token, platform::sim::GetToken(token) != 0 ? 0.0 : 1.0); }
-
 // The tank selector events are a base plus the selector value (1 all, 2 left,
 // 3 right, 6 centre).
-template <uint32_t kSelectorToken, uint32_t kSelectorValue>
+template <Token kSelectorToken, uint32_t kSelectorValue>
 void SelectTank(uint32_t) {
-  platform::sim::SetToken(kSelectorToken, kSelectorValue);
+  SetToken(kSelectorToken, kSelectorValue);
 }
 
 constexpr KeyEventEffect kKeyEventEffects[] = {
-    {65580, [](uint32_t) { ToggleToken(kTokenAutopilotEngaged); }},  // toggles at once
-    {66241, [](uint32_t) { ToggleToken(kTokenMasterBattery); }},
-    {65750, [](uint32_t) { ToggleToken(kTokenPanelLights); }},
-    {66242, [](uint32_t) { ToggleToken(kTokenMasterAlternator); }},
-    {66293, [](uint32_t) { ToggleToken(kTokenAvionicsMaster); }},
+    {65580, [](uint32_t) { ToggleToken(Token::AutopilotEngaged); }},  // toggles at once
+    {66241, [](uint32_t) { ToggleToken(Token::MasterBattery); }},
+    {65750, [](uint32_t) { ToggleToken(Token::PanelLights); }},
+    {66242, [](uint32_t) { ToggleToken(Token::MasterAlternator); }},
+    {66293, [](uint32_t) { ToggleToken(Token::AvionicsMaster); }},
     // The simulator's APU runs up or down at once as far as the cockpit sees it.
-    {66704, [](uint32_t) { platform::sim::SetToken(kTokenApuRpmFraction, 1.0); }},
-    {66705, [](uint32_t) { platform::sim::SetToken(kTokenApuRpmFraction, 0.0); }},
-    {66706, [](uint32_t) { ToggleToken(kTokenApuGeneratorSwitch); }},
-    {65956, SelectTank<kTokenEngine1Selector, 1>},
-    {65957, SelectTank<kTokenEngine1Selector, 2>},
-    {65958, SelectTank<kTokenEngine1Selector, 3>},
-    {65961, SelectTank<kTokenEngine1Selector, 6>},
-    {66517, SelectTank<kTokenEngine2Selector, 1>},
-    {66518, SelectTank<kTokenEngine2Selector, 2>},
-    {66519, SelectTank<kTokenEngine2Selector, 3>},
-    {66522, SelectTank<kTokenEngine2Selector, 6>},
+    {66704, [](uint32_t) { SetToken(Token::ApuRpmFraction, 1.0); }},
+    {66705, [](uint32_t) { SetToken(Token::ApuRpmFraction, 0.0); }},
+    {66706, [](uint32_t) { ToggleToken(Token::ApuGeneratorSwitch); }},
+    {65956, SelectTank<Token::Engine1FuelSelector, 1>},
+    {65957, SelectTank<Token::Engine1FuelSelector, 2>},
+    {65958, SelectTank<Token::Engine1FuelSelector, 3>},
+    {65961, SelectTank<Token::Engine1FuelSelector, 6>},
+    {66517, SelectTank<Token::Engine2FuelSelector, 1>},
+    {66518, SelectTank<Token::Engine2FuelSelector, 2>},
+    {66519, SelectTank<Token::Engine2FuelSelector, 3>},
+    {66522, SelectTank<Token::Engine2FuelSelector, 6>},
     {66506, [](uint32_t ident) {
        platform::sim::SetWindowVisible(ident, !platform::sim::IsWindowVisible(ident));
      }},
@@ -151,11 +129,11 @@ bool SimHost::Load(std::string* error) {
   });
   if (!module_.Open(options_.modulePath, error)) return false;
   phase_ = Phase::Loaded;
-  SetToken(kTokenTick18, tick18_);
-  SetToken(kTokenSimulationClock, simulationTicks_ / kTicksPerSecond);
+  SetToken(Token::Tick18, tick18_);
+  SetToken(Token::SimulationClock, simulationTicks_ / kTicksPerSecond);
   SetSecondsClock(simulationTicks_);
-  SetToken(kTokenBarberPoleKtBy128, kTypeVmoKt * 128.0);
-  SetToken(kTokenMaxMach, kTypeMmo);
+  SetScaledToken(Token::MaxOperatingSpeed, kTypeVmoKt);
+  SetScaledToken(Token::MaxOperatingMach, kTypeMmo);
   return true;
 }
 
@@ -284,16 +262,16 @@ void SimHost::Start() {
 }
 
 void SimHost::RunOneTick() {
-  lastLatitudeDeg_ = GetToken(kTokenLatitude) / 40007000.0 * 360.0;
-  lastLongitudeDeg_ = GetToken(kTokenLongitude) / 281474976710656.0 * 360.0;
-  lastAltitudeFt_ = GetToken(kTokenAltitudeFt);
+  lastLatitudeDeg_ = GetScaledToken(Token::Latitude);
+  lastLongitudeDeg_ = GetScaledToken(Token::Longitude);
+  lastAltitudeFt_ = GetToken(Token::AltitudeFt);
   tick18_ += 1.0;
   ++ticksRun_;
   // The simulator's time is in seconds; counted in whole ticks, so it holds
   // no rounding that grows with the run.
   if (!clockFrozen_) simulationTicks_ += 1.0;
-  SetToken(kTokenTick18, tick18_);
-  SetToken(kTokenSimulationClock, simulationTicks_ / kTicksPerSecond);
+  SetToken(Token::Tick18, tick18_);
+  SetToken(Token::SimulationClock, simulationTicks_ / kTicksPerSecond);
   SetSecondsClock(simulationTicks_);
   ApplyRamps();
   typist_.Step();
@@ -409,20 +387,20 @@ std::string SimHost::SnapshotWindows() {
 
 void SimHost::SetTick18Back(double ticks) {
   tick18_ = std::max(0.0, tick18_ - ticks);
-  SetToken(kTokenTick18, tick18_);
+  SetToken(Token::Tick18, tick18_);
 }
 
 void SimHost::SetToken(uint32_t token, double value) {
   ramps_.erase(std::remove_if(ramps_.begin(), ramps_.end(), [token](const Ramp& r) { return r.token == token; }),
                ramps_.end());
   platform::sim::SetToken(token, value);
-  if (token == kTokenAmbientTempDegCBy256) MirrorOutsideAirTemp();
+  if (token == halcyon::TokenNumber(Token::AmbientTemp)) MirrorOutsideAirTemp();
   ground_.TokenSet(*this, token, value);
 }
 
-// The simulator gives the outside air temperature twice: in degrees C/256 and in degrees C.
+// The simulator gives the outside air temperature twice: in its own scale and in degrees C.
 void SimHost::MirrorOutsideAirTemp() {
-  platform::sim::SetToken(kTokenOutsideAirTempDegC, GetToken(kTokenAmbientTempDegCBy256) * 256.0);
+  simhost::SetToken(Token::OutsideAirTempDegC, GetScaledToken(Token::AmbientTemp));
 }
 
 double SimHost::GetToken(uint32_t token) const { return platform::sim::GetToken(token); }
@@ -468,8 +446,8 @@ void SimHost::InstallSimConnectAnswers() {
   platform::simconnect::SetObjectAnswerer([this](const platform::simconnect::ObjectRequest& request) {
     std::vector<platform::simconnect::AiAircraft> answer;
     if (request.objectType != platform::kObjectTypeAircraft) return answer;
-    const double ownLat = GetToken(kTokenLatitude) / 40007000.0 * 360.0;
-    const double ownLon = GetToken(kTokenLongitude) / 281474976710656.0 * 360.0;
+    const double ownLat = GetScaledToken(Token::Latitude);
+    const double ownLon = GetScaledToken(Token::Longitude);
     for (const AiTraffic& aircraft : traffic_) {
       if (DistanceMeters(ownLat, ownLon, aircraft.latitudeDeg, aircraft.longitudeDeg) > request.radiusMeters) continue;
       answer.push_back({aircraft.atcId, "cruise", aircraft.latitudeDeg * kDegToRad, aircraft.longitudeDeg * kDegToRad,
@@ -499,13 +477,13 @@ void SimHost::PlaceTraffic(const AiTraffic& aircraft) {
 // its bearing): with u the line of sight, v the user's velocity and s the
 // intruder's speed, range / time r solves |v - r u| = s.
 std::string SimHost::PlaceEncounter(const Encounter& encounter) {
-  const double latitudeDeg = GetToken(kTokenLatitude) / 40007000.0 * 360.0;
-  const double longitudeDeg = GetToken(kTokenLongitude) / 281474976710656.0 * 360.0;
-  const double altitudeFt = GetToken(kTokenAltitudeFt);
+  const double latitudeDeg = GetScaledToken(Token::Latitude);
+  const double longitudeDeg = GetScaledToken(Token::Longitude);
+  const double altitudeFt = GetToken(Token::AltitudeFt);
   const double nmPerDegEast = 60.0 * std::cos(latitudeDeg * kDegToRad);
   const double ownEast = (longitudeDeg - lastLongitudeDeg_) * nmPerDegEast * 18.0;  // NM/s
   const double ownNorth = (latitudeDeg - lastLatitudeDeg_) * 60.0 * 18.0;
-  const double sightRad = (GetToken(kTokenHeadingDeg) + encounter.bearingDeg) * kDegToRad;
+  const double sightRad = (GetToken(Token::HeadingDeg) + encounter.bearingDeg) * kDegToRad;
   const double sightEast = std::sin(sightRad);
   const double sightNorth = std::cos(sightRad);
   const double speed = encounter.speedKt / 3600.0;

@@ -1,6 +1,6 @@
 // The headless simulator: owns the simulator folder and the loaded module,
 // sends the panel services in the simulator's order, advances TICK18 at 18
-// ticks per simulated second and the simulation clock (token 604, seconds)
+// ticks per simulated second and the simulation clock (seconds)
 // by 1/18 s a tick while the simulation runs,
 // feeds the token table, and applies the effects of the key events the
 // cockpit reads back. The program and the test bed both drive the cockpit
@@ -22,6 +22,7 @@
 #include "simhost/panel.h"
 #include "simhost/pictures.h"
 #include "simhost/radio_nav.h"
+#include "simhost/sim_tokens.h"
 #include "simhost/typist.h"
 #include "simhost/weather_field.h"
 
@@ -118,16 +119,23 @@ class SimHost {
 
   double SimSeconds() const { return ticksRun_ / 18.0; }
   uint64_t TicksRun() const { return ticksRun_; }
-  // While frozen, token 604 stops growing: the cockpit sees a time jump.
+  // While frozen, the simulation clock stops growing: the cockpit sees a time jump.
   void FreezeSimulationClock(bool frozen) { clockFrozen_ = frozen; }
   // Sets TICK18 back, as a reloaded flight does.
   void SetTick18Back(double ticks);
 
   // ---- Tokens ----
+  // By number (a scenario may name any token) or by the module's token list.
   void SetToken(uint32_t token, double value);
   double GetToken(uint32_t token) const;
+  void SetToken(Token token, double value) { SetToken(halcyon::TokenNumber(token), value); }
+  double GetToken(Token token) const { return GetToken(halcyon::TokenNumber(token)); }
+  // In the everyday unit of the token's row (degrees, ft/min, Mach ...).
+  void SetScaledToken(Token token, double value) { SetToken(token, value * halcyon::TokenScale(token)); }
+  double GetScaledToken(Token token) const { return GetToken(token) / halcyon::TokenScale(token); }
   // Moves a token linearly from its present value to `target` over `seconds`.
   void RampToken(uint32_t token, double target, double seconds);
+  void RampToken(Token token, double target, double seconds) { RampToken(halcyon::TokenNumber(token), target, seconds); }
 
   // Types a text at the PC keyboard over the next ticks, one key down a tick
   // (see Typist). Empty, or the character that cannot be typed.
@@ -271,7 +279,7 @@ class SimHost {
   DisplayPictures pictures_;
   Phase phase_ = Phase::Unloaded;
   double tick18_ = 0.0;
-  double simulationTicks_ = 1.0;  // ticks of the simulator's clock (token 604 = this / 18 s)
+  double simulationTicks_ = 1.0;  // ticks of the simulator's clock (Token::SimulationClock = this / 18 s)
   uint64_t ticksRun_ = 0;
   const volatile std::sig_atomic_t* stopFlag_ = nullptr;
   bool clockFrozen_ = false;
