@@ -198,6 +198,10 @@ TEST(EngineModel, APlausibleStartSpoolAndShutDown) {
   ASSERT_TRUE(StarterOn(cockpit, 1));
   cockpit.runSeconds(11);
   EXPECT_NEAR(N2(cockpit, 1), 20.0, 1.5);
+  using namespace simhost::engine;
+  // Below idle the oil pressure grows with N2, a third of the idle pressure at 20 %.
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::Engine1OilPressure),
+                   simhost::OilPressureTokenFromPsi(kIdleOilPsi * N2(cockpit, 1) / kIdleN2Pct));
   EXPECT_EQ(cockpit.token(Token::Engine1Combustion), 0.0) << "no fuel yet";
   EXPECT_EQ(cockpit.token(Token::Engine1FuelFlow), 0.0);
   cockpit.runSeconds(20);
@@ -244,6 +248,9 @@ TEST(EngineModel, APlausibleStartSpoolAndShutDown) {
   cockpit.runSeconds(12);
   EXPECT_NEAR(N2(cockpit, 1), 100.0, 1.0);
   EXPECT_NEAR(cockpit.token(Token::Engine1FuelFlow), 9000.0, 200.0);
+  const double power = (N2(cockpit, 1) - kIdleN2Pct) / (kMaxN2Pct - kIdleN2Pct);
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::Engine1OilPressure),
+                   simhost::OilPressureTokenFromPsi(kIdleOilPsi + power * (kTakeoffOilPsi - kIdleOilPsi)));
   EXPECT_EQ(cockpit.token(Token::Engine2Combustion), 0.0) << "the other engine untouched";
   EXPECT_FALSE(cockpit.host().Engines().IsDriving(2));
 
