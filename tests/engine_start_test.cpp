@@ -198,12 +198,17 @@ TEST(EngineModel, APlausibleStartSpoolAndShutDown) {
   ASSERT_TRUE(StarterOn(cockpit, 1));
   cockpit.runSeconds(11);
   EXPECT_NEAR(N2(cockpit, 1), 20.0, 1.5);
+  using namespace simhost::engine;
+  // Below idle the oil pressure grows with N2, a third of the idle pressure at 20 %.
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::Engine1OilPressure),
+                   simhost::OilPressureTokenFromPsi(kIdleOilPsi * N2(cockpit, 1) / kIdleN2Pct));
   EXPECT_EQ(cockpit.token(Token::Engine1Combustion), 0.0) << "no fuel yet";
   EXPECT_EQ(cockpit.token(Token::Engine1FuelFlow), 0.0);
   cockpit.runSeconds(20);
   EXPECT_LE(N2(cockpit, 1), simhost::engine::kStarterMaxN2Pct) << "the starter alone goes no further";
   // Fuel on: it flows at once and lights after the 2-s delay.
   const double egtCold = cockpit.token(Token::Engine1Egt);
+  EXPECT_DOUBLE_EQ(egtCold, simhost::EgtTokenFromDegC(15.0)) << "a cold engine reads the outside air";
   cockpit.set(Token::Engine1Mixture, 16384).runSeconds(1.9);
   EXPECT_EQ(cockpit.token(Token::Engine1Combustion), 0.0) << "not lit yet";
   EXPECT_GT(cockpit.token(Token::Engine1FuelFlow), 0.0);
@@ -244,6 +249,9 @@ TEST(EngineModel, APlausibleStartSpoolAndShutDown) {
   cockpit.runSeconds(12);
   EXPECT_NEAR(N2(cockpit, 1), 100.0, 1.0);
   EXPECT_NEAR(cockpit.token(Token::Engine1FuelFlow), 9000.0, 200.0);
+  const double power = (N2(cockpit, 1) - kIdleN2Pct) / (kMaxN2Pct - kIdleN2Pct);
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::Engine1OilPressure),
+                   simhost::OilPressureTokenFromPsi(kIdleOilPsi + power * (kTakeoffOilPsi - kIdleOilPsi)));
   EXPECT_EQ(cockpit.token(Token::Engine2Combustion), 0.0) << "the other engine untouched";
   EXPECT_FALSE(cockpit.host().Engines().IsDriving(2));
 
@@ -258,6 +266,26 @@ TEST(EngineModel, APlausibleStartSpoolAndShutDown) {
   EXPECT_EQ(cockpit.token(Token::Engine1FuelFlow), 0.0);
 }
 
+// A relight with the rotor still near idle: the start runs on from 2 % below
+// idle, a quarter of the way up at 58.5 % N2, on the start's acceleration.
+TEST(EngineModel, ARelightNearIdleRunsTheRestOfTheStart) {
+  Cockpit cockpit({.start = false});
+  FillTanks(cockpit);
+  cockpit.start();
+  cockpit.everyTick([](simhost::SimHost& host) {
+    if (host.GetToken(static_cast<uint32_t>(Token::Engine1Combustion)) == 0.0) {
+      host.SetToken(static_cast<uint32_t>(Token::Engine1N2Pct), 58.5);  // a windmill held near idle
+    }
+  });
+  cockpit.set(Token::Engine1Mixture, 16384);
+  cockpit.runUntil([&] { return cockpit.token(Token::Engine1Combustion) != 0.0; }, 3);
+  ASSERT_EQ(cockpit.token(Token::Engine1Combustion), 1.0);
+  using namespace simhost::engine;
+  const double share = (58.5 - (kIdleN2Pct - 2.0)) / 2.0;
+  EXPECT_DOUBLE_EQ(N2(cockpit, 1),
+                   58.5 + (kStartAccelMinPctPerS + kStartAccelPeakPctPerS * std::sin(3.14159265358979323846 * share)) / 18.0);
+}
+
 TEST(EngineModel, ItsOwnTankFeedsItAndADryTankStopsIt) {
   Cockpit cockpit;
   cockpit.set(Token::FuelWeightLbPerGallon, kLbPerGallon).set(Token::FuelLeftGal, 500).set(Token::FuelRightGal, 0.05);
@@ -265,6 +293,10 @@ TEST(EngineModel, ItsOwnTankFeedsItAndADryTankStopsIt) {
   GroundStart(cockpit, 2);
   cockpit.runUntil([&] { return cockpit.token(Token::Engine2Combustion) != 0.0; }, 20);
   ASSERT_EQ(cockpit.token(Token::Engine2FuelSelector), 3.0) << "no pumps: each engine on its own tank";
+  const double n2 = N2(cockpit, 2);
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::Engine2OilPressure),
+                   simhost::OilPressureTokenFromPsi(simhost::engine::kIdleOilPsi * std::min(1.0, n2 / 60.0)))
+      << "the second engine's own oil pressure, at light-off";
   cockpit.runUntil([&] { return cockpit.token(Token::Engine2Combustion) == 0.0; }, 60);
   EXPECT_EQ(cockpit.token(Token::FuelRightGal), 0.0) << "its tank ran dry";
   EXPECT_EQ(cockpit.token(Token::FuelLeftGal), 500.0) << "the other tank untouched";

@@ -13,7 +13,8 @@ seed draws the same faults.
 
 `--build-cmd` and `--test-cmd` replace the project's own build and suite (the
 sampler's own test uses them); `--apply LINE:OLD:NEW` makes one chosen fault
-instead of drawing.
+instead of drawing (OLD and NEW may hold colons; write `\\:` where the cut
+between them would be unclear).
 """
 import argparse
 import os
@@ -238,6 +239,35 @@ def split_masked(text):
     return lines, masks
 
 
+def split_apply(spec, lines):
+    """LINE:OLD:NEW into (line index, OLD, NEW). OLD and NEW may hold colons
+    (`std::min`, `a ? b : c`): of the ways to cut the text after LINE in two at
+    a colon, the one whose OLD is the longest text found on that line is taken.
+    A colon of a `::` pair and a colon written `\\:` are never the cut."""
+    ln, _, rest = spec.partition(':')
+    if not ln.strip().isdigit() or not rest:
+        sys.exit(f"--apply {spec}: LINE:OLD:NEW wanted")
+    ln = int(ln) - 1
+    if not 0 <= ln < len(lines):
+        sys.exit(f"--apply {spec}: the file has {len(lines)} lines")
+    pieces = re.split(r'(?<!\\):', rest)
+    if len(pieces) < 2:
+        sys.exit(f"--apply {spec}: LINE:OLD:NEW wanted")
+    best = None
+    for cut in range(1, len(pieces)):
+        last = cut == len(pieces) - 1
+        if pieces[cut - 1] == '' or (pieces[cut] == '' and not last):
+            continue  # one colon of a '::'
+        old = ':'.join(pieces[:cut]).replace('\\:', ':')
+        new = ':'.join(pieces[cut:]).replace('\\:', ':')
+        if old and old in lines[ln] and (best is None or len(old) > len(best[0])):
+            best = (old, new)
+    if best is None:
+        sys.exit(f"--apply {spec}: no OLD text of it is on line {ln + 1}"
+                 " (write \\: for a colon where the cut is unclear)")
+    return ln, best[0], best[1]
+
+
 def try_fault(path, lines, fault, args):
     with open(path, 'w', encoding='utf-8', newline='') as f:
         f.write(''.join(fault.apply(lines)))
@@ -258,11 +288,8 @@ def sample(path, args, rng, totals):
     if args.apply:
         chosen = []
         for spec in args.apply:
-            ln, old, new = spec.split(':', 2)
-            ln = int(ln) - 1
+            ln, old, new = split_apply(spec, lines)
             at = lines[ln].find(old)
-            if at < 0:
-                sys.exit(f"{path}:{ln + 1}: '{old}' is not on that line")
             chosen.append(Fault(ln, at, at + len(old), new, 'chosen'))
     else:
         chosen = faults_of(lines, masks)
@@ -297,7 +324,7 @@ def main():
     ap.add_argument('--test-cmd')
     ap.add_argument('--build-timeout', type=int, default=900)
     ap.add_argument('--test-timeout', type=int, default=1800)
-    ap.add_argument('--apply', action='append', help='LINE:OLD:NEW, a chosen fault instead of drawn ones')
+    ap.add_argument('--apply', action='append', help='LINE:OLD:NEW, a chosen fault instead of drawn ones (colons allowed; \\: never cuts)')
     ap.add_argument('--list', action='store_true', help='list every fault each file offers, run nothing')
     args = ap.parse_args()
     if args.list:

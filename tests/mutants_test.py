@@ -65,6 +65,36 @@ class Sampler(unittest.TestCase):
         self.assertIn('1 killed of 1 drawn', out)
         self.unchanged()
 
+    def test_a_chosen_fault_may_hold_colons(self):
+        clamp = os.path.join(self.dir.name, 'clamp.cpp')
+        text = ('#include <algorithm>\n'
+                'int Clamp(int v) { return std::min(v, 100); }\n'
+                'int Sign(int v) { return v < 0 ? -1 : 1; }\n'
+                'int main() { return Clamp(150) == 100 && Sign(-3) == -1 ? 0 : 1; }\n')
+        with open(clamp, 'w', newline='') as f:
+            f.write(text)
+        prog = os.path.join(self.dir.name, 'clamp')
+        out = subprocess.run([sys.executable, SAMPLER, clamp, '--build-cmd', f'{CXX} -o {prog} {clamp}',
+                              '--test-cmd', prog, '--apply', '2:std::min:std::max',
+                              '--apply', '3:? -1 : 1:? 1 : -1',
+                              '--apply', r'2:std\:\:min(v, 100):std\:\:min(v, 200)',
+                              '--apply', '2:100); }:100)  ; }', '--apply', '3:1; }:1;}'],
+                             stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True).stdout
+        self.assertRegex(out, r"clamp.cpp:2:\d+: chosen: 'std::min' -> 'std::max': KILLED")
+        self.assertRegex(out, r"clamp.cpp:3:\d+: chosen: '\? -1 : 1' -> '\? 1 : -1': KILLED")
+        self.assertRegex(out, r"clamp.cpp:2:\d+: chosen: 'std::min\(v, 100\)' -> 'std::min\(v, 200\)': KILLED")
+        self.assertRegex(out, r"clamp.cpp:2:\d+: chosen: '100\); }' -> '100\)  ; }': SURVIVED")
+        self.assertRegex(out, r"clamp.cpp:3:\d+: chosen: '1; }' -> '1;}': SURVIVED")
+        self.assertIn('mutants: 3 killed of 5 drawn, 2 survived', out)
+        with open(clamp, newline='') as f:
+            self.assertEqual(f.read(), text)
+        # A text that is not on the line is refused, and the file left alone.
+        bad = subprocess.run([sys.executable, SAMPLER, clamp, '--build-cmd', 'true', '--test-cmd', 'true',
+                              '--apply', '2:std::clamp:std::max'],
+                             stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+        self.assertNotEqual(bad.returncode, 0)
+        self.assertIn('is on line 2', bad.stdout)
+
     def test_comments_strings_and_includes_are_never_picked(self):
         out = subprocess.run([sys.executable, SAMPLER, '--list', self.src],
                              stdout=subprocess.PIPE, text=True, check=True).stdout
