@@ -34,10 +34,10 @@ constexpr double kFeetPerMetre = 3.28084;
   X(AdfAudio, 21, "adf_audio", 1.0, "flag")                                                          \
   X(Comm1Active, 23, "comm1", 1.0, "BCD")                                                            \
   X(Nav1Frequency, 24, "nav1", 1.0, "BCD")                                                           \
-  X(Vor1RadialDeg, 25, "vor1_radial", 1.0, "deg")                                                    \
+  X(Vor1Radial, 25, "vor1_radial", 182.044444444, "deg, 65536 a turn")                               \
   X(Nav1Audio, 26, "nav1_audio", 1.0, "flag")                                                        \
   X(Nav2Frequency, 27, "nav2", 1.0, "BCD")                                                           \
-  X(Vor2RadialDeg, 28, "vor2_radial", 1.0, "deg")                                                    \
+  X(Vor2Radial, 28, "vor2_radial", 182.044444444, "deg, 65536 a turn")                               \
   X(Nav2Audio, 29, "nav2_audio", 1.0, "flag")                                                        \
   X(Dme1Nm, 31, "dme1", 1.0, "NM to the station, the DFGS's VOR proximity")                          \
   X(Dme1Audio, 33, "dme1_audio", 1.0, "flag")                                                        \
@@ -75,7 +75,7 @@ constexpr double kFeetPerMetre = 3.28084;
   X(BankDeg, 80, "bank", 1.0, "deg")                                                                 \
   X(MagneticHeadingDeg, 81, "magnetic_heading", 1.0, "deg")                                          \
   X(MagneticVariationDeg, 82, "magnetic_variation", 1.0, "deg east")                                 \
-  X(HeadingDeg, 86, "heading", 1.0, "deg")                                                           \
+  X(HeadingDeg, 86, "heading", 1.0, "deg true")                                                      \
   X(AutopilotEngaged, 103, "autopilot", 1.0, "flag")                                                 \
   X(Nav1Lock, 105, "nav1_lock", 1.0, "flag")                                                         \
   X(HeadingLock, 106, "heading_lock", 1.0, "flag")                                                   \
@@ -171,7 +171,7 @@ constexpr double kFeetPerMetre = 3.28084;
   X(GroundSpeedMps, 832, "ground_speed", 1852.0 / 3600.0, "kt")                                      \
   X(TrueHeadingRad, 834, "true_heading", 0.017453292519943295, "deg")                                \
   X(DfgsFlag848, 848, "dfgs_flag_848", 1.0, "flag")                                                  \
-  X(DoorsOpen, 868, "doors_open", 1.0, "nonzero: a door open")                                       \
+  X(DoorsOpen, 868, "doors_open", 1.0, "nonzero: a door open, the cabin follows the aircraft")       \
   X(Comm2Active, 870, "comm2", 1.0, "BCD")                                                           \
   X(Comm2Standby, 871, "comm2_standby", 1.0, "BCD")                                                  \
   X(Transmitter, 874, "transmitter", 1.0, "0 COM1, 1 COM2")                                          \

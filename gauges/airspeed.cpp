@@ -1,11 +1,13 @@
 // The "Airspeed" gauge. Reads IAS, the maximum operating speed and Mach
-// (tokens 61, 63, 64, bound to their elements), the autopilot's speed holds
+// (bound to their elements), the autopilot's speed holds
 // and targets, the flight guidance's speed mode and targets, the speed bugs,
 // panel power and the side panel light; drives the lifecycle, the speed bugs
 // and the speed-cards window.
 #include "gauges/airspeed.h"
 
+#include <array>
 #include <cmath>
+#include <iterator>
 
 #include "core/helpers.h"
 #include "core/lifecycle.h"
@@ -24,10 +26,10 @@ using platform::ELEMENT_HEADER;
 
 constexpr double kDialLowKt = 40.0;
 constexpr double kDialHighKt = 450.0;
-constexpr double kMaxSpeedScale = 128.0;                     // token 63: knots x 128
-constexpr double kMaxSpeedRestingBy128 = 257.5 * kMaxSpeedScale;
-constexpr double kMachTokenScale = 20480.0;                  // token 64: Mach x 20480
-constexpr double kMachDrumRestBelow = 0.15 * kMachTokenScale;
+// The maximum-speed needle reads its variable raw (knots x its scale).
+constexpr double kMaxSpeedScale = TokenScale(Token::MaxOperatingSpeed);
+constexpr double kMaxSpeedResting = 257.5 * kMaxSpeedScale;
+constexpr double kMachDrumRestBelow = 0.15;
 constexpr uint32_t kSpeedCardsWindow = 10160;
 constexpr int32_t kPitchModeIas = 2;
 constexpr int32_t kPitchModeMach = 3;
@@ -38,27 +40,24 @@ constexpr platform::NeedlePoint kDialScale[] = {
     {328, 226, 140}, {303, 279, 160}, {260, 314, 180}, {197, 331, 200}, {139, 318, 220}, {92, 280, 240},
     {75, 255, 250},  {62, 204, 300},  {70, 153, 350},  {96, 109, 400},  {138, 76, 450},
 };
-// The same points for the striped needle, in knots x 128, starting from 0.
-constexpr platform::NeedlePoint kMaxSpeedScale128[] = {
-    {179, 64, 0},      {198, 63, 7680},   {218, 65, 8960},   {251, 74, 10240},  {304, 115, 12800},
-    {328, 168, 15360}, {328, 226, 17920}, {303, 279, 20480}, {260, 314, 23040}, {197, 331, 25600},
-    {139, 318, 28160}, {92, 280, 30720},  {75, 255, 32000},  {62, 204, 38400},  {70, 153, 44800},
-    {96, 109, 51200},  {138, 76, 57600},
-};
-
-constexpr uint32_t kTokenIas = static_cast<uint32_t>(Token::IndicatedAirspeedKt);
-constexpr uint32_t kTokenMaxSpeed = static_cast<uint32_t>(Token::MaxOperatingSpeed);
-constexpr uint32_t kTokenMach = static_cast<uint32_t>(Token::Mach);
+// The same points for the striped needle, in its raw variable, starting from 0.
+constexpr auto kMaxSpeedDialScale = [] {
+  std::array<platform::NeedlePoint, std::size(kDialScale)> points{};
+  for (size_t i = 0; i < points.size(); ++i) {
+    points[i] = {kDialScale[i].x, kDialScale[i].y, i == 0 ? 0.0 : kDialScale[i].value * kMaxSpeedScale};
+  }
+  return points;
+}();
 
 constinit ElementChain g_elements({
     StaticImage("dial face", 0, 0, kLit),
     Needle("speed-command bug", AirspeedElemTargetBug, 197, 197, kLit, kDialScale),
-    MovingImage("Mach tenths", 146, 102, 0, 99, AirspeedElemMachTenths, kLit, kTokenMach),
-    MovingImage("Mach hundredths", 182, 102, 0, 99, AirspeedElemMachHundredths, kLit, kTokenMach),
-    MovingImage("Mach thousandths", 217, 102, 0, 99, AirspeedElemMachThousandths, kLit, kTokenMach),
+    MovingImage("Mach tenths", 146, 102, 0, 99, AirspeedElemMachTenths, kLit, Token::Mach),
+    MovingImage("Mach hundredths", 182, 102, 0, 99, AirspeedElemMachHundredths, kLit, Token::Mach),
+    MovingImage("Mach thousandths", 217, 102, 0, 99, AirspeedElemMachThousandths, kLit, Token::Mach),
     Icon("Mach OFF flag", 143, 117, 2, AirspeedElemMachOffFlag, kLit),
-    Needle("maximum speed", AirspeedElemMaxSpeedNeedle, 197, 197, kLit, kMaxSpeedScale128, kTokenMaxSpeed),
-    Needle("IAS", AirspeedElemIasNeedle, 197, 197, kLit, kDialScale, kTokenIas),
+    Needle("maximum speed", AirspeedElemMaxSpeedNeedle, 197, 197, kLit, kMaxSpeedDialScale, Token::MaxOperatingSpeed),
+    Needle("IAS", AirspeedElemIasNeedle, 197, 197, kLit, kDialScale, Token::IndicatedAirspeedKt),
     Icon("IAS OFF flag", 250, 172, 2, AirspeedElemOffFlag, kLit),
     Needle("bug 5", AirspeedElemBug5, 197, 197, kLit, kDialScale),
     Needle("bug 4", AirspeedElemBug4, 197, 197, kLit, kDialScale),
@@ -80,7 +79,7 @@ bool Powered() { return IsPanelPowered() != 0; }
 bool MachAsKnots(double mach, double* knots) {
   const double mmo = ReadToken(Token::MaxOperatingMach);
   if (!(mmo > 0.0)) return false;
-  *knots = mach * (ReadToken(Token::MaxOperatingSpeed) / kMaxSpeedScale) / mmo;
+  *knots = mach * ReadScaledToken(Token::MaxOperatingSpeed) / mmo;
   return std::isfinite(*knots);
 }
 
@@ -100,16 +99,17 @@ double CommandSpeedKt() {
 }
 
 // One Mach drum: a strip of ten positions a digit, read from the bottom.
-// `divisor` takes Mach x 20480 to the drum's digit and those above it;
-// `rollAbove` and `rollModulus` say when the digits below pass from 9 to 0.
-double MachDrum(const ELEMENT_HEADER* element, double divisor, int64_t rollModulus, int64_t rollAbove,
+// `perMach` takes Mach to the drum's digit and those above it (100 for the
+// tenths: Mach 0.78 gives 78); `rollAbove` and `rollModulus` say when the
+// digits below pass from 9 to 0.
+double MachDrum(const ELEMENT_HEADER* element, double perMach, int64_t rollModulus, int64_t rollAbove,
                 int32_t restingPosition) {
-  const double m = element->tokenValue;
-  if (!(m > kMachDrumRestBelow)) return 99 - restingPosition;
+  const double mach = element->tokenValue / TokenScale(Token::Mach);
+  if (!(mach > kMachDrumRestBelow)) return 99 - restingPosition;
   constexpr double kTolerance = 1e-6;  // a decimal Mach stored a hair low still reads its digit
-  const int64_t n = TruncateSaturated<int64_t>(m / divisor + kTolerance) % 100;
+  const int64_t n = TruncateSaturated<int64_t>(mach * perMach + kTolerance) % 100;
   int64_t position = n - n % 10;
-  const int64_t f = TruncateSaturated<int64_t>(m / 0.2048 + kTolerance);  // Mach x 100000
+  const int64_t f = TruncateSaturated<int64_t>(mach * 100000.0 + kTolerance);
   if (f % rollModulus > rollAbove) position += f % 10;
   return static_cast<double>(99 - position);
 }
@@ -140,7 +140,7 @@ double AirspeedElemIasNeedle(ELEMENT_HEADER* element) {
 }
 
 double AirspeedElemMaxSpeedNeedle(ELEMENT_HEADER* element) {
-  return PoweredNeedle(Powered(), element->tokenValue, kMaxSpeedRestingBy128, 0.0, kDialHighKt * kMaxSpeedScale);
+  return PoweredNeedle(Powered(), element->tokenValue, kMaxSpeedResting, 0.0, kDialHighKt * kMaxSpeedScale);
 }
 
 double AirspeedElemTargetBug(ELEMENT_HEADER*) {
@@ -148,9 +148,9 @@ double AirspeedElemTargetBug(ELEMENT_HEADER*) {
   return PoweredNeedle(true, CommandSpeedKt(), kDialLowKt, kDialLowKt, kDialHighKt);
 }
 
-double AirspeedElemMachTenths(ELEMENT_HEADER* element) { return MachDrum(element, 204.8, 10000, 9990, 10); }
-double AirspeedElemMachHundredths(ELEMENT_HEADER* element) { return MachDrum(element, 20.48, 1000, 990, 50); }
-double AirspeedElemMachThousandths(ELEMENT_HEADER* element) { return MachDrum(element, 2.048, 100, 90, 0); }
+double AirspeedElemMachTenths(ELEMENT_HEADER* element) { return MachDrum(element, 100.0, 10000, 9990, 10); }
+double AirspeedElemMachHundredths(ELEMENT_HEADER* element) { return MachDrum(element, 1000.0, 1000, 990, 50); }
+double AirspeedElemMachThousandths(ELEMENT_HEADER* element) { return MachDrum(element, 10000.0, 100, 90, 0); }
 double AirspeedElemMachOffFlag(ELEMENT_HEADER*) { return Powered() ? 0.0 : 1.0; }
 double AirspeedElemOffFlag(ELEMENT_HEADER*) { return Powered() ? 0.0 : 1.0; }
 double AirspeedElemBug5(ELEMENT_HEADER*) { return Bug(5); }

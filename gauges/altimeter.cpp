@@ -1,5 +1,5 @@
 // The "Altimeter" gauge. Reads the indicated altitude and the barometric
-// setting in millibars and inches (tokens 74, 75, 76), the reference index,
+// setting in millibars and inches, the reference index,
 // panel power and the side panel light; drives the barometric setting
 // through the simulator's key events and the reference index.
 #include "gauges/altimeter.h"

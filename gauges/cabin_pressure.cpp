@@ -29,12 +29,6 @@ constexpr int32_t kLandingAltCoarse = 1;
 constexpr int32_t kLandingAltFine = 2;
 constexpr uint32_t kKeyEventBaroUp = 65883;
 constexpr uint32_t kKeyEventBaroDown = 65884;
-constexpr uint32_t kTokenMillibar = static_cast<uint32_t>(Token::AltimeterMb);
-constexpr uint32_t kTokenInHg = static_cast<uint32_t>(Token::AltimeterInHg);
-// The simulator's flag that its vertical speed drives the cabin's climb
-// needle (the cabin follows the aircraft, as with the outflow valve open).
-constexpr uint32_t kTokenClimbFollowsAircraft = 868;
-constexpr double kVerticalSpeedScale = 1.3;  // token 65 per foot a minute
 
 // The tapes: the millibar tape spans 944..1080, the inch tape 28..32, the
 // landing altitude tape -1500..14000 ft over 0..15500.
@@ -56,9 +50,10 @@ constinit ElementChain g_elements({
     StaticImage("panel light", 0, -35),
     MovingImage("millibar tape", 94, 2, 944.0, 1080.0,
                 [](ELEMENT_HEADER* e) { return Tape(kMillibarTapeTop - e->tokenValue, 944.0, 1080.0); }, kLit,
-                kTokenMillibar),
+                Token::AltimeterMb),
     MovingImage("inch tape", 94, 2, 28.0, 32.0,
-                [](ELEMENT_HEADER* e) { return Tape(kInHgTapeTop - e->tokenValue, 28.0, 32.0); }, kLit, kTokenInHg),
+                [](ELEMENT_HEADER* e) { return Tape(kInHgTapeTop - e->tokenValue, 28.0, 32.0); }, kLit,
+                Token::AltimeterInHg),
     MovingImage("landing altitude tape", 44, 2, 0.0, kLandingTapeTop,
                 [](ELEMENT_HEADER*) { return kLandingTapeTop - (GetLandingAltitude() + kLandingTapeZeroFt); }, kLit),
     Icon("rate limit", 131, 34, 13,
@@ -100,12 +95,14 @@ double DiffPressure() {
 // aircraft, or the cabin descends while at or above the aircraft.
 double CabinClimb() {
   const double aircraftFt = ReadToken(Token::AltitudeFt);
-  const double verticalSpeed = ReadToken(Token::VerticalSpeed);
-  const double follows = ReadToken(kTokenClimbFollowsAircraft);
+  const double verticalSpeedFpm = ReadVerticalSpeedFpm();
+  // With a door open the cabin follows the aircraft, as with the outflow
+  // valve open: the needle shows the aircraft's vertical speed.
+  const double follows = ReadToken(Token::DoorsOpen);
   const double rateFpm = GetCabinRate() * 60.0;
   const double climbFpm = follows == 0.0 && (rateFpm >= 0.0 || GetCabinAltitude() < aircraftFt)
                              ? rateFpm
-                             : verticalSpeed / kVerticalSpeedScale;
+                             : verticalSpeedFpm;
   return PoweredNeedle(true, climbFpm, 0.0, kClimbLimitFpm * -1.0, kClimbLimitFpm);
 }
 

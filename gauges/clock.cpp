@@ -1,5 +1,5 @@
 // The "Clock", "FGCP Lights" and "Brake_Pressure" gauges. Read the
-// simulator's UTC and seconds tokens (5, 6, 7, 557), the hydraulic
+// simulator's UTC and seconds tokens, the hydraulic
 // pressures, panel power and the side panel light; drive the simulator's
 // clock keys and the FGCP lighting switches.
 #include "gauges/clock.h"

@@ -31,25 +31,6 @@ namespace {
 
 using platform::ELEMENT_HEADER;
 
-// Simulator variables the panel reads.
-constexpr uint32_t kTokOnGround = 60;
-constexpr uint32_t kTokIas = 61;
-constexpr uint32_t kTokMach20480 = 64;
-constexpr uint32_t kTokVerticalSpeed = 65;  // / 1.3 = ft/min
-constexpr uint32_t kTokAltitude = 74;
-constexpr uint32_t kTokHeading = 81;
-constexpr uint32_t kTokAutopilot = 103;
-constexpr uint32_t kTokNavHold = 105;
-constexpr uint32_t kTokAltitudeLock = 108;
-constexpr uint32_t kTokAirspeedHold = 115;
-constexpr uint32_t kTokApAirspeed = 116;
-constexpr uint32_t kTokMachHold = 117;
-constexpr uint32_t kTokApMach = 118;
-constexpr uint32_t kTokApVerticalSpeed = 120;
-constexpr uint32_t kTokAutothrottleArm = 123;
-constexpr uint32_t kTokFlightDirector = 792;
-constexpr uint32_t kTokBankLimit = 958;
-
 // Key events only this panel sends.
 constexpr uint32_t kKeyApMaster = 65580;
 constexpr uint32_t kKeySpeedUp = 65896;
@@ -75,8 +56,8 @@ constexpr double kLargeBlank = 10.0, kLargeFiller = 11.0;
 constexpr double kLegendV = 0, kLegendS = 1, kLegendM = 2, kLegendP = 3, kLegendBlank = 4, kLegendAll = 5;
 constexpr double kSignBlank = 0, kSignPlus = 1, kSignMinus = 2;
 
-double Tok(uint32_t token) { return ReadToken(token); }
-bool TokOn(uint32_t token) { return Tok(token) != 0.0; }
+double Tok(Token token) { return ReadToken(token); }
+bool TokOn(Token token) { return Tok(token) != 0.0; }
 int32_t Whole(double value) { return TruncateSaturated<int32_t>(value); }
 uint32_t EventValue(double value) { return static_cast<uint32_t>(Whole(value)); }
 void Send(uint32_t event, uint32_t value = 0) { TriggerKeyEvent(event, value); }
@@ -85,19 +66,19 @@ int32_t Clicked(SoundId sound) {
   return 1;
 }
 
-bool Engaged() { return TokOn(kTokAutopilot) || TokOn(kTokFlightDirector); }
+bool Engaged() { return TokOn(Token::AutopilotEngaged) || TokOn(Token::FlightDirector); }
 bool ModesFree() { return Engaged() && IsDfgsCaptureCondition() == 0; }
-bool HighAltitude() { return Tok(kTokAltitude) >= kDfgsMachAltitudeFt; }
-bool InAir() { return !TokOn(kTokOnGround); }
-double CurrentFpm() { return Tok(kTokVerticalSpeed) / 1.3; }
+bool HighAltitude() { return Tok(Token::AltitudeFt) >= kDfgsMachAltitudeFt; }
+bool InAir() { return !TokOn(Token::OnGround); }
+double CurrentFpm() { return ReadVerticalSpeedFpm(); }
 
 // Vertical-speed hold at the current rate, climbing free or descending to 0.
 void HoldCurrentRate() {
   Send(kKeyEventVerticalSpeedSet, EventValue(CurrentFpm()));
-  Send(kKeyEventAutopilotAltitudeSet, Tok(kTokVerticalSpeed) > 0.0 ? kDfgsClimbFreeAltitudeFt : 0);
+  Send(kKeyEventAutopilotAltitudeSet, CurrentFpm() > 0.0 ? kDfgsClimbFreeAltitudeFt : 0);
 }
 void VsEntryFromThrust() {
-  if (!TokOn(kTokAltitudeLock)) Send(kKeyEventAltitudeHoldEngage);
+  if (!TokOn(Token::AltitudeLock)) Send(kKeyEventAltitudeHoldEngage);
   HoldCurrentRate();
 }
 void VsEntryFromPitch() {
@@ -109,7 +90,7 @@ void CancelVnav() {
   ClearDfgsVnav();
 }
 void EnterHeadingHold() {
-  Send(kKeyEventHeadingBugSet, EventValue(Tok(kTokHeading)));
+  Send(kKeyEventHeadingBugSet, EventValue(Tok(Token::MagneticHeadingDeg)));
   Send(kKeyEventHeadingHold);
   SetDfgsRollMode(kRollHeadingHold);
 }
@@ -150,17 +131,17 @@ int32_t EngageGuidance(uint32_t event, SoundId sound) {
     if (!InAir()) {
       SetDfgsPitchMode(kPitchTakeoff);
       SetDfgsRollMode(kRollTakeoff);
-      Send(kKeyEventHeadingBugSet, EventValue(Tok(kTokHeading)));
+      Send(kKeyEventHeadingBugSet, EventValue(Tok(Token::MagneticHeadingDeg)));
       Send(kKeyEventHeadingHold);
       SetDfgsModeE(kModeENone);
       if (GetSwitch(&g_autothrottleSwitch) == kSwitchOn) SetDfgsThrustMode(kThrustEprLimit);
       SetTrpMode(kTrpTakeoff);
     } else {
-      Send(kKeyEventHeadingBugSet, EventValue(Tok(kTokHeading)));
+      Send(kKeyEventHeadingBugSet, EventValue(Tok(Token::MagneticHeadingDeg)));
       Send(kKeyEventHeadingHold);
       SetDfgsRollMode(kRollHeadingHold);
       Send(kKeyEventAltitudeHold);
-      Send(kKeyEventAutopilotAltitudeSet, EventValue(Tok(kTokAltitude)));
+      Send(kKeyEventAutopilotAltitudeSet, EventValue(Tok(Token::AltitudeFt)));
       SetDfgsPitchMode(kPitchAltitudeHold);
     }
   }
@@ -174,9 +155,9 @@ int32_t SpeedStep(bool up) {
   if (GetDfgsThrustMode() == kThrustMachMmoLimit) SetDfgsThrustMode(kThrustMach);
   if (IsDfgsFmsOverride() != 0) {
     if (mach) {
-      SetDfgsMachTarget(Tok(kTokApMach));
+      SetDfgsMachTarget(Tok(Token::AutopilotMach));
     } else {
-      SetDfgsIasTarget(Tok(kTokApAirspeed));
+      SetDfgsIasTarget(Tok(Token::AutopilotAirspeedKt));
     }
   }
   return Clicked(kClickKnob);
@@ -184,13 +165,13 @@ int32_t SpeedStep(bool up) {
 
 int32_t SelectSpeed(bool mach, SoundId sound) {
   if (GetSwitch(&g_autothrottleSwitch) == kSwitchOn) {
-    if (!TokOn(kTokAutothrottleArm)) Send(kKeyEventAutothrottleArmToggle);
+    if (!TokOn(Token::AutothrottleArmed)) Send(kKeyEventAutothrottleArmToggle);
     if (mach) {
-      if (!TokOn(kTokMachHold)) Send(kKeyEventMachHold);
+      if (!TokOn(Token::AutopilotMachHold)) Send(kKeyEventMachHold);
       SetDfgsThrustMode(kThrustMach);
       SetDfgsSpeedView(1);
     } else {
-      if (!TokOn(kTokAirspeedHold)) Send(kKeyEventAirspeedHold);
+      if (!TokOn(Token::AutopilotAirspeedHold)) Send(kKeyEventAirspeedHold);
       SetDfgsThrustMode(kThrustIas);
       SetDfgsSpeedView(0);
     }
@@ -296,7 +277,7 @@ double CellOf(double value, int64_t place) { return Cell(DigitOf(value, place));
 
 double SelectedAltitude() { return GetDfgsSelectedValue(kSelAltitude); }
 double SelectedHeading() { return std::trunc(GetDfgsSelectedValue(kSelHeading)); }
-double ApAirspeed() { return std::trunc(Tok(kTokApAirspeed)); }
+double ApAirspeed() { return std::trunc(Tok(Token::AutopilotAirspeedKt)); }
 
 // Large altitude cells: the filler in leading places below their value.
 double LargeAltitudeCell(int64_t place) {
@@ -319,7 +300,7 @@ double SpeedCell(int32_t cell) {
       default: return DigitOf(a, 1);
     }
   }
-  const double m = Tok(kTokApMach);
+  const double m = Tok(Token::AutopilotMach);
   switch (cell) {
     case 1: return kSmallPoint;
     case 2: return DigitOf(m * 10.0, 1);
@@ -354,7 +335,7 @@ PitchWindow ComputePitchWindow() {
   if (LampTest()) return {kLegendAll, kSignPlus, {8, 8, 8, 8}};
   PitchWindow w{kLegendBlank, kSignBlank, {kSmallBlank, kSmallBlank, kSmallBlank, kSmallBlank}};
   const double s = CurrentFpm();
-  const double t = Tok(kTokApVerticalSpeed);
+  const double t = Tok(Token::AutopilotVerticalSpeedFpm);
   const bool capturing = GetDfgsAltPreselectArm() == kAltArmCapturing;
   switch (GetDfgsPitchMode()) {
     case kPitchVerticalSpeed:
@@ -425,11 +406,11 @@ constinit ElementChain g_elements({
     Icon("heading hundreds", 212, 17, 12, DfgsElemHeadingHundreds, kLit),
     Icon("DFGS 1/2 selector", 372, 84, 2, DfgsElemDfgcSelector),
     {.kind = platform::ElementKind::Icon, .x = 397, .y = 53, .callback = DfgsElemTokenSwitch, .name = "AP ON lever",
-     .token = kTokAutopilot, .frameCount = 2},
+     .token = TokenNumber(Token::AutopilotEngaged), .frameCount = 2},
     {.kind = platform::ElementKind::Icon, .x = 505, .y = 16, .callback = DfgsElemTokenSwitch,
-     .name = "right FD switch", .token = kTokFlightDirector, .frameCount = 2},
+     .name = "right FD switch", .token = TokenNumber(Token::FlightDirector), .frameCount = 2},
     {.kind = platform::ElementKind::Icon, .x = 15, .y = 10, .callback = DfgsElemTokenSwitch,
-     .name = "left FD switch", .token = kTokFlightDirector, .frameCount = 2},
+     .name = "left FD switch", .token = TokenNumber(Token::FlightDirector), .frameCount = 2},
     Icon("AUTO THROT switch", 138, 53, 2, DfgsElemAutothrottleSwitch),
     Icon("speed fourth cell", 110, 17, 12, DfgsElemSpeed4, kLit),
     Icon("speed third cell", 98, 17, 12, DfgsElemSpeed3, kLit),
@@ -437,7 +418,7 @@ constinit ElementChain g_elements({
     Icon("speed first cell", 76, 17, 12, DfgsElemSpeed1, kLit),
     StaticImage("click areas", 1, 0),
     {.kind = platform::ElementKind::String, .x = 201, .y = 94, .callback = DfgsElemBankBox, .imageWidth = 90,
-     .imageHeight = 15, .name = "bank-limit box", .token = kTokBankLimit},
+     .imageHeight = 15, .name = "bank-limit box", .token = TokenNumber(Token::BankLimitRad)},
 });
 
 constexpr uint32_t kLegendsElement = 1;
@@ -514,7 +495,7 @@ int32_t DfgsMouseAutothrottleSwitch(platform::PixelPoint, uint32_t) {
   if (position == kSwitchOff) {
     SetSwitch(&g_autothrottleSwitch, kSwitchOn);
     ClearAutothrottleDisconnect();
-    if (!TokOn(kTokAutothrottleArm)) Send(kKeyEventAutothrottleArmToggle);
+    if (!TokOn(Token::AutothrottleArmed)) Send(kKeyEventAutothrottleArmToggle);
     if (InAir()) {
       if (!HighAltitude()) {
         SetDfgsThrustMode(kThrustIas);
@@ -580,7 +561,7 @@ int32_t DfgsMouseMachSelect(platform::PixelPoint, uint32_t) { return SelectSpeed
 
 int32_t DfgsMouseEprLim(platform::PixelPoint, uint32_t) {
   if (GetSwitch(&g_autothrottleSwitch) == kSwitchOn && GetTrpMode() != 0) {
-    if (TokOn(kTokAutothrottleArm)) Send(kKeyEventAutothrottleArmToggle);
+    if (TokOn(Token::AutothrottleArmed)) Send(kKeyEventAutothrottleArmToggle);
     SetDfgsThrustMode(kThrustEprLimit);
   }
   return Clicked(kClickButton1);
@@ -601,7 +582,7 @@ int32_t DfgsMouseLnav(platform::PixelPoint, uint32_t) {
 
 int32_t DfgsMouseVor(platform::PixelPoint, uint32_t) {
   if (ModesFree()) {
-    if (TokOn(kTokNavHold)) {
+    if (TokOn(Token::Nav1Lock)) {
       SetDfgsModeE(kModeENone);
       Send(kKeyEventNavHoldOff);
     } else {
@@ -658,9 +639,9 @@ namespace {
 
 void TargetForPitchMode(int32_t mode) {
   if (mode == kPitchMachOnPitch) {
-    SetDfgsMachTarget(Tok(kTokMach20480) / 20480.0);
+    SetDfgsMachTarget(ReadMach());
   } else {
-    SetDfgsIasTarget(Tok(kTokIas));
+    SetDfgsIasTarget(Tok(Token::IndicatedAirspeedKt));
   }
 }
 
@@ -683,11 +664,11 @@ int32_t DfgsMouseIasMach(platform::PixelPoint, uint32_t) {
       Send(kKeyEventVerticalSpeedSet, EventValue(CurrentFpm()));
       TargetForPitchMode(next);
       const int32_t thrust = GetDfgsThrustMode();
-      if (TokOn(kTokAutothrottleArm) && (thrust == kThrustIas || thrust == kThrustMach)) {
+      if (TokOn(Token::AutothrottleArmed) && (thrust == kThrustIas || thrust == kThrustMach)) {
         Send(kKeyEventAutothrottleArmToggle);
         SetDfgsThrustMode(kThrustIasMachButton);
       }
-      if (TokOn(kTokAutopilot)) Send(kKeyApproachToggle);
+      if (TokOn(Token::AutopilotEngaged)) Send(kKeyApproachToggle);
     }
     CancelVnav();
   }
@@ -697,7 +678,7 @@ int32_t DfgsMouseIasMach(platform::PixelPoint, uint32_t) {
 int32_t DfgsMouseVnav(platform::PixelPoint, uint32_t) {
   if (Engaged()) {
     UpdateDfgsVnav();
-    if (TokOn(kTokAutopilot)) Send(kKeyApproachToggle);
+    if (TokOn(Token::AutopilotEngaged)) Send(kKeyApproachToggle);
   }
   g_fms.SetAltPreselectFlag(0);
   return Clicked(kClickButton2);
@@ -707,14 +688,14 @@ int32_t DfgsMouseAltitudeHold(platform::PixelPoint, uint32_t) {
   if (ModesFree()) {
     SetDfgsPitchMode(kPitchAltitudeHold);
     Send(kKeyEventAltitudeHold);
-    Send(kKeyEventAutopilotAltitudeSet, EventValue(Tok(kTokAltitude)));
-    if (TokOn(kTokAutothrottleArm)) {
+    Send(kKeyEventAutopilotAltitudeSet, EventValue(Tok(Token::AltitudeFt)));
+    if (TokOn(Token::AutothrottleArmed)) {
       if (!HighAltitude()) {
-        if (!TokOn(kTokAirspeedHold)) {
+        if (!TokOn(Token::AutopilotAirspeedHold)) {
           SetDfgsThrustMode(kThrustIas);
           Send(kKeyEventAirspeedHold);
         }
-      } else if (!TokOn(kTokMachHold)) {
+      } else if (!TokOn(Token::AutopilotMachHold)) {
         SetDfgsThrustMode(kThrustMach);
         Send(kKeyEventMachHold);
       }

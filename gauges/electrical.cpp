@@ -2,7 +2,7 @@
 // electrical system's records (section "ELECTRIC"); the system's step works
 // out bus power, generator state and the bus source lamps, and the gauges
 // show them. Reads the buses, generators, APU, battery, CSDs, the engines,
-// token 60 (on the ground), the lamp test and the overhead panel light.
+// the on-ground flag, the lamp test and the overhead panel light.
 #include "gauges/electrical.h"
 
 #include "core/options.h"

@@ -29,9 +29,8 @@ namespace {
 using platform::ELEMENT_HEADER;
 using platform::PixelPoint;
 
-constexpr uint32_t kTokenN1[] = {624, 643};
-constexpr uint32_t kTokenN2[] = {625, 644};
-constexpr uint32_t kTokenFuelFlow[] = {138, 173};
+constexpr Token kN1Tokens[] = {Token::Engine1N1Pct, Token::Engine2N1Pct};
+constexpr Token kN2Tokens[] = {Token::Engine1N2Pct, Token::Engine2N2Pct};
 
 constexpr double kEprDrumScale = 10000.0;  // units, tenths, hundredths
 constexpr double kRpmDrumScale = 100.0;    // hundreds, tens, units (N1, N2, EGT)
@@ -86,10 +85,10 @@ double EprDrum(ELEMENT_HEADER*) {
 
 // N1 and N2: the hundreds drum's zero cell is blank on its strip; the tens
 // drum blanks below 10 percent.
-template <uint32_t Token, Drum Which>
+template <Token kToken, Drum Which>
 double RpmDrum(ELEMENT_HEADER*) {
   if (!Lit()) return kDrumBlank;
-  const double percent = ReadToken(Token);
+  const double percent = ReadToken(kToken);
   if (Which == Drum::kMiddle && percent < 10.0) return kDrumBlank;
   return DrumPosition(percent, kRpmDrumScale, Which);
 }
@@ -178,8 +177,8 @@ constexpr const char* Named(const char* engine1, const char* engine2) {
 template <int32_t E>
 constexpr std::array<ELEMENT_HEADER, 18> EngineDials() {
   constexpr int32_t dx = E == 2 ? kEngine2Offset : 0;
-  constexpr uint32_t n1 = kTokenN1[E - 1];
-  constexpr uint32_t n2 = kTokenN2[E - 1];
+  constexpr Token n1 = kN1Tokens[E - 1];
+  constexpr Token n2 = kN2Tokens[E - 1];
   return {{
       MovingImage(Named<E>("1 N2 hundreds drum", "2 N2 hundreds drum"), 41 + dx, 231, 0, kStripTop, RpmDrum<n2, Drum::kFirst>),
       MovingImage(Named<E>("1 N2 tens drum", "2 N2 tens drum"), 48 + dx, 231, 0, kStripTop, RpmDrum<n2, Drum::kMiddle>),
@@ -225,14 +224,14 @@ constexpr std::array<ELEMENT_HEADER, 29> kPanel = {{
     Icon("EPR LIMIT tenths", 78, 7, 12, LimitWindow<1>),
     Icon("EPR LIMIT hundredths", 86, 7, 12, LimitWindow<2>),
     StaticImage("EPR LIMIT decimal point", 77, 16),
-    Icon("2 fuel x10000", 100, 261, 11, FuelWindow<2, 10000>, 0, kTokenFuelFlow[1]),
-    Icon("2 fuel x1000", 109, 261, 11, FuelWindow<2, 1000>, 0, kTokenFuelFlow[1]),
-    Icon("2 fuel x100", 118, 261, 11, FuelWindow<2, 100>, 0, kTokenFuelFlow[1]),
-    Icon("2 fuel x10", 127, 261, 11, FuelWindow<2, 10>, 0, kTokenFuelFlow[1]),
-    Icon("1 fuel x10000", 31, 261, 11, FuelWindow<1, 10000>, 0, kTokenFuelFlow[0]),
-    Icon("1 fuel x1000", 40, 261, 11, FuelWindow<1, 1000>, 0, kTokenFuelFlow[0]),
-    Icon("1 fuel x100", 49, 261, 11, FuelWindow<1, 100>, 0, kTokenFuelFlow[0]),
-    Icon("1 fuel x10", 58, 261, 11, FuelWindow<1, 10>, 0, kTokenFuelFlow[0]),
+    Icon("2 fuel x10000", 100, 261, 11, FuelWindow<2, 10000>, 0, Token::Engine2FuelFlow),
+    Icon("2 fuel x1000", 109, 261, 11, FuelWindow<2, 1000>, 0, Token::Engine2FuelFlow),
+    Icon("2 fuel x100", 118, 261, 11, FuelWindow<2, 100>, 0, Token::Engine2FuelFlow),
+    Icon("2 fuel x10", 127, 261, 11, FuelWindow<2, 10>, 0, Token::Engine2FuelFlow),
+    Icon("1 fuel x10000", 31, 261, 11, FuelWindow<1, 10000>, 0, Token::Engine1FuelFlow),
+    Icon("1 fuel x1000", 40, 261, 11, FuelWindow<1, 1000>, 0, Token::Engine1FuelFlow),
+    Icon("1 fuel x100", 49, 261, 11, FuelWindow<1, 100>, 0, Token::Engine1FuelFlow),
+    Icon("1 fuel x10", 58, 261, 11, FuelWindow<1, 10>, 0, Token::Engine1FuelFlow),
     StaticImage("mark", 120, 169),
     StaticImage("mark", 51, 169),
     StaticImage("lamp-test figure", 34, 60),

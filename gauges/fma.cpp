@@ -17,8 +17,6 @@ namespace {
 
 using platform::ELEMENT_HEADER;
 
-constexpr uint32_t kTokFlightDirector = 792;
-
 template <int32_t W, int32_t L, int32_t C>
 double Cell(ELEMENT_HEADER*) {
   return GetFmaLampState(GetFmaLegend(W, L, C));
@@ -91,7 +89,7 @@ double FmaElemAlertLamp4(ELEMENT_HEADER*) { return AlertLamp(4); }
 double FmaElemAlertLamp5(ELEMENT_HEADER*) { return AlertLamp(5); }
 double FmaElemAlertLamp6(ELEMENT_HEADER*) { return AlertLamp(6); }
 double FmaElemAlertLamp7(ELEMENT_HEADER*) { return AlertLamp(7); }
-double FmaElemLampToken792(ELEMENT_HEADER*) { return Lamp(LampPower(), ReadToken(kTokFlightDirector) != 0.0); }
+double FmaElemLampToken792(ELEMENT_HEADER*) { return Lamp(LampPower(), ReadToken(Token::FlightDirector) != 0.0); }
 double FmaElemLampDfgc1(ELEMENT_HEADER*) { return Lamp(LampPower(), GetDfgc() == 0); }
 double FmaElemLampDfgc2(ELEMENT_HEADER*) { return Lamp(LampPower(), GetDfgc() == 1); }
 

@@ -1,6 +1,6 @@
 // The External Lights, FDCADC, TOGA Button, EFIS Dimmer, EFIS Control and
 // Wheels gauges. Read the external-light, FDC, EFIS switching, dimmer and
-// wheels records, token 792 (the simulator's flight director), panel power,
+// wheels records, the simulator's flight director switch, panel power,
 // the lamp test and the panel lights; drive those records, the decision
 // height, the EFIS test button and the TOGA request.
 #include "gauges/forward_panel.h"
@@ -21,7 +21,6 @@ namespace {
 
 using platform::ELEMENT_HEADER;
 
-constexpr uint32_t kTokenFlightDirector = 792;
 constexpr uint32_t kKeyEventFlightDirectorOn = 66288;
 constexpr int32_t kFdcNormal = 43;
 constexpr int32_t kDimmerFrames = 10;
@@ -192,7 +191,7 @@ void TogaButtonGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uint
 }
 
 int32_t TogaButtonMousePress(platform::PixelPoint, uint32_t) {
-  if (ReadToken(kTokenFlightDirector) == 0.0) TriggerKeyEvent(kKeyEventFlightDirectorOn, 0);
+  if (ReadToken(Token::FlightDirector) == 0.0) TriggerKeyEvent(kKeyEventFlightDirectorOn, 0);
   PressToga();
   return 1;
 }

@@ -12,6 +12,7 @@
 #include <span>
 
 #include "core/switch.h"
+#include "core/tokens.h"
 #include "host/sound_system.h"
 #include "platform/gauge.h"
 
@@ -21,6 +22,8 @@ namespace halcyon {
 // Each gauge lists its elements in chain order, one line each; ElementChain
 // links them (element n+1 is element n's first child).
 constexpr uint32_t kLit = platform::kImageLuminous;  // drawn lit at night until relit
+// An element bound to no token variable.
+constexpr Token kNoToken = Token{0};
 
 constexpr platform::ELEMENT_HEADER StaticImage(const char* name, int32_t x = 0, int32_t y = 0, uint32_t flags = 0) {
   return {.kind = platform::ElementKind::Static, .x = x, .y = y, .imageFlags = flags, .name = name};
@@ -41,27 +44,28 @@ constexpr platform::ELEMENT_HEADER DrawingSurface(const char* name, int32_t x, i
 }
 
 constexpr platform::ELEMENT_HEADER Icon(const char* name, int32_t x, int32_t y, int32_t frames,
-                                        platform::ElementCallback callback, uint32_t flags = 0, uint32_t token = 0) {
+                                        platform::ElementCallback callback, uint32_t flags = 0,
+                                        Token token = kNoToken) {
   return {.kind = platform::ElementKind::Icon, .x = x, .y = y, .imageFlags = flags, .callback = callback,
-          .name = name, .token = token, .frameCount = frames};
+          .name = name, .token = TokenNumber(token), .frameCount = frames};
 }
 
 // A needle turning about (pivotX, pivotY): on a scale of rows, or without one
 // by an angle in degrees (270 up).
 constexpr platform::ELEMENT_HEADER Needle(const char* name, platform::ElementCallback callback, int32_t pivotX,
                                           int32_t pivotY, uint32_t flags = 0,
-                                          std::span<const platform::NeedlePoint> scale = {}, uint32_t token = 0) {
+                                          std::span<const platform::NeedlePoint> scale = {}, Token token = kNoToken) {
   return {.kind = platform::ElementKind::Needle, .imageFlags = flags, .callback = callback, .name = name,
-          .token = token, .pivotX = pivotX, .pivotY = pivotY, .scale = scale.data(),
+          .token = TokenNumber(token), .pivotX = pivotX, .pivotY = pivotY, .scale = scale.data(),
           .scalePoints = static_cast<uint32_t>(scale.size())};
 }
 
 // A drum or strip at (x, y) shifted between the values at its ends.
 constexpr platform::ELEMENT_HEADER MovingImage(const char* name, int32_t x, int32_t y, double minValue,
                                                double maxValue, platform::ElementCallback callback,
-                                               uint32_t flags = 0, uint32_t token = 0) {
+                                               uint32_t flags = 0, Token token = kNoToken) {
   return {.kind = platform::ElementKind::MovingImage, .x = x, .y = y, .imageFlags = flags, .callback = callback,
-          .name = name, .token = token, .minValue = minValue, .maxValue = maxValue};
+          .name = name, .token = TokenNumber(token), .minValue = minValue, .maxValue = maxValue};
 }
 
 // An element list put together from parts (see JoinElements).
@@ -81,17 +85,17 @@ constexpr platform::ELEMENT_HEADER Sprite(const char* name, int32_t x, int32_t y
 // An icon that reads a bound token: the simulator refreshes the element's
 // tokenValue before the callback.
 constexpr platform::ELEMENT_HEADER TokenIcon(const char* name, int32_t x, int32_t y, int32_t frames,
-                                             platform::ElementCallback callback, uint32_t token,
+                                             platform::ElementCallback callback, Token token,
                                              uint32_t flags = 0) {
   return {.kind = platform::ElementKind::Icon, .x = x, .y = y, .imageFlags = flags, .callback = callback,
-          .name = name, .token = token, .frameCount = frames};
+          .name = name, .token = TokenNumber(token), .frameCount = frames};
 }
 
 // A slider at (x, y) moved across by one callback and down by the other.
 constexpr platform::ELEMENT_HEADER Slider(const char* name, int32_t x, int32_t y, platform::ElementCallback xCallback,
-                                          platform::ElementCallback yCallback, uint32_t token = 0) {
-  return {.kind = platform::ElementKind::Slider, .x = x, .y = y, .callback = xCallback, .name = name, .token = token,
-          .yCallback = yCallback};
+                                          platform::ElementCallback yCallback, Token token = kNoToken) {
+  return {.kind = platform::ElementKind::Slider, .x = x, .y = y, .callback = xCallback, .name = name,
+          .token = TokenNumber(token), .yCallback = yCallback};
 }
 
 // A string element whose callback writes its text, drawn in a box of
@@ -114,8 +118,8 @@ constexpr platform::ELEMENT_HEADER WithImageSize(platform::ELEMENT_HEADER elemen
 
 // An element that reads a token variable: the simulator puts its value into
 // the element before the element's callback is called.
-constexpr platform::ELEMENT_HEADER BoundTo(platform::ELEMENT_HEADER element, uint32_t token) {
-  element.token = token;
+constexpr platform::ELEMENT_HEADER BoundTo(platform::ELEMENT_HEADER element, Token token) {
+  element.token = TokenNumber(token);
   return element;
 }
 

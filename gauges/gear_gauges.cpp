@@ -3,7 +3,7 @@
 // position, or, with the alternate gear extended, moves only the lever
 // picture from one end to the other. A gear lamp is green only with its leg
 // exactly down and locked (16383), red anywhere between, dark up. Reads the
-// gear legs (tokens 333, 332, 334), the gear and altimeter steps' lamps, the
+// gear legs' positions, the gear and altimeter steps' lamps, the
 // alternate gear, panel power and the lamp test.
 #include "gauges/gear_gauges.h"
 

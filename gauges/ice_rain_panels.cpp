@@ -3,7 +3,7 @@
 // tail switches start the de-icing cycles, the wiper selector tells the
 // wiper its setting, and the cabin signs chime in the cabin unless the
 // option "sound" silences it. Reads the options and the simulator's panel
-// lights (token 10), which the flood button toggles.
+// lights, which the flood button toggles.
 #include "gauges/ice_rain_panels.h"
 
 #include "core/options.h"
@@ -21,7 +21,6 @@ using platform::ELEMENT_HEADER;
 using platform::PixelPoint;
 
 constexpr SoundId kCabinChime = 202;
-constexpr uint32_t kTokenPanelLights = 10;
 constexpr uint32_t kKeyEventPanelLights = 65750;
 constexpr int32_t kEmergencyLightsArmed = 127;
 constexpr int32_t kSignAuto = 44;
@@ -91,7 +90,7 @@ constinit ElementChain g_rainElements({
 constinit ElementChain g_oclElements({
     StaticImage("panel"),
     StaticImage("panel light"),
-    Icon("flood light", 124, 2, 2, [](ELEMENT_HEADER*) { return Frame(ReadToken(kTokenPanelLights) != 0.0); }),
+    Icon("flood light", 124, 2, 2, [](ELEMENT_HEADER*) { return Frame(ReadToken(Token::PanelLights) != 0.0); }),
     Icon("panel light switch", 17, 4, 2, [](ELEMENT_HEADER*) { return Frame(!At(g_oclPanelLight, kSwitchOff)); }),
     StaticImage("click areas", 29, 19),
 });

@@ -1,6 +1,5 @@
-// The "NAV" gauge. Reads the active receiver's frequency (tokens 24 and 27,
-// four BCD digits without the leading 1) and selected course (tokens 45 and
-// 54); sends that receiver's frequency and course key events.
+// The "NAV" gauge. Reads the active receiver's frequency (four BCD digits
+// without the leading 1) and selected course; sends that receiver's frequency and course key events.
 #include "gauges/nav.h"
 
 #include <cmath>
@@ -18,8 +17,8 @@ namespace {
 
 using platform::ELEMENT_HEADER;
 
-constexpr uint32_t kTokFrequency[2] = {24, 27};
-constexpr uint32_t kTokCourse[2] = {45, 54};
+constexpr Token kFrequency[2] = {Token::Nav1Frequency, Token::Nav2Frequency};
+constexpr Token kCourse[2] = {Token::Nav1CourseDeg, Token::Nav2CourseDeg};
 // Whole MHz down, up; fraction down, up; course down, up; per receiver.
 constexpr uint32_t kKeyWholeDec[2] = {65640, 65644};
 constexpr uint32_t kKeyWholeInc[2] = {65641, 65645};
@@ -60,13 +59,13 @@ double Digit(int32_t digit) {
 
 // Digit k (1 the highest) of the active receiver's 16-bit BCD frequency word.
 double FrequencyDigit(int32_t k) {
-  const uint32_t word = static_cast<uint32_t>(TruncateSaturated<int32_t>(ReadToken(kTokFrequency[Receiver()]))) & 0xFFFF;
+  const uint32_t word = static_cast<uint32_t>(TruncateSaturated<int32_t>(ReadToken(kFrequency[Receiver()]))) & 0xFFFF;
   const int32_t nibble = static_cast<int32_t>((word >> (4 * (4 - k))) & 0xF);
   return Digit(nibble <= 9 ? nibble : static_cast<int32_t>(kDark));  // not a BCD digit: blank
 }
 
 double CourseDigit(int32_t place) {
-  const int32_t course = TruncateSaturated<int32_t>(ReadToken(kTokCourse[Receiver()])) & 0xFFFF;
+  const int32_t course = TruncateSaturated<int32_t>(ReadToken(kCourse[Receiver()])) & 0xFFFF;
   return Digit(place == 100 ? course / 100 % 10 : course / place % 10);
 }
 

@@ -26,10 +26,6 @@ namespace {
 using platform::ELEMENT_HEADER;
 using platform::PixelPoint;
 
-constexpr uint32_t kTokenSpoilerArm = 324;
-constexpr uint32_t kTokenSpoilerHandle = 325;
-constexpr uint32_t kTokenFlapPosition = 329;
-
 constexpr uint32_t kKeyEventThrottle1Set = 65820;
 constexpr uint32_t kKeyEventThrottle2Set = 65821;
 constexpr uint32_t kKeyEventMixture1Rich = 65983;
@@ -156,16 +152,16 @@ constinit ElementChain g_throttleboxElements({
     Icon("gear horn cut-out", 88, 505, 3, [](ELEMENT_HEADER*) { return GearHornButtonFrame(); }),
     Icon("speed brake", 0, -3, 20,
          [](ELEMENT_HEADER*) {
-           return g_autoSpoilerArmed != 0 ? kSpeedBrakeArmedFrame : SpeedBrakeFrame(ReadToken(kTokenSpoilerHandle));
+           return g_autoSpoilerArmed != 0 ? kSpeedBrakeArmedFrame : SpeedBrakeFrame(ReadToken(Token::SpoilerHandle));
          }),
     Icon("fuel lever 1", 120, 424, 18, [](ELEMENT_HEADER*) { return LeverFrame(g_fuelLever1); }),
     Icon("fuel lever 2", 252, 424, 18, [](ELEMENT_HEADER*) { return LeverFrame(g_fuelLever2); }),
     Icon("hydraulic lever", 85, 72, 18, [](ELEMENT_HEADER*) { return LeverFrame(g_hydraulicLever); }),
     Icon("fuel cross-feed", 289, 0, 18, [](ELEMENT_HEADER*) { return LeverFrame(g_fuelXFeedLever); }),
     BoundTo(Icon("thrust lever 1", 105, 37, 48, [](ELEMENT_HEADER* e) { return ThrustLeverFrame(e->tokenValue); }),
-            static_cast<uint32_t>(Token::Engine1Throttle)),
+            Token::Engine1Throttle),
     BoundTo(Icon("thrust lever 2", 193, 37, 48, [](ELEMENT_HEADER* e) { return ThrustLeverFrame(e->tokenValue); }),
-            static_cast<uint32_t>(Token::Engine2Throttle)),
+            Token::Engine2Throttle),
     StaticImage("click areas"),
 });
 
@@ -187,14 +183,14 @@ constinit ElementChain g_flapsboxElements({
 constinit ElementChain g_gearLockElements({
     StaticImage("lamp face"),
     BoundTo(Icon("lock lamp", 0, 0, 2, [](ELEMENT_HEADER* e) { return Frame(e->tokenValue == kGearDownLocked); }),
-            static_cast<uint32_t>(Token::GearPosition)),
+            Token::GearPosition),
 });
 
 constinit ElementChain g_alternateGearElements({
     StaticImage("handle well"),
     BoundTo(Icon("handle", 0, 0, 36,
                  [](ELEMENT_HEADER*) { return PositionFrame(g_alternateGearHandle, 2, kAlternateGearExtended); }),
-            kTokenFlapPosition),
+            Token::FlapPosition),
     StaticImage("click areas"),
 });
 
@@ -261,7 +257,7 @@ int32_t ThrottleboxMouseSpeedBrake(PixelPoint point, uint32_t flags) {
   if ((flags & platform::kMouseLeftDrag) != 0) {
     const double value = std::clamp(point.y * kSpeedBrakePerRow, 0.0, kSpeedBrakeMax);
     TriggerKeyEvent(kKeyEventSpoilersSet, static_cast<uint32_t>(value));
-    if (ReadToken(kTokenSpoilerArm) != 0.0) TriggerKeyEvent(kKeyEventSpoilersArmToggle, 0);
+    if (ReadToken(Token::SpoilerArm) != 0.0) TriggerKeyEvent(kKeyEventSpoilersArmToggle, 0);
   } else if ((flags & platform::kMouseRightSingle) != 0) {
     TriggerKeyEvent(kKeyEventSpoilersArmOn, 0);
   }

@@ -13,9 +13,9 @@
 
 namespace halcyon {
 
-// The lever pictures' frames, for their tests: a thrust lever (token 128 or
-// 163, -4096 .. 16384), the speed brake (token 325, when not armed) and the
-// cabin rate indicator (feet a second).
+// The lever pictures' frames, for their tests: a thrust lever (its throttle
+// variable, -4096 .. 16384), the speed brake (the spoiler handle, when not
+// armed) and the cabin rate indicator (feet a second).
 double ThrustLeverFrame(double lever);
 double SpeedBrakeFrame(double handle);
 double CabinRateFrame(double rateFtPerS);

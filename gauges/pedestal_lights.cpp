@@ -18,7 +18,6 @@ namespace {
 using platform::ELEMENT_HEADER;
 using platform::PixelPoint;
 
-constexpr uint32_t kTokenPanelLights = 10;
 constexpr uint32_t kKeyEventPanelLights = 65750;
 constexpr int32_t kModeLow = 1;
 constexpr int32_t kModeHigh = 5;
@@ -37,7 +36,7 @@ double StripFrame(const CSwitch& record, int32_t high) {
 constinit ElementChain g_cplElements({
     StaticImage("panel"),
     StaticImage("panel light"),
-    Icon("flood knob", 154, 20, 2, [](ELEMENT_HEADER*) { return Frame(ReadToken(kTokenPanelLights) != 0.0); }),
+    Icon("flood knob", 154, 20, 2, [](ELEMENT_HEADER*) { return Frame(ReadToken(Token::PanelLights) != 0.0); }),
     Icon("digital light", 87, 20, 2, [](ELEMENT_HEADER*) { return NotOff(g_cplDigitalLight); }),
     Icon("panel light switch", 19, 20, 2, [](ELEMENT_HEADER*) { return NotOff(g_cplPanelLight); }),
     StaticImage("click areas", 22, 24),

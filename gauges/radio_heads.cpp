@@ -217,7 +217,6 @@ void LitHeadCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uint32_t cli
 }
 
 // ---- Transponder ------------------------------------------------------------
-constexpr uint32_t kTokenTransponderCode = 38;
 constexpr uint32_t kKeyEventCodeDigit1Up = 65651;
 constexpr uint32_t kKeyEventCodeDigit1Down = 66455;
 constexpr int32_t kAtc1 = 83;
@@ -287,7 +286,7 @@ constexpr int32_t kAboveBelowFrames[] = {kAbove, kNorm, kBelow};
 
 constexpr platform::ELEMENT_HEADER CodeDigitElement(const char* name, int32_t x, platform::ElementCallback callback) {
   return {.kind = platform::ElementKind::Icon, .x = x, .y = 18, .callback = callback, .name = name,
-          .token = kTokenTransponderCode, .frameCount = 11};
+          .token = TokenNumber(Token::TransponderCode), .frameCount = 11};
 }
 
 constinit ElementChain g_transponderElements({

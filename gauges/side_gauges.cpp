@@ -24,9 +24,6 @@ namespace {
 using platform::ELEMENT_HEADER;
 using platform::PixelPoint;
 
-constexpr uint32_t kTokenBeaconLights = 368;
-constexpr uint32_t kTokenLogoLights = 621;
-constexpr uint32_t kTokenSteeringRad = 786;
 constexpr uint32_t kKeyEventLogoLights = 66378;
 constexpr uint32_t kKeyEventBeaconLights = 66239;
 constexpr uint32_t kKeyEventSteeringSet = 65696;
@@ -121,8 +118,8 @@ constinit ElementChain g_externalLightsFoElements({
     StaticImage("panel"),
     StaticImage("panel light", 8, 4),
     Icon("position strobe", 135, 26, 3, [](ELEMENT_HEADER*) { return PosStrobeFrame(); }),
-    BoundTo(Icon("centre light", 96, 38, 2, LightVariableFrame), kTokenBeaconLights),
-    BoundTo(Icon("lower light", 23, 60, 2, LightVariableFrame), kTokenLogoLights),
+    BoundTo(Icon("centre light", 96, 38, 2, LightVariableFrame), Token::BeaconLights),
+    BoundTo(Icon("lower light", 23, 60, 2, LightVariableFrame), Token::LogoLights),
     Icon("ground flood 2", 61, 17, 2, [](ELEMENT_HEADER*) { return Frame(GetSwitch(&g_groundFloodLight2) == kSwitchOn); }),
     Icon("ground flood 1", 20, 17, 2, [](ELEMENT_HEADER*) { return Frame(GetSwitch(&g_groundFloodLight1) == kSwitchOn); }),
     StaticImage("click areas", 4, 14),
@@ -135,7 +132,7 @@ constinit ElementChain g_stearingWheelElements({
                    return TillerFrame(ReadToken(Token::ParkingBrake) != 0.0, ReadToken(Token::OnGround) != 0.0,
                                       e->tokenValue);
                  }),
-            kTokenSteeringRad),
+            Token::SteeringRad),
     StaticImage("click areas"),
 });
 

@@ -1,7 +1,7 @@
 // The side console's switches, drawn twice ("Side Switches" and "Side
 // Switches2"); both pictures move the same records of section "SIDE
 // SWITCHES". The panel-light switch lights the side-lit instruments; the
-// simulator's own panel lights (token 10) follow the flood-light control.
+// simulator's own panel lights follow the flood-light control.
 #include "gauges/side_switches.h"
 
 #include "core/panel_services.h"
@@ -14,13 +14,12 @@ namespace {
 using platform::ELEMENT_HEADER;
 using platform::PixelPoint;
 
-constexpr uint32_t kTokenPanelLights = 10;
 constexpr uint32_t kKeyEventPanelLights = 65750;
 constexpr int32_t kAltStaticNormal = 43;
 constexpr int32_t kAltStaticAlternate = 69;
 
 double Frame(bool on) { return on ? 1.0 : 0.0; }
-double FloodKnob(ELEMENT_HEADER*) { return Frame(ReadToken(kTokenPanelLights) != 0.0); }
+double FloodKnob(ELEMENT_HEADER*) { return Frame(ReadToken(Token::PanelLights) != 0.0); }
 double DigitalSwitch(ELEMENT_HEADER*) { return Frame(GetSwitch(&g_sideDigitalLight) == kSwitchOn); }
 double PanelSwitch(ELEMENT_HEADER*) { return Frame(GetSwitch(&g_sidePanelLight) == kSwitchOn); }
 double AltStatic(ELEMENT_HEADER*) { return Frame(GetSwitch(&g_altStaticSwitch) == kAltStaticAlternate); }

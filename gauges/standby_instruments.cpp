@@ -8,6 +8,7 @@
 
 #include "core/helpers.h"
 #include "core/panel_services.h"
+#include "displays/pfd/attitude.h"
 #include "gauges/gauge_kit.h"
 #include "systems/electric.h"
 #include "systems/irs.h"
@@ -21,11 +22,6 @@ using platform::ELEMENT_HEADER;
 constexpr double kUp = 270.0;  // a needle's zero at the top of the dial
 
 // ---- Standby Attitude ----
-constexpr uint32_t kTokenPitchDeg = 78;
-constexpr uint32_t kTokenBankDeg = 80;
-// The sphere moves only above this ground speed (token 832, m/s), as the PFD's
-// attitude does; below it the sphere rests level.
-constexpr double kAttitudeMinGroundSpeedMps = 10.0;
 
 constinit ElementChain g_standbyAttitudeElements({
     StaticImage("face", 0, 0, kLit),
@@ -60,13 +56,6 @@ constinit ElementChain g_standbyCombiElements({
 constexpr RelightRange kStandbyCombiRelight{0, 13};
 
 // ---- RDI ----
-constexpr uint32_t kTokenRdiHeadingDeg = 81;
-constexpr uint32_t kTokenVor1Radial = 25;
-constexpr uint32_t kTokenVor2Radial = 28;
-constexpr uint32_t kTokenVor1Flags = 42;
-constexpr uint32_t kTokenVor2Flags = 51;
-constexpr uint32_t kTokenAdfBearingDeg = 39;
-constexpr double kRadialUnitsPerDeg = 182.044444444;  // 65536 a turn
 constexpr uint32_t kVorSignalBit = 0x80;
 constexpr int32_t kRdiVor = 1;
 constexpr int32_t kRdiAdf = 2;
@@ -86,24 +75,22 @@ constinit ElementChain g_rdiElements({
 constexpr RelightRange kRdiRelight{2, 6};
 
 // ---- DME ----
-constexpr uint32_t kTokenDme1Nm = 31;
-constexpr uint32_t kTokenDme2Nm = 35;
 constexpr double kDmeBlank = 10.0;
 constexpr int32_t kDmeDash = 11;
 constexpr double kDmeNoDistance = -1.0;
 
 constinit ElementChain g_dmeElements({
     StaticImage("face"),
-    TokenIcon("DME 1 tenths", 30, 0, 12, DmeElemTenths, kTokenDme1Nm),
-    TokenIcon("DME 1 decimal point", 28, 10, 2, DmeElemDecimalPoint, kTokenDme1Nm),
-    TokenIcon("DME 1 units", 20, 0, 12, DmeElemUnits, kTokenDme1Nm),
-    TokenIcon("DME 1 tens", 10, 0, 12, DmeElemTens, kTokenDme1Nm),
-    TokenIcon("DME 1 hundreds", 0, 0, 12, DmeElemHundreds, kTokenDme1Nm),
-    TokenIcon("DME 2 tenths", 75, 0, 12, DmeElemTenths, kTokenDme2Nm),
-    TokenIcon("DME 2 decimal point", 73, 10, 2, DmeElemDecimalPoint, kTokenDme2Nm),
-    TokenIcon("DME 2 units", 65, 0, 12, DmeElemUnits, kTokenDme2Nm),
-    TokenIcon("DME 2 tens", 55, 0, 12, DmeElemTens, kTokenDme2Nm),
-    TokenIcon("DME 2 hundreds", 45, 0, 12, DmeElemHundreds, kTokenDme2Nm),
+    TokenIcon("DME 1 tenths", 30, 0, 12, DmeElemTenths, Token::Dme1Nm),
+    TokenIcon("DME 1 decimal point", 28, 10, 2, DmeElemDecimalPoint, Token::Dme1Nm),
+    TokenIcon("DME 1 units", 20, 0, 12, DmeElemUnits, Token::Dme1Nm),
+    TokenIcon("DME 1 tens", 10, 0, 12, DmeElemTens, Token::Dme1Nm),
+    TokenIcon("DME 1 hundreds", 0, 0, 12, DmeElemHundreds, Token::Dme1Nm),
+    TokenIcon("DME 2 tenths", 75, 0, 12, DmeElemTenths, Token::Dme2Nm),
+    TokenIcon("DME 2 decimal point", 73, 10, 2, DmeElemDecimalPoint, Token::Dme2Nm),
+    TokenIcon("DME 2 units", 65, 0, 12, DmeElemUnits, Token::Dme2Nm),
+    TokenIcon("DME 2 tens", 55, 0, 12, DmeElemTens, Token::Dme2Nm),
+    TokenIcon("DME 2 hundreds", 45, 0, 12, DmeElemHundreds, Token::Dme2Nm),
 });
 
 bool Powered() { return IsPanelPowered() != 0; }
@@ -113,9 +100,12 @@ double Finite(double degrees, double resting) { return std::isfinite(degrees) ? 
 
 // ---- Standby Attitude ----
 
-double Attitude(uint32_t token) {
+// The sphere moves only above a ground speed, as the PFD's attitude does;
+// below it the sphere rests level.
+double Attitude(Token token) {
   const double value = ReadToken(token);
-  return ReadToken(Token::GroundSpeedMps) > kAttitudeMinGroundSpeedMps && std::isfinite(value) ? value : 0.0;
+  const bool moving = ReadToken(Token::GroundSpeedMps) > pfd::kAttitudeLevelBelowGroundSpeedMps;
+  return moving && std::isfinite(value) ? value : 0.0;
 }
 
 // ---- Standby Combi ----
@@ -140,18 +130,18 @@ double Drum(double altitudeFt, uint64_t modulus, uint64_t placeValue, uint64_t t
 
 bool HeadingValid() { return Powered() && IsIrsHeadingValid() != 0; }
 
-double Pointer(const CSwitch& selector, uint32_t radialToken, uint32_t flagsToken) {
+double Pointer(const CSwitch& selector, Token radialToken, Token flagsToken) {
   if (!HeadingValid()) return 0.0;
   switch (GetSwitch(&selector)) {
     case kRdiVor: {
       const auto flags = static_cast<uint32_t>(TruncateSaturated<int64_t>(ReadToken(flagsToken)));
       if ((flags & kVorSignalBit) == 0) return 0.0;
-      double angle = ReadToken(radialToken) / kRadialUnitsPerDeg - (ReadToken(kTokenRdiHeadingDeg) + kUp);
+      double angle = ReadScaledToken(radialToken) - (ReadToken(Token::MagneticHeadingDeg) + kUp);
       if (angle < 0.0) angle += 360.0;
       return angle;
     }
     case kRdiAdf:
-      return ReadToken(kTokenAdfBearingDeg) + kUp;
+      return ReadToken(Token::AdfBearingDeg) + kUp;
     default:
       return 0.0;
   }
@@ -198,9 +188,9 @@ void StandbyAttitudeGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId,
   if (serviceId == platform::kServicePreDraw) Relight(gauge, kStandbyAttitudeRelight, IsCplPanelLightOn2() != 0);
 }
 
-double StandbyAttitudeElemSpherePitch(ELEMENT_HEADER*) { return Attitude(kTokenPitchDeg); }
-double StandbyAttitudeElemSphereBank(ELEMENT_HEADER*) { return Attitude(kTokenBankDeg); }
-double StandbyAttitudeElemBankPointer(ELEMENT_HEADER*) { return Attitude(kTokenBankDeg); }
+double StandbyAttitudeElemSpherePitch(ELEMENT_HEADER*) { return Attitude(Token::PitchDeg); }
+double StandbyAttitudeElemSphereBank(ELEMENT_HEADER*) { return Attitude(Token::BankDeg); }
+double StandbyAttitudeElemBankPointer(ELEMENT_HEADER*) { return Attitude(Token::BankDeg); }
 double StandbyAttitudeElemPowerFlag(ELEMENT_HEADER*) { return Powered() ? 0.0 : 1.0; }
 
 // ---- Standby Combi ----
@@ -257,13 +247,13 @@ void RdiGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) 
 }
 
 double RdiElemCompassCard(ELEMENT_HEADER*) {
-  return HeadingValid() ? Finite(ReadToken(kTokenRdiHeadingDeg), 0.0) : 0.0;
+  return HeadingValid() ? Finite(ReadToken(Token::MagneticHeadingDeg), 0.0) : 0.0;
 }
 double RdiElemDoublePointer(ELEMENT_HEADER*) {
-  return Finite(Pointer(g_rdiSwitchRight, kTokenVor2Radial, kTokenVor2Flags), 0.0);
+  return Finite(Pointer(g_rdiSwitchRight, Token::Vor2Radial, Token::Nav2Flags), 0.0);
 }
 double RdiElemSinglePointer(ELEMENT_HEADER*) {
-  return Finite(Pointer(g_rdiSwitchLeft, kTokenVor1Radial, kTokenVor1Flags), 0.0);
+  return Finite(Pointer(g_rdiSwitchLeft, Token::Vor1Radial, Token::Nav1Flags), 0.0);
 }
 double RdiElemOffFlag(ELEMENT_HEADER*) { return HeadingValid() ? 1.0 : 0.0; }
 double RdiElemRightKnob(ELEMENT_HEADER*) { return GetSwitch(&g_rdiSwitchRight) == kRdiVor ? 0.0 : 1.0; }

@@ -15,7 +15,7 @@ namespace halcyon {
 void StandbyAttitudeGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t extra);
 platform::ELEMENT_HEADER* StandbyAttitudeElements();
 // The sphere's pitch shift and its rotation, and the bank pointer: the
-// attitude above 10 m/s ground speed (token 832), else level.
+// attitude above 10 m/s ground speed, else level.
 double StandbyAttitudeElemSpherePitch(platform::ELEMENT_HEADER* element);
 double StandbyAttitudeElemSphereBank(platform::ELEMENT_HEADER* element);
 double StandbyAttitudeElemBankPointer(platform::ELEMENT_HEADER* element);

@@ -36,24 +36,19 @@ constexpr int64_t kTens = 10;
 constexpr int64_t kHundreds = 100;
 constexpr int64_t kThousands = 1000;
 
-// The engine variables of the panel (engine 2: plus 35) and their scales.
-constexpr uint32_t kTokenEngine1A = 147;
-constexpr uint32_t kTokenEngine1B = 149;
-constexpr uint32_t kTokenEngine1C = 151;
-constexpr uint32_t kTokenEngine2A = 182;
-constexpr uint32_t kTokenEngine2B = 184;
-constexpr uint32_t kTokenEngine2C = 186;
-constexpr double kScaleA = 117.03;
-constexpr double kScaleB = 1024.0;
-constexpr double kScaleC = 862.32;
+// The scales of the engine variables the panel shows, alike for both engines.
+constexpr double kScaleA = TokenScale(Token::Engine1OilTemperature);
+constexpr double kScaleB = TokenScale(Token::Engine1OilQuantity);
+constexpr double kScaleC = TokenScale(Token::Engine1HydraulicQuantity);
+static_assert(kScaleA == TokenScale(Token::Engine2OilTemperature) && kScaleB == TokenScale(Token::Engine2OilQuantity) &&
+              kScaleC == TokenScale(Token::Engine2HydraulicQuantity));
 constexpr double kHighLampA = 135.0;
 constexpr double kHigherLampA = 165.0;
 constexpr double kLowLampC = 4.25;
 constexpr double kLowSdp = 35.0;
 constexpr double kLowerSdp = 40.0;
-// The two bars and the lamps beside them: the bar variables run 0..16384.
-constexpr uint32_t kTokenLeftBar = 329;
-constexpr uint32_t kTokenRightBar = 330;
+// The two bars and the lamps beside them: the bar variables (the flap
+// positions) run 0..16384.
 constexpr double kBarLamp = 9800.0;
 constexpr double kBarKnee = 11468.8;
 constexpr double kBarFull = 16384.0;
@@ -141,14 +136,14 @@ double DigitC(ELEMENT_HEADER* element) {
   return ScaledTokenDigit<kPlace, false>(element, kScaleC);
 }
 
-template <uint32_t kToken, bool kHigher>
+template <Token kToken, bool kHigher>
 double HighLampA(ELEMENT_HEADER*) {
-  return Segment(ReadToken(kToken) / kScaleA > (kHigher ? kHigherLampA : kHighLampA));
+  return Segment(ReadScaledToken(kToken) > (kHigher ? kHigherLampA : kHighLampA));
 }
 
-template <uint32_t kToken>
+template <Token kToken>
 double LowLampC(ELEMENT_HEADER*) {
-  return Segment(ReadToken(kToken) / kScaleC < kLowLampC);
+  return Segment(ReadScaledToken(kToken) < kLowLampC);
 }
 
 // Hydraulic pressure in hundreds of psi: the hundreds digit, and the
@@ -171,53 +166,53 @@ double Bar(ELEMENT_HEADER* element) {
 }
 
 constexpr ELEMENT_HEADER Digit(const char* name, int32_t x, int32_t y, platform::ElementCallback callback,
-                               uint32_t token = 0) {
-  return {.kind = platform::ElementKind::Icon, .x = x, .y = y, .callback = callback, .name = name, .token = token,
-          .frameCount = kDigitFrames};
+                               Token token = kNoToken) {
+  return {.kind = platform::ElementKind::Icon, .x = x, .y = y, .callback = callback, .name = name,
+          .token = TokenNumber(token), .frameCount = kDigitFrames};
 }
 
-constexpr ELEMENT_HEADER BarElement(const char* name, int32_t x, uint32_t token) {
+constexpr ELEMENT_HEADER BarElement(const char* name, int32_t x, Token token) {
   return {.kind = platform::ElementKind::MovingImage, .x = x, .y = 209, .callback = Bar, .name = name,
-          .token = token, .minValue = 0.0, .maxValue = kBarFull};
+          .token = TokenNumber(token), .minValue = 0.0, .maxValue = kBarFull};
 }
 
 constinit ElementChain g_elements({
     StaticImage("panel"),
     StaticImage("lit face"),
-    BarElement("right bar", 45, kTokenRightBar),
-    BarElement("left bar", 20, kTokenLeftBar),
+    BarElement("right bar", 45, Token::FlapPositionRight),
+    BarElement("left bar", 20, Token::FlapPosition),
     Icon("bar high lamp", 76, 259, 2,
-         [](ELEMENT_HEADER*) { return Segment(ReadToken(kTokenLeftBar) > kBarLamp); }),
+         [](ELEMENT_HEADER*) { return Segment(ReadToken(Token::FlapPosition) > kBarLamp); }),
     Icon("auto slat lamp", 76, 248, 2, [](ELEMENT_HEADER*) { return Segment(IsAutoSlatLampLit()); }),
     Icon("auto slat lamp", 76, 236, 2, [](ELEMENT_HEADER*) { return Segment(IsAutoSlatLampLit()); }),
     Icon("flap lamp", 76, 224, 2,
-         [](ELEMENT_HEADER*) { return Segment(GetFlapPosition() >= 1 && ReadToken(kTokenLeftBar) < kBarLamp); }),
-    Digit("right C tens", 65, 186, DigitC<kTens>, kTokenEngine2C),
-    Digit("right C units", 74, 186, DigitC<kUnits>, kTokenEngine2C),
-    Digit("left C tens", 24, 186, DigitC<kTens>, kTokenEngine1C),
-    Digit("left C units", 33, 186, DigitC<kUnits>, kTokenEngine1C),
-    Icon("right C low", 67, 177, 2, LowLampC<kTokenEngine2C>),
-    Icon("left C low", 30, 177, 2, LowLampC<kTokenEngine1C>),
+         [](ELEMENT_HEADER*) { return Segment(GetFlapPosition() >= 1 && ReadToken(Token::FlapPosition) < kBarLamp); }),
+    Digit("right C tens", 65, 186, DigitC<kTens>, Token::Engine2HydraulicQuantity),
+    Digit("right C units", 74, 186, DigitC<kUnits>, Token::Engine2HydraulicQuantity),
+    Digit("left C tens", 24, 186, DigitC<kTens>, Token::Engine1HydraulicQuantity),
+    Digit("left C units", 33, 186, DigitC<kUnits>, Token::Engine1HydraulicQuantity),
+    Icon("right C low", 67, 177, 2, LowLampC<Token::Engine2HydraulicQuantity>),
+    Icon("left C low", 30, 177, 2, LowLampC<Token::Engine1HydraulicQuantity>),
     Digit("right hydraulic thousands", 65, 161, Hydraulic<2, kThousands>),
     Digit("right hydraulic hundreds", 74, 161, Hydraulic<2, kHundreds>),
     Digit("left hydraulic thousands", 24, 161, Hydraulic<1, kThousands>),
     Digit("left hydraulic hundreds", 33, 161, Hydraulic<1, kHundreds>),
-    Digit("right B tens", 65, 126, DigitB<kTens>, kTokenEngine2B),
-    Digit("right B units", 74, 126, DigitB<kUnits>, kTokenEngine2B),
-    Digit("left B tens", 23, 126, DigitB<kTens>, kTokenEngine1B),
-    Digit("left B units", 32, 126, DigitB<kUnits>, kTokenEngine1B),
+    Digit("right B tens", 65, 126, DigitB<kTens>, Token::Engine2OilQuantity),
+    Digit("right B units", 74, 126, DigitB<kUnits>, Token::Engine2OilQuantity),
+    Digit("left B tens", 23, 126, DigitB<kTens>, Token::Engine1OilQuantity),
+    Digit("left B units", 32, 126, DigitB<kUnits>, Token::Engine1OilQuantity),
     // Crossed as the panel is wired: the left digits show engine 2's variable
     // and the right digits engine 1's, while the lamps above them do not.
-    Digit("left A hundreds", 15, 99, DigitA<kHundreds>, kTokenEngine2A),
-    Digit("left A tens", 24, 99, DigitA<kTens>, kTokenEngine2A),
-    Digit("left A units", 33, 99, DigitA<kUnits>, kTokenEngine2A),
-    Digit("right A hundreds", 57, 99, DigitA<kHundreds>, kTokenEngine1A),
-    Digit("right A tens", 66, 99, DigitA<kTens>, kTokenEngine1A),
-    Digit("right A units", 75, 99, DigitA<kUnits>, kTokenEngine1A),
-    Icon("right A higher", 67, 89, 2, HighLampA<kTokenEngine2A, true>),
-    Icon("left A higher", 30, 89, 2, HighLampA<kTokenEngine1A, true>),
-    Icon("right A high", 78, 89, 2, HighLampA<kTokenEngine2A, false>),
-    Icon("left A high", 20, 89, 2, HighLampA<kTokenEngine1A, false>),
+    Digit("left A hundreds", 15, 99, DigitA<kHundreds>, Token::Engine2OilTemperature),
+    Digit("left A tens", 24, 99, DigitA<kTens>, Token::Engine2OilTemperature),
+    Digit("left A units", 33, 99, DigitA<kUnits>, Token::Engine2OilTemperature),
+    Digit("right A hundreds", 57, 99, DigitA<kHundreds>, Token::Engine1OilTemperature),
+    Digit("right A tens", 66, 99, DigitA<kTens>, Token::Engine1OilTemperature),
+    Digit("right A units", 75, 99, DigitA<kUnits>, Token::Engine1OilTemperature),
+    Icon("right A higher", 67, 89, 2, HighLampA<Token::Engine2OilTemperature, true>),
+    Icon("left A higher", 30, 89, 2, HighLampA<Token::Engine1OilTemperature, true>),
+    Icon("right A high", 78, 89, 2, HighLampA<Token::Engine2OilTemperature, false>),
+    Icon("left A high", 20, 89, 2, HighLampA<Token::Engine1OilTemperature, false>),
     Digit("right SDP tens", 65, 72, SdpValue<2, kTens>),
     Digit("right SDP units", 74, 72, SdpValue<2, kUnits>),
     Digit("left SDP tens", 23, 72, SdpValue<1, kTens>),

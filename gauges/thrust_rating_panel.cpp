@@ -48,9 +48,8 @@ int32_t RatingButton(int32_t mode, SoundId sound) {
   return 1;
 }
 
-// The ball: the simulator's slip variable (token 69) as it comes, scaled to
+// The ball: the simulator's slip variable as it comes, scaled to
 // the slider's pixels.
-constexpr uint32_t kTokenSlip = 69;
 constexpr double kSlipPixelsPerUnit = 0.11;
 constexpr uint32_t kSlipRelitEnd = 3;
 
@@ -58,7 +57,7 @@ constinit ElementChain g_slipElements({
     StaticImage("tube", 0, 0, kLit),
     ELEMENT_HEADER{.kind = platform::ElementKind::Slider, .x = 14, .y = 0, .imageFlags = kLit,
                    .callback = [](ELEMENT_HEADER* ball) { return ball->tokenValue * kSlipPixelsPerUnit; },
-                   .name = "ball", .token = kTokenSlip},
+                   .name = "ball", .token = TokenNumber(Token::Slip)},
     StaticImage("cover", 11, 0, kLit),
 });
 

@@ -12,15 +12,13 @@
 namespace halcyon {
 namespace {
 
-constexpr double kMachTokenScale = 20480.0;
-
 // A discharged bottle (its record at 41) is empty, any other is full.
 double AgentPercent(const CSwitch& bottle) { return GetSwitch(&bottle) == kSwitchOn ? 0.0 : 100.0; }
 
 }  // namespace
 
 double AirspeedTooltipIas() { return ReadToken(Token::IndicatedAirspeedKt); }
-double AirspeedTooltipMach() { return ReadToken(Token::Mach) / kMachTokenScale; }
+double AirspeedTooltipMach() { return ReadMach(); }
 double AltimeterTooltipAltitude() { return ReadToken(Token::AltitudeFt); }
 double AltimeterTooltipMillibar() { return ReadToken(Token::AltimeterMb); }
 double AltimeterTooltipInHg() { return ReadToken(Token::AltimeterInHg); }

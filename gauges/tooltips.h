@@ -4,23 +4,23 @@
 
 namespace halcyon {
 
-double AirspeedTooltipIas();              // knots, token 61
-double AirspeedTooltipMach();             // token 64 / 20480
-double AltimeterTooltipAltitude();        // feet, token 74
-double AltimeterTooltipMillibar();        // token 75
-double AltimeterTooltipInHg();            // token 76
+double AirspeedTooltipIas();              // knots
+double AirspeedTooltipMach();             // Mach
+double AltimeterTooltipAltitude();        // feet
+double AltimeterTooltipMillibar();        // millibars
+double AltimeterTooltipInHg();            // inches of mercury
 double BrakeTemperatureTooltipTemperature();
 double CabinClimbTooltipRate();           // feet a minute
 double CabinPressureIndicatorTooltipAltitude();       // feet
 double CabinPressureIndicatorTooltipDiffPressure();   // psi
-double ClockTooltipHour();                // token 3
-double ClockTooltipMinute();              // token 4
+double ClockTooltipHour();                // hours
+double ClockTooltipMinute();              // minutes
 double EngineFireTooltipAgent1();         // percent left in bottle 1
 double EngineFireTooltipAgent2();         // percent left in bottle 2
-double StandbyCombiTooltipAirspeed();     // knots, token 61
-double StandbyCombiTooltipAltitude();     // feet, token 74
-double StandbyCombiTooltipInHg();         // token 76
-double StandbyCombiTooltipMillibar();     // token 75
+double StandbyCombiTooltipAirspeed();     // knots
+double StandbyCombiTooltipAltitude();     // feet
+double StandbyCombiTooltipInHg();         // inches of mercury
+double StandbyCombiTooltipMillibar();     // millibars
 double TasSatTooltipSat();
 double TasSatTooltipTas();                // knots
 double TasSatTooltipTat();

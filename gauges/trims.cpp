@@ -25,9 +25,6 @@ namespace {
 using platform::ELEMENT_HEADER;
 using platform::PixelPoint;
 
-constexpr uint32_t kTokenElevatorTrimRad = 783;
-constexpr uint32_t kTokenAileronTrimRad = 785;
-constexpr uint32_t kTokenRudderTrimRad = 787;
 constexpr uint32_t kKeyEventTrimHandleClick = 65791;
 constexpr uint32_t kKeyEventAileronTrimLeft = 66276;
 constexpr uint32_t kKeyEventAileronTrimRight = 66277;
@@ -135,7 +132,7 @@ constinit ElementChain g_longitudeTrimElements({
          }),
     BoundTo(Icon("stabilizer scale", 152, 112, 35,
                  [](ELEMENT_HEADER* e) { return StabilizerScaleFrame(e->tokenValue); }),
-            kTokenElevatorTrimRad),
+            Token::ElevatorTrimRad),
     StaticImage("click areas"),
 });
 
@@ -150,7 +147,7 @@ constinit ElementChain g_rudderTrimElements({
     StaticImage("dial"),
     Needle("rudder trim",
            [](ELEMENT_HEADER* e) { return std::clamp(SaneTrim(e->tokenValue), -kRudderTrimEndRad, kRudderTrimEndRad); },
-           99, 123, 0, kRudderTrimScale, kTokenRudderTrimRad),
+           99, 123, 0, kRudderTrimScale, Token::RudderTrimRad),
     Icon("trim knob", 37, 59, 6, [](ELEMENT_HEADER*) { return KnobFrame(g_rudderTrimKnob); }),
     StaticImage("click areas", 37, 49),
 });
@@ -158,7 +155,7 @@ constinit ElementChain g_rudderTrimElements({
 constinit ElementChain g_aileronTrimElements({
     StaticImage("dial"),
     Slider("aileron trim", 59, 1, [](ELEMENT_HEADER* e) { return SaneTrim(e->tokenValue) * kAileronSlideX; },
-           [](ELEMENT_HEADER* e) { return AileronTrimSliderY(SaneTrim(e->tokenValue)); }, kTokenAileronTrimRad),
+           [](ELEMENT_HEADER* e) { return AileronTrimSliderY(SaneTrim(e->tokenValue)); }, Token::AileronTrimRad),
     Icon("trim knob", 3, 77, 6, [](ELEMENT_HEADER*) { return KnobFrame(g_aileronTrimKnob); }),
     StaticImage("click areas", 2, 45),
 });

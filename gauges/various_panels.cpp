@@ -2,7 +2,7 @@
 // the records of sections "VARIOUS" and "COCKPIT LIGHTS"; the stall,
 // maximum-speed and GPWS tests queue their voices, and the stall tests turn
 // on the VARIOUS test switch that the warning lamps read. Reads panel power,
-// the lamp test and the simulator's token 620 (the key-event button's lamp).
+// the lamp test and the simulator's key-event button lamp.
 #include "gauges/various_panels.h"
 
 #include "core/panel_services.h"
@@ -26,7 +26,6 @@ constexpr VoiceMessageId kVoiceStallTest = 10;
 constexpr VoiceMessageId kVoiceGpwsTestFirst = 24;
 constexpr VoiceMessageId kVoiceGpwsTestSecond = 18;
 constexpr uint32_t kKeyEventButton = 66376;
-constexpr uint32_t kTokenKeyEventLamp = 620;
 constexpr int32_t kAntiSkidOff = 120;
 constexpr int32_t kMachTrimCompOther = 49;
 constexpr int32_t kSyncLeft = 70;
@@ -95,7 +94,7 @@ double StallTest() {
 constinit ElementChain g_variousElements({
     StaticImage("panel"),
     StaticImage("panel light"),
-    Icon("key-event lamp", 339, 3, 2, [](ELEMENT_HEADER*) { return PoweredNeedle(true, ReadToken(kTokenKeyEventLamp), 0.0, 0.0, 1.0); }),
+    Icon("key-event lamp", 339, 3, 2, [](ELEMENT_HEADER*) { return PoweredNeedle(true, ReadToken(Token::KeyEventLamp), 0.0, 0.0, 1.0); }),
     Icon("Mach trim compensator", 286, 51, 2, [](ELEMENT_HEADER*) { return Frame(At(g_machTrimCompSwitch, kMachTrimCompOther)); }),
     Icon("max speed warning test", 283, 3, 3, [](ELEMENT_HEADER*) { return MaxSpeedTest(); }),
     Icon("stall test", 215, 8, 3, [](ELEMENT_HEADER*) { return StallTest(); }),

@@ -2,7 +2,7 @@
 // in the lamp test, else lit while its condition holds. Reads the warning
 // lights, the autobrake's ABS lamp, the Various panel's test switch and GPWS
 // switch, the fire test, the ART state, the GPWS lamps and the radio
-// altitude (token 614); the buttons clear the master lamps, turn off the
+// altitude; the buttons clear the master lamps, turn off the
 // stick pusher lamp, hold the ABS test, run the lamp test and the GPWS test,
 // and inhibit the below-glide-slope alert.
 #include "gauges/warning_lamps.h"

@@ -31,16 +31,7 @@ constexpr const wchar_t* kPfdSection = L"EFIS PFD";
 constexpr double kBrightnessStep = 0.01;
 constexpr double kSpeedErrorLimitKt = 10.0;
 constexpr double kMachErrorToKt = 200.0;
-constexpr double kMachTokenScale = 20480.0;
 constexpr uint32_t kStationCodeBadBit = 8;
-
-// Tokens of the NAV receivers and the simulator's own autopilot speeds.
-constexpr uint32_t kTokenNav1StationCode = 46;
-constexpr uint32_t kTokenNav2StationCode = 55;
-constexpr uint32_t kTokenApAirspeedHold = 115;
-constexpr uint32_t kTokenApAirspeedTargetKt = 116;
-constexpr uint32_t kTokenApMachHold = 117;
-constexpr uint32_t kTokenApMachTarget = 118;
 
 double g_ndBrightness = 0.0;
 double g_pfdBrightness = 0.0;
@@ -106,7 +97,7 @@ double GetNdBrightness() { return g_ndBrightness; }
 void UpdateNdBrightness() { RampBrightness(g_ndBrightness, GetEfisDimmer(kDimmerNd)); }
 
 uint32_t ActiveNavHasValidSignal() {
-  const uint32_t token = IsNavUnit1Active() == 0 ? kTokenNav1StationCode : kTokenNav2StationCode;
+  const Token token = IsNavUnit1Active() == 0 ? Token::Nav1Code : Token::Nav2Code;
   const uint32_t flags = static_cast<uint32_t>(static_cast<int64_t>(ReadToken(token)));
   return flags != 0 && (flags & kStationCodeBadBit) == 0 ? 1 : 0;
 }
@@ -130,12 +121,12 @@ double GetPfdBrightness() { return g_pfdBrightness; }
 void UpdatePfdBrightness() { RampBrightness(g_pfdBrightness, GetEfisDimmer(kDimmerPfd)); }
 
 double GetSpeedTargetError() {
-  const double apIasTargetKt = ReadToken(kTokenApAirspeedTargetKt);
-  const double apIasHold = ReadToken(kTokenApAirspeedHold);
+  const double apIasTargetKt = ReadToken(Token::AutopilotAirspeedKt);
+  const double apIasHold = ReadToken(Token::AutopilotAirspeedHold);
   const double iasKt = ReadToken(Token::IndicatedAirspeedKt);
-  const double apMachTarget = ReadToken(kTokenApMachTarget);
-  const double apMachHold = ReadToken(kTokenApMachHold);
-  const double mach = ReadToken(Token::Mach) / kMachTokenScale;
+  const double apMachTarget = ReadToken(Token::AutopilotMach);
+  const double apMachHold = ReadToken(Token::AutopilotMachHold);
+  const double mach = ReadMach();
   double errorKt = 0.0;
   const int32_t pitchMode = GetDfgsPitchMode();
   if (apMachHold != 0.0) {

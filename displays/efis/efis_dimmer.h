@@ -2,7 +2,7 @@
 // SWITCHING]), the PFD, ND and weather-picture dimmers ([EFIS DIMMER]), the
 // EFIS test button and the radio decision height with its alert flag, which
 // arms 100 ft above the decision height and drops below it or on the ground.
-// Reads the radio height (token 614) and the on-ground flag (token 60).
+// Reads the radio height and the on-ground flag.
 #pragma once
 
 #include <cstdint>

@@ -43,29 +43,6 @@ constexpr float kArcRadius = 210.0f;
 constexpr double kAltitudeBoxBelowFt = 10000.0;
 constexpr double kSelectedHeadingIndex = 3;
 
-// Token variables the ND reads (course, deviation and station words by receiver).
-enum NdToken : uint32_t {
-  kDme1Nm = 31,
-  kDme2Nm = 35,
-  kAdfBearing = 39,
-  kNav1Deviation = 40,
-  kGlideSlope = 41,
-  kGlideSlopeFlags = 42,
-  kNav1ToFrom = 43,
-  kNav1Course = 45,
-  kNav1Flags = 46,
-  kNav2Deviation = 50,
-  kNav2ToFrom = 52,
-  kNav2Course = 54,
-  kNav2Flags = 55,
-  kAltitudeFt = 74,
-  kMagneticHeading = 81,
-  kMagVar = 82,
-  kTrueHeading = 86,
-  kWindSpeed = 343,
-  kWindDirection = 344,
-};
-
 constexpr double kNoDme = -1.0;
 constexpr uint32_t kStationLocalizer = 0x80;
 constexpr uint32_t kStationGlideSlope = 0x40;
@@ -322,14 +299,14 @@ void NdPainter::ReadInputs() {
   headingGood_ = IsIrsHeadingValid() != 0 && !test;
   navGood_ = IsIrsNavValid() != 0 && !test;
   nav2_ = IsNavUnit1Active() != 0;
-  trueHeading_ = ReadToken(kTrueHeading);
-  altitude_ = ReadToken(kAltitudeFt);
+  trueHeading_ = ReadToken(Token::HeadingDeg);
+  altitude_ = ReadToken(Token::AltitudeFt);
   track_ = GetGroundTrack();
   const bool trueRef = GetMagTrueMode() == 1;
   if (mode_ == kEfisModeMap || mode_ == kEfisModePlan) {
-    reference_ = trueRef ? track_ : track_ - ReadToken(kMagVar);
+    reference_ = trueRef ? track_ : track_ - ReadToken(Token::MagneticVariationDeg);
   } else {
-    reference_ = trueRef ? trueHeading_ : ReadToken(kMagneticHeading);
+    reference_ = trueRef ? trueHeading_ : ReadToken(Token::MagneticHeadingDeg);
   }
 }
 
@@ -407,13 +384,13 @@ void NdPainter::DrawRoseMode() {
   Use(kRoseCentre);
   for (const Line& l : kRoseMarks) c_.DrawLine(pens_.white, l.from, l.to);
   // The ADF legend.
-  if (navGood_ && headingGood_ && ReadToken(kAdfBearing) != 90.0) {
+  if (navGood_ && headingGood_ && ReadToken(Token::AdfBearingDeg) != 90.0) {
     Text(L"ADF1", 4, kFontData, {-146, 88}, gfx::Align::Near, palette_.white);
     const gfx::PointF head[] = {{-92, 92}, {-95, 96}, {-89, 96}};
     Outline(c_, pens_.blue, head);
     c_.DrawLine(pens_.blue, {-92, 96}, {-92, 102});
   }
-  const auto flags = static_cast<uint32_t>(ReadToken(kNav1Flags));
+  const auto flags = static_cast<uint32_t>(ReadToken(Token::Nav1Code));
   if (navGood_ && !nav2_ && (flags & kStationNoSignal) == 0 && (flags & kStationLocalizer) != 0) {
     c_.Mark("glideslope");
     DrawGlideSlope(0.0f);
@@ -490,7 +467,7 @@ void NdPainter::DrawReadouts() {
     const Field f = FormatInt(L"%03d", Degrees(selected));
     Text(f.text, 3, kFontLabel, {-115, -132}, gfx::Align::Near, palette_.white);
   }
-  const double course = ReadToken(nav2_ ? kNav2Course : kNav1Course);
+  const double course = ReadToken(nav2_ ? Token::Nav2CourseDeg : Token::Nav1CourseDeg);
   if (course != g_rememberedCourse) {
     SetSwitch(&g_ndCourseTimer, kReadoutShown);
     g_rememberedCourse = course;
@@ -517,8 +494,8 @@ void NdPainter::DrawReadouts() {
 void NdPainter::DrawDmeBlocks() {
   if (!headingGood_) return;
   Use(kTopLeft);
-  const double dme1 = ReadToken(kDme1Nm);
-  const double dme2 = ReadToken(kDme2Nm);
+  const double dme1 = ReadToken(Token::Dme1Nm);
+  const double dme2 = ReadToken(Token::Dme2Nm);
   const Field d1 = dme1 == kNoDme ? Field{L"- - -"} : Format(L"%-5.1f", dme1);
   const Field d2 = dme2 == kNoDme ? Field{L"- - -"} : Format(L"%5.1f", dme2);
   Text(d1.text, 5, kFontData, {3, -4}, gfx::Align::Near, palette_.white);
@@ -562,7 +539,7 @@ void NdPainter::DrawPathScale() {
 // Course pointer, dots, TO/FROM and deviation bar in the frame turned to the course.
 void NdPainter::DrawCourseFrame(const gfx::PointF* arrow, float tailY, float lineEnd, float lineStart, float dotsY,
                                 const gfx::PointF* toFrom, float barY, float barHeight) {
-  const double course = ReadToken(nav2_ ? kNav2Course : kNav1Course);
+  const double course = ReadToken(nav2_ ? Token::Nav2CourseDeg : Token::Nav1CourseDeg);
   const gfx::PointF centre = mode_ == kEfisModeRose ? kRoseCentre : kArcCentre;
   const double turn = course - reference_;
   const bool signal = ActiveNavHasValidSignal() != 0;
@@ -574,13 +551,13 @@ void NdPainter::DrawCourseFrame(const gfx::PointF* arrow, float tailY, float lin
   if (signal) {
     for (float x : kDeviationDotsX) c_.DrawEllipse(pens_.white, Dot(x, dotsY));
   }
-  const auto toFromFlag = static_cast<int32_t>(ReadToken(nav2_ ? kNav2ToFrom : kNav1ToFrom));
+  const auto toFromFlag = static_cast<int32_t>(ReadToken(nav2_ ? Token::Nav2ToFrom : Token::Nav1ToFrom));
   if (toFromFlag != 0) {
     if (toFromFlag == kToFromFrom) Use(centre, turn + 180.0);
     c_.DrawPolygon(pens_.white, toFrom, 3);
   }
   if (signal) {
-    const double deviation = ReadToken(nav2_ ? kNav2Deviation : kNav1Deviation);
+    const double deviation = ReadToken(nav2_ ? Token::Nav2CourseNeedle : Token::CourseNeedle);
     c_.SetTransform(Frame(centre, turn).Translate(deviation * kDeviationUnits, 0.0));
     c_.FillRectangle(palette_.magenta, {-2, barY, 4, barHeight});
   }
@@ -589,7 +566,7 @@ void NdPainter::DrawCourseFrame(const gfx::PointF* arrow, float tailY, float lin
 void NdPainter::DrawAdfNeedle(const AdfPiece* pieces, size_t count) {
   if (GetEfisAdf1() == 0) return;
   const gfx::PointF centre = mode_ == kEfisModeRose ? kRoseCentre : kArcCentre;
-  Use(centre, ReadToken(kAdfBearing));
+  Use(centre, ReadToken(Token::AdfBearingDeg));
   for (size_t i = 0; i < count; ++i) {
     const AdfPiece& p = pieces[i];
     const auto y0 = static_cast<float>(p.y0), y1 = static_cast<float>(p.y1);
@@ -608,10 +585,10 @@ void NdPainter::DrawRoseCourse() {
 }
 
 void NdPainter::DrawArcCourse() {
-  const auto flags = static_cast<uint32_t>(ReadToken(kNav1Flags));
+  const auto flags = static_cast<uint32_t>(ReadToken(Token::Nav1Code));
   if (!nav2_ && (flags & kStationGlideSlope) != 0) DrawGlideSlope(-84.0f);
   // The arc's pointer line runs from the compass to the arrow and from the tail out.
-  const double course = ReadToken(nav2_ ? kNav2Course : kNav1Course);
+  const double course = ReadToken(nav2_ ? Token::Nav2CourseDeg : Token::Nav1CourseDeg);
   Use(kArcCentre, course - reference_);
   c_.DrawLine(pens_.magenta, {0, -209}, {0, -106});
   c_.FillPolygon(palette_.magenta, kArcCourseArrow, 7);
@@ -621,13 +598,13 @@ void NdPainter::DrawArcCourse() {
   if (signal) {
     for (float x : kDeviationDotsX) c_.DrawEllipse(pens_.white, Dot(x, -3));
   }
-  const auto toFromFlag = static_cast<int32_t>(ReadToken(nav2_ ? kNav2ToFrom : kNav1ToFrom));
+  const auto toFromFlag = static_cast<int32_t>(ReadToken(nav2_ ? Token::Nav2ToFrom : Token::Nav1ToFrom));
   if (toFromFlag != 0) {
     if (toFromFlag == kToFromFrom) Use(kArcCentre, course - reference_ + 180.0);
     Outline(c_, pens_.white, kToFromArc);
   }
   if (signal) {
-    const double deviation = ReadToken(nav2_ ? kNav2Deviation : kNav1Deviation);
+    const double deviation = ReadToken(nav2_ ? Token::Nav2CourseNeedle : Token::CourseNeedle);
     c_.SetTransform(Frame(kArcCentre, course - reference_).Translate(deviation * kDeviationUnits, 0.0));
     c_.FillRectangle(palette_.magenta, {-2, -78, 4, 157});
   }
@@ -638,7 +615,7 @@ void NdPainter::DrawArcCourse() {
 // moves it up from the rose's middle to the arc's.
 void NdPainter::DrawGlideSlope(float offset) {
   Use(mode_ == kEfisModeRose ? kRoseCentre : kArcCentre);
-  if ((static_cast<uint32_t>(ReadToken(kGlideSlopeFlags)) & kGlideSlopeFail) != 0) {
+  if ((static_cast<uint32_t>(ReadToken(Token::Nav1Flags)) & kGlideSlopeFail) != 0) {
     for (size_t i = 0; i < std::size(kGlideSlopeFlag); ++i) {
       Text(kGlideSlopeFlag[i], 1, kFontFlag, {140, kGlideSlopeFlagY[i] + offset}, gfx::Align::Center, palette_.red);
     }
@@ -646,7 +623,7 @@ void NdPainter::DrawGlideSlope(float offset) {
   }
   c_.DrawLine(pens_.white, {133, offset}, {147, offset});
   for (float y : kGlideSlopeDotsY) c_.DrawEllipse(pens_.white, Dot(137, y + offset));
-  const auto y = static_cast<float>(ReadToken(kGlideSlope) * kGlideSlopeUnits - 3.0 + offset);
+  const auto y = static_cast<float>(ReadToken(Token::GlideSlopeNeedle) * kGlideSlopeUnits - 3.0 + offset);
   c_.DrawRectangle(pens_.magenta, {135, y, 12, 6});
 }
 
@@ -688,13 +665,13 @@ void NdPainter::DrawCommonLayers() {
 
 void NdPainter::DrawWind() {
   if (mode_ == kEfisModePlan || !(altitude_ > kAltitudeBoxBelowFt)) return;
-  const double direction = ReadToken(kWindDirection);
-  Use({20, 186}, 360.0 - reference_ + direction - ReadToken(kMagVar) + 180.0);
+  const double direction = ReadToken(Token::WindDirectionDeg);
+  Use({20, 186}, 360.0 - reference_ + direction - ReadToken(Token::MagneticVariationDeg) + 180.0);
   c_.DrawLine(pens_.white, {0, -5}, {0, 10});
   const gfx::PointF head[] = {{0, -10}, {-4, -4}, {4, -4}};
   Fill(c_, palette_.white, head);
   Use(kRoseCentre);
-  const Field f = FormatInt(L"%3d", Degrees(ReadToken(kWindSpeed) + 0.5));
+  const Field f = FormatInt(L"%3d", Degrees(ReadToken(Token::WindSpeedKt) + 0.5));
   Text(f.text, -1, kFontLabel, {-125, 70}, gfx::Align::Center, palette_.white);
 }
 
@@ -705,7 +682,7 @@ void NdPainter::DrawNavSource() {
   if (fgNav) {
     text = L"NAV  ";
   } else {
-    const auto word = static_cast<uint32_t>(ReadToken(nav2_ ? kNav2Flags : kNav1Flags));
+    const auto word = static_cast<uint32_t>(ReadToken(nav2_ ? Token::Nav2Code : Token::Nav1Code));
     if ((word & kStationLocalizer) != 0) {
       text = (word & kStationGlideSlope) != 0 ? L"ILS  " : L"LOC  ";
     } else if ((word & kStationTacan) != 0) {

@@ -45,12 +45,6 @@ constexpr uint32_t kCloseRangeIndexMax = 2;
 constexpr uint32_t kNavaidAirportChannel = 9;
 constexpr uint32_t kFixChannel = 0;
 
-constexpr uint32_t kTokenVerticalSpeed = 65;
-constexpr uint32_t kTokenAltitudeFt = 74;
-constexpr uint32_t kTokenMagVar = 82;
-constexpr uint32_t kTokenGroundSpeedMps = 832;
-constexpr double kVerticalSpeedScale = 1.3;  // token 65 / 1.3 = ft/min
-constexpr double kKnotsPerMps = 1.943844;
 constexpr uint32_t kAltitudePreselectIndex = 0;
 constexpr int32_t kAltPreselectArmed = 1;
 
@@ -358,9 +352,9 @@ void MapPainter::DrawAltitudeArc() {
   path_.Reset();
   path_.AddPolygon(kAltArcTriangle, static_cast<int>(std::size(kAltArcTriangle)));
   c_.SetClip(path_, gfx::ClipMode::Intersect);
-  const double groundSpeedKt = ReadToken(kTokenGroundSpeedMps) * kKnotsPerMps;
-  const double altitudeFt = ReadToken(kTokenAltitudeFt);
-  const double verticalSpeedFpm = ReadToken(kTokenVerticalSpeed) / kVerticalSpeedScale;
+  const double groundSpeedKt = ReadScaledToken(Token::GroundSpeedMps);
+  const double altitudeFt = ReadToken(Token::AltitudeFt);
+  const double verticalSpeedFpm = ReadVerticalSpeedFpm();
   const double toGoFt = GetDfgsSelectedValue(kAltitudePreselectIndex) - altitudeFt;
   const double distanceNm = toGoFt / verticalSpeedFpm * groundSpeedKt / 60.0;
   if (std::isfinite(distanceNm)) {
@@ -432,7 +426,7 @@ void MapPainter::DrawFixInfo() {
 }
 
 void MapPainter::DrawFixInfoRadials(int32_t n, gfx::PointF fix) {
-  const double variation = ReadToken(kTokenMagVar);
+  const double variation = ReadToken(Token::MagneticVariationDeg);
   for (uint32_t line = 1; line <= 4; ++line) {
     const double radial = g_fms.GetFixInfoLineValue(n, line);
     if (Unset(radial)) continue;

@@ -26,27 +26,7 @@ namespace halcyon::pfd {
 namespace {
 
 constexpr double kRadioHeightOffsetFt = 9.0;  // the antenna above the wheels
-constexpr double kLevelBelowGroundSpeedMps = 10.0;
 
-constexpr uint32_t kTokenPitch = 78;
-constexpr uint32_t kTokenBank = 80;
-constexpr uint32_t kTokenFdOn = 792;
-constexpr uint32_t kTokenFdPitch = 793;
-constexpr uint32_t kTokenFdBank = 794;
-constexpr uint32_t kTokenNav1Deviation = 40;
-constexpr uint32_t kTokenGlideslopeDeviation = 41;
-constexpr uint32_t kTokenGlideslopeFlags = 42;
-constexpr uint32_t kTokenNav1ToFrom = 43;
-constexpr uint32_t kTokenRisingRunway = 44;
-constexpr uint32_t kTokenNav1Course = 45;
-constexpr uint32_t kTokenNav1Station = 46;
-constexpr uint32_t kTokenNav2Deviation = 50;
-constexpr uint32_t kTokenNav2ToFrom = 52;
-constexpr uint32_t kTokenNav2Course = 54;
-constexpr uint32_t kTokenMagneticHeading = 81;
-constexpr uint32_t kTokenDme1 = 31;
-constexpr uint32_t kTokenDme2 = 35;
-constexpr uint32_t kTokenMarker = 354;
 constexpr int32_t kSelectedHeadingIndex = 3;
 
 // The CDU's MSG annunciator: a message waits in its scratchpad.
@@ -54,7 +34,7 @@ constexpr uint32_t kCduMessageAnnunciator = 2;
 // The third attitude source of the FDC's vertical-gyro selector.
 constexpr int32_t kVertGyroThird = 55;
 
-uint32_t FlagWord(uint32_t token) { return TruncateSaturated<uint32_t>(ReadToken(token)); }
+uint32_t FlagWord(Token token) { return TruncateSaturated<uint32_t>(ReadToken(token)); }
 
 constexpr gfx::Font FontOf(float sizePt) { return {"Century Gothic", sizePt, true}; }
 
@@ -136,20 +116,20 @@ Inputs ReadInputs() {
   in.powered = IsPowerState(kPowerNormal) != 0;
   const double groundSpeedMps = ReadToken(Token::GroundSpeedMps);
   in.groundSpeedMps = groundSpeedMps;
-  if (groundSpeedMps > kLevelBelowGroundSpeedMps) {
-    in.pitchDeg = ReadToken(kTokenPitch);
-    in.bankDeg = ReadToken(kTokenBank);
+  if (groundSpeedMps > kAttitudeLevelBelowGroundSpeedMps) {
+    in.pitchDeg = ReadToken(Token::PitchDeg);
+    in.bankDeg = ReadToken(Token::BankDeg);
   }
   in.radioHeightFt = ReadRadioAltitudeFt() - kRadioHeightOffsetFt;
-  in.fdOn = ReadToken(kTokenFdOn) != 0.0;
-  in.fdPitchDeg = ReadToken(kTokenFdPitch);
-  in.fdBankDeg = ReadToken(kTokenFdBank);
-  in.nav1DeviationDots = ReadToken(kTokenNav1Deviation);
-  in.glideslopeDeviation = ReadToken(kTokenGlideslopeDeviation);
-  in.glideslopeFlags = FlagWord(kTokenGlideslopeFlags);
-  in.nav1Station = FlagWord(kTokenNav1Station);
-  in.risingRunway = ReadToken(kTokenRisingRunway) != 0.0;
-  in.marker = TruncateSaturated<int32_t>(ReadToken(kTokenMarker));
+  in.fdOn = ReadToken(Token::FlightDirector) != 0.0;
+  in.fdPitchDeg = ReadToken(Token::FlightDirectorPitchDeg);
+  in.fdBankDeg = ReadToken(Token::FlightDirectorBankDeg);
+  in.nav1DeviationDots = ReadToken(Token::CourseNeedle);
+  in.glideslopeDeviation = ReadToken(Token::GlideSlopeNeedle);
+  in.glideslopeFlags = FlagWord(Token::Nav1Flags);
+  in.nav1Station = FlagWord(Token::Nav1Code);
+  in.risingRunway = ReadToken(Token::RisingRunway) != 0.0;
+  in.marker = TruncateSaturated<int32_t>(ReadToken(Token::MarkerBeacon));
   in.efisSource = GetSwitch(&g_efisSourceSwitch);
   in.vertGyro = GetSwitch(&g_verticalGyroSwitch);
   in.attitudeValid = IsIrsAttitudeValid() != 0;
@@ -166,14 +146,14 @@ Inputs ReadInputs() {
   in.fdVBar = GetOption(kOptionFdVBar) != 0;
   in.fdThickness = g_fdThickness;
   in.nav2Active = IsNavUnit1Active() != 0;
-  in.toFrom1 = ReadToken(kTokenNav1ToFrom);
-  in.toFrom2 = ReadToken(kTokenNav2ToFrom);
-  in.course1Deg = ReadToken(kTokenNav1Course);
-  in.course2Deg = ReadToken(kTokenNav2Course);
-  in.nav2DeviationDots = ReadToken(kTokenNav2Deviation);
-  in.headingMagDeg = ReadToken(kTokenMagneticHeading);
-  in.dme1Nm = ReadToken(kTokenDme1);
-  in.dme2Nm = ReadToken(kTokenDme2);
+  in.toFrom1 = ReadToken(Token::Nav1ToFrom);
+  in.toFrom2 = ReadToken(Token::Nav2ToFrom);
+  in.course1Deg = ReadToken(Token::Nav1CourseDeg);
+  in.course2Deg = ReadToken(Token::Nav2CourseDeg);
+  in.nav2DeviationDots = ReadToken(Token::Nav2CourseNeedle);
+  in.headingMagDeg = ReadToken(Token::MagneticHeadingDeg);
+  in.dme1Nm = ReadToken(Token::Dme1Nm);
+  in.dme2Nm = ReadToken(Token::Dme2Nm);
   in.selectedHeadingDeg = GetDfgsSelectedValue(kSelectedHeadingIndex);
   in.activeNavSignal = ActiveNavHasValidSignal() != 0;
   return in;

@@ -19,7 +19,11 @@ constexpr double kDesignHeight = 250.0;
 constexpr gfx::PointF kAttitudeCentre(150.0f, 123.0f);
 constexpr gfx::PointF kTapeOrigin(255.0f, 53.0f);
 
-// Receiver flag words: token 46 (NAV 1 station) and token 42 (glideslope).
+// The attitude (here and on the standby instrument) rests level at or below
+// this ground speed (m/s, the simulator's own unit for it).
+constexpr double kAttitudeLevelBelowGroundSpeedMps = 10.0;
+
+// Receiver flag words: NAV 1's station code and its flags (glideslope).
 constexpr uint32_t kStationLocalizer = 0x80;
 constexpr uint32_t kStationGlideslope = 0x40;
 constexpr uint32_t kStationNoSignal = 0x08;
@@ -35,12 +39,12 @@ struct Inputs {
   bool fdOn = false;
   double fdPitchDeg = 0.0;
   double fdBankDeg = 0.0;
-  double nav1DeviationDots = 0.0;  // token 40, needle units
-  double glideslopeDeviation = 0.0;  // token 41
-  uint32_t glideslopeFlags = 0;      // token 42
-  uint32_t nav1Station = 0;          // token 46
-  bool risingRunway = false;         // token 44
-  int32_t marker = 0;                // token 354, truncated
+  double nav1DeviationDots = 0.0;  // the course needle, needle units
+  double glideslopeDeviation = 0.0;  // the glide-slope needle
+  uint32_t glideslopeFlags = 0;      // NAV 1's flags
+  uint32_t nav1Station = 0;          // NAV 1's station code
+  bool risingRunway = false;
+  int32_t marker = 0;                // the marker beacon, truncated
   bool attitudeValid = false;
   bool navValid = false;             // the IRS in navigation
   bool test = false;                 // the EFIS test button
@@ -58,11 +62,11 @@ struct Inputs {
   double fdThickness = 4.0;
   // The composite's heading and navigation block.
   bool nav2Active = false;           // the NAV selector on receiver 2
-  double toFrom1 = 0.0, toFrom2 = 0.0;      // tokens 43, 52
-  double course1Deg = 0.0, course2Deg = 0.0;  // tokens 45, 54
-  double nav2DeviationDots = 0.0;            // token 50
-  double headingMagDeg = 0.0;                // token 81
-  double dme1Nm = -1.0, dme2Nm = -1.0;       // tokens 31, 35
+  double toFrom1 = 0.0, toFrom2 = 0.0;      // each receiver's 0 off, 1 to, 2 from
+  double course1Deg = 0.0, course2Deg = 0.0;
+  double nav2DeviationDots = 0.0;            // NAV 2's course needle
+  double headingMagDeg = 0.0;
+  double dme1Nm = -1.0, dme2Nm = -1.0;
   double selectedHeadingDeg = 0.0;
   bool activeNavSignal = false;
 

@@ -10,6 +10,7 @@
 
 #include "core/helpers.h"
 #include "core/lifecycle.h"
+#include "core/tokens.h"
 #include "displays/efis/display_states.h"
 #include "displays/efis/efis_mcp.h"
 
@@ -25,9 +26,10 @@ namespace {
 constexpr double kLocalizerNeedlePerUnit = 2.54;
 constexpr double kCrossTrackUnitsPerNm = 6.666667;
 constexpr double kCrossTrackLimit = 50.0;
-constexpr double kKnotsPerMps = 1.943844;
 constexpr double kRisingRunwayBelowFt = 200.0;
 constexpr double kRoseDeviationUnitsPerDot = 0.2;
+// The ground speed comes in m/s; the box shows knots.
+constexpr double kGroundSpeedScale = TokenScale(Token::GroundSpeedMps);
 
 constexpr pfd::Style kPfdStyle{.composite = false, .fdPenWidth = 4.0f, .chevronPenWidth = 3.0f};
 constexpr pfd::Style kCompositeStyle{.composite = true, .fdPenWidth = 4.0f, .chevronPenWidth = 2.0f};
@@ -104,7 +106,7 @@ void DrawGroundSpeed(gfx::Canvas& canvas, const Palette& palette, const Inputs& 
   if (!in.AttitudeAvailable()) return;
   wchar_t value[8];
   std::swprintf(value, std::size(value), L"%3d",
-                TruncateSaturated<int32_t>(std::min(in.groundSpeedMps * kKnotsPerMps, 999.0)));
+                TruncateSaturated<int32_t>(std::min(in.groundSpeedMps / kGroundSpeedScale, 999.0)));
   Text(canvas, value, 3, 12.0f, {5, 205}, gfx::Align::Near, palette.white);
   Text(canvas, L"GS", 2, 12.0f, {5, 220}, gfx::Align::Near, palette.white);
 }

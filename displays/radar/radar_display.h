@@ -2,7 +2,7 @@
 // turned heading-up (or the test rings), four dashed range rings, five
 // azimuth lines and the range, mode, ring-spacing and tilt labels, in a
 // 300 x 250 design space with the aircraft at the middle of the bottom edge.
-// Reads the radar's state, the power state and the true heading (token 86).
+// Reads the radar's state, the power state and the true heading.
 #pragma once
 
 #include <cstdint>

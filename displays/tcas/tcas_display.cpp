@@ -29,7 +29,6 @@ constexpr gfx::PointF kOwnAircraft(125.0f, 159.0f);  // 34 units below the dial 
 constexpr float kScaleRingRadius = 94.0f;
 constexpr float kRedBandRadius = 107.0f;
 constexpr float kGreenBandRadius = 112.0f;
-constexpr double kVerticalSpeedScale = 1.3;  // token 65 / 1.3 = ft/min
 constexpr double kTaOnlyBelowFt = 1000.0;
 
 struct Palette {
@@ -404,7 +403,7 @@ void DrawCornerTexts(Screen& s, const CTcas& tcas) {
 }
 
 void DrawPointer(Screen& s) {
-  const double fpm = ReadToken(Token::VerticalSpeed) / kVerticalSpeedScale;
+  const double fpm = ReadVerticalSpeedFpm();
   s.canvas.SetTransform(s.Frame(kDialCentre).Rotate(TcasVsiAngleDeg(fpm)));
   s.canvas.DrawLine(s.PenOf(s.palette.white), {0, 0}, {-62, 0});
   const gfx::PointF head[] = {{-62, -7}, {-94, 0}, {-62, 7}};

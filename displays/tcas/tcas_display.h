@@ -3,8 +3,8 @@
 // and trend arrows, or the test pattern) and, outside its scale ring, the red
 // and green bands of a resolution advisory; range, ABOVE/BELOW and mode texts
 // in the corners. 250 x 250 design units. Reads the TCAS object, the
-// transponder panel's knobs and timers, the power state, option "hotspots"
-// and tokens 65, 74, 86 and 614.
+// transponder panel's knobs and timers, the power state, option "hotspots",
+// the vertical speed, altitude, true heading and radio altitude.
 #pragma once
 
 #include <cstdint>

@@ -13,10 +13,6 @@
 namespace halcyon {
 namespace {
 
-constexpr double kVerticalSpeedScale = 1.3;  // token 65 / 1.3 = ft/min
-constexpr double kLatitudeUnitsPerTurn = 40007000.0;
-constexpr double kLongitudeUnitsPerTurn = 281474976710656.0;  // 2^48, east positive
-
 // No voice below this radio altitude; no advisory at or below the next.
 constexpr double kVoiceInhibitFt = 500.0;
 constexpr double kAdvisoryInhibitFt = 1000.0;
@@ -52,7 +48,6 @@ struct LevelBand {
 constexpr LevelBand kLevelBands[] = {{1000.0, 2}, {2350.0, 3}, {5000.0, 4}, {10000.0, 5}, {20000.0, 6}};
 constexpr int32_t kHighestLevel = 7;
 constexpr int32_t kStandbyLevel = 1;
-
 
 // The test of one class: within range or tau, within the altitude limit, closing.
 bool Passes(const CTcasTarget& record, double relativeAltitudeFt, double rangeNm, double tauSec, double altitudeFt) {
@@ -111,8 +106,7 @@ void OnClassChange(CTcas& tcas, CTcasTarget& record, int32_t oldClass, const Cla
 // Once a second: the own position, the display copy (with the classes and
 // ranges before this second's samples) and a range sample of each intruder.
 void SampleTraffic(CTcas& tcas) {
-  tcas.SetOwnLatLon(ReadToken(Token::Latitude) / kLatitudeUnitsPerTurn * 360.0,
-                    ReadToken(Token::Longitude) / kLongitudeUnitsPerTurn * 360.0);
+  tcas.SetOwnLatLon(ReadScaledToken(Token::Latitude), ReadScaledToken(Token::Longitude));
   tcas.CopyTrafficToDisplay();
   const double tick18 = CurrentTick18();
   for (CTcasTarget* record = tcas.GetTrafficList(); record != nullptr; record = record->GetNext()) {
@@ -230,7 +224,7 @@ void UpdateTcas() {
 
 void EvaluateResolutionAdvisory(bool preventive, bool corrective, const CTcasTarget* target) {
   if (g_tcas == nullptr || target == nullptr) return;
-  const double ownFpm = ReadToken(Token::VerticalSpeed) / kVerticalSpeedScale;
+  const double ownFpm = ReadVerticalSpeedFpm();
   const double ownAltitudeFt = ReadToken(Token::AltitudeFt);
   const double radioAltitudeFt = ReadRadioAltitudeFt();
   if (radioAltitudeFt <= kAdvisoryInhibitFt) return;

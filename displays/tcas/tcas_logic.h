@@ -4,8 +4,8 @@
 // class by range, tau and relative altitude, the traffic and clear-of-conflict
 // voices, and the resolution advisory of one threat at a time: its voice and
 // the advisory state the display paints as vertical-speed bands.
-// Reads tokens 1, 71, 72, 65, 74 and 614 and the transponder panel's knob and
-// timers; drives the TCAS object and the voice queue.
+// Reads TICK18, the position, the vertical speed, the altitude, the radio
+// altitude and the transponder panel's knob and timers; drives the TCAS object and the voice queue.
 #pragma once
 
 #include <cstdint>
