@@ -25,7 +25,7 @@ TEST(AudioPanel, StartUpSendsTheVhfReceiveAndTakesTheTransmitterFromTheSimulator
   ASSERT_EQ(cockpit.keyEvents(kKeyEventVhfBothReceive).size(), 1u);
   EXPECT_EQ(cockpit.keyEvents(kKeyEventVhfBothReceive)[0].value, 1u) << "both VHF volumes on";
   EXPECT_EQ(cockpit.trace(simhost::Phase::Startup).empty(), false);
-  EXPECT_EQ(GetAudioSelector(), 2u) << "token 874 at 0";
+  EXPECT_EQ(GetAudioSelector(), 2u) << "transmitter token at 0";
   SetAudioSelector(5);
   EXPECT_EQ(GetAudioSelector(), 5u);
   SetAudioSelector(6);
@@ -37,7 +37,7 @@ TEST(AudioPanel, StartUpSendsTheVhfReceiveAndTakesTheTransmitterFromTheSimulator
 TEST(AudioPanel, OneVhfVolumeOffSendsZeroAndATransmitterGivesRadioOne) {
   Cockpit cockpit({.start = false});
   cockpit.writeFile(Cockpit::kAircraftIniFile, "[AUDIO PANEL]\r\nvolume_vhf2=120\r\n");
-  cockpit.set(kTokenTransmitter, 1).start();
+  cockpit.set(Token::Transmitter, 1).start();
   ASSERT_EQ(cockpit.keyEvents(kKeyEventVhfBothReceive).size(), 1u);
   EXPECT_EQ(cockpit.keyEvents(kKeyEventVhfBothReceive)[0].value, 0u);
   EXPECT_EQ(GetAudioSelector(), 1u);
@@ -50,7 +50,7 @@ TEST(AudioPanel, TheIdentSwitchPutsTheSelectedReceiversOnUntilHeard) {
   // The simulator hears the NAV 1 station only after two more seconds.
   int deafTicks = 40;
   cockpit.everyTick([&](simhost::SimHost& host) {
-    if (deafTicks-- > 0) host.SetToken(kTokenNav1Audio, 0);
+    if (deafTicks-- > 0) host.SetToken(TokenNumber(Token::Nav1Audio), 0);
   });
   cockpit.runSeconds(2);
   const auto nav1 = cockpit.keyEvents(kNav1AudioOn);
@@ -62,22 +62,22 @@ TEST(AudioPanel, TheIdentSwitchPutsTheSelectedReceiversOnUntilHeard) {
   EXPECT_EQ(cockpit.keyEvents(kKeyEventMarkerAudioSet)[0].value, 1u);
   cockpit.runSeconds(3);
   EXPECT_EQ(cockpit.keyEvents(kNav1AudioOn).size(), 3u) << "then heard: no more";
-  EXPECT_EQ(cockpit.token(kTokenNav1Audio), 1.0);
+  EXPECT_EQ(cockpit.token(Token::Nav1Audio), 1.0);
 
   // Off: the receivers the simulator still has on are put off.
-  cockpit.set(kTokenAdfAudio, 1).clearKeyEvents();
+  cockpit.set(Token::AdfAudio, 1).clearKeyEvents();
   cockpit.control("AUDIO PANEL", "ident", kSwitchOff).runSeconds(1.1);
   EXPECT_EQ(cockpit.keyEvents(kNav1AudioOff).size(), 1u);
   EXPECT_EQ(cockpit.keyEvents(kAdfAudioOff).size(), 1u);
   ASSERT_EQ(cockpit.keyEvents(kKeyEventMarkerAudioSet).size(), 1u);
   EXPECT_EQ(cockpit.keyEvents(kKeyEventMarkerAudioSet)[0].value, 0u);
-  EXPECT_EQ(cockpit.token(kTokenNav1Audio), 0.0);
-  EXPECT_EQ(cockpit.token(kTokenDme1Audio), 0.0);
-  EXPECT_EQ(cockpit.token(kTokenMarkerAudio), 0.0);
+  EXPECT_EQ(cockpit.token(Token::Nav1Audio), 0.0);
+  EXPECT_EQ(cockpit.token(Token::Dme1Audio), 0.0);
+  EXPECT_EQ(cockpit.token(Token::MarkerAudio), 0.0);
 
   // A switch between its positions sends nothing either way.
   cockpit.control("AUDIO PANEL", "ident", 43).control("AUDIO PANEL", "volume_nav2", kSwitchOn);
-  cockpit.set(kTokenNav2Audio, 1).clearKeyEvents().runSeconds(2);
+  cockpit.set(Token::Nav2Audio, 1).clearKeyEvents().runSeconds(2);
   EXPECT_EQ(cockpit.keyEvents(kNav1AudioOn).size() + cockpit.keyEvents(kNav2AudioOff).size(), 0u);
   cockpit.control("AUDIO PANEL", "volume_nav2", kSwitchOff).runSeconds(1.1);
   EXPECT_EQ(cockpit.keyEvents(kNav2AudioOff).size(), 1u) << "the volume switch off is enough";
@@ -96,17 +96,17 @@ TEST(AudioPanel, TheNav2AndAdfVolumesDriveTheirOwnReceivers) {
   EXPECT_EQ(cockpit.keyEvents(kAdfAudioOn).size(), 1u);
   EXPECT_TRUE(cockpit.keyEvents(kNav1AudioOn).empty()) << "NAV 1's volume is off";
   EXPECT_TRUE(cockpit.keyEvents(kDme1AudioOn).empty());
-  EXPECT_EQ(cockpit.token(kTokenDme2Audio), 1.0);
-  EXPECT_EQ(cockpit.token(kTokenAdfAudio), 1.0);
-  EXPECT_EQ(cockpit.token(kTokenDme1Audio), 0.0);
+  EXPECT_EQ(cockpit.token(Token::Dme2Audio), 1.0);
+  EXPECT_EQ(cockpit.token(Token::AdfAudio), 1.0);
+  EXPECT_EQ(cockpit.token(Token::Dme1Audio), 0.0);
 
   cockpit.clearKeyEvents().control("AUDIO PANEL", "volume_nav2", kSwitchOff).runSeconds(1.1);
   EXPECT_EQ(cockpit.keyEvents(kNav2AudioOff).size(), 1u);
   ASSERT_EQ(cockpit.keyEvents(kDme2AudioOff).size(), 1u);
   EXPECT_EQ(cockpit.keyEvents(kDme2AudioOff)[0].value, 0u);
   EXPECT_TRUE(cockpit.keyEvents(kAdfAudioOff).empty()) << "the ADF volume stays on";
-  EXPECT_EQ(cockpit.token(kTokenDme2Audio), 0.0);
-  EXPECT_EQ(cockpit.token(kTokenAdfAudio), 1.0);
+  EXPECT_EQ(cockpit.token(Token::Dme2Audio), 0.0);
+  EXPECT_EQ(cockpit.token(Token::AdfAudio), 1.0);
 }
 
 // Each volume switch keeps its own key: the two ADF volumes and the two VHF

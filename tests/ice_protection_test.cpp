@@ -15,7 +15,7 @@ namespace {
 constexpr double kHeatingSeconds = 150.0;
 constexpr double kRestingSeconds = 900.0;
 
-double Seconds(const Cockpit& cockpit) { return cockpit.token(kTokenSimulatorSeconds); }
+double Seconds(const Cockpit& cockpit) { return cockpit.token(Token::SimulatorClockSeconds); }
 uint32_t Flag(uint32_t n) { return GetIceProtectionFlag(n); }
 
 // Both engines running with their bleed open to the anti-ice, in flight.
@@ -120,14 +120,14 @@ TEST(IceProtection, TheAirfoilSwitchMovedOnWaitsForTheNextCycle) {
 TEST(IceProtection, PitotHeatFollowsTheMeterSelector) {
   Cockpit cockpit;
   cockpit.runSeconds(1.1);
-  EXPECT_EQ(cockpit.token(kTokenPitotHeat), 1.0) << "selector 1: on";
+  EXPECT_EQ(cockpit.token(Token::PitotHeat), 1.0) << "selector 1: on";
   cockpit.control("ICE PROTECTION", "meter_selector", kPitotHeatOffSelector);
   const double moved = cockpit.tick18();
-  cockpit.runUntil([&] { return cockpit.token(kTokenPitotHeat) == 0.0; }, 2);
+  cockpit.runUntil([&] { return cockpit.token(Token::PitotHeat) == 0.0; }, 2);
   EXPECT_LE(cockpit.tick18() - moved, 19.0);
   ASSERT_EQ(cockpit.keyEvents(kKeyEventPitotHeatOff).size(), 1u);
   cockpit.control("ICE PROTECTION", "meter_selector", 3).runSeconds(1.1);
-  EXPECT_EQ(cockpit.token(kTokenPitotHeat), 1.0);
+  EXPECT_EQ(cockpit.token(Token::PitotHeat), 1.0);
   cockpit.runSeconds(3);
   EXPECT_EQ(cockpit.keyEvents(kKeyEventPitotHeatOn).size(), 2u) << "once at start-up, once now";
   EXPECT_EQ(cockpit.keyEvents(kKeyEventPitotHeatOff).size(), 1u);

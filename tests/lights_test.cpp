@@ -74,7 +74,7 @@ TEST(Lights, LandingLightsLightOnlyOnceTheUnitsAreOut) {
   cockpit.runTicks(60);
   cockpit.control("EXTERNAL LIGHTS", "landing_lights", kLandingLightsExtendOff).runTicks(1);
   cockpit.control("EXTERNAL LIGHTS", "landing_lights", kLandingLightsExtendOn);
-  cockpit.runUntil([&] { return cockpit.token(kTokenLandingLights) != 0.0; }, 10);
+  cockpit.runUntil([&] { return cockpit.token(Token::LandingLights) != 0.0; }, 10);
   EXPECT_EQ(cockpit.tick18(), firstSeen + kTransitTicks + 1) << "the tick after the 7-s transit";
   EXPECT_EQ(GetSwitch(&g_landingLightExtension), kLandingLightsExtended);
   ASSERT_EQ(cockpit.keyEvents(kKeyEventToggleLandingLights).size(), 1u);
@@ -84,7 +84,7 @@ TEST(Lights, LandingLightsLightOnlyOnceTheUnitsAreOut) {
 
   // EXT OFF: dark at once on extended units; the units stay out.
   cockpit.control("EXTERNAL LIGHTS", "landing_lights", kLandingLightsExtendOff).runTicks(1);
-  EXPECT_EQ(cockpit.token(kTokenLandingLights), 0.0);
+  EXPECT_EQ(cockpit.token(Token::LandingLights), 0.0);
   EXPECT_EQ(GetSwitch(&g_landingLightExtension), kLandingLightsExtended);
 
   // Lit by the simulator's own key while retracting: put out every tick.
@@ -93,8 +93,8 @@ TEST(Lights, LandingLightsLightOnlyOnceTheUnitsAreOut) {
   cockpit.runTicks(1);
   const double retractSeen = cockpit.tick18();
   cockpit.control("EXTERNAL LIGHTS", "landing_lights", kLandingLightsRetract);
-  cockpit.set(kTokenLandingLights, 1).runTicks(1);
-  EXPECT_EQ(cockpit.token(kTokenLandingLights), 0.0);
+  cockpit.set(Token::LandingLights, 1).runTicks(1);
+  EXPECT_EQ(cockpit.token(Token::LandingLights), 0.0);
   cockpit.runUntil([] { return GetSwitch(&g_landingLightExtension) == kLandingLightsRetracted; }, 10);
   EXPECT_EQ(cockpit.tick18(), retractSeen + kTransitTicks + 1);
 }
@@ -105,50 +105,50 @@ TEST(Lights, ExtOnWhileExtendingWaitsAndARetractSwitchWithoutTheGaugeLeavesTheUn
   cockpit.start();
   EXPECT_EQ(GetSwitch(&g_landingLightExtension), kLandingLightsExtended) << "saved extended";
   cockpit.runTicks(1);
-  EXPECT_EQ(cockpit.token(kTokenLandingLights), 1.0) << "lit on the first tick";
+  EXPECT_EQ(cockpit.token(Token::LandingLights), 1.0) << "lit on the first tick";
 
   // The units moving out again (as the gauge sets them): the lights go out until the end.
   cockpit.setSwitch(&g_landingLightExtension, kLandingLightsExtending).runTicks(1);
-  EXPECT_EQ(cockpit.token(kTokenLandingLights), 0.0);
+  EXPECT_EQ(cockpit.token(Token::LandingLights), 0.0);
   cockpit.runTicks(static_cast<int>(kTransitTicks));
-  EXPECT_EQ(cockpit.token(kTokenLandingLights), 0.0);
+  EXPECT_EQ(cockpit.token(Token::LandingLights), 0.0);
   cockpit.runTicks(1);
-  EXPECT_EQ(cockpit.token(kTokenLandingLights), 1.0);
+  EXPECT_EQ(cockpit.token(Token::LandingLights), 1.0);
 
   // EXT ON set without the gauge on retracted units: whatever lights them is put out.
-  cockpit.setSwitch(&g_landingLightExtension, kLandingLightsRetracted).set(kTokenLandingLights, 1).runTicks(1);
-  EXPECT_EQ(cockpit.token(kTokenLandingLights), 0.0);
+  cockpit.setSwitch(&g_landingLightExtension, kLandingLightsRetracted).set(Token::LandingLights, 1).runTicks(1);
+  EXPECT_EQ(cockpit.token(Token::LandingLights), 0.0);
   cockpit.setSwitch(&g_landingLightExtension, kLandingLightsExtended).runTicks(1);
-  EXPECT_EQ(cockpit.token(kTokenLandingLights), 1.0);
+  EXPECT_EQ(cockpit.token(Token::LandingLights), 1.0);
 
   // The switch record alone (no gauge): lights off, units stay out.
   cockpit.setSwitch(&g_landingLightSwitch, kLandingLightsRetract).runTicks(200);
-  EXPECT_EQ(cockpit.token(kTokenLandingLights), 0.0);
+  EXPECT_EQ(cockpit.token(Token::LandingLights), 0.0);
   EXPECT_EQ(GetSwitch(&g_landingLightExtension), kLandingLightsExtended);
 }
 
 TEST(Lights, TaxiLightFollowsTheGear) {
   Cockpit cockpit;
   cockpit.set(Token::GearHandle, kGearDown).runTicks(2);
-  EXPECT_EQ(cockpit.token(kTokenTaxiLights), 0.0) << "switch off";
+  EXPECT_EQ(cockpit.token(Token::TaxiLights), 0.0) << "switch off";
   cockpit.control("EXTERNAL LIGHTS", "taxi_lights", kSwitchOn).runTicks(1);
-  EXPECT_EQ(cockpit.token(kTokenTaxiLights), 1.0);
+  EXPECT_EQ(cockpit.token(Token::TaxiLights), 1.0);
   cockpit.set(Token::GearHandle, 8000).runTicks(5);
-  EXPECT_EQ(cockpit.token(kTokenTaxiLights), 1.0) << "in transit: left alone";
+  EXPECT_EQ(cockpit.token(Token::TaxiLights), 1.0) << "in transit: left alone";
   cockpit.set(Token::GearHandle, 0).runTicks(1);
-  EXPECT_EQ(cockpit.token(kTokenTaxiLights), 0.0) << "gear up";
+  EXPECT_EQ(cockpit.token(Token::TaxiLights), 0.0) << "gear up";
   cockpit.set(Token::GearHandle, 8000).runTicks(5);
-  EXPECT_EQ(cockpit.token(kTokenTaxiLights), 0.0) << "in transit: not lit either";
+  EXPECT_EQ(cockpit.token(Token::TaxiLights), 0.0) << "in transit: not lit either";
   cockpit.runSeconds(2);
   EXPECT_EQ(cockpit.keyEvents(kKeyEventToggleTaxiLights).size(), 2u) << "one toggle each way";
   cockpit.set(Token::GearHandle, kGearDown).runTicks(1);
-  EXPECT_EQ(cockpit.token(kTokenTaxiLights), 1.0);
+  EXPECT_EQ(cockpit.token(Token::TaxiLights), 1.0);
   cockpit.control("EXTERNAL LIGHTS", "taxi_lights", kSwitchOff).runTicks(1);
-  EXPECT_EQ(cockpit.token(kTokenTaxiLights), 0.0);
+  EXPECT_EQ(cockpit.token(Token::TaxiLights), 0.0);
 
   // Lit by the simulator with the gear up: the once-a-second check puts it out too.
-  cockpit.set(Token::GearHandle, 0).set(kTokenTaxiLights, 1).runTicks(1);
-  EXPECT_EQ(cockpit.token(kTokenTaxiLights), 0.0);
+  cockpit.set(Token::GearHandle, 0).set(Token::TaxiLights, 1).runTicks(1);
+  EXPECT_EQ(cockpit.token(Token::TaxiLights), 0.0);
 }
 
 TEST(Lights, NavigationLightsAndStrobesByThePositionSwitch) {
@@ -156,12 +156,12 @@ TEST(Lights, NavigationLightsAndStrobesByThePositionSwitch) {
   cockpit.watchChannel(kChannel1HzC);
   cockpit.set(Token::OnGround, 1).control("EXTERNAL LIGHTS", "pos_strobe_lights", kPosAndStrobeLights);
   cockpit.runSeconds(1.1);
-  EXPECT_EQ(cockpit.token(kTokenNavLights), 1.0);
-  EXPECT_EQ(cockpit.token(kTokenStrobeLights), 0.0) << "no strobes on the ground";
+  EXPECT_EQ(cockpit.token(Token::NavLights), 1.0);
+  EXPECT_EQ(cockpit.token(Token::StrobeLights), 0.0) << "no strobes on the ground";
 
   cockpit.set(Token::OnGround, 0);
   const double liftOff = cockpit.tick18();
-  cockpit.runUntil([&] { return cockpit.token(kTokenStrobeLights) != 0.0; }, 2);
+  cockpit.runUntil([&] { return cockpit.token(Token::StrobeLights) != 0.0; }, 2);
   const double strobesOn = cockpit.tick18();
   EXPECT_LE(strobesOn - liftOff, 19.0);
   cockpit.runTicks(1);
@@ -169,16 +169,16 @@ TEST(Lights, NavigationLightsAndStrobesByThePositionSwitch) {
   ASSERT_EQ(cockpit.keyEvents(kKeyEventStrobesOn).size(), 1u);
 
   cockpit.control("EXTERNAL LIGHTS", "pos_strobe_lights", kPosLightsOnly).runSeconds(1.1);
-  EXPECT_EQ(cockpit.token(kTokenStrobeLights), 0.0);
-  EXPECT_EQ(cockpit.token(kTokenNavLights), 1.0);
+  EXPECT_EQ(cockpit.token(Token::StrobeLights), 0.0);
+  EXPECT_EQ(cockpit.token(Token::NavLights), 1.0);
   cockpit.control("EXTERNAL LIGHTS", "pos_strobe_lights", kPosAndStrobeLights).runSeconds(1.1);
-  EXPECT_EQ(cockpit.token(kTokenStrobeLights), 1.0);
+  EXPECT_EQ(cockpit.token(Token::StrobeLights), 1.0);
   cockpit.set(Token::OnGround, 1).runSeconds(1.1);
-  EXPECT_EQ(cockpit.token(kTokenStrobeLights), 0.0) << "landed";
+  EXPECT_EQ(cockpit.token(Token::StrobeLights), 0.0) << "landed";
   cockpit.set(Token::OnGround, 0).runSeconds(1.1);
   cockpit.control("EXTERNAL LIGHTS", "pos_strobe_lights", kSwitchOff).runSeconds(1.1);
-  EXPECT_EQ(cockpit.token(kTokenStrobeLights), 0.0);
-  EXPECT_EQ(cockpit.token(kTokenNavLights), 0.0);
+  EXPECT_EQ(cockpit.token(Token::StrobeLights), 0.0);
+  EXPECT_EQ(cockpit.token(Token::NavLights), 0.0);
   const size_t navToggles = cockpit.keyEvents(kKeyEventToggleNavLights).size();
   cockpit.runSeconds(3);
   EXPECT_EQ(cockpit.keyEvents(kKeyEventToggleNavLights).size(), navToggles) << "converged";

@@ -170,8 +170,8 @@ std::string CommWindow(const Cockpit& c, const char* gauge, bool left) {
 TEST(CommHeads, KnobsStepTheFrequencyTheirWindowShowsAndTheTransferSwapsThem) {
   Cockpit cockpit;
   WithClicks(cockpit).runTicks(1);
-  cockpit.set(kTokenComm1Active, 0x3697).set(kTokenComm1Standby, 0x2105);
-  cockpit.set(kTokenComm2Active, 0x1850).set(kTokenComm2Standby, 0x3000).draw();
+  cockpit.set(Token::Comm1Active, 0x3697).set(Token::Comm1Standby, 0x2105);
+  cockpit.set(Token::Comm2Active, 0x1850).set(Token::Comm2Standby, 0x3000).draw();
   EXPECT_EQ(CommWindow(cockpit, "COMM1", true), "136.97");
   EXPECT_EQ(CommWindow(cockpit, "COMM1", false), "121.05");
   EXPECT_EQ(CommWindow(cockpit, "COMM2", true), "118.50");
@@ -211,7 +211,7 @@ TEST(CommHeads, KnobsStepTheFrequencyTheirWindowShowsAndTheTransferSwapsThem) {
   EXPECT_EQ(cockpit.elementValue("COMM1", 16), 0.0);
   EXPECT_EQ(cockpit.elementValue("COMM1", 17), 1.0);
   EXPECT_EQ(cockpit.elementValue("COMM1", 3), 1.0);
-  EXPECT_EQ(cockpit.token(kTokenComm1Active), static_cast<double>(0x2105));
+  EXPECT_EQ(cockpit.token(Token::Comm1Active), static_cast<double>(0x2105));
   // At Q the right window's knob steps A, the left one's sends B's event.
   cockpit.clearKeyEvents().click("COMM1", 190, 30).click("COMM1", 62, 30).draw();
   ASSERT_EQ(cockpit.keyEvents(kKeyEventComm1Set).size(), 1u);
@@ -236,7 +236,7 @@ TEST(CommHeads, KnobsStepTheFrequencyTheirWindowShowsAndTheTransferSwapsThem) {
 TEST(CommHeads, AStrayTransferShowsOneHundredAndStopsTheKnobs) {
   Cockpit cockpit;
   WithClicks(cockpit).runTicks(1);
-  cockpit.set(kTokenComm2Active, 0x2450).setSwitch(&g_comm2TransferSwitch, 7).draw();
+  cockpit.set(Token::Comm2Active, 0x2450).setSwitch(&g_comm2TransferSwitch, 7).draw();
   EXPECT_EQ(CommWindow(cockpit, "COMM2", true), "100.00");
   EXPECT_EQ(CommWindow(cockpit, "COMM2", false), "100.00");
   EXPECT_EQ(cockpit.elementValue("COMM2", 16) + cockpit.elementValue("COMM2", 17), 0.0);
@@ -265,7 +265,7 @@ std::string Code(const Cockpit& c) { return Digits(c, "Transponder", {13, 12, 11
 
 TEST(TransponderHead, CodeDigitsStepInTheSimulatorAndShowWithTheDigitalLight) {
   Cockpit cockpit;
-  WithClicks(cockpit).powerUp().set(38, 0x1200).draw();
+  WithClicks(cockpit).powerUp().set(Token::TransponderCode, 0x1200).draw();
   EXPECT_EQ(Code(cockpit), "10101010") << "dark without the CPL digital light";
   EXPECT_EQ(cockpit.elementValue("Transponder", 6), 3.0);
   cockpit.control("Annunciator Digital Lights Test", "test", kLampTestHeld).runTicks(1).draw();

@@ -119,23 +119,23 @@ TEST(Radios, CommSteps) {
 
 TEST(Radios, CommKnobsTuneTheActiveFrequency) {
   Cockpit cockpit;
-  cockpit.set(kTokenComm1Active, 0x3697).set(kTokenComm1Standby, 0x2145);
-  cockpit.set(kTokenComm2Active, 0x1800).set(kTokenComm2Standby, 0x2950);
+  cockpit.set(Token::Comm1Active, 0x3697).set(Token::Comm1Standby, 0x2145);
+  cockpit.set(Token::Comm2Active, 0x1800).set(Token::Comm2Standby, 0x2950);
   IncComm1Mhz();
   EXPECT_EQ(SentSince(cockpit).back(), (Sent{kKeyEventComm1Set, 0x1897}));
-  EXPECT_EQ(cockpit.token(kTokenComm1Active), 0x1897) << "the simulator tuned";
+  EXPECT_EQ(cockpit.token(Token::Comm1Active), 0x1897) << "the simulator tuned";
   IncComm1Khz();
-  EXPECT_EQ(cockpit.token(kTokenComm1Active), 0x1800);
+  EXPECT_EQ(cockpit.token(Token::Comm1Active), 0x1800);
   DecComm1Khz();
   DecComm1Mhz();
-  EXPECT_EQ(cockpit.token(kTokenComm1Active), 0x3697);
+  EXPECT_EQ(cockpit.token(Token::Comm1Active), 0x3697);
   DecComm2Mhz();
   EXPECT_EQ(SentSince(cockpit).back(), (Sent{kKeyEventComm2Set, 0x3600}));
   DecComm2Khz();
   IncComm2Khz();
   IncComm2Mhz();
-  EXPECT_EQ(cockpit.token(kTokenComm2Active), 0x1800);
-  EXPECT_EQ(cockpit.token(kTokenComm1Standby), 0x2145) << "the standby windows are not tuned";
+  EXPECT_EQ(cockpit.token(Token::Comm2Active), 0x1800);
+  EXPECT_EQ(cockpit.token(Token::Comm1Standby), 0x2145) << "the standby windows are not tuned";
 
   const uint32_t comm1Digits[] = {3, 6, 9, 7};
   const uint32_t comm2StandbyDigits[] = {2, 9, 5, 0};
@@ -155,16 +155,16 @@ TEST(Radios, CommKnobsTuneTheActiveFrequency) {
 TEST(Radios, ACourseOf360IsRolledToZero) {
   Cockpit cockpit;
   cockpit.runTicks(3).clearKeyEvents();
-  cockpit.set(kTokenNav1Course, 359.9).set(kTokenNav2Course, 0.0).runTicks(3);
+  cockpit.set(Token::Nav1CourseDeg, 359.9).set(Token::Nav2CourseDeg, 0.0).runTicks(3);
   EXPECT_EQ(SentSince(cockpit), std::vector<Sent>{}) << "359.9 and 0 are left alone";
-  cockpit.set(kTokenNav1Course, 360.0).runTicks(1);
+  cockpit.set(Token::Nav1CourseDeg, 360.0).runTicks(1);
   EXPECT_EQ(SentSince(cockpit),
             (std::vector<Sent>{{kKeyEventNav1CourseUp, 0}, {kKeyEventNav1CourseDown, 0}}));
-  EXPECT_EQ(cockpit.token(kTokenNav1Course), 0.0);
-  cockpit.clearKeyEvents().set(kTokenNav2Course, 360.0).runTicks(2);
+  EXPECT_EQ(cockpit.token(Token::Nav1CourseDeg), 0.0);
+  cockpit.clearKeyEvents().set(Token::Nav2CourseDeg, 360.0).runTicks(2);
   EXPECT_EQ(SentSince(cockpit),
             (std::vector<Sent>{{kKeyEventNav2CourseUp, 0}, {kKeyEventNav2CourseDown, 0}}));
-  EXPECT_EQ(cockpit.token(kTokenNav2Course), 0.0);
+  EXPECT_EQ(cockpit.token(Token::Nav2CourseDeg), 0.0);
 }
 
 TEST(Radios, TransponderModeKnobSpringsBackAndStartsTheTcasTest) {
