@@ -119,4 +119,6 @@ void PlayQueuedMessage() {
   }
 }
 
+int32_t VoiceMessageSlot(VoiceMessageId id) { return id < kVoiceMessageCount ? kVoiceMessages[id].slot : kNoSound; }
+
 }  // namespace halcyon

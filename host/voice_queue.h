@@ -19,6 +19,15 @@ constexpr VoiceMessageId kVoiceFireRightEngine = 0;
 constexpr VoiceMessageId kVoiceFireLeftEngine = 1;
 constexpr VoiceMessageId kVoiceSilent = 2;
 constexpr VoiceMessageId kVoiceGearWarning = 11;
+// The GPWS voices.
+constexpr VoiceMessageId kVoiceGpwsDontSink = 17;
+constexpr VoiceMessageId kVoiceGpwsGlideSlope = 18;
+constexpr VoiceMessageId kVoiceGpwsSinkRate = 19;
+constexpr VoiceMessageId kVoiceGpwsTerrain = 20;
+constexpr VoiceMessageId kVoiceGpwsTooLowFlaps = 21;
+constexpr VoiceMessageId kVoiceGpwsTooLowGear = 22;
+constexpr VoiceMessageId kVoiceGpwsTooLowTerrain = 23;
+constexpr VoiceMessageId kVoiceGpwsWhoop = 24;
 
 // The queue in play order, its length, and the TICK18 time before which no
 // further message starts.
@@ -35,5 +44,7 @@ uint32_t RemoveVoiceMessage(VoiceMessageId id);
 bool IsVoiceMessageQueued(VoiceMessageId id);
 // Once per tick: starts the head message when its time has come.
 void PlayQueuedMessage();
+// The sound slot a message plays; -1 for the silent one and for ids outside 0..37.
+int32_t VoiceMessageSlot(VoiceMessageId id);
 
 }  // namespace halcyon

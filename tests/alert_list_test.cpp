@@ -26,17 +26,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-constexpr uint32_t kTokenDoorsOpen = 868;
-constexpr uint32_t kTokenSpoilerHandle = 325;
-constexpr uint32_t kTokenSpoilerLeft = 326;
-constexpr uint32_t kTokenLampAngle = 782;
-constexpr uint32_t kTokenOilPressure1 = 148;
-constexpr uint32_t kTokenOilPressure2 = 183;
-constexpr uint32_t kTokenHydraulicOutput1 = 150;
-constexpr uint32_t kTokenHydraulicOutput2 = 185;
-constexpr uint32_t kTokenApuFire = 980;
 constexpr double kOilPressureTokenNormal = 10000.0;  // 44 psi
-constexpr double kHydraulicTokenNormal = 2.0 * 2000.0 * 1569.0;  // 2000 psi on the low pump setting
+constexpr double kHydraulicTokenNormal =
+    2.0 * 2000.0 * TokenScale(Token::Engine1HydraulicOutput);  // 2000 psi on the low pump setting
 constexpr double kWingTankGal = 750.0;  // 5025 lb
 
 bool Has(const Lines& lines, const std::string& text) { return std::find(lines.begin(), lines.end(), text) != lines.end(); }
@@ -188,10 +180,10 @@ Cockpit& QuietCruise(Cockpit& cockpit) {
       .set(Token::FuelWeightLbPerGallon, 6.7)
       .set(Token::FuelLeftGal, kWingTankGal)
       .set(Token::FuelRightGal, kWingTankGal)
-      .set(kTokenOilPressure1, kOilPressureTokenNormal)
-      .set(kTokenOilPressure2, kOilPressureTokenNormal)
-      .set(kTokenHydraulicOutput1, kHydraulicTokenNormal)
-      .set(kTokenHydraulicOutput2, kHydraulicTokenNormal)
+      .set(Token::Engine1OilPressure, kOilPressureTokenNormal)
+      .set(Token::Engine2OilPressure, kOilPressureTokenNormal)
+      .set(Token::Engine1HydraulicOutput, kHydraulicTokenNormal)
+      .set(Token::Engine2HydraulicOutput, kHydraulicTokenNormal)
       .set(Token::IndicatedAirspeedKt, 250)
       .control("FUEL PUMPS", "fwd_left", kSwitchOn)
       .control("FUEL PUMPS", "fwd_right", kSwitchOn)
@@ -223,7 +215,7 @@ Lines Window(const Lines& list) {
 // list behind "PARKING BRAKE ON", the door key lit; its recall shows them all.
 TEST(AlertEvaluation, PowerUpParkedWithTheDoorsOpen) {
   Cockpit cockpit;
-  cockpit.set(Token::OnGround, 1).set(Token::ParkingBrake, 1).set(kTokenDoorsOpen, 1).powerUp().runSeconds(3);
+  cockpit.set(Token::OnGround, 1).set(Token::ParkingBrake, 1).set(Token::DoorsOpen, 1).powerUp().runSeconds(3);
   const Lines list = cockpit.alertList();
   EXPECT_TRUE(Has(list, "PARKING BRAKE ON"));
   EXPECT_TRUE(Has(list, "FLIGHT RECORDER OFF"));
@@ -247,9 +239,9 @@ TEST(AlertEvaluation, PowerUpParkedWithTheDoorsOpen) {
 
   // Doors closed, then opened during the recall of the hydraulic key: the door
   // key flashes, and the recalled lines stay on the display.
-  cockpit.set(kTokenDoorsOpen, 0).runSeconds(1.2);
+  cockpit.set(Token::DoorsOpen, 0).runSeconds(1.2);
   EXPECT_TRUE(cockpit.alertDoors().empty());
-  cockpit.control("EOAP", "hyd", 1).set(kTokenDoorsOpen, 1).runTicks(1);
+  cockpit.control("EOAP", "hyd", 1).set(Token::DoorsOpen, 1).runTicks(1);
   const Lines hydraulics = cockpit.alertLinesShown();
   EXPECT_TRUE(Has(hydraulics, "PARKING BRAKE ON"));
   EXPECT_TRUE(Has(hydraulics, "L&R HYD PRESS LOW"));
@@ -409,16 +401,16 @@ TEST(AlertEvaluation, ANewMessageFlashesItsKeyForTwoSeconds) {
 TEST(AlertEvaluation, LampLimitsOnBothSides) {
   Cockpit cockpit;
   QuietCruise(cockpit);
-  const auto lampAfter = [&](int32_t panel, int32_t lamp, uint32_t token, double value) {
+  const auto lampAfter = [&](int32_t panel, int32_t lamp, Token token, double value) {
     cockpit.set(token, value).runSeconds(1.1);
     return IsAnnunciatorLampSet(panel, lamp) != 0;
   };
   constexpr double kRadPerDeg = 1.0 / 57.29577951308232;
-  EXPECT_FALSE(lampAfter(1, 2, kTokenLampAngle, -18.99 * kRadPerDeg));
-  EXPECT_TRUE(lampAfter(1, 2, kTokenLampAngle, -19.0 * kRadPerDeg)) << "-19 degrees or less";
-  EXPECT_FALSE(lampAfter(1, 2, kTokenLampAngle, -19.0 * kRadPerDeg + 1e-9)) << "above -19 clears";
+  EXPECT_FALSE(lampAfter(1, 2, Token::AlertLampAngleRad, -18.99 * kRadPerDeg));
+  EXPECT_TRUE(lampAfter(1, 2, Token::AlertLampAngleRad, -19.0 * kRadPerDeg)) << "-19 degrees or less";
+  EXPECT_FALSE(lampAfter(1, 2, Token::AlertLampAngleRad, -19.0 * kRadPerDeg + 1e-9)) << "above -19 clears";
 
-  const uint32_t ias = static_cast<uint32_t>(Token::IndicatedAirspeedKt);
+  constexpr Token ias = Token::IndicatedAirspeedKt;
   EXPECT_FALSE(lampAfter(3, 2, ias, 144));
   EXPECT_TRUE(lampAfter(3, 2, ias, 143.9));
   EXPECT_TRUE(lampAfter(3, 2, ias, 181)) << "held up to 181 kt";
@@ -515,9 +507,9 @@ TEST(AlertEvaluation, EachRemovedCautionReleasesItsRaise) {
   cockpit.control("VARIOUS", "yaw_damp", 49).runSeconds(1.2);
   EXPECT_EQ(cockpit.alertList(), Lines{"YAW DAMP OFF"});
   EXPECT_EQ(IsMasterCautionOn(), 0u);
-  cockpit.control("ICE PROTECTION", "meter_selector", 2).set(kTokenOilPressure1, 6000).runSeconds(1.2);
+  cockpit.control("ICE PROTECTION", "meter_selector", 2).set(Token::Engine1OilPressure, 6000).runSeconds(1.2);
   EXPECT_EQ(GetMasterCautionCount(), 2);
-  cockpit.set(kTokenOilPressure1, kOilPressureTokenNormal).runSeconds(1.2);
+  cockpit.set(Token::Engine1OilPressure, kOilPressureTokenNormal).runSeconds(1.2);
   EXPECT_EQ(GetMasterCautionCount(), 1);
   EXPECT_EQ(IsMasterCautionOn(), 1u);
   cockpit.control("ICE PROTECTION", "meter_selector", 1).runSeconds(1.2);
@@ -548,7 +540,7 @@ TEST(AlertEvaluation, ApuGenOffGoesWhenTheApuTakesTheLeftBus) {
 TEST(AlertEvaluation, ConditionsThatStopShortOfTheirAlerts) {
   Cockpit cockpit;
   QuietCruise(cockpit);
-  cockpit.set(Token::FlapPosition, 4500).set(kTokenSpoilerHandle, 8000).runSeconds(2.2);
+  cockpit.set(Token::FlapPosition, 4500).set(Token::SpoilerHandle, 8000).runSeconds(2.2);
   EXPECT_FALSE(Has(cockpit.alertList(), "SPOILER/FLAP EXTNDED")) << "4500 is not above 4500";
   cockpit.set(Token::FlapPosition, 6000).runSeconds(1.2);
   EXPECT_TRUE(Has(cockpit.alertList(), "SPOILER/FLAP EXTNDED"));
@@ -556,7 +548,7 @@ TEST(AlertEvaluation, ConditionsThatStopShortOfTheirAlerts) {
   bool back = false;
   cockpit.runUntil([&] { return back = Has(cockpit.alertList(), "SPOILER/FLAP EXTNDED"); }, 2.2);
   EXPECT_FALSE(back) << "on the ground";
-  cockpit.set(Token::OnGround, 0).set(Token::FlapPosition, 0).set(kTokenSpoilerHandle, 0).runSeconds(2.2);
+  cockpit.set(Token::OnGround, 0).set(Token::FlapPosition, 0).set(Token::SpoilerHandle, 0).runSeconds(2.2);
 
   cockpit.control("ENGINE STARTER", "start_pump", kSwitchOn).control("FUEL PUMPS", "fwd_right", kSwitchOff);
   cockpit.runSeconds(2.2);
@@ -659,16 +651,16 @@ const MessageCase kMessageCases[] = {
     {"R FUEL PRES LOW", false, [](Cockpit& c) { Control(c, "FUEL PUMPS", "fwd_right", kSwitchOff); },
      [](Cockpit& c) { Control(c, "FUEL PUMPS", "fwd_right", kSwitchOn); }},
     {"ART INOP", false, [](Cockpit&) { SetTrpMode(kTrpFlexTakeoff); }, [](Cockpit&) { SetTrpMode(kTrpClimb); }},
-    {"L OIL PRES LOW", true, [](Cockpit& c) { c.set(kTokenOilPressure1, 6000); },
-     [](Cockpit& c) { c.set(kTokenOilPressure1, kOilPressureTokenNormal); }},
-    {"R OIL PRES LOW", true, [](Cockpit& c) { c.set(kTokenOilPressure2, 6000); },
-     [](Cockpit& c) { c.set(kTokenOilPressure2, kOilPressureTokenNormal); }},
+    {"L OIL PRES LOW", true, [](Cockpit& c) { c.set(Token::Engine1OilPressure, 6000); },
+     [](Cockpit& c) { c.set(Token::Engine1OilPressure, kOilPressureTokenNormal); }},
+    {"R OIL PRES LOW", true, [](Cockpit& c) { c.set(Token::Engine2OilPressure, 6000); },
+     [](Cockpit& c) { c.set(Token::Engine2OilPressure, kOilPressureTokenNormal); }},
     {"YAW DAMP OFF", false, [](Cockpit& c) { Control(c, "VARIOUS", "yaw_damp", 49); },
      [](Cockpit& c) { Control(c, "VARIOUS", "yaw_damp", kSwitchOn); }},
     {"GPWS FAIL", false, [](Cockpit& c) { Control(c, "VARIOUS", "gpws", 64); },
      [](Cockpit& c) { Control(c, "VARIOUS", "gpws", 43); }},
-    {"SPOILER DEPLOYED", false, [](Cockpit& c) { c.set(Token::OnGround, 1).set(kTokenSpoilerLeft, 1000); },
-     [](Cockpit& c) { c.set(kTokenSpoilerLeft, 999).set(Token::OnGround, 0); }},
+    {"SPOILER DEPLOYED", false, [](Cockpit& c) { c.set(Token::OnGround, 1).set(Token::SpoilerLeft, 1000); },
+     [](Cockpit& c) { c.set(Token::SpoilerLeft, 999).set(Token::OnGround, 0); }},
     {"MACH TRIM INOP", false, [](Cockpit& c) { Control(c, "VARIOUS", "mach_trim_comp", kSwitchOff); },
      [](Cockpit& c) { Control(c, "VARIOUS", "mach_trim_comp", 43); }},
     {"FIRE DETECTION LOOP", false, [](Cockpit& c) { Control(c, "Engine Fire", "test", kSwitchOn); },
@@ -683,21 +675,22 @@ const MessageCase kMessageCases[] = {
      [](Cockpit& c) { c.control("FDR", "test_switch", 64); }},
     {"PARKING BRAKE ON", false, [](Cockpit& c) { c.set(Token::ParkingBrake, 1); },
      [](Cockpit& c) { c.set(Token::ParkingBrake, 0); }},
-    {"L HYD PRESS LOW", true, [](Cockpit& c) { c.set(kTokenHydraulicOutput1, 0); },
-     [](Cockpit& c) { c.set(kTokenHydraulicOutput1, kHydraulicTokenNormal); }},
-    {"R HYD PRESS LOW", true, [](Cockpit& c) { c.set(kTokenHydraulicOutput2, 0); },
-     [](Cockpit& c) { c.set(kTokenHydraulicOutput2, kHydraulicTokenNormal); }},
+    {"L HYD PRESS LOW", true, [](Cockpit& c) { c.set(Token::Engine1HydraulicOutput, 0); },
+     [](Cockpit& c) { c.set(Token::Engine1HydraulicOutput, kHydraulicTokenNormal); }},
+    {"R HYD PRESS LOW", true, [](Cockpit& c) { c.set(Token::Engine2HydraulicOutput, 0); },
+     [](Cockpit& c) { c.set(Token::Engine2HydraulicOutput, kHydraulicTokenNormal); }},
     {"L&R OUTBD ANTI-SKID", false, [](Cockpit& c) { Control(c, "VARIOUS", "anti_skid_test", 64); },
      [](Cockpit& c) { Control(c, "VARIOUS", "anti_skid_test", kSwitchOff); }},
     {"L&R INBD ANTI-SKID", false, [](Cockpit& c) { Control(c, "VARIOUS", "anti_skid", kSwitchOff); },
      [](Cockpit& c) { Control(c, "VARIOUS", "anti_skid", 127); }},
-    {"SPOILER/FLAP EXTNDED", true, [](Cockpit& c) { c.set(Token::FlapPosition, 4501).set(kTokenSpoilerHandle, 8000); },
+    {"SPOILER/FLAP EXTNDED", true, [](Cockpit& c) { c.set(Token::FlapPosition, 4501).set(Token::SpoilerHandle, 8000); },
      [](Cockpit& c) { c.set(Token::FlapPosition, 4499); }},
     {"RUDDER CTRL MANUAL", false, [](Cockpit& c) { c.setSwitch(&g_hydraulicLever, 9); },
      [](Cockpit& c) { c.setSwitch(&g_hydraulicLever, 1); }},
-    {"FWD CABIN DOOR", false, [](Cockpit& c) { c.set(kTokenDoorsOpen, 1); },
-     [](Cockpit& c) { c.set(kTokenDoorsOpen, 0); }},
-    {"FIRE DETECTOR LOOP", false, [](Cockpit& c) { c.set(887, 1); }, [](Cockpit& c) { c.set(887, 0); }},
+    {"FWD CABIN DOOR", false, [](Cockpit& c) { c.set(Token::DoorsOpen, 1); },
+     [](Cockpit& c) { c.set(Token::DoorsOpen, 0); }},
+    {"FIRE DETECTOR LOOP", false, [](Cockpit& c) { c.set(Token::Engine1Fire, 1); },
+     [](Cockpit& c) { c.set(Token::Engine1Fire, 0); }},
 };
 
 // The lines whose add raises master caution: a combined line stands for two.

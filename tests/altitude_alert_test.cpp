@@ -15,8 +15,6 @@
 namespace halcyon::test {
 namespace {
 
-constexpr uint32_t kTokenAutopilotAltitude = 109;
-constexpr uint32_t kTokenFlightDirector = 792;
 constexpr int kSlotAltitudeAlert = 228;
 constexpr int kSlotAltitudeAlert2 = 229;
 
@@ -27,7 +25,7 @@ bool LampLit() { return GetSwitch(&g_altitudeAlertLight) == kSwitchOn; }
 
 Cockpit& Climbing(Cockpit& cockpit, double preselectFt) {
   cockpit.addSounds({kSoundFirstAltitudeCallout, kSlotAltitudeAlert, kSlotAltitudeAlert2}).start();
-  cockpit.guidanceReady().set(kTokenFlightDirector, 1);
+  cockpit.guidanceReady().set(Token::FlightDirector, 1);
   SetDfgsSelectedValue(kSelAltitude, preselectFt);
   SetDfgsAltPreselectArm(kAltArmArmed);
   return cockpit;
@@ -137,10 +135,10 @@ TEST(AltitudeAlert, DeviationFromTheHeldAltitudeFlashesAndSpeaksOnce) {
   Cockpit cockpit({.start = false});
   cockpit.addSounds({kSlotAltitudeAlert}).start();
   // The director on at 5000 ft: the flight guidance holds the altitude flown.
-  cockpit.guidanceReady().set(kTokenFlightDirector, 1);
+  cockpit.guidanceReady().set(Token::FlightDirector, 1);
   At(cockpit, 5000);
   ASSERT_EQ(GetDfgsPitchMode(), kPitchAltitudeHold);
-  ASSERT_EQ(cockpit.token(kTokenAutopilotAltitude), 5000.0);
+  ASSERT_EQ(cockpit.token(Token::AutopilotAltitudeFt), 5000.0);
   At(cockpit, 5250);
   EXPECT_FALSE(LampLit()) << "250 ft off is within";
   At(cockpit, 4749);
@@ -159,22 +157,22 @@ TEST(AltitudeAlert, DeviationFromTheHeldAltitudeFlashesAndSpeaksOnce) {
   EXPECT_FALSE(IsVoiceMessageQueued(14)) << "taken off the queue once back";
 
   for (double held : {static_cast<double>(kDfgsClimbFreeAltitudeFt), 0.0}) {
-    cockpit.set(kTokenAutopilotAltitude, held);
+    cockpit.set(Token::AutopilotAltitudeFt, held);
     At(cockpit, 8000);
     EXPECT_FALSE(LampLit()) << "no altitude held at " << held;
   }
-  cockpit.set(kTokenAutopilotAltitude, 5000);
+  cockpit.set(Token::AutopilotAltitudeFt, 5000);
   At(cockpit, 5600).runTicks(60);
   const size_t tones = cockpit.played(kSlotAltitudeAlert).size();
   At(cockpit, 5600).runTicks(60);
   EXPECT_EQ(cockpit.played(kSlotAltitudeAlert).size(), tones) << "the latch holds in altitude hold";
   // The director off: no mode, and the latches clear; on again, it holds the
   // altitude flown, and a deviation from that speaks again.
-  cockpit.set(kTokenFlightDirector, 0);
+  cockpit.set(Token::FlightDirector, 0);
   At(cockpit, 5600);
   EXPECT_EQ(GetDfgsPitchMode(), kPitchNone);
   EXPECT_FALSE(LampLit());
-  cockpit.set(kTokenFlightDirector, 1);
+  cockpit.set(Token::FlightDirector, 1);
   At(cockpit, 5600);
   ASSERT_EQ(GetDfgsPitchMode(), kPitchAltitudeHold);
   At(cockpit, 5300).runTicks(60);

@@ -25,7 +25,7 @@ constexpr const char* kIni = Cockpit::kAircraftIniFile;
 
 TEST(Apu, RoundTripWithTheEmergencyPowerRuleAndASavedRunningState) {
   Cockpit cockpit({.start = false});
-  cockpit.set(Token::AmbientTemp, 15.0 / 256.0);
+  cockpit.setScaled(Token::AmbientTemp, 15.0);
   cockpit.writeFile(kIni, "[APU]\r\nfire_agent_1=41\r\nair_switch=42\r\nmaster=48\r\nbattery=41\r\n"
                           "emergency_power=50\r\nstate=2\r\n");
   cockpit.start();
@@ -64,7 +64,7 @@ TEST(Apu, ASavedStartLoadsOff) {
 // light-off after 8 s, the EGT peak, the spool-up, and the simulator's APU.
 TEST(Apu, StartsOnTheStartPumpAndBatteryThenShutsDownAfterTheCoolingMinute) {
   Cockpit cockpit({.start = false});
-  cockpit.set(Token::AmbientTemp, 15.0 / 256.0);
+  cockpit.setScaled(Token::AmbientTemp, 15.0);
   cockpit.watchChannel(kChannel10s).start();
   cockpit.control("APU", "battery", 41).setSwitch(&g_startPumpSwitch, 41).runSeconds(2);
   EXPECT_EQ(IsFuelPumpRunning(kStartPump), 1u);
@@ -180,7 +180,7 @@ TEST(Apu, RefusedOnTheLeftPumpsAloneAndCutByTheBattery) {
 
 TEST(Apu, AStartWithoutPowerOrFuelStopsAndAWarmStartAimsFromItsEgt) {
   Cockpit cockpit({.start = false});
-  cockpit.set(Token::AmbientTemp, 15.0 / 256.0);
+  cockpit.setScaled(Token::AmbientTemp, 15.0);
   cockpit.start();
   cockpit.control("APU", "battery", 41).setSwitch(&g_startPumpSwitch, 41).setSwitch(&g_apuMasterSwitch, 48);
   RequestApuState(kApuStarting);
@@ -220,7 +220,7 @@ double ShutdownCooling(double egtDegC) {
 
 // A cockpit at 15 degrees C outside, its APU on the battery and the start pump.
 void StartWithPowerAndFuel(Cockpit& cockpit) {
-  cockpit.set(Token::AmbientTemp, kFloorDegC / 256.0).start();
+  cockpit.setScaled(Token::AmbientTemp, kFloorDegC).start();
   cockpit.control("APU", "battery", 41).setSwitch(&g_startPumpSwitch, 41).setSwitch(&g_apuMasterSwitch, 48);
 }
 

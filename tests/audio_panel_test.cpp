@@ -25,7 +25,7 @@ TEST(AudioPanel, StartUpSendsTheVhfReceiveAndTakesTheTransmitterFromTheSimulator
   ASSERT_EQ(cockpit.keyEvents(kKeyEventVhfBothReceive).size(), 1u);
   EXPECT_EQ(cockpit.keyEvents(kKeyEventVhfBothReceive)[0].value, 1u) << "both VHF volumes on";
   EXPECT_EQ(cockpit.trace(simhost::Phase::Startup).empty(), false);
-  EXPECT_EQ(GetAudioSelector(), 2u) << "token 874 at 0";
+  EXPECT_EQ(GetAudioSelector(), 2u) << "transmitter token at 0";
   SetAudioSelector(5);
   EXPECT_EQ(GetAudioSelector(), 5u);
   SetAudioSelector(6);

@@ -11,10 +11,6 @@
 namespace halcyon::test {
 namespace {
 
-constexpr uint32_t kTokenBarberPoleKtBy128 = 63;
-constexpr uint32_t kTokenStallWarning = 67;
-constexpr uint32_t kTokenStabilizerAngleRad = 783;
-constexpr uint32_t kTokenEngine1Fire = 887;
 constexpr double kDegreesPerRadian = 57.29577951308232;
 constexpr int kSlotStall = 225;
 constexpr int kSlotOverspeed = 226;
@@ -24,31 +20,31 @@ constexpr int kSlotStabilizerMotion = 219;
 
 Cockpit& Stabilizer(Cockpit& cockpit, double angleDeg) {
   // Two seconds and a bit: one stabilizer check (every 37 ticks) sees it.
-  return cockpit.set(kTokenStabilizerAngleRad, angleDeg / kDegreesPerRadian).runTicks(37);
+  return cockpit.set(Token::ElevatorTrimRad, angleDeg / kDegreesPerRadian).runTicks(37);
 }
 
 TEST(AuralWarnings, StallPostedOnceASecondAndWithdrawnWhenItEnds) {
   Cockpit cockpit({.start = false});
   cockpit.addSounds({kSlotStall, 240}, 300).start();
-  cockpit.watchChannel(kChannel1Hz).set(kTokenStallWarning, 1).runSeconds(4);
+  cockpit.watchChannel(kChannel1Hz).set(Token::StallWarning, 1).runSeconds(4);
   const auto stalls = cockpit.played(kSlotStall);
   ASSERT_GE(stalls.size(), 2u);
   EXPECT_EQ(cockpit.dueTicks(kChannel1Hz).count(stalls[0].tick18), 1u) << "posted on a once-a-second tick";
 
   // Behind a fire bell the stall waits; withdrawn before its turn, it never sounds.
-  cockpit.set(kTokenEngine1Fire, 1).runSeconds(4);
+  cockpit.set(Token::Engine1Fire, 1).runSeconds(4);
   const size_t heard = cockpit.played(kSlotStall).size();
   EXPECT_TRUE(IsVoiceMessageQueued(10));
-  cockpit.set(kTokenStallWarning, 0).runSeconds(1.1);
+  cockpit.set(Token::StallWarning, 0).runSeconds(1.1);
   EXPECT_FALSE(IsVoiceMessageQueued(10));
-  cockpit.set(kTokenEngine1Fire, 0).runSeconds(5);
+  cockpit.set(Token::Engine1Fire, 0).runSeconds(5);
   EXPECT_EQ(cockpit.played(kSlotStall).size(), heard);
 }
 
 TEST(AuralWarnings, OverspeedAboveTheBarberPoleAndSlatsAbove280Kt) {
   Cockpit cockpit({.start = false});
   cockpit.addSounds({kSlotOverspeed, kSlotSlatOverspeed}, 300).start();
-  cockpit.set(kTokenBarberPoleKtBy128, 340.0 * 128).set(Token::IndicatedAirspeedKt, 340).runSeconds(3);
+  cockpit.setScaled(Token::MaxOperatingSpeed, 340.0).set(Token::IndicatedAirspeedKt, 340).runSeconds(3);
   EXPECT_TRUE(cockpit.played(kSlotOverspeed).empty()) << "exactly at the barber pole";
   cockpit.set(Token::IndicatedAirspeedKt, 340.1).runSeconds(1.1);
   EXPECT_EQ(cockpit.played(kSlotOverspeed).size(), 1u);
@@ -91,11 +87,11 @@ TEST(AuralWarnings, StabilizerTrimAndMotionAirborneOnly) {
   EXPECT_EQ(cockpit.played(kSlotStabilizerMotion).size(), 1u);
   EXPECT_EQ(cockpit.played(kSlotStabilizerTrim).size(), 2u);
   // No voice while the stall warning is on, the reference still follows.
-  cockpit.set(kTokenStallWarning, 1);
+  cockpit.set(Token::StallWarning, 1);
   Stabilizer(cockpit, 12.0).runSeconds(4);
   EXPECT_EQ(cockpit.played(kSlotStabilizerMotion).size(), 1u);
   EXPECT_EQ(cockpit.played(kSlotStabilizerTrim).size(), 2u);
-  cockpit.set(kTokenStallWarning, 0);
+  cockpit.set(Token::StallWarning, 0);
   Stabilizer(cockpit, 13.9).runSeconds(3);
   EXPECT_EQ(cockpit.played(kSlotStabilizerTrim).size(), 2u) << "1.9 from the reference of 12";
 }
@@ -119,7 +115,7 @@ TEST(AuralWarnings, TheStartupReferenceIsTheLoadedTrim) {
 TEST(AuralWarnings, AFlightStartedTrimmedTakesItsTrimAsTheReference) {
   Cockpit cockpit({.start = false});
   cockpit.addSounds({kSlotStabilizerTrim}, 300);
-  cockpit.set(Token::OnGround, 0).set(kTokenStabilizerAngleRad, 6.0 / kDegreesPerRadian);
+  cockpit.set(Token::OnGround, 0).set(Token::ElevatorTrimRad, 6.0 / kDegreesPerRadian);
   cockpit.start();
   Stabilizer(cockpit, 6.0).runSeconds(3);
   Stabilizer(cockpit, 7.0);

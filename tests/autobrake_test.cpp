@@ -168,7 +168,7 @@ void NextBrakeStep(Cockpit& cockpit) {
 
 TEST(BrakeTemperature, EachBrakeHeatsWithItsPedalAndTheSpeedAndCoolsWithTheAirflow) {
   Cockpit cockpit({.start = false});
-  cockpit.set(Token::AmbientTemp, 15.0 / 256.0).set(Token::OnGround, 1).start();
+  cockpit.setScaled(Token::AmbientTemp, 15.0).set(Token::OnGround, 1).start();
   EXPECT_EQ(GetBrakeTemperature(0), 15.0) << "cold at start-up";
   cockpit.watchChannel(kChannel2Hz).runSeconds(1);
   cockpit.set(Token::IndicatedAirspeedKt, 100).set(Token::LeftBrakePedal, 32767).set(Token::RightBrakePedal, 16000);

@@ -39,8 +39,7 @@ namespace {
 constexpr uint32_t kClick = platform::kMouseLeftSingle;
 constexpr uint32_t kRelease = platform::kMouseLeftRelease;
 constexpr uint32_t kRightClick = platform::kMouseRightSingle;
-constexpr uint32_t kTokenEngineFire[] = {887, 888};
-constexpr uint32_t kTokenUnits = 335;
+constexpr Token kTokenEngineFire[] = {Token::Engine1Fire, Token::Engine2Fire};
 constexpr double kBlank = 10.0;
 
 // A powered cockpit with the CPL digital lighting on.
@@ -90,7 +89,7 @@ TEST(FuelQuantityGauge, ReadoutsRoundDownTo25AndBlankTheirLeadingZeros) {
   EXPECT_EQ(Windows(cockpit, Readout::kTotal), (Digits{kBlank, 1, 3, 0, 0})) << "1314.6 lb";
   EXPECT_EQ(Windows(cockpit, Readout::kGross), (Digits{1, 2, 1, 0, 0, 0})) << "fuel, payload and the empty aircraft";
   SetTanks(cockpit, 9999.0, 12000.0, 10.0);
-  cockpit.set(kTokenUnits, 2).runSeconds(1).draw();
+  cockpit.set(Token::UnitsOfMeasure, 2).runSeconds(1).draw();
   EXPECT_EQ(Windows(cockpit, Readout::kLeft), (Digits{4, 5, 2, 5})) << "4535.47 kg";
   EXPECT_EQ(Windows(cockpit, Readout::kRight), (Digits{kBlank, kBlank, kBlank, 0})) << "4.5 kg";
   EXPECT_EQ(Windows(cockpit, Readout::kCentre), (Digits{kBlank, 5, 4, 2, 5}));
@@ -109,7 +108,7 @@ TEST(FuelQuantityGauge, TheTestShowsItsFiguresAndTheLampTestShowsEights) {
   EXPECT_EQ(Windows(cockpit, Readout::kCentre), (Digits{kBlank, 3, 0, 0, 0}));
   EXPECT_EQ(Windows(cockpit, Readout::kTotal), (Digits{kBlank, 9, 0, 0, 0}));
   EXPECT_EQ(Windows(cockpit, Readout::kGross), (Digits{1, 2, 8, 6, 7, 5})) << "119686 lb + 9000, down to 25";
-  cockpit.set(kTokenUnits, 2).runSeconds(1).draw();
+  cockpit.set(Token::UnitsOfMeasure, 2).runSeconds(1).draw();
   EXPECT_EQ(Windows(cockpit, Readout::kLeft), (Digits{3, 0, 0, 0})) << "the tank figures stay";
   EXPECT_EQ(Windows(cockpit, Readout::kGross), (Digits{kBlank, 6, 3, 2, 7, 5})) << "54288.6 kg + 9000";
 
@@ -600,8 +599,13 @@ TEST(CentrePanelGauges, ElementValuesStayFiniteAndOnTheirPicturesForExtremeToken
   const double kNaN = std::numeric_limits<double>::quiet_NaN();
   const double kInf = std::numeric_limits<double>::infinity();
   for (double value : {kNaN, -1.0e12, -1.0, 0.0, 16382.5, 1.0e12, kInf, -kInf}) {
-    for (uint32_t token : {74u, 128u, 138u, 144u, 163u, 173u, 179u, 303u, 304u, 305u, 306u, 332u, 333u, 334u, 614u,
-                           624u, 625u, 643u, 644u, 887u, 888u}) {
+    for (Token token : {Token::AltitudeFt,       Token::Engine1Throttle,       Token::Engine1FuelFlow,
+                        Token::Engine1Egt,       Token::Engine2Throttle,       Token::Engine2FuelFlow,
+                        Token::Engine2Egt,       Token::FuelRightGal,          Token::FuelLeftGal,
+                        Token::FuelCenterGal,    Token::FuelWeightLbPerGallon, Token::GearPosition,
+                        Token::GearLeftPosition, Token::GearRightPosition,     Token::RadioAltitudeM,
+                        Token::Engine1N1Pct,     Token::Engine1N2Pct,          Token::Engine2N1Pct,
+                        Token::Engine2N2Pct,     Token::Engine1Fire,           Token::Engine2Fire}) {
       cockpit.set(token, value);
     }
     cockpit.runTicks(1).draw();

@@ -34,10 +34,6 @@ std::string MakeTempFolder() {
   return mkdtemp(folder) != nullptr ? std::string(folder) : std::string("/tmp/halcyon-cockpit");
 }
 
-// The simulator's units of latitude and longitude (tokens 71 and 72) in a full circle.
-constexpr double kLatitudeUnitsPerTurn = 40007000.0;
-constexpr double kLongitudeUnitsPerTurn = 281474976710656.0;
-
 uint8_t KeyOf(const std::string& name) {
   uint8_t key = 0;
   if (!platform::keyboard::FindKey(name, &key)) ADD_FAILURE() << "no key named '" << name << "'";
@@ -132,16 +128,21 @@ Cockpit& Cockpit::shutdown() {
   return *this;
 }
 
-Cockpit& Cockpit::set(Token token, double value) { return set(static_cast<uint32_t>(token), value); }
-
-Cockpit& Cockpit::set(uint32_t token, double value) {
-  host_.SetToken(token, value);
+Cockpit& Cockpit::set(Token token, double value) {
+  host_.SetToken(TokenNumber(token), value);
   return *this;
 }
 
-double Cockpit::token(Token token) const { return host_.GetToken(static_cast<uint32_t>(token)); }
+double Cockpit::token(Token token) const { return host_.GetToken(TokenNumber(token)); }
 
-double Cockpit::token(uint32_t token) const { return host_.GetToken(token); }
+Cockpit& Cockpit::setScaled(Token token, double value) { return set(token, value * TokenScale(token)); }
+
+double Cockpit::scaled(Token which) const { return token(which) / TokenScale(which); }
+
+Cockpit& Cockpit::ramp(Token token, double target, double seconds) {
+  host_.RampToken(TokenNumber(token), target, seconds);
+  return *this;
+}
 
 Cockpit& Cockpit::freezeClock(bool frozen) {
   host_.FreezeSimulationClock(frozen);
@@ -258,13 +259,12 @@ std::string Cockpit::cduLine(int line) const {
 }
 
 Cockpit& Cockpit::setPosition(double latitudeDeg, double longitudeDegEast) {
-  set(Token::Latitude, latitudeDeg / 360.0 * kLatitudeUnitsPerTurn);
-  return set(Token::Longitude, longitudeDegEast / 360.0 * kLongitudeUnitsPerTurn);
+  return setScaled(Token::Latitude, latitudeDeg).setScaled(Token::Longitude, longitudeDegEast);
 }
 
-double Cockpit::latitudeDeg() const { return token(Token::Latitude) / kLatitudeUnitsPerTurn * 360.0; }
+double Cockpit::latitudeDeg() const { return scaled(Token::Latitude); }
 
-double Cockpit::longitudeDegEast() const { return token(Token::Longitude) / kLongitudeUnitsPerTurn * 360.0; }
+double Cockpit::longitudeDegEast() const { return scaled(Token::Longitude); }
 
 Cockpit& Cockpit::everyTick(simhost::SimHost::TickHook hook) {
   host_.AddTickHook(std::move(hook));
@@ -439,7 +439,7 @@ Cockpit& Cockpit::clouds(uint8_t density) {
 }
 
 Cockpit& Cockpit::position(double latitudeDeg, double longitudeDeg, double altitudeFt) {
-  return setPosition(latitudeDeg, longitudeDeg).set(Token::AltitudeM, altitudeFt / 3.28084);
+  return setPosition(latitudeDeg, longitudeDeg).set(Token::AltitudeM, altitudeFt / kFeetPerMetre);
 }
 
 bool Cockpit::ran(const std::string& functionName) const {

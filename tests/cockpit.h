@@ -70,15 +70,19 @@ class Cockpit {
   Cockpit& powerUp();
   // Airborne with both engines running, the IRS in NAV and the panel
   // powered: what the flight guidance needs to keep its autopilot and
-  // director engaged (engage them by token 103 or 792 after this).
+  // director engaged (engage them by Token::AutopilotEngaged or Token::FlightDirector after this).
   Cockpit& guidanceReady();
 
   Cockpit& set(Token token, double value);
-  Cockpit& set(uint32_t token, double value);
   double token(Token token) const;
-  double token(uint32_t token) const;
+  // A token set or read in its everyday unit (ft/min, Mach, kt, deg C ...),
+  // through the token list's scale: setScaled(Token::VerticalSpeed, -1500).
+  Cockpit& setScaled(Token token, double value);
+  double scaled(Token token) const;
+  // The host moves a token evenly to target over the seconds that follow.
+  Cockpit& ramp(Token token, double target, double seconds);
   // The aircraft's position in degrees, north and EAST positive, set or read
-  // as the simulator's latitude and longitude variables (71, 72) hold it.
+  // as the simulator's latitude and longitude tokens hold it.
   Cockpit& setPosition(double latitudeDeg, double longitudeDegEast);
   double latitudeDeg() const;
   double longitudeDegEast() const;
@@ -187,7 +191,7 @@ class Cockpit {
                    double verticalSpeedFpm = 0.0);
   Cockpit& removeTraffic(const std::string& atcId);
   Cockpit& clouds(uint8_t density);
-  // Places the user aircraft (tokens 71, 72 and 73).
+  // Places the user aircraft (latitude, longitude and altitude tokens).
   Cockpit& position(double latitudeDeg, double longitudeDeg, double altitudeFt);
   // Whether a not-built function (a placeholder control) has run so far.
   bool ran(const std::string& functionName) const;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "fmc/fms.h"
+#include "host/voice_queue.h"
 #include "simhost/run_log.h"
 #include "simhost/scenario.h"
 #include "systems/dfgs.h"
@@ -23,14 +24,7 @@
 namespace halcyon::test {
 namespace {
 
-constexpr int kSlotDontSink = 231;
-constexpr int kSlotGlideSlope = 232;
-constexpr int kSlotSinkRate = 233;
-constexpr int kSlotTerrain = 234;
-constexpr int kSlotTooLowFlaps = 235;
-constexpr int kSlotTooLowGear = 236;
-constexpr int kSlotTooLowTerrain = 237;
-constexpr int kSlotWhoop = 238;
+const int kSlotSinkRate = VoiceMessageSlot(kVoiceGpwsSinkRate);
 
 std::string LegIdents() {
   std::string idents;
@@ -42,10 +36,11 @@ std::string LegIdents() {
 
 TEST(DefaultFlight, TheRouteIsProgrammedFlownOnTheFmsAndTheGpwsCallsOnlySinkRate) {
   Cockpit cockpit({.start = false});
-  cockpit.addSounds({kSlotDontSink, kSlotGlideSlope, kSlotSinkRate, kSlotTerrain, kSlotTooLowFlaps, kSlotTooLowGear,
-                     kSlotTooLowTerrain, kSlotWhoop},
-                    300)
-      .start();
+  // Every GPWS voice has its sound file, so that any call is heard; the flight makes only "Sinkrate".
+  for (VoiceMessageId voice = kVoiceGpwsDontSink; voice <= kVoiceGpwsWhoop; ++voice) {
+    cockpit.addSounds({VoiceMessageSlot(voice)}, 300);
+  }
+  cockpit.start();
   std::ifstream file(std::string(HALCYON_SOURCE_DIR) + "/scenarios/default.scn");
   const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   simhost::Scenario scenario;

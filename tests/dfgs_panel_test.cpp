@@ -20,7 +20,6 @@
 namespace halcyon::test {
 namespace {
 
-constexpr uint32_t kTokAp = 103, kTokFd = 792, kTokAtArm = 123, kTokVs = 65, kTokApVs = 120;
 constexpr uint32_t kClick = platform::kMouseLeftSingle;
 
 std::vector<std::pair<uint32_t, int32_t>> Events(const Cockpit& cockpit) {
@@ -34,10 +33,15 @@ using EventList = std::vector<std::pair<uint32_t, int32_t>>;
 struct Flying {
   explicit Flying(bool engaged = true) {
     cockpit.addSounds({181, 242, 243, 244, 245, 246, 247});
-    cockpit.guidanceReady().set(Token::AltitudeFt, 12000).set(kTokFd, engaged ? 1 : 0).set(kTokAp, 0);
+    cockpit.guidanceReady()
+        .set(Token::AltitudeFt, 12000)
+        .set(Token::FlightDirector, engaged ? 1 : 0)
+        .set(Token::AutopilotEngaged, 0);
     cockpit.setSwitch(&g_fgcpDigitalSwitch, kSwitchOn).setSwitch(&g_fgcpBacklightSwitch, kSwitchOn);
     cockpit.setSwitch(&g_dfgsTestSwitch, kSwitchOff);  // the power-up self-test done
-    for (uint32_t token : {108u, 115u, 117u, 123u}) cockpit.set(token, 0);
+    for (Token token :
+         {Token::AltitudeLock, Token::AutopilotAirspeedHold, Token::AutopilotMachHold, Token::AutothrottleArmed})
+      cockpit.set(token, 0);
     cockpit.clearKeyEvents();
   }
   Cockpit& call(const char* function, uint32_t flags = kClick) { return cockpit.callControl("DFGS", function, flags); }
@@ -71,13 +75,13 @@ TEST(DfgsPanel, DisengagedButtonsOnlyClickButTheWindowsStillTurn) {
 
 TEST(DfgsPanel, FirstEngagementInTheAirHoldsHeadingAndAltitudeThenTheApOnlyToggles) {
   Flying f(false);
-  f.cockpit.set(Token::AltitudeFt, 12345.9).set(81, 271.8);
+  f.cockpit.set(Token::AltitudeFt, 12345.9).set(Token::MagneticHeadingDeg, 271.8);
   f.cockpit.click("DFGS", 10, 20);  // left FD switch
   EXPECT_EQ(Events(f.cockpit), (EventList{{66288, 0}, {66042, 271}, {66106, 0}, {65808, 0}, {66124, 12345}}));
   EXPECT_EQ(GetDfgsRollMode(), kRollHeadingHold);
   EXPECT_EQ(GetDfgsPitchMode(), kPitchAltitudeHold);
   EXPECT_EQ(f.cockpit.played(kClickToggle2).size(), 1u);
-  f.cockpit.set(kTokFd, 1).clearKeyEvents();
+  f.cockpit.set(Token::FlightDirector, 1).clearKeyEvents();
   SetDfgsPitchMode(kPitchVerticalSpeed);
   f.cockpit.click("DFGS", 400, 70);  // AP lever
   EXPECT_EQ(Events(f.cockpit), (EventList{{65580, 0}}));
@@ -87,7 +91,7 @@ TEST(DfgsPanel, FirstEngagementInTheAirHoldsHeadingAndAltitudeThenTheApOnlyToggl
 
 TEST(DfgsPanel, FirstEngagementOnTheGroundWithAutothrottleOnPicksTakeoffModes) {
   Flying f(false);
-  f.cockpit.set(Token::OnGround, 1).setSwitch(&g_autothrottleSwitch, kSwitchOn).set(81, 90);
+  f.cockpit.set(Token::OnGround, 1).setSwitch(&g_autothrottleSwitch, kSwitchOn).set(Token::MagneticHeadingDeg, 90);
   SetTrpMode(0);
   f.cockpit.click("DFGS", 500, 20);  // right FD switch
   EXPECT_EQ(GetDfgsPitchMode(), kPitchTakeoff);
@@ -113,7 +117,7 @@ TEST(DfgsPanel, AutothrottleOnPicksMachFrom27000FeetAndOnlyArmsOnTheGround) {
     EXPECT_EQ(f.cockpit.played(kClickGuarded1).size(), clicks + 1);
   }
   Flying ground;
-  ground.cockpit.set(Token::OnGround, 1).set(kTokAtArm, 1).setSwitch(&g_autothrottleSwitch, kSwitchOff);
+  ground.cockpit.set(Token::OnGround, 1).set(Token::AutothrottleArmed, 1).setSwitch(&g_autothrottleSwitch, kSwitchOff);
   SetDfgsThrustMode(kThrustOff);
   ground.cockpit.clearKeyEvents();
   ground.call("DfgsMouseAutothrottleSwitch");
@@ -127,7 +131,9 @@ TEST(DfgsPanel, AutothrottleOnPicksMachFrom27000FeetAndOnlyArmsOnTheGround) {
 TEST(DfgsPanel, SpeedSelectOutOfSpeedOnPitchHoldsTheRateClimbingFreeOrDescendingToZero) {
   for (double fpm : {1300.0, -800.0}) {
     Flying f;
-    f.cockpit.setSwitch(&g_autothrottleSwitch, kSwitchOn).set(kTokAtArm, 1).set(kTokVs, fpm * 1.3);
+    f.cockpit.setSwitch(&g_autothrottleSwitch, kSwitchOn)
+        .set(Token::AutothrottleArmed, 1)
+        .setScaled(Token::VerticalSpeed, fpm);
     SetDfgsPitchMode(kPitchIasOnPitch);
     f.cockpit.clearKeyEvents();
     f.call("DfgsMouseSpeedSelect");
@@ -148,7 +154,7 @@ TEST(DfgsPanel, SpeedSelectOutOfSpeedOnPitchHoldsTheRateClimbingFreeOrDescending
 
 TEST(DfgsPanel, EprLimitNeedsARatingAndDisarmsTheSimulatorsAutothrottle) {
   Flying f;
-  f.cockpit.setSwitch(&g_autothrottleSwitch, kSwitchOn).set(kTokAtArm, 1);
+  f.cockpit.setSwitch(&g_autothrottleSwitch, kSwitchOn).set(Token::AutothrottleArmed, 1);
   SetDfgsThrustMode(kThrustIas);
   SetTrpMode(0);
   f.cockpit.clearKeyEvents();
@@ -173,7 +179,7 @@ TEST(DfgsPanel, NavTwiceFromHeadingHoldGivesLnavThenNone) {
 
 TEST(DfgsPanel, TheAutopilotAloneEngagesTheButtonsAndIasMachTogglesItsApproachKey) {
   Flying f(false);
-  f.cockpit.set(kTokAp, 1).set(Token::AltitudeFt, 30000).set(Token::Mach, 0.78 * 20480).clearKeyEvents();
+  f.cockpit.set(Token::AutopilotEngaged, 1).set(Token::AltitudeFt, 30000).setScaled(Token::Mach, 0.78).clearKeyEvents();
   SetDfgsPitchMode(kPitchVerticalSpeed);
   f.call("DfgsMouseIasMach");
   EXPECT_EQ(GetDfgsPitchMode(), kPitchMachOnPitch) << "at or above 27000 ft";
@@ -198,7 +204,7 @@ TEST(DfgsPanel, AutolandOnTheGroundRunsTheTestAndASecondPressCancelsIt) {
 
 TEST(DfgsPanel, CaptureLockLeavesOnlyTheKnobPicturesAndAutolandDisarms) {
   Flying f;
-  f.cockpit.set(kTokVs, -700 * 1.3);
+  f.cockpit.setScaled(Token::VerticalSpeed, -700);
   SetDfgsApproachMode(kApproachAutoland);
   SetDfgsRollMode(kRollAutolandLocalizer);
   SetDfgsPitchMode(kPitchAutolandGlideslope);
@@ -212,7 +218,7 @@ TEST(DfgsPanel, CaptureLockLeavesOnlyTheKnobPicturesAndAutolandDisarms) {
   EXPECT_EQ(GetDfgsAltPreselectArm(), kAltArmOff);
   EXPECT_EQ(f.cockpit.draw().elementValue("DFGS", 3), 0.0) << "the HDG knob pushed in";
   EXPECT_EQ(f.cockpit.elementValue("DFGS", 2), 1.0) << "the ALT knob pushed";
-  f.cockpit.set(81, 45);
+  f.cockpit.set(Token::MagneticHeadingDeg, 45);
   f.call("DfgsMouseAutoland");
   EXPECT_EQ(GetDfgsRollMode(), kRollHeadingHold);
   EXPECT_EQ(GetDfgsPitchMode(), kPitchVerticalSpeed);
@@ -230,7 +236,10 @@ TEST(DfgsPanel, IlsArmsThenDisarmsToHeadingHoldAndVerticalSpeed) {
   EXPECT_EQ(Events(f.cockpit), (EventList{{65806, 0}}));
   SetDfgsRollMode(kRollLocalizerTrack);
   SetDfgsPitchMode(kPitchGlideslopeTrack);
-  f.cockpit.set(81, 123.4).set(kTokVs, -750 * 1.3).set(108, 1).clearKeyEvents();
+  f.cockpit.set(Token::MagneticHeadingDeg, 123.4)
+      .setScaled(Token::VerticalSpeed, -750)
+      .set(Token::AltitudeLock, 1)
+      .clearKeyEvents();
   f.call("DfgsMouseIls");
   EXPECT_EQ(GetDfgsApproachMode(), kApproachNone);
   EXPECT_EQ(GetDfgsRollMode(), kRollHeadingHold);
@@ -285,7 +294,7 @@ TEST(DfgsPanel, AltitudeUnderVnavTellsTheFmsAndVnavClearsIt) {
   g_fms.SetAltPreselectFlag(0);
   f.call("DfgsMouseAltitudeInc");
   EXPECT_EQ(g_fms.GetAltPreselectFlag(), 0) << "not under VNAV";
-  f.cockpit.set(kTokFd, 0);
+  f.cockpit.set(Token::FlightDirector, 0);
   g_fms.SetAltPreselectFlag(1);
   f.call("DfgsMouseVnav");
   EXPECT_EQ(g_fms.GetAltPreselectFlag(), 0) << "V NAV clears it even disengaged";
@@ -323,24 +332,24 @@ TEST(DfgsWindows, PitchWindowByMode) {
   Flying f;
   SetDfgsAltPreselectArm(kAltArmOff);
   SetDfgsPitchMode(kPitchVerticalSpeed);
-  f.cockpit.set(kTokApVs, -1500).set(kTokVs, 600 * 1.3);
+  f.cockpit.set(Token::AutopilotVerticalSpeedFpm, -1500).setScaled(Token::VerticalSpeed, 600);
   EXPECT_EQ(Frames(f.cockpit, {14, 13, 12, 11, 10, 9}), (std::vector<double>{0, 2, 1, 5, 0, 0}));
-  f.cockpit.set(kTokApVs, 12000);
+  f.cockpit.set(Token::AutopilotVerticalSpeedFpm, 12000);
   EXPECT_EQ(Frames(f.cockpit, {14, 13, 12, 11}), (std::vector<double>{0, 1, 9, 9}));
   SetDfgsAltPreselectArm(kAltArmCapturing);
   EXPECT_EQ(Frames(f.cockpit, {14, 13, 12, 11}), (std::vector<double>{4, 1, 0, 6})) << "capturing: the rate flown";
   SetDfgsAltPreselectArm(kAltArmOff);
   SetDfgsPitchMode(kPitchAltitudeHold);
   for (auto [fpm, sign] : {std::pair{99.0, 0.0}, {100.0, 1.0}, {-99.0, 0.0}, {-100.0, 2.0}}) {
-    f.cockpit.set(kTokVs, fpm * 1.3);
+    f.cockpit.setScaled(Token::VerticalSpeed, fpm);
     EXPECT_EQ(Frames(f.cockpit, {13})[0], sign) << fpm;
   }
   SetDfgsPitchMode(kPitchTurbulence);
   SetDfgsVsWheel(-3);
-  f.cockpit.set(kTokApVs, -1800);
+  f.cockpit.set(Token::AutopilotVerticalSpeedFpm, -1800);
   EXPECT_EQ(Frames(f.cockpit, {14, 13, 12, 11, 10, 9}), (std::vector<double>{3, 2, 11, 11, 11, 3}));
   SetDfgsVsWheel(10);
-  f.cockpit.set(kTokApVs, 6000);
+  f.cockpit.set(Token::AutopilotVerticalSpeedFpm, 6000);
   EXPECT_EQ(Frames(f.cockpit, {14, 13, 12, 11, 10, 9}), (std::vector<double>{3, 1, 11, 11, 1, 0}));
   SetDfgsPitchMode(kPitchIasOnPitch);
   SetDfgsIasTarget(245);
@@ -357,7 +366,7 @@ TEST(DfgsWindows, UnlitAndTestFramesAndTheSwitchPictures) {
   f.cockpit.setSwitch(&g_fgcpDigitalSwitch, kSwitchOff);
   EXPECT_EQ(Frames(f.cockpit, {8, 6, 14, 13, 12, 15, 26}), (std::vector<double>{10, 11, 4, 0, 11, 11, 11}));
   EXPECT_TRUE(f.cockpit.elementVisible("DFGS", 1)) << "the legends go by the backlight";
-  EXPECT_EQ(Frame(f.cockpit, 21), 1.0) << "the FD switch shows token 792 unlit";
+  EXPECT_EQ(Frame(f.cockpit, 21), 1.0) << "the FD switch shows the flight director token unlit";
   f.cockpit.setSwitch(&g_fgcpDigitalSwitch, kSwitchOn).setSwitch(&g_lampTestSwitch, kSwitchOn);
   EXPECT_EQ(Frames(f.cockpit, {8, 6, 14, 13, 12, 15, 26, 25}), (std::vector<double>{8, 8, 5, 1, 8, 8, 10, 8}));
   f.cockpit.setSwitch(&g_dfgsTestSwitch, 1);
@@ -372,7 +381,7 @@ TEST(DfgsWindows, UnlitAndTestFramesAndTheSwitchPictures) {
 
 TEST(DfgsWindows, TheBankBoxRoundsTheLimitToWholeDegrees) {
   Flying f;
-  f.cockpit.set(958, 0.4363).setSwitch(&g_headingKnobActivity, kSwitchOn).draw();
+  f.cockpit.set(Token::BankLimitRad, 0.4363).setSwitch(&g_headingKnobActivity, kSwitchOn).draw();
   EXPECT_EQ(std::string(DfgsBankBoxText()), "Max Bank: 25\xb0");
   EXPECT_TRUE(f.cockpit.elementVisible("DFGS", 28));
   f.cockpit.setSwitch(&g_headingKnobActivity, kSwitchOff).draw();
@@ -385,7 +394,10 @@ TEST(DfgsWindows, ElementValuesStayFiniteForExtremeTokens) {
   for (int32_t pitch : {1, 2, 3, 4, 5, 6}) {
     SetDfgsPitchMode(pitch);
     for (double value : {kNaN, -1.0e12, -1.0, 0.0, 1.0e12, std::numeric_limits<double>::infinity()}) {
-      for (uint32_t token : {61u, 64u, 65u, 74u, 103u, 116u, 118u, 120u, 792u, 958u}) f.cockpit.set(token, value);
+      for (Token token : {Token::IndicatedAirspeedKt, Token::Mach, Token::VerticalSpeed, Token::AltitudeFt,
+                          Token::AutopilotEngaged, Token::AutopilotAirspeedKt, Token::AutopilotMach,
+                          Token::AutopilotVerticalSpeedFpm, Token::FlightDirector, Token::BankLimitRad})
+        f.cockpit.set(token, value);
       SetDfgsIasTarget(value);
       f.cockpit.draw();
       uint32_t index = 0;

@@ -33,7 +33,12 @@ TEST(Dfgs, LoadReadsTheSimulatorsAutopilotAndTheSavedSwitches) {
   Cockpit cockpit({.start = false});
   cockpit.writeFile(kIni, "[DFGS]\r\ndfgc=1\r\ndfgs.ap_heading_select=200\r\ndfgs.at_switch=41\r\n"
                           "[FDC]\r\ncadc=44\r\n[FGCP]\r\nbacklight=41\r\ndigitaL=41\r\n");
-  cockpit.set(Token::AltitudeFt, 31000).set(108, 1).set(106, 1).set(107, 275).set(116, 480).set(118, 0.78);
+  cockpit.set(Token::AltitudeFt, 31000)
+      .set(Token::AltitudeLock, 1)
+      .set(Token::HeadingLock, 1)
+      .set(Token::HeadingBugDeg, 275)
+      .set(Token::AutopilotAirspeedKt, 480)
+      .set(Token::AutopilotMach, 0.78);
   cockpit.start();
   EXPECT_EQ(GetDfgc(), 1);
   EXPECT_EQ(GetDfgsSpeedView(), 1) << "above 27000 ft";
@@ -173,7 +178,7 @@ TEST(Dfgs, KnobsStepFasterWithinThreeTicksAndWrapTheHeading) {
 
 TEST(Dfgs, QueriesOfFlapsNavReceiversAndIrs) {
   Cockpit cockpit;
-  const uint32_t flaps = 329;
+  constexpr Token flaps = Token::FlapPosition;
   const struct {
     double handle;
     double placardKt;
@@ -192,17 +197,20 @@ TEST(Dfgs, QueriesOfFlapsNavReceiversAndIrs) {
   cockpit.set(flaps, 11460);
   EXPECT_EQ(IsLandingFlapsSet(), 0u);
 
-  cockpit.set(24, 110.3).set(27, 110.3).set(45, 250).set(54, 250);
+  cockpit.set(Token::Nav1Frequency, 110.3)
+      .set(Token::Nav2Frequency, 110.3)
+      .set(Token::Nav1CourseDeg, 250)
+      .set(Token::Nav2CourseDeg, 250);
   EXPECT_EQ(IsNavPairMatched(), 1u);
-  cockpit.set(54, 251);
+  cockpit.set(Token::Nav2CourseDeg, 251);
   EXPECT_EQ(IsNavPairMatched(), 0u);
   cockpit.setOption(10, true);
   EXPECT_EQ(IsNavPairMatched(), 1u) << "one NAV receiver is enough";
-  cockpit.set(46, 0x40);
+  cockpit.set(Token::Nav1Code, 0x40);
   EXPECT_EQ(IsGlideslopeAvailable(), 0u) << "no localizer";
-  cockpit.set(46, 0xC0);
+  cockpit.set(Token::Nav1Code, 0xC0);
   EXPECT_EQ(IsGlideslopeAvailable(), 1u);
-  cockpit.set(46, 0x80);
+  cockpit.set(Token::Nav1Code, 0x80);
   EXPECT_EQ(IsGlideslopeAvailable(), 0u);
 
   EXPECT_EQ(IsDfgsIrsValid(), 0u);

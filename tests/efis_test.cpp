@@ -26,7 +26,6 @@ namespace halcyon::test {
 namespace {
 
 constexpr const char* kIni = Cockpit::kAircraftIniFile;
-constexpr double kFeetPerMetre = 3.28084;
 
 TEST(EfisMcp, DefaultsWithoutTheSection) {
   Cockpit cockpit;
@@ -188,7 +187,7 @@ TEST(DecisionHeight, TheAlertArmsAHundredFeetAboveAndDropsBelowOrOnTheGround) {
   Cockpit cockpit;
   cockpit.set(Token::OnGround, 0).control("EFIS DIMMER", "decision_height", 200);
   auto at = [&](double feet) {
-    cockpit.set(Token::RadioAltitudeM, feet / kFeetPerMetre).runTicks(7);
+    cockpit.setScaled(Token::RadioAltitudeM, feet).runTicks(7);
     return GetDecisionHeightAlert();
   };
   EXPECT_EQ(at(299), 0u);
@@ -214,7 +213,7 @@ TEST(DecisionHeight, TheAlertIsEvaluatedThreeTimesASecond) {
   Cockpit cockpit;
   cockpit.watchChannel(kChannel3Hz).set(Token::OnGround, 0).control("EFIS DIMMER", "decision_height", 200);
   cockpit.runTicks(7);
-  cockpit.set(Token::RadioAltitudeM, 400 / kFeetPerMetre);
+  cockpit.setScaled(Token::RadioAltitudeM, 400);
   const double setTick = cockpit.tick18();
   cockpit.runUntil([] { return GetDecisionHeightAlert() != 0; }, 1);
   ASSERT_EQ(GetDecisionHeightAlert(), 1u);
@@ -339,13 +338,16 @@ TEST(DisplayStates, FlightDirectorThicknessDefault) {
 
 TEST(DisplayStates, SpeedTargetErrorFromTheHoldsThenTheGuidance) {
   Cockpit cockpit;
-  cockpit.set(117, 1).set(118, 0.76).set(Token::Mach, 0.74 * 20480);
+  cockpit.set(Token::AutopilotMachHold, 1).set(Token::AutopilotMach, 0.76).setScaled(Token::Mach, 0.74);
   EXPECT_NEAR(GetSpeedTargetError(), 4.0, 1e-9);
-  cockpit.set(117, 0).set(115, 1).set(116, 250).set(Token::IndicatedAirspeedKt, 225);
+  cockpit.set(Token::AutopilotMachHold, 0)
+      .set(Token::AutopilotAirspeedHold, 1)
+      .set(Token::AutopilotAirspeedKt, 250)
+      .set(Token::IndicatedAirspeedKt, 225);
   EXPECT_EQ(GetSpeedTargetError(), 10.0) << "held at 10 kt";
   cockpit.set(Token::IndicatedAirspeedKt, 256);
   EXPECT_EQ(GetSpeedTargetError(), -6.0);
-  cockpit.set(115, 0);
+  cockpit.set(Token::AutopilotAirspeedHold, 0);
   SetDfgsPitchMode(kPitchVerticalSpeed);
   EXPECT_EQ(GetSpeedTargetError(), 0.0);
   SetDfgsPitchMode(kPitchIasOnPitch);
@@ -355,15 +357,15 @@ TEST(DisplayStates, SpeedTargetErrorFromTheHoldsThenTheGuidance) {
 TEST(DisplayStates, TheActiveNavSignalIsItsStationWordWithoutBit8) {
   Cockpit cockpit;
   SetActiveNavUnit(0);
-  cockpit.set(46, 0).set(55, 5);
+  cockpit.set(Token::Nav1Code, 0).set(Token::Nav2Code, 5);
   EXPECT_EQ(ActiveNavHasValidSignal(), 0u);
-  cockpit.set(46, 8 + 1);
+  cockpit.set(Token::Nav1Code, 8 + 1);
   EXPECT_EQ(ActiveNavHasValidSignal(), 0u);
-  cockpit.set(46, 16 + 1);
+  cockpit.set(Token::Nav1Code, 16 + 1);
   EXPECT_EQ(ActiveNavHasValidSignal(), 1u);
   SetActiveNavUnit(1);
   EXPECT_EQ(ActiveNavHasValidSignal(), 1u);
-  cockpit.set(55, 12);
+  cockpit.set(Token::Nav2Code, 12);
   EXPECT_EQ(ActiveNavHasValidSignal(), 0u);
 }
 

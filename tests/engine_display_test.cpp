@@ -25,12 +25,11 @@
 namespace halcyon::test {
 namespace {
 
-constexpr uint32_t kTokenN1[] = {624, 643};
-constexpr uint32_t kTokenN2[] = {625, 644};
-constexpr uint32_t kTokenEgtSource[] = {144, 179};
-constexpr uint32_t kTokenFuelFlow[] = {138, 173};
-constexpr uint32_t kTokenUnits = 335;
-constexpr uint32_t kTokenThrottle[] = {128, 163};
+constexpr Token kTokenN1[] = {Token::Engine1N1Pct, Token::Engine2N1Pct};
+constexpr Token kTokenN2[] = {Token::Engine1N2Pct, Token::Engine2N2Pct};
+constexpr Token kTokenEgtSource[] = {Token::Engine1Egt, Token::Engine2Egt};
+constexpr Token kTokenFuelFlow[] = {Token::Engine1FuelFlow, Token::Engine2FuelFlow};
+constexpr Token kTokenThrottle[] = {Token::Engine1Throttle, Token::Engine2Throttle};
 constexpr double kBlank = kDrumBlank;
 
 // Element indexes: each engine's dials, then the panel's windows and lamps.
@@ -301,7 +300,7 @@ TEST(EdpGauge, FuelFlowReadsInTensOfPoundsOrKilogramsWithLeadingBlanks) {
   EXPECT_EQ(fuel(20000, -50), (Windows{{1, 7, 0, 0}, {10, 10, 10, 0}})) << "held within 0..17000";
   EXPECT_EQ(fuel(std::nan(""), 5), (Windows{{10, 10, 10, 0}, {10, 10, 10, 0}}));
 
-  edp.cockpit.set(kTokenUnits, 2).runSeconds(1);
+  edp.cockpit.set(Token::UnitsOfMeasure, 2).runSeconds(1);
   EXPECT_EQ(fuel(3450, 12345), (Windows{{10, 1, 5, 6}, {10, 5, 5, 9}})) << "1564.9 and 5599.5 kg";
 }
 

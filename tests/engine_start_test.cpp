@@ -151,7 +151,7 @@ TEST(EngineStart, FuelHeatCyclesLastAMinuteOfTheSimulatorsClock) {
   cockpit.control("ENGINE STARTER", "fuel_heat_right", 41).runSeconds(61);
   EXPECT_EQ(IsFuelHeatOn(2), 1u);
   cockpit.everyTick([](simhost::SimHost&) {
-    platform::sim::SetToken(557, std::numeric_limits<double>::quiet_NaN());
+    platform::sim::SetToken(TokenNumber(Token::SimulatorClockSeconds), std::numeric_limits<double>::quiet_NaN());
   });
   cockpit.runSeconds(2);
   EXPECT_EQ(IsFuelHeatOn(2), 1u);
@@ -164,7 +164,7 @@ TEST(EngineStart, AClockSetBackNeverKeepsAFuelHeatCycleOnLonger) {
   Cockpit cockpit;
   double setBackSeconds = 0.0;
   cockpit.everyTick([&setBackSeconds](simhost::SimHost& host) {
-    const auto clock = static_cast<uint32_t>(Token::SimulatorClockSeconds);
+    const uint32_t clock = TokenNumber(Token::SimulatorClockSeconds);
     host.SetToken(clock, host.GetToken(clock) - setBackSeconds);
   });
   cockpit.runSeconds(1);
@@ -192,7 +192,7 @@ TEST(EngineStart, AClockSetBackNeverKeepsAFuelHeatCycleOnLonger) {
 TEST(EngineModel, APlausibleStartSpoolAndShutDown) {
   Cockpit cockpit({.start = false});
   FillTanks(cockpit);
-  cockpit.set(Token::AmbientTemp, 15.0 / 256.0).start();
+  cockpit.setScaled(Token::AmbientTemp, 15.0).start();
   GroundStart(cockpit, 1);
   cockpit.runSeconds(1.6);
   ASSERT_TRUE(StarterOn(cockpit, 1));
@@ -239,10 +239,10 @@ TEST(EngineModel, APlausibleStartSpoolAndShutDown) {
   EXPECT_NEAR(cockpit.token(Token::Engine1Egt), simhost::EgtTokenFromDegC(400.0), 14.375 * 3) << "back to idle";
   EXPECT_FALSE(StarterOn(cockpit, 1)) << "released at light-off";
   EXPECT_NEAR(N2(cockpit, 1), 60.0, 1.0);
-  EXPECT_NEAR(cockpit.host().GetToken(624), 25.0, 1.0) << "N1 at idle";
+  EXPECT_NEAR(cockpit.token(Token::Engine1N1Pct), 25.0, 1.0) << "N1 at idle";
   EXPECT_NEAR(cockpit.token(Token::Engine1FuelFlow), 1000.0, 20.0);
   EXPECT_GT(cockpit.token(Token::Engine1Egt), simhost::EgtTokenFromDegC(350.0));
-  EXPECT_EQ(cockpit.token(Token::Engine1HydraulicOutput), 3000.0 * 1569.0);
+  EXPECT_EQ(cockpit.token(Token::Engine1HydraulicOutput), 3000.0 * TokenScale(Token::Engine1HydraulicOutput));
 
   cockpit.set(Token::Engine1Throttle, 16384).runSeconds(1);
   EXPECT_LT(N2(cockpit, 1), 90.0) << "a spool lag, not a jump";
@@ -345,7 +345,7 @@ TEST(EngineModel, IndicationTokensReadBackAsTheirValues) {
 TEST(EngineStart, ColdAndDarkToBothEnginesRunning) {
   Cockpit cockpit({.start = false});
   FillTanks(cockpit);
-  cockpit.set(Token::OnGround, 1).set(Token::AmbientTemp, 15.0 / 256.0);
+  cockpit.set(Token::OnGround, 1).setScaled(Token::AmbientTemp, 15.0);
   cockpit.start();
   ApuAirReady(cockpit);
   cockpit.control("HYDRAULIC PUMPS", "engine1", kHydPumpHigh).control("HYDRAULIC PUMPS", "engine2", kHydPumpHigh);

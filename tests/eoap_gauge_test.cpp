@@ -22,7 +22,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-constexpr uint32_t kTokenDoorsOpen = 868;
 constexpr uint32_t kHeadKeyLamp1 = 1;    // key lamps 1..8 are elements 1..8
 constexpr uint32_t kUpperArrowLamp = 9;
 constexpr uint32_t kLowerArrowLamp = 10;
@@ -70,7 +69,7 @@ std::vector<double> HeadLamps(const Cockpit& cockpit, const char* gauge) {
 
 TEST(EoapDisplay, AlertsOfAParkedAircraftShowOnTheTwelveLines) {
   Cockpit cockpit;
-  cockpit.set(Token::OnGround, 1).set(Token::ParkingBrake, 1).set(kTokenDoorsOpen, 1).powerUp().runSeconds(3);
+  cockpit.set(Token::OnGround, 1).set(Token::ParkingBrake, 1).set(Token::DoorsOpen, 1).powerUp().runSeconds(3);
   cockpit.draw();
   const Lines list = cockpit.alertList();
   ASSERT_GT(list.size(), 12u);

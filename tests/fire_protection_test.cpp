@@ -12,9 +12,6 @@
 namespace halcyon::test {
 namespace {
 
-constexpr uint32_t kTokenEngine1Fire = 887;
-constexpr uint32_t kTokenEngine2Fire = 888;
-constexpr uint32_t kTokenApuFire = 980;
 constexpr int kSlotFireLeftEngine = 240;
 constexpr int kSlotFireRightEngine = 239;
 
@@ -34,7 +31,7 @@ TEST(EngineFire, TheBellRingsAtItsCadenceUntilSilencedAndReArmsWhenTheFireIsOut)
   cockpit.addSounds({kSlotFireLeftEngine, kSlotFireRightEngine}, 300).start();
   cockpit.runTicks(2);
   const double fireTick = cockpit.tick18() + 1;
-  cockpit.set(kTokenEngine1Fire, 1).runTicks(200);
+  cockpit.set(Token::Engine1Fire, 1).runTicks(200);
   const std::vector<PlayedSound> rings = cockpit.played(kSlotFireLeftEngine);
   ASSERT_GE(rings.size(), 4u);
   EXPECT_EQ(rings[0].tick18, fireTick + 1);
@@ -49,20 +46,20 @@ TEST(EngineFire, TheBellRingsAtItsCadenceUntilSilencedAndReArmsWhenTheFireIsOut)
   EXPECT_EQ(GetSwitch(&g_fireBellSilence), kFireBellSilenced);
 
   // Engine 2 catches fire while engine 1 still burns: the silence holds both.
-  cockpit.set(kTokenEngine2Fire, 1).runSeconds(5);
+  cockpit.set(Token::Engine2Fire, 1).runSeconds(5);
   EXPECT_TRUE(cockpit.played(kSlotFireRightEngine).empty());
-  cockpit.set(kTokenEngine1Fire, 0).runSeconds(5);
+  cockpit.set(Token::Engine1Fire, 0).runSeconds(5);
   EXPECT_EQ(GetSwitch(&g_fireBellSilence), kFireBellSilenced) << "engine 2 still burns";
-  cockpit.set(kTokenEngine2Fire, 0).runTicks(1);
+  cockpit.set(Token::Engine2Fire, 0).runTicks(1);
   EXPECT_EQ(GetSwitch(&g_fireBellSilence), kSwitchOff) << "re-armed";
-  cockpit.set(kTokenEngine2Fire, 1).runTicks(3);
+  cockpit.set(Token::Engine2Fire, 1).runTicks(3);
   EXPECT_EQ(cockpit.played(kSlotFireRightEngine).size(), 1u) << "the next fire rings at once";
 }
 
 TEST(EngineFire, FireQueriesAndTheTestButton) {
   Cockpit cockpit;
   EXPECT_EQ(IsEngineOnFire(1), 0u);
-  cockpit.set(kTokenEngine2Fire, 1).set(kTokenApuFire, 1);
+  cockpit.set(Token::Engine2Fire, 1).set(Token::ApuFire, 1);
   EXPECT_EQ(IsEngineOnFire(2), 1u);
   EXPECT_EQ(IsEngineOnFire(1), 0u);
   EXPECT_EQ(IsEngineOnFire(0), 0u);

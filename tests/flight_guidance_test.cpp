@@ -19,14 +19,6 @@
 namespace halcyon::test {
 namespace {
 
-constexpr uint32_t kTokenHeading = 86;
-constexpr uint32_t kTokenAutopilotAltitude = 109;
-constexpr uint32_t kTokenAutopilotAirspeed = 116;
-constexpr uint32_t kTokenAutopilotVs = 120;
-constexpr uint32_t kTokenAutothrottleArmed = 123;
-constexpr uint32_t kTokenTogaPower = 124;
-constexpr uint32_t kTokenFlightDirector = 792;
-constexpr uint32_t kTokenFlaps = 329;
 constexpr double kThrottleClimb = 12000.0;
 
 double AltitudeFt(const Cockpit& cockpit) { return cockpit.token(Token::AltitudeFt); }
@@ -37,9 +29,9 @@ int32_t Value(const platform::sim::KeyEventRecord& record) { return static_cast<
 // speed limits of the type; the autopilot engaged from load when asked.
 Cockpit& Airborne(Cockpit& cockpit, double altitudeFt, double iasKt, bool autopilot) {
   cockpit.set(Token::OnGround, 0).set(Token::AltitudeFt, altitudeFt).set(Token::IndicatedAirspeedKt, iasKt);
-  cockpit.set(kTokenHeading, 90).set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 1);
+  cockpit.set(Token::HeadingDeg, 90).set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 1);
   cockpit.set(Token::Engine1Throttle, kThrottleClimb).set(Token::Engine2Throttle, kThrottleClimb);
-  cockpit.set(63, 340 * 128).set(822, 0.84);
+  cockpit.setScaled(Token::MaxOperatingSpeed, 340).set(Token::MaxOperatingMach, 0.84);
   cockpit.set(Token::AutopilotEngaged, autopilot ? 1 : 0);
   cockpit.start().irsInNav().control("APU", "battery", 41);
   return cockpit;
@@ -65,7 +57,7 @@ TEST(FlightGuidance, EngagedAtLoadHoldsAltitudeAndHeadingThenCapturesAClimb) {
   cockpit.control("FGCP PANEL", "vs_wheel", 3);
   EXPECT_EQ(GetDfgsPitchMode(), kPitchVerticalSpeed);
   EXPECT_EQ(cockpit.keyEvents(kKeyEventVerticalSpeedSet).back().value, 1800u);
-  EXPECT_EQ(cockpit.token(kTokenAutopilotAltitude), 69900.0) << "climbing free";
+  EXPECT_EQ(cockpit.token(Token::AutopilotAltitudeFt), 69900.0) << "climbing free";
 
   double captureAltitude = 0.0;
   cockpit.runUntil(
@@ -78,7 +70,7 @@ TEST(FlightGuidance, EngagedAtLoadHoldsAltitudeAndHeadingThenCapturesAClimb) {
   EXPECT_LT(captureAltitude, 9700.0);
   EXPECT_EQ(GetDfgsAltPreselectArm(), kAltArmOff);
   EXPECT_GT(AltitudeFt(cockpit), 10000.0 - 180.0) << "level-off within the 180-ft band";
-  EXPECT_EQ(cockpit.token(kTokenAutopilotAltitude), 10000.0);
+  EXPECT_EQ(cockpit.token(Token::AutopilotAltitudeFt), 10000.0);
   cockpit.runSeconds(30);
   EXPECT_NEAR(AltitudeFt(cockpit), 10000.0, 10.0) << "the simulator holds the altitude set";
   EXPECT_EQ(GetDfgsPitchMode(), kPitchAltitudeHold);
@@ -87,9 +79,9 @@ TEST(FlightGuidance, EngagedAtLoadHoldsAltitudeAndHeadingThenCapturesAClimb) {
   cockpit.control("FGCP PANEL", "heading_knob", 30).control("FGCP PANEL", "heading_switch", 1);
   EXPECT_EQ(GetDfgsRollMode(), kRollHeadingSelect);
   cockpit.runSeconds(5);
-  EXPECT_NEAR(cockpit.token(kTokenHeading), 90.0 + 5 * 3.0, 1.5);
+  EXPECT_NEAR(cockpit.token(Token::HeadingDeg), 90.0 + 5 * 3.0, 1.5);
   cockpit.runSeconds(20);
-  EXPECT_NEAR(cockpit.token(kTokenHeading), GetDfgsSelectedValue(kSelHeading), 0.5);
+  EXPECT_NEAR(cockpit.token(Token::HeadingDeg), GetDfgsSelectedValue(kSelHeading), 0.5);
 
   // Autopilot and flight director off: every mode clears at the next main pass.
   cockpit.control("FGCP PANEL", "autopilot", 1).runSeconds(1.1);
@@ -101,7 +93,7 @@ TEST(FlightGuidance, VerticalSpeedReachingZeroHoldsTheAltitudeAndCommandsGoInHun
   Cockpit cockpit(Flying());
   Airborne(cockpit, 8000, 250, true).runSeconds(1.5);
   SetDfgsPitchMode(kPitchVerticalSpeed);
-  cockpit.set(kTokenAutopilotVs, 30).clearKeyEvents().runSeconds(1);
+  cockpit.set(Token::AutopilotVerticalSpeedFpm, 30).clearKeyEvents().runSeconds(1);
   EXPECT_EQ(GetDfgsPitchMode(), kPitchAltitudeHold);
   EXPECT_EQ(cockpit.keyEvents(kKeyEventAltitudeHold).size(), 1u);
 }
@@ -128,7 +120,7 @@ TEST_P(SpeedOnPitch, ConvergesOnTheTarget) {
   for (const auto& command : commands) EXPECT_EQ(Value(command) % 100, 0);
   cockpit.runSeconds(240);
   EXPECT_NEAR(IasKt(cockpit), 250.0, 4.0);
-  EXPECT_GT(cockpit.token(Token::VerticalSpeed) / 1.3, 500.0) << "climb power: the excess goes into the climb";
+  EXPECT_GT(cockpit.scaled(Token::VerticalSpeed), 500.0) << "climb power: the excess goes into the climb";
 }
 
 INSTANTIATE_TEST_SUITE_P(FlightGuidance, SpeedOnPitch, testing::Values(280.0, 220.0));
@@ -136,25 +128,25 @@ INSTANTIATE_TEST_SUITE_P(FlightGuidance, SpeedOnPitch, testing::Values(280.0, 22
 TEST(FlightGuidance, AutothrottleSpeedMachRetardAndEprModes) {
   Cockpit cockpit(Flying());
   Airborne(cockpit, 12000, 280, true).runSeconds(1.5);
-  cockpit.set(kTokenAutopilotAirspeed, 260).clearKeyEvents();
+  cockpit.set(Token::AutopilotAirspeedKt, 260).clearKeyEvents();
   cockpit.control("DFGS", "dfgs.at_switch", 41).runSeconds(1.1);
   EXPECT_EQ(GetDfgsThrustMode(), kThrustIas);
-  EXPECT_EQ(cockpit.token(kTokenAutothrottleArmed), 1.0);
+  EXPECT_EQ(cockpit.token(Token::AutothrottleArmed), 1.0);
   EXPECT_EQ(cockpit.keyEvents(kKeyEventAirspeedHold).size(), 1u) << "SPD asks the simulator's airspeed hold";
   cockpit.runSeconds(90);
   EXPECT_NEAR(IasKt(cockpit), 260.0, 3.0) << "the throttles hold the speed";
 
   // Idle throttles in flight: retard; a throttle moved up again returns.
-  cockpit.set(Token::Engine1Throttle, 50).set(Token::Engine2Throttle, 50).set(kTokenAutopilotAirspeed, 150);
+  cockpit.set(Token::Engine1Throttle, 50).set(Token::Engine2Throttle, 50).set(Token::AutopilotAirspeedKt, 150);
   cockpit.runSeconds(1.1);
   EXPECT_EQ(GetDfgsThrustMode(), kThrustRetard);
-  cockpit.set(kTokenAutopilotAirspeed, 300).runSeconds(3);
+  cockpit.set(Token::AutopilotAirspeedKt, 300).runSeconds(3);
   EXPECT_EQ(GetDfgsThrustMode(), kThrustIas);
 
   // Mach above 27000 ft when the autothrottle comes on.
   cockpit.control("DFGS", "dfgs.at_switch", 120);
   EXPECT_EQ(GetDfgsThrustMode(), kThrustOff);
-  EXPECT_EQ(cockpit.token(kTokenAutothrottleArmed), 0.0);
+  EXPECT_EQ(cockpit.token(Token::AutothrottleArmed), 0.0);
   cockpit.set(Token::AltitudeFt, 31000).control("DFGS", "dfgs.at_switch", 41);
   EXPECT_EQ(GetDfgsThrustMode(), kThrustMach);
   EXPECT_EQ(GetDfgsSpeedView(), 1);
@@ -167,7 +159,7 @@ TEST(FlightGuidance, AutothrottleSpeedMachRetardAndEprModes) {
   ASSERT_FALSE(throttle.empty());
   EXPECT_GE(Value(throttle.back()), 0);
   EXPECT_LE(Value(throttle.back()), 16384);
-  EXPECT_EQ(cockpit.token(kTokenAutothrottleArmed), 0.0) << "the simulator's autothrottle lets go in EPR";
+  EXPECT_EQ(cockpit.token(Token::AutothrottleArmed), 0.0) << "the simulator's autothrottle lets go in EPR";
   PressTrpModeButton(kTrpClimb);
   cockpit.runSeconds(1.1);
   EXPECT_EQ(GetDfgsThrustMode(), kThrustOff) << "no rating, no EPR mode";
@@ -178,7 +170,7 @@ TEST(FlightGuidance, EprHoldClampsTheThrottleCommand) {
   Airborne(cockpit, 3000, 250, true).runSeconds(1.5);
   cockpit.control("DFGS", "dfgs.at_switch", 41);
   PressTrpModeButton(kTrpGoAround);
-  cockpit.set(Token::AmbientTemp, -40.0 / 256).runSeconds(1);
+  cockpit.setScaled(Token::AmbientTemp, -40.0).runSeconds(1);
   ASSERT_GT(GetTrpTarget(), 2.0);
   SetDfgsThrustMode(kThrustEprLimit);
   cockpit.set(Token::Engine1N2Pct, 60).set(Token::Engine2N2Pct, 60).clearKeyEvents().runSeconds(1.1);
@@ -191,44 +183,44 @@ TEST(FlightGuidance, SpeedLimitAndFlapPlacardReturnToTheModeBefore) {
   Airborne(cockpit, 8000, 250, true).runSeconds(1.5);
   cockpit.control("DFGS", "dfgs.at_switch", 41).runSeconds(1.1);
   ASSERT_EQ(GetDfgsThrustMode(), kThrustIas);
-  cockpit.set(kTokenAutopilotAirspeed, 360).clearKeyEvents().runSeconds(1.1);
+  cockpit.set(Token::AutopilotAirspeedKt, 360).clearKeyEvents().runSeconds(1.1);
   EXPECT_EQ(GetDfgsThrustMode(), kThrustIasVmoLimit);
-  EXPECT_EQ(cockpit.token(kTokenAutopilotAirspeed), 335.0) << "VMO less 5";
+  EXPECT_EQ(cockpit.token(Token::AutopilotAirspeedKt), 335.0) << "VMO less 5";
   cockpit.control("FGCP PANEL", "speed_knob", -1);
   EXPECT_EQ(GetDfgsThrustMode(), kThrustIas) << "the speed knob leaves the limit";
 
-  cockpit.set(kTokenAutopilotAirspeed, 250).set(kTokenFlaps, 5000).runSeconds(1.1);
+  cockpit.set(Token::AutopilotAirspeedKt, 250).set(Token::FlapPosition, 5000).runSeconds(1.1);
   EXPECT_EQ(GetDfgsThrustMode(), kThrustIas) << "placard 280 above the speed set";
-  cockpit.set(kTokenFlaps, 7000).runSeconds(1.1);
+  cockpit.set(Token::FlapPosition, 7000).runSeconds(1.1);
   EXPECT_EQ(GetDfgsThrustMode(), kThrustFlapLimit);
-  EXPECT_EQ(cockpit.token(kTokenAutopilotAirspeed), 240.0);
-  cockpit.set(kTokenFlaps, 12000).runSeconds(1.1);
+  EXPECT_EQ(cockpit.token(Token::AutopilotAirspeedKt), 240.0);
+  cockpit.set(Token::FlapPosition, 12000).runSeconds(1.1);
   EXPECT_EQ(GetDfgsThrustMode(), kThrustFlapLimit);
-  EXPECT_EQ(cockpit.token(kTokenAutopilotAirspeed), 220.0) << "the next stage lowers the speed";
+  EXPECT_EQ(cockpit.token(Token::AutopilotAirspeedKt), 220.0) << "the next stage lowers the speed";
   EXPECT_EQ(GetDfgsPreviousThrustMode(), kThrustIas) << "and keeps the mode to return to";
-  cockpit.set(kTokenFlaps, 0).runSeconds(1.1);
+  cockpit.set(Token::FlapPosition, 0).runSeconds(1.1);
   EXPECT_EQ(GetDfgsThrustMode(), kThrustIas) << "flaps up: back to SPD, not stuck in FLAP LIM";
 
   // Below the minimum speed the speed set is raised to it.
-  cockpit.set(kTokenAutopilotAirspeed, 100).runSeconds(1.1);
-  EXPECT_EQ(cockpit.token(kTokenAutopilotAirspeed), std::round(GetDfgsMinimumSpeed()));
+  cockpit.set(Token::AutopilotAirspeedKt, 100).runSeconds(1.1);
+  EXPECT_EQ(cockpit.token(Token::AutopilotAirspeedKt), std::round(GetDfgsMinimumSpeed()));
 
   // Mach above the limit in Mach mode: MMO less 0.01.
-  cockpit.set(kTokenAutothrottleArmed, 0).set(Token::Engine1Throttle, 9000).set(Token::Engine2Throttle, 9000);
+  cockpit.set(Token::AutothrottleArmed, 0).set(Token::Engine1Throttle, 9000).set(Token::Engine2Throttle, 9000);
   SetDfgsThrustMode(kThrustMach);
-  cockpit.set(118, 0.86).runSeconds(1.1);
+  cockpit.set(Token::AutopilotMach, 0.86).runSeconds(1.1);
   EXPECT_EQ(GetDfgsThrustMode(), kThrustMachMmoLimit);
-  EXPECT_DOUBLE_EQ(cockpit.token(118), 0.83);
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::AutopilotMach), 0.83);
 }
 
 TEST(FlightGuidance, TakeoffModesClampAndSpeedCaptureOnTheGround) {
   Cockpit cockpit({.start = false});
-  cockpit.set(Token::OnGround, 1).set(kTokenHeading, 160);
-  cockpit.set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 1).set(63, 340 * 128);
+  cockpit.set(Token::OnGround, 1).set(Token::HeadingDeg, 160);
+  cockpit.set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 1).setScaled(Token::MaxOperatingSpeed, 340);
   cockpit.start().irsInNav(1).control("APU", "battery", 41).runSeconds(2);
   SetSpeedBug(2, 140);
   cockpit.control("DFGS", "dfgs.at_switch", 41).control("FGCP PANEL", "flight_director", 1);
-  EXPECT_EQ(cockpit.token(kTokenFlightDirector), 1.0);
+  EXPECT_EQ(cockpit.token(Token::FlightDirector), 1.0);
   EXPECT_EQ(GetDfgsPitchMode(), kPitchTakeoff);
   EXPECT_EQ(GetDfgsRollMode(), kRollTakeoff);
   EXPECT_EQ(GetDfgsThrustMode(), kThrustEprLimit);
@@ -252,7 +244,7 @@ TEST(FlightGuidance, GoAroundInTheAir) {
   Airborne(cockpit, 2000, 150, true).runSeconds(1.5);
   cockpit.control("DFGS", "dfgs.at_switch", 41);
   SetDfgsApproachMode(kApproachIls);
-  cockpit.set(kTokenTogaPower, 1).runSeconds(1.1);
+  cockpit.set(Token::TogaPower, 1).runSeconds(1.1);
   EXPECT_EQ(GetDfgsPitchMode(), kPitchGoAround);
   EXPECT_EQ(GetDfgsRollMode(), kRollGoAround);
   EXPECT_EQ(GetDfgsApproachMode(), kApproachNone);
@@ -260,7 +252,7 @@ TEST(FlightGuidance, GoAroundInTheAir) {
   EXPECT_EQ(GetDfgsThrustMode(), kThrustEprLimit);
   // The crew selects altitude hold: the go-around ends and the TOGA power goes off.
   cockpit.control("FGCP PANEL", "altitude_hold", 1).control("FGCP PANEL", "heading_switch", 0).runSeconds(1.1);
-  EXPECT_EQ(cockpit.token(kTokenTogaPower), 0.0);
+  EXPECT_EQ(cockpit.token(Token::TogaPower), 0.0);
 }
 
 TEST(FlightGuidance, PowerLossDisconnectsAndPowerBackRunsTheSelfTest) {
@@ -283,10 +275,10 @@ TEST(FlightGuidance, PowerLossDisconnectsAndPowerBackRunsTheSelfTest) {
 TEST(FlightGuidance, BothEnginesOutInFlightAndAnInvalidIrsDisconnect) {
   Cockpit cockpit(Flying());
   Airborne(cockpit, 9000, 250, true).runSeconds(2);
-  cockpit.set(kTokenFlightDirector, 1).set(Token::Engine1Combustion, 0).set(Token::Engine2Combustion, 0);
+  cockpit.set(Token::FlightDirector, 1).set(Token::Engine1Combustion, 0).set(Token::Engine2Combustion, 0);
   cockpit.runSeconds(1.1);
   EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 0.0);
-  EXPECT_EQ(cockpit.token(kTokenFlightDirector), 0.0);
+  EXPECT_EQ(cockpit.token(Token::FlightDirector), 0.0);
   cockpit.set(Token::Engine1Combustion, 1).set(Token::AutopilotEngaged, 1).control("IRS", "switch1", kIrsOff);
   cockpit.runSeconds(0.4);
   EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 0.0) << "DFGC 1 without its IRS";
@@ -318,7 +310,7 @@ TEST(FlightGuidance, LnavFollowsTheFmsCrossTrackAndHeading) {
   cockpit.fmsAnswers(guidance).runSeconds(1);
   EXPECT_EQ(GetDfgsRollMode(), kRollLnavFar);
   cockpit.runSeconds(40);
-  EXPECT_NEAR(cockpit.token(kTokenHeading), 123.0, 0.5) << "the simulator turned to the FMS heading";
+  EXPECT_NEAR(cockpit.token(Token::HeadingDeg), 123.0, 0.5) << "the simulator turned to the FMS heading";
   guidance.apHeadingDeg = CFms::kNoHeading;
   cockpit.fmsAnswers(guidance).runSeconds(1);
   EXPECT_EQ(GetDfgsRollMode(), kRollHeadingHold) << "no FMS guidance: heading hold";
@@ -353,7 +345,7 @@ TEST(FlightGuidance, VnavClimbCruiseAndDescentByTheFmsNextPhase) {
   EXPECT_EQ(GetDfgsVnavPhase(), kVnavCruise);
   EXPECT_EQ(GetDfgsPitchMode(), kPitchAltitudeHold);
   EXPECT_EQ(GetDfgsThrustMode(), kThrustIas) << "below 27000 ft";
-  EXPECT_EQ(cockpit.token(kTokenAutopilotAltitude), 14000.0);
+  EXPECT_EQ(cockpit.token(Token::AutopilotAltitudeFt), 14000.0);
 
   // Top of descent: the FMS says descend, with a path below.
   guidance.vnavNext = kVnavDescent;
@@ -422,26 +414,20 @@ TEST(FlightGuidance, VnavWithoutTheAutothrottleGivesWayToVerticalSpeed) {
 namespace halcyon::test {
 namespace {
 
-constexpr uint32_t kTokenNav1Code = 46;
-constexpr uint32_t kTokenLocalizerDeviation = 40;
-constexpr uint32_t kTokenGlideslopeDeviation = 41;
-constexpr uint32_t kTokenNav1Lock = 105;
-constexpr uint32_t kTokenHeadingLock = 106;
-constexpr uint32_t kTokenAltitudeLock = 108;
-constexpr uint32_t kTokenGlideslopeHold = 111;
-constexpr uint32_t kTokenApproachHold = 112;
-constexpr uint32_t kTokenRadioHeightM = 614;
-
 // On an ILS with matched receivers, the simulator's approach hold on and the
 // localizer and glide slope flown by its approach mode (no heading or
 // altitude lock). The tokens stay as set: no flight model.
 Cockpit& OnTheIls(Cockpit& cockpit, int32_t approachMode) {
   Airborne(cockpit, 3000, 150, true).runSeconds(1.5);
-  cockpit.set(24, 110.3).set(27, 110.3).set(45, 160).set(54, 160).set(kTokenNav1Code, 0xC0);
-  cockpit.set(kTokenRadioHeightM, 800).set(kTokenLocalizerDeviation, 100).set(kTokenGlideslopeDeviation, 100);
+  cockpit.set(Token::Nav1Frequency, 110.3)
+      .set(Token::Nav2Frequency, 110.3)
+      .set(Token::Nav1CourseDeg, 160)
+      .set(Token::Nav2CourseDeg, 160)
+      .set(Token::Nav1Code, 0xC0);
+  cockpit.set(Token::RadioAltitudeM, 800).set(Token::CourseNeedle, 100).set(Token::GlideSlopeNeedle, 100);
   cockpit.control("FGCP PANEL", approachMode == kApproachIls ? "ils" : "autoland", 1);
-  EXPECT_EQ(cockpit.token(kTokenApproachHold), 1.0) << "the panel asked the simulator's approach hold";
-  cockpit.set(kTokenHeadingLock, 0).set(kTokenAltitudeLock, 0);
+  EXPECT_EQ(cockpit.token(Token::ApproachHold), 1.0) << "the panel asked the simulator's approach hold";
+  cockpit.set(Token::HeadingLock, 0).set(Token::AltitudeLock, 0);
   return cockpit;
 }
 
@@ -452,10 +438,10 @@ TEST(Approach, IlsCaptureTrackAndTheNoFlareAlternation) {
   EXPECT_EQ(GetDfgsModeE(), kModeEIlsApproach);
   EXPECT_EQ(GetDfgsPitchMode(), kPitchGlideslopeCapture);
   EXPECT_EQ(GetDfgsRollMode(), kRollLocalizerCapture);
-  cockpit.set(kTokenLocalizerDeviation, -30).set(kTokenGlideslopeDeviation, 30).runSeconds(0.4);
+  cockpit.set(Token::CourseNeedle, -30).set(Token::GlideSlopeNeedle, 30).runSeconds(0.4);
   EXPECT_EQ(GetDfgsPitchMode(), kPitchGlideslopeTrack);
   EXPECT_EQ(GetDfgsRollMode(), kRollLocalizerTrack);
-  cockpit.set(kTokenRadioHeightM, 80 * 0.3048).watchChannel(1);
+  cockpit.setScaled(Token::RadioAltitudeM, 80).watchChannel(1);
   cockpit.runUntil([] { return GetDfgsPitchMode() == kPitchIlsNoFlare; }, 1);
   const double first = cockpit.tick18();
   cockpit.runUntil([] { return GetDfgsPitchMode() == kPitchIlsNoFlareB; }, 1);
@@ -465,25 +451,25 @@ TEST(Approach, IlsCaptureTrackAndTheNoFlareAlternation) {
 
   // The glide slope goes: the approach is cancelled with its lamp, and the
   // modes fall back to heading hold and vertical speed.
-  cockpit.set(Token::VerticalSpeed, -700 * 1.3).set(kTokenNav1Code, 0x80).clearKeyEvents().runSeconds(0.4);
+  cockpit.setScaled(Token::VerticalSpeed, -700).set(Token::Nav1Code, 0x80).clearKeyEvents().runSeconds(0.4);
   EXPECT_EQ(GetSwitch(&g_fmaIlsGlideslopeLamp), kSwitchOn);
   EXPECT_EQ(GetSwitch(&g_fmaAutolandNavLamp), kSwitchOff) << "its latch was never cleared";
   EXPECT_EQ(GetDfgsApproachMode(), kApproachNone);
-  EXPECT_EQ(cockpit.token(kTokenApproachHold), 0.0);
+  EXPECT_EQ(cockpit.token(Token::ApproachHold), 0.0);
   cockpit.runSeconds(0.4);
   EXPECT_EQ(GetDfgsRollMode(), kRollHeadingHold);
   EXPECT_EQ(GetDfgsPitchMode(), kPitchVerticalSpeed);
   EXPECT_EQ(cockpit.keyEvents(kKeyEventAltitudeHoldEngage).size(), 1u);
   EXPECT_EQ(Value(cockpit.keyEvents(kKeyEventVerticalSpeedSet).back()), -700);
-  EXPECT_EQ(cockpit.token(kTokenAutopilotAltitude), 0.0) << "descending: to 0";
+  EXPECT_EQ(cockpit.token(Token::AutopilotAltitudeFt), 0.0) << "descending: to 0";
 }
 
 TEST(Approach, AutolandFlareRetardRolloutAndTouchdownDisconnect) {
   Cockpit cockpit({.start = false});
   OnTheIls(cockpit, kApproachAutoland);
   cockpit.control("DFGS", "dfgs.at_switch", 41);
-  cockpit.set(kTokenFlaps, 16000).set(kTokenLocalizerDeviation, 10).set(kTokenGlideslopeDeviation, 10);
-  cockpit.set(kTokenRadioHeightM, 400).runSeconds(1.1);
+  cockpit.set(Token::FlapPosition, 16000).set(Token::CourseNeedle, 10).set(Token::GlideSlopeNeedle, 10);
+  cockpit.set(Token::RadioAltitudeM, 400).runSeconds(1.1);
   EXPECT_EQ(GetDfgsApproachMode(), kApproachAutoland);
   EXPECT_EQ(GetDfgsModeE(), kModeEAutolandAutopilot);
   EXPECT_EQ(GetDfgsPitchMode(), kPitchAutolandGlideslope);
@@ -492,9 +478,9 @@ TEST(Approach, AutolandFlareRetardRolloutAndTouchdownDisconnect) {
   SetDfgsPitchMode(kPitchAutolandGlideslope);
   cockpit.control("FGCP PANEL", "vertical_speed", 1);
   EXPECT_EQ(GetDfgsPitchMode(), kPitchAutolandGlideslope) << "the mode buttons do nothing in the capture";
-  cockpit.set(kTokenRadioHeightM, 40).runSeconds(0.4);
+  cockpit.set(Token::RadioAltitudeM, 40).runSeconds(0.4);
   EXPECT_EQ(GetDfgsRollMode(), kRollAlign);
-  cockpit.clearKeyEvents().set(kTokenRadioHeightM, 12).runSeconds(1.1);
+  cockpit.clearKeyEvents().set(Token::RadioAltitudeM, 12).runSeconds(1.1);
   EXPECT_EQ(GetDfgsPitchMode(), kPitchFlare);
   EXPECT_EQ(Value(cockpit.keyEvents(kKeyEventVerticalSpeedSet).front()), -130);
   EXPECT_EQ(GetDfgsThrustMode(), kThrustAutolandRetard);
@@ -513,7 +499,7 @@ TEST(Approach, AutolandFlareRetardRolloutAndTouchdownDisconnect) {
 TEST(Approach, AutolandNeedsMatchedReceiversAndArmsOnTheGround) {
   Cockpit cockpit({.start = false});
   OnTheIls(cockpit, kApproachAutoland);
-  cockpit.set(54, 161).runSeconds(0.4);
+  cockpit.set(Token::Nav2CourseDeg, 161).runSeconds(0.4);
   EXPECT_EQ(GetSwitch(&g_fmaAutolandNavLamp), kSwitchOn);
   EXPECT_EQ(GetDfgsApproachMode(), kApproachNone);
   cockpit.set(Token::OnGround, 1).control("FGCP PANEL", "autoland", 1);
@@ -538,7 +524,7 @@ TEST(FlightGuidance, RetardAtIdleInFlightOnEitherSideOfItsThreshold) {
   EXPECT_EQ(GetDfgsThrustMode(), kThrustIas);
 }
 
-// The deadline is 120 s of the simulator's time (token 604, in seconds),
+// The deadline is 120 s of the simulator's time (the simulation clock token, in seconds),
 // which the host advances by 1/18 s each tick: 2160 ticks.
 TEST(FlightGuidance, AfterLandingTheSelfTestRunsWhenTheDeadlinePasses) {
   Cockpit cockpit({.start = false});
@@ -553,14 +539,14 @@ TEST(FlightGuidance, AfterLandingTheSelfTestRunsWhenTheDeadlinePasses) {
 TEST(Approach, YawDamperAndTheUnknownFlag) {
   Cockpit cockpit({.start = false});
   Airborne(cockpit, 3000, 150, true).runSeconds(1.5);
-  EXPECT_EQ(cockpit.token(114), 1.0) << "switch off, autopilot engaged in the air: on";
-  cockpit.set(Token::AutopilotEngaged, 0).set(kTokenFlightDirector, 1).runSeconds(1.1);
-  EXPECT_EQ(cockpit.token(114), 0.0) << "switch off without the autopilot: off";
+  EXPECT_EQ(cockpit.token(Token::YawDamper), 1.0) << "switch off, autopilot engaged in the air: on";
+  cockpit.set(Token::AutopilotEngaged, 0).set(Token::FlightDirector, 1).runSeconds(1.1);
+  EXPECT_EQ(cockpit.token(Token::YawDamper), 0.0) << "switch off without the autopilot: off";
   cockpit.setSwitch(&g_yawDampSwitch, 41).runSeconds(1.1);
-  EXPECT_EQ(cockpit.token(114), 1.0);
+  EXPECT_EQ(cockpit.token(Token::YawDamper), 1.0);
   cockpit.setSwitch(&g_yawDampSwitch, 49).runSeconds(1.1);
-  EXPECT_EQ(cockpit.token(114), 0.0);
-  cockpit.clearKeyEvents().set(848, 1).runSeconds(0.4);
+  EXPECT_EQ(cockpit.token(Token::YawDamper), 0.0);
+  cockpit.clearKeyEvents().set(Token::DfgsFlag848, 1).runSeconds(0.4);
   EXPECT_EQ(cockpit.keyEvents(kKeyEventToken848).size(), 1u);
 }
 

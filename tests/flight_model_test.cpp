@@ -28,18 +28,21 @@ TEST(FlightModel, AirspeedsThroughTheStandardAtmosphere) {
 TEST(FlightModel, TheAircraftFliesAlongItsHeadingWithTheWind) {
   Cockpit cockpit({.start = false, .flightModel = true});
   cockpit.setPosition(47.0, 8.0).set(Token::OnGround, 0).set(Token::AltitudeFt, 2000);
-  cockpit.set(Token::IndicatedAirspeedKt, 200).set(86, 90).set(Token::WindSpeedKt, 30).set(Token::WindDirectionDeg, 270);
+  cockpit.set(Token::IndicatedAirspeedKt, 200)
+      .set(Token::HeadingDeg, 90)
+      .set(Token::WindSpeedKt, 30)
+      .set(Token::WindDirectionDeg, 270);
   cockpit.host().SetGroundElevation(500);
-  cockpit.set(Token::VerticalSpeed, 600 * 1.3).start().runSeconds(60);
+  cockpit.setScaled(Token::VerticalSpeed, 600).start().runSeconds(60);
   const double tasKt = FlightModel::TasFromCas(200, 2300);
-  EXPECT_NEAR(cockpit.token(Token::GroundSpeedMps), (tasKt + 30) * 0.514444, 1.0) << "a tail wind";
+  EXPECT_NEAR(cockpit.scaled(Token::GroundSpeedMps), tasKt + 30, 1.9) << "a tail wind";
   EXPECT_NEAR(cockpit.token(Token::AltitudeFt), 2600.0, 1.0) << "the vertical speed set";
-  EXPECT_NEAR(cockpit.token(Token::RadioAltitudeM), 2100 * 0.3048, 0.5);
+  EXPECT_NEAR(cockpit.scaled(Token::RadioAltitudeM), 2100.0, 1.6);
   EXPECT_NEAR(cockpit.latitudeDeg(), 47.0, 1e-4);
   const double eastNm = (cockpit.longitudeDegEast() - 8.0) * 60.0 * std::cos(47.0 * 3.14159265358979 / 180.0);
   EXPECT_NEAR(eastNm, (FlightModel::TasFromCas(200, 2000) + FlightModel::TasFromCas(200, 2600) + 60) / 2 / 60, 0.05);
   EXPECT_EQ(cockpit.token(Token::IndicatedAirspeedKt), 200.0) << "without the autopilot the speed is the scenario's";
-  EXPECT_NEAR(cockpit.token(Token::Mach) / 20480.0, FlightModel::MachFromCas(200, 2600), 1e-4);
+  EXPECT_NEAR(cockpit.scaled(Token::Mach), FlightModel::MachFromCas(200, 2600), 1e-4);
   cockpit.host().SetFlightModel(false);
   cockpit.runSeconds(10);
   EXPECT_NEAR(cockpit.token(Token::AltitudeFt), 2600.0, 1.0) << "off: the tokens stay as they are";
@@ -182,7 +185,7 @@ TEST_P(ThrustFromN1, MovesTheSpeed) {
   Cockpit cockpit({.start = false, .flightModel = true});
   cockpit.set(Token::OnGround, 0).set(Token::AltitudeFt, 8000);
   cockpit.set(Token::IndicatedAirspeedKt, 250).set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 1);
-  cockpit.set(624, GetParam()).set(643, GetParam()).set(Token::AutopilotEngaged, 1);
+  cockpit.set(Token::Engine1N1Pct, GetParam()).set(Token::Engine2N1Pct, GetParam()).set(Token::AutopilotEngaged, 1);
   cockpit.start().irsInNav(1).control("APU", "battery", 41).runSeconds(30);
   EXPECT_NEAR(cockpit.token(Token::AltitudeFt), 8000.0, 20.0) << "altitude hold";
   if (GetParam() < 30) {

@@ -42,7 +42,7 @@ TEST(FmaGauge, EachCellShowsItsOwnWindowLineAndCell) {
 // last cell to its first. Checked with modes whose cells differ.
 TEST(FmaGauge, CellElementsRunFromWindowFourBackwards) {
   LitFma f;
-  f.cockpit.set(792, 1).set(Token::OnGround, 0).set(Token::AltitudeFt, 12000).runTicks(200);
+  f.cockpit.set(Token::FlightDirector, 1).set(Token::OnGround, 0).set(Token::AltitudeFt, 12000).runTicks(200);
   SetDfgsPitchMode(kPitchVerticalSpeed);
   SetDfgsRollMode(kRollHeadingSelect);
   SetDfgsThrustMode(kThrustMach);
@@ -66,21 +66,24 @@ TEST(FmaGauge, CellElementsRunFromWindowFourBackwards) {
 
 TEST(FmaGauge, DigitalLightingOffDarkensCellsAndLampsEvenInTheLampTest) {
   LitFma f;
-  f.cockpit.set(792, 1).setSwitch(&g_lampTestSwitch, kSwitchOn).setSwitch(&g_sideDigitalLight, kSwitchOff).draw();
+  f.cockpit.set(Token::FlightDirector, 1)
+      .setSwitch(&g_lampTestSwitch, kSwitchOn)
+      .setSwitch(&g_sideDigitalLight, kSwitchOff)
+      .draw();
   for (uint32_t n = 1; n <= 28; ++n) EXPECT_EQ(f.cockpit.elementValue("FMA", n), kFmaFrameBlank) << n;
   for (uint32_t n = 29; n <= 39; ++n) EXPECT_EQ(f.cockpit.elementValue("FMA", n), 0.0) << n;
 }
 
 TEST(FmaGauge, LampsShowAlertsTheDirectorAndOneComputer) {
   LitFma f;
-  f.cockpit.setSwitch(&g_lampTestSwitch, kSwitchOff).set(792, 0);
+  f.cockpit.setSwitch(&g_lampTestSwitch, kSwitchOff).set(Token::FlightDirector, 0);
   SetDfgc(0);
   f.cockpit.draw();
   EXPECT_EQ(f.cockpit.elementValue("FMA", 31), 0.0);
   EXPECT_EQ(f.cockpit.elementValue("FMA", 32), 1.0);
   EXPECT_EQ(f.cockpit.elementValue("FMA", 33), 0.0);
   SetDfgc(1);
-  f.cockpit.set(792, 1).draw();
+  f.cockpit.set(Token::FlightDirector, 1).draw();
   EXPECT_EQ(f.cockpit.elementValue("FMA", 31), 1.0);
   EXPECT_EQ(f.cockpit.elementValue("FMA", 32), 0.0);
   EXPECT_EQ(f.cockpit.elementValue("FMA", 33), 1.0);

@@ -18,13 +18,6 @@
 namespace halcyon::test {
 namespace {
 
-constexpr uint32_t kTokenAutopilotAirspeed = 116;
-constexpr uint32_t kTokenAutopilotMach = 118;
-constexpr uint32_t kTokenAutothrottleArmed = 123;
-constexpr uint32_t kTokenFlightDirector = 792;
-constexpr uint32_t kTokenElevatorTrim = 783;
-constexpr uint32_t kTokenNav1Code = 46;
-
 // One window's line as the crew reads it ('*' every segment).
 std::string Fma(int32_t window, int32_t line) {
   char text[8];
@@ -67,7 +60,7 @@ TEST(Fma, RollAndPitchWindowsByMode) {
 
 TEST(Fma, ThrustWindowWithoutVnavAndItsReadouts) {
   Cockpit cockpit;
-  cockpit.set(kTokenAutopilotAirspeed, 250.6).set(kTokenAutopilotMach, 0.78);
+  cockpit.set(Token::AutopilotAirspeedKt, 250.6).set(Token::AutopilotMach, 0.78);
   const char* thrust[] = {"    /    ", " SPD/ 250", " VMO/ LIM", "MACH/.780", " MMO/ LIM", " EPR/    ", "****/****",
                           "CLMP/    ", "CLMP/    ", "RETD/    ", "FLAP/LIM ", "****/****", " LOW/ LIM", "****/****",
                           "****/****"};
@@ -76,12 +69,12 @@ TEST(Fma, ThrustWindowWithoutVnavAndItsReadouts) {
     if (GetDfgsThrustMode() != mode) continue;  // modes the flight guidance does not store
     EXPECT_EQ(Window(1), thrust[mode]) << "thrust mode " << mode;
   }
-  cockpit.set(kTokenAutopilotAirspeed, 95);
+  cockpit.set(Token::AutopilotAirspeedKt, 95);
   SetDfgsThrustMode(kThrustIas);
   EXPECT_EQ(Fma(1, 2), " 095") << "leading zeros shown";
-  cockpit.set(kTokenAutopilotAirspeed, 1250);
+  cockpit.set(Token::AutopilotAirspeedKt, 1250);
   EXPECT_EQ(GetFmaLegend(1, 2, 2), 12) << "the hundreds are not reduced to one digit";
-  cockpit.set(kTokenAutopilotMach, 0.29);
+  cockpit.set(Token::AutopilotMach, 0.29);
   SetDfgsThrustMode(kThrustMach);
   EXPECT_EQ(Fma(1, 2), ".290") << "a decimal step is not read one step low";
 
@@ -109,7 +102,7 @@ TEST(Fma, ThrustWindowWithoutVnavAndItsReadouts) {
   // Thrust mode 0: the flexible temperature only with the autopilot or director on.
   SetDfgsThrustMode(kThrustOff);
   EXPECT_EQ(Fma(1, 2), "    ");
-  cockpit.set(kTokenFlightDirector, 1);
+  cockpit.set(Token::FlightDirector, 1);
   EXPECT_EQ(Fma(1, 2), " 107");
   SetTrpMode(kTrpClimb);
   EXPECT_EQ(Fma(1, 2), "    ");
@@ -119,7 +112,7 @@ TEST(Fma, ThrustWindowInVnav) {
   Cockpit cockpit;
   SetSwitch(&g_autothrottleSwitch, kSwitchOn);
   CoupleVnav(cockpit);
-  cockpit.set(kTokenAutopilotAirspeed, 280).set(kTokenAutopilotMach, 0.74);
+  cockpit.set(Token::AutopilotAirspeedKt, 280).set(Token::AutopilotMach, 0.74);
   SetDfgsThrustMode(kThrustOff);
   EXPECT_EQ(Window(1), "    /    ") << "thrust mode 0 as without VNAV";
   for (int32_t mode : {1, 2, 3, 4, 8, 9, 10, 11}) {
@@ -218,18 +211,18 @@ TEST(Fma, ThePrecedenceChainBeforeTheModes) {
   ComputeDfgsMinimumSpeed();
   const double minimumKt = GetDfgsMinimumSpeed();
   ASSERT_GT(minimumKt, 100.0);
-  cockpit.set(kTokenAutopilotAirspeed, minimumKt + 1).set(Token::IndicatedAirspeedKt, 250);
+  cockpit.set(Token::AutopilotAirspeedKt, minimumKt + 1).set(Token::IndicatedAirspeedKt, 250);
 
   // ALFA SPD: autothrottle armed, a speed target below the minimum speed, in thrust modes 1, 3 and 12.
-  cockpit.set(kTokenAutothrottleArmed, 1);
+  cockpit.set(Token::AutothrottleArmed, 1);
   EXPECT_EQ(Fma(1, 1), " SPD");
-  cockpit.set(kTokenAutopilotAirspeed, minimumKt - 0.5);
+  cockpit.set(Token::AutopilotAirspeedKt, minimumKt - 0.5);
   EXPECT_EQ(Window(1), "ALFA/ SPD");
   SetDfgsThrustMode(kThrustEprLimit);
   EXPECT_EQ(Fma(1, 1), " EPR") << "not in EPR";
   SetDfgsThrustMode(kThrustRetard);
   EXPECT_EQ(Fma(1, 1), "ALFA");
-  cockpit.set(kTokenAutothrottleArmed, 0);
+  cockpit.set(Token::AutothrottleArmed, 0);
   EXPECT_EQ(Fma(1, 1), " LOW");
 
   // SPD LOW: airborne on the autopilot or director, below 0.9 of the minimum speed.
@@ -243,7 +236,7 @@ TEST(Fma, ThePrecedenceChainBeforeTheModes) {
   EXPECT_EQ(Window(4), "ALT /HLD ") << "not on the ground";
   cockpit.set(Token::OnGround, 0).set(Token::AutopilotEngaged, 0);
   EXPECT_EQ(Window(4), "ALT /HLD ");
-  cockpit.set(kTokenFlightDirector, 1);
+  cockpit.set(Token::FlightDirector, 1);
   EXPECT_EQ(Window(4), "SPD /LOW ");
 
   // The autoland pre-flight test, then the power-up test over it, then the lamp test over all.
@@ -341,9 +334,12 @@ TEST(FmaAlerts, AutothrottleDisconnectLampFlashesWithBothThrottlesForward) {
 
 TEST(FmaAlerts, ApproachLampsLightUntilAcknowledgedAndTheAutolandTestFlashes) {
   Cockpit cockpit;
-  cockpit.guidanceReady().set(kTokenFlightDirector, 1);
+  cockpit.guidanceReady().set(Token::FlightDirector, 1);
   // Words outside the NAV band: the host's receivers leave the station codes to the test.
-  cockpit.set(24, 0x2030).set(27, 0x2050).set(45, 160).set(54, 160);
+  cockpit.set(Token::Nav1Frequency, 0x2030)
+      .set(Token::Nav2Frequency, 0x2050)
+      .set(Token::Nav1CourseDeg, 160)
+      .set(Token::Nav2CourseDeg, 160);
   cockpit.runTicks(7);
   EXPECT_EQ(GetSwitch(&g_fmaAutolandNavLamp), kSwitchOff) << "acknowledged from start-up";
   ClearAutolandAlertLatch();
@@ -351,7 +347,7 @@ TEST(FmaAlerts, ApproachLampsLightUntilAcknowledgedAndTheAutolandTestFlashes) {
   cockpit.runTicks(7);
   EXPECT_EQ(GetSwitch(&g_fmaAutolandNavLamp), kSwitchOn) << "receivers apart";
   EXPECT_EQ(GetSwitch(&g_fmaIlsGlideslopeLamp), kSwitchOn) << "no glideslope";
-  cockpit.set(27, 0x2030).set(kTokenNav1Code, 0xC0).runTicks(7);
+  cockpit.set(Token::Nav2Frequency, 0x2030).set(Token::Nav1Code, 0xC0).runTicks(7);
   EXPECT_EQ(g_autolandAlertLatch, 1u) << "receivers matched outside autoland: acknowledged";
   EXPECT_EQ(g_ilsAlertLatch, 1u);
   EXPECT_EQ(GetSwitch(&g_fmaAutolandNavLamp), kSwitchOn) << "the acknowledging run leaves the lamp";
@@ -366,7 +362,7 @@ TEST(FmaAlerts, ApproachLampsLightUntilAcknowledgedAndTheAutolandTestFlashes) {
   ASSERT_EQ(GetDfgsApproachMode(), kApproachIls);
   EXPECT_EQ(g_ilsAlertLatch, 0u);
   EXPECT_EQ(GetSwitch(&g_fmaIlsGlideslopeLamp), kSwitchOff);
-  cockpit.set(kTokenNav1Code, 0x80).runTicks(7);
+  cockpit.set(Token::Nav1Code, 0x80).runTicks(7);
   EXPECT_EQ(GetSwitch(&g_fmaIlsGlideslopeLamp), kSwitchOn);
   cockpit.control("FMA", "reset", 1).runTicks(7);
   EXPECT_EQ(g_ilsAlertLatch, 1u);
@@ -382,9 +378,9 @@ TEST(FmaAlerts, ApproachLampsLightUntilAcknowledgedAndTheAutolandTestFlashes) {
 TEST(FmaAlerts, AutopilotTrimLampBeyondAThirdOfARadianUntilReset) {
   Cockpit cockpit;
   cockpit.guidanceReady();
-  cockpit.set(Token::AutopilotEngaged, 1).set(kTokenElevatorTrim, 0.33).runTicks(7);
+  cockpit.set(Token::AutopilotEngaged, 1).set(Token::ElevatorTrimRad, 0.33).runTicks(7);
   EXPECT_EQ(GetSwitch(&g_fmaAutopilotTrimLamp), kSwitchOff) << "0.33 lies within";
-  cockpit.set(kTokenElevatorTrim, -0.331).runTicks(7);
+  cockpit.set(Token::ElevatorTrimRad, -0.331).runTicks(7);
   EXPECT_EQ(GetSwitch(&g_fmaAutopilotTrimLamp), kSwitchOn);
   cockpit.control("FMA", "reset", 1).runTicks(7);
   EXPECT_EQ(GetSwitch(&g_fmaAutopilotTrimLamp), kSwitchOff) << "acknowledged";
@@ -392,9 +388,9 @@ TEST(FmaAlerts, AutopilotTrimLampBeyondAThirdOfARadianUntilReset) {
   EXPECT_EQ(g_autopilotTrimLatch, 0u) << "the autopilot off re-arms it";
   cockpit.set(Token::AutopilotEngaged, 1).runTicks(7);
   EXPECT_EQ(GetSwitch(&g_fmaAutopilotTrimLamp), kSwitchOn);
-  cockpit.set(kTokenElevatorTrim, 0.331).runTicks(7);
+  cockpit.set(Token::ElevatorTrimRad, 0.331).runTicks(7);
   EXPECT_EQ(GetSwitch(&g_fmaAutopilotTrimLamp), kSwitchOn);
-  cockpit.set(kTokenElevatorTrim, -0.33).runTicks(7);
+  cockpit.set(Token::ElevatorTrimRad, -0.33).runTicks(7);
   EXPECT_EQ(GetSwitch(&g_fmaAutopilotTrimLamp), kSwitchOff);
 }
 

@@ -448,10 +448,10 @@ TEST(ForwardPanel, EfisControlStepsThroughTheCentre) {
 TEST(ForwardPanel, TogaTheTestButtonTheDecisionHeightAndTheLamps) {
   Cockpit cockpit;
   cockpit.addSounds({kClickButton1, kClickKnob});
-  cockpit.set(792, 0).click("TOGA Button", 20, 16);
+  cockpit.set(Token::FlightDirector, 0).click("TOGA Button", 20, 16);
   ASSERT_EQ(cockpit.keyEvents(66288).size(), 1u) << "the flight director on first";
   EXPECT_EQ(IsTogaRequested(), 1u);
-  cockpit.clearKeyEvents().set(792, 1).click("TOGA Button", 20, 16);
+  cockpit.clearKeyEvents().set(Token::FlightDirector, 1).click("TOGA Button", 20, 16);
   EXPECT_TRUE(cockpit.keyEvents(66288).empty());
 
   cockpit.set(Token::OnGround, 1).mouse("EFIS Dimmer", 10, 8, platform::kMouseLeftSingle);
@@ -527,7 +527,7 @@ TEST(StandbyInstruments, CombiWindowsPointerAndAttitude) {
   EXPECT_EQ(cockpit.keyEvents()[0].event, 65884u);
   EXPECT_EQ(cockpit.keyEvents()[1].event, 65883u);
 
-  cockpit.set(78, -5.0).set(80, 20.0).set(Token::GroundSpeedMps, 10.0).draw();
+  cockpit.set(Token::PitchDeg, -5.0).set(Token::BankDeg, 20.0).set(Token::GroundSpeedMps, 10.0).draw();
   EXPECT_EQ(cockpit.elementValue("Standby Attitude", 2), 0.0) << "10 m/s and below: level";
   EXPECT_EQ(StandbyAttitudeElemSpherePitch(nullptr), 0.0);
   EXPECT_EQ(cockpit.elementValue("Standby Attitude", 4), 1.0) << "the power flag";
@@ -542,8 +542,12 @@ struct RdiCockpit {
   RdiCockpit() {
     cockpit.addSounds({kClickRotary1, kClickRotary2});
     cockpit.powerUp().irsInNav();
-    cockpit.set(81, 90.0).set(25, 270.0 * 182.044444444).set(42, 0x80).set(28, 90.0 * 182.044444444).set(51, 0x80);
-    cockpit.set(39, 0.0).runTicks(1);
+    cockpit.set(Token::MagneticHeadingDeg, 90.0)
+        .set(Token::Vor1RadialDeg, 270.0 * 182.044444444)
+        .set(Token::Nav1Flags, 0x80)
+        .set(Token::Vor2RadialDeg, 90.0 * 182.044444444)
+        .set(Token::Nav2Flags, 0x80);
+    cockpit.set(Token::AdfBearingDeg, 0.0).runTicks(1);
   }
   double single() { return cockpit.draw().elementValue("RDI", 4); }
   double dbl() { return cockpit.draw().elementValue("RDI", 3); }
@@ -556,14 +560,14 @@ TEST(Rdi, PointerCases) {
   f.cockpit.setSwitch(&g_rdiSwitchLeft, 1).setSwitch(&g_rdiSwitchRight, 2);
   EXPECT_NEAR(f.single(), 270.0, 1e-6) << "VOR 1 radial 270 at heading 90: -90 + 360, the top";
   EXPECT_EQ(f.dbl(), 270.0) << "ADF bearing 0: the top";
-  f.cockpit.set(39, 45.0);
+  f.cockpit.set(Token::AdfBearingDeg, 45.0);
   EXPECT_EQ(f.dbl(), 315.0);
   f.cockpit.setSwitch(&g_rdiSwitchRight, 1);
   EXPECT_NEAR(f.dbl(), 90.0 - 360.0 + 360.0, 1e-6) << "VOR 2 radial 90 at heading 90";
-  f.cockpit.set(42, 0x7F);
+  f.cockpit.set(Token::Nav1Flags, 0x7F);
   EXPECT_EQ(f.single(), 0.0) << "no VOR 1 signal: at rest";
   EXPECT_NEAR(f.dbl(), 90.0, 1e-6) << "VOR 2 still works";
-  f.cockpit.set(42, 0x180).set(81, 0.0);
+  f.cockpit.set(Token::Nav1Flags, 0x180).set(Token::MagneticHeadingDeg, 0.0);
   EXPECT_NEAR(f.single(), 0.0, 1e-6) << "270 - 270 is not below 0";
   EXPECT_NEAR(f.dbl(), 180.0, 1e-6);
   f.cockpit.setSwitch(&g_rdiSwitchLeft, 7);
@@ -571,7 +575,7 @@ TEST(Rdi, PointerCases) {
   EXPECT_EQ(f.single(), 0.0) << "a stray selector";
   EXPECT_EQ(f.cockpit.elementValue("RDI", 2), 0.0) << "the card at heading 0";
   EXPECT_EQ(f.cockpit.elementValue("RDI", 5), 1.0) << "the OFF flag out of view";
-  f.cockpit.set(81, 123.0).setSwitch(&g_irs1State, kIrsOff).setSwitch(&g_irs2State, kIrsOff);
+  f.cockpit.set(Token::MagneticHeadingDeg, 123.0).setSwitch(&g_irs1State, kIrsOff).setSwitch(&g_irs2State, kIrsOff);
   ASSERT_EQ(IsIrsHeadingValid(), 0u);
   f.cockpit.setSwitch(&g_rdiSwitchLeft, 2).setSwitch(&g_rdiSwitchRight, 2);
   EXPECT_EQ(f.single(), 0.0);
@@ -604,16 +608,16 @@ TEST(Dme, DigitsAndDashes) {
     for (uint32_t n : {5u, 4u, 3u, 1u, 10u, 9u, 8u, 6u}) out.push_back(cockpit.elementValue("DME", n));
     return out;
   };
-  cockpit.set(31, 12.37).set(35, -1.0);
+  cockpit.set(Token::Dme1Nm, 12.37).set(Token::Dme2Nm, -1.0);
   cockpit.setSwitch(&g_sideDigitalLight, kSwitchOn);
   EXPECT_EQ(digits(), std::vector<double>(8, 10.0)) << "no power: blank";
   cockpit.powerUp();
   EXPECT_EQ(digits(), (std::vector<double>{0, 1, 2, 3, 11, 11, 11, 11})) << "12.37 and -1";
   EXPECT_EQ(cockpit.elementValue("DME", 2), 1.0);
   EXPECT_EQ(cockpit.elementValue("DME", 7), 1.0) << "the point lit with the dashes";
-  cockpit.set(31, 2.3).set(35, 987.65);
+  cockpit.set(Token::Dme1Nm, 2.3).set(Token::Dme2Nm, 987.65);
   EXPECT_EQ(digits(), (std::vector<double>{0, 0, 2, 3, 9, 8, 7, 6})) << "2.3 x 10 read as 23";
-  cockpit.set(31, -0.5).set(35, -1.5);
+  cockpit.set(Token::Dme1Nm, -0.5).set(Token::Dme2Nm, -1.5);
   EXPECT_EQ(digits(), std::vector<double>(8, 0.0)) << "other negatives read 0";
   cockpit.setSwitch(&g_lampTestSwitch, kSwitchOn);
   EXPECT_EQ(digits(), std::vector<double>(8, 8.0));
@@ -628,7 +632,10 @@ TEST(ForwardGauges, ElementValuesStayFiniteAndInRangeForExtremeTokens) {
   cockpit.setSwitch(&g_rdiSwitchLeft, 1).setSwitch(&g_rdiSwitchRight, 2);
   const double kNaN = std::numeric_limits<double>::quiet_NaN();
   for (double value : {kNaN, -1.0e12, -1.0, 0.0, 1.0e12, std::numeric_limits<double>::infinity()}) {
-    for (uint32_t token : {25u, 28u, 31u, 35u, 39u, 42u, 51u, 61u, 74u, 75u, 76u, 78u, 80u, 81u, 832u}) {
+    for (Token token :
+         {Token::Vor1RadialDeg, Token::Vor2RadialDeg, Token::Dme1Nm, Token::Dme2Nm, Token::AdfBearingDeg,
+          Token::Nav1Flags, Token::Nav2Flags, Token::IndicatedAirspeedKt, Token::AltitudeFt, Token::AltimeterMb,
+          Token::AltimeterInHg, Token::PitchDeg, Token::BankDeg, Token::MagneticHeadingDeg, Token::GroundSpeedMps}) {
       cockpit.set(token, value);
     }
     cockpit.draw();

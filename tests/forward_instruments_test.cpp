@@ -31,7 +31,6 @@ namespace {
 constexpr uint32_t kMainPanel = 10010;
 constexpr uint32_t kMainZoomedPanel = 10280;
 constexpr uint32_t kSpeedCardsWindow = 10160;
-constexpr double kMachScale = 20480.0;
 constexpr uint32_t kClick = platform::kMouseLeftSingle;
 
 // A powered cockpit with the side panel light off and every instrument drawn unlit.
@@ -215,7 +214,7 @@ TEST(GaugeConventions, AKeyboardCommandDoesWhatAClickOnItsControlDoes) {
 
 TEST(Airspeed, NeedlesRestWithoutPowerAndStayOnTheDial) {
   Cockpit cockpit;
-  cockpit.set(Token::IndicatedAirspeedKt, 250).set(Token::MaxOperatingSpeed, 340 * 128).draw();
+  cockpit.set(Token::IndicatedAirspeedKt, 250).setScaled(Token::MaxOperatingSpeed, 340).draw();
   EXPECT_EQ(cockpit.elementValue("Airspeed", 7), 40.0);
   EXPECT_EQ(cockpit.elementValue("Airspeed", 6), 32960.0);
   EXPECT_EQ(cockpit.elementValue("Airspeed", 1), 40.0);
@@ -224,7 +223,7 @@ TEST(Airspeed, NeedlesRestWithoutPowerAndStayOnTheDial) {
 
   cockpit.powerUp().draw();
   EXPECT_EQ(cockpit.elementValue("Airspeed", 7), 250.0);
-  EXPECT_EQ(cockpit.elementValue("Airspeed", 6), 340.0 * 128);
+  EXPECT_EQ(cockpit.elementValue("Airspeed", 6), 340.0 * TokenScale(Token::MaxOperatingSpeed));
   EXPECT_EQ(cockpit.elementValue("Airspeed", 5), 0.0);
   EXPECT_EQ(cockpit.elementValue("Airspeed", 8), 0.0);
   cockpit.set(Token::IndicatedAirspeedKt, 451).set(Token::MaxOperatingSpeed, 57601).draw();
@@ -244,7 +243,7 @@ TEST(Airspeed, MachDrumsRestBelowMachPoint15AndRollTowardTheirNextDigit) {
                                cockpit.elementValue("Airspeed", 4)};
   };
   EXPECT_EQ(drums(14900), (std::vector<double>{89, 49, 99})) << ".150 at rest";
-  cockpit.set(Token::Mach, 0.15 * kMachScale).draw();
+  cockpit.setScaled(Token::Mach, 0.15).draw();
   EXPECT_EQ(cockpit.elementValue("Airspeed", 3), 49.0) << "Mach .15 itself still rests";
   EXPECT_EQ(drums(78490), (std::vector<double>{29, 19, 59})) << ".784, no drum between digits";
   EXPECT_EQ(drums(78491), (std::vector<double>{29, 19, 58})) << "thousandths one step toward 5";
@@ -254,7 +253,7 @@ TEST(Airspeed, MachDrumsRestBelowMachPoint15AndRollTowardTheirNextDigit) {
   EXPECT_EQ(drums(79996), (std::vector<double>{23, 3, 3})) << "tenths roll above .79990";
   EXPECT_EQ(drums(79990), (std::vector<double>{29, 9, 9}));
   // Mach .57 as the simulator stores it (a hair low) still reads .570.
-  cockpit.set(Token::Mach, 0.57 * kMachScale).draw();
+  cockpit.setScaled(Token::Mach, 0.57).draw();
   EXPECT_EQ(cockpit.elementValue("Airspeed", 2), 49.0);
   EXPECT_EQ(cockpit.elementValue("Airspeed", 3), 29.0);
   EXPECT_EQ(cockpit.elementValue("Airspeed", 4), 99.0);
@@ -263,7 +262,7 @@ TEST(Airspeed, MachDrumsRestBelowMachPoint15AndRollTowardTheirNextDigit) {
 TEST(Airspeed, TheCommandBugShowsTheFirstSpeedSourceThatHasOne) {
   Cockpit cockpit;
   cockpit.powerUp();
-  cockpit.set(Token::MaxOperatingSpeed, 340 * 128).set(Token::MaxOperatingMach, 0.85);
+  cockpit.setScaled(Token::MaxOperatingSpeed, 340).set(Token::MaxOperatingMach, 0.85);
   cockpit.set(Token::AutopilotAirspeedKt, 210).set(Token::AutopilotMach, 0.7);
   SetDfgsPitchMode(1);
   const auto bug = [&cockpit] { return cockpit.draw().elementValue("Airspeed", 1); };
@@ -319,7 +318,7 @@ TEST(Airspeed, TheSpeedCardsAreaTogglesItsWindowAndTheTooltipReadsTheTokens) {
   cockpit.click("Airspeed", 200, 200);
   EXPECT_FALSE(cockpit.isWindowVisible(kSpeedCardsWindow));
   EXPECT_TRUE(cockpit.played(kClickKnob).empty());
-  cockpit.set(Token::IndicatedAirspeedKt, 251.9).set(Token::Mach, 0.4124 * kMachScale);
+  cockpit.set(Token::IndicatedAirspeedKt, 251.9).setScaled(Token::Mach, 0.4124);
   EXPECT_EQ(cockpit.tooltip("Airspeed"),
             "Airspeed Indicator.\nAirspeed: 251 KIAS\nMach: 0.412\nClick to toggle Speed Cards.");
 }
@@ -405,7 +404,7 @@ TEST(Clock, HandsShowUtcReadAtThePreDrawAndTheHalvesSendTheClockKeys) {
   EXPECT_EQ(cockpit.keyEvents()[0].event, 65657u);
   EXPECT_EQ(cockpit.keyEvents()[1].event, 65658u);
   EXPECT_EQ(cockpit.played(kClickKnob).size(), 2u);
-  EXPECT_EQ(cockpit.set(3, 9).set(4, 5).tooltip("Clock"), "Clock.\nTime: 09:05");
+  EXPECT_EQ(cockpit.set(Token::ClockHour, 9).set(Token::ClockMinute, 5).tooltip("Clock"), "Clock.\nTime: 09:05");
 }
 
 TEST(BrakePressure, EachNeedleShowsItsSystemAndRestsAtZeroWithoutPower) {
@@ -430,13 +429,19 @@ TEST(GaugeConventions, ElementValuesStayFiniteAndInRangeForExtremeTokens) {
   cockpit.powerUp();
   const double kNaN = std::numeric_limits<double>::quiet_NaN();
   for (double value : {kNaN, -1.0e12, -1.0, 0.0, 1.0e12, std::numeric_limits<double>::infinity()}) {
-    for (uint32_t token : {5u, 6u, 7u, 10u, 61u, 63u, 64u, 65u, 74u, 75u, 76u, 115u, 116u, 117u, 118u, 557u, 620u,
-                           822u, 868u}) {
+    for (Token token : {Token::ClockSecond, Token::ZuluHour, Token::ZuluMinute, Token::PanelLights,
+                        Token::IndicatedAirspeedKt, Token::MaxOperatingSpeed, Token::Mach, Token::VerticalSpeed,
+                        Token::AltitudeFt, Token::AltimeterMb, Token::AltimeterInHg, Token::AutopilotAirspeedHold,
+                        Token::AutopilotAirspeedKt, Token::AutopilotMachHold, Token::AutopilotMach,
+                        Token::SimulatorClockSeconds, Token::KeyEventLamp, Token::MaxOperatingMach, Token::DoorsOpen}) {
       cockpit.set(token, value);
     }
     // The pedestal's and side gauges' tokens: levers, spoilers, trims, steering, lights, air data.
-    for (uint32_t token : {60u, 128u, 163u, 323u, 325u, 332u, 343u, 344u, 368u, 621u, 783u, 785u, 786u, 787u, 800u,
-                           832u, 834u}) {
+    for (Token token :
+         {Token::OnGround, Token::Engine1Throttle, Token::Engine2Throttle, Token::ParkingBrake, Token::SpoilerHandle,
+          Token::GearPosition, Token::WindSpeedKt, Token::WindDirectionDeg, Token::BeaconLights, Token::LogoLights,
+          Token::ElevatorTrimRad, Token::AileronTrimRad, Token::SteeringRad, Token::RudderTrimRad,
+          Token::TotalAirTempDegC, Token::GroundSpeedMps, Token::TrueHeadingRad}) {
       cockpit.set(token, value);
     }
     cockpit.draw();

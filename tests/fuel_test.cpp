@@ -215,7 +215,7 @@ TEST(Fuel, StartPumpOneCentrePumpAndThe25PoundLine) {
 // (cycle after cycle while the switch stays on); then it cools 0.1 a verdict.
 TEST(Fuel, FuelHeatWarmsTheFuelToItsLimitAndItCoolsAfterwards) {
   Cockpit cockpit({.start = false});
-  cockpit.set(Token::AmbientTemp, 10.0 / 256.0).set(Token::UnitsOfMeasure, 2);
+  cockpit.setScaled(Token::AmbientTemp, 10.0).set(Token::UnitsOfMeasure, 2);
   cockpit.start().runSeconds(1);
   const auto offset = [] { return GetFuelTemperature(1) - 10.0; };
   cockpit.setSwitch(&g_fuelHeatLeftSwitch, 41);
@@ -253,7 +253,7 @@ TEST(Fuel, Engine2DrawsFromTheLeftTankThroughTheCrossFeed) {
 // Engine 2's fuel heat warms engine 2's fuel only.
 TEST(Fuel, Engine2sFuelHeatWarmsItsOwnFuel) {
   Cockpit cockpit({.start = false});
-  cockpit.set(Token::AmbientTemp, 10.0 / 256.0).set(Token::UnitsOfMeasure, 2);
+  cockpit.setScaled(Token::AmbientTemp, 10.0).set(Token::UnitsOfMeasure, 2);
   cockpit.start().runSeconds(1);
   cockpit.setSwitch(&g_fuelHeatRightSwitch, 41);
   cockpit.runUntil([] { return IsFuelHeatOn(2) != 0; }, 2);
@@ -265,10 +265,10 @@ TEST(Fuel, Engine2sFuelHeatWarmsItsOwnFuel) {
 
 TEST(Fuel, FuelTemperatureCreepsTowardTheOutsideAirInTheUnitSystemsUnit) {
   Cockpit cockpit({.start = false});
-  cockpit.set(Token::AmbientTemp, 10.0 / 256.0);
+  cockpit.setScaled(Token::AmbientTemp, 10.0);
   cockpit.start();
   EXPECT_DOUBLE_EQ(GetFuelTemperature(1), 50.0) << "10 degrees C in degrees F";
-  cockpit.set(Token::AmbientTemp, 20.0 / 256.0).runSeconds(10.6);
+  cockpit.setScaled(Token::AmbientTemp, 20.0).runSeconds(10.6);
   EXPECT_NEAR(GetFuelTemperature(2), (10.0 + 10 * 0.001) * 1.8 + 32.0, 1e-9);
   cockpit.set(Token::UnitsOfMeasure, 2).runSeconds(1);
   EXPECT_NEAR(GetFuelTemperature(2), 10.0 + 11 * 0.001, 1e-9);
@@ -277,7 +277,7 @@ TEST(Fuel, FuelTemperatureCreepsTowardTheOutsideAirInTheUnitSystemsUnit) {
   // Within a step of the outside air the base still moves a whole step, past
   // it, and back the next second (a verdict every 19 ticks).
   const double baseDegC = GetFuelTemperature(2);
-  cockpit.set(Token::AmbientTemp, (baseDegC + 0.0004) / 256.0).runTicks(19);
+  cockpit.setScaled(Token::AmbientTemp, baseDegC + 0.0004).runTicks(19);
   EXPECT_NEAR(GetFuelTemperature(2), baseDegC + 0.001, 1e-9);
   cockpit.runTicks(19);
   EXPECT_NEAR(GetFuelTemperature(2), baseDegC, 1e-9);

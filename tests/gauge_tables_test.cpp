@@ -216,7 +216,7 @@ double Arg(const Cockpit& cockpit, const char* gauge, int index) {
 TEST(Tooltips, ShowTheTokensAndTheSystemsValues) {
   Cockpit cockpit;
   cockpit.set(Token::IndicatedAirspeedKt, 250)
-      .set(Token::Mach, 0.78 * 20480)
+      .setScaled(Token::Mach, 0.78)
       .set(Token::AltitudeFt, 12345)
       .set(Token::AltimeterMb, 1013)
       .set(Token::AltimeterInHg, 29.92)
@@ -246,7 +246,7 @@ TEST(Tooltips, ShowTheTokensAndTheSystemsValues) {
 
   // The "SAT" line carries the simulator's air temperature and the "TAT"
   // line the computed one, as the panel's tooltip has them.
-  cockpit.set(Token::TotalAirTempDegC, 7).set(Token::AmbientTemp, -12.0 / 256.0).runTicks(1);
+  cockpit.set(Token::TotalAirTempDegC, 7).setScaled(Token::AmbientTemp, -12.0).runTicks(1);
   EXPECT_EQ(Arg(cockpit, "TAS SAT", 0), GetTrueAirspeed());
   EXPECT_EQ(Arg(cockpit, "TAS SAT", 1), 7.0);
   EXPECT_EQ(Arg(cockpit, "TAS SAT", 2), GetStaticAirTemp());

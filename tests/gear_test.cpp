@@ -106,7 +106,7 @@ TEST(Gear, TheHornSoundsSlowWithTheGearUpUntilCutOutAndReArmsWithThrust) {
   Cockpit cockpit({.start = false});
   cockpit.addSounds({kSlotGearHorn}, 100);
   // Below the barber pole: no overspeed voice in the queue.
-  cockpit.set(63, 340 * 128).set(Token::AltitudeFt, 3000).set(Token::RadioAltitudeM, 900);
+  cockpit.setScaled(Token::MaxOperatingSpeed, 340).set(Token::AltitudeFt, 3000).set(Token::RadioAltitudeM, 900);
   cockpit.set(Token::IndicatedAirspeedKt, 210).set(Token::Engine1Throttle, 1000).set(Token::Engine2Throttle, 3000);
   cockpit.start().watchChannel(kChannel4s).runSeconds(20);
   const std::vector<PlayedSound> horns = cockpit.played(kSlotGearHorn);
@@ -163,7 +163,7 @@ TEST(Gear, TheAlternateHandleAtItsEndLowersTheGearEveryTick) {
   EXPECT_EQ(Frames(cockpit, &g_alternateGearHandle, 20), FrameRun(2, 18));
   EXPECT_TRUE(cockpit.keyEvents(kKeyEventGearDown).empty());
   // The host lowers its handle as the event asks; hold it up to see the repeat.
-  cockpit.everyTick([](simhost::SimHost& host) { host.SetToken(static_cast<uint32_t>(Token::GearHandle), 0); });
+  cockpit.everyTick([](simhost::SimHost& host) { host.SetToken(TokenNumber(Token::GearHandle), 0); });
   cockpit.control("GEAR", "alternate_gear_handle", kAlternateGearExtended).runTicks(18);
   EXPECT_EQ(GetSwitch(&g_alternateGearHandle), kAlternateGearExtended);
   EXPECT_TRUE(cockpit.keyEvents(kKeyEventGearDown).empty()) << "the gear step runs before the handle's";

@@ -1,48 +1,51 @@
 // GPWS over scripted flights: the sink-rate and pull-up boundaries, terrain
 // closure, don't sink after take-off, too low gear and flaps, below the glide
 // slope with its inhibit button, the lamps and the voices.
+#include "systems/gpws.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "host/voice_queue.h"
 #include "simhost/run_log.h"
 #include "simhost/scenario.h"
 #include "systems/fire_protection.h"
-#include "systems/gpws.h"
+#include "systems/gear.h"
 #include "tests/cockpit.h"
 
 namespace halcyon::test {
 namespace {
 
-constexpr double kFeetPerMeter = 3.28084;
-constexpr double kGearDown = 16383;
 constexpr double kFlapsLanding = 11460;
-constexpr int kSlotDontSink = 231;
-constexpr int kSlotGlideSlope = 232;
-constexpr int kSlotSinkRate = 233;
-constexpr int kSlotTerrain = 234;
-constexpr int kSlotTooLowFlaps = 235;
-constexpr int kSlotTooLowGear = 236;
-constexpr int kSlotTooLowTerrain = 237;
-constexpr int kSlotWhoop = 238;
+// The GPWS voices' sound slots, as the voice queue plays them.
+const int kSlotDontSink = VoiceMessageSlot(kVoiceGpwsDontSink);
+const int kSlotGlideSlope = VoiceMessageSlot(kVoiceGpwsGlideSlope);
+const int kSlotSinkRate = VoiceMessageSlot(kVoiceGpwsSinkRate);
+const int kSlotTerrain = VoiceMessageSlot(kVoiceGpwsTerrain);
+const int kSlotTooLowFlaps = VoiceMessageSlot(kVoiceGpwsTooLowFlaps);
+const int kSlotTooLowGear = VoiceMessageSlot(kVoiceGpwsTooLowGear);
+const int kSlotTooLowTerrain = VoiceMessageSlot(kVoiceGpwsTooLowTerrain);
+const int kSlotWhoop = VoiceMessageSlot(kVoiceGpwsWhoop);
 
 struct Sample {
   double radioAltitudeFt;
   double verticalSpeedFpm = 0.0;
   double mach = 0.2;
-  double gearHandle = kGearDown;
+  double gearHandle = kGearExtended;
   double flapPosition = kFlapsLanding;
   double glideSlopeNeedle = 0.0;
 };
 
 // One GPWS evaluation (there is one in any 19 ticks) on these readings.
 int32_t Evaluate(Cockpit& cockpit, const Sample& sample) {
-  cockpit.set(Token::RadioAltitudeM, sample.radioAltitudeFt / kFeetPerMeter)
-      .set(Token::VerticalSpeed, sample.verticalSpeedFpm * 1.3)
-      .set(Token::Mach, sample.mach * 20480)
+  cockpit.setScaled(Token::RadioAltitudeM, sample.radioAltitudeFt)
+      .setScaled(Token::VerticalSpeed, sample.verticalSpeedFpm)
+      .setScaled(Token::Mach, sample.mach)
       .set(Token::GearHandle, sample.gearHandle)
       .set(Token::FlapPosition, sample.flapPosition)
       .set(Token::GlideSlopeNeedle, sample.glideSlopeNeedle)
@@ -210,6 +213,24 @@ TEST(Gpws, AlertCodeSetterAndStartUp) {
   EXPECT_EQ(IsGpwsButtonFlagSet(), 1u);
   ClearGpwsButtonFlag();
   EXPECT_EQ(IsGpwsButtonFlagSet(), 0u);
+}
+
+// Each GPWS voice plays the sound file spoken for it; the silent message and
+// ids past the last have no slot.
+TEST(Gpws, EachVoicePlaysItsOwnSoundFile) {
+  const std::pair<int, const char*> voices[] = {{kSlotDontSink, "Dont Sink"},
+                                                {kSlotGlideSlope, "Glideslope"},
+                                                {kSlotSinkRate, "Sinkrate"},
+                                                {kSlotTerrain, "Terrain"},
+                                                {kSlotTooLowFlaps, "To Low Flaps"},
+                                                {kSlotTooLowGear, "To Low Gear"},
+                                                {kSlotTooLowTerrain, "To Low Terrain"},
+                                                {kSlotWhoop, "Whoop"}};
+  for (const auto& [slot, name] : voices) {
+    EXPECT_EQ(Cockpit::SoundFile(slot), std::string("Sound\\HalcyonPro\\VXMD80 GPWS ") + name + ".wav") << slot;
+  }
+  EXPECT_EQ(VoiceMessageSlot(kVoiceSilent), -1);
+  EXPECT_EQ(VoiceMessageSlot(kVoiceMessageCount), -1);
 }
 
 }  // namespace

@@ -18,17 +18,10 @@
 namespace halcyon::test {
 namespace {
 
-constexpr uint32_t kTokenHeading = 86;
-constexpr uint32_t kTokenAltitudeLock = 108;
-constexpr uint32_t kTokenAutopilotAltitude = 109;
-constexpr uint32_t kTokenAutopilotVs = 120;
-constexpr uint32_t kTokenFlightDirector = 792;
-constexpr uint32_t kTokenSimulationClock = 604;
-
 // On the ground, engines running, battery on, IRS aligned.
 Cockpit& OnTheGround(Cockpit& cockpit) {
-  cockpit.set(Token::OnGround, 1).set(kTokenHeading, 160);
-  cockpit.set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 1).set(63, 340 * 128);
+  cockpit.set(Token::OnGround, 1).set(Token::HeadingDeg, 160);
+  cockpit.set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 1).setScaled(Token::MaxOperatingSpeed, 340);
   cockpit.start().irsInNav().control("APU", "battery", 41).runSeconds(2);
   return cockpit;
 }
@@ -36,9 +29,9 @@ Cockpit& OnTheGround(Cockpit& cockpit) {
 // In the air on the autopilot, the speed limits of the type.
 Cockpit& InTheAir(Cockpit& cockpit, double altitudeFt, double iasKt, double throttle) {
   cockpit.set(Token::OnGround, 0).set(Token::AltitudeFt, altitudeFt).set(Token::IndicatedAirspeedKt, iasKt);
-  cockpit.set(kTokenHeading, 90).set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 1);
+  cockpit.set(Token::HeadingDeg, 90).set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 1);
   cockpit.set(Token::Engine1Throttle, throttle).set(Token::Engine2Throttle, throttle);
-  cockpit.set(63, 340 * 128).set(822, 0.84).set(Token::AutopilotEngaged, 1);
+  cockpit.setScaled(Token::MaxOperatingSpeed, 340).set(Token::MaxOperatingMach, 0.84).set(Token::AutopilotEngaged, 1);
   cockpit.start().irsInNav().control("APU", "battery", 41);
   return cockpit;
 }
@@ -77,15 +70,15 @@ TEST(HostFlight, OneLeverInReverseIsEnoughAndForwardLeversAreHeld) {
 
 TEST(HostFlight, TheSimulatorsTimeRunsInSecondsAndStandsInAPause) {
   Cockpit cockpit;
-  const double before = cockpit.token(kTokenSimulationClock);
+  const double before = cockpit.token(Token::SimulationClock);
   cockpit.runTicks(18);
-  EXPECT_DOUBLE_EQ(cockpit.token(kTokenSimulationClock), before + 1.0) << "18 ticks are one second";
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::SimulationClock), before + 1.0) << "18 ticks are one second";
   cockpit.runTicks(9);
-  EXPECT_DOUBLE_EQ(cockpit.token(kTokenSimulationClock), before + 1.5);
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::SimulationClock), before + 1.5);
   cockpit.freezeClock(true).runTicks(36);
-  EXPECT_DOUBLE_EQ(cockpit.token(kTokenSimulationClock), before + 1.5);
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::SimulationClock), before + 1.5);
   cockpit.freezeClock(false).runTicks(18 * 600);
-  EXPECT_DOUBLE_EQ(cockpit.token(kTokenSimulationClock), before + 601.5) << "no rounding that grows with the run";
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::SimulationClock), before + 601.5) << "no rounding that grows with the run";
 }
 
 // ---- The altitude the host's autopilot holds ----
@@ -109,10 +102,10 @@ TEST_P(CapturedAltitude, IsHeldFromEitherSide) {
   Cockpit cockpit({.start = false, .flightModel = true});
   ClimbAndCapture5000(cockpit);
   EXPECT_NEAR(cockpit.token(Token::AltitudeFt), 5000.0, 15.0);
-  EXPECT_EQ(cockpit.token(kTokenAutopilotAltitude), 5000.0);
+  EXPECT_EQ(cockpit.token(Token::AutopilotAltitudeFt), 5000.0);
   cockpit.set(Token::AltitudeFt, 5000.0 + GetParam()).runSeconds(30);
   EXPECT_NEAR(cockpit.token(Token::AltitudeFt), 5000.0, 15.0) << "displaced by " << GetParam() << " ft";
-  EXPECT_NEAR(cockpit.token(Token::VerticalSpeed), 0.0, 100.0 * 1.3);
+  EXPECT_NEAR(cockpit.scaled(Token::VerticalSpeed), 0.0, 100.0);
   EXPECT_EQ(GetDfgsPitchMode(), kPitchAltitudeHold);
 }
 
@@ -125,21 +118,32 @@ class PassedBeforeReached : public testing::TestWithParam<double> {};
 TEST_P(PassedBeforeReached, HoldsTheAltitudeSet) {
   const double up = GetParam();
   const struct {
-    uint32_t token;
+    Token token;
     double value;
-  } tokens[] = {{60, 0}, {74, 5000 - 300 * up}, {61, 250}, {86, 90}, {103, 1}, {108, 1}, {109, 5000},
-                {120, 1800 * up}, {65, 1800 * up * 1.3}, {131, 1}, {166, 1}, {128, 9000}, {163, 9000}};
-  for (const auto& token : tokens) platform::sim::SetToken(token.token, token.value);
+  } tokens[] = {{Token::OnGround, 0},
+                {Token::AltitudeFt, 5000 - 300 * up},
+                {Token::IndicatedAirspeedKt, 250},
+                {Token::HeadingDeg, 90},
+                {Token::AutopilotEngaged, 1},
+                {Token::AltitudeLock, 1},
+                {Token::AutopilotAltitudeFt, 5000},
+                {Token::AutopilotVerticalSpeedFpm, 1800 * up},
+                {Token::VerticalSpeed, 1800 * up * TokenScale(Token::VerticalSpeed)},
+                {Token::Engine1Combustion, 1},
+                {Token::Engine2Combustion, 1},
+                {Token::Engine1Throttle, 9000},
+                {Token::Engine2Throttle, 9000}};
+  for (const auto& token : tokens) platform::sim::SetToken(TokenNumber(token.token), token.value);
   simhost::SimAutopilot autopilot;
   autopilot.verticalSpeedHold = true;
   simhost::FlightModel model;
   for (int tick = 0; tick < 18; ++tick) model.Step(autopilot, 0.0);
   ASSERT_TRUE(autopilot.verticalSpeedHold) << "still on its way";
-  platform::sim::SetToken(74, 5000 + 80 * up);
+  platform::sim::SetToken(TokenNumber(Token::AltitudeFt), 5000 + 80 * up);
   model.Step(autopilot, 0.0);
   EXPECT_FALSE(autopilot.verticalSpeedHold) << "passed: altitude hold";
   for (int tick = 0; tick < 30 * 18; ++tick) model.Step(autopilot, 0.0);
-  EXPECT_NEAR(platform::sim::GetToken(74), 5000.0, 10.0);
+  EXPECT_NEAR(platform::sim::GetToken(TokenNumber(Token::AltitudeFt)), 5000.0, 10.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(HostFlight, PassedBeforeReached, testing::Values(1.0, -1.0));
@@ -150,9 +154,9 @@ TEST(HostFlight, VerticalSpeedHoldClimbsFreeWithTheClimbAltitude) {
   Cockpit cockpit({.start = false, .flightModel = true});
   InTheAir(cockpit, 4000, 250, 12000).runSeconds(1.5);
   cockpit.control("FGCP PANEL", "vs_wheel", 2).runSeconds(60);
-  EXPECT_EQ(cockpit.token(kTokenAutopilotAltitude), 69900.0);
-  EXPECT_NEAR(cockpit.token(Token::VerticalSpeed) / 1.3, cockpit.token(kTokenAutopilotVs), 50.0);
-  EXPECT_GT(cockpit.token(Token::AltitudeFt), 4000.0 + 0.8 * cockpit.token(kTokenAutopilotVs));
+  EXPECT_EQ(cockpit.token(Token::AutopilotAltitudeFt), 69900.0);
+  EXPECT_NEAR(cockpit.scaled(Token::VerticalSpeed), cockpit.token(Token::AutopilotVerticalSpeedFpm), 50.0);
+  EXPECT_GT(cockpit.token(Token::AltitudeFt), 4000.0 + 0.8 * cockpit.token(Token::AutopilotVerticalSpeedFpm));
 }
 
 // ---- Thrust, drag and speed ----
@@ -161,7 +165,7 @@ TEST(HostFlight, VerticalSpeedHoldClimbsFreeWithTheClimbAltitude) {
 // burn fuel: an engine running down, or turning on its starter, gives none.
 TEST(HostFlight, ThrustComesOnlyFromEnginesThatBurn) {
   Cockpit cockpit({.start = false, .flightModel = true});
-  cockpit.set(624, 25).set(643, 98);
+  cockpit.set(Token::Engine1N1Pct, 25).set(Token::Engine2N1Pct, 98);
   InTheAir(cockpit, 8000, 250, 16384).set(Token::Engine2Combustion, 0).runSeconds(30);
   EXPECT_LT(cockpit.token(Token::IndicatedAirspeedKt), 240.0) << "one engine at idle, the other turning without fuel";
   cockpit.set(Token::Engine2Combustion, 1).set(Token::IndicatedAirspeedKt, 250).runSeconds(30);
@@ -173,11 +177,11 @@ TEST(HostFlight, ThrustComesOnlyFromEnginesThatBurn) {
 TEST(HostFlight, DragRisesWithMachAndTheSpeedSettles) {
   Cockpit cockpit({.start = false, .flightModel = true});
   InTheAir(cockpit, 8000, 320, 14000).runSeconds(240);
-  const double mach = cockpit.token(Token::Mach) / 20480.0;
+  const double mach = cockpit.scaled(Token::Mach);
   EXPECT_LT(mach, 0.87);
   EXPECT_GT(mach, 0.78) << "the levers give a high speed";
   cockpit.runSeconds(30);
-  EXPECT_NEAR(cockpit.token(Token::Mach) / 20480.0, mach, 0.003) << "settled";
+  EXPECT_NEAR(cockpit.scaled(Token::Mach), mach, 0.003) << "settled";
   EXPECT_NEAR(cockpit.token(Token::AltitudeFt), 8000.0, 20.0);
 }
 

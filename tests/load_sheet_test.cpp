@@ -21,7 +21,6 @@ namespace {
 
 constexpr const char* kIni = Cockpit::kAircraftIniFile;
 constexpr const char* kPlan = "SimObjects/Airplanes/QZ Halcyon Pro/Departure plan.txt";
-constexpr double kOneDegreeCBy256 = 1.0 / 256.0;
 
 // The planned fuel taken from the simulator at one pound a gallon (as it
 // comes, so the center may hold more than the dispatch page would put in).
@@ -33,7 +32,7 @@ void SetTanks(Cockpit& cockpit, double leftLb, double centerLb, double rightLb) 
 
 // The air at the field: degrees C and metres.
 void SetField(Cockpit& cockpit, double degC, double altitudeM) {
-  cockpit.set(Token::AmbientTemp, degC * kOneDegreeCBy256).set(Token::AltitudeM, altitudeM);
+  cockpit.setScaled(Token::AmbientTemp, degC).set(Token::AltitudeM, altitudeM);
 }
 
 // An empty cabin and holds with 50770 lb of fuel: a ramp weight of 130456 lb,
@@ -120,14 +119,14 @@ TEST(LoadSheet, ThrustBranchesAroundNinetyDegreesF) {
   // 40 C = 104 F on a 200 m field: A = 1656.168 ft, T2 held at 100.
   SetField(cockpit, 40.0, 200.0);
   const TakeoffFigures warm = ComputeTakeoffFigures();
-  const double a = 200.0 * 3.28084 + 1000.0;
+  const double a = 200.0 * kFeetPerMetre + 1000.0;
   EXPECT_NEAR(warm.eprRsv, 1.94 - 0.0044 * 14.0, 1e-9);
   EXPECT_NEAR(warm.eprMax, 1.88 - 0.004 * 14.0, 1e-9);
   EXPECT_NEAR(warm.n1Rsv, 81.0 + (9.7 - 0.8 * a / 6000.0) + a * (0.8 + 7.1) / 6000.0, 1e-9);
   // 10 C = 50 F: below 60 F the full altitude term, T2 = 90.
   SetField(cockpit, 10.0, 500.0);
   const TakeoffFigures cool = ComputeTakeoffFigures();
-  const double a2 = 500.0 * 3.28084 + 1000.0;
+  const double a2 = 500.0 * kFeetPerMetre + 1000.0;
   EXPECT_NEAR(cool.eprRsv, 1.94 + a2 * 0.13 / 6000.0, 1e-9);
   EXPECT_NEAR(cool.eprMax, 1.88 + a2 * 0.16 / 6000.0, 1e-9);
   EXPECT_NEAR(cool.n1Max, 78.8 + 90.0 * (9.7 - 0.8 * a2 / 6000.0) / 100.0 + a2 * (0.8 * 0.9 + 7.1) / 6000.0, 1e-9);

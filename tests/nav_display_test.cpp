@@ -59,7 +59,7 @@ class NdScreen {
     SetMagTrueMode(kHeadingMagnetic);
     SetActiveNavUnit(0);
     SetSwitch(&g_efisSourceSwitch, kEfisSourceNormal);
-    cockpit.set(81u, 90).set(Token::HeadingDeg, 90).set(Token::AltitudeFt, 12000).runSeconds(6);
+    cockpit.set(Token::MagneticHeadingDeg, 90).set(Token::HeadingDeg, 90).set(Token::AltitudeFt, 12000).runSeconds(6);
     SetSwitch(&g_radarModeSwitch, kRadarOff);
   }
   const DrawingLog& draw(uint32_t mode) {
@@ -104,7 +104,7 @@ TEST(NavDisplay, DarkWithoutPowerOrBrightnessLitOtherwise) {
 TEST(NavDisplay, RoseTurnsToTheReferenceAndTruncatesTheReadout) {
   Cockpit cockpit;
   NdScreen nd(cockpit);
-  cockpit.set(81u, 30).runTicks(1);
+  cockpit.set(Token::MagneticHeadingDeg, 30).runTicks(1);
   const DrawingLog& log = nd.draw(kEfisModeRose);
   // "03" stands at the top, "00" 30 degrees to its left.
   const auto three = Strings(log, L"03");
@@ -115,14 +115,14 @@ TEST(NavDisplay, RoseTurnsToTheReferenceAndTruncatesTheReadout) {
   const double a = -30.0 * 3.14159265358979 / 180.0;
   EXPECT_TRUE(Near(zero[0]->design[0], {static_cast<float>(150 + 86 * std::sin(-a) * -1), static_cast<float>(126 - 86 * std::cos(a))}, 1.0f));
   EXPECT_TRUE(Has(log, L"030"));
-  cockpit.set(81u, 359.7).runTicks(1);
+  cockpit.set(Token::MagneticHeadingDeg, 359.7).runTicks(1);
   EXPECT_TRUE(Has(nd.draw(kEfisModeRose), L"359"));
 }
 
 TEST(NavDisplay, TrueReferenceTurnsTheArcByTheTrueHeading) {
   Cockpit cockpit;
   NdScreen nd(cockpit);
-  cockpit.set(81u, 80).set(Token::HeadingDeg, 90).runTicks(1);
+  cockpit.set(Token::MagneticHeadingDeg, 80).set(Token::HeadingDeg, 90).runTicks(1);
   const auto mag = Strings(nd.draw(kEfisModeArc), L"09");
   ASSERT_EQ(mag.size(), 1u);
   EXPECT_GT(mag[0]->design[0].x, 160.0f) << "090 stands 10 degrees right of the top in MAG";
@@ -179,11 +179,11 @@ TEST(NavDisplay, EfisSourceOnIrs2UsesOnlyIrs2) {
 TEST(NavDisplay, DmeTextsLeftAndRightAligned) {
   Cockpit cockpit;
   NdScreen nd(cockpit);
-  cockpit.set(31u, 12.34).set(35u, 1234.5).runTicks(1);
+  cockpit.set(Token::Dme1Nm, 12.34).set(Token::Dme2Nm, 1234.5).runTicks(1);
   const DrawingLog& log = nd.draw(kEfisModeRose);
   EXPECT_TRUE(Has(log, L"12.3 "));
   EXPECT_TRUE(Has(log, L"1234."));
-  cockpit.set(31u, -1.0).set(35u, 12.34).runTicks(1);
+  cockpit.set(Token::Dme1Nm, -1.0).set(Token::Dme2Nm, 12.34).runTicks(1);
   const DrawingLog& other = nd.draw(kEfisModeArc);
   EXPECT_TRUE(Has(other, L"- - -"));
   EXPECT_TRUE(Has(other, L" 12.3"));
@@ -192,13 +192,13 @@ TEST(NavDisplay, DmeTextsLeftAndRightAligned) {
 TEST(NavDisplay, NavSourceLabelByTheActiveReceiversWord) {
   Cockpit cockpit;
   NdScreen nd(cockpit);
-  cockpit.set(46u, 0xC0).set(55u, 0x02).runTicks(1);
+  cockpit.set(Token::Nav1Code, 0xC0).set(Token::Nav2Code, 0x02).runTicks(1);
   EXPECT_TRUE(Has(nd.draw(kEfisModeRose), L"ILS  "));
-  cockpit.set(46u, 0x80).runTicks(1);
+  cockpit.set(Token::Nav1Code, 0x80).runTicks(1);
   EXPECT_TRUE(Has(nd.draw(kEfisModeRose), L"LOC  "));
-  cockpit.set(46u, 0x01).runTicks(1);
+  cockpit.set(Token::Nav1Code, 0x01).runTicks(1);
   EXPECT_TRUE(Has(nd.draw(kEfisModeRose), L"VOR  "));
-  cockpit.set(46u, 0).runTicks(1);
+  cockpit.set(Token::Nav1Code, 0).runTicks(1);
   EXPECT_TRUE(Has(nd.draw(kEfisModeRose), L"     "));
 }
 
@@ -255,7 +255,7 @@ TEST(NavDisplay, SelectedHeadingReadoutShowsThreeSecondsAfterAChange) {
 TEST(NavDisplay, CourseReadoutFollowsTheActiveReceiver) {
   Cockpit cockpit;
   NdScreen nd(cockpit);
-  cockpit.set(45u, 123.9).runTicks(1);
+  cockpit.set(Token::Nav1CourseDeg, 123.9).runTicks(1);
   EXPECT_TRUE(Has(nd.draw(kEfisModePlan), L"123"));
   cockpit.runSeconds(4);
   EXPECT_FALSE(Has(nd.draw(kEfisModePlan), L"123"));
@@ -265,7 +265,11 @@ TEST(NavDisplay, DeviationBarOffsetAlongTheTurnedCourse) {
   Cockpit cockpit;
   NdScreen nd(cockpit);
   // Course 090 on heading 090: the bar's frame is upright; valid VOR signal.
-  cockpit.set(45u, 90).set(46u, 0x01).set(40u, 127).set(43u, 1).runTicks(1);
+  cockpit.set(Token::Nav1CourseDeg, 90)
+      .set(Token::Nav1Code, 0x01)
+      .set(Token::CourseNeedle, 127)
+      .set(Token::Nav1ToFrom, 1)
+      .runTicks(1);
   const DrawingLog& log = nd.draw(kEfisModeRose);
   const auto bars = log.InMark("course");
   std::vector<const DrawnItem*> rects;
@@ -276,7 +280,7 @@ TEST(NavDisplay, DeviationBarOffsetAlongTheTurnedCourse) {
   EXPECT_NEAR(rects[1]->design[0].x, 150 - 2 + 127 * 0.390625, 0.02) << "not limited by the outer dot";
   EXPECT_NEAR(rects[1]->design[0].y, 126 - 29, 0.6);
   // No valid signal: the bar and dots go, the pointer and TO/FROM stay.
-  cockpit.set(46u, 0x09).runTicks(1);
+  cockpit.set(Token::Nav1Code, 0x09).runTicks(1);
   const auto noSignal = nd.draw(kEfisModeRose).InMark("course");
   size_t fills = 0, dots = 0, triangles = 0;
   for (const DrawnItem* item : noSignal) {
@@ -292,7 +296,7 @@ TEST(NavDisplay, DeviationBarOffsetAlongTheTurnedCourse) {
 TEST(NavDisplay, GlideSlopeFlagLettersOnTheRose) {
   Cockpit cockpit;
   NdScreen nd(cockpit);
-  cockpit.set(46u, 0xC0).set(42u, 4).runTicks(1);
+  cockpit.set(Token::Nav1Code, 0xC0).set(Token::Nav1Flags, 4).runTicks(1);
   const DrawingLog& log = nd.draw(kEfisModeRose);
   const auto g = Strings(log, L"G");
   ASSERT_EQ(g.size(), 1u);
@@ -347,7 +351,7 @@ TEST(NavDisplay, WeatherCellsTurnWithTheTrueHeading) {
 TEST(NavDisplay, AdfNeedleInItsOwnColourWhateverOnIsStoredAs) {
   Cockpit cockpit;
   NdScreen nd(cockpit);
-  cockpit.set(39u, 40).runTicks(1);
+  cockpit.set(Token::AdfBearingDeg, 40).runTicks(1);
   g_efisMcp.adf1 = 0;
   EXPECT_EQ(nd.draw(kEfisModeRose).Find(Kind::DrawLine, Color{120, 130, 255}).size(), 1u) << "the legend's stem";
   g_efisMcp.adf1 = 2;

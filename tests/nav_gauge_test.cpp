@@ -19,7 +19,10 @@ struct LitNav {
   LitNav() {
     cockpit.addSounds({kClickKnob});
     cockpit.powerUp().setSwitch(&g_fgcpDigitalSwitch, kSwitchOn).setSwitch(&g_fgcpBacklightSwitch, kSwitchOn);
-    cockpit.set(24, 0x1080).set(27, 0x1175).set(45, 5.9).set(54, 271.0);
+    cockpit.set(Token::Nav1Frequency, 0x1080)
+        .set(Token::Nav2Frequency, 0x1175)
+        .set(Token::Nav1CourseDeg, 5.9)
+        .set(Token::Nav2CourseDeg, 271.0);
   }
   std::vector<double> digits() {
     cockpit.draw();
@@ -73,7 +76,8 @@ TEST(NavGauge, ElementValuesStayWithinTheirFramesForExtremeTokens) {
   LitNav f;
   const double kNaN = std::numeric_limits<double>::quiet_NaN();
   for (double value : {kNaN, -1.0e12, -1.0, 0.0, 65535.0, 1.0e12, std::numeric_limits<double>::infinity()}) {
-    for (uint32_t token : {24u, 27u, 45u, 54u}) f.cockpit.set(token, value);
+    for (Token token : {Token::Nav1Frequency, Token::Nav2Frequency, Token::Nav1CourseDeg, Token::Nav2CourseDeg})
+      f.cockpit.set(token, value);
     f.cockpit.draw();
     for (uint32_t n = 2; n <= 11; ++n) {
       const double v = f.cockpit.elementValue("NAV", n);

@@ -901,10 +901,14 @@ TEST(SideSwitches, BothPicturesFollowTheSameRecords) {
 
 TEST(SideSwitches, ThePanelLightLightsBothOverlaysOnlyWithPowerAndLeavesTheSimulatorsLightsAlone) {
   Cockpit cockpit;
-  cockpit.setSwitch(&g_sidePanelLight, 120).set(10u, 0).clearKeyEvents().click("Side Switches", 80, 110).draw();
+  cockpit.setSwitch(&g_sidePanelLight, 120)
+      .set(Token::PanelLights, 0)
+      .clearKeyEvents()
+      .click("Side Switches", 80, 110)
+      .draw();
   EXPECT_EQ(GetSwitch(&g_sidePanelLight), 41);
   EXPECT_EQ(cockpit.keyEvents(65750).size(), 2u);
-  EXPECT_EQ(cockpit.token(10u), 0.0) << "toggled twice";
+  EXPECT_EQ(cockpit.token(Token::PanelLights), 0.0) << "toggled twice";
   EXPECT_FALSE(cockpit.elementVisible("Side Switches", 1)) << "no panel power";
   cockpit.powerUp().draw();
   EXPECT_TRUE(cockpit.elementVisible("Side Switches", 1));
@@ -917,14 +921,14 @@ TEST(SideSwitches, ThePanelLightLightsBothOverlaysOnlyWithPowerAndLeavesTheSimul
 
 TEST(SideSwitches, TheFloodControlTogglesTheSimulatorsPanelLights) {
   Cockpit cockpit;
-  WithClickSounds(cockpit).set(10u, 0).runTicks(1);
+  WithClickSounds(cockpit).set(Token::PanelLights, 0).runTicks(1);
   const size_t mark = cockpit.played().size();
   cockpit.click("Side Switches", 200, 110).draw();
-  EXPECT_NE(cockpit.token(10u), 0.0);
+  EXPECT_NE(cockpit.token(Token::PanelLights), 0.0);
   EXPECT_EQ(cockpit.elementValue("Side Switches", 2), 1.0);
   EXPECT_EQ(cockpit.elementValue("Side Switches2", 2), 1.0);
   cockpit.click("Side Switches2", 140, 120).draw();
-  EXPECT_EQ(cockpit.token(10u), 0.0);
+  EXPECT_EQ(cockpit.token(Token::PanelLights), 0.0);
   EXPECT_EQ(cockpit.elementValue("Side Switches", 2), 0.0);
   EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>(2, kClickRotary1));
   cockpit.setOption(kOptionClickAreas, true).draw();
@@ -1256,12 +1260,12 @@ TEST(CabinPressurePanel, RateLimitStopsAtOneAndThirteenAndTheBaroKnobSendsTheSim
 // follow the aircraft, or the cabin descends at or above the aircraft.
 TEST(CabinPressurePanel, TheClimbNeedleRule) {
   Cockpit cockpit;
-  cockpit.runTicks(1).set(Token::VerticalSpeed, 1300.0).set(Token::AltitudeFt, 0.0).set(868u, 0.0);
+  cockpit.runTicks(1).setScaled(Token::VerticalSpeed, 1000.0).set(Token::AltitudeFt, 0.0).set(Token::DoorsOpen, 0.0);
   // On the ground the cabin rests: rate 0 shows 0.
   cockpit.draw();
   EXPECT_EQ(cockpit.elementValue("Cabin_Climb", 1), GetCabinRate() * 60.0);
-  cockpit.set(868u, 1.0).draw();
-  EXPECT_EQ(cockpit.elementValue("Cabin_Climb", 1), 1000.0) << "token 65 / 1.3";
+  cockpit.set(Token::DoorsOpen, 1.0).draw();
+  EXPECT_EQ(cockpit.elementValue("Cabin_Climb", 1), 1000.0) << "the aircraft's rate";
   EXPECT_EQ(cockpit.tooltip("Cabin_Climb"), "Cabin Climb Indicator.\nVS: " +
                                                 std::to_string(static_cast<int>(GetCabinRate() * 60.0)) +
                                                 " feet/minute");
@@ -1274,7 +1278,7 @@ TEST(CabinPressurePanel, TheTapeOfTheUnitsInUseOnlyAndNeverBothWhileRelighting) 
   ASSERT_EQ(IsMetricUnits(), 0);
   EXPECT_FALSE(cockpit.elementVisible("Cabin_Pressure", 2));
   EXPECT_TRUE(cockpit.elementVisible("Cabin_Pressure", 3));
-  cockpit.set(76u, 29.92).draw();
+  cockpit.set(Token::AltimeterInHg, 29.92).draw();
   EXPECT_NEAR(cockpit.elementValue("Cabin_Pressure", 3), 60.0 - 29.92, 1e-9);
   cockpit.setSwitch(&g_oclPanelLight, kSwitchOn).draw();
   EXPECT_FALSE(cockpit.elementVisible("Cabin_Pressure", 3)) << "hidden while relit";
@@ -1287,7 +1291,7 @@ TEST(CabinPressurePanel, TheTapeOfTheUnitsInUseOnlyAndNeverBothWhileRelighting) 
   ASSERT_NE(IsMetricUnits(), 0);
   EXPECT_TRUE(cockpit.elementVisible("Cabin_Pressure", 2));
   EXPECT_FALSE(cockpit.elementVisible("Cabin_Pressure", 3));
-  cockpit.set(75u, 1013.0).draw();
+  cockpit.set(Token::AltimeterMb, 1013.0).draw();
   EXPECT_EQ(cockpit.elementValue("Cabin_Pressure", 2), 2032.0 - 1013.0);
   cockpit.setSwitch(&g_oclPanelLight, kSwitchOff).draw();
   EXPECT_FALSE(cockpit.elementVisible("Cabin_Pressure", 2)) << "the millibar tape waits for the relight too";
@@ -1437,7 +1441,7 @@ TEST(VariousPanels, TheAttendantCallAlwaysChimesAndLightsTheLamp) {
   EXPECT_EQ(cockpit.elementValue("Various", 9), 0.0);
   cockpit.clearKeyEvents().click("Various", 330, 25);
   EXPECT_EQ(cockpit.keyEvents(66376).size(), 1u);
-  cockpit.set(620u, 1.0).draw();
+  cockpit.set(Token::KeyEventLamp, 1.0).draw();
   EXPECT_EQ(cockpit.elementValue("Various", 2), 1.0);
 }
 
@@ -1458,9 +1462,9 @@ TEST(SecondOverhead, FireTestLampsByLoopSwitchAndRealFiresLightBoth) {
   SetFireTestPressed(0);
   cockpit.draw();
   EXPECT_EQ(lamps(), (std::vector<double>(6, 0.0)));
-  cockpit.set(888u, 1.0).draw();
+  cockpit.set(Token::Engine2Fire, 1.0).draw();
   EXPECT_EQ(lamps(), (std::vector<double>{0, 0, 0, 0, 1, 1})) << "engine 2 on fire, whatever its switch";
-  cockpit.set(888u, 0.0).set(980u, 1.0).draw();
+  cockpit.set(Token::Engine2Fire, 0.0).set(Token::ApuFire, 1.0).draw();
   EXPECT_EQ(lamps(), (std::vector<double>{1, 1, 0, 0, 0, 0})) << "the APU";
 }
 
@@ -1591,11 +1595,15 @@ TEST(IceRainPanels, AirfoilSchedulesItsHeatAndTheRepellentButtonSetsTheRainFlag)
 
 TEST(PedestalLights, PanelLightLeavesTheSimulatorsLightsFloodTogglesThem) {
   Cockpit cockpit;
-  cockpit.powerUp().set(10u, 0).clearKeyEvents().setSwitch(&g_cplPanelLight, kStray).click("CPL", 40, 50);
+  cockpit.powerUp()
+      .set(Token::PanelLights, 0)
+      .clearKeyEvents()
+      .setSwitch(&g_cplPanelLight, kStray)
+      .click("CPL", 40, 50);
   EXPECT_EQ(GetSwitch(&g_cplPanelLight), 120) << "a stray position goes off";
   EXPECT_EQ(cockpit.keyEvents(65750).size(), 2u) << "sent in every case";
   cockpit.click("CPL", 170, 50).draw();
-  EXPECT_NE(cockpit.token(10u), 0.0);
+  EXPECT_NE(cockpit.token(Token::PanelLights), 0.0);
   EXPECT_EQ(cockpit.elementValue("CPL", 2), 1.0);
   cockpit.click("OCL", 150, 40).draw();
   EXPECT_EQ(cockpit.elementValue("OCL", 2), 0.0) << "the overhead flood toggles the same lights";

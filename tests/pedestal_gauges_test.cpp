@@ -133,20 +133,20 @@ TEST(Throttlebox, TheSpeedBrakeArmsOnARightClickAndDraggedSetsTheSpoilers) {
   // The right click is the arm command; the automatics take it within half a second.
   cockpit.mouse("Throttlebox", 40, 300, kRight);
   EXPECT_EQ(Values(cockpit, kSpoilersArmOn), std::vector<int32_t>{0});
-  EXPECT_EQ(cockpit.token(324), 1.0);
+  EXPECT_EQ(cockpit.token(Token::SpoilerArm), 1.0);
   cockpit.runSeconds(1).draw();
   EXPECT_EQ(g_autoSpoilerArmed, 1u);
-  EXPECT_EQ(cockpit.token(324), 0.0) << "the automatics cleared the simulator's arm";
+  EXPECT_EQ(cockpit.token(Token::SpoilerArm), 0.0) << "the automatics cleared the simulator's arm";
   EXPECT_EQ(cockpit.elementValue("Throttlebox", 2), 0.0) << "the armed picture";
 
   // Dragged to row 300: half travel; the arm still pending in the simulator is taken back.
-  cockpit.set(324, 1).clearKeyEvents().mouse("Throttlebox", 40, 300, kDrag);
+  cockpit.set(Token::SpoilerArm, 1).clearKeyEvents().mouse("Throttlebox", 40, 300, kDrag);
   ASSERT_EQ(cockpit.keyEvents().size(), 2u);
   EXPECT_EQ(cockpit.keyEvents()[0].event, kSpoilersSet);
   EXPECT_EQ(cockpit.keyEvents()[0].value, 8192u);
   EXPECT_EQ(cockpit.keyEvents()[1].event, kKeyEventSpoilersArmToggle);
-  EXPECT_EQ(cockpit.token(325), 8192.0);
-  EXPECT_EQ(cockpit.token(324), 0.0);
+  EXPECT_EQ(cockpit.token(Token::SpoilerHandle), 8192.0);
+  EXPECT_EQ(cockpit.token(Token::SpoilerArm), 0.0);
   cockpit.runSeconds(1).draw();
   EXPECT_EQ(g_autoSpoilerArmed, 0u) << "a handle pulled by hand disarms the automatics";
   EXPECT_EQ(cockpit.elementValue("Throttlebox", 2), 10.0);
@@ -334,7 +334,7 @@ TEST(LongitudeTrim, TheHandlesTrimWhilePoweredAnimateAndDisconnectTheAutopilot) 
 
   // Powered, the autopilot engaged: press, hold and release the lower part (nose up).
   cockpit.powerUp().set(Token::AutopilotEngaged, 1).clearKeyEvents();
-  const double trim = cockpit.token(783);
+  const double trim = cockpit.token(Token::ElevatorTrimRad);
   cockpit.mouse("Longitude Trim", 120, 400, kClick);
   EXPECT_EQ(cockpit.keyEvents(kKeyEventElevatorTrimUp).size(), 1u);
   EXPECT_EQ(cockpit.keyEvents(65791).size(), 1u);
@@ -351,7 +351,7 @@ TEST(LongitudeTrim, TheHandlesTrimWhilePoweredAnimateAndDisconnectTheAutopilot) 
   EXPECT_EQ(cockpit.keyEvents(kKeyEventElevatorTrimUp).size(), 7u) << "the repeats trim";
   cockpit.mouse("Longitude Trim", 120, 400, kRelease);
   EXPECT_EQ(Frames(cockpit, &g_trimHandle, 10), FrameRun(2, 6)) << "comes back";
-  EXPECT_NEAR(cockpit.token(783), trim + 8 * 0.001, 1e-12) << "the release trims once more";
+  EXPECT_NEAR(cockpit.token(Token::ElevatorTrimRad), trim + 8 * 0.001, 1e-12) << "the release trims once more";
   EXPECT_EQ(cockpit.keyEvents(65791).size(), 1u) << "65791 on the press only";
   EXPECT_EQ(cockpit.keyEvents(kKeyEventAutopilotMaster).size(), 1u) << "once: disengaged since";
   EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 0.0);
@@ -388,8 +388,8 @@ TEST(LongitudeTrim, TheComputerRecomputesAtOnceAndThePointerAndWindowFollow) {
 
   // The autotrim drives the simulator's trim to the setting; the scale follows.
   cockpit.powerUp().click("Longitude Trim", 20, 350).runTicks(1).draw();
-  EXPECT_NEAR(cockpit.token(783), TrimSettingToAngle(GetTrimSetting()), 0.001);
-  EXPECT_EQ(cockpit.elementValue("Longitude Trim", 6), StabilizerScaleFrame(cockpit.token(783)));
+  EXPECT_NEAR(cockpit.token(Token::ElevatorTrimRad), TrimSettingToAngle(GetTrimSetting()), 0.001);
+  EXPECT_EQ(cockpit.elementValue("Longitude Trim", 6), StabilizerScaleFrame(cockpit.token(Token::ElevatorTrimRad)));
 }
 
 TEST(TrimKnobs, KnobsWrapRoundAndTrimEveryClickTheArmSwitchSteps) {
@@ -412,15 +412,15 @@ TEST(TrimKnobs, KnobsWrapRoundAndTrimEveryClickTheArmSwitchSteps) {
   EXPECT_EQ(cockpit.elementValue("Aileron Trim", 2), 5.0);
 
   // The rudder needle reads the simulator's trim as it is.
-  cockpit.set(787, -0.1).draw();
+  cockpit.set(Token::RudderTrimRad, -0.1).draw();
   EXPECT_EQ(cockpit.elementValue("Rudder Trim", 1), -0.1);
   // The aileron indicator runs level within 3 degrees and drops either side.
-  cockpit.set(785, 0.05).draw();
+  cockpit.set(Token::AileronTrimRad, 0.05).draw();
   EXPECT_EQ(cockpit.element("Aileron Trim", 1).yValue, 0.0);
   EXPECT_NEAR(cockpit.element("Aileron Trim", 1).value, 0.05 * 332.3, 1e-9);
-  cockpit.set(785, 0.1).draw();
+  cockpit.set(Token::AileronTrimRad, 0.1).draw();
   EXPECT_NEAR(cockpit.element("Aileron Trim", 1).yValue, 1.950, 0.0005);
-  cockpit.set(785, -0.1).draw();
+  cockpit.set(Token::AileronTrimRad, -0.1).draw();
   EXPECT_NEAR(cockpit.element("Aileron Trim", 1).yValue, 1.950, 0.0005);
 
   // The arm switch: 43, 125, 130 and back; from a stray position silently to the end.

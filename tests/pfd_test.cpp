@@ -196,7 +196,7 @@ TEST(PfdAttitude, ChevronsAtSevenDownAndTwentyFiveUp) {
 
 TEST(PfdAttitude, LevelAtTenMetresASecondAndBelow) {
   Cockpit cockpit;
-  cockpit.set(78, -10.0).set(80, 20.0).set(Token::GroundSpeedMps, 10.0).runTicks(1);
+  cockpit.set(Token::PitchDeg, -10.0).set(Token::BankDeg, 20.0).set(Token::GroundSpeedMps, 10.0).runTicks(1);
   pfd::Inputs level = pfd::ReadInputs();
   EXPECT_EQ(level.pitchDeg, 0.0);
   EXPECT_EQ(level.bankDeg, 0.0);
@@ -543,7 +543,7 @@ TEST(PfdDecisionHeight, FlashesThreeTimesThenStays) {
   SetDecisionHeight(200.0);
   cockpit.set(Token::RadioAltitudeM, 1000.0).runSeconds(7);
   EXPECT_EQ(GetSwitch(&g_dhFlashSwitch), 0);
-  cockpit.set(Token::RadioAltitudeM, (150.0 + 9.0) / 3.28084).runTicks(2);
+  cockpit.setScaled(Token::RadioAltitudeM, (150.0 + 9.0)).runTicks(2);
   EXPECT_EQ(GetSwitch(&g_dhFlashSwitch), 1);
   auto amberDh = [&] {
     surface->StartRecording();

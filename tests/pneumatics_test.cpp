@@ -24,7 +24,7 @@ constexpr const char* kIni = Cockpit::kAircraftIniFile;
 
 // The APU running with its air on, from the saved state, at 10 degrees C.
 void SaveApuAir(Cockpit& cockpit, const std::string& extraIni) {
-  cockpit.set(Token::OnGround, 1).set(Token::AmbientTemp, 10.0 / 256.0).set(Token::ApuRpmFraction, 1.0);
+  cockpit.set(Token::OnGround, 1).setScaled(Token::AmbientTemp, 10.0).set(Token::ApuRpmFraction, 1.0);
   cockpit.writeFile(kIni, "[APU]\r\nbattery=41\r\nmaster=48\r\nair_switch=41\r\nstate=2\r\n" + extraIni);
 }
 
@@ -228,7 +228,7 @@ TEST(AirCondition, IndicatedTemperaturesCreepWithBleedAir) {
   EXPECT_EQ(GetAirconIndicatedTemp(), held);
   // Metric: the settings in degrees C; a bad temperature keeps the last setting.
   cockpit.control("AIR CONDITION", "supply_right", 120).control("APU", "air_switch", 41);
-  cockpit.set(Token::UnitsOfMeasure, 2).set(Token::AmbientTemp, 40.0 / 256.0).runSeconds(2);
+  cockpit.set(Token::UnitsOfMeasure, 2).setScaled(Token::AmbientTemp, 40.0).runSeconds(2);
   cockpit.set(Token::AmbientTemp, std::numeric_limits<double>::quiet_NaN()).runSeconds(300);
   EXPECT_NEAR(GetAirconIndicatedTemp(), 40.0, 0.25) << "within a step of the setting, stepping across it";
 }

@@ -265,7 +265,7 @@ std::string Code(const Cockpit& c) { return Digits(c, "Transponder", {13, 12, 11
 
 TEST(TransponderHead, CodeDigitsStepInTheSimulatorAndShowWithTheDigitalLight) {
   Cockpit cockpit;
-  WithClicks(cockpit).powerUp().set(38, 0x1200).draw();
+  WithClicks(cockpit).powerUp().set(Token::TransponderCode, 0x1200).draw();
   EXPECT_EQ(Code(cockpit), "10101010") << "dark without the CPL digital light";
   EXPECT_EQ(cockpit.elementValue("Transponder", 6), 3.0);
   cockpit.control("Annunciator Digital Lights Test", "test", kLampTestHeld).runTicks(1).draw();

@@ -20,22 +20,6 @@ namespace {
 
 using simhost::RadioNav;
 
-constexpr uint32_t kNav1Frequency = 24;
-constexpr uint32_t kNav2Frequency = 27;
-constexpr uint32_t kDme1 = 31;
-constexpr uint32_t kDme2 = 35;
-constexpr uint32_t kNeedle1 = 40;
-constexpr uint32_t kGlideSlopeNeedle = 41;
-constexpr uint32_t kGlideSlopeFlags = 42;
-constexpr uint32_t kToFrom1 = 43;
-constexpr uint32_t kRisingRunway = 44;
-constexpr uint32_t kCourse1 = 45;
-constexpr uint32_t kFlags1 = 46;
-constexpr uint32_t kNeedle2 = 50;
-constexpr uint32_t kToFrom2 = 52;
-constexpr uint32_t kCourse2 = 54;
-constexpr uint32_t kFlags2 = 55;
-constexpr uint32_t kTokenHeading = 86;
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kMPerNm = 1852.0;
 constexpr double kMPerFt = 0.3048;
@@ -85,23 +69,23 @@ TEST(RadioNav, FrequencyWordsAreBcdOfTheDigitsAfterTheLeadingOne) {
 
 TEST(RadioNav, TheNavKeyEventsStepEachReceiversFrequencyAndWrap) {
   Cockpit cockpit;
-  cockpit.set(kNav1Frequency, 0x1795).set(kNav2Frequency, 0x0800);
+  cockpit.set(Token::Nav1Frequency, 0x1795).set(Token::Nav2Frequency, 0x0800);
   SendFromCockpit(65641);  // NAV 1 whole MHz up: 117 wraps to 108
-  EXPECT_EQ(cockpit.token(kNav1Frequency), 0x0895);
+  EXPECT_EQ(cockpit.token(Token::Nav1Frequency), 0x0895);
   SendFromCockpit(65643);  // fraction up: .95 wraps to .00 in the same MHz
-  EXPECT_EQ(cockpit.token(kNav1Frequency), 0x0800);
+  EXPECT_EQ(cockpit.token(Token::Nav1Frequency), 0x0800);
   SendFromCockpit(65642);  // fraction down
-  EXPECT_EQ(cockpit.token(kNav1Frequency), 0x0895);
+  EXPECT_EQ(cockpit.token(Token::Nav1Frequency), 0x0895);
   SendFromCockpit(65640);  // whole down: 108 wraps to 117
-  EXPECT_EQ(cockpit.token(kNav1Frequency), 0x1795);
-  EXPECT_EQ(cockpit.token(kNav2Frequency), 0x0800) << "NAV 2 untouched";
+  EXPECT_EQ(cockpit.token(Token::Nav1Frequency), 0x1795);
+  EXPECT_EQ(cockpit.token(Token::Nav2Frequency), 0x0800) << "NAV 2 untouched";
   SendFromCockpit(65645);
   SendFromCockpit(65647);
-  EXPECT_EQ(cockpit.token(kNav2Frequency), 0x0905);
+  EXPECT_EQ(cockpit.token(Token::Nav2Frequency), 0x0905);
   SendFromCockpit(65644);
   SendFromCockpit(65646);
-  EXPECT_EQ(cockpit.token(kNav2Frequency), 0x0800);
-  EXPECT_EQ(cockpit.token(kNav1Frequency), 0x1795);
+  EXPECT_EQ(cockpit.token(Token::Nav2Frequency), 0x0800);
+  EXPECT_EQ(cockpit.token(Token::Nav1Frequency), 0x1795);
 }
 
 // ---- A VOR/DME ----
@@ -118,36 +102,40 @@ TEST(RadioNav, AVorGivesItsRadialToFromAndNeedleAgainstTheCourseSet) {
   const double variation = cockpit.host().MagVar().VariationAt(kQzeLat, kQzeLon);
   ASSERT_GT(variation, 1.0) << "east variation around Zurich";
   const double radial = 360.0 - variation;  // due north of it, true 0
-  NorthOfQze(cockpit, 20, 10000).set(kNav1Frequency, 0x1005).set(kCourse1, std::round(radial)).runTicks(2);
+  NorthOfQze(cockpit, 20, 10000)
+      .set(Token::Nav1Frequency, 0x1005)
+      .set(Token::Nav1CourseDeg, std::round(radial))
+      .runTicks(2);
   const RadioNav::Reception& r = cockpit.host().Radios().Receiver(1);
   EXPECT_NEAR(r.radialMagDeg, radial, 0.05);
-  EXPECT_EQ(cockpit.token(kToFrom1), 2.0) << "on the course's radial: FROM";
+  EXPECT_EQ(cockpit.token(Token::Nav1ToFrom), 2.0) << "on the course's radial: FROM";
   const double off = std::round(radial) - radial;  // degrees the course lies clockwise of the radial
-  EXPECT_NEAR(cockpit.token(kNeedle1), off / 10.0 * 127.0, 0.2) << "full scale at 10 degrees";
-  EXPECT_EQ(cockpit.token(kFlags1), 0x01) << "a VOR with its DME, a usable signal";
-  EXPECT_NEAR(cockpit.token(kDme1), std::hypot(20.0, (10000 - 1730) * kMPerFt / kMPerNm), 0.02) << "slant distance";
+  EXPECT_NEAR(cockpit.token(Token::CourseNeedle), off / 10.0 * 127.0, 0.2) << "full scale at 10 degrees";
+  EXPECT_EQ(cockpit.token(Token::Nav1Code), 0x01) << "a VOR with its DME, a usable signal";
+  EXPECT_NEAR(cockpit.token(Token::Dme1Nm), std::hypot(20.0, (10000 - 1730) * kMPerFt / kMPerNm), 0.02)
+      << "slant distance";
 
   // Course 5 degrees clockwise, FROM: the course lies to the right.
-  cockpit.set(kCourse1, radial + 5.0).runTicks(1);
-  EXPECT_NEAR(cockpit.token(kNeedle1), 5.0 / 10.0 * 127.0, 0.2);
-  cockpit.set(kCourse1, radial - 20.0).runTicks(1);
-  EXPECT_EQ(cockpit.token(kNeedle1), -127.0) << "beyond full scale the needle stops";
+  cockpit.set(Token::Nav1CourseDeg, radial + 5.0).runTicks(1);
+  EXPECT_NEAR(cockpit.token(Token::CourseNeedle), 5.0 / 10.0 * 127.0, 0.2);
+  cockpit.set(Token::Nav1CourseDeg, radial - 20.0).runTicks(1);
+  EXPECT_EQ(cockpit.token(Token::CourseNeedle), -127.0) << "beyond full scale the needle stops";
   // The reciprocal course, towards the station: TO, and the sides swap.
-  cockpit.set(kCourse1, radial - 180.0 + 5.0).runTicks(1);
-  EXPECT_EQ(cockpit.token(kToFrom1), 1.0);
-  EXPECT_NEAR(cockpit.token(kNeedle1), -5.0 / 10.0 * 127.0, 0.2);
+  cockpit.set(Token::Nav1CourseDeg, radial - 180.0 + 5.0).runTicks(1);
+  EXPECT_EQ(cockpit.token(Token::Nav1ToFrom), 1.0);
+  EXPECT_NEAR(cockpit.token(Token::CourseNeedle), -5.0 / 10.0 * 127.0, 0.2);
   EXPECT_NEAR(r.flyRightM, -20.0 * kMPerNm * std::sin(5.0 * kPi / 180.0), 5.0);
   // The same station on NAV 2, with its own course.
-  cockpit.set(kNav2Frequency, 0x1005).set(kCourse2, radial - 3.0).runTicks(1);
-  EXPECT_NEAR(cockpit.token(kNeedle2), -3.0 / 10.0 * 127.0, 0.2) << "FROM, the course to the left";
-  EXPECT_EQ(cockpit.token(kToFrom2), 2.0);
-  EXPECT_NEAR(cockpit.token(kDme2), cockpit.token(kDme1), 1e-9);
-  EXPECT_EQ(cockpit.token(kFlags2), 0x01);
+  cockpit.set(Token::Nav2Frequency, 0x1005).set(Token::Nav2CourseDeg, radial - 3.0).runTicks(1);
+  EXPECT_NEAR(cockpit.token(Token::Nav2CourseNeedle), -3.0 / 10.0 * 127.0, 0.2) << "FROM, the course to the left";
+  EXPECT_EQ(cockpit.token(Token::Nav2ToFrom), 2.0);
+  EXPECT_NEAR(cockpit.token(Token::Dme2Nm), cockpit.token(Token::Dme1Nm), 1e-9);
+  EXPECT_EQ(cockpit.token(Token::Nav2Code), 0x01);
   // Tuned away: nothing on 110.10.
-  cockpit.set(kNav1Frequency, 0x1010).runTicks(1);
-  EXPECT_EQ(cockpit.token(kFlags1), 0.0);
-  EXPECT_EQ(cockpit.token(kToFrom1), 0.0);
-  EXPECT_EQ(cockpit.token(kFlags2), 0x01) << "NAV 2 still on the VOR";
+  cockpit.set(Token::Nav1Frequency, 0x1010).runTicks(1);
+  EXPECT_EQ(cockpit.token(Token::Nav1Code), 0.0);
+  EXPECT_EQ(cockpit.token(Token::Nav1ToFrom), 0.0);
+  EXPECT_EQ(cockpit.token(Token::Nav2Code), 0x01) << "NAV 2 still on the VOR";
 }
 
 // The radio horizon at 10000 ft, 8270 ft above the station: 1.23 x
@@ -156,13 +144,13 @@ class VorRange : public testing::TestWithParam<double> {};
 
 TEST_P(VorRange, EndsAtTheRadioHorizon) {
   Cockpit cockpit;
-  NorthOfQze(cockpit, GetParam(), 10000).set(kNav1Frequency, 0x1005).set(kCourse1, 0).runTicks(2);
+  NorthOfQze(cockpit, GetParam(), 10000).set(Token::Nav1Frequency, 0x1005).set(Token::Nav1CourseDeg, 0).runTicks(2);
   const bool inRange = GetParam() < 120.55;
-  EXPECT_EQ(cockpit.token(kFlags1), inRange ? 0x01 : 0x08);
-  EXPECT_EQ(cockpit.token(kToFrom1), inRange ? 2.0 : 0.0);
-  EXPECT_EQ(cockpit.token(kDme1) > 0.0, inRange);
+  EXPECT_EQ(cockpit.token(Token::Nav1Code), inRange ? 0x01 : 0x08);
+  EXPECT_EQ(cockpit.token(Token::Nav1ToFrom), inRange ? 2.0 : 0.0);
+  EXPECT_EQ(cockpit.token(Token::Dme1Nm) > 0.0, inRange);
   if (!inRange) {
-    EXPECT_EQ(cockpit.token(kDme1), -1.0);
+    EXPECT_EQ(cockpit.token(Token::Dme1Nm), -1.0);
   }
 }
 
@@ -170,10 +158,10 @@ INSTANTIATE_TEST_SUITE_P(RadioNav, VorRange, testing::Values(120.3, 120.9));
 
 TEST(RadioNav, NothingOnTheFrequencyAndAnUntunedReceiver) {
   Cockpit cockpit;
-  NorthOfQze(cockpit, 20, 10000).set(kNav1Frequency, 0x1010).set(kNeedle2, 55).runTicks(2);
-  EXPECT_EQ(cockpit.token(kFlags1), 0.0) << "no station on 110.10";
-  EXPECT_EQ(cockpit.token(kDme1), -1.0);
-  EXPECT_EQ(cockpit.token(kNeedle2), 55.0) << "NAV 2 never tuned: its tokens are the scenario's";
+  NorthOfQze(cockpit, 20, 10000).set(Token::Nav1Frequency, 0x1010).set(Token::Nav2CourseNeedle, 55).runTicks(2);
+  EXPECT_EQ(cockpit.token(Token::Nav1Code), 0.0) << "no station on 110.10";
+  EXPECT_EQ(cockpit.token(Token::Dme1Nm), -1.0);
+  EXPECT_EQ(cockpit.token(Token::Nav2CourseNeedle), 55.0) << "NAV 2 never tuned: its tokens are the scenario's";
 }
 
 // ---- An ILS ----
@@ -195,7 +183,7 @@ struct Ils {
 
 Cockpit& TunedToIls14(Cockpit& cockpit) {
   EXPECT_EQ(cockpit.host().Radios().AddIls("lszh", "14", 110.30), "");
-  cockpit.set(kNav1Frequency, 0x1030).set(kCourse1, 134);
+  cockpit.set(Token::Nav1Frequency, 0x1030).set(Token::Nav1CourseDeg, 134);
   return cockpit;
 }
 
@@ -205,31 +193,31 @@ TEST(RadioNav, AnIlsLocalizerAndGlideSlopeOnTheRunwaysCentreline) {
   const Ils ils;
   ils.Place(cockpit, 5, 0, 0);
   cockpit.runTicks(2);
-  EXPECT_EQ(cockpit.token(kFlags1), 0xC0) << "localizer with a glide slope";
-  EXPECT_NEAR(cockpit.token(kNeedle1), 0.0, 0.1);
-  EXPECT_NEAR(cockpit.token(kGlideSlopeNeedle), 0.0, 0.1);
-  EXPECT_EQ(cockpit.token(kToFrom1), 1.0);
-  EXPECT_EQ(cockpit.token(kRisingRunway), 1.0);
-  EXPECT_EQ(cockpit.token(kGlideSlopeFlags), 0.0);
-  EXPECT_EQ(cockpit.token(kDme1), -1.0) << "no DME on 110.30";
+  EXPECT_EQ(cockpit.token(Token::Nav1Code), 0xC0) << "localizer with a glide slope";
+  EXPECT_NEAR(cockpit.token(Token::CourseNeedle), 0.0, 0.1);
+  EXPECT_NEAR(cockpit.token(Token::GlideSlopeNeedle), 0.0, 0.1);
+  EXPECT_EQ(cockpit.token(Token::Nav1ToFrom), 1.0);
+  EXPECT_EQ(cockpit.token(Token::RisingRunway), 1.0);
+  EXPECT_EQ(cockpit.token(Token::Nav1Flags), 0.0);
+  EXPECT_EQ(cockpit.token(Token::Dme1Nm), -1.0) << "no DME on 110.30";
 
   // One degree left of the centreline: fly right, 127 / 2.5 a degree.
   ils.Place(cockpit, 5, 1.0, 0);
   cockpit.runTicks(1);
-  EXPECT_NEAR(cockpit.token(kNeedle1), 127.0 / 2.5, 0.1);
+  EXPECT_NEAR(cockpit.token(Token::CourseNeedle), 127.0 / 2.5, 0.1);
   const RadioNav::Reception& r = cockpit.host().Radios().Receiver(1);
   EXPECT_GT(r.flyRightM, 0.0);
   ils.Place(cockpit, 5, -0.5, 0);
   cockpit.runTicks(1);
-  EXPECT_NEAR(cockpit.token(kNeedle1), -127.0 / 5.0, 0.1);
+  EXPECT_NEAR(cockpit.token(Token::CourseNeedle), -127.0 / 5.0, 0.1);
   // 0.35 degrees above the path: fly down, half of full scale (119 at 0.7).
   ils.Place(cockpit, 5, 0, 0.35);
   cockpit.runTicks(1);
-  EXPECT_NEAR(cockpit.token(kGlideSlopeNeedle), -59.5, 0.5);
+  EXPECT_NEAR(cockpit.token(Token::GlideSlopeNeedle), -59.5, 0.5);
   EXPECT_NEAR(r.aboveGlidePathFt, 5 * kMPerNm / kMPerFt * (std::tan(3.35 * kPi / 180) - std::tan(3.0 * kPi / 180)), 2.0);
   ils.Place(cockpit, 5, 0, -1.0);
   cockpit.runTicks(1);
-  EXPECT_EQ(cockpit.token(kGlideSlopeNeedle), 119.0) << "below: fly up, stopped at full scale";
+  EXPECT_EQ(cockpit.token(Token::GlideSlopeNeedle), 119.0) << "below: fly up, stopped at full scale";
 }
 
 // The glide slope reaches 10 NM, the localizer 18 NM within 10 degrees and
@@ -249,13 +237,13 @@ TEST_P(IlsCoverage, EachSignalWithinItsRange) {
   const Coverage c = GetParam();
   Ils().Place(cockpit, c.nm, c.sideDeg, c.aboveDeg);
   cockpit.runTicks(2);
-  EXPECT_EQ(cockpit.token(kFlags1), c.localizer ? 0xC0 : 0xC8);
-  EXPECT_EQ(cockpit.token(kGlideSlopeFlags), c.glideSlope ? 0.0 : 4.0);
+  EXPECT_EQ(cockpit.token(Token::Nav1Code), c.localizer ? 0xC0 : 0xC8);
+  EXPECT_EQ(cockpit.token(Token::Nav1Flags), c.glideSlope ? 0.0 : 4.0);
   if (!c.glideSlope) {
-    EXPECT_EQ(cockpit.token(kGlideSlopeNeedle), 0.0);
+    EXPECT_EQ(cockpit.token(Token::GlideSlopeNeedle), 0.0);
   }
   if (!c.localizer) {
-    EXPECT_EQ(cockpit.token(kNeedle1), 0.0);
+    EXPECT_EQ(cockpit.token(Token::CourseNeedle), 0.0);
   }
 }
 
@@ -294,8 +282,13 @@ Cockpit& OnTheIntercept(Cockpit& cockpit, const Ils& ils, double flaps) {
   const Point start = Offset(Offset({kRwy14Lat, kRwy14Lon}, ils.courseTrue + 180.0, 10 * kMPerNm),
                              ils.courseTrue - 90.0, 1.2 * kMPerNm);
   cockpit.setPosition(start.lat, start.lon).set(Token::AltitudeFt, 3000).set(Token::IndicatedAirspeedKt, 150);
-  cockpit.set(kTokenHeading, ils.courseTrue + 30.0).set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 1);
-  cockpit.set(Token::Engine1Throttle, 6000).set(Token::Engine2Throttle, 6000).set(63, 340 * 128).set(822, 0.84);
+  cockpit.set(Token::HeadingDeg, ils.courseTrue + 30.0)
+      .set(Token::Engine1Combustion, 1)
+      .set(Token::Engine2Combustion, 1);
+  cockpit.set(Token::Engine1Throttle, 6000)
+      .set(Token::Engine2Throttle, 6000)
+      .setScaled(Token::MaxOperatingSpeed, 340)
+      .set(Token::MaxOperatingMach, 0.84);
   // The handles where the flaps and gear stand: the host moves both to their handle.
   cockpit.set(Token::FlapPosition, flaps).set(Token::FlapHandle, flaps).set(Token::AutopilotEngaged, 1);
   cockpit.set(Token::GearPosition, 16383).set(Token::GearHandle, 16383);
@@ -303,7 +296,7 @@ Cockpit& OnTheIntercept(Cockpit& cockpit, const Ils& ils, double flaps) {
   // 20 kt across the localizer from the right: the autopilot corrects for the drift.
   cockpit.set(Token::WindSpeedKt, 20).set(Token::WindDirectionDeg, ils.courseTrue + 90.0);
   cockpit.start().irsInNav().control("APU", "battery", 41).runSeconds(1.5);
-  TunedToIls14(cockpit).set(kCourse2, 134).set(kNav2Frequency, 0x1030);
+  TunedToIls14(cockpit).set(Token::Nav2CourseDeg, 134).set(Token::Nav2Frequency, 0x1030);
   cockpit.control("FGCP PANEL", "speed_value", 150).control("DFGS", "dfgs.at_switch", 41);
   return cockpit;
 }
@@ -323,11 +316,12 @@ TEST(RadioNav, TheAutopilotCapturesTheLocalizerThenTheGlideSlopeAndFliesThemDown
   const auto heightFt = [&] { return cockpit.token(Token::AltitudeFt) - kRwy14ElevationFt; };
   // Armed, the needle on its stop: the heading set is flown, not the course.
   double headingOffWhilePegged = 0.0;
-  const double headingSet = cockpit.token(107);
+  const double headingSet = cockpit.token(Token::HeadingBugDeg);
   cockpit.runUntil(
       [&] {
-        if (std::fabs(cockpit.token(kNeedle1)) >= 127.0) {
-          headingOffWhilePegged = std::max(headingOffWhilePegged, std::fabs(cockpit.token(kTokenHeading) - headingSet));
+        if (std::fabs(cockpit.token(Token::CourseNeedle)) >= 127.0) {
+          headingOffWhilePegged =
+              std::max(headingOffWhilePegged, std::fabs(cockpit.token(Token::HeadingDeg) - headingSet));
         }
         if (localizerAtNm == 0.0 && GetDfgsRollMode() == kRollLocalizerTrack) localizerAtNm = distanceNm();
         if (glideSlopeAtNm == 0.0 && GetDfgsPitchMode() == kPitchGlideslopeTrack) glideSlopeAtNm = distanceNm();
@@ -342,10 +336,10 @@ TEST(RadioNav, TheAutopilotCapturesTheLocalizerThenTheGlideSlopeAndFliesThemDown
       << "where 3000 ft meets the slope";
   EXPECT_LT(heightFt(), 200.0);
   EXPECT_GT(heightFt(), 190.0);
-  EXPECT_LT(std::fabs(cockpit.token(kNeedle1)), 127.0 / 2) << "within a dot of the localizer";
-  EXPECT_LT(std::fabs(cockpit.token(kGlideSlopeNeedle)), 119.0 / 2) << "within a dot of the glide slope";
-  EXPECT_LT(std::fabs(cockpit.token(kNeedle1)), 10.0) << "in fact close to it";
-  EXPECT_LT(std::fabs(cockpit.token(kGlideSlopeNeedle)), 20.0);
+  EXPECT_LT(std::fabs(cockpit.token(Token::CourseNeedle)), 127.0 / 2) << "within a dot of the localizer";
+  EXPECT_LT(std::fabs(cockpit.token(Token::GlideSlopeNeedle)), 119.0 / 2) << "within a dot of the glide slope";
+  EXPECT_LT(std::fabs(cockpit.token(Token::CourseNeedle)), 10.0) << "in fact close to it";
+  EXPECT_LT(std::fabs(cockpit.token(Token::GlideSlopeNeedle)), 20.0);
   EXPECT_EQ(GetDfgsModeE(), kModeEIlsApproach);
   EXPECT_NEAR(cockpit.token(Token::IndicatedAirspeedKt), 150.0, 5.0) << "the autothrottle holds the speed";
   EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 1.0);
@@ -371,7 +365,7 @@ TEST(RadioNav, AnAutolandFlaresTouchesDownAndRollsOut) {
         aligned = aligned || GetDfgsRollMode() == kRollAlign;
         flared = flared || GetDfgsPitchMode() == kPitchFlare;
         retarded = retarded || GetDfgsThrustMode() == kThrustAutolandRetard;
-        if (cockpit.token(Token::OnGround) == 0.0) touchdownFpm = cockpit.token(Token::VerticalSpeed) / 1.3;
+        if (cockpit.token(Token::OnGround) == 0.0) touchdownFpm = cockpit.scaled(Token::VerticalSpeed);
         return cockpit.token(Token::OnGround) != 0.0;
       },
       600);
@@ -381,7 +375,7 @@ TEST(RadioNav, AnAutolandFlaresTouchesDownAndRollsOut) {
   EXPECT_TRUE(flared);
   EXPECT_TRUE(retarded);
   EXPECT_GT(touchdownFpm, -300.0) << "a flared touchdown";
-  EXPECT_LT(std::fabs(cockpit.token(kNeedle1)), 10.0) << "on the centreline";
+  EXPECT_LT(std::fabs(cockpit.token(Token::CourseNeedle)), 10.0) << "on the centreline";
   const double beyondThresholdFt = Distance({cockpit.latitudeDeg(), cockpit.longitudeDegEast()}, {kRwy14Lat, kRwy14Lon}) / kMPerFt;
   EXPECT_LT(beyondThresholdFt, 10000.0) << "on the runway";
   cockpit.runSeconds(1);

@@ -10,12 +10,10 @@
 namespace halcyon::test {
 namespace {
 
-constexpr uint32_t kTokenEngine1Thrust = 624;
-constexpr uint32_t kTokenEngine2Thrust = 643;
 constexpr int32_t kTrpFlexTakeoff = 2;
 
 Cockpit& Thrust(Cockpit& cockpit, double engine1, double engine2) {
-  return cockpit.set(kTokenEngine1Thrust, engine1).set(kTokenEngine2Thrust, engine2).runTicks(1);
+  return cockpit.set(Token::Engine1N1Pct, engine1).set(Token::Engine2N1Pct, engine2).runTicks(1);
 }
 
 // On the ground with both engines running.

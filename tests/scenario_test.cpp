@@ -100,8 +100,8 @@ TEST(Scenario, PlaysTokensRampsAndTheClockOnTheCockpit) {
   ASSERT_TRUE(simhost::RunScenario(cockpit.host(), scenario, log, &error)) << error;
   EXPECT_EQ(cockpit.token(Token::OnGround), 1.0);
   EXPECT_DOUBLE_EQ(cockpit.token(Token::IndicatedAirspeedKt), 100.0);
-  // The host writes the feet the cockpit reads back: metres x 3.28084.
-  EXPECT_NEAR(cockpit.token(Token::RadioAltitudeM) * kFeetPerMetre, 1000.0, 1e-9);
+  // The host writes the feet the cockpit reads back, through the token's scale.
+  EXPECT_NEAR(cockpit.scaled(Token::RadioAltitudeM), 1000.0, 1e-9);
   EXPECT_NEAR(cockpit.latitudeDeg(), 45.0, 1e-9);
   EXPECT_EQ(cockpit.tick18(), 360.0);
   ASSERT_EQ(log.Notes().size(), 1u);

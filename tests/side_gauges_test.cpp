@@ -182,7 +182,7 @@ TEST(ArtAndLights, TheSwitchesStepAndTheLightSwitchesShowTheSimulatorsLights) {
   cockpit.click("External Lights FO", 100, 50).draw();
   EXPECT_EQ(cockpit.keyEvents(66239).size(), 1u);
   EXPECT_EQ(cockpit.elementValue("External Lights FO", 3), 1.0);
-  cockpit.set(368, 0).draw();
+  cockpit.set(Token::BeaconLights, 0).draw();
   EXPECT_EQ(cockpit.elementValue("External Lights FO", 3), 0.0) << "a light switched by other means";
 }
 
@@ -205,8 +205,7 @@ TEST(StearingWheel, TheTillerSteersOnlyOnTheGroundFromTheColumnDragged) {
 
   // The picture: the simulator's steering from the last drag (the right stop).
   cockpit.set(Token::ParkingBrake, 0).mouse("Stearing Wheel", 279, 50, kDrag).draw();
-  EXPECT_NEAR(cockpit.elementValue("Stearing Wheel", 1),
-              15 - 26.7380189802 * cockpit.token(786), 1e-9);
+  EXPECT_NEAR(cockpit.elementValue("Stearing Wheel", 1), 15 - 26.7380189802 * cockpit.token(Token::SteeringRad), 1e-9);
   EXPECT_GT(cockpit.elementValue("Stearing Wheel", 1), 28.0);
   cockpit.click("Stearing Wheel", 140, 120).draw();
   EXPECT_EQ(cockpit.keyEvents(65752).size(), 1u);
@@ -272,7 +271,7 @@ TEST(TasSat, TheButtonHeldShowsTheStaticTemperature) {
   Cockpit cockpit;
   cockpit.addSounds({kClickButton1});
   // Metric units: the static temperature in degrees C.
-  cockpit.set(Token::UnitsOfMeasure, 2).set(Token::AmbientTemp, -45.0 / 256).set(Token::TotalAirTempDegC, 12);
+  cockpit.set(Token::UnitsOfMeasure, 2).setScaled(Token::AmbientTemp, -45.0).set(Token::TotalAirTempDegC, 12);
   cockpit.powerUp().runSeconds(2).draw();
   ASSERT_NE(GetStaticAirTemp(), GetTotalAirTemp());
   EXPECT_EQ(cockpit.elementValue("TAS SAT", 8), 12.0);

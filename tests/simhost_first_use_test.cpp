@@ -286,8 +286,8 @@ TEST(HostDefaults, TheTypesSpeedLimitsAreTheSimulatorsUntilAScenarioSetsOthers) 
   constexpr int kSlotOverspeed = 226;
   Cockpit cockpit({.start = false});
   cockpit.addSounds({kSlotOverspeed}, 300).start();
-  EXPECT_EQ(cockpit.token(63u), 340.0 * 128.0);
-  EXPECT_DOUBLE_EQ(cockpit.token(822u), 0.84);
+  EXPECT_EQ(cockpit.scaled(Token::MaxOperatingSpeed), 340.0);
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::MaxOperatingMach), 0.84);
   // The overspeed voice goes by it: quiet at 340 kt, heard past it.
   cockpit.set(Token::IndicatedAirspeedKt, 340).runSeconds(3);
   EXPECT_TRUE(cockpit.played(kSlotOverspeed).empty());

@@ -39,7 +39,9 @@ namespace halcyon::test {
 namespace {
 
 // The tokens some key events depend on.
-constexpr uint32_t kConditionTokens[] = {792, 868, 621, 368, 619, 364, 363, 740, 323};
+constexpr Token kConditionTokens[] = {Token::FlightDirector,   Token::DoorsOpen,      Token::LogoLights,
+                                      Token::BeaconLights,     Token::NavLights,      Token::MasterBattery,
+                                      Token::MasterAlternator, Token::AvionicsMaster, Token::ParkingBrake};
 
 // What each situation (1..10) sends, by situation: always, only while its
 // token reads non-zero, only while it reads zero. The panel-light event
@@ -249,7 +251,7 @@ std::wstring Wide(const char* text) { return std::wstring(text, text + std::strl
 
 // A cold cockpit with the condition tokens, the hour and the centre tank set.
 void Prepare(Cockpit& cockpit, double conditionTokens, double hour) {
-  for (uint32_t token : kConditionTokens) cockpit.set(token, conditionTokens);
+  for (Token token : kConditionTokens) cockpit.set(token, conditionTokens);
   cockpit.set(Token::ClockHour, hour).set(Token::OnGround, 1.0);
   cockpit.set(Token::FuelCenterGal, 1000.0).set(Token::FuelWeightLbPerGallon, 6.7);
   cockpit.runTicks(1).clearKeyEvents();

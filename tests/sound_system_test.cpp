@@ -44,7 +44,7 @@ size_t Count(const Cockpit& cockpit, int slot, snd::SoundOp op) { return cockpit
 // The spoiler handle moved, and the ticks until the automatics see it (their
 // channel is due twice a second); the tick it is seen on is the last one run.
 int SpoilersTo(Cockpit& cockpit, bool deployed) {
-  cockpit.set(325, deployed ? 16384 : 0);
+  cockpit.set(Token::SpoilerHandle, deployed ? 16384 : 0);
   int ticks = 0;
   while (IsGroundSpoilerDeployed() != deployed && ticks < 20) {
     cockpit.runTicks(1);
@@ -205,9 +205,6 @@ TEST(SoundSystem, AFailedSoundCardShowsItsBoxGoesOnSilentlyAndKeepsTheSavedVolum
   EXPECT_EQ(cockpit.ini("OPTIONS", "volume panel"), "-1200");
 }
 
-// The radio altimeter (token 614, metres) reading `feet` whole feet.
-double RadioAltitudeM(double feet) { return (feet + 0.5) / 3.28084; }
-
 TEST(SoundSystem, ContinuousSoundsFollowAGroundRollAndAnApproach) {
   Cockpit cockpit({.start = false});
   cockpit.watchChannel(kChannel1HzC);  // the brake checks
@@ -302,38 +299,39 @@ TEST(SoundSystem, ContinuousSoundsFollowAGroundRollAndAnApproach) {
   cockpit.set(Token::BrakeValue, 0).set(Token::OnGround, 0).set(Token::IndicatedAirspeedKt, 140);
   cockpit.control("EFIS DIMMER", "decision_height", 200);
   SetDecisionHeightAlert(1);
-  cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(260)).runTicks(2);
+  // Half a foot above each whole foot: the radio altimeter reads whole feet.
+  cockpit.setScaled(Token::RadioAltitudeM, 260.5).runTicks(2);
   EXPECT_TRUE(cockpit.played(203).empty());
-  cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(249)).runTicks(1);
+  cockpit.setScaled(Token::RadioAltitudeM, 249.5).runTicks(1);
   ASSERT_EQ(cockpit.played(203).size(), 1u);
   EXPECT_TRUE(cockpit.played(203)[0].loop);
   EXPECT_EQ(LastFrequency(cockpit, 203), 4250u);
-  cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(250)).runTicks(2);
+  cockpit.setScaled(Token::RadioAltitudeM, 250.5).runTicks(2);
   EXPECT_EQ(Count(cockpit, 203, snd::SoundOp::Frequency), 1u) << "50 ft above: it holds";
   EXPECT_EQ(Count(cockpit, 203, snd::SoundOp::Stop), 0u);
-  cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(251)).runTicks(1);
+  cockpit.setScaled(Token::RadioAltitudeM, 251.5).runTicks(1);
   EXPECT_EQ(Count(cockpit, 203, snd::SoundOp::Stop), 1u) << "above the band: stopped";
-  cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(249)).runTicks(1);
+  cockpit.setScaled(Token::RadioAltitudeM, 249.5).runTicks(1);
   ASSERT_EQ(cockpit.played(203).size(), 2u);
   EXPECT_EQ(LastFrequency(cockpit, 203), 4250u);
-  cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(210)).runTicks(1);
+  cockpit.setScaled(Token::RadioAltitudeM, 210.5).runTicks(1);
   EXPECT_EQ(LastFrequency(cockpit, 203), 12050u);
-  cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(201)).runTicks(1);
+  cockpit.setScaled(Token::RadioAltitudeM, 201.5).runTicks(1);
   EXPECT_EQ(LastFrequency(cockpit, 203), 13850u);
-  cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(200)).runTicks(3);
+  cockpit.setScaled(Token::RadioAltitudeM, 200.5).runTicks(3);
   EXPECT_EQ(LastFrequency(cockpit, 203), 13850u) << "at the decision height it holds";
   EXPECT_EQ(Count(cockpit, 203, snd::SoundOp::Stop), 1u);
-  cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(199)).runTicks(1);
+  cockpit.setScaled(Token::RadioAltitudeM, 199.5).runTicks(1);
   EXPECT_EQ(Count(cockpit, 203, snd::SoundOp::Stop), 2u);
   EXPECT_EQ(cockpit.played(203).size(), 2u);
 
   // Without a decision height set, no tone however low.
-  cockpit.control("EFIS DIMMER", "decision_height", -1).set(Token::RadioAltitudeM, RadioAltitudeM(20)).runTicks(3);
+  cockpit.control("EFIS DIMMER", "decision_height", -1).setScaled(Token::RadioAltitudeM, 20.5).runTicks(3);
   EXPECT_EQ(cockpit.played(203).size(), 2u);
   // Nor with the alert down, nor on the ground.
   cockpit.control("EFIS DIMMER", "decision_height", 200);
   SetDecisionHeightAlert(0);
-  cockpit.set(Token::RadioAltitudeM, RadioAltitudeM(230)).runTicks(2);
+  cockpit.setScaled(Token::RadioAltitudeM, 230.5).runTicks(2);
   EXPECT_EQ(cockpit.played(203).size(), 2u);
   SetDecisionHeightAlert(1);
   cockpit.runTicks(1);

@@ -1,6 +1,8 @@
 // The sound layer over the software sound card: device set-up and its
 // failures, sounds that play for their length on the simulated clock, loss and
 // restore, the sound log, and the mixer's picture of a run.
+#include "host/sound.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "host/sound.h"
+#include "core/tokens.h"
 #include "host/sound_slots.h"
 #include "platform/paths.h"
 #include "platform/resources.h"
@@ -134,7 +136,7 @@ TEST_F(SoundTest, CreateRefusesMissingEmptyAndUnbuildableSounds) {
 
 TEST_F(SoundTest, OneShotPlaysForItsLengthAndLogsWhatHappened) {
   const std::wstring path = AddTone("AP Disconnect", 500);
-  platform::sim::SetToken(1, 1234.0);
+  platform::sim::SetToken(halcyon::TokenNumber(halcyon::Token::Tick18), 1234.0);
   std::unique_ptr<CSound> sound = Load(path);
   ASSERT_NE(sound, nullptr);
   EXPECT_FALSE(sound->IsPlaying());
@@ -142,7 +144,7 @@ TEST_F(SoundTest, OneShotPlaysForItsLengthAndLogsWhatHappened) {
   EXPECT_EQ(snd::BufferBytes(sound->GetBuffer(0)), Tone16(22050, 500, 440.0, 0.5));
 
   Run(1000);
-  platform::sim::SetToken(1, 1252.0);
+  platform::sim::SetToken(halcyon::TokenNumber(halcyon::Token::Tick18), 1252.0);
   ASSERT_EQ(sound->Play(0, 0, -700), snd::kOk);
   EXPECT_TRUE(sound->IsPlaying());
   Run(499);

@@ -13,9 +13,6 @@
 namespace halcyon::test {
 namespace {
 
-constexpr uint32_t kTokenSpoilerArm = 324;
-constexpr uint32_t kTokenSpoilerHandle = 325;
-
 std::vector<double> Bugs() { return {GetSpeedBug(1), GetSpeedBug(2), GetSpeedBug(3), GetSpeedBug(4)}; }
 
 TEST(SpeedCards, AMissingSectionGivesTheMiddleCardsAndTheTypeTogglesTheIndex) {
@@ -132,7 +129,7 @@ TEST(SpeedCards, SavedRowsOffTheTablesNeverIndexPastThem) {
 }
 
 // The simulator's spoiler-arm command, as the crew gives it.
-Cockpit& ArmCommand(Cockpit& cockpit) { return cockpit.set(kTokenSpoilerArm, 1); }
+Cockpit& ArmCommand(Cockpit& cockpit) { return cockpit.set(Token::SpoilerArm, 1); }
 // Until the automatics' half-second channel has run.
 Cockpit& HalfSecond(Cockpit& cockpit) { return cockpit.runTicks(10); }
 
@@ -142,7 +139,7 @@ TEST(GroundSpoilers, ArmedInFlightDeployAtTouchdownAndStowOnThrust) {
   HalfSecond(cockpit);
   EXPECT_EQ(g_autoSpoilerArmed, 1u);
   EXPECT_EQ(GetSpoilerArmingMode(), kSpoilersArmedInFlight);
-  EXPECT_EQ(cockpit.token(kTokenSpoilerArm), 0.0) << "66067 cleared the simulator's arm";
+  EXPECT_EQ(cockpit.token(Token::SpoilerArm), 0.0) << "66067 cleared the simulator's arm";
   EXPECT_EQ(cockpit.keyEvents(kKeyEventSpoilersArmToggle).size(), 1u);
   EXPECT_EQ(cockpit.keyEvents(kKeyEventSpoilersOff).size(), 1u);
   EXPECT_FALSE(IsGroundSpoilerDeployed());
@@ -154,7 +151,7 @@ TEST(GroundSpoilers, ArmedInFlightDeployAtTouchdownAndStowOnThrust) {
   cockpit.runTicks(1);
   EXPECT_EQ(cockpit.dueTicks(kChannel2Hz).count(cockpit.keyEvents(kKeyEventSpoilersOn)[0].tick18), 1u);
   EXPECT_TRUE(IsGroundSpoilerDeployed());
-  EXPECT_EQ(cockpit.token(kTokenSpoilerHandle), 16384.0);
+  EXPECT_EQ(cockpit.token(Token::SpoilerHandle), 16384.0);
   cockpit.runSeconds(2);
   EXPECT_EQ(cockpit.keyEvents(kKeyEventSpoilersOn).size(), 1u) << "once";
   EXPECT_EQ(g_autoSpoilerArmed, 1u) << "the automatics' own deployment keeps them armed";
@@ -168,7 +165,7 @@ TEST(GroundSpoilers, ArmedInFlightDeployAtTouchdownAndStowOnThrust) {
   EXPECT_EQ(g_autoSpoilerArmed, 0u);
   EXPECT_EQ(GetSpoilerArmingMode(), kSpoilersNotArmed);
   EXPECT_EQ(cockpit.keyEvents(kKeyEventSpoilersOff).size(), 2u);
-  EXPECT_EQ(cockpit.token(kTokenSpoilerHandle), 0.0);
+  EXPECT_EQ(cockpit.token(Token::SpoilerHandle), 0.0);
 }
 
 TEST(GroundSpoilers, ArmedOnTheGroundDeployOnReverseAndStowWithTheHandle) {
@@ -183,7 +180,7 @@ TEST(GroundSpoilers, ArmedOnTheGroundDeployOnReverseAndStowWithTheHandle) {
   HalfSecond(cockpit);
   EXPECT_TRUE(IsGroundSpoilerDeployed()) << "the right engine in reverse";
   EXPECT_EQ(cockpit.keyEvents(kKeyEventSpoilersOn).size(), 1u);
-  cockpit.set(Token::Engine2Throttle, 0).set(kTokenSpoilerHandle, 0);
+  cockpit.set(Token::Engine2Throttle, 0).set(Token::SpoilerHandle, 0);
   HalfSecond(cockpit);
   EXPECT_FALSE(IsGroundSpoilerDeployed()) << "the handle stowed";
   EXPECT_EQ(g_autoSpoilerArmed, 0u);
@@ -203,17 +200,17 @@ TEST(GroundSpoilers, ArmedOnTheGroundDeployOnReverseAndStowWithTheHandle) {
 
 TEST(GroundSpoilers, TheHandleByHandDisarmsAndIsFollowedWhenNotArmed) {
   Cockpit cockpit;
-  cockpit.set(kTokenSpoilerHandle, 8000);
+  cockpit.set(Token::SpoilerHandle, 8000);
   HalfSecond(cockpit);
   EXPECT_TRUE(IsGroundSpoilerDeployed()) << "not armed: the handle";
-  cockpit.set(kTokenSpoilerHandle, 0);
+  cockpit.set(Token::SpoilerHandle, 0);
   HalfSecond(cockpit);
   EXPECT_FALSE(IsGroundSpoilerDeployed());
 
   ArmCommand(cockpit);
   HalfSecond(cockpit);
   ASSERT_EQ(g_autoSpoilerArmed, 1u);
-  cockpit.set(kTokenSpoilerHandle, 8000);
+  cockpit.set(Token::SpoilerHandle, 8000);
   HalfSecond(cockpit);
   EXPECT_TRUE(IsGroundSpoilerDeployed());
   EXPECT_EQ(g_autoSpoilerArmed, 0u) << "pulled by hand in flight: the automatics give way";

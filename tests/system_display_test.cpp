@@ -23,8 +23,6 @@ namespace halcyon::test {
 namespace {
 
 constexpr uint32_t kRelease = platform::kMouseLeftRelease;
-constexpr uint32_t kTokenUnits = 335;
-constexpr uint32_t kTokenAmbientBy256 = 350;
 
 Cockpit& WithClicks(Cockpit& cockpit) {
   return cockpit.addSounds({kClickToggle1, kClickToggle2, kClickGuarded1, kClickGuarded2, kClickButton1,
@@ -48,13 +46,13 @@ Cockpit& DigitallyLit(Cockpit& cockpit) {
 }
 
 std::vector<double> Sat(Cockpit& cockpit, double degC) {
-  cockpit.set(kTokenAmbientBy256, degC / 256.0).runSeconds(0.6).draw();  // the SAT follows at 2 Hz
+  cockpit.setScaled(Token::AmbientTemp, degC).runSeconds(0.6).draw();  // the SAT follows at 2 Hz
   return Values(cockpit, "SDP", {46, 47, 48});
 }
 
 TEST(SystemDisplay, StaticAirTemperatureSignedCasesAndTheRatingTest) {
   Cockpit cockpit;
-  cockpit.set(kTokenUnits, 2);
+  cockpit.set(Token::UnitsOfMeasure, 2);
   DigitallyLit(cockpit).runSeconds(1);
   EXPECT_EQ(Sat(cockpit, -5), (std::vector<double>{B, M, 5})) << "minus in the tens";
   EXPECT_EQ(Sat(cockpit, -25), (std::vector<double>{M, 2, 5})) << "minus in the hundreds";
@@ -77,10 +75,10 @@ TEST(SystemDisplay, StaticAirTemperatureSignedCasesAndTheRatingTest) {
 TEST(SystemDisplay, EngineDigitsAndLampsEachSideItsOwnValue) {
   Cockpit cockpit;
   DigitallyLit(cockpit);
-  cockpit.set(147, 150.5 * 117.03).set(182, 95.5 * 117.03);
-  cockpit.set(149, 42.5 * 1024).set(184, 7.5 * 1024);
-  cockpit.set(151, 4.2 * 862.32).set(186, 60.5 * 862.32);
-  cockpit.set(329, 5000).set(330, 12000).draw();
+  cockpit.setScaled(Token::Engine1OilTemperature, 150.5).setScaled(Token::Engine2OilTemperature, 95.5);
+  cockpit.setScaled(Token::Engine1OilQuantity, 42.5).setScaled(Token::Engine2OilQuantity, 7.5);
+  cockpit.setScaled(Token::Engine1HydraulicQuantity, 4.2).setScaled(Token::Engine2HydraulicQuantity, 60.5);
+  cockpit.set(Token::FlapPosition, 5000).set(Token::FlapPositionRight, 12000).draw();
   // The left digits show engine 2's variable, the right digits engine 1's.
   EXPECT_EQ(Values(cockpit, "SDP", {22, 23, 24}), (std::vector<double>{B, 9, 5}));
   EXPECT_EQ(Values(cockpit, "SDP", {25, 26, 27}), (std::vector<double>{1, 5, 0}));
@@ -94,15 +92,18 @@ TEST(SystemDisplay, EngineDigitsAndLampsEachSideItsOwnValue) {
   EXPECT_EQ(cockpit.elementValue("SDP", 4), 0.0);
   EXPECT_EQ(cockpit.elementValue("SDP", 7), 0.0) << "flaps up";
 
-  cockpit.set(151, 4.26 * 862.32).set(147, 165.5 * 117.03).set(182, 135.5 * 117.03).draw();
+  cockpit.setScaled(Token::Engine1HydraulicQuantity, 4.26)
+      .setScaled(Token::Engine1OilTemperature, 165.5)
+      .setScaled(Token::Engine2OilTemperature, 135.5)
+      .draw();
   EXPECT_EQ(cockpit.elementValue("SDP", 13), 0.0);
   EXPECT_EQ(Values(cockpit, "SDP", {31, 29, 30, 28}), (std::vector<double>{1, 1, 1, 0}));
-  cockpit.set(329, 9800).set(Token::FlapHandle, 16383).draw();
+  cockpit.set(Token::FlapPosition, 9800).set(Token::FlapHandle, 16383).draw();
   EXPECT_EQ(cockpit.elementValue("SDP", 4), 0.0) << "at 9800";
   EXPECT_EQ(cockpit.elementValue("SDP", 7), 0.0) << "flaps out, at 9800";
-  cockpit.set(329, 9799).draw();
+  cockpit.set(Token::FlapPosition, 9799).draw();
   EXPECT_EQ(cockpit.elementValue("SDP", 7), 1.0);
-  cockpit.set(329, 9801).draw();
+  cockpit.set(Token::FlapPosition, 9801).draw();
   EXPECT_EQ(cockpit.elementValue("SDP", 4), 1.0);
   EXPECT_NEAR(cockpit.elementValue("SDP", 3), 16384 - 9801 * 1.2207, 1e-9);
 
@@ -132,7 +133,7 @@ TEST(SystemDisplay, ThePanelLightShowsTheFaceAndTheImperialLabel) {
   EXPECT_TRUE(cockpit.elementVisible("SDP", 1));
   EXPECT_TRUE(cockpit.elementVisible("SDP", 50));
   EXPECT_EQ(cockpit.elementValue("SDP", 49), 1.0);
-  cockpit.set(kTokenUnits, 1).runSeconds(1).draw();
+  cockpit.set(Token::UnitsOfMeasure, 1).runSeconds(1).draw();
   EXPECT_TRUE(cockpit.elementVisible("SDP", 1));
   EXPECT_FALSE(cockpit.elementVisible("SDP", 50)) << "metric";
   // The hydraulic digits: the thousands blank below 1000 psi.
@@ -146,12 +147,13 @@ TEST(SystemDisplay, ThePanelLightShowsTheFaceAndTheImperialLabel) {
 TEST(SystemDisplay, SdpValuesTheirLowLampsAndTheFlash) {
   Cockpit cockpit;
   DigitallyLit(cockpit);
-  cockpit.set(148, 30 * 162.5).set(183, 38 * 162.5).draw();
+  cockpit.set(Token::Engine1OilPressure, 30 * 162.5).set(Token::Engine2OilPressure, 38 * 162.5).draw();
   EXPECT_EQ(Values(cockpit, "SDP", {34, 35, 32, 33}), (std::vector<double>{3, 0, 3, 8}));
   // Left: below 35 and 40; right: below 40 only.
   EXPECT_EQ(Values(cockpit, "SDP", {39, 37, 38, 36}), (std::vector<double>{1, 1, 0, 1}));
-  cockpit.set(148, 6500 + 800 * (60 - 40)).set(Token::Engine1Combustion, 1);
-  cockpit.everyTick([](simhost::SimHost& host) { host.SetToken(148, 6500 + 800 * (60 - 40)); });
+  cockpit.set(Token::Engine1OilPressure, 6500 + 800 * (60 - 40)).set(Token::Engine1Combustion, 1);
+  cockpit.everyTick(
+      [](simhost::SimHost& host) { host.SetToken(TokenNumber(Token::Engine1OilPressure), 6500 + 800 * (60 - 40)); });
   cockpit.runUntil([] { return GetSdpFlashState(1) != 0; }, 3).draw();
   ASSERT_NE(GetSdpFlashState(1), 0u);
   EXPECT_EQ(Values(cockpit, "SDP", {34, 35}), (std::vector<double>{B, B})) << "flashing";
@@ -164,7 +166,7 @@ TEST(SystemDisplay, SdpValuesTheirLowLampsAndTheFlash) {
 // left engine's fuel only (0.7 degrees a second, in degrees C when metric).
 TEST(SystemDisplay, FuelTemperaturesEachSideItsOwn) {
   Cockpit cockpit;
-  cockpit.set(kTokenUnits, 2).set(kTokenAmbientBy256, 0.0);
+  cockpit.set(Token::UnitsOfMeasure, 2).set(Token::AmbientTemp, 0.0);
   DigitallyLit(cockpit).runSeconds(1);
   cockpit.control("ENGINE STARTER", "fuel_heat_left", kSwitchOn).runSeconds(20).draw();
   const double left = GetFuelTemperature(1);
@@ -247,9 +249,9 @@ TEST(ThrustRatingPanel, NoLampWithoutPanelPowerAndTheBallRidesTheSlip) {
   Cockpit cockpit;
   cockpit.control("Annunciator Digital Lights Test", "test", kLampTestHeld).runTicks(2).draw();
   EXPECT_EQ(Values(cockpit, "TRP", {2, 3, 4, 5, 6, 7, 8}), std::vector<double>(7, 0.0));
-  cockpit.set(69, -40).draw();
+  cockpit.set(Token::Slip, -40).draw();
   EXPECT_NEAR(cockpit.elementValue("Slip", 1), -40 * 0.11, 1e-12);
-  cockpit.set(69, 25).draw();
+  cockpit.set(Token::Slip, 25).draw();
   EXPECT_NEAR(cockpit.elementValue("Slip", 1), 25 * 0.11, 1e-12);
 }
 
@@ -396,7 +398,11 @@ TEST(GaugeConventions, PedestalElementsStayFiniteAndInRangeForExtremeTokens) {
   cockpit.powerUp().control("CPL", "digital_light", kSwitchOn).runTicks(1);
   const double kNaN = std::numeric_limits<double>::quiet_NaN();
   for (double value : {kNaN, -1.0e12, -1.0, 0.0, 65535.0, 1.0e12, std::numeric_limits<double>::infinity()}) {
-    for (uint32_t token : {23u, 38u, 147u, 149u, 151u, 182u, 184u, 186u, 328u, 329u, 330u, 617u, 870u, 871u}) {
+    for (Token token :
+         {Token::Comm1Active, Token::TransponderCode, Token::Engine1OilTemperature, Token::Engine1OilQuantity,
+          Token::Engine1HydraulicQuantity, Token::Engine2OilTemperature, Token::Engine2OilQuantity,
+          Token::Engine2HydraulicQuantity, Token::FlapHandle, Token::FlapPosition, Token::FlapPositionRight,
+          Token::Comm1Standby, Token::Comm2Active, Token::Comm2Standby}) {
       cockpit.set(token, value);
     }
     cockpit.draw();

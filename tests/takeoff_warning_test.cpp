@@ -14,8 +14,6 @@
 namespace halcyon::test {
 namespace {
 
-constexpr uint32_t kTokenElevatorTrim = 783;
-constexpr uint32_t kTokenSpoilerHandle = 325;
 constexpr int kSlotStabilizer = 220;
 constexpr int kSlotSlats = 221;
 constexpr int kSlotFlaps = 222;
@@ -53,11 +51,11 @@ Spoken SpokenDuring(Cockpit& cockpit, double seconds) {
 // stabilizer set for it: a clean configuration.
 Cockpit& LinedUp(Cockpit& cockpit) {
   cockpit.addSounds({kSlotStabilizer, kSlotSlats, kSlotFlaps, kSlotSpoiler, kSlotBrakes}, 100).start();
-  // The type's maximum operating speed (token 63, kt x 128): no overspeed voice on the roll.
-  cockpit.set(63, 340 * 128).set(Token::OnGround, 1).set(Token::IndicatedAirspeedKt, 5);
+  // The type's maximum operating speed (in kt): no overspeed voice on the roll.
+  cockpit.setScaled(Token::MaxOperatingSpeed, 340).set(Token::OnGround, 1).set(Token::IndicatedAirspeedKt, 5);
   cockpit.set(Token::FlapHandle, kFlapsDetent2).set(Token::GearHandle, 16383);
   cockpit.control("LONGITUDE TRIM", "mac", 25).control("LONGITUDE TRIM", "to_flaps", kTakeoffFlaps2);
-  cockpit.set(kTokenElevatorTrim, TrimAngleForUnits(GetTrimSetting())).runTicks(19);
+  cockpit.set(Token::ElevatorTrimRad, TrimAngleForUnits(GetTrimSetting())).runTicks(19);
   EXPECT_EQ(IsTakeoffWarningArmed(), 1u);
   return cockpit;
 }
@@ -77,22 +75,22 @@ TEST(TakeoffWarning, EachFaultSpeaksUntilClearedAndNothingFrom80Knots) {
   cockpit.set(Token::ParkingBrake, 0).set(Token::FlapHandle, kFlapsDetent2).runSeconds(2);
   EXPECT_EQ(SpokenDuring(cockpit, 4), (Spoken{0, 0, 0, 0, 0})) << "each withdrawn once cleared";
 
-  cockpit.set(kTokenSpoilerHandle, 16384);
+  cockpit.set(Token::SpoilerHandle, 16384);
   EXPECT_EQ(SpokenDuring(cockpit, 4), (Spoken{0, 0, 0, 1, 0})) << "spoilers out";
-  cockpit.set(kTokenSpoilerHandle, 0).runSeconds(2);
+  cockpit.set(Token::SpoilerHandle, 0).runSeconds(2);
 
   const double setting = GetTrimSetting();
-  cockpit.set(kTokenElevatorTrim, TrimAngleForUnits(setting + 1.49)).runSeconds(2);
+  cockpit.set(Token::ElevatorTrimRad, TrimAngleForUnits(setting + 1.49)).runSeconds(2);
   EXPECT_EQ(SpokenDuring(cockpit, 4), (Spoken{0, 0, 0, 0, 0})) << "1.49 units off is accepted";
-  cockpit.set(kTokenElevatorTrim, TrimAngleForUnits(setting + 1.51));
+  cockpit.set(Token::ElevatorTrimRad, TrimAngleForUnits(setting + 1.51));
   EXPECT_EQ(SpokenDuring(cockpit, 4), (Spoken{1, 0, 0, 0, 0}));
-  cockpit.set(kTokenElevatorTrim, TrimAngleForUnits(setting - 1.49)).runSeconds(2);
+  cockpit.set(Token::ElevatorTrimRad, TrimAngleForUnits(setting - 1.49)).runSeconds(2);
   EXPECT_EQ(SpokenDuring(cockpit, 4), (Spoken{0, 0, 0, 0, 0}));
-  cockpit.set(kTokenElevatorTrim, TrimAngleForUnits(setting - 1.51));
+  cockpit.set(Token::ElevatorTrimRad, TrimAngleForUnits(setting - 1.51));
   EXPECT_EQ(SpokenDuring(cockpit, 4), (Spoken{1, 0, 0, 0, 0}));
 
   // Every fault at once, then 80 kt: all withdrawn.
-  cockpit.set(Token::ParkingBrake, 1).set(Token::FlapHandle, 0).set(kTokenSpoilerHandle, 16384);
+  cockpit.set(Token::ParkingBrake, 1).set(Token::FlapHandle, 0).set(Token::SpoilerHandle, 16384);
   cockpit.set(Token::IndicatedAirspeedKt, 79.9).runSeconds(1);
   EXPECT_TRUE(IsVoiceMessageQueued(kVoiceTakeoffBrakes) || IsVoiceMessageQueued(kVoiceTakeoffSpoiler));
   cockpit.set(Token::IndicatedAirspeedKt, 80).runTicks(19);
@@ -123,7 +121,7 @@ TEST(TakeoffWarning, FlapsAgainstEachSelectorPosition) {
                         {kTakeoffFlaps4, 16389, 1}};
   for (const Case& c : cases) {
     cockpit.control("LONGITUDE TRIM", "to_flaps", c.selector).set(Token::FlapHandle, c.handle);
-    cockpit.set(kTokenElevatorTrim, TrimAngleForUnits(GetTrimSetting())).runSeconds(3);
+    cockpit.set(Token::ElevatorTrimRad, TrimAngleForUnits(GetTrimSetting())).runSeconds(3);
     EXPECT_EQ(SpokenDuring(cockpit, 4).flaps, c.flaps) << "selector " << c.selector << " handle " << c.handle;
   }
   cockpit.control("LONGITUDE TRIM", "to_flaps", kTakeoffFlaps1).set(Token::FlapHandle, 4.9).runSeconds(3);
@@ -150,9 +148,9 @@ TEST(TakeoffWarning, ArmsBelowTaxiSpeedOnTheGroundAndDisarmsAirborne) {
   EXPECT_EQ(IsTakeoffWarningArmed(), 1u) << "armed again below 10 kt";
 }
 
-// The EDP source (token 144/179) that reads `value` on the engine display.
+// The EDP source (the EGT token) that reads `value` on the engine display.
 double EdpToken(double value) { return (value - 310.0) * 14.375 + 3600.0; }
-// The SDP source (token 148/183) for a secondary display value above 40.
+// The SDP source (the oil pressure token) for a secondary display value above 40.
 double SdpToken(double value) { return (value - 40.0) * 800.0 + 6500.0; }
 
 // The flag each channel-4 run, over `runs` runs.

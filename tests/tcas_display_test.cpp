@@ -28,7 +28,6 @@ using platform::gfx::Near;
 using platform::gfx::PointF;
 using Kind = DrawnItem::Kind;
 
-constexpr double kFeetPerMetre = 3.28084;
 constexpr double kOwnLat = 47.0;
 constexpr double kOwnLon = 8.0;
 constexpr double kOwnAltitudeFt = 10000.0;
@@ -55,7 +54,7 @@ class TcasScreen {
     g_tcas->SetDimmer(1.0);
     cockpit.control("TRANSPONDER", "mode", 90)
         .control("TRANSPONDER", "tcas_range", 100)
-        .set(Token::RadioAltitudeM, 5000 / kFeetPerMetre)
+        .setScaled(Token::RadioAltitudeM, 5000)
         .set(Token::AltitudeFt, kOwnAltitudeFt)
         .set(Token::HeadingDeg, 0)
         .setPosition(kOwnLat, kOwnLon)
@@ -142,7 +141,7 @@ TEST(TcasDisplay, PointerAnglesFollowTheScale) {
 
   Cockpit cockpit;
   TcasScreen screen(cockpit);
-  cockpit.set(Token::VerticalSpeed, 1250 * 1.3);
+  cockpit.setScaled(Token::VerticalSpeed, 1250);
   const auto pointer = OfKind(screen.draw().InMark("pointer"), Kind::FillPolygon);
   ASSERT_EQ(pointer.size(), 1u);
   EXPECT_EQ(pointer[0]->color, kWhite);
@@ -402,9 +401,9 @@ TEST(TcasDisplay, CornerTextsByModeAndRadioAltitude) {
   Cockpit cockpit;
   TcasScreen screen(cockpit);
   EXPECT_EQ(Texts(screen.draw()), (std::vector<std::wstring>{L"RNG  3", L"     "}));
-  cockpit.set(Token::RadioAltitudeM, 999.9 / kFeetPerMetre);
+  cockpit.setScaled(Token::RadioAltitudeM, 999.9);
   EXPECT_EQ(Texts(screen.draw()), (std::vector<std::wstring>{L"RNG  3", L"     ", L"TA", L"ONLY"}));
-  cockpit.set(Token::RadioAltitudeM, 1000.1 / kFeetPerMetre).control("TRANSPONDER", "above_below", 111);
+  cockpit.setScaled(Token::RadioAltitudeM, 1000.1).control("TRANSPONDER", "above_below", 111);
   EXPECT_EQ(Texts(screen.draw()), (std::vector<std::wstring>{L"RNG  3", L"ABOVE"}));
   cockpit.control("TRANSPONDER", "mode", 89).control("TRANSPONDER", "tcas_range", 102);
   cockpit.control("TRANSPONDER", "above_below", 112);
@@ -424,9 +423,9 @@ TEST(TcasDisplay, CornerTextsByModeAndRadioAltitude) {
   }
   // The knob at 85 without the test: by the radio altitude.
   cockpit.setSwitch(&g_transponderMode, 85);
-  cockpit.set(Token::RadioAltitudeM, 900 / kFeetPerMetre);
+  cockpit.setScaled(Token::RadioAltitudeM, 900);
   EXPECT_EQ(Texts(screen.draw()), (std::vector<std::wstring>{L"RNG  5", L"BELOW", L"TA", L"ONLY"}));
-  cockpit.set(Token::RadioAltitudeM, 3000 / kFeetPerMetre);
+  cockpit.setScaled(Token::RadioAltitudeM, 3000);
   EXPECT_EQ(Texts(screen.draw()), (std::vector<std::wstring>{L"RNG  5", L"BELOW"}));
   // Colours: cyan texts.
   EXPECT_EQ(screen.draw().InMark("texts")[0]->color, kCyan);

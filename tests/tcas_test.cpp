@@ -24,7 +24,6 @@
 namespace halcyon::test {
 namespace {
 
-constexpr double kFeetPerMetre = 3.28084;
 constexpr const char* kIni = Cockpit::kAircraftIniFile;
 
 std::vector<std::string> Ids(const CTcasTarget* list) {
@@ -196,7 +195,7 @@ TEST(TcasDimmer, BrightnessFollowsTheDimmerAHundredthATickWithPower) {
 // radio altitude giving the sensitivity level.
 void Flying(Cockpit& cockpit, double radioAltitudeFt, double altitudeFt = 8000.0, int32_t mode = 90) {
   cockpit.control("TRANSPONDER", "mode", mode)
-      .set(Token::RadioAltitudeM, radioAltitudeFt / kFeetPerMetre)
+      .setScaled(Token::RadioAltitudeM, radioAltitudeFt)
       .set(Token::AltitudeFt, altitudeFt);
 }
 
@@ -403,7 +402,7 @@ TEST(TcasAdvisory, NoVoiceAtOrBelowFiveHundredFeet) {
   EXPECT_TRUE(Queued().empty());
   intruder.SetAltitude(9000);
   cockpit.runTicks(1);
-  cockpit.set(Token::RadioAltitudeM, 500.01 / kFeetPerMetre);
+  cockpit.setScaled(Token::RadioAltitudeM, 500.01);
   intruder.SetAltitude(8000);
   cockpit.runTicks(1);
   EXPECT_EQ(Queued(), std::vector<uint32_t>{kVoiceTcasTraffic});
@@ -512,9 +511,9 @@ struct Row {
 void ExpectAdvisory(Cockpit& cockpit, const Row& row) {
   CTcasTarget target;
   target.SetAltitude(8000 + row.relativeFt);
-  cockpit.set(Token::VerticalSpeed, row.ownFpm * 1.3)
+  cockpit.setScaled(Token::VerticalSpeed, row.ownFpm)
       .set(Token::AltitudeFt, 8000)
-      .set(Token::RadioAltitudeM, row.radioAltitudeFt / kFeetPerMetre);
+      .setScaled(Token::RadioAltitudeM, row.radioAltitudeFt);
   ClearVoiceQueue();
   g_tcas->SetAdvisoryState(-1);
   EvaluateResolutionAdvisory(!row.corrective, row.corrective, &target);
@@ -585,14 +584,14 @@ TEST(TcasAdvisory, NothingAtOrBelowAThousandFeet) {
   Cockpit cockpit;
   CTcasTarget target;
   target.SetAltitude(8300);
-  cockpit.set(Token::AltitudeFt, 8000).set(Token::RadioAltitudeM, 999.99 / kFeetPerMetre);
+  cockpit.set(Token::AltitudeFt, 8000).setScaled(Token::RadioAltitudeM, 999.99);
   g_tcas->SetAdvisoryState(kTcasAdvisoryUpward);
   EvaluateResolutionAdvisory(false, true, &target);
   EXPECT_TRUE(Queued().empty());
   EXPECT_EQ(g_tcas->GetAdvisoryState(), kTcasAdvisoryUpward);
   EvaluateResolutionAdvisory(false, true, nullptr);
   EXPECT_EQ(g_tcas->GetAdvisoryState(), kTcasAdvisoryUpward);
-  cockpit.set(Token::RadioAltitudeM, 1000.01 / kFeetPerMetre);
+  cockpit.setScaled(Token::RadioAltitudeM, 1000.01);
   EvaluateResolutionAdvisory(false, true, &target);
   EXPECT_EQ(Queued(), std::vector<uint32_t>{kVoiceTcasMaintainVerticalSpeed});
 }

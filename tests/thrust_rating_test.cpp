@@ -16,17 +16,14 @@ namespace halcyon::test {
 namespace {
 
 constexpr const char* kIni = Cockpit::kAircraftIniFile;
-constexpr double kMach03 = 0.3 * 20480.0;
-constexpr double kMetresPerFoot = 0.3048;
-constexpr uint32_t kTokenAltitudeM = 73;
 
 // Outside air in degrees C for a rating temperature T at Mach 0.3: T = S x 1.25 + 5.
 double SatForRatingDegC(double ratingDegC) { return (ratingDegC - 5.0) / 1.25; }
 
 Cockpit& AirAt(Cockpit& cockpit, double satDegC, double altitudeFt) {
-  return cockpit.set(Token::AmbientTemp, satDegC / 256.0)
-      .set(Token::Mach, kMach03)
-      .set(kTokenAltitudeM, altitudeFt * kMetresPerFoot)
+  return cockpit.setScaled(Token::AmbientTemp, satDegC)
+      .setScaled(Token::Mach, 0.3)
+      .set(Token::AltitudeM, altitudeFt / kFeetPerMetre)
       .set(Token::AltitudeFt, altitudeFt);
 }
 
@@ -153,7 +150,7 @@ TEST(Epr, RoundTripWithLimitsAndModes) {
 // Each engine's EPR from its own turbine speed, below 11000 ft.
 TEST(Epr, EachEngineReadsItsOwnTurbineSpeed) {
   Cockpit cockpit;
-  cockpit.set(Token::AltitudeFt, 5000).set(625, 100).set(644, 60);
+  cockpit.set(Token::AltitudeFt, 5000).set(Token::Engine1N2Pct, 100).set(Token::Engine2N2Pct, 60);
   EXPECT_NEAR(GetEprDisplayValue(1), 45 / 45.92 + 1, 1e-12);
   EXPECT_NEAR(GetEprDisplayValue(2), 5 / 45.92 + 1, 1e-12);
   // Just past each knee of the law, its own segment.
@@ -162,21 +159,21 @@ TEST(Epr, EachEngineReadsItsOwnTurbineSpeed) {
     double epr;
   } kPastTheKnees[] = {{45.05, 1 - 0.05 * 0.01}, {50.05, 1 - 4.95 * 0.01}, {55.05, 0.05 / 45.92 + 1}};
   for (const auto& point : kPastTheKnees) {
-    cockpit.set(644, point.v);
+    cockpit.set(Token::Engine2N2Pct, point.v);
     EXPECT_NEAR(GetEprDisplayValue(2), point.epr, 1e-12) << point.v;
   }
 }
 
 TEST(Epr, IndicationsAndTheThrottleLaw) {
   Cockpit cockpit;
-  const uint32_t n1 = 625;
+  constexpr Token engine1N2 = Token::Engine1N2Pct;
   cockpit.set(Token::AltitudeFt, 5000);
   const struct {
     double v;
     double epr;
   } kPoints[] = {{45, 1.0}, {47, 0.98}, {50, 0.95}, {52, 0.97}, {55, 1.0}, {100, 45 / 45.92 + 1}};
   for (const auto& point : kPoints) {
-    cockpit.set(n1, point.v);
+    cockpit.set(engine1N2, point.v);
     EXPECT_NEAR(GetEprDisplayValue(1), point.epr, 1e-12) << point.v;
   }
   cockpit.set(Token::AltitudeFt, 21000);
@@ -185,13 +182,13 @@ TEST(Epr, IndicationsAndTheThrottleLaw) {
   cockpit.set(Token::AltitudeFt, 11000);
   EXPECT_NEAR(GetEprDisplayValue(1), 45 / 45.92 + 1, 1e-12) << "no correction at 11000 ft";
 
-  cockpit.set(179, 1999).set(144, 2000);
+  cockpit.set(Token::Engine2Egt, 1999).set(Token::Engine1Egt, 2000);
   EXPECT_NEAR(GetEdpValue(2), 1999 / 91.5995092849, 1e-9);
   EXPECT_NEAR(GetEdpValue(1), 39.3015205879, 1e-9);
-  cockpit.set(144, 3600);
+  cockpit.set(Token::Engine1Egt, 3600);
   EXPECT_NEAR(GetEdpValue(1), 310.0, 1e-9);
   EXPECT_EQ(GetEdpValue(0), 0.0);
-  cockpit.set(148, 6499).set(183, 7300);
+  cockpit.set(Token::Engine1OilPressure, 6499).set(Token::Engine2OilPressure, 7300);
   EXPECT_NEAR(GetSdpValue(1), 6499 / 162.5, 1e-9);
   EXPECT_NEAR(GetSdpValue(2), 41.0, 1e-9);
   EXPECT_EQ(GetSdpValue(3), 0.0);

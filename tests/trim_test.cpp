@@ -11,8 +11,6 @@
 namespace halcyon::test {
 namespace {
 
-constexpr uint32_t kTokenElevatorTrim = 783;
-
 size_t TrimUps(const Cockpit& cockpit) { return cockpit.keyEvents(kKeyEventElevatorTrimUp).size(); }
 size_t TrimDowns(const Cockpit& cockpit) { return cockpit.keyEvents(kKeyEventElevatorTrimDown).size(); }
 
@@ -62,21 +60,21 @@ TEST(LongitudinalTrim, AutotrimSendsOneEventAMilliradianAndOneMore) {
   Cockpit cockpit;
   cockpit.control("LONGITUDE TRIM", "mac", 25);
   const double target = TrimSettingToAngle(GetTrimSetting());
-  cockpit.set(kTokenElevatorTrim, target - 0.0025).control("Longitude Trim", "autotrim", 1);
+  cockpit.set(Token::ElevatorTrimRad, target - 0.0025).control("Longitude Trim", "autotrim", 1);
   EXPECT_EQ(TrimUps(cockpit), 3u) << "d = 0.0025";
   EXPECT_EQ(TrimDowns(cockpit), 0u);
-  cockpit.clearKeyEvents().set(kTokenElevatorTrim, target + 0.0104);
+  cockpit.clearKeyEvents().set(Token::ElevatorTrimRad, target + 0.0104);
   ApplyTrimSetting();
   EXPECT_EQ(TrimDowns(cockpit), 11u);
   EXPECT_EQ(TrimUps(cockpit), 0u);
-  cockpit.clearKeyEvents().set(kTokenElevatorTrim, target);
+  cockpit.clearKeyEvents().set(Token::ElevatorTrimRad, target);
   ApplyTrimSetting();
   EXPECT_TRUE(cockpit.keyEvents().empty()) << "already there";
 }
 
 TEST(LongitudinalTrim, AWildSimulatorTrimValueSendsABoundedCount) {
   Cockpit cockpit;
-  cockpit.set(kTokenElevatorTrim, -1e9).control("Longitude Trim", "autotrim", 1);
+  cockpit.set(Token::ElevatorTrimRad, -1e9).control("Longitude Trim", "autotrim", 1);
   EXPECT_EQ(TrimUps(cockpit), static_cast<size_t>(kMaxAutotrimEvents));
 }
 
@@ -133,7 +131,7 @@ TEST(LongitudinalTrim, TheHandleRunsOutWaitsWhileHeldAndComesBack) {
 
 // The stabilizer trim arm switch at hold, and the angle held once its channel has run.
 Cockpit& Holding(Cockpit& cockpit, double angleRad) {
-  cockpit.set(kTokenElevatorTrim, angleRad).control("STABTRIM", "arm", kStabTrimHold).runTicks(19);
+  cockpit.set(Token::ElevatorTrimRad, angleRad).control("STABTRIM", "arm", kStabTrimHold).runTicks(19);
   cockpit.clearKeyEvents();
   return cockpit;
 }
@@ -141,32 +139,32 @@ Cockpit& Holding(Cockpit& cockpit, double angleRad) {
 TEST(StabilizerTrim, HoldPushesBackOneEventATickUntilTheAngleIsBack) {
   Cockpit cockpit;
   Holding(cockpit, 0.010);
-  cockpit.set(kTokenElevatorTrim, 0.013).runTicks(1);
+  cockpit.set(Token::ElevatorTrimRad, 0.013).runTicks(1);
   EXPECT_EQ(TrimDowns(cockpit), 1u);
   cockpit.runTicks(5);
   const auto downs = cockpit.keyEvents(kKeyEventElevatorTrimDown);
   ASSERT_EQ(downs.size(), 3u);
   EXPECT_EQ(downs[1].tick18, downs[0].tick18 + 1);
   EXPECT_EQ(downs[2].tick18, downs[1].tick18 + 1);
-  EXPECT_EQ(cockpit.token(kTokenElevatorTrim), 0.010);
+  EXPECT_EQ(cockpit.token(Token::ElevatorTrimRad), 0.010);
   EXPECT_EQ(TrimUps(cockpit), 0u);
 
-  cockpit.set(kTokenElevatorTrim, 0.008).runTicks(5);
+  cockpit.set(Token::ElevatorTrimRad, 0.008).runTicks(5);
   EXPECT_EQ(TrimUps(cockpit), 2u);
-  EXPECT_EQ(cockpit.token(kTokenElevatorTrim), 0.010);
+  EXPECT_EQ(cockpit.token(Token::ElevatorTrimRad), 0.010);
 
   // Out of hold: the next push is the last, and the stabilizer is free.
-  cockpit.clearKeyEvents().control("STABTRIM", "arm", kStabTrimNormal).set(kTokenElevatorTrim, 0.02).runTicks(5);
+  cockpit.clearKeyEvents().control("STABTRIM", "arm", kStabTrimNormal).set(Token::ElevatorTrimRad, 0.02).runTicks(5);
   EXPECT_EQ(TrimDowns(cockpit), 1u) << "the tick the switch leaves hold still pushes";
-  EXPECT_EQ(cockpit.token(kTokenElevatorTrim), 0.019);
+  EXPECT_EQ(cockpit.token(Token::ElevatorTrimRad), 0.019);
 }
 
 TEST(StabilizerTrim, TheSimulatorsTrimStepsOntoItsGridSoTheHoldComesBackExactly) {
   Cockpit cockpit;
   Holding(cockpit, 0.010);
-  cockpit.set(kTokenElevatorTrim, 0.0124).runTicks(6);
+  cockpit.set(Token::ElevatorTrimRad, 0.0124).runTicks(6);
   EXPECT_EQ(TrimDowns(cockpit), 2u) << "0.0124 to 0.011, then 0.010";
-  EXPECT_EQ(cockpit.token(kTokenElevatorTrim), 0.010);
+  EXPECT_EQ(cockpit.token(Token::ElevatorTrimRad), 0.010);
   EXPECT_EQ(TrimUps(cockpit), 0u);
 }
 
@@ -177,7 +175,7 @@ void HoldWithTheAutopilot(bool echo) {
   cockpit.host().SetTrimEcho(echo);
   Holding(cockpit, 0.010);
   ASSERT_EQ(cockpit.token(Token::AutopilotEngaged), 1.0);
-  cockpit.set(kTokenElevatorTrim, 0.012).runTicks(4);
+  cockpit.set(Token::ElevatorTrimRad, 0.012).runTicks(4);
   EXPECT_EQ(TrimDowns(cockpit), 2u);
   EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), echo ? 0.0 : 1.0);
   EXPECT_EQ(cockpit.keyEvents(kKeyEventAutopilotMaster).size(), echo ? 1u : 0u);

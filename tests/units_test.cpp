@@ -17,12 +17,11 @@ namespace halcyon::test {
 namespace {
 
 constexpr const char* kIni = Cockpit::kAircraftIniFile;
-constexpr double kOneDegreeCBy256 = 1.0 / 256.0;
 
 TEST(Units, AnOddSavedValueHoldsUntilTheSimulatorsSettingTakesOver) {
   Cockpit cockpit({.start = false});
   cockpit.writeFile(kIni, "[UNIT SYSTEM]\r\nunit_system=5\r\n");
-  cockpit.set(Token::UnitsOfMeasure, 7).set(Token::AmbientTemp, 40 * kOneDegreeCBy256);
+  cockpit.set(Token::UnitsOfMeasure, 7).setScaled(Token::AmbientTemp, 40);
   cockpit.start();
   EXPECT_EQ(IsMetricUnits(), 5) << "stored as read";
   EXPECT_DOUBLE_EQ(ToDisplayWeight(1000.0), 453.592);
@@ -41,7 +40,7 @@ TEST(Units, AnOddSavedValueHoldsUntilTheSimulatorsSettingTakesOver) {
 TEST(Units, LeavingCelsiusConvertsTheAssumedTemperatureFirst) {
   Cockpit cockpit({.start = false});
   cockpit.writeFile(kIni, "[UNIT SYSTEM]\r\nunit_system=1\r\n");
-  cockpit.set(Token::UnitsOfMeasure, 0).set(Token::AmbientTemp, -60 * kOneDegreeCBy256);
+  cockpit.set(Token::UnitsOfMeasure, 0).setScaled(Token::AmbientTemp, -60);
   cockpit.start().runSeconds(1);
   EXPECT_EQ(IsMetricUnits(), 0);
   EXPECT_EQ(GetTrpAssumedTemp(), 32) << "0 degrees C is 32 degrees F";
@@ -52,7 +51,7 @@ TEST(Units, LeavingCelsiusConvertsTheAssumedTemperatureFirst) {
   cockpit.set(Token::UnitsOfMeasure, 1).runSeconds(1);
   EXPECT_EQ(IsMetricUnits(), 1);
   EXPECT_EQ(GetTrpAssumedTemp(), 0) << "one metric setting to the other: still degrees C";
-  cockpit.set(Token::AmbientTemp, -150 * kOneDegreeCBy256).runSeconds(1);
+  cockpit.setScaled(Token::AmbientTemp, -150).runSeconds(1);
   EXPECT_EQ(GetStaticAirTemp(), -99.0);
 }
 
@@ -80,11 +79,11 @@ TEST(Units, TrueAirspeedFromGroundSpeedAndTheWindAlongTheHeading) {
   Cockpit cockpit;
   constexpr double kRadPerDeg = 0.017453292519943295;
   cockpit.set(Token::GroundSpeedMps, 100).set(Token::WindSpeedKt, 20);
-  cockpit.set(Token::TrueHeadingRad, 90 * kRadPerDeg).set(Token::WindDirectionDeg, 90);
+  cockpit.setScaled(Token::TrueHeadingRad, 90).set(Token::WindDirectionDeg, 90);
   EXPECT_NEAR(GetTrueAirspeed(), 214.3844, 1e-9) << "headwind";
   cockpit.set(Token::WindDirectionDeg, 270);
   EXPECT_NEAR(GetTrueAirspeed(), 174.3844, 1e-9) << "tailwind";
-  cockpit.set(Token::TrueHeadingRad, 350 * kRadPerDeg).set(Token::WindDirectionDeg, 10);
+  cockpit.setScaled(Token::TrueHeadingRad, 350).set(Token::WindDirectionDeg, 10);
   EXPECT_NEAR(GetTrueAirspeed(), 194.3844 + 20 * std::cos(20 * kRadPerDeg), 1e-9) << "-340 is 20 degrees";
 }
 

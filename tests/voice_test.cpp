@@ -134,7 +134,8 @@ class Recorder {
  public:
   explicit Recorder(Cockpit& cockpit) : cockpit_(cockpit) {
     cockpit.everyTick([this](simhost::SimHost& host) {
-      samples_.push_back({host.Tick18(), host.GetToken(61), host.GetToken(614) / 0.3048});
+      samples_.push_back(
+          {host.Tick18(), cockpit_.token(Token::IndicatedAirspeedKt), cockpit_.scaled(Token::RadioAltitudeM)});
     });
     cockpit.watchChannel(kChannel6Hz);
   }
@@ -160,8 +161,7 @@ void ExpectCalledAt(const Cockpit& cockpit, int slot, double conditionTick, size
   EXPECT_LT(tick, conditionTick + 4) << "slot " << slot;
 }
 
-constexpr double kGearDown = 16383;
-constexpr double kFt = 0.3048;  // radio altitude token per foot
+constexpr double kFt = TokenScale(Token::RadioAltitudeM);  // radio altitude token per foot
 
 // The nose and both main gears at one position.
 Cockpit& Gear(Cockpit& cockpit, double position) {
@@ -173,7 +173,7 @@ TEST(Callouts, ATakeOffAndLandingInTheirOrderAndAtTheirTicks) {
   cockpit.addSounds({150, 151, 152, 153, 154, 155, 156, 157, 158, 159, 160, 161, 162, 163, 164, 165, 166, 167, 168, 169,
                      170, 171, 172, 173, 174, 175, 176, 177, 178, 179, 180, 182, 183, 184},
                     100);
-  Gear(cockpit, kGearDown).set(Token::OnGround, 1).set(Token::ParkingBrake, 1);
+  Gear(cockpit, kGearExtended).set(Token::OnGround, 1).set(Token::ParkingBrake, 1);
   Recorder recorder(cockpit);
   cockpit.start();
   cockpit.control("EFIS DIMMER", "decision_height", 200);
@@ -187,10 +187,10 @@ TEST(Callouts, ATakeOffAndLandingInTheirOrderAndAtTheirTicks) {
   cockpit.set(Token::ParkingBrake, 0).runSeconds(1).set(Token::ParkingBrake, 1).runSeconds(1);
   // Engine start: starter, then N2 through 20 % and 40 %.
   cockpit.control("ENGINE STARTER", "starter_left", 52).runSeconds(1);
-  cockpit.host().RampToken(625, 60, 6);
+  cockpit.ramp(Token::Engine1N2Pct, 60, 6);
   cockpit.runSeconds(6).control("ENGINE STARTER", "starter_left", 125);
   cockpit.control("ENGINE STARTER", "starter_right", 52).runSeconds(1);
-  cockpit.host().RampToken(644, 60, 6);
+  cockpit.ramp(Token::Engine2N2Pct, 60, 6);
   cockpit.runSeconds(6).control("ENGINE STARTER", "starter_right", 125);
   // Flaps: a stop between detents says nothing, the detent does.
   cockpit.set(Token::FlapHandle, 5000).runSeconds(1).set(Token::FlapHandle, 6553.6).runSeconds(1);
@@ -198,26 +198,26 @@ TEST(Callouts, ATakeOffAndLandingInTheirOrderAndAtTheirTicks) {
 
   // The take-off roll to 150 kt, lift-off, 170 kt.
   const double rollTick = cockpit.tick18();
-  cockpit.host().RampToken(61, 150, 15);
-  cockpit.runSeconds(15).set(Token::OnGround, 0).set(Token::VerticalSpeed, 2000 * 1.3).runSeconds(0.5);
+  cockpit.ramp(Token::IndicatedAirspeedKt, 150, 15);
+  cockpit.runSeconds(15).set(Token::OnGround, 0).setScaled(Token::VerticalSpeed, 2000).runSeconds(0.5);
   cockpit.runUntil([] { return GetGearWheelsLampPosition() == kWheelsLampLit; }, 6).runSeconds(1);
-  cockpit.host().RampToken(61, 170, 2);
-  cockpit.host().RampToken(614, 1500 * kFt, 20);
+  cockpit.ramp(Token::IndicatedAirspeedKt, 170, 2);
+  cockpit.ramp(Token::RadioAltitudeM, 1500 * kFt, 20);
   Gear(cockpit.runSeconds(1), 0).runSeconds(2);
   cockpit.set(Token::GlideSlopeNeedle, 119).set(Token::CourseNeedle, -127).runSeconds(2);
   cockpit.set(Token::FlapHandle, 0).runSeconds(16);
 
   // The approach: flaps, gear, localizer then glide slope.
-  cockpit.set(Token::VerticalSpeed, -700 * 1.3).set(Token::FlapHandle, 13107.2).runSeconds(1);
-  Gear(cockpit, kGearDown).runSeconds(1).set(Token::FlapHandle, 16384).runSeconds(1);
+  cockpit.setScaled(Token::VerticalSpeed, -700).set(Token::FlapHandle, 13107.2).runSeconds(1);
+  Gear(cockpit, kGearExtended).runSeconds(1).set(Token::FlapHandle, 16384).runSeconds(1);
   cockpit.set(Token::Nav1ToFrom, 1).set(Token::CourseNeedle, 60).runSeconds(1);
-  cockpit.set(Token::GlideSlopeNeedle, 30).set(Token::RadioAltitudeM, 1200 * kFt).runSeconds(1);
+  cockpit.set(Token::GlideSlopeNeedle, 30).setScaled(Token::RadioAltitudeM, 1200).runSeconds(1);
   // From 1200 ft straight to 350 ft: three counts in one pass.
-  cockpit.set(Token::RadioAltitudeM, 350 * kFt).runSeconds(1);
+  cockpit.setScaled(Token::RadioAltitudeM, 350).runSeconds(1);
   const double descentTick = cockpit.tick18();
-  cockpit.host().RampToken(614, 0, 20);
+  cockpit.ramp(Token::RadioAltitudeM, 0, 20);
   cockpit.runSeconds(20).set(Token::OnGround, 1);
-  cockpit.host().RampToken(61, 0, 20);
+  cockpit.ramp(Token::IndicatedAirspeedKt, 0, 20);
   cockpit.runSeconds(20).set(Token::ParkingBrake, 1).runSeconds(1);
 
   const std::vector<int> expected = {184, 162, 164, 165, 163, 164, 165, 168,                 // ground
@@ -275,29 +275,29 @@ TEST(Callouts, TheLocalizerCallWaitsForBelow10000Feet) {
 TEST(Callouts, TheAltitudeCountsArmAbove1100Feet) {
   Cockpit cockpit({.start = false});
   cockpit.addSounds({151}, 100);
-  cockpit.set(Token::RadioAltitudeM, 1099 * kFt);
+  cockpit.setScaled(Token::RadioAltitudeM, 1099);
   cockpit.start().runSeconds(1);
-  cockpit.set(Token::RadioAltitudeM, 900 * kFt).runSeconds(1);
+  cockpit.setScaled(Token::RadioAltitudeM, 900).runSeconds(1);
   EXPECT_TRUE(cockpit.played(151).empty());
-  cockpit.set(Token::RadioAltitudeM, 1101 * kFt).runSeconds(1);
-  cockpit.set(Token::RadioAltitudeM, 900 * kFt).runSeconds(1);
+  cockpit.setScaled(Token::RadioAltitudeM, 1101).runSeconds(1);
+  cockpit.setScaled(Token::RadioAltitudeM, 900).runSeconds(1);
   EXPECT_EQ(cockpit.played(151).size(), 1u) << "1000";
 }
 
 TEST(Callouts, CallsNotMadeAndOption13) {
   Cockpit cockpit({.start = false});
   cockpit.addSounds({162, 164, 165, 166, 167, 168, 175, 176, 177, 178, 179, 184}, 100);
-  cockpit.set(Token::OnGround, 1).set(Token::GearPosition, kGearDown).set(Token::ParkingBrake, 1);
+  cockpit.set(Token::OnGround, 1).set(Token::GearPosition, kGearExtended).set(Token::ParkingBrake, 1);
   cockpit.start().runSeconds(1);
 
   // Speed bugs not set for this take-off (V1 50, V2 60): only 80 knots.
-  cockpit.host().RampToken(61, 170, 10);
+  cockpit.ramp(Token::IndicatedAirspeedKt, 170, 10);
   cockpit.runSeconds(10).set(Token::OnGround, 0).runSeconds(2);
   EXPECT_EQ(Slots(cockpit.played()), std::vector<int>{175});
   // V1 set, V2 still at 60: V1 only.
   cockpit.set(Token::OnGround, 1).set(Token::IndicatedAirspeedKt, 40).runSeconds(1);
   SetSpeedBug(1, 130);
-  cockpit.host().RampToken(61, 170, 5);
+  cockpit.ramp(Token::IndicatedAirspeedKt, 170, 5);
   cockpit.runSeconds(5).set(Token::OnGround, 0).runSeconds(2);
   EXPECT_EQ(Slots(cockpit.played()), (std::vector<int>{175, 175, 176}));
 

@@ -21,8 +21,6 @@ namespace halcyon::test {
 namespace {
 
 constexpr const char* kIni = Cockpit::kAircraftIniFile;
-constexpr uint32_t kTokenStallWarning = 67;
-constexpr uint32_t kTokenSpeedDecayRecovery = 77;
 
 bool AllLampsRead(double value) {
   for (int32_t panel = 1; panel <= 3; ++panel) {
@@ -181,7 +179,7 @@ void EvaluateWarningLamps() {
 TEST(MasterLights, ALampTestDuringAnApuFireLeavesMasterWarningOn) {
   Cockpit cockpit;
   cockpit.powerUp().control("APU", "emergency_power", kSwitchOn).everyTick([](auto&) { EvaluateWarningLamps(); });
-  cockpit.set(980, 1).runSeconds(1);
+  cockpit.set(Token::ApuFire, 1).runSeconds(1);
   ASSERT_EQ(IsAnnunciatorLampSet(2, 7), 1u);
   EXPECT_EQ(IsMasterWarningOn(), 1u);
   EXPECT_EQ(GetMasterWarningCount(), 1);
@@ -199,7 +197,7 @@ TEST(MasterLights, ALampTestDuringAnApuFireLeavesMasterWarningOn) {
 
   // The fire out: one release for the one raise. A fire test during a lamp
   // test sets the lamp and raises the master.
-  cockpit.set(980, 0).runTicks(1);
+  cockpit.set(Token::ApuFire, 0).runTicks(1);
   EXPECT_EQ(IsMasterWarningOn(), 0u);
   cockpit.control("Annunciator Digital Lights Test", "test", kLampTestHeld).control("Engine Fire", "test", kSwitchOn);
   cockpit.runTicks(1);
@@ -212,11 +210,11 @@ TEST(MasterLights, ALampTestDuringAnApuFireLeavesMasterWarningOn) {
 // The stall warning comes on at 150 kt: the monitor's reference is 145 kt.
 // Below it the stick pusher lamp lights and the autopilot is disconnected
 // every tick until the simulator has dropped it; the pusher's recovery event
-// follows on the 3 Hz ticks while token 77 is negative.
+// follows on the 3 Hz ticks while the speed decay token is negative.
 TEST(SpeedDecay, TripsBelowFiveKnotsUnderTheArmingSpeedAndDropsTheAutopilot) {
   Cockpit cockpit;
   cockpit.powerUp();
-  cockpit.set(Token::IndicatedAirspeedKt, 150).set(Token::AutopilotEngaged, 1).set(kTokenStallWarning, 1);
+  cockpit.set(Token::IndicatedAirspeedKt, 150).set(Token::AutopilotEngaged, 1).set(Token::StallWarning, 1);
   cockpit.runTicks(1).set(Token::IndicatedAirspeedKt, 145).runTicks(3);
   EXPECT_EQ(GetSwitch(&g_stickPusherLight), kSwitchOff) << "exactly at the reference: not below it";
   EXPECT_TRUE(cockpit.keyEvents(kKeyEventAutopilotOff).empty());
@@ -231,12 +229,12 @@ TEST(SpeedDecay, TripsBelowFiveKnotsUnderTheArmingSpeedAndDropsTheAutopilot) {
   EXPECT_EQ(cockpit.keyEvents(kKeyEventAutopilotOff).size(), 2u) << "engaged again: dropped again";
 
   EXPECT_TRUE(cockpit.keyEvents(kKeyEventSpeedDecayRecovery).empty());
-  cockpit.set(kTokenSpeedDecayRecovery, -1).watchChannel(kChannel3Hz).runTicks(21);
+  cockpit.set(Token::SpeedDecayRecovery, -1).watchChannel(kChannel3Hz).runTicks(21);
   EXPECT_EQ(cockpit.keyEvents(kKeyEventSpeedDecayRecovery).size(), cockpit.dueTicks(kChannel3Hz).size());
   EXPECT_EQ(cockpit.keyEvents(kKeyEventSpeedDecayRecovery).size(), 3u);
 
   // The stall warning ends: disarmed, the lamp dark, no more events.
-  cockpit.clearKeyEvents().set(kTokenStallWarning, 0).runTicks(1);
+  cockpit.clearKeyEvents().set(Token::StallWarning, 0).runTicks(1);
   EXPECT_EQ(GetSwitch(&g_stickPusherLight), kSwitchOff);
   cockpit.runTicks(10);
   EXPECT_TRUE(cockpit.keyEvents().empty());
@@ -244,7 +242,7 @@ TEST(SpeedDecay, TripsBelowFiveKnotsUnderTheArmingSpeedAndDropsTheAutopilot) {
 
 TEST(SpeedDecay, TheLampButtonDisarmsAndTheMonitorRearmsAtTheSpeedOfTheMoment) {
   Cockpit cockpit;
-  cockpit.set(Token::IndicatedAirspeedKt, 150).set(kTokenStallWarning, 1).runTicks(1);
+  cockpit.set(Token::IndicatedAirspeedKt, 150).set(Token::StallWarning, 1).runTicks(1);
   cockpit.set(Token::IndicatedAirspeedKt, 140).runTicks(1);
   ASSERT_EQ(GetSwitch(&g_stickPusherLight), kSwitchOn);
   cockpit.control("Warning Lights", "stick_pusher", kSwitchOn).runTicks(1);
@@ -257,7 +255,7 @@ TEST(SpeedDecay, TheLampButtonDisarmsAndTheMonitorRearmsAtTheSpeedOfTheMoment) {
 
 TEST(StallLamp, FlashesOnTheSixHertzTicksWithTheWarningOrItsTest) {
   Cockpit cockpit;
-  cockpit.watchChannel(kChannel6Hz).set(kTokenStallWarning, 1);
+  cockpit.watchChannel(kChannel6Hz).set(Token::StallWarning, 1);
   std::map<double, int32_t> positionAt;
   for (int i = 0; i < 16; ++i) {
     cockpit.runTicks(1);
@@ -267,7 +265,7 @@ TEST(StallLamp, FlashesOnTheSixHertzTicksWithTheWarningOrItsTest) {
   std::vector<int32_t> positions;
   for (double tick : cockpit.dueTicks(kChannel6Hz)) positions.push_back(positionAt[tick]);
   EXPECT_EQ(positions, (std::vector<int32_t>{41, 120, 41, 120}));
-  cockpit.set(kTokenStallWarning, 0).runUntil([] { return GetSwitch(&g_stallLight) == kSwitchOff; }, 1);
+  cockpit.set(Token::StallWarning, 0).runUntil([] { return GetSwitch(&g_stallLight) == kSwitchOff; }, 1);
   cockpit.runTicks(8);
   EXPECT_EQ(GetSwitch(&g_stallLight), kSwitchOff) << "dark and staying dark";
 
