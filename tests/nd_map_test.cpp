@@ -525,7 +525,7 @@ void LoadNearbyData() {
                             "NAV|FARN|VOR|" + east(Away(2, 18)) + "|113.7|0|FAR NORTH\n");
   db.LoadAirports("nd test", "@APT|ident|lat|lon|elev_ft|name\n@RWY|airport|ident|lat|lon|heading_mag|length_ft|elev_ft\n"
                    "APT|ZZAP|" + east(Away(340, 7)) + "|0|NEAR\nRWY|ZZAP|09|" + east(Away(340, 7)) + "|90|9000|0\n");
-  db.LoadFixes("nd test", "@FIX|ident|lat|lon\nFIX|FIXAA|" + east(Away(30, 6)) + "\nFIX|W2XYZF|" + east(Away(200, 5)) + "\n");
+  db.LoadFixes("nd test", "@FIX|ident|lat|lon\nFIX|FIXAA|" + east(Away(30, 6)) + "\nFIX|W2XYZ|" + east(Away(330, 5)) + "\n");
 }
 
 TEST(NdMap, NearbyNavaidsAirportsAndFixesFollowTheirTogglesAndExclusions) {
@@ -557,7 +557,7 @@ TEST(NdMap, NearbyNavaidsAirportsAndFixesFollowTheirTogglesAndExclusions) {
   EXPECT_TRUE(cyan(log, L"ZZAP"));
   EXPECT_TRUE(Near(Text(log, L"ZZAP")->design[0], {nd.at(Away(340, 7)).x - 10, nd.at(Away(340, 7)).y - 22}, 0.6f));
   EXPECT_TRUE(cyan(log, L"FIXAA"));
-  EXPECT_FALSE(cyan(log, L"W2XYZF")) << "a fix sharing its first five characters with the active waypoint";
+  EXPECT_TRUE(log.Texts(L"W2XYZ").empty()) << "neither the navaid nor the fix of that name";
   // Symbols by type: VOR hexagon (6), VOR/DME outline and hexagon (12 + 6), DME outline (12); fix triangle; airport circle.
   std::vector<size_t> sizes;
   for (const DrawnItem* item : log.Find(Kind::DrawPolygon, kCyan)) sizes.push_back(item->points.size());
@@ -648,6 +648,7 @@ TEST(NdMap, OriginAndDestinationShowRunwaysUpToFortyMilesAndTheOtherRoutesAirpor
   const auto active = Stars(log, kMagenta);
   ASSERT_EQ(active.size(), 1u);
   EXPECT_TRUE(Near(active[0], nd.at(Away(0, 10)), 0.6f)) << "the waypoint before the destination stays on its own place";
+  EXPECT_TRUE(HasLine(log, kMagenta, false, nd.at(Away(0, 10)), threshold)) << "and the last leg runs from it to the threshold";
   // At 80 NM the active route's airports become circles too.
   log = nd.draw(kEfisModeMap, 3);
   EXPECT_EQ(SmallCircles(log, kWhite), 4u);
