@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ground_track.h"
 #include "core/options.h"
 #include "core/panel_services.h"
 #include "core/switch.h"
@@ -469,6 +470,28 @@ TEST(NavDisplay, PathScaleInTheVnavDescentPastTheTopOfDescent) {
   guidance.passedTopOfDescent = 0;
   cockpit.fmsAnswers(guidance);
   EXPECT_TRUE(pointers().empty()) << "before the top of descent";
+}
+
+// With a drift the arc keeps the heading pointer at the top and turns the
+// track diamond; the map keeps the diamond at the top and turns the pointer.
+TEST(NavDisplay, TheDriftTurnsTheDiamondOnTheArcAndThePointerOnTheMap) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  // In the air with the position standing still the track holds while the heading turns.
+  cockpit.set(Token::OnGround, 0).runTicks(2);
+  cockpit.set(Token::HeadingDeg, 120).set(81u, 120).runTicks(2);
+  ASSERT_GT(std::fabs(GetGroundTrack() - 120.0), 10.0) << "a drift";
+  auto atTop = [&nd](uint32_t mode, Color color, size_t points, PointF tip) {
+    for (const DrawnItem* item : nd.draw(mode).Find(Kind::DrawPolygon, color)) {
+      if (item->design.size() >= points && Near(item->design[0], tip, 0.01f)) return true;
+    }
+    return false;
+  };
+  const Color magenta{255, 80, 255};
+  EXPECT_TRUE(atTop(kEfisModeArc, kWhite, 3, {150, 227 - 208}));
+  EXPECT_FALSE(atTop(kEfisModeArc, magenta, 4, {150, 227 - 194}));
+  EXPECT_FALSE(atTop(kEfisModeMap, kWhite, 3, {150, 227 - 208}));
+  EXPECT_TRUE(atTop(kEfisModeMap, magenta, 4, {150, 227 - 194}));
 }
 
 TEST(NavDisplay, ClickAreasOverEverythingOnlyWithTheOption) {
