@@ -9,6 +9,7 @@
 #include <set>
 #include <vector>
 
+#include "core/controls.h"
 #include "core/helpers.h"
 #include "core/panel_services.h"
 #include "core/tick_scheduler.h"
@@ -60,6 +61,14 @@ TEST(EfisMcp, RoundTripWithTogglesOnlyOneAndTableIndexesHeld) {
   EXPECT_EQ(cockpit.ini("EFIS MCP", "dc_data"), "1");
 }
 
+TEST(EfisMcp, AStoredModeAndRangeComeBack) {
+  Cockpit cockpit({.start = false});
+  cockpit.writeFile(kIni, "[EFIS MCP]\r\nmode=1\r\nrange=4\r\n");
+  cockpit.start();
+  EXPECT_EQ(GetEfisMode(), 1u);
+  EXPECT_EQ(GetEfisRange(), 4u);
+}
+
 TEST(EfisMcp, StepsStopAtTheirEndsAndTogglesFlip) {
   Cockpit cockpit;
   DecrementEfisMode();
@@ -78,6 +87,10 @@ TEST(EfisMcp, StepsStopAtTheirEndsAndTogglesFlip) {
   EXPECT_EQ(GetEfisAdf1(), 1u);
   ToggleEfisAdf1();
   EXPECT_EQ(GetEfisAdf1(), 0u);
+  cockpit.control("EFIS MCP", "adf1", 5);
+  EXPECT_EQ(GetEfisAdf1(), 1u) << "any non-zero value is on";
+  cockpit.control("EFIS MCP", "adf1", 0);
+  EXPECT_EQ(GetEfisAdf1(), 0u);
   ToggleEfisDisplayControl(kDcAirports);
   ToggleEfisDisplayControl(4);
   EXPECT_EQ(GetEfisDisplayControl(kDcAirports), 1u);
@@ -95,6 +108,9 @@ TEST(EfisDimmer, DefaultsAreNormalSourceAndDarkDimmers) {
   for (int32_t n = 0; n < 3; ++n) EXPECT_EQ(GetEfisDimmer(n), 0.0) << n;
   EXPECT_EQ(GetDecisionHeight(), -1.0);
   EXPECT_EQ(GetDecisionHeightAlert(), 0u);
+  int32_t testButton = 0;
+  ASSERT_TRUE(ReadControl(L"EFIS DIMMER", L"test", &testButton));
+  EXPECT_EQ(testButton, kEfisTestReleased) << "the test button starts released";
   cockpit.shutdown();
   EXPECT_EQ(cockpit.ini("EFIS SWITCHING", "efis_switch"), "43");
   EXPECT_EQ(cockpit.ini("EFIS DIMMER", "pfd_dim"), "0.000000");
@@ -181,6 +197,9 @@ TEST(DecisionHeight, KnobStepsBetweenNotSetAndTheTopWithFastClicks) {
   SetDecisionHeight(998);
   IncrementDecisionHeight();
   EXPECT_EQ(GetDecisionHeight(), 999.0);
+  cockpit.runTicks(5);
+  DecrementDecisionHeight();
+  EXPECT_EQ(GetDecisionHeight(), 998.0) << "a slow click down is one foot";
 }
 
 TEST(DecisionHeight, TheAlertArmsAHundredFeetAboveAndDropsBelowOrOnTheGround) {
@@ -191,7 +210,8 @@ TEST(DecisionHeight, TheAlertArmsAHundredFeetAboveAndDropsBelowOrOnTheGround) {
     return GetDecisionHeightAlert();
   };
   EXPECT_EQ(at(299), 0u);
-  EXPECT_EQ(at(301), 1u);
+  EXPECT_EQ(at(300), 0u) << "arms only above 300 ft";
+  EXPECT_EQ(at(300.05), 1u);
   EXPECT_EQ(at(250), 1u) << "stays armed between 200 and 300 ft";
   EXPECT_EQ(at(200.5), 1u);
   EXPECT_EQ(at(199.5), 0u);

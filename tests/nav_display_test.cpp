@@ -5,10 +5,12 @@
 // deviation picture, and the weather picture with its flags.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include "core/ground_track.h"
 #include "core/options.h"
 #include "core/panel_services.h"
 #include "core/switch.h"
@@ -17,6 +19,7 @@
 #include "displays/efis/efis_mcp.h"
 #include "displays/nd/nav_display.h"
 #include "displays/radar/radar.h"
+#include "fmc/fms.h"
 #include "gauges/element_helpers.h"
 #include "host/simconnect_client.h"
 #include "platform/gfx_surface.h"
@@ -136,6 +139,7 @@ TEST(NavDisplay, TrueReferenceTurnsTheArcByTheTrueHeading) {
 TEST(NavDisplay, HeadingFailReplacesTheCompassPerMode) {
   Cockpit cockpit;
   NdScreen nd(cockpit);
+  EXPECT_FALSE(Has(nd.draw(kEfisModeMap), L"MAP FAIL")) << "heading and navigation good";
   SetIrsStates(kIrsOff, kIrsOff);
   const DrawingLog& rose = nd.draw(kEfisModeRose);
   const auto flag = Strings(rose, L"HDG\nFAIL");
@@ -157,6 +161,8 @@ TEST(NavDisplay, HeadingFailReplacesTheCompassPerMode) {
   const auto amber = Strings(aligning, L"MAP FAIL");
   ASSERT_EQ(amber.size(), 1u);
   EXPECT_EQ(amber[0]->color, kAmber);
+  cockpit.set(39u, 45).runTicks(1);
+  EXPECT_FALSE(Has(nd.draw(kEfisModeRose), L"ADF1")) << "no ADF legend without navigation";
   // The rose's heading box stays, empty, without navigation.
   const DrawingLog& noNav = nd.draw(kEfisModeRose);
   EXPECT_TRUE(Has(noNav, L"00"));
@@ -196,10 +202,28 @@ TEST(NavDisplay, NavSourceLabelByTheActiveReceiversWord) {
   EXPECT_TRUE(Has(nd.draw(kEfisModeRose), L"ILS  "));
   cockpit.set(Token::Nav1Code, 0x80).runTicks(1);
   EXPECT_TRUE(Has(nd.draw(kEfisModeRose), L"LOC  "));
+  cockpit.set(Token::Nav1Code, 0x02).runTicks(1);
+  EXPECT_TRUE(Has(nd.draw(kEfisModeRose), L"TACAN"));
   cockpit.set(Token::Nav1Code, 0x01).runTicks(1);
   EXPECT_TRUE(Has(nd.draw(kEfisModeRose), L"VOR  "));
   cockpit.set(Token::Nav1Code, 0).runTicks(1);
   EXPECT_TRUE(Has(nd.draw(kEfisModeRose), L"     "));
+}
+
+// The rose's ticks go all round: as many in each quarter, none twice.
+TEST(NavDisplay, TheRoseTicksGoAllRound) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  int quarters[4] = {};
+  for (const DrawnItem* line : nd.draw(kEfisModeRose).Find(Kind::DrawLine, kWhite)) {
+    const float x0 = line->design[0].x - 150, y0 = line->design[0].y - 126;
+    const float x1 = line->design[1].x - 150, y1 = line->design[1].y - 126;
+    const float r0 = std::hypot(x0, y0), r1 = std::hypot(x1, y1);
+    if (r0 < 80 || r0 > 98 || r1 < 80 || r1 > 98) continue;
+    if (std::fabs(x0) < 1 || std::fabs(y0) < 1 || std::fabs(x1) < 1 || std::fabs(y1) < 1) continue;
+    ++quarters[(x0 > 0 ? 1 : 0) + (y0 > 0 ? 2 : 0)];
+  }
+  for (int q = 0; q < 4; ++q) EXPECT_EQ(quarters[q], 17) << q;
 }
 
 TEST(NavDisplay, TrueLabelBoxedBelowTenThousandFeet) {
@@ -221,6 +245,17 @@ TEST(NavDisplay, WindOnlyAboveTenThousandFeet) {
   NdScreen nd(cockpit);
   cockpit.set(Token::WindSpeedKt, 24.6).runTicks(1);
   EXPECT_TRUE(Has(nd.draw(kEfisModeArc), L" 25"));
+  cockpit.set(Token::WindSpeedKt, 24.5).runTicks(1);
+  EXPECT_TRUE(Has(nd.draw(kEfisModeArc), L" 25")) << "rounded to the nearest knot";
+  cockpit.set(Token::WindSpeedKt, 24.49).runTicks(1);
+  EXPECT_TRUE(Has(nd.draw(kEfisModeArc), L" 24"));
+  // The arrow shows where the wind blows: from straight ahead, straight down.
+  cockpit.set(344u, 90).set(82u, 0).runTicks(1);
+  bool down = false;
+  for (const DrawnItem* head : nd.draw(kEfisModeArc).Find(Kind::FillPolygon, kWhite)) {
+    down = down || (head->design.size() == 3 && Near(head->design[0], {20, 196}, 1.0f));
+  }
+  EXPECT_TRUE(down);
   cockpit.set(Token::AltitudeFt, 10000).runTicks(1);
   EXPECT_FALSE(Has(nd.draw(kEfisModeArc), L" 25"));
 }
@@ -235,6 +270,21 @@ TEST(NavDisplay, RangeArcInTheArcOnlyWithTheRadarOn) {
   EXPECT_TRUE(Has(nd.draw(kEfisModeArc), L"160"));
   g_efisMcp.range = 2;
   EXPECT_TRUE(Has(nd.draw(kEfisModeArc), L"20"));
+  // The half-range arc shows through three windows about the vertical: lit 60
+  // units left of it, broken at 42 units where the windows part.
+  auto litNear = [&nd](double x, double y) {
+    for (int dy = -2; dy <= 2; ++dy) {
+      for (int dx = -2; dx <= 2; ++dx) {
+        const Color c = nd.pixel(x + dx, y + dy);
+        if (c.r > 150 && c.g > 150 && c.b > 150) return true;
+      }
+    }
+    return false;
+  };
+  nd.draw(kEfisModeMap);
+  EXPECT_TRUE(litNear(150 - 60, 227 - std::sqrt(105.0 * 105.0 - 60.0 * 60.0)));
+  EXPECT_TRUE(litNear(150 + 60, 227 - std::sqrt(105.0 * 105.0 - 60.0 * 60.0)));
+  EXPECT_FALSE(litNear(150 - 42.5, 227 - std::sqrt(105.0 * 105.0 - 42.5 * 42.5)));
 }
 
 TEST(NavDisplay, SelectedHeadingReadoutShowsThreeSecondsAfterAChange) {
@@ -315,6 +365,13 @@ TEST(NavDisplay, WeatherTestRingsAndFlags) {
   EXPECT_EQ(off[0]->color, kCyan);
   SetSwitch(&g_radarModeSwitch, kRadarTest);
   EXPECT_TRUE(Has(nd.draw(kEfisModeArc), L"WXR\nOFF"));
+  // The radar display's test rings: each coloured disc with a black one inside it.
+  const auto discs = nd.draw(kEfisModeArc).Find(Kind::FillEllipse, kBlack);
+  ASSERT_EQ(discs.size(), 3u);
+  const float radii[] = {143, 114, 86};
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_TRUE(Near(discs[i]->design[0], PointF(150 - radii[i], 227 - radii[i]))) << i;
+  }
   // Rings along the vertical above the aircraft (150, 227), wx dimmer 1.
   auto ring = [&nd](double r) { return nd.pixel(150 - r * 0.5, 227 - r * 0.866); };
   EXPECT_EQ(ring(170), (Color{255, 0, 0}));
@@ -358,6 +415,87 @@ TEST(NavDisplay, AdfNeedleInItsOwnColourWhateverOnIsStoredAs) {
   const auto needle = nd.draw(kEfisModeRose).Find(Kind::DrawLine, Color{120, 130, 255});
   EXPECT_EQ(needle.size(), 4u + 1u) << "four needle lines and the legend's stem";
   g_efisMcp.adf1 = 0;
+}
+
+// The needle's pieces join end to end, each half of it unbroken.
+TEST(NavDisplay, AdfNeedlePiecesJoinEndToEnd) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  cockpit.set(39u, 0).runTicks(1);
+  g_efisMcp.adf1 = 1;
+  for (uint32_t mode : {kEfisModeRose, kEfisModeArc}) {
+    const DrawingLog& log = nd.draw(mode);
+    std::vector<std::pair<float, float>> spans;
+    for (const DrawnItem& item : log.Items()) {
+      if (item.color != Color{120, 130, 255} || item.design.size() < 2 || std::fabs(item.design[0].x - 150) > 0.01f) {
+        continue;
+      }
+      if (item.kind == Kind::DrawLine && std::fabs(item.design[1].x - 150) < 0.01f) {
+        spans.push_back(std::minmax(item.design[0].y, item.design[1].y));
+      } else if (item.kind == Kind::DrawPolygon) {
+        spans.push_back(std::minmax(item.design[0].y, item.design[1].y));
+      }
+    }
+    std::sort(spans.begin(), spans.end());
+    ASSERT_GE(spans.size(), 6u) << mode;
+    int breaks = 0;
+    for (size_t i = 1; i < spans.size(); ++i) breaks += std::fabs(spans[i].first - spans[i - 1].second) > 0.01f;
+    EXPECT_EQ(breaks, 1) << "only the gap about the centre, mode " << mode;
+  }
+  g_efisMcp.adf1 = 0;
+}
+
+// The map's path scale: in a VNAV descent past the top of descent, its
+// pointer a twentieth of the path error below the middle mark.
+TEST(NavDisplay, PathScaleInTheVnavDescentPastTheTopOfDescent) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  auto pointers = [&nd] {
+    std::vector<const DrawnItem*> found;
+    for (const DrawnItem* item : nd.draw(kEfisModeMap).InMark("aircraft")) {
+      if (item->kind == Kind::DrawEllipse && std::fabs(item->design[2].x - item->design[0].x - 12) < 0.01f) {
+        found.push_back(item);
+      }
+    }
+    return found;
+  };
+  CFms::Guidance guidance;
+  guidance.vnavNext = kVnavDescent;
+  guidance.passedTopOfDescent = 1;
+  guidance.pathErrorAltitudeFt = 200.0;
+  cockpit.fmsAnswers(guidance);
+  EXPECT_TRUE(pointers().empty()) << "no VNAV descent yet";
+  SetDfgsSelectedValue(kSelAltitude, 5000);
+  UpdateDfgsVnav();
+  ASSERT_EQ(GetDfgsVnavPhase(), kVnavDescent);
+  const auto shown = pointers();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_NEAR(shown[0]->design[0].y, 227 - 54, 0.01);
+  guidance.passedTopOfDescent = 0;
+  cockpit.fmsAnswers(guidance);
+  EXPECT_TRUE(pointers().empty()) << "before the top of descent";
+}
+
+// With a drift the arc keeps the heading pointer at the top and turns the
+// track diamond; the map keeps the diamond at the top and turns the pointer.
+TEST(NavDisplay, TheDriftTurnsTheDiamondOnTheArcAndThePointerOnTheMap) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  // In the air with the position standing still the track holds while the heading turns.
+  cockpit.set(Token::OnGround, 0).runTicks(2);
+  cockpit.set(Token::HeadingDeg, 120).set(81u, 120).runTicks(2);
+  ASSERT_GT(std::fabs(GetGroundTrack() - 120.0), 10.0) << "a drift";
+  auto atTop = [&nd](uint32_t mode, Color color, size_t points, PointF tip) {
+    for (const DrawnItem* item : nd.draw(mode).Find(Kind::DrawPolygon, color)) {
+      if (item->design.size() >= points && Near(item->design[0], tip, 0.01f)) return true;
+    }
+    return false;
+  };
+  const Color magenta{255, 80, 255};
+  EXPECT_TRUE(atTop(kEfisModeArc, kWhite, 3, {150, 227 - 208}));
+  EXPECT_FALSE(atTop(kEfisModeArc, magenta, 4, {150, 227 - 194}));
+  EXPECT_FALSE(atTop(kEfisModeMap, kWhite, 3, {150, 227 - 208}));
+  EXPECT_TRUE(atTop(kEfisModeMap, magenta, 4, {150, 227 - 194}));
 }
 
 TEST(NavDisplay, ClickAreasOverEverythingOnlyWithTheOption) {

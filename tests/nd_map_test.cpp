@@ -256,6 +256,16 @@ TEST(NdMap, RoutesTakeTheirPensByExecutionAndModification) {
   EXPECT_TRUE(HasLine(log, kCyan, true, nd.at(Away(0, 10)), nd.at(Away(0, 20))));
   EXPECT_TRUE(Lines(log, kMagenta, false).empty());
   EXPECT_EQ(Lines(log, kCyan, true).size(), 6u) << "each route's runway leg and two more";
+  const auto stars = Stars(log, kWhite);
+  EXPECT_TRUE(std::any_of(stars.begin(), stars.end(), [&](PointF p) { return Near(p, nd.at(Away(60, 10)), 0.6f); }))
+      << "a star on a waypoint off to the side";
+  for (const DrawnItem* star : log.Find(Kind::DrawPolygon, kWhite)) {
+    if (star->design.size() != 8) continue;
+    for (size_t i = 1; i < 8; ++i) {
+      const PointF& b = star->design[8 - i];
+      EXPECT_TRUE(Near(star->design[i], {2 * star->design[0].x - b.x, b.y}, 0.01f)) << "the star is symmetric " << i;
+    }
+  }
 
   // RTE 1 executed: the active copy solid magenta; RTE 2 only while route 2 is selected.
   ASSERT_TRUE(nd.nav().Activate(1));
@@ -273,6 +283,10 @@ TEST(NdMap, RoutesTakeTheirPensByExecutionAndModification) {
   log = nd.draw(kEfisModeMap, 1);
   const auto dashed = Lines(log, kWhite, true);
   EXPECT_EQ(dashed.size(), 2u) << "the new leg and the one after it";
+  for (const DrawnItem* line : dashed) {
+    EXPECT_EQ(line->dashOn, 3.0f);
+    EXPECT_EQ(line->dashOff, 3.0f);
+  }
   EXPECT_TRUE(HasLine(log, kWhite, true, nd.at(Away(0, 20)), nd.at(Away(20, 25))));
   EXPECT_TRUE(HasLine(log, kMagenta, false, nd.at(Away(0, 20)), nd.at(Away(0, 30))));
   EXPECT_NE(Text(log, L"NEW"), nullptr);
@@ -511,7 +525,7 @@ void LoadNearbyData() {
                             "NAV|FARN|VOR|" + east(Away(2, 18)) + "|113.7|0|FAR NORTH\n");
   db.LoadAirports("nd test", "@APT|ident|lat|lon|elev_ft|name\n@RWY|airport|ident|lat|lon|heading_mag|length_ft|elev_ft\n"
                    "APT|ZZAP|" + east(Away(340, 7)) + "|0|NEAR\nRWY|ZZAP|09|" + east(Away(340, 7)) + "|90|9000|0\n");
-  db.LoadFixes("nd test", "@FIX|ident|lat|lon\nFIX|FIXAA|" + east(Away(30, 6)) + "\n");
+  db.LoadFixes("nd test", "@FIX|ident|lat|lon\nFIX|FIXAA|" + east(Away(30, 6)) + "\nFIX|W2XYZ|" + east(Away(330, 5)) + "\n");
 }
 
 TEST(NdMap, NearbyNavaidsAirportsAndFixesFollowTheirTogglesAndExclusions) {
@@ -543,11 +557,23 @@ TEST(NdMap, NearbyNavaidsAirportsAndFixesFollowTheirTogglesAndExclusions) {
   EXPECT_TRUE(cyan(log, L"ZZAP"));
   EXPECT_TRUE(Near(Text(log, L"ZZAP")->design[0], {nd.at(Away(340, 7)).x - 10, nd.at(Away(340, 7)).y - 22}, 0.6f));
   EXPECT_TRUE(cyan(log, L"FIXAA"));
+  EXPECT_TRUE(log.Texts(L"W2XYZ").empty()) << "neither the navaid nor the fix of that name";
   // Symbols by type: VOR hexagon (6), VOR/DME outline and hexagon (12 + 6), DME outline (12); fix triangle; airport circle.
   std::vector<size_t> sizes;
   for (const DrawnItem* item : log.Find(Kind::DrawPolygon, kCyan)) sizes.push_back(item->points.size());
   std::sort(sizes.begin(), sizes.end());
   EXPECT_EQ(sizes, (std::vector<size_t>{3, 6, 6, 6, 6, 12, 12}));
+  // The navaid and fix symbols stand upright, each a mirror image about its own centre line.
+  for (const DrawnItem* item : log.Find(Kind::DrawPolygon, kCyan)) {
+    const size_t n = item->design.size();
+    if (n != 3 && n != 6 && n != 12) continue;
+    const float centre = (item->design[0].x + item->design[1].x) / 2;
+    for (size_t i = 0; i < n; ++i) {
+      const PointF& a = item->design[i];
+      const PointF& b = item->design[(n + 1 - i) % n];
+      EXPECT_TRUE(Near(a, {2 * centre - b.x, b.y}, 0.01f)) << n << " " << i;
+    }
+  }
   EXPECT_EQ(log.Find(Kind::DrawEllipse, kCyan).size(), 1u);
 
   // Fixes only up to 40 NM: none at 80.
@@ -619,9 +645,19 @@ TEST(NdMap, OriginAndDestinationShowRunwaysUpToFortyMilesAndTheOtherRoutesAirpor
   EXPECT_NE(Text(log, L"DEST"), nullptr);
   EXPECT_NE(Text(log, L"OTHR"), nullptr) << "the other route's destination, as a circle";
   EXPECT_EQ(SmallCircles(log, kWhite), 2u) << "route 2's origin and destination";
+  const auto active = Stars(log, kMagenta);
+  ASSERT_EQ(active.size(), 1u);
+  EXPECT_TRUE(Near(active[0], nd.at(Away(0, 10)), 0.6f)) << "the waypoint before the destination stays on its own place";
+  EXPECT_TRUE(HasLine(log, kMagenta, false, nd.at(Away(0, 10)), threshold)) << "and the last leg runs from it to the threshold";
   // At 80 NM the active route's airports become circles too.
   log = nd.draw(kEfisModeMap, 3);
   EXPECT_EQ(SmallCircles(log, kWhite), 4u);
+  bool onTheDestination = false;
+  for (const DrawnItem* c : log.Find(Kind::DrawEllipse, kWhite)) {
+    const PointF centre((c->design[0].x + c->design[2].x) / 2, (c->design[0].y + c->design[2].y) / 2);
+    onTheDestination = onTheDestination || Near(centre, nd.at(Away(0, 30)), 0.6f);
+  }
+  EXPECT_TRUE(onTheDestination) << "the destination's circle on the airport";
 }
 
 TEST(NdMap, FixInfoCirclesRadialsAndTheirFigures) {

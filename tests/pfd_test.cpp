@@ -5,7 +5,9 @@
 // the composite the heading rose, course, deviation, TO/FROM and DME texts.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
+#include <set>
 #include <string>
 
 #include "core/options.h"
@@ -127,6 +129,28 @@ TEST(PfdAttitude, HorizonMovesFourUnitsADegreeOfPitch) {
   }
 }
 
+// The ladder's marks, 2.5 degrees apart: short at the odd ones, 16 units
+// either side at 5 and 15 degrees, 32 at each ten.
+TEST(PfdAttitude, LadderMarksByTheirDegree) {
+  Cockpit cockpit;
+  Powered(cockpit);
+  Screen screen(cockpit);
+  const auto& log = screen.pfd(Flying());
+  auto halfAt = [&](double pitchDeg) {
+    const float y = static_cast<float>(123.0 - 4.0 * pitchDeg);
+    for (const DrawnItem* line : log.InMark("attitude")) {
+      if (line->kind == Kind::DrawLine && line->color == kWhite && std::fabs(line->design[0].y - y) < 0.01f &&
+          std::fabs(line->design[1].y - y) < 0.01f && line->design[1].x - line->design[0].x < 100) {
+        return (line->design[1].x - line->design[0].x) / 2;
+      }
+    }
+    return 0.0f;
+  };
+  for (double deg : {2.5, -2.5, 7.5, -12.5}) EXPECT_NEAR(halfAt(deg), 8.0f, 0.01f) << deg;
+  for (double deg : {5.0, -5.0, 15.0, -25.0}) EXPECT_NEAR(halfAt(deg), 16.0f, 0.01f) << deg;
+  for (double deg : {10.0, -10.0, 20.0, -30.0}) EXPECT_NEAR(halfAt(deg), 32.0f, 0.01f) << deg;
+}
+
 TEST(PfdAttitude, BankTurnsThePictureClockwise) {
   Cockpit cockpit;
   Powered(cockpit);
@@ -229,12 +253,90 @@ TEST(PfdAttitude, AttitudeAndNavigationFollowTheSelectedIrs) {
   EXPECT_TRUE(pfd::ReadInputs().attitudeValid) << "the third attitude source";
 }
 
+// Each receiver value from its own token: a different value in each, the
+// two receivers apart.
+TEST(PfdInputs, EachReceiverValueComesFromItsOwnToken) {
+  Cockpit cockpit;
+  const std::pair<uint32_t, double> tokens[] = {{40, 0.25}, {41, -0.5}, {42, 3},   {43, 1},  {44, 1},
+                                                {45, 123},  {46, 9},    {50, 0.75}, {52, 2},  {54, 234},
+                                                {81, 77},   {31, 12.5}, {35, 23.5}, {354, 2}};
+  for (const auto& [token, value] : tokens) cockpit.set(token, value);
+  const pfd::Inputs in = pfd::ReadInputs();
+  EXPECT_EQ(in.nav1DeviationDots, 0.25);
+  EXPECT_EQ(in.glideslopeDeviation, -0.5);
+  EXPECT_EQ(in.glideslopeFlags, 3u);
+  EXPECT_EQ(in.toFrom1, 1.0);
+  EXPECT_TRUE(in.risingRunway);
+  EXPECT_EQ(in.course1Deg, 123.0);
+  EXPECT_EQ(in.nav1Station, 9u);
+  EXPECT_EQ(in.nav2DeviationDots, 0.75);
+  EXPECT_EQ(in.toFrom2, 2.0);
+  EXPECT_EQ(in.course2Deg, 234.0);
+  EXPECT_EQ(in.headingMagDeg, 77.0);
+  EXPECT_EQ(in.dme1Nm, 12.5);
+  EXPECT_EQ(in.dme2Nm, 23.5);
+  EXPECT_EQ(in.marker, 2);
+  EXPECT_FALSE(in.vnav) << "VNAV not engaged";
+  CFms::Guidance guidance;
+  guidance.vnavNext = kVnavDescent;
+  cockpit.fmsAnswers(guidance).set(Token::AltitudeFt, 12000);
+  SetDfgsSelectedValue(kSelAltitude, 5000);
+  UpdateDfgsVnav();
+  EXPECT_TRUE(pfd::ReadInputs().vnav) << "in a VNAV descent";
+  cockpit.set(44, 0);
+  EXPECT_FALSE(pfd::ReadInputs().risingRunway);
+}
+
+// The roll scale as published: the zero index and a mark each side at 10,
+// 20, 30, 45 and 60 degrees of bank, left then right.
+TEST(PfdAttitude, TheRollScaleMatchesThePublishedTable) {
+  Cockpit cockpit;
+  Powered(cockpit);
+  Screen screen(cockpit);
+  std::vector<const DrawnItem*> marks;
+  const DrawnItem* index = nullptr;
+  for (const DrawnItem* item : screen.pfd(Flying()).InMark("roll scale")) {
+    if (item->kind == Kind::DrawLine && item->design[0].y < 80) marks.push_back(item);  // not the speed scale's
+    if (item->kind == Kind::DrawPolygon && index == nullptr) index = item;
+  }
+  const PointF table[10][2] = {{{132, 25}, {130, 17}}, {{168, 25}, {170, 17}}, {{115, 29}, {112, 22}},
+                               {{185, 29}, {188, 22}}, {{100, 36}, {93, 25}},  {{200, 36}, {207, 25}},
+                               {{79, 53}, {73, 48}},   {{221, 53}, {227, 48}}, {{63, 73}, {51, 67}},
+                               {{237, 73}, {248, 67}}};
+  ASSERT_EQ(marks.size(), 10u);
+  for (size_t i = 0; i < 10; ++i) {
+    EXPECT_TRUE(Near(marks[i]->design[0], table[i][0], 0.01f) && Near(marks[i]->design[1], table[i][1], 0.01f)) << i;
+  }
+  ASSERT_NE(index, nullptr);
+  ASSERT_GE(index->design.size(), 3u);
+  EXPECT_TRUE(Near(index->design[0], {150, 23}, 0.01f));
+  EXPECT_TRUE(Near(index->design[1], {155, 15}, 0.01f));
+  EXPECT_TRUE(Near(index->design[2], {145, 15}, 0.01f));
+}
+
 TEST(PfdInputs, TheMcduMessageCueFollowsTheCdusMessageLamp) {
   Cockpit cockpit;
   cockpit.powerUp();
   EXPECT_FALSE(pfd::ReadInputs().cduMessage);
   g_fms.PostMessage(CduMessage::InvalidEntry);
   EXPECT_TRUE(pfd::ReadInputs().cduMessage) << "a message waits on the CDU";
+}
+
+// With the option the PFD's window frame lies about the attitude sphere.
+TEST(PfdLabels, HotspotFrameWithTheOption) {
+  Cockpit cockpit;
+  Powered(cockpit);
+  Screen screen(cockpit);
+  cockpit.setOption(kOptionHotspots, false);
+  EXPECT_FALSE(pfd::ReadInputs().hotspots);
+  cockpit.setOption(kOptionHotspots, true);
+  pfd::Inputs in = Flying();
+  in.hotspots = pfd::ReadInputs().hotspots;
+  ASSERT_TRUE(in.hotspots);
+  const auto frames = screen.pfd(in).Find(Kind::DrawRectangle, Color{255, 255, 0});
+  ASSERT_EQ(frames.size(), 1u);
+  EXPECT_TRUE(Near(frames[0]->design[0], {5, 18})) << frames[0]->design[0].x << ", " << frames[0]->design[0].y;
+  EXPECT_TRUE(Near(frames[0]->design[2], {295, 228}));
 }
 
 TEST(PfdFrame, BlackWithoutPowerOrBrightnessAndDimmedColours) {
@@ -347,6 +449,9 @@ TEST(PfdGuidance, FlightDirectorBarsAndTheirLimit) {
   EXPECT_EQ(lines[0]->penWidth, 6.0f);
   EXPECT_NEAR(lines[0]->design[0].y, 123.0 + 90.0, 0.01) << "the pitch bar is never held";
   EXPECT_NEAR(lines[1]->design[0].x, 150.0 + 30.0, 0.01);
+  in.pitchDeg = 5.0;
+  EXPECT_NEAR(bars(screen.pfd(in))[0]->design[0].y, 123.0 + 75.0, 0.01) << "the command less the pitch";
+  in.pitchDeg = 0.0;
   in.bankDeg = 30.0;
   EXPECT_NEAR(bars(screen.pfd(in))[1]->design[0].x, 150.0 + 60.0, 0.01);
   in.bankDeg = -30.0;
@@ -362,6 +467,28 @@ TEST(PfdGuidance, FlightDirectorBarsAndTheirLimit) {
   EXPECT_EQ(bars(screen.composite(in)).size(), 2u) << "the composite keeps the cross bars";
   in.fdOn = false;
   EXPECT_EQ(screen.pfd(in).Find(Kind::FillPolygon, kMagenta).size(), 0u);
+}
+
+// The V-bar command bars and the V-bar aircraft symbol are mirror images
+// about the sphere's centre line.
+TEST(PfdGuidance, TheVBarsAndTheirSymbolAreSymmetric) {
+  Cockpit cockpit;
+  Powered(cockpit);
+  Screen screen(cockpit);
+  pfd::Inputs in = Flying();
+  in.fdOn = true;
+  in.fdVBar = true;
+  const auto& log = screen.pfd(in);
+  auto mirrored = [](PointF a, PointF b) { return Near(a, {300.0f - b.x, b.y}, 0.01f); };
+  const auto bars = log.Find(Kind::FillPolygon, kMagenta);
+  ASSERT_EQ(bars.size(), 2u);
+  ASSERT_EQ(bars[0]->design.size(), 4u);
+  ASSERT_EQ(bars[1]->design.size(), 4u);
+  for (size_t i = 0; i < 4; ++i) EXPECT_TRUE(mirrored(bars[0]->design[i], bars[1]->design[i])) << i;
+  const auto symbol = log.Find(Kind::DrawPolygon, kAmber);
+  ASSERT_EQ(symbol.size(), 1u);
+  ASSERT_EQ(symbol[0]->design.size(), 8u);
+  for (size_t i = 0; i < 4; ++i) EXPECT_TRUE(mirrored(symbol[0]->design[i], symbol[0]->design[i + 4])) << i;
 }
 
 TEST(PfdGuidance, DeviationFromTheFmsOrTheReceiver) {
@@ -405,6 +532,14 @@ TEST(PfdGuidance, FastSlowPointerRisingRunwayAndMarkers) {
     const auto circles = screen.pfd(in).Find(Kind::DrawEllipse, kMagenta);
     return circles.empty() ? -1.0f : circles[0]->design[0].y;
   };
+  // The scale's ten-knot marks, 33 units either side of the centre.
+  std::vector<float> marks;
+  for (const DrawnItem* line : screen.pfd(in).Find(Kind::DrawLine, kWhite)) {
+    if (Near(line->design[0], {58, line->design[0].y}, 0.01f) && Near(line->design[1], {48, line->design[0].y}, 0.01f)) {
+      marks.push_back(line->design[0].y);
+    }
+  }
+  EXPECT_EQ(marks, (std::vector<float>{90.0f, 156.0f}));
   in.speedErrorKt = 10.0;
   EXPECT_NEAR(circleTop(), 116.0 + 33.5, 0.01);
   in.speedErrorKt = -4.0;
@@ -497,6 +632,36 @@ TEST(PfdRadioAltitude, TapeAndIndexByHeight) {
   EXPECT_EQ(screen.pixel(290, 123 - 40), kGreen) << "0..500 ft green above 100 ft";
 }
 
+// The tape's ticks: every 10 ft below 500 ft, longer at each 50; above, a
+// long tick at each 100 and a shorter one at each 50 (550 ft as below 500).
+TEST(PfdRadioAltitude, TickLengthsByHeight) {
+  Cockpit cockpit;
+  Powered(cockpit);
+  Screen screen(cockpit);
+  pfd::Inputs in = Flying();
+  // The x where the tick of `h` ft ends at the radio height `ra` (0: none).
+  auto tickEnd = [&](double ra, int h) {
+    in.radioHeightFt = ra;
+    const auto& log = screen.pfd(in);
+    const float y = static_cast<float>(123.0 + ra - h);
+    for (const DrawnItem* line : log.InMark("radio altitude")) {
+      if (line->kind == Kind::DrawLine && line->color == kWhite && Near(line->design[0], {265, y}, 0.01f) &&
+          std::fabs(line->design[1].y - y) < 0.01f) {
+        return line->design[1].x;
+      }
+    }
+    return 0.0f;
+  };
+  EXPECT_NEAR(tickEnd(100, 100), 269.0f, 0.01f);
+  EXPECT_NEAR(tickEnd(100, 110), 275.0f, 0.01f);
+  EXPECT_NEAR(tickEnd(100, 150), 269.0f, 0.01f);
+  EXPECT_NEAR(tickEnd(600, 500), 269.0f, 0.01f);
+  EXPECT_NEAR(tickEnd(600, 550), 275.0f, 0.01f);
+  EXPECT_NEAR(tickEnd(600, 600), 269.0f, 0.01f);
+  EXPECT_NEAR(tickEnd(600, 650), 285.0f, 0.01f);
+  EXPECT_EQ(tickEnd(600, 610), 0.0f) << "no tick between the fifties above 500 ft";
+}
+
 TEST(PfdDecisionHeight, ReadoutAtOrAboveAndTheAlertBelow) {
   Cockpit cockpit;
   Powered(cockpit);
@@ -563,6 +728,25 @@ TEST(PfdDecisionHeight, FlashesThreeTimesThenStays) {
 
 // ---- The composite ----
 
+// The rose's 36 ticks: one every ten degrees, none twice.
+TEST(CompositeRose, ATickEveryTenDegreesAllRound) {
+  Cockpit cockpit;
+  Powered(cockpit);
+  Screen screen(cockpit);
+  std::set<int> tens;
+  size_t ticks = 0;
+  for (const DrawnItem* line : screen.composite(Flying()).InMark("rose")) {
+    if (line->kind != Kind::DrawLine || line->color != kWhite) continue;
+    ++ticks;
+    const double deg = std::atan2(line->design[0].x - 150.0, 250.0 - line->design[0].y) * 180.0 / std::acos(-1.0);
+    const double ten = std::round(deg / 10.0);
+    EXPECT_NEAR(deg, ten * 10.0, 1.0);
+    tens.insert((static_cast<int>(ten) + 36) % 36);
+  }
+  EXPECT_EQ(ticks, 36u);
+  EXPECT_EQ(tens.size(), 36u);
+}
+
 TEST(CompositeRose, HeadingOnTopCourseAndDeviation) {
   Cockpit cockpit;
   Powered(cockpit);
@@ -614,6 +798,8 @@ TEST(CompositeRose, ReceiverTwoFollowsTheSelectorButTheLocalizerStaysOnOne) {
   const auto pointer = two.Find(Kind::DrawRectangle, kMagenta);
   ASSERT_EQ(pointer.size(), 1u);
   EXPECT_NEAR(pointer[0]->design[0].x, 197.0, 0.01);
+  EXPECT_NEAR(pointer[0]->design[0].y, 164.0, 0.01) << "on the scale's line, 164 to 174";
+  EXPECT_NEAR(pointer[0]->design[2].y, 174.0, 0.01);
   // The rose's deviation bar follows receiver 2 as well.
   in.activeNavSignal = true;
   in.nav2DeviationDots = -50.0;

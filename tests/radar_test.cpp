@@ -84,6 +84,14 @@ TEST(RadarState, OutOfRangeValuesAreHeldAtTheKnobsLimits) {
   EXPECT_EQ(g_radarAltRange, 0.0);
 }
 
+// A screen turned fully down is saved dark and comes back dark.
+TEST(RadarState, ADarkScreenComesBackDark) {
+  Cockpit cockpit({.start = false});
+  cockpit.writeFile(kIni, "[RADAR]\r\nbrightness=0.000000\r\n");
+  cockpit.start();
+  EXPECT_EQ(GetRadarBrightness(), 0.0);
+}
+
 TEST(RadarState, RangeStepsStopAtTheirEnds) {
   Cockpit cockpit;
   DecrementRadarRange();
@@ -188,8 +196,10 @@ TEST(RadarDisplay, TheTestPatternRingsLabelsAndDimmedColours) {
   EXPECT_EQ(at(40), kBlack);
   const auto dashed = log.Find(Kind::DrawEllipse, Color{50, 50, 127});
   ASSERT_EQ(dashed.size(), 4u);
-  EXPECT_TRUE(Near(dashed[0]->points[0], PointF(-228, -228)));
-  EXPECT_TRUE(Near(dashed[3]->points[0], PointF(-57, -57)));
+  for (size_t i = 0; i < 4; ++i) {  // the four range marks, a quarter of the range apart
+    const float r = 228.0f - 57.0f * static_cast<float>(i);
+    EXPECT_TRUE(Near(dashed[i]->points[0], PointF(-r, -r))) << i;
+  }
   EXPECT_EQ(dashed[0]->dashOn, 5.0f);
   EXPECT_EQ(dashed[0]->penWidth, 1.4f);
   EXPECT_EQ(log.Find(Kind::DrawLine, Color{60, 65, 127}).size(), 5u);
@@ -271,6 +281,54 @@ TEST(RadarDisplay, WeatherCellsArePlacedTurnedAndSizedByTheGain) {
   const PointInt east = WeatherCellPoint(32, 63);
   EXPECT_TRUE(Near(cells[0]->design[0], PointF(150 + east.y, 250 - east.x), 0.01f));
   EXPECT_LT(cells[0]->design[0].y, 60.0f);
+}
+
+// The blot patterns as published: each circle's box corner from the cell's
+// point and its side, in drawing order; any other pattern draws the first.
+TEST(RadarWeather, BlotPatternsMatchThePublishedTable) {
+  struct Blot {
+    int dx, dy, side;
+  };
+  const std::vector<std::vector<Blot>> table = {
+      {{0, 0, 5}},
+      {{13, -12, 3}},
+      {{-15, 12, 4}},
+      {{-5, 2, 6}},
+      {{-16, -12, 4}, {-4, 6, 3}},
+      {{-12, -14, 5}, {6, -3, 3}},
+      {{6, 4, 3}},
+      {{12, 0, 3}, {5, 0, 6}},
+      {{1, 4, 3}, {-12, 15, 5}},
+      {{-2, 1, 4}},
+      {{-2, 5, 3}},
+      {{-11, 15, 5}},
+      {{16, 15, 3}, {-8, 1, 5}, {-18, 11, 4}},
+      {{-8, 5, 3}, {-15, 12, 6}},
+      {{2, -5, 3}, {15, -18, 4}},
+      {{6, -15, 3}, {15, -2, 5}},
+      {{-15, -8, 3}, {1, 14, 6}},
+      {{-16, -15, 6}, {-5, 3, 4}, {-1, -12, 5}},
+      {{0, 0, 6}, {-5, 18, 4}, {-10, -2, 3}},
+      {{0, 0, 5}, {11, 2, 4}, {-16, -15, 6}},
+      {{0, 0, 5}},
+  };
+  for (uint32_t pattern = 0; pattern < table.size(); ++pattern) {
+    platform::gfx::Surface sheet(400, 400);
+    sheet.StartRecording();
+    {
+      platform::gfx::Canvas canvas(sheet);
+      FillWeatherCell(canvas, Color{0, 150, 0}, {200, 100}, pattern, 2.0);
+    }
+    const auto& items = sheet.Log().Items();
+    ASSERT_EQ(items.size(), table[pattern].size()) << pattern;
+    for (size_t i = 0; i < items.size(); ++i) {
+      const Blot& b = table[pattern][i];
+      EXPECT_EQ(items[i].kind, Kind::FillEllipse);
+      EXPECT_TRUE(Near(items[i].design[0], PointF(200 + b.dx, 100 + b.dy))) << pattern << " " << i;
+      EXPECT_TRUE(Near(items[i].design[2], PointF(200 + b.dx + 2 * b.side, 100 + b.dy + 2 * b.side)))
+          << pattern << " " << i;
+    }
+  }
 }
 
 // Every circle of a full grid as the display would place it at a heading, with

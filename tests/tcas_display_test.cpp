@@ -162,6 +162,10 @@ TEST(TcasDisplay, BlackWithoutPowerOrBrightnessAndHalvedAtHalf) {
   EXPECT_EQ(screen.pixel(5, 240), (Color{5, 0, 15}));
   ASSERT_FALSE(half.InMark("scale").empty());
   EXPECT_EQ(half.InMark("scale")[0]->color, (Color{127, 127, 127}));
+  g_tcas->SetBrightness(0.01);  // the first step of the ramp already draws
+  const auto& faint = screen.draw();
+  ASSERT_FALSE(faint.InMark("scale").empty());
+  EXPECT_EQ(faint.InMark("scale")[0]->color, (Color{2, 2, 2}));
   g_tcas->SetBrightness(1.0);
   screen.draw();
   EXPECT_EQ(screen.pixel(5, 240), kBackground);
@@ -337,7 +341,7 @@ TEST(TcasDisplay, TagsArrowsAndTheAltitudeWindow) {
   ShowTraffic({{.relativeFt = 8700}, {.relativeFt = 8701}, {.relativeFt = -2701}});
   EXPECT_EQ(Texts(screen.draw().InMark("traffic")), std::vector<std::wstring>{L"+87"});
   cockpit.control("TRANSPONDER", "above_below", 112);
-  ShowTraffic({{.relativeFt = -8700}, {.relativeFt = 2701}});
+  ShowTraffic({{.relativeFt = -8700}, {.relativeFt = -8701}, {.relativeFt = 2701}});
   EXPECT_EQ(Texts(screen.draw().InMark("traffic")), std::vector<std::wstring>{L"-87"});
   cockpit.setSwitch(&g_transponderAboveBelow, 44);
   ShowTraffic({{.relativeFt = 0}});

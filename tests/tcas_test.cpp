@@ -185,6 +185,11 @@ TEST(TcasDimmer, BrightnessFollowsTheDimmerAHundredthATickWithPower) {
   EXPECT_NEAR(g_tcas->GetBrightness(), 0.46, 1e-12);
   cockpit.runTicks(1);
   EXPECT_EQ(g_tcas->GetBrightness(), 0.455) << "stops on the dimmer going down";
+  g_tcas->SetDimmer(0.5);
+  cockpit.runTicks(4);
+  EXPECT_NEAR(g_tcas->GetBrightness(), 0.495, 1e-12);
+  cockpit.runTicks(1);
+  EXPECT_EQ(g_tcas->GetBrightness(), 0.5) << "stops on the dimmer going up, short of a whole step";
   cockpit.control("APU", "battery", kSwitchOff).runUntil([] { return IsPowerState(kPowerNormal) == 0; }, 3);
   EXPECT_EQ(g_tcas->GetBrightness(), 0.0);
 }
@@ -465,6 +470,18 @@ TEST(TcasAdvisory, TheSelfTestHoldsEverythingAndEndsWithTestOk) {
   EXPECT_EQ(g_tcas->GetAdvisoryState(), kTcasAdvisoryNone);
   EXPECT_EQ(Queued(), (std::vector<uint32_t>{kVoiceTcasTestOk, kVoiceTcasClearOfConflict}))
       << "test OK once; then the intruder far above has gone";
+}
+
+// Without traffic the test's end alone puts the advisory state back.
+TEST(TcasAdvisory, TheSelfTestEndsOnItsOwnWithNoTraffic) {
+  Cockpit cockpit;
+  Flying(cockpit, 3000);
+  ClearVoiceQueue();
+  cockpit.control("TRANSPONDER", "mode", 85).runTicks(1);
+  EXPECT_EQ(g_tcas->GetAdvisoryState(), kTcasAdvisorySelfTest);
+  cockpit.runUntil([] { return GetSwitch(&g_tcasTestSwitch) != kSwitchOn; }, 20);
+  EXPECT_EQ(g_tcas->GetAdvisoryState(), kTcasAdvisoryNone);
+  EXPECT_EQ(Queued(), std::vector<uint32_t>{kVoiceTcasTestOk});
 }
 
 // A record the purge deletes takes the advisory it holds with it (the
