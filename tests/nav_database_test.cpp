@@ -216,6 +216,7 @@ TEST(NavDatabaseSearch, NavaidBoxIsStrictSkipsNdbsKeepsFileOrderAndEndsWithAnUns
   EXPECT_FALSE(head.IsSet());
   EXPECT_EQ(head.GetNext(), nullptr);
   EXPECT_EQ(db.FindNavaidsInBox(&head, East(47.1, 8.1), 0.0, 5.0), 0) << "a box of no height holds nothing";
+  EXPECT_EQ(db.FindNavaidsInBox(nullptr, East(47.5, 8.0), 1.0, 1.0), 0) << "no head: nothing found, nothing written";
 }
 
 TEST(NavDatabaseSearch, AirportAndFixBoxesCopyAndEndAsSpecified) {
@@ -240,6 +241,8 @@ TEST(NavDatabaseSearch, AirportAndFixBoxesCopyAndEndAsSpecified) {
   EXPECT_STREQ(fixes.GetIdent(), "") << "a fresh head reads as an empty list";
   EXPECT_EQ(db.FindFixesInBox(&fixes, East(47.5, 8.5), 1.0, 1.0), 2);
   EXPECT_EQ(Idents(&fixes), (std::vector<std::string>{"ONE", "TWO", ""}));
+  EXPECT_EQ(db.FindFixesInBox(nullptr, East(47.5, 8.5), 1.0, 1.0), 0);
+  EXPECT_EQ(db.FindAirportsInBox(nullptr, East(47.5, 8.5), 1.0, 1.0), 0);
   const CFix* end = fixes.GetNext()->GetNext();
   EXPECT_FALSE(end->GetPosition()->IsValid());
   EXPECT_EQ(end->GetNext(), nullptr);

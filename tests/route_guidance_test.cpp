@@ -371,6 +371,21 @@ TEST(RoutePredictions, PathErrorIsPositiveAboveThePathAndDescendNowStartsTheDesc
   EXPECT_NEAR(p.guidance.PathErrorFt(), 20000.0 - (3000.0 + 90.0 * 318.4), 5.0);
 }
 
+// Two legs of 60 NM and no end of descent: a top of climb 135 NM ahead lies
+// past the last waypoint and is not drawn; one 72.5 NM ahead is, on BRAVO's leg.
+TEST(RoutePredictions, ATopOfClimbPastTheLastWaypointIsNotDrawn) {
+  CFlightPlan plan = EastThenTurnLeft(0.0);
+  Profile p;
+  FmsFlightState state = At(0.0, -0.01);
+  state.altitudeFt = 1000.0;
+  p.Step(plan, state, Cruise(55000.0));
+  EXPECT_NEAR(p.guidance.DistanceToTopOfClimbNm(), 135.0, 1e-6);
+  EXPECT_FALSE(p.tc.IsValid());
+  p.Step(plan, state, Cruise(30000.0));
+  ASSERT_TRUE(p.tc.IsValid());
+  EXPECT_NEAR(p.tc.GetLon(), -73.1 / 60.0, 0.01);
+}
+
 TEST(RoutePredictions, CruiseBandSpeedsAndAClimbStoppedAtAConstraint) {
   CFlightPlan plan = WithEndOfDescent();
   plan.SetAltConstraint(plan.GetFirstLeg()->GetNext(), 1, 9000.0, AltConstraintType::AtOrBelow);
