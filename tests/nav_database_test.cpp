@@ -113,9 +113,10 @@ TEST(NavDatabaseLoader, CountsBadLinesWithTheirNumbersAndKeepsTheGoodOnes) {
   // A heading no runway has.
   db.LoadAirports("airports.txt",
                   "@APT|ident|lat|lon\nAPT|QXAA|47|8\n@RWY|airport|ident|lat|lon|heading_mag\n"
-                  "RWY|QXAA|09|47|8|-90\nRWY|QXAA|27|47|8.1|360.5\nRWY|QXAA|36|47|8.1|360\n");
+                  "RWY|QXAA|09|47|8|-90\nRWY|QXAA|27|47|8.1|360.5\nRWY|QXAA|36|47|8.1|360\n"
+                  "RWY|QXAA|18|47|8.2|0\nRWY|QXAA|01|47|8.2|-0.01\n");
   ASSERT_EQ(db.Airports().size(), 1u);
-  EXPECT_EQ(db.Airports()[0].GetRunways().size(), 1u) << "only the runway at 360";
+  EXPECT_EQ(db.Airports()[0].GetRunways().size(), 2u) << "only the runways at 360 and at 0";
   EXPECT_EQ(db.Report().problems.back().what, "heading_mag outside 0 to 360");
 }
 
