@@ -79,6 +79,18 @@ TEST(NavDatabaseLoader, ReadsColumnsByNameInAnyOrderAndIgnoresUnknownOnes) {
   EXPECT_DOUBLE_EQ(db.Airports()[0].GetRunways()[0].GetHeading(), 163.5);
   EXPECT_EQ(db.Airports()[0].GetName(), "North Field");
   EXPECT_EQ(db.Airports()[0].GetElevationFt(), kUnsetValue) << "an optional column left out";
+
+  // A file that starts with a byte-order mark reads from its first header; a
+  // header given again names the columns anew, dropping the ones it leaves out.
+  db.LoadNavaids("navaids.txt",
+                 "\xEF\xBB\xBF@NAV|ident|type|lat|lon|freq\n"
+                 "NAV|ONE|VOR|47|8|110.5\n"
+                 "@NAV|ident|type|lat|lon\n"
+                 "NAV|TWO|VOR|47|8|111.5\n");
+  ASSERT_EQ(db.Navaids().size(), 2u);
+  EXPECT_EQ(db.Navaids()[0].GetFrequency(), 110.5);
+  EXPECT_EQ(db.Navaids()[1].GetFrequency(), kUnsetValue) << "no freq column any more";
+  EXPECT_EQ(db.Report().badLines, 0u);
 }
 
 TEST(NavDatabaseLoader, CountsBadLinesWithTheirNumbersAndKeepsTheGoodOnes) {
