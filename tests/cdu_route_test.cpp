@@ -163,6 +163,22 @@ TEST(CduRoute, EditsToTheFlownRouteWaitForExecOrAreErased) {
   EXPECT_EQ(g_fms.GetActiveRouteIndex(), 1);
 }
 
+// Only a modification of the flown route keeps its active waypoint: the other
+// route, activated, starts at its first waypoint even where it holds the same.
+TEST(CduRoute, TheOtherRouteActivatedStartsAtItsFirstWaypoint) {
+  Cockpit cockpit;
+  TypeRoute(cockpit);
+  CFmsNav& nav = *g_fms.GetFmsNav();
+  cockpit.cdu("EXEC");
+  ASSERT_TRUE(nav.GetRoute(3)->SequenceLeg());
+  ASSERT_STREQ(nav.GetRoute(3)->GetFirstLeg()->GetToIdent(), "FAREN");
+  *nav.GetRoute(2) = *nav.GetRoute(1);
+  ASSERT_TRUE(nav.Activate(2));
+  ASSERT_TRUE(nav.Execute());
+  EXPECT_EQ(nav.GetExecRoute(), 2);
+  EXPECT_STREQ(nav.GetRoute(3)->GetFirstLeg()->GetToIdent(), "GIVOR");
+}
+
 TEST(CduRoute, TheFlownRouteKeepsItsActiveWaypointThroughAModification) {
   Cockpit cockpit;
   TypeRoute(cockpit);

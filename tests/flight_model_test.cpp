@@ -175,6 +175,16 @@ TEST(FlightModel, AModeKeyLetsGoOfTheModeItReplaces) {
   TriggerKeyEvent(66112, 0);  // airspeed hold
   EXPECT_EQ(cockpit.token(kAirspeedHold), 1.0);
   EXPECT_EQ(cockpit.token(kMachHold), 0.0);
+  // The autopilot disconnect lets go of the autopilot, and of nothing else;
+  // the events either side of it do nothing to it.
+  cockpit.set(Token::AutopilotEngaged, 1).set(102, 1).set(104, 1);
+  TriggerKeyEvent(65790, 0);
+  TriggerKeyEvent(65792, 0);
+  EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 1.0);
+  TriggerKeyEvent(65791, 0);
+  EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 0.0);
+  EXPECT_EQ(cockpit.token(102), 1.0);
+  EXPECT_EQ(cockpit.token(104), 1.0);
 }
 
 // On the autopilot the speed follows the thrust: idle N1 slows the aircraft

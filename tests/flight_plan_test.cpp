@@ -65,6 +65,11 @@ TEST(FlightPlan, ARouteWithLegsEndsWithOnePlaceholderAndAnEmptyRouteHasNone) {
   plan.SetDestination(CAirport());
   EXPECT_EQ(plan.GetFirstLeg(), nullptr);
   EXPECT_EQ(plan.GetPrevLeg(), nullptr);
+  // A destination given to a route with no legs at all is its first leg.
+  plan.SetDestination(Airport("QXCC", 46.0, -7.0));
+  EXPECT_EQ(Route(plan), (std::vector<std::string>{"QXCC", kNoLegIdent}));
+  ASSERT_NE(plan.GetFirstLeg(), nullptr);
+  EXPECT_TRUE(plan.GetFirstLeg()->IsDestination());
 }
 
 TEST(FlightPlan, LegsJoinUpFromTheRunwayAndKeepTheirDistances) {
@@ -247,8 +252,10 @@ TEST(FlightPlan, ACopySharesNothingAndKeepsTheActiveLeg) {
   bravo->SetPassType(PassType::FlyOver);
   plan.SequenceLeg();
   plan.MarkExecuted();
+  plan.SetExitHold(1);
 
   CFlightPlan copy(plan);
+  EXPECT_EQ(copy.GetExitHold(), 1) << "the exit from the hold goes with the copy";
   EXPECT_EQ(Route(copy), Route(plan));
   EXPECT_STREQ(copy.GetFirstLeg()->GetToIdent(), "BRAVO");
   EXPECT_STREQ(copy.GetPrevLeg()->GetToIdent(), "ALPHA");
@@ -271,7 +278,12 @@ TEST(FlightPlan, ACopySharesNothingAndKeepsTheActiveLeg) {
   EXPECT_TRUE(plan.HasLegFix("CHARL"));
   EXPECT_TRUE(bravo->IsHolding());
   EXPECT_EQ(plan.IsModified(), 0);
+  plan.DeleteLeg(plan.GetFirstLeg()->GetNext());
+  ASSERT_EQ(plan.IsModified(), 1);
   plan.Clear();
+  EXPECT_EQ(plan.IsModified(), 0) << "a cleared route is not modified, nor executed, nor leaving a hold";
+  EXPECT_FALSE(plan.IsExecuted());
+  EXPECT_EQ(plan.GetExitHold(), 0);
   EXPECT_TRUE(copy.HasLegFix("BRAVO"));
   EXPECT_STREQ(copy.GetOrigin()->GetIdent(), "QXAA");
 }

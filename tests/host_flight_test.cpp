@@ -79,6 +79,8 @@ TEST(HostFlight, TheSimulatorsTimeRunsInSecondsAndStandsInAPause) {
   EXPECT_DOUBLE_EQ(cockpit.token(Token::SimulationClock), before + 1.5);
   cockpit.freezeClock(false).runTicks(18 * 600);
   EXPECT_DOUBLE_EQ(cockpit.token(Token::SimulationClock), before + 601.5) << "no rounding that grows with the run";
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::SimulatorClockSeconds), cockpit.token(Token::SimulationClock))
+      << "the seconds clock the cockpit's timers read keeps the same time";
 }
 
 // ---- The altitude the host's autopilot holds ----

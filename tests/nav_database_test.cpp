@@ -79,6 +79,18 @@ TEST(NavDatabaseLoader, ReadsColumnsByNameInAnyOrderAndIgnoresUnknownOnes) {
   EXPECT_DOUBLE_EQ(db.Airports()[0].GetRunways()[0].GetHeading(), 163.5);
   EXPECT_EQ(db.Airports()[0].GetName(), "North Field");
   EXPECT_EQ(db.Airports()[0].GetElevationFt(), kUnsetValue) << "an optional column left out";
+
+  // A file that starts with a byte-order mark reads from its first header; a
+  // header given again names the columns anew, dropping the ones it leaves out.
+  db.LoadNavaids("navaids.txt",
+                 "\xEF\xBB\xBF@NAV|ident|type|lat|lon|freq\n"
+                 "NAV|ONE|VOR|47|8|110.5\n"
+                 "@NAV|ident|type|lat|lon\n"
+                 "NAV|TWO|VOR|47|8|111.5\n");
+  ASSERT_EQ(db.Navaids().size(), 2u);
+  EXPECT_EQ(db.Navaids()[0].GetFrequency(), 110.5);
+  EXPECT_EQ(db.Navaids()[1].GetFrequency(), kUnsetValue) << "no freq column any more";
+  EXPECT_EQ(db.Report().badLines, 0u);
 }
 
 TEST(NavDatabaseLoader, CountsBadLinesWithTheirNumbersAndKeepsTheGoodOnes) {
@@ -113,9 +125,10 @@ TEST(NavDatabaseLoader, CountsBadLinesWithTheirNumbersAndKeepsTheGoodOnes) {
   // A heading no runway has.
   db.LoadAirports("airports.txt",
                   "@APT|ident|lat|lon\nAPT|QXAA|47|8\n@RWY|airport|ident|lat|lon|heading_mag\n"
-                  "RWY|QXAA|09|47|8|-90\nRWY|QXAA|27|47|8.1|360.5\nRWY|QXAA|36|47|8.1|360\n");
+                  "RWY|QXAA|09|47|8|-90\nRWY|QXAA|27|47|8.1|360.5\nRWY|QXAA|36|47|8.1|360\n"
+                  "RWY|QXAA|18|47|8.2|0\nRWY|QXAA|01|47|8.2|-0.01\n");
   ASSERT_EQ(db.Airports().size(), 1u);
-  EXPECT_EQ(db.Airports()[0].GetRunways().size(), 1u) << "only the runway at 360";
+  EXPECT_EQ(db.Airports()[0].GetRunways().size(), 2u) << "only the runways at 360 and at 0";
   EXPECT_EQ(db.Report().problems.back().what, "heading_mag outside 0 to 360");
 }
 
@@ -216,6 +229,7 @@ TEST(NavDatabaseSearch, NavaidBoxIsStrictSkipsNdbsKeepsFileOrderAndEndsWithAnUns
   EXPECT_FALSE(head.IsSet());
   EXPECT_EQ(head.GetNext(), nullptr);
   EXPECT_EQ(db.FindNavaidsInBox(&head, East(47.1, 8.1), 0.0, 5.0), 0) << "a box of no height holds nothing";
+  EXPECT_EQ(db.FindNavaidsInBox(nullptr, East(47.5, 8.0), 1.0, 1.0), 0) << "no head: nothing found, nothing written";
 }
 
 TEST(NavDatabaseSearch, AirportAndFixBoxesCopyAndEndAsSpecified) {
@@ -240,6 +254,8 @@ TEST(NavDatabaseSearch, AirportAndFixBoxesCopyAndEndAsSpecified) {
   EXPECT_STREQ(fixes.GetIdent(), "") << "a fresh head reads as an empty list";
   EXPECT_EQ(db.FindFixesInBox(&fixes, East(47.5, 8.5), 1.0, 1.0), 2);
   EXPECT_EQ(Idents(&fixes), (std::vector<std::string>{"ONE", "TWO", ""}));
+  EXPECT_EQ(db.FindFixesInBox(nullptr, East(47.5, 8.5), 1.0, 1.0), 0);
+  EXPECT_EQ(db.FindAirportsInBox(nullptr, East(47.5, 8.5), 1.0, 1.0), 0);
   const CFix* end = fixes.GetNext()->GetNext();
   EXPECT_FALSE(end->GetPosition()->IsValid());
   EXPECT_EQ(end->GetNext(), nullptr);

@@ -13,6 +13,7 @@
 #include "gauges/gauge_kit.h"
 #include "gauges/pedestal.h"
 #include "gauges/trims.h"
+#include "simhost/flight_control_effects.h"
 #include "systems/cabin_press.h"
 #include "systems/flaps.h"
 #include "systems/gear.h"
@@ -524,6 +525,30 @@ TEST(Radar, TheDisplaysDrawOnceASecondWhileRunningAndStopAtBrightnessZero) {
 
   cockpit.setSwitch(&g_radarModeSwitch, kRadarOff).runSeconds(1.1).draw();
   EXPECT_FALSE(cockpit.elementVisible("Radar Display 2", 0));
+}
+
+// The simulator's aileron and rudder trim events step their own axis a
+// tenth of a degree each way; the spoiler arm toggles between 0 and 1.
+TEST(TrimKnobs, TheSimulatorsAxisTrimAndSpoilerArmEvents) {
+  Cockpit cockpit;
+  constexpr uint32_t kAileronTrim = 785, kRudderTrim = 787, kSpoilerArm = 324;
+  cockpit.set(kAileronTrim, 0.01).set(kRudderTrim, -0.02);
+  TriggerKeyEvent(66277, 0);
+  EXPECT_DOUBLE_EQ(cockpit.token(kAileronTrim), 0.01 + simhost::kAxisTrimStepRad);
+  TriggerKeyEvent(66276, 0);
+  TriggerKeyEvent(66276, 0);
+  EXPECT_DOUBLE_EQ(cockpit.token(kAileronTrim), 0.01 - simhost::kAxisTrimStepRad);
+  TriggerKeyEvent(66279, 0);
+  EXPECT_DOUBLE_EQ(cockpit.token(kRudderTrim), -0.02 + simhost::kAxisTrimStepRad);
+  TriggerKeyEvent(66278, 0);
+  TriggerKeyEvent(66278, 0);
+  EXPECT_DOUBLE_EQ(cockpit.token(kRudderTrim), -0.02 - simhost::kAxisTrimStepRad);
+  EXPECT_DOUBLE_EQ(cockpit.token(kAileronTrim), 0.01 - simhost::kAxisTrimStepRad) << "each axis its own";
+  cockpit.set(kSpoilerArm, 0);
+  TriggerKeyEvent(66067, 0);
+  EXPECT_EQ(cockpit.token(kSpoilerArm), 1.0);
+  TriggerKeyEvent(66067, 0);
+  EXPECT_EQ(cockpit.token(kSpoilerArm), 0.0);
 }
 
 }  // namespace

@@ -608,6 +608,34 @@ TEST(RadarWeather, ACellThinsFromItsCoreToItsRim) {
   EXPECT_EQ(field.DensityAt(47.0, 8.0 + 1 * nm / std::cos(47.0 * 3.14159265358979 / 180), 1000, 2000), 150)
       << "a mile east is fewer degrees of longitude than north";
   EXPECT_EQ(field.DensityAt(47.0, 8.0, 40001, 45000), 0) << "above the top";
+  EXPECT_EQ(field.DensityAt(47.0, 8.0, 40000, 45000), 200) << "a band that starts at the top meets it";
+  EXPECT_EQ(field.DensityAt(47.0, 8.0, -500, 0), 200) << "and one that ends at the base";
+
+  // Across the antimeridian either way: 0.02 degrees at the equator, 1.2 NM.
+  simhost::WeatherField across;
+  across.AddCell({0.0, 179.99, 2.0, 200, 0, 40000});
+  across.AddCell({10.0, -179.99, 2.0, 100, 0, 40000});
+  EXPECT_EQ(across.DensityAt(0.0, -179.99, 1000, 2000), 128) << "200 x (1 - 0.36)";
+  EXPECT_EQ(across.DensityAt(10.0, 179.99, 1000, 2000),
+            static_cast<int>(100 * (1 - std::pow(1.2 * std::cos(10 * 3.14159265358979 / 180) / 2, 2))));
+
+  // The simulator's grid samples each of its 64 x 64 squares at its centre.
+  platform::simconnect::CloudRequest request{};
+  request.minLat = 46.5f;
+  request.maxLat = 47.5f;
+  request.minLon = 7.5f;
+  request.maxLon = 8.5f;
+  request.maxAlt = 2000.0f;
+  const std::vector<uint8_t> grid = field.Answer(request);
+  const double step = (static_cast<double>(request.maxLat) - request.minLat) / 64;
+  for (int row : {30, 31, 32, 33}) {
+    for (int column : {31, 32}) {
+      EXPECT_EQ(grid[row * 64 + column], field.DensityAt(request.minLat + (row + 0.5) * step,
+                                                         request.minLon + (column + 0.5) * step, 0, 2000))
+          << row << " " << column;
+    }
+  }
+  EXPECT_GT(grid[31 * 64 + 31], 150);
 }
 
 }  // namespace

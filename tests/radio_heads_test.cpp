@@ -233,6 +233,52 @@ TEST(CommHeads, KnobsStepTheFrequencyTheirWindowShowsAndTheTransferSwapsThem) {
   EXPECT_EQ(CommWindow(cockpit, "COMM1", true), "119.00") << "COMM1 untouched";
 }
 
+// The simulator's own standby knobs: the megahertz wrap 136 <-> 118 either
+// way, the kilohertz step the 25-kHz raster from each last digit and wrap
+// within their megahertz; each radio's events step its own standby only.
+TEST(CommHeads, TheSimulatorsStandbyKnobsWrapAndStepTheRaster) {
+  Cockpit cockpit;
+  const auto after = [&](uint32_t token, double from, uint32_t event) {
+    cockpit.set(token, from);
+    TriggerKeyEvent(event, 0);
+    return static_cast<uint32_t>(cockpit.token(token));
+  };
+  EXPECT_EQ(after(kTokenComm1Standby, 0x3697, 65637), 0x1897u);
+  EXPECT_EQ(after(kTokenComm1Standby, 0x1825, 65636), 0x3625u);
+  EXPECT_EQ(after(kTokenComm1Standby, 0x2500, 65636), 0x2400u);
+  const uint32_t up[][2] = {{0x2100, 0x2102}, {0x2102, 0x2105}, {0x2105, 0x2107}, {0x2107, 0x2110}, {0x2197, 0x2100}};
+  for (const auto& [from, to] : up) {
+    EXPECT_EQ(after(kTokenComm1Standby, from, 65639), to) << std::hex << from;
+    EXPECT_EQ(after(kTokenComm1Standby, to, 65638), from) << std::hex << to;
+  }
+  cockpit.set(kTokenComm1Standby, 0x2000);
+  EXPECT_EQ(after(kTokenComm2Standby, 0x3600, 66437), 0x1800u);
+  EXPECT_EQ(after(kTokenComm2Standby, 0x1800, 66436), 0x3600u);
+  EXPECT_EQ(after(kTokenComm2Standby, 0x2102, 66440), 0x2105u);
+  EXPECT_EQ(after(kTokenComm2Standby, 0x2100, 66438), 0x2197u);
+  EXPECT_EQ(cockpit.token(kTokenComm1Standby), static_cast<double>(0x2000)) << "COMM 1 left alone";
+}
+
+// The simulator's transponder digit events: each steps its own octal digit,
+// 6 -> 7 -> 0 up and 0 -> 7 down; the events either side of each range are none.
+TEST(TransponderHead, TheSimulatorsDigitEventsWrapEachOctalDigit) {
+  Cockpit cockpit;
+  const auto after = [&](uint32_t from, uint32_t event) {
+    cockpit.set(38, from);
+    TriggerKeyEvent(event, 0);
+    return static_cast<uint32_t>(cockpit.token(38));
+  };
+  EXPECT_EQ(after(0x1267, 65654), 0x1260u);
+  EXPECT_EQ(after(0x1267, 65653), 0x1277u);
+  EXPECT_EQ(after(0x1267, 65652), 0x1367u);
+  EXPECT_EQ(after(0x1267, 65651), 0x2267u);
+  EXPECT_EQ(after(0x0260, 66458), 0x0267u);
+  EXPECT_EQ(after(0x0260, 66457), 0x0250u);
+  EXPECT_EQ(after(0x0260, 66456), 0x0160u);
+  EXPECT_EQ(after(0x0260, 66455), 0x7260u);
+  for (uint32_t none : {65650u, 65655u, 66454u, 66459u}) EXPECT_EQ(after(0x1267, none), 0x1267u) << none;
+}
+
 TEST(CommHeads, AStrayTransferShowsOneHundredAndStopsTheKnobs) {
   Cockpit cockpit;
   WithClicks(cockpit).runTicks(1);

@@ -330,16 +330,16 @@ TEST(RoutePredictions, PathErrorIsPositiveAboveThePathAndDescendNowStartsTheDesc
   state.altitudeFt = 11861.0;
   p.Step(plan, state, Cruise(20000.0));
   EXPECT_LT(p.guidance.PathErrorFt(), 0.0);
-  // The top of descent 17000 / 318.4 NM before CHARL: cruise 0.3 NM before it, descent 0.3 NM past it.
+  // The top of descent 17000 / 318.4 NM before CHARL: cruise 0.05 NM before it, descent 0.05 NM past it.
   auto fromCharl = [](double nm) {
     const GeoPointDeg point = DestinationPoint(1.0, -2.0, InitialBearing(1.0, -2.0, 1.0, -1.0), nm);
     return At(point.latitudeDeg, point.longitudeDeg);
   };
-  FmsFlightState before = fromCharl(17000.0 / 318.4 + 0.3);
+  FmsFlightState before = fromCharl(17000.0 / 318.4 + 0.05);
   before.altitudeFt = 20000.0;
   p.Step(plan, before, Cruise(20000.0));
   EXPECT_EQ(p.guidance.Phase(), 2);
-  FmsFlightState past = fromCharl(17000.0 / 318.4 - 0.3);
+  FmsFlightState past = fromCharl(17000.0 / 318.4 - 0.05);
   past.altitudeFt = 20000.0;
   p.Step(plan, past, Cruise(20000.0));
   EXPECT_EQ(p.guidance.Phase(), 3);
@@ -371,6 +371,21 @@ TEST(RoutePredictions, PathErrorIsPositiveAboveThePathAndDescendNowStartsTheDesc
   EXPECT_NEAR(p.guidance.PathErrorFt(), 20000.0 - (3000.0 + 90.0 * 318.4), 5.0);
 }
 
+// Two legs of 60 NM and no end of descent: a top of climb 135 NM ahead lies
+// past the last waypoint and is not drawn; one 72.5 NM ahead is, on BRAVO's leg.
+TEST(RoutePredictions, ATopOfClimbPastTheLastWaypointIsNotDrawn) {
+  CFlightPlan plan = EastThenTurnLeft(0.0);
+  Profile p;
+  FmsFlightState state = At(0.0, -0.01);
+  state.altitudeFt = 1000.0;
+  p.Step(plan, state, Cruise(55000.0));
+  EXPECT_NEAR(p.guidance.DistanceToTopOfClimbNm(), 135.0, 1e-6);
+  EXPECT_FALSE(p.tc.IsValid());
+  p.Step(plan, state, Cruise(30000.0));
+  ASSERT_TRUE(p.tc.IsValid());
+  EXPECT_NEAR(p.tc.GetLon(), -73.1 / 60.0, 0.01);
+}
+
 TEST(RoutePredictions, CruiseBandSpeedsAndAClimbStoppedAtAConstraint) {
   CFlightPlan plan = WithEndOfDescent();
   plan.SetAltConstraint(plan.GetFirstLeg()->GetNext(), 1, 9000.0, AltConstraintType::AtOrBelow);
@@ -387,6 +402,8 @@ TEST(RoutePredictions, CruiseBandSpeedsAndAClimbStoppedAtAConstraint) {
   EXPECT_EQ(p.guidance.SpeedTarget(), 250.0) << "250 kt below 10000 ft";
   EXPECT_EQ(phaseAt(8699.0), 1);
   EXPECT_EQ(phaseAt(8701.0), 4) << "level at the FMS altitude";
+  EXPECT_EQ(phaseAt(19701.0), 2) << "from the constraint straight to the cruise band";
+  EXPECT_EQ(p.guidance.DescentConstraintFt(), 20000.0);
   EXPECT_EQ(phaseAt(9301.0), 1) << "above the constraint: on to the cruise altitude";
   EXPECT_EQ(p.guidance.AltitudeTargetFt(), 20000.0);
   EXPECT_EQ(phaseAt(19699.0), 1);
