@@ -24,6 +24,9 @@ struct Surface::Pixels {
   // needed and kept, all zero between runs, with the shapes worked out for it.
   cairo_surface_t* coverage = nullptr;
   CoverageMask mask;
+  // What is drawn under a clip that is not made of pixel rectangles
+  // (the round map and traffic clips), before it goes through the clip once.
+  cairo_surface_t* layer = nullptr;
 };
 
 namespace {
@@ -57,9 +60,37 @@ FaceCache& Faces() {
   return faces;
 }
 
+// A face at one em under one transform's turn and scale, as Cairo sized
+// it for the displays' contexts: a frame uses a handful, each found here
+// by a few comparisons instead of Cairo's lookup by face, matrices and
+// options on every string.
+struct SizedFont {
+  cairo_font_face_t* face = nullptr;
+  double em = 0.0, xx = 0.0, yx = 0.0, xy = 0.0, yy = 0.0;
+  cairo_scaled_font_t* scaled = nullptr;
+  bool Is(cairo_font_face_t* f, double e, const Matrix& m) const {
+    return face == f && em == e && xx == m.xx && yx == m.yx && xy == m.xy && yy == m.yy;
+  }
+};
+constexpr size_t kSizedFonts = 64;
+
+struct SizedFonts {
+  SizedFont fonts[kSizedFonts];
+  size_t next = 0;  // the slot the next new size takes, round the table
+};
+
+SizedFonts& Sized() {
+  static SizedFonts sized;
+  return sized;
+}
+
 // At exit the faces go, then Cairo's and fontconfig's own caches, so the
 // leak checker sees a clean process.
 void ReleaseFonts() {
+  for (SizedFont& font : Sized().fonts) {
+    if (font.scaled != nullptr) cairo_scaled_font_destroy(font.scaled);
+    font = SizedFont();
+  }
   for (auto& [key, face] : Faces()) cairo_font_face_destroy(face);
   Faces().clear();
   cairo_debug_reset_static_data();
@@ -67,7 +98,16 @@ void ReleaseFonts() {
 }
 
 // Toy font faces, made once per family and weight for the whole process.
+// The last one asked for is remembered by the name's pointer (the displays
+// pass string literals), so a frame full of labels compares no names.
 cairo_font_face_t* FaceFor(const Font& font) {
+  static const char* lastFamily = nullptr;
+  static bool lastBold = false;
+  static std::string lastPinned;
+  static cairo_font_face_t* lastFace = nullptr;
+  if (lastFace != nullptr && font.family == lastFamily && font.bold == lastBold && lastPinned == PinnedFamily()) {
+    return lastFace;
+  }
   FaceCache& faces = Faces();
   if (faces.empty()) {
     static const bool registered = std::atexit(ReleaseFonts) == 0;
@@ -79,7 +119,40 @@ cairo_font_face_t* FaceFor(const Font& font) {
     entry->second = cairo_toy_font_face_create(family.c_str(), CAIRO_FONT_SLANT_NORMAL,
                                                font.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
   }
+  lastFamily = font.family;
+  lastBold = font.bold;
+  lastPinned = PinnedFamily();
+  lastFace = entry->second;
   return entry->second;
+}
+
+// One line of display text as UTF-8 for Cairo, in `out` (four bytes a
+// character and a terminator). Characters Cairo would refuse as text
+// (surrogates, beyond Unicode, controls) become '?', so a bad string never
+// puts the drawing context in error.
+int ToDrawableUtf8(const wchar_t* text, size_t length, char* out) {
+  int n = 0;
+  for (size_t i = 0; i < length; ++i) {
+    auto c = static_cast<uint32_t>(text[i]);
+    if (c < 0x20 || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) c = '?';
+    if (c < 0x80) {
+      out[n++] = static_cast<char>(c);
+    } else if (c < 0x800) {
+      out[n++] = static_cast<char>(0xC0 | (c >> 6));
+      out[n++] = static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      out[n++] = static_cast<char>(0xE0 | (c >> 12));
+      out[n++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out[n++] = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out[n++] = static_cast<char>(0xF0 | (c >> 18));
+      out[n++] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      out[n++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out[n++] = static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  out[n] = '\0';
+  return n;
 }
 
 void SetMatrix(cairo_t* cr, const Matrix& m) {
@@ -106,22 +179,13 @@ void AddPieces(cairo_t* cr, const Path& path) {
 
 class CairoBackend final : public Backend {
  public:
-  explicit CairoBackend(Surface& surface) : surface_(surface), cr_(cairo_create(surface.Native().image)) {
-    cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_EVEN_ODD);
-    cairo_set_line_cap(cr_, CAIRO_LINE_CAP_BUTT);
-    cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
-    cairo_set_miter_limit(cr_, kMiterLimit);
-    cairo_set_antialias(cr_, CAIRO_ANTIALIAS_GRAY);
-    // Glyphs anti-aliased and placed exactly, without fitting them to the grid.
-    cairo_font_options_t* options = cairo_font_options_create();
-    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-    cairo_set_font_options(cr_, options);
-    cairo_font_options_destroy(options);
+  explicit CairoBackend(Surface& surface) : surface_(surface), cr_(cairo_create(surface.Native().image)), dc_(cr_) {
+    Configure(cr_);
   }
   ~CairoBackend() override {
     FlushEllipses();
+    EndLayer();
+    if (layerCr_ != nullptr) cairo_destroy(layerCr_);
     cairo_destroy(cr_);
     cairo_surface_flush(surface_.Native().image);
   }
@@ -129,8 +193,8 @@ class CairoBackend final : public Backend {
   void Fill(const Path& path, const Matrix& matrix, Color color) override {
     FlushEllipses();
     Build(path, matrix);
-    SetColor(cr_, color);
-    cairo_fill(cr_);
+    SetColor(dc_, color);
+    cairo_fill(dc_);
   }
 
   // A run of small ellipses in one colour is gathered in the surface's
@@ -146,8 +210,8 @@ class CairoBackend final : public Backend {
       large_.Reset();
       large_.AddEllipse(box);
       Build(large_, matrix);
-      SetColor(cr_, color);
-      cairo_fill(cr_);
+      SetColor(dc_, color);
+      cairo_fill(dc_);
       return;
     }
     if (!mask_.Empty() && !(color == ellipseColor_)) FlushEllipses();
@@ -162,22 +226,23 @@ class CairoBackend final : public Backend {
     double width = pen.width;
     if (width <= 0.0) {
       // A hairline: one surface pixel whatever the transform.
-      cairo_identity_matrix(cr_);
+      cairo_identity_matrix(dc_);
       width = 1.0;
     }
-    cairo_set_line_width(cr_, width);
+    cairo_set_line_width(dc_, width);
     if (pen.IsDashed()) {
       const double dashes[] = {pen.dashOn * width, pen.dashOff * width};
-      cairo_set_dash(cr_, dashes, 2, 0.0);
+      cairo_set_dash(dc_, dashes, 2, 0.0);
     } else {
-      cairo_set_dash(cr_, nullptr, 0, 0.0);
+      cairo_set_dash(dc_, nullptr, 0, 0.0);
     }
-    SetColor(cr_, pen.color);
-    cairo_stroke(cr_);
+    SetColor(dc_, pen.color);
+    cairo_stroke(dc_);
   }
 
   void Clip(const Path& path, const Matrix& matrix, ClipMode mode) override {
     FlushEllipses();
+    EndLayer();
     if (mode == ClipMode::Replace) cairo_reset_clip(cr_);
     cairo_new_path(cr_);
     if (mode == ClipMode::Exclude) {
@@ -196,43 +261,105 @@ class CairoBackend final : public Backend {
     clipBox_ = PixelBox{static_cast<int>(std::floor(x0)), static_cast<int>(std::floor(y0)),
                         static_cast<int>(std::ceil(x1)), static_cast<int>(std::ceil(y1))}
                    .Intersect(WholeSurface());
+    // Cairo clips every primitive to a curved clip on its own, at several
+    // times the primitive's cost: under such a clip the primitives go to a
+    // layer clipped only to the clip's box, which goes through the clip
+    // once when the clip changes or the frame ends. Only pixels the clip
+    // cuts through can differ, where primitives overlap, by a rounding.
+    cairo_rectangle_list_t* rectangles = cairo_copy_clip_rectangle_list(cr_);
+    const bool curved = rectangles->status == CAIRO_STATUS_CLIP_NOT_REPRESENTABLE;
+    cairo_rectangle_list_destroy(rectangles);
+    if (curved && !clipBox_.Empty() && !surface_.DrawsOneByOne()) BeginLayer();
   }
 
   void ResetClip() override {
     FlushEllipses();
+    EndLayer();
     cairo_reset_clip(cr_);
     clipBox_ = WholeSurface();
   }
-  bool Healthy() const override { return cairo_status(cr_) == CAIRO_STATUS_SUCCESS; }
+  bool Healthy() const override {
+    return cairo_status(cr_) == CAIRO_STATUS_SUCCESS &&
+           (layerCr_ == nullptr || cairo_status(layerCr_) == CAIRO_STATUS_SUCCESS);
+  }
 
   FontMetrics Metrics(const Font& font, double em, const Matrix& matrix) override {
-    UseFont(font, em, matrix);
     cairo_font_extents_t extents;
-    cairo_font_extents(cr_, &extents);
+    cairo_scaled_font_extents(UseFont(font, em, matrix), &extents);
     return {extents.ascent, extents.height};
   }
 
-  double Advance(const std::string& utf8, const Font& font, double em, const Matrix& matrix) override {
-    UseFont(font, em, matrix);
-    cairo_text_extents_t extents;
-    cairo_text_extents(cr_, utf8.c_str(), &extents);
+  double Advance(const wchar_t* text, size_t length, const Font& font, double em, const Matrix& matrix) override {
+    cairo_scaled_font_t* scaled = UseFont(font, em, matrix);
+    const int count = Glyphs(scaled, text, length, 0.0, 0.0);
+    cairo_text_extents_t extents{};
+    if (count > 0) cairo_scaled_font_glyph_extents(scaled, glyphs_, count, &extents);
     return extents.x_advance;
   }
 
-  void Text(const std::string& utf8, PointF baseline, const Font& font, double em, const Matrix& matrix,
+  void Text(const wchar_t* text, size_t length, PointF baseline, const Font& font, double em, const Matrix& matrix,
             Color color) override {
-    UseFont(font, em, matrix);
-    cairo_new_path(cr_);
-    cairo_move_to(cr_, baseline.x, baseline.y);
-    SetColor(cr_, color);
-    cairo_show_text(cr_, utf8.c_str());
+    cairo_scaled_font_t* scaled = UseFont(font, em, matrix);
+    const int count = Glyphs(scaled, text, length, baseline.x, baseline.y);
+    if (count <= 0) return;
+    SetColor(dc_, color);
+    cairo_show_glyphs(dc_, glyphs_, count);
   }
 
  private:
-  void Build(const Path& path, const Matrix& matrix) {
+  static void Configure(cairo_t* cr) {
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+    cairo_set_miter_limit(cr, kMiterLimit);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_GRAY);
+    // Glyphs anti-aliased and placed exactly, without fitting them to the grid.
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    cairo_set_font_options(cr, options);
+    cairo_font_options_destroy(options);
+  }
+
+  // Primitives go to the surface's layer, emptied within the clip's box.
+  void BeginLayer() {
+    cairo_surface_t*& layer = surface_.Native().layer;
+    if (layer == nullptr) layer = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, surface_.Width(), surface_.Height());
+    if (layerCr_ == nullptr) {
+      layerCr_ = cairo_create(layer);
+      Configure(layerCr_);
+    }
+    cairo_reset_clip(layerCr_);
+    cairo_identity_matrix(layerCr_);
+    cairo_new_path(layerCr_);
+    cairo_rectangle(layerCr_, clipBox_.x0, clipBox_.y0, clipBox_.x1 - clipBox_.x0, clipBox_.y1 - clipBox_.y0);
+    cairo_clip(layerCr_);
+    cairo_set_operator(layerCr_, CAIRO_OPERATOR_CLEAR);
+    cairo_paint(layerCr_);
+    cairo_set_operator(layerCr_, CAIRO_OPERATOR_OVER);
+    layerBox_ = clipBox_;
+    dc_ = layerCr_;
+  }
+
+  // The layer onto the surface through the clip, and primitives to the surface again.
+  void EndLayer() {
+    if (dc_ == cr_) return;
+    dc_ = cr_;
+    cairo_surface_t* layer = surface_.Native().layer;
+    cairo_surface_flush(layer);
+    cairo_identity_matrix(cr_);
     cairo_new_path(cr_);
-    SetMatrix(cr_, matrix);
-    AddPieces(cr_, path);
+    cairo_set_source_surface(cr_, layer, 0.0, 0.0);
+    cairo_rectangle(cr_, layerBox_.x0, layerBox_.y0, layerBox_.x1 - layerBox_.x0, layerBox_.y1 - layerBox_.y0);
+    cairo_fill(cr_);
+    SetColor(cr_, {});  // lets the layer go as the source
+  }
+
+  void Build(const Path& path, const Matrix& matrix) {
+    cairo_new_path(dc_);
+    SetMatrix(dc_, matrix);
+    AddPieces(dc_, path);
   }
 
   PixelBox WholeSurface() const { return {0, 0, surface_.Width(), surface_.Height()}; }
@@ -267,22 +394,63 @@ class CairoBackend final : public Backend {
     cairo_surface_t* coverage = surface_.Native().coverage;
     const PixelBox& dirty = mask_.Dirty();
     cairo_surface_mark_dirty_rectangle(coverage, dirty.x0, dirty.y0, dirty.x1 - dirty.x0, dirty.y1 - dirty.y0);
-    cairo_identity_matrix(cr_);
-    SetColor(cr_, ellipseColor_);
-    cairo_mask_surface(cr_, coverage, 0.0, 0.0);
+    cairo_identity_matrix(dc_);
+    SetColor(dc_, ellipseColor_);
+    cairo_mask_surface(dc_, coverage, 0.0, 0.0);
     cairo_surface_flush(coverage);
     mask_.Clear();
   }
 
-  void UseFont(const Font& font, double em, const Matrix& matrix) {
+  // The context set to the font at `em` under `matrix`, and that font as Cairo sized it.
+  cairo_scaled_font_t* UseFont(const Font& font, double em, const Matrix& matrix) {
     FlushEllipses();
-    SetMatrix(cr_, matrix);
-    cairo_set_font_face(cr_, FaceFor(font));
-    cairo_set_font_size(cr_, em);
+    SetMatrix(dc_, matrix);
+    cairo_font_face_t* face = FaceFor(font);
+    SizedFonts& sized = Sized();
+    for (const SizedFont& known : sized.fonts) {
+      if (known.Is(face, em, matrix)) {
+        cairo_set_scaled_font(dc_, known.scaled);
+        return known.scaled;
+      }
+    }
+    cairo_set_font_face(dc_, face);
+    cairo_set_font_size(dc_, em);
+    SizedFont& slot = sized.fonts[sized.next];
+    sized.next = (sized.next + 1) % kSizedFonts;
+    if (slot.scaled != nullptr) cairo_scaled_font_destroy(slot.scaled);
+    slot = {face, em, matrix.xx, matrix.yx, matrix.xy, matrix.yy, cairo_scaled_font_reference(cairo_get_scaled_font(dc_))};
+    return slot.scaled;
   }
 
+  // The glyphs of a line from (x, y) on in glyphs_, as Cairo lays out its
+  // text: how many, 0 when Cairo finds none. A line longer than the buffer
+  // is cut at its end (no display writes one).
+  int Glyphs(cairo_scaled_font_t* scaled, const wchar_t* text, size_t length, double x, double y) {
+    length = std::min(length, kLongestLine);
+    const int bytes = ToDrawableUtf8(text, length, utf8_);
+    cairo_glyph_t* glyphs = glyphs_;
+    int count = static_cast<int>(kLongestLine);
+    if (cairo_scaled_font_text_to_glyphs(scaled, x, y, utf8_, bytes, &glyphs, &count, nullptr, nullptr, nullptr) !=
+        CAIRO_STATUS_SUCCESS) {
+      count = 0;
+    }
+    if (glyphs != glyphs_) {  // Cairo made its own array after all
+      count = std::min(count, static_cast<int>(kLongestLine));
+      if (count > 0) std::memcpy(glyphs_, glyphs, sizeof(cairo_glyph_t) * static_cast<size_t>(count));
+      cairo_glyph_free(glyphs);
+    }
+    return count;
+  }
+
+  static constexpr size_t kLongestLine = 256;
+  char utf8_[kLongestLine * 4 + 1];
+  cairo_glyph_t glyphs_[kLongestLine];
+
   Surface& surface_;
-  cairo_t* cr_;
+  cairo_t* cr_;          // the surface, with the clip
+  cairo_t* dc_;          // where primitives go: the surface, or the layer under a curved clip
+  cairo_t* layerCr_ = nullptr;
+  PixelBox layerBox_;
   PixelBox clipBox_{0, 0, surface_.Width(), surface_.Height()};
   CoverageMask& mask_ = surface_.Native().mask;  // the run of ellipses not yet composited
   Color ellipseColor_;
@@ -319,6 +487,7 @@ Surface::Surface(int width, int height, int designWidth, int designHeight)
 Surface::~Surface() {
   cairo_surface_destroy(pixels_->image);
   if (pixels_->coverage != nullptr) cairo_surface_destroy(pixels_->coverage);
+  if (pixels_->layer != nullptr) cairo_surface_destroy(pixels_->layer);
 }
 
 void Surface::Clear(Color color) {
