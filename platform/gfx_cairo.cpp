@@ -6,6 +6,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
+#include <bitset>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -18,6 +19,22 @@
 
 namespace platform::gfx {
 
+// A small stroked figure (a waypoint's star, a navaid's hexagon, an
+// airport's circle) as the coverage mask sees it, drawn once for each
+// sixteenth of a pixel its first point may stand at and stamped wherever it
+// stands after: its key is its pen, its shape about its first point and
+// the transform's turn and scale.
+struct FigureStamps {
+  static constexpr int kSide = CoverageMask::kFigureSide;
+  static constexpr int kPhases = 16;
+  uint64_t key = 0;
+  int seen = 0;            // figures of this key drawn: stamped from the second on
+  int offsetX = 0;         // from the first point's pixel to the stamp's top left
+  int offsetY = 0;
+  std::bitset<kPhases * kPhases> drawn;
+  std::vector<uint8_t> bytes;  // kPhases x kPhases stamps of kSide x kSide
+};
+
 struct Surface::Pixels {
   cairo_surface_t* image = nullptr;
   // A byte a pixel where runs of small ellipses gather; made when first
@@ -27,6 +44,12 @@ struct Surface::Pixels {
   // What is drawn under a clip that is not made of pixel rectangles
   // (the round map and traffic clips), before it goes through the clip once.
   cairo_surface_t* layer = nullptr;
+  // The figures stamped on this surface, and where a stamp is drawn.
+  static constexpr size_t kFigures = 32;
+  FigureStamps figures[kFigures];
+  size_t nextFigure = 0;
+  cairo_surface_t* stampImage = nullptr;
+  cairo_t* stamp = nullptr;
 };
 
 namespace {
@@ -191,7 +214,7 @@ class CairoBackend final : public Backend {
   }
 
   void Fill(const Path& path, const Matrix& matrix, Color color) override {
-    FlushEllipses();
+    FlushEllipsesUnless(color);
     Build(path, matrix);
     SetColor(dc_, color);
     cairo_fill(dc_);
@@ -221,7 +244,8 @@ class CairoBackend final : public Backend {
   }
 
   void Stroke(const Path& path, const Matrix& matrix, const Pen& pen) override {
-    FlushEllipses();
+    if (StampFigure(path, matrix, pen)) return;
+    FlushEllipsesUnless(pen.color);
     Build(path, matrix);
     double width = pen.width;
     if (width <= 0.0) {
@@ -302,6 +326,7 @@ class CairoBackend final : public Backend {
     cairo_scaled_font_t* scaled = UseFont(font, em, matrix);
     const int count = Glyphs(scaled, text, length, baseline.x, baseline.y);
     if (count <= 0) return;
+    FlushEllipsesUnless(color);
     SetColor(dc_, color);
     cairo_show_glyphs(dc_, glyphs_, count);
   }
@@ -389,21 +414,135 @@ class CairoBackend final : public Backend {
                  cairo_image_surface_get_stride(coverage));
   }
 
+  // The run gathered in the mask onto the pixels, within the box it touched.
   void FlushEllipses() {
     if (mask_.Empty()) return;
     cairo_surface_t* coverage = surface_.Native().coverage;
     const PixelBox& dirty = mask_.Dirty();
     cairo_surface_mark_dirty_rectangle(coverage, dirty.x0, dirty.y0, dirty.x1 - dirty.x0, dirty.y1 - dirty.y0);
+    cairo_save(dc_);
     cairo_identity_matrix(dc_);
+    cairo_new_path(dc_);
+    cairo_rectangle(dc_, dirty.x0, dirty.y0, dirty.x1 - dirty.x0, dirty.y1 - dirty.y0);
+    cairo_clip(dc_);
     SetColor(dc_, ellipseColor_);
     cairo_mask_surface(dc_, coverage, 0.0, 0.0);
+    cairo_restore(dc_);
     cairo_surface_flush(coverage);
     mask_.Clear();
   }
 
+  // Primitives of one colour may go to the pixels in any order (one over the
+  // other gives the same whichever comes first), so a primitive in the run's
+  // colour leaves the run gathering.
+  void FlushEllipsesUnless(Color color) {
+    if (!mask_.Empty() && !(color == ellipseColor_)) FlushEllipses();
+  }
+
+  // A small closed figure of a solid pen seen before goes into the mask as
+  // its stamp; others are stroked by Cairo. Its first point stands within
+  // a thirty-second of a pixel of where Cairo would put it.
+  bool StampFigure(const Path& path, const Matrix& m, const Pen& pen) {
+    const std::vector<Path::Piece>& pieces = path.Pieces();
+    if (surface_.DrawsOneByOne() || pen.IsDashed() || !(pen.width > 0.0f) || pieces.size() < 4 || pieces.size() > 64 ||
+        pieces.back().op != Path::Op::Close) {
+      return false;
+    }
+    const PointF first = pieces.front().p[0];
+    uint64_t key = 1469598103934665603ull;
+    auto mix = [&key](int64_t value) { key = (key ^ static_cast<uint64_t>(value)) * 1099511628211ull; };
+    mix(std::llround(pen.width * 1024.0));
+    for (double entry : {m.xx, m.yx, m.xy, m.yy}) mix(std::llround(entry * 65536.0));
+    double minX = 0.0, minY = 0.0, maxX = 0.0, maxY = 0.0;
+    for (const Path::Piece& piece : pieces) {
+      mix(static_cast<int64_t>(piece.op));
+      for (int i = 0; i < piece.PointCount(); ++i) {
+        const double rx = piece.p[i].x - first.x, ry = piece.p[i].y - first.y;
+        mix(std::llround(rx * 256.0));
+        mix(std::llround(ry * 256.0));
+        const double x = m.xx * rx + m.xy * ry, y = m.yx * rx + m.yy * ry;
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
+      }
+    }
+    // The pen's reach beyond the points, mitred corners included.
+    const double scale = std::max(std::hypot(m.xx, m.yx), std::hypot(m.xy, m.yy));
+    const double reach = pen.width * 0.5 * scale * kMiterLimit + 2.0;
+    constexpr int kSide = FigureStamps::kSide;
+    if (maxX - minX + 2.0 * reach > kSide - 2 || maxY - minY + 2.0 * reach > kSide - 2) return false;
+    Surface::Pixels& pixels = surface_.Native();
+    FigureStamps* figure = nullptr;
+    for (FigureStamps& known : pixels.figures) {
+      if (known.key == key && known.seen > 0) figure = &known;
+    }
+    if (figure == nullptr) {  // first seen: drawn by Cairo, stamped when seen again
+      FigureStamps& slot = pixels.figures[pixels.nextFigure];
+      pixels.nextFigure = (pixels.nextFigure + 1) % Surface::Pixels::kFigures;
+      slot.key = key;
+      slot.seen = 1;
+      slot.drawn.reset();
+      slot.offsetX = kSide / 2 - static_cast<int>(std::lround((minX + maxX) / 2.0));
+      slot.offsetY = kSide / 2 - static_cast<int>(std::lround((minY + maxY) / 2.0));
+      return false;
+    }
+    const double fx = m.xx * first.x + m.xy * first.y + m.dx, fy = m.yx * first.x + m.yy * first.y + m.dy;
+    const double ix = std::floor(fx), iy = std::floor(fy);
+    const int x0 = static_cast<int>(ix) - figure->offsetX, y0 = static_cast<int>(iy) - figure->offsetY;
+    if (x0 + kSide <= clipBox_.x0 || x0 >= clipBox_.x1 || y0 + kSide <= clipBox_.y0 || y0 >= clipBox_.y1) return true;
+    const int px = std::min(static_cast<int>((fx - ix) * FigureStamps::kPhases), FigureStamps::kPhases - 1);
+    const int py = std::min(static_cast<int>((fy - iy) * FigureStamps::kPhases), FigureStamps::kPhases - 1);
+    const int phase = py * FigureStamps::kPhases + px;
+    constexpr size_t kStampBytes = static_cast<size_t>(kSide) * kSide;
+    if (figure->bytes.empty()) figure->bytes.resize(kStampBytes * FigureStamps::kPhases * FigureStamps::kPhases);
+    uint8_t* stamp = figure->bytes.data() + kStampBytes * static_cast<size_t>(phase);
+    if (!figure->drawn.test(static_cast<size_t>(phase))) {
+      DrawFigureStamp(path, m, pen, figure->offsetX + (px + 0.5) / FigureStamps::kPhases,
+                      figure->offsetY + (py + 0.5) / FigureStamps::kPhases, first, stamp);
+      figure->drawn.set(static_cast<size_t>(phase));
+    }
+    ++figure->seen;
+    if (!mask_.Empty() && !(pen.color == ellipseColor_)) FlushEllipses();
+    if (mask_.Empty()) MakeCoverage();
+    ellipseColor_ = pen.color;
+    mask_.AddBytes(stamp, kSide, x0, y0, clipBox_);
+    return true;
+  }
+
+  // The figure stroked on the stamp surface with its first point at (x, y), copied into `out`.
+  void DrawFigureStamp(const Path& path, const Matrix& m, const Pen& pen, double x, double y, PointF first,
+                       uint8_t* out) {
+    constexpr int kSide = FigureStamps::kSide;
+    Surface::Pixels& pixels = surface_.Native();
+    if (pixels.stamp == nullptr) {
+      pixels.stampImage = cairo_image_surface_create(CAIRO_FORMAT_A8, kSide, kSide);
+      pixels.stamp = cairo_create(pixels.stampImage);
+      Configure(pixels.stamp);
+    }
+    cairo_t* cr = pixels.stamp;
+    cairo_identity_matrix(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    cairo_paint(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    Matrix moved = m;
+    moved.dx = x - (m.xx * first.x + m.xy * first.y);
+    moved.dy = y - (m.yx * first.x + m.yy * first.y);
+    cairo_new_path(cr);
+    SetMatrix(cr, moved);
+    AddPieces(cr, path);
+    cairo_set_line_width(cr, pen.width);
+    cairo_set_dash(cr, nullptr, 0, 0.0);
+    cairo_set_source_rgb(cr, 1.0, 1.0, 1.0);
+    cairo_stroke(cr);
+    cairo_surface_flush(pixels.stampImage);
+    const unsigned char* data = cairo_image_surface_get_data(pixels.stampImage);
+    const int stride = cairo_image_surface_get_stride(pixels.stampImage);
+    for (int row = 0; row < kSide; ++row) std::memcpy(out + row * kSide, data + row * stride, kSide);
+  }
+
   // The context set to the font at `em` under `matrix`, and that font as Cairo sized it.
   cairo_scaled_font_t* UseFont(const Font& font, double em, const Matrix& matrix) {
-    FlushEllipses();
     SetMatrix(dc_, matrix);
     cairo_font_face_t* face = FaceFor(font);
     SizedFonts& sized = Sized();
@@ -488,6 +627,8 @@ Surface::~Surface() {
   cairo_surface_destroy(pixels_->image);
   if (pixels_->coverage != nullptr) cairo_surface_destroy(pixels_->coverage);
   if (pixels_->layer != nullptr) cairo_surface_destroy(pixels_->layer);
+  if (pixels_->stamp != nullptr) cairo_destroy(pixels_->stamp);
+  if (pixels_->stampImage != nullptr) cairo_surface_destroy(pixels_->stampImage);
 }
 
 void Surface::Clear(Color color) {

@@ -4,8 +4,10 @@
 // by itself and clipped by Cairo. Only the pixels a curved clip cuts through
 // may differ by more than a rounding: there one primitive over another
 // lets a little more of the one below through when each is clipped alone.
-// Elsewhere a few edge pixels differ by up to a tenth of full scale: Cairo
-// scan-converts a primitive under a curved clip its own coarser way.
+// Elsewhere edge pixels differ by up to an eighth of full scale: Cairo
+// scan-converts a primitive under a curved clip its own coarser way, and a
+// small figure stamped from its drawing stands up to a thirty-second of a
+// pixel from where Cairo would have put it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -65,9 +67,9 @@ inline PictureDifference CompareWithOneByOne(platform::gfx::Surface& surface, co
 // What the displays' fast pictures are held to: away from the clip's edge no
 // component more than kMostInside from the one-by-one picture, and at most
 // one lit pixel in kLitPerDiffering beyond a rounding; on the edge, kMost.
-constexpr int kMostInside = 24;
+constexpr int kMostInside = 32;
 constexpr int kMost = 64;
-constexpr int kLitPerDiffering = 50;
+constexpr int kLitPerDiffering = 8;
 
 inline void ExpectSamePicture(const PictureDifference& diff) {
   EXPECT_LE(diff.worstInside, kMostInside);
