@@ -214,6 +214,7 @@ class CairoBackend final : public Backend {
   }
 
   void Fill(const Path& path, const Matrix& matrix, Color color) override {
+    OpenLayer();
     FlushEllipsesUnless(color);
     Build(path, matrix);
     SetColor(dc_, color);
@@ -230,6 +231,7 @@ class CairoBackend final : public Backend {
     CoverageMask::Shape& shape = mask_.ShapeOf(box, matrix);
     if (shape.minRadius > kLargestGatheredRadius) {
       FlushEllipses();
+      OpenLayer();
       large_.Reset();
       large_.AddEllipse(box);
       Build(large_, matrix);
@@ -245,6 +247,7 @@ class CairoBackend final : public Backend {
 
   void Stroke(const Path& path, const Matrix& matrix, const Pen& pen) override {
     if (StampFigure(path, matrix, pen)) return;
+    OpenLayer();
     FlushEllipsesUnless(pen.color);
     Build(path, matrix);
     double width = pen.width;
@@ -347,8 +350,16 @@ class CairoBackend final : public Backend {
     cairo_font_options_destroy(options);
   }
 
-  // Primitives go to the surface's layer, emptied within the clip's box.
+  // Primitives go to the surface's layer from the first one drawn on (a
+  // clip made in steps, or one nothing is drawn under, costs no layer).
   void BeginLayer() {
+    layerWanted_ = true;
+    layerBox_ = clipBox_;
+  }
+
+  // The layer, emptied within the clip's box, when primitives are wanted there.
+  void OpenLayer() {
+    if (!layerWanted_ || dc_ != cr_) return;
     cairo_surface_t*& layer = surface_.Native().layer;
     if (layer == nullptr) layer = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, surface_.Width(), surface_.Height());
     if (layerCr_ == nullptr) {
@@ -358,17 +369,17 @@ class CairoBackend final : public Backend {
     cairo_reset_clip(layerCr_);
     cairo_identity_matrix(layerCr_);
     cairo_new_path(layerCr_);
-    cairo_rectangle(layerCr_, clipBox_.x0, clipBox_.y0, clipBox_.x1 - clipBox_.x0, clipBox_.y1 - clipBox_.y0);
+    cairo_rectangle(layerCr_, layerBox_.x0, layerBox_.y0, layerBox_.x1 - layerBox_.x0, layerBox_.y1 - layerBox_.y0);
     cairo_clip(layerCr_);
     cairo_set_operator(layerCr_, CAIRO_OPERATOR_CLEAR);
     cairo_paint(layerCr_);
     cairo_set_operator(layerCr_, CAIRO_OPERATOR_OVER);
-    layerBox_ = clipBox_;
     dc_ = layerCr_;
   }
 
   // The layer onto the surface through the clip, and primitives to the surface again.
   void EndLayer() {
+    layerWanted_ = false;
     if (dc_ == cr_) return;
     dc_ = cr_;
     cairo_surface_t* layer = surface_.Native().layer;
@@ -417,6 +428,7 @@ class CairoBackend final : public Backend {
   // The run gathered in the mask onto the pixels, within the box it touched.
   void FlushEllipses() {
     if (mask_.Empty()) return;
+    OpenLayer();
     cairo_surface_t* coverage = surface_.Native().coverage;
     const PixelBox& dirty = mask_.Dirty();
     cairo_surface_mark_dirty_rectangle(coverage, dirty.x0, dirty.y0, dirty.x1 - dirty.x0, dirty.y1 - dirty.y0);
@@ -543,6 +555,7 @@ class CairoBackend final : public Backend {
 
   // The context set to the font at `em` under `matrix`, and that font as Cairo sized it.
   cairo_scaled_font_t* UseFont(const Font& font, double em, const Matrix& matrix) {
+    OpenLayer();
     SetMatrix(dc_, matrix);
     cairo_font_face_t* face = FaceFor(font);
     SizedFonts& sized = Sized();
@@ -590,6 +603,7 @@ class CairoBackend final : public Backend {
   cairo_t* dc_;          // where primitives go: the surface, or the layer under a curved clip
   cairo_t* layerCr_ = nullptr;
   PixelBox layerBox_;
+  bool layerWanted_ = false;  // under a curved clip, whether or not anything was drawn yet
   PixelBox clipBox_{0, 0, surface_.Width(), surface_.Height()};
   CoverageMask& mask_ = surface_.Native().mask;  // the run of ellipses not yet composited
   Color ellipseColor_;
