@@ -35,6 +35,18 @@ struct FigureStamps {
   std::vector<uint8_t> bytes;  // kPhases x kPhases stamps of kSide x kSide
 };
 
+// A glyph of one sized font as Cairo puts it on the pixels (its image at
+// the pixel nearest its origin), kept to be stamped into a colour's run.
+struct GlyphStamp {
+  static constexpr int kSide = 32;
+  static constexpr int kOriginX = 8;   // the glyph's origin within the stamp
+  static constexpr int kOriginY = 24;
+  cairo_scaled_font_t* font = nullptr;  // compared only, never used through
+  unsigned long index = 0;
+  bool fits = false;  // whether its ink lies within the stamp
+  uint8_t bytes[kSide * kSide];
+};
+
 struct Surface::Pixels {
   cairo_surface_t* image = nullptr;
   // A byte a pixel where runs of small ellipses gather; made when first
@@ -48,6 +60,11 @@ struct Surface::Pixels {
   static constexpr size_t kFigures = 32;
   FigureStamps figures[kFigures];
   size_t nextFigure = 0;
+  // Glyph stamps by font and glyph, made on first use.
+  static constexpr size_t kGlyphs = 1024;
+  std::vector<GlyphStamp> glyphs;
+  cairo_surface_t* glyphImage = nullptr;
+  cairo_t* glyph = nullptr;
   cairo_surface_t* stampImage = nullptr;
   cairo_t* stamp = nullptr;
 };
@@ -329,6 +346,7 @@ class CairoBackend final : public Backend {
     cairo_scaled_font_t* scaled = UseFont(font, em, matrix);
     const int count = Glyphs(scaled, text, length, baseline.x, baseline.y);
     if (count <= 0) return;
+    if (StampGlyphs(scaled, matrix, color, count)) return;
     FlushEllipsesUnless(color);
     SetColor(dc_, color);
     cairo_show_glyphs(dc_, glyphs_, count);
@@ -522,6 +540,89 @@ class CairoBackend final : public Backend {
     return true;
   }
 
+  // A line's glyphs under a curved clip (the map's labels) into the
+  // colour's run from their stamps, when each has one that holds its ink;
+  // else nothing, and Cairo shows them. Text under a plain clip goes
+  // straight to the pixels: there a run of stamps would gain nothing.
+  bool StampGlyphs(cairo_scaled_font_t* scaled, const Matrix& m, Color color, int count) {
+    if (surface_.DrawsOneByOne() || !layerWanted_ || m.xy != 0.0 || m.yx != 0.0 || m.xx <= 0.0) return false;
+    Surface::Pixels& pixels = surface_.Native();
+    if (pixels.glyphs.empty()) pixels.glyphs.resize(Surface::Pixels::kGlyphs);
+    GlyphStamp* stamps[kLongestLine];
+    for (int i = 0; i < count; ++i) {
+      stamps[i] = GlyphStampOf(scaled, m, glyphs_[i].index);
+      if (stamps[i] == nullptr) return false;
+    }
+    if (!mask_.Empty() && !(color == ellipseColor_)) FlushEllipses();
+    if (mask_.Empty()) MakeCoverage();
+    ellipseColor_ = color;
+    for (int i = 0; i < count; ++i) {
+      // Cairo puts a glyph's image at the pixel nearest its device origin.
+      const double x = m.xx * glyphs_[i].x + m.xy * glyphs_[i].y + m.dx;
+      const double y = m.yx * glyphs_[i].x + m.yy * glyphs_[i].y + m.dy;
+      const int ix = static_cast<int>(std::floor(x + 0.5)), iy = static_cast<int>(std::floor(y + 0.5));
+      mask_.AddBytes(stamps[i]->bytes, GlyphStamp::kSide, ix - GlyphStamp::kOriginX, iy - GlyphStamp::kOriginY,
+                     clipBox_);
+    }
+    return true;
+  }
+
+  // The stamp of a glyph of the font under the matrix's turn and scale, or
+  // null when its ink does not fit one (a large font).
+  GlyphStamp* GlyphStampOf(cairo_scaled_font_t* scaled, const Matrix& m, unsigned long index) {
+    Surface::Pixels& pixels = surface_.Native();
+    const size_t slots = pixels.glyphs.size();
+    size_t at = (reinterpret_cast<uintptr_t>(scaled) / 16 * 31 + index) % slots;
+    for (size_t probe = 0; probe < 8; ++probe, at = (at + 1) % slots) {
+      GlyphStamp& known = pixels.glyphs[at];
+      if (known.font == scaled && known.index == index) return known.fits ? &known : nullptr;
+      if (known.font == nullptr) break;
+    }
+    GlyphStamp& stamp = pixels.glyphs[at];  // a free slot, or the last probed one taken over
+    stamp.font = scaled;
+    stamp.index = index;
+    // Where the glyph's ink lies about its origin, in pixels.
+    cairo_glyph_t glyph{index, 0.0, 0.0};
+    cairo_text_extents_t ink;
+    cairo_scaled_font_glyph_extents(scaled, &glyph, 1, &ink);
+    double left = 0.0, right = 0.0, top = 0.0, bottom = 0.0;
+    for (double cx : {ink.x_bearing, ink.x_bearing + ink.width}) {
+      for (double cy : {ink.y_bearing, ink.y_bearing + ink.height}) {
+        const double dx = m.xx * cx + m.xy * cy, dy = m.yx * cx + m.yy * cy;
+        left = std::min(left, dx);
+        right = std::max(right, dx);
+        top = std::min(top, dy);
+        bottom = std::max(bottom, dy);
+      }
+    }
+    stamp.fits = left > 1.0 - GlyphStamp::kOriginX && right < GlyphStamp::kSide - GlyphStamp::kOriginX - 2.0 &&
+                 top > 1.0 - GlyphStamp::kOriginY && bottom < GlyphStamp::kSide - GlyphStamp::kOriginY - 2.0;
+    if (!stamp.fits) return nullptr;
+    if (pixels.glyph == nullptr) {
+      pixels.glyphImage = cairo_image_surface_create(CAIRO_FORMAT_A8, GlyphStamp::kSide, GlyphStamp::kSide);
+      pixels.glyph = cairo_create(pixels.glyphImage);
+      Configure(pixels.glyph);
+    }
+    cairo_t* cr = pixels.glyph;
+    cairo_identity_matrix(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    cairo_paint(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    cairo_matrix_t placed;
+    cairo_matrix_init(&placed, m.xx, m.yx, m.xy, m.yy, GlyphStamp::kOriginX, GlyphStamp::kOriginY);
+    cairo_set_matrix(cr, &placed);
+    cairo_set_scaled_font(cr, scaled);
+    cairo_set_source_rgb(cr, 1.0, 1.0, 1.0);
+    cairo_show_glyphs(cr, &glyph, 1);
+    cairo_surface_flush(pixels.glyphImage);
+    const unsigned char* data = cairo_image_surface_get_data(pixels.glyphImage);
+    const int stride = cairo_image_surface_get_stride(pixels.glyphImage);
+    for (int row = 0; row < GlyphStamp::kSide; ++row) {
+      std::memcpy(stamp.bytes + row * GlyphStamp::kSide, data + row * stride, GlyphStamp::kSide);
+    }
+    return &stamp;
+  }
+
   // The figure stroked on the stamp surface with its first point at (x, y), copied into `out`.
   void DrawFigureStamp(const Path& path, const Matrix& m, const Pen& pen, double x, double y, PointF first,
                        uint8_t* out) {
@@ -642,6 +743,8 @@ Surface::~Surface() {
   if (pixels_->coverage != nullptr) cairo_surface_destroy(pixels_->coverage);
   if (pixels_->layer != nullptr) cairo_surface_destroy(pixels_->layer);
   if (pixels_->stamp != nullptr) cairo_destroy(pixels_->stamp);
+  if (pixels_->glyph != nullptr) cairo_destroy(pixels_->glyph);
+  if (pixels_->glyphImage != nullptr) cairo_surface_destroy(pixels_->glyphImage);
   if (pixels_->stampImage != nullptr) cairo_surface_destroy(pixels_->stampImage);
 }
 
