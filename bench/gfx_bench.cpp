@@ -5,6 +5,8 @@
 // recording back end is timed beside it, for tests that draw many frames.
 #include <benchmark/benchmark.h>
 
+#include "bench/heap_count.h"
+
 #include "platform/gfx_surface.h"
 #include "tests/gfx_test_card.h"
 
@@ -13,10 +15,16 @@ namespace {
 void BM_TestCardFrame(benchmark::State& state) {
   platform::gfx::Surface surface(halcyon::test::kTestCardWidth * state.range(0),
                                  halcyon::test::kTestCardHeight * state.range(0));
+  {
+    platform::gfx::Canvas canvas(surface);  // the surface's kept buffers, made once
+    halcyon::test::DrawTestCard(canvas);
+  }
+  const halcyon::bench::AllocationsPerFrame allocations;
   for (auto _ : state) {
     platform::gfx::Canvas canvas(surface);
     halcyon::test::DrawTestCard(canvas);
   }
+  allocations.Report(state);
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_TestCardFrame)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);

@@ -2,6 +2,8 @@
 // one pre-draw of every placed gauge and one read of all their elements; and
 // the schematic picture of the main panel that a snapshot writes.
 #include <benchmark/benchmark.h>
+
+#include "bench/heap_count.h"
 #include <stdlib.h>
 
 #include <string>
@@ -39,10 +41,12 @@ simhost::SimHost& PoweredPanel() {
 
 void BM_PanelFrame(benchmark::State& state) {
   simhost::SimHost& host = PoweredPanel();
+  const halcyon::bench::AllocationsPerFrame allocations;
   for (auto _ : state) {
     host.SendService(platform::kServicePreDraw);
     host.PanelGauges().PollAll();
   }
+  allocations.Report(state);
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_PanelFrame);

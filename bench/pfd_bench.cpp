@@ -5,6 +5,8 @@
 // composite's frame (attitude, tape, deviation, heading rose, DME) beside it.
 #include <benchmark/benchmark.h>
 
+#include "bench/heap_count.h"
+
 #include "displays/pfd/pfd_display.h"
 #include "platform/gfx_surface.h"
 
@@ -48,10 +50,16 @@ Inputs ApproachAtMinimums() {
 void BM_PfdApproachFrame(benchmark::State& state) {
   gfx::Surface surface(300, 250);
   const Inputs in = ApproachAtMinimums();
+  {
+    gfx::Canvas canvas(surface);  // the surface's kept buffers, made once
+    halcyon::DrawPfdPicture(canvas, in, 0.9);
+  }
+  const halcyon::bench::AllocationsPerFrame allocations;
   for (auto _ : state) {
     gfx::Canvas canvas(surface);
     halcyon::DrawPfdPicture(canvas, in, 0.9);
   }
+  allocations.Report(state);
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_PfdApproachFrame)->Unit(benchmark::kMillisecond);
@@ -60,10 +68,16 @@ void BM_CompositeApproachFrame(benchmark::State& state) {
   gfx::Surface surface(300, 250);
   Inputs in = ApproachAtMinimums();
   in.radioHeightFt = 900.0;  // the tape lifts the attitude clip: the glideslope scale shows
+  {
+    gfx::Canvas canvas(surface);
+    halcyon::DrawCompositePicture(canvas, in, 0.9);
+  }
+  const halcyon::bench::AllocationsPerFrame allocations;
   for (auto _ : state) {
     gfx::Canvas canvas(surface);
     halcyon::DrawCompositePicture(canvas, in, 0.9);
   }
+  allocations.Report(state);
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_CompositeApproachFrame)->Unit(benchmark::kMillisecond);

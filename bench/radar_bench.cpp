@@ -37,7 +37,7 @@ void WeatherFrames(benchmark::State& state, uint32_t density) {
   gfx::Path clip;
   clip.AddEllipse(gfx::RectF(-228, -228, 456, 456));
   DrawFullWeatherFrame(surface, clip, gain, 47.0);  // the surface's kept buffers, made once
-  const uint64_t allocationsBefore = halcyon::bench::HeapAllocations();
+  const halcyon::bench::AllocationsPerFrame allocations;
   // The aircraft turns a little between frames, so nothing worked out for
   // one heading serves the next.
   double heading = 47.0;
@@ -45,8 +45,7 @@ void WeatherFrames(benchmark::State& state, uint32_t density) {
     heading += 0.1;
     DrawFullWeatherFrame(surface, clip, gain, heading);
   }
-  state.counters["allocs_per_frame"] = static_cast<double>(halcyon::bench::HeapAllocations() - allocationsBefore) /
-                                       static_cast<double>(state.iterations());
+  allocations.Report(state);
   state.SetItemsProcessed(state.iterations());
 }
 

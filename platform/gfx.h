@@ -220,6 +220,9 @@ class Canvas {
   void Fill(const Shape& shape, Color color);
   bool Drawable(const Shape& shape);
   void Record(DrawingLog& log, DrawnItem item) const;
+  // What the recording shows of a shape: the points the display passed, or its path's.
+  DrawnItem ItemOf(const Shape& shape) const;
+  Path& Scratch();
   void NarrowClipBox(const Path& path, ClipMode mode);
 
   Surface& surface_;

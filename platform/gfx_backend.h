@@ -35,9 +35,10 @@ class Backend {
     double lineSpacing = 0.0;
   };
   virtual FontMetrics Metrics(const Font& font, double em, const Matrix& matrix) = 0;
-  virtual double Advance(const std::string& utf8, const Font& font, double em, const Matrix& matrix) = 0;
-  virtual void Text(const std::string& utf8, PointF baseline, const Font& font, double em, const Matrix& matrix,
-                    Color color) = 0;
+  // One line of text (no '\n', `length` characters, none of them trailing blanks).
+  virtual double Advance(const wchar_t* text, size_t length, const Font& font, double em, const Matrix& matrix) = 0;
+  virtual void Text(const wchar_t* text, size_t length, PointF baseline, const Font& font, double em,
+                    const Matrix& matrix, Color color) = 0;
 
   virtual bool Healthy() const = 0;
 

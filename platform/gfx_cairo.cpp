@@ -6,6 +6,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
+#include <bitset>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -18,12 +19,54 @@
 
 namespace platform::gfx {
 
+// A small stroked figure (a waypoint's star, a navaid's hexagon, an
+// airport's circle) as the coverage mask sees it, drawn once for each
+// sixteenth of a pixel its first point may stand at and stamped wherever it
+// stands after: its key is its pen, its shape about its first point and
+// the transform's turn and scale.
+struct FigureStamps {
+  static constexpr int kSide = CoverageMask::kFigureSide;
+  static constexpr int kPhases = 16;
+  uint64_t key = 0;
+  int seen = 0;            // figures of this key drawn: stamped from the second on
+  int offsetX = 0;         // from the first point's pixel to the stamp's top left
+  int offsetY = 0;
+  std::bitset<kPhases * kPhases> drawn;
+  std::vector<uint8_t> bytes;  // kPhases x kPhases stamps of kSide x kSide
+};
+
+// A glyph of one sized font as Cairo puts it on the pixels (its image at
+// the pixel nearest its origin), kept to be stamped into a colour's run.
+struct GlyphStamp {
+  static constexpr int kSide = 32;
+  static constexpr int kOriginX = 8;   // the glyph's origin within the stamp
+  static constexpr int kOriginY = 24;
+  cairo_scaled_font_t* font = nullptr;  // compared only, never used through
+  unsigned long index = 0;
+  bool fits = false;  // whether its ink lies within the stamp
+  uint8_t bytes[kSide * kSide];
+};
+
 struct Surface::Pixels {
   cairo_surface_t* image = nullptr;
   // A byte a pixel where runs of small ellipses gather; made when first
   // needed and kept, all zero between runs, with the shapes worked out for it.
   cairo_surface_t* coverage = nullptr;
   CoverageMask mask;
+  // What is drawn under a clip that is not made of pixel rectangles
+  // (the round map and traffic clips), before it goes through the clip once.
+  cairo_surface_t* layer = nullptr;
+  // The figures stamped on this surface, and where a stamp is drawn.
+  static constexpr size_t kFigures = 32;
+  FigureStamps figures[kFigures];
+  size_t nextFigure = 0;
+  // Glyph stamps by font and glyph, made on first use.
+  static constexpr size_t kGlyphs = 1024;
+  std::vector<GlyphStamp> glyphs;
+  cairo_surface_t* glyphImage = nullptr;
+  cairo_t* glyph = nullptr;
+  cairo_surface_t* stampImage = nullptr;
+  cairo_t* stamp = nullptr;
 };
 
 namespace {
@@ -57,9 +100,37 @@ FaceCache& Faces() {
   return faces;
 }
 
+// A face at one em under one transform's turn and scale, as Cairo sized
+// it for the displays' contexts: a frame uses a handful, each found here
+// by a few comparisons instead of Cairo's lookup by face, matrices and
+// options on every string.
+struct SizedFont {
+  cairo_font_face_t* face = nullptr;
+  double em = 0.0, xx = 0.0, yx = 0.0, xy = 0.0, yy = 0.0;
+  cairo_scaled_font_t* scaled = nullptr;
+  bool Is(cairo_font_face_t* f, double e, const Matrix& m) const {
+    return face == f && em == e && xx == m.xx && yx == m.yx && xy == m.xy && yy == m.yy;
+  }
+};
+constexpr size_t kSizedFonts = 64;
+
+struct SizedFonts {
+  SizedFont fonts[kSizedFonts];
+  size_t next = 0;  // the slot the next new size takes, round the table
+};
+
+SizedFonts& Sized() {
+  static SizedFonts sized;
+  return sized;
+}
+
 // At exit the faces go, then Cairo's and fontconfig's own caches, so the
 // leak checker sees a clean process.
 void ReleaseFonts() {
+  for (SizedFont& font : Sized().fonts) {
+    if (font.scaled != nullptr) cairo_scaled_font_destroy(font.scaled);
+    font = SizedFont();
+  }
   for (auto& [key, face] : Faces()) cairo_font_face_destroy(face);
   Faces().clear();
   cairo_debug_reset_static_data();
@@ -67,7 +138,16 @@ void ReleaseFonts() {
 }
 
 // Toy font faces, made once per family and weight for the whole process.
+// The last one asked for is remembered by the name's pointer (the displays
+// pass string literals), so a frame full of labels compares no names.
 cairo_font_face_t* FaceFor(const Font& font) {
+  static const char* lastFamily = nullptr;
+  static bool lastBold = false;
+  static std::string lastPinned;
+  static cairo_font_face_t* lastFace = nullptr;
+  if (lastFace != nullptr && font.family == lastFamily && font.bold == lastBold && lastPinned == PinnedFamily()) {
+    return lastFace;
+  }
   FaceCache& faces = Faces();
   if (faces.empty()) {
     static const bool registered = std::atexit(ReleaseFonts) == 0;
@@ -79,7 +159,40 @@ cairo_font_face_t* FaceFor(const Font& font) {
     entry->second = cairo_toy_font_face_create(family.c_str(), CAIRO_FONT_SLANT_NORMAL,
                                                font.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
   }
+  lastFamily = font.family;
+  lastBold = font.bold;
+  lastPinned = PinnedFamily();
+  lastFace = entry->second;
   return entry->second;
+}
+
+// One line of display text as UTF-8 for Cairo, in `out` (four bytes a
+// character and a terminator). Characters Cairo would refuse as text
+// (surrogates, beyond Unicode, controls) become '?', so a bad string never
+// puts the drawing context in error.
+int ToDrawableUtf8(const wchar_t* text, size_t length, char* out) {
+  int n = 0;
+  for (size_t i = 0; i < length; ++i) {
+    auto c = static_cast<uint32_t>(text[i]);
+    if (c < 0x20 || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) c = '?';
+    if (c < 0x80) {
+      out[n++] = static_cast<char>(c);
+    } else if (c < 0x800) {
+      out[n++] = static_cast<char>(0xC0 | (c >> 6));
+      out[n++] = static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      out[n++] = static_cast<char>(0xE0 | (c >> 12));
+      out[n++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out[n++] = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out[n++] = static_cast<char>(0xF0 | (c >> 18));
+      out[n++] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      out[n++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out[n++] = static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  out[n] = '\0';
+  return n;
 }
 
 void SetMatrix(cairo_t* cr, const Matrix& m) {
@@ -106,31 +219,23 @@ void AddPieces(cairo_t* cr, const Path& path) {
 
 class CairoBackend final : public Backend {
  public:
-  explicit CairoBackend(Surface& surface) : surface_(surface), cr_(cairo_create(surface.Native().image)) {
-    cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_EVEN_ODD);
-    cairo_set_line_cap(cr_, CAIRO_LINE_CAP_BUTT);
-    cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
-    cairo_set_miter_limit(cr_, kMiterLimit);
-    cairo_set_antialias(cr_, CAIRO_ANTIALIAS_GRAY);
-    // Glyphs anti-aliased and placed exactly, without fitting them to the grid.
-    cairo_font_options_t* options = cairo_font_options_create();
-    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-    cairo_set_font_options(cr_, options);
-    cairo_font_options_destroy(options);
+  explicit CairoBackend(Surface& surface) : surface_(surface), cr_(cairo_create(surface.Native().image)), dc_(cr_) {
+    Configure(cr_);
   }
   ~CairoBackend() override {
     FlushEllipses();
+    EndLayer();
+    if (layerCr_ != nullptr) cairo_destroy(layerCr_);
     cairo_destroy(cr_);
     cairo_surface_flush(surface_.Native().image);
   }
 
   void Fill(const Path& path, const Matrix& matrix, Color color) override {
-    FlushEllipses();
+    OpenLayer();
+    FlushEllipsesUnless(color);
     Build(path, matrix);
-    SetColor(cr_, color);
-    cairo_fill(cr_);
+    SetColor(dc_, color);
+    cairo_fill(dc_);
   }
 
   // A run of small ellipses in one colour is gathered in the surface's
@@ -143,11 +248,12 @@ class CairoBackend final : public Backend {
     CoverageMask::Shape& shape = mask_.ShapeOf(box, matrix);
     if (shape.minRadius > kLargestGatheredRadius) {
       FlushEllipses();
+      OpenLayer();
       large_.Reset();
       large_.AddEllipse(box);
       Build(large_, matrix);
-      SetColor(cr_, color);
-      cairo_fill(cr_);
+      SetColor(dc_, color);
+      cairo_fill(dc_);
       return;
     }
     if (!mask_.Empty() && !(color == ellipseColor_)) FlushEllipses();
@@ -157,27 +263,30 @@ class CairoBackend final : public Backend {
   }
 
   void Stroke(const Path& path, const Matrix& matrix, const Pen& pen) override {
-    FlushEllipses();
+    if (StampFigure(path, matrix, pen)) return;
+    OpenLayer();
+    FlushEllipsesUnless(pen.color);
     Build(path, matrix);
     double width = pen.width;
     if (width <= 0.0) {
       // A hairline: one surface pixel whatever the transform.
-      cairo_identity_matrix(cr_);
+      cairo_identity_matrix(dc_);
       width = 1.0;
     }
-    cairo_set_line_width(cr_, width);
+    cairo_set_line_width(dc_, width);
     if (pen.IsDashed()) {
       const double dashes[] = {pen.dashOn * width, pen.dashOff * width};
-      cairo_set_dash(cr_, dashes, 2, 0.0);
+      cairo_set_dash(dc_, dashes, 2, 0.0);
     } else {
-      cairo_set_dash(cr_, nullptr, 0, 0.0);
+      cairo_set_dash(dc_, nullptr, 0, 0.0);
     }
-    SetColor(cr_, pen.color);
-    cairo_stroke(cr_);
+    SetColor(dc_, pen.color);
+    cairo_stroke(dc_);
   }
 
   void Clip(const Path& path, const Matrix& matrix, ClipMode mode) override {
     FlushEllipses();
+    EndLayer();
     if (mode == ClipMode::Replace) cairo_reset_clip(cr_);
     cairo_new_path(cr_);
     if (mode == ClipMode::Exclude) {
@@ -196,43 +305,115 @@ class CairoBackend final : public Backend {
     clipBox_ = PixelBox{static_cast<int>(std::floor(x0)), static_cast<int>(std::floor(y0)),
                         static_cast<int>(std::ceil(x1)), static_cast<int>(std::ceil(y1))}
                    .Intersect(WholeSurface());
+    // Cairo clips every primitive to a curved clip on its own, at several
+    // times the primitive's cost: under such a clip the primitives go to a
+    // layer clipped only to the clip's box, which goes through the clip
+    // once when the clip changes or the frame ends. Only pixels the clip
+    // cuts through can differ, where primitives overlap, by a rounding.
+    cairo_rectangle_list_t* rectangles = cairo_copy_clip_rectangle_list(cr_);
+    const bool curved = rectangles->status == CAIRO_STATUS_CLIP_NOT_REPRESENTABLE;
+    cairo_rectangle_list_destroy(rectangles);
+    if (curved && !clipBox_.Empty() && !surface_.DrawsOneByOne()) BeginLayer();
   }
 
   void ResetClip() override {
     FlushEllipses();
+    EndLayer();
     cairo_reset_clip(cr_);
     clipBox_ = WholeSurface();
   }
-  bool Healthy() const override { return cairo_status(cr_) == CAIRO_STATUS_SUCCESS; }
+  bool Healthy() const override {
+    return cairo_status(cr_) == CAIRO_STATUS_SUCCESS &&
+           (layerCr_ == nullptr || cairo_status(layerCr_) == CAIRO_STATUS_SUCCESS);
+  }
 
   FontMetrics Metrics(const Font& font, double em, const Matrix& matrix) override {
-    UseFont(font, em, matrix);
     cairo_font_extents_t extents;
-    cairo_font_extents(cr_, &extents);
+    cairo_scaled_font_extents(UseFont(font, em, matrix), &extents);
     return {extents.ascent, extents.height};
   }
 
-  double Advance(const std::string& utf8, const Font& font, double em, const Matrix& matrix) override {
-    UseFont(font, em, matrix);
-    cairo_text_extents_t extents;
-    cairo_text_extents(cr_, utf8.c_str(), &extents);
+  double Advance(const wchar_t* text, size_t length, const Font& font, double em, const Matrix& matrix) override {
+    cairo_scaled_font_t* scaled = UseFont(font, em, matrix);
+    const int count = Glyphs(scaled, text, length, 0.0, 0.0);
+    cairo_text_extents_t extents{};
+    if (count > 0) cairo_scaled_font_glyph_extents(scaled, glyphs_, count, &extents);
     return extents.x_advance;
   }
 
-  void Text(const std::string& utf8, PointF baseline, const Font& font, double em, const Matrix& matrix,
+  void Text(const wchar_t* text, size_t length, PointF baseline, const Font& font, double em, const Matrix& matrix,
             Color color) override {
-    UseFont(font, em, matrix);
-    cairo_new_path(cr_);
-    cairo_move_to(cr_, baseline.x, baseline.y);
-    SetColor(cr_, color);
-    cairo_show_text(cr_, utf8.c_str());
+    cairo_scaled_font_t* scaled = UseFont(font, em, matrix);
+    const int count = Glyphs(scaled, text, length, baseline.x, baseline.y);
+    if (count <= 0) return;
+    if (StampGlyphs(scaled, matrix, color, count)) return;
+    FlushEllipsesUnless(color);
+    SetColor(dc_, color);
+    cairo_show_glyphs(dc_, glyphs_, count);
   }
 
  private:
-  void Build(const Path& path, const Matrix& matrix) {
+  static void Configure(cairo_t* cr) {
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+    cairo_set_miter_limit(cr, kMiterLimit);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_GRAY);
+    // Glyphs anti-aliased and placed exactly, without fitting them to the grid.
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    cairo_set_font_options(cr, options);
+    cairo_font_options_destroy(options);
+  }
+
+  // Primitives go to the surface's layer from the first one drawn on (a
+  // clip made in steps, or one nothing is drawn under, costs no layer).
+  void BeginLayer() {
+    layerWanted_ = true;
+    layerBox_ = clipBox_;
+  }
+
+  // The layer, emptied within the clip's box, when primitives are wanted there.
+  void OpenLayer() {
+    if (!layerWanted_ || dc_ != cr_) return;
+    cairo_surface_t*& layer = surface_.Native().layer;
+    if (layer == nullptr) layer = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, surface_.Width(), surface_.Height());
+    if (layerCr_ == nullptr) {
+      layerCr_ = cairo_create(layer);
+      Configure(layerCr_);
+    }
+    cairo_reset_clip(layerCr_);
+    cairo_identity_matrix(layerCr_);
+    cairo_new_path(layerCr_);
+    cairo_rectangle(layerCr_, layerBox_.x0, layerBox_.y0, layerBox_.x1 - layerBox_.x0, layerBox_.y1 - layerBox_.y0);
+    cairo_clip(layerCr_);
+    cairo_set_operator(layerCr_, CAIRO_OPERATOR_CLEAR);
+    cairo_paint(layerCr_);
+    cairo_set_operator(layerCr_, CAIRO_OPERATOR_OVER);
+    dc_ = layerCr_;
+  }
+
+  // The layer onto the surface through the clip, and primitives to the surface again.
+  void EndLayer() {
+    layerWanted_ = false;
+    if (dc_ == cr_) return;
+    dc_ = cr_;
+    cairo_surface_t* layer = surface_.Native().layer;
+    cairo_surface_flush(layer);
+    cairo_identity_matrix(cr_);
     cairo_new_path(cr_);
-    SetMatrix(cr_, matrix);
-    AddPieces(cr_, path);
+    cairo_set_source_surface(cr_, layer, 0.0, 0.0);
+    cairo_rectangle(cr_, layerBox_.x0, layerBox_.y0, layerBox_.x1 - layerBox_.x0, layerBox_.y1 - layerBox_.y0);
+    cairo_fill(cr_);
+    SetColor(cr_, {});  // lets the layer go as the source
+  }
+
+  void Build(const Path& path, const Matrix& matrix) {
+    cairo_new_path(dc_);
+    SetMatrix(dc_, matrix);
+    AddPieces(dc_, path);
   }
 
   PixelBox WholeSurface() const { return {0, 0, surface_.Width(), surface_.Height()}; }
@@ -262,27 +443,268 @@ class CairoBackend final : public Backend {
                  cairo_image_surface_get_stride(coverage));
   }
 
+  // The run gathered in the mask onto the pixels, within the box it touched.
   void FlushEllipses() {
     if (mask_.Empty()) return;
+    OpenLayer();
     cairo_surface_t* coverage = surface_.Native().coverage;
     const PixelBox& dirty = mask_.Dirty();
     cairo_surface_mark_dirty_rectangle(coverage, dirty.x0, dirty.y0, dirty.x1 - dirty.x0, dirty.y1 - dirty.y0);
-    cairo_identity_matrix(cr_);
-    SetColor(cr_, ellipseColor_);
-    cairo_mask_surface(cr_, coverage, 0.0, 0.0);
+    cairo_save(dc_);
+    cairo_identity_matrix(dc_);
+    cairo_new_path(dc_);
+    cairo_rectangle(dc_, dirty.x0, dirty.y0, dirty.x1 - dirty.x0, dirty.y1 - dirty.y0);
+    cairo_clip(dc_);
+    SetColor(dc_, ellipseColor_);
+    cairo_mask_surface(dc_, coverage, 0.0, 0.0);
+    cairo_restore(dc_);
     cairo_surface_flush(coverage);
     mask_.Clear();
   }
 
-  void UseFont(const Font& font, double em, const Matrix& matrix) {
-    FlushEllipses();
-    SetMatrix(cr_, matrix);
-    cairo_set_font_face(cr_, FaceFor(font));
-    cairo_set_font_size(cr_, em);
+  // Primitives of one colour may go to the pixels in any order (one over the
+  // other gives the same whichever comes first), so a primitive in the run's
+  // colour leaves the run gathering.
+  void FlushEllipsesUnless(Color color) {
+    if (!mask_.Empty() && !(color == ellipseColor_)) FlushEllipses();
   }
 
+  // A small closed figure of a solid pen seen before goes into the mask as
+  // its stamp; others are stroked by Cairo. Its first point stands within
+  // a thirty-second of a pixel of where Cairo would put it.
+  bool StampFigure(const Path& path, const Matrix& m, const Pen& pen) {
+    const std::vector<Path::Piece>& pieces = path.Pieces();
+    if (surface_.DrawsOneByOne() || pen.IsDashed() || !(pen.width > 0.0f) || pieces.size() < 4 || pieces.size() > 64 ||
+        pieces.back().op != Path::Op::Close) {
+      return false;
+    }
+    const PointF first = pieces.front().p[0];
+    uint64_t key = 1469598103934665603ull;
+    auto mix = [&key](int64_t value) { key = (key ^ static_cast<uint64_t>(value)) * 1099511628211ull; };
+    mix(std::llround(pen.width * 1024.0));
+    for (double entry : {m.xx, m.yx, m.xy, m.yy}) mix(std::llround(entry * 65536.0));
+    double minX = 0.0, minY = 0.0, maxX = 0.0, maxY = 0.0;
+    for (const Path::Piece& piece : pieces) {
+      mix(static_cast<int64_t>(piece.op));
+      for (int i = 0; i < piece.PointCount(); ++i) {
+        const double rx = piece.p[i].x - first.x, ry = piece.p[i].y - first.y;
+        mix(std::llround(rx * 256.0));
+        mix(std::llround(ry * 256.0));
+        const double x = m.xx * rx + m.xy * ry, y = m.yx * rx + m.yy * ry;
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
+      }
+    }
+    // The pen's reach beyond the points, mitred corners included.
+    const double scale = std::max(std::hypot(m.xx, m.yx), std::hypot(m.xy, m.yy));
+    const double reach = pen.width * 0.5 * scale * kMiterLimit + 2.0;
+    constexpr int kSide = FigureStamps::kSide;
+    if (maxX - minX + 2.0 * reach > kSide - 2 || maxY - minY + 2.0 * reach > kSide - 2) return false;
+    Surface::Pixels& pixels = surface_.Native();
+    FigureStamps* figure = nullptr;
+    for (FigureStamps& known : pixels.figures) {
+      if (known.key == key && known.seen > 0) figure = &known;
+    }
+    if (figure == nullptr) {  // first seen: drawn by Cairo, stamped when seen again
+      FigureStamps& slot = pixels.figures[pixels.nextFigure];
+      pixels.nextFigure = (pixels.nextFigure + 1) % Surface::Pixels::kFigures;
+      slot.key = key;
+      slot.seen = 1;
+      slot.drawn.reset();
+      slot.offsetX = kSide / 2 - static_cast<int>(std::lround((minX + maxX) / 2.0));
+      slot.offsetY = kSide / 2 - static_cast<int>(std::lround((minY + maxY) / 2.0));
+      return false;
+    }
+    const double fx = m.xx * first.x + m.xy * first.y + m.dx, fy = m.yx * first.x + m.yy * first.y + m.dy;
+    const double ix = std::floor(fx), iy = std::floor(fy);
+    const int x0 = static_cast<int>(ix) - figure->offsetX, y0 = static_cast<int>(iy) - figure->offsetY;
+    if (x0 + kSide <= clipBox_.x0 || x0 >= clipBox_.x1 || y0 + kSide <= clipBox_.y0 || y0 >= clipBox_.y1) return true;
+    const int px = std::min(static_cast<int>((fx - ix) * FigureStamps::kPhases), FigureStamps::kPhases - 1);
+    const int py = std::min(static_cast<int>((fy - iy) * FigureStamps::kPhases), FigureStamps::kPhases - 1);
+    const int phase = py * FigureStamps::kPhases + px;
+    constexpr size_t kStampBytes = static_cast<size_t>(kSide) * kSide;
+    if (figure->bytes.empty()) figure->bytes.resize(kStampBytes * FigureStamps::kPhases * FigureStamps::kPhases);
+    uint8_t* stamp = figure->bytes.data() + kStampBytes * static_cast<size_t>(phase);
+    if (!figure->drawn.test(static_cast<size_t>(phase))) {
+      DrawFigureStamp(path, m, pen, figure->offsetX + (px + 0.5) / FigureStamps::kPhases,
+                      figure->offsetY + (py + 0.5) / FigureStamps::kPhases, first, stamp);
+      figure->drawn.set(static_cast<size_t>(phase));
+    }
+    ++figure->seen;
+    if (!mask_.Empty() && !(pen.color == ellipseColor_)) FlushEllipses();
+    if (mask_.Empty()) MakeCoverage();
+    ellipseColor_ = pen.color;
+    mask_.AddBytes(stamp, kSide, x0, y0, clipBox_);
+    return true;
+  }
+
+  // A line's glyphs under a curved clip (the map's labels) into the
+  // colour's run from their stamps, when each has one that holds its ink;
+  // else nothing, and Cairo shows them. Text under a plain clip goes
+  // straight to the pixels: there a run of stamps would gain nothing.
+  bool StampGlyphs(cairo_scaled_font_t* scaled, const Matrix& m, Color color, int count) {
+    if (surface_.DrawsOneByOne() || !layerWanted_ || m.xy != 0.0 || m.yx != 0.0 || m.xx <= 0.0) return false;
+    Surface::Pixels& pixels = surface_.Native();
+    if (pixels.glyphs.empty()) pixels.glyphs.resize(Surface::Pixels::kGlyphs);
+    GlyphStamp* stamps[kLongestLine];
+    for (int i = 0; i < count; ++i) {
+      stamps[i] = GlyphStampOf(scaled, m, glyphs_[i].index);
+      if (stamps[i] == nullptr) return false;
+    }
+    if (!mask_.Empty() && !(color == ellipseColor_)) FlushEllipses();
+    if (mask_.Empty()) MakeCoverage();
+    ellipseColor_ = color;
+    for (int i = 0; i < count; ++i) {
+      // Cairo puts a glyph's image at the pixel nearest its device origin.
+      const double x = m.xx * glyphs_[i].x + m.xy * glyphs_[i].y + m.dx;
+      const double y = m.yx * glyphs_[i].x + m.yy * glyphs_[i].y + m.dy;
+      const int ix = static_cast<int>(std::floor(x + 0.5)), iy = static_cast<int>(std::floor(y + 0.5));
+      mask_.AddBytes(stamps[i]->bytes, GlyphStamp::kSide, ix - GlyphStamp::kOriginX, iy - GlyphStamp::kOriginY,
+                     clipBox_);
+    }
+    return true;
+  }
+
+  // The stamp of a glyph of the font under the matrix's turn and scale, or
+  // null when its ink does not fit one (a large font).
+  GlyphStamp* GlyphStampOf(cairo_scaled_font_t* scaled, const Matrix& m, unsigned long index) {
+    Surface::Pixels& pixels = surface_.Native();
+    const size_t slots = pixels.glyphs.size();
+    size_t at = (reinterpret_cast<uintptr_t>(scaled) / 16 * 31 + index) % slots;
+    for (size_t probe = 0; probe < 8; ++probe, at = (at + 1) % slots) {
+      GlyphStamp& known = pixels.glyphs[at];
+      if (known.font == scaled && known.index == index) return known.fits ? &known : nullptr;
+      if (known.font == nullptr) break;
+    }
+    GlyphStamp& stamp = pixels.glyphs[at];  // a free slot, or the last probed one taken over
+    stamp.font = scaled;
+    stamp.index = index;
+    // Where the glyph's ink lies about its origin, in pixels.
+    cairo_glyph_t glyph{index, 0.0, 0.0};
+    cairo_text_extents_t ink;
+    cairo_scaled_font_glyph_extents(scaled, &glyph, 1, &ink);
+    double left = 0.0, right = 0.0, top = 0.0, bottom = 0.0;
+    for (double cx : {ink.x_bearing, ink.x_bearing + ink.width}) {
+      for (double cy : {ink.y_bearing, ink.y_bearing + ink.height}) {
+        const double dx = m.xx * cx + m.xy * cy, dy = m.yx * cx + m.yy * cy;
+        left = std::min(left, dx);
+        right = std::max(right, dx);
+        top = std::min(top, dy);
+        bottom = std::max(bottom, dy);
+      }
+    }
+    stamp.fits = left > 1.0 - GlyphStamp::kOriginX && right < GlyphStamp::kSide - GlyphStamp::kOriginX - 2.0 &&
+                 top > 1.0 - GlyphStamp::kOriginY && bottom < GlyphStamp::kSide - GlyphStamp::kOriginY - 2.0;
+    if (!stamp.fits) return nullptr;
+    if (pixels.glyph == nullptr) {
+      pixels.glyphImage = cairo_image_surface_create(CAIRO_FORMAT_A8, GlyphStamp::kSide, GlyphStamp::kSide);
+      pixels.glyph = cairo_create(pixels.glyphImage);
+      Configure(pixels.glyph);
+    }
+    cairo_t* cr = pixels.glyph;
+    cairo_identity_matrix(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    cairo_paint(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    cairo_matrix_t placed;
+    cairo_matrix_init(&placed, m.xx, m.yx, m.xy, m.yy, GlyphStamp::kOriginX, GlyphStamp::kOriginY);
+    cairo_set_matrix(cr, &placed);
+    cairo_set_scaled_font(cr, scaled);
+    cairo_set_source_rgb(cr, 1.0, 1.0, 1.0);
+    cairo_show_glyphs(cr, &glyph, 1);
+    cairo_surface_flush(pixels.glyphImage);
+    const unsigned char* data = cairo_image_surface_get_data(pixels.glyphImage);
+    const int stride = cairo_image_surface_get_stride(pixels.glyphImage);
+    for (int row = 0; row < GlyphStamp::kSide; ++row) {
+      std::memcpy(stamp.bytes + row * GlyphStamp::kSide, data + row * stride, GlyphStamp::kSide);
+    }
+    return &stamp;
+  }
+
+  // The figure stroked on the stamp surface with its first point at (x, y), copied into `out`.
+  void DrawFigureStamp(const Path& path, const Matrix& m, const Pen& pen, double x, double y, PointF first,
+                       uint8_t* out) {
+    constexpr int kSide = FigureStamps::kSide;
+    Surface::Pixels& pixels = surface_.Native();
+    if (pixels.stamp == nullptr) {
+      pixels.stampImage = cairo_image_surface_create(CAIRO_FORMAT_A8, kSide, kSide);
+      pixels.stamp = cairo_create(pixels.stampImage);
+      Configure(pixels.stamp);
+    }
+    cairo_t* cr = pixels.stamp;
+    cairo_identity_matrix(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    cairo_paint(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    Matrix moved = m;
+    moved.dx = x - (m.xx * first.x + m.xy * first.y);
+    moved.dy = y - (m.yx * first.x + m.yy * first.y);
+    cairo_new_path(cr);
+    SetMatrix(cr, moved);
+    AddPieces(cr, path);
+    cairo_set_line_width(cr, pen.width);
+    cairo_set_dash(cr, nullptr, 0, 0.0);
+    cairo_set_source_rgb(cr, 1.0, 1.0, 1.0);
+    cairo_stroke(cr);
+    cairo_surface_flush(pixels.stampImage);
+    const unsigned char* data = cairo_image_surface_get_data(pixels.stampImage);
+    const int stride = cairo_image_surface_get_stride(pixels.stampImage);
+    for (int row = 0; row < kSide; ++row) std::memcpy(out + row * kSide, data + row * stride, kSide);
+  }
+
+  // The context set to the font at `em` under `matrix`, and that font as Cairo sized it.
+  cairo_scaled_font_t* UseFont(const Font& font, double em, const Matrix& matrix) {
+    OpenLayer();
+    SetMatrix(dc_, matrix);
+    cairo_font_face_t* face = FaceFor(font);
+    SizedFonts& sized = Sized();
+    for (const SizedFont& known : sized.fonts) {
+      if (known.Is(face, em, matrix)) {
+        cairo_set_scaled_font(dc_, known.scaled);
+        return known.scaled;
+      }
+    }
+    cairo_set_font_face(dc_, face);
+    cairo_set_font_size(dc_, em);
+    SizedFont& slot = sized.fonts[sized.next];
+    sized.next = (sized.next + 1) % kSizedFonts;
+    if (slot.scaled != nullptr) cairo_scaled_font_destroy(slot.scaled);
+    slot = {face, em, matrix.xx, matrix.yx, matrix.xy, matrix.yy, cairo_scaled_font_reference(cairo_get_scaled_font(dc_))};
+    return slot.scaled;
+  }
+
+  // The glyphs of a line from (x, y) on in glyphs_, as Cairo lays out its
+  // text: how many, 0 when Cairo finds none. A line longer than the buffer
+  // is cut at its end (no display writes one).
+  int Glyphs(cairo_scaled_font_t* scaled, const wchar_t* text, size_t length, double x, double y) {
+    length = std::min(length, kLongestLine);
+    const int bytes = ToDrawableUtf8(text, length, utf8_);
+    cairo_glyph_t* glyphs = glyphs_;
+    int count = static_cast<int>(kLongestLine);
+    if (cairo_scaled_font_text_to_glyphs(scaled, x, y, utf8_, bytes, &glyphs, &count, nullptr, nullptr, nullptr) !=
+        CAIRO_STATUS_SUCCESS) {
+      count = 0;
+    }
+    if (glyphs != glyphs_) {  // Cairo made its own array after all
+      count = std::min(count, static_cast<int>(kLongestLine));
+      if (count > 0) std::memcpy(glyphs_, glyphs, sizeof(cairo_glyph_t) * static_cast<size_t>(count));
+      cairo_glyph_free(glyphs);
+    }
+    return count;
+  }
+
+  static constexpr size_t kLongestLine = 256;
+  char utf8_[kLongestLine * 4 + 1];
+  cairo_glyph_t glyphs_[kLongestLine];
+
   Surface& surface_;
-  cairo_t* cr_;
+  cairo_t* cr_;          // the surface, with the clip
+  cairo_t* dc_;          // where primitives go: the surface, or the layer under a curved clip
+  cairo_t* layerCr_ = nullptr;
+  PixelBox layerBox_;
+  bool layerWanted_ = false;  // under a curved clip, whether or not anything was drawn yet
   PixelBox clipBox_{0, 0, surface_.Width(), surface_.Height()};
   CoverageMask& mask_ = surface_.Native().mask;  // the run of ellipses not yet composited
   Color ellipseColor_;
@@ -319,6 +741,11 @@ Surface::Surface(int width, int height, int designWidth, int designHeight)
 Surface::~Surface() {
   cairo_surface_destroy(pixels_->image);
   if (pixels_->coverage != nullptr) cairo_surface_destroy(pixels_->coverage);
+  if (pixels_->layer != nullptr) cairo_surface_destroy(pixels_->layer);
+  if (pixels_->stamp != nullptr) cairo_destroy(pixels_->stamp);
+  if (pixels_->glyph != nullptr) cairo_destroy(pixels_->glyph);
+  if (pixels_->glyphImage != nullptr) cairo_surface_destroy(pixels_->glyphImage);
+  if (pixels_->stampImage != nullptr) cairo_surface_destroy(pixels_->stampImage);
 }
 
 void Surface::Clear(Color color) {

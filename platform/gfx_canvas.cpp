@@ -9,7 +9,6 @@
 #include "platform/gfx.h"
 #include "platform/gfx_backend.h"
 #include "platform/gfx_surface.h"
-#include "platform/paths.h"
 
 namespace platform::gfx {
 namespace {
@@ -39,23 +38,15 @@ RectF Normalised(const RectF& rect) {
   return out;
 }
 
-std::vector<PointF> Corners(const RectF& rect) {
-  return {{rect.x, rect.y},
+// A box's four corners, clockwise from the top left, kept on the stack.
+struct Corners {
+  PointF p[4];
+  explicit Corners(const RectF& rect)
+      : p{{rect.x, rect.y},
           {rect.x + rect.width, rect.y},
           {rect.x + rect.width, rect.y + rect.height},
-          {rect.x, rect.y + rect.height}};
-}
-
-// Characters Cairo would refuse as text (surrogates, beyond Unicode, controls)
-// become '?', so a bad string never puts the drawing context in error.
-std::string DrawableUtf8(const std::wstring& text) {
-  std::wstring clean = text;
-  for (wchar_t& c : clean) {
-    const auto code = static_cast<uint32_t>(c);
-    if (code < 0x20 || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) c = L'?';
-  }
-  return Narrow(clean);
-}
+          {rect.x, rect.y + rect.height}} {}
+};
 
 }  // namespace
 
@@ -129,8 +120,8 @@ void Path::AddLine(PointF from, PointF to) {
 void Path::AddRectangle(const RectF& rect) {
   const RectF box = Normalised(rect);
   if (box.width == 0.0f || box.height == 0.0f) return;
-  const std::vector<PointF> corners = Corners(box);
-  AddPolygon(corners.data(), 4);
+  const Corners corners(box);
+  AddPolygon(corners.p, 4);
 }
 
 void Path::AddPolygon(const PointF* points, int count) {
@@ -226,11 +217,13 @@ void Path::AddCurve(const PointF* points, int count, float tension) {
 // ---- Canvas ------------------------------------------------------------------------
 
 // One primitive on its way to the back end: the path to draw and, for the
-// recording, what the display passed.
+// recording, what the display passed (the path's own points when null).
+// Nothing in it is copied: a frame allocates nothing per primitive.
 struct Canvas::Shape {
   DrawnItem::Kind kind;
-  Path path;
-  std::vector<PointF> points;
+  const Path& path;
+  const PointF* points = nullptr;
+  int count = 0;
 };
 
 Canvas::Canvas(Surface& surface)
@@ -259,20 +252,29 @@ PointF ToDesign(const Surface& surface, PointF device) {
             device.y * static_cast<double>(surface.DesignHeight()) / surface.Height());
 }
 
-DrawnItem ItemOf(DrawnItem::Kind kind, const std::vector<PointF>& points, const Matrix& matrix,
+DrawnItem ItemOf(DrawnItem::Kind kind, const PointF* points, int count, const Matrix& matrix,
                  const Surface& surface) {
   DrawnItem item;
   item.kind = kind;
-  item.points = points;
-  for (PointF point : points) item.design.push_back(ToDesign(surface, matrix.Apply(point)));
+  if (points != nullptr && count > 0) item.points.assign(points, points + count);
+  for (PointF point : item.points) item.design.push_back(ToDesign(surface, matrix.Apply(point)));
   return item;
+}
+
+// The points of a path as the recording shows them: every end and control point.
+std::vector<PointF> PathPoints(const Path& path) {
+  std::vector<PointF> points;
+  for (const Path::Piece& piece : path.Pieces()) {
+    points.insert(points.end(), piece.p, piece.p + piece.PointCount());
+  }
+  return points;
 }
 
 }  // namespace
 
 bool Canvas::Drawable(const Shape& shape) {
   bool ok = matrixUsable_;
-  for (PointF point : shape.points) ok = ok && Finite(point.x) && Finite(point.y);
+  for (int i = 0; i < shape.count; ++i) ok = ok && Finite(shape.points[i].x) && Finite(shape.points[i].y);
   // Every point of the path must land within reach of the surface's pixels.
   for (const Path::Piece& piece : shape.path.Pieces()) {
     for (int i = 0; i < piece.PointCount() && ok; ++i) {
@@ -289,7 +291,7 @@ void Canvas::Fill(const Shape& shape, Color color) {
   const bool drawn = Drawable(shape);
   if (drawn) backend_->Fill(shape.path, matrix_, color);
   if (DrawingLog* log = backend_->Log()) {
-    DrawnItem item = ItemOf(shape.kind, shape.points, matrix_, surface_);
+    DrawnItem item = ItemOf(shape);
     item.skipped = !drawn;
     item.color = color;
     Record(*log, std::move(item));
@@ -302,7 +304,7 @@ void Canvas::Stroke(const Shape& shape, const Pen& pen) {
   const bool drawn = penUsable && Drawable(shape);
   if (drawn) backend_->Stroke(shape.path, matrix_, pen);
   if (DrawingLog* log = backend_->Log()) {
-    DrawnItem item = ItemOf(shape.kind, shape.points, matrix_, surface_);
+    DrawnItem item = ItemOf(shape);
     item.skipped = !drawn;
     item.color = pen.color;
     item.penWidth = pen.width;
@@ -312,48 +314,31 @@ void Canvas::Stroke(const Shape& shape, const Pen& pen) {
   }
 }
 
-namespace {
+DrawnItem Canvas::ItemOf(const Shape& shape) const {
+  if (shape.points != nullptr) return gfx::ItemOf(shape.kind, shape.points, shape.count, matrix_, surface_);
+  const std::vector<PointF> points = PathPoints(shape.path);
+  return gfx::ItemOf(shape.kind, points.data(), static_cast<int>(points.size()), matrix_, surface_);
+}
 
-Path RectanglePath(const RectF& rect) {
-  Path path;
-  path.AddRectangle(rect);
+// The surface's path for one primitive's figures, emptied.
+Path& Canvas::Scratch() {
+  Path& path = surface_.ScratchPath();
+  path.Reset();
   return path;
 }
-
-Path EllipsePath(const RectF& box) {
-  Path path;
-  path.AddEllipse(box);
-  return path;
-}
-
-Path PolygonPath(const PointF* points, int count) {
-  Path path;
-  path.AddPolygon(points, count);
-  return path;
-}
-
-std::vector<PointF> PointList(const PointF* points, int count) {
-  if (points == nullptr || count <= 0) return {};
-  return std::vector<PointF>(points, points + count);
-}
-
-// The points of a path as the recording shows them: every end and control point.
-std::vector<PointF> PathPoints(const Path& path) {
-  std::vector<PointF> points;
-  for (const Path::Piece& piece : path.Pieces()) {
-    points.insert(points.end(), piece.p, piece.p + piece.PointCount());
-  }
-  return points;
-}
-
-}  // namespace
 
 void Canvas::FillRectangle(Color color, const RectF& rect) {
-  Fill({DrawnItem::Kind::FillRectangle, RectanglePath(rect), Corners(rect)}, color);
+  Path& path = Scratch();
+  path.AddRectangle(rect);
+  const Corners corners(rect);
+  Fill({DrawnItem::Kind::FillRectangle, path, corners.p, 4}, color);
 }
 
 void Canvas::DrawRectangle(const Pen& pen, const RectF& rect) {
-  Stroke({DrawnItem::Kind::DrawRectangle, RectanglePath(rect), Corners(rect)}, pen);
+  Path& path = Scratch();
+  path.AddRectangle(rect);
+  const Corners corners(rect);
+  Stroke({DrawnItem::Kind::DrawRectangle, path, corners.p, 4}, pen);
 }
 
 // Displays fill thousands of small ellipses a frame (weather blots, traffic
@@ -380,7 +365,8 @@ void Canvas::FillEllipse(Color color, const RectF& box) {
     backend_->FillEllipse(shape, matrix_, color);
   }
   if (DrawingLog* log = backend_->Log()) {
-    DrawnItem item = ItemOf(DrawnItem::Kind::FillEllipse, Corners(box), matrix_, surface_);
+    const Corners corners(box);
+    DrawnItem item = gfx::ItemOf(DrawnItem::Kind::FillEllipse, corners.p, 4, matrix_, surface_);
     item.skipped = !drawn;
     item.color = color;
     Record(*log, std::move(item));
@@ -388,45 +374,50 @@ void Canvas::FillEllipse(Color color, const RectF& box) {
 }
 
 void Canvas::DrawEllipse(const Pen& pen, const RectF& box) {
-  Stroke({DrawnItem::Kind::DrawEllipse, EllipsePath(box), Corners(box)}, pen);
+  Path& path = Scratch();
+  path.AddEllipse(box);
+  const Corners corners(box);
+  Stroke({DrawnItem::Kind::DrawEllipse, path, corners.p, 4}, pen);
 }
 
 void Canvas::FillPolygon(Color color, const PointF* points, int count) {
-  Fill({DrawnItem::Kind::FillPolygon, PolygonPath(points, count), PointList(points, count)}, color);
+  Path& path = Scratch();
+  path.AddPolygon(points, count);
+  Fill({DrawnItem::Kind::FillPolygon, path, points, points != nullptr ? std::max(count, 0) : 0}, color);
 }
 
 void Canvas::DrawPolygon(const Pen& pen, const PointF* points, int count) {
-  Stroke({DrawnItem::Kind::DrawPolygon, PolygonPath(points, count), PointList(points, count)}, pen);
+  Path& path = Scratch();
+  path.AddPolygon(points, count);
+  Stroke({DrawnItem::Kind::DrawPolygon, path, points, points != nullptr ? std::max(count, 0) : 0}, pen);
 }
 
 void Canvas::DrawLine(const Pen& pen, PointF from, PointF to) {
-  Path path;
+  Path& path = Scratch();
   path.AddLine(from, to);
-  Stroke({DrawnItem::Kind::DrawLine, std::move(path), {from, to}}, pen);
+  const PointF points[] = {from, to};
+  Stroke({DrawnItem::Kind::DrawLine, path, points, 2}, pen);
 }
 
 void Canvas::DrawBezier(const Pen& pen, PointF start, PointF control1, PointF control2, PointF end) {
-  Path path;
+  Path& path = Scratch();
   path.AddBezier(start, control1, control2, end);
-  Stroke({DrawnItem::Kind::DrawBezier, std::move(path), {start, control1, control2, end}}, pen);
+  const PointF points[] = {start, control1, control2, end};
+  Stroke({DrawnItem::Kind::DrawBezier, path, points, 4}, pen);
 }
 
 void Canvas::DrawCurve(const Pen& pen, const PointF* points, int count, float tension) {
-  Path path;
+  Path& path = Scratch();
   path.AddCurve(points, count, Finite(tension) ? tension : 0.5f);
-  Stroke({DrawnItem::Kind::DrawCurve, std::move(path), PointList(points, count)}, pen);
+  Stroke({DrawnItem::Kind::DrawCurve, path, points, points != nullptr ? std::max(count, 0) : 0}, pen);
 }
 
-void Canvas::DrawPath(const Pen& pen, const Path& path) {
-  Stroke({DrawnItem::Kind::DrawPath, path, PathPoints(path)}, pen);
-}
+void Canvas::DrawPath(const Pen& pen, const Path& path) { Stroke({DrawnItem::Kind::DrawPath, path}, pen); }
 
-void Canvas::FillPath(Color color, const Path& path) {
-  Fill({DrawnItem::Kind::FillPath, path, PathPoints(path)}, color);
-}
+void Canvas::FillPath(Color color, const Path& path) { Fill({DrawnItem::Kind::FillPath, path}, color); }
 
 void Canvas::SetClip(const Path& path, ClipMode mode) {
-  const Shape shape{DrawnItem::Kind::SetClip, path, PathPoints(path)};
+  const Shape shape{DrawnItem::Kind::SetClip, path};
   const bool drawn = Drawable(shape);
   if (drawn) {
     backend_->Clip(path, matrix_, mode);
@@ -434,7 +425,7 @@ void Canvas::SetClip(const Path& path, ClipMode mode) {
     NarrowClipBox(path, mode);
   }
   if (DrawingLog* log = backend_->Log()) {
-    DrawnItem item = ItemOf(shape.kind, shape.points, matrix_, surface_);
+    DrawnItem item = ItemOf(shape);
     item.skipped = !drawn;
     item.clipMode = mode;
     Record(*log, std::move(item));
@@ -487,7 +478,9 @@ void Canvas::ResetClip() {
   clipBox_[0] = clipBox_[1] = 0.0;
   clipBox_[2] = width_;
   clipBox_[3] = height_;
-  if (DrawingLog* log = backend_->Log()) Record(*log, ItemOf(DrawnItem::Kind::ResetClip, {}, matrix_, surface_));
+  if (DrawingLog* log = backend_->Log()) {
+    Record(*log, gfx::ItemOf(DrawnItem::Kind::ResetClip, nullptr, 0, matrix_, surface_));
+  }
 }
 
 void Canvas::Record(DrawingLog& log, DrawnItem item) const {
@@ -497,7 +490,7 @@ void Canvas::Record(DrawingLog& log, DrawnItem item) const {
 
 void Canvas::Mark(const char* name) {
   if (DrawingLog* log = backend_->Log()) {
-    DrawnItem item = ItemOf(DrawnItem::Kind::Mark, {}, matrix_, surface_);
+    DrawnItem item = gfx::ItemOf(DrawnItem::Kind::Mark, nullptr, 0, matrix_, surface_);
     item.mark = name != nullptr ? name : "";
     Record(*log, std::move(item));
   }
@@ -506,32 +499,35 @@ void Canvas::Mark(const char* name) {
 void Canvas::DrawString(const wchar_t* text, int count, const Font& font, PointF origin, Align align, Color color) {
   if (text == nullptr) return;
   const size_t length = std::wcslen(text);
-  const std::wstring shown(text, count < 0 ? length : std::min(length, static_cast<size_t>(count)));
+  const size_t shown = count < 0 ? length : std::min(length, static_cast<size_t>(count));
   const PointF anchor = matrix_.Apply(origin);
   const bool drawable = matrixUsable_ && Finite(font.sizePt) && font.sizePt > 0.0f && font.sizePt <= kLargestFontPt &&
                         std::fabs(anchor.x) <= kFarthestPixel && std::fabs(anchor.y) <= kFarthestPixel;
   const double em = font.sizePt * kDotsPerInch / 72.0;
   DrawingLog* log = backend_->Log();
-  DrawnItem item = ItemOf(DrawnItem::Kind::DrawString, {origin}, matrix_, surface_);
+  DrawnItem item;
+  if (log != nullptr) item = gfx::ItemOf(DrawnItem::Kind::DrawString, &origin, 1, matrix_, surface_);
   if (!drawable) {
     ++skipped_;
   } else {
     const Backend::FontMetrics metrics = backend_->Metrics(font, em, matrix_);
     const double padding = em * kTextPaddingEm;
     size_t lineStart = 0;
-    for (int line = 0; lineStart <= shown.size(); ++line) {
-      size_t lineEnd = shown.find(L'\n', lineStart);
-      if (lineEnd == std::wstring::npos) lineEnd = shown.size();
-      std::wstring lineText = shown.substr(lineStart, lineEnd - lineStart);
+    for (int line = 0; lineStart <= shown; ++line) {
+      const wchar_t* end = std::wmemchr(text + lineStart, L'\n', shown - lineStart);
+      const size_t lineEnd = end != nullptr ? static_cast<size_t>(end - text) : shown;
+      size_t lineLength = lineEnd - lineStart;
       // Trailing blanks (and the '\r' of a "\r\n") take no room.
-      while (!lineText.empty() && (lineText.back() == L' ' || lineText.back() == L'\r')) lineText.pop_back();
-      const std::string utf8 = DrawableUtf8(lineText);
-      const double width = utf8.empty() ? 0.0 : backend_->Advance(utf8, font, em, matrix_);
+      while (lineLength > 0 && (text[lineStart + lineLength - 1] == L' ' || text[lineStart + lineLength - 1] == L'\r')) {
+        --lineLength;
+      }
+      const wchar_t* lineText = text + lineStart;
+      const double width = lineLength == 0 ? 0.0 : backend_->Advance(lineText, lineLength, font, em, matrix_);
       const double x = align == Align::Near     ? origin.x + padding
                        : align == Align::Center ? origin.x - width / 2.0
                                                 : origin.x - width - padding;
       const PointF baseline = At(x, origin.y + metrics.ascent + line * metrics.lineSpacing);
-      if (!utf8.empty()) backend_->Text(utf8, baseline, font, em, matrix_, color);
+      if (lineLength > 0) backend_->Text(lineText, lineLength, baseline, font, em, matrix_, color);
       if (log != nullptr) item.design.push_back(ToDesign(surface_, matrix_.Apply(baseline)));
       lineStart = lineEnd + 1;
     }
@@ -539,7 +535,7 @@ void Canvas::DrawString(const wchar_t* text, int count, const Font& font, PointF
   if (log == nullptr) return;
   item.skipped = !drawable;
   item.color = color;
-  item.text = shown;
+  item.text.assign(text, shown);
   item.count = count;
   item.sizePt = font.sizePt;
   item.bold = font.bold;

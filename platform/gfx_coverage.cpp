@@ -221,6 +221,30 @@ void CoverageMask::AddEllipse(const Shape& shape, double cx, double cy, const Pi
   }
 }
 
+void CoverageMask::AddBytes(const uint8_t* bytes, int side, int x0, int y0, const PixelBox& limit) {
+  const int rowFirst = std::max({y0, limit.y0, 0});
+  const int rowEnd = std::min({y0 + side, limit.y1, height_});
+  const int columnFirst = std::max(x0, 0);
+  const int columnEnd = std::min(x0 + side, width_);
+  if (rowFirst >= rowEnd || columnFirst >= columnEnd) return;
+  const bool whole = x0 >= 0 && x0 + side <= width_ + kSpareColumns;
+  for (int y = rowFirst; y < rowEnd; ++y) {
+    uint8_t* row = data_ + static_cast<size_t>(y) * stride_;
+    const uint8_t* added = bytes + static_cast<size_t>(y - y0) * side;
+    if (whole) {
+      for (int x = 0; x < side; x += 16) {
+        const __m128i more = _mm_loadu_si128(reinterpret_cast<const __m128i*>(added + x));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi8(more, _mm_setzero_si128())) == 0xFFFF) continue;
+        __m128i* at = reinterpret_cast<__m128i*>(row + x0 + x);
+        _mm_storeu_si128(at, CombinedRow(_mm_loadu_si128(at), more));
+      }
+    } else {
+      for (int x = columnFirst; x < columnEnd; ++x) row[x] = Combined(row[x], added[x - x0]);
+    }
+  }
+  dirty_ = Unite(dirty_, {whole ? x0 : columnFirst, rowFirst, whole ? x0 + side : columnEnd, rowEnd});
+}
+
 void CoverageMask::Clear() {
   if (dirty_.Empty()) return;
   for (int y = dirty_.y0; y < dirty_.y1; ++y) {

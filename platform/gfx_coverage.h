@@ -27,8 +27,10 @@ class CoverageMask {
   static constexpr int kStampSide = 16;  // pixels: one vector of bytes a row
   // Circles whose reach is at most this many pixels are stamped.
   static constexpr int kStampReach = kStampSide / 2 - 1;
+  // The side of the stamps of small stroked figures (AddBytes).
+  static constexpr int kFigureSide = 48;
   // Columns the mask needs beyond the surface's width, for a stamp's row.
-  static constexpr int kSpareColumns = kStampSide;
+  static constexpr int kSpareColumns = kFigureSide;
 
   // How the device sees an ellipse of one box size under one transform: the
   // quadratic form of its offsets from the centre that is 1 on its edge, its
@@ -64,6 +66,11 @@ class CoverageMask {
   // Adds the coverage of that ellipse within `limit`; the mask keeps the
   // union, as one fill after another would (1 - (1 - a)(1 - b)).
   void Add(Shape& shape, const RectF& box, const Matrix& matrix, const PixelBox& limit);
+
+  // Adds a square of `side` x `side` bytes of coverage (side a multiple of
+  // 16) whose top left lands on pixel (x0, y0), within the surface and the
+  // limit's rows: a small figure drawn once and stamped where it stands.
+  void AddBytes(const uint8_t* bytes, int side, int x0, int y0, const PixelBox& limit);
 
   bool Empty() const { return dirty_.Empty(); }
   // The pixels something was added to since the last Clear.

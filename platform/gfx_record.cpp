@@ -22,12 +22,12 @@ class RecordingBackend final : public Backend {
   FontMetrics Metrics(const Font& font, double em, const Matrix& matrix) override {
     return pixels_->Metrics(font, em, matrix);
   }
-  double Advance(const std::string& utf8, const Font& font, double em, const Matrix& matrix) override {
-    return pixels_->Advance(utf8, font, em, matrix);
+  double Advance(const wchar_t* text, size_t length, const Font& font, double em, const Matrix& matrix) override {
+    return pixels_->Advance(text, length, font, em, matrix);
   }
-  void Text(const std::string& utf8, PointF baseline, const Font& font, double em, const Matrix& matrix,
+  void Text(const wchar_t* text, size_t length, PointF baseline, const Font& font, double em, const Matrix& matrix,
             Color color) override {
-    pixels_->Text(utf8, baseline, font, em, matrix, color);
+    pixels_->Text(text, length, baseline, font, em, matrix, color);
   }
 
   bool Healthy() const override { return pixels_->Healthy(); }

@@ -97,10 +97,18 @@ class Surface {
   bool IsRecording() const { return recording_; }
   const DrawingLog& Log() const { return log_; }
 
+  // Tests: every primitive goes to the pixels by itself, clipped by Cairo
+  // (no layer under a curved clip): the picture the faster ways are held to.
+  void DrawOneByOne(bool on) { oneByOne_ = on; }
+  bool DrawsOneByOne() const { return oneByOne_; }
+
   // For the back ends only.
   struct Pixels;
   Pixels& Native() const { return *pixels_; }
   DrawingLog* OpenFrame();
+  // A path the canvas builds each primitive's figures in, kept from frame
+  // to frame with its storage.
+  Path& ScratchPath() { return scratch_; }
 
  private:
   int width_;
@@ -109,7 +117,9 @@ class Surface {
   int designHeight_;
   uint64_t frames_ = 0;
   bool recording_ = false;
+  bool oneByOne_ = false;
   DrawingLog log_;
+  Path scratch_;
   std::unique_ptr<Pixels> pixels_;
 };
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -29,6 +30,7 @@
 #include "systems/dfgs.h"
 #include "systems/irs.h"
 #include "tests/cockpit.h"
+#include "tests/same_picture.h"
 
 namespace halcyon::test {
 namespace {
@@ -118,6 +120,7 @@ class MapScreen {
   CFmsNav& nav() { return nav_; }
   CFlightPlan& route(int slot) { return *nav_.GetRoute(slot); }
   Cockpit& cockpit() { return cockpit_; }
+  platform::gfx::Surface& surface() { return *surface_; }
 
  private:
   Cockpit& cockpit_;
@@ -775,6 +778,42 @@ TEST(NdMap, PathMarkersInBothModesAndNoPlanModeInItsColours) {
   EXPECT_EQ(log.Texts(L"5").size(), 2u);
   EXPECT_EQ(Text(log, L"T/C"), nullptr);
   SetEfisTestSwitch(kEfisTestReleased);
+}
+
+// The busy map through its curved clip, drawn the fast way and one primitive
+// at a time: the route with its waypoints and their data, the nearby
+// navaids, airports and fixes, the FIX INFO circle and radials, in map and
+// plan mode, on the screen's own surface and on one twice its size. Away
+// from the map circle's edge the pictures differ by a rounding at most.
+TEST(NdMap, TheMapLooksTheSameDrawnFastOrOneByOne) {
+  Cockpit cockpit;
+  MapScreen nd(cockpit, 30.0);
+  LoadNearbyData();
+  BuildRoute(nd.route(1), {"W1", "W2XYZABC", "W3", "W4"}, 20.0, 6.0);
+  ASSERT_TRUE(nd.nav().Activate(1));
+  ASSERT_TRUE(nd.nav().Execute());
+  g_efisMcp.declutterNaid = g_efisMcp.declutterArpt = g_efisMcp.declutterWpt = g_efisMcp.declutterData = 1;
+  CFms::FixInfo info;
+  info.position = Away(0, 12);
+  info.radialMagDeg[0] = 45.0;
+  info.radialMagDeg[1] = 200.0;
+  g_fms.SetFixInfo(1, info);
+  platform::gfx::Surface& surface = nd.surface();
+  const double sx = surface.Width() / 300.0, sy = surface.Height() / 250.0;
+  // The map circle: 210 units about the arc centre in both modes.
+  auto onClipEdge = [&](int x, int y) {
+    return std::fabs(std::hypot((x + 0.5) / sx - 150.0, (y + 0.5) / sy - 227.0) - 210.0) < 2.0;
+  };
+  for (uint32_t mode : {kEfisModeMap, kEfisModePlan}) {
+    SCOPED_TRACE(mode == kEfisModeMap ? "map" : "plan");
+    nd.settle(mode, 1);
+    const PictureDifference diff = CompareWithOneByOne(surface, [&] { nd.draw(mode, 1); }, onClipEdge);
+    EXPECT_GT(diff.lit, 3000) << "a busy map";
+    ExpectSamePicture(diff);
+    std::printf("%s: %d lit, %d differ, %d beyond a rounding, at most by %d (%d away from the clip's edge)\n",
+                mode == kEfisModeMap ? "map" : "plan", diff.lit, diff.differing, diff.beyondRounding, diff.worst,
+                diff.worstInside);
+  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "platform/gfx_surface.h"
 #include "systems/radios.h"
 #include "tests/cockpit.h"
+#include "tests/same_picture.h"
 
 namespace halcyon::test {
 namespace {
@@ -75,6 +77,7 @@ class TcasScreen {
     return pixel(125.0 - radius * std::cos(a), 125.0 - radius * std::sin(a));
   }
   platform::ELEMENT_HEADER* element() const { return element_; }
+  platform::gfx::Surface& surface() const { return *surface_; }
 
  private:
   platform::ELEMENT_HEADER* element_;
@@ -493,6 +496,31 @@ TEST(TcasDisplay, TheGaugeDrawsOnceATick) {
   cockpit.runTicks(5);
   EXPECT_EQ(surface->Frames() - before, 5u) << "two frames a tick, one drawing";
   EXPECT_EQ(GetNthElement(cockpit.gauge("TCAS Display")->elements, 1)->imageFlags & platform::kImageClockBit, 0u);
+}
+
+// A busy sky and a resolution advisory under the dial's round clip, drawn the
+// fast way and one primitive at a time: away from the dial's edge the
+// pictures differ by a rounding at most.
+TEST(TcasDisplay, TheTrafficLooksTheSameDrawnFastOrOneByOne) {
+  Cockpit cockpit;
+  TcasScreen screen(cockpit);
+  ShowTraffic({{.aheadNm = 2.2, .rightNm = 0.3, .relativeFt = 500, .verticalSpeedFpm = 800},
+               {.aheadNm = 1.0, .rightNm = -1.2, .relativeFt = -300, .threatClass = kTcasTrafficAdvisory},
+               {.aheadNm = 0.4, .rightNm = 0.9, .relativeFt = 200, .threatClass = kTcasCorrectiveAdvisory},
+               {.aheadNm = 2.1, .rightNm = -1.4, .relativeFt = 1200, .threatClass = kTcasPreventiveAdvisory},
+               {.aheadNm = -0.6, .rightNm = 1.9, .relativeFt = -900},
+               {.aheadNm = 2.45, .rightNm = 0.1}});
+  g_tcas->SetAdvisoryState(kTcasAdvisoryUpward);
+  platform::gfx::Surface& surface = screen.surface();
+  const double sx = surface.Width() / 250.0, sy = surface.Height() / 250.0;
+  auto onClipEdge = [&](int x, int y) {
+    return std::fabs(std::hypot((x + 0.5) / sx - 125.0, (y + 0.5) / sy - 125.0) - 94.0) < 2.0;
+  };
+  const PictureDifference diff = CompareWithOneByOne(surface, [&] { screen.draw(); }, onClipEdge);
+  EXPECT_GT(diff.lit, 3000);
+  ExpectSamePicture(diff);
+  std::printf("TCAS: %d lit, %d differ, %d beyond a rounding, at most by %d (%d away from the dial's edge)\n",
+              diff.lit, diff.differing, diff.beyondRounding, diff.worst, diff.worstInside);
 }
 
 }  // namespace
