@@ -1,8 +1,8 @@
 // The "Airspeed" gauge. Reads IAS, the maximum operating speed and Mach
-// (bound to their elements), the autopilot's speed holds
-// and targets, the flight guidance's speed mode and targets, the speed bugs,
-// panel power and the side panel light; drives the lifecycle, the speed bugs
-// and the speed-cards window.
+// (bound to their elements), the autopilot's speed holds and targets, the
+// flight guidance's speed mode and targets, the speed bugs, panel power and
+// the side panel light; drives the lifecycle, the speed bugs and the
+// speed-cards window.
 #include "gauges/airspeed.h"
 
 #include <array>
@@ -29,6 +29,7 @@ constexpr double kDialHighKt = 450.0;
 // The maximum-speed needle reads its variable raw (knots x its scale).
 constexpr double kMaxSpeedScale = TokenScale(Token::MaxOperatingSpeed);
 constexpr double kMaxSpeedResting = 257.5 * kMaxSpeedScale;
+constexpr double kMachScale = TokenScale(Token::Mach);
 constexpr double kMachDrumRestBelow = 0.15;
 constexpr uint32_t kSpeedCardsWindow = 10160;
 constexpr int32_t kPitchModeIas = 2;
@@ -104,7 +105,7 @@ double CommandSpeedKt() {
 // digits below pass from 9 to 0.
 double MachDrum(const ELEMENT_HEADER* element, double perMach, int64_t rollModulus, int64_t rollAbove,
                 int32_t restingPosition) {
-  const double mach = element->tokenValue / TokenScale(Token::Mach);
+  const double mach = element->tokenValue / kMachScale;
   if (!(mach > kMachDrumRestBelow)) return 99 - restingPosition;
   constexpr double kTolerance = 1e-6;  // a decimal Mach stored a hair low still reads its digit
   const int64_t n = TruncateSaturated<int64_t>(mach * perMach + kTolerance) % 100;

@@ -1,7 +1,7 @@
 // The "Clock", "FGCP Lights" and "Brake_Pressure" gauges. Read the
-// simulator's UTC and seconds tokens, the hydraulic
-// pressures, panel power and the side panel light; drive the simulator's
-// clock keys and the FGCP lighting switches.
+// simulator's UTC and seconds tokens, the hydraulic pressures, panel power
+// and the side panel light; drive the simulator's clock keys and the FGCP
+// lighting switches.
 #include "gauges/clock.h"
 
 #include <cmath>

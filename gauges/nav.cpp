@@ -1,5 +1,6 @@
 // The "NAV" gauge. Reads the active receiver's frequency (four BCD digits
-// without the leading 1) and selected course; sends that receiver's frequency and course key events.
+// without the leading 1) and selected course; sends that receiver's
+// frequency and course key events.
 #include "gauges/nav.h"
 
 #include <cmath>

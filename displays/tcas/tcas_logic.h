@@ -5,7 +5,8 @@
 // voices, and the resolution advisory of one threat at a time: its voice and
 // the advisory state the display paints as vertical-speed bands.
 // Reads TICK18, the position, the vertical speed, the altitude, the radio
-// altitude and the transponder panel's knob and timers; drives the TCAS object and the voice queue.
+// altitude and the transponder panel's knob and timers; drives the TCAS
+// object and the voice queue.
 #pragma once
 
 #include <cstdint>
