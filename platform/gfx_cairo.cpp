@@ -606,6 +606,10 @@ class CairoBackend final : public Backend {
     cairo_set_source_rgb(cr, 1.0, 1.0, 1.0);
     cairo_show_glyphs(cr, &glyph, 1);
     CopyStamp(pixels.glyphImage, GlyphStamp::kSide, stamp.bytes);
+    // No context is kept holding the font (it keeps its last two), so that
+    // the fonts can all be let go at exit while a surface still lives.
+    cairo_destroy(cr);
+    pixels.glyph = nullptr;
     return &stamp;
   }
 
