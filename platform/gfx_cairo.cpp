@@ -598,29 +598,42 @@ class CairoBackend final : public Backend {
     stamp.fits = left > 1.0 - GlyphStamp::kOriginX && right < GlyphStamp::kSide - GlyphStamp::kOriginX - 2.0 &&
                  top > 1.0 - GlyphStamp::kOriginY && bottom < GlyphStamp::kSide - GlyphStamp::kOriginY - 2.0;
     if (!stamp.fits) return nullptr;
-    if (pixels.glyph == nullptr) {
-      pixels.glyphImage = cairo_image_surface_create(CAIRO_FORMAT_A8, GlyphStamp::kSide, GlyphStamp::kSide);
-      pixels.glyph = cairo_create(pixels.glyphImage);
-      Configure(pixels.glyph);
-    }
-    cairo_t* cr = pixels.glyph;
-    cairo_identity_matrix(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-    cairo_paint(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    cairo_t* cr = EmptyStamp(pixels.glyphImage, pixels.glyph, GlyphStamp::kSide);
     cairo_matrix_t placed;
     cairo_matrix_init(&placed, m.xx, m.yx, m.xy, m.yy, GlyphStamp::kOriginX, GlyphStamp::kOriginY);
     cairo_set_matrix(cr, &placed);
     cairo_set_scaled_font(cr, scaled);
     cairo_set_source_rgb(cr, 1.0, 1.0, 1.0);
     cairo_show_glyphs(cr, &glyph, 1);
-    cairo_surface_flush(pixels.glyphImage);
-    const unsigned char* data = cairo_image_surface_get_data(pixels.glyphImage);
-    const int stride = cairo_image_surface_get_stride(pixels.glyphImage);
-    for (int row = 0; row < GlyphStamp::kSide; ++row) {
-      std::memcpy(stamp.bytes + row * GlyphStamp::kSide, data + row * stride, GlyphStamp::kSide);
-    }
+    CopyStamp(pixels.glyphImage, GlyphStamp::kSide, stamp.bytes);
+    // No context is kept holding the font (it keeps its last two), so that
+    // the fonts can all be let go at exit while a surface still lives.
+    cairo_destroy(cr);
+    pixels.glyph = nullptr;
     return &stamp;
+  }
+
+  // A square A8 surface of `side` and its context, made on first use and
+  // kept with the surface, emptied for the next stamp.
+  static cairo_t* EmptyStamp(cairo_surface_t*& image, cairo_t*& cr, int side) {
+    if (cr == nullptr) {
+      image = cairo_image_surface_create(CAIRO_FORMAT_A8, side, side);
+      cr = cairo_create(image);
+      Configure(cr);
+    }
+    cairo_identity_matrix(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    cairo_paint(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    return cr;
+  }
+
+  // What was drawn on a stamp surface, row by row into `out`.
+  static void CopyStamp(cairo_surface_t* image, int side, uint8_t* out) {
+    cairo_surface_flush(image);
+    const unsigned char* data = cairo_image_surface_get_data(image);
+    const int stride = cairo_image_surface_get_stride(image);
+    for (int row = 0; row < side; ++row) std::memcpy(out + row * side, data + row * stride, side);
   }
 
   // The figure stroked on the stamp surface with its first point at (x, y), copied into `out`.
@@ -628,16 +641,7 @@ class CairoBackend final : public Backend {
                        uint8_t* out) {
     constexpr int kSide = FigureStamps::kSide;
     Surface::Pixels& pixels = surface_.Native();
-    if (pixels.stamp == nullptr) {
-      pixels.stampImage = cairo_image_surface_create(CAIRO_FORMAT_A8, kSide, kSide);
-      pixels.stamp = cairo_create(pixels.stampImage);
-      Configure(pixels.stamp);
-    }
-    cairo_t* cr = pixels.stamp;
-    cairo_identity_matrix(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-    cairo_paint(cr);
-    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    cairo_t* cr = EmptyStamp(pixels.stampImage, pixels.stamp, kSide);
     Matrix moved = m;
     moved.dx = x - (m.xx * first.x + m.xy * first.y);
     moved.dy = y - (m.yx * first.x + m.yy * first.y);
@@ -648,10 +652,7 @@ class CairoBackend final : public Backend {
     cairo_set_dash(cr, nullptr, 0, 0.0);
     cairo_set_source_rgb(cr, 1.0, 1.0, 1.0);
     cairo_stroke(cr);
-    cairo_surface_flush(pixels.stampImage);
-    const unsigned char* data = cairo_image_surface_get_data(pixels.stampImage);
-    const int stride = cairo_image_surface_get_stride(pixels.stampImage);
-    for (int row = 0; row < kSide; ++row) std::memcpy(out + row * kSide, data + row * stride, kSide);
+    CopyStamp(pixels.stampImage, kSide, out);
   }
 
   // The context set to the font at `em` under `matrix`, and that font as Cairo sized it.
