@@ -479,7 +479,7 @@ TEST(AlertScenario, LampTestDuringAnApuFire) {
   QuietCruise(cockpit);
   simhost::Scenario scenario;
   std::vector<std::string> errors;
-  ASSERT_TRUE(scenario.Parse("set 980 1\n"
+  ASSERT_TRUE(scenario.Parse("set apu_fire 1\n"
                              "run 1.2\n"
                              "expect \"Warning Lights\" master_warning == 41\n"
                              "control \"Annunciator Digital Lights Test\" test 41\n"

@@ -25,7 +25,7 @@ TEST(TokenList, ScaledReadersTurnTheSimulatorsValuesIntoEverydayUnits) {
   EXPECT_DOUBLE_EQ(ReadScaledToken(Token::AmbientTemp), -40.0);
   cockpit.set(Token::RadioAltitudeM, 304.8);  // metres
   EXPECT_NEAR(ReadRadioAltitudeFt(), 1000.0, 1e-3);
-  cockpit.set(Token::Latitude, -40007000.0 / 8);  // a quarter turn is the pole
+  cockpit.set(Token::Latitude, -40007000.0 / 8);  // 40007000 a turn, north positive
   EXPECT_DOUBLE_EQ(ReadScaledToken(Token::Latitude), -45.0);
   cockpit.set(Token::Longitude, 281474976710656.0 / 4);  // 2^48 a turn, east positive
   EXPECT_DOUBLE_EQ(ReadScaledToken(Token::Longitude), 90.0);
