@@ -477,6 +477,25 @@ TEST(MagVarGrid, TheSimulatorsVariationComesFromTheSameGrid) {
   EXPECT_NEAR(cockpit.token(Token::MagneticVariationDeg), 3.68, 0.1) << "east at Zurich";
   cockpit.setPosition(40.6413, -73.7781).runTicks(1);
   EXPECT_NEAR(cockpit.token(Token::MagneticVariationDeg), -12.54, 0.1) << "west at New York";
+  // The run log names the first and the last sample, each with its signs.
+  const double westDeg = -cockpit.token(Token::MagneticVariationDeg);
+  cockpit.setPosition(-33.5, 151.25).runTicks(1);
+  const double eastDeg = cockpit.token(Token::MagneticVariationDeg);
+  char start[80], end[80];
+  std::snprintf(start, sizeof(start), "token 82 at the start: %.2f deg E at 47.4647 N 8.5492 E\n",
+                db.MagVarAtPosition(East(47.4647, 8.5492)));
+  std::snprintf(end, sizeof(end), "token 82 at the end:   %.2f deg %s at 33.5000 S 151.2500 E\n",
+                std::fabs(eastDeg), eastDeg < 0 ? "W" : "E");
+  const std::string summary = cockpit.host().MagVar().Summary();
+  EXPECT_NE(summary.find(start), std::string::npos) << summary;
+  EXPECT_NE(summary.find(end), std::string::npos) << summary;
+  cockpit.setPosition(40.6413, -73.7781).runTicks(1);
+  char newYork[80];
+  std::snprintf(newYork, sizeof(newYork), "at the end:   %.2f deg W at 40.6413 N 73.7781 W\n", westDeg);
+  EXPECT_NE(cockpit.host().MagVar().Summary().find(newYork), std::string::npos) << cockpit.host().MagVar().Summary();
+  cockpit.setPosition(51.4779, 0.0).runTicks(1);
+  EXPECT_NE(cockpit.host().MagVar().Summary().find(" at 51.4779 N 0.0000 E\n"), std::string::npos)
+      << "Greenwich is east";
 }
 
 }  // namespace

@@ -187,6 +187,26 @@ TEST(Scenario, StormCellsAndTheirBadLines) {
   EXPECT_NE(errors[9].find("'x' is not a number"), std::string::npos) << errors[9];
 }
 
+// The weather commands reach the host's weather: the even cloud density, and
+// a cell at its own latitude and longitude.
+TEST(Scenario, TheWeatherCommandsSetTheHostsWeather) {
+  Cockpit cockpit;
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  ASSERT_TRUE(scenario.Parse("clouds 40\nweather-cell 47.4 8.6 3 200\n", "flight.scn", &errors));
+  simhost::RunLog log;
+  std::string error;
+  ASSERT_TRUE(simhost::RunScenario(cockpit.host(), scenario, log, &error)) << error;
+  EXPECT_EQ(cockpit.host().Weather().DensityAt(10.0, 10.0, 0, 1000), 40) << "the even density";
+  EXPECT_EQ(cockpit.host().Weather().DensityAt(47.4, 8.6, 0, 1000), 200) << "the cell's core";
+  // The edges a scenario may use: latitude 90, longitude 180 and 59 seconds;
+  // 60 seconds is no time.
+  EXPECT_TRUE(ParseErrors("traffic POLE 90 8 5000 0\ntraffic DATELINE 0 -180 5000 0\nat 1:59 note x\n").empty());
+  const auto bad = ParseErrors("at 1:60 note x\n");
+  ASSERT_EQ(bad.size(), 1u);
+  EXPECT_NE(bad[0].find("'1:60' is not a time"), std::string::npos) << bad[0];
+}
+
 TEST(Scenario, SimulatorWorldCommands) {
   EXPECT_TRUE(ParseErrors("key ctrl+shift+p\ntraffic SWR12 47.5 8.6 5000 -700\ntraffic EZY3 47.4 8.5 2500 1800 210 230\n"
                           "traffic-remove SWR12\nclouds 255\nground-elevation 1416\nsim-exception\nsim-quit\n")
