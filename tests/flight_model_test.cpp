@@ -86,9 +86,9 @@ TEST(FlightModel, OneTickOfThePointMassFollowsThrustDragAndTheClimb) {
                          Point{5000, 160, -800, 20, 100, 1, 0.25}, Point{30000, 330, -2000, 95, 95, 0, 0},
                          Point{8000, 250, 0, 90, 60, 0, 0, false}}) {
     cockpit.set(Token::AltitudeFt, p.altitudeFt).set(Token::IndicatedAirspeedKt, p.casKt);
-    cockpit.set(Token::VerticalSpeed, p.fpm * 1.3).set(624, p.n1Left).set(643, p.n1Right);
-    cockpit.set(329, p.flaps * 16383).set(332, p.gear * 16383).set(Token::AutopilotEngaged, 1);
-    cockpit.set(108, 0).set(123, 0).set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, p.rightBurns);
+    cockpit.setScaled(Token::VerticalSpeed, p.fpm).set(Token::Engine1N1Pct, p.n1Left).set(Token::Engine2N1Pct, p.n1Right);
+    cockpit.set(Token::FlapPosition, p.flaps * 16383).set(Token::GearPosition, p.gear * 16383).set(Token::AutopilotEngaged, 1);
+    cockpit.set(Token::AltitudeLock, 0).set(Token::AutothrottleArmed, 0).set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, p.rightBurns);
     cockpit.runTicks(1);
     EXPECT_NEAR(cockpit.token(Token::IndicatedAirspeedKt),
                 NextCasKt(p.casKt, p.altitudeFt, p.fpm, p.n1Left, p.n1Right, p.flaps, p.gear, p.rightBurns), 1e-9)
@@ -105,7 +105,7 @@ TEST(FlightModel, OneTickOfTheAutothrottleFollowsTheErrorAndTheAcceleration) {
   Cockpit cockpit({.start = false, .flightModel = true});
   cockpit.set(Token::OnGround, 0).set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 1).start();
   cockpit.set(Token::AltitudeFt, 8000).set(Token::IndicatedAirspeedKt, 250).set(Token::VerticalSpeed, 0);
-  cockpit.set(624, 25).set(643, 25).set(108, 0).set(123, 0).set(Token::AutopilotEngaged, 1).runTicks(1);
+  cockpit.set(Token::Engine1N1Pct, 25).set(Token::Engine2N1Pct, 25).set(Token::AltitudeLock, 0).set(Token::AutothrottleArmed, 0).set(Token::AutopilotEngaged, 1).runTicks(1);
   double cas = cockpit.token(Token::IndicatedAirspeedKt);
   double acceleration = (cas - 250.0) * 18.0;
   ASSERT_LT(acceleration, -0.1) << "slowing at idle";
@@ -113,8 +113,8 @@ TEST(FlightModel, OneTickOfTheAutothrottleFollowsTheErrorAndTheAcceleration) {
   for (const bool mach : {false, true}) {
     const double rate = mach ? -800.0 : 1200.0;  // inside the 2,500 a second the levers may move
     const double targetKt = cas + (rate + acceleration * 2500.0) / 250.0;
-    cockpit.set(Token::Engine1Throttle, lever).set(Token::Engine2Throttle, lever).set(123, 1);
-    cockpit.set(115, !mach).set(117, mach).set(116, targetKt).set(118, FlightModel::MachFromCas(targetKt, 8000));
+    cockpit.set(Token::Engine1Throttle, lever).set(Token::Engine2Throttle, lever).set(Token::AutothrottleArmed, 1);
+    cockpit.set(Token::AutopilotAirspeedHold, !mach).set(Token::AutopilotMachHold, mach).set(Token::AutopilotAirspeedKt, targetKt).set(Token::AutopilotMach, FlightModel::MachFromCas(targetKt, 8000));
     cockpit.set(Token::AutopilotEngaged, 1).runTicks(1);
     EXPECT_NEAR(cockpit.token(Token::Engine1Throttle), lever + rate / 18.0, 1e-6) << mach;
     EXPECT_NEAR(cockpit.token(Token::Engine2Throttle), lever + rate / 18.0, 1e-6) << mach;
@@ -133,7 +133,7 @@ TEST(FlightModel, OneTickOfThePositionCrossesTheAntimeridianEitherWay) {
   const double rad = 3.14159265358979323846 / 180.0;
   for (const double heading : {90.0, 270.0}) {
     const double startLon = heading == 90.0 ? 179.99999 : -179.99999;
-    cockpit.setPosition(-33.0, startLon).set(86, heading).set(Token::AltitudeFt, 5000).set(Token::VerticalSpeed, 0);
+    cockpit.setPosition(-33.0, startLon).set(Token::HeadingDeg, heading).set(Token::AltitudeFt, 5000).set(Token::VerticalSpeed, 0);
     cockpit.set(Token::IndicatedAirspeedKt, 250).set(Token::AutopilotEngaged, 0).runTicks(1);
     const double tas = FlightModel::TasFromCas(250, 5000) * 1852.0 / 3600.0;
     const double wind = 40 * 1852.0 / 3600.0;
@@ -151,40 +151,38 @@ TEST(FlightModel, OneTickOfThePositionCrossesTheAntimeridianEitherWay) {
 // it replaces, at once.
 TEST(FlightModel, AModeKeyLetsGoOfTheModeItReplaces) {
   Cockpit cockpit({.start = false});
-  constexpr uint32_t kNav1Lock = 105, kHeadingLock = 106, kGlideslopeHold = 111, kApproachHold = 112;
-  constexpr uint32_t kAirspeedHold = 115, kMachHold = 117;
-  cockpit.set(kHeadingLock, 1);
+  cockpit.set(Token::HeadingLock, 1);
   TriggerKeyEvent(65811, 0);  // NAV hold
-  EXPECT_EQ(cockpit.token(kNav1Lock), 1.0);
-  EXPECT_EQ(cockpit.token(kHeadingLock), 0.0);
+  EXPECT_EQ(cockpit.token(Token::Nav1Lock), 1.0);
+  EXPECT_EQ(cockpit.token(Token::HeadingLock), 0.0);
   TriggerKeyEvent(66106, 0);  // heading hold
-  EXPECT_EQ(cockpit.token(kHeadingLock), 1.0);
-  EXPECT_EQ(cockpit.token(kNav1Lock), 0.0);
+  EXPECT_EQ(cockpit.token(Token::HeadingLock), 1.0);
+  EXPECT_EQ(cockpit.token(Token::Nav1Lock), 0.0);
   TriggerKeyEvent(65806, 0);  // approach hold: the glide slope with it, the heading hold off
-  EXPECT_EQ(cockpit.token(kApproachHold), 1.0);
-  EXPECT_EQ(cockpit.token(kGlideslopeHold), 1.0);
-  EXPECT_EQ(cockpit.token(kHeadingLock), 0.0);
+  EXPECT_EQ(cockpit.token(Token::ApproachHold), 1.0);
+  EXPECT_EQ(cockpit.token(Token::GlideSlopeHold), 1.0);
+  EXPECT_EQ(cockpit.token(Token::HeadingLock), 0.0);
   TriggerKeyEvent(65814, 0);  // approach off
-  EXPECT_EQ(cockpit.token(kApproachHold), 0.0);
-  EXPECT_EQ(cockpit.token(kGlideslopeHold), 0.0);
+  EXPECT_EQ(cockpit.token(Token::ApproachHold), 0.0);
+  EXPECT_EQ(cockpit.token(Token::GlideSlopeHold), 0.0);
   TriggerKeyEvent(66109, 0);  // Mach hold
-  EXPECT_EQ(cockpit.token(kMachHold), 1.0);
-  cockpit.set(kAirspeedHold, 1);
+  EXPECT_EQ(cockpit.token(Token::AutopilotMachHold), 1.0);
+  cockpit.set(Token::AutopilotAirspeedHold, 1);
   TriggerKeyEvent(66109, 0);
-  EXPECT_EQ(cockpit.token(kAirspeedHold), 0.0);
+  EXPECT_EQ(cockpit.token(Token::AutopilotAirspeedHold), 0.0);
   TriggerKeyEvent(66112, 0);  // airspeed hold
-  EXPECT_EQ(cockpit.token(kAirspeedHold), 1.0);
-  EXPECT_EQ(cockpit.token(kMachHold), 0.0);
+  EXPECT_EQ(cockpit.token(Token::AutopilotAirspeedHold), 1.0);
+  EXPECT_EQ(cockpit.token(Token::AutopilotMachHold), 0.0);
   // The autopilot disconnect lets go of the autopilot, and of nothing else;
   // the events either side of it do nothing to it.
-  cockpit.set(Token::AutopilotEngaged, 1).set(102, 1).set(104, 1);
+  cockpit.set(Token::AutopilotEngaged, 1).set(Token::HeadingLock, 1).set(Token::AltitudeLock, 1);
   TriggerKeyEvent(65790, 0);
   TriggerKeyEvent(65792, 0);
   EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 1.0);
   TriggerKeyEvent(65791, 0);
   EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 0.0);
-  EXPECT_EQ(cockpit.token(102), 1.0);
-  EXPECT_EQ(cockpit.token(104), 1.0);
+  EXPECT_EQ(cockpit.token(Token::HeadingLock), 1.0);
+  EXPECT_EQ(cockpit.token(Token::AltitudeLock), 1.0);
 }
 
 // On the autopilot the speed follows the thrust: idle N1 slows the aircraft

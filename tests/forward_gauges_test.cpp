@@ -543,9 +543,9 @@ struct RdiCockpit {
     cockpit.addSounds({kClickRotary1, kClickRotary2});
     cockpit.powerUp().irsInNav();
     cockpit.set(Token::MagneticHeadingDeg, 90.0)
-        .set(Token::Vor1RadialDeg, 270.0 * 182.044444444)
+        .setScaled(Token::Vor1Radial, 270.0)
         .set(Token::Nav1Flags, 0x80)
-        .set(Token::Vor2RadialDeg, 90.0 * 182.044444444)
+        .setScaled(Token::Vor2Radial, 90.0)
         .set(Token::Nav2Flags, 0x80);
     cockpit.set(Token::AdfBearingDeg, 0.0).runTicks(1);
   }
@@ -633,7 +633,7 @@ TEST(ForwardGauges, ElementValuesStayFiniteAndInRangeForExtremeTokens) {
   const double kNaN = std::numeric_limits<double>::quiet_NaN();
   for (double value : {kNaN, -1.0e12, -1.0, 0.0, 1.0e12, std::numeric_limits<double>::infinity()}) {
     for (Token token :
-         {Token::Vor1RadialDeg, Token::Vor2RadialDeg, Token::Dme1Nm, Token::Dme2Nm, Token::AdfBearingDeg,
+         {Token::Vor1Radial, Token::Vor2Radial, Token::Dme1Nm, Token::Dme2Nm, Token::AdfBearingDeg,
           Token::Nav1Flags, Token::Nav2Flags, Token::IndicatedAirspeedKt, Token::AltitudeFt, Token::AltimeterMb,
           Token::AltimeterInHg, Token::PitchDeg, Token::BankDeg, Token::MagneticHeadingDeg, Token::GroundSpeedMps}) {
       cockpit.set(token, value);

@@ -181,22 +181,22 @@ TEST(Gear, TheAlternateHandleAtItsEndLowersTheGearEveryTick) {
 // held at either end; its steering axis gives 0.561 rad at full deflection.
 TEST(Gear, TheSimulatorsFlapDetentAndSteeringEvents) {
   Cockpit cockpit;
-  cockpit.set(328, 0);
+  cockpit.set(Token::FlapHandle, 0);
   TriggerKeyEvent(65758, 0);
-  EXPECT_DOUBLE_EQ(cockpit.token(328), 16384.0 / 5);
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::FlapHandle), 16384.0 / 5);
   TriggerKeyEvent(65758, 0);
-  EXPECT_DOUBLE_EQ(cockpit.token(328), 2 * 16384.0 / 5);
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::FlapHandle), 2 * 16384.0 / 5);
   TriggerKeyEvent(65759, 0);
-  EXPECT_DOUBLE_EQ(cockpit.token(328), 16384.0 / 5);
-  cockpit.set(328, 16384);
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::FlapHandle), 16384.0 / 5);
+  cockpit.set(Token::FlapHandle, 16384);
   TriggerKeyEvent(65758, 0);
-  EXPECT_DOUBLE_EQ(cockpit.token(328), 16384.0) << "the last detent";
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::FlapHandle), 16384.0) << "the last detent";
   TriggerKeyEvent(65759, 0);
-  EXPECT_DOUBLE_EQ(cockpit.token(328), 4 * 16384.0 / 5);
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::FlapHandle), 4 * 16384.0 / 5);
   TriggerKeyEvent(65696, 8192);
-  EXPECT_DOUBLE_EQ(cockpit.token(786), 0.561 / 2);
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::SteeringRad), 0.561 / 2);
   TriggerKeyEvent(65696, static_cast<uint32_t>(-16384));
-  EXPECT_DOUBLE_EQ(cockpit.token(786), -0.561) << "full left";
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::SteeringRad), -0.561) << "full left";
 }
 
 TEST(Gear, TheGearDownEventLowersTheHostsGear) {

@@ -161,7 +161,7 @@ TEST(NavDisplay, HeadingFailReplacesTheCompassPerMode) {
   const auto amber = Strings(aligning, L"MAP FAIL");
   ASSERT_EQ(amber.size(), 1u);
   EXPECT_EQ(amber[0]->color, kAmber);
-  cockpit.set(39u, 45).runTicks(1);
+  cockpit.set(Token::AdfBearingDeg, 45).runTicks(1);
   EXPECT_FALSE(Has(nd.draw(kEfisModeRose), L"ADF1")) << "no ADF legend without navigation";
   // The rose's heading box stays, empty, without navigation.
   const DrawingLog& noNav = nd.draw(kEfisModeRose);
@@ -250,7 +250,7 @@ TEST(NavDisplay, WindOnlyAboveTenThousandFeet) {
   cockpit.set(Token::WindSpeedKt, 24.49).runTicks(1);
   EXPECT_TRUE(Has(nd.draw(kEfisModeArc), L" 24"));
   // The arrow shows where the wind blows: from straight ahead, straight down.
-  cockpit.set(344u, 90).set(82u, 0).runTicks(1);
+  cockpit.set(Token::WindDirectionDeg, 90).set(Token::MagneticVariationDeg, 0).runTicks(1);
   bool down = false;
   for (const DrawnItem* head : nd.draw(kEfisModeArc).Find(Kind::FillPolygon, kWhite)) {
     down = down || (head->design.size() == 3 && Near(head->design[0], {20, 196}, 1.0f));
@@ -421,7 +421,7 @@ TEST(NavDisplay, AdfNeedleInItsOwnColourWhateverOnIsStoredAs) {
 TEST(NavDisplay, AdfNeedlePiecesJoinEndToEnd) {
   Cockpit cockpit;
   NdScreen nd(cockpit);
-  cockpit.set(39u, 0).runTicks(1);
+  cockpit.set(Token::AdfBearingDeg, 0).runTicks(1);
   g_efisMcp.adf1 = 1;
   for (uint32_t mode : {kEfisModeRose, kEfisModeArc}) {
     const DrawingLog& log = nd.draw(mode);
@@ -483,7 +483,7 @@ TEST(NavDisplay, TheDriftTurnsTheDiamondOnTheArcAndThePointerOnTheMap) {
   NdScreen nd(cockpit);
   // In the air with the position standing still the track holds while the heading turns.
   cockpit.set(Token::OnGround, 0).runTicks(2);
-  cockpit.set(Token::HeadingDeg, 120).set(81u, 120).runTicks(2);
+  cockpit.set(Token::HeadingDeg, 120).set(Token::MagneticHeadingDeg, 120).runTicks(2);
   ASSERT_GT(std::fabs(GetGroundTrack() - 120.0), 10.0) << "a drift";
   auto atTop = [&nd](uint32_t mode, Color color, size_t points, PointF tip) {
     for (const DrawnItem* item : nd.draw(mode).Find(Kind::DrawPolygon, color)) {

@@ -531,24 +531,23 @@ TEST(Radar, TheDisplaysDrawOnceASecondWhileRunningAndStopAtBrightnessZero) {
 // tenth of a degree each way; the spoiler arm toggles between 0 and 1.
 TEST(TrimKnobs, TheSimulatorsAxisTrimAndSpoilerArmEvents) {
   Cockpit cockpit;
-  constexpr uint32_t kAileronTrim = 785, kRudderTrim = 787, kSpoilerArm = 324;
-  cockpit.set(kAileronTrim, 0.01).set(kRudderTrim, -0.02);
+  cockpit.set(Token::AileronTrimRad, 0.01).set(Token::RudderTrimRad, -0.02);
   TriggerKeyEvent(66277, 0);
-  EXPECT_DOUBLE_EQ(cockpit.token(kAileronTrim), 0.01 + simhost::kAxisTrimStepRad);
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::AileronTrimRad), 0.01 + simhost::kAxisTrimStepRad);
   TriggerKeyEvent(66276, 0);
   TriggerKeyEvent(66276, 0);
-  EXPECT_DOUBLE_EQ(cockpit.token(kAileronTrim), 0.01 - simhost::kAxisTrimStepRad);
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::AileronTrimRad), 0.01 - simhost::kAxisTrimStepRad);
   TriggerKeyEvent(66279, 0);
-  EXPECT_DOUBLE_EQ(cockpit.token(kRudderTrim), -0.02 + simhost::kAxisTrimStepRad);
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::RudderTrimRad), -0.02 + simhost::kAxisTrimStepRad);
   TriggerKeyEvent(66278, 0);
   TriggerKeyEvent(66278, 0);
-  EXPECT_DOUBLE_EQ(cockpit.token(kRudderTrim), -0.02 - simhost::kAxisTrimStepRad);
-  EXPECT_DOUBLE_EQ(cockpit.token(kAileronTrim), 0.01 - simhost::kAxisTrimStepRad) << "each axis its own";
-  cockpit.set(kSpoilerArm, 0);
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::RudderTrimRad), -0.02 - simhost::kAxisTrimStepRad);
+  EXPECT_DOUBLE_EQ(cockpit.token(Token::AileronTrimRad), 0.01 - simhost::kAxisTrimStepRad) << "each axis its own";
+  cockpit.set(Token::SpoilerArm, 0);
   TriggerKeyEvent(66067, 0);
-  EXPECT_EQ(cockpit.token(kSpoilerArm), 1.0);
+  EXPECT_EQ(cockpit.token(Token::SpoilerArm), 1.0);
   TriggerKeyEvent(66067, 0);
-  EXPECT_EQ(cockpit.token(kSpoilerArm), 0.0);
+  EXPECT_EQ(cockpit.token(Token::SpoilerArm), 0.0);
 }
 
 }  // namespace

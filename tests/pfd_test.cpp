@@ -257,9 +257,9 @@ TEST(PfdAttitude, AttitudeAndNavigationFollowTheSelectedIrs) {
 // two receivers apart.
 TEST(PfdInputs, EachReceiverValueComesFromItsOwnToken) {
   Cockpit cockpit;
-  const std::pair<uint32_t, double> tokens[] = {{40, 0.25}, {41, -0.5}, {42, 3},   {43, 1},  {44, 1},
-                                                {45, 123},  {46, 9},    {50, 0.75}, {52, 2},  {54, 234},
-                                                {81, 77},   {31, 12.5}, {35, 23.5}, {354, 2}};
+  const std::pair<Token, double> tokens[] = {{Token::CourseNeedle, 0.25}, {Token::GlideSlopeNeedle, -0.5}, {Token::Nav1Flags, 3},   {Token::Nav1ToFrom, 1},  {Token::RisingRunway, 1},
+                                                {Token::Nav1CourseDeg, 123},  {Token::Nav1Code, 9},    {Token::Nav2CourseNeedle, 0.75}, {Token::Nav2ToFrom, 2},  {Token::Nav2CourseDeg, 234},
+                                                {Token::MagneticHeadingDeg, 77},   {Token::Dme1Nm, 12.5}, {Token::Dme2Nm, 23.5}, {Token::MarkerBeacon, 2}};
   for (const auto& [token, value] : tokens) cockpit.set(token, value);
   const pfd::Inputs in = pfd::ReadInputs();
   EXPECT_EQ(in.nav1DeviationDots, 0.25);
@@ -283,7 +283,7 @@ TEST(PfdInputs, EachReceiverValueComesFromItsOwnToken) {
   SetDfgsSelectedValue(kSelAltitude, 5000);
   UpdateDfgsVnav();
   EXPECT_TRUE(pfd::ReadInputs().vnav) << "in a VNAV descent";
-  cockpit.set(44, 0);
+  cockpit.set(Token::RisingRunway, 0);
   EXPECT_FALSE(pfd::ReadInputs().risingRunway);
 }
 

@@ -238,25 +238,25 @@ TEST(CommHeads, KnobsStepTheFrequencyTheirWindowShowsAndTheTransferSwapsThem) {
 // within their megahertz; each radio's events step its own standby only.
 TEST(CommHeads, TheSimulatorsStandbyKnobsWrapAndStepTheRaster) {
   Cockpit cockpit;
-  const auto after = [&](uint32_t token, double from, uint32_t event) {
+  const auto after = [&](Token token, double from, uint32_t event) {
     cockpit.set(token, from);
     TriggerKeyEvent(event, 0);
     return static_cast<uint32_t>(cockpit.token(token));
   };
-  EXPECT_EQ(after(kTokenComm1Standby, 0x3697, 65637), 0x1897u);
-  EXPECT_EQ(after(kTokenComm1Standby, 0x1825, 65636), 0x3625u);
-  EXPECT_EQ(after(kTokenComm1Standby, 0x2500, 65636), 0x2400u);
+  EXPECT_EQ(after(Token::Comm1Standby, 0x3697, 65637), 0x1897u);
+  EXPECT_EQ(after(Token::Comm1Standby, 0x1825, 65636), 0x3625u);
+  EXPECT_EQ(after(Token::Comm1Standby, 0x2500, 65636), 0x2400u);
   const uint32_t up[][2] = {{0x2100, 0x2102}, {0x2102, 0x2105}, {0x2105, 0x2107}, {0x2107, 0x2110}, {0x2197, 0x2100}};
   for (const auto& [from, to] : up) {
-    EXPECT_EQ(after(kTokenComm1Standby, from, 65639), to) << std::hex << from;
-    EXPECT_EQ(after(kTokenComm1Standby, to, 65638), from) << std::hex << to;
+    EXPECT_EQ(after(Token::Comm1Standby, from, 65639), to) << std::hex << from;
+    EXPECT_EQ(after(Token::Comm1Standby, to, 65638), from) << std::hex << to;
   }
-  cockpit.set(kTokenComm1Standby, 0x2000);
-  EXPECT_EQ(after(kTokenComm2Standby, 0x3600, 66437), 0x1800u);
-  EXPECT_EQ(after(kTokenComm2Standby, 0x1800, 66436), 0x3600u);
-  EXPECT_EQ(after(kTokenComm2Standby, 0x2102, 66440), 0x2105u);
-  EXPECT_EQ(after(kTokenComm2Standby, 0x2100, 66438), 0x2197u);
-  EXPECT_EQ(cockpit.token(kTokenComm1Standby), static_cast<double>(0x2000)) << "COMM 1 left alone";
+  cockpit.set(Token::Comm1Standby, 0x2000);
+  EXPECT_EQ(after(Token::Comm2Standby, 0x3600, 66437), 0x1800u);
+  EXPECT_EQ(after(Token::Comm2Standby, 0x1800, 66436), 0x3600u);
+  EXPECT_EQ(after(Token::Comm2Standby, 0x2102, 66440), 0x2105u);
+  EXPECT_EQ(after(Token::Comm2Standby, 0x2100, 66438), 0x2197u);
+  EXPECT_EQ(cockpit.token(Token::Comm1Standby), static_cast<double>(0x2000)) << "COMM 1 left alone";
 }
 
 // The simulator's transponder digit events: each steps its own octal digit,
@@ -264,9 +264,9 @@ TEST(CommHeads, TheSimulatorsStandbyKnobsWrapAndStepTheRaster) {
 TEST(TransponderHead, TheSimulatorsDigitEventsWrapEachOctalDigit) {
   Cockpit cockpit;
   const auto after = [&](uint32_t from, uint32_t event) {
-    cockpit.set(38, from);
+    cockpit.set(Token::TransponderCode, from);
     TriggerKeyEvent(event, 0);
-    return static_cast<uint32_t>(cockpit.token(38));
+    return static_cast<uint32_t>(cockpit.token(Token::TransponderCode));
   };
   EXPECT_EQ(after(0x1267, 65654), 0x1260u);
   EXPECT_EQ(after(0x1267, 65653), 0x1277u);
