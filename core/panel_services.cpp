@@ -23,7 +23,8 @@ std::array<platform::MODULE_VAR, kMaxTokenId>& TokenRecords() {
 
 platform::PANELS* Panels() { return ImportTable.panels.table; }
 
-double ReadToken(uint32_t tokenId) {
+double ReadToken(Token token) {
+  const uint32_t tokenId = TokenNumber(token);
   platform::PANELS* panels = Panels();
   if (panels == nullptr || tokenId >= kMaxTokenId) return 0.0;
   platform::MODULE_VAR& record = TokenRecords()[tokenId];
@@ -36,7 +37,6 @@ double ReadRadioAltitudeFt() { return ReadToken(Token::RadioAltitudeM) * kFeetPe
 double ReadVerticalSpeedFpm() { return ReadScaledToken(Token::VerticalSpeed); }
 double ReadMach() { return ReadScaledToken(Token::Mach); }
 
-double ReadToken(Token token) { return ReadToken(TokenNumber(token)); }
 
 double CurrentTick18() { return ReadToken(Token::Tick18); }
 

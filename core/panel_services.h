@@ -23,7 +23,6 @@ platform::PANELS* Panels();
 
 // Looks the token variable up and returns its value.
 double ReadToken(Token token);
-double ReadToken(uint32_t tokenId);
 // The token in its everyday unit: its value over its scale in the token list.
 double ReadScaledToken(Token token);
 // The radio altimeter's height in feet (the simulator gives metres).
