@@ -237,6 +237,7 @@ TEST(EngineModel, APlausibleStartSpoolAndShutDown) {
   EXPECT_LT(peakEgtToken, simhost::EgtTokenFromDegC(560.0));
   cockpit.runSeconds(12);
   EXPECT_NEAR(cockpit.token(Token::Engine1Egt), simhost::EgtTokenFromDegC(400.0), 14.375 * 3) << "back to idle";
+  EXPECT_LT(cockpit.token(Token::Engine2Egt), simhost::EgtTokenFromDegC(100.0)) << "engine 2 not started";
   EXPECT_FALSE(StarterOn(cockpit, 1)) << "released at light-off";
   EXPECT_NEAR(N2(cockpit, 1), 60.0, 1.0);
   EXPECT_NEAR(cockpit.token(Token::Engine1N1Pct), 25.0, 1.0) << "N1 at idle";
@@ -268,6 +269,25 @@ TEST(EngineModel, APlausibleStartSpoolAndShutDown) {
 
 // A relight with the rotor still near idle: the start runs on from 2 % below
 // idle, a quarter of the way up at 58.5 % N2, on the start's acceleration.
+// Engine 2 started alone: its own indications rise, engine 1's stay cold.
+TEST(EngineModel, TheRightEngineStartedAloneShowsOnItsOwnTokens) {
+  Cockpit cockpit({.start = false});
+  FillTanks(cockpit);
+  cockpit.setScaled(Token::AmbientTemp, 15.0).start();
+  GroundStart(cockpit, 2);
+  cockpit.runSeconds(25);
+  cockpit.set(Token::Engine2Mixture, 16384);
+  cockpit.runUntil([&] { return N2(cockpit, 2) >= 59.0; }, 40);
+  cockpit.runSeconds(12);
+  EXPECT_NEAR(cockpit.token(Token::Engine2Egt), simhost::EgtTokenFromDegC(400.0), 14.375 * 3);
+  EXPECT_LT(cockpit.token(Token::Engine1Egt), simhost::EgtTokenFromDegC(100.0));
+  EXPECT_GT(cockpit.token(Token::Engine2OilPressure), cockpit.token(Token::Engine1OilPressure));
+  EXPECT_NEAR(cockpit.token(Token::Engine2FuelFlow), 1000.0, 20.0);
+  EXPECT_EQ(cockpit.token(Token::Engine1FuelFlow), 0.0);
+  EXPECT_NEAR(N2(cockpit, 2), 60.0, 1.0);
+  EXPECT_LT(N2(cockpit, 1), 1.0);
+}
+
 TEST(EngineModel, ARelightNearIdleRunsTheRestOfTheStart) {
   Cockpit cockpit({.start = false});
   FillTanks(cockpit);
