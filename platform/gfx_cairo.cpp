@@ -617,7 +617,8 @@ class CairoBackend final : public Backend {
   // kept with the surface, emptied for the next stamp.
   static cairo_t* EmptyStamp(cairo_surface_t*& image, cairo_t*& cr, int side) {
     if (cr == nullptr) {
-      image = cairo_image_surface_create(CAIRO_FORMAT_A8, side, side);
+      // The glyph stamps let their context go after each glyph: the image stays.
+      if (image == nullptr) image = cairo_image_surface_create(CAIRO_FORMAT_A8, side, side);
       cr = cairo_create(image);
       Configure(cr);
     }
