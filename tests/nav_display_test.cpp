@@ -208,6 +208,9 @@ TEST(NavDisplay, NavSourceLabelByTheActiveReceiversWord) {
   EXPECT_TRUE(Has(nd.draw(kEfisModeRose), L"VOR  "));
   cockpit.set(Token::Nav1Code, 0).runTicks(1);
   EXPECT_TRUE(Has(nd.draw(kEfisModeRose), L"     "));
+  // NAV 2 active: its own word, a TACAN, while NAV 1's says nothing.
+  SetActiveNavUnit(1);
+  EXPECT_TRUE(Has(nd.draw(kEfisModeRose), L"TACAN"));
 }
 
 // The rose's ticks go all round: as many in each quarter, none twice.
