@@ -431,6 +431,26 @@ Cockpit& OnTheIls(Cockpit& cockpit, int32_t approachMode) {
   return cockpit;
 }
 
+// Tracking a VOR on NAV hold (the main pass runs once a second): within 5 NM
+// of the station (DME 1; DME 2 far away) the course is flown on heading hold
+// over the station, and NAV hold comes back beyond 5 NM.
+TEST(Approach, AVorOverflownOnItsCourseThenTrackedAgain) {
+  Cockpit cockpit({.start = false});
+  Airborne(cockpit, 3000, 200, true).runSeconds(1.5);
+  cockpit.set(Token::Nav1CourseDeg, 235).set(Token::Nav1Code, 0x01).set(Token::CourseNeedle, 10);
+  cockpit.set(Token::Dme1Nm, 5.1).set(Token::Dme2Nm, 60).set(Token::HeadingLock, 0).set(Token::Nav1Lock, 1);
+  cockpit.runSeconds(1.2);
+  ASSERT_EQ(GetDfgsRollMode(), kRollVorTrack);
+  cockpit.clearKeyEvents().set(Token::Dme1Nm, 4.9).runSeconds(1.2);
+  EXPECT_EQ(GetDfgsRollMode(), kRollVorOverStation);
+  ASSERT_EQ(cockpit.keyEvents(kKeyEventHeadingBugSet).size(), 1u);
+  EXPECT_EQ(Value(cockpit.keyEvents(kKeyEventHeadingBugSet)[0]), 235);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventNavHoldOff).size(), 1u);
+  cockpit.clearKeyEvents().set(Token::Dme1Nm, 5.1).set(Token::Dme2Nm, 1).runSeconds(1.2);
+  EXPECT_EQ(GetDfgsRollMode(), kRollVorCapture) << "DME 2 is not the station's";
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventNavHoldOn).size(), 1u);
+}
+
 TEST(Approach, IlsCaptureTrackAndTheNoFlareAlternation) {
   Cockpit cockpit({.start = false});
   OnTheIls(cockpit, kApproachIls).runSeconds(0.4);
