@@ -98,6 +98,20 @@ TEST(FlightGuidance, VerticalSpeedReachingZeroHoldsTheAltitudeAndCommandsGoInHun
   EXPECT_EQ(cockpit.keyEvents(kKeyEventAltitudeHold).size(), 1u);
 }
 
+// The IAS/MACH button takes the speed flown as its target: the airspeed, then,
+// pressed again, the Mach number.
+TEST(IasMachButton, TakesTheSpeedFlown) {
+  Cockpit cockpit({.start = false});
+  Airborne(cockpit, 6000, 263, true).runSeconds(1.5);
+  cockpit.setScaled(Token::Mach, 0.437).set(Token::IndicatedAirspeedKt, 261);
+  cockpit.control("FGCP PANEL", "ias_mach", 1);
+  ASSERT_EQ(GetDfgsPitchMode(), kPitchIasOnPitch);
+  EXPECT_EQ(GetDfgsIasTarget(), 261.0);
+  cockpit.control("FGCP PANEL", "ias_mach", 1);
+  ASSERT_EQ(GetDfgsPitchMode(), kPitchMachOnPitch);
+  EXPECT_NEAR(GetDfgsMachTarget(), 0.437, 1e-9);
+}
+
 // Speed on pitch: faster than the target the command climbs, slower it descends,
 // and the speed settles on the target from either side.
 class SpeedOnPitch : public testing::TestWithParam<double> {};
