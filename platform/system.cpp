@@ -24,7 +24,6 @@ struct SystemState {
   // The name pointers already noted: each placeholder passes its own literal,
   // so after its first call a placeholder costs one pointer lookup.
   std::unordered_set<const char*> notBuiltSeen;
-  std::map<std::string, double, std::less<>> placeholderInputs;
   std::set<GdiplusToken> liveTokens;
   GdiplusToken nextToken = 0x6d00;
   GdiplusCounters gdiplus;
@@ -94,14 +93,6 @@ void NoteNotBuilt(const char* functionName) {
   if (std::find(names.begin(), names.end(), functionName) == names.end()) names.emplace_back(functionName);
 }
 const std::vector<std::string>& NotBuilt() { return State().notBuilt; }
-
-double PlaceholderInput(const char* name, double neutral) {
-  const auto& inputs = State().placeholderInputs;
-  const auto it = inputs.find(std::string_view(name));
-  return it != inputs.end() ? it->second : neutral;
-}
-
-void SetPlaceholderInput(const std::string& name, double value) { State().placeholderInputs[name] = value; }
 
 GdiplusStatus GdiplusStartup(GdiplusToken* token, const GdiplusStartupInput* input, void*) {
   SystemState& state = State();

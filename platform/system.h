@@ -72,11 +72,6 @@ void TraceEvent(const char* text);
 void NoteNotBuilt(const char* functionName);
 const std::vector<std::string>& NotBuilt();
 
-// Inputs a built step reads from a system that is not built yet: the
-// placeholder accessor returns its neutral value until the host (scenario
-// command "placeholder") or a test sets one by name.
-double PlaceholderInput(const char* name, double neutral);
-void SetPlaceholderInput(const std::string& name, double value);
 
 // ---- GDI+ start-up ---------------------------------------------------------
 struct GdiplusStartupInput {

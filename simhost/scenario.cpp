@@ -87,7 +87,7 @@ struct Command {
 std::string CheckNothing(const std::vector<std::string>&) { return ""; }
 
 std::string CheckToken(const std::string& name) {
-  return FindToken(name) ? "" : "unknown token " + Quote(name) + " (a number 0..1023 or a name from the README)";
+  return FindToken(name) ? "" : "unknown token " + Quote(name) + " (a number 0..1023 or a name: simhost --list tokens)";
 }
 
 std::string CheckNumbers(const std::vector<std::string>& args, size_t first) {
@@ -462,22 +462,6 @@ std::string RunSimException(RunContext&, const ScenarioStep&) {
   return "";
 }
 
-// Inputs the cockpit takes from systems not built yet; a row goes when its
-// system lands. None at present: every system the cockpit reads from is built.
-constexpr std::array<const char*, 0> kPlaceholderInputs{};
-
-std::string CheckPlaceholder(const std::vector<std::string>& args) {
-  for (const char* name : kPlaceholderInputs) {
-    if (args[0] == name) return CheckNumbers(args, 1);
-  }
-  return "unknown placeholder input " + Quote(args[0]) + " (see the README)";
-}
-
-std::string RunPlaceholder(RunContext&, const ScenarioStep& step) {
-  platform::SetPlaceholderInput(step.args[0], Number(step.args[1]));
-  return "";
-}
-
 // ---- expect and trace ----------------------------------------------------------
 // A value the scenario names: a token (in the unit of its name) or a control's
 // position, by "SECTION KEY" in expect and "SECTION/KEY" in trace.
@@ -726,7 +710,6 @@ constexpr Command kCommands[] = {
     {"sim-quit", 0, 0, "sim-quit", CheckNothing, RunSimQuit},
     {"sim-exception", 0, 0, "sim-exception", CheckNothing, RunSimException},
     {"sim-event", 1, 1, "sim-event <name>", CheckNothing, RunSimEvent},
-    {"placeholder", 2, 2, "placeholder <input> <value>", CheckPlaceholder, RunPlaceholder},
     {"snapshot", 0, 1, "snapshot [<gauge>]", CheckNothing, RunSnapshot, SnapshotNames},
     {"expect", 3, 4, "expect <token>|<section> <key> ==|!=|<|<=|>|>= <value>", CheckExpect, RunExpect, ExpectNames},
     {"trace", 1, 99, "trace <token>|<section>/<key> ...", CheckTrace, RunTrace, TraceNames},

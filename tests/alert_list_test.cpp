@@ -96,7 +96,9 @@ TEST(AlertList, ThirteenMessagesScrollTheWindowAndLightWhatLiesOutside) {
   constexpr int32_t kIds[] = {2, 9, 13, 14, 22, 26, 27, 28, 29, 30, 31, 43, 44};
   for (int32_t id : kIds) {
     AddEoapMessage(id);
-    if (GetEoapMessageCount() <= kAlertVisibleLines) EXPECT_EQ(GetEoapScrollOffset(), 0);
+    if (GetEoapMessageCount() <= kAlertVisibleLines) {
+      EXPECT_EQ(GetEoapScrollOffset(), 0);
+    }
   }
   EXPECT_EQ(GetEoapScrollOffset(), 1) << "the newest message stays on the bottom line";
   EXPECT_EQ(GetEoapDisplayLine(1).id, 9u);
@@ -724,21 +726,31 @@ TEST_P(EveryMessage, AppearsWithItsConditionAndGoesWithoutIt) {
   cockpit.runUntil([&] { return Has(cockpit.alertList(), row.text); }, 40);
   ASSERT_TRUE(Has(cockpit.alertList(), row.text)) << testing::PrintToString(cockpit.alertList());
   EXPECT_TRUE(Has(cockpit.alertLinesShown(), row.text) || GetEoapScrollOffset() > 0);
-  if (row.caution) EXPECT_EQ(IsMasterCautionOn(), 1u);
-  if (!row.caution && cockpit.alertList().size() == 1) EXPECT_EQ(IsMasterCautionOn(), 0u);
+  if (row.caution) {
+    EXPECT_EQ(IsMasterCautionOn(), 1u);
+  }
+  if (!row.caution && cockpit.alertList().size() == 1) {
+    EXPECT_EQ(IsMasterCautionOn(), 0u);
+  }
   EXPECT_EQ(GetMasterCautionCount(), CautionsOf(cockpit.alertList())) << "one raise a caution line (two an L&R line)";
   // (The GPWS test switch springs back by itself after 36 ticks.)
   bool gone = false;
   cockpit.runUntil([&] { return gone = !Has(cockpit.alertList(), row.text); }, 2.2);
-  if (std::string(row.text) != "GPWS FAIL") EXPECT_FALSE(gone) << "it stays while its condition holds";
+  if (std::string(row.text) != "GPWS FAIL") {
+    EXPECT_FALSE(gone) << "it stays while its condition holds";
+  }
   const int32_t cautionsRaised = GetMasterCautionCount();
   row.clear(cockpit);
   cockpit.runUntil([&] { return !Has(cockpit.alertList(), row.text); }, 20);
   bool back = false;
   cockpit.runUntil([&] { return back = Has(cockpit.alertList(), row.text); }, 2.2);
   EXPECT_FALSE(back) << "and stays away: " << testing::PrintToString(cockpit.alertList());
-  if (row.caution && cockpit.alertList().empty()) EXPECT_EQ(IsMasterCautionOn(), 0u);
-  if (row.caution) EXPECT_LT(GetMasterCautionCount(), cautionsRaised);
+  if (row.caution && cockpit.alertList().empty()) {
+    EXPECT_EQ(IsMasterCautionOn(), 0u);
+  }
+  if (row.caution) {
+    EXPECT_LT(GetMasterCautionCount(), cautionsRaised);
+  }
 }
 
 std::string CaseName(const testing::TestParamInfo<MessageCase>& info) {

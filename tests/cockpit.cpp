@@ -309,11 +309,6 @@ Cockpit& Cockpit::setOption(uint32_t option, bool on) {
   return *this;
 }
 
-Cockpit& Cockpit::setPlaceholder(const std::string& name, double value) {
-  platform::SetPlaceholderInput(name, value);
-  return *this;
-}
-
 Cockpit& Cockpit::irsInNav(int unit) {
   const struct {
     CSwitch* selector;

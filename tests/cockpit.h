@@ -125,8 +125,6 @@ class Cockpit {
 
   // A user option as the options page sets it.
   Cockpit& setOption(uint32_t option, bool on);
-  // An input of a system not built yet (see systems/placeholders.h).
-  Cockpit& setPlaceholder(const std::string& name, double value);
   // What the FMS answers the flight guidance until it computes its own guidance.
   Cockpit& fmsAnswers(const CFms::Guidance& guidance);
   // IRS 1 and 2 (unit 0: both) in NAV at once, selector and state, as a

@@ -45,8 +45,6 @@ constexpr uint32_t kLimitWindows = 51;
 constexpr uint32_t kLampTestFigure = 65;
 constexpr uint32_t kFuelUsedLegend = 66;
 
-EprBug& Bug(int engine) { return engine == 1 ? g_eprBug1 : g_eprBug2; }
-
 // The EDP's EGT source token for an EGT in degrees C (the engine indication's
 // three ranges, inverted).
 double EgtSource(double degC) {

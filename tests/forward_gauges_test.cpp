@@ -646,7 +646,9 @@ TEST(ForwardGauges, ElementValuesStayFiniteAndInRangeForExtremeTokens) {
            e = e->nextElement[0], ++index) {
         SCOPED_TRACE(std::string(gauge) + " element " + std::to_string(index) + " token value " + std::to_string(value));
         EXPECT_TRUE(std::isfinite(e->value));
-        if (e->kind == platform::ElementKind::Icon) EXPECT_TRUE(e->value >= 0 && e->value < e->frameCount);
+        if (e->kind == platform::ElementKind::Icon) {
+          EXPECT_TRUE(e->value >= 0 && e->value < e->frameCount);
+        }
         if (e->kind == platform::ElementKind::MovingImage) {
           EXPECT_TRUE(e->value >= e->minValue && e->value <= e->maxValue);
         }
