@@ -327,6 +327,7 @@ TEST(CduRoute, PositionInitAndTheIrsHandshake) {
   EXPECT_TRUE(Has(cockpit.cduLine(6), "N47\xC2\xB0" "27.9 E008\xC2\xB0" "33.0"));
   EXPECT_GT(cockpit.cduLine(6).find("N47"), 2u) << "the present position on the right";
   EXPECT_LT(cockpit.cduLine(2).find("----"), 2u) << "no reference airport yet: dashes on the left";
+  EXPECT_LT(cockpit.cduLine(1).find("REF AIRPORT"), 2u);
   // A position typed with an offset: the FMS position keeps it as the aircraft moves.
   cockpit.cduType("N4728.0E00830.0").cdu("4R");
   EXPECT_EQ(g_fms.IsFmsAlignDone(), 1) << "aligning, and now the position is set";

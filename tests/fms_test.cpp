@@ -118,6 +118,7 @@ TEST(Fms, EveryKeyCodeActsOnTheScratchpadOrThePages) {
   cockpit.cdu("INIT_REF 2L");
   EXPECT_TRUE(Has(cockpit.cduLine(0), "POS INIT"));
   cockpit.cdu("6L 4L");
+  EXPECT_TRUE(Has(cockpit.cduLine(2), "---")) << "no speed card yet";
   g_fms.SetTakeoffSpeeds(131, 136, 141);
   cockpit.runTicks(1);
   EXPECT_TRUE(Has(cockpit.cduLine(0), "TAKEOFF REF"));
