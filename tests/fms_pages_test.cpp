@@ -196,6 +196,7 @@ TEST(FmsPages, FixInfoRadialsAndARadialDistancePoint) {
   EXPECT_TRUE(Has(cockpit.cduLine(10), "180/10.0"));
   cockpit.cduType("045").cdu("6L");
   EXPECT_EQ(g_fms.Scratchpad().Text(), L"045") << "four radial lines: 6L takes none";
+  EXPECT_FALSE(g_fms.IsAnnunciatorOn(2)) << "nor calls it a bad entry";
   EXPECT_EQ(g_fms.GetFixInfoLineValue(1, 4), 180.0);
   g_fms.KeyPressed(kCduClearAll);
   // The second fix: its own page, empty so far; any n but 1 is the second.
