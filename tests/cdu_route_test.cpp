@@ -147,6 +147,11 @@ TEST(CduRoute, EditsToTheFlownRouteWaitForExecOrAreErased) {
   // A waypoint deleted on LEGS, then executed.
   cockpit.cdu("LEGS DEL 2L");
   EXPECT_TRUE(ExecLamp());
+  cockpit.cdu("6L");  // ERASE on LEGS too
+  EXPECT_FALSE(ExecLamp());
+  EXPECT_FALSE(g_fms.GetFmsNav()->GetRoute(1)->IsModified());
+  cockpit.cdu("DEL 2L");
+  EXPECT_TRUE(ExecLamp());
   EXPECT_TRUE(g_fms.GetFmsNav()->GetRoute(1)->IsModified());
   EXPECT_EQ(LegIdents(), "GIVOR FAREN LSGG [[[[[ ") << "the flown route keeps FAREN until EXEC";
   cockpit.cdu("EXEC");
@@ -320,6 +325,9 @@ TEST(CduRoute, PositionInitAndTheIrsHandshake) {
   EXPECT_TRUE(Has(cockpit.cduLine(0), "POS INIT"));
   EXPECT_TRUE(Has(cockpit.cduLine(8), "[[[\xC2\xB0[[.[ [[[[\xC2\xB0[[.["));
   EXPECT_TRUE(Has(cockpit.cduLine(6), "N47\xC2\xB0" "27.9 E008\xC2\xB0" "33.0"));
+  EXPECT_GT(cockpit.cduLine(6).find("N47"), 2u) << "the present position on the right";
+  EXPECT_LT(cockpit.cduLine(2).find("----"), 2u) << "no reference airport yet: dashes on the left";
+  EXPECT_LT(cockpit.cduLine(1).find("REF AIRPORT"), 2u);
   // A position typed with an offset: the FMS position keeps it as the aircraft moves.
   cockpit.cduType("N4728.0E00830.0").cdu("4R");
   EXPECT_EQ(g_fms.IsFmsAlignDone(), 1) << "aligning, and now the position is set";
@@ -398,6 +406,26 @@ TEST(CduRoute, TheAlignmentIsSavedForTheNextStart) {
   g_fms.AlignToAircraftPosition();
   cockpit.shutdown();
   EXPECT_EQ(cockpit.ini("SIMDATA", "FMSAlignDone", "SimObjects/Airplanes/QZ Halcyon Pro/FMS.ini"), "1");
+}
+
+// Ten runway ends make two pages of five; the list opens at its first page.
+TEST(CduRoute, DepartureRunwaysTurnInPagesOfFive) {
+  Cockpit cockpit;
+  cockpit.setPosition(kZurichLat, kZurichLonEast).powerUp();
+  cockpit.cdu("RTE").cduType("LTFM").cdu("1L").cduType("LSZH").cdu("1R");
+  EXPECT_TRUE(Has(cockpit.cduLine(1), "DEST")) << "the labels over their entries";
+  EXPECT_TRUE(Has(cockpit.cduLine(3), "RUNWAY"));
+  cockpit.cdu("DEP_ARR");
+  EXPECT_TRUE(Has(cockpit.cduLine(1), "RTE 1"));
+  cockpit.cdu("2R");
+  EXPECT_TRUE(Has(cockpit.cduLine(0), "LSZH ARRIVALS"));
+  cockpit.cdu("6L 1L");
+  EXPECT_TRUE(Has(cockpit.cduLine(0), "LTFM DEPARTURES"));
+  EXPECT_TRUE(Has(cockpit.cduLine(0), "1/2"));
+  cockpit.cdu("NEXT");
+  EXPECT_TRUE(Has(cockpit.cduLine(0), "2/2"));
+  cockpit.cdu("6L 1L");
+  EXPECT_TRUE(Has(cockpit.cduLine(0), "1/2")) << "back at the first page";
 }
 
 }  // namespace

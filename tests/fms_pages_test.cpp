@@ -58,11 +58,24 @@ TEST(FmsPages, PerfInitWeightsFromDispatchShowThePageWithTheirSum) {
   cockpit.cduType("5000A").cdu("1R");
   EXPECT_TRUE(g_fms.IsAnnunciatorOn(2)) << "a constraint is no cruise altitude";
   EXPECT_EQ(g_fms.GetVnavPlan().cruiseAltitudeFt, 31000.0);
+  // The zero fuel weight at 1L; a number at 3L (the sum) is kept in the scratchpad.
+  g_fms.KeyPressed(kCduClearAll);
+  cockpit.cduType("90").cdu("1L");
+  EXPECT_EQ(g_fms.GetZeroFuelWeight(), 90000.0);
+  EXPECT_EQ(g_fms.GetFuelWeight(), 18500.0);
+  cockpit.cduType("77").cdu("3L");
+  EXPECT_EQ(g_fms.Scratchpad().Text(), L"77");
+  EXPECT_EQ(g_fms.GetGrossWeight(), 108500.0);
+  g_fms.KeyPressed(kCduClearAll);
+  cockpit.cdu("6L");
+  EXPECT_EQ(g_fms.CurrentPage(), CduPageId::Index);
 }
 
 TEST(FmsPages, DescendNowNeedsARouteAndACruiseAltitudeAndStartsTheDescent) {
   Cockpit cockpit;
-  cockpit.powerUp().cdu("DES 6R");
+  cockpit.powerUp();
+  EXPECT_FALSE(g_fms.ExitHold()) << "no route flown";
+  cockpit.cdu("DES 6R");
   EXPECT_TRUE(g_fms.IsAnnunciatorOn(2)) << "no route: no DES NOW";
   cockpit.cdu("CLR");
   ExecutedRoute(cockpit);
@@ -80,12 +93,24 @@ TEST(FmsPages, DescendNowNeedsARouteAndACruiseAltitudeAndStartsTheDescent) {
   EXPECT_EQ(g_fms.HasPassedTopOfDescent(), 0);
   EXPECT_TRUE(Has(cockpit.cduLine(0), "ACT DES"));
   EXPECT_TRUE(Has(cockpit.cduLine(12), "DES NOW ACT"));
+  // The distance to the end of descent on the right of line 2; on PROG, left of line 3.
+  EXPECT_GT(cockpit.cduLine(5).find("TO E/D"), 12u);
+  EXPECT_NE(cockpit.cduLine(6).find_first_not_of(' ', 12), std::string::npos);
+  cockpit.cdu("PROG");
+  EXPECT_LT(cockpit.cduLine(7).find("TO E/D"), 2u);
+  EXPECT_NE(cockpit.cduLine(8).find_first_not_of(' '), std::string::npos);
+  EXPECT_LT(cockpit.cduLine(8).find_first_not_of(' '), 4u);
 }
 
 TEST(FmsPages, AHoldIsFlownUntilExitHoldAndEachSequenceRaisesTheFlagOnce) {
   Cockpit cockpit;
   ExecutedRoute(cockpit);
-  cockpit.cdu("HOLD").cduType("GIVOR").cdu("1L");
+  EXPECT_FALSE(g_fms.ExitHold()) << "no hold in the route";
+  EXPECT_EQ(g_fms.GetFmsNav()->GetRoute(3)->GetExitHold(), 0);
+  cockpit.set(Token::ZuluHour, 14).set(Token::ZuluMinute, 37);
+  cockpit.cdu("HOLD");
+  EXPECT_LT(cockpit.cduLine(2).find("-----"), 2u) << "no hold: dashes for the fix";
+  cockpit.cduType("GIVOR").cdu("1L");
   EXPECT_TRUE(g_fms.GetFmsNav()->HasChangePending(1)) << "the hold is a modification";
   cockpit.cdu("EXEC");
   ASSERT_TRUE(g_fms.GetFmsNav()->GetRoute(3)->GetFirstLeg()->IsHolding());
@@ -105,6 +130,12 @@ TEST(FmsPages, AHoldIsFlownUntilExitHoldAndEachSequenceRaisesTheFlagOnce) {
   EXPECT_FALSE(g_fms.TakeLegSequencedFlag()) << "once";
   EXPECT_STREQ(g_fms.GetFmsNav()->GetRoute(3)->GetFirstLeg()->GetToIdent(), "FAREN");
   EXPECT_GT(g_fms.GetApHeading(), 0.0);
+  bool logged = false;
+  for (const auto& event : cockpit.host().FlightEvents()) {
+    logged = logged || event.text.starts_with("FMS: GIVOR passed at 14:37:");
+  }
+  EXPECT_TRUE(logged) << "the pass logged at the zulu time";
+  EXPECT_FALSE(g_fms.ExitHold()) << "the hold left";
   cockpit.runTicks(5);
   EXPECT_FALSE(g_fms.TakeLegSequencedFlag());
   cockpit.cdu("6R");
@@ -115,11 +146,33 @@ TEST(FmsPages, AHoldIsFlownUntilExitHoldAndEachSequenceRaisesTheFlagOnce) {
   EXPECT_TRUE(Has(cockpit.cduLine(6), "LSZH"));
 }
 
+// Six legs make two pages of five; NEXT and PREV turn them and go round.
+TEST(FmsPages, LegsTurnPagesOfFiveEachWay) {
+  Cockpit cockpit;
+  ExecutedRoute(cockpit);
+  cockpit.cdu("LEGS");
+  // One leg at a time until the sixth line makes a second page.
+  for (const char* fix : {"ALBAR", "BERIK", "CORNO", "DAVIL", "ELMOS"}) {
+    if (Has(cockpit.cduLine(0), "1/2")) break;
+    cockpit.cduType(fix).cdu("2L");
+  }
+  ASSERT_TRUE(Has(cockpit.cduLine(0), "1/2"));
+  cockpit.cdu("NEXT");
+  EXPECT_TRUE(Has(cockpit.cduLine(0), "2/2"));
+  EXPECT_NE(cockpit.cduLine(2).find_first_not_of(' '), std::string::npos) << "the sixth leg";
+  cockpit.cdu("NEXT");
+  EXPECT_TRUE(Has(cockpit.cduLine(0), "1/2")) << "round to the first";
+  cockpit.cdu("PREV");
+  EXPECT_TRUE(Has(cockpit.cduLine(0), "2/2")) << "and back to the last";
+}
+
 TEST(FmsPages, FixInfoRadialsAndARadialDistancePoint) {
   Cockpit cockpit;
   cockpit.setPosition(kZurichLat, kZurichLonEast).powerUp();
   cockpit.cdu("FIX").cduType("090").cdu("2L");
   EXPECT_TRUE(g_fms.IsAnnunciatorOn(2)) << "a radial needs a fix";
+  EXPECT_LT(cockpit.cduLine(4).find("---"), 2u) << "no radial yet: dashes on the left";
+  EXPECT_LT(cockpit.cduLine(10).find("---/---.-"), 2u);
   g_fms.KeyPressed(kCduClearAll);
   cockpit.cduType("QKL").cdu("1L").cduType("090").cdu("2L").cduType("270").cdu("4L");
   cockpit.cduType("180/10").cdu("5L");
@@ -141,6 +194,11 @@ TEST(FmsPages, FixInfoRadialsAndARadialDistancePoint) {
   const double variation = g_fms.GetNavDatabase()->MagVarAtPosition(fix);
   EXPECT_NEAR(InitialBearing(fix.GetLat(), fix.GetLon(), point->GetLat(), point->GetLon()), 180.0 + variation, 0.01);
   EXPECT_TRUE(Has(cockpit.cduLine(10), "180/10.0"));
+  cockpit.cduType("045").cdu("6L");
+  EXPECT_EQ(g_fms.Scratchpad().Text(), L"045") << "four radial lines: 6L takes none";
+  EXPECT_FALSE(g_fms.IsAnnunciatorOn(2)) << "nor calls it a bad entry";
+  EXPECT_EQ(g_fms.GetFixInfoLineValue(1, 4), 180.0);
+  g_fms.KeyPressed(kCduClearAll);
   // The second fix: its own page, empty so far; any n but 1 is the second.
   EXPECT_FALSE(g_fms.GetFixInfoPosition(2)->IsValid());
   EXPECT_FALSE(g_fms.GetFixInfoPosition(7)->IsValid());
@@ -156,7 +214,9 @@ TEST(FmsPages, NavDataFindsTheNavaidOfAnIdent) {
   Cockpit cockpit;
   cockpit.setPosition(kZurichLat, kZurichLonEast).powerUp();
   EXPECT_FALSE(g_fms.GetNavaidSearchResult()->IsSet());
-  cockpit.cdu("INIT_REF 2R").cduType("QKL").cdu("1L");
+  cockpit.cdu("INIT_REF 2R");
+  EXPECT_LT(cockpit.cduLine(2).find("-----"), 2u) << "nothing asked yet: dashes for the ident";
+  cockpit.cduType("QKL").cdu("1L");
   CNavPoint* found = g_fms.GetNavaidSearchResult();
   ASSERT_TRUE(found->IsSet());
   EXPECT_STREQ(found->GetIdent(), "QKL");

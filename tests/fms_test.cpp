@@ -7,6 +7,7 @@
 #include <string>
 
 #include "fmc/cdu_keys.h"
+#include "fmc/entry_parse.h"
 #include "fmc/fms.h"
 #include "gauges/element_helpers.h"
 #include "nav/great_circle.h"
@@ -102,18 +103,36 @@ TEST(Fms, EveryKeyCodeActsOnTheScratchpadOrThePages) {
     EXPECT_TRUE(Has(cockpit.cduLine(0), page.title)) << page.key << ": " << cockpit.cduLine(0);
   }
   // The prompts: MENU 1L the index, 2L POS INIT, 6L back, 4L TAKEOFF REF.
-  cockpit.cdu("MENU 1L");
+  cockpit.cdu("MENU");
+  EXPECT_LT(cockpit.cduLine(2).find("<FMC"), 2u);
+  cockpit.cdu("1L");
   EXPECT_TRUE(Has(cockpit.cduLine(0), "INIT/REF INDEX"));
+  EXPECT_TRUE(Has(cockpit.cduLine(4), "<POS")) << "each prompt beside its key";
+  EXPECT_TRUE(Has(cockpit.cduLine(6), "<PERF"));
+  EXPECT_TRUE(Has(cockpit.cduLine(8), "<TAKEOFF"));
+  EXPECT_TRUE(Has(cockpit.cduLine(4), "NAV DATA>"));
   cockpit.cdu("2L");
   EXPECT_TRUE(Has(cockpit.cduLine(0), "POS INIT"));
+  cockpit.cdu("6L 3L");
+  EXPECT_TRUE(Has(cockpit.cduLine(0), "PERF INIT"));
+  cockpit.cdu("INIT_REF 2L");
+  EXPECT_TRUE(Has(cockpit.cduLine(0), "POS INIT"));
   cockpit.cdu("6L 4L");
+  EXPECT_TRUE(Has(cockpit.cduLine(2), "---")) << "no speed card yet";
   g_fms.SetTakeoffSpeeds(131, 136, 141);
   cockpit.runTicks(1);
   EXPECT_TRUE(Has(cockpit.cduLine(0), "TAKEOFF REF"));
   EXPECT_TRUE(Has(cockpit.cduLine(4), "136KT"));
+  EXPECT_GT(cockpit.cduLine(1).find("V1"), 12u) << "the speeds on the right";
+  EXPECT_GT(cockpit.cduLine(4).find("136KT"), 12u);
+  EXPECT_TRUE(Has(cockpit.cduLine(12), "<INDEX"));
+  cockpit.cdu("1L 6R");
+  EXPECT_TRUE(Has(cockpit.cduLine(0), "TAKEOFF REF")) << "only 6L leaves";
   // A code no key sends does nothing.
   g_fms.KeyPressed(kCduKeyCount);
   EXPECT_TRUE(Has(cockpit.cduLine(0), "TAKEOFF REF"));
+  cockpit.cdu("6L");
+  EXPECT_TRUE(Has(cockpit.cduLine(0), "INIT/REF INDEX"));
 }
 
 TEST(Fms, ADarkCduTakesNoKeys) {
@@ -168,6 +187,25 @@ TEST(Fms, BrightnessRampsAHundredthATickAndStaysWithinItsRange) {
   cockpit.writeFile(Cockpit::kAircraftIniFile, "[FMS]\r\nBrightnessControL=0.4\r\n");
   g_fms.LoadState();
   EXPECT_EQ(g_fms.GetBrightness(), 0.4);
+  cockpit.writeFile(Cockpit::kAircraftIniFile, "[FMS]\r\nBrightnessControL=0\r\n");
+  g_fms.LoadState();
+  EXPECT_EQ(g_fms.GetBrightness(), 0.0) << "dark is a setting the crew left";
+}
+
+TEST(Fms, DecimalEntriesTakeEveryDigitAndOnePoint) {
+  double v = -1.0;
+  EXPECT_TRUE(ParseDecimal(L"1234.5", &v));
+  EXPECT_EQ(v, 1234.5);
+  EXPECT_TRUE(ParseDecimal(L"67.89", &v));
+  EXPECT_EQ(v, 67.89);
+  EXPECT_TRUE(ParseDecimal(L"0", &v));
+  EXPECT_EQ(v, 0.0);
+  EXPECT_TRUE(ParseDecimal(L"12345678", &v)) << "eight characters";
+  EXPECT_FALSE(ParseDecimal(L"123456789", &v)) << "nine";
+  EXPECT_FALSE(ParseDecimal(L"1.2.3", &v));
+  EXPECT_FALSE(ParseDecimal(L".", &v));
+  EXPECT_FALSE(ParseDecimal(L"12A", &v));
+  EXPECT_FALSE(ParseDecimal(L"", &v));
 }
 
 TEST(Fms, NothingIsPaintedBeforeTheDrawingLayerStarts) {

@@ -118,6 +118,10 @@ TEST(RadioNav, AVorGivesItsRadialToFromAndNeedleAgainstTheCourseSet) {
   // Course 5 degrees clockwise, FROM: the course lies to the right.
   cockpit.set(Token::Nav1CourseDeg, radial + 5.0).runTicks(1);
   EXPECT_NEAR(cockpit.token(Token::CourseNeedle), 5.0 / 10.0 * 127.0, 0.2);
+  // The course line the NAV hold flies, true: the course set plus the
+  // station's east variation, past north here (true 5).
+  EXPECT_NEAR(r.courseTrueDeg, std::fmod(cockpit.token(Token::Nav1CourseDeg) + variation, 360.0), 1e-9);
+  EXPECT_LT(r.courseTrueDeg, 10.0);
   cockpit.set(Token::Nav1CourseDeg, radial - 20.0).runTicks(1);
   EXPECT_EQ(cockpit.token(Token::CourseNeedle), -127.0) << "beyond full scale the needle stops";
   // The reciprocal course, towards the station: TO, and the sides swap.
@@ -254,7 +258,10 @@ INSTANTIATE_TEST_SUITE_P(RadioNav, IlsCoverage,
                                          Coverage{7.0, 30.0, true, false},
                                          // 0.45 to 1.75 times the 3 degrees up
                                          Coverage{6.0, 0, true, true, -1.6}, Coverage{6.0, 0, true, false, -1.7},
-                                         Coverage{6.0, 0, true, true, 2.2}, Coverage{6.0, 0, true, false, 2.3}));
+                                         Coverage{6.0, 0, true, true, 2.2}, Coverage{6.0, 0, true, false, 2.3},
+                                         // just inside and outside 1.35 and 5.25 degrees
+                                         Coverage{6.0, 0, true, true, -1.63}, Coverage{6.0, 0, true, false, -1.67},
+                                         Coverage{6.0, 0, true, true, 2.23}, Coverage{6.0, 0, true, false, 2.27}));
 
 TEST(RadioNav, AnIlsAskedForWhereThereIsNoneSaysWhy) {
   Cockpit cockpit;
@@ -264,6 +271,9 @@ TEST(RadioNav, AnIlsAskedForWhereThereIsNoneSaysWhy) {
   EXPECT_NE(radios.CheckIls("LSZH", "14", 110.20).find("odd tenth"), std::string::npos);
   EXPECT_NE(radios.CheckIls("LSZH", "14", 112.10).find("108.10"), std::string::npos);
   EXPECT_NE(radios.CheckIls("LSZH", "14", 110.30, 9.0).find("1 to 8"), std::string::npos);
+  EXPECT_NE(radios.CheckIls("LSZH", "14", 110.30, 0.9).find("1 to 8"), std::string::npos);
+  EXPECT_EQ(radios.CheckIls("LSZH", "14", 110.30, 1.0), "") << "both ends of the glide slope's range";
+  EXPECT_EQ(radios.CheckIls("LSZH", "14", 110.30, 8.0), "");
   EXPECT_EQ(radios.CheckIls("LSZH", "14", 108.10, 3.5), "");
   EXPECT_NE(radios.Summary().find("0 ILS"), std::string::npos) << "a check adds nothing";
   simhost::Scenario scenario;
