@@ -9,6 +9,7 @@
 // token value = everyday value x scale.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -207,13 +208,16 @@ inline constexpr TokenInfo kTokenTable[] = {
 
 constexpr uint32_t TokenNumber(Token token) { return static_cast<uint32_t>(token); }
 
+// Each token number's row in the list, so that a scale is found at once on
+// the readers' paths, which run every tick and frame.
+inline constexpr std::array<uint16_t, kMaxTokenId> kTokenRows = [] {
+  std::array<uint16_t, kMaxTokenId> rows{};
+  for (size_t i = 0; i < std::size(kTokenTable); ++i) rows[TokenNumber(kTokenTable[i].token)] = static_cast<uint16_t>(i);
+  return rows;
+}();
+
 // The row of a token; every enumerator has one, since both come from the list.
-constexpr const TokenInfo& DescribeToken(Token token) {
-  for (const TokenInfo& row : kTokenTable) {
-    if (row.token == token) return row;
-  }
-  return kTokenTable[0];
-}
+constexpr const TokenInfo& DescribeToken(Token token) { return kTokenTable[kTokenRows[TokenNumber(token)]]; }
 
 constexpr double TokenScale(Token token) { return DescribeToken(token).scale; }
 
