@@ -198,7 +198,7 @@ TEST(EngineFireGauge, EachHandleHalfMovesItsHandleWithItsSoundAndTellsTheSimulat
     EXPECT_EQ(cockpit.played(kClickRotary2).size() - left, click.sound == kClickRotary2 ? 1u : 0u);
     EXPECT_EQ(cockpit.played(kClickRotary1).size() - right, click.sound == kClickRotary1 ? 1u : 0u);
     for (CSwitch* bottle : {&g_fireAgent1, &g_fireAgent2}) {
-      EXPECT_EQ(GetSwitch(bottle), bottle == click.bottle ? kFireAgentDischarging : kSwitchOn);
+      EXPECT_EQ(GetSwitch(bottle), bottle == click.bottle ? static_cast<int32_t>(kFireAgentDischarging) : kSwitchOn);
     }
     ASSERT_EQ(cockpit.keyEvents().size(), 1u);
     EXPECT_EQ(cockpit.keyEvents()[0].event, kKeyEventFireHandle);
@@ -547,7 +547,9 @@ TEST(CentrePanelGauges, LitLegendsFollowTheCplPanelLightAndClickAreasTheirOption
   for (const bool on : {true, false}) {
     cockpit.setSwitch(&g_cplPanelLight, on ? kSwitchOn : kSwitchOff).setOption(kOptionClickAreas, !on).draw();
     for (const Overlays& gauge : overlays) {
-      if (gauge.legends >= 0) EXPECT_EQ(cockpit.elementVisible(gauge.gauge, gauge.legends), on) << gauge.gauge;
+      if (gauge.legends >= 0) {
+        EXPECT_EQ(cockpit.elementVisible(gauge.gauge, gauge.legends), on) << gauge.gauge;
+      }
       EXPECT_EQ(cockpit.elementVisible(gauge.gauge, gauge.clickAreas), !on) << gauge.gauge;
       EXPECT_TRUE(cockpit.elementVisible(gauge.gauge, gauge.clickAreas - 1)) << gauge.gauge << ": only the overlay";
     }
@@ -616,11 +618,15 @@ TEST(CentrePanelGauges, ElementValuesStayFiniteAndOnTheirPicturesForExtremeToken
            e = e->nextElement[0], ++index) {
         SCOPED_TRACE(std::string(gauge) + " element " + std::to_string(index) + " token value " + std::to_string(value));
         EXPECT_TRUE(std::isfinite(e->value));
-        if (e->kind == platform::ElementKind::Icon) EXPECT_TRUE(e->value >= 0 && e->value <= e->frameCount);
+        if (e->kind == platform::ElementKind::Icon) {
+          EXPECT_TRUE(e->value >= 0 && e->value <= e->frameCount);
+        }
         if (e->kind == platform::ElementKind::MovingImage) {
           EXPECT_TRUE((e->value >= e->minValue && e->value <= e->maxValue) || e->value == 2000.0);
         }
-        if (e->kind == platform::ElementKind::Needle) EXPECT_TRUE(e->value >= 0 && e->value <= 16384);
+        if (e->kind == platform::ElementKind::Needle) {
+          EXPECT_TRUE(e->value >= 0 && e->value <= 16384);
+        }
       }
     }
   }

@@ -382,7 +382,9 @@ TEST(PedestalKeyboard, EveryCommandIsAControlOfItsGaugeAndActsAsAClickThere) {
     for (const platform::MOUSERECT* r = cockpit.gauge(gauge)->mouseRects; r->type != platform::kMouseRectEnd; ++r) {
       if (r->type != platform::kMouseRectChild) continue;
       for (uint32_t event : {kClick, kRelease, platform::kMouseDownRepeat, kDrag, platform::kMouseRightSingle}) {
-        if ((r->mouseFlags & event) != 0) EXPECT_EQ(r->function({r->width / 2, r->height / 2}, event), 1) << r->functionName;
+        if ((r->mouseFlags & event) != 0) {
+          EXPECT_EQ(r->function({r->width / 2, r->height / 2}, event), 1) << r->functionName;
+        }
       }
     }
   }

@@ -79,8 +79,12 @@ int32_t Position(const wchar_t* section, const wchar_t* key) {
 void ExpectFramesInRange(Cockpit& cockpit, const char* gauge) {
   uint32_t index = 0;
   for (const platform::ELEMENT_HEADER* e = cockpit.gauge(gauge)->elements; e != nullptr; e = e->nextElement[0], ++index) {
-    if (e->kind == platform::ElementKind::Icon) EXPECT_TRUE(e->value >= 0 && e->value < e->frameCount) << gauge << index;
-    if (e->kind == platform::ElementKind::String) EXPECT_EQ(e->value, 1.0) << gauge << index;
+    if (e->kind == platform::ElementKind::Icon) {
+      EXPECT_TRUE(e->value >= 0 && e->value < e->frameCount) << gauge << index;
+    }
+    if (e->kind == platform::ElementKind::String) {
+      EXPECT_EQ(e->value, 1.0) << gauge << index;
+    }
   }
 }
 
