@@ -426,27 +426,80 @@ TEST(ScenarioTime, RunTakesTheSameFormsAsAt) {
   EXPECT_EQ(cockpit.host().TicksRun(), 27u);
 }
 
-// ---- The README's first flight ----
+// ---- The README's worked examples ----
 
-TEST_F(FirstUse, TheFirstFlightOfTheReadmeStartsBothEnginesWithEveryExpectMet) {
-  const std::string file = std::string(HALCYON_SOURCE_DIR) + "/scenarios/first_flight.scn";
-  const ProgramRun run = RunSimhostProgram("--quiet --scenario '" + file + "' --out '" + folder_ + "/out'");
-  ASSERT_EQ(run.status, 0) << run.output;
-  const std::string log = Slurp(folder_ + "/out/log.txt");
+std::string SourceFile(const std::string& name) { return std::string(HALCYON_SOURCE_DIR) + "/" + name; }
+
+// The log of a flight that ended well with every `expect` met, at least
+// `atLeast` of them.
+void ExpectEveryCheckMet(const std::string& log, int atLeast) {
   const size_t checks = log.find("== Checks ==\nexpect: ");
-  ASSERT_NE(checks, std::string::npos);
-  EXPECT_EQ(log.find(" failed", checks), std::string::npos);
+  ASSERT_NE(checks, std::string::npos) << log;
+  EXPECT_EQ(log.find(" failed", checks), std::string::npos) << log.substr(0, log.find("\n\n"));
   EXPECT_EQ(log.find(" not reached", checks), std::string::npos);
-  EXPECT_GE(std::stoi(log.substr(checks + 21)), 15);
-  // The README copies it whole.
-  const std::string readme = Slurp(std::string(HALCYON_SOURCE_DIR) + "/README.md");
-  EXPECT_NE(readme.find("scenarios/first_flight.scn"), std::string::npos);
-  std::istringstream lines(Slurp(file));
+  EXPECT_GE(std::stoi(log.substr(checks + 21)), atLeast);
+}
+
+// The README names the scenario and shows its `control` and `expect` lines
+// as it has them, from the line `from` on (all when empty).
+void ExpectReadmeShows(const std::string& scenario, const std::string& from = "") {
+  const std::string readme = Slurp(SourceFile("README.md"));
+  EXPECT_NE(readme.find(scenario), std::string::npos);
+  const std::string text = Slurp(SourceFile(scenario));
+  ASSERT_NE(text.find(from), std::string::npos) << from;
+  std::istringstream lines(text.substr(text.find(from)));
+  int shown = 0;
   for (std::string line; std::getline(lines, line);) {
     if (line.rfind("control ", 0) == 0 || line.rfind("expect ", 0) == 0) {
       EXPECT_NE(readme.find("    " + line + "\n"), std::string::npos) << "the README lacks: " << line;
+      ++shown;
     }
   }
+  EXPECT_GT(shown, 10);
+}
+
+TEST_F(FirstUse, TheFirstFlightOfTheReadmeStartsBothEnginesWithEveryExpectMet) {
+  const ProgramRun run = RunSimhostProgram("--quiet --scenario '" + SourceFile("scenarios/first_flight.scn") +
+                                           "' --out '" + folder_ + "/out'");
+  ASSERT_EQ(run.status, 0) << run.output;
+  ExpectEveryCheckMet(Slurp(folder_ + "/out/log.txt"), 15);
+  // The README copies it whole.
+  ExpectReadmeShows("scenarios/first_flight.scn");
+}
+
+// The second worked example: the route typed into the CDU, a take-off, the
+// autopilot's climb captured at 5000 ft and held there, on NAV past the
+// first waypoint; the displays pictured lit, with the main panel's window.
+TEST_F(FirstUse, TheAutopilotFlightOfTheReadmeLevelsAt5000FtWithEveryExpectMet) {
+  const ProgramRun run = RunSimhostProgram("--quiet --scenario '" + SourceFile("scenarios/autopilot_flight.scn") +
+                                           "' --out '" + folder_ + "/out'");
+  ASSERT_EQ(run.status, 0) << run.output;
+  const std::string log = Slurp(folder_ + "/out/log.txt");
+  ExpectEveryCheckMet(log, 45);
+  // The annunciator: vertical speed, the capture, the hold.
+  const size_t vertical = log.find("|VERT/ 250|ALT|TRK|SPD");
+  const size_t capture = log.find("|ALT / 250|ALT|TRK|CAP");
+  ASSERT_NE(vertical, std::string::npos) << log;
+  ASSERT_NE(capture, std::string::npos);
+  EXPECT_LT(vertical, capture);
+  EXPECT_LT(capture, log.find("|ALT / 250|   |TRK|HLD"));
+  EXPECT_NE(log.find("FMS: ELMOS passed"), std::string::npos);
+  // Lit screens: a dark one compresses to a few hundred bytes.
+  int lit = 0;
+  bool panel = false;
+  for (const auto& entry : std::filesystem::directory_iterator(folder_ + "/out/pictures")) {
+    const std::string name = entry.path().filename().string();
+    if (name.ends_with("_EFIS_PFD.png") || name.ends_with("_EFIS_ND.png")) {
+      EXPECT_GT(entry.file_size(), 4000u) << name << " is dark";
+      ++lit;
+    }
+    panel = panel || name.ends_with("_window_10010.png");
+    EXPECT_FALSE(name.ends_with("_window_10230.txt")) << "the Start Flying window was closed";
+  }
+  EXPECT_EQ(lit, 4);
+  EXPECT_TRUE(panel);
+  // The README shows it from the autopilot's engagement on.
+  ExpectReadmeShows("scenarios/autopilot_flight.scn", "control \"FGCP PANEL\" autopilot 1");
 }
 
 // ---- Tools ----
