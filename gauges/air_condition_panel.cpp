@@ -122,26 +122,37 @@ double SupplyPressure(int32_t side) {
 
 constinit ElementChain g_leftValveElements({
     StaticImage("dial", 0, 0, kLit),
-    Needle("valve", [](ELEMENT_HEADER*) { return GetAirconValveTemp(kLeft); }, 100, 100, kLit, kValveScale),
+    TurningAtMost(Needle("valve", [](ELEMENT_HEADER*) { return GetAirconValveTemp(kLeft); },
+                         100, 100, kLit, kValveScale),
+                  kSlowNeedleDegPerSec),
 });
 constinit ElementChain g_rightValveElements({
     StaticImage("dial", 0, 0, kLit),
-    Needle("valve", [](ELEMENT_HEADER*) { return GetAirconValveTemp(kRight); }, 100, 100, kLit, kValveScale),
+    TurningAtMost(Needle("valve", [](ELEMENT_HEADER*) { return GetAirconValveTemp(kRight); },
+                         100, 100, kLit, kValveScale),
+                  kSlowNeedleDegPerSec),
 });
 constinit ElementChain g_leftPressureElements({
     StaticImage("dial", 0, 0, kLit),
-    Needle("pressure", [](ELEMENT_HEADER*) { return SupplyPressure(kLeft); }, 100, 100, kLit, kPressureScale),
+    TurningAtMost(Needle("pressure", [](ELEMENT_HEADER*) { return SupplyPressure(kLeft); },
+                         100, 100, kLit, kPressureScale),
+                  kSlowNeedleDegPerSec),
 });
 constinit ElementChain g_rightPressureElements({
     StaticImage("dial", 0, 0, kLit),
-    Needle("pressure", [](ELEMENT_HEADER*) { return SupplyPressure(kRight); }, 100, 100, kLit, kPressureScale),
+    TurningAtMost(Needle("pressure", [](ELEMENT_HEADER*) { return SupplyPressure(kRight); },
+                         100, 100, kLit, kPressureScale),
+                  kSlowNeedleDegPerSec),
 });
 constinit ElementChain g_temperatureElements({
     StaticImage("Celsius dial", 0, 0, kLit),
     StaticImage("Fahrenheit dial", 0, 0, kLit),
-    Needle("Celsius", [](ELEMENT_HEADER*) { return NotBelowZero(Celsius()); }, 150, 150, kLit, kCelsiusScale),
-    Needle("Fahrenheit", [](ELEMENT_HEADER*) { return NotBelowZero(Celsius() * 1.8 + 32.0); }, 150, 150, 0,
-           kFahrenheitScale),
+    TurningAtMost(Needle("Celsius", [](ELEMENT_HEADER*) { return NotBelowZero(Celsius()); },
+                         150, 150, kLit, kCelsiusScale),
+                  kSlowNeedleDegPerSec),
+    TurningAtMost(Needle("Fahrenheit", [](ELEMENT_HEADER*) { return NotBelowZero(Celsius() * 1.8 + 32.0); },
+                         150, 150, 0, kFahrenheitScale),
+                  kSlowNeedleDegPerSec),
 });
 constexpr uint32_t kCelsiusDial = 0;
 constexpr uint32_t kFahrenheitDial = 1;

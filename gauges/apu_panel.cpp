@@ -108,12 +108,16 @@ constexpr double kUp = 270.0;
 
 constinit ElementChain g_egtElements({
     StaticImage("dial", 0, 0, kLit),
-    Needle("EGT", [](ELEMENT_HEADER*) { return GetApuEgt(); }, 150, 150, kLit, kEgtScale),
+    TurningAtMost(Needle("EGT", [](ELEMENT_HEADER*) { return GetApuEgt(); }, 150, 150, kLit, kEgtScale),
+                  kQuickNeedleDegPerSec),
 });
 constinit ElementChain g_rpmElements({
     StaticImage("dial", 0, 0, kLit),
-    Needle("RPM", [](ELEMENT_HEADER*) { return GetApuRpm(); }, 150, 150, kLit, kRpmScale),
-    Needle("RPM fine", [](ELEMENT_HEADER*) { return GetApuRpm() * kRpmSmallDegreesPerPercent + kUp; }, 102, 97, kLit),
+    TurningAtMost(Needle("RPM", [](ELEMENT_HEADER*) { return GetApuRpm(); }, 150, 150, kLit, kRpmScale),
+                  kQuickNeedleDegPerSec),
+    TurningAtMost(Needle("RPM fine", [](ELEMENT_HEADER*) { return GetApuRpm() * kRpmSmallDegreesPerPercent + kUp; },
+                         102, 97, kLit),
+                  kQuickNeedleDegPerSec),
 });
 
 }  // namespace

@@ -108,13 +108,17 @@ double CabinClimb() {
 
 constinit ElementChain g_indicatorElements({
     StaticImage("dial", 0, 0, kLit),
-    Needle("cabin altitude", [](ELEMENT_HEADER*) { return GetCabinAltitude(); }, 200, 200, kLit, kAltitudeScale),
-    Needle("differential pressure", [](ELEMENT_HEADER*) { return DiffPressure(); }, 200, 200, kLit,
-           kDiffPressureScale),
+    TurningAtMost(Needle("cabin altitude", [](ELEMENT_HEADER*) { return GetCabinAltitude(); },
+                         200, 200, kLit, kAltitudeScale),
+                  kQuickNeedleDegPerSec),
+    TurningAtMost(Needle("differential pressure", [](ELEMENT_HEADER*) { return DiffPressure(); },
+                         200, 200, kLit, kDiffPressureScale),
+                  kQuickNeedleDegPerSec),
 });
 constinit ElementChain g_climbElements({
     StaticImage("dial", 0, 0, kLit),
-    Needle("climb", [](ELEMENT_HEADER*) { return CabinClimb(); }, 150, 150, kLit, kClimbScale),
+    TurningAtMost(Needle("climb", [](ELEMENT_HEADER*) { return CabinClimb(); }, 150, 150, kLit, kClimbScale),
+                  kSlowNeedleDegPerSec),
 });
 
 int32_t LandingAltitude(void (*change)(int32_t), int32_t step) {

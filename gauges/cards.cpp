@@ -25,14 +25,10 @@ constexpr int32_t kFirstEmergencyChecklist = 11;  // 11..15 carry the card's mar
 constexpr int32_t kChecklistOffTheCard = 11;      // where a number off the card goes
 constexpr double kBlankKgLabel = 28.0;
 
-constexpr platform::ELEMENT_HEADER Slider(const char* name, int32_t x, int32_t y, platform::ElementCallback callback) {
-  return {.kind = platform::ElementKind::Slider, .x = x, .y = y, .callback = callback, .name = name};
-}
-
 constinit ElementChain g_checklistElements({
     StaticImage("card"),
     Icon("checklist page", 14, 88, kChecklistCount, ChecklistElemPage),
-    Slider("item marker", 5, 117, ChecklistElemMarker),
+    Slider("item marker", 5, 117, nullptr, ChecklistElemMarker),  // moved down the card only
     Icon("emergency mark", 71, 45, 2, ChecklistElemEmergencyMark),
     StaticImage("click areas"),
 });

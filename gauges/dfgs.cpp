@@ -383,7 +383,12 @@ PitchWindow ComputePitchWindow() {
   return w;
 }
 
+// The bank-limit box: near-black text on white, one line of at most 14
+// characters (UTF-8, as every narrow text of the module: the degree sign
+// takes two bytes).
 char g_bankBoxText[16] = "";
+constexpr uint32_t kBankBoxInk = 0x050505;
+constexpr uint32_t kBankBoxPaper = 0xFFFFFF;
 
 constinit ElementChain g_elements({
     StaticImage("panel face"),
@@ -417,8 +422,9 @@ constinit ElementChain g_elements({
     Icon("speed second cell", 86, 17, 12, DfgsElemSpeed2, kLit),
     Icon("speed first cell", 76, 17, 12, DfgsElemSpeed1, kLit),
     StaticImage("click areas", 1, 0),
-    {.kind = platform::ElementKind::String, .x = 201, .y = 94, .callback = DfgsElemBankBox, .imageWidth = 90,
-     .imageHeight = 15, .name = "bank-limit box", .token = TokenNumber(Token::BankLimitRad)},
+    BoundTo(InColors(TextElement("bank-limit box", 201, 94, 90, 15, DfgsElemBankBox, "Lucida Console", 400),
+                     kBankBoxInk, kBankBoxPaper),
+            Token::BankLimitRad),
 });
 
 constexpr uint32_t kLegendsElement = 1;
@@ -428,7 +434,6 @@ constexpr uint32_t kBankBoxElement = 28;
 }  // namespace
 
 platform::ELEMENT_HEADER* DfgsElements() { return g_elements.Head(); }
-const char* DfgsBankBoxText() { return g_bankBoxText; }
 
 void DfgsGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
   if (serviceId != platform::kServicePreDraw) return;
@@ -476,7 +481,8 @@ double DfgsElemSpeed1(ELEMENT_HEADER*) { return SpeedCell(1); }
 double DfgsElemBankBox(ELEMENT_HEADER* element) {
   const double v = element != nullptr ? element->tokenValue : 0.0;
   const int32_t degrees = TruncateSaturated<int32_t>(57.29577951308232 * v + 0.5);
-  std::snprintf(g_bankBoxText, sizeof g_bankBoxText, "Max Bank: %2d\xb0", std::clamp(degrees, -99, 99));
+  std::snprintf(g_bankBoxText, sizeof g_bankBoxText, "Max Bank: %2d\u00b0", std::clamp(degrees, -99, 99));
+  if (element != nullptr) element->text = g_bankBoxText;
   return std::isfinite(v) ? v : 0.0;
 }
 

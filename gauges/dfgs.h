@@ -17,8 +17,6 @@ extern CSwitch g_dfgsAltitudeKnob;
 
 void DfgsGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t extra);
 platform::ELEMENT_HEADER* DfgsElements();
-// The bank-limit box's text as its callback last wrote it.
-const char* DfgsBankBoxText();
 
 double DfgsElemAltitudeKnob(platform::ELEMENT_HEADER* element);
 double DfgsElemHeadingKnob(platform::ELEMENT_HEADER* element);

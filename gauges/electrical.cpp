@@ -189,11 +189,13 @@ double DcLoadRight(int32_t side) { return IsAcBusPowered(side) != 0 ? 165.0 : 14
 
 constinit ElementChain g_csd1Elements({
     StaticImage("dial", 0, 0, kLit),
-    Needle("CSD 1", [](ELEMENT_HEADER*) { return CsdTemperature(0); }, 150, 150, kLit, kCsdScale),
+    TurningAtMost(Needle("CSD 1", [](ELEMENT_HEADER*) { return CsdTemperature(0); }, 150, 150, kLit, kCsdScale),
+                  kQuickNeedleDegPerSec),
 });
 constinit ElementChain g_csd2Elements({
     StaticImage("dial", 0, 0, kLit),
-    Needle("CSD 2", [](ELEMENT_HEADER*) { return CsdTemperature(1); }, 150, 150, kLit, kCsdScale),
+    TurningAtMost(Needle("CSD 2", [](ELEMENT_HEADER*) { return CsdTemperature(1); }, 150, 150, kLit, kCsdScale),
+                  kQuickNeedleDegPerSec),
 });
 constinit ElementChain g_acLoad1Elements({
     StaticImage("dial", 0, 0, kLit),
@@ -209,13 +211,17 @@ constinit ElementChain g_acLoadApuElements({
 });
 constinit ElementChain g_dcLoad1Elements({
     StaticImage("dial", 0, 0, kLit),
-    Needle("left", [](ELEMENT_HEADER*) { return DcLoadLeft(0); }, 70, 150, kLit),
-    Needle("right", [](ELEMENT_HEADER*) { return DcLoadRight(0); }, 230, 150, kLit),
+    TurningAtMost(Needle("left", [](ELEMENT_HEADER*) { return DcLoadLeft(0); }, 70, 150, kLit),
+                  kQuickNeedleDegPerSec),
+    TurningAtMost(Needle("right", [](ELEMENT_HEADER*) { return DcLoadRight(0); }, 230, 150, kLit),
+                  kQuickNeedleDegPerSec),
 });
 constinit ElementChain g_dcLoad2Elements({
     StaticImage("dial", 0, 0, kLit),
-    Needle("left", [](ELEMENT_HEADER*) { return DcLoadLeft(1); }, 70, 150, kLit),
-    Needle("right", [](ELEMENT_HEADER*) { return DcLoadRight(1); }, 230, 150, kLit),
+    TurningAtMost(Needle("left", [](ELEMENT_HEADER*) { return DcLoadLeft(1); }, 70, 150, kLit),
+                  kQuickNeedleDegPerSec),
+    TurningAtMost(Needle("right", [](ELEMENT_HEADER*) { return DcLoadRight(1); }, 230, 150, kLit),
+                  kQuickNeedleDegPerSec),
 });
 constinit ElementChain g_acVoltsElements({
     StaticImage("dial", 0, 0, kLit),

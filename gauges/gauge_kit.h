@@ -82,6 +82,18 @@ constexpr platform::ELEMENT_HEADER Sprite(const char* name, int32_t x, int32_t y
           .name = name};
 }
 
+// A sprite turned by one value and shifted by another, each times its scale
+// (platform/gauge.h says which way), in a picture of width x height whose
+// centre it turns about.
+constexpr platform::ELEMENT_HEADER TurnedShiftedSprite(const char* name, int32_t x, int32_t y, int32_t width,
+                                                       int32_t height, platform::ElementCallback turn,
+                                                       double turnScale, platform::ElementCallback shift,
+                                                       double shiftScale, uint32_t flags = 0) {
+  return {.kind = platform::ElementKind::Sprite, .x = x, .y = y, .imageFlags = flags, .callback = turn,
+          .imageWidth = width, .imageHeight = height, .name = name, .yCallback = shift, .turnScale = turnScale,
+          .shiftScale = shiftScale};
+}
+
 // An icon that reads a bound token: the simulator refreshes the element's
 // tokenValue before the callback.
 constexpr platform::ELEMENT_HEADER TokenIcon(const char* name, int32_t x, int32_t y, int32_t frames,
@@ -107,6 +119,25 @@ constexpr platform::ELEMENT_HEADER TextElement(const char* name, int32_t x, int3
   return {.kind = platform::ElementKind::String, .x = x, .y = y, .callback = callback, .imageWidth = width,
           .imageHeight = height, .name = name, .fontFace = fontFace, .fontWeight = fontWeight};
 }
+
+// A string element's text colour and the box behind it (0xRRGGBB).
+constexpr platform::ELEMENT_HEADER InColors(platform::ELEMENT_HEADER element, uint32_t text,
+                                            uint32_t background = platform::kNoColor) {
+  element.textColor = text;
+  element.backgroundColor = background;
+  return element;
+}
+
+// A needle that the simulator turns at most `degreesPerSecond`, however far
+// its value jumps.
+constexpr platform::ELEMENT_HEADER TurningAtMost(platform::ELEMENT_HEADER needle, double degreesPerSecond) {
+  needle.maxDegreesPerSecond = degreesPerSecond;
+  return needle;
+}
+// The overhead meters' needle speeds: the electrical, APU and cabin pressure
+// needles turn quickly, the air meters' slowly.
+constexpr double kQuickNeedleDegPerSec = 60.0;
+constexpr double kSlowNeedleDegPerSec = 1.0;
 
 // An element whose picture has a known size (a highlight or frame the
 // simulator's dumps and pictures can outline).

@@ -38,9 +38,15 @@ constexpr uint32_t kYElement = 3;
 constexpr uint32_t kXElement = 4;
 constexpr uint32_t kNameElement = 5;
 
-// Fills element n's text: `pointerText` in the arrow and box modes, empty in
+// Element n shows the text kept for it.
+double Shown(ELEMENT_HEADER* element, uint32_t n) {
+  if (element != nullptr) element->text = g_texts[n].data();
+  return 1.0;
+}
+
+// Fills element n's text: `format` in the arrow and box modes, empty in
 // window mode, "Error" in any other.
-void SetPointerField(uint32_t n, const char* format, int32_t value) {
+double ShowPointerField(ELEMENT_HEADER* element, uint32_t n, const char* format, int32_t value) {
   char* text = g_texts[n].data();
   const int32_t mode = GetEditorMode();
   if (mode == kEditArrows || mode == kEditBoxes) {
@@ -48,6 +54,7 @@ void SetPointerField(uint32_t n, const char* format, int32_t value) {
   } else {
     std::snprintf(text, kTextBytes, "%s", mode == kEditWindow ? "" : "Error");
   }
+  return Shown(element, n);
 }
 
 int32_t Done() { return 1; }
@@ -56,28 +63,21 @@ int32_t Done() { return 1; }
 
 platform::ELEMENT_HEADER* MentorEditorElements() { return g_elements.Head(); }
 
-const char* MentorEditorText(uint32_t element) {
-  return element >= kItemElement && element <= kNameElement ? g_texts[element].data() : "";
-}
-
 double MentorEditorElemModeTab(ELEMENT_HEADER*) { return GetEditorMode(); }
 
-double MentorEditorElemItem(ELEMENT_HEADER*) {
-  SetPointerField(kItemElement, "%d/%d", GetEditorItem());
-  return 1.0;
+double MentorEditorElemItem(ELEMENT_HEADER* element) {
+  return ShowPointerField(element, kItemElement, "%d/%d", GetEditorItem());
 }
 
-double MentorEditorElemY(ELEMENT_HEADER*) {
-  SetPointerField(kYElement, "Y:%d", EditorGetCoord(1));
-  return 1.0;
+double MentorEditorElemY(ELEMENT_HEADER* element) {
+  return ShowPointerField(element, kYElement, "Y:%d", EditorGetCoord(1));
 }
 
-double MentorEditorElemX(ELEMENT_HEADER*) {
-  SetPointerField(kXElement, "X:%d", EditorGetCoord(0));
-  return 1.0;
+double MentorEditorElemX(ELEMENT_HEADER* element) {
+  return ShowPointerField(element, kXElement, "X:%d", EditorGetCoord(0));
 }
 
-double MentorEditorElemName(ELEMENT_HEADER*) {
+double MentorEditorElemName(ELEMENT_HEADER* element) {
   const wchar_t* name = nullptr;
   switch (GetEditorMode()) {
     case kEditArrows: name = GetArrowTypeName(); break;
@@ -86,7 +86,7 @@ double MentorEditorElemName(ELEMENT_HEADER*) {
     default: break;
   }
   std::snprintf(g_texts[kNameElement].data(), kTextBytes, "%s", name != nullptr ? WideToAnsi(name) : "Menu error");
-  return 1.0;
+  return Shown(element, kNameElement);
 }
 
 // ---- Mouse functions: none plays a click ----

@@ -19,8 +19,6 @@ double MentorEditorElemItem(platform::ELEMENT_HEADER* element);
 double MentorEditorElemY(platform::ELEMENT_HEADER* element);
 double MentorEditorElemX(platform::ELEMENT_HEADER* element);
 double MentorEditorElemName(platform::ELEMENT_HEADER* element);
-// The text a string element (2 to 5) showed on its last poll; "" for others.
-const char* MentorEditorText(uint32_t element);
 
 int32_t MentorEditorMouseClose(platform::PixelPoint point, uint32_t mouseFlags);
 int32_t MentorEditorMouseArrows(platform::PixelPoint point, uint32_t mouseFlags);

@@ -81,7 +81,9 @@ double HeaterCurrent() {
 
 constinit ElementChain g_pneumaticElements({
     StaticImage("dial", 0, 0, kLit),
-    Needle("duct pressure", [](ELEMENT_HEADER*) { return GetPneumaticPressure(); }, 100, 100, kLit, kPneumaticScale),
+    TurningAtMost(Needle("duct pressure", [](ELEMENT_HEADER*) { return GetPneumaticPressure(); },
+                         100, 100, kLit, kPneumaticScale),
+                  kSlowNeedleDegPerSec),
 });
 constinit ElementChain g_heaterElements({
     StaticImage("dial", 0, 0, kLit),

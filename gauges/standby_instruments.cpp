@@ -23,9 +23,15 @@ constexpr double kUp = 270.0;  // a needle's zero at the top of the dial
 
 // ---- Standby Attitude ----
 
+// The sphere turns against the bank and moves 2.5 pixels a degree of pitch,
+// about the bank pointer's pivot.
+constexpr double kSphereTurnPerBankDeg = -1.0;
+constexpr double kSpherePixelsPerPitchDeg = 2.5;
+
 constinit ElementChain g_standbyAttitudeElements({
     StaticImage("face", 0, 0, kLit),
-    Sprite("attitude sphere", 0, 0, StandbyAttitudeElemSphereBank, kLit),
+    TurnedShiftedSprite("attitude sphere", 0, 0, 254, 256, StandbyAttitudeElemSphereBank, kSphereTurnPerBankDeg,
+                        StandbyAttitudeElemSpherePitch, kSpherePixelsPerPitchDeg, kLit),
     Needle("bank pointer", StandbyAttitudeElemBankPointer, 127, 128, kLit),
     StaticImage("bezel", 0, 0, kLit),
     Icon("power flag", 194, 67, 2, StandbyAttitudeElemPowerFlag, kLit),

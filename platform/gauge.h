@@ -32,6 +32,8 @@ constexpr uint32_t kImageClockBit = 0x80000000;
 // A static image that a display draws into: the simulator gives it a pixel
 // surface of the element's image size when the panel is installed.
 constexpr uint32_t kImageDrawingSurface = 0x20;
+// A colour field that names no colour (a colour is 0xRRGGBB).
+constexpr uint32_t kNoColor = 0xFF000000u;
 
 enum class ElementKind : uint8_t { Static, Needle, MovingImage, Icon, String, Slider, Sprite };
 
@@ -80,6 +82,7 @@ struct ELEMENT_HEADER {
   // What the simulator read from the callback on its last poll.
   double value = 0.0;
   // Slider: `callback` gives its x position, this one its y position.
+  // Sprite: `callback` gives its turn, this one (when set) its shift.
   ElementCallback yCallback = nullptr;
   double yValue = 0.0;
   // A string element's text, 8-bit, which its callback writes into storage
@@ -89,6 +92,22 @@ struct ELEMENT_HEADER {
   // typeface: the simulator's own.
   const char* fontFace = nullptr;
   int32_t fontWeight = 0;
+  // A string element's colours: its text (none: the simulator's own), and a
+  // box of the element's size filled behind it (none: no box).
+  uint32_t textColor = kNoColor;
+  uint32_t backgroundColor = kNoColor;
+  // Sprite: its picture turned about its centre by value x turnScale degrees
+  // counter-clockwise, then moved up along its own turned vertical by
+  // yValue x shiftScale pixels.
+  double turnScale = 1.0;
+  double shiftScale = 1.0;
+  // Needle: the fastest it turns, in degrees a second (0: no limit). The
+  // simulator turns a limited needle towards its value at most that far each
+  // frame; drawnAngle is where it drew it (degrees from pointing right,
+  // clockwise, counted on along the scale so a turn past 360 stays a turn).
+  double maxDegreesPerSecond = 0.0;
+  double drawnAngle = 0.0;
+  bool angleDrawn = false;
 };
 
 // ---- Mouse rectangles -------------------------------------------------------

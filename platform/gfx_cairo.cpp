@@ -77,15 +77,19 @@ constexpr double kMiterLimit = 10.0;
 // larger ones (the radar's test rings) fill faster as Cairo paths.
 constexpr double kLargestGatheredRadius = 24.0;
 
-// The typefaces the displays name, and the free font closest in shape (the
-// geometric sans of Debian's URW base fonts). Others go to fontconfig as named,
-// which falls back to the generic sans-serif.
+// The typefaces the displays and the gauges' texts name, and the free font
+// closest in shape that the set-up installs (the geometric sans and the
+// Courier-metric mono of Debian's URW base fonts, DejaVu's mono): a
+// monospaced face stays monospaced, so tables keep their columns. Others go
+// to fontconfig as named, which falls back to the generic sans-serif.
 struct TypefaceRow {
   const char* typeface;
   const char* family;
 };
 constexpr TypefaceRow kTypefaces[] = {
     {"Century Gothic", "URW Gothic"},
+    {"Courier New", "Nimbus Mono PS"},
+    {"Lucida Console", "DejaVu Sans Mono"},
 };
 
 std::string& PinnedFamily() {

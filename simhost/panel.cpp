@@ -7,9 +7,11 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <string_view>
 
 #include "platform/gfx.h"
 #include "platform/gfx_surface.h"
+#include "platform/paths.h"
 #include "platform/simulator.h"
 
 namespace simhost {
@@ -46,7 +48,69 @@ int64_t IconFrame(const ELEMENT_HEADER* element) {
   return frame >= 0 && frame < element->frameCount ? frame : -1;
 }
 
-std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+// A text of the module (8-bit, UTF-8) as the drawing layer takes it.
+std::wstring Wide(const std::string& text) { return platform::Widen(text); }
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kDegreesPerRadian = 180.0 / kPi;
+
+// ---- Needles that turn at a limited speed ----
+
+// The angle of a point about a pivot: degrees from pointing right, clockwise
+// (y points down).
+double AngleAbout(double pivotX, double pivotY, double x, double y) {
+  return std::atan2(y - pivotY, x - pivotX) * kDegreesPerRadian;
+}
+
+// The angle moved by whole turns to lie within half a turn of `near`.
+double Unwrapped(double angle, double near) { return angle + 360.0 * std::round((near - angle) / 360.0); }
+
+// Where a needle points for a value: the value itself without a scale; on a
+// scale, the angle of the point between its rows, counted on from the first
+// row, so that a scale round most of the dial keeps its order (a needle
+// sent from one end to the other turns the long way, over the scale).
+double NeedleAngle(const ELEMENT_HEADER* needle, double value) {
+  if (needle->scalePoints == 0) return value;
+  const platform::NeedlePoint* rows = needle->scale;
+  const double px = needle->pivotX;
+  const double py = needle->pivotY;
+  double angle = AngleAbout(px, py, rows[0].x, rows[0].y);
+  if (!(value > rows[0].value)) return angle;
+  for (uint32_t i = 1; i < needle->scalePoints; ++i) {
+    if (value <= rows[i].value) {
+      const double t = (value - rows[i - 1].value) / (rows[i].value - rows[i - 1].value);
+      return Unwrapped(AngleAbout(px, py, rows[i - 1].x + (rows[i].x - rows[i - 1].x) * t,
+                                  rows[i - 1].y + (rows[i].y - rows[i - 1].y) * t),
+                       angle);
+    }
+    angle = Unwrapped(AngleAbout(px, py, rows[i].x, rows[i].y), angle);
+  }
+  return angle;
+}
+
+bool SpeedLimited(const ELEMENT_HEADER* element) {
+  return element->kind == ElementKind::Needle && element->maxDegreesPerSecond > 0.0;
+}
+
+// Turns a limited needle towards its value by at most its speed over the
+// frame; it stands at its first value from the first frame on.
+void TurnNeedle(ELEMENT_HEADER* needle, double frameSeconds) {
+  const double target = NeedleAngle(needle, needle->value);
+  if (!std::isfinite(target)) return;
+  if (!needle->angleDrawn) {
+    needle->drawnAngle = target;
+    needle->angleDrawn = true;
+    return;
+  }
+  const double most = needle->maxDegreesPerSecond * std::max(0.0, frameSeconds);
+  needle->drawnAngle = std::clamp(target, needle->drawnAngle - most, needle->drawnAngle + most);
+}
+
+// A colour field's colour (0xRRGGBB).
+gfx::Color ColorOf(uint32_t rgb) {
+  return {static_cast<uint8_t>(rgb >> 16 & 0xFF), static_cast<uint8_t>(rgb >> 8 & 0xFF),
+          static_cast<uint8_t>(rgb & 0xFF)};
+}
 
 // ---- The schematic ----
 
@@ -93,17 +157,40 @@ void DrawText(gfx::Canvas& canvas, const std::string& text, gfx::PointF at, floa
   canvas.DrawString(wide.c_str(), static_cast<int>(wide.size()), gfx::Font{"Arial", sizePt, false}, at, align, color);
 }
 
+// The point `length` picture pixels from `from` at an angle (degrees,
+// clockwise from pointing right).
+gfx::PointF Along(gfx::PointF from, double degrees, double length) {
+  const double radians = degrees / kDegreesPerRadian;
+  return {static_cast<float>(from.x + length * std::cos(radians)),
+          static_cast<float>(from.y + length * std::sin(radians))};
+}
+
+// A value as a number with one decimal.
+void DrawValue(gfx::Canvas& canvas, double value, gfx::PointF at, float textPt) {
+  char text[48];
+  std::snprintf(text, sizeof(text), "%.1f", value);
+  DrawText(canvas, text, at, textPt, kTextColor);
+}
+
+// A needle from its pivot: a limited one at the angle it has turned to, as
+// long as to its value's point; else to its value's point on its scale, or
+// at its value as an angle.
 void DrawNeedle(gfx::Canvas& canvas, const ELEMENT_HEADER* needle, const GaugeFrame& frame, double designWidth) {
   const gfx::PointF pivot = frame.At(needle->pivotX, needle->pivotY);
+  const double armLength = 0.4 * designWidth * frame.scale;
   gfx::PointF tip;
-  if (needle->scalePoints > 0) {
+  if (SpeedLimited(needle) && needle->angleDrawn) {
+    double length = armLength;
+    if (needle->scalePoints > 0) {
+      const gfx::PointF point = ScalePoint(needle, frame);
+      length = std::hypot(point.x - pivot.x, point.y - pivot.y);
+    }
+    tip = Along(pivot, needle->drawnAngle, length);
+  } else if (needle->scalePoints > 0) {
     tip = ScalePoint(needle, frame);
   } else {
     if (!std::isfinite(needle->value)) return;
-    const double radians = needle->value * 3.14159265358979323846 / 180.0;
-    const double length = 0.4 * designWidth * frame.scale;
-    tip = {static_cast<float>(pivot.x + length * std::cos(radians)),
-           static_cast<float>(pivot.y + length * std::sin(radians))};
+    tip = Along(pivot, needle->value, armLength);
   }
   canvas.DrawLine(gfx::Pen{kNeedleColor, 2.0f}, pivot, tip);
 }
@@ -149,40 +236,77 @@ void DrawSlider(gfx::Canvas& canvas, const ELEMENT_HEADER* element, const GaugeF
   if (element->name != nullptr) DrawText(canvas, element->name, {at.x + 4, at.y + 2}, textPt, kOverlayColor);
 }
 
-// A string element with a typeface of its own: in that typeface and weight,
-// its lines broken at blanks to fit the width of its box.
-void DrawBoxedText(gfx::Canvas& canvas, const ELEMENT_HEADER* element, gfx::PointF at, float textPt) {
-  const double em = textPt * gfx::kDotsPerInch / 72.0;
-  const size_t perLine = element->imageWidth > 0 ? std::max<size_t>(8, static_cast<size_t>(element->imageWidth / (0.6 * em))) : 0;
-  std::string wrapped;
-  size_t column = 0;
-  std::string word;
-  const auto flush = [&] {
-    if (perLine > 0 && column > 0 && column + 1 + word.size() > perLine) {
-      wrapped += '\n';
-      column = 0;
-    } else if (column > 0) {
-      wrapped += ' ';
-      ++column;
+// A string element's text broken into lines of at most `perLine`
+// characters (0: no limit): at its own line ends, and at the last blank that
+// fits in a longer line (a word longer than a line stands alone). Blanks
+// inside a line stay, so the columns of a table keep their places.
+std::wstring Wrapped(std::wstring_view text, size_t perLine) {
+  std::wstring wrapped;
+  while (true) {
+    const size_t end = text.find(L'\n');
+    std::wstring_view line = text.substr(0, end);
+    while (perLine > 0 && line.size() > perLine) {
+      size_t cut = line.rfind(L' ', perLine);
+      if (cut == std::wstring_view::npos || cut == 0) cut = line.find(L' ', perLine);
+      if (cut == std::wstring_view::npos) break;
+      wrapped.append(line.substr(0, cut)).push_back(L'\n');
+      line.remove_prefix(std::min(line.size(), line.find_first_not_of(L' ', cut)));
     }
-    wrapped += word;
-    column += word.size();
-    word.clear();
-  };
-  for (const char c : std::string(element->text) + "\n") {
-    if (c == ' ' || c == '\n') {
-      if (!word.empty()) flush();
-      if (c == '\n') {
-        wrapped += '\n';
-        column = 0;
-      }
-    } else {
-      word += c;
-    }
+    wrapped.append(line);
+    if (end == std::wstring_view::npos) return wrapped;
+    wrapped.push_back(L'\n');
+    text.remove_prefix(end + 1);
   }
-  const std::wstring wide = Wide(wrapped);
+}
+
+// A string element with a typeface of its own: in that typeface, weight and
+// colour, over its box's colour, its lines broken to fit the box's width.
+void DrawBoxedText(gfx::Canvas& canvas, const ELEMENT_HEADER* element, const GaugeFrame& frame, float textPt) {
+  const gfx::PointF at = frame.At(element->x, element->y);
+  if (element->backgroundColor != platform::kNoColor) {
+    canvas.FillRectangle(ColorOf(element->backgroundColor),
+                         {at.x, at.y, static_cast<float>(element->imageWidth * frame.scale),
+                          static_cast<float>(element->imageHeight * frame.scale)});
+  }
+  const double em = textPt * gfx::kDotsPerInch / 72.0;
+  const double boxWidth = element->imageWidth * frame.scale;
+  const size_t perLine = boxWidth > 0 ? std::max<size_t>(8, static_cast<size_t>(boxWidth / (0.6 * em))) : 0;
+  const std::wstring wide = Wrapped(Wide(element->text), perLine);
+  const gfx::Color color = element->textColor != platform::kNoColor ? ColorOf(element->textColor) : kTextColor;
   canvas.DrawString(wide.c_str(), static_cast<int>(wide.size()),
-                    gfx::Font{element->fontFace, textPt, element->fontWeight >= 700}, at, gfx::Align::Near, kTextColor);
+                    gfx::Font{element->fontFace, textPt, element->fontWeight >= 700}, at, gfx::Align::Near, color);
+}
+
+constexpr gfx::Color kSkyColor{40, 90, 150};
+constexpr gfx::Color kGroundColor{110, 75, 40};
+
+// A sprite whose picture has a known size: the picture's centre line as the
+// simulator turns and shifts the picture, sky above it and ground below, in
+// the picture's round; one without a size: its value as a number.
+void DrawSprite(gfx::Canvas& canvas, const ELEMENT_HEADER* sprite, const GaugeFrame& frame, float textPt) {
+  const gfx::PointF at = frame.At(sprite->x, sprite->y);
+  const double turn = sprite->value * sprite->turnScale;
+  const double shift = sprite->yCallback != nullptr ? sprite->yValue * sprite->shiftScale : 0.0;
+  if (sprite->imageWidth <= 0 || sprite->imageHeight <= 0 || !std::isfinite(turn) || !std::isfinite(shift)) {
+    DrawValue(canvas, sprite->value, at, textPt);
+    return;
+  }
+  const gfx::RectF box{at.x, at.y, static_cast<float>(sprite->imageWidth * frame.scale),
+                       static_cast<float>(sprite->imageHeight * frame.scale)};
+  const gfx::PointF centre{box.x + box.width / 2, box.y + box.height / 2};
+  // The turned picture's own right and up on the screen (turned counter-clockwise).
+  const double reach = box.width + box.height;
+  const gfx::PointF middle = Along(centre, -turn - 90.0, std::clamp(shift * frame.scale, -reach, reach));
+  const gfx::PointF left = Along(middle, 180.0 - turn, reach);
+  const gfx::PointF right = Along(middle, -turn, reach);
+  const gfx::PointF ground[4] = {left, right, Along(right, 90.0 - turn, reach), Along(left, 90.0 - turn, reach)};
+  gfx::Path round;
+  round.AddEllipse(box);
+  canvas.FillEllipse(kSkyColor, box);
+  canvas.SetClip(round, gfx::ClipMode::Replace);
+  canvas.FillPolygon(kGroundColor, ground, 4);
+  canvas.DrawLine(gfx::Pen{kNeedleColor, 2.0f}, left, right);
+  canvas.ResetClip();
 }
 
 // The characters of the alert display's 51 glyph frames ('#' the frame of
@@ -259,17 +383,17 @@ void DrawElement(gfx::Canvas& canvas, const platform::GAUGEHDR* gauge, const ELE
       return;
     case ElementKind::String:
       if (element->text != nullptr && element->fontFace != nullptr) {
-        DrawBoxedText(canvas, element, at, textPt);
+        DrawBoxedText(canvas, element, frame, textPt);
         return;
       }
       if (element->text != nullptr) {
         DrawText(canvas, element->text, at, textPt, kTextColor);
         return;
       }
-      [[fallthrough]];
+      DrawValue(canvas, element->value, at, textPt);
+      return;
     case ElementKind::Sprite:
-      std::snprintf(text, sizeof(text), "%.1f", element->value);
-      DrawText(canvas, text, at, textPt, kTextColor);
+      DrawSprite(canvas, element, frame, textPt);
       return;
   }
 }
@@ -298,12 +422,8 @@ void DrawDials(gfx::Canvas& canvas, const ELEMENT_HEADER* head, const GaugeFrame
       const auto radius = static_cast<float>(0.42 * designWidth * frame.scale);
       canvas.DrawEllipse(gfx::Pen{kDialColor, 1.0f}, {pivot.x - radius, pivot.y - radius, 2 * radius, 2 * radius});
       for (int mark = 0; mark < 12; ++mark) {
-        const double radians = mark * 3.14159265358979323846 / 6.0;
-        const gfx::PointF outer{static_cast<float>(pivot.x + radius * std::cos(radians)),
-                                static_cast<float>(pivot.y + radius * std::sin(radians))};
-        const gfx::PointF inner{static_cast<float>(pivot.x + 0.88 * radius * std::cos(radians)),
-                                static_cast<float>(pivot.y + 0.88 * radius * std::sin(radians))};
-        canvas.DrawLine(gfx::Pen{kDialColor, 1.0f}, inner, outer);
+        canvas.DrawLine(gfx::Pen{kDialColor, 1.0f}, Along(pivot, mark * 30.0, 0.88 * radius),
+                        Along(pivot, mark * 30.0, radius));
       }
     }
   }
@@ -395,16 +515,17 @@ const Panel::Instance* Panel::Find(const std::string& gauge, uint32_t window) co
   return nullptr;
 }
 
-void Panel::Poll(const Instance& instance) {
+void Panel::Poll(const Instance& instance, double frameSeconds) {
   for (ELEMENT_HEADER* element = instance.header->elements; element != nullptr; element = Next(element)) {
     if (element->token != 0) element->tokenValue = platform::sim::GetToken(element->token);
     if (element->callback != nullptr) element->value = element->callback(element);
     if (element->yCallback != nullptr) element->yValue = element->yCallback(element);
+    if (SpeedLimited(element)) TurnNeedle(element, frameSeconds);
   }
 }
 
-void Panel::PollAll() const {
-  for (const Instance& instance : instances_) Poll(instance);
+void Panel::PollAll(double frameSeconds) const {
+  for (const Instance& instance : instances_) Poll(instance, frameSeconds);
 }
 
 std::string Panel::Dump(uint32_t window) const {
@@ -437,6 +558,15 @@ std::string Panel::Dump(uint32_t window) const {
       text += line;
       if (element->kind == ElementKind::Slider) {
         std::snprintf(line, sizeof(line), " y %.3f", element->yValue);
+        text.insert(text.size() - 1, line);
+      }
+      if (element->kind == ElementKind::Sprite && element->yCallback != nullptr) {
+        std::snprintf(line, sizeof(line), " turn %.1f shift %.1f", element->value * element->turnScale + 0.0,
+                      element->yValue * element->shiftScale + 0.0);
+        text.insert(text.size() - 1, line);
+      }
+      if (SpeedLimited(element) && element->angleDrawn) {
+        std::snprintf(line, sizeof(line), " angle %.1f", element->drawnAngle);
         text.insert(text.size() - 1, line);
       }
       if (element->kind == ElementKind::String && element->text != nullptr) {

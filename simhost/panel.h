@@ -65,11 +65,15 @@ class Panel {
   const Instance* Find(const std::string& gauge, uint32_t window = 0) const;
 
   // Reads each element's bound token and polls its callback, as the
-  // simulator does before it draws the instance.
-  static void Poll(const Instance& instance);
-  void PollAll() const;
+  // simulator does before it draws the instance, and turns each needle with
+  // a speed limit towards its value by as far as it may turn in the frame's
+  // time (a frame of no time, a redraw, turns none).
+  static void Poll(const Instance& instance, double frameSeconds = 0.0);
+  void PollAll(double frameSeconds = 0.0) const;
 
-  // Every gauge of a window, element by element: "03 needle  IAS  value 250.000 frame - visible lit".
+  // Every gauge of a window, element by element: "03 needle  IAS  value 250.000 frame - visible lit",
+  // with a slider's y, a sprite's turn and shift, a limited needle's drawn
+  // angle and a string's text.
   std::string Dump(uint32_t window) const;
   // A schematic PNG of a window: each gauge's box and name, needles at their
   // angles, drums and digit windows as numbers, lamps lit or dark. False with

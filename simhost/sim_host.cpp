@@ -289,11 +289,12 @@ void SimHost::RunOneTick() {
   const double tickStartMs = static_cast<double>(ticksRun_ - 1) * kMsPerTick;
   for (int frame = 0; frame < frames; ++frame) {
     SendWindowServices();
-    platform::AdvanceClockMs(static_cast<uint64_t>(std::llround(tickStartMs + kMsPerTick * (frame + 1) / frames) -
-                                                   std::llround(tickStartMs + kMsPerTick * frame / frames)));
+    const auto frameMs = static_cast<uint64_t>(std::llround(tickStartMs + kMsPerTick * (frame + 1) / frames) -
+                                               std::llround(tickStartMs + kMsPerTick * frame / frames));
+    platform::AdvanceClockMs(frameMs);
     SendService(platform::kServicePreUpdate);
     SendService(platform::kServicePreDraw);
-    panel_.PollAll();
+    panel_.PollAll(static_cast<double>(frameMs) / 1000.0);
   }
   KeepSoundsPlayed();
   RecordFma();

@@ -60,6 +60,23 @@ platform::MouseCursor CursorOf(const Cockpit& cockpit, const std::string& functi
   return platform::kCursorNone;
 }
 
+// Every text of the page, the load sheet's lines included, is white bold
+// "Courier New": the sheet's columns line up.
+TEST(CenterDispatch, EveryTextIsWhiteBoldCourierNew) {
+  Cockpit cockpit;
+  cockpit.draw();
+  uint32_t texts = 0;
+  for (uint32_t n = 0; n < kDispatchElementCount; ++n) {
+    const platform::ELEMENT_HEADER& e = cockpit.element(kDispatch, n);
+    if (e.kind != platform::ElementKind::String) continue;
+    ++texts;
+    EXPECT_STREQ(e.fontFace, "Courier New") << n;
+    EXPECT_EQ(e.fontWeight, 700) << n;
+    EXPECT_EQ(e.textColor, 0xFFFFFFu) << n;
+  }
+  EXPECT_EQ(texts, 2 + kLoadSheetLines + 12) << "two summaries, the sheet, twelve figures";
+}
+
 TEST(CenterDispatch, TheMalePlusButtonSeatsAPassengerOnTheMapAndTheSheet) {
   Cockpit cockpit;
   ClearPayload();

@@ -382,8 +382,17 @@ TEST(DfgsWindows, UnlitAndTestFramesAndTheSwitchPictures) {
 TEST(DfgsWindows, TheBankBoxRoundsTheLimitToWholeDegrees) {
   Flying f;
   f.cockpit.set(Token::BankLimitRad, 0.4363).setSwitch(&g_headingKnobActivity, kSwitchOn).draw();
-  EXPECT_EQ(std::string(DfgsBankBoxText()), "Max Bank: 25\xb0");
+  EXPECT_EQ(f.cockpit.elementText("DFGS", 28), "Max Bank: 25\u00b0");
   EXPECT_TRUE(f.cockpit.elementVisible("DFGS", 28));
+  const platform::ELEMENT_HEADER& box = f.cockpit.element("DFGS", 28);
+  EXPECT_STREQ(box.fontFace, "Lucida Console");
+  EXPECT_EQ(box.fontWeight, 400);
+  EXPECT_EQ(box.textColor, 0x050505u);
+  EXPECT_EQ(box.backgroundColor, 0xFFFFFFu);
+  f.cockpit.set(Token::BankLimitRad, 0.2531).draw();
+  EXPECT_EQ(f.cockpit.elementText("DFGS", 28), "Max Bank: 15\u00b0") << "14.502 degrees, rounded half up";
+  f.cockpit.set(Token::BankLimitRad, 0.2529).draw();
+  EXPECT_EQ(f.cockpit.elementText("DFGS", 28), "Max Bank: 14\u00b0") << "14.490 degrees";
   f.cockpit.setSwitch(&g_headingKnobActivity, kSwitchOff).draw();
   EXPECT_FALSE(f.cockpit.elementVisible("DFGS", 28));
 }

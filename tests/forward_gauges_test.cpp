@@ -8,6 +8,7 @@
 #include <limits>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/lifecycle.h"
@@ -527,14 +528,19 @@ TEST(StandbyInstruments, CombiWindowsPointerAndAttitude) {
   EXPECT_EQ(cockpit.keyEvents()[0].event, 65884u);
   EXPECT_EQ(cockpit.keyEvents()[1].event, 65883u);
 
+  // The sphere as the simulator moves its picture: turned against the bank,
+  // shifted 2.5 pixels a degree of pitch.
+  const auto sphere = [&cockpit] {
+    const platform::ELEMENT_HEADER& e = cockpit.element("Standby Attitude", 1);
+    return std::pair{e.value * e.turnScale, e.yValue * e.shiftScale};
+  };
   cockpit.set(Token::PitchDeg, -5.0).set(Token::BankDeg, 20.0).set(Token::GroundSpeedMps, 10.0).draw();
   EXPECT_EQ(cockpit.elementValue("Standby Attitude", 2), 0.0) << "10 m/s and below: level";
-  EXPECT_EQ(StandbyAttitudeElemSpherePitch(nullptr), 0.0);
+  EXPECT_EQ(sphere(), std::pair(0.0, 0.0));
   EXPECT_EQ(cockpit.elementValue("Standby Attitude", 4), 1.0) << "the power flag";
   cockpit.set(Token::GroundSpeedMps, 10.5).powerUp().draw();
   EXPECT_EQ(cockpit.elementValue("Standby Attitude", 2), 20.0);
-  EXPECT_EQ(cockpit.elementValue("Standby Attitude", 1), 20.0);
-  EXPECT_EQ(StandbyAttitudeElemSpherePitch(nullptr), -5.0);
+  EXPECT_EQ(sphere(), std::pair(-20.0, -12.5));
   EXPECT_EQ(cockpit.elementValue("Standby Attitude", 4), 0.0);
 }
 

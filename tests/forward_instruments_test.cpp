@@ -511,6 +511,25 @@ TEST(Panel, EachPlacementIsAnInstanceWithItsOwnElementsAndSnapshotsDumpOpenWindo
   EXPECT_TRUE(std::filesystem::file_size(cockpit.picturesFolder() + "/" + written.back()) > 1000);
 }
 
+// Every string element of every placed gauge writes its text into the
+// element the simulator reads, not only into storage of its own.
+TEST(Panel, EveryStringElementHasTheTextTheSimulatorDraws) {
+  Cockpit cockpit;
+  cockpit.powerUp().draw();
+  uint32_t strings = 0;
+  for (const simhost::Panel::Instance& instance : cockpit.host().PanelGauges().Instances()) {
+    uint32_t index = 0;
+    for (const platform::ELEMENT_HEADER* e = instance.header->elements; e != nullptr;
+         e = e->nextElement != nullptr ? e->nextElement[0] : nullptr, ++index) {
+      if (e->kind != platform::ElementKind::String) continue;
+      ++strings;
+      EXPECT_NE(e->text, nullptr) << instance.header->name << " element " << index;
+    }
+  }
+  EXPECT_EQ(strings, 29u + 4 + 20 + 4 + 1 + 1) << "the dispatch page, the guide, the lesson rows, the editor, the "
+                                                   "options' fd_mod, the DFGS bank-limit box";
+}
+
 TEST(Panel, MouseEventsAndNamedControlsReachOnlyTheControlsThatListen) {
   Cockpit cockpit;
   EXPECT_EQ(cockpit.host().Mouse("Airspeed", 10, 10, platform::kMouseLeftRelease),

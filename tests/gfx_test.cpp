@@ -290,6 +290,24 @@ TEST(Drawing, TextHangsFromItsPointInEachAlignment) {
   EXPECT_NEAR(flagInk.bottom - nearInk.bottom, spacing, 1.5);
 }
 
+// The monospaced typefaces the gauges name are drawn in an installed
+// monospaced face, so a table's columns line up: ten i's as wide as ten M's.
+TEST(Drawing, MonospacedTypefacesStayMonospaced) {
+  for (const char* typeface : {"Courier New", "Lucida Console"}) {
+    auto width = [typeface](const wchar_t* text) {
+      Surface surface(300, 40);
+      platform::gfx::DrawingLog& log = surface.StartRecording();
+      {
+        Canvas canvas(surface);
+        canvas.DrawString(text, -1, {typeface, 10, false}, PointF(150, 10), Align::Center, kWhite);
+      }
+      return 2.0 * (150 - log.Texts(text)[0]->design[1].x);
+    };
+    EXPECT_NEAR(width(L"iiiiiiiiii"), width(L"MMMMMMMMMM"), 0.01) << typeface;
+    EXPECT_NEAR(width(L"MMMMMMMMMM"), 10 * 0.6 * 10 * 96.0 / 72.0, 1.0) << typeface << ": 0.6 em a character";
+  }
+}
+
 TEST(Drawing, TheCountCutsTheText) {
   Surface surface(200, 60);
   platform::gfx::DrawingLog& log = surface.StartRecording();

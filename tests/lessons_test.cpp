@@ -609,17 +609,19 @@ TEST(MentorEditorGauge, ShowsTheSelectionItsCoordinatesAndNames) {
   bed.write("gauge.mentor", Head("Gauge", "1") + Step(1, "header=h\r\narrow.01=3,100,200\r\narrow.02=4,7,8\r\n"
                                                           "box.01=6,50,60\r\nwindow=10250\r\n"));
   OpenLesson(LessonBed::Path("gauge.mentor"));
-  auto texts = [] {
-    MentorEditorElemItem(nullptr);
-    MentorEditorElemY(nullptr);
-    MentorEditorElemX(nullptr);
-    EXPECT_EQ(MentorEditorElemName(nullptr), 1.0);
-    return std::vector<std::string>{MentorEditorText(2), MentorEditorText(3), MentorEditorText(4),
-                                    MentorEditorText(5)};
+  // The four fields as the simulator reads them: selection, Y, X, name.
+  auto texts = [&bed] {
+    bed.cockpit.draw();
+    std::vector<std::string> shown;
+    for (uint32_t n = 2; n <= 5; ++n) {
+      shown.push_back(bed.cockpit.elementText("Mentor VA Editor", n));
+      EXPECT_EQ(bed.cockpit.elementValue("Mentor VA Editor", n), 1.0);
+    }
+    return shown;
   };
   const size_t soundsBefore = bed.cockpit.played().size();
   bed.cockpit.click("Mentor VA Editor", 20, 20);  // the arrows tab
-  EXPECT_EQ(MentorEditorElemModeTab(nullptr), 0.0);
+  EXPECT_EQ(bed.cockpit.draw().elementValue("Mentor VA Editor", 1), 0.0);
   EXPECT_EQ(texts(), (std::vector<std::string>{"1/4", "Y:200", "X:100", "Upper left arrow"}));
   bed.cockpit.click("Mentor VA Editor", 130, 155);  // next pointer
   EXPECT_EQ(texts(), (std::vector<std::string>{"2/4", "Y:8", "X:7", "Upper right arrow"}));
@@ -656,7 +658,7 @@ TEST(MentorEditorGauge, ShowsTheSelectionItsCoordinatesAndNames) {
   bed.cockpit.click("Mentor VA Editor", 280, 10);
   EXPECT_EQ(bed.cockpit.windowEvents(), std::vector<std::string>{"close 10350"});
   EXPECT_EQ(bed.cockpit.played().size(), soundsBefore);  // the editor's buttons make no click
-  EXPECT_STREQ(MentorEditorText(1), "");  // not a string element
+  EXPECT_EQ(bed.cockpit.elementText("Mentor VA Editor", 1), "");  // not a string element
 }
 
 // ---- The shipped lessons and the host command ----

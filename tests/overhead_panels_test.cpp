@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <cwchar>
 #include <map>
@@ -598,6 +599,50 @@ TEST(ElectricalMeters, CsdTemperaturesReadEachSideAndTheRiseTest) {
   EXPECT_EQ(cockpit.elementValue("Electrical_CSD2_Temperature", 1), 85.0);
   cockpit.mouse("Electrical", 160, 85, kRelease).draw();
   EXPECT_EQ(cockpit.elementValue("Electrical_CSD2_Temperature", 1), GetCsdTemperature(1));
+}
+
+// However far a meter's value jumps, its needle turns no faster than its
+// speed, at the host's frame times (two frames a tick, a tick 55 or 56 ms of
+// the clock), and comes to rest on the value: a quick needle (60 degrees a
+// second) and a slow one (1 degree a second) that turns the long way round,
+// over its scale. Angles clockwise from pointing right.
+TEST(MeterNeedles, TurnAtMostTheirSpeedAndComeToRestOnTheValue) {
+  Cockpit cockpit;
+  cockpit.powerUp().runSeconds(5);
+  const auto angle = [&cockpit](const char* gauge) { return cockpit.element(gauge, 1).drawnAngle; };
+  const auto turnedInATick = [](double degreesPerSecond, double turned) {
+    EXPECT_GE(turned, degreesPerSecond * 0.055 - 1e-9);
+    EXPECT_LE(turned, degreesPerSecond * 0.056 + 1e-9);
+  };
+
+  // The CSD rise test: 85 degrees C at once, a quarter of the way from the
+  // 80 mark (93,66) to the 100 mark (150,48) about the pivot 150,150.
+  const char* csd = "Electrical_CSD1_Temperature";
+  const double csdFrom = angle(csd);
+  const double csdTo = 360.0 + std::atan2(61.5 - 150.0, 107.25 - 150.0) * 180.0 / 3.14159265358979323846;
+  ASSERT_GT(csdTo - csdFrom, 60.0) << "a step of more than a second's turn";
+  cockpit.mouse("Electrical", 160, 85, kClick).runTicks(1);
+  EXPECT_EQ(cockpit.elementValue(csd, 1), 85.0) << "the value jumps";
+  turnedInATick(60.0, angle(csd) - csdFrom);
+  cockpit.runTicks(17);
+  EXPECT_NEAR(angle(csd) - csdFrom, 60.0, 1e-9) << "a second: 60 degrees";
+  cockpit.runTicks(18);
+  EXPECT_NEAR(angle(csd), csdTo, 1e-9) << "at rest on 85";
+
+  // The cabin climb needle following the aircraft: 0 (at 17,150) to the
+  // full 2000 ft/min (at 265,100), 156.5 degrees clockwise over the climb
+  // side of the dial, not 203.5 back round over the descent side.
+  const char* climb = "Cabin_Climb";
+  EXPECT_EQ(angle(climb), 180.0);
+  cockpit.set(Token::DoorsOpen, 1).setScaled(Token::VerticalSpeed, 2000.0).runTicks(1);
+  EXPECT_EQ(cockpit.elementValue(climb, 1), 2000.0);
+  turnedInATick(1.0, angle(climb) - 180.0);
+  cockpit.runTicks(17);
+  EXPECT_NEAR(angle(climb), 181.0, 1e-9);
+  cockpit.runSeconds(155);
+  EXPECT_NEAR(angle(climb), 336.0, 1e-9) << "still turning after 156 s";
+  cockpit.runSeconds(1);
+  EXPECT_NEAR(angle(climb), 360.0 + std::atan2(-50.0, 115.0) * 180.0 / 3.14159265358979323846, 1e-9) << "at rest";
 }
 
 TEST(ElectricalMeters, SelectorMetersReadTheSourceItPicks) {

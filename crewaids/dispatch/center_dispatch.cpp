@@ -162,9 +162,13 @@ double FigureText(ELEMENT_HEADER* element) {
 }
 
 // ---- The element list, built in loops ----
+// Every text of the page is white bold "Courier New": its columns line up.
+constexpr const char* kPageFont = "Courier New";
+constexpr int32_t kBold = 700;
+constexpr uint32_t kWhite = 0xFFFFFF;
+
 constexpr platform::ELEMENT_HEADER Text(const char* name, int32_t x, int32_t y, int32_t chars, ElementCallback callback) {
-  return {.kind = platform::ElementKind::String, .x = x, .y = y, .callback = callback, .imageWidth = 8 * chars,
-          .imageHeight = 14, .name = name};
+  return InColors(TextElement(name, x, y, 8 * chars, 14, callback, kPageFont, kBold), kWhite);
 }
 
 constexpr platform::ELEMENT_HEADER Bar(const char* name, int32_t x, int32_t y, double scale, ElementCallback callback) {

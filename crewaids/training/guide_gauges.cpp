@@ -29,6 +29,12 @@ int32_t Done() { return 1; }
 constexpr const char* kGuideFont = "Courier New";
 constexpr int32_t kRegularWeight = 400;
 constexpr int32_t kAltWeight = 700;
+constexpr uint32_t kWhite = 0xFFFFFF;
+
+constexpr ELEMENT_HEADER GuideText(const char* name, int32_t y, int32_t height, platform::ElementCallback callback,
+                                   int32_t weight) {
+  return InColors(TextElement(name, 5, y, 389, height, callback, kGuideFont, weight), kWhite);
+}
 
 // The texts of elements 1 to 4, each in storage of its own.
 std::array<std::array<char, kAnsiBufferBytes>, 5> g_guideTexts{};
@@ -58,10 +64,10 @@ double StepIcon(ELEMENT_HEADER*) {
 
 ElementChain g_guideElements({
     StaticImage("training guide"),
-    TextElement("step text", 5, 92, 389, 125, StepText<kGuideText>, kGuideFont, kRegularWeight),
-    TextElement("step header", 5, 47, 389, 35, StepHeader<kGuideHeader>, kGuideFont, kRegularWeight),
-    TextElement("step text (alt font)", 5, 92, 389, 125, StepText<kGuideAltText>, kGuideFont, kAltWeight),
-    TextElement("step header (alt font)", 5, 47, 389, 35, StepHeader<kGuideAltHeader>, kGuideFont, kAltWeight),
+    GuideText("step text", 92, 125, StepText<kGuideText>, kRegularWeight),
+    GuideText("step header", 47, 35, StepHeader<kGuideHeader>, kRegularWeight),
+    GuideText("step text (alt font)", 92, 125, StepText<kGuideAltText>, kAltWeight),
+    GuideText("step header (alt font)", 47, 35, StepHeader<kGuideAltHeader>, kAltWeight),
     Icon("first/last step", 285, 223, 3, StepIcon),
 });
 
