@@ -506,7 +506,9 @@ TEST(DisplayPictures, OnlyDisplaysThatDrewAreWrittenByTimeAndGauge) {
   platform::gfx::PinFontFamily("DejaVu Sans");
   Cockpit cockpit({.start = false});
   cockpit.writeFile(Cockpit::kAircraftIniFile, "[RADAR]\r\nbrightness=0\r\n");  // the radar draws nothing
-  platform::FailNextGdiplusStartups(2);  // nor does the ND: no GDI+ (the start-up list's and the ND's start fail)
+  // nor does the ND: no GDI+ (the start-up list's start fails, and the ND's
+  // on the main panel and in its popup)
+  platform::FailNextGdiplusStartups(3);
   cockpit.start();
   cockpit.runSeconds(1).snapshot("EFIS ND");
   EXPECT_TRUE(cockpit.picturesWritten().empty()) << "the ND has drawn nothing yet";
