@@ -5,7 +5,6 @@
 
 #include "core/lifecycle.h"
 #include "core/panel_services.h"
-#include "core/tick_scheduler.h"
 #include "displays/efis/display_states.h"
 #include "displays/efis/efis_dimmer.h"
 #include "displays/efis/efis_mcp.h"
@@ -28,10 +27,10 @@ constexpr uint32_t kTcasWindow = 10340;
 // their tenths, so a dimmer turned down reaches 0 exactly).
 bool Dark(double brightness) { return !(brightness > 0.0); }
 
-// The cockpit's state moves once a tick: a screen draws on the first
-// pre-draw of a tick and keeps its picture through the others.
-platform::ELEMENT_HEADER* ScreenToDraw(platform::GAUGEHDR* gauge, uint32_t serviceId, OncePerPass& drawn) {
-  if (serviceId != platform::kServicePreDraw || gauge == nullptr || !drawn.Take()) return nullptr;
+// The cockpit's state moves once a tick: each placed screen draws on its
+// first pre-draw of a tick and keeps its picture through the others.
+platform::ELEMENT_HEADER* ScreenToDraw(platform::GAUGEHDR* gauge, uint32_t serviceId) {
+  if (serviceId != platform::kServicePreDraw || gauge == nullptr || !FirstDrawOfTick(gauge)) return nullptr;
   return GetNthElement(gauge->elements, kScreenElement);
 }
 
@@ -43,8 +42,7 @@ int32_t Step(void (*step)()) {
 }  // namespace
 
 void EfisPfdGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
-  static OncePerPass drawn;
-  platform::ELEMENT_HEADER* screen = ScreenToDraw(gauge, serviceId, drawn);
+  platform::ELEMENT_HEADER* screen = ScreenToDraw(gauge, serviceId);
   if (screen == nullptr) return;
   if (Dark(GetNdBrightness())) {
     DrawCompositeDisplay(screen, GetPfdBrightness());
@@ -54,9 +52,8 @@ void EfisPfdGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr
 }
 
 void EfisNdGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
-  static OncePerPass drawn;
   if (serviceId == platform::kServicePreInitialize) StartGdiplus();
-  platform::ELEMENT_HEADER* screen = ScreenToDraw(gauge, serviceId, drawn);
+  platform::ELEMENT_HEADER* screen = ScreenToDraw(gauge, serviceId);
   if (screen == nullptr) return;
   if (Dark(GetPfdBrightness())) {
     DrawCompositeDisplay(screen, GetNdBrightness());
@@ -66,8 +63,7 @@ void EfisNdGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_
 }
 
 void TcasDisplayGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
-  static OncePerPass drawn;
-  platform::ELEMENT_HEADER* screen = ScreenToDraw(gauge, serviceId, drawn);
+  platform::ELEMENT_HEADER* screen = ScreenToDraw(gauge, serviceId);
   if (screen != nullptr) DrawTcasDisplay(screen);
 }
 

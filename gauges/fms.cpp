@@ -113,12 +113,12 @@ platform::ELEMENT_HEADER* FmsElements() { return g_fmsElements.Head(); }
 platform::ELEMENT_HEADER* FmsDisplay2Elements() { return g_fmsDisplay2Elements.Head(); }
 platform::ELEMENT_HEADER* FmsDisplay3Elements() { return g_fmsDisplay3Elements.Head(); }
 
-// The page changes with keys and ticks only: drawn once a tick.
+// The page changes with keys and ticks only: each placed CDU draws its
+// screen once a tick.
 void FmsGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
-  static OncePerPass drawn;
   if (serviceId != platform::kServicePreDraw || gauge == nullptr) return;
   ShowElement(gauge, kKeyLightingElement, IsCplPanelLightOn() != 0);
-  if (!drawn.Take()) return;
+  if (!FirstDrawOfTick(gauge)) return;
   DrawFmsScreen(GetNthElement(gauge->elements, kScreenElement), g_fms.GetDisplayedBrightness());
 }
 

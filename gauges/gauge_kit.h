@@ -210,7 +210,8 @@ struct RelightRange {
 };
 // True on the first pre-draw of a placed gauge in each tick, whether the
 // simulator draws once or several times a tick: a blink stepped there keeps
-// its rate.
+// its rate, and a screen drawn there is drawn once a tick in every window
+// that places it.
 bool FirstDrawOfTick(const platform::GAUGEHDR* gauge);
 
 // Service 4: arms the placed gauge's relight timer.

@@ -187,7 +187,9 @@ platform::ELEMENT_HEADER* LongitudeTrimElements() { return g_longitudeTrimElemen
 
 // The handles' picture is stepped as the gauge is drawn, once a tick
 // however often the simulator draws: after a hold the return then runs a
-// frame a tick, not a frame a draw.
+// frame a tick, not a frame a draw. The handle is the cockpit's one switch
+// record, so the step is shared by every placement of the gauge: a second
+// placement must not step it twice a tick.
 void LongitudeTrimGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
   if (serviceId != platform::kServicePreDraw) return;
   static OncePerPass stepped;

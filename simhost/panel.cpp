@@ -463,12 +463,13 @@ void Panel::Clear() {
   copies_.clear();
 }
 
-void Panel::Build(const std::vector<platform::GAUGEHDR*>& gauges) {
+void Panel::Build(const std::vector<platform::GAUGEHDR*>& gauges, std::span<const WindowPlacement> further) {
   Clear();
   std::map<std::string, std::vector<std::pair<uint32_t, const GaugePlacement*>>> spots;
   for (const PanelWindowLayout& window : PanelLayout()) {
     for (const GaugePlacement& placement : window.gauges) spots[placement.gauge].push_back({window.ident, &placement});
   }
+  for (const WindowPlacement& extra : further) spots[extra.placement.gauge].push_back({extra.window, &extra.placement});
   std::map<std::string, platform::GAUGEHDR*> byName;
   for (platform::GAUGEHDR* gauge : gauges) {
     if (gauge == nullptr || gauge->name == nullptr) continue;

@@ -35,6 +35,13 @@ struct PanelWindowLayout {
   std::span<const GaugePlacement> gauges;
 };
 
+// A gauge placed in a window beyond our panel configuration, as another
+// panel configuration would place it (a test's second CDU).
+struct WindowPlacement {
+  uint32_t window;
+  GaugePlacement placement;
+};
+
 // Our panel configuration (panel_layout.cpp).
 std::span<const PanelWindowLayout> PanelLayout();
 const PanelWindowLayout* FindPanelWindow(uint32_t ident);
@@ -53,9 +60,10 @@ class Panel {
   Panel(const Panel&) = delete;
   Panel& operator=(const Panel&) = delete;
 
-  // One instance per placement of the module's gauges; the module's own
-  // headers first, in gauge order, then the copies in layout order.
-  void Build(const std::vector<platform::GAUGEHDR*>& gauges);
+  // One instance per placement of the module's gauges (those of the layout,
+  // then the further ones); the module's own headers first, in gauge order,
+  // then the copies in layout order.
+  void Build(const std::vector<platform::GAUGEHDR*>& gauges, std::span<const WindowPlacement> further = {});
   void Clear();
 
   const std::vector<Instance>& Instances() const { return instances_; }

@@ -175,6 +175,13 @@ constexpr GaugePlacement kCduPanel[] = {
     {"FMS", 0, 0, 402, 520},
 };
 
+// The glass displays' popups, each display enlarged to fill its window (a
+// click on the screen closes it again). The PFD and ND are on the main panel
+// as well; the traffic display is seen in its popup only.
+constexpr GaugePlacement kPfdPopup[] = {{"EFIS PFD", 0, 0, 600, 500}};
+constexpr GaugePlacement kNdPopup[] = {{"EFIS ND", 0, 0, 600, 500}};
+constexpr GaugePlacement kTcasPopup[] = {{"TCAS Display", 0, 0, 500, 500}};
+
 // The popup cards and pages, each filling its own window. The view menu and
 // the splash, open through most of a flight, stand in the virtual cockpit.
 constexpr GaugePlacement kChecklistCard[] = {{"Checklist", 0, 0, 302, 600}};
@@ -213,6 +220,9 @@ constexpr PanelWindowLayout kWindows[] = {
     {10170, "Upper overhead panel", 1200, 990, kUpperOverheadPanel},
     {10030, "Upper pedestal", 1560, 1220, kUpperPedestal},
     {10070, "FMS", 402, 520, kCduPanel},
+    {10260, "PFD", 600, 500, kPfdPopup},
+    {10330, "ND", 600, 500, kNdPopup},
+    {10340, "TCAS display", 500, 500, kTcasPopup},
     {10110, "Checklist card", 302, 600, kChecklistCard},
     {10160, "Speed cards", 170, 340, kSpeedCardsWindow},
     {10230, "Start Flying", 960, 720, kStartFlyingWindow},

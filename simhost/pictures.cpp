@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <set>
 
 namespace simhost {
 namespace {
@@ -52,18 +53,16 @@ std::vector<DisplayPictures::Picture> DisplayPictures::Drawn() const {
   return pictures;
 }
 
-platform::gfx::Surface* DisplayPictures::SurfaceOf(const std::string& gauge) const {
-  for (const Attached& attached : attached_) {
-    if (attached.gauge == gauge) return attached.surface.get();
-  }
-  return nullptr;
-}
-
 bool DisplayPictures::Write(const std::string& folder, double simSeconds, const std::string& gauge,
                             std::string* error) {
   bool folderReady = false;
+  std::set<std::string> pictured;
   for (const Picture& picture : Drawn()) {
     if (!gauge.empty() && picture.gauge != gauge) continue;
+    // A screen placed in several windows draws the same picture in each:
+    // the file is of its first placement (a popup shows it in the window's
+    // own picture).
+    if (!pictured.insert(picture.gauge).second) continue;
     if (!folderReady && !(folderReady = MakeFolder(folder, error))) return false;
     const std::string name = PictureFileName(simSeconds, picture.gauge);
     if (!picture.surface->WritePng(folder + "/" + name, error)) return false;

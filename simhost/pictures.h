@@ -34,12 +34,11 @@ class DisplayPictures {
   // Every surface, in gauge order, and the ones a display has drawn into.
   std::vector<Picture> All() const;
   std::vector<Picture> Drawn() const;
-  // The surface of a gauge (its first); null when it has none.
-  platform::gfx::Surface* SurfaceOf(const std::string& gauge) const;
 
   // Writes a PNG of every drawn display, or of the one gauge named, into
-  // `folder` (made when something is to be written). False with a message
-  // when a file cannot be written.
+  // `folder` (made when something is to be written): one a gauge, of its
+  // first placement that drew. False with a message when a file cannot be
+  // written.
   bool Write(const std::string& folder, double simSeconds, const std::string& gauge, std::string* error);
   // Writes a text file into `folder` (made when missing) and lists it as written.
   bool WriteText(const std::string& folder, const std::string& name, const std::string& text, std::string* error);

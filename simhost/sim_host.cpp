@@ -250,7 +250,7 @@ void SimHost::Start() {
   ReturnedFromModule();
   phase_ = Phase::Startup;
   ShowWindowsAtLoad();
-  panel_.Build(module_.Gauges());
+  panel_.Build(module_.Gauges(), options_.furtherPlacements);
   // The simulator makes the images that gauges draw into as it installs them.
   pictures_.Attach(panel_.Headers());
   for (const Panel::Instance& instance : panel_.Instances()) {

@@ -36,6 +36,7 @@ struct HostOptions {
   double initialTick18 = 0.0;          // TICK18 when the panel is installed
   bool flightModel = false;            // the flight model moves the aircraft (see flight_model.h)
   std::string picturesFolder;          // where snapshots of the displays go; empty: nowhere
+  std::vector<WindowPlacement> furtherPlacements;  // gauges placed beyond our panel configuration (tests)
 };
 
 enum class Phase { Loaded, Startup, Ticking, Shutdown, Unloaded };

@@ -48,6 +48,7 @@ simhost::HostOptions MakeHostOptions(const std::string& folder, const CockpitOpt
   host.initialTick18 = options.initialTick18;
   host.framesPerTick = options.framesPerTick;
   host.flightModel = options.flightModel;
+  host.furtherPlacements = options.furtherPlacements;
   return host;
 }
 
@@ -65,8 +66,13 @@ Cockpit::~Cockpit() {
   std::filesystem::remove_all(folder_, ignored);
 }
 
-platform::gfx::Surface* Cockpit::surface(const std::string& gauge) const {
-  return host_.Pictures().SurfaceOf(gauge);
+platform::gfx::Surface* Cockpit::surface(const std::string& gauge, uint32_t window) const {
+  const simhost::Panel::Instance* instance = host_.PanelGauges().Find(gauge, window);
+  for (const platform::ELEMENT_HEADER* element = instance != nullptr ? instance->header->elements : nullptr;
+       element != nullptr; element = element->nextElement != nullptr ? element->nextElement[0] : nullptr) {
+    if ((element->imageFlags & platform::kImageDrawingSurface) != 0) return element->surface;
+  }
+  return nullptr;
 }
 
 Cockpit& Cockpit::snapshot(const std::string& gauge) {

@@ -39,6 +39,8 @@ struct CockpitOptions {
   double initialTick18 = 0.0;
   int framesPerTick = 2;
   bool flightModel = false;     // the host's autopilot and flight model fly the aircraft
+  // Gauges placed in further windows, beyond the host's panel configuration.
+  std::vector<simhost::WindowPlacement> furtherPlacements = {};
 };
 
 class Cockpit {
@@ -194,11 +196,11 @@ class Cockpit {
   // Whether a not-built function (a placeholder control) has run so far.
   bool ran(const std::string& functionName) const;
 
-  // The glass displays: the pixel surface of a gauge's drawing element (null
-  // when it has none; from start() on), and PNG snapshots of the displays
-  // drawn so far, as the scenario command `snapshot` writes them, into
-  // picturesFolder().
-  platform::gfx::Surface* surface(const std::string& gauge) const;
+  // The glass displays: the pixel surface of a placed gauge's drawing
+  // element (window 0: its first placement; null when it has none; from
+  // start() on), and PNG snapshots of the displays drawn so far, as the
+  // scenario command `snapshot` writes them, into picturesFolder().
+  platform::gfx::Surface* surface(const std::string& gauge, uint32_t window = 0) const;
   Cockpit& snapshot(const std::string& gauge = "");
   std::string picturesFolder() const;
   const std::vector<std::string>& picturesWritten() const { return host_.Pictures().Written(); }

@@ -9,7 +9,9 @@
 #include <fstream>
 #include <limits>
 #include <string>
+#include <vector>
 
+#include "displays/radar/radar.h"
 #include "gauges/glass_screens.h"
 #include "platform/gfx.h"
 #include "platform/gfx_surface.h"
@@ -524,7 +526,9 @@ TEST(DisplayPictures, OnlyDisplaysThatDrewAreWrittenByTimeAndGauge) {
   platform::gfx::PinFontFamily("DejaVu Sans");
   Cockpit cockpit({.start = false});
   cockpit.writeFile(Cockpit::kAircraftIniFile, "[RADAR]\r\nbrightness=0\r\n");  // the radar draws nothing
-  platform::FailNextGdiplusStartups(2);  // nor does the ND: no GDI+ (the start-up list's and the ND's start fail)
+  // nor does the ND: no GDI+ (the start-up list's start fails, and the ND's
+  // on the main panel and in its popup)
+  platform::FailNextGdiplusStartups(3);
   cockpit.start();
   cockpit.runSeconds(1).snapshot("EFIS ND");
   EXPECT_TRUE(cockpit.picturesWritten().empty()) << "the ND has drawn nothing yet";
@@ -603,6 +607,64 @@ TEST(GlassScreens, EachDrawsOnceATickWhateverTheFramesATick) {
       cockpit.runTicks(18);
       EXPECT_EQ(surface->Frames() - before, 18u) << gauge << ", " << framesPerTick << " frames a tick";
     }
+  }
+}
+
+// A screen placed in two windows (the PFD and ND on the main panel and in
+// their popups, the traffic display in its popup; here also the CDU, the
+// traffic display and the radar display in a second window) paints each
+// placement's own surface at its own rate, with the same picture in both.
+TEST(GlassScreens, EachPlacementOfAScreenPaintsItsOwnSurface) {
+  const std::vector<simhost::WindowPlacement> secondPlaces = {
+      {10010, {"FMS", 1000, 640, 201, 260}},
+      {10010, {"TCAS Display", 1220, 640, 125, 125}},
+      {10010, {"Radar Display", 1220, 780, 150, 125}},
+  };
+  struct Placed {
+    const char* gauge;
+    uint32_t first;
+    uint32_t second;
+    uint64_t drawsIn19Ticks;  // the radar's once-a-second channel is due every 19 ticks
+  };
+  constexpr Placed kScreens[] = {{"EFIS PFD", 10010, 10260, 19}, {"EFIS ND", 10010, 10330, 19},
+                                 {"TCAS Display", 10340, 10010, 19}, {"FMS", 10070, 10010, 19},
+                                 {"Radar Display", 10030, 10010, 1}};
+  const auto lit = [](const platform::gfx::Surface& surface) {
+    int count = 0;
+    for (int y = 0; y < surface.Height(); ++y) {
+      for (int x = 0; x < surface.Width(); ++x) count += surface.Pixel(x, y) == platform::gfx::Color{} ? 0 : 1;
+    }
+    return count;
+  };
+  const auto differing = [](const platform::gfx::Surface& a, const platform::gfx::Surface& b) {
+    int count = 0;
+    for (int y = 0; y < a.Height(); ++y) {
+      for (int x = 0; x < a.Width(); ++x) count += a.Pixel(x, y) == b.Pixel(x, y) ? 0 : 1;
+    }
+    return count;
+  };
+  for (const int framesPerTick : {1, 3}) {
+    Cockpit cockpit({.framesPerTick = framesPerTick, .furtherPlacements = secondPlaces});
+    cockpit.powerUp().control("EFIS DIMMER", "pfd_dim", 10).control("EFIS DIMMER", "nd_dim", 10);
+    cockpit.control("TCAS", "DimmerSwitch", 8).control("RADAR", "mode_switch", kRadarTest).runSeconds(6);
+    for (const Placed& screen : kScreens) {
+      platform::gfx::Surface* first = cockpit.surface(screen.gauge, screen.first);
+      platform::gfx::Surface* second = cockpit.surface(screen.gauge, screen.second);
+      ASSERT_NE(first, nullptr) << screen.gauge;
+      ASSERT_NE(second, nullptr) << screen.gauge;
+      ASSERT_NE(first, second) << screen.gauge;
+      const uint64_t firstBefore = first->Frames();
+      const uint64_t secondBefore = second->Frames();
+      cockpit.runTicks(19);
+      const std::string where = std::string(screen.gauge) + ", " + std::to_string(framesPerTick) + " frames a tick";
+      EXPECT_EQ(first->Frames() - firstBefore, screen.drawsIn19Ticks) << where;
+      EXPECT_EQ(second->Frames() - secondBefore, screen.drawsIn19Ticks) << where;
+      EXPECT_GT(lit(*first), 500) << where;
+      EXPECT_EQ(differing(*first, *second), 0) << where;
+    }
+    const size_t written = cockpit.picturesWritten().size();
+    cockpit.snapshot("EFIS ND");
+    EXPECT_EQ(cockpit.picturesWritten().size(), written + 1) << "one file a screen, of its first placement";
   }
 }
 

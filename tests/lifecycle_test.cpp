@@ -149,7 +149,8 @@ TEST(Lifecycle, ShutDownSavesOnceAndStopsGdiplusOnce) {
 }
 
 TEST(Lifecycle, AFailedGdiplusStartIsTriedAgainOnTheNextInstall) {
-  platform::FailNextGdiplusStartups(2);  // the start-up list's, then the ND gauge's pre-initialise
+  // the start-up list's, then the ND gauge's pre-initialise on the main panel and in its popup
+  platform::FailNextGdiplusStartups(3);
   Cockpit cockpit;
   EXPECT_EQ(IsGdiplusStarted(), 0u);
   cockpit.host().SendService(platform::kServicePostInstall);
@@ -160,7 +161,7 @@ TEST(Lifecycle, AFailedGdiplusStartIsTriedAgainOnTheNextInstall) {
 }
 
 TEST(Lifecycle, ShutDownWithoutGdiplusStillSavesEverything) {
-  platform::FailNextGdiplusStartups(2);
+  platform::FailNextGdiplusStartups(3);
   Cockpit cockpit;
   cockpit.runTicks(1).shutdown();
   EXPECT_EQ(platform::GdiplusStats().shutdowns, 0);

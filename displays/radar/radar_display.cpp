@@ -10,6 +10,7 @@
 #include "displays/radar/radar.h"
 #include "displays/radar/weather_picture.h"
 #include "gauges/element_helpers.h"
+#include "gauges/gauge_kit.h"
 #include "host/simconnect_client.h"
 #include "platform/gfx.h"
 #include "systems/electric.h"
@@ -146,10 +147,9 @@ void DrawRadarDisplay(platform::ELEMENT_HEADER* element, double brightness, doub
 void RadarDisplayGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
   if (serviceId != platform::kServicePreDraw || gauge == nullptr) return;
   if (IsTickDue(kChannel1Hz) == 0 || GetRadarBrightness() <= 0.0) return;
-  // Every frame of the due tick sees the channel due; the picture is drawn
-  // in the first and stays as it is until the next due tick.
-  static OncePerPass drawn;
-  if (!drawn.Take()) return;
+  // Every frame of the due tick sees the channel due; each placed display
+  // draws its picture in its first and keeps it until the next due tick.
+  if (!FirstDrawOfTick(gauge)) return;
   DrawRadarDisplay(GetNthElement(gauge->elements, 1), GetRadarBrightness(), g_radarGain);
 }
 
