@@ -170,9 +170,10 @@ constexpr GaugePlacement kUpperPedestal[] = {
     {"SELCAL", 550, 1120, 100, 40},
 };
 
-// The CDU popup.
+// The CDU popup, with its close box over the top right corner.
 constexpr GaugePlacement kCduPanel[] = {
     {"FMS", 0, 0, 402, 520},
+    {"Window Close 6", 382, 0, 20, 20},
 };
 
 // The glass displays' popups, each display enlarged to fill its window (a
