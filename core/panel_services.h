@@ -25,6 +25,10 @@ platform::PANELS* Panels();
 double ReadToken(Token token);
 // The token in its everyday unit: its value over its scale in the token list.
 double ReadScaledToken(Token token);
+// A flag word or a small code (a receiver's station bits, a TO/FROM flag)
+// as the unsigned integer it stands for: truncated, with a negative value or
+// NaN as 0 and a value beyond the range as all ones.
+uint32_t ReadFlagWord(Token token);
 // The radio altimeter's height in feet (the simulator gives metres).
 double ReadRadioAltitudeFt();
 double ReadVerticalSpeedFpm();
