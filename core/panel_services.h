@@ -35,6 +35,9 @@ double ReadVerticalSpeedFpm();
 double ReadMach();
 // TICK18, the 18 Hz clock every timer of the cockpit counts in.
 double CurrentTick18();
+// A deadline more than this far ahead of TICK18 (about 10 minutes) means the
+// simulator's clock went back (a reloaded flight): timers pull it in to now.
+constexpr double kClockBackGuardTicks = 11000.0;
 
 void TriggerKeyEvent(uint32_t event, uint32_t value);
 bool IsPanelWindowVisible(uint32_t ident);
