@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "core/helpers.h"
 #include "core/module_entry.h"
 
 namespace halcyon {
@@ -33,6 +34,7 @@ double ReadToken(Token token) {
 }
 
 double ReadScaledToken(Token token) { return ReadToken(token) / TokenScale(token); }
+uint32_t ReadFlagWord(Token token) { return TruncateSaturated<uint32_t>(ReadToken(token)); }
 double ReadRadioAltitudeFt() { return ReadToken(Token::RadioAltitudeM) * kFeetPerMetre; }
 double ReadVerticalSpeedFpm() { return ReadScaledToken(Token::VerticalSpeed); }
 double ReadMach() { return ReadScaledToken(Token::Mach); }

@@ -25,12 +25,19 @@ platform::PANELS* Panels();
 double ReadToken(Token token);
 // The token in its everyday unit: its value over its scale in the token list.
 double ReadScaledToken(Token token);
+// A flag word or a small code (a receiver's station bits, a TO/FROM flag)
+// as the unsigned integer it stands for: truncated, with a negative value or
+// NaN as 0 and a value beyond the range as all ones.
+uint32_t ReadFlagWord(Token token);
 // The radio altimeter's height in feet (the simulator gives metres).
 double ReadRadioAltitudeFt();
 double ReadVerticalSpeedFpm();
 double ReadMach();
 // TICK18, the 18 Hz clock every timer of the cockpit counts in.
 double CurrentTick18();
+// A deadline more than this far ahead of TICK18 (about 10 minutes) means the
+// simulator's clock went back (a reloaded flight): timers pull it in to now.
+constexpr double kClockBackGuardTicks = 11000.0;
 
 void TriggerKeyEvent(uint32_t event, uint32_t value);
 bool IsPanelWindowVisible(uint32_t ident);

@@ -7,9 +7,6 @@
 namespace halcyon {
 namespace {
 
-// A deadline this far ahead means the simulator's clock went back (about 10 min).
-constexpr double kClockBackGuardTicks = 11000.0;
-
 int32_t StoredPosition(int32_t position) {
   return position >= 0 && position <= kSwitchPositionMax ? position : kSwitchOff;
 }
@@ -71,6 +68,8 @@ void PollTickTimer(CSwitch* record) {
     record->timerArmed = 0;
   }
 }
+
+void CancelTickTimer(CSwitch* record) { record->timerArmed = 0; }
 
 uint32_t IsEngineRunning(int32_t engine) {
   switch (engine) {

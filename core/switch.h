@@ -43,6 +43,8 @@ void UpdateTimedSwitch(CSwitch* record, int32_t fromPos, int32_t toPos);
 void StartTickTimer(CSwitch* record);
 void StartTickTimerTo(CSwitch* record, int32_t targetPos, double durationTicks);
 void PollTickTimer(CSwitch* record);
+// Drops the delayed move of StartTickTimerTo, if one is pending.
+void CancelTickTimer(CSwitch* record);
 
 // Engine 1 or 2 running, from the simulator's combustion tokens; 0 otherwise.
 uint32_t IsEngineRunning(int32_t engine);

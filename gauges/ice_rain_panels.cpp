@@ -111,16 +111,10 @@ int32_t Sign(CSwitch& record, const Switching& switching, SoundId sound, bool ch
   return 1;
 }
 
-// The meter selector turns round: past 1 it comes to 10 and past 10 to 1.
+// The meter selector turns round: past 1 it comes to 10 and past 10 to 1,
+// silently, as from a stray position; a step within 1..10 clicks.
 int32_t MeterSelector(int32_t step) {
-  const int32_t position = GetSwitch(&g_pitotMeterSelector);
-  const bool inRange = position >= kMeterLow && position <= kMeterHigh;
-  int32_t next = inRange ? position + step : (step < 0 ? kMeterHigh : kMeterLow);
-  if (next < kMeterLow) next = kMeterHigh;
-  if (next > kMeterHigh) next = kMeterLow;
-  SetSwitch(&g_pitotMeterSelector, next);
-  if (inRange) PlayClick(kClickRotary2);
-  return 1;
+  return StepWithin(g_pitotMeterSelector, kMeterLow, kMeterHigh, step, kClickRotary2, KnobEnds::TurnRound);
 }
 
 int32_t WiperTo(int32_t position, bool sounded) {

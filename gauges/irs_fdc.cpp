@@ -98,13 +98,13 @@ constinit ElementChain g_irsElements({
     StaticImage("front"),
 });
 
-// One step of a selector; a click past either end stays there.
+// One step of a selector. A click past either end (right of ATT, left of
+// OFF) or from a stray position turns the unit off, silently.
 int32_t StepSelector(int32_t unit, const CSwitch& selector, int step, SoundId sound) {
   const int32_t position = GetSwitch(&selector);
   for (int i = 0; i < 4; ++i) {
-    if (kSelectorOrder[i] != position) continue;
     const int next = i + step;
-    if (next < 0 || next >= 4) return 1;
+    if (kSelectorOrder[i] != position || next < 0 || next >= 4) continue;
     HandleIrsSwitch(unit, kSelectorOrder[next]);
     PlayClick(sound);
     return 1;

@@ -76,8 +76,11 @@ double PosStrobeFrame() {
   }
 }
 
-// A light switch that shows the simulator's light: its variable is 0 or 1.
-double LightVariableFrame(ELEMENT_HEADER* e) { return Frame(e->tokenValue != 0.0); }
+// A light switch that shows the simulator's light: the variable (0 or 1) is
+// the frame, held to the switch's two pictures.
+double LightVariableFrame(ELEMENT_HEADER* e) {
+  return std::isnan(e->tokenValue) ? 0.0 : std::clamp(e->tokenValue, 0.0, 1.0);
+}
 
 double TasDigit(int64_t place) {
   if (!Powered()) return 0.0;

@@ -18,14 +18,14 @@ int32_t Throw(CSwitch& record, const Switching& switching, SoundId sound) {
   return 1;
 }
 
-int32_t StepWithin(CSwitch& record, int32_t low, int32_t high, int32_t step, SoundId sound) {
+int32_t StepWithin(CSwitch& record, int32_t low, int32_t high, int32_t step, SoundId sound, KnobEnds ends) {
   const int32_t position = GetSwitch(&record);
   const int32_t next = position + step;
   if (position >= low && position <= high && next >= low && next <= high) {
     SetSwitch(&record, next);
     PlayClick(sound);
   } else {
-    SetSwitch(&record, step < 0 ? low : high);
+    SetSwitch(&record, (step < 0) == (ends == KnobEnds::Stop) ? low : high);
   }
   return 1;
 }

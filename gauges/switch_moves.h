@@ -28,8 +28,11 @@ int32_t Throw(CSwitch& record, const Switching& switching, SoundId sound);
 int32_t ReleaseTo(CSwitch& record, int32_t from, int32_t to, SoundId sound);
 // A knob of positions low..high: one step toward the end `step` points to,
 // with the sound; at that end, or from outside the range, it goes to (or
-// stays at) that end silently.
-int32_t StepWithin(CSwitch& record, int32_t low, int32_t high, int32_t step, SoundId sound);
+// stays at) that end silently. A knob that turns round goes to the other
+// end instead.
+enum class KnobEnds : uint8_t { Stop, TurnRound };
+int32_t StepWithin(CSwitch& record, int32_t low, int32_t high, int32_t step, SoundId sound,
+                   KnobEnds ends = KnobEnds::Stop);
 inline bool IsRelease(uint32_t mouseFlags) { return (mouseFlags & platform::kMouseLeftRelease) != 0; }
 
 // A wheel or knob turned a frame on (step 1) or back (step -1) round its

@@ -639,6 +639,14 @@ bool PrepareSave(IniState& state, CachedFile& entry, const std::string& path, ui
   PendingSave& save = entry.save;
   if (save.fd < 0) {
     save.target = FinalTarget(path);
+    // The spare takes the file's place with the folder's permission alone;
+    // Windows asks the file's own, so a file this user may not write (one
+    // of root's in the user's folder) is refused here.
+    if (entry.onDisk && faccessat(AT_FDCWD, save.target.c_str(), W_OK, AT_EACCESS) != 0) {
+      NoteFailure(state, path, "cannot write " + save.target + ": " + std::strerror(errno));
+      save = PendingSave{};
+      return false;
+    }
     const std::string spare = SpareName(save.target);
     save.fd = OpenSpare(spare);
     if (save.fd < 0) {

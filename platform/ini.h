@@ -33,7 +33,8 @@
 //   A file that starts with a UTF-16 byte-order mark (little- or big-endian)
 //   is read as UTF-16 and written back in the same encoding with its mark.
 // - A file without write permission is read-only: every write to it fails and
-//   it stays as it is.
+//   it stays as it is. So is a file the user running the program may not
+//   write (another user's), even in a folder the user may write.
 #pragma once
 
 #include <cstdint>
@@ -54,9 +55,10 @@ uint32_t GetPrivateProfileString(const wchar_t* section, const wchar_t* key, con
 // null section with null key and value does nothing and succeeds. Returns
 // false, leaving the old file whole, when a name or value holds a line break
 // (or a key an '=', a section a ']'), or when the file cannot be written: it
-// cannot be read, its folder is missing or not writable, or the disk has no
-// room for the new text (the room is taken at once, so the save does not run
-// out of it). Such a failure is noted for IniSaveFailures.
+// cannot be read, this user may not write it, its folder is missing or not
+// writable, or the disk has no room for the new text (the room is taken at
+// once, so the save does not run out of it). Such a failure is noted for
+// IniSaveFailures.
 bool WritePrivateProfileString(const wchar_t* section, const wchar_t* key, const wchar_t* value,
                                const wchar_t* path);
 

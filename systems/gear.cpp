@@ -35,6 +35,13 @@ int32_t g_transitState = kGearUpLocked;
 uint32_t g_hornSilenced = 0;
 uint32_t g_wheelsLampArmed = 0;
 
+// A new transit lights the lamp and drops the move to dark that the last
+// lock queued: after a quick reversal that move would darken it mid-travel.
+void LightTransitLamp() {
+  CancelTickTimer(&g_gearTransitLamp);
+  SetSwitch(&g_gearTransitLamp, kSwitchOn);
+}
+
 void UpdateTransit() {
   const double left = ReadToken(Token::GearLeftPosition);
   const double right = ReadToken(Token::GearRightPosition);
@@ -42,7 +49,7 @@ void UpdateTransit() {
     case kGearUpLocked:
       if (left != 0.0 && right != 0.0) {
         g_transitState = kGearInTransit;
-        SetSwitch(&g_gearTransitLamp, kSwitchOn);
+        LightTransitLamp();
       }
       break;
     case kGearInTransit:
@@ -57,7 +64,7 @@ void UpdateTransit() {
     case kGearDownLocked:
       if (left != kGearExtended && right != kGearExtended) {
         g_transitState = kGearInTransit;
-        SetSwitch(&g_gearTransitLamp, kSwitchOn);
+        LightTransitLamp();
       }
       break;
     default: break;

@@ -60,10 +60,12 @@ bool Waited(WaitFor waitFor) {
   }
 }
 
-// Runs the sequence's step when it is due; true when that was its last.
+// Runs the sequence's step when it is due; true when that was its last. A
+// step left far ahead by a clock that went back is due at once.
 template <size_t N>
 bool Step(Sequence& sequence, const GroundComStep (&steps)[N]) {
   const double now = CurrentTick18();
+  if (now + kClockBackGuardTicks < sequence.dueTick18) sequence.dueTick18 = now;
   if (sequence.active == 0 || !(now > sequence.dueTick18)) return false;
   if (sequence.step < 1 || sequence.step > static_cast<int32_t>(N)) {
     sequence.active = 0;

@@ -21,8 +21,6 @@ CSwitch g_fuelXFeedLever{};
 namespace {
 
 constexpr double kOneTickPerFrame = 1.0;
-// A wait further ahead than this means the clock went back.
-constexpr double kClockBackGuardTicks = 11000.0;
 
 // Target 0 runs a fuel lever on (2..18), target 1 cuts it off (17..1).
 constexpr LeverFrames kFuelLeverRunOn{2, 18};

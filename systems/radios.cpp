@@ -47,17 +47,21 @@ constexpr SwitchKey kAdfSwitchKeys[] = {
     {&g_adfAntennaSwitch, L"ant_switch", L"76"},
 };
 const SavedControls kAdfSwitchControls{kAdfSection, kAdfSwitchKeys};
-// A loaded wheel is kept as the file gives it; clicks keep it to 0..9. The
-// wheels are unsigned: a hand-edited negative wheel is a large digit, which
-// the next click up turns to 0, and no step overflows.
+// Each wheel shows one digit, 0..9. A value from the INI file or the host is
+// held to them where it comes in: a hand-edited -1 would otherwise be wheel
+// 4294967295, with a frequency and ext steps to match. Clicks keep the wheel
+// there; the wheels are unsigned, and no step overflows.
 std::array<uint32_t, kAdfWheelCount> g_adfWheels{};
 
 bool IsAdfWheel(uint32_t k) { return k < kAdfWheelCount; }
 
+constexpr uint32_t kAdfDigitMax = 9;
+int32_t WheelDigit(int32_t value) { return std::clamp(value, 0, static_cast<int32_t>(kAdfDigitMax)); }
+
 // The ADF wheels as saved controls, moved as their gauge's clicks set them.
 template <uint32_t kWheel>
 void MoveAdfWheel(int32_t digit) {
-  SetAdfDigit(kWheel, digit);
+  SetAdfDigit(kWheel, WheelDigit(digit));
 }
 constexpr ControlMover kAdfWheelMovers[kAdfWheelCount] = {
     MoveAdfWheel<0>, MoveAdfWheel<1>, MoveAdfWheel<2>, MoveAdfWheel<3>,
@@ -183,7 +187,8 @@ bool IsReplyLampLit() {
 
 void LoadAdf() {
   for (uint32_t k = 0; k < kAdfWheelCount; ++k) {
-    SetAdfDigit(k, ReadIniInt(kAdfSection, kAdfWheelKeys[k].key, kAdfWheelKeys[k].defaultText, kIniSwitchBuffer));
+    const uint32_t digit = ReadIniIndex(kAdfSection, kAdfWheelKeys[k].key, kAdfWheelKeys[k].defaultText, kAdfDigitMax);
+    SetAdfDigit(k, static_cast<int32_t>(digit));
   }
   LoadSwitches(kAdfSection, kAdfSwitchKeys);
 }

@@ -46,9 +46,6 @@ struct WiperStroke {
   double startTick18;
 };
 
-// A wait further ahead than this means the clock went back.
-constexpr double kClockBackGuardTicks = 11000.0;
-
 uint32_t g_rainPanelFlag = 0;
 uint32_t g_wiperSelector = kWiperOff;
 uint32_t g_wiperView = 0;

@@ -549,9 +549,7 @@ Cockpit& Cockpit::callControl(const std::string& gauge, const std::string& funct
   return *this;
 }
 
-ProgramRun RunSimhostProgram(const std::string& arguments) {
-  const std::string modulePath = simhost::DefaultModulePath();
-  const std::string program = modulePath.substr(0, modulePath.rfind('/')) + "/simhost";
+ProgramRun RunProgram(const std::string& program, const std::string& arguments) {
   ProgramRun run;
   FILE* pipe = popen((program + " " + arguments + " 2>&1").c_str(), "r");
   if (pipe == nullptr) return run;
@@ -559,6 +557,11 @@ ProgramRun RunSimhostProgram(const std::string& arguments) {
   while (fgets(buffer, sizeof(buffer), pipe) != nullptr) run.output += buffer;
   run.status = pclose(pipe);
   return run;
+}
+
+ProgramRun RunSimhostProgram(const std::string& arguments) {
+  const std::string modulePath = simhost::DefaultModulePath();
+  return RunProgram(modulePath.substr(0, modulePath.rfind('/')) + "/simhost", arguments);
 }
 
 namespace {

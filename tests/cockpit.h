@@ -247,12 +247,14 @@ class Cockpit {
   std::map<uint32_t, std::set<double>> dueTicks_;
 };
 
-// The simulator program a user runs (beside the module), with these
-// arguments; its exit status and what it wrote to stdout and stderr.
+// A program run with these arguments (through the shell, so they may be
+// quoted); its exit status and what it wrote to stdout and stderr.
 struct ProgramRun {
   int status = -1;
   std::string output;
 };
+ProgramRun RunProgram(const std::string& program, const std::string& arguments);
+// The simulator program a user runs (beside the module).
 ProgramRun RunSimhostProgram(const std::string& arguments);
 
 }  // namespace halcyon::test

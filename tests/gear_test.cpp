@@ -59,6 +59,34 @@ TEST(Gear, TheHandleFollowsTheSimulatorsAndTheTransitLampTheLegs) {
   EXPECT_EQ(frames, expected);
 }
 
+// Locked down and leaving again within the lamp's 18-tick hold: the lamp,
+// lit again by the new transit, stays lit through it (the lock's move to
+// dark is dropped) and goes dark 18 ticks after the next lock.
+TEST(Gear, AQuickReversalKeepsTheTransitLampLit) {
+  Cockpit cockpit({.start = false});
+  GearDown(cockpit).set(Token::OnGround, 0).start().powerUp().runTicks(2);
+  auto legs = [&cockpit](double position) -> Cockpit& {
+    return cockpit.set(Token::GearLeftPosition, position).set(Token::GearRightPosition, position);
+  };
+  auto lamp = [&cockpit] { return cockpit.draw().elementValue("Gear_Indicators", 1); };
+  legs(8000).runTicks(1);
+  EXPECT_EQ(lamp(), 1.0) << "in transit";
+  legs(kGearExtended).runTicks(5);
+  ASSERT_EQ(GetGearTransitState(), kGearDownLocked);
+  legs(8000).runTicks(1);
+  ASSERT_EQ(GetGearTransitState(), kGearInTransit);
+  for (int tick = 0; tick < 40; ++tick) {
+    cockpit.runTicks(1);
+    ASSERT_EQ(lamp(), 1.0) << "dark " << tick + 1 << " ticks into the new transit";
+  }
+  legs(0).runTicks(1);
+  ASSERT_EQ(GetGearTransitState(), kGearUpLocked);
+  cockpit.runTicks(18);
+  EXPECT_EQ(lamp(), 1.0) << "held 18 ticks";
+  cockpit.runTicks(1);
+  EXPECT_EQ(lamp(), 0.0);
+}
+
 TEST(Gear, SplitLegsFromUpAndLockedLeaveTheLampDark) {
   Cockpit cockpit;
   cockpit.runTicks(2);

@@ -110,5 +110,23 @@ TEST(GroundCrew, TheFarewellAloneAndInterleavedWithTheFirst) {
   EXPECT_TRUE(IsGroundCrewSequenceStarted());
 }
 
+// The simulator's clock set back 20000 ticks during the pushback (a
+// reloaded flight): the stop, due 1368 ticks after the start by the old
+// clock, comes at once instead of some 19 minutes late, and the calls go on
+// from there at their own waits.
+TEST(GroundCrew, ThePushbackStopsAfterTheClockWentBack) {
+  Cockpit cockpit({.initialTick18 = 30000});
+  WithCalls(cockpit).runTicks(2);
+  cockpit.control("Pushback", "first", 1);
+  cockpit.runUntil([&] { return cockpit.keyEvents(kKeyEventPushback).size() == 1; }, 30);
+  ASSERT_EQ(cockpit.keyEvents(kKeyEventPushback).size(), 1u);
+  cockpit.runSeconds(10).clockBack(20000).runTicks(2);
+  const auto pushes = cockpit.keyEvents(kKeyEventPushback);
+  ASSERT_EQ(pushes.size(), 2u) << "the stop";
+  EXPECT_EQ(pushes[1].value, 0u);
+  cockpit.runSeconds(5);
+  EXPECT_EQ(Tick(cockpit, 191), pushes[1].tick18 + 71);
+}
+
 }  // namespace
 }  // namespace halcyon::test

@@ -7,7 +7,9 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <grp.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -548,6 +550,39 @@ TEST_F(IniFile, AReadOnlyFileIsNeverWrittenEvenByRootOrThroughALink) {
   ASSERT_EQ(chmod("test.ini", 0644), 0);
   EXPECT_TRUE(Write(L"A", L"x", L"2"));
   EXPECT_EQ(Bytes("test.ini"), "[A]\nx=2\n");
+}
+
+// Another user's file with a write bit for its owner only, in a folder the
+// user running the program may write: the spare file could take its place,
+// but Windows asks the file's own permission, and so the write is refused and
+// the file stays. Root may write any file, so as root an ordinary user (a
+// child process) writes into root's file; otherwise the user's own file
+// whose owner bits deny writing, while its group may write.
+TEST_F(IniFile, AFileThisUserMayNotWriteIsNotReplacedThroughItsFolder) {
+  Put("test.ini", "[A]\nx=1\n");
+  const bool root = geteuid() == 0;
+  constexpr uid_t kNobody = 65534;
+  if (root) {
+    ASSERT_EQ(chown(".", kNobody, kNobody), 0);
+  }
+  ASSERT_EQ(chmod("test.ini", root ? 0644 : 0464), 0);
+  std::fflush(nullptr);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (root && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) _exit(2);
+    if (Write(L"A", L"x", L"2") || Write(L"B", L"y", L"3")) _exit(3);
+    const std::vector<platform::IniSaveFailure> failures = platform::IniSaveFailures();
+    const bool said = failures.size() == 1 && failures[0].times == 2 &&
+                      failures[0].reason.find(std::strerror(EACCES)) != std::string::npos;
+    _exit(said ? 0 : 4);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "2: no ordinary user, 3: written, 4: not reported";
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nx=1\n");
+  for (const std::string& name : FolderEntries()) EXPECT_EQ(name.find(".saving"), std::string::npos) << name;
 }
 
 TEST_F(IniFile, OnePairOfQuotesAroundAValueIsDroppedOnRead) {

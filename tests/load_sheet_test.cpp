@@ -307,6 +307,10 @@ TEST(DeparturePlan, MetricCardAndAFolderThatCannotBeWritten) {
     traced = traced || line.find("Departure plan.txt could not be written") != std::string::npos;
   }
   EXPECT_TRUE(traced);
+  // With an origin too nothing else happens: the flight number is not created.
+  EXPECT_FALSE(WriteDeparturePlan("LSZH"));
+  cockpit.runTicks(1);
+  EXPECT_EQ(cockpit.ini("FLIGHT", "flight_number"), "<missing>");
 }
 
 TEST(DeparturePlan, TheScenarioCommandPutsBothCardsIntoTheOutputFolder) {

@@ -213,6 +213,29 @@ TEST(NavDisplay, NavSourceLabelByTheActiveReceiversWord) {
   EXPECT_TRUE(Has(nd.draw(kEfisModeRose), L"TACAN"));
 }
 
+// Flag words the simulator gives as numbers no word can be: a negative
+// station word is no station (not every flag at once), a TO/FROM flag that
+// is not a number is none; in both compass modes.
+TEST(NavDisplay, FlagWordsOutsideTheirRangeAreNoStationAndNoIndication) {
+  Cockpit cockpit;
+  NdScreen nd(cockpit);
+  cockpit.set(Token::Nav1Code, -1).set(Token::Nav1Flags, -1).set(Token::Nav1ToFrom, std::nan("")).runTicks(1);
+  for (uint32_t mode : {kEfisModeRose, kEfisModeArc}) {
+    const DrawingLog& log = nd.draw(mode);
+    EXPECT_TRUE(Has(log, L"     ")) << mode;
+    EXPECT_FALSE(Has(log, L"ILS  ")) << mode;
+    EXPECT_TRUE(log.InMark("glideslope").empty()) << mode;
+    EXPECT_FALSE(Has(log, L"G")) << "no glideslope flag " << mode;
+    size_t outlines = 0;
+    for (const DrawnItem* item : log.InMark("course")) outlines += item->kind == Kind::DrawPolygon ? 1 : 0;
+    EXPECT_EQ(outlines, 0u) << "no TO/FROM triangle " << mode;
+  }
+  cockpit.set(Token::Nav1ToFrom, 1).runTicks(1);
+  size_t outlines = 0;
+  for (const DrawnItem* item : nd.draw(kEfisModeRose).InMark("course")) outlines += item->kind == Kind::DrawPolygon ? 1 : 0;
+  EXPECT_EQ(outlines, 1u) << "TO";
+}
+
 // The rose's ticks go all round: as many in each quarter, none twice.
 TEST(NavDisplay, TheRoseTicksGoAllRound) {
   Cockpit cockpit;

@@ -1226,20 +1226,33 @@ TEST(IrsPanel, OnBatteryLampInNavOnlyOnBatteryPower) {
 }
 
 // The selector steps one position a click, with unit 2 clicking the other
-// rotary sound; past either end it stays where it is.
-TEST(IrsPanel, SelectorsStepOnePositionAndStopAtTheEnds) {
+// rotary sound; a click past either end turns the unit off, silently.
+TEST(IrsPanel, SelectorsStepOnePositionAndGoOffPastEitherEnd) {
   Cockpit cockpit;
   WithClickSounds(cockpit).runTicks(1);
   const size_t mark = cockpit.played().size();
-  for (int i = 0; i < 4; ++i) cockpit.click("IRS", 170, 20);
-  EXPECT_EQ(GetSwitch(&g_irs2Selector), kIrsAtt) << "a click past ATT does not turn the unit off";
+  for (int i = 0; i < 3; ++i) cockpit.click("IRS", 170, 20);
+  EXPECT_EQ(GetSwitch(&g_irs2Selector), kIrsAtt);
   EXPECT_EQ(GetSwitch(&g_irs1Selector), kIrsOff);
   cockpit.click("IRS", 150, 20);
   EXPECT_EQ(GetSwitch(&g_irs2Selector), kIrsNav);
   EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>(4, kClickRotary2));
+  cockpit.click("IRS", 30, 20).click("IRS", 10, 20).click("IRS", 10, 20);
+  EXPECT_EQ(GetSwitch(&g_irs1Selector), kIrsOff) << "left of OFF stays off";
+  EXPECT_EQ(SoundSlots(cockpit, mark).size(), 6u) << "silently";
   cockpit.setSwitch(&g_irs1Selector, kStray).click("IRS", 30, 20);
   EXPECT_EQ(GetSwitch(&g_irs1Selector), kIrsOff) << "a stray position goes off, silently";
-  EXPECT_EQ(SoundSlots(cockpit, mark).size(), 4u);
+  EXPECT_EQ(SoundSlots(cockpit, mark).size(), 6u);
+
+  // Right of ATT: a running unit goes off, its ON BAT lamp dark.
+  cockpit.powerUp().irsInNav().runTicks(2).click("IRS", 170, 20).runSeconds(2).draw();
+  EXPECT_EQ(cockpit.elementValue("IRS", 2), 3.0) << "ATT";
+  EXPECT_EQ(cockpit.elementValue("IRS", 11), 1.0);
+  cockpit.click("IRS", 170, 20).draw();
+  EXPECT_EQ(cockpit.elementValue("IRS", 2), 0.0) << "a click past ATT turns the unit off";
+  EXPECT_EQ(cockpit.elementValue("IRS", 11), 0.0);
+  EXPECT_EQ(GetIrsStatusPosition(2), kIrsOff);
+  EXPECT_EQ(SoundSlots(cockpit, mark).size(), 7u) << "only the step to ATT clicked";
 }
 
 TEST(FdcPanel, SelectorsPassTheCentreBeforeTheOtherSide) {
@@ -1601,6 +1614,26 @@ TEST(IceRainPanels, SignsChimeInTheirOrderUnlessTheSoundOptionIsSet) {
   mark = cockpit.played().size();
   cockpit.click("Ice_Protection", 60, 80);
   EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>{kClickToggle2});
+}
+
+// The ice panel's meter selector clicks on each step within 1..10 and turns
+// round silently: left of 1 to 10, right of 10 to 1.
+TEST(IceRainPanels, TheMeterSelectorClicksOnItsStepsAndTurnsRoundSilently) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(1).setSwitch(&g_pitotMeterSelector, 2);
+  const size_t mark = cockpit.played().size();
+  const int32_t left[] = {1, 10, 9};
+  for (int32_t position : left) {
+    cockpit.click("Ice_Protection", 190, 80);
+    EXPECT_EQ(GetSwitch(&g_pitotMeterSelector), position);
+  }
+  EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>(2, kClickRotary2)) << "2 to 1 and 10 to 9";
+  const int32_t right[] = {10, 1, 2};
+  for (int32_t position : right) {
+    cockpit.click("Ice_Protection", 220, 80);
+    EXPECT_EQ(GetSwitch(&g_pitotMeterSelector), position);
+  }
+  EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>(4, kClickRotary2)) << "9 to 10 and 1 to 2";
 }
 
 TEST(IceRainPanels, TheWiperParkSpringsBackWithoutTellingTheWiper) {

@@ -21,6 +21,7 @@
 #include "systems/dfgs.h"
 #include "systems/electric.h"
 #include "systems/irs.h"
+#include "systems/radios.h"
 #include "platform/gfx_surface.h"
 #include "systems/irs.h"
 #include "tests/cockpit.h"
@@ -265,12 +266,12 @@ TEST(PfdInputs, EachReceiverValueComesFromItsOwnToken) {
   EXPECT_EQ(in.nav1DeviationDots, 0.25);
   EXPECT_EQ(in.glideslopeDeviation, -0.5);
   EXPECT_EQ(in.glideslopeFlags, 3u);
-  EXPECT_EQ(in.toFrom1, 1.0);
+  EXPECT_EQ(in.toFrom1, 1u);
   EXPECT_TRUE(in.risingRunway);
   EXPECT_EQ(in.course1Deg, 123.0);
   EXPECT_EQ(in.nav1Station, 9u);
   EXPECT_EQ(in.nav2DeviationDots, 0.75);
-  EXPECT_EQ(in.toFrom2, 2.0);
+  EXPECT_EQ(in.toFrom2, 2u);
   EXPECT_EQ(in.course2Deg, 234.0);
   EXPECT_EQ(in.headingMagDeg, 77.0);
   EXPECT_EQ(in.dme1Nm, 12.5);
@@ -662,13 +663,19 @@ TEST(PfdRadioAltitude, TickLengthsByHeight) {
   EXPECT_EQ(tickEnd(600, 610), 0.0f) << "no tick between the fifties above 500 ft";
 }
 
+// Flying with a decision height of 200 ft, at this radio height.
+pfd::Inputs WithDecisionHeight(double radioHeightFt) {
+  pfd::Inputs in = Flying();
+  in.decisionHeightFt = 200.0;
+  in.radioHeightFt = radioHeightFt;
+  return in;
+}
+
 TEST(PfdDecisionHeight, ReadoutAtOrAboveAndTheAlertBelow) {
   Cockpit cockpit;
   Powered(cockpit);
   Screen screen(cockpit);
-  pfd::Inputs in = Flying();
-  in.decisionHeightFt = 200.0;
-  in.radioHeightFt = 200.0;
+  pfd::Inputs in = WithDecisionHeight(200.0);
   const auto& at = screen.pfd(in);
   ASSERT_EQ(at.Texts(L"DH").size(), 1u);
   EXPECT_EQ(at.Texts(L"DH")[0]->color, kGreen);
@@ -783,8 +790,8 @@ TEST(CompositeRose, ReceiverTwoFollowsTheSelectorButTheLocalizerStaysOnOne) {
   Screen screen(cockpit);
   pfd::Inputs in = Flying();
   in.nav1Station = pfd::kStationLocalizer;
-  in.toFrom1 = 2.0;
-  in.toFrom2 = 1.0;
+  in.toFrom1 = 2;
+  in.toFrom2 = 1;
   in.course1Deg = 359.9;
   in.course2Deg = 0.4;
   in.nav1DeviationDots = 127.0;
@@ -806,7 +813,7 @@ TEST(CompositeRose, ReceiverTwoFollowsTheSelectorButTheLocalizerStaysOnOne) {
   in.course2Deg = 0.0;
   const auto bar = screen.composite(in).InMark("rose").back();
   EXPECT_NEAR(bar->design[0].x, 150.0 - 2.0 - 10.0, 0.01);
-  in.toFrom2 = 0.0;
+  in.toFrom2 = 0;
   EXPECT_FALSE(HasText(screen.composite(in), L"TO  "));
 }
 
@@ -848,6 +855,73 @@ TEST(CompositeRose, GlideslopeHiddenWhileTheAttitudeClipStays) {
   screen.composite(in);
   EXPECT_TRUE(screen.whiteIn(240, 78, 251, 88)) << "the tape lifted the clip: the white dot shows";
   EXPECT_EQ(screen.pixel(120, 185), kBackground) << "the attitude stops above the rose";
+}
+
+// The composite drawn by the PFD gauge while the ND is dark, for one tick.
+const gfx::DrawingLog& CompositeTick(Cockpit& cockpit) {
+  gfx::Surface* surface = cockpit.surface("EFIS PFD");
+  surface->StartRecording();
+  cockpit.runTicks(1);
+  surface->StopRecording();
+  return surface->Log();
+}
+
+// The TO/FROM flag is read as the whole number it stands for: 2.5 is FROM,
+// a negative value or NaN none.
+TEST(CompositeRose, TheToFromFlagIsAWholeNumber) {
+  Cockpit cockpit;
+  Powered(cockpit).irsInNav();
+  SetActiveNavUnit(0);
+  SetEfisDimmer(kDimmerPfd, 1.0);
+  SetEfisDimmer(kDimmerNd, 0.0);
+  cockpit.runSeconds(7);
+  ASSERT_FALSE(CompositeTick(cockpit).InMark("rose").empty()) << "the composite";
+  cockpit.set(Token::Nav1ToFrom, 2.5);
+  EXPECT_TRUE(HasText(CompositeTick(cockpit), L"FROM"));
+  cockpit.set(Token::Nav1ToFrom, 1.0);
+  EXPECT_TRUE(HasText(CompositeTick(cockpit), L"TO  "));
+  for (double none : {-1.0, std::nan("")}) {
+    cockpit.set(Token::Nav1ToFrom, none);
+    const auto& log = CompositeTick(cockpit);
+    EXPECT_FALSE(HasText(log, L"TO  ")) << none;
+    EXPECT_FALSE(HasText(log, L"FROM")) << none;
+  }
+}
+
+// Both screens dark: the composite is black at brightness 0, yet its
+// decision-height layer runs the flash sequencer, which has started and
+// walked on when the screens come back; the EFIS test leaves it alone and
+// without power nothing runs.
+TEST(CompositeDecisionHeight, TheFlashRunsAtBrightnessZero) {
+  Cockpit cockpit;
+  Powered(cockpit);
+  Screen screen(cockpit);
+  pfd::Inputs in = WithDecisionHeight(150.0);
+  EXPECT_EQ(screen.composite(in, 0.0).Items().size(), 1u) << "black";
+  EXPECT_EQ(GetSwitch(&g_dhFlashSwitch), 1) << "the alert starts";
+  in.radioHeightFt = 250.0;
+  screen.composite(in, 0.0);
+  EXPECT_EQ(GetSwitch(&g_dhFlashSwitch), 0) << "above the decision height";
+  SetSwitch(&g_dhFlashSwitch, 3);
+  in.radioHeightFt = 150.0;
+  in.test = true;
+  screen.composite(in, 0.0);
+  EXPECT_EQ(GetSwitch(&g_dhFlashSwitch), 3) << "the test";
+  in.test = false;
+  in.powered = false;
+  in.radioHeightFt = 250.0;
+  screen.composite(in, 0.0);
+  EXPECT_EQ(GetSwitch(&g_dhFlashSwitch), 3) << "no power";
+
+  // Through the gauges: both dimmers at 0, the alert flashes to its end.
+  SetSwitch(&g_dhFlashSwitch, 0);
+  SetEfisDimmer(kDimmerPfd, 0.0);
+  SetEfisDimmer(kDimmerNd, 0.0);
+  SetDecisionHeight(200.0);
+  cockpit.set(Token::RadioAltitudeM, 1000.0).runSeconds(7);
+  ASSERT_EQ(GetPfdBrightness(), 0.0);
+  cockpit.setScaled(Token::RadioAltitudeM, 150.0 + 9.0).runSeconds(9);
+  EXPECT_EQ(GetSwitch(&g_dhFlashSwitch), 7);
 }
 
 TEST(PfdGauge, ComposesWhenTheNavigationDisplayIsDark) {

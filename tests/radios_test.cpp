@@ -97,6 +97,27 @@ TEST(Radios, AdfWheelsWrapAndBadWheelsSendNoFlood) {
   EXPECT_EQ(GetAdfDigit(1), 0xFFFFFFFBu) << "down from a huge digit: one less";
 }
 
+// Hand-edited wheels are held to their digits on load (-1 to 0, 12 to 9):
+// the window shows digits and the next send is a frequency with at most nine
+// ext steps. A wheel the host sets is held the same way.
+TEST(Radios, AdfWheelsAreHeldToTheirDigitsOnLoad) {
+  Cockpit cockpit({.start = false});
+  cockpit.writeFile(Cockpit::kAircraftIniFile, "[ADF]\r\nadf1_100=-1\r\nadf1_010=12\r\nadf1_ext=-1\r\n");
+  cockpit.start().draw();
+  EXPECT_EQ(cockpit.elementValue("ADF", 14), 0.0) << "hundreds";
+  EXPECT_EQ(cockpit.elementValue("ADF", 13), 9.0) << "tens";
+  EXPECT_EQ(cockpit.elementValue("ADF", 11), 0.0) << "ext";
+  cockpit.clearKeyEvents().click("ADF", 70, 20);  // ADF 1 units up
+  EXPECT_EQ(SentSince(cockpit), AdfSend(0x097, 0));
+  cockpit.clearKeyEvents().control("ADF", "adf1_ext", 12);
+  EXPECT_EQ(SentSince(cockpit), AdfSend(0x097, 9));
+  cockpit.clearKeyEvents().control("ADF", "adf1_100", -1);
+  EXPECT_EQ(SentSince(cockpit), AdfSend(0x097, 9));
+  cockpit.shutdown();
+  EXPECT_EQ(cockpit.ini("ADF", "adf1_100"), "0");
+  EXPECT_EQ(cockpit.ini("ADF", "adf1_010"), "9");
+}
+
 TEST(Radios, CommSteps) {
   struct Step {
     uint32_t from;

@@ -184,6 +184,12 @@ TEST(ArtAndLights, TheSwitchesStepAndTheLightSwitchesShowTheSimulatorsLights) {
   EXPECT_EQ(cockpit.elementValue("External Lights FO", 3), 1.0);
   cockpit.set(Token::BeaconLights, 0).draw();
   EXPECT_EQ(cockpit.elementValue("External Lights FO", 3), 0.0) << "a light switched by other means";
+  // The variable's value is the frame, held to the two pictures.
+  cockpit.set(Token::BeaconLights, 0.5).set(Token::LogoLights, -1).draw();
+  EXPECT_EQ(cockpit.elementValue("External Lights FO", 3), 0.5) << "the first picture";
+  EXPECT_EQ(cockpit.elementValue("External Lights FO", 4), 0.0);
+  cockpit.set(Token::BeaconLights, 2).draw();
+  EXPECT_EQ(cockpit.elementValue("External Lights FO", 3), 1.0);
 }
 
 // ---- Tiller ----

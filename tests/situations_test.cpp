@@ -26,7 +26,9 @@
 #include "simhost/run_log.h"
 #include "simhost/scenario.h"
 #include "systems/electric.h"
+#include "systems/fire_protection.h"
 #include "systems/fuel_quantity.h"
+#include "systems/ice_protection.h"
 #include "systems/irs.h"
 #include "systems/lights.h"
 #include "systems/longitudinal_trim.h"
@@ -477,6 +479,31 @@ TEST(Situation, RowsNameTheirSituationsAndOtherNumbersNothing) {
   EXPECT_TRUE(cockpit.keyEvents().empty());
   EXPECT_TRUE(MoveControl(L"Situations", L"row", 11));
   EXPECT_TRUE(cockpit.keyEvents().empty());
+}
+
+// Every phase ends the tail de-ice's heating period (it would otherwise heat
+// on for up to 150 s after "COLD COCKPIT") and sets the warning-light reset,
+// which silences the fire bell of an engine that is burning.
+TEST(Situation, TheTailDeIceStopsHeatingAndTheFireBellIsSilenced) {
+  constexpr int kSlotFireLeftEngine = 240;
+  Cockpit cockpit({.start = false});
+  cockpit.set(Token::GearHandle, 16383);  // no gear horn in the queue
+  cockpit.addSounds({kSlotFireLeftEngine}, 300).start();
+  Prepare(cockpit, 1.0, 12.0);
+  cockpit.click("Ice_Protection", 300, 80);
+  EXPECT_EQ(GetSwitch(&g_airfoilHeatCycle), kSwitchOn) << "heating";
+  cockpit.set(Token::Engine1Fire, 1).runSeconds(5);
+  const size_t rings = cockpit.played(kSlotFireLeftEngine).size();
+  ASSERT_GE(rings, 2u);
+  ApplySituation(0);
+  EXPECT_EQ(GetSwitch(&g_airfoilHeatCycle), kSwitchOff);
+  EXPECT_EQ(GetSwitch(&g_fireBellSilence), kFireBellSilenced);
+  cockpit.runSeconds(10);
+  EXPECT_LE(cockpit.played(kSlotFireLeftEngine).size(), rings + 1) << "at most the ring already queued";
+  EXPECT_EQ(GetSwitch(&g_airfoilHeatCycle), kSwitchOff) << "the airfoil switch is off: no new period";
+  // The fire out, the bell re-arms as after any silence.
+  cockpit.set(Token::Engine1Fire, 0).runTicks(2);
+  EXPECT_EQ(GetSwitch(&g_fireBellSilence), kSwitchOff);
 }
 
 // The APU starts in the two phases that want it and stops in the others; the

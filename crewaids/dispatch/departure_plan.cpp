@@ -140,12 +140,17 @@ std::string ComposeDeparturePlan(const std::string& originIdent) {
   return card.Take();
 }
 
+// The file is opened before the card is made: a card that cannot be
+// written leaves everything else as it was, the flight number in the INI too.
 bool WriteDeparturePlan(const std::string& originIdent) {
-  const std::string text = ComposeDeparturePlan(originIdent);
   const std::string path = platform::ResolvePath(kDeparturePlanPath);
   std::FILE* file = std::fopen(path.c_str(), "wb");
-  bool written = file != nullptr && std::fwrite(text.data(), 1, text.size(), file) == text.size();
-  if (file != nullptr) written = std::fclose(file) == 0 && written;
+  bool written = false;
+  if (file != nullptr) {
+    const std::string text = ComposeDeparturePlan(originIdent);
+    written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    written = std::fclose(file) == 0 && written;
+  }
   if (!written) {
     const std::string line = "Departure plan: " + path + " could not be written; no card";
     platform::Trace(line.c_str());

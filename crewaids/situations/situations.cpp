@@ -28,6 +28,7 @@
 #include "systems/fma.h"
 #include "systems/fuel_flow.h"
 #include "systems/fuel_quantity.h"
+#include "systems/ice_protection.h"
 #include "systems/irs.h"
 #include "systems/levers.h"
 #include "systems/lights.h"
@@ -226,10 +227,12 @@ const Record kRecords[] = {
     {&g_csdTempDisplaySwitch, All(120)},
     {&g_repellentSourceButton, All(43)},
     {&g_variousTestSwitch, All(120)},
+    {&g_airfoilHeatCycle, All(120)},  // the tail de-ice button's heating period ends
     {&g_engine1FireHandle, All(0)},
     {&g_engine2FireHandle, All(0)},
     {&g_fireAgent1, All(120)},
     {&g_fireAgent2, All(120)},
+    {&g_fireBellSilence, All(41)},  // the warning-light reset: the fire bell silenced
     {&g_apuGeneratorAvailable, {120, kNot, 120, 120, 120, 120, 120, 120, kNot, 120}},
     {&g_fuelLever1, {1, 1, 16, 16, 16, 16, 16, 16, 16, 1}},
     {&g_fuelLever2, {1, 1, 16, 16, 16, 16, 16, 16, 16, 1}},

@@ -98,7 +98,7 @@ void UpdateNdBrightness() { RampBrightness(g_ndBrightness, GetEfisDimmer(kDimmer
 
 uint32_t ActiveNavHasValidSignal() {
   const Token token = IsNavUnit1Active() == 0 ? Token::Nav1Code : Token::Nav2Code;
-  const uint32_t flags = static_cast<uint32_t>(static_cast<int64_t>(ReadToken(token)));
+  const uint32_t flags = ReadFlagWord(token);
   return flags != 0 && (flags & kStationCodeBadBit) == 0 ? 1 : 0;
 }
 

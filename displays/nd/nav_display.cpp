@@ -49,7 +49,7 @@ constexpr uint32_t kStationGlideSlope = 0x40;
 constexpr uint32_t kStationNoSignal = 0x08;
 constexpr uint32_t kStationTacan = 0x02;
 constexpr uint32_t kGlideSlopeFail = 4;
-constexpr int32_t kToFromFrom = 2;
+constexpr uint32_t kToFromFrom = 2;
 constexpr double kDeviationUnits = 0.390625;   // design units per needle unit
 constexpr double kGlideSlopeUnits = 0.46875;
 constexpr int32_t kVnavDescent = 3;
@@ -390,7 +390,7 @@ void NdPainter::DrawRoseMode() {
     Outline(c_, pens_.blue, head);
     c_.DrawLine(pens_.blue, {-92, 96}, {-92, 102});
   }
-  const auto flags = static_cast<uint32_t>(ReadToken(Token::Nav1Code));
+  const uint32_t flags = ReadFlagWord(Token::Nav1Code);
   if (navGood_ && !nav2_ && (flags & kStationNoSignal) == 0 && (flags & kStationLocalizer) != 0) {
     c_.Mark("glideslope");
     DrawGlideSlope(0.0f);
@@ -551,7 +551,7 @@ void NdPainter::DrawCourseFrame(const gfx::PointF* arrow, float tailY, float lin
   if (signal) {
     for (float x : kDeviationDotsX) c_.DrawEllipse(pens_.white, Dot(x, dotsY));
   }
-  const auto toFromFlag = static_cast<int32_t>(ReadToken(nav2_ ? Token::Nav2ToFrom : Token::Nav1ToFrom));
+  const uint32_t toFromFlag = ReadFlagWord(nav2_ ? Token::Nav2ToFrom : Token::Nav1ToFrom);
   if (toFromFlag != 0) {
     if (toFromFlag == kToFromFrom) Use(centre, turn + 180.0);
     c_.DrawPolygon(pens_.white, toFrom, 3);
@@ -585,7 +585,7 @@ void NdPainter::DrawRoseCourse() {
 }
 
 void NdPainter::DrawArcCourse() {
-  const auto flags = static_cast<uint32_t>(ReadToken(Token::Nav1Code));
+  const uint32_t flags = ReadFlagWord(Token::Nav1Code);
   if (!nav2_ && (flags & kStationGlideSlope) != 0) DrawGlideSlope(-84.0f);
   // The arc's pointer line runs from the compass to the arrow and from the tail out.
   const double course = ReadToken(nav2_ ? Token::Nav2CourseDeg : Token::Nav1CourseDeg);
@@ -598,7 +598,7 @@ void NdPainter::DrawArcCourse() {
   if (signal) {
     for (float x : kDeviationDotsX) c_.DrawEllipse(pens_.white, Dot(x, -3));
   }
-  const auto toFromFlag = static_cast<int32_t>(ReadToken(nav2_ ? Token::Nav2ToFrom : Token::Nav1ToFrom));
+  const uint32_t toFromFlag = ReadFlagWord(nav2_ ? Token::Nav2ToFrom : Token::Nav1ToFrom);
   if (toFromFlag != 0) {
     if (toFromFlag == kToFromFrom) Use(kArcCentre, course - reference_ + 180.0);
     Outline(c_, pens_.white, kToFromArc);
@@ -615,7 +615,7 @@ void NdPainter::DrawArcCourse() {
 // moves it up from the rose's middle to the arc's.
 void NdPainter::DrawGlideSlope(float offset) {
   Use(mode_ == kEfisModeRose ? kRoseCentre : kArcCentre);
-  if ((static_cast<uint32_t>(ReadToken(Token::Nav1Flags)) & kGlideSlopeFail) != 0) {
+  if ((ReadFlagWord(Token::Nav1Flags) & kGlideSlopeFail) != 0) {
     for (size_t i = 0; i < std::size(kGlideSlopeFlag); ++i) {
       Text(kGlideSlopeFlag[i], 1, kFontFlag, {140, kGlideSlopeFlagY[i] + offset}, gfx::Align::Center, palette_.red);
     }
@@ -682,7 +682,7 @@ void NdPainter::DrawNavSource() {
   if (fgNav) {
     text = L"NAV  ";
   } else {
-    const auto word = static_cast<uint32_t>(ReadToken(nav2_ ? Token::Nav2Code : Token::Nav1Code));
+    const uint32_t word = ReadFlagWord(nav2_ ? Token::Nav2Code : Token::Nav1Code);
     if ((word & kStationLocalizer) != 0) {
       text = (word & kStationGlideSlope) != 0 ? L"ILS  " : L"LOC  ";
     } else if ((word & kStationTacan) != 0) {

@@ -34,8 +34,6 @@ constexpr uint32_t kCduMessageAnnunciator = 2;
 // The third attitude source of the FDC's vertical-gyro selector.
 constexpr int32_t kVertGyroThird = 55;
 
-uint32_t FlagWord(Token token) { return TruncateSaturated<uint32_t>(ReadToken(token)); }
-
 constexpr gfx::Font FontOf(float sizePt) { return {"Century Gothic", sizePt, true}; }
 
 gfx::Pen PenOf(gfx::Color color, float width = 2.0f) { return {color, width}; }
@@ -126,8 +124,8 @@ Inputs ReadInputs() {
   in.fdBankDeg = ReadToken(Token::FlightDirectorBankDeg);
   in.nav1DeviationDots = ReadToken(Token::CourseNeedle);
   in.glideslopeDeviation = ReadToken(Token::GlideSlopeNeedle);
-  in.glideslopeFlags = FlagWord(Token::Nav1Flags);
-  in.nav1Station = FlagWord(Token::Nav1Code);
+  in.glideslopeFlags = ReadFlagWord(Token::Nav1Flags);
+  in.nav1Station = ReadFlagWord(Token::Nav1Code);
   in.risingRunway = ReadToken(Token::RisingRunway) != 0.0;
   in.marker = TruncateSaturated<int32_t>(ReadToken(Token::MarkerBeacon));
   in.efisSource = GetSwitch(&g_efisSourceSwitch);
@@ -146,8 +144,8 @@ Inputs ReadInputs() {
   in.fdVBar = GetOption(kOptionFdVBar) != 0;
   in.fdThickness = g_fdThickness;
   in.nav2Active = IsNavUnit1Active() != 0;
-  in.toFrom1 = ReadToken(Token::Nav1ToFrom);
-  in.toFrom2 = ReadToken(Token::Nav2ToFrom);
+  in.toFrom1 = ReadFlagWord(Token::Nav1ToFrom);
+  in.toFrom2 = ReadFlagWord(Token::Nav2ToFrom);
   in.course1Deg = ReadToken(Token::Nav1CourseDeg);
   in.course2Deg = ReadToken(Token::Nav2CourseDeg);
   in.nav2DeviationDots = ReadToken(Token::Nav2CourseNeedle);
@@ -207,24 +205,32 @@ void DrawFastSlow(gfx::Canvas& canvas, const Palette& palette, const Inputs& in)
   canvas.DrawEllipse(PenOf(palette.magenta), {46, top, 14, 14});
 }
 
-void DrawDecisionHeight(gfx::Canvas& canvas, const Palette& palette, const Inputs& in, const Style& style) {
-  if (in.test && style.composite) return;
+DecisionHeightCue StepDecisionHeightFlash(const Inputs& in, const Style& style) {
+  if (in.test && style.composite) return DecisionHeightCue::None;
   const double dh = in.decisionHeightFt;
   const double ra = in.radioHeightFt;
-  if (dh == -1.0 || in.test) {
-    if (GetSwitch(&g_dhFlashSwitch) != kDhFlashIdle) SetSwitch(&g_dhFlashSwitch, kDhFlashIdle);
-    return;
+  const bool alert = dh != -1.0 && !in.test && !(dh <= ra || ra <= kDhReadoutAtOrBelowFt);
+  if (alert) {
+    if (GetSwitch(&g_dhFlashSwitch) == kDhFlashIdle) SetSwitch(&g_dhFlashSwitch, kDhFlashFirst);
+  } else if (GetSwitch(&g_dhFlashSwitch) != kDhFlashIdle) {
+    SetSwitch(&g_dhFlashSwitch, kDhFlashIdle);
   }
-  if (dh <= ra || ra <= kDhReadoutAtOrBelowFt) {
+  if (dh == -1.0 || in.test) return DecisionHeightCue::None;
+  return alert ? DecisionHeightCue::Alert : DecisionHeightCue::Readout;
+}
+
+void DrawDecisionHeight(gfx::Canvas& canvas, const Palette& palette, const Inputs& in, const Style& style) {
+  const DecisionHeightCue cue = StepDecisionHeightFlash(in, style);
+  if (cue == DecisionHeightCue::None) return;
+  if (cue == DecisionHeightCue::Readout) {
     Text(canvas, L"DH", 2, 12.0f, {245, 12}, gfx::Align::Near, palette.green);
     wchar_t value[8];
-    std::swprintf(value, std::size(value), L"%-3d", TruncateSaturated<int32_t>(dh));
+    std::swprintf(value, std::size(value), L"%-3d", TruncateSaturated<int32_t>(in.decisionHeightFt));
     Text(canvas, value, 3, 12.0f, {270, 12}, gfx::Align::Near, palette.green);
-    if (GetSwitch(&g_dhFlashSwitch) != kDhFlashIdle) SetSwitch(&g_dhFlashSwitch, kDhFlashIdle);
-  } else {
-    if (GetSwitch(&g_dhFlashSwitch) == kDhFlashIdle) SetSwitch(&g_dhFlashSwitch, kDhFlashFirst);
-    if (GetSwitch(&g_dhFlashSwitch) % 2 == 1) Text(canvas, L"DH", 2, 14.0f, {250, 15}, gfx::Align::Near, palette.amber);
+  } else if (GetSwitch(&g_dhFlashSwitch) % 2 == 1) {
+    Text(canvas, L"DH", 2, 14.0f, {250, 15}, gfx::Align::Near, palette.amber);
   }
+  const double ra = in.radioHeightFt;
   if (ra > kAltCueAboveFt && ra < kAltCueBelowFt) Text(canvas, L"ALT", 3, 12.0f, {245, 30}, gfx::Align::Near, palette.green);
 }
 

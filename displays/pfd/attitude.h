@@ -62,7 +62,7 @@ struct Inputs {
   double fdThickness = 4.0;
   // The composite's heading and navigation block.
   bool nav2Active = false;           // the NAV selector on receiver 2
-  double toFrom1 = 0.0, toFrom2 = 0.0;      // each receiver's 0 off, 1 to, 2 from
+  uint32_t toFrom1 = 0, toFrom2 = 0;         // each receiver's 0 off, 2 from, other to
   double course1Deg = 0.0, course2Deg = 0.0;
   double nav2DeviationDots = 0.0;            // NAV 2's course needle
   double headingMagDeg = 0.0;
@@ -97,7 +97,12 @@ gfx::Matrix At(const gfx::Canvas& canvas, gfx::PointF origin);
 // The blocks both pictures draw.
 void DrawRollScale(gfx::Canvas& canvas, const Palette& palette);
 void DrawFastSlow(gfx::Canvas& canvas, const Palette& palette, const Inputs& in);
-// Writes the flash sequencer; in the test the PFD idles it, the composite leaves it.
+// The decision-height layer writes the flash sequencer; in the test the PFD
+// idles it, the composite leaves it. The sequencer's rule alone also runs
+// where the picture is black at brightness 0 (the composite's): it starts the
+// sequencer at an alert, idles it otherwise, and says what the layer shows.
+enum class DecisionHeightCue { None, Readout, Alert };
+DecisionHeightCue StepDecisionHeightFlash(const Inputs& in, const Style& style);
 void DrawDecisionHeight(gfx::Canvas& canvas, const Palette& palette, const Inputs& in, const Style& style);
 void SetAttitudeClip(gfx::Canvas& canvas, const Style& style);
 void DrawSphere(gfx::Canvas& canvas, const Palette& palette, const Inputs& in, const Style& style);

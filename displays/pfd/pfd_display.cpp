@@ -28,6 +28,7 @@ constexpr double kCrossTrackUnitsPerNm = 6.666667;
 constexpr double kCrossTrackLimit = 50.0;
 constexpr double kRisingRunwayBelowFt = 200.0;
 constexpr double kRoseDeviationUnitsPerDot = 0.2;
+constexpr uint32_t kToFromFrom = 2;  // a receiver's TO/FROM flag: 0 none, 2 FROM, any other TO
 // The ground speed comes in m/s; the box shows knots.
 constexpr double kGroundSpeedScale = TokenScale(Token::GroundSpeedMps);
 
@@ -136,9 +137,9 @@ double ActiveCourse(const Inputs& in) { return in.nav2Active ? in.course2Deg : i
 
 void DrawToFrom(gfx::Canvas& canvas, const Palette& palette, const Inputs& in) {
   if (!in.navValid || in.test) return;
-  const double indication = in.nav2Active ? in.toFrom2 : in.toFrom1;
-  if (indication == 0.0) return;
-  Text(canvas, indication == 2.0 ? L"FROM" : L"TO  ", 4, 12.0f, {0, 145}, gfx::Align::Near, palette.white);
+  const uint32_t indication = in.nav2Active ? in.toFrom2 : in.toFrom1;
+  if (indication == 0) return;
+  Text(canvas, indication == kToFromFrom ? L"FROM" : L"TO  ", 4, 12.0f, {0, 145}, gfx::Align::Near, palette.white);
 }
 
 void DrawCompositeSourceLabel(gfx::Canvas& canvas, const Palette& palette, const Inputs& in) {
@@ -308,10 +309,15 @@ void DrawPfdPicture(gfx::Canvas& canvas, const Inputs& in, double brightness) {
   pfd::DrawSourceLabels(canvas, palette, in);
 }
 
+// At brightness 0 the picture is black, but its decision-height layer runs
+// all the same: the alert's flash goes on while both screens are dark.
 void DrawCompositePicture(gfx::Canvas& canvas, const Inputs& in, double brightness) {
   const Palette palette = pfd::PaletteAt(brightness);
-  if (!StartPicture(canvas, palette, in, brightness)) return;
   const pfd::Style& style = kCompositeStyle;
+  if (!StartPicture(canvas, palette, in, brightness)) {
+    if (in.powered) pfd::StepDecisionHeightFlash(in, style);
+    return;
+  }
   canvas.Mark("roll scale");
   pfd::DrawRollScale(canvas, palette);
   pfd::DrawFastSlow(canvas, palette, in);
