@@ -927,12 +927,21 @@ bool RunScenario(SimHost& host, const Scenario& scenario, RunLog& log, std::stri
     }
     if (!failure.empty()) {
       *error = step.file + ":" + std::to_string(step.line) + ": " + failure;
+      // A plain run goes on from the cockpit its simulator folder saved: a
+      // check written for a cold and dark start may fail for that alone.
+      if (step.command == "expect" && host.HeldSavedCockpit()) {
+        *error += " (the flight went on from the cockpit saved in " + host.Root() + "; tools/fresh_root.sh '" +
+                  host.Root() + "' starts it cold and dark)";
+      }
       log.Failed(host.SimSeconds(), *error);
       return false;
     }
     if (context.stopped) break;
   }
-  if (host.StopRequested()) log.Note(host.SimSeconds(), "interrupted: the flight ends here and the cockpit shuts down");
+  if (host.StopRequested()) {
+    log.Note(host.SimSeconds(), "interrupted: the flight ends here and the cockpit shuts down");
+    log.Interrupted(host.SimSeconds());
+  }
   if (progress) progress(host.SimSeconds() - start, total);
   return true;
 }

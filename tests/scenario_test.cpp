@@ -130,7 +130,11 @@ TEST(Scenario, TheRunsSoundsGoIntoTheLogAndIntoCockpitWav) {
   std::string error;
   ASSERT_TRUE(simhost::RunScenario(cockpit.host(), scenario, log, &error)) << error;
   ASSERT_EQ(cockpit.played(199).size(), 1u);
-  EXPECT_EQ(cockpit.host().SoundsPlayedCount(), 1u);
+  // One sound played; those whose files this cockpit lacks are listed too, marked.
+  size_t played = 0;
+  for (const simhost::SoundPlayed& sound : cockpit.host().SoundsPlayed()) played += sound.unreadable ? 0 : 1;
+  EXPECT_EQ(played, 1u);
+  EXPECT_EQ(cockpit.host().SoundsPlayedCount(), cockpit.host().SoundsPlayed().size());
   cockpit.shutdown();
 
   const std::string folder = cockpit.path("out");
