@@ -41,7 +41,10 @@ test-sanitize: setup
 fuzz: setup
 	tools/run_fuzz.sh $(FUZZ_SECONDS)
 
-bench: build
+# Only the benchmark program and the module it loads, not every test.
+bench: setup
+	@cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@ninja -C build -j $(JOBS) halcyon_bench
 	build/bin/halcyon_bench
 
 clean:

@@ -17,6 +17,7 @@ struct Control {
   CSwitch* record;
   ControlMover mover;
   ControlReader reader;
+  std::optional<ControlRange> range;
 };
 
 std::vector<Control>& Controls() {
@@ -46,14 +47,15 @@ SavedControls::SavedControls(const wchar_t* section, std::span<const SwitchKey> 
 }
 
 void RegisterControl(const wchar_t* section, const wchar_t* key, CSwitch* record, ControlMover mover,
-                     ControlReader reader) {
+                     ControlReader reader, std::optional<ControlRange> range) {
   if (Control* known = Find(section, key)) {
     known->record = record;
     if (mover != nullptr) known->mover = mover;
     if (reader != nullptr) known->reader = reader;
+    if (range) known->range = range;
     return;
   }
-  Controls().push_back({section, key, record, mover, reader});
+  Controls().push_back({section, key, record, mover, reader, range});
 }
 
 bool HasControl(const wchar_t* section, const wchar_t* key) { return Find(section, key) != nullptr; }
@@ -108,6 +110,17 @@ bool ReadControl(const wchar_t* section, const wchar_t* key, int32_t* position) 
   return true;
 }
 
+bool ControlPositions(const wchar_t* section, const wchar_t* key, ControlRange* range) {
+  const Control* control = Find(section, key);
+  if (control == nullptr) return false;
+  if (control->range) {
+    *range = *control->range;
+  } else {
+    *range = control->record != nullptr ? ControlRange{0, kSwitchPositionMax} : kAnyPosition;
+  }
+  return true;
+}
+
 }  // namespace halcyon
 
 namespace {
@@ -137,6 +150,15 @@ int32_t HalcyonHasControl(const char* section, const char* key) {
 int32_t HalcyonControlPosition(const char* section, const char* key, int32_t* position) {
   if (section == nullptr || key == nullptr || position == nullptr) return 0;
   return halcyon::ReadControl(platform::Widen(section).c_str(), platform::Widen(key).c_str(), position) ? 1 : 0;
+}
+
+int32_t HalcyonControlRange(const char* section, const char* key, int32_t* lowest, int32_t* highest) {
+  if (section == nullptr || key == nullptr || lowest == nullptr || highest == nullptr) return 0;
+  halcyon::ControlRange range{};
+  if (!halcyon::ControlPositions(platform::Widen(section).c_str(), platform::Widen(key).c_str(), &range)) return 0;
+  *lowest = range.lowest;
+  *highest = range.highest;
+  return 1;
 }
 
 int32_t HalcyonControlAt(int32_t index, char* section, int32_t sectionBytes, char* key, int32_t keyBytes) {

@@ -15,6 +15,8 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
+#include <optional>
 #include <span>
 #include <string>
 #include <utility>
@@ -43,6 +45,16 @@ using ControlMover = void (*)(int32_t position);
 // value, a wheel's digit), in the unit its mover takes.
 using ControlReader = int32_t (*)();
 
+// The positions a control takes, both ends included, in the unit its mover
+// takes (a digit, feet, tenths, clicks). A control registered without one
+// takes the switch codes 0..138 when it has a record, else any value.
+struct ControlRange {
+  int32_t lowest;
+  int32_t highest;
+};
+// A push button whose press is an action, or a readout that nothing moves.
+inline constexpr ControlRange kAnyPosition{std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()};
+
 // Runs a system's registration of controls with movers or readers when the
 // module is loaded, beside the function:
 //   const ControlsAtLoad kControlsAtLoad{RegisterTrimControls};
@@ -50,10 +62,10 @@ struct ControlsAtLoad {
   explicit ControlsAtLoad(void (*registerControls)()) { registerControls(); }
 };
 
-// Adds the control, or gives a known one its record anew, and its mover and
-// reader when given (a known mover or reader stays otherwise).
+// Adds the control, or gives a known one its record anew, and its mover,
+// reader and range when given (a known mover, reader or range stays otherwise).
 void RegisterControl(const wchar_t* section, const wchar_t* key, CSwitch* record, ControlMover mover = nullptr,
-                     ControlReader reader = nullptr);
+                     ControlReader reader = nullptr, std::optional<ControlRange> range = std::nullopt);
 bool HasControl(const wchar_t* section, const wchar_t* key);
 // The control's record; null when no control has that section and key.
 const CSwitch* FindControlRecord(const wchar_t* section, const wchar_t* key);
@@ -73,6 +85,8 @@ bool SetControlRecord(const wchar_t* section, const wchar_t* key, int32_t positi
 // false for a control that has neither (a push button whose press is an
 // action) and for no control.
 bool ReadControl(const wchar_t* section, const wchar_t* key, int32_t* position);
+// The positions the control takes (see ControlRange); false for no control.
+bool ControlPositions(const wchar_t* section, const wchar_t* key, ControlRange* range);
 
 }  // namespace halcyon
 
@@ -82,6 +96,8 @@ extern "C" int32_t HalcyonMoveControl(const char* section, const char* key, int3
 extern "C" int32_t HalcyonHasControl(const char* section, const char* key);
 // The control's position into *position; 1 when the control has one.
 extern "C" int32_t HalcyonControlPosition(const char* section, const char* key, int32_t* position);
+// The lowest and highest position the control takes; 1 when the control exists.
+extern "C" int32_t HalcyonControlRange(const char* section, const char* key, int32_t* lowest, int32_t* highest);
 // The section and key of the index-th control known (UTF-8, cut to the
 // buffers and always terminated); 0 past the last one.
 extern "C" int32_t HalcyonControlAt(int32_t index, char* section, int32_t sectionBytes, char* key, int32_t keyBytes);

@@ -11,10 +11,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/controls.h"
 #include "core/helpers.h"
 #include "core/options.h"
 #include "core/panel_services.h"
 #include "fmc/fms.h"
+#include "gauges/forward_panel.h"
 #include "gauges/gauge_kit.h"
 #include "systems/annunciator_lamps.h"
 #include "systems/dfgs.h"
@@ -181,11 +183,16 @@ int32_t SelectSpeed(bool mach, SoundId sound) {
   return Clicked(sound);
 }
 
-int32_t HeadingStep(bool up) {
-  up ? IncDfgsSelectedValue(kSelHeading) : DecDfgsSelectedValue(kSelHeading);
+// A new selected heading is flown at once in heading select.
+void SelectedHeadingChanged() {
   if (GetDfgsRollMode() == kRollHeadingSelect) {
     Send(kKeyEventHeadingBugSet, EventValue(GetDfgsSelectedValue(kSelHeading)));
   }
+}
+
+int32_t HeadingStep(bool up) {
+  up ? IncDfgsSelectedValue(kSelHeading) : DecDfgsSelectedValue(kSelHeading);
+  SelectedHeadingChanged();
   return Clicked(kClickKnob);
 }
 
@@ -254,10 +261,15 @@ int32_t PitchWheel(bool up) {
   return Clicked(kClickKnob);
 }
 
+// The FMS learns of an altitude changed under VNAV.
+void SelectedAltitudeChanged() {
+  if (IsDfgsVnav() != 0) g_fms.SetAltPreselectFlag(1);
+}
+
 int32_t AltitudeStep(bool up) {
   up ? IncDfgsSelectedValue(kSelAltitude) : DecDfgsSelectedValue(kSelAltitude);
   PlayClick(kClickKnob);
-  if (IsDfgsVnav() != 0) g_fms.SetAltPreselectFlag(1);
+  SelectedAltitudeChanged();
   return 1;
 }
 
@@ -726,5 +738,134 @@ int32_t DfgsMouseTurbulence(platform::PixelPoint, uint32_t) {
   }
   return Clicked(kClickButton2);
 }
+
+// ---- The panel's controls by name ----
+// The host's "control" command and the tests move the panel's controls by
+// name through the mouse functions above, so a control moved by name sends
+// what a click on it sends: the knobs and the pitch wheel take a signed
+// number of clicks (+ up, nose up), the "_value" keys turn a knob to a value
+// (feet, degrees; knots, or Mach x 1000 in the Mach view), the HDG knob takes
+// 1 pulled and 0 pushed, the buttons any value. The HDG and ALT knobs are
+// pushed and let go, as a mouse click does. The values (and the knobs that
+// turn them) read back as the "_value" keys take them; the buttons and the
+// spring-loaded HDG knob are actions with no position.
+
+namespace {
+
+using MouseFunction = int32_t (*)(platform::PixelPoint, uint32_t);
+
+void Press(MouseFunction mouse) { mouse({0, 0}, platform::kMouseLeftSingle); }
+void PressAndLetGo(MouseFunction mouse) {
+  mouse({0, 0}, platform::kMouseLeftSingle);
+  mouse({0, 0}, platform::kMouseLeftRelease);
+}
+// No knob is turned further than this at once, whatever it is asked.
+constexpr int64_t kMostClicks = 999;
+void Turn(int64_t clicks, MouseFunction up, MouseFunction down) {
+  for (int64_t i = 0; i < std::min(std::abs(clicks), kMostClicks); ++i) Press(clicks > 0 ? up : down);
+}
+
+bool MachView() { return GetDfgsSpeedView() != 0; }
+// The speed window: the simulator's autopilot speed, or its Mach x 1000.
+int32_t SpeedWindowValue() {
+  return static_cast<int32_t>(std::lround(MachView() ? Tok(Token::AutopilotMach) * 1000.0 : Tok(Token::AutopilotAirspeedKt)));
+}
+// The knob steps the simulator's speed a knot, or its Mach 0.01, a click.
+void TurnSpeedTo(int32_t value) {
+  const double toGo = static_cast<double>(value) - SpeedWindowValue();
+  Turn(std::llround(std::clamp(MachView() ? toGo / 10.0 : toGo, -1e6, 1e6)), DfgsMouseSpeedInc, DfgsMouseSpeedDec);
+}
+int32_t HeadingValue() { return static_cast<int32_t>(SelectedHeading()); }
+int32_t AltitudeValue() { return static_cast<int32_t>(std::lround(SelectedAltitude())); }
+void TurnHeadingTo(int32_t degrees) {
+  SetDfgsSelectedValue(kSelHeading, degrees);
+  SelectedHeadingChanged();
+}
+void TurnAltitudeTo(int32_t feet) {
+  SetDfgsSelectedValue(kSelAltitude, feet);
+  SelectedAltitudeChanged();
+}
+// The AUTO THROT switch flipped when it is not where it is asked to be: 41
+// on, anything else off. From a position neither on nor off the first flip
+// puts it off.
+void MoveAutothrottleSwitch(int32_t position) {
+  const int32_t now = GetSwitch(&g_autothrottleSwitch);
+  if (position == kSwitchOn) {
+    if (now != kSwitchOn && now != kSwitchOff) Press(DfgsMouseAutothrottleSwitch);
+    if (now != kSwitchOn) Press(DfgsMouseAutothrottleSwitch);
+  } else if (now != kSwitchOff) {
+    Press(DfgsMouseAutothrottleSwitch);
+  }
+}
+
+template <MouseFunction kMouse>
+void PressButton(int32_t) {
+  Press(kMouse);
+}
+template <MouseFunction kUp, MouseFunction kDown>
+void TurnKnob(int32_t clicks) {
+  Turn(clicks, kUp, kDown);
+}
+
+struct PanelControl {
+  const wchar_t* key;
+  ControlMover mover;
+  ControlReader reader;
+  ControlRange range;
+};
+constexpr ControlRange kSpeedValues{0, 3200};  // knots, or Mach x 1000 to 3.2
+constexpr ControlRange kHeadings{0, 359};
+constexpr ControlRange kAltitudes{0, 50000};
+constexpr PanelControl kPanelControls[] = {
+    {L"speed_knob", TurnKnob<DfgsMouseSpeedInc, DfgsMouseSpeedDec>, SpeedWindowValue, {-999, 999}},
+    {L"speed_value", TurnSpeedTo, SpeedWindowValue, kSpeedValues},
+    {L"heading_value", TurnHeadingTo, HeadingValue, kHeadings},
+    {L"altitude_value", TurnAltitudeTo, AltitudeValue, kAltitudes},
+    {L"speed_view", PressButton<DfgsMouseSpeedView>, nullptr, kAnyPosition},
+    {L"flight_director", PressButton<DfgsMouseFlightDirector>, nullptr, kAnyPosition},
+    {L"autopilot", PressButton<DfgsMouseApMaster>, nullptr, kAnyPosition},
+    {L"dfgc", PressButton<DfgsMouseDfgsSelect>, nullptr, kAnyPosition},
+    {L"heading_knob", TurnKnob<DfgsMouseHeadingInc, DfgsMouseHeadingDec>, HeadingValue, {-360, 360}},
+    {L"heading_switch",
+     [](int32_t pulled) { PressAndLetGo(pulled != 0 ? DfgsMouseHeadingSwitchOut : DfgsMouseHeadingSwitchIn); },
+     nullptr, {0, 1}},
+    {L"vs_wheel", TurnKnob<DfgsMouseVsInc, DfgsMouseVsDec>, nullptr, {-99, 99}},
+    {L"altitude_knob", TurnKnob<DfgsMouseAltitudeInc, DfgsMouseAltitudeDec>, AltitudeValue, {-500, 500}},
+    {L"altitude_preselect", [](int32_t) { PressAndLetGo(DfgsMouseAltitudePreselect); }, nullptr, kAnyPosition},
+    {L"fms_override", PressButton<DfgsMouseFmsOverride>, nullptr, kAnyPosition},
+    {L"speed_select", PressButton<DfgsMouseSpeedSelect>, nullptr, kAnyPosition},
+    {L"mach_select", PressButton<DfgsMouseMachSelect>, nullptr, kAnyPosition},
+    {L"epr_limit", PressButton<DfgsMouseEprLim>, nullptr, kAnyPosition},
+    {L"lnav", PressButton<DfgsMouseLnav>, nullptr, kAnyPosition},
+    {L"vor", PressButton<DfgsMouseVor>, nullptr, kAnyPosition},
+    {L"ils", PressButton<DfgsMouseIls>, nullptr, kAnyPosition},
+    {L"autoland", PressButton<DfgsMouseAutoland>, nullptr, kAnyPosition},
+    {L"vertical_speed", PressButton<DfgsMouseVs>, nullptr, kAnyPosition},
+    {L"ias_mach", PressButton<DfgsMouseIasMach>, nullptr, kAnyPosition},
+    {L"vnav", PressButton<DfgsMouseVnav>, nullptr, kAnyPosition},
+    {L"altitude_hold", PressButton<DfgsMouseAltitudeHold>, nullptr, kAnyPosition},
+    {L"turbulence", PressButton<DfgsMouseTurbulence>, nullptr, kAnyPosition},
+    // Not on this panel: the TOGA buttons on the thrust levers.
+    {L"toga", PressButton<TogaButtonMousePress>, nullptr, kAnyPosition},
+};
+
+void RegisterPanelControls() {
+  for (const PanelControl& control : kPanelControls) {
+    RegisterControl(L"FGCP PANEL", control.key, nullptr, control.mover, control.reader, control.range);
+  }
+  // The saved values of [DFGS] are moved and read as the panel's.
+  constexpr const wchar_t* kSection = L"DFGS";
+  RegisterControl(kSection, L"dfgc", nullptr,
+                  [](int32_t dfgc) {
+                    if ((dfgc != 0) != (GetDfgc() != 0)) Press(DfgsMouseDfgsSelect);
+                  },
+                  GetDfgc, ControlRange{0, 1});
+  RegisterControl(kSection, L"dfgs.ap_altitude_preselect", nullptr, TurnAltitudeTo, AltitudeValue, kAltitudes);
+  RegisterControl(kSection, L"dfgs.ap_heading_select", nullptr, TurnHeadingTo, HeadingValue, kHeadings);
+  RegisterControl(kSection, L"dfgs.at_switch", &g_autothrottleSwitch, MoveAutothrottleSwitch);
+}
+const ControlsAtLoad kPanelControlsAtLoad{RegisterPanelControls};
+
+}  // namespace
 
 }  // namespace halcyon

@@ -13,6 +13,7 @@
 #include "core/panel_services.h"
 #include "core/tick_scheduler.h"
 #include "displays/efis/efis_dimmer.h"
+#include "platform/paths.h"
 #include "platform/system.h"
 #include "systems/ground_spoilers.h"
 
@@ -197,6 +198,8 @@ SoundResult CSoundSystem::Play(SoundId id, uint32_t loop, int32_t volume) {
   if (device_ == nullptr) return snd::kOutOfMemory;
   if (path_[id].empty()) return snd::kFail;
   const SoundResult created = device_->Create(&sound_[id], path_[id].c_str(), kSlotControls);
+  // A slot whose file cannot be read plays nothing; the host still hears of it.
+  if (created == snd::kFail) snd::NoteUnreadableSound(platform::Narrow(path_[id]), loop != 0, volume);
   if (snd::Failed(created)) return created;
   return sound_[id]->Play(0, loop != 0 ? snd::kPlayLooping : 0, volume, -1, 0);
 }

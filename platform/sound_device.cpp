@@ -614,6 +614,17 @@ void LoseBuffer(BufferId id) {
 const std::vector<SoundLogEntry>& SoundLog() { return State().log; }
 void ClearSoundLog() { State().log.clear(); }
 
+void NoteUnreadableSound(const std::string& source, bool loop, int32_t volume) {
+  SoundLogEntry entry;
+  entry.tick18 = sim::GetToken(1);
+  entry.ms = NowMs();
+  entry.op = SoundOp::Unreadable;
+  entry.source = source;
+  entry.loop = loop;
+  entry.volume = volume;
+  State().log.push_back(std::move(entry));
+}
+
 void ResetSoundDevice() { State() = DeviceState{}; }
 
 // ---- Mixer -------------------------------------------------------------------

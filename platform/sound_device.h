@@ -181,8 +181,10 @@ void LoseBuffer(BufferId buffer);
 void FailNextRestores(int count);
 
 // ---- Sound log ---------------------------------------------------------------
+// Unreadable: a sound asked to play whose file could not be read (missing,
+// empty or not a WAV file); nothing plays, and its source is the file.
 enum class SoundOp : uint8_t {
-  Create, Duplicate, Play, Stop, Volume, Frequency, Pan, Position, Lost, Restore, Release
+  Create, Duplicate, Play, Stop, Volume, Frequency, Pan, Position, Lost, Restore, Release, Unreadable
 };
 
 struct SoundLogEntry {
@@ -198,6 +200,10 @@ struct SoundLogEntry {
 };
 const std::vector<SoundLogEntry>& SoundLog();
 void ClearSoundLog();
+// Logs a sound the player asked for whose file it could not read
+// (SoundOp::Unreadable, with the loop and volume asked for), so that the host
+// can list what the cockpit meant to play.
+void NoteUnreadableSound(const std::string& source, bool loop, int32_t volume);
 
 // ---- Mixer -------------------------------------------------------------------
 // Everything that played since the last reset, each sound from its start to

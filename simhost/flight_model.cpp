@@ -83,6 +83,17 @@ double CaptureLimitFpm(double toGoFt) {
 
 double Signed(uint32_t value) { return static_cast<double>(static_cast<int32_t>(value)); }
 
+// The autopilot's own bounds on what its knobs step.
+constexpr double kAutopilotAirspeedMaxKt = 999.0;
+constexpr double kAutopilotMachMax = 3.2;
+constexpr double kAutopilotVsMaxFpm = 9900.0;
+
+void StepToken(Token token, double step, double lowest, double highest) {
+  // Mach steps land on the hundredths, whatever rounding the sums leave.
+  const double stepped = std::round((GetToken(token) + step) * 100.0) / 100.0;
+  SetToken(token, std::clamp(stepped, lowest, highest));
+}
+
 double NormalizedDeg(double degrees) {
   degrees = std::fmod(degrees, 360.0);
   return degrees < 0.0 ? degrees + 360.0 : degrees;
@@ -151,6 +162,14 @@ void ApplyAutopilotKeyEvent(SimAutopilot& autopilot, uint32_t event, uint32_t va
       break;
     case 66113: SetToken(Token::AutopilotAirspeedHold, 0.0); break;
     case 66037: SetToken(Token::AutopilotAirspeedKt, Signed(value)); break;
+    // The speed knob and the pitch wheel step the values by a knot, Mach
+    // 0.01 and 100 ft/min a click.
+    case 65896: StepToken(Token::AutopilotAirspeedKt, 1.0, 0.0, kAutopilotAirspeedMaxKt); break;
+    case 65897: StepToken(Token::AutopilotAirspeedKt, -1.0, 0.0, kAutopilotAirspeedMaxKt); break;
+    case 65916: StepToken(Token::AutopilotMach, 0.01, 0.0, kAutopilotMachMax); break;
+    case 65917: StepToken(Token::AutopilotMach, -0.01, 0.0, kAutopilotMachMax); break;
+    case 65894: StepToken(Token::AutopilotVerticalSpeedFpm, 100.0, -kAutopilotVsMaxFpm, kAutopilotVsMaxFpm); break;
+    case 65895: StepToken(Token::AutopilotVerticalSpeedFpm, -100.0, -kAutopilotVsMaxFpm, kAutopilotVsMaxFpm); break;
     case 66038: SetToken(Token::AutopilotMach, Signed(value) / 100.0); break;
     case 65820: SetToken(Token::Engine1Throttle, std::clamp(Signed(value), kThrottleMin, kThrottleMax)); break;
     case 65821: SetToken(Token::Engine2Throttle, std::clamp(Signed(value), kThrottleMin, kThrottleMax)); break;

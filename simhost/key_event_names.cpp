@@ -68,6 +68,12 @@ constexpr KeyEventName kKeyEventNames[] = {
     {65883, "barometric setting up a millibar"},
     {65884, "barometric setting down a millibar"},
     {65887, "fuel: single tank selected"},
+    {65894, "autopilot vertical speed up 100 ft/min"},
+    {65895, "autopilot vertical speed down 100 ft/min"},
+    {65896, "autopilot airspeed up a knot"},
+    {65897, "autopilot airspeed down a knot"},
+    {65916, "autopilot Mach up 0.01"},
+    {65917, "autopilot Mach down 0.01"},
     {65919, "engine 1 mixture cut off"},
     {65983, "engine 1 mixture rich (fuel lever on)"},
     {65987, "engine 1 mixture lean (fuel lever off)"},
@@ -95,6 +101,7 @@ constexpr KeyEventName kKeyEventNames[] = {
     {66097, "speed capture"},
     {66103, "vertical speed hold"},
     {66106, "heading hold"},
+    {66107, "navigation hold off"},
     {66109, "Mach hold"},
     {66112, "airspeed hold"},
     {66113, "airspeed hold off"},
@@ -133,6 +140,8 @@ constexpr KeyEventName kKeyEventNames[] = {
     {66704, "APU starter"},
     {66705, "APU off"},
     {66706, "APU generator toggle"},
+    {66709, "bank limit up"},
+    {66710, "bank limit down"},
 };
 
 // The autopilot's and throttles' set events: their values are signed.

@@ -120,6 +120,8 @@ int main(int argc, char** argv) {
   }
   simhost::RootLock lock;
   if (!lock.Take(options.root, &error)) return Fail(error);
+  // What the output folder holds after the run is what this run made.
+  if (!simhost::ClearEarlierOutputs(outFolder, options.picturesFolder, options.root, &error)) return Fail(error);
 
   simhost::SimHost host(options);
   if (!host.Load(&error)) return Fail(error);
@@ -139,6 +141,8 @@ int main(int argc, char** argv) {
   const bool tty = isatty(STDERR_FILENO) != 0;
   auto progress = [quiet = program.quiet, tty](double done, double total) {
     if (quiet || total <= 0.0) return;
+    // The last tick may end a rounding past the scenario's end.
+    done = std::min(done, total);
     std::fprintf(stderr, "%s[simhost] %s of %s simulated (%d%%)%s", tty ? "\r" : "",
                  simhost::FormatSimTime(done).c_str(), simhost::FormatSimTime(total).c_str(),
                  static_cast<int>(std::min(100.0, 100.0 * done / total)), tty ? "\x1b[K" : "\n");

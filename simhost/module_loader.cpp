@@ -37,6 +37,8 @@ bool LoadedModule::Open(const std::string& path, std::string* error) {
   hasControl_ = reinterpret_cast<int32_t (*)(const char*, const char*)>(dlsym(handle_, "HalcyonHasControl"));
   controlPosition_ =
       reinterpret_cast<int32_t (*)(const char*, const char*, int32_t*)>(dlsym(handle_, "HalcyonControlPosition"));
+  controlRange_ = reinterpret_cast<int32_t (*)(const char*, const char*, int32_t*, int32_t*)>(
+      dlsym(handle_, "HalcyonControlRange"));
   controlAt_ = reinterpret_cast<int32_t (*)(int32_t, char*, int32_t, char*, int32_t)>(dlsym(handle_, "HalcyonControlAt"));
   fmaText_ = reinterpret_cast<int32_t (*)(char*, int32_t)>(dlsym(handle_, "HalcyonFmaText"));
   alertText_ = reinterpret_cast<int32_t (*)(char*, int32_t)>(dlsym(handle_, "HalcyonAlertText"));
@@ -58,6 +60,7 @@ void LoadedModule::Close() {
   moveControl_ = nullptr;
   hasControl_ = nullptr;
   controlPosition_ = nullptr;
+  controlRange_ = nullptr;
   controlAt_ = nullptr;
   gauges_.clear();
 }
@@ -75,6 +78,11 @@ bool LoadedModule::HasControl(const std::string& section, const std::string& key
 
 bool LoadedModule::ControlPosition(const std::string& section, const std::string& key, int32_t* position) const {
   return controlPosition_ != nullptr && controlPosition_(section.c_str(), key.c_str(), position) != 0;
+}
+
+bool LoadedModule::ControlRange(const std::string& section, const std::string& key, int32_t* lowest,
+                                int32_t* highest) const {
+  return controlRange_ != nullptr && controlRange_(section.c_str(), key.c_str(), lowest, highest) != 0;
 }
 
 std::vector<std::pair<std::string, std::string>> LoadedModule::ControlNames() const {

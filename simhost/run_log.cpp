@@ -4,6 +4,7 @@
 #include <dirent.h>
 #include <strings.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -62,6 +63,13 @@ bool CopySavedFiles(const std::string& folder, const std::string& outFolder, std
   return ok;
 }
 
+// A sound's file, as the cockpit names it below the simulator folder.
+bool SoundFileExists(const std::string& root, std::string source) {
+  std::replace(source.begin(), source.end(), '\\', '/');
+  std::error_code ignored;
+  return std::filesystem::is_regular_file(RootPath(root, source), ignored);
+}
+
 // One row a second: the time, then a cell per column (empty before the
 // column was traced).
 bool WriteTrace(const TraceSeries& series, const std::string& path) {
@@ -76,7 +84,80 @@ bool WriteTrace(const TraceSeries& series, const std::string& path) {
   return static_cast<bool>(csv);
 }
 
+// What a run writes into its output folder besides the saved INI files.
+constexpr const char* kRunFiles[] = {"log.txt", "trace.csv", "cockpit.wav", "Departure plan.txt", "Load sheet.txt"};
+constexpr const char* kLogFirstWords = "Halcyon cockpit run: ";
+
+bool IsDigits(const std::string& text, size_t from, size_t count) {
+  if (from + count > text.size()) return false;
+  for (size_t i = from; i < from + count; ++i) {
+    if (text[i] < '0' || text[i] > '9') return false;
+  }
+  return true;
+}
+
+// A picture or window dump as the run names it: "00-01-30.5_EFIS_ND.png",
+// "00-04-51.5_window_10010.txt" (the hours may run to more digits).
+bool IsPictureName(const std::string& name) {
+  const size_t dash = name.find('-');
+  if (dash == std::string::npos || dash < 2 || !IsDigits(name, 0, dash)) return false;
+  if (!IsDigits(name, dash + 1, 2) || name.compare(dash + 3, 1, "-") != 0 || !IsDigits(name, dash + 4, 2) ||
+      name.compare(dash + 6, 1, ".") != 0 || !IsDigits(name, dash + 7, 1) || name.compare(dash + 8, 1, "_") != 0) {
+    return false;
+  }
+  if (!EndsWithNoCase(name, ".png") && !EndsWithNoCase(name, ".txt")) return false;
+  for (size_t i = dash + 9; i + 4 < name.size(); ++i) {
+    const char c = name[i];
+    if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_')) return false;
+  }
+  return name.size() > dash + 13;
+}
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+  return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+// Removes the plain files of `folder` that `ours` picks, none below `root`.
+bool RemoveFiles(const std::string& folder, const std::string& root, bool (*ours)(const std::string&, bool),
+                 bool earlierRun, std::string* error) {
+  namespace fs = std::filesystem;
+  std::error_code failed;
+  const std::string rootPrefix = fs::weakly_canonical(root, failed).string() + "/";
+  if (failed || StartsWith(fs::weakly_canonical(folder, failed).string() + "/", rootPrefix)) return true;
+  fs::directory_iterator entries(folder, failed);
+  if (failed) return true;  // not made yet: nothing to clear
+  for (const fs::directory_entry& entry : entries) {
+    const std::string name = entry.path().filename().string();
+    if (!entry.is_regular_file(failed) || entry.is_symlink(failed) || !ours(name, earlierRun)) continue;
+    fs::remove(entry.path(), failed);
+    if (failed) {
+      *error = "cannot clear " + entry.path().string() + " of an earlier run: " + failed.message();
+      return false;
+    }
+  }
+  return true;
+}
+
+bool IsRunFile(const std::string& name, bool earlierRun) {
+  for (const char* file : kRunFiles) {
+    if (name == file) return true;
+  }
+  return earlierRun && (EndsWithNoCase(name, ".ini") || EndsWithNoCase(name, ".cfg"));
+}
+
+bool IsPicture(const std::string& name, bool) { return IsPictureName(name); }
+
 }  // namespace
+
+bool ClearEarlierOutputs(const std::string& outFolder, const std::string& picturesFolder, const std::string& root,
+                         std::string* error) {
+  std::ifstream earlierLog(outFolder + "/log.txt");
+  std::string firstLine;
+  std::getline(earlierLog, firstLine);
+  const bool earlierRun = StartsWith(firstLine, kLogFirstWords);
+  return RemoveFiles(outFolder, root, IsRunFile, earlierRun, error) &&
+         RemoveFiles(picturesFolder, root, IsPicture, false, error);
+}
 
 std::string FormatSimTime(double seconds) {
   char text[32];
@@ -106,8 +187,12 @@ bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::st
     *error = "cannot write " + path;
     return false;
   }
-  log << "Halcyon cockpit run: " << FormatSimTime(host.SimSeconds()) << " simulated, " << host.TicksRun()
+  log << kLogFirstWords << FormatSimTime(host.SimSeconds()) << " simulated, " << host.TicksRun()
       << " ticks, tick list ran " << host.TickListRuns() << " times\n";
+  if (!interruptedAt_.empty()) {
+    log << "INTERRUPTED at " << interruptedAt_
+        << ": a stop signal (Ctrl-C or SIGTERM) ended the flight before its end; the cockpit shut down and saved\n";
+  }
   if (!failure_.empty()) log << "FAILED at " << failureTime_ << ": " << failure_ << "\n";
   for (const std::string& warning : warnings_) log << "Warning: " << warning << "\n";
 
@@ -127,10 +212,14 @@ bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::st
     log << "  " << DescribeKeyEvent(event.event) << "\n";
   }
 
-  log << "\n== Sounds started (time, TICK18, file, loop, volume) ==\n";
+  log << "\n== Sounds started (time, TICK18, file, loop, volume; a file that could not be read is marked) ==\n";
   for (const SoundPlayed& sound : host.SoundsPlayed()) {
     log << FormatSimTime(sound.tick18 / 18.0) << "  " << static_cast<uint64_t>(sound.tick18) << "  " << sound.source
-        << (sound.loop ? "  looped  " : "  once  ") << sound.volume << "\n";
+        << (sound.loop ? "  looped  " : "  once  ") << sound.volume;
+    if (sound.unreadable) {
+      log << (SoundFileExists(host.Root(), sound.source) ? "  (unreadable: silent)" : "  (missing: silent)");
+    }
+    log << "\n";
   }
   if (host.SoundsPlayedCount() > host.SoundsPlayed().size()) {
     log << "   ... and " << host.SoundsPlayedCount() - host.SoundsPlayed().size() << " more\n";

@@ -26,6 +26,18 @@ struct ExpectCount {
   int notReached = 0;
 };
 
+// "mm:ss.s" for a log line.
+std::string FormatSimTime(double seconds);
+
+// Clears what an earlier run left in the output folder, so that it holds only
+// what this run makes: log.txt, trace.csv, cockpit.wav, the dispatch cards,
+// the pictures in `picturesFolder` and, when log.txt shows an earlier run, the
+// INI and .cfg copies. Nothing else goes, and nothing below `root` (the
+// simulator folder may lie inside the output folder). False with a message
+// when a file cannot be removed.
+bool ClearEarlierOutputs(const std::string& outFolder, const std::string& picturesFolder, const std::string& root,
+                         std::string* error);
+
 class RunLog {
  public:
   void Note(double seconds, const std::string& text);
@@ -37,6 +49,8 @@ class RunLog {
   // carried out): after the notes, at its time, and under the first line.
   void Failed(double seconds, const std::string& text);
   const std::string& Failure() const { return failure_; }
+  // A stop signal ended the flight before its end: said under the first line.
+  void Interrupted(double seconds) { interruptedAt_ = FormatSimTime(seconds); }
   ExpectCount& Expects() { return expects_; }
   const ExpectCount& Expects() const { return expects_; }
   TraceSeries& Series() { return *series_; }
@@ -51,12 +65,11 @@ class RunLog {
   std::vector<std::string> warnings_;
   std::string failureTime_;
   std::string failure_;
+  std::string interruptedAt_;
   ExpectCount expects_;
   std::shared_ptr<TraceSeries> series_ = std::make_shared<TraceSeries>();
 };
 
-// "mm:ss.s" for a log line.
-std::string FormatSimTime(double seconds);
 // "expect: 3 passed, 1 failed, 2 not reached" (the last two only when not 0).
 std::string DescribeExpects(const ExpectCount& count);
 

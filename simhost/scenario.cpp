@@ -86,9 +86,15 @@ struct Command {
 
 std::string CheckNothing(const std::vector<std::string>&) { return ""; }
 
-std::string CheckToken(const std::string& name) {
-  return FindToken(name) ? "" : "unknown token " + Quote(name) + " (a number 0..1023 or a name: simhost --list tokens)";
+std::string UnknownToken(const std::string& name) {
+  const std::vector<std::string> closest = ClosestTokenNames(name);
+  if (closest.empty()) return "unknown token " + Quote(name) + " (a number 0..1023 or a name: simhost --list tokens)";
+  std::string names;
+  for (const std::string& near : closest) names += (names.empty() ? "'" : ", '") + near + "'";
+  return "unknown token " + Quote(name) + " (closest: " + names + "; simhost --list tokens names them all)";
 }
+
+std::string CheckToken(const std::string& name) { return FindToken(name) ? "" : UnknownToken(name); }
 
 std::string CheckNumbers(const std::vector<std::string>& args, size_t first) {
   for (size_t i = first; i < args.size(); ++i) {
@@ -116,9 +122,31 @@ std::string CheckInRange(const std::string& text, const char* what, double max) 
 
 double Number(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
 
+std::string FormatValue(double value) {
+  char text[32];
+  std::snprintf(text, sizeof(text), "%.10g", value);
+  return text;
+}
+
+// What a token can hold: the simulator keeps a token in 32 bits, signed or
+// not; a position on the earth is a latitude to 90 degrees and a longitude
+// to 180.
+std::string CheckTokenValue(const std::string& name, const std::string& text) {
+  const TokenName token = *FindToken(name);
+  double lowest = -2147483648.0 / token.scale;
+  double highest = 4294967295.0 / token.scale;
+  if (token.token == halcyon::TokenNumber(Token::Latitude)) lowest = -(highest = 90.0);
+  if (token.token == halcyon::TokenNumber(Token::Longitude)) lowest = -(highest = 180.0);
+  const double value = Number(text);
+  if (value >= lowest && value <= highest) return "";
+  return Quote(text) + " is beyond what token " + Quote(name) + " holds (" + FormatValue(lowest) + " to " +
+         FormatValue(highest) + " " + token.unit + ")";
+}
+
 std::string CheckSet(const std::vector<std::string>& args) {
   std::string error = CheckToken(args[0]);
-  return error.empty() ? CheckNumbers(args, 1) : error;
+  if (error.empty()) error = CheckNumbers(args, 1);
+  return error.empty() ? CheckTokenValue(args[0], args[1]) : error;
 }
 
 std::string RunSet(RunContext& context, const ScenarioStep& step) {
@@ -145,11 +173,17 @@ double Seconds(const std::string& text) {
   return seconds;
 }
 
+// The flight moves on in whole ticks of 1/18 s.
+constexpr double kTickSeconds = 1.0 / 18.0;
+
 std::string CheckRun(const std::vector<std::string>& args) {
   double seconds = 0.0;
-  if (ParseScenarioTime(args[0], &seconds)) return "";
-  return "run time " + Quote(args[0]) + " is not a time (seconds, m:ss or h:mm:ss, up to " + FormatLimit(kMaxSeconds) +
-         " s)";
+  if (!ParseScenarioTime(args[0], &seconds)) {
+    return "run time " + Quote(args[0]) + " is not a time (seconds, m:ss or h:mm:ss, up to " + FormatLimit(kMaxSeconds) +
+           " s)";
+  }
+  if (seconds < kTickSeconds) return "run time " + Quote(args[0]) + " is shorter than a tick (1/18 s, 0.0556 s)";
+  return "";
 }
 
 std::string RunRun(RunContext& context, const ScenarioStep& step) {
@@ -279,8 +313,17 @@ std::string ControlNamed(const SimHost& host, const std::string& section, const 
   return host.Module().HasControl(section, key) ? "" : NoControlMessage(host, section, key);
 }
 
+// The position must be one the control takes (a wheel's digit, a knob's
+// stops, the switch codes).
 std::string ControlNames(const SimHost& host, const std::vector<std::string>& args) {
-  return ControlNamed(host, args[0], args[1]);
+  if (std::string error = ControlNamed(host, args[0], args[1]); !error.empty()) return error;
+  int32_t lowest = 0;
+  int32_t highest = 0;
+  if (!host.Module().ControlRange(args[0], args[1], &lowest, &highest)) return "";
+  const double position = Number(args[2]);
+  if (position >= lowest && position <= highest) return "";
+  return "[" + args[0] + "] " + args[1] + " takes a position from " + std::to_string(lowest) + " to " +
+         std::to_string(highest) + ", not " + Quote(args[2]);
 }
 
 // Moves a cockpit control by its INI section and key, as its gauge would.
@@ -480,12 +523,6 @@ std::optional<double> ValueOf(const SimHost& host, const Watched& watched) {
   return position;
 }
 
-std::string FormatValue(double value) {
-  char text[32];
-  std::snprintf(text, sizeof(text), "%.10g", value);
-  return text;
-}
-
 constexpr const char* kComparisons[] = {"==", "!=", "<", "<=", ">", ">="};
 
 bool Compare(double seen, const std::string& op, double wanted) {
@@ -516,8 +553,17 @@ std::string CheckExpect(const std::vector<std::string>& args) {
   return CheckNumbers(args, args.size() - 1);
 }
 
+const char* const kNoPosition = " has no position to compare (a button's press is an action, not a position)";
+
+// A control that is compared or traced must have a position to read.
+std::string PositionNamed(const SimHost& host, const std::string& section, const std::string& key) {
+  if (std::string error = ControlNamed(host, section, key); !error.empty()) return error;
+  int32_t position = 0;
+  return host.Module().ControlPosition(section, key, &position) ? "" : "[" + section + "] " + key + kNoPosition;
+}
+
 std::string ExpectNames(const SimHost& host, const std::vector<std::string>& args) {
-  return args.size() == 4 ? ControlNamed(host, args[0], args[1]) : "";
+  return args.size() == 4 ? PositionNamed(host, args[0], args[1]) : "";
 }
 
 std::string RunExpect(RunContext& context, const ScenarioStep& step) {
@@ -525,31 +571,59 @@ std::string RunExpect(RunContext& context, const ScenarioStep& step) {
   const std::string& op = step.args[step.args.size() - 2];
   const std::string& wanted = step.args.back();
   const std::optional<double> seen = ValueOf(context.host, watched);
-  if (!seen) return watched.label + " has no position to compare (a button's press is an action, not a position)";
+  if (!seen) return watched.label + kNoPosition;
   if (Compare(*seen, op, Number(wanted))) return "";
   return "expected " + watched.label + " " + op + " " + wanted + ", saw " + FormatValue(*seen);
 }
 
-// trace NAME...: a token name or number, or SECTION/KEY of a control.
-Watched TraceWatched(const std::string& name) {
-  const size_t slash = name.find('/');
-  if (slash == std::string::npos) return {name, FindToken(name), "", ""};
-  return {name, std::nullopt, name.substr(0, slash), name.substr(slash + 1)};
+// trace NAME...: a token name or number, or a control as SECTION KEY (as
+// --list controls prints it and expect takes it) or SECTION/KEY; a control's
+// column is headed SECTION/KEY. A word that is no token begins a control; with
+// the cockpit at hand (`host`), a word that is a token and also a section
+// with the next word for its key is the control.
+bool IsWord(const std::vector<std::string>& args, size_t i) {
+  return i < args.size() && args[i].find('/') == std::string::npos;
+}
+
+std::vector<Watched> TraceWatched(const std::vector<std::string>& args, const SimHost* host) {
+  std::vector<Watched> watched;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& name = args[i];
+    if (const size_t slash = name.find('/'); slash != std::string::npos) {
+      watched.push_back({name, std::nullopt, name.substr(0, slash), name.substr(slash + 1)});
+      continue;
+    }
+    const bool control = IsWord(args, i + 1) &&
+                         (!FindToken(name) || (host != nullptr && host->Module().HasControl(name, args[i + 1])));
+    if (control) {
+      watched.push_back({name + "/" + args[i + 1], std::nullopt, name, args[i + 1]});
+      ++i;
+      continue;
+    }
+    watched.push_back({name, FindToken(name), "", ""});
+  }
+  return watched;
 }
 
 std::string CheckTrace(const std::vector<std::string>& args) {
-  for (const std::string& name : args) {
-    if (name.find('/') != std::string::npos) continue;
-    if (std::string error = CheckToken(name); !error.empty()) return error;
+  for (const Watched& watched : TraceWatched(args, nullptr)) {
+    if (!watched.token && watched.section.empty()) {
+      return CheckToken(watched.label) + "; a control is traced as SECTION KEY or SECTION/KEY";
+    }
   }
   return "";
 }
 
 std::string TraceNames(const SimHost& host, const std::vector<std::string>& args) {
-  for (const std::string& name : args) {
-    const Watched watched = TraceWatched(name);
+  for (const Watched& watched : TraceWatched(args, &host)) {
     if (watched.token) continue;
-    if (std::string error = ControlNamed(host, watched.section, watched.key); !error.empty()) return error;
+    std::string error = PositionNamed(host, watched.section, watched.key);
+    if (error.empty()) continue;
+    // A slip in a token's name reads as a section that does not exist.
+    if (!IsSection(host, watched.section) && !ClosestTokenNames(watched.section).empty()) {
+      return UnknownToken(watched.section);
+    }
+    return error;
   }
   return "";
 }
@@ -562,10 +636,10 @@ struct TraceSampler {
 
 std::string RunTrace(RunContext& context, const ScenarioStep& step) {
   TraceSeries& series = context.log.Series();
-  for (const std::string& name : step.args) {
-    if (std::find(series.columns.begin(), series.columns.end(), name) != series.columns.end()) continue;
-    series.columns.push_back(name);
-    context.tracer->watched.push_back(TraceWatched(name));
+  for (const Watched& watched : TraceWatched(step.args, &context.host)) {
+    if (std::find(series.columns.begin(), series.columns.end(), watched.label) != series.columns.end()) continue;
+    series.columns.push_back(watched.label);
+    context.tracer->watched.push_back(watched);
   }
   if (context.tracing) return "";
   context.tracing = true;
@@ -727,6 +801,55 @@ const Command* FindCommand(const std::string& name) {
   return nullptr;
 }
 
+// The commands that begin with a name (a section, a gauge), and how many
+// words come after it.
+struct NamedCommand {
+  const char* name;
+  size_t wordsAfterName;
+  bool section;  // a control's section; otherwise a gauge
+};
+constexpr NamedCommand kNamedCommands[] = {
+    {"control", 2, true}, {"expect", 3, true}, {"click", 2, false},
+    {"mouse", 3, false},  {"tooltip", 0, false}, {"snapshot", 0, false},
+};
+
+const NamedCommand* FindNamedCommand(const std::string& name) {
+  for (const NamedCommand& command : kNamedCommands) {
+    if (name == command.name) return &command;
+  }
+  return nullptr;
+}
+
+std::string UsageOf(const Command& command) {
+  return std::string("usage: ") + command.usage +
+         (FindNamedCommand(command.name) != nullptr ? " (a name with blanks is written in double quotes)" : "");
+}
+
+// Too many words for a command that begins with a name: the words before
+// those that follow the name are taken as one name.
+bool JoinUnquotedName(const Command& command, std::vector<std::string>* args) {
+  const NamedCommand* named = FindNamedCommand(command.name);
+  if (named == nullptr || args->size() < named->wordsAfterName + 2 || args->size() <= command.maxArgs) return false;
+  const size_t nameWords = args->size() - named->wordsAfterName;
+  std::vector<std::string> joined{(*args)[0]};
+  for (size_t i = 1; i < nameWords; ++i) joined[0] += " " + (*args)[i];
+  joined.insert(joined.end(), args->begin() + static_cast<std::ptrdiff_t>(nameWords), args->end());
+  if (joined.size() < command.minArgs || joined.size() > command.maxArgs) return false;
+  *args = std::move(joined);
+  return true;
+}
+
+// What a line whose name lost its quotes gets told, the cockpit at hand.
+std::string UnquotedNameMessage(const SimHost& host, const ScenarioStep& step) {
+  const NamedCommand& named = *FindNamedCommand(step.command);
+  const std::string& name = step.args[0];
+  const bool known = named.section ? IsSection(host, name) : host.Module().FindGauge(name) != nullptr;
+  if (!known) return UsageOf(*FindCommand(step.command));
+  std::string line = step.command + " \"" + name + "\"";
+  for (size_t i = 1; i < step.args.size(); ++i) line += " " + step.args[i];
+  return "a name with blanks is written in double quotes: " + line;
+}
+
 // Words of a line; "double quotes" keep blanks together (gauge names have them).
 bool SplitWords(const std::string& line, std::vector<std::string>* words, std::string* error) {
   words->clear();
@@ -831,9 +954,15 @@ bool Scenario::Parse(const std::string& text, const std::string& fileName, std::
       continue;
     }
     std::vector<std::string> args(words.begin() + 1, words.end());
+    bool unquoted = false;
     if (args.size() < command->minArgs || (command->maxArgs != 99 && args.size() > command->maxArgs)) {
-      fail(std::string("usage: ") + command->usage);
-      continue;
+      // A name with blanks whose quotes were forgotten: checked against the
+      // cockpit before the flight, which offers it quoted.
+      unquoted = JoinUnquotedName(*command, &args) && command->check(args).empty();
+      if (!unquoted) {
+        fail(UsageOf(*command));
+        continue;
+      }
     }
     error = command->check(args);
     if (!error.empty()) {
@@ -842,7 +971,7 @@ bool Scenario::Parse(const std::string& text, const std::string& fileName, std::
     }
     cursor = at;
     if (words[0] == "run") cursor += Seconds(args[0]);
-    steps_.push_back({fileName, lineNumber, at, words[0], std::move(args)});
+    steps_.push_back({fileName, lineNumber, at, words[0], std::move(args), unquoted});
   }
   if (errorCount > kMaxErrorsShown) {
     errors->push_back(fileName + ": and " + std::to_string(errorCount - kMaxErrorsShown) + " more errors");
@@ -885,8 +1014,8 @@ bool CheckScenarioNames(const SimHost& host, const Scenario& scenario, std::vect
   size_t errorCount = 0;
   for (const ScenarioStep& step : scenario.Steps()) {
     const Command* command = FindCommand(step.command);
-    if (command->names == nullptr) continue;
-    const std::string error = command->names(host, step.args);
+    if (command->names == nullptr && !step.unquotedName) continue;
+    const std::string error = step.unquotedName ? UnquotedNameMessage(host, step) : command->names(host, step.args);
     if (error.empty() || ++errorCount > kMaxErrorsShown) continue;
     errors->push_back(step.file + ":" + std::to_string(step.line) + ": " + Escaped(error, 2 * kMaxLineBytes));
   }
@@ -927,12 +1056,21 @@ bool RunScenario(SimHost& host, const Scenario& scenario, RunLog& log, std::stri
     }
     if (!failure.empty()) {
       *error = step.file + ":" + std::to_string(step.line) + ": " + failure;
+      // A plain run goes on from the cockpit its simulator folder saved: a
+      // check written for a cold and dark start may fail for that alone.
+      if (step.command == "expect" && host.HeldSavedCockpit()) {
+        *error += " (the flight went on from the cockpit saved in " + host.Root() + "; tools/fresh_root.sh '" +
+                  host.Root() + "' starts it cold and dark)";
+      }
       log.Failed(host.SimSeconds(), *error);
       return false;
     }
     if (context.stopped) break;
   }
-  if (host.StopRequested()) log.Note(host.SimSeconds(), "interrupted: the flight ends here and the cockpit shuts down");
+  if (host.StopRequested()) {
+    log.Note(host.SimSeconds(), "interrupted: the flight ends here and the cockpit shuts down");
+    log.Interrupted(host.SimSeconds());
+  }
   if (progress) progress(host.SimSeconds() - start, total);
   return true;
 }

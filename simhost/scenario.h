@@ -27,6 +27,9 @@ struct ScenarioStep {
   double atSeconds = 0.0;  // when the step runs
   std::string command;
   std::vector<std::string> args;
+  // The line's first name had blanks and no quotes (its words are joined in
+  // args[0]): it is refused, with the quoted name offered, before the flight.
+  bool unquotedName = false;
 };
 
 class Scenario {

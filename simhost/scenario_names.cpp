@@ -85,6 +85,19 @@ std::vector<std::string> ClosestNames(const std::string& word, const std::vector
   return names;
 }
 
+bool IsSection(const SimHost& host, const std::string& section) {
+  for (const auto& [knownSection, knownKey] : host.Module().ControlNames()) {
+    if (SameNoCase(knownSection, section)) return true;
+  }
+  return false;
+}
+
+std::vector<std::string> ClosestTokenNames(const std::string& word) {
+  std::vector<std::string> names;
+  for (const TokenName& token : TokenNames()) names.emplace_back(token.name);
+  return ClosestNames(word, names);
+}
+
 std::string NoGaugeMessage(const SimHost& host, const std::string& gauge) {
   const std::vector<std::string> closest = ClosestNames(gauge, GaugeNames(host));
   const std::string message = "no gauge named '" + Excerpt(gauge) + "'";

@@ -15,6 +15,10 @@ class SimHost;
 std::vector<std::string> ClosestNames(const std::string& word, const std::vector<std::string>& candidates,
                                       size_t count = 3);
 
+// Whether some control of the cockpit is in the section (case ignored).
+bool IsSection(const SimHost& host, const std::string& section);
+// The token names closest to a word that names none.
+std::vector<std::string> ClosestTokenNames(const std::string& word);
 // "no gauge named 'Nope'", with the closest gauge names when there are any.
 std::string NoGaugeMessage(const SimHost& host, const std::string& gauge);
 // "no control [APU] 'mastr'", with the closest keys of the section, or all of

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 #include "platform/ini.h"
 #include "platform/simconnect.h"
@@ -108,6 +109,9 @@ SimHost::~SimHost() {
 }
 
 bool SimHost::Load(std::string* error) {
+  std::error_code missing;
+  const auto savedBytes = std::filesystem::file_size(RootPath(options_.root, kAircraftIniFile), missing);
+  heldSavedCockpit_ = !missing && savedBytes > 0;
   if (!LayOutSimulatorRoot(options_.root, error)) return false;
   if (chdir(options_.root.c_str()) != 0) {
     *error = "cannot enter the simulator folder " + options_.root;
@@ -327,10 +331,11 @@ void SimHost::KeepSoundsPlayed() {
   const auto& log = platform::sound::SoundLog();
   for (size_t i = soundLogSeen_; i < log.size(); ++i) {
     const platform::sound::SoundLogEntry& entry = log[i];
-    if (entry.op != platform::sound::SoundOp::Play) continue;
+    const bool unreadable = entry.op == platform::sound::SoundOp::Unreadable;
+    if (entry.op != platform::sound::SoundOp::Play && !unreadable) continue;
     ++soundsPlayedCount_;
     if (soundsPlayed_.size() >= kSoundsKept) continue;
-    soundsPlayed_.push_back({entry.tick18, entry.source, entry.loop, entry.volume});
+    soundsPlayed_.push_back({entry.tick18, entry.source, entry.loop, entry.volume, unreadable});
   }
   soundLogSeen_ = log.size();
   if (options_.keepTrace) return;

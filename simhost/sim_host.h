@@ -47,12 +47,14 @@ struct TraceEntry {
   std::string text;
 };
 
-// A sound the cockpit started: its file, looped or once, at which volume.
+// A sound the cockpit started: its file, looped or once, at which volume;
+// `unreadable` when its file could not be read, so that nothing played.
 struct SoundPlayed {
   double tick18;
   std::string source;
   bool loop;
   int32_t volume;
+  bool unreadable = false;
 };
 
 class SimHost {
@@ -205,7 +207,8 @@ class SimHost {
   };
   const std::vector<FlightEvent>& FlightEvents() const { return flightEvents_; }
   uint64_t TickListRuns() const { return tickListRuns_; }
-  // The sounds started, the first kSoundsKept of them, and how many in all.
+  // The sounds started (and those asked for whose file could not be read),
+  // the first kSoundsKept of them, and how many in all.
   // Without a full trace the sound card's own log is emptied every tick, so
   // a long run holds no more than this list and the mixer's record.
   static constexpr size_t kSoundsKept = 2000;
@@ -247,6 +250,9 @@ class SimHost {
   // file that cannot be written).
   std::string Snapshot(const std::string& gauge = "");
   const std::string& Root() const { return options_.root; }
+  // Whether the simulator folder held a saved cockpit (the aircraft's INI
+  // file, not empty) when the host loaded: the flight goes on from it.
+  bool HeldSavedCockpit() const { return heldSavedCockpit_; }
 
  private:
   struct Ramp {
@@ -275,6 +281,7 @@ class SimHost {
   void RecordAlerts();
 
   HostOptions options_;
+  bool heldSavedCockpit_ = false;
   LoadedModule module_;
   Panel panel_;
   DisplayPictures pictures_;

@@ -7,6 +7,7 @@
 namespace simhost {
 
 constexpr const char* kAircraftFolder = "SimObjects/Airplanes/QZ Halcyon Pro";
+constexpr const char* kAircraftIniFile = "SimObjects/Airplanes/QZ Halcyon Pro/HalcyonPro.ini";
 constexpr const char* kGaugesFolder = "Gauges";
 constexpr const char* kSoundFolder = "Sound/HalcyonPro";
 constexpr const char* kNavDataFolder = "Navigraph/NavData";

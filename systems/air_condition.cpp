@@ -96,8 +96,12 @@ void LoadAirCondition() {
     side.target = side.valveKnob;
     side.indicated = side.valveKnob * 10.0 + (std::isfinite(oatDegC) ? oatDegC : 0.0);
   }
-  RegisterControl(kSection, kValveKeys[0], &g_sides[0].controlShadow, [](int32_t t) { MoveValveControl(0, t); });
-  RegisterControl(kSection, kValveKeys[1], &g_sides[1].controlShadow, [](int32_t t) { MoveValveControl(1, t); });
+  // The knobs take tenths.
+  constexpr ControlRange kValveTenths{0, static_cast<int32_t>(kAirconValveMax * 10.0)};
+  RegisterControl(kSection, kValveKeys[0], &g_sides[0].controlShadow, [](int32_t t) { MoveValveControl(0, t); },
+                  nullptr, kValveTenths);
+  RegisterControl(kSection, kValveKeys[1], &g_sides[1].controlShadow, [](int32_t t) { MoveValveControl(1, t); },
+                  nullptr, kValveTenths);
 }
 
 void UpdateAirCondition() {

@@ -207,16 +207,18 @@ constexpr CategoryKey kCategoryKeys[kAlertCategoryCount] = {
 
 void RegisterAlertControls() {
   constexpr const wchar_t* kSection = L"EOAP";
-  RegisterControl(kSection, L"scroll", nullptr, ScrollBy, [] { return g_scrollOffset; });
+  RegisterControl(kSection, L"scroll", nullptr, ScrollBy, [] { return g_scrollOffset; },
+                  ControlRange{-kAlertListCapacity, kAlertListCapacity});
   RegisterControl(kSection, L"recall", nullptr, [](int32_t category) { RecallEoapCategory(static_cast<uint32_t>(category)); },
-                  [] { return static_cast<int32_t>(GetEoapRecalledCategory()); });
-  RegisterControl(kSection, L"messages", nullptr, IgnoreMove, [] { return g_active.count; });
-  RegisterControl(kSection, L"doors", nullptr, IgnoreMove, [] { return g_doors.count; });
+                  [] { return static_cast<int32_t>(GetEoapRecalledCategory()); }, ControlRange{1, kAlertCategoryCount});
+  RegisterControl(kSection, L"messages", nullptr, IgnoreMove, [] { return g_active.count; }, kAnyPosition);
+  RegisterControl(kSection, L"doors", nullptr, IgnoreMove, [] { return g_doors.count; }, kAnyPosition);
   for (int32_t i = 0; i < kAlertCategoryCount; ++i) {
-    RegisterControl(kSection, kCategoryKeys[i].key, &g_eoapKeySwitches[i], kCategoryKeys[i].press);
+    RegisterControl(kSection, kCategoryKeys[i].key, &g_eoapKeySwitches[i], kCategoryKeys[i].press, nullptr,
+                    kAnyPosition);
   }
-  RegisterControl(kSection, L"more_above", &g_eoapMoreAboveLight, IgnoreMove);
-  RegisterControl(kSection, L"more_below", &g_eoapMoreBelowLight, IgnoreMove);
+  RegisterControl(kSection, L"more_above", &g_eoapMoreAboveLight, IgnoreMove, nullptr, kAnyPosition);
+  RegisterControl(kSection, L"more_below", &g_eoapMoreBelowLight, IgnoreMove, nullptr, kAnyPosition);
 }
 
 }  // namespace

@@ -117,7 +117,8 @@ void LoadCabinPress() {
   const double landingFt = ReadIniReal(kSection, kLandingAltitudeKey, L"0");
   StoreLandingAltitude(landingFt >= kLandingAltitudeMinFt && landingFt <= kLandingAltitudeMaxFt ? landingFt : 0.0);
   LoadSwitches(kSection, kKeys);
-  RegisterControl(kSection, kLandingAltitudeKey, &g_cabin.landingAltitudeShadow, MoveLandingAltitude);
+  RegisterControl(kSection, kLandingAltitudeKey, &g_cabin.landingAltitudeShadow, MoveLandingAltitude, nullptr,
+                  ControlRange{static_cast<int32_t>(kLandingAltitudeMinFt), static_cast<int32_t>(kLandingAltitudeMaxFt)});
   SetSwitch(&g_cabinPanelObject, kSwitchOff);
   KeepLeverOnItsFrames(&g_rateWheel, 1);
   InitLever(&g_rateWheel, 1.0);

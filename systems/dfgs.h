@@ -242,34 +242,4 @@ uint32_t IsDfgsIrsValid();
 uint32_t IsLandingFlapsSet();
 uint32_t IsFgcpLightOn();
 
-// ---- The flight guidance control panel ----
-// What each control of the panel does; the panel gauge and the host's
-// "control" command call these. Most act only with the autopilot or flight
-// director on and no autoland capture.
-void DfgsPanelSpeedKnob(int32_t clicks);  // + up, - down
-void DfgsPanelSpeedViewButton();
-void DfgsPanelAutothrottleSwitch(int32_t position);  // 41 on, 120 off
-void DfgsPanelFlightDirectorSwitch();                // toggles the flight director
-void DfgsPanelAutopilotEngage();                     // toggles the autopilot
-void DfgsPanelDfgcSelector();
-void DfgsPanelHeadingKnob(int32_t clicks);
-void DfgsPanelHeadingSwitch(bool pulled);  // pushed: hold the heading flown; pulled: fly the selected one
-void DfgsPanelVerticalSpeedWheel(int32_t clicks);  // + nose up
-void DfgsPanelAltitudeKnob(int32_t clicks);
-void DfgsPanelAltitudePreselectButton();
-void DfgsPanelFmsOverrideButton();
-void DfgsPanelSpeedSelectButton();
-void DfgsPanelMachSelectButton();
-void DfgsPanelEprLimitButton();
-void DfgsPanelLnavButton();
-void DfgsPanelVorButton();
-void DfgsPanelIlsButton();
-void DfgsPanelAutolandButton();
-void DfgsPanelVerticalSpeedButton();
-void DfgsPanelIasMachButton();
-void DfgsPanelVnavButton();
-void DfgsPanelAltitudeHoldButton();
-void DfgsPanelTurbulenceButton();
-void DfgsPanelTogaButton();
-
 }  // namespace halcyon

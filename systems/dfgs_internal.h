@@ -58,7 +58,5 @@ State& Get();
 
 // Throttle-lever reads shared by the panel and the laws.
 double ThrottleLever(int32_t engine);
-// The simulator's autopilot in vertical-speed hold at the rate given.
-void EngageSimVerticalSpeed(double verticalSpeedFpm);
 
 }  // namespace halcyon::dfgs

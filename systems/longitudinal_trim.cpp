@@ -77,7 +77,7 @@ CSwitch g_macShadow{};  // the % MAC as a control position, for the host and the
 // The Longitude Trim gauge's settings and autotrim button, which the host and
 // the tests move by name until the gauge is drawn.
 void RegisterTrimControls() {
-  RegisterControl(kTrimSection, L"mac", &g_macShadow, MoveMac);
+  RegisterControl(kTrimSection, L"mac", &g_macShadow, MoveMac, nullptr, ControlRange{0, kMacPercentMax});
   RegisterControl(kTrimSection, L"to_flaps", &g_takeoffFlapSelector, MoveTakeoffFlapSelector);
   RegisterControl(L"Longitude Trim", L"autotrim", nullptr, [](int32_t) { ApplyTrimSetting(); });
 }

@@ -77,7 +77,8 @@ constexpr ControlReader kAdfWheelReaders[kAdfWheelCount] = {
 };
 void RegisterAdfWheels() {
   for (uint32_t k = 0; k < kAdfWheelCount; ++k) {
-    RegisterControl(kAdfSection, kAdfWheelKeys[k].key, nullptr, kAdfWheelMovers[k], kAdfWheelReaders[k]);
+    RegisterControl(kAdfSection, kAdfWheelKeys[k].key, nullptr, kAdfWheelMovers[k], kAdfWheelReaders[k],
+                    ControlRange{0, 9});
   }
 }
 const ControlsAtLoad kAdfWheelsAtLoad{RegisterAdfWheels};

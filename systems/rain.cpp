@@ -90,7 +90,7 @@ void StepStroke(const int32_t (&frames)[N]) {
 void LoadRain() {
   SetSwitch(&g_repellentSourceButton, kRepellentSourceReleased);
   LoadSwitches(kSection, kKeys);
-  RegisterControl(kSection, L"wiper", &g_rainWiperSwitch, MoveWiperSwitch);
+  RegisterControl(kSection, L"wiper", &g_rainWiperSwitch, MoveWiperSwitch, nullptr, ControlRange{1, 4});
   RegisterControl(L"Rain", L"repellent_source", nullptr, PressRepellentSource);
   const int32_t position = GetSwitch(&g_rainWiperSwitch);
   if (position >= 1 && position <= 4) SetWiperSelector(static_cast<uint32_t>(position - 1));

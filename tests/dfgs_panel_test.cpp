@@ -422,5 +422,38 @@ TEST(DfgsWindows, ElementValuesStayFiniteForExtremeTokens) {
   }
 }
 
+// Moved by name (the host's "control" command), the panel's controls go
+// through the panel's mouse functions and send what a click sends: the AP
+// lever's first engagement in the air its five events, the HDG knob pulled
+// and let go, the speed knob turned to a value a knot a click.
+TEST(DfgsPanel, ControlsMovedByNameSendWhatAClickSends) {
+  Flying f(false);
+  f.cockpit.set(Token::AltitudeFt, 12345.9).set(Token::MagneticHeadingDeg, 271.8);
+  f.cockpit.control("FGCP PANEL", "autopilot", 1);
+  const EventList engaged{{65580, 0}, {66042, 271}, {66106, 0}, {65808, 0}, {66124, 12345}};
+  EXPECT_EQ(Events(f.cockpit), engaged);
+  EXPECT_EQ(f.cockpit.played(kClickGuarded2).size(), 1u);
+  f.cockpit.control("FGCP PANEL", "autopilot", 1);  // the lever again: off
+  EXPECT_EQ(f.cockpit.token(Token::AutopilotEngaged), 0.0);
+  f.cockpit.clearKeyEvents().click("DFGS", 400, 70);
+  EXPECT_EQ(Events(f.cockpit), engaged);
+
+  SetDfgsSelectedValue(kSelHeading, 123);
+  f.cockpit.clearKeyEvents().control("FGCP PANEL", "heading_switch", 1);
+  EXPECT_EQ(Events(f.cockpit), (EventList{{66042, 123}, {66106, 0}}));
+  EXPECT_EQ(GetDfgsRollMode(), kRollHeadingSelect);
+  EXPECT_EQ(GetSwitch(&g_dfgsHeadingKnob), 2) << "pulled and let go";
+
+  f.cockpit.set(Token::AutopilotAirspeedKt, 240).clearKeyEvents().control("FGCP PANEL", "speed_value", 243);
+  EXPECT_EQ(Events(f.cockpit), (EventList{{65896, 0}, {65896, 0}, {65896, 0}}));
+  EXPECT_EQ(f.cockpit.token(Token::AutopilotAirspeedKt), 243.0);
+  int32_t speed = 0;
+  ASSERT_TRUE(f.cockpit.host().Module().ControlPosition("FGCP PANEL", "speed_value", &speed));
+  EXPECT_EQ(speed, 243);
+  f.cockpit.clearKeyEvents().control("FGCP PANEL", "speed_knob", -2);
+  EXPECT_EQ(Events(f.cockpit), (EventList{{65897, 0}, {65897, 0}}));
+  EXPECT_EQ(f.cockpit.token(Token::AutopilotAirspeedKt), 241.0);
+}
+
 }  // namespace
 }  // namespace halcyon::test

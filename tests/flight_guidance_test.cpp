@@ -50,13 +50,16 @@ TEST(FlightGuidance, EngagedAtLoadHoldsAltitudeAndHeadingThenCapturesAClimb) {
   EXPECT_EQ(cockpit.keyEvents(kKeyEventHeadingHold).size(), 1u);
   EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 1.0) << "the IRS valid and power on: still engaged";
 
-  // The crew sets 10000 ft, arms the preselect and rolls the wheel three steps up.
+  // The crew sets 10000 ft, arms the preselect and rolls the pitch wheel 17
+  // clicks nose up: vertical speed from 100 ft/min, then 100 ft/min a click.
   cockpit.control("FGCP PANEL", "altitude_knob", 50).runTicks(1);
   SetDfgsSelectedValue(kSelAltitude, 10000);
   cockpit.control("FGCP PANEL", "altitude_preselect", 1).clearKeyEvents();
-  cockpit.control("FGCP PANEL", "vs_wheel", 3);
+  cockpit.control("FGCP PANEL", "vs_wheel", 17);
   EXPECT_EQ(GetDfgsPitchMode(), kPitchVerticalSpeed);
-  EXPECT_EQ(cockpit.keyEvents(kKeyEventVerticalSpeedSet).back().value, 1800u);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventVerticalSpeedSet).back().value, 100u);
+  EXPECT_EQ(cockpit.keyEvents(65894).size(), 17u) << "vertical speed up, a click each";
+  EXPECT_EQ(cockpit.token(Token::AutopilotVerticalSpeedFpm), 1800.0);
   EXPECT_EQ(cockpit.token(Token::AutopilotAltitudeFt), 69900.0) << "climbing free";
 
   double captureAltitude = 0.0;

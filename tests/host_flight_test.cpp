@@ -85,14 +85,14 @@ TEST(HostFlight, TheSimulatorsTimeRunsInSecondsAndStandsInAPause) {
 
 // ---- The altitude the host's autopilot holds ----
 
-// The crew arms the preselect at 5000 ft and rolls the vertical-speed wheel
-// three steps up: the cockpit captures and shows ALT HLD while the simulator
+// The crew arms the preselect at 5000 ft and rolls the pitch wheel 17 clicks
+// up (1800 ft/min): the cockpit captures and shows ALT HLD while the simulator
 // is still in its vertical-speed hold.
 Cockpit& ClimbAndCapture5000(Cockpit& cockpit) {
   InTheAir(cockpit, 4000, 250, 12000).runSeconds(1.5);
   cockpit.control("FGCP PANEL", "altitude_knob", 50).runTicks(1);
   SetDfgsSelectedValue(kSelAltitude, 5000);
-  cockpit.control("FGCP PANEL", "altitude_preselect", 1).control("FGCP PANEL", "vs_wheel", 3);
+  cockpit.control("FGCP PANEL", "altitude_preselect", 1).control("FGCP PANEL", "vs_wheel", 17);
   cockpit.runUntil([] { return GetDfgsPitchMode() == kPitchAltitudeHold; }, 120);
   EXPECT_EQ(GetDfgsPitchMode(), kPitchAltitudeHold);
   return cockpit.runSeconds(20);
@@ -155,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(HostFlight, PassedBeforeReached, testing::Values(1.0, -
 TEST(HostFlight, VerticalSpeedHoldClimbsFreeWithTheClimbAltitude) {
   Cockpit cockpit({.start = false, .flightModel = true});
   InTheAir(cockpit, 4000, 250, 12000).runSeconds(1.5);
-  cockpit.control("FGCP PANEL", "vs_wheel", 2).runSeconds(60);
+  cockpit.control("FGCP PANEL", "vs_wheel", 12).runSeconds(60);
   EXPECT_EQ(cockpit.token(Token::AutopilotAltitudeFt), 69900.0);
   EXPECT_NEAR(cockpit.scaled(Token::VerticalSpeed), cockpit.token(Token::AutopilotVerticalSpeedFpm), 50.0);
   EXPECT_GT(cockpit.token(Token::AltitudeFt), 4000.0 + 0.8 * cockpit.token(Token::AutopilotVerticalSpeedFpm));

@@ -54,10 +54,10 @@ class SimhostProgram : public testing::Test {
   }
 
   // Runs simhost on a scenario text with the root and output below the folder.
-  ProgramRun Run(const std::string& scenario) const {
+  ProgramRun Run(const std::string& scenario, const std::string& more = "") const {
     const std::string file = folder_ + "/flight.scn";
     std::ofstream(file, std::ios::binary) << scenario;
-    return RunProgram("--scenario '" + file + "' --root '" + folder_ + "/root' --out '" + folder_ + "/out'");
+    return RunProgram("--scenario '" + file + "' --root '" + folder_ + "/root' --out '" + folder_ + "/out' " + more);
   }
 
   std::string Read(const std::string& relative) const {
@@ -145,7 +145,7 @@ TEST_F(SimhostProgram, AFailedExpectationEndsTheRunWithTheLineAndTheValueSeen) {
                              "expect ias >= 100\n"
                              "expect on_ground == 0\n");
   EXPECT_NE(run.status, 0);
-  EXPECT_NE(run.output.find("flight.scn:7: expected ias >= 100, saw 95.5"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("flight.scn:7: expected ias >= 100, saw 95.5\n"), std::string::npos) << run.output;
   // The saved state and the log are still written.
   EXPECT_EQ(Read("out/HalcyonPro.ini").find("battery=41") != std::string::npos, true);
 }
@@ -234,12 +234,111 @@ TEST_F(SimhostProgram, AStopSignalEndsTheFlightWithItsLogAndSavedState) {
     std::ostringstream log;
     log << logFile.rdbuf();
     EXPECT_NE(log.str().find("interrupted: the flight ends here"), std::string::npos) << log.str();
+    // On the first lines, as a failed expect is.
+    const size_t secondLine = log.str().find('\n') + 1;
+    EXPECT_EQ(log.str().compare(secondLine, 16, "INTERRUPTED at 0"), 0) << log.str();
     std::ifstream saved(root + "/SimObjects/Airplanes/QZ Halcyon Pro/HalcyonPro.ini");
     std::ostringstream savedText;
     savedText << saved.rdbuf();
     EXPECT_FALSE(savedText.str().empty()) << "the shut-down saves the cockpit";
     EXPECT_TRUE(std::filesystem::exists(out + "/cockpit.wav"));
   }
+}
+
+// A plain run goes on from the cockpit its simulator folder saved; a check
+// that fails there says so, with the command that starts cold and dark.
+TEST_F(SimhostProgram, AFailedExpectInASavedCockpitSaysTheFlightWentOnFromIt) {
+  ASSERT_EQ(Run("control APU battery 41\nrun 2\n").status, 0);
+  const ProgramRun again = Run("run 1\nexpect APU battery == 120\n");
+  EXPECT_NE(again.status, 0);
+  const std::string root = folder_ + "/root";
+  const std::string failure = "flight.scn:2: expected [APU] battery == 120, saw 41 (the flight went on from the "
+                              "cockpit saved in " + root + "; tools/fresh_root.sh '" + root +
+                              "' starts it cold and dark)";
+  EXPECT_NE(again.output.find(failure + "\n"), std::string::npos) << again.output;
+  EXPECT_NE(Read("out/log.txt").find("\nFAILED at 00:01.0: " + folder_ + "/" + failure + "\n"), std::string::npos)
+      << Read("out/log.txt");
+  // The README says it beside the command a user runs after the demo.
+  std::ifstream readmeFile(std::string(HALCYON_SOURCE_DIR) + "/README.md");
+  std::ostringstream readme;
+  readme << readmeFile.rdbuf();
+  const size_t command = readme.str().find("    build/bin/simhost --scenario FILE");
+  ASSERT_NE(command, std::string::npos);
+  const size_t fresh = readme.str().find("tools/fresh_root.sh out/root", command);
+  EXPECT_LT(fresh, readme.str().find("| option |", command)) << "said next to the command";
+}
+
+// What a run writes into --out is what it made: the pictures, trace and log
+// of an earlier run into the same folder go as it starts; files it never
+// makes and the simulator folder inside --out stay.
+TEST_F(SimhostProgram, ASecondRunIntoOneOutputFolderLeavesOnlyItsOwnOutputs) {
+  ASSERT_EQ(Run("trace ias\ncontrol APU battery 41\nrun 3\n", "--pictures 1").status, 0);
+  ASSERT_TRUE(std::filesystem::exists(folder_ + "/out/trace.csv"));
+  ASSERT_TRUE(std::filesystem::exists(folder_ + "/out/pictures/00-00-02.0_EFIS_PFD.png"));
+  Write("out/notes.txt", "mine");
+  Write("out/pictures/mine.png", "mine");
+  Write("out/Stale.ini", "[A]\nb=1\n");
+
+  const ProgramRun second = Run("run 1\n");
+  ASSERT_EQ(second.status, 0) << second.output;
+  EXPECT_FALSE(std::filesystem::exists(folder_ + "/out/trace.csv"));
+  EXPECT_FALSE(std::filesystem::exists(folder_ + "/out/Stale.ini")) << "an INI file copied by an earlier run";
+  EXPECT_EQ(Read("out/notes.txt"), "mine");
+  EXPECT_EQ(Read("out/pictures/mine.png"), "mine");
+  EXPECT_NE(Read(std::string(kAircraft).substr(1) + "/HalcyonPro.ini").find("battery=41"), std::string::npos);
+  // Every picture left is listed in this run's log, and it made them at 1 s.
+  const std::string log = Read("out/log.txt");
+  size_t pictures = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder_ + "/out/pictures")) {
+    const std::string name = entry.path().filename().string();
+    if (name == "mine.png") continue;
+    ++pictures;
+    EXPECT_EQ(name.rfind("00-00-01.0_", 0), 0u) << name;
+    EXPECT_NE(log.find("\n   " + name + "\n"), std::string::npos) << name;
+  }
+  EXPECT_GE(pictures, 2u);
+}
+
+// Without the sound pack nothing is heard, but the log lists what the cockpit
+// asked to play, each missing or unreadable file marked.
+TEST_F(SimhostProgram, TheSoundsAskedForAreLoggedWhenTheirFilesAreMissing) {
+  // The SPD/MACH knob clicks as it is pushed.
+  const std::string flight = "run 1\ncontrol \"FGCP PANEL\" speed_view 1\nrun 1\n";
+  ASSERT_EQ(Run(flight).status, 0);
+  const std::string click = "  Sound\\HalcyonPro\\VXMD80 Switch PB1.wav  once  ";
+  std::string log = Read("out/log.txt");
+  const size_t section = log.find("== Sounds started");
+  ASSERT_NE(section, std::string::npos);
+  const size_t line = log.find(click, section);
+  ASSERT_NE(line, std::string::npos) << log.substr(section, 2000);
+  EXPECT_LT(line, log.find("\n== ", section + 1));
+  const std::string rest = log.substr(line, log.find('\n', line) - line);
+  EXPECT_EQ(rest.substr(rest.size() - 19), "  (missing: silent)") << rest;
+
+  Write("root/Sound/HalcyonPro/VXMD80 Switch PB1.wav", "");
+  ASSERT_EQ(Run(flight).status, 0);
+  log = Read("out/log.txt");
+  const size_t again = log.find(click, log.find("== Sounds started"));
+  ASSERT_NE(again, std::string::npos) << log;
+  EXPECT_NE(log.substr(again, log.find('\n', again) - again).find("  (unreadable: silent)"), std::string::npos);
+}
+
+// The progress line counts to the scenario's end and no further, however the
+// runs round to whole ticks (ten runs of 0.09 s take two ticks each).
+TEST_F(SimhostProgram, TheProgressLineNeverShowsMoreThanTheTotal) {
+  const std::string file = folder_ + "/flight.scn";
+  std::string flight;
+  for (int i = 0; i < 10; ++i) flight += "run 0.09\n";
+  std::ofstream(file, std::ios::binary) << flight;
+  const std::string program = simhost::DefaultModulePath().substr(0, simhost::DefaultModulePath().rfind('/')) + "/simhost";
+  FILE* pipe = popen((program + " --scenario '" + file + "' --out '" + folder_ + "/out' 2>&1").c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string output;
+  char buffer[512];
+  while (fgets(buffer, sizeof(buffer), pipe) != nullptr) output += buffer;
+  EXPECT_EQ(pclose(pipe), 0) << output;
+  EXPECT_NE(output.find("[simhost] 00:00.9 of 00:00.9 simulated (100%)\n"), std::string::npos) << output;
+  EXPECT_EQ(output.find("00:01.1 of"), std::string::npos) << output;
 }
 
 }  // namespace

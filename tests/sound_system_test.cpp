@@ -10,6 +10,7 @@
 #include "core/tick_scheduler.h"
 #include "host/sound_system.h"
 #include "systems/ground_spoilers.h"
+#include "platform/paths.h"
 #include "platform/sound_device.h"
 #include "platform/system.h"
 #include "displays/efis/efis_dimmer.h"
@@ -119,7 +120,8 @@ TEST(SoundSystem, SlotsPlayAtTheirChannelVolumeAndRestartWhenPlayedAgain) {
   PlaySound(241, 0);
   EXPECT_EQ(cockpit.played().back().slot, 241);
 
-  // Ids out of range, the slot without a file and a missing file: nothing.
+  // Ids out of range and the slot without a file: nothing; a missing file
+  // plays nothing either, and the sound card's log names it for the host.
   const size_t logged = cockpit.soundLog().size();
   EXPECT_NE(PlaySound(-1, 0), snd::kOk);
   EXPECT_NE(PlaySound(250, 0), snd::kOk);
@@ -130,7 +132,9 @@ TEST(SoundSystem, SlotsPlayAtTheirChannelVolumeAndRestartWhenPlayedAgain) {
   SetSoundVolume(1000, -100);
   SetSoundFrequency(-1, 1000);
   SetSoundPan(250, 0);
-  EXPECT_EQ(cockpit.soundLog().size(), logged);
+  ASSERT_EQ(cockpit.soundLog().size(), logged + 1);
+  EXPECT_EQ(cockpit.soundLog().back().op, snd::SoundOp::Unreadable);
+  EXPECT_EQ(cockpit.soundLog().back().source, platform::Narrow(g_soundSystem->GetPath(151)));
 }
 
 TEST(SoundSystem, VolumesStepWithinTheirRangeAndAreClampedOnLoadAndSaved) {

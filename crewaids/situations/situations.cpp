@@ -484,7 +484,8 @@ void ConnectGroundPower() {
 // The host and the tests choose a situation by its row, as the training
 // centre's list does.
 const ControlsAtLoad kControlsAtLoad{[] {
-  RegisterControl(L"Situations", L"row", nullptr, [](int32_t row) { ApplySituation(SituationOfRow(row)); });
+  RegisterControl(L"Situations", L"row", nullptr, [](int32_t row) { ApplySituation(SituationOfRow(row)); }, nullptr,
+                  ControlRange{1, kSituationRows});
 }};
 
 }  // namespace

@@ -50,10 +50,12 @@ int32_t ReadDimmer() {
 int32_t ReadDecisionHeight() { return static_cast<int32_t>(std::lround(GetDecisionHeight())); }
 struct RegisterPanelMovers {
   RegisterPanelMovers() {
-    RegisterControl(kDimmerSection, L"pfd_dim", nullptr, MoveDimmer<kDimmerPfd>, ReadDimmer<kDimmerPfd>);
-    RegisterControl(kDimmerSection, L"nd_dim", nullptr, MoveDimmer<kDimmerNd>, ReadDimmer<kDimmerNd>);
-    RegisterControl(kDimmerSection, L"wx_dim", nullptr, MoveDimmer<kDimmerWeather>, ReadDimmer<kDimmerWeather>);
-    RegisterControl(kDimmerSection, L"decision_height", nullptr, MoveDecisionHeight, ReadDecisionHeight);
+    constexpr ControlRange kTenths{0, 10};
+    RegisterControl(kDimmerSection, L"pfd_dim", nullptr, MoveDimmer<kDimmerPfd>, ReadDimmer<kDimmerPfd>, kTenths);
+    RegisterControl(kDimmerSection, L"nd_dim", nullptr, MoveDimmer<kDimmerNd>, ReadDimmer<kDimmerNd>, kTenths);
+    RegisterControl(kDimmerSection, L"wx_dim", nullptr, MoveDimmer<kDimmerWeather>, ReadDimmer<kDimmerWeather>, kTenths);
+    RegisterControl(kDimmerSection, L"decision_height", nullptr, MoveDecisionHeight, ReadDecisionHeight,
+                    ControlRange{static_cast<int32_t>(kDecisionHeightUnsetFt), static_cast<int32_t>(kDecisionHeightMaxFt)});
     RegisterControl(kDimmerSection, L"test", &g_efisTestSwitch, SetEfisTestSwitch);
   }
 };

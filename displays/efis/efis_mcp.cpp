@@ -43,13 +43,16 @@ int32_t ReadToggle() {
 }
 struct RegisterPanelMovers {
   RegisterPanelMovers() {
-    RegisterControl(kSection, L"mode", nullptr, MoveMode, ReadMode);
-    RegisterControl(kSection, L"range", nullptr, MoveRange, ReadRange);
-    RegisterControl(kSection, L"adf1", nullptr, MoveAdf1, ReadAdf1);
-    RegisterControl(kSection, kToggleKeys[kDcNavaids], nullptr, MoveToggle<kDcNavaids>, ReadToggle<kDcNavaids>);
-    RegisterControl(kSection, kToggleKeys[kDcAirports], nullptr, MoveToggle<kDcAirports>, ReadToggle<kDcAirports>);
-    RegisterControl(kSection, kToggleKeys[kDcData], nullptr, MoveToggle<kDcData>, ReadToggle<kDcData>);
-    RegisterControl(kSection, kToggleKeys[kDcWaypoints], nullptr, MoveToggle<kDcWaypoints>, ReadToggle<kDcWaypoints>);
+    constexpr ControlRange kOnOff{0, 1};
+    RegisterControl(kSection, L"mode", nullptr, MoveMode, ReadMode, ControlRange{0, kEfisModeMax});
+    RegisterControl(kSection, L"range", nullptr, MoveRange, ReadRange, ControlRange{0, kRangeIndexMax});
+    RegisterControl(kSection, L"adf1", nullptr, MoveAdf1, ReadAdf1, kOnOff);
+    RegisterControl(kSection, kToggleKeys[kDcNavaids], nullptr, MoveToggle<kDcNavaids>, ReadToggle<kDcNavaids>, kOnOff);
+    RegisterControl(kSection, kToggleKeys[kDcAirports], nullptr, MoveToggle<kDcAirports>, ReadToggle<kDcAirports>,
+                    kOnOff);
+    RegisterControl(kSection, kToggleKeys[kDcData], nullptr, MoveToggle<kDcData>, ReadToggle<kDcData>, kOnOff);
+    RegisterControl(kSection, kToggleKeys[kDcWaypoints], nullptr, MoveToggle<kDcWaypoints>, ReadToggle<kDcWaypoints>,
+                    kOnOff);
   }
 };
 const RegisterPanelMovers kPanelMovers;

@@ -30,7 +30,7 @@ void MoveDimmer(int32_t tenths) {
   if (g_tcas != nullptr) g_tcas->SetDimmer(tenths / 10.0);
 }
 struct RegisterDimmer {
-  RegisterDimmer() { RegisterControl(kTcasSection, kDimmerKey, nullptr, MoveDimmer); }
+  RegisterDimmer() { RegisterControl(kTcasSection, kDimmerKey, nullptr, MoveDimmer, nullptr, ControlRange{0, 10}); }
 };
 const RegisterDimmer kRegisterDimmer;
 
