@@ -85,6 +85,9 @@ struct ELEMENT_HEADER {
   // Sprite: `callback` gives its turn, this one (when set) its shift.
   ElementCallback yCallback = nullptr;
   double yValue = 0.0;
+  // Slider: the pixels it moves for one unit of its x and y values.
+  double xScale = 1.0;
+  double yScale = 1.0;
   // A string element's text, 8-bit, which its callback writes into storage
   // of its own; null until then.
   const char* text = nullptr;

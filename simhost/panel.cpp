@@ -225,8 +225,9 @@ void DrawScreen(gfx::Canvas& canvas, const ELEMENT_HEADER* element, const GaugeF
 // A slider's picture where its values move it: a frame of its image's size,
 // or a mark with its name.
 void DrawSlider(gfx::Canvas& canvas, const ELEMENT_HEADER* element, const GaugeFrame& frame, float textPt) {
-  if (!std::isfinite(element->value) || !std::isfinite(element->yValue)) return;
-  const gfx::PointF at = frame.At(element->x + element->value, element->y + element->yValue);
+  const SliderPoint point = SliderPosition(*element);
+  if (!std::isfinite(point.x) || !std::isfinite(point.y)) return;
+  const gfx::PointF at = frame.At(point.x, point.y);
   if (element->imageWidth > 0 && element->imageHeight > 0) {
     canvas.DrawRectangle(gfx::Pen{kOverlayColor, 2.0f}, {at.x, at.y, static_cast<float>(element->imageWidth * frame.scale),
                                                          static_cast<float>(element->imageHeight * frame.scale)});
@@ -455,6 +456,10 @@ struct Panel::Copy {
   std::vector<std::array<ELEMENT_HEADER*, 2>> links;
 };
 
+SliderPoint SliderPosition(const ELEMENT_HEADER& slider) {
+  return {slider.x + slider.value * slider.xScale, slider.y + slider.yValue * slider.yScale};
+}
+
 Panel::Panel() = default;
 Panel::~Panel() { Clear(); }
 
@@ -560,6 +565,11 @@ std::string Panel::Dump(uint32_t window) const {
       if (element->kind == ElementKind::Slider) {
         std::snprintf(line, sizeof(line), " y %.3f", element->yValue);
         text.insert(text.size() - 1, line);
+        if (element->xScale != 1.0 || element->yScale != 1.0) {
+          const SliderPoint at = SliderPosition(*element);
+          std::snprintf(line, sizeof(line), " at %.1f,%.1f", at.x, at.y);
+          text.insert(text.size() - 1, line);
+        }
       }
       if (element->kind == ElementKind::Sprite && element->yCallback != nullptr) {
         std::snprintf(line, sizeof(line), " turn %.1f shift %.1f", element->value * element->turnScale + 0.0,

@@ -42,6 +42,14 @@ struct WindowPlacement {
   GaugePlacement placement;
 };
 
+// Where the simulator draws a slider, in its gauge's design pixels: its
+// place moved by its x and y values, each at its scale.
+struct SliderPoint {
+  double x;
+  double y;
+};
+SliderPoint SliderPosition(const platform::ELEMENT_HEADER& slider);
+
 // Our panel configuration (panel_layout.cpp).
 std::span<const PanelWindowLayout> PanelLayout();
 const PanelWindowLayout* FindPanelWindow(uint32_t ident);

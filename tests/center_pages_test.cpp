@@ -20,6 +20,7 @@
 #include "host/sound_system.h"
 #include "platform/simconnect.h"
 #include "platform/system.h"
+#include "simhost/panel.h"
 #include "systems/ground_crew.h"
 #include "systems/speed_bugs.h"
 #include "systems/speed_cards.h"
@@ -369,6 +370,29 @@ TEST(CenterOptions, SlidersGiveTheirValuesAtThePointerRelativeToTheRectangle) {
   EXPECT_EQ(cockpit.ini("OPTIONS", "fd_mod"), "1");
   EXPECT_EQ(cockpit.ini("OPTIONS", "volume panel"), "-1401");
   EXPECT_EQ(cockpit.ini("OPTIONS", "volume FO"), "-100");
+}
+
+// The simulator moves a slider by its value at the slider's scale: each
+// knob stands under the pointer that dragged it, from one end to the other.
+TEST(CenterOptions, EachSliderKnobFollowsThePointerAcrossItsTravel) {
+  Cockpit cockpit;
+  // The knobs stand 3 pixels right of the pointer; fd_mod moves in steps of
+  // 20.4 pixels, so its knob stands up to half a step off, and stops at 10.
+  struct Drag {
+    int32_t rectLeft, y;
+    uint32_t element;
+    double tolerance;
+    int32_t travel;
+  };
+  for (const Drag drag : {Drag{42, 435, 18, 0.5, 280}, Drag{42, 480, 19, 0.5, 280}, Drag{399, 65, 20, 10.3, 204}}) {
+    for (const int32_t x : {0, 70, 102, 140, 204, 280}) {
+      if (x > drag.travel) continue;
+      SCOPED_TRACE("slider " + std::to_string(drag.element) + " dragged to " + std::to_string(x));
+      cockpit.mouse(kOptions, drag.rectLeft + x, drag.y, platform::kMouseLeftDrag).draw();
+      const simhost::SliderPoint knob = simhost::SliderPosition(cockpit.element(kOptions, drag.element));
+      EXPECT_NEAR(knob.x, drag.rectLeft + x + 3.0, drag.tolerance);
+    }
+  }
 }
 
 TEST(CenterOptions, WithoutASoundPlayerTheVolumeControlsDoNothing) {

@@ -20,6 +20,10 @@ using platform::ELEMENT_HEADER;
 constexpr int32_t kVolumeMin = -2000;
 constexpr int32_t kVolumeMax = 0;
 constexpr int32_t kFdModMax = 10;
+// The sliders' travel: pixels a unit of volume (hundredths of a decibel) and
+// a step of fd_mod.
+constexpr double kVolumeSliderPixels = 0.14;
+constexpr double kFdModSliderPixels = 20.4;
 
 template <uint32_t kOption>
 double CheckBox(ELEMENT_HEADER*) {
@@ -42,8 +46,12 @@ double FdModText(ELEMENT_HEADER* element) {
   return 1.0;
 }
 
-constexpr ELEMENT_HEADER Slider(const char* name, int32_t x, int32_t y, platform::ElementCallback callback) {
-  return {.kind = platform::ElementKind::Slider, .x = x, .y = y, .callback = callback, .name = name};
+// A slider moved across by its value, `pixelsPerUnit` a unit: the inverse of
+// the drag's law, so that the knob follows the pointer.
+constexpr ELEMENT_HEADER Slider(const char* name, int32_t x, int32_t y, platform::ElementCallback callback,
+                                double pixelsPerUnit) {
+  return {.kind = platform::ElementKind::Slider, .x = x, .y = y, .callback = callback, .name = name,
+          .xScale = pixelsPerUnit};
 }
 
 // Check boxes in screen order: the left column from the top, then the right.
@@ -66,9 +74,9 @@ ElementChain g_optionsElements({
     Icon("no_switch_click_sounds", 21, 354, 2, CheckBox<kOptionNoSwitchClickSounds>),
     Icon("fd_mod_enable", 378, 18, 2, CheckBox<kOptionFdModEnable>),
     Icon("fms_auto_set_alt_presel", 378, 138, 2, CheckBox<kOptionFmsAutoSetAltPresel>),
-    Slider("volume FO", 325, 428, VolumeSlider<kChannelFo>),
-    Slider("volume panel", 325, 473, VolumeSlider<kChannelPanel>),
-    Slider("fd_mod", 402, 59, FdModSlider),
+    Slider("volume FO", 325, 428, VolumeSlider<kChannelFo>, kVolumeSliderPixels),
+    Slider("volume panel", 325, 473, VolumeSlider<kChannelPanel>, kVolumeSliderPixels),
+    Slider("fd_mod", 402, 59, FdModSlider, kFdModSliderPixels),
     {.kind = platform::ElementKind::String, .x = 490, .y = 40, .callback = FdModText, .imageWidth = 40,
      .imageHeight = 14, .name = "fd_mod percent"},
 });
@@ -100,12 +108,12 @@ int32_t VolumeDrag(platform::PixelPoint point) {
 
 int32_t VolumeAtSlider(int32_t x) {
   // Truncated before the offset: 140 / 0.14 falls just below 1000.
-  const int64_t volume = static_cast<int64_t>(x / 0.14) - 2000;
+  const int64_t volume = static_cast<int64_t>(x / kVolumeSliderPixels) - 2000;
   return static_cast<int32_t>(std::clamp<int64_t>(volume, kVolumeMin, kVolumeMax));
 }
 
 int32_t FdModAtSlider(int32_t x) {
-  const int64_t value = static_cast<int64_t>(x / 20.4 + 0.5);
+  const int64_t value = static_cast<int64_t>(x / kFdModSliderPixels + 0.5);
   return static_cast<int32_t>(std::clamp<int64_t>(value, 0, kFdModMax));
 }
 
