@@ -645,6 +645,32 @@ TEST(MeterNeedles, TurnAtMostTheirSpeedAndComeToRestOnTheValue) {
   EXPECT_NEAR(angle(climb), 360.0 + std::atan2(-50.0, 115.0) * 180.0 / 3.14159265358979323846, 1e-9) << "at rest";
 }
 
+// The overhead meters whose needles turn at a limited speed, each needle
+// at its own; every other needle of the cockpit follows its value at once.
+TEST(MeterNeedles, EachMeterNeedleHasItsSpeedAndNoOtherNeedleIsSlowed) {
+  Cockpit cockpit;
+  const std::map<std::string, std::vector<double>> limited = {
+      {"Electrical_CSD1_Temperature", {60}}, {"Electrical_CSD2_Temperature", {60}},
+      {"Electrical_DC_Load_1", {60, 60}},    {"Electrical_DC_Load_2", {60, 60}},
+      {"APU_EGT", {60}},                     {"APU_RPM", {60, 60}},
+      {"Cabin_Pressure_Indicator", {60, 60}}, {"Cabin_Climb", {1}},
+      {"Air_Condition_L_Valve", {1}},        {"Air_Condition_R_Valve", {1}},
+      {"Air_Condition_L_Pressure", {1}},     {"Air_Condition_R_Pressure", {1}},
+      {"Air_Condition_Temperature", {1, 1}}, {"Pneumatic Pressure", {1}},
+  };
+  std::map<std::string, std::vector<double>> seen;
+  for (const platform::GAUGEHDR* gauge : cockpit.host().Module().Gauges()) {
+    for (const platform::ELEMENT_HEADER* element = gauge->elements; element != nullptr;
+         element = element->nextElement != nullptr ? element->nextElement[0] : nullptr) {
+      if (element->kind != platform::ElementKind::Needle) continue;
+      if (limited.contains(gauge->name) || element->maxDegreesPerSecond != 0.0) {
+        seen[gauge->name].push_back(element->maxDegreesPerSecond);
+      }
+    }
+  }
+  EXPECT_EQ(seen, limited);
+}
+
 TEST(ElectricalMeters, SelectorMetersReadTheSourceItPicks) {
   Cockpit cockpit;
   cockpit.powerUp().setSwitch(&g_externalPowerSwitch, 45).set(Token::Engine2Combustion, 1).runTicks(2);
