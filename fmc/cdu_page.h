@@ -54,14 +54,5 @@ class CCduPage {
   CFms& fms_;
 };
 
-// A page whose content is not built yet: its title alone.
-class CTitlePage : public CCduPage {
- public:
-  CTitlePage(CFms& fms, const wchar_t* title) : CCduPage(fms), title_(title) {}
-  void Draw(CCduScreen& screen) override { screen.PutCentre(CCduScreen::kTitleLine, title_); }
-
- private:
-  const wchar_t* title_;
-};
 
 }  // namespace halcyon

@@ -2,11 +2,9 @@
 // debug trace and GDI+ start-up.
 #include "platform/system.h"
 
-#include <algorithm>
 #include <map>
 #include <set>
 #include <string_view>
-#include <unordered_set>
 
 namespace platform {
 namespace {
@@ -20,10 +18,6 @@ struct SystemState {
   std::vector<ShellRequest> shellRequests;
   TraceSink traceSink;
   TraceSink eventSink;
-  std::vector<std::string> notBuilt;
-  // The name pointers already noted: each placeholder passes its own literal,
-  // so after its first call a placeholder costs one pointer lookup.
-  std::unordered_set<const char*> notBuiltSeen;
   std::set<GdiplusToken> liveTokens;
   GdiplusToken nextToken = 0x6d00;
   GdiplusCounters gdiplus;
@@ -84,15 +78,6 @@ void SetEventSink(TraceSink sink) { State().eventSink = std::move(sink); }
 void TraceEvent(const char* text) {
   if (State().eventSink) State().eventSink(text);
 }
-
-void NoteNotBuilt(const char* functionName) {
-  SystemState& state = State();
-  if (state.notBuiltSeen.contains(functionName)) return;
-  state.notBuiltSeen.insert(functionName);
-  auto& names = state.notBuilt;
-  if (std::find(names.begin(), names.end(), functionName) == names.end()) names.emplace_back(functionName);
-}
-const std::vector<std::string>& NotBuilt() { return State().notBuilt; }
 
 GdiplusStatus GdiplusStartup(GdiplusToken* token, const GdiplusStartupInput* input, void*) {
   SystemState& state = State();

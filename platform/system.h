@@ -68,10 +68,6 @@ void Trace(const char* text);
 void SetEventSink(TraceSink sink);
 void TraceEvent(const char* text);
 
-// Module functions that are not built yet record themselves here once each.
-void NoteNotBuilt(const char* functionName);
-const std::vector<std::string>& NotBuilt();
-
 
 // ---- GDI+ start-up ---------------------------------------------------------
 struct GdiplusStartupInput {

@@ -293,9 +293,6 @@ bool RunLog::WriteOutput(const SimHost& host, const std::string& folder, std::st
         << "\n";
   }
 
-  log << "\n== Steps not built yet (" << platform::NotBuilt().size() << ") ==\n";
-  for (const std::string& name : platform::NotBuilt()) log << "   " << name << "\n";
-
   log << "\n== Checks ==\n" << DescribeExpects(expects_) << "\n";
   log.close();
 

@@ -1,7 +1,7 @@
 // The readable record of a run, written to the output folder as log.txt: the
 // scenario's notes, every key event the cockpit sent, the message boxes it
-// showed, the sounds it started, the lifecycle trace and the steps not built
-// yet; beside it cockpit.wav, everything the cockpit played, mixed.
+// showed, the sounds it started and the lifecycle trace; beside it
+// cockpit.wav, everything the cockpit played, mixed.
 #pragma once
 
 #include <memory>

@@ -390,7 +390,6 @@ std::vector<PlayedSound> Cockpit::played(int slot) const {
 
 const platform::GAUGEHDR* Cockpit::gauge(const std::string& name) const { return host_.Module().FindGauge(name); }
 
-const std::vector<std::string>& Cockpit::notBuilt() const { return platform::NotBuilt(); }
 
 std::vector<std::string> Cockpit::iniKeys(const std::string& section, const std::string& file) const {
   std::istringstream text(readFile(file));
@@ -441,10 +440,6 @@ Cockpit& Cockpit::clouds(uint8_t density) {
 
 Cockpit& Cockpit::position(double latitudeDeg, double longitudeDeg, double altitudeFt) {
   return setPosition(latitudeDeg, longitudeDeg).set(Token::AltitudeM, altitudeFt / kFeetPerMetre);
-}
-
-bool Cockpit::ran(const std::string& functionName) const {
-  return std::find(notBuilt().begin(), notBuilt().end(), functionName) != notBuilt().end();
 }
 
 std::vector<platform::sim::KeyEventRecord> Cockpit::keyEvents(uint32_t event) const {

@@ -180,8 +180,6 @@ class Cockpit {
 
   // A gauge header of the loaded module by name; null when there is none.
   const platform::GAUGEHDR* gauge(const std::string& name) const;
-  // The module functions not built yet that have been called, once each.
-  const std::vector<std::string>& notBuilt() const;
   // The simulator's client interface: a keyboard combination pressed (fails
   // the test when no command has it), a watched simulator event ("BRAKES"),
   // AI aircraft that the simulator reports, the cloud density it answers.
@@ -193,8 +191,6 @@ class Cockpit {
   Cockpit& clouds(uint8_t density);
   // Places the user aircraft (latitude, longitude and altitude tokens).
   Cockpit& position(double latitudeDeg, double longitudeDeg, double altitudeFt);
-  // Whether a not-built function (a placeholder control) has run so far.
-  bool ran(const std::string& functionName) const;
 
   // The glass displays: the pixel surface of a placed gauge's drawing
   // element (window 0: its first placement; null when it has none; from
