@@ -501,7 +501,8 @@ TEST_F(FirstUse, TheAutopilotFlightOfTheReadmeLevelsAt5000FtWithEveryExpectMet) 
 // ---- Tools ----
 
 // `make demo` flies from a fresh simulator folder every time: what the last
-// demo saved is gone, the sound pack stays.
+// demo saved is gone; the sound pack, and the navigation data, lessons and
+// keyboard commands a user may have edited there, stay.
 TEST_F(FirstUse, EveryDemoStartsFromAFreshSimulatorFolder) {
   const std::string source = HALCYON_SOURCE_DIR;
   const Shell plan = RunShell("make -n -C '" + source + "' demo");
@@ -516,12 +517,25 @@ TEST_F(FirstUse, EveryDemoStartsFromAFreshSimulatorFolder) {
   std::ofstream(folder_ + "/root/Sound/HalcyonPro/VXMD80 Stall Warning.wav") << "RIFF";
   std::ofstream(folder_ + "/root/Sound/Other.wav") << "RIFF";
 
+  const std::string navaids = folder_ + "/root/Navigraph/NavData/navaids.txt";
+  const std::string lesson = aircraft + "/Mentor/Engine start.mentor";
+  for (const std::string& mine : {navaids, lesson, aircraft + "/KeyboardInput.ini"}) {
+    ASSERT_TRUE(Exists(mine)) << mine;
+    std::ofstream(mine, std::ios::app) << "# mine\n";
+  }
+  std::ofstream(aircraft + "/Saved plan.txt") << "KSFO KLAX";
+
   const Shell emptied = RunShell("'" + source + "/tools/fresh_root.sh' '" + folder_ + "/root'");
   ASSERT_EQ(emptied.status, 0) << emptied.output;
-  EXPECT_FALSE(Exists(aircraft));
-  EXPECT_FALSE(Exists(folder_ + "/root/Navigraph"));
+  for (const char* saved : {"/HalcyonPro.ini", "/FMS.ini", "/Aircraft.cfg", "/Saved plan.txt"}) {
+    EXPECT_FALSE(Exists(aircraft + saved)) << saved;
+  }
+  EXPECT_FALSE(Exists(folder_ + "/root/Gauges"));
   EXPECT_FALSE(Exists(folder_ + "/root/Sound/Other.wav"));
   EXPECT_TRUE(Exists(folder_ + "/root/Sound/HalcyonPro/VXMD80 Stall Warning.wav"));
+  for (const std::string& mine : {navaids, lesson, aircraft + "/KeyboardInput.ini"}) {
+    EXPECT_TRUE(Slurp(mine).ends_with("# mine\n")) << mine;
+  }
 
   const ProgramRun again = Fly("run 2\nexpect ELECTRIC apu_bus_1_sw == 120\n");
   EXPECT_EQ(again.status, 0) << again.output;
@@ -529,6 +543,10 @@ TEST_F(FirstUse, EveryDemoStartsFromAFreshSimulatorFolder) {
   EXPECT_NE(Slurp(aircraft + "/HalcyonPro.ini").find("apu_bus_1_sw=120"), std::string::npos);
 
   EXPECT_NE(RunShell("'" + source + "/tools/fresh_root.sh' /").status, 0);
+  // The output folder around it is refused, with the folder it may have meant.
+  const Shell outFolder = RunShell("'" + source + "/tools/fresh_root.sh' '" + folder_ + "'");
+  EXPECT_EQ(WEXITSTATUS(outFolder.status), 1);
+  EXPECT_TRUE(outFolder.output.ends_with("(the simulator folder in it is " + folder_ + "/root)\n")) << outFolder.output;
 }
 
 // fresh_root.sh empties only a simulator folder: a checkout, a slip of the

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Empties a simulator folder so that the next flight starts cold and dark:
-# the saved cockpit state, Aircraft.cfg and the navigation data copies go
-# (simhost lays them out anew); the sound pack in Sound/HalcyonPro stays, as
-# it takes a while to make. `make demo` runs it on out/root before each demo.
+# the saved cockpit (the aircraft's INI files, Aircraft.cfg, saved flight
+# plans) and whatever else simhost lays out anew go. What is the user's, or
+# takes a while to make, stays: the sound pack in Sound/HalcyonPro, the
+# navigation data in Navigraph/NavData, the Mentor lessons and
+# KeyboardInput.ini of the aircraft folder. `make demo` runs it on out/root
+# before each demo.
 #
 # It empties only a folder that simhost laid out (its aircraft folder
 # SimObjects/Airplanes/QZ Halcyon Pro is there), one left holding nothing but
@@ -15,13 +18,15 @@ set -euo pipefail
 
 usage() {
   echo "usage: $0 <simulator folder>" >&2
-  echo "  empties a folder simhost laid out (by default out/root) for a cold and dark start;" >&2
-  echo "  the sound pack in <folder>/Sound/HalcyonPro stays" >&2
+  echo "  empties a folder simhost laid out (make demo's is out/root) for a cold and dark start;" >&2
+  echo "  the sound pack, the navigation data, the Mentor lessons and KeyboardInput.ini stay" >&2
   exit 2
 }
 
 refuse() {
-  echo "fresh_root: refusing to empty $1: $2; nothing was removed" >&2
+  local hint=""
+  [ -d "$1/root/SimObjects" ] && hint=" (the simulator folder in it is $1/root)"
+  echo "fresh_root: refusing to empty $1: $2; nothing was removed$hint" >&2
   exit 1
 }
 
@@ -45,7 +50,18 @@ if [ ! -d "$resolved/$aircraft" ]; then
   fi
 fi
 
-find "$resolved" -mindepth 1 -maxdepth 1 ! -name Sound -exec rm -rf {} +
-if [ -d "$resolved/Sound" ]; then
-  find "$resolved/Sound" -mindepth 1 -maxdepth 1 ! -name HalcyonPro -exec rm -rf {} +
-fi
+# Everything but what stays, folder by folder.
+keep_only() {  # FOLDER NAME... : removes what FOLDER holds but the NAMEs
+  local folder="$1"
+  shift
+  [ -d "$folder" ] || return 0
+  local args=()
+  for name in "$@"; do args+=(! -name "$name"); done
+  find "$folder" -mindepth 1 -maxdepth 1 "${args[@]}" -exec rm -rf {} +
+}
+keep_only "$resolved" Sound Navigraph SimObjects
+keep_only "$resolved/Sound" HalcyonPro
+keep_only "$resolved/Navigraph" NavData
+keep_only "$resolved/SimObjects" Airplanes
+keep_only "$resolved/SimObjects/Airplanes" "QZ Halcyon Pro"
+keep_only "$resolved/$aircraft" Mentor KeyboardInput.ini
