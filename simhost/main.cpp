@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -139,13 +140,17 @@ int main(int argc, char** argv) {
   CatchStopSignals();
 
   const bool tty = isatty(STDERR_FILENO) != 0;
-  auto progress = [quiet = program.quiet, tty](double done, double total) {
+  auto progress = [quiet = program.quiet, tty, last = std::make_shared<std::string>()](double done, double total) {
     if (quiet || total <= 0.0) return;
     // The last tick may end a rounding past the scenario's end.
     done = std::min(done, total);
-    std::fprintf(stderr, "%s[simhost] %s of %s simulated (%d%%)%s", tty ? "\r" : "",
-                 simhost::FormatSimTime(done).c_str(), simhost::FormatSimTime(total).c_str(),
-                 static_cast<int>(std::min(100.0, 100.0 * done / total)), tty ? "\x1b[K" : "\n");
+    char line[96];
+    std::snprintf(line, sizeof(line), "[simhost] %s of %s simulated (%d%%)", simhost::FormatSimTime(done).c_str(),
+                  simhost::FormatSimTime(total).c_str(), static_cast<int>(std::min(100.0, 100.0 * done / total)));
+    // A flight that ends on a progress tick reports that moment once.
+    if (*last == line) return;
+    *last = line;
+    std::fprintf(stderr, "%s%s%s", tty ? "\r" : "", line, tty ? "\x1b[K" : "\n");
   };
   if (program.picturesEverySeconds > 0.0) {
     const auto everyTicks = static_cast<uint64_t>(std::max(1.0, std::round(program.picturesEverySeconds * 18.0)));

@@ -339,6 +339,18 @@ TEST_F(SimhostProgram, TheProgressLineNeverShowsMoreThanTheTotal) {
   EXPECT_EQ(pclose(pipe), 0) << output;
   EXPECT_NE(output.find("[simhost] 00:00.9 of 00:00.9 simulated (100%)\n"), std::string::npos) << output;
   EXPECT_EQ(output.find("00:01.1 of"), std::string::npos) << output;
+
+  // A flight that ends on a progress tick (every 10 s) says its end once.
+  std::ofstream(file, std::ios::binary) << "run 10\n";
+  pipe = popen((program + " --scenario '" + file + "' --out '" + folder_ + "/out' 2>&1").c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  output.clear();
+  while (fgets(buffer, sizeof(buffer), pipe) != nullptr) output += buffer;
+  EXPECT_EQ(pclose(pipe), 0) << output;
+  const std::string end = "[simhost] 00:10.0 of 00:10.0 simulated (100%)\n";
+  const size_t first = output.find(end);
+  ASSERT_NE(first, std::string::npos) << output;
+  EXPECT_EQ(output.find(end, first + 1), std::string::npos) << output;
 }
 
 }  // namespace
