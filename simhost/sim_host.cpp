@@ -254,6 +254,9 @@ void SimHost::Start() {
   ReturnedFromModule();
   phase_ = Phase::Startup;
   ShowWindowsAtLoad();
+  // A panel built again (the module started once more) lets go of the
+  // surfaces of the instances it is about to free.
+  pictures_.Detach();
   panel_.Build(module_.Gauges(), options_.furtherPlacements);
   // The simulator makes the images that gauges draw into as it installs them.
   pictures_.Attach(panel_.Headers());
