@@ -95,6 +95,24 @@ TEST(FuelQuantityGauge, ReadoutsRoundDownTo25AndBlankTheirLeadingZeros) {
   EXPECT_EQ(Windows(cockpit, Readout::kCentre), (Digits{kBlank, 5, 4, 2, 5}));
 }
 
+// Each readout's windows stand in a row 9 pixels apart, the units on the
+// right, each an icon of the 12-frame digit strip.
+TEST(FuelQuantityGauge, EachReadoutsWindowsStandInARowNinePixelsApart) {
+  Cockpit cockpit;
+  const struct {
+    uint32_t units, windows;
+    int32_t x, y;
+  } readouts[] = {{2, 6, 82, 92}, {8, 5, 79, 68}, {13, 5, 79, 45}, {18, 4, 100, 25}, {22, 4, 48, 25}};
+  for (auto [units, windows, x, y] : readouts) {
+    for (uint32_t n = 0; n < windows; ++n) {
+      const platform::ELEMENT_HEADER& window = cockpit.element("Fuel_Quantity", units + n);
+      EXPECT_EQ(window.x, x - 9 * static_cast<int32_t>(n)) << units + n;
+      EXPECT_EQ(window.y, y) << units + n;
+      EXPECT_EQ(window.frameCount, 12) << units + n;
+    }
+  }
+}
+
 TEST(FuelQuantityGauge, TheTestShowsItsFiguresAndTheLampTestShowsEights) {
   LitCockpit lit;
   Cockpit& cockpit = lit.cockpit;
@@ -386,9 +404,18 @@ TEST(GearGauges, GearLampsAreGreenOnlyExactlyDownAndLocked) {
   cockpit.powerUp();
   const auto lamps = [&cockpit](double left, double nose, double right) {
     cockpit.set(Token::GearLeftPosition, left).set(Token::GearPosition, nose).set(Token::GearRightPosition, right).draw();
-    return std::vector<double>{cockpit.elementValue("Gear_Indicators", 4), cockpit.elementValue("Gear_Indicators", 3),
-                               cockpit.elementValue("Gear_Indicators", 2)};
+    std::vector<double> frames;
+    for (uint32_t lamp : {4, 3, 2}) {
+      frames.push_back(cockpit.elementValue("Gear_Indicators", lamp));
+      EXPECT_LT(frames.back(), cockpit.element("Gear_Indicators", lamp).frameCount) << "a frame of the lamp's strip";
+    }
+    return frames;
   };
+  // Left, nose and right in a row, 24 pixels apart.
+  for (uint32_t lamp : {4, 3, 2}) {
+    EXPECT_EQ(cockpit.element("Gear_Indicators", lamp).x, 5 + 24 * static_cast<int32_t>(4 - lamp));
+    EXPECT_EQ(cockpit.element("Gear_Indicators", lamp).y, 4);
+  }
   EXPECT_EQ(lamps(16383, 16382, 0), (std::vector<double>{1, 2, 0})) << "green, red, dark";
   EXPECT_EQ(lamps(0, 16383, 1), (std::vector<double>{0, 1, 2}));
   EXPECT_EQ(lamps(16384, 0, 16383), (std::vector<double>{2, 0, 1}));
@@ -408,6 +435,7 @@ TEST(GearGauges, TheLeverAsksTheSimulatorOrWithTheAlternateGearMovesOnlyItsPictu
   EXPECT_EQ(cockpit.token(Token::GearHandle), 0.0) << "the simulator's gear handle goes up";
   cockpit.runSeconds(2).draw();
   EXPECT_EQ(cockpit.elementValue("Gear_Handle", 1), 17.0) << "the lever picture followed";
+  EXPECT_EQ(cockpit.element("Gear_Handle", 1).frameCount, 18) << "up is the last frame of the lever's strip";
   for (int click = kClickToggle1; click <= kClickRotary2; ++click) EXPECT_TRUE(cockpit.played(click).empty()) << "no click";
 
   // With the alternate gear extended the simulator is not asked.

@@ -310,10 +310,111 @@ std::vector<double> Frames(Cockpit& cockpit, std::initializer_list<uint32_t> ele
   return out;
 }
 
+// ALT HOLD with the simulator's autothrottle armed also holds the speed: Mach
+// from 27000 ft, IAS below, each unless the simulator already holds it.
+TEST(DfgsPanel, AltitudeHoldKeepsTheSpeedByMachFrom27000FeetUnlessAlreadyHeld) {
+  struct Sample {
+    double altitudeFt;
+    double machHold, iasHold;
+    int32_t thrust;
+    EventList events;
+  };
+  const Sample samples[] = {
+      {27000, 0, 0, kThrustMach, {{65808, 0}, {66124, 27000}, {66109, 0}}},
+      {26999, 0, 0, kThrustIas, {{65808, 0}, {66124, 26999}, {66112, 0}}},
+      {27000, 1, 0, kThrustEprLimit, {{65808, 0}, {66124, 27000}}},
+      {26999, 0, 1, kThrustEprLimit, {{65808, 0}, {66124, 26999}}},
+  };
+  for (const Sample& sample : samples) {
+    Flying f;
+    f.cockpit.set(Token::AltitudeFt, sample.altitudeFt).set(Token::AutothrottleArmed, 1);
+    f.cockpit.set(Token::AutopilotMachHold, sample.machHold).set(Token::AutopilotAirspeedHold, sample.iasHold);
+    SetDfgsThrustMode(kThrustEprLimit);
+    SetDfgsAltPreselectArm(kAltArmCapturing);
+    f.cockpit.clearKeyEvents();
+    f.call("DfgsMouseAltitudeHold");
+    EXPECT_EQ(GetDfgsPitchMode(), kPitchAltitudeHold);
+    EXPECT_EQ(GetDfgsAltPreselectArm(), kAltArmOff);
+    EXPECT_EQ(GetDfgsThrustMode(), sample.thrust) << sample.altitudeFt;
+    EXPECT_EQ(Events(f.cockpit), sample.events) << sample.altitudeFt;
+  }
+}
+
+// TURB takes the wheel to the rate flown in steps of 600 ft/min toward
+// zero, within its ten steps either way.
+TEST(DfgsPanel, TurbulenceSetsTheWheelToTheRateFlownWithinTenSteps) {
+  const std::pair<double, int32_t> samples[] = {{7000.0, 10}, {6000.5, 10}, {5999.5, 9},   {-599.5, 0},
+                                                {-600.5, -1},  {-6599.5, -10}, {-7000.0, -10}};
+  for (auto [fpm, wheel] : samples) {
+    Flying f;
+    f.cockpit.setScaled(Token::VerticalSpeed, fpm);
+    f.call("DfgsMouseTurbulence");
+    EXPECT_EQ(GetDfgsVsWheel(), wheel) << fpm;
+    EXPECT_EQ(GetDfgsPitchMode(), kPitchTurbulence);
+    EXPECT_EQ(GetDfgsRollMode(), kRollTurbulence);
+  }
+}
+
+// Every control clicks with its own sound, engaged or not.
+TEST(DfgsPanel, EveryControlClicksWithItsOwnSound) {
+  Flying f(false);
+  f.cockpit.addSounds({241, 248, 249});
+  const std::pair<const char*, int> controls[] = {
+      {"DfgsMouseSpeedInc", 247},         {"DfgsMouseSpeedDec", 247},       {"DfgsMouseSpeedView", 245},
+      {"DfgsMouseAutothrottleSwitch", 243}, {"DfgsMouseFlightDirector", 242}, {"DfgsMouseApMaster", 244},
+      {"DfgsMouseDfgsSelect", 242},       {"DfgsMouseHeadingDec", 247},     {"DfgsMouseHeadingInc", 247},
+      {"DfgsMouseHeadingSwitchIn", 246},  {"DfgsMouseHeadingSwitchOut", 245}, {"DfgsMouseVsDec", 247},
+      {"DfgsMouseVsInc", 247},            {"DfgsMouseAltitudePreselect", 245}, {"DfgsMouseAltitudeDec", 247},
+      {"DfgsMouseAltitudeInc", 247},      {"DfgsMouseFmsOverride", 246},    {"DfgsMouseSpeedSelect", 245},
+      {"DfgsMouseMachSelect", 246},       {"DfgsMouseEprLim", 245},         {"DfgsMouseLnav", 246},
+      {"DfgsMouseVor", 246},              {"DfgsMouseIls", 246},            {"DfgsMouseAutoland", 246},
+      {"DfgsMouseVs", 245},               {"DfgsMouseIasMach", 245},        {"DfgsMouseVnav", 246},
+      {"DfgsMouseAltitudeHold", 245},     {"DfgsMouseTurbulence", 246},
+  };
+  for (auto [function, sound] : controls) {
+    const size_t mark = f.cockpit.played().size();
+    f.call(function);
+    std::vector<int> clicks;
+    const std::vector<PlayedSound> played = f.cockpit.played();
+    for (size_t i = mark; i < played.size(); ++i) {
+      if (played[i].slot >= kClickToggle1 && played[i].slot <= kClickRotary2) clicks.push_back(played[i].slot);
+    }
+    EXPECT_EQ(clicks, std::vector<int>{sound}) << function;
+  }
+}
+
+// The windows' small digit cells stand in rows 12 pixels apart at y 17, the
+// altitude's two large cells 14 apart at y 14.
+TEST(DfgsWindows, DigitCellsStandInTheirRows) {
+  Cockpit cockpit;
+  const struct {
+    uint32_t first, cells;
+    int32_t x, y, pitch;
+  } rows[] = {
+      {4, 3, 476, 17, 12},   // altitude, units to hundreds
+      {7, 2, 436, 14, 14},   // altitude, thousands and ten-thousands
+      {9, 4, 320, 17, 12},   // pitch digits, fourth to first
+      {15, 3, 236, 17, 12},  // heading, units to hundreds
+      {23, 3, 110, 17, 12},  // speed, fourth to second cell
+  };
+  for (auto [first, cells, x, y, pitch] : rows) {
+    for (uint32_t n = 0; n < cells; ++n) {
+      const platform::ELEMENT_HEADER& cell = cockpit.element("DFGS", first + n);
+      EXPECT_EQ(cell.x, x - pitch * static_cast<int32_t>(n)) << first + n;
+      EXPECT_EQ(cell.y, y) << first + n;
+      EXPECT_EQ(cell.frameCount, 12) << first + n;
+    }
+  }
+}
+
 TEST(DfgsWindows, AltitudeHeadingAndSpeedReadTheirValues) {
   Flying f;
   for (auto [feet, expected] : {std::pair{5000.0, std::vector<double>{11, 5, 0, 0, 0}},
                                 {0.0, {11, 11, 0, 0, 0}},
+                                {900.0, {11, 11, 9, 0, 0}},
+                                {1000.0, {11, 1, 0, 0, 0}},
+                                {9900.0, {11, 9, 9, 0, 0}},
+                                {10000.0, {1, 0, 0, 0, 0}},
                                 {35000.0, {3, 5, 0, 0, 0}}}) {
     SetDfgsSelectedValue(kSelAltitude, feet);
     EXPECT_EQ(Frames(f.cockpit, {8, 7, 6, 5, 4}), expected) << feet;
@@ -336,6 +437,9 @@ TEST(DfgsWindows, PitchWindowByMode) {
   EXPECT_EQ(Frames(f.cockpit, {14, 13, 12, 11, 10, 9}), (std::vector<double>{0, 2, 1, 5, 0, 0}));
   f.cockpit.set(Token::AutopilotVerticalSpeedFpm, 12000);
   EXPECT_EQ(Frames(f.cockpit, {14, 13, 12, 11}), (std::vector<double>{0, 1, 9, 9}));
+  f.cockpit.set(Token::AutopilotVerticalSpeedFpm, 0);
+  EXPECT_EQ(Frames(f.cockpit, {14, 13, 12, 11}), (std::vector<double>{0, 0, 0, 0})) << "no sign at zero";
+  f.cockpit.set(Token::AutopilotVerticalSpeedFpm, 12000);
   SetDfgsAltPreselectArm(kAltArmCapturing);
   EXPECT_EQ(Frames(f.cockpit, {14, 13, 12, 11}), (std::vector<double>{4, 1, 0, 6})) << "capturing: the rate flown";
   SetDfgsAltPreselectArm(kAltArmOff);

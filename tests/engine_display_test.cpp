@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "gauges/engine_display.h"
@@ -366,6 +367,33 @@ TEST(EdpGauge, OverlaysFollowTheCplLightsAndTheClickAreaOption) {
   EXPECT_FALSE(edp.cockpit.elementVisible("EDP", 1));
   EXPECT_FALSE(edp.cockpit.elementVisible("EDP", 2));
   EXPECT_TRUE(edp.cockpit.elementVisible("EDP", 67));
+}
+
+// Engine 2's dials are engine 1's moved 69 pixels to the right, element for
+// element: drums and needles, their scales and their names.
+TEST(EdpGauge, EngineTwosDialsAreEngineOnesMovedSixtyNinePixelsRight) {
+  Cockpit cockpit;
+  for (uint32_t n = 0; n < 18; ++n) {
+    const platform::ELEMENT_HEADER& one = cockpit.element("EDP", Dials(1) + n);
+    const platform::ELEMENT_HEADER& two = cockpit.element("EDP", Dials(2) + n);
+    const std::string name = one.name;
+    ASSERT_TRUE(name.starts_with("1 ")) << name;
+    EXPECT_EQ(std::string(two.name), "2 " + name.substr(2));
+    EXPECT_EQ(two.kind, one.kind) << name;
+    EXPECT_EQ(two.y, one.y) << name;
+    if (one.kind != platform::ElementKind::Needle) {
+      EXPECT_EQ(two.x, one.x + 69) << name;
+      continue;
+    }
+    EXPECT_EQ(two.pivotX, one.pivotX + 69) << name;
+    EXPECT_EQ(two.pivotY, one.pivotY) << name;
+    ASSERT_EQ(two.scalePoints, one.scalePoints) << name;
+    for (uint32_t i = 0; i < one.scalePoints; ++i) {
+      EXPECT_EQ(two.scale[i].x, one.scale[i].x + 69) << name << " mark " << i;
+      EXPECT_EQ(two.scale[i].y, one.scale[i].y) << name << " mark " << i;
+      EXPECT_EQ(two.scale[i].value, one.scale[i].value) << name << " mark " << i;
+    }
+  }
 }
 
 }  // namespace

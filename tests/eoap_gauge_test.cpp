@@ -6,6 +6,7 @@
 
 #include <cwchar>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "gauges/eoap.h"
@@ -240,6 +241,38 @@ TEST(EoapHead, EachKeyPlaysItsHeadsClickAndTheKeyboardReachesTheFirstHead) {
   ASSERT_EQ(cockpit.played().size(), before + 1);
   EXPECT_EQ(last(), 246);
   EXPECT_EQ(GetEoapRecalledCategory(), 1u);
+}
+
+// Each display's cells stand on a grid of 13 by 22 pixels, from row 6,
+// column 20 back to row 1, column 1, each an icon of the 51 glyphs. On each
+// head the eight category key lamps stand in a row, in two groups of four
+// keys at one pitch, and the two arrow lamps one above the other.
+TEST(EoapDisplay, CellsStandOnTheirGridAndTheHeadsKeyLampsInARow) {
+  Cockpit cockpit;
+  for (const char* display : {"EOAP Display 1", "EOAP Display 2"}) {
+    uint32_t element = 1;
+    for (int32_t cell = 119; cell >= 0; --cell, ++element) {
+      const platform::ELEMENT_HEADER& e = cockpit.element(display, element);
+      EXPECT_EQ(e.x, cell % 20 * 13) << display << " element " << element;
+      EXPECT_EQ(e.y, cell / 20 * 22) << display << " element " << element;
+      EXPECT_EQ(e.frameCount, 51) << display << " element " << element;
+    }
+  }
+  for (auto [head, firstX, keyY, pitch, arrowX] :
+       {std::tuple{"EOAP", 15, 97, 41, 367}, std::tuple{"EOAP Zoom", 21, 144, 61, 546}}) {
+    for (uint32_t key = 1; key <= 8; ++key) {
+      const platform::ELEMENT_HEADER& lamp = cockpit.element(head, key);
+      EXPECT_EQ(lamp.y, keyY) << head << " key " << key;
+      if (key <= 4) {
+        EXPECT_EQ(lamp.x, firstX + pitch * static_cast<int32_t>(key - 1)) << head << " key " << key;
+      }
+      if (key > 5) {
+        EXPECT_EQ(lamp.x - cockpit.element(head, key - 1).x, pitch) << head << " key " << key;
+      }
+    }
+    EXPECT_EQ(cockpit.element(head, 9).x, arrowX) << head;
+    EXPECT_EQ(cockpit.element(head, 10).x, arrowX) << head;
+  }
 }
 
 }  // namespace

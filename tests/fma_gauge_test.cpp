@@ -128,5 +128,27 @@ TEST(FmaGauge, ResetAcknowledgesEveryAlertInOneClickAndTheKeyboardDoesTheSame) {
   EXPECT_EQ(f.cockpit.tooltip("FMA"), "Flight Mode Annunciator.");
 }
 
+// The cells of each window stand in two lines, 12 pixels apart from the
+// window's left edge, each an icon of the 43-frame legend strip.
+TEST(FmaGauge, EachWindowsCellsStandInTwoLinesTwelvePixelsApart) {
+  Cockpit cockpit;
+  const struct {
+    int32_t cells, left;
+  } windows[] = {{4, 151}, {3, 107}, {3, 62}, {4, 6}};  // windows 4 to 1, in element order
+  uint32_t element = 1;
+  for (auto [cells, left] : windows) {
+    for (int32_t y : {52, 36}) {
+      for (int32_t cell = cells; cell >= 1; --cell, ++element) {
+        const platform::ELEMENT_HEADER& e = cockpit.element("FMA", element);
+        EXPECT_EQ(e.x, left + 12 * (cell - 1)) << element;
+        EXPECT_EQ(e.y, y) << element;
+        EXPECT_EQ(e.frameCount, 43) << element;
+      }
+    }
+  }
+  // The two computer lamps one above the other.
+  EXPECT_EQ(cockpit.element("FMA", 32).x, cockpit.element("FMA", 33).x);
+}
+
 }  // namespace
 }  // namespace halcyon::test

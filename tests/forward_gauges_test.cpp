@@ -149,6 +149,11 @@ TEST(CduGauge, OtherScreensFollowThePowerOnceASecond) {
   cockpit.draw();
   EXPECT_FALSE(cockpit.elementVisible("FMS Display 2", 0)) << "hidden as the panel installs";
   EXPECT_FALSE(cockpit.elementVisible("FMS Display 3", 0));
+  for (const char* display : {"FMS Display 2", "FMS Display 3"}) {
+    const platform::ELEMENT_HEADER& screen = cockpit.element(display, 0);
+    EXPECT_EQ(screen.imageWidth, cockpit.gauge(display)->widthMm) << display << ": the lit screen fills the gauge";
+    EXPECT_EQ(screen.imageHeight, 56) << display;
+  }
   cockpit.powerUp();
   std::vector<bool> shown;
   double firstShownTick = -1;
@@ -335,6 +340,17 @@ TEST(EfisControls, BothPanelsStepTheSameStateWithTheirOwnButtonClicks) {
   EXPECT_EQ(cockpit.elementValue("EFIS MCP", 6), 1.0) << "range";
 }
 
+// On the larger artwork the four lamps stand in a row under their buttons and
+// the three selectors in a row above them, the mode selector over the NAID lamp.
+TEST(EfisControls, TheLargerPanelsLampsAndSelectorsStandInTwoRows) {
+  Cockpit cockpit;
+  for (uint32_t lamp = 2; lamp <= 5; ++lamp) EXPECT_EQ(cockpit.element("EFIS MCP2", lamp).y, 126) << lamp;
+  for (uint32_t selector = 6; selector <= 8; ++selector) {
+    EXPECT_EQ(cockpit.element("EFIS MCP2", selector).y, 24) << selector;
+  }
+  EXPECT_EQ(cockpit.element("EFIS MCP2", 8).x, cockpit.element("EFIS MCP2", 5).x);
+}
+
 TEST(EfisControls, TcasRangeSnapsToItsEndsAndTheButtonClicksWithoutTcas) {
   Cockpit cockpit;
   cockpit.addSounds({kClickButton1});
@@ -451,6 +467,7 @@ TEST(ForwardPanel, TogaTheTestButtonTheDecisionHeightAndTheLamps) {
   cockpit.addSounds({kClickButton1, kClickKnob});
   cockpit.set(Token::FlightDirector, 0).click("TOGA Button", 20, 16);
   ASSERT_EQ(cockpit.keyEvents(66288).size(), 1u) << "the flight director on first";
+  EXPECT_EQ(cockpit.keyEvents(66288)[0].value, 0u);
   EXPECT_EQ(IsTogaRequested(), 1u);
   cockpit.clearKeyEvents().set(Token::FlightDirector, 1).click("TOGA Button", 20, 16);
   EXPECT_TRUE(cockpit.keyEvents(66288).empty());

@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <optional>
 #include <sstream>
+#include <string>
 
 #include "core/options.h"
 #include "gauges/gauge_kit.h"
@@ -20,6 +22,7 @@
 #include "systems/hydraulics.h"
 #include "systems/lights.h"
 #include "systems/speed_bugs.h"
+#include "simhost/panel.h"
 #include "simhost/run_log.h"
 #include "simhost/scenario.h"
 #include "systems/altimeter.h"
@@ -125,6 +128,7 @@ TEST(GaugeConventions, LampsAreDarkWithoutPowerEvenInTheLampTest) {
   EXPECT_EQ(DigitOf(0.57 * 100.0, 1), 7) << "56.99999999999999 reads 7";
   EXPECT_EQ(DigitOf(29.92 * 100.0, 10), 9);
   EXPECT_EQ(DigitOf(-5.0, 1), 0);
+  EXPECT_EQ(DigitOf(5.0, 0), 0) << "no place, no digit";
 }
 
 // ---- Mouse idioms ----
@@ -245,6 +249,7 @@ TEST(Airspeed, MachDrumsRestBelowMachPoint15AndRollTowardTheirNextDigit) {
   EXPECT_EQ(drums(14900), (std::vector<double>{89, 49, 99})) << ".150 at rest";
   cockpit.setScaled(Token::Mach, 0.15).draw();
   EXPECT_EQ(cockpit.elementValue("Airspeed", 3), 49.0) << "Mach .15 itself still rests";
+  EXPECT_EQ(drums(15100), (std::vector<double>{89, 49, 89})) << ".151 reads its thousandths";
   EXPECT_EQ(drums(78490), (std::vector<double>{29, 19, 59})) << ".784, no drum between digits";
   EXPECT_EQ(drums(78491), (std::vector<double>{29, 19, 58})) << "thousandths one step toward 5";
   EXPECT_EQ(drums(78499), (std::vector<double>{29, 19, 50}));
@@ -282,6 +287,8 @@ TEST(Airspeed, TheCommandBugShowsTheFirstSpeedSourceThatHasOne) {
   EXPECT_EQ(bug(), 210.0);
   cockpit.set(Token::MaxOperatingMach, -0.85);
   EXPECT_EQ(bug(), 210.0) << "nor below zero";
+  cockpit.set(Token::MaxOperatingMach, 0.05);
+  EXPECT_EQ(bug(), 450.0) << "any maximum Mach above zero: Mach 0.7 far beyond the dial";
   cockpit.set(Token::AutopilotAirspeedHold, 0).set(Token::MaxOperatingMach, 0);
   EXPECT_EQ(bug(), 210.0) << "Mach mode without a maximum Mach: the held speed";
   cockpit.set(Token::MaxOperatingMach, 0.85).set(Token::AutopilotMach, 2.0);
@@ -342,8 +349,10 @@ TEST(Altimeter, DrumsRollAsTheLowerDigitsPassNineAndMirrorBelowZero) {
   EXPECT_EQ(drums(-150), (std::vector<double>{99999, 9999, 100, 50}));
   EXPECT_EQ(cockpit.elementValue("Altimeter", 15), 1.0) << "below zero";
   EXPECT_DOUBLE_EQ(cockpit.elementValue("Altimeter", 16), -150 * 0.36 + 270);
-  drums(0);
+  EXPECT_EQ(drums(0), (std::vector<double>{99999, 9999, 999, 99})) << "zero reads upright";
   EXPECT_EQ(cockpit.elementValue("Altimeter", 15), 0.0);
+  EXPECT_EQ(drums(-0.5), (std::vector<double>{99999, 9999, 0, 0})) << "half a foot below zero: mirrored";
+  EXPECT_EQ(cockpit.elementValue("Altimeter", 15), 1.0);
 }
 
 TEST(Altimeter, WithoutPowerTheDrumsAndPointerRestAndTheBaroWindowsStillShow) {
@@ -418,6 +427,177 @@ TEST(BrakePressure, EachNeedleShowsItsSystemAndRestsAtZeroWithoutPower) {
   EXPECT_EQ(cockpit.elementValue("Brake_Pressure", 1), GetHydraulicPressure(2));
   EXPECT_EQ(cockpit.elementValue("Brake_Pressure", 2), 0.0);
   EXPECT_EQ(cockpit.tooltip("Brake_Pressure"), "Brake Pressure.");
+}
+
+// ---- Every placed gauge ----
+
+// One flag (hidden or luminous) of every element of every placed gauge, by
+// instance and element index.
+std::vector<std::vector<uint32_t>> ElementFlags(Cockpit& cockpit, uint32_t mask) {
+  std::vector<std::vector<uint32_t>> flags;
+  for (const simhost::Panel::Instance& instance : cockpit.host().PanelGauges().Instances()) {
+    std::vector<uint32_t>& gauge = flags.emplace_back();
+    for (const platform::ELEMENT_HEADER* e = instance.header->elements; e != nullptr;
+         e = e->nextElement != nullptr ? e->nextElement[0] : nullptr) {
+      gauge.push_back(e->imageFlags & mask);
+    }
+  }
+  return flags;
+}
+
+std::string ElementName(const simhost::Panel::Instance& instance, size_t n) {
+  const platform::ELEMENT_HEADER* e = instance.header->elements;
+  for (size_t i = 0; i < n && e != nullptr; ++i) e = e->nextElement != nullptr ? e->nextElement[0] : nullptr;
+  return std::string(instance.header->name) + " element " + std::to_string(n) + " (" +
+         (e != nullptr && e->name != nullptr ? e->name : "") + ")";
+}
+
+// Option 6 shows every placed gauge's click-area overlay and changes nothing else.
+TEST(GaugeConventions, TheClickAreaOptionShowsEveryOverlayAndNothingElse) {
+  Cockpit cockpit;
+  cockpit.powerUp().runTicks(2);
+  cockpit.setOption(kOptionClickAreas, false).draw();
+  const auto without = ElementFlags(cockpit, platform::kImageHidden);
+  cockpit.setOption(kOptionClickAreas, true).draw();
+  const auto with = ElementFlags(cockpit, platform::kImageHidden);
+  const auto& instances = cockpit.host().PanelGauges().Instances();
+  int overlays = 0;
+  for (size_t i = 0; i < instances.size(); ++i) {
+    for (size_t n = 0; n < with[i].size(); ++n) {
+      const std::string what = ElementName(instances[i], n);
+      if (what.ends_with("(click areas)")) {
+        ++overlays;
+        EXPECT_TRUE(without[i][n] != 0 && with[i][n] == 0) << what;
+      } else {
+        EXPECT_EQ(with[i][n], without[i][n]) << what;
+      }
+    }
+  }
+  EXPECT_GE(overlays, 79);
+}
+
+// Every lit instrument relights its whole lit range with its panel light:
+// with the side, CPL and overhead panel lights off none of its elements draws
+// lit (but the TAS/SAT indicator's face, lit at all times), and with them on
+// again it draws as lit as before.
+TEST(GaugeConventions, WithThePanelLightsOffNoElementOfALitInstrumentStaysLit) {
+  Cockpit cockpit;
+  cockpit.powerUp();
+  const auto lights = [&cockpit](int32_t position) {
+    for (CSwitch* light : {&g_sidePanelLight, &g_cplPanelLight, &g_oclPanelLight}) cockpit.setSwitch(light, position);
+    cockpit.runTicks(3);
+    return ElementFlags(cockpit, platform::kImageLuminous);
+  };
+  const auto on = lights(kSwitchOn);
+  const auto off = lights(kSwitchOff);
+  const auto& instances = cockpit.host().PanelGauges().Instances();
+  int relit = 0;
+  for (size_t i = 0; i < instances.size(); ++i) {
+    if (on[i] == off[i]) continue;  // lit by no panel light
+    ++relit;
+    const bool tasSat = std::string(instances[i].header->name) == "TAS SAT";
+    for (size_t n = tasSat ? 1 : 0; n < off[i].size(); ++n) EXPECT_EQ(off[i][n], 0u) << ElementName(instances[i], n);
+  }
+  EXPECT_GE(relit, 37);
+  EXPECT_EQ(lights(kSwitchOn), on);
+}
+
+// Every icon of every placed gauge shows a frame of its strip, cold and dark
+// as in the lamp test with the panel powered and every light on.
+TEST(GaugeConventions, EveryIconShowsAFrameOfItsStrip) {
+  Cockpit cockpit;
+  const auto check = [&cockpit](const char* state) {
+    cockpit.draw();
+    for (const simhost::Panel::Instance& instance : cockpit.host().PanelGauges().Instances()) {
+      size_t n = 0;
+      for (const platform::ELEMENT_HEADER* e = instance.header->elements; e != nullptr;
+           e = e->nextElement != nullptr ? e->nextElement[0] : nullptr, ++n) {
+        if (e->kind != platform::ElementKind::Icon || e->callback == nullptr) continue;
+        // The engine display's CMD windows show their blank one past the strip's last frame.
+        const bool cmdWindow =
+            std::string(instance.header->name) == "EDP" && std::string(e->name).find(" CMD ") != std::string::npos;
+        EXPECT_TRUE(e->value >= 0 && e->value < e->frameCount + (cmdWindow ? 1 : 0))
+            << ElementName(instance, n) << " " << state << ": " << e->value << " of " << e->frameCount;
+      }
+    }
+  };
+  check("cold and dark");
+  cockpit.powerUp();
+  for (CSwitch* light : {&g_sidePanelLight, &g_cplPanelLight, &g_oclPanelLight, &g_sideDigitalLight,
+                         &g_cplDigitalLight, &g_fgcpDigitalSwitch, &g_lampTestSwitch}) {
+    cockpit.setSwitch(light, kSwitchOn);
+  }
+  cockpit.runTicks(3);
+  check("in the lamp test");
+}
+
+// ---- Dials ----
+
+// Every needle turns about its dial's centre, and a needle on marks runs from
+// the dial's first mark to its last (a needle without marks turns by its angle).
+TEST(GaugeConventions, EachNeedleTurnsAboutItsDialsCentreFromItsFirstMarkToItsLast) {
+  Cockpit cockpit;
+  struct Dial {
+    const char* gauge;
+    std::vector<uint32_t> needles;
+    int32_t centreX, centreY;
+    std::optional<platform::NeedlePoint> first, last;
+  };
+  using Mark = platform::NeedlePoint;
+  const Dial dials[] = {
+      {"Airspeed", {1, 7, 9, 10, 11, 12, 13}, 197, 197, Mark{179, 64, 40}, Mark{138, 76, 450}},
+      {"Airspeed", {6}, 197, 197, Mark{179, 64, 0}, Mark{138, 76, 450 * 128}},
+      {"Altimeter", {14, 16}, 202, 198, {}, {}},
+      {"Clock", {1, 2, 3}, 150, 150, {}, {}},
+      {"Brake_Pressure", {1, 2}, 150, 150, Mark{211, 75, -500}, Mark{86, 75, 4000}},
+      {"Cabin_Pressure_Indicator", {1}, 200, 200, Mark{200, 64, 0}, Mark{67, 170, 30000}},
+      {"Cabin_Pressure_Indicator", {2}, 200, 200, Mark{200, 137, 0}, Mark{140, 180, 9}},
+      {"Cabin_Climb", {1}, 150, 150, Mark{265, 200, -2000}, Mark{265, 100, 2000}},
+      {"Air_Condition_L_Valve", {1}, 100, 100, Mark{22, 72, 0}, Mark{178, 72, 60}},
+      {"Air_Condition_R_Valve", {1}, 100, 100, Mark{22, 72, 0}, Mark{178, 72, 60}},
+      {"Air_Condition_Temperature", {2}, 150, 150, Mark{150, 27, 0}, Mark{27, 150, 60}},
+      {"Air_Condition_Temperature", {3}, 150, 150, Mark{150, 27, 30}, Mark{27, 150, 150}},
+      {"Air_Condition_L_Pressure", {1}, 100, 100, Mark{100, 17, 0}, Mark{100, 17, 100}},
+      {"Air_Condition_R_Pressure", {1}, 100, 100, Mark{100, 17, 0}, Mark{100, 17, 100}},
+      {"APU_EGT", {1}, 150, 150, Mark{208, 194, 0}, Mark{178, 83, 800}},
+      {"APU_RPM", {1}, 150, 150, Mark{150, 45, 0}, Mark{57, 103, 110}},
+      {"APU_RPM", {2}, 102, 97, {}, {}},
+      {"Electrical_CSD1_Temperature", {1}, 150, 150, Mark{79, 224, 0}, Mark{229, 224, 180}},
+      {"Electrical_CSD2_Temperature", {1}, 150, 150, Mark{79, 224, 0}, Mark{229, 224, 180}},
+      {"Electrical_AC_Load_1", {1}, 22, 22, {}, {}},
+      {"Electrical_AC_Load_2", {1}, 22, 22, {}, {}},
+      {"Electrical_AC_Load_APU", {1}, 22, 22, {}, {}},
+      {"Electrical_AC_Volts", {1}, 22, 22, {}, {}},
+      {"Electrical_DC_Volts_Amps", {1}, 22, 22, {}, {}},
+      {"Electrical_Frequency", {1}, 22, 22, {}, {}},
+      {"Electrical_DC_Load_1", {1}, 70, 150, {}, {}},
+      {"Electrical_DC_Load_1", {2}, 230, 150, {}, {}},
+      {"Electrical_DC_Load_2", {1}, 70, 150, {}, {}},
+      {"Electrical_DC_Load_2", {2}, 230, 150, {}, {}},
+      // The engine display's engine 1 dials: N2, EGT, N1, the EPR pointer and its CMD bug.
+      {"EDP", {24}, 47, 236, Mark{33, 251, 0}, Mark{60, 251, 120}},
+      {"EDP", {28}, 47, 186, Mark{33, 202, 0}, Mark{61, 202, 860}},
+      {"EDP", {32}, 47, 135, Mark{33, 150, 0}, Mark{60, 150, 120}},
+      {"EDP", {37, 38}, 47, 71, Mark{39, 91, 0}, Mark{55, 91, 240}},
+  };
+  const auto same = [](const Mark& a, const Mark& b) { return a.x == b.x && a.y == b.y && a.value == b.value; };
+  for (const Dial& dial : dials) {
+    for (uint32_t n : dial.needles) {
+      const platform::ELEMENT_HEADER& needle = cockpit.element(dial.gauge, n);
+      const std::string what = std::string(dial.gauge) + " element " + std::to_string(n);
+      ASSERT_EQ(needle.kind, platform::ElementKind::Needle) << what;
+      EXPECT_EQ(needle.pivotX, dial.centreX) << what;
+      EXPECT_EQ(needle.pivotY, dial.centreY) << what;
+      if (!dial.first) {
+        EXPECT_EQ(needle.scalePoints, 0u) << what;
+        continue;
+      }
+      ASSERT_GE(needle.scalePoints, 2u) << what;
+      EXPECT_TRUE(same(needle.scale[0], *dial.first)) << what << " starts at " << needle.scale[0].value;
+      EXPECT_TRUE(same(needle.scale[needle.scalePoints - 1], *dial.last))
+          << what << " ends at " << needle.scale[needle.scalePoints - 1].value;
+    }
+  }
 }
 
 // ---- Extreme tokens ----

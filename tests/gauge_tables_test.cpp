@@ -142,6 +142,22 @@ TEST(GaugeTable, LinkageListsThe166GaugesInPanelOrder) {
   EXPECT_EQ(withTables, expected);
 }
 
+// Each gauge draws its own elements and answers its own clicks: no two
+// gauges of the table share an element list or a mouse table.
+TEST(GaugeTable, EveryGaugeHasItsOwnElementsAndMouseTable) {
+  Cockpit cockpit({.start = false});
+  std::set<const platform::ELEMENT_HEADER*> elements;
+  std::set<const MOUSERECT*> tables;
+  for (const platform::GAUGEHDR* gauge : cockpit.host().Module().Gauges()) {
+    if (gauge->elements != nullptr) {
+      EXPECT_TRUE(elements.insert(gauge->elements).second) << gauge->name;
+    }
+    if (gauge->mouseRects != nullptr) {
+      EXPECT_TRUE(tables.insert(gauge->mouseRects).second) << gauge->name;
+    }
+  }
+}
+
 TEST(MouseTables, TwentyTablesHaveTheirCountsShapesAndTooltips) {
   Cockpit cockpit({.start = false});
   for (const TableShape& table : kTables) {
@@ -292,6 +308,27 @@ TEST(GaugeClicks, TheScenarioClickAndTheTestBedReachTheControlUnderThePoint) {
   simhost::Scenario far;
   ASSERT_FALSE(far.Parse("click Airspeed 1e20 5\n", "far.scn", &errors));
   EXPECT_EQ(errors.back(), "far.scn:1: '1e20' is not a pixel coordinate");
+}
+
+// Every control of every gauge reports each event it listens to as handled,
+// whatever it does with it.
+TEST(GaugeClicks, EveryControlReportsEachOfItsEventsHandled) {
+  Cockpit cockpit;
+  constexpr uint32_t kEvents[] = {platform::kMouseLeftSingle, platform::kMouseLeftRelease, platform::kMouseDownRepeat,
+                                  platform::kMouseMove,       platform::kMouseLeftDrag,    platform::kMouseRightSingle};
+  int controls = 0;
+  for (const platform::GAUGEHDR* gauge : cockpit.host().Module().Gauges()) {
+    if (gauge->mouseRects == nullptr) continue;
+    for (const MOUSERECT* rect = gauge->mouseRects; rect->type != platform::kMouseRectEnd; ++rect) {
+      if (rect->function == nullptr) continue;
+      ++controls;
+      for (uint32_t event : kEvents) {
+        if ((rect->mouseFlags & event) == 0) continue;
+        EXPECT_EQ(rect->function({0, 0}, event), 1) << gauge->name << " " << rect->functionName << " " << event;
+      }
+    }
+  }
+  EXPECT_GT(controls, 500);
 }
 
 TEST(GaugeClicks, ChildrenArePlacedRelativeToTheirParent) {

@@ -428,26 +428,61 @@ int SweepKeyboard(Cockpit& cockpit, const char* gaugeName, const wchar_t* wanted
   return slots;
 }
 
-// The picture of each switch changes exactly when its record does, and its
-// positions show pairwise different frames.
-void CheckPicturesFollowRecords(Cockpit& cockpit, const char* gauge, const std::vector<Control>& controls) {
+// The picture of each switch changes exactly when its record does and its
+// positions show pairwise different whole frames of its strip. Unless the
+// panel has pictures with spare frames or levers that move over time, every
+// frame shows a position and each control moves its own record at once.
+enum class Pictures { kWholeStrips, kSpareFramesOrRunningLevers };
+
+void CheckPicturesFollowRecords(Cockpit& cockpit, const char* gauge, const std::vector<Control>& controls,
+                                Pictures pictures = Pictures::kWholeStrips) {
+  const bool whole = pictures == Pictures::kWholeStrips;
   for (const Control& control : controls) {
     if (control.element < 0) continue;
     std::map<double, int32_t> frames;
+    const int32_t strip = cockpit.element(gauge, control.element).frameCount;
     for (int32_t position : control.positions) {
       cockpit.setSwitch(control.record, position).draw();
       const double frame = cockpit.elementValue(gauge, control.element);
       EXPECT_FALSE(frames.contains(frame)) << control.function << " shows " << position << " as " << frames[frame];
+      EXPECT_TRUE(frame >= 0 && frame < strip && frame == std::trunc(frame)) << control.function << " at " << position;
       frames[frame] = position;
     }
+    if (whole) {
+      EXPECT_EQ(frames.size(), static_cast<size_t>(strip)) << control.function << ": a frame that no position shows";
+    }
+    bool movesItsRecord = false;
     for (int32_t start : control.positions) {
       cockpit.setSwitch(control.record, start).draw();
       const double frameBefore = cockpit.elementValue(gauge, control.element);
       cockpit.callControl(gauge, control.function, kClick).draw();
       const bool moved = GetSwitch(control.record) != start;
+      movesItsRecord = movesItsRecord || moved;
       EXPECT_EQ(cockpit.elementValue(gauge, control.element) != frameBefore, moved)
           << control.function << " from " << start;
     }
+    if (whole) {
+      EXPECT_TRUE(movesItsRecord) << control.function << " never moves its record";
+    }
+  }
+}
+
+// One click of a control from a position of its record, and the one click
+// sound it plays.
+struct ClickSound {
+  const char* function;
+  CSwitch* record;
+  int32_t from;
+  SoundId sound;
+};
+
+void CheckClickSounds(Cockpit& cockpit, const char* gauge, const std::vector<ClickSound>& clicks) {
+  WithClickSounds(cockpit);
+  for (const ClickSound& click : clicks) {
+    cockpit.setSwitch(click.record, click.from);
+    const size_t mark = cockpit.played().size();
+    cockpit.callControl(gauge, click.function, kClick);
+    EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>{click.sound}) << click.function << " from " << click.from;
   }
 }
 
@@ -545,6 +580,23 @@ TEST(ElectricalPanel, GeneratorAndApuGeneratorSpringBackOnRelease) {
   EXPECT_EQ(SoundSlots(cockpit, mark), (std::vector<int>{kClickGuarded1, kClickGuarded1, kClickGuarded1,
                                                          kClickGuarded1, kClickToggle2, kClickToggle2}))
       << "the stray press is silent";
+}
+
+// The controls beside the toggles, each with its own click.
+TEST(ElectricalPanel, EveryOtherControlClicksWithItsOwnSound) {
+  Cockpit cockpit;
+  cockpit.runTicks(1);
+  CheckClickSounds(cockpit, "Electrical",
+                   {{"ElectricalMouseCsd1Inc", &g_csdDisconnectGuard1, kGuardClosed, kClickGuarded1},
+                    {"ElectricalMouseCsd1Dec", &g_csdDisconnectGuard1, kGuardOpen, kClickGuarded1},
+                    {"ElectricalMouseCsd2Inc", &g_csdDisconnectGuard2, kGuardClosed, kClickGuarded2},
+                    {"ElectricalMouseCsd2Dec", &g_csdDisconnectGuard2, kGuardOpen, kClickGuarded2},
+                    {"ElectricalMouseCsdRise", &g_csdTempDisplaySwitch, kSwitchOff, kClickButton1},
+                    {"ElectricalMouseGen1Dec", &g_gen1Switch, kSwitchOff, kClickGuarded1},
+                    {"ElectricalMouseGen2Inc", &g_gen2Switch, kSwitchOn, kClickGuarded1},
+                    {"ElectricalMouseGen2Dec", &g_gen2Switch, kSwitchOff, kClickGuarded1},
+                    {"ElectricalMouseIndicatorSelectorDec", &g_meterSelector, 3, kClickRotary2},
+                    {"ElectricalMouseIndicatorSelectorInc", &g_meterSelector, 3, kClickRotary2}});
 }
 
 TEST(ElectricalPanel, ExternalPowerComesOnOnlyOnTheGround) {
@@ -948,6 +1000,24 @@ TEST(ApuPanel, TheEmergencyPowerLampNeedsPanelPower) {
   EXPECT_EQ(cockpit.elementValue("APU", 3), 1.0);
 }
 
+TEST(ApuPanel, EachControlClicksWithItsOwnSound) {
+  Cockpit cockpit;
+  cockpit.runTicks(1);
+  CheckClickSounds(cockpit, "APU",
+                   {{"ApuMouseFireAgent1", &g_apuFireAgent1Switch, 120, kClickToggle2},
+                    {"ApuMouseFireAgent2", &g_apuFireAgent2Switch, 126, kClickToggle2},
+                    {"ApuMouseAirSwitchInc", &g_apuAirSwitch, 46, kClickGuarded1},
+                    {"ApuMouseAirSwitchDec", &g_apuAirSwitch, 120, kClickGuarded1},
+                    {"ApuMouseDoorsGuard", &g_apuDoorsSwitch, 120, kClickToggle1},
+                    {"ApuMouseDoorsAutoInc", &g_apuDoorsSwitch, 42, kClickGuarded1},
+                    {"ApuMouseDoorsAutoDec", &g_apuDoorsSwitch, 44, kClickGuarded1},
+                    {"ApuMouseFireControl", &g_apuFireControlSwitch, 120, kClickGuarded2},
+                    {"ApuMouseMasterInc", &g_apuMasterSwitch, 47, kClickToggle2},
+                    {"ApuMouseMasterDec", &g_apuMasterSwitch, 120, kClickToggle2},
+                    {"ApuMouseEmergencyPower", &g_emergencyPowerSwitch, 120, kClickRotary2},
+                    {"ApuMouseBattery", &g_batterySwitch, 120, kClickGuarded2}});
+}
+
 // ---- Side switches ----
 
 TEST(SideSwitches, EveryKeyboardCommandActsLikeAClickOnItsRectangle) {
@@ -959,8 +1029,11 @@ TEST(SideSwitches, EveryKeyboardCommandActsLikeAClickOnItsRectangle) {
 TEST(SideSwitches, BothPicturesFollowTheSameRecords) {
   Cockpit cockpit;
   cockpit.powerUp().runTicks(1);
-  CheckPicturesFollowRecords(cockpit, "Side Switches", SideControls("SideSwitches"));
-  CheckPicturesFollowRecords(cockpit, "Side Switches2", SideControls("SideSwitches2"));
+  // The digital light switch shows two of its four frames.
+  CheckPicturesFollowRecords(cockpit, "Side Switches", SideControls("SideSwitches"),
+                             Pictures::kSpareFramesOrRunningLevers);
+  CheckPicturesFollowRecords(cockpit, "Side Switches2", SideControls("SideSwitches2"),
+                             Pictures::kSpareFramesOrRunningLevers);
   // A click on one picture shows on the other.
   cockpit.setSwitch(&g_altStaticSwitch, 43).click("Side Switches2", 150, 40).draw();
   EXPECT_EQ(cockpit.elementValue("Side Switches", 5), 1.0);
@@ -1048,7 +1121,12 @@ TEST(OverheadSystemsPanels, EveryKeyboardCommandActsLikeAClickOnItsRectangleVari
 TEST(OverheadSystemsPanels, EverySwitchPictureFollowsItsRecord) {
   Cockpit cockpit;
   cockpit.powerUp().runTicks(1);
-  for (const PanelControls& panel : SystemsPanels()) CheckPicturesFollowRecords(cockpit, panel.gauge, panel.controls);
+  for (const PanelControls& panel : SystemsPanels()) {
+    // The cross-feed levers run between their ends over the ticks after a click.
+    const bool running = std::string(panel.gauge) == "Pneumatic XFeed";
+    CheckPicturesFollowRecords(cockpit, panel.gauge, panel.controls,
+                               running ? Pictures::kSpareFramesOrRunningLevers : Pictures::kWholeStrips);
+  }
 }
 
 // Each control's record, away from its default, is saved under its key and
@@ -1356,6 +1434,32 @@ TEST(CabinPressurePanel, TheClimbNeedleRule) {
   EXPECT_NE(cockpit.tooltip("Cabin_Pressure_Indicator").find("Cabin Altitude: "), std::string::npos);
 }
 
+// The cabin's own rate while it climbs, or descends below the aircraft; level
+// with the aircraft or above it a descending cabin shows the aircraft's rate;
+// either way within the dial's 2000 ft/min.
+TEST(CabinPressureMeters, TheClimbNeedleFollowsTheCabinBelowTheAircraftWithinTheDial) {
+  Cockpit cockpit({.start = false});
+  cockpit.set(Token::OnGround, 0).set(Token::AltitudeFt, 2000);
+  cockpit.writeFile(Cockpit::kAircraftIniFile, "[CABIN PRESS]\r\nrate_limit=1\r\n");
+  cockpit.start().setScaled(Token::VerticalSpeed, -700.0).set(Token::DoorsOpen, 0.0);
+  const auto climb = [&cockpit] { return cockpit.draw().elementValue("Cabin_Climb", 1); };
+  cockpit.set(Token::AltitudeFt, 45000).runSeconds(1.1);
+  ASSERT_NEAR(GetCabinRate(), 100.0 / 60.0, 1e-12);
+  EXPECT_NEAR(climb(), 100.0, 1e-9) << "climbing: the cabin's rate in feet a minute";
+  cockpit.set(Token::AltitudeFt, 2000).runSeconds(1.05);
+  ASSERT_NEAR(GetCabinRate(), -40.0 / 60.0, 1e-12);
+  ASSERT_LT(GetCabinAltitude(), 2000.0);
+  EXPECT_NEAR(climb(), -40.0, 1e-9) << "descending below the aircraft";
+  cockpit.set(Token::AltitudeFt, GetCabinAltitude());
+  EXPECT_NEAR(climb(), -700.0, 1e-9) << "level with the aircraft: the aircraft's rate";
+  cockpit.set(Token::AltitudeFt, GetCabinAltitude() + 1.0);
+  EXPECT_NEAR(climb(), -40.0, 1e-9);
+  cockpit.set(Token::DoorsOpen, 1.0).setScaled(Token::VerticalSpeed, 2000.5);
+  EXPECT_EQ(climb(), 2000.0);
+  cockpit.setScaled(Token::VerticalSpeed, -2000.5);
+  EXPECT_EQ(climb(), -2000.0);
+}
+
 TEST(CabinPressurePanel, TheTapeOfTheUnitsInUseOnlyAndNeverBothWhileRelighting) {
   Cockpit cockpit;
   cockpit.powerUp().set(Token::UnitsOfMeasure, 0).runTicks(20).draw();
@@ -1418,6 +1522,24 @@ TEST(AirConditionPanel, HoldingColdStepsTheValvePerRepeatUntilZeroAndTheReleaseL
   EXPECT_EQ(cockpit.elementValue("Air_Condition", 6), 1.0);
   cockpit.click("Air_Condition", 200, 90);
   EXPECT_EQ(GetSwitch(&g_cabinTempSwitch), 1);
+}
+
+TEST(AirConditionPanel, EachControlClicksWithItsOwnSound) {
+  Cockpit cockpit;
+  cockpit.runTicks(1);
+  CheckClickSounds(cockpit, "Air_Condition",
+                   {{"AirConditionMouseCockpitTempCold", &g_cockpitTempSwitch, 1, kClickRotary1},
+                    {"AirConditionMouseCockpitTempHot", &g_cockpitTempSwitch, 1, kClickRotary1},
+                    {"AirConditionMouseCockpitTempAuto", &g_cockpitTempSwitch, 3, kClickRotary1},
+                    {"AirConditionMouseCabinTempCold", &g_cabinTempSwitch, 1, kClickRotary1},
+                    {"AirConditionMouseCabinTempHot", &g_cabinTempSwitch, 1, kClickRotary1},
+                    {"AirConditionMouseCabinTempAuto", &g_cabinTempSwitch, 3, kClickRotary2},
+                    {"AirConditionMouseSupplyLeftInc", &g_airSupplyLeftSwitch, 44, kClickGuarded2},
+                    {"AirConditionMouseSupplyLeftDec", &g_airSupplyLeftSwitch, 120, kClickGuarded2},
+                    {"AirConditionMouseSupplyRightInc", &g_airSupplyRightSwitch, 44, kClickGuarded2},
+                    {"AirConditionMouseSupplyRightDec", &g_airSupplyRightSwitch, 120, kClickGuarded2},
+                    {"AirConditionMouseTempSelect", &g_tempSelectSwitch, 61, kClickRotary1},
+                    {"AirConditionMouseRadioRackVenturi", &g_radioRackVenturiSwitch, 62, kClickToggle1}});
 }
 
 // The dial follows the units on every frame, never both at once.

@@ -606,6 +606,22 @@ TEST(Hotspots, EveryPopupControlReportsTheClickHandled) {
   }
 }
 
+// A hotspot's area reaches across its whole gauge.
+TEST(Hotspots, EachAreaSpansItsGaugesWidth) {
+  Cockpit cockpit({.start = false});
+  int hotspots = 0;
+  for (const platform::GAUGEHDR* gauge : cockpit.host().Module().Gauges()) {
+    if (!std::string(gauge->name).starts_with("Hotspot ") || gauge->mouseRects == nullptr) continue;
+    ++hotspots;
+    int32_t right = 0;
+    for (const platform::MOUSERECT* rect = gauge->mouseRects; rect->type != platform::kMouseRectEnd; ++rect) {
+      if (rect->function != nullptr) right = std::max(right, rect->x + rect->width);
+    }
+    EXPECT_EQ(right, gauge->widthMm) << gauge->name;
+  }
+  EXPECT_EQ(hotspots, 23);
+}
+
 TEST(Hotspots, FramesShowWithTheHotspotsOptionAndCloseBoxesWithTheClickAreas) {
   Cockpit cockpit;
   const std::vector<std::string> hotspots = {"Hotspot 1", "Hotspot 17", "Hotspot 31"};
