@@ -4,6 +4,7 @@
 // the gear gauges; the lever pictures' frames over their whole ranges.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -435,6 +436,72 @@ TEST(TrimKnobs, KnobsWrapRoundAndTrimEveryClickTheArmSwitchSteps) {
   cockpit.setSwitch(&g_stabTrimArmSwitch, 7).click("Stabilizer Trim", 20, 60);
   EXPECT_EQ(GetSwitch(&g_stabTrimArmSwitch), kStabTrimNormal);
   EXPECT_EQ(cockpit.played(kClickRotary2).size(), 3u);
+}
+
+// The trim pictures on each side of their ends: the take-off flap selector,
+// the handles and the knobs show their strip only from its first to its last
+// position, the % MAC wheel its whole range; the needle and the indicator
+// stop at the ends of their scales, the indicator by the Part's law.
+TEST(TrimKnobs, PicturesOnEachSideOfTheirEnds) {
+  Cockpit cockpit;
+  const struct {
+    CSwitch* record;
+    int32_t position;
+    const char* gauge;
+    uint32_t element;
+    double frame;
+  } kSamples[] = {
+      {&g_takeoffFlapSelector, kTakeoffFlaps1 - 1, "Longitude Trim", 1, 0},
+      {&g_takeoffFlapSelector, kTakeoffFlaps4, "Longitude Trim", 1, 3},
+      {&g_takeoffFlapSelector, kTakeoffFlaps4 + 1, "Longitude Trim", 1, 0},
+      {&g_trimHandle, 2, "Longitude Trim", 5, 1},
+      {&g_trimHandle, 11, "Longitude Trim", 5, 10},
+      {&g_trimHandle, 12, "Longitude Trim", 5, 0},
+      {&g_rudderTrimKnob, 0, "Rudder Trim", 2, 0},
+      {&g_rudderTrimKnob, 6, "Rudder Trim", 2, 5},
+      {&g_rudderTrimKnob, 7, "Rudder Trim", 2, 0},
+      {&g_aileronTrimKnob, 7, "Aileron Trim", 2, 0},
+  };
+  for (const auto& sample : kSamples) {
+    cockpit.setSwitch(sample.record, sample.position).draw();
+    EXPECT_EQ(cockpit.elementValue(sample.gauge, sample.element), sample.frame)
+        << sample.gauge << " element " << sample.element << " at " << sample.position;
+  }
+  // The selector steps up from its first position and stays there stepped down.
+  cockpit.setSwitch(&g_takeoffFlapSelector, kTakeoffFlaps1).click("Longitude Trim", 60, 420);
+  EXPECT_EQ(GetSwitch(&g_takeoffFlapSelector), kTakeoffFlaps1 + 1);
+  cockpit.setSwitch(&g_takeoffFlapSelector, kTakeoffFlaps1).click("Longitude Trim", 60, 460);
+  EXPECT_EQ(GetSwitch(&g_takeoffFlapSelector), kTakeoffFlaps1);
+  cockpit.setSwitch(&g_takeoffFlapSelector, kTakeoffFlaps4 + 1).click("Longitude Trim", 60, 460);
+  EXPECT_EQ(GetSwitch(&g_takeoffFlapSelector), kTakeoffFlaps1);
+  for (const int32_t mac : {0, kMacPercentMax}) {
+    SetMacPercent(mac);
+    EXPECT_EQ(cockpit.draw().elementValue("Longitude Trim", 2), mac);
+  }
+
+  // The rudder needle stops at 10 degrees either way.
+  for (const double rad : {0.17, 0.2, -0.2, 5.0}) {
+    cockpit.set(Token::RudderTrimRad, rad).draw();
+    EXPECT_EQ(cockpit.elementValue("Rudder Trim", 1), std::clamp(rad, -0.174533, 0.174533)) << rad;
+  }
+  // The aileron indicator: x = v x 332.3; y level within 3 degrees, then
+  // dropping 40.9255 a radian beyond either side; a trim beyond a radian
+  // reads as one.
+  const double band = 0.052359877;
+  const struct {
+    double rad;
+    double x;
+    double y;
+  } kAileron[] = {{band, band * 332.3, 0.0},
+                  {0.1, 0.1 * 332.3, (0.1 - band) * 40.9255},
+                  {-0.1, -0.1 * 332.3, (-0.1 + band) * -40.9255},
+                  {3.0, 332.3, (1.0 - band) * 40.9255},
+                  {-3.0, -332.3, (-1.0 + band) * -40.9255}};
+  for (const auto& sample : kAileron) {
+    cockpit.set(Token::AileronTrimRad, sample.rad).draw();
+    EXPECT_EQ(cockpit.element("Aileron Trim", 1).value, sample.x) << sample.rad;
+    EXPECT_EQ(cockpit.element("Aileron Trim", 1).yValue, sample.y) << sample.rad;
+  }
 }
 
 // ---- Radar ----
