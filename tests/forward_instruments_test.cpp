@@ -9,6 +9,7 @@
 #include <fstream>
 #include <limits>
 #include <sstream>
+#include <string>
 
 #include "core/options.h"
 #include "gauges/gauge_kit.h"
@@ -104,6 +105,27 @@ TEST(GaugeConventions, ClickAreasAndTheSpeedCardsFrameFollowTheirOptions) {
   EXPECT_FALSE(cockpit.elementVisible("Altimeter", 17));
   EXPECT_FALSE(cockpit.elementVisible("FGCP Lights", 1));
   EXPECT_TRUE(cockpit.elementVisible("Airspeed", 15));
+}
+
+// Every placed gauge's click-area overlay follows the option on the next
+// frame drawn, without a tick in between.
+TEST(GaugeConventions, EveryClickAreaOverlayFollowsTheOptionOnTheNextFrame) {
+  Cockpit cockpit;
+  size_t overlays = 0;
+  for (const bool on : {true, false, true}) {
+    cockpit.setOption(kOptionClickAreas, on).draw();
+    for (const simhost::Panel::Instance& instance : cockpit.host().PanelGauges().Instances()) {
+      uint32_t n = 0;
+      for (const platform::ELEMENT_HEADER* element = instance.header->elements; element != nullptr;
+           element = element->nextElement != nullptr ? element->nextElement[0] : nullptr, ++n) {
+        if (element->name == nullptr || std::string(element->name) != "click areas") continue;
+        EXPECT_EQ((element->imageFlags & platform::kImageHidden) == 0, on)
+            << instance.header->name << " in window " << instance.window << ", element " << n;
+        ++overlays;
+      }
+    }
+  }
+  EXPECT_GE(overlays / 3, 80u) << "the overlays seen on each frame";
 }
 
 // ---- Element values ----

@@ -320,6 +320,18 @@ TEST(LongitudeTrim, StabilizerScaleFramesRiseHalfADegreeAFrame) {
                {{0.0, 8}, {-0.0654, 1}, {-0.0655, 0}, {0.0042, 8}, {0.0043, 9}, {0.2224, 33}, {0.2311, 34}, {0.3, 34}});
 }
 
+// The thresholds lie half a degree apart about frame 8's band, each cut to
+// four decimals of a radian: the frame changes exactly at each of them (the
+// last, 0.2312, parts frame 34 from frame 34).
+TEST(LongitudeTrim, StabilizerScaleFramesChangeAtEveryHalfDegree) {
+  constexpr double kRadPerDeg = 3.14159265358979323846 / 180.0;
+  for (int k = 0; k < 34; ++k) {
+    const double threshold = std::trunc((k - 7.5) * 0.5 * kRadPerDeg * 1.0e4) / 1.0e4;
+    EXPECT_EQ(StabilizerScaleFrame((threshold - 1.0e-7) / 1.37931), k) << threshold;
+    EXPECT_EQ(StabilizerScaleFrame((threshold + 1.0e-7) / 1.37931), k + 1) << threshold;
+  }
+}
+
 TEST(LongitudeTrim, TakeoffTrimPointerFramesStandForHalfUnits) {
   ExpectFamily(TakeoffTrimPointerFrame, 0.0, 10.7, 0.001, 0, 20,
                {{0.2499, 0}, {0.25, 1}, {0.7499, 1}, {0.75, 2}, {3.36, 7}, {9.7499, 19}, {9.75, 20}, {10.7499, 20},
