@@ -526,6 +526,8 @@ TEST(StandbyInstruments, CombiWindowsPointerAndAttitude) {
   ASSERT_EQ(cockpit.keyEvents().size(), 2u);
   EXPECT_EQ(cockpit.keyEvents()[0].event, 65884u);
   EXPECT_EQ(cockpit.keyEvents()[1].event, 65883u);
+  EXPECT_EQ(cockpit.keyEvents()[0].value, 0u);
+  EXPECT_EQ(cockpit.keyEvents()[1].value, 0u);
 
   cockpit.set(Token::PitchDeg, -5.0).set(Token::BankDeg, 20.0).set(Token::GroundSpeedMps, 10.0).draw();
   EXPECT_EQ(cockpit.elementValue("Standby Attitude", 2), 0.0) << "10 m/s and below: level";
