@@ -203,6 +203,7 @@ TEST(SystemDisplay, LampsAndBlanksOnEachSideOfTheirLimits) {
   cockpit.runUntil([] { return GetHydraulicPressure(2) >= 900.0; }, 10).draw();
   ASSERT_EQ(GetHydraulicPressure(2), 900.0);
   EXPECT_EQ(Values(cockpit, "SDP", {14, 15}), (std::vector<double>{B, 9}));
+  EXPECT_EQ(Values(cockpit, "SDP", {16, 17}), (std::vector<double>{B, 0})) << "system 1 at rest";
   cockpit.runUntil([] { return GetHydraulicPressure(2) >= 1000.0; }, 2).draw();
   ASSERT_EQ(GetHydraulicPressure(2), 1000.0);
   EXPECT_EQ(Values(cockpit, "SDP", {14, 15}), (std::vector<double>{1, 0}));
