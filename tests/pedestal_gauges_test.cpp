@@ -287,6 +287,34 @@ TEST(Flapsbox, TheCabinRateIndicatorFramesRiseWithTheRate) {
                {{0.0, 15}, {-31.2, 0}, {1900.0 / 60, 29}, {-1900.0 / 60, 0}, {-31.111111, 1}, {33.4, 0}});
 }
 
+// The lever pictures on each side of their strips' ends: a position shows
+// its frame from the first to the last position of its strip, and frame 0
+// past the last.
+TEST(Flapsbox, LeverPicturesOnEachSideOfTheirEnds) {
+  Cockpit cockpit;
+  const struct {
+    CSwitch* record;
+    int32_t position;
+    const char* gauge;
+    uint32_t element;
+    double frame;
+  } kSamples[] = {
+      {&g_flapLever, 1, "Flapsbox", 4, 1},         {&g_flapLever, 35, "Flapsbox", 4, 35},
+      {&g_cabinRateWheel, 1, "Flapsbox", 2, 0},     {&g_cabinRateWheel, 6, "Flapsbox", 2, 5},
+      {&g_cabinRateWheel, 7, "Flapsbox", 2, 0},     {&g_cabinManualLever, 22, "Flapsbox", 3, 21},
+      {&g_cabinManualLever, 23, "Flapsbox", 3, 0},  {&g_fuelLever1, 18, "Throttlebox", 3, 17},
+      {&g_fuelLever1, 19, "Throttlebox", 3, 0},     {&g_fuelLever2, 19, "Throttlebox", 4, 0},
+      {&g_hydraulicLever, 19, "Throttlebox", 5, 0}, {&g_fuelXFeedLever, 18, "Throttlebox", 6, 17},
+      {&g_alternateGearHandle, 2, "Alternate Gear", 1, 1},
+      {&g_alternateGearHandle, kAlternateGearExtended + 1, "Alternate Gear", 1, 0},
+  };
+  for (const auto& sample : kSamples) {
+    cockpit.setSwitch(sample.record, sample.position).draw();
+    EXPECT_EQ(cockpit.elementValue(sample.gauge, sample.element), sample.frame)
+        << sample.gauge << " element " << sample.element << " at " << sample.position;
+  }
+}
+
 // ---- Gear lock, alternate gear ----
 
 TEST(GearGauges, TheLockLampNeedsTheGearExactlyDownAndTheHandleMovesAStageAClick) {
