@@ -128,6 +128,24 @@ TEST(GaugeConventions, EveryClickAreaOverlayFollowsTheOptionOnTheNextFrame) {
   EXPECT_GE(overlays / 3, 80u) << "the overlays seen on each frame";
 }
 
+// Every mouse function of every gauge reports the click handled, whatever
+// it found to do, by point or by a keyboard command (the point 0,0).
+TEST(GaugeConventions, EveryMouseFunctionReportsTheClickHandled) {
+  Cockpit cockpit;
+  cockpit.powerUp();
+  size_t functions = 0;
+  for (const platform::GAUGEHDR* gauge : cockpit.host().Module().Gauges()) {
+    if (gauge->mouseRects == nullptr) continue;
+    for (const platform::MOUSERECT* rect = gauge->mouseRects; rect->type != platform::kMouseRectEnd; ++rect) {
+      if (rect->function == nullptr) continue;
+      EXPECT_EQ(rect->function({0, 0}, rect->mouseFlags), 1) << gauge->name << " " << rect->functionName;
+      EXPECT_EQ(rect->function({rect->width - 1, rect->height - 1}, kClick), 1) << gauge->name << " " << rect->functionName;
+      ++functions;
+    }
+  }
+  EXPECT_GT(functions, 500u);
+}
+
 // ---- Element values ----
 
 TEST(GaugeConventions, LampsAreDarkWithoutPowerEvenInTheLampTest) {

@@ -127,6 +127,18 @@ TEST(Throttlebox, SpeedBrakeFramesRiseOverTheHandlesTravel) {
   EXPECT_EQ(SpeedBrakeFrame(std::numeric_limits<double>::quiet_NaN()), 1.0);
 }
 
+// Frame 1 below the first band; each band's lower bound starts its frame.
+TEST(Throttlebox, SpeedBrakeFramesChangeAtEachBandsLowerBound) {
+  const double kLowerBounds[] = {863,  1725, 2587,  3450,  4311,  5174,  6036,  6899,  7761,
+                                 8623, 9485, 10348, 11210, 12072, 12934, 13797, 14659, 15521};
+  double frame = 1.0;
+  for (const double bound : kLowerBounds) {
+    EXPECT_EQ(SpeedBrakeFrame(bound - 0.5), frame) << bound;
+    EXPECT_EQ(SpeedBrakeFrame(bound), frame + 1.0) << bound;
+    frame += 1.0;
+  }
+}
+
 TEST(Throttlebox, TheSpeedBrakeArmsOnARightClickAndDraggedSetsTheSpoilers) {
   Cockpit cockpit;
   cockpit.set(Token::OnGround, 1).runTicks(1).draw();
@@ -514,6 +526,11 @@ TEST(TrimKnobs, PicturesOnEachSideOfTheirEnds) {
   EXPECT_EQ(GetSwitch(&g_takeoffFlapSelector), kTakeoffFlaps1);
   cockpit.setSwitch(&g_takeoffFlapSelector, kTakeoffFlaps4 + 1).click("Longitude Trim", 60, 460);
   EXPECT_EQ(GetSwitch(&g_takeoffFlapSelector), kTakeoffFlaps1);
+  // A knob at its last position steps back to the one before; a stray one turned on starts at 1.
+  cockpit.setSwitch(&g_rudderTrimKnob, 6).click("Rudder Trim", 50, 100);
+  EXPECT_EQ(GetSwitch(&g_rudderTrimKnob), 5);
+  cockpit.setSwitch(&g_aileronTrimKnob, 7).click("Aileron Trim", 80, 60);
+  EXPECT_EQ(GetSwitch(&g_aileronTrimKnob), 1);
   for (const int32_t mac : {0, kMacPercentMax}) {
     SetMacPercent(mac);
     EXPECT_EQ(cockpit.draw().elementValue("Longitude Trim", 2), mac);
