@@ -1558,6 +1558,34 @@ TEST(IceRainPanels, SignsChimeInTheirOrderUnlessTheSoundOptionIsSet) {
   EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>{kClickToggle2});
 }
 
+// The meter and wiper selector pictures show their strip from its first
+// shown to its last position only, whatever lies beyond; a switch picture's
+// frames are whole.
+TEST(IceRainPanels, SelectorPicturesOnEachSideOfTheirStripsEnds) {
+  Cockpit cockpit;
+  cockpit.runTicks(1);
+  const struct {
+    CSwitch* record;
+    int32_t position;
+    const char* gauge;
+    uint32_t element;
+    double frame;
+  } kSamples[] = {
+      {&g_pitotMeterSelector, 0, "Ice_Protection", 7, 0},  {&g_pitotMeterSelector, 1, "Ice_Protection", 7, 0},
+      {&g_pitotMeterSelector, 2, "Ice_Protection", 7, 1},  {&g_pitotMeterSelector, 10, "Ice_Protection", 7, 9},
+      {&g_pitotMeterSelector, 11, "Ice_Protection", 7, 0}, {&g_rainWiperSwitch, 1, "Rain", 5, 0},
+      {&g_rainWiperSwitch, 2, "Rain", 5, 1},               {&g_rainWiperSwitch, 4, "Rain", 5, 3},
+      {&g_rainWiperSwitch, 5, "Rain", 5, 0},               {&g_engineAntiIceRight, kSwitchOn, "Ice_Protection", 2, 1},
+      {&g_emergencyLightsSwitch, kSwitchOn, "Ice_Protection", 10, 2},
+      {&g_oclPanelLight, kStray, "OCL", 3, 1},
+  };
+  for (const auto& sample : kSamples) {
+    cockpit.setSwitch(sample.record, sample.position).draw();
+    EXPECT_EQ(cockpit.elementValue(sample.gauge, sample.element), sample.frame)
+        << sample.gauge << " element " << sample.element << " at " << sample.position;
+  }
+}
+
 TEST(IceRainPanels, TheWiperParkSpringsBackWithoutTellingTheWiper) {
   Cockpit cockpit;
   cockpit.runTicks(1).setSwitch(&g_rainWiperSwitch, 3);
