@@ -627,6 +627,31 @@ TEST(Radar, TheKnobsStepByTenthsWithinTheirLimitsAndClickEveryTime) {
   EXPECT_EQ(cockpit.played(kClickRotary1).size(), 19u) << "the others: every click sounds";
 }
 
+// The brightness and gain pictures take frame k from the k-th bound as
+// written (tenths and fifths), frame k - 1 a hair below it; the tilt shows
+// its whole steps from -3 to 3.
+TEST(Radar, KnobPicturesStartEachFrameAtItsBound) {
+  Cockpit cockpit;
+  for (int k = 1; k <= 10; ++k) {
+    g_radarBrightness = k / 10.0;
+    g_radarGain = k / 5.0;
+    cockpit.draw();
+    EXPECT_EQ(cockpit.elementValue("Radar", 1), k) << g_radarBrightness;
+    EXPECT_EQ(cockpit.elementValue("Radar", 4), k) << g_radarGain;
+    g_radarBrightness = k / 10.0 - 1e-9;
+    g_radarGain = k / 5.0 - 1e-9;
+    cockpit.draw();
+    EXPECT_EQ(cockpit.elementValue("Radar", 1), k - 1) << g_radarBrightness;
+    EXPECT_EQ(cockpit.elementValue("Radar", 4), k - 1) << g_radarGain;
+  }
+  for (const double tilt : {-3.0, -2.0, 0.0, 3.0}) {
+    g_radarTilt = tilt;
+    EXPECT_EQ(cockpit.draw().elementValue("Radar", 5), tilt + 3.0) << tilt;
+  }
+  g_radarTilt = 3.5;
+  EXPECT_EQ(cockpit.draw().elementValue("Radar", 5), 0.0) << "beyond the last step";
+}
+
 TEST(Radar, TheDisplaysDrawOnceASecondWhileRunningAndStopAtBrightnessZero) {
   Cockpit cockpit;
   cockpit.setSwitch(&g_radarModeSwitch, kRadarWeather).runSeconds(2).draw();
