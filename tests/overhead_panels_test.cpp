@@ -1638,6 +1638,25 @@ TEST(PedestalLights, PanelLightLeavesTheSimulatorsLightsFloodTogglesThem) {
   EXPECT_EQ(cockpit.elementValue("CPL", 2), 0.0);
 }
 
+// Each control of the pedestal light and auto-brake panels plays its own click.
+TEST(PedestalLights, EachControlPlaysItsOwnClick) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(1).setSwitch(&g_autobrakeModeSelector, 3);
+  const struct {
+    const char* gauge;
+    int32_t x;
+    int32_t y;
+    int sound;
+  } kControls[] = {{"CPL", 40, 50, kClickRotary1},       {"CPL", 110, 50, kClickRotary1},
+                   {"CPL", 170, 50, kClickRotary2},      {"Auto Brake", 30, 20, kClickToggle1},
+                   {"Auto Brake", 30, 70, kClickRotary1}, {"Auto Brake", 50, 70, kClickRotary1}};
+  for (const auto& control : kControls) {
+    const size_t mark = cockpit.played().size();
+    cockpit.click(control.gauge, control.x, control.y);
+    EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>{control.sound}) << control.gauge << " " << control.x;
+  }
+}
+
 TEST(PedestalLights, AutoBrakeModeStopsSilentlyAndTheCrossFeedLeversRun) {
   Cockpit cockpit;
   WithClickSounds(cockpit).runTicks(1).setSwitch(&g_autobrakeModeSelector, 1);
