@@ -1447,6 +1447,59 @@ TEST(VariousPanels, TheAttendantCallAlwaysChimesAndLightsTheLamp) {
 
 // ---- Second overhead ----
 
+// Each control of the second overhead gauges plays its own click when it
+// moves, and the switch pictures show whole frames.
+TEST(SecondOverhead, EachControlPlaysItsOwnClickAndTheSwitchesShowWholeFrames) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(1);
+  const struct {
+    const char* gauge;
+    int32_t x;
+    int32_t y;
+    CSwitch* record;
+    int32_t from;
+    int sound;
+  } kControls[] = {
+      {"Recirculation Fan", 33, 30, &g_recirculationFanSwitch, 41, kClickToggle2},
+      {"Voice Recorder", 25, 15, nullptr, 0, kClickButton1},
+      {"GSEP", 94, 36, &g_gsepApuSwitch, 120, kClickToggle1},
+      {"GSEP", 94, 94, &g_gsepExternalSwitch, 120, kClickToggle2},
+      {"GSEP", 196, 79, &g_gsepMaintPhone, 120, kClickToggle1},
+      {"EFDS", 100, 73, &g_efdsApuSwitch, 97, kClickToggle1},
+      {"EFDS", 120, 103, &g_efdsApuSwitch, 97, kClickToggle1},
+      {"EFDS", 31, 132, &g_efdsEngineLeftSwitch, 97, kClickToggle2},
+      {"EFDS", 31, 162, &g_efdsEngineLeftSwitch, 97, kClickToggle2},
+      {"EFDS", 164, 132, &g_efdsEngineRightSwitch, 97, kClickToggle1},
+      {"EFDS", 164, 162, &g_efdsEngineRightSwitch, 97, kClickToggle1},
+      {"Oxygen Regulator", 117, 97, &g_oxygenSupplyRegulator, 1, kClickGuarded1},
+      {"Oxygen Regulator", 186, 97, &g_oxygenMasterSwitch, 1, kClickToggle2},
+      {"Flight Recorder", 170, 20, &g_fdrTestSwitch, 64, kClickToggle1},
+      {"Flight Recorder", 170, 60, &g_fdrTestSwitch, 43, kClickToggle1},
+  };
+  for (const auto& control : kControls) {
+    if (control.record != nullptr) cockpit.setSwitch(control.record, control.from);
+    const size_t mark = cockpit.played().size();
+    cockpit.click(control.gauge, control.x, control.y);
+    EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>{control.sound}) << control.gauge << " " << control.x;
+  }
+
+  const struct {
+    CSwitch* record;
+    int32_t position;
+    const char* gauge;
+    uint32_t element;
+    double frame;
+  } kFrames[] = {{&g_recirculationFanSwitch, 44, "Recirculation Fan", 2, 2},
+                 {&g_efdsEngineRightSwitch, 97, "EFDS", 10, 1},
+                 {&g_efdsEngineRightSwitch, 99, "EFDS", 10, 2},
+                 {&g_fdrTestSwitch, 125, "Flight Recorder", 2, 1},
+                 {&g_fdrTestSwitch, 64, "Flight Recorder", 2, 2}};
+  for (const auto& sample : kFrames) {
+    cockpit.setSwitch(sample.record, sample.position).draw();
+    EXPECT_EQ(cockpit.elementValue(sample.gauge, sample.element), sample.frame) << sample.gauge << " at " << sample.position;
+  }
+}
+
 TEST(SecondOverhead, FireTestLampsByLoopSwitchAndRealFiresLightBoth) {
   Cockpit cockpit;
   cockpit.powerUp();

@@ -650,6 +650,11 @@ TEST(Radar, KnobPicturesStartEachFrameAtItsBound) {
   }
   g_radarTilt = 3.5;
   EXPECT_EQ(cockpit.draw().elementValue("Radar", 5), 0.0) << "beyond the last step";
+  // The mode knob turns one position a click either way.
+  cockpit.setSwitch(&g_radarModeSwitch, kRadarOff).click("Radar", 160, 30);
+  EXPECT_EQ(GetSwitch(&g_radarModeSwitch), kRadarTest);
+  cockpit.setSwitch(&g_radarModeSwitch, kRadarMap).click("Radar", 130, 30);
+  EXPECT_EQ(GetSwitch(&g_radarModeSwitch), kRadarWeather);
 }
 
 TEST(Radar, TheDisplaysDrawOnceASecondWhileRunningAndStopAtBrightnessZero) {
