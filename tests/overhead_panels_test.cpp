@@ -919,6 +919,36 @@ TEST(SideSwitches, ThePanelLightLightsBothOverlaysOnlyWithPowerAndLeavesTheSimul
   EXPECT_FALSE(cockpit.elementVisible("Side Switches2", 1));
 }
 
+// On both pictures each control clicks its own sound on every click, also
+// from a stray position.
+TEST(SideSwitches, EachControlClicksOnEveryClickOnBothPictures) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(1);
+  const struct {
+    const char* gauge;
+    int32_t x;
+    int32_t y;
+    CSwitch* record;
+    int sound;
+  } kControls[] = {{"Side Switches", 80, 110, &g_sidePanelLight, kClickRotary2},
+                   {"Side Switches", 140, 110, &g_sideDigitalLight, kClickRotary2},
+                   {"Side Switches", 200, 110, nullptr, kClickRotary1},
+                   {"Side Switches", 200, 30, &g_altStaticSwitch, kClickRotary2},
+                   {"Side Switches2", 40, 120, &g_sidePanelLight, kClickRotary2},
+                   {"Side Switches2", 90, 120, &g_sideDigitalLight, kClickRotary2},
+                   {"Side Switches2", 140, 120, nullptr, kClickRotary1},
+                   {"Side Switches2", 150, 40, &g_altStaticSwitch, kClickRotary2}};
+  for (const auto& control : kControls) {
+    for (const bool stray : {false, true}) {
+      if (control.record != nullptr && stray) cockpit.setSwitch(control.record, kStray);
+      const size_t mark = cockpit.played().size();
+      cockpit.click(control.gauge, control.x, control.y);
+      EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>{control.sound})
+          << control.gauge << " " << control.x << (stray ? " from a stray position" : "");
+    }
+  }
+}
+
 TEST(SideSwitches, TheFloodControlTogglesTheSimulatorsPanelLights) {
   Cockpit cockpit;
   WithClickSounds(cockpit).set(Token::PanelLights, 0).runTicks(1);
