@@ -1435,6 +1435,66 @@ std::vector<uint32_t> QueuedVoices() {
   return std::vector<uint32_t>(g_voiceQueue, g_voiceQueue + g_voiceQueueCount);
 }
 
+// Each control of the Various, Various2 and Cockpit_Lights panels plays its
+// own click when it moves (the test buttons on the press), and the test
+// switch pictures show whole frames.
+TEST(VariousPanels, EachControlPlaysItsOwnClickAndTheTestsShowWholeFrames) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(1);
+  const struct {
+    const char* gauge;
+    int32_t x;
+    int32_t y;
+    CSwitch* record;
+    int32_t from;
+    std::vector<int> sounds;
+  } kControls[] = {
+      {"Various", 37, 27, nullptr, 0, {kClickButton2}},
+      {"Various", 92, 34, nullptr, 0, {kCabinCall, kClickButton1}},
+      {"Various", 92, 90, nullptr, 0, {kClickButton2}},
+      {"Various", 157, 29, &g_antiSkidSwitch, 120, {kClickToggle2}},
+      {"Various", 157, 85, nullptr, 0, {kClickToggle1}},
+      {"Various", 229, 19, nullptr, 0, {kClickGuarded1}},
+      {"Various", 229, 39, nullptr, 0, {kClickGuarded1}},
+      {"Various", 229, 74, &g_yawDampSwitch, 49, {kClickToggle2}},
+      {"Various", 229, 91, &g_yawDampSwitch, 120, {kClickToggle2}},
+      {"Various", 288, 19, nullptr, 0, {kClickToggle1}},
+      {"Various", 288, 39, nullptr, 0, {kClickToggle1}},
+      {"Various", 299, 78, &g_machTrimCompSwitch, 43, {kClickToggle2}},
+      {"Various", 335, 29, nullptr, 0, {kClickToggle1}},
+      {"Various2", 59, 40, &g_syncSwitch, 71, {kClickRotary2}},
+      {"Various2", 89, 40, &g_syncSwitch, 70, {kClickRotary2}},
+      {"Various2", 39, 98, &g_gpwsSwitch, 64, {kClickGuarded1}},
+      {"Various2", 39, 134, &g_gpwsSwitch, 49, {kClickGuarded1}},
+      {"Cockpit_Lights", 55, 30, &g_circuitBreakerLight, 68, {kClickToggle1}},
+      {"Cockpit_Lights", 55, 50, &g_circuitBreakerLight, 120, {kClickToggle1}},
+      {"Cockpit_Lights", 101, 30, &g_standbyCompassLight, 68, {kClickToggle2}},
+      {"Cockpit_Lights", 101, 50, &g_standbyCompassLight, 120, {kClickToggle2}},
+      {"Cockpit_Lights", 31, 117, &g_thunderstormLight, 120, {kClickGuarded2}},
+      {"Cockpit_Lights", 81, 107, &g_floodLight, 69, {kClickGuarded1}},
+      {"Cockpit_Lights", 81, 127, &g_floodLight, 120, {kClickGuarded1}},
+  };
+  for (const auto& control : kControls) {
+    if (control.record != nullptr) cockpit.setSwitch(control.record, control.from);
+    const size_t mark = cockpit.played().size();
+    cockpit.click(control.gauge, control.x, control.y);
+    EXPECT_EQ(SoundSlots(cockpit, mark), control.sounds) << control.gauge << " " << control.x << "," << control.y;
+  }
+
+  const struct {
+    CSwitch* record;
+    int32_t position;
+    uint32_t element;
+    double frame;
+  } kFrames[] = {{&g_maxSpeedWarnTestSwitch, 120, 4, 1}, {&g_maxSpeedWarnTestSwitch, 66, 4, 2},
+                 {&g_annunciatorTestSwitch, 41, 5, 1},  {&g_annunciatorTestSwitch, 66, 5, 2},
+                 {&g_annunciatorTestSwitch, 65, 5, 0},  {&g_yawDampSwitch, 49, 6, 2}};
+  for (const auto& sample : kFrames) {
+    cockpit.setSwitch(sample.record, sample.position).draw();
+    EXPECT_EQ(cockpit.elementValue("Various", sample.element), sample.frame) << sample.element << " at " << sample.position;
+  }
+}
+
 TEST(VariousPanels, TheTestsSpeakTheirVoices) {
   Cockpit cockpit;
   WithClickSounds(cockpit).runTicks(1).setSwitch(&g_gpwsSwitch, 43);
