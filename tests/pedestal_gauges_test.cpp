@@ -24,6 +24,7 @@
 #include "systems/longitudinal_trim.h"
 #include "tests/cockpit.h"
 #include "tests/lever_frames.h"
+#include "tests/picture_frames.h"
 
 namespace halcyon::test {
 namespace {
@@ -304,27 +305,22 @@ TEST(Flapsbox, TheCabinRateIndicatorFramesRiseWithTheRate) {
 // past the last.
 TEST(Flapsbox, LeverPicturesOnEachSideOfTheirEnds) {
   Cockpit cockpit;
-  const struct {
-    CSwitch* record;
-    int32_t position;
-    const char* gauge;
-    uint32_t element;
-    double frame;
-  } kSamples[] = {
-      {&g_flapLever, 1, "Flapsbox", 4, 1},         {&g_flapLever, 35, "Flapsbox", 4, 35},
-      {&g_cabinRateWheel, 1, "Flapsbox", 2, 0},     {&g_cabinRateWheel, 6, "Flapsbox", 2, 5},
-      {&g_cabinRateWheel, 7, "Flapsbox", 2, 0},     {&g_cabinManualLever, 22, "Flapsbox", 3, 21},
-      {&g_cabinManualLever, 23, "Flapsbox", 3, 0},  {&g_fuelLever1, 18, "Throttlebox", 3, 17},
-      {&g_fuelLever1, 19, "Throttlebox", 3, 0},     {&g_fuelLever2, 19, "Throttlebox", 4, 0},
-      {&g_hydraulicLever, 19, "Throttlebox", 5, 0}, {&g_fuelXFeedLever, 18, "Throttlebox", 6, 17},
-      {&g_alternateGearHandle, 2, "Alternate Gear", 1, 1},
-      {&g_alternateGearHandle, kAlternateGearExtended + 1, "Alternate Gear", 1, 0},
-  };
-  for (const auto& sample : kSamples) {
-    cockpit.setSwitch(sample.record, sample.position).draw();
-    EXPECT_EQ(cockpit.elementValue(sample.gauge, sample.element), sample.frame)
-        << sample.gauge << " element " << sample.element << " at " << sample.position;
-  }
+  ExpectPictureFrames(cockpit, {
+                                   {&g_flapLever, 1, "Flapsbox", 4, 1},
+                                   {&g_flapLever, 35, "Flapsbox", 4, 35},
+                                   {&g_cabinRateWheel, 1, "Flapsbox", 2, 0},
+                                   {&g_cabinRateWheel, 6, "Flapsbox", 2, 5},
+                                   {&g_cabinRateWheel, 7, "Flapsbox", 2, 0},
+                                   {&g_cabinManualLever, 22, "Flapsbox", 3, 21},
+                                   {&g_cabinManualLever, 23, "Flapsbox", 3, 0},
+                                   {&g_fuelLever1, 18, "Throttlebox", 3, 17},
+                                   {&g_fuelLever1, 19, "Throttlebox", 3, 0},
+                                   {&g_fuelLever2, 19, "Throttlebox", 4, 0},
+                                   {&g_hydraulicLever, 19, "Throttlebox", 5, 0},
+                                   {&g_fuelXFeedLever, 18, "Throttlebox", 6, 17},
+                                   {&g_alternateGearHandle, 2, "Alternate Gear", 1, 1},
+                                   {&g_alternateGearHandle, kAlternateGearExtended + 1, "Alternate Gear", 1, 0},
+                               });
 }
 
 // ---- Gear lock, alternate gear ----
@@ -496,29 +492,18 @@ TEST(TrimKnobs, KnobsWrapRoundAndTrimEveryClickTheArmSwitchSteps) {
 // stop at the ends of their scales, the indicator by the Part's law.
 TEST(TrimKnobs, PicturesOnEachSideOfTheirEnds) {
   Cockpit cockpit;
-  const struct {
-    CSwitch* record;
-    int32_t position;
-    const char* gauge;
-    uint32_t element;
-    double frame;
-  } kSamples[] = {
-      {&g_takeoffFlapSelector, kTakeoffFlaps1 - 1, "Longitude Trim", 1, 0},
-      {&g_takeoffFlapSelector, kTakeoffFlaps4, "Longitude Trim", 1, 3},
-      {&g_takeoffFlapSelector, kTakeoffFlaps4 + 1, "Longitude Trim", 1, 0},
-      {&g_trimHandle, 2, "Longitude Trim", 5, 1},
-      {&g_trimHandle, 11, "Longitude Trim", 5, 10},
-      {&g_trimHandle, 12, "Longitude Trim", 5, 0},
-      {&g_rudderTrimKnob, 0, "Rudder Trim", 2, 0},
-      {&g_rudderTrimKnob, 6, "Rudder Trim", 2, 5},
-      {&g_rudderTrimKnob, 7, "Rudder Trim", 2, 0},
-      {&g_aileronTrimKnob, 7, "Aileron Trim", 2, 0},
-  };
-  for (const auto& sample : kSamples) {
-    cockpit.setSwitch(sample.record, sample.position).draw();
-    EXPECT_EQ(cockpit.elementValue(sample.gauge, sample.element), sample.frame)
-        << sample.gauge << " element " << sample.element << " at " << sample.position;
-  }
+  ExpectPictureFrames(cockpit, {
+                                   {&g_takeoffFlapSelector, kTakeoffFlaps1 - 1, "Longitude Trim", 1, 0},
+                                   {&g_takeoffFlapSelector, kTakeoffFlaps4, "Longitude Trim", 1, 3},
+                                   {&g_takeoffFlapSelector, kTakeoffFlaps4 + 1, "Longitude Trim", 1, 0},
+                                   {&g_trimHandle, 2, "Longitude Trim", 5, 1},
+                                   {&g_trimHandle, 11, "Longitude Trim", 5, 10},
+                                   {&g_trimHandle, 12, "Longitude Trim", 5, 0},
+                                   {&g_rudderTrimKnob, 0, "Rudder Trim", 2, 0},
+                                   {&g_rudderTrimKnob, 6, "Rudder Trim", 2, 5},
+                                   {&g_rudderTrimKnob, 7, "Rudder Trim", 2, 0},
+                                   {&g_aileronTrimKnob, 7, "Aileron Trim", 2, 0},
+                               });
   // The selector steps up from its first position and stays there stepped down.
   cockpit.setSwitch(&g_takeoffFlapSelector, kTakeoffFlaps1).click("Longitude Trim", 60, 420);
   EXPECT_EQ(GetSwitch(&g_takeoffFlapSelector), kTakeoffFlaps1 + 1);
