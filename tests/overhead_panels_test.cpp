@@ -1741,7 +1741,8 @@ TEST(PedestalLights, PanelLightLeavesTheSimulatorsLightsFloodTogglesThem) {
   EXPECT_EQ(cockpit.elementValue("CPL", 2), 0.0);
 }
 
-// Each control of the pedestal light and auto-brake panels plays its own click.
+// Each control of the pedestal light and auto-brake panels plays its own
+// click; the mode selector steps with it next to either of its ends.
 TEST(PedestalLights, EachControlPlaysItsOwnClick) {
   Cockpit cockpit;
   WithClickSounds(cockpit).runTicks(1);
@@ -1749,8 +1750,9 @@ TEST(PedestalLights, EachControlPlaysItsOwnClick) {
                               {"CPL", 110, 50, &g_cplDigitalLight, kSwitchOff, {kClickRotary1}},
                               {"CPL", 170, 50, nullptr, 0, {kClickRotary2}},
                               {"Auto Brake", 30, 20, &g_autobrakeArmSwitch, kAutobrakeArmed, {kClickToggle1}},
-                              {"Auto Brake", 30, 70, &g_autobrakeModeSelector, 3, {kClickRotary1}},
-                              {"Auto Brake", 50, 70, &g_autobrakeModeSelector, 3, {kClickRotary1}}});
+                              {"Auto Brake", 30, 70, &g_autobrakeModeSelector, 2, {kClickRotary1}},
+                              {"Auto Brake", 30, 70, &g_autobrakeModeSelector, 5, {kClickRotary1}},
+                              {"Auto Brake", 50, 70, &g_autobrakeModeSelector, 4, {kClickRotary1}}});
 }
 
 TEST(PedestalLights, AutoBrakeModeStopsSilentlyAndTheCrossFeedLeversRun) {
