@@ -544,6 +544,8 @@ TEST(StandbyInstruments, CombiWindowsPointerAndAttitude) {
   ASSERT_EQ(cockpit.keyEvents().size(), 2u);
   EXPECT_EQ(cockpit.keyEvents()[0].event, 65884u);
   EXPECT_EQ(cockpit.keyEvents()[1].event, 65883u);
+  EXPECT_EQ(cockpit.keyEvents()[0].value, 0u);
+  EXPECT_EQ(cockpit.keyEvents()[1].value, 0u);
 
   // The sphere as the simulator moves its picture: turned against the bank,
   // shifted 2.5 pixels a degree of pitch.

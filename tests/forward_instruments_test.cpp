@@ -109,6 +109,45 @@ TEST(GaugeConventions, ClickAreasAndTheSpeedCardsFrameFollowTheirOptions) {
   EXPECT_TRUE(cockpit.elementVisible("Airspeed", 15));
 }
 
+// Every placed gauge's click-area overlay follows the option on the next
+// frame drawn, without a tick in between.
+TEST(GaugeConventions, EveryClickAreaOverlayFollowsTheOptionOnTheNextFrame) {
+  Cockpit cockpit;
+  size_t overlays = 0;
+  for (const bool on : {true, false, true}) {
+    cockpit.setOption(kOptionClickAreas, on).draw();
+    for (const simhost::Panel::Instance& instance : cockpit.host().PanelGauges().Instances()) {
+      uint32_t n = 0;
+      for (const platform::ELEMENT_HEADER* element = instance.header->elements; element != nullptr;
+           element = element->nextElement != nullptr ? element->nextElement[0] : nullptr, ++n) {
+        if (element->name == nullptr || std::string(element->name) != "click areas") continue;
+        EXPECT_EQ((element->imageFlags & platform::kImageHidden) == 0, on)
+            << instance.header->name << " in window " << instance.window << ", element " << n;
+        ++overlays;
+      }
+    }
+  }
+  EXPECT_GE(overlays / 3, 80u) << "the overlays seen on each frame";
+}
+
+// Every mouse function of every gauge reports the click handled, whatever
+// it found to do, by point or by a keyboard command (the point 0,0).
+TEST(GaugeConventions, EveryMouseFunctionReportsTheClickHandled) {
+  Cockpit cockpit;
+  cockpit.powerUp();
+  size_t functions = 0;
+  for (const platform::GAUGEHDR* gauge : cockpit.host().Module().Gauges()) {
+    if (gauge->mouseRects == nullptr) continue;
+    for (const platform::MOUSERECT* rect = gauge->mouseRects; rect->type != platform::kMouseRectEnd; ++rect) {
+      if (rect->function == nullptr) continue;
+      EXPECT_EQ(rect->function({0, 0}, rect->mouseFlags), 1) << gauge->name << " " << rect->functionName;
+      EXPECT_EQ(rect->function({rect->width - 1, rect->height - 1}, kClick), 1) << gauge->name << " " << rect->functionName;
+      ++functions;
+    }
+  }
+  EXPECT_GT(functions, 500u);
+}
+
 // ---- Element values ----
 
 TEST(GaugeConventions, LampsAreDarkWithoutPowerEvenInTheLampTest) {

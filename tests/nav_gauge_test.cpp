@@ -9,6 +9,7 @@
 #include "gauges/gauge_kit.h"
 #include "systems/annunciator_lamps.h"
 #include "systems/dfgs.h"
+#include "systems/electric.h"
 #include "systems/radios.h"
 #include "tests/cockpit.h"
 
@@ -53,6 +54,22 @@ TEST(NavGauge, DarkWithoutDigitLightingButTheMarkerStillShows) {
   EXPECT_EQ(f.cockpit.elementValue("NAV", 2), 1.0);
   f.cockpit.setSwitch(&g_fgcpDigitalSwitch, kSwitchOn).setSwitch(&g_lampTestSwitch, kSwitchOn);
   EXPECT_EQ(f.digits(), (std::vector<double>{8, 8, 8, 0, 8, 8, 8, 8, 8}));
+}
+
+// A nibble shows up to 9 and blanks from 10; the course shows its 359 and
+// wraps nothing; without panel power the windows are dark, digital light or
+// lamp test.
+TEST(NavGauge, NineIsTheLastDigitShownAndNoPowerIsDark) {
+  LitNav f;
+  SetActiveNavUnit(0);
+  f.cockpit.set(Token::Nav1Frequency, 0x1799).set(Token::Nav1CourseDeg, 359.9);
+  EXPECT_EQ(f.digits(), (std::vector<double>{1, 1, 7, 0, 9, 9, 3, 5, 9}));
+  f.cockpit.set(Token::Nav1Frequency, 0xA9FA);
+  EXPECT_EQ(f.digits(), (std::vector<double>{1, 11, 9, 0, 11, 11, 3, 5, 9}));
+  Cockpit& cockpit = f.cockpit;
+  cockpit.setSwitch(&g_lampTestSwitch, kSwitchOn).control("APU", "battery", kSwitchOff).runSeconds(2);
+  ASSERT_EQ(IsPanelPowered(), 0u);
+  EXPECT_EQ(f.digits(), (std::vector<double>{11, 11, 11, 1, 11, 11, 11, 11, 11}));
 }
 
 TEST(NavGauge, KnobsSendTheActiveReceiversEventsAndTheKeyboardDoesTheSame) {

@@ -37,6 +37,7 @@
 #include "systems/fuel_pumps.h"
 #include "systems/lights.h"
 #include "tests/cockpit.h"
+#include "tests/picture_frames.h"
 
 namespace halcyon::test {
 namespace {
@@ -383,6 +384,26 @@ constexpr int kCabinChime = 202;
 Cockpit& WithClickSounds(Cockpit& cockpit) {
   return cockpit.addSounds({kClickToggle1, kClickToggle2, kClickGuarded1, kClickGuarded2, kClickButton1,
                             kClickButton2, kClickKnob, kClickRotary1, kClickRotary2, kCabinCall, kCabinChime});
+}
+
+// A control clicked from a position of its record (none: as it is) and the
+// sounds the click plays, in order.
+struct ClickSound {
+  const char* gauge;
+  int32_t x;
+  int32_t y;
+  CSwitch* record;
+  int32_t from;
+  std::vector<int> sounds;
+};
+void ExpectClickSounds(Cockpit& cockpit, const std::vector<ClickSound>& controls) {
+  for (const ClickSound& control : controls) {
+    if (control.record != nullptr) cockpit.setSwitch(control.record, control.from);
+    const size_t mark = cockpit.played().size();
+    cockpit.click(control.gauge, control.x, control.y);
+    EXPECT_EQ(SoundSlots(cockpit, mark), control.sounds)
+        << control.gauge << " at " << control.x << "," << control.y << " from " << control.from;
+  }
 }
 
 // ---- Every control ----
@@ -1063,6 +1084,25 @@ TEST(SideSwitches, ThePanelLightLightsBothOverlaysOnlyWithPowerAndLeavesTheSimul
   EXPECT_FALSE(cockpit.elementVisible("Side Switches2", 1));
 }
 
+// On both pictures each control clicks its own sound on every click, also
+// from a stray position.
+TEST(SideSwitches, EachControlClicksOnEveryClickOnBothPictures) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(1);
+  std::vector<ClickSound> controls;
+  for (const int32_t from : std::initializer_list<int32_t>{kSwitchOff, kStray}) {
+    controls.insert(controls.end(), {{"Side Switches", 80, 110, &g_sidePanelLight, from, {kClickRotary2}},
+                                     {"Side Switches", 140, 110, &g_sideDigitalLight, from, {kClickRotary2}},
+                                     {"Side Switches", 200, 110, nullptr, from, {kClickRotary1}},
+                                     {"Side Switches", 200, 30, &g_altStaticSwitch, from, {kClickRotary2}},
+                                     {"Side Switches2", 40, 120, &g_sidePanelLight, from, {kClickRotary2}},
+                                     {"Side Switches2", 90, 120, &g_sideDigitalLight, from, {kClickRotary2}},
+                                     {"Side Switches2", 140, 120, nullptr, from, {kClickRotary1}},
+                                     {"Side Switches2", 150, 40, &g_altStaticSwitch, from, {kClickRotary2}}});
+  }
+  ExpectClickSounds(cockpit, controls);
+}
+
 TEST(SideSwitches, TheFloodControlTogglesTheSimulatorsPanelLights) {
   Cockpit cockpit;
   WithClickSounds(cockpit).set(Token::PanelLights, 0).runTicks(1);
@@ -1611,6 +1651,46 @@ std::vector<uint32_t> QueuedVoices() {
   return std::vector<uint32_t>(g_voiceQueue, g_voiceQueue + g_voiceQueueCount);
 }
 
+// Each control of the Various, Various2 and Cockpit_Lights panels plays its
+// own click when it moves (the test buttons on the press), and the test
+// switch pictures show whole frames.
+TEST(VariousPanels, EachControlPlaysItsOwnClickAndTheTestsShowWholeFrames) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(1);
+  ExpectClickSounds(cockpit, {
+                                 {"Various", 37, 27, nullptr, 0, {kClickButton2}},
+                                 {"Various", 92, 34, nullptr, 0, {kCabinCall, kClickButton1}},
+                                 {"Various", 92, 90, nullptr, 0, {kClickButton2}},
+                                 {"Various", 157, 29, &g_antiSkidSwitch, 120, {kClickToggle2}},
+                                 {"Various", 157, 85, nullptr, 0, {kClickToggle1}},
+                                 {"Various", 229, 19, nullptr, 0, {kClickGuarded1}},
+                                 {"Various", 229, 39, nullptr, 0, {kClickGuarded1}},
+                                 {"Various", 229, 74, &g_yawDampSwitch, 49, {kClickToggle2}},
+                                 {"Various", 229, 91, &g_yawDampSwitch, 120, {kClickToggle2}},
+                                 {"Various", 288, 19, nullptr, 0, {kClickToggle1}},
+                                 {"Various", 288, 39, nullptr, 0, {kClickToggle1}},
+                                 {"Various", 299, 78, &g_machTrimCompSwitch, 43, {kClickToggle2}},
+                                 {"Various", 335, 29, nullptr, 0, {kClickToggle1}},
+                                 {"Various2", 59, 40, &g_syncSwitch, 71, {kClickRotary2}},
+                                 {"Various2", 89, 40, &g_syncSwitch, 70, {kClickRotary2}},
+                                 {"Various2", 39, 98, &g_gpwsSwitch, 64, {kClickGuarded1}},
+                                 {"Various2", 39, 134, &g_gpwsSwitch, 49, {kClickGuarded1}},
+                                 {"Cockpit_Lights", 55, 30, &g_circuitBreakerLight, 68, {kClickToggle1}},
+                                 {"Cockpit_Lights", 55, 50, &g_circuitBreakerLight, 120, {kClickToggle1}},
+                                 {"Cockpit_Lights", 101, 30, &g_standbyCompassLight, 68, {kClickToggle2}},
+                                 {"Cockpit_Lights", 101, 50, &g_standbyCompassLight, 120, {kClickToggle2}},
+                                 {"Cockpit_Lights", 31, 117, &g_thunderstormLight, 120, {kClickGuarded2}},
+                                 {"Cockpit_Lights", 81, 107, &g_floodLight, 69, {kClickGuarded1}},
+                                 {"Cockpit_Lights", 81, 127, &g_floodLight, 120, {kClickGuarded1}},
+                             });
+  ExpectPictureFrames(cockpit, {{&g_maxSpeedWarnTestSwitch, 120, "Various", 4, 1},
+                                {&g_maxSpeedWarnTestSwitch, 66, "Various", 4, 2},
+                                {&g_annunciatorTestSwitch, 41, "Various", 5, 1},
+                                {&g_annunciatorTestSwitch, 66, "Various", 5, 2},
+                                {&g_annunciatorTestSwitch, 65, "Various", 5, 0},
+                                {&g_yawDampSwitch, 49, "Various", 6, 2}});
+}
+
 TEST(VariousPanels, TheTestsSpeakTheirVoices) {
   Cockpit cockpit;
   WithClickSounds(cockpit).runTicks(1).setSwitch(&g_gpwsSwitch, 43);
@@ -1652,6 +1732,35 @@ TEST(VariousPanels, TheAttendantCallAlwaysChimesAndLightsTheLamp) {
 }
 
 // ---- Second overhead ----
+
+// Each control of the second overhead gauges plays its own click when it
+// moves, and the switch pictures show whole frames.
+TEST(SecondOverhead, EachControlPlaysItsOwnClickAndTheSwitchesShowWholeFrames) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(1);
+  ExpectClickSounds(cockpit, {
+                                 {"Recirculation Fan", 33, 30, &g_recirculationFanSwitch, 41, {kClickToggle2}},
+                                 {"Voice Recorder", 25, 15, nullptr, 0, {kClickButton1}},
+                                 {"GSEP", 94, 36, &g_gsepApuSwitch, 120, {kClickToggle1}},
+                                 {"GSEP", 94, 94, &g_gsepExternalSwitch, 120, {kClickToggle2}},
+                                 {"GSEP", 196, 79, &g_gsepMaintPhone, 120, {kClickToggle1}},
+                                 {"EFDS", 100, 73, &g_efdsApuSwitch, 97, {kClickToggle1}},
+                                 {"EFDS", 120, 103, &g_efdsApuSwitch, 97, {kClickToggle1}},
+                                 {"EFDS", 31, 132, &g_efdsEngineLeftSwitch, 97, {kClickToggle2}},
+                                 {"EFDS", 31, 162, &g_efdsEngineLeftSwitch, 97, {kClickToggle2}},
+                                 {"EFDS", 164, 132, &g_efdsEngineRightSwitch, 97, {kClickToggle1}},
+                                 {"EFDS", 164, 162, &g_efdsEngineRightSwitch, 97, {kClickToggle1}},
+                                 {"Oxygen Regulator", 117, 97, &g_oxygenSupplyRegulator, 1, {kClickGuarded1}},
+                                 {"Oxygen Regulator", 186, 97, &g_oxygenMasterSwitch, 1, {kClickToggle2}},
+                                 {"Flight Recorder", 170, 20, &g_fdrTestSwitch, 64, {kClickToggle1}},
+                                 {"Flight Recorder", 170, 60, &g_fdrTestSwitch, 43, {kClickToggle1}},
+                             });
+  ExpectPictureFrames(cockpit, {{&g_recirculationFanSwitch, 44, "Recirculation Fan", 2, 2},
+                                {&g_efdsEngineRightSwitch, 97, "EFDS", 10, 1},
+                                {&g_efdsEngineRightSwitch, 99, "EFDS", 10, 2},
+                                {&g_fdrTestSwitch, 125, "Flight Recorder", 2, 1},
+                                {&g_fdrTestSwitch, 64, "Flight Recorder", 2, 2}});
+}
 
 TEST(SecondOverhead, FireTestLampsByLoopSwitchAndRealFiresLightBoth) {
   Cockpit cockpit;
@@ -1784,6 +1893,28 @@ TEST(IceRainPanels, TheMeterSelectorClicksOnItsStepsAndTurnsRoundSilently) {
   EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>(4, kClickRotary2)) << "9 to 10 and 1 to 2";
 }
 
+// The meter and wiper selector pictures show their strip from its first
+// shown to its last position only, whatever lies beyond; a switch picture's
+// frames are whole.
+TEST(IceRainPanels, SelectorPicturesOnEachSideOfTheirStripsEnds) {
+  Cockpit cockpit;
+  cockpit.runTicks(1);
+  ExpectPictureFrames(cockpit, {
+                                   {&g_pitotMeterSelector, 0, "Ice_Protection", 7, 0},
+                                   {&g_pitotMeterSelector, 1, "Ice_Protection", 7, 0},
+                                   {&g_pitotMeterSelector, 2, "Ice_Protection", 7, 1},
+                                   {&g_pitotMeterSelector, 10, "Ice_Protection", 7, 9},
+                                   {&g_pitotMeterSelector, 11, "Ice_Protection", 7, 0},
+                                   {&g_rainWiperSwitch, 1, "Rain", 5, 0},
+                                   {&g_rainWiperSwitch, 2, "Rain", 5, 1},
+                                   {&g_rainWiperSwitch, 4, "Rain", 5, 3},
+                                   {&g_rainWiperSwitch, 5, "Rain", 5, 0},
+                                   {&g_engineAntiIceRight, kSwitchOn, "Ice_Protection", 2, 1},
+                                   {&g_emergencyLightsSwitch, kSwitchOn, "Ice_Protection", 10, 2},
+                                   {&g_oclPanelLight, kStray, "OCL", 3, 1},
+                               });
+}
+
 TEST(IceRainPanels, TheWiperParkSpringsBackWithoutTellingTheWiper) {
   Cockpit cockpit;
   cockpit.runTicks(1).setSwitch(&g_rainWiperSwitch, 3);
@@ -1834,6 +1965,20 @@ TEST(PedestalLights, PanelLightLeavesTheSimulatorsLightsFloodTogglesThem) {
   cockpit.click("OCL", 150, 40).draw();
   EXPECT_EQ(cockpit.elementValue("OCL", 2), 0.0) << "the overhead flood toggles the same lights";
   EXPECT_EQ(cockpit.elementValue("CPL", 2), 0.0);
+}
+
+// Each control of the pedestal light and auto-brake panels plays its own
+// click; the mode selector steps with it next to either of its ends.
+TEST(PedestalLights, EachControlPlaysItsOwnClick) {
+  Cockpit cockpit;
+  WithClickSounds(cockpit).runTicks(1);
+  ExpectClickSounds(cockpit, {{"CPL", 40, 50, &g_cplPanelLight, kSwitchOff, {kClickRotary1}},
+                              {"CPL", 110, 50, &g_cplDigitalLight, kSwitchOff, {kClickRotary1}},
+                              {"CPL", 170, 50, nullptr, 0, {kClickRotary2}},
+                              {"Auto Brake", 30, 20, &g_autobrakeArmSwitch, kAutobrakeArmed, {kClickToggle1}},
+                              {"Auto Brake", 30, 70, &g_autobrakeModeSelector, 2, {kClickRotary1}},
+                              {"Auto Brake", 30, 70, &g_autobrakeModeSelector, 5, {kClickRotary1}},
+                              {"Auto Brake", 50, 70, &g_autobrakeModeSelector, 4, {kClickRotary1}}});
 }
 
 TEST(PedestalLights, AutoBrakeModeStopsSilentlyAndTheCrossFeedLeversRun) {

@@ -4,6 +4,7 @@
 // the gear gauges; the lever pictures' frames over their whole ranges.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -23,6 +24,7 @@
 #include "systems/longitudinal_trim.h"
 #include "tests/cockpit.h"
 #include "tests/lever_frames.h"
+#include "tests/picture_frames.h"
 
 namespace halcyon::test {
 namespace {
@@ -124,6 +126,18 @@ TEST(Throttlebox, SpeedBrakeFramesRiseOverTheHandlesTravel) {
                {{-1, 1}, {862, 1}, {863, 2}, {1724, 2}, {1725, 3}, {8622, 10}, {8623, 11}, {15520, 18},
                 {15521, 19}, {16384, 19}, {16384.5, 1}, {1e9, 1}});
   EXPECT_EQ(SpeedBrakeFrame(std::numeric_limits<double>::quiet_NaN()), 1.0);
+}
+
+// Frame 1 below the first band; each band's lower bound starts its frame.
+TEST(Throttlebox, SpeedBrakeFramesChangeAtEachBandsLowerBound) {
+  const double kLowerBounds[] = {863,  1725, 2587,  3450,  4311,  5174,  6036,  6899,  7761,
+                                 8623, 9485, 10348, 11210, 12072, 12934, 13797, 14659, 15521};
+  double frame = 1.0;
+  for (const double bound : kLowerBounds) {
+    EXPECT_EQ(SpeedBrakeFrame(bound - 0.5), frame) << bound;
+    EXPECT_EQ(SpeedBrakeFrame(bound), frame + 1.0) << bound;
+    frame += 1.0;
+  }
 }
 
 TEST(Throttlebox, TheSpeedBrakeArmsOnARightClickAndDraggedSetsTheSpoilers) {
@@ -286,6 +300,29 @@ TEST(Flapsbox, TheCabinRateIndicatorFramesRiseWithTheRate) {
                {{0.0, 15}, {-31.2, 0}, {1900.0 / 60, 29}, {-1900.0 / 60, 0}, {-31.111111, 1}, {33.4, 0}});
 }
 
+// The lever pictures on each side of their strips' ends: a position shows
+// its frame from the first to the last position of its strip, and frame 0
+// past the last.
+TEST(Flapsbox, LeverPicturesOnEachSideOfTheirEnds) {
+  Cockpit cockpit;
+  ExpectPictureFrames(cockpit, {
+                                   {&g_flapLever, 1, "Flapsbox", 4, 1},
+                                   {&g_flapLever, 35, "Flapsbox", 4, 35},
+                                   {&g_cabinRateWheel, 1, "Flapsbox", 2, 0},
+                                   {&g_cabinRateWheel, 6, "Flapsbox", 2, 5},
+                                   {&g_cabinRateWheel, 7, "Flapsbox", 2, 0},
+                                   {&g_cabinManualLever, 22, "Flapsbox", 3, 21},
+                                   {&g_cabinManualLever, 23, "Flapsbox", 3, 0},
+                                   {&g_fuelLever1, 18, "Throttlebox", 3, 17},
+                                   {&g_fuelLever1, 19, "Throttlebox", 3, 0},
+                                   {&g_fuelLever2, 19, "Throttlebox", 4, 0},
+                                   {&g_hydraulicLever, 19, "Throttlebox", 5, 0},
+                                   {&g_fuelXFeedLever, 18, "Throttlebox", 6, 17},
+                                   {&g_alternateGearHandle, 2, "Alternate Gear", 1, 1},
+                                   {&g_alternateGearHandle, kAlternateGearExtended + 1, "Alternate Gear", 1, 0},
+                               });
+}
+
 // ---- Gear lock, alternate gear ----
 
 TEST(GearGauges, TheLockLampNeedsTheGearExactlyDownAndTheHandleMovesAStageAClick) {
@@ -317,6 +354,18 @@ TEST(LongitudeTrim, StabilizerScaleFramesRiseHalfADegreeAFrame) {
   const auto frameOf = [](double v) { return StabilizerScaleFrame(v / 1.37931); };
   ExpectFamily(frameOf, -0.08, 0.25, 0.0001, 0, 34,
                {{0.0, 8}, {-0.0654, 1}, {-0.0655, 0}, {0.0042, 8}, {0.0043, 9}, {0.2224, 33}, {0.2311, 34}, {0.3, 34}});
+}
+
+// The thresholds lie half a degree apart about frame 8's band, each cut to
+// four decimals of a radian: the frame changes exactly at each of them (the
+// last, 0.2312, parts frame 34 from frame 34).
+TEST(LongitudeTrim, StabilizerScaleFramesChangeAtEveryHalfDegree) {
+  constexpr double kRadPerDeg = 3.14159265358979323846 / 180.0;
+  for (int k = 0; k < 34; ++k) {
+    const double threshold = std::trunc((k - 7.5) * 0.5 * kRadPerDeg * 1.0e4) / 1.0e4;
+    EXPECT_EQ(StabilizerScaleFrame((threshold - 1.0e-7) / 1.37931), k) << threshold;
+    EXPECT_EQ(StabilizerScaleFrame((threshold + 1.0e-7) / 1.37931), k + 1) << threshold;
+  }
 }
 
 TEST(LongitudeTrim, TakeoffTrimPointerFramesStandForHalfUnits) {
@@ -437,6 +486,66 @@ TEST(TrimKnobs, KnobsWrapRoundAndTrimEveryClickTheArmSwitchSteps) {
   EXPECT_EQ(cockpit.played(kClickRotary2).size(), 3u);
 }
 
+// The trim pictures on each side of their ends: the take-off flap selector,
+// the handles and the knobs show their strip only from its first to its last
+// position, the % MAC wheel its whole range; the needle and the indicator
+// stop at the ends of their scales, the indicator by the Part's law.
+TEST(TrimKnobs, PicturesOnEachSideOfTheirEnds) {
+  Cockpit cockpit;
+  ExpectPictureFrames(cockpit, {
+                                   {&g_takeoffFlapSelector, kTakeoffFlaps1 - 1, "Longitude Trim", 1, 0},
+                                   {&g_takeoffFlapSelector, kTakeoffFlaps4, "Longitude Trim", 1, 3},
+                                   {&g_takeoffFlapSelector, kTakeoffFlaps4 + 1, "Longitude Trim", 1, 0},
+                                   {&g_trimHandle, 2, "Longitude Trim", 5, 1},
+                                   {&g_trimHandle, 11, "Longitude Trim", 5, 10},
+                                   {&g_trimHandle, 12, "Longitude Trim", 5, 0},
+                                   {&g_rudderTrimKnob, 0, "Rudder Trim", 2, 0},
+                                   {&g_rudderTrimKnob, 6, "Rudder Trim", 2, 5},
+                                   {&g_rudderTrimKnob, 7, "Rudder Trim", 2, 0},
+                                   {&g_aileronTrimKnob, 7, "Aileron Trim", 2, 0},
+                               });
+  // The selector steps up from its first position and stays there stepped down.
+  cockpit.setSwitch(&g_takeoffFlapSelector, kTakeoffFlaps1).click("Longitude Trim", 60, 420);
+  EXPECT_EQ(GetSwitch(&g_takeoffFlapSelector), kTakeoffFlaps1 + 1);
+  cockpit.setSwitch(&g_takeoffFlapSelector, kTakeoffFlaps1).click("Longitude Trim", 60, 460);
+  EXPECT_EQ(GetSwitch(&g_takeoffFlapSelector), kTakeoffFlaps1);
+  cockpit.setSwitch(&g_takeoffFlapSelector, kTakeoffFlaps4 + 1).click("Longitude Trim", 60, 460);
+  EXPECT_EQ(GetSwitch(&g_takeoffFlapSelector), kTakeoffFlaps1);
+  // A knob at its last position steps back to the one before; a stray one turned on starts at 1.
+  cockpit.setSwitch(&g_rudderTrimKnob, 6).click("Rudder Trim", 50, 100);
+  EXPECT_EQ(GetSwitch(&g_rudderTrimKnob), 5);
+  cockpit.setSwitch(&g_aileronTrimKnob, 7).click("Aileron Trim", 80, 60);
+  EXPECT_EQ(GetSwitch(&g_aileronTrimKnob), 1);
+  for (const int32_t mac : {0, kMacPercentMax}) {
+    SetMacPercent(mac);
+    EXPECT_EQ(cockpit.draw().elementValue("Longitude Trim", 2), mac);
+  }
+
+  // The rudder needle stops at 10 degrees either way.
+  for (const double rad : {0.17, 0.2, -0.2, 5.0}) {
+    cockpit.set(Token::RudderTrimRad, rad).draw();
+    EXPECT_EQ(cockpit.elementValue("Rudder Trim", 1), std::clamp(rad, -0.174533, 0.174533)) << rad;
+  }
+  // The aileron indicator: x = v x 332.3; y level within 3 degrees, then
+  // dropping 40.9255 a radian beyond either side; a trim beyond a radian
+  // reads as one.
+  const double band = 0.052359877;
+  const struct {
+    double rad;
+    double x;
+    double y;
+  } kAileron[] = {{band, band * 332.3, 0.0},
+                  {0.1, 0.1 * 332.3, (0.1 - band) * 40.9255},
+                  {-0.1, -0.1 * 332.3, (-0.1 + band) * -40.9255},
+                  {3.0, 332.3, (1.0 - band) * 40.9255},
+                  {-3.0, -332.3, (-1.0 + band) * -40.9255}};
+  for (const auto& sample : kAileron) {
+    cockpit.set(Token::AileronTrimRad, sample.rad).draw();
+    EXPECT_EQ(cockpit.element("Aileron Trim", 1).value, sample.x) << sample.rad;
+    EXPECT_EQ(cockpit.element("Aileron Trim", 1).yValue, sample.y) << sample.rad;
+  }
+}
+
 // ---- Radar ----
 
 TEST(Radar, TheKnobsStepByTenthsWithinTheirLimitsAndClickEveryTime) {
@@ -501,6 +610,36 @@ TEST(Radar, TheKnobsStepByTenthsWithinTheirLimitsAndClickEveryTime) {
   EXPECT_EQ(cockpit.played(kClickToggle1).size(), 2u);
   EXPECT_EQ(cockpit.played(kClickRotary2).size(), 4u) << "gain and mode down: every click sounds";
   EXPECT_EQ(cockpit.played(kClickRotary1).size(), 19u) << "the others: every click sounds";
+}
+
+// The brightness and gain pictures take frame k from the k-th bound as
+// written (tenths and fifths), frame k - 1 a hair below it; the tilt shows
+// its whole steps from -3 to 3.
+TEST(Radar, KnobPicturesStartEachFrameAtItsBound) {
+  Cockpit cockpit;
+  for (int k = 1; k <= 10; ++k) {
+    g_radarBrightness = k / 10.0;
+    g_radarGain = k / 5.0;
+    cockpit.draw();
+    EXPECT_EQ(cockpit.elementValue("Radar", 1), k) << g_radarBrightness;
+    EXPECT_EQ(cockpit.elementValue("Radar", 4), k) << g_radarGain;
+    g_radarBrightness = k / 10.0 - 1e-9;
+    g_radarGain = k / 5.0 - 1e-9;
+    cockpit.draw();
+    EXPECT_EQ(cockpit.elementValue("Radar", 1), k - 1) << g_radarBrightness;
+    EXPECT_EQ(cockpit.elementValue("Radar", 4), k - 1) << g_radarGain;
+  }
+  for (const double tilt : {-3.0, -2.0, 0.0, 3.0}) {
+    g_radarTilt = tilt;
+    EXPECT_EQ(cockpit.draw().elementValue("Radar", 5), tilt + 3.0) << tilt;
+  }
+  g_radarTilt = 3.5;
+  EXPECT_EQ(cockpit.draw().elementValue("Radar", 5), 0.0) << "beyond the last step";
+  // The mode knob turns one position a click either way.
+  cockpit.setSwitch(&g_radarModeSwitch, kRadarOff).click("Radar", 160, 30);
+  EXPECT_EQ(GetSwitch(&g_radarModeSwitch), kRadarTest);
+  cockpit.setSwitch(&g_radarModeSwitch, kRadarMap).click("Radar", 130, 30);
+  EXPECT_EQ(GetSwitch(&g_radarModeSwitch), kRadarWeather);
 }
 
 TEST(Radar, TheDisplaysDrawOnceASecondWhileRunningAndStopAtBrightnessZero) {

@@ -463,6 +463,23 @@ TEST(StartFlying, PagesRunOneToSixBetweenTheirStops) {
   EXPECT_EQ(cockpit.windowEvents(), Events{"close 10230"});
 }
 
+// The previous page from the second is the first, the next from the one
+// before the last is the last; the buttons change with them.
+TEST(StartFlying, TheFirstAndTheLastPageAreReachedFromTheirNeighbours) {
+  Cockpit cockpit;
+  cockpit.click("Start Flying", 800, 600).click("Start Flying", 650, 600).draw();
+  EXPECT_EQ(GetStartFlyingPage(), 1);
+  EXPECT_EQ(cockpit.elementValue("Start Flying", 3), 0.0);
+  EXPECT_EQ(cockpit.elementValue("Start Flying", 2), 1.0) << "next only";
+  for (int page = 2; page < kStartFlyingPages; ++page) cockpit.click("Start Flying", 800, 600);
+  cockpit.draw();
+  EXPECT_EQ(cockpit.elementValue("Start Flying", 2), 0.0) << "both buttons before the last page";
+  cockpit.click("Start Flying", 800, 600).draw();
+  EXPECT_EQ(GetStartFlyingPage(), kStartFlyingPages);
+  EXPECT_EQ(cockpit.elementValue("Start Flying", 3), kStartFlyingPages - 1.0);
+  EXPECT_EQ(cockpit.elementValue("Start Flying", 2), 2.0) << "previous only";
+}
+
 TEST(StartFlying, TheCheckBoxSaysWhetherTheWindowOpensAtStartUp) {
   Cockpit cockpit;
   cockpit.setOption(kOptionStartFlying, true).draw();

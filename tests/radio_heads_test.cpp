@@ -95,6 +95,14 @@ TEST(AdfHead, WheelsWrapAndTuneTheWindowTheTransferSwitchChooses) {
   EXPECT_EQ(cockpit.elementValue("ADF", 4), 1.0);
   EXPECT_EQ(cockpit.elementValue("ADF", 15), 0.0);
   EXPECT_EQ(cockpit.elementValue("ADF", 16), 1.0);
+  // And back: ADF 1 tuned again, with the click.
+  cockpit.clearKeyEvents().click("ADF", 130, 12).draw();
+  EXPECT_EQ(GetSwitch(&g_adfTransferSwitch), kAdfTransferAdf1);
+  EXPECT_EQ(cockpit.played(kClickGuarded1).size(), 2u);
+  EXPECT_EQ(LastAdfTuning(cockpit).bcd, 0x936u);
+  EXPECT_EQ(LastAdfTuning(cockpit).extSteps, 3u);
+  EXPECT_EQ(cockpit.elementValue("ADF", 15), 1.0);
+  EXPECT_EQ(cockpit.elementValue("ADF", 16), 0.0);
 
   // From a stray position: both bars dark; a click sets ADF 1 silently and tunes it.
   cockpit.setSwitch(&g_adfTransferSwitch, 7).draw();
@@ -231,6 +239,42 @@ TEST(CommHeads, KnobsStepTheFrequencyTheirWindowShowsAndTheTransferSwapsThem) {
   EXPECT_EQ(CommWindow(cockpit, "COMM2", true), "136.50");
   EXPECT_EQ(CommWindow(cockpit, "COMM2", false), "131.00");
   EXPECT_EQ(CommWindow(cockpit, "COMM1", true), "119.00") << "COMM1 untouched";
+}
+
+// Each half of each knob of both heads steps the frequency its own window
+// shows, at either transfer position (A by the head's own set event, B by
+// the simulator's), and leaves the other window and the other head alone.
+TEST(CommHeads, EachKnobHalfStepsItsOwnWindowOnly) {
+  Cockpit cockpit;
+  cockpit.runTicks(1);
+  const struct {
+    int32_t x;
+    bool left;
+    const char* after;
+  } kKnobs[] = {{62, true, "126.25"},   {42, true, "124.25"},   {98, true, "125.27"},   {83, true, "125.22"},
+                {193, false, "126.25"}, {173, false, "124.25"}, {229, false, "125.27"}, {214, false, "125.22"}};
+  const struct {
+    const char* gauge;
+    const char* other;
+    CSwitch* transfer;
+    int32_t p;
+  } kHeads[] = {{"COMM1", "COMM2", &g_comm1TransferSwitch, 79}, {"COMM2", "COMM1", &g_comm2TransferSwitch, 81}};
+  for (const auto& head : kHeads) {
+    for (const int32_t transfer : {head.p, head.p + 1}) {
+      for (const auto& knob : kKnobs) {
+        for (Token token : {Token::Comm1Active, Token::Comm1Standby, Token::Comm2Active, Token::Comm2Standby}) {
+          cockpit.set(token, 0x2525);
+        }
+        cockpit.setSwitch(head.transfer, transfer).click(head.gauge, knob.x, 30).draw();
+        const std::string where = std::string(head.gauge) + " at " + std::to_string(transfer) + ", x " +
+                                  std::to_string(knob.x);
+        EXPECT_EQ(CommWindow(cockpit, head.gauge, knob.left), knob.after) << where;
+        EXPECT_EQ(CommWindow(cockpit, head.gauge, !knob.left), "125.25") << where;
+        EXPECT_EQ(CommWindow(cockpit, head.other, true), "125.25") << where;
+        EXPECT_EQ(CommWindow(cockpit, head.other, false), "125.25") << where;
+      }
+    }
+  }
 }
 
 // The simulator's own standby knobs: the megahertz wrap 136 <-> 118 either

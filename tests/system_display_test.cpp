@@ -16,6 +16,7 @@
 #include "systems/audio_panel.h"
 #include "systems/edp.h"
 #include "systems/fuel_pumps.h"
+#include "systems/hydraulics.h"
 #include "systems/thrust_rating.h"
 #include "tests/cockpit.h"
 
@@ -160,6 +161,53 @@ TEST(SystemDisplay, SdpValuesTheirLowLampsAndTheFlash) {
   EXPECT_EQ(Values(cockpit, "SDP", {32, 33}), (std::vector<double>{3, 8}));
   cockpit.runUntil([] { return GetSdpFlashState(1) == 0; }, 3).draw();
   EXPECT_EQ(Values(cockpit, "SDP", {34, 35}), (std::vector<double>{6, 0}));
+}
+
+// Each lamp and blank of the panel on both sides of its limit, each side
+// its own value.
+TEST(SystemDisplay, LampsAndBlanksOnEachSideOfTheirLimits) {
+  Cockpit cockpit;
+  cockpit.set(Token::UnitsOfMeasure, 2);
+  DigitallyLit(cockpit).runSeconds(1);
+  // The oil temperature lamps light above 135 and above 165, not at them.
+  cockpit.setScaled(Token::Engine1OilTemperature, 135).setScaled(Token::Engine2OilTemperature, 165).draw();
+  ASSERT_EQ(cockpit.scaled(Token::Engine1OilTemperature), 135.0);
+  ASSERT_EQ(cockpit.scaled(Token::Engine2OilTemperature), 165.0);
+  EXPECT_EQ(Values(cockpit, "SDP", {31, 29, 30, 28}), (std::vector<double>{0, 0, 1, 0}));
+  // The hundreds from 100, the tens from 10.
+  cockpit.setScaled(Token::Engine1OilTemperature, 100).setScaled(Token::Engine2OilTemperature, 99.9);
+  cockpit.setScaled(Token::Engine1OilQuantity, 10).setScaled(Token::Engine2OilQuantity, 9.99).draw();
+  ASSERT_EQ(cockpit.scaled(Token::Engine1OilTemperature), 100.0);
+  EXPECT_EQ(Values(cockpit, "SDP", {25, 26, 27}), (std::vector<double>{1, 0, 0}));
+  EXPECT_EQ(Values(cockpit, "SDP", {22, 23, 24}), (std::vector<double>{B, 9, 9}));
+  EXPECT_EQ(Values(cockpit, "SDP", {20, 21}), (std::vector<double>{1, 0}));
+  EXPECT_EQ(Values(cockpit, "SDP", {18, 19}), (std::vector<double>{B, 9}));
+  // The hydraulic quantity lamp lights below 4.25.
+  cockpit.setScaled(Token::Engine1HydraulicQuantity, 4.25).setScaled(Token::Engine2HydraulicQuantity, 4.249).draw();
+  ASSERT_EQ(cockpit.scaled(Token::Engine1HydraulicQuantity), 4.25);
+  EXPECT_EQ(Values(cockpit, "SDP", {13, 12}), (std::vector<double>{0, 1}));
+  // The SDP lamps light below 35 and below 40.
+  cockpit.set(Token::Engine1OilPressure, 35 * 162.5).set(Token::Engine2OilPressure, 6500).draw();
+  EXPECT_EQ(Values(cockpit, "SDP", {34, 35, 32, 33}), (std::vector<double>{3, 5, 4, 0}));
+  EXPECT_EQ(Values(cockpit, "SDP", {39, 37, 38, 36}), (std::vector<double>{0, 1, 0, 0}));
+  // The bars change their law at 11468.8.
+  cockpit.set(Token::FlapPosition, 11468.8).set(Token::FlapPositionRight, 11468.7).draw();
+  EXPECT_NEAR(cockpit.elementValue("SDP", 3), 16384 - 14000.0, 1e-9);
+  EXPECT_NEAR(cockpit.elementValue("SDP", 2), 16384 - 11468.7 * 1.2207, 1e-9);
+  // The static air temperature at its lowest (it is held within 99 degrees).
+  EXPECT_EQ(Sat(cockpit, -99), (std::vector<double>{M, 9, 9}));
+  EXPECT_EQ(Sat(cockpit, -150), (std::vector<double>{M, 9, 9}));
+  // The hydraulic thousands from 1000 psi, as the auxiliary pump raises
+  // system 2 by 100 psi a step.
+  cockpit.control("HYDRAULIC PUMPS", "engine2", kSwitchOff).control("HYDRAULIC PUMPS", "aux", kSwitchOn);
+  cockpit.runUntil([] { return GetHydraulicPressure(2) >= 900.0; }, 10).draw();
+  ASSERT_EQ(GetHydraulicPressure(2), 900.0);
+  EXPECT_EQ(Values(cockpit, "SDP", {14, 15}), (std::vector<double>{B, 9}));
+  EXPECT_EQ(Values(cockpit, "SDP", {16, 17}), (std::vector<double>{B, 0})) << "system 1 at rest";
+  cockpit.runUntil([] { return GetHydraulicPressure(2) >= 1000.0; }, 2).draw();
+  ASSERT_EQ(GetHydraulicPressure(2), 1000.0);
+  EXPECT_EQ(Values(cockpit, "SDP", {14, 15}), (std::vector<double>{1, 0}));
+  EXPECT_EQ(Values(cockpit, "SDP", {16, 17}), (std::vector<double>{B, 0})) << "system 1 at rest";
 }
 
 // The fuel temperatures, each side its own: the left fuel heat warms the
