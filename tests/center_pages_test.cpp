@@ -371,6 +371,30 @@ TEST(CenterOptions, EachCheckBoxTogglesItsOwnOptionAndShutDownSavesIt) {
   }
 }
 
+// Each check box is drawn 6 px right of and 2 px below the corner of the
+// area that toggles it (the points above lie 1 px inside), with its two
+// pictures; the sliders and the percentage stand where the page puts them.
+TEST(CenterOptions, EachCheckBoxIsDrawnInItsAreaAndTheSlidersInTheirPlaces) {
+  Cockpit cockpit;
+  for (uint32_t option = 0; option < kOptionCount; ++option) SetOptionOn(option);
+  cockpit.draw();
+  for (size_t i = 0; i < std::size(kCheckBoxes); ++i) {
+    const platform::ELEMENT_HEADER& icon = cockpit.element(kOptions, static_cast<uint32_t>(i + 1));
+    EXPECT_EQ(icon.x, kCheckBoxes[i].x + 5) << kCheckBoxes[i].key;
+    EXPECT_EQ(icon.y, kCheckBoxes[i].y + 1) << kCheckBoxes[i].key;
+    EXPECT_EQ(icon.frameCount, 2) << kCheckBoxes[i].key;
+    EXPECT_EQ(icon.value, 1.0) << kCheckBoxes[i].key;
+  }
+  struct Place {
+    uint32_t element;
+    int32_t x, y;
+  };
+  for (const Place& place : {Place{18, 325, 428}, Place{19, 325, 473}, Place{20, 402, 59}, Place{21, 490, 40}}) {
+    EXPECT_EQ(cockpit.element(kOptions, place.element).x, place.x) << place.element;
+    EXPECT_EQ(cockpit.element(kOptions, place.element).y, place.y) << place.element;
+  }
+}
+
 TEST(CenterOptions, SlidersGiveTheirValuesAtThePointerRelativeToTheRectangle) {
   Cockpit cockpit;
   ASSERT_NE(g_soundSystem, nullptr);
