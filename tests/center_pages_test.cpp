@@ -467,6 +467,28 @@ TEST(CenterOptions, WithoutASoundPlayerTheVolumeControlsDoNothing) {
   EXPECT_EQ(g_soundSystem->GetChannelVolume(1), 0);
 }
 
+// Every control of the Center pages and the pushback popup reports the
+// event handled, the volume controls also without a sound player.
+TEST(CenterOptions, EveryControlOfThePagesReportsTheEventHandled) {
+  Cockpit cockpit;
+  CSoundSystem* player = g_soundSystem;
+  for (const bool withPlayer : {true, false}) {
+    g_soundSystem = withPlayer ? player : nullptr;
+    for (const char* gauge : {kDispatch, kOptions, "Center Updated", "Pushback"}) {
+      int32_t controls = 0;
+      for (const platform::MOUSERECT* rect = cockpit.gauge(gauge)->mouseRects; rect->type != platform::kMouseRectEnd;
+           ++rect) {
+        if (rect->function == nullptr) continue;
+        ++controls;
+        EXPECT_EQ(rect->function({0, 0}, rect->mouseFlags), 1)
+            << gauge << " " << rect->functionName << (withPlayer ? "" : " without a sound player");
+      }
+      EXPECT_GT(controls, 0) << gauge;
+    }
+  }
+  g_soundSystem = player;
+}
+
 // ---- Pushback ----
 
 TEST(Pushback, EachAreaStartsItsSequenceAndClosesTheWindow) {
