@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "fmc/cdu_keys.h"
 #include "fmc/fms.h"
 #include "nav/great_circle.h"
 #include "simhost/run_log.h"
@@ -273,6 +274,44 @@ TEST(CduRoute, BadEntriesGetTheirMessages) {
   EXPECT_TRUE(Has(cockpit.cduLine(kScratchpad), "INVALID ENTRY")) << "no constraint on the empty slot";
 }
 
+// An altitude typed on LEGS: three digits or fewer are a flight level, four
+// and five are feet, six are too many; "FL" takes one to three digits;
+// 45000 ft is the highest; from 18000 ft the constraint is shown as a
+// flight level. A and B make it at or above and at or below.
+TEST(CduRoute, AltitudeEntriesChangeTheirFormAtTheirLengthsAndLimits) {
+  Cockpit cockpit;
+  cockpit.setPosition(kZurichLat, kZurichLonEast).powerUp();
+  cockpit.cdu("RTE").cduType("LSZH").cdu("1L").cdu("LEGS").cduType("GIVOR").cdu("1L");
+  struct Sample {
+    const char* typed;
+    const char* shown;  // nullptr: INVALID ENTRY, the constraint kept
+  };
+  for (const Sample& sample : {
+           Sample{"0", "0"},              Sample{"5", "500"},          Sample{"179", "17900"},
+           Sample{"180", "FL180"},        Sample{"450", "FL450"},      Sample{"451", nullptr},
+           Sample{"0180", "180"},         Sample{"9999", "9999"},      Sample{"17999", "17999"},
+           Sample{"18000", "FL180"},      Sample{"18099", "FL180"},    Sample{"45000", "FL450"},
+           Sample{"45001", nullptr},      Sample{"04500", "4500"},     Sample{"045000", nullptr},
+           Sample{"FL5", "500"},          Sample{"FL179", "17900"},    Sample{"FL180", "FL180"},
+           Sample{"FL450", "FL450"},      Sample{"FL451", nullptr},    Sample{"FL0450", nullptr},
+           Sample{"FL", nullptr},         Sample{"F180", nullptr},     Sample{"FLA", nullptr},
+           Sample{"5000A", "5000A"},      Sample{"5000B", "5000B"},    Sample{"180A", "FL180A"},
+           Sample{"FL179B", "17900B"},    Sample{"A", nullptr},        Sample{"5000AB", nullptr},
+           Sample{"5000BA", nullptr},     Sample{"50A0", nullptr},
+       }) {
+    const std::string before = cockpit.cduLine(2);
+    cockpit.cduType(sample.typed).cdu("1R");
+    if (sample.shown == nullptr) {
+      EXPECT_TRUE(Has(cockpit.cduLine(kScratchpad), "INVALID ENTRY")) << sample.typed;
+      EXPECT_EQ(cockpit.cduLine(2), before) << sample.typed;
+      g_fms.KeyPressed(kCduClearAll);
+    } else {
+      EXPECT_EQ(cockpit.cduLine(2), Line("GIVOR", sample.shown)) << sample.typed;
+      EXPECT_EQ(Trimmed(cockpit.cduLine(kScratchpad)), "") << sample.typed;
+    }
+  }
+}
+
 TEST(CduRoute, DirectToAndDirectInterceptOnTheFlownRoute) {
   Cockpit cockpit;
   TypeRoute(cockpit);
@@ -385,6 +424,50 @@ TEST(CduRoute, PositionInitAndTheIrsHandshake) {
   g_fms.AlignToAircraftPosition();
   EXPECT_EQ(g_fms.IsFmsAlignDone(), 1);
   EXPECT_NEAR(g_fms.GetAfmcPosition()->GetLat(), kZurichLat + 0.1, 1e-9);
+}
+
+// A position typed on POS INIT: the poles and the date line are inside,
+// a tenth of a minute past them is not; minutes below 60, with or without
+// their tenth. A position is shown to the tenth of a minute, rounded once so
+// that 59.96' carries into the degree.
+TEST(CduRoute, PositionsAtTheirLimitsAndTheTenthThatCarries) {
+  Cockpit cockpit;
+  cockpit.setPosition(47.0 + 59.96 / 60.0, -(8.0 + 59.97 / 60.0)).powerUp();
+  g_fms.SetIrsAligning(1);
+  cockpit.cdu("INIT_REF 2L");
+  EXPECT_TRUE(Has(cockpit.cduLine(6), "N48\xC2\xB0" "00.0 W009\xC2\xB0" "00.0")) << cockpit.cduLine(6);
+  cockpit.cdu("3R");
+  EXPECT_EQ(Trimmed(cockpit.cduLine(kScratchpad)), "N4800.0W00900.0");
+  g_fms.KeyPressed(kCduClearAll);
+  // On the equator and the prime meridian: north and east.
+  cockpit.setPosition(0.0, 0.0).runTicks(1).cdu("INIT_REF 2L");
+  EXPECT_TRUE(Has(cockpit.cduLine(6), "N00\xC2\xB0" "00.0 E000\xC2\xB0" "00.0")) << cockpit.cduLine(6);
+  struct Sample {
+    const char* typed;
+    const char* shown;  // nullptr: INVALID ENTRY
+  };
+  for (const Sample& sample : {
+           Sample{"N9000.0E00800.0", "N90\xC2\xB0" "00.0 E008\xC2\xB0" "00.0"},
+           Sample{"N9000.1E00800.0", nullptr},
+           Sample{"S9000.0W18000.0", "S90\xC2\xB0" "00.0 W180\xC2\xB0" "00.0"},
+           Sample{"S0000.0E18000.1", nullptr},
+           Sample{"N4759.9E00859.9", "N47\xC2\xB0" "59.9 E008\xC2\xB0" "59.9"},
+           Sample{"N4700.0E00860.0", nullptr},
+           Sample{"N4727E00832", "N47\xC2\xB0" "27.0 E008\xC2\xB0" "32.0"},
+           Sample{"N4727.E00832", nullptr},
+           Sample{"N4727.5E00832.", nullptr},
+           Sample{"N472.5E00832.0", nullptr},
+           Sample{"N4727.5E0832.0", nullptr},
+           Sample{"W4727.5N00832.0", nullptr},
+       }) {
+    cockpit.cduType(sample.typed).cdu("4R");
+    if (sample.shown == nullptr) {
+      EXPECT_TRUE(Has(cockpit.cduLine(kScratchpad), "INVALID ENTRY")) << sample.typed;
+      g_fms.KeyPressed(kCduClearAll);
+    } else {
+      EXPECT_TRUE(Has(cockpit.cduLine(4), sample.shown)) << sample.typed << ": " << cockpit.cduLine(4);
+    }
+  }
 }
 
 TEST(CduRoute, AlignmentIsKeptOverARestart) {

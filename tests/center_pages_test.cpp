@@ -151,6 +151,83 @@ TEST(CenterDispatch, TheViewTogglesSwitchPicturesFiguresAndCursors) {
   EXPECT_EQ(CursorOf(cockpit, "CenterDispatchMouseCenterTankInc"), platform::kCursorNormal);
 }
 
+// The minus and plus buttons show their arrows exactly while their own
+// figures are on view: the twelve payload buttons with the payload figures,
+// the six tank buttons with the fuel figures.
+TEST(CenterDispatch, EveryStepButtonsCursorFollowsItsOwnView) {
+  Cockpit cockpit;
+  const char* const payload[] = {"Male", "Female", "Child", "F1", "F2", "A1"};
+  const char* const fuel[] = {"LeftTank", "RightTank", "CenterTank"};
+  for (const uint32_t payloadView : {0u, 1u}) {
+    for (const uint32_t fuelView : {0u, 1u}) {
+      SetPayloadView(payloadView);
+      SetFuelView(fuelView);
+      cockpit.draw();
+      auto expect = [&](const char* name, uint32_t view) {
+        const std::string button = std::string("CenterDispatchMouse") + name;
+        EXPECT_EQ(CursorOf(cockpit, button + "Dec"), view == 1 ? platform::kCursorDownArrow : platform::kCursorNormal)
+            << button << " payload view " << payloadView << ", fuel view " << fuelView;
+        EXPECT_EQ(CursorOf(cockpit, button + "Inc"), view == 1 ? platform::kCursorUpArrow : platform::kCursorNormal)
+            << button << " payload view " << payloadView << ", fuel view " << fuelView;
+      };
+      for (const char* name : payload) expect(name, payloadView);
+      for (const char* name : fuel) expect(name, fuelView);
+      // Each summary shows in its picture view only, whatever the other view.
+      EXPECT_EQ(cockpit.elementText(kDispatch, 8).empty(), fuelView == 1) << payloadView << fuelView;
+      EXPECT_EQ(cockpit.elementText(kDispatch, kDispatchPaxSummary).empty(), payloadView == 1) << payloadView << fuelView;
+    }
+  }
+}
+
+// The page's layout: the three tanks side by side, evenly spaced; each
+// summary's bar above it from the same left edge; each figure's bar right
+// under its text; the figures of a group 28 px apart; figure and summary
+// lines 23 characters wide beside the sheet's 64; the seats in 23 rows of
+// five (three, the aisle, two) and then 7 rows of three, 17 px apart.
+TEST(CenterDispatch, TanksFiguresAndSeatsStandInTheirRowsAndColumns) {
+  Cockpit cockpit;
+  cockpit.draw();
+  auto at = [&cockpit](uint32_t n) { return cockpit.element(kDispatch, n); };
+  EXPECT_EQ(at(3).y, at(5).y);
+  EXPECT_EQ(at(4).y, at(5).y);
+  EXPECT_GT(at(5).x, at(3).x) << "left, then center";
+  EXPECT_EQ(at(5).x - at(3).x, at(4).x - at(5).x) << "then right, as far again";
+  EXPECT_EQ(at(6).x, at(8).x);
+  EXPECT_LT(at(6).y, at(8).y);
+  EXPECT_EQ(at(7).x, at(kDispatchPaxSummary).x);
+  EXPECT_LT(at(7).y, at(kDispatchPaxSummary).y);
+  const int32_t charPx = at(kDispatchFirstSheetLine).imageWidth / 64;
+  EXPECT_EQ(at(8).imageWidth, 23 * charPx);
+  EXPECT_EQ(at(kDispatchPaxSummary).imageWidth, 23 * charPx);
+  for (uint32_t i = 0; i < 12; ++i) {
+    const platform::ELEMENT_HEADER bar = at(kDispatchFirstFuelBar + i);
+    const platform::ELEMENT_HEADER text = at(kDispatchFirstFuelFigure + i);
+    EXPECT_EQ(text.imageWidth, 23 * charPx) << i;
+    EXPECT_EQ(bar.x, text.x) << i;
+    EXPECT_EQ(bar.y, text.y + text.imageHeight) << i;
+    if (i % 4 != 0) {
+      EXPECT_EQ(text.y - at(kDispatchFirstFuelFigure + i - 1).y, 28) << i;
+      EXPECT_EQ(text.x, at(kDispatchFirstFuelFigure + i - 1).x) << i;
+    }
+  }
+  auto seat = [&at](int32_t n) { return at(kDispatchFirstSeat + static_cast<uint32_t>(n)); };
+  int32_t first = 0;
+  for (int32_t row = 0; row < 30; ++row) {
+    const int32_t abreast = row < 23 ? 5 : 3;
+    const int32_t steps[] = {16, 16, 26, 16};
+    for (int32_t n = 1; n < abreast; ++n) {
+      EXPECT_EQ(seat(first + n).y, seat(first).y) << "seat " << first + n;
+      EXPECT_EQ(seat(first + n).x - seat(first + n - 1).x, steps[n - 1]) << "seat " << first + n;
+    }
+    EXPECT_EQ(seat(first).x, seat(0).x) << "seat " << first;
+    if (row > 0) {
+      EXPECT_EQ(seat(first).y - seat(first - 1).y, 17) << "seat " << first;
+    }
+    first += abreast;
+  }
+  EXPECT_EQ(first, kSeatCount);
+}
+
 TEST(CenterDispatch, FiguresRoundWhileSummariesTruncateAlwaysOfThePounds) {
   Cockpit cockpit;
   ClearPayload();
@@ -312,6 +389,30 @@ TEST(CenterOptions, EachCheckBoxTogglesItsOwnOptionAndShutDownSavesIt) {
   }
 }
 
+// Each check box is drawn 6 px right of and 2 px below the corner of the
+// area that toggles it (the points above lie 1 px inside), with its two
+// pictures; the sliders and the percentage stand where the page puts them.
+TEST(CenterOptions, EachCheckBoxIsDrawnInItsAreaAndTheSlidersInTheirPlaces) {
+  Cockpit cockpit;
+  for (uint32_t option = 0; option < kOptionCount; ++option) SetOptionOn(option);
+  cockpit.draw();
+  for (size_t i = 0; i < std::size(kCheckBoxes); ++i) {
+    const platform::ELEMENT_HEADER& icon = cockpit.element(kOptions, static_cast<uint32_t>(i + 1));
+    EXPECT_EQ(icon.x, kCheckBoxes[i].x + 5) << kCheckBoxes[i].key;
+    EXPECT_EQ(icon.y, kCheckBoxes[i].y + 1) << kCheckBoxes[i].key;
+    EXPECT_EQ(icon.frameCount, 2) << kCheckBoxes[i].key;
+    EXPECT_EQ(icon.value, 1.0) << kCheckBoxes[i].key;
+  }
+  struct Place {
+    uint32_t element;
+    int32_t x, y;
+  };
+  for (const Place& place : {Place{18, 325, 428}, Place{19, 325, 473}, Place{20, 402, 59}, Place{21, 490, 40}}) {
+    EXPECT_EQ(cockpit.element(kOptions, place.element).x, place.x) << place.element;
+    EXPECT_EQ(cockpit.element(kOptions, place.element).y, place.y) << place.element;
+  }
+}
+
 TEST(CenterOptions, SlidersGiveTheirValuesAtThePointerRelativeToTheRectangle) {
   Cockpit cockpit;
   ASSERT_NE(g_soundSystem, nullptr);
@@ -405,6 +506,28 @@ TEST(CenterOptions, WithoutASoundPlayerTheVolumeControlsDoNothing) {
   g_soundSystem = player;
   EXPECT_EQ(g_soundSystem->GetChannelVolume(0), 0);
   EXPECT_EQ(g_soundSystem->GetChannelVolume(1), 0);
+}
+
+// Every control of the Center pages and the pushback popup reports the
+// event handled, the volume controls also without a sound player.
+TEST(CenterOptions, EveryControlOfThePagesReportsTheEventHandled) {
+  Cockpit cockpit;
+  CSoundSystem* player = g_soundSystem;
+  for (const bool withPlayer : {true, false}) {
+    g_soundSystem = withPlayer ? player : nullptr;
+    for (const char* gauge : {kDispatch, kOptions, "Center Updated", "Pushback"}) {
+      int32_t controls = 0;
+      for (const platform::MOUSERECT* rect = cockpit.gauge(gauge)->mouseRects; rect->type != platform::kMouseRectEnd;
+           ++rect) {
+        if (rect->function == nullptr) continue;
+        ++controls;
+        EXPECT_EQ(rect->function({0, 0}, rect->mouseFlags), 1)
+            << gauge << " " << rect->functionName << (withPlayer ? "" : " without a sound player");
+      }
+      EXPECT_GT(controls, 0) << gauge;
+    }
+  }
+  g_soundSystem = player;
 }
 
 // ---- Pushback ----

@@ -7,6 +7,7 @@
 //   EXPECT_EQ(cockpit.keyEvents(kKeyEventMinuteTick).size(), 1u);
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
@@ -252,5 +253,22 @@ struct ProgramRun {
 ProgramRun RunProgram(const std::string& program, const std::string& arguments);
 // The simulator program a user runs (beside the module).
 ProgramRun RunSimhostProgram(const std::string& arguments);
+
+// The input near `guess` that `convert` turns into `target` exactly (NaN when
+// none lies within 200 steps of a double), for a sample exactly on a limit
+// that the module reaches through a unit conversion:
+//   ExactInput(500.0 / kFeetPerMetre, 500.0, [](double m) { return m * kFeetPerMetre; })
+template <typename Convert>
+double ExactInput(double guess, double target, Convert convert) {
+  double below = guess;
+  double above = guess;
+  for (int step = 0; step < 200; ++step) {
+    if (convert(below) == target) return below;
+    if (convert(above) == target) return above;
+    below = std::nextafter(below, -HUGE_VAL);
+    above = std::nextafter(above, HUGE_VAL);
+  }
+  return std::nan("");
+}
 
 }  // namespace halcyon::test

@@ -8,6 +8,7 @@
 
 #include "core/panel_services.h"
 #include "crewaids/dispatch/dispatch_model.h"
+#include "platform/ini.h"
 #include "platform/system.h"
 #include "tests/cockpit.h"
 
@@ -430,6 +431,122 @@ TEST(Dispatch, RandomPayloadSeatsItsDrawAndThenSetsTheHolds) {
     EXPECT_EQ(GetDispatchWeight(0), d[1 + 4 * seated] % 3037);
     EXPECT_EQ(GetDispatchWeight(1), d[2 + 4 * seated] % 3037);
     EXPECT_EQ(GetDispatchWeight(2), d[3 + 4 * seated] % 3322);
+  }
+}
+
+// A seed whose draw number `index` (from 0) gives `remainder` modulo `n`.
+uint32_t SeedWithDraw(int index, int n, int remainder) {
+  for (uint32_t seed = 1;; ++seed) {
+    if (Draws(seed, index + 1)[index] % n == remainder) return seed;
+  }
+}
+
+// Seating at start-up stops once the cabin weighs the configured payload:
+// exactly that much is enough, a pound more takes one passenger more. Each
+// random passenger takes four draws: seat, kind, hold order and baggage.
+TEST(Dispatch, StartUpSeatingStopsOnTheExactPayload) {
+  Cockpit cockpit;
+  constexpr uint32_t kSeed = 54;
+  const std::vector<int> d = Draws(kSeed, 16);
+  auto weightOf = [&d](int passenger) {
+    const int r = d[4 * passenger + 1] % 100;
+    return r < 50 ? 175 : r < 90 ? 135 : 80;
+  };
+  const int twoLb = weightOf(0) + weightOf(1);
+  struct Sample {
+    int payloadLb;
+    int32_t seated;
+  };
+  for (const Sample& sample : {Sample{twoLb - 1, 2}, Sample{twoLb, 2}, Sample{twoLb + 1, 3}}) {
+    cockpit.writeFile(kCfg, "[WEIGHT_AND_BALANCE]\r\nstation_load.0 = " + std::to_string(sample.payloadLb - 10) +
+                                ", 20.0, 0.0, 0.0\r\nstation_load.3 = 10\r\n");
+    platform::ClearIniCache();
+    ClearPayload();
+    platform::SeedRandom(kSeed);
+    LoadFuel();
+    EXPECT_EQ(GetPassengerCount(), sample.seated) << sample.payloadLb << " lb of " << twoLb;
+  }
+}
+
+// The draws next to each limit of the random rules: a random passenger's
+// kind (a seat draw, then the kind: below 50 male, below 90 female, else a
+// child) and the random fuel (below 18533 lb the wings alone).
+TEST(Dispatch, RandomKindAndFuelOnBothSidesOfTheirDrawLimits) {
+  Cockpit cockpit;
+  struct KindSample {
+    int draw;
+    uint32_t kind;
+  };
+  for (const KindSample& sample : {KindSample{0, kSeatMale}, KindSample{49, kSeatMale}, KindSample{50, kSeatFemale},
+                                   KindSample{89, kSeatFemale}, KindSample{90, kSeatChild},
+                                   KindSample{99, kSeatChild}}) {
+    ClearPayload();
+    platform::SeedRandom(SeedWithDraw(1, 100, sample.draw));
+    AddRandomPassenger();
+    EXPECT_EQ(CountDispatchItems(sample.kind), 1) << "draw " << sample.draw;
+    EXPECT_EQ(GetPassengerCount(), 1);
+  }
+  struct FuelSample {
+    int draw;
+    int32_t wingLb;
+    int32_t centerLb;
+  };
+  for (const FuelSample& sample : {FuelSample{0, 0, 0}, FuelSample{1, 0, 0}, FuelSample{18531, 9265, 0},
+                                   FuelSample{18532, 9266, 0}, FuelSample{18533, 9266, 1},
+                                   FuelSample{32767, 9266, 14235}}) {
+    platform::SeedRandom(SeedWithDraw(0, 32768, sample.draw));
+    RandomFuel();
+    EXPECT_EQ(GetFuelQuantity(0), sample.wingLb) << "draw " << sample.draw;
+    EXPECT_EQ(GetFuelQuantity(2), sample.wingLb) << "draw " << sample.draw;
+    EXPECT_EQ(GetFuelQuantity(1), sample.centerLb) << "draw " << sample.draw;
+  }
+}
+
+// A seeded run of 136000 random passengers (a thousand cabins filled from
+// empty): half are men, two in five women, one in ten children; each bag
+// (0 to 39 lb, 19.5 on average) goes to F1, F2 or A1 first, a third each, and
+// as no hold fills up on the way it stays there. Each count lies within four
+// standard deviations of its expectation (binomial for the kinds, sqrt(N p
+// (1 - p)); for the sums the variance of one bag): a fair source passes that
+// 99.99 % of the time, while one step off a limit of the kind draw (1 % of
+// the passengers, 1360) is 7 deviations away. The source's 15 bits favour
+// the low remainders of 100 by 1 in 328, far inside the tolerance.
+TEST(Dispatch, RandomPassengersComeInTheirProportions) {
+  Cockpit cockpit;
+  platform::SeedRandom(54);
+  constexpr int kCabins = 1000;
+  constexpr double kN = kCabins * kSeatCount;
+  double kinds[4] = {};
+  double holdLb[3] = {};
+  double firstSeatFront = 0.0;
+  for (int cabin = 0; cabin < kCabins; ++cabin) {
+    ClearPayload();
+    for (int n = 0; n < kSeatCount; ++n) {
+      AddRandomPassenger();
+      if (n == 0) firstSeatFront += GetZoneWeight(1) + GetZoneWeight(2) > 0.0 ? 1.0 : 0.0;
+    }
+    ASSERT_EQ(GetPassengerCount(), kSeatCount);
+    for (uint32_t kind = 1; kind <= 3; ++kind) kinds[kind] += CountDispatchItems(kind);
+    for (int32_t hold = 0; hold < 3; ++hold) holdLb[hold] += GetDispatchWeight(hold);
+  }
+  auto binomial = [](double n, double p, double count, const char* what) {
+    EXPECT_NEAR(count, n * p, 4.0 * std::sqrt(n * p * (1.0 - p))) << what;
+  };
+  binomial(kN, 0.5, kinds[kSeatMale], "men");
+  binomial(kN, 0.4, kinds[kSeatFemale], "women");
+  binomial(kN, 0.1, kinds[kSeatChild], "children");
+  // The first passenger of a cabin sits on the drawn seat: seats 0 to 74 of 136.
+  binomial(kCabins, 75.0 / 136.0, firstSeatFront, "first passenger in zones 1 and 2");
+  // A bag: uniform on 0..39 lb, mean 19.5, variance (40^2 - 1) / 12.
+  constexpr double kMeanLb = 19.5;
+  constexpr double kVarianceLb2 = (40.0 * 40.0 - 1.0) / 12.0;
+  const double totalLb = holdLb[0] + holdLb[1] + holdLb[2];
+  EXPECT_NEAR(totalLb, kN * kMeanLb, 4.0 * std::sqrt(kN * kVarianceLb2)) << "all bags";
+  // One hold's share: each passenger gives X with probability 1/3.
+  const double second = (kVarianceLb2 + kMeanLb * kMeanLb) / 3.0;
+  const double holdSigma = std::sqrt(kN * (second - kMeanLb * kMeanLb / 9.0));
+  for (int32_t hold = 0; hold < 3; ++hold) {
+    EXPECT_NEAR(holdLb[hold], kN * kMeanLb / 3.0, 4.0 * holdSigma) << "hold " << hold;
   }
 }
 

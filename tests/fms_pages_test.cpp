@@ -210,6 +210,71 @@ TEST(FmsPages, FixInfoRadialsAndARadialDistancePoint) {
   EXPECT_EQ(g_fms.GetFixInfoLineValue(1, 1), kUnsetValue);
 }
 
+// A radial is one to three digits from 000 to 360; a radial and distance
+// takes a slash and 0.1 to 999.9 NM. Each bad entry leaves the line as it was.
+TEST(FmsPages, RadialsAndDistancesAtTheirLimits) {
+  Cockpit cockpit;
+  cockpit.setPosition(kZurichLat, kZurichLonEast).powerUp();
+  cockpit.cdu("FIX").cduType("QKL").cdu("1L");
+  struct Sample {
+    const char* typed;
+    const char* key;
+    const char* shown;  // nullptr: INVALID ENTRY
+  };
+  for (const Sample& sample : {
+           Sample{"360", "2L", "360"},           Sample{"361", "2L", nullptr},        Sample{"0", "2L", "000"},
+           Sample{"000", "2L", "000"},           Sample{"36", "2L", "036"},           Sample{"0360", "2L", nullptr},
+           Sample{"9A", "2L", nullptr},          Sample{"360/999.9", "5L", "360/999.9"},
+           Sample{"000/0.1", "5L", "000/0.1"},   Sample{"090/0.09", "5L", nullptr},   Sample{"090/1000", "5L", nullptr},
+           Sample{"361/10", "5L", nullptr},      Sample{"0900/10", "5L", nullptr},    Sample{"090", "5L", nullptr},
+           Sample{"090/", "5L", nullptr},        Sample{"/10", "5L", nullptr},        Sample{"45/2", "5L", "045/2.0"},
+       }) {
+    const int line = sample.key[0] == '2' ? 4 : 10;
+    const std::string before = cockpit.cduLine(line);
+    cockpit.cduType(sample.typed).cdu(sample.key);
+    if (sample.shown == nullptr) {
+      EXPECT_TRUE(Has(cockpit.cduLine(kScratchpad), "INVALID ENTRY")) << sample.typed;
+      EXPECT_EQ(cockpit.cduLine(line), before) << sample.typed;
+      g_fms.KeyPressed(kCduClearAll);
+    } else {
+      EXPECT_EQ(cockpit.cduLine(line).substr(0, std::string(sample.shown).size() + 1), std::string(sample.shown) + " ")
+          << sample.typed;
+    }
+  }
+}
+
+// A target speed: knots from 100 to 400 (whole), Mach from .40 to .89, or
+// both around a slash in either order; one of each at most.
+TEST(FmsPages, TargetSpeedsAtTheirLimits) {
+  Cockpit cockpit;
+  cockpit.powerUp();
+  cockpit.cdu("CLB");
+  struct Sample {
+    const char* typed;
+    double knots;  // 0: INVALID ENTRY, both kept
+    double mach;
+  };
+  double knots = g_fms.GetVnavPlan().climbSpeedKt;
+  double mach = g_fms.GetVnavPlan().climbMach;
+  for (const Sample& sample : {
+           Sample{"100", 100, 0},       Sample{"99", 0, 0},        Sample{"400", 400, 0},    Sample{"401", 0, 0},
+           Sample{".40", 0, 0.40},      Sample{".39", 0, 0},       Sample{".89", 0, 0.89},   Sample{".90", 0, 0},
+           Sample{"250/.70", 250, 0.70}, Sample{".75/260", 260, 0.75}, Sample{"/.72", 0, 0.72},
+           Sample{"280.0", 0, 0},       Sample{".76/.78", 0, 0},   Sample{"280/290", 0, 0},  Sample{"280/", 0, 0},
+           Sample{"/", 0, 0},           Sample{".", 0, 0},
+       }) {
+    cockpit.cduType(sample.typed).cdu("2L");
+    if (sample.knots == 0 && sample.mach == 0) {
+      EXPECT_TRUE(Has(cockpit.cduLine(kScratchpad), "INVALID ENTRY")) << sample.typed;
+      g_fms.KeyPressed(kCduClearAll);
+    }
+    if (sample.knots != 0) knots = sample.knots;
+    if (sample.mach != 0) mach = sample.mach;
+    EXPECT_EQ(g_fms.GetVnavPlan().climbSpeedKt, knots) << sample.typed;
+    EXPECT_EQ(g_fms.GetVnavPlan().climbMach, mach) << sample.typed;
+  }
+}
+
 TEST(FmsPages, NavDataFindsTheNavaidOfAnIdent) {
   Cockpit cockpit;
   cockpit.setPosition(kZurichLat, kZurichLonEast).powerUp();

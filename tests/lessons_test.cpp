@@ -201,6 +201,29 @@ TEST(LessonList, FortyFiveLessonsPageAsTwentyTwentyAndFive) {
   EXPECT_EQ(GetLessonPage(), 1);
 }
 
+// The host's list: "page.row title" a line, twenty rows a page; the text is
+// cut to the host's buffer of 16384 bytes, its terminator included.
+TEST(LessonList, TheHostsListNumbersTwentyRowsAPageAndIsCutToItsBuffer) {
+  LessonBed bed;
+  std::string full;
+  for (int n = 1; n <= 100; ++n) {
+    char title[8];
+    std::snprintf(title, sizeof title, "T%03d", n);
+    const std::string shown = title + std::string(200, 'x');
+    bed.write(std::string(title) + ".mentor", Head(shown, "1"));
+    full += std::to_string((n - 1) / 20 + 1) + "." + std::to_string((n - 1) % 20 + 1) + " " + shown + "\n";
+  }
+  int32_t result = 0;
+  std::string text;
+  ASSERT_TRUE(bed.cockpit.host().Lesson("list", 1, 0, &result, &text));
+  EXPECT_EQ(result, 100);
+  ASSERT_GT(full.size(), 16383u);
+  EXPECT_EQ(text.size(), 16383u);
+  EXPECT_EQ(text, full.substr(0, 16383));
+  EXPECT_NE(text.find("\n1.20 T020"), std::string::npos);
+  EXPECT_NE(text.find("\n2.1 T021"), std::string::npos);
+}
+
 TEST(LessonList, OneRowIsHighlightedAtATime) {
   SelectLesson(1);
   SelectLesson(3);
@@ -327,6 +350,15 @@ TEST(LessonSteps, PointersParkStopAtTheFirstMissingKeyAndHideInvalidTypes) {
   EXPECT_TRUE(IsBoxShown(1));
   EXPECT_FALSE(IsBoxShown(3));
   EXPECT_FALSE(IsBoxShown(4));
+  // The editor names a target of 1 to 9; one above or below is an error.
+  SetEditorMode(kEditBoxes);
+  EXPECT_STREQ(GetBoxTypeName(), L"Fuel Pumps");
+  EditorNextItem();
+  EditorNextItem();
+  EXPECT_STREQ(GetBoxTypeName(), L"Error") << "target 10";
+  EditorNextItem();
+  EXPECT_STREQ(GetBoxTypeName(), L"Error") << "target -5";
+  SetEditorMode(kEditArrows);
 
   ReadLessonStep();  // step 4: types outside 1..4 are kept but never shown
   EXPECT_EQ(GetArrowType(1), 5);

@@ -7,11 +7,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 #include "core/panel_services.h"
 #include "crewaids/dispatch/departure_plan.h"
 #include "crewaids/dispatch/dispatch_model.h"
 #include "crewaids/dispatch/load_sheet.h"
+#include "platform/ini.h"
 #include "simhost/run_log.h"
 #include "simhost/scenario.h"
 #include "tests/cockpit.h"
@@ -135,6 +137,65 @@ TEST(LoadSheet, ThrustBranchesAroundNinetyDegreesF) {
   EXPECT_NEAR(ComputeTakeoffFigures().eprRsv, 1.94 + a2 * (0.13 - 0.0033333333 * 8.0) / 6000.0, 1e-9);
 }
 
+// The air temperature that the load sheet turns into exactly `degF`.
+double DegCGiving(double degF) {
+  return ExactInput((degF - 32.0) / 1.8, degF, [](double c) { return c * 1.8 + 32.0; });
+}
+
+// The thrust laws on each side of their break points, each taken exactly:
+// the temperature term from 60 F, the hot branch from 90 F, the N1 law's
+// temperature held from 60 F, and the altitude term held from a 5000 ft
+// field (6000 ft with the 1000 added).
+TEST(LoadSheet, ThrustLawsOnBothSidesOfTheirBreakPoints) {
+  Cockpit cockpit;
+  EmptyAircraftOf130456Lb(cockpit);
+  struct Sample {
+    double degF;
+    double fieldFt;
+    double eprRsv;
+    double eprMax;
+    double n1Rsv;
+  };
+  for (const Sample& sample : {
+           Sample{50.0, 0.0, 1.9616667, 1.9066667, 90.9133333},
+           Sample{59.0, 0.0, 1.9616667, 1.9066667, 91.7863333},
+           Sample{60.0, 0.0, 1.9616667, 1.9066667, 91.8833333},
+           Sample{61.0, 0.0, 1.9611111, 1.9060000, 91.8833333},
+           Sample{70.0, 4000.0, 2.0205556, 1.9800000, 96.6166667},
+           Sample{70.0, 4999.0, 2.0366506, 1.9999800, 97.7988167},
+           Sample{70.0, 5000.0, 2.0366667, 2.0000000, 97.8000000},
+           Sample{70.0, 5001.0, 2.0366667, 2.0000000, 97.8000000},
+           Sample{89.9, 5000.0, 1.9703333, 1.9204000, 97.8000000},
+           Sample{90.0, 5000.0, 1.9400000, 1.8800000, 97.8000000},
+           Sample{90.0, 0.0, 1.9400000, 1.8800000, 91.8833333},
+           Sample{91.0, 5000.0, 1.9356000, 1.8760000, 97.8000000},
+       }) {
+    const double degC = DegCGiving(sample.degF);
+    const double metres =
+        ExactInput(sample.fieldFt / kFeetPerMetre, sample.fieldFt + 1000.0, [](double m) { return m * kFeetPerMetre + 1000.0; });
+    ASSERT_FALSE(std::isnan(degC) || std::isnan(metres)) << sample.degF << " F, " << sample.fieldFt << " ft";
+    SetField(cockpit, degC, metres);
+    const TakeoffFigures f = ComputeTakeoffFigures();
+    EXPECT_NEAR(f.eprRsv, sample.eprRsv, 5e-7) << sample.degF << " F, " << sample.fieldFt << " ft";
+    EXPECT_NEAR(f.eprMax, sample.eprMax, 5e-7) << sample.degF << " F, " << sample.fieldFt << " ft";
+    EXPECT_NEAR(f.n1Rsv, sample.n1Rsv, 5e-7) << sample.degF << " F, " << sample.fieldFt << " ft";
+    EXPECT_NEAR(f.n1Max, sample.n1Rsv - 2.2, 5e-7) << sample.degF << " F, " << sample.fieldFt << " ft";
+  }
+  // The card at the hot branch's edge: a tenth of a degree below, and on it.
+  SetField(cockpit, DegCGiving(89.9), 1524.0);
+  BuildLoadSheet();
+  EXPECT_EQ(Line(4), "         -RSV-  1.97  97.8  126 135 142 172 187 207 STD");
+  EXPECT_EQ(Line(5), "         -MAX-  1.92  95.6  126 135 142 172 187 207 PWR");
+  EXPECT_EQ(Line(6), "         -STD-  1.84  92.3  126 135 142 172 187 207  98F 43C");
+  EXPECT_EQ(Line(15).substr(0, 9), "TEMP  89F");
+  SetField(cockpit, DegCGiving(90.0), 1524.0);
+  BuildLoadSheet();
+  EXPECT_EQ(Line(4), "         -RSV-  1.94  97.8  126 135 142 172 187 207 STD");
+  EXPECT_EQ(Line(5), "         -MAX-  1.88  95.6  126 135 142 172 187 207 PWR");
+  EXPECT_EQ(Line(6), "         -STD-  1.80  92.3  126 135 142 172 187 207  98F 43C");
+  EXPECT_EQ(Line(15).substr(0, 9), "TEMP  90F");
+}
+
 TEST(LoadSheet, SpeedsTrimAndTheirEnds) {
   Cockpit cockpit;
   ClearPayload();
@@ -160,6 +221,71 @@ TEST(LoadSheet, SpeedsTrimAndTheirEnds) {
   const TakeoffFigures mid = ComputeTakeoffFigures();
   EXPECT_GT(mid.cg, 0.0);
   EXPECT_NEAR(mid.stab, (35.0 - mid.cg) * 0.2696969 + 1.0, 1e-12);
+}
+
+// Each speed is truncated: it steps up a knot at the pound where its law
+// reaches the next whole knot, and the take-off weights print their hundreds
+// cut, not rounded. Weights of an empty aircraft (79686 lb) and centre fuel.
+TEST(LoadSheet, SpeedsAndWeightsStepWhereTheirLawsReachTheNextUnit) {
+  Cockpit cockpit;
+  ClearPayload();
+  SetField(cockpit, 15.0, 0.0);
+  struct Sample {
+    int32_t rampLb;
+    const char* speeds;  // V1 VR V2 EXT RET SPD as line 4 prints them
+  };
+  for (const Sample& sample : {
+           Sample{81249, " 93 110 122 135 150 190"},   // 190.9997 kt
+           Sample{81250, " 93 110 122 135 150 191"},   // 191.0000013
+           Sample{91999, "100 115 126 143 158 194"},
+           Sample{92000, "100 116 126 143 158 194"},   // VR 116 exactly
+           Sample{106382, "109 123 132 154 169 199"},
+           Sample{106383, "110 123 132 154 169 199"},  // V1 110.000005
+           Sample{107500, "110 123 133 154 169 199"},  // EXT 154.9999975, SPD 199.9999975
+           Sample{107501, "110 123 133 155 170 200"},
+           Sample{126206, "123 133 140 168 183 206"},
+           Sample{126207, "123 133 141 168 183 206"},  // V2 141.000017
+           Sample{143617, "134 141 148 181 196 212"},  // V1 134.99996
+           Sample{143618, "135 141 148 181 196 212"},
+       }) {
+    SetTanks(cockpit, 0, sample.rampLb - 79686, 0);
+    BuildLoadSheet();
+    EXPECT_EQ(Line(4).substr(28, 23), sample.speeds) << sample.rampLb << " lb";
+  }
+  struct Weights {
+    int32_t rampLb;
+    const char* line1;
+  };
+  for (const Weights& sample : {Weights{130899, "PTOW  130,800   ATOW  132,800"},
+                                Weights{130900, "PTOW  130,900   ATOW  132,900"},
+                                Weights{130999, "PTOW  130,900   ATOW  132,900"},
+                                Weights{131000, "PTOW  131,000   ATOW  133,000"}}) {
+    SetTanks(cockpit, 0, sample.rampLb - 79686, 0);
+    BuildLoadSheet();
+    EXPECT_EQ(Line(1), sample.line1) << sample.rampLb << " lb";
+  }
+}
+
+// In kilograms the hundreds are those of the whole kilograms; the ATOW is
+// the PTOW and a thousand kilograms.
+TEST(LoadSheet, MetricWeightsTurnTheirHundredsAtTheWholeKilogram) {
+  Cockpit cockpit({.start = false});
+  cockpit.writeFile(kIni, "[UNIT SYSTEM]\r\nunit_system=2\r\n");
+  cockpit.set(Token::UnitsOfMeasure, 2).start();
+  ClearPayload();
+  SetField(cockpit, 15.0, 0.0);
+  struct Weights {
+    int32_t rampLb;
+    const char* line1;
+  };
+  for (const Weights& sample : {Weights{129852, "PTOW   58,800   ATOW   59,800"},
+                                Weights{129853, "PTOW   58,900   ATOW   59,900"},    // 58900.28 kg
+                                Weights{130071, "PTOW   58,900   ATOW   59,900"},    // 58999.17 kg
+                                Weights{130073, "PTOW   59,000   ATOW   60,000"}}) {  // 59000.07 kg
+    SetTanks(cockpit, 0, sample.rampLb - 79686, 0);
+    BuildLoadSheet();
+    EXPECT_EQ(Line(1), sample.line1) << sample.rampLb << " lb";
+  }
 }
 
 TEST(LoadSheet, ValuesThatAreNoNumbersPrintSafely) {
@@ -279,6 +405,48 @@ TEST(DeparturePlan, WithAnOriginTheStationLineAndTheFlightNumber) {
       << "a short ident right-aligned in four, the number as read (without its quotes)";
   cockpit.runTicks(1);
   EXPECT_EQ(cockpit.readFile(kIni), "[FLIGHT]\r\nflight_number = \"QZ 4711 EXTRA SECTION 100%\"\r\n");
+}
+
+// The station line's hour wraps once the clock and zulu hours reach 24;
+// the flight number is read through 100 characters, so 99 of them print.
+TEST(DeparturePlan, TheHourWrapsAtTwentyFourAndTheFlightNumberKeepsNinetyNineCharacters) {
+  Cockpit cockpit;
+  PlanDay(cockpit);
+  struct Sample {
+    double zuluHour;  // beside a clock hour of 18
+    const char* time;
+  };
+  for (const Sample& sample : {Sample{5.99, "07/2307Z"}, Sample{6.0, "07/0007Z"}, Sample{7.0, "07/0107Z"}}) {
+    cockpit.set(Token::ClockHour, 18.0).set(Token::ZuluHour, sample.zuluHour);
+    ASSERT_TRUE(WriteDeparturePlan("LSZH"));
+    EXPECT_NE(cockpit.readFile(kPlan).find(std::string("LSZH  SK313  909      15       ") + sample.time + "\r\n"),
+              std::string::npos)
+        << sample.zuluHour;
+  }
+  for (const size_t length : {99u, 100u}) {
+    const std::string number(length, 'N');
+    cockpit.writeFile(kIni, "[FLIGHT]\r\nflight_number=" + number + "\r\n");
+    platform::ClearIniCache();
+    ASSERT_TRUE(WriteDeparturePlan("LSZH"));
+    EXPECT_NE(cockpit.readFile(kPlan).find("LSZH  " + std::string(99, 'N') + "  909"), std::string::npos) << length;
+  }
+}
+
+// The host's call for both cards: the sheet needs its length and one byte
+// more for the terminator; a byte less gets nothing.
+TEST(DeparturePlan, TheCardsCallNeedsRoomForTheSheetAndItsEnd) {
+  Cockpit cockpit;
+  PlanDay(cockpit);
+  BuildLoadSheet();
+  std::string sheet;
+  for (int32_t n = 1; n <= kLoadSheetLines; ++n) sheet += (n > 1 ? "\r\n" : "") + Line(n);
+  const int32_t length = static_cast<int32_t>(sheet.size());
+  std::vector<char> text(sheet.size() + 2, 'x');
+  EXPECT_EQ(HalcyonDispatchCards(text.data(), length), 0);
+  EXPECT_EQ(text[0], 'x') << "nothing written";
+  EXPECT_EQ(HalcyonDispatchCards(text.data(), length + 1), 1);
+  EXPECT_EQ(std::string(text.data()), sheet);
+  EXPECT_EQ(text[sheet.size() + 1], 'x') << "nothing past the terminator";
 }
 
 TEST(DeparturePlan, MetricCardAndAFolderThatCannotBeWritten) {

@@ -75,6 +75,44 @@ TEST(RouteGuidance, CrossTrackIsPositiveRightOfTheTrackAndTheHeadingTurnsBack) {
   EXPECT_NEAR(guidance.ActiveLegToGoNm(), 30.0, 0.05);
 }
 
+// What switches off on the ground or slow: the drift (below 50 kt of ground
+// speed or on the ground the command is the track itself), and the
+// sequencing (on the ground the active waypoint stays, even past its turn).
+// In the air the drift is held within 30 degrees either way.
+TEST(RouteGuidance, DriftAndSequencingSwitchOffOnTheGround) {
+  CFlightPlan plan = EastThenNorth();
+  CRouteGuidance guidance;
+  struct Sample {
+    bool onGround;
+    double groundSpeedKt;
+    double trueHeadingDeg;  // the track flown is 90
+    double commandDeg;      // magnetic, with 2 degrees of variation
+  };
+  for (const Sample& sample : {
+           Sample{false, 250.0, 85.0, 83.0},  Sample{false, 50.0, 85.0, 83.0},  Sample{false, 49.9, 85.0, 88.0},
+           Sample{true, 250.0, 85.0, 88.0},   Sample{true, 49.9, 85.0, 88.0},   Sample{false, 250.0, 119.0, 117.0},
+           Sample{false, 250.0, 120.0, 118.0}, Sample{false, 250.0, 130.0, 118.0}, Sample{false, 250.0, 60.0, 58.0},
+           Sample{false, 250.0, 50.0, 58.0},
+       }) {
+    FmsFlightState state = At(0.0, -0.5, sample.groundSpeedKt);
+    state.onGround = sample.onGround;
+    state.trueHeadingDeg = sample.trueHeadingDeg;
+    guidance.Update(&plan, state);
+    EXPECT_NEAR(guidance.HeadingCommandDeg(), sample.commandDeg, 1e-6)
+        << (sample.onGround ? "on the ground, " : "") << sample.groundSpeedKt << " kt, heading " << sample.trueHeadingDeg;
+  }
+  // 0.6 NM short of ALPHA, inside its turn: no sequence on the ground, one in the air.
+  CLatLon tc, td, ed;
+  guidance.Predict(&plan, At(0.0, -0.5), VnavPlan{}, &tc, &td, &ed);
+  ASSERT_TRUE(plan.GetFirstLeg()->HasTurnPoints());
+  FmsFlightState rolling = At(0.0, -0.99);
+  rolling.onGround = true;
+  EXPECT_FALSE(guidance.Update(&plan, rolling));
+  EXPECT_STREQ(plan.GetFirstLeg()->GetToIdent(), "ALPHA");
+  EXPECT_TRUE(guidance.Update(&plan, At(0.0, -0.99)));
+  EXPECT_STREQ(plan.GetFirstLeg()->GetToIdent(), "BRAVO");
+}
+
 TEST(RouteGuidance, NoGuidanceWithoutARoutePositionOrOnVectors) {
   CRouteGuidance guidance;
   EXPECT_FALSE(guidance.Update(nullptr, At(0.0, -0.5)));
@@ -384,6 +422,57 @@ TEST(RoutePredictions, ATopOfClimbPastTheLastWaypointIsNotDrawn) {
   p.Step(plan, state, Cruise(30000.0));
   ASSERT_TRUE(p.tc.IsValid());
   EXPECT_NEAR(p.tc.GetLon(), -73.1 / 60.0, 0.01);
+}
+
+// Each vertical limit exactly on it: the 250 kt below 10000 ft and Mach from
+// 27000 ft, the 300 ft band under the cruise altitude and around a
+// constraint, and a top of descent passed only in the air.
+TEST(RoutePredictions, VerticalLimitsExactlyOnThemAndOnTheGround) {
+  CFlightPlan plan = WithEndOfDescent();
+  plan.SetAltConstraint(plan.GetFirstLeg()->GetNext(), 1, 9000.0, AltConstraintType::AtOrBelow);
+  Profile p;
+  struct Sample {
+    double altitudeFt;
+    double cruiseFt;
+    int32_t phase;
+    double altitudeTargetFt;
+    double speedTarget;
+  };
+  for (const Sample& sample : {
+           Sample{8699.0, 20000.0, 1, 9000.0, 250.0},   Sample{8700.0, 20000.0, 4, 9000.0, 250.0},
+           Sample{9299.0, 20000.0, 4, 9000.0, 250.0},   Sample{9300.0, 20000.0, 1, 20000.0, 250.0},
+           Sample{9999.0, 20000.0, 1, 20000.0, 250.0},  Sample{10000.0, 20000.0, 1, 20000.0, 280.0},
+           Sample{19699.0, 20000.0, 1, 20000.0, 280.0}, Sample{19700.0, 20000.0, 2, 20000.0, 280.0},
+           Sample{26999.0, 35000.0, 1, 35000.0, 280.0}, Sample{27000.0, 35000.0, 1, 35000.0, 0.74},
+       }) {
+    FmsFlightState state = At(0.0, -0.5);
+    state.altitudeFt = sample.altitudeFt;
+    p.Step(plan, state, Cruise(sample.cruiseFt));
+    EXPECT_EQ(p.guidance.Phase(), sample.phase) << sample.altitudeFt << " ft";
+    EXPECT_EQ(p.guidance.AltitudeTargetFt(), sample.altitudeTargetFt) << sample.altitudeFt << " ft";
+    EXPECT_EQ(p.guidance.SpeedTarget(), sample.speedTarget) << sample.altitudeFt << " ft";
+  }
+  // 30 NM before CHARL, far past the top of descent: descending in the air,
+  // while on the ground (a field as high as the cruise) nothing is passed.
+  ASSERT_TRUE(plan.SequenceLeg());
+  ASSERT_TRUE(plan.SequenceLeg());
+  FmsFlightState high = At(1.0, -1.5);
+  high.altitudeFt = 20000.0;
+  p.Step(plan, high, Cruise(20000.0));
+  EXPECT_EQ(p.guidance.Phase(), 3);
+  EXPECT_TRUE(p.guidance.PassedTopOfDescent());
+  high.onGround = true;
+  p.Step(plan, high, Cruise(20000.0));
+  EXPECT_FALSE(p.guidance.PassedTopOfDescent());
+  EXPECT_EQ(p.guidance.Phase(), 2);
+  // Down on the end of descent's altitude: 300 ft above it still levels there.
+  high.onGround = false;
+  high.altitudeFt = 3300.0;
+  const GeoPointDeg nearCharl = DestinationPoint(1.0, -2.0, InitialBearing(1.0, -2.0, 1.0, -1.0), 0.5);
+  high.position = CLatLon(nearCharl.latitudeDeg, nearCharl.longitudeDeg);
+  p.Step(plan, high, Cruise(20000.0));
+  EXPECT_EQ(p.guidance.Phase(), 4);
+  EXPECT_EQ(p.guidance.AltitudeTargetFt(), 3000.0);
 }
 
 TEST(RoutePredictions, CruiseBandSpeedsAndAClimbStoppedAtAConstraint) {

@@ -204,6 +204,14 @@ void Flying(Cockpit& cockpit, double radioAltitudeFt, double altitudeFt = 8000.0
       .set(Token::AltitudeFt, altitudeFt);
 }
 
+// The radio altitude the TCAS reads as exactly `feet` where a value in
+// metres gives it (1100 and 1450 ft; no value reads as exactly 500 or 1000
+// ft), else the nearest.
+void SetRadioAltitude(Cockpit& cockpit, double feet) {
+  const double metres = ExactInput(feet / kFeetPerMetre, feet, [](double m) { return m * kFeetPerMetre; });
+  cockpit.set(Token::RadioAltitudeM, std::isnan(metres) ? feet / kFeetPerMetre : metres);
+}
+
 // An intruder closing at a constant rate: its range now, the rate and its
 // altitude and vertical speed relative to own aircraft.
 struct Closing {
@@ -413,6 +421,33 @@ TEST(TcasAdvisory, NoVoiceAtOrBelowFiveHundredFeet) {
   EXPECT_EQ(Queued(), std::vector<uint32_t>{kVoiceTcasTraffic});
 }
 
+// An advisory that ends while the aircraft descends through 500 ft: the
+// class falls to a traffic advisory (below 1000 ft there are no resolution
+// advisories) and the advisory ends; the two voices only above 500 ft.
+TEST(TcasAdvisory, TheClearOfConflictVoiceOnlyAboveFiveHundredFeet) {
+  Cockpit cockpit;
+  struct Sample {
+    double radioAltitudeFt;
+    std::vector<uint32_t> voices;
+  };
+  for (const Sample& sample : {Sample{499.99, {}}, Sample{500.01, {kVoiceTcasTraffic, kVoiceTcasClearOfConflict}}}) {
+    Flying(cockpit, 3000);
+    AfterSample(cockpit);
+    CTcasTarget& intruder = PlaceIntruder(cockpit, "SINK", {.rangeNm = 0.1, .closureNmPerSec = 0.001, .relativeFt = 200});
+    cockpit.runTicks(1);
+    ASSERT_EQ(intruder.GetThreatClass(), kTcasCorrectiveAdvisory);
+    ASSERT_EQ(g_tcas->GetAdvisoryState(), kTcasAdvisoryDownward);
+    ClearVoiceQueue();
+    SetRadioAltitude(cockpit, sample.radioAltitudeFt);
+    cockpit.runTicks(1);
+    EXPECT_EQ(intruder.GetThreatClass(), kTcasTrafficAdvisory) << sample.radioAltitudeFt;
+    EXPECT_EQ(Queued(), sample.voices) << sample.radioAltitudeFt << " ft";
+    EXPECT_EQ(g_tcas->GetThreat(), nullptr) << sample.radioAltitudeFt;
+    EXPECT_EQ(g_tcas->GetAdvisoryState(), kTcasAdvisoryNone) << sample.radioAltitudeFt;
+    g_tcas->GetTrafficList()->Reset();
+  }
+}
+
 TEST(TcasAdvisory, OneThreatAtATimeAndTheKnobToStandbyEndsIt) {
   Cockpit cockpit;
   Flying(cockpit, 3000);
@@ -528,9 +563,8 @@ struct Row {
 void ExpectAdvisory(Cockpit& cockpit, const Row& row) {
   CTcasTarget target;
   target.SetAltitude(8000 + row.relativeFt);
-  cockpit.setScaled(Token::VerticalSpeed, row.ownFpm)
-      .set(Token::AltitudeFt, 8000)
-      .setScaled(Token::RadioAltitudeM, row.radioAltitudeFt);
+  cockpit.setScaled(Token::VerticalSpeed, row.ownFpm).set(Token::AltitudeFt, 8000);
+  SetRadioAltitude(cockpit, row.radioAltitudeFt);
   ClearVoiceQueue();
   g_tcas->SetAdvisoryState(-1);
   EvaluateResolutionAdvisory(!row.corrective, row.corrective, &target);
@@ -574,6 +608,8 @@ TEST(TcasAdvisory, AgainstAnIntruderAboveOrLevel) {
            Row{0, 0, 3000, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
            Row{0, 300, 1100.01, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
            Row{0, 300, 1099.99, true, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoClimb},
+           Row{0, 300, 1100, true, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoClimb},
+           Row{0, 300, 1000.01, true, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoClimb},
            Row{0, 300, 3000, false, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoClimb},
            Row{-2001, 300, 3000, true, kVoiceTcasMonitorVerticalSpeed, kTcasAdvisoryDownward},
            Row{-2000, 300, 3000, false, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryDownward},
@@ -582,6 +618,11 @@ TEST(TcasAdvisory, AgainstAnIntruderAboveOrLevel) {
            Row{-1000, 300, 2000, true, kVoiceTcasIncreaseDescent, kTcasAdvisoryDownward},
            Row{-1000, 300, 1450.01, true, kVoiceTcasIncreaseDescent, kTcasAdvisoryDownward},
            Row{-1000, 300, 1449.99, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
+           Row{-1000, 300, 1450, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
+           Row{200, 600, 1450, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
+           Row{200, 600, 1450.01, true, kVoiceTcasIncreaseDescent, kTcasAdvisoryDownward},
+           Row{1501, 501, 1100, true, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoClimb},
+           Row{1501, 501, 1100.01, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
            Row{-200, 300, 1300, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
            Row{-1000, 300, 1099.99, true, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoClimb},
            Row{1800, 400, 3000, true, kVoiceTcasCrossingMaintain, kTcasAdvisoryUpward},

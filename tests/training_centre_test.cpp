@@ -5,10 +5,12 @@
 // pointer overlay's arrows, boxes and editor marker.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/controls.h"
@@ -115,6 +117,13 @@ TEST(TrainingCentre, RowsStandFromRowTwentyDownToRowOneAndShowTheSituations) {
   }
   EXPECT_EQ(TrainingRowTextElement(20), 3u);
   EXPECT_EQ(TrainingRowHighlightElement(1), 42u);
+  // The tab highlight, the page buttons and the frame's page tabs at their places.
+  for (const auto& [gauge, index, x, y] : {std::tuple{kTraining, kTrainingCategoryTab, 281, 14},
+                                           std::tuple{kTraining, kTrainingPageButtons, 651, 485},
+                                           std::tuple{kCenter, kCenterPageIcon, 196, 178}}) {
+    EXPECT_EQ(centre.cockpit.element(gauge, index).x, x) << gauge << " " << index;
+    EXPECT_EQ(centre.cockpit.element(gauge, index).y, y) << gauge << " " << index;
+  }
   ExpectFramesInRange(centre.cockpit, kTraining);
   // Each row's text, highlight and click area share the row's band; the
   // highlight frames the text two pixels out.
@@ -197,6 +206,43 @@ TEST(TrainingCentre, FortyFiveLessonsPageTwentyTwentyAndFive) {
   EXPECT_EQ(centre.row(2), "");
 }
 
+// Lesson counts at the edges of a page: the page buttons from the 21st
+// lesson; next stops on the page that holds the last lesson, previous on the
+// first page, and each step in between moves one page.
+TEST(TrainingCentre, PagingStopsAtTheFirstAndTheLastPage) {
+  Centre centre;
+  struct Sample {
+    int32_t category;
+    int count;
+    int32_t lastPage;
+  };
+  for (const Sample& sample : {Sample{1, 20, 1}, Sample{2, 21, 2}, Sample{3, 40, 2}, Sample{4, 41, 3}}) {
+    centre.lessons(sample.category, 100, sample.count);
+    centre.tab(sample.category);
+    const std::string at = std::to_string(sample.count) + " lessons";
+    EXPECT_EQ(centre.cockpit.elementValue(kTraining, kTrainingPageButtons), sample.count > 20 ? 1.0 : 0.0) << at;
+    centre.click(kTraining, kPageX, kPreviousY);
+    EXPECT_EQ(GetLessonPage(), 1) << at;
+    for (int32_t page = 2; page <= sample.lastPage + 1; ++page) {
+      centre.click(kTraining, kPageX, kNextY);
+      EXPECT_EQ(GetLessonPage(), std::min(page, sample.lastPage)) << at;
+    }
+    // The last page: its first lesson on row 1, the last lesson on its row, nothing below.
+    const int lastRow = sample.count - 20 * (sample.lastPage - 1);
+    EXPECT_EQ(centre.row(1), "L" + std::to_string(100 + 20 * (sample.lastPage - 1))) << at;
+    EXPECT_EQ(centre.row(lastRow), "L" + std::to_string(100 + sample.count - 1)) << at;
+    if (lastRow < 20) {
+      EXPECT_EQ(centre.row(lastRow + 1), "") << at;
+    }
+    for (int32_t page = sample.lastPage - 1; page >= 0; --page) {
+      centre.click(kTraining, kPageX, kPreviousY);
+      EXPECT_EQ(GetLessonPage(), std::max(page, 1)) << at;
+    }
+    EXPECT_EQ(centre.row(1), "L100") << at;
+    EXPECT_EQ(centre.row(20), sample.count >= 20 ? "L119" : "") << at;
+  }
+}
+
 TEST(TrainingCentre, HoverHighlightsOneRowAndAnEmptyRowOpensNothing) {
   Centre centre;
   centre.lessons(3, 1, 5, "Lesson ");
@@ -213,6 +259,14 @@ TEST(TrainingCentre, HoverHighlightsOneRowAndAnEmptyRowOpensNothing) {
   centre.cockpit.mouse(kTraining, kRowX, RowY(8), platform::kMouseMove).draw();
   EXPECT_EQ(centre.cockpit.elementValue(kTraining, TrainingRowHighlightElement(7)), 0.0);
   EXPECT_EQ(centre.cockpit.elementValue(kTraining, TrainingRowHighlightElement(8)), 1.0);
+  // The first and the last row highlight as well.
+  for (const int32_t edge : {20, 1}) {
+    centre.cockpit.mouse(kTraining, kRowX, RowY(edge), platform::kMouseMove).draw();
+    for (int32_t r = 1; r <= 20; ++r) {
+      EXPECT_EQ(centre.cockpit.elementValue(kTraining, TrainingRowHighlightElement(r)), r == edge ? 1.0 : 0.0) << r;
+    }
+  }
+  centre.cockpit.mouse(kTraining, kRowX, RowY(8), platform::kMouseMove).draw();
 
   // Row 7 of five lessons: nothing opens, no window moves; a click alone
   // does not move the highlight.
@@ -265,6 +319,18 @@ TEST(TrainingCentre, ARowOpensItsLessonOrAppliesItsSituationAndClosesTheCentre) 
   centre.click(kTraining, kRowX, RowY(1));
   EXPECT_TRUE(centre.cockpit.keyEvents().empty());
   EXPECT_EQ(platform::Narrow(GetStepHeader()), "Two");
+}
+
+// Before any tab is chosen no category is shown, and opening the window
+// lists nothing, whatever lessons the folder holds.
+TEST(TrainingCentre, TheListStartsWithNoCategory) {
+  Cockpit cockpit;
+  cockpit.writeFile(std::string(kFolder) + "one.mentor", "[LESSON]\r\ntitle=One\r\ntype=1\r\n");
+  platform::ClearIniCache();
+  cockpit.setWindowVisible(kCenterTrainingWindow, true).draw();
+  EXPECT_EQ(cockpit.elementValue(kTraining, kTrainingCategoryTab), 0.0);
+  EXPECT_EQ(cockpit.elementText(kTraining, TrainingRowTextElement(1)), "");
+  EXPECT_EQ(g_lessonList.Count(), 0);
 }
 
 TEST(TrainingCentre, TheListLivesWhileItsWindowIsOpen) {
