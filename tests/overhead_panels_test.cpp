@@ -490,16 +490,16 @@ void CheckPicturesFollowRecords(Cockpit& cockpit, const char* gauge, const std::
 
 // One click of a control from a position of its record, and the one click
 // sound it plays.
-struct ClickSound {
+struct FunctionClick {
   const char* function;
   CSwitch* record;
   int32_t from;
   SoundId sound;
 };
 
-void CheckClickSounds(Cockpit& cockpit, const char* gauge, const std::vector<ClickSound>& clicks) {
+void CheckClickSounds(Cockpit& cockpit, const char* gauge, const std::vector<FunctionClick>& clicks) {
   WithClickSounds(cockpit);
-  for (const ClickSound& click : clicks) {
+  for (const FunctionClick& click : clicks) {
     cockpit.setSwitch(click.record, click.from);
     const size_t mark = cockpit.played().size();
     cockpit.callControl(gauge, click.function, kClick);
