@@ -248,6 +248,17 @@ void SimHost::SendService(uint32_t serviceId) {
   for (const Panel::Instance& instance : panel_.Instances()) SendService(instance.header, serviceId);
 }
 
+void SimHost::SendPreDraw(bool all) {
+  const std::vector<Panel::Instance>& instances = panel_.Instances();
+  drawnInFrame_.resize(instances.size(), 0);
+  for (size_t i = 0; i < instances.size(); ++i) {
+    const bool onScreen = instances[i].window == 0 || openWindows_.count(instances[i].window) != 0;
+    if (drawnInFrame_[i] == framesRun_ || !(all || onScreen || options_.drawClosedWindows)) continue;
+    drawnInFrame_[i] = framesRun_;
+    SendService(instances[i].header, platform::kServicePreDraw);
+  }
+}
+
 void SimHost::Start() {
   EngineModel::UpdateFuelWeight();
   module_.CallStart();
@@ -258,6 +269,7 @@ void SimHost::Start() {
   // surfaces of the instances it is about to free.
   pictures_.Detach();
   panel_.Build(module_.Gauges(), options_.furtherPlacements);
+  drawnInFrame_.clear();
   // The simulator makes the images that gauges draw into as it installs them.
   pictures_.Attach(panel_.Headers());
   for (const Panel::Instance& instance : panel_.Instances()) {
@@ -299,8 +311,9 @@ void SimHost::RunOneTick() {
     const auto frameMs = static_cast<uint64_t>(std::llround(tickStartMs + kMsPerTick * (frame + 1) / frames) -
                                                std::llround(tickStartMs + kMsPerTick * frame / frames));
     platform::AdvanceClockMs(frameMs);
+    ++framesRun_;
     SendService(platform::kServicePreUpdate);
-    SendService(platform::kServicePreDraw);
+    SendPreDraw(false);
     panel_.PollAll(static_cast<double>(frameMs) / 1000.0);
   }
   KeepSoundsPlayed();
@@ -374,6 +387,8 @@ void SimHost::Unload() {
 std::string SimHost::Snapshot(const std::string& gauge) {
   if (!gauge.empty() && module_.FindGauge(gauge) == nullptr) return "no gauge named '" + gauge + "'";
   if (options_.picturesFolder.empty()) return "";
+  SendPreDraw(true);
+  panel_.PollAll(0.0);
   std::string error;
   if (!pictures_.Write(options_.picturesFolder, SimSeconds(), gauge, &error)) return error;
   return gauge.empty() ? SnapshotWindows() : "";

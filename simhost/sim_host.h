@@ -32,6 +32,7 @@ struct HostOptions {
   std::string root;                    // the simulator folder (made if missing)
   std::string modulePath;              // empty: libhalcyon.so beside the program
   int framesPerTick = 2;               // the simulator draws faster than it ticks
+  bool drawClosedWindows = false;      // every gauge drawn each frame, closed windows too (tests)
   bool keepTrace = false;              // keep every traced step (tests)
   double initialTick18 = 0.0;          // TICK18 when the panel is installed
   bool flightModel = false;            // the flight model moves the aircraft (see flight_model.h)
@@ -81,6 +82,12 @@ class SimHost {
   // opened since the last call, 17 to those of each window that closed. The
   // simulator sends them as a frame begins.
   void SendWindowServices();
+  // Service 10 to the gauges on screen (the virtual cockpit's and those of
+  // the open windows), as the simulator draws a frame; with `all` (or the
+  // option drawClosedWindows), also to every other gauge not yet drawn in
+  // this frame, so that a picture taken of a closed window shows the
+  // cockpit as it is.
+  void SendPreDraw(bool all);
 
   // A left click at a point of a gauge, in its design pixels, delivered to the
   // control under it as the simulator does. Empty, or what went wrong (no such
@@ -319,6 +326,8 @@ class SimHost {
   std::vector<AlertChange> alertChanges_;
   std::vector<std::string> alertsShown_;
   std::set<uint32_t> openWindows_;  // as the last window services left them
+  uint64_t framesRun_ = 0;
+  std::vector<uint64_t> drawnInFrame_;  // a panel instance each: the last frame it was drawn in
   MagneticVariation magneticVariation_;
   RadioNav radios_;
   GroundHandling ground_;

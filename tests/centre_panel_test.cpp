@@ -259,7 +259,7 @@ class EngineFireBlink : public ::testing::TestWithParam<int> {};
 // However many frames the simulator draws a tick, a burning engine's handle
 // turns lit or unlit once on each tick the 2 Hz channel is due.
 TEST_P(EngineFireBlink, ABurningEnginesHandleAlternatesOnEachDueTick) {
-  Cockpit cockpit({.framesPerTick = GetParam()});
+  Cockpit cockpit({.framesPerTick = GetParam(), .drawClosedWindows = true});
   cockpit.powerUp().runTicks(20);
   cockpit.set(kTokenEngineFire[0], 1).watchChannel(kChannel2Hz);
   const auto left = HandleLit(cockpit, 4, 60);
@@ -278,7 +278,7 @@ TEST_P(EngineFireBlink, ABurningEnginesHandleAlternatesOnEachDueTick) {
 INSTANTIATE_TEST_SUITE_P(FramesPerTick, EngineFireBlink, ::testing::Values(1, 2, 3));
 
 TEST(EngineFireGauge, TheFireTestLightsBothHandlesSteadyAndQueuesBothBells) {
-  Cockpit cockpit;
+  Cockpit cockpit({.drawClosedWindows = true});
   cockpit.addSounds({kClickButton1});
   cockpit.powerUp().runTicks(20);
   cockpit.mouse("Engine Fire", 130, 60, kClick);

@@ -48,6 +48,7 @@ simhost::HostOptions MakeHostOptions(const std::string& folder, const CockpitOpt
   host.initialTick18 = options.initialTick18;
   host.framesPerTick = options.framesPerTick;
   host.flightModel = options.flightModel;
+  host.drawClosedWindows = options.drawClosedWindows;
   host.furtherPlacements = options.furtherPlacements;
   return host;
 }

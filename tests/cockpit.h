@@ -40,6 +40,10 @@ struct CockpitOptions {
   double initialTick18 = 0.0;
   int framesPerTick = 2;
   bool flightModel = false;     // the host's autopilot and flight model fly the aircraft
+  // Every gauge drawn each frame, those of closed windows too, so that a
+  // test reads a gauge's pictures and lamps without opening its window; as
+  // simhost does, only the open windows are drawn.
+  bool drawClosedWindows = false;
   // Gauges placed in further windows, beyond the host's panel configuration.
   std::vector<simhost::WindowPlacement> furtherPlacements = {};
 };

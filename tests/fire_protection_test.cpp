@@ -143,7 +143,7 @@ TEST(Efds, LoopSwitchesRoundTrip) {
 
 // Each reverser indication takes 2 s each way, on its own engine's lever.
 TEST(EdpIndication, ReverserTransitsOnEachEnginesOwnLever) {
-  Cockpit cockpit;
+  Cockpit cockpit({.drawClosedWindows = true});
   cockpit.set(Token::Engine1Throttle, -2000).runTicks(1);
   const double deployTick = cockpit.tick18();
   EXPECT_EQ(GetEdpIndication(1), kEdpDeploying);

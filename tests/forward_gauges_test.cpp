@@ -211,7 +211,7 @@ std::set<std::string> Marks(const platform::gfx::DrawingLog& log) {
 // Ten clicks of a dimmer knob: frame 8 after 8, 10 after 10, and back to a
 // dark 0 after ten down, which hands the other screen the composite picture.
 TEST(EfisDisplayGauges, ADimmerTurnedToZeroGivesTheOtherScreenTheComposite) {
-  Cockpit cockpit;
+  Cockpit cockpit({.drawClosedWindows = true});
   cockpit.addSounds({kClickKnob}).powerUp();
   for (int n = 0; n < 8; ++n) cockpit.click("EFIS Dimmer", 30, 40).click("EFIS Dimmer", 30, 65);
   cockpit.draw();

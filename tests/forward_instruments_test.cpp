@@ -42,7 +42,7 @@ struct PoweredCockpit {
     cockpit.powerUp();
     cockpit.runTicks(3);
   }
-  Cockpit cockpit;
+  Cockpit cockpit{{.drawClosedWindows = true}};
 };
 
 // ---- Night lighting ----
@@ -520,7 +520,7 @@ TEST(GaugeConventions, TheClickAreaOptionShowsEveryOverlayAndNothingElse) {
 // lit (but the TAS/SAT indicator's face, lit at all times), and with them on
 // again it draws as lit as before.
 TEST(GaugeConventions, WithThePanelLightsOffNoElementOfALitInstrumentStaysLit) {
-  Cockpit cockpit;
+  Cockpit cockpit({.drawClosedWindows = true});
   cockpit.powerUp();
   const auto lights = [&cockpit](int32_t position) {
     for (CSwitch* light : {&g_sidePanelLight, &g_cplPanelLight, &g_oclPanelLight}) cockpit.setSwitch(light, position);

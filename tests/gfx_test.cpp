@@ -594,11 +594,50 @@ TEST(DisplayPictures, TheProgramTakesAPictureInterval) {
   EXPECT_NE(text.find("== Pictures of the displays (in pictures/) =="), std::string::npos);
 }
 
+// The simulator draws the windows on screen only: a screen in a closed
+// window stays as it was until its window opens, or until a picture is taken
+// of it; that picture is the screen as it is now, drawn once in its tick.
+TEST(GlassScreens, OnlyTheOpenWindowsDrawAndAPictureDrawsAClosedOneAsItIs) {
+  Cockpit cockpit;
+  cockpit.powerUp().control("EFIS DIMMER", "pfd_dim", 10).runSeconds(30);
+  platform::gfx::Surface* panel = cockpit.surface("EFIS PFD", 10010);
+  platform::gfx::Surface* popup = cockpit.surface("EFIS PFD", 10260);
+  ASSERT_NE(panel, nullptr);
+  ASSERT_NE(popup, nullptr);
+  EXPECT_EQ(panel->Frames(), 0u) << "the main panel is closed";
+  EXPECT_EQ(popup->Frames(), 0u);
+
+  cockpit.setWindowVisible(10260, true).runTicks(18);
+  EXPECT_EQ(popup->Frames(), 18u) << "the popup draws a frame a tick once open";
+  EXPECT_EQ(panel->Frames(), 0u);
+
+  cockpit.snapshot("EFIS PFD");
+  EXPECT_EQ(panel->Frames(), 1u) << "the closed placement drawn for the picture";
+  EXPECT_EQ(popup->Frames(), 18u) << "the open one already drew in this tick";
+  cockpit.snapshot("EFIS PFD");
+  EXPECT_EQ(panel->Frames(), 1u) << "no second drawing in one tick";
+  // The same picture, to the edges of a symbol or two (the bank pointer and
+  // the aircraft symbol's centre square are a few levels apart).
+  int differing = 0;
+  for (int y = 0; y < panel->Height(); ++y) {
+    for (int x = 0; x < panel->Width(); ++x) {
+      const platform::gfx::Color a = panel->Pixel(x, y);
+      const platform::gfx::Color b = popup->Pixel(x, y);
+      differing += std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b) > 8 ? 1 : 0;
+    }
+  }
+  EXPECT_LT(differing, panel->Width() * panel->Height() / 200);
+
+  cockpit.setWindowVisible(10260, false).runTicks(18);
+  EXPECT_EQ(popup->Frames(), 18u) << "closed again";
+  EXPECT_EQ(panel->Frames(), 1u);
+}
+
 // The cockpit's state moves once a tick: each lit glass screen draws once a
 // tick, however many frames the simulator draws in it.
 TEST(GlassScreens, EachDrawsOnceATickWhateverTheFramesATick) {
   for (const int framesPerTick : {1, 3}) {
-    Cockpit cockpit({.framesPerTick = framesPerTick});
+    Cockpit cockpit({.framesPerTick = framesPerTick, .drawClosedWindows = true});
     cockpit.powerUp().control("EFIS DIMMER", "pfd_dim", 10).control("EFIS DIMMER", "nd_dim", 10).runSeconds(6);
     for (const char* gauge : {"EFIS PFD", "EFIS ND", "TCAS Display", "FMS"}) {
       platform::gfx::Surface* surface = cockpit.surface(gauge);
@@ -644,7 +683,7 @@ TEST(GlassScreens, EachPlacementOfAScreenPaintsItsOwnSurface) {
     return count;
   };
   for (const int framesPerTick : {1, 3}) {
-    Cockpit cockpit({.framesPerTick = framesPerTick, .furtherPlacements = secondPlaces});
+    Cockpit cockpit({.framesPerTick = framesPerTick, .drawClosedWindows = true, .furtherPlacements = secondPlaces});
     cockpit.powerUp().control("EFIS DIMMER", "pfd_dim", 10).control("EFIS DIMMER", "nd_dim", 10);
     cockpit.control("TCAS", "DimmerSwitch", 8).control("RADAR", "mode_switch", kRadarTest).runSeconds(6);
     for (const Placed& screen : kScreens) {

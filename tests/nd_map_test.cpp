@@ -532,7 +532,7 @@ void LoadNearbyData() {
 }
 
 TEST(NdMap, NearbyNavaidsAirportsAndFixesFollowTheirTogglesAndExclusions) {
-  Cockpit cockpit;
+  Cockpit cockpit({.drawClosedWindows = true});
   MapScreen nd(cockpit);
   LoadNearbyData();
   CFlightPlan& rte1 = nd.route(1);
@@ -557,7 +557,7 @@ TEST(NdMap, NearbyNavaidsAirportsAndFixesFollowTheirTogglesAndExclusions) {
   EXPECT_FALSE(cyan(log, L"W2XYZ")) << "shares its first five characters with the active waypoint";
   EXPECT_TRUE(cyan(log, L"W2XYQ")) << "shares four";
   EXPECT_TRUE(cyan(log, L"FARN")) << "18 NM north: inside the 20-NM box";
-  EXPECT_TRUE(cyan(log, L"ZZAP"));
+  ASSERT_TRUE(cyan(log, L"ZZAP"));
   EXPECT_TRUE(Near(Text(log, L"ZZAP")->design[0], {nd.at(Away(340, 7)).x - 10, nd.at(Away(340, 7)).y - 22}, 0.6f));
   EXPECT_TRUE(cyan(log, L"FIXAA"));
   EXPECT_TRUE(log.Texts(L"W2XYZ").empty()) << "neither the navaid nor the fix of that name";

@@ -825,7 +825,7 @@ TEST(ElectricalMeters, OneGeneratorOnLineLoadsLampsAndDcVoltsBySide) {
 }
 
 TEST(ElectricalMeters, TheOverheadLightRelightsEachMeterOverItsDialAndNeedles) {
-  Cockpit cockpit;
+  Cockpit cockpit({.drawClosedWindows = true});
   cockpit.powerUp().runTicks(3);
   cockpit.setSwitch(&g_oclPanelLight, kSwitchOn).runTicks(1);
   EXPECT_FALSE(cockpit.elementVisible("Electrical_DC_Load_2", 2));
@@ -1284,7 +1284,7 @@ TEST(OverheadSystemsPanels, LightSwitchesShowTheOverlaysAndRelightTheMeters) {
       {"Cabin_Pressure_Indicator", 2}, {"Cabin_Climb", 1},        {"Air_Condition_L_Valve", 1},
       {"Air_Condition_R_Pressure", 1}, {"Pneumatic Pressure", 1}, {"Heater Current", 1},
       {"Voice Recorder Meter", 1},     {"Oxygen Pressure", 1},    {"Cabin_Pressure", 4}};
-  Cockpit cockpit;
+  Cockpit cockpit({.drawClosedWindows = true});
   cockpit.powerUp().runTicks(3);
   for (const char* gauge : oclPanels) EXPECT_FALSE(cockpit.elementVisible(gauge, 1)) << gauge;
   cockpit.click("OCL", 50, 40).runTicks(1);
@@ -1501,7 +1501,7 @@ TEST(CabinPressureMeters, TheClimbNeedleFollowsTheCabinBelowTheAircraftWithinThe
 }
 
 TEST(CabinPressurePanel, TheTapeOfTheUnitsInUseOnlyAndNeverBothWhileRelighting) {
-  Cockpit cockpit;
+  Cockpit cockpit({.drawClosedWindows = true});
   cockpit.powerUp().set(Token::UnitsOfMeasure, 0).runTicks(20).draw();
   ASSERT_EQ(IsMetricUnits(), 0);
   EXPECT_FALSE(cockpit.elementVisible("Cabin_Pressure", 2));
@@ -1584,7 +1584,7 @@ TEST(AirConditionPanel, EachControlClicksWithItsOwnSound) {
 
 // The dial follows the units on every frame, never both at once.
 TEST(AirConditionMeters, TheTemperatureDialFollowsTheUnitsAndTheSelector) {
-  Cockpit cockpit;
+  Cockpit cockpit({.drawClosedWindows = true});
   cockpit.powerUp().set(Token::UnitsOfMeasure, 0).runTicks(20);
   SetAirconValveTemp(1, 5.0);
   cockpit.setSwitch(&g_tempSelectSwitch, 61).draw();

@@ -375,7 +375,7 @@ TEST(LongitudeTrim, TakeoffTrimPointerFramesStandForHalfUnits) {
 }
 
 TEST(LongitudeTrim, TheHandlesTrimWhilePoweredAnimateAndDisconnectTheAutopilot) {
-  Cockpit cockpit;
+  Cockpit cockpit({.drawClosedWindows = true});
   // Unpowered: the handles animate and click, but trim nothing.
   cockpit.mouse("Longitude Trim", 120, 100, kClick);
   EXPECT_TRUE(cockpit.keyEvents(kKeyEventElevatorTrimDown).empty());
@@ -643,7 +643,7 @@ TEST(Radar, KnobPicturesStartEachFrameAtItsBound) {
 }
 
 TEST(Radar, TheDisplaysDrawOnceASecondWhileRunningAndStopAtBrightnessZero) {
-  Cockpit cockpit;
+  Cockpit cockpit({.drawClosedWindows = true});
   cockpit.setSwitch(&g_radarModeSwitch, kRadarWeather).runSeconds(2).draw();
   EXPECT_FALSE(cockpit.elementVisible("Radar Display 2", 0)) << "no panel power";
   cockpit.powerUp();

@@ -707,7 +707,7 @@ TEST(PfdDecisionHeight, ReadoutAtOrAboveAndTheAlertBelow) {
 
 // Below the decision height on the approach, as the gauge redraws every tick.
 TEST(PfdDecisionHeight, FlashesThreeTimesThenStays) {
-  Cockpit cockpit;
+  Cockpit cockpit({.drawClosedWindows = true});
   Powered(cockpit);
   gfx::Surface* surface = cockpit.surface("EFIS PFD");
   SetEfisDimmer(kDimmerPfd, 1.0);
@@ -869,7 +869,7 @@ const gfx::DrawingLog& CompositeTick(Cockpit& cockpit) {
 // The TO/FROM flag is read as the whole number it stands for: 2.5 is FROM,
 // a negative value or NaN none.
 TEST(CompositeRose, TheToFromFlagIsAWholeNumber) {
-  Cockpit cockpit;
+  Cockpit cockpit({.drawClosedWindows = true});
   Powered(cockpit).irsInNav();
   SetActiveNavUnit(0);
   SetEfisDimmer(kDimmerPfd, 1.0);
@@ -893,7 +893,7 @@ TEST(CompositeRose, TheToFromFlagIsAWholeNumber) {
 // walked on when the screens come back; the EFIS test leaves it alone and
 // without power nothing runs.
 TEST(CompositeDecisionHeight, TheFlashRunsAtBrightnessZero) {
-  Cockpit cockpit;
+  Cockpit cockpit({.drawClosedWindows = true});
   Powered(cockpit);
   Screen screen(cockpit);
   pfd::Inputs in = WithDecisionHeight(150.0);
@@ -925,7 +925,7 @@ TEST(CompositeDecisionHeight, TheFlashRunsAtBrightnessZero) {
 }
 
 TEST(PfdGauge, ComposesWhenTheNavigationDisplayIsDark) {
-  Cockpit cockpit;
+  Cockpit cockpit({.drawClosedWindows = true});
   Powered(cockpit);
   gfx::Surface* surface = cockpit.surface("EFIS PFD");
   SetEfisDimmer(kDimmerPfd, 1.0);

@@ -350,7 +350,7 @@ PointF CentreOf(const DrawnItem& item) {
 }
 
 TEST(RadarDisplay, AFullGridFromTheSimulatorsCloudsOnceASecond) {
-  Cockpit cockpit;
+  Cockpit cockpit({.drawClosedWindows = true});
   cockpit.watchChannel(kChannel1Hz).powerUp().clouds(200).control("RADAR", "mode_switch", kRadarWeather);
   cockpit.set(Token::HeadingDeg, 30).runSeconds(3);
   EXPECT_EQ(g_cloudGridRadar[0][0], 200u);
@@ -395,7 +395,7 @@ TEST(RadarDisplay, AFullGridFromTheSimulatorsCloudsOnceASecond) {
 // first frame of each due tick and stands until the next.
 TEST(RadarDisplay, DrawsOncePerDueTickWhateverTheFramesATick) {
   for (const int framesPerTick : {1, 2, 3}) {
-    Cockpit cockpit({.framesPerTick = framesPerTick});
+    Cockpit cockpit({.framesPerTick = framesPerTick, .drawClosedWindows = true});
     cockpit.powerUp().control("RADAR", "mode_switch", kRadarWeather).runSeconds(2);
     platform::gfx::Surface* surface = cockpit.surface("Radar Display");
     std::vector<uint64_t> perTick;

@@ -491,7 +491,7 @@ TEST(TcasDisplay, HotspotFrameWithTheOption) {
 
 // The gauge draws its screen once a tick, and hands the picture over.
 TEST(TcasDisplay, TheGaugeDrawsOnceATick) {
-  Cockpit cockpit;
+  Cockpit cockpit({.drawClosedWindows = true});
   platform::gfx::Surface* surface = cockpit.surface("TCAS Display");
   const uint64_t before = surface->Frames();
   cockpit.runTicks(5);

@@ -116,7 +116,7 @@ std::vector<int32_t> HandleFrames(Cockpit& cockpit, int ticks) {
 }
 
 TEST(LongitudinalTrim, TheHandleRunsOutWaitsWhileHeldAndComesBack) {
-  Cockpit cockpit;
+  Cockpit cockpit({.drawClosedWindows = true});
   HandleTrimSelector(kTrimHandlePressed, kTrimNoseDown);
   EXPECT_EQ(HandleFrames(cockpit, 8), (std::vector<int32_t>{7, 8, 9, 10, 11, 11, 11, 11}));
   HandleTrimSelector(kTrimHandlePressed, kTrimNoseUp);  // still running: ignored
