@@ -513,3 +513,87 @@ TEST(RoutePredictions, CruiseBandSpeedsAndAClimbStoppedAtAConstraint) {
 
 }  // namespace
 }  // namespace halcyon::test
+
+namespace halcyon::test {
+namespace {
+
+// A first leg without a FROM, or one shorter than 0.01 NM, has no course:
+// the command points straight at the waypoint, without cross-track. A leg of
+// 0.01 NM or more is flown on its own track.
+TEST(RouteGuidance, ALegWithoutACourseIsFlownStraightToItsWaypoint) {
+  struct Sample {
+    double fromNm;  // the FROM this far west of ALPHA; below 0: none
+    bool onTrack;
+  };
+  // 3 NM north and 6 NM west of ALPHA: straight to it, or 36 degrees into the eastbound track.
+  const FmsFlightState state = At(0.05, -0.9);
+  const double straight = InitialBearing(0.05, -0.9, 0.0, -1.0) - 2.0;
+  for (const Sample& sample : {Sample{-1.0, false}, Sample{0.009, false}, Sample{0.011, true}, Sample{1.0, true}}) {
+    CFlightPlan plan;
+    plan.InsertLeg(nullptr, "ALPHA", CLatLon(0.0, -1.0));
+    if (sample.fromNm >= 0.0) plan.AnchorFirstLeg(CLatLon(0.0, -1.0 + sample.fromNm / 60.0));
+    CRouteGuidance guidance;
+    guidance.Update(&plan, state);
+    EXPECT_NEAR(guidance.HeadingCommandDeg(), sample.onTrack ? 90.0 + 36.0 - 2.0 : straight, 0.05) << sample.fromNm;
+    EXPECT_NEAR(guidance.CrossTrackNm(), sample.onTrack ? -3.0 : 0.0, 0.01) << sample.fromNm;
+  }
+}
+
+// With no constraint on the route the descent ends at the destination: at
+// its selected runway's threshold and elevation, else at the airport and its
+// elevation, else at 0 ft.
+TEST(RoutePredictions, WithoutAConstraintTheDescentEndsAtTheDestination) {
+  struct Sample {
+    double airportFt;
+    bool runway;  // 1450 ft, 6 NM short of the airport
+    double endNm;
+    double endFt;
+  };
+  for (const Sample& sample : {Sample{1200.0, false, 180.0, 1200.0}, Sample{kUnsetValue, false, 180.0, 0.0},
+                               Sample{1200.0, true, 174.0, 1450.0}}) {
+    CFlightPlan plan = EastThenNorth();
+    CAirport destination("DEST", CLatLon(1.0, -2.5), sample.airportFt, "DESTINATION");
+    destination.AddRunway(CRunway("27", CLatLon(1.0, -2.4), 270.0, 8000.0, 1450.0));
+    if (sample.runway) {
+      ASSERT_TRUE(destination.SelectRunway("27"));
+    }
+    plan.SetDestination(destination);
+    Profile p;
+    p.Step(plan, At(0.0, -0.5), Cruise(20000.0));
+    EXPECT_NEAR(p.guidance.DistanceToEndOfDescentNm(), sample.endNm, 0.05) << sample.airportFt;
+    EXPECT_EQ(p.guidance.EndOfDescentAltitudeFt(), sample.endFt) << sample.airportFt;
+    EXPECT_NEAR(p.guidance.DistanceToTopOfDescentNm(), sample.endNm - (20000.0 - sample.endFt) / 318.4, 0.05);
+    ASSERT_TRUE(p.ed.IsValid());
+    EXPECT_NEAR(p.ed.GetLon(), sample.runway ? -2.4 : -2.5, 0.001);
+  }
+}
+
+// VNAV needs a cruise altitude above 0 ft. Without one the phase is 0 and
+// the last profile's top of climb, top and end of descent are gone, as
+// distances and as points on the route.
+TEST(RoutePredictions, WithoutACruiseAltitudeAboveZeroTheProfileIsGone) {
+  CFlightPlan plan = WithEndOfDescent();
+  Profile p;
+  struct Sample {
+    double cruiseFt;
+    int32_t phase;
+    bool climb, descent, end;  // which of the three the profile has
+  };
+  for (const Sample& sample : {
+           Sample{20000.0, 1, true, true, true}, Sample{0.0, 0, false, false, false},
+           Sample{20000.0, 1, true, true, true}, Sample{kUnsetValue, 0, false, false, false},
+           Sample{20000.0, 1, true, true, true}, Sample{1.0, 2, false, false, true},
+       }) {
+    p.Step(plan, At(0.0, -0.5), Cruise(sample.cruiseFt));  // 5000 ft, 150 NM from CHARL
+    EXPECT_EQ(p.guidance.Phase(), sample.phase) << sample.cruiseFt;
+    EXPECT_EQ(p.guidance.DistanceToTopOfClimbNm() != kUnsetValue, sample.climb) << sample.cruiseFt;
+    EXPECT_EQ(p.guidance.DistanceToTopOfDescentNm() != kUnsetValue, sample.descent) << sample.cruiseFt;
+    EXPECT_EQ(p.guidance.DistanceToEndOfDescentNm() != kUnsetValue, sample.end) << sample.cruiseFt;
+    EXPECT_EQ(p.tc.IsValid(), sample.climb) << sample.cruiseFt;
+    EXPECT_EQ(p.td.IsValid(), sample.descent) << sample.cruiseFt;
+    EXPECT_EQ(p.ed.IsValid(), sample.end) << sample.cruiseFt;
+  }
+}
+
+}  // namespace
+}  // namespace halcyon::test

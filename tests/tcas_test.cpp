@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -560,82 +561,96 @@ struct Row {
   int32_t state;
 };
 
-void ExpectAdvisory(Cockpit& cockpit, const Row& row) {
-  CTcasTarget target;
-  target.SetAltitude(8000 + row.relativeFt);
-  cockpit.setScaled(Token::VerticalSpeed, row.ownFpm).set(Token::AltitudeFt, 8000);
-  SetRadioAltitude(cockpit, row.radioAltitudeFt);
-  ClearVoiceQueue();
-  g_tcas->SetAdvisoryState(-1);
-  EvaluateResolutionAdvisory(!row.corrective, row.corrective, &target);
-  EXPECT_EQ(Queued(), std::vector<uint32_t>{row.voice})
-      << row.ownFpm << " ft/min, " << row.relativeFt << " ft, " << row.radioAltitudeFt << " ft RA, "
-      << (row.corrective ? "corrective" : "preventive");
-  EXPECT_EQ(g_tcas->GetAdvisoryState(), row.state)
-      << row.ownFpm << " ft/min, " << row.relativeFt << " ft, " << row.radioAltitudeFt << " ft RA";
+// Each row evaluated alone, in one cockpit.
+void ExpectAdvisories(std::initializer_list<Row> rows) {
+  Cockpit cockpit;
+  for (const Row& row : rows) {
+    CTcasTarget target;
+    target.SetAltitude(8000 + row.relativeFt);
+    cockpit.setScaled(Token::VerticalSpeed, row.ownFpm).set(Token::AltitudeFt, 8000);
+    SetRadioAltitude(cockpit, row.radioAltitudeFt);
+    ClearVoiceQueue();
+    g_tcas->SetAdvisoryState(-1);
+    EvaluateResolutionAdvisory(!row.corrective, row.corrective, &target);
+    EXPECT_EQ(Queued(), std::vector<uint32_t>{row.voice})
+        << row.ownFpm << " ft/min, " << row.relativeFt << " ft, " << row.radioAltitudeFt << " ft RA, "
+        << (row.corrective ? "corrective" : "preventive");
+    EXPECT_EQ(g_tcas->GetAdvisoryState(), row.state)
+        << row.ownFpm << " ft/min, " << row.relativeFt << " ft, " << row.radioAltitudeFt << " ft RA";
+  }
 }
 
 TEST(TcasAdvisory, AgainstAnIntruderBelow) {
-  Cockpit cockpit;
-  for (const Row& row : {
-           Row{0, -300, 3000, true, kVoiceTcasClimb, kTcasAdvisoryUpward},
-           Row{199, -300, 3000, false, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoDescent},
-           Row{-199, -300, 3000, false, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoDescent},
-           Row{200, -300, 3000, true, kVoiceTcasIncreaseClimb, kTcasAdvisoryUpward},
-           Row{1500, -300, 3000, false, kVoiceTcasAdjustVerticalSpeed, kTcasAdvisoryUpward},
-           Row{1501, -300, 3000, true, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryUpward},
-           Row{2000, -300, 3000, false, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryUpward},
-           Row{2001, -300, 3000, true, kVoiceTcasMonitorVerticalSpeed, kTcasAdvisoryUpward},
-           Row{2500, -300, 3000, false, kVoiceTcasMonitorVerticalSpeed, kTcasAdvisoryUpward},
-           Row{-200, -300, 3000, true, kVoiceTcasIncreaseClimb, kTcasAdvisoryUpward},
-           Row{-1500, -300, 3000, false, kVoiceTcasClimb, kTcasAdvisoryUpward},
-           Row{-1501, -500, 3000, true, kVoiceTcasCrossingMaintain, kTcasAdvisoryDownward},
-           Row{-1800, -400, 3000, false, kVoiceTcasCrossingMaintain, kTcasAdvisoryDownward},
-           Row{-1800, -501, 3000, true, kVoiceTcasClimb, kTcasAdvisoryUpward},
-           Row{-1800, -600, 1000.01, false, kVoiceTcasClimb, kTcasAdvisoryUpward},
-       }) {
-    ExpectAdvisory(cockpit, row);
-  }
+  ExpectAdvisories({
+      Row{0, -300, 3000, true, kVoiceTcasClimb, kTcasAdvisoryUpward},
+      Row{199, -300, 3000, false, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoDescent},
+      Row{-199, -300, 3000, false, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoDescent},
+      Row{200, -300, 3000, true, kVoiceTcasIncreaseClimb, kTcasAdvisoryUpward},
+      Row{1500, -300, 3000, false, kVoiceTcasAdjustVerticalSpeed, kTcasAdvisoryUpward},
+      Row{1501, -300, 3000, true, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryUpward},
+      Row{2000, -300, 3000, false, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryUpward},
+      Row{2001, -300, 3000, true, kVoiceTcasMonitorVerticalSpeed, kTcasAdvisoryUpward},
+      Row{2500, -300, 3000, false, kVoiceTcasMonitorVerticalSpeed, kTcasAdvisoryUpward},
+      Row{-200, -300, 3000, true, kVoiceTcasIncreaseClimb, kTcasAdvisoryUpward},
+      Row{-1500, -300, 3000, false, kVoiceTcasClimb, kTcasAdvisoryUpward},
+      Row{-1501, -500, 3000, true, kVoiceTcasCrossingMaintain, kTcasAdvisoryDownward},
+      Row{-1800, -400, 3000, false, kVoiceTcasCrossingMaintain, kTcasAdvisoryDownward},
+      Row{-1800, -501, 3000, true, kVoiceTcasClimb, kTcasAdvisoryUpward},
+      Row{-1800, -600, 1000.01, false, kVoiceTcasClimb, kTcasAdvisoryUpward},
+  });
 }
 
 // Two rows take bands that agree with their words: "maintain" in level
 // flight under the intruder shows every climb red, and "crossing, maintain"
 // while climbing through it keeps the climb green.
 TEST(TcasAdvisory, AgainstAnIntruderAboveOrLevel) {
-  Cockpit cockpit;
-  for (const Row& row : {
-           Row{0, 300, 3000, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
-           Row{0, 0, 3000, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
-           Row{0, 300, 1100.01, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
-           Row{0, 300, 1099.99, true, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoClimb},
-           Row{0, 300, 1100, true, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoClimb},
-           Row{0, 300, 1000.01, true, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoClimb},
-           Row{0, 300, 3000, false, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoClimb},
-           Row{-2001, 300, 3000, true, kVoiceTcasMonitorVerticalSpeed, kTcasAdvisoryDownward},
-           Row{-2000, 300, 3000, false, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryDownward},
-           Row{-1501, 300, 3000, true, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryDownward},
-           Row{-1500, 300, 3000, false, kVoiceTcasAdjustVerticalSpeed, kTcasAdvisoryDownward},
-           Row{-1000, 300, 2000, true, kVoiceTcasIncreaseDescent, kTcasAdvisoryDownward},
-           Row{-1000, 300, 1450.01, true, kVoiceTcasIncreaseDescent, kTcasAdvisoryDownward},
-           Row{-1000, 300, 1449.99, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
-           Row{-1000, 300, 1450, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
-           Row{200, 600, 1450, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
-           Row{200, 600, 1450.01, true, kVoiceTcasIncreaseDescent, kTcasAdvisoryDownward},
-           Row{1501, 501, 1100, true, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoClimb},
-           Row{1501, 501, 1100.01, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
-           Row{-200, 300, 1300, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
-           Row{-1000, 300, 1099.99, true, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoClimb},
-           Row{1800, 400, 3000, true, kVoiceTcasCrossingMaintain, kTcasAdvisoryUpward},
-           Row{1501, 500, 3000, false, kVoiceTcasCrossingMaintain, kTcasAdvisoryUpward},
-           Row{1501, 501, 3000, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
-           Row{1800, 600, 1050, false, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoClimb},
-           Row{1500, 600, 3000, false, kVoiceTcasDescend, kTcasAdvisoryDownward},
-           Row{1500, 600, 1099.99, false, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoClimb},
-           Row{200, 600, 3000, true, kVoiceTcasIncreaseDescent, kTcasAdvisoryDownward},
-           Row{200, 600, 1200, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
-       }) {
-    ExpectAdvisory(cockpit, row);
-  }
+  ExpectAdvisories({
+      Row{0, 300, 3000, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
+      Row{0, 0, 3000, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
+      Row{0, 300, 1100.01, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
+      Row{0, 300, 1099.99, true, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoClimb},
+      Row{0, 300, 1100, true, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoClimb},
+      Row{0, 300, 1000.01, true, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoClimb},
+      Row{0, 300, 3000, false, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoClimb},
+      Row{-2001, 300, 3000, true, kVoiceTcasMonitorVerticalSpeed, kTcasAdvisoryDownward},
+      Row{-2000, 300, 3000, false, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryDownward},
+      Row{-1501, 300, 3000, true, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryDownward},
+      Row{-1500, 300, 3000, false, kVoiceTcasAdjustVerticalSpeed, kTcasAdvisoryDownward},
+      Row{-1000, 300, 2000, true, kVoiceTcasIncreaseDescent, kTcasAdvisoryDownward},
+      Row{-1000, 300, 1450.01, true, kVoiceTcasIncreaseDescent, kTcasAdvisoryDownward},
+      Row{-1000, 300, 1449.99, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
+      Row{-1000, 300, 1450, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
+      Row{200, 600, 1450, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
+      Row{200, 600, 1450.01, true, kVoiceTcasIncreaseDescent, kTcasAdvisoryDownward},
+      Row{1501, 501, 1100, true, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoClimb},
+      Row{1501, 501, 1100.01, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
+      Row{-200, 300, 1300, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
+      Row{-1000, 300, 1099.99, true, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoClimb},
+      Row{1800, 400, 3000, true, kVoiceTcasCrossingMaintain, kTcasAdvisoryUpward},
+      Row{1501, 500, 3000, false, kVoiceTcasCrossingMaintain, kTcasAdvisoryUpward},
+      Row{1501, 501, 3000, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
+      Row{1800, 600, 1050, false, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoClimb},
+      Row{1500, 600, 3000, false, kVoiceTcasDescend, kTcasAdvisoryDownward},
+      Row{1500, 600, 1099.99, false, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoClimb},
+      Row{200, 600, 3000, true, kVoiceTcasIncreaseDescent, kTcasAdvisoryDownward},
+      Row{200, 600, 1200, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
+  });
+}
+
+// Under an intruder above, the own vertical speed on each side of the edges
+// of the level band (+-200 ft/min) and of the steep climb (1500 ft/min),
+// with the words that tell the two sides apart.
+TEST(TcasAdvisory, AgainstAnIntruderAboveEachVerticalSpeedEdgeOnBothSides) {
+  ExpectAdvisories({
+      Row{-199, 300, 3000, false, kVoiceTcasMaintainVerticalSpeed, kTcasAdvisoryNoClimb},
+      Row{-200, 300, 3000, false, kVoiceTcasAdjustVerticalSpeed, kTcasAdvisoryDownward},
+      Row{199, 600, 3000, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
+      Row{200, 600, 3000, false, kVoiceTcasDescend, kTcasAdvisoryDownward},
+      Row{1500, 400, 3000, false, kVoiceTcasDescend, kTcasAdvisoryDownward},
+      Row{1501, 400, 3000, false, kVoiceTcasCrossingMaintain, kTcasAdvisoryUpward},
+      Row{1500, 600, 3000, true, kVoiceTcasIncreaseDescent, kTcasAdvisoryDownward},
+      Row{1501, 600, 3000, true, kVoiceTcasDescend, kTcasAdvisoryDownward},
+  });
 }
 
 TEST(TcasAdvisory, NothingAtOrBelowAThousandFeet) {
