@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unordered_map>
 
 #include "core/controls.h"
 #include "core/options.h"
@@ -341,10 +342,18 @@ std::string Cockpit::SoundFile(int slot) {
 }
 
 int Cockpit::SlotOf(const std::string& source) {
-  for (int slot = 0; slot < static_cast<int>(kSoundSlotCount); ++slot) {
-    if (!source.empty() && SoundFile(slot) == source) return slot;
-  }
-  return -1;
+  // Looked up for every sound of the log each time a test reads it: the
+  // files are named once (the first slot of a file wins).
+  static const std::unordered_map<std::string, int> kSlots = [] {
+    std::unordered_map<std::string, int> slots;
+    for (int slot = 0; slot < static_cast<int>(kSoundSlotCount); ++slot) {
+      const std::string file = SoundFile(slot);
+      if (!file.empty()) slots.emplace(file, slot);
+    }
+    return slots;
+  }();
+  const auto found = kSlots.find(source);
+  return found != kSlots.end() ? found->second : -1;
 }
 
 Cockpit& Cockpit::addSounds(std::initializer_list<int> slots, uint32_t ms, double hz) {
