@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <string>
 
 #include "core/helpers.h"
@@ -410,6 +411,37 @@ TEST(CenterOptions, EachCheckBoxIsDrawnInItsAreaAndTheSlidersInTheirPlaces) {
   for (const Place& place : {Place{18, 325, 428}, Place{19, 325, 473}, Place{20, 402, 59}, Place{21, 490, 40}}) {
     EXPECT_EQ(cockpit.element(kOptions, place.element).x, place.x) << place.element;
     EXPECT_EQ(cockpit.element(kOptions, place.element).y, place.y) << place.element;
+  }
+  // The notice's one box stands 3 px right of and below the corner of the
+  // area that toggles it (8, 222).
+  const platform::ELEMENT_HEADER& notice = cockpit.element("Center Updated", 1);
+  EXPECT_EQ(notice.x, 11);
+  EXPECT_EQ(notice.y, 225);
+  EXPECT_EQ(notice.frameCount, 2);
+  EXPECT_EQ(notice.value, 1.0);
+}
+
+// The percentage beside the fd_mod slider is of the number the file holds,
+// also outside the 0..10 the page's controls give: ten times it, truncated,
+// saturated at the ends of the integers and cut to the text's 7 characters.
+TEST(CenterOptions, TheFdModPercentageShowsTheNumberReadOnEitherSideOfTheControlsRange) {
+  Cockpit cockpit({.start = false});
+  cockpit.writeFile(Cockpit::kAircraftIniFile, "[OPTIONS]\r\nfd_mod=100\r\n");
+  cockpit.start().draw();
+  EXPECT_EQ(cockpit.elementText(kOptions, 21), "1000%") << "as read from the file";
+  struct Sample {
+    int32_t fdMod;
+    const char* text;
+  };
+  for (const Sample& sample : {Sample{0, "  0%"}, Sample{1, " 10%"}, Sample{9, " 90%"}, Sample{10, "100%"},
+                               Sample{99, "990%"}, Sample{100, "1000%"}, Sample{-1, "-10%"}, Sample{-3, "-30%"},
+                               Sample{214748364, "2147483"}, Sample{214748365, "2147483"},
+                               Sample{std::numeric_limits<int32_t>::max(), "2147483"},
+                               Sample{std::numeric_limits<int32_t>::min(), "-214748"}}) {
+    g_fdMod = sample.fdMod;
+    cockpit.draw();
+    EXPECT_EQ(cockpit.elementText(kOptions, 21), sample.text) << "fd_mod " << sample.fdMod;
+    EXPECT_EQ(cockpit.elementValue(kOptions, 21), 1.0) << "fd_mod " << sample.fdMod;
   }
 }
 

@@ -453,6 +453,33 @@ TEST(TrainingGuide, ShowsTheStepInTheFontTheOptionChoosesAndStepsWithItsButtons)
   EXPECT_EQ(GetLessonStep(), 2);
 }
 
+// The guide's two text pairs span the window less 5 px on the left, the
+// header above the text; the first/last step picture, which shades the
+// button that has no step to go to, stands 5 px inside the corner of the
+// previous button, its three frames none, the first step, the last step.
+TEST(TrainingGuide, TheTextsAndTheStepPictureStandInTheirPlaces) {
+  Centre centre;
+  Cockpit& cockpit = centre.cockpit;
+  cockpit.draw();
+  struct Place {
+    uint32_t element;
+    int32_t y, height;
+  };
+  for (const Place& place : {Place{kGuideText, 92, 125}, Place{kGuideAltText, 92, 125}, Place{kGuideHeader, 47, 35},
+                             Place{kGuideAltHeader, 47, 35}}) {
+    const platform::ELEMENT_HEADER& text = cockpit.element(kGuide, place.element);
+    EXPECT_EQ(std::vector<int32_t>({text.x, text.y, text.imageWidth, text.imageHeight}),
+              std::vector<int32_t>({5, place.y, 389, place.height}))
+        << place.element;
+  }
+  const platform::MOUSERECT* previous = RectOf(cockpit, kGuide, "TrainingGuideMousePrevious");
+  ASSERT_NE(previous, nullptr);
+  const platform::ELEMENT_HEADER& icon = cockpit.element(kGuide, kGuideStepIcon);
+  EXPECT_EQ(icon.x, previous->x + 5);
+  EXPECT_EQ(icon.y, previous->y + 5);
+  EXPECT_EQ(icon.frameCount, 3);
+}
+
 // The overlay's pictures shown, and their places.
 struct Picture {
   bool shown;
@@ -527,6 +554,24 @@ TEST(TrainingPointers, EachArrowShowsOnePictureAtItsPlaceAndBoxesOneFrameATarget
   EXPECT_EQ(PictureOf(cockpit, kPointerMarker).y, -35.0);
   cockpit.setWindowVisible(10350, false).draw();
   EXPECT_FALSE(cockpit.elementVisible(kPointers, kPointerMarker));
+}
+
+// Each target's frame is a picture of the size of the panel it frames.
+TEST(TrainingPointers, EachBoxFrameIsThePictureOfItsPanelsSize) {
+  Centre centre;
+  Cockpit& cockpit = centre.cockpit;
+  cockpit.draw();
+  struct Frame {
+    int32_t target;
+    int32_t width, height;
+  };
+  for (const Frame& frame : {Frame{1, 175, 135}, Frame{2, 642, 116}, Frame{3, 200, 120}, Frame{4, 195, 186},
+                             Frame{5, 360, 300}, Frame{6, 537, 106}, Frame{7, 300, 200}, Frame{8, 168, 290},
+                             Frame{9, 620, 270}}) {
+    const platform::ELEMENT_HEADER& box = cockpit.element(kPointers, PointerBoxElement(frame.target));
+    EXPECT_EQ(box.imageWidth, frame.width) << "target " << frame.target;
+    EXPECT_EQ(box.imageHeight, frame.height) << "target " << frame.target;
+  }
 }
 
 // One run through the host: the frame opened, its training page, the

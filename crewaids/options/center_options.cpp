@@ -40,7 +40,8 @@ double FdModSlider(ELEMENT_HEADER*) { return g_fdMod; }
 char g_fdModText[8] = {};
 
 double FdModText(ELEMENT_HEADER* element) {
-  const auto percent = static_cast<int32_t>(g_fdMod / 10.0 * 100.0);
+  // A number from the file far outside 0..10 is held at the integers' ends.
+  const int32_t percent = TruncateSaturated<int32_t>(g_fdMod / 10.0 * 100.0);
   std::snprintf(g_fdModText, sizeof g_fdModText, "%3d%%", percent);
   if (element != nullptr) element->text = g_fdModText;
   return 1.0;
