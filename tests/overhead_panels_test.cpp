@@ -9,6 +9,7 @@
 #include <cstring>
 #include <cwchar>
 #include <map>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -1623,6 +1624,23 @@ TEST(AirConditionMeters, TheTemperatureDialFollowsTheUnitsAndTheSelector) {
   }
   EXPECT_TRUE(cockpit.elementVisible("Air_Condition_Temperature", 1));
   EXPECT_FALSE(cockpit.elementLit("Air_Condition_Temperature", 1));
+}
+
+// Both temperature dials mark their scale every 45 degrees round a circle of
+// 123 pixels about the needles' pivot, clockwise from the top.
+TEST(AirConditionMeters, TheTemperatureMarksStandEvery45DegreesFromTheTop) {
+  Cockpit cockpit;
+  for (uint32_t n : {2u, 3u}) {
+    const platform::ELEMENT_HEADER& needle = cockpit.element("Air_Condition_Temperature", n);
+    ASSERT_EQ(needle.scalePoints, 7u);
+    for (uint32_t i = 0; i < needle.scalePoints; ++i) {
+      const double dx = needle.scale[i].x - needle.pivotX;
+      const double dy = needle.scale[i].y - needle.pivotY;
+      const double degrees = std::atan2(dy, dx) * 180.0 / std::numbers::pi;
+      EXPECT_NEAR(std::remainder(degrees - (-90.0 + 45.0 * i), 360.0), 0.0, 1e-9) << "needle " << n << " mark " << i;
+      EXPECT_NEAR(std::hypot(dx, dy), 123.0, 0.1) << "needle " << n << " mark " << i;
+    }
+  }
 }
 
 TEST(AirConditionMeters, SupplyPressuresBySideAndSource) {
