@@ -407,6 +407,19 @@ TEST(DfgsWindows, DigitCellsStandInTheirRows) {
   }
 }
 
+// The autothrottle switch, the heading knob and the autopilot lever stand on
+// one row, left to right.
+TEST(DfgsWindows, TheAutothrottleSwitchHeadingKnobAndAutopilotLeverStandOnOneRow) {
+  Cockpit cockpit;
+  const platform::ELEMENT_HEADER& autothrottle = cockpit.element("DFGS", 22);
+  const platform::ELEMENT_HEADER& headingKnob = cockpit.element("DFGS", 3);
+  const platform::ELEMENT_HEADER& apLever = cockpit.element("DFGS", 19);
+  EXPECT_EQ(headingKnob.y, autothrottle.y);
+  EXPECT_EQ(apLever.y, autothrottle.y);
+  EXPECT_LT(autothrottle.x, headingKnob.x);
+  EXPECT_LT(headingKnob.x, apLever.x);
+}
+
 TEST(DfgsWindows, AltitudeHeadingAndSpeedReadTheirValues) {
   Flying f;
   for (auto [feet, expected] : {std::pair{5000.0, std::vector<double>{11, 5, 0, 0, 0}},

@@ -371,6 +371,22 @@ TEST(EdpGauge, OverlaysFollowTheCplLightsAndTheClickAreaOption) {
 
 // Engine 2's dials are engine 1's moved 69 pixels to the right, element for
 // element: drums and needles, their scales and their names.
+// The hundreds, tens and units drums of the N2, EGT and N1 readouts stand
+// 7 pixels apart, the units drum 4 pixels above the other two.
+TEST(EdpGauge, EachReadoutsDrumsStandSevenPixelsApartWithTheUnitsRaised) {
+  Cockpit cockpit;
+  for (uint32_t readout : {0u, 4u, 8u}) {
+    const platform::ELEMENT_HEADER& hundreds = cockpit.element("EDP", Dials(1) + readout);
+    const platform::ELEMENT_HEADER& tens = cockpit.element("EDP", Dials(1) + readout + 1);
+    const platform::ELEMENT_HEADER& units = cockpit.element("EDP", Dials(1) + readout + 2);
+    ASSERT_TRUE(std::string(hundreds.name).ends_with("hundreds drum")) << hundreds.name;
+    EXPECT_EQ(tens.x - hundreds.x, 7) << hundreds.name;
+    EXPECT_EQ(units.x - tens.x, 7) << hundreds.name;
+    EXPECT_EQ(tens.y, hundreds.y) << hundreds.name;
+    EXPECT_EQ(hundreds.y - units.y, 4) << hundreds.name;
+  }
+}
+
 TEST(EdpGauge, EngineTwosDialsAreEngineOnesMovedSixtyNinePixelsRight) {
   Cockpit cockpit;
   for (uint32_t n = 0; n < 18; ++n) {

@@ -275,5 +275,20 @@ TEST(EoapDisplay, CellsStandOnTheirGridAndTheHeadsKeyLampsInARow) {
   }
 }
 
+// On both heads the annunciators of a row of the windows stand on one line:
+// the AHRS modes, the anti-ice, the fuel heat and the emergency buses.
+TEST(EoapDisplay, EachHeadsAnnunciatorRowsStandOnOneLine) {
+  Cockpit cockpit;
+  const std::vector<std::vector<uint32_t>> rows = {{11, 21}, {14, 17, 24}, {15, 18, 25}, {16, 27}};
+  for (const char* head : {"EOAP", "EOAP Zoom"}) {
+    for (const std::vector<uint32_t>& row : rows) {
+      for (uint32_t lamp : row) {
+        EXPECT_EQ(cockpit.element(head, lamp).y, cockpit.element(head, row[0]).y)
+            << head << " " << cockpit.element(head, lamp).name;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace halcyon::test

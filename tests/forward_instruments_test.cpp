@@ -394,6 +394,30 @@ TEST(Altimeter, DrumsRollAsTheLowerDigitsPassNineAndMirrorBelowZero) {
   EXPECT_EQ(cockpit.elementValue("Altimeter", 15), 1.0);
 }
 
+// The four drums stand in two pairs, 39 pixels from drum to drum: the
+// thousands right of the ten-thousands, and 101 pixels on and 3 lower the
+// tens-and-units right of the hundreds. Each strip spans ten digits of its place.
+TEST(Altimeter, DrumsStandInTwoPairsAndEachStripSpansTenDigitsOfItsPlace) {
+  Cockpit cockpit;
+  const platform::ELEMENT_HEADER& tenThousands = cockpit.element("Altimeter", 9);
+  const platform::ELEMENT_HEADER& thousands = cockpit.element("Altimeter", 10);
+  const platform::ELEMENT_HEADER& hundreds = cockpit.element("Altimeter", 11);
+  const platform::ELEMENT_HEADER& tens = cockpit.element("Altimeter", 12);
+  EXPECT_EQ(thousands.x - tenThousands.x, 39);
+  EXPECT_EQ(thousands.y, tenThousands.y);
+  EXPECT_EQ(hundreds.x - tenThousands.x, 101);
+  EXPECT_EQ(hundreds.y - tenThousands.y, 3);
+  EXPECT_EQ(tens.x - hundreds.x, 39);
+  EXPECT_EQ(tens.y, hundreds.y);
+  double place = 10000;
+  for (const platform::ELEMENT_HEADER* drum : {&tenThousands, &thousands, &hundreds, &tens}) {
+    EXPECT_EQ(drum->kind, platform::ElementKind::MovingImage) << drum->name;
+    EXPECT_EQ(drum->minValue, 0.0) << drum->name;
+    EXPECT_EQ(drum->maxValue, 10 * place) << drum->name;
+    place /= 10;
+  }
+}
+
 TEST(Altimeter, WithoutPowerTheDrumsAndPointerRestAndTheBaroWindowsStillShow) {
   Cockpit cockpit;
   cockpit.set(Token::AltitudeFt, 12995).set(Token::AltimeterMb, 1013.9).set(Token::AltimeterInHg, 29.92).draw();
@@ -637,6 +661,82 @@ TEST(GaugeConventions, EachNeedleTurnsAboutItsDialsCentreFromItsFirstMarkToItsLa
           << what << " ends at " << needle.scale[needle.scalePoints - 1].value;
     }
   }
+}
+
+// The marks of every dial stand on the round values printed at them: whole
+// steps of its dial's scale on from its first mark, rising from mark to mark.
+TEST(GaugeConventions, EveryDialsMarksStandOnWholeStepsOfItsScale) {
+  Cockpit cockpit;
+  struct Dial {
+    const char* gauge;
+    uint32_t needle;
+    double step;
+  };
+  const Dial dials[] = {
+      {"Airspeed", 7, 10},
+      {"Airspeed", 6, 10 * TokenScale(Token::MaxOperatingSpeed)},
+      {"Brake_Pressure", 1, 500},
+      {"Cabin_Pressure_Indicator", 1, 1000},
+      {"Cabin_Pressure_Indicator", 2, 1},
+      {"Cabin_Climb", 1, 500},
+      {"Air_Condition_L_Valve", 1, 10},
+      {"Air_Condition_L_Pressure", 1, 10},
+      {"Air_Condition_Temperature", 2, 10},
+      {"Air_Condition_Temperature", 3, 20},
+      {"APU_EGT", 1, 100},
+      {"APU_RPM", 1, 10},
+      {"Electrical_CSD1_Temperature", 1, 20},
+      {"EDP", 24, 5},
+      {"EDP", 28, 10},
+      {"EDP", 32, 5},
+      {"EDP", 37, 20},
+  };
+  for (const Dial& dial : dials) {
+    const platform::ELEMENT_HEADER& needle = cockpit.element(dial.gauge, dial.needle);
+    for (uint32_t i = 0; i < needle.scalePoints; ++i) {
+      const double value = needle.scale[i].value;
+      SCOPED_TRACE(std::string(dial.gauge) + " element " + std::to_string(dial.needle) + " mark " + std::to_string(i));
+      EXPECT_EQ(std::remainder(value - needle.scale[0].value, dial.step), 0.0) << value;
+      if (i > 0) {
+        EXPECT_GT(value, needle.scale[i - 1].value);
+      }
+    }
+  }
+}
+
+// Every gauge draws its face (or its panel) first, from its top-left corner.
+TEST(GaugeConventions, EveryGaugeStartsWithItsFaceAtItsCorner) {
+  Cockpit cockpit;
+  size_t gauges = 0;
+  for (const simhost::Panel::Instance& instance : cockpit.host().PanelGauges().Instances()) {
+    const platform::ELEMENT_HEADER* face = instance.header->elements;
+    ASSERT_NE(face, nullptr) << instance.header->name;
+    EXPECT_EQ(face->kind, platform::ElementKind::Static) << instance.header->name;
+    EXPECT_EQ(face->x, 0) << instance.header->name;
+    EXPECT_EQ(face->y, 0) << instance.header->name;
+    ++gauges;
+  }
+  EXPECT_GE(gauges, 166u);
+}
+
+// Every lamp and every flag is a strip of two pictures: dark and lit, stowed
+// and shown.
+TEST(GaugeConventions, EveryLampAndFlagIsAStripOfTwoPictures) {
+  Cockpit cockpit;
+  int lamps = 0;
+  for (const simhost::Panel::Instance& instance : cockpit.host().PanelGauges().Instances()) {
+    size_t n = 0;
+    for (const platform::ELEMENT_HEADER* e = instance.header->elements; e != nullptr;
+         e = e->nextElement != nullptr ? e->nextElement[0] : nullptr, ++n) {
+      const std::string name = e->name != nullptr ? e->name : "";
+      if (e->kind != platform::ElementKind::Icon || (name.find("lamp") == std::string::npos && !name.ends_with(" flag"))) {
+        continue;
+      }
+      EXPECT_EQ(e->frameCount, 2) << ElementName(instance, n);
+      ++lamps;
+    }
+  }
+  EXPECT_GE(lamps, 50);
 }
 
 // ---- Extreme tokens ----

@@ -653,6 +653,28 @@ TEST(GlassScreens, EachDrawsOnceATickWhateverTheFramesATick) {
 // their popups, the traffic display in its popup; here also the CDU, the
 // traffic display and the radar display in a second window) paints each
 // placement's own surface at its own rate, with the same picture in both.
+// A screen draws on the pre-draw: a frame whose update steps the systems
+// leaves the picture alone until the pre-draw that follows it.
+TEST(GlassScreens, EachDrawsOnThePreDrawNotOnTheUpdate) {
+  Cockpit cockpit;
+  cockpit.powerUp().control("EFIS DIMMER", "pfd_dim", 10).control("EFIS DIMMER", "nd_dim", 10).runSeconds(2);
+  const std::vector<const char*> screens = {"EFIS PFD", "EFIS ND", "TCAS Display"};
+  std::vector<uint64_t> before;
+  for (const char* gauge : screens) {
+    ASSERT_NE(cockpit.surface(gauge), nullptr) << gauge;
+    before.push_back(cockpit.surface(gauge)->Frames());
+  }
+  cockpit.set(Token::Tick18, cockpit.tick18() + 1);
+  cockpit.host().SendService(platform::kServicePreUpdate);
+  for (size_t i = 0; i < screens.size(); ++i) {
+    EXPECT_EQ(cockpit.surface(screens[i])->Frames(), before[i]) << screens[i] << " on the update";
+  }
+  cockpit.host().SendService(platform::kServicePreDraw);
+  for (size_t i = 0; i < screens.size(); ++i) {
+    EXPECT_EQ(cockpit.surface(screens[i])->Frames(), before[i] + 1) << screens[i] << " on the pre-draw";
+  }
+}
+
 TEST(GlassScreens, EachPlacementOfAScreenPaintsItsOwnSurface) {
   const std::vector<simhost::WindowPlacement> secondPlaces = {
       {10010, {"FMS", 1000, 640, 201, 260}},

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <cwchar>
 #include <map>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -620,6 +621,28 @@ TEST(ElectricalPanel, EveryOtherControlClicksWithItsOwnSound) {
                     {"ElectricalMouseIndicatorSelectorInc", &g_meterSelector, 3, kClickRotary2}});
 }
 
+// Each ON BUS lamp, a strip of two pictures (dark and lit), stands 15 pixels
+// above its bus switch; bus 2's lamp and switch 80 pixels right of bus 1's.
+TEST(ElectricalPanel, EachOnBusLampStandsAboveItsSwitchAndBus2RightOfBus1) {
+  Cockpit cockpit;
+  struct Source {
+    uint32_t bus2Lamp, bus1Lamp, bus2Switch, bus1Switch;
+  };
+  for (const Source source : {Source{5, 6, 7, 8}, Source{10, 11, 12, 13}}) {
+    const auto& bus2Lamp = cockpit.element("Electrical", source.bus2Lamp);
+    const auto& bus1Lamp = cockpit.element("Electrical", source.bus1Lamp);
+    const auto& bus2Switch = cockpit.element("Electrical", source.bus2Switch);
+    const auto& bus1Switch = cockpit.element("Electrical", source.bus1Switch);
+    for (const auto& [lamp, toggle] : {std::pair{&bus2Lamp, &bus2Switch}, std::pair{&bus1Lamp, &bus1Switch}}) {
+      EXPECT_EQ(lamp->frameCount, 2) << lamp->name;
+      EXPECT_EQ(lamp->x, toggle->x) << lamp->name;
+      EXPECT_EQ(toggle->y - lamp->y, 15) << lamp->name;
+    }
+    EXPECT_EQ(bus2Lamp.x - bus1Lamp.x, 80) << bus1Lamp.name;
+    EXPECT_EQ(bus2Lamp.y, bus1Lamp.y) << bus1Lamp.name;
+  }
+}
+
 TEST(ElectricalPanel, ExternalPowerComesOnOnlyOnTheGround) {
   Cockpit cockpit;
   cockpit.setSwitch(&g_externalPowerSwitch, 120).set(Token::OnGround, 0).click("Electrical", 160, 335);
@@ -1171,6 +1194,41 @@ TEST(OverheadSystemsPanels, EverySwitchPictureFollowsItsRecord) {
 
 // Each control's record, away from its default, is saved under its key and
 // read back at the next start-up.
+// On these panels each switch's picture stands where its click area begins;
+// their lamps have none.
+TEST(OverheadSystemsPanels, EachSwitchPictureStandsAtTheCornerOfItsClickArea) {
+  Cockpit cockpit;
+  struct Panel {
+    const char* gauge;
+    std::vector<std::string> lamps;
+  };
+  const Panel panels[] = {
+      {"APU", {}},
+      {"Engine_Starter", {}},
+      {"Fuel_Pumps", {}},
+      {"Cabin_Pressure", {"selector lamp"}},
+      {"Electrical",
+       {"EXT on bus 2", "EXT on bus 1", "APU on bus 2", "APU on bus 1", "APU power available"}},
+  };
+  for (const Panel& panel : panels) {
+    const platform::GAUGEHDR* gauge = cockpit.gauge(panel.gauge);
+    int switches = 0;
+    for (const platform::ELEMENT_HEADER* e = gauge->elements; e != nullptr;
+         e = e->nextElement != nullptr ? e->nextElement[0] : nullptr) {
+      if (e->kind != platform::ElementKind::Icon || std::ranges::count(panel.lamps, std::string(e->name)) != 0) {
+        continue;
+      }
+      ++switches;
+      bool cornered = false;
+      for (const platform::MOUSERECT* rect = gauge->mouseRects; rect->type != platform::kMouseRectEnd; ++rect) {
+        cornered = cornered || (rect->type == platform::kMouseRectChild && rect->x == e->x && rect->y == e->y);
+      }
+      EXPECT_TRUE(cornered) << panel.gauge << " " << e->name << " at " << e->x << "," << e->y;
+    }
+    EXPECT_GE(switches, 3) << panel.gauge;
+  }
+}
+
 TEST(OverheadSystemsPanels, EveryControlIsSavedAndLoadedBack) {
   struct Saved {
     const char* section;
@@ -1500,6 +1558,35 @@ TEST(CabinPressureMeters, TheClimbNeedleFollowsTheCabinBelowTheAircraftWithinThe
   EXPECT_EQ(climb(), -2000.0);
 }
 
+// Each tape's strip ends where its range ends: 1088 and 952 mb, 32 and 28
+// in Hg, a landing altitude of 14000 and -1500 ft.
+TEST(CabinPressurePanel, EachTapeReadsItsStripsEndsAtTheEndsOfItsRange) {
+  Cockpit cockpit;
+  const auto ends = [&cockpit](uint32_t tape) {
+    cockpit.draw();
+    const platform::ELEMENT_HEADER& e = cockpit.element("Cabin_Pressure", tape);
+    return std::pair{e.value == e.minValue, e.value == e.maxValue};
+  };
+  cockpit.set(Token::UnitsOfMeasure, 2).runTicks(20);
+  cockpit.set(Token::AltimeterMb, 1013);
+  EXPECT_EQ(ends(2), std::pair(false, false));
+  cockpit.set(Token::AltimeterMb, 1088);
+  EXPECT_EQ(ends(2), std::pair(true, false));
+  cockpit.set(Token::AltimeterMb, 952);
+  EXPECT_EQ(ends(2), std::pair(false, true));
+  cockpit.set(Token::UnitsOfMeasure, 0).runTicks(20);
+  cockpit.set(Token::AltimeterInHg, 32);
+  EXPECT_EQ(ends(3), std::pair(true, false));
+  cockpit.set(Token::AltimeterInHg, 28);
+  EXPECT_EQ(ends(3), std::pair(false, true));
+  for (int i = 0; i < 40; ++i) cockpit.click("Cabin_Pressure", 70, 70);
+  ASSERT_EQ(GetLandingAltitude(), 14000.0);
+  EXPECT_EQ(ends(4), std::pair(true, false));
+  for (int i = 0; i < 40; ++i) cockpit.click("Cabin_Pressure", 45, 70);
+  ASSERT_EQ(GetLandingAltitude(), -1500.0);
+  EXPECT_EQ(ends(4), std::pair(false, true));
+}
+
 TEST(CabinPressurePanel, TheTapeOfTheUnitsInUseOnlyAndNeverBothWhileRelighting) {
   Cockpit cockpit({.drawClosedWindows = true});
   cockpit.powerUp().set(Token::UnitsOfMeasure, 0).runTicks(20).draw();
@@ -1525,6 +1612,22 @@ TEST(CabinPressurePanel, TheTapeOfTheUnitsInUseOnlyAndNeverBothWhileRelighting) 
   EXPECT_FALSE(cockpit.elementVisible("Cabin_Pressure", 2)) << "the millibar tape waits for the relight too";
   cockpit.runTicks(3);
   EXPECT_TRUE(cockpit.elementVisible("Cabin_Pressure", 2));
+}
+
+// The cabin altitude marks from 2000 to 8000 ft mirror each other about the
+// 5000 ft mark at three o'clock.
+TEST(CabinPressureMeters, TheAltitudeMarksMirrorAboutFiveThousandFeet) {
+  Cockpit cockpit;
+  const platform::ELEMENT_HEADER& needle = cockpit.element("Cabin_Pressure_Indicator", 1);
+  ASSERT_GE(needle.scalePoints, 9u);
+  ASSERT_EQ(needle.scale[5].value, 5000.0);
+  EXPECT_EQ(needle.scale[5].y, needle.pivotY);
+  for (uint32_t k = 1; k <= 3; ++k) {
+    const platform::NeedlePoint& below = needle.scale[5 - k];
+    const platform::NeedlePoint& above = needle.scale[5 + k];
+    EXPECT_EQ(below.x, above.x) << below.value << " and " << above.value;
+    EXPECT_EQ(below.y + above.y, 2.0 * needle.pivotY) << below.value << " and " << above.value;
+  }
 }
 
 TEST(CabinPressureMeters, DifferentialPressureHeldWithinTheDial) {
@@ -1623,6 +1726,30 @@ TEST(AirConditionMeters, TheTemperatureDialFollowsTheUnitsAndTheSelector) {
   }
   EXPECT_TRUE(cockpit.elementVisible("Air_Condition_Temperature", 1));
   EXPECT_FALSE(cockpit.elementLit("Air_Condition_Temperature", 1));
+}
+
+// Both temperature dials mark their scale every 45 degrees round a circle of
+// 123 pixels about the needles' pivot, clockwise from the top.
+TEST(AirConditionMeters, TheTemperatureMarksStandEvery45DegreesFromTheTop) {
+  Cockpit cockpit;
+  for (uint32_t n : {2u, 3u}) {
+    const platform::ELEMENT_HEADER& needle = cockpit.element("Air_Condition_Temperature", n);
+    ASSERT_EQ(needle.scalePoints, 7u);
+    for (uint32_t i = 0; i < needle.scalePoints; ++i) {
+      const double dx = needle.scale[i].x - needle.pivotX;
+      const double dy = needle.scale[i].y - needle.pivotY;
+      const double degrees = std::atan2(dy, dx) * 180.0 / std::numbers::pi;
+      EXPECT_NEAR(std::remainder(degrees - (-90.0 + 45.0 * i), 360.0), 0.0, 1e-9) << "needle " << n << " mark " << i;
+      EXPECT_NEAR(std::hypot(dx, dy), 123.0, 0.1) << "needle " << n << " mark " << i;
+    }
+  }
+}
+
+// The selectors and the supply switches stand in pairs on a row.
+TEST(AirConditionPanel, TheSelectorsAndTheSupplySwitchesStandInPairsOnARow) {
+  Cockpit cockpit;
+  EXPECT_EQ(cockpit.element("Air_Condition", 4).y, cockpit.element("Air_Condition", 5).y) << "supply switches";
+  EXPECT_EQ(cockpit.element("Air_Condition", 6).y, cockpit.element("Air_Condition", 7).y) << "temperature selectors";
 }
 
 TEST(AirConditionMeters, SupplyPressuresBySideAndSource) {

@@ -424,6 +424,27 @@ TEST(AudioPanelGauge, IdentAndReceiversClickedDriveTheSimulatorsReceiverAudio) {
   EXPECT_EQ(cockpit.token(Token::AdfAudio), 1.0);
 }
 
+// The microphone lamps stand on one row, the receivers in two (the VHF 1
+// receiver's picture a pixel above its row), INT over PA; each lamp and
+// receiver is a strip of two pictures, RADIO/INT of three.
+TEST(AudioPanelGauge, LampsAndReceiversStandInTheirRowsAsStripsOfTwoPictures) {
+  Cockpit cockpit;
+  const auto row = [&cockpit](uint32_t first, uint32_t last, int32_t dy = 0) {
+    for (uint32_t n = first + 1; n <= last; ++n) {
+      EXPECT_EQ(cockpit.element("Audio Panel", n).y, cockpit.element("Audio Panel", first).y + (n == 16 ? dy : 0))
+          << cockpit.element("Audio Panel", n).name;
+    }
+  };
+  row(2, 6);
+  row(7, 12);
+  row(13, 16, -1);
+  EXPECT_EQ(cockpit.element("Audio Panel", 13).x, cockpit.element("Audio Panel", 9).x) << "INT over PA";
+  for (uint32_t n = 2; n <= 17; ++n) {
+    EXPECT_EQ(cockpit.element("Audio Panel", n).frameCount, 2) << cockpit.element("Audio Panel", n).name;
+  }
+  EXPECT_EQ(cockpit.element("Audio Panel", 18).frameCount, 3);
+}
+
 TEST(AudioPanelGauge, TheLightsShowTheOverlayAndSelcal) {
   Cockpit cockpit;
   cockpit.powerUp().draw();
