@@ -32,6 +32,7 @@
 #include "core/options.h"
 #include "core/tick_scheduler.h"
 #include "tests/cockpit.h"
+#include "tests/element_places.h"
 
 namespace halcyon::test {
 namespace {
@@ -360,6 +361,27 @@ TEST_P(WarningLightsButtons, AbsIsHeldStickPusherTurnsOffAndTheMastersClear) {
   EXPECT_EQ(cockpit.played(kClickButton2).size(), 2u);
 }
 INSTANTIATE_TEST_SUITE_P(Artworks, WarningLightsButtons, ::testing::Values("Warning Lights", "Pellams Warning Lights"));
+
+// The two warning-light artworks place the same five lamps mirrored; the
+// ART and GPWS annunciators their two lamps each.
+TEST(WarningLampsGauges, EachLampSitsOnItsPlace) {
+  Cockpit cockpit;
+  cockpit.draw();
+  ExpectElementPlaces(cockpit, {{"Warning Lights", 1, 0, 64, 2},
+                                {"Warning Lights", 2, 27, 48, 2},
+                                {"Warning Lights", 3, 92, 28, 2},
+                                {"Warning Lights", 4, 180, 19, 2},
+                                {"Warning Lights", 5, 250, 1, 2},
+                                {"Pellams Warning Lights", 1, 258, 63, 2},
+                                {"Pellams Warning Lights", 2, 203, 47, 2},
+                                {"Pellams Warning Lights", 3, 143, 28, 2},
+                                {"Pellams Warning Lights", 4, 38, 19, 2},
+                                {"Pellams Warning Lights", 5, -1, 1, 2},
+                                {"ART Annunciator", 1, 0, 11, 2},
+                                {"ART Annunciator", 2, 0, 0, 2},
+                                {"GPWS", 1, 30, 2, 2},
+                                {"GPWS", 2, 1, 2, 2}});
+}
 
 TEST(WarningLampsGauges, TheLampTestTimesALeftClickAndLatchesOnARightClick) {
   Cockpit cockpit;

@@ -34,6 +34,7 @@
 #include "systems/mag_true.h"
 #include "systems/radios.h"
 #include "tests/cockpit.h"
+#include "tests/element_places.h"
 
 namespace halcyon::test {
 namespace {
@@ -499,6 +500,55 @@ TEST(ForwardPanel, TogaTheTestButtonTheDecisionHeightAndTheLamps) {
 }
 
 // ---- Standby instruments, RDI, DME ----
+
+// The standby instruments, the RDI and the DME: each picture, window and
+// drum sits on its place and each needle turns about its pivot, with the
+// frames of the strips.
+TEST(StandbyInstruments, EachPictureSitsOnItsPlace) {
+  Cockpit cockpit;
+  cockpit.draw();
+  ExpectElementPlaces(cockpit, {{"Standby Attitude", 0, 0, 0},
+                                {"Standby Attitude", 1, 0, 0},
+                                {"Standby Attitude", 2, 127, 128},
+                                {"Standby Attitude", 3, 0, 0},
+                                {"Standby Attitude", 4, 194, 67, 2},
+                                {"Standby Combi", 0, 0, 0},
+                                {"Standby Combi", 1, 85, 277},
+                                {"Standby Combi", 2, 355, 210, 10},
+                                {"Standby Combi", 3, 335, 210, 10},
+                                {"Standby Combi", 4, 315, 210, 10},
+                                {"Standby Combi", 5, 295, 210, 10},
+                                {"Standby Combi", 6, 92, 210, 10},
+                                {"Standby Combi", 7, 72, 210, 10},
+                                {"Standby Combi", 8, 52, 210, 10},
+                                {"Standby Combi", 9, 32, 210, 10},
+                                {"Standby Combi", 10, 125, 82},
+                                {"Standby Combi", 11, 152, 72},
+                                {"Standby Combi", 12, 202, 131},
+                                {"Standby Combi", 13, 0, 335},
+                                {"RDI", 2, 50, 50},
+                                {"RDI", 3, 178, 178},
+                                {"RDI", 4, 178, 178},
+                                {"RDI", 5, 66, 243, 2},
+                                {"RDI", 6, 245, 258, 2},
+                                {"RDI", 7, 30, 258, 2},
+                                {"RDI", 8, 0, 249},
+                                {"DME", 1, 30, 0, 12},
+                                {"DME", 2, 28, 10, 2},
+                                {"DME", 3, 20, 0, 12},
+                                {"DME", 4, 10, 0, 12},
+                                {"DME", 5, 0, 0, 12},
+                                {"DME", 6, 75, 0, 12},
+                                {"DME", 7, 73, 10, 2},
+                                {"DME", 8, 65, 0, 12},
+                                {"DME", 9, 55, 0, 12},
+                                {"DME", 10, 45, 0, 12}});
+  EXPECT_EQ(cockpit.element("Standby Attitude", 1).imageWidth, 254) << "the sphere turns about its picture's centre";
+  EXPECT_EQ(cockpit.element("Standby Attitude", 1).imageHeight, 256);
+  EXPECT_EQ(cockpit.element("Standby Combi", 1).maxValue, 1366.0) << "the tape's far end";
+  EXPECT_EQ(cockpit.element("Standby Combi", 10).maxValue, 99999.0);
+  EXPECT_EQ(cockpit.element("Standby Combi", 11).maxValue, 9999.0);
+}
 
 TEST(StandbyInstruments, TapeAndDrumValues) {
   EXPECT_EQ(StandbyAirspeedTape(-5), 0.0) << "held at the tape's start";

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/switch.h"
@@ -275,6 +276,22 @@ TEST(Tooltips, ShowTheTokensAndTheSystemsValues) {
   EXPECT_EQ(Arg(cockpit, "Cabin_Climb", 0), GetCabinRate());
   SetSwitch(&g_brakeTempTestButton, kSwitchOn);
   EXPECT_EQ(Arg(cockpit, "Brake Temperature", 0), GetSelectedBrakeTemperature());
+}
+
+// The climb indicator's tooltip gives the cabin's rate in feet a minute (the
+// pressurisation works in feet a second), climbing at each limit of the knob.
+TEST(Tooltips, TheCabinClimbRateInFeetAMinute) {
+  Cockpit cockpit({.start = false});
+  cockpit.set(Token::OnGround, 0).set(Token::AltitudeFt, 2000);
+  cockpit.writeFile(Cockpit::kAircraftIniFile, "[CABIN PRESS]\r\nrate_limit=1\r\n");
+  cockpit.start();
+  for (const auto& [knob, feetPerMinute] : std::vector<std::pair<int32_t, double>>{{1, 100.0}, {8, 920.0}}) {
+    cockpit.control("CABIN PRESS", "rate_limit", knob).set(Token::AltitudeFt, 45000).runSeconds(1.1);
+    EXPECT_NEAR(Arg(cockpit, "Cabin_Climb", 0), feetPerMinute, 1e-9) << "knob at " << knob;
+    EXPECT_EQ(cockpit.tooltip("Cabin_Climb"), "Cabin Climb Indicator.\nVS: " +
+                                                  std::to_string(static_cast<int>(GetCabinRate() * 60.0)) +
+                                                  " feet/minute");
+  }
 }
 
 TEST(GaugeClicks, TheScenarioClickAndTheTestBedReachTheControlUnderThePoint) {

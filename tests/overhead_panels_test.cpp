@@ -38,6 +38,7 @@
 #include "systems/fuel_pumps.h"
 #include "systems/lights.h"
 #include "tests/cockpit.h"
+#include "tests/element_places.h"
 #include "tests/picture_frames.h"
 
 namespace halcyon::test {
@@ -1064,6 +1065,24 @@ TEST(ApuPanel, EachControlClicksWithItsOwnSound) {
 
 // ---- Side switches ----
 
+// Both pictures of the console: each switch sits on its place, with the
+// frames of its strip, and the overlays over them.
+TEST(SideSwitches, EachPictureSitsOnItsPlace) {
+  Cockpit cockpit;
+  cockpit.draw();
+  ExpectElementPlaces(cockpit, {{"Side Switches", 1, 52, -20},
+                                {"Side Switches", 2, 188, 93, 4},
+                                {"Side Switches", 3, 129, 94, 4},
+                                {"Side Switches", 4, 66, 95, 2},
+                                {"Side Switches", 5, 174, 0, 2},
+                                {"Side Switches", 6, 54, 0},
+                                {"Side Switches2", 1, 23, 10},
+                                {"Side Switches2", 2, 129, 105, 4},
+                                {"Side Switches2", 3, 95, 107, 4},
+                                {"Side Switches2", 4, 33, 107, 2},
+                                {"Side Switches2", 5, 105, 27, 2}});
+}
+
 TEST(SideSwitches, EveryKeyboardCommandActsLikeAClickOnItsRectangle) {
   Cockpit cockpit;
   WithClickSounds(cockpit).runTicks(2);
@@ -1781,6 +1800,31 @@ std::vector<uint32_t> QueuedVoices() {
 // Each control of the Various, Various2 and Cockpit_Lights panels plays its
 // own click when it moves (the test buttons on the press), and the test
 // switch pictures show whole frames.
+// The switch and lamp pictures of the various, GPWS/sync and cockpit light
+// panels sit on their places, with the frames of their strips.
+TEST(VariousPanels, EachPictureSitsOnItsPlace) {
+  Cockpit cockpit;
+  cockpit.draw();
+  ExpectElementPlaces(cockpit, {{"Various", 2, 339, 3, 2},
+                                {"Various", 3, 286, 51, 2},
+                                {"Various", 4, 283, 3, 3},
+                                {"Various", 5, 215, 8, 3},
+                                {"Various", 6, 224, 63, 3},
+                                {"Various", 7, 152, 62, 2},
+                                {"Various", 8, 151, 5, 2},
+                                {"Various", 9, 76, 75, 2},
+                                {"Various", 10, 25, 14, 2},
+                                {"Various2", 1, 28, 0},
+                                {"Various2", 2, 22, 69, 4},
+                                {"Various2", 3, 47, 12, 3},
+                                {"Various2", 4, 17, 9},
+                                {"Cockpit_Lights", 2, 72, 81, 3},
+                                {"Cockpit_Lights", 3, 22, 77, 2},
+                                {"Cockpit_Lights", 4, 93, 13, 3},
+                                {"Cockpit_Lights", 5, 49, 14, 3},
+                                {"Cockpit_Lights", 6, 10, 19}});
+}
+
 TEST(VariousPanels, EachControlPlaysItsOwnClickAndTheTestsShowWholeFrames) {
   Cockpit cockpit;
   WithClickSounds(cockpit).runTicks(1);
@@ -1887,6 +1931,46 @@ TEST(SecondOverhead, EachControlPlaysItsOwnClickAndTheSwitchesShowWholeFrames) {
                                 {&g_efdsEngineRightSwitch, 99, "EFDS", 10, 2},
                                 {&g_fdrTestSwitch, 125, "Flight Recorder", 2, 1},
                                 {&g_fdrTestSwitch, 64, "Flight Recorder", 2, 2}});
+}
+
+// The switch and lamp pictures, the meters' needles and the click-area
+// overlays sit on their places of each panel, with the frames of their strips.
+TEST(SecondOverhead, EachPictureSitsOnItsPlace) {
+  Cockpit cockpit;
+  cockpit.draw();
+  ExpectElementPlaces(cockpit, {{"Pneumatic Pressure", 0, 0, 0},
+                                {"Heater Current", 0, 0, 0},
+                                {"Heater Current", 1, 22, 22},
+                                {"Voice Recorder Meter", 0, 0, 0},
+                                {"Voice Recorder Meter", 1, 0, 12},
+                                {"Oxygen Pressure", 0, 0, 0},
+                                {"Oxygen Pressure", 1, 22, 22},
+                                {"Recirculation Fan", 2, 29, 17, 3},
+                                {"Recirculation Fan", 3, 20, 17},
+                                {"Voice Recorder", 2, 10, 0},
+                                {"GSEP", 2, 120, 21, 2},
+                                {"GSEP", 3, 121, 79, 2},
+                                {"GSEP", 4, 88, 13, 2},
+                                {"GSEP", 5, 89, 71, 2},
+                                {"GSEP", 6, 49, 23, 2},
+                                {"GSEP", 7, 50, 81, 2},
+                                {"GSEP", 8, 190, 56, 2},
+                                {"GSEP", 9, 73, 15},
+                                {"EFDS", 2, 90, 13, 2},
+                                {"EFDS", 3, 88, 126, 2},
+                                {"EFDS", 4, 21, 73, 2},
+                                {"EFDS", 5, 20, 185, 2},
+                                {"EFDS", 6, 154, 73, 2},
+                                {"EFDS", 7, 153, 185, 2},
+                                {"EFDS", 8, 96, 64, 3},
+                                {"EFDS", 9, 28, 124, 3},
+                                {"EFDS", 10, 161, 124, 3},
+                                {"EFDS", 11, 10, 57},
+                                {"Oxygen Regulator", 2, 117, 72, 2},
+                                {"Oxygen Regulator", 3, 186, 71, 2},
+                                {"Oxygen Regulator", 4, 101, 56},
+                                {"Flight Recorder", 2, 150, 0, 3},
+                                {"Flight Recorder", 3, 149, 0}});
 }
 
 TEST(SecondOverhead, FireTestLampsByLoopSwitchAndRealFiresLightBoth) {
@@ -2106,6 +2190,21 @@ TEST(PedestalLights, EachControlPlaysItsOwnClick) {
                               {"Auto Brake", 30, 70, &g_autobrakeModeSelector, 2, {kClickRotary1}},
                               {"Auto Brake", 30, 70, &g_autobrakeModeSelector, 5, {kClickRotary1}},
                               {"Auto Brake", 50, 70, &g_autobrakeModeSelector, 4, {kClickRotary1}}});
+}
+
+// The switch pictures sit on their places of the panel artwork, each with
+// the frames of its strip; the click-area overlay sits over the switches.
+TEST(PedestalLights, EachPictureSitsOnItsPlace) {
+  Cockpit cockpit;
+  cockpit.draw();
+  ExpectElementPlaces(cockpit, {{"CPL", 2, 154, 20, 2},
+                                {"CPL", 3, 87, 20, 2},
+                                {"CPL", 4, 19, 20, 2},
+                                {"CPL", 5, 22, 24},
+                                {"Auto Brake", 2, 9, 43, 5},
+                                {"Auto Brake", 3, 28, -4, 2},
+                                {"Pneumatic XFeed", 1, 254, 1, 10},
+                                {"Pneumatic XFeed", 2, 1, 1, 10}});
 }
 
 TEST(PedestalLights, AutoBrakeModeStopsSilentlyAndTheCrossFeedLeversRun) {

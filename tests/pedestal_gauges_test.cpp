@@ -23,6 +23,7 @@
 #include "systems/levers.h"
 #include "systems/longitudinal_trim.h"
 #include "tests/cockpit.h"
+#include "tests/element_places.h"
 #include "tests/lever_frames.h"
 #include "tests/picture_frames.h"
 
@@ -442,6 +443,36 @@ TEST(LongitudeTrim, TheComputerRecomputesAtOnceAndThePointerAndWindowFollow) {
   EXPECT_EQ(cockpit.elementValue("Longitude Trim", 6), StabilizerScaleFrame(cockpit.token(Token::ElevatorTrimRad)));
 }
 
+// The trim pictures sit on their places of the pedestal and of the rudder
+// and aileron trim dials, with the frames of their strips; the rudder trim
+// needle turns about its pivot over its three-point scale.
+TEST(TrimKnobs, EachPictureSitsOnItsPlace) {
+  Cockpit cockpit;
+  cockpit.draw();
+  ExpectElementPlaces(cockpit, {{"Longitude Trim", 1, 55, 446, 4},
+                                {"Longitude Trim", 2, 0, 438, 36},
+                                {"Longitude Trim", 3, 15, 330, 21},
+                                {"Longitude Trim", 4, 66, 210, 21},
+                                {"Longitude Trim", 5, 66, 3, 11},
+                                {"Longitude Trim", 6, 152, 112, 35},
+                                {"Stabilizer Trim", 1, -9, -6},
+                                {"Stabilizer Trim", 2, 0, 0, 3},
+                                {"Rudder Trim", 1, 99, 123},
+                                {"Rudder Trim", 2, 37, 59, 6},
+                                {"Rudder Trim", 3, 37, 49},
+                                {"Aileron Trim", 1, 59, 1},
+                                {"Aileron Trim", 2, 3, 77, 6},
+                                {"Aileron Trim", 3, 2, 45}});
+  const platform::ELEMENT_HEADER& needle = cockpit.element("Rudder Trim", 1);
+  ASSERT_EQ(needle.scalePoints, 3u);
+  const platform::NeedlePoint scale[] = {{33, 33, -0.174533}, {99, 10, 0.0}, {164, 36, 0.174533}};
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(needle.scale[i].x, scale[i].x) << i;
+    EXPECT_EQ(needle.scale[i].y, scale[i].y) << i;
+    EXPECT_EQ(needle.scale[i].value, scale[i].value) << i;
+  }
+}
+
 TEST(TrimKnobs, KnobsWrapRoundAndTrimEveryClickTheArmSwitchSteps) {
   Cockpit cockpit;
   cockpit.addSounds({kClickKnob, kClickRotary2});
@@ -640,6 +671,20 @@ TEST(Radar, KnobPicturesStartEachFrameAtItsBound) {
   EXPECT_EQ(GetSwitch(&g_radarModeSwitch), kRadarTest);
   cockpit.setSwitch(&g_radarModeSwitch, kRadarMap).click("Radar", 130, 30);
   EXPECT_EQ(GetSwitch(&g_radarModeSwitch), kRadarWeather);
+}
+
+// The knob pictures sit on their places of the control head, each with the
+// frames of its strip.
+TEST(Radar, EachKnobPictureSitsOnItsPlace) {
+  Cockpit cockpit;
+  cockpit.draw();
+  ExpectElementPlaces(cockpit, {{"Radar", 1, 23, 47, 11},
+                                {"Radar", 2, 48, 17, 6},
+                                {"Radar", 3, 134, 17, 4},
+                                {"Radar", 4, 100, 47, 11},
+                                {"Radar", 5, 220, 17, 7},
+                                {"Radar", 6, 183, 56, 2},
+                                {"Radar", 7, 0, 1}});
 }
 
 TEST(Radar, TheDisplaysDrawOnceASecondWhileRunningAndStopAtBrightnessZero) {

@@ -22,6 +22,7 @@
 #include "systems/speed_cards.h"
 #include "systems/startup_sequence.h"
 #include "tests/cockpit.h"
+#include "tests/element_places.h"
 
 namespace halcyon::test {
 namespace {
@@ -420,6 +421,14 @@ Events ShowEvents(Cockpit& cockpit, uint32_t ident) {
   return cockpit.windowEvents();
 }
 
+// The tab and its highlight share their place at the foot of the menu; the
+// unfolded menu covers the gauge from its corner.
+TEST(ViewMenu, TheTabAndTheMenuSitOnTheirPlaces) {
+  Cockpit cockpit;
+  cockpit.draw();
+  ExpectElementPlaces(cockpit, {{"Menu", 1, 0, 157}, {"Menu", 2, 0, 157}, {"Menu", 3, 0, 0}});
+}
+
 TEST(ViewMenu, EachEntrySwitchesToItsViewAndTheFirstOpensTheTrainingCentreOverIt) {
   Cockpit cockpit;
   const std::pair<std::pair<int32_t, int32_t>, uint32_t> entries[] = {
@@ -488,6 +497,16 @@ TEST(StartFlying, TheFirstAndTheLastPageAreReachedFromTheirNeighbours) {
   EXPECT_EQ(GetStartFlyingPage(), kStartFlyingPages);
   EXPECT_EQ(cockpit.elementValue("Start Flying", 3), kStartFlyingPages - 1.0);
   EXPECT_EQ(cockpit.elementValue("Start Flying", 2), 2.0) << "previous only";
+}
+
+// The check box in the lower left corner, the page buttons in the lower
+// right, and the page over the whole window with a frame a page.
+TEST(StartFlying, TheCheckBoxButtonsAndPageSitOnTheirPlaces) {
+  Cockpit cockpit;
+  cockpit.draw();
+  ExpectElementPlaces(cockpit, {{"Start Flying", 1, 16, 677, 2},
+                                {"Start Flying", 2, 640, 590, 3},
+                                {"Start Flying", 3, 0, 0, kStartFlyingPages}});
 }
 
 TEST(StartFlying, TheCheckBoxSaysWhetherTheWindowOpensAtStartUp) {

@@ -16,6 +16,7 @@
 #include "systems/lights.h"
 #include "systems/radios.h"
 #include "tests/cockpit.h"
+#include "tests/element_places.h"
 
 namespace halcyon::test {
 namespace {
@@ -471,6 +472,45 @@ TEST(TransponderHead, IdentHeldAndAboveBelowStepping) {
 // Each command of a head's section clicks one of that head's rectangles,
 // one that takes a left click; every rectangle of the ADF, COMM and audio
 // heads and the rating panel has its command.
+// The switch, lamp and bar pictures and the decimal points sit on their
+// places of each head (the two COMM heads differ in their overlay, transfer
+// switch and left bar), each with the frames of its strip.
+TEST(PedestalHeads, EachPictureSitsOnItsPlace) {
+  Cockpit cockpit;
+  cockpit.draw();
+  ExpectElementPlaces(cockpit, {{"ADF", 1, 4, 20},
+                                {"ADF", 2, 146, 73, 2},
+                                {"ADF", 3, 111, 73, 2},
+                                {"ADF", 4, 114, 8, 2},
+                                {"ADF", 5, 207, 20},
+                                {"ADF", 6, 77, 20},
+                                {"ADF", 15, 163, 29, 2},
+                                {"ADF", 16, 34, 29, 2},
+                                {"ADF", 17, 33, 1},
+                                {"COMM1", 1, 0, 0},
+                                {"COMM1", 2, 130, 71, 2},
+                                {"COMM1", 3, 113, 7, 2},
+                                {"COMM1", 4, 202, 20},
+                                {"COMM1", 5, 71, 20},
+                                {"COMM1", 10, 163, 20},
+                                {"COMM1", 15, 32, 20},
+                                {"COMM1", 16, 163, 30, 2},
+                                {"COMM1", 17, 32, 30, 2},
+                                {"COMM2", 1, 0, 1},
+                                {"COMM2", 3, 113, 8, 2},
+                                {"COMM2", 17, 31, 30, 2},
+                                {"Transponder", 1, 18, 2},
+                                {"Transponder", 2, 33, 10, 6},
+                                {"Transponder", 3, 175, 16, 2},
+                                {"Transponder", 4, 128, 74, 2},
+                                {"Transponder", 5, 193, 10, 4},
+                                {"Transponder", 6, 105, 8, 4},
+                                {"Transponder", 7, 151, 8, 2},
+                                {"Transponder", 8, 211, 67, 3},
+                                {"Transponder", 9, 44, 67, 2},
+                                {"Transponder", 14, 25, 7}});
+}
+
 TEST(PedestalHeads, EveryKeyboardCommandClicksARectangleOfItsHead) {
   Cockpit cockpit;
   const struct {

@@ -20,6 +20,7 @@
 #include "systems/reserve_thrust.h"
 #include "systems/tas_sat.h"
 #include "tests/cockpit.h"
+#include "tests/element_places.h"
 
 namespace halcyon::test {
 namespace {
@@ -193,6 +194,31 @@ TEST(ArtAndLights, TheSwitchesStepAndTheLightSwitchesShowTheSimulatorsLights) {
 }
 
 // ---- Tiller ----
+
+// The switch pictures, the tiller and the TAS/SAT digits and masks sit on
+// their places of each gauge, with the frames of their strips.
+TEST(ArtAndLights, EachPictureSitsOnItsPlace) {
+  Cockpit cockpit;
+  cockpit.draw();
+  ExpectElementPlaces(cockpit, {{"ART", 1, -19, -7},
+                                {"ART", 2, 0, 0, 3},
+                                {"External Lights FO", 1, 8, 4},
+                                {"External Lights FO", 2, 135, 26, 3},
+                                {"External Lights FO", 3, 96, 38, 2},
+                                {"External Lights FO", 4, 23, 60, 2},
+                                {"External Lights FO", 5, 61, 17, 2},
+                                {"External Lights FO", 6, 20, 17, 2},
+                                {"External Lights FO", 7, 4, 14},
+                                {"Stearing Wheel", 1, 0, 0, 31},
+                                {"TAS SAT", 1, 2, 6, 2},
+                                {"TAS SAT", 2, 5, 2, 11},
+                                {"TAS SAT", 3, 18, 2, 11},
+                                {"TAS SAT", 4, 31, 2, 11},
+                                {"TAS SAT", 5, 2, 44, 2},
+                                {"TAS SAT", 6, 18, 41, 11},
+                                {"TAS SAT", 7, 30, 41, 11},
+                                {"TAS SAT", 8, 6, 40, 13}});
+}
 
 TEST(StearingWheel, TheTillerSteersOnlyOnTheGroundFromTheColumnDragged) {
   Cockpit cockpit;

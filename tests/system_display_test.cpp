@@ -19,6 +19,7 @@
 #include "systems/hydraulics.h"
 #include "systems/thrust_rating.h"
 #include "tests/cockpit.h"
+#include "tests/element_places.h"
 
 namespace halcyon::test {
 namespace {
@@ -212,6 +213,35 @@ TEST(SystemDisplay, LampsAndBlanksOnEachSideOfTheirLimits) {
 
 // The fuel temperatures, each side its own: the left fuel heat warms the
 // left engine's fuel only (0.7 degrees a second, in degrees C when metric).
+// Each digit window's cells stand 9 pixels apart on one row, the lamps and
+// the flap bars on their places; every digit cell has the 12 frames of the
+// digit strip.
+TEST(SystemDisplay, EachWindowLampAndBarSitsOnItsPlace) {
+  struct Window {
+    uint32_t first;
+    int32_t cells;
+    int32_t x;
+    int32_t y;
+  };
+  std::vector<ElementPlace> places = {{"SDP", 2, 45, 209},  {"SDP", 3, 20, 209},  {"SDP", 4, 76, 259, 2},
+                                      {"SDP", 5, 76, 248, 2}, {"SDP", 6, 76, 236, 2}, {"SDP", 7, 76, 224, 2},
+                                      {"SDP", 12, 67, 177, 2}, {"SDP", 13, 30, 177, 2}, {"SDP", 28, 67, 89, 2},
+                                      {"SDP", 29, 30, 89, 2},  {"SDP", 30, 78, 89, 2},  {"SDP", 31, 20, 89, 2},
+                                      {"SDP", 36, 67, 63, 2},  {"SDP", 37, 30, 63, 2},  {"SDP", 38, 77, 63, 2},
+                                      {"SDP", 39, 19, 63, 2},  {"SDP", 49, 71, 16, 2}};
+  for (const Window& w : std::vector<Window>{{8, 2, 65, 186},  {10, 2, 24, 186}, {14, 2, 65, 161}, {16, 2, 24, 161},
+                                             {18, 2, 65, 126}, {20, 2, 23, 126}, {22, 3, 15, 99},  {25, 3, 57, 99},
+                                             {32, 2, 65, 72},  {34, 2, 23, 72},  {40, 3, 56, 41},  {43, 3, 17, 41},
+                                             {46, 3, 42, 13}}) {
+    for (int32_t n = 0; n < w.cells; ++n) {
+      places.push_back({"SDP", w.first + static_cast<uint32_t>(n), w.x + 9 * n, w.y, 12});
+    }
+  }
+  Cockpit cockpit;
+  cockpit.draw();
+  ExpectElementPlaces(cockpit, places);
+}
+
 TEST(SystemDisplay, FuelTemperaturesEachSideItsOwn) {
   Cockpit cockpit;
   cockpit.set(Token::UnitsOfMeasure, 2).set(Token::AmbientTemp, 0.0);
@@ -272,6 +302,24 @@ TEST(ThrustRatingPanel, ButtonsChangeTheTargetAndTheLampsFollow) {
   EXPECT_EQ(cockpit.elementValue("TRP", 5), 1.0);
   cockpit.click("TRP", 74, 18);
   EXPECT_EQ(GetTrpAssumedTemp(), 0) << "not below 0";
+}
+
+// The rating lamps stand in two rows of three, 20 pixels apart, below the NO
+// RATING lamp; the ball slides in its tube under the cover.
+TEST(ThrustRatingPanel, EachLampAndTheBallSitOnTheirPlaces) {
+  Cockpit cockpit;
+  cockpit.draw();
+  ExpectElementPlaces(cockpit, {{"TRP", 1, 47, 17},
+                                {"TRP", 2, 0, 0, 2},
+                                {"TRP", 3, 20, 60, 2},
+                                {"TRP", 4, 40, 60, 2},
+                                {"TRP", 5, 60, 60, 2},
+                                {"TRP", 6, 20, 80, 2},
+                                {"TRP", 7, 40, 80, 2},
+                                {"TRP", 8, 60, 80, 2},
+                                {"Slip", 0, 0, 0},
+                                {"Slip", 1, 14, 0},
+                                {"Slip", 2, 11, 0}});
 }
 
 TEST(ThrustRatingPanel, TheTestButtonHoldsTheRatingOffUntilReleased) {
