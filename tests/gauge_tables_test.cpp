@@ -142,6 +142,30 @@ TEST(GaugeTable, LinkageListsThe166GaugesInPanelOrder) {
   EXPECT_EQ(withTables, expected);
 }
 
+// The width in millimetres each gauge is designed at, from which the
+// simulator scales it into its box: the families alike (the window-close
+// boxes, the two alert displays, the two warning-light panels) and gauges of
+// the glareshield, the popups, the centre, forward and overhead panels.
+TEST(GaugeTable, EachGaugeIsDesignedAtItsWidth) {
+  Cockpit cockpit({.start = false});
+  int closeBoxes = 0;
+  for (const platform::GAUGEHDR* gauge : cockpit.host().Module().Gauges()) {
+    if (!std::string(gauge->name).starts_with("Window Close ")) continue;
+    ++closeBoxes;
+    EXPECT_EQ(gauge->widthMm, 15.0) << gauge->name;
+  }
+  EXPECT_EQ(closeBoxes, 8);
+  struct Width {
+    const char* gauge;
+    double mm;
+  };
+  for (const Width& w : {Width{"FMA", 216.0}, {"Speed Cards", 170.0}, {"Warning Lights", 280.0},
+                         {"Pellams Warning Lights", 280.0}, {"Standby Attitude", 256.0}, {"DME", 85.0},
+                         {"EOAP Display 1", 260.0}, {"EOAP Display 2", 260.0}, {"APU", 200.0}}) {
+    EXPECT_EQ(cockpit.gauge(w.gauge)->widthMm, w.mm) << w.gauge;
+  }
+}
+
 // Each gauge draws its own elements and answers its own clicks: no two
 // gauges of the table share an element list or a mouse table.
 TEST(GaugeTable, EveryGaugeHasItsOwnElementsAndMouseTable) {
