@@ -22,6 +22,7 @@
 #include "systems/speed_cards.h"
 #include "systems/startup_sequence.h"
 #include "tests/cockpit.h"
+#include "tests/element_places.h"
 
 namespace halcyon::test {
 namespace {
@@ -647,6 +648,15 @@ TEST(Hotspots, EachAreaSpansItsGaugesWidth) {
     EXPECT_EQ(right, gauge->widthMm) << gauge->name;
   }
   EXPECT_EQ(hotspots, 23);
+}
+
+// A hotspot's frame lies over the whole hotspot from its corner, two pictures
+// (hidden and shown), in every hotspot of the family.
+TEST(Hotspots, TheFrameIsATwoPictureIconAtTheCorner) {
+  Cockpit cockpit;
+  for (const char* hotspot : {"Hotspot 1", "Hotspot 17", "Hotspot 31"}) {
+    ExpectElementPlaces(cockpit, hotspot, {{1, 0, 0, 2}});
+  }
 }
 
 TEST(Hotspots, FramesShowWithTheHotspotsOptionAndCloseBoxesWithTheClickAreas) {
