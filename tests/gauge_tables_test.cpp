@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <iterator>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -247,6 +248,39 @@ TEST(MouseTables, EveryControlIsReachableAndItsArrowPointsItsWay) {
       }
     }
   }
+}
+
+// A knob's two halves meet edge to edge: the area that turns it down starts
+// where the one that turns it up ends, the same size, side by side or one
+// above the other, so that no click between them is lost and neither half
+// reaches into the other. A few panels' pictures leave a gap or an overlap
+// of their own between the halves.
+TEST(MouseTables, EachKnobsUpAndDownHalvesMeetEdgeToEdge) {
+  Cockpit cockpit({.start = false});
+  const std::set<std::string> apart = {
+      "ApuMouseMasterInc",       "EdpMouseEprManual1Inc",       "EdpMouseEprManual2Inc",
+      "EfdsMouseApuInc",         "AileronTrimMouseTrimInc",     "AlternateGearMouseHandleInc",
+      "BrakeTemperatureControlsMouseTempSelectorInc", "ArtMouseSwitchInc", "TransponderMouseTcasRangeInc"};
+  int pairs = 0;
+  for (const platform::GAUGEHDR* gauge : cockpit.host().Module().Gauges()) {
+    if (gauge->mouseRects == nullptr) continue;
+    std::map<std::string, std::vector<MOUSERECT>> byName;
+    for (const MOUSERECT& rect : EntriesBeforeEnd(gauge->mouseRects)) {
+      if (rect.type == platform::kMouseRectChild && rect.functionName != nullptr) byName[rect.functionName].push_back(rect);
+    }
+    for (const auto& [name, ups] : byName) {
+      if (!name.ends_with("Inc") || apart.contains(name)) continue;
+      const auto downs = byName.find(name.substr(0, name.size() - 3) + "Dec");
+      if (downs == byName.end() || ups.size() != 1 || downs->second.size() != 1) continue;
+      ++pairs;
+      const MOUSERECT& a = ups.front();
+      const MOUSERECT& b = downs->second.front();
+      const bool stacked = a.x == b.x && a.width == b.width && (a.y + a.height == b.y || b.y + b.height == a.y);
+      const bool sideBySide = a.y == b.y && a.height == b.height && (a.x + a.width == b.x || b.x + b.width == a.x);
+      EXPECT_TRUE(stacked || sideBySide) << gauge->name << " " << name;
+    }
+  }
+  EXPECT_EQ(pairs, 113);
 }
 
 double Arg(const Cockpit& cockpit, const char* gauge, int index) {
