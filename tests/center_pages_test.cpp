@@ -21,6 +21,7 @@
 #include "host/sound_system.h"
 #include "platform/simconnect.h"
 #include "platform/system.h"
+#include "simhost/mouse_rects.h"
 #include "simhost/panel.h"
 #include "systems/ground_crew.h"
 #include "systems/speed_bugs.h"
@@ -387,6 +388,30 @@ TEST(CenterOptions, EachCheckBoxTogglesItsOwnOptionAndShutDownSavesIt) {
   cockpit.shutdown();
   for (const CheckBoxSpot& box : kCheckBoxes) {
     EXPECT_EQ(cockpit.ini("OPTIONS", box.key), box.option == kOptionFmaFl ? "0" : "1") << box.key;
+  }
+}
+
+// A check box's area is 30 x 18 from its corner: a click on the corner and
+// on the last pixel inside toggles it; just above the corner and just below
+// the last pixel there is no control.
+TEST(CenterOptions, EachCheckBoxAreaEndsAtItsEdges) {
+  Cockpit cockpit;
+  for (const CheckBoxSpot& box : kCheckBoxes) {
+    const int32_t x = box.x - 1;
+    const int32_t y = box.y - 1;
+    const auto toggles = [&](int32_t px, int32_t py) {
+      const int32_t before = GetOption(box.option);
+      cockpit.click(kOptions, px, py);
+      return GetOption(box.option) != before;
+    };
+    const auto nothingAt = [&](int32_t px, int32_t py) {
+      return simhost::FindMouseRect(cockpit.gauge(kOptions)->mouseRects, px, py, platform::kMouseLeftSingle) ==
+             nullptr;
+    };
+    EXPECT_TRUE(toggles(x, y)) << box.key << " corner";
+    EXPECT_TRUE(nothingAt(x, y - 1)) << box.key << " above";
+    EXPECT_TRUE(toggles(x + 29, y + 17)) << box.key << " last pixel";
+    EXPECT_TRUE(nothingAt(x + 29, y + 18)) << box.key << " below";
   }
 }
 

@@ -445,6 +445,16 @@ TEST(GearGauges, GearLampsAreGreenOnlyExactlyDownAndLocked) {
   EXPECT_EQ(lamps(0, 16382, 0), (std::vector<double>{1, 1, 1})) << "the lamp test shows green";
 }
 
+// The lever's eighteen pictures fill its gauge from the corner, the door lamp
+// stands right of the three gear lamps and the altitude alert lamp fills its
+// own small gauge.
+TEST(GearGauges, TheLeverAndTheLampsStandAtTheirPlacesWithTheirPictures) {
+  Cockpit cockpit;
+  ExpectElementPlaces(cockpit, "Gear_Handle", {{1, 0, 0, 18}});
+  ExpectElementPlaces(cockpit, "Gear_Indicators", {{1, 101, 10, 2}});
+  ExpectElementPlaces(cockpit, "Altitude_Alert", {{1, 0, 0, 2}});
+}
+
 TEST(GearGauges, TheLeverAsksTheSimulatorOrWithTheAlternateGearMovesOnlyItsPicture) {
   Cockpit cockpit;
   cockpit.addSounds({kClickButton1});

@@ -11,6 +11,7 @@
 #include "systems/fma.h"
 #include "systems/lights.h"
 #include "tests/cockpit.h"
+#include "tests/element_places.h"
 
 namespace halcyon::test {
 namespace {
@@ -148,6 +149,16 @@ TEST(FmaGauge, EachWindowsCellsStandInTwoLinesTwelvePixelsApart) {
   }
   // The two computer lamps one above the other.
   EXPECT_EQ(cockpit.element("FMA", 32).x, cockpit.element("FMA", 33).x);
+}
+
+// The eleven lamps at their places on the face: the two alert lamps over the
+// ATS and AP buttons, the FD and computer lamps at the right edge, the other
+// alert lamps between the windows; the click areas over the buttons.
+TEST(FmaGauge, TheLampsAndClickAreasStandAtTheirPlaces) {
+  Cockpit cockpit;
+  ExpectElementPlaces(cockpit, "FMA",
+                      {{29, 58, 4}, {30, 106, 4}, {31, 205, 25}, {32, 204, 43}, {33, 204, 57}, {34, 47, 20},
+                       {35, 8, 28}, {36, 69, 20}, {37, 73, 28}, {38, 114, 20}, {39, 113, 28}, {40, 49, 0}});
 }
 
 }  // namespace

@@ -143,6 +143,15 @@ TEST(CduGauge, KeyboardReaderAndItsLampTheAnnunciatorsAndKeyLighting) {
   EXPECT_TRUE(cockpit.elementVisible("FMS", 8)) << "the key lighting with the pedestal's panel light";
 }
 
+// The screen, the five annunciators in their two columns beside the keys, the
+// keyboard-entry lamp and the key lighting at their places on the faceplate.
+TEST(CduGauge, TheScreenLampsAndKeyLightingStandAtTheirPlaces) {
+  Cockpit cockpit;
+  ExpectElementPlaces(cockpit, "FMS",
+                      {{1, 57, 32}, {2, 325, 313}, {3, 24, 419}, {4, 24, 359}, {5, 375, 359}, {6, 375, 415},
+                       {7, 304, 283}, {8, 13, 67}});
+}
+
 // The second and third CDU screens come up and go dark with the panel power,
 // on the ticks the one-second channel is due.
 TEST(CduGauge, OtherScreensFollowThePowerOnceASecond) {
@@ -399,6 +408,19 @@ TEST(EfisControls, MagTrueTogglesWithItsLamps) {
 }
 
 // ---- The small forward panel ----
+
+// Each small forward panel's switches, knobs and lamps at their places, each
+// picture strip as long as the positions it shows: the landing lights'
+// retracted, extended off and extended on, the dimmer knobs' eleven tenths,
+// the source selector's three.
+TEST(ForwardPanel, EachSwitchKnobAndLampStandsAtItsPlaceWithItsPictures) {
+  Cockpit cockpit;
+  ExpectElementPlaces(cockpit, "External Lights", {{1, 0, 15}, {2, 96, 16, 2}, {3, 0, 23, 3}});
+  ExpectElementPlaces(cockpit, "FDCADC", {{1, 0, 0, 2}, {2, 0, 11, 2}});
+  ExpectElementPlaces(cockpit, "EFIS Dimmer", {{1, 0, 1}, {2, 13, 63, 11}, {3, 18, 68, 11}, {4, 18, 35, 11}});
+  ExpectElementPlaces(cockpit, "EFIS Control", {{2, 17, 28, 3}});
+  ExpectElementPlaces(cockpit, "Wheels", {{1, 0, 0, 2}});
+}
 
 TEST(ForwardPanel, LandingLightMatrix) {
   Cockpit cockpit;

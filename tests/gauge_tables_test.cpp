@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <iterator>
+#include <map>
 #include <set>
 #include <string>
 #include <utility>
@@ -143,6 +144,30 @@ TEST(GaugeTable, LinkageListsThe166GaugesInPanelOrder) {
   EXPECT_EQ(withTables, expected);
 }
 
+// The width in millimetres each gauge is designed at, from which the
+// simulator scales it into its box: the families alike (the window-close
+// boxes, the two alert displays, the two warning-light panels) and gauges of
+// the glareshield, the popups, the centre, forward and overhead panels.
+TEST(GaugeTable, EachGaugeIsDesignedAtItsWidth) {
+  Cockpit cockpit({.start = false});
+  int closeBoxes = 0;
+  for (const platform::GAUGEHDR* gauge : cockpit.host().Module().Gauges()) {
+    if (!std::string(gauge->name).starts_with("Window Close ")) continue;
+    ++closeBoxes;
+    EXPECT_EQ(gauge->widthMm, 15.0) << gauge->name;
+  }
+  EXPECT_EQ(closeBoxes, 8);
+  struct Width {
+    const char* gauge;
+    double mm;
+  };
+  for (const Width& w : {Width{"FMA", 216.0}, {"Speed Cards", 170.0}, {"Warning Lights", 280.0},
+                         {"Pellams Warning Lights", 280.0}, {"Standby Attitude", 256.0}, {"DME", 85.0},
+                         {"EOAP Display 1", 260.0}, {"EOAP Display 2", 260.0}, {"APU", 200.0}}) {
+    EXPECT_EQ(cockpit.gauge(w.gauge)->widthMm, w.mm) << w.gauge;
+  }
+}
+
 // Each gauge draws its own elements and answers its own clicks: no two
 // gauges of the table share an element list or a mouse table.
 TEST(GaugeTable, EveryGaugeHasItsOwnElementsAndMouseTable) {
@@ -224,6 +249,39 @@ TEST(MouseTables, EveryControlIsReachableAndItsArrowPointsItsWay) {
       }
     }
   }
+}
+
+// A knob's two halves meet edge to edge: the area that turns it down starts
+// where the one that turns it up ends, the same size, side by side or one
+// above the other, so that no click between them is lost and neither half
+// reaches into the other. A few panels' pictures leave a gap or an overlap
+// of their own between the halves.
+TEST(MouseTables, EachKnobsUpAndDownHalvesMeetEdgeToEdge) {
+  Cockpit cockpit({.start = false});
+  const std::set<std::string> apart = {
+      "ApuMouseMasterInc",       "EdpMouseEprManual1Inc",       "EdpMouseEprManual2Inc",
+      "EfdsMouseApuInc",         "AileronTrimMouseTrimInc",     "AlternateGearMouseHandleInc",
+      "BrakeTemperatureControlsMouseTempSelectorInc", "ArtMouseSwitchInc", "TransponderMouseTcasRangeInc"};
+  int pairs = 0;
+  for (const platform::GAUGEHDR* gauge : cockpit.host().Module().Gauges()) {
+    if (gauge->mouseRects == nullptr) continue;
+    std::map<std::string, std::vector<MOUSERECT>> byName;
+    for (const MOUSERECT& rect : EntriesBeforeEnd(gauge->mouseRects)) {
+      if (rect.type == platform::kMouseRectChild && rect.functionName != nullptr) byName[rect.functionName].push_back(rect);
+    }
+    for (const auto& [name, ups] : byName) {
+      if (!name.ends_with("Inc") || apart.contains(name)) continue;
+      const auto downs = byName.find(name.substr(0, name.size() - 3) + "Dec");
+      if (downs == byName.end() || ups.size() != 1 || downs->second.size() != 1) continue;
+      ++pairs;
+      const MOUSERECT& a = ups.front();
+      const MOUSERECT& b = downs->second.front();
+      const bool stacked = a.x == b.x && a.width == b.width && (a.y + a.height == b.y || b.y + b.height == a.y);
+      const bool sideBySide = a.y == b.y && a.height == b.height && (a.x + a.width == b.x || b.x + b.width == a.x);
+      EXPECT_TRUE(stacked || sideBySide) << gauge->name << " " << name;
+    }
+  }
+  EXPECT_EQ(pairs, 113);
 }
 
 double Arg(const Cockpit& cockpit, const char* gauge, int index) {

@@ -633,6 +633,29 @@ TEST(GlassScreens, OnlyTheOpenWindowsDrawAndAPictureDrawsAClosedOneAsItIs) {
   EXPECT_EQ(panel->Frames(), 1u);
 }
 
+// Each glass screen stands at its gauge's corner behind the bezel and is as
+// wide as the gauge is designed (the radar display has no design width of
+// its own: its box sets it).
+TEST(GlassScreens, EachScreenStandsAtItsGaugesCornerAtItsDesignSize) {
+  Cockpit cockpit;
+  struct Screen {
+    const char* gauge;
+    int32_t width, height;
+  };
+  for (const Screen& s : {Screen{"EFIS PFD", 300, 250}, {"EFIS ND", 300, 250}, {"TCAS Display", 250, 250},
+                          {"Radar Display", 300, 250}}) {
+    const platform::ELEMENT_HEADER& screen = cockpit.element(s.gauge, 1);
+    EXPECT_EQ(screen.x, 0) << s.gauge;
+    EXPECT_EQ(screen.y, 0) << s.gauge;
+    EXPECT_EQ(screen.imageWidth, s.width) << s.gauge;
+    EXPECT_EQ(screen.imageHeight, s.height) << s.gauge;
+    const double designWidth = cockpit.gauge(s.gauge)->widthMm;
+    if (designWidth > 0.0) {
+      EXPECT_EQ(screen.imageWidth, designWidth) << s.gauge;
+    }
+  }
+}
+
 // The cockpit's state moves once a tick: each lit glass screen draws once a
 // tick, however many frames the simulator draws in it.
 TEST(GlassScreens, EachDrawsOnceATickWhateverTheFramesATick) {

@@ -20,6 +20,7 @@
 #include "simhost/run_log.h"
 #include "simhost/scenario.h"
 #include "tests/cockpit.h"
+#include "tests/element_places.h"
 
 namespace halcyon::test {
 namespace {
@@ -635,6 +636,18 @@ TEST(LessonEditor, BinaryEmptyAndReadOnlyFilesAreLeftAloneWithALogLine) {
 }
 
 // ---- The editor gauge ----
+
+// The mode tab's three pictures at the top; the name, then X and Y side by
+// side, then the selected pointer, each a text box of one line.
+TEST(MentorEditorGauge, TheTabAndTheFieldsStandAtTheirPlaces) {
+  Cockpit cockpit;
+  ExpectElementPlaces(cockpit, "Mentor VA Editor",
+                      {{1, 7, 9, 3}, {2, 22, 156}, {3, 162, 106}, {4, 22, 106}, {5, 22, 66}});
+  for (uint32_t field = 2; field <= 5; ++field) {
+    EXPECT_EQ(cockpit.element("Mentor VA Editor", field).imageWidth, 120) << field;
+    EXPECT_EQ(cockpit.element("Mentor VA Editor", field).imageHeight, 16) << field;
+  }
+}
 
 TEST(MentorEditorGauge, ShowsTheSelectionItsCoordinatesAndNames) {
   LessonBed bed;

@@ -12,6 +12,7 @@
 #include "systems/electric.h"
 #include "systems/radios.h"
 #include "tests/cockpit.h"
+#include "tests/element_places.h"
 
 namespace halcyon::test {
 namespace {
@@ -101,6 +102,17 @@ TEST(NavGauge, ElementValuesStayWithinTheirFramesForExtremeTokens) {
       EXPECT_TRUE(std::isfinite(v) && v >= 0 && v < f.cockpit.element("NAV", n).frameCount) << n << " " << value;
     }
   }
+}
+
+// The receiver marker at the lower left; the course's three windows and the
+// frequency's five in a row at the top, the decimal point between the units
+// and the tenths; the click areas inset from the corner.
+TEST(NavGauge, EachWindowStandsAtItsPlaceInTheRow) {
+  Cockpit cockpit;
+  ExpectElementPlaces(cockpit, "NAV",
+                      {{2, 14, 74, 2}, {3, 158, 16, 12}, {4, 145, 16, 12}, {5, 133, 16, 12}, {6, 40, 16, 2},
+                       {7, 64, 16, 12}, {8, 52, 16, 12}, {9, 34, 16, 12}, {10, 22, 16, 12}, {11, 10, 16, 12},
+                       {12, 8, 8}});
 }
 
 }  // namespace

@@ -1476,6 +1476,18 @@ TEST(IrsPanel, SelectorsStepOnePositionAndGoOffPastEitherEnd) {
   EXPECT_EQ(SoundSlots(cockpit, mark).size(), 7u) << "only the step to ATT clicked";
 }
 
+// The IRS selectors with their lit twins at the panel's ends, the four lamps
+// of each unit in a column between them; the three FDC selectors with their
+// three pictures.
+TEST(IrsPanel, SelectorsAndLampsStandAtTheirPlacesWithTheirPictures) {
+  Cockpit cockpit;
+  ExpectElementPlaces(cockpit, "IRS",
+                      {{1, -14, -17}, {2, 142, 1, 4}, {3, 142, 1, 4}, {4, 0, 1, 4}, {5, 0, 1, 4}, {6, 61, 0, 2},
+                       {7, 58, 15, 2}, {8, 57, 30, 2}, {9, 62, 45, 2}, {10, 96, 0, 2}, {11, 94, 15, 2},
+                       {12, 92, 30, 2}, {13, 97, 45, 2}});
+  ExpectElementPlaces(cockpit, "FDC", {{2, 164, 35, 3}, {3, 98, 17, 3}, {4, 25, 50, 3}, {5, 20, 9}});
+}
+
 TEST(FdcPanel, SelectorsPassTheCentreBeforeTheOtherSide) {
   Cockpit cockpit;
   cockpit.runTicks(1).setSwitch(&g_fdCommandSwitch, 43);
@@ -2102,6 +2114,20 @@ TEST(IceRainPanels, TheMeterSelectorClicksOnItsStepsAndTurnsRoundSilently) {
     EXPECT_EQ(GetSwitch(&g_pitotMeterSelector), position);
   }
   EXPECT_EQ(SoundSlots(cockpit, mark), std::vector<int>(4, kClickRotary2)) << "9 to 10 and 1 to 2";
+}
+
+// Each switch, selector and lamp of the ice protection, rain and overhead
+// light panels at its place, each with as many pictures as it shows: the
+// sign switches three, the meter selector ten, the wiper selector four.
+TEST(IceRainPanels, EachControlStandsAtItsPlaceWithItsPictures) {
+  Cockpit cockpit;
+  ExpectElementPlaces(cockpit, "Ice_Protection",
+                      {{2, 435, 63, 2}, {3, 362, 65, 2}, {4, 420, 6, 2}, {5, 375, 6, 2}, {6, 297, 6, 2},
+                       {7, 175, 42, 10}, {8, 61, 69, 3}, {9, 18, 68, 3}, {10, 34, 0, 3}});
+  ExpectElementPlaces(cockpit, "Rain",
+                      {{1, -3, -18}, {2, 345, 73, 2}, {3, 347, 5, 2}, {4, 306, 179, 2}, {5, 116, 142, 4},
+                       {6, 42, 116, 2}});
+  ExpectElementPlaces(cockpit, "OCL", {{2, 124, 2, 2}, {3, 17, 4, 2}, {4, 29, 19}});
 }
 
 // The meter and wiper selector pictures show their strip from its first

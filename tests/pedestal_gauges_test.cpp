@@ -76,6 +76,17 @@ void ExpectFamily(const std::function<double(double)>& frameOf, double from, dou
 
 // ---- Thrust levers ----
 
+// The quadrant's levers and the gear horn button at their places, each
+// picture strip as long as its travel; the flap box's cabin controls and
+// flap handle the same.
+TEST(Throttlebox, EachLeverAndButtonStandsAtItsPlaceWithItsPictures) {
+  Cockpit cockpit;
+  ExpectElementPlaces(cockpit, "Throttlebox",
+                      {{1, 88, 505, 3}, {2, 0, -3, 20}, {3, 120, 424, 18}, {4, 252, 424, 18}, {5, 85, 72, 18},
+                       {6, 289, 0, 18}, {7, 105, 37, 48}, {8, 193, 37, 48}});
+  ExpectElementPlaces(cockpit, "Flapsbox", {{1, 57, 60, 30}, {2, 40, 257, 6}, {3, 33, 392, 22}, {4, 83, 64, 36}});
+}
+
 TEST(Throttlebox, ThrustLeverFramesRiseOverTheWholeRangeAndMeetTheBands) {
   ExpectFamily(ThrustLeverFrame, -4096, 16384, 1, 0, 47,
                {{-4081, 0},  {-4080, 1},   {-3585, 1},   {-3584, 2},   {-513, 7},    {-512, 8},    {-1, 8},

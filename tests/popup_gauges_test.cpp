@@ -668,6 +668,15 @@ TEST(Hotspots, EachAreaSpansItsGaugesWidth) {
   EXPECT_EQ(hotspots, 23);
 }
 
+// A hotspot's frame lies over the whole hotspot from its corner, two pictures
+// (hidden and shown), in every hotspot of the family.
+TEST(Hotspots, TheFrameIsATwoPictureIconAtTheCorner) {
+  Cockpit cockpit;
+  for (const char* hotspot : {"Hotspot 1", "Hotspot 17", "Hotspot 31"}) {
+    ExpectElementPlaces(cockpit, hotspot, {{1, 0, 0, 2}});
+  }
+}
+
 TEST(Hotspots, FramesShowWithTheHotspotsOptionAndCloseBoxesWithTheClickAreas) {
   Cockpit cockpit;
   const std::vector<std::string> hotspots = {"Hotspot 1", "Hotspot 17", "Hotspot 31"};

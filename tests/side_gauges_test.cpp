@@ -83,6 +83,29 @@ TEST(HydraulicPumps, EachSwitchStepsAlongItsPositionsAndFallsBackToItsOwnEnd) {
 
 // ---- Brake temperature ----
 
+// The pump switches at their places with their pictures; the brake
+// temperature needle turns about the dial's centre through its six marks, 0
+// at the lower left to 500 at the lower right, the marks at equal heights on
+// both sides; the selector's five pictures and the overheat lamp.
+TEST(BrakeTemperature, TheDialsMarksThePumpsAndTheControlsStandAtTheirPlaces) {
+  Cockpit cockpit;
+  ExpectElementPlaces(cockpit, "Hydraulic Pumps",
+                      {{1, 0, 1}, {2, 13, 70, 2}, {3, 51, 63, 3}, {4, 52, 14, 3}, {5, 14, 14, 3}});
+  ExpectElementPlaces(cockpit, "Brake Temperature Controls", {{1, 4, 21}, {2, 14, 32, 5}, {3, 10, 13, 2}});
+  const platform::ELEMENT_HEADER& needle = cockpit.element("Brake Temperature", 1);
+  EXPECT_EQ(needle.pivotX, 100);
+  EXPECT_EQ(needle.pivotY, 100);
+  const platform::NeedlePoint marks[] = {{50, 140, 0},   {36, 85, 100},  {72, 41, 200},
+                                         {129, 41, 300}, {165, 85, 400}, {150, 140, 500}};
+  ASSERT_EQ(needle.scalePoints, std::size(marks));
+  for (size_t i = 0; i < std::size(marks); ++i) {
+    EXPECT_EQ(needle.scale[i].x, marks[i].x) << marks[i].value;
+    EXPECT_EQ(needle.scale[i].y, marks[i].y) << marks[i].value;
+    EXPECT_EQ(needle.scale[i].value, marks[i].value);
+    EXPECT_EQ(needle.scale[i].y, marks[std::size(marks) - 1 - i].y) << marks[i].value << " mirrors its partner";
+  }
+}
+
 TEST(BrakeTemperature, TheSelectorPicksABrakeAndTheTestDrivesTheDialTo450) {
   Cockpit cockpit;
   cockpit.addSounds({kClickRotary2, kClickButton1});
