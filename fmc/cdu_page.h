@@ -54,5 +54,4 @@ class CCduPage {
   CFms& fms_;
 };
 
-
 }  // namespace halcyon

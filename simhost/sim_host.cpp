@@ -248,14 +248,11 @@ void SimHost::SendService(uint32_t serviceId) {
   for (const Panel::Instance& instance : panel_.Instances()) SendService(instance.header, serviceId);
 }
 
-void SimHost::SendPreDraw(bool all) {
-  const std::vector<Panel::Instance>& instances = panel_.Instances();
-  drawnInFrame_.resize(instances.size(), 0);
-  for (size_t i = 0; i < instances.size(); ++i) {
-    const bool onScreen = instances[i].window == 0 || openWindows_.count(instances[i].window) != 0;
-    if (drawnInFrame_[i] == framesRun_ || !(all || onScreen || options_.drawClosedWindows)) continue;
-    drawnInFrame_[i] = framesRun_;
-    SendService(instances[i].header, platform::kServicePreDraw);
+void SimHost::SendPreDraw(bool onScreen) {
+  for (const Panel::Instance& instance : panel_.Instances()) {
+    const bool shown =
+        options_.drawClosedWindows || instance.window == 0 || openWindows_.count(instance.window) != 0;
+    if (shown == onScreen) SendService(instance.header, platform::kServicePreDraw);
   }
 }
 
@@ -269,7 +266,6 @@ void SimHost::Start() {
   // surfaces of the instances it is about to free.
   pictures_.Detach();
   panel_.Build(module_.Gauges(), options_.furtherPlacements);
-  drawnInFrame_.clear();
   // The simulator makes the images that gauges draw into as it installs them.
   pictures_.Attach(panel_.Headers());
   for (const Panel::Instance& instance : panel_.Instances()) {
@@ -311,9 +307,8 @@ void SimHost::RunOneTick() {
     const auto frameMs = static_cast<uint64_t>(std::llround(tickStartMs + kMsPerTick * (frame + 1) / frames) -
                                                std::llround(tickStartMs + kMsPerTick * frame / frames));
     platform::AdvanceClockMs(frameMs);
-    ++framesRun_;
     SendService(platform::kServicePreUpdate);
-    SendPreDraw(false);
+    SendPreDraw(true);
     panel_.PollAll(static_cast<double>(frameMs) / 1000.0);
   }
   KeepSoundsPlayed();
@@ -387,7 +382,7 @@ void SimHost::Unload() {
 std::string SimHost::Snapshot(const std::string& gauge) {
   if (!gauge.empty() && module_.FindGauge(gauge) == nullptr) return "no gauge named '" + gauge + "'";
   if (options_.picturesFolder.empty()) return "";
-  SendPreDraw(true);
+  SendPreDraw(false);
   panel_.PollAll(0.0);
   std::string error;
   if (!pictures_.Write(options_.picturesFolder, SimSeconds(), gauge, &error)) return error;

@@ -83,11 +83,11 @@ class SimHost {
   // simulator sends them as a frame begins.
   void SendWindowServices();
   // Service 10 to the gauges on screen (the virtual cockpit's and those of
-  // the open windows), as the simulator draws a frame; with `all` (or the
-  // option drawClosedWindows), also to every other gauge not yet drawn in
-  // this frame, so that a picture taken of a closed window shows the
-  // cockpit as it is.
-  void SendPreDraw(bool all);
+  // the windows open as the last frame began; every gauge with the option
+  // drawClosedWindows), as the simulator draws a frame; or, with `onScreen`
+  // false, to the others, those the last frame left as they were, so that a
+  // picture taken of a closed window shows the cockpit as it is.
+  void SendPreDraw(bool onScreen);
 
   // A left click at a point of a gauge, in its design pixels, delivered to the
   // control under it as the simulator does. Empty, or what went wrong (no such
@@ -326,8 +326,6 @@ class SimHost {
   std::vector<AlertChange> alertChanges_;
   std::vector<std::string> alertsShown_;
   std::set<uint32_t> openWindows_;  // as the last window services left them
-  uint64_t framesRun_ = 0;
-  std::vector<uint64_t> drawnInFrame_;  // a panel instance each: the last frame it was drawn in
   MagneticVariation magneticVariation_;
   RadioNav radios_;
   GroundHandling ground_;
