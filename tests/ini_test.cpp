@@ -430,6 +430,7 @@ TEST_F(IniFile, ASaveThatFailsHalfWayLeavesTheOldFileWholeAndSaysWhy) {
 TEST_F(IniFile, TheWritesOfOneCallAreSavedOncePerFileWhenItReturns) {
   Put("test.ini", "[A]\nx=1\n");
   const uint64_t replacedBefore = platform::GetIniStats().writes;
+  const size_t descriptorsBefore = FolderEntries("/proc/self/fd").size();
   for (int i = 0; i < 50; ++i) {
     const std::wstring value = std::to_wstring(i);
     EXPECT_TRUE(WritePrivateProfileString(L"A", L"x", value.c_str(), L"test.ini"));
@@ -450,6 +451,8 @@ TEST_F(IniFile, TheWritesOfOneCallAreSavedOncePerFileWhenItReturns) {
   EXPECT_TRUE(platform::SaveIniFiles());
   EXPECT_EQ(platform::GetIniStats().writes, replacedBefore + 2);
   EXPECT_TRUE(platform::IniSaveFailures().empty());
+  // Nothing a save readied or wrote through stays open.
+  EXPECT_EQ(FolderEntries("/proc/self/fd").size(), descriptorsBefore);
 }
 
 TEST_F(IniFile, AWriteThatCannotBeSavedFailsAndIsReportedWithTheFileAndWhy) {
@@ -730,8 +733,8 @@ TEST_F(IniFile, AnAppendOnlyFileIsRefusedAndOneInAnAppendOnlyFolderWrittenInPlac
 // A file mounted over itself (as a container or a sandbox binds a single
 // file) cannot be replaced by another: it is written in place. Until the
 // save it stays as it was, even when the room for a long value is taken at
-// the write, and no spare is made beside it. The mount is made in a child process with a mount table of its
-// own, which goes with it.
+// the write, and no spare is made beside it. The mount is made in a child
+// process with a mount table of its own, which goes with it.
 TEST_F(IniFile, AFileMountedOverItselfIsWrittenInPlace) {
   Put("test.ini", "[A]\nx=1\n");
   const std::wstring longValue(6000, L'v');
