@@ -1,6 +1,7 @@
 // Private-profile INI files: parsing into sections and lines, the cache of
 // parsed files checked against the file's identity, size and modification
-// time, and the all-or-nothing save of each changed file through a spare file.
+// time, and the all-or-nothing save of each changed file through a spare file
+// (or in place, where the spare may not take the file's place).
 #include "platform/ini.h"
 
 #include <fcntl.h>
@@ -17,6 +18,7 @@
 #include <set>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/paths.h"
@@ -68,10 +70,12 @@ struct Document {
 
 // ---- Text helpers ------------------------------------------------------------
 
-// Bytes of a line and wide names from the module trim alike.
+// Bytes of a line and wide names from the module trim alike. A DOS
+// end-of-file mark (Ctrl+Z), which old editors and copies from CD-ROMs leave
+// after the last value, is a blank too, as Windows reads it.
 template <typename Char>
 bool IsBlank(Char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+  return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f' || c == '\x1a';
 }
 
 template <typename Char>
@@ -405,12 +409,15 @@ int64_t NowNs() {
 // its own time); twice that is the margin.
 constexpr int64_t kTimestampTickNs = 20'000'000;
 
-// A save under way: the spare file the new text goes into, opened by the
-// first write of a service call and kept until the file is replaced.
+// A save under way, readied by the first write of a service call and kept
+// until the file is saved: the file itself, opened for writing, and the spare
+// file the new text goes into (none when the file must be written in place).
 struct PendingSave {
-  int fd = -1;
-  std::string target;          // the file replaced: the INI file, or where its symbolic links lead
-  uint64_t reservedBytes = 0;  // disk space taken for the spare
+  bool prepared = false;
+  int fileFd = -1;             // none for a file not on disk yet
+  int spareFd = -1;
+  std::string target;          // the file saved: the INI file, or where its symbolic links lead
+  uint64_t reservedBytes = 0;  // disk space taken for the new text
   uint64_t sizeBound = 0;      // the new file is at most this long
 };
 
@@ -506,15 +513,16 @@ bool ReadFile(const std::string& path, std::string& bytes, Stamp& stamp, std::st
   return ok;
 }
 
-void CloseSpare(CachedFile& entry) {
-  if (entry.save.fd >= 0) close(entry.save.fd);
+void CloseSave(CachedFile& entry) {
+  if (entry.save.fileFd >= 0) close(entry.save.fileFd);
+  if (entry.save.spareFd >= 0) close(entry.save.spareFd);
   entry.save = PendingSave{};
 }
 
 void Forget(IniState& state, const std::string& path) {
   const auto found = state.cache.find(path);
   if (found == state.cache.end()) return;
-  CloseSpare(found->second);
+  CloseSave(found->second);
   state.cache.erase(found);
 }
 
@@ -527,7 +535,7 @@ void EvictIfFull(IniState& state) {
     if (oldest == state.cache.end() || it->second.lastUse < oldest->second.lastUse) oldest = it;
   }
   if (oldest == state.cache.end()) return;
-  CloseSpare(oldest->second);
+  CloseSave(oldest->second);
   state.cache.erase(oldest);
 }
 
@@ -576,7 +584,7 @@ CachedFile* Load(IniState& state, const std::string& path, bool& missing, std::s
   ++state.stats.parses;
   if (found == state.cache.end()) EvictIfFull(state);
   CachedFile& slot = state.cache[path];
-  CloseSpare(slot);
+  CloseSave(slot);
   slot = std::move(fresh);
   return &slot;
 }
@@ -603,12 +611,12 @@ std::string FinalTarget(std::string path) {
 // the INI file's place.
 std::string SpareName(const std::string& path) { return path + ".saving"; }
 
-// Writes `bytes` over the spare file from its start and cuts it to length.
+// Writes `bytes` over a file from its start and cuts it to length.
 // The spare is rewritten rather than created anew or emptied: on ext4, both a
 // new file per save and a file truncated to nothing make the save start disk
 // writes at once, and a shut-down save of some 700 keys then took 70 to 140 ms
 // instead of about 10.
-bool WriteSpare(int fd, const std::string& bytes, size_t count) {
+bool Rewrite(int fd, const std::string& bytes, size_t count) {
   size_t done = 0;
   while (done < count) {
     const ssize_t put = pwrite(fd, bytes.data() + done, count - done, static_cast<off_t>(done));
@@ -631,43 +639,82 @@ int OpenSpare(const std::string& spare) {
   return open(spare.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
 }
 
+// Whether a spare beside the file may take its place. Not when the file is a
+// mount point (a file bound over itself, as containers bind single files),
+// nor when its folder has the sticky bit (as /tmp, or a group's shared
+// folder) and the file is another user's: there only the owner of the file,
+// the owner of the folder and root may remove or replace it, though others
+// may write it. Rules this cannot see (a withheld capability, an append-only
+// folder) are met at the save, which then writes the file in place.
+bool SpareMayTakeThePlaceOf(int fd, const std::string& target) {
+  struct statx file {};
+  struct stat folder {};
+  const size_t slash = target.rfind('/');
+  const std::string folderName = slash == std::string::npos ? "." : target.substr(0, std::max<size_t>(slash, 1));
+  if (statx(fd, "", AT_EMPTY_PATH, STATX_UID, &file) != 0 || stat(folderName.c_str(), &folder) != 0) return true;
+  if ((file.stx_attributes & STATX_ATTR_MOUNT_ROOT) != 0) return false;
+  const uid_t user = geteuid();
+  return (folder.st_mode & S_ISVTX) == 0 || file.stx_uid == user || folder.st_uid == user || user == 0;
+}
+
+// Opens what the save of a file writes into: the file itself, for writing,
+// and the spare beside it unless the spare could not take the file's place
+// (the file is then written in place). Opening the file asks its own
+// permission, as Windows does, so a file this user may not write (one of
+// root's in the user's folder, where the spare alone could take its place)
+// is refused here, and so is an append-only or immutable one.
+bool OpenSaveFiles(IniState& state, CachedFile& entry, const std::string& path) {
+  PendingSave& save = entry.save;
+  save.target = FinalTarget(path);
+  if (entry.onDisk) {
+    save.fileFd = open(save.target.c_str(), O_WRONLY | O_CLOEXEC);
+    if (save.fileFd < 0) {
+      NoteFailure(state, path, "cannot write " + save.target + ": " + std::strerror(errno));
+      return false;
+    }
+    if (!SpareMayTakeThePlaceOf(save.fileFd, save.target)) return true;
+  }
+  const std::string spare = SpareName(save.target);
+  save.spareFd = OpenSpare(spare);
+  if (save.spareFd < 0) {
+    NoteFailure(state, path, "cannot write " + spare + ": " + std::strerror(errno));
+    return false;
+  }
+  state.spares.insert(spare);
+  return true;
+}
+
 // Readies the save of a file about to grow by at most `growthBytes`: opens
-// its spare and takes the disk space the new text needs, so that a full disk,
-// a missing folder or a folder without write permission fails the write that
-// meets it, as on Windows, and never the save that follows.
+// what it writes into and takes the disk space the new text needs, so that a
+// full disk, a missing folder or a folder without write permission fails the
+// write that meets it, as on Windows, and never the save that follows.
 bool PrepareSave(IniState& state, CachedFile& entry, const std::string& path, uint64_t growthBytes) {
   PendingSave& save = entry.save;
-  if (save.fd < 0) {
-    save.target = FinalTarget(path);
-    // The spare takes the file's place with the folder's permission alone;
-    // Windows asks the file's own, so a file this user may not write (one
-    // of root's in the user's folder) is refused here.
-    if (entry.onDisk && faccessat(AT_FDCWD, save.target.c_str(), W_OK, AT_EACCESS) != 0) {
-      NoteFailure(state, path, "cannot write " + save.target + ": " + std::strerror(errno));
-      save = PendingSave{};
+  if (!save.prepared) {
+    if (!OpenSaveFiles(state, entry, path)) {
+      CloseSave(entry);
       return false;
     }
-    const std::string spare = SpareName(save.target);
-    save.fd = OpenSpare(spare);
-    if (save.fd < 0) {
-      NoteFailure(state, path, "cannot write " + spare + ": " + std::strerror(errno));
-      save = PendingSave{};
-      return false;
-    }
-    state.spares.insert(spare);
+    save.prepared = true;
     state.savesPending = true;
     save.sizeBound = entry.onDisk ? entry.bytes.size() : 0;
-    // The spare is the previous text of the file: the blocks it holds can be
-    // written over without taking more room.
+    // The spare is the previous text of the file, and the file its own: the
+    // blocks they hold can be written over without taking more room.
     struct stat info {};
-    if (fstat(save.fd, &info) == 0) save.reservedBytes = static_cast<uint64_t>(info.st_blocks) * 512;
+    if (fstat(save.spareFd >= 0 ? save.spareFd : save.fileFd, &info) == 0) {
+      save.reservedBytes = static_cast<uint64_t>(info.st_blocks) * 512;
+    }
   }
   if (save.sizeBound + growthBytes <= save.reservedBytes) {
     save.sizeBound += growthBytes;
     return true;
   }
   const uint64_t wanted = save.sizeBound + growthBytes + 4096;
-  if (fallocate(save.fd, 0, 0, static_cast<off_t>(wanted)) != 0 && errno != EOPNOTSUPP) {
+  // A file written in place keeps its length until it is saved.
+  const bool inPlace = save.spareFd < 0;
+  if (fallocate(inPlace ? save.fileFd : save.spareFd, inPlace ? FALLOC_FL_KEEP_SIZE : 0, 0,
+                static_cast<off_t>(wanted)) != 0 &&
+      errno != EOPNOTSUPP) {
     NoteFailure(state, path, std::string("no room for the new text: ") + std::strerror(errno));
     return false;
   }
@@ -676,31 +723,45 @@ bool PrepareSave(IniState& state, CachedFile& entry, const std::string& path, ui
   return true;
 }
 
-// Replaces the file with `bytes`, all or nothing: the new text goes into the
-// spare beside it, which then trades places with the old file in one step (a
-// plain rename when there is no old file, or when the file system cannot
+// Writes the new text over the file itself, having taken the room for it
+// first, so that a full disk leaves the file as it was. Unlike a save
+// through the spare this is not all or nothing: a run killed in the middle
+// of it can leave the file part new, part old, as on Windows, which writes
+// every INI file so.
+bool WriteInPlace(int fd, const std::string& bytes, struct stat& info) {
+  if (fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes.size())) != 0 && errno != EOPNOTSUPP) {
+    return false;
+  }
+  return Rewrite(fd, bytes, bytes.size()) && fstat(fd, &info) == 0;
+}
+
+// Renaming onto the file was refused, or the file is a mount point: it may
+// still be written in place.
+bool PlaceRefused(int error) { return error == EPERM || error == EACCES || error == EBUSY || error == EXDEV; }
+
+// Saves the file through its spare, all or nothing: the new text goes into
+// the spare, which then trades places with the old file in one step (a plain
+// rename when there is no old file, or when the file system cannot
 // exchange). The name always holds the old or the new file whole; the spare
 // keeps the previous text until the next save or until the cache is cleared.
 // The new file keeps the permissions of the one it replaces (0666 less the
-// umask for a new file).
-bool ReplaceFile(IniState& state, CachedFile& entry, const std::string& bytes, std::string& reason) {
-  const int fd = entry.save.fd;
-  const std::string target = entry.save.target;
-  entry.save = PendingSave{};
-  const std::string spare = SpareName(target);
-
-  struct stat info {};
+// umask for a new file). Should the spare still be refused the file's place,
+// the file is written in place. False with errno set when it fails.
+bool SaveThroughSpare(IniState& state, const CachedFile& entry, const PendingSave& save, const std::string& bytes,
+                      struct stat& info) {
+  const int fd = save.spareFd;
+  const std::string spare = SpareName(save.target);
   bool ok = fstat(fd, &info) == 0;
   if (ok && entry.onDisk && (info.st_mode & 07777) != entry.stamp.permissions) {
     ok = fchmod(fd, entry.stamp.permissions) == 0;
   }
   if (ok && state.savesToFail > 0) {
     --state.savesToFail;
-    WriteSpare(fd, bytes, bytes.size() / 2);
+    Rewrite(fd, bytes, bytes.size() / 2);
     errno = ENOSPC;
     ok = false;
   }
-  ok = ok && WriteSpare(fd, bytes, bytes.size());
+  ok = ok && Rewrite(fd, bytes, bytes.size());
   ok = ok && fstat(fd, &info) == 0;
   int error = ok ? 0 : errno;
   if (close(fd) != 0 && ok) {
@@ -708,13 +769,28 @@ bool ReplaceFile(IniState& state, CachedFile& entry, const std::string& bytes, s
     ok = false;
   }
   if (ok) {
-    const bool exchanged =
-        entry.onDisk && renameat2(AT_FDCWD, spare.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0;
-    ok = exchanged || rename(spare.c_str(), target.c_str()) == 0;
+    const char* target = save.target.c_str();
+    const bool exchanged = entry.onDisk && renameat2(AT_FDCWD, spare.c_str(), AT_FDCWD, target, RENAME_EXCHANGE) == 0;
+    ok = exchanged || rename(spare.c_str(), target) == 0;
     if (!ok) error = errno;
   }
+  if (ok) return true;
+  unlink(spare.c_str());
+  if (save.fileFd >= 0 && PlaceRefused(error)) return WriteInPlace(save.fileFd, bytes, info);
+  errno = error;
+  return false;
+}
+
+// Saves the file with `bytes`: through its spare, or in place where the
+// spare may not take the file's place.
+bool ReplaceFile(IniState& state, CachedFile& entry, const std::string& bytes, std::string& reason) {
+  const PendingSave save = std::exchange(entry.save, PendingSave{});
+  struct stat info {};
+  const bool ok =
+      save.spareFd >= 0 ? SaveThroughSpare(state, entry, save, bytes, info) : WriteInPlace(save.fileFd, bytes, info);
+  const int error = errno;
+  if (save.fileFd >= 0) close(save.fileFd);
   if (!ok) {
-    unlink(spare.c_str());
     reason = std::strerror(error);
     return false;
   }
@@ -731,7 +807,7 @@ bool SaveChangedFiles(IniState& state) {
   for (auto it = state.cache.begin(); it != state.cache.end();) {
     CachedFile& entry = it->second;
     if (!entry.changed) {
-      CloseSpare(entry);
+      CloseSave(entry);
       ++it;
       continue;
     }
@@ -739,7 +815,7 @@ bool SaveChangedFiles(IniState& state) {
     std::string reason;
     if (!ReplaceFile(state, entry, bytes, reason)) {
       NoteFailure(state, it->first, reason);
-      CloseSpare(entry);
+      CloseSave(entry);
       it = state.cache.erase(it);
       ok = false;
       continue;
@@ -911,7 +987,7 @@ std::vector<IniSaveFailure> IniSaveFailures() {
 void ClearIniCache() {
   IniState& state = State();
   std::lock_guard lock(state.mutex);
-  for (auto& [path, entry] : state.cache) CloseSpare(entry);
+  for (auto& [path, entry] : state.cache) CloseSave(entry);
   state.cache.clear();
   state.failures.clear();
   state.savesPending = false;

@@ -6,7 +6,11 @@
 // each time a call into the module returns (and which runs at exit), then
 // replaces each changed file once and whole: the new text goes into
 // "<name>.saving" beside it, which takes the file's place in one step. A
-// crash at any moment leaves every file wholly old or wholly new. (Nothing is
+// crash at any moment leaves every file wholly old or wholly new. A file
+// whose place no other may take (another user's file in a folder with the
+// sticky bit, as in /tmp; a file mounted over itself) is written in place
+// instead, as Windows writes every INI file: a crash in the middle of its
+// save can leave it part old, part new. (Nothing is
 // flushed to the disk, as Windows does not for these files either: a power
 // cut may still lose a save.) The ".saving" files are removed by
 // ClearIniCache and at exit. A symbolic link is written through: the file it
@@ -18,8 +22,9 @@
 //   more than once, its keys are looked up in each such section in turn.
 // - A missing file, section or key gives the default (null default: ""); a key
 //   that is present but empty gives "". Whitespace around names and values is
-//   trimmed, and one pair of matching quotes (single or double) around a value;
-//   inline comments are not stripped.
+//   trimmed (a DOS end-of-file mark, Ctrl+Z, is whitespace too), and one pair
+//   of matching quotes (single or double) around a value; inline comments are
+//   not stripped.
 // - A write replaces the first matching key in place, keeping the line's text
 //   up to the value. A new key goes right after the last key line of the first
 //   section of that name, so blank lines and comments that end the section
@@ -34,7 +39,8 @@
 //   is read as UTF-16 and written back in the same encoding with its mark.
 // - A file without write permission is read-only: every write to it fails and
 //   it stays as it is. So is a file the user running the program may not
-//   write (another user's), even in a folder the user may write.
+//   write (another user's), even in a folder the user may write, and an
+//   append-only or immutable file (chattr +a, +i).
 #pragma once
 
 #include <cstdint>
@@ -55,10 +61,10 @@ uint32_t GetPrivateProfileString(const wchar_t* section, const wchar_t* key, con
 // null section with null key and value does nothing and succeeds. Returns
 // false, leaving the old file whole, when a name or value holds a line break
 // (or a key an '=', a section a ']'), or when the file cannot be written: it
-// cannot be read, this user may not write it, its folder is missing or not
-// writable, or the disk has no room for the new text (the room is taken at
-// once, so the save does not run out of it). Such a failure is noted for
-// IniSaveFailures.
+// cannot be read, this user may not write it (or it is append-only), its
+// folder is missing or not writable, or the disk has no room for the new
+// text (the room is taken at once, so the save does not run out of it). Such
+// a failure is noted for IniSaveFailures.
 bool WritePrivateProfileString(const wchar_t* section, const wchar_t* key, const wchar_t* value,
                                const wchar_t* path);
 

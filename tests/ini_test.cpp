@@ -8,6 +8,10 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <grp.h>
+#include <linux/fs.h>
+#include <sched.h>
+#include <sys/ioctl.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <gtest/gtest.h>
@@ -20,15 +24,20 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "platform/paths.h"
 
 namespace {
 
 using platform::GetPrivateProfileString;
 using platform::ReadIniString;
 using platform::WritePrivateProfileString;
+
+constexpr uid_t kNobody = 65534;
 
 // Each test works in a fresh folder of its own, which is the working folder,
 // since the module names its files relative to the simulator folder.
@@ -83,6 +92,30 @@ class IniFile : public testing::Test {
                     const wchar_t* path = L".\\test.ini") {
     const bool written = WritePrivateProfileString(section, key, value, path);
     return platform::SaveIniFiles() && written;
+  }
+
+  // Runs `body` in a child process, as the ordinary user "nobody" when
+  // `asNobody`, and gives its exit status (2: that user could not be taken).
+  static int InChild(bool asNobody, const std::function<int()>& body) {
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    if (child < 0) return -1;
+    if (child == 0) {
+      if (asNobody && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) _exit(2);
+      _exit(body());
+    }
+    int status = 0;
+    if (waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+  }
+
+  static ino_t Inode(const std::string& file) {
+    struct stat info {};
+    return stat(file.c_str(), &info) == 0 ? info.st_ino : 0;
+  }
+
+  static void ExpectNoSpareIn(const std::string& folder) {
+    for (const std::string& name : FolderEntries(folder)) EXPECT_EQ(name.find(".saving"), std::string::npos) << name;
   }
 
   std::string folder_;
@@ -397,6 +430,7 @@ TEST_F(IniFile, ASaveThatFailsHalfWayLeavesTheOldFileWholeAndSaysWhy) {
 TEST_F(IniFile, TheWritesOfOneCallAreSavedOncePerFileWhenItReturns) {
   Put("test.ini", "[A]\nx=1\n");
   const uint64_t replacedBefore = platform::GetIniStats().writes;
+  const size_t descriptorsBefore = FolderEntries("/proc/self/fd").size();
   for (int i = 0; i < 50; ++i) {
     const std::wstring value = std::to_wstring(i);
     EXPECT_TRUE(WritePrivateProfileString(L"A", L"x", value.c_str(), L"test.ini"));
@@ -417,6 +451,8 @@ TEST_F(IniFile, TheWritesOfOneCallAreSavedOncePerFileWhenItReturns) {
   EXPECT_TRUE(platform::SaveIniFiles());
   EXPECT_EQ(platform::GetIniStats().writes, replacedBefore + 2);
   EXPECT_TRUE(platform::IniSaveFailures().empty());
+  // Nothing a save readied or wrote through stays open.
+  EXPECT_EQ(FolderEntries("/proc/self/fd").size(), descriptorsBefore);
 }
 
 TEST_F(IniFile, AWriteThatCannotBeSavedFailsAndIsReportedWithTheFileAndWhy) {
@@ -514,6 +550,18 @@ TEST_F(IniFile, ABigEndianUtf16FileIsReadAndWrittenBackInItsOwnEncoding) {
                                        u"[VOLUMES]\r\nvolume FO=-500\r\n"));
 }
 
+// A DOS end-of-file mark (Ctrl+Z), as old editors and CD-ROM copies leave
+// it after the last value, is a blank like a space.
+TEST_F(IniFile, ADosEndOfFileByteIsABlank) {
+  Put("test.ini", "[A]\r\nk=v\x1a\r\nq = \"w\" \x1a\r\n\x1ar=u\r\n\x1a");
+  EXPECT_EQ(Read(L"A", L"k"), L"v");
+  EXPECT_EQ(Read(L"A", L"q"), L"w");
+  EXPECT_EQ(Read(L"A", L"r"), L"u");
+  EXPECT_TRUE(Write(L"A", L"k", L"x"));
+  EXPECT_TRUE(Write(L"A", L"n", L"1"));
+  EXPECT_EQ(Bytes("test.ini"), "[A]\r\nk=x\r\nq = \"w\" \x1a\r\n\x1ar=u\r\nn=1\r\n\x1a");
+}
+
 TEST_F(IniFile, ABareCarriageReturnEndsALine) {
   Put("test.ini", "[A]\rk=v\rj=w\r");
   EXPECT_EQ(Read(L"A", L"k"), L"v");
@@ -561,28 +609,148 @@ TEST_F(IniFile, AReadOnlyFileIsNeverWrittenEvenByRootOrThroughALink) {
 TEST_F(IniFile, AFileThisUserMayNotWriteIsNotReplacedThroughItsFolder) {
   Put("test.ini", "[A]\nx=1\n");
   const bool root = geteuid() == 0;
-  constexpr uid_t kNobody = 65534;
   if (root) {
     ASSERT_EQ(chown(".", kNobody, kNobody), 0);
   }
   ASSERT_EQ(chmod("test.ini", root ? 0644 : 0464), 0);
-  std::fflush(nullptr);
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    if (root && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) _exit(2);
-    if (Write(L"A", L"x", L"2") || Write(L"B", L"y", L"3")) _exit(3);
+  const int status = InChild(root, [] {
+    if (Write(L"A", L"x", L"2") || Write(L"B", L"y", L"3")) return 3;
     const std::vector<platform::IniSaveFailure> failures = platform::IniSaveFailures();
     const bool said = failures.size() == 1 && failures[0].times == 2 &&
                       failures[0].reason.find(std::strerror(EACCES)) != std::string::npos;
-    _exit(said ? 0 : 4);
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0) << "2: no ordinary user, 3: written, 4: not reported";
+    return said ? 0 : 4;
+  });
+  EXPECT_EQ(status, 0) << "2: no ordinary user, 3: written, 4: not reported";
   EXPECT_EQ(Bytes("test.ini"), "[A]\nx=1\n");
-  for (const std::string& name : FolderEntries()) EXPECT_EQ(name.find(".saving"), std::string::npos) << name;
+  ExpectNoSpareIn(".");
+}
+
+// In a folder with the sticky bit (as /tmp, or a shared folder of a group),
+// only the owner of a file, the owner of the folder or root may put another
+// file in its place. Another user's file that this user may write is written
+// in place, as Windows writes every INI file; the others are replaced whole
+// as usual (a new file takes the name). An ordinary user writes (a child
+// process as "nobody"), except in the last case, root.
+TEST_F(IniFile, AnotherUsersFileInAStickyFolderIsWrittenInPlace) {
+  if (geteuid() != 0) GTEST_SKIP() << "only root can give files to another user";
+  ASSERT_EQ(chmod(".", 0755), 0);
+  struct Case {
+    uid_t folderOwner;
+    gid_t group;  // of the folder and the file
+    mode_t folderMode;
+    uid_t fileOwner;
+    mode_t fileMode;
+    bool asNobody;
+    bool inPlace;
+  };
+  constexpr Case kCases[] = {
+      {0, 0, 01777, 0, 0666, true, true},                      // anyone may write the file
+      {0, kNobody, 01775, 0, 0664, true, true},                // the file's group may
+      {0, 0, 01777, kNobody, 0644, true, false},               // the user's own file
+      {kNobody, kNobody, 01755, 0, 0666, true, false},         // the user's own folder
+      {kNobody, kNobody, 01777, kNobody, 0644, false, false},  // root
+  };
+  for (const Case& test : kCases) {
+    const std::string folder = "shared" + std::to_string(&test - kCases);
+    const std::string file = folder + "/test.ini";
+    SCOPED_TRACE(file);
+    ASSERT_EQ(mkdir(folder.c_str(), 0777), 0);
+    ASSERT_EQ(chown(folder.c_str(), test.folderOwner, test.group), 0);
+    ASSERT_EQ(chmod(folder.c_str(), test.folderMode), 0);
+    Put(file, "[A]\nx=1\n");
+    ASSERT_EQ(chown(file.c_str(), test.fileOwner, test.group), 0);
+    ASSERT_EQ(chmod(file.c_str(), test.fileMode), 0);
+    const ino_t before = Inode(file);
+    const std::wstring path = platform::Widen(file);
+    const int status = InChild(test.asNobody, [&path, &folder, &test] {
+      const wchar_t* ini = path.c_str();
+      const bool written = WritePrivateProfileString(L"A", L"x", L"2", ini) &&
+                           WritePrivateProfileString(L"B", L"y", L"3", ini);
+      // A file written in place gets no spare beside it.
+      if (written && (FolderEntries(folder).size() == 1) != test.inPlace) return 6;
+      if (!written || !platform::SaveIniFiles()) return 3;
+      if (Read(L"A", L"x", L"", ini) != L"2") return 4;
+      if (!platform::IniSaveFailures().empty()) return 5;
+      platform::ClearIniCache();
+      return 0;
+    });
+    EXPECT_EQ(status, 0) << "2: no ordinary user, 3: refused, 4: not read back, 5: a failure noted, 6: spare";
+    EXPECT_EQ(Bytes(file), "[A]\nx=2\n[B]\ny=3\n");
+    EXPECT_EQ(Inode(file) == before, test.inPlace);
+    ExpectNoSpareIn(folder);
+  }
+}
+
+// Sets or clears the append-only flag (chattr +a) of a file or folder; false
+// where the file system or this user's rights do not allow it.
+bool SetAppendOnly(const std::string& file, bool on) {
+  const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  int flags = 0;
+  bool ok = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+  if (ok) {
+    flags = on ? flags | FS_APPEND_FL : flags & ~FS_APPEND_FL;
+    ok = ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+  }
+  close(fd);
+  return ok;
+}
+
+// An append-only file may be added to but never rewritten: the write is
+// refused at once, as on Windows. In an append-only folder no file may take
+// another's place, which is only found out as the file is saved: the file is
+// then written in place, as the write promised.
+TEST_F(IniFile, AnAppendOnlyFileIsRefusedAndOneInAnAppendOnlyFolderWrittenInPlace) {
+  Put("test.ini", "[A]\nx=1\n");
+  if (!SetAppendOnly("test.ini", true)) {
+    GTEST_SKIP() << "no append-only files here (root and a file system that keeps the flag): " << std::strerror(errno);
+  }
+  const bool written = WritePrivateProfileString(L"A", L"x", L"2", L".\\test.ini");
+  const std::wstring read = Read(L"A", L"x");
+  const bool saved = platform::SaveIniFiles();
+  ASSERT_TRUE(SetAppendOnly("test.ini", false));
+  EXPECT_FALSE(written);
+  EXPECT_EQ(read, L"1");
+  EXPECT_TRUE(saved);
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nx=1\n");
+  ASSERT_EQ(platform::IniSaveFailures().size(), 1u);
+  EXPECT_NE(platform::IniSaveFailures()[0].reason.find(std::strerror(EPERM)), std::string::npos);
+  ExpectNoSpareIn(".");
+
+  ASSERT_EQ(mkdir("logs", 0777), 0);
+  Put("logs/test.ini", "[A]\nx=1\n");
+  const ino_t before = Inode("logs/test.ini");
+  ASSERT_TRUE(SetAppendOnly("logs", true));
+  const bool folderWritten = Write(L"A", L"x", L"2", L".\\logs\\test.ini");
+  platform::ClearIniCache();
+  ASSERT_TRUE(SetAppendOnly("logs", false));
+  EXPECT_TRUE(folderWritten);
+  EXPECT_EQ(Bytes("logs/test.ini"), "[A]\nx=2\n");
+  EXPECT_EQ(Inode("logs/test.ini"), before);
+  EXPECT_TRUE(platform::IniSaveFailures().empty());
+}
+
+// A file mounted over itself (as a container or a sandbox binds a single
+// file) cannot be replaced by another: it is written in place. Until the
+// save it stays as it was, even when the room for a long value is taken at
+// the write, and no spare is made beside it. The mount is made in a child
+// process with a mount table of its own, which goes with it.
+TEST_F(IniFile, AFileMountedOverItselfIsWrittenInPlace) {
+  Put("test.ini", "[A]\nx=1\n");
+  const std::wstring longValue(6000, L'v');
+  const int status = InChild(false, [&longValue] {
+    if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        mount("test.ini", "test.ini", nullptr, MS_BIND, nullptr) != 0) {
+      return 2;
+    }
+    if (!WritePrivateProfileString(L"A", L"x", longValue.c_str(), L"test.ini")) return 3;
+    if (Bytes("test.ini") != "[A]\nx=1\n" || FolderEntries().size() != 1) return 4;
+    if (!platform::SaveIniFiles() || !Write(L"A", L"x", L"2") || !Write(L"B", L"y", L"3")) return 3;
+    return platform::IniSaveFailures().empty() ? 0 : 5;
+  });
+  if (status == 2) GTEST_SKIP() << "no bind mounts here (they need root and a mount namespace)";
+  EXPECT_EQ(status, 0) << "3: refused or not saved, 4: changed, or a spare made, before the save, 5: a failure noted";
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nx=2\n[B]\ny=3\n");
 }
 
 TEST_F(IniFile, OnePairOfQuotesAroundAValueIsDroppedOnRead) {
