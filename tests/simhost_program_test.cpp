@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -243,6 +244,87 @@ TEST_F(SimhostProgram, AStopSignalEndsTheFlightWithItsLogAndSavedState) {
     EXPECT_FALSE(savedText.str().empty()) << "the shut-down saves the cockpit";
     EXPECT_TRUE(std::filesystem::exists(out + "/cockpit.wav"));
   }
+}
+
+// Every file below a folder, by its path there, with its bytes.
+std::map<std::string, std::string> FilesBelow(const std::string& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    if (!entry.is_regular_file()) continue;
+    std::ifstream in(entry.path(), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    files[entry.path().lexically_relative(folder).string()] = bytes.str();
+  }
+  return files;
+}
+
+// simhost with a stop signal (Ctrl-C) already waiting as it starts: sent to
+// the child before it runs the program, while held back.
+ProgramRun RunStoppedAsItStarts(std::vector<std::string> words) {
+  const std::string program = simhost::DefaultModulePath().substr(0, simhost::DefaultModulePath().rfind('/')) + "/simhost";
+  words.insert(words.begin(), {program, "--quiet"});
+  std::vector<char*> argv;
+  for (std::string& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+  ProgramRun run;
+  int pipeEnds[2];
+  if (pipe(pipeEnds) != 0) return run;
+  const pid_t child = fork();
+  if (child == 0) {
+    sigset_t stop;
+    sigemptyset(&stop);
+    sigaddset(&stop, SIGINT);
+    sigprocmask(SIG_BLOCK, &stop, nullptr);
+    kill(getpid(), SIGINT);
+    dup2(pipeEnds[1], STDERR_FILENO);
+    close(pipeEnds[0]);
+    execv(program.c_str(), argv.data());
+    _exit(127);
+  }
+  close(pipeEnds[1]);
+  char buffer[512];
+  for (ssize_t got; (got = read(pipeEnds[0], buffer, sizeof buffer)) > 0;) run.output.append(buffer, static_cast<size_t>(got));
+  close(pipeEnds[0]);
+  waitpid(child, &run.status, 0);
+  return run;
+}
+
+// The earlier run's outputs are cleared only once a run is sure to fly: one
+// refused as it starts (the simulator folder cannot be laid out, the module
+// does not load, the scenario names a control the cockpit lacks, a stop
+// before the first tick) leaves its log, trace, sound, pictures and saved
+// files as they were, and says why.
+TEST_F(SimhostProgram, ARunRefusedAtItsStartLeavesThePreviousRunsOutputs) {
+  ASSERT_EQ(Run("trace ias\ncontrol APU battery 41\nrun 2\n", "--pictures 1").status, 0);
+  const std::map<std::string, std::string> before = FilesBelow(folder_ + "/out");
+  for (const char* made : {"log.txt", "trace.csv", "cockpit.wav", "HalcyonPro.ini", "pictures/00-00-01.0_EFIS_PFD.png"}) {
+    ASSERT_EQ(before.count(made), 1u) << made;
+  }
+  Write("bad/SimObjects/Airplanes", "a file where the aircraft folder goes");
+  const std::string flight = "control APU battery 41\nrun 2\n";
+  const struct {
+    ProgramRun run;
+    std::string said;
+  } refused[] = {
+      {Run(flight, "--root '" + folder_ + "/bad'"), "cannot make the folder " + folder_ + "/bad/SimObjects/Airplanes"},
+      {Run(flight, "--module '" + folder_ + "/none.so'"), "cannot load the module"},
+      {Run("control APU mastr 41\nrun 2\n"), "flight.scn:1: no control [APU] 'mastr'"},
+  };
+  for (const auto& [run, said] : refused) {
+    EXPECT_NE(run.status, 0) << said;
+    EXPECT_NE(run.output.find(said), std::string::npos) << run.output;
+    EXPECT_TRUE(FilesBelow(folder_ + "/out") == before) << said;
+  }
+
+  std::ofstream(folder_ + "/flight.scn", std::ios::binary) << flight;
+  const ProgramRun stopped = RunStoppedAsItStarts({"--scenario", folder_ + "/flight.scn", "--root", folder_ + "/root",
+                                                   "--out", folder_ + "/out"});
+  ASSERT_TRUE(WIFEXITED(stopped.status)) << stopped.output;
+  EXPECT_EQ(WEXITSTATUS(stopped.status), 128 + SIGINT) << stopped.output;
+  EXPECT_EQ(stopped.output, "simhost: interrupted before the flight began: nothing was written into " + folder_ +
+                                "/out, which holds what the run before left there\n");
+  EXPECT_TRUE(FilesBelow(folder_ + "/out") == before);
 }
 
 // A plain run goes on from the cockpit its simulator folder saved; a check
