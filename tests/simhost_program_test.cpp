@@ -381,6 +381,24 @@ TEST_F(SimhostProgram, ASecondRunIntoOneOutputFolderLeavesOnlyItsOwnOutputs) {
   EXPECT_GE(pictures, 2u);
 }
 
+// An --out that holds no earlier run (its log.txt, if any, is no run's) is
+// a person's own folder: the run adds its files, and every file of theirs
+// stays as it was, INI and .cfg files and pictures included.
+TEST_F(SimhostProgram, AnOutputFolderWithoutAnEarlierRunKeepsThePersonsOwnFiles) {
+  const std::map<std::string, std::string> mine = {
+      {"Settings.ini", "[A]\nb=1\n"},
+      {"Other jet.cfg", "[fltsim.0]\ntitle=Other\n"},
+      {"notes.txt", "mine"},
+      {"pictures/holiday.png", "PNG"},
+  };
+  for (const auto& [name, bytes] : mine) Write("out/" + name, bytes);
+  Write("out/log.txt", "what I did today\n");
+  const ProgramRun run = Run("control APU battery 41\nrun 1\n");
+  ASSERT_EQ(run.status, 0) << run.output;
+  for (const auto& [name, bytes] : mine) EXPECT_EQ(Read("out/" + name), bytes) << name;
+  EXPECT_NE(Read("out/HalcyonPro.ini").find("battery=41"), std::string::npos) << "the run's own copy beside them";
+}
+
 // Without the sound pack nothing is heard, but the log lists what the cockpit
 // asked to play, each missing or unreadable file marked.
 TEST_F(SimhostProgram, TheSoundsAskedForAreLoggedWhenTheirFilesAreMissing) {
