@@ -19,28 +19,15 @@
 
 #include "simhost/module_loader.h"
 #include "simhost/sim_root.h"
+#include "tests/cockpit.h"
 
 namespace halcyon::test {
 namespace {
 
 constexpr const char* kAircraft = "/root/SimObjects/Airplanes/QZ Halcyon Pro";
 
-struct ProgramRun {
-  int status = -1;
-  std::string output;
-};
-
 // simhost with these arguments (and --quiet): its exit status and what it said.
-ProgramRun RunProgram(const std::string& arguments) {
-  const std::string program = simhost::DefaultModulePath().substr(0, simhost::DefaultModulePath().rfind('/')) + "/simhost";
-  ProgramRun run;
-  FILE* pipe = popen((program + " --quiet " + arguments + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[512];
-  while (fgets(buffer, sizeof(buffer), pipe) != nullptr) run.output += buffer;
-  run.status = pclose(pipe);
-  return run;
-}
+ProgramRun RunQuiet(const std::string& arguments) { return RunSimhostProgram("--quiet " + arguments); }
 
 class SimhostProgram : public testing::Test {
  protected:
@@ -58,7 +45,7 @@ class SimhostProgram : public testing::Test {
   ProgramRun Run(const std::string& scenario, const std::string& more = "") const {
     const std::string file = folder_ + "/flight.scn";
     std::ofstream(file, std::ios::binary) << scenario;
-    return RunProgram("--scenario '" + file + "' --root '" + folder_ + "/root' --out '" + folder_ + "/out' " + more);
+    return RunQuiet("--scenario '" + file + "' --root '" + folder_ + "/root' --out '" + folder_ + "/out' " + more);
   }
 
   std::string Read(const std::string& relative) const {
@@ -107,7 +94,7 @@ TEST_F(SimhostProgram, EmptyFilesInTheSimulatorFolderAreNoObstacle) {
 }
 
 TEST_F(SimhostProgram, AnEndlessScenarioIsRefusedAtItsBound) {
-  const ProgramRun run = RunProgram("--scenario /dev/zero --out '" + folder_ + "/out'");
+  const ProgramRun run = RunQuiet("--scenario /dev/zero --out '" + folder_ + "/out'");
   EXPECT_NE(run.status, 0);
   EXPECT_EQ(run.output, "simhost: /dev/zero: the scenario is larger than 16 MiB\n");
 }
@@ -244,19 +231,6 @@ TEST_F(SimhostProgram, AStopSignalEndsTheFlightWithItsLogAndSavedState) {
     EXPECT_FALSE(savedText.str().empty()) << "the shut-down saves the cockpit";
     EXPECT_TRUE(std::filesystem::exists(out + "/cockpit.wav"));
   }
-}
-
-// Every file below a folder, by its path there, with its bytes.
-std::map<std::string, std::string> FilesBelow(const std::string& folder) {
-  std::map<std::string, std::string> files;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-    if (!entry.is_regular_file()) continue;
-    std::ifstream in(entry.path(), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    files[entry.path().lexically_relative(folder).string()] = bytes.str();
-  }
-  return files;
 }
 
 // simhost with a stop signal (Ctrl-C) already waiting as it starts: sent to
