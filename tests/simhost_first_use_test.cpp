@@ -585,7 +585,7 @@ TEST_F(FirstUse, EveryDemoStartsFromAFreshSimulatorFolder) {
   EXPECT_TRUE(outFolder.output.ends_with("(the simulator folder in it is " + folder_ + "/root)\n")) << outFolder.output;
 }
 
-// fresh_root.sh empties only a simulator folder: a checkout, a slip of the
+// fresh_root.sh cleans only a simulator folder: a checkout, a slip of the
 // argument (the output folder, a folder of other files) or none at all is
 // refused with a message, and every file stays.
 TEST_F(FirstUse, FreshRootRefusesWhatIsNoSimulatorFolder) {
@@ -606,12 +606,12 @@ TEST_F(FirstUse, FreshRootRefusesWhatIsNoSimulatorFolder) {
 
   const Shell checkout = RunShell("cd '" + folder_ + "/checkout' && '" + tool + "' .");
   EXPECT_EQ(WEXITSTATUS(checkout.status), 1);
-  EXPECT_EQ(checkout.output, "fresh_root: refusing to empty " + folder_ +
+  EXPECT_EQ(checkout.output, "fresh_root: refusing to clean " + folder_ +
                                  "/checkout: it holds .git (a checkout, not a simulator folder); nothing was removed\n");
   for (const char* other : {"/out", "/photos"}) {
     const Shell refused = RunShell("'" + tool + "' '" + folder_ + other + "'");
     EXPECT_EQ(WEXITSTATUS(refused.status), 1) << other;
-    EXPECT_EQ(refused.output, "fresh_root: refusing to empty " + folder_ + other +
+    EXPECT_EQ(refused.output, "fresh_root: refusing to clean " + folder_ + other +
                                   ": it is not a simulator folder (no SimObjects/Airplanes/QZ Halcyon Pro in it); "
                                   "nothing was removed\n");
   }

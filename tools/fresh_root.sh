@@ -29,7 +29,7 @@ usage() {
 refuse() {
   local hint=""
   [ -d "$1/root/SimObjects" ] && hint=" (the simulator folder in it is $1/root)"
-  echo "fresh_root: refusing to empty $1: $2; nothing was removed$hint" >&2
+  echo "fresh_root: refusing to clean $1: $2; nothing was removed$hint" >&2
   exit 1
 }
 
