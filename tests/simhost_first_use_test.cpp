@@ -552,7 +552,9 @@ TEST_F(FirstUse, EveryDemoStartsFromAFreshSimulatorFolder) {
       "SimObjects/Airplanes/Other Jet/panel/panel.cfg", "Scenery/BASE/Scenery/magdec.bgl", "Sound/Other.wav",
       "Sound/Other Pack/engine.wav", "Gauges/Other.gau", "Gauges/Other.ini", "fsx.exe",
       aircraft + "/Saved plan.txt", aircraft + "/Notes.ini", aircraft + "/Route.FMSQ", aircraft + "/TestData.ini",
-      aircraft + "/panel/HalcyonPro.ini"};
+      aircraft + "/panel/HalcyonPro.ini",
+      // A folder of a saved file's name is not the cockpit's.
+      "Gauges/HalcyonMemleak.ini.saving/kept.txt"};
   for (const std::string& file : others) {
     std::filesystem::create_directories(std::filesystem::path(root + "/" + file).parent_path());
     std::ofstream(root + "/" + file) << "not the cockpit's: " << file;
