@@ -11,12 +11,13 @@ SCENARIO ?= scenarios/default.scn
 
 # The cockpit's own WAV files are not ours to ship: the demo speaks and makes
 # its sounds from the slot names, once, into the simulator folder. Each demo
-# starts cold and dark from a fresh simulator folder; the sound pack stays.
+# starts cold and dark: the cockpit the last demo saved is removed from its
+# simulator folder (none on the first); the sound pack stays.
 # The demo builds only what it runs: the module, the platform and simhost.
 demo: setup
 	@cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@ninja -C build -j $(JOBS) halcyon simhost
-	@tools/fresh_root.sh out/root
+	@[ ! -e out/root ] || tools/fresh_root.sh out/root
 	@tools/make_sound_pack.sh out/root/Sound/HalcyonPro
 	build/bin/simhost --scenario $(SCENARIO) --out out
 

@@ -42,17 +42,33 @@ void OnStopSignal(int signalNumber) {
   g_stopSignal = signalNumber;
 }
 
+// Caught from the program's first step on, so a stop that comes while the
+// run is starting is said too; a stop held back by whatever started the
+// program is let through.
 void CatchStopSignals() {
   struct sigaction action {};
   action.sa_handler = OnStopSignal;
   sigemptyset(&action.sa_mask);
   sigaction(SIGINT, &action, nullptr);
   sigaction(SIGTERM, &action, nullptr);
+  sigset_t stops;
+  sigemptyset(&stops);
+  sigaddset(&stops, SIGINT);
+  sigaddset(&stops, SIGTERM);
+  sigprocmask(SIG_UNBLOCK, &stops, nullptr);
 }
 
 int Fail(const std::string& message) {
   std::fprintf(stderr, "simhost: %s\n", message.c_str());
   return 1;
+}
+
+// A run that did not start flying ends with the cockpit shut down, and
+// writes nothing into the output folder: what the run before left there stays.
+int RefuseStart(simhost::SimHost& host, const std::string& message) {
+  host.Shutdown();
+  host.Unload();
+  return Fail(message);
 }
 
 // The names a scenario may use. Gauges and controls are the loaded
@@ -98,6 +114,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (!program.list.empty()) return List(program);
+  CatchStopSignals();
 
   simhost::Scenario scenario;
   std::vector<std::string> errors;
@@ -121,11 +138,29 @@ int main(int argc, char** argv) {
   }
   simhost::RootLock lock;
   if (!lock.Take(options.root, &error)) return Fail(error);
-  // What the output folder holds after the run is what this run made.
-  if (!simhost::ClearEarlierOutputs(outFolder, options.picturesFolder, options.root, &error)) return Fail(error);
 
   simhost::SimHost host(options);
   if (!host.Load(&error)) return Fail(error);
+  host.Start();
+  // The earlier run's outputs are cleared only once this run is sure to fly:
+  // its folders proved writable, the module loaded and started, every name
+  // the scenario uses known to it, and no stop asked for.
+  std::vector<std::string> nameErrors;
+  if (!simhost::CheckScenarioNames(host, scenario, &nameErrors)) {
+    std::string names;
+    for (const std::string& line : nameErrors) names += (names.empty() ? "" : "\n") + line;
+    return RefuseStart(host, names);
+  }
+  if (g_stopSignal != 0) {
+    RefuseStart(host, "interrupted before the flight began: nothing was written into " + outFolder +
+                          ", which holds what the run before left there");
+    return 128 + g_stopSignal;
+  }
+  // What the output folder holds after the run is what this run made.
+  if (!simhost::ClearEarlierOutputs(outFolder, options.picturesFolder, options.root, &error)) {
+    return RefuseStart(host, error);
+  }
+  host.WatchStopFlag(&g_stopSignal);
   simhost::RunLog log;
   const std::string soundFolder = simhost::RootPath(options.root, simhost::kSoundFolder);
   if (simhost::CountSoundPackFiles(options.root) == 0) {
@@ -135,9 +170,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "simhost: %s\n", warning.c_str());
     log.Warn(warning);
   }
-  host.Start();
-  host.WatchStopFlag(&g_stopSignal);
-  CatchStopSignals();
 
   const bool tty = isatty(STDERR_FILENO) != 0;
   auto progress = [quiet = program.quiet, tty, last = std::make_shared<std::string>()](double done, double total) {

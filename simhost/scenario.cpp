@@ -128,12 +128,23 @@ std::string FormatValue(double value) {
   return text;
 }
 
+// The units of quantities that have no negative: a speed, a Mach number, an
+// engine's or the APU's speed in percent, fuel, a flag, a frequency in BCD.
+constexpr std::string_view kUnitsFromZero[] = {"kt", "Mach", "%", "gal", "lb", "lb/h", "lb/gal", "flag", "BCD"};
+
+// Whether the token, named or by its number, counts a quantity that has no
+// negative.
+bool TokenFromZero(const TokenName& token) {
+  const std::optional<TokenName> named = token.name[0] != '\0' ? FindToken(token.name) : std::nullopt;
+  return named && std::ranges::find(kUnitsFromZero, std::string_view(named->unit)) != std::end(kUnitsFromZero);
+}
+
 // What a token can hold: the simulator keeps a token in 32 bits, signed or
-// not; a position on the earth is a latitude to 90 degrees and a longitude
-// to 180.
+// not; a quantity with no negative starts at 0, and a position on the earth
+// is a latitude to 90 degrees and a longitude to 180.
 std::string CheckTokenValue(const std::string& name, const std::string& text) {
   const TokenName token = *FindToken(name);
-  double lowest = -2147483648.0 / token.scale;
+  double lowest = TokenFromZero(token) ? 0.0 : -2147483648.0 / token.scale;
   double highest = 4294967295.0 / token.scale;
   if (token.token == halcyon::TokenNumber(Token::Latitude)) lowest = -(highest = 90.0);
   if (token.token == halcyon::TokenNumber(Token::Longitude)) lowest = -(highest = 180.0);

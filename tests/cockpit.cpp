@@ -569,6 +569,18 @@ ProgramRun RunSimhostProgram(const std::string& arguments) {
   return RunProgram(modulePath.substr(0, modulePath.rfind('/')) + "/simhost", arguments);
 }
 
+std::map<std::string, std::string> FilesBelow(const std::string& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    if (!entry.is_regular_file()) continue;
+    std::ifstream in(entry.path(), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    files[entry.path().lexically_relative(folder).string()] = bytes.str();
+  }
+  return files;
+}
+
 namespace {
 
 // The character each frame of the alert display's character image shows.

@@ -257,6 +257,9 @@ struct ProgramRun {
 ProgramRun RunProgram(const std::string& program, const std::string& arguments);
 // The simulator program a user runs (beside the module).
 ProgramRun RunSimhostProgram(const std::string& arguments);
+// Every plain file below a folder (a link to one counts as the file), by its
+// path there, with its bytes.
+std::map<std::string, std::string> FilesBelow(const std::string& folder);
 
 // The input near `guess` that `convert` turns into `target` exactly (NaN when
 // none lies within 200 steps of a double), for a sample exactly on a limit

@@ -323,27 +323,35 @@ TEST(ScenarioInput, ExpectComparesTokensInTheirUnitsAndControlPositions) {
                 "flight.scn:3: unknown token 'warp' (a number 0..1023 or a name: simhost --list tokens)"}));
 }
 
-// Values past what a token holds, a run shorter than a tick and a misspelt
+// Values past what a token holds (below 0 for a quantity that has no
+// negative, by name or by number), a run shorter than a tick and a misspelt
 // token are refused as the file is read, each with what would do.
 TEST(ScenarioInput, ValuesPastWhatATokenHoldsAndTokenSlipsAreRefused) {
-  EXPECT_TRUE(ParseErrors("set altitude 45000\nset ias -5\nset latitude -90\nset longitude 180\nrun 0.06\n"
-                          "set 975 100\nramp vertical_speed -3000 10\n")
+  EXPECT_TRUE(ParseErrors("set altitude 45000\nset ias 0\nset latitude -90\nset longitude 180\nrun 0.06\n"
+                          "set 975 100\nramp vertical_speed -3000 10\nset throttle1 -4096\nset dme1 -1\n"
+                          "set fuel_left 0\nset autopilot 0\n")
                   .empty());
-  EXPECT_EQ(ParseErrors("set altitude 1e308\nset ias -1e30\nramp latitude 91 10\nset longitude -180.5\n"
-                        "set mach 300000\nrun 0.01\nrun 0\nset altitud 1\ntrace APU\ntrace altitud\n"),
+  EXPECT_EQ(ParseErrors("set altitude 1e308\nset ias -5\nramp latitude 91 10\nset longitude -180.5\n"
+                        "set mach 300000\nrun 0.01\nrun 0\nset altitud 1\ntrace APU\ntrace altitud\n"
+                        "set 61 -0.5\nramp fuel_left -1 10\nset apu_rpm -1\nset autopilot -1\nset comm1 -1\n"),
             (std::vector<std::string>{
                 "flight.scn:1: '1e308' is beyond what token 'altitude' holds (-2147483648 to 4294967295 ft)",
-                "flight.scn:2: '-1e30' is beyond what token 'ias' holds (-2147483648 to 4294967295 kt)",
+                "flight.scn:2: '-5' is beyond what token 'ias' holds (0 to 4294967295 kt)",
                 "flight.scn:3: '91' is beyond what token 'latitude' holds (-90 to 90 deg north)",
                 "flight.scn:4: '-180.5' is beyond what token 'longitude' holds (-180 to 180 deg east)",
-                "flight.scn:5: '300000' is beyond what token 'mach' holds (-104857.6 to 209715.2 Mach)",
+                "flight.scn:5: '300000' is beyond what token 'mach' holds (0 to 209715.2 Mach)",
                 "flight.scn:6: run time '0.01' is shorter than a tick (1/18 s, 0.0556 s)",
                 "flight.scn:7: run time '0' is shorter than a tick (1/18 s, 0.0556 s)",
                 "flight.scn:8: unknown token 'altitud' (closest: 'altitude'; simhost --list tokens names them all)",
                 "flight.scn:9: unknown token 'APU' (a number 0..1023 or a name: simhost --list tokens); a control is "
                 "traced as SECTION KEY or SECTION/KEY",
                 "flight.scn:10: unknown token 'altitud' (closest: 'altitude'; simhost --list tokens names them all); a "
-                "control is traced as SECTION KEY or SECTION/KEY"}));
+                "control is traced as SECTION KEY or SECTION/KEY",
+                "flight.scn:11: '-0.5' is beyond what token '61' holds (0 to 4294967295 raw)",
+                "flight.scn:12: '-1' is beyond what token 'fuel_left' holds (0 to 4294967295 gal)",
+                "flight.scn:13: '-1' is beyond what token 'apu_rpm' holds (0 to 4.294967295e+11 %)",
+                "flight.scn:14: '-1' is beyond what token 'autopilot' holds (0 to 4294967295 flag)",
+                "flight.scn:15: '-1' is beyond what token 'comm1' holds (0 to 4294967295 BCD)"}));
   // Too few or too many words for a command that takes a name: the quotes are named.
   EXPECT_EQ(ParseErrors("control APU battery\nclick Engine Fire x 3\n"),
             (std::vector<std::string>{

@@ -10,8 +10,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "core/controls.h"
 #include "core/panel_services.h"
@@ -454,11 +457,22 @@ void ExpectReadmeShows(const std::string& scenario, const std::string& from = ""
   EXPECT_GT(shown, 10);
 }
 
-TEST_F(FirstUse, TheFirstFlightOfTheReadmeStartsBothEnginesWithEveryExpectMet) {
-  const ProgramRun run = RunSimhostProgram("--quiet --scenario '" + SourceFile("scenarios/first_flight.scn") +
-                                           "' --out '" + folder_ + "/out'");
-  ASSERT_EQ(run.status, 0) << run.output;
-  ExpectEveryCheckMet(Slurp(folder_ + "/out/log.txt"), 15);
+// Flies a worked scenario twice into one output folder, as a reader who
+// runs the README's command twice does: the second flight goes on from the
+// cockpit the first saved in <out>/root. `check` reads each flight's log.
+void FlyTwice(const std::string& folder, const std::string& scenario,
+              const std::function<void(const std::string& log)>& check) {
+  for (const char* flight : {"the first flight, cold and dark", "the second flight, from the saved cockpit"}) {
+    SCOPED_TRACE(flight);
+    const ProgramRun run =
+        RunSimhostProgram("--quiet --scenario '" + SourceFile(scenario) + "' --out '" + folder + "/out'");
+    ASSERT_EQ(run.status, 0) << run.output;
+    check(Slurp(folder + "/out/log.txt"));
+  }
+}
+
+TEST_F(FirstUse, TheFirstFlightOfTheReadmeStartsBothEnginesWithEveryExpectMetTwice) {
+  FlyTwice(folder_, "scenarios/first_flight.scn", [](const std::string& log) { ExpectEveryCheckMet(log, 15); });
   // The README copies it whole.
   ExpectReadmeShows("scenarios/first_flight.scn");
 }
@@ -466,43 +480,46 @@ TEST_F(FirstUse, TheFirstFlightOfTheReadmeStartsBothEnginesWithEveryExpectMet) {
 // The second worked example: the route typed into the CDU, a take-off, the
 // autopilot's climb captured at 5000 ft and held there, on NAV past the
 // first waypoint; the displays pictured lit, with the main panel's window.
-TEST_F(FirstUse, TheAutopilotFlightOfTheReadmeLevelsAt5000FtWithEveryExpectMet) {
-  const ProgramRun run = RunSimhostProgram("--quiet --scenario '" + SourceFile("scenarios/autopilot_flight.scn") +
-                                           "' --out '" + folder_ + "/out'");
-  ASSERT_EQ(run.status, 0) << run.output;
-  const std::string log = Slurp(folder_ + "/out/log.txt");
-  ExpectEveryCheckMet(log, 45);
-  // The annunciator: vertical speed, the capture, the hold.
-  const size_t vertical = log.find("|VERT/ 250|ALT|TRK|SPD");
-  const size_t capture = log.find("|ALT / 250|ALT|TRK|CAP");
-  ASSERT_NE(vertical, std::string::npos) << log;
-  ASSERT_NE(capture, std::string::npos);
-  EXPECT_LT(vertical, capture);
-  EXPECT_LT(capture, log.find("|ALT / 250|   |TRK|HLD"));
-  EXPECT_NE(log.find("FMS: ELMOS passed"), std::string::npos);
-  // Lit screens: a dark one compresses to a few hundred bytes.
-  int lit = 0;
-  bool panel = false;
-  for (const auto& entry : std::filesystem::directory_iterator(folder_ + "/out/pictures")) {
-    const std::string name = entry.path().filename().string();
-    if (name.ends_with("_EFIS_PFD.png") || name.ends_with("_EFIS_ND.png")) {
-      EXPECT_GT(entry.file_size(), 4000u) << name << " is dark";
-      ++lit;
+// Flown again from the cockpit it saved, it does all of it again.
+TEST_F(FirstUse, TheAutopilotFlightOfTheReadmeLevelsAt5000FtWithEveryExpectMetTwice) {
+  FlyTwice(folder_, "scenarios/autopilot_flight.scn", [this](const std::string& log) {
+    ExpectEveryCheckMet(log, 45);
+    // The annunciator: vertical speed, the capture, the hold.
+    const size_t vertical = log.find("|VERT/ 250|ALT|TRK|SPD");
+    const size_t capture = log.find("|ALT / 250|ALT|TRK|CAP");
+    ASSERT_NE(vertical, std::string::npos) << log;
+    ASSERT_NE(capture, std::string::npos);
+    EXPECT_LT(vertical, capture);
+    EXPECT_LT(capture, log.find("|ALT / 250|   |TRK|HLD"));
+    EXPECT_NE(log.find("FMS: ELMOS passed"), std::string::npos);
+    // Lit screens: a dark one compresses to a few hundred bytes.
+    int lit = 0;
+    bool panel = false;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_ + "/out/pictures")) {
+      const std::string name = entry.path().filename().string();
+      if (name.ends_with("_EFIS_PFD.png") || name.ends_with("_EFIS_ND.png")) {
+        EXPECT_GT(entry.file_size(), 4000u) << name << " is dark";
+        ++lit;
+      }
+      panel = panel || name.ends_with("_window_10010.png");
+      EXPECT_FALSE(name.ends_with("_window_10230.txt")) << "the Start Flying window was closed";
     }
-    panel = panel || name.ends_with("_window_10010.png");
-    EXPECT_FALSE(name.ends_with("_window_10230.txt")) << "the Start Flying window was closed";
-  }
-  EXPECT_EQ(lit, 4);
-  EXPECT_TRUE(panel);
+    EXPECT_EQ(lit, 4);
+    EXPECT_TRUE(panel);
+  });
   // The README shows it from the autopilot's engagement on.
   ExpectReadmeShows("scenarios/autopilot_flight.scn", "control \"FGCP PANEL\" autopilot 1");
 }
 
 // ---- Tools ----
 
-// `make demo` flies from a fresh simulator folder every time: what the last
-// demo saved is gone; the sound pack, and the navigation data, lessons and
-// keyboard commands a user may have edited there, stay.
+// `make demo` flies from a fresh simulator folder every time: the script
+// removes, file by file, what the cockpit and simhost saved there (the INI
+// files, Aircraft.cfg, the departure card, spare files of a save cut short)
+// and leaves every other file byte for byte: other aircraft, scenery,
+// sounds, programs, and the sound pack, navigation data, lessons and
+// keyboard commands a user may have edited. The same flight then starts
+// cold and dark and writes the same saved files as the first time.
 TEST_F(FirstUse, EveryDemoStartsFromAFreshSimulatorFolder) {
   const std::string source = HALCYON_SOURCE_DIR;
   const Shell plan = RunShell("make -n -C '" + source + "' demo");
@@ -511,36 +528,57 @@ TEST_F(FirstUse, EveryDemoStartsFromAFreshSimulatorFolder) {
   ASSERT_NE(fresh, std::string::npos) << plan.output;
   EXPECT_LT(fresh, plan.output.find("build/bin/simhost --scenario"));
 
-  const std::string aircraft = folder_ + "/root/SimObjects/Airplanes/QZ Halcyon Pro";
-  ASSERT_EQ(Fly("control APU battery 41\ncontrol ELECTRIC apu_bus_1_sw 41\nrun 2\n").status, 0);
-  ASSERT_NE(Slurp(aircraft + "/HalcyonPro.ini").find("apu_bus_1_sw=41"), std::string::npos);
-  std::ofstream(folder_ + "/root/Sound/HalcyonPro/VXMD80 Stall Warning.wav") << "RIFF";
-  std::ofstream(folder_ + "/root/Sound/Other.wav") << "RIFF";
+  const std::string root = folder_ + "/root";
+  const std::string aircraft = "SimObjects/Airplanes/QZ Halcyon Pro";
+  std::filesystem::create_directories(root + "/Sound/HalcyonPro");
+  std::ofstream(root + "/Sound/HalcyonPro/VXMD80 Stall Warning.wav") << "RIFF";
+  const std::string flight = "run 1\nexpect ELECTRIC apu_bus_1_sw == 120\ncontrol APU battery 41\n"
+                             "control ELECTRIC apu_bus_1_sw 41\ndispatch\nrun 1\n";
+  ASSERT_EQ(Fly(flight).status, 0);
+  const std::map<std::string, std::string> firstOutputs = FilesBelow(folder_ + "/out");
+  ASSERT_NE(Slurp(root + "/" + aircraft + "/HalcyonPro.ini").find("apu_bus_1_sw=41"), std::string::npos);
 
-  const std::string navaids = folder_ + "/root/Navigraph/NavData/navaids.txt";
-  const std::string lesson = aircraft + "/Mentor/Engine start.mentor";
-  for (const std::string& mine : {navaids, lesson, aircraft + "/KeyboardInput.ini"}) {
-    ASSERT_TRUE(Exists(mine)) << mine;
-    std::ofstream(mine, std::ios::app) << "# mine\n";
+  const std::vector<std::string> saved = {
+      aircraft + "/HalcyonPro.ini", aircraft + "/FMS.ini", aircraft + "/Aircraft.cfg", aircraft + "/Departure plan.txt",
+      // Left by a run killed at the wrong moment: the spare files of a save
+      // and of simhost's laying out, its probe, the leak report.
+      aircraft + "/HalcyonPro.ini.saving", aircraft + "/Mentor/Engine start.mentor.saving",
+      aircraft + "/aircraft.cfg.laying-out", ".simhost-can-write-42", "Gauges/HalcyonMemleak.ini"};
+  for (const std::string& file : saved) {
+    if (!Exists(root + "/" + file)) std::ofstream(root + "/" + file) << "[A]\nb=1\n";
   }
-  std::ofstream(aircraft + "/Saved plan.txt") << "KSFO KLAX";
+  const std::vector<std::string> others = {
+      "SimObjects/Airplanes/Other Jet/aircraft.cfg", "SimObjects/Airplanes/Other Jet/HalcyonPro.ini",
+      "SimObjects/Airplanes/Other Jet/panel/panel.cfg", "Scenery/BASE/Scenery/magdec.bgl", "Sound/Other.wav",
+      "Sound/Other Pack/engine.wav", "Gauges/Other.gau", "Gauges/Other.ini", "fsx.exe",
+      aircraft + "/Saved plan.txt", aircraft + "/Notes.ini", aircraft + "/Route.FMSQ", aircraft + "/TestData.ini",
+      aircraft + "/panel/HalcyonPro.ini",
+      // A folder of a saved file's name is not the cockpit's.
+      "Gauges/HalcyonMemleak.ini.saving/kept.txt"};
+  for (const std::string& file : others) {
+    std::filesystem::create_directories(std::filesystem::path(root + "/" + file).parent_path());
+    std::ofstream(root + "/" + file) << "not the cockpit's: " << file;
+  }
+  for (const std::string& edited : {std::string("Navigraph/NavData/navaids.txt"), aircraft + "/Mentor/Engine start.mentor",
+                                    aircraft + "/KeyboardInput.ini"}) {
+    ASSERT_TRUE(Exists(root + "/" + edited)) << edited;
+    std::ofstream(root + "/" + edited, std::ios::app) << "# mine\n";
+  }
+  std::map<std::string, std::string> kept = FilesBelow(root);
+  for (const std::string& file : saved) ASSERT_EQ(kept.erase(file), 1u) << file;
 
-  const Shell emptied = RunShell("'" + source + "/tools/fresh_root.sh' '" + folder_ + "/root'");
+  const Shell emptied = RunShell("'" + source + "/tools/fresh_root.sh' '" + root + "'");
   ASSERT_EQ(emptied.status, 0) << emptied.output;
-  for (const char* saved : {"/HalcyonPro.ini", "/FMS.ini", "/Aircraft.cfg", "/Saved plan.txt"}) {
-    EXPECT_FALSE(Exists(aircraft + saved)) << saved;
-  }
-  EXPECT_FALSE(Exists(folder_ + "/root/Gauges"));
-  EXPECT_FALSE(Exists(folder_ + "/root/Sound/Other.wav"));
-  EXPECT_TRUE(Exists(folder_ + "/root/Sound/HalcyonPro/VXMD80 Stall Warning.wav"));
-  for (const std::string& mine : {navaids, lesson, aircraft + "/KeyboardInput.ini"}) {
-    EXPECT_TRUE(Slurp(mine).ends_with("# mine\n")) << mine;
-  }
+  EXPECT_EQ(emptied.output, "");
+  EXPECT_TRUE(FilesBelow(root) == kept) << "only the saved cockpit goes";
 
-  const ProgramRun again = Fly("run 2\nexpect ELECTRIC apu_bus_1_sw == 120\n");
+  const ProgramRun again = Fly(flight);
   EXPECT_EQ(again.status, 0) << again.output;
   EXPECT_EQ(again.output, "") << "the pack kept: no warning";
-  EXPECT_NE(Slurp(aircraft + "/HalcyonPro.ini").find("apu_bus_1_sw=120"), std::string::npos);
+  const std::map<std::string, std::string> secondOutputs = FilesBelow(folder_ + "/out");
+  for (const char* file : {"HalcyonPro.ini", "FMS.ini", "Aircraft.cfg", "Departure plan.txt", "Load sheet.txt"}) {
+    EXPECT_EQ(secondOutputs.at(file), firstOutputs.at(file)) << file << " as after the first flight";
+  }
 
   EXPECT_NE(RunShell("'" + source + "/tools/fresh_root.sh' /").status, 0);
   // The output folder around it is refused, with the folder it may have meant.
@@ -549,7 +587,7 @@ TEST_F(FirstUse, EveryDemoStartsFromAFreshSimulatorFolder) {
   EXPECT_TRUE(outFolder.output.ends_with("(the simulator folder in it is " + folder_ + "/root)\n")) << outFolder.output;
 }
 
-// fresh_root.sh empties only a simulator folder: a checkout, a slip of the
+// fresh_root.sh cleans only a simulator folder: a checkout, a slip of the
 // argument (the output folder, a folder of other files) or none at all is
 // refused with a message, and every file stays.
 TEST_F(FirstUse, FreshRootRefusesWhatIsNoSimulatorFolder) {
@@ -570,12 +608,12 @@ TEST_F(FirstUse, FreshRootRefusesWhatIsNoSimulatorFolder) {
 
   const Shell checkout = RunShell("cd '" + folder_ + "/checkout' && '" + tool + "' .");
   EXPECT_EQ(WEXITSTATUS(checkout.status), 1);
-  EXPECT_EQ(checkout.output, "fresh_root: refusing to empty " + folder_ +
+  EXPECT_EQ(checkout.output, "fresh_root: refusing to clean " + folder_ +
                                  "/checkout: it holds .git (a checkout, not a simulator folder); nothing was removed\n");
   for (const char* other : {"/out", "/photos"}) {
     const Shell refused = RunShell("'" + tool + "' '" + folder_ + other + "'");
     EXPECT_EQ(WEXITSTATUS(refused.status), 1) << other;
-    EXPECT_EQ(refused.output, "fresh_root: refusing to empty " + folder_ + other +
+    EXPECT_EQ(refused.output, "fresh_root: refusing to clean " + folder_ + other +
                                   ": it is not a simulator folder (no SimObjects/Airplanes/QZ Halcyon Pro in it); "
                                   "nothing was removed\n");
   }
@@ -585,9 +623,12 @@ TEST_F(FirstUse, FreshRootRefusesWhatIsNoSimulatorFolder) {
   EXPECT_TRUE(Exists(folder_ + "/out/root/Sound/HalcyonPro"));
   EXPECT_EQ(Slurp(folder_ + "/photos/beach.png"), "PNG");
 
-  // What a fresh clone gives make demo: no folder yet, an empty one, or one
-  // an earlier fresh start left with its sound pack only.
-  EXPECT_EQ(RunShell("'" + tool + "' '" + folder_ + "/none'").status, 0);
+  // A path that does not exist is said, not taken for a fresh folder.
+  const Shell none = RunShell("'" + tool + "' '" + folder_ + "/none'");
+  EXPECT_EQ(WEXITSTATUS(none.status), 1);
+  EXPECT_EQ(none.output.rfind("fresh_root: " + folder_ + "/none does not exist; nothing was removed", 0), 0u)
+      << none.output;
+  // An empty folder, or one holding a sound pack only, holds no saved cockpit.
   std::filesystem::create_directories(folder_ + "/bare");
   EXPECT_EQ(RunShell("'" + tool + "' '" + folder_ + "/bare'").status, 0);
   EXPECT_EQ(RunShell("'" + tool + "' '" + folder_ + "/out/root'").status, 0);

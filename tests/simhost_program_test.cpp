@@ -12,34 +12,22 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "simhost/module_loader.h"
 #include "simhost/sim_root.h"
+#include "tests/cockpit.h"
 
 namespace halcyon::test {
 namespace {
 
 constexpr const char* kAircraft = "/root/SimObjects/Airplanes/QZ Halcyon Pro";
 
-struct ProgramRun {
-  int status = -1;
-  std::string output;
-};
-
 // simhost with these arguments (and --quiet): its exit status and what it said.
-ProgramRun RunProgram(const std::string& arguments) {
-  const std::string program = simhost::DefaultModulePath().substr(0, simhost::DefaultModulePath().rfind('/')) + "/simhost";
-  ProgramRun run;
-  FILE* pipe = popen((program + " --quiet " + arguments + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return run;
-  char buffer[512];
-  while (fgets(buffer, sizeof(buffer), pipe) != nullptr) run.output += buffer;
-  run.status = pclose(pipe);
-  return run;
-}
+ProgramRun RunQuiet(const std::string& arguments) { return RunSimhostProgram("--quiet " + arguments); }
 
 class SimhostProgram : public testing::Test {
  protected:
@@ -57,7 +45,7 @@ class SimhostProgram : public testing::Test {
   ProgramRun Run(const std::string& scenario, const std::string& more = "") const {
     const std::string file = folder_ + "/flight.scn";
     std::ofstream(file, std::ios::binary) << scenario;
-    return RunProgram("--scenario '" + file + "' --root '" + folder_ + "/root' --out '" + folder_ + "/out' " + more);
+    return RunQuiet("--scenario '" + file + "' --root '" + folder_ + "/root' --out '" + folder_ + "/out' " + more);
   }
 
   std::string Read(const std::string& relative) const {
@@ -106,7 +94,7 @@ TEST_F(SimhostProgram, EmptyFilesInTheSimulatorFolderAreNoObstacle) {
 }
 
 TEST_F(SimhostProgram, AnEndlessScenarioIsRefusedAtItsBound) {
-  const ProgramRun run = RunProgram("--scenario /dev/zero --out '" + folder_ + "/out'");
+  const ProgramRun run = RunQuiet("--scenario /dev/zero --out '" + folder_ + "/out'");
   EXPECT_NE(run.status, 0);
   EXPECT_EQ(run.output, "simhost: /dev/zero: the scenario is larger than 16 MiB\n");
 }
@@ -245,6 +233,74 @@ TEST_F(SimhostProgram, AStopSignalEndsTheFlightWithItsLogAndSavedState) {
   }
 }
 
+// simhost with a stop signal (Ctrl-C) already waiting as it starts: sent to
+// the child before it runs the program, while held back.
+ProgramRun RunStoppedAsItStarts(std::vector<std::string> words) {
+  const std::string program = simhost::DefaultModulePath().substr(0, simhost::DefaultModulePath().rfind('/')) + "/simhost";
+  words.insert(words.begin(), {program, "--quiet"});
+  std::vector<char*> argv;
+  for (std::string& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+  ProgramRun run;
+  int pipeEnds[2];
+  if (pipe(pipeEnds) != 0) return run;
+  const pid_t child = fork();
+  if (child == 0) {
+    sigset_t stop;
+    sigemptyset(&stop);
+    sigaddset(&stop, SIGINT);
+    sigprocmask(SIG_BLOCK, &stop, nullptr);
+    kill(getpid(), SIGINT);
+    dup2(pipeEnds[1], STDERR_FILENO);
+    close(pipeEnds[0]);
+    execv(program.c_str(), argv.data());
+    _exit(127);
+  }
+  close(pipeEnds[1]);
+  char buffer[512];
+  for (ssize_t got; (got = read(pipeEnds[0], buffer, sizeof buffer)) > 0;) run.output.append(buffer, static_cast<size_t>(got));
+  close(pipeEnds[0]);
+  waitpid(child, &run.status, 0);
+  return run;
+}
+
+// The earlier run's outputs are cleared only once a run is sure to fly: one
+// refused as it starts (the simulator folder cannot be laid out, the module
+// does not load, the scenario names a control the cockpit lacks, a stop
+// before the first tick) leaves its log, trace, sound, pictures and saved
+// files as they were, and says why.
+TEST_F(SimhostProgram, ARunRefusedAtItsStartLeavesThePreviousRunsOutputs) {
+  ASSERT_EQ(Run("trace ias\ncontrol APU battery 41\nrun 2\n", "--pictures 1").status, 0);
+  const std::map<std::string, std::string> before = FilesBelow(folder_ + "/out");
+  for (const char* made : {"log.txt", "trace.csv", "cockpit.wav", "HalcyonPro.ini", "pictures/00-00-01.0_EFIS_PFD.png"}) {
+    ASSERT_EQ(before.count(made), 1u) << made;
+  }
+  Write("bad/SimObjects/Airplanes", "a file where the aircraft folder goes");
+  const std::string flight = "control APU battery 41\nrun 2\n";
+  const struct {
+    ProgramRun run;
+    std::string said;
+  } refused[] = {
+      {Run(flight, "--root '" + folder_ + "/bad'"), "cannot make the folder " + folder_ + "/bad/SimObjects/Airplanes"},
+      {Run(flight, "--module '" + folder_ + "/none.so'"), "cannot load the module"},
+      {Run("control APU mastr 41\nrun 2\n"), "flight.scn:1: no control [APU] 'mastr'"},
+  };
+  for (const auto& [run, said] : refused) {
+    EXPECT_NE(run.status, 0) << said;
+    EXPECT_NE(run.output.find(said), std::string::npos) << run.output;
+    EXPECT_TRUE(FilesBelow(folder_ + "/out") == before) << said;
+  }
+
+  std::ofstream(folder_ + "/flight.scn", std::ios::binary) << flight;
+  const ProgramRun stopped = RunStoppedAsItStarts({"--scenario", folder_ + "/flight.scn", "--root", folder_ + "/root",
+                                                   "--out", folder_ + "/out"});
+  ASSERT_TRUE(WIFEXITED(stopped.status)) << stopped.output;
+  EXPECT_EQ(WEXITSTATUS(stopped.status), 128 + SIGINT) << stopped.output;
+  EXPECT_EQ(stopped.output, "simhost: interrupted before the flight began: nothing was written into " + folder_ +
+                                "/out, which holds what the run before left there\n");
+  EXPECT_TRUE(FilesBelow(folder_ + "/out") == before);
+}
+
 // A plain run goes on from the cockpit its simulator folder saved; a check
 // that fails there says so, with the command that starts cold and dark.
 TEST_F(SimhostProgram, AFailedExpectInASavedCockpitSaysTheFlightWentOnFromIt) {
@@ -297,6 +353,24 @@ TEST_F(SimhostProgram, ASecondRunIntoOneOutputFolderLeavesOnlyItsOwnOutputs) {
     EXPECT_NE(log.find("\n   " + name + "\n"), std::string::npos) << name;
   }
   EXPECT_GE(pictures, 2u);
+}
+
+// An --out that holds no earlier run (its log.txt, if any, is no run's) is
+// a person's own folder: the run adds its files, and every file of theirs
+// stays as it was, INI and .cfg files and pictures included.
+TEST_F(SimhostProgram, AnOutputFolderWithoutAnEarlierRunKeepsThePersonsOwnFiles) {
+  const std::map<std::string, std::string> mine = {
+      {"Settings.ini", "[A]\nb=1\n"},
+      {"Other jet.cfg", "[fltsim.0]\ntitle=Other\n"},
+      {"notes.txt", "mine"},
+      {"pictures/holiday.png", "PNG"},
+  };
+  for (const auto& [name, bytes] : mine) Write("out/" + name, bytes);
+  Write("out/log.txt", "what I did today\n");
+  const ProgramRun run = Run("control APU battery 41\nrun 1\n");
+  ASSERT_EQ(run.status, 0) << run.output;
+  for (const auto& [name, bytes] : mine) EXPECT_EQ(Read("out/" + name), bytes) << name;
+  EXPECT_NE(Read("out/HalcyonPro.ini").find("battery=41"), std::string::npos) << "the run's own copy beside them";
 }
 
 // Without the sound pack nothing is heard, but the log lists what the cockpit

@@ -1,38 +1,44 @@
 #!/usr/bin/env bash
-# Empties a simulator folder so that the next flight starts cold and dark:
-# the saved cockpit (the aircraft's INI files, Aircraft.cfg, saved flight
-# plans) and whatever else simhost lays out anew go. What is the user's, or
-# takes a while to make, stays: the sound pack in Sound/HalcyonPro, the
-# navigation data in Navigraph/NavData, the Mentor lessons and
-# KeyboardInput.ini of the aircraft folder. `make demo` runs it on out/root
+# Makes a simulator folder start cold and dark again: removes, file by file,
+# what the cockpit and simhost saved in it, and nothing else. Other aircraft,
+# scenery, sounds, programs and every other file stay as they are, and so do
+# the files of the cockpit that are the user's to keep: the sound pack in
+# Sound/HalcyonPro, the navigation data in Navigraph/NavData and the Mentor
+# lessons (simhost copies each only where it is missing, so an edited one
+# stays edited) and KeyboardInput.ini (the cockpit writes it only where it
+# is missing, for the user to fill in). `make demo` runs it on out/root
 # before each demo.
 #
-# It empties only a folder that simhost laid out (its aircraft folder
-# SimObjects/Airplanes/QZ Halcyon Pro is there), one left holding nothing but
-# the sound pack, or an empty one; a folder that does not exist yet is fine
-# too. Anything else (a checkout, the output folder, a home folder) is
-# refused and left as it is.
+# It works only on a simulator folder simhost laid out (its aircraft folder
+# SimObjects/Airplanes/QZ Halcyon Pro is there), one holding nothing but the
+# sound pack, or an empty one; a path that does not exist, or anything else
+# (a checkout, the output folder, a home folder), is refused with a message
+# and left as it is.
 #
 # Usage: tools/fresh_root.sh <simulator folder>
 set -euo pipefail
 
 usage() {
   echo "usage: $0 <simulator folder>" >&2
-  echo "  empties a folder simhost laid out (make demo's is out/root) for a cold and dark start;" >&2
-  echo "  the sound pack, the navigation data, the Mentor lessons and KeyboardInput.ini stay" >&2
+  echo "  removes the cockpit a run saved in a simulator folder simhost laid out (make demo's is out/root)," >&2
+  echo "  for a cold and dark start; every other file stays, the sound pack, the navigation data, the" >&2
+  echo "  Mentor lessons and KeyboardInput.ini included" >&2
   exit 2
 }
 
 refuse() {
   local hint=""
   [ -d "$1/root/SimObjects" ] && hint=" (the simulator folder in it is $1/root)"
-  echo "fresh_root: refusing to empty $1: $2; nothing was removed$hint" >&2
+  echo "fresh_root: refusing to clean $1: $2; nothing was removed$hint" >&2
   exit 1
 }
 
 [ $# -eq 1 ] && [ -n "$1" ] || usage
 root="$1"
-[ -e "$root" ] || [ -L "$root" ] || exit 0
+if [ ! -e "$root" ] && [ ! -L "$root" ]; then
+  echo "fresh_root: $root does not exist; nothing was removed (give the simulator folder a run used: --root, or <out>/root)" >&2
+  exit 1
+fi
 [ -d "$root" ] || refuse "$root" "it is not a folder"
 resolved="$(cd "$root" && pwd -P)"
 if [ "$resolved" = / ] || [ "$resolved" = "$(cd ~ && pwd -P)" ]; then
@@ -42,26 +48,45 @@ fi
 
 aircraft="SimObjects/Airplanes/QZ Halcyon Pro"
 if [ ! -d "$resolved/$aircraft" ]; then
-  # Empty, or nothing but the sound pack an earlier fresh start kept: fine.
+  # Empty, or nothing but a sound pack: nothing of the cockpit's to remove.
   others="$(find "$resolved" -mindepth 1 -maxdepth 1 ! -name Sound -print -quit)"
   extra_sound="$(find "$resolved" -mindepth 2 -maxdepth 2 -path "$resolved/Sound/*" ! -name HalcyonPro -print -quit 2>/dev/null || true)"
   if [ -n "$others" ] || [ -n "$extra_sound" ] || { [ -e "$resolved/Sound" ] && [ ! -d "$resolved/Sound" ]; }; then
     refuse "$resolved" "it is not a simulator folder (no $aircraft in it)"
   fi
+  exit 0
 fi
 
-# Everything but what stays, folder by folder.
-keep_only() {  # FOLDER NAME... : removes what FOLDER holds but the NAMEs
-  local folder="$1"
-  shift
-  [ -d "$folder" ] || return 0
-  local args=()
-  for name in "$@"; do args+=(! -name "$name"); done
-  find "$folder" -mindepth 1 -maxdepth 1 "${args[@]}" -exec rm -rf {} +
-}
-keep_only "$resolved" Sound Navigraph SimObjects
-keep_only "$resolved/Sound" HalcyonPro
-keep_only "$resolved/Navigraph" NavData
-keep_only "$resolved/SimObjects" Airplanes
-keep_only "$resolved/SimObjects/Airplanes" "QZ Halcyon Pro"
-keep_only "$resolved/$aircraft" Mentor KeyboardInput.ini
+# What the cockpit and simhost save, below the simulator folder. Names are
+# matched without regard to case, as the cockpit finds its files.
+saved=(
+  "$aircraft/HalcyonPro.ini"      # the cockpit's switches, options and systems
+  "$aircraft/FMS.ini"             # the FMS's alignment, position and pages
+  "$aircraft/Aircraft.cfg"        # laid out by simhost; the cockpit writes its flap values into it
+  "$aircraft/Departure plan.txt"  # the dispatch page's departure card
+  "Gauges/HalcyonMemleak.ini"     # the memory-leak report of the shut-down
+)
+spares=(
+  # The INI layer's spare copies, left by a save cut short (the file itself
+  # is whole), of the cockpit's INI files and the lessons it edits.
+  "$aircraft/HalcyonPro.ini.saving" "$aircraft/FMS.ini.saving" "$aircraft/KeyboardInput.ini.saving"
+  "$aircraft/Aircraft.cfg.saving" "$aircraft/Mentor/*.mentor.saving" "Gauges/HalcyonMemleak.ini.saving"
+  "$aircraft/Aircraft.cfg.laying-out"  # simhost's Aircraft.cfg, cut short as it was laid out
+  ".simhost-can-write-*"               # simhost's probe that the folder takes files, cut short
+)
+# Not here: this cockpit writes no debug dumps (TestData.ini,
+# TestDataLegs.ini) and saves no flight plans (.FMSQ): files of those names
+# are someone else's.
+
+# Each name as a pattern of the whole path: its `*` stays within one name.
+pattern=""
+for path in "${saved[@]}" "${spares[@]}"; do
+  regex="$(printf '%s' "$path" | sed -e 's/[].[^$\\+?(){}|]/\\&/g' -e 's/\*/[^\/]*/g')"
+  pattern="${pattern:+$pattern|}$regex"
+done
+# A folder, or a link to one, of one of those names is not the cockpit's: it stays.
+cd "$resolved"
+if ! find . -mindepth 1 -maxdepth 5 -regextype posix-extended -iregex "\./($pattern)" ! -type d ! -xtype d -delete; then
+  echo "fresh_root: could not remove all of the saved cockpit in $resolved (see above)" >&2
+  exit 1
+fi
