@@ -3,12 +3,13 @@
 //
 // The autopilot: every autopilot, autothrottle and throttle key event of the
 // cockpit changes its tokens at once (ApplyAutopilotKeyEvent). With the
-// autopilot engaged (Token::AutopilotEngaged) and airborne, heading hold turns towards the
-// heading bug, a magnetic heading, at the standard rate, altitude and vertical-speed hold move the
-// altitude, and the autothrottle in airspeed or Mach hold moves the throttles;
-// the speed then follows from thrust, drag and the climb (the point mass).
-// Without it, what a scenario sets or ramps rules: the model only moves the
-// altitude by the vertical speed set.
+// autopilot engaged (Token::AutopilotEngaged) and airborne, heading hold
+// turns towards the heading bug, a magnetic heading, at the standard rate,
+// altitude and vertical-speed hold move the altitude, and the autothrottle in
+// airspeed or Mach hold moves the throttles; the speed then follows from
+// thrust, drag and the climb (the point mass). Without it, what a scenario
+// sets or ramps rules: the model only moves the altitude by the vertical
+// speed set.
 //
 // Flown by the autopilot down onto the ground, the aircraft touches down
 // (on_ground set, the vertical speed 0); on the ground the wheels hold it.
@@ -34,8 +35,8 @@
 // Reads also the throttles, the flap and gear positions, the wind and the
 // magnetic variation.
 // Drives the altitude (in feet and metres), vertical speed, IAS, Mach, the
-// headings (true, magnetic and true again in radians), the ground speed, the position
-// and the radio altitude; the tokens are those of core/tokens.h.
+// headings (true, magnetic, and true in radians), the ground speed, the
+// position and the radio altitude; the tokens are those of core/tokens.h.
 #pragma once
 
 #include <cstdint>

@@ -46,9 +46,8 @@ TEST(FlightGuidance, EngagedAtLoadHoldsAltitudeAndHeadingThenCapturesAClimb) {
   EXPECT_EQ(GetDfgsRollMode(), kRollHeadingHold);
   ASSERT_FALSE(cockpit.keyEvents(kKeyEventAltitudeHold).empty());
   EXPECT_EQ(cockpit.keyEvents(kKeyEventAutopilotAltitudeSet).front().value, 5000u);
-  EXPECT_EQ(cockpit.keyEvents(kKeyEventHeadingBugSet).front().value,
-            static_cast<uint32_t>(std::lround(cockpit.token(Token::MagneticHeadingDeg))))
-      << "the heading flown, as the compass reads it";
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventHeadingBugSet).front().value, 94u)
+      << "the heading flown as the compass reads it: 90 true, 3.8 degrees west at 0 N 0 E";
   EXPECT_EQ(cockpit.keyEvents(kKeyEventHeadingHold).size(), 1u);
   EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 1.0) << "the IRS valid and power on: still engaged";
 
