@@ -291,7 +291,9 @@ double FlightModel::FlyAutopilotVertical(SimAutopilot& autopilot, double altitud
 }
 
 // Heading hold turns towards the bug; NAV and approach hold fly the bug
-// until the course is captured, then the course.
+// until the course is captured, then the course. The bug is a magnetic
+// heading, as the crew reads it off the compass; the course line and the
+// drift are true, as the aircraft's heading (Token::HeadingDeg) is.
 void FlightModel::FlyAutopilotHeading(SimAutopilot& autopilot, const RadioNav::Reception& nav1) {
   const bool navHold = (IsTokenOn(Token::Nav1Lock) || IsTokenOn(Token::ApproachHold)) && !IsTokenOn(Token::HeadingLock);
   if (!navHold) autopilot.courseCaptured = false;
@@ -306,14 +308,14 @@ void FlightModel::FlyAutopilotHeading(SimAutopilot& autopilot, const RadioNav::R
     if (driftDeg > 180.0) driftDeg -= 360.0;
     TurnTowards(nav1.courseTrueDeg + interceptDeg - driftDeg);
   } else if (navHold || IsTokenOn(Token::HeadingLock)) {
-    TurnTowards(GetToken(Token::HeadingBugDeg));
+    TurnTowards(GetToken(Token::HeadingBugDeg) + GetToken(Token::MagneticVariationDeg));
   }
 }
 
-// The shorter way, at most at the standard rate.
-void FlightModel::TurnTowards(double targetDeg) {
+// The shorter way to a true heading, at most at the standard rate.
+void FlightModel::TurnTowards(double targetTrueDeg) {
   const double heading = GetToken(Token::HeadingDeg);
-  double error = NormalizedDeg(targetDeg - heading);
+  double error = NormalizedDeg(targetTrueDeg - heading);
   if (error > 180.0) error -= 360.0;
   const double rate = std::clamp(error * kHeadingGainPerS, -kStandardTurnRateDegPerS, kStandardTurnRateDegPerS);
   SetToken(Token::HeadingDeg, NormalizedDeg(heading + rate * kSecondsPerTick));
@@ -415,8 +417,9 @@ void FlightModel::Step(SimAutopilot& autopilot, double groundElevationFt, const 
 
   const double mach = MachFromCas(casKt, altitudeFt);
   SetScaledToken(Token::Mach, mach);
+  // The heading is true; the compass reads it less the variation (east positive).
   const double headingDeg = GetToken(Token::HeadingDeg);
-  SetToken(Token::MagneticHeadingDeg, headingDeg);
+  SetToken(Token::MagneticHeadingDeg, NormalizedDeg(headingDeg - GetToken(Token::MagneticVariationDeg)));
   SetScaledToken(Token::TrueHeadingRad, headingDeg);
 
   // Ground speed: the air's motion over the ground added to the aircraft's

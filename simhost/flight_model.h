@@ -3,19 +3,22 @@
 //
 // The autopilot: every autopilot, autothrottle and throttle key event of the
 // cockpit changes its tokens at once (ApplyAutopilotKeyEvent). With the
-// autopilot engaged (Token::AutopilotEngaged) and airborne, heading hold turns towards the
-// heading bug at the standard rate, altitude and vertical-speed hold move the
-// altitude, and the autothrottle in airspeed or Mach hold moves the throttles;
-// the speed then follows from thrust, drag and the climb (the point mass).
-// Without it, what a scenario sets or ramps rules: the model only moves the
-// altitude by the vertical speed set.
+// autopilot engaged (Token::AutopilotEngaged) and airborne, heading hold
+// turns towards the heading bug, a magnetic heading, at the standard rate,
+// altitude and vertical-speed hold move the altitude, and the autothrottle in
+// airspeed or Mach hold moves the throttles; the speed then follows from
+// thrust, drag and the climb (the point mass). Without it, what a scenario
+// sets or ramps rules: the model only moves the altitude by the vertical
+// speed set.
 //
 // Flown by the autopilot down onto the ground, the aircraft touches down
 // (on_ground set, the vertical speed 0); on the ground the wheels hold it.
 //
 // Always, while the model is on: IAS, TAS and Mach are related through the
-// standard atmosphere; the ground speed is the true airspeed along the true
-// heading plus the wind; the position integrates it; the radio altitude is
+// standard atmosphere; the heading (Token::HeadingDeg) is true, the magnetic
+// heading that less the variation (Token::MagneticVariationDeg, east
+// positive); the ground speed is the true airspeed along the true heading
+// plus the wind; the position integrates it; the radio altitude is
 // the height above the ground elevation.
 //
 // Thrust comes only from an engine that burns fuel (engine1_running,
@@ -29,10 +32,11 @@
 // is the one of Gur, Mason and Schetz, "Full-configuration drag estimation",
 // Journal of Aircraft 47(4), 2010; it gives 20 counts at M 0.78 and 300 at
 // M 0.89, so level flight at high power settles near M 0.84.
-// Reads also the throttles, the flap and gear positions and the wind.
+// Reads also the throttles, the flap and gear positions, the wind and the
+// magnetic variation.
 // Drives the altitude (in feet and metres), vertical speed, IAS, Mach, the
-// headings (magnetic, for guidance and true), the ground speed, the position
-// and the radio altitude; the tokens are those of core/tokens.h.
+// headings (true, magnetic, and true in radians), the ground speed, the
+// position and the radio altitude; the tokens are those of core/tokens.h.
 #pragma once
 
 #include <cstdint>
@@ -90,7 +94,7 @@ class FlightModel {
   double FlyAutopilotVertical(SimAutopilot& autopilot, double altitudeFt, double verticalSpeedFpm) const;
   void FlyAutopilotHeading(SimAutopilot& autopilot, const RadioNav::Reception& nav1);
   double FlyGlideSlope(SimAutopilot& autopilot, const RadioNav::Reception& nav1, double verticalSpeedFpm) const;
-  void TurnTowards(double headingDeg);
+  void TurnTowards(double targetTrueDeg);
   void FlyAutothrottle(double casKt, double altitudeFt, double accelerationKtPerS);
   double ThrustN(double densityKgM3) const;
   double DragN(double tasMps, const Air& air, double flightPathRad) const;

@@ -291,11 +291,14 @@ void SimHost::RunOneTick() {
   ApplyRamps();
   typist_.Step();
   MoveTraffic();
+  // The variation where the tick starts: the flight model's magnetic
+  // heading and heading bug agree with it, also just after a scenario moved
+  // the aircraft.
+  magneticVariation_.Update();
   if (flightModelOn_) flightModel_.Step(autopilot_, groundElevationFt_, radios_.Receiver(1));
   radios_.Update();
   ground_.Step();
   for (TickHook& hook : tickHooks_) hook(*this);
-  magneticVariation_.Update();
   MirrorOutsideAirTemp();
   engines_.Step(1.0 / 18.0);
   const int frames = std::max(1, options_.framesPerTick);

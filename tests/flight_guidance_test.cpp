@@ -46,7 +46,8 @@ TEST(FlightGuidance, EngagedAtLoadHoldsAltitudeAndHeadingThenCapturesAClimb) {
   EXPECT_EQ(GetDfgsRollMode(), kRollHeadingHold);
   ASSERT_FALSE(cockpit.keyEvents(kKeyEventAltitudeHold).empty());
   EXPECT_EQ(cockpit.keyEvents(kKeyEventAutopilotAltitudeSet).front().value, 5000u);
-  EXPECT_EQ(cockpit.keyEvents(kKeyEventHeadingBugSet).front().value, 90u);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventHeadingBugSet).front().value, 94u)
+      << "the heading flown as the compass reads it: 90 true, 3.8 degrees west at 0 N 0 E";
   EXPECT_EQ(cockpit.keyEvents(kKeyEventHeadingHold).size(), 1u);
   EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 1.0) << "the IRS valid and power on: still engaged";
 
@@ -84,7 +85,7 @@ TEST(FlightGuidance, EngagedAtLoadHoldsAltitudeAndHeadingThenCapturesAClimb) {
   cockpit.runSeconds(5);
   EXPECT_NEAR(cockpit.token(Token::HeadingDeg), 90.0 + 5 * 3.0, 1.5);
   cockpit.runSeconds(20);
-  EXPECT_NEAR(cockpit.token(Token::HeadingDeg), GetDfgsSelectedValue(kSelHeading), 0.5);
+  EXPECT_NEAR(cockpit.token(Token::MagneticHeadingDeg), GetDfgsSelectedValue(kSelHeading), 0.5);
 
   // Autopilot and flight director off: every mode clears at the next main pass.
   cockpit.control("FGCP PANEL", "autopilot", 1).runSeconds(1.1);
@@ -327,7 +328,7 @@ TEST(FlightGuidance, LnavFollowsTheFmsCrossTrackAndHeading) {
   cockpit.fmsAnswers(guidance).runSeconds(1);
   EXPECT_EQ(GetDfgsRollMode(), kRollLnavFar);
   cockpit.runSeconds(40);
-  EXPECT_NEAR(cockpit.token(Token::HeadingDeg), 123.0, 0.5) << "the simulator turned to the FMS heading";
+  EXPECT_NEAR(cockpit.token(Token::MagneticHeadingDeg), 123.0, 0.5) << "the simulator turned to the FMS heading";
   guidance.apHeadingDeg = CFms::kNoHeading;
   cockpit.fmsAnswers(guidance).runSeconds(1);
   EXPECT_EQ(GetDfgsRollMode(), kRollHeadingHold) << "no FMS guidance: heading hold";

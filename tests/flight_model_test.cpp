@@ -6,6 +6,7 @@
 #include <cmath>
 #include <utility>
 
+#include "core/ground_track.h"
 #include "core/panel_services.h"
 #include "simhost/flight_model.h"
 #include "tests/cockpit.h"
@@ -46,6 +47,39 @@ TEST(FlightModel, TheAircraftFliesAlongItsHeadingWithTheWind) {
   cockpit.host().SetFlightModel(false);
   cockpit.runSeconds(10);
   EXPECT_NEAR(cockpit.token(Token::AltitudeFt), 2600.0, 1.0) << "off: the tokens stay as they are";
+}
+
+// At Zurich (variation some 3.7 degrees east) HDG SEL 250: the autopilot
+// flies the bug on the compass, the true heading is the variation right of
+// it all through the turn, and the aircraft goes over the ground along the
+// true heading.
+TEST(FlightModel, HeadingHoldFliesTheBugMagneticAndTheAircraftGoesAlongTheTrueHeading) {
+  Cockpit cockpit({.start = false, .flightModel = true});
+  cockpit.setPosition(47.4647, 8.5492).set(Token::OnGround, 0).set(Token::AltitudeFt, 5000);
+  cockpit.set(Token::IndicatedAirspeedKt, 250).set(Token::HeadingDeg, 160).set(Token::AutopilotEngaged, 1);
+  cockpit.set(Token::Engine1Combustion, 1).set(Token::Engine2Combustion, 1);
+  cockpit.set(Token::Engine1Throttle, 9000).set(Token::Engine2Throttle, 9000);
+  cockpit.start().irsInNav(1).control("APU", "battery", 41).runSeconds(1);
+  // True less magnetic heading, less the variation: 0 when the three agree.
+  const auto offVariationDeg = [&] {
+    const double trueLessMagnetic =
+        std::remainder(cockpit.token(Token::HeadingDeg) - cockpit.token(Token::MagneticHeadingDeg), 360.0);
+    return std::fabs(trueLessMagnetic - cockpit.token(Token::MagneticVariationDeg));
+  };
+  double worstDeg = 0.0;
+  cockpit.everyTick([&](auto&) { worstDeg = std::max(worstDeg, offVariationDeg()); });
+  cockpit.control("FGCP PANEL", "heading_value", 250).control("FGCP PANEL", "heading_switch", 1).runSeconds(40);
+  const double variation = cockpit.token(Token::MagneticVariationDeg);
+  ASSERT_GT(variation, 3.0) << "east variation at Zurich";
+  EXPECT_LT(worstDeg, 0.1) << "true - magnetic = variation, in the turn too";
+  EXPECT_NEAR(cockpit.token(Token::MagneticHeadingDeg), 250.0, 0.3) << "the bug flown on the compass";
+  EXPECT_NEAR(cockpit.token(Token::HeadingDeg), 250.0 + variation, 0.3);
+  EXPECT_NEAR(cockpit.scaled(Token::TrueHeadingRad), cockpit.token(Token::HeadingDeg), 1e-9);
+  EXPECT_NEAR(GetGroundTrack(), cockpit.token(Token::HeadingDeg), 0.2) << "still air: the track is the true heading";
+  // Moved by the scenario to 0 N 0 E (some 4 degrees west): the next tick agrees with the variation there.
+  cockpit.setPosition(0.0, 0.0).runTicks(1);
+  ASSERT_LT(cockpit.token(Token::MagneticVariationDeg), -3.0);
+  EXPECT_LT(offVariationDeg(), 0.1);
 }
 
 // One tick of the point mass against its forces, worked out here from the

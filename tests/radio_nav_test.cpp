@@ -324,14 +324,15 @@ TEST(RadioNav, TheAutopilotCapturesTheLocalizerThenTheGlideSlopeAndFliesThemDown
     return Distance({cockpit.latitudeDeg(), cockpit.longitudeDegEast()}, {kRwy14Lat, kRwy14Lon}) / kMPerNm;
   };
   const auto heightFt = [&] { return cockpit.token(Token::AltitudeFt) - kRwy14ElevationFt; };
-  // Armed, the needle on its stop: the heading set is flown, not the course.
+  // Armed, the needle on its stop: the heading set is flown, not the course;
+  // the heading set is magnetic, as the compass reads.
   double headingOffWhilePegged = 0.0;
   const double headingSet = cockpit.token(Token::HeadingBugDeg);
   cockpit.runUntil(
       [&] {
         if (std::fabs(cockpit.token(Token::CourseNeedle)) >= 127.0) {
           headingOffWhilePegged =
-              std::max(headingOffWhilePegged, std::fabs(cockpit.token(Token::HeadingDeg) - headingSet));
+              std::max(headingOffWhilePegged, std::fabs(cockpit.token(Token::MagneticHeadingDeg) - headingSet));
         }
         if (localizerAtNm == 0.0 && GetDfgsRollMode() == kRollLocalizerTrack) localizerAtNm = distanceNm();
         if (glideSlopeAtNm == 0.0 && GetDfgsPitchMode() == kPitchGlideslopeTrack) glideSlopeAtNm = distanceNm();
