@@ -563,6 +563,7 @@ TEST(Approach, AutolandFlareRetardRolloutAndTouchdownDisconnect) {
   EXPECT_EQ(GetSwitch(&g_touchdownDisconnect), kSwitchOn);
   cockpit.runSeconds(7);
   EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 1.0) << "not before 144 ticks";
+  EXPECT_EQ(GetDfgsModeE(), kModeENone) << "the autoland status ends on the ground";
   cockpit.runSeconds(1.5);
   EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 0.0);
   EXPECT_EQ(GetSwitch(&g_touchdownDisconnect), kSwitchOff);
