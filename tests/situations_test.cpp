@@ -34,14 +34,20 @@
 #include "systems/irs.h"
 #include "systems/lights.h"
 #include "systems/longitudinal_trim.h"
+#include "systems/mag_true.h"
 #include "systems/apu.h"
+#include "systems/audio_panel.h"
 #include "systems/brake_temperature.h"
 #include "systems/cabin_press.h"
+#include "systems/dfgs.h"
+#include "systems/epr.h"
 #include "systems/fma.h"
 #include "systems/levers.h"
 #include "systems/rain.h"
+#include "systems/reserve_thrust.h"
 #include "systems/speed_bugs.h"
 #include "systems/speed_cards.h"
+#include "systems/thrust_rating.h"
 #include "systems/various.h"
 #include "tests/cockpit.h"
 
@@ -337,7 +343,29 @@ TEST_P(Situations, SavesItsPositionsAndSendsItsEventsWithTheTokensSetAndClear) {
     SetControlRecord(Wide(common.section).c_str(), Wide(common.key).c_str(), kElsewhere);
   }
   for (const Unsaved& unsaved : kUnsaved) SetSwitch(unsaved.record, unsaved.start);
+  // The systems' settings away from where every situation puts them.
+  SetArtState(3);
+  SetAudioSelector(2);
+  MoveControl(L"CABIN PRESS", L"landing_altitude", 5000);
+  SetBatteryCharge(100.0);
+  SetEprBugMode(&g_eprBug1, kEprBugManual);
+  SetEprBugMode(&g_eprBug2, kEprBugManual);
+  SetTrpMode(2);
+  SetWiperSelector(2);
+  DisengageAutothrottle();
+  SetMagTrueMode(1);
   ApplySituation(k);
+  constexpr int32_t kTrpModes[10] = {0, 1, 1, 1, 5, 6, 6, 3, 3, 0};
+  EXPECT_EQ(GetTrpMode(), kTrpModes[k]);
+  EXPECT_EQ(GetArtState(), 0u);
+  EXPECT_EQ(GetAudioSelector(), 1u);
+  EXPECT_EQ(GetLandingAltitude(), 0.0);
+  EXPECT_EQ(GetBatteryCharge(), kBatteryFullCharge);
+  EXPECT_EQ(GetEprBugMode(&g_eprBug1), kEprBugTrp);
+  EXPECT_EQ(GetEprBugMode(&g_eprBug2), kEprBugTrp);
+  EXPECT_EQ(GetWiperSelector(), 0u);
+  EXPECT_EQ(IsAutothrottleDisconnect(), k == 9 ? 1u : 0u) << "cleared but when parking";
+  EXPECT_EQ(GetMagTrueMode(), k == 9 ? 1u : 0u) << "MAG but when parking";
   EXPECT_EQ(SituationControlsUnresolved(), 0);
   for (const Unsaved& unsaved : kUnsaved) {
     if (unsaved.value[k] != kNot) EXPECT_EQ(GetSwitch(unsaved.record), unsaved.value[k]) << unsaved.name;
