@@ -408,11 +408,9 @@ TEST(FlightGuidance, VnavClimbCruiseAndDescentByTheFmsNextPhase) {
   EXPECT_EQ(IsDfgsVnav(), 0);
 }
 
-// The FMS speed goes to the simulator rounded, a Mach in hundredths (0.57 is
-// 56.99... hundredths in binary): on pitch in the VNAV climb, on the throttles
-// in cruise.
-TEST(FlightGuidance, FmsSpeedsGoToTheSimulatorRounded) {
-  Cockpit cockpit({.start = false});
+// At 9000 ft with the autothrottle on, VNAV pressed for the FMS's climb at
+// 280 kt toward the 15000 ft preselected; the FMS's answer, to change.
+CFms::Guidance ClimbInVnav(Cockpit& cockpit) {
   Airborne(cockpit, 9000, 250, true).runSeconds(1.5);
   cockpit.control("DFGS", "dfgs.at_switch", 41);
   SetDfgsSelectedValue(kSelAltitude, 15000);
@@ -420,6 +418,15 @@ TEST(FlightGuidance, FmsSpeedsGoToTheSimulatorRounded) {
   guidance.vnavNext = kVnavClimb;
   guidance.apSpeed = 280;
   cockpit.fmsAnswers(guidance).control("FGCP PANEL", "vnav", 1);
+  return guidance;
+}
+
+// The FMS speed goes to the simulator rounded, a Mach in hundredths (0.57 is
+// 56.99... hundredths in binary): on pitch in the VNAV climb, on the throttles
+// in cruise.
+TEST(FlightGuidance, FmsSpeedsGoToTheSimulatorRounded) {
+  Cockpit cockpit({.start = false});
+  CFms::Guidance guidance = ClimbInVnav(cockpit);
   ASSERT_EQ(GetDfgsVnavPhase(), kVnavClimb);
   struct Sample {
     int32_t phase;
@@ -444,13 +451,7 @@ TEST(FlightGuidance, FmsSpeedsGoToTheSimulatorRounded) {
 
 TEST(FlightGuidance, VnavWithoutTheAutothrottleGivesWayToVerticalSpeed) {
   Cockpit cockpit(Flying());
-  Airborne(cockpit, 9000, 250, true).runSeconds(1.5);
-  cockpit.control("DFGS", "dfgs.at_switch", 41);
-  SetDfgsSelectedValue(kSelAltitude, 15000);
-  CFms::Guidance guidance;
-  guidance.vnavNext = kVnavClimb;
-  guidance.apSpeed = 280;
-  cockpit.fmsAnswers(guidance).control("FGCP PANEL", "vnav", 1);
+  ClimbInVnav(cockpit);
   ASSERT_EQ(IsDfgsVnav(), 1);
   cockpit.control("DFGS", "dfgs.at_switch", 120).runSeconds(0.4);
   EXPECT_EQ(GetSwitch(&g_vnavAutothrottleWarning), kVnavWarningShowing);
