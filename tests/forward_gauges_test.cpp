@@ -810,6 +810,7 @@ TEST(ForwardGauges, RelightWithTheirPanelLights) {
   EXPECT_TRUE(cockpit.elementLit("Standby Combi", 12));
   EXPECT_TRUE(cockpit.elementLit("Standby Attitude", 4));
   EXPECT_TRUE(cockpit.elementVisible("Standby Combi", 12));
+  EXPECT_FALSE(cockpit.elementVisible("EFIS Dimmer", 1)) << "no lit legends without the side panel light";
   cockpit.setSwitch(&g_sidePanelLight, kSwitchOn).draw();
   EXPECT_FALSE(cockpit.elementVisible("RDI", 5));
   EXPECT_TRUE(cockpit.elementVisible("RDI", 6)) << "the knobs are not relit";
