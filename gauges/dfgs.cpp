@@ -223,11 +223,11 @@ int32_t HeadingKnob(bool out, uint32_t flags) {
 }
 
 // The pitch wheel and the pitch window's halves: nose down (AND) or up (ANU).
+// Whatever the mode, the wheel ends an altitude capture under way: the
+// pilot's new command is not overridden by the capture's target.
 int32_t PitchWheel(bool up) {
   if (ModesFree()) {
-    auto endCapture = [] {
-      if (GetDfgsAltPreselectArm() == kAltArmCapturing) SetDfgsAltPreselectArm(kAltArmOff);
-    };
+    if (GetDfgsAltPreselectArm() == kAltArmCapturing) SetDfgsAltPreselectArm(kAltArmOff);
     switch (GetDfgsPitchMode()) {
       case kPitchNone:
       case kPitchAltitudeHold:
@@ -239,15 +239,12 @@ int32_t PitchWheel(bool up) {
         Send(up ? kKeyVsUp : kKeyVsDown);
         break;
       case kPitchVerticalSpeed:
-        endCapture();
         Send(up ? kKeyVsUp : kKeyVsDown);
         break;
       case kPitchIasOnPitch:
-        endCapture();
         up ? DecDfgsIasTarget() : IncDfgsIasTarget();  // nose up slows down
         break;
       case kPitchMachOnPitch:
-        endCapture();
         up ? DecDfgsMachTarget() : IncDfgsMachTarget();
         break;
       case kPitchTurbulence:
@@ -707,16 +704,13 @@ int32_t DfgsMouseAltitudeHold(platform::PixelPoint, uint32_t) {
     SetDfgsPitchMode(kPitchAltitudeHold);
     Send(kKeyEventAltitudeHold);
     Send(kKeyEventAutopilotAltitudeSet, EventValue(Tok(Token::AltitudeFt)));
+    // The autothrottle holds the speed whatever mode it was in; the
+    // simulator's hold is asked for only when it is not on already.
     if (TokOn(Token::AutothrottleArmed)) {
-      if (!HighAltitude()) {
-        if (!TokOn(Token::AutopilotAirspeedHold)) {
-          SetDfgsThrustMode(kThrustIas);
-          Send(kKeyEventAirspeedHold);
-        }
-      } else if (!TokOn(Token::AutopilotMachHold)) {
-        SetDfgsThrustMode(kThrustMach);
-        Send(kKeyEventMachHold);
-      }
+      const bool mach = HighAltitude();
+      SetDfgsThrustMode(mach ? kThrustMach : kThrustIas);
+      const Token hold = mach ? Token::AutopilotMachHold : Token::AutopilotAirspeedHold;
+      if (!TokOn(hold)) Send(mach ? kKeyEventMachHold : kKeyEventAirspeedHold);
     }
     SetDfgsAltPreselectArm(kAltArmOff);
     CancelVnav();

@@ -97,16 +97,19 @@ int32_t StepEfisSource(int32_t towardEnd, int32_t otherEnd) {
   return 1;
 }
 
-// The units move unless they already stand where the switch sends them.
-void RetractUnits() {
-  if (GetSwitch(&g_landingLightExtension) != kLandingLightsRetracted) {
-    SetSwitch(&g_landingLightExtension, kLandingLightsRetracting);
+// One step of the landing-light switch, through the lights' mover, so that
+// units already on their way go on with their transit. Up from 3 only puts
+// the light off: the units stay where they are.
+int32_t StepLandingLightSwitch(bool up) {
+  const int32_t position = GetSwitch(&g_landingLightSwitch);
+  if (position < kLandingLightsRetract || position > kLandingLightsExtendOn) return 1;
+  if (up && position == kLandingLightsExtendOn) {
+    SetSwitch(&g_landingLightSwitch, kLandingLightsExtendOff);
+  } else {
+    MoveLandingLightSwitch(std::clamp(position + (up ? -1 : 1), +kLandingLightsRetract, +kLandingLightsExtendOn));
   }
-}
-void ExtendUnits() {
-  if (GetSwitch(&g_landingLightExtension) != kLandingLightsExtended) {
-    SetSwitch(&g_landingLightExtension, kLandingLightsExtending);
-  }
+  PlayClick(kClickGuarded1);
+  return 1;
 }
 
 }  // namespace
@@ -133,42 +136,8 @@ double ExternalLightsElemLandingLights(ELEMENT_HEADER*) {
   return position >= kLandingLightsRetract && position <= kLandingLightsExtendOn ? position - 1.0 : 0.0;
 }
 
-int32_t ExternalLightsMouseLandingLightsUp(platform::PixelPoint, uint32_t) {
-  switch (GetSwitch(&g_landingLightSwitch)) {
-    case kLandingLightsExtendOn:
-      SetSwitch(&g_landingLightSwitch, kLandingLightsExtendOff);  // the light off; the units stay out
-      break;
-    case kLandingLightsExtendOff:
-      SetSwitch(&g_landingLightSwitch, kLandingLightsRetract);
-      RetractUnits();
-      break;
-    case kLandingLightsRetract:
-      RetractUnits();
-      break;
-    default:
-      return 1;
-  }
-  PlayClick(kClickGuarded1);
-  return 1;
-}
-
-int32_t ExternalLightsMouseLandingLightsDown(platform::PixelPoint, uint32_t) {
-  switch (GetSwitch(&g_landingLightSwitch)) {
-    case kLandingLightsRetract:
-      SetSwitch(&g_landingLightSwitch, kLandingLightsExtendOff);
-      break;
-    case kLandingLightsExtendOff:
-      SetSwitch(&g_landingLightSwitch, kLandingLightsExtendOn);
-      break;
-    case kLandingLightsExtendOn:
-      break;
-    default:
-      return 1;
-  }
-  ExtendUnits();
-  PlayClick(kClickGuarded1);
-  return 1;
-}
+int32_t ExternalLightsMouseLandingLightsUp(platform::PixelPoint, uint32_t) { return StepLandingLightSwitch(true); }
+int32_t ExternalLightsMouseLandingLightsDown(platform::PixelPoint, uint32_t) { return StepLandingLightSwitch(false); }
 
 int32_t ExternalLightsMouseNoseLights(platform::PixelPoint, uint32_t) {
   const int32_t position = GetSwitch(&g_taxiLightSwitch);

@@ -126,13 +126,14 @@ int32_t PellamsWarningLightsMouseCaution(PixelPoint point, uint32_t mouseFlags) 
   return WarningLightsMouseCaution(point, mouseFlags);
 }
 
-// A left click runs the 3-second test; a right click latches the test on,
-// a second right click turns it off.
+// A left click runs the 3-second test (a second one during it does not
+// lengthen it); a right click latches the test on, a second right click
+// turns it off.
 int32_t AnnunciatorDigitalLightsTestMouseTest(PixelPoint, uint32_t mouseFlags) {
   if ((mouseFlags & platform::kMouseLeftSingle) != 0) {
-    SetSwitch(&g_lampTestSwitch, kLampTestTimed);
+    MoveLampTestSwitch(kLampTestTimed);
   } else if ((mouseFlags & platform::kMouseRightSingle) != 0) {
-    SetSwitch(&g_lampTestSwitch, At(g_lampTestSwitch, kLampTestHeld) ? static_cast<int32_t>(kSwitchOff) : kLampTestHeld);
+    MoveLampTestSwitch(At(g_lampTestSwitch, kLampTestHeld) ? static_cast<int32_t>(kSwitchOff) : kLampTestHeld);
   } else {
     return 1;
   }

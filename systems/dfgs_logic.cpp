@@ -125,6 +125,7 @@ uint32_t AltitudeToHold(double target) {
 
 // ---- Speed targets from the FMS ----
 
+// Rounded, not cut: an FMS Mach of 0.57 is 56.99999... hundredths in binary.
 void SendFmsSpeedToSimulator(double v, bool mach) {
   if (S().fmsOverride != 0) return;
   if (mach) {
@@ -492,15 +493,8 @@ void FmsSpeedTargets() {
     if (IsAtArmed()) Send(kKeyEventAutothrottleArmToggle);
     SetDfgsPitchMode(mach ? kPitchMachOnPitch : kPitchIasOnPitch);
     SetDfgsSpeedView(mach ? 1 : 0);
-    if (s.fmsOverride == 0) {
-      if (mach) {
-        SetDfgsMachTarget(v);
-        Send(kKeyEventMachSet, AsEventValue(v * 100.0));
-      } else {
-        SetDfgsIasTarget(v);
-        Send(kKeyEventAirspeedSet, AsEventValue(v));
-      }
-    }
+    if (s.fmsOverride == 0) mach ? SetDfgsMachTarget(v) : SetDfgsIasTarget(v);
+    SendFmsSpeedToSimulator(v, mach);
   }
 }
 
@@ -712,16 +706,18 @@ void TakeoffSteps() {
   }
 }
 
+bool IsAutolandModeE(int32_t modeE) { return modeE >= kModeEAutolandAutopilot && modeE <= kModeEAutolandNeither; }
+
+// The autoland status set here is cleared in the same pass when no approach
+// is armed: without an approach mode it never shows, not even for a second.
 void AutolandStatus() {
   State& s = S();
-  const bool autolandE = s.modeE >= kModeEAutolandAutopilot && s.modeE <= kModeEAutolandNeither;
-  if (!autolandE && !IsOnGround() && RadioHeightM() < kAutolandHeightM && On(Token::ApproachHold) &&
+  if (!IsAutolandModeE(s.modeE) && !IsOnGround() && RadioHeightM() < kAutolandHeightM && On(Token::ApproachHold) &&
       IsLandingFlapsSet() != 0) {
     SetDfgsModeE(IsAp() ? kModeEAutolandAutopilot : (IsFd() ? kModeEAutolandFlightDirector : kModeEAutolandNeither));
     SetDfgsAltPreselectArm(kAltArmOff);
-  } else if (autolandE && (s.approachMode == kApproachNone || IsOnGround())) {
-    SetDfgsModeE(kModeENone);
   }
+  if (IsAutolandModeE(s.modeE) && (s.approachMode == kApproachNone || IsOnGround())) SetDfgsModeE(kModeENone);
   if (s.approachMode == kApproachAutoland && On(Token::ApproachHold) != On(Token::GlideSlopeHold)) {
     Send(kKeyEventApproachKey);
   }
@@ -769,8 +765,7 @@ void ApproachHoldOff() {
 void ApproachHoldOn() {
   State& s = S();
   const bool airborne = !IsOnGround();
-  if (s.approachMode == kApproachIls && airborne && s.modeE != kModeEIlsApproach &&
-      !(s.modeE >= kModeEAutolandAutopilot && s.modeE <= kModeEAutolandNeither)) {
+  if (s.approachMode == kApproachIls && airborne && s.modeE != kModeEIlsApproach && !IsAutolandModeE(s.modeE)) {
     SetDfgsModeE(kModeEIlsApproach);
   } else if (s.approachMode == kApproachAutoland && airborne && !(s.modeE >= kModeEAutolandApproach)) {
     SetDfgsModeE(kModeEAutolandApproach);

@@ -57,6 +57,18 @@ const SavedControls kHydraulicControls{kHydraulicSection, kHydraulicKeys};
 const SavedControls kSpeedBrakeControls{kSpeedBrakeSection, kSpeedBrakeKeys};
 const SavedControls kFuelXFeedControls{kFuelXFeedSection, kFuelXFeedKeys};
 
+// Every lever initialised, for EndLeverRun (a reload initialises them again).
+constexpr size_t kMaxLevers = 16;
+AnimatedLever* g_levers[kMaxLevers] = {};
+size_t g_leverCount = 0;
+
+void RememberLever(AnimatedLever* lever) {
+  for (size_t i = 0; i < g_leverCount; ++i) {
+    if (g_levers[i] == lever) return;
+  }
+  if (g_leverCount < kMaxLevers) g_levers[g_leverCount++] = lever;
+}
+
 int32_t FrameCount(const LeverFrames& run) { return std::abs(run.last - run.first) + 1; }
 
 int32_t FrameAt(const LeverFrames& run, uint32_t index) {
@@ -83,6 +95,13 @@ void FollowMixture(AnimatedLever* lever, const FuelLeverLink& link) {
 void InitLever(AnimatedLever* lever, double framePeriodTicks) {
   lever->running = 0;
   lever->framePeriodTicks = framePeriodTicks;
+  RememberLever(lever);
+}
+
+void EndLeverRun(const CSwitch* record) {
+  for (size_t i = 0; i < g_leverCount; ++i) {
+    if (g_levers[i]->record == record) g_levers[i]->running = 0;
+  }
 }
 
 void HandleLever(AnimatedLever* lever, int32_t action, int32_t target) {

@@ -37,6 +37,7 @@ struct AnimatedLever {
   int32_t target = 0;
 };
 
+// Also makes the lever known to EndLeverRun.
 void InitLever(AnimatedLever* lever, double framePeriodTicks);
 // Action 0 with no animation running starts one along run `target` (0 up to
 // moveCount - 1); any other call is ignored, so a click during a move is lost.
@@ -48,6 +49,9 @@ void StepLever(AnimatedLever* lever);
 // Moves the lever as its gauge would: to one of its end frames by the
 // animation toward it, to any other position at once.
 void MoveLeverTo(AnimatedLever* lever, int32_t position);
+// Ends the run under way of the lever whose record this is, leaving the
+// record where it stands; nothing for a record that is no known lever's.
+void EndLeverRun(const CSwitch* record);
 // After a load: a saved position outside the lever's frames becomes `fallback`.
 void KeepLeverOnItsFrames(AnimatedLever* lever, int32_t fallback);
 

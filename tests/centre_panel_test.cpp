@@ -401,6 +401,27 @@ TEST(WarningLampsGauges, TheLampTestTimesALeftClickAndLatchesOnARightClick) {
   EXPECT_EQ(cockpit.played(kClickButton1).size(), 5u);
 }
 
+// A second left click or its keyboard command during the 3-second test does
+// not lengthen it: the test ends on the first tick more than 54 ticks after
+// it was first seen.
+TEST(WarningLampsGauges, ASecondPressDuringTheTimedLampTestDoesNotLengthenIt) {
+  Cockpit cockpit({.start = false});
+  cockpit.writeFile("SimObjects/Airplanes/QZ Halcyon Pro/KeyboardInput.ini",
+                    "[HELP]\r\n0=x\r\n[DIGITAL LIGHTS TEST]\r\nTest=ctrl+t\r\n");
+  cockpit.start().runTicks(2);
+  for (const bool keyboard : {false, true}) {
+    cockpit.click("Annunciator Digital Lights Test", 16, 16).runTicks(1);
+    const double seen = cockpit.tick18();
+    cockpit.runTicks(45);
+    keyboard ? cockpit.pressCombo("ctrl+t") : cockpit.click("Annunciator Digital Lights Test", 16, 16);
+    cockpit.runTicks(9);
+    EXPECT_EQ(cockpit.tick18(), seen + 54);
+    EXPECT_EQ(IsLampTestOn(), 1u) << (keyboard ? "keyboard" : "click");
+    cockpit.runTicks(1);
+    EXPECT_EQ(IsLampTestOn(), 0u) << (keyboard ? "keyboard" : "click");
+  }
+}
+
 TEST(WarningLampsGauges, BelowGlideSlopeInhibitsOnlyBelow1000FeetAndTheGpwsTestIsHeld) {
   Cockpit cockpit;
   cockpit.addSounds({kClickButton1});

@@ -271,6 +271,26 @@ TEST(DfgsPanel, PitchWheelStepsTheSpeedTargetOrTheTurbulenceWheel) {
   EXPECT_TRUE(f.cockpit.keyEvents().empty());
 }
 
+// The pitch wheel ends an altitude capture under way in every pitch mode, so
+// that the next main pass does not send the capture's altitude over the
+// pilot's new command.
+TEST(DfgsPanel, ThePitchWheelEndsACaptureInEveryMode) {
+  for (int32_t mode : {kPitchNone, kPitchVerticalSpeed, kPitchIasOnPitch, kPitchMachOnPitch, kPitchAltitudeHold,
+                       kPitchTurbulence, kPitchTakeoff}) {
+    Flying f;
+    SetDfgsSelectedValue(kSelAltitude, 15000);
+    SetDfgsPitchMode(mode);
+    SetDfgsAltPreselectArm(kAltArmCapturing);
+    f.call("DfgsMouseVsInc");
+    EXPECT_EQ(GetDfgsAltPreselectArm(), kAltArmOff) << "pitch mode " << mode;
+    if (mode != kPitchAltitudeHold) continue;
+    f.cockpit.clearKeyEvents().runSeconds(1.1);
+    for (const auto& event : f.cockpit.keyEvents(kKeyEventAutopilotAltitudeSet)) {
+      EXPECT_NE(event.value, 15000u) << "the capture's target sent again";
+    }
+  }
+}
+
 TEST(DfgsPanel, KnobsFollowPressAndReleaseAndTheAltKnobClicksTwice) {
   Flying f;
   f.call("DfgsMouseHeadingSwitchOut");
@@ -311,25 +331,28 @@ std::vector<double> Frames(Cockpit& cockpit, std::initializer_list<uint32_t> ele
 }
 
 // ALT HOLD with the simulator's autothrottle armed also holds the speed: Mach
-// from 27000 ft, IAS below, each unless the simulator already holds it.
+// from 27000 ft, IAS below, whatever the thrust mode was; the simulator's
+// hold is asked for unless it already holds.
 TEST(DfgsPanel, AltitudeHoldKeepsTheSpeedByMachFrom27000FeetUnlessAlreadyHeld) {
   struct Sample {
     double altitudeFt;
     double machHold, iasHold;
-    int32_t thrust;
+    int32_t thrustBefore, thrust;
     EventList events;
   };
   const Sample samples[] = {
-      {27000, 0, 0, kThrustMach, {{65808, 0}, {66124, 27000}, {66109, 0}}},
-      {26999, 0, 0, kThrustIas, {{65808, 0}, {66124, 26999}, {66112, 0}}},
-      {27000, 1, 0, kThrustEprLimit, {{65808, 0}, {66124, 27000}}},
-      {26999, 0, 1, kThrustEprLimit, {{65808, 0}, {66124, 26999}}},
+      {27000, 0, 0, kThrustEprLimit, kThrustMach, {{65808, 0}, {66124, 27000}, {66109, 0}}},
+      {26999, 0, 0, kThrustEprLimit, kThrustIas, {{65808, 0}, {66124, 26999}, {66112, 0}}},
+      {27000, 1, 0, kThrustEprLimit, kThrustMach, {{65808, 0}, {66124, 27000}}},
+      {26999, 0, 1, kThrustEprLimit, kThrustIas, {{65808, 0}, {66124, 26999}}},
+      {26999, 0, 1, kThrustIasMachButton, kThrustIas, {{65808, 0}, {66124, 26999}}},
+      {27000, 1, 0, kThrustIasMachButton, kThrustMach, {{65808, 0}, {66124, 27000}}},
   };
   for (const Sample& sample : samples) {
     Flying f;
     f.cockpit.set(Token::AltitudeFt, sample.altitudeFt).set(Token::AutothrottleArmed, 1);
     f.cockpit.set(Token::AutopilotMachHold, sample.machHold).set(Token::AutopilotAirspeedHold, sample.iasHold);
-    SetDfgsThrustMode(kThrustEprLimit);
+    SetDfgsThrustMode(sample.thrustBefore);
     SetDfgsAltPreselectArm(kAltArmCapturing);
     f.cockpit.clearKeyEvents();
     f.call("DfgsMouseAltitudeHold");

@@ -10,6 +10,7 @@
 #include "fmc/fms.h"
 #include "systems/dfgs.h"
 #include "systems/epr.h"
+#include "systems/fma.h"
 #include "systems/irs.h"
 #include "systems/speed_bugs.h"
 #include "systems/thrust_rating.h"
@@ -408,8 +409,9 @@ TEST(FlightGuidance, VnavClimbCruiseAndDescentByTheFmsNextPhase) {
   EXPECT_EQ(IsDfgsVnav(), 0);
 }
 
-TEST(FlightGuidance, VnavWithoutTheAutothrottleGivesWayToVerticalSpeed) {
-  Cockpit cockpit(Flying());
+// At 9000 ft with the autothrottle on, VNAV pressed for the FMS's climb at
+// 280 kt toward the 15000 ft preselected; the FMS's answer, to change.
+CFms::Guidance ClimbInVnav(Cockpit& cockpit) {
   Airborne(cockpit, 9000, 250, true).runSeconds(1.5);
   cockpit.control("DFGS", "dfgs.at_switch", 41);
   SetDfgsSelectedValue(kSelAltitude, 15000);
@@ -417,6 +419,40 @@ TEST(FlightGuidance, VnavWithoutTheAutothrottleGivesWayToVerticalSpeed) {
   guidance.vnavNext = kVnavClimb;
   guidance.apSpeed = 280;
   cockpit.fmsAnswers(guidance).control("FGCP PANEL", "vnav", 1);
+  return guidance;
+}
+
+// The FMS speed goes to the simulator rounded, a Mach in hundredths (0.57 is
+// 56.99... hundredths in binary): on pitch in the VNAV climb, on the throttles
+// in cruise.
+TEST(FlightGuidance, FmsSpeedsGoToTheSimulatorRounded) {
+  Cockpit cockpit({.start = false});
+  CFms::Guidance guidance = ClimbInVnav(cockpit);
+  ASSERT_EQ(GetDfgsVnavPhase(), kVnavClimb);
+  struct Sample {
+    int32_t phase;
+    double speed;
+    uint32_t event;
+    uint32_t sent;
+  };
+  for (const Sample& sample : {Sample{kVnavClimb, 0.57, kKeyEventMachSet, 57}, {kVnavClimb, 0.58, kKeyEventMachSet, 58},
+                               {kVnavClimb, 279.5, kKeyEventAirspeedSet, 280},
+                               {kVnavClimb, 279.49, kKeyEventAirspeedSet, 279},
+                               {kVnavCruise, 0.57, kKeyEventMachSet, 57}}) {
+    guidance.vnavNext = sample.phase;
+    guidance.apSpeed = sample.speed;
+    cockpit.fmsAnswers(guidance);
+    if (GetDfgsVnavPhase() != sample.phase) UpdateDfgsVnav();
+    cockpit.clearKeyEvents().runSeconds(1.1);
+    ASSERT_EQ(GetDfgsVnavPhase(), sample.phase);
+    ASSERT_FALSE(cockpit.keyEvents(sample.event).empty()) << sample.speed;
+    EXPECT_EQ(cockpit.keyEvents(sample.event).back().value, sample.sent) << sample.speed;
+  }
+}
+
+TEST(FlightGuidance, VnavWithoutTheAutothrottleGivesWayToVerticalSpeed) {
+  Cockpit cockpit(Flying());
+  ClimbInVnav(cockpit);
   ASSERT_EQ(IsDfgsVnav(), 1);
   cockpit.control("DFGS", "dfgs.at_switch", 120).runSeconds(0.4);
   EXPECT_EQ(GetSwitch(&g_vnavAutothrottleWarning), kVnavWarningShowing);
@@ -529,6 +565,7 @@ TEST(Approach, AutolandFlareRetardRolloutAndTouchdownDisconnect) {
   EXPECT_EQ(GetSwitch(&g_touchdownDisconnect), kSwitchOn);
   cockpit.runSeconds(7);
   EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 1.0) << "not before 144 ticks";
+  EXPECT_EQ(GetDfgsModeE(), kModeENone) << "the autoland status ends on the ground";
   cockpit.runSeconds(1.5);
   EXPECT_EQ(cockpit.token(Token::AutopilotEngaged), 0.0);
   EXPECT_EQ(GetSwitch(&g_touchdownDisconnect), kSwitchOff);
@@ -546,6 +583,23 @@ TEST(Approach, AutolandNeedsMatchedReceiversAndArmsOnTheGround) {
   EXPECT_EQ(GetSwitch(&g_autolandGroundArm), kAutolandGroundArmShown);
   cockpit.runTicks(2);
   EXPECT_EQ(GetSwitch(&g_autolandGroundArm), kSwitchOff) << "shown for 180 ticks";
+}
+
+// Landing flaps below 1500 ft with the simulator's approach hold on but no
+// approach mode of the panel: the autoland status is cleared in the pass that
+// sets it, so it never shows (no "AUT" over "G/A" flashing second by second).
+TEST(Approach, TheAutolandStatusNeverShowsWithoutAnApproachMode) {
+  Cockpit cockpit({.start = false});
+  Airborne(cockpit, 1200, 150, true).runSeconds(1.5);
+  cockpit.setSwitch(&g_dfgsTestSwitch, kSwitchOff);  // the FMA without its test pattern
+  cockpit.set(Token::ApproachHold, 1).set(Token::FlapPosition, 16000).set(Token::RadioAltitudeM, 400);
+  for (int tick = 0; tick < 72; ++tick) {
+    cockpit.runTicks(1);
+    ASSERT_EQ(GetDfgsModeE(), kModeENone) << "tick " << tick;
+    char line[8];
+    FormatFmaLine(2, 2, line, sizeof line);
+    ASSERT_STREQ(line, "   ") << "tick " << tick;
+  }
 }
 
 // The tokens as set, no flight model: the throttles stay where they are put.

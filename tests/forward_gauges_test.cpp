@@ -463,6 +463,36 @@ TEST(ForwardPanel, LandingLightMatrix) {
   EXPECT_EQ(cockpit.played(kClickGuarded2).size(), 1u) << "the stray position springs back silently";
 }
 
+// A click that sends the landing-light units where they are already going
+// leaves their 126-tick transit as it is: they arrive, and the lights come
+// on, on the same tick as without it.
+TEST(ForwardPanel, ALandingLightClickDuringATransitDoesNotRestartIt) {
+  Cockpit cockpit;
+  struct Transit {
+    bool up;
+    int32_t unitsFrom, arrived;
+  };
+  for (const Transit& transit : {Transit{true, kLandingLightsExtended, kLandingLightsRetracted},
+                                 Transit{false, kLandingLightsRetracted, kLandingLightsExtended}}) {
+    const int32_t y = transit.up ? 30 : 60;
+    std::vector<double> took;
+    for (const bool clickAgain : {false, true}) {
+      cockpit.setSwitch(&g_landingLightSwitch, kLandingLightsExtendOff).setSwitch(&g_landingLightExtension, transit.unitsFrom);
+      cockpit.set(Token::LandingLights, 0).click("External Lights", 40, y);
+      const double start = cockpit.tick18();
+      cockpit.runTicks(100);
+      if (clickAgain) cockpit.click("External Lights", 40, y);
+      cockpit.runUntil([&] { return GetSwitch(&g_landingLightExtension) == transit.arrived; }, 20);
+      took.push_back(cockpit.tick18() - start);
+      if (!transit.up) {
+        EXPECT_EQ(cockpit.token(Token::LandingLights), 1.0) << "on as the units arrive";
+      }
+    }
+    EXPECT_EQ(took[1], took[0]) << (transit.up ? "up" : "down");
+    EXPECT_LT(took[0], 130.0);
+  }
+}
+
 TEST(ForwardPanel, EfisControlStepsThroughTheCentre) {
   Cockpit cockpit;
   cockpit.addSounds({kClickRotary2});
@@ -780,6 +810,7 @@ TEST(ForwardGauges, RelightWithTheirPanelLights) {
   EXPECT_TRUE(cockpit.elementLit("Standby Combi", 12));
   EXPECT_TRUE(cockpit.elementLit("Standby Attitude", 4));
   EXPECT_TRUE(cockpit.elementVisible("Standby Combi", 12));
+  EXPECT_FALSE(cockpit.elementVisible("EFIS Dimmer", 1)) << "no lit legends without the side panel light";
   cockpit.setSwitch(&g_sidePanelLight, kSwitchOn).draw();
   EXPECT_FALSE(cockpit.elementVisible("RDI", 5));
   EXPECT_TRUE(cockpit.elementVisible("RDI", 6)) << "the knobs are not relit";

@@ -314,28 +314,19 @@ int32_t PositionOf(int16_t cell) {
   }
 }
 
+// A lever set here stands where the situation puts it: a run of its
+// animation under way ends, or it would carry the lever on to its far end.
 void Set(const wchar_t* section, const wchar_t* key, int32_t position) {
-  if (!SetControlRecord(section, key, position)) ++g_unresolved;
+  if (!SetControlRecord(section, key, position)) {
+    ++g_unresolved;
+    return;
+  }
+  EndLeverRun(FindControlRecord(section, key));
 }
 
 void SetControls(std::span<const Control> controls, int32_t k) {
   for (const Control& control : controls) {
     if (control.position[k] != kNot) Set(control.section, control.key, PositionOf(control.position[k]));
-  }
-}
-
-// The landing lights' units start toward the switch unless already there.
-void MoveLandingLightUnits() {
-  const int32_t stands = GetSwitch(&g_landingLightExtension);
-  switch (GetSwitch(&g_landingLightSwitch)) {
-    case kLandingLightsRetract:
-      if (stands != kLandingLightsRetracted) SetSwitch(&g_landingLightExtension, kLandingLightsRetracting);
-      break;
-    case kLandingLightsExtendOn:
-      if (stands != kLandingLightsExtended) SetSwitch(&g_landingLightExtension, kLandingLightsExtending);
-      break;
-    default:
-      break;
   }
 }
 
@@ -432,9 +423,12 @@ void ApplyPhase(int32_t k) {
   if (k != kParked) SetControls(kApuPanel, k);
   SetControls(kPanels, k);
   for (const Record& record : kRecords) {
-    if (record.position[k] != kNot) SetSwitch(record.record, record.position[k]);
+    if (record.position[k] == kNot) continue;
+    SetSwitch(record.record, record.position[k]);
+    EndLeverRun(record.record);
   }
-  MoveLandingLightUnits();
+  // The units start toward the switch unless already there or on their way.
+  MoveLandingLightSwitch(GetSwitch(&g_landingLightSwitch));
   // The panel lights' key event goes with the CPL panel light where it
   // follows the time of day.
   if (k != kColdAndDark && k != kParked) {
