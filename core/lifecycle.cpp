@@ -346,6 +346,9 @@ void RunList(std::span<const LifecycleStep> steps) {
 void OnPostInstall() {
   OpenSimConnect();
   StartGdiplus();
+  // A panel installed again (a reload) is killed again later, and that kill
+  // saves what changed in between and closes the connection just opened.
+  g_systemsSaved = 0;
   if (g_systemsLoaded != 0) return;
   platform::SeedRandom(static_cast<uint32_t>(platform::CalendarTime()));
   RunList(kStartupList);
@@ -368,7 +371,8 @@ void OnPreKill() {
     g_gdiplusToken = 0;
     SetGdiplusStarted(0);
   }
-  // A second instance of the first gauge is killed too; the state is saved once.
+  // A second instance of the first gauge is killed too; the state is saved
+  // once per install.
   if (g_systemsLoaded == 0 || g_systemsSaved != 0) return;
   RunList(kShutdownList);
   g_systemsSaved = 1;

@@ -175,7 +175,7 @@ constexpr double kFeetPerMetre = 3.28084;
   X(DoorsOpen, 868, "doors_open", 1.0, "nonzero: a door open, the cabin follows the aircraft")       \
   X(Comm2Active, 870, "comm2", 1.0, "BCD")                                                           \
   X(Comm2Standby, 871, "comm2_standby", 1.0, "BCD")                                                  \
-  X(Transmitter, 874, "transmitter", 1.0, "0 COM1, 1 COM2")                                          \
+  X(Transmitter, 874, "transmitter", 1.0, "0 VHF 2, else VHF 1")                                     \
   X(MarkerAudio, 881, "marker_audio", 1.0, "flag")                                                   \
   X(Engine1Fire, 887, "fire1", 1.0, "flag")                                                          \
   X(Engine2Fire, 888, "fire2", 1.0, "flag")                                                          \

@@ -34,10 +34,8 @@ double StandbyCombiTooltipAirspeed() { return ReadToken(Token::IndicatedAirspeed
 double StandbyCombiTooltipAltitude() { return ReadToken(Token::AltitudeFt); }
 double StandbyCombiTooltipInHg() { return ReadToken(Token::AltimeterInHg); }
 double StandbyCombiTooltipMillibar() { return ReadToken(Token::AltimeterMb); }
-// The "SAT" line carries the simulator's air temperature and the "TAT" line
-// the computed static temperature: the labels stay as the panel has them.
-double TasSatTooltipSat() { return GetTotalAirTemp(); }
+double TasSatTooltipSat() { return GetStaticAirTemp(); }
 double TasSatTooltipTas() { return GetTrueAirspeed(); }
-double TasSatTooltipTat() { return GetStaticAirTemp(); }
+double TasSatTooltipTat() { return GetTotalAirTemp(); }
 
 }  // namespace halcyon

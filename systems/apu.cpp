@@ -79,9 +79,12 @@ void SetRunningAtOnce() {
   SetSwitch(&g_apuGeneratorAvailable, kApuGeneratorIsAvailable);
 }
 
+// A bad outside temperature from the simulator would leave the EGT NaN, and
+// a start from there would never reach its peak: the EGT starts at 0 instead.
 void SetColdAndStill() {
+  const double outsideDegC = GetOutsideAirTempDegC();
   g_apu.delayTicks = 0.0;
-  g_apu.egtDegC = g_apu.startEgtDegC = GetOutsideAirTempDegC();
+  g_apu.egtDegC = g_apu.startEgtDegC = std::isfinite(outsideDegC) ? outsideDegC : 0.0;
   g_apu.peakReached = 0;
   g_apu.rpmPct = 0.0;
   SetSwitch(&g_apuGeneratorAvailable, kSwitchOff);

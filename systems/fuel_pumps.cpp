@@ -2,6 +2,7 @@
 #include "systems/fuel_pumps.h"
 
 #include <array>
+#include <cmath>
 
 #include "core/ini_values.h"
 #include "core/panel_services.h"
@@ -135,10 +136,13 @@ void UpdateFuelTemperatures() {
 
 }  // namespace
 
+// A bad outside temperature from the simulator starts the fuel at 0 degrees,
+// from where it creeps toward the first good one; a NaN would never move.
 void LoadFuelPumps() {
   LoadSwitches(kSection, kKeys);
   const double outsideDegC = GetOutsideAirTempDegC();
-  g_fuelTemps = {FuelTemp{outsideDegC, 0.0}, FuelTemp{outsideDegC, 0.0}};
+  const double fuelDegC = std::isfinite(outsideDegC) ? outsideDegC : 0.0;
+  g_fuelTemps = {FuelTemp{fuelDegC, 0.0}, FuelTemp{fuelDegC, 0.0}};
 }
 
 void UpdateFuelPumps() {

@@ -48,6 +48,7 @@ struct Sequence {
 Sequence g_first{};
 Sequence g_second{};
 uint32_t g_secondFollows = 0;
+double g_lastTick18 = 0.0;  // TICK18 on the last update
 
 void Start(Sequence& sequence, double dueTick18) { sequence = {1, 1, dueTick18}; }
 
@@ -60,12 +61,23 @@ bool Waited(WaitFor waitFor) {
   }
 }
 
-// Runs the sequence's step when it is due; true when that was its last. A
-// step left far ahead by a clock that went back is due at once.
+// A clock set back (a reloaded flight) takes both due times back with it, so
+// each wait keeps the time it had left: the tug pushes for its full time
+// however far the clock went, neither stopping at once nor minutes late. The
+// update that sees the clock back is still one tick on from the last.
+void FollowClockBack(double now) {
+  if (now < g_lastTick18) {
+    const double backTicks = g_lastTick18 + 1.0 - now;
+    g_first.dueTick18 -= backTicks;
+    g_second.dueTick18 -= backTicks;
+  }
+  g_lastTick18 = now;
+}
+
+// Runs the sequence's step when it is due; true when that was its last.
 template <size_t N>
 bool Step(Sequence& sequence, const GroundComStep (&steps)[N]) {
   const double now = CurrentTick18();
-  if (now + kClockBackGuardTicks < sequence.dueTick18) sequence.dueTick18 = now;
   if (sequence.active == 0 || !(now > sequence.dueTick18)) return false;
   if (sequence.step < 1 || sequence.step > static_cast<int32_t>(N)) {
     sequence.active = 0;
@@ -104,6 +116,7 @@ void StartGroundComBoth() {
 void StartGroundComSecond() { Start(g_second, CurrentTick18()); }
 
 void UpdateGroundCom() {
+  FollowClockBack(CurrentTick18());
   if (Step(g_first, kFirstSequence) && g_secondFollows != 0) {
     g_secondFollows = 0;
     Start(g_second, CurrentTick18() + kGroundComFollowTicks);

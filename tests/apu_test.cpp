@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <set>
 
 #include "core/panel_services.h"
@@ -176,6 +177,25 @@ TEST(Apu, RefusedOnTheLeftPumpsAloneAndCutByTheBattery) {
   EXPECT_LT(GetApuRpm(), rpm);
   cockpit.runUntil([] { return GetApuState() == kApuOff; }, 60);
   EXPECT_EQ(GetApuState(), kApuOff);
+}
+
+// No outside temperature from the simulator at start-up (NaN): the cold APU's
+// EGT reads 0, and a start from there reaches its peak and runs.
+TEST(Apu, StartsWithoutAnOutsideTemperature) {
+  Cockpit cockpit({.start = false});
+  cockpit.set(Token::AmbientTemp, std::numeric_limits<double>::quiet_NaN()).start();
+  EXPECT_EQ(GetApuEgt(), 0.0);
+  cockpit.control("APU", "battery", 41).setSwitch(&g_startPumpSwitch, 41).runSeconds(1);
+  cockpit.control("APU", "master", kApuMasterStart).runTicks(1).control("APU", "master", kApuMasterRun);
+  double peakEgt = 0.0;
+  cockpit.runUntil(
+      [&] {
+        peakEgt = std::max(peakEgt, GetApuEgt());
+        return GetApuState() != kApuStarting;
+      },
+      120);
+  EXPECT_EQ(GetApuState(), kApuRunning);
+  EXPECT_NEAR(peakEgt, 620.0, 1.4444);
 }
 
 TEST(Apu, AStartWithoutPowerOrFuelStopsAndAWarmStartAimsFromItsEgt) {

@@ -3,7 +3,12 @@
 // on while the station is not yet heard, and off again.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "core/tick_scheduler.h"
+#include "simhost/scenario_names.h"
 #include "systems/audio_panel.h"
 #include "tests/cockpit.h"
 
@@ -26,6 +31,12 @@ TEST(AudioPanel, StartUpSendsTheVhfReceiveAndTakesTheTransmitterFromTheSimulator
   EXPECT_EQ(cockpit.keyEvents(kKeyEventVhfBothReceive)[0].value, 1u) << "both VHF volumes on";
   EXPECT_EQ(cockpit.trace(simhost::Phase::Startup).empty(), false);
   EXPECT_EQ(GetAudioSelector(), 2u) << "transmitter token at 0";
+  // The host's token list tells a scenario's writer the same: 0 is VHF 2.
+  const std::vector<std::string> tokens = simhost::ListNames(nullptr, "tokens");
+  const auto transmitter = std::find_if(tokens.begin(), tokens.end(),
+                                        [](const std::string& line) { return line.starts_with("transmitter "); });
+  ASSERT_NE(transmitter, tokens.end());
+  EXPECT_NE(transmitter->find(" 874  0 VHF 2,"), std::string::npos) << *transmitter;
   SetAudioSelector(5);
   EXPECT_EQ(GetAudioSelector(), 5u);
   SetAudioSelector(6);

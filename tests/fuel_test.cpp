@@ -3,6 +3,8 @@
 // temperature and weights.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "core/panel_services.h"
 #include "systems/apu.h"
 #include "systems/electric.h"
@@ -281,6 +283,18 @@ TEST(Fuel, FuelTemperatureCreepsTowardTheOutsideAirInTheUnitSystemsUnit) {
   EXPECT_NEAR(GetFuelTemperature(2), baseDegC + 0.001, 1e-9);
   cockpit.runTicks(19);
   EXPECT_NEAR(GetFuelTemperature(2), baseDegC, 1e-9);
+}
+
+// No outside temperature from the simulator at start-up (NaN): the fuel of
+// both engines starts at 0 degrees C and creeps toward the first good one.
+TEST(Fuel, FuelTemperatureStartsAtZeroWithoutAnOutsideTemperature) {
+  Cockpit cockpit({.start = false});
+  cockpit.set(Token::AmbientTemp, std::numeric_limits<double>::quiet_NaN());
+  cockpit.start();
+  EXPECT_EQ(GetFuelTemperature(1), 32.0);
+  EXPECT_EQ(GetFuelTemperature(2), 32.0);
+  cockpit.setScaled(Token::AmbientTemp, 10.0).runSeconds(10.6);
+  EXPECT_NEAR(GetFuelTemperature(1), 10 * 0.001 * 1.8 + 32.0, 1e-9);
 }
 
 }  // namespace

@@ -110,22 +110,31 @@ TEST(GroundCrew, TheFarewellAloneAndInterleavedWithTheFirst) {
   EXPECT_TRUE(IsGroundCrewSequenceStarted());
 }
 
-// The simulator's clock set back 20000 ticks during the pushback (a
-// reloaded flight): the stop, due 1368 ticks after the start by the old
-// clock, comes at once instead of some 19 minutes late, and the calls go on
-// from there at their own waits.
-TEST(GroundCrew, ThePushbackStopsAfterTheClockWentBack) {
-  Cockpit cockpit({.initialTick18 = 30000});
+// The simulator's clock set back during the pushback (a reloaded flight):
+// the stop comes after the pushback's own time by the ticks that ran, as
+// without a set-back, whether the clock went back a little or far; the calls
+// go on from there at their own waits.
+TEST(GroundCrew, ThePushbackKeepsItsTimeWhenTheClockGoesBack) {
+  Cockpit cockpit({.initialTick18 = 60000});
   WithCalls(cockpit).runTicks(2);
-  cockpit.control("Pushback", "first", 1);
-  cockpit.runUntil([&] { return cockpit.keyEvents(kKeyEventPushback).size() == 1; }, 30);
-  ASSERT_EQ(cockpit.keyEvents(kKeyEventPushback).size(), 1u);
-  cockpit.runSeconds(10).clockBack(20000).runTicks(2);
-  const auto pushes = cockpit.keyEvents(kKeyEventPushback);
-  ASSERT_EQ(pushes.size(), 2u) << "the stop";
-  EXPECT_EQ(pushes[1].value, 0u);
-  cockpit.runSeconds(5);
-  EXPECT_EQ(Tick(cockpit, 191), pushes[1].tick18 + 71);
+  for (const double backTicks : {1000.0, 5000.0, 9000.0, 20000.0}) {
+    const size_t before = cockpit.keyEvents(kKeyEventPushback).size();
+    const auto pushed = [&](size_t count) { return cockpit.keyEvents(kKeyEventPushback).size() == before + count; };
+    cockpit.control("Pushback", "first", 1).runUntil([&] { return pushed(1); }, 30);
+    ASSERT_TRUE(pushed(1)) << backTicks;
+    const uint64_t startTick = cockpit.host().TicksRun();
+    cockpit.runSeconds(10).clockBack(backTicks).runUntil([&] { return pushed(2); }, 600);
+    ASSERT_TRUE(pushed(2)) << backTicks;
+    const auto stop = cockpit.keyEvents(kKeyEventPushback).back();
+    EXPECT_EQ(stop.value, 0u);
+    EXPECT_EQ(cockpit.host().TicksRun() - startTick, kPushbackTicks + 1) << backTicks;
+    cockpit.runSeconds(5);
+    EXPECT_EQ(cockpit.played(191).back().tick18, stop.tick18 + 71) << backTicks;
+  }
+  // The farewell's waits keep their time the same way.
+  cockpit.control("Pushback", "second", 1).runTicks(2).clockBack(5000).runSeconds(5);
+  ASSERT_FALSE(cockpit.played(194).empty());
+  EXPECT_EQ(Tick(cockpit, 194) - Tick(cockpit, 193), 67.0 - 5000.0);
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include <algorithm>
 
 #include "core/lifecycle.h"
+#include "core/options.h"
 #include "core/tick_scheduler.h"
+#include "core/tracking_allocator.h"
 #include "platform/simconnect.h"
 #include "platform/system.h"
 #include "tests/cockpit.h"
@@ -146,6 +148,24 @@ TEST(Lifecycle, ShutDownSavesOnceAndStopsGdiplusOnce) {
   EXPECT_EQ(gdiplus.live, 0);
   EXPECT_EQ(gdiplus.badShutdowns, 0);
   EXPECT_EQ(IsGdiplusStarted(), 0u);
+}
+
+// The simulator reloads a panel by installing it again after its pre-kill;
+// the kill after that saves what changed in between, closes the connection
+// the install opened and writes the leak report again.
+TEST(Lifecycle, EveryShutDownAfterAnInstallSavesOnce) {
+  Cockpit cockpit;
+  cockpit.setOption(kOptionSpacebar, true).runTicks(2).shutdown();
+  EXPECT_EQ(cockpit.ini("OPTIONS", "spacebar"), "1");
+  cockpit.start().setOption(kOptionSpacebar, false).runTicks(2);
+  void* held = TrackedNew(8, "core/lifecycle.cpp", 1);
+  cockpit.shutdown().shutdown();
+  TrackedDelete(held);
+  EXPECT_EQ(cockpit.ini("OPTIONS", "spacebar"), "0");
+  EXPECT_EQ(cockpit.trace(Phase::Shutdown).size(), 2u * 69u);
+  EXPECT_EQ(platform::simconnect::GetCounters().opens, 2u);
+  EXPECT_EQ(platform::simconnect::GetCounters().closes, 2u);
+  EXPECT_EQ(cockpit.ini("MEMORY NOT DEALLOCATED", "Total Unfreed:", "Gauges/HalcyonMemleak.ini"), "8 bytes");
 }
 
 TEST(Lifecycle, AFailedGdiplusStartIsTriedAgainOnTheNextInstall) {
