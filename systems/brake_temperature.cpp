@@ -2,6 +2,7 @@
 #include "systems/brake_temperature.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/controls.h"
 #include "core/ini_values.h"
@@ -29,7 +30,12 @@ constexpr double kCoolingPerKt = 0.002;
 constexpr Token kPedals[2] = {Token::LeftBrakePedal, Token::RightBrakePedal};
 double g_temperature[2] = {0.0, 0.0};
 
-double ColdTemperature() { return ReadScaledToken(Token::AmbientTemp); }
+// Without an outside temperature (NaN) the brakes start at 0 deg C, so they
+// heat and light the lamp once the simulator gives one.
+double ColdTemperature() {
+  const double outsideDegC = ReadScaledToken(Token::AmbientTemp);
+  return std::isfinite(outsideDegC) ? outsideDegC : 0.0;
+}
 
 void StepBrake(int32_t brake, double airspeedKt, bool onGround) {
   double& temperature = g_temperature[brake];

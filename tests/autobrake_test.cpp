@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 
 #include "core/panel_services.h"
 #include "core/tick_scheduler.h"
@@ -233,6 +234,17 @@ TEST(BrakeTemperature, TheHotLampLightsAbove305AndGoesDarkWithBothBelow260) {
     cockpit.runTicks(1);
     EXPECT_EQ(GetSwitch(&g_hotBrakeLamp), kSwitchOn) << "the right brake still hot";
   }
+}
+
+TEST(BrakeTemperature, ABrakeStartedWithoutAnOutsideTemperatureHeatsAndLightsTheLamp) {
+  Cockpit cockpit({.start = false});
+  cockpit.set(Token::OnGround, 1).set(Token::AmbientTemp, std::numeric_limits<double>::quiet_NaN()).start();
+  EXPECT_EQ(GetBrakeTemperature(0), 0.0);
+  EXPECT_EQ(GetBrakeTemperature(1), 0.0);
+  cockpit.set(Token::IndicatedAirspeedKt, 100).set(Token::LeftBrakePedal, 32767);
+  cockpit.runUntil([] { return GetSwitch(&g_hotBrakeLamp) == kSwitchOn; }, 60);
+  EXPECT_GT(GetBrakeTemperature(0), kHotBrakeOnAbove);
+  EXPECT_EQ(GetBrakeTemperature(1), 0.0) << "the right pedal untouched";
 }
 
 TEST(BrakeTemperature, TheDialReadsTheBrakeItsSelectorPicks) {

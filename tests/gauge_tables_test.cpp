@@ -323,7 +323,7 @@ TEST(Tooltips, ShowTheTokensAndTheSystemsValues) {
   // here); the brake temperature dial reads the temperature its selector picks.
   EXPECT_EQ(Arg(cockpit, "Cabin_Pressure_Indicator", 0), GetCabinAltitude());
   EXPECT_EQ(Arg(cockpit, "Cabin_Pressure_Indicator", 1), GetCabinDiffPressure());
-  EXPECT_EQ(Arg(cockpit, "Cabin_Climb", 0), GetCabinRate());
+  EXPECT_EQ(Arg(cockpit, "Cabin_Climb", 0), GetCabinRate() * 60.0) << "feet a minute";
   SetSwitch(&g_brakeTempTestButton, kSwitchOn);
   EXPECT_EQ(Arg(cockpit, "Brake Temperature", 0), GetSelectedBrakeTemperature());
 
