@@ -170,6 +170,18 @@ TEST(DefaultFlight, TheRouteIsProgrammedFlownOnTheFmsAndTheGpwsCallsOnlySinkRate
     for (int cell = 0; cell < 3; ++cell) EXPECT_GT(cellRows[cell], 50) << name << ", cell " << cell;
   }
   EXPECT_EQ(weatherPictures.size(), 3u) << "14:23.2 (twice), 14:24.2 and 14:25.2";
+
+  // Each window is pictured once its meters have relit: no dial hidden.
+  int dumps = 0;
+  for (const std::string& name : cockpit.picturesWritten()) {
+    if (!name.ends_with(".txt")) continue;
+    ++dumps;
+    std::ifstream dump(cockpit.picturesFolder() + "/" + name);
+    for (std::string line; std::getline(dump, line);) {
+      EXPECT_FALSE(line.starts_with("  00 static  dial ") && line.find(" hidden ") != std::string::npos) << name;
+    }
+  }
+  EXPECT_GT(dumps, 50);
 }
 
 }  // namespace
