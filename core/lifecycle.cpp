@@ -22,6 +22,7 @@
 #include "displays/tcas/tcas.h"
 #include "displays/tcas/tcas_logic.h"
 #include "fmc/fms.h"
+#include "gauges/gauge_table.h"
 #include "host/callouts.h"
 #include "host/direct_input_keyboard.h"
 #include "host/keyboard_combos.h"
@@ -363,6 +364,7 @@ void OnPreUpdate() {
   if (tick18 == g_lastTick18) return;
   g_lastTick18 = tick18;
   RunList(kTickList);
+  UpdateGaugePictures();
 }
 
 void OnPreKill() {

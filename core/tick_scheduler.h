@@ -32,22 +32,6 @@ uint32_t IsTickDue(uint32_t channel);
 // the count it last drew at and draws again only when it has moved on.
 uint64_t TickSchedulerPasses();
 
-// A glass screen's picture changes only with the cockpit's state, which moves
-// once a tick: the screen draws on the first frame of each pass and keeps
-// its picture through the other frames the simulator draws in that tick.
-class OncePerPass {
- public:
-  // True the first time it is asked in a pass.
-  bool Take() {
-    if (drawnAtPass_ == TickSchedulerPasses()) return false;
-    drawnAtPass_ = TickSchedulerPasses();
-    return true;
-  }
-
- private:
-  uint64_t drawnAtPass_ = ~uint64_t{0};
-};
-
 void DetectTimeJump();
 uint32_t GetTimeJumpFlag();
 

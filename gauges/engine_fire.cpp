@@ -1,7 +1,7 @@
 // The "Engine Fire" gauge. A handle lights while its engine burns and blinks
 // at 1 Hz, lit steady during the fire test or the lamp test, always with
-// panel power; its lit and unlit pictures change on the ticks scheduler
-// channel 4 is due, once a tick however often the simulator draws. Reads the
+// panel power; its lit and unlit pictures change after the work of the ticks
+// scheduler channel 4 is due, whether or not the panel is drawn. Reads the
 // fire protection system (fires, test, bottles) and the lamp test; moves the
 // handle, bottle and bell records, the fire test and the fire voices.
 #include "gauges/engine_fire.h"
@@ -57,21 +57,23 @@ constexpr uint32_t kLeftLit = 4;
 constexpr uint32_t kLeftUnlit = 5;
 constexpr uint32_t kClickAreas = 8;
 
-bool IsShown(platform::GAUGEHDR* gauge, uint32_t n) {
-  const ELEMENT_HEADER* element = GetNthElement(gauge->elements, n);
-  return element != nullptr && (element->imageFlags & platform::kImageHidden) == 0;
-}
+// Each handle's lit picture (engine 1, engine 2) as the last tick channel 4
+// was due left it; every placement shows it.
+bool g_handleLit[2] = {false, false};
 
 // Burning: the lit picture alternates; tested: lit steady; else unlit.
-void LightHandle(platform::GAUGEHDR* gauge, int32_t engine, uint32_t lit, uint32_t unlit) {
-  bool showLit = false;
+void StepHandleLight(int32_t engine) {
+  bool& lit = g_handleLit[engine - 1];
   if (Powered() && IsEngineOnFire(engine) != 0) {
-    showLit = !IsShown(gauge, lit);
+    lit = !lit;
   } else {
-    showLit = Powered() && (IsFireTestPressed() != 0 || IsLampTestOn() != 0);
+    lit = Powered() && (IsFireTestPressed() != 0 || IsLampTestOn() != 0);
   }
-  ShowElement(gauge, lit, showLit);
-  ShowElement(gauge, unlit, !showLit);
+}
+
+void ShowHandle(platform::GAUGEHDR* gauge, int32_t engine, uint32_t lit, uint32_t unlit) {
+  ShowElement(gauge, lit, g_handleLit[engine - 1]);
+  ShowElement(gauge, unlit, !g_handleLit[engine - 1]);
 }
 
 // One click of a handle half: the first move that starts from the handle's
@@ -110,12 +112,16 @@ int32_t TurnHandle(CSwitch& handle, std::span<const HandleMove> moves, SoundId s
 
 platform::ELEMENT_HEADER* EngineFireElements() { return g_elements.Head(); }
 
+void KeepFireHandleLights() {
+  if (IsTickDue(kChannel2Hz) == 0) return;
+  StepHandleLight(1);
+  StepHandleLight(2);
+}
+
 void EngineFireGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
   if (serviceId != platform::kServicePreDraw) return;
-  if (IsTickDue(kChannel2Hz) != 0 && FirstDrawOfTick(gauge)) {
-    LightHandle(gauge, 1, kLeftLit, kLeftUnlit);
-    LightHandle(gauge, 2, kRightLit, kRightUnlit);
-  }
+  ShowHandle(gauge, 1, kLeftLit, kLeftUnlit);
+  ShowHandle(gauge, 2, kRightLit, kRightUnlit);
   ShowElement(gauge, kLitLegends, IsCplPanelLightOn() != 0);
   ShowClickAreas(gauge, kClickAreas);
 }

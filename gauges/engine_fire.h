@@ -10,6 +10,9 @@
 namespace halcyon {
 
 void EngineFireGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t extra);
+// After each tick's work: the handles' lit pictures step on the ticks
+// channel 4 is due; every placement shows them.
+void KeepFireHandleLights();
 platform::ELEMENT_HEADER* EngineFireElements();
 int32_t EngineFireMouseHandleLeft1(platform::PixelPoint point, uint32_t mouseFlags);
 int32_t EngineFireMouseHandleLeft2(platform::PixelPoint point, uint32_t mouseFlags);

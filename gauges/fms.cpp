@@ -53,13 +53,15 @@ constinit ElementChain g_fmsDisplay3Elements({StaticFrame("lit screen", 0, 0, 15
 
 double Annunciator(FmsAnnunciator n) { return Lamp(IsPanelPowered() != 0, g_fms.IsAnnunciatorOn(n)); }
 
-// Shown on the ticks the one-second channel is due, by the power condition.
-void FollowPower(platform::GAUGEHDR* gauge, uint32_t serviceId, bool (*powered)()) {
+// The lit screens follow their power, looked at on the ticks the one-second
+// channel is due.
+constinit DueTickLook g_display2Lit(kChannel1Hz, [] { return IsPanelPowered() != 0; });
+constinit DueTickLook g_display3Lit(kChannel1Hz, [] { return IsPowerState(kPowerNormal) != 0; });
+
+void FollowPower(platform::GAUGEHDR* gauge, uint32_t serviceId, const DueTickLook& lit) {
   if (gauge == nullptr) return;
   if (serviceId == platform::kServicePreInstall) ShowElement(gauge, kDisplayElement, false);
-  if (serviceId == platform::kServicePreDraw && IsTickDue(kChannel1Hz) != 0) {
-    ShowElement(gauge, kDisplayElement, powered());
-  }
+  if (serviceId == platform::kServicePreDraw) ShowElement(gauge, kDisplayElement, lit.Shown());
 }
 
 }  // namespace
@@ -130,11 +132,16 @@ double FmsElemLampSpare2(ELEMENT_HEADER*) { return Annunciator(kAnnSpare2); }
 double FmsElemKeyboardLamp(ELEMENT_HEADER*) { return g_directInputKeyboard != nullptr ? 1.0 : 0.0; }
 
 void FmsDisplay2GaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
-  FollowPower(gauge, serviceId, [] { return IsPanelPowered() != 0; });
+  FollowPower(gauge, serviceId, g_display2Lit);
 }
 
 void FmsDisplay3GaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
-  FollowPower(gauge, serviceId, [] { return IsPowerState(kPowerNormal) != 0; });
+  FollowPower(gauge, serviceId, g_display3Lit);
+}
+
+void KeepFmsDisplays() {
+  g_display2Lit.Take();
+  g_display3Lit.Take();
 }
 
 }  // namespace halcyon

@@ -117,10 +117,12 @@ double FmsElemLampSpare2(platform::ELEMENT_HEADER* element);
 // Lit while the PC-keyboard reader exists (no power or lamp test).
 double FmsElemKeyboardLamp(platform::ELEMENT_HEADER* element);
 
-// The other CDUs' screens: hidden as the panel installs, then shown once a
-// second while the panel has power ("FMS Display 3": normal power only).
+// The other CDUs' screens: hidden as the panel installs, then shown while
+// the panel has power ("FMS Display 3": normal power only), looked at once a
+// second after the tick's work (KeepFmsDisplays) and shown so on every draw.
 void FmsDisplay2GaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t extra);
 void FmsDisplay3GaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t extra);
+void KeepFmsDisplays();
 platform::ELEMENT_HEADER* FmsDisplay2Elements();
 platform::ELEMENT_HEADER* FmsDisplay3Elements();
 

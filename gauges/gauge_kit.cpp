@@ -38,8 +38,13 @@ RelightState& RelightStateOf(const platform::GAUGEHDR* gauge) {
   return state;
 }
 
-// The tick each placed gauge last had its first draw in.
-std::vector<std::pair<const platform::GAUGEHDR*, OncePerPass>> g_firstDraws;
+// The scheduler pass each placed gauge was last drawn in.
+struct PlacedDraw {
+  const platform::GAUGEHDR* gauge;
+  bool drawn;
+  uint64_t pass;
+};
+std::vector<PlacedDraw> g_placedDraws;
 
 void SetRangeFlags(platform::GAUGEHDR* gauge, const RelightRange& range, uint32_t set, uint32_t clear) {
   for (uint32_t n = range.first; n < range.end; ++n) {
@@ -62,11 +67,19 @@ void ShowClickAreas(platform::GAUGEHDR* gauge, uint32_t n) {
   ShowElement(gauge, n, GetOption(kOptionClickAreas) != 0);
 }
 
-bool FirstDrawOfTick(const platform::GAUGEHDR* gauge) {
-  for (auto& [placed, once] : g_firstDraws) {
-    if (placed == gauge) return once.Take();
-  }
-  return g_firstDraws.emplace_back(gauge, OncePerPass{}).second.Take();
+bool FirstDrawSince(const platform::GAUGEHDR* gauge, uint64_t pass) {
+  auto placed = std::find_if(g_placedDraws.begin(), g_placedDraws.end(),
+                             [gauge](const PlacedDraw& draw) { return draw.gauge == gauge; });
+  if (placed == g_placedDraws.end()) placed = g_placedDraws.insert(placed, {gauge, false, 0});
+  if (placed->drawn && placed->pass >= pass) return false;
+  *placed = {gauge, true, TickSchedulerPasses()};
+  return true;
+}
+
+bool FirstDrawOfTick(const platform::GAUGEHDR* gauge) { return FirstDrawSince(gauge, TickSchedulerPasses()); }
+
+void DueTickLook::Take() {
+  if (IsTickDue(channel_) != 0) shown_ = condition_();
 }
 
 void ArmRelight(const platform::GAUGEHDR* gauge) { InitTimedSwitch(&RelightStateOf(gauge).timer, 1.0); }

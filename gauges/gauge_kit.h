@@ -213,6 +213,28 @@ struct RelightRange {
 // its rate, and a screen drawn there is drawn once a tick in every window
 // that places it.
 bool FirstDrawOfTick(const platform::GAUGEHDR* gauge);
+// True on a placed gauge's first pre-draw since the scheduler's pass `pass`
+// (TickSchedulerPasses): a screen whose picture was worked out on that pass
+// paints it once in each window that places it, on the window's next draw
+// however late (a window opened later, or pictured while closed).
+bool FirstDrawSince(const platform::GAUGEHDR* gauge, uint64_t pass);
+
+// A picture shown by a condition looked at only on the ticks a channel is
+// due. The look is taken after each tick's work (UpdateGaugePictures,
+// gauge_table.h), whether or not a window showing the picture is drawn, and
+// every placement shows the last look whenever it is drawn: as it would had
+// it been drawn on every due tick.
+class DueTickLook {
+ public:
+  constexpr DueTickLook(uint32_t channel, bool (*condition)()) : channel_(channel), condition_(condition) {}
+  void Take();
+  bool Shown() const { return shown_; }
+
+ private:
+  uint32_t channel_;
+  bool (*condition_)();
+  bool shown_ = false;
+};
 
 // Service 4: arms the placed gauge's relight timer.
 void ArmRelight(const platform::GAUGEHDR* gauge);

@@ -58,6 +58,7 @@
 #include "gauges/various_panels.h"
 #include "gauges/view_menu.h"
 #include "gauges/warning_lamps.h"
+#include "systems/longitudinal_trim.h"
 
 namespace halcyon {
 namespace {
@@ -257,5 +258,24 @@ constexpr std::array<platform::GAUGEHDR*, kGaugeCount + 1> PointersToGauges(std:
 
 constinit std::array<platform::GAUGEHDR*, kGaugeCount + 1> g_gaugeTable =
     PointersToGauges(std::make_index_sequence<kGaugeCount>());
+
+namespace {
+
+// The gauges whose pictures change with the ticks, not with the draws.
+constexpr void (*kTickPictures[])() = {
+    KeepRadarPicture,      // the radar's screen, once a second
+    KeepRadarDisplay2,     // the picture beside it, once a second
+    KeepFmsDisplays,       // the other CDUs' lit screens, once a second
+    KeepFireHandleLights,  // the fire handles' blink
+    KeepMenuPictures,      // the view menu
+    KeepAlignLampBlink,    // the IRS ALIGN lamps' blink
+    UpdateTrimSelectorKnob,  // the trim handle's return
+};
+
+}  // namespace
+
+void UpdateGaugePictures() {
+  for (void (*update)() : kTickPictures) update();
+}
 
 }  // namespace halcyon

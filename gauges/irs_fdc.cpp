@@ -41,8 +41,9 @@ bool Powered() { return IsPanelPowered() != 0; }
 
 bool Waiting(int32_t state) { return state == kIrsAligned || state == kIrsFault; }
 
-// A frame rate below the tick rate may miss the channel's tick: a change
-// more than a period late is made on the next frame.
+// Stepped after each tick's work, whether or not the panel is drawn. A tick
+// the channel is held off (the clock stopped) passes no change: one more
+// than a period late is made on the next tick.
 void UpdateBlink() {
   const double tick = CurrentTick18();
   if (!Waiting(GetIrsStatusPosition(1)) && !Waiting(GetIrsStatusPosition(2))) {
@@ -142,10 +143,11 @@ constinit ElementChain g_fdcElements({
 platform::ELEMENT_HEADER* IrsElements() { return g_irsElements.Head(); }
 platform::ELEMENT_HEADER* FdcElements() { return g_fdcElements.Head(); }
 
+void KeepAlignLampBlink() { UpdateBlink(); }
+
 // The lit selector pictures lie over the plain ones while the light is on.
 void IrsGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
   if (serviceId != platform::kServicePreDraw) return;
-  UpdateBlink();
   const bool lit = IsOclPanelLightOn() != 0;
   for (uint32_t n : {1u, 3u, 5u}) ShowElement(gauge, n, lit);
 }

@@ -10,6 +10,9 @@
 namespace halcyon {
 
 void IrsGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t extra);
+// After each tick's work: the ALIGN lamps' blink steps, whether or not the
+// panel is drawn.
+void KeepAlignLampBlink();
 platform::ELEMENT_HEADER* IrsElements();
 int32_t IrsMouseSwitch1Dec(platform::PixelPoint point, uint32_t mouseFlags);
 int32_t IrsMouseSwitch1Inc(platform::PixelPoint point, uint32_t mouseFlags);

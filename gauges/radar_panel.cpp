@@ -100,6 +100,9 @@ constinit ElementChain g_radarElements({
 constinit ElementChain g_radarDisplay2Elements({
     StaticImage("radar picture"),
 });
+constinit DueTickLook g_radarRunning(kChannel1Hz, [] {
+  return IsPowerState(kPowerNormal) != 0 && GetSwitch(&g_radarModeSwitch) != kRadarOff;
+});
 
 }  // namespace
 
@@ -112,13 +115,14 @@ void RadarGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t
   ShowElement(gauge, 7, IsCplPanelLightOn() != 0);
 }
 
-// Hidden as the panel is installed; then, once a second with the radar's
-// picture, shown while the radar has normal power and is not off.
+// Hidden as the panel is installed; then, looked at once a second with the
+// radar's picture, shown while the radar has normal power and is not off.
 void RadarDisplay2GaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
   if (serviceId == platform::kServicePreInstall) ShowElement(gauge, 0, false);
-  if (serviceId != platform::kServicePreDraw || IsTickDue(kChannel1Hz) == 0) return;
-  ShowElement(gauge, 0, IsPowerState(kPowerNormal) != 0 && GetSwitch(&g_radarModeSwitch) != kRadarOff);
+  if (serviceId == platform::kServicePreDraw) ShowElement(gauge, 0, g_radarRunning.Shown());
 }
+
+void KeepRadarDisplay2() { g_radarRunning.Take(); }
 
 int32_t RadarMouseBrightnessDec(PixelPoint, uint32_t) {
   return Step(g_radarBrightness, -kKnobStep, 0.0, kBrightnessMax, kClickRotary1);

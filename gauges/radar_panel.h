@@ -25,6 +25,9 @@ int32_t RadarMouseTiltInc(platform::PixelPoint point, uint32_t mouseFlags);
 int32_t RadarMouseStabilizer(platform::PixelPoint point, uint32_t mouseFlags);
 
 void RadarDisplay2GaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t extra);
+// After each tick's work: whether the picture shows, looked at on the ticks
+// the once-a-second channel is due.
+void KeepRadarDisplay2();
 platform::ELEMENT_HEADER* RadarDisplay2Elements();
 
 }  // namespace halcyon

@@ -11,7 +11,6 @@
 #include <iterator>
 
 #include "core/panel_services.h"
-#include "core/tick_scheduler.h"
 #include "gauges/gauge_kit.h"
 #include "gauges/switch_moves.h"
 #include "systems/electric.h"
@@ -185,15 +184,11 @@ double AileronTrimSliderY(double aileronTrimRad) {
 
 platform::ELEMENT_HEADER* LongitudeTrimElements() { return g_longitudeTrimElements.Head(); }
 
-// The handles' picture is stepped as the gauge is drawn, once a tick
-// however often the simulator draws: after a hold the return then runs a
-// frame a tick, not a frame a draw. The handle is the cockpit's one switch
-// record, so the step is shared by every placement of the gauge: a second
-// placement must not step it twice a tick.
+// The handles' picture is stepped after each tick's work
+// (UpdateTrimSelectorKnob, from UpdateGaugePictures): a frame a tick
+// however often the simulator draws, and whether or not the gauge is drawn.
 void LongitudeTrimGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
   if (serviceId != platform::kServicePreDraw) return;
-  static OncePerPass stepped;
-  if (stepped.Take()) UpdateTrimSelectorKnob();
   ShowClickAreas(gauge, 7);
 }
 

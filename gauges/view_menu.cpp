@@ -26,6 +26,10 @@ constinit ElementChain g_elements({
     StaticImage("unfolded menu", 0, 0, platform::kImageHidden),
 });
 
+// The flags looked at on the ticks channel 2 is due.
+constinit DueTickLook g_tabHighlighted(kChannel6Hz, [] { return GetMenuItem(0) == 1; });
+constinit DueTickLook g_menuUnfolded(kChannel6Hz, [] { return GetMenuItem(1) == 1; });
+
 // An entry brings up its view and folds the menu.
 int32_t ShowView(uint32_t ident) {
   ShowPanelWindow(ident);
@@ -38,9 +42,14 @@ int32_t ShowView(uint32_t ident) {
 platform::ELEMENT_HEADER* MenuElements() { return g_elements.Head(); }
 
 void MenuGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
-  if (serviceId != platform::kServicePreDraw || IsTickDue(kChannel6Hz) == 0) return;
-  ShowElement(gauge, kHighlightedTabElement, GetMenuItem(0) == 1);
-  ShowElement(gauge, kUnfoldedMenuElement, GetMenuItem(1) == 1);
+  if (serviceId != platform::kServicePreDraw) return;
+  ShowElement(gauge, kHighlightedTabElement, g_tabHighlighted.Shown());
+  ShowElement(gauge, kUnfoldedMenuElement, g_menuUnfolded.Shown());
+}
+
+void KeepMenuPictures() {
+  g_tabHighlighted.Take();
+  g_menuUnfolded.Take();
 }
 
 int32_t MenuMouseOpen(PixelPoint, uint32_t) {

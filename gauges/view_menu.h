@@ -11,6 +11,8 @@
 namespace halcyon {
 
 void MenuGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t extra);
+// After each tick's work: the menu flags, looked at when channel 2 is due.
+void KeepMenuPictures();
 platform::ELEMENT_HEADER* MenuElements();
 
 int32_t MenuMouseOpen(platform::PixelPoint point, uint32_t mouseFlags);

@@ -124,6 +124,11 @@ constexpr gfx::Color kLampLitColor{255, 170, 0};
 constexpr gfx::Color kLampDarkColor{70, 70, 70};
 constexpr gfx::Color kOverlayColor{255, 230, 0};
 constexpr double kLongestPicture = 1600.0;
+// One gauge's schematic: a small gauge enlarged to this many pixels on its
+// longer side, with a margin about its box and room for its name below.
+constexpr double kShortestGaugePicture = 400.0;
+constexpr int kGaugeMargin = 4;
+constexpr int kNameRoom = 14;
 constexpr double kDrumStripTop = 999.0;
 
 // Where an instance's design pixels land in the picture.
@@ -342,7 +347,9 @@ void DrawElement(gfx::Canvas& canvas, const platform::GAUGEHDR* gauge, const ELE
       DrawSlider(canvas, element, frame, textPt);
       return;
     case ElementKind::Icon: {
+      // A value past either end of the strip shows no image at all.
       const int64_t image = IconFrame(element);
+      if (image < 0) return;
       if (element->frameCount == 2 && element->imageWidth > 0 && element->imageHeight > 0) {
         // A highlight or frame of a known size: outlined while it shows.
         if (image == 1) {
@@ -357,7 +364,6 @@ void DrawElement(gfx::Canvas& canvas, const platform::GAUGEHDR* gauge, const ELE
         canvas.FillEllipse(image == 1 ? kLampLitColor : kLampDarkColor, {at.x, at.y, 2 * r, 2 * r});
         return;
       }
-      if (image < 0) return;
       if (element->frameCount == kAlertGlyphFrames) {
         // A character cell of the alert display: its dot-matrix character.
         if (image == 0) return;
@@ -430,12 +436,13 @@ void DrawDials(gfx::Canvas& canvas, const ELEMENT_HEADER* head, const GaugeFrame
   }
 }
 
-void DrawGauge(gfx::Canvas& canvas, const Panel::Instance& instance, double pictureScale) {
+// A placed gauge with its box's top left corner at (left, top) of the picture.
+void DrawGauge(gfx::Canvas& canvas, const Panel::Instance& instance, double pictureScale, double left, double top) {
   const GaugePlacement& box = *instance.placement;
   const platform::GAUGEHDR* gauge = instance.header;
   const double designWidth = gauge->widthMm > 0.0 ? gauge->widthMm : box.width;
-  const GaugeFrame frame{box.x * pictureScale, box.y * pictureScale, box.width * pictureScale / designWidth};
-  const gfx::RectF outline{static_cast<float>(box.x * pictureScale), static_cast<float>(box.y * pictureScale),
+  const GaugeFrame frame{left, top, box.width * pictureScale / designWidth};
+  const gfx::RectF outline{static_cast<float>(left), static_cast<float>(top),
                            static_cast<float>(box.width * pictureScale), static_cast<float>(box.height * pictureScale)};
   const ELEMENT_HEADER* head = gauge->elements;
   if (head != nullptr && Visible(head)) canvas.FillRectangle(kFaceColor, outline);
@@ -600,8 +607,27 @@ bool Panel::WriteSchematic(uint32_t window, const std::string& path, std::string
     gfx::Canvas canvas(surface);
     canvas.FillRectangle(kPanelColor, {0, 0, static_cast<float>(surface.Width()), static_cast<float>(surface.Height())});
     for (const Instance& instance : instances_) {
-      if (instance.window == window && instance.placement != nullptr) DrawGauge(canvas, instance, scale);
+      if (instance.window != window || instance.placement == nullptr) continue;
+      DrawGauge(canvas, instance, scale, instance.placement->x * scale, instance.placement->y * scale);
     }
+  }
+  return surface.WritePng(path, error);
+}
+
+bool Panel::WriteSchematic(const Instance& instance, const std::string& path, std::string* error) const {
+  if (instance.placement == nullptr) {
+    *error = std::string("\"") + instance.header->name + "\" stands in no panel window: it has no schematic";
+    return false;
+  }
+  const GaugePlacement& box = *instance.placement;
+  const double longest = std::max(box.width, box.height);
+  const double scale = std::min(std::max(1.0, kShortestGaugePicture / longest), kLongestPicture / longest);
+  gfx::Surface surface(static_cast<int>(box.width * scale) + 2 * kGaugeMargin,
+                       static_cast<int>(box.height * scale) + 2 * kGaugeMargin + kNameRoom);
+  {
+    gfx::Canvas canvas(surface);
+    canvas.FillRectangle(kPanelColor, {0, 0, static_cast<float>(surface.Width()), static_cast<float>(surface.Height())});
+    DrawGauge(canvas, instance, scale, kGaugeMargin, kGaugeMargin);
   }
   return surface.WritePng(path, error);
 }

@@ -95,6 +95,10 @@ class Panel {
   // angles, drums and digit windows as numbers, lamps lit or dark. False with
   // a message when the file cannot be written.
   bool WriteSchematic(uint32_t window, const std::string& path, std::string* error) const;
+  // The same of one placed gauge alone, its box enlarged when small; false
+  // with a message for a gauge of the virtual cockpit (no box) or a file that
+  // cannot be written.
+  bool WriteSchematic(const Instance& instance, const std::string& path, std::string* error) const;
 
  private:
   struct Copy;

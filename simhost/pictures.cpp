@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -10,15 +11,12 @@
 #include <set>
 
 namespace simhost {
-namespace {
 
-bool MakeFolder(const std::string& folder, std::string* error) {
+bool MakePicturesFolder(const std::string& folder, std::string* error) {
   if (mkdir(folder.c_str(), 0755) == 0 || errno == EEXIST) return true;
   *error = "cannot make the pictures folder " + folder + ": " + std::strerror(errno);
   return false;
 }
-
-}  // namespace
 
 void DisplayPictures::Attach(const std::vector<platform::GAUGEHDR*>& gauges) {
   Detach();
@@ -53,6 +51,10 @@ std::vector<DisplayPictures::Picture> DisplayPictures::Drawn() const {
   return pictures;
 }
 
+bool DisplayPictures::HasScreen(const std::string& gauge) const {
+  return std::any_of(attached_.begin(), attached_.end(), [&gauge](const Attached& a) { return a.gauge == gauge; });
+}
+
 bool DisplayPictures::Write(const std::string& folder, double simSeconds, const std::string& gauge,
                             std::string* error) {
   bool folderReady = false;
@@ -63,7 +65,7 @@ bool DisplayPictures::Write(const std::string& folder, double simSeconds, const 
     // the file is of its first placement (a popup shows it in the window's
     // own picture).
     if (!pictured.insert(picture.gauge).second) continue;
-    if (!folderReady && !(folderReady = MakeFolder(folder, error))) return false;
+    if (!folderReady && !(folderReady = MakePicturesFolder(folder, error))) return false;
     const std::string name = PictureFileName(simSeconds, picture.gauge);
     if (!picture.surface->WritePng(folder + "/" + name, error)) return false;
     written_.push_back(name);
@@ -73,7 +75,7 @@ bool DisplayPictures::Write(const std::string& folder, double simSeconds, const 
 
 bool DisplayPictures::WriteText(const std::string& folder, const std::string& name, const std::string& text,
                                 std::string* error) {
-  if (!MakeFolder(folder, error)) return false;
+  if (!MakePicturesFolder(folder, error)) return false;
   FILE* file = std::fopen((folder + "/" + name).c_str(), "wb");
   bool written = file != nullptr && std::fwrite(text.data(), 1, text.size(), file) == text.size();
   if (file != nullptr && std::fclose(file) != 0) written = false;

@@ -34,6 +34,8 @@ class DisplayPictures {
   // Every surface, in gauge order, and the ones a display has drawn into.
   std::vector<Picture> All() const;
   std::vector<Picture> Drawn() const;
+  // Whether the gauge named has a screen (drawn or not).
+  bool HasScreen(const std::string& gauge) const;
 
   // Writes a PNG of every drawn display, or of the one gauge named, into
   // `folder` (made when something is to be written): one a gauge, of its
@@ -56,6 +58,9 @@ class DisplayPictures {
   std::vector<Attached> attached_;
   std::vector<std::string> written_;
 };
+
+// Makes the pictures folder when it is missing; false with a message when it cannot.
+bool MakePicturesFolder(const std::string& folder, std::string* error);
 
 // "00-01-30.0_EFIS_ND.png": hours, minutes, seconds of simulated time and the
 // gauge name with anything but letters and digits as '_'.

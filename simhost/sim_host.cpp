@@ -382,14 +382,35 @@ void SimHost::Unload() {
   phase_ = Phase::Unloaded;
 }
 
+std::string SimHost::CheckSnapshot(const std::string& gauge) const {
+  if (gauge.empty()) return "";
+  if (module_.FindGauge(gauge) == nullptr) return "no gauge named '" + gauge + "'";
+  const Panel::Instance* placed = panel_.Find(gauge);
+  if (pictures_.HasScreen(gauge) || placed == nullptr || placed->placement != nullptr) return "";
+  return "\"" + gauge + "\" has no screen and stands in no panel window: there is no picture of it to take";
+}
+
 std::string SimHost::Snapshot(const std::string& gauge) {
-  if (!gauge.empty() && module_.FindGauge(gauge) == nullptr) return "no gauge named '" + gauge + "'";
+  if (std::string refused = CheckSnapshot(gauge); !refused.empty()) return refused;
   if (options_.picturesFolder.empty()) return "";
   SendPreDraw(false);
   panel_.PollAll(0.0);
   std::string error;
   if (!pictures_.Write(options_.picturesFolder, SimSeconds(), gauge, &error)) return error;
-  return gauge.empty() ? SnapshotWindows() : "";
+  if (gauge.empty()) return SnapshotWindows();
+  return pictures_.HasScreen(gauge) ? "" : SnapshotGauge(gauge);
+}
+
+// A gauge without a screen: the schematic of its first placement.
+std::string SimHost::SnapshotGauge(const std::string& gauge) {
+  const std::string picture = PictureFileName(SimSeconds(), gauge);
+  std::string error;
+  if (!MakePicturesFolder(options_.picturesFolder, &error) ||
+      !panel_.WriteSchematic(*panel_.Find(gauge), options_.picturesFolder + "/" + picture, &error)) {
+    return error;
+  }
+  pictures_.NoteWritten(picture);
+  return "";
 }
 
 // Each open window of our panel configuration: its elements as text and its

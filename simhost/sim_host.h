@@ -251,11 +251,17 @@ class SimHost {
   // Surfaces exist from Start to Unload, one per drawing-surface element.
   DisplayPictures& Pictures() { return pictures_; }
   const DisplayPictures& Pictures() const { return pictures_; }
-  // Writes a PNG of every display drawn so far (or of the one gauge named)
-  // into the pictures folder; for the whole panel also, for each open panel
-  // window, a text dump of its gauges' elements and a schematic PNG. Empty, or what went wrong (no such gauge, a
+  // Writes a PNG of every display drawn so far (or of the one gauge named:
+  // its screen's, or for a gauge without a screen the schematic of its
+  // first placement) into the pictures folder; for the whole panel also, for
+  // each open panel window, a text dump of its gauges' elements and a
+  // schematic PNG. Empty, or what went wrong (what CheckSnapshot says, a
   // file that cannot be written).
   std::string Snapshot(const std::string& gauge = "");
+  // Empty when Snapshot can picture the gauge named (or the whole panel);
+  // else why not: no such gauge, or one with no screen that stands in no
+  // panel window (the virtual cockpit's).
+  std::string CheckSnapshot(const std::string& gauge) const;
   const std::string& Root() const { return options_.root; }
   // Whether the simulator folder held a saved cockpit (the aircraft's INI
   // file, not empty) when the host loaded: the flight goes on from it.
@@ -277,6 +283,7 @@ class SimHost {
   std::string FindNamedControl(const std::string& gaugeName, const std::string& functionName,
                                const platform::MOUSERECT** target) const;
   std::string SnapshotWindows();
+  std::string SnapshotGauge(const std::string& gauge);
   void MoveTraffic();
   void InstallSimConnectAnswers();
   void ApplyRamps();

@@ -63,7 +63,8 @@ int32_t TrimSettingToSimUnits(double setting);
 enum TrimHandleAction : int32_t { kTrimHandlePressed = 0, kTrimHandleReleased = 1 };
 enum TrimHandleDirection : int32_t { kTrimNoseDown = 0, kTrimNoseUp = 1 };
 void HandleTrimSelector(int32_t action, int32_t direction);
-// Steps the handle's animation; the Longitude Trim gauge calls it on every update.
+// Steps the handle's animation; run once a tick after the tick's work
+// (UpdateGaugePictures), whether or not the Longitude Trim gauge is drawn.
 void UpdateTrimSelectorKnob();
 
 }  // namespace halcyon

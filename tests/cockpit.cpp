@@ -1,10 +1,13 @@
 // The test bed over the headless simulator.
 #include "tests/cockpit.h"
 
+#include <cairo.h>
 #include <gtest/gtest.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <strings.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -562,6 +565,53 @@ ProgramRun RunProgram(const std::string& program, const std::string& arguments) 
   while (fgets(buffer, sizeof(buffer), pipe) != nullptr) run.output += buffer;
   run.status = pclose(pipe);
   return run;
+}
+
+Picture ReadPicture(const std::string& path) {
+  Picture picture;
+  cairo_surface_t* image = cairo_image_surface_create_from_png(path.c_str());
+  if (cairo_surface_status(image) == CAIRO_STATUS_SUCCESS) {
+    cairo_surface_flush(image);
+    picture.width = cairo_image_surface_get_width(image);
+    picture.height = cairo_image_surface_get_height(image);
+    const unsigned char* data = cairo_image_surface_get_data(image);
+    const int stride = cairo_image_surface_get_stride(image);
+    for (int y = 0; y < picture.height; ++y) {
+      const auto* row = reinterpret_cast<const uint32_t*>(data + static_cast<ptrdiff_t>(y) * stride);
+      for (int x = 0; x < picture.width; ++x) {
+        picture.pixels.push_back({static_cast<uint8_t>(row[x] >> 16), static_cast<uint8_t>(row[x] >> 8),
+                                  static_cast<uint8_t>(row[x])});
+      }
+    }
+  }
+  cairo_surface_destroy(image);
+  return picture;
+}
+
+std::string InFreshProcess(const std::function<std::string()>& run) {
+  int channel[2];
+  if (pipe(channel) != 0) return "";
+  std::fflush(nullptr);
+  const pid_t child = fork();
+  if (child == 0) {
+    close(channel[0]);
+    const std::string text = run();
+    for (size_t sent = 0; sent < text.size();) {
+      const ssize_t n = write(channel[1], text.data() + sent, text.size() - sent);
+      if (n <= 0) _exit(1);
+      sent += static_cast<size_t>(n);
+    }
+    _exit(0);
+  }
+  close(channel[1]);
+  std::string text;
+  char buffer[65536];
+  for (ssize_t n; child > 0 && (n = read(channel[0], buffer, sizeof(buffer))) > 0;) text.append(buffer, n);
+  close(channel[0]);
+  int status = 0;
+  if (child > 0) waitpid(child, &status, 0);
+  if (child < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) ADD_FAILURE() << "the child process failed";
+  return text;
 }
 
 ProgramRun RunSimhostProgram(const std::string& arguments) {

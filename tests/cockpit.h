@@ -261,6 +261,22 @@ ProgramRun RunSimhostProgram(const std::string& arguments);
 // path there, with its bytes.
 std::map<std::string, std::string> FilesBelow(const std::string& folder);
 
+// A PNG file the host wrote, read back: its pixels row by row (none when
+// it cannot be read).
+struct Picture {
+  int width = 0;
+  int height = 0;
+  std::vector<platform::gfx::Color> pixels;
+  platform::gfx::Color at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+Picture ReadPicture(const std::string& path);
+
+// What `run` returns, run in a child process of its own. The module keeps
+// its state for the life of a process: a cockpit made there starts as fresh
+// as a test's first, so one test can fly two cockpits side by side (before
+// it makes any cockpit of its own).
+std::string InFreshProcess(const std::function<std::string()>& run);
+
 // The input near `guess` that `convert` turns into `target` exactly (NaN when
 // none lies within 200 steps of a double), for a sample exactly on a limit
 // that the module reaches through a unit conversion:

@@ -2,14 +2,16 @@
 // checked from three sides: the crew programs the route on the CDU before
 // departure; after the take-off the FMS flies it on NAV and VNAV (NAV far
 // from the track, NAV track within 5 NM of it; climb, cruise, descent to
-// the constraint at FAREN; every waypoint passed in order, each once); and
-// the GPWS, tested on the ground, calls only "sink rate" on the approach.
+// the constraint at FAREN; every waypoint passed in order, each once); the
+// GPWS, tested on the ground, calls only "sink rate" on the approach; and the
+// radar, its window closed, is pictured with the storm cells of the climb-out.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -140,6 +142,46 @@ TEST(DefaultFlight, TheRouteIsProgrammedFlownOnTheFmsAndTheGpwsCallsOnlySinkRate
   EXPECT_TRUE(fireTested);
   EXPECT_FALSE(cockpit.played(kSlotSinkRate).empty());
   for (const PlayedSound& sound : cockpit.played()) EXPECT_EQ(sound.slot, kSlotSinkRate) << sound.tick18;
+
+  // The radar's pictures of the climb-out, its window closed: the three storm
+  // cells 2.5 NM right of the nose, 2.5, 5.5 and 8.5 NM ahead at 10 NM range
+  // (21 design pixels a mile up the 300 x 250 screen from the aircraft at
+  // its bottom middle).
+  std::set<std::string> weatherPictures;
+  for (const std::string& name : cockpit.picturesWritten()) {
+    if (!name.starts_with("00-14-2") || !name.ends_with("_Radar_Display.png")) continue;
+    weatherPictures.insert(name);
+    const Picture radar = ReadPicture(cockpit.picturesFolder() + "/" + name);
+    ASSERT_EQ(radar.width, 300) << name;
+    int leftOfTheNose = 0;
+    int cellRows[3] = {};
+    for (int y = 0; y < radar.height; ++y) {
+      for (int x = 0; x < radar.width; ++x) {
+        const platform::gfx::Color p = radar.at(x, y);
+        if (!(p.g > p.r + 40 && p.g > p.b + 40)) continue;
+        leftOfTheNose += x < 150 ? 1 : 0;
+        for (int cell = 0; cell < 3; ++cell) {
+          const double aheadNm = 2.5 + 3.0 * cell;
+          cellRows[cell] += std::abs(250.0 - 21.0 * aheadNm - y) < 20.0 ? 1 : 0;
+        }
+      }
+    }
+    EXPECT_EQ(leftOfTheNose, 0) << name;
+    for (int cell = 0; cell < 3; ++cell) EXPECT_GT(cellRows[cell], 50) << name << ", cell " << cell;
+  }
+  EXPECT_EQ(weatherPictures.size(), 3u) << "14:23.2 (twice), 14:24.2 and 14:25.2";
+
+  // Each window is pictured once its meters have relit: no dial hidden.
+  int dumps = 0;
+  for (const std::string& name : cockpit.picturesWritten()) {
+    if (!name.ends_with(".txt")) continue;
+    ++dumps;
+    std::ifstream dump(cockpit.picturesFolder() + "/" + name);
+    for (std::string line; std::getline(dump, line);) {
+      EXPECT_FALSE(line.starts_with("  00 static  dial ") && line.find(" hidden ") != std::string::npos) << name;
+    }
+  }
+  EXPECT_GT(dumps, 50);
 }
 
 }  // namespace

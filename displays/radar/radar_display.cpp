@@ -2,6 +2,7 @@
 #include "displays/radar/radar_display.h"
 
 #include <cmath>
+#include <cstring>
 #include <iterator>
 
 #include "core/lifecycle.h"
@@ -88,69 +89,103 @@ void DrawRingsAndLines(gfx::Canvas& canvas, const Palette& palette) {
   for (gfx::PointF end : kAzimuthEnds) canvas.DrawLine(azimuth, {0, 0}, end);
 }
 
-void DrawLabels(gfx::Canvas& canvas, const Palette& palette) {
+// What one picture of the radar is made of, besides its weather grid.
+struct RadarPicture {
+  bool dark;  // no normal power, or the radar off: black
+  int32_t mode;
+  uint32_t range;
+  double tilt;
+  double headingDeg;
+  double brightness;
+  double gain;
+};
+using WeatherGrid = uint32_t[kWeatherGridSize][kWeatherGridSize];
+static_assert(sizeof(WeatherGrid) == sizeof(g_cloudGridRadar));
+
+RadarPicture PictureNow(double brightness, double gain) {
+  const int32_t mode = GetSwitch(&g_radarModeSwitch);
+  return {IsPowerState(kPowerNormal) == 0 || mode == kRadarOff, mode, GetRadarRange(), g_radarTilt,
+          ReadToken(Token::HeadingDeg), brightness, gain};
+}
+
+// The picture of the last tick the once-a-second channel was due with the
+// screen's brightness up, and the weather it showed: each placed display
+// paints it on its first draw after that tick, so a window opened later, or
+// a picture taken of a closed one, shows what an open window shows.
+RadarPicture g_keptPicture{};
+WeatherGrid g_keptWeather = {};
+uint64_t g_keptPass = 0;  // the scheduler pass it was taken on; 0 before the first
+
+void DrawLabels(gfx::Canvas& canvas, const Palette& palette, const RadarPicture& picture) {
   const gfx::Font font{"Century Gothic", 14.0f, true};
   auto text = [&](const wchar_t* s, gfx::PointF at, gfx::Align align) {
     if (s != nullptr) canvas.DrawString(s, -1, font, at, align, palette.label);
   };
-  const uint32_t range = GetRadarRange();
-  if (range < std::size(kRangeLabels)) {
-    text(kRangeLabels[range], {-150, -250}, gfx::Align::Near);
-    text(kRingLabels[range], {150, -250}, gfx::Align::Far);
+  if (picture.range < std::size(kRangeLabels)) {
+    text(kRangeLabels[picture.range], {-150, -250}, gfx::Align::Near);
+    text(kRingLabels[picture.range], {150, -250}, gfx::Align::Far);
   }
-  text(ModeText(GetSwitch(&g_radarModeSwitch)), {-150, -230}, gfx::Align::Near);
-  text(TiltLabel(g_radarTilt), {150, -230}, gfx::Align::Far);
+  text(ModeText(picture.mode), {-150, -230}, gfx::Align::Near);
+  text(TiltLabel(picture.tilt), {150, -230}, gfx::Align::Far);
 }
 
-void DrawPicture(gfx::Canvas& canvas, double brightness, double gain) {
+void DrawPicture(gfx::Canvas& canvas, const RadarPicture& picture, const WeatherGrid& weather) {
   const double sx = canvas.Width() / kDesignWidth;
   const double sy = canvas.Height() / kDesignHeight;
   const gfx::RectF screen(0, 0, std::trunc(kDesignWidth * sx), std::trunc(kDesignHeight * sy));
-  if (IsPowerState(kPowerNormal) == 0 || GetSwitch(&g_radarModeSwitch) == kRadarOff) {
+  if (picture.dark) {
     canvas.FillRectangle(kBlack, screen);
     return;
   }
-  const Palette palette = PaletteAt(brightness);
+  const Palette palette = PaletteAt(picture.brightness);
   canvas.FillRectangle(palette.background, screen);
   canvas.SetTransform(Frame(sx, sy));
   gfx::Path clip;
   clip.AddEllipse(Circle(kClipRadius));
   canvas.SetClip(clip, gfx::ClipMode::Replace);
-  if (GetSwitch(&g_radarModeSwitch) == kRadarTest) {
+  if (picture.mode == kRadarTest) {
     canvas.Mark("test");
     DrawTestPattern(canvas, palette);
   } else {
     canvas.Mark("weather");
     // Heading up: the north-up grid turned by the true heading.
-    canvas.SetTransform(Frame(sx, sy).Rotate(360.0 - ReadToken(Token::HeadingDeg)));
-    PaintWeatherGrid(canvas, palette.weather, g_cloudGridRadar, gain);
+    canvas.SetTransform(Frame(sx, sy).Rotate(360.0 - picture.headingDeg));
+    PaintWeatherGrid(canvas, palette.weather, weather, picture.gain);
   }
   canvas.ResetClip();
   canvas.SetTransform(Frame(sx, sy));
   canvas.Mark("rings");
   DrawRingsAndLines(canvas, palette);
   canvas.Mark("labels");
-  DrawLabels(canvas, palette);
+  DrawLabels(canvas, palette, picture);
+}
+
+void Paint(platform::ELEMENT_HEADER* element, const RadarPicture& picture, const WeatherGrid& weather) {
+  if (element == nullptr || IsGdiplusStarted() == 0) return;
+  if (element->surface != nullptr) {
+    gfx::Canvas canvas(*element->surface);
+    DrawPicture(canvas, picture, weather);
+  }
+  element->imageFlags &= ~platform::kImageClockBit;
 }
 
 }  // namespace
 
 void DrawRadarDisplay(platform::ELEMENT_HEADER* element, double brightness, double gain) {
-  if (element == nullptr || IsGdiplusStarted() == 0) return;
-  if (element->surface != nullptr) {
-    gfx::Canvas canvas(*element->surface);
-    DrawPicture(canvas, brightness, gain);
-  }
-  element->imageFlags &= ~platform::kImageClockBit;
+  Paint(element, PictureNow(brightness, gain), g_cloudGridRadar);
+}
+
+void KeepRadarPicture() {
+  if (IsTickDue(kChannel1Hz) == 0 || GetRadarBrightness() <= 0.0) return;
+  g_keptPicture = PictureNow(GetRadarBrightness(), g_radarGain);
+  std::memcpy(g_keptWeather, g_cloudGridRadar, sizeof(g_keptWeather));
+  g_keptPass = TickSchedulerPasses();
 }
 
 void RadarDisplayGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t) {
-  if (serviceId != platform::kServicePreDraw || gauge == nullptr) return;
-  if (IsTickDue(kChannel1Hz) == 0 || GetRadarBrightness() <= 0.0) return;
-  // Every frame of the due tick sees the channel due; each placed display
-  // draws its picture in its first and keeps it until the next due tick.
-  if (!FirstDrawOfTick(gauge)) return;
-  DrawRadarDisplay(GetNthElement(gauge->elements, 1), GetRadarBrightness(), g_radarGain);
+  if (serviceId != platform::kServicePreDraw || gauge == nullptr || g_keptPass == 0) return;
+  if (!FirstDrawSince(gauge, g_keptPass)) return;
+  Paint(GetNthElement(gauge->elements, 1), g_keptPicture, g_keptWeather);
 }
 
 }  // namespace halcyon

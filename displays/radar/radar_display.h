@@ -14,8 +14,13 @@ namespace halcyon {
 // Paints the whole picture at the brightness, the weather cells scaled by the gain.
 void DrawRadarDisplay(platform::ELEMENT_HEADER* element, double brightness, double gain);
 
-// The "Radar Display" gauge: once a second on its pre-draw, while the
-// radar's brightness is above zero, the screen is drawn again.
+// The picture is worked out once a second, while the radar's brightness is
+// above zero: after the work of each tick the once-a-second channel is due
+// (KeepRadarPicture), whether or not a window shows the screen. The "Radar
+// Display" gauge paints it on its pre-draw, once in each placement: on the
+// due tick in an open window, on its next draw in one opened later or
+// pictured while closed.
+void KeepRadarPicture();
 void RadarDisplayGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uintptr_t extra);
 
 }  // namespace halcyon
