@@ -43,7 +43,7 @@ TEST(DefaultFlight, TheRouteIsProgrammedFlownOnTheFmsAndTheGpwsCallsOnlySinkRate
     cockpit.addSounds({VoiceMessageSlot(voice)}, 300);
   }
   cockpit.start();
-  std::ifstream file(std::string(HALCYON_SOURCE_DIR) + "/scenarios/default.scn");
+  std::ifstream file(HALCYON_SOURCE_DIR "/scenarios/default.scn");
   const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   simhost::Scenario scenario;
   std::vector<std::string> errors;

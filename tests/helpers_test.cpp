@@ -127,7 +127,7 @@ TEST(Helpers, WideToAnsiIsAlwaysTerminatedOnACharacterBoundary) {
   EXPECT_EQ(std::string(WideToAnsi(tooLong.c_str())), std::string(499, 'B'));
   // 497 + 2 bytes end exactly at the buffer's last byte before the terminator.
   EXPECT_EQ(std::string(WideToAnsi((std::wstring(497, L'C') + L"\u00e9").c_str())),
-            std::string(497, 'C') + "\xc3\xa9");
+            std::string(497, 'C').append("\xc3\xa9"));
   // 498 + 2 bytes and 497 + 3 bytes do not fit: the cut character goes whole.
   EXPECT_EQ(std::string(WideToAnsi((std::wstring(498, L'D') + L"\u00e9xyz").c_str())), std::string(498, 'D'));
   EXPECT_EQ(std::string(WideToAnsi((std::wstring(497, L'E') + L"\u20ac").c_str())), std::string(497, 'E'));

@@ -256,7 +256,7 @@ TEST(ScenarioInput, ByteOrderMarkNulLongLinesAndShortMessages) {
   const std::string huge(10 << 20, 'x');
   EXPECT_EQ(ParseErrors("stop\n" + huge + "\nstop\n"),
             std::vector<std::string>{"flight.scn:2: the line is longer than 4096 bytes"});
-  const auto errors = ParseErrors(std::string(200, 'y') + "\x01\xFF\n");
+  const auto errors = ParseErrors(std::string(200, 'y').append("\x01\xFF\n"));
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0], "flight.scn:1: unknown command '" + std::string(40, 'y') + "...'");
   EXPECT_EQ(ParseErrors("set \x1b[2Jias 1\n"), std::vector<std::string>{

@@ -368,7 +368,9 @@ TEST_P(Situations, SavesItsPositionsAndSendsItsEventsWithTheTokensSetAndClear) {
   EXPECT_EQ(GetMagTrueMode(), k == 9 ? 1u : 0u) << "MAG but when parking";
   EXPECT_EQ(SituationControlsUnresolved(), 0);
   for (const Unsaved& unsaved : kUnsaved) {
-    if (unsaved.value[k] != kNot) EXPECT_EQ(GetSwitch(unsaved.record), unsaved.value[k]) << unsaved.name;
+    if (unsaved.value[k] != kNot) {
+      EXPECT_EQ(GetSwitch(unsaved.record), unsaved.value[k]) << unsaved.name;
+    }
   }
   // The events: a multiset, the token-conditioned ones by the tokens.
   std::vector<uint32_t> expected = kSent[k].always;
