@@ -187,8 +187,6 @@ int32_t GuardControl(CSwitch& record, SoundId sound) {
   return 1;
 }
 
-double KnobStep(double step) { return IsFastClick() != 0 ? step * GetFastClickMultiplier() : step; }
-
 int32_t SendKeyControl(uint32_t event, uint32_t value, SoundId sound) {
   TriggerKeyEvent(event, value);
   PlayClick(sound);

@@ -273,8 +273,6 @@ int32_t MomentaryControl(CSwitch& record, uint32_t mouseFlags, SoundId sound);
 // The guard: 123 and 125 close towards 43 one step a click.
 int32_t GuardedSwitchControl(CSwitch& record, uint32_t mouseFlags, SoundId sound, void (*action)());
 int32_t GuardControl(CSwitch& record, SoundId sound);
-// A knob step: `step`, times the fast-click multiplier on a fast click.
-double KnobStep(double step);
 // A simulator key event, then the sound when there is one.
 constexpr SoundId kNoClick = -1;
 int32_t SendKeyControl(uint32_t event, uint32_t value, SoundId sound = kNoClick);
