@@ -593,12 +593,17 @@ TEST(Approach, TheAutolandStatusNeverShowsWithoutAnApproachMode) {
   Airborne(cockpit, 1200, 150, true).runSeconds(1.5);
   cockpit.setSwitch(&g_dfgsTestSwitch, kSwitchOff);  // the FMA without its test pattern
   cockpit.set(Token::ApproachHold, 1).set(Token::FlapPosition, 16000).set(Token::RadioAltitudeM, 400);
-  for (int tick = 0; tick < 72; ++tick) {
-    cockpit.runTicks(1);
-    ASSERT_EQ(GetDfgsModeE(), kModeENone) << "tick " << tick;
-    char line[8];
-    FormatFmaLine(2, 2, line, sizeof line);
-    ASSERT_STREQ(line, "   ") << "tick " << tick;
+  // With the autopilot, the flight director alone, and neither: each of the
+  // three autoland statuses it would set.
+  for (const auto& [autopilot, director] : {std::pair{1, 0}, std::pair{0, 1}, std::pair{0, 0}}) {
+    cockpit.set(Token::AutopilotEngaged, autopilot).set(Token::FlightDirector, director);
+    for (int tick = 0; tick < 72; ++tick) {
+      cockpit.runTicks(1);
+      ASSERT_EQ(GetDfgsModeE(), kModeENone) << "AP " << autopilot << " FD " << director << " tick " << tick;
+      char line[8];
+      FormatFmaLine(2, 2, line, sizeof line);
+      ASSERT_STREQ(line, "   ") << "AP " << autopilot << " FD " << director << " tick " << tick;
+    }
   }
 }
 

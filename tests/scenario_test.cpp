@@ -333,7 +333,8 @@ TEST(ScenarioInput, ValuesPastWhatATokenHoldsAndTokenSlipsAreRefused) {
                   .empty());
   EXPECT_EQ(ParseErrors("set altitude 1e308\nset ias -5\nramp latitude 91 10\nset longitude -180.5\n"
                         "set mach 300000\nrun 0.01\nrun 0\nset altitud 1\ntrace APU\ntrace altitud\n"
-                        "set 61 -0.5\nramp fuel_left -1 10\nset apu_rpm -1\nset autopilot -1\nset comm1 -1\n"),
+                        "set 61 -0.5\nramp fuel_left -1 10\nset apu_rpm -1\nset autopilot -1\nset comm1 -1\n"
+                        "set total_fuel_weight -1\nset fuel_flow2 -1\nset fuel_weight_per_gallon -6.7\n"),
             (std::vector<std::string>{
                 "flight.scn:1: '1e308' is beyond what token 'altitude' holds (-2147483648 to 4294967295 ft)",
                 "flight.scn:2: '-5' is beyond what token 'ias' holds (0 to 4294967295 kt)",
@@ -351,7 +352,10 @@ TEST(ScenarioInput, ValuesPastWhatATokenHoldsAndTokenSlipsAreRefused) {
                 "flight.scn:12: '-1' is beyond what token 'fuel_left' holds (0 to 4294967295 gal)",
                 "flight.scn:13: '-1' is beyond what token 'apu_rpm' holds (0 to 4.294967295e+11 %)",
                 "flight.scn:14: '-1' is beyond what token 'autopilot' holds (0 to 4294967295 flag)",
-                "flight.scn:15: '-1' is beyond what token 'comm1' holds (0 to 4294967295 BCD)"}));
+                "flight.scn:15: '-1' is beyond what token 'comm1' holds (0 to 4294967295 BCD)",
+                "flight.scn:16: '-1' is beyond what token 'total_fuel_weight' holds (0 to 4294967295 lb)",
+                "flight.scn:17: '-1' is beyond what token 'fuel_flow2' holds (0 to 4294967295 lb/h)",
+                "flight.scn:18: '-6.7' is beyond what token 'fuel_weight_per_gallon' holds (0 to 4294967295 lb/gal)"}));
   // Too few or too many words for a command that takes a name: the quotes are named.
   EXPECT_EQ(ParseErrors("control APU battery\nclick Engine Fire x 3\n"),
             (std::vector<std::string>{
