@@ -223,11 +223,14 @@ int32_t HeadingKnob(bool out, uint32_t flags) {
 }
 
 // The pitch wheel and the pitch window's halves: nose down (AND) or up (ANU).
-// Whatever the mode, the wheel ends an altitude capture under way: the
-// pilot's new command is not overridden by the capture's target.
+// In the wheel's own modes (none to take-off) it ends an altitude capture
+// under way, so the pilot's new command is not overridden by the capture's
+// target; in the approach modes and above it changes nothing.
 int32_t PitchWheel(bool up) {
   if (ModesFree()) {
-    if (GetDfgsAltPreselectArm() == kAltArmCapturing) SetDfgsAltPreselectArm(kAltArmOff);
+    if (GetDfgsPitchMode() < kPitchGlideslopeCapture && GetDfgsAltPreselectArm() == kAltArmCapturing) {
+      SetDfgsAltPreselectArm(kAltArmOff);
+    }
     switch (GetDfgsPitchMode()) {
       case kPitchNone:
       case kPitchAltitudeHold:

@@ -116,8 +116,10 @@ int32_t SetThrottles(PixelPoint point, bool engine1, bool engine2) {
 }
 
 // At its stowed end the lever starts the move out, at its far end the move
-// back; caught in between (a saved mid position), it snaps back to 1.
+// back; caught in between (a saved mid position), it snaps back to 1. A click
+// while it runs is lost.
 int32_t AnimatedLeverClick(CSwitch& record, void (*handle)(int32_t, int32_t)) {
+  if (IsLeverRunning(&record)) return 1;
   const int32_t position = GetSwitch(&record);
   if (position == kLeverFirst) {
     handle(0, 0);
@@ -276,6 +278,7 @@ int32_t FlapsboxMouseFlapsUp(PixelPoint, uint32_t) { return SendKeyControl(kKeyE
 int32_t FlapsboxMouseFlapsDown(PixelPoint, uint32_t) { return SendKeyControl(kKeyEventFlapsDown, 0); }
 
 int32_t FlapsboxMouseManualCabinPressure(PixelPoint, uint32_t) {
+  if (IsLeverRunning(&g_cabinManualLever)) return 1;
   const int32_t position = GetSwitch(&g_cabinManualLever);
   if (position == 1) {
     HandleCabinManualLever(0, 0);
@@ -315,8 +318,10 @@ void GearHornVcGaugeCallback(platform::GAUGEHDR* gauge, uint32_t serviceId, uint
 }
 
 // The upper half moves the handle a stage toward stowed, the lower half a
-// stage toward the far end; caught mid-travel it snaps to the stage's end.
+// stage toward the far end; caught mid-travel (a saved mid position) it
+// snaps to the stage's end. A click while it runs is lost.
 int32_t AlternateGearMouseHandleInc(PixelPoint, uint32_t) {
+  if (IsLeverRunning(&g_alternateGearHandle)) return 1;
   const int32_t position = GetSwitch(&g_alternateGearHandle);
   if (position == kAlternateGearHalfWay) {
     HandleAlternateGear(0, kAlternateGearStowMove);
@@ -328,6 +333,7 @@ int32_t AlternateGearMouseHandleInc(PixelPoint, uint32_t) {
   return 1;
 }
 int32_t AlternateGearMouseHandleDec(PixelPoint, uint32_t) {
+  if (IsLeverRunning(&g_alternateGearHandle)) return 1;
   const int32_t position = GetSwitch(&g_alternateGearHandle);
   if (position == kAlternateGearStowed) {
     HandleAlternateGear(0, kAlternateGearPullMove);

@@ -9,6 +9,7 @@
 #include "gauges/gauge_kit.h"
 #include "gauges/switch_moves.h"
 #include "systems/autobrake.h"
+#include "systems/levers.h"
 #include "systems/lights.h"
 #include "systems/pneumatics.h"
 
@@ -60,8 +61,10 @@ constinit ElementChain g_xFeedElements({
 int32_t Mode(int32_t step) { return StepWithin(g_autobrakeModeSelector, kModeLow, kModeHigh, step, kClickRotary1); }
 
 // A lever at an end starts its run to the other end; one caught between
-// its ends goes back to 1 without a run.
+// its ends (a saved mid position) goes back to 1 without a run. A click
+// while it runs is lost.
 int32_t Lever(CSwitch& lever, void (*handle)(int32_t, int32_t)) {
+  if (IsLeverRunning(&lever)) return 1;
   const int32_t position = GetSwitch(&lever);
   if (position == kXFeedLeverPassesAir) {
     handle(0, 1);

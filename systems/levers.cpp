@@ -104,6 +104,13 @@ void EndLeverRun(const CSwitch* record) {
   }
 }
 
+bool IsLeverRunning(const CSwitch* record) {
+  for (size_t i = 0; i < g_leverCount; ++i) {
+    if (g_levers[i]->record == record && g_levers[i]->running != 0) return true;
+  }
+  return false;
+}
+
 void HandleLever(AnimatedLever* lever, int32_t action, int32_t target) {
   if (action != 0 || lever->running != 0 || target < 0 || target >= lever->moveCount) return;
   lever->running = 1;

@@ -52,6 +52,9 @@ void MoveLeverTo(AnimatedLever* lever, int32_t position);
 // Ends the run under way of the lever whose record this is, leaving the
 // record where it stands; nothing for a record that is no known lever's.
 void EndLeverRun(const CSwitch* record);
+// Whether the lever whose record this is runs now. Its gauge's clicks are
+// lost meanwhile, as the lever's own Handle loses them.
+bool IsLeverRunning(const CSwitch* record);
 // After a load: a saved position outside the lever's frames becomes `fallback`.
 void KeepLeverOnItsFrames(AnimatedLever* lever, int32_t fallback);
 

@@ -271,10 +271,21 @@ TEST(DfgsPanel, PitchWheelStepsTheSpeedTargetOrTheTurbulenceWheel) {
   EXPECT_TRUE(f.cockpit.keyEvents().empty());
 }
 
-// The pitch wheel ends an altitude capture under way in every pitch mode, so
-// that the next main pass does not send the capture's altitude over the
-// pilot's new command.
-TEST(DfgsPanel, ThePitchWheelEndsACaptureInEveryMode) {
+// The pitch wheel ends an altitude capture under way in its own pitch modes
+// (none to take-off), so that the next main pass does not send the
+// capture's altitude over the pilot's new command; in the approach modes
+// and above it changes nothing.
+TEST(DfgsPanel, ThePitchWheelEndsACaptureInItsOwnModesOnly) {
+  for (int32_t mode : {kPitchGlideslopeCapture, kPitchGlideslopeTrack, kPitchGoAround}) {
+    Flying f;
+    SetDfgsPitchMode(mode);
+    SetDfgsAltPreselectArm(kAltArmCapturing);
+    f.cockpit.clearKeyEvents();
+    f.call("DfgsMouseVsInc");
+    EXPECT_EQ(GetDfgsAltPreselectArm(), kAltArmCapturing) << "pitch mode " << mode;
+    EXPECT_EQ(GetDfgsPitchMode(), mode);
+    EXPECT_TRUE(f.cockpit.keyEvents().empty()) << "pitch mode " << mode;
+  }
   for (int32_t mode : {kPitchNone, kPitchVerticalSpeed, kPitchIasOnPitch, kPitchMachOnPitch, kPitchAltitudeHold,
                        kPitchTurbulence, kPitchTakeoff}) {
     Flying f;

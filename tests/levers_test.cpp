@@ -7,8 +7,11 @@
 #include <vector>
 
 #include "core/panel_services.h"
+#include "systems/cabin_press.h"
 #include "systems/fire_protection.h"
+#include "systems/gear.h"
 #include "systems/levers.h"
+#include "systems/pneumatics.h"
 #include "tests/cockpit.h"
 #include "tests/lever_frames.h"
 
@@ -51,6 +54,45 @@ TEST(Levers, OneFrameATickAndAClickDuringAMoveIsLost) {
   EXPECT_EQ(Frames(cockpit, &g_hydraulicLever, 20), FrameRun(2, 18)) << "from 1: its first frame is no change";
   cockpit.control("HYDRAULIC", "lever", 7).runTicks(1);
   EXPECT_EQ(GetSwitch(&g_hydraulicLever), 7) << "not an end frame: set at once";
+}
+
+// Each gauge lever clicked again half-way through its run: the click is
+// lost, so the record holds the run's frame until the next tick and every
+// system stepped before the levers reads only the run's frames.
+TEST(Levers, AGaugeClickOnARunningLeverChangesNothing) {
+  struct Row {
+    const char* gauge;
+    const char* function;
+    CSwitch* record;
+    LeverFrames run;  // from the position the lever stands at, clicked
+  };
+  const Row rows[] = {
+      {"Throttlebox", "ThrottleboxMouseHydraulic", &g_hydraulicLever, {1, 18}},
+      {"Throttlebox", "ThrottleboxMouseFuelXFeed", &g_fuelXFeedLever, {2, 18}},
+      {"Flapsbox", "FlapsboxMouseManualCabinPressure", &g_cabinManualLever, {22, 1}},
+      {"Alternate Gear", "AlternateGearMouseHandleDec", &g_alternateGearHandle, {1, 18}},
+      {"Alternate Gear", "AlternateGearMouseHandleInc", &g_alternateGearHandle, {18, 1}},
+      {"Pneumatic XFeed", "PneumaticXFeedMouseLeftValve", &g_pneumaticXFeedLeft, {10, 1}},
+      {"Pneumatic XFeed", "PneumaticXFeedMouseRightValve", &g_pneumaticXFeedRight, {10, 1}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.function);
+    Cockpit cockpit;
+    const int32_t standing = row.run.first == 2 ? 1 : row.run.first;  // a run from 1 to 18 whose first frame is 2
+    cockpit.setSwitch(row.record, standing).runTicks(1).callControl(row.gauge, row.function);
+    const std::vector<int32_t> expected = FrameRun(row.run.first, row.run.last);
+    std::vector<int32_t> seen;
+    for (size_t tick = 0; tick < expected.size() + 2; ++tick) {
+      cockpit.runTicks(1);
+      seen.push_back(GetSwitch(row.record));
+      if (tick != 4) continue;
+      cockpit.callControl(row.gauge, row.function);
+      EXPECT_EQ(GetSwitch(row.record), seen.back()) << "clicked at frame " << seen.back();
+    }
+    std::vector<int32_t> run = expected;
+    run.insert(run.end(), 2, row.run.last);
+    EXPECT_EQ(seen, run);
+  }
 }
 
 TEST(Levers, FuelLeversStartFromTheMixtureAndFollowIt) {
