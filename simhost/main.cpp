@@ -141,6 +141,7 @@ int main(int argc, char** argv) {
 
   simhost::SimHost host(options);
   if (!host.Load(&error)) return Fail(error);
+  if (!simhost::ProveCockpitFilesWritable(options.root, &error)) return Fail(error);
   host.Start();
   // The earlier run's outputs are cleared only once this run is sure to fly:
   // its folders proved writable, the module loaded and started, every name

@@ -132,6 +132,10 @@ bool CopyShippedLessons(const std::string& root, std::string* error) {
   return ok;
 }
 
+// The cockpit's saved files in the aircraft folder (as tools/fresh_root.sh
+// names them).
+constexpr const char* kCockpitSavedFiles[] = {"HalcyonPro.ini", "FMS.ini", "Aircraft.cfg", "Departure plan.txt"};
+
 }  // namespace
 
 bool PrepareWritableFolder(const std::string& path, const char* what, std::string* error) {
@@ -154,6 +158,31 @@ bool PrepareWritableFolder(const std::string& path, const char* what, std::strin
   if (!written) {
     *error = std::string("cannot write into the ") + what + " " + path + ": " + std::strerror(writeErrno);
     return false;
+  }
+  return true;
+}
+
+bool ProveCockpitFilesWritable(const std::string& root, std::string* error) {
+  if (!PrepareWritableFolder(RootPath(root, kAircraftFolder), "aircraft folder", error)) return false;
+  for (const char* name : kCockpitSavedFiles) {
+    const std::string path = RootPath(root, std::string(kAircraftFolder) + "/" + name);
+    // A file not there yet is made in the folder just proved; anything but a
+    // file (a folder in the way) fails its save as the cockpit makes it.
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
+    // Read-only bits stop the cockpit's writes whoever runs the program, as
+    // a read-only file stops them in Windows; an immutable or append-only
+    // file does not open for writing.
+    std::string reason = (info.st_mode & 0222) == 0 ? "the file is read-only" : "";
+    if (reason.empty()) {
+      const int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+      if (fd < 0) reason = std::strerror(errno);
+      if (fd >= 0) close(fd);
+    }
+    if (!reason.empty()) {
+      *error = "cannot write the cockpit's saved file " + path + ": " + reason;
+      return false;
+    }
   }
   return true;
 }

@@ -25,6 +25,14 @@ bool LayOutSimulatorRoot(const std::string& root, std::string* error);
 // the first tick. False with "cannot ... <what> <path>: <reason>".
 bool PrepareWritableFolder(const std::string& path, const char* what, std::string* error);
 
+// Proves the aircraft folder and the cockpit's saved files in it writable
+// before the first tick, as PrepareWritableFolder proves a folder: the folder
+// takes a new file, and each saved file there (HalcyonPro.ini, FMS.ini,
+// Aircraft.cfg, Departure plan.txt) opens for writing and is not read-only,
+// so a run that could not save its cockpit is refused at its start, not at
+// its end. False with "cannot write ... <path>: <reason>".
+bool ProveCockpitFilesWritable(const std::string& root, std::string* error);
+
 // One simulator folder serves one flight at a time: the lock is held on the
 // folder itself until the object goes (or the process ends, however it ends).
 class RootLock {

@@ -5,11 +5,14 @@
 #include <signal.h>
 #include <spawn.h>
 #include <stdlib.h>
+#include <linux/fs.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -299,6 +302,42 @@ TEST_F(SimhostProgram, ARunRefusedAtItsStartLeavesThePreviousRunsOutputs) {
   EXPECT_EQ(stopped.output, "simhost: interrupted before the flight began: nothing was written into " + folder_ +
                                 "/out, which holds what the run before left there\n");
   EXPECT_TRUE(FilesBelow(folder_ + "/out") == before);
+}
+
+// The aircraft folder and the cockpit's saved files in it are proved
+// writable before the first tick, as the output and simulator folders are:
+// a run that could not save its cockpit is refused at its start, not after
+// its flight, and the earlier run's outputs stay.
+TEST_F(SimhostProgram, ACockpitThatCouldNotBeSavedIsRefusedAtTheStart) {
+  ASSERT_EQ(Run("control APU battery 41\nrun 2\n").status, 0);
+  const std::map<std::string, std::string> before = FilesBelow(folder_ + "/out");
+  const std::string aircraft = folder_ + kAircraft;
+  const std::string flight = "control APU battery 120\nrun 2\n";
+
+  ASSERT_EQ(chmod((aircraft + "/FMS.ini").c_str(), 0444), 0);
+  ProgramRun run = Run(flight);
+  ASSERT_EQ(chmod((aircraft + "/FMS.ini").c_str(), 0644), 0);
+  EXPECT_NE(run.status, 0);
+  EXPECT_EQ(run.output, "simhost: cannot write the cockpit's saved file " + aircraft + "/FMS.ini: the file is read-only\n");
+  EXPECT_TRUE(FilesBelow(folder_ + "/out") == before);
+
+  const struct {
+    std::string path;
+    std::string said;
+  } immutable[] = {
+      {aircraft, "cannot write into the aircraft folder " + aircraft},
+      {aircraft + "/HalcyonPro.ini", "cannot write the cockpit's saved file " + aircraft + "/HalcyonPro.ini"},
+  };
+  for (const auto& [path, said] : immutable) {
+    if (!SetFileFlag(path, FS_IMMUTABLE_FL, true)) {
+      GTEST_SKIP() << "no immutable files here (root and a file system that keeps the flag): " << std::strerror(errno);
+    }
+    run = Run(flight);
+    ASSERT_TRUE(SetFileFlag(path, FS_IMMUTABLE_FL, false));
+    EXPECT_NE(run.status, 0);
+    EXPECT_EQ(run.output, "simhost: " + said + ": " + std::strerror(EPERM) + "\n");
+    EXPECT_TRUE(FilesBelow(folder_ + "/out") == before) << said;
+  }
 }
 
 // A plain run goes on from the cockpit its simulator folder saved; a check
