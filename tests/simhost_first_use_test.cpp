@@ -166,7 +166,8 @@ TEST_F(FirstUse, FoldersThatCannotBeWrittenAreFoundBeforeTheFirstTick) {
 }
 
 // One simulator folder, one run: a second program stops at once and says
-// why, and the first one's files are left as they were.
+// why, the first one's files are left as they were, and the output folder
+// it was given is not made.
 TEST_F(FirstUse, ASecondRunOnTheSameSimulatorFolderStopsAtOnce) {
   std::filesystem::create_directories(folder_ + "/root");
   const int held = open((folder_ + "/root").c_str(), O_RDONLY | O_DIRECTORY);
@@ -177,7 +178,7 @@ TEST_F(FirstUse, ASecondRunOnTheSameSimulatorFolderStopsAtOnce) {
   EXPECT_EQ(second.output, "simhost: another simhost is flying in the simulator folder " + folder_ +
                                "/root; one run at a time uses a folder (wait for it, or give this run its own --root)\n");
   EXPECT_FALSE(Exists(folder_ + "/root/SimObjects"));
-  EXPECT_FALSE(Exists(folder_ + "/out/log.txt"));
+  EXPECT_FALSE(Exists(folder_ + "/out"));
   close(held);
 
   const ProgramRun later = Fly("control APU battery 41\nrun 2\n");

@@ -340,6 +340,29 @@ TEST_F(SimhostProgram, ACockpitThatCouldNotBeSavedIsRefusedAtTheStart) {
   }
 }
 
+// A run refused at its start leaves the simulator folder as it found it:
+// made in a new --out, it goes again, so the next run there starts cold and
+// dark; in one that holds a cockpit, the files found keep their bytes (the
+// cockpit's shut-down would have saved every key into them) and the folders
+// and files the run made go.
+TEST_F(SimhostProgram, ARunRefusedAtItsStartLeavesTheSimulatorFolderAsItFoundIt) {
+  const std::string refused = "control APU mastr 41\nrun 2\n";
+  std::ofstream(folder_ + "/refused.scn", std::ios::binary) << refused;
+  ProgramRun run = RunQuiet("--scenario '" + folder_ + "/refused.scn' --out '" + folder_ + "/new'");
+  EXPECT_NE(run.output.find("no control [APU] 'mastr'"), std::string::npos) << run.output;
+  EXPECT_FALSE(std::filesystem::exists(folder_ + "/new"));
+
+  Write(std::string(kAircraft).substr(1) + "/HalcyonPro.ini", "[APU]\r\nbattery=41\r\n");
+  Write("root/Scenery/mine.bgl", "mine");
+  const std::map<std::string, std::string> found = FilesBelow(folder_ + "/root");
+  run = Run(refused);
+  EXPECT_NE(run.status, 0);
+  EXPECT_TRUE(FilesBelow(folder_ + "/root") == found);
+  for (const char* made : {"Gauges", "Sound", "Navigraph", "SimObjects/Airplanes/QZ Halcyon Pro/Mentor"}) {
+    EXPECT_FALSE(std::filesystem::exists(folder_ + "/root/" + made)) << made;
+  }
+}
+
 // A plain run goes on from the cockpit its simulator folder saved; a check
 // that fails there says so, with the command that starts cold and dark.
 TEST_F(SimhostProgram, AFailedExpectInASavedCockpitSaysTheFlightWentOnFromIt) {
