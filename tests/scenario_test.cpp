@@ -365,7 +365,8 @@ TEST(ScenarioInput, ValuesPastWhatATokenHoldsAndTokenSlipsAreRefused) {
 }
 
 // With the cockpit at hand, before the first tick: a control's position past
-// what it takes, a control compared or traced that has no position, a name
+// what it takes, a control compared or traced that has no position (a push
+// button that only acts; one kept as a switch reads back), a name
 // whose quotes were forgotten (offered quoted when the cockpit knows it),
 // and the SECTION KEY form of a control in trace.
 TEST(ScenarioInput, TheCockpitsNamesAndRangesAreCheckedBeforeTheFlight) {
@@ -384,7 +385,9 @@ TEST(ScenarioInput, TheCockpitsNamesAndRangesAreCheckedBeforeTheFlight) {
                              "control FUEL PUMPZ fwd_center 41\n"
                              "trace altitud ias\n"
                              "trace APU master ias\n"
-                             "trace autobrake mdoe\n",
+                             "trace autobrake mdoe\n"
+                             "expect GPWS below_gs == 41\n"
+                             "expect \"Warning Lights\" master_warning == 120\n",
                              "flight.scn", &errors))
       << errors.front();
   simhost::RunLog log;
@@ -404,7 +407,9 @@ TEST(ScenarioInput, TheCockpitsNamesAndRangesAreCheckedBeforeTheFlight) {
             "quotes)\n"
             "flight.scn:11: unknown token 'altitud' (closest: 'altitude'; simhost --list tokens names them all)\n"
             "flight.scn:13: unknown token 'mdoe' (closest: 'mmo'; simhost --list tokens names them all); a control "
-            "is traced as SECTION KEY or SECTION/KEY");
+            "is traced as SECTION KEY or SECTION/KEY\n"
+            "flight.scn:14: [GPWS] below_gs has no position to compare (a button's press is an action, not a "
+            "position)");
   EXPECT_EQ(cockpit.tick18(), 0.0) << "nothing flew";
 
   // The form --list controls prints traces the control, headed SECTION/KEY,
