@@ -63,12 +63,20 @@ int Fail(const std::string& message) {
   return 1;
 }
 
-// A run that did not start flying ends with the cockpit shut down, and
-// writes nothing into the output folder: what the run before left there stays.
-int RefuseStart(simhost::SimHost& host, const std::string& message) {
+// A run that did not start flying leaves its folders as it found them: it
+// writes nothing into the output folder (what the run before left there
+// stays), and what it made in the simulator folder goes again.
+int RefuseStart(const simhost::StartRecord& made, const std::string& message) {
+  made.Undo();
+  return Fail(message);
+}
+
+// The same, once the cockpit has started: it is shut down first (and what
+// its shut-down saved is put back).
+int RefuseStart(simhost::SimHost& host, const simhost::StartRecord& made, const std::string& message) {
   host.Shutdown();
   host.Unload();
-  return Fail(message);
+  return RefuseStart(made, message);
 }
 
 // The names a scenario may use. Gauges and controls are the loaded
@@ -124,23 +132,31 @@ int main(int argc, char** argv) {
   }
 
   // Every folder the run writes into is proved writable before the first
-  // tick, and the simulator folder is this run's alone until it ends.
+  // tick, and the simulator folder is this run's alone until it ends. A run
+  // refused before its first tick takes back what it made of them.
   const std::string outFolder = Absolute(program.outFolder);
   simhost::HostOptions options;
   options.root = program.root.empty() ? outFolder + "/root" : Absolute(program.root);
   options.modulePath = program.modulePath.empty() ? "" : Absolute(program.modulePath);
   options.flightModel = true;  // a scenario switches it off with "flight-model off"
   options.picturesFolder = outFolder + "/pictures";
+  simhost::StartRecord made;
+  for (const std::string& folder : {outFolder, options.picturesFolder, options.root}) made.NoteFolder(folder);
   if (!simhost::PrepareWritableFolder(outFolder, "output folder", &error) ||
       !simhost::PrepareWritableFolder(options.picturesFolder, "pictures folder", &error) ||
       !simhost::PrepareWritableFolder(options.root, "simulator folder", &error)) {
-    return Fail(error);
+    return RefuseStart(made, error);
   }
   simhost::RootLock lock;
-  if (!lock.Take(options.root, &error)) return Fail(error);
+  if (!lock.Take(options.root, &error)) return RefuseStart(made, error);
+  made.NoteRoot(options.root);
 
   simhost::SimHost host(options);
-  if (!host.Load(&error)) return Fail(error);
+  if (!host.Load(&error)) return RefuseStart(made, error);
+  if (!simhost::ProveCockpitFilesWritable(options.root, &error)) {
+    host.Unload();
+    return RefuseStart(made, error);
+  }
   host.Start();
   // The earlier run's outputs are cleared only once this run is sure to fly:
   // its folders proved writable, the module loaded and started, every name
@@ -149,16 +165,16 @@ int main(int argc, char** argv) {
   if (!simhost::CheckScenarioNames(host, scenario, &nameErrors)) {
     std::string names;
     for (const std::string& line : nameErrors) names += (names.empty() ? "" : "\n") + line;
-    return RefuseStart(host, names);
+    return RefuseStart(host, made, names);
   }
   if (g_stopSignal != 0) {
-    RefuseStart(host, "interrupted before the flight began: nothing was written into " + outFolder +
-                          ", which holds what the run before left there");
+    RefuseStart(host, made, "interrupted before the flight began: nothing was written into " + outFolder +
+                                ", which holds what the run before left there");
     return 128 + g_stopSignal;
   }
   // What the output folder holds after the run is what this run made.
   if (!simhost::ClearEarlierOutputs(outFolder, options.picturesFolder, options.root, &error)) {
-    return RefuseStart(host, error);
+    return RefuseStart(host, made, error);
   }
   host.WatchStopFlag(&g_stopSignal);
   simhost::RunLog log;

@@ -616,11 +616,26 @@ std::vector<Watched> TraceWatched(const std::vector<std::string>& args, const Si
   return watched;
 }
 
+const char* const kTracedControl = "; a control is traced as SECTION KEY or SECTION/KEY";
+
+// Without the cockpit, a word that is a token may still begin a control of
+// a section of that name (AUTOBRAKE mode, FLAPS lever): the line is readable
+// when some reading of it makes every name a token or a control, and the
+// cockpit's own names decide which before the flight.
+bool SomeReadingNamesAll(const std::vector<std::string>& args) {
+  std::vector<bool> readableFrom(args.size() + 2, false);
+  readableFrom[args.size()] = true;
+  for (size_t i = args.size(); i-- > 0;) {
+    const bool alone = !IsWord(args, i) || FindToken(args[i]).has_value();
+    readableFrom[i] = (alone && readableFrom[i + 1]) || (IsWord(args, i) && IsWord(args, i + 1) && readableFrom[i + 2]);
+  }
+  return readableFrom[0];
+}
+
 std::string CheckTrace(const std::vector<std::string>& args) {
+  if (SomeReadingNamesAll(args)) return "";
   for (const Watched& watched : TraceWatched(args, nullptr)) {
-    if (!watched.token && watched.section.empty()) {
-      return CheckToken(watched.label) + "; a control is traced as SECTION KEY or SECTION/KEY";
-    }
+    if (!watched.token && watched.section.empty()) return CheckToken(watched.label) + kTracedControl;
   }
   return "";
 }
@@ -628,6 +643,7 @@ std::string CheckTrace(const std::vector<std::string>& args) {
 std::string TraceNames(const SimHost& host, const std::vector<std::string>& args) {
   for (const Watched& watched : TraceWatched(args, &host)) {
     if (watched.token) continue;
+    if (watched.section.empty()) return CheckToken(watched.label) + kTracedControl;
     std::string error = PositionNamed(host, watched.section, watched.key);
     if (error.empty()) continue;
     // A slip in a token's name reads as a section that does not exist.

@@ -9,9 +9,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <optional>
+#include <sstream>
 
 #include "platform/paths.h"
 
@@ -115,21 +119,42 @@ bool CopyIfMissing(const std::string& source, const std::string& target, std::st
   return ok;
 }
 
-// The aircraft's own Mentor lessons (beside the program, in Mentor): copied
-// into the lesson folder when missing; a lesson the user changed stays.
-bool CopyShippedLessons(const std::string& root, std::string* error) {
-  const std::string source = ProgramFolder() + "/Mentor";
-  DIR* dir = opendir(source.c_str());
-  if (dir == nullptr) return true;
-  bool ok = true;
+// The aircraft's own Mentor lessons (beside the program, in Mentor).
+std::vector<std::string> ShippedLessons() {
+  std::vector<std::string> names;
+  DIR* dir = opendir((ProgramFolder() + "/Mentor").c_str());
+  if (dir == nullptr) return names;
   while (const dirent* entry = readdir(dir)) {
     const std::string name = entry->d_name;
-    if (name.size() < 8 || strcasecmp(name.c_str() + name.size() - 7, ".mentor") != 0) continue;
-    ok = CopyIfMissing(source + "/" + name, RootPath(root, std::string(kLessonFolder) + "/" + name), error);
-    if (!ok) break;
+    if (name.size() >= 8 && strcasecmp(name.c_str() + name.size() - 7, ".mentor") == 0) names.push_back(name);
   }
   closedir(dir);
-  return ok;
+  return names;
+}
+
+// Copied into the lesson folder when missing; a lesson the user changed stays.
+bool CopyShippedLessons(const std::string& root, std::string* error) {
+  for (const std::string& name : ShippedLessons()) {
+    const std::string target = RootPath(root, std::string(kLessonFolder) + "/" + name);
+    if (!CopyIfMissing(ProgramFolder() + "/Mentor/" + name, target, error)) return false;
+  }
+  return true;
+}
+
+// The folders the host lays out below the simulator folder.
+constexpr const char* kLayoutFolders[] = {kAircraftFolder, kGaugesFolder,  kSoundFolder,
+                                          kNavDataFolder,  kLessonFolder, "Navigraph/NavData/Proc"};
+
+// The cockpit's saved files in the aircraft folder (as tools/fresh_root.sh
+// names them).
+constexpr const char* kCockpitSavedFiles[] = {"HalcyonPro.ini", "FMS.ini", "Aircraft.cfg", "Departure plan.txt"};
+
+std::optional<std::string> ReadWhole(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
 }
 
 }  // namespace
@@ -156,6 +181,80 @@ bool PrepareWritableFolder(const std::string& path, const char* what, std::strin
     return false;
   }
   return true;
+}
+
+bool ProveCockpitFilesWritable(const std::string& root, std::string* error) {
+  if (!PrepareWritableFolder(RootPath(root, kAircraftFolder), "aircraft folder", error)) return false;
+  for (const char* name : kCockpitSavedFiles) {
+    const std::string path = RootPath(root, std::string(kAircraftFolder) + "/" + name);
+    // A file not there yet is made in the folder just proved; anything but a
+    // file (a folder in the way) fails its save as the cockpit makes it.
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
+    // Read-only bits stop the cockpit's writes whoever runs the program, as
+    // a read-only file stops them in Windows; an immutable or append-only
+    // file does not open for writing.
+    std::string reason = (info.st_mode & 0222) == 0 ? "the file is read-only" : "";
+    if (reason.empty()) {
+      const int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+      if (fd < 0) reason = std::strerror(errno);
+      if (fd >= 0) close(fd);
+    }
+    if (!reason.empty()) {
+      *error = "cannot write the cockpit's saved file " + path + ": " + reason;
+      return false;
+    }
+  }
+  return true;
+}
+
+void StartRecord::NoteFolder(const std::string& path) {
+  struct stat info {};
+  for (std::string folder = path; !folder.empty() && folder != "/" && stat(folder.c_str(), &info) != 0;
+       folder = folder.substr(0, folder.rfind('/'))) {
+    if (std::find(madeFolders_.begin(), madeFolders_.end(), folder) == madeFolders_.end()) {
+      madeFolders_.push_back(folder);
+    }
+  }
+}
+
+void StartRecord::NoteRoot(const std::string& root) {
+  root_ = root;
+  NoteFolder(root);
+  for (const char* folder : kLayoutFolders) NoteFolder(RootPath(root, folder));
+  std::vector<std::string> copies;
+  for (const char* file : kShippedNavDataFiles) copies.push_back(std::string(kNavDataFolder) + "/" + file);
+  for (const std::string& lesson : ShippedLessons()) copies.push_back(std::string(kLessonFolder) + "/" + lesson);
+  for (const std::string& relative : copies) {
+    struct stat info {};
+    if (lstat(RootPath(root, relative).c_str(), &info) != 0) madeFiles_.push_back(relative);
+  }
+  // What the cockpit writes between its start and its shut-down: its saved
+  // files, the keyboard combinations when they are missing, its leak report.
+  std::vector<std::string> cockpitFiles = {std::string(kAircraftFolder) + "/KeyboardInput.ini",
+                                           std::string(kGaugesFolder) + "/HalcyonMemleak.ini"};
+  for (const char* name : kCockpitSavedFiles) cockpitFiles.push_back(std::string(kAircraftFolder) + "/" + name);
+  for (const std::string& relative : cockpitFiles) {
+    const std::string path = RootPath(root, relative);
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0) {
+      madeFiles_.push_back(relative);
+    } else if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+      if (std::optional<std::string> bytes = ReadWhole(path)) foundFiles_.emplace_back(relative, std::move(*bytes));
+    }
+  }
+}
+
+void StartRecord::Undo() const {
+  for (const auto& [relative, bytes] : foundFiles_) {
+    const std::string path = RootPath(root_, relative);
+    if (ReadWhole(path) != bytes) std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+  }
+  for (const std::string& relative : madeFiles_) unlink(RootPath(root_, relative).c_str());
+  // The deepest first: a folder goes once the folders the run made in it have.
+  std::vector<std::string> folders = madeFolders_;
+  std::sort(folders.begin(), folders.end(), [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+  for (const std::string& folder : folders) rmdir(folder.c_str());
 }
 
 RootLock::~RootLock() {
@@ -203,10 +302,9 @@ std::string RootPath(const std::string& root, const std::string& relative) {
 
 bool LayOutSimulatorRoot(const std::string& root, std::string* error) {
   if (!MakeFolders(root, error)) return false;
-  for (const char* folder : {kAircraftFolder, kGaugesFolder, kSoundFolder, kNavDataFolder, kLessonFolder}) {
+  for (const char* folder : kLayoutFolders) {
     if (!MakeFolders(RootPath(root, folder), error)) return false;
   }
-  if (!MakeFolders(RootPath(root, std::string(kNavDataFolder) + "/Proc"), error)) return false;
   for (const char* file : kShippedNavDataFiles) {
     const std::string target = RootPath(root, std::string(kNavDataFolder) + "/" + file);
     if (!CopyIfMissing(ProgramFolder() + "/NavData/" + file, target, error)) return false;

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace simhost {
 
@@ -24,6 +26,37 @@ bool LayOutSimulatorRoot(const std::string& root, std::string* error);
 // can be written into it, so that a folder the run cannot use is found before
 // the first tick. False with "cannot ... <what> <path>: <reason>".
 bool PrepareWritableFolder(const std::string& path, const char* what, std::string* error);
+
+// Proves the aircraft folder and the cockpit's saved files in it writable
+// before the first tick, as PrepareWritableFolder proves a folder: the folder
+// takes a new file, and each saved file there (HalcyonPro.ini, FMS.ini,
+// Aircraft.cfg, Departure plan.txt) opens for writing and is not read-only,
+// so a run that could not save its cockpit is refused at its start, not at
+// its end. False with "cannot write ... <path>: <reason>".
+bool ProveCockpitFilesWritable(const std::string& root, std::string* error);
+
+// What a run adds to its folders as it starts, so that a run refused before
+// its first tick leaves them as it found them: each folder it made goes again
+// (when nothing else has come into it), each file it made goes, and each
+// file of the cockpit's it found gets its bytes back (the cockpit's
+// shut-down saves them even so).
+class StartRecord {
+ public:
+  // Notes which of the folder and those above it are missing, before the run
+  // makes them.
+  void NoteFolder(const std::string& path);
+  // Notes the simulator folder's layout folders and the files the layout and
+  // the cockpit write there, before the host lays it out.
+  void NoteRoot(const std::string& root);
+  // Puts back what was noted.
+  void Undo() const;
+
+ private:
+  std::string root_;
+  std::vector<std::string> madeFolders_;  // missing when noted
+  std::vector<std::string> madeFiles_;    // below root_, missing when noted
+  std::vector<std::pair<std::string, std::string>> foundFiles_;  // below root_, and their bytes
+};
 
 // One simulator folder serves one flight at a time: the lock is held on the
 // folder itself until the object goes (or the process ends, however it ends).

@@ -4,8 +4,11 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 #include <stdio.h>
+#include <fcntl.h>
+#include <linux/fs.h>
 #include <stdlib.h>
 #include <strings.h>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -629,6 +632,19 @@ std::map<std::string, std::string> FilesBelow(const std::string& folder) {
     files[entry.path().lexically_relative(folder).string()] = bytes.str();
   }
   return files;
+}
+
+bool SetFileFlag(const std::string& path, int flag, bool on) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  int flags = 0;
+  bool ok = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+  if (ok) {
+    flags = on ? flags | flag : flags & ~flag;
+    ok = ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+  }
+  close(fd);
+  return ok;
 }
 
 namespace {

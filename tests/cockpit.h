@@ -260,6 +260,10 @@ ProgramRun RunSimhostProgram(const std::string& arguments);
 // Every plain file below a folder (a link to one counts as the file), by its
 // path there, with its bytes.
 std::map<std::string, std::string> FilesBelow(const std::string& folder);
+// Sets or clears an inode flag of a file or folder (FS_APPEND_FL, as chattr
+// +a; FS_IMMUTABLE_FL, as chattr +i); false where the file system or this
+// user's rights do not allow it.
+bool SetFileFlag(const std::string& path, int flag, bool on);
 
 // A PNG file the host wrote, read back: its pixels row by row (none when
 // it cannot be read).

@@ -3,8 +3,9 @@
 // departure; after the take-off the FMS flies it on NAV and VNAV (NAV far
 // from the track, NAV track within 5 NM of it; climb, cruise, descent to
 // the constraint at FAREN; every waypoint passed in order, each once); the
-// GPWS, tested on the ground, calls only "sink rate" on the approach; and the
-// radar, its window closed, is pictured with the storm cells of the climb-out.
+// GPWS, tested on the ground, calls only "sink rate" on the approach; the
+// radar, its window closed, is pictured with the storm cells of the climb-out,
+// and the ND's map with the cloud of every cell.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -170,6 +171,21 @@ TEST(DefaultFlight, TheRouteIsProgrammedFlownOnTheFmsAndTheGpwsCallsOnlySinkRate
     for (int cell = 0; cell < 3; ++cell) EXPECT_GT(cellRows[cell], 50) << name << ", cell " << cell;
   }
   EXPECT_EQ(weatherPictures.size(), 3u) << "14:23.2 (twice), 14:24.2 and 14:25.2";
+
+  // The ND's map picture, the radar on WX with cloud in every cell: the
+  // weather's green over the whole map, on both sides of the aircraft.
+  const Picture map = ReadPicture(cockpit.picturesFolder() + "/00-17-09.2_EFIS_ND.png");
+  ASSERT_EQ(map.width, 300);
+  int weatherLeft = 0;
+  int weatherRight = 0;
+  for (int y = 0; y < map.height; ++y) {
+    for (int x = 0; x < map.width; ++x) {
+      const platform::gfx::Color p = map.at(x, y);
+      if (p.g > p.r + 40 && p.g > p.b + 40) ++(x < 150 ? weatherLeft : weatherRight);
+    }
+  }
+  EXPECT_GT(weatherLeft, 5000);
+  EXPECT_GT(weatherRight, 5000);
 
   // Each window is pictured once its meters have relit: no dial hidden.
   int dumps = 0;

@@ -10,7 +10,6 @@
 #include <grp.h>
 #include <linux/fs.h>
 #include <sched.h>
-#include <sys/ioctl.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -30,6 +29,7 @@
 #include <vector>
 
 #include "platform/paths.h"
+#include "tests/cockpit.h"
 
 namespace {
 
@@ -683,18 +683,7 @@ TEST_F(IniFile, AnotherUsersFileInAStickyFolderIsWrittenInPlace) {
 
 // Sets or clears the append-only flag (chattr +a) of a file or folder; false
 // where the file system or this user's rights do not allow it.
-bool SetAppendOnly(const std::string& file, bool on) {
-  const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  int flags = 0;
-  bool ok = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-  if (ok) {
-    flags = on ? flags | FS_APPEND_FL : flags & ~FS_APPEND_FL;
-    ok = ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-  }
-  close(fd);
-  return ok;
-}
+bool SetAppendOnly(const std::string& file, bool on) { return halcyon::test::SetFileFlag(file, FS_APPEND_FL, on); }
 
 // An append-only file may be added to but never rewritten: the write is
 // refused at once, as on Windows. In an append-only folder no file may take

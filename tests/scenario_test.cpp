@@ -365,7 +365,8 @@ TEST(ScenarioInput, ValuesPastWhatATokenHoldsAndTokenSlipsAreRefused) {
 }
 
 // With the cockpit at hand, before the first tick: a control's position past
-// what it takes, a control compared or traced that has no position, a name
+// what it takes, a control compared or traced that has no position (a push
+// button that only acts; one kept as a switch reads back), a name
 // whose quotes were forgotten (offered quoted when the cockpit knows it),
 // and the SECTION KEY form of a control in trace.
 TEST(ScenarioInput, TheCockpitsNamesAndRangesAreCheckedBeforeTheFlight) {
@@ -383,7 +384,10 @@ TEST(ScenarioInput, TheCockpitsNamesAndRangesAreCheckedBeforeTheFlight) {
                              "tooltip Engine Fire\n"
                              "control FUEL PUMPZ fwd_center 41\n"
                              "trace altitud ias\n"
-                             "trace APU master ias\n",
+                             "trace APU master ias\n"
+                             "trace autobrake mdoe\n"
+                             "expect GPWS below_gs == 41\n"
+                             "expect \"Warning Lights\" master_warning == 120\n",
                              "flight.scn", &errors))
       << errors.front();
   simhost::RunLog log;
@@ -401,17 +405,26 @@ TEST(ScenarioInput, TheCockpitsNamesAndRangesAreCheckedBeforeTheFlight) {
             "flight.scn:9: a name with blanks is written in double quotes: tooltip \"Engine Fire\"\n"
             "flight.scn:10: usage: control <section> <key> <position> (a name with blanks is written in double "
             "quotes)\n"
-            "flight.scn:11: unknown token 'altitud' (closest: 'altitude'; simhost --list tokens names them all)");
+            "flight.scn:11: unknown token 'altitud' (closest: 'altitude'; simhost --list tokens names them all)\n"
+            "flight.scn:13: unknown token 'mdoe' (closest: 'mmo'; simhost --list tokens names them all); a control "
+            "is traced as SECTION KEY or SECTION/KEY\n"
+            "flight.scn:14: [GPWS] below_gs has no position to compare (a button's press is an action, not a "
+            "position)");
   EXPECT_EQ(cockpit.tick18(), 0.0) << "nothing flew";
 
-  // The form --list controls prints traces the control, headed SECTION/KEY.
+  // The form --list controls prints traces the control, headed SECTION/KEY,
+  // also where the section's name is a token's (autobrake, flaps).
   simhost::Scenario traced;
-  ASSERT_TRUE(traced.Parse("trace APU master ias APU/battery\ncontrol APU battery 41\nrun 2\n", "flight.scn", &errors));
+  ASSERT_TRUE(traced.Parse("trace APU master ias APU/battery AUTOBRAKE mode FLAPS lever\n"
+                           "control APU battery 41\nrun 2\n",
+                           "flight.scn", &errors))
+      << errors.front();
   simhost::RunLog tracedLog;
   ASSERT_TRUE(simhost::RunScenario(cockpit.host(), traced, tracedLog, &error)) << error;
-  EXPECT_EQ(tracedLog.Series().columns, (std::vector<std::string>{"APU/master", "ias", "APU/battery"}));
+  EXPECT_EQ(tracedLog.Series().columns,
+            (std::vector<std::string>{"APU/master", "ias", "APU/battery", "AUTOBRAKE/mode", "FLAPS/lever"}));
   ASSERT_EQ(tracedLog.Series().rows.size(), 2u);
-  EXPECT_EQ(tracedLog.Series().rows.back(), (std::vector<std::string>{"2", "120", "0", "41"}));
+  EXPECT_EQ(tracedLog.Series().rows.back(), (std::vector<std::string>{"2", "120", "0", "41", "2", "0"}));
 }
 
 }  // namespace

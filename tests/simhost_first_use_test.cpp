@@ -166,7 +166,8 @@ TEST_F(FirstUse, FoldersThatCannotBeWrittenAreFoundBeforeTheFirstTick) {
 }
 
 // One simulator folder, one run: a second program stops at once and says
-// why, and the first one's files are left as they were.
+// why, the first one's files are left as they were, and the output folder
+// it was given is not made.
 TEST_F(FirstUse, ASecondRunOnTheSameSimulatorFolderStopsAtOnce) {
   std::filesystem::create_directories(folder_ + "/root");
   const int held = open((folder_ + "/root").c_str(), O_RDONLY | O_DIRECTORY);
@@ -177,7 +178,7 @@ TEST_F(FirstUse, ASecondRunOnTheSameSimulatorFolderStopsAtOnce) {
   EXPECT_EQ(second.output, "simhost: another simhost is flying in the simulator folder " + folder_ +
                                "/root; one run at a time uses a folder (wait for it, or give this run its own --root)\n");
   EXPECT_FALSE(Exists(folder_ + "/root/SimObjects"));
-  EXPECT_FALSE(Exists(folder_ + "/out/log.txt"));
+  EXPECT_FALSE(Exists(folder_ + "/out"));
   close(held);
 
   const ProgramRun later = Fly("control APU battery 41\nrun 2\n");
@@ -588,8 +589,8 @@ TEST_F(FirstUse, EveryDemoStartsFromAFreshSimulatorFolder) {
 }
 
 // fresh_root.sh cleans only a simulator folder: a checkout, a slip of the
-// argument (the output folder, a folder of other files) or none at all is
-// refused with a message, and every file stays.
+// argument (the output folder, a folder of other files, a file, the home
+// folder) or none at all is refused with a message, and every file stays.
 TEST_F(FirstUse, FreshRootRefusesWhatIsNoSimulatorFolder) {
   const std::string tool = std::string(HALCYON_SOURCE_DIR) + "/tools/fresh_root.sh";
   std::filesystem::create_directories(folder_ + "/checkout/.git");
@@ -633,6 +634,16 @@ TEST_F(FirstUse, FreshRootRefusesWhatIsNoSimulatorFolder) {
   EXPECT_EQ(RunShell("'" + tool + "' '" + folder_ + "/bare'").status, 0);
   EXPECT_EQ(RunShell("'" + tool + "' '" + folder_ + "/out/root'").status, 0);
   EXPECT_TRUE(Exists(folder_ + "/out/root/Sound/HalcyonPro"));
+  // A file, and the home folder even with the aircraft folder in it.
+  const Shell file = RunShell("'" + tool + "' '" + folder_ + "/photos/beach.png'");
+  EXPECT_EQ(WEXITSTATUS(file.status), 1);
+  EXPECT_NE(file.output.find(": it is not a folder; nothing was removed"), std::string::npos) << file.output;
+  std::filesystem::create_directories(folder_ + "/home/SimObjects/Airplanes/QZ Halcyon Pro");
+  std::ofstream(folder_ + "/home/SimObjects/Airplanes/QZ Halcyon Pro/HalcyonPro.ini") << "[APU]\nbattery=41\n";
+  const Shell home = RunShell("HOME='" + folder_ + "/home' '" + tool + "' '" + folder_ + "/home'");
+  EXPECT_EQ(WEXITSTATUS(home.status), 1);
+  EXPECT_NE(home.output.find(": it is / or the home folder; nothing was removed"), std::string::npos) << home.output;
+  EXPECT_TRUE(Exists(folder_ + "/home/SimObjects/Airplanes/QZ Halcyon Pro/HalcyonPro.ini"));
 }
 
 // make bench builds the benchmark program (and the module it loads), not

@@ -5,11 +5,14 @@
 #include <signal.h>
 #include <spawn.h>
 #include <stdlib.h>
+#include <linux/fs.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -299,6 +302,65 @@ TEST_F(SimhostProgram, ARunRefusedAtItsStartLeavesThePreviousRunsOutputs) {
   EXPECT_EQ(stopped.output, "simhost: interrupted before the flight began: nothing was written into " + folder_ +
                                 "/out, which holds what the run before left there\n");
   EXPECT_TRUE(FilesBelow(folder_ + "/out") == before);
+}
+
+// The aircraft folder and the cockpit's saved files in it are proved
+// writable before the first tick, as the output and simulator folders are:
+// a run that could not save its cockpit is refused at its start, not after
+// its flight, and the earlier run's outputs stay.
+TEST_F(SimhostProgram, ACockpitThatCouldNotBeSavedIsRefusedAtTheStart) {
+  ASSERT_EQ(Run("control APU battery 41\nrun 2\n").status, 0);
+  const std::map<std::string, std::string> before = FilesBelow(folder_ + "/out");
+  const std::string aircraft = folder_ + kAircraft;
+  const std::string flight = "control APU battery 120\nrun 2\n";
+
+  ASSERT_EQ(chmod((aircraft + "/FMS.ini").c_str(), 0444), 0);
+  ProgramRun run = Run(flight);
+  ASSERT_EQ(chmod((aircraft + "/FMS.ini").c_str(), 0644), 0);
+  EXPECT_NE(run.status, 0);
+  EXPECT_EQ(run.output, "simhost: cannot write the cockpit's saved file " + aircraft + "/FMS.ini: the file is read-only\n");
+  EXPECT_TRUE(FilesBelow(folder_ + "/out") == before);
+
+  const struct {
+    std::string path;
+    std::string said;
+  } immutable[] = {
+      {aircraft, "cannot write into the aircraft folder " + aircraft},
+      {aircraft + "/HalcyonPro.ini", "cannot write the cockpit's saved file " + aircraft + "/HalcyonPro.ini"},
+  };
+  for (const auto& [path, said] : immutable) {
+    if (!SetFileFlag(path, FS_IMMUTABLE_FL, true)) {
+      GTEST_SKIP() << "no immutable files here (root and a file system that keeps the flag): " << std::strerror(errno);
+    }
+    run = Run(flight);
+    ASSERT_TRUE(SetFileFlag(path, FS_IMMUTABLE_FL, false));
+    EXPECT_NE(run.status, 0);
+    EXPECT_EQ(run.output, "simhost: " + said + ": " + std::strerror(EPERM) + "\n");
+    EXPECT_TRUE(FilesBelow(folder_ + "/out") == before) << said;
+  }
+}
+
+// A run refused at its start leaves the simulator folder as it found it:
+// made in a new --out, it goes again, so the next run there starts cold and
+// dark; in one that holds a cockpit, the files found keep their bytes (the
+// cockpit's shut-down would have saved every key into them) and the folders
+// and files the run made go.
+TEST_F(SimhostProgram, ARunRefusedAtItsStartLeavesTheSimulatorFolderAsItFoundIt) {
+  const std::string refused = "control APU mastr 41\nrun 2\n";
+  std::ofstream(folder_ + "/refused.scn", std::ios::binary) << refused;
+  ProgramRun run = RunQuiet("--scenario '" + folder_ + "/refused.scn' --out '" + folder_ + "/new'");
+  EXPECT_NE(run.output.find("no control [APU] 'mastr'"), std::string::npos) << run.output;
+  EXPECT_FALSE(std::filesystem::exists(folder_ + "/new"));
+
+  Write(std::string(kAircraft).substr(1) + "/HalcyonPro.ini", "[APU]\r\nbattery=41\r\n");
+  Write("root/Scenery/mine.bgl", "mine");
+  const std::map<std::string, std::string> found = FilesBelow(folder_ + "/root");
+  run = Run(refused);
+  EXPECT_NE(run.status, 0);
+  EXPECT_TRUE(FilesBelow(folder_ + "/root") == found);
+  for (const char* made : {"Gauges", "Sound", "Navigraph", "SimObjects/Airplanes/QZ Halcyon Pro/Mentor"}) {
+    EXPECT_FALSE(std::filesystem::exists(folder_ + "/root/" + made)) << made;
+  }
 }
 
 // A plain run goes on from the cockpit its simulator folder saved; a check

@@ -678,6 +678,19 @@ TEST(Situation, TheApuAndTheSpeedBugsFollowThePhase) {
   EXPECT_EQ(GetSpeedBug(3), 65.0);
 }
 
+// A situation's APU runs in the cockpit at once; the simulator's follows as
+// the cockpit brings it into line, once every 10 s: chosen just after that
+// check, it is still down 9 s later and up within 11 s.
+TEST(Situation, TheSimulatorsApuRunsUpWithinTenSecondsOrSo) {
+  Cockpit cockpit;
+  cockpit.runSeconds(10.6).control("Situations", "row", 2).runSeconds(9);
+  EXPECT_EQ(GetApuState(), kApuRunning);
+  EXPECT_EQ(cockpit.scaled(Token::ApuRpmFraction), 0.0);
+  cockpit.runSeconds(2);
+  EXPECT_EQ(cockpit.scaled(Token::ApuRpmFraction), 100.0);
+  EXPECT_EQ(cockpit.token(Token::ApuGeneratorSwitch), 1.0);
+}
+
 // The training centre's frame: each page opens its window and closes the
 // other two in a fixed order; the page is remembered, and start-up forgets it.
 TEST(CenterPage, EachPageOpensItsWindowAndClosesTheOtherTwo) {
