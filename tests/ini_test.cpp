@@ -861,11 +861,12 @@ TEST_F(IniFile, SavesNeverWriteIntoAnotherNameOfTheOldFile) {
 
 // Two programs (or two runs of one) write different keys of one file, each
 // saving as its call returns: both keep their keys, in whichever order the
-// saves come, as on Windows, where each write goes to the file at once. The
-// file holds each key whose save succeeded, and each process then reads the
-// other's. As root, the same with one of them "nobody", who may only write
-// root's file in place (a sticky folder): its save finds the file it opened
-// at the write replaced by root's save, and saves into the new one.
+// saves come, as on Windows, where each write goes to the file at once; so
+// too when the file is not there before (the second save finds the first's
+// file). The file holds each key whose save succeeded, and each process then
+// reads the other's. As root, the same with one of them "nobody", who may
+// only write root's file in place (a sticky folder): its save finds the file
+// it opened at the write replaced by root's save, and saves into the new one.
 TEST_F(IniFile, TwoProcessesWritingDifferentKeysOfOneFileBothKeepThem) {
   const bool root = geteuid() == 0;
   if (root) {
@@ -879,33 +880,45 @@ TEST_F(IniFile, TwoProcessesWritingDifferentKeysOfOneFileBothKeepThem) {
         [] { return platform::SaveIniFiles() ? 0 : 1; },
         [=] { return Read(L"A", L"a", L"", path) == L"1" && Read(L"A", L"b", L"", path) == L"2" ? 0 : 1; }};
   };
-  for (const bool inPlace : {false, true}) {
-    if (inPlace && !root) continue;
-    const std::string file = inPlace ? "shared/test.ini" : "test.ini";
+  struct Case {
+    bool inPlace;
+    bool fileThere;
+  };
+  for (const Case test : {Case{false, true}, Case{false, false}, Case{true, true}}) {
+    if (test.inPlace && !root) continue;
+    const std::string file = test.inPlace ? "shared/test.ini" : "test.ini";
     const std::wstring path = platform::Widen(file);
+    const std::string head = test.fileThere ? "[A]\nold=0\n" : "[A]\r\n";
+    auto line = [&test](const char* key) { return std::string(key) + (test.fileThere ? "\n" : "\r\n"); };
     for (const bool firstSavesFirst : {true, false}) {
-      SCOPED_TRACE(file + (firstSavesFirst ? ", a saved first" : ", b saved first"));
-      Put(file, "[A]\nold=0\n");
-      ASSERT_EQ(chmod(file.c_str(), 0666), 0);
+      SCOPED_TRACE(file + (test.fileThere ? "" : " (none before)") + (firstSavesFirst ? ", a saved first" : ", b saved first"));
+      unlink(file.c_str());
+      if (test.fileThere) {
+        Put(file, "[A]\nold=0\n");
+        ASSERT_EQ(chmod(file.c_str(), 0666), 0);
+      }
       const ino_t before = Inode(file);
-      Process first(inPlace, writer(L"a", L"1", path.c_str()));
+      Process first(test.inPlace, writer(L"a", L"1", path.c_str()));
       Process second(false, writer(L"b", L"2", path.c_str()));
       EXPECT_EQ(first.step(), 0);
       EXPECT_EQ(second.step(), 0);
       EXPECT_EQ((firstSavesFirst ? first : second).step(), 0);
-      EXPECT_EQ(Bytes(file), firstSavesFirst ? "[A]\nold=0\na=1\n" : "[A]\nold=0\nb=2\n");
+      EXPECT_EQ(Bytes(file), head + line(firstSavesFirst ? "a=1" : "b=2"));
       EXPECT_EQ((firstSavesFirst ? second : first).step(), 0);
-      EXPECT_EQ(Bytes(file), firstSavesFirst ? "[A]\nold=0\na=1\nb=2\n" : "[A]\nold=0\nb=2\na=1\n");
+      EXPECT_EQ(Bytes(file), head + (firstSavesFirst ? line("a=1") + line("b=2") : line("b=2") + line("a=1")));
       EXPECT_EQ(first.step(), 0) << "a reads b";
       EXPECT_EQ(second.step(), 0) << "b reads a";
       EXPECT_EQ(first.exit(), 0);
       EXPECT_EQ(second.exit(), 0);
-      EXPECT_NE(Inode(file), before) << "replaced through the spare";
-      ExpectNoSpareIn(inPlace ? "shared" : ".");
-      // A save whose writes leave the file as it stands writes nothing.
+      if (test.fileThere) EXPECT_NE(Inode(file), before) << "replaced through the spare";
+      ExpectNoSpareIn(test.inPlace ? "shared" : ".");
+      // Writes that leave the file as it stands save nothing.
       const platform::IniStats stats = platform::GetIniStats();
+      const std::string saved = Bytes(file);
+      EXPECT_TRUE(WritePrivateProfileString(L"A", L"a", L"3", path.c_str()));
       EXPECT_TRUE(Write(L"A", L"a", L"1", path.c_str()));
       EXPECT_EQ(platform::GetIniStats().writes, stats.writes);
+      EXPECT_EQ(Bytes(file), saved);
       platform::ClearIniCache();
     }
   }
@@ -976,6 +989,18 @@ TEST_F(IniFile, AProcessRemovesAndWritesOnlyItsOwnSpares) {
   EXPECT_EQ(Bytes("test.ini"), "[A]\nold=0\na=1\nb=2\nc=4\n");
   EXPECT_EQ(Bytes(leftOver), "left by a killed run");
   EXPECT_EQ(FolderEntries().size(), 2u);
+
+  // A child of a fork inherits the list of spares, but not to remove them.
+  unlink(leftOver.c_str());
+  EXPECT_TRUE(WritePrivateProfileString(L"A", L"d", L"5", L"test.ini"));
+  EXPECT_EQ(InChild(false, [] {
+              platform::ClearIniCache();
+              return 0;
+            }),
+            0);
+  EXPECT_EQ(access(SpareOf("test.ini", getpid()).c_str(), F_OK), 0);
+  EXPECT_TRUE(platform::SaveIniFiles());
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nold=0\na=1\nb=2\nc=4\nd=5\n");
 }
 
 // A file reached through a symbolic link, through the file it leads to and
