@@ -699,9 +699,11 @@ TEST_F(IniFile, AFileThisUserMayNotWriteIsNotReplacedThroughItsFolder) {
 // in place, as Windows writes every INI file, and so is one that a new file
 // would give another owner or group (the user's own folder, where the spare
 // could take the root's file's place; the user's own file of a group the user
-// is not in); the others are replaced whole as usual (a new file takes the
-// name, with the old one's owner and group). An ordinary user writes (a
-// child process as "nobody"), except in the last case, root.
+// is not in), and another user's file in a folder without the sticky bit
+// that the user may not write (where no spare can be made); the others are
+// replaced whole as usual (a new file takes the name, with the old one's
+// owner and group). An ordinary user writes (a child process as "nobody"),
+// except in the last case, root.
 TEST_F(IniFile, AnotherUsersFileInAStickyFolderIsWrittenInPlace) {
   if (geteuid() != 0) GTEST_SKIP() << "only root can give files to another user";
   ASSERT_EQ(chmod(".", 0755), 0);
@@ -720,6 +722,7 @@ TEST_F(IniFile, AnotherUsersFileInAStickyFolderIsWrittenInPlace) {
       {0, kNobody, 01777, kNobody, 0644, true, false},         // the user's own file
       {0, 0, 01777, kNobody, 0644, true, true},                // ... of a group the user is not in
       {kNobody, kNobody, 01755, 0, 0666, true, true},          // the user's own folder
+      {0, 0, 0755, 0, 0666, true, true},                       // a folder the user may not write
       {kNobody, kNobody, 01777, kNobody, 0644, false, false},  // root
   };
   for (const Case& test : kCases) {
@@ -926,7 +929,8 @@ TEST_F(IniFile, TwoProcessesWritingDifferentKeysOfOneFileBothKeepThem) {
 
 // Two processes saving one file at the same moments, again and again, each
 // its own keys: the lock makes each save wait for the other's, so no key is
-// lost.
+// lost. So too for files that are not there before: one makes the file,
+// and the other's save is made on it.
 TEST_F(IniFile, TwoProcessesSavingOneFileAtOnceLoseNoKey) {
   Put("test.ini", "[A]\n");
   constexpr int kRounds = 150;
@@ -934,6 +938,8 @@ TEST_F(IniFile, TwoProcessesSavingOneFileAtOnceLoseNoKey) {
     return std::vector<std::function<int()>>{[who] {
       for (int i = 0; i < kRounds; ++i) {
         const std::wstring key = who + std::to_wstring(i);
+        const std::wstring newFile = L"new" + std::to_wstring(i) + L".ini";
+        if (!WritePrivateProfileString(L"A", who == L'a' ? L"a" : L"b", L"1", newFile.c_str())) return 1;
         if (!Write(L"A", key.c_str(), L"1")) return 1;
       }
       return 0;
@@ -949,7 +955,11 @@ TEST_F(IniFile, TwoProcessesSavingOneFileAtOnceLoseNoKey) {
   EXPECT_EQ(second.exit(), 0);
   int lost = 0;
   for (int i = 0; i < kRounds; ++i) {
-    for (const wchar_t* who : {L"a", L"b"}) lost += Read(L"A", (who + std::to_wstring(i)).c_str()) == L"1" ? 0 : 1;
+    const std::wstring newFile = L"new" + std::to_wstring(i) + L".ini";
+    for (const wchar_t* who : {L"a", L"b"}) {
+      lost += Read(L"A", (who + std::to_wstring(i)).c_str()) == L"1" ? 0 : 1;
+      lost += Read(L"A", who, L"", newFile.c_str()) == L"1" ? 0 : 1;
+    }
   }
   EXPECT_EQ(lost, 0);
   ExpectNoSpareIn(".");
@@ -1001,6 +1011,36 @@ TEST_F(IniFile, AProcessRemovesAndWritesOnlyItsOwnSpares) {
   EXPECT_EQ(access(SpareOf("test.ini", getpid()).c_str(), F_OK), 0);
   EXPECT_TRUE(platform::SaveIniFiles());
   EXPECT_EQ(Bytes("test.ini"), "[A]\nold=0\na=1\nb=2\nc=4\nd=5\n");
+}
+
+// The last write of a key wins, as on Windows, even one that writes what
+// its process read before another program saved the key: a write made
+// while others of the process wait for their save is made again at the save.
+TEST_F(IniFile, TheLastWriteOfAKeyWins) {
+  Put("test.ini", "[A]\nx=0\n");
+  Process first(false, {[] { return WritePrivateProfileString(L"A", L"a", L"1", L"test.ini") ? 0 : 1; },
+                        [] { return Write(L"A", L"x", L"0") ? 0 : 1; }});
+  Process second(false, {[] { return Write(L"A", L"x", L"2") ? 0 : 1; }});
+  EXPECT_EQ(first.step(), 0);
+  EXPECT_EQ(second.step(), 0);
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nx=2\n");
+  EXPECT_EQ(first.step(), 0);
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nx=0\na=1\n");
+  EXPECT_EQ(first.exit(), 0);
+  EXPECT_EQ(second.exit(), 0);
+}
+
+// A child of a fork that saves what it inherited waiting does so through
+// files of its own: its parent's save, through the parent's spare, keeps
+// what the child saved.
+TEST_F(IniFile, AForkedChildSavesThroughFilesOfItsOwn) {
+  Put("test.ini", "[A]\nold=0\n");
+  EXPECT_TRUE(WritePrivateProfileString(L"A", L"a", L"1", L"test.ini"));
+  EXPECT_EQ(InChild(false, [] { return Write(L"A", L"b", L"2") ? 0 : 1; }), 0);
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nold=0\na=1\nb=2\n");
+  EXPECT_TRUE(platform::SaveIniFiles());
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nold=0\na=1\nb=2\n");
+  EXPECT_EQ(Read(L"A", L"b"), L"2");
 }
 
 // A file reached through a symbolic link, through the file it leads to and
@@ -1081,8 +1121,10 @@ TEST_F(IniFile, WithoutFallocateAFullDiskLeavesTheFileWhole) {
         std::system("mount -o loop -t ext2 disk.img disk >/dev/null 2>&1") != 0) {
       return 2;
     }
+    // Longer than a page, so that a write over it could change its first
+    // page before it ran out of room; the long value goes into the first key.
     std::string keys = "[A]\n";
-    for (int i = 0; i < 200; ++i) keys += "key" + std::to_string(i) + "=" + std::to_string(i * 7) + "\n";
+    for (int i = 0; i < 400; ++i) keys += "key" + std::to_string(i) + "=" + std::to_string(i * 7) + "\n";
     Put("disk/spare.ini", keys);
     Put("disk/inplace.ini", keys);
     if (mount("disk/inplace.ini", "disk/inplace.ini", nullptr, MS_BIND, nullptr) != 0) return 2;
@@ -1093,13 +1135,13 @@ TEST_F(IniFile, WithoutFallocateAFullDiskLeavesTheFileWhole) {
     const std::wstring longValue(6000, L'v');
     for (const wchar_t* path : {L"disk\\spare.ini", L"disk\\inplace.ini"}) {
       const bool inPlace = path[5] == L'i';
-      if (!WritePrivateProfileString(L"A", L"long", longValue.c_str(), path)) return 3;
+      if (!WritePrivateProfileString(L"A", L"key0", longValue.c_str(), path)) return 3;
       if (!FillDisk("disk/filler")) return 7;
       if (platform::SaveIniFiles() == inPlace) return 4;
-      const std::string file = platform::ResolvePath(path);
-      if ((Bytes(file) == keys) != inPlace) return 5;
+      const std::string saved = Bytes(platform::ResolvePath(path));
+      if ((saved == keys) != inPlace) return 5;
       if (WritePrivateProfileString(L"A", L"longer", (longValue + longValue).c_str(), path)) return 8;
-      if (Bytes(file).substr(0, keys.size()) != keys) return 5;
+      if (Bytes(platform::ResolvePath(path)) != saved) return 5;
       unlink("disk/filler");
     }
     return 0;
