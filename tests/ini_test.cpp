@@ -336,6 +336,17 @@ TEST_F(IniFile, NullValueRemovesAKeyAndNullKeyRemovesTheSection) {
   EXPECT_TRUE(Write(L"A", L"gone", nullptr));  // nothing to remove is still success
   EXPECT_TRUE(Write(L"a", nullptr, nullptr));
   EXPECT_EQ(Bytes("test.ini"), "[B]\nz=3\n");
+  // A section's last key gone, a new key goes where it stood, above the
+  // comment that closes the section.
+  Put("last.ini", "[A]\nx=1\n; next\n[B]\n");
+  EXPECT_TRUE(Write(L"A", L"x", nullptr, L"last.ini"));
+  EXPECT_TRUE(Write(L"A", L"y", L"2", L"last.ini"));
+  EXPECT_EQ(Bytes("last.ini"), "[A]\ny=2\n; next\n[B]\n");
+  // No section: nothing to do, which succeeds, unless a key or value is given.
+  EXPECT_TRUE(Write(nullptr, nullptr, nullptr));
+  EXPECT_FALSE(Write(nullptr, L"z", nullptr));
+  EXPECT_FALSE(Write(nullptr, nullptr, L"3"));
+  EXPECT_EQ(Bytes("test.ini"), "[B]\nz=3\n");
   EXPECT_EQ(Read(L"A", L"w"), L"default");
 }
 
@@ -1135,6 +1146,10 @@ TEST_F(IniFile, WithoutFallocateAFullDiskLeavesTheFileWhole) {
     const std::wstring longValue(6000, L'v');
     for (const wchar_t* path : {L"disk\\spare.ini", L"disk\\inplace.ini"}) {
       const bool inPlace = path[5] == L'i';
+      // With room, the file grows as usual.
+      if (!Write(L"A", L"key1", L"lengthened", path)) return 9;
+      keys = Bytes(platform::ResolvePath(path));
+      if (keys.find("key1=lengthened\n") == std::string::npos) return 9;
       if (!WritePrivateProfileString(L"A", L"key0", longValue.c_str(), path)) return 3;
       if (!FillDisk("disk/filler")) return 7;
       if (platform::SaveIniFiles() == inPlace) return 4;
@@ -1148,7 +1163,7 @@ TEST_F(IniFile, WithoutFallocateAFullDiskLeavesTheFileWhole) {
   });
   if (status == 2) GTEST_SKIP() << "no ext2 disk image can be mounted here (root, mkfs.ext2 and a loop device)";
   EXPECT_EQ(status, 0) << "3: refused, 4: the save's outcome, 5: the file changed, 6: fallocate works on ext2, "
-                          "7: the disk did not fill, 8: a write with no room accepted";
+                          "7: the disk did not fill, 8: a write with no room accepted, 9: a save with room refused";
 }
 
 // The access-control list of a file (POSIX ACL) as the system keeps it in
@@ -1159,7 +1174,7 @@ struct AccessEntry {
   uint16_t permissions;
   uint32_t id;
 };
-std::string AccessList(std::initializer_list<AccessEntry> entries) {
+std::string AccessList(const std::vector<AccessEntry>& entries) {
   std::string list;
   auto put = [&list](uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) list += static_cast<char>(value >> (8 * i));
@@ -1187,9 +1202,12 @@ std::string AccessListOf(const std::string& file) {
 TEST_F(IniFile, SavesKeepTheFilesAccessListAndOwner) {
   Put("test.ini", "[A]\nx=1\n");
   constexpr uint32_t kNone = 0xFFFFFFFF;
-  // user::rw-, user 1234 rw-, group::r--, mask::rw-, other::r--.
-  const std::string list = AccessList({{0x01, 6, kNone}, {0x02, 6, 1234}, {0x04, 4, kNone}, {0x10, 6, kNone},
-                                       {0x20, 4, kNone}});
+  // user::rw-, users 1000 to 1039 rw- (a list longer than a first guess of
+  // its size), group::r--, mask::rw-, other::r--.
+  std::vector<AccessEntry> entries = {{0x01, 6, kNone}};
+  for (uint32_t user = 1000; user < 1040; ++user) entries.push_back({0x02, 6, user});
+  entries.insert(entries.end(), {{0x04, 4, kNone}, {0x10, 6, kNone}, {0x20, 4, kNone}});
+  const std::string list = AccessList(entries);
   if (setxattr("test.ini", "system.posix_acl_access", list.data(), list.size(), 0) != 0) {
     GTEST_SKIP() << "no access-control lists here: " << std::strerror(errno);
   }
