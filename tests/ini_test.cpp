@@ -905,7 +905,8 @@ TEST_F(IniFile, TwoProcessesWritingDifferentKeysOfOneFileBothKeepThem) {
     const std::string head = test.fileThere ? "[A]\nold=0\n" : "[A]\r\n";
     auto line = [&test](const char* key) { return std::string(key) + (test.fileThere ? "\n" : "\r\n"); };
     for (const bool firstSavesFirst : {true, false}) {
-      SCOPED_TRACE(file + (test.fileThere ? "" : " (none before)") + (firstSavesFirst ? ", a saved first" : ", b saved first"));
+      SCOPED_TRACE(file + (test.fileThere ? "" : " (none before)") +
+                   (firstSavesFirst ? ", a saved first" : ", b saved first"));
       unlink(file.c_str());
       if (test.fileThere) {
         Put(file, "[A]\nold=0\n");
