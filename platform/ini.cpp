@@ -1,11 +1,18 @@
 // Private-profile INI files: parsing into sections and lines, the cache of
 // parsed files checked against the file's identity, size and modification
-// time, and the all-or-nothing save of each changed file through a spare file
-// (or in place, where the spare may not take the file's place).
+// time, and the save of each changed file: this process's writes made again
+// on the file as it stands, under the file's lock, all or nothing through a
+// spare file of this process's own (or in place, where the spare may not
+// take the file's place).
 #include "platform/ini.h"
 
 #include <fcntl.h>
+#include <limits.h>
+#include <stdlib.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,7 +22,6 @@
 #include <cstring>
 #include <ctime>
 #include <mutex>
-#include <set>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
@@ -378,6 +384,28 @@ bool RemoveSection(Document& doc, std::wstring_view section) {
   return true;
 }
 
+// One write of the module, kept until the file is saved: the save makes this
+// process's writes again, in order, on the file as it stands then, so that
+// what another program saved in the meantime stays, as it does on Windows,
+// where each write goes to the file at once.
+struct Edit {
+  enum class Kind : uint8_t { SetKey, RemoveKey, RemoveSection };
+  Kind kind = Kind::SetKey;
+  std::wstring section;
+  std::wstring key;
+  std::string value;
+};
+
+// Returns whether anything changed.
+bool Apply(Document& doc, const Edit& edit) {
+  switch (edit.kind) {
+    case Edit::Kind::SetKey: return SetKey(doc, edit.section, edit.key, edit.value);
+    case Edit::Kind::RemoveKey: return RemoveKey(doc, edit.section, edit.key);
+    case Edit::Kind::RemoveSection: return RemoveSection(doc, edit.section);
+  }
+  return false;
+}
+
 // ---- Files and the cache -------------------------------------------------------
 
 // What identifies one version of a file on disk.
@@ -410,26 +438,35 @@ int64_t NowNs() {
 constexpr int64_t kTimestampTickNs = 20'000'000;
 
 // A save under way, readied by the first write of a service call and kept
-// until the file is saved: the file itself, opened for writing, and the spare
-// file the new text goes into (none when the file must be written in place).
+// until the file is saved: the file itself, opened for writing (and for its
+// lock, see LockFile), and this process's spare file the new text goes into
+// (none when the file must be written in place).
 struct PendingSave {
   bool prepared = false;
-  int fileFd = -1;             // none for a file not on disk yet
+  pid_t process = 0;           // that readied it: a child of a fork readies its own
+  int fileFd = -1;             // the file as it was at the write; none for a file not on disk yet
   int spareFd = -1;
-  std::string target;          // the file saved: the INI file, or where its symbolic links lead
   uint64_t reservedBytes = 0;  // disk space taken for the new text
   uint64_t sizeBound = 0;      // the new file is at most this long
 };
 
 struct CachedFile {
   Stamp stamp;
-  bool onDisk = true;   // false for a file a write created that is not saved yet
-  bool changed = false;  // written since the file was last saved
-  int64_t takenNs = 0;  // when `bytes` was known to match the file
-  std::string bytes;    // the file as it is on disk
-  Document doc;
+  bool onDisk = true;       // false for a file a write created that is not saved yet
+  std::vector<Edit> edits;  // this process's writes since the file was last saved
+  int64_t takenNs = 0;      // when `bytes` was known to match the file
+  std::string bytes;        // the file as it is on disk
+  Document doc;             // `bytes` parsed, with `edits` made
   uint64_t lastUse = 0;
   PendingSave save;
+};
+
+// A spare file this process made (exclusively, so no other process writes
+// into it) beside one INI file, and which process that is: a child of a fork
+// inherits the list but neither removes nor writes its parent's spares.
+struct Spare {
+  std::string name;
+  pid_t process = 0;
 };
 
 constexpr size_t kCacheCapacity = 16;
@@ -452,7 +489,7 @@ struct IniState {
   std::unordered_map<std::string, CachedFile> cache;
   uint64_t useCounter = 0;
   int savesToFail = 0;
-  std::set<std::string> spares;  // spare files made by this process
+  std::unordered_map<std::string, Spare> spares;  // by the INI file each is beside
   // Module paths already mapped onto this machine, by working folder and path.
   std::unordered_map<std::string, std::string> resolvedPaths;
   IniStats stats;
@@ -531,7 +568,7 @@ void EvictIfFull(IniState& state) {
   if (state.cache.size() < kCacheCapacity) return;
   auto oldest = state.cache.end();
   for (auto it = state.cache.begin(); it != state.cache.end(); ++it) {
-    if (it->second.changed) continue;
+    if (!it->second.edits.empty()) continue;
     if (oldest == state.cache.end() || it->second.lastUse < oldest->second.lastUse) oldest = it;
   }
   if (oldest == state.cache.end()) return;
@@ -558,7 +595,7 @@ bool StillCurrent(CachedFile& entry, const std::string& path, const Stamp& onDis
 CachedFile* Load(IniState& state, const std::string& path, bool& missing, std::string& reason) {
   missing = false;
   const auto found = state.cache.find(path);
-  if (found != state.cache.end() && found->second.changed) {
+  if (found != state.cache.end() && !found->second.edits.empty()) {
     found->second.lastUse = ++state.useCounter;
     return &found->second;
   }
@@ -589,27 +626,39 @@ CachedFile* Load(IniState& state, const std::string& path, bool& missing, std::s
   return &slot;
 }
 
-// The file a save replaces: the INI file itself, or the end of its chain of
-// symbolic links, so that a linked file is updated where it lives and the
-// link stays a link.
-std::string FinalTarget(std::string path) {
+// The file a path names once every symbolic link on the way is followed, of
+// its folders and of the file itself (which may not exist yet), so that
+// a file reached by several names (a link and its target, a linked folder) is
+// one file in the cache, saved once, and a linked file is updated where it
+// lives while the link stays a link. A path whose folder is missing stays as
+// it is (its write fails).
+std::string WhereLinksLead(std::string path) {
   for (int hops = 0; hops < 40; ++hops) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return path;
+    char real[PATH_MAX];
+    if (realpath(slash == 0 ? "/" : path.substr(0, slash).c_str(), real) == nullptr) return path;
+    const std::string folder = std::strcmp(real, "/") == 0 ? "" : real;
+    const std::string file = folder + path.substr(slash);
     char link[4096];
-    const ssize_t length = readlink(path.c_str(), link, sizeof link);
-    if (length <= 0 || static_cast<size_t>(length) >= sizeof link) return path;
-    std::string next(link, static_cast<size_t>(length));
-    if (next.front() != '/') {
-      const size_t slash = path.rfind('/');
-      next = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + next;
-    }
-    path = std::move(next);
+    const ssize_t length = readlink(file.c_str(), link, sizeof link);
+    if (length <= 0 || static_cast<size_t>(length) >= sizeof link) return file;
+    path = link[0] == '/' ? std::string(link, static_cast<size_t>(length))
+                          : folder + "/" + std::string(link, static_cast<size_t>(length));
   }
   return path;
 }
 
-// The file beside an INI file that each save is written into before it takes
-// the INI file's place.
-std::string SpareName(const std::string& path) { return path + ".saving"; }
+// The spare beside an INI file that this process's saves are written into
+// before it takes the INI file's place: the process number makes it this
+// process's own, and a further number one that a killed process of the same
+// number left (a process number comes again after a restart, in a container
+// at once).
+std::string SpareName(const std::string& path, pid_t process, int further) {
+  std::string name = path + "." + std::to_string(process);
+  if (further > 0) name += "-" + std::to_string(further);
+  return name + ".saving";
+}
 
 // Writes `bytes` over a file from its start and cuts it to length.
 // The spare is rewritten rather than created anew or emptied: on ext4, both a
@@ -627,67 +676,166 @@ bool Rewrite(int fd, const std::string& bytes, size_t count) {
   return ftruncate(fd, static_cast<off_t>(count)) == 0;
 }
 
-// The spare, opened for writing. After a save it is the previous file; when
-// that file had other names too (hard links), it is left to them and a new
-// spare is made, so a save never writes into a file someone else still names.
-int OpenSpare(const std::string& spare) {
-  int fd = open(spare.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+// Lengthens a file to `length` bytes with zeros written past its end, which
+// touch none of its bytes: the disk space taken where fallocate is not
+// supported (ext2). False with errno set when the disk has no room for them.
+bool Lengthen(int fd, uint64_t length) {
+  static constexpr char kZeros[65536] = {};
   struct stat info {};
-  if (fd >= 0 && fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1) return fd;
-  if (fd >= 0) close(fd);
-  if (unlink(spare.c_str()) != 0 && errno != ENOENT) return -1;
-  return open(spare.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fstat(fd, &info) != 0) return false;
+  for (auto at = static_cast<uint64_t>(info.st_size); at < length;) {
+    const ssize_t put = pwrite(fd, kZeros, std::min<uint64_t>(sizeof kZeros, length - at), static_cast<off_t>(at));
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) return false;
+    at += static_cast<uint64_t>(put);
+  }
+  return true;
+}
+
+// This process's spare for an INI file, opened for writing. After a save it
+// is the previous file; when that file had other names too (hard links), it
+// is left to them and a new spare is made, so a save never writes into a
+// file someone else still names. A new spare is always created, never found:
+// another process's spare is never written.
+int OpenSpare(IniState& state, const std::string& path, std::string& name) {
+  const pid_t process = getpid();
+  if (const auto known = state.spares.find(path); known != state.spares.end() && known->second.process == process) {
+    name = known->second.name;
+    const int fd = open(name.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    struct stat info {};
+    if (fd >= 0 && fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1) return fd;
+    if (fd >= 0) close(fd);
+    if (unlink(name.c_str()) != 0 && errno != ENOENT) return -1;
+    state.spares.erase(known);
+  }
+  for (int further = 0; further < 100; ++further) {
+    name = SpareName(path, process, further);
+    const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+      state.spares[path] = {name, process};
+      return fd;
+    }
+    if (errno != EEXIST) return -1;
+  }
+  return -1;
+}
+
+// Removes this process's spare of an INI file, if it has one.
+void DropSpare(IniState& state, const std::string& path) {
+  const auto known = state.spares.find(path);
+  if (known == state.spares.end()) return;
+  if (known->second.process == getpid()) unlink(known->second.name.c_str());
+  state.spares.erase(known);
 }
 
 // Whether a spare beside the file may take its place. Not when the file is a
 // mount point (a file bound over itself, as containers bind single files),
-// nor when its folder has the sticky bit (as /tmp, or a group's shared
-// folder) and the file is another user's: there only the owner of the file,
-// the owner of the folder and root may remove or replace it, though others
-// may write it. Rules this cannot see (a withheld capability, an append-only
-// folder) are met at the save, which then writes the file in place.
-bool SpareMayTakeThePlaceOf(int fd, const std::string& target) {
+// nor when it is another user's and this user is not root: the new file
+// would be this user's, where Windows keeps the owner of a file it writes
+// (and in a folder with the sticky bit, as /tmp, the spare could not even
+// take the file's place). Rules this cannot see (a group this user is not
+// in, an access-control list the spare cannot take, a withheld capability,
+// an append-only folder) are met as the spare takes on the file's owner and
+// list, or at the save, which then writes the file in place.
+bool SpareMayTakeThePlaceOf(int fd) {
   struct statx file {};
-  struct stat folder {};
-  const size_t slash = target.rfind('/');
-  const std::string folderName = slash == std::string::npos ? "." : target.substr(0, std::max<size_t>(slash, 1));
-  if (statx(fd, "", AT_EMPTY_PATH, STATX_UID, &file) != 0 || stat(folderName.c_str(), &folder) != 0) return true;
+  if (statx(fd, "", AT_EMPTY_PATH, STATX_UID, &file) != 0) return true;
   if ((file.stx_attributes & STATX_ATTR_MOUNT_ROOT) != 0) return false;
   const uid_t user = geteuid();
-  return (folder.st_mode & S_ISVTX) == 0 || file.stx_uid == user || folder.st_uid == user || user == 0;
+  return user == 0 || file.stx_uid == user;
 }
 
-// Opens what the save of a file writes into: the file itself, for writing,
-// and the spare beside it unless the spare could not take the file's place
-// (the file is then written in place). Opening the file asks its own
-// permission, as Windows does, so a file this user may not write (one of
-// root's in the user's folder, where the spare alone could take its place)
-// is refused here, and so is an append-only or immutable one.
+constexpr const char* kAccessList = "system.posix_acl_access";
+
+// Gives the spare the owner, access-control list and permissions of the file
+// whose place it takes, as Windows keeps them when it writes a file. False
+// when one of them cannot be given (another user's file, or a group this
+// user is not in, for all but root): the file is then written in place.
+bool TakeOnTheFile(int spareFd, int fileFd) {
+  struct stat file {};
+  struct stat spare {};
+  if (fstat(fileFd, &file) != 0 || fstat(spareFd, &spare) != 0) return false;
+  if ((spare.st_uid != file.st_uid || spare.st_gid != file.st_gid) && fchown(spareFd, file.st_uid, file.st_gid) != 0) {
+    return false;
+  }
+  std::string list(256, '\0');
+  ssize_t size = fgetxattr(fileFd, kAccessList, list.data(), list.size());
+  if (size < 0 && errno == ERANGE) {
+    size = fgetxattr(fileFd, kAccessList, nullptr, 0);
+    if (size > 0) list.resize(static_cast<size_t>(size));
+    size = size > 0 ? fgetxattr(fileFd, kAccessList, list.data(), list.size()) : size;
+  }
+  if (size >= 0) {
+    if (fsetxattr(spareFd, kAccessList, list.data(), static_cast<size_t>(size), 0) != 0) return false;
+  } else if (errno == ENODATA) {
+    // The spare may hold a list of its own (its folder's default, or the
+    // previous file's after a save): the file has none.
+    if (fremovexattr(spareFd, kAccessList) != 0 && errno != ENODATA && errno != EOPNOTSUPP) return false;
+  } else if (errno != EOPNOTSUPP) {
+    return false;
+  }
+  return fchmod(spareFd, file.st_mode & 07777) == 0;
+}
+
+// Opens what the save of a file writes into: the file itself, for reading
+// and writing, and this process's spare beside it unless the spare could not
+// take the file's place (the file is then written in place). Opening the
+// file asks its own permission, as Windows does, so a file this user may not
+// write (one of root's in the user's folder, where the spare alone could take
+// its place) is refused here, and so is an append-only or immutable one.
 bool OpenSaveFiles(IniState& state, CachedFile& entry, const std::string& path) {
   PendingSave& save = entry.save;
-  save.target = FinalTarget(path);
+  save.process = getpid();
   if (entry.onDisk) {
-    save.fileFd = open(save.target.c_str(), O_WRONLY | O_CLOEXEC);
+    save.fileFd = open(path.c_str(), O_RDWR | O_CLOEXEC);
     if (save.fileFd < 0) {
-      NoteFailure(state, path, "cannot write " + save.target + ": " + std::strerror(errno));
+      NoteFailure(state, path, "cannot write " + path + ": " + std::strerror(errno));
       return false;
     }
-    if (!SpareMayTakeThePlaceOf(save.fileFd, save.target)) return true;
+    if (!SpareMayTakeThePlaceOf(save.fileFd)) return true;
   }
-  const std::string spare = SpareName(save.target);
-  save.spareFd = OpenSpare(spare);
+  std::string spare;
+  save.spareFd = OpenSpare(state, path, spare);
   if (save.spareFd < 0) {
     NoteFailure(state, path, "cannot write " + spare + ": " + std::strerror(errno));
     return false;
   }
-  state.spares.insert(spare);
+  if (entry.onDisk && !TakeOnTheFile(save.spareFd, save.fileFd)) {
+    close(std::exchange(save.spareFd, -1));
+    DropSpare(state, path);
+  }
   return true;
+}
+
+// Takes the disk space for `bytes` of new text. The spare is this process's
+// own and is lengthened to it at once; a file written in place keeps its
+// length until it is saved, as others read it. Where fallocate is not
+// supported (ext2), the spare is lengthened with zeros, and for a file
+// written in place the free space is looked at, since zeros past its end
+// would stay in it until the save (for good, were the run killed): its save
+// lengthens it before writing over it (WriteInPlace).
+bool TakeRoom(const PendingSave& save, uint64_t bytes) {
+  const bool inPlace = save.spareFd < 0;
+  const int fd = inPlace ? save.fileFd : save.spareFd;
+  if (fallocate(fd, inPlace ? FALLOC_FL_KEEP_SIZE : 0, 0, static_cast<off_t>(bytes)) == 0) return true;
+  if (errno != EOPNOTSUPP) return false;
+  if (!inPlace) return Lengthen(fd, bytes);
+  struct stat file {};
+  struct statvfs disk {};
+  if (fstat(fd, &file) != 0 || fstatvfs(fd, &disk) != 0) return false;
+  const uint64_t held = static_cast<uint64_t>(file.st_blocks) * 512;
+  const uint64_t free = (geteuid() == 0 ? disk.f_bfree : disk.f_bavail) * disk.f_frsize;
+  if (bytes <= held + free) return true;
+  errno = ENOSPC;
+  return false;
 }
 
 // Readies the save of a file about to grow by at most `growthBytes`: opens
 // what it writes into and takes the disk space the new text needs, so that a
 // full disk, a missing folder or a folder without write permission fails the
-// write that meets it, as on Windows, and never the save that follows.
+// write that meets it, as on Windows, and never the save that follows (the
+// keys another program adds to the file meanwhile excepted: there is no room
+// taken for those).
 bool PrepareSave(IniState& state, CachedFile& entry, const std::string& path, uint64_t growthBytes) {
   PendingSave& save = entry.save;
   if (!save.prepared) {
@@ -710,11 +858,7 @@ bool PrepareSave(IniState& state, CachedFile& entry, const std::string& path, ui
     return true;
   }
   const uint64_t wanted = save.sizeBound + growthBytes + 4096;
-  // A file written in place keeps its length until it is saved.
-  const bool inPlace = save.spareFd < 0;
-  if (fallocate(inPlace ? save.fileFd : save.spareFd, inPlace ? FALLOC_FL_KEEP_SIZE : 0, 0,
-                static_cast<off_t>(wanted)) != 0 &&
-      errno != EOPNOTSUPP) {
+  if (!TakeRoom(save, wanted)) {
     NoteFailure(state, path, std::string("no room for the new text: ") + std::strerror(errno));
     return false;
   }
@@ -723,14 +867,22 @@ bool PrepareSave(IniState& state, CachedFile& entry, const std::string& path, ui
   return true;
 }
 
-// Writes the new text over the file itself, having taken the room for it
-// first, so that a full disk leaves the file as it was. Unlike a save
-// through the spare this is not all or nothing: a run killed in the middle
-// of it can leave the file part new, part old, as on Windows, which writes
-// every INI file so.
+// Writes the new text over the file itself, having made sure first that it
+// needs no more disk space, so that a full disk leaves the file as it was:
+// the room is taken with fallocate or, where that is not supported (ext2),
+// by lengthening the file with zeros past its end, which the new text then
+// covers. An emptied file needs no room (and fallocate refuses a length of
+// 0). Unlike a save through the spare this is not all or nothing: a run
+// killed in the middle of it can leave the file part new, part old, as on
+// Windows, which writes every INI file so.
 bool WriteInPlace(int fd, const std::string& bytes, struct stat& info) {
-  if (fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes.size())) != 0 && errno != EOPNOTSUPP) {
-    return false;
+  if (!bytes.empty() && fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes.size())) != 0) {
+    if (errno != EOPNOTSUPP || fstat(fd, &info) != 0) return false;
+    if (!Lengthen(fd, bytes.size())) {
+      const int error = errno;
+      if (ftruncate(fd, info.st_size) == 0) errno = error;
+      return false;
+    }
   }
   return Rewrite(fd, bytes, bytes.size()) && fstat(fd, &info) == 0;
 }
@@ -739,22 +891,22 @@ bool WriteInPlace(int fd, const std::string& bytes, struct stat& info) {
 // still be written in place.
 bool PlaceRefused(int error) { return error == EPERM || error == EACCES || error == EBUSY || error == EXDEV; }
 
-// Saves the file through its spare, all or nothing: the new text goes into
-// the spare, which then trades places with the old file in one step (a plain
-// rename when there is no old file, or when the file system cannot
-// exchange). The name always holds the old or the new file whole; the spare
-// keeps the previous text until the next save or until the cache is cleared.
-// The new file keeps the permissions of the one it replaces (0666 less the
-// umask for a new file). Should the spare still be refused the file's place,
-// the file is written in place. False with errno set when it fails.
-bool SaveThroughSpare(IniState& state, const CachedFile& entry, const PendingSave& save, const std::string& bytes,
-                      struct stat& info) {
-  const int fd = save.spareFd;
-  const std::string spare = SpareName(save.target);
+enum class Outcome : uint8_t { Saved, Failed, Again };
+
+// Saves the file through this process's spare, all or nothing: the new text
+// goes into the spare, which then trades places with the old file in one
+// step (a plain rename when the file system cannot exchange). The name always
+// holds the old or the new file whole; the spare keeps the previous text
+// until the next save or until the cache is cleared. The new file has the
+// owner, access-control list and permissions of the one it replaces (a new
+// file: 0666 less the umask). A file that is not there (`fileFd` -1) is made
+// only while it still is not: when another process made it meanwhile, the
+// save is made `Again`, on that file. Should the spare still be refused the
+// file's place, the file is written in place. Failed with errno set.
+Outcome SaveThroughSpare(IniState& state, const std::string& path, int fd, int fileFd, const std::string& bytes,
+                         struct stat& info) {
+  const std::string spare = state.spares.at(path).name;
   bool ok = fstat(fd, &info) == 0;
-  if (ok && entry.onDisk && (info.st_mode & 07777) != entry.stamp.permissions) {
-    ok = fchmod(fd, entry.stamp.permissions) == 0;
-  }
   if (ok && state.savesToFail > 0) {
     --state.savesToFail;
     Rewrite(fd, bytes, bytes.size() / 2);
@@ -769,69 +921,182 @@ bool SaveThroughSpare(IniState& state, const CachedFile& entry, const PendingSav
     ok = false;
   }
   if (ok) {
-    const char* target = save.target.c_str();
-    const bool exchanged = entry.onDisk && renameat2(AT_FDCWD, spare.c_str(), AT_FDCWD, target, RENAME_EXCHANGE) == 0;
-    ok = exchanged || rename(spare.c_str(), target) == 0;
+    const char* file = path.c_str();
+    if (fileFd >= 0) {
+      ok = renameat2(AT_FDCWD, spare.c_str(), AT_FDCWD, file, RENAME_EXCHANGE) == 0 || rename(spare.c_str(), file) == 0;
+    } else {
+      ok = renameat2(AT_FDCWD, spare.c_str(), AT_FDCWD, file, RENAME_NOREPLACE) == 0 ||
+           (errno == EINVAL && rename(spare.c_str(), file) == 0);
+      if (!ok && errno == EEXIST) return Outcome::Again;
+    }
     if (!ok) error = errno;
   }
-  if (ok) return true;
-  unlink(spare.c_str());
-  if (save.fileFd >= 0 && PlaceRefused(error)) return WriteInPlace(save.fileFd, bytes, info);
+  if (ok) return Outcome::Saved;
+  DropSpare(state, path);
+  if (fileFd >= 0 && PlaceRefused(error)) return WriteInPlace(fileFd, bytes, info) ? Outcome::Saved : Outcome::Failed;
   errno = error;
-  return false;
+  return Outcome::Failed;
 }
 
-// Saves the file with `bytes`: through its spare, or in place where the
-// spare may not take the file's place.
-bool ReplaceFile(IniState& state, CachedFile& entry, const std::string& bytes, std::string& reason) {
-  const PendingSave save = std::exchange(entry.save, PendingSave{});
-  struct stat info {};
-  const bool ok =
-      save.spareFd >= 0 ? SaveThroughSpare(state, entry, save, bytes, info) : WriteInPlace(save.fileFd, bytes, info);
-  const int error = errno;
-  if (save.fileFd >= 0) close(save.fileFd);
-  if (!ok) {
-    reason = std::strerror(error);
-    return false;
+// The file at `path` (`fd`, already open, or -1), locked against the saves of
+// other processes (flock), or -1: `missing` when there is no file. A save
+// through a spare puts a new file in the old one's place, so the file locked
+// after a wait may have lost its name meanwhile: the name is looked at again
+// under the lock, and the file it leads to now is locked instead. Where the
+// file system keeps no locks, the save goes on without one.
+int LockFile(const std::string& path, int fd, bool& missing) {
+  missing = false;
+  for (int attempt = 0; attempt < 1000; ++attempt) {
+    if (fd < 0) fd = open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) {
+      missing = errno == ENOENT;
+      return -1;
+    }
+    while (flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+    }
+    struct stat locked {};
+    struct stat named {};
+    if (fstat(fd, &locked) == 0 && stat(path.c_str(), &named) == 0 && locked.st_dev == named.st_dev &&
+        locked.st_ino == named.st_ino) {
+      return fd;
+    }
+    close(std::exchange(fd, -1));
   }
+  if (fd >= 0) close(fd);
+  errno = EBUSY;
+  return -1;
+}
+
+// Brings the cached copy of a file to the file as it stands under the lock
+// (`fd`, or -1 for none), with this process's edits made on it. The copy is
+// kept when no one else has saved the file since it was read; else the file
+// is read and parsed again (a parse in the stats) and the edits made anew.
+// False with errno set when the file cannot be read.
+bool CatchUp(IniState& state, CachedFile& entry, const std::string& path, int fd) {
+  struct stat info {};
+  if (fd < 0) {
+    if (!entry.onDisk) return true;
+    entry.bytes.clear();
+  } else {
+    if (fstat(fd, &info) != 0) return false;
+    if (entry.onDisk && StillCurrent(entry, path, StampOf(info))) return true;
+    if (lseek(fd, 0, SEEK_SET) != 0 || !ReadWhole(fd, info.st_size, entry.bytes)) return false;
+    ++state.stats.parses;
+  }
+  entry.doc = ParseFile(entry.bytes);
+  for (const Edit& edit : entry.edits) Apply(entry.doc, edit);
+  entry.onDisk = fd >= 0;
   entry.stamp = StampOf(info);
-  ++state.stats.writes;
+  entry.takenNs = NowNs();
   return true;
 }
 
-// Each changed file replaced once; a file that cannot be saved keeps its old
-// text on disk, and its changes are dropped so that reads see that text again.
+// Saves one file, locked, as it stands at the save with this process's
+// edits made on it (`fd` the file, or -1 where there is none): through the
+// spare, or in place where the spare may not take the file's place. Nothing
+// is written when the edits leave the file as it is.
+Outcome SaveLocked(IniState& state, CachedFile& entry, const std::string& path, int fd, PendingSave& save,
+                   std::string& reason) {
+  if (!CatchUp(state, entry, path, fd)) {
+    reason = std::strerror(errno);
+    return Outcome::Failed;
+  }
+  std::string bytes = SerializeFile(entry.doc);
+  if (entry.onDisk && bytes == entry.bytes) {
+    entry.edits.clear();
+    return Outcome::Saved;
+  }
+  int spareFd = std::exchange(save.spareFd, -1);
+  if (fd >= 0 && !SpareMayTakeThePlaceOf(fd)) {
+    if (spareFd >= 0) close(std::exchange(spareFd, -1));
+  } else if (spareFd < 0) {
+    std::string spare;
+    spareFd = OpenSpare(state, path, spare);
+    if (spareFd < 0) {
+      reason = "cannot write " + spare + ": " + std::strerror(errno);
+      return Outcome::Failed;
+    }
+  }
+  if (spareFd >= 0 && fd >= 0 && !TakeOnTheFile(spareFd, fd)) {
+    close(std::exchange(spareFd, -1));
+    DropSpare(state, path);
+  }
+  struct stat info {};
+  const Outcome outcome =
+      spareFd >= 0 ? SaveThroughSpare(state, path, spareFd, fd, bytes, info)
+                   : (WriteInPlace(fd, bytes, info) ? Outcome::Saved : Outcome::Failed);
+  if (outcome == Outcome::Failed) reason = std::strerror(errno);
+  if (outcome != Outcome::Saved) return outcome;
+  entry.bytes = std::move(bytes);
+  entry.stamp = StampOf(info);
+  entry.takenNs = NowNs();
+  entry.onDisk = true;
+  entry.edits.clear();
+  ++state.stats.writes;
+  return Outcome::Saved;
+}
+
+// Saves this process's edits of one file, under the file's lock, on the file
+// as it stands then, so that two programs (or two runs) writing different
+// keys of one file both keep theirs. False, with the reason, when it cannot
+// be saved: the file keeps its text.
+bool SaveFile(IniState& state, CachedFile& entry, const std::string& path, std::string& reason) {
+  PendingSave save = std::exchange(entry.save, PendingSave{});
+  if (save.process != getpid()) {
+    // Readied before a fork: the files are the parent's.
+    if (save.fileFd >= 0) close(std::exchange(save.fileFd, -1));
+    if (save.spareFd >= 0) close(std::exchange(save.spareFd, -1));
+  }
+  Outcome outcome = Outcome::Again;
+  for (int attempt = 0; attempt < 100 && outcome == Outcome::Again; ++attempt) {
+    bool missing = false;
+    const int fd = LockFile(path, std::exchange(save.fileFd, -1), missing);
+    if (fd < 0 && !missing) {
+      reason = std::strerror(errno);
+      outcome = Outcome::Failed;
+      break;
+    }
+    outcome = SaveLocked(state, entry, path, fd, save, reason);
+    if (fd >= 0) close(fd);
+  }
+  if (save.spareFd >= 0) close(save.spareFd);
+  if (outcome == Outcome::Again) reason = "the file keeps being made anew by another program";
+  return outcome == Outcome::Saved;
+}
+
+// Each changed file saved once; a file that cannot be saved keeps its text
+// on disk, and this process's changes to it are dropped so that reads see
+// that text again.
 bool SaveChangedFiles(IniState& state) {
   if (!state.savesPending) return true;
   bool ok = true;
   for (auto it = state.cache.begin(); it != state.cache.end();) {
     CachedFile& entry = it->second;
-    if (!entry.changed) {
+    if (entry.edits.empty()) {
       CloseSave(entry);
       ++it;
       continue;
     }
-    std::string bytes = SerializeFile(entry.doc);
     std::string reason;
-    if (!ReplaceFile(state, entry, bytes, reason)) {
+    if (!SaveFile(state, entry, it->first, reason)) {
       NoteFailure(state, it->first, reason);
       CloseSave(entry);
       it = state.cache.erase(it);
       ok = false;
       continue;
     }
-    entry.bytes = std::move(bytes);
-    entry.takenNs = NowNs();
-    entry.onDisk = true;
-    entry.changed = false;
     ++it;
   }
   state.savesPending = false;
   return ok;
 }
 
+// Removes the spares this process made, and no other's.
 void RemoveSpares(IniState& state) {
-  for (const std::string& spare : state.spares) unlink(spare.c_str());
+  const pid_t process = getpid();
+  for (const auto& [path, spare] : state.spares) {
+    if (spare.process == process) unlink(spare.name.c_str());
+  }
   state.spares.clear();
 }
 
@@ -850,10 +1115,12 @@ bool NamesAcceptable(const wchar_t* section, const wchar_t* key, const wchar_t* 
   return value == nullptr || !HasLineBreak(value);
 }
 
-// The file on this machine, as an absolute path, so that the cache and the
-// spare files still name the same files if the working folder changes.
+// The file on this machine, as an absolute path with its symbolic links
+// followed (WhereLinksLead), so that the cache and the spare files still name
+// the same files if the working folder changes, whatever name reached them.
 // Mapping a path looks at every folder on the way (for the letter case), so a
-// mapping is remembered; `Open` maps again when the remembered file is gone.
+// mapping is remembered; `Open` maps again when the remembered file is gone
+// (a link led elsewhere since is followed then).
 std::string ResolveAbsolute(IniState& state, const wchar_t* path, bool fresh) {
   char folder[4096];
   const bool relative = path[0] != L'/';
@@ -866,6 +1133,7 @@ std::string ResolveAbsolute(IniState& state, const wchar_t* path, bool fresh) {
   }
   std::string resolved = ResolvePath(path);
   if (resolved.front() != '/' && !cwd.empty()) resolved = cwd + "/" + resolved;
+  resolved = WhereLinksLead(resolved);
   if (state.resolvedPaths.size() >= 4 * kCacheCapacity) state.resolvedPaths.clear();
   state.resolvedPaths[key] = resolved;
   return resolved;
@@ -947,18 +1215,19 @@ bool WritePrivateProfileString(const wchar_t* section, const wchar_t* key, const
     file->doc = Parse("");
   }
   if (!PrepareSave(state, *file, resolved, GrowthBound(section, key, value, file->doc.encoding))) {
-    if (!file->onDisk && !file->changed) Forget(state, resolved);
+    if (!file->onDisk && file->edits.empty()) Forget(state, resolved);
     return false;
   }
-  bool changed = false;
+  Edit edit{Edit::Kind::SetKey, section, key == nullptr ? L"" : key, value == nullptr ? "" : Narrow(value)};
   if (key == nullptr) {
-    changed = RemoveSection(file->doc, section);
+    edit.kind = Edit::Kind::RemoveSection;
   } else if (value == nullptr) {
-    changed = RemoveKey(file->doc, section, key);
-  } else {
-    changed = SetKey(file->doc, section, key, Narrow(value));
+    edit.kind = Edit::Kind::RemoveKey;
   }
-  file->changed = file->changed || changed;
+  // A write that changes nothing in a copy that matches the disk (checked as
+  // the file was opened for it) has nothing to make again at the save; once a
+  // write is waiting, the copy may be behind the disk, and every write counts.
+  if (Apply(file->doc, edit) || !file->edits.empty()) file->edits.push_back(std::move(edit));
   file->lastUse = ++state.useCounter;
   return true;
 }

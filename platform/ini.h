@@ -4,17 +4,24 @@
 // size and modification time on each call. A write edits the cached copy,
 // which later reads see at once; SaveIniFiles, which the simulator host calls
 // each time a call into the module returns (and which runs at exit), then
-// replaces each changed file once and whole: the new text goes into
-// "<name>.saving" beside it, which takes the file's place in one step. A
-// crash at any moment leaves every file wholly old or wholly new. A file
-// whose place no other may take (another user's file in a folder with the
-// sticky bit, as in /tmp; a file mounted over itself) is written in place
-// instead, as Windows writes every INI file: a crash in the middle of its
-// save can leave it part old, part new. (Nothing is
-// flushed to the disk, as Windows does not for these files either: a power
-// cut may still lose a save.) The ".saving" files are removed by
-// ClearIniCache and at exit. A symbolic link is written through: the file it
-// leads to is replaced and the link stays.
+// saves each changed file once and whole. A save makes this process's writes
+// again, in order, on the file as it stands then, holding the file's lock
+// (flock) that the saves of other processes wait for, so that two programs
+// (or two runs of one) writing different keys of one file both keep theirs,
+// as on Windows, where each write goes to the file at once. The new text goes
+// into a spare file of this process's own, "<name>.<process number>.saving"
+// beside it, which takes the file's place in one step with the file's owner,
+// access-control list and permissions. A crash at any moment leaves every
+// file wholly old or wholly new. A file whose place no other may take
+// (another user's file, which a new file would give another owner; a file
+// mounted over itself) is written in place instead, as Windows writes every
+// INI file: a crash in the middle of its save can leave it part old, part
+// new. (Nothing is flushed to the disk, as Windows does not for these files
+// either: a power cut may still lose a save.) Each process removes its own
+// spare files, and no other's, in ClearIniCache and at exit. A file is one
+// file whatever name reaches it: symbolic links, of the file and of its
+// folders, are followed, and a linked file is saved where it lives while the
+// link stays.
 //
 // Layout rules, as Windows keeps them:
 // - Section and key names match without regard to case (ASCII and Latin-1
@@ -73,9 +80,10 @@ bool WritePrivateProfileString(const wchar_t* section, const wchar_t* key, const
 std::wstring ReadIniString(const wchar_t* section, const wchar_t* key, const wchar_t* defaultValue,
                            uint32_t bufferSize, const wchar_t* path);
 
-// Replaces each file changed since the last call, once, in one step. False
-// when one could not be saved: that file keeps its old text, its changes are
-// dropped, and the failure is noted.
+// Saves each file changed since the last call, once, in one step: this
+// process's writes made on the file as it stands. False when one could not be
+// saved: that file keeps its text, this process's changes to it are dropped,
+// and the failure is noted.
 bool SaveIniFiles();
 
 // A file that could not be saved, why, and how many times.
@@ -96,8 +104,8 @@ void ClearIniCache();
 void FailNextIniSaves(int count);
 
 struct IniStats {
-  uint64_t parses = 0;  // files read from disk and parsed
-  uint64_t writes = 0;  // files replaced on disk
+  uint64_t parses = 0;  // files read from disk and parsed (by a save too, when another program saved the file)
+  uint64_t writes = 0;  // files saved on disk (a save that leaves a file as it stands saves none)
 };
 IniStats GetIniStats();
 

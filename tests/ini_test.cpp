@@ -13,11 +13,13 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -107,6 +109,71 @@ class IniFile : public testing::Test {
     int status = 0;
     if (waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
     return WEXITSTATUS(status);
+  }
+
+  // A child process (as "nobody" when `asNobody`) that runs its steps one at
+  // a time, each when the test says so, and gives back each step's result (0:
+  // as expected), so that the writes and saves of two processes come in a
+  // chosen order. After its last step it waits to be told to exit, then
+  // exits as a program does, which saves what waits and removes its spares.
+  class Process {
+   public:
+    Process(bool asNobody, std::vector<std::function<int()>> steps) {
+      int go[2];
+      int done[2];
+      if (pipe(go) != 0 || pipe(done) != 0) return;
+      signal(SIGPIPE, SIG_IGN);  // a child that is gone is seen in its results
+      std::fflush(nullptr);
+      pid_ = fork();
+      if (pid_ == 0) {
+        close(go[1]);
+        close(done[0]);
+        if (asNobody && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) _exit(2);
+        for (const std::function<int()>& step : steps) {
+          char result = 0;
+          if (read(go[0], &result, 1) != 1) _exit(3);
+          result = static_cast<char>(step());
+          if (write(done[1], &result, 1) != 1) _exit(3);
+        }
+        char end = 0;
+        std::exit(read(go[0], &end, 1) >= 0 ? 0 : 3);
+      }
+      close(go[0]);
+      close(done[1]);
+      go_ = go[1];
+      done_ = done[0];
+    }
+    ~Process() { exit(); }
+    pid_t pid() const { return pid_; }
+    // Starts the next step; `result` waits for it.
+    void start() const { EXPECT_EQ(write(go_, "", 1), 1); }
+    int result() const {
+      char result = 0;
+      return read(done_, &result, 1) == 1 ? result : -1;
+    }
+    int step() const {
+      start();
+      return result();
+    }
+    // Waits for the exit; its status, -1 when it did not exit.
+    int exit() {
+      if (pid_ <= 0) return -1;
+      (void)!write(go_, "", 1);
+      close(go_);
+      close(done_);
+      int status = 0;
+      const bool exited = waitpid(std::exchange(pid_, -1), &status, 0) > 0 && WIFEXITED(status);
+      return exited ? WEXITSTATUS(status) : -1;
+    }
+
+   private:
+    pid_t pid_ = -1;
+    int go_ = -1;
+    int done_ = -1;
+  };
+
+  static std::string SpareOf(const std::string& file, pid_t process) {
+    return file + "." + std::to_string(process) + ".saving";
   }
 
   static ino_t Inode(const std::string& file) {
@@ -269,6 +336,17 @@ TEST_F(IniFile, NullValueRemovesAKeyAndNullKeyRemovesTheSection) {
   EXPECT_TRUE(Write(L"A", L"gone", nullptr));  // nothing to remove is still success
   EXPECT_TRUE(Write(L"a", nullptr, nullptr));
   EXPECT_EQ(Bytes("test.ini"), "[B]\nz=3\n");
+  // A section's last key gone, a new key goes where it stood, above the
+  // comment that closes the section.
+  Put("last.ini", "[A]\nx=1\n; next\n[B]\n");
+  EXPECT_TRUE(Write(L"A", L"x", nullptr, L"last.ini"));
+  EXPECT_TRUE(Write(L"A", L"y", L"2", L"last.ini"));
+  EXPECT_EQ(Bytes("last.ini"), "[A]\ny=2\n; next\n[B]\n");
+  // No section: nothing to do, which succeeds, unless a key or value is given.
+  EXPECT_TRUE(Write(nullptr, nullptr, nullptr));
+  EXPECT_FALSE(Write(nullptr, L"z", nullptr));
+  EXPECT_FALSE(Write(nullptr, nullptr, L"3"));
+  EXPECT_EQ(Bytes("test.ini"), "[B]\nz=3\n");
   EXPECT_EQ(Read(L"A", L"w"), L"default");
 }
 
@@ -414,8 +492,9 @@ TEST_F(IniFile, ASaveThatFailsHalfWayLeavesTheOldFileWholeAndSaysWhy) {
   // The next save goes through as usual.
   EXPECT_TRUE(Write(L"OPTIONS", L"sound", L"1"));
   EXPECT_EQ(Bytes("test.ini"), "[OPTIONS]\r\nspacebar=1\r\nsound=1\r\n");
-  // The spare file that saves go through is removed with the cache.
-  EXPECT_EQ(Bytes("test.ini.saving"), original);
+  // The spare file that saves go through, this process's own, is removed
+  // with the cache.
+  EXPECT_EQ(Bytes("test.ini." + std::to_string(getpid()) + ".saving"), original);
   platform::ClearIniCache();
   EXPECT_EQ(FolderEntries(), std::vector<std::string>{"test.ini"});
 
@@ -628,9 +707,14 @@ TEST_F(IniFile, AFileThisUserMayNotWriteIsNotReplacedThroughItsFolder) {
 // In a folder with the sticky bit (as /tmp, or a shared folder of a group),
 // only the owner of a file, the owner of the folder or root may put another
 // file in its place. Another user's file that this user may write is written
-// in place, as Windows writes every INI file; the others are replaced whole
-// as usual (a new file takes the name). An ordinary user writes (a child
-// process as "nobody"), except in the last case, root.
+// in place, as Windows writes every INI file, and so is one that a new file
+// would give another owner or group (the user's own folder, where the spare
+// could take the root's file's place; the user's own file of a group the user
+// is not in), and another user's file in a folder without the sticky bit
+// that the user may not write (where no spare can be made); the others are
+// replaced whole as usual (a new file takes the name, with the old one's
+// owner and group). An ordinary user writes (a child process as "nobody"),
+// except in the last case, root.
 TEST_F(IniFile, AnotherUsersFileInAStickyFolderIsWrittenInPlace) {
   if (geteuid() != 0) GTEST_SKIP() << "only root can give files to another user";
   ASSERT_EQ(chmod(".", 0755), 0);
@@ -646,8 +730,10 @@ TEST_F(IniFile, AnotherUsersFileInAStickyFolderIsWrittenInPlace) {
   constexpr Case kCases[] = {
       {0, 0, 01777, 0, 0666, true, true},                      // anyone may write the file
       {0, kNobody, 01775, 0, 0664, true, true},                // the file's group may
-      {0, 0, 01777, kNobody, 0644, true, false},               // the user's own file
-      {kNobody, kNobody, 01755, 0, 0666, true, false},         // the user's own folder
+      {0, kNobody, 01777, kNobody, 0644, true, false},         // the user's own file
+      {0, 0, 01777, kNobody, 0644, true, true},                // ... of a group the user is not in
+      {kNobody, kNobody, 01755, 0, 0666, true, true},          // the user's own folder
+      {0, 0, 0755, 0, 0666, true, true},                       // a folder the user may not write
       {kNobody, kNobody, 01777, kNobody, 0644, false, false},  // root
   };
   for (const Case& test : kCases) {
@@ -677,6 +763,10 @@ TEST_F(IniFile, AnotherUsersFileInAStickyFolderIsWrittenInPlace) {
     EXPECT_EQ(status, 0) << "2: no ordinary user, 3: refused, 4: not read back, 5: a failure noted, 6: spare";
     EXPECT_EQ(Bytes(file), "[A]\nx=2\n[B]\ny=3\n");
     EXPECT_EQ(Inode(file) == before, test.inPlace);
+    struct stat info {};
+    ASSERT_EQ(stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, test.fileOwner);
+    EXPECT_EQ(info.st_gid, test.group);
     ExpectNoSpareIn(folder);
   }
 }
@@ -770,6 +860,368 @@ TEST_F(IniFile, SavesNeverWriteIntoAnotherNameOfTheOldFile) {
   EXPECT_TRUE(Write(L"A", L"x", L"4"));
   EXPECT_EQ(Bytes("test.ini"), "[A]\nx=4\n");
   EXPECT_EQ(Bytes("linked.ini"), "[A]\nx=1\n");
+}
+
+// Two programs (or two runs of one) write different keys of one file, each
+// saving as its call returns: both keep their keys, in whichever order the
+// saves come, as on Windows, where each write goes to the file at once; so
+// too when the file is not there before (the second save finds the first's
+// file). The file holds each key whose save succeeded, and each process then
+// reads the other's. As root, the same with one of them "nobody", who may
+// only write root's file in place (a sticky folder): its save finds the file
+// it opened at the write replaced by root's save, and saves into the new one.
+TEST_F(IniFile, TwoProcessesWritingDifferentKeysOfOneFileBothKeepThem) {
+  const bool root = geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(chmod(".", 0755), 0);
+    ASSERT_EQ(mkdir("shared", 0777), 0);
+    ASSERT_EQ(chmod("shared", 01777), 0);
+  }
+  auto writer = [](const wchar_t* key, const wchar_t* value, const wchar_t* path) {
+    return std::vector<std::function<int()>>{
+        [=] { return WritePrivateProfileString(L"A", key, value, path) ? 0 : 1; },
+        [] { return platform::SaveIniFiles() ? 0 : 1; },
+        [=] { return Read(L"A", L"a", L"", path) == L"1" && Read(L"A", L"b", L"", path) == L"2" ? 0 : 1; }};
+  };
+  struct Case {
+    bool inPlace;
+    bool fileThere;
+  };
+  for (const Case test : {Case{false, true}, Case{false, false}, Case{true, true}}) {
+    if (test.inPlace && !root) continue;
+    const std::string file = test.inPlace ? "shared/test.ini" : "test.ini";
+    const std::wstring path = platform::Widen(file);
+    const std::string head = test.fileThere ? "[A]\nold=0\n" : "[A]\r\n";
+    auto line = [&test](const char* key) { return std::string(key) + (test.fileThere ? "\n" : "\r\n"); };
+    for (const bool firstSavesFirst : {true, false}) {
+      SCOPED_TRACE(file + (test.fileThere ? "" : " (none before)") +
+                   (firstSavesFirst ? ", a saved first" : ", b saved first"));
+      unlink(file.c_str());
+      if (test.fileThere) {
+        Put(file, "[A]\nold=0\n");
+        ASSERT_EQ(chmod(file.c_str(), 0666), 0);
+      }
+      const ino_t before = Inode(file);
+      Process first(test.inPlace, writer(L"a", L"1", path.c_str()));
+      Process second(false, writer(L"b", L"2", path.c_str()));
+      EXPECT_EQ(first.step(), 0);
+      EXPECT_EQ(second.step(), 0);
+      EXPECT_EQ((firstSavesFirst ? first : second).step(), 0);
+      EXPECT_EQ(Bytes(file), head + line(firstSavesFirst ? "a=1" : "b=2"));
+      EXPECT_EQ((firstSavesFirst ? second : first).step(), 0);
+      EXPECT_EQ(Bytes(file), head + (firstSavesFirst ? line("a=1") + line("b=2") : line("b=2") + line("a=1")));
+      EXPECT_EQ(first.step(), 0) << "a reads b";
+      EXPECT_EQ(second.step(), 0) << "b reads a";
+      EXPECT_EQ(first.exit(), 0);
+      EXPECT_EQ(second.exit(), 0);
+      if (test.fileThere) EXPECT_NE(Inode(file), before) << "replaced through the spare";
+      ExpectNoSpareIn(test.inPlace ? "shared" : ".");
+      // Writes that leave the file as it stands save nothing.
+      const platform::IniStats stats = platform::GetIniStats();
+      const std::string saved = Bytes(file);
+      EXPECT_TRUE(WritePrivateProfileString(L"A", L"a", L"3", path.c_str()));
+      EXPECT_TRUE(Write(L"A", L"a", L"1", path.c_str()));
+      EXPECT_EQ(platform::GetIniStats().writes, stats.writes);
+      EXPECT_EQ(Bytes(file), saved);
+      platform::ClearIniCache();
+    }
+  }
+}
+
+// Two processes saving one file at the same moments, again and again, each
+// its own keys: the lock makes each save wait for the other's, so no key is
+// lost. So too for files that are not there before: one makes the file,
+// and the other's save is made on it.
+TEST_F(IniFile, TwoProcessesSavingOneFileAtOnceLoseNoKey) {
+  Put("test.ini", "[A]\n");
+  constexpr int kRounds = 150;
+  auto writer = [](wchar_t who) {
+    return std::vector<std::function<int()>>{[who] {
+      for (int i = 0; i < kRounds; ++i) {
+        const std::wstring key = who + std::to_wstring(i);
+        const std::wstring newFile = L"new" + std::to_wstring(i) + L".ini";
+        if (!WritePrivateProfileString(L"A", who == L'a' ? L"a" : L"b", L"1", newFile.c_str())) return 1;
+        if (!Write(L"A", key.c_str(), L"1")) return 1;
+      }
+      return 0;
+    }};
+  };
+  Process first(false, writer(L'a'));
+  Process second(false, writer(L'b'));
+  first.start();
+  second.start();
+  EXPECT_EQ(first.result(), 0);
+  EXPECT_EQ(second.result(), 0);
+  EXPECT_EQ(first.exit(), 0);
+  EXPECT_EQ(second.exit(), 0);
+  int lost = 0;
+  for (int i = 0; i < kRounds; ++i) {
+    const std::wstring newFile = L"new" + std::to_wstring(i) + L".ini";
+    for (const wchar_t* who : {L"a", L"b"}) {
+      lost += Read(L"A", (who + std::to_wstring(i)).c_str()) == L"1" ? 0 : 1;
+      lost += Read(L"A", who, L"", newFile.c_str()) == L"1" ? 0 : 1;
+    }
+  }
+  EXPECT_EQ(lost, 0);
+  ExpectNoSpareIn(".");
+}
+
+// Each process saves through a spare file of its own, made for it alone:
+// one process's exit (which removes its spares) leaves another's spare, and
+// the other's save, alone. A spare that a killed run of the same process
+// number left is not this process's either: it is left as it is.
+TEST_F(IniFile, AProcessRemovesAndWritesOnlyItsOwnSpares) {
+  Put("test.ini", "[A]\nold=0\n");
+  Process first(false, {[] { return WritePrivateProfileString(L"A", L"a", L"1", L"test.ini") ? 0 : 1; }});
+  Process second(false, {[] { return WritePrivateProfileString(L"A", L"b", L"2", L"test.ini") ? 0 : 1; },
+                         [] { return platform::SaveIniFiles() ? 0 : 1; }});
+  EXPECT_EQ(first.step(), 0);
+  EXPECT_EQ(second.step(), 0);
+  std::vector<std::string> entries = FolderEntries();
+  std::sort(entries.begin(), entries.end());
+  std::vector<std::string> expected = {"test.ini", SpareOf("test.ini", first.pid()), SpareOf("test.ini", second.pid())};
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(entries, expected);
+  const std::string secondSpare = SpareOf("test.ini", second.pid());
+  EXPECT_EQ(first.exit(), 0);
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nold=0\na=1\n") << "saved at its exit";
+  EXPECT_EQ(access(secondSpare.c_str(), F_OK), 0) << "the other's spare stays";
+  EXPECT_EQ(access(SpareOf("test.ini", first.pid()).c_str(), F_OK), -1);
+  EXPECT_EQ(second.step(), 0);
+  EXPECT_EQ(second.exit(), 0);
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nold=0\na=1\nb=2\n");
+  EXPECT_EQ(FolderEntries(), std::vector<std::string>{"test.ini"});
+
+  const std::string leftOver = SpareOf("test.ini", getpid());
+  Put(leftOver, "left by a killed run");
+  EXPECT_TRUE(Write(L"A", L"c", L"3"));
+  EXPECT_TRUE(Write(L"A", L"c", L"4"));
+  platform::ClearIniCache();
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nold=0\na=1\nb=2\nc=4\n");
+  EXPECT_EQ(Bytes(leftOver), "left by a killed run");
+  EXPECT_EQ(FolderEntries().size(), 2u);
+
+  // A child of a fork inherits the list of spares, but not to remove them.
+  unlink(leftOver.c_str());
+  EXPECT_TRUE(WritePrivateProfileString(L"A", L"d", L"5", L"test.ini"));
+  EXPECT_EQ(InChild(false, [] {
+              platform::ClearIniCache();
+              return 0;
+            }),
+            0);
+  EXPECT_EQ(access(SpareOf("test.ini", getpid()).c_str(), F_OK), 0);
+  EXPECT_TRUE(platform::SaveIniFiles());
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nold=0\na=1\nb=2\nc=4\nd=5\n");
+}
+
+// The last write of a key wins, as on Windows, even one that writes what
+// its process read before another program saved the key: a write made
+// while others of the process wait for their save is made again at the save.
+TEST_F(IniFile, TheLastWriteOfAKeyWins) {
+  Put("test.ini", "[A]\nx=0\n");
+  Process first(false, {[] { return WritePrivateProfileString(L"A", L"a", L"1", L"test.ini") ? 0 : 1; },
+                        [] { return Write(L"A", L"x", L"0") ? 0 : 1; }});
+  Process second(false, {[] { return Write(L"A", L"x", L"2") ? 0 : 1; }});
+  EXPECT_EQ(first.step(), 0);
+  EXPECT_EQ(second.step(), 0);
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nx=2\n");
+  EXPECT_EQ(first.step(), 0);
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nx=0\na=1\n");
+  EXPECT_EQ(first.exit(), 0);
+  EXPECT_EQ(second.exit(), 0);
+}
+
+// A child of a fork that saves what it inherited waiting does so through
+// files of its own: its parent's save, through the parent's spare, keeps
+// what the child saved.
+TEST_F(IniFile, AForkedChildSavesThroughFilesOfItsOwn) {
+  Put("test.ini", "[A]\nold=0\n");
+  EXPECT_TRUE(WritePrivateProfileString(L"A", L"a", L"1", L"test.ini"));
+  EXPECT_EQ(InChild(false, [] { return Write(L"A", L"b", L"2") ? 0 : 1; }), 0);
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nold=0\na=1\nb=2\n");
+  EXPECT_TRUE(Write(L"A", L"c", L"3"));
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nold=0\na=1\nb=2\nc=3\n");
+  EXPECT_EQ(Read(L"A", L"b"), L"2");
+}
+
+// A file reached through a symbolic link, through the file it leads to and
+// through a linked folder is one file: one copy that each name reads, and
+// one save that keeps the writes made through all of them.
+TEST_F(IniFile, AFileReachedThroughLinksIsOneFile) {
+  ASSERT_EQ(mkdir("shared", 0777), 0);
+  Put("shared/real.ini", "[A]\nx=1\n");
+  ASSERT_EQ(symlink("shared/real.ini", "link.ini"), 0);
+  ASSERT_EQ(symlink("shared", "linked"), 0);
+  const platform::IniStats before = platform::GetIniStats();
+  EXPECT_TRUE(WritePrivateProfileString(L"A", L"a", L"1", L"link.ini"));
+  EXPECT_TRUE(WritePrivateProfileString(L"A", L"b", L"2", L"shared\\real.ini"));
+  EXPECT_TRUE(WritePrivateProfileString(L"A", L"c", L"3", L".\\LINKED\\Real.ini"));
+  for (const wchar_t* path : {L"link.ini", L"shared\\real.ini", L"linked\\real.ini"}) {
+    EXPECT_EQ(Read(L"A", L"a", L"", path) + Read(L"A", L"b", L"", path) + Read(L"A", L"c", L"", path), L"123");
+  }
+  EXPECT_TRUE(platform::SaveIniFiles());
+  EXPECT_EQ(platform::GetIniStats().writes, before.writes + 1);
+  EXPECT_EQ(platform::GetIniStats().parses, before.parses + 1);
+  EXPECT_EQ(Bytes("shared/real.ini"), "[A]\nx=1\na=1\nb=2\nc=3\n");
+  struct stat info {};
+  ASSERT_EQ(lstat("link.ini", &info), 0);
+  EXPECT_TRUE(S_ISLNK(info.st_mode));
+  ASSERT_EQ(lstat("linked", &info), 0);
+  EXPECT_TRUE(S_ISLNK(info.st_mode));
+}
+
+// A file written in place (another user's, in a sticky folder) whose last
+// section goes is saved empty.
+TEST_F(IniFile, AFileWrittenInPlaceMayBeEmptied) {
+  if (geteuid() != 0) GTEST_SKIP() << "only root can give files to another user";
+  ASSERT_EQ(chmod(".", 0755), 0);
+  ASSERT_EQ(mkdir("shared", 0777), 0);
+  ASSERT_EQ(chmod("shared", 01777), 0);
+  Put("shared/test.ini", "[A]\nx=1\n");
+  ASSERT_EQ(chmod("shared/test.ini", 0666), 0);
+  const ino_t before = Inode("shared/test.ini");
+  const int status = InChild(true, [] {
+    if (!WritePrivateProfileString(L"A", nullptr, nullptr, L"shared\\test.ini")) return 3;
+    if (!platform::SaveIniFiles()) return 4;
+    return platform::IniSaveFailures().empty() ? 0 : 5;
+  });
+  EXPECT_EQ(status, 0) << "2: no ordinary user, 3: refused, 4: not saved, 5: a failure noted";
+  EXPECT_EQ(Bytes("shared/test.ini"), "");
+  EXPECT_EQ(Inode("shared/test.ini"), before);
+}
+
+// Fills the disk of `file`'s folder: writes `file` until no byte more fits.
+bool FillDisk(const std::string& file) {
+  const int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  static constexpr char kBlock[1024] = {};
+  for (size_t size = sizeof kBlock; size > 0; size /= 2) {
+    while (write(fd, kBlock, size) == static_cast<ssize_t>(size)) {
+    }
+  }
+  const bool full = errno == ENOSPC;
+  close(fd);
+  return full;
+}
+
+// On a file system without fallocate (ext2, a small disk image mounted in a
+// child process with a mount table of its own) the room for the new text is
+// still taken at the write. The spare is lengthened with zeros: a disk that
+// fills up after the write leaves the save whole, and one already full
+// refuses the write. A file written in place (mounted over itself) is
+// lengthened with zeros past its end before it is written over: a disk that
+// fills up after the write fails the save and leaves the file as it was,
+// and one already full refuses the write.
+TEST_F(IniFile, WithoutFallocateAFullDiskLeavesTheFileWhole) {
+  ASSERT_EQ(mkdir("disk", 0777), 0);
+  Put("disk.img", "");
+  ASSERT_EQ(truncate("disk.img", 1 << 20), 0);
+  const int status = InChild(false, [] {
+    if (std::system("mkfs.ext2 -q -F -b 1024 disk.img >/dev/null 2>&1") != 0 || unshare(CLONE_NEWNS) != 0 ||
+        mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        std::system("mount -o loop -t ext2 disk.img disk >/dev/null 2>&1") != 0) {
+      return 2;
+    }
+    // Longer than a page, so that a write over it could change its first
+    // page before it ran out of room; the long value goes into the first key.
+    std::string keys = "[A]\n";
+    for (int i = 0; i < 400; ++i) keys += "key" + std::to_string(i) + "=" + std::to_string(i * 7) + "\n";
+    Put("disk/spare.ini", keys);
+    Put("disk/inplace.ini", keys);
+    if (mount("disk/inplace.ini", "disk/inplace.ini", nullptr, MS_BIND, nullptr) != 0) return 2;
+    const int probe = open("disk/spare.ini", O_WRONLY | O_CLOEXEC);
+    const bool noFallocate = fallocate(probe, FALLOC_FL_KEEP_SIZE, 0, 4096) != 0 && errno == EOPNOTSUPP;
+    close(probe);
+    if (!noFallocate) return 6;
+    const std::wstring longValue(6000, L'v');
+    for (const wchar_t* path : {L"disk\\spare.ini", L"disk\\inplace.ini"}) {
+      const bool inPlace = path[5] == L'i';
+      // With room, the file grows as usual.
+      if (!Write(L"A", L"key1", L"lengthened", path)) return 9;
+      keys = Bytes(platform::ResolvePath(path));
+      if (keys.find("key1=lengthened\n") == std::string::npos) return 9;
+      if (!WritePrivateProfileString(L"A", L"key0", longValue.c_str(), path)) return 3;
+      if (!FillDisk("disk/filler")) return 7;
+      if (platform::SaveIniFiles() == inPlace) return 4;
+      const std::string saved = Bytes(platform::ResolvePath(path));
+      if ((saved == keys) != inPlace) return 5;
+      if (WritePrivateProfileString(L"A", L"longer", (longValue + longValue).c_str(), path)) return 8;
+      if (Bytes(platform::ResolvePath(path)) != saved) return 5;
+      unlink("disk/filler");
+    }
+    return 0;
+  });
+  if (status == 2) GTEST_SKIP() << "no ext2 disk image can be mounted here (root, mkfs.ext2 and a loop device)";
+  EXPECT_EQ(status, 0) << "3: refused, 4: the save's outcome, 5: the file changed, 6: fallocate works on ext2, "
+                          "7: the disk did not fill, 8: a write with no room accepted, 9: a save with room refused";
+}
+
+// The access-control list of a file (POSIX ACL) as the system keeps it in
+// the file's extended attributes: a version, then one entry a line of tag,
+// permission bits and user or group (all little-endian).
+struct AccessEntry {
+  uint16_t tag;
+  uint16_t permissions;
+  uint32_t id;
+};
+std::string AccessList(const std::vector<AccessEntry>& entries) {
+  std::string list;
+  auto put = [&list](uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) list += static_cast<char>(value >> (8 * i));
+  };
+  put(2, 4);
+  for (const AccessEntry& entry : entries) {
+    put(entry.tag, 2);
+    put(entry.permissions, 2);
+    put(entry.id, 4);
+  }
+  return list;
+}
+
+std::string AccessListOf(const std::string& file) {
+  std::string list(1024, '\0');
+  const ssize_t size = getxattr(file.c_str(), "system.posix_acl_access", list.data(), list.size());
+  list.resize(size < 0 ? 0 : static_cast<size_t>(size));
+  return list;
+}
+
+// A save through the spare keeps the file's access-control list, its owner
+// and group (another user's, as root) and its permissions, as Windows keeps
+// them. A file without a list gets none from the spare (which, after a save,
+// is the previous file, with its list).
+TEST_F(IniFile, SavesKeepTheFilesAccessListAndOwner) {
+  Put("test.ini", "[A]\nx=1\n");
+  constexpr uint32_t kNone = 0xFFFFFFFF;
+  // user::rw-, users 1000 to 1039 rw- (a list longer than a first guess of
+  // its size), group::r--, mask::rw-, other::r--.
+  std::vector<AccessEntry> entries = {{0x01, 6, kNone}};
+  for (uint32_t user = 1000; user < 1040; ++user) entries.push_back({0x02, 6, user});
+  entries.insert(entries.end(), {{0x04, 4, kNone}, {0x10, 6, kNone}, {0x20, 4, kNone}});
+  const std::string list = AccessList(entries);
+  if (setxattr("test.ini", "system.posix_acl_access", list.data(), list.size(), 0) != 0) {
+    GTEST_SKIP() << "no access-control lists here: " << std::strerror(errno);
+  }
+  const bool root = geteuid() == 0;
+  if (root) ASSERT_EQ(chown("test.ini", kNobody, kNobody), 0);
+  struct stat before {};
+  ASSERT_EQ(stat("test.ini", &before), 0);
+  // Twice: the second save's spare is the file the first replaced.
+  for (const wchar_t* value : {L"2", L"3"}) {
+    EXPECT_TRUE(Write(L"A", L"x", value));
+    EXPECT_EQ(Bytes("test.ini"), "[A]\nx=" + platform::Narrow(value) + "\n");
+    EXPECT_EQ(AccessListOf("test.ini"), list);
+    struct stat after {};
+    ASSERT_EQ(stat("test.ini", &after), 0);
+    EXPECT_EQ(after.st_ino != before.st_ino, *value == L'2') << "replaced through the spare";
+    EXPECT_EQ(after.st_mode, before.st_mode);
+    EXPECT_EQ(after.st_uid, before.st_uid);
+    EXPECT_EQ(after.st_gid, before.st_gid);
+  }
+
+  ASSERT_EQ(removexattr("test.ini", "system.posix_acl_access"), 0);
+  EXPECT_TRUE(Write(L"A", L"x", L"4"));
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nx=4\n");
+  EXPECT_EQ(AccessListOf("test.ini"), "");
 }
 
 TEST_F(IniFile, ReadsUseTheCacheAndSeeChangesMadeByOthers) {

@@ -542,8 +542,11 @@ TEST_F(FirstUse, EveryDemoStartsFromAFreshSimulatorFolder) {
   const std::vector<std::string> saved = {
       aircraft + "/HalcyonPro.ini", aircraft + "/FMS.ini", aircraft + "/Aircraft.cfg", aircraft + "/Departure plan.txt",
       // Left by a run killed at the wrong moment: the spare files of a save
+      // (each process's own, by its number; a second one where a killed run
+      // of that number left the first; without, as earlier runs named them)
       // and of simhost's laying out, its probe, the leak report.
-      aircraft + "/HalcyonPro.ini.saving", aircraft + "/Mentor/Engine start.mentor.saving",
+      aircraft + "/HalcyonPro.ini.4242.saving", aircraft + "/FMS.ini.4242-1.saving",
+      aircraft + "/Mentor/Engine start.mentor.77.saving", aircraft + "/HalcyonPro.ini.saving",
       aircraft + "/aircraft.cfg.laying-out", ".simhost-can-write-42", "Gauges/HalcyonMemleak.ini"};
   for (const std::string& file : saved) {
     if (!Exists(root + "/" + file)) std::ofstream(root + "/" + file) << "[A]\nb=1\n";
@@ -554,8 +557,10 @@ TEST_F(FirstUse, EveryDemoStartsFromAFreshSimulatorFolder) {
       "Sound/Other Pack/engine.wav", "Gauges/Other.gau", "Gauges/Other.ini", "fsx.exe",
       aircraft + "/Saved plan.txt", aircraft + "/Notes.ini", aircraft + "/Route.FMSQ", aircraft + "/TestData.ini",
       aircraft + "/panel/HalcyonPro.ini",
-      // A folder of a saved file's name is not the cockpit's.
-      "Gauges/HalcyonMemleak.ini.saving/kept.txt"};
+      // A folder of a saved file's name is not the cockpit's, nor a spare's
+      // name with something else than a process number.
+      "Gauges/HalcyonMemleak.ini.saving/kept.txt", aircraft + "/HalcyonPro.ini.old.saving",
+      aircraft + "/FMS.ini.42.43.saving"};
   for (const std::string& file : others) {
     std::filesystem::create_directories(std::filesystem::path(root + "/" + file).parent_path());
     std::ofstream(root + "/" + file) << "not the cockpit's: " << file;

@@ -68,9 +68,13 @@ saved=(
 )
 spares=(
   # The INI layer's spare copies, left by a save cut short (the file itself
-  # is whole), of the cockpit's INI files and the lessons it edits.
-  "$aircraft/HalcyonPro.ini.saving" "$aircraft/FMS.ini.saving" "$aircraft/KeyboardInput.ini.saving"
-  "$aircraft/Aircraft.cfg.saving" "$aircraft/Mentor/*.mentor.saving" "Gauges/HalcyonMemleak.ini.saving"
+  # is whole), of the cockpit's INI files and the lessons it edits. Each is
+  # one process's own, named with its process number: `.<pid>` stands for a
+  # dot and digits, with "-" and digits more where a killed run of that
+  # number left one, or for nothing (the name earlier runs gave them).
+  "$aircraft/HalcyonPro.ini.<pid>.saving" "$aircraft/FMS.ini.<pid>.saving"
+  "$aircraft/KeyboardInput.ini.<pid>.saving" "$aircraft/Aircraft.cfg.<pid>.saving"
+  "$aircraft/Mentor/*.mentor.<pid>.saving" "Gauges/HalcyonMemleak.ini.<pid>.saving"
   "$aircraft/Aircraft.cfg.laying-out"  # simhost's Aircraft.cfg, cut short as it was laid out
   ".simhost-can-write-*"               # simhost's probe that the folder takes files, cut short
 )
@@ -81,7 +85,8 @@ spares=(
 # Each name as a pattern of the whole path: its `*` stays within one name.
 pattern=""
 for path in "${saved[@]}" "${spares[@]}"; do
-  regex="$(printf '%s' "$path" | sed -e 's/[].[^$\\+?(){}|]/\\&/g' -e 's/\*/[^\/]*/g')"
+  regex="$(printf '%s' "$path" | sed -e 's/[].[^$\\+?(){}|]/\\&/g' -e 's/\*/[^\/]*/g' \
+    -e 's/\\\.<pid>/(\\.[0-9]+(-[0-9]+)?)?/g')"
   pattern="${pattern:+$pattern|}$regex"
 done
 # A folder, or a link to one, of one of those names is not the cockpit's: it stays.
