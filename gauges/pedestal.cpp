@@ -116,20 +116,10 @@ int32_t SetThrottles(PixelPoint point, bool engine1, bool engine2) {
 }
 
 // At its stowed end the lever starts the move out, at its far end the move
-// back; caught in between (a saved mid position), it snaps back to 1. A click
-// while it runs is lost.
-int32_t AnimatedLeverClick(CSwitch& record, void (*handle)(int32_t, int32_t)) {
-  if (IsLeverRunning(&record)) return 1;
-  const int32_t position = GetSwitch(&record);
-  if (position == kLeverFirst) {
-    handle(0, 0);
-  } else if (position == kLeverLast) {
-    handle(0, 1);
-  } else {
-    SetSwitch(&record, kLeverFirst);
-  }
-  return 1;
-}
+// back; caught in between (a saved mid position), it snaps back to 1.
+constexpr LeverEnds kPedestalLeverEnds{kLeverFirst, kLeverLast, kLeverFirst};
+// The cabin manual lever's run 0 goes out from 1, its run 1 back from stowed.
+constexpr LeverEnds kCabinManualLeverEnds{1, kCabinManualLeverStowed, 1};
 
 // The fuel lever reads the mixture at the click: cut off, fuel on; any
 // mixture at all, cut off.
@@ -237,10 +227,10 @@ int32_t ThrottleboxMouseThrottleBoth(PixelPoint point, uint32_t) { return SetThr
 int32_t ThrottleboxMouseThrottle2(PixelPoint point, uint32_t) { return SetThrottles(point, false, true); }
 
 int32_t ThrottleboxMouseHydraulic(PixelPoint, uint32_t) {
-  return AnimatedLeverClick(g_hydraulicLever, HandleHydraulicLever);
+  return ClickAnimatedLever(g_hydraulicLever, HandleHydraulicLever, kPedestalLeverEnds);
 }
 int32_t ThrottleboxMouseFuelXFeed(PixelPoint, uint32_t) {
-  return AnimatedLeverClick(g_fuelXFeedLever, HandleFuelXFeedLever);
+  return ClickAnimatedLever(g_fuelXFeedLever, HandleFuelXFeedLever, kPedestalLeverEnds);
 }
 
 int32_t ThrottleboxMouseGearHorn(PixelPoint, uint32_t flags) { return GearHornButton(flags); }
@@ -278,16 +268,7 @@ int32_t FlapsboxMouseFlapsUp(PixelPoint, uint32_t) { return SendKeyControl(kKeyE
 int32_t FlapsboxMouseFlapsDown(PixelPoint, uint32_t) { return SendKeyControl(kKeyEventFlapsDown, 0); }
 
 int32_t FlapsboxMouseManualCabinPressure(PixelPoint, uint32_t) {
-  if (IsLeverRunning(&g_cabinManualLever)) return 1;
-  const int32_t position = GetSwitch(&g_cabinManualLever);
-  if (position == 1) {
-    HandleCabinManualLever(0, 0);
-  } else if (position == kCabinManualLeverStowed) {
-    HandleCabinManualLever(0, 1);
-  } else {
-    SetSwitch(&g_cabinManualLever, 1);
-  }
-  return 1;
+  return ClickAnimatedLever(g_cabinManualLever, HandleCabinManualLever, kCabinManualLeverEnds);
 }
 
 // The wheel's upper half slows the climb (the rate down), its lower half

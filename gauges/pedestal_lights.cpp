@@ -9,7 +9,6 @@
 #include "gauges/gauge_kit.h"
 #include "gauges/switch_moves.h"
 #include "systems/autobrake.h"
-#include "systems/levers.h"
 #include "systems/lights.h"
 #include "systems/pneumatics.h"
 
@@ -60,21 +59,9 @@ constinit ElementChain g_xFeedElements({
 
 int32_t Mode(int32_t step) { return StepWithin(g_autobrakeModeSelector, kModeLow, kModeHigh, step, kClickRotary1); }
 
-// A lever at an end starts its run to the other end; one caught between
-// its ends (a saved mid position) goes back to 1 without a run. A click
-// while it runs is lost.
-int32_t Lever(CSwitch& lever, void (*handle)(int32_t, int32_t)) {
-  if (IsLeverRunning(&lever)) return 1;
-  const int32_t position = GetSwitch(&lever);
-  if (position == kXFeedLeverPassesAir) {
-    handle(0, 1);
-  } else if (position == kXFeedLeverDefault) {
-    handle(0, 0);
-  } else {
-    SetSwitch(&lever, kXFeedLeverPassesAir);
-  }
-  return 1;
-}
+// A cross-feed lever at an end starts its run to the other end; one caught
+// between its ends goes back to 1 without a run.
+constexpr LeverEnds kXFeedLeverEnds{kXFeedLeverDefault, kXFeedLeverPassesAir, kXFeedLeverPassesAir};
 
 }  // namespace
 
@@ -109,7 +96,11 @@ int32_t AutoBrakeMouseArm(PixelPoint, uint32_t) { return Throw(g_autobrakeArmSwi
 int32_t AutoBrakeMouseModeDec(PixelPoint, uint32_t) { return Mode(-1); }
 int32_t AutoBrakeMouseModeInc(PixelPoint, uint32_t) { return Mode(1); }
 
-int32_t PneumaticXFeedMouseLeftValve(PixelPoint, uint32_t) { return Lever(g_pneumaticXFeedLeft, HandleXFeedLeverLeft); }
-int32_t PneumaticXFeedMouseRightValve(PixelPoint, uint32_t) { return Lever(g_pneumaticXFeedRight, HandleXFeedLeverRight); }
+int32_t PneumaticXFeedMouseLeftValve(PixelPoint, uint32_t) {
+  return ClickAnimatedLever(g_pneumaticXFeedLeft, HandleXFeedLeverLeft, kXFeedLeverEnds);
+}
+int32_t PneumaticXFeedMouseRightValve(PixelPoint, uint32_t) {
+  return ClickAnimatedLever(g_pneumaticXFeedRight, HandleXFeedLeverRight, kXFeedLeverEnds);
+}
 
 }  // namespace halcyon

@@ -1,6 +1,7 @@
 #include "gauges/switch_moves.h"
 
 #include "gauges/gauge_kit.h"
+#include "systems/levers.h"
 
 namespace halcyon {
 
@@ -45,6 +46,19 @@ void TurnRound(CSwitch& record, int32_t step, int32_t frames) {
     return;
   }
   SetSwitch(&record, (position - 1 + step + frames) % frames + 1);
+}
+
+int32_t ClickAnimatedLever(CSwitch& record, void (*handle)(int32_t, int32_t), const LeverEnds& ends) {
+  if (IsLeverRunning(&record)) return 1;
+  const int32_t position = GetSwitch(&record);
+  if (position == ends.run0From) {
+    handle(0, 0);
+  } else if (position == ends.run1From) {
+    handle(0, 1);
+  } else {
+    SetSwitch(&record, ends.snapTo);
+  }
+  return 1;
 }
 
 }  // namespace halcyon

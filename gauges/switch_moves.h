@@ -40,6 +40,17 @@ inline bool IsRelease(uint32_t mouseFlags) { return (mouseFlags & platform::kMou
 // last turned back.
 void TurnRound(CSwitch& record, int32_t step, int32_t frames);
 
+// An animated lever's two ends and where a click from between them puts it.
+struct LeverEnds {
+  int32_t run0From;  // the end its run 0 starts from
+  int32_t run1From;  // the end its run 1 starts from
+  int32_t snapTo;    // from a saved mid position, without a run
+};
+// A click on an animated lever: at an end it starts the run from there
+// (`handle` is the lever's Handle); caught between its ends it snaps to
+// `snapTo`. A click while the lever runs is lost.
+int32_t ClickAnimatedLever(CSwitch& record, void (*handle)(int32_t, int32_t), const LeverEnds& ends);
+
 // 41 and 120 in turn, anything else back to 120.
 constexpr Move kOnOffMoves[] = {{kSwitchOn, kSwitchOff}, {kSwitchOff, kSwitchOn}};
 constexpr Switching kOnOff{kOnOffMoves, kSwitchOff};
