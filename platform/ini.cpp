@@ -556,6 +556,12 @@ void CloseSave(CachedFile& entry) {
   entry.save = PendingSave{};
 }
 
+// A save readied before a fork holds the parent's files: a child neither
+// takes room in them nor saves through them, and readies its own.
+void DropInheritedSave(CachedFile& entry) {
+  if (entry.save.prepared && entry.save.process != getpid()) CloseSave(entry);
+}
+
 void Forget(IniState& state, const std::string& path) {
   const auto found = state.cache.find(path);
   if (found == state.cache.end()) return;
@@ -837,6 +843,7 @@ bool TakeRoom(const PendingSave& save, uint64_t bytes) {
 // keys another program adds to the file meanwhile excepted: there is no room
 // taken for those).
 bool PrepareSave(IniState& state, CachedFile& entry, const std::string& path, uint64_t growthBytes) {
+  DropInheritedSave(entry);
   PendingSave& save = entry.save;
   if (!save.prepared) {
     if (!OpenSaveFiles(state, entry, path)) {
@@ -1041,12 +1048,8 @@ Outcome SaveLocked(IniState& state, CachedFile& entry, const std::string& path, 
 // keys of one file both keep theirs. False, with the reason, when it cannot
 // be saved: the file keeps its text.
 bool SaveFile(IniState& state, CachedFile& entry, const std::string& path, std::string& reason) {
+  DropInheritedSave(entry);
   PendingSave save = std::exchange(entry.save, PendingSave{});
-  if (save.process != getpid()) {
-    // Readied before a fork: the files are the parent's.
-    if (save.fileFd >= 0) close(std::exchange(save.fileFd, -1));
-    if (save.spareFd >= 0) close(std::exchange(save.spareFd, -1));
-  }
   Outcome outcome = Outcome::Again;
   for (int attempt = 0; attempt < 100 && outcome == Outcome::Again; ++attempt) {
     bool missing = false;

@@ -1037,7 +1037,23 @@ TEST_F(IniFile, TheLastWriteOfAKeyWins) {
 TEST_F(IniFile, AForkedChildSavesThroughFilesOfItsOwn) {
   Put("test.ini", "[A]\nold=0\n");
   EXPECT_TRUE(WritePrivateProfileString(L"A", L"a", L"1", L"test.ini"));
-  EXPECT_EQ(InChild(false, [] { return Write(L"A", L"b", L"2") ? 0 : 1; }), 0);
+  // The parent's spare, readied by its write, takes no room for the child's.
+  const std::string parentsSpare = "test.ini." + std::to_string(getpid()) + ".saving";
+  const std::string spareBefore = Bytes(parentsSpare);
+  // A child that saves the write it inherited saves it through a spare of its own.
+  EXPECT_EQ(InChild(false, [] { return platform::SaveIniFiles() ? 0 : 1; }), 0);
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nold=0\na=1\n");
+  EXPECT_EQ(Bytes(parentsSpare), spareBefore);
+  const std::wstring longValue(20000, L'v');
+  EXPECT_EQ(InChild(false,
+                    [&longValue] {
+                      return Write(L"A", L"long", longValue.c_str()) && Write(L"A", L"long", nullptr) &&
+                                     Write(L"A", L"b", L"2")
+                                 ? 0
+                                 : 1;
+                    }),
+            0);
+  EXPECT_EQ(Bytes(parentsSpare), spareBefore);
   EXPECT_EQ(Bytes("test.ini"), "[A]\nold=0\na=1\nb=2\n");
   EXPECT_TRUE(Write(L"A", L"c", L"3"));
   EXPECT_EQ(Bytes("test.ini"), "[A]\nold=0\na=1\nb=2\nc=3\n");
