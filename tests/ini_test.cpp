@@ -914,7 +914,9 @@ TEST_F(IniFile, TwoProcessesWritingDifferentKeysOfOneFileBothKeepThem) {
       EXPECT_EQ(second.step(), 0) << "b reads a";
       EXPECT_EQ(first.exit(), 0);
       EXPECT_EQ(second.exit(), 0);
-      if (test.fileThere) EXPECT_NE(Inode(file), before) << "replaced through the spare";
+      if (test.fileThere) {
+        EXPECT_NE(Inode(file), before) << "replaced through the spare";
+      }
       ExpectNoSpareIn(test.inPlace ? "shared" : ".");
       // Writes that leave the file as it stands save nothing.
       const platform::IniStats stats = platform::GetIniStats();
@@ -1218,7 +1220,9 @@ TEST_F(IniFile, SavesKeepTheFilesAccessListAndOwner) {
     GTEST_SKIP() << "no access-control lists here: " << std::strerror(errno);
   }
   const bool root = geteuid() == 0;
-  if (root) ASSERT_EQ(chown("test.ini", kNobody, kNobody), 0);
+  if (root) {
+    ASSERT_EQ(chown("test.ini", kNobody, kNobody), 0);
+  }
   struct stat before {};
   ASSERT_EQ(stat("test.ini", &before), 0);
   // Twice: the second save's spare is the file the first replaced.
