@@ -406,6 +406,11 @@ bool Apply(Document& doc, const Edit& edit) {
   return false;
 }
 
+// Removals alone change nothing in a file that is not there: it is not made.
+bool OnlyRemovals(const std::vector<Edit>& edits) {
+  return std::none_of(edits.begin(), edits.end(), [](const Edit& edit) { return edit.kind == Edit::Kind::SetKey; });
+}
+
 // ---- Files and the cache -------------------------------------------------------
 
 // What identifies one version of a file on disk.
@@ -1009,7 +1014,7 @@ Outcome SaveLocked(IniState& state, CachedFile& entry, const std::string& path, 
     return Outcome::Failed;
   }
   std::string bytes = SerializeFile(entry.doc);
-  if (entry.onDisk && bytes == entry.bytes) {
+  if (entry.onDisk ? bytes == entry.bytes : OnlyRemovals(entry.edits)) {
     entry.edits.clear();
     return Outcome::Saved;
   }
@@ -1227,10 +1232,11 @@ bool WritePrivateProfileString(const wchar_t* section, const wchar_t* key, const
   } else if (value == nullptr) {
     edit.kind = Edit::Kind::RemoveKey;
   }
-  // A write that changes nothing in a copy that matches the disk (checked as
-  // the file was opened for it) has nothing to make again at the save; once a
-  // write is waiting, the copy may be behind the disk, and every write counts.
-  if (Apply(file->doc, edit) || !file->edits.empty()) file->edits.push_back(std::move(edit));
+  // Kept even when it changes nothing in our copy: another program may have
+  // written the key since, and by call this write is the later one. The save
+  // makes it again; it writes nothing where the file already says so.
+  Apply(file->doc, edit);
+  file->edits.push_back(std::move(edit));
   file->lastUse = ++state.useCounter;
   return true;
 }

@@ -1031,6 +1031,34 @@ TEST_F(IniFile, TheLastWriteOfAKeyWins) {
   EXPECT_EQ(Bytes("test.ini"), "[A]\nx=0\na=1\n");
   EXPECT_EQ(first.exit(), 0);
   EXPECT_EQ(second.exit(), 0);
+
+  // So too for a write, or a removal, that leaves its own copy as it is:
+  // the other program's write came first by call, though it was saved first.
+  Put("test.ini", "[A]\nx=0\n");
+  auto save = [] { return platform::SaveIniFiles() ? 0 : 1; };
+  Process later(false, {[] { return WritePrivateProfileString(L"A", L"x", L"0", L"test.ini") ? 0 : 1; },
+                        [] { return WritePrivateProfileString(L"A", L"y", nullptr, L"test.ini") ? 0 : 1; }, save});
+  Process earlier(false, {[] {
+                            return WritePrivateProfileString(L"A", L"x", L"2", L"test.ini") &&
+                                           WritePrivateProfileString(L"A", L"y", L"3", L"test.ini")
+                                       ? 0
+                                       : 1;
+                          },
+                          save});
+  EXPECT_EQ(earlier.step(), 0);
+  EXPECT_EQ(later.step(), 0);
+  EXPECT_EQ(later.step(), 0);
+  EXPECT_EQ(earlier.step(), 0);
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nx=2\ny=3\n");
+  EXPECT_EQ(later.step(), 0);
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nx=0\n");
+  EXPECT_EQ(later.exit(), 0);
+  EXPECT_EQ(earlier.exit(), 0);
+
+  // A removal from a file that is not there makes no file.
+  EXPECT_TRUE(Write(L"A", L"x", nullptr, L"none.ini"));
+  EXPECT_TRUE(Write(L"A", nullptr, nullptr, L"none.ini"));
+  EXPECT_EQ(access("none.ini", F_OK), -1);
 }
 
 // A child of a fork that saves what it inherited waiting does so through
