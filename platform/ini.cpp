@@ -18,11 +18,13 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <mutex>
 #include <string_view>
+#include <thread>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -494,6 +496,7 @@ struct IniState {
   std::unordered_map<std::string, CachedFile> cache;
   uint64_t useCounter = 0;
   int savesToFail = 0;
+  int lockWaitMs = kIniLockWaitMs;
   std::unordered_map<std::string, Spare> spares;  // by the INI file each is beside
   // Module paths already mapped onto this machine, by working folder and path.
   std::unordered_map<std::string, std::string> resolvedPaths;
@@ -950,13 +953,30 @@ Outcome SaveThroughSpare(IniState& state, const std::string& path, int fd, int f
   return Outcome::Failed;
 }
 
+// Takes the file's lock (flock), waiting while another process holds it,
+// for its save, until `deadline`: false with errno EWOULDBLOCK when it was
+// still held then. Where the file system keeps no locks, the save goes on
+// without one. Windows never waits here, so the wait is bounded: a program
+// that keeps the file locked fails the save rather than stalls the cockpit.
+bool WaitForLock(int fd, std::chrono::steady_clock::time_point deadline) {
+  auto pause = std::chrono::microseconds(20);
+  for (;;) {
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
+    if (errno == EINTR) continue;
+    if (errno != EWOULDBLOCK) return true;
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(pause);
+    pause = std::min<std::chrono::microseconds>(2 * pause, std::chrono::milliseconds(1));
+  }
+}
+
 // The file at `path` (`fd`, already open, or -1), locked against the saves of
-// other processes (flock), or -1: `missing` when there is no file. A save
-// through a spare puts a new file in the old one's place, so the file locked
-// after a wait may have lost its name meanwhile: the name is looked at again
-// under the lock, and the file it leads to now is locked instead. Where the
-// file system keeps no locks, the save goes on without one.
-int LockFile(const std::string& path, int fd, bool& missing) {
+// other processes, or -1: `missing` when there is no file, errno EWOULDBLOCK
+// when another process held the lock until `deadline`. A save through a spare
+// puts a new file in the old one's place, so the file locked after a wait may
+// have lost its name meanwhile: the name is looked at again under the lock,
+// and the file it leads to now is locked instead.
+int LockFile(const std::string& path, int fd, std::chrono::steady_clock::time_point deadline, bool& missing) {
   missing = false;
   for (int attempt = 0; attempt < 1000; ++attempt) {
     if (fd < 0) fd = open(path.c_str(), O_RDWR | O_CLOEXEC);
@@ -964,7 +984,10 @@ int LockFile(const std::string& path, int fd, bool& missing) {
       missing = errno == ENOENT;
       return -1;
     }
-    while (flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+    if (!WaitForLock(fd, deadline)) {
+      close(fd);
+      errno = EWOULDBLOCK;
+      return -1;
     }
     struct stat locked {};
     struct stat named {};
@@ -1055,12 +1078,13 @@ Outcome SaveLocked(IniState& state, CachedFile& entry, const std::string& path, 
 bool SaveFile(IniState& state, CachedFile& entry, const std::string& path, std::string& reason) {
   DropInheritedSave(entry);
   PendingSave save = std::exchange(entry.save, PendingSave{});
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(state.lockWaitMs);
   Outcome outcome = Outcome::Again;
   for (int attempt = 0; attempt < 100 && outcome == Outcome::Again; ++attempt) {
     bool missing = false;
-    const int fd = LockFile(path, std::exchange(save.fileFd, -1), missing);
+    const int fd = LockFile(path, std::exchange(save.fileFd, -1), deadline, missing);
     if (fd < 0 && !missing) {
-      reason = std::strerror(errno);
+      reason = errno == EWOULDBLOCK ? "another program kept the file locked" : std::strerror(errno);
       outcome = Outcome::Failed;
       break;
     }
@@ -1276,6 +1300,12 @@ void FailNextIniSaves(int count) {
   IniState& state = State();
   std::lock_guard lock(state.mutex);
   state.savesToFail = std::max(count, 0);
+}
+
+void SetIniLockWait(int milliseconds) {
+  IniState& state = State();
+  std::lock_guard lock(state.mutex);
+  state.lockWaitMs = std::max(milliseconds, 0);
 }
 
 IniStats GetIniStats() {

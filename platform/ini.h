@@ -103,6 +103,11 @@ void ClearIniCache();
 // is written, as if the disk filled up (or the process died) in the middle.
 void FailNextIniSaves(int count);
 
+// How long a save waits for the lock of a file that another program holds
+// (while it saves the file) before the save fails; tests shorten it.
+constexpr int kIniLockWaitMs = 2000;
+void SetIniLockWait(int milliseconds);
+
 struct IniStats {
   uint64_t parses = 0;  // files read from disk and parsed (by a save too, when another program saved the file)
   uint64_t writes = 0;  // files saved on disk (a save that leaves a file as it stands saves none)

@@ -12,6 +12,7 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
 #include <gtest/gtest.h>
@@ -21,6 +22,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -1059,6 +1061,31 @@ TEST_F(IniFile, TheLastWriteOfAKeyWins) {
   EXPECT_TRUE(Write(L"A", L"x", nullptr, L"none.ini"));
   EXPECT_TRUE(Write(L"A", nullptr, nullptr, L"none.ini"));
   EXPECT_EQ(access("none.ini", F_OK), -1);
+}
+
+// A program that keeps the file locked (as another's save does while it
+// lasts) holds a save back for a short while only: it then fails as any
+// failed save fails, noted, with the file as it was. (A child process saves,
+// so that a wait without end shows as the child cut off by its alarm.)
+TEST_F(IniFile, ASaveWaitsForAnotherProgramsLockAShortWhileOnly) {
+  Put("test.ini", "[A]\nx=1\n");
+  const int held = open("test.ini", O_RDONLY | O_CLOEXEC);
+  ASSERT_EQ(flock(held, LOCK_EX), 0);
+  const int status = InChild(false, [] {
+    alarm(5);
+    platform::SetIniLockWait(200);
+    const auto start = std::chrono::steady_clock::now();
+    if (Write(L"A", L"x", L"2")) return 3;
+    const auto waited = std::chrono::steady_clock::now() - start;
+    if (waited < std::chrono::milliseconds(200) || waited > std::chrono::seconds(2)) return 4;
+    const std::vector<platform::IniSaveFailure> failures = platform::IniSaveFailures();
+    return failures.size() == 1 && failures[0].reason.find("locked") != std::string::npos ? 0 : 5;
+  });
+  EXPECT_EQ(status, 0) << "3: saved, 4: waited too short or too long, 5: not noted; -1: waited on";
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nx=1\n");
+  close(held);
+  EXPECT_TRUE(Write(L"A", L"x", L"2"));
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nx=2\n");
 }
 
 // A child of a fork that saves what it inherited waiting does so through
