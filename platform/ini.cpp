@@ -742,22 +742,44 @@ void DropSpare(IniState& state, const std::string& path) {
   state.spares.erase(known);
 }
 
-// Whether a spare beside the file may take its place. Not when the file is a
-// mount point (a file bound over itself, as containers bind single files),
-// nor when it is another user's and this user is not root: the new file
-// would be this user's, where Windows keeps the owner of a file it writes
-// (and in a folder with the sticky bit, as /tmp, the spare could not even
-// take the file's place). Rules this cannot see (a group this user is not
-// in, an access-control list the spare cannot take, a withheld capability,
-// an append-only folder) are met as the spare takes on the file's owner and
-// list, or at the save, which then writes the file in place.
-bool SpareMayTakeThePlaceOf(int fd) {
+// The folder a file (an absolute path) lies in.
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Whether a spare beside the file (`fd`, or -1 for a file not there yet) may
+// take its place. Not in a folder that is append-only or immutable (chattr
+// +a, +i), where no name may be taken away, so that the spare would stay
+// there for good. Not when the file is a mount point (a file bound over
+// itself, as containers bind single files), nor when it has other names
+// (hard links), which would keep the old file while this name led to the new
+// one, where Windows keeps one file; nor when it is another user's and this
+// user is not root: the new file would be this user's, where Windows keeps
+// the owner of a file it writes (and in a folder with the sticky bit, as
+// /tmp, the spare could not even take the file's place). Rules this cannot
+// see (a folder this user may not write, a group this user is not in, an
+// access-control list the spare cannot take, a withheld capability) are met
+// as the spare is made and takes on the file's owner and list, or at the
+// save, which then writes the file in place.
+bool SpareMayTakeThePlaceOf(const std::string& path, int fd) {
+  struct statx folder {};
+  if (statx(AT_FDCWD, FolderOf(path).c_str(), 0, STATX_TYPE, &folder) == 0 &&
+      (folder.stx_attributes & (STATX_ATTR_APPEND | STATX_ATTR_IMMUTABLE)) != 0) {
+    return false;
+  }
+  if (fd < 0) return true;
   struct statx file {};
-  if (statx(fd, "", AT_EMPTY_PATH, STATX_UID, &file) != 0) return true;
-  if ((file.stx_attributes & STATX_ATTR_MOUNT_ROOT) != 0) return false;
+  if (statx(fd, "", AT_EMPTY_PATH, STATX_UID | STATX_NLINK, &file) != 0) return true;
+  if ((file.stx_attributes & STATX_ATTR_MOUNT_ROOT) != 0 || file.stx_nlink > 1) return false;
   const uid_t user = geteuid();
   return user == 0 || file.stx_uid == user;
 }
+
+// A spare could not be made, or could not take the file's place: the file
+// may still be written in place.
+bool PlaceRefused(int error) { return error == EPERM || error == EACCES || error == EBUSY || error == EXDEV; }
 
 constexpr const char* kAccessList = "system.posix_acl_access";
 
@@ -793,10 +815,11 @@ bool TakeOnTheFile(int spareFd, int fileFd) {
 
 // Opens what the save of a file writes into: the file itself, for reading
 // and writing, and this process's spare beside it unless the spare could not
-// take the file's place (the file is then written in place). Opening the
-// file asks its own permission, as Windows does, so a file this user may not
-// write (one of root's in the user's folder, where the spare alone could take
-// its place) is refused here, and so is an append-only or immutable one.
+// take the file's place or cannot be made (a folder this user may not
+// write): the file is then written in place. Opening the file asks its own
+// permission, as Windows does, so a file this user may not write (one of
+// root's in the user's folder, where the spare alone could take its place)
+// is refused here, and so is an append-only or immutable one.
 bool OpenSaveFiles(IniState& state, CachedFile& entry, const std::string& path) {
   PendingSave& save = entry.save;
   save.process = getpid();
@@ -806,11 +829,12 @@ bool OpenSaveFiles(IniState& state, CachedFile& entry, const std::string& path) 
       NoteFailure(state, path, "cannot write " + path + ": " + std::strerror(errno));
       return false;
     }
-    if (!SpareMayTakeThePlaceOf(save.fileFd)) return true;
   }
+  if (!SpareMayTakeThePlaceOf(path, save.fileFd)) return true;
   std::string spare;
   save.spareFd = OpenSpare(state, path, spare);
   if (save.spareFd < 0) {
+    if (entry.onDisk && PlaceRefused(errno)) return true;
     NoteFailure(state, path, "cannot write " + spare + ": " + std::strerror(errno));
     return false;
   }
@@ -831,6 +855,7 @@ bool OpenSaveFiles(IniState& state, CachedFile& entry, const std::string& path) 
 bool TakeRoom(const PendingSave& save, uint64_t bytes) {
   const bool inPlace = save.spareFd < 0;
   const int fd = inPlace ? save.fileFd : save.spareFd;
+  if (fd < 0) return true;  // a file made in place at its save: nothing yet to take room in
   if (fallocate(fd, inPlace ? FALLOC_FL_KEEP_SIZE : 0, 0, static_cast<off_t>(bytes)) == 0) return true;
   if (errno != EOPNOTSUPP) return false;
   if (!inPlace) return Lengthen(fd, bytes);
@@ -902,10 +927,6 @@ bool WriteInPlace(int fd, const std::string& bytes, struct stat& info) {
   return Rewrite(fd, bytes, bytes.size()) && fstat(fd, &info) == 0;
 }
 
-// Renaming onto the file was refused, or the file is a mount point: it may
-// still be written in place.
-bool PlaceRefused(int error) { return error == EPERM || error == EACCES || error == EBUSY || error == EXDEV; }
-
 enum class Outcome : uint8_t { Saved, Failed, Again };
 
 // Saves the file through this process's spare, all or nothing: the new text
@@ -968,6 +989,21 @@ bool WaitForLock(int fd, std::chrono::steady_clock::time_point deadline) {
     std::this_thread::sleep_for(pause);
     pause = std::min<std::chrono::microseconds>(2 * pause, std::chrono::milliseconds(1));
   }
+}
+
+// Saves the file in place (`fd`); one that is not there yet (-1; its folder
+// takes no spare) is made, only while it still is not: when another process
+// made it meanwhile, the save is made `Again`, on that file. Failed with
+// errno set.
+Outcome SaveInPlace(const std::string& path, int fd, const std::string& bytes, struct stat& info) {
+  if (fd >= 0) return WriteInPlace(fd, bytes, info) ? Outcome::Saved : Outcome::Failed;
+  const int made = open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (made < 0) return errno == EEXIST ? Outcome::Again : Outcome::Failed;
+  const bool ok = WriteInPlace(made, bytes, info);
+  const int error = errno;
+  close(made);
+  errno = error;
+  return ok ? Outcome::Saved : Outcome::Failed;
 }
 
 // The file at `path` (`fd`, already open, or -1), locked against the saves of
@@ -1042,12 +1078,12 @@ Outcome SaveLocked(IniState& state, CachedFile& entry, const std::string& path, 
     return Outcome::Saved;
   }
   int spareFd = std::exchange(save.spareFd, -1);
-  if (fd >= 0 && !SpareMayTakeThePlaceOf(fd)) {
+  if (!SpareMayTakeThePlaceOf(path, fd)) {
     if (spareFd >= 0) close(std::exchange(spareFd, -1));
   } else if (spareFd < 0) {
     std::string spare;
     spareFd = OpenSpare(state, path, spare);
-    if (spareFd < 0) {
+    if (spareFd < 0 && !(fd >= 0 && PlaceRefused(errno))) {
       reason = "cannot write " + spare + ": " + std::strerror(errno);
       return Outcome::Failed;
     }
@@ -1058,8 +1094,7 @@ Outcome SaveLocked(IniState& state, CachedFile& entry, const std::string& path, 
   }
   struct stat info {};
   const Outcome outcome =
-      spareFd >= 0 ? SaveThroughSpare(state, path, spareFd, fd, bytes, info)
-                   : (WriteInPlace(fd, bytes, info) ? Outcome::Saved : Outcome::Failed);
+      spareFd >= 0 ? SaveThroughSpare(state, path, spareFd, fd, bytes, info) : SaveInPlace(path, fd, bytes, info);
   if (outcome == Outcome::Failed) reason = std::strerror(errno);
   if (outcome != Outcome::Saved) return outcome;
   entry.bytes = std::move(bytes);

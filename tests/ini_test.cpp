@@ -712,8 +712,9 @@ TEST_F(IniFile, AFileThisUserMayNotWriteIsNotReplacedThroughItsFolder) {
 // in place, as Windows writes every INI file, and so is one that a new file
 // would give another owner or group (the user's own folder, where the spare
 // could take the root's file's place; the user's own file of a group the user
-// is not in), and another user's file in a folder without the sticky bit
-// that the user may not write (where no spare can be made); the others are
+// is not in), and another user's file, or the user's own, in a folder
+// without the sticky bit that the user may not write (where no spare can be
+// made); the others are
 // replaced whole as usual (a new file takes the name, with the old one's
 // owner and group). An ordinary user writes (a child process as "nobody"),
 // except in the last case, root.
@@ -736,6 +737,7 @@ TEST_F(IniFile, AnotherUsersFileInAStickyFolderIsWrittenInPlace) {
       {0, 0, 01777, kNobody, 0644, true, true},                // ... of a group the user is not in
       {kNobody, kNobody, 01755, 0, 0666, true, true},          // the user's own folder
       {0, 0, 0755, 0, 0666, true, true},                       // a folder the user may not write
+      {0, 0, 0755, kNobody, 0644, true, true},                 // ... and the user's own file in it
       {kNobody, kNobody, 01777, kNobody, 0644, false, false},  // root
   };
   for (const Case& test : kCases) {
@@ -779,8 +781,8 @@ bool SetAppendOnly(const std::string& file, bool on) { return halcyon::test::Set
 
 // An append-only file may be added to but never rewritten: the write is
 // refused at once, as on Windows. In an append-only folder no file may take
-// another's place, which is only found out as the file is saved: the file is
-// then written in place, as the write promised.
+// another's place, nor be removed: a file there is written in place (a new
+// one made in place), and no spare is made that would stay there for good.
 TEST_F(IniFile, AnAppendOnlyFileIsRefusedAndOneInAnAppendOnlyFolderWrittenInPlace) {
   Put("test.ini", "[A]\nx=1\n");
   if (!SetAppendOnly("test.ini", true)) {
@@ -797,18 +799,24 @@ TEST_F(IniFile, AnAppendOnlyFileIsRefusedAndOneInAnAppendOnlyFolderWrittenInPlac
   ASSERT_EQ(platform::IniSaveFailures().size(), 1u);
   EXPECT_NE(platform::IniSaveFailures()[0].reason.find(std::strerror(EPERM)), std::string::npos);
   ExpectNoSpareIn(".");
+  platform::ClearIniCache();
 
   ASSERT_EQ(mkdir("logs", 0777), 0);
   Put("logs/test.ini", "[A]\nx=1\n");
   const ino_t before = Inode("logs/test.ini");
   ASSERT_TRUE(SetAppendOnly("logs", true));
   const bool folderWritten = Write(L"A", L"x", L"2", L".\\logs\\test.ini");
+  const bool newWritten = Write(L"A", L"y", L"3", L".\\logs\\new.ini");
+  const std::vector<platform::IniSaveFailure> failures = platform::IniSaveFailures();
   platform::ClearIniCache();
   ASSERT_TRUE(SetAppendOnly("logs", false));
   EXPECT_TRUE(folderWritten);
+  EXPECT_TRUE(newWritten);
   EXPECT_EQ(Bytes("logs/test.ini"), "[A]\nx=2\n");
+  EXPECT_EQ(Bytes("logs/new.ini"), "[A]\r\ny=3\r\n");
   EXPECT_EQ(Inode("logs/test.ini"), before);
-  EXPECT_TRUE(platform::IniSaveFailures().empty());
+  EXPECT_TRUE(failures.empty());
+  ExpectNoSpareIn("logs");
 }
 
 // A file mounted over itself (as a container or a sandbox binds a single
@@ -854,14 +862,18 @@ TEST_F(IniFile, SavesKeepTheFilePermissions) {
   EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
-TEST_F(IniFile, SavesNeverWriteIntoAnotherNameOfTheOldFile) {
+// A file with two names (hard links) stays one file, as on Windows: it is
+// written in place, and what was written through either name is in it.
+TEST_F(IniFile, AFileWithTwoNamesStaysOneFile) {
   Put("test.ini", "[A]\nx=1\n");
   ASSERT_EQ(link("test.ini", "linked.ini"), 0);
-  EXPECT_TRUE(Write(L"A", L"x", L"2"));
-  EXPECT_TRUE(Write(L"A", L"x", L"3"));
-  EXPECT_TRUE(Write(L"A", L"x", L"4"));
-  EXPECT_EQ(Bytes("test.ini"), "[A]\nx=4\n");
-  EXPECT_EQ(Bytes("linked.ini"), "[A]\nx=1\n");
+  const ino_t before = Inode("test.ini");
+  EXPECT_TRUE(Write(L"A", L"a", L"1"));
+  EXPECT_TRUE(Write(L"A", L"b", L"2", L"linked.ini"));
+  EXPECT_EQ(Inode("test.ini"), before);
+  EXPECT_EQ(Inode("linked.ini"), before);
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nx=1\na=1\nb=2\n");
+  ExpectNoSpareIn(".");
 }
 
 // Two programs (or two runs of one) write different keys of one file, each
