@@ -6,6 +6,7 @@
 // take the file's place).
 #include "platform/ini.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <limits.h>
 #include <stdlib.h>
@@ -470,10 +471,14 @@ struct CachedFile {
 
 // A spare file this process made (exclusively, so no other process writes
 // into it) beside one INI file, and which process that is: a child of a fork
-// inherits the list but neither removes nor writes its parent's spares.
+// inherits the list but neither removes nor writes its parent's spares. The
+// spare is held open with its mark, a lock (see Mark), for as long as the
+// process lives, so that a spare no process holds is known for a killed
+// run's, which the next save of its file removes.
 struct Spare {
   std::string name;
   pid_t process = 0;
+  int fd = -1;  // the spare, for reading and writing, with its mark
 };
 
 constexpr size_t kCacheCapacity = 16;
@@ -497,6 +502,7 @@ struct IniState {
   uint64_t useCounter = 0;
   int savesToFail = 0;
   int lockWaitMs = kIniLockWaitMs;
+  bool renameFlagsRefused = false;
   std::unordered_map<std::string, Spare> spares;  // by the INI file each is beside
   // Module paths already mapped onto this machine, by working folder and path.
   std::unordered_map<std::string, std::string> resolvedPaths;
@@ -663,6 +669,13 @@ std::string WhereLinksLead(std::string path) {
   return path;
 }
 
+// The folder a file (an absolute path) lies in.
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
 // The spare beside an INI file that this process's saves are written into
 // before it takes the INI file's place: the process number makes it this
 // process's own, and a further number one that a killed process of the same
@@ -706,47 +719,143 @@ bool Lengthen(int fd, uint64_t length) {
   return true;
 }
 
-// This process's spare for an INI file, opened for writing. After a save it
-// is the previous file; when that file had other names too (hard links), it
-// is left to them and a new spare is made, so a save never writes into a
-// file someone else still names. A new spare is always created, never found:
-// another process's spare is never written.
+// Marks a spare as a living process's: a read lock on the whole file, held
+// by the open file (F_OFD_SETLK), so that it goes when the last descriptor
+// of it is closed, at the process's end too, a killed one's included. It is
+// not a lock flock sees, so it never holds up a save of the INI file, even
+// while the spare, after its save, is that file. False when another
+// process's save holds the spare to remove it (RemoveKilledRunsSpares).
+// Where the file system keeps no such locks, spares stay unmarked, and no
+// save there removes another's.
+bool Mark(int fd) {
+  struct flock lock {};
+  lock.l_type = F_RDLCK;
+  lock.l_whence = SEEK_SET;
+  return fcntl(fd, F_OFD_SETLK, &lock) == 0 || (errno != EAGAIN && errno != EACCES);
+}
+
+// Takes the mark off this process's own spare, also where a child of a fork
+// still holds the same open file.
+void Unmark(int fd) {
+  struct flock lock {};
+  lock.l_type = F_UNLCK;
+  lock.l_whence = SEEK_SET;
+  fcntl(fd, F_OFD_SETLK, &lock);
+}
+
+// Whether `name` leads to the file open as `fd` (`open` its status then).
+bool NameLeadsTo(const std::string& name, int fd, struct stat& open) {
+  struct stat named {};
+  return fstat(fd, &open) == 0 && lstat(name.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
+         open.st_ino == named.st_ino;
+}
+
+// Forgets a spare: this process's own is removed, where its name still leads
+// to it, and its mark taken off; a parent's is only closed, marked as it is.
+void LetGoOf(const Spare& spare) {
+  if (spare.process == getpid()) {
+    struct stat open {};
+    if (NameLeadsTo(spare.name, spare.fd, open)) unlink(spare.name.c_str());
+    Unmark(spare.fd);
+  }
+  close(spare.fd);
+}
+
+// This process's spare for an INI file, a descriptor of its own for writing.
+// After a save it is the previous file; when that file has other names too
+// (hard links), it is left to them and a new spare is made, so a save never
+// writes into a file someone else still names. A new spare is always
+// created, never found: another process's spare is never written. It is
+// marked at once; should another process's save have taken it meanwhile for
+// a killed run's (it was not marked yet), another is made.
 int OpenSpare(IniState& state, const std::string& path, std::string& name) {
   const pid_t process = getpid();
-  if (const auto known = state.spares.find(path); known != state.spares.end() && known->second.process == process) {
-    name = known->second.name;
-    const int fd = open(name.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
-    struct stat info {};
-    if (fd >= 0 && fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1) return fd;
-    if (fd >= 0) close(fd);
-    if (unlink(name.c_str()) != 0 && errno != ENOENT) return -1;
+  if (const auto known = state.spares.find(path); known != state.spares.end()) {
+    const Spare& spare = known->second;
+    struct stat open {};
+    if (spare.process == process && NameLeadsTo(spare.name, spare.fd, open) && open.st_nlink == 1) {
+      name = spare.name;
+      return fcntl(spare.fd, F_DUPFD_CLOEXEC, 0);
+    }
+    LetGoOf(spare);
     state.spares.erase(known);
   }
   for (int further = 0; further < 100; ++further) {
     name = SpareName(path, process, further);
-    const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd >= 0) {
-      state.spares[path] = {name, process};
-      return fd;
+    const int fd = open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) return -1;
+    if (fd < 0) continue;
+    struct stat info {};
+    if (!Mark(fd) || fstat(fd, &info) != 0 || info.st_nlink == 0) {
+      close(fd);
+      continue;
     }
-    if (errno != EEXIST) return -1;
+    state.spares[path] = {name, process, fd};
+    return fcntl(fd, F_DUPFD_CLOEXEC, 0);
   }
   return -1;
+}
+
+// Whether `name` is that of a spare of the INI file named `file` (in the
+// same folder): "<file>.<process number>.saving", or with a further number,
+// "-<digits>", after the process number (SpareName).
+bool IsSpareOf(std::string_view name, std::string_view file) {
+  constexpr std::string_view kEnd = ".saving";
+  if (name.size() <= file.size() + 1 + kEnd.size() || name.substr(0, file.size()) != file || name[file.size()] != '.' ||
+      name.substr(name.size() - kEnd.size()) != kEnd) {
+    return false;
+  }
+  const std::string_view numbers = name.substr(file.size() + 1, name.size() - file.size() - 1 - kEnd.size());
+  const size_t dash = numbers.find('-');
+  auto digits = [](std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  };
+  return digits(numbers.substr(0, dash)) && (dash == std::string_view::npos || digits(numbers.substr(dash + 1)));
+}
+
+// Removes a spare (`name` in the folder `folderFd`) that no living process
+// holds marked: a killed run's. Holding it locked for writing keeps its
+// process, should it be alive after all and only now marking it, from
+// taking it on (OpenSpare makes another then).
+void RemoveIfKilledRuns(int folderFd, const char* name) {
+  struct stat named {};
+  if (fstatat(folderFd, name, &named, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(named.st_mode)) return;
+  const int fd = openat(folderFd, name, O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return;
+  struct flock lock {};
+  lock.l_type = F_WRLCK;
+  lock.l_whence = SEEK_SET;
+  struct stat open {};
+  if (fcntl(fd, F_OFD_SETLK, &lock) == 0 && fstat(fd, &open) == 0 &&
+      fstatat(folderFd, name, &named, AT_SYMLINK_NOFOLLOW) == 0 && open.st_dev == named.st_dev &&
+      open.st_ino == named.st_ino) {
+    unlinkat(folderFd, name, 0);
+  }
+  close(fd);
+}
+
+// Removes the spares of an INI file that killed runs left (see Spare), each a
+// whole copy of the file that would stay there for good. Called under the
+// file's lock, which every save of it holds, so that no save of the file is
+// under way meanwhile; a spare this process or another living one holds is
+// left alone, whatever its process number (one comes again after a restart,
+// or in another container).
+void RemoveKilledRunsSpares(const std::string& path) {
+  DIR* folder = opendir(FolderOf(path).c_str());
+  if (folder == nullptr) return;
+  const std::string_view file = std::string_view(path).substr(path.rfind('/') + 1);
+  while (const dirent* entry = readdir(folder)) {
+    if (IsSpareOf(entry->d_name, file)) RemoveIfKilledRuns(dirfd(folder), entry->d_name);
+  }
+  closedir(folder);
 }
 
 // Removes this process's spare of an INI file, if it has one.
 void DropSpare(IniState& state, const std::string& path) {
   const auto known = state.spares.find(path);
   if (known == state.spares.end()) return;
-  if (known->second.process == getpid()) unlink(known->second.name.c_str());
+  LetGoOf(known->second);
   state.spares.erase(known);
-}
-
-// The folder a file (an absolute path) lies in.
-std::string FolderOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 // Whether a spare beside the file (`fd`, or -1 for a file not there yet) may
@@ -929,19 +1038,71 @@ bool WriteInPlace(int fd, const std::string& bytes, struct stat& info) {
 
 enum class Outcome : uint8_t { Saved, Failed, Again };
 
+// renameat2 with its flags, where the file system takes them; tests may have
+// them refused, as NFS refuses them.
+int RenameWithFlags(const IniState& state, const std::string& from, const std::string& to, unsigned flags) {
+  if (state.renameFlagsRefused) {
+    errno = EINVAL;
+    return -1;
+  }
+  return renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), flags);
+}
+
+// Puts the written spare in the place of the file (`fileFd`): they trade
+// places in one step, and the old file is this process's spare from then on,
+// marked as such before the trade, since another save may go on as soon as
+// the new file has the name (and would take an unmarked spare for a killed
+// run's). The file's lock, held on the old file, is let go of at once: the
+// saves waiting for it look at the name again and lock the new file. Where
+// the file system cannot trade places, the spare is renamed over the file,
+// and the spare's name is gone with the old file. Failed with errno set.
+Outcome TradePlaces(IniState& state, const std::string& path, int fileFd) {
+  Spare& spare = state.spares.at(path);
+  const int mark = fcntl(fileFd, F_DUPFD_CLOEXEC, 0);
+  if (mark < 0) return Outcome::Failed;
+  Mark(mark);
+  if (RenameWithFlags(state, spare.name, path, RENAME_EXCHANGE) == 0) {
+    flock(mark, LOCK_UN);
+    Unmark(spare.fd);
+    close(std::exchange(spare.fd, mark));
+    return Outcome::Saved;
+  }
+  Unmark(mark);
+  close(mark);
+  if (rename(spare.name.c_str(), path.c_str()) != 0) return Outcome::Failed;
+  DropSpare(state, path);
+  return Outcome::Saved;
+}
+
+// Puts the written spare where no file is yet, only while there still is
+// none: renameat2 with RENAME_NOREPLACE or, where that is refused (NFS), a
+// hard link, which fails where the name is taken too, and the spare's own
+// name removed; a file system that has neither keeps the plain rename. A
+// file another process made meanwhile is saved `Again`, with this process's
+// edits made on it. Failed with errno set.
+Outcome TakeFreePlace(IniState& state, const std::string& path) {
+  const std::string spare = state.spares.at(path).name;
+  bool placed = RenameWithFlags(state, spare, path, RENAME_NOREPLACE) == 0;
+  if (!placed && errno == EINVAL) {
+    placed = link(spare.c_str(), path.c_str()) == 0;
+    if (!placed && (errno == EPERM || errno == EOPNOTSUPP)) placed = rename(spare.c_str(), path.c_str()) == 0;
+  }
+  if (!placed) return errno == EEXIST ? Outcome::Again : Outcome::Failed;
+  DropSpare(state, path);
+  return Outcome::Saved;
+}
+
 // Saves the file through this process's spare, all or nothing: the new text
-// goes into the spare, which then trades places with the old file in one
-// step (a plain rename when the file system cannot exchange). The name always
-// holds the old or the new file whole; the spare keeps the previous text
-// until the next save or until the cache is cleared. The new file has the
-// owner, access-control list and permissions of the one it replaces (a new
-// file: 0666 less the umask). A file that is not there (`fileFd` -1) is made
-// only while it still is not: when another process made it meanwhile, the
-// save is made `Again`, on that file. Should the spare still be refused the
-// file's place, the file is written in place. Failed with errno set.
+// goes into the spare, which then takes the file's place in one step
+// (TradePlaces, or TakeFreePlace where there is no file, `fileFd` -1). The
+// name always holds the old or the new file whole; the spare keeps the
+// previous text until the next save or until the cache is cleared. The new
+// file has the owner, access-control list and permissions of the one it
+// replaces (a new file: 0666 less the umask). Should the spare still be
+// refused the file's place, the file is written in place. Failed with errno
+// set.
 Outcome SaveThroughSpare(IniState& state, const std::string& path, int fd, int fileFd, const std::string& bytes,
                          struct stat& info) {
-  const std::string spare = state.spares.at(path).name;
   bool ok = fstat(fd, &info) == 0;
   if (ok && state.savesToFail > 0) {
     --state.savesToFail;
@@ -957,17 +1118,10 @@ Outcome SaveThroughSpare(IniState& state, const std::string& path, int fd, int f
     ok = false;
   }
   if (ok) {
-    const char* file = path.c_str();
-    if (fileFd >= 0) {
-      ok = renameat2(AT_FDCWD, spare.c_str(), AT_FDCWD, file, RENAME_EXCHANGE) == 0 || rename(spare.c_str(), file) == 0;
-    } else {
-      ok = renameat2(AT_FDCWD, spare.c_str(), AT_FDCWD, file, RENAME_NOREPLACE) == 0 ||
-           (errno == EINVAL && rename(spare.c_str(), file) == 0);
-      if (!ok && errno == EEXIST) return Outcome::Again;
-    }
-    if (!ok) error = errno;
+    const Outcome placed = fileFd >= 0 ? TradePlaces(state, path, fileFd) : TakeFreePlace(state, path);
+    if (placed != Outcome::Failed) return placed;
+    error = errno;
   }
-  if (ok) return Outcome::Saved;
   DropSpare(state, path);
   if (fileFd >= 0 && PlaceRefused(error)) return WriteInPlace(fileFd, bytes, info) ? Outcome::Saved : Outcome::Failed;
   errno = error;
@@ -1077,6 +1231,7 @@ Outcome SaveLocked(IniState& state, CachedFile& entry, const std::string& path, 
     entry.edits.clear();
     return Outcome::Saved;
   }
+  if (fd >= 0) RemoveKilledRunsSpares(path);
   int spareFd = std::exchange(save.spareFd, -1);
   if (!SpareMayTakeThePlaceOf(path, fd)) {
     if (spareFd >= 0) close(std::exchange(spareFd, -1));
@@ -1160,10 +1315,7 @@ bool SaveChangedFiles(IniState& state) {
 
 // Removes the spares this process made, and no other's.
 void RemoveSpares(IniState& state) {
-  const pid_t process = getpid();
-  for (const auto& [path, spare] : state.spares) {
-    if (spare.process == process) unlink(spare.name.c_str());
-  }
+  for (const auto& [path, spare] : state.spares) LetGoOf(spare);
   state.spares.clear();
 }
 
@@ -1335,6 +1487,12 @@ void FailNextIniSaves(int count) {
   IniState& state = State();
   std::lock_guard lock(state.mutex);
   state.savesToFail = std::max(count, 0);
+}
+
+void RefuseIniRenameFlags(bool refused) {
+  IniState& state = State();
+  std::lock_guard lock(state.mutex);
+  state.renameFlagsRefused = refused;
 }
 
 void SetIniLockWait(int milliseconds) {

@@ -532,8 +532,9 @@ TEST_F(IniFile, TheWritesOfOneCallAreSavedOncePerFileWhenItReturns) {
   EXPECT_TRUE(platform::SaveIniFiles());
   EXPECT_EQ(platform::GetIniStats().writes, replacedBefore + 2);
   EXPECT_TRUE(platform::IniSaveFailures().empty());
-  // Nothing a save readied or wrote through stays open.
-  EXPECT_EQ(FolderEntries("/proc/self/fd").size(), descriptorsBefore);
+  // Nothing a save readied or wrote through stays open but test.ini's spare
+  // (other.ini was made new, from its spare), held while the process lives.
+  EXPECT_EQ(FolderEntries("/proc/self/fd").size(), descriptorsBefore + 1);
 }
 
 TEST_F(IniFile, AWriteThatCannotBeSavedFailsAndIsReportedWithTheFileAndWhy) {
@@ -984,8 +985,8 @@ TEST_F(IniFile, TwoProcessesSavingOneFileAtOnceLoseNoKey) {
 
 // Each process saves through a spare file of its own, made for it alone:
 // one process's exit (which removes its spares) leaves another's spare, and
-// the other's save, alone. A spare that a killed run of the same process
-// number left is not this process's either: it is left as it is.
+// the other's save, alone. A spare that a killed run left, of whatever
+// process number, is removed by the next save of its file.
 TEST_F(IniFile, AProcessRemovesAndWritesOnlyItsOwnSpares) {
   Put("test.ini", "[A]\nold=0\n");
   Process first(false, {[] { return WritePrivateProfileString(L"A", L"a", L"1", L"test.ini") ? 0 : 1; }});
@@ -1008,26 +1009,41 @@ TEST_F(IniFile, AProcessRemovesAndWritesOnlyItsOwnSpares) {
   EXPECT_EQ(Bytes("test.ini"), "[A]\nold=0\na=1\nb=2\n");
   EXPECT_EQ(FolderEntries(), std::vector<std::string>{"test.ini"});
 
+  // A spare no living process holds is a killed run's, even one of this
+  // process's number (numbers come again): the next save of its file
+  // removes it. A living process's spare stays.
   const std::string leftOver = SpareOf("test.ini", getpid());
   Put(leftOver, "left by a killed run");
+  Process killed(false, {[] { return WritePrivateProfileString(L"A", L"k", L"1", L"test.ini") ? 0 : 1; }});
+  Process living(false, {[] { return WritePrivateProfileString(L"A", L"l", L"1", L"test.ini") ? 0 : 1; }});
+  EXPECT_EQ(killed.step(), 0);
+  EXPECT_EQ(living.step(), 0);
+  const std::string killedSpare = SpareOf("test.ini", killed.pid());
+  ASSERT_EQ(kill(killed.pid(), SIGKILL), 0);
+  EXPECT_EQ(killed.exit(), -1);
+  EXPECT_EQ(access(killedSpare.c_str(), F_OK), 0);
   EXPECT_TRUE(Write(L"A", L"c", L"3"));
+  EXPECT_EQ(access(leftOver.c_str(), F_OK), -1);
+  EXPECT_EQ(access(killedSpare.c_str(), F_OK), -1);
+  EXPECT_EQ(access(SpareOf("test.ini", living.pid()).c_str(), F_OK), 0);
   EXPECT_TRUE(Write(L"A", L"c", L"4"));
+  EXPECT_EQ(living.exit(), 0);
   platform::ClearIniCache();
-  EXPECT_EQ(Bytes("test.ini"), "[A]\nold=0\na=1\nb=2\nc=4\n");
-  EXPECT_EQ(Bytes(leftOver), "left by a killed run");
-  EXPECT_EQ(FolderEntries().size(), 2u);
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nold=0\na=1\nb=2\nc=4\nl=1\n");
+  EXPECT_EQ(FolderEntries(), std::vector<std::string>{"test.ini"});
 
-  // A child of a fork inherits the list of spares, but not to remove them.
-  unlink(leftOver.c_str());
+  // A child of a fork inherits the list of spares, but not to remove them,
+  // nor does its save take them for a killed run's.
   EXPECT_TRUE(WritePrivateProfileString(L"A", L"d", L"5", L"test.ini"));
-  EXPECT_EQ(InChild(false, [] {
-              platform::ClearIniCache();
-              return 0;
-            }),
+  EXPECT_EQ(InChild(false,
+                    [] {
+                      platform::ClearIniCache();
+                      return Write(L"A", L"e", L"6") ? 0 : 1;
+                    }),
             0);
   EXPECT_EQ(access(SpareOf("test.ini", getpid()).c_str(), F_OK), 0);
   EXPECT_TRUE(platform::SaveIniFiles());
-  EXPECT_EQ(Bytes("test.ini"), "[A]\nold=0\na=1\nb=2\nc=4\nd=5\n");
+  EXPECT_EQ(Bytes("test.ini"), "[A]\nold=0\na=1\nb=2\nc=4\nl=1\ne=6\nd=5\n");
 }
 
 // The last write of a key wins, as on Windows, even one that writes what
