@@ -983,6 +983,52 @@ TEST_F(IniFile, TwoProcessesSavingOneFileAtOnceLoseNoKey) {
   ExpectNoSpareIn(".");
 }
 
+// Two processes making one new file at the same moment, each with a key of
+// its own (a long one, so that each save takes a while), written first and
+// then saved at once: one makes the file, and the other's save, finding it
+// made, is made on it. So too where
+// the file system refuses renameat2's flags (NFS): the new file then takes
+// its name through a hard link, which fails where the name is taken, as the
+// flag does.
+TEST_F(IniFile, TwoProcessesMakingOneNewFileAtOnceBothKeepTheirKeys) {
+  constexpr int kRounds = 10;
+  const std::wstring longValue(1 << 16, L'v');
+  auto maker = [&longValue](const wchar_t* key, bool flagsRefused) {
+    std::vector<std::function<int()>> steps;
+    for (int i = 0; i < kRounds; ++i) {
+      steps.push_back([key, flagsRefused, i, &longValue] {
+        platform::RefuseIniRenameFlags(flagsRefused);
+        const std::wstring file = L"new" + std::to_wstring(i) + L".ini";
+        return WritePrivateProfileString(L"A", key, longValue.c_str(), file.c_str()) ? 0 : 1;
+      });
+      steps.push_back([] { return platform::SaveIniFiles() ? 0 : 1; });
+    }
+    return steps;
+  };
+  for (const bool flagsRefused : {false, true}) {
+    SCOPED_TRACE(flagsRefused ? "renameat2's flags refused" : "renameat2's flags taken");
+    Process first(false, maker(L"a", flagsRefused));
+    Process second(false, maker(L"b", flagsRefused));
+    int lost = 0;
+    for (int i = 0; i < kRounds; ++i) {
+      EXPECT_EQ(first.step(), 0);
+      EXPECT_EQ(second.step(), 0);
+      first.start();
+      second.start();
+      EXPECT_EQ(first.result(), 0);
+      EXPECT_EQ(second.result(), 0);
+      const std::string file = "new" + std::to_string(i) + ".ini";
+      const std::string bytes = Bytes(file);
+      lost += (bytes.find("a=vvv") == std::string::npos ? 1 : 0) + (bytes.find("b=vvv") == std::string::npos ? 1 : 0);
+      unlink(file.c_str());
+    }
+    EXPECT_EQ(lost, 0);
+    EXPECT_EQ(first.exit(), 0);
+    EXPECT_EQ(second.exit(), 0);
+    ExpectNoSpareIn(".");
+  }
+}
+
 // Each process saves through a spare file of its own, made for it alone:
 // one process's exit (which removes its spares) leaves another's spare, and
 // the other's save, alone. A spare that a killed run left, of whatever
