@@ -442,8 +442,19 @@ int64_t NowNs() {
 // one tick of the copy we hold could leave size and time alike. While the file's
 // time is that close to when we took our copy, the bytes are compared as well.
 // Local file systems tick at most every 10 ms (newer kernels give each change
-// its own time); twice that is the margin.
+// its own time); twice that is the margin. Some keep whole seconds only (ext2
+// with small inodes, ext3) or even two (FAT): there a change within the same
+// second keeps the time, and the size too where a save swaps the value of a
+// key for one as long (and even the inode, where a save in place or the
+// trade of places with a spare brings back a file we hold a stamp of). A
+// time without nanoseconds is taken for such a file system's, whose step is
+// the FAT's two seconds at most.
 constexpr int64_t kTimestampTickNs = 20'000'000;
+constexpr int64_t kCoarseTimestampStepNs = 2'000'000'000;
+
+int64_t TimestampStepNs(const Stamp& stamp) {
+  return stamp.modifiedNs % 1'000'000'000 == 0 ? kCoarseTimestampStepNs : kTimestampTickNs;
+}
 
 // A save under way, readied by the first write of a service call and kept
 // until the file is saved: the file itself, opened for writing (and for its
@@ -598,7 +609,7 @@ void EvictIfFull(IniState& state) {
 
 bool StillCurrent(CachedFile& entry, const std::string& path, const Stamp& onDisk) {
   if (!(entry.stamp == onDisk)) return false;
-  if (entry.takenNs - entry.stamp.modifiedNs >= kTimestampTickNs) return true;
+  if (entry.takenNs - entry.stamp.modifiedNs >= TimestampStepNs(entry.stamp)) return true;
   const int64_t now = NowNs();
   std::string bytes;
   Stamp reread;

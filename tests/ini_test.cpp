@@ -1251,6 +1251,20 @@ bool FillDisk(const std::string& file) {
   return full;
 }
 
+// Makes a small ext2 disk image (1 MiB, mkfs.ext2 `options` more) and mounts
+// it on the folder "disk", in a mount table of this process's own, which goes
+// with it (so: in a child process). False where that cannot be done (root,
+// mkfs.ext2 and a loop device are needed).
+bool MountExt2Disk(const std::string& options) {
+  if (mkdir("disk", 0777) != 0) return false;
+  const int image = open("disk.img", O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  const bool sized = image >= 0 && ftruncate(image, 1 << 20) == 0;
+  if (image >= 0) close(image);
+  return sized && std::system(("mkfs.ext2 -q -F -b 1024 " + options + " disk.img >/dev/null 2>&1").c_str()) == 0 &&
+         unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+         std::system("mount -o loop -t ext2 disk.img disk >/dev/null 2>&1") == 0;
+}
+
 // On a file system without fallocate (ext2, a small disk image mounted in a
 // child process with a mount table of its own) the room for the new text is
 // still taken at the write. The spare is lengthened with zeros: a disk that
@@ -1260,15 +1274,8 @@ bool FillDisk(const std::string& file) {
 // fills up after the write fails the save and leaves the file as it was,
 // and one already full refuses the write.
 TEST_F(IniFile, WithoutFallocateAFullDiskLeavesTheFileWhole) {
-  ASSERT_EQ(mkdir("disk", 0777), 0);
-  Put("disk.img", "");
-  ASSERT_EQ(truncate("disk.img", 1 << 20), 0);
   const int status = InChild(false, [] {
-    if (std::system("mkfs.ext2 -q -F -b 1024 disk.img >/dev/null 2>&1") != 0 || unshare(CLONE_NEWNS) != 0 ||
-        mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-        std::system("mount -o loop -t ext2 disk.img disk >/dev/null 2>&1") != 0) {
-      return 2;
-    }
+    if (!MountExt2Disk("")) return 2;
     // Longer than a page, so that a write over it could change its first
     // page before it ran out of room; the long value goes into the first key.
     std::string keys = "[A]\n";
@@ -1301,6 +1308,36 @@ TEST_F(IniFile, WithoutFallocateAFullDiskLeavesTheFileWhole) {
   if (status == 2) GTEST_SKIP() << "no ext2 disk image can be mounted here (root, mkfs.ext2 and a loop device)";
   EXPECT_EQ(status, 0) << "3: refused, 4: the save's outcome, 5: the file changed, 6: fallocate works on ext2, "
                           "7: the disk did not fill, 8: a write with no room accepted, 9: a save with room refused";
+}
+
+// On a file system that keeps whole seconds (ext2 with 128-byte inodes), two
+// processes' saves within one second are seen by each other, though they
+// leave the file's time, size and even inode as a stamp held of it (the other
+// process's save brings back, through its spare, the file this one saved).
+// The steps start early in a second, so that they all fall within it.
+TEST_F(IniFile, SavesWithinOneSecondOnAFileSystemOfWholeSecondsAreSeen) {
+  const int status = InChild(false, [] {
+    if (!MountExt2Disk("-I 128")) return 2;
+    Put("disk/test.ini", "[A]\n");
+    const wchar_t* path = L"disk\\test.ini";
+    Process other(false, {[path] { return Write(L"A", L"b", L"2", path) ? 0 : 1; },
+                          [path] { return Write(L"A", L"a", nullptr, path) ? 0 : 1; }});
+    timespec now {};
+    clock_gettime(CLOCK_REALTIME, &now);
+    if (now.tv_nsec > 700'000'000 || now.tv_nsec < 30'000'000) {
+      const long waitNs = (1'030'000'000 - now.tv_nsec) % 1'000'000'000;
+      const timespec wait{0, waitNs};
+      nanosleep(&wait, nullptr);
+    }
+    if (!Write(L"A", L"a", L"1", path) || other.step() != 0 || other.step() != 0) return 3;
+    struct stat info {};
+    if (stat("disk/test.ini", &info) != 0 || info.st_mtim.tv_nsec != 0) return 6;
+    if (Read(L"A", L"b", L"", path) != L"2") return 4;
+    if (!Write(L"A", L"c", L"3", path)) return 3;
+    return Bytes("disk/test.ini") == "[A]\nb=2\nc=3\n" && other.exit() == 0 ? 0 : 5;
+  });
+  if (status == 2) GTEST_SKIP() << "no ext2 disk image can be mounted here (root, mkfs.ext2 and a loop device)";
+  EXPECT_EQ(status, 0) << "3: a write refused, 4: a stale read, 5: a key lost, 6: the time has nanoseconds";
 }
 
 // The access-control list of a file (POSIX ACL) as the system keeps it in
