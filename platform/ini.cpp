@@ -902,11 +902,58 @@ bool SpareMayTakeThePlaceOf(const std::string& path, int fd) {
 bool PlaceRefused(int error) { return error == EPERM || error == EACCES || error == EBUSY || error == EXDEV; }
 
 constexpr const char* kAccessList = "system.posix_acl_access";
+constexpr std::string_view kUserAttribute = "user.";
 
-// Gives the spare the owner, access-control list and permissions of the file
-// whose place it takes, as Windows keeps them when it writes a file. False
-// when one of them cannot be given (another user's file, or a group this
-// user is not in, for all but root): the file is then written in place.
+// Fills `bytes` through `get(buffer, size)` (fgetxattr, flistxattr), asking
+// for the size first where a first guess is too small. False with errno set.
+template <typename Get>
+bool GetSized(std::string& bytes, Get get) {
+  bytes.resize(256);
+  ssize_t size = get(bytes.data(), bytes.size());
+  if (size < 0 && errno == ERANGE) {
+    size = get(nullptr, 0);
+    if (size > 0) {
+      bytes.resize(static_cast<size_t>(size));
+      size = get(bytes.data(), bytes.size());
+    }
+  }
+  if (size < 0) return false;
+  bytes.resize(static_cast<size_t>(size));
+  return true;
+}
+
+// The names of a file's user attributes (user.*), the notes programs keep on
+// a file (where it came from, a tag).
+std::vector<std::string> UserAttributeNames(int fd) {
+  std::string list;
+  if (!GetSized(list, [fd](char* buffer, size_t size) { return flistxattr(fd, buffer, size); })) return {};
+  std::vector<std::string> names;
+  for (size_t at = 0; at < list.size();) {
+    const size_t end = std::min(list.find('\0', at), list.size());
+    const std::string_view name(list.data() + at, end - at);
+    if (name.starts_with(kUserAttribute)) names.emplace_back(name);
+    at = end + 1;
+  }
+  return names;
+}
+
+// Gives the spare the file's extended attribute `name`, or takes the spare's
+// away where the file has none (the spare may hold one of its own: its
+// folder's default access-control list, or the previous file's attributes
+// after a save). False when that cannot be done.
+bool CopyAttribute(int fileFd, int spareFd, const std::string& name) {
+  std::string value;
+  const auto get = [fileFd, &name](char* buffer, size_t size) { return fgetxattr(fileFd, name.c_str(), buffer, size); };
+  if (GetSized(value, get)) return fsetxattr(spareFd, name.c_str(), value.data(), value.size(), 0) == 0;
+  if (errno == ENODATA) return fremovexattr(spareFd, name.c_str()) == 0 || errno == ENODATA || errno == EOPNOTSUPP;
+  return errno == EOPNOTSUPP;
+}
+
+// Gives the spare the owner, access-control list, user attributes and
+// permissions of the file whose place it takes, as Windows keeps them when it
+// writes a file. False when one of them cannot be given (another user's file,
+// or a group this user is not in, for all but root): the file is then
+// written in place.
 bool TakeOnTheFile(int spareFd, int fileFd) {
   struct stat file {};
   struct stat spare {};
@@ -914,21 +961,14 @@ bool TakeOnTheFile(int spareFd, int fileFd) {
   if ((spare.st_uid != file.st_uid || spare.st_gid != file.st_gid) && fchown(spareFd, file.st_uid, file.st_gid) != 0) {
     return false;
   }
-  std::string list(256, '\0');
-  ssize_t size = fgetxattr(fileFd, kAccessList, list.data(), list.size());
-  if (size < 0 && errno == ERANGE) {
-    size = fgetxattr(fileFd, kAccessList, nullptr, 0);
-    if (size > 0) list.resize(static_cast<size_t>(size));
-    size = size > 0 ? fgetxattr(fileFd, kAccessList, list.data(), list.size()) : size;
-  }
-  if (size >= 0) {
-    if (fsetxattr(spareFd, kAccessList, list.data(), static_cast<size_t>(size), 0) != 0) return false;
-  } else if (errno == ENODATA) {
-    // The spare may hold a list of its own (its folder's default, or the
-    // previous file's after a save): the file has none.
-    if (fremovexattr(spareFd, kAccessList) != 0 && errno != ENODATA && errno != EOPNOTSUPP) return false;
-  } else if (errno != EOPNOTSUPP) {
-    return false;
+  std::vector<std::string> names = UserAttributeNames(fileFd);
+  const std::vector<std::string> sparesOwn = UserAttributeNames(spareFd);
+  names.insert(names.end(), sparesOwn.begin(), sparesOwn.end());
+  names.emplace_back(kAccessList);
+  std::sort(names.begin(), names.end());
+  names.erase(std::unique(names.begin(), names.end()), names.end());
+  for (const std::string& name : names) {
+    if (!CopyAttribute(fileFd, spareFd, name)) return false;
   }
   return fchmod(spareFd, file.st_mode & 07777) == 0;
 }

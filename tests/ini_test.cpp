@@ -1369,11 +1369,12 @@ std::string AccessListOf(const std::string& file) {
   return list;
 }
 
-// A save through the spare keeps the file's access-control list, its owner
-// and group (another user's, as root) and its permissions, as Windows keeps
-// them. A file without a list gets none from the spare (which, after a save,
-// is the previous file, with its list).
-TEST_F(IniFile, SavesKeepTheFilesAccessListAndOwner) {
+// A save through the spare keeps the file's access-control list, its user
+// attributes (user.*), its owner and group (another user's, as root) and its
+// permissions, as Windows keeps them. A file without a list or an attribute
+// gets none from the spare (which, after a save, is the previous file, with
+// its list and attributes).
+TEST_F(IniFile, SavesKeepTheFilesAccessListAttributesAndOwner) {
   Put("test.ini", "[A]\nx=1\n");
   constexpr uint32_t kNone = 0xFFFFFFFF;
   // user::rw-, users 1000 to 1039 rw- (a list longer than a first guess of
@@ -1382,9 +1383,15 @@ TEST_F(IniFile, SavesKeepTheFilesAccessListAndOwner) {
   for (uint32_t user = 1000; user < 1040; ++user) entries.push_back({0x02, 6, user});
   entries.insert(entries.end(), {{0x04, 4, kNone}, {0x10, 6, kNone}, {0x20, 4, kNone}});
   const std::string list = AccessList(entries);
-  if (setxattr("test.ini", "system.posix_acl_access", list.data(), list.size(), 0) != 0) {
-    GTEST_SKIP() << "no access-control lists here: " << std::strerror(errno);
+  if (setxattr("test.ini", "system.posix_acl_access", list.data(), list.size(), 0) != 0 ||
+      setxattr("test.ini", "user.origin", "hangar", 6, 0) != 0 || setxattr("test.ini", "user.tag", "", 0, 0) != 0) {
+    GTEST_SKIP() << "no access-control lists or user attributes here: " << std::strerror(errno);
   }
+  auto attribute = [](const char* name) {
+    char value[16] = {};
+    const ssize_t size = getxattr("test.ini", name, value, sizeof value);
+    return size < 0 ? std::string("none") : std::string(value, static_cast<size_t>(size));
+  };
   const bool root = geteuid() == 0;
   if (root) {
     ASSERT_EQ(chown("test.ini", kNobody, kNobody), 0);
@@ -1396,6 +1403,8 @@ TEST_F(IniFile, SavesKeepTheFilesAccessListAndOwner) {
     EXPECT_TRUE(Write(L"A", L"x", value));
     EXPECT_EQ(Bytes("test.ini"), "[A]\nx=" + platform::Narrow(value) + "\n");
     EXPECT_EQ(AccessListOf("test.ini"), list);
+    EXPECT_EQ(attribute("user.origin"), "hangar");
+    EXPECT_EQ(attribute("user.tag"), "");
     struct stat after {};
     ASSERT_EQ(stat("test.ini", &after), 0);
     EXPECT_EQ(after.st_ino != before.st_ino, *value == L'2') << "replaced through the spare";
@@ -1405,9 +1414,12 @@ TEST_F(IniFile, SavesKeepTheFilesAccessListAndOwner) {
   }
 
   ASSERT_EQ(removexattr("test.ini", "system.posix_acl_access"), 0);
+  ASSERT_EQ(removexattr("test.ini", "user.origin"), 0);
   EXPECT_TRUE(Write(L"A", L"x", L"4"));
   EXPECT_EQ(Bytes("test.ini"), "[A]\nx=4\n");
   EXPECT_EQ(AccessListOf("test.ini"), "");
+  EXPECT_EQ(attribute("user.origin"), "none");
+  EXPECT_EQ(attribute("user.tag"), "");
 }
 
 TEST_F(IniFile, ReadsUseTheCacheAndSeeChangesMadeByOthers) {
