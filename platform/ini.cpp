@@ -3,7 +3,7 @@
 // time, and the save of each changed file: this process's writes made again
 // on the file as it stands, under the file's lock, all or nothing through a
 // spare file of this process's own (or in place, where the spare may not
-// take the file's place).
+// take the file's place), which also removes the spares killed runs left.
 #include "platform/ini.h"
 
 #include <dirent.h>
@@ -774,11 +774,12 @@ void LetGoOf(const Spare& spare) {
 
 // This process's spare for an INI file, a descriptor of its own for writing.
 // After a save it is the previous file; when that file has other names too
-// (hard links), it is left to them and a new spare is made, so a save never
-// writes into a file someone else still names. A new spare is always
-// created, never found: another process's spare is never written. It is
-// marked at once; should another process's save have taken it meanwhile for
-// a killed run's (it was not marked yet), another is made.
+// (hard links), it is left to them and a new spare is made (so too when its
+// name has gone), so a save never writes into a file someone else still
+// names. A new spare is always created, never found: another process's spare
+// is never written. It is marked at once; should another process's save have
+// taken it meanwhile for a killed run's (it was not marked yet), another is
+// made.
 int OpenSpare(IniState& state, const std::string& path, std::string& name) {
   const pid_t process = getpid();
   if (const auto known = state.spares.find(path); known != state.spares.end()) {

@@ -1,24 +1,35 @@
 // The wide private-profile INI functions the module uses for its options,
 // keyboard combinations, volumes, leak report and the simulator's Aircraft.cfg.
 // Reads go through a small cache of parsed files, checked against the file's
-// size and modification time on each call. A write edits the cached copy,
+// size and modification time on each call (and its bytes while that time is
+// within a step of its file system's clock, up to two seconds on FAT, of
+// when the copy was taken). A write edits the cached copy,
 // which later reads see at once; SaveIniFiles, which the simulator host calls
 // each time a call into the module returns (and which runs at exit), then
 // saves each changed file once and whole. A save makes this process's writes
-// again, in order, on the file as it stands then, holding the file's lock
-// (flock) that the saves of other processes wait for, so that two programs
-// (or two runs of one) writing different keys of one file both keep theirs,
-// as on Windows, where each write goes to the file at once. The new text goes
-// into a spare file of this process's own, "<name>.<process number>.saving"
-// beside it, which takes the file's place in one step with the file's owner,
-// access-control list and permissions. A crash at any moment leaves every
-// file wholly old or wholly new. A file whose place no other may take
-// (another user's file, which a new file would give another owner; a file
-// mounted over itself) is written in place instead, as Windows writes every
-// INI file: a crash in the middle of its save can leave it part old, part
-// new. (Nothing is flushed to the disk, as Windows does not for these files
-// either: a power cut may still lose a save.) Each process removes its own
-// spare files, and no other's, in ClearIniCache and at exit. A file is one
+// again, in order, on the file as it stands then (a write of the value the
+// file already holds too: another program may have written the key since),
+// holding the file's lock (flock) that the saves of other processes wait for,
+// so that two programs (or two runs of one) writing different keys of one
+// file both keep theirs, and the later write of a key wins, as on Windows,
+// where each write goes to the file at once. A save whose writes leave the
+// file as it stands writes nothing. A save waits for another's lock two
+// seconds at most (kIniLockWaitMs); one still kept from the file then fails.
+// The new text goes into a spare file of this process's own,
+// "<name>.<process number>.saving" beside it, which takes the file's place
+// in one step with the file's owner, access-control list, user attributes
+// (user.*) and permissions. A crash at any moment leaves every file wholly
+// old or wholly new. A file whose place no other may take (another user's
+// file, which a new file would give another owner; a file mounted over
+// itself; a file with other names, hard links, which stays one file) or
+// beside which no spare can be made or removed (in a folder this user may
+// not write, or an append-only one) is written in place instead, as Windows
+// writes every INI file: a crash in the middle of its save can leave it part
+// old, part new. (Nothing is flushed to the disk, as Windows does not for
+// these files either: a power cut may still lose a save.) Each process
+// removes its own spare files, and no other's, in ClearIniCache and at exit;
+// it holds them locked while it lives, and a spare no living process holds,
+// a killed run's, is removed by the next save of its file. A file is one
 // file whatever name reaches it: symbolic links, of the file and of its
 // folders, are followed, and a linked file is saved where it lives while the
 // link stays.
@@ -69,9 +80,9 @@ uint32_t GetPrivateProfileString(const wchar_t* section, const wchar_t* key, con
 // false, leaving the old file whole, when a name or value holds a line break
 // (or a key an '=', a section a ']'), or when the file cannot be written: it
 // cannot be read, this user may not write it (or it is append-only), its
-// folder is missing or not writable, or the disk has no room for the new
-// text (the room is taken at once, so the save does not run out of it). Such
-// a failure is noted for IniSaveFailures.
+// folder is missing (or, for a new file, not writable), or the disk has no
+// room for the new text (the room is taken at once, so the save does not run
+// out of it). Such a failure is noted for IniSaveFailures.
 bool WritePrivateProfileString(const wchar_t* section, const wchar_t* key, const wchar_t* value,
                                const wchar_t* path);
 
@@ -82,8 +93,9 @@ std::wstring ReadIniString(const wchar_t* section, const wchar_t* key, const wch
 
 // Saves each file changed since the last call, once, in one step: this
 // process's writes made on the file as it stands. False when one could not be
-// saved: that file keeps its text, this process's changes to it are dropped,
-// and the failure is noted.
+// saved (another program kept it locked past kIniLockWaitMs, among others):
+// that file keeps its text, this process's changes to it are dropped, and the
+// failure is noted.
 bool SaveIniFiles();
 
 // A file that could not be saved, why, and how many times.
