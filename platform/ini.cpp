@@ -1104,17 +1104,28 @@ int RenameWithFlags(const IniState& state, const std::string& from, const std::s
 // places in one step, and the old file is this process's spare from then on,
 // marked as such before the trade, since another save may go on as soon as
 // the new file has the name (and would take an unmarked spare for a killed
-// run's). The file's lock, held on the old file, is let go of at once: the
-// saves waiting for it look at the name again and lock the new file. Where
-// the file system cannot trade places, the spare is renamed over the file,
-// and the spare's name is gone with the old file. Failed with errno set.
+// run's). The mark is made through a descriptor of its own, opened anew:
+// where flock is made of record locks (NFS), a mark through the file's own
+// descriptor would change the file's lock. That lock, held on the old file,
+// is let go of at once after the trade: the saves waiting for it look at the
+// name again and lock the new file. Where the file system cannot trade
+// places, the spare is renamed over the file, and the spare's name is gone
+// with the old file. `Again` when the name no longer leads to the file (a
+// program that takes no lock replaced it); failed with errno set.
 Outcome TradePlaces(IniState& state, const std::string& path, int fileFd) {
   Spare& spare = state.spares.at(path);
-  const int mark = fcntl(fileFd, F_DUPFD_CLOEXEC, 0);
+  const int mark = open(path.c_str(), O_RDWR | O_CLOEXEC);
+  struct stat file {};
+  struct stat marked {};
   if (mark < 0) return Outcome::Failed;
+  if (fstat(fileFd, &file) != 0 || fstat(mark, &marked) != 0 || file.st_dev != marked.st_dev ||
+      file.st_ino != marked.st_ino) {
+    close(mark);
+    return Outcome::Again;
+  }
   Mark(mark);
   if (RenameWithFlags(state, spare.name, path, RENAME_EXCHANGE) == 0) {
-    flock(mark, LOCK_UN);
+    flock(fileFd, LOCK_UN);
     Unmark(spare.fd);
     close(std::exchange(spare.fd, mark));
     return Outcome::Saved;

@@ -1191,6 +1191,25 @@ TEST_F(IniFile, AForkedChildSavesThroughFilesOfItsOwn) {
   EXPECT_EQ(Read(L"A", L"b"), L"2");
 }
 
+// A child of a fork that lives on, holding open what its parent's save
+// locked, holds up no other program's save of the file.
+TEST_F(IniFile, AForkedChildThatLivesOnHoldsUpNoSave) {
+  Put("test.ini", "[A]\n");
+  EXPECT_TRUE(WritePrivateProfileString(L"A", L"a", L"1", L"test.ini"));
+  Process idle(false, {});
+  Process other(false, {[] {
+                          platform::SetIniLockWait(500);
+                          return WritePrivateProfileString(L"A", L"b", L"2", L"test.ini") ? 0 : 1;
+                        },
+                        [] { return platform::SaveIniFiles() ? 0 : 1; }});
+  EXPECT_EQ(other.step(), 0);
+  EXPECT_TRUE(platform::SaveIniFiles());
+  EXPECT_EQ(other.step(), 0);
+  EXPECT_EQ(Bytes("test.ini"), "[A]\na=1\nb=2\n");
+  EXPECT_EQ(other.exit(), 0);
+  EXPECT_EQ(idle.exit(), 0);
+}
+
 // A file reached through a symbolic link, through the file it leads to and
 // through a linked folder is one file: one copy that each name reads, and
 // one save that keeps the writes made through all of them.
