@@ -1115,9 +1115,9 @@ int RenameWithFlags(const IniState& state, const std::string& from, const std::s
 Outcome TradePlaces(IniState& state, const std::string& path, int fileFd) {
   Spare& spare = state.spares.at(path);
   const int mark = open(path.c_str(), O_RDWR | O_CLOEXEC);
+  if (mark < 0) return Outcome::Failed;
   struct stat file {};
   struct stat marked {};
-  if (mark < 0) return Outcome::Failed;
   if (fstat(fileFd, &file) != 0 || fstat(mark, &marked) != 0 || file.st_dev != marked.st_dev ||
       file.st_ino != marked.st_ino) {
     close(mark);
@@ -1160,8 +1160,8 @@ Outcome TakeFreePlace(IniState& state, const std::string& path) {
 // (TradePlaces, or TakeFreePlace where there is no file, `fileFd` -1). The
 // name always holds the old or the new file whole; the spare keeps the
 // previous text until the next save or until the cache is cleared. The new
-// file has the owner, access-control list and permissions of the one it
-// replaces (a new file: 0666 less the umask). Should the spare still be
+// file has the owner, access-control list, user attributes and permissions of
+// the one it replaces (a new file: 0666 less the umask). Should the spare still be
 // refused the file's place, the file is written in place. Failed with errno
 // set.
 Outcome SaveThroughSpare(IniState& state, const std::string& path, int fd, int fileFd, const std::string& bytes,

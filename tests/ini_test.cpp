@@ -1057,9 +1057,11 @@ TEST_F(IniFile, AProcessRemovesAndWritesOnlyItsOwnSpares) {
 
   // A spare no living process holds is a killed run's, even one of this
   // process's number (numbers come again): the next save of its file
-  // removes it. A living process's spare stays.
+  // removes it. A living process's spare stays, and so does a file whose
+  // name only looks like a spare's.
   const std::string leftOver = SpareOf("test.ini", getpid());
   Put(leftOver, "left by a killed run");
+  Put("test.ini.old.saving", "the user's");
   Process killed(false, {[] { return WritePrivateProfileString(L"A", L"k", L"1", L"test.ini") ? 0 : 1; }});
   Process living(false, {[] { return WritePrivateProfileString(L"A", L"l", L"1", L"test.ini") ? 0 : 1; }});
   EXPECT_EQ(killed.step(), 0);
@@ -1072,6 +1074,8 @@ TEST_F(IniFile, AProcessRemovesAndWritesOnlyItsOwnSpares) {
   EXPECT_EQ(access(leftOver.c_str(), F_OK), -1);
   EXPECT_EQ(access(killedSpare.c_str(), F_OK), -1);
   EXPECT_EQ(access(SpareOf("test.ini", living.pid()).c_str(), F_OK), 0);
+  EXPECT_EQ(Bytes("test.ini.old.saving"), "the user's");
+  unlink("test.ini.old.saving");
   EXPECT_TRUE(Write(L"A", L"c", L"4"));
   EXPECT_EQ(living.exit(), 0);
   platform::ClearIniCache();
