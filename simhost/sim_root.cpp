@@ -145,10 +145,6 @@ bool CopyShippedLessons(const std::string& root, std::string* error) {
 constexpr const char* kLayoutFolders[] = {kAircraftFolder, kGaugesFolder,  kSoundFolder,
                                           kNavDataFolder,  kLessonFolder, "Navigraph/NavData/Proc"};
 
-// The cockpit's saved files in the aircraft folder (as tools/fresh_root.sh
-// names them).
-constexpr const char* kCockpitSavedFiles[] = {"HalcyonPro.ini", "FMS.ini", "Aircraft.cfg", "Departure plan.txt"};
-
 std::optional<std::string> ReadWhole(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;

@@ -15,6 +15,10 @@ constexpr const char* kSoundFolder = "Sound/HalcyonPro";
 constexpr const char* kNavDataFolder = "Navigraph/NavData";
 constexpr const char* kLessonFolder = "SimObjects/Airplanes/QZ Halcyon Pro/Mentor";
 
+// The cockpit's saved files in the aircraft folder (tools/fresh_root.sh
+// removes each of them; a test holds it to this list).
+inline constexpr const char* kCockpitSavedFiles[] = {"HalcyonPro.ini", "FMS.ini", "Aircraft.cfg", "Departure plan.txt"};
+
 // Creates whatever is missing of the folder tree and the aircraft's
 // Aircraft.cfg (each file in one step, so it is never found half written);
 // keeps every file that is already there, except an empty Aircraft.cfg,
@@ -29,10 +33,10 @@ bool PrepareWritableFolder(const std::string& path, const char* what, std::strin
 
 // Proves the aircraft folder and the cockpit's saved files in it writable
 // before the first tick, as PrepareWritableFolder proves a folder: the folder
-// takes a new file, and each saved file there (HalcyonPro.ini, FMS.ini,
-// Aircraft.cfg, Departure plan.txt) opens for writing and is not read-only,
-// so a run that could not save its cockpit is refused at its start, not at
-// its end. False with "cannot write ... <path>: <reason>".
+// takes a new file, and each saved file there (kCockpitSavedFiles) opens for
+// writing and is not read-only, so a run that could not save its cockpit is
+// refused at its start, not at its end. False with "cannot write ... <path>:
+// <reason>".
 bool ProveCockpitFilesWritable(const std::string& root, std::string* error);
 
 // What a run adds to its folders as it starts, so that a run refused before

@@ -25,6 +25,7 @@
 #include "simhost/run_log.h"
 #include "simhost/scenario.h"
 #include "simhost/scenario_names.h"
+#include "simhost/sim_root.h"
 #include "tests/cockpit.h"
 
 namespace halcyon::test {
@@ -428,7 +429,12 @@ TEST(ScenarioTime, RunTakesTheSameFormsAsAt) {
 
 // ---- The README's worked examples ----
 
-std::string SourceFile(const std::string& name) { return std::string(HALCYON_SOURCE_DIR) + "/" + name; }
+std::string SourceFile(const std::string& name) {
+  std::string path = HALCYON_SOURCE_DIR;
+  path += '/';
+  path += name;
+  return path;
+}
 
 // The log of a flight that ended well with every `expect` met, at least
 // `atLeast` of them.
@@ -539,15 +545,16 @@ TEST_F(FirstUse, EveryDemoStartsFromAFreshSimulatorFolder) {
   const std::map<std::string, std::string> firstOutputs = FilesBelow(folder_ + "/out");
   ASSERT_NE(Slurp(root + "/" + aircraft + "/HalcyonPro.ini").find("apu_bus_1_sw=41"), std::string::npos);
 
-  const std::vector<std::string> saved = {
-      aircraft + "/HalcyonPro.ini", aircraft + "/FMS.ini", aircraft + "/Aircraft.cfg", aircraft + "/Departure plan.txt",
+  std::vector<std::string> saved = {
       // Left by a run killed at the wrong moment: the spare files of a save
       // (each process's own, by its number; a second one where a killed run
       // of that number left the first; without, as earlier runs named them)
-      // and of simhost's laying out, its probe, the leak report.
+      // and of simhost's laying out, its probes, the leak report.
       aircraft + "/HalcyonPro.ini.4242.saving", aircraft + "/FMS.ini.4242-1.saving",
       aircraft + "/Mentor/Engine start.mentor.77.saving", aircraft + "/HalcyonPro.ini.saving",
-      aircraft + "/aircraft.cfg.laying-out", ".simhost-can-write-42", "Gauges/HalcyonMemleak.ini"};
+      aircraft + "/aircraft.cfg.laying-out", ".simhost-can-write-42", aircraft + "/.simhost-can-write-43",
+      "Gauges/HalcyonMemleak.ini"};
+  for (const char* name : simhost::kCockpitSavedFiles) saved.push_back(aircraft + "/" + name);
   for (const std::string& file : saved) {
     if (!Exists(root + "/" + file)) std::ofstream(root + "/" + file) << "[A]\nb=1\n";
   }
