@@ -2,6 +2,7 @@
 // a scripted flight, and writes what it produced to an output folder.
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -22,10 +23,16 @@
 
 namespace {
 
-std::string Absolute(const std::string& path) {
-  if (!path.empty() && path[0] == '/') return path;
-  char cwd[4096] = {};
-  return getcwd(cwd, sizeof(cwd)) != nullptr ? std::string(cwd) + "/" + path : path;
+// The path made whole before the run makes or notes anything: absolute, its
+// "." and ".." taken out as a shell's cd takes them (so that "new/../mine"
+// is mine, which no folder the run makes can be mistaken for), and no slash
+// at its end.
+std::string WholePath(const std::string& path) {
+  std::error_code failed;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, failed);
+  std::string whole = (failed ? std::filesystem::path(path) : absolute).lexically_normal().string();
+  while (whole.size() > 1 && whole.back() == '/') whole.pop_back();
+  return whole;
 }
 
 // The first Ctrl-C (or SIGTERM) ends the flight at the next tick, as closing
@@ -63,20 +70,51 @@ int Fail(const std::string& message) {
   return 1;
 }
 
-// A run that did not start flying leaves its folders as it found them: it
-// writes nothing into the output folder (what the run before left there
-// stays), and what it made in the simulator folder goes again.
-int RefuseStart(const simhost::StartRecord& made, const std::string& message) {
-  made.Undo();
+// What a run holds and has made as it starts. A run that did not start
+// flying leaves its folders as it found them: it writes nothing into the
+// output folder (what the run before left there stays), what it made goes
+// again (not the simulator folder another run holds), and once the module
+// has loaded, the module is unloaded and what the cockpit wrote is dropped
+// unsaved (the host held its saves).
+struct Starting {
+  simhost::StartRecord made;
+  simhost::RootLock lock;
+
+  void TakeBack() const { made.Undo(lock); }
+  void TakeBack(simhost::SimHost& host) const {
+    host.Unload();
+    host.DropHeldSaves();
+    TakeBack();
+  }
+};
+
+int RefuseStart(const Starting& starting, const std::string& message) {
+  starting.TakeBack();
   return Fail(message);
 }
 
-// The same, once the cockpit has started: it is shut down first (and what
-// its shut-down saved is put back).
-int RefuseStart(simhost::SimHost& host, const simhost::StartRecord& made, const std::string& message) {
+int RefuseStart(simhost::SimHost& host, const Starting& starting, const std::string& message) {
+  starting.TakeBack(host);
+  return Fail(message);
+}
+
+// The same once the cockpit has started: it is shut down first.
+int RefuseStarted(simhost::SimHost& host, const Starting& starting, const std::string& message) {
   host.Shutdown();
-  host.Unload();
-  return RefuseStart(made, message);
+  return RefuseStart(host, starting, message);
+}
+
+// What a run stopped before its flight left of its output folder, said once
+// it has taken back what it made.
+std::string UntouchedOutput(const Starting& starting, const std::string& outFolder) {
+  struct stat info {};
+  if (starting.made.Made(outFolder) && stat(outFolder.c_str(), &info) != 0) {
+    return "nothing was written, and " + outFolder + ", which this run made, is gone again";
+  }
+  if (simhost::HoldsAnEarlierRun(outFolder)) {
+    return "nothing was written into " + outFolder + ", which holds what the run before left there";
+  }
+  return "nothing was written into " + outFolder;
 }
 
 // The names a scenario may use. Gauges and controls are the loaded
@@ -93,7 +131,7 @@ int List(const simhost::ProgramOptions& program) {
   {
     simhost::HostOptions options;
     options.root = std::string(scratch) + "/root";
-    options.modulePath = program.modulePath.empty() ? "" : Absolute(program.modulePath);
+    options.modulePath = program.modulePath.empty() ? "" : WholePath(program.modulePath);
     simhost::SimHost host(options);
     std::string error;
     if (host.Load(&error)) {
@@ -132,31 +170,29 @@ int main(int argc, char** argv) {
   }
 
   // Every folder the run writes into is proved writable before the first
-  // tick, and the simulator folder is this run's alone until it ends. A run
-  // refused before its first tick takes back what it made of them.
-  const std::string outFolder = Absolute(program.outFolder);
+  // tick, and the simulator folder is this run's alone until it ends. It is
+  // made and locked first: a run refused because another holds it has made
+  // nothing that run flies with (an output folder and pictures/ they share).
+  // A run refused before its first tick takes back what it made.
+  const std::string outFolder = WholePath(program.outFolder);
   simhost::HostOptions options;
-  options.root = program.root.empty() ? outFolder + "/root" : Absolute(program.root);
-  options.modulePath = program.modulePath.empty() ? "" : Absolute(program.modulePath);
+  options.root = program.root.empty() ? outFolder + "/root" : WholePath(program.root);
+  options.modulePath = program.modulePath.empty() ? "" : WholePath(program.modulePath);
   options.flightModel = true;  // a scenario switches it off with "flight-model off"
   options.picturesFolder = outFolder + "/pictures";
-  simhost::StartRecord made;
-  for (const std::string& folder : {outFolder, options.picturesFolder, options.root}) made.NoteFolder(folder);
-  if (!simhost::PrepareWritableFolder(outFolder, "output folder", &error) ||
-      !simhost::PrepareWritableFolder(options.picturesFolder, "pictures folder", &error) ||
-      !simhost::PrepareWritableFolder(options.root, "simulator folder", &error)) {
-    return RefuseStart(made, error);
+  Starting starting;
+  if (!starting.made.PrepareFolder(options.root, "simulator folder", &error) ||
+      !starting.lock.Take(options.root, &error) ||
+      !starting.made.PrepareFolder(outFolder, "output folder", &error) ||
+      !starting.made.PrepareFolder(options.picturesFolder, "pictures folder", &error)) {
+    return RefuseStart(starting, error);
   }
-  simhost::RootLock lock;
-  if (!lock.Take(options.root, &error)) return RefuseStart(made, error);
-  made.NoteRoot(options.root);
 
   simhost::SimHost host(options);
-  if (!host.Load(&error)) return RefuseStart(made, error);
-  if (!simhost::ProveCockpitFilesWritable(options.root, &error)) {
-    host.Unload();
-    return RefuseStart(made, error);
-  }
+  host.HoldSaves();
+  const bool loaded = host.Load(&error);
+  starting.made.Note(host.LaidOut());
+  if (!loaded || !simhost::ProveCockpitFilesWritable(options.root, &error)) return RefuseStart(host, starting, error);
   host.Start();
   // The earlier run's outputs are cleared only once this run is sure to fly:
   // its folders proved writable, the module loaded and started, every name
@@ -165,17 +201,19 @@ int main(int argc, char** argv) {
   if (!simhost::CheckScenarioNames(host, scenario, &nameErrors)) {
     std::string names;
     for (const std::string& line : nameErrors) names += (names.empty() ? "" : "\n") + line;
-    return RefuseStart(host, made, names);
+    return RefuseStarted(host, starting, names);
   }
   if (g_stopSignal != 0) {
-    RefuseStart(host, made, "interrupted before the flight began: nothing was written into " + outFolder +
-                                ", which holds what the run before left there");
+    host.Shutdown();
+    starting.TakeBack(host);
+    Fail("interrupted before the flight began: " + UntouchedOutput(starting, outFolder));
     return 128 + g_stopSignal;
   }
   // What the output folder holds after the run is what this run made.
   if (!simhost::ClearEarlierOutputs(outFolder, options.picturesFolder, options.root, &error)) {
-    return RefuseStart(host, made, error);
+    return RefuseStarted(host, starting, error);
   }
+  host.KeepHeldSaves();
   host.WatchStopFlag(&g_stopSignal);
   simhost::RunLog log;
   const std::string soundFolder = simhost::RootPath(options.root, simhost::kSoundFolder);

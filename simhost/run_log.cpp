@@ -149,12 +149,16 @@ bool IsPicture(const std::string& name, bool) { return IsPictureName(name); }
 
 }  // namespace
 
-bool ClearEarlierOutputs(const std::string& outFolder, const std::string& picturesFolder, const std::string& root,
-                         std::string* error) {
+bool HoldsAnEarlierRun(const std::string& outFolder) {
   std::ifstream earlierLog(outFolder + "/log.txt");
   std::string firstLine;
   std::getline(earlierLog, firstLine);
-  const bool earlierRun = StartsWith(firstLine, kLogFirstWords);
+  return StartsWith(firstLine, kLogFirstWords);
+}
+
+bool ClearEarlierOutputs(const std::string& outFolder, const std::string& picturesFolder, const std::string& root,
+                         std::string* error) {
+  const bool earlierRun = HoldsAnEarlierRun(outFolder);
   return RemoveFiles(outFolder, root, IsRunFile, earlierRun, error) &&
          RemoveFiles(picturesFolder, root, IsPicture, false, error);
 }

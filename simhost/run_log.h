@@ -38,6 +38,10 @@ std::string FormatSimTime(double seconds);
 bool ClearEarlierOutputs(const std::string& outFolder, const std::string& picturesFolder, const std::string& root,
                          std::string* error);
 
+// Whether the output folder holds an earlier run's outputs: its log.txt is a
+// run's.
+bool HoldsAnEarlierRun(const std::string& outFolder);
+
 class RunLog {
  public:
   void Note(double seconds, const std::string& text);

@@ -3,11 +3,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
 #include <memory>
 #include <optional>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string_view>
 
@@ -1015,8 +1017,9 @@ bool Scenario::LoadFile(const std::string& path, std::vector<std::string>* error
   std::error_code ignored;
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr || std::filesystem::is_directory(path, ignored)) {
+    const std::string reason = file != nullptr ? "it is a folder" : std::strerror(errno);
     if (file != nullptr) std::fclose(file);
-    errors->push_back(path + ": cannot read the scenario file");
+    errors->push_back(path + ": cannot read the scenario file: " + reason);
     return false;
   }
   // Read no further than the bound (a device such as /dev/zero never ends).
@@ -1027,9 +1030,10 @@ bool Scenario::LoadFile(const std::string& path, std::vector<std::string>* error
     text.append(buffer, got);
   }
   const bool readError = std::ferror(file) != 0;
+  const int readErrno = errno;
   std::fclose(file);
   if (readError) {
-    errors->push_back(path + ": cannot read the scenario file");
+    errors->push_back(path + ": cannot read the scenario file: " + std::strerror(readErrno));
     return false;
   }
   if (text.size() > kMaxScenarioBytes) {

@@ -112,7 +112,7 @@ bool SimHost::Load(std::string* error) {
   std::error_code missing;
   const auto savedBytes = std::filesystem::file_size(RootPath(options_.root, kAircraftIniFile), missing);
   heldSavedCockpit_ = !missing && savedBytes > 0;
-  if (!LayOutSimulatorRoot(options_.root, error)) return false;
+  if (!LayOutSimulatorRoot(options_.root, error, &laidOut_)) return false;
   if (chdir(options_.root.c_str()) != 0) {
     *error = "cannot enter the simulator folder " + options_.root;
     return false;
@@ -148,7 +148,22 @@ void SimHost::EchoTrimEvent(uint32_t event) {
 
 // Every call into the module ends here: the INI writes it made are saved,
 // each changed file once and whole, as the call returns.
-void SimHost::ReturnedFromModule() { platform::SaveIniFiles(); }
+void SimHost::ReturnedFromModule() {
+  if (!savesHeld_) platform::SaveIniFiles();
+}
+
+void SimHost::KeepHeldSaves() {
+  savesHeld_ = false;
+  platform::SaveIniFiles();
+}
+
+// The INI layer's spare files of the held saves go with them (they are this
+// process's own).
+void SimHost::DropHeldSaves() {
+  if (!savesHeld_) return;
+  platform::ClearIniCache();
+  savesHeld_ = false;
+}
 
 void SimHost::SendService(platform::GAUGEHDR* gauge, uint32_t serviceId) {
   if (gauge == nullptr || gauge->callback == nullptr) return;

@@ -22,6 +22,7 @@
 #include "simhost/panel.h"
 #include "simhost/pictures.h"
 #include "simhost/radio_nav.h"
+#include "simhost/sim_root.h"
 #include "simhost/sim_tokens.h"
 #include "simhost/typist.h"
 #include "simhost/weather_field.h"
@@ -67,6 +68,18 @@ class SimHost {
 
   // Lays out the root, makes it the working folder and loads the module.
   bool Load(std::string* error);
+  // What laying out the root made (LayOutSimulatorRoot), for a run refused
+  // at its start to take back.
+  const MadePaths& LaidOut() const { return laidOut_; }
+  // Until a run is sure to fly, the host may hold the cockpit's saves: what
+  // the cockpit writes waits in the INI layer (which the cockpit reads back
+  // from), saved by KeepHeldSaves or forgotten by DropHeldSaves, so that a
+  // run refused at its start has written none of the cockpit's files. The
+  // cockpit writes no file of its own but through the INI layer as it loads,
+  // starts and shuts down (the departure card waits for a click).
+  void HoldSaves() { savesHeld_ = true; }
+  void KeepHeldSaves();
+  void DropHeldSaves();
   // Services 2 and 3 to every gauge, then 4 to every gauge; DLLStart before.
   void Start();
   void RunTicks(int ticks);
@@ -295,6 +308,8 @@ class SimHost {
   void RecordAlerts();
 
   HostOptions options_;
+  MadePaths laidOut_;
+  bool savesHeld_ = false;
   bool heldSavedCockpit_ = false;
   LoadedModule module_;
   Panel panel_;

@@ -13,9 +13,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <optional>
-#include <sstream>
 
 #include "platform/paths.h"
 
@@ -67,10 +64,12 @@ constexpr const char* kDefaultAircraftCfg =
     "flaps-position.5=1.000000\r\n"
     "lift_scalar=1.000000\r\n";
 
-bool MakeFolders(const std::string& path, std::string* error) {
+bool MakeFolders(const std::string& path, std::string* error, MadePaths* made) {
   for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
     const std::string prefix = path.substr(0, slash);
-    if (mkdir(prefix.c_str(), 0755) != 0 && errno != EEXIST) {
+    if (mkdir(prefix.c_str(), 0755) == 0) {
+      if (made != nullptr) made->folders.push_back(prefix);
+    } else if (errno != EEXIST) {
       *error = "cannot make the folder " + prefix + ": " + std::strerror(errno);
       return false;
     }
@@ -78,18 +77,32 @@ bool MakeFolders(const std::string& path, std::string* error) {
   }
 }
 
+// Gives the spare the name of a missing file, unless another process made
+// the file meanwhile: that one stays, and the file counts as made only when
+// this call made it.
+bool PlaceMissing(const std::string& spare, const std::string& path, MadePaths* made) {
+  if (renameat2(AT_FDCWD, spare.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0) {
+    if (made != nullptr) made->files.push_back(path);
+    return true;
+  }
+  if (errno != EEXIST) return false;
+  std::remove(spare.c_str());
+  return true;
+}
+
 // Writes the file in one step: the text goes into a file of its own beside
 // it, which then takes the name, so a run killed at any moment leaves the
 // file whole or absent. An empty file (left by a run killed before this was
-// so) counts as missing; any other file is kept.
-bool WriteIfMissing(const std::string& path, const char* text, std::string* error) {
+// so) counts as missing and is replaced; any other file is kept.
+bool WriteIfMissing(const std::string& path, const char* text, std::string* error, MadePaths* made) {
   struct stat info {};
-  if (stat(path.c_str(), &info) == 0 && info.st_size > 0) return true;
+  const bool found = stat(path.c_str(), &info) == 0;
+  if (found && info.st_size > 0) return true;
   const std::string spare = path + ".laying-out";
   std::FILE* file = std::fopen(spare.c_str(), "wb");
   bool ok = file != nullptr && std::fputs(text, file) >= 0;
   ok = file != nullptr && std::fclose(file) == 0 && ok;
-  ok = ok && std::rename(spare.c_str(), path.c_str()) == 0;
+  ok = ok && (found ? std::rename(spare.c_str(), path.c_str()) == 0 : PlaceMissing(spare, path, made));
   if (!ok) {
     *error = "cannot write " + path + ": " + std::strerror(errno);
     std::remove(spare.c_str());
@@ -102,14 +115,20 @@ bool WriteIfMissing(const std::string& path, const char* text, std::string* erro
 constexpr const char* kShippedNavDataFiles[] = {"airports.txt", "navaids.txt", "waypoints.txt", "magvar.txt",
                                                 "LICENSE-airports.txt"};
 
-// A file of the user's own stays; a shipped file that is not there is
-// skipped (the cockpit reports the missing data itself).
-bool CopyIfMissing(const std::string& source, const std::string& target, std::string* error) {
-  struct stat info {};
-  if (stat(target.c_str(), &info) == 0) return true;
+// A file of the user's own stays (the copy is made only where no file is,
+// exclusively); a shipped file that is not there is skipped (the cockpit
+// reports the missing data itself).
+bool CopyIfMissing(const std::string& source, const std::string& target, std::string* error, MadePaths* made) {
   std::FILE* in = std::fopen(source.c_str(), "rb");
   if (in == nullptr) return true;
-  std::FILE* out = std::fopen(target.c_str(), "wb");
+  const int fd = open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0 && errno == EEXIST) {
+    std::fclose(in);
+    return true;
+  }
+  if (fd >= 0 && made != nullptr) made->files.push_back(target);
+  std::FILE* out = fd >= 0 ? fdopen(fd, "wb") : nullptr;
+  if (fd >= 0 && out == nullptr) close(fd);
   bool ok = out != nullptr;
   char buffer[1 << 16];
   for (size_t got; ok && (got = std::fread(buffer, 1, sizeof(buffer), in)) > 0;) ok = std::fwrite(buffer, 1, got, out) == got;
@@ -133,10 +152,10 @@ std::vector<std::string> ShippedLessons() {
 }
 
 // Copied into the lesson folder when missing; a lesson the user changed stays.
-bool CopyShippedLessons(const std::string& root, std::string* error) {
+bool CopyShippedLessons(const std::string& root, std::string* error, MadePaths* made) {
   for (const std::string& name : ShippedLessons()) {
     const std::string target = RootPath(root, std::string(kLessonFolder) + "/" + name);
-    if (!CopyIfMissing(ProgramFolder() + "/Mentor/" + name, target, error)) return false;
+    if (!CopyIfMissing(ProgramFolder() + "/Mentor/" + name, target, error, made)) return false;
   }
   return true;
 }
@@ -145,23 +164,24 @@ bool CopyShippedLessons(const std::string& root, std::string* error) {
 constexpr const char* kLayoutFolders[] = {kAircraftFolder, kGaugesFolder,  kSoundFolder,
                                           kNavDataFolder,  kLessonFolder, "Navigraph/NavData/Proc"};
 
-// The cockpit's saved files in the aircraft folder (as tools/fresh_root.sh
-// names them).
-constexpr const char* kCockpitSavedFiles[] = {"HalcyonPro.ini", "FMS.ini", "Aircraft.cfg", "Departure plan.txt"};
-
-std::optional<std::string> ReadWhole(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+// Removes a folder this run made unless another run holds it (as its
+// simulator folder): under the folder's own lock, so that a run that opened
+// it meanwhile finds it gone once it has the lock (RootLock::Take) and does
+// not fly in a folder that is no longer there.
+void RemoveFolderNoOtherRunHolds(const std::string& path) {
+  const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return;
+  if (flock(fd, LOCK_EX | LOCK_NB) == 0) rmdir(path.c_str());
+  close(fd);
 }
+
+bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
 }  // namespace
 
-bool PrepareWritableFolder(const std::string& path, const char* what, std::string* error) {
+bool PrepareWritableFolder(const std::string& path, const char* what, std::string* error, MadePaths* made) {
   std::string reason;
-  if (!MakeFolders(path, &reason)) {
+  if (!MakeFolders(path, &reason, made)) {
     *error = std::string("cannot make the ") + what + " " + path + ": " + reason.substr(reason.rfind(": ") + 2);
     return false;
   }
@@ -208,53 +228,28 @@ bool ProveCockpitFilesWritable(const std::string& root, std::string* error) {
   return true;
 }
 
-void StartRecord::NoteFolder(const std::string& path) {
-  struct stat info {};
-  for (std::string folder = path; !folder.empty() && folder != "/" && stat(folder.c_str(), &info) != 0;
-       folder = folder.substr(0, folder.rfind('/'))) {
-    if (std::find(madeFolders_.begin(), madeFolders_.end(), folder) == madeFolders_.end()) {
-      madeFolders_.push_back(folder);
-    }
-  }
+bool StartRecord::PrepareFolder(const std::string& path, const char* what, std::string* error) {
+  return PrepareWritableFolder(path, what, error, &made_);
 }
 
-void StartRecord::NoteRoot(const std::string& root) {
-  root_ = root;
-  NoteFolder(root);
-  for (const char* folder : kLayoutFolders) NoteFolder(RootPath(root, folder));
-  std::vector<std::string> copies;
-  for (const char* file : kShippedNavDataFiles) copies.push_back(std::string(kNavDataFolder) + "/" + file);
-  for (const std::string& lesson : ShippedLessons()) copies.push_back(std::string(kLessonFolder) + "/" + lesson);
-  for (const std::string& relative : copies) {
-    struct stat info {};
-    if (lstat(RootPath(root, relative).c_str(), &info) != 0) madeFiles_.push_back(relative);
-  }
-  // What the cockpit writes between its start and its shut-down: its saved
-  // files, the keyboard combinations when they are missing, its leak report.
-  std::vector<std::string> cockpitFiles = {std::string(kAircraftFolder) + "/KeyboardInput.ini",
-                                           std::string(kGaugesFolder) + "/HalcyonMemleak.ini"};
-  for (const char* name : kCockpitSavedFiles) cockpitFiles.push_back(std::string(kAircraftFolder) + "/" + name);
-  for (const std::string& relative : cockpitFiles) {
-    const std::string path = RootPath(root, relative);
-    struct stat info {};
-    if (lstat(path.c_str(), &info) != 0) {
-      madeFiles_.push_back(relative);
-    } else if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
-      if (std::optional<std::string> bytes = ReadWhole(path)) foundFiles_.emplace_back(relative, std::move(*bytes));
-    }
-  }
+void StartRecord::Note(const MadePaths& made) {
+  made_.folders.insert(made_.folders.end(), made.folders.begin(), made.folders.end());
+  made_.files.insert(made_.files.end(), made.files.begin(), made.files.end());
 }
 
-void StartRecord::Undo() const {
-  for (const auto& [relative, bytes] : foundFiles_) {
-    const std::string path = RootPath(root_, relative);
-    if (ReadWhole(path) != bytes) std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+bool StartRecord::Made(const std::string& path) const {
+  return std::find(made_.folders.begin(), made_.folders.end(), path) != made_.folders.end();
+}
+
+void StartRecord::Undo(const RootLock& lock) const {
+  for (const std::string& file : made_.files) unlink(file.c_str());
+  for (auto folder = made_.folders.rbegin(); folder != made_.folders.rend(); ++folder) {
+    if (lock.Holds(*folder)) {
+      rmdir(folder->c_str());
+    } else {
+      RemoveFolderNoOtherRunHolds(*folder);
+    }
   }
-  for (const std::string& relative : madeFiles_) unlink(RootPath(root_, relative).c_str());
-  // The deepest first: a folder goes once the folders the run made in it have.
-  std::vector<std::string> folders = madeFolders_;
-  std::sort(folders.begin(), folders.end(), [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
-  for (const std::string& folder : folders) rmdir(folder.c_str());
 }
 
 RootLock::~RootLock() {
@@ -267,14 +262,26 @@ bool RootLock::Take(const std::string& root, std::string* error) {
     *error = "cannot open the simulator folder " + root + ": " + std::strerror(errno);
     return false;
   }
-  if (flock(fd_, LOCK_EX | LOCK_NB) == 0) return true;
-  *error = errno == EWOULDBLOCK
-               ? "another simhost is flying in the simulator folder " + root +
-                     "; one run at a time uses a folder (wait for it, or give this run its own --root)"
-               : "cannot lock the simulator folder " + root + ": " + std::strerror(errno);
+  if (flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+    if (Holds(root)) return true;
+    *error = "the simulator folder " + root +
+             " went as this run started (a run refused at its start took back the folder it had made); start this "
+             "run again";
+  } else {
+    *error = errno == EWOULDBLOCK
+                 ? "another simhost is flying in the simulator folder " + root +
+                       "; one run at a time uses a folder (wait for it, or give this run its own --root)"
+                 : "cannot lock the simulator folder " + root + ": " + std::strerror(errno);
+  }
   close(fd_);
   fd_ = -1;
   return false;
+}
+
+bool RootLock::Holds(const std::string& path) const {
+  struct stat held {};
+  struct stat named {};
+  return fd_ >= 0 && fstat(fd_, &held) == 0 && stat(path.c_str(), &named) == 0 && SameFile(held, named);
 }
 
 size_t CountSoundPackFiles(const std::string& root) {
@@ -300,17 +307,18 @@ std::string RootPath(const std::string& root, const std::string& relative) {
   return platform::ResolvePath(root + "/" + relative);
 }
 
-bool LayOutSimulatorRoot(const std::string& root, std::string* error) {
-  if (!MakeFolders(root, error)) return false;
+bool LayOutSimulatorRoot(const std::string& root, std::string* error, MadePaths* made) {
+  if (!MakeFolders(root, error, made)) return false;
   for (const char* folder : kLayoutFolders) {
-    if (!MakeFolders(RootPath(root, folder), error)) return false;
+    if (!MakeFolders(RootPath(root, folder), error, made)) return false;
   }
   for (const char* file : kShippedNavDataFiles) {
     const std::string target = RootPath(root, std::string(kNavDataFolder) + "/" + file);
-    if (!CopyIfMissing(ProgramFolder() + "/NavData/" + file, target, error)) return false;
+    if (!CopyIfMissing(ProgramFolder() + "/NavData/" + file, target, error, made)) return false;
   }
-  if (!CopyShippedLessons(root, error)) return false;
-  return WriteIfMissing(RootPath(root, std::string(kAircraftFolder) + "/Aircraft.cfg"), kDefaultAircraftCfg, error);
+  if (!CopyShippedLessons(root, error, made)) return false;
+  return WriteIfMissing(RootPath(root, std::string(kAircraftFolder) + "/Aircraft.cfg"), kDefaultAircraftCfg, error,
+                        made);
 }
 
 }  // namespace simhost

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace simhost {
@@ -15,48 +14,38 @@ constexpr const char* kSoundFolder = "Sound/HalcyonPro";
 constexpr const char* kNavDataFolder = "Navigraph/NavData";
 constexpr const char* kLessonFolder = "SimObjects/Airplanes/QZ Halcyon Pro/Mentor";
 
+// The folders and files a call made: its own mkdir or exclusive create
+// succeeded (not merely "missing when looked at": another run may have made
+// it since). Folders in the order made.
+struct MadePaths {
+  std::vector<std::string> folders;
+  std::vector<std::string> files;
+};
+
+// The cockpit's saved files in the aircraft folder (tools/fresh_root.sh
+// removes each of them; a test holds it to this list).
+inline constexpr const char* kCockpitSavedFiles[] = {"HalcyonPro.ini", "FMS.ini", "Aircraft.cfg", "Departure plan.txt"};
+
 // Creates whatever is missing of the folder tree and the aircraft's
 // Aircraft.cfg (each file in one step, so it is never found half written);
 // keeps every file that is already there, except an empty Aircraft.cfg,
 // which is laid out anew. False with a message when a folder or file cannot
-// be made.
-bool LayOutSimulatorRoot(const std::string& root, std::string* error);
+// be made. What it made is added to `made`, when given.
+bool LayOutSimulatorRoot(const std::string& root, std::string* error, MadePaths* made = nullptr);
 
 // Makes the folder (and those above it) when missing and proves that files
 // can be written into it, so that a folder the run cannot use is found before
-// the first tick. False with "cannot ... <what> <path>: <reason>".
-bool PrepareWritableFolder(const std::string& path, const char* what, std::string* error);
+// the first tick. False with "cannot ... <what> <path>: <reason>". The
+// folders it made are added to `made`, when given.
+bool PrepareWritableFolder(const std::string& path, const char* what, std::string* error, MadePaths* made = nullptr);
 
 // Proves the aircraft folder and the cockpit's saved files in it writable
 // before the first tick, as PrepareWritableFolder proves a folder: the folder
-// takes a new file, and each saved file there (HalcyonPro.ini, FMS.ini,
-// Aircraft.cfg, Departure plan.txt) opens for writing and is not read-only,
-// so a run that could not save its cockpit is refused at its start, not at
-// its end. False with "cannot write ... <path>: <reason>".
+// takes a new file, and each saved file there (kCockpitSavedFiles) opens for
+// writing and is not read-only, so a run that could not save its cockpit is
+// refused at its start, not at its end. False with "cannot write ... <path>:
+// <reason>".
 bool ProveCockpitFilesWritable(const std::string& root, std::string* error);
-
-// What a run adds to its folders as it starts, so that a run refused before
-// its first tick leaves them as it found them: each folder it made goes again
-// (when nothing else has come into it), each file it made goes, and each
-// file of the cockpit's it found gets its bytes back (the cockpit's
-// shut-down saves them even so).
-class StartRecord {
- public:
-  // Notes which of the folder and those above it are missing, before the run
-  // makes them.
-  void NoteFolder(const std::string& path);
-  // Notes the simulator folder's layout folders and the files the layout and
-  // the cockpit write there, before the host lays it out.
-  void NoteRoot(const std::string& root);
-  // Puts back what was noted.
-  void Undo() const;
-
- private:
-  std::string root_;
-  std::vector<std::string> madeFolders_;  // missing when noted
-  std::vector<std::string> madeFiles_;    // below root_, missing when noted
-  std::vector<std::pair<std::string, std::string>> foundFiles_;  // below root_, and their bytes
-};
 
 // One simulator folder serves one flight at a time: the lock is held on the
 // folder itself until the object goes (or the process ends, however it ends).
@@ -66,12 +55,38 @@ class RootLock {
   ~RootLock();
   RootLock(const RootLock&) = delete;
   RootLock& operator=(const RootLock&) = delete;
-  // False with a message when another process holds the folder or it cannot
-  // be opened.
+  // False with a message when another process holds the folder, it cannot
+  // be opened, or it went between its opening and its lock (a run refused
+  // as it started took back the folder it had made).
   bool Take(const std::string& root, std::string* error);
+  // Whether the folder at `path` is the one this lock holds.
+  bool Holds(const std::string& path) const;
 
  private:
   int fd_ = -1;
+};
+
+// What a run makes as it starts, so that a run refused before its first
+// tick takes it back: each folder and file its own call made (its mkdir or
+// exclusive create succeeded), never one it found, nor one another run made
+// meanwhile. The cockpit's files are not here: until the run is sure to fly
+// the host holds the cockpit's saves (SimHost::HoldSaves), so a refused run
+// has written none of them.
+class StartRecord {
+ public:
+  // PrepareWritableFolder, noting each folder it made.
+  bool PrepareFolder(const std::string& path, const char* what, std::string* error);
+  // Notes what the run made otherwise (the layout).
+  void Note(const MadePaths& made);
+  bool Made(const std::string& path) const;
+  // Removes what was noted: each file, then each folder, the last made
+  // first, when nothing else has come into it. A folder another run holds (its simulator
+  // folder, which may be one this run made before that run locked it) stays;
+  // the one `lock` holds goes with the rest.
+  void Undo(const RootLock& lock) const;
+
+ private:
+  MadePaths made_;
 };
 
 // The WAV files of the cockpit's sound pack in the root's sound folder.

@@ -6,6 +6,8 @@
 #include <stdio.h>
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <signal.h>
+#include <spawn.h>
 #include <stdlib.h>
 #include <strings.h>
 #include <sys/ioctl.h>
@@ -620,6 +622,70 @@ std::string InFreshProcess(const std::function<std::string()>& run) {
 ProgramRun RunSimhostProgram(const std::string& arguments) {
   const std::string modulePath = simhost::DefaultModulePath();
   return RunProgram(modulePath.substr(0, modulePath.rfind('/')) + "/simhost", arguments);
+}
+
+BackgroundSimhost::BackgroundSimhost(std::vector<std::string> arguments, const std::vector<std::string>& environment) {
+  char output[] = "/tmp/halcyon-simhost-said-XXXXXX";
+  const int outputFd = mkstemp(output);
+  if (outputFd < 0) return;
+  outputPath_ = output;
+  const std::string modulePath = simhost::DefaultModulePath();
+  arguments.insert(arguments.begin(), modulePath.substr(0, modulePath.rfind('/')) + "/simhost");
+  std::vector<char*> argv;
+  for (std::string& word : arguments) argv.push_back(word.data());
+  argv.push_back(nullptr);
+  std::vector<std::string> variables = environment;
+  for (char** variable = environ; *variable != nullptr; ++variable) {
+    const std::string name = std::string(*variable).substr(0, std::string(*variable).find('=') + 1);
+    const bool replaced = std::any_of(environment.begin(), environment.end(),
+                                      [&name](const std::string& added) { return added.rfind(name, 0) == 0; });
+    if (!replaced) variables.push_back(*variable);
+  }
+  std::vector<char*> envp;
+  for (std::string& variable : variables) envp.push_back(variable.data());
+  envp.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, outputFd, STDOUT_FILENO);
+  posix_spawn_file_actions_adddup2(&actions, outputFd, STDERR_FILENO);
+  pid_t child = -1;
+  if (posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0) pid_ = child;
+  posix_spawn_file_actions_destroy(&actions);
+  close(outputFd);
+}
+
+BackgroundSimhost::~BackgroundSimhost() {
+  if (pid_ > 0 && !Ended()) {
+    kill(pid_, SIGKILL);
+    waitpid(pid_, &status_, 0);
+  }
+  if (!outputPath_.empty()) unlink(outputPath_.c_str());
+}
+
+bool BackgroundSimhost::Ended() {
+  if (pid_ <= 0 || status_ != -1) return true;
+  return waitpid(pid_, &status_, WNOHANG) == pid_;
+}
+
+std::string BackgroundSimhost::Said() const {
+  std::ifstream in(outputPath_, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+bool BackgroundSimhost::WaitToSay(const std::string& text) {
+  for (int waitedMs = 0; waitedMs < 10000; ++waitedMs) {
+    if (Said().find(text) != std::string::npos) return true;
+    if (Ended()) return Said().find(text) != std::string::npos;
+    usleep(1000);
+  }
+  return false;
+}
+
+ProgramRun BackgroundSimhost::Finish() {
+  if (pid_ > 0 && status_ == -1) waitpid(pid_, &status_, 0);
+  return {status_, Said()};
 }
 
 std::map<std::string, std::string> FilesBelow(const std::string& folder) {

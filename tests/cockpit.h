@@ -257,6 +257,31 @@ struct ProgramRun {
 ProgramRun RunProgram(const std::string& program, const std::string& arguments);
 // The simulator program a user runs (beside the module).
 ProgramRun RunSimhostProgram(const std::string& arguments);
+// simhost started in the background with these arguments (each one word),
+// the test's environment with `environment` ("NAME=value") added, what it
+// says kept in a file of its own: a test can wait for a line, signal it and
+// wait for its end. One not waited for is killed as the object goes.
+class BackgroundSimhost {
+ public:
+  explicit BackgroundSimhost(std::vector<std::string> arguments, const std::vector<std::string>& environment = {});
+  ~BackgroundSimhost();
+  BackgroundSimhost(const BackgroundSimhost&) = delete;
+  BackgroundSimhost& operator=(const BackgroundSimhost&) = delete;
+  int pid() const { return pid_; }
+  bool Ended();
+  // Waits until what it said holds `text` (ten seconds at most, or until it
+  // ends without saying it).
+  bool WaitToSay(const std::string& text);
+  // Waits for its end: its exit status and what it said.
+  ProgramRun Finish();
+
+ private:
+  std::string Said() const;
+
+  int pid_ = -1;
+  int status_ = -1;
+  std::string outputPath_;
+};
 // Every plain file below a folder (a link to one counts as the file), by its
 // path there, with its bytes.
 std::map<std::string, std::string> FilesBelow(const std::string& folder);

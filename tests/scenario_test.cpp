@@ -4,7 +4,9 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -161,13 +163,18 @@ TEST(Scenario, TheSimulatorProgramRefusesABadFile) {
   EXPECT_NE(run.output.find("bad.scn:2: unknown command 'jump'"), std::string::npos) << run.output;
 }
 
+// Each says why: a folder, a missing file, one that opens but cannot be
+// read (this process's memory, from its unmapped first page).
 TEST(Scenario, AFolderOrAMissingFileIsNoScenario) {
   simhost::Scenario scenario;
   std::vector<std::string> errors;
   EXPECT_FALSE(scenario.LoadFile(::testing::TempDir(), &errors));
   EXPECT_FALSE(scenario.LoadFile(::testing::TempDir() + "/no-such-flight.scn", &errors));
-  ASSERT_EQ(errors.size(), 2u);
-  EXPECT_EQ(errors[0], ::testing::TempDir() + ": cannot read the scenario file");
+  EXPECT_FALSE(scenario.LoadFile("/proc/self/mem", &errors));
+  ASSERT_EQ(errors.size(), 3u);
+  EXPECT_EQ(errors[0], ::testing::TempDir() + ": cannot read the scenario file: it is a folder");
+  EXPECT_EQ(errors[1], ::testing::TempDir() + "/no-such-flight.scn: cannot read the scenario file: " + std::strerror(ENOENT));
+  EXPECT_EQ(errors[2], std::string("/proc/self/mem: cannot read the scenario file: ") + std::strerror(EIO));
 }
 
 TEST(Scenario, StormCellsAndTheirBadLines) {

@@ -8,10 +8,12 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,6 +27,7 @@
 #include "simhost/run_log.h"
 #include "simhost/scenario.h"
 #include "simhost/scenario_names.h"
+#include "simhost/sim_root.h"
 #include "tests/cockpit.h"
 
 namespace halcyon::test {
@@ -183,6 +186,102 @@ TEST_F(FirstUse, ASecondRunOnTheSameSimulatorFolderStopsAtOnce) {
 
   const ProgramRun later = Fly("control APU battery 41\nrun 2\n");
   EXPECT_EQ(later.status, 0) << later.output;
+}
+
+// The environment that holds simhost at its lock of the simulator folder
+// (tests/hold_lock.cpp): `when` is HALCYON_HOLD_BEFORE_LOCK or
+// HALCYON_HOLD_WITH_LOCK, `gate` a folder where it makes "held" and waits
+// for "go".
+std::vector<std::string> HeldAtTheLock(const std::string& when, const std::string& gate) {
+  std::filesystem::create_directories(gate);
+  const char* asan = std::getenv("ASAN_OPTIONS");
+  // Under AddressSanitizer its runtime comes second, after the preloaded one.
+  return {std::string("LD_PRELOAD=") + HALCYON_HOLD_LOCK_LIBRARY, when + "=" + gate,
+          "ASAN_OPTIONS=" + (asan != nullptr ? std::string(asan) + ":" : std::string()) + "verify_asan_link_order=0"};
+}
+
+// Waits (ten seconds at most) until the file is there.
+bool Appears(const std::string& path) {
+  for (int waitedMs = 0; waitedMs < 10000 && !Exists(path); ++waitedMs) usleep(1000);
+  return Exists(path);
+}
+
+void Open(const std::string& gate) { std::ofstream(gate + "/go") << "go"; }
+
+// Every folder and file below a folder.
+std::set<std::string> EntriesBelow(const std::string& folder) {
+  std::set<std::string> entries;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) entries.insert(entry.path().string());
+  return entries;
+}
+
+// Two runs started together on one new output folder: one takes the lock of
+// the simulator folder and flies, the other is refused and takes back nothing
+// the first flies with (the output folder, the simulator folder), so a third
+// run there is refused while the first flies. Tried many times, the first
+// held just after its lock; and once more with the refused one held between
+// its folders and its lock while the other takes it.
+TEST_F(FirstUse, OfTwoRunsStartedTogetherTheRefusedOneTakesBackNothingTheOtherFliesWith) {
+  const std::string flight = Scenario("run 1\n");
+  const auto arguments = [&flight](const std::string& out) {
+    return std::vector<std::string>{"--quiet", "--scenario", flight, "--out", out};
+  };
+  const auto refusedWhileTheOtherHoldsTheLock = [&](BackgroundSimhost& refused, const std::string& out) {
+    const ProgramRun run = refused.Finish();
+    EXPECT_NE(run.output.find("another simhost is flying in the simulator folder " + out + "/root;"),
+              std::string::npos) << run.output;
+    EXPECT_TRUE(Exists(out + "/root"));
+    const ProgramRun third = RunSimhostProgram("--quiet --scenario '" + flight + "' --out '" + out + "'");
+    EXPECT_NE(third.output.find("another simhost is flying"), std::string::npos) << third.output;
+  };
+  const auto flownWithItsOutputs = [](BackgroundSimhost& flying, const std::string& out) {
+    EXPECT_EQ(flying.Finish().status, 0);
+    EXPECT_TRUE(Exists(out + "/log.txt"));
+    EXPECT_TRUE(Exists(out + "/pictures"));
+  };
+  for (int pair = 0; pair < 12; ++pair) {
+    SCOPED_TRACE(pair);
+    const std::string out = folder_ + "/together" + std::to_string(pair);
+    const std::string gate = folder_ + "/gate" + std::to_string(pair);
+    BackgroundSimhost first(arguments(out), HeldAtTheLock("HALCYON_HOLD_WITH_LOCK", gate));
+    BackgroundSimhost second(arguments(out), HeldAtTheLock("HALCYON_HOLD_WITH_LOCK", gate));
+    ASSERT_TRUE(Appears(gate + "/held"));
+    for (int waitedMs = 0; waitedMs < 10000 && !first.Ended() && !second.Ended(); ++waitedMs) usleep(1000);
+    const bool firstRefused = first.Ended();
+    refusedWhileTheOtherHoldsTheLock(firstRefused ? first : second, out);
+    Open(gate);
+    flownWithItsOutputs(firstRefused ? second : first, out);
+  }
+
+  const std::string out = folder_ + "/held";
+  BackgroundSimhost refused(arguments(out), HeldAtTheLock("HALCYON_HOLD_BEFORE_LOCK", folder_ + "/before"));
+  ASSERT_TRUE(Appears(folder_ + "/before/held"));
+  BackgroundSimhost flying(arguments(out), HeldAtTheLock("HALCYON_HOLD_WITH_LOCK", folder_ + "/with"));
+  ASSERT_TRUE(Appears(folder_ + "/with/held"));
+  const std::set<std::string> before = EntriesBelow(out);
+  Open(folder_ + "/before");
+  refusedWhileTheOtherHoldsTheLock(refused, out);
+  EXPECT_EQ(EntriesBelow(out), before);
+  Open(folder_ + "/with");
+  flownWithItsOutputs(flying, out);
+}
+
+// A run refused at its start takes back the simulator folder it made; one
+// that opened that folder just before it went does not fly in a folder no
+// longer there: it is refused too, and makes it no more.
+TEST_F(FirstUse, ARunWhoseSimulatorFolderWentBeforeItsLockIsRefused) {
+  const std::string out = folder_ + "/out";
+  BackgroundSimhost late({"--quiet", "--scenario", Scenario("run 1\n"), "--out", out},
+                         HeldAtTheLock("HALCYON_HOLD_BEFORE_LOCK", folder_ + "/gate"));
+  ASSERT_TRUE(Appears(folder_ + "/gate/held"));
+  ASSERT_TRUE(std::filesystem::remove(out + "/root"));
+  Open(folder_ + "/gate");
+  const ProgramRun run = late.Finish();
+  EXPECT_NE(run.status, 0);
+  EXPECT_EQ(run.output, "simhost: the simulator folder " + out +
+                            "/root went as this run started (a run refused at its start took back the folder it had "
+                            "made); start this run again\n");
+  EXPECT_FALSE(Exists(out));
 }
 
 // ---- Saying what happened ----
@@ -428,7 +527,12 @@ TEST(ScenarioTime, RunTakesTheSameFormsAsAt) {
 
 // ---- The README's worked examples ----
 
-std::string SourceFile(const std::string& name) { return std::string(HALCYON_SOURCE_DIR) + "/" + name; }
+std::string SourceFile(const std::string& name) {
+  std::string path = HALCYON_SOURCE_DIR;
+  path += '/';
+  path += name;
+  return path;
+}
 
 // The log of a flight that ended well with every `expect` met, at least
 // `atLeast` of them.
@@ -539,15 +643,16 @@ TEST_F(FirstUse, EveryDemoStartsFromAFreshSimulatorFolder) {
   const std::map<std::string, std::string> firstOutputs = FilesBelow(folder_ + "/out");
   ASSERT_NE(Slurp(root + "/" + aircraft + "/HalcyonPro.ini").find("apu_bus_1_sw=41"), std::string::npos);
 
-  const std::vector<std::string> saved = {
-      aircraft + "/HalcyonPro.ini", aircraft + "/FMS.ini", aircraft + "/Aircraft.cfg", aircraft + "/Departure plan.txt",
+  std::vector<std::string> saved = {
       // Left by a run killed at the wrong moment: the spare files of a save
       // (each process's own, by its number; a second one where a killed run
       // of that number left the first; without, as earlier runs named them)
-      // and of simhost's laying out, its probe, the leak report.
+      // and of simhost's laying out, its probes, the leak report.
       aircraft + "/HalcyonPro.ini.4242.saving", aircraft + "/FMS.ini.4242-1.saving",
       aircraft + "/Mentor/Engine start.mentor.77.saving", aircraft + "/HalcyonPro.ini.saving",
-      aircraft + "/aircraft.cfg.laying-out", ".simhost-can-write-42", "Gauges/HalcyonMemleak.ini"};
+      aircraft + "/aircraft.cfg.laying-out", ".simhost-can-write-42", aircraft + "/.simhost-can-write-43",
+      "Gauges/HalcyonMemleak.ini"};
+  for (const char* name : simhost::kCockpitSavedFiles) saved.push_back(aircraft + "/" + name);
   for (const std::string& file : saved) {
     if (!Exists(root + "/" + file)) std::ofstream(root + "/" + file) << "[A]\nb=1\n";
   }

@@ -3,7 +3,6 @@
 // writes into the output folder.
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <spawn.h>
 #include <stdlib.h>
 #include <linux/fs.h>
 #include <sys/stat.h>
@@ -186,41 +185,16 @@ TEST_F(SimhostProgram, AStopSignalEndsTheFlightWithItsLogAndSavedState) {
     SCOPED_TRACE(stopSignal);
     const std::string file = folder_ + "/long.scn";
     std::ofstream(file, std::ios::binary) << "control APU battery 41\nrun 36000\n";
-    const std::string program =
-        simhost::DefaultModulePath().substr(0, simhost::DefaultModulePath().rfind('/')) + "/simhost";
     const std::string root = folder_ + "/root" + std::to_string(stopSignal);
     const std::string out = folder_ + "/out" + std::to_string(stopSignal);
-    int pipeEnds[2];
-    ASSERT_EQ(pipe(pipeEnds), 0);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDERR_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-    std::vector<std::string> words = {program, "--scenario", file, "--root", root, "--out", out};
-    std::vector<char*> argv;
-    for (std::string& word : words) argv.push_back(word.data());
-    argv.push_back(nullptr);
-    pid_t child = 0;
-    ASSERT_EQ(posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ), 0);
-    posix_spawn_file_actions_destroy(&actions);
-    close(pipeEnds[1]);
+    BackgroundSimhost flight({"--scenario", file, "--root", root, "--out", out});
     // The first progress line says the flight is under way.
-    FILE* said = fdopen(pipeEnds[0], "r");
-    std::string output;
-    char line[512];
-    while (fgets(line, sizeof line, said) != nullptr) {
-      output += line;
-      if (output.find("simulated") != std::string::npos) break;
-    }
-    ASSERT_NE(output.find("simulated"), std::string::npos) << output;
-    kill(child, stopSignal);
-    while (fgets(line, sizeof line, said) != nullptr) output += line;
-    fclose(said);
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status)) << output;
-    EXPECT_EQ(WEXITSTATUS(status), 128 + stopSignal) << output;
-    EXPECT_NE(output.find("interrupted"), std::string::npos) << output;
+    ASSERT_TRUE(flight.WaitToSay("simulated"));
+    kill(flight.pid(), stopSignal);
+    const ProgramRun run = flight.Finish();
+    ASSERT_TRUE(WIFEXITED(run.status)) << run.output;
+    EXPECT_EQ(WEXITSTATUS(run.status), 128 + stopSignal) << run.output;
+    EXPECT_NE(run.output.find("interrupted"), std::string::npos) << run.output;
     std::ifstream logFile(out + "/log.txt");
     std::ostringstream log;
     log << logFile.rdbuf();
@@ -340,17 +314,47 @@ TEST_F(SimhostProgram, ACockpitThatCouldNotBeSavedIsRefusedAtTheStart) {
   }
 }
 
+// The inode, modification time and bytes of each file below a folder: a file
+// written in any way (in place, or a new one under its name) is told apart.
+std::map<std::string, std::string> FilesAsTheyLie(const std::string& folder) {
+  std::map<std::string, std::string> files = FilesBelow(folder);
+  for (auto& [name, bytes] : files) {
+    struct stat info {};
+    stat((folder + "/" + name).c_str(), &info);
+    bytes = std::to_string(info.st_ino) + " " + std::to_string(info.st_mtim.tv_sec) + "." +
+            std::to_string(info.st_mtim.tv_nsec) + " " + bytes;
+  }
+  return files;
+}
+
 // A run refused at its start leaves the simulator folder as it found it:
 // made in a new --out, it goes again, so the next run there starts cold and
-// dark; in one that holds a cockpit, the files found keep their bytes (the
-// cockpit's shut-down would have saved every key into them) and the folders
-// and files the run made go.
+// dark (a stop before the flight says so); in one that holds a cockpit, the
+// folders and files the run made go, and the cockpit's files are not written
+// at all: its saves wait until the run is sure to fly, and a refused run
+// drops them. A path with ".." is taken as a shell's cd takes it: the empty
+// folder it names is not one the run made.
 TEST_F(SimhostProgram, ARunRefusedAtItsStartLeavesTheSimulatorFolderAsItFoundIt) {
   const std::string refused = "control APU mastr 41\nrun 2\n";
   std::ofstream(folder_ + "/refused.scn", std::ios::binary) << refused;
+  std::ofstream(folder_ + "/short.scn", std::ios::binary) << "run 1\n";
   ProgramRun run = RunQuiet("--scenario '" + folder_ + "/refused.scn' --out '" + folder_ + "/new'");
   EXPECT_NE(run.output.find("no control [APU] 'mastr'"), std::string::npos) << run.output;
   EXPECT_FALSE(std::filesystem::exists(folder_ + "/new"));
+  const ProgramRun stopped = RunStoppedAsItStarts({"--scenario", folder_ + "/short.scn", "--out", folder_ + "/new"});
+  EXPECT_EQ(stopped.output, "simhost: interrupted before the flight began: nothing was written, and " + folder_ +
+                                "/new, which this run made, is gone again\n");
+  EXPECT_FALSE(std::filesystem::exists(folder_ + "/new"));
+
+  std::filesystem::create_directories(folder_ + "/myempty");
+  const std::string dotted = folder_ + "/newdir/../myempty";
+  run = RunQuiet("--scenario '" + folder_ + "/refused.scn' --out '" + dotted + "'");
+  EXPECT_NE(run.output.find("no control [APU] 'mastr'"), std::string::npos) << run.output;
+  const ProgramRun stoppedDotted = RunStoppedAsItStarts({"--scenario", folder_ + "/short.scn", "--out", dotted});
+  EXPECT_EQ(stoppedDotted.output,
+            "simhost: interrupted before the flight began: nothing was written into " + folder_ + "/myempty\n");
+  EXPECT_TRUE(std::filesystem::is_empty(folder_ + "/myempty"));
+  EXPECT_FALSE(std::filesystem::exists(folder_ + "/newdir"));
 
   Write(std::string(kAircraft).substr(1) + "/HalcyonPro.ini", "[APU]\r\nbattery=41\r\n");
   Write("root/Scenery/mine.bgl", "mine");
@@ -361,6 +365,23 @@ TEST_F(SimhostProgram, ARunRefusedAtItsStartLeavesTheSimulatorFolderAsItFoundIt)
   for (const char* made : {"Gauges", "Sound", "Navigraph", "SimObjects/Airplanes/QZ Halcyon Pro/Mentor"}) {
     EXPECT_FALSE(std::filesystem::exists(folder_ + "/root/" + made)) << made;
   }
+
+  // Every file the cockpit writes there: its saved files, the departure
+  // card, its keyboard commands, and a leak report (written where the
+  // module tracks its allocations).
+  ASSERT_EQ(Run("control APU battery 41\ndispatch\nrun 1\n").status, 0);
+  Write("root/Gauges/HalcyonMemleak.ini", "[MEMORY NOT DEALLOCATED]\r\ntotal=0 bytes\r\n");
+  const std::map<std::string, std::string> flown = FilesAsTheyLie(folder_ + "/root");
+  for (const char* file : {"HalcyonPro.ini", "FMS.ini", "Aircraft.cfg", "Departure plan.txt", "KeyboardInput.ini"}) {
+    ASSERT_EQ(flown.count(std::string(kAircraft).substr(6) + "/" + file), 1u) << file;
+  }
+  run = Run(refused);
+  EXPECT_NE(run.status, 0);
+  EXPECT_TRUE(FilesAsTheyLie(folder_ + "/root") == flown);
+  const ProgramRun stoppedFlown = RunStoppedAsItStarts(
+      {"--scenario", folder_ + "/short.scn", "--root", folder_ + "/root", "--out", folder_ + "/out"});
+  EXPECT_EQ(WEXITSTATUS(stoppedFlown.status), 128 + SIGINT) << stoppedFlown.output;
+  EXPECT_TRUE(FilesAsTheyLie(folder_ + "/root") == flown);
 }
 
 // A plain run goes on from the cockpit its simulator folder saved; a check

@@ -57,8 +57,10 @@ if [ ! -d "$resolved/$aircraft" ]; then
   exit 0
 fi
 
-# What the cockpit and simhost save, below the simulator folder. Names are
-# matched without regard to case, as the cockpit finds its files.
+# What the cockpit and simhost save, below the simulator folder (the
+# aircraft folder's saved files are kCockpitSavedFiles in simhost/sim_root.h;
+# a test holds this list to it). Names are matched without regard to case, as
+# the cockpit finds its files.
 saved=(
   "$aircraft/HalcyonPro.ini"      # the cockpit's switches, options and systems
   "$aircraft/FMS.ini"             # the FMS's alignment, position and pages
@@ -76,7 +78,9 @@ spares=(
   "$aircraft/KeyboardInput.ini.<pid>.saving" "$aircraft/Aircraft.cfg.<pid>.saving"
   "$aircraft/Mentor/*.mentor.<pid>.saving" "Gauges/HalcyonMemleak.ini.<pid>.saving"
   "$aircraft/Aircraft.cfg.laying-out"  # simhost's Aircraft.cfg, cut short as it was laid out
-  ".simhost-can-write-*"               # simhost's probe that the folder takes files, cut short
+  # simhost's probes that a folder takes files, cut short: of the simulator
+  # folder and of the aircraft folder.
+  ".simhost-can-write-*" "$aircraft/.simhost-can-write-*"
 )
 # Not here: this cockpit writes no debug dumps (TestData.ini,
 # TestDataLegs.ini) and saves no flight plans (.FMSQ): files of those names
