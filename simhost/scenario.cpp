@@ -325,13 +325,16 @@ std::string ControlNamed(const SimHost& host, const std::string& section, const 
 }
 
 // The position must be one the control takes (a wheel's digit, a knob's
-// stops, the switch codes).
+// stops, the switch codes); a light or a count its system sets takes none,
+// nor a handle a position between its detents.
 std::string ControlNames(const SimHost& host, const std::vector<std::string>& args) {
   if (std::string error = ControlNamed(host, args[0], args[1]); !error.empty()) return error;
+  const double position = Number(args[2]);
+  const std::string refusal = host.Module().ControlRefusal(args[0], args[1], static_cast<int32_t>(position));
+  if (!refusal.empty()) return "[" + args[0] + "] " + args[1] + " " + refusal;
   int32_t lowest = 0;
   int32_t highest = 0;
   if (!host.Module().ControlRange(args[0], args[1], &lowest, &highest)) return "";
-  const double position = Number(args[2]);
   if (position >= lowest && position <= highest) return "";
   return "[" + args[0] + "] " + args[1] + " takes a position from " + std::to_string(lowest) + " to " +
          std::to_string(highest) + ", not " + Quote(args[2]);
