@@ -18,6 +18,7 @@ struct Control {
   ControlMover mover;
   ControlReader reader;
   std::optional<ControlRange> range;
+  ControlRefusal refusal = nullptr;
 };
 
 std::vector<Control>& Controls() {
@@ -55,7 +56,11 @@ void RegisterControl(const wchar_t* section, const wchar_t* key, CSwitch* record
     if (range) known->range = range;
     return;
   }
-  Controls().push_back({section, key, record, mover, reader, range});
+  Controls().push_back({section, key, record, mover, reader, range, nullptr});
+}
+
+void RefuseControlPositions(const wchar_t* section, const wchar_t* key, ControlRefusal refusal) {
+  if (Control* control = Find(section, key)) control->refusal = refusal;
 }
 
 bool HasControl(const wchar_t* section, const wchar_t* key) { return Find(section, key) != nullptr; }
@@ -121,19 +126,25 @@ bool ControlPositions(const wchar_t* section, const wchar_t* key, ControlRange* 
   return true;
 }
 
+const char* ControlRefusalAt(const wchar_t* section, const wchar_t* key, int32_t position) {
+  const Control* control = Find(section, key);
+  return control == nullptr || control->refusal == nullptr ? nullptr : control->refusal(position);
+}
+
 }  // namespace halcyon
 
 namespace {
 
 // UTF-8 text into a caller's buffer, cut short on a character boundary.
-void CopyName(const wchar_t* name, char* buffer, int32_t bytes) {
+void CopyText(const std::string& text, char* buffer, int32_t bytes) {
   if (buffer == nullptr || bytes <= 0) return;
-  const std::string text = platform::Narrow(name);
   size_t length = std::min(text.size(), static_cast<size_t>(bytes - 1));
   while (length > 0 && length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) --length;
   text.copy(buffer, length);
   buffer[length] = '\0';
 }
+
+void CopyName(const wchar_t* name, char* buffer, int32_t bytes) { CopyText(platform::Narrow(name), buffer, bytes); }
 
 }  // namespace
 
@@ -158,6 +169,15 @@ int32_t HalcyonControlRange(const char* section, const char* key, int32_t* lowes
   if (!halcyon::ControlPositions(platform::Widen(section).c_str(), platform::Widen(key).c_str(), &range)) return 0;
   *lowest = range.lowest;
   *highest = range.highest;
+  return 1;
+}
+
+int32_t HalcyonControlRefusal(const char* section, const char* key, int32_t position, char* text, int32_t textBytes) {
+  if (section == nullptr || key == nullptr) return 0;
+  const char* refusal =
+      halcyon::ControlRefusalAt(platform::Widen(section).c_str(), platform::Widen(key).c_str(), position);
+  if (refusal == nullptr) return 0;
+  CopyText(refusal, text, textBytes);
   return 1;
 }
 

@@ -55,6 +55,13 @@ struct ControlRange {
 // A push button whose press is an action, or a readout that nothing moves.
 inline constexpr ControlRange kAnyPosition{std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()};
 
+// Why a control does not take a position, as a scenario's `control` is told
+// before the flight: a light or a count its system sets ("is a light the slat
+// system sets; it cannot be moved"), a handle between its detents; null for
+// a position it takes. The module's own callers (the situations, the test
+// bed) set such records as the system does, past it.
+using ControlRefusal = const char* (*)(int32_t position);
+
 // Runs a system's registration of controls with movers or readers when the
 // module is loaded, beside the function:
 //   const ControlsAtLoad kControlsAtLoad{RegisterTrimControls};
@@ -66,6 +73,8 @@ struct ControlsAtLoad {
 // reader and range when given (a known mover, reader or range stays otherwise).
 void RegisterControl(const wchar_t* section, const wchar_t* key, CSwitch* record, ControlMover mover = nullptr,
                      ControlReader reader = nullptr, std::optional<ControlRange> range = std::nullopt);
+// Gives a known control its refusal (see ControlRefusal).
+void RefuseControlPositions(const wchar_t* section, const wchar_t* key, ControlRefusal refusal);
 bool HasControl(const wchar_t* section, const wchar_t* key);
 // The control's record; null when no control has that section and key.
 const CSwitch* FindControlRecord(const wchar_t* section, const wchar_t* key);
@@ -87,6 +96,9 @@ bool SetControlRecord(const wchar_t* section, const wchar_t* key, int32_t positi
 bool ReadControl(const wchar_t* section, const wchar_t* key, int32_t* position);
 // The positions the control takes (see ControlRange); false for no control.
 bool ControlPositions(const wchar_t* section, const wchar_t* key, ControlRange* range);
+// Why the control does not take the position; null when it does or when no
+// control has that section and key.
+const char* ControlRefusalAt(const wchar_t* section, const wchar_t* key, int32_t position);
 
 }  // namespace halcyon
 
@@ -98,6 +110,10 @@ extern "C" int32_t HalcyonHasControl(const char* section, const char* key);
 extern "C" int32_t HalcyonControlPosition(const char* section, const char* key, int32_t* position);
 // The lowest and highest position the control takes; 1 when the control exists.
 extern "C" int32_t HalcyonControlRange(const char* section, const char* key, int32_t* lowest, int32_t* highest);
+// Why the control does not take the position (see ControlRefusal), into
+// `text` (UTF-8, cut to the buffer and always terminated); 1 when it does not.
+extern "C" int32_t HalcyonControlRefusal(const char* section, const char* key, int32_t position, char* text,
+                                         int32_t textBytes);
 // The section and key of the index-th control known (UTF-8, cut to the
 // buffers and always terminated); 0 past the last one.
 extern "C" int32_t HalcyonControlAt(int32_t index, char* section, int32_t sectionBytes, char* key, int32_t keyBytes);

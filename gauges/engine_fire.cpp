@@ -142,9 +142,7 @@ int32_t EngineFireMouseHandleRight2(PixelPoint, uint32_t) {
 
 // The bell stays silent until no engine burns.
 int32_t EngineFireMouseBellOff(PixelPoint, uint32_t) {
-  SetSwitch(&g_fireBellSilence, kFireBellSilenced);
-  RemoveVoiceMessage(kVoiceFireLeftEngine);
-  RemoveVoiceMessage(kVoiceFireRightEngine);
+  SilenceFireBell();
   PlayClick(kClickButton2);
   return 1;
 }

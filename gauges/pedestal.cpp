@@ -34,8 +34,6 @@ constexpr uint32_t kKeyEventMixture2Rich = 65988;
 constexpr uint32_t kKeyEventMixture2Lean = 65992;
 constexpr uint32_t kKeyEventSpoilersSet = 65786;
 constexpr uint32_t kKeyEventSpoilersArmOn = 66066;
-constexpr uint32_t kKeyEventFlapsDown = 65758;
-constexpr uint32_t kKeyEventFlapsUp = 65759;
 
 // ---- Thrust levers ----
 // The lever's value at the top row of its rectangle, and per row down it.

@@ -39,6 +39,8 @@ bool LoadedModule::Open(const std::string& path, std::string* error) {
       reinterpret_cast<int32_t (*)(const char*, const char*, int32_t*)>(dlsym(handle_, "HalcyonControlPosition"));
   controlRange_ = reinterpret_cast<int32_t (*)(const char*, const char*, int32_t*, int32_t*)>(
       dlsym(handle_, "HalcyonControlRange"));
+  controlRefusal_ = reinterpret_cast<int32_t (*)(const char*, const char*, int32_t, char*, int32_t)>(
+      dlsym(handle_, "HalcyonControlRefusal"));
   controlAt_ = reinterpret_cast<int32_t (*)(int32_t, char*, int32_t, char*, int32_t)>(dlsym(handle_, "HalcyonControlAt"));
   fmaText_ = reinterpret_cast<int32_t (*)(char*, int32_t)>(dlsym(handle_, "HalcyonFmaText"));
   alertText_ = reinterpret_cast<int32_t (*)(char*, int32_t)>(dlsym(handle_, "HalcyonAlertText"));
@@ -61,6 +63,7 @@ void LoadedModule::Close() {
   hasControl_ = nullptr;
   controlPosition_ = nullptr;
   controlRange_ = nullptr;
+  controlRefusal_ = nullptr;
   controlAt_ = nullptr;
   gauges_.clear();
 }
@@ -83,6 +86,15 @@ bool LoadedModule::ControlPosition(const std::string& section, const std::string
 bool LoadedModule::ControlRange(const std::string& section, const std::string& key, int32_t* lowest,
                                 int32_t* highest) const {
   return controlRange_ != nullptr && controlRange_(section.c_str(), key.c_str(), lowest, highest) != 0;
+}
+
+std::string LoadedModule::ControlRefusal(const std::string& section, const std::string& key, int32_t position) const {
+  char text[256];
+  if (controlRefusal_ == nullptr ||
+      controlRefusal_(section.c_str(), key.c_str(), position, text, static_cast<int32_t>(sizeof(text))) == 0) {
+    return "";
+  }
+  return text;
 }
 
 std::vector<std::pair<std::string, std::string>> LoadedModule::ControlNames() const {

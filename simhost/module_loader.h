@@ -35,6 +35,9 @@ class LoadedModule {
   // The lowest and highest position the control takes; false when the
   // module has no such control (or cannot say).
   bool ControlRange(const std::string& section, const std::string& key, int32_t* lowest, int32_t* highest) const;
+  // Why the control does not take the position (a light its system sets, a
+  // handle between its detents); "" when it does, or the module cannot say.
+  std::string ControlRefusal(const std::string& section, const std::string& key, int32_t position) const;
   // Every control the cockpit knows now: {section, key}, in the order known.
   std::vector<std::pair<std::string, std::string>> ControlNames() const;
   // The flight mode annunciator's text (see HalcyonFmaText); false when the
@@ -64,6 +67,7 @@ class LoadedModule {
   int32_t (*hasControl_)(const char*, const char*) = nullptr;
   int32_t (*controlPosition_)(const char*, const char*, int32_t*) = nullptr;
   int32_t (*controlRange_)(const char*, const char*, int32_t*, int32_t*) = nullptr;
+  int32_t (*controlRefusal_)(const char*, const char*, int32_t, char*, int32_t) = nullptr;
   int32_t (*controlAt_)(int32_t, char*, int32_t, char*, int32_t) = nullptr;
   int32_t (*fmaText_)(char*, int32_t) = nullptr;
   int32_t (*alertText_)(char*, int32_t) = nullptr;

@@ -327,13 +327,16 @@ std::string ControlNamed(const SimHost& host, const std::string& section, const 
 }
 
 // The position must be one the control takes (a wheel's digit, a knob's
-// stops, the switch codes).
+// stops, the switch codes); a light or a count its system sets takes none,
+// nor a handle a position between its detents.
 std::string ControlNames(const SimHost& host, const std::vector<std::string>& args) {
   if (std::string error = ControlNamed(host, args[0], args[1]); !error.empty()) return error;
+  const double position = Number(args[2]);
+  const std::string refusal = host.Module().ControlRefusal(args[0], args[1], static_cast<int32_t>(position));
+  if (!refusal.empty()) return "[" + args[0] + "] " + args[1] + " " + refusal;
   int32_t lowest = 0;
   int32_t highest = 0;
   if (!host.Module().ControlRange(args[0], args[1], &lowest, &highest)) return "";
-  const double position = Number(args[2]);
   if (position >= lowest && position <= highest) return "";
   return "[" + args[0] + "] " + args[1] + " takes a position from " + std::to_string(lowest) + " to " +
          std::to_string(highest) + ", not " + Quote(args[2]);
@@ -591,70 +594,94 @@ std::string RunExpect(RunContext& context, const ScenarioStep& step) {
 
 // trace NAME...: a token name or number, or a control as SECTION KEY (as
 // --list controls prints it and expect takes it) or SECTION/KEY; a control's
-// column is headed SECTION/KEY. A word that is no token begins a control; with
-// the cockpit at hand (`host`), a word that is a token and also a section
-// with the next word for its key is the control.
-bool IsWord(const std::vector<std::string>& args, size_t i) {
-  return i < args.size() && args[i].find('/') == std::string::npos;
-}
-
-std::vector<Watched> TraceWatched(const std::vector<std::string>& args, const SimHost* host) {
-  std::vector<Watched> watched;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& name = args[i];
-    if (const size_t slash = name.find('/'); slash != std::string::npos) {
-      watched.push_back({name, std::nullopt, name.substr(0, slash), name.substr(slash + 1)});
-      continue;
+// column is headed SECTION/KEY. The line is read once, by ReadTrace, as it is
+// checked when the file is read (no cockpit at hand: any two words may name
+// a control), before the flight (two words are a control when the cockpit
+// has it) and as it is traced, so a line has one reading and one message.
+class TraceReader {
+ public:
+  TraceReader(const std::vector<std::string>& args, const SimHost* host) : args_(args), host_(host) {
+    // From the end: whether the words from i on read as tokens and controls.
+    readableFrom_.assign(args.size() + 2, false);
+    readableFrom_[args.size()] = true;
+    for (size_t i = args.size(); i-- > 0;) {
+      readableFrom_[i] = (Alone(i) && readableFrom_[i + 1]) || (Pair(i) && readableFrom_[i + 2]);
     }
-    const bool control = IsWord(args, i + 1) &&
-                         (!FindToken(name) || (host != nullptr && host->Module().HasControl(name, args[i + 1])));
-    if (control) {
-      watched.push_back({name + "/" + args[i + 1], std::nullopt, name, args[i + 1]});
-      ++i;
-      continue;
-    }
-    watched.push_back({name, FindToken(name), "", ""});
   }
-  return watched;
+
+  std::vector<Watched> Read() const {
+    std::vector<Watched> watched;
+    for (size_t i = 0; i < args_.size();) {
+      const std::string& name = args_[i];
+      if (const size_t slash = name.find('/'); slash != std::string::npos) {
+        watched.push_back({name, std::nullopt, name.substr(0, slash), name.substr(slash + 1)});
+        ++i;
+      } else if (TakesPair(i)) {
+        watched.push_back({name + "/" + args_[i + 1], std::nullopt, name, args_[i + 1]});
+        i += 2;
+      } else {
+        // A token, or a word that names nothing (no token, no section).
+        watched.push_back({name, FindToken(name), "", ""});
+        ++i;
+      }
+    }
+    return watched;
+  }
+
+ private:
+  bool Plain(size_t i) const { return i < args_.size() && args_[i].find('/') == std::string::npos; }
+  bool Token(size_t i) const { return FindToken(args_[i]).has_value(); }
+  bool Alone(size_t i) const { return !Plain(i) || Token(i); }
+  bool Pair(size_t i) const {
+    return Plain(i) && Plain(i + 1) && (host_ == nullptr || host_->Module().HasControl(args_[i], args_[i + 1]));
+  }
+
+  // Whether the word at i begins a control of two words: so it does in the
+  // reading that makes every name a token or a control, a control first.
+  // Where there is none, the fault is put on the right word: a word alone
+  // before words that read (a token, or one that names nothing), else a
+  // control the cockpit has (the fault is further on), else a token, else
+  // the two words as a control the cockpit does not have.
+  bool TakesPair(size_t i) const {
+    if (Pair(i) && readableFrom_[i + 2]) return true;
+    if (readableFrom_[i + 1]) return false;
+    return Pair(i) || (!Token(i) && Plain(i + 1));
+  }
+
+  const std::vector<std::string>& args_;
+  const SimHost* host_;
+  std::vector<bool> readableFrom_;
+};
+
+std::vector<Watched> ReadTrace(const std::vector<std::string>& args, const SimHost* host) {
+  return TraceReader(args, host).Read();
 }
 
 const char* const kTracedControl = "; a control is traced as SECTION KEY or SECTION/KEY";
 
-// Without the cockpit, a word that is a token may still begin a control of
-// a section of that name (AUTOBRAKE mode, FLAPS lever): the line is readable
-// when some reading of it makes every name a token or a control, and the
-// cockpit's own names decide which before the flight.
-bool SomeReadingNamesAll(const std::vector<std::string>& args) {
-  std::vector<bool> readableFrom(args.size() + 2, false);
-  readableFrom[args.size()] = true;
-  for (size_t i = args.size(); i-- > 0;) {
-    const bool alone = !IsWord(args, i) || FindToken(args[i]).has_value();
-    readableFrom[i] = (alone && readableFrom[i + 1]) || (IsWord(args, i) && IsWord(args, i + 1) && readableFrom[i + 2]);
-  }
-  return readableFrom[0];
-}
-
-std::string CheckTrace(const std::vector<std::string>& args) {
-  if (SomeReadingNamesAll(args)) return "";
-  for (const Watched& watched : TraceWatched(args, nullptr)) {
-    if (!watched.token && watched.section.empty()) return CheckToken(watched.label) + kTracedControl;
-  }
-  return "";
-}
-
-std::string TraceNames(const SimHost& host, const std::vector<std::string>& args) {
-  for (const Watched& watched : TraceWatched(args, &host)) {
+// What is wrong with a trace line as ReadTrace reads it: a word that names
+// nothing, and with the cockpit at hand a control it does not have or one
+// with no position.
+std::string TraceError(const std::vector<Watched>& reading, const SimHost* host) {
+  for (const Watched& watched : reading) {
     if (watched.token) continue;
     if (watched.section.empty()) return CheckToken(watched.label) + kTracedControl;
-    std::string error = PositionNamed(host, watched.section, watched.key);
+    if (host == nullptr) continue;
+    std::string error = PositionNamed(*host, watched.section, watched.key);
     if (error.empty()) continue;
     // A slip in a token's name reads as a section that does not exist.
-    if (!IsSection(host, watched.section) && !ClosestTokenNames(watched.section).empty()) {
+    if (!IsSection(*host, watched.section) && !ClosestTokenNames(watched.section).empty()) {
       return UnknownToken(watched.section);
     }
     return error;
   }
   return "";
+}
+
+std::string CheckTrace(const std::vector<std::string>& args) { return TraceError(ReadTrace(args, nullptr), nullptr); }
+
+std::string TraceNames(const SimHost& host, const std::vector<std::string>& args) {
+  return TraceError(ReadTrace(args, &host), &host);
 }
 
 // The values traced, sampled each simulated second into the log's series.
@@ -665,7 +692,7 @@ struct TraceSampler {
 
 std::string RunTrace(RunContext& context, const ScenarioStep& step) {
   TraceSeries& series = context.log.Series();
-  for (const Watched& watched : TraceWatched(step.args, &context.host)) {
+  for (const Watched& watched : ReadTrace(step.args, &context.host)) {
     if (std::find(series.columns.begin(), series.columns.end(), watched.label) != series.columns.end()) continue;
     series.columns.push_back(watched.label);
     context.tracer->watched.push_back(watched);

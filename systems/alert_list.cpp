@@ -219,6 +219,17 @@ void RegisterAlertControls() {
   }
   RegisterControl(kSection, L"more_above", &g_eoapMoreAboveLight, IgnoreMove, nullptr, kAnyPosition);
   RegisterControl(kSection, L"more_below", &g_eoapMoreBelowLight, IgnoreMove, nullptr, kAnyPosition);
+  RefuseControlPositions(kSection, L"messages", [](int32_t) -> const char* {
+    return "is the count of the alert list's messages; it cannot be moved";
+  });
+  RefuseControlPositions(kSection, L"doors", [](int32_t) -> const char* {
+    return "is the count of the door list's doors; it cannot be moved";
+  });
+  constexpr ControlRefusal kLight = [](int32_t) -> const char* {
+    return "is a light the alert display sets while messages lie beyond those shown; it cannot be moved";
+  };
+  RefuseControlPositions(kSection, L"more_above", kLight);
+  RefuseControlPositions(kSection, L"more_below", kLight);
 }
 
 }  // namespace

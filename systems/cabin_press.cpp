@@ -107,6 +107,9 @@ void MoveLandingAltitude(int32_t feet) {
   StoreLandingAltitude(std::clamp(static_cast<double>(feet), kLandingAltitudeMinFt, kLandingAltitudeMaxFt));
 }
 
+// Read in feet: the shadow record holds only the switch codes 0..138.
+int32_t LandingAltitudeFt() { return TruncateSaturated<int32_t>(g_cabin.landingAltitudeFt); }
+
 }  // namespace
 
 void LoadCabinPress() {
@@ -117,7 +120,7 @@ void LoadCabinPress() {
   const double landingFt = ReadIniReal(kSection, kLandingAltitudeKey, L"0");
   StoreLandingAltitude(landingFt >= kLandingAltitudeMinFt && landingFt <= kLandingAltitudeMaxFt ? landingFt : 0.0);
   LoadSwitches(kSection, kKeys);
-  RegisterControl(kSection, kLandingAltitudeKey, &g_cabin.landingAltitudeShadow, MoveLandingAltitude, nullptr,
+  RegisterControl(kSection, kLandingAltitudeKey, &g_cabin.landingAltitudeShadow, MoveLandingAltitude, LandingAltitudeFt,
                   ControlRange{static_cast<int32_t>(kLandingAltitudeMinFt), static_cast<int32_t>(kLandingAltitudeMaxFt)});
   SetSwitch(&g_cabinPanelObject, kSwitchOff);
   KeepLeverOnItsFrames(&g_rateWheel, 1);

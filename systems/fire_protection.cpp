@@ -74,14 +74,17 @@ void StepReverser(ReverserIndication& reverser) {
 void PressFireTest(int32_t position) { SetFireTestPressed(position == kSwitchOn ? 1 : 0); }
 
 // The Engine Fire gauge's controls, which the host and the tests move by
-// name until the gauge is drawn (the test button is held at 41, released at 120).
+// name until the gauge is drawn (the test button is held at 41, released at
+// 120; BELL OFF is pressed at 41).
 void RegisterEngineFireControls() {
   constexpr const wchar_t* kGauge = L"Engine Fire";
   RegisterControl(kGauge, L"handle_left", &g_engine1FireHandle);
   RegisterControl(kGauge, L"handle_right", &g_engine2FireHandle);
   RegisterControl(kGauge, L"agent_left", &g_fireAgent1);
   RegisterControl(kGauge, L"agent_right", &g_fireAgent2);
-  RegisterControl(kGauge, L"bell_off", &g_fireBellSilence);
+  RegisterControl(kGauge, L"bell_off", &g_fireBellSilence, [](int32_t position) {
+    if (position == kFireBellSilenced) SilenceFireBell();
+  });
   RegisterControl(kGauge, L"test", nullptr, PressFireTest);
 }
 
@@ -109,6 +112,12 @@ void UpdateEngineFire() {
   }
   UpdateTimedSwitch(&g_fireAgent1, kFireAgentDischarging, kSwitchOn);
   UpdateTimedSwitch(&g_fireAgent2, kFireAgentDischarging, kSwitchOn);
+}
+
+void SilenceFireBell() {
+  SetSwitch(&g_fireBellSilence, kFireBellSilenced);
+  RemoveVoiceMessage(kVoiceFireLeftEngine);
+  RemoveVoiceMessage(kVoiceFireRightEngine);
 }
 
 void LoadEfds() { LoadSwitches(kEfdsSection, kEfdsKeys); }

@@ -61,6 +61,9 @@ void UpdateEdpIndication();
 // Engine 1 or 2 on fire; 0 for any other number.
 uint32_t IsEngineOnFire(int32_t engine);
 uint32_t IsApuOnFire();
+// The BELL OFF button: the bell silenced, and any ring waiting in the voice
+// queue taken off it.
+void SilenceFireBell();
 // The fire test button: 1 pressed, anything else released.
 void SetFireTestPressed(int32_t pressed);
 uint32_t IsFireTestPressed();

@@ -2,6 +2,7 @@
 // auto-slat light and the auto-slat check.
 #include "systems/flaps.h"
 
+#include <cstdlib>
 #include <iterator>
 
 #include "core/controls.h"
@@ -51,6 +52,29 @@ int32_t DetentOfFrame(int32_t frame) {
   }
   return -1;
 }
+
+// The flap lever moved as the Flapsbox gauge's clicks move it: the
+// simulator's flap handle a detent a click toward the detent whose frame is
+// asked; the lever follows the handle frame by frame and the flaps travel.
+void MoveFlapLever(int32_t frame) {
+  const int32_t detent = DetentOfFrame(frame);
+  if (detent < 0) return;
+  const int32_t detents = detent - static_cast<int32_t>(GetFlapPosition());
+  for (int32_t i = 0; i < std::abs(detents); ++i) TriggerKeyEvent(detents > 0 ? kKeyEventFlapsDown : kKeyEventFlapsUp, 0);
+}
+
+const char* FlapLeverRefusal(int32_t frame) {
+  if (DetentOfFrame(frame) >= 0) return nullptr;
+  return "stands only at a flap detent's frame, 0, 10, 15, 20, 27 or 35 (it follows the simulator's flap handle)";
+}
+
+void RegisterFlapControls() {
+  RegisterControl(kFlapsSection, L"lever", &g_flapLever, MoveFlapLever);
+  RefuseControlPositions(kFlapsSection, L"lever", FlapLeverRefusal);
+  RefuseControlPositions(kSlatsSection, L"auto_slat_light",
+                         [](int32_t) -> const char* { return "is a light the slat system sets; it cannot be moved"; });
+}
+const ControlsAtLoad kFlapControlsAtLoad{RegisterFlapControls};
 
 void FollowFlapHandle() {
   if (IsTickDue(kChannel6Hz) == 0) return;

@@ -24,6 +24,10 @@ extern CSwitch g_autoSlatCheck;
 constexpr int32_t kAutoSlatCheckWaiting = 41;
 constexpr int32_t kAutoSlatCheckLit = 64;
 constexpr double kAutoSlatCheckTicks = 90.0;
+// The simulator's flap handle a detent down or up, as the Flapsbox gauge's
+// clicks send it (the auto-slat's events are these same two).
+constexpr uint32_t kKeyEventFlapsDown = 65758;
+constexpr uint32_t kKeyEventFlapsUp = 65759;
 constexpr uint32_t kKeyEventAutoSlatOn = 65758;
 constexpr uint32_t kKeyEventAutoSlatOff = 65759;
 constexpr double kAutoSlatAboveKt = 240.0;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "core/controls.h"
 #include "core/ini_values.h"
@@ -57,16 +58,12 @@ const SavedControls kHydraulicControls{kHydraulicSection, kHydraulicKeys};
 const SavedControls kSpeedBrakeControls{kSpeedBrakeSection, kSpeedBrakeKeys};
 const SavedControls kFuelXFeedControls{kFuelXFeedSection, kFuelXFeedKeys};
 
-// Every lever initialised, for EndLeverRun (a reload initialises them again).
-constexpr size_t kMaxLevers = 16;
-AnimatedLever* g_levers[kMaxLevers] = {};
-size_t g_leverCount = 0;
+// Every lever initialised, however many, for EndLeverRun and IsLeverRunning
+// (a reload initialises them again).
+std::vector<AnimatedLever*> g_levers;
 
 void RememberLever(AnimatedLever* lever) {
-  for (size_t i = 0; i < g_leverCount; ++i) {
-    if (g_levers[i] == lever) return;
-  }
-  if (g_leverCount < kMaxLevers) g_levers[g_leverCount++] = lever;
+  if (std::find(g_levers.begin(), g_levers.end(), lever) == g_levers.end()) g_levers.push_back(lever);
 }
 
 int32_t FrameCount(const LeverFrames& run) { return std::abs(run.last - run.first) + 1; }
@@ -99,16 +96,15 @@ void InitLever(AnimatedLever* lever, double framePeriodTicks) {
 }
 
 void EndLeverRun(const CSwitch* record) {
-  for (size_t i = 0; i < g_leverCount; ++i) {
-    if (g_levers[i]->record == record) g_levers[i]->running = 0;
+  for (AnimatedLever* lever : g_levers) {
+    if (lever->record == record) lever->running = 0;
   }
 }
 
 bool IsLeverRunning(const CSwitch* record) {
-  for (size_t i = 0; i < g_leverCount; ++i) {
-    if (g_levers[i]->record == record && g_levers[i]->running != 0) return true;
-  }
-  return false;
+  return std::ranges::any_of(g_levers, [record](const AnimatedLever* lever) {
+    return lever->record == record && lever->running != 0;
+  });
 }
 
 void HandleLever(AnimatedLever* lever, int32_t action, int32_t target) {

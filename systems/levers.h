@@ -37,7 +37,7 @@ struct AnimatedLever {
   int32_t target = 0;
 };
 
-// Also makes the lever known to EndLeverRun.
+// Also makes the lever known to EndLeverRun and IsLeverRunning (any number of levers).
 void InitLever(AnimatedLever* lever, double framePeriodTicks);
 // Action 0 with no animation running starts one along run `target` (0 up to
 // moveCount - 1); any other call is ignored, so a click during a move is lost.

@@ -1,5 +1,5 @@
 // Cabin pressurisation: [CABIN PRESS] round trip with the landing altitude at
-// full width, the schedule and its pressure difference, the landing altitude
+// full width (and read back in feet), the schedule and its pressure difference, the landing altitude
 // floor under the aircraft's ceiling, the rate-limit table, the manual lever
 // and rate, the landing-altitude knob's limits and the rate wheel's start.
 #include <gtest/gtest.h>
@@ -32,6 +32,9 @@ TEST(CabinPress, RoundTripAtFullWidth) {
   EXPECT_EQ(GetSwitch(&g_cabinRateWheel), 1) << "missing: the default";
   EXPECT_EQ(GetSwitch(&g_cabinPanelObject), 120);
   cockpit.control("CABIN PRESS", "landing_altitude", 13990).runSeconds(1);
+  int32_t readFt = 0;
+  ASSERT_TRUE(cockpit.host().Module().ControlPosition("CABIN PRESS", "landing_altitude", &readFt));
+  EXPECT_EQ(readFt, 13990) << "read back in feet, as a scenario's expect reads it";
   IncLandingAltitude(1);
   EXPECT_EQ(GetLandingAltitude(), 14000.0);
   cockpit.shutdown();

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "host/voice_queue.h"
 #include "systems/fire_protection.h"
 #include "systems/levers.h"
 #include "tests/cockpit.h"
@@ -23,8 +24,9 @@ std::vector<double> Gaps(const std::vector<PlayedSound>& played) {
 
 // Engine 1 catches fire: the bell rings on the next tick (the fire step runs
 // after the queue has played) and again each time its 43-tick hold has run
-// out. Silenced, it stops after the ring already waiting; the fire out, the
-// silence re-arms for the next fire.
+// out. Silenced (BELL OFF, as its gauge presses it: any ring waiting is
+// taken off the queue), it stops after the ring already playing; the fire
+// out, the silence re-arms for the next fire.
 TEST(EngineFire, TheBellRingsAtItsCadenceUntilSilencedAndReArmsWhenTheFireIsOut) {
   Cockpit cockpit({.start = false});
   cockpit.set(Token::GearHandle, 16383);  // no gear horn in the queue
@@ -38,7 +40,11 @@ TEST(EngineFire, TheBellRingsAtItsCadenceUntilSilencedAndReArmsWhenTheFireIsOut)
   EXPECT_EQ(Gaps(rings), std::vector<double>(rings.size() - 1, 44.0));
   EXPECT_TRUE(cockpit.played(kSlotFireRightEngine).empty());
 
-  cockpit.control("Engine Fire", "bell_off", kFireBellSilenced).runSeconds(10);
+  EnqueueVoiceMessage(kVoiceFireRightEngine);
+  cockpit.control("Engine Fire", "bell_off", kFireBellSilenced);
+  EXPECT_FALSE(IsVoiceMessageQueued(kVoiceFireLeftEngine)) << "as the gauge's press: off the queue";
+  EXPECT_FALSE(IsVoiceMessageQueued(kVoiceFireRightEngine));
+  cockpit.runSeconds(10);
   const size_t heard = cockpit.played(kSlotFireLeftEngine).size();
   EXPECT_LE(heard, rings.size() + 1) << "at most the ring already queued";
   cockpit.runSeconds(10);

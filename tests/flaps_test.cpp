@@ -4,10 +4,13 @@
 // auto-slat check after the flaps leave up on the ground.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "core/panel_services.h"
 #include "core/tick_scheduler.h"
+#include "simhost/run_log.h"
+#include "simhost/scenario.h"
 #include "systems/flaps.h"
 #include "tests/cockpit.h"
 #include "tests/lever_frames.h"
@@ -144,6 +147,32 @@ TEST(Flaps, TheSimulatorsFlapsFollowTheHandle) {
   EXPECT_NEAR(cockpit.token(Token::FlapPosition), 16383.0 - 2.0 / 20.0 * 16383.0, 16383.0 / 360.0);
   cockpit.runSeconds(2.1);
   EXPECT_DOUBLE_EQ(cockpit.token(Token::FlapPosition), 13107.2);
+}
+
+// A scenario's `control FLAPS lever` moves the lever as the Flapsbox gauge's
+// clicks do: the simulator's flap handle a detent a click, which the lever
+// follows and the flaps travel to. A frame between detents, and the
+// auto-slat light, are refused before the flight, saying what moves them.
+TEST(Flaps, AScenarioMovesTheLeverThroughTheSimulatorsFlapHandle) {
+  Cockpit cockpit;
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  ASSERT_TRUE(scenario.Parse("control FLAPS lever 15\nrun 1\nexpect FLAPS lever == 15\nexpect flap_handle == 6553.6\n"
+                             "run 8\nexpect flaps == 6553.6\ncontrol FLAPS lever 10\nrun 1\nexpect FLAPS lever == 10\n",
+                             "flight.scn", &errors));
+  simhost::RunLog log;
+  std::string error;
+  EXPECT_TRUE(simhost::RunScenario(cockpit.host(), scenario, log, &error)) << error;
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventFlapsDown).size(), 2u);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventFlapsUp).size(), 1u);
+
+  simhost::Scenario refused;
+  ASSERT_TRUE(refused.Parse("control FLAPS lever 12\ncontrol SLATS auto_slat_light 41\n", "flight.scn", &errors));
+  EXPECT_FALSE(simhost::CheckScenarioNames(cockpit.host(), refused, &errors));
+  EXPECT_EQ(errors, (std::vector<std::string>{
+                        "flight.scn:1: [FLAPS] lever stands only at a flap detent's frame, 0, 10, 15, 20, 27 or 35 (it "
+                        "follows the simulator's flap handle)",
+                        "flight.scn:2: [SLATS] auto_slat_light is a light the slat system sets; it cannot be moved"}));
 }
 
 TEST(Slats, TheAutoSlatLightFollowsTheSlatConditionAbove240Knots) {

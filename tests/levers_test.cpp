@@ -4,6 +4,7 @@
 // the fuel cut.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 #include "core/panel_services.h"
@@ -139,6 +140,22 @@ TEST(Levers, APulledFireHandleKeepsTheEnginesFuelCut) {
   EXPECT_EQ(cockpit.keyEvents(kKeyEventMixture2CutOff).size(), 1u);
   EXPECT_EQ(cockpit.token(Token::Engine2Mixture), 0.0);
   EXPECT_EQ(cockpit.token(Token::Engine1Mixture), 16384.0);
+}
+
+// However many levers the cockpit initialises, each is known: one started
+// past the sixteenth runs, and ending its run stops it.
+TEST(Levers, EveryLeverInitialisedIsKnownHoweverMany) {
+  std::array<CSwitch, 20> records{};
+  std::vector<AnimatedLever> levers;
+  for (CSwitch& record : records) levers.push_back({&record, {{1, 18}, {17, 1}}});
+  Cockpit cockpit;
+  for (AnimatedLever& lever : levers) InitLever(&lever, 1.0);
+  for (AnimatedLever& lever : levers) {
+    HandleLever(&lever, 0, 0);
+    EXPECT_TRUE(IsLeverRunning(lever.record)) << "lever " << &lever - levers.data();
+    EndLeverRun(lever.record);
+    EXPECT_FALSE(IsLeverRunning(lever.record));
+  }
 }
 
 }  // namespace

@@ -412,7 +412,8 @@ TEST(ScenarioInput, TheCockpitsNamesAndRangesAreCheckedBeforeTheFlight) {
             "flight.scn:9: a name with blanks is written in double quotes: tooltip \"Engine Fire\"\n"
             "flight.scn:10: usage: control <section> <key> <position> (a name with blanks is written in double "
             "quotes)\n"
-            "flight.scn:11: unknown token 'altitud' (closest: 'altitude'; simhost --list tokens names them all)\n"
+            "flight.scn:11: unknown token 'altitud' (closest: 'altitude'; simhost --list tokens names them all); a "
+            "control is traced as SECTION KEY or SECTION/KEY\n"
             "flight.scn:13: unknown token 'mdoe' (closest: 'mmo'; simhost --list tokens names them all); a control "
             "is traced as SECTION KEY or SECTION/KEY\n"
             "flight.scn:14: [GPWS] below_gs has no position to compare (a button's press is an action, not a "
@@ -432,6 +433,28 @@ TEST(ScenarioInput, TheCockpitsNamesAndRangesAreCheckedBeforeTheFlight) {
             (std::vector<std::string>{"APU/master", "ias", "APU/battery", "AUTOBRAKE/mode", "FLAPS/lever"}));
   ASSERT_EQ(tracedLog.Series().rows.size(), 2u);
   EXPECT_EQ(tracedLog.Series().rows.back(), (std::vector<std::string>{"2", "120", "0", "41", "2", "0"}));
+}
+
+// A trace line has one reading, as the file is read and before the flight:
+// the word that names nothing is the one named, not a word of a control
+// that reads, on whichever side of a token it stands.
+TEST(ScenarioInput, ATraceLineIsReadOneWay) {
+  const std::string noToken = " (a number 0..1023 or a name: simhost --list tokens); a control is traced as SECTION KEY or "
+                              "SECTION/KEY";
+  const std::string altitud = "unknown token 'altitud' (closest: 'altitude'; simhost --list tokens names them all); a "
+                              "control is traced as SECTION KEY or SECTION/KEY";
+  EXPECT_EQ(ParseErrors("trace bogus APU master\ntrace altitud FLAPS lever\n"),
+            (std::vector<std::string>{"flight.scn:1: unknown token 'bogus'" + noToken, "flight.scn:2: " + altitud}));
+  Cockpit cockpit;
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  ASSERT_TRUE(scenario.Parse("trace ias bogus\ntrace bogus ias\ntrace AUTOBRAKE mode altitud\ntrace APU mastr\n"
+                             "trace ias APU master\n",
+                             "flight.scn", &errors));
+  EXPECT_FALSE(simhost::CheckScenarioNames(cockpit.host(), scenario, &errors));
+  EXPECT_EQ(errors, (std::vector<std::string>{"flight.scn:1: unknown token 'bogus'" + noToken,
+                                              "flight.scn:2: unknown token 'bogus'" + noToken, "flight.scn:3: " + altitud,
+                                              "flight.scn:4: no control [APU] 'mastr' (closest: 'master')"}));
 }
 
 }  // namespace
