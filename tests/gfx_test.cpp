@@ -1,6 +1,6 @@
 // The drawing layer the glass displays paint with: transform order and sign,
-// pens and dashes, ellipses of odd sizes, clip modes, text placement, bad
-// numbers; and the host's screens and pictures of the displays.
+// pens and dashes, ellipses of odd sizes, clip modes, text placement and
+// fonts, bad numbers; and the host's screens and pictures of the displays.
 #include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
