@@ -116,7 +116,7 @@ struct Pen {
 };
 
 // A typeface by the name the displays know ("Century Gothic"); the layer maps
-// it to an installed font close in shape, the generic sans-serif otherwise.
+// it to a font the set-up installs, close in shape, or DejaVu Sans.
 struct Font {
   const char* family = "Century Gothic";
   float sizePt = 10.0f;

@@ -1,13 +1,15 @@
 // The pixel back end on Cairo, the surfaces it draws into and their PNG
-// files, and the display typefaces mapped to installed fonts. Paths arrive in
-// user coordinates with their matrix; each primitive sets the matrix afresh,
-// so no save/restore ever touches the clip.
+// files, and the display typefaces mapped to the set-up's fonts. Paths
+// arrive in user coordinates with their matrix; each primitive sets the
+// matrix afresh, so no save/restore ever touches the clip.
+#include <cairo-ft.h>
 #include <cairo.h>
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <bitset>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -77,19 +79,34 @@ constexpr double kMiterLimit = 10.0;
 // larger ones (the radar's test rings) fill faster as Cairo paths.
 constexpr double kLargestGatheredRadius = 24.0;
 
-// The typefaces the displays and the gauges' texts name, and the free font
-// closest in shape that the set-up installs (the geometric sans and the
-// Courier-metric mono of Debian's URW base fonts, DejaVu's mono): a
-// monospaced face stays monospaced, so tables keep their columns. Others go
-// to fontconfig as named, which falls back to the generic sans-serif.
+// The typefaces the displays, the gauges' texts and the host's labels name,
+// and the family of the set-up's fonts each is drawn in: the one fontconfig
+// gives the name on a machine with only those fonts (the geometric sans, the
+// Helvetica-metric sans and the Courier-metric mono of Debian's URW base
+// fonts; DejaVu's mono, so that a monospaced face stays monospaced and
+// tables keep their columns; the CDU names DejaVu's mono itself). Any other
+// name is drawn in the generic sans-serif of such a machine.
 struct TypefaceRow {
   const char* typeface;
   const char* family;
 };
 constexpr TypefaceRow kTypefaces[] = {
+    {"Arial", "Nimbus Sans"},
     {"Century Gothic", "URW Gothic"},
     {"Courier New", "Nimbus Mono PS"},
+    {"DejaVu Sans Mono", "DejaVu Sans Mono"},
     {"Lucida Console", "DejaVu Sans Mono"},
+};
+constexpr const char* kOtherTypefaces = "DejaVu Sans";
+
+// Where the set-up's packages put those fonts (fonts-urw-base35's OpenType
+// files, fonts-dejavu-core). Text is drawn from fonts of exactly the family
+// found there and nowhere else, so a font that another package or the user
+// adds, or the family aliases that come with it (fonts-liberation's "Arial"),
+// changes no picture.
+constexpr const char* kSetUpFontFolders[] = {
+    "/usr/share/fonts/opentype/urw-base35/",
+    "/usr/share/fonts/truetype/dejavu/",
 };
 
 std::string& PinnedFamily() {
@@ -141,7 +158,80 @@ void ReleaseFonts() {
   FcFini();
 }
 
-// Toy font faces, made once per family and weight for the whole process.
+bool InSetUpFolder(const FcChar8* file) {
+  const auto* path = reinterpret_cast<const char*>(file);
+  for (const char* folder : kSetUpFontFolders) {
+    if (std::strncmp(path, folder, std::strlen(folder)) == 0) return true;
+  }
+  return false;
+}
+
+bool HasFamily(FcPattern* font, const char* family) {
+  FcChar8* name = nullptr;
+  for (int i = 0; FcPatternGetString(font, FC_FAMILY, i, &name) == FcResultMatch; ++i) {
+    if (std::strcmp(reinterpret_cast<const char*>(name), family) == 0) return true;
+  }
+  return false;
+}
+
+// The fonts fontconfig knows of exactly `family` that the set-up installed.
+FcFontSet* SetUpFontsOf(const char* family) {
+  FcFontSet* found = FcFontSetCreate();
+  for (FcSetName set : {FcSetSystem, FcSetApplication}) {
+    FcFontSet* fonts = FcConfigGetFonts(nullptr, set);
+    for (int i = 0; fonts != nullptr && i < fonts->nfont; ++i) {
+      FcPattern* font = fonts->fonts[i];
+      FcChar8* file = nullptr;
+      if (FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch || !InSetUpFolder(file) ||
+          !HasFamily(font, family)) {
+        continue;
+      }
+      FcPatternReference(font);
+      FcFontSetAdd(found, font);
+    }
+  }
+  return found;
+}
+
+// The set-up's font of `family` in the weight, chosen and made ready as
+// fontconfig does it for a Cairo toy face of that name, but among those
+// fonts only; null when the set-up's fonts have none of the family. (The
+// hinting and anti-aliasing the configuration adds give way, when it is
+// drawn, to the contexts' glyph options.)
+FcPattern* SetUpFont(const char* family, bool bold) {
+  FcPattern* wanted = FcPatternCreate();
+  FcPatternAddString(wanted, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
+  // The slant and the two weights a toy face asks for.
+  FcPatternAddInteger(wanted, FC_SLANT, FC_SLANT_ROMAN);
+  FcPatternAddInteger(wanted, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_MEDIUM);
+  FcConfigSubstitute(nullptr, wanted, FcMatchPattern);
+  FcDefaultSubstitute(wanted);
+  FcFontSet* fonts = SetUpFontsOf(family);
+  FcResult result = FcResultNoMatch;
+  FcPattern* font = fonts->nfont > 0 ? FcFontSetMatch(nullptr, &fonts, 1, wanted, &result) : nullptr;
+  FcFontSetDestroy(fonts);
+  FcPatternDestroy(wanted);
+  return font;
+}
+
+// A face drawn from the set-up's font of the family, loaded from its file
+// once for the process. Without the set-up's fonts (another system's
+// folders) the family goes to fontconfig as named, and the pictures are that
+// machine's own.
+cairo_font_face_t* NewFace(const std::string& family, bool bold) {
+  FcPattern* font = SetUpFont(family.c_str(), bold);
+  if (font == nullptr) {
+    std::fprintf(stderr, "gfx: no \"%s\" among the set-up's fonts; drawing it in the font fontconfig finds\n",
+                 family.c_str());
+    return cairo_toy_font_face_create(family.c_str(), CAIRO_FONT_SLANT_NORMAL,
+                                      bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+  }
+  cairo_font_face_t* face = cairo_ft_font_face_create_for_pattern(font);
+  FcPatternDestroy(font);
+  return face;
+}
+
+// Font faces, made once per family and weight for the whole process.
 // The last one asked for is remembered by the name's pointer (the displays
 // pass string literals), so a frame full of labels compares no names.
 cairo_font_face_t* FaceFor(const Font& font) {
@@ -159,10 +249,7 @@ cairo_font_face_t* FaceFor(const Font& font) {
   }
   const std::string family = FontFamilyFor(font.family);
   auto [entry, added] = faces.try_emplace({family, font.bold}, nullptr);
-  if (added) {
-    entry->second = cairo_toy_font_face_create(family.c_str(), CAIRO_FONT_SLANT_NORMAL,
-                                               font.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-  }
+  if (added) entry->second = NewFace(family, font.bold);
   lastFamily = font.family;
   lastBold = font.bold;
   lastPinned = PinnedFamily();
@@ -729,7 +816,7 @@ std::string FontFamilyFor(const char* typeface) {
   for (const TypefaceRow& row : kTypefaces) {
     if (std::strcmp(row.typeface, name) == 0) return row.family;
   }
-  return *name != '\0' ? name : "sans-serif";
+  return kOtherTypefaces;
 }
 
 // ---- Surfaces ------------------------------------------------------------------

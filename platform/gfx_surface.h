@@ -124,10 +124,10 @@ class Surface {
 };
 
 // The font family the layer uses for every display font; empty (the default)
-// maps each display's typeface to an installed font close in shape. Tests that
-// measure text pin one ("DejaVu Sans").
+// maps each display's typeface to a font the set-up installs, close in shape.
+// Tests that measure text pin one ("DejaVu Sans").
 void PinFontFamily(const std::string& family);
-// The installed family a display typeface is drawn with.
+// The family of the set-up's fonts a display typeface is drawn with.
 std::string FontFamilyFor(const char* typeface);
 
 }  // namespace platform::gfx

@@ -1,6 +1,7 @@
 // The drawing layer the glass displays paint with: transform order and sign,
-// pens and dashes, ellipses of odd sizes, clip modes, text placement, bad
-// numbers; and the host's screens and pictures of the displays.
+// pens and dashes, ellipses of odd sizes, clip modes, text placement and
+// fonts, bad numbers; and the host's screens and pictures of the displays.
+#include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -310,6 +311,127 @@ TEST(Drawing, MonospacedTypefacesStayMonospaced) {
     EXPECT_NEAR(width(L"iiiiiiiiii"), width(L"MMMMMMMMMM"), 0.01) << typeface;
     EXPECT_NEAR(width(L"MMMMMMMMMM"), 10 * 0.6 * 10 * 96.0 / 72.0, 1.0) << typeface << ": 0.6 em a character";
   }
+}
+
+// The typefaces the cockpit draws with (the displays', the CDU's, the
+// gauges' texts', the host's labels'): those drawn in a face close in shape,
+// and those drawn in the font fontconfig finds for the name itself on a
+// machine with only the set-up's fonts (a name the cockpit does not know,
+// and none, among them).
+constexpr const char* kTypefacesInAFaceLikeThem[] = {"Century Gothic", "Courier New", "Lucida Console"};
+constexpr const char* kTypefacesAsNamed[] = {"Arial", "DejaVu Sans Mono", "Tahoma", nullptr};
+
+// A line in the typeface in each weight, as the pixels of one picture; with
+// `pinned`, in that family instead.
+std::string DrawnIn(const char* typeface, const std::string& pinned = "") {
+  platform::gfx::PinFontFamily(pinned);
+  constexpr float kLinePitch = 18;
+  Surface surface(200, 2 * static_cast<int>(kLinePitch));
+  {
+    Canvas canvas(surface);
+    canvas.DrawString(L"HDG 270 MAP", -1, {typeface, 10, false}, PointF(0, 0), Align::Near, kWhite);
+    canvas.DrawString(L"HDG 270 MAP", -1, {typeface, 10, true}, PointF(0, kLinePitch), Align::Near, kWhite);
+  }
+  platform::gfx::PinFontFamily("");
+  std::string pixels;
+  for (int y = 0; y < surface.Height(); ++y) {
+    for (int x = 0; x < surface.Width(); ++x) {
+      const Color c = surface.Pixel(x, y);
+      pixels += {static_cast<char>(c.r), static_cast<char>(c.g), static_cast<char>(c.b)};
+    }
+  }
+  return pixels;
+}
+
+std::string EveryTypefaceDrawn() {
+  std::string pictures;
+  for (const char* typeface : kTypefacesInAFaceLikeThem) pictures += DrawnIn(typeface);
+  for (const char* typeface : kTypefacesAsNamed) pictures += DrawnIn(typeface);
+  return pictures;
+}
+
+bool LoadFontRules(FcConfig* config, const std::string& rules) {
+  return FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(rules.c_str()), FcTrue);
+}
+
+// fontconfig as on a machine with nothing but the set-up's fonts: this
+// machine's configuration, every font outside the set-up's folders left out
+// (fontconfig looks through a folder only where the folder itself is let in).
+bool OnlyTheSetUpsFonts() {
+  std::string accepted;
+  for (const char* path : {"/usr/share/fonts", "/usr/share/fonts/opentype", "/usr/share/fonts/opentype/urw-base35",
+                           "/usr/share/fonts/opentype/urw-base35/*", "/usr/share/fonts/truetype",
+                           "/usr/share/fonts/truetype/dejavu", "/usr/share/fonts/truetype/dejavu/*"}) {
+    accepted += std::string("<glob>") + path + "</glob>";
+  }
+  FcConfig* config = FcInitLoadConfig();
+  return LoadFontRules(config, "<fontconfig><selectfont><rejectfont><glob>*</glob></rejectfont><acceptfont>" +
+                                   accepted + "</acceptfont></selectfont></fontconfig>") &&
+         FcConfigBuildFonts(config) && FcConfigSetCurrent(config);
+}
+
+// fontconfig as on a machine with more fonts than the set-up's: every name
+// asks first for another family (P052), as the aliases of a metric-compatible
+// font put theirs (fonts-liberation's before "Arial"), and a copy of that
+// font at `copy`, outside the set-up's folders, names itself after each
+// family the cockpit draws in, as a user's own font may. Whether fontconfig
+// now finds P052 for "Arial".
+bool AddOtherFonts(const std::string& copy) {
+  std::filesystem::copy_file("/usr/share/fonts/opentype/urw-base35/P052-Roman.otf", copy);
+  FcConfig* config = FcConfigGetCurrent();
+  if (!LoadFontRules(config, "<fontconfig>"
+                             "<match target='pattern'>"
+                             "<edit name='family' mode='prepend_first' binding='strong'><string>P052</string></edit>"
+                             "</match>"
+                             "<match target='scan'>"
+                             "<test name='file'><string>" + copy + "</string></test>"
+                             "<edit name='family' mode='assign'><string>P052</string><string>URW Gothic</string>"
+                             "<string>DejaVu Sans Mono</string><string>Nimbus Mono PS</string>"
+                             "<string>Nimbus Sans</string><string>DejaVu Sans</string></edit>"
+                             "</match>"
+                             "</fontconfig>") ||
+      !FcConfigAppFontAddFile(config, reinterpret_cast<const FcChar8*>(copy.c_str()))) {
+    return false;
+  }
+  FcPattern* arial = FcNameParse(reinterpret_cast<const FcChar8*>("Arial"));
+  FcConfigSubstitute(config, arial, FcMatchPattern);
+  FcDefaultSubstitute(arial);
+  FcResult result = FcResultNoMatch;
+  FcPattern* font = FcFontMatch(config, arial, &result);
+  FcChar8* family = nullptr;
+  const bool other = font != nullptr && FcPatternGetString(font, FC_FAMILY, 0, &family) == FcResultMatch &&
+                     std::string(reinterpret_cast<const char*>(family)) == "P052";
+  if (font != nullptr) FcPatternDestroy(font);
+  FcPatternDestroy(arial);
+  return other;
+}
+
+// Two machines draw the same text: one with the set-up's fonts alone, where
+// each name the cockpit does not draw in a face like it is drawn in the font
+// fontconfig finds for it, as before the faces were pinned; and one where
+// other fonts and their aliases claim every name and every family.
+TEST(Drawing, TextIsDrawnAsWithTheSetUpsFontsAloneWhateverElseIsInstalled) {
+  const std::string alone = InFreshProcess([] {
+    if (!OnlyTheSetUpsFonts()) return std::string("no configuration of the set-up's fonts alone");
+    std::string unlike;
+    for (const char* typeface : kTypefacesAsNamed) {
+      const std::string name = typeface != nullptr ? typeface : "sans-serif";
+      if (DrawnIn(typeface) != DrawnIn(typeface, name)) unlike += " " + name;
+    }
+    return unlike.empty() ? EveryTypefaceDrawn() : "not in the font fontconfig finds for:" + unlike;
+  });
+  const std::string amongOthers = InFreshProcess([] {
+    std::string folder = (std::filesystem::temp_directory_path() / "halcyon-fonts-XXXXXX").string();
+    if (mkdtemp(folder.data()) == nullptr) return std::string("no folder");
+    const std::string copy = folder + "/Claimant.otf";
+    const std::string pixels = AddOtherFonts(copy) ? EveryTypefaceDrawn() : "the other fonts were not taken";
+    std::filesystem::remove(copy);
+    std::filesystem::remove(folder);
+    return pixels;
+  });
+  ASSERT_GT(alone.size(), 1000u) << alone;
+  EXPECT_NE(alone.find_first_not_of('\0'), std::string::npos) << "the text drew";
+  EXPECT_TRUE(alone == amongOthers) << (amongOthers.size() < 1000 ? amongOthers : "the pictures differ");
 }
 
 TEST(Drawing, TheCountCutsTheText) {
