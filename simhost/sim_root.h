@@ -78,11 +78,12 @@ class StartRecord {
   bool PrepareFolder(const std::string& path, const char* what, std::string* error);
   // Notes what the run made otherwise (the layout).
   void Note(const MadePaths& made);
+  // Whether this run made the folder at `path`.
   bool Made(const std::string& path) const;
   // Removes what was noted: each file, then each folder, the last made
-  // first, when nothing else has come into it. A folder another run holds (its simulator
-  // folder, which may be one this run made before that run locked it) stays;
-  // the one `lock` holds goes with the rest.
+  // first, when nothing else has come into it. A folder another run holds
+  // (its simulator folder, which may be one this run made before that run
+  // locked it) stays; the one `lock` holds goes with the rest.
   void Undo(const RootLock& lock) const;
 
  private:

@@ -25,11 +25,11 @@ constexpr int32_t kAutoSlatCheckWaiting = 41;
 constexpr int32_t kAutoSlatCheckLit = 64;
 constexpr double kAutoSlatCheckTicks = 90.0;
 // The simulator's flap handle a detent down or up, as the Flapsbox gauge's
-// clicks send it (the auto-slat's events are these same two).
+// clicks send it; the auto-slat sends these same two.
 constexpr uint32_t kKeyEventFlapsDown = 65758;
 constexpr uint32_t kKeyEventFlapsUp = 65759;
-constexpr uint32_t kKeyEventAutoSlatOn = 65758;
-constexpr uint32_t kKeyEventAutoSlatOff = 65759;
+constexpr uint32_t kKeyEventAutoSlatOn = kKeyEventFlapsDown;
+constexpr uint32_t kKeyEventAutoSlatOff = kKeyEventFlapsUp;
 constexpr double kAutoSlatAboveKt = 240.0;
 // The simulator's flap position (its own 0..16383 units) from which the flaps
 // stand in a landing setting.
