@@ -40,13 +40,18 @@ TEST(EngineFire, TheBellRingsAtItsCadenceUntilSilencedAndReArmsWhenTheFireIsOut)
   EXPECT_EQ(Gaps(rings), std::vector<double>(rings.size() - 1, 44.0));
   EXPECT_TRUE(cockpit.played(kSlotFireRightEngine).empty());
 
+  // Only a press of BELL OFF silences it: moved to 120 (armed), it rings on.
+  cockpit.control("Engine Fire", "bell_off", kSwitchOff).runTicks(88);
+  const size_t ringing = cockpit.played(kSlotFireLeftEngine).size();
+  EXPECT_EQ(ringing, rings.size() + 2) << "a move to 120 is no press";
+
   EnqueueVoiceMessage(kVoiceFireRightEngine);
   cockpit.control("Engine Fire", "bell_off", kFireBellSilenced);
   EXPECT_FALSE(IsVoiceMessageQueued(kVoiceFireLeftEngine)) << "as the gauge's press: off the queue";
   EXPECT_FALSE(IsVoiceMessageQueued(kVoiceFireRightEngine));
   cockpit.runSeconds(10);
   const size_t heard = cockpit.played(kSlotFireLeftEngine).size();
-  EXPECT_LE(heard, rings.size() + 1) << "at most the ring already queued";
+  EXPECT_LE(heard, ringing + 1) << "at most the ring already queued";
   cockpit.runSeconds(10);
   EXPECT_EQ(cockpit.played(kSlotFireLeftEngine).size(), heard) << "silenced";
   EXPECT_EQ(GetSwitch(&g_fireBellSilence), kFireBellSilenced);

@@ -158,13 +158,14 @@ TEST(Flaps, AScenarioMovesTheLeverThroughTheSimulatorsFlapHandle) {
   simhost::Scenario scenario;
   std::vector<std::string> errors;
   ASSERT_TRUE(scenario.Parse("control FLAPS lever 15\nrun 1\nexpect FLAPS lever == 15\nexpect flap_handle == 6553.6\n"
-                             "run 8\nexpect flaps == 6553.6\ncontrol FLAPS lever 10\nrun 1\nexpect FLAPS lever == 10\n",
+                             "run 8\nexpect flaps == 6553.6\ncontrol FLAPS lever 10\nrun 1\nexpect FLAPS lever == 10\n"
+                             "control FLAPS lever 0\nrun 1\nexpect FLAPS lever == 0\nexpect flap_handle == 0\n",
                              "flight.scn", &errors));
   simhost::RunLog log;
   std::string error;
   EXPECT_TRUE(simhost::RunScenario(cockpit.host(), scenario, log, &error)) << error;
   EXPECT_EQ(cockpit.keyEvents(kKeyEventFlapsDown).size(), 2u);
-  EXPECT_EQ(cockpit.keyEvents(kKeyEventFlapsUp).size(), 1u);
+  EXPECT_EQ(cockpit.keyEvents(kKeyEventFlapsUp).size(), 2u);
 
   simhost::Scenario refused;
   ASSERT_TRUE(refused.Parse("control FLAPS lever 12\ncontrol SLATS auto_slat_light 41\n", "flight.scn", &errors));
