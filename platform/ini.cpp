@@ -30,6 +30,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/files.h"
 #include "platform/paths.h"
 
 namespace platform {
@@ -513,7 +514,6 @@ struct IniState {
   uint64_t useCounter = 0;
   int savesToFail = 0;
   int lockWaitMs = kIniLockWaitMs;
-  bool renameFlagsRefused = false;
   std::unordered_map<std::string, Spare> spares;  // by the INI file each is beside
   // Module paths already mapped onto this machine, by working folder and path.
   std::unordered_map<std::string, std::string> resolvedPaths;
@@ -757,8 +757,7 @@ void Unmark(int fd) {
 // Whether `name` leads to the file open as `fd` (`open` its status then).
 bool NameLeadsTo(const std::string& name, int fd, struct stat& open) {
   struct stat named {};
-  return fstat(fd, &open) == 0 && lstat(name.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
-         open.st_ino == named.st_ino;
+  return fstat(fd, &open) == 0 && lstat(name.c_str(), &named) == 0 && SameFile(open, named);
 }
 
 // Forgets a spare: this process's own is removed, where its name still leads
@@ -839,8 +838,7 @@ void RemoveIfKilledRuns(int folderFd, const char* name) {
   lock.l_whence = SEEK_SET;
   struct stat open {};
   if (fcntl(fd, F_OFD_SETLK, &lock) == 0 && fstat(fd, &open) == 0 &&
-      fstatat(folderFd, name, &named, AT_SYMLINK_NOFOLLOW) == 0 && open.st_dev == named.st_dev &&
-      open.st_ino == named.st_ino) {
+      fstatat(folderFd, name, &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(open, named)) {
     unlinkat(folderFd, name, 0);
   }
   close(fd);
@@ -1090,16 +1088,6 @@ bool WriteInPlace(int fd, const std::string& bytes, struct stat& info) {
 
 enum class Outcome : uint8_t { Saved, Failed, Again };
 
-// renameat2 with its flags, where the file system takes them; tests may have
-// them refused, as NFS refuses them.
-int RenameWithFlags(const IniState& state, const std::string& from, const std::string& to, unsigned flags) {
-  if (state.renameFlagsRefused) {
-    errno = EINVAL;
-    return -1;
-  }
-  return renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), flags);
-}
-
 // Puts the written spare in the place of the file (`fileFd`): they trade
 // places in one step, and the old file is this process's spare from then on,
 // marked as such before the trade, since another save may go on as soon as
@@ -1118,13 +1106,12 @@ Outcome TradePlaces(IniState& state, const std::string& path, int fileFd) {
   if (mark < 0) return Outcome::Failed;
   struct stat file {};
   struct stat marked {};
-  if (fstat(fileFd, &file) != 0 || fstat(mark, &marked) != 0 || file.st_dev != marked.st_dev ||
-      file.st_ino != marked.st_ino) {
+  if (fstat(fileFd, &file) != 0 || fstat(mark, &marked) != 0 || !SameFile(file, marked)) {
     close(mark);
     return Outcome::Again;
   }
   Mark(mark);
-  if (RenameWithFlags(state, spare.name, path, RENAME_EXCHANGE) == 0) {
+  if (RenameWithFlags(spare.name, path, RENAME_EXCHANGE) == 0) {
     flock(fileFd, LOCK_UN);
     Unmark(spare.fd);
     close(std::exchange(spare.fd, mark));
@@ -1138,21 +1125,19 @@ Outcome TradePlaces(IniState& state, const std::string& path, int fileFd) {
 }
 
 // Puts the written spare where no file is yet, only while there still is
-// none: renameat2 with RENAME_NOREPLACE or, where that is refused (NFS), a
-// hard link, which fails where the name is taken too, and the spare's own
-// name removed; a file system that has neither keeps the plain rename. A
-// file another process made meanwhile is saved `Again`, with this process's
-// edits made on it. Failed with errno set.
+// none (PlaceNewFile). A file another process made meanwhile is saved
+// `Again`, with this process's edits made on it. Failed with errno set.
 Outcome TakeFreePlace(IniState& state, const std::string& path) {
-  const std::string spare = state.spares.at(path).name;
-  bool placed = RenameWithFlags(state, spare, path, RENAME_NOREPLACE) == 0;
-  if (!placed && errno == EINVAL) {
-    placed = link(spare.c_str(), path.c_str()) == 0;
-    if (!placed && (errno == EPERM || errno == EOPNOTSUPP)) placed = rename(spare.c_str(), path.c_str()) == 0;
+  switch (PlaceNewFile(state.spares.at(path).name, path)) {
+    case Placement::Placed:
+      DropSpare(state, path);
+      return Outcome::Saved;
+    case Placement::NameTaken:
+      return Outcome::Again;
+    case Placement::Failed:
+      break;
   }
-  if (!placed) return errno == EEXIST ? Outcome::Again : Outcome::Failed;
-  DropSpare(state, path);
-  return Outcome::Saved;
+  return Outcome::Failed;
 }
 
 // Saves the file through this process's spare, all or nothing: the new text
@@ -1244,8 +1229,7 @@ int LockFile(const std::string& path, int fd, std::chrono::steady_clock::time_po
     }
     struct stat locked {};
     struct stat named {};
-    if (fstat(fd, &locked) == 0 && stat(path.c_str(), &named) == 0 && locked.st_dev == named.st_dev &&
-        locked.st_ino == named.st_ino) {
+    if (fstat(fd, &locked) == 0 && stat(path.c_str(), &named) == 0 && SameFile(locked, named)) {
       return fd;
     }
     close(std::exchange(fd, -1));
@@ -1550,12 +1534,6 @@ void FailNextIniSaves(int count) {
   IniState& state = State();
   std::lock_guard lock(state.mutex);
   state.savesToFail = std::max(count, 0);
-}
-
-void RefuseIniRenameFlags(bool refused) {
-  IniState& state = State();
-  std::lock_guard lock(state.mutex);
-  state.renameFlagsRefused = refused;
 }
 
 void SetIniLockWait(int milliseconds) {

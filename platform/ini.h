@@ -120,10 +120,6 @@ void FailNextIniSaves(int count);
 constexpr int kIniLockWaitMs = 2000;
 void SetIniLockWait(int milliseconds);
 
-// Tests: saves act as if the file system refused renameat2's flags, as NFS
-// does (a new file is then made through a hard link).
-void RefuseIniRenameFlags(bool refused);
-
 struct IniStats {
   uint64_t parses = 0;  // files read from disk and parsed (by a save too, when another program saved the file)
   uint64_t writes = 0;  // files saved on disk (a save that leaves a file as it stands saves none)

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/files.h"
 #include "platform/paths.h"
 
 namespace simhost {
@@ -81,13 +82,17 @@ bool MakeFolders(const std::string& path, std::string* error, MadePaths* made) {
 // the file meanwhile: that one stays, and the file counts as made only when
 // this call made it.
 bool PlaceMissing(const std::string& spare, const std::string& path, MadePaths* made) {
-  if (renameat2(AT_FDCWD, spare.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0) {
-    if (made != nullptr) made->files.push_back(path);
-    return true;
+  switch (platform::PlaceNewFile(spare, path)) {
+    case platform::Placement::Placed:
+      if (made != nullptr) made->files.push_back(path);
+      return true;
+    case platform::Placement::NameTaken:
+      std::remove(spare.c_str());
+      return true;
+    case platform::Placement::Failed:
+      break;
   }
-  if (errno != EEXIST) return false;
-  std::remove(spare.c_str());
-  return true;
+  return false;
 }
 
 // Writes the file in one step: the text goes into a file of its own beside
@@ -174,8 +179,6 @@ void RemoveFolderNoOtherRunHolds(const std::string& path) {
   if (flock(fd, LOCK_EX | LOCK_NB) == 0) rmdir(path.c_str());
   close(fd);
 }
-
-bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
 }  // namespace
 
@@ -281,7 +284,7 @@ bool RootLock::Take(const std::string& root, std::string* error) {
 bool RootLock::Holds(const std::string& path) const {
   struct stat held {};
   struct stat named {};
-  return fd_ >= 0 && fstat(fd_, &held) == 0 && stat(path.c_str(), &named) == 0 && SameFile(held, named);
+  return fd_ >= 0 && fstat(fd_, &held) == 0 && stat(path.c_str(), &named) == 0 && platform::SameFile(held, named);
 }
 
 size_t CountSoundPackFiles(const std::string& root) {

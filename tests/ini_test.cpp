@@ -32,6 +32,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/files.h"
 #include "platform/paths.h"
 #include "tests/cockpit.h"
 
@@ -997,7 +998,7 @@ TEST_F(IniFile, TwoProcessesMakingOneNewFileAtOnceBothKeepTheirKeys) {
     std::vector<std::function<int()>> steps;
     for (int i = 0; i < kRounds; ++i) {
       steps.push_back([key, flagsRefused, i, &longValue] {
-        platform::RefuseIniRenameFlags(flagsRefused);
+        platform::RefuseRenameFlags(flagsRefused);
         const std::wstring file = L"new" + std::to_wstring(i) + L".ini";
         return WritePrivateProfileString(L"A", key, longValue.c_str(), file.c_str()) ? 0 : 1;
       });
