@@ -193,11 +193,9 @@ FcFontSet* SetUpFontsOf(const char* family) {
   return found;
 }
 
-// The set-up's font of `family` in the weight, chosen and made ready as
-// fontconfig does it for a Cairo toy face of that name, but among those
-// fonts only; null when the set-up's fonts have none of the family. (The
-// hinting and anti-aliasing the configuration adds give way, when it is
-// drawn, to the contexts' glyph options.)
+// The set-up's font of `family` in the weight, chosen as fontconfig does it
+// for a Cairo toy face of that name, but among those fonts only; null when
+// the set-up's fonts have none of the family.
 FcPattern* SetUpFont(const char* family, bool bold) {
   FcPattern* wanted = FcPatternCreate();
   FcPatternAddString(wanted, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
@@ -215,9 +213,14 @@ FcPattern* SetUpFont(const char* family, bool bold) {
 }
 
 // A face drawn from the set-up's font of the family, loaded from its file
-// once for the process. Without the set-up's fonts (another system's
-// folders) the family goes to fontconfig as named, and the pictures are that
-// machine's own.
+// once for the process. Cairo takes the rendering settings a matched font
+// carries (anti-aliasing, sub-pixel order, hinting, the auto-hinter,
+// emboldening, a matrix, embedded bitmaps: whatever the system's or the
+// user's fontconfig files put there) over the contexts' own, so the face is
+// made from the font's file and index alone, and only the contexts' options
+// shape its glyphs. Without the set-up's fonts (another system's folders)
+// the family goes to fontconfig as named, and the pictures are that
+// machine's own, its settings included.
 cairo_font_face_t* NewFace(const std::string& family, bool bold) {
   FcPattern* font = SetUpFont(family.c_str(), bold);
   if (font == nullptr) {
@@ -226,7 +229,11 @@ cairo_font_face_t* NewFace(const std::string& family, bool bold) {
     return cairo_toy_font_face_create(family.c_str(), CAIRO_FONT_SLANT_NORMAL,
                                       bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
   }
-  cairo_font_face_t* face = cairo_ft_font_face_create_for_pattern(font);
+  FcObjectSet* fileAndIndex = FcObjectSetBuild(FC_FILE, FC_INDEX, nullptr);
+  FcPattern* file = FcPatternFilter(font, fileAndIndex);
+  cairo_font_face_t* face = cairo_ft_font_face_create_for_pattern(file);
+  FcPatternDestroy(file);
+  FcObjectSetDestroy(fileAndIndex);
   FcPatternDestroy(font);
   return face;
 }

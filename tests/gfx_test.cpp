@@ -434,6 +434,62 @@ TEST(Drawing, TextIsDrawnAsWithTheSetUpsFontsAloneWhateverElseIsInstalled) {
   EXPECT_TRUE(alone == amongOthers) << (amongOthers.size() < 1000 ? amongOthers : "the pictures differ");
 }
 
+// Every typeface drawn where the user's fonts.conf (read from
+// $XDG_CONFIG_HOME/fontconfig/, as the system's configuration includes it)
+// sets `settings` on every font; or what went wrong, when fontconfig did not
+// take the file (a property of its own, which fontconfig passes on unread,
+// shows that it did).
+std::string DrawnUnderUsersSettings(const std::string& settings) {
+  return InFreshProcess([&settings] {
+    std::string home = (std::filesystem::temp_directory_path() / "halcyon-fonts-XXXXXX").string();
+    if (mkdtemp(home.data()) == nullptr) return std::string("no folder");
+    const std::filesystem::path file = std::filesystem::path(home) / "fontconfig" / "fonts.conf";
+    std::filesystem::create_directory(file.parent_path());
+    std::ofstream(file) << "<fontconfig><match target='font'><edit name='halcyonuser'><bool>true</bool></edit>"
+                        << settings << "</match></fontconfig>";
+    setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+    std::string pixels = "the user's fonts.conf was not read";
+    FcPattern* sans = FcNameParse(reinterpret_cast<const FcChar8*>("DejaVu Sans"));
+    FcPattern* font = nullptr;
+    if (FcInitReinitialize() && FcConfigSubstitute(nullptr, sans, FcMatchPattern)) {
+      FcDefaultSubstitute(sans);
+      FcResult result = FcResultNoMatch;
+      font = FcFontMatch(nullptr, sans, &result);
+    }
+    FcBool taken = FcFalse;
+    if (font != nullptr && FcPatternGetBool(font, "halcyonuser", 0, &taken) == FcResultMatch && taken) {
+      pixels = EveryTypefaceDrawn();
+    }
+    if (font != nullptr) FcPatternDestroy(font);
+    FcPatternDestroy(sans);
+    std::filesystem::remove_all(home);
+    return pixels;
+  });
+}
+
+// A user's rendering settings (sub-pixel order, no anti-aliasing, full
+// hinting, the auto-hinter, emboldening, a slanting matrix, embedded
+// bitmaps, an LCD filter) change no glyph of the displays: the pictures are
+// the same on every machine with the set-up's fonts.
+TEST(Drawing, TheUsersFontRenderingSettingsChangeNoPicture) {
+  const std::string plain = DrawnUnderUsersSettings("");
+  const std::string unsmoothed = DrawnUnderUsersSettings("<edit name='antialias' mode='assign'><bool>false</bool></edit>");
+  const std::string subpixel = DrawnUnderUsersSettings(
+      "<edit name='rgba' mode='assign'><const>rgb</const></edit>"
+      "<edit name='lcdfilter' mode='assign'><const>lcdlight</const></edit>"
+      "<edit name='hinting' mode='assign'><bool>true</bool></edit>"
+      "<edit name='hintstyle' mode='assign'><const>hintfull</const></edit>"
+      "<edit name='autohint' mode='assign'><bool>true</bool></edit>"
+      "<edit name='embolden' mode='assign'><bool>true</bool></edit>"
+      "<edit name='embeddedbitmap' mode='assign'><bool>true</bool></edit>"
+      "<edit name='matrix' mode='assign'><matrix><double>1</double><double>0.2</double>"
+      "<double>0</double><double>1</double></matrix></edit>");
+  ASSERT_GT(plain.size(), 1000u) << plain;
+  EXPECT_NE(plain.find_first_not_of('\0'), std::string::npos) << "the text drew";
+  EXPECT_TRUE(plain == unsmoothed) << (unsmoothed.size() < 1000 ? unsmoothed : "no anti-aliasing changed the text");
+  EXPECT_TRUE(plain == subpixel) << (subpixel.size() < 1000 ? subpixel : "the sub-pixel settings changed the text");
+}
+
 TEST(Drawing, TheCountCutsTheText) {
   Surface surface(200, 60);
   platform::gfx::DrawingLog& log = surface.StartRecording();
