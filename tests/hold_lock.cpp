@@ -4,10 +4,11 @@
 // behave as another does. Each HALCYON_HOLD_* variable names a gate folder:
 // at that point the program makes `held` in it and waits until `go` is there
 // (kLongestWaitMs at most).
-//   HALCYON_HOLD_FOLDER          the folder (its whole path) of the three below
+//   HALCYON_HOLD_FOLDER          the folder (its whole path) of the four below
 //   HALCYON_HOLD_AFTER_MAKING    once the program's mkdir of it has returned
 //   HALCYON_HOLD_BEFORE_LOCK     before its lock (its first flock) is asked for
 //   HALCYON_HOLD_WITH_LOCK       once that lock is taken
+//   HALCYON_HOLD_AT_WRITE        before its first write into a file in it
 //   HALCYON_HOLD_AT_MODULE       before the cockpit module is opened (dlopen)
 //   HALCYON_REFUSE_RENAME_FLAGS  renameat2 with flags fails with EINVAL, as on NFS
 //   HALCYON_KILL_AT_WRITE=N      killed (SIGKILL) half-way through its N-th
@@ -53,6 +54,16 @@ bool IsHeldFolder(int fd) {
          open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
+// Whether the descriptor is open on a file in the folder HALCYON_HOLD_FOLDER
+// names.
+bool InHeldFolder(int fd) {
+  const char* folder = std::getenv("HALCYON_HOLD_FOLDER");
+  char path[4096] = {};
+  const ssize_t length = readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), path, sizeof(path) - 1);
+  const std::string name(path, length > 0 ? static_cast<size_t>(length) : 0);
+  return folder != nullptr && name.substr(0, name.rfind('/')) == folder;
+}
+
 }  // namespace
 
 extern "C" int mkdir(const char* path, mode_t mode) {
@@ -96,9 +107,15 @@ extern "C" int renameat2(int fromFolder, const char* from, int toFolder, const c
 extern "C" ssize_t write(int fd, const void* bytes, size_t count) {
   static const auto real = Real<ssize_t (*)(int, const void*, size_t)>("write");
   static const char* const killAt = std::getenv("HALCYON_KILL_AT_WRITE");
+  static const bool holdAtWrite = std::getenv("HALCYON_HOLD_AT_WRITE") != nullptr;
   static std::atomic<long> writes{0};
+  static std::atomic<bool> held{false};
   struct stat info {};
-  if (killAt != nullptr && fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ++writes == std::atol(killAt)) {
+  if ((killAt == nullptr && !holdAtWrite) || fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    return real(fd, bytes, count);
+  }
+  if (holdAtWrite && InHeldFolder(fd) && !held.exchange(true)) HoldAt("HALCYON_HOLD_AT_WRITE");
+  if (killAt != nullptr && ++writes == std::atol(killAt)) {
     real(fd, bytes, count / 2);
     raise(SIGKILL);
   }

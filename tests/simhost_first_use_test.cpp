@@ -183,11 +183,22 @@ TEST_F(FirstUse, FoldersThatCannotBeWrittenAreFoundBeforeTheFirstTick) {
       << run.output;
   EXPECT_FALSE(Exists(folder_ + "/out/log.txt"));
   EXPECT_FALSE(Exists(folder_ + "/root/SimObjects/Airplanes/QZ Halcyon Pro/HalcyonPro.ini"));
+
+  // An immutable output folder or simulator folder takes no file, root's
+  // neither: found before the first tick.
+  std::filesystem::remove(folder_ + "/out/pictures");
+  for (const auto& [folder, what] : {std::pair{folder_ + "/out", "output folder"}, {folder_ + "/root", "simulator folder"}}) {
+    if (!SetFileFlag(folder, FS_IMMUTABLE_FL, true)) continue;  // root and a file system that keeps the flag
+    run = Fly(longFlight);
+    SetFileFlag(folder, FS_IMMUTABLE_FL, false);
+    EXPECT_EQ(run.output, "simhost: cannot write into the " + std::string(what) + " " + folder + ": " +
+                              std::strerror(EPERM) + "\n");
+  }
 }
 
 // One simulator folder, one run: a second program stops at once and says
 // why, the first one's files are left as they were, and the output folder
-// it was given is not made.
+// it made goes again.
 TEST_F(FirstUse, ASecondRunOnTheSameSimulatorFolderStopsAtOnce) {
   std::filesystem::create_directories(folder_ + "/root");
   const int held = open((folder_ + "/root").c_str(), O_RDONLY | O_DIRECTORY);
@@ -313,6 +324,11 @@ TEST_F(FirstUse, ASecondRunIntoAnOutputFolderAnotherHoldsIsRefusedBeforeItMakesA
   EXPECT_EQ(first.Finish().status, 0);
   EXPECT_TRUE(Exists(out + "/log.txt"));
   EXPECT_TRUE(Exists(folder_ + "/first/SimObjects"));
+
+  // A run whose simulator folder is its output folder holds it once.
+  const ProgramRun both = RunSimhostProgram("--quiet --scenario '" + Scenario("run 1\n") + "' --out '" + out +
+                                            "' --root '" + out + "'");
+  EXPECT_EQ(both.status, 0) << both.output;
 }
 
 // A run refused at its start takes back the simulator folder it made; one
@@ -337,6 +353,19 @@ TEST_F(FirstUse, ARunWhoseSimulatorFolderWentAsItStartedIsToldToStartAgain) {
   }
 }
 
+// Two simulator folders, "one" and "two" in the test's folder, that share
+// one aircraft folder (the one returned, with its Mentor folder) through a
+// link.
+std::string ShareAnAircraftFolder(const std::string& folder) {
+  const std::string shared = folder + "/shared";
+  std::filesystem::create_directories(shared + "/Mentor");
+  for (const char* root : {"/one", "/two"}) {
+    std::filesystem::create_directories(folder + root + "/SimObjects/Airplanes");
+    std::filesystem::create_directory_symlink(shared, folder + root + "/SimObjects/Airplanes/QZ Halcyon Pro");
+  }
+  return shared;
+}
+
 // Two simulator folders share one aircraft folder through a link, its
 // Aircraft.cfg and lessons not there yet. A run refused at its start lays
 // them out in it, and the other flies meanwhile and saves its flap tuning
@@ -344,13 +373,8 @@ TEST_F(FirstUse, ARunWhoseSimulatorFolderWentAsItStartedIsToldToStartAgain) {
 // made: what it laid into the aircraft folder it found stays, as the other
 // run left it.
 TEST_F(FirstUse, ARefusedRunLeavesWhatItLaidIntoAnAircraftFolderItFound) {
-  const std::string shared = folder_ + "/shared";
-  std::filesystem::create_directories(shared + "/Mentor");
+  const std::string shared = ShareAnAircraftFolder(folder_);
   std::ofstream(shared + "/HalcyonPro.ini", std::ios::binary) << "[OPTIONS]\r\nfd_mod=5\r\nfd_mod_enable=1\r\n";
-  for (const char* root : {"/one", "/two"}) {
-    std::filesystem::create_directories(folder_ + root + "/SimObjects/Airplanes");
-    std::filesystem::create_directory_symlink(shared, folder_ + root + "/SimObjects/Airplanes/QZ Halcyon Pro");
-  }
   const std::string refusedFlight = folder_ + "/refused.scn";
   std::ofstream(refusedFlight) << "control APU mastr 41\nrun 1\n";
   BackgroundSimhost refused({"--quiet", "--scenario", refusedFlight, "--out", folder_ + "/out1", "--root", folder_ + "/one"},
@@ -368,6 +392,30 @@ TEST_F(FirstUse, ARefusedRunLeavesWhatItLaidIntoAnAircraftFolderItFound) {
   EXPECT_NE(run.output.find("no control [APU] 'mastr'"), std::string::npos) << run.output;
   EXPECT_TRUE(FilesBelow(shared) == saved);
   EXPECT_GE(saved.size(), 4u) << "Aircraft.cfg and the lessons beside the cockpit's files";
+}
+
+// Two first starts lay out one aircraft folder (shared through a link) at
+// once: the one that finds the other's Aircraft.cfg in its place as it
+// places its own keeps the other's, drops its own and flies.
+TEST_F(FirstUse, TwoFirstStartsLayingOutOneAircraftFolderBothFly) {
+  const std::string shared = ShareAnAircraftFolder(folder_);
+  const std::string flight = Scenario("run 1\n");
+  BackgroundSimhost first({"--quiet", "--scenario", flight, "--out", folder_ + "/out1", "--root", folder_ + "/one"},
+                          HeldAt("HALCYON_HOLD_AT_WRITE", folder_ + "/gate", shared));
+  ASSERT_TRUE(Appears(folder_ + "/gate/held"));
+  EXPECT_FALSE(Exists(shared + "/Aircraft.cfg"));
+  const ProgramRun other = RunSimhostProgram("--quiet --scenario '" + flight + "' --out '" + folder_ + "/out2' --root '" +
+                                             folder_ + "/two'");
+  EXPECT_EQ(other.status, 0) << other.output;
+  struct stat placed {};
+  ASSERT_EQ(stat((shared + "/Aircraft.cfg").c_str(), &placed), 0);
+  Open(folder_ + "/gate");
+  const ProgramRun run = first.Finish();
+  EXPECT_EQ(run.status, 0) << run.output;
+  struct stat kept {};
+  ASSERT_EQ(stat((shared + "/Aircraft.cfg").c_str(), &kept), 0);
+  EXPECT_EQ(kept.st_ino, placed.st_ino) << "the other run's file";
+  for (const auto& [name, bytes] : FilesBelow(shared)) EXPECT_FALSE(name.ends_with(".laying-out")) << name;
 }
 
 // Each file a first start lays out, by its path below the simulator folder,
@@ -397,7 +445,7 @@ void ExpectWholeOrAbsent(const std::string& root, const std::map<std::string, st
 // folder's proof) leaves each file it lays out (the navigation data, the
 // lessons, Aircraft.cfg) whole or absent, and no other file. The next run
 // lays out what is missing and flies; a killed run's spare is never taken
-// for its file, and tools/fresh_root.sh removes it.
+// for its file nor written into, and tools/fresh_root.sh removes it.
 TEST_F(FirstUse, AFirstStartKilledAtAnyWriteLeavesEachLaidOutFileWholeOrAbsent) {
   const std::map<std::string, std::string> laidOut = LaidOutFiles(folder_ + "/scratch");
   ASSERT_GE(laidOut.size(), 8u);
@@ -430,8 +478,17 @@ TEST_F(FirstUse, AFirstStartKilledAtAnyWriteLeavesEachLaidOutFileWholeOrAbsent) 
   BackgroundSimhost killed({"--quiet", "--scenario", flight, "--root", root, "--out", folder_ + "/out"},
                            Preloaded({"HALCYON_KILL_AT_WRITE=" + std::to_string(leavingASpare)}));
   killed.Finish();
-  const ProgramRun next = Fly("run 1\n");
-  EXPECT_EQ(next.status, 0) << next.output;
+  // The next run's own spare is made anew, also where a killed run of its
+  // number left one.
+  BackgroundSimhost next({"--quiet", "--scenario", flight, "--root", root, "--out", folder_ + "/out"},
+                         HeldAt("HALCYON_HOLD_BEFORE_LOCK", folder_ + "/gate", folder_ + "/out"));
+  ASSERT_TRUE(Appears(folder_ + "/gate/held"));
+  const std::string ofItsNumber = root + "/Navigraph/NavData/airports.txt." + std::to_string(next.pid()) + ".laying-out";
+  std::ofstream(ofItsNumber) << std::string(2 << 20, '#');
+  Open(folder_ + "/gate");
+  const ProgramRun flown = next.Finish();
+  EXPECT_EQ(flown.status, 0) << flown.output;
+  EXPECT_EQ(Slurp(ofItsNumber), std::string(2 << 20, '#'));
   std::map<std::string, std::string> after = FilesBelow(root);
   for (const auto& [name, bytes] : laidOut) EXPECT_TRUE(after[name] == bytes) << name;
   const Shell fresh = RunShell("'" + std::string(HALCYON_SOURCE_DIR) + "/tools/fresh_root.sh' '" + root + "'");
