@@ -156,22 +156,21 @@ TEST_F(FirstUse, FoldersThatCannotBeWrittenAreFoundBeforeTheFirstTick) {
   // file for the proof, so the system is asked, which lets root write
   // anywhere: root learns it as the run makes its first folder there.
   const bool root = geteuid() == 0;
-  ProgramRun run = RunSimhostProgram("--quiet --scenario '" + Scenario(longFlight) + "' --out /proc --root '" + folder_ +
-                                     "/root'");
-  EXPECT_EQ(run.output.rfind(root ? "simhost: cannot make the pictures folder /proc/pictures: "
-                                  : "simhost: cannot write into the output folder /proc: ",
-                             0),
-            0u)
-      << run.output;
-  EXPECT_NE(run.status, 0);
-
-  run = RunSimhostProgram("--quiet --scenario '" + Scenario(longFlight) + "' --out '" + folder_ + "/out' --root /proc");
-  EXPECT_EQ(run.output.rfind(root ? "simhost: cannot make the folder /proc/SimObjects: "
-                                  : "simhost: cannot write into the simulator folder /proc: ",
-                             0),
-            0u)
-      << run.output;
-  EXPECT_NE(run.status, 0);
+  const struct {
+    std::string folders;
+    std::string refusal;
+  } proc[] = {
+      {"--out /proc --root '" + folder_ + "/root'",
+       root ? "cannot make the pictures folder /proc/pictures: " : "cannot write into the output folder /proc: "},
+      {"--out '" + folder_ + "/out' --root /proc",
+       root ? "cannot make the folder /proc/SimObjects: " : "cannot write into the simulator folder /proc: "},
+  };
+  ProgramRun run;
+  for (const auto& [folders, refusal] : proc) {
+    run = RunSimhostProgram("--quiet --scenario '" + Scenario(longFlight) + "' " + folders);
+    EXPECT_EQ(run.output.rfind("simhost: " + refusal, 0), 0u) << run.output;
+    EXPECT_NE(run.status, 0);
+  }
 
   // A file where the pictures go: found now, not when the first picture is due.
   std::filesystem::remove_all(folder_ + "/out");
