@@ -48,10 +48,10 @@ void HoldAt(const char* variable) {
 // Whether the descriptor is open on the folder HALCYON_HOLD_FOLDER names.
 bool IsHeldFolder(int fd) {
   const char* folder = std::getenv("HALCYON_HOLD_FOLDER");
-  struct stat open {};
+  struct stat opened {};
   struct stat named {};
-  return folder != nullptr && fstat(fd, &open) == 0 && S_ISDIR(open.st_mode) && stat(folder, &named) == 0 &&
-         open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+  return folder != nullptr && fstat(fd, &opened) == 0 && S_ISDIR(opened.st_mode) && stat(folder, &named) == 0 &&
+         opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
 }
 
 // Whether the descriptor is open on a file in the folder HALCYON_HOLD_FOLDER
