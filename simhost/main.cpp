@@ -23,16 +23,20 @@
 
 namespace {
 
-// The path made whole before the run makes or notes anything: absolute, its
-// "." and ".." taken out as a shell's cd takes them (so that "new/../mine"
-// is mine, which no folder the run makes can be mistaken for), and no slash
-// at its end.
+// The path made whole before the run makes or notes anything: absolute, the
+// part of it that exists taken through its links as the system takes it
+// (so "link/../x" is the x beside the link's target, as ls shows it), the
+// rest, not there yet, as text with its "." and ".." taken out (so that
+// "new/../mine" is mine, which no folder the run makes can be mistaken
+// for), and no slash at its end.
 std::string WholePath(const std::string& path) {
   std::error_code failed;
-  const std::filesystem::path absolute = std::filesystem::absolute(path, failed);
-  std::string whole = (failed ? std::filesystem::path(path) : absolute).lexically_normal().string();
-  while (whole.size() > 1 && whole.back() == '/') whole.pop_back();
-  return whole;
+  std::filesystem::path whole = std::filesystem::absolute(path, failed);
+  if (failed) whole = path;
+  const std::filesystem::path resolved = std::filesystem::weakly_canonical(whole, failed);
+  std::string text = (failed ? whole.lexically_normal() : resolved).string();
+  while (text.size() > 1 && text.back() == '/') text.pop_back();
+  return text;
 }
 
 // The first Ctrl-C (or SIGTERM) ends the flight at the next tick, as closing
@@ -73,29 +77,31 @@ int Fail(const std::string& message) {
 // What a run holds and has made as it starts. A run that did not start
 // flying leaves its folders as it found them: it writes nothing into the
 // output folder (what the run before left there stays), what it made goes
-// again (not the simulator folder another run holds), and once the module
-// has loaded, the module is unloaded and what the cockpit wrote is dropped
-// unsaved (the host held its saves).
+// again (not a folder another run holds), and once the module has loaded,
+// the module is unloaded and what the cockpit wrote is dropped unsaved (the
+// host held its saves). What it could not take back is said after why it
+// stopped.
 struct Starting {
   simhost::StartRecord made;
-  simhost::RootLock lock;
 
-  void TakeBack() const { made.Undo(lock); }
-  void TakeBack(simhost::SimHost& host) const {
+  std::vector<std::string> TakeBack() const { return made.Undo(); }
+  std::vector<std::string> TakeBack(simhost::SimHost& host) const {
     host.Unload();
     host.DropHeldSaves();
-    TakeBack();
+    return TakeBack();
   }
 };
 
-int RefuseStart(const Starting& starting, const std::string& message) {
-  starting.TakeBack();
-  return Fail(message);
+int Refuse(const std::string& message, const std::vector<std::string>& notTakenBack, int status = 1) {
+  Fail(message);
+  for (const std::string& line : notTakenBack) Fail(line);
+  return status;
 }
 
+int RefuseStart(const Starting& starting, const std::string& message) { return Refuse(message, starting.TakeBack()); }
+
 int RefuseStart(simhost::SimHost& host, const Starting& starting, const std::string& message) {
-  starting.TakeBack(host);
-  return Fail(message);
+  return Refuse(message, starting.TakeBack(host));
 }
 
 // The same once the cockpit has started: it is shut down first.
@@ -170,10 +176,12 @@ int main(int argc, char** argv) {
   }
 
   // Every folder the run writes into is proved writable before the first
-  // tick, and the simulator folder is this run's alone until it ends. It is
-  // made and locked first: a run refused because another holds it has made
-  // nothing that run flies with (an output folder and pictures/ they share).
-  // A run refused before its first tick takes back what it made.
+  // tick, and the output folder and the simulator folder are this run's
+  // alone until it ends. The output folder is made and locked first, then
+  // the simulator folder: a run refused because another holds either has
+  // made nothing that run flies with (the default simulator folder and
+  // pictures/ lie in the output folder). A run refused before its first
+  // tick takes back what it made.
   const std::string outFolder = WholePath(program.outFolder);
   simhost::HostOptions options;
   options.root = program.root.empty() ? outFolder + "/root" : WholePath(program.root);
@@ -181,9 +189,8 @@ int main(int argc, char** argv) {
   options.flightModel = true;  // a scenario switches it off with "flight-model off"
   options.picturesFolder = outFolder + "/pictures";
   Starting starting;
-  if (!starting.made.PrepareFolder(options.root, "simulator folder", &error) ||
-      !starting.lock.Take(options.root, &error) ||
-      !starting.made.PrepareFolder(outFolder, "output folder", &error) ||
+  if (!starting.made.HoldFolder(outFolder, "output folder", "--out", &error) ||
+      !starting.made.HoldFolder(options.root, "simulator folder", "--root", &error) ||
       !starting.made.PrepareFolder(options.picturesFolder, "pictures folder", &error)) {
     return RefuseStart(starting, error);
   }
@@ -205,9 +212,9 @@ int main(int argc, char** argv) {
   }
   if (g_stopSignal != 0) {
     host.Shutdown();
-    starting.TakeBack(host);
-    Fail("interrupted before the flight began: " + UntouchedOutput(starting, outFolder));
-    return 128 + g_stopSignal;
+    const std::vector<std::string> notTakenBack = starting.TakeBack(host);
+    return Refuse("interrupted before the flight began: " + UntouchedOutput(starting, outFolder), notTakenBack,
+                  128 + g_stopSignal);
   }
   // What the output folder holds after the run is what this run made.
   if (!simhost::ClearEarlierOutputs(outFolder, options.picturesFolder, options.root, &error)) {

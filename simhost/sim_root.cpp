@@ -11,8 +11,9 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -78,41 +79,56 @@ bool MakeFolders(const std::string& path, std::string* error, MadePaths* made) {
   }
 }
 
-// Gives the spare the name of a missing file, unless another process made
-// the file meanwhile: that one stays, and the file counts as made only when
-// this call made it.
-bool PlaceMissing(const std::string& spare, const std::string& path, MadePaths* made) {
-  switch (platform::PlaceNewFile(spare, path)) {
-    case platform::Placement::Placed:
-      if (made != nullptr) made->files.push_back(path);
-      return true;
-    case platform::Placement::NameTaken:
-      std::remove(spare.c_str());
-      return true;
-    case platform::Placement::Failed:
-      break;
-  }
-  return false;
+// Whether something has the name (a dangling link too: it is kept).
+bool Found(const std::string& path) {
+  struct stat info {};
+  return lstat(path.c_str(), &info) == 0;
 }
 
-// Writes the file in one step: the text goes into a file of its own beside
-// it, which then takes the name, so a run killed at any moment leaves the
-// file whole or absent. An empty file (left by a run killed before this was
-// so) counts as missing and is replaced; any other file is kept.
-bool WriteIfMissing(const std::string& path, const char* text, std::string* error, MadePaths* made) {
-  struct stat info {};
-  const bool found = stat(path.c_str(), &info) == 0;
-  if (found && info.st_size > 0) return true;
-  const std::string spare = path + ".laying-out";
-  std::FILE* file = std::fopen(spare.c_str(), "wb");
-  bool ok = file != nullptr && std::fputs(text, file) >= 0;
-  ok = file != nullptr && std::fclose(file) == 0 && ok;
-  ok = ok && (found ? std::rename(spare.c_str(), path.c_str()) == 0 : PlaceMissing(spare, path, made));
-  if (!ok) {
-    *error = "cannot write " + path + ": " + std::strerror(errno);
-    std::remove(spare.c_str());
+// The spare a laid-out file is written into beside its place: this
+// process's own, its number in the name and made exclusively (a further
+// number where a killed run of the same number left one), so that no other
+// process writes into it. One a killed run left stays under a name nothing
+// reads.
+int OpenLayingOutSpare(const std::string& path, std::string& spare) {
+  for (int further = 0; further < 100; ++further) {
+    spare = path + "." + std::to_string(getpid()) + (further > 0 ? "-" + std::to_string(further) : "") + ".laying-out";
+    const int fd = open(spare.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd >= 0 || errno != EEXIST) return fd;
   }
-  return ok;
+  return -1;
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+  for (size_t done = 0; done < bytes.size();) {
+    const ssize_t put = write(fd, bytes.data() + done, bytes.size() - done);
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) return false;
+    done += static_cast<size_t>(put);
+  }
+  return true;
+}
+
+// Lays out a missing file: the bytes go into a spare of this process's own
+// beside it, which then takes the file's name only while no file has it
+// (platform::PlaceNewFile), so a run killed at any moment leaves the file
+// whole or absent, and a file another process made meanwhile stays. The
+// file counts as made only when this call placed it.
+bool LayOutFile(const std::string& path, const std::string& bytes, std::string* error, MadePaths* made) {
+  std::string spare;
+  const int fd = OpenLayingOutSpare(path, spare);
+  bool written = fd >= 0 && WriteAll(fd, bytes);
+  if (fd >= 0) written = close(fd) == 0 && written;
+  const platform::Placement placement = written ? platform::PlaceNewFile(spare, path) : platform::Placement::Failed;
+  const int reason = errno;
+  if (placement == platform::Placement::Placed) {
+    if (made != nullptr) made->files.push_back(path);
+    return true;
+  }
+  if (fd >= 0) unlink(spare.c_str());
+  if (placement == platform::Placement::NameTaken) return true;
+  *error = "cannot write " + path + ": " + std::strerror(reason);
+  return false;
 }
 
 // The navigation data that comes with the program (beside it, in NavData):
@@ -120,27 +136,16 @@ bool WriteIfMissing(const std::string& path, const char* text, std::string* erro
 constexpr const char* kShippedNavDataFiles[] = {"airports.txt", "navaids.txt", "waypoints.txt", "magvar.txt",
                                                 "LICENSE-airports.txt"};
 
-// A file of the user's own stays (the copy is made only where no file is,
-// exclusively); a shipped file that is not there is skipped (the cockpit
-// reports the missing data itself).
+// A file of the user's own stays (the copy is laid out only where no file
+// is); a shipped file that is not there is skipped (the cockpit reports the
+// missing data itself).
 bool CopyIfMissing(const std::string& source, const std::string& target, std::string* error, MadePaths* made) {
-  std::FILE* in = std::fopen(source.c_str(), "rb");
-  if (in == nullptr) return true;
-  const int fd = open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-  if (fd < 0 && errno == EEXIST) {
-    std::fclose(in);
-    return true;
-  }
-  if (fd >= 0 && made != nullptr) made->files.push_back(target);
-  std::FILE* out = fd >= 0 ? fdopen(fd, "wb") : nullptr;
-  if (fd >= 0 && out == nullptr) close(fd);
-  bool ok = out != nullptr;
-  char buffer[1 << 16];
-  for (size_t got; ok && (got = std::fread(buffer, 1, sizeof(buffer), in)) > 0;) ok = std::fwrite(buffer, 1, got, out) == got;
-  std::fclose(in);
-  if (out != nullptr && std::fclose(out) != 0) ok = false;
-  if (!ok) *error = "cannot write " + target + ": " + std::strerror(errno);
-  return ok;
+  if (Found(target)) return true;
+  std::ifstream in(source, std::ios::binary);
+  if (!in) return true;
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return LayOutFile(target, bytes.str(), error, made);
 }
 
 // The aircraft's own Mentor lessons (beside the program, in Mentor).
@@ -169,41 +174,88 @@ bool CopyShippedLessons(const std::string& root, std::string* error, MadePaths* 
 constexpr const char* kLayoutFolders[] = {kAircraftFolder, kGaugesFolder,  kSoundFolder,
                                           kNavDataFolder,  kLessonFolder, "Navigraph/NavData/Proc"};
 
+// Whether a take-back that failed with this errno found nothing of the
+// run's own to take back: gone already, something else come into the
+// folder, or something else under the name.
+bool NothingToTakeBack(int reason) {
+  return reason == ENOENT || reason == ENOTEMPTY || reason == EEXIST || reason == ENOTDIR || reason == ELOOP;
+}
+
+// Adds "cannot take back ..." to `said` when a removal was refused.
+void SayRefused(const std::string& what, const std::string& path, std::vector<std::string>& said) {
+  const int reason = errno;
+  if (NothingToTakeBack(reason)) return;
+  said.push_back("cannot take back the " + what + " " + path + ", which this run made: " + std::strerror(reason));
+}
+
 // Removes a folder this run made unless another run holds it (as its
-// simulator folder): under the folder's own lock, so that a run that opened
-// it meanwhile finds it gone once it has the lock (RootLock::Take) and does
-// not fly in a folder that is no longer there.
-void RemoveFolderNoOtherRunHolds(const std::string& path) {
+// output or simulator folder): under the folder's own lock, so that a run
+// that opened it meanwhile finds it gone once it has the lock
+// (FolderLock::Take) and does not fly in a folder that is no longer there.
+void RemoveFolderNoOtherRunHolds(const std::string& path, std::vector<std::string>& said) {
   const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-  if (fd < 0) return;
-  if (flock(fd, LOCK_EX | LOCK_NB) == 0) rmdir(path.c_str());
+  if (fd < 0) {
+    SayRefused("folder", path, said);
+    return;
+  }
+  if (flock(fd, LOCK_EX | LOCK_NB) == 0 && rmdir(path.c_str()) != 0) SayRefused("folder", path, said);
   close(fd);
+}
+
+// A folder that went between this run's look and its lock.
+std::string Went(const std::string& path, const char* what) {
+  return std::string("the ") + what + " " + path +
+         " went as this run started (a run refused at its start took back the folder it had made); start this run "
+         "again";
+}
+
+// Why the folder at a path that mkdir found or made is not there to use.
+std::string NotAFolder(const std::string& path, const char* what) {
+  struct stat info {};
+  if (lstat(path.c_str(), &info) != 0 && errno == ENOENT) return Went(path, what);
+  return std::string("cannot make the ") + what + " " + path + ": a file is in the way";
+}
+
+// Whether this process can make a file in the folder: 0, or the errno of
+// the refusal. The file it makes has no name (O_TMPFILE) and goes with its
+// descriptor, so no run leaves it, however it ends, in any folder (an
+// append-only one too). Where the file system makes no such files (NFS),
+// the system answers for this process's effective ids.
+int RefusalToWriteInto(const std::string& folder) {
+  const int fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+  if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR)) {
+    return faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0 ? 0 : errno;
+  }
+  if (fd < 0) return errno;
+  const int refusal = write(fd, "x", 1) == 1 ? 0 : errno;
+  close(fd);
+  return refusal;
+}
+
+// The folder proved writable; false with "cannot write into ...".
+bool ProveWritable(const std::string& path, const char* what, std::string* error) {
+  const int refusal = RefusalToWriteInto(path);
+  if (refusal != 0) *error = std::string("cannot write into the ") + what + " " + path + ": " + std::strerror(refusal);
+  return refusal == 0;
+}
+
+bool MakeFolder(const std::string& path, const char* what, std::string* error, MadePaths* made) {
+  std::string reason;
+  if (MakeFolders(path, &reason, made)) return true;
+  *error = std::string("cannot make the ") + what + " " + path + ": " + reason.substr(reason.rfind(": ") + 2);
+  return false;
 }
 
 }  // namespace
 
 bool PrepareWritableFolder(const std::string& path, const char* what, std::string* error, MadePaths* made) {
-  std::string reason;
-  if (!MakeFolders(path, &reason, made)) {
-    *error = std::string("cannot make the ") + what + " " + path + ": " + reason.substr(reason.rfind(": ") + 2);
-    return false;
-  }
+  if (!MakeFolder(path, what, error, made)) return false;
   struct stat info {};
   if (stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-    *error = std::string("cannot make the ") + what + " " + path + ": a file is in the way";
+    *error = NotAFolder(path, what);
     return false;
   }
-  const std::string probe = path + "/.simhost-can-write-" + std::to_string(getpid());
-  const int fd = open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-  const bool written = fd >= 0 && write(fd, "x", 1) == 1;
-  const int writeErrno = errno;
-  if (fd >= 0) close(fd);
-  unlink(probe.c_str());
-  if (!written) {
-    *error = std::string("cannot write into the ") + what + " " + path + ": " + std::strerror(writeErrno);
-    return false;
-  }
-  return true;
+  return ProveWritable(path, what, error);
 }
 
 bool ProveCockpitFilesWritable(const std::string& root, std::string* error) {
@@ -231,6 +283,14 @@ bool ProveCockpitFilesWritable(const std::string& root, std::string* error) {
   return true;
 }
 
+bool StartRecord::HoldFolder(const std::string& path, const char* what, const char* option, std::string* error) {
+  for (const FolderLock& lock : held_) {
+    if (lock.Holds(path)) return true;
+  }
+  return MakeFolder(path, what, error, &made_) && held_.emplace_back().Take(path, what, option, error) &&
+         ProveWritable(path, what, error);
+}
+
 bool StartRecord::PrepareFolder(const std::string& path, const char* what, std::string* error) {
   return PrepareWritableFolder(path, what, error, &made_);
 }
@@ -244,44 +304,49 @@ bool StartRecord::Made(const std::string& path) const {
   return std::find(made_.folders.begin(), made_.folders.end(), path) != made_.folders.end();
 }
 
-void StartRecord::Undo(const RootLock& lock) const {
-  for (const std::string& file : made_.files) unlink(file.c_str());
+std::vector<std::string> StartRecord::Undo() const {
+  std::vector<std::string> said;
+  for (const std::string& file : made_.files) {
+    if (Made(file.substr(0, file.rfind('/'))) && unlink(file.c_str()) != 0) SayRefused("file", file, said);
+  }
   for (auto folder = made_.folders.rbegin(); folder != made_.folders.rend(); ++folder) {
-    if (lock.Holds(*folder)) {
-      rmdir(folder->c_str());
-    } else {
-      RemoveFolderNoOtherRunHolds(*folder);
+    const bool held = std::any_of(held_.begin(), held_.end(), [&](const FolderLock& lock) { return lock.Holds(*folder); });
+    if (!held) {
+      RemoveFolderNoOtherRunHolds(*folder, said);
+    } else if (rmdir(folder->c_str()) != 0) {
+      SayRefused("folder", *folder, said);
     }
   }
+  return said;
 }
 
-RootLock::~RootLock() {
+FolderLock::~FolderLock() {
   if (fd_ >= 0) close(fd_);
 }
 
-bool RootLock::Take(const std::string& root, std::string* error) {
-  fd_ = open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+bool FolderLock::Take(const std::string& path, const char* what, const char* option, std::string* error) {
+  fd_ = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd_ < 0) {
-    *error = "cannot open the simulator folder " + root + ": " + std::strerror(errno);
+    *error = errno == ENOENT || errno == ENOTDIR ? NotAFolder(path, what)
+                                                 : std::string("cannot open the ") + what + " " + path + ": " +
+                                                       std::strerror(errno);
     return false;
   }
   if (flock(fd_, LOCK_EX | LOCK_NB) == 0) {
-    if (Holds(root)) return true;
-    *error = "the simulator folder " + root +
-             " went as this run started (a run refused at its start took back the folder it had made); start this "
-             "run again";
+    if (Holds(path)) return true;
+    *error = Went(path, what);
   } else {
-    *error = errno == EWOULDBLOCK
-                 ? "another simhost is flying in the simulator folder " + root +
-                       "; one run at a time uses a folder (wait for it, or give this run its own --root)"
-                 : "cannot lock the simulator folder " + root + ": " + std::strerror(errno);
+    *error = errno == EWOULDBLOCK ? std::string("another simhost is starting or flying in the ") + what + " " + path +
+                                        "; one run at a time uses a folder (wait for it, or give this run its own " +
+                                        option + ")"
+                                  : std::string("cannot lock the ") + what + " " + path + ": " + std::strerror(errno);
   }
   close(fd_);
   fd_ = -1;
   return false;
 }
 
-bool RootLock::Holds(const std::string& path) const {
+bool FolderLock::Holds(const std::string& path) const {
   struct stat held {};
   struct stat named {};
   return fd_ >= 0 && fstat(fd_, &held) == 0 && stat(path.c_str(), &named) == 0 && platform::SameFile(held, named);
@@ -320,8 +385,8 @@ bool LayOutSimulatorRoot(const std::string& root, std::string* error, MadePaths*
     if (!CopyIfMissing(ProgramFolder() + "/NavData/" + file, target, error, made)) return false;
   }
   if (!CopyShippedLessons(root, error, made)) return false;
-  return WriteIfMissing(RootPath(root, std::string(kAircraftFolder) + "/Aircraft.cfg"), kDefaultAircraftCfg, error,
-                        made);
+  const std::string aircraftCfg = RootPath(root, std::string(kAircraftFolder) + "/Aircraft.cfg");
+  return Found(aircraftCfg) || LayOutFile(aircraftCfg, kDefaultAircraftCfg, error, made);
 }
 
 }  // namespace simhost

@@ -675,7 +675,7 @@ std::string BackgroundSimhost::Said() const {
 }
 
 bool BackgroundSimhost::WaitToSay(const std::string& text) {
-  for (int waitedMs = 0; waitedMs < 10000; ++waitedMs) {
+  for (int waitedMs = 0; waitedMs < kLongestWaitMs; ++waitedMs) {
     if (Said().find(text) != std::string::npos) return true;
     if (Ended()) return Said().find(text) != std::string::npos;
     usleep(1000);

@@ -24,6 +24,7 @@
 #include "platform/simulator.h"
 #include "platform/sound_device.h"
 #include "simhost/sim_host.h"
+#include "tests/test_wait.h"
 
 namespace halcyon::test {
 
@@ -269,7 +270,7 @@ class BackgroundSimhost {
   BackgroundSimhost& operator=(const BackgroundSimhost&) = delete;
   int pid() const { return pid_; }
   bool Ended();
-  // Waits until what it said holds `text` (ten seconds at most, or until it
+  // Waits until what it said holds `text` (kLongestWaitMs at most, or until it
   // ends without saying it).
   bool WaitToSay(const std::string& text);
   // Waits for its end: its exit status and what it said.

@@ -4,11 +4,16 @@
 // around it (a fresh demo folder, fuzz crashes kept).
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <sys/wait.h>
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -147,14 +152,25 @@ TEST_F(FirstUse, WithoutAScenarioTheProgramSaysHowAndWritesNothing) {
 // module never flies (nothing is saved) however long the flight.
 TEST_F(FirstUse, FoldersThatCannotBeWrittenAreFoundBeforeTheFirstTick) {
   const std::string longFlight = "control APU battery 41\nrun 10:00:00\n";
-  // /proc takes no files, whoever asks.
-  ProgramRun run = RunSimhostProgram("--quiet --scenario '" + Scenario(longFlight) + "' --out /proc --root '" + folder_ +
-                                     "/root'");
-  EXPECT_EQ(run.output.rfind("simhost: cannot write into the output folder /proc: ", 0), 0u) << run.output;
-  EXPECT_NE(run.status, 0);
-
-  run = RunSimhostProgram("--quiet --scenario '" + Scenario(longFlight) + "' --out '" + folder_ + "/out' --root /proc");
-  EXPECT_EQ(run.output.rfind("simhost: cannot write into the simulator folder /proc: ", 0), 0u) << run.output;
+  // /proc takes no files, whoever asks. Its file system makes no unnamed
+  // file for the proof, so the system is asked, which lets root write
+  // anywhere: root learns it as the run makes its first folder there.
+  const bool root = geteuid() == 0;
+  const struct {
+    std::string folders;
+    std::string refusal;
+  } proc[] = {
+      {"--out /proc --root '" + folder_ + "/root'",
+       root ? "cannot make the pictures folder /proc/pictures: " : "cannot write into the output folder /proc: "},
+      {"--out '" + folder_ + "/out' --root /proc",
+       root ? "cannot make the folder /proc/SimObjects: " : "cannot write into the simulator folder /proc: "},
+  };
+  ProgramRun run;
+  for (const auto& [folders, refusal] : proc) {
+    run = RunSimhostProgram("--quiet --scenario '" + Scenario(longFlight) + "' " + folders);
+    EXPECT_EQ(run.output.rfind("simhost: " + refusal, 0), 0u) << run.output;
+    EXPECT_NE(run.status, 0);
+  }
 
   // A file where the pictures go: found now, not when the first picture is due.
   std::filesystem::remove_all(folder_ + "/out");
@@ -166,11 +182,22 @@ TEST_F(FirstUse, FoldersThatCannotBeWrittenAreFoundBeforeTheFirstTick) {
       << run.output;
   EXPECT_FALSE(Exists(folder_ + "/out/log.txt"));
   EXPECT_FALSE(Exists(folder_ + "/root/SimObjects/Airplanes/QZ Halcyon Pro/HalcyonPro.ini"));
+
+  // An immutable output folder or simulator folder takes no file, root's
+  // neither: found before the first tick.
+  std::filesystem::remove(folder_ + "/out/pictures");
+  for (const auto& [folder, what] : {std::pair{folder_ + "/out", "output folder"}, {folder_ + "/root", "simulator folder"}}) {
+    if (!SetFileFlag(folder, FS_IMMUTABLE_FL, true)) continue;  // root and a file system that keeps the flag
+    run = Fly(longFlight);
+    SetFileFlag(folder, FS_IMMUTABLE_FL, false);
+    EXPECT_EQ(run.output, "simhost: cannot write into the " + std::string(what) + " " + folder + ": " +
+                              std::strerror(EPERM) + "\n");
+  }
 }
 
 // One simulator folder, one run: a second program stops at once and says
 // why, the first one's files are left as they were, and the output folder
-// it was given is not made.
+// it made goes again.
 TEST_F(FirstUse, ASecondRunOnTheSameSimulatorFolderStopsAtOnce) {
   std::filesystem::create_directories(folder_ + "/root");
   const int held = open((folder_ + "/root").c_str(), O_RDONLY | O_DIRECTORY);
@@ -178,7 +205,7 @@ TEST_F(FirstUse, ASecondRunOnTheSameSimulatorFolderStopsAtOnce) {
   ASSERT_EQ(flock(held, LOCK_EX | LOCK_NB), 0);
   const ProgramRun second = Fly("control APU battery 41\nrun 2\n");
   EXPECT_NE(second.status, 0);
-  EXPECT_EQ(second.output, "simhost: another simhost is flying in the simulator folder " + folder_ +
+  EXPECT_EQ(second.output, "simhost: another simhost is starting or flying in the simulator folder " + folder_ +
                                "/root; one run at a time uses a folder (wait for it, or give this run its own --root)\n");
   EXPECT_FALSE(Exists(folder_ + "/root/SimObjects"));
   EXPECT_FALSE(Exists(folder_ + "/out"));
@@ -188,21 +215,28 @@ TEST_F(FirstUse, ASecondRunOnTheSameSimulatorFolderStopsAtOnce) {
   EXPECT_EQ(later.status, 0) << later.output;
 }
 
-// The environment that holds simhost at its lock of the simulator folder
-// (tests/hold_lock.cpp): `when` is HALCYON_HOLD_BEFORE_LOCK or
-// HALCYON_HOLD_WITH_LOCK, `gate` a folder where it makes "held" and waits
-// for "go".
-std::vector<std::string> HeldAtTheLock(const std::string& when, const std::string& gate) {
-  std::filesystem::create_directories(gate);
+// The environment that preloads tests/hold_lock.cpp into simhost, with
+// `variables` of its own ("NAME=value").
+std::vector<std::string> Preloaded(std::vector<std::string> variables = {}) {
   const char* asan = std::getenv("ASAN_OPTIONS");
+  variables.push_back(std::string("LD_PRELOAD=") + HALCYON_HOLD_LOCK_LIBRARY);
   // Under AddressSanitizer its runtime comes second, after the preloaded one.
-  return {std::string("LD_PRELOAD=") + HALCYON_HOLD_LOCK_LIBRARY, when + "=" + gate,
-          "ASAN_OPTIONS=" + (asan != nullptr ? std::string(asan) + ":" : std::string()) + "verify_asan_link_order=0"};
+  variables.push_back("ASAN_OPTIONS=" + (asan != nullptr ? std::string(asan) + ":" : std::string()) +
+                      "verify_asan_link_order=0");
+  return variables;
 }
 
-// Waits (ten seconds at most) until the file is there.
+// The environment that holds simhost at a point of its start: `when` is one
+// of the shim's HALCYON_HOLD_* points, `gate` a folder where it makes "held"
+// and waits for "go", `folder` the folder whose making or lock it holds at.
+std::vector<std::string> HeldAt(const std::string& when, const std::string& gate, const std::string& folder = "") {
+  std::filesystem::create_directories(gate);
+  return Preloaded({when + "=" + gate, "HALCYON_HOLD_FOLDER=" + folder});
+}
+
+// Waits (kLongestWaitMs at most) until the file is there.
 bool Appears(const std::string& path) {
-  for (int waitedMs = 0; waitedMs < 10000 && !Exists(path); ++waitedMs) usleep(1000);
+  for (int waitedMs = 0; waitedMs < kLongestWaitMs && !Exists(path); ++waitedMs) usleep(1000);
   return Exists(path);
 }
 
@@ -215,24 +249,20 @@ std::set<std::string> EntriesBelow(const std::string& folder) {
   return entries;
 }
 
-// Two runs started together on one new output folder: one takes the lock of
-// the simulator folder and flies, the other is refused and takes back nothing
-// the first flies with (the output folder, the simulator folder), so a third
-// run there is refused while the first flies. Tried many times, the first
-// held just after its lock; and once more with the refused one held between
-// its folders and its lock while the other takes it.
+// Two runs started together on one new output folder: one takes its lock
+// and flies, the other is refused and takes back nothing the first flies
+// with (the output folder, the simulator folder in it), so a third run
+// there is refused while the first flies. Tried many times, the first held
+// once it holds its simulator folder too. And two runs on one simulator
+// folder, each with its own output folder: the refused one, held between
+// the simulator folder it made and its lock while the other takes it,
+// leaves that folder to the other.
 TEST_F(FirstUse, OfTwoRunsStartedTogetherTheRefusedOneTakesBackNothingTheOtherFliesWith) {
   const std::string flight = Scenario("run 1\n");
-  const auto arguments = [&flight](const std::string& out) {
-    return std::vector<std::string>{"--quiet", "--scenario", flight, "--out", out};
-  };
-  const auto refusedWhileTheOtherHoldsTheLock = [&](BackgroundSimhost& refused, const std::string& out) {
-    const ProgramRun run = refused.Finish();
-    EXPECT_NE(run.output.find("another simhost is flying in the simulator folder " + out + "/root;"),
-              std::string::npos) << run.output;
-    EXPECT_TRUE(Exists(out + "/root"));
-    const ProgramRun third = RunSimhostProgram("--quiet --scenario '" + flight + "' --out '" + out + "'");
-    EXPECT_NE(third.output.find("another simhost is flying"), std::string::npos) << third.output;
+  const auto arguments = [&flight](const std::string& out, const std::string& root = "") {
+    std::vector<std::string> words{"--quiet", "--scenario", flight, "--out", out};
+    if (!root.empty()) words.insert(words.end(), {"--root", root});
+    return words;
   };
   const auto flownWithItsOutputs = [](BackgroundSimhost& flying, const std::string& out) {
     EXPECT_EQ(flying.Finish().status, 0);
@@ -243,45 +273,286 @@ TEST_F(FirstUse, OfTwoRunsStartedTogetherTheRefusedOneTakesBackNothingTheOtherFl
     SCOPED_TRACE(pair);
     const std::string out = folder_ + "/together" + std::to_string(pair);
     const std::string gate = folder_ + "/gate" + std::to_string(pair);
-    BackgroundSimhost first(arguments(out), HeldAtTheLock("HALCYON_HOLD_WITH_LOCK", gate));
-    BackgroundSimhost second(arguments(out), HeldAtTheLock("HALCYON_HOLD_WITH_LOCK", gate));
+    BackgroundSimhost first(arguments(out), HeldAt("HALCYON_HOLD_WITH_LOCK", gate, out + "/root"));
+    BackgroundSimhost second(arguments(out), HeldAt("HALCYON_HOLD_WITH_LOCK", gate, out + "/root"));
     ASSERT_TRUE(Appears(gate + "/held"));
-    for (int waitedMs = 0; waitedMs < 10000 && !first.Ended() && !second.Ended(); ++waitedMs) usleep(1000);
+    for (int waitedMs = 0; waitedMs < kLongestWaitMs && !first.Ended() && !second.Ended(); ++waitedMs) usleep(1000);
     const bool firstRefused = first.Ended();
-    refusedWhileTheOtherHoldsTheLock(firstRefused ? first : second, out);
+    const ProgramRun refused = (firstRefused ? first : second).Finish();
+    EXPECT_NE(refused.output.find("another simhost is starting or flying in the output folder " + out + ";"),
+              std::string::npos)
+        << refused.output;
+    EXPECT_TRUE(Exists(out + "/root"));
+    const ProgramRun third = RunSimhostProgram("--quiet --scenario '" + flight + "' --out '" + out + "'");
+    EXPECT_NE(third.output.find("another simhost is starting or flying"), std::string::npos) << third.output;
     Open(gate);
     flownWithItsOutputs(firstRefused ? second : first, out);
   }
 
-  const std::string out = folder_ + "/held";
-  BackgroundSimhost refused(arguments(out), HeldAtTheLock("HALCYON_HOLD_BEFORE_LOCK", folder_ + "/before"));
+  const std::string root = folder_ + "/shared";
+  BackgroundSimhost refused(arguments(folder_ + "/refused", root), HeldAt("HALCYON_HOLD_BEFORE_LOCK", folder_ + "/before", root));
   ASSERT_TRUE(Appears(folder_ + "/before/held"));
-  BackgroundSimhost flying(arguments(out), HeldAtTheLock("HALCYON_HOLD_WITH_LOCK", folder_ + "/with"));
+  BackgroundSimhost flying(arguments(folder_ + "/flying", root), HeldAt("HALCYON_HOLD_WITH_LOCK", folder_ + "/with", root));
   ASSERT_TRUE(Appears(folder_ + "/with/held"));
-  const std::set<std::string> before = EntriesBelow(out);
+  const std::set<std::string> before = EntriesBelow(root);
   Open(folder_ + "/before");
-  refusedWhileTheOtherHoldsTheLock(refused, out);
-  EXPECT_EQ(EntriesBelow(out), before);
+  const ProgramRun run = refused.Finish();
+  EXPECT_EQ(run.output, "simhost: another simhost is starting or flying in the simulator folder " + root +
+                            "; one run at a time uses a folder (wait for it, or give this run its own --root)\n");
+  EXPECT_EQ(EntriesBelow(root), before);
+  EXPECT_FALSE(Exists(folder_ + "/refused"));
   Open(folder_ + "/with");
-  flownWithItsOutputs(flying, out);
+  flownWithItsOutputs(flying, folder_ + "/flying");
+}
+
+// Two runs on one output folder, each with its own simulator folder: the
+// second is refused before it makes anything (not even its simulator
+// folder), and the first flies and writes its outputs there.
+TEST_F(FirstUse, ASecondRunIntoAnOutputFolderAnotherHoldsIsRefusedBeforeItMakesAnything) {
+  const std::string out = folder_ + "/out";
+  BackgroundSimhost first({"--quiet", "--scenario", Scenario("run 1\n"), "--out", out, "--root", folder_ + "/first"},
+                          HeldAt("HALCYON_HOLD_WITH_LOCK", folder_ + "/gate", out));
+  ASSERT_TRUE(Appears(folder_ + "/gate/held"));
+  const ProgramRun second = RunSimhostProgram("--quiet --scenario '" + Scenario("run 1\n") + "' --out '" + out +
+                                              "' --root '" + folder_ + "/second'");
+  EXPECT_NE(second.status, 0);
+  EXPECT_EQ(second.output, "simhost: another simhost is starting or flying in the output folder " + out +
+                               "; one run at a time uses a folder (wait for it, or give this run its own --out)\n");
+  EXPECT_FALSE(Exists(folder_ + "/second"));
+  Open(folder_ + "/gate");
+  EXPECT_EQ(first.Finish().status, 0);
+  EXPECT_TRUE(Exists(out + "/log.txt"));
+  EXPECT_TRUE(Exists(folder_ + "/first/SimObjects"));
+
+  // A run whose simulator folder is its output folder holds it once.
+  const ProgramRun both = RunSimhostProgram("--quiet --scenario '" + Scenario("run 1\n") + "' --out '" + out +
+                                            "' --root '" + out + "'");
+  EXPECT_EQ(both.status, 0) << both.output;
 }
 
 // A run refused at its start takes back the simulator folder it made; one
-// that opened that folder just before it went does not fly in a folder no
-// longer there: it is refused too, and makes it no more.
-TEST_F(FirstUse, ARunWhoseSimulatorFolderWentBeforeItsLockIsRefused) {
-  const std::string out = folder_ + "/out";
-  BackgroundSimhost late({"--quiet", "--scenario", Scenario("run 1\n"), "--out", out},
-                         HeldAtTheLock("HALCYON_HOLD_BEFORE_LOCK", folder_ + "/gate"));
+// whose folder went just after its mkdir made or found it, or between its
+// opening and its lock, does not fly in a folder no longer there: it is
+// refused too, told to start again, and makes it no more.
+TEST_F(FirstUse, ARunWhoseSimulatorFolderWentAsItStartedIsToldToStartAgain) {
+  for (const std::string when : {"HALCYON_HOLD_AFTER_MAKING", "HALCYON_HOLD_BEFORE_LOCK"}) {
+    SCOPED_TRACE(when);
+    const std::string out = folder_ + "/" + when;
+    const std::string gate = folder_ + "/gate-" + when;
+    BackgroundSimhost late({"--quiet", "--scenario", Scenario("run 1\n"), "--out", out}, HeldAt(when, gate, out + "/root"));
+    ASSERT_TRUE(Appears(gate + "/held"));
+    ASSERT_TRUE(std::filesystem::remove(out + "/root"));
+    Open(gate);
+    const ProgramRun run = late.Finish();
+    EXPECT_NE(run.status, 0);
+    EXPECT_EQ(run.output, "simhost: the simulator folder " + out +
+                              "/root went as this run started (a run refused at its start took back the folder it had "
+                              "made); start this run again\n");
+    EXPECT_FALSE(Exists(out));
+  }
+}
+
+// Two simulator folders, "one" and "two" in the test's folder, that share
+// one aircraft folder (the one returned, with its Mentor folder) through a
+// link.
+std::string ShareAnAircraftFolder(const std::string& folder) {
+  const std::string shared = folder + "/shared";
+  std::filesystem::create_directories(shared + "/Mentor");
+  for (const char* root : {"/one", "/two"}) {
+    std::filesystem::create_directories(folder + root + "/SimObjects/Airplanes");
+    std::filesystem::create_directory_symlink(shared, folder + root + "/SimObjects/Airplanes/QZ Halcyon Pro");
+  }
+  return shared;
+}
+
+// Two simulator folders share one aircraft folder through a link, its
+// Aircraft.cfg and lessons not there yet. A run refused at its start lays
+// them out in it, and the other flies meanwhile and saves its flap tuning
+// into Aircraft.cfg. The refused run takes back files only from folders it
+// made: what it laid into the aircraft folder it found stays, as the other
+// run left it.
+TEST_F(FirstUse, ARefusedRunLeavesWhatItLaidIntoAnAircraftFolderItFound) {
+  const std::string shared = ShareAnAircraftFolder(folder_);
+  std::ofstream(shared + "/HalcyonPro.ini", std::ios::binary) << "[OPTIONS]\r\nfd_mod=5\r\nfd_mod_enable=1\r\n";
+  const std::string refusedFlight = folder_ + "/refused.scn";
+  std::ofstream(refusedFlight) << "control APU mastr 41\nrun 1\n";
+  BackgroundSimhost refused({"--quiet", "--scenario", refusedFlight, "--out", folder_ + "/out1", "--root", folder_ + "/one"},
+                            HeldAt("HALCYON_HOLD_AT_MODULE", folder_ + "/gate"));
   ASSERT_TRUE(Appears(folder_ + "/gate/held"));
-  ASSERT_TRUE(std::filesystem::remove(out + "/root"));
+  const std::map<std::string, std::string> laidOut = FilesBelow(shared);
+  ASSERT_EQ(laidOut.count("Aircraft.cfg"), 1u);
+  const ProgramRun flown = RunSimhostProgram("--quiet --scenario '" + Scenario("run 1\n") + "' --out '" + folder_ +
+                                             "/out2' --root '" + folder_ + "/two'");
+  ASSERT_EQ(flown.status, 0) << flown.output;
+  const std::map<std::string, std::string> saved = FilesBelow(shared);
+  EXPECT_NE(saved.at("Aircraft.cfg"), laidOut.at("Aircraft.cfg")) << "the other run's flap tuning";
   Open(folder_ + "/gate");
-  const ProgramRun run = late.Finish();
-  EXPECT_NE(run.status, 0);
-  EXPECT_EQ(run.output, "simhost: the simulator folder " + out +
-                            "/root went as this run started (a run refused at its start took back the folder it had "
-                            "made); start this run again\n");
-  EXPECT_FALSE(Exists(out));
+  const ProgramRun run = refused.Finish();
+  EXPECT_NE(run.output.find("no control [APU] 'mastr'"), std::string::npos) << run.output;
+  EXPECT_TRUE(FilesBelow(shared) == saved);
+  EXPECT_GE(saved.size(), 4u) << "Aircraft.cfg and the lessons beside the cockpit's files";
+}
+
+// Two first starts lay out one aircraft folder (shared through a link) at
+// once: the one that finds the other's Aircraft.cfg in its place as it
+// places its own keeps the other's, drops its own and flies.
+TEST_F(FirstUse, TwoFirstStartsLayingOutOneAircraftFolderBothFly) {
+  const std::string shared = ShareAnAircraftFolder(folder_);
+  const std::string flight = Scenario("run 1\n");
+  BackgroundSimhost first({"--quiet", "--scenario", flight, "--out", folder_ + "/out1", "--root", folder_ + "/one"},
+                          HeldAt("HALCYON_HOLD_AT_WRITE", folder_ + "/gate", shared));
+  ASSERT_TRUE(Appears(folder_ + "/gate/held"));
+  EXPECT_FALSE(Exists(shared + "/Aircraft.cfg"));
+  const ProgramRun other = RunSimhostProgram("--quiet --scenario '" + flight + "' --out '" + folder_ + "/out2' --root '" +
+                                             folder_ + "/two'");
+  EXPECT_EQ(other.status, 0) << other.output;
+  struct stat placed {};
+  ASSERT_EQ(stat((shared + "/Aircraft.cfg").c_str(), &placed), 0);
+  Open(folder_ + "/gate");
+  const ProgramRun run = first.Finish();
+  EXPECT_EQ(run.status, 0) << run.output;
+  struct stat kept {};
+  ASSERT_EQ(stat((shared + "/Aircraft.cfg").c_str(), &kept), 0);
+  EXPECT_EQ(kept.st_ino, placed.st_ino) << "the other run's file";
+  for (const auto& [name, bytes] : FilesBelow(shared)) EXPECT_FALSE(name.ends_with(".laying-out")) << name;
+}
+
+// Each file a first start lays out, by its path below the simulator folder,
+// with its bytes.
+std::map<std::string, std::string> LaidOutFiles(const std::string& scratch) {
+  std::string error;
+  EXPECT_TRUE(simhost::LayOutSimulatorRoot(scratch, &error)) << error;
+  return FilesBelow(scratch);
+}
+
+// Every file below a folder (none where there is no folder).
+std::map<std::string, std::string> FilesIfAny(const std::string& folder) {
+  return Exists(folder) ? FilesBelow(folder) : std::map<std::string, std::string>{};
+}
+
+// Whether every file below the folder is one of `laidOut` with its bytes, or
+// a spare one was written into ("<file>.<pid>.laying-out").
+void ExpectWholeOrAbsent(const std::string& root, const std::map<std::string, std::string>& laidOut) {
+  for (const auto& [name, bytes] : FilesIfAny(root)) {
+    if (name.ends_with(".laying-out")) continue;
+    ASSERT_EQ(laidOut.count(name), 1u) << name << " is no laid-out file";
+    EXPECT_TRUE(bytes == laidOut.at(name)) << name << " is part written";
+  }
+}
+
+// A first start killed at any write into a file (each laid-out file's, each
+// folder's proof) leaves each file it lays out (the navigation data, the
+// lessons, Aircraft.cfg) whole or absent, and no other file. The next run
+// lays out what is missing and flies; a killed run's spare is never taken
+// for its file nor written into, and tools/fresh_root.sh removes it.
+TEST_F(FirstUse, AFirstStartKilledAtAnyWriteLeavesEachLaidOutFileWholeOrAbsent) {
+  const std::map<std::string, std::string> laidOut = LaidOutFiles(folder_ + "/scratch");
+  ASSERT_GE(laidOut.size(), 8u);
+  const std::string root = folder_ + "/root";
+  const std::string flight = Scenario("run 1\n");
+  int killedBeforeTheLayoutEnded = 0;
+  int leavingASpare = 0;
+  for (int write = 1; write <= 40; ++write) {
+    SCOPED_TRACE(write);
+    std::filesystem::remove_all(root);
+    std::filesystem::remove_all(folder_ + "/out");
+    BackgroundSimhost run({"--quiet", "--scenario", flight, "--root", root, "--out", folder_ + "/out"},
+                          Preloaded({"HALCYON_KILL_AT_WRITE=" + std::to_string(write)}));
+    const ProgramRun killed = run.Finish();
+    ASSERT_TRUE(WIFSIGNALED(killed.status)) << killed.output;
+    const std::map<std::string, std::string> left = FilesIfAny(root);
+    if (std::all_of(laidOut.begin(), laidOut.end(), [&left](const auto& file) { return left.count(file.first) > 0; })) {
+      break;
+    }
+    ++killedBeforeTheLayoutEnded;
+    ExpectWholeOrAbsent(root, laidOut);
+    EXPECT_TRUE(FilesIfAny(folder_ + "/out").empty()) << "no file of the folder's proofs";
+    const bool spare = std::any_of(left.begin(), left.end(), [](const auto& file) { return file.first.ends_with(".laying-out"); });
+    if (spare && leavingASpare == 0) leavingASpare = write;
+  }
+  EXPECT_GT(killedBeforeTheLayoutEnded, static_cast<int>(laidOut.size())) << "a kill at each file's write";
+  ASSERT_GT(leavingASpare, 0);
+
+  std::filesystem::remove_all(root);
+  BackgroundSimhost killed({"--quiet", "--scenario", flight, "--root", root, "--out", folder_ + "/out"},
+                           Preloaded({"HALCYON_KILL_AT_WRITE=" + std::to_string(leavingASpare)}));
+  killed.Finish();
+  // The next run's own spare is made anew, also where a killed run of its
+  // number left one.
+  BackgroundSimhost next({"--quiet", "--scenario", flight, "--root", root, "--out", folder_ + "/out"},
+                         HeldAt("HALCYON_HOLD_BEFORE_LOCK", folder_ + "/gate", folder_ + "/out"));
+  ASSERT_TRUE(Appears(folder_ + "/gate/held"));
+  const std::string ofItsNumber = root + "/Navigraph/NavData/airports.txt." + std::to_string(next.pid()) + ".laying-out";
+  std::ofstream(ofItsNumber) << std::string(2 << 20, '#');
+  Open(folder_ + "/gate");
+  const ProgramRun flown = next.Finish();
+  EXPECT_EQ(flown.status, 0) << flown.output;
+  EXPECT_EQ(Slurp(ofItsNumber), std::string(2 << 20, '#'));
+  std::map<std::string, std::string> after = FilesBelow(root);
+  for (const auto& [name, bytes] : laidOut) EXPECT_TRUE(after[name] == bytes) << name;
+  const Shell fresh = RunShell("'" + std::string(HALCYON_SOURCE_DIR) + "/tools/fresh_root.sh' '" + root + "'");
+  EXPECT_EQ(fresh.status, 0) << fresh.output;
+  for (const auto& [name, bytes] : FilesBelow(root)) EXPECT_FALSE(name.ends_with(".laying-out")) << name;
+  EXPECT_TRUE(std::any_of(after.begin(), after.end(), [](const auto& file) { return file.first.ends_with(".laying-out"); }))
+      << "the killed run's spare stayed until fresh_root.sh";
+}
+
+// Where renameat2 refuses its flags (as NFS does), a first run still lays
+// out the simulator folder, each file put in its place whole, and flies.
+TEST_F(FirstUse, AFirstRunFliesWhereRenameFlagsAreRefused) {
+  const std::map<std::string, std::string> laidOut = LaidOutFiles(folder_ + "/scratch");
+  BackgroundSimhost run({"--quiet", "--scenario", Scenario("control APU battery 41\nrun 1\n"), "--root", folder_ + "/root",
+                         "--out", folder_ + "/out"},
+                        Preloaded({"HALCYON_REFUSE_RENAME_FLAGS=1"}));
+  const ProgramRun flown = run.Finish();
+  EXPECT_EQ(flown.status, 0) << flown.output;
+  const std::map<std::string, std::string> root = FilesBelow(folder_ + "/root");
+  for (const auto& [name, bytes] : laidOut) EXPECT_TRUE(root.count(name) > 0 && root.at(name) == bytes) << name;
+  for (const auto& [name, bytes] : root) EXPECT_FALSE(name.ends_with(".laying-out")) << name;
+  EXPECT_NE(Slurp(folder_ + "/out/HalcyonPro.ini").find("battery=41"), std::string::npos);
+}
+
+// In an append-only folder a file can be made but not removed: a run, flown
+// or refused, leaves no file of its proof that the folder takes files, and
+// a refused run whose folder cannot be taken back says so.
+TEST_F(FirstUse, AppendOnlyFoldersKeepNoProofAndATakeBackRefusedIsSaid) {
+  ASSERT_EQ(Fly("run 1\n").status, 0);
+  const std::string aircraft = folder_ + "/root/SimObjects/Airplanes/QZ Halcyon Pro";
+  const std::string parent = folder_ + "/append-only";
+  std::filesystem::create_directories(parent);
+  if (!SetFileFlag(aircraft, FS_APPEND_FL, true) || !SetFileFlag(parent, FS_APPEND_FL, true)) {
+    SetFileFlag(aircraft, FS_APPEND_FL, false);
+    GTEST_SKIP() << "no append-only folders here (root and a file system that keeps the flag): " << std::strerror(errno);
+  }
+  const std::set<std::string> before = EntriesBelow(aircraft);
+  const ProgramRun flown = Fly("control APU battery 41\nrun 1\n");
+  const std::set<std::string> afterFlown = EntriesBelow(aircraft);
+  const ProgramRun refused = Fly("control APU mastr 41\nrun 1\n");
+  const std::set<std::string> afterRefused = EntriesBelow(aircraft);
+  const ProgramRun kept = RunSimhostProgram("--quiet --scenario '" + folder_ + "/flight.scn' --root '" + folder_ +
+                                            "/root' --out '" + parent + "/new'");
+  SetFileFlag(aircraft, FS_APPEND_FL, false);
+  SetFileFlag(parent, FS_APPEND_FL, false);
+  EXPECT_EQ(flown.status, 0) << flown.output;
+  EXPECT_EQ(afterFlown, before);
+  EXPECT_NE(refused.output.find("no control [APU] 'mastr'"), std::string::npos) << refused.output;
+  EXPECT_EQ(afterRefused, before);
+  EXPECT_NE(kept.output.find("no control [APU] 'mastr'"), std::string::npos) << kept.output;
+  EXPECT_TRUE(kept.output.ends_with("\nsimhost: cannot take back the folder " + parent + "/new, which this run made: " +
+                                    std::strerror(EPERM) + "\n"))
+      << kept.output;
+}
+
+// A path through a link is taken as the system takes it: --out link/../x
+// writes where `ls link/../x` shows, beside the link's target.
+TEST_F(FirstUse, AnOutputPathThroughALinkGoesWhereTheSystemTakesIt) {
+  std::filesystem::create_directories(folder_ + "/far/target");
+  std::filesystem::create_directory_symlink(folder_ + "/far/target", folder_ + "/link");
+  const ProgramRun run = RunSimhostProgram("--quiet --scenario '" + Scenario("run 1\n") + "' --root '" + folder_ +
+                                           "/root' --out '" + folder_ + "/link/../x'");
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_TRUE(Exists(folder_ + "/far/x/log.txt"));
+  EXPECT_FALSE(Exists(folder_ + "/x"));
 }
 
 // ---- Saying what happened ----
@@ -647,10 +918,13 @@ TEST_F(FirstUse, EveryDemoStartsFromAFreshSimulatorFolder) {
       // Left by a run killed at the wrong moment: the spare files of a save
       // (each process's own, by its number; a second one where a killed run
       // of that number left the first; without, as earlier runs named them)
-      // and of simhost's laying out, its probes, the leak report.
+      // and of simhost's laying out (the navigation data and lessons too),
+      // the probes of earlier runs, the leak report.
       aircraft + "/HalcyonPro.ini.4242.saving", aircraft + "/FMS.ini.4242-1.saving",
       aircraft + "/Mentor/Engine start.mentor.77.saving", aircraft + "/HalcyonPro.ini.saving",
-      aircraft + "/aircraft.cfg.laying-out", ".simhost-can-write-42", aircraft + "/.simhost-can-write-43",
+      aircraft + "/aircraft.cfg.laying-out", aircraft + "/Aircraft.cfg.4242.laying-out",
+      aircraft + "/Mentor/Engine start.mentor.77-1.laying-out", "Navigraph/NavData/airports.txt.4242.laying-out",
+      ".simhost-can-write-42", aircraft + "/.simhost-can-write-43",
       "Gauges/HalcyonMemleak.ini"};
   for (const char* name : simhost::kCockpitSavedFiles) saved.push_back(aircraft + "/" + name);
   for (const std::string& file : saved) {
@@ -665,7 +939,7 @@ TEST_F(FirstUse, EveryDemoStartsFromAFreshSimulatorFolder) {
       // A folder of a saved file's name is not the cockpit's, nor a spare's
       // name with something else than a process number.
       "Gauges/HalcyonMemleak.ini.saving/kept.txt", aircraft + "/HalcyonPro.ini.old.saving",
-      aircraft + "/FMS.ini.42.43.saving"};
+      aircraft + "/FMS.ini.42.43.saving", "Navigraph/NavData/mine.txt.4242.laying-out"};
   for (const std::string& file : others) {
     std::filesystem::create_directories(std::filesystem::path(root + "/" + file).parent_path());
     std::ofstream(root + "/" + file) << "not the cockpit's: " << file;

@@ -80,19 +80,21 @@ TEST_F(SimhostProgram, ASaveThatFailsIsLoggedWithTheFileAndWhyAndTheRunFails) {
 }
 
 // An earlier run killed at the wrong moment, or a user, left empty files:
-// the run goes on, copies them, and lays out an empty Aircraft.cfg anew.
+// the run goes on and copies them. An empty Aircraft.cfg stays as it is: a
+// file is laid out only where none is, never over one (another run may
+// have just written it).
 TEST_F(SimhostProgram, EmptyFilesInTheSimulatorFolderAreNoObstacle) {
   Write(std::string(kAircraft).substr(1) + "/Aircraft.cfg", "");
   Write(std::string(kAircraft).substr(1) + "/Notes.ini", "");
   Write("root/Gauges/Empty.ini", "");
   const ProgramRun run = Run("run 1\n");
   EXPECT_EQ(run.status, 0) << run.output;
-  EXPECT_NE(Read(std::string(kAircraft).substr(1) + "/Aircraft.cfg").find("[flaps.2]"), std::string::npos);
+  EXPECT_EQ(Read(std::string(kAircraft).substr(1) + "/Aircraft.cfg"), "");
   struct stat info {};
   ASSERT_EQ(stat((folder_ + "/out/Notes.ini").c_str(), &info), 0);
   EXPECT_EQ(info.st_size, 0);
   EXPECT_EQ(stat((folder_ + "/out/Empty.ini").c_str(), &info), 0);
-  EXPECT_EQ(stat((folder_ + kAircraft + "/Aircraft.cfg.laying-out").c_str(), &info), -1);
+  EXPECT_EQ(stat((folder_ + "/out/Aircraft.cfg").c_str(), &info), 0);
 }
 
 TEST_F(SimhostProgram, AnEndlessScenarioIsRefusedAtItsBound) {
@@ -361,7 +363,10 @@ TEST_F(SimhostProgram, ARunRefusedAtItsStartLeavesTheSimulatorFolderAsItFoundIt)
   const std::map<std::string, std::string> found = FilesBelow(folder_ + "/root");
   run = Run(refused);
   EXPECT_NE(run.status, 0);
-  EXPECT_TRUE(FilesBelow(folder_ + "/root") == found);
+  // The default Aircraft.cfg it laid into the aircraft folder it found stays.
+  std::map<std::string, std::string> left = FilesBelow(folder_ + "/root");
+  EXPECT_EQ(left.erase("SimObjects/Airplanes/QZ Halcyon Pro/Aircraft.cfg"), 1u);
+  EXPECT_TRUE(left == found);
   for (const char* made : {"Gauges", "Sound", "Navigraph", "SimObjects/Airplanes/QZ Halcyon Pro/Mentor"}) {
     EXPECT_FALSE(std::filesystem::exists(folder_ + "/root/" + made)) << made;
   }

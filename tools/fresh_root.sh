@@ -77,9 +77,16 @@ spares=(
   "$aircraft/HalcyonPro.ini.<pid>.saving" "$aircraft/FMS.ini.<pid>.saving"
   "$aircraft/KeyboardInput.ini.<pid>.saving" "$aircraft/Aircraft.cfg.<pid>.saving"
   "$aircraft/Mentor/*.mentor.<pid>.saving" "Gauges/HalcyonMemleak.ini.<pid>.saving"
-  "$aircraft/Aircraft.cfg.laying-out"  # simhost's Aircraft.cfg, cut short as it was laid out
-  # simhost's probes that a folder takes files, cut short: of the simulator
-  # folder and of the aircraft folder.
+  # simhost's spares of the files it lays out where they are missing, left
+  # by a run killed as it wrote one (the file itself is whole or absent):
+  # "<file>.<pid>.laying-out", or without the number, as earlier runs named
+  # Aircraft.cfg's.
+  "$aircraft/Aircraft.cfg.<pid>.laying-out" "$aircraft/Mentor/*.mentor.<pid>.laying-out"
+  "Navigraph/NavData/airports.txt.<pid>.laying-out" "Navigraph/NavData/navaids.txt.<pid>.laying-out"
+  "Navigraph/NavData/waypoints.txt.<pid>.laying-out" "Navigraph/NavData/magvar.txt.<pid>.laying-out"
+  "Navigraph/NavData/LICENSE-airports.txt.<pid>.laying-out"
+  # The probes that a folder takes files, of the simulator folder and of the
+  # aircraft folder, that earlier runs cut short left.
   ".simhost-can-write-*" "$aircraft/.simhost-can-write-*"
 )
 # Not here: this cockpit writes no debug dumps (TestData.ini,
