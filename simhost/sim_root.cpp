@@ -12,8 +12,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -141,11 +139,21 @@ constexpr const char* kShippedNavDataFiles[] = {"airports.txt", "navaids.txt", "
 // missing data itself).
 bool CopyIfMissing(const std::string& source, const std::string& target, std::string* error, MadePaths* made) {
   if (Found(target)) return true;
-  std::ifstream in(source, std::ios::binary);
-  if (!in) return true;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return LayOutFile(target, bytes.str(), error, made);
+  const int fd = open(source.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return true;
+  std::string bytes;
+  char buffer[1 << 16];
+  ssize_t got = 0;
+  while ((got = read(fd, buffer, sizeof buffer)) > 0 || (got < 0 && errno == EINTR)) {
+    if (got > 0) bytes.append(buffer, static_cast<size_t>(got));
+  }
+  const int reason = errno;
+  close(fd);
+  if (got < 0) {
+    *error = "cannot read " + source + ": " + std::strerror(reason);
+    return false;
+  }
+  return LayOutFile(target, bytes, error, made);
 }
 
 // The aircraft's own Mentor lessons (beside the program, in Mentor).
