@@ -274,16 +274,31 @@ std::string Utf16FromText(const std::string& text, bool bigEndian) {
   return bytes;
 }
 
+// The encoding of a file's bytes, by its byte-order mark.
+Encoding EncodingOf(std::string_view bytes) {
+  if (bytes.starts_with(kUtf16LeMark)) return Encoding::Utf16Le;
+  if (bytes.starts_with(kUtf16BeMark)) return Encoding::Utf16Be;
+  return Encoding::Bytes;
+}
+
 Document ParseFile(std::string_view bytes) {
-  for (const Encoding encoding : {Encoding::Utf16Le, Encoding::Utf16Be}) {
-    const bool bigEndian = encoding == Encoding::Utf16Be;
-    const std::string_view mark = bigEndian ? kUtf16BeMark : kUtf16LeMark;
-    if (bytes.substr(0, mark.size()) != mark) continue;
-    Document doc = Parse(TextFromUtf16(bytes.substr(mark.size()), bigEndian));
-    doc.encoding = encoding;
-    return doc;
-  }
-  return Parse(bytes);
+  const Encoding encoding = EncodingOf(bytes);
+  if (encoding == Encoding::Bytes) return Parse(bytes);
+  const bool bigEndian = encoding == Encoding::Utf16Be;
+  Document doc = Parse(TextFromUtf16(bytes.substr(kUtf16LeMark.size()), bigEndian));
+  doc.encoding = encoding;
+  return doc;
+}
+
+// `count` bytes that a reader takes for blanks in a file of this encoding:
+// spaces, of two bytes in UTF-16 (from an even offset; a byte left over at
+// the end is no character).
+std::string Blanks(Encoding encoding, size_t count) {
+  if (encoding == Encoding::Bytes) return std::string(count, ' ');
+  const std::string_view space = encoding == Encoding::Utf16Le ? std::string_view(" \0", 2) : std::string_view("\0 ", 2);
+  std::string blanks(count, '\0');
+  for (size_t i = 0; i < count; ++i) blanks[i] = space[i % 2];
+  return blanks;
 }
 
 std::string SerializeFile(const Document& doc) {
@@ -460,7 +475,8 @@ int64_t TimestampStepNs(const Stamp& stamp) {
 // A save under way, readied by the first write of a service call and kept
 // until the file is saved: the file itself, opened for writing (and for its
 // lock, see LockFile), and this process's spare file the new text goes into
-// (none when the file must be written in place).
+// (none when the file must be written in place). Not while saves are held:
+// their save is readied as it is made.
 struct PendingSave {
   bool prepared = false;
   pid_t process = 0;           // that readied it: a child of a fork readies its own
@@ -479,14 +495,15 @@ struct CachedFile {
   Document doc;             // `bytes` parsed, with `edits` made
   uint64_t lastUse = 0;
   PendingSave save;
+  bool saveFailed = false;  // its last save failed, and its edits wait for the next
 };
 
 // A spare file this process made (exclusively, so no other process writes
 // into it) beside one INI file, and which process that is: a child of a fork
 // inherits the list but neither removes nor writes its parent's spares. The
-// spare is held open with its mark, a lock (see Mark), for as long as the
-// process lives, so that a spare no process holds is known for a killed
-// run's, which the next save of its file removes.
+// spare is held open with its mark, a lock (see Mark), while its file is
+// cached (Forget removes it), so that a spare no process holds is known for
+// a killed run's, which the next save of its file removes.
 struct Spare {
   std::string name;
   pid_t process = 0;
@@ -495,17 +512,28 @@ struct Spare {
 
 constexpr size_t kCacheCapacity = 16;
 
+// A failure noted for IniSaveFailures. A save's stands while the file's
+// edits wait for a later save, and goes once one makes them; a refused
+// write's stays (that write is not made).
+struct NotedFailure {
+  IniSaveFailure failure;
+  bool ofASave = false;
+};
+
 struct IniState;
-bool SaveChangedFiles(IniState& state);
+bool SaveChangedFiles(IniState& state, bool lastSave);
 void RemoveSpares(IniState& state);
 
 struct IniState {
-  // At exit the changes of the last call are saved like any other.
+  // At exit the changes of the last call are saved like any other, and so
+  // are those still waiting after a failed save: this save is the last, and
+  // what it cannot save is lost. Nothing is saved while saves are held.
   ~IniState() {
-    const size_t known = failures.size();
-    SaveChangedFiles(*this);
-    for (size_t i = known; i < failures.size(); ++i) {
-      std::fprintf(stderr, "ini: cannot save %s: %s\n", failures[i].file.c_str(), failures[i].reason.c_str());
+    if (!held) SaveChangedFiles(*this, true);
+    for (const NotedFailure& noted : failures) {
+      if (!noted.ofASave) continue;
+      std::fprintf(stderr, "ini: cannot save %s: %s; this run's changes to it are lost\n", noted.failure.file.c_str(),
+                   noted.failure.reason.c_str());
     }
     RemoveSpares(*this);
   }
@@ -518,8 +546,9 @@ struct IniState {
   // Module paths already mapped onto this machine, by working folder and path.
   std::unordered_map<std::string, std::string> resolvedPaths;
   IniStats stats;
-  std::vector<IniSaveFailure> failures;
-  std::atomic<bool> savesPending{false};  // some file has a spare open
+  std::vector<NotedFailure> failures;
+  bool held = false;                      // writes wait as edits of the cache only, and nothing is saved
+  std::atomic<bool> savesPending{false};  // some file has edits to save
 };
 
 IniState& State() {
@@ -527,14 +556,19 @@ IniState& State() {
   return state;
 }
 
-void NoteFailure(IniState& state, const std::string& file, const std::string& reason) {
-  for (IniSaveFailure& known : state.failures) {
-    if (known.file == file && known.reason == reason) {
-      ++known.times;
+void NoteFailure(IniState& state, const std::string& file, const std::string& reason, bool ofASave = false) {
+  for (NotedFailure& known : state.failures) {
+    if (known.failure.file == file && known.failure.reason == reason && known.ofASave == ofASave) {
+      ++known.failure.times;
       return;
     }
   }
-  state.failures.push_back({file, reason, 1});
+  state.failures.push_back({{file, reason, 1}, ofASave});
+}
+
+// A save made what the failed ones before it could not: they are no longer news.
+void ForgetSaveFailures(IniState& state, const std::string& file) {
+  std::erase_if(state.failures, [&file](const NotedFailure& noted) { return noted.ofASave && noted.failure.file == file; });
 }
 
 // Reads to the end, starting with a buffer of the size the file had.
@@ -587,25 +621,34 @@ void DropInheritedSave(CachedFile& entry) {
   if (entry.save.prepared && entry.save.process != getpid()) CloseSave(entry);
 }
 
+void DropSpare(IniState& state, const std::string& path);
+
+// A file leaves the cache with what it holds open: its readied save and
+// its spare (removed), so that what the layer holds open is bounded by the
+// cache's capacity.
 void Forget(IniState& state, const std::string& path) {
   const auto found = state.cache.find(path);
   if (found == state.cache.end()) return;
   CloseSave(found->second);
   state.cache.erase(found);
+  DropSpare(state, path);
 }
 
+// Evicts the files least lately used until at most `keep` are cached.
 // Changed files are never dropped: they wait for their save.
-void EvictIfFull(IniState& state) {
-  if (state.cache.size() < kCacheCapacity) return;
-  auto oldest = state.cache.end();
-  for (auto it = state.cache.begin(); it != state.cache.end(); ++it) {
-    if (!it->second.edits.empty()) continue;
-    if (oldest == state.cache.end() || it->second.lastUse < oldest->second.lastUse) oldest = it;
+void EvictBeyond(IniState& state, size_t keep) {
+  while (state.cache.size() > keep) {
+    auto oldest = state.cache.end();
+    for (auto it = state.cache.begin(); it != state.cache.end(); ++it) {
+      if (!it->second.edits.empty()) continue;
+      if (oldest == state.cache.end() || it->second.lastUse < oldest->second.lastUse) oldest = it;
+    }
+    if (oldest == state.cache.end()) return;
+    Forget(state, std::string(oldest->first));
   }
-  if (oldest == state.cache.end()) return;
-  CloseSave(oldest->second);
-  state.cache.erase(oldest);
 }
+
+void EvictIfFull(IniState& state) { EvictBeyond(state, kCacheCapacity - 1); }
 
 bool StillCurrent(CachedFile& entry, const std::string& path, const Stamp& onDisk) {
   if (!(entry.stamp == onDisk)) return false;
@@ -698,20 +741,25 @@ std::string SpareName(const std::string& path, pid_t process, int further) {
   return name + ".saving";
 }
 
+// Writes `bytes` into a file at offset `at`.
+bool WriteAt(int fd, std::string_view bytes, size_t at) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t put = pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(at + done));
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) return false;
+    done += static_cast<size_t>(put);
+  }
+  return true;
+}
+
 // Writes `bytes` over a file from its start and cuts it to length.
 // The spare is rewritten rather than created anew or emptied: on ext4, both a
 // new file per save and a file truncated to nothing make the save start disk
 // writes at once, and a shut-down save of some 700 keys then took 70 to 140 ms
 // instead of about 10.
 bool Rewrite(int fd, const std::string& bytes, size_t count) {
-  size_t done = 0;
-  while (done < count) {
-    const ssize_t put = pwrite(fd, bytes.data() + done, count - done, static_cast<off_t>(done));
-    if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) return false;
-    done += static_cast<size_t>(put);
-  }
-  return ftruncate(fd, static_cast<off_t>(count)) == 0;
+  return WriteAt(fd, std::string_view(bytes).substr(0, count), 0) && ftruncate(fd, static_cast<off_t>(count)) == 0;
 }
 
 // Lengthens a file to `length` bytes with zeros written past its end, which
@@ -1043,7 +1091,6 @@ bool PrepareSave(IniState& state, CachedFile& entry, const std::string& path, ui
       return false;
     }
     save.prepared = true;
-    state.savesPending = true;
     save.sizeBound = entry.onDisk ? entry.bytes.size() : 0;
     // The spare is the previous text of the file, and the file its own: the
     // blocks they hold can be written over without taking more room.
@@ -1073,17 +1120,38 @@ bool PrepareSave(IniState& state, CachedFile& entry, const std::string& path, ui
 // covers. An emptied file needs no room (and fallocate refuses a length of
 // 0). Unlike a save through the spare this is not all or nothing: a run
 // killed in the middle of it can leave the file part new, part old, as on
-// Windows, which writes every INI file so.
-bool WriteInPlace(int fd, const std::string& bytes, struct stat& info) {
+// Windows, which writes every INI file so. What is left of the old text
+// past the new is blanked before the file is cut to its new length, so that
+// a run killed at the cut leaves the new text followed by blanks, not the
+// old text's tail (a line cut anywhere, and keys the save took out). With
+// `stopBeforeCut` (FailNextIniSaves) the save stops there.
+bool WriteInPlace(int fd, const std::string& bytes, struct stat& info, bool stopBeforeCut = false) {
+  if (fstat(fd, &info) != 0) return false;
+  const auto oldSize = static_cast<size_t>(info.st_size);
   if (!bytes.empty() && fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes.size())) != 0) {
-    if (errno != EOPNOTSUPP || fstat(fd, &info) != 0) return false;
+    if (errno != EOPNOTSUPP) return false;
     if (!Lengthen(fd, bytes.size())) {
       const int error = errno;
       if (ftruncate(fd, info.st_size) == 0) errno = error;
       return false;
     }
   }
-  return Rewrite(fd, bytes, bytes.size()) && fstat(fd, &info) == 0;
+  if (!WriteAt(fd, bytes, 0)) return false;
+  if (oldSize > bytes.size() && !WriteAt(fd, Blanks(EncodingOf(bytes), oldSize - bytes.size()), bytes.size())) {
+    return false;
+  }
+  if (stopBeforeCut) {
+    errno = ENOSPC;
+    return false;
+  }
+  return ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && fstat(fd, &info) == 0;
+}
+
+// Whether this save is one FailNextIniSaves asked to fail.
+bool FailThisSave(IniState& state) {
+  if (state.savesToFail <= 0) return false;
+  --state.savesToFail;
+  return true;
 }
 
 enum class Outcome : uint8_t { Saved, Failed, Again };
@@ -1152,8 +1220,7 @@ Outcome TakeFreePlace(IniState& state, const std::string& path) {
 Outcome SaveThroughSpare(IniState& state, const std::string& path, int fd, int fileFd, const std::string& bytes,
                          struct stat& info) {
   bool ok = fstat(fd, &info) == 0;
-  if (ok && state.savesToFail > 0) {
-    --state.savesToFail;
+  if (ok && FailThisSave(state)) {
     Rewrite(fd, bytes, bytes.size() / 2);
     errno = ENOSPC;
     ok = false;
@@ -1197,8 +1264,8 @@ bool WaitForLock(int fd, std::chrono::steady_clock::time_point deadline) {
 // takes no spare) is made, only while it still is not: when another process
 // made it meanwhile, the save is made `Again`, on that file. Failed with
 // errno set.
-Outcome SaveInPlace(const std::string& path, int fd, const std::string& bytes, struct stat& info) {
-  if (fd >= 0) return WriteInPlace(fd, bytes, info) ? Outcome::Saved : Outcome::Failed;
+Outcome SaveInPlace(IniState& state, const std::string& path, int fd, const std::string& bytes, struct stat& info) {
+  if (fd >= 0) return WriteInPlace(fd, bytes, info, FailThisSave(state)) ? Outcome::Saved : Outcome::Failed;
   const int made = open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (made < 0) return errno == EEXIST ? Outcome::Again : Outcome::Failed;
   const bool ok = WriteInPlace(made, bytes, info);
@@ -1296,7 +1363,7 @@ Outcome SaveLocked(IniState& state, CachedFile& entry, const std::string& path, 
   }
   struct stat info {};
   const Outcome outcome =
-      spareFd >= 0 ? SaveThroughSpare(state, path, spareFd, fd, bytes, info) : SaveInPlace(path, fd, bytes, info);
+      spareFd >= 0 ? SaveThroughSpare(state, path, spareFd, fd, bytes, info) : SaveInPlace(state, path, fd, bytes, info);
   if (outcome == Outcome::Failed) reason = std::strerror(errno);
   if (outcome != Outcome::Saved) return outcome;
   entry.bytes = std::move(bytes);
@@ -1312,10 +1379,10 @@ Outcome SaveLocked(IniState& state, CachedFile& entry, const std::string& path, 
 // as it stands then, so that two programs (or two runs) writing different
 // keys of one file both keep theirs. False, with the reason, when it cannot
 // be saved: the file keeps its text.
-bool SaveFile(IniState& state, CachedFile& entry, const std::string& path, std::string& reason) {
+bool SaveFile(IniState& state, CachedFile& entry, const std::string& path,
+              std::chrono::steady_clock::time_point deadline, std::string& reason) {
   DropInheritedSave(entry);
   PendingSave save = std::exchange(entry.save, PendingSave{});
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(state.lockWaitMs);
   Outcome outcome = Outcome::Again;
   for (int attempt = 0; attempt < 100 && outcome == Outcome::Again; ++attempt) {
     bool missing = false;
@@ -1333,37 +1400,61 @@ bool SaveFile(IniState& state, CachedFile& entry, const std::string& path, std::
   return outcome == Outcome::Saved;
 }
 
-// Each changed file saved once; a file that cannot be saved keeps its text
-// on disk, and this process's changes to it are dropped so that reads see
-// that text again.
-bool SaveChangedFiles(IniState& state) {
-  if (!state.savesPending) return true;
-  bool ok = true;
-  for (auto it = state.cache.begin(); it != state.cache.end();) {
-    CachedFile& entry = it->second;
-    if (entry.edits.empty()) {
-      CloseSave(entry);
-      ++it;
-      continue;
-    }
-    std::string reason;
-    if (!SaveFile(state, entry, it->first, reason)) {
-      NoteFailure(state, it->first, reason);
-      CloseSave(entry);
-      it = state.cache.erase(it);
-      ok = false;
-      continue;
-    }
-    ++it;
+// Each changed file saved once. A file that cannot be saved keeps its text
+// on disk and this process's edits, which reads still see and the next save
+// makes again (the failure noted until then); only what the last save, at
+// exit, cannot save is lost. The wait for other programs' locks is bounded
+// once for the whole call, and a file whose save failed is tried again
+// without waiting, unless it was written since or this is the last save: a
+// lock kept for good does not stall every call into the module. The cache
+// is brought back to its capacity as the saves go, letting go of spares.
+bool SaveChangedFiles(IniState& state, bool lastSave) {
+  if (state.held || !state.savesPending) return true;
+  const auto now = std::chrono::steady_clock::now();
+  const auto deadline = now + std::chrono::milliseconds(state.lockWaitMs);
+  std::vector<std::string> changed;
+  for (auto& [path, entry] : state.cache) {
+    if (!entry.edits.empty()) changed.push_back(path);
   }
-  state.savesPending = false;
+  bool ok = true;
+  for (const std::string& path : changed) {
+    CachedFile& entry = state.cache.at(path);  // only unchanged files are evicted
+    std::string reason;
+    if (SaveFile(state, entry, path, entry.saveFailed && !lastSave ? now : deadline, reason)) {
+      entry.saveFailed = false;
+      ForgetSaveFailures(state, path);
+    } else {
+      NoteFailure(state, path, reason, true);
+      entry.saveFailed = true;
+      ok = false;
+    }
+    EvictBeyond(state, kCacheCapacity);
+  }
+  state.savesPending = !ok;
   return ok;
+}
+
+// How many files have a save readied (each holds the file and its spare
+// open until it is saved).
+size_t ReadiedSaves(const IniState& state) {
+  return static_cast<size_t>(std::count_if(state.cache.begin(), state.cache.end(),
+                                           [](const auto& cached) { return cached.second.save.prepared; }));
 }
 
 // Removes the spares this process made, and no other's.
 void RemoveSpares(IniState& state) {
   for (const auto& [path, spare] : state.spares) LetGoOf(spare);
   state.spares.clear();
+}
+
+// Back to the start: nothing cached, held, waiting or noted, and no spare.
+void Clear(IniState& state) {
+  for (auto& [path, entry] : state.cache) CloseSave(entry);
+  state.cache.clear();
+  state.failures.clear();
+  state.held = false;
+  state.savesPending = false;
+  RemoveSpares(state);
 }
 
 bool HasLineBreak(std::wstring_view text) { return text.find_first_of(L"\r\n") != std::wstring_view::npos; }
@@ -1459,6 +1550,9 @@ bool WritePrivateProfileString(const wchar_t* section, const wchar_t* key, const
 
   IniState& state = State();
   std::lock_guard lock(state.mutex);
+  // Saves readied hold files open until they are made: when as many wait as
+  // the cache holds, they are made first (Windows writes each at once).
+  if (!state.held && ReadiedSaves(state) >= kCacheCapacity) SaveChangedFiles(state, false);
   std::string resolved;
   bool missing = false;
   std::string reason;
@@ -1480,7 +1574,8 @@ bool WritePrivateProfileString(const wchar_t* section, const wchar_t* key, const
     file->onDisk = false;
     file->doc = Parse("");
   }
-  if (!PrepareSave(state, *file, resolved, GrowthBound(section, key, value, file->doc.encoding))) {
+  // While saves are held nothing is readied: the file is not touched.
+  if (!state.held && !PrepareSave(state, *file, resolved, GrowthBound(section, key, value, file->doc.encoding))) {
     if (!file->onDisk && file->edits.empty()) Forget(state, resolved);
     return false;
   }
@@ -1496,6 +1591,8 @@ bool WritePrivateProfileString(const wchar_t* section, const wchar_t* key, const
   Apply(file->doc, edit);
   file->edits.push_back(std::move(edit));
   file->lastUse = ++state.useCounter;
+  file->saveFailed = false;
+  state.savesPending = true;
   return true;
 }
 
@@ -1511,23 +1608,40 @@ bool SaveIniFiles() {
   IniState& state = State();
   if (!state.savesPending) return true;
   std::lock_guard lock(state.mutex);
-  return SaveChangedFiles(state);
+  return SaveChangedFiles(state, false);
 }
 
 std::vector<IniSaveFailure> IniSaveFailures() {
   IniState& state = State();
   std::lock_guard lock(state.mutex);
-  return state.failures;
+  std::vector<IniSaveFailure> failures;
+  for (const NotedFailure& noted : state.failures) failures.push_back(noted.failure);
+  return failures;
 }
 
 void ClearIniCache() {
   IniState& state = State();
   std::lock_guard lock(state.mutex);
-  for (auto& [path, entry] : state.cache) CloseSave(entry);
-  state.cache.clear();
-  state.failures.clear();
-  state.savesPending = false;
-  RemoveSpares(state);
+  Clear(state);
+}
+
+void HoldIniSaves() {
+  IniState& state = State();
+  std::lock_guard lock(state.mutex);
+  state.held = true;
+}
+
+bool KeepHeldIniSaves() {
+  IniState& state = State();
+  std::lock_guard lock(state.mutex);
+  state.held = false;
+  return SaveChangedFiles(state, false);
+}
+
+void DropHeldIniSaves() {
+  IniState& state = State();
+  std::lock_guard lock(state.mutex);
+  if (state.held) Clear(state);
 }
 
 void FailNextIniSaves(int count) {
