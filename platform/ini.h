@@ -131,8 +131,8 @@ struct IniSaveFailure {
 std::vector<IniSaveFailure> IniSaveFailures();
 
 // Forgets every parsed file, unsaved changes, noted failures and a hold of
-// the saves; the next access reads from disk. (Paths already mapped onto this machine stay
-// mapped; a path whose file has gone is mapped again.)
+// the saves; the next access reads from disk. (Paths already mapped onto
+// this machine stay mapped; a path whose file has gone is mapped again.)
 void ClearIniCache();
 
 // Tests: the next `count` saves of a file stop after half of the spare file

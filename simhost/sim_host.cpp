@@ -147,7 +147,8 @@ void SimHost::EchoTrimEvent(uint32_t event) {
 }
 
 // Every call into the module ends here: the INI writes it made are saved,
-// each changed file once and whole, as the call returns.
+// each changed file once and whole, as the call returns (unless the saves
+// are held).
 void SimHost::ReturnedFromModule() { platform::SaveIniFiles(); }
 
 void SimHost::HoldSaves() { platform::HoldIniSaves(); }

@@ -332,8 +332,9 @@ std::map<std::string, std::string> FilesAsTheyLie(const std::string& folder) {
 // dark (a stop before the flight says so); in one that holds a cockpit, the
 // folders and files the run made go, and the cockpit's files are not written
 // at all, nor touched (one with a second name, a hard link, too): its saves
-// wait until the run is sure to fly, and a refused run drops them. A path with ".." is taken as a shell's cd takes it: the empty
-// folder it names is not one the run made.
+// wait until the run is sure to fly, and a refused run drops them. A path
+// with ".." is taken as a shell's cd takes it: the empty folder it names is
+// not one the run made.
 TEST_F(SimhostProgram, ARunRefusedAtItsStartLeavesTheSimulatorFolderAsItFoundIt) {
   const std::string refused = "control APU mastr 41\nrun 2\n";
   std::ofstream(folder_ + "/refused.scn", std::ios::binary) << refused;
