@@ -1,9 +1,8 @@
-// Private-profile INI files: parsing into sections and lines, the cache of
-// parsed files checked against the file's identity, size and modification
-// time, and the save of each changed file: this process's writes made again
-// on the file as it stands, under the file's lock, all or nothing through a
-// spare file of this process's own (or in place, where the spare may not
-// take the file's place), which also removes the spares killed runs left.
+// The private-profile functions on the files themselves: the cache of parsed
+// files (ini_document) checked against each file's identity, size and time,
+// and the save of each changed file, this process's writes made again on the
+// file as it stands, under its lock, whole through a spare of this process's
+// own (or in place, where the spare may not take the file's place).
 #include "platform/ini.h"
 
 #include <dirent.h>
@@ -31,389 +30,27 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/ini_document.h"
 #include "platform/paths.h"
 
 namespace platform {
+
+using ini::Apply;
+using ini::Blanks;
+using ini::Document;
+using ini::Edit;
+using ini::Encoding;
+using ini::EncodingOf;
+using ini::FindKey;
+using ini::GrowthBound;
+using ini::KeyPlace;
+using ini::NamesAcceptable;
+using ini::OnlyRemovals;
+using ini::ParseFile;
+using ini::SerializeFile;
+using ini::ValueOf;
+
 namespace {
-
-// A bare CR ends a line too, as some old editors save and as Windows reads.
-enum class LineEnd : uint8_t { None, Lf, CrLf, Cr };
-
-std::string_view EndBytes(LineEnd end) {
-  switch (end) {
-    case LineEnd::Lf: return "\n";
-    case LineEnd::CrLf: return "\r\n";
-    case LineEnd::Cr: return "\r";
-    case LineEnd::None: break;
-  }
-  return "";
-}
-
-struct Line {
-  std::string text;  // the bytes of the line without its line ending
-  LineEnd end = LineEnd::None;
-};
-
-// A section: its header line (absent for the lines before the first header)
-// and the lines under it. `firstKey` maps each folded key name to the index in
-// `body` of its first line; `lastKey` is one past the last key line.
-struct Section {
-  bool hasHeader = false;
-  Line header;
-  std::vector<Line> body;
-  std::unordered_map<std::wstring, size_t> firstKey;
-  size_t lastKey = 0;
-};
-
-// How the file is stored: bytes (ANSI or UTF-8), or UTF-16 little-endian or
-// big-endian with its byte-order mark, as Notepad saves "Unicode" and
-// "Unicode big endian". A document always holds its text as bytes (UTF-16
-// files as UTF-8) and goes back to the disk in the file's own encoding.
-enum class Encoding : uint8_t { Bytes, Utf16Le, Utf16Be };
-
-struct Document {
-  std::vector<Section> sections;  // sections[0] holds the lines before any header
-  std::unordered_map<std::wstring, std::vector<size_t>> sectionsByName;
-  LineEnd newLineEnd = LineEnd::CrLf;
-  Encoding encoding = Encoding::Bytes;
-};
-
-// ---- Text helpers ------------------------------------------------------------
-
-// Bytes of a line and wide names from the module trim alike. A DOS
-// end-of-file mark (Ctrl+Z), which old editors and copies from CD-ROMs leave
-// after the last value, is a blank too, as Windows reads it.
-template <typename Char>
-bool IsBlank(Char c) {
-  return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f' || c == '\x1a';
-}
-
-template <typename Char>
-std::basic_string_view<Char> Trim(std::basic_string_view<Char> text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-// Lower case for the letters Windows folds in the code pages the files use:
-// ASCII and the Latin-1 capitals.
-std::wstring Fold(std::wstring_view name) {
-  std::wstring folded(name);
-  for (wchar_t& c : folded) {
-    if ((c >= L'A' && c <= L'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) c = static_cast<wchar_t>(c + 0x20);
-  }
-  return folded;
-}
-
-std::wstring FoldBytes(std::string_view name) { return Fold(Widen(std::string(name))); }
-
-// ---- Line classification ------------------------------------------------------
-
-enum class LineKind { Other, Header, Key };
-
-struct Classified {
-  LineKind kind = LineKind::Other;
-  std::string_view name;  // section or key name, trimmed
-};
-
-// A UTF-8 byte-order mark (normally only at the start of the file) is skipped.
-Classified Classify(std::string_view text) {
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-  const std::string_view trimmed = Trim(text);
-  if (trimmed.empty() || trimmed.front() == ';') return {};
-  if (trimmed.front() == '[') {
-    const size_t close = trimmed.find(']');
-    if (close == std::string_view::npos) return {};
-    return {LineKind::Header, Trim(trimmed.substr(1, close - 1))};
-  }
-  const size_t equals = trimmed.find('=');
-  if (equals == std::string_view::npos) return {};
-  const std::string_view name = Trim(trimmed.substr(0, equals));
-  if (name.empty()) return {};
-  return {LineKind::Key, name};
-}
-
-// The value of a key line as it is read: everything after the first '=',
-// trimmed, less one pair of matching single or double quotes around it.
-std::string_view ValueOf(const Line& line) {
-  const std::string_view text = line.text;
-  std::string_view value = Trim(text.substr(text.find('=') + 1));
-  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
-    value = value.substr(1, value.size() - 2);
-  }
-  return value;
-}
-
-// ---- Document building and indexing -------------------------------------------
-
-void IndexSection(Section& section) {
-  section.firstKey.clear();
-  section.lastKey = 0;
-  for (size_t i = 0; i < section.body.size(); ++i) {
-    const Classified line = Classify(section.body[i].text);
-    if (line.kind != LineKind::Key) continue;
-    section.firstKey.emplace(FoldBytes(line.name), i);
-    section.lastKey = i + 1;
-  }
-}
-
-void IndexSectionNames(Document& doc) {
-  doc.sectionsByName.clear();
-  for (size_t i = 1; i < doc.sections.size(); ++i) {
-    const Classified header = Classify(doc.sections[i].header.text);
-    doc.sectionsByName[FoldBytes(header.name)].push_back(i);
-  }
-}
-
-Document Parse(std::string_view bytes) {
-  Document doc;
-  doc.sections.emplace_back();
-  bool endChosen = false;
-  size_t start = 0;
-  while (start < bytes.size()) {
-    const size_t breakAt = bytes.find_first_of("\r\n", start);
-    Line line;
-    if (breakAt == std::string_view::npos) {
-      line.text = std::string(bytes.substr(start));
-      start = bytes.size();
-    } else {
-      line.text = std::string(bytes.substr(start, breakAt - start));
-      if (bytes[breakAt] == '\n') {
-        line.end = LineEnd::Lf;
-        start = breakAt + 1;
-      } else if (breakAt + 1 < bytes.size() && bytes[breakAt + 1] == '\n') {
-        line.end = LineEnd::CrLf;
-        start = breakAt + 2;
-      } else {
-        line.end = LineEnd::Cr;
-        start = breakAt + 1;
-      }
-      if (!endChosen) doc.newLineEnd = line.end;
-      endChosen = true;
-    }
-    if (Classify(line.text).kind == LineKind::Header) {
-      Section section;
-      section.hasHeader = true;
-      section.header = std::move(line);
-      doc.sections.push_back(std::move(section));
-    } else {
-      doc.sections.back().body.push_back(std::move(line));
-    }
-  }
-  for (Section& section : doc.sections) IndexSection(section);
-  IndexSectionNames(doc);
-  return doc;
-}
-
-std::string Serialize(const Document& doc) {
-  size_t size = 0;
-  for (const Section& section : doc.sections) {
-    size += section.header.text.size() + 2;
-    for (const Line& line : section.body) size += line.text.size() + 2;
-  }
-  std::string bytes;
-  bytes.reserve(size);
-  auto append = [&bytes](const Line& line) {
-    bytes += line.text;
-    bytes += EndBytes(line.end);
-  };
-  for (const Section& section : doc.sections) {
-    if (section.hasHeader) append(section.header);
-    for (const Line& line : section.body) append(line);
-  }
-  return bytes;
-}
-
-// ---- Encodings -----------------------------------------------------------------
-
-constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
-constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
-
-// UTF-16 units to our text; a lone surrogate comes through as its own code,
-// so a file goes back to the disk as it came.
-std::string TextFromUtf16(std::string_view bytes, bool bigEndian) {
-  std::wstring wide;
-  wide.reserve(bytes.size() / 2);
-  auto unitAt = [bytes, bigEndian](size_t i) {
-    const auto first = static_cast<uint32_t>(static_cast<uint8_t>(bytes[i]));
-    const auto second = static_cast<uint32_t>(static_cast<uint8_t>(bytes[i + 1]));
-    return bigEndian ? (first << 8 | second) : (second << 8 | first);
-  };
-  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    uint32_t code = unitAt(i);
-    if (code >= 0xD800 && code < 0xDC00 && i + 3 < bytes.size()) {
-      const uint32_t low = unitAt(i + 2);
-      if (low >= 0xDC00 && low < 0xE000) {
-        code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
-        i += 2;
-      }
-    }
-    wide += static_cast<wchar_t>(code);
-  }
-  return Narrow(wide);
-}
-
-std::string Utf16FromText(const std::string& text, bool bigEndian) {
-  std::string bytes(bigEndian ? kUtf16BeMark : kUtf16LeMark);
-  bytes.reserve(text.size() * 2 + 2);
-  auto put = [&bytes, bigEndian](uint32_t unit) {
-    const auto high = static_cast<char>(unit >> 8);
-    const auto low = static_cast<char>(unit & 0xFF);
-    bytes += bigEndian ? high : low;
-    bytes += bigEndian ? low : high;
-  };
-  for (const wchar_t c : Widen(text)) {
-    const auto code = static_cast<uint32_t>(c);
-    if (code < 0x10000) {
-      put(code);
-    } else {
-      put(0xD800 + ((code - 0x10000) >> 10));
-      put(0xDC00 + (code & 0x3FF));
-    }
-  }
-  return bytes;
-}
-
-Document ParseFile(std::string_view bytes) {
-  for (const Encoding encoding : {Encoding::Utf16Le, Encoding::Utf16Be}) {
-    const bool bigEndian = encoding == Encoding::Utf16Be;
-    const std::string_view mark = bigEndian ? kUtf16BeMark : kUtf16LeMark;
-    if (bytes.substr(0, mark.size()) != mark) continue;
-    Document doc = Parse(TextFromUtf16(bytes.substr(mark.size()), bigEndian));
-    doc.encoding = encoding;
-    return doc;
-  }
-  return Parse(bytes);
-}
-
-std::string SerializeFile(const Document& doc) {
-  if (doc.encoding == Encoding::Bytes) return Serialize(doc);
-  return Utf16FromText(Serialize(doc), doc.encoding == Encoding::Utf16Be);
-}
-
-// ---- Lookup and edits ---------------------------------------------------------
-
-struct KeyPlace {
-  Section* section = nullptr;
-  size_t index = 0;
-};
-
-const std::vector<size_t>* SectionsNamed(Document& doc, std::wstring_view section) {
-  const auto found = doc.sectionsByName.find(Fold(Trim(section)));
-  return found == doc.sectionsByName.end() ? nullptr : &found->second;
-}
-
-KeyPlace FindKey(Document& doc, std::wstring_view section, std::wstring_view key) {
-  const std::vector<size_t>* indexes = SectionsNamed(doc, section);
-  if (indexes == nullptr) return {};
-  const std::wstring folded = Fold(Trim(key));
-  for (size_t index : *indexes) {
-    Section& candidate = doc.sections[index];
-    const auto found = candidate.firstKey.find(folded);
-    if (found != candidate.firstKey.end()) return {&candidate, found->second};
-  }
-  return {};
-}
-
-// The last line of the document, which must end before anything is added after it.
-Line* LastLine(Document& doc) {
-  for (auto it = doc.sections.rbegin(); it != doc.sections.rend(); ++it) {
-    if (!it->body.empty()) return &it->body.back();
-    if (it->hasHeader) return &it->header;
-  }
-  return nullptr;
-}
-
-void EndLine(Line* line, LineEnd end) {
-  if (line != nullptr && line->end == LineEnd::None) line->end = end;
-}
-
-// Keeps the key as written and the blanks after '='; only the value changes.
-// Returns whether the line changed.
-bool ReplaceValue(Line& line, const std::string& value) {
-  size_t cut = line.text.find('=') + 1;
-  while (cut < line.text.size() && (line.text[cut] == ' ' || line.text[cut] == '\t')) ++cut;
-  if (std::string_view(line.text).substr(cut) == value) return false;
-  line.text.resize(cut);
-  line.text += value;
-  return true;
-}
-
-// Returns whether anything changed.
-bool SetKey(Document& doc, std::wstring_view section, std::wstring_view key, const std::string& value) {
-  if (const KeyPlace place = FindKey(doc, section, key); place.section != nullptr) {
-    return ReplaceValue(place.section->body[place.index], value);
-  }
-  const std::string keyBytes = Narrow(std::wstring(Trim(key)));
-  const Line keyLine{keyBytes + "=" + value, doc.newLineEnd};
-  if (const std::vector<size_t>* indexes = SectionsNamed(doc, section)) {
-    Section& target = doc.sections[indexes->front()];
-    const size_t at = target.lastKey;
-    EndLine(at == 0 ? &target.header : &target.body[at - 1], doc.newLineEnd);
-    target.body.insert(target.body.begin() + static_cast<std::ptrdiff_t>(at), keyLine);
-    // Only blank lines and comments follow `at`, so no key index moves.
-    target.firstKey.emplace(Fold(Trim(key)), at);
-    target.lastKey = at + 1;
-    return true;
-  }
-  EndLine(LastLine(doc), doc.newLineEnd);
-  Section added;
-  added.hasHeader = true;
-  added.header = Line{"[" + Narrow(std::wstring(Trim(section))) + "]", doc.newLineEnd};
-  added.body.push_back(keyLine);
-  added.firstKey.emplace(Fold(Trim(key)), 0);
-  added.lastKey = 1;
-  doc.sections.push_back(std::move(added));
-  doc.sectionsByName[Fold(Trim(section))].push_back(doc.sections.size() - 1);
-  return true;
-}
-
-// Returns whether anything changed.
-bool RemoveKey(Document& doc, std::wstring_view section, std::wstring_view key) {
-  const KeyPlace place = FindKey(doc, section, key);
-  if (place.section == nullptr) return false;
-  place.section->body.erase(place.section->body.begin() + static_cast<std::ptrdiff_t>(place.index));
-  IndexSection(*place.section);
-  return true;
-}
-
-bool RemoveSection(Document& doc, std::wstring_view section) {
-  const std::vector<size_t>* indexes = SectionsNamed(doc, section);
-  if (indexes == nullptr) return false;
-  const std::vector<size_t> doomed = *indexes;
-  for (auto it = doomed.rbegin(); it != doomed.rend(); ++it) {
-    doc.sections.erase(doc.sections.begin() + static_cast<std::ptrdiff_t>(*it));
-  }
-  IndexSectionNames(doc);
-  return true;
-}
-
-// One write of the module, kept until the file is saved: the save makes this
-// process's writes again, in order, on the file as it stands then, so that
-// what another program saved in the meantime stays, as it does on Windows,
-// where each write goes to the file at once.
-struct Edit {
-  enum class Kind : uint8_t { SetKey, RemoveKey, RemoveSection };
-  Kind kind = Kind::SetKey;
-  std::wstring section;
-  std::wstring key;
-  std::string value;
-};
-
-// Returns whether anything changed.
-bool Apply(Document& doc, const Edit& edit) {
-  switch (edit.kind) {
-    case Edit::Kind::SetKey: return SetKey(doc, edit.section, edit.key, edit.value);
-    case Edit::Kind::RemoveKey: return RemoveKey(doc, edit.section, edit.key);
-    case Edit::Kind::RemoveSection: return RemoveSection(doc, edit.section);
-  }
-  return false;
-}
-
-// Removals alone change nothing in a file that is not there: it is not made.
-bool OnlyRemovals(const std::vector<Edit>& edits) {
-  return std::none_of(edits.begin(), edits.end(), [](const Edit& edit) { return edit.kind == Edit::Kind::SetKey; });
-}
 
 // ---- Files and the cache -------------------------------------------------------
 
@@ -460,7 +97,8 @@ int64_t TimestampStepNs(const Stamp& stamp) {
 // A save under way, readied by the first write of a service call and kept
 // until the file is saved: the file itself, opened for writing (and for its
 // lock, see LockFile), and this process's spare file the new text goes into
-// (none when the file must be written in place).
+// (none when the file must be written in place). Not while saves are held:
+// their save is readied as it is made.
 struct PendingSave {
   bool prepared = false;
   pid_t process = 0;           // that readied it: a child of a fork readies its own
@@ -479,14 +117,15 @@ struct CachedFile {
   Document doc;             // `bytes` parsed, with `edits` made
   uint64_t lastUse = 0;
   PendingSave save;
+  bool saveFailed = false;  // its last save failed, and its edits wait for the next
 };
 
 // A spare file this process made (exclusively, so no other process writes
 // into it) beside one INI file, and which process that is: a child of a fork
 // inherits the list but neither removes nor writes its parent's spares. The
-// spare is held open with its mark, a lock (see Mark), for as long as the
-// process lives, so that a spare no process holds is known for a killed
-// run's, which the next save of its file removes.
+// spare is held open with its mark, a lock (see Mark), while its file is
+// cached (Forget removes it), so that a spare no process holds is known for
+// a killed run's, which the next save of its file removes.
 struct Spare {
   std::string name;
   pid_t process = 0;
@@ -495,17 +134,28 @@ struct Spare {
 
 constexpr size_t kCacheCapacity = 16;
 
+// A failure noted for IniSaveFailures. A save's stands while the file's
+// edits wait for a later save, and goes once one makes them; a refused
+// write's stays (that write is not made).
+struct NotedFailure {
+  IniSaveFailure failure;
+  bool ofASave = false;
+};
+
 struct IniState;
-bool SaveChangedFiles(IniState& state);
+bool SaveChangedFiles(IniState& state, bool lastSave);
 void RemoveSpares(IniState& state);
 
 struct IniState {
-  // At exit the changes of the last call are saved like any other.
+  // At exit the changes of the last call are saved like any other, and so
+  // are those still waiting after a failed save: this save is the last, and
+  // what it cannot save is lost. Nothing is saved while saves are held.
   ~IniState() {
-    const size_t known = failures.size();
-    SaveChangedFiles(*this);
-    for (size_t i = known; i < failures.size(); ++i) {
-      std::fprintf(stderr, "ini: cannot save %s: %s\n", failures[i].file.c_str(), failures[i].reason.c_str());
+    if (!held) SaveChangedFiles(*this, true);
+    for (const NotedFailure& noted : failures) {
+      if (!noted.ofASave) continue;
+      std::fprintf(stderr, "ini: cannot save %s: %s; this run's changes to it are lost\n", noted.failure.file.c_str(),
+                   noted.failure.reason.c_str());
     }
     RemoveSpares(*this);
   }
@@ -518,8 +168,9 @@ struct IniState {
   // Module paths already mapped onto this machine, by working folder and path.
   std::unordered_map<std::string, std::string> resolvedPaths;
   IniStats stats;
-  std::vector<IniSaveFailure> failures;
-  std::atomic<bool> savesPending{false};  // some file has a spare open
+  std::vector<NotedFailure> failures;
+  bool held = false;                      // writes wait as edits of the cache only, and nothing is saved
+  std::atomic<bool> savesPending{false};  // some file has edits to save
 };
 
 IniState& State() {
@@ -527,14 +178,19 @@ IniState& State() {
   return state;
 }
 
-void NoteFailure(IniState& state, const std::string& file, const std::string& reason) {
-  for (IniSaveFailure& known : state.failures) {
-    if (known.file == file && known.reason == reason) {
-      ++known.times;
+void NoteFailure(IniState& state, const std::string& file, const std::string& reason, bool ofASave = false) {
+  for (NotedFailure& known : state.failures) {
+    if (known.failure.file == file && known.failure.reason == reason && known.ofASave == ofASave) {
+      ++known.failure.times;
       return;
     }
   }
-  state.failures.push_back({file, reason, 1});
+  state.failures.push_back({{file, reason, 1}, ofASave});
+}
+
+// A save made what the failed ones before it could not: they are no longer news.
+void ForgetSaveFailures(IniState& state, const std::string& file) {
+  std::erase_if(state.failures, [&file](const NotedFailure& noted) { return noted.ofASave && noted.failure.file == file; });
 }
 
 // Reads to the end, starting with a buffer of the size the file had.
@@ -587,25 +243,34 @@ void DropInheritedSave(CachedFile& entry) {
   if (entry.save.prepared && entry.save.process != getpid()) CloseSave(entry);
 }
 
+void DropSpare(IniState& state, const std::string& path);
+
+// A file leaves the cache with what it holds open: its readied save and
+// its spare (removed), so that what the layer holds open is bounded by the
+// cache's capacity.
 void Forget(IniState& state, const std::string& path) {
   const auto found = state.cache.find(path);
   if (found == state.cache.end()) return;
   CloseSave(found->second);
   state.cache.erase(found);
+  DropSpare(state, path);
 }
 
+// Evicts the files least lately used until at most `keep` are cached.
 // Changed files are never dropped: they wait for their save.
-void EvictIfFull(IniState& state) {
-  if (state.cache.size() < kCacheCapacity) return;
-  auto oldest = state.cache.end();
-  for (auto it = state.cache.begin(); it != state.cache.end(); ++it) {
-    if (!it->second.edits.empty()) continue;
-    if (oldest == state.cache.end() || it->second.lastUse < oldest->second.lastUse) oldest = it;
+void EvictBeyond(IniState& state, size_t keep) {
+  while (state.cache.size() > keep) {
+    auto oldest = state.cache.end();
+    for (auto it = state.cache.begin(); it != state.cache.end(); ++it) {
+      if (!it->second.edits.empty()) continue;
+      if (oldest == state.cache.end() || it->second.lastUse < oldest->second.lastUse) oldest = it;
+    }
+    if (oldest == state.cache.end()) return;
+    Forget(state, std::string(oldest->first));
   }
-  if (oldest == state.cache.end()) return;
-  CloseSave(oldest->second);
-  state.cache.erase(oldest);
 }
+
+void EvictIfFull(IniState& state) { EvictBeyond(state, kCacheCapacity - 1); }
 
 bool StillCurrent(CachedFile& entry, const std::string& path, const Stamp& onDisk) {
   if (!(entry.stamp == onDisk)) return false;
@@ -698,20 +363,25 @@ std::string SpareName(const std::string& path, pid_t process, int further) {
   return name + ".saving";
 }
 
+// Writes `bytes` into a file at offset `at`.
+bool WriteAt(int fd, std::string_view bytes, size_t at) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t put = pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(at + done));
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) return false;
+    done += static_cast<size_t>(put);
+  }
+  return true;
+}
+
 // Writes `bytes` over a file from its start and cuts it to length.
 // The spare is rewritten rather than created anew or emptied: on ext4, both a
 // new file per save and a file truncated to nothing make the save start disk
 // writes at once, and a shut-down save of some 700 keys then took 70 to 140 ms
 // instead of about 10.
 bool Rewrite(int fd, const std::string& bytes, size_t count) {
-  size_t done = 0;
-  while (done < count) {
-    const ssize_t put = pwrite(fd, bytes.data() + done, count - done, static_cast<off_t>(done));
-    if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) return false;
-    done += static_cast<size_t>(put);
-  }
-  return ftruncate(fd, static_cast<off_t>(count)) == 0;
+  return WriteAt(fd, std::string_view(bytes).substr(0, count), 0) && ftruncate(fd, static_cast<off_t>(count)) == 0;
 }
 
 // Lengthens a file to `length` bytes with zeros written past its end, which
@@ -1043,7 +713,6 @@ bool PrepareSave(IniState& state, CachedFile& entry, const std::string& path, ui
       return false;
     }
     save.prepared = true;
-    state.savesPending = true;
     save.sizeBound = entry.onDisk ? entry.bytes.size() : 0;
     // The spare is the previous text of the file, and the file its own: the
     // blocks they hold can be written over without taking more room.
@@ -1073,17 +742,38 @@ bool PrepareSave(IniState& state, CachedFile& entry, const std::string& path, ui
 // covers. An emptied file needs no room (and fallocate refuses a length of
 // 0). Unlike a save through the spare this is not all or nothing: a run
 // killed in the middle of it can leave the file part new, part old, as on
-// Windows, which writes every INI file so.
-bool WriteInPlace(int fd, const std::string& bytes, struct stat& info) {
+// Windows, which writes every INI file so. What is left of the old text
+// past the new is blanked before the file is cut to its new length, so that
+// a run killed at the cut leaves the new text followed by blanks, not the
+// old text's tail (a line cut anywhere, and keys the save took out). With
+// `stopBeforeCut` (FailNextIniSaves) the save stops there.
+bool WriteInPlace(int fd, const std::string& bytes, struct stat& info, bool stopBeforeCut = false) {
+  if (fstat(fd, &info) != 0) return false;
+  const auto oldSize = static_cast<size_t>(info.st_size);
   if (!bytes.empty() && fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes.size())) != 0) {
-    if (errno != EOPNOTSUPP || fstat(fd, &info) != 0) return false;
+    if (errno != EOPNOTSUPP) return false;
     if (!Lengthen(fd, bytes.size())) {
       const int error = errno;
       if (ftruncate(fd, info.st_size) == 0) errno = error;
       return false;
     }
   }
-  return Rewrite(fd, bytes, bytes.size()) && fstat(fd, &info) == 0;
+  if (!WriteAt(fd, bytes, 0)) return false;
+  if (oldSize > bytes.size() && !WriteAt(fd, Blanks(EncodingOf(bytes), oldSize - bytes.size()), bytes.size())) {
+    return false;
+  }
+  if (stopBeforeCut) {
+    errno = ENOSPC;
+    return false;
+  }
+  return ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && fstat(fd, &info) == 0;
+}
+
+// Whether this save is one FailNextIniSaves asked to fail.
+bool FailThisSave(IniState& state) {
+  if (state.savesToFail <= 0) return false;
+  --state.savesToFail;
+  return true;
 }
 
 enum class Outcome : uint8_t { Saved, Failed, Again };
@@ -1152,8 +842,7 @@ Outcome TakeFreePlace(IniState& state, const std::string& path) {
 Outcome SaveThroughSpare(IniState& state, const std::string& path, int fd, int fileFd, const std::string& bytes,
                          struct stat& info) {
   bool ok = fstat(fd, &info) == 0;
-  if (ok && state.savesToFail > 0) {
-    --state.savesToFail;
+  if (ok && FailThisSave(state)) {
     Rewrite(fd, bytes, bytes.size() / 2);
     errno = ENOSPC;
     ok = false;
@@ -1197,8 +886,8 @@ bool WaitForLock(int fd, std::chrono::steady_clock::time_point deadline) {
 // takes no spare) is made, only while it still is not: when another process
 // made it meanwhile, the save is made `Again`, on that file. Failed with
 // errno set.
-Outcome SaveInPlace(const std::string& path, int fd, const std::string& bytes, struct stat& info) {
-  if (fd >= 0) return WriteInPlace(fd, bytes, info) ? Outcome::Saved : Outcome::Failed;
+Outcome SaveInPlace(IniState& state, const std::string& path, int fd, const std::string& bytes, struct stat& info) {
+  if (fd >= 0) return WriteInPlace(fd, bytes, info, FailThisSave(state)) ? Outcome::Saved : Outcome::Failed;
   const int made = open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (made < 0) return errno == EEXIST ? Outcome::Again : Outcome::Failed;
   const bool ok = WriteInPlace(made, bytes, info);
@@ -1296,7 +985,7 @@ Outcome SaveLocked(IniState& state, CachedFile& entry, const std::string& path, 
   }
   struct stat info {};
   const Outcome outcome =
-      spareFd >= 0 ? SaveThroughSpare(state, path, spareFd, fd, bytes, info) : SaveInPlace(path, fd, bytes, info);
+      spareFd >= 0 ? SaveThroughSpare(state, path, spareFd, fd, bytes, info) : SaveInPlace(state, path, fd, bytes, info);
   if (outcome == Outcome::Failed) reason = std::strerror(errno);
   if (outcome != Outcome::Saved) return outcome;
   entry.bytes = std::move(bytes);
@@ -1312,10 +1001,10 @@ Outcome SaveLocked(IniState& state, CachedFile& entry, const std::string& path, 
 // as it stands then, so that two programs (or two runs) writing different
 // keys of one file both keep theirs. False, with the reason, when it cannot
 // be saved: the file keeps its text.
-bool SaveFile(IniState& state, CachedFile& entry, const std::string& path, std::string& reason) {
+bool SaveFile(IniState& state, CachedFile& entry, const std::string& path,
+              std::chrono::steady_clock::time_point deadline, std::string& reason) {
   DropInheritedSave(entry);
   PendingSave save = std::exchange(entry.save, PendingSave{});
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(state.lockWaitMs);
   Outcome outcome = Outcome::Again;
   for (int attempt = 0; attempt < 100 && outcome == Outcome::Again; ++attempt) {
     bool missing = false;
@@ -1333,31 +1022,45 @@ bool SaveFile(IniState& state, CachedFile& entry, const std::string& path, std::
   return outcome == Outcome::Saved;
 }
 
-// Each changed file saved once; a file that cannot be saved keeps its text
-// on disk, and this process's changes to it are dropped so that reads see
-// that text again.
-bool SaveChangedFiles(IniState& state) {
-  if (!state.savesPending) return true;
-  bool ok = true;
-  for (auto it = state.cache.begin(); it != state.cache.end();) {
-    CachedFile& entry = it->second;
-    if (entry.edits.empty()) {
-      CloseSave(entry);
-      ++it;
-      continue;
-    }
-    std::string reason;
-    if (!SaveFile(state, entry, it->first, reason)) {
-      NoteFailure(state, it->first, reason);
-      CloseSave(entry);
-      it = state.cache.erase(it);
-      ok = false;
-      continue;
-    }
-    ++it;
+// Each changed file saved once. A file that cannot be saved keeps its text
+// on disk and this process's edits, which reads still see and the next save
+// makes again (the failure noted until then); only what the last save, at
+// exit, cannot save is lost. The wait for other programs' locks is bounded
+// once for the whole call, and a file whose save failed is tried again
+// without waiting, unless it was written since or this is the last save: a
+// lock kept for good does not stall every call into the module. The cache
+// is brought back to its capacity as the saves go, letting go of spares.
+bool SaveChangedFiles(IniState& state, bool lastSave) {
+  if (state.held || !state.savesPending) return true;
+  const auto now = std::chrono::steady_clock::now();
+  const auto deadline = now + std::chrono::milliseconds(state.lockWaitMs);
+  std::vector<std::string> changed;
+  for (auto& [path, entry] : state.cache) {
+    if (!entry.edits.empty()) changed.push_back(path);
   }
-  state.savesPending = false;
+  bool ok = true;
+  for (const std::string& path : changed) {
+    CachedFile& entry = state.cache.at(path);  // only unchanged files are evicted
+    std::string reason;
+    if (SaveFile(state, entry, path, entry.saveFailed && !lastSave ? now : deadline, reason)) {
+      entry.saveFailed = false;
+      ForgetSaveFailures(state, path);
+    } else {
+      NoteFailure(state, path, reason, true);
+      entry.saveFailed = true;
+      ok = false;
+    }
+    EvictBeyond(state, kCacheCapacity);
+  }
+  state.savesPending = !ok;
   return ok;
+}
+
+// How many files have a save readied (each holds the file and its spare
+// open until it is saved).
+size_t ReadiedSaves(const IniState& state) {
+  return static_cast<size_t>(std::count_if(state.cache.begin(), state.cache.end(),
+                                           [](const auto& cached) { return cached.second.save.prepared; }));
 }
 
 // Removes the spares this process made, and no other's.
@@ -1366,19 +1069,14 @@ void RemoveSpares(IniState& state) {
   state.spares.clear();
 }
 
-bool HasLineBreak(std::wstring_view text) { return text.find_first_of(L"\r\n") != std::wstring_view::npos; }
-
-bool NamesAcceptable(const wchar_t* section, const wchar_t* key, const wchar_t* value) {
-  if (HasLineBreak(section) || Trim(std::wstring_view(section)).empty()) return false;
-  if (std::wstring_view(section).find(L']') != std::wstring_view::npos) return false;
-  if (key != nullptr) {
-    const std::wstring_view name = Trim(std::wstring_view(key));
-    if (HasLineBreak(key) || name.empty() || name.front() == L';' || name.front() == L'[' ||
-        name.find(L'=') != std::wstring_view::npos) {
-      return false;
-    }
-  }
-  return value == nullptr || !HasLineBreak(value);
+// Back to the start: nothing cached, held, waiting or noted, and no spare.
+void Clear(IniState& state) {
+  for (auto& [path, entry] : state.cache) CloseSave(entry);
+  state.cache.clear();
+  state.failures.clear();
+  state.held = false;
+  state.savesPending = false;
+  RemoveSpares(state);
 }
 
 // The file on this machine, as an absolute path with its symbolic links
@@ -1422,14 +1120,6 @@ uint32_t CopyOut(std::wstring_view text, wchar_t* out, uint32_t outSize) {
   return static_cast<uint32_t>(count);
 }
 
-// The most a write of these names and value can add to a file: a new
-// section header and key line, and a line end for the line before them.
-uint64_t GrowthBound(const wchar_t* section, const wchar_t* key, const wchar_t* value, Encoding encoding) {
-  if (key == nullptr || value == nullptr) return 0;
-  const uint64_t bytes = Narrow(section).size() + Narrow(key).size() + Narrow(value).size() + 9;
-  return encoding == Encoding::Bytes ? bytes : 2 * bytes;
-}
-
 }  // namespace
 
 uint32_t GetPrivateProfileString(const wchar_t* section, const wchar_t* key, const wchar_t* defaultValue,
@@ -1459,6 +1149,9 @@ bool WritePrivateProfileString(const wchar_t* section, const wchar_t* key, const
 
   IniState& state = State();
   std::lock_guard lock(state.mutex);
+  // Saves readied hold files open until they are made: when as many wait as
+  // the cache holds, they are made first (Windows writes each at once).
+  if (!state.held && ReadiedSaves(state) >= kCacheCapacity) SaveChangedFiles(state, false);
   std::string resolved;
   bool missing = false;
   std::string reason;
@@ -1478,9 +1171,10 @@ bool WritePrivateProfileString(const wchar_t* section, const wchar_t* key, const
     EvictIfFull(state);
     file = &state.cache[resolved];
     file->onDisk = false;
-    file->doc = Parse("");
+    file->doc = ParseFile("");
   }
-  if (!PrepareSave(state, *file, resolved, GrowthBound(section, key, value, file->doc.encoding))) {
+  // While saves are held nothing is readied: the file is not touched.
+  if (!state.held && !PrepareSave(state, *file, resolved, GrowthBound(section, key, value, file->doc.encoding))) {
     if (!file->onDisk && file->edits.empty()) Forget(state, resolved);
     return false;
   }
@@ -1496,6 +1190,8 @@ bool WritePrivateProfileString(const wchar_t* section, const wchar_t* key, const
   Apply(file->doc, edit);
   file->edits.push_back(std::move(edit));
   file->lastUse = ++state.useCounter;
+  file->saveFailed = false;
+  state.savesPending = true;
   return true;
 }
 
@@ -1511,23 +1207,40 @@ bool SaveIniFiles() {
   IniState& state = State();
   if (!state.savesPending) return true;
   std::lock_guard lock(state.mutex);
-  return SaveChangedFiles(state);
+  return SaveChangedFiles(state, false);
 }
 
 std::vector<IniSaveFailure> IniSaveFailures() {
   IniState& state = State();
   std::lock_guard lock(state.mutex);
-  return state.failures;
+  std::vector<IniSaveFailure> failures;
+  for (const NotedFailure& noted : state.failures) failures.push_back(noted.failure);
+  return failures;
 }
 
 void ClearIniCache() {
   IniState& state = State();
   std::lock_guard lock(state.mutex);
-  for (auto& [path, entry] : state.cache) CloseSave(entry);
-  state.cache.clear();
-  state.failures.clear();
-  state.savesPending = false;
-  RemoveSpares(state);
+  Clear(state);
+}
+
+void HoldIniSaves() {
+  IniState& state = State();
+  std::lock_guard lock(state.mutex);
+  state.held = true;
+}
+
+bool KeepHeldIniSaves() {
+  IniState& state = State();
+  std::lock_guard lock(state.mutex);
+  state.held = false;
+  return SaveChangedFiles(state, false);
+}
+
+void DropHeldIniSaves() {
+  IniState& state = State();
+  std::lock_guard lock(state.mutex);
+  if (state.held) Clear(state);
 }
 
 void FailNextIniSaves(int count) {

@@ -13,8 +13,11 @@
 // so that two programs (or two runs of one) writing different keys of one
 // file both keep theirs, and the later write of a key wins, as on Windows,
 // where each write goes to the file at once. A save whose writes leave the
-// file as it stands writes nothing. A save waits for another's lock two
-// seconds at most (kIniLockWaitMs); one still kept from the file then fails.
+// file as it stands writes nothing. One call waits for other programs' locks
+// two seconds at most in all (kIniLockWaitMs), however many files it saves;
+// a file still kept from it then fails to save. A file whose save fails
+// keeps this process's writes, which reads still see and the next save makes
+// again; only those the last save, at exit, cannot make are lost.
 // The new text goes into a spare file of this process's own,
 // "<name>.<process number>.saving" beside it, which takes the file's place
 // in one step with the file's owner, access-control list, user attributes
@@ -25,14 +28,19 @@
 // beside which no spare can be made or removed (in a folder this user may
 // not write, or an append-only one) is written in place instead, as Windows
 // writes every INI file: a crash in the middle of its save can leave it part
-// old, part new. (Nothing is flushed to the disk, as Windows does not for
-// these files either: a power cut may still lose a save.) Each process
-// removes its own spare files, and no other's, in ClearIniCache and at exit;
-// it holds them locked while it lives, and a spare no living process holds,
-// a killed run's, is removed by the next save of its file. A file is one
-// file whatever name reaches it: symbolic links, of the file and of its
-// folders, are followed, and a linked file is saved where it lives while the
-// link stays.
+// old, part new, and one as it is cut to its new length the new text
+// followed by blanks. (Nothing is flushed to the disk, as Windows does not
+// for these files either: a power cut may still lose a save.) A spare is
+// kept, locked, while its file is cached: the cache keeps 16 files, and
+// besides them only files whose changes wait for their save, of which at
+// most 16 hold a readied save open (a write beyond them saves them first),
+// so that what the layer holds open stays bounded. Each process removes its
+// own spare files, and no other's, as their files leave the cache, in
+// ClearIniCache and at exit, and a spare no living process holds, a killed
+// run's, is removed by the next save of its file. A file is one file
+// whatever name reaches it: symbolic links, of the file and of its folders,
+// are followed, and a linked file is saved where it lives while the link
+// stays.
 //
 // Layout rules, as Windows keeps them:
 // - Section and key names match without regard to case (ASCII and Latin-1
@@ -82,7 +90,9 @@ uint32_t GetPrivateProfileString(const wchar_t* section, const wchar_t* key, con
 // cannot be read, this user may not write it (or it is append-only), its
 // folder is missing (or, for a new file, not writable), or the disk has no
 // room for the new text (the room is taken at once, so the save does not run
-// out of it). Such a failure is noted for IniSaveFailures.
+// out of it). Such a failure is noted for IniSaveFailures. While saves are
+// held (HoldIniSaves) the write is kept in the cache only: the file is read,
+// never opened for writing, and the checks of writing wait for the save.
 bool WritePrivateProfileString(const wchar_t* section, const wchar_t* key, const wchar_t* value,
                                const wchar_t* path);
 
@@ -94,11 +104,25 @@ std::wstring ReadIniString(const wchar_t* section, const wchar_t* key, const wch
 // Saves each file changed since the last call, once, in one step: this
 // process's writes made on the file as it stands. False when one could not be
 // saved (another program kept it locked past kIniLockWaitMs, among others):
-// that file keeps its text, this process's changes to it are dropped, and the
-// failure is noted.
+// that file keeps its text and the failure is noted, and this process's
+// changes to it wait for the next call, which makes them again (without
+// waiting for a lock, unless the file was written since). Nothing is saved
+// while saves are held.
 bool SaveIniFiles();
 
-// A file that could not be saved, why, and how many times.
+// From the host's start until its run is sure to fly, saves may be held:
+// writes wait in the cache, which reads see, and no file is opened for
+// writing, given room, made or given a spare. KeepHeldIniSaves ends the hold
+// and saves what waits (as SaveIniFiles); DropHeldIniSaves, for a run that
+// will not fly, ends it forgetting all of it, as ClearIniCache does (and does
+// nothing when no hold is on).
+void HoldIniSaves();
+bool KeepHeldIniSaves();
+void DropHeldIniSaves();
+
+// A file that could not be saved, why, and how many times: a write refused,
+// or a save whose changes still wait for a later save (one that makes them
+// takes the file's save failures off the list).
 struct IniSaveFailure {
   std::string file;
   std::string reason;
@@ -106,13 +130,14 @@ struct IniSaveFailure {
 };
 std::vector<IniSaveFailure> IniSaveFailures();
 
-// Forgets every parsed file, unsaved changes and noted failures; the next
-// access reads from disk. (Paths already mapped onto this machine stay
-// mapped; a path whose file has gone is mapped again.)
+// Forgets every parsed file, unsaved changes, noted failures and a hold of
+// the saves; the next access reads from disk. (Paths already mapped onto
+// this machine stay mapped; a path whose file has gone is mapped again.)
 void ClearIniCache();
 
 // Tests: the next `count` saves of a file stop after half of the spare file
-// is written, as if the disk filled up (or the process died) in the middle.
+// is written, as if the disk filled up (or the process died) in the middle;
+// a file written in place stops where it would be cut to its new length.
 void FailNextIniSaves(int count);
 
 // How long a save waits for the lock of a file that another program holds

@@ -147,23 +147,15 @@ void SimHost::EchoTrimEvent(uint32_t event) {
 }
 
 // Every call into the module ends here: the INI writes it made are saved,
-// each changed file once and whole, as the call returns.
-void SimHost::ReturnedFromModule() {
-  if (!savesHeld_) platform::SaveIniFiles();
-}
+// each changed file once and whole, as the call returns (unless the saves
+// are held).
+void SimHost::ReturnedFromModule() { platform::SaveIniFiles(); }
 
-void SimHost::KeepHeldSaves() {
-  savesHeld_ = false;
-  platform::SaveIniFiles();
-}
+void SimHost::HoldSaves() { platform::HoldIniSaves(); }
 
-// The INI layer's spare files of the held saves go with them (they are this
-// process's own).
-void SimHost::DropHeldSaves() {
-  if (!savesHeld_) return;
-  platform::ClearIniCache();
-  savesHeld_ = false;
-}
+void SimHost::KeepHeldSaves() { platform::KeepHeldIniSaves(); }
+
+void SimHost::DropHeldSaves() { platform::DropHeldIniSaves(); }
 
 void SimHost::SendService(platform::GAUGEHDR* gauge, uint32_t serviceId) {
   if (gauge == nullptr || gauge->callback == nullptr) return;

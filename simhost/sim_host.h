@@ -73,11 +73,12 @@ class SimHost {
   const MadePaths& LaidOut() const { return laidOut_; }
   // Until a run is sure to fly, the host may hold the cockpit's saves: what
   // the cockpit writes waits in the INI layer (which the cockpit reads back
-  // from), saved by KeepHeldSaves or forgotten by DropHeldSaves, so that a
-  // run refused at its start has written none of the cockpit's files. The
-  // cockpit writes no file of its own but through the INI layer as it loads,
-  // starts and shuts down (the departure card waits for a click).
-  void HoldSaves() { savesHeld_ = true; }
+  // from, and which touches none of its files meanwhile), saved by
+  // KeepHeldSaves or forgotten by DropHeldSaves, so that a run refused at its
+  // start has written none of the cockpit's files. The cockpit writes no file
+  // of its own but through the INI layer as it loads, starts and shuts down
+  // (the departure card waits for a click).
+  void HoldSaves();
   void KeepHeldSaves();
   void DropHeldSaves();
   // Services 2 and 3 to every gauge, then 4 to every gauge; DLLStart before.
@@ -309,7 +310,6 @@ class SimHost {
 
   HostOptions options_;
   MadePaths laidOut_;
-  bool savesHeld_ = false;
   bool heldSavedCockpit_ = false;
   LoadedModule module_;
   Panel panel_;

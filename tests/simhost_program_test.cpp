@@ -333,9 +333,10 @@ std::map<std::string, std::string> FilesAsTheyLie(const std::string& folder) {
 // made in a new --out, it goes again, so the next run there starts cold and
 // dark (a stop before the flight says so); in one that holds a cockpit, the
 // folders and files the run made go, and the cockpit's files are not written
-// at all: its saves wait until the run is sure to fly, and a refused run
-// drops them. A path with ".." is taken as a shell's cd takes it: the empty
-// folder it names is not one the run made.
+// at all, nor touched (one with a second name, a hard link, too): its saves
+// wait until the run is sure to fly, and a refused run drops them. A path
+// with ".." is taken as a shell's cd takes it: the empty folder it names is
+// not one the run made.
 TEST_F(SimhostProgram, ARunRefusedAtItsStartLeavesTheSimulatorFolderAsItFoundIt) {
   const std::string refused = "control APU mastr 41\nrun 2\n";
   std::ofstream(folder_ + "/refused.scn", std::ios::binary) << refused;
@@ -376,6 +377,8 @@ TEST_F(SimhostProgram, ARunRefusedAtItsStartLeavesTheSimulatorFolderAsItFoundIt)
   // module tracks its allocations).
   ASSERT_EQ(Run("control APU battery 41\ndispatch\nrun 1\n").status, 0);
   Write("root/Gauges/HalcyonMemleak.ini", "[MEMORY NOT DEALLOCATED]\r\ntotal=0 bytes\r\n");
+  // One with a second name (a hard link), which a save writes in place.
+  ASSERT_EQ(link((folder_ + kAircraft + "/HalcyonPro.ini").c_str(), (folder_ + "/HalcyonPro.ini").c_str()), 0);
   const std::map<std::string, std::string> flown = FilesAsTheyLie(folder_ + "/root");
   for (const char* file : {"HalcyonPro.ini", "FMS.ini", "Aircraft.cfg", "Departure plan.txt", "KeyboardInput.ini"}) {
     ASSERT_EQ(flown.count(std::string(kAircraft).substr(6) + "/" + file), 1u) << file;
