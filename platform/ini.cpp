@@ -144,16 +144,16 @@ struct NotedFailure {
 
 struct IniState;
 bool SaveChangedFiles(IniState& state, bool lastSave);
+std::vector<NotedFailure> SaveLast(IniState& state);
 void RemoveSpares(IniState& state);
 
 struct IniState {
   // At exit the changes of the last call are saved like any other, and so
   // are those still waiting after a failed save: this save is the last, and
-  // what it cannot save is lost. Nothing is saved while saves are held.
+  // what it cannot save is lost, and said. Nothing is saved while saves are
+  // held.
   ~IniState() {
-    if (!held) SaveChangedFiles(*this, true);
-    for (const NotedFailure& noted : failures) {
-      if (!noted.ofASave) continue;
+    for (const NotedFailure& noted : SaveLast(*this)) {
       std::fprintf(stderr, "ini: cannot save %s: %s; this run's changes to it are lost\n", noted.failure.file.c_str(),
                    noted.failure.reason.c_str());
     }
@@ -1056,6 +1056,27 @@ bool SaveChangedFiles(IniState& state, bool lastSave) {
   return ok;
 }
 
+// The process's last save: what it cannot make is lost, its changes
+// forgotten (reads give the file again), so that no later save makes them
+// after their loss was said. The failures of the files lost, which stay
+// noted.
+std::vector<NotedFailure> SaveLast(IniState& state) {
+  if (SaveChangedFiles(state, true)) return {};
+  std::vector<std::string> lost;
+  for (const auto& [path, entry] : state.cache) {
+    if (entry.saveFailed) lost.push_back(path);
+  }
+  std::vector<NotedFailure> said;
+  for (const std::string& path : lost) {
+    Forget(state, path);
+    for (const NotedFailure& noted : state.failures) {
+      if (noted.ofASave && noted.failure.file == path) said.push_back(noted);
+    }
+  }
+  state.savesPending = false;
+  return said;
+}
+
 // How many files have a save readied (each holds the file and its spare
 // open until it is saved).
 size_t ReadiedSaves(const IniState& state) {
@@ -1208,6 +1229,12 @@ bool SaveIniFiles() {
   if (!state.savesPending) return true;
   std::lock_guard lock(state.mutex);
   return SaveChangedFiles(state, false);
+}
+
+bool FinishIniSaves() {
+  IniState& state = State();
+  std::lock_guard lock(state.mutex);
+  return SaveLast(state).empty();
 }
 
 std::vector<IniSaveFailure> IniSaveFailures() {

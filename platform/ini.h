@@ -110,6 +110,13 @@ std::wstring ReadIniString(const wchar_t* section, const wchar_t* key, const wch
 // while saves are held.
 bool SaveIniFiles();
 
+// The process's last save, which the host makes as the cockpit shuts down
+// (and the layer itself at exit): as SaveIniFiles, but each file whose
+// changes still wait waits for its lock again. What it cannot save is lost:
+// its changes are forgotten (reads give the file as it is) and its failure
+// stays noted. False when something was lost.
+bool FinishIniSaves();
+
 // From the host's start until its run is sure to fly, saves may be held:
 // writes wait in the cache, which reads see, and no file is opened for
 // writing, given room, made or given a spare. KeepHeldIniSaves ends the hold

@@ -373,11 +373,13 @@ void SimHost::RunSeconds(double seconds) {
   while (ticksRun_ < target && !StopRequested()) RunOneTick();
 }
 
+// The cockpit's last save is made here, before the log that names what it
+// could not save is written.
 void SimHost::Shutdown() {
   phase_ = Phase::Shutdown;
   SendService(platform::kServicePreKill);
   module_.CallStop();
-  ReturnedFromModule();
+  platform::FinishIniSaves();
 }
 
 void SimHost::Unload() {

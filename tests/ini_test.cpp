@@ -508,6 +508,18 @@ TEST_F(IniFile, ASaveThatFailsHalfWayLeavesTheOldFileWholeAndSaysWhy) {
   EXPECT_EQ(FolderEntries(), std::vector<std::string>{"test.ini"});
   EXPECT_TRUE(platform::SaveIniFiles());
   EXPECT_EQ(Bytes("new.ini"), "[A]\r\nx=1\r\n");
+
+  // What the last save cannot make is lost: read no more, and never saved
+  // by a later save, while its failure stays named.
+  platform::FailNextIniSaves(2);
+  EXPECT_FALSE(Write(L"OPTIONS", L"sound", L"2"));
+  EXPECT_FALSE(platform::FinishIniSaves());
+  EXPECT_EQ(Read(L"OPTIONS", L"sound"), L"1");
+  EXPECT_TRUE(Write(L"A", L"x", L"2", L"new.ini"));
+  EXPECT_TRUE(platform::FinishIniSaves());
+  EXPECT_EQ(Bytes("test.ini"), "[OPTIONS]\r\nspacebar=1\r\nsound=1\r\n");
+  ASSERT_EQ(platform::IniSaveFailures().size(), 1u);
+  EXPECT_EQ(platform::IniSaveFailures()[0].file, folder_ + "/test.ini");
 }
 
 // While saves are held (the host's start), writes wait in the cache, which
@@ -574,14 +586,14 @@ TEST_F(IniFile, TheWritesOfOneCallAreSavedOncePerFileWhenItReturns) {
 }
 
 // What the layer holds open is bounded by its cache, however many files a
-// process saves: with 128 descriptors, 200 files each written and saved,
+// process saves: with 1,024 descriptors, 1,100 files each written and saved,
 // twice (made, then replaced through a spare), then each written before one
 // save, and while saves are held, all succeed, and the spares of files no
 // longer cached are gone. (Four folders: each save looks through its
 // file's folder. On a memory file system where one can be mounted: the test
 // is of what stays open, and a disk's making of files can be slow.)
 TEST_F(IniFile, ManyFilesSavedHoldNoMoreOpenThanTheCacheHolds) {
-  constexpr int kFiles = 200;
+  constexpr int kFiles = 1100;
   constexpr int kFolders = 4;
   auto name = [](int i) { return std::to_string(i % kFolders) + "/" + std::to_string(i) + ".ini"; };
   const int status = InChild(false, [this, &name] {
@@ -592,7 +604,7 @@ TEST_F(IniFile, ManyFilesSavedHoldNoMoreOpenThanTheCacheHolds) {
     for (int i = 0; i < kFolders; ++i) {
       if (mkdir(std::to_string(i).c_str(), 0777) != 0) return 2;
     }
-    const rlimit limit{128, 128};
+    const rlimit limit{1024, 1024};
     if (setrlimit(RLIMIT_NOFILE, &limit) != 0) return 2;
     enum class Round { EachSaved, AllSavedAtOnce, AllHeld };
     int value = 0;

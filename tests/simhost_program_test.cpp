@@ -5,6 +5,8 @@
 #include <signal.h>
 #include <stdlib.h>
 #include <linux/fs.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -77,6 +79,30 @@ TEST_F(SimhostProgram, ASaveThatFailsIsLoggedWithTheFileAndWhyAndTheRunFails) {
   EXPECT_NE(log.find("HalcyonPro.ini: a folder is in the way", section), std::string::npos) << log;
   // What could be saved is still copied out.
   EXPECT_NE(Read("out/Aircraft.cfg").find("[fltsim.0]"), std::string::npos);
+}
+
+// Another program keeps the aircraft's INI file locked for the whole flight:
+// each save keeps the cockpit's writes for the next, and what the last save,
+// at the shutdown, cannot make is named in log.txt as lost. Nothing saves it
+// behind that word as the program ends.
+TEST_F(SimhostProgram, WhatTheLastSaveCannotMakeIsLoggedLostAndNeverSavedAfter) {
+  const std::string ini = folder_ + kAircraft + "/HalcyonPro.ini";
+  ASSERT_EQ(Run("run 1\n").status, 0);
+  const std::string before = Read(std::string(kAircraft).substr(1) + "/HalcyonPro.ini");
+  const int locked = open(ini.c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_EQ(flock(locked, LOCK_EX), 0);
+  const ProgramRun run = Run("control APU battery 41\nrun 1\nexpect APU battery == 41\n");
+  close(locked);
+  EXPECT_NE(run.status, 0);
+  const size_t said = run.output.find("HalcyonPro.ini: another program kept the file locked");
+  EXPECT_NE(said, std::string::npos) << run.output;
+  EXPECT_EQ(run.output.find("HalcyonPro.ini", said + 1), std::string::npos) << "said once, then left: " << run.output;
+  const std::string log = Read("out/log.txt");
+  EXPECT_NE(log.find("HalcyonPro.ini: another program kept the file locked", log.find("== Saves that failed ==")),
+            std::string::npos)
+      << log;
+  EXPECT_NE(log.find("expect: 1 passed"), std::string::npos) << "the write was kept while its saves failed";
+  EXPECT_EQ(Read(std::string(kAircraft).substr(1) + "/HalcyonPro.ini"), before);
 }
 
 // An earlier run killed at the wrong moment, or a user, left empty files:
