@@ -318,9 +318,13 @@ std::string RunTooltip(RunContext& context, const ScenarioStep& step) {
   return "";
 }
 
-// A position code; anything outside 0..138 is stored as off, but it must
-// fit the control's 32-bit record on the way.
-std::string CheckControl(const std::vector<std::string>& args) { return CheckFitsInt32(args[2], "a position code"); }
+// A position is a whole number that fits the control's 32-bit record (a
+// knob in tenths takes 35 for 3.5): a fraction would be cut off unseen.
+std::string CheckControl(const std::vector<std::string>& args) {
+  if (std::string error = CheckFitsInt32(args[2], "a position code"); !error.empty()) return error;
+  if (std::trunc(Number(args[2])) == Number(args[2])) return "";
+  return "position " + Quote(args[2]) + " is not a whole number (a knob in tenths takes 35 for 3.5)";
+}
 
 std::string ControlNamed(const SimHost& host, const std::string& section, const std::string& key) {
   return host.Module().HasControl(section, key) ? "" : NoControlMessage(host, section, key);

@@ -79,6 +79,16 @@ TEST(Scenario, NumbersTooLargeForTheHostAreRefused) {
   EXPECT_EQ(errors[1], "flight.scn:2: window ident '1e12' is not a number from 0 to 4294967295");
 }
 
+// A control's position is a whole number: a fraction would be cut off
+// unseen (41.9 taken as 41); tenths are written whole.
+TEST(Scenario, AControlsPositionWithAFractionIsRefused) {
+  EXPECT_EQ(ParseErrors("control APU battery 41.9\ncontrol FLAPS lever 15.5\n"
+                        "control \"AIR CONDITION\" l_valve_temp 35\ncontrol APU battery 41.0\n"),
+            (std::vector<std::string>{
+                "flight.scn:1: position '41.9' is not a whole number (a knob in tenths takes 35 for 3.5)",
+                "flight.scn:2: position '15.5' is not a whole number (a knob in tenths takes 35 for 3.5)"}));
+}
+
 TEST(Scenario, BinaryGarbageGivesErrorsAndNoCrash) {
   std::string garbage;
   for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919) % 256);
