@@ -783,8 +783,8 @@ void TurnAltitudeTo(int32_t feet) {
   SelectedAltitudeChanged();
 }
 // The AUTO THROT switch flipped when it is not where it is asked to be: 41
-// on, anything else off. From a position neither on nor off the first flip
-// puts it off.
+// on, 120 off (a scenario is refused any other code). From a position
+// neither on nor off the first flip puts it off.
 void MoveAutothrottleSwitch(int32_t position) {
   const int32_t now = GetSwitch(&g_autothrottleSwitch);
   if (position == kSwitchOn) {
@@ -860,6 +860,9 @@ void RegisterPanelControls() {
   RegisterControl(kSection, L"dfgs.ap_altitude_preselect", nullptr, TurnAltitudeTo, AltitudeValue, kAltitudes);
   RegisterControl(kSection, L"dfgs.ap_heading_select", nullptr, TurnHeadingTo, HeadingValue, kHeadings);
   RegisterControl(kSection, L"dfgs.at_switch", &g_autothrottleSwitch, MoveAutothrottleSwitch);
+  RefuseControlPositions(kSection, L"dfgs.at_switch", [](int32_t position) -> const char* {
+    return position == kSwitchOn || position == kSwitchOff ? nullptr : "takes only the codes 41 on and 120 off";
+  });
 }
 const ControlsAtLoad kPanelControlsAtLoad{RegisterPanelControls};
 
