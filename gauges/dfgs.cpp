@@ -809,6 +809,7 @@ struct PanelControl {
   ControlMover mover;
   ControlReader reader;
   ControlRange range;
+  const char* action = kButtonPress;  // what a move is, without a reader
 };
 constexpr ControlRange kSpeedValues{0, 3200};  // knots, or Mach x 1000 to 3.2
 constexpr ControlRange kHeadings{0, 359};
@@ -825,10 +826,11 @@ constexpr PanelControl kPanelControls[] = {
     {L"heading_knob", TurnKnob<DfgsMouseHeadingInc, DfgsMouseHeadingDec>, HeadingValue, {-360, 360}},
     {L"heading_switch",
      [](int32_t pulled) { PressAndLetGo(pulled != 0 ? DfgsMouseHeadingSwitchOut : DfgsMouseHeadingSwitchIn); },
-     nullptr, {0, 1}},
-    {L"vs_wheel", TurnKnob<DfgsMouseVsInc, DfgsMouseVsDec>, nullptr, {-99, 99}},
+     nullptr, {0, 1}, "a knob's push or pull"},
+    {L"vs_wheel", TurnKnob<DfgsMouseVsInc, DfgsMouseVsDec>, nullptr, {-99, 99}, "the pitch wheel's turn"},
     {L"altitude_knob", TurnKnob<DfgsMouseAltitudeInc, DfgsMouseAltitudeDec>, AltitudeValue, {-500, 500}},
-    {L"altitude_preselect", [](int32_t) { PressAndLetGo(DfgsMouseAltitudePreselect); }, nullptr, kAnyPosition},
+    {L"altitude_preselect", [](int32_t) { PressAndLetGo(DfgsMouseAltitudePreselect); }, nullptr, kAnyPosition,
+     "a knob's push"},
     {L"fms_override", PressButton<DfgsMouseFmsOverride>, nullptr, kAnyPosition},
     {L"speed_select", PressButton<DfgsMouseSpeedSelect>, nullptr, kAnyPosition},
     {L"mach_select", PressButton<DfgsMouseMachSelect>, nullptr, kAnyPosition},
@@ -849,6 +851,7 @@ constexpr PanelControl kPanelControls[] = {
 void RegisterPanelControls() {
   for (const PanelControl& control : kPanelControls) {
     RegisterControl(L"FGCP PANEL", control.key, nullptr, control.mover, control.reader, control.range);
+    DescribeControlAction(L"FGCP PANEL", control.key, control.action);
   }
   // The saved values of [DFGS] are moved and read as the panel's.
   constexpr const wchar_t* kSection = L"DFGS";
