@@ -5,6 +5,8 @@
 #include <strings.h>
 
 #include <algorithm>
+#include <cctype>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -157,23 +159,39 @@ struct ListedControl {
   std::string key;
   int32_t lowest;
   int32_t highest;
+  // As a message names it.
+  std::string Name() const { return "[" + section + "] " + key; }
 };
+
+// The numbers a text names.
+std::set<int32_t> NumbersIn(const std::string& text) {
+  std::set<int32_t> numbers;
+  for (size_t i = 0; i < text.size();) {
+    if (std::isdigit(static_cast<unsigned char>(text[i])) == 0) {
+      ++i;
+      continue;
+    }
+    size_t digits = 0;
+    numbers.insert(std::stoi(text.substr(i), &digits));
+    i += digits;
+  }
+  return numbers;
+}
 
 // Every control --list controls names with a position, moved by a scenario
 // to each code it may take and run two seconds, reads back that code (or the
 // one it springs back to), or the line is refused before the flight saying
-// what the control takes: none is taken and then put back by its system.
-// The codes are a range of no more positions than the switch codes 0..138
-// (digits, tenths, modes); each code is tried on every control that may take
-// it at once. A control whose range is wider (feet, knots) is moved to an end
-// of it. A press with no position has nothing to read back (`expect`
-// refuses it).
+// what the control takes, naming just the codes it takes: none is taken and
+// then put back by its system. The codes are a range of no more positions
+// than the switch codes 0..138 (digits, tenths, modes); each code is tried on
+// every control that may take it at once. A control whose range is wider
+// (feet, knots) is moved to an end of it. A press with no position has
+// nothing to read back (`expect` refuses it).
 TEST(Controls, EveryControlListedKeepsEachCodeItTakesOrIsRefused) {
   Cockpit cockpit;
   const simhost::LoadedModule& module = cockpit.host().Module();
   std::vector<ListedControl> coded;
   size_t kept = 0;
-  std::set<std::string> refusing;
   std::set<std::string> refusingAll;
   for (const auto& [section, key] : module.ControlNames()) {
     int32_t start = 0;
@@ -199,33 +217,38 @@ TEST(Controls, EveryControlListedKeepsEachCodeItTakesOrIsRefused) {
   }
   const int32_t first = std::ranges::min(coded, {}, &ListedControl::lowest).lowest;
   const int32_t last = std::ranges::max(coded, {}, &ListedControl::highest).highest;
-  std::set<std::string> takingSome;
+  std::map<std::string, std::string> refusals;  // the first of each control refused a code
+  std::map<std::string, std::set<int32_t>> taken;
   for (int32_t code = first; code <= last; ++code) {
     std::string lines;
     std::vector<const ListedControl*> moved;
     for (const ListedControl& control : coded) {
       if (code < control.lowest || code > control.highest) continue;
-      if (Refusal(cockpit, control.section, control.key, code).empty()) {
+      const std::string refusal = Refusal(cockpit, control.section, control.key, code);
+      if (refusal.empty()) {
         lines += ControlLine(control.section, control.key, code);
         moved.push_back(&control);
       } else {
-        refusing.insert(control.section + " " + control.key);
+        refusals.emplace(control.Name(), refusal);
       }
     }
     ASSERT_EQ(FlyForTwoSeconds(cockpit, lines), "") << code;
     for (const ListedControl* control : moved) {
       int32_t seen = 0;
       module.ControlPosition(control->section, control->key, &seen);
-      EXPECT_EQ(seen, StandsAt(control->section, control->key, code)) << "[" << control->section << "] " << control->key
-                                                                      << " moved to " << code;
-      takingSome.insert(control->section + " " + control->key);
+      EXPECT_EQ(seen, StandsAt(control->section, control->key, code)) << control->Name() << " moved to " << code;
+      taken[control->Name()].insert(code);
       ++kept;
     }
   }
   size_t takingOwnCodes = 0;
-  for (const std::string& name : refusing) {
-    if (!takingSome.contains(name)) refusingAll.insert(name);
-    takingOwnCodes += takingSome.contains(name) ? 1 : 0;
+  for (const auto& [name, refusal] : refusals) {
+    if (!taken.contains(name)) {
+      refusingAll.insert(name);
+      continue;
+    }
+    ++takingOwnCodes;
+    EXPECT_EQ(NumbersIn(refusal.substr(refusal.find(name) + name.size())), taken[name]) << refusal;
   }
   EXPECT_GT(kept, 150u * 139u);
   EXPECT_EQ(refusingAll.size(), 5u) << "the auto-slat light, and the alert display's lights and counts";
