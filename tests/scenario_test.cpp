@@ -413,7 +413,8 @@ TEST(ScenarioInput, TheCockpitsNamesAndRangesAreCheckedBeforeTheFlight) {
                              "control \"EFIS DIMMER\" test 60\n"
                              "expect Situations row == 1\n"
                              "trace \"FGCP PANEL\" vs_wheel\n"
-                             "expect TCAS DimmerSwitch == 3\n",
+                             "expect TCAS DimmerSwitch == 3\n"
+                             "expect \"Speed Cards\" takeoff_weight == 1\n",
                              "flight.scn", &errors))
       << errors.front();
   simhost::RunLog log;
@@ -444,7 +445,9 @@ TEST(ScenarioInput, TheCockpitsNamesAndRangesAreCheckedBeforeTheFlight) {
             "flight.scn:20: [Situations] row has no position to compare (a cockpit situation being set is an action, "
             "not a position)\n"
             "flight.scn:21: [FGCP PANEL] vs_wheel has no position to compare (the pitch wheel's turn is an action, not "
-            "a position)");
+            "a position)\n"
+            "flight.scn:23: [Speed Cards] takeoff_weight has no position to compare (the speed bugs being set for a "
+            "weight is an action, not a position)");
   EXPECT_EQ(cockpit.tick18(), 0.0) << "nothing flew";
 
   // The form --list controls prints traces the control, headed SECTION/KEY,
