@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <map>
 #include <set>
 #include <sstream>
@@ -77,6 +78,28 @@ TEST(Controls, EverySavedControlIsKnownFromModuleLoad) {
     EXPECT_TRUE(known) << "[" << current << "] " << name << " is known only once its system has loaded";
   }
   EXPECT_GT(checked, 150u);
+}
+
+// What the module hands the host is cut to the host's buffer on a character
+// boundary, and always ends there.
+TEST(Controls, TextsForTheHostAreCutToItsBufferWhole) {
+  Cockpit cockpit({.start = false});
+  char text[8];
+  std::memset(text, '#', sizeof text);
+  ASSERT_EQ(HalcyonControlAction("Situations", "row", text, 6), 1);
+  EXPECT_STREQ(text, "a coc");
+  EXPECT_EQ(text[6], '#') << "nothing written past the buffer";
+  RegisterControl(L"\u00dcbung", L"key", nullptr, [](int32_t) {});
+  int32_t index = 0;
+  char section[64];
+  char key[64];
+  while (HalcyonControlAt(index, section, sizeof section, key, sizeof key) != 0 && std::string(section) != "\u00dcbung") {
+    ++index;
+  }
+  ASSERT_EQ(HalcyonControlAt(index, section, 2, key, sizeof key), 1);
+  EXPECT_STREQ(section, "") << "no half of the two bytes of the U umlaut";
+  ASSERT_EQ(HalcyonControlAt(index, section, 3, key, sizeof key), 1);
+  EXPECT_STREQ(section, "\u00dc");
 }
 
 // A scenario line that moves the control to the position.
