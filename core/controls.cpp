@@ -19,6 +19,7 @@ struct Control {
   ControlReader reader;
   std::optional<ControlRange> range;
   ControlRefusal refusal = nullptr;
+  const char* action = nullptr;
 };
 
 std::vector<Control>& Controls() {
@@ -56,11 +57,15 @@ void RegisterControl(const wchar_t* section, const wchar_t* key, CSwitch* record
     if (range) known->range = range;
     return;
   }
-  Controls().push_back({section, key, record, mover, reader, range, nullptr});
+  Controls().push_back({section, key, record, mover, reader, range});
 }
 
 void RefuseControlPositions(const wchar_t* section, const wchar_t* key, ControlRefusal refusal) {
   if (Control* control = Find(section, key)) control->refusal = refusal;
+}
+
+void DescribeControlAction(const wchar_t* section, const wchar_t* key, const char* action) {
+  if (Control* control = Find(section, key)) control->action = action;
 }
 
 bool HasControl(const wchar_t* section, const wchar_t* key) { return Find(section, key) != nullptr; }
@@ -131,6 +136,12 @@ const char* ControlRefusalAt(const wchar_t* section, const wchar_t* key, int32_t
   return control == nullptr || control->refusal == nullptr ? nullptr : control->refusal(position);
 }
 
+const char* ControlAction(const wchar_t* section, const wchar_t* key) {
+  const Control* control = Find(section, key);
+  if (control == nullptr || control->reader != nullptr || control->record != nullptr) return nullptr;
+  return control->action != nullptr ? control->action : kButtonPress;
+}
+
 }  // namespace halcyon
 
 namespace {
@@ -145,6 +156,13 @@ void CopyText(const std::string& text, char* buffer, int32_t bytes) {
 }
 
 void CopyName(const wchar_t* name, char* buffer, int32_t bytes) { CopyText(platform::Narrow(name), buffer, bytes); }
+
+// A control's text answer into the caller's buffer; 1 when it has one.
+int32_t Answer(const char* answer, char* text, int32_t textBytes) {
+  if (answer == nullptr) return 0;
+  CopyText(answer, text, textBytes);
+  return 1;
+}
 
 }  // namespace
 
@@ -174,11 +192,13 @@ int32_t HalcyonControlRange(const char* section, const char* key, int32_t* lowes
 
 int32_t HalcyonControlRefusal(const char* section, const char* key, int32_t position, char* text, int32_t textBytes) {
   if (section == nullptr || key == nullptr) return 0;
-  const char* refusal =
-      halcyon::ControlRefusalAt(platform::Widen(section).c_str(), platform::Widen(key).c_str(), position);
-  if (refusal == nullptr) return 0;
-  CopyText(refusal, text, textBytes);
-  return 1;
+  return Answer(halcyon::ControlRefusalAt(platform::Widen(section).c_str(), platform::Widen(key).c_str(), position),
+                text, textBytes);
+}
+
+int32_t HalcyonControlAction(const char* section, const char* key, char* text, int32_t textBytes) {
+  if (section == nullptr || key == nullptr) return 0;
+  return Answer(halcyon::ControlAction(platform::Widen(section).c_str(), platform::Widen(key).c_str()), text, textBytes);
 }
 
 int32_t HalcyonControlAt(int32_t index, char* section, int32_t sectionBytes, char* key, int32_t keyBytes) {

@@ -62,6 +62,11 @@ inline constexpr ControlRange kAnyPosition{std::numeric_limits<int32_t>::min(), 
 // bed) set such records as the system does, past it.
 using ControlRefusal = const char* (*)(int32_t position);
 
+// What a move of a control that keeps no position is, as `expect` and
+// `trace` are told before the flight: "a knob's turn", "a cockpit situation
+// being set"; a control given none is a button, a press.
+inline constexpr const char* kButtonPress = "a button's press";
+
 // Runs a system's registration of controls with movers or readers when the
 // module is loaded, beside the function:
 //   const ControlsAtLoad kControlsAtLoad{RegisterTrimControls};
@@ -75,6 +80,8 @@ void RegisterControl(const wchar_t* section, const wchar_t* key, CSwitch* record
                      ControlReader reader = nullptr, std::optional<ControlRange> range = std::nullopt);
 // Gives a known control its refusal (see ControlRefusal).
 void RefuseControlPositions(const wchar_t* section, const wchar_t* key, ControlRefusal refusal);
+// Says what a move of a known control without a position is (a literal).
+void DescribeControlAction(const wchar_t* section, const wchar_t* key, const char* action);
 bool HasControl(const wchar_t* section, const wchar_t* key);
 // The control's record; null when no control has that section and key.
 const CSwitch* FindControlRecord(const wchar_t* section, const wchar_t* key);
@@ -99,6 +106,9 @@ bool ControlPositions(const wchar_t* section, const wchar_t* key, ControlRange* 
 // Why the control does not take the position; null when it does or when no
 // control has that section and key.
 const char* ControlRefusalAt(const wchar_t* section, const wchar_t* key, int32_t position);
+// What a move of the control is, for a control without a position (see
+// kButtonPress); null for one that has a position and for no control.
+const char* ControlAction(const wchar_t* section, const wchar_t* key);
 
 }  // namespace halcyon
 
@@ -114,6 +124,9 @@ extern "C" int32_t HalcyonControlRange(const char* section, const char* key, int
 // `text` (UTF-8, cut to the buffer and always terminated); 1 when it does not.
 extern "C" int32_t HalcyonControlRefusal(const char* section, const char* key, int32_t position, char* text,
                                          int32_t textBytes);
+// What a move of the control is (see ControlAction), into `text` (as
+// HalcyonControlRefusal); 1 for a control without a position.
+extern "C" int32_t HalcyonControlAction(const char* section, const char* key, char* text, int32_t textBytes);
 // The section and key of the index-th control known (UTF-8, cut to the
 // buffers and always terminated); 0 past the last one.
 extern "C" int32_t HalcyonControlAt(int32_t index, char* section, int32_t sectionBytes, char* key, int32_t keyBytes);

@@ -126,9 +126,9 @@ constexpr double kFeetPerMetre = 3.28084;
   X(SpoilerHandle, 325, "spoiler_handle", 1.0, "0 stowed..16384")                                    \
   X(SpoilerLeft, 326, "spoiler_left", 1.0, "0..16383, 1000 and more deployed")                       \
   X(SpoilerRight, 327, "spoiler_right", 1.0, "0..16383, 1000 and more deployed")                     \
-  X(FlapHandle, 328, "flap_handle", 1.0, "0..16383")                                                 \
-  X(FlapPosition, 329, "flaps", 1.0, "0..16383, left")                                               \
-  X(FlapPositionRight, 330, "flaps_right", 1.0, "0..16383")                                          \
+  X(FlapHandle, 328, "flap_handle", 1.0, "0..16384, 3276.8 a detent")                               \
+  X(FlapPosition, 329, "flaps", 1.0, "0..16384, left")                                               \
+  X(FlapPositionRight, 330, "flaps_right", 1.0, "0..16384")                                          \
   X(GearHandle, 331, "gear_handle", 1.0, "0 up, 16383 down")                                         \
   X(GearPosition, 332, "gear_position", 1.0, "nose gear, 0 up..16383 down")                          \
   X(GearLeftPosition, 333, "gear_left", 1.0, "0 up, 16383 down")                                     \
@@ -233,6 +233,23 @@ constexpr double NeedleFullScale(Token needle) {
 static_assert(NeedleFullScale(Token::CourseNeedle) > 0.0 && NeedleFullScale(Token::GlideSlopeNeedle) > 0.0 &&
                   NeedleFullScale(Token::Nav2CourseNeedle) > 0.0,
               "a NAV needle's row gives its full scale");
+
+// The simulator's flap handle (FlapHandle) has six detents, 0 (up) to 5
+// (full), one every 3276.8 of its 0..16384. The cockpit and the host read a
+// handle set between two detents alike: as the detent above it (a handle
+// less than 5 past a detent still stands in it); one past full reads as up.
+inline constexpr double kFlapDetentBelow[] = {5.0, 3281.8, 6558.6, 9835.4, 13112.2, 16389.0};
+inline constexpr uint32_t kFlapDetentCount = static_cast<uint32_t>(std::size(kFlapDetentBelow));
+constexpr uint32_t FlapDetentOfHandle(double handle) {
+  for (uint32_t detent = 0; detent < kFlapDetentCount; ++detent) {
+    if (handle < kFlapDetentBelow[detent]) return detent;
+  }
+  return 0;
+}
+// The handle standing in a detent (0..5).
+constexpr double FlapHandleAtDetent(uint32_t detent) { return detent * 16384.0 / (kFlapDetentCount - 1); }
+static_assert(FlapDetentOfHandle(FlapHandleAtDetent(3)) == 3 && FlapDetentOfHandle(FlapHandleAtDetent(5)) == 5,
+              "a handle in a detent reads as that detent");
 
 // One row a token: numbers strictly rising, names unique.
 constexpr bool SameName(const char* a, const char* b) {

@@ -783,8 +783,8 @@ void TurnAltitudeTo(int32_t feet) {
   SelectedAltitudeChanged();
 }
 // The AUTO THROT switch flipped when it is not where it is asked to be: 41
-// on, anything else off. From a position neither on nor off the first flip
-// puts it off.
+// on, 120 off (a scenario is refused any other code). From a position
+// neither on nor off the first flip puts it off.
 void MoveAutothrottleSwitch(int32_t position) {
   const int32_t now = GetSwitch(&g_autothrottleSwitch);
   if (position == kSwitchOn) {
@@ -809,6 +809,7 @@ struct PanelControl {
   ControlMover mover;
   ControlReader reader;
   ControlRange range;
+  const char* action = kButtonPress;  // what a move is, without a reader
 };
 constexpr ControlRange kSpeedValues{0, 3200};  // knots, or Mach x 1000 to 3.2
 constexpr ControlRange kHeadings{0, 359};
@@ -825,10 +826,11 @@ constexpr PanelControl kPanelControls[] = {
     {L"heading_knob", TurnKnob<DfgsMouseHeadingInc, DfgsMouseHeadingDec>, HeadingValue, {-360, 360}},
     {L"heading_switch",
      [](int32_t pulled) { PressAndLetGo(pulled != 0 ? DfgsMouseHeadingSwitchOut : DfgsMouseHeadingSwitchIn); },
-     nullptr, {0, 1}},
-    {L"vs_wheel", TurnKnob<DfgsMouseVsInc, DfgsMouseVsDec>, nullptr, {-99, 99}},
+     nullptr, {0, 1}, "a knob's push or pull"},
+    {L"vs_wheel", TurnKnob<DfgsMouseVsInc, DfgsMouseVsDec>, nullptr, {-99, 99}, "the pitch wheel's turn"},
     {L"altitude_knob", TurnKnob<DfgsMouseAltitudeInc, DfgsMouseAltitudeDec>, AltitudeValue, {-500, 500}},
-    {L"altitude_preselect", [](int32_t) { PressAndLetGo(DfgsMouseAltitudePreselect); }, nullptr, kAnyPosition},
+    {L"altitude_preselect", [](int32_t) { PressAndLetGo(DfgsMouseAltitudePreselect); }, nullptr, kAnyPosition,
+     "a knob's push"},
     {L"fms_override", PressButton<DfgsMouseFmsOverride>, nullptr, kAnyPosition},
     {L"speed_select", PressButton<DfgsMouseSpeedSelect>, nullptr, kAnyPosition},
     {L"mach_select", PressButton<DfgsMouseMachSelect>, nullptr, kAnyPosition},
@@ -849,6 +851,7 @@ constexpr PanelControl kPanelControls[] = {
 void RegisterPanelControls() {
   for (const PanelControl& control : kPanelControls) {
     RegisterControl(L"FGCP PANEL", control.key, nullptr, control.mover, control.reader, control.range);
+    DescribeControlAction(L"FGCP PANEL", control.key, control.action);
   }
   // The saved values of [DFGS] are moved and read as the panel's.
   constexpr const wchar_t* kSection = L"DFGS";
@@ -860,6 +863,9 @@ void RegisterPanelControls() {
   RegisterControl(kSection, L"dfgs.ap_altitude_preselect", nullptr, TurnAltitudeTo, AltitudeValue, kAltitudes);
   RegisterControl(kSection, L"dfgs.ap_heading_select", nullptr, TurnHeadingTo, HeadingValue, kHeadings);
   RegisterControl(kSection, L"dfgs.at_switch", &g_autothrottleSwitch, MoveAutothrottleSwitch);
+  RefuseControlPositions(kSection, L"dfgs.at_switch", [](int32_t position) -> const char* {
+    return position == kSwitchOn || position == kSwitchOff ? nullptr : "takes only the codes 41 on and 120 off";
+  });
 }
 const ControlsAtLoad kPanelControlsAtLoad{RegisterPanelControls};
 

@@ -20,10 +20,7 @@ constexpr uint32_t kKeyEventFlapsDown = 65758;  // one detent further down
 constexpr uint32_t kKeyEventFlapsUp = 65759;    // one detent up
 constexpr uint32_t kKeyEventSteeringSet = 65696;
 constexpr uint32_t kKeyEventParkingBrake = 65752;
-// The flap handle's five detent steps over its travel; the steering axis's
-// full deflection, radians, at the event's full value.
-constexpr double kFlapDetents = 5.0;
-constexpr double kFlapHandleFull = 16384.0;
+// The steering axis's full deflection, radians, at the event's full value.
 constexpr double kSteeringFullRad = 0.561;
 constexpr double kSteeringAxisFull = 16384.0;
 constexpr double kHandleFull = 16383.0;
@@ -38,10 +35,11 @@ void Travel(SimHost& host, Token token, double target, double fullTravelSeconds)
   host.RampToken(token, target, distance * fullTravelSeconds);
 }
 
-// The flap handle one detent on (or back), from the detent it stands in.
-double FlapHandleStepped(double handle, double detents) {
-  const double detent = std::clamp(std::round(handle / kFlapHandleFull * kFlapDetents), 0.0, kFlapDetents);
-  return std::clamp(detent + detents, 0.0, kFlapDetents) * kFlapHandleFull / kFlapDetents;
+// The flap handle one detent on (or back), from the detent the cockpit reads
+// it in: a handle between detents moves from the one above it.
+double FlapHandleStepped(double handle, int32_t detents) {
+  const int32_t detent = static_cast<int32_t>(halcyon::FlapDetentOfHandle(handle)) + detents;
+  return halcyon::FlapHandleAtDetent(static_cast<uint32_t>(std::clamp(detent, 0, int32_t{halcyon::kFlapDetentCount} - 1)));
 }
 
 }  // namespace
@@ -64,7 +62,7 @@ bool GroundHandling::ApplyKeyEvent(SimHost& host, uint32_t event, uint32_t value
     case kKeyEventFlapsDown:
     case kKeyEventFlapsUp:
       host.SetToken(Token::FlapHandle,
-                    FlapHandleStepped(GetToken(Token::FlapHandle), event == kKeyEventFlapsDown ? 1.0 : -1.0));
+                    FlapHandleStepped(GetToken(Token::FlapHandle), event == kKeyEventFlapsDown ? 1 : -1));
       return true;
     case kKeyEventSteeringSet:
       SetToken(Token::SteeringRad,

@@ -41,6 +41,8 @@ bool LoadedModule::Open(const std::string& path, std::string* error) {
       dlsym(handle_, "HalcyonControlRange"));
   controlRefusal_ = reinterpret_cast<int32_t (*)(const char*, const char*, int32_t, char*, int32_t)>(
       dlsym(handle_, "HalcyonControlRefusal"));
+  controlAction_ =
+      reinterpret_cast<int32_t (*)(const char*, const char*, char*, int32_t)>(dlsym(handle_, "HalcyonControlAction"));
   controlAt_ = reinterpret_cast<int32_t (*)(int32_t, char*, int32_t, char*, int32_t)>(dlsym(handle_, "HalcyonControlAt"));
   fmaText_ = reinterpret_cast<int32_t (*)(char*, int32_t)>(dlsym(handle_, "HalcyonFmaText"));
   alertText_ = reinterpret_cast<int32_t (*)(char*, int32_t)>(dlsym(handle_, "HalcyonAlertText"));
@@ -64,6 +66,7 @@ void LoadedModule::Close() {
   controlPosition_ = nullptr;
   controlRange_ = nullptr;
   controlRefusal_ = nullptr;
+  controlAction_ = nullptr;
   controlAt_ = nullptr;
   gauges_.clear();
 }
@@ -92,6 +95,15 @@ std::string LoadedModule::ControlRefusal(const std::string& section, const std::
   char text[256];
   if (controlRefusal_ == nullptr ||
       controlRefusal_(section.c_str(), key.c_str(), position, text, static_cast<int32_t>(sizeof(text))) == 0) {
+    return "";
+  }
+  return text;
+}
+
+std::string LoadedModule::ControlAction(const std::string& section, const std::string& key) const {
+  char text[256];
+  if (controlAction_ == nullptr ||
+      controlAction_(section.c_str(), key.c_str(), text, static_cast<int32_t>(sizeof(text))) == 0) {
     return "";
   }
   return text;

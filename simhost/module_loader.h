@@ -38,6 +38,9 @@ class LoadedModule {
   // Why the control does not take the position (a light its system sets, a
   // handle between its detents); "" when it does, or the module cannot say.
   std::string ControlRefusal(const std::string& section, const std::string& key, int32_t position) const;
+  // What a move of a control without a position is ("a button's press", "a
+  // knob's turn"); "" for a control with one, or when the module cannot say.
+  std::string ControlAction(const std::string& section, const std::string& key) const;
   // Every control the cockpit knows now: {section, key}, in the order known.
   std::vector<std::pair<std::string, std::string>> ControlNames() const;
   // The flight mode annunciator's text (see HalcyonFmaText); false when the
@@ -68,6 +71,7 @@ class LoadedModule {
   int32_t (*controlPosition_)(const char*, const char*, int32_t*) = nullptr;
   int32_t (*controlRange_)(const char*, const char*, int32_t*, int32_t*) = nullptr;
   int32_t (*controlRefusal_)(const char*, const char*, int32_t, char*, int32_t) = nullptr;
+  int32_t (*controlAction_)(const char*, const char*, char*, int32_t) = nullptr;
   int32_t (*controlAt_)(int32_t, char*, int32_t, char*, int32_t) = nullptr;
   int32_t (*fmaText_)(char*, int32_t) = nullptr;
   int32_t (*alertText_)(char*, int32_t) = nullptr;

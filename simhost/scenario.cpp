@@ -318,9 +318,13 @@ std::string RunTooltip(RunContext& context, const ScenarioStep& step) {
   return "";
 }
 
-// A position code; anything outside 0..138 is stored as off, but it must
-// fit the control's 32-bit record on the way.
-std::string CheckControl(const std::vector<std::string>& args) { return CheckFitsInt32(args[2], "a position code"); }
+// A position is a whole number that fits the control's 32-bit record (a
+// knob in tenths takes 35 for 3.5): a fraction would be cut off unseen.
+std::string CheckControl(const std::vector<std::string>& args) {
+  if (std::string error = CheckFitsInt32(args[2], "a position code"); !error.empty()) return error;
+  if (std::trunc(Number(args[2])) == Number(args[2])) return "";
+  return "position " + Quote(args[2]) + " is not a whole number (a knob in tenths takes 35 for 3.5)";
+}
 
 std::string ControlNamed(const SimHost& host, const std::string& section, const std::string& key) {
   return host.Module().HasControl(section, key) ? "" : NoControlMessage(host, section, key);
@@ -569,13 +573,19 @@ std::string CheckExpect(const std::vector<std::string>& args) {
   return CheckNumbers(args, args.size() - 1);
 }
 
-const char* const kNoPosition = " has no position to compare (a button's press is an action, not a position)";
+// A control without a position, said with what moving it is (a button's
+// press, a knob's turn, a cockpit situation being set).
+std::string NoPosition(const SimHost& host, const std::string& section, const std::string& key) {
+  const std::string action = host.Module().ControlAction(section, key);
+  return "[" + section + "] " + key + " has no position to compare (" + (action.empty() ? "moving it" : action) +
+         " is an action, not a position)";
+}
 
 // A control that is compared or traced must have a position to read.
 std::string PositionNamed(const SimHost& host, const std::string& section, const std::string& key) {
   if (std::string error = ControlNamed(host, section, key); !error.empty()) return error;
   int32_t position = 0;
-  return host.Module().ControlPosition(section, key, &position) ? "" : "[" + section + "] " + key + kNoPosition;
+  return host.Module().ControlPosition(section, key, &position) ? "" : NoPosition(host, section, key);
 }
 
 std::string ExpectNames(const SimHost& host, const std::vector<std::string>& args) {
@@ -587,7 +597,7 @@ std::string RunExpect(RunContext& context, const ScenarioStep& step) {
   const std::string& op = step.args[step.args.size() - 2];
   const std::string& wanted = step.args.back();
   const std::optional<double> seen = ValueOf(context.host, watched);
-  if (!seen) return watched.label + kNoPosition;
+  if (!seen) return NoPosition(context.host, watched.section, watched.key);
   if (Compare(*seen, op, Number(wanted))) return "";
   return "expected " + watched.label + " " + op + " " + wanted + ", saw " + FormatValue(*seen);
 }

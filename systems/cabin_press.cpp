@@ -30,6 +30,10 @@ constexpr SwitchKey kKeys[] = {
     {&g_cabinRateWheel, L"rate_wheeL", L"1"},
 };
 const SavedControls kSavedControls{kSection, kKeys};
+// The rate wheel stands on its frames 1..6: the automatic controller turns it
+// from one, and a load puts any other back on frame 1.
+const ControlsAtLoad kRateWheelFramesAtLoad{
+    [] { RegisterControl(kSection, L"rate_wheeL", &g_cabinRateWheel, nullptr, nullptr, ControlRange{1, 6}); }};
 
 // The schedule: the cabin at (altitude - 2000 ft) / 4.375, and the pressure
 // difference that altitude gap makes.

@@ -27,11 +27,10 @@ constexpr SwitchKey kSlatsKeys[] = {{&g_autoSlatLight, L"auto_slat_light", L"120
 const SavedControls kFlapsControls{kFlapsSection, kFlapsKeys};
 const SavedControls kSlatsControls{kSlatsSection, kSlatsKeys};
 
-// The handle's image frame at each detent, and the upper bound of each
-// detent on the simulator's flap handle (0..16383).
+// The handle's image frame at each detent of the simulator's flap handle.
 constexpr int32_t kDetentFrames[] = {0, 10, 15, 20, 27, 35};
-constexpr double kDetentBelow[] = {5.0, 3281.8, 6558.6, 9835.4, 13112.2, 16389.0};
 constexpr int32_t kDetentCount = static_cast<int32_t>(std::size(kDetentFrames));
+static_assert(kDetentCount == kFlapDetentCount, "a frame for each detent");
 constexpr int32_t kLastDetentFrame = 35;
 
 // Runs 0..4 walk one segment down the quadrant (detent d to d + 1), runs 5..9
@@ -120,13 +119,7 @@ void UpdateAutoSlatCheck() {
 
 }  // namespace
 
-uint32_t GetFlapPosition() {
-  const double handle = ReadToken(Token::FlapHandle);
-  for (int32_t detent = 0; detent < kDetentCount; ++detent) {
-    if (handle < kDetentBelow[detent]) return static_cast<uint32_t>(detent);
-  }
-  return 0;
-}
+uint32_t GetFlapPosition() { return FlapDetentOfHandle(ReadToken(Token::FlapHandle)); }
 
 int32_t FlapDetentFrame(uint32_t detent) {
   return detent < std::size(kDetentFrames) ? kDetentFrames[detent] : kDetentFrames[0];

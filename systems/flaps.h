@@ -31,7 +31,7 @@ constexpr uint32_t kKeyEventFlapsUp = 65759;
 constexpr uint32_t kKeyEventAutoSlatOn = kKeyEventFlapsDown;
 constexpr uint32_t kKeyEventAutoSlatOff = kKeyEventFlapsUp;
 constexpr double kAutoSlatAboveKt = 240.0;
-// The simulator's flap position (its own 0..16383 units) from which the flaps
+// The simulator's flap position (its own 0..16384 units) from which the flaps
 // stand in a landing setting.
 constexpr double kLandingFlapPosition = 11460.0;
 
@@ -42,7 +42,7 @@ void LoadSlats();
 void UpdateSlats();
 void SaveSlats();
 
-// The flap detent 0..5 from the simulator's flap handle.
+// The flap detent 0..5 from the simulator's flap handle (FlapDetentOfHandle).
 uint32_t GetFlapPosition();
 // The detent's image frame of the flap handle (detent 0..5).
 int32_t FlapDetentFrame(uint32_t detent);

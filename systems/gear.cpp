@@ -23,6 +23,14 @@ constexpr const wchar_t* kSection = L"GEAR";
 constexpr const wchar_t* kAlternateKey = L"alternate_gear_handle";
 constexpr SwitchKey kKeys[] = {{&g_alternateGearHandle, kAlternateKey, L"1"}};
 const SavedControls kSavedControls{kSection, kKeys};
+// The alternate handle rests only at its three frames; between them it is
+// travelling.
+const ControlsAtLoad kAlternateFramesAtLoad{[] {
+  RefuseControlPositions(kSection, kAlternateKey, [](int32_t frame) -> const char* {
+    if (frame == kAlternateGearStowed || frame == kAlternateGearHalfWay || frame == kAlternateGearExtended) return nullptr;
+    return "takes only the codes 1 stowed, 18 half-way and 36 pulled";
+  });
+}};
 
 constexpr int32_t kHornCutoutReleased = 43;
 

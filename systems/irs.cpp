@@ -94,6 +94,16 @@ void StepUnit(IrsUnit& unit, double now, bool moving, bool still) {
 void MoveSelector1(int32_t position) { HandleIrsSwitch(kIrsUnit1, position); }
 void MoveSelector2(int32_t position) { HandleIrsSwitch(kIrsUnit2, position); }
 
+// The selector's four positions: any other code would switch the unit off.
+const char* SelectorRefusal(int32_t position) {
+  if (IsOneOf(position, {kIrsAlign, kIrsNav, kIrsAtt, kIrsOff})) return nullptr;
+  return "takes only the codes 113 ALIGN, 115 NAV, 116 ATT and 120 OFF";
+}
+void RefuseOtherSelectorCodes() {
+  for (const SwitchKey& key : kKeys) RefuseControlPositions(kSection, key.key, SelectorRefusal);
+}
+const ControlsAtLoad kSelectorCodesAtLoad{RefuseOtherSelectorCodes};
+
 }  // namespace
 
 void LoadIrs() {

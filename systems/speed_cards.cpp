@@ -98,6 +98,9 @@ void RegisterSpeedCardControls() {
                   [](int32_t pounds) { SetSpeedBugsForWeight(kSpeedCardTakeoffTable2, pounds); });
   RegisterControl(kGauge, L"landing_weight", nullptr,
                   [](int32_t pounds) { SetSpeedBugsForWeight(kSpeedCardLandingBug4Value5, pounds); });
+  for (const wchar_t* key : {L"takeoff_weight", L"landing_weight"}) {
+    DescribeControlAction(kGauge, key, "the speed bugs being set for a weight");
+  }
 }
 const ControlsAtLoad kSpeedCardControlsAtLoad{RegisterSpeedCardControls};
 

@@ -4,6 +4,7 @@
 // auto-slat check after the flaps leave up on the ground.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "core/tick_scheduler.h"
 #include "simhost/run_log.h"
 #include "simhost/scenario.h"
+#include "simhost/scenario_names.h"
 #include "systems/flaps.h"
 #include "tests/cockpit.h"
 #include "tests/lever_frames.h"
@@ -174,6 +176,40 @@ TEST(Flaps, AScenarioMovesTheLeverThroughTheSimulatorsFlapHandle) {
                         "flight.scn:1: [FLAPS] lever stands only at a flap detent's frame, 0, 10, 15, 20, 27 or 35 (it "
                         "follows the simulator's flap handle)",
                         "flight.scn:2: [SLATS] auto_slat_light is a light the slat system sets; it cannot be moved"}));
+}
+
+// What a scenario's lines leave: "" or why the flight failed.
+std::string Fly(Cockpit& cockpit, const std::string& lines) {
+  simhost::Scenario scenario;
+  std::vector<std::string> errors;
+  if (!scenario.Parse(lines, "flight.scn", &errors)) return errors.front();
+  simhost::RunLog log;
+  std::string error;
+  return simhost::RunScenario(cockpit.host(), scenario, log, &error) ? "" : error;
+}
+
+// The simulator's handle set between two detents: the host steps it from the
+// detent the cockpit reads it in, the one above it, so the lever asked for a
+// detent ends there, whichever the handle's start. At full flaps the handle
+// reads the top of the range --list tokens gives it.
+TEST(Flaps, FromAHandleBetweenDetentsTheLeverEndsAtTheDetentAsked) {
+  Cockpit cockpit;
+  for (double handle : {1000.0, 4000.0, 8000.0, 11000.0, 15000.0}) {
+    for (uint32_t detent = 0; detent < kFlapDetentCount; ++detent) {
+      cockpit.set(Token::FlapHandle, handle).runSeconds(3);
+      const std::string frame = std::to_string(FlapDetentFrame(detent));
+      EXPECT_EQ(Fly(cockpit, "control FLAPS lever " + frame + "\nrun 3\nexpect FLAPS lever == " + frame + "\n"), "")
+          << "from " << handle;
+      EXPECT_EQ(FlapDetentOfHandle(cockpit.token(Token::FlapHandle)), detent) << "from " << handle;
+    }
+  }
+  ASSERT_EQ(Fly(cockpit, "control FLAPS lever 0\nrun 3\ncontrol FLAPS lever 35\nrun 3\n"), "");
+  const std::vector<std::string> tokens = simhost::ListNames(nullptr, "tokens");
+  const auto listed = std::ranges::find_if(tokens, [](const std::string& line) { return line.starts_with("flap_handle "); });
+  ASSERT_NE(listed, tokens.end());
+  const size_t range = listed->find(" 0..");
+  ASSERT_NE(range, std::string::npos) << *listed;
+  EXPECT_EQ(std::stod(listed->substr(range + 4)), cockpit.token(Token::FlapHandle)) << *listed;
 }
 
 TEST(Slats, TheAutoSlatLightFollowsTheSlatConditionAbove240Knots) {

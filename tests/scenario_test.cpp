@@ -79,6 +79,16 @@ TEST(Scenario, NumbersTooLargeForTheHostAreRefused) {
   EXPECT_EQ(errors[1], "flight.scn:2: window ident '1e12' is not a number from 0 to 4294967295");
 }
 
+// A control's position is a whole number: a fraction would be cut off
+// unseen (41.9 taken as 41); tenths are written whole.
+TEST(Scenario, AControlsPositionWithAFractionIsRefused) {
+  EXPECT_EQ(ParseErrors("control APU battery 41.9\ncontrol FLAPS lever 15.5\n"
+                        "control \"AIR CONDITION\" l_valve_temp 35\ncontrol APU battery 41.0\n"),
+            (std::vector<std::string>{
+                "flight.scn:1: position '41.9' is not a whole number (a knob in tenths takes 35 for 3.5)",
+                "flight.scn:2: position '15.5' is not a whole number (a knob in tenths takes 35 for 3.5)"}));
+}
+
 TEST(Scenario, BinaryGarbageGivesErrorsAndNoCrash) {
   std::string garbage;
   for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919) % 256);
@@ -372,8 +382,10 @@ TEST(ScenarioInput, ValuesPastWhatATokenHoldsAndTokenSlipsAreRefused) {
 }
 
 // With the cockpit at hand, before the first tick: a control's position past
-// what it takes, a control compared or traced that has no position (a push
-// button that only acts; one kept as a switch reads back), a name
+// what it takes or a code it does not keep (naming the codes it takes), a
+// control compared or traced that has no position, said with what moving it
+// is (a push button that only acts; one kept as a switch reads back, and so
+// does the TCAS dimmer, saved in tenths), a name
 // whose quotes were forgotten (offered quoted when the cockpit knows it),
 // and the SECTION KEY form of a control in trace.
 TEST(ScenarioInput, TheCockpitsNamesAndRangesAreCheckedBeforeTheFlight) {
@@ -394,7 +406,15 @@ TEST(ScenarioInput, TheCockpitsNamesAndRangesAreCheckedBeforeTheFlight) {
                              "trace APU master ias\n"
                              "trace autobrake mdoe\n"
                              "expect GPWS below_gs == 41\n"
-                             "expect \"Warning Lights\" master_warning == 120\n",
+                             "expect \"Warning Lights\" master_warning == 120\n"
+                             "control IRS switch1 41\n"
+                             "control DFGS dfgs.at_switch 42\n"
+                             "control GEAR alternate_gear_handle 2\n"
+                             "control \"EFIS DIMMER\" test 60\n"
+                             "expect Situations row == 1\n"
+                             "trace \"FGCP PANEL\" vs_wheel\n"
+                             "expect TCAS DimmerSwitch == 3\n"
+                             "expect \"Speed Cards\" takeoff_weight == 1\n",
                              "flight.scn", &errors))
       << errors.front();
   simhost::RunLog log;
@@ -417,7 +437,17 @@ TEST(ScenarioInput, TheCockpitsNamesAndRangesAreCheckedBeforeTheFlight) {
             "flight.scn:13: unknown token 'mdoe' (closest: 'mmo'; simhost --list tokens names them all); a control "
             "is traced as SECTION KEY or SECTION/KEY\n"
             "flight.scn:14: [GPWS] below_gs has no position to compare (a button's press is an action, not a "
-            "position)");
+            "position)\n"
+            "flight.scn:16: [IRS] switch1 takes only the codes 113 ALIGN, 115 NAV, 116 ATT and 120 OFF\n"
+            "flight.scn:17: [DFGS] dfgs.at_switch takes only the codes 41 on and 120 off\n"
+            "flight.scn:18: [GEAR] alternate_gear_handle takes only the codes 1 stowed, 18 half-way and 36 pulled\n"
+            "flight.scn:19: [EFIS DIMMER] test takes only the codes 41 pressed and 120 released\n"
+            "flight.scn:20: [Situations] row has no position to compare (a cockpit situation being set is an action, "
+            "not a position)\n"
+            "flight.scn:21: [FGCP PANEL] vs_wheel has no position to compare (the pitch wheel's turn is an action, not "
+            "a position)\n"
+            "flight.scn:23: [Speed Cards] takeoff_weight has no position to compare (the speed bugs being set for a "
+            "weight is an action, not a position)");
   EXPECT_EQ(cockpit.tick18(), 0.0) << "nothing flew";
 
   // The form --list controls prints traces the control, headed SECTION/KEY,

@@ -129,8 +129,9 @@ TEST_F(SimhostProgram, AnEndlessScenarioIsRefusedAtItsBound) {
   EXPECT_EQ(run.output, "simhost: /dev/zero: the scenario is larger than 16 MiB\n");
 }
 
-// What lands in the output folder: every key event named, a traffic line
-// with a long ATC id whole, the traced values once a second.
+// What lands in the output folder: every key event named (the flap lever's
+// as the flap handle's, not the auto-slat's that share their numbers), a
+// traffic line with a long ATC id whole, the traced values once a second.
 TEST_F(SimhostProgram, TheLogNamesKeyEventsKeepsLongLinesAndTheTraceIsWritten) {
   const std::string atcId(300, 'Q');
   const ProgramRun run = Run("trace ias \"APU/battery\" on_ground\n"
@@ -138,12 +139,18 @@ TEST_F(SimhostProgram, TheLogNamesKeyEventsKeepsLongLinesAndTheTraceIsWritten) {
                              "set ias 20\n"
                              "run 1\n"
                              "control APU battery 41\n"
-                             "run 2\n"
+                             "control FLAPS lever 10\n"
+                             "run 1\n"
+                             "control FLAPS lever 0\n"
+                             "run 1\n"
                              "trace tick18\n"
                              "run 1\n");
   ASSERT_EQ(run.status, 0) << run.output;
   const std::string log = Read("out/log.txt");
   EXPECT_NE(log.find("66241  0  battery master toggle\n"), std::string::npos) << log;
+  EXPECT_NE(log.find("65758  0  flap handle a detent down\n"), std::string::npos);
+  EXPECT_NE(log.find("65759  0  flap handle a detent up\n"), std::string::npos);
+  EXPECT_EQ(log.find("auto-slat"), std::string::npos);
   EXPECT_NE(log.find("AI aircraft " + atcId + " at the end: 47.5000 8.5000, 3000 ft\n"), std::string::npos);
   EXPECT_EQ(Read("out/trace.csv"),
             "seconds,ias,APU/battery,on_ground,tick18\n"

@@ -141,6 +141,9 @@ TEST(TcasDimmer, StepsStopAtTheEndsAndTheKeyRoundTrips) {
   g_tcas->DimmerUp();
   g_tcas->DimmerUp();
   EXPECT_NEAR(g_tcas->GetDimmer(), 0.2, 1e-12);
+  int32_t tenths = 0;
+  ASSERT_TRUE(cockpit.host().Module().ControlPosition("TCAS", "DimmerSwitch", &tenths));
+  EXPECT_EQ(tenths, 2) << "read back in tenths";
   cockpit.control("TCAS", "DimmerSwitch", 5);
   EXPECT_EQ(g_tcas->GetDimmer(), 0.5) << "a scenario moves it in tenths";
   cockpit.shutdown();

@@ -480,6 +480,7 @@ void ConnectGroundPower() {
 const ControlsAtLoad kControlsAtLoad{[] {
   RegisterControl(L"Situations", L"row", nullptr, [](int32_t row) { ApplySituation(SituationOfRow(row)); }, nullptr,
                   ControlRange{1, kSituationRows});
+  DescribeControlAction(L"Situations", L"row", "a cockpit situation being set");
 }};
 
 }  // namespace

@@ -57,6 +57,10 @@ struct RegisterPanelMovers {
     RegisterControl(kDimmerSection, L"decision_height", nullptr, MoveDecisionHeight, ReadDecisionHeight,
                     ControlRange{static_cast<int32_t>(kDecisionHeightUnsetFt), static_cast<int32_t>(kDecisionHeightMaxFt)});
     RegisterControl(kDimmerSection, L"test", &g_efisTestSwitch, SetEfisTestSwitch);
+    RefuseControlPositions(kDimmerSection, L"test", [](int32_t position) -> const char* {
+      if (position == kEfisTestPressed || position == kEfisTestReleased) return nullptr;
+      return "takes only the codes 41 pressed and 120 released";
+    });
   }
 };
 const RegisterPanelMovers kPanelMovers;

@@ -25,12 +25,14 @@ constexpr double kDimmerStep = 0.1;
 constexpr double kBrightnessStepPerTick = 0.01;
 constexpr double kTicksPerSecond = 18.0;
 
-// The crew aids' situations and the scenarios set the dimmer by its key, in tenths.
+// The crew aids' situations and the scenarios set the dimmer by its key, and
+// read it back, in tenths (0 before the TCAS is made).
 void MoveDimmer(int32_t tenths) {
   if (g_tcas != nullptr) g_tcas->SetDimmer(tenths / 10.0);
 }
+int32_t ReadDimmer() { return g_tcas != nullptr ? static_cast<int32_t>(std::lround(g_tcas->GetDimmer() * 10.0)) : 0; }
 struct RegisterDimmer {
-  RegisterDimmer() { RegisterControl(kTcasSection, kDimmerKey, nullptr, MoveDimmer, nullptr, ControlRange{0, 10}); }
+  RegisterDimmer() { RegisterControl(kTcasSection, kDimmerKey, nullptr, MoveDimmer, ReadDimmer, ControlRange{0, 10}); }
 };
 const RegisterDimmer kRegisterDimmer;
 
