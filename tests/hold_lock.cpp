@@ -10,7 +10,9 @@
 //   HALCYON_HOLD_WITH_LOCK       once that lock is taken
 //   HALCYON_HOLD_AT_WRITE        before its first write into a file in it
 //   HALCYON_HOLD_AT_MODULE       before the cockpit module is opened (dlopen)
-//   HALCYON_REFUSE_RENAME_FLAGS  renameat2 with flags fails with EINVAL, as on NFS
+//   HALCYON_AS_ON_NFS            as on NFS: renameat2 with flags fails with
+//                                EINVAL, and an unnamed file (O_TMPFILE) with
+//                                EOPNOTSUPP
 //   HALCYON_KILL_AT_WRITE=N      killed (SIGKILL) half-way through its N-th
 //                                write into a file
 #include <dlfcn.h>
@@ -21,6 +23,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdarg>
 #include <cerrno>
 #include <cstdlib>
 #include <string>
@@ -95,9 +98,36 @@ extern "C" void* dlopen(const char* file, int mode) {
   return real(file, mode);
 }
 
+// open and open64 are one call on this machine; the program may reach either.
+int OpenAsTheFileSystemDoes(const char* name, const char* path, int flags, va_list more) {
+  using Open = int (*)(const char*, int, ...);
+  const mode_t mode = (flags & O_CREAT) != 0 || (flags & O_TMPFILE) == O_TMPFILE ? va_arg(more, mode_t) : 0;
+  if ((flags & O_TMPFILE) == O_TMPFILE && std::getenv("HALCYON_AS_ON_NFS") != nullptr) {
+    errno = EOPNOTSUPP;
+    return -1;
+  }
+  return Real<Open>(name)(path, flags, mode);
+}
+
+extern "C" int open(const char* path, int flags, ...) {
+  va_list more;
+  va_start(more, flags);
+  const int fd = OpenAsTheFileSystemDoes("open", path, flags, more);
+  va_end(more);
+  return fd;
+}
+
+extern "C" int open64(const char* path, int flags, ...) {
+  va_list more;
+  va_start(more, flags);
+  const int fd = OpenAsTheFileSystemDoes("open64", path, flags, more);
+  va_end(more);
+  return fd;
+}
+
 extern "C" int renameat2(int fromFolder, const char* from, int toFolder, const char* to, unsigned flags) {
   static const auto real = Real<int (*)(int, const char*, int, const char*, unsigned)>("renameat2");
-  if (flags != 0 && std::getenv("HALCYON_REFUSE_RENAME_FLAGS") != nullptr) {
+  if (flags != 0 && std::getenv("HALCYON_AS_ON_NFS") != nullptr) {
     errno = EINVAL;
     return -1;
   }

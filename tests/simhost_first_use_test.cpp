@@ -497,19 +497,29 @@ TEST_F(FirstUse, AFirstStartKilledAtAnyWriteLeavesEachLaidOutFileWholeOrAbsent) 
       << "the killed run's spare stayed until fresh_root.sh";
 }
 
-// Where renameat2 refuses its flags (as NFS does), a first run still lays
-// out the simulator folder, each file put in its place whole, and flies.
-TEST_F(FirstUse, AFirstRunFliesWhereRenameFlagsAreRefused) {
+// Where renameat2 refuses its flags and no unnamed file can be made (as on
+// NFS), a first run still lays out the simulator folder, each file put in
+// its place whole, proves its folders writable, and flies.
+TEST_F(FirstUse, AFirstRunFliesOnAFileSystemWithoutRenameFlagsOrUnnamedFiles) {
   const std::map<std::string, std::string> laidOut = LaidOutFiles(folder_ + "/scratch");
   BackgroundSimhost run({"--quiet", "--scenario", Scenario("control APU battery 41\nrun 1\n"), "--root", folder_ + "/root",
                          "--out", folder_ + "/out"},
-                        Preloaded({"HALCYON_REFUSE_RENAME_FLAGS=1"}));
+                        Preloaded({"HALCYON_AS_ON_NFS=1"}));
   const ProgramRun flown = run.Finish();
   EXPECT_EQ(flown.status, 0) << flown.output;
   const std::map<std::string, std::string> root = FilesBelow(folder_ + "/root");
   for (const auto& [name, bytes] : laidOut) EXPECT_TRUE(root.count(name) > 0 && root.at(name) == bytes) << name;
   for (const auto& [name, bytes] : root) EXPECT_FALSE(name.ends_with(".laying-out")) << name;
   EXPECT_NE(Slurp(folder_ + "/out/HalcyonPro.ini").find("battery=41"), std::string::npos);
+  // There the system answers whether a folder takes files: an immutable
+  // output folder does not, root's neither.
+  if (!SetFileFlag(folder_ + "/out", FS_IMMUTABLE_FL, true)) return;
+  BackgroundSimhost refused({"--quiet", "--scenario", Scenario("run 1\n"), "--root", folder_ + "/root", "--out",
+                             folder_ + "/out"},
+                            Preloaded({"HALCYON_AS_ON_NFS=1"}));
+  const ProgramRun said = refused.Finish();
+  SetFileFlag(folder_ + "/out", FS_IMMUTABLE_FL, false);
+  EXPECT_EQ(said.output, "simhost: cannot write into the output folder " + folder_ + "/out: " + std::strerror(EPERM) + "\n");
 }
 
 // In an append-only folder a file can be made but not removed: a run, flown
