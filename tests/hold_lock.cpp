@@ -98,32 +98,20 @@ extern "C" void* dlopen(const char* file, int mode) {
   return real(file, mode);
 }
 
-// open and open64 are one call on this machine; the program may reach either.
-int OpenAsTheFileSystemDoes(const char* name, const char* path, int flags, va_list more) {
-  using Open = int (*)(const char*, int, ...);
+extern "C" int open(const char* path, int flags, ...) {
+  static const auto real = Real<int (*)(const char*, int, ...)>("open");
+  va_list more;
+  va_start(more, flags);
   const mode_t mode = (flags & O_CREAT) != 0 || (flags & O_TMPFILE) == O_TMPFILE ? va_arg(more, mode_t) : 0;
+  va_end(more);
   if ((flags & O_TMPFILE) == O_TMPFILE && std::getenv("HALCYON_AS_ON_NFS") != nullptr) {
     errno = EOPNOTSUPP;
     return -1;
   }
-  return Real<Open>(name)(path, flags, mode);
+  return real(path, flags, mode);
 }
-
-extern "C" int open(const char* path, int flags, ...) {
-  va_list more;
-  va_start(more, flags);
-  const int fd = OpenAsTheFileSystemDoes("open", path, flags, more);
-  va_end(more);
-  return fd;
-}
-
-extern "C" int open64(const char* path, int flags, ...) {
-  va_list more;
-  va_start(more, flags);
-  const int fd = OpenAsTheFileSystemDoes("open64", path, flags, more);
-  va_end(more);
-  return fd;
-}
+// One call with open on this machine; the program may reach either name.
+extern "C" int open64(const char* path, int flags, ...) __attribute__((alias("open")));
 
 extern "C" int renameat2(int fromFolder, const char* from, int toFolder, const char* to, unsigned flags) {
   static const auto real = Real<int (*)(int, const char*, int, const char*, unsigned)>("renameat2");
